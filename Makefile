@@ -1,0 +1,80 @@
+# Korvel: set-up, build and test on a Debian machine.
+#   make test   install what the build needs, build release and sanitizer presets, run all tests
+#   make run    build and run korvel-cli on the bundled sample data
+#   make bench  build and run the benchmarks (release)
+#   make fuzz   run each fuzz target for 60 seconds
+
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+SMOKE_FUZZ_SECONDS ?= 10
+
+# Debian packages the build needs, and a file each one installs (to tell whether it is there).
+DEPS := cmake:/usr/bin/cmake \
+        ninja-build:/usr/bin/ninja \
+        g++:/usr/bin/g++ \
+        clang:/usr/bin/clang++ \
+        libclang-rt-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a \
+        libgtest-dev:/usr/include/gtest/gtest.h \
+        libgmock-dev:/usr/include/gmock/gmock.h \
+        libbenchmark-dev:/usr/include/benchmark/benchmark.h \
+        nlohmann-json3-dev:/usr/include/nlohmann/json.hpp \
+        libcli11-dev:/usr/include/CLI/CLI.hpp
+
+.PHONY: deps configure build test run bench fuzz fuzz-smoke format clean
+
+deps:
+	@missing=""; \
+	for dep in $(DEPS); do \
+	  pkg=$${dep%%:*}; file=$${dep#*:}; \
+	  [ -e "$$file" ] || missing="$$missing $$pkg"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  SUDO=""; [ "$$(id -u)" -eq 0 ] || SUDO=sudo; \
+	  $$SUDO apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
+	fi
+
+build/release/build.ninja: deps CMakeLists.txt CMakePresets.json
+	cmake --preset release
+
+build/debug-asan/build.ninja: deps CMakeLists.txt CMakePresets.json
+	cmake --preset debug-asan
+
+build/fuzz/build.ninja: deps CMakeLists.txt CMakePresets.json
+	cmake --preset fuzz
+
+build: build/release/build.ninja
+	cmake --build --preset release -j $(JOBS)
+
+test: deps build/release/build.ninja build/debug-asan/build.ninja
+	cmake --build --preset release -j $(JOBS)
+	ctest --preset release -j $(JOBS)
+	cmake --build --preset debug-asan -j $(JOBS)
+	ctest --preset debug-asan -j $(JOBS)
+	$(MAKE) --no-print-directory fuzz-run SECONDS=$(SMOKE_FUZZ_SECONDS)
+
+run: build
+	./scripts/run-samples.sh build/release
+
+bench: build
+	@for b in build/release/bench/*_bench; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
+
+fuzz: 
+	$(MAKE) --no-print-directory fuzz-run SECONDS=$(FUZZ_SECONDS)
+
+fuzz-run: deps build/fuzz/build.ninja
+	cmake --build --preset fuzz -j $(JOBS)
+	@set -e; for f in build/fuzz/fuzz/fuzz_*; do \
+	  [ -x "$$f" ] || continue; \
+	  name=$$(basename $$f); corpus=build/fuzz/corpus/$$name; mkdir -p $$corpus; \
+	  echo "== $$name for $(SECONDS) s"; \
+	  $$f -max_total_time=$(SECONDS) -print_final_stats=0 $$corpus fuzz/seeds/$${name#fuzz_} 2>&1 | tail -n 3; \
+	done
+
+format:
+	find src apps tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,45 @@
+#pragma once
+// The Messages port: how the core tells the user something and asks simple questions.
+// Texts are the system's own, in Windows-1252 as the core keeps them; an implementation converts
+// them for its output.
+
+#include <string_view>
+
+namespace korvel {
+
+enum class MessageIcon { None, Information, Warning, Exclamation, Error };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+// The caption most boxes carry.
+inline constexpr std::string_view kAppCaption = "Korvel";
+
+class Messages {
+public:
+    virtual ~Messages() = default;
+    // Shows a message box and answers with the button the user pressed.
+    virtual MessageAnswer show(std::string_view text, std::string_view caption, MessageIcon icon,
+                               MessageButtons buttons) = 0;
+    // The default beep that precedes some boxes.
+    virtual void beep() = 0;
+
+    MessageAnswer show(std::string_view text, std::string_view caption = kAppCaption,
+                       MessageIcon icon = MessageIcon::None) {
+        return show(text, caption, icon, MessageButtons::Ok);
+    }
+};
+
+// The answer of the first button, which is the default one of every box the program shows.
+constexpr MessageAnswer defaultAnswer(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+    case MessageButtons::OkCancel:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel:
+        return MessageAnswer::Yes;
+    }
+    return MessageAnswer::Ok;
+}
+
+} // namespace korvel
