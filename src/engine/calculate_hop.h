@@ -1,0 +1,34 @@
+#pragma once
+// The hop calculation: link budget, fading outage, diversity improvement, in that order.
+
+#include <string_view>
+#include <vector>
+
+#include "engine/hop_record.h"
+#include "engine/math_guard.h"
+
+namespace korvel {
+
+// The values are the status codes the pages and reports know.
+enum class CalcStatus : int {
+    Ok = 1,
+    NegativeMargin = -1,  // M <= 0: stops after the link budget
+    LowMargin = -2,       // 0 < M < 12: continues
+    HighImprovement = -3, // Ifm or Ism above 100: complete
+    Obstructed = -4,      // method 2, grazing angle <= 0.2 mrad: stops after K
+    LowGrazingAngle = -5, // method 2, grazing angle <= 1 mrad: continues
+};
+
+struct CalculationOutcome {
+    CalcStatus status = CalcStatus::Ok;
+    std::vector<GuardMessage> mathMessages; // in the order they occurred
+};
+
+// Reads hop.record (and hop.results.Msm), writes hop.results. A stopped calculation (-1, -4)
+// leaves the results of the later stages as they were.
+CalculationOutcome calculateHop(HopState& hop);
+
+// The warning text of a status; empty for Ok. Caption "Korvel", warning icon.
+std::string_view statusText(CalcStatus status);
+
+} // namespace korvel

@@ -1,0 +1,53 @@
+#pragma once
+// Hop files: the current layout "HVRA6" (682 bytes, written and read) and the 16-bit layout
+// "HVRA5" (661 bytes, read only).
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/hop_record.h"
+#include "library/equipment_library.h"
+#include "platform/messages.h"
+
+namespace korvel {
+
+inline constexpr std::size_t kHopFileSize = 682;
+inline constexpr std::size_t kOldHopFileSize = 661;
+
+enum class HopFileVersion { Current = 6, SixteenBit = 5 };
+
+// The stored parts of a hop: record, results and the stored fields of the selection.
+struct StoredHop {
+    HopFileVersion version = HopFileVersion::Current;
+    HopRecord record;
+    HopResults results;
+    HopSelection selection; // only the stored fields are meaningful
+};
+
+enum class HopParseError { None, WrongMagic, TooShort };
+
+// Parses a file image without touching any hop state; no library checks.
+HopParseError parseHopImage(std::span<const std::uint8_t> image, StoredHop& hop);
+
+// The current-layout image of a hop.
+std::vector<std::uint8_t> hopFileImage(const HopState& hop);
+
+// Writes the hop to an existing file, atomically (temporary file, fsync, rename). Refuses to
+// create a file. On failure shows "Cannot open " + name and clears currentHopFileName.
+bool writeHopFile(const HopState& hop, const std::filesystem::path& file,
+                  std::string& currentHopFileName, Messages& messages);
+
+// Reads either layout into `hop` and runs the library checks (radio, antennas, feeders).
+// `name` is the name the messages show.
+bool readHopFile(HopState& hop, const EquipmentLibrary& library, const std::filesystem::path& file,
+                 Messages& messages);
+
+// Appends `extension` (".HOP") unless the last component of `name` already has a dot.
+std::string appendDefaultExtension(std::string_view name, std::string_view extension);
+
+} // namespace korvel

@@ -1,0 +1,29 @@
+#pragma once
+// The equipment library file "korvel32.lbr": little-endian, fixed layout, magic "LVRA3".
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "library/equipment_library.h"
+#include "platform/messages.h"
+
+namespace korvel {
+
+inline constexpr std::string_view kLibraryFileName = "korvel32.lbr";
+
+enum class LibraryParseError { None, WrongMagic, BadCounts, TooShort };
+
+// Parses a whole file image; on an error `library` is left untouched.
+LibraryParseError parseLibrary(std::span<const std::uint8_t> image, EquipmentLibrary& library);
+
+// Reads the file into `library`. Failure shows "Cannot open libraryfile." or
+// "Incorrect libraryfile." and leaves `library` as it was.
+bool readLibrary(const std::filesystem::path& file, EquipmentLibrary& library, Messages& messages);
+
+// The file image of a library (351 + 200R + 2556F bytes).
+std::vector<std::uint8_t> libraryImage(const EquipmentLibrary& library);
+
+} // namespace korvel
