@@ -27,6 +27,9 @@ struct OutageFactors {
     double grazing = 1;     // phi^-1.2, method 2 only
 };
 OutageFactors outageFactors(const HopRecord& record, double grazingAngleMrad, MathGuard& guard);
+// Outage in % of the worst month for a fade margin in dB: K * 10^(-0.1 M) * the factors.
+double fadingOutagePct(double geoclimaticFactor, double marginDb, const OutageFactors& factors,
+                       MathGuard& guard);
 
 // Selective fading margin of the hop for selective fading Standard, dB.
 double hopSelectiveMargin(double msmRefDb, double hopLengthKm);

@@ -4,6 +4,7 @@
 // and the calculation goes on. The engine never shows anything itself; its caller does.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace korvel {

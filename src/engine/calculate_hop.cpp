@@ -1,0 +1,146 @@
+#include "engine/calculate_hop.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/fading.h"
+#include "engine/link_budget.h"
+
+namespace korvel {
+
+namespace {
+
+constexpr double kLowMarginDb = 12.0;
+constexpr double kObstructedGrazingMrad = 0.2;
+constexpr double kLowGrazingMrad = 1.0;
+constexpr double kMaxImprovement = 100.0;
+constexpr double kMaxSpacingM = 25.0;
+
+// Stage 1. Returns false when the margin is not positive and the calculation stops.
+bool linkBudget(HopState& hop, MathGuard& guard, CalcStatus& status) {
+    const HopRecord& r = hop.record;
+    HopResults& out = hop.results;
+    out.Lc1 = r.feeder1LossDbPer100m * r.feeder1LengthM * 0.01 + r.connector1LossDb;
+    out.Lc2 = r.feeder2LossDbPer100m * r.feeder2LengthM * 0.01 + r.connector2LossDb;
+    out.Lo = pathLossDb(r.hopLengthKm, r.frequencyGHz, hop.waterVapourDensity, guard);
+    out.Lho = r.branchingLossDb + out.Lc1 + out.Lc2 + r.addTerrainLossDb + out.Lo -
+              r.antenna1GainDbi - r.antenna2GainDbi;
+    out.Prx = r.ptxDbm - out.Lho;
+    out.M = out.Prx - r.prxthDbm - r.thresholdDegradationDb;
+    if (out.M <= 0.0) {
+        status = CalcStatus::NegativeMargin;
+        return false;
+    }
+    if (out.M < kLowMarginDb) {
+        status = CalcStatus::LowMargin;
+    }
+    return true;
+}
+
+// Stage 2. Returns false when the path is too obstructed for method 2 and the calculation stops.
+bool fadingOutage(HopState& hop, MathGuard& guard, CalcStatus& status) {
+    const HopRecord& r = hop.record;
+    HopResults& out = hop.results;
+    out.cLat = latitudeTermDb(r.latitudeDeg);
+    out.cLon = longitudeTermDb(r.eastWest, r.longitudeDeg);
+    out.K = geoclimaticFactor(r, guard);
+    double grazing = 0.0;
+    if (r.method == Method::Method2) {
+        grazing = grazingAngleMrad(r, guard);
+        if (grazing <= kLowGrazingMrad) {
+            status = CalcStatus::LowGrazingAngle;
+        }
+        if (grazing <= kObstructedGrazingMrad) {
+            status = CalcStatus::Obstructed;
+            return false;
+        }
+    }
+    const OutageFactors factors = outageFactors(r, grazing, guard);
+    out.pfm = fadingOutagePct(out.K, out.M, factors, guard);
+    out.psm = r.selectiveFading == SelectiveFading::No
+                  ? 0.0
+                  : fadingOutagePct(out.K, out.Msm, factors, guard);
+    out.p = out.pfm + out.psm;
+    return true;
+}
+
+double spaceDiversityImprovement(const HopRecord& r, const HopResults& in, MathGuard& guard) {
+    const double v = std::max(r.antenna1GainDbi, r.antenna2GainDbi) - r.diversityGainDbi;
+    // Multipath occurrence: the flat outage brought back to zero fade depth, as a fraction.
+    const double p0 = in.pfm / 100.0 * guard.pow(10.0, 0.1 * in.M);
+    const double spacing = std::min(r.antennaSpacingM, kMaxSpacingM);
+    const double exponent = -0.000334 * guard.pow(spacing, 0.87) *
+                            guard.pow(r.frequencyGHz, -0.12) * guard.pow(r.hopLengthKm, 0.48) *
+                            guard.pow(p0, -1.04);
+    return guard.pow(10.0, 0.1 * (in.M - v)) * (1.0 - std::exp(exponent));
+}
+
+double frequencyDiversityImprovement(const HopRecord& r, const HopResults& in,
+                                     MathGuard& guard) {
+    const double f = r.frequencyGHz;
+    return 80.0 * (r.frequencyDifferenceGHz / f) * guard.pow(10.0, 0.1 * in.M) /
+           (r.hopLengthKm * f);
+}
+
+// Stage 3. A hop without diversity keeps its diversity results as they were.
+void diversityImprovement(HopState& hop, MathGuard& guard, CalcStatus& status) {
+    const HopRecord& r = hop.record;
+    HopResults& out = hop.results;
+    if (r.diversityMode == DiversityMode::No) {
+        return;
+    }
+    out.Ifm = r.diversityMode == DiversityMode::Space
+                  ? spaceDiversityImprovement(r, out, guard)
+                  : frequencyDiversityImprovement(r, out, guard);
+    out.pfmd = out.pfm / out.Ifm;
+    out.psmd = 0.0;
+    if (r.selectiveFading != SelectiveFading::No) {
+        out.Ism = out.Ifm;
+        out.psmd = out.psm / out.Ism;
+        if (out.Ism > kMaxImprovement) {
+            status = CalcStatus::HighImprovement;
+        }
+    }
+    out.pd = out.pfmd + out.psmd;
+    if (out.Ifm > kMaxImprovement) {
+        status = CalcStatus::HighImprovement;
+    }
+}
+
+} // namespace
+
+CalculationOutcome calculateHop(HopState& hop) {
+    MathGuard guard;
+    CalculationOutcome outcome;
+    if (linkBudget(hop, guard, outcome.status) && fadingOutage(hop, guard, outcome.status)) {
+        diversityImprovement(hop, guard, outcome.status);
+    }
+    outcome.mathMessages = guard.takeMessages();
+    return outcome;
+}
+
+std::string_view statusText(CalcStatus status) {
+    switch (status) {
+    case CalcStatus::Ok:
+        return {};
+    case CalcStatus::NegativeMargin:
+        return "Negative fading margin.";
+    case CalcStatus::LowMargin:
+        return "Fading margin below 12 dB.";
+    case CalcStatus::HighImprovement:
+        return "Diversity improvement over 100 .";
+    case CalcStatus::Obstructed:
+        return "The path is too obstructed and this method "
+               "does not give reliable results. "
+               "Please revise your planning or "
+               "use other method.";
+    case CalcStatus::LowGrazingAngle:
+        return "Grazing angle is below 1 mrad. "
+               "The path may be too obstructed and "
+               "the calculation results may be "
+               "unreliable.";
+    }
+    return {};
+}
+
+} // namespace korvel
