@@ -1,0 +1,25 @@
+#pragma once
+// Conversion between the Windows-1252 text the core keeps and the UTF-8 of the edges (terminal,
+// JSON, widgets).
+//
+// Windows-1252 to UTF-8 is total: the five bytes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F,
+// 0x90, 0x9D) become the C1 controls of the same value (U+0081 ...), so every byte string survives
+// a round trip.
+//
+// UTF-8 to Windows-1252 replaces with one "?":
+// - each character Windows-1252 cannot hold (for example U+03A9 OMEGA, or a C1 control other
+//   than the five above);
+// - each invalid piece of UTF-8, taken as the longest start of a well-formed sequence (a
+//   truncated sequence gives one "?", and so does every byte that cannot continue it: a stray
+//   continuation byte, 0xC0, 0xC1, 0xF5 to 0xFF, the second byte of an overlong form, of a
+//   surrogate or of a code point beyond U+10FFFF).
+
+#include <string>
+#include <string_view>
+
+namespace korvel {
+
+std::string cp1252ToUtf8(std::string_view cp1252);
+std::string utf8ToCp1252(std::string_view utf8);
+
+} // namespace korvel
