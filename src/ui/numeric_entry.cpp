@@ -1,0 +1,97 @@
+#include "ui/numeric_entry.h"
+
+#include "ui/numeric_text.h"
+
+namespace korvel {
+
+namespace {
+
+// The limits after New. Indices 1 (lower) and 8 (upper) are set again by the pages before every
+// reading, from the hop's frequency.
+constexpr std::array<FieldLimits, kLimitedFieldCount> kStartLimits = {{
+    {0.0005, 0.02, 5}, // outage objective, %
+    {1, 100, 4},       // hop length, km
+    {10, 999, 5},      // antenna 1 height, m
+    {10, 999, 5},      // antenna 2 height, m
+    {1, 12, 5},        // branching loss, dB
+    {0, 15, 5},        // additional terrain loss, dB
+    {0, 5, 5},         // threshold degradation, dB
+    {3, 23, 5},        // antenna spacing, m
+    {0, 1, 5},         // channel spacing, GHz
+    {20, 60, 5},       // selective fading margin, dB
+    {5, 200, 5},       // feeder 1 length, m
+    {5, 200, 5},       // feeder 2 length, m
+    {0.5, 80, 3},      // pL, %
+    {10, 200, 3},      // rain rate, mm/h
+}};
+
+// Fields whose warnings a change of route hop clears: indices 0 to 9.
+constexpr std::size_t kRouteHopFieldCount = 10;
+
+struct TextRead {
+    bool acceptable = false; // numeric text, not negative
+    double value = 0;
+};
+
+TextRead readText(std::string_view text, std::size_t charactersRead) {
+    const std::string_view cut = text.substr(0, charactersRead);
+    if (!isNumericText(cut)) {
+        return {false, 0.0};
+    }
+    const double value = numericTextValue(cut);
+    return {value >= 0, value};
+}
+
+} // namespace
+
+void NumericEntryState::resetForNew() {
+    limits_ = kStartLimits;
+    status_.fill(FieldStatus{});
+    allFieldsValid_ = true;
+    allFieldsInRange_ = true;
+}
+
+void NumericEntryState::clearWarningsForNewRouteHop() {
+    for (std::size_t i = 0; i < kRouteHopFieldCount; ++i) {
+        status_[i].warned = false;
+    }
+}
+
+std::optional<double> readRequiredNumber(std::string_view text, std::size_t charactersRead,
+                                         Messages& messages) {
+    const TextRead read = readText(text, charactersRead);
+    if (read.acceptable) {
+        return read.value;
+    }
+    messages.beep();
+    messages.show("Invalid data.", kAppCaption, MessageIcon::Warning);
+    return std::nullopt;
+}
+
+double readLimitedNumber(NumericEntryState& state, std::string_view text, LimitedField field,
+                         std::size_t charactersRead) {
+    const TextRead read = readText(text, charactersRead);
+    const std::size_t i = NumericEntryState::index(field);
+    FieldStatus& status = state.status_[i];
+    if (!read.acceptable) {
+        state.allFieldsValid_ = false;
+        status.valid = false;
+        return read.value;
+    }
+    status.valid = true;
+    const FieldLimits& limits = state.limits_[i];
+    if ((read.value >= limits.lower && read.value <= limits.upper) || status.warned) {
+        status.inRange = true;
+        return read.value;
+    }
+    state.allFieldsInRange_ = false;
+    status.inRange = false;
+    status.warned = true;
+    return read.value;
+}
+
+double readLimitedNumber(NumericEntryState& state, std::string_view text, LimitedField field) {
+    return readLimitedNumber(state, text, field, state.limits(field).charactersRead);
+}
+
+} // namespace korvel

@@ -1,0 +1,114 @@
+#pragma once
+// Reading numbers from fields: required fields, which must hold a non-negative number, and
+// limited fields, which in addition are checked against a plausible range. A value outside its
+// range is reported once per field; afterwards the same field accepts any such value until New.
+// The pages decide what to say about the outcome; the readers here only keep the books.
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+#include "platform/messages.h"
+
+namespace korvel {
+
+// The fields read against limits; the values are the fixed indices of the limits table.
+enum class LimitedField : std::size_t {
+    OutageObjective = 0,       // Basics 1100, %
+    HopLength = 1,             // Basics 1101, km
+    Antenna1Height = 2,        // Form 1210, m
+    Antenna2Height = 3,        // Form 1211, m
+    BranchingLoss = 4,         // Form 1222, dB
+    AdditionalTerrainLoss = 5, // Form 1223, dB
+    ThresholdDegradation = 6,  // Form 1227, dB
+    AntennaSpacing = 7,        // Form 1238, m
+    ChannelSpacing = 8,        // Form 1241, frequency difference, GHz
+    SelectiveFadingMargin = 9, // Form 1243, at 42.5 km, dB
+    Feeder1Length = 10,        // Form 1212, m
+    Feeder2Length = 11,        // Form 1213, m
+    TimePercentagePL = 12,     // Basics 1132, %
+    RainRate = 13,             // rain dialog 2002, mm/h
+};
+inline constexpr std::size_t kLimitedFieldCount = 14;
+
+// A plausible range, both bounds inclusive, in the unit of the field.
+struct FieldLimits {
+    double lower = 0;
+    double upper = 0;
+    std::size_t charactersRead = 0; // a longer entry is cut to this many characters
+};
+
+struct FieldStatus {
+    bool valid = true;   // the last reading was a non-negative number
+    bool inRange = true; // ... inside the limits, or accepted after the one warning
+    bool warned = false; // an out-of-range value of this field was reported since New
+};
+
+// The limits and the field status of every limited field with the two summary flags. The
+// application owns one; its status outlives the pages.
+class NumericEntryState {
+public:
+    NumericEntryState() { resetForNew(); }
+
+    // Every field valid, in range and not warned; both adjustable bounds back to 1.
+    void resetForNew();
+    // Another hop of the route was loaded: its objective, hop length and Form page fields are
+    // reported again (warned marks of indices 0 to 9 cleared; pL, feeder lengths and rain rate
+    // keep theirs).
+    void clearWarningsForNewRouteHop();
+
+    // A page sets both summary flags before reading its fields; readings only clear them.
+    void beginReading() {
+        allFieldsValid_ = true;
+        allFieldsInRange_ = true;
+    }
+
+    // 15 / frequency: a hop shorter than this is implausible. km.
+    void setHopLengthLowerKm(double lowerKm) {
+        limits_[index(LimitedField::HopLength)].lower = lowerKm;
+    }
+    // 0.05 x frequency. GHz.
+    void setChannelSpacingUpperGHz(double upperGHz) {
+        limits_[index(LimitedField::ChannelSpacing)].upper = upperGHz;
+    }
+
+    [[nodiscard]] const FieldLimits& limits(LimitedField field) const {
+        return limits_[index(field)];
+    }
+    [[nodiscard]] const FieldStatus& status(LimitedField field) const {
+        return status_[index(field)];
+    }
+    [[nodiscard]] bool allFieldsValid() const { return allFieldsValid_; }
+    [[nodiscard]] bool allFieldsInRange() const { return allFieldsInRange_; }
+
+private:
+    friend double readLimitedNumber(NumericEntryState&, std::string_view, LimitedField,
+                                    std::size_t);
+
+    static constexpr std::size_t index(LimitedField field) {
+        return static_cast<std::size_t>(field);
+    }
+
+    std::array<FieldLimits, kLimitedFieldCount> limits_{};
+    std::array<FieldStatus, kLimitedFieldCount> status_{};
+    bool allFieldsValid_ = true;
+    bool allFieldsInRange_ = true;
+};
+
+// Reads a required field: the text cut to charactersRead characters must be numeric text with a
+// value not below 0. Then the value, in the unit of the field. Otherwise the user has been told
+// (beep, "Invalid data.", caption "Korvel", warning icon), the answer is empty and the caller
+// puts the focus back on the field.
+[[nodiscard]] std::optional<double>
+readRequiredNumber(std::string_view text, std::size_t charactersRead, Messages& messages);
+
+// Reads a limited field without telling the user anything: updates the field's status and clears
+// the summary flags as needed. Returns the value read, in the unit of the field; it means
+// something only when the field's status is valid.
+double readLimitedNumber(NumericEntryState& state, std::string_view text, LimitedField field,
+                         std::size_t charactersRead);
+// The same, cut to the characters the limits table gives for the field.
+double readLimitedNumber(NumericEntryState& state, std::string_view text, LimitedField field);
+
+} // namespace korvel
