@@ -1,0 +1,52 @@
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+
+#include "engine/calculate_hop.h"
+#include "engine/rain.h"
+#include "engine/sample_hops.h"
+
+namespace korvel {
+namespace {
+
+// Arguments: the method and diversity control numbers.
+void calculateHopBench(benchmark::State& state) {
+    HopState hop = testing::sample7500MHzHop();
+    hop.record.method = static_cast<Method>(state.range(0));
+    hop.record.diversityMode = static_cast<DiversityMode>(state.range(1));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(hop.record);
+        CalculationOutcome outcome = calculateHop(hop);
+        benchmark::DoNotOptimize(outcome);
+        benchmark::DoNotOptimize(hop.results);
+    }
+}
+BENCHMARK(calculateHopBench)
+    ->ArgNames({"method", "diversity"})
+    ->ArgsProduct({{static_cast<std::int64_t>(Method::Method1),
+                    static_cast<std::int64_t>(Method::Method2)},
+                   {static_cast<std::int64_t>(DiversityMode::No),
+                    static_cast<std::int64_t>(DiversityMode::Freq),
+                    static_cast<std::int64_t>(DiversityMode::Space)}});
+
+void rainOutageBench(benchmark::State& state) {
+    double frequencyGHz = 15.0;
+    double hopLengthKm = 20.0;
+    double marginDb = 35.0;
+    double rainRateMmH = 42.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(frequencyGHz);
+        benchmark::DoNotOptimize(hopLengthKm);
+        benchmark::DoNotOptimize(marginDb);
+        benchmark::DoNotOptimize(rainRateMmH);
+        RainOutage outage = rainOutage(frequencyGHz, hopLengthKm, marginDb, rainRateMmH,
+                                       Polarization::Vertical);
+        benchmark::DoNotOptimize(outage);
+    }
+}
+BENCHMARK(rainOutageBench);
+
+} // namespace
+} // namespace korvel
+
+BENCHMARK_MAIN();
