@@ -1,0 +1,108 @@
+#include "optimize/combination_outage.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/link_budget.h"
+
+namespace korvel {
+
+namespace {
+
+constexpr double kSpacingCoefficient = -0.000334;
+
+// Spacing, m, rounded to the whole metre (halves upward) and kept within the allowed range.
+double chosenSpacing(double rawSpacingM) {
+    const double rounded = std::floor(rawSpacingM + 0.5);
+    if (!(rounded > kMinimumSpacingM)) {
+        return kMinimumSpacingM;
+    }
+    return std::min(rounded, kMaximumSpacingM);
+}
+
+// The multiplications run in the order of the hop calculation, so a combination equal to the
+// hop's own gives the hop calculation's outage.
+CombinationOutage spaceDiversityOutage(const CombinationContext& context, double marginDb,
+                                       double flatPct, double gainMaxDbi, double diversityGainDbi) {
+    const HopRecord& record = context.record;
+    const double totalPct = flatPct + context.selectiveOutagePct;
+    const double t = std::pow(10.0, 0.1 * (marginDb - (gainMaxDbi - diversityGainDbi)));
+    const double occurrence = flatPct / 100.0 * std::pow(10.0, 0.1 * marginDb);
+    const double occurrenceTerm = std::pow(occurrence, -1.04);
+
+    const double required = totalPct / record.outageObjectivePct;
+    double spacingM = kMinimumSpacingM;
+    if (required >= 1.0) {
+        const double x = 1.0 - required / t;
+        if (x <= 0.0) {
+            return {kRejectedOutagePct, kRejectedSpacingM};
+        }
+        // The spacing at which the improvement just reaches the required factor.
+        const double exponentPerSpacing =
+            kSpacingCoefficient * context.distanceTerm * context.frequencyTerm * occurrenceTerm;
+        spacingM = chosenSpacing(std::pow(std::log(x) / exponentPerSpacing, 1.1494));
+    }
+    const double exponent = kSpacingCoefficient * std::pow(spacingM, 0.87) * context.frequencyTerm *
+                            context.distanceTerm * occurrenceTerm;
+    const double improvement = t * (1.0 - std::exp(exponent));
+    return {totalPct / improvement, spacingM};
+}
+
+} // namespace
+
+CombinationContext makeCombinationContext(const HopState& hop, double grazingAngleMrad,
+                                          MathGuard& guard) {
+    const HopRecord& record = hop.record;
+    CombinationContext context;
+    context.record = record;
+    context.pathLossDb =
+        pathLossDb(record.hopLengthKm, record.frequencyGHz, hop.waterVapourDensity, guard);
+    context.geoclimaticFactor = geoclimaticFactor(record, guard);
+    context.outageFactors = outageFactors(record, grazingAngleMrad, guard);
+    if (record.selectiveFading != SelectiveFading::No) {
+        context.selectiveOutagePct = fadingOutagePct(context.geoclimaticFactor, hop.results.Msm,
+                                                     context.outageFactors, guard);
+    }
+    context.distanceTerm = guard.pow(record.hopLengthKm, 0.48);
+    context.frequencyTerm = guard.pow(record.frequencyGHz, -0.12);
+    return context;
+}
+
+CombinationOutage combinationOutage(const CombinationContext& context, double gain1Dbi,
+                                    double gain2Dbi, double feeder1LossDbPer100m,
+                                    double feeder2LossDbPer100m, double diversityGainDbi,
+                                    double spacingM) {
+    const HopRecord& record = context.record;
+    const double lc1 =
+        feeder1LossDbPer100m * record.feeder1LengthM * 0.01 + record.connector1LossDb;
+    const double lc2 =
+        feeder2LossDbPer100m * record.feeder2LengthM * 0.01 + record.connector2LossDb;
+    const double hopLossDb = record.branchingLossDb + record.addTerrainLossDb + lc2 +
+                             context.pathLossDb + lc1 - gain1Dbi - gain2Dbi;
+    const double marginDb =
+        record.ptxDbm - hopLossDb - record.prxthDbm - record.thresholdDegradationDb;
+    if (marginDb <= kMinimumCombinationMarginDb) {
+        return {kRejectedOutagePct, kRejectedSpacingM};
+    }
+
+    // The powers of 10 have a positive base: the guard never has anything to record here.
+    MathGuard guard;
+    const double flatPct =
+        fadingOutagePct(context.geoclimaticFactor, marginDb, context.outageFactors, guard);
+    switch (record.diversityMode) {
+    case DiversityMode::Space:
+        return spaceDiversityOutage(context, marginDb, flatPct, std::max(gain1Dbi, gain2Dbi),
+                                    diversityGainDbi);
+    case DiversityMode::Freq: {
+        const double f = record.frequencyGHz;
+        const double improvement = 80.0 * (record.frequencyDifferenceGHz / f) *
+                                   std::pow(10.0, 0.1 * marginDb) / (record.hopLengthKm * f);
+        return {context.selectiveOutagePct / improvement + flatPct / improvement, spacingM};
+    }
+    case DiversityMode::No:
+        break;
+    }
+    return {flatPct + context.selectiveOutagePct, spacingM};
+}
+
+} // namespace korvel
