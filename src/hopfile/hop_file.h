@@ -31,19 +31,26 @@ struct StoredHop {
 
 enum class HopParseError { None, WrongMagic, TooShort };
 
-// Parses a file image without touching any hop state; no library checks.
+// Parses a file image without touching any hop state; no library checks. `hop` is written only
+// on success. An image shorter than its layout (682 or 661 bytes) is TooShort; bytes after the
+// layout are ignored.
 HopParseError parseHopImage(std::span<const std::uint8_t> image, StoredHop& hop);
 
 // The current-layout image of a hop.
 std::vector<std::uint8_t> hopFileImage(const HopState& hop);
 
-// Writes the hop to an existing file, atomically (temporary file, fsync, rename). Refuses to
-// create a file. On failure shows "Cannot open " + name and clears currentHopFileName.
+// Writes the hop to an existing file, atomically (temporary file beside it with the old file's
+// permissions, fsync, rename, fsync of the folder). Refuses to create a file. A file that does
+// not open shows "Cannot open " + name, a write that fails after that "Cannot write " + name;
+// either clears currentHopFileName and leaves the old file as it was. `name` is file.string().
 bool writeHopFile(const HopState& hop, const std::filesystem::path& file,
                   std::string& currentHopFileName, Messages& messages);
 
-// Reads either layout into `hop` and runs the library checks (radio, antennas, feeders).
-// `name` is the name the messages show.
+// Reads either layout and, only when the file holds a whole hop, replaces the record, the
+// results and the stored selection fields of `hop`; then runs the library checks (radio,
+// antennas, feeders). False when the file does not open, is not a hop file or is too short (hop
+// untouched), or when the library lacks the hop's radio (hop already replaced). Messages show
+// file.string().
 bool readHopFile(HopState& hop, const EquipmentLibrary& library, const std::filesystem::path& file,
                  Messages& messages);
 

@@ -1,6 +1,7 @@
 #pragma once
 // The equipment library file "korvel32.lbr": little-endian, fixed layout, magic "LVRA3".
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -14,9 +15,18 @@ namespace korvel {
 
 inline constexpr std::string_view kLibraryFileName = "korvel32.lbr";
 
-enum class LibraryParseError { None, WrongMagic, BadCounts, TooShort };
+// Bytes of a complete file with `radioCount` radios and `feederTableCount` feeder tables.
+constexpr std::size_t libraryFileSize(int radioCount, int feederTableCount) {
+    return 351 + 200 * static_cast<std::size_t>(radioCount) +
+           2556 * static_cast<std::size_t>(feederTableCount);
+}
 
-// Parses a whole file image; on an error `library` is left untouched.
+// BadCounts: a count negative or above its capacity, or no radio. BadDefaultChoice: a radio
+// whose default power (0..2) or threshold (0..5) lies outside its table.
+enum class LibraryParseError { None, WrongMagic, BadCounts, TooShort, BadDefaultChoice };
+
+// Parses a whole file image; bytes after the identification are ignored. On an error `library`
+// is left untouched.
 LibraryParseError parseLibrary(std::span<const std::uint8_t> image, EquipmentLibrary& library);
 
 // Reads the file into `library`. Failure shows "Cannot open libraryfile." or
