@@ -39,8 +39,8 @@ void rainOutageBench(benchmark::State& state) {
         benchmark::DoNotOptimize(hopLengthKm);
         benchmark::DoNotOptimize(marginDb);
         benchmark::DoNotOptimize(rainRateMmH);
-        RainOutage outage = rainOutage(frequencyGHz, hopLengthKm, marginDb, rainRateMmH,
-                                       Polarization::Vertical);
+        RainOutage outage =
+            rainOutage(frequencyGHz, hopLengthKm, marginDb, rainRateMmH, Polarization::Vertical);
         benchmark::DoNotOptimize(outage);
     }
 }

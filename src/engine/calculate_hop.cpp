@@ -75,8 +75,7 @@ double spaceDiversityImprovement(const HopRecord& r, const HopResults& in, MathG
     return guard.pow(10.0, 0.1 * (in.M - v)) * (1.0 - std::exp(exponent));
 }
 
-double frequencyDiversityImprovement(const HopRecord& r, const HopResults& in,
-                                     MathGuard& guard) {
+double frequencyDiversityImprovement(const HopRecord& r, const HopResults& in, MathGuard& guard) {
     const double f = r.frequencyGHz;
     return 80.0 * (r.frequencyDifferenceGHz / f) * guard.pow(10.0, 0.1 * in.M) /
            (r.hopLengthKm * f);

@@ -37,8 +37,7 @@ double longitudeTermDb(EastWest eastWest, double longitudeDeg) {
     return 0.0;
 }
 
-double geoclimaticConstant(Method method, LandType landType, double altitude1M,
-                           double altitude2M) {
+double geoclimaticConstant(Method method, LandType landType, double altitude1M, double altitude2M) {
     const bool method1 = method == Method::Method1;
     switch (landType) {
     case LandType::MediumWater:

@@ -32,7 +32,9 @@ constexpr double kShownImprovementCap = 999.99;
 }
 
 // An entry left out keeps its line: one line of the control is 41 characters wide.
-void appendBlankLine(std::string& text) { appendEntry(text, "%41s", " "); }
+void appendBlankLine(std::string& text) {
+    appendEntry(text, "%41s", " ");
+}
 
 std::string upperBlock(const HopState& hop) {
     const HopResults& r = hop.results;

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "engine/calculate_hop.h"
 #include "sample_hops.h"
-#include "case_name.h"
 
 namespace korvel {
 namespace {
@@ -79,32 +79,32 @@ TEST_P(SampleHop, MatchesIndependentValues) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SampleHop,
     ::testing::Values(
-        WholeCase{"Method2NoDiversity", Method::Method2, DiversityMode::No, 10.0,
-                  0.000501187233627, 0.0414251700365, 0.0431880815586, 0.0846132515951, 0, 0,
-                  0, 0},
-        WholeCase{"Method2Space10m", Method::Method2, DiversityMode::Space, 10.0,
-                  0.000501187233627, 0.0414251700365, 0.0431880815586, 0.0846132515951,
-                  12.0604266299, 0.00343480138041, 0.00358097461094, 0.00701577599134},
+        WholeCase{"Method2NoDiversity", Method::Method2, DiversityMode::No, 10.0, 0.000501187233627,
+                  0.0414251700365, 0.0431880815586, 0.0846132515951, 0, 0, 0, 0},
+        WholeCase{"Method2Space10m", Method::Method2, DiversityMode::Space, 10.0, 0.000501187233627,
+                  0.0414251700365, 0.0431880815586, 0.0846132515951, 12.0604266299,
+                  0.00343480138041, 0.00358097461094, 0.00701577599134},
         WholeCase{"Method2Space40mUses25m", Method::Method2, DiversityMode::Space, 40.0,
                   0.000501187233627, 0.0414251700365, 0.0431880815586, 0.0846132515951,
                   26.6468920532, 0.00155459668444, 0.00162075492603, 0.00317535161047},
-        WholeCase{"Method2Frequency", Method::Method2, DiversityMode::Freq, 10.0,
-                  0.000501187233627, 0.0414251700365, 0.0431880815586, 0.0846132515951,
-                  39.6996076039, 0.00104346547829, 0.001087871749, 0.00213133722729},
-        WholeCase{"Method1NoDiversity", Method::Method1, DiversityMode::No, 10.0,
-                  3.98107170553e-05, 0.0171873821956, 0.0179188175544, 0.03510619975, 0, 0, 0,
-                  0},
-        WholeCase{"Method1Space10m", Method::Method1, DiversityMode::Space, 10.0,
-                  3.98107170553e-05, 0.0171873821956, 0.0179188175544, 0.03510619975,
-                  29.9459698433, 0.000573946420354, 0.000598371588835, 0.00117231800919},
-        WholeCase{"Method1Frequency", Method::Method1, DiversityMode::Freq, 10.0,
-                  3.98107170553e-05, 0.0171873821956, 0.0179188175544, 0.03510619975,
-                  39.6996076039, 0.000432935820603, 0.000451360067161, 0.000884295887764}),
+        WholeCase{"Method2Frequency", Method::Method2, DiversityMode::Freq, 10.0, 0.000501187233627,
+                  0.0414251700365, 0.0431880815586, 0.0846132515951, 39.6996076039,
+                  0.00104346547829, 0.001087871749, 0.00213133722729},
+        WholeCase{"Method1NoDiversity", Method::Method1, DiversityMode::No, 10.0, 3.98107170553e-05,
+                  0.0171873821956, 0.0179188175544, 0.03510619975, 0, 0, 0, 0},
+        WholeCase{"Method1Space10m", Method::Method1, DiversityMode::Space, 10.0, 3.98107170553e-05,
+                  0.0171873821956, 0.0179188175544, 0.03510619975, 29.9459698433, 0.000573946420354,
+                  0.000598371588835, 0.00117231800919},
+        WholeCase{"Method1Frequency", Method::Method1, DiversityMode::Freq, 10.0, 3.98107170553e-05,
+                  0.0171873821956, 0.0179188175544, 0.03510619975, 39.6996076039, 0.000432935820603,
+                  0.000451360067161, 0.000884295887764}),
     testing::CaseName{});
 
 // ---- Status codes and their precedence ------------------------------------------------------
 
-HopState sampleWithLowMargin() { return withMargin(sample7500MHzHop(), 5.0); }
+HopState sampleWithLowMargin() {
+    return withMargin(sample7500MHzHop(), 5.0);
+}
 
 HopState exactImprovement(double frequencyDifferenceGHz) {
     // M = 20 dB exactly: Ifm = 80 * Fd * 100 / 10 = 800 Fd at 1 GHz over 10 km.
@@ -184,8 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                        return hop;
                    },
                    CalcStatus::HighImprovement},
-        StatusCase{"ImprovementExactly100", [] { return exactImprovement(0.125); },
-                   CalcStatus::Ok},
+        StatusCase{"ImprovementExactly100", [] { return exactImprovement(0.125); }, CalcStatus::Ok},
         StatusCase{"ImprovementJustAbove100", [] { return exactImprovement(0.12500001); },
                    CalcStatus::HighImprovement}),
     testing::CaseName{});
@@ -219,12 +218,11 @@ TEST_P(FrequencyDiversity, ImprovementAndStatus) {
     EXPECT_EQ(outcome.status, c.expectedStatus);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FrequencyDiversity,
-                         ::testing::Values(FrequencyDiversityCase{"Margin40", 40.0, 97.96,
-                                                                  CalcStatus::Ok},
-                                           FrequencyDiversityCase{"Margin41", 41.0, 123.3,
-                                                                  CalcStatus::HighImprovement}),
-                         testing::CaseName{});
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FrequencyDiversity,
+    ::testing::Values(FrequencyDiversityCase{"Margin40", 40.0, 97.96, CalcStatus::Ok},
+                      FrequencyDiversityCase{"Margin41", 41.0, 123.3, CalcStatus::HighImprovement}),
+    testing::CaseName{});
 
 // ---- What a calculation writes and what it leaves alone -------------------------------------
 
@@ -236,15 +234,15 @@ TEST(StoppedCalculation, NegativeMarginWritesOnlyTheLinkBudget) {
     for (double written : {r.Lc1, r.Lc2, r.Lo, r.Lho, r.Prx, r.M}) {
         EXPECT_NE(written, kUntouched);
     }
-    for (double kept : {r.cLat, r.cLon, r.K, r.pfm, r.psm, r.pfmd, r.psmd, r.p, r.pd, r.Ifm,
-                        r.Ism, r.rainWorstMonthPct, r.rainAnnualPct}) {
+    for (double kept : {r.cLat, r.cLon, r.K, r.pfm, r.psm, r.pfmd, r.psmd, r.p, r.pd, r.Ifm, r.Ism,
+                        r.rainWorstMonthPct, r.rainAnnualPct}) {
         EXPECT_EQ(kept, kUntouched);
     }
 }
 
 TEST(StoppedCalculation, ObstructedPathWritesUpToTheGeoclimaticFactor) {
-    HopState hop = withAntennaHeights(withDiversity(sample7500MHzHop(), DiversityMode::Space),
-                                      30.0, 25.0);
+    HopState hop =
+        withAntennaHeights(withDiversity(sample7500MHzHop(), DiversityMode::Space), 30.0, 25.0);
     markAllResults(hop.results);
     ASSERT_EQ(calculateHop(hop).status, CalcStatus::Obstructed);
     const HopResults& r = hop.results;
@@ -312,9 +310,8 @@ TEST(MathMessages, NegativeFrequencyIsReportedInOrderAndTheCalculationGoesOn) {
     hop.record.method = Method::Method1;
     hop.record.frequencyGHz = -7.5;
     const CalculationOutcome outcome = calculateHop(hop);
-    const std::vector<GuardMessage> expected{
-        {"Math Error : Negative log10.", "Korvel"},
-        {"Math error : Negative arithmetic power.", "Error"}};
+    const std::vector<GuardMessage> expected{{"Math Error : Negative log10.", "Korvel"},
+                                             {"Math error : Negative arithmetic power.", "Error"}};
     EXPECT_EQ(outcome.mathMessages, expected);
     EXPECT_EQ(outcome.status, CalcStatus::Ok);
     EXPECT_NEAR(hop.results.Lo, 142.04242509439325, 1e-9); // log10 of 7.5

@@ -6,8 +6,7 @@
 namespace korvel::testing {
 
 struct CaseName {
-    template <class ParamInfo>
-    std::string operator()(const ParamInfo& param) const {
+    template <class ParamInfo> std::string operator()(const ParamInfo& param) const {
         return param.param.name;
     }
 };

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
+#include "case_name.h"
 #include "engine/fading.h"
 #include "sample_hops.h"
-#include "case_name.h"
 
 namespace korvel {
 namespace {
@@ -22,14 +22,12 @@ TEST_P(LatitudeTerm, FollowsTheBands) {
     EXPECT_NEAR(latitudeTermDb(GetParam().latitudeDeg), GetParam().expectedDb, 1e-12);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, LatitudeTerm,
-                         ::testing::Values(LatitudeCase{"Equator", 0.0, 0.0},
-                                           LatitudeCase{"Below53", 52.0, 0.0},
-                                           LatitudeCase{"At53", 53.0, 0.0},
-                                           LatitudeCase{"At59", 59.0, 0.6},
-                                           LatitudeCase{"At60", 60.0, 0.7},
-                                           LatitudeCase{"Pole", 90.0, 0.7}),
-                         testing::CaseName{});
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LatitudeTerm,
+    ::testing::Values(LatitudeCase{"Equator", 0.0, 0.0}, LatitudeCase{"Below53", 52.0, 0.0},
+                      LatitudeCase{"At53", 53.0, 0.0}, LatitudeCase{"At59", 59.0, 0.6},
+                      LatitudeCase{"At60", 60.0, 0.7}, LatitudeCase{"Pole", 90.0, 0.7}),
+    testing::CaseName{});
 
 struct LongitudeCase {
     const char* name;

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "engine/link_budget.h"
 #include "case_name.h"
+#include "engine/link_budget.h"
 
 namespace korvel {
 namespace {
@@ -23,15 +23,14 @@ TEST_P(AntennaGain, IsRoundedToTheShownTenth) {
     EXPECT_EQ(antennaGainDbi(c.diameterM, c.frequencyGHz), c.expectedDbi);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AntennaGain,
-    ::testing::Values(GainCase{"OnePointEightMetresAt7500MHz", 1.8, 7.5, 40.4},
-                      GainCase{"RoundsUp", 0.6, 23.0, 40.6},
-                      GainCase{"ThreeMetresAt6200MHz", 3.0, 6.2, 43.2},
-                      GainCase{"ZeroDiameter", 0.0, 7.5, 0.0},
-                      GainCase{"NegativeDiameter", -1.2, 7.5, 0.0},
-                      GainCase{"ZeroFrequency", 1.8, 0.0, 0.0}),
-    testing::CaseName{});
+INSTANTIATE_TEST_SUITE_P(Cases, AntennaGain,
+                         ::testing::Values(GainCase{"OnePointEightMetresAt7500MHz", 1.8, 7.5, 40.4},
+                                           GainCase{"RoundsUp", 0.6, 23.0, 40.6},
+                                           GainCase{"ThreeMetresAt6200MHz", 3.0, 6.2, 43.2},
+                                           GainCase{"ZeroDiameter", 0.0, 7.5, 0.0},
+                                           GainCase{"NegativeDiameter", -1.2, 7.5, 0.0},
+                                           GainCase{"ZeroFrequency", 1.8, 0.0, 0.0}),
+                         testing::CaseName{});
 
 struct PathLossCase {
     const char* name;

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/math_guard.h"
 #include "case_name.h"
+#include "engine/math_guard.h"
 
 namespace korvel {
 namespace {
@@ -33,14 +33,13 @@ TEST_P(GuardedLog10, SubstitutesAndRecords) {
 
 const double kInfinity = std::numeric_limits<double>::infinity();
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GuardedLog10,
-    ::testing::Values(Log10Case{"Positive", 1000.0, 3.0, {}},
-                      Log10Case{"Negative", -100.0, 2.0, {kNegativeLog10}},
-                      Log10Case{"Zero", 0.0, 1.0, {kZeroLog10}},
-                      Log10Case{"NegativeZero", -0.0, 1.0, {kZeroLog10}},
-                      Log10Case{"Infinite", kInfinity, kInfinity, {}}),
-    testing::CaseName{});
+INSTANTIATE_TEST_SUITE_P(Cases, GuardedLog10,
+                         ::testing::Values(Log10Case{"Positive", 1000.0, 3.0, {}},
+                                           Log10Case{"Negative", -100.0, 2.0, {kNegativeLog10}},
+                                           Log10Case{"Zero", 0.0, 1.0, {kZeroLog10}},
+                                           Log10Case{"NegativeZero", -0.0, 1.0, {kZeroLog10}},
+                                           Log10Case{"Infinite", kInfinity, kInfinity, {}}),
+                         testing::CaseName{});
 
 struct PowCase {
     const char* name;
@@ -63,8 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, GuardedPow,
     ::testing::Values(PowCase{"PositiveBase", 4.0, 1.5, 8.0, {}},
                       PowCase{"NegativeBaseWholeExponent", -2.0, 3.0, -8.0, {}},
-                      PowCase{"NegativeBaseFractionalExponent", -8.0, 1.0 / 3.0, 1.0,
-                              {kNegativePower}},
+                      PowCase{
+                          "NegativeBaseFractionalExponent", -8.0, 1.0 / 3.0, 1.0, {kNegativePower}},
                       PowCase{"ZeroBaseNegativeExponentIsSilent", 0.0, -1.0, kInfinity, {}},
                       PowCase{"OverflowIsSilent", 10.0, 400.0, kInfinity, {}},
                       PowCase{"UnderflowIsSilent", 10.0, -400.0, 0.0, {}}),

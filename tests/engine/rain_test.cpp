@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "engine/rain.h"
 #include "case_name.h"
+#include "engine/rain.h"
 
 namespace korvel {
 namespace {
@@ -42,15 +42,13 @@ INSTANTIATE_TEST_SUITE_P(
                  0.0636809069028556},
         RainCase{"LowerBandVertical", 13.79, 30.0, 25.0, 42.0, kV, 0.0082410183341774,
                  0.04390305846919092},
-        RainCase{"UpperBandFrom13_8Horizontal", 13.8, 30.0, 25.0, 42.0, kH,
-                 0.011588357422437285, 0.05905073522539401},
+        RainCase{"UpperBandFrom13_8Horizontal", 13.8, 30.0, 25.0, 42.0, kH, 0.011588357422437285,
+                 0.05905073522539401},
         RainCase{"UpperBandFrom13_8Vertical", 13.8, 30.0, 25.0, 42.0, kV, 0.008313760229922406,
                  0.044239840416912174},
         // The rate enters the specific attenuation uncapped, the distance factor capped at 100.
-        RainCase{"Rate150", 18.0, 15.0, 30.0, 150.0, kV, 0.060919883261898136,
-                 0.2500054821778213},
-        RainCase{"Rate100", 18.0, 15.0, 30.0, 100.0, kV, 0.021425726382996713,
-                 0.10076802866108645},
+        RainCase{"Rate150", 18.0, 15.0, 30.0, 150.0, kV, 0.060919883261898136, 0.2500054821778213},
+        RainCase{"Rate100", 18.0, 15.0, 30.0, 100.0, kV, 0.021425726382996713, 0.10076802866108645},
         // u would be negative: the percentage bottoms out at 10^(-0.546 / 0.086).
         RainCase{"MarginFarAboveRainAttenuation", 7.5, 40.0, 35.707574905606748, 22.0, kV,
                  4.4788115623459856e-07, 8.589730892172414e-06},

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "engine/results_panel.h"
 #include "case_name.h"
+#include "engine/results_panel.h"
 
 namespace korvel {
 namespace {
@@ -46,15 +46,14 @@ TEST(ResultsPanel, UpperBlockWithSelectiveFading) {
 
 TEST(ResultsPanel, UpperBlockKeepsBlankLinesWithoutSelectiveFading) {
     const HopState hop = calculatedHop(SelectiveFading::No, DiversityMode::No);
-    EXPECT_EQ(resultsPanelText(hop).upper, "K   :                    3.200e-05      \n"
-                                           "Free space loss:             142.0   dB  "
-                                           "Non-faded hop loss:           69.3   dB  "
-                                           "Unfaded received power:      -39.3   dBm "
-                                           "Flat fading margin:           35.7   dB  " +
-                                               kBlankLine +
-                                               "Flat outage time:             0.04143 % " +
-                                               kBlankLine +
-                                               "Total outage w/o diversity:   0.08461 % ");
+    EXPECT_EQ(resultsPanelText(hop).upper,
+              "K   :                    3.200e-05      \n"
+              "Free space loss:             142.0   dB  "
+              "Non-faded hop loss:           69.3   dB  "
+              "Unfaded received power:      -39.3   dBm "
+              "Flat fading margin:           35.7   dB  " +
+                  kBlankLine + "Flat outage time:             0.04143 % " + kBlankLine +
+                  "Total outage w/o diversity:   0.08461 % ");
 }
 
 TEST(ResultsPanel, LowerBlockOnlyWithDiversity) {
@@ -114,7 +113,8 @@ TEST(ResultsPanel, OversizedValueIsPrintedWhole) {
     const std::string upper = resultsPanelText(hop).upper;
     const std::size_t value = upper.find("Free space loss:             99999999999999998");
     ASSERT_NE(value, std::string::npos);
-    // 120 digits (the double just below 1e120), the point and one decimal, then the unit and the next entry.
+    // 120 digits (the double just below 1e120), the point and one decimal, then the unit and the
+    // next entry.
     EXPECT_EQ(upper.substr(value + 29 + 122, 30), "   dB  Non-faded hop loss:    ");
 }
 
