@@ -4,12 +4,20 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <string_view>
 
 #include "engine/fixed_text.h"
 
 namespace korvel {
 
 inline constexpr int kMaxRouteHops = 20;
+
+// A hop count the route's tables can hold. A count outside it is refused with this message
+// before any table is touched.
+constexpr bool isValidHopCount(int count) {
+    return count >= 0 && count <= kMaxRouteHops;
+}
+inline constexpr std::string_view kInvalidHopCountText = "Invalid number of hops.";
 
 enum class DivisionMethod : std::int16_t { Number = 1804, Length = 1805, Manual = 1806 };
 
@@ -37,9 +45,9 @@ struct RouteRecord {
 struct RouteHopSlot {
     FixedText<20> station1;
     FixedText<20> station2;
-    double objective = 0;  // %
+    double objective = 0; // %
     double lengthKm = 0;
-    double outage = 0;     // % (p without diversity, pd with)
+    double outage = 0;       // % (p without diversity, pd with)
     double rainUnavail = -1; // annual %, -1: not computed
 };
 

@@ -1,0 +1,241 @@
+#include "route/route_file.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <system_error>
+
+#include "library/byte_io.h"
+#include "platform/text_encoding.h"
+#include "route/file_bytes.h"
+#include "route/route_folder.h"
+
+namespace korvel {
+
+namespace {
+
+constexpr std::array<std::uint8_t, 6> kCurrentMagic{'R', 'V', 'R', 'A', '3', '\0'};
+constexpr std::array<std::uint8_t, 6> kSixteenBitMagic{'R', 'V', 'R', 'A', '2', '\0'};
+constexpr std::size_t kSixteenBitHopNameSize = 14;
+
+bool startsWith(std::span<const std::uint8_t> image, std::span<const std::uint8_t> magic) {
+    return image.size() >= magic.size() && std::equal(magic.begin(), magic.end(), image.begin());
+}
+
+// The fields both layouts share up to the hop names.
+void readHeading(ByteReader& in, RouteRecord& r) {
+    in.readText(r.directory);
+    in.readText(r.fileName);
+    in.readText(r.info);
+}
+
+void readSums(ByteReader& in, RouteRecord& r) {
+    r.objective = in.readF64();
+    r.totalOutage = in.readF64();
+    for (double& value : r.hopOutage) {
+        value = in.readF64();
+    }
+    for (double& value : r.hopRain) {
+        value = in.readF64();
+    }
+    r.hopCount = in.readI16();
+    r.divisionMethod = static_cast<DivisionMethod>(in.readI16());
+}
+
+void readSixteenBitHopNames(ByteReader& in, RouteRecord& r) {
+    for (FixedText<256>& name : r.hopFile) {
+        const auto bytes = in.readBytes(kSixteenBitHopNameSize);
+        name.clear();
+        std::copy(bytes.begin(), bytes.end(), name.bytes.begin());
+    }
+}
+
+void readChoices(ByteReader& in, RouteRecord& r, std::size_t fieldSize) {
+    for (std::int16_t* value : {&r.ptxChoice, &r.prxthChoice, &r.berExponent}) {
+        *value = in.readI16();
+        in.skip(fieldSize - 2);
+    }
+}
+
+RouteParseError parseCurrent(ByteReader& in, RouteRecord& r) {
+    readHeading(in, r);
+    const auto padding = in.readBytes(r.padding.size());
+    std::copy(padding.begin(), padding.end(), r.padding.begin());
+    readSums(in, r);
+    for (FixedText<256>& name : r.hopFile) {
+        in.readText(name);
+    }
+    in.readText(r.radioName);
+    r.radioIndex = in.readI16();
+    readChoices(in, r, 2);
+    return in.ok() ? RouteParseError::None : RouteParseError::TooShort;
+}
+
+RouteParseError parseSixteenBit(ByteReader& in, RouteRecord& r, std::size_t imageSize) {
+    readHeading(in, r);
+    readSums(in, r);
+    readSixteenBitHopNames(in, r);
+    in.readText(r.radioName);
+    r.radioIndex = in.readI16();
+    readChoices(in, r, imageSize >= kOldRouteFileWideTailSize ? 8 : 2);
+    return in.ok() ? RouteParseError::None : RouteParseError::TooShort;
+}
+
+std::string displayName(const std::filesystem::path& file) {
+    return utf8ToCp1252(file.filename().string());
+}
+
+void showNotValid(Messages& messages, const std::string& name) {
+    messages.show(name + " is not a valid Korvel routefile.", kAppCaption,
+                  MessageIcon::Exclamation);
+}
+
+} // namespace
+
+RouteParseError parseRouteImage(std::span<const std::uint8_t> image, RouteRecord& record,
+                                RouteFileVersion& version) {
+    RouteRecord parsed;
+    ByteReader in(image);
+    RouteParseError error = RouteParseError::None;
+    RouteFileVersion parsedVersion = RouteFileVersion::Current;
+    if (startsWith(image, kCurrentMagic)) {
+        in.skip(kCurrentMagic.size());
+        error = parseCurrent(in, parsed);
+    } else if (startsWith(image, kSixteenBitMagic)) {
+        parsedVersion = RouteFileVersion::SixteenBit;
+        in.skip(kSixteenBitMagic.size());
+        error = parseSixteenBit(in, parsed, image.size());
+    } else {
+        return RouteParseError::WrongMagic;
+    }
+    if (error != RouteParseError::None) {
+        return error;
+    }
+    if (!isValidHopCount(parsed.hopCount)) {
+        return RouteParseError::InvalidHopCount;
+    }
+    record = parsed;
+    version = parsedVersion;
+    return RouteParseError::None;
+}
+
+std::vector<std::uint8_t> routeFileImage(const RouteRecord& r) {
+    std::vector<std::uint8_t> image;
+    image.reserve(kRouteFileSize);
+    ByteWriter out(image);
+    out.writeBytes(kCurrentMagic);
+    out.writeText(r.directory);
+    out.writeText(r.fileName);
+    out.writeText(r.info);
+    out.writeBytes(r.padding);
+    out.writeF64(r.objective);
+    out.writeF64(r.totalOutage);
+    for (const double value : r.hopOutage) {
+        out.writeF64(value);
+    }
+    for (const double value : r.hopRain) {
+        out.writeF64(value);
+    }
+    out.writeI16(r.hopCount);
+    out.writeI16(static_cast<std::int16_t>(r.divisionMethod));
+    for (const FixedText<256>& name : r.hopFile) {
+        out.writeText(name);
+    }
+    out.writeText(r.radioName);
+    for (const std::int16_t value : {r.radioIndex, r.ptxChoice, r.prxthChoice, r.berExponent}) {
+        out.writeI16(value);
+    }
+    return image;
+}
+
+bool writeRouteFile(RouteState& state, Messages& messages) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(state.folder, error)) {
+        messages.show("Invalid route directory", kAppCaption, MessageIcon::Information);
+        return false;
+    }
+    const auto file = fileInRouteFolder(state, state.record.fileName.view());
+    if (!file) {
+        messages.show("Could not open Routefile", kAppCaption, MessageIcon::None);
+        return false;
+    }
+    setRouteFolder(state, state.folder);
+    switch (replaceFileContents(*file, routeFileImage(state.record))) {
+    case FileWriteResult::Written:
+        return true;
+    case FileWriteResult::CannotOpen:
+        messages.show("Could not open Routefile", kAppCaption, MessageIcon::None);
+        return false;
+    case FileWriteResult::CannotWrite:
+        break;
+    }
+    messages.show("Could not write Routefile", kAppCaption, MessageIcon::None);
+    return false;
+}
+
+bool checkRouteRadio(RouteRecord& record, const EquipmentLibrary& library, Messages& messages) {
+    // A route keeps the radio's name cut to its field, so the library's name is cut alike.
+    const auto sameName = [&record](const RadioEntry& radio) {
+        FixedText<20> name;
+        name.assign(radio.name.view());
+        return name.view() == record.radioName.view();
+    };
+    if (const RadioEntry* radio = library.radio(record.radioIndex); radio && sameName(*radio)) {
+        return true;
+    }
+    const auto found = std::find_if(library.radios.begin(), library.radios.end(), sameName);
+    if (found != library.radios.end()) {
+        record.radioIndex = static_cast<std::int16_t>(found - library.radios.begin());
+        return true;
+    }
+    messages.beep();
+    messages.show("Cannot load the routefile :\nthe radio used in the routefile ( " +
+                      record.radioName.str() +
+                      " )\n is not supported by the current Korvel library.",
+                  kAppCaption, MessageIcon::Exclamation);
+    return false;
+}
+
+bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
+                   const std::filesystem::path& file, Messages& messages) {
+    std::error_code error;
+    const std::filesystem::path fullFile =
+        std::filesystem::absolute(file, error).lexically_normal();
+    const std::string name = displayName(file);
+    const auto image = error || name.size() > RouteRecord{}.fileName.maxLength()
+                           ? std::nullopt
+                           : readFileStart(fullFile, kRouteFileSize);
+    if (!image) {
+        messages.show("Could not open " + name, kAppCaption, MessageIcon::None);
+        return false;
+    }
+    if (startsWith(*image, kSixteenBitMagic)) {
+        messages.beep();
+        messages.show("This file is created with 16-bit version of Korvel."
+                      " If saved, it will be converted to 32-bit format.",
+                      kAppCaption, MessageIcon::Information);
+    }
+    RouteRecord parsed;
+    RouteFileVersion version = RouteFileVersion::Current;
+    switch (parseRouteImage(*image, parsed, version)) {
+    case RouteParseError::None:
+        break;
+    case RouteParseError::WrongMagic:
+    case RouteParseError::TooShort:
+        showNotValid(messages, name);
+        return false;
+    case RouteParseError::InvalidHopCount:
+        messages.beep();
+        messages.show(kInvalidHopCountText, kAppCaption, MessageIcon::Exclamation);
+        return false;
+    }
+    if (!checkRouteRadio(parsed, library, messages)) {
+        return false;
+    }
+    parsed.fileName.assign(name);
+    state.record = parsed;
+    setRouteFolder(state, fullFile.parent_path());
+    return true;
+}
+
+} // namespace korvel

@@ -1,0 +1,31 @@
+#pragma once
+// Writing the route's radio and basic data into its hop files (HopCalc).
+
+#include <string>
+
+#include "engine/hop_record.h"
+#include "library/equipment_library.h"
+#include "platform/messages.h"
+#include "route/route_record.h"
+
+namespace korvel {
+
+// True when a hop file of the route already exists in its folder: the caller then asks which
+// data to overwrite ("Old files on disk !") and sets overwriteRadioData and overwriteBasicData;
+// otherwise it sets both.
+bool routeHopFilesExist(const RouteState& state);
+
+// For each hop in order: an existing file is read into `hop` and takes the route's radio data
+// when overwriteRadioData is set and its basic data (information, stations, length, objective)
+// when overwriteBasicData is set; a missing file is created with a New hop that takes both.
+// Each hop is then written. `currentHopFileName` follows the hop being worked on; afterwards
+// `hop` holds the last hop. An existing hop file that cannot be read stops the run before it is
+// written, so it never receives another hop's values.
+bool writeRouteIntoHopFiles(RouteState& state, HopState& hop, const EquipmentLibrary& library,
+                            std::string& currentHopFileName, Messages& messages);
+
+// The route's radio into a hop: name, frequency, bit rate, the chosen power and threshold and
+// the threshold column's BER exponent; the hop's own choices are kept.
+void applyRouteRadio(const RouteRecord& route, const RadioEntry& radio, HopState& hop);
+
+} // namespace korvel
