@@ -1,0 +1,29 @@
+#pragma once
+// The hop performance report as a file: rows 1 to 53 of the hop's inputs and last results, in
+// English or French, as plain text or tab-delimited text. The builders return the file's bytes:
+// Windows-1252 text, every line ended by "\r\n". They read and never calculate.
+
+#include <string>
+#include <string_view>
+
+#include "engine/hop_record.h"
+#include "report/report_kind.h"
+
+namespace korvel {
+
+struct EquipmentLibrary;
+
+// hopFileName: the hop file last saved or opened, without its folder ("" while never saved).
+// dateStamp: see formatDateStamp.
+std::string buildHopReport(ReportForm form, const HopState& hop, const EquipmentLibrary& library,
+                           ReportLanguage language, std::string_view hopFileName,
+                           std::string_view dateStamp);
+
+std::string buildHopTextReport(const HopState& hop, const EquipmentLibrary& library,
+                               ReportLanguage language, std::string_view hopFileName,
+                               std::string_view dateStamp);
+std::string buildHopDelimitedReport(const HopState& hop, const EquipmentLibrary& library,
+                                    ReportLanguage language, std::string_view hopFileName,
+                                    std::string_view dateStamp);
+
+} // namespace korvel

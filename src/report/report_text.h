@@ -1,0 +1,31 @@
+#pragma once
+// Building report text the way the report layouts are written: printf formats, "\n" line ends
+// that become "\r\n" in the finished text, Windows-1252 bytes throughout.
+
+#include <string>
+
+namespace korvel {
+
+class ReportText {
+  public:
+    // Appends the printf-formatted text.
+    [[gnu::format(printf, 2, 3)]] void add(const char* format, ...);
+    // Appends count line ends.
+    void addLineEnds(int count);
+    // The text with every line ended by "\r\n".
+    [[nodiscard]] std::string withCrLf() const;
+    // The text as formatted, "\n" line ends kept (one page run is one of these).
+    [[nodiscard]] const std::string& raw() const { return text_; }
+
+  private:
+    std::string text_;
+};
+
+// One printf formatting into a string.
+[[gnu::format(printf, 1, 2)]] std::string formatted(const char* format, ...);
+
+// value as "%<width>.<precision>E" writes it with the exponent in three digits and its sign, as
+// the reports have always shown it: 1.50E-006. printf itself writes at least two digits.
+std::string exponentText(double value, int precision, int width);
+
+} // namespace korvel
