@@ -1,37 +1,64 @@
 #include "optimize/combination_price.h"
 
-#include "optimize/library_lookup.h"
+#include <cstddef>
 
 namespace korvel {
 
-std::optional<double> combinationPrice(const HopRecord& record, const EquipmentLibrary& library,
-                                       int feederTable, const CombinationIndices& indices) {
-    const AntennaType type = record.antennaType;
-    const auto antenna1 = libraryAntennaPrice(library, type, indices.d1Index);
-    const auto antenna2 = libraryAntennaPrice(library, type, indices.d2Index);
-    const auto feeder1 = libraryFeederPrice(library, feederTable, indices.feeder1Index);
-    const auto feeder2 = libraryFeederPrice(library, feederTable, indices.feeder2Index);
-    if (!antenna1 || !antenna2 || !feeder1 || !feeder2) {
+namespace {
+
+std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
+
+bool inside(int index, int count) {
+    return index >= 0 && index < count;
+}
+
+} // namespace
+
+PriceTables priceTables(const EquipmentLibrary& library, AntennaType type, int feederTable) {
+    PriceTables prices;
+    prices.antennaCount = library.diameterCountOf(type);
+    const AntennaTable& antennas = library.antennaTable(type);
+    for (int i = 0; i < prices.antennaCount; ++i) {
+        prices.antenna[at(i)] = antennas.price[at(i)];
+    }
+    const FeederTable* feeders = library.feederTable(feederTable);
+    if (feeders == nullptr) {
+        return prices;
+    }
+    prices.feederCount = library.feederTypeCountOf(feederTable);
+    for (int k = 0; k < prices.feederCount; ++k) {
+        prices.feederPerMetre[at(k)] = feeders->pricePerMetre[at(k)];
+        prices.feederFixed[at(k)] = feeders->fixedPrice[at(k)];
+    }
+    return prices;
+}
+
+std::optional<double> combinationPrice(const HopRecord& record, const PriceTables& prices,
+                                       const CombinationIndices& indices) {
+    const bool space = record.diversityMode == DiversityMode::Space;
+    if (!inside(indices.d1Index, prices.antennaCount) ||
+        !inside(indices.d2Index, prices.antennaCount) ||
+        (space && !inside(indices.ddIndex, prices.antennaCount)) ||
+        !inside(indices.feeder1Index, prices.feederCount) ||
+        !inside(indices.feeder2Index, prices.feederCount)) {
         return std::nullopt;
     }
 
-    const bool space = record.diversityMode == DiversityMode::Space;
-    const bool onePlusOne = record.usageMode == UsageMode::OnePlusOne;
     double runs = space ? 2.0 : 1.0; // feeder runs per main feeder
-    if (onePlusOne) {
+    if (record.usageMode == UsageMode::OnePlusOne) {
         runs *= 2.0;
     }
-    double price = *antenna1 + *antenna2;
+    double price = prices.antenna[at(indices.d1Index)] + prices.antenna[at(indices.d2Index)];
     if (space) {
-        const auto diversity = libraryAntennaPrice(library, type, indices.ddIndex);
-        if (!diversity) {
-            return std::nullopt;
-        }
-        price += 2.0 * *diversity;
+        price += 2.0 * prices.antenna[at(indices.ddIndex)];
     }
-    price += runs * feeder1->perMetre * record.feeder1LengthM +
-             runs * feeder2->perMetre * record.feeder2LengthM + runs * feeder1->fixed +
-             runs * feeder2->fixed;
+    const std::size_t f1 = at(indices.feeder1Index);
+    const std::size_t f2 = at(indices.feeder2Index);
+    price += runs * prices.feederPerMetre[f1] * record.feeder1LengthM +
+             runs * prices.feederPerMetre[f2] * record.feeder2LengthM +
+             runs * prices.feederFixed[f1] + runs * prices.feederFixed[f2];
     return price;
 }
 

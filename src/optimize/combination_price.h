@@ -1,6 +1,7 @@
 #pragma once
 // Price of one antenna and feeder combination, in the library's currency units.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -19,10 +20,21 @@ struct CombinationIndices {
     std::int16_t ddIndex = 0; // diversity antenna; meaningful with space diversity
 };
 
+// The prices a search reads, taken once from the library: the antennas of the hop's type and
+// the feeder types of its current feeder table (none when the table does not exist).
+struct PriceTables {
+    std::array<double, kMaxDiameters> antenna{};
+    int antennaCount = 0;
+    std::array<double, kMaxFeederTypes> feederPerMetre{};
+    std::array<double, kMaxFeederTypes> feederFixed{}; // once per feeder, whatever its length
+    int feederCount = 0;
+};
+PriceTables priceTables(const EquipmentLibrary& library, AntennaType type, int feederTable);
+
 // Antennas plus feeders (price per metre times length, plus the fixed price). Space diversity
 // adds a diversity antenna at each end and a second feeder run beside each main feeder; 1+1
-// usage doubles the feeders again. Empty when an index lies outside the library.
-std::optional<double> combinationPrice(const HopRecord& record, const EquipmentLibrary& library,
-                                       int feederTable, const CombinationIndices& indices);
+// usage doubles the feeders again. Empty when an index lies outside the tables.
+std::optional<double> combinationPrice(const HopRecord& record, const PriceTables& prices,
+                                       const CombinationIndices& indices);
 
 } // namespace korvel

@@ -25,7 +25,7 @@ struct FeederLosses {
 
 FeederLosses feederLosses(const EquipmentLibrary& library, int table, int row) {
     FeederLosses losses;
-    losses.count = usableFeederTypeCount(library, table);
+    losses.count = library.feederTypeCountOf(table);
     for (int type = 0; type < losses.count; ++type) {
         losses.lossDbPer100m[static_cast<std::size_t>(type)] =
             libraryFeederLoss(library, table, row, type).value_or(0.0);
@@ -35,9 +35,8 @@ FeederLosses feederLosses(const EquipmentLibrary& library, int table, int row) {
 
 // Everything the loops read, fixed for one search.
 struct SearchSetup {
-    const HopState& hop;
-    const EquipmentLibrary& library;
     CombinationContext context;
+    PriceTables prices;
     DiameterRange range;
     std::array<double, kMaxDiameters> gain{};
     FeederLosses losses;
@@ -64,8 +63,7 @@ void tryFeeders(const SearchSetup& setup, CombinationIndices indices, Combinatio
             indices.feeder2Index = static_cast<std::int16_t>(k2);
             const bool meets = meetsObjective(outage.outagePct, record.outageObjectivePct);
             if (meets || lists.nearMissAdmits(outage.outagePct)) {
-                const auto price = combinationPrice(record, setup.library,
-                                                    setup.hop.selection.feederTable, indices);
+                const auto price = combinationPrice(record, setup.prices, indices);
                 if (price) {
                     const CombinationEntry entry{indices, outage.spacingM, outage.outagePct,
                                                  *price};
@@ -182,11 +180,12 @@ SearchOutcome searchCombinations(const HopState& hop, const EquipmentLibrary& li
         return outcome;
     }
 
-    const int diameters = usableDiameterCount(library, record.antennaType);
-    SearchSetup setup{hop,   library, makeCombinationContext(hop, grazingAngle, guard), {}, {}, {},
-                      false, false};
-    setup.range = diameterSearchRange(record.antennaType, diameters, record.frequencyGHz);
-    setup.gain = searchGain(library, record.antennaType, setup.range, record.frequencyGHz);
+    const AntennaType type = record.antennaType;
+    SearchSetup setup;
+    setup.context = makeCombinationContext(hop, grazingAngle, guard);
+    setup.prices = priceTables(library, type, table);
+    setup.range = diameterSearchRange(type, library.diameterCountOf(type), record.frequencyGHz);
+    setup.gain = searchGain(library, type, setup.range, record.frequencyGHz);
     setup.losses = feederLosses(library, table, row);
     setup.space = record.diversityMode == DiversityMode::Space;
     setup.equalFeeders = feederLengthsEqual(record.feeder1LengthM, record.feeder2LengthM);

@@ -27,7 +27,8 @@ TEST_P(PriceRows, CountAntennasAndFeederRuns) {
     record.feeder1LengthM = 30.0;
     record.feeder2LengthM = 50.0;
     const CombinationIndices indices{1, 2, 0, 1, 0};
-    EXPECT_EQ(combinationPrice(record, library, 0, indices), c.price);
+    EXPECT_EQ(combinationPrice(record, priceTables(library, record.antennaType, 0), indices),
+              c.price);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -40,16 +41,28 @@ INSTANTIATE_TEST_SUITE_P(
         PriceCase{"SpaceOnePlusOne", DiversityMode::Space, UsageMode::OnePlusOne, 14600.0}),
     test::CaseName());
 
-TEST(CombinationPrice, NoPriceForAnIndexOutsideTheLibrary) {
+TEST(CombinationPrice, NoPriceForAnIndexOutsideTheTables) {
     const EquipmentLibrary library = test::makeStandardLibrary();
     HopRecord record = test::makeTypicalHop().record;
-    EXPECT_FALSE(combinationPrice(record, library, 0, {6, 1, 0, 0, 0}));
-    EXPECT_FALSE(combinationPrice(record, library, 0, {1, 1, 4, 0, 0}));
-    EXPECT_FALSE(combinationPrice(record, library, 1, {1, 1, 0, 0, 0}));
+    const PriceTables prices = priceTables(library, record.antennaType, 0);
+    EXPECT_FALSE(combinationPrice(record, prices, {6, 1, 0, 0, 0}));
+    EXPECT_FALSE(combinationPrice(record, prices, {1, 1, 4, 0, 0}));
+    EXPECT_FALSE(combinationPrice(record, prices, {1, 1, 0, -1, 0}));
     // The diversity antenna only counts with space diversity.
-    EXPECT_TRUE(combinationPrice(record, library, 0, {1, 1, 0, 0, -1}));
+    EXPECT_TRUE(combinationPrice(record, prices, {1, 1, 0, 0, -1}));
     record.diversityMode = DiversityMode::Space;
-    EXPECT_FALSE(combinationPrice(record, library, 0, {1, 1, 0, 0, -1}));
+    EXPECT_FALSE(combinationPrice(record, prices, {1, 1, 0, 0, -1}));
+}
+
+TEST(CombinationPrice, TablesHoldOnlyWhatTheLibraryHas) {
+    EquipmentLibrary library = test::makeStandardLibrary();
+    library.feederTypeCount[0] = 40; // above the capacity
+    const PriceTables prices = priceTables(library, AntennaType::ParabGrid, 0);
+    EXPECT_EQ(prices.antennaCount, 6);
+    EXPECT_EQ(prices.feederCount, 8);
+    const PriceTables noTable = priceTables(library, AntennaType::ParabGrid, 1);
+    EXPECT_EQ(noTable.feederCount, 0);
+    EXPECT_FALSE(combinationPrice(HopRecord{}, noTable, {1, 1, 0, 0, 0}));
 }
 
 } // namespace

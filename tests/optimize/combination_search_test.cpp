@@ -214,6 +214,7 @@ std::vector<CombinationEntry> everyMeetingCombination(const HopState& hop,
         hop.record.antennaType, library.diameterCount[0], hop.record.frequencyGHz);
     const auto gain = searchGain(library, hop.record.antennaType, range, hop.record.frequencyGHz);
     const int types = library.feederTypeCount[0];
+    const PriceTables prices = priceTables(library, hop.record.antennaType, 0);
     std::vector<CombinationEntry> meeting;
     for (int i1 = range.first; i1 < range.end; ++i1) {
         for (int i2 = i1; i2 < range.end; ++i2) {
@@ -234,7 +235,7 @@ std::vector<CombinationEntry> everyMeetingCombination(const HopState& hop,
                                  static_cast<std::int16_t>(k1), static_cast<std::int16_t>(k2),
                                  static_cast<std::int16_t>(range.first)};
                     e.outagePct = outage.outagePct;
-                    e.price = *combinationPrice(hop.record, library, 0, e.indices);
+                    e.price = *combinationPrice(hop.record, prices, e.indices);
                     meeting.push_back(e);
                 }
             }
