@@ -371,8 +371,9 @@ LibraryFromJson libraryFromJson(std::string_view json) {
     Json root;
     try {
         root = Json::parse(json);
-    } catch (const Json::parse_error& error) {
-        // The parser reports where it stopped only through its exception.
+    } catch (const Json::exception& error) {
+        // The parser reports where it stopped, or a number too large for a double, only
+        // through its exception.
         return {std::nullopt, std::string("not valid JSON: ") + error.what()};
     }
     LibraryReader reader;

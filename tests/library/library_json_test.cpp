@@ -120,6 +120,15 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(testCase.param.name);
     });
 
+TEST(LibraryJson, NumberBeyondDoubleIsRefused) {
+    std::string json = libraryToJson(makeTestLibrary());
+    json.replace(json.find("34.368"), 6, "1e999");
+    const LibraryFromJson result = libraryFromJson(json);
+    EXPECT_FALSE(result.library);
+    EXPECT_EQ(result.error.rfind("not valid JSON: ", 0), 0u) << result.error;
+    EXPECT_NE(result.error.find("1e999"), std::string::npos) << result.error;
+}
+
 TEST(LibraryJson, BrokenJsonSaysWhere) {
     const LibraryFromJson result = libraryFromJson("{\n  \"radios\": [,]\n}");
     EXPECT_FALSE(result.library);
