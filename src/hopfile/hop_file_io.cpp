@@ -59,7 +59,10 @@ bool replaceFile(const std::filesystem::path& target, std::span<const std::uint8
                  mode_t mode) {
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string hiddenName = target.filename().string();
+    hiddenName.insert(hiddenName.begin(), '.');
+    hiddenName.append(".XXXXXX"); // mkstemp's pattern
+    std::string temporary = (folder / hiddenName).string();
     FileDescriptor out(::mkstemp(temporary.data()));
     if (!out.valid()) {
         return false;

@@ -30,7 +30,10 @@ class ByteReader {
     // Fills every byte of the field, bytes after the terminator included.
     template <std::size_t N> void readText(FixedText<N>& text) {
         const auto bytes = readBytes(N);
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes.size() != N) {
+            return;
+        }
+        for (std::size_t i = 0; i < N; ++i) {
             text.bytes[i] = static_cast<char>(bytes[i]);
         }
     }
