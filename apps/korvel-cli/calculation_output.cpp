@@ -1,0 +1,92 @@
+#include "calculation_output.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "engine/results_panel.h"
+#include "hop_json.h"
+#include "json_writer.h"
+#include "platform/text_encoding.h"
+
+namespace korvel::cli {
+namespace {
+
+// The panel relies on the window's word wrap at one line (41 characters) to put each entry on
+// its own line: a line breaks after its last blank when the next word would not fit. A terminal
+// gets the same lines explicitly.
+constexpr std::size_t kPanelLineWidth = 41;
+
+void printLine(std::ostream& out, std::string_view line) {
+    const auto end = line.find_last_not_of(' ');
+    out << cp1252ToUtf8(end == std::string_view::npos ? "" : line.substr(0, end + 1)) << '\n';
+}
+
+void printBlock(std::ostream& out, std::string_view block) {
+    while (!block.empty()) {
+        const auto newline = block.find('\n');
+        std::string_view paragraph = block.substr(0, newline);
+        block = newline == std::string_view::npos ? std::string_view{} : block.substr(newline + 1);
+        while (!paragraph.empty()) {
+            std::size_t length = std::min(paragraph.size(), kPanelLineWidth);
+            const bool splitsWord = length < paragraph.size() && paragraph[length] != ' ' &&
+                                    paragraph[length - 1] != ' ';
+            if (splitsWord) {
+                const auto lastBlank = paragraph.substr(0, length).find_last_of(' ');
+                if (lastBlank != std::string_view::npos) {
+                    length = lastBlank + 1;
+                }
+            }
+            printLine(out, paragraph.substr(0, length));
+            paragraph.remove_prefix(length);
+        }
+    }
+}
+
+} // namespace
+
+std::vector<std::string> calculationWarnings(const CalculationOutcome& outcome) {
+    std::vector<std::string> warnings;
+    for (const auto& message : outcome.mathMessages) {
+        warnings.push_back(message.text);
+    }
+    if (outcome.status != CalcStatus::Ok) {
+        warnings.emplace_back(statusText(outcome.status));
+    }
+    return warnings;
+}
+
+bool producedResults(CalcStatus status) {
+    return status != CalcStatus::NegativeMargin && status != CalcStatus::Obstructed;
+}
+
+void printCalculation(std::ostream& out, const HopState& hop, const CalculationOutcome& outcome) {
+    if (producedResults(outcome.status)) {
+        const ResultsPanelText panel = resultsPanelText(hop);
+        printBlock(out, panel.upper);
+        if (panel.lower) {
+            printBlock(out, *panel.lower);
+        }
+    }
+    for (const auto& warning : calculationWarnings(outcome)) {
+        out << "Warning: " << cp1252ToUtf8(warning) << '\n';
+    }
+}
+
+std::string calculationJson(const std::string& file, const HopState& hop,
+                            const CalculationOutcome& outcome) {
+    JsonWriter json;
+    json.beginObject();
+    json.key("file").utf8(file);
+    json.key("status").integer(static_cast<int>(outcome.status));
+    json.key("messages").beginArray();
+    for (const auto& warning : calculationWarnings(outcome)) {
+        json.text(warning);
+    }
+    json.endArray();
+    json.key("results");
+    writeResultsJson(json, hop.results);
+    json.endObject();
+    return json.str();
+}
+
+} // namespace korvel::cli

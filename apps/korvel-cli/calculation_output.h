@@ -1,0 +1,27 @@
+#pragma once
+// How the tool shows a calculated hop: the results panel text and the warnings, as text or JSON.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "engine/calculate_hop.h"
+#include "engine/hop_record.h"
+
+namespace korvel::cli {
+
+// The warning texts of a calculation in the order the program shows them: the mathematical
+// errors as they occurred, then the status warning.
+std::vector<std::string> calculationWarnings(const CalculationOutcome& outcome);
+
+// A calculation that produced results (1, -2, -3, -5).
+bool producedResults(CalcStatus status);
+
+// The panel's entries one per line, trailing blanks removed, then "Warning: " lines.
+void printCalculation(std::ostream& out, const HopState& hop, const CalculationOutcome& outcome);
+
+// {"file": ..., "status": N, "messages": [...], "results": {...}} on one line.
+std::string calculationJson(const std::string& file, const HopState& hop,
+                            const CalculationOutcome& outcome);
+
+} // namespace korvel::cli

@@ -1,0 +1,40 @@
+#include "cli_context.h"
+
+#include <iostream>
+
+#include "library/library_file.h"
+
+namespace korvel::cli {
+
+std::filesystem::path CliContext::libraryPath() const {
+    if (!options.libraryFile.empty()) {
+        return options.libraryFile;
+    }
+    const std::filesystem::path local{std::string(kLibraryFileName)};
+    std::error_code error;
+    if (std::filesystem::exists(local, error)) {
+        return local;
+    }
+    const std::filesystem::path installed{KORVEL_INSTALLED_LIBRARY};
+    if (std::filesystem::exists(installed, error)) {
+        return installed;
+    }
+    return std::filesystem::path{KORVEL_BUILD_TREE_LIBRARY};
+}
+
+bool CliContext::loadLibrary() {
+    if (libraryLoaded_) {
+        return true;
+    }
+    const auto path = libraryPath();
+    if (!readLibrary(path, library, messages)) {
+        reportError(path.string() + ": the equipment library cannot be used");
+        return false;
+    }
+    libraryLoaded_ = true;
+    return true;
+}
+
+void reportError(const std::string& what) { std::cerr << "korvel-cli: " << what << '\n'; }
+
+} // namespace korvel::cli

@@ -1,0 +1,148 @@
+// korvel-cli hop show HOPFILE [--json]
+// korvel-cli hop new --from HOP.json --output FILE.HOP [--force]
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "exit_codes.h"
+#include "hop_fields.h"
+#include "hop_json.h"
+#include "hop_preparation.h"
+#include "hopfile/hop_file.h"
+#include "output_file.h"
+#include "platform/text_encoding.h"
+
+namespace korvel::cli {
+namespace {
+
+struct ShowJob {
+    std::string file;
+    bool json = false;
+};
+
+struct NewJob {
+    std::string from;
+    std::string output;
+    bool force = false;
+};
+
+bool readWholeFile(const std::string& file, std::string& contents) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// Plain listing: one "name = value" line per field.
+struct PrintField {
+    std::ostream& out;
+    template <typename T>
+    void operator()(const char* name, const T& value) const {
+        out << "  " << name << " = ";
+        if constexpr (requires { value.view(); }) {
+            out << '"' << cp1252ToUtf8(value.view()) << '"';
+        } else if constexpr (requires { value.size(); }) {
+            for (std::size_t i = 0; i < value.size(); ++i) {
+                out << (i ? " " : "") << value[i];
+            }
+        } else if constexpr (std::is_enum_v<T>) {
+            out << static_cast<int>(value);
+        } else {
+            out << value;
+        }
+        out << '\n';
+    }
+};
+
+int runShow(const ShowJob& job) {
+    std::string contents;
+    if (!readWholeFile(job.file, contents)) {
+        reportError(job.file + ": cannot open the hop file");
+        return kExitUnusable;
+    }
+    StoredHop hop;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(contents.data());
+    if (parseHopImage({bytes, contents.size()}, hop) != HopParseError::None) {
+        reportError(job.file + ": not a valid hop file");
+        return kExitUnusable;
+    }
+    const int version = static_cast<int>(hop.version);
+    if (job.json) {
+        JsonWriter json;
+        json.beginObject().key("version").integer(version);
+        json.key("selection");
+        writeSelectionJson(json, hop.selection);
+        json.key("record");
+        writeRecordJson(json, hop.record);
+        json.key("results");
+        writeResultsJson(json, hop.results);
+        json.endObject();
+        std::cout << json.str() << '\n';
+        return kExitOk;
+    }
+    std::cout << job.file << " (version " << version << ")\nselection:\n";
+    visitStoredSelectionFields(hop.selection, PrintField{std::cout});
+    std::cout << "record:\n";
+    visitRecordFields(hop.record, PrintField{std::cout});
+    std::cout << "results:\n";
+    visitResultFields(hop.results, PrintField{std::cout});
+    return kExitOk;
+}
+
+int runNew(CliContext& context, const NewJob& job) {
+    std::string document;
+    if (!readWholeFile(job.from, document)) {
+        reportError(job.from + ": cannot open");
+        return kExitUnusable;
+    }
+    HopState hop;
+    // The New defaults take the first radio's choices from the library when one is at hand.
+    EquipmentLibrary noLibrary;
+    resetHop(hop, context.loadLibrary() ? context.library : noLibrary);
+    if (const std::string error = readHopJson(document, hop); !error.empty()) {
+        reportError(job.from + ": " + error);
+        return kExitUnusable;
+    }
+    if (const std::string error = createEmptyFile(job.output, job.force); !error.empty()) {
+        reportError(error);
+        return kExitUnusable;
+    }
+    std::string currentName = job.output;
+    if (!writeHopFile(hop, job.output, currentName, context.messages)) {
+        reportError(job.output + ": the hop could not be written");
+        return kExitUnusable;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+void addHopCommands(CLI::App& app, CliContext& context, Action& action) {
+    CLI::App* hop = app.add_subcommand("hop", "Show or create hop files");
+    hop->require_subcommand(1);
+
+    auto show = std::make_shared<ShowJob>();
+    CLI::App* showCommand = hop->add_subcommand("show", "Print every stored field of a hop file");
+    showCommand->add_option("HOPFILE", show->file, "Hop file")->required();
+    showCommand->add_flag("--json", show->json, "Print one JSON object");
+    showCommand->callback([&action, show] { action = [show] { return runShow(*show); }; });
+
+    auto create = std::make_shared<NewJob>();
+    CLI::App* newCommand = hop->add_subcommand("new", "Create a hop file from JSON");
+    newCommand->add_option("--from", create->from, "JSON with record, results and selection")
+        ->required();
+    newCommand->add_option("--output", create->output, "Hop file to create")->required();
+    newCommand->add_flag("--force", create->force, "Replace an existing file");
+    newCommand->callback([&context, &action, create] {
+        action = [&context, create] { return runNew(context, *create); };
+    });
+}
+
+} // namespace korvel::cli

@@ -1,0 +1,158 @@
+#include "hop_json.h"
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <type_traits>
+
+#include <nlohmann/json.hpp>
+
+#include "hop_fields.h"
+#include "platform/text_encoding.h"
+
+namespace korvel::cli {
+namespace {
+
+template <typename T>
+struct IsFixedText : std::false_type {};
+template <std::size_t N>
+struct IsFixedText<FixedText<N>> : std::true_type {};
+
+template <typename T>
+struct IsArray : std::false_type {};
+template <typename T, std::size_t N>
+struct IsArray<std::array<T, N>> : std::true_type {};
+
+struct WriteField {
+    JsonWriter& json;
+    template <typename T>
+    void operator()(const char* name, const T& value) const {
+        json.key(name);
+        if constexpr (IsFixedText<T>::value) {
+            json.text(value.view());
+        } else if constexpr (IsArray<T>::value) {
+            json.integers(value);
+        } else if constexpr (std::is_enum_v<T>) {
+            json.integer(static_cast<long long>(value));
+        } else if constexpr (std::is_floating_point_v<T>) {
+            json.number(value);
+        } else {
+            json.integer(static_cast<long long>(value));
+        }
+    }
+};
+
+template <typename Int>
+bool readInteger(const nlohmann::json& node, Int& out) {
+    if (!node.is_number_integer()) {
+        return false;
+    }
+    const auto value = node.get<long long>();
+    if (value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max()) {
+        return false;
+    }
+    out = static_cast<Int>(value);
+    return true;
+}
+
+struct ReadField {
+    const nlohmann::json& object;
+    std::string& error;
+    std::string section;
+
+    template <typename T>
+    void operator()(const char* name, T& value) const {
+        if (!error.empty() || !object.contains(name)) {
+            return;
+        }
+        const nlohmann::json& node = object.at(name);
+        if (!readValue(node, value)) {
+            error = section + "." + name + " has the wrong type or is out of range";
+        }
+    }
+
+    template <typename T>
+    static bool readValue(const nlohmann::json& node, T& value) {
+        if constexpr (IsFixedText<T>::value) {
+            if (!node.is_string()) {
+                return false;
+            }
+            const std::string text = utf8ToCp1252(node.get<std::string>());
+            if (text.size() > T::maxLength()) {
+                return false;
+            }
+            value.assign(text);
+            return true;
+        } else if constexpr (IsArray<T>::value) {
+            if (!node.is_array() || node.size() != value.size()) {
+                return false;
+            }
+            for (std::size_t i = 0; i < value.size(); ++i) {
+                if (!readInteger(node[i], value[i])) {
+                    return false;
+                }
+            }
+            return true;
+        } else if constexpr (std::is_enum_v<T>) {
+            std::underlying_type_t<T> raw{};
+            if (!readInteger(node, raw)) {
+                return false;
+            }
+            value = static_cast<T>(raw);
+            return true;
+        } else if constexpr (std::is_floating_point_v<T>) {
+            if (!node.is_number()) {
+                return false;
+            }
+            value = node.get<double>();
+            return true;
+        } else {
+            return readInteger(node, value);
+        }
+    }
+};
+
+} // namespace
+
+void writeResultsJson(JsonWriter& json, const HopResults& results) {
+    json.beginObject();
+    visitResultFields(results, WriteField{json});
+    json.endObject();
+}
+
+void writeRecordJson(JsonWriter& json, const HopRecord& record) {
+    json.beginObject();
+    visitRecordFields(record, WriteField{json});
+    json.endObject();
+}
+
+void writeSelectionJson(JsonWriter& json, const HopSelection& selection) {
+    json.beginObject();
+    visitStoredSelectionFields(selection, WriteField{json});
+    json.endObject();
+}
+
+std::string readHopJson(const std::string& document, HopState& hop) {
+    const nlohmann::json root = nlohmann::json::parse(document, nullptr, false);
+    if (root.is_discarded() || !root.is_object()) {
+        return "not a JSON object";
+    }
+    std::string error;
+    const auto section = [&](const char* name, auto&& visit) {
+        if (!error.empty() || !root.contains(name)) {
+            return;
+        }
+        const nlohmann::json& object = root.at(name);
+        if (!object.is_object()) {
+            error = std::string(name) + " is not an object";
+            return;
+        }
+        visit(ReadField{object, error, name});
+    };
+    section("record", [&](ReadField read) { visitRecordFields(hop.record, read); });
+    section("results", [&](ReadField read) { visitResultFields(hop.results, read); });
+    section("selection", [&](ReadField read) { visitStoredSelectionFields(hop.selection, read); });
+    return error;
+}
+
+} // namespace korvel::cli

@@ -1,0 +1,57 @@
+#include "hop_preparation.h"
+
+#include "engine/fading.h"
+#include "engine/hop_reset.h"
+#include "hopfile/hop_file.h"
+
+namespace korvel::cli {
+
+void resetHop(HopState& hop, const EquipmentLibrary& library) {
+    resetHopRecord(hop.record);
+    resetHopResults(hop.results);
+    FirstRadioDefaults first;
+    if (const RadioEntry* radio = library.radio(0)) {
+        first = {radio->defaultPtx, radio->defaultPrxth};
+    }
+    resetHopSelection(hop, first);
+}
+
+void commitFeederPosition(HopState& hop, const EquipmentLibrary& library) {
+    const FeederPosition position =
+        findFeederRow(library, hop.record.frequencyGHz, hop.record.feederInsulation);
+    hop.selection.feederTable = position.table;
+    hop.selection.feederRow = position.row;
+    if (hop.record.frequencyGHz > 3 && position.table < library.feederTableCount()) {
+        const auto typeCount = library.feederTypeCount[static_cast<std::size_t>(position.table)];
+        for (const auto index : hop.selection.feederIndex) {
+            if (index < 0 || index >= typeCount) {
+                hop.selection.feederIndex = {0, 0};
+                break;
+            }
+        }
+    }
+}
+
+void prepareSelectiveMargin(HopState& hop) {
+    switch (hop.record.selectiveFading) {
+    case SelectiveFading::Standard:
+        hop.results.Msm = hopSelectiveMargin(hop.record.msmRefDb, hop.record.hopLengthKm);
+        break;
+    case SelectiveFading::User:
+    case SelectiveFading::No:
+        break;
+    }
+}
+
+bool loadHopForCalculation(const std::filesystem::path& file, const EquipmentLibrary& library,
+                           Messages& messages, HopState& hop) {
+    resetHop(hop, library);
+    if (!readHopFile(hop, library, file, messages)) {
+        return false;
+    }
+    commitFeederPosition(hop, library);
+    prepareSelectiveMargin(hop);
+    return true;
+}
+
+} // namespace korvel::cli

@@ -1,0 +1,119 @@
+// korvel-cli library build SOURCE.json --output korvel32.lbr [--force]
+// korvel-cli library show FILE [--json]
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+
+#include "commands.h"
+#include "exit_codes.h"
+#include "library/library_file.h"
+#include "library/library_json.h"
+#include "output_file.h"
+#include "platform/text_encoding.h"
+
+namespace korvel::cli {
+namespace {
+
+struct BuildJob {
+    std::string source;
+    std::string output;
+    bool force = false;
+};
+
+struct ShowJob {
+    std::string file;
+    bool json = false;
+};
+
+int runBuild(const BuildJob& job) {
+    std::ifstream in(job.source, std::ios::binary);
+    if (!in) {
+        reportError(job.source + ": cannot open");
+        return kExitUnusable;
+    }
+    const std::string document{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const LibraryFromJson parsed = libraryFromJson(document);
+    if (!parsed.library) {
+        reportError(job.source + ": " + parsed.error);
+        return kExitUnusable;
+    }
+    const auto image = libraryImage(*parsed.library);
+    const auto* bytes = reinterpret_cast<const char*>(image.data());
+    if (const std::string error = writeNewFile(job.output, {bytes, image.size()}, job.force);
+        !error.empty()) {
+        reportError(error);
+        return kExitUnusable;
+    }
+    return kExitOk;
+}
+
+// A short overview for a planner; --json gives every field.
+void printListing(std::ostream& out, const EquipmentLibrary& library) {
+    out << "Library: " << cp1252ToUtf8(library.identification.view()) << '\n';
+    out << "Radios (" << library.radioCount() << "):\n";
+    for (const RadioEntry& radio : library.radios) {
+        out << "  " << cp1252ToUtf8(radio.name.view()) << "  " << radio.frequencyGHz << " GHz  "
+            << radio.bitRateMbps << " Mbit/s\n";
+    }
+    const std::pair<const char*, AntennaType> types[] = {{"Parab solid", AntennaType::ParabSolid},
+                                                         {"Parab grid", AntennaType::ParabGrid}};
+    for (const auto& [name, type] : types) {
+        out << name << " diameters (m):";
+        const AntennaTable& table = library.antennaTable(type);
+        for (int i = 0; i < library.diameterCountOf(type); ++i) {
+            out << ' ' << table.diameterM[static_cast<std::size_t>(i)];
+        }
+        out << '\n';
+    }
+    out << "Feeder tables (" << library.feederTableCount() << "):\n";
+    for (std::size_t t = 0; t < library.feederTables.size(); ++t) {
+        const FeederTable& table = library.feederTables[t];
+        out << "  " << t << ": " << table.frequencyGHz[0] << " GHz" << (t < 3 ? " (coax)" : "")
+            << ':';
+        for (int c = 0; c < library.feederTypeCount[t]; ++c) {
+            out << ' ' << cp1252ToUtf8(table.typeName[static_cast<std::size_t>(c)].view());
+        }
+        out << '\n';
+    }
+}
+
+int runShow(CliContext& context, const ShowJob& job) {
+    EquipmentLibrary library;
+    if (!readLibrary(job.file, library, context.messages)) {
+        reportError(job.file + ": the equipment library cannot be used");
+        return kExitUnusable;
+    }
+    if (job.json) {
+        std::cout << libraryToJson(library) << '\n';
+    } else {
+        printListing(std::cout, library);
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+void addLibraryCommands(CLI::App& app, CliContext& context, Action& action) {
+    CLI::App* library = app.add_subcommand("library", "Build or show an equipment library");
+    library->require_subcommand(1);
+
+    auto build = std::make_shared<BuildJob>();
+    CLI::App* buildCommand =
+        library->add_subcommand("build", "Build a library file from its JSON source");
+    buildCommand->add_option("SOURCE", build->source, "Library source (JSON)")->required();
+    buildCommand->add_option("--output", build->output, "Library file to write")->required();
+    buildCommand->add_flag("--force", build->force, "Replace an existing file");
+    buildCommand->callback([&action, build] { action = [build] { return runBuild(*build); }; });
+
+    auto show = std::make_shared<ShowJob>();
+    CLI::App* showCommand = library->add_subcommand("show", "Print a library file");
+    showCommand->add_option("FILE", show->file, "Library file")->required();
+    showCommand->add_flag("--json", show->json, "Print the JSON source of the library");
+    showCommand->callback([&context, &action, show] {
+        action = [&context, show] { return runShow(context, *show); };
+    });
+}
+
+} // namespace korvel::cli

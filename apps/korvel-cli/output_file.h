@@ -1,0 +1,17 @@
+#pragma once
+// Files the tool creates on request.
+
+#include <filesystem>
+#include <span>
+#include <string>
+
+namespace korvel::cli {
+
+// Writes `bytes` to a new file; an existing file is replaced only with `force`. Returns an empty
+// string on success, else what went wrong.
+std::string writeNewFile(const std::filesystem::path& file, std::span<const char> bytes, bool force);
+
+// Creates an empty file where none exists, as the Save dialog does before the hop writer runs.
+std::string createEmptyFile(const std::filesystem::path& file, bool force);
+
+} // namespace korvel::cli
