@@ -40,7 +40,7 @@ HopDialogOutcome showCurrentHop(RouteState& state) {
 HopDialogContent hopDialogContent(const RouteState& state, int hop) {
     const auto index = static_cast<std::size_t>(validHop(state, hop));
     const RouteHopSlot& slot = state.slots[index];
-    return {"Hop # " + std::to_string(index + 1),
+    return {std::string("Hop # ") + std::to_string(index + 1),
             state.record.hopFile[index].str(),
             slot.station1.str(),
             slot.station2.str(),

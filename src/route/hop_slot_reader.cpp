@@ -26,7 +26,7 @@ bool readSlot(RouteHopSlot& slot, const RouteState& state, std::string_view name
     if (image->size() >= kSixteenBitHopMagic.size() &&
         std::equal(kSixteenBitHopMagic.begin(), kSixteenBitHopMagic.end(), image->begin())) {
         messages.beep();
-        messages.show("The file " + std::string(name) +
+        messages.show(std::string("The file ") + std::string(name) +
                           " is created with 16-bit version of Korvel.\n"
                           " When saved, it will be converted to 32-bit format.",
                       kAppCaption, MessageIcon::Information);
@@ -34,7 +34,8 @@ bool readSlot(RouteHopSlot& slot, const RouteState& state, std::string_view name
     StoredHop hop;
     if (parseHopImage(*image, hop) != HopParseError::None) {
         messages.beep();
-        messages.show("The file " + std::string(name) + " is not a valid Korvel hopfile.",
+        messages.show(std::string("The file ") + std::string(name) +
+                          " is not a valid Korvel hopfile.",
                       kAppCaption, MessageIcon::Exclamation);
         return false;
     }

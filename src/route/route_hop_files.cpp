@@ -108,4 +108,26 @@ bool writeRouteIntoHopFiles(RouteState& state, HopState& hop, const EquipmentLib
     return true;
 }
 
+bool loadCurrentRouteHop(RouteState& state, HopState& hop, const EquipmentLibrary& library,
+                         std::string& currentHopFileName, Messages& messages) {
+    const int count = isValidHopCount(state.record.hopCount) ? state.record.hopCount : 0;
+    if (state.currentHop < 0 || state.currentHop >= count) {
+        messages.beep();
+        messages.show(kInvalidHopCountText, kAppCaption, MessageIcon::Exclamation);
+        return false;
+    }
+    const std::string name = state.record.hopFile[static_cast<std::size_t>(state.currentHop)].str();
+    currentHopFileName = name;
+    const auto file = fileInRouteFolder(state, name);
+    if (!file) {
+        messages.show("Cannot open " + name, kAppCaption, MessageIcon::None);
+        return false;
+    }
+    if (!readHopFile(hop, library, *file, messages)) {
+        return false;
+    }
+    state.routeHopActive = true;
+    return true;
+}
+
 } // namespace korvel

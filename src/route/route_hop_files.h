@@ -24,6 +24,11 @@ bool routeHopFilesExist(const RouteState& state);
 bool writeRouteIntoHopFiles(RouteState& state, HopState& hop, const EquipmentLibrary& library,
                             std::string& currentHopFileName, Messages& messages);
 
+// Loads hop `currentHop` of the route into `hop` for calculation (the last step of HopCalc):
+// the current hop file name follows it, and on success the route has an active hop.
+bool loadCurrentRouteHop(RouteState& state, HopState& hop, const EquipmentLibrary& library,
+                         std::string& currentHopFileName, Messages& messages);
+
 // The route's radio into a hop: name, frequency, bit rate, the chosen power and threshold and
 // the threshold column's BER exponent; the hop's own choices are kept.
 void applyRouteRadio(const RouteRecord& route, const RadioEntry& radio, HopState& hop);

@@ -15,7 +15,7 @@ class HopDialog : public testing::Test {
         state.record.hopCount = 3;
         state.record.objective = 0.006;
         for (std::size_t i = 0; i < 3; ++i) {
-            state.record.hopFile[i].assign("H" + std::to_string(i + 1) + ".HOP");
+            state.record.hopFile[i].assign(std::string("H") + std::to_string(i + 1) + ".HOP");
         }
     }
 

@@ -16,7 +16,8 @@ RouteState routeOf(int hopCount, double objectivePct, DivisionMethod method) {
     state.record.objective = objectivePct;
     state.record.divisionMethod = method;
     for (int i = 0; i < hopCount; ++i) {
-        state.record.hopFile[static_cast<std::size_t>(i)].assign("H" + std::to_string(i) + ".HOP");
+        state.record.hopFile[static_cast<std::size_t>(i)].assign(std::string("H") +
+                                                                 std::to_string(i) + ".HOP");
     }
     return state;
 }

@@ -124,7 +124,7 @@ class RouteHopFiles : public RouteScreen {
         state.record.info.assign("route info");
         state.record.prxthChoice = 1018;
         for (std::size_t i = 0; i < 2; ++i) {
-            state.slots[i].station1.assign("NEW" + std::to_string(i));
+            state.slots[i].station1.assign(std::string("NEW") + std::to_string(i));
             state.slots[i].lengthKm = 99;
             state.slots[i].objective = 0.003;
         }

@@ -36,8 +36,8 @@ EquipmentLibrary makeRouteTestLibrary() {
 TempFolder::TempFolder() {
     std::random_device random;
     for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
-        const auto candidate =
-            std::filesystem::temp_directory_path() / ("korvel-route-" + std::to_string(random()));
+        const auto candidate = std::filesystem::temp_directory_path() /
+                               (std::string("korvel-route-") + std::to_string(random()));
         if (std::filesystem::create_directory(candidate)) {
             path_ = candidate;
         }
