@@ -16,5 +16,6 @@ void addCalcCommand(CLI::App& app, CliContext& context, Action& action);
 void addRainCommand(CLI::App& app, CliContext& context, Action& action);
 void addHopCommands(CLI::App& app, CliContext& context, Action& action);
 void addLibraryCommands(CLI::App& app, CliContext& context, Action& action);
+void addOptimizeCommand(CLI::App& app, CliContext& context, Action& action);
 
 } // namespace korvel::cli

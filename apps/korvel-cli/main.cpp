@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     addRainCommand(app, context, action);
     addHopCommands(app, context, action);
     addLibraryCommands(app, context, action);
+    addOptimizeCommand(app, context, action);
 
     try {
         app.parse(argc, argv);
