@@ -17,5 +17,7 @@ void addRainCommand(CLI::App& app, CliContext& context, Action& action);
 void addHopCommands(CLI::App& app, CliContext& context, Action& action);
 void addLibraryCommands(CLI::App& app, CliContext& context, Action& action);
 void addOptimizeCommand(CLI::App& app, CliContext& context, Action& action);
+void addReportCommands(CLI::App& app, CliContext& context, Action& action);
+void addRouteCommands(CLI::App& app, CliContext& context, Action& action);
 
 } // namespace korvel::cli

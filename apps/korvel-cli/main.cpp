@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
     addHopCommands(app, context, action);
     addLibraryCommands(app, context, action);
     addOptimizeCommand(app, context, action);
+    addRouteCommands(app, context, action);
+    addReportCommands(app, context, action);
 
     try {
         app.parse(argc, argv);

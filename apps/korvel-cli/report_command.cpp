@@ -1,0 +1,123 @@
+// korvel-cli report hop HOPFILE --lang en|fr --format text|tsv --output FILE [--force]
+// korvel-cli report route ROUTEFILE --lang en|fr --format text|tsv --output FILE [--force]
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "commands.h"
+#include "exit_codes.h"
+#include "hop_preparation.h"
+#include "hopfile/hop_file.h"
+#include "platform/ini_profile.h"
+#include "report/date_stamp.h"
+#include "report/report_file.h"
+#include "route_loading.h"
+
+namespace korvel::cli {
+namespace {
+
+struct ReportJob {
+    std::string input;
+    std::string language = "en";
+    std::string format = "text";
+    std::string output;
+    bool force = false;
+};
+
+ReportLanguage languageOf(const ReportJob& job) {
+    return job.language == "fr" ? ReportLanguage::French : ReportLanguage::English;
+}
+
+ReportForm formOf(const ReportJob& job) {
+    return job.format == "tsv" ? ReportForm::Delimited : ReportForm::Text;
+}
+
+// Today's date in the order and with the separator of the user's profile.
+std::string dateStamp(const CliContext& context) {
+    std::optional<std::filesystem::path> explicitProfile;
+    if (!context.options.profileFile.empty()) {
+        explicitProfile = context.options.profileFile;
+    }
+    const auto profile = openUserProfile(explicitProfile);
+    return formatDateStamp(readDateSettings(*profile, DateSettings{}), reportToday());
+}
+
+bool outputAllowed(const ReportJob& job) {
+    std::error_code error;
+    if (!job.force && std::filesystem::exists(job.output, error)) {
+        reportError(job.output + " exists already (use --force to replace it)");
+        return false;
+    }
+    return true;
+}
+
+int runHopReport(CliContext& context, const ReportJob& job) {
+    if (!outputAllowed(job) || !context.loadLibrary()) {
+        return kExitUnusable;
+    }
+    // The report prints the results stored in the file, as the program prints what is stored.
+    HopState hop;
+    resetHop(hop, context.library);
+    if (!readHopFile(hop, context.library, job.input, context.messages)) {
+        reportError(job.input + ": the hop file cannot be used");
+        return kExitUnusable;
+    }
+    commitFeederPosition(hop, context.library);
+    const std::string hopFileName = std::filesystem::path(job.input).filename().string();
+    if (!writeHopReportFile(job.output, formOf(job), hop, context.library, languageOf(job),
+                            hopFileName, dateStamp(context), context.messages)) {
+        return kExitUnusable;
+    }
+    return kExitOk;
+}
+
+int runRouteReport(CliContext& context, const ReportJob& job) {
+    if (!outputAllowed(job) || !context.loadLibrary()) {
+        return kExitUnusable;
+    }
+    RouteState route;
+    if (!openRouteForCommand(context, job.input, route)) {
+        return kExitUnusable;
+    }
+    if (!writeRouteReportFile(job.output, formOf(job), route, languageOf(job),
+                              context.library.identification.view(), dateStamp(context),
+                              context.messages)) {
+        return kExitUnusable;
+    }
+    return kExitOk;
+}
+
+void addReportOptions(CLI::App* command, ReportJob& job, const char* inputName,
+                      const char* inputHelp) {
+    command->add_option(inputName, job.input, inputHelp)->required();
+    command->add_option("--lang", job.language, "Report language: en or fr")
+        ->check(CLI::IsMember({"en", "fr"}));
+    command->add_option("--format", job.format, "text (plain) or tsv (tab-delimited)")
+        ->check(CLI::IsMember({"text", "tsv"}));
+    command->add_option("--output", job.output, "Report file to write")->required();
+    command->add_flag("--force", job.force, "Replace an existing report file");
+}
+
+} // namespace
+
+void addReportCommands(CLI::App& app, CliContext& context, Action& action) {
+    CLI::App* report = app.add_subcommand("report", "Write a hop report or a route outage table");
+    report->require_subcommand(1);
+
+    auto hop = std::make_shared<ReportJob>();
+    CLI::App* hopCommand = report->add_subcommand("hop", "Hop performance report");
+    addReportOptions(hopCommand, *hop, "HOPFILE", "Hop file");
+    hopCommand->callback([&context, &action, hop] {
+        action = [&context, hop] { return runHopReport(context, *hop); };
+    });
+
+    auto route = std::make_shared<ReportJob>();
+    CLI::App* routeCommand = report->add_subcommand("route", "Route outage table");
+    addReportOptions(routeCommand, *route, "ROUTEFILE", "Route file");
+    routeCommand->callback([&context, &action, route] {
+        action = [&context, route] { return runRouteReport(context, *route); };
+    });
+}
+
+} // namespace korvel::cli
