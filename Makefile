@@ -21,7 +21,7 @@ DEPS := cmake:/usr/bin/cmake \
         nlohmann-json3-dev:/usr/include/nlohmann/json.hpp \
         libcli11-dev:/usr/include/CLI/CLI.hpp
 
-.PHONY: deps configure build test run bench fuzz fuzz-smoke format clean
+.PHONY: deps build test run bench fuzz fuzz-run format clean
 
 deps:
 	@missing=""; \
@@ -61,12 +61,12 @@ run: build
 bench: build
 	@for b in build/release/bench/*_bench; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
 
-fuzz: 
+fuzz:
 	$(MAKE) --no-print-directory fuzz-run SECONDS=$(FUZZ_SECONDS)
 
 fuzz-run: deps build/fuzz/build.ninja
-	cmake --build --preset fuzz -j $(JOBS)
-	@set -e; for f in build/fuzz/fuzz/fuzz_*; do \
+	cmake --build --preset fuzz -j $(JOBS) --target fuzzers
+	@set -eo pipefail; for f in build/fuzz/fuzz/fuzz_*; do \
 	  [ -x "$$f" ] || continue; \
 	  name=$$(basename $$f); corpus=build/fuzz/corpus/$$name; mkdir -p $$corpus; \
 	  echo "== $$name for $(SECONDS) s"; \
