@@ -13,6 +13,7 @@
 #include "hop_fields.h"
 #include "hop_json.h"
 #include "hop_preparation.h"
+#include "library/new_hop.h"
 #include "hopfile/hop_file.h"
 #include "output_file.h"
 #include "platform/text_encoding.h"
@@ -105,7 +106,7 @@ int runNew(CliContext& context, const NewJob& job) {
     HopState hop;
     // The New defaults take the first radio's choices from the library when one is at hand.
     EquipmentLibrary noLibrary;
-    resetHop(hop, context.loadLibrary() ? context.library : noLibrary);
+    resetHopState(hop, context.loadLibrary() ? context.library : noLibrary);
     if (const std::string error = readHopJson(document, hop); !error.empty()) {
         reportError(job.from + ": " + error);
         return kExitUnusable;

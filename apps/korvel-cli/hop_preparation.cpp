@@ -1,20 +1,10 @@
 #include "hop_preparation.h"
 
 #include "engine/fading.h"
-#include "engine/hop_reset.h"
 #include "hopfile/hop_file.h"
+#include "library/new_hop.h"
 
 namespace korvel::cli {
-
-void resetHop(HopState& hop, const EquipmentLibrary& library) {
-    resetHopRecord(hop.record);
-    resetHopResults(hop.results);
-    FirstRadioDefaults first;
-    if (const RadioEntry* radio = library.radio(0)) {
-        first = {radio->defaultPtx, radio->defaultPrxth};
-    }
-    resetHopSelection(hop, first);
-}
 
 void commitFeederPosition(HopState& hop, const EquipmentLibrary& library) {
     const FeederPosition position =
@@ -45,7 +35,7 @@ void prepareSelectiveMargin(HopState& hop) {
 
 bool loadHopForCalculation(const std::filesystem::path& file, const EquipmentLibrary& library,
                            Messages& messages, HopState& hop) {
-    resetHop(hop, library);
+    resetHopState(hop, library);
     if (!readHopFile(hop, library, file, messages)) {
         return false;
     }

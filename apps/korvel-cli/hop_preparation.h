@@ -11,9 +11,6 @@
 
 namespace korvel::cli {
 
-// The New defaults of the whole hop state for this library.
-void resetHop(HopState& hop, const EquipmentLibrary& library);
-
 // Feeder table and row for the frequency; feeder indices past the table's types go back to 0.
 void commitFeederPosition(HopState& hop, const EquipmentLibrary& library);
 

@@ -8,6 +8,7 @@
 #include "commands.h"
 #include "exit_codes.h"
 #include "hop_preparation.h"
+#include "library/new_hop.h"
 #include "hopfile/hop_file.h"
 #include "platform/ini_profile.h"
 #include "report/date_stamp.h"
@@ -58,7 +59,7 @@ int runHopReport(CliContext& context, const ReportJob& job) {
     }
     // The report prints the results stored in the file, as the program prints what is stored.
     HopState hop;
-    resetHop(hop, context.library);
+    resetHopState(hop, context.library);
     if (!readHopFile(hop, context.library, job.input, context.messages)) {
         reportError(job.input + ": the hop file cannot be used");
         return kExitUnusable;

@@ -13,6 +13,7 @@
 #include "commands.h"
 #include "exit_codes.h"
 #include "hop_preparation.h"
+#include "library/new_hop.h"
 #include "json_writer.h"
 #include "platform/text_encoding.h"
 #include "route/calculation_checks.h"
@@ -158,7 +159,7 @@ bool writeHopFiles(CliContext& context, RouteState& route, OverwriteChoice overw
     route.overwriteRadioData = overwrite.radioData;
     route.overwriteBasicData = overwrite.basicData;
     HopState hop;
-    resetHop(hop, context.library);
+    resetHopState(hop, context.library);
     std::string currentHopFileName;
     return writeRouteIntoHopFiles(route, hop, context.library, currentHopFileName,
                                   context.messages);

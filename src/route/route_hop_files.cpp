@@ -3,7 +3,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "engine/hop_reset.h"
+#include "library/new_hop.h"
 #include "hopfile/hop_file.h"
 #include "route/route_file.h"
 #include "route/route_folder.h"
@@ -25,16 +25,6 @@ void applyRouteBasics(const RouteState& state, std::size_t index, HopRecord& rec
     record.station2Name.assign(slot.station2.view());
     record.hopLengthKm = slot.lengthKm;
     record.outageObjectivePct = slot.objective;
-}
-
-void startNewHop(HopState& hop, const EquipmentLibrary& library) {
-    resetHopRecord(hop.record);
-    resetHopResults(hop.results);
-    FirstRadioDefaults first;
-    if (const RadioEntry* radio = library.radio(0)) {
-        first = {radio->defaultPtx, radio->defaultPrxth};
-    }
-    resetHopSelection(hop, first);
 }
 
 } // namespace
@@ -91,7 +81,7 @@ bool writeRouteIntoHopFiles(RouteState& state, HopState& hop, const EquipmentLib
         const bool created = !fileExists(*file);
         if (created) {
             std::ofstream emptyFile(*file, std::ios::binary);
-            startNewHop(hop, library);
+            resetHopState(hop, library);
         } else if (!readHopFile(hop, library, *file, messages)) {
             return false;
         }
