@@ -60,7 +60,8 @@ void addCalcCommand(CLI::App& app, CliContext& context, Action& action) {
     command->add_option("HOPFILE", job->files, "Hop files")->required();
     command->add_flag("--json", job->json, "One JSON object per hop file, one per line");
     command->add_flag("--save", job->save, "Write the results back into each hop file");
-    command->callback([&context, &action, job] { action = [&context, job] { return runCalc(context, *job); }; });
+    command->callback(
+        [&context, &action, job] { action = [&context, job] { return runCalc(context, *job); }; });
 }
 
 } // namespace korvel::cli

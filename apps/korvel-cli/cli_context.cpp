@@ -35,6 +35,8 @@ bool CliContext::loadLibrary() {
     return true;
 }
 
-void reportError(const std::string& what) { std::cerr << "korvel-cli: " << what << '\n'; }
+void reportError(const std::string& what) {
+    std::cerr << "korvel-cli: " << what << '\n';
+}
 
 } // namespace korvel::cli

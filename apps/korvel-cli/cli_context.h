@@ -23,7 +23,7 @@ struct CliContext {
     bool loadLibrary();
     [[nodiscard]] std::filesystem::path libraryPath() const;
 
-private:
+  private:
     bool libraryLoaded_ = false;
 };
 

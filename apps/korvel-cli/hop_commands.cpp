@@ -13,8 +13,8 @@
 #include "hop_fields.h"
 #include "hop_json.h"
 #include "hop_preparation.h"
-#include "library/new_hop.h"
 #include "hopfile/hop_file.h"
+#include "library/new_hop.h"
 #include "output_file.h"
 #include "platform/text_encoding.h"
 
@@ -44,8 +44,7 @@ bool readWholeFile(const std::string& file, std::string& contents) {
 // Plain listing: one "name = value" line per field.
 struct PrintField {
     std::ostream& out;
-    template <typename T>
-    void operator()(const char* name, const T& value) const {
+    template <typename T> void operator()(const char* name, const T& value) const {
         out << "  " << name << " = ";
         if constexpr (requires { value.view(); }) {
             out << '"' << cp1252ToUtf8(value.view()) << '"';

@@ -5,8 +5,7 @@
 
 namespace korvel::cli {
 
-template <typename Record, typename Visitor>
-void visitRecordFields(Record& r, Visitor&& v) {
+template <typename Record, typename Visitor> void visitRecordFields(Record& r, Visitor&& v) {
     v("info", r.info);
     v("radioName", r.radioName);
     v("frequencyGHz", r.frequencyGHz);
@@ -59,8 +58,7 @@ void visitRecordFields(Record& r, Visitor&& v) {
     v("rainRateMmH", r.rainRateMmH);
 }
 
-template <typename Results, typename Visitor>
-void visitResultFields(Results& r, Visitor&& v) {
+template <typename Results, typename Visitor> void visitResultFields(Results& r, Visitor&& v) {
     v("cLat", r.cLat);
     v("cLon", r.cLon);
     v("K", r.K);

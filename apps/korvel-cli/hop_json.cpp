@@ -13,20 +13,15 @@
 namespace korvel::cli {
 namespace {
 
-template <typename T>
-struct IsFixedText : std::false_type {};
-template <std::size_t N>
-struct IsFixedText<FixedText<N>> : std::true_type {};
+template <typename T> struct IsFixedText : std::false_type {};
+template <std::size_t N> struct IsFixedText<FixedText<N>> : std::true_type {};
 
-template <typename T>
-struct IsArray : std::false_type {};
-template <typename T, std::size_t N>
-struct IsArray<std::array<T, N>> : std::true_type {};
+template <typename T> struct IsArray : std::false_type {};
+template <typename T, std::size_t N> struct IsArray<std::array<T, N>> : std::true_type {};
 
 struct WriteField {
     JsonWriter& json;
-    template <typename T>
-    void operator()(const char* name, const T& value) const {
+    template <typename T> void operator()(const char* name, const T& value) const {
         json.key(name);
         if constexpr (IsFixedText<T>::value) {
             json.text(value.view());
@@ -42,8 +37,7 @@ struct WriteField {
     }
 };
 
-template <typename Int>
-bool readInteger(const nlohmann::json& node, Int& out) {
+template <typename Int> bool readInteger(const nlohmann::json& node, Int& out) {
     if (!node.is_number_integer()) {
         return false;
     }
@@ -60,8 +54,7 @@ struct ReadField {
     std::string& error;
     std::string section;
 
-    template <typename T>
-    void operator()(const char* name, T& value) const {
+    template <typename T> void operator()(const char* name, T& value) const {
         if (!error.empty() || !object.contains(name)) {
             return;
         }
@@ -71,8 +64,7 @@ struct ReadField {
         }
     }
 
-    template <typename T>
-    static bool readValue(const nlohmann::json& node, T& value) {
+    template <typename T> static bool readValue(const nlohmann::json& node, T& value) {
         if constexpr (IsFixedText<T>::value) {
             if (!node.is_string()) {
                 return false;

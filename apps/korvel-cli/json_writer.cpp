@@ -83,11 +83,21 @@ JsonWriter& JsonWriter::utf8(std::string_view text) {
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         switch (c) {
-        case '"': out_ += "\\\""; break;
-        case '\\': out_ += "\\\\"; break;
-        case '\n': out_ += "\\n"; break;
-        case '\r': out_ += "\\r"; break;
-        case '\t': out_ += "\\t"; break;
+        case '"':
+            out_ += "\\\"";
+            break;
+        case '\\':
+            out_ += "\\\\";
+            break;
+        case '\n':
+            out_ += "\\n";
+            break;
+        case '\r':
+            out_ += "\\r";
+            break;
+        case '\t':
+            out_ += "\\t";
+            break;
         default:
             if (byte < 0x20) {
                 char escape[8];
@@ -102,6 +112,8 @@ JsonWriter& JsonWriter::utf8(std::string_view text) {
     return *this;
 }
 
-JsonWriter& JsonWriter::text(std::string_view cp1252) { return utf8(cp1252ToUtf8(cp1252)); }
+JsonWriter& JsonWriter::text(std::string_view cp1252) {
+    return utf8(cp1252ToUtf8(cp1252));
+}
 
 } // namespace korvel::cli

@@ -9,7 +9,7 @@
 namespace korvel::cli {
 
 class JsonWriter {
-public:
+  public:
     JsonWriter& beginObject();
     JsonWriter& endObject();
     JsonWriter& beginArray();
@@ -18,19 +18,17 @@ public:
     JsonWriter& number(double value);
     JsonWriter& integer(long long value);
     JsonWriter& boolean(bool value);
-    JsonWriter& utf8(std::string_view text); // a text already in UTF-8
+    JsonWriter& utf8(std::string_view text);   // a text already in UTF-8
     JsonWriter& text(std::string_view cp1252); // a text the core keeps in Windows-1252
 
-    template <typename Range>
-    JsonWriter& numbers(const Range& values) {
+    template <typename Range> JsonWriter& numbers(const Range& values) {
         beginArray();
         for (const auto value : values) {
             number(static_cast<double>(value));
         }
         return endArray();
     }
-    template <typename Range>
-    JsonWriter& integers(const Range& values) {
+    template <typename Range> JsonWriter& integers(const Range& values) {
         beginArray();
         for (const auto value : values) {
             integer(static_cast<long long>(value));
@@ -40,7 +38,7 @@ public:
 
     [[nodiscard]] const std::string& str() const { return out_; }
 
-private:
+  private:
     void separate();
     std::string out_;
     std::vector<bool> first_; // per open container: nothing written in it yet

@@ -33,7 +33,8 @@ int runBuild(const BuildJob& job) {
         reportError(job.source + ": cannot open");
         return kExitUnusable;
     }
-    const std::string document{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string document{std::istreambuf_iterator<char>(in),
+                               std::istreambuf_iterator<char>()};
     const LibraryFromJson parsed = libraryFromJson(document);
     if (!parsed.library) {
         reportError(job.source + ": " + parsed.error);

@@ -4,7 +4,8 @@
 
 namespace korvel::cli {
 
-std::string writeNewFile(const std::filesystem::path& file, std::span<const char> bytes, bool force) {
+std::string writeNewFile(const std::filesystem::path& file, std::span<const char> bytes,
+                         bool force) {
     std::error_code error;
     if (!force && std::filesystem::exists(file, error)) {
         return file.string() + " exists already (use --force to replace it)";
@@ -24,7 +25,8 @@ std::string writeNewFile(const std::filesystem::path& file, std::span<const char
 std::string createEmptyFile(const std::filesystem::path& file, bool force) {
     std::error_code error;
     if (std::filesystem::exists(file, error)) {
-        return force ? std::string{} : file.string() + " exists already (use --force to replace it)";
+        return force ? std::string{}
+                     : file.string() + " exists already (use --force to replace it)";
     }
     std::ofstream out(file, std::ios::binary);
     if (!out) {

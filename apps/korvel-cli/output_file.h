@@ -9,7 +9,8 @@ namespace korvel::cli {
 
 // Writes `bytes` to a new file; an existing file is replaced only with `force`. Returns an empty
 // string on success, else what went wrong.
-std::string writeNewFile(const std::filesystem::path& file, std::span<const char> bytes, bool force);
+std::string writeNewFile(const std::filesystem::path& file, std::span<const char> bytes,
+                         bool force);
 
 // Creates an empty file where none exists, as the Save dialog does before the hop writer runs.
 std::string createEmptyFile(const std::filesystem::path& file, bool force);

@@ -92,8 +92,7 @@ int runRain(CliContext& context, const RainJob& job) {
         std::cout << json.str() << '\n';
     } else {
         std::cout << "Annual unavailability  : " << formatFixed(rain.annualPct, 4) << " %\n"
-                  << "(Worst month percentage : " << formatFixed(rain.worstMonthPct, 4)
-                  << " % )\n";
+                  << "(Worst month percentage : " << formatFixed(rain.worstMonthPct, 4) << " % )\n";
     }
     if (job.save) {
         hop.record.polarization = polarization;
@@ -122,9 +121,8 @@ void addRainCommand(CLI::App& app, CliContext& context, Action& action) {
         ->check(CLI::IsMember({"vertical", "horizontal"}));
     command->add_flag("--json", job->json, "Print one JSON object");
     command->add_flag("--save", job->save, "Store rate, polarization and results in the hop file");
-    command->callback([&context, &action, job] {
-        action = [&context, job] { return runRain(context, *job); };
-    });
+    command->callback(
+        [&context, &action, job] { action = [&context, job] { return runRain(context, *job); }; });
 }
 
 } // namespace korvel::cli

@@ -13,8 +13,8 @@
 #include "commands.h"
 #include "exit_codes.h"
 #include "hop_preparation.h"
-#include "library/new_hop.h"
 #include "json_writer.h"
+#include "library/new_hop.h"
 #include "platform/text_encoding.h"
 #include "route/calculation_checks.h"
 #include "route/route_file.h"
@@ -51,7 +51,9 @@ struct WriteHopsJob {
     OverwriteChoice overwrite;
 };
 
-std::string percent(double value) { return formatFixed(value, 4); }
+std::string percent(double value) {
+    return formatFixed(value, 4);
+}
 
 void printRoute(const RouteState& route) {
     const RouteRecord& record = route.record;
@@ -174,7 +176,8 @@ int runNew(CliContext& context, const NewJob& job) {
         reportError(job.from + ": cannot open");
         return kExitUnusable;
     }
-    const std::string document{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string document{std::istreambuf_iterator<char>(in),
+                               std::istreambuf_iterator<char>()};
     const std::filesystem::path output = std::filesystem::absolute(job.output);
     std::error_code error;
     if (!job.force && std::filesystem::exists(output, error)) {

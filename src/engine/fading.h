@@ -7,11 +7,10 @@
 
 namespace korvel {
 
-double latitudeTermDb(double latitudeDeg);                         // cLat
-double longitudeTermDb(EastWest eastWest, double longitudeDeg);    // cLon
+double latitudeTermDb(double latitudeDeg);                      // cLat
+double longitudeTermDb(EastWest eastWest, double longitudeDeg); // cLon
 // Constant a of the geoclimatic factor; altitudes in m above sea level.
-double geoclimaticConstant(Method method, LandType landType, double altitude1M,
-                           double altitude2M);
+double geoclimaticConstant(Method method, LandType landType, double altitude1M, double altitude2M);
 // K = 10^(-(a - cLat - cLon)) * pL^1.5
 double geoclimaticFactor(const HopRecord& record, MathGuard& guard);
 // Path inclination in mrad from the antenna altitudes.

@@ -10,8 +10,7 @@
 
 namespace korvel {
 
-template <std::size_t N>
-struct FixedText {
+template <std::size_t N> struct FixedText {
     static_assert(N >= 1);
     std::array<char, N> bytes{};
 

@@ -16,7 +16,7 @@ struct GuardMessage {
 };
 
 class MathGuard {
-public:
+  public:
     // log10 of a negative x: log10(-x), "Math Error : Negative log10." (caption "Korvel").
     // log10 of 0: 1.0, "Math error : Overflow - log10." (caption "Korvel").
     double log10(double x);
@@ -27,7 +27,7 @@ public:
     [[nodiscard]] const std::vector<GuardMessage>& messages() const { return messages_; }
     std::vector<GuardMessage> takeMessages() { return std::move(messages_); }
 
-private:
+  private:
     std::vector<GuardMessage> messages_;
 };
 

@@ -15,7 +15,7 @@ enum class MessageAnswer { Ok, Cancel, Yes, No };
 inline constexpr std::string_view kAppCaption = "Korvel";
 
 class Messages {
-public:
+  public:
     virtual ~Messages() = default;
     // Shows a message box and answers with the button the user pressed.
     virtual MessageAnswer show(std::string_view text, std::string_view caption, MessageIcon icon,

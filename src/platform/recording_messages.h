@@ -25,7 +25,7 @@ struct MessageEvent {
 };
 
 class RecordingMessages final : public Messages {
-public:
+  public:
     using Messages::show;
     MessageAnswer show(std::string_view text, std::string_view caption, MessageIcon icon,
                        MessageButtons buttons) override {
@@ -61,7 +61,7 @@ public:
         script_.clear();
     }
 
-private:
+  private:
     std::vector<MessageEvent> events_;
     std::deque<MessageAnswer> script_;
 };

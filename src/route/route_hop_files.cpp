@@ -3,8 +3,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "library/new_hop.h"
 #include "hopfile/hop_file.h"
+#include "library/new_hop.h"
 #include "route/route_file.h"
 #include "route/route_folder.h"
 #include "route/route_reset.h"

@@ -48,7 +48,7 @@ struct FieldStatus {
 // The limits and the field status of every limited field with the two summary flags. The
 // application owns one; its status outlives the pages.
 class NumericEntryState {
-public:
+  public:
     NumericEntryState() { resetForNew(); }
 
     // Every field valid, in range and not warned; both adjustable bounds back to 1.
@@ -82,7 +82,7 @@ public:
     [[nodiscard]] bool allFieldsValid() const { return allFieldsValid_; }
     [[nodiscard]] bool allFieldsInRange() const { return allFieldsInRange_; }
 
-private:
+  private:
     friend double readLimitedNumber(NumericEntryState&, std::string_view, LimitedField,
                                     std::size_t);
 

@@ -42,7 +42,7 @@ TEST(ReadRequiredNumber, RefusesWithBeepThenWarning) {
 }
 
 class ReadLimitedNumber : public ::testing::Test {
-protected:
+  protected:
     // One page pass: flags set, one field read.
     double readOnce(const char* text, LimitedField field) {
         state.beginReading();

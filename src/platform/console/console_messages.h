@@ -11,7 +11,7 @@
 namespace korvel {
 
 class ConsoleMessages final : public Messages {
-public:
+  public:
     explicit ConsoleMessages(std::ostream& out = std::cerr) : out_(out) {}
 
     using Messages::show;
@@ -20,7 +20,7 @@ public:
                        MessageButtons buttons) override;
     void beep() override {}
 
-private:
+  private:
     std::ostream& out_;
 };
 
