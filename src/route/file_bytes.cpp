@@ -24,26 +24,4 @@ std::optional<std::vector<std::uint8_t>> readFileStart(const std::filesystem::pa
     return bytes;
 }
 
-FileWriteResult replaceFileContents(const std::filesystem::path& file,
-                                    std::span<const std::uint8_t> bytes) {
-    std::filesystem::path temporary = file;
-    temporary += ".korvel-tmp";
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return FileWriteResult::CannotOpen;
-    }
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    std::error_code error;
-    if (out) {
-        std::filesystem::rename(temporary, file, error);
-    }
-    if (!out || error) {
-        std::filesystem::remove(temporary, error);
-        return FileWriteResult::CannotWrite;
-    }
-    return FileWriteResult::Written;
-}
-
 } // namespace korvel

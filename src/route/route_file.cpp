@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "library/byte_io.h"
+#include "platform/file_replace.h"
 #include "platform/text_encoding.h"
 #include "route/file_bytes.h"
 #include "route/route_folder.h"

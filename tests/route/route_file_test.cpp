@@ -259,19 +259,6 @@ TEST_F(RouteFile, FailedWriteIsReportedAndLeavesNoPartialFile) {
               1);
 }
 
-TEST_F(RouteFile, UnopenableWriteKeepsTheOldFileWhole) {
-    ASSERT_TRUE(writeRouteFile(state, messages));
-    const auto old = readBytes(routeFile());
-    std::filesystem::path blocker = routeFile();
-    blocker += ".korvel-tmp";
-    std::filesystem::create_directory(blocker); // no temporary file can be made
-    state.record.info.assign("changed");
-    EXPECT_FALSE(writeRouteFile(state, messages));
-    ASSERT_EQ(messages.boxes().size(), 1u);
-    EXPECT_EQ(messages.boxes()[0].text, "Could not open Routefile");
-    EXPECT_EQ(readBytes(routeFile()), old);
-}
-
 TEST_F(RouteFile, NameWithAFolderIsNeverWritten) {
     state.record.fileName.assign("../ESCAPE.ROU");
     EXPECT_FALSE(writeRouteFile(state, messages));

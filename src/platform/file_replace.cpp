@@ -1,0 +1,101 @@
+#include "platform/file_replace.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+#include <system_error>
+
+namespace korvel {
+namespace {
+
+// Closes the descriptor when the scope ends.
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    [[nodiscard]] int get() const { return fd_; }
+    [[nodiscard]] bool valid() const { return fd_ >= 0; }
+    // Closes now and tells whether the data reached the file system.
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+  private:
+    int fd_;
+};
+
+bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// The permissions a file created now would get.
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
+} // namespace
+
+FileWriteResult replaceFileContents(const std::filesystem::path& file,
+                                    std::span<const std::uint8_t> bytes) {
+    std::filesystem::path target = file;
+    mode_t mode = newFileMode();
+    struct stat status {};
+    if (::stat(file.c_str(), &status) == 0) {
+        std::error_code error;
+        target = std::filesystem::canonical(file, error);
+        if (error) {
+            return FileWriteResult::CannotOpen;
+        }
+        mode = status.st_mode & 07777;
+    }
+    const std::filesystem::path folder =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    std::string hiddenName = target.filename().string();
+    hiddenName.insert(hiddenName.begin(), '.');
+    hiddenName.append(".XXXXXX"); // mkstemp's pattern
+    std::string temporary = (folder / hiddenName).string();
+    FileDescriptor out(::mkstemp(temporary.data()));
+    if (!out.valid()) {
+        return FileWriteResult::CannotOpen;
+    }
+    const bool written = ::fchmod(out.get(), mode) == 0 && writeAll(out.get(), bytes) &&
+                         ::fsync(out.get()) == 0 && out.close() &&
+                         std::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!written) {
+        ::unlink(temporary.c_str());
+        return FileWriteResult::CannotWrite;
+    }
+    // Makes the rename itself durable; some file systems cannot sync a folder, and the file is
+    // complete on disk either way.
+    FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY));
+    if (directory.valid()) {
+        ::fsync(directory.get());
+    }
+    return FileWriteResult::Written;
+}
+
+} // namespace korvel
