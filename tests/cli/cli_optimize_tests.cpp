@@ -1,5 +1,6 @@
 // korvel-cli optimize: the lists as the selection dialog shows them, --choose, --save, refusals.
 
+#include <cstdio>
 #include <sstream>
 
 #include "cli/cli_runner.h"
@@ -8,6 +9,13 @@ namespace korvel {
 namespace {
 
 using Optimize = CliTest;
+
+// The label a list line starts with: " 1>", "15>", "-1>".
+std::string lineLabel(int number) {
+    char label[16];
+    std::snprintf(label, sizeof label, number > 0 ? "%2d>" : "%d>", number);
+    return label;
+}
 
 // The p% column of a list line or of the calc panel's outage line, as printed.
 std::string fifthColumn(const std::string& line) {
@@ -32,13 +40,12 @@ TEST_F(Optimize, PrintsObjectiveHeaderAndNumberedLines) {
         EXPECT_TRUE(out[0].ends_with(" %")) << out[0];
         EXPECT_TRUE(out[1].starts_with("     D1   D2   Lc1  Lc2    p%")) << out[1];
         for (std::size_t i = 0; i < meeting; ++i) {
-            const std::string number = (i < 9 ? " " : "") + std::to_string(i + 1) + ">";
-            EXPECT_TRUE(out[2 + i].starts_with(number)) << out[2 + i];
+            EXPECT_TRUE(out[2 + i].starts_with(lineLabel(static_cast<int>(i) + 1))) << out[2 + i];
             EXPECT_EQ(out[2 + i], json["meeting"][i]["line"]);
         }
         for (std::size_t i = 0; i < nearMiss; ++i) {
             const std::string& line = out[2 + meeting + i];
-            EXPECT_TRUE(line.starts_with("-" + std::to_string(i + 1) + ">")) << line;
+            EXPECT_TRUE(line.starts_with(lineLabel(-static_cast<int>(i) - 1))) << line;
             EXPECT_EQ(line, json["nearMiss"][i]["line"]);
         }
     }
