@@ -39,6 +39,8 @@ bool loadHopForCalculation(const std::filesystem::path& file, const EquipmentLib
     if (!readHopFile(hop, library, file, messages)) {
         return false;
     }
+    // The Radio page knows the user-editable OTHER radio by its place: the library's last.
+    hop.selection.otherRadio = hop.selection.radioIndex == library.radioCount() - 1;
     commitFeederPosition(hop, library);
     prepareSelectiveMargin(hop);
     return true;

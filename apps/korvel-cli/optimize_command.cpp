@@ -107,15 +107,16 @@ int runOptimize(CliContext& context, const OptimizeJob& job) {
                               MessageIcon::Information);
         return kExitUnusable;
     }
-    const std::vector<std::string> lines = selectionLines(search.lists, hop, context.library);
-    printLists(job, hop, search.lists, lines);
-    if (!job.choose) {
-        return kExitOk;
-    }
-    const auto line = lineOfChoice(*job.choose, search.lists);
-    if (!line) {
+    const std::optional<int> line =
+        job.choose ? lineOfChoice(*job.choose, search.lists) : std::nullopt;
+    if (job.choose && !line) {
         reportError("--choose " + std::to_string(*job.choose) + ": no such line in the list");
         return kExitUnusable;
+    }
+    const std::vector<std::string> lines = selectionLines(search.lists, hop, context.library);
+    printLists(job, hop, search.lists, lines);
+    if (!line) {
+        return kExitOk;
     }
     applyCombination(search.lists, *line, hop);
     takeLibraryValues(hop, context.library);

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <system_error>
 #include <utility>
 
 #include "library/byte_io.h"
@@ -220,8 +221,12 @@ bool readLibrary(const std::filesystem::path& file, EquipmentLibrary& library, M
         showLibraryMessage(messages, "Cannot open libraryfile.");
         return false;
     }
-    const std::vector<std::uint8_t> image{std::istreambuf_iterator<char>(stream),
-                                          std::istreambuf_iterator<char>()};
+    // One read of the whole file; the parser checks its length against the counts.
+    std::error_code sizeError;
+    const auto size = std::filesystem::file_size(file, sizeError);
+    std::vector<std::uint8_t> image(sizeError ? 0 : static_cast<std::size_t>(size));
+    stream.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    image.resize(static_cast<std::size_t>(stream.gcount()));
     if (stream.bad() || parseLibrary(image, library) != LibraryParseError::None) {
         showLibraryMessage(messages, "Incorrect libraryfile.");
         return false;
