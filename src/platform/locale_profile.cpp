@@ -42,12 +42,12 @@ LocaleDateSettings dateSettingsFromFormat(std::string_view strftimeFormat) {
         if (i + 1 >= format.size()) {
             break;
         }
-        char spec = format[++i];
-        if ((spec == '-' || spec == '_') && i + 1 < format.size()) {
+        char conversion = format[++i];
+        if ((conversion == '-' || conversion == '_') && i + 1 < format.size()) {
             settings.iLzero = 0; // "%-d": no padding; "%_d": blank padding
-            spec = format[++i];
+            conversion = format[++i];
         }
-        switch (spec) {
+        switch (conversion) {
         case 'm':
             order += 'm';
             break;

@@ -12,7 +12,7 @@
 namespace korvel {
 namespace {
 
-using test::HopSpec;
+using test::HopValues;
 
 class RouteSummary : public testing::Test {
   protected:

@@ -52,26 +52,26 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-HopState makeHop(const HopSpec& spec) {
+HopState makeHop(const HopValues& values) {
     HopState hop;
     resetHopRecord(hop.record);
     resetHopResults(hop.results);
     resetHopSelection(hop, {});
-    hop.record.radioName.assign(spec.radioName);
+    hop.record.radioName.assign(values.radioName);
     hop.selection.radioIndex = 1;
     hop.record.frequencyGHz = 23;
-    hop.record.info.assign(spec.info);
-    hop.record.station1Name.assign(spec.station1);
-    hop.record.station2Name.assign(spec.station2);
-    hop.record.hopLengthKm = spec.lengthKm;
-    hop.record.outageObjectivePct = spec.objectivePct;
-    hop.record.diversityMode = spec.diversity;
+    hop.record.info.assign(values.info);
+    hop.record.station1Name.assign(values.station1);
+    hop.record.station2Name.assign(values.station2);
+    hop.record.hopLengthKm = values.lengthKm;
+    hop.record.outageObjectivePct = values.objectivePct;
+    hop.record.diversityMode = values.diversity;
     hop.record.antenna1DiameterM = 0.6;
     hop.record.antenna2DiameterM = 0.6;
     hop.selection.antennaIndex = {0, 0, 0};
-    hop.results.p = spec.pPct;
-    hop.results.pd = spec.pdPct;
-    hop.results.rainAnnualPct = spec.rainAnnualPct;
+    hop.results.p = values.pPct;
+    hop.results.pd = values.pdPct;
+    hop.results.rainAnnualPct = values.rainAnnualPct;
     return hop;
 }
 
@@ -86,11 +86,11 @@ std::vector<std::uint8_t> readBytes(const std::filesystem::path& file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void writeHop(const std::filesystem::path& folder, const HopSpec& spec) {
-    writeBytes(folder / spec.fileName, hopFileImage(makeHop(spec)));
+void writeHop(const std::filesystem::path& folder, const HopValues& values) {
+    writeBytes(folder / values.fileName, hopFileImage(makeHop(values)));
 }
 
-RouteState buildRouteFolder(const std::filesystem::path& folder, const std::vector<HopSpec>& hops,
+RouteState buildRouteFolder(const std::filesystem::path& folder, const std::vector<HopValues>& hops,
                             double objectivePct, const EquipmentLibrary& library) {
     RouteState state;
     resetRoute(state, library, folder);

@@ -31,7 +31,7 @@ class TempFolder {
 };
 
 // The values a test gives a hop file.
-struct HopSpec {
+struct HopValues {
     std::string fileName{};
     std::string station1{};
     std::string station2{};
@@ -45,14 +45,14 @@ struct HopSpec {
     std::string info{};
 };
 
-HopState makeHop(const HopSpec& spec);
+HopState makeHop(const HopValues& values);
 void writeBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> readBytes(const std::filesystem::path& file);
-void writeHop(const std::filesystem::path& folder, const HopSpec& spec);
+void writeHop(const std::filesystem::path& folder, const HopValues& values);
 
 // A route of the given hops in `folder`: every hop file written, the route reset against
 // `library`, its hop names, slots and objective set, and the route file "ROUTE.ROU" written.
-RouteState buildRouteFolder(const std::filesystem::path& folder, const std::vector<HopSpec>& hops,
+RouteState buildRouteFolder(const std::filesystem::path& folder, const std::vector<HopValues>& hops,
                             double objectivePct, const EquipmentLibrary& library);
 
 } // namespace korvel::test
