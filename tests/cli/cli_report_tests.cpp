@@ -1,108 +1,96 @@
-// korvel-cli report hop: files in both languages and forms, Windows-1252 with CRLF line ends,
-// a fixed date from SOURCE_DATE_EPOCH and the profile, existing files kept.
+// korvel-cli report hop, route and report route: Windows-1252 files with CRLF line ends and the
+// date fixed by SOURCE_DATE_EPOCH and the profile; the example route shown hop by hop.
+
+#include <tuple>
 
 #include "cli/cli_runner.h"
 
 namespace korvel {
 namespace {
 
-// 24 December 1997, 00:00 UTC.
-const std::string kEpoch = "SOURCE_DATE_EPOCH=882921600";
-
-class Report : public CliTest {
-  protected:
-    void SetUp() override {
-        CliTest::SetUp();
-        if (cliBare({"report", "hop", "--help"}).exitCode != 0) {
-            GTEST_SKIP() << "this korvel-cli has no report command yet";
+bool everyLineEndsInCrlf(const std::string& text) {
+    for (std::size_t i = text.find('\n'); i != std::string::npos; i = text.find('\n', i + 1)) {
+        if (i == 0 || text[i - 1] != '\r') {
+            return false;
         }
-        writeFile(root_ / "profile.ini", "[intl]\niDate=2\nsDate=-\niLzero=1\n");
     }
+    return text.ends_with("\r\n");
+}
 
-    CliRun report(std::vector<std::string> args) const {
-        std::vector<std::string> all{"--profile", (root_ / "profile.ini").string(), "report",
-                                     "hop"};
-        all.insert(all.end(), args.begin(), args.end());
-        return cli(all, {kEpoch});
+using Report = CliTest;
+using Route = CliTest;
+
+TEST_F(Report, HopIsWrittenInEachFormAndLanguageInWindows1252) {
+    nlohmann::json hop = exampleSource("LINK23FD");
+    hop["record"]["station1Name"] = "Jyväskylä";
+    ASSERT_NO_FATAL_FAILURE(makeHop("LAKES.HOP", hop));
+    const std::string head = "     VALMO TELECOMMUNICATIONS                    1997-12-24";
+    const std::string en = "ERROR PERFORMANCE CALCULATIONS FOR RADIO RELAY SYSTEM";
+    const std::string fr = "QUALIT\xC9 DE TRANSMISSION DES FAISCEAUX HERTZIENS"; // Windows-1252
+    for (const auto& [language, format, firstLine, title] :
+         {std::tuple{"en", "text", head, "     " + en},
+          {"fr", "text", head, "     " + fr},
+          {"en", "tsv", "VALMO TELECOMMUNICATIONS\t\t\t1997-12-24", en},
+          {"fr", "tsv", "VALMO TELECOMMUNICATIONS\t\t\t\t1997-12-24", fr}}) {
+        SCOPED_TRACE(std::string(language) + " " + format);
+        const CliRun run = cli({"report", "hop", "LAKES.HOP", "--lang", language, "--format",
+                                format, "--output", "report.out", "--force"});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, "");
+        const std::string text = bytesOf("report.out");
+        EXPECT_TRUE(everyLineEndsInCrlf(text));
+        EXPECT_TRUE(text.starts_with(firstLine + "\r\n")) << text.substr(0, 80);
+        EXPECT_TRUE(contains(text, "\r\n" + title + "\r\n"));
+        EXPECT_TRUE(contains(text, "Jyv\xE4skyl\xE4") && !contains(text, "\xC3")) << text;
+        EXPECT_TRUE(text.ends_with("\r\n<LAKES.HOP>\r\n<Library: Korvel sample 1>\r\n")) << text;
     }
-};
+}
 
-struct FormCase {
-    const char* name;
-    const char* language;
-    const char* format;
-    const char* firstLine;
-    const char* title; // the line of the report's title, in Windows-1252
-};
+TEST_F(Route, ShowsTheExampleRouteHopByHopWithTheDesignMargin) {
+    const CliRun text = cli({"route", "COAST.ROU"});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    std::string hopLines;
+    for (const auto& line : lines(text.out)) {
+        hopLines += contains(line, ".HOP ") ? line.substr(0, 15) + "|" : "";
+    }
+    EXPECT_EQ(hopLines, "  1  COAST1.HOP|  2  COAST2.HOP|  3  COAST3.HOP|  4  COAST4.HOP|");
+    EXPECT_TRUE(contains(text.out, "\nDesign margin        : ")) << text.out;
 
-class ReportForm : public Report, public testing::WithParamInterface<FormCase> {};
+    const CliRun json = cli({"route", "COAST.ROU", "--json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    const auto route = nlohmann::ordered_json::parse(json.out);
+    EXPECT_EQ(keysOf(route), lines("fileName objective totalOutage designMargin hops", ' '));
+    EXPECT_EQ(route["fileName"], "COAST.ROU");
+    ASSERT_EQ(route["hops"].size(), 4u);
+    double totalOutage = 0;
+    double totalObjective = 0;
+    for (const auto& hop : route["hops"]) {
+        EXPECT_EQ(keysOf(hop),
+                  lines("file station1 station2 lengthKm objective outage rainUnavail", ' '));
+        EXPECT_GT(hop["outage"].get<double>(), 0.0);
+        totalOutage += hop["outage"].get<double>();
+        totalObjective += hop["objective"].get<double>();
+    }
+    EXPECT_EQ(route["hops"][3]["station2"], "Bay town");
+    EXPECT_NEAR(totalObjective, route["objective"].get<double>(), 1e-12) << "objective divided";
+    EXPECT_NEAR(route["totalOutage"].get<double>(), totalOutage, 1e-15);
+    EXPECT_DOUBLE_EQ(route["designMargin"].get<double>(),
+                     route["objective"].get<double>() - route["totalOutage"].get<double>());
+}
 
-TEST_P(ReportForm, IsWrittenWithCrlfLinesAFixedDateAndTheNamesAtTheFoot) {
-    const FormCase form = GetParam();
-    const CliRun run = report({"LINK23FD.HOP", "--lang", form.language, "--format", form.format,
-                               "--output", "report.out"});
+TEST_F(Route, ReportIsWrittenInWindows1252WithCrlfLines) {
+    auto hop = showJson("COAST2.HOP");
+    hop["record"]["station2Name"] = "Fyrö";
+    ASSERT_NO_FATAL_FAILURE(makeHop("COAST2.HOP", hop));
+    const CliRun run = cli({"report", "route", "COAST.ROU", "--lang", "en", "--format", "text",
+                            "--output", "coast.txt"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "");
-    const std::string text = bytesOf("report.out");
-    EXPECT_TRUE(text.starts_with(std::string(form.firstLine) + "\r\n")) << text.substr(0, 80);
-    EXPECT_TRUE(contains(text, std::string("\r\n") + form.title + "\r\n"));
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') {
-            ASSERT_TRUE(i > 0 && text[i - 1] == '\r') << "bare line feed at byte " << i;
-        }
-    }
-    EXPECT_TRUE(text.ends_with("\r\n<LINK23FD.HOP>\r\n<Library: Korvel sample 1>\r\n"))
-        << text.substr(text.size() > 80 ? text.size() - 80 : 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, ReportForm,
-    testing::Values(FormCase{"EnglishText", "en", "text",
-                             "     VALMO TELECOMMUNICATIONS                    1997-12-24",
-                             "     ERROR PERFORMANCE CALCULATIONS FOR RADIO RELAY SYSTEM"},
-                    FormCase{"FrenchText", "fr", "text",
-                             "     VALMO TELECOMMUNICATIONS                    1997-12-24",
-                             "     QUALIT\xC9 DE TRANSMISSION DES FAISCEAUX HERTZIENS"},
-                    FormCase{"EnglishTsv", "en", "tsv", "VALMO TELECOMMUNICATIONS\t\t\t1997-12-24",
-                             "ERROR PERFORMANCE CALCULATIONS FOR RADIO RELAY SYSTEM"},
-                    FormCase{"FrenchTsv", "fr", "tsv", "VALMO TELECOMMUNICATIONS\t\t\t\t1997-12-24",
-                             "QUALIT\xC9 DE TRANSMISSION DES FAISCEAUX HERTZIENS"}),
-    [](const auto& named) { return std::string(named.param.name); });
-
-TEST_F(Report, TextsTypedInUtf8AreWrittenInWindows1252) {
-    nlohmann::json hop = exampleSource("LINK7");
-    hop["record"]["station1Name"] = "Jyväskylä";
-    hop["record"]["station2Name"] = "Petäjävesi";
-    ASSERT_NO_FATAL_FAILURE(makeHop("LAKES.HOP", hop));
-    const CliRun run =
-        report({"LAKES.HOP", "--lang", "fr", "--format", "text", "--output", "lakes.txt"});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const std::string text = bytesOf("lakes.txt");
-    EXPECT_TRUE(contains(text, "Jyv\xE4skyl\xE4")) << text;
-    EXPECT_TRUE(contains(text, "Pet\xE4j\xE4vesi")) << text;
-    EXPECT_FALSE(contains(text, "\xC3")) << "UTF-8 in the report";
-}
-
-TEST_F(Report, ExistingOutputIsKeptUnlessForced) {
-    writeFile(at("keep.txt"), "an earlier report");
-    const CliRun refused =
-        report({"LINK7.HOP", "--lang", "en", "--format", "text", "--output", "keep.txt"});
-    EXPECT_EQ(refused.exitCode, 2);
-    EXPECT_TRUE(contains(refused.err, "keep.txt")) << refused.err;
-    EXPECT_EQ(bytesOf("keep.txt"), "an earlier report");
-
-    const CliRun forced = report(
-        {"LINK7.HOP", "--lang", "en", "--format", "text", "--output", "keep.txt", "--force"});
-    EXPECT_EQ(forced.exitCode, 0) << forced.err;
-    EXPECT_TRUE(bytesOf("keep.txt").starts_with("     VALMO TELECOMMUNICATIONS"));
-}
-
-TEST_F(Report, UnusableHopWritesNoReport) {
-    const CliRun run =
-        report({"NOPE.HOP", "--lang", "en", "--format", "tsv", "--output", "nope.tsv"});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(contains(run.err, "NOPE.HOP")) << run.err;
-    EXPECT_FALSE(std::filesystem::exists(at("nope.tsv")));
+    const std::string text = bytesOf("coast.txt");
+    EXPECT_TRUE(everyLineEndsInCrlf(text));
+    EXPECT_TRUE(contains(text, "\r\n   ROUTE OUTAGE TABLE\r\n"));
+    EXPECT_TRUE(contains(text, "Fyr\xF6") && !contains(text, "\xC3")) << text;
+    EXPECT_TRUE(contains(text, "Design margin   : ")) << text;
 }
 
 } // namespace

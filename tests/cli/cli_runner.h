@@ -1,14 +1,17 @@
 #pragma once
 // Runs the built korvel-cli as a separate process in a scratch folder of its own, holding copies
-// of the built sample library and example hops. Nothing in the source tree or the build's data
-// folder is touched.
+// of the built sample library, example hops and example route, and a profile for the reports.
+// Nothing in the source tree or the build's data folder is touched.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
-#include <cstddef>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -16,40 +19,124 @@
 namespace korvel {
 
 struct CliRun {
-    int exitCode = -1; // the process's exit status; 128 + signal number when it was killed
-    std::string out;   // everything written to stdout
-    std::string err;   // everything written to stderr
+    int exitCode = -1; // 128 + signal number when the process was killed
+    std::string out;
+    std::string err;
 };
 
-std::string readFile(const std::filesystem::path& file);
-void writeFile(const std::filesystem::path& file, std::string_view bytes);
+inline std::string readFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeFile(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
 // The example hop's JSON source from the repository's data folder, e.g. "LINK7".
-nlohmann::json exampleSource(const std::string& name);
-// Splits at '\n'; a trailing newline does not make an empty last line.
-std::vector<std::string> lines(const std::string& text);
-bool contains(const std::string& text, std::string_view part);
+inline nlohmann::json exampleSource(const std::string& name) {
+    return nlohmann::json::parse(
+        readFile(std::string(KORVEL_SAMPLE_SOURCES "/hops/") + name + ".json"));
+}
+
+// Splits at `separator`; a trailing separator does not make an empty last part.
+inline std::vector<std::string> lines(const std::string& text, char separator = '\n') {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line, separator);) {
+        result.push_back(line);
+    }
+    return result;
+}
+
+inline bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The keys of a JSON object in the order they were printed.
+inline std::vector<std::string> keysOf(const nlohmann::ordered_json& object) {
+    std::vector<std::string> keys;
+    for (const auto& item : object.items()) {
+        keys.push_back(item.key());
+    }
+    return keys;
+}
 
 class CliTest : public testing::Test {
   protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        namespace fs = std::filesystem;
+        std::string pattern = (fs::temp_directory_path() / "korvel-cli-test-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        root_ = pattern;
+        work_ = root_ / "work";
+        fs::create_directory(work_);
+        const fs::path data{KORVEL_SAMPLE_DATA};
+        fs::copy_file(data / "korvel32.lbr", work_ / "korvel32.lbr");
+        for (const char* folder : {"hops", "route"}) {
+            for (const auto& entry : fs::directory_iterator(data / folder)) {
+                fs::copy_file(entry.path(), work_ / entry.path().filename());
+            }
+        }
+        writeFile(work_ / "profile.ini", "[intl]\niDate=2\nsDate=-\niLzero=1\n");
+        setenv("SOURCE_DATE_EPOCH", "882921600", 1); // 24 December 1997
+    }
 
-    // korvel-cli --library korvel32.lbr ARGS..., run in the work folder. `environment` adds or
-    // replaces NAME=VALUE entries of this process's environment.
-    CliRun cli(const std::vector<std::string>& args,
-               const std::vector<std::string>& environment = {}) const;
-    // korvel-cli ARGS... with nothing added.
-    CliRun cliBare(const std::vector<std::string>& args,
-                   const std::vector<std::string>& environment = {}) const;
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
+    }
 
-    // A file of the work folder.
+    // korvel-cli --library korvel32.lbr --profile profile.ini ARGS..., in the work folder.
+    [[nodiscard]] CliRun cli(std::vector<std::string> args) const {
+        args.insert(args.begin(), {"--library", "korvel32.lbr", "--profile", "profile.ini"});
+        return cliBare(args);
+    }
+
+    // korvel-cli ARGS... with nothing added. No argument holds a quote, so each goes to the shell
+    // in single quotes.
+    [[nodiscard]] CliRun cliBare(const std::vector<std::string>& args) const {
+        std::string command = "cd '" + work_.string() + "' && exec '" KORVEL_CLI "'";
+        for (const auto& arg : args) {
+            command += " '" + arg + "'";
+        }
+        const auto out = root_ / "out";
+        const auto err = root_ / "err";
+        command += " </dev/null >'" + out.string() + "' 2>'" + err.string() + "'";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), readFile(out),
+                readFile(err)};
+    }
+
     [[nodiscard]] std::filesystem::path at(const std::string& name) const { return work_ / name; }
     [[nodiscard]] std::string bytesOf(const std::string& name) const { return readFile(at(name)); }
 
-    // `hop new` from `document` into the work folder; fails the test when the tool refuses.
-    void makeHop(const std::string& name, const nlohmann::json& document) const;
+    // `hop new --force` from `document` into the work folder; fails the test when refused.
+    void makeHop(const std::string& name, const nlohmann::json& document) const {
+        writeFile(at(name + ".json"), document.dump());
+        const CliRun run =
+            cli({"hop", "new", "--from", name + ".json", "--output", name, "--force"});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+    }
+
     // `hop show --json` of a file of the work folder.
-    [[nodiscard]] nlohmann::json showJson(const std::string& name) const;
+    [[nodiscard]] nlohmann::json showJson(const std::string& name) const {
+        return nlohmann::json::parse(cli({"hop", "show", "--json", name}).out);
+    }
+
+    // Runs `args` (through cli) expecting status 2, nothing on stdout, `message` within stderr
+    // and `file` of the work folder as it was before (still absent when it was absent).
+    void expectRefused(const std::vector<std::string>& args, const std::string& message,
+                       const std::string& file = "LINK7.HOP") const {
+        const bool existed = std::filesystem::exists(at(file));
+        const std::string before = bytesOf(file);
+        const CliRun run = cli(args);
+        const std::string trace = testing::PrintToString(args) + "\n" + run.err;
+        EXPECT_EQ(run.exitCode, 2) << trace;
+        EXPECT_TRUE(run.out.empty() && contains(run.err, message)) << trace;
+        EXPECT_EQ(std::filesystem::exists(at(file)), existed) << trace;
+        EXPECT_EQ(bytesOf(file), before) << trace;
+    }
 
     std::filesystem::path root_; // captured output lives here, beside the work folder
     std::filesystem::path work_; // the tool's current folder

@@ -1,55 +1,49 @@
-// korvel-cli command line: usage errors, --help and --version.
+// korvel-cli command line: usage errors, existing outputs, --help and --version.
 
 #include "cli/cli_runner.h"
 
 namespace korvel {
 namespace {
 
-struct UsageCase {
-    const char* name;
-    std::vector<std::string> args;
-};
+using Usage = CliTest;
 
-class UsageError : public CliTest, public testing::WithParamInterface<UsageCase> {};
-
-TEST_P(UsageError, GivesStatusTwoAndTouchesNothing) {
-    const std::string before = bytesOf("LINK7.HOP");
-    const CliRun run = cli(GetParam().args);
-    EXPECT_EQ(run.exitCode, 2) << run.out << run.err;
-    EXPECT_FALSE(run.err.empty());
-    EXPECT_EQ(bytesOf("LINK7.HOP"), before);
+TEST_F(Usage, ErrorsGiveStatusTwoAndTouchNothing) {
+    for (const char* args :
+         {"", "frobnicate", "calc", "hop", "calc --fast LINK7.HOP", "rain LINK7.HOP --save",
+          "rain LINK7.HOP --rate 42 --polarization circular --save", "hop new --from x.json",
+          "optimize LINK7.HOP --choose first", "optimize LINK7.HOP --save",
+          "report hop LINK7.HOP --lang de --output r.txt"}) {
+        expectRefused(lines(args, ' '), "\n"); // some message, whatever its wording
+    }
+    expectRefused(lines("report hop NOPE.HOP --output r.txt", ' '), "NOPE.HOP", "r.txt");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CommandLines, UsageError,
-    testing::Values(UsageCase{"NoCommand", {}}, UsageCase{"UnknownCommand", {"frobnicate"}},
-                    UsageCase{"CalcWithoutFile", {"calc"}},
-                    UsageCase{"UnknownOption", {"calc", "--fast", "LINK7.HOP"}},
-                    UsageCase{"RainWithoutRate", {"rain", "LINK7.HOP", "--save"}},
-                    UsageCase{"RainBadPolarization",
-                              {"rain", "LINK7.HOP", "--rate", "42", "--polarization", "circular",
-                               "--save"}},
-                    UsageCase{"HopWithoutSubcommand", {"hop"}},
-                    UsageCase{"HopNewWithoutOutput", {"hop", "new", "--from", "x.json"}},
-                    UsageCase{"LibraryWithoutSubcommand", {"library"}},
-                    UsageCase{"ChooseNotANumber", {"optimize", "LINK7.HOP", "--choose", "first"}}),
-    [](const auto& named) { return std::string(named.param.name); });
-
-using Usage = CliTest;
+TEST_F(Usage, ExistingOutputIsKeptUnlessForcedAndThenReplacedWhole) {
+    writeFile(at("seven.json"), exampleSource("LINK7").dump());
+    for (const std::string command :
+         {"hop new --from seven.json", "library build " KORVEL_SAMPLE_SOURCES "/library.json",
+          "report hop LINK7.HOP"}) {
+        writeFile(at("OUT.HOP"), std::string(100000, 'x')); // longer than any output
+        auto args = lines(command + " --output OUT.HOP", ' ');
+        expectRefused(args, "OUT.HOP exists already", "OUT.HOP");
+        args.push_back("--force");
+        EXPECT_EQ(cli(args).exitCode, 0) << command;
+        args[args.size() - 2] = "NEW.HOP";
+        ASSERT_EQ(cli(args).exitCode, 0) << command;
+        EXPECT_EQ(bytesOf("OUT.HOP"), bytesOf("NEW.HOP")) << command;
+    }
+}
 
 TEST_F(Usage, VersionAndHelpSucceed) {
     const CliRun version = cliBare({"--version"});
-    EXPECT_EQ(version.exitCode, 0);
-    EXPECT_TRUE(version.out.starts_with("korvel-cli ")) << version.out;
-
+    EXPECT_TRUE(version.exitCode == 0 && version.out.starts_with("korvel-cli ")) << version.out;
     const CliRun help = cliBare({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* command : {"calc", "rain", "hop", "library", "optimize"}) {
+    for (const char* command : {"calc", "rain", "hop", "library", "optimize", "route", "report"}) {
         EXPECT_TRUE(contains(help.out, command)) << command;
     }
     const CliRun calcHelp = cliBare({"calc", "--help"});
-    EXPECT_EQ(calcHelp.exitCode, 0);
-    EXPECT_TRUE(contains(calcHelp.out, "--save")) << calcHelp.out;
+    EXPECT_TRUE(calcHelp.exitCode == 0 && contains(calcHelp.out, "--save")) << calcHelp.out;
 }
 
 } // namespace
