@@ -1,197 +1,195 @@
 #include <gtest/gtest.h>
 
-#include "hopfile/hop_file.h"
-#include "platform/recording_messages.h"
+#include "route/hop_slot_reader.h"
 #include "route/route_hop_files.h"
-#include "route/route_reset.h"
+#include "route/route_open.h"
 #include "route/route_screen.h"
+#include "route/route_summary.h"
 #include "route/route_test_support.h"
+#include "ui/format_fixed.h"
 
 namespace korvel {
 namespace {
 
-class RouteScreen : public testing::Test {
-  protected:
-    RouteScreen() { resetRoute(state, library, folder.path()); }
+using test::makeHop;
+using test::slotValues;
+using RouteScreen = test::RouteTest;
 
-    RouteScreenTexts texts(std::string hopCount = "3", std::string fileName = "route1") {
-        RouteScreenTexts t{"Coast line", folder.path().string(), std::move(fileName), "0.006",
-                           std::move(hopCount)};
-        t.radioSelection = 1;
-        return t;
-    }
-
-    EquipmentLibrary library = test::makeRouteTestLibrary();
-    test::TempFolder folder;
-    RouteState state;
-    RecordingMessages messages;
-};
-
-TEST_F(RouteScreen, HopCalcStoresTheRouteAndDividesByNumber) {
-    const RouteScreenOutcome outcome =
-        acceptRouteScreen(state, library, texts(), RouteScreenAction::HopCalc, messages);
-    ASSERT_TRUE(outcome.accepted);
+TEST_F(RouteScreen, HopCalcStoresTheRouteOrRefusesAField) {
+    const auto accept = [&](std::string hopCount, std::string fileName) {
+        RouteScreenTexts texts{"", dir.string(), std::move(fileName), "0.006", std::move(hopCount)};
+        texts.radioSelection = 1;
+        texts.hopLineCount = 5;
+        texts.selectedHopLine = 4;
+        return acceptRouteScreen(state, library, texts, RouteScreenAction::HopCalc, messages);
+    };
+    ASSERT_TRUE(accept("3", "route1").accepted);
     const RouteRecord& r = state.record;
-    EXPECT_EQ(r.fileName.view(), "route1.ROU");
-    EXPECT_EQ(r.hopCount, 3);
-    EXPECT_EQ(r.radioName.view(), "RADIO B");
-    EXPECT_EQ(r.radioIndex, 1);
-    EXPECT_EQ(r.ptxChoice, 1009);
-    EXPECT_EQ(r.prxthChoice, 1019);
+    EXPECT_EQ(std::tuple(r.fileName.view(), r.radioName.view(), r.radioIndex, state.currentHop),
+              std::tuple("route1.ROU", "RADIO B", 1, 2)); // the selected line, within the count
     EXPECT_DOUBLE_EQ(state.slots[2].objective, 0.002);
-}
+    ASSERT_TRUE(accept("20", "route1.x").accepted);
+    EXPECT_EQ(std::tuple(r.fileName.view(), r.hopCount), std::tuple("route1.x", 20));
 
-TEST_F(RouteScreen, FileNameWithExtensionIsKept) {
-    ASSERT_TRUE(acceptRouteScreen(state, library, texts("3", "route1.x"),
-                                  RouteScreenAction::HopCalc, messages)
-                    .accepted);
-    EXPECT_EQ(state.record.fileName.view(), "route1.x");
-}
-
-struct RefusedCase {
-    const char* name;
-    std::string hopCount;
-    std::string fileName;
-    const char* text;
-    RouteScreenControl focus;
-};
-
-class RouteScreenRefused : public RouteScreen, public testing::WithParamInterface<RefusedCase> {};
-
-TEST_P(RouteScreenRefused, FocusesTheField) {
-    state.record.hopCount = 2;
-    const RouteScreenOutcome outcome =
-        acceptRouteScreen(state, library, texts(GetParam().hopCount, GetParam().fileName),
-                          RouteScreenAction::HopCalc, messages);
-    EXPECT_FALSE(outcome.accepted);
-    EXPECT_EQ(outcome.focus, GetParam().focus);
-    EXPECT_EQ(state.record.hopCount, 2);
-    ASSERT_EQ(messages.boxes().size(), 1u);
-    EXPECT_EQ(messages.boxes()[0].text, GetParam().text);
-    EXPECT_EQ(messages.boxes()[0].caption, "Error");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Fields, RouteScreenRefused,
-    testing::Values(
-        RefusedCase{"HopCountZero", "0", "r", "Invalid number of hops.",
-                    RouteScreenControl::HopCount},
-        RefusedCase{"HopCountTwentyOne", "21", "r", "Invalid number of hops.",
-                    RouteScreenControl::HopCount},
-        RefusedCase{"HopCountHuge", "99999999", "r", "Invalid number of hops.",
-                    RouteScreenControl::HopCount},
-        RefusedCase{"HopCountFraction", "2.5", "r", "Invalid data.", RouteScreenControl::HopCount},
-        RefusedCase{"FileNameWithColon", "2", "c:route", "Invalid data.",
-                    RouteScreenControl::FileName},
-        RefusedCase{"FileNameEmpty", "2", "", "Invalid data.", RouteScreenControl::FileName}),
-    [](const auto& param) { return std::string(param.param.name); });
-
-TEST_F(RouteScreen, TwentyHopsAreAccepted) {
-    EXPECT_TRUE(acceptRouteScreen(state, library, texts("20"), RouteScreenAction::HopDef, messages)
-                    .accepted);
-}
-
-TEST_F(RouteScreen, CurrentHopStaysWithinTheNewHopCount) {
-    RouteScreenTexts t = texts("2");
-    t.hopLineCount = 5;
-    t.selectedHopLine = 4;
-    ASSERT_TRUE(acceptRouteScreen(state, library, t, RouteScreenAction::HopDef, messages).accepted);
-    EXPECT_EQ(state.currentHop, 1);
+    const struct {
+        const char *hopCount, *fileName, *text;
+        RouteScreenControl focus;
+    } refused[] = {{"0", "r", "Invalid number of hops.", RouteScreenControl::HopCount},
+                   {"21", "r", "Invalid number of hops.", RouteScreenControl::HopCount},
+                   {"99999999", "r", "Invalid number of hops.", RouteScreenControl::HopCount},
+                   {"2.5", "r", "Invalid data.", RouteScreenControl::HopCount},
+                   {"2", "c:route", "Invalid data.", RouteScreenControl::FileName},
+                   {"2", "", "Invalid data.", RouteScreenControl::FileName}};
+    for (const auto& c : refused) {
+        SCOPED_TRACE(std::string(c.hopCount) + " " + c.fileName);
+        const RouteScreenOutcome outcome = accept(c.hopCount, c.fileName);
+        EXPECT_EQ(std::tuple(outcome.accepted, outcome.focus, r.hopCount),
+                  std::tuple(false, c.focus, 20));
+        expectBox(c.text);
+    }
 }
 
 TEST_F(RouteScreen, ListLinesShortenLongNames) {
     state.record.hopFile[0].assign("LONGHOPNAME1.HOP");
+    state.slots[0] = {{}, {}, 0.002, 12.34, 0.00125, -1};
     state.slots[0].station1.assign("STATIONNORTH");
     state.slots[0].station2.assign("S");
-    state.slots[0].lengthKm = 12.34;
-    state.slots[0].objective = 0.002;
-    state.slots[0].outage = 0.00125;
     EXPECT_EQ(routeScreenHopLine(state, 0),
               "LONGHOPNAM..  : STATIONN \\ S          12.3km  0.0020% 0.0013%");
     EXPECT_EQ(hopsListLine(state, 0), "LONGHOPNAM..  : STATIONN \\ S         0.0020% 0.0013%");
     EXPECT_EQ(shortHopName("EXACTLY13.HOP"), "EXACTLY13.HOP");
 }
 
-class RouteHopFiles : public RouteScreen {
-  protected:
-    RouteHopFiles() {
-        state = test::buildRouteFolder(folder.path(),
-                                       {{"H1.HOP", "OLD1", "OLD2", 11, 0.001, 0.0005, 0,
-                                         DiversityMode::No, -1, "RADIO B", "old"},
-                                        {"H2.HOP", "OLD2", "OLD3", 22, 0.001, 0.0005, 0,
-                                         DiversityMode::No, -1, "RADIO B", "old"}},
-                                       0.002, library);
-        state.record.info.assign("route info");
-        state.record.prxthChoice = 1018;
-        for (std::size_t i = 0; i < 2; ++i) {
-            state.slots[i].station1.assign(std::string("NEW") + std::to_string(i));
-            state.slots[i].lengthKm = 99;
-            state.slots[i].objective = 0.003;
-        }
-    }
-
-    StoredHop readStored(const char* name) {
-        StoredHop stored;
-        EXPECT_EQ(parseHopImage(test::readBytes(folder.path() / name), stored),
-                  HopParseError::None);
-        return stored;
-    }
-
+TEST_F(RouteScreen, WritingTheRouteIntoItsHopFiles) {
+    state = build(dir, {{"H1.HOP", "OLD1", "OLD2", 11}, {"H2.HOP", "OLD2", "OLD3", 22}}, 0.002);
+    state.record.info.assign("route info"); // the route's radio: "RADIO A"
+    state.record.prxthChoice = 1018;
+    state.slots[0].station1.assign("NEW0");
+    state.slots[0].lengthKm = 99;
     HopState hop;
     std::string currentName;
-};
-
-TEST_F(RouteHopFiles, OnlyRadioDataReplacesTheRadio) {
-    ASSERT_TRUE(routeHopFilesExist(state));
-    state.overwriteRadioData = true;
-    state.overwriteBasicData = false;
-    ASSERT_TRUE(writeRouteIntoHopFiles(state, hop, library, currentName, messages));
+    const auto writeAndRead = [&](bool radioData, bool basicData, const char* name) {
+        state.overwriteRadioData = radioData;
+        state.overwriteBasicData = basicData;
+        EXPECT_TRUE(writeRouteIntoHopFiles(state, hop, library, currentName, messages));
+        StoredHop stored;
+        EXPECT_EQ(parseHopImage(test::readBytes(dir / name), stored), HopParseError::None);
+        const HopRecord& h = stored.record;
+        return std::tuple(h.radioName.str(), h.frequencyGHz, h.ptxDbm, h.prxthDbm, h.berExponent,
+                          h.station1Name.str(), h.hopLengthKm, h.info.str());
+    };
+    EXPECT_TRUE(routeHopFilesExist(state));
+    EXPECT_EQ(writeAndRead(true, false, "H1.HOP"),
+              std::tuple("RADIO A", 7.0, 25.0, -76.0, -6, "OLD1", 11.0, "")); // second BER column
     EXPECT_EQ(currentName, "H2.HOP");
-    const StoredHop second = readStored("H2.HOP");
-    EXPECT_EQ(second.record.radioName.view(), "RADIO A");
-    EXPECT_EQ(second.record.frequencyGHz, 7);
-    EXPECT_EQ(second.record.ptxDbm, 25);
-    EXPECT_EQ(second.record.prxthDbm, -76);
-    EXPECT_EQ(second.record.berExponent, -6); // second threshold column
-    EXPECT_EQ(second.selection.radioIndex, 0);
-    EXPECT_EQ(second.record.station1Name.view(), "OLD2");
-    EXPECT_EQ(second.record.hopLengthKm, 22);
-    EXPECT_EQ(second.record.outageObjectivePct, 0.001);
-    EXPECT_EQ(second.record.info.view(), "old");
-}
+    state.record.radioIndex = 2;
+    state.record.radioName.assign("OTHER");
+    EXPECT_EQ(writeAndRead(false, true, "H1.HOP"),
+              std::tuple("RADIO A", 7.0, 25.0, -76.0, -6, "NEW0", 99.0, "route info"));
+    state.currentHop = 0; // the hop screen then edits the current route hop
+    ASSERT_TRUE(loadCurrentRouteHop(state, hop, library, currentName, messages));
+    EXPECT_EQ(std::tuple(currentName, hop.record.station1Name.view(), state.routeHopActive),
+              std::tuple("H1.HOP", "NEW0", true));
 
-TEST_F(RouteHopFiles, OnlyBasicDataKeepsTheRadio) {
-    state.overwriteRadioData = false;
-    state.overwriteBasicData = true;
-    ASSERT_TRUE(writeRouteIntoHopFiles(state, hop, library, currentName, messages));
-    const StoredHop first = readStored("H1.HOP");
-    EXPECT_EQ(first.record.radioName.view(), "RADIO B");
-    EXPECT_EQ(first.record.station1Name.view(), "NEW0");
-    EXPECT_EQ(first.record.hopLengthKm, 99);
-    EXPECT_EQ(first.record.outageObjectivePct, 0.003);
-    EXPECT_EQ(first.record.info.view(), "route info");
-}
-
-TEST_F(RouteHopFiles, NewHopFilesAreCreatedWithEverything) {
+    // Missing hop files are created whole, with the route's radio; unreadable ones are kept.
     state.record.hopFile[0].assign("NEW1.HOP");
     state.record.hopFile[1].assign("NEW2.HOP");
     EXPECT_FALSE(routeHopFilesExist(state));
-    state.overwriteRadioData = false;
-    state.overwriteBasicData = false;
-    ASSERT_TRUE(writeRouteIntoHopFiles(state, hop, library, currentName, messages));
-    const StoredHop created = readStored("NEW2.HOP");
-    EXPECT_EQ(test::readBytes(folder.path() / "NEW2.HOP").size(), kHopFileSize);
-    EXPECT_EQ(created.record.radioName.view(), "RADIO A");
-    EXPECT_EQ(created.record.station1Name.view(), "NEW1");
-    EXPECT_EQ(created.record.connector1LossDb, 0.5); // a New hop otherwise
-    EXPECT_EQ(hop.record.station1Name.view(), "NEW1");
+    EXPECT_EQ(writeAndRead(false, false, "NEW2.HOP"),
+              std::tuple("OTHER", 0.0, 25.0, -76.0, -6, "OLD2", 22.0, "route info"));
+    EXPECT_EQ(test::readBytes(dir / "NEW2.HOP").size(), kHopFileSize);
+    const std::vector<std::uint8_t> foreign = {'N', 'O', 'T', ' ', 'A', ' ', 'H', 'O', 'P'};
+    test::writeBytes(dir / "NEW1.HOP", foreign);
+    EXPECT_FALSE(writeRouteIntoHopFiles(state, hop, library, currentName, messages));
+    EXPECT_EQ(test::readBytes(dir / "NEW1.HOP"), foreign);
 }
 
-TEST_F(RouteHopFiles, UnreadableHopFileIsNeverOverwritten) {
-    const std::vector<std::uint8_t> foreign = {'N', 'O', 'T', ' ', 'A', ' ', 'H', 'O', 'P'};
-    test::writeBytes(folder.path() / "H2.HOP", foreign);
-    ASSERT_FALSE(writeRouteIntoHopFiles(state, hop, library, currentName, messages));
-    EXPECT_EQ(test::readBytes(folder.path() / "H2.HOP"), foreign);
+using RouteSummary = test::RouteTest;
+
+TEST_F(RouteSummary, OpenedRouteSumsItsHopsAndClearsAMissingOne) {
+    build(dir,
+          {{"H1.HOP", "ALPHA", "BRAVO", 20, 0.002, 0.0012},
+           {"H2.HOP", "BRAVO", "CHARLIE", 30, 0.002, 0.0020},
+           {"H3.HOP", "CHARLIE", "DELTA", 10, 0.001, 0.0008}},
+          0.0050);
+    ASSERT_TRUE(openRoute(state, library, dir / "ROUTE.ROU", messages));
+    EXPECT_TRUE(messages.events().empty());
+    EXPECT_EQ(formatFixed(state.record.totalOutage, 4), "0.0040");
+    EXPECT_EQ(formatFixed(designMarginPct(state.record), 4), "0.0010");
+    EXPECT_EQ(slotValues(state.slots[1]), std::tuple("BRAVO", "CHARLIE", 30.0, 0.002, 0.002, -1.0));
+
+    std::filesystem::remove(dir / "H2.HOP");
+    ASSERT_TRUE(openRoute(state, library, dir / "ROUTE.ROU", messages));
+    expectBox("H2.HOP not found.");
+    EXPECT_EQ(slotValues(state.slots[1]), std::tuple("", "", 0.0, 0.0, 0.0, -1.0));
+    EXPECT_DOUBLE_EQ(state.record.totalOutage, 0.0020);
+    // A route that cannot be opened empties only the file name.
+    EXPECT_FALSE(openRoute(state, library, dir / "NONE.ROU", messages));
+    EXPECT_TRUE(state.record.fileName.empty());
+    EXPECT_EQ(state.slots[0].station1.view(), "ALPHA");
+}
+
+TEST_F(RouteSummary, CurrentHopCountsWithTheHopBeingEdited) {
+    state = build(dir,
+                  {{"H1.HOP", "A", "B", 20, 0.0025, 0.0010, 0, DiversityMode::No, 0.0001},
+                   {"H2.HOP", "B", "C", 30, 0.0025, 0.0020}},
+                  0.0050);
+    state.currentHop = 1;
+    const HopState edited =
+        makeHop({"", "B", "C", 30, 0.0025, 0.0009, 0.0001, DiversityMode::Space, 0.0003});
+    ASSERT_TRUE(summarizeRoute(state, edited, messages));
+    const RouteRecord& r = state.record;
+    EXPECT_EQ(std::tuple(r.hopOutage[1], r.hopRain[0], r.hopRain[1]),
+              std::tuple(0.0001, 0.0001, 0.0003)); // pd: Space diversity
+    EXPECT_DOUBLE_EQ(r.totalOutage, 0.0011);
+    EXPECT_DOUBLE_EQ(designMarginPct(r), 0.0039);
+    state.record.objective = 0.001;
+    ASSERT_TRUE(summarizeRoute(state, edited, messages));
+    EXPECT_EQ(formatFixed(designMarginPct(r), 4), "-0.0001");
+
+    // An unreadable hop keeps its slot's outage.
+    state.slots[0].outage = 0.0025;
+    test::writeBytes(dir / "H1.HOP", {'N', 'O', 'T', 'H', 'O', 'P', 0});
+    ASSERT_TRUE(summarizeRoute(state, edited, messages));
+    expectBox("The file H1.HOP is not a valid Korvel hopfile.");
+    EXPECT_DOUBLE_EQ(r.totalOutage, 0.0026);
+
+    state.record.hopCount = 21; // refused before any table is touched
+    EXPECT_FALSE(summarizeRoute(state, edited, messages));
+    EXPECT_FALSE(summarizeOpenedRoute(state, messages));
+    EXPECT_EQ(messages.boxes().size(), 2u);
+    EXPECT_EQ(messages.boxes()[1].text, "Invalid number of hops.");
+    EXPECT_DOUBLE_EQ(r.totalOutage, 0.0026);
+}
+
+TEST_F(RouteSummary, HopSlotReadingOfOldShortOrOutsideFiles) {
+    const HopState hop = makeHop({"", "NORTH STATION NAME IS LONG", "S", 12.5, 0.002, 0.0011});
+    // The 16-bit layout: the current image without the padding of its hop record.
+    auto old = hopFileImage(hop);
+    old[4] = '5';
+    for (const auto& [at, size] : {std::pair{508, 6}, {262, 4}, {209, 1}, {172, 6}, {142, 4}}) {
+        old.erase(old.begin() + at, old.begin() + at + size);
+    }
+    ASSERT_EQ(old.size(), kOldHopFileSize);
+    test::writeBytes(dir / "OLD.HOP", old);
+    ASSERT_TRUE(readHopIntoSlot(state, "OLD.HOP", 4, true, messages));
+    expectBox("The file OLD.HOP is created with 16-bit version of Korvel.\n"
+              " When saved, it will be converted to 32-bit format.");
+    EXPECT_EQ(slotValues(state.slots[4]),
+              std::tuple("NORTH STATION NAME ", "S", 12.5, 0.002, 0.0011, -1.0));
+
+    // One byte short is not a hop file; without clear-on-failure the slot is kept.
+    auto image = hopFileImage(hop);
+    image.resize(kHopFileSize - 1);
+    test::writeBytes(dir / "S.HOP", image);
+    EXPECT_FALSE(readHopIntoSlot(state, "S.HOP", 4, false, messages));
+    EXPECT_EQ(state.slots[4].outage, 0.0011);
+    expectBox("The file S.HOP is not a valid Korvel hopfile.");
+    // A name reaching outside the route's folder is not found.
+    std::filesystem::create_directory(dir / "sub");
+    state.folder = dir / "sub";
+    EXPECT_FALSE(readHopIntoSlot(state, "../OLD.HOP", 4, true, messages));
+    expectBox("../OLD.HOP not found.");
 }
 
 } // namespace

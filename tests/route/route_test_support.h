@@ -1,58 +1,140 @@
 #pragma once
-// Fixtures for the route tests: a small library, a temporary folder and a route folder with its
-// hop files and route file.
+// Shared set-up for the route tests: a small library, hop files and a fixture holding a reset
+// route in a fresh temporary folder.
 
-#include <cstdint>
+#include <gtest/gtest.h>
+
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "engine/hop_record.h"
-#include "library/equipment_library.h"
-#include "route/route_record.h"
+#include "engine/hop_reset.h"
+#include "hopfile/hop_file.h"
+#include "platform/recording_messages.h"
+#include "route/route_file.h"
+#include "route/route_reset.h"
 
 namespace korvel::test {
 
-// Radios "RADIO A" (7 GHz), "RADIO B" (23 GHz) and "OTHER"; Parab solid diameters 0.6, 1.2,
-// 1.8, 2.4 m; no feeder tables.
-EquipmentLibrary makeRouteTestLibrary();
+// Radios "RADIO A" (7 GHz), "RADIO B" (23 GHz) and "OTHER"; Parab solid 0.6 to 2.4 m.
+inline EquipmentLibrary makeRouteTestLibrary() {
+    EquipmentLibrary library;
+    for (const auto& [name, frequencyGHz] :
+         {std::pair{"RADIO A", 7.0}, {"RADIO B", 23.0}, {"OTHER", 0.0}}) {
+        RadioEntry& entry = library.radios.emplace_back();
+        entry.name.assign(name);
+        entry.frequencyGHz = frequencyGHz;
+        entry.defaultPtx = 1;
+        entry.defaultPrxth = 4;
+        entry.ptxDbm = {20, 25, 30};
+        entry.berExponent = {-3, -6};
+        entry.prxthDbm = {-80, -81, -82, -76, -77, -78};
+    }
+    library.diameterCount = {4, 0};
+    library.antennaTables[0].diameterM = {0.6, 1.2, 1.8, 2.4};
+    return library;
+}
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
-
-// The values a test gives a hop file.
+// The values a test gives a hop (radio "RADIO B", 0.6 m antennas).
 struct HopValues {
-    std::string fileName{};
-    std::string station1{};
-    std::string station2{};
-    double lengthKm = 0;
-    double objectivePct = 0;
-    double pPct = 0;  // outage without diversity
-    double pdPct = 0; // outage with diversity
+    std::string fileName{}, station1{}, station2{};
+    double lengthKm = 0, objectivePct = 0;
+    double pPct = 0, pdPct = 0; // outage without and with diversity
     DiversityMode diversity = DiversityMode::No;
     double rainAnnualPct = -1;
-    std::string radioName = "RADIO B";
-    std::string info{};
 };
 
-HopState makeHop(const HopValues& values);
-void writeBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes);
-std::vector<std::uint8_t> readBytes(const std::filesystem::path& file);
-void writeHop(const std::filesystem::path& folder, const HopValues& values);
+inline HopState makeHop(const HopValues& values) {
+    HopState hop;
+    resetHopRecord(hop.record);
+    resetHopResults(hop.results);
+    resetHopSelection(hop, {});
+    HopRecord& r = hop.record;
+    r.radioName.assign("RADIO B");
+    hop.selection.radioIndex = 1;
+    r.frequencyGHz = 23;
+    r.station1Name.assign(values.station1);
+    r.station2Name.assign(values.station2);
+    r.hopLengthKm = values.lengthKm;
+    r.outageObjectivePct = values.objectivePct;
+    r.diversityMode = values.diversity;
+    r.antenna1DiameterM = r.antenna2DiameterM = 0.6;
+    hop.selection.antennaIndex = {0, 0, 0};
+    hop.results.p = values.pPct;
+    hop.results.pd = values.pdPct;
+    hop.results.rainAnnualPct = values.rainAnnualPct;
+    return hop;
+}
 
-// A route of the given hops in `folder`: every hop file written, the route reset against
-// `library`, its hop names, slots and objective set, and the route file "ROUTE.ROU" written.
-RouteState buildRouteFolder(const std::filesystem::path& folder, const std::vector<HopValues>& hops,
-                            double objectivePct, const EquipmentLibrary& library);
+// A slot's values in one comparable piece.
+inline auto slotValues(const RouteHopSlot& s) {
+    return std::tuple(s.station1.view(), s.station2.view(), s.lengthKm, s.objective, s.outage,
+                      s.rainUnavail);
+}
+
+inline void writeBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::vector<std::uint8_t> readBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A route reset in a fresh temporary folder `dir` (removed afterwards), with its messages.
+class RouteTest : public testing::Test {
+  protected:
+    RouteTest() {
+        std::filesystem::create_directory(dir);
+        resetRoute(state, library, dir);
+    }
+    ~RouteTest() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+    }
+
+    // Expects one message box since the last look, showing `text`; the messages are then cleared.
+    MessageEvent expectBox(const std::string& text) {
+        const auto boxes = messages.boxes();
+        EXPECT_EQ(boxes.size(), 1u);
+        const MessageEvent box = boxes.empty() ? MessageEvent{} : boxes.back();
+        EXPECT_EQ(box.text, text);
+        messages.clear();
+        return box;
+    }
+
+    // Writes the hop files into `folder` and the route of them, "ROUTE.ROU".
+    RouteState build(const std::filesystem::path& folder, const std::vector<HopValues>& hops,
+                     double objectivePct) {
+        RouteState route;
+        resetRoute(route, library, folder);
+        route.record.fileName.assign("ROUTE.ROU");
+        route.record.objective = objectivePct;
+        route.record.hopCount = static_cast<std::int16_t>(hops.size());
+        for (std::size_t i = 0; i < hops.size(); ++i) {
+            writeBytes(folder / hops[i].fileName, hopFileImage(makeHop(hops[i])));
+            route.record.hopFile[i].assign(hops[i].fileName);
+            route.slots[i].station1.assign(hops[i].station1);
+            route.slots[i].station2.assign(hops[i].station2);
+            route.slots[i].lengthKm = hops[i].lengthKm;
+            route.slots[i].objective = hops[i].objectivePct;
+        }
+        RecordingMessages quiet;
+        EXPECT_TRUE(writeRouteFile(route, quiet));
+        return route;
+    }
+
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                      ("korvel-route-" + std::to_string(std::random_device{}()));
+    EquipmentLibrary library = makeRouteTestLibrary();
+    RouteState state;
+    RecordingMessages messages;
+};
 
 } // namespace korvel::test
