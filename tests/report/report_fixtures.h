@@ -1,35 +1,91 @@
 #pragma once
 // Hops and routes for the report tests, built field by field with fixed result values so that the
-// reports never depend on the calculation.
+// reports never depend on the calculation; the golden file comparison and the page recorder.
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <tuple>
 
 #include "engine/hop_record.h"
 #include "engine/hop_reset.h"
 #include "library/equipment_library.h"
+#include "platform/recording_print_device.h"
+#include "report/report_text.h"
 #include "route/route_record.h"
 
 namespace korvel::report_test {
 
 inline constexpr std::string_view kDateStamp = "25.12.1997";
+inline constexpr std::string_view kLibraryId = "970315 KV-EU";
+inline constexpr ReportLanguage kLanguages[] = {ReportLanguage::English, ReportLanguage::French};
+// An odd line height shows where 1.5 line heights are truncated.
+inline constexpr int kLineHeight = 13;
+inline constexpr int kCharWidth = 7;
+
+inline std::filesystem::path goldenPath(std::string_view name) {
+    return std::filesystem::path(KORVEL_SOURCE_DIR) / "tests" / "golden" / name;
+}
+
+inline std::string readBytes(const std::filesystem::path& file) {
+    std::ifstream stream(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+// With KORVEL_UPDATE_GOLDEN=1 the file is written instead; review every changed line.
+inline void expectGolden(std::string_view name, const std::string& actual) {
+    const std::filesystem::path file = goldenPath(name);
+    if (const char* update = std::getenv("KORVEL_UPDATE_GOLDEN"); update && *update == '1') {
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << actual;
+        return;
+    }
+    ASSERT_TRUE(std::filesystem::exists(file)) << "missing golden file " << file;
+    EXPECT_EQ(readBytes(file), actual) << name;
+}
+
+inline std::string dump(const RecordingPrintDevice& device) {
+    std::string text;
+    for (const TextRun& run : device.runs()) {
+        text += formatted("%5d %5d |%s|\n", run.x, run.y, run.text.c_str());
+    }
+    return text;
+}
+
+// The y of the first run whose text starts with prefix.
+inline std::optional<int> yOf(const RecordingPrintDevice& device, std::string_view prefix) {
+    for (const TextRun& run : device.runs()) {
+        if (run.text.starts_with(prefix)) {
+            return run.y;
+        }
+    }
+    return std::nullopt;
+}
+
+inline bool contains(const std::string& haystack, std::string_view needle) {
+    return haystack.find(needle) != std::string::npos;
+}
 
 // Two feeder tables whose type names cover short names and one of 14 characters (the text file
 // and the page cut names to 12).
 inline EquipmentLibrary reportLibrary() {
     EquipmentLibrary library;
-    FeederTable coax;
-    coax.typeName[0].assign("NONE");
-    coax.typeName[1].assign("LCF12-50J");
-    coax.typeName[2].assign("LCF78-50J");
-    coax.typeName[3].assign("ELLIPTIC EW-77");
-    FeederTable waveguide;
-    waveguide.typeName[0].assign("EW77");
-    waveguide.typeName[1].assign("ELLIPTIC EW-77");
-    waveguide.typeName[2].assign("EP127 RIGID");
-    library.feederTables = {coax, waveguide};
+    library.feederTables.resize(2);
+    const char* names[2][4] = {{"NONE", "LCF12-50J", "LCF78-50J", "ELLIPTIC EW-77"},
+                               {"EW77", "ELLIPTIC EW-77", "EP127 RIGID", nullptr}};
+    for (std::size_t t = 0; t < 2; ++t) {
+        for (std::size_t i = 0; i < 4 && names[t][i] != nullptr; ++i) {
+            library.feederTables[t].typeName[i].assign(names[t][i]);
+        }
+    }
     library.feederTypeCount = {4, 3};
     library.frequencyCount = {8, 0};
-    library.identification.assign("970315 KV-EU");
+    library.identification.assign(kLibraryId);
     return library;
 }
 
@@ -47,46 +103,25 @@ inline HopState calculatedHop() {
     HopRecord& r = hop.record;
     r.info.assign("Northern backbone, section 3");
     r.radioName.assign("MW 7.5-34");
-    r.frequencyGHz = 7.5;
-    r.bitRateMbps = 34.368;
-    r.ptxDbm = 27.0;
-    r.berExponent = -3;
-    r.prxthDbm = -80.5;
-    r.branchingLossDb = 2.5;
     r.modeText.assign("NODIV / SINGLE");
+    r.station1Name.assign("Jyv\xE4skyl\xE4");
+    r.station2Name.assign("Pet\xE4j\xE4vesi");
+    std::tie(r.frequencyGHz, r.bitRateMbps, r.ptxDbm, r.prxthDbm, r.branchingLossDb) =
+        std::tuple{7.5, 34.368, 27.0, -80.5, 2.5};
+    r.berExponent = -3;
     r.hopLengthKm = 42.7;
     r.longitudeDeg = 25;
     r.latitudeDeg = 62;
     r.landType = LandType::Land;
-    r.station1Name.assign("Jyv\xE4skyl\xE4");
-    r.station2Name.assign("Pet\xE4j\xE4vesi");
-    r.station1HeightM = 142.0;
-    r.station2HeightM = 118.5;
-    r.addTerrainLossDb = 0.0;
-    r.antenna1DiameterM = 1.8;
-    r.antenna2DiameterM = 2.4;
-    r.antenna1GainDbi = 40.6;
-    r.antenna2GainDbi = 43.1;
-    r.antenna1HeightM = 45.0;
-    r.antenna2HeightM = 60.0;
-    r.feeder1LengthM = 55.0;
-    r.feeder2LengthM = 70.0;
-    r.feeder1LossDbPer100m = 4.9;
-    r.feeder2LossDbPer100m = 4.9;
+    std::tie(r.station1HeightM, r.station2HeightM) = std::pair{142.0, 118.5};
+    std::tie(r.antenna1DiameterM, r.antenna2DiameterM) = std::pair{1.8, 2.4};
+    std::tie(r.antenna1GainDbi, r.antenna2GainDbi) = std::pair{40.6, 43.1};
+    std::tie(r.antenna1HeightM, r.antenna2HeightM) = std::pair{45.0, 60.0};
+    std::tie(r.feeder1LengthM, r.feeder2LengthM) = std::pair{55.0, 70.0};
+    std::tie(r.feeder1LossDbPer100m, r.feeder2LossDbPer100m) = std::pair{4.9, 4.9};
     HopResults& x = hop.results;
-    x.cLat = 0;
-    x.cLon = 3;
-    x.K = 1.5e-6;
-    x.Lc1 = 3.2;
-    x.Lc2 = 3.9;
-    x.Lo = 142.6;
-    x.Lho = 68.5;
-    x.Prx = -41.5;
-    x.M = 39.0;
-    x.Msm = 0;
-    x.pfm = 0.00123;
-    x.psm = 0;
-    x.p = 0.00123;
+    std::tie(x.cLon, x.K, x.Lc1, x.Lc2, x.Lo, x.Lho, x.Prx, x.M, x.pfm, x.p) =
+        std::tuple{3.0, 1.5e-6, 3.2, 3.9, 142.6, 68.5, -41.5, 39.0, 0.00123, 0.00123};
     hop.selection.feederTable = 1;
     hop.selection.feederIndex = {1, 1};
     return hop;
@@ -108,23 +143,13 @@ inline HopState hopSpaceDiversity() {
     r.longitudeDeg = 58;
     r.station1Name.assign("Montevideo Cerro Alto");
     r.station2Name.assign("Punta del Este Norte");
-    r.diversityDiameterM = 1.8;
-    r.diversityGainDbi = 40.6;
-    r.antennaSpacingM = 12.5;
+    std::tie(r.diversityDiameterM, r.diversityGainDbi, r.antennaSpacingM) =
+        std::tuple{1.8, 40.6, 12.5};
     r.polarization = Polarization::Horizontal;
-    r.rainRateMmH = 42.0;
-    r.addTerrainLossDb = 1.5;
+    std::tie(r.rainRateMmH, r.addTerrainLossDb) = std::pair{42.0, 1.5};
     HopResults& x = hop.results;
-    x.K = 2.345e-5;
-    x.pfm = 0.02468;
-    x.p = 0.02468;
-    x.Ifm = 85.3;
-    x.Ism = 0;
-    x.pfmd = 0.00029;
-    x.psmd = 0;
-    x.pd = 0.00029;
-    x.rainWorstMonthPct = 0.0004;
-    x.rainAnnualPct = 0.00123;
+    std::tie(x.K, x.pfm, x.p, x.Ifm, x.pfmd, x.pd, x.rainWorstMonthPct, x.rainAnnualPct) =
+        std::tuple{2.345e-5, 0.02468, 0.02468, 85.3, 0.00029, 0.00029, 0.0004, 0.00123};
     hop.selection.feederIndex = {1, 2};
     return hop;
 }
@@ -137,39 +162,23 @@ inline HopState hopFrequencyDiversity() {
     r.usageMode = UsageMode::Hsb;
     r.modeText.assign("FREQ / HSB");
     r.selectiveFading = SelectiveFading::Standard;
-    r.msmRefDb = 52.0;
-    r.thresholdDegradationDb = -1.5;
     r.berExponent = -6;
-    r.prxthDbm = -78.0;
-    r.frequencyDifferenceGHz = 0.028;
-    r.rainRateMmH = 22.0;
+    std::tie(r.msmRefDb, r.thresholdDegradationDb, r.prxthDbm, r.frequencyDifferenceGHz,
+             r.rainRateMmH) = std::tuple{52.0, -1.5, -78.0, 0.028, 22.0};
     HopResults& x = hop.results;
-    x.M = 35.0;
-    x.Msm = 52.1;
-    x.pfm = 0.00412;
-    x.psm = 0.00015;
-    x.p = 0.00427;
-    x.Ifm = 12.4;
-    x.Ism = 7.9;
-    x.pfmd = 0.00033;
-    x.psmd = 0.00002;
-    x.pd = 0.00035;
-    x.rainWorstMonthPct = 0.0011;
-    x.rainAnnualPct = 0.00087;
+    std::tie(x.M, x.Msm, x.pfm, x.psm, x.p, x.Ifm, x.Ism, x.pfmd, x.psmd, x.pd) =
+        std::tuple{35.0, 52.1, 0.00412, 0.00015, 0.00427, 12.4, 7.9, 0.00033, 0.00002, 0.00035};
+    std::tie(x.rainWorstMonthPct, x.rainAnnualPct) = std::pair{0.0011, 0.00087};
     return hop;
 }
 
 // A feeder loss typed by hand at station 2, user-typed selective margin, no diversity, no rain.
 inline HopState hopTypedFeederLoss() {
     HopState hop = calculatedHop();
-    HopRecord& r = hop.record;
-    r.selectiveFading = SelectiveFading::User;
-    r.feeder2LossDbPer100m = 6.3;
+    hop.record.selectiveFading = SelectiveFading::User;
+    hop.record.feeder2LossDbPer100m = 6.3;
     hop.selection.userFeederLoss = {0, 1};
-    HopResults& x = hop.results;
-    x.Msm = 47.0;
-    x.psm = 0.00031;
-    x.p = 0.00154;
+    std::tie(hop.results.Msm, hop.results.psm, hop.results.p) = std::tuple{47.0, 0.00031, 0.00154};
     return hop;
 }
 
@@ -189,16 +198,15 @@ inline RouteState makeRoute(std::string_view fileName, std::string_view info, do
     route.record.objective = objective;
     route.record.hopRain.fill(-1.0);
     std::size_t i = 0;
-    for (const RouteHopValues& values : hops) {
-        route.slots[i].station1.assign(values.station1);
-        route.slots[i].station2.assign(values.station2);
-        route.slots[i].lengthKm = values.lengthKm;
-        route.slots[i].outage = values.outagePct;
-        route.slots[i].rainUnavail = values.rainPct;
-        route.record.hopOutage[i] = values.outagePct;
-        route.record.hopRain[i] = values.rainPct;
-        route.record.totalOutage += values.outagePct;
-        ++i;
+    for (const RouteHopValues& v : hops) {
+        RouteHopSlot& slot = route.slots[i];
+        slot.station1.assign(v.station1);
+        slot.station2.assign(v.station2);
+        std::tie(slot.lengthKm, slot.outage, slot.rainUnavail) =
+            std::tuple{v.lengthKm, v.outagePct, v.rainPct};
+        route.record.hopOutage[i] = v.outagePct;
+        route.record.hopRain[i++] = v.rainPct;
+        route.record.totalOutage += v.outagePct;
     }
     route.record.hopCount = static_cast<std::int16_t>(hops.size());
     return route;
