@@ -39,7 +39,7 @@ inline EquipmentLibrary makeRouteTestLibrary() {
     return library;
 }
 
-// The values a test gives a hop (radio "RADIO B", 0.6 m antennas).
+// The values a test gives a hop of radio "RADIO B".
 struct HopValues {
     std::string fileName{}, station1{}, station2{};
     double lengthKm = 0, objectivePct = 0;
@@ -52,18 +52,13 @@ inline HopState makeHop(const HopValues& values) {
     HopState hop;
     resetHopRecord(hop.record);
     resetHopResults(hop.results);
-    resetHopSelection(hop, {});
     HopRecord& r = hop.record;
     r.radioName.assign("RADIO B");
-    hop.selection.radioIndex = 1;
-    r.frequencyGHz = 23;
     r.station1Name.assign(values.station1);
     r.station2Name.assign(values.station2);
     r.hopLengthKm = values.lengthKm;
     r.outageObjectivePct = values.objectivePct;
     r.diversityMode = values.diversity;
-    r.antenna1DiameterM = r.antenna2DiameterM = 0.6;
-    hop.selection.antennaIndex = {0, 0, 0};
     hop.results.p = values.pPct;
     hop.results.pd = values.pdPct;
     hop.results.rainAnnualPct = values.rainAnnualPct;
