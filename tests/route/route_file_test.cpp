@@ -113,7 +113,6 @@ TEST_F(RouteFile, BadImagesLeaveTheRecordAlone) {
     } cases[] = {{kRouteFileSize, 5, 'X', "LINE.ROU is not a valid Korvel routefile."}, // magic
                  {kRouteFileSize, 4, '4', "LINE.ROU is not a valid Korvel routefile."},
                  {kRouteFileSize - 1, 0, 'R', "LINE.ROU is not a valid Korvel routefile."},
-                 {200, 0, 'R', "LINE.ROU is not a valid Korvel routefile."},
                  {kOldRouteFileSize - 1, 4, '2', "LINE.ROU is not a valid Korvel routefile."},
                  {kRouteFileSize, 486, 21, "Invalid number of hops."},
                  {kRouteFileSize, 487, 0x80, "Invalid number of hops."}}; // negative

@@ -129,12 +129,7 @@ TEST_F(RouteRules, HopDialogStoresMovesAndWrapsAround) {
     EXPECT_EQ(shown(hopDialogFile(state, "MISSING.HOP", messages)),
               std::tuple(true, "Hop # 1", "MISSING.HOP", "EAST", "0.0010", "7.5"));
     expectBox("MISSING.HOP not found.");
-    state.record.hopCount = 1;
-    EXPECT_EQ(hopDialogNext(state, typed(), messages).content.title, "Hop # 1");
-    EXPECT_EQ(hopDialogPrevious(state, typed(), messages).content.title, "Hop # 1");
-}
-
-TEST_F(RouteRules, HopDialogRefusesBadFieldsAndKeepsTheHop) {
+    // Refused fields keep the hop and take the focus.
     const struct {
         HopDialogTexts texts;
         HopDialogControl focus;
@@ -143,14 +138,16 @@ TEST_F(RouteRules, HopDialogRefusesBadFieldsAndKeepsTheHop) {
                  {{"A", "", "", "1", "12km"}, HopDialogControl::LengthKm, "Korvel"},
                  {{"", "", "", "1", "1"}, HopDialogControl::FileName, "Error"},
                  {{"C:\\LINK", "", "", "1", "1"}, HopDialogControl::FileName, "Error"}};
-    state.currentHop = 1;
     for (const auto& c : cases) {
         const HopDialogOutcome outcome = hopDialogNext(state, c.texts, messages);
         EXPECT_EQ(std::tuple(outcome.accepted, outcome.focus, state.currentHop),
-                  std::tuple(false, c.focus, 1));
-        EXPECT_EQ(state.record.hopFile[1].view(), "H2.HOP");
+                  std::tuple(false, c.focus, 0));
+        EXPECT_EQ(state.record.hopFile[0].view(), "MISSING.HOP");
         EXPECT_EQ(expectBox("Invalid data.").caption, c.caption);
     }
+    state.record.hopCount = 1;
+    EXPECT_EQ(hopDialogNext(state, typed(), messages).content.title, "Hop # 1");
+    EXPECT_EQ(hopDialogPrevious(state, typed(), messages).content.title, "Hop # 1");
 }
 
 TEST_F(RouteRules, PlanBecomesARouteOrIsRefused) {
