@@ -1,18 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <string>
-
+// Writing report files, and the report file names the print dialog offers.
 #include "platform/recording_messages.h"
 #include "report/report_file.h"
 #include "report/report_file_name.h"
 #include "report_fixtures.h"
 
-namespace korvel {
+namespace korvel::report_test {
 namespace {
-
-using namespace report_test;
 
 class ReportFile : public ::testing::Test {
   protected:
@@ -90,4 +83,4 @@ TEST(ReportFileName, CompletionAppendsTxtUnlessTheNameHasAnExtension) {
 }
 
 } // namespace
-} // namespace korvel
+} // namespace korvel::report_test

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "engine/hop_record.h"
 #include "engine/hop_reset.h"
@@ -106,13 +108,10 @@ inline HopState calculatedHop() {
     r.modeText.assign("NODIV / SINGLE");
     r.station1Name.assign("Jyv\xE4skyl\xE4");
     r.station2Name.assign("Pet\xE4j\xE4vesi");
-    std::tie(r.frequencyGHz, r.bitRateMbps, r.ptxDbm, r.prxthDbm, r.branchingLossDb) =
-        std::tuple{7.5, 34.368, 27.0, -80.5, 2.5};
     r.berExponent = -3;
-    r.hopLengthKm = 42.7;
-    r.longitudeDeg = 25;
-    r.latitudeDeg = 62;
-    r.landType = LandType::Land;
+    std::tie(r.frequencyGHz, r.bitRateMbps, r.ptxDbm, r.prxthDbm, r.branchingLossDb, r.hopLengthKm,
+             r.longitudeDeg, r.latitudeDeg) =
+        std::tuple{7.5, 34.368, 27.0, -80.5, 2.5, 42.7, 25.0, 62.0};
     std::tie(r.station1HeightM, r.station2HeightM) = std::pair{142.0, 118.5};
     std::tie(r.antenna1DiameterM, r.antenna2DiameterM) = std::pair{1.8, 2.4};
     std::tie(r.antenna1GainDbi, r.antenna2GainDbi) = std::pair{40.6, 43.1};
@@ -127,26 +126,21 @@ inline HopState calculatedHop() {
     return hop;
 }
 
-// Space diversity, 1+1, selective fading "No", method 1, rain with horizontal polarization,
-// southern and western hemisphere, long station names and a feeder name cut in the text file.
+// Space diversity, 1+1, selective fading "No" (the default), method 1, rain with horizontal
+// polarization, southern and western hemisphere, long station names and a feeder name cut in the
+// text file.
 inline HopState hopSpaceDiversity() {
     HopState hop = calculatedHop();
     HopRecord& r = hop.record;
-    r.method = Method::Method1;
-    r.diversityMode = DiversityMode::Space;
-    r.usageMode = UsageMode::OnePlusOne;
+    std::tie(r.method, r.diversityMode, r.usageMode, r.northSouth, r.eastWest, r.polarization) =
+        std::tuple{Method::Method1,   DiversityMode::Space, UsageMode::OnePlusOne,
+                   NorthSouth::South, EastWest::West,       Polarization::Horizontal};
     r.modeText.assign("SPACE / 1+1");
-    r.selectiveFading = SelectiveFading::No;
-    r.northSouth = NorthSouth::South;
-    r.eastWest = EastWest::West;
-    r.latitudeDeg = 34;
-    r.longitudeDeg = 58;
     r.station1Name.assign("Montevideo Cerro Alto");
     r.station2Name.assign("Punta del Este Norte");
-    std::tie(r.diversityDiameterM, r.diversityGainDbi, r.antennaSpacingM) =
-        std::tuple{1.8, 40.6, 12.5};
-    r.polarization = Polarization::Horizontal;
-    std::tie(r.rainRateMmH, r.addTerrainLossDb) = std::pair{42.0, 1.5};
+    std::tie(r.latitudeDeg, r.longitudeDeg, r.diversityDiameterM, r.diversityGainDbi,
+             r.antennaSpacingM, r.rainRateMmH, r.addTerrainLossDb) =
+        std::tuple{34.0, 58.0, 1.8, 40.6, 12.5, 42.0, 1.5};
     HopResults& x = hop.results;
     std::tie(x.K, x.pfm, x.p, x.Ifm, x.pfmd, x.pd, x.rainWorstMonthPct, x.rainAnnualPct) =
         std::tuple{2.345e-5, 0.02468, 0.02468, 85.3, 0.00029, 0.00029, 0.0004, 0.00123};
@@ -158,17 +152,16 @@ inline HopState hopSpaceDiversity() {
 inline HopState hopFrequencyDiversity() {
     HopState hop = calculatedHop();
     HopRecord& r = hop.record;
-    r.diversityMode = DiversityMode::Freq;
-    r.usageMode = UsageMode::Hsb;
+    std::tie(r.diversityMode, r.usageMode, r.selectiveFading) =
+        std::tuple{DiversityMode::Freq, UsageMode::Hsb, SelectiveFading::Standard};
     r.modeText.assign("FREQ / HSB");
-    r.selectiveFading = SelectiveFading::Standard;
     r.berExponent = -6;
     std::tie(r.msmRefDb, r.thresholdDegradationDb, r.prxthDbm, r.frequencyDifferenceGHz,
              r.rainRateMmH) = std::tuple{52.0, -1.5, -78.0, 0.028, 22.0};
     HopResults& x = hop.results;
-    std::tie(x.M, x.Msm, x.pfm, x.psm, x.p, x.Ifm, x.Ism, x.pfmd, x.psmd, x.pd) =
-        std::tuple{35.0, 52.1, 0.00412, 0.00015, 0.00427, 12.4, 7.9, 0.00033, 0.00002, 0.00035};
-    std::tie(x.rainWorstMonthPct, x.rainAnnualPct) = std::pair{0.0011, 0.00087};
+    std::tie(x.M, x.Msm, x.pfm, x.psm, x.p, x.Ifm, x.Ism, x.pfmd, x.psmd, x.pd, x.rainWorstMonthPct,
+             x.rainAnnualPct) = std::tuple{35.0, 52.1,    0.00412, 0.00015, 0.00427, 12.4,
+                                           7.9,  0.00033, 0.00002, 0.00035, 0.0011,  0.00087};
     return hop;
 }
 
@@ -182,31 +175,24 @@ inline HopState hopTypedFeederLoss() {
     return hop;
 }
 
-struct RouteHopValues {
-    std::string_view station1;
-    std::string_view station2;
-    double lengthKm;
-    double outagePct;
-    double rainPct; // -1: not computed
-};
-
+// Hop i runs from stations[i] to stations[i + 1]; each hop has its length (km), outage and rain
+// unavailability (%, -1: not computed).
 inline RouteState makeRoute(std::string_view fileName, std::string_view info, double objective,
-                            std::initializer_list<RouteHopValues> hops) {
+                            std::vector<std::string_view> stations,
+                            std::vector<std::array<double, 3>> hops) {
     RouteState route;
     route.record.fileName.assign(fileName);
     route.record.info.assign(info);
     route.record.objective = objective;
     route.record.hopRain.fill(-1.0);
-    std::size_t i = 0;
-    for (const RouteHopValues& v : hops) {
+    for (std::size_t i = 0; i < hops.size(); ++i) {
         RouteHopSlot& slot = route.slots[i];
-        slot.station1.assign(v.station1);
-        slot.station2.assign(v.station2);
-        std::tie(slot.lengthKm, slot.outage, slot.rainUnavail) =
-            std::tuple{v.lengthKm, v.outagePct, v.rainPct};
-        route.record.hopOutage[i] = v.outagePct;
-        route.record.hopRain[i++] = v.rainPct;
-        route.record.totalOutage += v.outagePct;
+        slot.station1.assign(stations[i]);
+        slot.station2.assign(stations[i + 1]);
+        std::tie(slot.lengthKm, slot.outage, slot.rainUnavail) = std::tuple_cat(hops[i]);
+        route.record.hopOutage[i] = slot.outage;
+        route.record.hopRain[i] = slot.rainUnavail;
+        route.record.totalOutage += slot.outage;
     }
     route.record.hopCount = static_cast<std::int16_t>(hops.size());
     return route;
@@ -214,41 +200,34 @@ inline RouteState makeRoute(std::string_view fileName, std::string_view info, do
 
 // One hop without rain values; the route meets its objective.
 inline RouteState routeOneHop() {
-    return makeRoute("COAST.ROU", "Coastal spur", 0.005,
-                     {{"Hanko", "Tammisaari", 28.4, 0.0012, -1.0}});
+    return makeRoute("COAST.ROU", "Coastal spur", 0.005, {"Hanko", "Tammisaari"},
+                     {{28.4, 0.0012, -1.0}});
 }
 
 // Two hops, one with a rain value and one without.
 inline RouteState routeTwoHopsOneRain() {
-    return makeRoute(
-        "PAIR.ROU", "Two hops", 0.005,
-        {{"Oulu", "Kempele", 18.2, 0.0012, 0.0021}, {"Kempele", "Liminka", 21.0, 0.0020, -1.0}});
+    return makeRoute("PAIR.ROU", "Two hops", 0.005, {"Oulu", "Kempele", "Liminka"},
+                     {{18.2, 0.0012, 0.0021}, {21.0, 0.0020, -1.0}});
 }
 
 // Twenty hops with rain values of every kind (positive, zero, not computed), names longer than
 // 12 characters, and a total over the objective.
 inline RouteState routeTwentyHops() {
     return makeRoute("TRUNK-NORTH.ROU", "Trunk north, all hops", 0.02,
-                     {{"Helsinki Pasila", "Vantaa", 17.3, 0.0011, 0.0004},
-                      {"Vantaa", "Kerava", 14.0, 0.0008, 0.0},
-                      {"Kerava", "J\xE4rvenp\xE4\xE4", 12.6, 0.0007, -1.0},
-                      {"J\xE4rvenp\xE4\xE4", "M\xE4nts\xE4l\xE4", 21.9, 0.0010, 0.0003},
-                      {"M\xE4nts\xE4l\xE4", "Lahti Radiom\xE4ki", 38.5, 0.0016, 0.0012},
-                      {"Lahti Radiom\xE4ki", "Heinola", 31.2, 0.0013, -1.0},
-                      {"Heinola", "Hartola", 44.8, 0.0018, 0.0},
-                      {"Hartola", "Joutsa", 35.1, 0.0014, 0.0002},
-                      {"Joutsa", "Jyv\xE4skyl\xE4 Laajavuori", 52.7, 0.0021, 0.0015},
-                      {"Jyv\xE4skyl\xE4 Laajavuori", "Uurainen", 29.0, 0.0012, -1.0},
-                      {"Uurainen", "Saarij\xE4rvi", 33.3, 0.0013, 0.0},
-                      {"Saarij\xE4rvi", "Karstula", 27.6, 0.0011, 0.0001},
-                      {"Karstula", "Kivij\xE4rvi", 24.4, 0.0010, -1.0},
-                      {"Kivij\xE4rvi", "Kinnula", 30.9, 0.0012, 0.0006},
-                      {"Kinnula", "Reisj\xE4rvi", 46.2, 0.0019, 0.0},
-                      {"Reisj\xE4rvi", "Haapaj\xE4rvi", 26.5, 0.0011, -1.0},
-                      {"Haapaj\xE4rvi", "Nivala", 22.8, 0.0009, 0.0002},
-                      {"Nivala", "Ylivieska", 27.1, 0.0011, 0.0},
-                      {"Ylivieska", "Oulainen", 29.8, 0.0012, 0.0009},
-                      {"Oulainen", "Raahe Pattijoki", 35.7, 0.0014, -1.0}});
+                     // clang-format off
+                     {"Helsinki Pasila", "Vantaa", "Kerava", "J\xE4rvenp\xE4\xE4",
+                      "M\xE4nts\xE4l\xE4", "Lahti Radiom\xE4ki", "Heinola", "Hartola", "Joutsa",
+                      "Jyv\xE4skyl\xE4 Laajavuori", "Uurainen", "Saarij\xE4rvi", "Karstula",
+                      "Kivij\xE4rvi", "Kinnula", "Reisj\xE4rvi", "Haapaj\xE4rvi", "Nivala",
+                      "Ylivieska", "Oulainen", "Raahe Pattijoki"},
+                     // clang-format on
+                     {{17.3, 0.0011, 0.0004}, {14.0, 0.0008, 0.0},    {12.6, 0.0007, -1.0},
+                      {21.9, 0.0010, 0.0003}, {38.5, 0.0016, 0.0012}, {31.2, 0.0013, -1.0},
+                      {44.8, 0.0018, 0.0},    {35.1, 0.0014, 0.0002}, {52.7, 0.0021, 0.0015},
+                      {29.0, 0.0012, -1.0},   {33.3, 0.0013, 0.0},    {27.6, 0.0011, 0.0001},
+                      {24.4, 0.0010, -1.0},   {30.9, 0.0012, 0.0006}, {46.2, 0.0019, 0.0},
+                      {26.5, 0.0011, -1.0},   {22.8, 0.0009, 0.0002}, {27.1, 0.0011, 0.0},
+                      {29.8, 0.0012, 0.0009}, {35.7, 0.0014, -1.0}});
 }
 
 } // namespace korvel::report_test
