@@ -1,0 +1,174 @@
+// Numeric entry and display formatting: reading fields, numeric text, fixed-point text, route
+// file names.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "platform/recording_messages.h"
+#include "ui/format_fixed.h"
+#include "ui/numeric_entry.h"
+#include "ui/numeric_text.h"
+#include "ui/route_file_name.h"
+
+namespace korvel {
+namespace {
+
+using F = LimitedField;
+
+// Value -1: refused with a beep, then a warning. "123456" is read to 4 characters, "12x" to 2.
+TEST(ReadRequiredNumber, AcceptsNonNegativeNumbersSilentlyAndRefusesTheRest) {
+    const std::vector<MessageEvent> refusal{
+        {MessageEvent::Kind::Beep},
+        {.text = "Invalid data.", .caption = "Korvel", .icon = MessageIcon::Warning}};
+    const std::tuple<const char*, std::size_t, double> cases[] = {
+        {"12.5", 5, 12.5}, {"", 5, 0},    {"-0", 5, 0},   {"123456", 4, 1234},
+        {"12x", 2, 12},    {"-1", 5, -1}, {"abc", 5, -1}, {"-.5", 5, -1}};
+    for (auto [text, chars, value] : cases) {
+        RecordingMessages messages;
+        const auto read = readRequiredNumber(text, chars, messages);
+        EXPECT_EQ(read.value_or(-1.0), value) << text;
+        EXPECT_EQ(messages.events(), value < 0 ? refusal : std::vector<MessageEvent>{}) << text;
+    }
+}
+
+class ReadLimitedNumber : public ::testing::Test {
+  protected:
+    // One page pass: flags set, one field read. Answers whether all fields were in range.
+    bool readOnce(const char* text, F field) {
+        state.beginReading();
+        readLimitedNumber(state, text, field);
+        return state.allFieldsInRange();
+    }
+
+    NumericEntryState state;
+};
+
+// One reading from New: every bound of the limits table is inclusive, an entry is cut to the
+// table's character count ("100.5" reads as 100, "0.0005" as 0.000 and "2000" as 200), and a text
+// that is not a non-negative number only marks the field invalid. Outcome: 'i' in range, 'o' out
+// of range (and warned), 'x' invalid.
+TEST_F(ReadLimitedNumber, FirstReading) {
+    using enum LimitedField;
+    using Row = std::tuple<F, const char*, char>;
+    const Row rows[] = {{OutageObjective, ".0005", 'i'},    {OutageObjective, "0.0005", 'o'},
+                        {OutageObjective, "0.02", 'i'},     {OutageObjective, "0.021", 'o'},
+                        {HopLength, "100.5", 'i'},          {HopLength, "-1", 'x'},
+                        {HopLength, "1.2.3", 'x'},          {Antenna1Height, "9.99", 'o'},
+                        {Antenna2Height, "999", 'i'},       {BranchingLoss, "1", 'i'},
+                        {ThresholdDegradation, "-0", 'i'},  {AntennaSpacing, "23.1", 'o'},
+                        {SelectiveFadingMargin, "20", 'i'}, {Feeder1Length, "201", 'o'},
+                        {Feeder2Length, "5", 'i'},          {TimePercentagePL, "80", 'i'},
+                        {TimePercentagePL, ".4", 'o'},      {RainRate, "2000", 'i'}};
+    for (auto [field, text, outcome] : rows) {
+        state = NumericEntryState{};
+        readLimitedNumber(state, text, field);
+        const FieldStatus& status = state.status(field);
+        EXPECT_EQ(status.valid && state.allFieldsValid(), outcome != 'x') << text;
+        EXPECT_EQ(status.inRange && state.allFieldsInRange(), outcome != 'o') << text;
+        EXPECT_EQ(status.warned || !state.allFieldsInRange(), outcome == 'o') << text;
+    }
+    EXPECT_EQ(readLimitedNumber(state, "123456", HopLength), 1234.0);
+    EXPECT_EQ(readLimitedNumber(state, "123456", AntennaSpacing, 2), 12.0); // the page's count
+}
+
+TEST_F(ReadLimitedNumber, EmptyFieldIsZeroAndWarnsWhereZeroIsOutside) {
+    for (std::size_t i = 0; i < kLimitedFieldCount; ++i) {
+        const auto field = static_cast<F>(i);
+        const bool zeroInside = field == F::AdditionalTerrainLoss ||
+                                field == F::ThresholdDegradation || field == F::ChannelSpacing;
+        EXPECT_EQ(readOnce("", field), zeroInside) << i;
+        EXPECT_EQ(state.status(field).warned, !zeroInside) << i;
+    }
+}
+
+// Once warned, a field accepts any out-of-range value until New, even after an invalid reading;
+// a hop change in a route clears the warned marks of indices 0 to 9 only.
+TEST_F(ReadLimitedNumber, WarnsOnceUntilNewOrARouteHopChange) {
+    EXPECT_FALSE(readOnce("150", F::HopLength) || state.status(F::HopLength).inRange);
+    readOnce("abc", F::HopLength);
+    EXPECT_TRUE(readOnce("0.5", F::HopLength) && state.status(F::HopLength).inRange);
+    state.resetForNew();
+    for (std::size_t i = 0; i < kLimitedFieldCount; ++i) {
+        EXPECT_FALSE(readOnce("99999", static_cast<F>(i))) << i;
+    }
+    readOnce("-5", F::Antenna1Height); // leaves an invalid mark
+    state.clearWarningsForNewRouteHop();
+    for (std::size_t i = 0; i < kLimitedFieldCount; ++i) {
+        EXPECT_EQ(state.status(static_cast<F>(i)).warned, i >= 10) << i;
+    }
+    EXPECT_FALSE(state.status(F::Antenna1Height).valid);
+}
+
+TEST_F(ReadLimitedNumber, AdjustableBoundsFollowThePagesUntilNew) {
+    state.setHopLengthLowerKm(15.0 / 38.0);
+    EXPECT_FALSE(readOnce("0.3", F::HopLength));
+    state.setChannelSpacingUpperGHz(0.05 * 7.0);
+    EXPECT_TRUE(readOnce("0.35", F::ChannelSpacing));
+    EXPECT_FALSE(readOnce("0.36", F::ChannelSpacing));
+    state.resetForNew();
+    EXPECT_EQ(state.limits(F::HopLength).lower, 1.0);
+    EXPECT_EQ(state.limits(F::ChannelSpacing).upper, 1.0);
+}
+
+TEST(NumericText, FormsAndLeadingValue) {
+    for (const char* text : {"12", "-12", "12.", ".5", "-.5", "", "+", "-", ".", "007"}) {
+        EXPECT_TRUE(isNumericText(text)) << '"' << text << '"';
+    }
+    for (const char* text : {"1.2.3", "5-", "+-5", "1e5", " 5", "5 ", "1,5", "12a", "\2615"}) {
+        EXPECT_FALSE(isNumericText(text)) << '"' << text << '"';
+    }
+    const std::pair<const char*, double> values[] = {
+        {"", 0},        {"-.", 0}, {"+3.25", 3.25}, {"-.5", -0.5}, {"0.0005", 5e-4},
+        {"1.2.3", 1.2}, {"5-", 5}, {"1e5", 1},      {"abc", 0},    {"007.50", 7.5}};
+    for (auto [text, value] : values) {
+        EXPECT_DOUBLE_EQ(numericTextValue(text), value) << '"' << text << '"';
+    }
+    EXPECT_FALSE(std::signbit(numericTextValue("-0")) || std::signbit(numericTextValue("-.0")));
+    // Hundreds of digits stay within double.
+    EXPECT_TRUE(std::isinf(numericTextValue(std::string(400, '9'))));
+    EXPECT_EQ(numericTextValue("0." + std::string(400, '0') + "1"), 0.0);
+}
+
+// Half away from zero, on the binary value: 0.15 and 1.005 lie just below their halves.
+TEST(FormatFixed, RoundingWidthAndSpecialValues) {
+    using limits = std::numeric_limits<double>;
+    const std::tuple<double, int, const char*> cases[] = {
+        {12.345, 1, "12.3"}, {0.05, 4, "0.0500"}, {-0.0, 1, "0.0"},
+        {-0.04, 1, "-0.0"},  {0.25, 1, "0.3"},    {-2.5, 0, "-3."},
+        {0.15, 1, "0.1"},    {9.96, 1, "10.0"},   {1.005, 2, "1.00"},
+        {12.4, 0, "12."},    {12.4, -2, "12."},   {-limits::infinity(), 1, "-inf"}};
+    for (auto [value, decimals, text] : cases) {
+        EXPECT_EQ(formatFixed(value, decimals), text) << value << " " << decimals;
+    }
+    EXPECT_EQ(formatFixed(limits::infinity(), 1), "inf");
+    EXPECT_EQ(formatFixed(limits::quiet_NaN(), 1), "nan");
+    EXPECT_EQ(formatFixed(1e20, 1), "100000000000000000000.0");
+    EXPECT_EQ(formatFixed(1e22, 4), "10000000000000000000000.0"); // decimals dropped to one
+    EXPECT_EQ(formatFixed(1e24, 2), "999999999999999983222784.");
+    EXPECT_EQ(formatFixed(limits::denorm_min(), 24), "0.000000000000000000000000");
+    const std::string largest = formatFixed(-limits::max(), 4);
+    EXPECT_EQ(largest.size(), 1u + 309u + 1u);
+    EXPECT_EQ(largest.substr(0, 5) + largest.back(), "-1797.");
+}
+
+TEST(RouteFileName, AcceptedAndRefused) {
+    using std::string;
+    for (const string& text : {string("LINK 1.HOP"), string("_$%@-+'(){}^#&!`~. 09azAZ"),
+                               string("\xE4\xC4\xF6\xD6\xE5\xC5.HOP"), string(252, 'X')}) {
+        EXPECT_TRUE(isRouteFileName(text)) << text;
+    }
+    for (const string& text :
+         {string(), string("LINK:1"), string("DIR\\LINK.HOP"), string("a/b"), string("a*b"),
+          string("a?b"), string("a\"b"), string("a<b"), string("a\tb"), string("\xE9t\xE9.HOP"),
+          string("\xDC"), string(253, 'X'), string("a\0b", 3)}) {
+        EXPECT_FALSE(isRouteFileName(text)) << text;
+    }
+}
+
+} // namespace
+} // namespace korvel
