@@ -210,12 +210,6 @@ bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
         messages.show("Could not open " + name, kAppCaption, MessageIcon::None);
         return false;
     }
-    if (startsWith(*image, kSixteenBitMagic)) {
-        messages.beep();
-        messages.show("This file is created with 16-bit version of Korvel."
-                      " If saved, it will be converted to 32-bit format.",
-                      kAppCaption, MessageIcon::Information);
-    }
     RouteRecord parsed;
     RouteFileVersion version = RouteFileVersion::Current;
     switch (parseRouteImage(*image, parsed, version)) {
@@ -229,6 +223,13 @@ bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
         messages.beep();
         messages.show(kInvalidHopCountText, kAppCaption, MessageIcon::Exclamation);
         return false;
+    }
+    // The conversion note is for a file that can be used: a damaged one gets only its refusal.
+    if (version == RouteFileVersion::SixteenBit) {
+        messages.beep();
+        messages.show("This file is created with 16-bit version of Korvel."
+                      " If saved, it will be converted to 32-bit format.",
+                      kAppCaption, MessageIcon::Information);
     }
     if (!checkRouteRadio(parsed, library, messages)) {
         return false;
