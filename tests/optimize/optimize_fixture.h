@@ -20,16 +20,16 @@ struct FeederOffer {
     double fixedPrice;
 };
 
-// One radio, the antennas for both types, and one feeder table (0) whose row 0 holds the losses.
+// The antennas for both types and one feeder table (0) whose row 0 holds the losses.
 inline EquipmentLibrary makeOptimizeLibrary(const std::vector<AntennaOffer>& antennas,
                                             const std::vector<FeederOffer>& feeders) {
     EquipmentLibrary library;
     library.radios.resize(1);
-    for (std::size_t type = 0; type < 2; ++type) {
-        library.diameterCount[type] = static_cast<std::int16_t>(antennas.size());
+    library.diameterCount.fill(static_cast<std::int16_t>(antennas.size()));
+    for (AntennaTable& table : library.antennaTables) {
         for (std::size_t i = 0; i < antennas.size(); ++i) {
-            library.antennaTables[type].diameterM[i] = antennas[i].diameterM;
-            library.antennaTables[type].price[i] = antennas[i].price;
+            table.diameterM[i] = antennas[i].diameterM;
+            table.price[i] = antennas[i].price;
         }
     }
     library.feederTables.resize(1);
@@ -52,37 +52,38 @@ inline EquipmentLibrary makeStandardLibrary() {
         {{2.0, 40, 200}, {3.0, 25, 150}, {4.5, 15, 100}, {6.0, 10, 80}});
 }
 
-// 7.5 GHz, 40 km, method 2, no diversity, objective 0.005 %, feeder table 0 row 0.
+// 7.5 GHz, 40 km, method 2, Parab solid, no diversity, objective 0.005 %, feeder table 0 row 0.
 inline HopState makeTypicalHop() {
     HopState hop;
     HopRecord& r = hop.record;
     r.frequencyGHz = 7.5;
-    r.hopLengthKm = 40.0;
     r.ptxDbm = 30.0;
     r.prxthDbm = -80.0;
     r.branchingLossDb = 3.0;
+    r.hopLengthKm = 40.0;
     r.outageObjectivePct = 0.005;
-    r.latitudeDeg = 45.0;
     r.longitudeDeg = 10.0;
-    r.eastWest = EastWest::East;
+    r.latitudeDeg = 45.0;
     r.pLPct = 10.0;
-    r.landType = LandType::Land;
-    r.method = Method::Method2;
-    r.antennaType = AntennaType::ParabSolid;
-    r.diversityMode = DiversityMode::No;
-    r.usageMode = UsageMode::Single;
     r.station1HeightM = 200.0;
     r.station2HeightM = 150.0;
+    r.antennaSpacingM = 10.0;
     r.antenna1HeightM = 40.0;
     r.antenna2HeightM = 30.0;
-    r.antennaSpacingM = 10.0;
     r.feeder1LengthM = 50.0;
     r.feeder2LengthM = 40.0;
     r.connector1LossDb = 0.5;
     r.connector2LossDb = 0.5;
     r.frequencyDifferenceGHz = 0.3;
-    hop.selection.feederTable = 0;
     hop.selection.feederRow = 0;
+    return hop;
+}
+
+// The typical hop with a margin so large that every combination meets the objective.
+inline HopState makeEasyHop() {
+    HopState hop = makeTypicalHop();
+    hop.record.ptxDbm = 60.0;
+    hop.record.outageObjectivePct = 1.0;
     return hop;
 }
 
