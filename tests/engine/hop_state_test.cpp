@@ -24,18 +24,12 @@ TEST(HopReset, NewGivesTheDefaultsButKeepsReservedFieldsAndGeoclimaticResults) {
     resetHopRecord(r);
     resetHopResults(hop.results);
     resetHopSelection(hop, FirstRadioDefaults{1, 2});
-    EXPECT_EQ(r.reserved1, 12.5);
-    EXPECT_EQ(r.hopLengthKm, 0.0);
-    EXPECT_EQ(r.selectiveFading, SelectiveFading::No);
-    EXPECT_EQ(r.diversityMode, DiversityMode::No);
-    EXPECT_EQ(r.usageMode, UsageMode::Single);
-    EXPECT_EQ(r.polarization, Polarization::Vertical);
-    EXPECT_EQ(r.antennaSpacingM, 10.0);
-    EXPECT_EQ(r.connector1LossDb, 0.5);
-    EXPECT_EQ(r.connector2LossDb, 0.5);
-    EXPECT_EQ(r.rainRateMmH, 22.0);
-    EXPECT_EQ(r.outageObjectivePct, 0.005);
-    EXPECT_EQ(r.pLPct, 1.0);
+    EXPECT_EQ(std::tuple(r.selectiveFading, r.diversityMode, r.usageMode, r.polarization),
+              std::tuple(SelectiveFading::No, DiversityMode::No, UsageMode::Single,
+                         Polarization::Vertical));
+    EXPECT_EQ(std::tuple(r.reserved1, r.hopLengthKm, r.antennaSpacingM, r.connector1LossDb,
+                         r.connector2LossDb, r.rainRateMmH, r.outageObjectivePct, r.pLPct),
+              std::tuple(12.5, 0.0, 10.0, 0.5, 0.5, 22.0, 0.005, 1.0));
     EXPECT_EQ(r.modeText.view(), " - / -");
     const HopResults& out = hop.results;
     EXPECT_EQ(std::tuple(out.cLat, out.cLon, out.K), std::tuple(0.6, -0.3, 3.2e-5));
@@ -49,16 +43,13 @@ TEST(HopReset, NewGivesTheDefaultsButKeepsReservedFieldsAndGeoclimaticResults) {
 
 TEST(HopReset, AntennaAndFeederSelectionFollowTypeAndInsulation) {
     HopSelection s;
-    s.userDiameter = {1, 1, 1};
-    s.userGain = {1, 0, 1};
+    s.userDiameter = s.userGain = {1, 1, 1};
     s.userFeederLoss = {1, 1};
     resetAntennaSelection(s, AntennaType::ParabGrid);
-    EXPECT_EQ(s.antennaIndex, Ints<3>{});
-    EXPECT_EQ(s.userDiameter, Ints<3>{});
-    EXPECT_EQ(s.userGain, Ints<3>{});
+    EXPECT_EQ(std::tuple(s.antennaIndex, s.userDiameter, s.userGain),
+              std::tuple(Ints<3>{}, Ints<3>{}, Ints<3>{}));
     resetFeederSelection(s, FeederInsulation::Both);
-    EXPECT_EQ(s.feederIndex, (Ints<2>{3, 3}));
-    EXPECT_EQ(s.userFeederLoss, Ints<2>{});
+    EXPECT_EQ(std::tuple(s.feederIndex, s.userFeederLoss), std::tuple(Ints<2>{3, 3}, Ints<2>{}));
     resetFeederSelection(s, FeederInsulation::Air);
     EXPECT_EQ(s.feederIndex, (Ints<2>{1, 1}));
     resetFeederSelection(s, static_cast<FeederInsulation>(0));
