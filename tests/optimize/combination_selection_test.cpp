@@ -107,23 +107,6 @@ TEST(SelectionList, ApplyClearsOverridesAndTakesDiversityOnlyWithSpaceDiversity)
     EXPECT_EQ(hop.record.antennaSpacingM, 11.0);
 }
 
-TEST(LibraryValues, TakesDiametersGainsAndLossesOfTheSelection) {
-    HopState hop = test::makeTypicalHop();
-    hop.record.diversityMode = DiversityMode::Space;
-    hop.selection.antennaIndex = {2, 1, 0};
-    hop.selection.feederIndex = {3, 0};
-    takeLibraryValues(hop, test::makeStandardLibrary());
-    const HopRecord& r = hop.record;
-    EXPECT_EQ(r.antenna1DiameterM, 1.8);
-    EXPECT_EQ(r.antenna1GainDbi, 40.4);
-    EXPECT_EQ(r.antenna2DiameterM, 1.2);
-    EXPECT_EQ(r.antenna2GainDbi, 36.9);
-    EXPECT_EQ(r.diversityDiameterM, 0.6);
-    EXPECT_EQ(r.diversityGainDbi, 30.9);
-    EXPECT_EQ(r.feeder1LossDbPer100m, 6.0);
-    EXPECT_EQ(r.feeder2LossDbPer100m, 2.0);
-}
-
 TEST(LibraryValues, KeepsTypedValuesAndWhatTheLibraryLacks) {
     HopState hop = test::makeTypicalHop();
     HopRecord& r = hop.record;
