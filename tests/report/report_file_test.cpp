@@ -1,4 +1,5 @@
 // Writing report files, and the report file names the print dialog offers.
+
 #include "platform/recording_messages.h"
 #include "report/report_file.h"
 #include "report/report_file_name.h"
@@ -56,28 +57,25 @@ TEST_F(ReportFile, WriteErrorAfterOpeningIsReportedAsFailure) {
 }
 
 TEST(ReportFileName, DefaultFollowsTheHopFileNameCutTo128) {
-    for (const auto& [input, expected] : std::initializer_list<std::pair<std::string, std::string>>{
-             {"", ""}, // never saved
-             {"A", ""},
-             {"AB", "AB"},
-             {"LINK7.HOP", "LINK7.txt"},
-             {"link.7.hop", "link.txt"}, // the first dot counts
-             {"LINK7.", "LINK7.txt"},
-             {"LINK7", "LINK7"},
-             {std::string(200, 'h'), std::string(128, 'h')},
-             {std::string(130, 'h') + ".HOP", std::string(128, 'h')}}) {
+    // clang-format off
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""}, {"A", ""}, {"AB", "AB"}, {"LINK7", "LINK7"}, {"LINK7.", "LINK7.txt"},
+        {"LINK7.HOP", "LINK7.txt"}, {"link.7.hop", "link.txt"}, // the first dot counts
+        {std::string(200, 'h'), std::string(128, 'h')},
+        {std::string(130, 'h') + ".HOP", std::string(128, 'h')}};
+    // clang-format on
+    for (const auto& [input, expected] : cases) {
         EXPECT_EQ(defaultReportFileName(input), expected) << input;
     }
 }
 
 TEST(ReportFileName, CompletionAppendsTxtUnlessTheNameHasAnExtension) {
-    for (const auto& [input, expected] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"REPORT", "REPORT.txt"},
-             {"A:OUT", "A:OUT.txt"},
-             {"OUT.LST", "OUT.LST"},
-             {"C:\\DATA.1\\REP", "C:\\DATA.1\\REP.txt"}, // a dot in the folder only
-             {"out.d/rep", "out.d/rep.txt"},
-             {"REP.", "REP."}}) {
+    // clang-format off
+    const std::pair<const char*, const char*> cases[] = {
+        {"REPORT", "REPORT.txt"}, {"A:OUT", "A:OUT.txt"}, {"OUT.LST", "OUT.LST"}, {"REP.", "REP."},
+        {"C:\\DATA.1\\REP", "C:\\DATA.1\\REP.txt"}, {"out.d/rep", "out.d/rep.txt"}};
+    // clang-format on
+    for (const auto& [input, expected] : cases) {
         EXPECT_EQ(completeReportFileName(input), expected) << input;
     }
 }

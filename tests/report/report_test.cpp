@@ -1,7 +1,5 @@
 // Every golden file of the hop and route reports, then the rules the golden files do not show.
 
-#include <vector>
-
 #include "report/hop_report.h"
 #include "report/hop_report_page.h"
 #include "report/route_report.h"
@@ -12,18 +10,15 @@ namespace korvel::report_test {
 namespace {
 
 TEST(ReportGolden, EveryFormAndLanguageMatchesItsGoldenFile) {
-    const struct {
-        const char* name;
-        HopState (*make)();
-        const char* hopFileName;
-    } hops[] = {{"after_new", hopAfterNew, ""}, // never saved: no row 52
-                {"space_diversity", hopSpaceDiversity, "LINK7.HOP"},
-                {"frequency_diversity", hopFrequencyDiversity, "FD-HOP1.HOP"},
-                {"typed_feeder_loss", hopTypedFeederLoss, "TYPED.HOP"}};
+    const std::tuple<const char*, HopState (*)(), const char*> hops[] = {
+        {"after_new", hopAfterNew, ""}, // never saved: no row 52
+        {"space_diversity", hopSpaceDiversity, "LINK7.HOP"},
+        {"frequency_diversity", hopFrequencyDiversity, "FD-HOP1.HOP"},
+        {"typed_feeder_loss", hopTypedFeederLoss, "TYPED.HOP"}};
+    // clang-format off
     const std::pair<const char*, RouteState (*)()> routes[] = {
-        {"one_hop", routeOneHop},
-        {"two_hops_one_rain", routeTwoHopsOneRain},
-        {"twenty_hops", routeTwentyHops}};
+        {"one_hop", routeOneHop}, {"two_hops_one_rain", routeTwoHopsOneRain}, {"twenty_hops", routeTwentyHops}};
+    // clang-format on
     for (const ReportLanguage language : kLanguages) {
         const char* tag = language == ReportLanguage::English ? "_en." : "_fr.";
         for (const auto& [name, make, hopFileName] : hops) {
@@ -112,11 +107,8 @@ TEST(HopReportText, FeederSelectionOutsideTheLibraryShowsNoNames) {
 TEST(HopReportNoDiversityWithRain, EndsThirteenLinesAfterRow39InTheFileAndOnThePage) {
     HopState hop = hopFrequencyDiversity();
     hop.record.diversityMode = DiversityMode::No;
-    std::string blankRun;
-    for (int i = 0; i < 13; ++i) {
-        blankRun += "\r\n";
-    }
-    EXPECT_TRUE(contains(text(hop), "   %\r\n" + blankRun + "<LINK7.HOP>\r\n"));
+    const char* blankRun = "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"; // 13 line ends
+    EXPECT_TRUE(contains(text(hop), std::string("   %\r\n") + blankRun + "<LINK7.HOP>\r\n"));
     RecordingPrintDevice page(kLineHeight, kCharWidth);
     drawHopReportPage(page, hop, reportLibrary(), ReportLanguage::English, "LINK7.HOP", kDateStamp);
     EXPECT_EQ(*yOf(page, "<LINK7.HOP>"), *yOf(page, " Annual unavailability") + 14 * kLineHeight);
@@ -165,9 +157,8 @@ TEST(RouteReportPage, FullRouteMovesTheFootBelowTheDesignMargin) {
             route.record.hopCount = static_cast<std::int16_t>(hops);
             RecordingPrintDevice device(kLineHeight, kCharWidth);
             drawRouteReportPage(device, route, language, "ID", kDateStamp);
-            const std::vector<TextRun>& runs = device.runs();
-            for (std::size_t i = 1; i < runs.size(); ++i) {
-                EXPECT_LT(runs[i - 1].y, runs[i].y) << runs[i].text;
+            for (std::size_t i = 1; i < device.runs().size(); ++i) {
+                EXPECT_LT(device.runs()[i - 1].y, device.runs()[i].y) << device.runs()[i].text;
             }
             EXPECT_EQ(*yOf(device, "<TRUNK-NORTH.ROU>"), footLine * kLineHeight);
             EXPECT_EQ(*yOf(device, "<Library: ID>"), (footLine + 1) * kLineHeight);
