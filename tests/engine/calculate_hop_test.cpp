@@ -139,23 +139,19 @@ TEST(CalculateHop, FrequencyDiversityWorkedValues) {
     }
 }
 
-// Marks every result but the selective margin with a value no calculation gives, calculates and
-// names the results still marked.
+// Marks every result with a value no calculation gives, calculates and names the results still
+// marked.
 std::string resultsLeftAlone(HopState hop, CalcStatus expected) {
-    constexpr double kMark = 777.0;
-    std::array<double, 20> values{};
-    values.fill(kMark);
-    const double msm = hop.results.Msm;
-    hop.results = std::bit_cast<HopResults>(values);
-    hop.results.Msm = msm;
+    std::array<double, 20> marked{};
+    marked.fill(777.0);
+    hop.results = std::bit_cast<HopResults>(marked);
     EXPECT_EQ(calculateHop(hop).status, expected);
-    values = std::bit_cast<std::array<double, 20>>(hop.results);
+    const auto values = std::bit_cast<std::array<double, 20>>(hop.results);
     std::istringstream names("cLat cLon K Lc1 Lc2 Lo Lho Prx M Msm pfm psm pfmd psmd p pd Ifm Ism "
                              "rainWorstMonthPct rainAnnualPct");
     std::string name, left;
-    for (double value : values) {
-        names >> name;
-        left += value == kMark ? name + " " : "";
+    for (std::size_t i = 0; i < values.size() && names >> name; ++i) {
+        left += values[i] == marked[i] ? name + " " : "";
     }
     return left;
 }
@@ -164,13 +160,13 @@ std::string resultsLeftAlone(HopState hop, CalcStatus expected) {
 TEST(CalculateHop, ResultsLeftAsTheyWere) {
     const std::string rain = "rainWorstMonthPct rainAnnualPct ";
     EXPECT_EQ(resultsLeftAlone(withMargin(sample(70, 55, Diversity::Space), -3), S::NegativeMargin),
-              "cLat cLon K pfm psm pfmd psmd p pd Ifm Ism " + rain);
+              "cLat cLon K Msm pfm psm pfmd psmd p pd Ifm Ism " + rain);
     EXPECT_EQ(resultsLeftAlone(sample(30, 25, Diversity::Space), S::Obstructed),
-              "pfm psm pfmd psmd p pd Ifm Ism " + rain);
-    EXPECT_EQ(resultsLeftAlone(sample(), S::Ok), "pfmd psmd pd Ifm Ism " + rain);
+              "Msm pfm psm pfmd psmd p pd Ifm Ism " + rain);
+    EXPECT_EQ(resultsLeftAlone(sample(), S::Ok), "Msm pfmd psmd pd Ifm Ism " + rain);
     HopState hop = sample(70, 55, Diversity::Space);
     hop.record.selectiveFading = SelectiveFading::No;
-    EXPECT_EQ(resultsLeftAlone(hop, S::Ok), "Ism " + rain);
+    EXPECT_EQ(resultsLeftAlone(hop, S::Ok), "Msm Ism " + rain);
 
     calculateHop(hop);
     const HopResults& r = hop.results;
@@ -179,15 +175,6 @@ TEST(CalculateHop, ResultsLeftAsTheyWere) {
     EXPECT_EQ(r.psmd, 0.0);
     EXPECT_EQ(r.pd, r.pfmd);
     EXPECT_NEAR(r.Ifm, 12.0604266299, 1e-8);
-}
-
-TEST(CalculateHop, DiversityAntennaAsLargeAsTheMainOneLosesNothing) {
-    HopState smaller = sample(70, 55, Diversity::Space);
-    HopState equal = smaller;
-    equal.record.diversityGainDbi = 40.4; // V = 0 instead of 3.5 dB
-    calculateHop(smaller);
-    calculateHop(equal);
-    EXPECT_NEAR(equal.results.Ifm / smaller.results.Ifm, 2.2387211385683394, 1e-9); // 10^0.35
 }
 
 TEST(CalculateHop, MathMessagesReachTheCallerInOrderAndTheCalculationGoesOn) {
@@ -199,21 +186,20 @@ TEST(CalculateHop, MathMessagesReachTheCallerInOrderAndTheCalculationGoesOn) {
     EXPECT_EQ(outcome.mathMessages, expected);
     EXPECT_EQ(outcome.status, S::Ok);
     EXPECT_NEAR(hop.results.Lo, 142.04242509439325, 1e-9); // log10 of 7.5
-    EXPECT_GT(hop.results.pfm, 0.0);
 }
 
 TEST(CalculateHop, StatusTexts) {
-    for (auto [status, text] :
-         {std::pair{S::Ok, ""},
-          {S::NegativeMargin, "Negative fading margin."},
-          {S::LowMargin, "Fading margin below 12 dB."},
-          {S::HighImprovement, "Diversity improvement over 100 ."},
-          {S::Obstructed, "The path is too obstructed and this method does not give reliable "
-                          "results. Please revise your planning or use other method."},
-          {S::LowGrazingAngle, "Grazing angle is below 1 mrad. The path may be too obstructed "
-                               "and the calculation results may be unreliable."}}) {
-        EXPECT_EQ(statusText(status), text);
+    std::string texts;
+    for (S status : {S::Ok, S::NegativeMargin, S::LowMargin, S::HighImprovement, S::Obstructed,
+                     S::LowGrazingAngle}) {
+        texts += std::string(statusText(status)) + "|";
     }
+    EXPECT_EQ(texts,
+              "|Negative fading margin.|Fading margin below 12 dB.|Diversity improvement over "
+              "100 .|The path is too obstructed and this method does not give reliable "
+              "results. Please revise your planning or use other method.|Grazing angle is "
+              "below 1 mrad. The path may be too obstructed and the calculation results may "
+              "be unreliable.|");
 }
 
 } // namespace

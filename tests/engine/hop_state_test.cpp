@@ -71,19 +71,10 @@ HopState panelHop(SelectiveFading selective, DiversityMode diversity) {
     HopState hop;
     hop.record.selectiveFading = selective;
     hop.record.diversityMode = diversity;
-    hop.results = {.K = 3.2e-5,
-                   .Lo = 142.04242,
-                   .Lho = 69.29242,
-                   .Prx = -39.29242,
-                   .M = 35.70757,
-                   .Msm = 35.52658,
-                   .pfm = 0.0414251700365,
-                   .psm = 0.0431880815586,
-                   .pfmd = 0.00343480138041,
-                   .psmd = 0.00358097461094,
-                   .p = 0.0846132515951,
-                   .pd = 0.00701577599134,
-                   .Ifm = 12.0604266299};
+    // cLat cLon K Lc1 Lc2 Lo Lho Prx M Msm pfm psm pfmd psmd p pd Ifm Ism, rain outages.
+    hop.results = {0,        0,        3.2e-5, 0,        0,        142.04,   69.29,
+                   -39.29,   35.71,    35.53,  0.041426, 0.043188, 0.003434, 0.003581,
+                   0.084613, 0.007016, 12.06,  0,        -1,       -1};
     return hop;
 }
 
