@@ -1,6 +1,7 @@
 #pragma once
 // A small library and a typical hop for the optimization tests, built in place.
 
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -9,16 +10,8 @@
 
 namespace korvel::test {
 
-struct AntennaOffer {
-    double diameterM;
-    double price;
-};
-
-struct FeederOffer {
-    double lossDbPer100m;
-    double pricePerMetre;
-    double fixedPrice;
-};
+using AntennaOffer = std::array<double, 2>; // diameter (m), price
+using FeederOffer = std::array<double, 3>;  // loss (dB/100 m), price per metre, fixed price
 
 // The antennas for both types and one feeder table (0) whose row 0 holds the losses.
 inline EquipmentLibrary makeOptimizeLibrary(const std::vector<AntennaOffer>& antennas,
@@ -28,8 +21,8 @@ inline EquipmentLibrary makeOptimizeLibrary(const std::vector<AntennaOffer>& ant
     library.diameterCount.fill(static_cast<std::int16_t>(antennas.size()));
     for (AntennaTable& table : library.antennaTables) {
         for (std::size_t i = 0; i < antennas.size(); ++i) {
-            table.diameterM[i] = antennas[i].diameterM;
-            table.price[i] = antennas[i].price;
+            table.diameterM[i] = antennas[i][0];
+            table.price[i] = antennas[i][1];
         }
     }
     library.feederTables.resize(1);
@@ -38,9 +31,9 @@ inline EquipmentLibrary makeOptimizeLibrary(const std::vector<AntennaOffer>& ant
     FeederTable& table = library.feederTables[0];
     table.frequencyGHz[0] = 7.5;
     for (std::size_t k = 0; k < feeders.size(); ++k) {
-        table.lossPer100mDb[0][k] = feeders[k].lossDbPer100m;
-        table.pricePerMetre[k] = feeders[k].pricePerMetre;
-        table.fixedPrice[k] = feeders[k].fixedPrice;
+        table.lossPer100mDb[0][k] = feeders[k][0];
+        table.pricePerMetre[k] = feeders[k][1];
+        table.fixedPrice[k] = feeders[k][2];
     }
     return library;
 }
