@@ -16,14 +16,16 @@ CombinationEntry entry(double price, double outagePct, std::int16_t tag = 0) {
 
 TEST(MeetingList, SortsByPriceThenOutageEqualEntriesInArrivalOrder) {
     CombinationLists lists;
+    lists.offerMeeting(entry(999999.5, 0.001)); // above the sentinel price: never enters
+    EXPECT_EQ(lists.meetingCount, 0);
     for (const CombinationEntry& e :
          {entry(300, 0.001, 1), entry(100, 0.004, 2), entry(300, 0.0005, 3), entry(100, 0.002, 4),
-          entry(100, 0.002, 5)}) {
+          entry(100, 0.002, 5), entry(999999.0, 0.001, 6)}) {
         lists.offerMeeting(e);
     }
-    ASSERT_EQ(lists.meetingCount, 5);
-    for (std::size_t n = 0; n < 5; ++n) {
-        EXPECT_EQ(lists.meetingList[n].indices.d1Index, (std::array{4, 5, 2, 3, 1})[n]) << n;
+    ASSERT_EQ(lists.meetingCount, 6);
+    for (std::size_t n = 0; n < 6; ++n) {
+        EXPECT_EQ(lists.meetingList[n].indices.d1Index, (std::array{4, 5, 2, 3, 1, 6})[n]) << n;
     }
 }
 
@@ -44,14 +46,6 @@ TEST(MeetingList, FullListAdmitsUpToTheLastPriceOnly) {
         EXPECT_EQ(lists.meetingList[14].price, 15.0);
         EXPECT_EQ(lists.meetingList[14].indices.d1Index, c.enters ? 2 : 1) << c.outagePct;
     }
-}
-
-TEST(MeetingList, NothingAboveTheSentinelPriceEnters) {
-    CombinationLists lists;
-    lists.offerMeeting(entry(999999.5, 0.001));
-    EXPECT_EQ(lists.meetingCount, 0);
-    lists.offerMeeting(entry(999999.0, 0.001));
-    EXPECT_EQ(lists.meetingCount, 1);
 }
 
 TEST(NearMissList, AdmitsOnlyBelowTheLastOutage) {
@@ -114,14 +108,8 @@ TEST(CombinationPrice, NoPriceForAnIndexOutsideTheTables) {
 // and the flat outage K x 10^(-0.1 M) x 6500 %.
 CombinationContext roundContext(DiversityMode diversity) {
     CombinationContext context;
-    HopRecord& r = context.record;
-    r.frequencyGHz = 7.5;
-    r.hopLengthKm = 40.0;
-    r.ptxDbm = 30.0;
-    r.prxthDbm = -80.0;
-    r.outageObjectivePct = 0.005;
-    r.diversityMode = diversity;
-    r.frequencyDifferenceGHz = 0.3;
+    context.record = test::makeTypicalHop().record;
+    context.record.diversityMode = diversity;
     context.pathLossDb = 100.0;
     context.geoclimaticFactor = 1e-4;
     context.outageFactors = OutageFactors{1000.0, 6.5, 1.0, 1.0};
