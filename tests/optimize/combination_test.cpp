@@ -108,8 +108,9 @@ TEST(CombinationPrice, NoPriceForAnIndexOutsideTheTables) {
 // and the flat outage K x 10^(-0.1 M) x 6500 %.
 CombinationContext roundContext(DiversityMode diversity) {
     CombinationContext context;
-    context.record = test::makeTypicalHop().record;
-    context.record.diversityMode = diversity;
+    HopRecord& r = context.record = test::makeTypicalHop().record;
+    r.diversityMode = diversity;
+    r.branchingLossDb = r.connector1LossDb = r.connector2LossDb = 0.0;
     context.pathLossDb = 100.0;
     context.geoclimaticFactor = 1e-4;
     context.outageFactors = OutageFactors{1000.0, 6.5, 1.0, 1.0};

@@ -52,8 +52,10 @@ inline HopState makeTypicalHop() {
     r.frequencyGHz = 7.5;
     r.ptxDbm = 30.0;
     r.prxthDbm = -80.0;
+    r.branchingLossDb = 3.0;
     r.hopLengthKm = 40.0;
     r.outageObjectivePct = 0.005;
+    r.longitudeDeg = 10.0;
     r.latitudeDeg = 45.0;
     r.pLPct = 10.0;
     r.station1HeightM = 200.0;
@@ -63,6 +65,8 @@ inline HopState makeTypicalHop() {
     r.antenna2HeightM = 30.0;
     r.feeder1LengthM = 50.0;
     r.feeder2LengthM = 40.0;
+    r.connector1LossDb = 0.5;
+    r.connector2LossDb = 0.5;
     r.frequencyDifferenceGHz = 0.3;
     hop.selection.feederRow = 0;
     return hop;
