@@ -37,24 +37,20 @@ HopState withMargin(HopState hop, double marginDb) {
 }
 
 // 10 km at 1 GHz with lossless antennas and feeders, method 1: the free-space loss is exactly
-// 112.5 dB, so the margin is exactly -82.5 dBm - threshold.
-HopState exactMarginHop(double prxthDbm) {
+// 112.5 dB, so the margin is exactly -82.5 dBm - threshold. With channels Fd apart, frequency
+// diversity gives Ifm = 8 Fd 10^(M/10), which is 800 Fd at M = 20 dB.
+HopState exactHop(double prxthDbm, double frequencyDifferenceGHz = 0.0) {
     HopState hop;
-    hop.record.frequencyGHz = 1.0;
-    hop.record.hopLengthKm = 10.0;
-    hop.record.ptxDbm = 30.0;
-    hop.record.prxthDbm = prxthDbm;
-    hop.record.pLPct = 1.0;
-    hop.record.method = kM1;
-    return hop;
-}
-
-// Frequency diversity on that hop: Ifm = 8 Fd 10^(M/10), which is 800 Fd at M = 20 dB.
-HopState exactImprovement(double prxthDbm, double frequencyDifferenceGHz) {
-    HopState hop = exactMarginHop(prxthDbm);
-    hop.record.diversityMode = Diversity::Freq;
-    hop.record.frequencyDifferenceGHz = frequencyDifferenceGHz;
-    hop.record.selectiveFading = SelectiveFading::User;
+    HopRecord& r = hop.record;
+    r.frequencyGHz = 1.0;
+    r.hopLengthKm = 10.0;
+    r.ptxDbm = 30.0;
+    r.prxthDbm = prxthDbm;
+    r.pLPct = 1.0;
+    r.method = kM1;
+    r.diversityMode = frequencyDifferenceGHz > 0 ? Diversity::Freq : Diversity::No;
+    r.frequencyDifferenceGHz = frequencyDifferenceGHz;
+    r.selectiveFading = SelectiveFading::User;
     hop.results.Msm = 20.0;
     return hop;
 }
@@ -66,65 +62,60 @@ void expectClose(const std::vector<double>& actual, const std::vector<double>& e
     }
 }
 
+// The sample hop in each method and diversity mode. K, pfm, psm and p depend on the method only;
+// Ifm, pfmd, psmd and pd stay 0 without diversity.
 TEST(CalculateHop, SampleHopMatchesIndependentValues) {
-    for (auto [method, K, pfm, psm, p] :
-         {std::tuple{kM2, 0.000501187233627, 0.0414251700365, 0.0431880815586, 0.0846132515951},
-          {kM1, 3.98107170553e-05, 0.0171873821956, 0.0179188175544, 0.03510619975}}) {
-        HopState hop = sample(70, 55, Diversity::No, method);
+    const std::vector<double> m2{0.000501187233627, 0.0414251700365, 0.0431880815586,
+                                 0.0846132515951};
+    const std::vector<double> m1{3.98107170553e-05, 0.0171873821956, 0.0179188175544,
+                                 0.03510619975};
+    using enum DiversityMode;
+    // Method, diversity, antenna spacing (40 m is taken as 25 m), Ifm, pfmd, psmd, pd.
+    const std::tuple<Method, Diversity, double, std::vector<double>> cases[] = {
+        {kM2, No, 10, {0, 0, 0, 0}},
+        {kM1, No, 10, {0, 0, 0, 0}},
+        {kM2, Space, 10, {12.0604266299, 0.00343480138041, 0.00358097461094, 0.00701577599134}},
+        {kM2, Space, 40, {26.6468920532, 0.00155459668444, 0.00162075492603, 0.00317535161047}},
+        {kM2, Freq, 10, {39.6996076039, 0.00104346547829, 0.001087871749, 0.00213133722729}},
+        {kM1, Space, 10, {29.9459698433, 5.73946420354e-4, 5.98371588835e-4, 1.17231800919e-3}}};
+    for (const auto& [method, diversity, spacingM, improved] : cases) {
+        HopState hop = sample(70, 55, diversity, method);
+        hop.record.antennaSpacingM = spacingM;
         const CalculationOutcome outcome = calculateHop(hop);
         EXPECT_EQ(outcome.status, S::Ok);
         EXPECT_TRUE(outcome.mathMessages.empty());
         const HopResults& r = hop.results;
-        expectClose({r.Lc1, r.Lc2, r.Lo, r.Lho, r.Prx, r.M, r.cLat, r.cLon, r.K, r.pfm, r.psm, r.p},
+        expectClose({r.Lc1, r.Lc2, r.Lo, r.Lho, r.Prx, r.M, r.cLat, r.cLon},
                     {2.3, 2.75, 142.04242509439325, 69.292425094393252, -39.292425094393252,
-                     35.707574905606748, 0.3, 0.3, K, pfm, psm, p});
-    }
-}
-
-TEST(CalculateHop, DiversityMatchesIndependentValues) {
-    for (auto [method, diversity, spacingM, Ifm, pfmd, psmd, pd] :
-         {std::tuple{kM2, Diversity::Space, 10.0, 12.0604266299, 0.00343480138041, 0.00358097461094,
-                     0.00701577599134},
-          {kM2, Diversity::Space, 40.0 /* taken as 25 */, 26.6468920532, 0.00155459668444,
-           0.00162075492603, 0.00317535161047},
-          {kM2, Diversity::Freq, 10.0, 39.6996076039, 0.00104346547829, 0.001087871749,
-           0.00213133722729},
-          {kM1, Diversity::Space, 10.0, 29.9459698433, 0.000573946420354, 0.000598371588835,
-           0.00117231800919}}) {
-        HopState hop = sample(70, 55, diversity, method);
-        hop.record.antennaSpacingM = spacingM;
-        EXPECT_EQ(calculateHop(hop).status, S::Ok);
-        const HopResults& r = hop.results;
-        expectClose({r.Ifm, r.Ism, r.pfmd, r.psmd, r.pd}, {Ifm, Ifm, pfmd, psmd, pd});
+                     35.707574905606748, 0.3, 0.3});
+        expectClose({r.K, r.pfm, r.psm, r.p}, method == kM2 ? m2 : m1);
+        expectClose({r.Ifm, r.pfmd, r.psmd, r.pd}, improved);
+        EXPECT_EQ(r.Ism, r.Ifm);
     }
 }
 
 // The status is the last one set: -2, then -5, then -3; -1 and -4 stop at once.
 TEST(CalculateHop, StatusThresholdsAndPrecedence) {
     for (auto [name, hop, status] :
-         {std::tuple{"MarginExactly12", exactMarginHop(-94.5), S::Ok},
-          {"MarginJustBelow12", exactMarginHop(-94.49), S::LowMargin},
-          {"MarginExactly0", exactMarginHop(-82.5), S::NegativeMargin},
+         {std::tuple{"MarginExactly12", exactHop(-94.5), S::Ok},
+          {"MarginJustBelow12", exactHop(-94.49), S::LowMargin},
+          {"MarginExactly0", exactHop(-82.5), S::NegativeMargin},
           {"GrazingJustAbove1", sample(44.5, 43.0), S::Ok},
           {"GrazingJustBelow1", sample(44.5, 42.5), S::LowGrazingAngle},
           {"GrazingJustAbove0_2", sample(30.0, 25.5), S::LowGrazingAngle},
           {"GrazingJustBelow0_2", sample(30.0, 25.0), S::Obstructed},
           {"NoAntennaHeightIsObstructed", sample(0.0, 0.0), S::Obstructed},
           {"Method1NeverLooksAtGrazing", sample(30, 25, Diversity::No, kM1), S::Ok},
-          {"ImprovementExactly100", exactImprovement(-102.5, 0.125), S::Ok},
-          {"ImprovementJustAbove100", exactImprovement(-102.5, 0.12500001), S::HighImprovement},
+          {"ImprovementExactly100", exactHop(-102.5, 0.125), S::Ok},
+          {"ImprovementJustAbove100", exactHop(-102.5, 0.12500001), S::HighImprovement},
           {"LowGrazingOverLowMargin", withMargin(sample(44.5, 42.5), 5), S::LowGrazingAngle},
           {"ObstructedOverLowMargin", withMargin(sample(30, 25), 5), S::Obstructed},
           {"NegativeMarginStopsFirst", withMargin(sample(30, 25), -1), S::NegativeMargin},
-          {"HighImprovementOverLowMargin", exactImprovement(-94.49, 1.0), S::HighImprovement},
+          {"HighImprovementOverLowMargin", exactHop(-94.49, 1.0), S::HighImprovement},
           {"HighImprovementOverLowGrazing", withMargin(sample(44.5, 42.5, Diversity::Freq), 41),
            S::HighImprovement}}) {
         EXPECT_EQ(calculateHop(hop).status, status) << name;
     }
-    HopState at100 = exactImprovement(-102.5, 0.125);
-    calculateHop(at100);
-    EXPECT_EQ(at100.results.Ifm, 100.0);
-    EXPECT_EQ(at100.results.Ism, 100.0);
 }
 
 // 7 GHz, channels 0.3 GHz apart, 50 km: the improvement either side of 100.
@@ -168,13 +159,9 @@ TEST(CalculateHop, ResultsLeftAsTheyWere) {
     hop.record.selectiveFading = SelectiveFading::No;
     EXPECT_EQ(resultsLeftAlone(hop, S::Ok), "Msm Ism " + rain);
 
-    calculateHop(hop);
+    calculateHop(hop); // no selective outages
     const HopResults& r = hop.results;
-    EXPECT_EQ(r.psm, 0.0);
-    EXPECT_EQ(r.p, r.pfm);
-    EXPECT_EQ(r.psmd, 0.0);
-    EXPECT_EQ(r.pd, r.pfmd);
-    EXPECT_NEAR(r.Ifm, 12.0604266299, 1e-8);
+    expectClose({r.psm, r.p, r.psmd, r.pd, r.Ifm}, {0.0, r.pfm, 0.0, r.pfmd, 12.0604266299});
 }
 
 TEST(CalculateHop, MathMessagesReachTheCallerInOrderAndTheCalculationGoesOn) {
