@@ -1,3 +1,4 @@
+// The hop calculation, the reset of the hop state and the results panel text.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,6 +10,8 @@
 #include <vector>
 
 #include "engine/calculate_hop.h"
+#include "engine/hop_reset.h"
+#include "engine/results_panel.h"
 #include "sample_hops.h"
 
 namespace korvel {
@@ -36,17 +39,15 @@ HopState withMargin(HopState hop, double marginDb) {
     return hop;
 }
 
-// 10 km at 1 GHz with lossless antennas and feeders, method 1: the free-space loss is exactly
-// 112.5 dB, so the margin is exactly -82.5 dBm - threshold. With channels Fd apart, frequency
-// diversity gives Ifm = 8 Fd 10^(M/10), which is 800 Fd at M = 20 dB.
+// 10 km at 1 GHz with lossless antennas and feeders and a 0 dBm transmitter, method 1: the
+// free-space loss is exactly 112.5 dB, so the margin is exactly -112.5 dBm - threshold. With
+// channels Fd apart, frequency diversity gives Ifm = 8 Fd 10^(M/10), which is 800 Fd at M = 20 dB.
 HopState exactHop(double prxthDbm, double frequencyDifferenceGHz = 0.0) {
     HopState hop;
     HopRecord& r = hop.record;
     r.frequencyGHz = 1.0;
     r.hopLengthKm = 10.0;
-    r.ptxDbm = 30.0;
     r.prxthDbm = prxthDbm;
-    r.pLPct = 1.0;
     r.method = kM1;
     r.diversityMode = frequencyDifferenceGHz > 0 ? Diversity::Freq : Diversity::No;
     r.frequencyDifferenceGHz = frequencyDifferenceGHz;
@@ -97,21 +98,21 @@ TEST(CalculateHop, SampleHopMatchesIndependentValues) {
 // The status is the last one set: -2, then -5, then -3; -1 and -4 stop at once.
 TEST(CalculateHop, StatusThresholdsAndPrecedence) {
     for (auto [name, hop, status] :
-         {std::tuple{"MarginExactly12", exactHop(-94.5), S::Ok},
-          {"MarginJustBelow12", exactHop(-94.49), S::LowMargin},
-          {"MarginExactly0", exactHop(-82.5), S::NegativeMargin},
+         {std::tuple{"MarginExactly12", exactHop(-124.5), S::Ok},
+          {"MarginJustBelow12", exactHop(-124.49), S::LowMargin},
+          {"MarginExactly0", exactHop(-112.5), S::NegativeMargin},
           {"GrazingJustAbove1", sample(44.5, 43.0), S::Ok},
           {"GrazingJustBelow1", sample(44.5, 42.5), S::LowGrazingAngle},
           {"GrazingJustAbove0_2", sample(30.0, 25.5), S::LowGrazingAngle},
           {"GrazingJustBelow0_2", sample(30.0, 25.0), S::Obstructed},
           {"NoAntennaHeightIsObstructed", sample(0.0, 0.0), S::Obstructed},
           {"Method1NeverLooksAtGrazing", sample(30, 25, Diversity::No, kM1), S::Ok},
-          {"ImprovementExactly100", exactHop(-102.5, 0.125), S::Ok},
-          {"ImprovementJustAbove100", exactHop(-102.5, 0.12500001), S::HighImprovement},
+          {"ImprovementExactly100", exactHop(-132.5, 0.125), S::Ok},
+          {"ImprovementJustAbove100", exactHop(-132.5, 0.12500001), S::HighImprovement},
           {"LowGrazingOverLowMargin", withMargin(sample(44.5, 42.5), 5), S::LowGrazingAngle},
           {"ObstructedOverLowMargin", withMargin(sample(30, 25), 5), S::Obstructed},
           {"NegativeMarginStopsFirst", withMargin(sample(30, 25), -1), S::NegativeMargin},
-          {"HighImprovementOverLowMargin", exactHop(-94.49, 1.0), S::HighImprovement},
+          {"HighImprovementOverLowMargin", exactHop(-124.49, 1.0), S::HighImprovement},
           {"HighImprovementOverLowGrazing", withMargin(sample(44.5, 42.5, Diversity::Freq), 41),
            S::HighImprovement}}) {
         EXPECT_EQ(calculateHop(hop).status, status) << name;
@@ -172,7 +173,6 @@ TEST(CalculateHop, MathMessagesReachTheCallerInOrderAndTheCalculationGoesOn) {
                                              {"Math error : Negative arithmetic power.", "Error"}};
     EXPECT_EQ(outcome.mathMessages, expected);
     EXPECT_EQ(outcome.status, S::Ok);
-    EXPECT_NEAR(hop.results.Lo, 142.04242509439325, 1e-9); // log10 of 7.5
 }
 
 TEST(CalculateHop, StatusTexts) {
@@ -187,6 +187,115 @@ TEST(CalculateHop, StatusTexts) {
               "results. Please revise your planning or use other method.|Grazing angle is "
               "below 1 mrad. The path may be too obstructed and the calculation results may "
               "be unreliable.|");
+}
+
+template <std::size_t n> using Ints = std::array<std::int16_t, n>;
+
+TEST(HopReset, NewGivesTheDefaultsButKeepsReservedFieldsAndGeoclimaticResults) {
+    HopState hop = testing::sample7500MHzHop();
+    HopRecord& r = hop.record;
+    r.reserved1 = 12.5;
+    r.diversityMode = DiversityMode::Space;
+    r.usageMode = UsageMode::Hsb;
+    r.polarization = Polarization::Horizontal;
+    hop.results = {.cLat = 0.6, .cLon = -0.3, .K = 3.2e-5, .M = 30.0, .Ism = 5.0};
+    hop.selection.antennaIndex = {0, 1, 2};
+    resetHopRecord(r);
+    resetHopResults(hop.results);
+    resetHopSelection(hop, FirstRadioDefaults{1, 2});
+    EXPECT_EQ(std::tuple(r.selectiveFading, r.diversityMode, r.usageMode, r.polarization),
+              std::tuple(SelectiveFading::No, DiversityMode::No, UsageMode::Single,
+                         Polarization::Vertical));
+    EXPECT_EQ(std::tuple(r.reserved1, r.hopLengthKm, r.antennaSpacingM, r.connector1LossDb,
+                         r.connector2LossDb, r.rainRateMmH, r.outageObjectivePct, r.pLPct),
+              std::tuple(12.5, 0.0, 10.0, 0.5, 0.5, 22.0, 0.005, 1.0));
+    EXPECT_EQ(r.modeText.view(), " - / -");
+    const HopResults& out = hop.results;
+    EXPECT_EQ(std::tuple(out.cLat, out.cLon, out.K), std::tuple(0.6, -0.3, 3.2e-5));
+    EXPECT_EQ(std::tuple(out.M, out.Ism, out.rainWorstMonthPct, out.rainAnnualPct),
+              std::tuple(0.0, 0.0, -1.0, -1.0));
+    const HopSelection& s = hop.selection;
+    EXPECT_EQ((Ints<3>{s.ptxChoice, s.prxthChoice, s.otherBerExponent}), (Ints<3>{1009, 1017, -3}));
+    EXPECT_EQ(std::tuple(s.antennaIndex, s.feederIndex),
+              std::tuple(Ints<3>{3, 3, 3}, Ints<2>{1, 1}));
+}
+
+TEST(HopReset, AntennaAndFeederSelectionFollowTypeAndInsulation) {
+    HopSelection s;
+    s.userDiameter = s.userGain = {1, 1, 1};
+    s.userFeederLoss = {1, 1};
+    resetAntennaSelection(s, AntennaType::ParabGrid);
+    EXPECT_EQ(std::tuple(s.antennaIndex, s.userDiameter, s.userGain),
+              std::tuple(Ints<3>{}, Ints<3>{}, Ints<3>{}));
+    resetFeederSelection(s, FeederInsulation::Both);
+    EXPECT_EQ(std::tuple(s.feederIndex, s.userFeederLoss), std::tuple(Ints<2>{3, 3}, Ints<2>{}));
+    resetFeederSelection(s, FeederInsulation::Air);
+    EXPECT_EQ(s.feederIndex, (Ints<2>{1, 1}));
+    resetFeederSelection(s, static_cast<FeederInsulation>(0));
+    EXPECT_EQ(s.feederIndex, Ints<2>{});
+}
+
+TEST(FixedText, CutsToFieldAndKeepsTerminator) {
+    FixedText<5> text;
+    text.assign("abcdefgh");
+    EXPECT_EQ(text.view(), "abcd");
+    EXPECT_EQ(text.bytes[4], '\0');
+}
+
+const std::string kBlank(41, ' ');
+
+HopState panelHop(SelectiveFading selective, DiversityMode diversity) {
+    HopState hop;
+    hop.record.selectiveFading = selective;
+    hop.record.diversityMode = diversity;
+    // cLat cLon K Lc1 Lc2 Lo Lho Prx M Msm pfm psm pfmd psmd p pd Ifm Ism, rain outages.
+    hop.results = {0,        0,        3.2e-5, 0,        0,        142.04,   69.29,
+                   -39.29,   35.71,    35.53,  0.041426, 0.043188, 0.003434, 0.003581,
+                   0.084613, 0.007016, 12.06,  0,        -1,       -1};
+    return hop;
+}
+
+TEST(ResultsPanel, BothBlocksWithBlankLinesForWhatTheHopDoesNotUse) {
+    const std::string budget = "K   :                    3.200e-05      \n"
+                               "Free space loss:             142.0   dB  "
+                               "Non-faded hop loss:           69.3   dB  "
+                               "Unfaded received power:      -39.3   dBm "
+                               "Flat fading margin:           35.7   dB  ";
+    const std::string flat = "Flat outage time:             0.04143 % ";
+    const std::string total = "Total outage w/o diversity:   0.08461 % ";
+    const std::string diversity = "With diversity:                          "
+                                  "Diversity improvement Ifm:    12.1       "
+                                  "Flat outage with diversity:   0.00343 % ";
+    const std::string totalWith = "Total outage with diversity:  0.00702 % ";
+    const auto selective =
+        resultsPanelText(panelHop(SelectiveFading::Standard, DiversityMode::Space));
+    EXPECT_EQ(selective.upper, budget + "Selective fading margin:      35.5   dB  " + flat +
+                                   "Selective outage time:        0.04319 % " + total);
+    EXPECT_EQ(selective.lower, diversity + "Sel. outage with diversity:   0.00358 % " + totalWith);
+    const auto flatOnly = resultsPanelText(panelHop(SelectiveFading::No, DiversityMode::Freq));
+    EXPECT_EQ(flatOnly.upper, budget + kBlank + flat + kBlank + total);
+    EXPECT_EQ(flatOnly.lower, diversity + kBlank + totalWith);
+    EXPECT_FALSE(resultsPanelText(panelHop(SelectiveFading::No, DiversityMode::No)).lower);
+}
+
+// The improvement shown stops at 1000.0; wide values widen their entry instead of being cut.
+TEST(ResultsPanel, CappedAndWideValues) {
+    HopState hop = panelHop(SelectiveFading::No, DiversityMode::Space);
+    for (auto [ifm, shown] : {std::pair{999.9, "999.9"}, {999.91, "1000.0"}, {1e300, "1000.0"}}) {
+        hop.results.Ifm = ifm;
+        const std::string line = std::string("Diversity improvement Ifm:   ") + shown + "       ";
+        EXPECT_NE(resultsPanelText(hop).lower->find(line), std::string::npos) << ifm;
+    }
+    hop.results.Ifm = 12.0;
+    hop.results.K = 1.5e-100; // three-digit exponent
+    hop.results.Lo = 1e120;   // printed whole, not cut
+    const std::string upper = resultsPanelText(hop).upper;
+    EXPECT_EQ(upper.substr(0, 42), "K   :                    1.500e-100      \n");
+    const std::size_t value = upper.find("Free space loss:             99999999999999998");
+    ASSERT_NE(value, std::string::npos);
+    // 120 digits (the double just below 1e120), the point and one decimal, then the unit and the
+    // next entry.
+    EXPECT_EQ(upper.substr(value + 29 + 122, 30), "   dB  Non-faded hop loss:    ");
 }
 
 } // namespace
