@@ -1,6 +1,9 @@
-// korvel-cli calc and rain: the panel, the JSON lines, --save, unusable files and exit statuses.
+// korvel-cli calc, rain and optimize: the panel, the JSON lines, the lists, --choose, --save,
+// unusable files and exit statuses.
 
 #include <cstring>
+#include <regex>
+#include <sstream>
 
 #include "cli/cli_runner.h"
 
@@ -8,8 +11,8 @@ namespace korvel {
 namespace {
 
 constexpr std::size_t kResultsOffset = 522; // of the 682-byte hop file
-const std::vector<std::string> kExamples =
-    lines("LINK7.HOP LINK15SD.HOP LINK23FD.HOP LINK2.HOP OLDLINK13.HOP", ' ');
+const std::string kExampleList = "LINK7.HOP LINK15SD.HOP LINK23FD.HOP LINK2.HOP OLDLINK13.HOP";
+const std::vector<std::string> kExamples = lines(kExampleList, ' ');
 const std::vector<std::string> kResultNames =
     lines("cLat cLon K Lc1 Lc2 Lo Lho Prx M Msm pfm psm pfmd psmd p pd Ifm Ism rainWorstMonthPct "
           "rainAnnualPct",
@@ -17,19 +20,19 @@ const std::vector<std::string> kResultNames =
 
 using Calc = CliTest;
 using Rain = CliTest;
+using Optimize = CliTest;
 
 TEST_F(Calc, PrintsTheResultsPanelOfEachExample) {
     for (const auto& file : kExamples) {
         SCOPED_TRACE(file);
-        const CliRun run = cli({"calc", file});
+        const CliRun run = cli("calc " + file);
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_TRUE(run.out.starts_with("== " + file + "\n")) << run.out;
-        int marginLines = 0;
         for (const auto& line : lines(run.out)) {
             EXPECT_TRUE(line.size() <= 41 && !line.ends_with(' ')) << '"' << line << '"';
-            marginLines += line.starts_with("Flat fading margin:") && line.ends_with(" dB");
         }
-        EXPECT_EQ(marginLines, 1) << run.out;
+        EXPECT_TRUE(
+            std::regex_search(run.out, std::regex("\nFlat fading margin: +-?[0-9.]+ +dB\n")));
         EXPECT_TRUE(contains(run.out, "\nTotal outage w/o diversity:")) << run.out;
         EXPECT_EQ(contains(run.out, "\nWith diversity:\n"), file.ends_with("D.HOP")) << run.out;
         EXPECT_FALSE(contains(run.out, "Warning:")) << run.out;
@@ -37,11 +40,10 @@ TEST_F(Calc, PrintsTheResultsPanelOfEachExample) {
 }
 
 TEST_F(Calc, JsonSaveGivesNumbersThatReadBackToTheSavedDoublesAndConvertsSixteenBitFiles) {
+    const std::string calculated = bytesOf("LINK23FD.HOP"); // calculated and saved by the build
     const auto oldShow = showJson("OLDLINK13.HOP");
     ASSERT_EQ(oldShow["version"], 5);
-    std::vector<std::string> args{"calc", "--json", "--save"};
-    args.insert(args.end(), kExamples.begin(), kExamples.end());
-    const CliRun run = cli(args);
+    const CliRun run = cli("calc --json --save " + kExampleList);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "Korvel: The file OLDLINK13.HOP is created with 16-bit version of "
                        "Korvel.\n When saved, it will be converted to 32-bit format.\n");
@@ -51,8 +53,7 @@ TEST_F(Calc, JsonSaveGivesNumbersThatReadBackToTheSavedDoublesAndConvertsSixteen
         const auto object = nlohmann::ordered_json::parse(out[i]);
         EXPECT_EQ(keysOf(object), lines("file status messages results", ' '));
         EXPECT_EQ(object["file"], kExamples[i]);
-        EXPECT_EQ(object["status"], 1);
-        EXPECT_TRUE(object["messages"].empty());
+        EXPECT_TRUE(object["status"] == 1 && object["messages"].empty()) << out[i];
         ASSERT_EQ(keysOf(object["results"]), kResultNames);
         const std::string bytes = bytesOf(kExamples[i]);
         ASSERT_EQ(bytes.size(), 682u);
@@ -65,38 +66,24 @@ TEST_F(Calc, JsonSaveGivesNumbersThatReadBackToTheSavedDoublesAndConvertsSixteen
                 << printed;
         }
     }
+    EXPECT_EQ(bytesOf("LINK23FD.HOP"), calculated) << "calculated and saved again";
     const auto newShow = showJson("OLDLINK13.HOP");
     EXPECT_EQ(newShow["version"], 6);
     EXPECT_EQ(newShow["record"], oldShow["record"]);
     EXPECT_EQ(newShow["selection"], oldShow["selection"]);
-    EXPECT_EQ(cli({"calc", "OLDLINK13.HOP"}).err, "") << "converted once: no note any more";
-}
-
-TEST_F(Calc, SaveRewritesOnlyTheResultsBlockAndAgainGivesTheSameBytes) {
-    for (const char* example : {"LINK7", "LINK15SD", "LINK23FD", "LINK2"}) {
-        SCOPED_TRACE(example);
-        ASSERT_NO_FATAL_FAILURE(makeHop("FRESH.HOP", exampleSource(example)));
-        const std::string before = bytesOf("FRESH.HOP");
-        ASSERT_EQ(cli({"calc", "--save", "FRESH.HOP"}).exitCode, 0);
-        const std::string after = bytesOf("FRESH.HOP");
-        ASSERT_EQ(after.size(), 682u);
-        EXPECT_EQ(after.substr(0, kResultsOffset), before.substr(0, kResultsOffset));
-        EXPECT_NE(after.substr(kResultsOffset), before.substr(kResultsOffset));
-        ASSERT_EQ(cli({"calc", "--save", "FRESH.HOP"}).exitCode, 0);
-        EXPECT_EQ(bytesOf("FRESH.HOP"), after);
-    }
+    EXPECT_EQ(cli("calc OLDLINK13.HOP").err, "") << "converted once: no note any more";
 }
 
 TEST_F(Calc, UnusableHopFilesAreRefusedAndLeftAsTheyWere) {
-    expectRefused({"calc", "--save", "NOPE.HOP"}, "Korvel: Cannot open NOPE.HOP\n", "NOPE.HOP");
+    expectRefused("calc --save NOPE.HOP", "Korvel: Cannot open NOPE.HOP\n", "NOPE.HOP");
     writeFile(at("NOTES.HOP"), "just some notes\n");
-    expectRefused({"calc", "--save", "NOTES.HOP"},
+    expectRefused("calc --save NOTES.HOP",
                   "Korvel: Error while opening NOTES.HOP. It is not a valid Korvel file.",
                   "NOTES.HOP");
     // Files shorter than their layout are refused, never read past their end.
     for (const unsigned length : {6u, 300u, 681u}) {
         writeFile(at("CUT.HOP"), bytesOf("LINK7.HOP").substr(0, length));
-        expectRefused({"calc", "--save", "CUT.HOP"}, "CUT.HOP", "CUT.HOP");
+        expectRefused("calc --save CUT.HOP", "CUT.HOP", "CUT.HOP");
     }
 }
 
@@ -104,24 +91,18 @@ TEST_F(Calc, StoppedCalculationGivesThreeSavesNoRainAndAnUnusableFileOutranksIt)
     nlohmann::json weak = exampleSource("LINK7");
     weak["record"]["ptxDbm"] = -60.0;
     ASSERT_NO_FATAL_FAILURE(makeHop("WEAK.HOP", weak));
-    const CliRun text = cli({"calc", "WEAK.HOP"});
+    const CliRun text = cli("calc WEAK.HOP");
     EXPECT_EQ(text.exitCode, 3) << text.err;
     EXPECT_EQ(text.out, "== WEAK.HOP\nWarning: Negative fading margin.\n");
-    const CliRun json = cli({"calc", "--json", "WEAK.HOP"});
-    EXPECT_EQ(json.exitCode, 3);
-    EXPECT_EQ(nlohmann::json::parse(json.out)["status"], -1);
-    EXPECT_EQ(nlohmann::json::parse(json.out)["messages"],
-              nlohmann::json::array({"Negative fading margin."}));
-    const std::string before = bytesOf("WEAK.HOP");
-    const CliRun rain = cli({"rain", "WEAK.HOP", "--rate", "42", "--save"});
-    EXPECT_EQ(rain.exitCode, 3);
-    EXPECT_TRUE(rain.out.empty() && contains(rain.err, "Negative fading margin.")) << rain.err;
-    EXPECT_EQ(bytesOf("WEAK.HOP"), before);
+    const auto json = nlohmann::json::parse(cli("calc --json WEAK.HOP").out);
+    EXPECT_EQ(json["status"], -1);
+    EXPECT_EQ(json["messages"], nlohmann::json::array({"Negative fading margin."}));
+    expectRefused("rain WEAK.HOP --rate 42 --save", "Negative fading margin.", "WEAK.HOP", 3);
 
-    EXPECT_EQ(cli({"calc", "WEAK.HOP", "NOPE.HOP"}).exitCode, 2);
-    EXPECT_EQ(cli({"calc", "NOPE.HOP", "WEAK.HOP"}).exitCode, 2);
-    EXPECT_EQ(cli({"calc", "LINK7.HOP", "WEAK.HOP"}).exitCode, 3);
-    const CliRun mixed = cli({"calc", "LINK7.HOP", "NOPE.HOP", "LINK2.HOP"});
+    EXPECT_EQ(cli("calc WEAK.HOP NOPE.HOP").exitCode, 2);
+    EXPECT_EQ(cli("calc NOPE.HOP WEAK.HOP").exitCode, 2);
+    EXPECT_EQ(cli("calc LINK7.HOP WEAK.HOP").exitCode, 3);
+    const CliRun mixed = cli("calc LINK7.HOP NOPE.HOP LINK2.HOP");
     EXPECT_EQ(mixed.exitCode, 2);
     EXPECT_EQ(mixed.out.find("== LINK7.HOP\n"), 0u) << mixed.out;
     EXPECT_TRUE(contains(mixed.out, "\n== LINK2.HOP\n") && !contains(mixed.out, "NOPE"));
@@ -130,21 +111,19 @@ TEST_F(Calc, StoppedCalculationGivesThreeSavesNoRainAndAnUnusableFileOutranksIt)
 TEST_F(Rain, RatesAreReadAsTheRainDialogReadsThem) {
     const char* const note = "Note!: Values out of normal limits : Rainrate\n";
     for (const auto& [rate, err] : {std::pair{"10", ""}, {"9", note}, {"200", ""}, {"250", note}}) {
-        const CliRun run = cli({"rain", "LINK7.HOP", "--rate", rate});
-        EXPECT_EQ(run.exitCode, 0) << rate;
-        EXPECT_EQ(run.err, err) << rate;
-        const auto out = lines(run.out);
-        ASSERT_EQ(out.size(), 2u) << run.out;
-        EXPECT_TRUE(out[0].starts_with("Annual unavailability  : ")) << out[0];
-        EXPECT_TRUE(out[1].starts_with("(Worst month percentage : ")) << out[1];
+        const CliRun run = cli(std::string("rain LINK7.HOP --rate ") + rate);
+        EXPECT_TRUE(run.exitCode == 0 && run.err == err) << rate << ": " << run.err;
+        EXPECT_TRUE(run.out.starts_with("Annual unavailability  : ") &&
+                    contains(run.out, "\n(Worst month percentage : ") && lines(run.out).size() == 2)
+            << run.out;
     }
     for (const auto& [rate, err] :
          {std::pair{"12.5", "Error!: Rainrate must be a positive integer.\n"},
           {"heavy", "Error!: Invalid data : Rain rate\n"},
           {"-5", "Error!: Invalid data : Rain rate\n"}}) {
-        expectRefused({"rain", "LINK7.HOP", "--rate", rate, "--save"}, err);
+        expectRefused(std::string("rain LINK7.HOP --save --rate ") + rate, err);
     }
-    expectRefused({"rain", "LINK2.HOP", "--rate", "42", "--save"},
+    expectRefused("rain LINK2.HOP --rate 42 --save",
                   "Korvel: Current formulas for rain attenuation do not support frequencies "
                   "below 6 GHz.\n",
                   "LINK2.HOP");
@@ -153,8 +132,7 @@ TEST_F(Rain, RatesAreReadAsTheRainDialogReadsThem) {
 TEST_F(Rain, JsonSaveStoresRatePolarizationAndBothPercentagesOnly) {
     auto expected = showJson("LINK7.HOP");
     ASSERT_EQ(expected["record"]["polarization"], 2001);
-    const CliRun run = cli(
-        {"rain", "LINK7.HOP", "--rate", "95", "--polarization", "horizontal", "--json", "--save"});
+    const CliRun run = cli("rain LINK7.HOP --rate 95 --polarization horizontal --json --save");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     ASSERT_EQ(lines(run.out).size(), 1u);
     EXPECT_EQ(keysOf(nlohmann::ordered_json::parse(run.out)),
@@ -167,6 +145,82 @@ TEST_F(Rain, JsonSaveStoresRatePolarizationAndBothPercentagesOnly) {
     expected["results"]["rainAnnualPct"] = rain["annualPct"];
     expected["results"]["rainWorstMonthPct"] = rain["worstMonthPct"];
     EXPECT_EQ(showJson("LINK7.HOP"), expected);
+}
+
+TEST_F(Optimize, PrintsTheListsOfBothDiversityLayoutsAsTheJsonGivesThem) {
+    const auto entryKeys = lines(
+        "d1Index d2Index feeder1Index feeder2Index ddIndex spacingM outagePct price line", ' ');
+    for (const char* file : {"LINK7.HOP", "LINK15SD.HOP"}) {
+        SCOPED_TRACE(file);
+        const CliRun run = cli(std::string("optimize ") + file);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const auto lists =
+            nlohmann::ordered_json::parse(cli(std::string("optimize --json ") + file).out);
+        EXPECT_EQ(keysOf(lists), lines("objective meeting nearMiss", ' '));
+        const double objective = lists["objective"].get<double>();
+        EXPECT_EQ(objective, showJson(file)["record"]["outageObjectivePct"].get<double>());
+        ASSERT_FALSE(lists["meeting"].empty());
+        EXPECT_TRUE(lists["meeting"].size() <= 15 && lists["nearMiss"].size() <= 5);
+
+        const auto out = lines(run.out);
+        ASSERT_EQ(out.size(), 2 + lists["meeting"].size() + lists["nearMiss"].size()) << run.out;
+        EXPECT_TRUE(out[0].starts_with("Objective: 0.00") && out[0].ends_with(" %")) << out[0];
+        EXPECT_TRUE(out[1].starts_with("     D1   D2   Lc1  Lc2    p%")) << out[1];
+        std::size_t row = 2;
+        for (const bool meeting : {true, false}) {
+            int number = meeting ? 1 : -1;
+            for (const auto& entry : lists[meeting ? "meeting" : "nearMiss"]) {
+                EXPECT_EQ(keysOf(entry), entryKeys);
+                const std::string label =
+                    (number > 0 && number < 10 ? " " : "") + std::to_string(number) + ">";
+                EXPECT_TRUE(out[row].starts_with(label)) << out[row];
+                EXPECT_EQ(out[row++], entry["line"]);
+                number += meeting ? 1 : -1;
+                const double outage = entry["outagePct"].get<double>();
+                EXPECT_EQ(outage <= objective + 0.00001, meeting) << outage;
+                const double spacing = entry["spacingM"].get<double>();
+                EXPECT_TRUE(spacing >= 5.0 && spacing <= 15.0) << spacing;
+            }
+        }
+    }
+}
+
+TEST_F(Optimize, ChosenLineSavedIsWhatCalcThenShows) {
+    const auto first = nlohmann::json::parse(cli("optimize --json LINK7.HOP").out)["meeting"][0];
+    const std::string before = bytesOf("LINK7.HOP");
+    const CliRun dryRun = cli("optimize LINK7.HOP --choose -1");
+    ASSERT_EQ(dryRun.exitCode, 0) << dryRun.err;
+    EXPECT_TRUE(contains(dryRun.out, "== LINK7.HOP with line -1\n")) << dryRun.out;
+    EXPECT_EQ(bytesOf("LINK7.HOP"), before) << "changed without --save";
+
+    ASSERT_EQ(cli("optimize LINK7.HOP --choose 1 --save").exitCode, 0);
+    std::istringstream words(first["line"].get<std::string>());
+    std::string outage; // the p% column of the chosen line, the sixth word
+    for (int i = 0; i < 6; ++i) {
+        words >> outage;
+    }
+    EXPECT_TRUE(
+        contains(cli("calc LINK7.HOP").out, "\nTotal outage w/o diversity:   " + outage + " %\n"));
+    const auto saved = showJson("LINK7.HOP")["selection"];
+    EXPECT_EQ(saved["antennaIndex"][0], first["d1Index"]);
+    EXPECT_EQ(saved["antennaIndex"][1], first["d2Index"]);
+    EXPECT_EQ(saved["feederIndex"][0], first["feeder1Index"]);
+    EXPECT_EQ(saved["feederIndex"][1], first["feeder2Index"]);
+}
+
+TEST_F(Optimize, RefusesAChoiceOutsideTheListsAndTheOtherRadio) {
+    for (const std::string choice : {"16", "0", "-6"}) {
+        expectRefused("optimize LINK7.HOP --save --choose " + choice,
+                      "--choose " + choice + ": no such line");
+    }
+    const auto library = nlohmann::json::parse(cli("library show --json korvel32.lbr").out);
+    nlohmann::json hop = exampleSource("LINK7");
+    hop["record"]["radioName"] = "OTHER";
+    hop["selection"]["radioIndex"] = library["radios"].size() - 1;
+    ASSERT_NO_FATAL_FAILURE(makeHop("OTHER.HOP", hop));
+    ASSERT_EQ(cli("calc OTHER.HOP").exitCode, 0) << "the hop itself is usable";
+    expectRefused("optimize OTHER.HOP",
+                  "Korvel: Optimization not possible when OTHER radio used.\n");
 }
 
 } // namespace

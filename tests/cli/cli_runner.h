@@ -70,39 +70,28 @@ class CliTest : public testing::Test {
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         root_ = pattern;
         work_ = root_ / "work";
-        fs::create_directory(work_);
         const fs::path data{KORVEL_SAMPLE_DATA};
+        fs::copy(data / "hops", work_);
+        fs::copy(data / "route", work_);
         fs::copy_file(data / "korvel32.lbr", work_ / "korvel32.lbr");
-        for (const char* folder : {"hops", "route"}) {
-            for (const auto& entry : fs::directory_iterator(data / folder)) {
-                fs::copy_file(entry.path(), work_ / entry.path().filename());
-            }
-        }
         writeFile(work_ / "profile.ini", "[intl]\niDate=2\nsDate=-\niLzero=1\n");
         setenv("SOURCE_DATE_EPOCH", "882921600", 1); // 24 December 1997
     }
 
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
+    void TearDown() override { std::filesystem::remove_all(root_); }
+
+    // korvel-cli --library korvel32.lbr --profile profile.ini ARGS, in the work folder. ARGS
+    // goes to the shell as it is: words apart, quoted where needed.
+    [[nodiscard]] CliRun cli(const std::string& args) const {
+        return cliBare("--library korvel32.lbr --profile profile.ini " + args);
     }
 
-    // korvel-cli --library korvel32.lbr --profile profile.ini ARGS..., in the work folder.
-    [[nodiscard]] CliRun cli(std::vector<std::string> args) const {
-        args.insert(args.begin(), {"--library", "korvel32.lbr", "--profile", "profile.ini"});
-        return cliBare(args);
-    }
-
-    // korvel-cli ARGS... with nothing added. No argument holds a quote, so each goes to the shell
-    // in single quotes.
-    [[nodiscard]] CliRun cliBare(const std::vector<std::string>& args) const {
-        std::string command = "cd '" + work_.string() + "' && exec '" KORVEL_CLI "'";
-        for (const auto& arg : args) {
-            command += " '" + arg + "'";
-        }
+    // korvel-cli ARGS with nothing added.
+    [[nodiscard]] CliRun cliBare(const std::string& args) const {
         const auto out = root_ / "out";
         const auto err = root_ / "err";
-        command += " </dev/null >'" + out.string() + "' 2>'" + err.string() + "'";
+        const std::string command = "cd '" + work_.string() + "' && exec '" KORVEL_CLI "' " + args +
+                                    " </dev/null >'" + out.string() + "' 2>'" + err.string() + "'";
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), readFile(out),
                 readFile(err)};
@@ -114,25 +103,24 @@ class CliTest : public testing::Test {
     // `hop new --force` from `document` into the work folder; fails the test when refused.
     void makeHop(const std::string& name, const nlohmann::json& document) const {
         writeFile(at(name + ".json"), document.dump());
-        const CliRun run =
-            cli({"hop", "new", "--from", name + ".json", "--output", name, "--force"});
+        const CliRun run = cli("hop new --from " + name + ".json --output " + name + " --force");
         ASSERT_EQ(run.exitCode, 0) << run.err;
     }
 
     // `hop show --json` of a file of the work folder.
     [[nodiscard]] nlohmann::json showJson(const std::string& name) const {
-        return nlohmann::json::parse(cli({"hop", "show", "--json", name}).out);
+        return nlohmann::json::parse(cli("hop show --json " + name).out);
     }
 
-    // Runs `args` (through cli) expecting status 2, nothing on stdout, `message` within stderr
+    // Runs `args` (through cli) expecting `status`, nothing on stdout, `message` within stderr
     // and `file` of the work folder as it was before (still absent when it was absent).
-    void expectRefused(const std::vector<std::string>& args, const std::string& message,
-                       const std::string& file = "LINK7.HOP") const {
+    void expectRefused(const std::string& args, const std::string& message,
+                       const std::string& file = "LINK7.HOP", int status = 2) const {
         const bool existed = std::filesystem::exists(at(file));
         const std::string before = bytesOf(file);
         const CliRun run = cli(args);
-        const std::string trace = testing::PrintToString(args) + "\n" + run.err;
-        EXPECT_EQ(run.exitCode, 2) << trace;
+        const std::string trace = args + "\n" + run.err;
+        EXPECT_EQ(run.exitCode, status) << trace;
         EXPECT_TRUE(run.out.empty() && contains(run.err, message)) << trace;
         EXPECT_EQ(std::filesystem::exists(at(file)), existed) << trace;
         EXPECT_EQ(bytesOf(file), before) << trace;
