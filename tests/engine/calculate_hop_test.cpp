@@ -17,11 +17,11 @@
 namespace korvel {
 namespace {
 
-using Diversity = DiversityMode;
+using enum DiversityMode;
 using S = CalcStatus;
 constexpr Method kM1 = Method::Method1, kM2 = Method::Method2;
 
-HopState sample(double antenna1M = 70, double antenna2M = 55, Diversity d = Diversity::No,
+HopState sample(double antenna1M = 70, double antenna2M = 55, DiversityMode d = No,
                 Method method = kM2) {
     HopState hop = testing::sample7500MHzHop();
     hop.record.antenna1HeightM = antenna1M;
@@ -49,15 +49,17 @@ HopState exactHop(double prxthDbm, double frequencyDifferenceGHz = 0.0) {
     r.hopLengthKm = 10.0;
     r.prxthDbm = prxthDbm;
     r.method = kM1;
-    r.diversityMode = frequencyDifferenceGHz > 0 ? Diversity::Freq : Diversity::No;
+    r.diversityMode = frequencyDifferenceGHz > 0 ? Freq : No;
     r.frequencyDifferenceGHz = frequencyDifferenceGHz;
     r.selectiveFading = SelectiveFading::User;
     hop.results.Msm = 20.0;
     return hop;
 }
 
+using Values = std::vector<double>;
+
 // Compares results with values worked out independently, to nine significant digits.
-void expectClose(const std::vector<double>& actual, const std::vector<double>& expected) {
+void expectClose(const Values& actual, const Values& expected) {
     for (std::size_t i = 0; i < actual.size(); ++i) {
         EXPECT_NEAR(actual[i], expected[i], 1e-9 * std::abs(expected[i])) << "value " << i;
     }
@@ -66,13 +68,10 @@ void expectClose(const std::vector<double>& actual, const std::vector<double>& e
 // The sample hop in each method and diversity mode. K, pfm, psm and p depend on the method only;
 // Ifm, pfmd, psmd and pd stay 0 without diversity.
 TEST(CalculateHop, SampleHopMatchesIndependentValues) {
-    const std::vector<double> m2{0.000501187233627, 0.0414251700365, 0.0431880815586,
-                                 0.0846132515951};
-    const std::vector<double> m1{3.98107170553e-05, 0.0171873821956, 0.0179188175544,
-                                 0.03510619975};
-    using enum DiversityMode;
+    const Values m2{0.000501187233627, 0.0414251700365, 0.0431880815586, 0.0846132515951};
+    const Values m1{3.98107170553e-05, 0.0171873821956, 0.0179188175544, 0.03510619975};
     // Method, diversity, antenna spacing (40 m is taken as 25 m), Ifm, pfmd, psmd, pd.
-    const std::tuple<Method, Diversity, double, std::vector<double>> cases[] = {
+    const std::tuple<Method, DiversityMode, double, Values> cases[] = {
         {kM2, No, 10, {0, 0, 0, 0}},
         {kM1, No, 10, {0, 0, 0, 0}},
         {kM2, Space, 10, {12.0604266299, 0.00343480138041, 0.00358097461094, 0.00701577599134}},
@@ -106,14 +105,14 @@ TEST(CalculateHop, StatusThresholdsAndPrecedence) {
           {"GrazingJustAbove0_2", sample(30.0, 25.5), S::LowGrazingAngle},
           {"GrazingJustBelow0_2", sample(30.0, 25.0), S::Obstructed},
           {"NoAntennaHeightIsObstructed", sample(0.0, 0.0), S::Obstructed},
-          {"Method1NeverLooksAtGrazing", sample(30, 25, Diversity::No, kM1), S::Ok},
+          {"Method1NeverLooksAtGrazing", sample(30, 25, No, kM1), S::Ok},
           {"ImprovementExactly100", exactHop(-132.5, 0.125), S::Ok},
           {"ImprovementJustAbove100", exactHop(-132.5, 0.12500001), S::HighImprovement},
           {"LowGrazingOverLowMargin", withMargin(sample(44.5, 42.5), 5), S::LowGrazingAngle},
           {"ObstructedOverLowMargin", withMargin(sample(30, 25), 5), S::Obstructed},
           {"NegativeMarginStopsFirst", withMargin(sample(30, 25), -1), S::NegativeMargin},
           {"HighImprovementOverLowMargin", exactHop(-124.49, 1.0), S::HighImprovement},
-          {"HighImprovementOverLowGrazing", withMargin(sample(44.5, 42.5, Diversity::Freq), 41),
+          {"HighImprovementOverLowGrazing", withMargin(sample(44.5, 42.5, Freq), 41),
            S::HighImprovement}}) {
         EXPECT_EQ(calculateHop(hop).status, status) << name;
     }
@@ -122,7 +121,7 @@ TEST(CalculateHop, StatusThresholdsAndPrecedence) {
 // 7 GHz, channels 0.3 GHz apart, 50 km: the improvement either side of 100.
 TEST(CalculateHop, FrequencyDiversityWorkedValues) {
     for (auto [marginDb, ifm] : {std::pair{40.0, 97.96}, {41.0, 123.3}}) {
-        HopState hop = sample(70, 55, Diversity::Freq);
+        HopState hop = sample(70, 55, Freq);
         hop.record.frequencyGHz = 7.0;
         hop.record.hopLengthKm = 50.0;
         hop = withMargin(hop, marginDb);
@@ -151,12 +150,12 @@ std::string resultsLeftAlone(HopState hop, CalcStatus expected) {
 // A stopped calculation leaves the later results as they were; so do the parts a hop skips.
 TEST(CalculateHop, ResultsLeftAsTheyWere) {
     const std::string rain = "rainWorstMonthPct rainAnnualPct ";
-    EXPECT_EQ(resultsLeftAlone(withMargin(sample(70, 55, Diversity::Space), -3), S::NegativeMargin),
+    EXPECT_EQ(resultsLeftAlone(withMargin(sample(70, 55, Space), -3), S::NegativeMargin),
               "cLat cLon K Msm pfm psm pfmd psmd p pd Ifm Ism " + rain);
-    EXPECT_EQ(resultsLeftAlone(sample(30, 25, Diversity::Space), S::Obstructed),
+    EXPECT_EQ(resultsLeftAlone(sample(30, 25, Space), S::Obstructed),
               "Msm pfm psm pfmd psmd p pd Ifm Ism " + rain);
     EXPECT_EQ(resultsLeftAlone(sample(), S::Ok), "Msm pfmd psmd pd Ifm Ism " + rain);
-    HopState hop = sample(70, 55, Diversity::Space);
+    HopState hop = sample(70, 55, Space);
     hop.record.selectiveFading = SelectiveFading::No;
     EXPECT_EQ(resultsLeftAlone(hop, S::Ok), "Msm Ism " + rain);
 
@@ -166,7 +165,7 @@ TEST(CalculateHop, ResultsLeftAsTheyWere) {
 }
 
 TEST(CalculateHop, MathMessagesReachTheCallerInOrderAndTheCalculationGoesOn) {
-    HopState hop = sample(70, 55, Diversity::No, kM1);
+    HopState hop = sample(70, 55, No, kM1);
     hop.record.frequencyGHz = -7.5;
     const CalculationOutcome outcome = calculateHop(hop);
     const std::vector<GuardMessage> expected{{"Math Error : Negative log10.", "Korvel"},
@@ -191,7 +190,7 @@ TEST(CalculateHop, StatusTexts) {
 
 template <std::size_t n> using Ints = std::array<std::int16_t, n>;
 
-TEST(HopReset, NewGivesTheDefaultsButKeepsReservedFieldsAndGeoclimaticResults) {
+TEST(HopReset, NewAndTheSelectionResets) {
     HopState hop = testing::sample7500MHzHop();
     HopRecord& r = hop.record;
     r.reserved1 = 12.5;
@@ -214,14 +213,12 @@ TEST(HopReset, NewGivesTheDefaultsButKeepsReservedFieldsAndGeoclimaticResults) {
     EXPECT_EQ(std::tuple(out.cLat, out.cLon, out.K), std::tuple(0.6, -0.3, 3.2e-5));
     EXPECT_EQ(std::tuple(out.M, out.Ism, out.rainWorstMonthPct, out.rainAnnualPct),
               std::tuple(0.0, 0.0, -1.0, -1.0));
-    const HopSelection& s = hop.selection;
+    HopSelection& s = hop.selection;
     EXPECT_EQ((Ints<3>{s.ptxChoice, s.prxthChoice, s.otherBerExponent}), (Ints<3>{1009, 1017, -3}));
     EXPECT_EQ(std::tuple(s.antennaIndex, s.feederIndex),
               std::tuple(Ints<3>{3, 3, 3}, Ints<2>{1, 1}));
-}
 
-TEST(HopReset, AntennaAndFeederSelectionFollowTypeAndInsulation) {
-    HopSelection s;
+    // Antenna and feeder choices follow the antenna type and the feeder insulation.
     s.userDiameter = s.userGain = {1, 1, 1};
     s.userFeederLoss = {1, 1};
     resetAntennaSelection(s, AntennaType::ParabGrid);
@@ -233,9 +230,8 @@ TEST(HopReset, AntennaAndFeederSelectionFollowTypeAndInsulation) {
     EXPECT_EQ(s.feederIndex, (Ints<2>{1, 1}));
     resetFeederSelection(s, static_cast<FeederInsulation>(0));
     EXPECT_EQ(s.feederIndex, Ints<2>{});
-}
 
-TEST(FixedText, CutsToFieldAndKeepsTerminator) {
+    // Text fields are cut to their size and keep their terminator.
     FixedText<5> text;
     text.assign("abcdefgh");
     EXPECT_EQ(text.view(), "abcd");
@@ -244,9 +240,9 @@ TEST(FixedText, CutsToFieldAndKeepsTerminator) {
 
 const std::string kBlank(41, ' ');
 
-HopState panelHop(SelectiveFading selective, DiversityMode diversity) {
+HopState panelHop(bool selective, DiversityMode diversity) {
     HopState hop;
-    hop.record.selectiveFading = selective;
+    hop.record.selectiveFading = selective ? SelectiveFading::Standard : SelectiveFading::No;
     hop.record.diversityMode = diversity;
     // cLat cLon K Lc1 Lc2 Lo Lho Prx M Msm pfm psm pfmd psmd p pd Ifm Ism, rain outages.
     hop.results = {0,        0,        3.2e-5, 0,        0,        142.04,   69.29,
@@ -267,26 +263,24 @@ TEST(ResultsPanel, BothBlocksWithBlankLinesForWhatTheHopDoesNotUse) {
                                   "Diversity improvement Ifm:    12.1       "
                                   "Flat outage with diversity:   0.00343 % ";
     const std::string totalWith = "Total outage with diversity:  0.00702 % ";
-    const auto selective =
-        resultsPanelText(panelHop(SelectiveFading::Standard, DiversityMode::Space));
+    const auto selective = resultsPanelText(panelHop(true, DiversityMode::Space));
     EXPECT_EQ(selective.upper, budget + "Selective fading margin:      35.5   dB  " + flat +
                                    "Selective outage time:        0.04319 % " + total);
     EXPECT_EQ(selective.lower, diversity + "Sel. outage with diversity:   0.00358 % " + totalWith);
-    const auto flatOnly = resultsPanelText(panelHop(SelectiveFading::No, DiversityMode::Freq));
+    const auto flatOnly = resultsPanelText(panelHop(false, DiversityMode::Freq));
     EXPECT_EQ(flatOnly.upper, budget + kBlank + flat + kBlank + total);
     EXPECT_EQ(flatOnly.lower, diversity + kBlank + totalWith);
-    EXPECT_FALSE(resultsPanelText(panelHop(SelectiveFading::No, DiversityMode::No)).lower);
+    EXPECT_FALSE(resultsPanelText(panelHop(false, DiversityMode::No)).lower);
 }
 
 // The improvement shown stops at 1000.0; wide values widen their entry instead of being cut.
 TEST(ResultsPanel, CappedAndWideValues) {
-    HopState hop = panelHop(SelectiveFading::No, DiversityMode::Space);
+    HopState hop = panelHop(false, DiversityMode::Space);
     for (auto [ifm, shown] : {std::pair{999.9, "999.9"}, {999.91, "1000.0"}, {1e300, "1000.0"}}) {
         hop.results.Ifm = ifm;
         const std::string line = std::string("Diversity improvement Ifm:   ") + shown + "       ";
         EXPECT_NE(resultsPanelText(hop).lower->find(line), std::string::npos) << ifm;
     }
-    hop.results.Ifm = 12.0;
     hop.results.K = 1.5e-100; // three-digit exponent
     hop.results.Lo = 1e120;   // printed whole, not cut
     const std::string upper = resultsPanelText(hop).upper;
