@@ -147,7 +147,7 @@ std::string resultsLeftAlone(HopState hop, CalcStatus expected) {
     return left;
 }
 
-// A stopped calculation leaves the later results as they were; so do the parts a hop skips.
+// A stopped calculation leaves the later results as they were; so do the stages a hop skips.
 TEST(CalculateHop, ResultsLeftAsTheyWere) {
     const std::string rain = "rainWorstMonthPct rainAnnualPct ";
     EXPECT_EQ(resultsLeftAlone(withMargin(sample(70, 55, Space), -3), S::NegativeMargin),
