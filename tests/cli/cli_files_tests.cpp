@@ -20,7 +20,6 @@ TEST_F(Hop, ShowThenNewGivesTheSameBytes) {
         const CliRun show = cli(std::string("hop show --json ") + file);
         const auto shown = nlohmann::ordered_json::parse(show.out);
         EXPECT_EQ(keysOf(shown), lines("version selection record results", ' '));
-        EXPECT_EQ(shown["version"], 6);
         writeFile(at("shown.json"), show.out);
         ASSERT_EQ(cli("hop new --from shown.json --output COPY.HOP --force").exitCode, 0);
         EXPECT_EQ(bytesOf("COPY.HOP"), bytesOf(file));
@@ -65,9 +64,7 @@ TEST_F(Library, BuildShowBuildGivesIdenticalBytes) {
     const auto radios = nlohmann::json::parse(show.out)["radios"];
     EXPECT_EQ(radios.back()["name"], "OTHER");
     const std::string text = cli("library show first.lbr").out;
-    EXPECT_TRUE(text.starts_with("Library: ") &&
-                contains(text, "\nRadios (" + std::to_string(radios.size()) + "):\n"))
-        << text;
+    EXPECT_TRUE(contains(text, "\nRadios (" + std::to_string(radios.size()) + "):\n")) << text;
 }
 
 TEST_F(Library, BuildRefusesABrokenSourceNamingWhatIsWrong) {
@@ -91,8 +88,7 @@ TEST_F(Library, UnreadableLibraryIsUnusable) {
     writeFile(at("empty.lbr"), "");
     for (const char* library : {"missing.lbr", "empty.lbr", "LINK7.HOP"}) {
         const CliRun run = cliBare(std::string("--library ") + library + " calc LINK7.HOP");
-        EXPECT_EQ(run.exitCode, 2) << library;
-        EXPECT_TRUE(run.out.empty() && contains(run.err, library)) << run.err;
+        EXPECT_TRUE(run.exitCode == 2 && run.out.empty() && contains(run.err, library)) << run.err;
     }
     expectRefused("library show LINK7.HOP", "Incorrect libraryfile.");
 }
