@@ -7,7 +7,6 @@
 #include "calculation_output.h"
 #include "commands.h"
 #include "exit_codes.h"
-#include "hop_preparation.h"
 #include "hopfile/hop_file.h"
 
 namespace korvel::cli {
@@ -26,8 +25,7 @@ int runCalc(CliContext& context, const CalcJob& job) {
     int exitCode = kExitOk;
     HopState hop;
     for (const auto& file : job.files) {
-        if (!loadHopForCalculation(file, context.library, context.messages, hop)) {
-            reportError(file + ": the hop file cannot be used");
+        if (!context.loadHop(file, hop)) {
             exitCode = kExitUnusable;
             continue;
         }

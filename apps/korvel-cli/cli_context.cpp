@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "hop_preparation.h"
 #include "library/library_file.h"
 
 namespace korvel::cli {
@@ -32,6 +33,17 @@ bool CliContext::loadLibrary() {
         return false;
     }
     libraryLoaded_ = true;
+    return true;
+}
+
+bool CliContext::loadHop(const std::string& file, HopState& hop) {
+    if (!loadLibrary()) {
+        return false;
+    }
+    if (!loadHopForCalculation(file, library, messages, hop)) {
+        reportError(file + ": the hop file cannot be used");
+        return false;
+    }
     return true;
 }
 

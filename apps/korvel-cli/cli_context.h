@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "engine/hop_record.h"
 #include "library/equipment_library.h"
 #include "platform/console/console_messages.h"
 
@@ -21,6 +22,9 @@ struct CliContext {
 
     // Reads the library once; false (after the library's own message) when it cannot be used.
     bool loadLibrary();
+    // The library, then the hop file prepared as for a calculation; false, after saying which
+    // file cannot be used, when either fails.
+    bool loadHop(const std::string& file, HopState& hop);
     [[nodiscard]] std::filesystem::path libraryPath() const;
 
   private:

@@ -80,12 +80,8 @@ std::optional<int> lineOfChoice(int choice, const CombinationLists& lists) {
 }
 
 int runOptimize(CliContext& context, const OptimizeJob& job) {
-    if (!context.loadLibrary()) {
-        return kExitUnusable;
-    }
     HopState hop;
-    if (!loadHopForCalculation(job.file, context.library, context.messages, hop)) {
-        reportError(job.file + ": the hop file cannot be used");
+    if (!context.loadHop(job.file, hop)) {
         return kExitUnusable;
     }
     if (radioAllowsOptimization(hop.selection) != SearchStatus::Done) {

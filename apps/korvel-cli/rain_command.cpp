@@ -9,7 +9,6 @@
 #include "commands.h"
 #include "engine/rain.h"
 #include "exit_codes.h"
-#include "hop_preparation.h"
 #include "hopfile/hop_file.h"
 #include "json_writer.h"
 #include "ui/format_fixed.h"
@@ -51,12 +50,8 @@ std::optional<std::int16_t> readRainRate(const std::string& text, Messages& mess
 }
 
 int runRain(CliContext& context, const RainJob& job) {
-    if (!context.loadLibrary()) {
-        return kExitUnusable;
-    }
     HopState hop;
-    if (!loadHopForCalculation(job.file, context.library, context.messages, hop)) {
-        reportError(job.file + ": the hop file cannot be used");
+    if (!context.loadHop(job.file, hop)) {
         return kExitUnusable;
     }
     const CalculationOutcome outcome = calculateHop(hop);
