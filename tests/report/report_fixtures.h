@@ -78,8 +78,8 @@ inline bool contains(const std::string& haystack, std::string_view needle) {
 inline EquipmentLibrary reportLibrary() {
     EquipmentLibrary library;
     library.feederTables.resize(2);
-    const char* names[2][4] = {{"NONE", "LCF12-50J", "LCF78-50J", "ELLIPTIC EW-77"},
-                               {"EW77", "ELLIPTIC EW-77", "EP127 RIGID", nullptr}};
+    const char* names[2][4] = {{"NONE", "COAX 1/2F", "COAX 7/8F", "ELLIPTIC WG 77"},
+                               {"WG77", "ELLIPTIC WG 77", "RIGID WG127", nullptr}};
     for (std::size_t t = 0; t < 2; ++t) {
         for (std::size_t i = 0; i < 4 && names[t][i] != nullptr; ++i) {
             library.feederTables[t].typeName[i].assign(names[t][i]);
