@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_files.h"
 #include "commands.h"
 #include "exit_codes.h"
 #include "hop_fields.h"
@@ -15,7 +16,6 @@
 #include "hop_preparation.h"
 #include "hopfile/hop_file.h"
 #include "library/new_hop.h"
-#include "output_file.h"
 #include "platform/text_encoding.h"
 
 namespace korvel::cli {
@@ -31,15 +31,6 @@ struct NewJob {
     std::string output;
     bool force = false;
 };
-
-bool readWholeFile(const std::string& file, std::string& contents) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
 
 // Plain listing: one "name = value" line per field.
 struct PrintField {
@@ -62,14 +53,14 @@ struct PrintField {
 };
 
 int runShow(const ShowJob& job) {
-    std::string contents;
-    if (!readWholeFile(job.file, contents)) {
+    const auto contents = readWholeFile(job.file);
+    if (!contents) {
         reportError(job.file + ": cannot open the hop file");
         return kExitUnusable;
     }
     StoredHop hop;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(contents.data());
-    if (parseHopImage({bytes, contents.size()}, hop) != HopParseError::None) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(contents->data());
+    if (parseHopImage({bytes, contents->size()}, hop) != HopParseError::None) {
         reportError(job.file + ": not a valid hop file");
         return kExitUnusable;
     }
@@ -97,8 +88,8 @@ int runShow(const ShowJob& job) {
 }
 
 int runNew(CliContext& context, const NewJob& job) {
-    std::string document;
-    if (!readWholeFile(job.from, document)) {
+    const auto document = readWholeFile(job.from);
+    if (!document) {
         reportError(job.from + ": cannot open");
         return kExitUnusable;
     }
@@ -106,7 +97,7 @@ int runNew(CliContext& context, const NewJob& job) {
     // The New defaults take the first radio's choices from the library when one is at hand.
     EquipmentLibrary noLibrary;
     resetHopState(hop, context.loadLibrary() ? context.library : noLibrary);
-    if (const std::string error = readHopJson(document, hop); !error.empty()) {
+    if (const std::string error = readHopJson(*document, hop); !error.empty()) {
         reportError(job.from + ": " + error);
         return kExitUnusable;
     }

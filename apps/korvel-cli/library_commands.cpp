@@ -6,11 +6,11 @@
 #include <iterator>
 #include <string>
 
+#include "cli_files.h"
 #include "commands.h"
 #include "exit_codes.h"
 #include "library/library_file.h"
 #include "library/library_json.h"
-#include "output_file.h"
 #include "platform/text_encoding.h"
 
 namespace korvel::cli {
@@ -28,14 +28,12 @@ struct ShowJob {
 };
 
 int runBuild(const BuildJob& job) {
-    std::ifstream in(job.source, std::ios::binary);
-    if (!in) {
+    const auto document = readWholeFile(job.source);
+    if (!document) {
         reportError(job.source + ": cannot open");
         return kExitUnusable;
     }
-    const std::string document{std::istreambuf_iterator<char>(in),
-                               std::istreambuf_iterator<char>()};
-    const LibraryFromJson parsed = libraryFromJson(document);
+    const LibraryFromJson parsed = libraryFromJson(*document);
     if (!parsed.library) {
         reportError(job.source + ": " + parsed.error);
         return kExitUnusable;

@@ -10,6 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli_files.h"
 #include "commands.h"
 #include "exit_codes.h"
 #include "hop_preparation.h"
@@ -55,24 +56,32 @@ std::string percent(double value) {
     return formatFixed(value, 4);
 }
 
+// One row of the hop table, columns as in the header.
+std::string hopRow(const std::string& number, const std::string& file, const std::string& station1,
+                   const std::string& station2, const std::string& length,
+                   const std::string& objective, const std::string& outage,
+                   const std::string& rain) {
+    char row[256];
+    std::snprintf(row, sizeof row, "%3s  %-14s %-19s %-19s %8s %10s %10s %10s\n", number.c_str(),
+                  file.c_str(), station1.c_str(), station2.c_str(), length.c_str(),
+                  objective.c_str(), outage.c_str(), rain.c_str());
+    return row;
+}
+
 void printRoute(const RouteState& route) {
     const RouteRecord& record = route.record;
     std::cout << "Route: " << cp1252ToUtf8(record.fileName.view()) << "  ("
-              << cp1252ToUtf8(record.info.view()) << ")\n";
-    std::printf("%3s  %-14s %-19s %-19s %8s %10s %10s %10s\n", "#", "File", "Station 1",
-                "Station 2", "km", "Objective%", "Outage%", "Rain%");
-    std::fflush(stdout);
+              << cp1252ToUtf8(record.info.view()) << ")\n"
+              << hopRow("#", "File", "Station 1", "Station 2", "km", "Objective%", "Outage%",
+                        "Rain%");
     for (int i = 0; i < record.hopCount; ++i) {
         const RouteHopSlot& slot = route.slots[static_cast<std::size_t>(i)];
-        const auto file = cp1252ToUtf8(record.hopFile[static_cast<std::size_t>(i)].view());
-        const std::string rain = slot.rainUnavail < 0 ? "-" : percent(slot.rainUnavail);
-        std::printf("%3d  %-14s %-19s %-19s %8s %10s %10s %10s\n", i + 1, file.c_str(),
-                    cp1252ToUtf8(slot.station1.view()).c_str(),
-                    cp1252ToUtf8(slot.station2.view()).c_str(),
-                    formatFixed(slot.lengthKm, 1).c_str(), percent(slot.objective).c_str(),
-                    percent(slot.outage).c_str(), rain.c_str());
+        std::cout << hopRow(
+            std::to_string(i + 1), cp1252ToUtf8(record.hopFile[static_cast<std::size_t>(i)].view()),
+            cp1252ToUtf8(slot.station1.view()), cp1252ToUtf8(slot.station2.view()),
+            formatFixed(slot.lengthKm, 1), percent(slot.objective), percent(slot.outage),
+            slot.rainUnavail < 0 ? "-" : percent(slot.rainUnavail));
     }
-    std::fflush(stdout);
     std::cout << "Current route outage : " << percent(record.totalOutage) << " %\n"
               << "Route objective      : " << percent(record.objective) << " %\n"
               << "Design margin        : " << percent(designMarginPct(record)) << " %\n";
@@ -171,13 +180,11 @@ int runNew(CliContext& context, const NewJob& job) {
     if (!context.loadLibrary()) {
         return kExitUnusable;
     }
-    std::ifstream in(job.from, std::ios::binary);
-    if (!in) {
+    const auto document = readWholeFile(job.from);
+    if (!document) {
         reportError(job.from + ": cannot open");
         return kExitUnusable;
     }
-    const std::string document{std::istreambuf_iterator<char>(in),
-                               std::istreambuf_iterator<char>()};
     const std::filesystem::path output = std::filesystem::absolute(job.output);
     std::error_code error;
     if (!job.force && std::filesystem::exists(output, error)) {
@@ -185,7 +192,7 @@ int runNew(CliContext& context, const NewJob& job) {
         return kExitUnusable;
     }
     RoutePlan plan;
-    if (const std::string problem = readPlan(document, plan); !problem.empty()) {
+    if (const std::string problem = readPlan(*document, plan); !problem.empty()) {
         reportError(job.from + ": " + problem);
         return kExitUnusable;
     }

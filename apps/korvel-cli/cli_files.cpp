@@ -1,8 +1,21 @@
-#include "output_file.h"
+#include "cli_files.h"
 
 #include <fstream>
+#include <iterator>
 
 namespace korvel::cli {
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return contents;
+}
 
 std::string writeNewFile(const std::filesystem::path& file, std::span<const char> bytes,
                          bool force) {

@@ -1,11 +1,15 @@
 #pragma once
-// Files the tool creates on request.
+// Files the tool reads whole and creates on request.
 
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 
 namespace korvel::cli {
+
+// The whole file, or nothing when it cannot be read.
+std::optional<std::string> readWholeFile(const std::filesystem::path& file);
 
 // Writes `bytes` to a new file; an existing file is replaced only with `force`. Returns an empty
 // string on success, else what went wrong.
