@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "hop_preparation.h"
+#include "hopfile/hop_preparation.h"
 #include "library/library_file.h"
 
 namespace korvel::cli {

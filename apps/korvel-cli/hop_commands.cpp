@@ -13,7 +13,7 @@
 #include "exit_codes.h"
 #include "hop_fields.h"
 #include "hop_json.h"
-#include "hop_preparation.h"
+#include "hopfile/hop_preparation.h"
 #include "hopfile/hop_file.h"
 #include "library/new_hop.h"
 #include "platform/text_encoding.h"

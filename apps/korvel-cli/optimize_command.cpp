@@ -7,7 +7,7 @@
 #include "calculation_output.h"
 #include "commands.h"
 #include "exit_codes.h"
-#include "hop_preparation.h"
+#include "hopfile/hop_preparation.h"
 #include "hopfile/hop_file.h"
 #include "json_writer.h"
 #include "optimize/combination_search.h"

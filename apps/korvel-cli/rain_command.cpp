@@ -11,8 +11,8 @@
 #include "exit_codes.h"
 #include "hopfile/hop_file.h"
 #include "json_writer.h"
-#include "ui/format_fixed.h"
-#include "ui/numeric_entry.h"
+#include "fields/format_fixed.h"
+#include "fields/numeric_entry.h"
 
 namespace korvel::cli {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "commands.h"
 #include "exit_codes.h"
-#include "hop_preparation.h"
+#include "hopfile/hop_preparation.h"
 #include "hopfile/hop_file.h"
 #include "library/new_hop.h"
 #include "platform/ini_profile.h"

@@ -13,7 +13,7 @@
 #include "cli_files.h"
 #include "commands.h"
 #include "exit_codes.h"
-#include "hop_preparation.h"
+#include "hopfile/hop_preparation.h"
 #include "json_writer.h"
 #include "library/new_hop.h"
 #include "platform/text_encoding.h"
@@ -25,7 +25,7 @@
 #include "route/route_reset.h"
 #include "route/route_summary.h"
 #include "route_loading.h"
-#include "ui/format_fixed.h"
+#include "fields/format_fixed.h"
 
 namespace korvel::cli {
 namespace {

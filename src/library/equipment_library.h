@@ -59,6 +59,8 @@ struct EquipmentLibrary {
 
     int radioCount() const { return static_cast<int>(radios.size()); }
     int feederTableCount() const { return static_cast<int>(feederTables.size()); }
+    // The user-editable OTHER radio is known by its place: the library's last.
+    bool isOtherRadio(int radioIndex) const { return radioIndex == radioCount() - 1; }
 
     // nullptr when the index lies outside the table.
     const RadioEntry* radio(int index) const;

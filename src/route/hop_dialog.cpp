@@ -6,8 +6,8 @@
 #include "route/hop_slot_reader.h"
 #include "route/objective_division.h"
 #include "route/route_names.h"
-#include "ui/format_fixed.h"
-#include "ui/numeric_entry.h"
+#include "fields/format_fixed.h"
+#include "fields/numeric_entry.h"
 
 namespace korvel {
 

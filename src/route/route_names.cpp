@@ -1,7 +1,7 @@
 #include "route/route_names.h"
 
 #include "hopfile/hop_file.h"
-#include "ui/route_file_name.h"
+#include "fields/route_file_name.h"
 
 namespace korvel {
 

@@ -8,8 +8,8 @@
 #include "route/objective_division.h"
 #include "route/route_folder.h"
 #include "route/route_names.h"
-#include "ui/numeric_entry.h"
-#include "ui/numeric_text.h"
+#include "fields/numeric_entry.h"
+#include "fields/numeric_text.h"
 
 namespace korvel {
 

@@ -12,7 +12,7 @@
 #include "route/route_screen.h"
 #include "route/route_summary.h"
 #include "route/route_test_support.h"
-#include "ui/format_fixed.h"
+#include "fields/format_fixed.h"
 
 namespace korvel {
 namespace {

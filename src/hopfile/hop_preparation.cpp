@@ -1,10 +1,10 @@
-#include "hop_preparation.h"
+#include "hopfile/hop_preparation.h"
 
 #include "engine/fading.h"
 #include "hopfile/hop_file.h"
 #include "library/new_hop.h"
 
-namespace korvel::cli {
+namespace korvel {
 
 void commitFeederPosition(HopState& hop, const EquipmentLibrary& library) {
     const FeederPosition position =
@@ -39,11 +39,10 @@ bool loadHopForCalculation(const std::filesystem::path& file, const EquipmentLib
     if (!readHopFile(hop, library, file, messages)) {
         return false;
     }
-    // The Radio page knows the user-editable OTHER radio by its place: the library's last.
-    hop.selection.otherRadio = hop.selection.radioIndex == library.radioCount() - 1;
+    hop.selection.otherRadio = library.isOtherRadio(hop.selection.radioIndex);
     commitFeederPosition(hop, library);
     prepareSelectiveMargin(hop);
     return true;
 }
 
-} // namespace korvel::cli
+} // namespace korvel

@@ -1,4 +1,4 @@
-#include "ui/route_file_name.h"
+#include "fields/route_file_name.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "ui/numeric_entry.h"
+#include "fields/numeric_entry.h"
 
-#include "ui/numeric_text.h"
+#include "fields/numeric_text.h"
 
 namespace korvel {
 

@@ -1,4 +1,4 @@
-#include "ui/format_fixed.h"
+#include "fields/format_fixed.h"
 
 #include <algorithm>
 #include <array>

@@ -9,7 +9,7 @@
 #include "library/equipment_library.h"
 #include "platform/messages.h"
 
-namespace korvel::cli {
+namespace korvel {
 
 // Feeder table and row for the frequency; feeder indices past the table's types go back to 0.
 void commitFeederPosition(HopState& hop, const EquipmentLibrary& library);
@@ -22,4 +22,4 @@ void prepareSelectiveMargin(HopState& hop);
 bool loadHopForCalculation(const std::filesystem::path& file, const EquipmentLibrary& library,
                            Messages& messages, HopState& hop);
 
-} // namespace korvel::cli
+} // namespace korvel

@@ -1,4 +1,4 @@
-#include "ui/numeric_text.h"
+#include "fields/numeric_text.h"
 
 #include <charconv>
 #include <cstddef>

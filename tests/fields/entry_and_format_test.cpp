@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "platform/recording_messages.h"
-#include "ui/format_fixed.h"
-#include "ui/numeric_entry.h"
-#include "ui/numeric_text.h"
-#include "ui/route_file_name.h"
+#include "fields/format_fixed.h"
+#include "fields/numeric_entry.h"
+#include "fields/numeric_text.h"
+#include "fields/route_file_name.h"
 
 namespace korvel {
 namespace {

@@ -1,0 +1,28 @@
+#pragma once
+// The FileChooser port: the Save and Open dialogs for hop and route files.
+
+#include <optional>
+#include <string>
+
+namespace korvel {
+
+enum class FileDialogUse {
+    SaveHop,   // "Hop files (*.hop)", default extension "hop", ask before overwriting
+    OpenHop,   // same filters, the file must exist
+    OpenRoute, // "Route files (*.rou)", default extension "rou", the file must exist
+};
+
+struct ChosenFile {
+    std::string fullName; // folders and name, Windows-1252
+    std::string bareName; // name and extension only
+};
+
+class FileChooser {
+  public:
+    virtual ~FileChooser() = default;
+    // Runs the dialog; nothing when the user cancelled. The default extension is already
+    // appended to a name typed without one.
+    virtual std::optional<ChosenFile> choose(FileDialogUse use) = 0;
+};
+
+} // namespace korvel

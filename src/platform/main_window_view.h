@@ -1,0 +1,42 @@
+#pragma once
+// The MainWindowView port: the main window around the pages: title, menu, banner, lifetime.
+
+#include <string_view>
+
+namespace korvel {
+
+// Menu commands and the commands pages post to the shell.
+enum class Command {
+    ShortGuide = 40001,
+    About = 701,
+    RadioPage = 103,
+    BasicsPage = 104,
+    FormPage = 105,
+    New = 106,
+    Save = 107,
+    Print = 108,
+    ViewHops = 109,
+    HopBox = 110,
+    Exit = 111,
+    NextWindow = 112,
+    RouteScreen = 1002,
+    LeavePage = 1999,
+};
+
+class MainWindowView {
+  public:
+    virtual ~MainWindowView() = default;
+    virtual void setTitle(std::string_view cp1252Title) = 0;
+    virtual void setMenuEnabled(Command item, bool enabled) = 0;
+    virtual void setMenuChecked(Command item, bool checked) = 0;
+    // Draws the banner and the notice onto the window; erased by the next page.
+    virtual void drawBanner() = 0;
+    virtual void eraseBanner() = 0;
+    // Delivers the command to the shell once the current one has been handled, as a posted
+    // message would.
+    virtual void postCommand(Command command) = 0;
+    // Ends the program with the exit code once the current command has been handled.
+    virtual void quit(int exitCode) = 0;
+};
+
+} // namespace korvel
