@@ -1,0 +1,40 @@
+#pragma once
+// The application shell: start-up, the menu commands, switching pages, the save prompt, New and
+// closing. The desktop program creates one Shell over the one Session and forwards the main
+// window's events to it; everything the user sees goes through the session's ports.
+
+#include <string>
+
+#include "platform/main_window_view.h"
+
+namespace korvel {
+
+class Session;
+
+class Shell {
+  public:
+    explicit Shell(Session& session);
+    ~Shell();
+    Shell(const Shell&) = delete;
+    Shell& operator=(const Shell&) = delete;
+
+    // After the main window exists: date settings, the library, the resets, the title, the
+    // banner and the start panel. False when the program must end (the library's own message
+    // has been shown).
+    bool start();
+    // A hop file named on the command line: opened as MODIFY OLD HOP does.
+    void openHopFile(const std::string& path);
+
+    // Menu items, keys and posted commands.
+    void onCommand(Command command);
+    // The user closes the main window. True: destroy it (the caller then quits with 0).
+    bool onCloseRequest();
+    // The session manager asks whether the session may end.
+    bool onShutdownQuery();
+    // The user's settings changed: printer check and date settings again.
+    void onSettingsChanged();
+
+    [[nodiscard]] int currentPageId() const;
+};
+
+} // namespace korvel
