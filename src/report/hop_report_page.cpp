@@ -1,259 +1,304 @@
 #include "report/hop_report_page.h"
 
 #include "platform/print_device.h"
-#include "report/hop_report_facts.h"
+#include "report/hop_report_context.h"
 #include "report/report_page_pen.h"
 #include "report/report_text.h"
 
 namespace korvel {
+namespace {
 
-void drawHopReportPage(PrintDevice& device, const HopState& hop, const EquipmentLibrary& library,
-                       ReportLanguage language, std::string_view hopFileName,
-                       std::string_view dateStamp) {
-    const HopRecord r = hop.record; // the report reads one snapshot throughout
-    const HopResults& x = hop.results;
-    const HopReportFacts f = hopReportFacts(hop, library, language, hopFileName);
-    const HemisphereLetters letters = hemisphereLetters(HopReportForm::Page, language);
-    const bool fr = language == ReportLanguage::French;
-    const std::string dateText(dateStamp);
-    const char* date = dateText.c_str();
-    const std::string hopFileText(hopFileName);
-    const char* hopFile = hopFileText.c_str();
-    // The English page shows three decimals of the factor, every other form two.
-    const std::string K = fr ? exponentText(x.K, 2, 5) : exponentText(x.K, 3, 5);
-    ReportPagePen pen(device, 6 * device.averageCharWidth(), 2 * device.lineHeight());
-
-    pen.draw(formatted(" %s%30s", kCompanyLine, date));
+// Rows 1 to 4: the company line and date, the hop's info, the title, the radio and method.
+void drawHead(ReportPagePen& pen, const HopReportContext& report) {
+    const bool french = report.french;
+    pen.draw(formatted(" %s%30s", kCompanyLine, report.dateStamp.c_str()));
     pen.advance(1);
-    pen.draw(formatted(" %s", r.info.str().c_str()));
-    pen.advance(fr ? 3 : 2);
-    pen.draw(formatted(" %s", f.title.c_str()));
+    pen.draw(formatted(" %s", report.info.c_str()));
+    pen.advance(french ? 3 : 2);
+    pen.draw(formatted(" %s", report.title.c_str()));
     pen.advance(1);
-    pen.draw(formatted(" %s", f.radioAndMethod.c_str()));
+    pen.draw(formatted(" %s", report.radioAndMethod.c_str()));
     pen.advance(2);
-    pen.draw(formatted(fr ? " Le bond en question de         %-15s \xE0 %-15s"
-                          : " Calculated hop from      %-15s to  %-15s",
-                       r.station1Name.str().c_str(), r.station2Name.str().c_str()));
-    pen.advance(fr ? 2 : 1.5);
-    pen.draw(formatted(fr ? " Fr\xE9quence radio\xE9lectrique     %5.1lf GHz %s"
-                          : " Radio frequency       %5.1lf GHz %s",
-                       r.frequencyGHz, f.rainData ? f.polarizationWord.c_str() : ""));
+}
+
+// Rows 5 to 12: the stations, frequency, hop length, position, pL, the geoclimatic factor
+// and the rain rate.
+void drawPath(ReportPagePen& pen, const HopReportContext& report) {
+    const bool french = report.french;
+    const HopRecord& record = report.record;
+    pen.draw(formatted(french ? " Le bond en question de         %-15s \xE0 %-15s"
+                              : " Calculated hop from      %-15s to  %-15s",
+                       report.station1Name.c_str(), report.station2Name.c_str()));
+    pen.advance(french ? 2 : 1.5);
+    pen.draw(formatted(french ? " Fr\xE9quence radio\xE9lectrique     %5.1lf GHz %s"
+                              : " Radio frequency       %5.1lf GHz %s",
+                       record.frequencyGHz,
+                       report.rainData ? report.polarizationWord.c_str() : ""));
     pen.advance(1);
-    pen.draw(formatted(fr ? " Longueur du bond              %5.1lf km"
-                          : " Hop length            %5.1lf km",
-                       r.hopLengthKm));
+    pen.draw(formatted(french ? " Longueur du bond              %5.1lf km"
+                              : " Hop length            %5.1lf km",
+                       record.hopLengthKm));
+    pen.advance(1);
+    pen.draw(formatted(french ? " Latitude                     %5.0lf%s"
+                              : " Latitude            %5.0lf%s",
+                       record.latitudeDeg, report.northSouthLetter));
+    pen.advance(1);
+    pen.draw(formatted(french ? " Longitude                    %5.0lf%s"
+                              : " Longitude           %5.0lf%s",
+                       record.longitudeDeg, report.eastWestLetter));
+    pen.advance(1);
+    pen.draw(formatted(french ? " Pourcentage pL                %5.1lf %%"
+                              : " Percentage pL         %5.1lf %%",
+                       record.pLPct));
     pen.advance(1);
     pen.draw(
-        formatted(fr ? " Latitude                     %5.0lf%s" : " Latitude            %5.0lf%s",
-                  r.latitudeDeg, northSouthLetter(r, letters)));
-    pen.advance(1);
-    pen.draw(
-        formatted(fr ? " Longitude                    %5.0lf%s" : " Longitude           %5.0lf%s",
-                  r.longitudeDeg, eastWestLetter(r, letters)));
-    pen.advance(1);
-    pen.draw(formatted(fr ? " Pourcentage pL                %5.1lf %%"
-                          : " Percentage pL         %5.1lf %%",
-                       r.pLPct));
-    pen.advance(1);
-    pen.draw(formatted(
-        fr ? " Facteur g\xE9oclimatique           %s" : " Geoclimatic factor      %s", K.c_str()));
-    if (f.rainData) {
+        formatted(french ? " Facteur g\xE9oclimatique           %s" : " Geoclimatic factor      %s",
+                  report.geoclimaticFactor.c_str()));
+    if (report.rainData) {
         pen.advance(1);
-        pen.draw(formatted(fr ? " Intensit\xE9 de pluie (0.01%%)    %5.1lf mm/h"
-                              : " Rainrate (0.01%%)      %5.1lf mm/h",
-                           r.rainRateMmH));
+        pen.draw(formatted(french ? " Intensit\xE9 de pluie (0.01%%)    %5.1lf mm/h"
+                                  : " Rainrate (0.01%%)      %5.1lf mm/h",
+                           record.rainRateMmH));
     }
     pen.advance(1.5);
-    pen.draw(formatted(fr ? " Altitude des stations           %5.1lf m            %5.1lf m"
-                          : " Station heights            %5.1lf m            %5.1lf m",
-                       r.station1HeightM, r.station2HeightM));
+}
+
+// Rows 13 to 20: station and antenna heights, the feeders, the antenna diameters.
+void drawStationsAndFeeders(ReportPagePen& pen, const HopReportContext& report) {
+    const bool french = report.french;
+    const HopRecord& record = report.record;
+    pen.draw(formatted(french ? " Altitude des stations           %5.1lf m            %5.1lf m"
+                              : " Station heights            %5.1lf m            %5.1lf m",
+                       record.station1HeightM, record.station2HeightM));
     pen.advance(1);
-    pen.draw(formatted(fr ? " (niveaux de r\xE9"
-                            "f\xE9rence)"
-                          : " (reference levels)"));
+    pen.draw(formatted(french ? " (niveaux de r\xE9"
+                                "f\xE9rence)"
+                              : " (reference levels)"));
     pen.advance(1);
-    pen.draw(formatted(fr ? " Hauteur d'antenne (sup\xE9rieurs   %5.1lf m            %5.1lf m"
-                          : " Antenna heights            %5.1lf m            %5.1lf m",
-                       r.antenna1HeightM, r.antenna2HeightM));
+    pen.draw(formatted(french ? " Hauteur d'antenne (sup\xE9rieurs   %5.1lf m            %5.1lf m"
+                              : " Antenna heights            %5.1lf m            %5.1lf m",
+                       record.antenna1HeightM, record.antenna2HeightM));
     pen.advance(1);
-    pen.draw(formatted(fr ? " aux niveaux r\xE9"
-                            "f\xE9rence de station)"
-                          : " (above station ref. levels)"));
+    pen.draw(formatted(french ? " aux niveaux r\xE9"
+                                "f\xE9rence de station)"
+                              : " (above station ref. levels)"));
     pen.advance(1);
-    pen.draw(formatted(fr ? " Longueur du feeder              %5.1lf m            %5.1lf m"
-                          : " Feeder lengths             %5.1lf m            %5.1lf m",
-                       r.feeder1LengthM, r.feeder2LengthM));
+    pen.draw(formatted(french ? " Longueur du feeder              %5.1lf m            %5.1lf m"
+                              : " Feeder lengths             %5.1lf m            %5.1lf m",
+                       record.feeder1LengthM, record.feeder2LengthM));
     pen.advance(1);
-    pen.draw(formatted(fr ? " Pertes dans le feeder/100m      %5.1lf dB           %5.1lf dB"
-                          : " Feeder loss/100m           %5.1lf dB           %5.1lf dB",
-                       r.feeder1LossDbPer100m, r.feeder2LossDbPer100m));
+    pen.draw(formatted(french ? " Pertes dans le feeder/100m      %5.1lf dB           %5.1lf dB"
+                              : " Feeder loss/100m           %5.1lf dB           %5.1lf dB",
+                       record.feeder1LossDbPer100m, record.feeder2LossDbPer100m));
     pen.advance(1);
-    if (f.libraryFeeders) {
-        pen.draw(formatted(fr ? " Type de feeder                  %-12.12s       %-12.12s"
-                              : " Feeder type                 %-12.12s       %-12.12s",
-                           f.feeder1Name.c_str(), f.feeder2Name.c_str()));
+    if (report.libraryFeeders) {
+        pen.draw(formatted(french ? " Type de feeder                  %-12.12s       %-12.12s"
+                                  : " Feeder type                 %-12.12s       %-12.12s",
+                           report.feeder1Name.c_str(), report.feeder2Name.c_str()));
         pen.advance(1);
     }
-    pen.draw(formatted(fr ? " Diam\xE8tre d'antenne              %5.1lf m            %5.1lf m"
-                          : " Antenna diameters          %5.1lf m            %5.1lf m",
-                       r.antenna1DiameterM, r.antenna2DiameterM));
+    pen.draw(formatted(french ? " Diam\xE8tre d'antenne              %5.1lf m            %5.1lf m"
+                              : " Antenna diameters          %5.1lf m            %5.1lf m",
+                       record.antenna1DiameterM, record.antenna2DiameterM));
     pen.advance(2);
-    pen.draw(formatted(fr ? " Puissance de l'\xE9metteur                   Ptx %5.1lf dBm"
-                          : " Transmitter output power            Ptx %5.1lf dBm",
-                       r.ptxDbm));
+}
+
+// Rows 21 to 33: the link budget down to the receiver threshold and its degradation.
+void drawLinkBudget(ReportPagePen& pen, const HopReportContext& report) {
+    const bool french = report.french;
+    const HopRecord& record = report.record;
+    const HopResults& results = report.results;
+    pen.draw(formatted(french ? " Puissance de l'\xE9metteur                   Ptx %5.1lf dBm"
+                              : " Transmitter output power            Ptx %5.1lf dBm",
+                       record.ptxDbm));
     pen.advance(2);
-    pen.draw(formatted(fr ? " Affaiblissement en espace libre      Lo  %5.1lf dB"
-                          : " Free space loss            Lo           %5.1lf dB",
-                       x.Lo));
+    pen.draw(formatted(french ? " Affaiblissement en espace libre      Lo  %5.1lf dB"
+                              : " Free space loss            Lo           %5.1lf dB",
+                       results.Lo));
     pen.advance(1);
-    pen.draw(formatted(fr ? " Affaiblissement additionel d\xFB au sol Lad %5.1lf dB"
-                          : " Additional terrain loss    Lad          %5.1lf dB",
-                       r.addTerrainLossDb));
+    pen.draw(formatted(french ? " Affaiblissement additionel d\xFB au sol Lad %5.1lf dB"
+                              : " Additional terrain loss    Lad          %5.1lf dB",
+                       record.addTerrainLossDb));
     pen.advance(1);
-    pen.draw(formatted(fr ? " Pertes de d\xE9rivation d'antenne       Lbr %5.1lf dB    %s"
-                          : " Antenna branching  loss    Lbr          %5.1lf dB    %s",
-                       r.branchingLossDb, f.modeTag.c_str()));
+    pen.draw(formatted(french ? " Pertes de d\xE9rivation d'antenne       Lbr %5.1lf dB    %s"
+                              : " Antenna branching  loss    Lbr          %5.1lf dB    %s",
+                       record.branchingLossDb, report.modeTag.c_str()));
     pen.advance(1);
-    pen.draw(formatted(fr ? " Pertes dans le feeder                Lc1 %5.1lf dB"
-                          : " Feeder losses              Lc1          %5.1lf dB",
-                       x.Lc1));
+    pen.draw(formatted(french ? " Pertes dans le feeder                Lc1 %5.1lf dB"
+                              : " Feeder losses              Lc1          %5.1lf dB",
+                       results.Lc1));
     pen.advance(1);
-    pen.draw(formatted(fr ? "       (avec connecteurs)             Lc2 %5.1lf dB"
-                          : "       (incl. connectors)   Lc2          %5.1lf dB",
-                       x.Lc2));
+    pen.draw(formatted(french ? "       (avec connecteurs)             Lc2 %5.1lf dB"
+                              : "       (incl. connectors)   Lc2          %5.1lf dB",
+                       results.Lc2));
     pen.advance(1);
-    pen.draw(formatted(fr ? " Gain d'antenne                       Ga1 %5.1lf dBi"
-                          : " Antenna gains              Ga1          %5.1lf dBi",
-                       r.antenna1GainDbi));
+    pen.draw(formatted(french ? " Gain d'antenne                       Ga1 %5.1lf dBi"
+                              : " Antenna gains              Ga1          %5.1lf dBi",
+                       record.antenna1GainDbi));
     pen.advance(1);
-    pen.draw(formatted(fr ? "                                      Ga2 %5.1lf dBi"
-                          : "                            Ga2          %5.1lf dBi",
-                       r.antenna2GainDbi));
+    pen.draw(formatted(french ? "                                      Ga2 %5.1lf dBi"
+                              : "                            Ga2          %5.1lf dBi",
+                       record.antenna2GainDbi));
     pen.advance(2);
-    pen.draw(formatted(fr ? " Affaiblissement sur le bond             Lho    %5.1lf     dB"
-                          : " Hop loss in nonfaded state        Lho   %5.1lf     dB",
-                       x.Lho));
+    pen.draw(formatted(french ? " Affaiblissement sur le bond             Lho    %5.1lf     dB"
+                              : " Hop loss in nonfaded state        Lho   %5.1lf     dB",
+                       results.Lho));
     pen.advance(1);
-    pen.draw(formatted(fr ? " Niveau nominal de r\xE9"
-                            "ception             Prx    %5.1lf     dBm"
-                          : " Received unfaded power            Prx   %5.1lf     dBm",
-                       x.Prx));
+    pen.draw(formatted(french ? " Niveau nominal de r\xE9"
+                                "ception             Prx    %5.1lf     dBm"
+                              : " Received unfaded power            Prx   %5.1lf     dBm",
+                       results.Prx));
     pen.advance(1);
-    pen.draw(formatted(fr ? " Puissance de seuil du r\xE9"
-                            "cepteur         Prxth  %5.1lf     dBm"
-                          : " Receiver threshold power          Prxth %5.1lf     dBm",
-                       r.prxthDbm + r.thresholdDegradationDb));
+    pen.draw(formatted(french ? " Puissance de seuil du r\xE9"
+                                "cepteur         Prxth  %5.1lf     dBm"
+                              : " Receiver threshold power          Prxth %5.1lf     dBm",
+                       report.thresholdWithDegradationDbm()));
     pen.advance(1);
-    pen.draw(formatted(fr ? " avec TEB 10 %2i" : " at BER 10 %2i", int{r.berExponent}));
-    if (f.thresholdDegradation) {
+    pen.draw(formatted(french ? " avec TEB 10 %2i" : " at BER 10 %2i", report.berExponent()));
+    if (report.thresholdDegradation) {
         pen.advance(1);
-        pen.draw(formatted(fr ? " Avec deg. de seuil Y  %3.1lf dB"
-                              : " Incl. threshold deg. Y  %3.1lf dB",
-                           r.thresholdDegradationDb));
+        pen.draw(formatted(french ? " Avec deg. de seuil Y  %3.1lf dB"
+                                  : " Incl. threshold deg. Y  %3.1lf dB",
+                           record.thresholdDegradationDb));
     }
     pen.advance(1.5);
-    pen.draw(formatted(fr ? " Marge d'\xE9vanouissement uniforme         M      %5.1lf     dB"
-                          : " Flat fading margin                M     %5.1lf     dB",
-                       x.M));
+}
+
+// Rows 34 to 39: the fading margins, the outage times and the rain unavailability.
+void drawOutage(ReportPagePen& pen, const HopReportContext& report) {
+    const bool french = report.french;
+    const HopResults& results = report.results;
+    pen.draw(formatted(french ? " Marge d'\xE9vanouissement uniforme         M      %5.1lf     dB"
+                              : " Flat fading margin                M     %5.1lf     dB",
+                       results.M));
     pen.advance(1);
-    if (f.selectiveFading) {
+    if (report.selectiveFading) {
         pen.draw(
-            formatted(fr ? " Marge d'\xE9vanouissement s\xE9lectif         Msm    %5.1lf     dB"
-                         : " Selective fading margin           Msm   %5.1lf     dB",
-                      x.Msm));
+            formatted(french ? " Marge d'\xE9vanouissement s\xE9lectif         Msm    %5.1lf     dB"
+                             : " Selective fading margin           Msm   %5.1lf     dB",
+                      results.Msm));
         pen.advance(1.5);
     } else {
         pen.advance(1);
     }
-    pen.draw(formatted(fr ? " Dur\xE9"
-                            "e d'interruption uniforme           pfm    %7.4lf   %%"
-                          : " Calculated flat outage time       pfm   %7.4lf   %%",
-                       x.pfm));
+    pen.draw(formatted(french ? " Dur\xE9"
+                                "e d'interruption uniforme           pfm    %7.4lf   %%"
+                              : " Calculated flat outage time       pfm   %7.4lf   %%",
+                       results.pfm));
     pen.advance(1);
-    if (f.selectiveFading) {
-        pen.draw(formatted(fr ? " Dur\xE9"
-                                "e d'interruption s\xE9lective          psm    %7.4lf   %%"
-                              : " Calculated selective outage time  psm   %7.4lf   %%",
-                           x.psm));
+    if (report.selectiveFading) {
+        pen.draw(formatted(french ? " Dur\xE9"
+                                    "e d'interruption s\xE9lective          psm    %7.4lf   %%"
+                                  : " Calculated selective outage time  psm   %7.4lf   %%",
+                           results.psm));
     }
-    pen.advance(fr ? 2 : 1);
-    pen.draw(formatted(fr ? " Dur\xE9"
-                            "e d'interruption totale (sans div)  p      %7.4lf   %%"
-                          : " Total outage time (nondiversity)  p     %7.4lf   %%",
-                       x.p));
+    pen.advance(french ? 2 : 1);
+    pen.draw(formatted(french ? " Dur\xE9"
+                                "e d'interruption totale (sans div)  p      %7.4lf   %%"
+                              : " Total outage time (nondiversity)  p     %7.4lf   %%",
+                       results.p));
     pen.advance(1);
-    if (f.rainData) {
-        pen.draw(formatted(fr ? " Indisponibilit\xE9 annuelle due \xE0 la pluie        %7.4lf   %%"
-                              : " Annual unavailability due to rain       %7.4lf   %%",
-                           x.rainAnnualPct));
+    if (report.rainData) {
+        pen.draw(formatted(french
+                               ? " Indisponibilit\xE9 annuelle due \xE0 la pluie        %7.4lf   %%"
+                               : " Annual unavailability due to rain       %7.4lf   %%",
+                           results.rainAnnualPct));
     }
     pen.advance(1);
+}
 
-    if (f.diversity == DiversityMode::No) {
+// Rows 40 to 51: the diversity block, or its filler without diversity.
+void drawDiversity(ReportPagePen& pen, const HopReportContext& report) {
+    const bool french = report.french;
+    const HopRecord& record = report.record;
+    const HopResults& results = report.results;
+    if (report.diversity == DiversityMode::No) {
         pen.advance(13); // in place of rows 40 to 51
     } else {
-        if (f.diversity == DiversityMode::Freq) {
+        if (report.diversity == DiversityMode::Freq) {
             pen.advance(3);
-            pen.draw(formatted(fr ? " Avec diversit\xE9 de fr\xE9quence :"
-                                  : " With frequency diversity :"));
+            pen.draw(formatted(french ? " Avec diversit\xE9 de fr\xE9quence :"
+                                      : " With frequency diversity :"));
             pen.advance(1);
-            pen.draw(formatted(fr ? " Diff\xE9rence de fr\xE9quence            Fd  %5.3lf"
-                                  : " Frequency difference       Fd  %5.3lf",
-                               r.frequencyDifferenceGHz));
-            pen.advance(1);
-        }
-        if (f.diversity == DiversityMode::Space) {
-            pen.advance(1);
-            pen.draw(formatted(fr ? " Avec la diversit\xE9 d'espace:" : " With space diversity :"));
-            pen.advance(1);
-            pen.draw(formatted(fr ? " Diam\xE8tre d'antenne de diversit\xE9    Dd  %5.1lf m"
-                                  : " Diversity antenna diameter Dd  %5.1lf m",
-                               r.diversityDiameterM));
-            pen.advance(1);
-            pen.draw(formatted(fr ? " Gain d'antenne                     Gd  %5.1lf dBi"
-                                  : " Antenna gain               Gd  %5.1lf dBi",
-                               r.diversityGainDbi));
-            pen.advance(1);
-            pen.draw(formatted(fr ? " Distance de diversit\xE9              s   %5.1lf m"
-                                  : " Antenna spacing            s   %5.1lf m",
-                               r.antennaSpacingM));
+            pen.draw(formatted(french ? " Diff\xE9rence de fr\xE9quence            Fd  %5.3lf"
+                                      : " Frequency difference       Fd  %5.3lf",
+                               record.frequencyDifferenceGHz));
             pen.advance(1);
         }
-        pen.draw(formatted(fr ? " Facteur d'am\xE9lioration (uniforme)  Ifm %5.1lf"
-                              : " Diversity improvement      Ifm %5.1lf",
-                           x.Ifm));
+        if (report.diversity == DiversityMode::Space) {
+            pen.advance(1);
+            pen.draw(
+                formatted(french ? " Avec la diversit\xE9 d'espace:" : " With space diversity :"));
+            pen.advance(1);
+            pen.draw(formatted(french ? " Diam\xE8tre d'antenne de diversit\xE9    Dd  %5.1lf m"
+                                      : " Diversity antenna diameter Dd  %5.1lf m",
+                               record.diversityDiameterM));
+            pen.advance(1);
+            pen.draw(formatted(french ? " Gain d'antenne                     Gd  %5.1lf dBi"
+                                      : " Antenna gain               Gd  %5.1lf dBi",
+                               record.diversityGainDbi));
+            pen.advance(1);
+            pen.draw(formatted(french ? " Distance de diversit\xE9              s   %5.1lf m"
+                                      : " Antenna spacing            s   %5.1lf m",
+                               record.antennaSpacingM));
+            pen.advance(1);
+        }
+        pen.draw(formatted(french ? " Facteur d'am\xE9lioration (uniforme)  Ifm %5.1lf"
+                                  : " Diversity improvement      Ifm %5.1lf",
+                           results.Ifm));
         pen.advance(1);
-        if (f.selectiveFading) {
-            pen.draw(formatted(fr ? " Facteur d'am\xE9lioration (s\xE9lectif)  Ism %5.1lf"
-                                  : " Diversity improvement      Ism %5.1lf",
-                               x.Ism));
+        if (report.selectiveFading) {
+            pen.draw(formatted(french ? " Facteur d'am\xE9lioration (s\xE9lectif)  Ism %5.1lf"
+                                      : " Diversity improvement      Ism %5.1lf",
+                               results.Ism));
         }
         pen.advance(2);
-        pen.draw(formatted(fr ? " Dur\xE9"
-                                "e d'interruption uniforme (div)      pfmd   %7.4lf   %%"
-                              : " Flat outage with diversity        pfmd  %7.4lf   %%",
-                           x.pfmd));
+        pen.draw(formatted(french ? " Dur\xE9"
+                                    "e d'interruption uniforme (div)      pfmd   %7.4lf   %%"
+                                  : " Flat outage with diversity        pfmd  %7.4lf   %%",
+                           results.pfmd));
         pen.advance(1);
-        if (f.selectiveFading) {
-            pen.draw(formatted(fr ? " Dur\xE9"
-                                    "e d'interruption s\xE9lective (div)     psmd   %7.4lf   %%"
-                                  : " Sel. outage with diversity        psmd  %7.4lf   %%",
-                               x.psmd));
+        if (report.selectiveFading) {
+            pen.draw(formatted(french ? " Dur\xE9"
+                                        "e d'interruption s\xE9lective (div)     psmd   %7.4lf   %%"
+                                      : " Sel. outage with diversity        psmd  %7.4lf   %%",
+                               results.psmd));
             pen.advance(1);
         } else {
             pen.advance(2);
         }
-        pen.draw(formatted(fr ? " Dur\xE9"
-                                "e d'interruption totale (div)        pd     %7.4lf   %%"
-                              : " Total outage with diversity       pd    %7.4lf   %%",
-                           x.pd));
+        pen.draw(formatted(french ? " Dur\xE9"
+                                    "e d'interruption totale (div)        pd     %7.4lf   %%"
+                                  : " Total outage with diversity       pd    %7.4lf   %%",
+                           results.pd));
         pen.advance(2);
     }
-    if (f.hopFileNamed) {
-        pen.draw(formatted("<%s>", hopFile));
+}
+
+// Rows 52 and 53: the hop file name and the library identification.
+void drawFoot(ReportPagePen& pen, const HopReportContext& report) {
+    if (report.hopFileNamed) {
+        pen.draw(formatted("<%s>", report.hopFileName.c_str()));
         pen.advance(1);
     }
-    pen.draw(formatted("<Library: %s>", f.libraryIdentification.c_str()));
+    pen.draw(formatted("<Library: %s>", report.libraryIdentification.c_str()));
+}
+
+} // namespace
+
+void drawHopReportPage(PrintDevice& device, const HopState& hop, const EquipmentLibrary& library,
+                       ReportLanguage language, std::string_view hopFileName,
+                       std::string_view dateStamp) {
+    const HopReportContext report =
+        hopReportContext(HopReportForm::Page, hop, library, language, hopFileName, dateStamp);
+    ReportPagePen pen(device, 6 * device.averageCharWidth(), 2 * device.lineHeight());
+    drawHead(pen, report);
+    drawPath(pen, report);
+    drawStationsAndFeeders(pen, report);
+    drawLinkBudget(pen, report);
+    drawOutage(pen, report);
+    drawDiversity(pen, report);
+    drawFoot(pen, report);
 }
 
 } // namespace korvel
