@@ -167,65 +167,81 @@ void writeOutage(ReportText& out, const HopReportContext& report) {
     }
 }
 
-// Rows 40 to 51: the diversity block, or its filler without diversity.
-void writeDiversity(ReportText& out, const HopReportContext& report) {
+// Rows 40 and 41: frequency diversity.
+void writeFrequencyDiversity(ReportText& out, const HopReportContext& report) {
     const bool french = report.french;
     const HopRecord& record = report.record;
-    const HopResults& results = report.results;
-    if (report.diversity == DiversityMode::No) {
-        out.addLineEnds(french ? 6 : 8); // in place of rows 40 to 51
-    } else {
-        if (report.diversity == DiversityMode::Freq) {
-            out.add(french ? "\n\nAvec diversit\xE9 de fr\xE9quence :\n"
-                           : "\n\nWith frequency diversity :\n");
-            out.add(french ? "Diff\xE9rence de fr\xE9quence\tFd\t%5.3lf\n"
-                           : "Frequency difference\tFd\t%5.3lf\n",
-                    record.frequencyDifferenceGHz);
-        }
-        if (report.diversity == DiversityMode::Space) {
-            out.add(french ? "\nAvec la diversit\xE9 d'espace:\n" : "\nWith space diversity :\n");
-            out.add(french ? "Diam\xE8tre d'antenne de diversit\xE9\tDd\t%5.1lf\tm\n"
-                           : "Diversity antenna diameter\tDd\t%5.1lf\tm\n",
-                    record.diversityDiameterM);
-            out.add(french ? "Gain d'antenne\tGd\t%5.1lf\tdBi\n"
-                           : "Antenna gain\tGd\t%5.1lf\tdBi\n",
-                    record.diversityGainDbi);
-            out.add(french ? "Distance de diversit\xE9\ts\t%5.1lf\tm\n"
-                           : "Antenna spacing\ts\t%5.1lf\tm\n",
-                    record.antennaSpacingM);
-            if (french) {
-                out.add("Separation verticale des antennes\ts\t%5.1lf\tm\n",
-                        record.antennaSpacingM);
-            }
-        }
-        out.add(french ? "Facteur d'am\xE9lioration (uniforme)\tIfm\t%5.1lf\n"
-                       : "Diversity improvement\tIfm\t%5.1lf\n",
-                results.Ifm);
-        if (report.selectiveFading) {
-            out.add(french ? "Facteur d'am\xE9lioration (s\xE9lectif)\tIsm\t%5.1lf\n\n"
-                           : "Diversity improvement\tIsm\t%5.1lf\n\n",
-                    results.Ism);
-        } else {
-            out.addLineEnds(1);
-        }
-        out.add(french ? "Dur\xE9"
-                         "e d'interruption uniforme (div)\tpfmd\t%7.4lf\t%%\n"
-                       : "Flat outage with diversity\tpfmd\t%7.4lf\t%%\n",
-                results.pfmd);
-        if (report.selectiveFading) {
-            out.add(french ? "Dur\xE9"
-                             "e d'interruption s\xE9lective (div)\tpsmd\t%7.4lf\t%%\n"
-                           : "Sel. outage with diversity\tpsmd\t%7.4lf\t%%\n",
-                    results.psmd);
-        } else {
-            out.addLineEnds(1);
-        }
-        out.add(french ? "Dur\xE9"
-                         "e d'interruption totale (div)\tpd\t%7.4lf\t%%\n"
-                       : "Total outage with diversity\tpd\t%7.4lf\t%%\n",
-                results.pd);
-        out.add("\n\n");
+    out.add(french ? "\n\nAvec diversit\xE9 de fr\xE9quence :\n"
+                   : "\n\nWith frequency diversity :\n");
+    out.add(french ? "Diff\xE9rence de fr\xE9quence\tFd\t%5.3lf\n"
+                   : "Frequency difference\tFd\t%5.3lf\n",
+            record.frequencyDifferenceGHz);
+}
+
+// Rows 42 to 45 (45a in French files): space diversity.
+void writeSpaceDiversity(ReportText& out, const HopReportContext& report) {
+    const bool french = report.french;
+    const HopRecord& record = report.record;
+    out.add(french ? "\nAvec la diversit\xE9 d'espace:\n" : "\nWith space diversity :\n");
+    out.add(french ? "Diam\xE8tre d'antenne de diversit\xE9\tDd\t%5.1lf\tm\n"
+                   : "Diversity antenna diameter\tDd\t%5.1lf\tm\n",
+            record.diversityDiameterM);
+    out.add(french ? "Gain d'antenne\tGd\t%5.1lf\tdBi\n" : "Antenna gain\tGd\t%5.1lf\tdBi\n",
+            record.diversityGainDbi);
+    out.add(french ? "Distance de diversit\xE9\ts\t%5.1lf\tm\n" : "Antenna spacing\ts\t%5.1lf\tm\n",
+            record.antennaSpacingM);
+    if (french) {
+        out.add("Separation verticale des antennes\ts\t%5.1lf\tm\n", record.antennaSpacingM);
     }
+}
+
+// Rows 46 to 51: the diversity improvement and the outage times with diversity.
+void writeDiversityImprovement(ReportText& out, const HopReportContext& report) {
+    const bool french = report.french;
+    const HopResults& results = report.results;
+    out.add(french ? "Facteur d'am\xE9lioration (uniforme)\tIfm\t%5.1lf\n"
+                   : "Diversity improvement\tIfm\t%5.1lf\n",
+            results.Ifm);
+    if (report.selectiveFading) {
+        out.add(french ? "Facteur d'am\xE9lioration (s\xE9lectif)\tIsm\t%5.1lf\n\n"
+                       : "Diversity improvement\tIsm\t%5.1lf\n\n",
+                results.Ism);
+    } else {
+        out.addLineEnds(1);
+    }
+    out.add(french ? "Dur\xE9"
+                     "e d'interruption uniforme (div)\tpfmd\t%7.4lf\t%%\n"
+                   : "Flat outage with diversity\tpfmd\t%7.4lf\t%%\n",
+            results.pfmd);
+    if (report.selectiveFading) {
+        out.add(french ? "Dur\xE9"
+                         "e d'interruption s\xE9lective (div)\tpsmd\t%7.4lf\t%%\n"
+                       : "Sel. outage with diversity\tpsmd\t%7.4lf\t%%\n",
+                results.psmd);
+    } else {
+        out.addLineEnds(1);
+    }
+    out.add(french ? "Dur\xE9"
+                     "e d'interruption totale (div)\tpd\t%7.4lf\t%%\n"
+                   : "Total outage with diversity\tpd\t%7.4lf\t%%\n",
+            results.pd);
+    out.add("\n\n");
+}
+
+// Rows 40 to 51, or the filler in their place without diversity.
+void writeDiversity(ReportText& out, const HopReportContext& report) {
+    switch (report.diversity) {
+    case DiversityMode::No:
+        out.addLineEnds(report.french ? 6 : 8); // in place of rows 40 to 51
+        return;
+    case DiversityMode::Freq:
+        writeFrequencyDiversity(out, report);
+        break;
+    case DiversityMode::Space:
+        writeSpaceDiversity(out, report);
+        break;
+    }
+    writeDiversityImprovement(out, report);
 }
 
 // Rows 52 and 53: the hop file name and the library identification.

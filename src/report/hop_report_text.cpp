@@ -177,66 +177,83 @@ void writeOutage(ReportText& out, const HopReportContext& report) {
     }
 }
 
-// Rows 40 to 51: the diversity block, or its filler without diversity.
-void writeDiversity(ReportText& out, const HopReportContext& report) {
+// Rows 40 and 41: frequency diversity.
+void writeFrequencyDiversity(ReportText& out, const HopReportContext& report) {
     const bool french = report.french;
     const HopRecord& record = report.record;
-    const HopResults& results = report.results;
-    if (report.diversity == DiversityMode::No) {
-        out.addLineEnds(13); // in place of rows 40 to 51
-    } else {
-        if (report.diversity == DiversityMode::Freq) {
-            out.add(french ? "\n\n\n     Avec diversit\xE9 de fr\xE9quence :\n"
-                           : "\n\n     With frequency diversity :\n");
-            out.add(french ? "     Diff\xE9rence de fr\xE9quence            Fd  %5.3lf\n"
-                           : "     Frequency difference              Fd     %5.3lf\n",
-                    record.frequencyDifferenceGHz);
-        }
-        if (report.diversity == DiversityMode::Space) {
-            out.add(french ? "\n     Avec la diversit\xE9 d'espace:\n"
-                           : "\n     With space diversity :\n");
-            out.add(french ? "     Diam\xE8tre d'antenne de diversit\xE9    Dd  %5.1lf m\n"
-                           : "     Diversity antenna diameter        Dd     %5.1lf m\n",
-                    record.diversityDiameterM);
-            out.add(french ? "     Gain d'antenne                     Gd  %5.1lf dBi\n"
-                           : "     Antenna gain                      Gd     %5.1lf dBi\n",
-                    record.diversityGainDbi);
-            out.add(french ? "     Distance de diversit\xE9              s   %5.1lf m\n"
-                           : "     Antenna spacing                   s      %5.1lf m\n",
-                    record.antennaSpacingM);
-            if (french) {
-                out.add("     Separation verticale des antennes  s   %5.1lf m\n",
-                        record.antennaSpacingM);
-            }
-        }
-        out.add(french ? "     Facteur d'am\xE9lioration (uniforme)  Ifm %5.1lf\n"
-                       : "     Diversity improvement             Ifm    %5.1lf\n",
-                results.Ifm);
-        if (report.selectiveFading) {
-            out.add(french ? "     Facteur d'am\xE9lioration (s\xE9lectif)  Ism %5.1lf\n\n"
-                           : "     Diversity improvement             Ism    %5.1lf\n\n",
-                    results.Ism);
-        } else {
-            out.addLineEnds(french ? 2 : 1);
-        }
-        out.add(french ? "     Dur\xE9"
-                         "e d'interruption uniforme (div)      pfmd   %7.4lf   %%\n"
-                       : "     Flat outage with diversity        pfmd   %7.4lf   %%\n",
-                results.pfmd);
-        if (report.selectiveFading) {
-            out.add(french ? "     Dur\xE9"
-                             "e d'interruption s\xE9lective (div)     psmd   %7.4lf   %%\n"
-                           : "     Sel. outage with diversity        psmd   %7.4lf   %%\n",
-                    results.psmd);
-        } else {
-            out.addLineEnds(french ? 2 : 1);
-        }
-        out.add(french ? "     Dur\xE9"
-                         "e d'interruption totale (div)        pd     %7.4lf   %%\n"
-                       : "     Total outage with diversity       pd     %7.4lf   %%\n",
-                results.pd);
-        out.add("\n\n");
+    out.add(french ? "\n\n\n     Avec diversit\xE9 de fr\xE9quence :\n"
+                   : "\n\n     With frequency diversity :\n");
+    out.add(french ? "     Diff\xE9rence de fr\xE9quence            Fd  %5.3lf\n"
+                   : "     Frequency difference              Fd     %5.3lf\n",
+            record.frequencyDifferenceGHz);
+}
+
+// Rows 42 to 45 (45a in French files): space diversity.
+void writeSpaceDiversity(ReportText& out, const HopReportContext& report) {
+    const bool french = report.french;
+    const HopRecord& record = report.record;
+    out.add(french ? "\n     Avec la diversit\xE9 d'espace:\n" : "\n     With space diversity :\n");
+    out.add(french ? "     Diam\xE8tre d'antenne de diversit\xE9    Dd  %5.1lf m\n"
+                   : "     Diversity antenna diameter        Dd     %5.1lf m\n",
+            record.diversityDiameterM);
+    out.add(french ? "     Gain d'antenne                     Gd  %5.1lf dBi\n"
+                   : "     Antenna gain                      Gd     %5.1lf dBi\n",
+            record.diversityGainDbi);
+    out.add(french ? "     Distance de diversit\xE9              s   %5.1lf m\n"
+                   : "     Antenna spacing                   s      %5.1lf m\n",
+            record.antennaSpacingM);
+    if (french) {
+        out.add("     Separation verticale des antennes  s   %5.1lf m\n", record.antennaSpacingM);
     }
+}
+
+// Rows 46 to 51: the diversity improvement and the outage times with diversity.
+void writeDiversityImprovement(ReportText& out, const HopReportContext& report) {
+    const bool french = report.french;
+    const HopResults& results = report.results;
+    out.add(french ? "     Facteur d'am\xE9lioration (uniforme)  Ifm %5.1lf\n"
+                   : "     Diversity improvement             Ifm    %5.1lf\n",
+            results.Ifm);
+    if (report.selectiveFading) {
+        out.add(french ? "     Facteur d'am\xE9lioration (s\xE9lectif)  Ism %5.1lf\n\n"
+                       : "     Diversity improvement             Ism    %5.1lf\n\n",
+                results.Ism);
+    } else {
+        out.addLineEnds(french ? 2 : 1);
+    }
+    out.add(french ? "     Dur\xE9"
+                     "e d'interruption uniforme (div)      pfmd   %7.4lf   %%\n"
+                   : "     Flat outage with diversity        pfmd   %7.4lf   %%\n",
+            results.pfmd);
+    if (report.selectiveFading) {
+        out.add(french ? "     Dur\xE9"
+                         "e d'interruption s\xE9lective (div)     psmd   %7.4lf   %%\n"
+                       : "     Sel. outage with diversity        psmd   %7.4lf   %%\n",
+                results.psmd);
+    } else {
+        out.addLineEnds(french ? 2 : 1);
+    }
+    out.add(french ? "     Dur\xE9"
+                     "e d'interruption totale (div)        pd     %7.4lf   %%\n"
+                   : "     Total outage with diversity       pd     %7.4lf   %%\n",
+            results.pd);
+    out.add("\n\n");
+}
+
+// Rows 40 to 51, or the filler in their place without diversity.
+void writeDiversity(ReportText& out, const HopReportContext& report) {
+    switch (report.diversity) {
+    case DiversityMode::No:
+        out.addLineEnds(13); // in place of rows 40 to 51
+        return;
+    case DiversityMode::Freq:
+        writeFrequencyDiversity(out, report);
+        break;
+    case DiversityMode::Space:
+        writeSpaceDiversity(out, report);
+        break;
+    }
+    writeDiversityImprovement(out, report);
 }
 
 // Rows 52 and 53: the hop file name and the library identification.

@@ -15,6 +15,12 @@ class ReportPagePen {
 
     void draw(std::string_view cp1252Text) { device_.text(x_, y_, cp1252Text); }
 
+    // Draws one row and moves down by the row's advance.
+    void row(std::string_view cp1252Text, double lines) {
+        draw(cp1252Text);
+        advance(lines);
+    }
+
     // Moves down by lines line heights; a fractional advance is added in floating point and the
     // new position truncated to a whole device unit.
     void advance(double lines) { y_ = static_cast<int>(y_ + lines * device_.lineHeight()); }
