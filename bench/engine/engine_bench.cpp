@@ -4,7 +4,7 @@
 
 #include "engine/calculate_hop.h"
 #include "engine/rain.h"
-#include "engine/sample_hops.h"
+#include "support/sample_hops.h"
 
 namespace korvel {
 namespace {

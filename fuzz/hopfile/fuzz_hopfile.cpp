@@ -7,7 +7,7 @@
 #include "fuzz_support.h"
 #include "hopfile/hop_file.h"
 #include "hopfile/library_checks.h"
-#include "library/test_library.h"
+#include "support/test_library.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace korvel;

@@ -8,16 +8,15 @@
 #include <span>
 
 #include "fuzz_support.h"
-#include "library/test_library.h"
 #include "route/route_file.h"
+#include "support/test_library.h"
 
 namespace {
 
 // The test library with the example route's radio, so the seeds pass the radio check.
 korvel::EquipmentLibrary routeLibrary() {
     korvel::EquipmentLibrary library = korvel::makeTestLibrary();
-    library.radios.insert(library.radios.begin() + 1,
-                          korvel::makeTestRadio("RL7-34", 7.0, 34.368));
+    library.radios.insert(library.radios.begin() + 1, korvel::makeTestRadio("RL7-34", 7.0, 34.368));
     return library;
 }
 

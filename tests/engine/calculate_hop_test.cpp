@@ -12,7 +12,7 @@
 #include "engine/calculate_hop.h"
 #include "engine/hop_reset.h"
 #include "engine/results_panel.h"
-#include "sample_hops.h"
+#include "support/sample_hops.h"
 
 namespace korvel {
 namespace {

@@ -10,7 +10,7 @@
 #include "engine/link_budget.h"
 #include "engine/math_guard.h"
 #include "engine/rain.h"
-#include "sample_hops.h"
+#include "support/sample_hops.h"
 
 namespace korvel {
 namespace {

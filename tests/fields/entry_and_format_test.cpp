@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "platform/recording_messages.h"
 #include "fields/format_fixed.h"
 #include "fields/numeric_entry.h"
 #include "fields/numeric_text.h"
 #include "fields/route_file_name.h"
+#include "support/recording_messages.h"
 
 namespace korvel {
 namespace {

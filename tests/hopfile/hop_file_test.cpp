@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "hopfile/hop_file.h"
-#include "hopfile/test_hop.h"
-#include "library/test_library.h"
-#include "platform/recording_messages.h"
+#include "support/recording_messages.h"
+#include "support/test_hop.h"
+#include "support/test_library.h"
 
 namespace korvel {
 namespace fs = std::filesystem;

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "hopfile/library_checks.h"
-#include "hopfile/test_hop.h"
-#include "library/test_library.h"
-#include "platform/recording_messages.h"
+#include "support/recording_messages.h"
+#include "support/test_hop.h"
+#include "support/test_library.h"
 
 namespace korvel {
 namespace {

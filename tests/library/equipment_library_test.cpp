@@ -5,7 +5,7 @@
 
 #include "library/byte_io.h"
 #include "library/equipment_library.h"
-#include "library/test_library.h"
+#include "support/test_library.h"
 
 namespace korvel {
 namespace {

@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "library/library_file.h"
-#include "library/test_library.h"
-#include "platform/recording_messages.h"
+#include "support/recording_messages.h"
+#include "support/temp_folder.h"
+#include "support/test_library.h"
 
 namespace korvel {
 namespace {
@@ -106,13 +104,9 @@ TEST(LibraryFile, RefusalsLeaveTheLibraryAsItWas) {
 }
 
 TEST(LibraryFile, ReadFromDiskSaysWhatIsWrongAndKeepsTheLibrary) {
-    const std::filesystem::path file = std::filesystem::temp_directory_path() /
-                                       ("korvel-library-" + std::to_string(::getpid()) + ".lbr");
-    const auto put = [&](const Bytes& image) {
-        std::ofstream(file, std::ios::binary)
-            .write(reinterpret_cast<const char*>(image.data()),
-                   static_cast<std::streamsize>(image.size()));
-    };
+    const test::TempFolder folder;
+    const std::filesystem::path file = folder / "korvel32.lbr";
+    const auto put = [&](const Bytes& image) { test::writeFile(file, image); };
     EquipmentLibrary library;
     RecordingMessages good;
     put(libraryImage(makeTestLibrary()));

@@ -5,7 +5,7 @@
 
 #include "library/library_file.h"
 #include "library/library_json.h"
-#include "library/test_library.h"
+#include "support/test_library.h"
 
 namespace korvel {
 namespace {

@@ -10,7 +10,7 @@
 #include "optimize/combination_search.h"
 #include "optimize/combination_selection.h"
 #include "optimize/library_values.h"
-#include "optimize_fixture.h"
+#include "support/optimize_fixture.h"
 
 namespace korvel {
 namespace {

@@ -5,7 +5,7 @@
 #include "optimize/combination_lists.h"
 #include "optimize/combination_outage.h"
 #include "optimize/combination_price.h"
-#include "optimize_fixture.h"
+#include "support/optimize_fixture.h"
 
 namespace korvel {
 namespace {

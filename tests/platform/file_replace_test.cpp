@@ -1,53 +1,39 @@
 #include <sys/stat.h>
 
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "platform/file_replace.h"
+#include "support/temp_folder.h"
 
 namespace korvel {
 namespace {
 
 namespace fs = std::filesystem;
+using test::readFileText;
+using test::writeFile;
 
 class FileReplace : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("korvel-replace-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    static std::string contents(const fs::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    static void put(const fs::path& file, const std::string& text) {
-        std::ofstream(file, std::ios::binary) << text;
-    }
     static std::vector<std::uint8_t> bytes(const std::string& text) {
         return {text.begin(), text.end()};
     }
     std::size_t entries() const {
         return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+            std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()));
     }
 
-    fs::path folder;
+    test::TempFolder folder;
 };
 
 TEST_F(FileReplace, ExistingFileGetsNewContentsAndKeepsItsPermissions) {
     const fs::path file = folder / "LINK.HOP";
-    put(file, "old contents that are longer");
+    writeFile(file, "old contents that are longer");
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(replaceFileContents(file, bytes("new")), FileWriteResult::Written);
-    EXPECT_EQ(contents(file), "new");
+    EXPECT_EQ(readFileText(file), "new");
     EXPECT_EQ(fs::status(file).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(entries(), 1u); // no temporary file left beside it
@@ -56,11 +42,11 @@ TEST_F(FileReplace, ExistingFileGetsNewContentsAndKeepsItsPermissions) {
 TEST_F(FileReplace, LinkKeepsPointingAtTheReplacedFile) {
     const fs::path file = folder / "real.ROU";
     const fs::path link = folder / "link.ROU";
-    put(file, "old");
+    writeFile(file, "old");
     fs::create_symlink(file, link);
     EXPECT_EQ(replaceFileContents(link, bytes("new")), FileWriteResult::Written);
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(contents(file), "new");
+    EXPECT_EQ(readFileText(file), "new");
 }
 
 TEST_F(FileReplace, NewFileIsCreatedWithTheUsualPermissions) {
@@ -68,7 +54,7 @@ TEST_F(FileReplace, NewFileIsCreatedWithTheUsualPermissions) {
     const mode_t mask = ::umask(022);
     EXPECT_EQ(replaceFileContents(file, bytes("route")), FileWriteResult::Written);
     ::umask(mask);
-    EXPECT_EQ(contents(file), "route");
+    EXPECT_EQ(readFileText(file), "route");
     EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write |
                                                   fs::perms::group_read | fs::perms::others_read);
 }

@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
@@ -13,6 +12,7 @@
 #include "platform/ini_profile.h"
 #include "platform/locale_profile.h"
 #include "report/date_stamp.h"
+#include "support/temp_folder.h"
 
 namespace korvel {
 namespace {
@@ -72,14 +72,13 @@ TEST(ProfilePath, ExplicitFileComesFirstThenTheEnvironment) {
 }
 
 TEST(ProfilePath, ExistingFileIsReadAndAMissingOneFallsBackToTheLocale) {
-    const std::filesystem::path folder = std::filesystem::path(KORVEL_BINARY_DIR) / "profile_test";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "profile.ini") << "[intl]\niDate=2\n";
+    const test::TempFolder folder;
+    test::writeFile(folder / "profile.ini", "[intl]\niDate=2\n");
     const auto fromFile = openUserProfile(folder / "profile.ini", lookupIn({}));
     EXPECT_NE(dynamic_cast<IniProfile*>(fromFile.get()), nullptr);
     EXPECT_EQ(fromFile->intValue("intl", "iDate", 0), 2);
     // A missing file, or a folder where the file should be, is no profile.
-    for (const auto& path : {folder / "absent.ini", folder}) {
+    for (const auto& path : {folder / "absent.ini", folder.path()}) {
         EXPECT_NE(dynamic_cast<LocaleProfile*>(openUserProfile(path, lookupIn({})).get()), nullptr);
     }
 }

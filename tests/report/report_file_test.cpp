@@ -1,28 +1,22 @@
 // Writing report files, and the report file names the print dialog offers.
 
-#include "platform/recording_messages.h"
 #include "report/report_file.h"
 #include "report/report_file_name.h"
 #include "report_fixtures.h"
+#include "support/recording_messages.h"
 
 namespace korvel::report_test {
 namespace {
 
 class ReportFile : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
     void expectOneError(const std::string& text) {
         ASSERT_EQ(messages_.boxes().size(), 1U);
         EXPECT_EQ(messages_.boxes()[0].text, text);
         EXPECT_EQ(messages_.boxes()[0].caption, "Error");
         EXPECT_EQ(messages_.boxes()[0].buttons, MessageButtons::Ok);
     }
-    const std::filesystem::path folder_ =
-        std::filesystem::path(KORVEL_BINARY_DIR) / "report_file_test" /
-        ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    test::TempFolder folder_;
     RecordingMessages messages_;
 };
 
@@ -32,11 +26,12 @@ TEST_F(ReportFile, HopAndRouteWritersReplaceAnOlderFileWithTheReport) {
     EXPECT_EQ(writeHopReportFile(file, ReportForm::Delimited, hopSpaceDiversity(), reportLibrary(),
                                  ReportLanguage::French, "LINK7.HOP", kDateStamp, messages_),
               1);
-    EXPECT_EQ(readBytes(file), readBytes(goldenPath("hop_space_diversity_fr.tsv")));
+    EXPECT_EQ(test::readFileText(file),
+              test::readFileText(goldenPath("hop_space_diversity_fr.tsv")));
     EXPECT_EQ(writeRouteReportFile(file, ReportForm::Text, routeTwentyHops(),
                                    ReportLanguage::English, kLibraryId, kDateStamp, messages_),
               1);
-    EXPECT_EQ(readBytes(file), readBytes(goldenPath("route_twenty_hops_en.txt")));
+    EXPECT_EQ(test::readFileText(file), test::readFileText(goldenPath("route_twenty_hops_en.txt")));
     EXPECT_TRUE(messages_.events().empty());
 }
 

@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,9 +17,10 @@
 #include "engine/hop_record.h"
 #include "engine/hop_reset.h"
 #include "library/equipment_library.h"
-#include "platform/recording_print_device.h"
 #include "report/report_text.h"
 #include "route/route_record.h"
+#include "support/recording_print_device.h"
+#include "support/temp_folder.h"
 
 namespace korvel::report_test {
 
@@ -35,11 +35,6 @@ inline std::filesystem::path goldenPath(std::string_view name) {
     return std::filesystem::path(KORVEL_SOURCE_DIR) / "tests" / "golden" / name;
 }
 
-inline std::string readBytes(const std::filesystem::path& file) {
-    std::ifstream stream(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-}
-
 // With KORVEL_UPDATE_GOLDEN=1 the file is written instead; review every changed line.
 inline void expectGolden(std::string_view name, const std::string& actual) {
     const std::filesystem::path file = goldenPath(name);
@@ -48,7 +43,7 @@ inline void expectGolden(std::string_view name, const std::string& actual) {
         return;
     }
     ASSERT_TRUE(std::filesystem::exists(file)) << "missing golden file " << file;
-    EXPECT_EQ(readBytes(file), actual) << name;
+    EXPECT_EQ(test::readFileText(file), actual) << name;
 }
 
 inline std::string dump(const RecordingPrintDevice& device) {

@@ -8,8 +8,8 @@
 namespace korvel {
 namespace {
 
-using test::readBytes;
-using test::writeBytes;
+using test::readFileBytes;
+using test::writeFile;
 
 // A route of two hops and all tables filled; its radio is the library's first, "RADIO A".
 class RouteFile : public test::RouteTest {
@@ -52,7 +52,7 @@ class RouteFile : public test::RouteTest {
 
 TEST_F(RouteFile, CurrentAndSixteenBitFilesReadBackTheRecord) {
     ASSERT_TRUE(writeRouteFile(state, messages));
-    const auto bytes = readBytes(file());
+    const auto bytes = readFileBytes(file());
     ASSERT_EQ(bytes.size(), kRouteFileSize);
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 6), std::string("RVRA3\0", 6));
     EXPECT_EQ(bytes[5636], 0xFA); // berExponent -6, little-endian, last
@@ -66,19 +66,19 @@ TEST_F(RouteFile, CurrentAndSixteenBitFilesReadBackTheRecord) {
     for (const int tail : {2, 8}) {
         const auto image = sixteenBitImage(tail);
         ASSERT_EQ(image.size(), tail == 2 ? kOldRouteFileSize : kOldRouteFileWideTailSize);
-        writeBytes(file(), image);
+        writeFile(file(), image);
         resetRoute(read, library, "/elsewhere");
         ASSERT_TRUE(readRouteFile(read, library, file(), messages));
         expectBox("This file is created with 16-bit version of Korvel."
                   " If saved, it will be converted to 32-bit format.");
         EXPECT_EQ(routeFileImage(read.record), bytes) << tail;
         ASSERT_TRUE(writeRouteFile(read, messages));
-        EXPECT_EQ(readBytes(file()), bytes) << tail;
+        EXPECT_EQ(readFileBytes(file()), bytes) << tail;
     }
     // A name filling its whole 14-byte field ends there, whatever the record held before.
     auto image = sixteenBitImage(2);
     std::fill_n(image.begin() + 486, 14, 'X');
-    writeBytes(file(), image);
+    writeFile(file(), image);
     read.record.hopFile[0].assign(std::string(100, 'Y'));
     ASSERT_TRUE(readRouteFile(read, library, file(), messages));
     EXPECT_EQ(read.record.hopFile[0].view(), std::string(14, 'X'));
@@ -124,7 +124,7 @@ TEST_F(RouteFile, BadImagesLeaveTheRecordAlone) {
         auto bytes = routeFileImage(state.record);
         bytes[c.changedAt] = c.changedTo;
         bytes.resize(c.size);
-        writeBytes(file(), bytes);
+        writeFile(file(), bytes);
         EXPECT_FALSE(readRouteFile(read, library, file(), messages));
         EXPECT_EQ(routeFileImage(read.record), before);
         expectBox(c.text); // only the refusal, no conversion note for a damaged 16-bit file

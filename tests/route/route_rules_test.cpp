@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "fields/format_fixed.h"
 #include "route/calculation_checks.h"
 #include "route/hop_dialog.h"
 #include "route/hop_slot_reader.h"
@@ -12,7 +13,7 @@
 #include "route/route_screen.h"
 #include "route/route_summary.h"
 #include "route/route_test_support.h"
-#include "fields/format_fixed.h"
+#include "support/test_hop.h"
 
 namespace korvel {
 namespace {
@@ -120,8 +121,8 @@ TEST_F(RouteRules, HopDialogStoresMovesAndWrapsAround) {
     ASSERT_TRUE(hopDialogRouteScreen(state, typed("X", "0.0001"), messages).accepted);
     EXPECT_DOUBLE_EQ(state.slots[2].objective, 0.003);
     // "File" reads the named hop into the slot, or keeps the slot when it cannot.
-    test::writeBytes(dir / "EXIST.HOP",
-                     hopFileImage(test::makeHop({"", "EAST", "WEST", 7.5, 0.001, 0.0004})));
+    test::writeFile(dir / "EXIST.HOP",
+                    hopFileImage(test::makeHop({"", "EAST", "WEST", 7.5, 0.001, 0.0004})));
     state.record.divisionMethod = DivisionMethod::Manual;
     state.currentHop = 0;
     EXPECT_EQ(shown(hopDialogFile(state, "EXIST", messages)),
@@ -239,7 +240,7 @@ TEST_F(RouteScreen, WritingTheRouteIntoItsHopFiles) {
         state.overwriteBasicData = basicData;
         EXPECT_TRUE(writeRouteIntoHopFiles(state, hop, library, currentName, messages));
         StoredHop stored;
-        EXPECT_EQ(parseHopImage(test::readBytes(dir / name), stored), HopParseError::None);
+        EXPECT_EQ(parseHopImage(test::readFileBytes(dir / name), stored), HopParseError::None);
         const HopRecord& h = stored.record;
         return std::tuple(h.radioName.str(), h.frequencyGHz, h.ptxDbm, h.prxthDbm, h.berExponent,
                           h.station1Name.str(), h.hopLengthKm, h.info.str());
@@ -263,11 +264,11 @@ TEST_F(RouteScreen, WritingTheRouteIntoItsHopFiles) {
     EXPECT_FALSE(routeHopFilesExist(state));
     EXPECT_EQ(writeAndRead(false, false, "NEW2.HOP"),
               std::tuple("OTHER", 0.0, 25.0, -76.0, -6, "OLD2", 22.0, "route info"));
-    EXPECT_EQ(test::readBytes(dir / "NEW2.HOP").size(), kHopFileSize);
+    EXPECT_EQ(test::readFileBytes(dir / "NEW2.HOP").size(), kHopFileSize);
     const std::vector<std::uint8_t> foreign = {'N', 'O', 'T', ' ', 'A', ' ', 'H', 'O', 'P'};
-    test::writeBytes(dir / "NEW1.HOP", foreign);
+    test::writeFile(dir / "NEW1.HOP", foreign);
     EXPECT_FALSE(writeRouteIntoHopFiles(state, hop, library, currentName, messages));
-    EXPECT_EQ(test::readBytes(dir / "NEW1.HOP"), foreign);
+    EXPECT_EQ(test::readFileBytes(dir / "NEW1.HOP"), foreign);
 }
 
 using RouteSummary = test::RouteTest;
@@ -315,7 +316,7 @@ TEST_F(RouteSummary, CurrentHopCountsWithTheHopBeingEdited) {
 
     // An unreadable hop keeps its slot's outage.
     state.slots[0].outage = 0.0025;
-    test::writeBytes(dir / "H1.HOP", {'N', 'O', 'T', 'H', 'O', 'P', 0});
+    test::writeFile(dir / "H1.HOP", {'N', 'O', 'T', 'H', 'O', 'P', 0});
     ASSERT_TRUE(summarizeRoute(state, edited, messages));
     expectBox("The file H1.HOP is not a valid Korvel hopfile.");
     EXPECT_DOUBLE_EQ(r.totalOutage, 0.0026);
@@ -330,14 +331,7 @@ TEST_F(RouteSummary, CurrentHopCountsWithTheHopBeingEdited) {
 
 TEST_F(RouteSummary, HopSlotReadingOfOldShortOrOutsideFiles) {
     const HopState hop = makeHop({"", "NORTH STATION NAME IS LONG", "S", 12.5, 0.002, 0.0011});
-    // The 16-bit layout: the current image without the padding of its hop record.
-    auto old = hopFileImage(hop);
-    old[4] = '5';
-    for (const auto& [at, size] : {std::pair{508, 6}, {262, 4}, {209, 1}, {172, 6}, {142, 4}}) {
-        old.erase(old.begin() + at, old.begin() + at + size);
-    }
-    ASSERT_EQ(old.size(), kOldHopFileSize);
-    test::writeBytes(dir / "OLD.HOP", old);
+    test::writeFile(dir / "OLD.HOP", sixteenBitImage(hop));
     ASSERT_TRUE(readHopIntoSlot(state, "OLD.HOP", 4, true, messages));
     expectBox("The file OLD.HOP is created with 16-bit version of Korvel.\n"
               " When saved, it will be converted to 32-bit format.");
@@ -347,7 +341,7 @@ TEST_F(RouteSummary, HopSlotReadingOfOldShortOrOutsideFiles) {
     // One byte short is not a hop file; without clear-on-failure the slot is kept.
     auto image = hopFileImage(hop);
     image.resize(kHopFileSize - 1);
-    test::writeBytes(dir / "S.HOP", image);
+    test::writeFile(dir / "S.HOP", image);
     EXPECT_FALSE(readHopIntoSlot(state, "S.HOP", 4, false, messages));
     EXPECT_EQ(state.slots[4].outage, 0.0011);
     expectBox("The file S.HOP is not a valid Korvel hopfile.");

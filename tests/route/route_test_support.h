@@ -5,18 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "engine/hop_reset.h"
 #include "hopfile/hop_file.h"
-#include "platform/recording_messages.h"
 #include "route/route_file.h"
 #include "route/route_reset.h"
+#include "support/recording_messages.h"
+#include "support/temp_folder.h"
 
 namespace korvel::test {
 
@@ -71,28 +69,10 @@ inline auto slotValues(const RouteHopSlot& s) {
                       s.rainUnavail);
 }
 
-inline void writeBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::vector<std::uint8_t> readBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // A route reset in a fresh temporary folder `dir` (removed afterwards), with its messages.
 class RouteTest : public testing::Test {
   protected:
-    RouteTest() {
-        std::filesystem::create_directory(dir);
-        resetRoute(state, library, dir);
-    }
-    ~RouteTest() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir, ignored);
-    }
+    RouteTest() { resetRoute(state, library, dir); }
 
     // Expects one message box since the last look, showing `text`; the messages are then cleared.
     MessageEvent expectBox(const std::string& text) {
@@ -113,7 +93,7 @@ class RouteTest : public testing::Test {
         route.record.objective = objectivePct;
         route.record.hopCount = static_cast<std::int16_t>(hops.size());
         for (std::size_t i = 0; i < hops.size(); ++i) {
-            writeBytes(folder / hops[i].fileName, hopFileImage(makeHop(hops[i])));
+            writeFile(folder / hops[i].fileName, hopFileImage(makeHop(hops[i])));
             route.record.hopFile[i].assign(hops[i].fileName);
             route.slots[i].station1.assign(hops[i].station1);
             route.slots[i].station2.assign(hops[i].station2);
@@ -125,8 +105,8 @@ class RouteTest : public testing::Test {
         return route;
     }
 
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                      ("korvel-route-" + std::to_string(std::random_device{}()));
+    TempFolder tempFolder;
+    const std::filesystem::path dir = tempFolder.path();
     EquipmentLibrary library = makeRouteTestLibrary();
     RouteState state;
     RecordingMessages messages;

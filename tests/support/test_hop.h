@@ -1,5 +1,5 @@
 #pragma once
-// A complete 7.5 GHz hop that fits the test library (tests/library/test_library.h): radio 0,
+// A complete 7.5 GHz hop that fits the test library (support/test_library.h): radio 0,
 // 1.8 m and 2.4 m Parab solid antennas, Foam insulation, single-frequency feeders of table 3.
 // Every stored field is set, and bytes after text terminators and in the reserved fields are
 // not zero, so that a save that drops or swaps anything shows.
@@ -16,7 +16,7 @@
 
 #include "engine/hop_record.h"
 #include "hopfile/hop_file.h"
-#include "platform/recording_messages.h"
+#include "support/recording_messages.h"
 
 namespace korvel {
 

@@ -1,5 +1,5 @@
 #pragma once
-// A small library and a typical hop for the optimization tests, built in place.
+// A small library and a typical hop for the optimization tests and benchmarks, built in place.
 
 #include <array>
 #include <cstddef>
