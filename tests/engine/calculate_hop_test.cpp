@@ -118,18 +118,6 @@ TEST(CalculateHop, StatusThresholdsAndPrecedence) {
     }
 }
 
-// 7 GHz, channels 0.3 GHz apart, 50 km: the improvement either side of 100.
-TEST(CalculateHop, FrequencyDiversityWorkedValues) {
-    for (auto [marginDb, ifm] : {std::pair{40.0, 97.96}, {41.0, 123.3}}) {
-        HopState hop = sample(70, 55, Freq);
-        hop.record.frequencyGHz = 7.0;
-        hop.record.hopLengthKm = 50.0;
-        hop = withMargin(hop, marginDb);
-        calculateHop(hop);
-        EXPECT_NEAR(hop.results.Ifm, ifm, 0.05);
-    }
-}
-
 // Marks every result with a value no calculation gives, calculates and names the results still
 // marked.
 std::string resultsLeftAlone(HopState hop, CalcStatus expected) {

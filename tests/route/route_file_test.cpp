@@ -127,7 +127,8 @@ TEST_F(RouteFile, BadImagesLeaveTheRecordAlone) {
         writeFile(file(), bytes);
         EXPECT_FALSE(readRouteFile(read, library, file(), messages));
         EXPECT_EQ(routeFileImage(read.record), before);
-        expectBox(c.text); // only the refusal, no conversion note for a damaged 16-bit file
+        // Fixed: a damaged 16-bit file showed the conversion note before its refusal.
+        expectBox(c.text);
     }
 }
 
