@@ -2,7 +2,6 @@
 // Messages for tests: records every box and every beep, in the order they came, and answers the
 // boxes from a script (the default button once the script is used up).
 
-#include <cstddef>
 #include <deque>
 #include <string>
 #include <vector>
@@ -42,7 +41,6 @@ class RecordingMessages final : public Messages {
 
     // The next box answers this, the one after the next scripted answer, and so on.
     void scriptAnswer(MessageAnswer answer) { script_.push_back(answer); }
-    [[nodiscard]] std::size_t unusedAnswers() const { return script_.size(); }
 
     [[nodiscard]] const std::vector<MessageEvent>& events() const { return events_; }
     // The boxes alone, in order.
@@ -55,7 +53,6 @@ class RecordingMessages final : public Messages {
         }
         return result;
     }
-    [[nodiscard]] std::size_t beepCount() const { return events_.size() - boxes().size(); }
     void clear() {
         events_.clear();
         script_.clear();

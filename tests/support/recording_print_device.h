@@ -13,8 +13,6 @@ struct TextRun {
     int x = 0; // device units
     int y = 0;
     std::string text; // Windows-1252
-
-    friend bool operator==(const TextRun&, const TextRun&) = default;
 };
 
 class RecordingPrintDevice final : public PrintDevice {
