@@ -7,6 +7,7 @@
 
 #include "engine/hop_record.h"
 #include "library/equipment_library.h"
+#include "support/sample_hops.h"
 
 namespace korvel::test {
 
@@ -45,29 +46,13 @@ inline EquipmentLibrary makeStandardLibrary() {
         {{2.0, 40, 200}, {3.0, 25, 150}, {4.5, 15, 100}, {6.0, 10, 80}});
 }
 
-// 7.5 GHz, 40 km, method 2, Parab solid, no diversity, objective 0.005 %, feeder table 0 row 0.
+// The engine's sample hop (7.5 GHz, 40 km, method 2, Parab solid, no diversity) without selective
+// fading, against a -80 dBm threshold and an objective of 0.005 %; feeder table 0 row 0.
 inline HopState makeTypicalHop() {
-    HopState hop;
-    HopRecord& r = hop.record;
-    r.frequencyGHz = 7.5;
-    r.ptxDbm = 30.0;
-    r.prxthDbm = -80.0;
-    r.branchingLossDb = 3.0;
-    r.hopLengthKm = 40.0;
-    r.outageObjectivePct = 0.005;
-    r.longitudeDeg = 10.0;
-    r.latitudeDeg = 45.0;
-    r.pLPct = 10.0;
-    r.station1HeightM = 200.0;
-    r.station2HeightM = 150.0;
-    r.antennaSpacingM = 10.0;
-    r.antenna1HeightM = 40.0;
-    r.antenna2HeightM = 30.0;
-    r.feeder1LengthM = 50.0;
-    r.feeder2LengthM = 40.0;
-    r.connector1LossDb = 0.5;
-    r.connector2LossDb = 0.5;
-    r.frequencyDifferenceGHz = 0.3;
+    HopState hop = testing::sample7500MHzHop();
+    hop.record.selectiveFading = SelectiveFading::No;
+    hop.record.prxthDbm = -80.0;
+    hop.record.outageObjectivePct = 0.005;
     hop.selection.feederRow = 0;
     return hop;
 }
