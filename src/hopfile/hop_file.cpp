@@ -95,7 +95,8 @@ struct FieldWriter {
         } else if constexpr (std::is_floating_point_v<T>) {
             out.writeF64(value);
         } else if constexpr (std::is_same_v<T, std::int32_t>) {
-            out.writeI16(static_cast<std::int16_t>(value & 0xFFFF)); // the file keeps the low 16 bits
+            // The file keeps the low 16 bits.
+            out.writeI16(static_cast<std::int16_t>(value & 0xFFFF));
         } else {
             out.writeI16(static_cast<std::int16_t>(value));
         }
