@@ -12,6 +12,7 @@ namespace {
 
 constexpr double kCoaxLimitGHz = 3.0;
 constexpr double kShortestHopKm = 0.1;
+constexpr double kSmallestChannelSpacingGHz = 0.00001;
 
 } // namespace
 
@@ -37,6 +38,15 @@ bool hopLengthAccepted(const HopRecord& record, Messages& messages) {
     return false;
 }
 
+bool channelSpacingAccepted(const HopRecord& record, Messages& messages) {
+    if (record.diversityMode != DiversityMode::Freq ||
+        record.frequencyDifferenceGHz >= kSmallestChannelSpacingGHz) {
+        return true;
+    }
+    messages.show("Invalid value : Channel spacing.", "Error", MessageIcon::Warning);
+    return false;
+}
+
 bool loadHopForCalculation(const std::filesystem::path& file, const EquipmentLibrary& library,
                            Messages& messages, HopState& hop) {
     resetHopState(hop, library);
@@ -44,7 +54,7 @@ bool loadHopForCalculation(const std::filesystem::path& file, const EquipmentLib
         return false;
     }
     hop.selection.otherRadio = library.isOtherRadio(hop.selection.radioIndex);
-    if (!hopLengthAccepted(hop.record, messages)) {
+    if (!hopLengthAccepted(hop.record, messages) || !channelSpacingAccepted(hop.record, messages)) {
         return false;
     }
     commitFeederPosition(hop, library);

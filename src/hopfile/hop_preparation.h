@@ -1,7 +1,7 @@
 #pragma once
 // Brings a hop read from a file into the state the pages leave it in before Calculate: the
-// Basics page's checks of the hop length and its commit of the feeder table and row, and the
-// selective margin as the Form page stores it.
+// pages' refusals of values the calculation cannot work with, the Basics page's commit of the
+// feeder table and row, and the selective margin as the Form page stores it.
 
 #include <filesystem>
 
@@ -21,8 +21,13 @@ void commitFeederPosition(HopState& hop, const EquipmentLibrary& library);
 // (caption "Error", exclamation icon). The calculations need a positive length.
 bool hopLengthAccepted(const HopRecord& record, Messages& messages);
 
+// The Form page accepts no channel spacing below 0.00001 GHz with frequency diversity: false
+// after "Invalid value : Channel spacing." (caption "Error", warning icon). The improvement
+// divides by it.
+bool channelSpacingAccepted(const HopRecord& record, Messages& messages);
+
 // New hop, read the file with the library checks, mark the OTHER radio (the library's last),
-// check the hop length, commit the feeder position and store the selective margin as the pages
+// check the hop length and the channel spacing, commit the feeder position and store the selective margin as the pages
 // do. False when the file cannot be used (its message has been shown).
 bool loadHopForCalculation(const std::filesystem::path& file, const EquipmentLibrary& library,
                            Messages& messages, HopState& hop);

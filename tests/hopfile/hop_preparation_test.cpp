@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "hopfile/hop_preparation.h"
 #include "hopfile/library_checks.h"
@@ -51,26 +52,43 @@ TEST(HopPreparation, FeederIndicesAfterReadingAndCommitting) {
     }
 }
 
-TEST(HopPreparation, HopLengthBelowATenthOfAKilometreIsRefused) {
+// Values the calculation divides by are refused as the pages refuse them.
+TEST(HopPreparation, HopLengthAndChannelSpacingTheCalculationCannotUseAreRefused) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (const auto& [lengthKm, accepted] : {std::pair{0.1, true},
-                                             {40.0, true},
-                                             {0.0999, false},
-                                             {0.0, false},
-                                             {-5.0, false},
-                                             {nan, false}}) {
+    const auto freq = DiversityMode::Freq;
+    const struct {
+        double hopLengthKm;
+        DiversityMode diversity;
+        double channelSpacingGHz;
+        const char* refusal; // empty: accepted
+        MessageIcon icon;
+    } cases[] = {
+        {0.1, freq, 0.00001, "", MessageIcon::None},
+        {0.0999, DiversityMode::No, 0.0, "Invalid value : Hop length.", MessageIcon::Exclamation},
+        {0.0, DiversityMode::No, 0.0, "Invalid value : Hop length.", MessageIcon::Exclamation},
+        {-5.0, DiversityMode::No, 0.0, "Invalid value : Hop length.", MessageIcon::Exclamation},
+        {nan, DiversityMode::No, 0.0, "Invalid value : Hop length.", MessageIcon::Exclamation},
+        {40.0, DiversityMode::Space, 0.0, "", MessageIcon::None},
+        {40.0, freq, 0.0000099, "Invalid value : Channel spacing.", MessageIcon::Warning},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.hopLengthKm);
         HopRecord record;
-        record.hopLengthKm = lengthKm;
+        record.hopLengthKm = c.hopLengthKm;
+        record.diversityMode = c.diversity;
+        record.frequencyDifferenceGHz = c.channelSpacingGHz;
         RecordingMessages messages;
-        EXPECT_EQ(hopLengthAccepted(record, messages), accepted) << lengthKm;
+        const bool accepted =
+            hopLengthAccepted(record, messages) && channelSpacingAccepted(record, messages);
+        EXPECT_EQ(accepted, std::string(c.refusal).empty());
         if (accepted) {
             EXPECT_TRUE(messages.events().empty());
             continue;
         }
         ASSERT_EQ(messages.boxes().size(), 1u);
-        EXPECT_EQ(messages.boxes()[0].text, "Invalid value : Hop length.");
+        EXPECT_EQ(messages.boxes()[0].text, c.refusal);
         EXPECT_EQ(messages.boxes()[0].caption, "Error");
-        EXPECT_EQ(messages.boxes()[0].icon, MessageIcon::Exclamation);
+        EXPECT_EQ(messages.boxes()[0].icon, c.icon);
     }
 }
 
