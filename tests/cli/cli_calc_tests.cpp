@@ -80,11 +80,9 @@ TEST_F(Calc, UnusableHopFilesAreRefusedAndLeftAsTheyWere) {
     expectRefused("calc --save NOTES.HOP",
                   "Korvel: Error while opening NOTES.HOP. It is not a valid Korvel file.",
                   "NOTES.HOP");
-    // Files shorter than their layout are refused, never read past their end.
-    for (const unsigned length : {6u, 300u, 681u}) {
-        writeFile(at("CUT.HOP"), bytesOf("LINK7.HOP").substr(0, length));
-        expectRefused("calc --save CUT.HOP", "CUT.HOP", "CUT.HOP");
-    }
+    // A file shorter than its layout is refused, never read past its end.
+    writeFile(at("CUT.HOP"), bytesOf("LINK7.HOP").substr(0, 681));
+    expectRefused("calc --save CUT.HOP", "CUT.HOP", "CUT.HOP");
 }
 
 TEST_F(Calc, StoppedCalculationGivesThreeSavesNoRainAndAnUnusableFileOutranksIt) {
