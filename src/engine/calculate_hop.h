@@ -32,6 +32,10 @@ struct CalculationOutcome {
 // by zero in the frequency diversity improvement.
 CalculationOutcome calculateHop(HopState& hop);
 
+// The calculation went through and its results are shown (1, -2, -3, -5); -1 and -4 stopped it,
+// and then no results window stays open and the rain dialog is not offered.
+bool producedResults(CalcStatus status);
+
 // The warning text of a status; empty for Ok. Caption "Korvel", warning icon.
 std::string_view statusText(CalcStatus status);
 
