@@ -83,6 +83,15 @@ TEST_F(Calc, UnusableHopFilesAreRefusedAndLeftAsTheyWere) {
     // A file shorter than its layout is refused, never read past its end.
     writeFile(at("CUT.HOP"), bytesOf("LINK7.HOP").substr(0, 681));
     expectRefused("calc --save CUT.HOP", "CUT.HOP", "CUT.HOP");
+    // Mended: a hop of 0 km was calculated into an outage of "-nan %".
+    nlohmann::json flat = exampleSource("LINK7");
+    flat["record"]["hopLengthKm"] = 0.0;
+    ASSERT_NO_FATAL_FAILURE(makeHop("FLAT.HOP", flat));
+    expectRefused("calc --save FLAT.HOP", "Error: Invalid value : Hop length.\n", "FLAT.HOP");
+    // Mended: hop show on a folder ended the tool with an uncaught exception.
+    std::filesystem::create_directory(at("FOLDER.HOP"));
+    const CliRun folder = cli("hop show FOLDER.HOP");
+    EXPECT_TRUE(folder.exitCode == 2 && contains(folder.err, "FOLDER.HOP")) << folder.err;
 }
 
 TEST_F(Calc, StoppedCalculationGivesThreeSavesNoRainAndAnUnusableFileOutranksIt) {
