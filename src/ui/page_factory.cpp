@@ -1,0 +1,30 @@
+#include "ui/page_factory.h"
+
+namespace korvel {
+
+std::unique_ptr<Page> makePage(Command command, Session& session) {
+    static_cast<void>(command);
+    static_cast<void>(session);
+    return nullptr;
+}
+
+std::string_view pageCreationFailure(DialogId form) {
+    switch (form) {
+    case DialogId::RadioPage:
+        return "Low on memory : cannot not create Radiobox";
+    case DialogId::BasicsPage:
+        return "Low on memory: cannot not create Basicbox";
+    case DialogId::FormNoDiversity:
+    case DialogId::FormSpaceDiversity:
+    case DialogId::FormFrequencyDiversity:
+        return "Low on memory : cannot not create Formbox";
+    case DialogId::RouteScreen:
+        return "Low on memory : cannot not create Routebox";
+    case DialogId::HopBox:
+        return "Low on memory : cannot not create Hopbox";
+    default:
+        return {};
+    }
+}
+
+} // namespace korvel
