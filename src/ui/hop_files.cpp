@@ -5,6 +5,7 @@
 
 #include "hopfile/hop_file.h"
 #include "platform/text_encoding.h"
+#include "ui/page.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -17,13 +18,10 @@ bool chooseFile(Session& session, DialogView* page, FileDialogUse use) {
     ApplicationState& app = session.app;
     app.fullFileName.clear();
     app.currentHopFileName.clear();
-    if (page != nullptr) {
-        page->setWindowEnabled(false);
-    }
-    const std::optional<ChosenFile> chosen = session.ports.files.choose(use);
-    if (page != nullptr) {
-        page->setWindowEnabled(true);
-    }
+    const std::optional<ChosenFile> chosen = [&] {
+        const PageDisabled disabled(page);
+        return session.ports.files.choose(use);
+    }();
     if (!chosen) {
         return false;
     }

@@ -18,4 +18,24 @@ class Page : public DialogEvents {
     virtual void open(DialogView& view) = 0;
 };
 
+// Keeps a page (when there is one) disabled while a modal dialog runs over it.
+class PageDisabled {
+  public:
+    explicit PageDisabled(DialogView* page) : page_(page) {
+        if (page_ != nullptr) {
+            page_->setWindowEnabled(false);
+        }
+    }
+    ~PageDisabled() {
+        if (page_ != nullptr) {
+            page_->setWindowEnabled(true);
+        }
+    }
+    PageDisabled(const PageDisabled&) = delete;
+    PageDisabled& operator=(const PageDisabled&) = delete;
+
+  private:
+    DialogView* page_;
+};
+
 } // namespace korvel

@@ -1,11 +1,19 @@
 #include "ui/page_factory.h"
 
+#include "ui/basics_page.h"
+#include "ui/radio_page.h"
+
 namespace korvel {
 
 std::unique_ptr<Page> makePage(Command command, Session& session) {
-    static_cast<void>(command);
-    static_cast<void>(session);
-    return nullptr;
+    switch (command) {
+    case Command::RadioPage:
+        return std::make_unique<RadioPage>(session);
+    case Command::BasicsPage:
+        return std::make_unique<BasicsPage>(session);
+    default:
+        return nullptr;
+    }
 }
 
 std::string_view pageCreationFailure(DialogId form) {
