@@ -43,7 +43,12 @@ void warn(Messages& messages, const std::string& text) {
 
 bool writeHopFile(const HopState& hop, const std::filesystem::path& file,
                   std::string& currentHopFileName, Messages& messages) {
-    const std::string name = file.string();
+    return writeHopFile(hop, file, file.string(), currentHopFileName, messages);
+}
+
+bool writeHopFile(const HopState& hop, const std::filesystem::path& file, std::string_view shownName,
+                  std::string& currentHopFileName, Messages& messages) {
+    const std::string name(shownName);
     // The writer never creates a hop file: the Save dialog or the route made it.
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error) ||
@@ -62,7 +67,12 @@ bool writeHopFile(const HopState& hop, const std::filesystem::path& file,
 
 bool readHopFile(HopState& hop, const EquipmentLibrary& library, const std::filesystem::path& file,
                  Messages& messages) {
-    const std::string name = file.string();
+    return readHopFile(hop, library, file, file.string(), messages);
+}
+
+bool readHopFile(HopState& hop, const EquipmentLibrary& library, const std::filesystem::path& file,
+                 std::string_view shownName, Messages& messages) {
+    const std::string name(shownName);
     std::ifstream stream(file, std::ios::binary);
     if (!stream) {
         showCannotOpen(messages, name);

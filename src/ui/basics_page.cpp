@@ -1,6 +1,8 @@
 #include "ui/basics_page.h"
 
+#include <cmath>
 #include <span>
+#include <string>
 
 #include "fields/format_fixed.h"
 #include "ui/session.h"
@@ -34,6 +36,11 @@ std::span<const ControlId> buttonsOf(BasicsChoice group) {
 
 constexpr int kInfoTyped = 35;
 constexpr int kStationNameTyped = 19;
+
+// Longitude and latitude are shown, typed and stored as whole degrees.
+std::string wholeNumberText(double value) {
+    return std::to_string(std::lround(value));
+}
 
 template <typename Choice> std::int16_t stored(Choice choice) {
     return static_cast<std::int16_t>(choice);
@@ -82,8 +89,8 @@ void BasicsPage::fill() {
     view.setText(kStation1HeightField, formatFixed(record.station1HeightM, 1));
     view.setText(kStation2HeightField, formatFixed(record.station2HeightM, 1));
     view.setText(kHopLengthField, formatFixed(record.hopLengthKm, 1));
-    view.setText(kLongitudeField, formatFixed(record.longitudeDeg, 0));
-    view.setText(kLatitudeField, formatFixed(record.latitudeDeg, 0));
+    view.setText(kLongitudeField, wholeNumberText(record.longitudeDeg));
+    view.setText(kLatitudeField, wholeNumberText(record.latitudeDeg));
     view.setText(kPLField, formatFixed(record.pLPct, 2));
 
     choose(BasicsChoice::EastWest, stored(record.eastWest));

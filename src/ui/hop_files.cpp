@@ -34,7 +34,7 @@ bool chooseFile(Session& session, DialogView* page, FileDialogUse use) {
 bool openChosenHop(Session& session) {
     HopState& hop = session.hop;
     const std::string& name = session.app.currentHopFileName;
-    if (!readHopFile(hop, session.library, session.fileInWorkingFolder(name),
+    if (!readHopFile(hop, session.library, session.fileInWorkingFolder(name), name,
                      session.ports.messages)) {
         return false;
     }
@@ -63,7 +63,8 @@ std::optional<SaveFile> chooseHopToSave(Session& session, DialogView* page) {
 bool finishSave(Session& session, SaveFile file, bool accepted) {
     std::string& name = session.app.currentHopFileName;
     const std::filesystem::path path = session.fileInWorkingFolder(name);
-    const bool written = accepted && writeHopFile(session.hop, path, name, session.ports.messages);
+    const bool written =
+        accepted && writeHopFile(session.hop, path, name, name, session.ports.messages);
     if (!written && file == SaveFile::CreatedEmpty) {
         std::error_code ignored;
         std::filesystem::remove(path, ignored);
