@@ -1,5 +1,6 @@
 #include "ui/session.h"
 
+#include <system_error>
 #include <utility>
 
 #include "library/new_hop.h"
@@ -15,7 +16,10 @@ constexpr std::string_view kUntitled = "(untitled)";
 } // namespace
 
 Session::Session(SessionPorts sessionPorts, std::string libraryFile)
-    : ports(sessionPorts), libraryPath(std::move(libraryFile)) {}
+    : ports(sessionPorts), libraryPath(std::move(libraryFile)) {
+    std::error_code unknown;
+    app.workingFolder = std::filesystem::current_path(unknown);
+}
 
 void Session::resetHopAndRoute() {
     resetHopState(hop, library);

@@ -143,6 +143,10 @@ TEST_F(ShellTest, SaveNamesTheWindowAndNewForgetsTheName) {
     EXPECT_EQ(window.title, "Korvel - HOP1.HOP");
     EXPECT_EQ(std::filesystem::file_size(folder / "HOP1.HOP"), 682u);
     EXPECT_EQ(files.uses, std::vector{FileDialogUse::SaveHop});
+    // A cancelled Save dialog forgets the name; the title shows it until the next update.
+    command(Command::Save);
+    EXPECT_TRUE(session.app.currentHopFileName.empty());
+    EXPECT_EQ(window.title, "Korvel - HOP1.HOP");
 
     messages.scriptAnswer(MessageAnswer::No);
     command(Command::New);
