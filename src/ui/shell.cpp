@@ -1,6 +1,7 @@
 #include "ui/shell.h"
 
 #include <string_view>
+#include <system_error>
 
 #include "library/library_file.h"
 #include "platform/text_encoding.h"
@@ -17,7 +18,7 @@ namespace {
 constexpr std::string_view kSaveQuestion = "Save current data ?";
 constexpr std::string_view kOtherRadioLossWarning = "All data will be lost.";
 
-// The menu a page leaves when it opens.
+// The menu as each page command leaves it; New and View hops keep their state.
 void setPageMenu(Command page, bool otherRadio, MenuState& menu) {
     switch (page) {
     case Command::RadioPage:
@@ -74,7 +75,8 @@ void Shell::openHopFile(const std::string& path) {
     ApplicationState& app = session_.app;
     app.fullFileName = utf8ToCp1252(path);
     app.currentHopFileName = utf8ToCp1252(file.filename().string());
-    app.workingFolder = file.parent_path();
+    std::error_code unknown;
+    app.workingFolder = std::filesystem::absolute(file, unknown).parent_path();
     session_.ports.window.eraseBanner();
     if (openChosenHop(session_)) {
         switchPage(Command::BasicsPage);
@@ -106,7 +108,7 @@ void Shell::onCommand(Command command) {
     case Command::About:
         runAboutBox(session_);
         break;
-    default: // printing, the short guide and the hops list arrive with their own pages
+    default: // Print, Short Guide and View hops are not offered
         break;
     }
 }
@@ -124,7 +126,7 @@ void Shell::onSettingsChanged() {
 }
 
 void Shell::checkPrinterAndDates() {
-    // No printer can be made until printing arrives.
+    // The program makes no printer device: printed reports are not offered.
     session_.app.printerUnavailable = true;
     session_.dateSettings = readDateSettings(session_.ports.profile, session_.dateSettings);
 }
