@@ -46,8 +46,8 @@ std::vector<std::uint8_t> hopFileImage(const HopState& hop);
 bool writeHopFile(const HopState& hop, const std::filesystem::path& file,
                   std::string& currentHopFileName, Messages& messages);
 // The same, naming the file `shownName` (Windows-1252) in its messages.
-bool writeHopFile(const HopState& hop, const std::filesystem::path& file, std::string_view shownName,
-                  std::string& currentHopFileName, Messages& messages);
+bool writeHopFile(const HopState& hop, const std::filesystem::path& file,
+                  std::string_view shownName, std::string& currentHopFileName, Messages& messages);
 
 // Reads either layout and, only when the file holds a whole hop, replaces the record, the
 // results and the stored selection fields of `hop`; then runs the library checks (radio,

@@ -46,8 +46,8 @@ bool writeHopFile(const HopState& hop, const std::filesystem::path& file,
     return writeHopFile(hop, file, file.string(), currentHopFileName, messages);
 }
 
-bool writeHopFile(const HopState& hop, const std::filesystem::path& file, std::string_view shownName,
-                  std::string& currentHopFileName, Messages& messages) {
+bool writeHopFile(const HopState& hop, const std::filesystem::path& file,
+                  std::string_view shownName, std::string& currentHopFileName, Messages& messages) {
     const std::string name(shownName);
     // The writer never creates a hop file: the Save dialog or the route made it.
     std::error_code error;

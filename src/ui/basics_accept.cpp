@@ -4,10 +4,10 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/hop_reset.h"
 #include "fields/numeric_entry.h"
 #include "fields/numeric_text.h"
 #include "fields/whole_number.h"
-#include "engine/hop_reset.h"
 #include "hopfile/hop_preparation.h"
 #include "ui/basics_page.h"
 #include "ui/list_dialog.h"

@@ -10,10 +10,6 @@
 
 namespace korvel {
 
-namespace {
-
-} // namespace
-
 bool chooseFile(Session& session, DialogView* page, FileDialogUse use) {
     ApplicationState& app = session.app;
     app.fullFileName.clear();

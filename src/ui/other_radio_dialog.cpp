@@ -109,8 +109,8 @@ class OtherRadioDialog final : public DialogEvents {
 bool runOtherRadioDialog(Session& session) {
     OtherRadioDialog dialog(session, session.library.radios.back());
     return session.ports.dialogs.runModal(DialogId::OtherRadio, dialog, [&](DialogView& view) {
-               dialog.opened(view);
-           }) == kOkButton;
+        dialog.opened(view);
+    }) == kOkButton;
 }
 
 } // namespace korvel

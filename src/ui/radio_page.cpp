@@ -108,9 +108,8 @@ void RadioPage::showRadio() {
     view_->setText(kRadioNameLabel, radio.name.view());
     view_->setText(kRadioFrequencyLabel, formatFixed(radio.frequencyGHz, 1));
     const auto [columnOne, columnTwo] = radio.berExponent;
-    view_->setText(kPrxthGroup, columnOne == columnTwo
-                                    ? "Prxth Ber:10" + std::to_string(columnOne)
-                                    : std::string("Prxth"));
+    view_->setText(kPrxthGroup, columnOne == columnTwo ? "Prxth Ber:10" + std::to_string(columnOne)
+                                                       : std::string("Prxth"));
     for (int i = 0; i < kPtxCount; ++i) {
         view_->setText(kPtxChoiceFirst + i, valueText(radio.ptxDbm[static_cast<std::size_t>(i)]));
     }
@@ -195,10 +194,10 @@ void RadioPage::commit() {
     record.radioName.assign(radio.name.view());
     record.frequencyGHz = radio.frequencyGHz;
     record.bitRateMbps = radio.bitRateMbps;
-    record.ptxDbm = pendingPtx_ == kPtxChoiceOther
-                        ? numericTextValue(selection.otherPtxText.view())
-                        : radio.ptxDbm[valueIndex(pendingPtx_, kPtxChoiceFirst, kPtxCount,
-                                                  radio.defaultPtx)];
+    record.ptxDbm =
+        pendingPtx_ == kPtxChoiceOther
+            ? numericTextValue(selection.otherPtxText.view())
+            : radio.ptxDbm[valueIndex(pendingPtx_, kPtxChoiceFirst, kPtxCount, radio.defaultPtx)];
     if (pendingPrxth_ == kPrxthChoiceOther) {
         record.berExponent = selection.otherBerExponent;
         record.prxthDbm = numericTextValue(selection.otherPrxthText.view());

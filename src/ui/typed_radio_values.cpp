@@ -93,9 +93,8 @@ class PrxthDialog final : public TypedValueDialog {
 
 template <typename Dialog> bool runTypedValueDialog(Session& session, DialogId id) {
     Dialog dialog(session);
-    return session.ports.dialogs.runModal(id, dialog, [&](DialogView& view) {
-               dialog.opened(view);
-           }) == kOkButton;
+    return session.ports.dialogs.runModal(
+               id, dialog, [&](DialogView& view) { dialog.opened(view); }) == kOkButton;
 }
 
 } // namespace

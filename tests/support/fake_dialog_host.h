@@ -1,12 +1,13 @@
 #pragma once
 // A DialogHost for presenter tests. Pages become FakeDialogViews; each modal dialog plays the
-// next script queued for its form (none: the dialog is closed, result 2) and is kept, with the
+// next answer queued for its form (none: the dialog is closed, result 2) and is kept, with the
 // form's number, once it has ended.
 
 #include <deque>
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -15,54 +16,48 @@
 
 namespace korvel {
 
+using Typed = std::vector<std::pair<ControlId, std::string>>;
+
 class FakeDialogHost final : public DialogHost {
   public:
-    // What the user does in an open dialog: fill fields, then press buttons through `events`.
-    using Script = std::function<void(FakeDialogView& view, DialogEvents& events)>;
-
     DialogView* createPage(DialogId form, DialogEvents& presenter) override {
-        if (failPages) {
-            return nullptr;
-        }
-        page = std::make_unique<FakeDialogView>();
+        page = failPages ? nullptr : std::make_unique<FakeDialogView>();
         pageForm = form;
         pagePresenter = &presenter;
         return page.get();
     }
-    void destroyPage() override {
-        page.reset();
-        pagePresenter = nullptr;
-    }
+    void destroyPage() override { page.reset(); }
     int runModal(DialogId form, DialogEvents& presenter,
                  const std::function<void(DialogView&)>& opened) override {
         FakeDialogView view;
         opened(view);
-        auto& queue = scripts[form];
-        if (!queue.empty()) {
-            const Script script = std::move(queue.front());
+        if (auto& queue = answers[form]; !queue.empty()) {
+            const auto [typed, buttons] = std::move(queue.front());
             queue.pop_front();
-            script(view, presenter);
+            for (const auto& [control, text] : typed) {
+                view.setText(control, text);
+            }
+            for (auto button = buttons.begin(); button != buttons.end() && !view.endResult;
+                 ++button) {
+                presenter.onCommand(*button);
+            }
         }
         const int result = view.endResult.value_or(2);
         ran.emplace_back(form, std::move(view));
         return result;
     }
 
-    void script(DialogId form, Script play) { scripts[form].push_back(std::move(play)); }
-    // Presses the buttons in order, as a user would.
-    void press(DialogId form, std::vector<ControlId> buttons) {
-        script(form, [buttons](FakeDialogView&, DialogEvents& events) {
-            for (const ControlId button : buttons) {
-                events.onCommand(button);
-            }
-        });
+    // The next dialog of the form gets these texts typed and these buttons pressed, in order,
+    // until one of them ends it.
+    void answer(DialogId form, Typed typed, std::vector<ControlId> buttons) {
+        answers[form].emplace_back(std::move(typed), std::move(buttons));
     }
 
     std::unique_ptr<FakeDialogView> page;
     DialogId pageForm = DialogId::About;
     DialogEvents* pagePresenter = nullptr;
     bool failPages = false;
-    std::map<DialogId, std::deque<Script>> scripts;
+    std::map<DialogId, std::deque<std::pair<Typed, std::vector<ControlId>>>> answers;
     std::vector<std::pair<DialogId, FakeDialogView>> ran;
 };
 

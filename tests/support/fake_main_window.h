@@ -13,7 +13,7 @@ namespace korvel {
 
 class FakeMainWindow final : public MainWindowView {
   public:
-    void setTitle(std::string_view text) override { title = std::string(text); }
+    void setTitle(std::string_view text) override { title = text; }
     void setMenuEnabled(Command item, bool on) override { menuEnabled[item] = on; }
     void setMenuChecked(Command item, bool on) override { menuChecked[item] = on; }
     void drawBanner() override { banner = true; }

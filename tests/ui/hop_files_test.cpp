@@ -6,24 +6,17 @@ namespace korvel {
 namespace {
 
 class OpenHopTest : public UiTest {
-  protected:
-    void writeHop(const std::string& name, const std::vector<std::uint8_t>& image) {
-        std::filesystem::create_directories(folder / "sub");
-        std::ofstream(folder / "sub" / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(image.data()),
-                   static_cast<std::streamsize>(image.size()));
-    }
-    void modifyOldHop(const std::string& name) {
+  public:
+    void modifyOldHop(const std::string& name, const std::vector<std::uint8_t>& image) {
+        writeFile(folder / "sub" / name, image);
         choose("sub/" + name);
-        files.answers.back()->bareName = name;
         click(kModifyOldHopButton);
         deliverPosted();
     }
 };
 
-TEST_F(OpenHopTest, AHopThatLoadsOpensOnTheBasicsPageInItsFolder) {
-    writeHop("LINK7.HOP", sixteenBitImage(makeTestHop()));
-    modifyOldHop("LINK7.HOP");
+TEST_F(OpenHopTest, AHopThatLoadsOpensOnTheBasicsPageAndItsFolderBecomesTheWorkingFolder) {
+    modifyOldHop("LINK7.HOP", sixteenBitImage(makeTestHop()));
     EXPECT_EQ(files.uses, std::vector{FileDialogUse::OpenHop});
     EXPECT_FALSE(window.banner);
     EXPECT_EQ(shell.currentPageId(), 104);
@@ -32,7 +25,6 @@ TEST_F(OpenHopTest, AHopThatLoadsOpensOnTheBasicsPageInItsFolder) {
                               "The file LINK7.HOP is created with 16-bit version of Korvel.\n"
                               " When saved, it will be converted to 32-bit format."});
     EXPECT_EQ(session.hop.record.station1Name.str(), "Hill A");
-    // Files named without a folder now lie beside the hop.
     EXPECT_EQ(session.fileInWorkingFolder("LINK7.TXT"), folder / "sub" / "LINK7.TXT");
     EXPECT_EQ(session.fileInWorkingFolder("/tmp/R.TXT"), "/tmp/R.TXT");
 }
@@ -40,8 +32,7 @@ TEST_F(OpenHopTest, AHopThatLoadsOpensOnTheBasicsPageInItsFolder) {
 TEST_F(OpenHopTest, AHopThatFailsItsChecksStartsANewHop) {
     HopState hop = makeTestHop();
     hop.record.radioName.assign("GONE");
-    writeHop("GONE.HOP", hopFileImage(hop));
-    modifyOldHop("GONE.HOP");
+    modifyOldHop("GONE.HOP", hopFileImage(hop));
     EXPECT_EQ(boxTexts().size(), 1u);
     EXPECT_EQ(shell.currentPageId(), 0);
     EXPECT_TRUE(session.app.currentHopFileName.empty());
@@ -58,11 +49,11 @@ TEST_F(OpenHopTest, CancellingTheDialogStaysOnTheStartPanel) {
 }
 
 TEST_F(OpenHopTest, TheCommandLineHopOpensAsModifyOldHopDoes) {
-    writeHop("LINK7.HOP", hopFileImage(makeTestHop()));
+    writeFile(folder / "sub" / "LINK7.HOP", hopFileImage(makeTestHop()));
     shell.openHopFile((folder / "sub" / "LINK7.HOP").string());
     EXPECT_EQ(shell.currentPageId(), 104);
     EXPECT_EQ(session.app.workingFolder, folder / "sub");
-    shell.openHopFile((folder / "sub" / "MISSING.HOP").string());
+    shell.openHopFile((folder / "MISSING.HOP").string());
     EXPECT_EQ(boxTexts().back(), "Cannot open MISSING.HOP");
     EXPECT_EQ(shell.currentPageId(), 0);
 }

@@ -1,12 +1,11 @@
 #pragma once
 // A started program over fakes: the test library in a folder of its own, a Session and its Shell.
-// The hop starts as a plausible 7.5 GHz hop so that the Basics page accepts it untouched.
+// The hop starts as a plausible 7.5 GHz hop, so that the Basics page accepts it untouched.
 
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -25,22 +24,15 @@
 
 namespace korvel {
 
+inline void writeFile(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
 class UiTest : public ::testing::Test {
   public:
-    static std::filesystem::path uniqueFolder() {
-        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::replace(name.begin(), name.end(), '/', '_');
-        return std::filesystem::temp_directory_path() /
-               ("korvel_ui_" + std::to_string(getpid()) + "_" + name);
-    }
-
-    UiTest() {
-        std::filesystem::create_directories(folder);
-        const std::vector<std::uint8_t> image = libraryImage(makeTestLibrary());
-        std::ofstream(folder / "korvel32.lbr", std::ios::binary)
-            .write(reinterpret_cast<const char*>(image.data()),
-                   static_cast<std::streamsize>(image.size()));
-    }
+    UiTest() { writeFile(folder / "korvel32.lbr", libraryImage(makeTestLibrary())); }
     ~UiTest() override { std::filesystem::remove_all(folder); }
 
     void SetUp() override {
@@ -53,9 +45,9 @@ class UiTest : public ::testing::Test {
         messages.clear();
     }
 
-    // The command, then whatever it posted, as the main window's loop would deliver them.
+    // The command, then what it posted, as the main window's loop delivers them.
     void command(Command command) {
-        shell.onCommand(command);
+        window.posted.push_back(command);
         deliverPosted();
     }
     void deliverPosted() {
@@ -76,23 +68,37 @@ class UiTest : public ::testing::Test {
     }
     // The next file dialog chooses `name` in the test's folder.
     void choose(const std::string& name) {
-        files.answers.push_back(ChosenFile{(folder / name).string(), name});
+        const std::filesystem::path file = folder / name;
+        files.answers.push_back(ChosenFile{file.string(), file.filename().string()});
     }
+    // The message boxes, then the list dialogs as "title heading name|name|" with " (no OK)"
+    // when OK was disabled.
     std::vector<std::string> boxTexts() const {
         std::vector<std::string> texts;
         for (const MessageEvent& box : messages.boxes()) {
             texts.push_back(box.text);
         }
+        for (const auto& [form, view] : dialogs.ran) {
+            if (form == DialogId::ListDialog) {
+                std::string list = view.title + " " + view.text(1400);
+                for (ControlId name = 1401; name <= 1406 && !view.text(name).empty(); ++name) {
+                    list += view.text(name) + "|";
+                }
+                texts.push_back(list + (view.isEnabled(kOkButton) ? "" : " (no OK)"));
+            }
+        }
         return texts;
     }
-
-    const std::filesystem::path folder = uniqueFolder();
+    const std::string testName = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                         ("korvel_ui_" + std::to_string(getpid()) + testName);
     RecordingMessages messages;
     FakeFileChooser files;
     FakeDialogHost dialogs;
     FakeMainWindow window;
     IniProfile profile = IniProfile::fromText("");
-    Session session{{messages, files, dialogs, window, profile}, (folder / "korvel32.lbr").string()};
+    Session session{{messages, files, dialogs, window, profile},
+                    (folder / "korvel32.lbr").string()};
     Shell shell{session};
 };
 
