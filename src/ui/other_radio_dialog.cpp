@@ -56,7 +56,8 @@ class OtherRadioDialog final : public DialogEvents {
         view_->setFocus(field);
     }
 
-    // The checks in their order; a refused OK keeps the frequency and the exponent it stored.
+    // The checks in their order. A refused OK stores nothing: a frequency of 57 GHz or more
+    // must not reach the hop through a radio already committed.
     bool accept() {
         const auto frequency = readRequired(kOtherFrequencyField);
         if (!frequency) {
@@ -70,7 +71,6 @@ class OtherRadioDialog final : public DialogEvents {
         if (!ptx) {
             return false;
         }
-        radio_.frequencyGHz = *frequency;
         if (*frequency >= kFrequencyLimitGHz) {
             refuse(kOtherFrequencyField, "Frequency must be under 57 GHz.");
             return false;
@@ -85,8 +85,8 @@ class OtherRadioDialog final : public DialogEvents {
             refuse(kOtherBerField, "Invalid data.");
             return false;
         }
+        radio_.frequencyGHz = *frequency;
         radio_.berExponent[0] = *exponent;
-
         radio_.name.assign(view_->text(kOtherNameField).substr(0, kNameLength));
         radio_.bitRateMbps = *bitRate;
         radio_.ptxDbm = {*ptx, 0, 0};

@@ -195,9 +195,9 @@ bool Shell::savePrompt([[maybe_unused]] PromptModality modality) {
         if (!file) {
             return false;
         }
-        // A page that refuses its fields does not stop the caller; the hop is just not saved.
-        finishSave(session_, *file, pageAccepts());
-        return true;
+        // The user asked for the hop to be kept: when the page refuses its fields or the write
+        // fails, the caller stops rather than lose the hop.
+        return finishSave(session_, *file, pageAccepts());
     }
     case MessageAnswer::No:
         return true;

@@ -14,7 +14,8 @@ namespace {
 
 constexpr std::size_t kCharactersRead = 5;
 
-// OK checks and stores; the answer names the field that takes the focus on refusal.
+// OK checks and, only when the value passes, stores; the answer names the field that takes the
+// focus on refusal.
 class TypedValueDialog : public DialogEvents {
   public:
     explicit TypedValueDialog(Session& session) : session_(session) {}
@@ -58,11 +59,11 @@ class PtxDialog final : public TypedValueDialog {
     }
     std::optional<ControlId> accept(DialogView& view) override {
         const std::string text = view.text(kTypedPtxField).substr(0, kCharactersRead);
-        selection().otherPtxText.assign(text);
-        if (isNumericText(text) && numericTextValue(text) > 0) {
-            return std::nullopt;
+        if (!isNumericText(text) || numericTextValue(text) <= 0) {
+            return kTypedPtxField;
         }
-        return kTypedPtxField;
+        selection().otherPtxText.assign(text);
+        return std::nullopt;
     }
 };
 
@@ -79,14 +80,14 @@ class PrxthDialog final : public TypedValueDialog {
         const std::string text = view.text(kTypedPrxthField).substr(0, kCharactersRead);
         const std::optional<std::int16_t> exponent =
             readShortWholeNumber(view.text(kTypedBerField));
-        selection().otherPrxthText.assign(text);
-        selection().otherBerExponent = exponent.value_or(std::int16_t{0});
         if (!isNumericText(text) || numericTextValue(text) >= 0) {
             return kTypedPrxthField;
         }
         if (!exponent) {
             return kTypedBerField;
         }
+        selection().otherPrxthText.assign(text);
+        selection().otherBerExponent = *exponent;
         return std::nullopt;
     }
 };

@@ -10,8 +10,9 @@ inline constexpr int kTypedPtxField = 1022;
 inline constexpr int kTypedPrxthField = 1023;
 inline constexpr int kTypedBerField = 1027;
 
-// Each stores what OK read into the hop's typed texts, even when it refuses them. True when the
-// user confirmed a value that passed the check.
+// Each stores the value into the hop's typed texts when the user confirmed one that passes the
+// check, and answers true then. A refused value is not kept: a power or threshold already chosen
+// as OTHER stays what it was.
 bool runPtxDialog(Session& session);
 bool runPrxthDialog(Session& session);
 

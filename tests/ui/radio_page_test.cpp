@@ -85,8 +85,8 @@ TEST_F(RadioPageTest, TheOtherRadioDialogChecksInOrder) {
         EXPECT_TRUE(page().windowEnabled);
         select(0);
     }
-    // A frequency stored by a refused OK stays in the library's entry.
-    EXPECT_EQ(session.library.radios[2].frequencyGHz, 7);
+    // Mended: a refused OK stores nothing, so 60 GHz cannot reach the hop through the entry.
+    EXPECT_EQ(session.library.radios[2].frequencyGHz, 56.9);
 }
 
 TEST_F(RadioPageTest, TheOtherRadioOffersOnePowerAndOneThreshold) {
@@ -123,6 +123,7 @@ TEST_F(RadioPageTest, TypedPowerAndThresholdMustBeUsable) {
         SCOPED_TRACE(c.name);
         messages.clear();
         click(kRadioResetButton);
+        const HopSelection before = session.hop.selection;
         const bool power = c.button == kPtxChoiceOther;
         dialogs.answer(power ? DialogId::PtxDialog : DialogId::PrxthDialog, c.typed,
                        {kOkButton, kCancelButton});
@@ -136,6 +137,10 @@ TEST_F(RadioPageTest, TypedPowerAndThresholdMustBeUsable) {
         if (!accepted) {
             EXPECT_EQ(messages.boxes().at(0).caption, "Error");
             EXPECT_EQ(lastDialog().focus, c.refusedFocus);
+            // Mended: a refused value does not replace the one typed before.
+            EXPECT_EQ(session.hop.selection.otherPtxText, before.otherPtxText);
+            EXPECT_EQ(session.hop.selection.otherPrxthText, before.otherPrxthText);
+            EXPECT_EQ(session.hop.selection.otherBerExponent, before.otherBerExponent);
         }
     }
 }
