@@ -14,7 +14,7 @@ class BasicsPageTest : public UiTest {
     }
 };
 
-TEST_F(BasicsPageTest, FillsFromTheHopAndShowsTheInsulationUpTo3GHz) {
+TEST_F(BasicsPageTest, FillsFromTheHopAgainOnResetAndShowsTheInsulationUpTo3GHz) {
     session.hop.record.station1HeightM = -12.5;
     open(7.5);
     // clang-format off
@@ -28,6 +28,11 @@ TEST_F(BasicsPageTest, FillsFromTheHopAndShowsTheInsulationUpTo3GHz) {
     for (const ControlId checked : {1126, 1128, 1140, 1135, 1106, 1122, 1110, 1113, 1116}) {
         EXPECT_TRUE(page().isChecked(checked)) << checked;
     }
+    type(kHopLengthField, "77");
+    click(1115);
+    click(kBasicsResetButton); // brings back the stored values and choices
+    EXPECT_EQ(page().text(kHopLengthField), "40.0");
+    EXPECT_EQ(std::pair(page().isChecked(1113), page().isChecked(1115)), std::pair(true, false));
     for (const double frequency : {7.5, 3.0}) {
         open(frequency);
         EXPECT_EQ(page().isVisible(kInsulationLabel), frequency <= 3);
@@ -131,16 +136,6 @@ TEST_F(BasicsPageTest, StoresTheFieldsTheModesAndResetsTheChangedSelections) {
     EXPECT_EQ(session.hop.selection.branchingLossSet, 1);
     EXPECT_EQ(session.hop.selection.feederIndex, (std::array<std::int16_t, 2>{1, 1}));
     EXPECT_EQ(session.hop.selection.antennaIndex, (std::array<std::int16_t, 3>{0, 0, 0}));
-}
-
-TEST_F(BasicsPageTest, ResetBringsBackTheStoredValuesAndChoices) {
-    open(7.5);
-    type(kHopLengthField, "77");
-    click(1115);
-    click(kBasicsResetButton);
-    EXPECT_EQ(page().text(kHopLengthField), "40.0");
-    EXPECT_TRUE(page().isChecked(1113));
-    EXPECT_FALSE(page().isChecked(1115));
 }
 
 TEST(ListDialog, ShowsSixNamesOfAtMost25CharactersWithTheFocusOnCancel) {

@@ -60,7 +60,9 @@ TEST_F(RadioPageTest, TheOtherRadioDialogChecksInOrder) {
         ControlId focus;
     } cases[] = {
         // clang-format off
-        {"56.9 GHz", {{kOtherFrequencyField, "56.9"}}, "", 0},
+        {"56.9 GHz", {{kOtherFrequencyField, "56.9"}, {kOtherPtxField, "20"},
+                      {kOtherNameField, "A NAME OF TWENTY-FIVE CHR"}, {kOtherPrxthField, "-70"}},
+         "", 0},
         {"60 GHz", {{kOtherFrequencyField, "60"}}, "Frequency must be under 57 GHz.",
          kOtherFrequencyField},
         {"negative bit rate", {{kOtherBitRateField, "-1"}}, "Invalid data.", kOtherBitRateField},
@@ -79,26 +81,18 @@ TEST_F(RadioPageTest, TheOtherRadioDialogChecksInOrder) {
         EXPECT_EQ(boxTexts(), accepted ? std::vector<std::string>{} : std::vector{c.message});
         EXPECT_EQ(lastDialog().focus, c.focus ? std::optional(c.focus) : std::nullopt);
         // Cancelled, the page shows the committed radio again.
-        EXPECT_EQ(page().text(kRadioNameLabel), accepted ? "OTHER" : "MW 7.5-34");
+        EXPECT_EQ(page().selectedRow(kRadioList), accepted ? 2 : 0);
         EXPECT_EQ(session.hop.selection.otherRadio, accepted);
         EXPECT_EQ(window.menuEnabled.at(Command::Save), !accepted);
         EXPECT_TRUE(page().windowEnabled);
+        if (accepted) { // one power and one threshold; the right column keeps the library's
+            EXPECT_EQ(page().text(kRadioNameLabel), "A NAME OF TWENTY-F");
+            EXPECT_EQ(buttons(), "20.0*| -| -||-70.0*| -| -|-78.0|-76.5| -|");
+        }
         select(0);
     }
     // Mended: a refused OK stores nothing, so 60 GHz cannot reach the hop through the entry.
     EXPECT_EQ(session.library.radios[2].frequencyGHz, 56.9);
-}
-
-TEST_F(RadioPageTest, TheOtherRadioOffersOnePowerAndOneThreshold) {
-    dialogs.answer(DialogId::OtherRadio,
-                   {{kOtherNameField, "A NAME OF TWENTY-FIVE CHR"},
-                    {kOtherPtxField, "20"},
-                    {kOtherPrxthField, "-70"}},
-                   {kOkButton});
-    select(2);
-    EXPECT_EQ(session.library.radios[2].name.str(), "A NAME OF TWENTY-F");
-    EXPECT_EQ(buttons(), "20.0*| -| -||-70.0*| -| -|-78.0|-76.5| -|");
-    EXPECT_EQ(session.library.radios[2].berExponent[1], -6);
 }
 
 TEST_F(RadioPageTest, TypedPowerAndThresholdMustBeUsable) {
