@@ -101,10 +101,10 @@ int QtDialogHost::runModal(DialogId dialogId, DialogEvents& presenter,
         first->setFocus(Qt::OtherFocusReason);
     }
     modals_.push_back(view);
+    opened(*view);
     if (modalOpened) {
         modalOpened(dialogId);
     }
-    opened(*view);
     const int result = dialog.exec();
     modals_.pop_back();
     return result;

@@ -28,7 +28,7 @@ class QtDialogHost final : public DialogHost {
     // Open modal dialogs, innermost last.
     [[nodiscard]] int modalDepth() const { return static_cast<int>(modals_.size()); }
 
-    // Told of every page made and every modal dialog opened.
+    // Told of every page made, and of every modal dialog once it is filled and about to show.
     std::function<void(DialogId)> pageCreated;
     std::function<void(DialogId)> modalOpened;
 

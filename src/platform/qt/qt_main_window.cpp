@@ -180,8 +180,14 @@ void QtMainWindow::postCommand(Command command) {
 
 void QtMainWindow::quit(int exitCode) {
     quitting_ = true;
-    QMetaObject::invokeMethod(qApp, [exitCode] { QCoreApplication::exit(exitCode); },
-                              Qt::QueuedConnection);
+    ++pendingCommands_;
+    QMetaObject::invokeMethod(
+        qApp,
+        [this, exitCode] {
+            --pendingCommands_;
+            QCoreApplication::exit(exitCode);
+        },
+        Qt::QueuedConnection);
 }
 
 QWidget* QtMainWindow::pageArea() const {

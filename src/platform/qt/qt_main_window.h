@@ -46,7 +46,7 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
     [[nodiscard]] QWidget* pageArea() const;
     // The menu item of the command; nullptr for a command without one.
     [[nodiscard]] QAction* menuAction(Command command) const;
-    // Commands posted and not yet delivered.
+    // Commands posted and not yet delivered, the end of the program included.
     [[nodiscard]] int pendingCommands() const { return pendingCommands_; }
 
   protected:
