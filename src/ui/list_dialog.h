@@ -2,6 +2,7 @@
 // The list dialog: names the fields whose values are invalid ("Error!") or outside their normal
 // limits ("Note!"). The caller disables its page while it runs.
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 

@@ -7,16 +7,13 @@ namespace {
 
 class ShellTest : public UiTest {
   public:
-    // The six items as "N S R B F V": enabled upper case, grayed lower case.
+    // New, Save, Radios, Basics, Form, View hops: upper case enabled, lower case grayed.
     std::string menu() const {
+        const Command items[] = {Command::New,        Command::Save,     Command::RadioPage,
+                                 Command::BasicsPage, Command::FormPage, Command::ViewHops};
         std::string letters;
-        for (const auto& [item, letter] : {std::pair{Command::New, 'n'},
-                                           {Command::Save, 's'},
-                                           {Command::RadioPage, 'r'},
-                                           {Command::BasicsPage, 'b'},
-                                           {Command::FormPage, 'f'},
-                                           {Command::ViewHops, 'v'}}) {
-            letters += window.menuEnabled.at(item) ? char(letter - 'a' + 'A') : letter;
+        for (std::size_t i = 0; i < 6; ++i) {
+            letters += (window.menuEnabled.at(items[i]) ? "NSRBFV" : "nsrbfv")[i];
         }
         return letters;
     }
