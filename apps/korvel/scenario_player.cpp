@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QTimer>
 
 #include "platform/qt/qt_dialog_host.h"
@@ -328,7 +329,18 @@ void ScenarioPlayer::screenshot(const std::string& file) {
                                                         : static_cast<QWidget*>(&program_.window);
     const QFileInfo target(QString::fromStdString(file));
     QDir().mkpath(target.absolutePath());
-    if (!shown->grab().save(target.absoluteFilePath(), "PNG")) {
+    // Offscreen windows have no frame: a caption band above the window shows its title.
+    const QPixmap window = shown->grab();
+    const int band = QFontMetrics(shown->font()).height() + 8;
+    QPixmap picture(window.width(), window.height() + band);
+    picture.fill(QColor(0xd8, 0xdc, 0xe4));
+    QPainter painter(&picture);
+    painter.setFont(shown->font());
+    painter.drawText(QRect(8, 0, window.width() - 16, band), Qt::AlignVCenter | Qt::AlignLeft,
+                     shown->windowTitle());
+    painter.drawPixmap(0, band, window);
+    painter.end();
+    if (!picture.save(target.absoluteFilePath(), "PNG")) {
         fail("cannot write " + file);
     }
 }

@@ -92,7 +92,6 @@ int QtDialogHost::runModal(DialogId dialogId, DialogEvents& presenter,
     dialog.setObjectName(QStringLiteral("modal"));
     dialog.setWindowTitle(form->windowTitle());
     auto* layout = new QVBoxLayout(&dialog);
-    layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(form);
     auto* view = new QtDialogView(form, &dialog, presenter);
