@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cold start of the desktop program as a whole process: `korvel --play` with a scenario of one
 # `quit` line, offscreen, from start to exit (library read, main window, start panel). Prints the
-# median wall time over KORVEL_TIMING_RUNS runs (default 21), with /bin/true for reference.
+# median wall time over KORVEL_TIMING_RUNS runs (default 21), with /bin/true for reference, and
+# the median processor time (user + system), which a busy machine changes less than the wall time.
 #   bench/desktop/cold_start.sh BUILD_DIR      (build first: --target korvel sample_data)
 set -euo pipefail
 build=${1:-build/release}
@@ -15,19 +16,26 @@ echo quit > "$work/quit.scn"
 cd "$work"
 export QT_QPA_PLATFORM=offscreen
 
-# Median of the wall times, in milliseconds, of running the command `runs` times.
+median() {
+  sort -n | awk '{ t[NR] = $1 } END { printf "%.1f", t[int((NR + 1) / 2)] }'
+}
+
+# Runs the command `runs` times; prints the median wall time and the median processor time, in ms.
 median_ms() {
-  local times=()
+  local walls=() cpus=()
+  local TIMEFORMAT='%U %S'
   for _ in $(seq "$runs"); do
-    local start end
+    local start end cpu
     start=$(date +%s%N)
-    "$@" > /dev/null 2>&1
+    cpu=$({ time "$@" > /dev/null 2>&1; } 2>&1)
     end=$(date +%s%N)
-    times+=($(( (end - start) / 1000 )))
+    walls+=("$(( (end - start) / 1000 ))")
+    cpus+=("$(echo "$cpu" | awk '{ printf "%d", ($1 + $2) * 1000000 }')")
   done
-  printf '%s\n' "${times[@]}" | sort -n | awk '{ t[NR] = $1 } END { printf "%.1f", t[int((NR + 1) / 2)] / 1000 }'
+  echo "median $(printf '%s\n' "${walls[@]}" | median | awk '{ printf "%.1f", $1 / 1000 }') ms wall," \
+       "$(printf '%s\n' "${cpus[@]}" | median | awk '{ printf "%.1f", $1 / 1000 }') ms processor"
 }
 
 "$korvel" --library "$library" --play quit.scn > /dev/null # warms the font cache and the disk
-echo "korvel --play (one quit line), offscreen: median $(median_ms "$korvel" --library "$library" --play quit.scn) ms over $runs runs"
-echo "/bin/true:                                median $(median_ms /bin/true) ms"
+echo "korvel --play (one quit line), offscreen: $(median_ms "$korvel" --library "$library" --play quit.scn) over $runs runs"
+echo "/bin/true:                                $(median_ms /bin/true)"
