@@ -6,10 +6,10 @@
 #include <memory>
 
 #include <QApplication>
+#include <QFileSystemWatcher>
 
 #include "command_line.h"
 #include "library/library_location.h"
-#include "platform/ini_profile.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_dialog_view.h"
 #include "platform/qt/qt_file_chooser.h"
@@ -21,6 +21,7 @@
 #include "transcript.h"
 #include "ui/session.h"
 #include "ui/shell.h"
+#include "user_profile.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ int run(QApplication& app, const DesktopOptions& options) {
     if (!options.profileFile.empty()) {
         explicitProfile = options.profileFile;
     }
-    const std::unique_ptr<Profile> profile = openUserProfile(explicitProfile);
+    UserProfile profile(explicitProfile);
     const bool playing = !options.scenario.empty();
 
     std::optional<std::vector<std::string>> scenario;
@@ -85,11 +86,24 @@ int run(QApplication& app, const DesktopOptions& options) {
     Messages& messages = playing ? static_cast<Messages&>(scriptedBoxes) : boxes;
     FileChooser& files = playing ? static_cast<FileChooser&>(scriptedDialogs) : dialogs;
 
-    Session session(SessionPorts{messages, files, host, window, *profile},
+    Session session(SessionPorts{messages, files, host, window, profile},
                     findLibraryFile(options.libraryFile).string());
     Shell shell(session);
-    ShellEvents events(shell);
+    ShellEvents events(shell, profile);
     window.setEvents(&events);
+    // Editing the profile file is how the user changes the settings the program reads.
+    QFileSystemWatcher profileWatch;
+    if (const auto file = profile.file(); file && std::filesystem::exists(*file)) {
+        profileWatch.addPath(QString::fromStdString(file->string()));
+        QObject::connect(&profileWatch, &QFileSystemWatcher::fileChanged, &window,
+                         [&events, &profileWatch](const QString& path) {
+                             events.onSettingsChanged();
+                             // An editor that replaces the file ends the watch on the old one.
+                             if (!profileWatch.files().contains(path)) {
+                                 profileWatch.addPath(path);
+                             }
+                         });
+    }
 
     std::unique_ptr<ScenarioPlayer> player;
     if (playing) {
