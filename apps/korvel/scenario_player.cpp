@@ -1,7 +1,8 @@
 #include "scenario_player.h"
 
 #include <fstream>
-#include <sstream>
+#include <optional>
+#include <string>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -116,7 +117,8 @@ void ScenarioPlayer::step() {
         return;
     }
     // A dialog that has just ended is still counted until its loop returns.
-    if (QtDialogView* view = program_.host.activeView(); depth > 0 && !view->window()->isVisible()) {
+    if (QtDialogView* view = program_.host.activeView();
+        depth > 0 && !view->window()->isVisible()) {
         return;
     }
     if (next_ >= lines_.size()) {
@@ -217,7 +219,8 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
     const auto [first, remainder] = splitWord(rest);
     if (action == "menu") {
         const std::optional<int> command = number(rest);
-        QAction* item = command ? program_.window.menuAction(static_cast<Command>(*command)) : nullptr;
+        QAction* item =
+            command ? program_.window.menuAction(static_cast<Command>(*command)) : nullptr;
         if (item == nullptr) {
             fail("no menu item " + rest);
         } else if (!item->isEnabled()) {
@@ -278,7 +281,8 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         check(page == rest, "page " + rest, "page " + page);
     } else if (what == "menu") {
         const std::optional<int> command = number(first);
-        QAction* item = command ? program_.window.menuAction(static_cast<Command>(*command)) : nullptr;
+        QAction* item =
+            command ? program_.window.menuAction(static_cast<Command>(*command)) : nullptr;
         if (item == nullptr || (remainder != "enabled" && remainder != "grayed")) {
             fail("cannot check: expect menu " + rest);
             return;
@@ -292,7 +296,8 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         }
     } else if (what == "checked" || what == "enabled" || what == "visible") {
         QWidget* widget = controlOf(first, false);
-        const std::optional<bool> wanted = remainder.empty() ? std::optional<bool>(true) : yesNo(remainder);
+        const std::optional<bool> wanted =
+            remainder.empty() ? std::optional<bool>(true) : yesNo(remainder);
         if (widget == nullptr) {
             return;
         }

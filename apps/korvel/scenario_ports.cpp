@@ -131,7 +131,8 @@ std::optional<ChosenFile> ScenarioFileChooser::choose(FileDialogUse use) {
     // The same rules as the real dialog: an open needs the file, a save needs its folder.
     if (!spec.save && !file.isFile()) {
         transcript_.note(shown + "cancel");
-        transcript_.failure(messages_.currentLine, file.filePath().toStdString() + " does not exist");
+        transcript_.failure(messages_.currentLine,
+                            file.filePath().toStdString() + " does not exist");
         return std::nullopt;
     }
     if (spec.save && !file.dir().exists()) {

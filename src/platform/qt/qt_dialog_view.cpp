@@ -188,7 +188,8 @@ void QtDialogView::selectRow(ControlId id, int row) {
 }
 
 void QtDialogView::setTitle(std::string_view cp1252Text) {
-    (dialog_ != nullptr ? static_cast<QWidget*>(dialog_) : form_)->setWindowTitle(toQString(cp1252Text));
+    (dialog_ != nullptr ? static_cast<QWidget*>(dialog_) : form_)
+        ->setWindowTitle(toQString(cp1252Text));
 }
 
 void QtDialogView::setWindowEnabled(bool enabled) {

@@ -17,9 +17,9 @@ namespace korvel {
 
 namespace {
 
-constexpr std::array kForms{DialogId::About,       DialogId::StartPanel, DialogId::RadioPage,
-                            DialogId::BasicsPage,  DialogId::ListDialog, DialogId::OtherRadio,
-                            DialogId::PtxDialog,   DialogId::PrxthDialog};
+constexpr std::array kForms{DialogId::About,      DialogId::StartPanel, DialogId::RadioPage,
+                            DialogId::BasicsPage, DialogId::ListDialog, DialogId::OtherRadio,
+                            DialogId::PtxDialog,  DialogId::PrxthDialog};
 
 // The generated setup classes keep only pointers into the widget tree, so each may go once the
 // widgets exist.

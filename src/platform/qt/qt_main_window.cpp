@@ -1,5 +1,8 @@
 #include "platform/qt/qt_main_window.h"
 
+#include <tuple>
+#include <vector>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -110,8 +113,10 @@ QAction* QtMainWindow::addCommand(QMenu* menu, const QString& text, Command comm
 void QtMainWindow::buildMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     addCommand(file, QStringLiteral("&New"), Command::New, QKeySequence(QStringLiteral("Ctrl+N")));
-    addCommand(file, QStringLiteral("&Save..."), Command::Save, QKeySequence(QStringLiteral("Ctrl+S")));
-    addCommand(file, QStringLiteral("&Print..."), Command::Print, QKeySequence(QStringLiteral("Ctrl+P")));
+    addCommand(file, QStringLiteral("&Save..."), Command::Save,
+               QKeySequence(QStringLiteral("Ctrl+S")));
+    addCommand(file, QStringLiteral("&Print..."), Command::Print,
+               QKeySequence(QStringLiteral("Ctrl+P")));
     file->addSeparator();
     addCommand(file, QStringLiteral("&View hops..."), Command::ViewHops,
                QKeySequence(QStringLiteral("Ctrl+V")));
@@ -119,10 +124,9 @@ void QtMainWindow::buildMenu() {
     addCommand(file, QStringLiteral("E&xit"), Command::Exit);
 
     QMenu* pages = menuBar()->addMenu(QStringLiteral("&Pages"));
-    for (const auto& [text, command, key] :
-         {std::tuple{"&Radios", Command::RadioPage, "Ctrl+R"},
-          std::tuple{"&Basics", Command::BasicsPage, "Ctrl+B"},
-          std::tuple{"&Form", Command::FormPage, "Ctrl+F"}}) {
+    for (const auto& [text, command, key] : {std::tuple{"&Radios", Command::RadioPage, "Ctrl+R"},
+                                             std::tuple{"&Basics", Command::BasicsPage, "Ctrl+B"},
+                                             std::tuple{"&Form", Command::FormPage, "Ctrl+F"}}) {
         addCommand(pages, QString::fromLatin1(text), command,
                    QKeySequence(QString::fromLatin1(key)))
             ->setCheckable(true);

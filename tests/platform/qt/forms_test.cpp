@@ -77,8 +77,8 @@ TEST_P(FormsTest, EveryControlOfThePresenterIsOnTheFormWithItsKind) {
     for (const FormControl& control : formControls(GetParam())) {
         auto* widget = dialog->findChild<QWidget*>(controlObjectName(control.id));
         ASSERT_NE(widget, nullptr) << "control " << control.id;
-        EXPECT_TRUE(hasKind(widget, control.kind)) << "control " << control.id << " is a "
-                                                   << widget->metaObject()->className();
+        EXPECT_TRUE(hasKind(widget, control.kind))
+            << "control " << control.id << " is a " << widget->metaObject()->className();
     }
 }
 
