@@ -182,5 +182,19 @@ TEST_F(RadioPageTest, CommittingBelow6GHzMarksTheRainResultNotComputed) {
     }
 }
 
+// Mended: a damaged hop's radio and choices outside the library show and commit its defaults.
+TEST_F(RadioPageTest, ChoicesOutsideTheLibraryFallBackToTheRadiosDefaults) {
+    command(Command::BasicsPage);
+    HopSelection& selection = session.hop.selection;
+    selection.radioIndex = 9;
+    selection.ptxChoice = 1500;
+    selection.prxthChoice = 900;
+    command(Command::RadioPage);
+    EXPECT_EQ(page().text(kRadioNameLabel), "OTHER");
+    EXPECT_TRUE(pageAccepts());
+    EXPECT_EQ(std::pair(session.hop.record.ptxDbm, session.hop.record.prxthDbm),
+              std::pair(27.0, -78.0));
+}
+
 } // namespace
 } // namespace korvel
