@@ -1,6 +1,8 @@
 # Korvel: set-up, build and test on a Debian machine.
 #   make test   install what the build needs, build release and sanitizer presets, run all tests
-#   make run    build and run korvel-cli on the bundled sample data
+#   make run    build and start the desktop program on the sample data (without a display: the
+#               command-line samples)
+#   make screenshots  every page and dialog rendered offscreen into build/screenshots
 #   make bench  build and run the benchmarks (release)
 #   make fuzz   run each fuzz target for 60 seconds
 
@@ -19,9 +21,12 @@ DEPS := cmake:/usr/bin/cmake \
         libgmock-dev:/usr/include/gmock/gmock.h \
         libbenchmark-dev:/usr/include/benchmark/benchmark.h \
         nlohmann-json3-dev:/usr/include/nlohmann/json.hpp \
-        libcli11-dev:/usr/include/CLI/CLI.hpp
+        libcli11-dev:/usr/include/CLI/CLI.hpp \
+        qt6-base-dev:/usr/lib/x86_64-linux-gnu/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake \
+        qt6-base-dev-tools:/usr/lib/qt6/libexec/uic \
+        fonts-dejavu-core:/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
 
-.PHONY: deps build test run bench fuzz fuzz-run format clean
+.PHONY: deps build test run screenshots bench fuzz fuzz-run format clean
 
 deps:
 	@missing=""; \
@@ -56,7 +61,17 @@ test: deps build/release/build.ninja build/debug-asan/build.ninja
 	$(MAKE) --no-print-directory fuzz-run SECONDS=$(SMOKE_FUZZ_SECONDS)
 
 run: build
-	./scripts/run-samples.sh build/release
+	@if [ -n "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ]; then \
+	  echo "A display is present: starting the desktop program on the sample data"; \
+	  ./scripts/run-desktop.sh build/release; \
+	else \
+	  echo "No display (DISPLAY and WAYLAND_DISPLAY unset): running the command-line samples"; \
+	  ./scripts/run-samples.sh build/release; \
+	fi
+
+screenshots: build
+	cmake --build --preset release --target screenshots
+	@ls build/screenshots
 
 bench: build
 	@for b in build/release/bench/*_bench; do echo "== $$b"; $$b --benchmark_min_time=0.2; done

@@ -4,23 +4,12 @@
 
 #include "hopfile/hop_preparation.h"
 #include "library/library_file.h"
+#include "library/library_location.h"
 
 namespace korvel::cli {
 
 std::filesystem::path CliContext::libraryPath() const {
-    if (!options.libraryFile.empty()) {
-        return options.libraryFile;
-    }
-    const std::filesystem::path local{std::string(kLibraryFileName)};
-    std::error_code error;
-    if (std::filesystem::exists(local, error)) {
-        return local;
-    }
-    const std::filesystem::path installed{KORVEL_INSTALLED_LIBRARY};
-    if (std::filesystem::exists(installed, error)) {
-        return installed;
-    }
-    return std::filesystem::path{KORVEL_BUILD_TREE_LIBRARY};
+    return findLibraryFile(options.libraryFile);
 }
 
 bool CliContext::loadLibrary() {

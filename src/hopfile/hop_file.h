@@ -47,6 +47,9 @@ std::vector<std::uint8_t> hopFileImage(const HopState& hop,
 // either clears currentHopFileName and leaves the old file as it was. `name` is file.string().
 bool writeHopFile(const HopState& hop, const std::filesystem::path& file,
                   std::string& currentHopFileName, Messages& messages);
+// The same, naming the file `shownName` (Windows-1252) in its messages.
+bool writeHopFile(const HopState& hop, const std::filesystem::path& file,
+                  std::string_view shownName, std::string& currentHopFileName, Messages& messages);
 
 // Reads either layout and, only when the file holds a whole hop, replaces the record, the
 // results and the stored selection fields of `hop`; then runs the library checks (radio,
@@ -55,6 +58,9 @@ bool writeHopFile(const HopState& hop, const std::filesystem::path& file,
 // file.string().
 bool readHopFile(HopState& hop, const EquipmentLibrary& library, const std::filesystem::path& file,
                  Messages& messages);
+// The same, naming the file `shownName` (Windows-1252) in its messages.
+bool readHopFile(HopState& hop, const EquipmentLibrary& library, const std::filesystem::path& file,
+                 std::string_view shownName, Messages& messages);
 
 // Appends `extension` (".HOP") unless the last component of `name` already has a dot.
 std::string appendDefaultExtension(std::string_view name, std::string_view extension);

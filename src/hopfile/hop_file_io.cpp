@@ -44,7 +44,12 @@ void warn(Messages& messages, const std::string& text) {
 
 bool writeHopFile(const HopState& hop, const std::filesystem::path& file,
                   std::string& currentHopFileName, Messages& messages) {
-    const std::string name = file.string();
+    return writeHopFile(hop, file, file.string(), currentHopFileName, messages);
+}
+
+bool writeHopFile(const HopState& hop, const std::filesystem::path& file,
+                  std::string_view shownName, std::string& currentHopFileName, Messages& messages) {
+    const std::string name(shownName);
     // The writer never creates a hop file: the Save dialog or the route made it.
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error) ||
@@ -63,7 +68,12 @@ bool writeHopFile(const HopState& hop, const std::filesystem::path& file,
 
 bool readHopFile(HopState& hop, const EquipmentLibrary& library, const std::filesystem::path& file,
                  Messages& messages) {
-    const std::string name = file.string();
+    return readHopFile(hop, library, file, file.string(), messages);
+}
+
+bool readHopFile(HopState& hop, const EquipmentLibrary& library, const std::filesystem::path& file,
+                 std::string_view shownName, Messages& messages) {
+    const std::string name(shownName);
     // Bytes after the hop are not part of it.
     const auto image = readFileBytes(file, kHopFileSize);
     if (!image) {

@@ -8,7 +8,6 @@ namespace korvel {
 namespace {
 
 constexpr double kFeederFrequencyToleranceGHz = 0.01;
-constexpr double kCoaxLimitGHz = 3.0;
 
 int antennaTableIndex(AntennaType type) {
     switch (type) {

@@ -18,6 +18,8 @@ inline constexpr int kMaxFeederTypes = 8;
 inline constexpr int kMaxCoaxFrequencies = 8;
 inline constexpr int kFeederLossRows = 35;
 inline constexpr int kCoaxTableCount = 3; // tables 0..2: Foam, Air, Both
+// Coax feeders, and so the choice of their insulation, serve up to this frequency (GHz).
+inline constexpr double kCoaxLimitGHz = 3.0;
 
 struct RadioEntry {
     FixedText<24> name;

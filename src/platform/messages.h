@@ -7,7 +7,7 @@
 
 namespace korvel {
 
-enum class MessageIcon { None, Information, Warning, Exclamation, Error };
+enum class MessageIcon { None, Information, Warning, Exclamation, Error, Question };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 

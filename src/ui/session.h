@@ -2,7 +2,9 @@
 // The one Session of a run: the hop, the route, the library, the field status and the
 // application state, with the ports through which the program reaches the user. main() makes it.
 
+#include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "engine/hop_record.h"
 #include "fields/numeric_entry.h"
@@ -14,6 +16,7 @@
 #include "platform/profile.h"
 #include "report/date_stamp.h"
 #include "route/route_record.h"
+#include "ui/application_state.h"
 
 namespace korvel {
 
@@ -37,7 +40,17 @@ class Session {
     EquipmentLibrary library;
     NumericEntryState fields;
     DateSettings dateSettings;
-    // Application state (see ApplicationState in application_state.h) lives here as well.
+    ApplicationState app;
+
+    // The hop, its field status and the route to their New defaults against the library.
+    void resetHopAndRoute();
+    // "Korvel - " and the current hop file name, or "(untitled)" without one.
+    void updateTitle();
+    // The six menu flags onto the menu, and the check mark on the page showing.
+    void refreshMenu();
+    // A file named without a folder lies in the working folder; any other name stands as given.
+    // `name` is Windows-1252.
+    [[nodiscard]] std::filesystem::path fileInWorkingFolder(std::string_view name) const;
 };
 
 } // namespace korvel

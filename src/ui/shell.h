@@ -3,13 +3,16 @@
 // closing. The desktop program creates one Shell over the one Session and forwards the main
 // window's events to it; everything the user sees goes through the session's ports.
 
+#include <memory>
 #include <string>
 
+#include "platform/dialog_view.h"
 #include "platform/main_window_view.h"
 
 namespace korvel {
 
 class Session;
+class Page;
 
 class Shell {
   public:
@@ -35,6 +38,26 @@ class Shell {
     void onSettingsChanged();
 
     [[nodiscard]] int currentPageId() const;
+
+  private:
+    // Who asks the save question: the close box, Exit and the session manager ask system-modal,
+    // New application-modal. The message port shows every box application-modal.
+    enum class PromptModality { Application, System };
+
+    void checkPrinterAndDates();
+    void switchPage(Command command);
+    void openPage(std::unique_ptr<Page> page);
+    void destroyPage();
+    // The current page checks and stores its fields; false when it refused.
+    bool pageAccepts();
+    void save();
+    bool savePrompt(PromptModality modality);
+    void newHop();
+    void performNew();
+
+    Session& session_;
+    std::unique_ptr<Page> page_;
+    DialogView* pageView_ = nullptr;
 };
 
 } // namespace korvel

@@ -1,5 +1,5 @@
-// Numeric entry and display formatting: reading fields, numeric text, fixed-point text, route
-// file names.
+// Numeric entry and display formatting: reading fields, numeric text, whole numbers, fixed-point
+// text, route file names.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,6 +13,7 @@
 #include "fields/numeric_entry.h"
 #include "fields/numeric_text.h"
 #include "fields/route_file_name.h"
+#include "fields/whole_number.h"
 #include "support/recording_messages.h"
 
 namespace korvel {
@@ -135,6 +136,18 @@ TEST(NumericText, FormsAndLeadingValue) {
 }
 
 // Half away from zero, on the binary value: 0.15 and 1.005 lie just below their halves.
+// -1: not a whole number (or, for the short reading, not one that fits 16 bits).
+TEST(WholeNumber, SignAndDigitsOnly) {
+    const std::tuple<const char*, int, int> cases[] = {
+        {"180", 180, 180}, {" -6", -6, -6}, {"+7", 7, 7},         {"-0", 0, 0},
+        {"", -1, -1},      {"7 ", -1, -1},  {"1.0", -1, -1},      {"+-5", -1, -1},
+        {"-", -1, -1},     {"x", -1, -1},   {"40000", 40000, -1}, {"99999999999", -1, -1}};
+    for (const auto& [text, whole, shortWhole] : cases) {
+        EXPECT_EQ(readWholeNumber(text).value_or(-1), whole) << text;
+        EXPECT_EQ(readShortWholeNumber(text).value_or(std::int16_t{-1}), shortWhole) << text;
+    }
+}
+
 TEST(FormatFixed, RoundingWidthAndSpecialValues) {
     using limits = std::numeric_limits<double>;
     const std::tuple<double, int, const char*> cases[] = {

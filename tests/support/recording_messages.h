@@ -2,6 +2,7 @@
 // Messages for tests: records every box and every beep, in the order they came, and answers the
 // boxes from a script (the default button once the script is used up).
 
+#include <cstddef>
 #include <deque>
 #include <string>
 #include <vector>
@@ -53,6 +54,7 @@ class RecordingMessages final : public Messages {
         }
         return result;
     }
+    [[nodiscard]] std::size_t beepCount() const { return events_.size() - boxes().size(); }
     void clear() {
         events_.clear();
         script_.clear();

@@ -1,0 +1,160 @@
+// korvel: the desktop program. Parses the command line, makes the one Session over the Qt ports
+// and hands the main window's events to the shell.
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include <QApplication>
+#include <QFileSystemWatcher>
+
+#include "command_line.h"
+#include "library/library_location.h"
+#include "platform/qt/qt_dialog_host.h"
+#include "platform/qt/qt_dialog_view.h"
+#include "platform/qt/qt_file_chooser.h"
+#include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_messages.h"
+#include "scenario_player.h"
+#include "scenario_ports.h"
+#include "shell_events.h"
+#include "transcript.h"
+#include "ui/session.h"
+#include "ui/shell.h"
+#include "user_profile.h"
+
+namespace {
+
+using namespace korvel;
+
+// Forms and pages name the page they show, the transcript says which.
+const char* formName(DialogId form) {
+    switch (form) {
+    case DialogId::StartPanel:
+        return "start panel";
+    case DialogId::RadioPage:
+        return "Radio";
+    case DialogId::BasicsPage:
+        return "Basics";
+    case DialogId::About:
+        return "About";
+    case DialogId::ListDialog:
+        return "list";
+    case DialogId::OtherRadio:
+        return "Other";
+    case DialogId::PtxDialog:
+        return "Ptx";
+    case DialogId::PrxthDialog:
+        return "Prxth";
+    default:
+        return "form";
+    }
+}
+
+int run(QApplication& app, const DesktopOptions& options) {
+    std::optional<std::filesystem::path> explicitProfile;
+    if (!options.profileFile.empty()) {
+        explicitProfile = options.profileFile;
+    }
+    UserProfile profile(explicitProfile);
+    const bool playing = !options.scenario.empty();
+
+    std::optional<std::vector<std::string>> scenario;
+    std::ofstream transcriptFile;
+    if (playing) {
+        scenario = readScenario(options.scenario);
+        if (!scenario) {
+            std::cerr << "korvel: cannot read the scenario " << options.scenario << '\n';
+            return 2;
+        }
+        if (!options.transcript.empty()) {
+            transcriptFile.open(options.transcript);
+            if (!transcriptFile) {
+                std::cerr << "korvel: cannot write the transcript " << options.transcript << '\n';
+                return 2;
+            }
+        }
+    }
+    Transcript transcript(transcriptFile.is_open() ? transcriptFile : std::cout);
+
+    QtMainWindow window;
+    QtDialogHost host(window);
+    QtMessages boxes(&window);
+    QtFileChooser dialogs(&window);
+    ScenarioMessages scriptedBoxes(transcript);
+    ScenarioFileChooser scriptedDialogs(transcript, scriptedBoxes);
+    Messages& messages = playing ? static_cast<Messages&>(scriptedBoxes) : boxes;
+    FileChooser& files = playing ? static_cast<FileChooser&>(scriptedDialogs) : dialogs;
+
+    Session session(SessionPorts{messages, files, host, window, profile},
+                    findLibraryFile(options.libraryFile).string());
+    Shell shell(session);
+    ShellEvents events(shell, profile);
+    window.setEvents(&events);
+    // Editing the profile file is how the user changes the settings the program reads.
+    QFileSystemWatcher profileWatch;
+    if (const auto file = profile.file(); file && std::filesystem::exists(*file)) {
+        profileWatch.addPath(QString::fromStdString(file->string()));
+        QObject::connect(&profileWatch, &QFileSystemWatcher::fileChanged, &window,
+                         [&events, &profileWatch](const QString& path) {
+                             events.onSettingsChanged();
+                             // An editor that replaces the file ends the watch on the old one.
+                             if (!profileWatch.files().contains(path)) {
+                                 profileWatch.addPath(path);
+                             }
+                         });
+    }
+
+    std::unique_ptr<ScenarioPlayer> player;
+    if (playing) {
+        host.pageCreated = [&transcript](DialogId form) {
+            transcript.note(std::string("page ") + formName(form));
+        };
+        host.modalOpened = [&transcript, &host](DialogId form) {
+            const QString title = host.activeView()->window()->windowTitle();
+            transcript.note(std::string("dialog ") + formName(form) + " " +
+                            quoted(title.toStdString()));
+        };
+        player = std::make_unique<ScenarioPlayer>(
+            std::move(*scenario),
+            PlayedProgram{window, host, scriptedBoxes, scriptedDialogs,
+                          [&shell] { return shell.currentPageId(); }},
+            transcript);
+    }
+
+    window.show();
+    if (!shell.start()) {
+        return 1;
+    }
+    if (!options.hopFile.empty()) {
+        shell.openHopFile(options.hopFile);
+    }
+    if (player) {
+        player->start();
+    }
+    int status = app.exec();
+    if (player) {
+        status = player->exitStatus(status);
+    }
+    // The page's view goes before its presenter, so no late signal reaches a presenter gone.
+    host.destroyPage();
+    window.setEvents(nullptr);
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (asksForHelpOrVersion(argc, argv)) {
+        DesktopOptions options;
+        return parseCommandLine(argc, argv, options, true).value_or(0);
+    }
+    QApplication app(argc, argv); // takes Qt's own options such as -platform
+    QApplication::setApplicationName(QStringLiteral("Korvel"));
+    QApplication::setApplicationVersion(QStringLiteral(KORVEL_VERSION));
+    DesktopOptions options;
+    if (const std::optional<int> status = parseCommandLine(argc, argv, options)) {
+        return *status;
+    }
+    return run(app, options);
+}

@@ -1,0 +1,353 @@
+#include "scenario_player.h"
+
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QTimer>
+
+#include "platform/qt/qt_dialog_host.h"
+#include "platform/qt/qt_dialog_view.h"
+#include "platform/qt/qt_main_window.h"
+#include "scenario_ports.h"
+#include "transcript.h"
+
+namespace korvel {
+
+namespace {
+
+// The first word of `text` and what follows the one space after it.
+std::pair<std::string, std::string> splitWord(const std::string& text) {
+    const auto space = text.find(' ');
+    if (space == std::string::npos) {
+        return {text, {}};
+    }
+    return {text.substr(0, space), text.substr(space + 1)};
+}
+
+std::optional<int> number(const std::string& text) {
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789-") != std::string::npos) {
+        return std::nullopt;
+    }
+    try {
+        return std::stoi(text);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<bool> yesNo(const std::string& word) {
+    if (word == "yes") {
+        return true;
+    }
+    if (word == "no") {
+        return false;
+    }
+    return std::nullopt;
+}
+
+QString widgetText(QWidget* widget) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        return edit->text();
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        return group->title();
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> readScenario(const std::string& path) {
+    std::ifstream in(path);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+ScenarioPlayer::ScenarioPlayer(std::vector<std::string> lines, PlayedProgram program,
+                               Transcript& transcript)
+    : lines_(std::move(lines)), program_(std::move(program)), transcript_(transcript) {}
+
+void ScenarioPlayer::start() {
+    scheduleStep();
+}
+
+void ScenarioPlayer::scheduleStep() {
+    // A fresh timer each time: a timer does not fire again while its own handler runs, and the
+    // handler of a line that opened a dialog runs until the dialog closes.
+    QTimer::singleShot(0, this, &ScenarioPlayer::step);
+}
+
+void ScenarioPlayer::step() {
+    if (finished_) {
+        return;
+    }
+    scheduleStep();
+    if (program_.window.pendingCommands() > 0) {
+        return;
+    }
+    const int depth = program_.host.modalDepth();
+    if (busyDepths_.count(depth) != 0) {
+        return;
+    }
+    // A dialog that has just ended is still counted until its loop returns.
+    if (QtDialogView* view = program_.host.activeView();
+        depth > 0 && !view->window()->isVisible()) {
+        return;
+    }
+    if (next_ >= lines_.size()) {
+        transcript_.note("end of scenario");
+        finish(0);
+        return;
+    }
+    lineNumber_ = static_cast<int>(++next_);
+    program_.messages.currentLine = lineNumber_;
+    busyDepths_.insert(depth);
+    play(lines_[next_ - 1]);
+    busyDepths_.erase(depth);
+}
+
+void ScenarioPlayer::finish(int status) {
+    finished_ = true;
+    QCoreApplication::exit(status);
+}
+
+int ScenarioPlayer::exitStatus(int programStatus) {
+    if (!finished_) {
+        // The program ended on its own (Exit): lines left over never ran.
+        for (std::size_t i = next_; i < lines_.size(); ++i) {
+            const std::string& line = lines_[i];
+            if (!line.empty() && line[0] != '#') {
+                transcript_.failure(static_cast<int>(i + 1), "not played: the program had ended");
+            }
+        }
+        transcript_.note("program ended with status " + std::to_string(programStatus));
+    }
+    if (program_.messages.unusedAnswers() != 0) {
+        transcript_.failure(lineNumber_, "queued message box answers left unused");
+    }
+    if (program_.files.unusedChoices() != 0) {
+        transcript_.failure(lineNumber_, "queued file choices left unused");
+    }
+    return transcript_.failures() != 0 ? 1 : programStatus;
+}
+
+void ScenarioPlayer::fail(const std::string& what) {
+    transcript_.failure(lineNumber_, what);
+}
+
+void ScenarioPlayer::play(const std::string& line) {
+    if (line.empty() || line[0] == '#') {
+        return;
+    }
+    const auto [action, rest] = splitWord(line);
+    if (action == "expect") {
+        const auto [what, detail] = splitWord(rest);
+        expect(what, detail);
+    } else {
+        act(action, rest);
+    }
+}
+
+QWidget* ScenarioPlayer::controlOf(const std::string& text, bool mustBeUsable) {
+    const std::optional<int> id = number(text);
+    if (!id) {
+        fail("not a control number: " + text);
+        return nullptr;
+    }
+    QtDialogView* view = program_.host.activeView();
+    if (view == nullptr) {
+        fail("no dialog or page is open");
+        return nullptr;
+    }
+    QWidget* widget = view->control(*id);
+    if (widget == nullptr) {
+        fail("no control " + text + " on " + view->window()->windowTitle().toStdString());
+        return nullptr;
+    }
+    if (mustBeUsable && !widget->isEnabledTo(view->form())) {
+        fail("control " + text + " is disabled");
+        return nullptr;
+    }
+    if (mustBeUsable && !widget->isVisibleTo(view->form())) {
+        fail("control " + text + " is hidden");
+        return nullptr;
+    }
+    return widget;
+}
+
+template <typename Kind>
+Kind* ScenarioPlayer::controlOfKind(const std::string& text, const char* kindName) {
+    QWidget* widget = controlOf(text, true);
+    if (widget == nullptr) {
+        return nullptr;
+    }
+    auto* control = qobject_cast<Kind*>(widget);
+    if (control == nullptr) {
+        fail("control " + text + " is not " + kindName);
+    }
+    return control;
+}
+
+void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
+    const auto [first, remainder] = splitWord(rest);
+    if (action == "menu") {
+        const std::optional<int> command = number(rest);
+        QAction* item =
+            command ? program_.window.menuAction(static_cast<Command>(*command)) : nullptr;
+        if (item == nullptr) {
+            fail("no menu item " + rest);
+        } else if (!item->isEnabled()) {
+            fail("menu item " + rest + " is grayed");
+        } else {
+            item->trigger();
+        }
+    } else if (action == "click" || action == "check") {
+        auto* button = controlOfKind<QAbstractButton>(rest, "a button");
+        if (button != nullptr && (action == "click" || !button->isChecked())) {
+            button->click();
+        }
+    } else if (action == "type") {
+        if (auto* edit = controlOfKind<QLineEdit>(first, "a field")) {
+            edit->setText(QString::fromStdString(remainder));
+        }
+    } else if (action == "select") {
+        auto* list = controlOfKind<QListWidget>(first, "a list");
+        const std::optional<int> row = number(remainder);
+        if (list == nullptr) {
+            return;
+        }
+        if (!row || *row < 0 || *row >= list->count()) {
+            fail("list " + first + " has no row " + remainder);
+            return;
+        }
+        list->setCurrentRow(*row);
+    } else if (action == "answer") {
+        if (const auto answer = parseAnswer(rest)) {
+            program_.messages.queueAnswer(*answer);
+        } else {
+            fail("not an answer: " + rest);
+        }
+    } else if (action == "choose") {
+        program_.files.queueChoice(rest == "cancel" ? QueuedChoice{} : QueuedChoice{rest});
+    } else if (action == "screenshot") {
+        screenshot(rest);
+    } else if (action == "quit") {
+        transcript_.note("quit");
+        finish(0);
+    } else {
+        fail("unknown action: " + action);
+    }
+}
+
+void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
+    const auto [first, remainder] = splitWord(rest);
+    const auto check = [this](bool met, const std::string& expected, const std::string& found) {
+        if (!met) {
+            fail("expected " + expected + ", found " + found);
+        }
+    };
+    if (what == "title") {
+        const std::string title = program_.window.windowTitle().toStdString();
+        check(title == rest, "title " + quoted(rest), quoted(title));
+    } else if (what == "page") {
+        const std::string page = std::to_string(program_.currentPageId());
+        check(page == rest, "page " + rest, "page " + page);
+    } else if (what == "menu") {
+        const std::optional<int> command = number(first);
+        QAction* item =
+            command ? program_.window.menuAction(static_cast<Command>(*command)) : nullptr;
+        if (item == nullptr || (remainder != "enabled" && remainder != "grayed")) {
+            fail("cannot check: expect menu " + rest);
+            return;
+        }
+        const std::string state = item->isEnabled() ? "enabled" : "grayed";
+        check(state == remainder, "menu " + first + " " + remainder, state);
+    } else if (what == "text") {
+        if (QWidget* widget = controlOf(first, false)) {
+            const std::string text = widgetText(widget).toStdString();
+            check(text == remainder, "text " + quoted(remainder) + " in " + first, quoted(text));
+        }
+    } else if (what == "checked" || what == "enabled" || what == "visible") {
+        QWidget* widget = controlOf(first, false);
+        const std::optional<bool> wanted =
+            remainder.empty() ? std::optional<bool>(true) : yesNo(remainder);
+        if (widget == nullptr) {
+            return;
+        }
+        if (!wanted) {
+            fail("expected yes or no, not " + remainder);
+            return;
+        }
+        QWidget* form = program_.host.activeView()->form();
+        bool state = false;
+        if (what == "checked") {
+            auto* button = qobject_cast<QAbstractButton*>(widget);
+            state = button != nullptr && button->isChecked();
+        } else if (what == "enabled") {
+            state = widget->isEnabledTo(form);
+        } else {
+            state = widget->isVisibleTo(form);
+        }
+        check(state == *wanted, what + " " + first + " " + (*wanted ? "yes" : "no"),
+              state ? "yes" : "no");
+    } else if (what == "focus") {
+        if (QWidget* widget = controlOf(first, false)) {
+            QWidget* focused = widget->window()->focusWidget();
+            check(focused == widget, "focus on " + first,
+                  focused == nullptr ? "none" : focused->objectName().toStdString());
+        }
+    } else {
+        fail("unknown expectation: " + what);
+    }
+}
+
+void ScenarioPlayer::screenshot(const std::string& file) {
+    QtDialogView* view = program_.host.activeView();
+    QWidget* shown = view != nullptr && view->isModal() ? view->window()
+                                                        : static_cast<QWidget*>(&program_.window);
+    const QFileInfo target(QString::fromStdString(file));
+    QDir().mkpath(target.absolutePath());
+    // Offscreen windows have no frame: a caption band above the window shows its title.
+    const QPixmap window = shown->grab();
+    const int band = QFontMetrics(shown->font()).height() + 8;
+    QPixmap picture(window.width(), window.height() + band);
+    picture.fill(QColor(0xd8, 0xdc, 0xe4));
+    QPainter painter(&picture);
+    painter.setFont(shown->font());
+    painter.drawText(QRect(8, 0, window.width() - 16, band), Qt::AlignVCenter | Qt::AlignLeft,
+                     shown->windowTitle());
+    painter.drawPixmap(0, band, window);
+    painter.end();
+    if (!picture.save(target.absoluteFilePath(), "PNG")) {
+        fail("cannot write " + file);
+    }
+}
+
+} // namespace korvel

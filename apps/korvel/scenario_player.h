@@ -1,0 +1,71 @@
+#pragma once
+// Plays a scenario on the running program: one line at a time, each once the program has handled
+// the one before. A line that opens a modal dialog keeps running while the dialog's own loop
+// plays the lines that follow, so they act on the dialog.
+
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <QObject>
+
+class QWidget;
+
+namespace korvel {
+
+class QtDialogHost;
+class QtDialogView;
+class QtMainWindow;
+class ScenarioFileChooser;
+class ScenarioMessages;
+class Transcript;
+
+struct PlayedProgram {
+    QtMainWindow& window;
+    QtDialogHost& host;
+    ScenarioMessages& messages;
+    ScenarioFileChooser& files;
+    std::function<int()> currentPageId;
+};
+
+class ScenarioPlayer final : public QObject {
+    Q_OBJECT
+
+  public:
+    ScenarioPlayer(std::vector<std::string> lines, PlayedProgram program, Transcript& transcript);
+
+    // Plays from the first line once the program's event loop runs.
+    void start();
+    // The program's exit status, or 1 when a line failed.
+    [[nodiscard]] int exitStatus(int programStatus);
+
+  private:
+    void scheduleStep();
+    void step();
+    void finish(int status);
+    // Carries out one line; a failure goes to the transcript.
+    void play(const std::string& line);
+    void act(const std::string& action, const std::string& rest);
+    void expect(const std::string& what, const std::string& rest);
+    void fail(const std::string& what);
+    // The control N of the active dialog or page; nullptr (after a failure) when there is none.
+    QWidget* controlOf(const std::string& number, bool mustBeUsable);
+    // The same for a control the user can act on, which must be of the given kind.
+    template <typename Kind> Kind* controlOfKind(const std::string& number, const char* kindName);
+    void screenshot(const std::string& file);
+
+    std::vector<std::string> lines_;
+    PlayedProgram program_;
+    Transcript& transcript_;
+    std::size_t next_ = 0;
+    int lineNumber_ = 0;
+    std::set<int> busyDepths_; // modal depths at which a line is running
+    bool finished_ = false;
+};
+
+// A whole scenario file as lines; nothing when it cannot be read.
+std::optional<std::vector<std::string>> readScenario(const std::string& path);
+
+} // namespace korvel

@@ -1,0 +1,57 @@
+#pragma once
+// The message boxes and file dialogs of a scenario run: nothing is shown; each box takes the
+// answer the scenario queued, or its default, and the transcript records what the user would
+// have seen.
+
+#include <deque>
+#include <optional>
+#include <string>
+
+#include "platform/file_chooser.h"
+#include "platform/messages.h"
+#include "transcript.h"
+
+namespace korvel {
+
+class ScenarioMessages final : public Messages {
+  public:
+    explicit ScenarioMessages(Transcript& transcript) : transcript_(transcript) {}
+
+    using Messages::show;
+    MessageAnswer show(std::string_view text, std::string_view caption, MessageIcon icon,
+                       MessageButtons buttons) override;
+    void beep() override;
+
+    void queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
+    [[nodiscard]] std::size_t unusedAnswers() const { return answers_.size(); }
+    // The scenario line being played, for failures found inside a box.
+    int currentLine = 0;
+
+  private:
+    Transcript& transcript_;
+    std::deque<MessageAnswer> answers_;
+};
+
+// A queued choice: a path relative to the working folder, or nothing for "cancel".
+using QueuedChoice = std::optional<std::string>;
+
+class ScenarioFileChooser final : public FileChooser {
+  public:
+    ScenarioFileChooser(Transcript& transcript, ScenarioMessages& messages)
+        : transcript_(transcript), messages_(messages) {}
+
+    std::optional<ChosenFile> choose(FileDialogUse use) override;
+
+    void queueChoice(QueuedChoice choice) { choices_.push_back(std::move(choice)); }
+    [[nodiscard]] std::size_t unusedChoices() const { return choices_.size(); }
+
+  private:
+    Transcript& transcript_;
+    ScenarioMessages& messages_;
+    std::deque<QueuedChoice> choices_;
+};
+
+// "Yes", "No", "Ok", "Cancel" as a scenario writes them; nothing for any other word.
+std::optional<MessageAnswer> parseAnswer(const std::string& word);
+
+} // namespace korvel

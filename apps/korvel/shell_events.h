@@ -1,0 +1,27 @@
+#pragma once
+// The main window's events go to the shell.
+
+#include "platform/qt/qt_main_window.h"
+#include "ui/shell.h"
+#include "user_profile.h"
+
+namespace korvel {
+
+class ShellEvents final : public MainWindowEvents {
+  public:
+    ShellEvents(Shell& shell, UserProfile& profile) : shell_(shell), profile_(profile) {}
+
+    void onCommand(Command command) override { shell_.onCommand(command); }
+    bool onCloseRequest() override { return shell_.onCloseRequest(); }
+    bool onShutdownQuery() override { return shell_.onShutdownQuery(); }
+    void onSettingsChanged() override {
+        profile_.reload();
+        shell_.onSettingsChanged();
+    }
+
+  private:
+    Shell& shell_;
+    UserProfile& profile_;
+};
+
+} // namespace korvel

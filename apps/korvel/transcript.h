@@ -1,0 +1,26 @@
+#pragma once
+// What a scenario run showed the user, line by line, and what went wrong.
+
+#include <ostream>
+#include <string>
+
+namespace korvel {
+
+class Transcript {
+  public:
+    explicit Transcript(std::ostream& out) : out_(out) {}
+
+    void note(const std::string& line);
+    // A line of the scenario that failed: an expectation not met or an action not possible.
+    void failure(int lineNumber, const std::string& what);
+    [[nodiscard]] int failures() const { return failures_; }
+
+  private:
+    std::ostream& out_;
+    int failures_ = 0;
+};
+
+// Text in double quotes, as the transcript shows texts.
+std::string quoted(const std::string& text);
+
+} // namespace korvel

@@ -1,0 +1,26 @@
+#include "library/library_location.h"
+
+#include <string>
+#include <system_error>
+
+#include "library/library_file.h"
+
+namespace korvel {
+
+std::filesystem::path findLibraryFile(const std::filesystem::path& explicitFile) {
+    if (!explicitFile.empty()) {
+        return explicitFile;
+    }
+    const std::filesystem::path local{std::string(kLibraryFileName)};
+    std::error_code error;
+    if (std::filesystem::exists(local, error)) {
+        return local;
+    }
+    const std::filesystem::path installed{KORVEL_INSTALLED_LIBRARY};
+    if (std::filesystem::exists(installed, error)) {
+        return installed;
+    }
+    return std::filesystem::path{KORVEL_BUILD_TREE_LIBRARY};
+}
+
+} // namespace korvel

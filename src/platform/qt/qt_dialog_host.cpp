@@ -1,0 +1,116 @@
+#include "platform/qt/qt_dialog_host.h"
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include "platform/qt/qt_dialog_view.h"
+#include "platform/qt/qt_forms.h"
+#include "platform/qt/qt_main_window.h"
+
+namespace korvel {
+
+namespace {
+
+// Escape and the close box go to the presenter as Cancel; a presenter that lets the dialog stay
+// open on Cancel keeps it open only through its own buttons, so the dialog still ends with 2.
+class ModalDialog final : public QDialog {
+  public:
+    explicit ModalDialog(QWidget* owner) : QDialog(owner) {}
+    void setView(QtDialogView* view) { view_ = view; }
+
+    void reject() override {
+        if (view_ != nullptr) {
+            view_->reportCancel();
+        }
+        if (isVisible()) {
+            done(kCancelButton);
+        }
+    }
+
+  private:
+    QtDialogView* view_ = nullptr;
+};
+
+} // namespace
+
+QWidget* firstTabStop(QWidget* form) {
+    for (QWidget* next = form->nextInFocusChain(); next != form; next = next->nextInFocusChain()) {
+        if (!form->isAncestorOf(next)) {
+            break;
+        }
+        if ((next->focusPolicy() & Qt::TabFocus) != 0 && next->isVisibleTo(form) &&
+            next->isEnabledTo(form)) {
+            return next;
+        }
+    }
+    return nullptr;
+}
+
+DialogView* QtDialogHost::createPage(DialogId page, DialogEvents& presenter) {
+    auto* frame = new QGroupBox(window_.pageArea());
+    QWidget* form = createForm(page, frame);
+    if (form == nullptr) {
+        delete frame;
+        return nullptr;
+    }
+    frame->setTitle(form->windowTitle());
+    frame->setObjectName(QStringLiteral("page"));
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(form);
+    pageFrame_ = frame;
+    page_ = new QtDialogView(form, nullptr, presenter);
+    window_.showPage(frame, page == DialogId::StartPanel);
+    if (QWidget* first = firstTabStop(form)) {
+        first->setFocus(Qt::OtherFocusReason);
+    }
+    if (pageCreated) {
+        pageCreated(page);
+    }
+    return page_;
+}
+
+void QtDialogHost::destroyPage() {
+    // The page may go while one of its own buttons is still reporting its click: the view goes at
+    // once, so nothing reaches the presenter any more, and the widgets once the click is over.
+    delete page_;
+    if (pageFrame_ != nullptr) {
+        pageFrame_->hide();
+        pageFrame_->deleteLater();
+    }
+    pageFrame_ = nullptr;
+    page_ = nullptr;
+}
+
+int QtDialogHost::runModal(DialogId dialogId, DialogEvents& presenter,
+                           const std::function<void(DialogView&)>& opened) {
+    ModalDialog dialog(&window_);
+    QWidget* form = createForm(dialogId, &dialog);
+    if (form == nullptr) {
+        return kCancelButton;
+    }
+    dialog.setObjectName(QStringLiteral("modal"));
+    dialog.setWindowTitle(form->windowTitle());
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(form);
+    auto* view = new QtDialogView(form, &dialog, presenter);
+    dialog.setView(view);
+    if (QWidget* first = firstTabStop(form)) {
+        first->setFocus(Qt::OtherFocusReason);
+    }
+    modals_.push_back(view);
+    opened(*view);
+    if (modalOpened) {
+        modalOpened(dialogId);
+    }
+    const int result = dialog.exec();
+    modals_.pop_back();
+    return result;
+}
+
+QtDialogView* QtDialogHost::activeView() const {
+    return modals_.empty() ? page_ : modals_.back();
+}
+
+} // namespace korvel

@@ -1,0 +1,45 @@
+#pragma once
+// DialogHost on Qt: pages live in the main window's page area inside a frame that carries their
+// title; modal dialogs run as QDialog over the main window.
+
+#include <functional>
+#include <vector>
+
+#include "platform/dialog_host.h"
+
+class QWidget;
+
+namespace korvel {
+
+class QtDialogView;
+class QtMainWindow;
+
+class QtDialogHost final : public DialogHost {
+  public:
+    explicit QtDialogHost(QtMainWindow& window) : window_(window) {}
+
+    DialogView* createPage(DialogId page, DialogEvents& presenter) override;
+    void destroyPage() override;
+    int runModal(DialogId dialog, DialogEvents& presenter,
+                 const std::function<void(DialogView&)>& opened) override;
+
+    // Where the user's input goes: the innermost modal dialog, else the page (nullptr: neither).
+    [[nodiscard]] QtDialogView* activeView() const;
+    // Open modal dialogs, innermost last.
+    [[nodiscard]] int modalDepth() const { return static_cast<int>(modals_.size()); }
+
+    // Told of every page made, and of every modal dialog once it is filled and about to show.
+    std::function<void(DialogId)> pageCreated;
+    std::function<void(DialogId)> modalOpened;
+
+  private:
+    QtMainWindow& window_;
+    QWidget* pageFrame_ = nullptr;
+    QtDialogView* page_ = nullptr;
+    std::vector<QtDialogView*> modals_;
+};
+
+// The form's first control that the Tab key reaches.
+QWidget* firstTabStop(QWidget* form);
+
+} // namespace korvel

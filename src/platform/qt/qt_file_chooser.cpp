@@ -1,0 +1,58 @@
+#include "platform/qt/qt_file_chooser.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "platform/qt/qt_text.h"
+
+namespace korvel {
+
+FileDialogSpec fileDialogSpec(FileDialogUse use) {
+    const QString hops = QStringLiteral("Hop files (*.hop);;All files (*)");
+    switch (use) {
+    case FileDialogUse::SaveHop:
+        return {QStringLiteral("Save As"), hops, QStringLiteral("hop"), true};
+    case FileDialogUse::OpenHop:
+        return {QStringLiteral("Open"), hops, QStringLiteral("hop"), false};
+    case FileDialogUse::OpenRoute:
+        break;
+    }
+    return {QStringLiteral("Open"), QStringLiteral("Route files (*.rou);;All files (*)"),
+            QStringLiteral("rou"), false};
+}
+
+QString withDefaultExtension(const QString& path, const QString& extension) {
+    if (!QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
+        return path + QLatin1Char('.') + extension;
+    }
+    return path;
+}
+
+ChosenFile chosenFile(const QString& path) {
+    const QFileInfo file(path);
+    return {toCp1252(file.absoluteFilePath()), toCp1252(file.fileName())};
+}
+
+std::optional<ChosenFile> QtFileChooser::choose(FileDialogUse use) {
+    const FileDialogSpec spec = fileDialogSpec(use);
+    QFileDialog dialog(mainWindow_, spec.title, lastFolder_);
+    dialog.setNameFilter(spec.filters);
+    dialog.setDefaultSuffix(spec.defaultExtension);
+    // The name patterns match whatever the case of the name (LINK7.HOP as well as link7.hop).
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    if (spec.save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    lastFolder_ = QFileInfo(path).absolutePath();
+    return chosenFile(path);
+}
+
+} // namespace korvel

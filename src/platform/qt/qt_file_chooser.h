@@ -1,0 +1,38 @@
+#pragma once
+// FileChooser on QFileDialog: the filters, the default extension, the overwrite question of the
+// Save dialog and the existence rule of the Open dialogs.
+
+#include <QString>
+
+#include "platform/file_chooser.h"
+
+class QWidget;
+
+namespace korvel {
+
+// What each use of the chooser offers.
+struct FileDialogSpec {
+    QString title;
+    QString filters;          // "Hop files (*.hop);;All files (*)"
+    QString defaultExtension; // appended to a name typed without one
+    bool save;
+};
+FileDialogSpec fileDialogSpec(FileDialogUse use);
+
+// The path with the default extension appended when its name has none.
+QString withDefaultExtension(const QString& path, const QString& extension);
+
+class QtFileChooser final : public FileChooser {
+  public:
+    explicit QtFileChooser(QWidget* mainWindow) : mainWindow_(mainWindow) {}
+    std::optional<ChosenFile> choose(FileDialogUse use) override;
+
+  private:
+    QWidget* mainWindow_;
+    QString lastFolder_; // each dialog opens where the last one chose
+};
+
+// The full and the bare name of a chosen path, in Windows-1252.
+ChosenFile chosenFile(const QString& path);
+
+} // namespace korvel

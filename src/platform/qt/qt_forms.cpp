@@ -1,0 +1,66 @@
+#include "platform/qt/qt_forms.h"
+
+#include <array>
+
+#include <QWidget>
+
+#include "ui_about.h"
+#include "ui_basicspage.h"
+#include "ui_listdialog.h"
+#include "ui_otherradio.h"
+#include "ui_prxthdialog.h"
+#include "ui_ptxdialog.h"
+#include "ui_radiopage.h"
+#include "ui_startpanel.h"
+
+namespace korvel {
+
+namespace {
+
+constexpr std::array kForms{DialogId::About,      DialogId::StartPanel, DialogId::RadioPage,
+                            DialogId::BasicsPage, DialogId::ListDialog, DialogId::OtherRadio,
+                            DialogId::PtxDialog,  DialogId::PrxthDialog};
+
+// The generated setup classes keep only pointers into the widget tree, so each may go once the
+// widgets exist.
+template <typename Setup> QWidget* build(QWidget* parent) {
+    auto* widget = new QWidget(parent);
+    Setup setup;
+    setup.setupUi(widget);
+    return widget;
+}
+
+} // namespace
+
+std::span<const DialogId> availableForms() {
+    return kForms;
+}
+
+QWidget* createForm(DialogId form, QWidget* parent) {
+    switch (form) {
+    case DialogId::About:
+        return build<Ui::AboutForm>(parent);
+    case DialogId::StartPanel:
+        return build<Ui::StartPanelForm>(parent);
+    case DialogId::RadioPage:
+        return build<Ui::RadioPageForm>(parent);
+    case DialogId::BasicsPage:
+        return build<Ui::BasicsPageForm>(parent);
+    case DialogId::ListDialog:
+        return build<Ui::ListDialogForm>(parent);
+    case DialogId::OtherRadio:
+        return build<Ui::OtherRadioForm>(parent);
+    case DialogId::PtxDialog:
+        return build<Ui::PtxDialogForm>(parent);
+    case DialogId::PrxthDialog:
+        return build<Ui::PrxthDialogForm>(parent);
+    default:
+        return nullptr;
+    }
+}
+
+QString controlObjectName(ControlId control) {
+    return QStringLiteral("control_%1").arg(control);
+}
+
+} // namespace korvel

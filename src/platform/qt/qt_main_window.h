@@ -1,0 +1,69 @@
+#pragma once
+// The main window: the menu with its keys, the banner, the area the pages live in, and the
+// window's own events (close, session end, settings) passed on to whoever listens.
+
+#include <map>
+
+#include <QMainWindow>
+
+#include "platform/main_window_view.h"
+
+class QAction;
+
+namespace korvel {
+
+// What the main window reports; the program's shell answers.
+class MainWindowEvents {
+  public:
+    virtual ~MainWindowEvents() = default;
+    virtual void onCommand(Command command) = 0;
+    // True: the window may close and the program ends.
+    virtual bool onCloseRequest() = 0;
+    // True: the desktop session may end.
+    virtual bool onShutdownQuery() = 0;
+    virtual void onSettingsChanged() = 0;
+};
+
+class QtMainWindow final : public QMainWindow, public MainWindowView {
+    Q_OBJECT
+
+  public:
+    QtMainWindow();
+
+    void setEvents(MainWindowEvents* events) { events_ = events; }
+
+    void setTitle(std::string_view cp1252Title) override;
+    void setMenuEnabled(Command item, bool enabled) override;
+    void setMenuChecked(Command item, bool checked) override;
+    void drawBanner() override;
+    void eraseBanner() override;
+    void postCommand(Command command) override;
+    void quit(int exitCode) override;
+
+    // Shows the page frame inside the window: the start panel centred a little below the middle,
+    // the other pages at the top left. The window grows when a page needs more room.
+    void showPage(QWidget* frame, bool centred);
+    [[nodiscard]] QWidget* pageArea() const;
+    // The menu item of the command; nullptr for a command without one.
+    [[nodiscard]] QAction* menuAction(Command command) const;
+    // Commands posted and not yet delivered, the end of the program included.
+    [[nodiscard]] int pendingCommands() const { return pendingCommands_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void buildMenu();
+    QAction* addCommand(QMenu* menu, const QString& text, Command command,
+                        const QKeySequence& key = {});
+    // F6: the main window, the page and any other window of the program in turn.
+    void cycleActivation();
+
+    MainWindowEvents* events_ = nullptr;
+    std::map<Command, QAction*> actions_;
+    int pendingCommands_ = 0;
+    bool quitting_ = false;
+};
+
+} // namespace korvel

@@ -1,0 +1,13 @@
+#pragma once
+// The About box: the program's name and the identification of the library in use.
+
+namespace korvel {
+
+class Session;
+
+inline constexpr int kLibraryLineLabel = 1002;
+
+// Runs the box modally; any button closes it.
+void runAboutBox(Session& session);
+
+} // namespace korvel

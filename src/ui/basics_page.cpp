@@ -1,0 +1,124 @@
+#include "ui/basics_page.h"
+
+#include <cmath>
+#include <span>
+#include <string>
+
+#include "fields/format_fixed.h"
+#include "ui/session.h"
+
+namespace korvel {
+
+namespace {
+
+struct ChoiceButtons {
+    BasicsChoice group;
+    std::array<ControlId, 3> buttons;
+    std::size_t count;
+};
+
+constexpr std::array<ChoiceButtons, kBasicsChoiceCount> kChoiceButtons{{
+    {BasicsChoice::EastWest, {1126, 1127, 0}, 2},
+    {BasicsChoice::NorthSouth, {1128, 1129, 0}, 2},
+    {BasicsChoice::Method, {1139, 1140, 0}, 2},
+    {BasicsChoice::LandType, {1135, 1137, 1138}, 3},
+    {BasicsChoice::AntennaType, {1106, 1107, 0}, 2},
+    {BasicsChoice::SelectiveFading, {1122, 1123, 1124}, 3},
+    {BasicsChoice::FeederInsulation, {1110, 1111, 1112}, 3},
+    {BasicsChoice::DiversityMode, {1113, 1114, 1115}, 3},
+    {BasicsChoice::UsageMode, {1116, 1117, 1118}, 3},
+}};
+
+std::span<const ControlId> buttonsOf(BasicsChoice group) {
+    const ChoiceButtons& entry = kChoiceButtons[static_cast<std::size_t>(group)];
+    return std::span(entry.buttons).first(entry.count);
+}
+
+constexpr int kInfoTyped = 35;
+constexpr int kStationNameTyped = 19;
+
+// Longitude and latitude are shown, typed and stored as whole degrees.
+std::string wholeNumberText(double value) {
+    return std::to_string(std::lround(value));
+}
+
+template <typename Choice> std::int16_t stored(Choice choice) {
+    return static_cast<std::int16_t>(choice);
+}
+
+} // namespace
+
+void BasicsPage::open(DialogView& view) {
+    view_ = &view;
+    session_.app.currentPageId = kBasicsPageId;
+    view.setTextLimit(kInfoField, kInfoTyped);
+    view.setTextLimit(kStation1NameField, kStationNameTyped);
+    view.setTextLimit(kStation2NameField, kStationNameTyped);
+    session_.updateTitle();
+    fill();
+}
+
+void BasicsPage::onCommand(ControlId control) {
+    if (control == kLeavePageCommand) {
+        if (!accept()) {
+            session_.app.pageAccepted = false;
+        }
+        return;
+    }
+    if (control == kBasicsResetButton) {
+        fill();
+        return;
+    }
+    for (const ChoiceButtons& entry : kChoiceButtons) {
+        for (const ControlId button : buttonsOf(entry.group)) {
+            if (button == control) {
+                choose(entry.group, button);
+                return;
+            }
+        }
+    }
+}
+
+void BasicsPage::fill() {
+    const HopRecord& record = session_.hop.record;
+    DialogView& view = *view_;
+    view.setText(kInfoField, record.info.view());
+    view.setText(kObjectiveField, formatFixed(record.outageObjectivePct, 4));
+    view.setText(kStation1NameField, record.station1Name.view());
+    view.setText(kStation2NameField, record.station2Name.view());
+    view.setText(kStation1HeightField, formatFixed(record.station1HeightM, 1));
+    view.setText(kStation2HeightField, formatFixed(record.station2HeightM, 1));
+    view.setText(kHopLengthField, formatFixed(record.hopLengthKm, 1));
+    view.setText(kLongitudeField, wholeNumberText(record.longitudeDeg));
+    view.setText(kLatitudeField, wholeNumberText(record.latitudeDeg));
+    view.setText(kPLField, formatFixed(record.pLPct, 2));
+
+    choose(BasicsChoice::EastWest, stored(record.eastWest));
+    choose(BasicsChoice::NorthSouth, stored(record.northSouth));
+    choose(BasicsChoice::Method, stored(record.method));
+    choose(BasicsChoice::AntennaType, stored(record.antennaType));
+    choose(BasicsChoice::SelectiveFading, stored(record.selectiveFading));
+    choose(BasicsChoice::LandType, stored(record.landType));
+    const bool coax = record.frequencyGHz <= kCoaxLimitGHz;
+    view.setVisible(kInsulationLabel, coax);
+    for (const ControlId button : buttonsOf(BasicsChoice::FeederInsulation)) {
+        view.setVisible(button, coax);
+    }
+    // Hidden above 3 GHz, the insulation keeps the hop's value.
+    choose(BasicsChoice::FeederInsulation, stored(record.feederInsulation));
+    choose(BasicsChoice::DiversityMode, stored(record.diversityMode));
+    choose(BasicsChoice::UsageMode, stored(record.usageMode));
+}
+
+void BasicsPage::choose(BasicsChoice group, ControlId button) {
+    pending_[static_cast<std::size_t>(group)] = static_cast<std::int16_t>(button);
+    for (const ControlId member : buttonsOf(group)) {
+        view_->setChecked(member, member == button);
+    }
+}
+
+std::int16_t BasicsPage::pending(BasicsChoice group) const {
+    return pending_[static_cast<std::size_t>(group)];
+}
+
+} // namespace korvel

@@ -1,0 +1,102 @@
+#include "ui/form_controls.h"
+
+#include <array>
+
+namespace korvel {
+
+namespace {
+
+constexpr ControlKind kEdit = ControlKind::Edit;
+constexpr ControlKind kLabel = ControlKind::Label;
+constexpr ControlKind kButton = ControlKind::PushButton;
+constexpr ControlKind kRadio = ControlKind::RadioButton;
+
+constexpr std::array<FormControl, 2> kAbout{{{1002, kLabel}, {kOkButton, kButton}}};
+
+constexpr std::array<FormControl, 4> kStartPanel{
+    {{1000, kButton}, {1001, kButton}, {1002, kButton}, {1003, kButton}}};
+
+constexpr std::array<FormControl, 16> kRadioPage{{
+    {1005, ControlKind::List},
+    {1006, kLabel},
+    {1007, kLabel},
+    {1008, kRadio},
+    {1009, kRadio},
+    {1010, kRadio},
+    {1014, kRadio},
+    {1027, ControlKind::GroupBox},
+    {1015, kRadio},
+    {1016, kRadio},
+    {1017, kRadio},
+    {1018, kRadio},
+    {1019, kRadio},
+    {1020, kRadio},
+    {1021, kRadio},
+    {kCancelButton, kButton}, // "Reset"
+}};
+
+constexpr std::array<FormControl, 35> kBasicsPage{{
+    {1121, kEdit},  {1119, kEdit},  {1133, kEdit},  {1120, kEdit},  {1134, kEdit},
+    {1100, kEdit},  {1101, kEdit},  {1130, kEdit},  {1131, kEdit},  {1132, kEdit},
+    {1126, kRadio}, {1127, kRadio}, {1128, kRadio}, {1129, kRadio}, {1139, kRadio},
+    {1140, kRadio}, {1135, kRadio}, {1137, kRadio}, {1138, kRadio}, {1106, kRadio},
+    {1107, kRadio}, {1122, kRadio}, {1123, kRadio}, {1124, kRadio}, {1110, kRadio},
+    {1111, kRadio}, {1112, kRadio}, {1113, kRadio}, {1114, kRadio}, {1115, kRadio},
+    {1116, kRadio}, {1117, kRadio}, {1118, kRadio}, {1125, kLabel}, {kCancelButton, kButton},
+}};
+
+constexpr std::array<FormControl, 9> kListDialog{{
+    {1400, kLabel},
+    {1401, kLabel},
+    {1402, kLabel},
+    {1403, kLabel},
+    {1404, kLabel},
+    {1405, kLabel},
+    {1406, kLabel},
+    {kOkButton, kButton},
+    {kCancelButton, kButton},
+}};
+
+constexpr std::array<FormControl, 8> kOtherRadio{{
+    {1901, kEdit},
+    {1902, kEdit},
+    {1903, kEdit},
+    {1904, kEdit},
+    {1906, kEdit},
+    {1905, kEdit},
+    {kOkButton, kButton},
+    {kCancelButton, kButton},
+}};
+
+constexpr std::array<FormControl, 3> kPtxDialog{
+    {{1022, kEdit}, {kOkButton, kButton}, {kCancelButton, kButton}}};
+
+constexpr std::array<FormControl, 4> kPrxthDialog{
+    {{1023, kEdit}, {1027, kEdit}, {kOkButton, kButton}, {kCancelButton, kButton}}};
+
+} // namespace
+
+std::span<const FormControl> formControls(DialogId form) {
+    switch (form) {
+    case DialogId::About:
+        return kAbout;
+    case DialogId::StartPanel:
+        return kStartPanel;
+    case DialogId::RadioPage:
+        return kRadioPage;
+    case DialogId::BasicsPage:
+        return kBasicsPage;
+    case DialogId::ListDialog:
+        return kListDialog;
+    case DialogId::OtherRadio:
+        return kOtherRadio;
+    case DialogId::PtxDialog:
+        return kPtxDialog;
+    case DialogId::PrxthDialog:
+        return kPrxthDialog;
+    default:
+        return {};
+    }
+}
+
+} // namespace korvel

@@ -1,0 +1,37 @@
+#pragma once
+// Choosing, opening and saving hop files. Both names of the chosen file live in the application
+// state; hop files named without a folder are read and written in the working folder, which is
+// the folder of the file last chosen.
+
+#include <optional>
+
+#include "platform/dialog_view.h"
+#include "platform/file_chooser.h"
+
+namespace korvel {
+
+class Session;
+
+// Runs the file dialog with the page (when there is one) disabled. Both names are emptied first,
+// so a cancelled dialog leaves them empty. On a choice both names are set and the working folder
+// becomes the chosen file's folder.
+bool chooseFile(Session& session, DialogView* page, FileDialogUse use);
+
+// Reads the chosen hop with the library checks. The OTHER radio is in use when the hop names the
+// library's last radio. False when the file cannot be used (its message has been shown).
+bool openChosenHop(Session& session);
+
+// What the Save dialog left: a file that already existed or one it created empty.
+enum class SaveFile { Existing, CreatedEmpty };
+
+// The Save dialog, then the chosen file is probed: an existing file must open for reading and
+// writing; a missing one is created empty. Nothing when the user cancelled or the file is not
+// usable ("Unable to create " and the full name).
+std::optional<SaveFile> chooseHopToSave(Session& session, DialogView* page);
+
+// Writes the hop to the chosen file. When the write fails, or `accepted` is false because the
+// page refused its fields, a file the Save dialog created is removed again, so no empty hop
+// file stays behind, and the hop file name is forgotten. True when the hop was written.
+bool finishSave(Session& session, SaveFile file, bool accepted);
+
+} // namespace korvel

@@ -1,0 +1,59 @@
+#include "ui/session.h"
+
+#include <system_error>
+#include <utility>
+
+#include "library/new_hop.h"
+#include "platform/text_encoding.h"
+#include "route/route_reset.h"
+
+namespace korvel {
+
+namespace {
+
+constexpr std::string_view kUntitled = "(untitled)";
+
+} // namespace
+
+Session::Session(SessionPorts sessionPorts, std::string libraryFile)
+    : ports(sessionPorts), libraryPath(std::move(libraryFile)) {
+    std::error_code unknown;
+    app.workingFolder = std::filesystem::current_path(unknown);
+}
+
+void Session::resetHopAndRoute() {
+    resetHopState(hop, library);
+    fields.resetForNew();
+    resetRoute(route, library, app.workingFolder);
+}
+
+void Session::updateTitle() {
+    std::string_view name = app.currentHopFileName;
+    if (const auto slash = name.find_last_of("\\/"); slash != std::string_view::npos) {
+        name.remove_prefix(slash + 1);
+    }
+    std::string title(kAppCaption);
+    title += " - ";
+    title += app.currentHopFileName.empty() ? kUntitled : name;
+    ports.window.setTitle(title);
+}
+
+void Session::refreshMenu() {
+    MainWindowView& window = ports.window;
+    window.setMenuEnabled(Command::New, app.menu.newHop);
+    window.setMenuEnabled(Command::Save, app.menu.save);
+    window.setMenuEnabled(Command::RadioPage, app.menu.radios);
+    window.setMenuEnabled(Command::BasicsPage, app.menu.basics);
+    window.setMenuEnabled(Command::FormPage, app.menu.form);
+    window.setMenuEnabled(Command::ViewHops, app.menu.viewHops);
+    window.setMenuChecked(Command::RadioPage, app.currentPageId == kRadioPageId);
+    window.setMenuChecked(Command::BasicsPage, app.currentPageId == kBasicsPageId);
+    window.setMenuChecked(Command::FormPage, app.currentPageId == kFormPageId);
+}
+
+std::filesystem::path Session::fileInWorkingFolder(std::string_view name) const {
+    const std::filesystem::path file(cp1252ToUtf8(name));
+    return file.has_parent_path() ? file : app.workingFolder / file;
+}
+
+} // namespace korvel

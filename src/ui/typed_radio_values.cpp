@@ -1,0 +1,111 @@
+#include "ui/typed_radio_values.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "fields/numeric_text.h"
+#include "fields/whole_number.h"
+#include "ui/session.h"
+
+namespace korvel {
+
+namespace {
+
+constexpr std::size_t kCharactersRead = 5;
+
+// OK checks and, only when the value passes, stores; the answer names the field that takes the
+// focus on refusal.
+class TypedValueDialog : public DialogEvents {
+  public:
+    explicit TypedValueDialog(Session& session) : session_(session) {}
+
+    void opened(DialogView& view) {
+        view_ = &view;
+        fill(view);
+    }
+    void onCommand(ControlId control) override {
+        if (control == kOkButton) {
+            if (const std::optional<ControlId> wrong = accept(*view_)) {
+                session_.ports.messages.beep();
+                session_.ports.messages.show("Invalid data.", "Error", MessageIcon::Exclamation);
+                view_->setFocus(*wrong);
+            } else {
+                view_->endDialog(kOkButton);
+            }
+        } else if (control == kCancelButton) {
+            view_->endDialog(kCancelButton);
+        }
+    }
+
+  protected:
+    virtual void fill(DialogView& view) = 0;
+    virtual std::optional<ControlId> accept(DialogView& view) = 0;
+
+    HopSelection& selection() { return session_.hop.selection; }
+
+  private:
+    Session& session_;
+    DialogView* view_ = nullptr;
+};
+
+class PtxDialog final : public TypedValueDialog {
+  public:
+    using TypedValueDialog::TypedValueDialog;
+
+  private:
+    void fill(DialogView& view) override {
+        view.setText(kTypedPtxField, selection().otherPtxText.view());
+    }
+    std::optional<ControlId> accept(DialogView& view) override {
+        const std::string text = view.text(kTypedPtxField).substr(0, kCharactersRead);
+        if (!isNumericText(text) || numericTextValue(text) <= 0) {
+            return kTypedPtxField;
+        }
+        selection().otherPtxText.assign(text);
+        return std::nullopt;
+    }
+};
+
+class PrxthDialog final : public TypedValueDialog {
+  public:
+    using TypedValueDialog::TypedValueDialog;
+
+  private:
+    void fill(DialogView& view) override {
+        view.setText(kTypedPrxthField, selection().otherPrxthText.view());
+        view.setText(kTypedBerField, std::to_string(selection().otherBerExponent));
+    }
+    std::optional<ControlId> accept(DialogView& view) override {
+        const std::string text = view.text(kTypedPrxthField).substr(0, kCharactersRead);
+        const std::optional<std::int16_t> exponent =
+            readShortWholeNumber(view.text(kTypedBerField));
+        if (!isNumericText(text) || numericTextValue(text) >= 0) {
+            return kTypedPrxthField;
+        }
+        if (!exponent) {
+            return kTypedBerField;
+        }
+        selection().otherPrxthText.assign(text);
+        selection().otherBerExponent = *exponent;
+        return std::nullopt;
+    }
+};
+
+template <typename Dialog> bool runTypedValueDialog(Session& session, DialogId id) {
+    Dialog dialog(session);
+    return session.ports.dialogs.runModal(
+               id, dialog, [&](DialogView& view) { dialog.opened(view); }) == kOkButton;
+}
+
+} // namespace
+
+bool runPtxDialog(Session& session) {
+    return runTypedValueDialog<PtxDialog>(session, DialogId::PtxDialog);
+}
+
+bool runPrxthDialog(Session& session) {
+    return runTypedValueDialog<PrxthDialog>(session, DialogId::PrxthDialog);
+}
+
+} // namespace korvel

@@ -1,0 +1,123 @@
+// The Designer forms offscreen: every control a presenter uses is on its form with the right kind,
+// and a screen reader finds a name for every control the user can reach.
+
+#include <memory>
+#include <ostream>
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "platform/qt/qt_forms.h"
+#include "ui/form_controls.h"
+
+namespace korvel {
+
+// Test names carry the form's number.
+void PrintTo(DialogId form, std::ostream* out) {
+    *out << static_cast<int>(form);
+}
+
+namespace {
+
+class FormsTest : public ::testing::TestWithParam<DialogId> {
+  protected:
+    static void SetUpTestSuite() {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "korvel_forms_test";
+        static char* argv[] = {name, nullptr};
+        static QApplication app(argc, argv);
+    }
+
+    // The form in a shown dialog, as the program shows it.
+    std::unique_ptr<QDialog> shownForm() {
+        auto dialog = std::make_unique<QDialog>();
+        auto* layout = new QVBoxLayout(dialog.get());
+        QWidget* form = createForm(GetParam(), dialog.get());
+        layout->addWidget(form);
+        dialog->show();
+        return dialog;
+    }
+};
+
+bool hasKind(QWidget* widget, ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Edit:
+        return qobject_cast<QLineEdit*>(widget) != nullptr;
+    case ControlKind::Label:
+        return qobject_cast<QLabel*>(widget) != nullptr;
+    case ControlKind::PushButton:
+        return qobject_cast<QPushButton*>(widget) != nullptr;
+    case ControlKind::RadioButton:
+        return qobject_cast<QRadioButton*>(widget) != nullptr;
+    case ControlKind::CheckBox:
+        return qobject_cast<QCheckBox*>(widget) != nullptr;
+    case ControlKind::List:
+        return qobject_cast<QListWidget*>(widget) != nullptr;
+    case ControlKind::GroupBox:
+        return qobject_cast<QGroupBox*>(widget) != nullptr;
+    }
+    return false;
+}
+
+TEST_P(FormsTest, EveryControlOfThePresenterIsOnTheFormWithItsKind) {
+    const auto dialog = shownForm();
+    ASSERT_FALSE(formControls(GetParam()).empty());
+    for (const FormControl& control : formControls(GetParam())) {
+        auto* widget = dialog->findChild<QWidget*>(controlObjectName(control.id));
+        ASSERT_NE(widget, nullptr) << "control " << control.id;
+        EXPECT_TRUE(hasKind(widget, control.kind))
+            << "control " << control.id << " is a " << widget->metaObject()->className();
+    }
+}
+
+// Roles the user acts on; each needs a name a screen reader can say.
+bool isActedOn(QAccessible::Role role) {
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::RadioButton:
+    case QAccessible::CheckBox:
+    case QAccessible::EditableText:
+    case QAccessible::List:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void expectNamed(QAccessibleInterface* node, int& checked) {
+    if (node == nullptr) {
+        return;
+    }
+    if (isActedOn(node->role())) {
+        ++checked;
+        EXPECT_FALSE(node->text(QAccessible::Name).trimmed().isEmpty())
+            << "unnamed " << node->object()->objectName().toStdString();
+    }
+    for (int i = 0; i < node->childCount(); ++i) {
+        expectNamed(node->child(i), checked);
+    }
+}
+
+TEST_P(FormsTest, EveryControlTheUserReachesHasAnAccessibleName) {
+    const auto dialog = shownForm();
+    int checked = 0;
+    expectNamed(QAccessible::queryAccessibleInterface(dialog.get()), checked);
+    EXPECT_GT(checked, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, FormsTest, ::testing::ValuesIn(availableForms()));
+
+} // namespace
+} // namespace korvel

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Plays one scenario through the desktop program, offscreen, on copies of the sample library and
+# example hops in a temporary folder, which is the program's working folder.
+#   run_scenario.sh KORVEL DATA_DIR SCENARIO [PICTURES_DIR]
+# PICTURES_DIR receives the screenshots the scenario took. When SCENARIO.transcript exists beside
+# the scenario, the transcript must equal it. The transcript is printed when the scenario fails.
+set -euo pipefail
+korvel=$(realpath "$1")
+data=$(realpath "$2")
+scenario=$(realpath "$3")
+pictures=${4:-}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$data/korvel32.lbr" "$work/"
+cp -r "$data/hops" "$work/hops"
+cd "$work"
+
+status=0
+QT_QPA_PLATFORM=offscreen "$korvel" --library korvel32.lbr --play "$scenario" \
+  --transcript transcript.txt > output.txt 2>&1 || status=$?
+if [ "$status" -ne 0 ]; then
+  echo "== $(basename "$scenario") failed with status $status; transcript:"
+  cat transcript.txt
+  echo "== program output:"
+  cat output.txt
+fi
+expected=${scenario%.scn}.transcript
+if [ "$status" -eq 0 ] && [ -f "$expected" ] && ! diff -u "$expected" transcript.txt; then
+  echo "== $(basename "$scenario"): the transcript differs from $(basename "$expected")"
+  status=1
+fi
+if [ -n "$pictures" ]; then
+  mkdir -p "$pictures"
+  find . -maxdepth 1 -name '*.png' -exec cp {} "$pictures/" \;
+fi
+exit "$status"

@@ -1,0 +1,64 @@
+#pragma once
+// A DialogHost for presenter tests. Pages become FakeDialogViews; each modal dialog plays the
+// next answer queued for its form (none: the dialog is closed, result 2) and is kept, with the
+// form's number, once it has ended.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/dialog_host.h"
+#include "support/fake_dialog_view.h"
+
+namespace korvel {
+
+using Typed = std::vector<std::pair<ControlId, std::string>>;
+
+class FakeDialogHost final : public DialogHost {
+  public:
+    DialogView* createPage(DialogId form, DialogEvents& presenter) override {
+        page = failPages ? nullptr : std::make_unique<FakeDialogView>();
+        pageForm = form;
+        pagePresenter = &presenter;
+        return page.get();
+    }
+    void destroyPage() override { page.reset(); }
+    int runModal(DialogId form, DialogEvents& presenter,
+                 const std::function<void(DialogView&)>& opened) override {
+        FakeDialogView view;
+        opened(view);
+        if (auto& queue = answers[form]; !queue.empty()) {
+            const auto [typed, buttons] = std::move(queue.front());
+            queue.pop_front();
+            for (const auto& [control, text] : typed) {
+                view.setText(control, text);
+            }
+            for (auto button = buttons.begin(); button != buttons.end() && !view.endResult;
+                 ++button) {
+                presenter.onCommand(*button);
+            }
+        }
+        const int result = view.endResult.value_or(2);
+        ran.emplace_back(form, std::move(view));
+        return result;
+    }
+
+    // The next dialog of the form gets these texts typed and these buttons pressed, in order,
+    // until one of them ends it.
+    void answer(DialogId form, Typed typed, std::vector<ControlId> buttons) {
+        answers[form].emplace_back(std::move(typed), std::move(buttons));
+    }
+
+    std::unique_ptr<FakeDialogView> page;
+    DialogId pageForm = DialogId::About;
+    DialogEvents* pagePresenter = nullptr;
+    bool failPages = false;
+    std::map<DialogId, std::deque<std::pair<Typed, std::vector<ControlId>>>> answers;
+    std::vector<std::pair<DialogId, FakeDialogView>> ran;
+};
+
+} // namespace korvel

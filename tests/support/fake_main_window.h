@@ -1,0 +1,32 @@
+#pragma once
+// A MainWindowView for presenter tests: records the title, the menu, the banner, the commands
+// posted and the end of the program.
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "platform/main_window_view.h"
+
+namespace korvel {
+
+class FakeMainWindow final : public MainWindowView {
+  public:
+    void setTitle(std::string_view text) override { title = text; }
+    void setMenuEnabled(Command item, bool on) override { menuEnabled[item] = on; }
+    void setMenuChecked(Command item, bool on) override { menuChecked[item] = on; }
+    void drawBanner() override { banner = true; }
+    void eraseBanner() override { banner = false; }
+    void postCommand(Command command) override { posted.push_back(command); }
+    void quit(int exitCode) override { quitCode = exitCode; }
+
+    std::string title;
+    std::map<Command, bool> menuEnabled;
+    std::map<Command, bool> menuChecked;
+    bool banner = false;
+    std::deque<Command> posted;
+    std::optional<int> quitCode;
+};
+
+} // namespace korvel

@@ -1,0 +1,62 @@
+#include "support/test_hop.h"
+#include "ui/start_panel.h"
+#include "ui/ui_fixture.h"
+
+namespace korvel {
+namespace {
+
+class OpenHopTest : public UiTest {
+  public:
+    void modifyOldHop(const std::string& name, const std::vector<std::uint8_t>& image) {
+        writeFile(folder / "sub" / name, image);
+        choose("sub/" + name);
+        click(kModifyOldHopButton);
+        deliverPosted();
+    }
+};
+
+TEST_F(OpenHopTest, AHopThatLoadsOpensOnTheBasicsPageAndItsFolderBecomesTheWorkingFolder) {
+    modifyOldHop("LINK7.HOP", sixteenBitImage(makeTestHop()));
+    EXPECT_EQ(files.uses, std::vector{FileDialogUse::OpenHop});
+    EXPECT_FALSE(window.banner);
+    EXPECT_EQ(shell.currentPageId(), 104);
+    EXPECT_EQ(window.title, "Korvel - LINK7.HOP");
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{
+                              "The file LINK7.HOP is created with 16-bit version of Korvel.\n"
+                              " When saved, it will be converted to 32-bit format."});
+    EXPECT_EQ(session.hop.record.station1Name.str(), "Hill A");
+    EXPECT_EQ(session.fileInWorkingFolder("LINK7.TXT"), folder / "sub" / "LINK7.TXT");
+    EXPECT_EQ(session.fileInWorkingFolder("/tmp/R.TXT"), "/tmp/R.TXT");
+}
+
+TEST_F(OpenHopTest, AHopThatFailsItsChecksStartsANewHop) {
+    HopState hop = makeTestHop();
+    hop.record.radioName.assign("GONE");
+    modifyOldHop("GONE.HOP", hopFileImage(hop));
+    EXPECT_EQ(boxTexts().size(), 1u);
+    EXPECT_EQ(shell.currentPageId(), 0);
+    EXPECT_TRUE(session.app.currentHopFileName.empty());
+    EXPECT_EQ(session.hop.record.radioName.str(), "");
+    EXPECT_TRUE(window.banner);
+}
+
+TEST_F(OpenHopTest, CancellingTheDialogStaysOnTheStartPanel) {
+    click(kModifyOldHopButton);
+    EXPECT_TRUE(window.posted.empty());
+    EXPECT_TRUE(messages.events().empty());
+    click(kOneHopButton);
+    EXPECT_EQ(window.posted, std::deque{Command::RadioPage});
+}
+
+TEST_F(OpenHopTest, TheCommandLineHopOpensAsModifyOldHopDoes) {
+    writeFile(folder / "sub" / "LINK7.HOP", hopFileImage(makeTestHop()));
+    shell.openHopFile((folder / "sub" / "LINK7.HOP").string());
+    EXPECT_EQ(shell.currentPageId(), 104);
+    EXPECT_EQ(session.app.workingFolder, folder / "sub");
+    shell.openHopFile((folder / "MISSING.HOP").string());
+    EXPECT_EQ(boxTexts().back(), "Cannot open MISSING.HOP");
+    EXPECT_EQ(shell.currentPageId(), 0);
+}
+
+} // namespace
+} // namespace korvel

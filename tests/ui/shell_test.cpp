@@ -1,0 +1,187 @@
+#include "ui/basics_page.h"
+#include "ui/start_panel.h"
+#include "ui/ui_fixture.h"
+
+namespace korvel {
+namespace {
+
+class ShellTest : public UiTest {
+  public:
+    // New, Save, Radios, Basics, Form, View hops: upper case enabled, lower case grayed.
+    std::string menu() const {
+        const Command items[] = {Command::New,        Command::Save,     Command::RadioPage,
+                                 Command::BasicsPage, Command::FormPage, Command::ViewHops};
+        std::string letters;
+        for (std::size_t i = 0; i < 6; ++i) {
+            letters += (window.menuEnabled.at(items[i]) ? "NSRBFV" : "nsrbfv")[i];
+        }
+        return letters;
+    }
+};
+
+TEST_F(ShellTest, StartsUntitledOnTheStartPanelWithOnlyNewEnabled) {
+    EXPECT_EQ(window.title, "Korvel - (untitled)");
+    EXPECT_TRUE(window.banner);
+    EXPECT_EQ(dialogs.pageForm, DialogId::StartPanel);
+    EXPECT_EQ(shell.currentPageId(), 0);
+    EXPECT_EQ(menu(), "Nsrbfv");
+    EXPECT_FALSE(page().isEnabled(kNewRouteButton));
+    EXPECT_FALSE(page().isEnabled(kModifyOldRouteButton));
+    EXPECT_TRUE(shell.onShutdownQuery());
+    EXPECT_TRUE(messages.events().empty());
+}
+
+TEST_F(ShellTest, AnUnreadableLibraryEndsTheProgramAfterItsMessage) {
+    std::filesystem::remove(folder / "korvel32.lbr");
+    Shell second(session);
+    EXPECT_FALSE(second.start());
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{"Cannot open libraryfile."});
+}
+
+TEST_F(ShellTest, PagesSetTheMenuAndTheCheckMark) {
+    const struct {
+        const char* name;
+        bool otherRadio;
+        Command page;
+        std::string menu;
+    } cases[] = {
+        {"radio", false, Command::RadioPage, "NSrBfv"},
+        {"basics", false, Command::BasicsPage, "NSRbFv"},
+        {"basics with OTHER", true, Command::BasicsPage, "NsRbFv"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        session.hop.selection.otherRadio = c.otherRadio;
+        command(c.page);
+        EXPECT_EQ(menu(), c.menu);
+        EXPECT_EQ(shell.currentPageId(), int(c.page));
+        EXPECT_TRUE(window.menuChecked.at(c.page));
+    }
+    // A page whose field is not a number refuses to go: it stays and the menu stays.
+    type(kHopLengthField, "x");
+    command(Command::RadioPage);
+    EXPECT_EQ(shell.currentPageId(), 104);
+    EXPECT_EQ(menu(), "NsRbFv");
+    EXPECT_EQ(dialogs.ran.at(0).second.title, "Error!");
+}
+
+TEST_F(ShellTest, APageThatCannotBeMadeIsReported) {
+    dialogs.failPages = true;
+    command(Command::RadioPage);
+    EXPECT_EQ(messages.boxes(),
+              (std::vector<MessageEvent>{{MessageEvent::Kind::Box,
+                                          "Low on memory : cannot not create Radiobox", "Error",
+                                          MessageIcon::Error}}));
+}
+
+// Exit and the close box ask the same question.
+TEST_F(ShellTest, ExitAsksToSaveOnlyOnAHopPageWithoutTheOtherRadio) {
+    const std::string ask = "Save current data ?";
+    const struct {
+        const char* name;
+        Command page;
+        bool otherRadio;
+        std::optional<MessageAnswer> answer;
+        std::vector<std::string> boxes;
+        bool quits;
+    } cases[] = {
+        // clang-format off
+        {"start panel", Command::New, false, {}, {}, true},
+        {"OTHER radio", Command::RadioPage, true, {}, {}, true},
+        {"no", Command::RadioPage, false, MessageAnswer::No, {ask}, true},
+        {"cancel", Command::RadioPage, false, MessageAnswer::Cancel, {ask}, false},
+        {"yes, Save dialog cancelled", Command::RadioPage, false, MessageAnswer::Yes, {ask}, false},
+        // Mended: a hop the user asked to save and that was not saved is not dropped.
+        {"yes, page refuses", Command::BasicsPage, false, MessageAnswer::Yes,
+         {ask, "Invalid value : Hop length."}, false},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        session.hop.selection.otherRadio = false;
+        messages.scriptAnswer(MessageAnswer::No);
+        command(Command::New); // the hop's length 0 is refused on the Basics page
+        messages.clear();
+        window.quitCode.reset();
+        command(c.page);
+        session.hop.selection.otherRadio = c.otherRadio;
+        if (c.answer) {
+            messages.scriptAnswer(*c.answer);
+        }
+        if (c.page == Command::BasicsPage) {
+            choose("REFUSED.HOP");
+        }
+        command(Command::Exit);
+        EXPECT_EQ(boxTexts(), c.boxes);
+        EXPECT_EQ(window.quitCode.has_value(), c.quits);
+    }
+    // Mended: the file the Save dialog created is removed again when the page refuses.
+    EXPECT_FALSE(std::filesystem::exists(folder / "REFUSED.HOP"));
+}
+
+TEST_F(ShellTest, SaveNamesTheWindowAndNewForgetsTheName) {
+    command(Command::RadioPage);
+    choose("HOP1.HOP");
+    command(Command::Save);
+    EXPECT_EQ(window.title, "Korvel - HOP1.HOP");
+    EXPECT_EQ(std::filesystem::file_size(folder / "HOP1.HOP"), 682u);
+    EXPECT_EQ(files.uses, std::vector{FileDialogUse::SaveHop});
+    // A cancelled Save dialog forgets the name; the title keeps it until the next update.
+    command(Command::Save);
+    EXPECT_TRUE(session.app.currentHopFileName.empty());
+    EXPECT_EQ(window.title, "Korvel - HOP1.HOP");
+    messages.scriptAnswer(MessageAnswer::No);
+    command(Command::New);
+    EXPECT_EQ(window.title, "Korvel - (untitled)");
+    EXPECT_EQ(dialogs.pageForm, DialogId::StartPanel);
+    EXPECT_EQ(menu(), "Nsrbfv");
+    EXPECT_TRUE(window.banner);
+}
+
+TEST_F(ShellTest, SaveWritesNothingWhenThePageRefusesOrTheFileCannotBeMade) {
+    command(Command::BasicsPage);
+    type(kLongitudeField, "181");
+    writeFile(folder / "OLD.HOP", {1, 2, 3});
+    for (const char* name : {"OLD.HOP", "NEW.HOP", "none/A.HOP"}) {
+        choose(name);
+        command(Command::Save);
+    }
+    EXPECT_EQ(std::filesystem::file_size(folder / "OLD.HOP"), 3u);
+    // Mended: the empty file the Save dialog created is removed again.
+    EXPECT_FALSE(std::filesystem::exists(folder / "NEW.HOP"));
+    EXPECT_EQ(boxTexts().back(), "Unable to create " + (folder / "none/A.HOP").string());
+    EXPECT_EQ(window.title, "Korvel - (untitled)");
+}
+
+TEST_F(ShellTest, NewWithTheOtherRadioWarnsInsteadOfAsking) {
+    for (const MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::Ok}) {
+        command(Command::RadioPage);
+        session.hop.selection.otherRadio = true;
+        messages.clear();
+        messages.scriptAnswer(answer);
+        command(Command::New);
+        EXPECT_EQ(
+            messages.boxes(),
+            (std::vector<MessageEvent>{{MessageEvent::Kind::Box, "All data will be lost.", "Korvel",
+                                        MessageIcon::Warning, MessageButtons::OkCancel, answer}}));
+        EXPECT_EQ(shell.currentPageId(), answer == MessageAnswer::Ok ? 0 : 103);
+    }
+}
+
+TEST_F(ShellTest, AboutNamesTheLibrary) {
+    dialogs.answer(DialogId::About, {}, {kOkButton});
+    command(Command::About);
+    EXPECT_EQ(dialogs.ran.at(0).second.text(1002), "Current library: Test library 1");
+    EXPECT_EQ(dialogs.ran.at(0).second.endResult, kOkButton);
+}
+
+TEST_F(ShellTest, ChangedSettingsAreReadOverTheHeldOnes) {
+    for (const char* text : {"[intl]\niDate=2\n", "[intl]\niDate=5\n"}) {
+        profile = IniProfile::fromText(text);
+        shell.onSettingsChanged();
+        EXPECT_EQ(session.dateSettings.order, DateOrder::YearMonthDay);
+    }
+}
+
+} // namespace
+} // namespace korvel
