@@ -32,8 +32,6 @@ TEST_F(ShellTest, StartsOnTheStartPanelWithOnlyNewEnabled) {
     EXPECT_EQ(dialogs.pageForm, DialogId::StartPanel);
     EXPECT_EQ(shell.currentPageId(), 0);
     EXPECT_EQ(menuOf(window), menu(false, false, false, false));
-    EXPECT_FALSE(page().isEnabled(kNewRouteButton));
-    EXPECT_FALSE(page().isEnabled(kModifyOldRouteButton));
     EXPECT_TRUE(session.app.printerUnavailable);
     EXPECT_TRUE(shell.onShutdownQuery());
     EXPECT_TRUE(messages.events().empty());
