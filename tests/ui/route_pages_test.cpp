@@ -247,6 +247,21 @@ TEST_F(RoutePagesTest, ViewHopsSwitchesHopsSavingTheCurrentOneUnlessDisregarded)
     }
 }
 
+// Mended: a hop that cannot be saved keeps the Hops list open instead of dropping its changes.
+TEST_F(RoutePagesTest, AHopThatCannotBeSavedKeepsTheHopsListOpen) {
+    defineRoute("0.02", twoHops);
+    hopCalc();
+    session.app.currentHopFileName.clear(); // as a cancelled Save dialog leaves it
+    dialogs.script(DialogId::HopsList, [](FakeDialogView& view, DialogEvents& events) {
+        view.selectRow(kHopsList, 1);
+        events.onCommand(kOkButton);
+        EXPECT_FALSE(view.endResult.has_value());
+    });
+    command(Command::ViewHops);
+    EXPECT_EQ(session.route.currentHop, 0);
+    EXPECT_EQ(dialogs.pageForm, DialogId::BasicsPage);
+}
+
 TEST_F(RoutePagesTest, ModifyOldRouteKeepsTheHopFileNameAndOpensTheRouteScreen) {
     defineRoute("0.02", twoHops);
     hopCalc();
