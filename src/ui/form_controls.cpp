@@ -74,6 +74,51 @@ constexpr std::array<FormControl, 3> kPtxDialog{
 constexpr std::array<FormControl, 4> kPrxthDialog{
     {{1023, kEdit}, {1027, kEdit}, {kOkButton, kButton}, {kCancelButton, kButton}}};
 
+constexpr std::array<FormControl, 13> kRouteScreen{{
+    {1005, ControlKind::List},
+    {1006, kLabel},
+    {1121, kEdit},
+    {1800, kEdit},
+    {1801, kEdit},
+    {1802, kEdit},
+    {1803, kEdit},
+    {1804, kRadio},
+    {1805, kRadio},
+    {1806, kRadio},
+    {1811, ControlKind::List},
+    {1812, kButton},
+    {1813, kButton},
+}};
+
+constexpr std::array<FormControl, 9> kHopBox{{
+    {1807, kEdit},
+    {1119, kEdit},
+    {1120, kEdit},
+    {1101, kEdit},
+    {1100, kEdit},
+    {1814, kButton},
+    {1808, kButton},
+    {1809, kButton},
+    {1810, kButton},
+}};
+
+constexpr std::array<FormControl, 4> kOldFiles{{
+    {1818, ControlKind::CheckBox},
+    {1819, ControlKind::CheckBox},
+    {1820, kButton},
+    {1821, kButton},
+}};
+
+constexpr std::array<FormControl, 7> kHopsList{{
+    {1811, ControlKind::List},
+    {1816, ControlKind::CheckBox},
+    {1802, kLabel},
+    {1815, kLabel},
+    {1817, kLabel},
+    {kOkButton, kButton},
+    {kCancelButton, kButton},
+}};
+
 } // namespace
 
 std::span<const FormControl> formControls(DialogId form) {
@@ -94,6 +139,14 @@ std::span<const FormControl> formControls(DialogId form) {
         return kPtxDialog;
     case DialogId::PrxthDialog:
         return kPrxthDialog;
+    case DialogId::RouteScreen:
+        return kRouteScreen;
+    case DialogId::HopBox:
+        return kHopBox;
+    case DialogId::OldFiles:
+        return kOldFiles;
+    case DialogId::HopsList:
+        return kHopsList;
     default:
         return {};
     }

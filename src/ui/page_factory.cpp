@@ -1,7 +1,9 @@
 #include "ui/page_factory.h"
 
 #include "ui/basics_page.h"
+#include "ui/hop_box_page.h"
 #include "ui/radio_page.h"
+#include "ui/route_screen_page.h"
 
 namespace korvel {
 
@@ -11,6 +13,10 @@ std::unique_ptr<Page> makePage(Command command, Session& session) {
         return std::make_unique<RadioPage>(session);
     case Command::BasicsPage:
         return std::make_unique<BasicsPage>(session);
+    case Command::RouteScreen:
+        return std::make_unique<RouteScreenPage>(session);
+    case Command::HopBox:
+        return std::make_unique<HopBoxPage>(session);
     default:
         return nullptr;
     }

@@ -7,6 +7,7 @@
 #include "platform/text_encoding.h"
 #include "ui/about_box.h"
 #include "ui/hop_files.h"
+#include "ui/hops_list_dialog.h"
 #include "ui/page_factory.h"
 #include "ui/session.h"
 #include "ui/start_panel.h"
@@ -108,7 +109,10 @@ void Shell::onCommand(Command command) {
     case Command::About:
         runAboutBox(session_);
         break;
-    default: // Print, Short Guide and View hops are not offered
+    case Command::ViewHops:
+        viewHops();
+        break;
+    default: // Print and Short Guide are not offered
         break;
     }
 }
@@ -203,6 +207,24 @@ bool Shell::savePrompt([[maybe_unused]] PromptModality modality) {
         return true;
     default:
         return false;
+    }
+}
+
+void Shell::viewHops() {
+    if (!session_.route.routeHopActive) {
+        return;
+    }
+    bool chosen = false;
+    {
+        const PageDisabled disabled(pageView_);
+        chosen = runHopsListDialog(session_);
+    }
+    if (chosen) {
+        // The chosen hop replaces the page without asking it: what was typed there is dropped.
+        destroyPage();
+        openPage(makePage(Command::BasicsPage, session_));
+        setPageMenu(Command::BasicsPage, session_.hop.selection.otherRadio, session_.app.menu);
+        session_.refreshMenu();
     }
 }
 

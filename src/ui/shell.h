@@ -52,6 +52,8 @@ class Shell {
     bool pageAccepts();
     void save();
     bool savePrompt(PromptModality modality);
+    // The Hops list over the disabled page; a chosen hop opens on the Basics page.
+    void viewHops();
     void newHop();
     void performNew();
 

@@ -1,5 +1,9 @@
 #include "ui/start_panel.h"
 
+#include <string>
+
+#include "platform/text_encoding.h"
+#include "route/route_open.h"
 #include "ui/hop_files.h"
 #include "ui/session.h"
 
@@ -8,8 +12,6 @@ namespace korvel {
 void StartPanel::open(DialogView& view) {
     view_ = &view;
     session_.app.currentPageId = kStartPanelId;
-    view.setEnabled(kNewRouteButton, false);
-    view.setEnabled(kModifyOldRouteButton, false);
 }
 
 void StartPanel::onCommand(ControlId control) {
@@ -26,8 +28,30 @@ void StartPanel::onCommand(ControlId control) {
             window.postCommand(openChosenHop(session_) ? Command::BasicsPage : Command::New);
         }
         break;
+    case kNewRouteButton:
+        window.eraseBanner();
+        window.postCommand(Command::RouteScreen);
+        break;
+    case kModifyOldRouteButton:
+        window.eraseBanner();
+        modifyOldRoute();
+        break;
     default:
         break;
+    }
+}
+
+void StartPanel::modifyOldRoute() {
+    ApplicationState& app = session_.app;
+    // The route dialog must not change the name of the hop being edited.
+    const std::string hopFileName = app.currentHopFileName;
+    const bool chosen = chooseFile(session_, view_, FileDialogUse::OpenRoute);
+    const std::string routeFile = app.fullFileName;
+    app.currentHopFileName = hopFileName;
+    if (chosen && openRoute(session_.route, session_.library,
+                            std::filesystem::path(cp1252ToUtf8(routeFile)),
+                            session_.ports.messages)) {
+        session_.ports.window.postCommand(Command::RouteScreen);
     }
 }
 

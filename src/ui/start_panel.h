@@ -1,6 +1,5 @@
 #pragma once
-// The start panel: ONE HOP, MODIFY OLD HOP, NEW ROUTE and MODIFY OLD ROUTE. The two route
-// buttons stay disabled until the route screen is wired.
+// The start panel: ONE HOP, MODIFY OLD HOP, NEW ROUTE and MODIFY OLD ROUTE.
 
 #include "ui/page.h"
 
@@ -22,6 +21,8 @@ class StartPanel final : public Page {
     void onCommand(ControlId control) override;
 
   private:
+    void modifyOldRoute();
+
     Session& session_;
     DialogView* view_ = nullptr;
 };

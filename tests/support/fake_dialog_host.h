@@ -31,33 +31,40 @@ class FakeDialogHost final : public DialogHost {
                  const std::function<void(DialogView&)>& opened) override {
         FakeDialogView view;
         opened(view);
-        if (auto& queue = answers[form]; !queue.empty()) {
-            const auto [typed, buttons] = std::move(queue.front());
+        if (auto& queue = scripts[form]; !queue.empty()) {
+            const Script play = std::move(queue.front());
             queue.pop_front();
-            for (const auto& [control, text] : typed) {
-                view.setText(control, text);
-            }
-            for (auto button = buttons.begin(); button != buttons.end() && !view.endResult;
-                 ++button) {
-                presenter.onCommand(*button);
-            }
+            play(view, presenter);
         }
         const int result = view.endResult.value_or(2);
         ran.emplace_back(form, std::move(view));
         return result;
     }
 
+    // What the user does in the next dialog of the form.
+    using Script = std::function<void(FakeDialogView& view, DialogEvents& events)>;
+    void script(DialogId form, Script play) { scripts[form].push_back(std::move(play)); }
     // The next dialog of the form gets these texts typed and these buttons pressed, in order,
     // until one of them ends it.
     void answer(DialogId form, Typed typed, std::vector<ControlId> buttons) {
-        answers[form].emplace_back(std::move(typed), std::move(buttons));
+        script(form, [typed = std::move(typed), buttons = std::move(buttons)](
+                         FakeDialogView& view, DialogEvents& events) {
+            for (const auto& [control, text] : typed) {
+                view.setText(control, text);
+            }
+            for (auto button = buttons.begin(); button != buttons.end() && !view.endResult;
+                 ++button) {
+                events.onCommand(*button);
+            }
+        });
     }
+    void press(DialogId form, std::vector<ControlId> buttons) { answer(form, {}, std::move(buttons)); }
 
     std::unique_ptr<FakeDialogView> page;
     DialogId pageForm = DialogId::About;
     DialogEvents* pagePresenter = nullptr;
     bool failPages = false;
-    std::map<DialogId, std::deque<std::pair<Typed, std::vector<ControlId>>>> answers;
+    std::map<DialogId, std::deque<Script>> scripts;
     std::vector<std::pair<DialogId, FakeDialogView>> ran;
 };
 

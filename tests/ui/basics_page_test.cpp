@@ -90,7 +90,7 @@ TEST_F(BasicsPageTest, AcceptChecksEveryFieldInOrderBeforeStoringAnything) {
         }
         messages.clear();
         dialogs.ran.clear();
-        dialogs.answers.clear();
+        dialogs.scripts.clear();
         dialogs.answer(DialogId::ListDialog, {}, {c.listButton});
         session.app.pageAccepted = true;
         basics.onCommand(kLeavePageCommand);

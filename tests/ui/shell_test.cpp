@@ -25,8 +25,7 @@ TEST_F(ShellTest, StartsUntitledOnTheStartPanelWithOnlyNewEnabled) {
     EXPECT_EQ(dialogs.pageForm, DialogId::StartPanel);
     EXPECT_EQ(shell.currentPageId(), 0);
     EXPECT_EQ(menu(), "Nsrbfv");
-    EXPECT_FALSE(page().isEnabled(kNewRouteButton));
-    EXPECT_FALSE(page().isEnabled(kModifyOldRouteButton));
+    EXPECT_TRUE(session.app.printerUnavailable);
     EXPECT_TRUE(shell.onShutdownQuery());
     EXPECT_TRUE(messages.events().empty());
 }

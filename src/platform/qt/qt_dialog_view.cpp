@@ -188,8 +188,11 @@ void QtDialogView::selectRow(ControlId id, int row) {
 }
 
 void QtDialogView::setTitle(std::string_view cp1252Text) {
-    (dialog_ != nullptr ? static_cast<QWidget*>(dialog_) : form_)
-        ->setWindowTitle(toQString(cp1252Text));
+    (dialog_ != nullptr ? static_cast<QWidget*>(dialog_) : form_)->setWindowTitle(toQString(cp1252Text));
+    // A page shows its title on the frame around it (the hop box: "Hop # 2").
+    if (auto* frame = qobject_cast<QGroupBox*>(form_->parentWidget()); dialog_ == nullptr && frame) {
+        frame->setTitle(toQString(cp1252Text));
+    }
 }
 
 void QtDialogView::setWindowEnabled(bool enabled) {

@@ -6,20 +6,26 @@
 
 #include "ui_about.h"
 #include "ui_basicspage.h"
+#include "ui_hopbox.h"
+#include "ui_hopslist.h"
 #include "ui_listdialog.h"
+#include "ui_oldfiles.h"
 #include "ui_otherradio.h"
 #include "ui_prxthdialog.h"
 #include "ui_ptxdialog.h"
 #include "ui_radiopage.h"
+#include "ui_routescreen.h"
 #include "ui_startpanel.h"
 
 namespace korvel {
 
 namespace {
 
-constexpr std::array kForms{DialogId::About,      DialogId::StartPanel, DialogId::RadioPage,
-                            DialogId::BasicsPage, DialogId::ListDialog, DialogId::OtherRadio,
-                            DialogId::PtxDialog,  DialogId::PrxthDialog};
+constexpr std::array kForms{DialogId::About,       DialogId::StartPanel, DialogId::RadioPage,
+                            DialogId::BasicsPage,  DialogId::ListDialog, DialogId::OtherRadio,
+                            DialogId::PtxDialog,   DialogId::PrxthDialog,
+                            DialogId::RouteScreen, DialogId::HopBox,     DialogId::HopsList,
+                            DialogId::OldFiles};
 
 // The generated setup classes keep only pointers into the widget tree, so each may go once the
 // widgets exist.
@@ -54,6 +60,14 @@ QWidget* createForm(DialogId form, QWidget* parent) {
         return build<Ui::PtxDialogForm>(parent);
     case DialogId::PrxthDialog:
         return build<Ui::PrxthDialogForm>(parent);
+    case DialogId::RouteScreen:
+        return build<Ui::RouteScreenForm>(parent);
+    case DialogId::HopBox:
+        return build<Ui::HopBoxForm>(parent);
+    case DialogId::HopsList:
+        return build<Ui::HopsListForm>(parent);
+    case DialogId::OldFiles:
+        return build<Ui::OldFilesForm>(parent);
     default:
         return nullptr;
     }

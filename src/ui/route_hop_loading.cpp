@@ -1,0 +1,22 @@
+#include "ui/route_hop_loading.h"
+
+#include "platform/text_encoding.h"
+#include "route/route_hop_files.h"
+#include "ui/session.h"
+
+namespace korvel {
+
+bool loadRouteHop(Session& session) {
+    RouteState& route = session.route;
+    ApplicationState& app = session.app;
+    if (!loadCurrentRouteHop(route, session.hop, session.library, app.currentHopFileName,
+                             session.ports.messages)) {
+        return false;
+    }
+    app.workingFolder = route.folder;
+    app.fullFileName = utf8ToCp1252((route.folder / cp1252ToUtf8(app.currentHopFileName)).string());
+    session.hop.selection.otherRadio = session.library.isOtherRadio(session.hop.selection.radioIndex);
+    return true;
+}
+
+} // namespace korvel

@@ -1,0 +1,158 @@
+#include "ui/route_screen_page.h"
+
+#include <algorithm>
+#include <string>
+
+#include "fields/format_fixed.h"
+#include "route/calculation_checks.h"
+#include "route/route_file.h"
+#include "route/route_hop_files.h"
+#include "ui/old_files_dialog.h"
+#include "ui/route_hop_loading.h"
+#include "ui/session.h"
+
+namespace korvel {
+
+namespace {
+
+constexpr std::string_view kOtherRadioName = "OTHER";
+constexpr int kTypedTextLimit = 39;
+constexpr int kFolderAndNameLimit = 40;
+
+constexpr ControlId divisionButton(DivisionMethod method) {
+    return static_cast<ControlId>(method);
+}
+
+constexpr bool isDivisionButton(ControlId control) {
+    return control >= divisionButton(DivisionMethod::Number) &&
+           control <= divisionButton(DivisionMethod::Manual);
+}
+
+} // namespace
+
+void RouteScreenPage::open(DialogView& view) {
+    view_ = &view;
+    session_.app.currentPageId = kRouteScreenId;
+    const RouteRecord& record = session_.route.record;
+    const EquipmentLibrary& library = session_.library;
+    view.setTextLimit(kRouteInfoField, kTypedTextLimit);
+    view.setTextLimit(kRouteDirectoryField, kFolderAndNameLimit);
+    view.setTextLimit(kRouteFileNameField, kFolderAndNameLimit);
+
+    view.clearList(kRouteRadioList);
+    listedRadios_.clear();
+    for (int i = 0; i < library.radioCount(); ++i) {
+        if (library.radio(i)->name.view() != kOtherRadioName) {
+            listedRadios_.push_back(i);
+            view.addListRow(kRouteRadioList, library.radio(i)->name.view());
+        }
+    }
+    showRadio(record.radioIndex);
+
+    view.setText(kRouteInfoField, record.info.view());
+    view.setText(kRouteObjectiveField, formatFixed(record.objective, 4));
+    view.setText(kRouteHopCountField, std::to_string(record.hopCount));
+    view.setText(kRouteDirectoryField, record.directory.view());
+    view.setText(kRouteFileNameField, record.fileName.view());
+    chooseDivision(record.divisionMethod);
+
+    view.clearList(kDefinedHopsList);
+    const int hops = isValidHopCount(record.hopCount) ? record.hopCount : 0;
+    for (int i = 0; i < hops; ++i) {
+        view.addListRow(kDefinedHopsList, routeScreenHopLine(session_.route, i));
+    }
+    if (hops > 0) {
+        view.selectRow(kDefinedHopsList, 0);
+    }
+}
+
+void RouteScreenPage::onCommand(ControlId control) {
+    if (isDivisionButton(control)) {
+        chooseDivision(static_cast<DivisionMethod>(control));
+    } else if (control == kHopDefButton) {
+        if (accept(RouteScreenAction::HopDef)) {
+            session_.ports.window.postCommand(Command::HopBox);
+        }
+    } else if (control == kHopCalcButton) {
+        hopCalc();
+    }
+}
+
+void RouteScreenPage::onSelectionChanged(ControlId list) {
+    if (list != kRouteRadioList || listedRadios_.empty()) {
+        return;
+    }
+    const int row = std::clamp(view_->selectedRow(kRouteRadioList), 0,
+                               static_cast<int>(listedRadios_.size()) - 1);
+    radioSelection_ = listedRadios_[static_cast<std::size_t>(row)];
+    if (const RadioEntry* radio = session_.library.radio(radioSelection_)) {
+        view_->setText(kRouteRadioLabel, radio->name.view());
+    }
+}
+
+void RouteScreenPage::showRadio(int radioIndex) {
+    radioSelection_ = radioIndex;
+    const auto listed = std::find(listedRadios_.begin(), listedRadios_.end(), radioIndex);
+    if (listed != listedRadios_.end()) {
+        view_->selectRow(kRouteRadioList, static_cast<int>(listed - listedRadios_.begin()));
+    }
+    if (const RadioEntry* radio = session_.library.radio(radioIndex)) {
+        view_->setText(kRouteRadioLabel, radio->name.view());
+    }
+}
+
+void RouteScreenPage::chooseDivision(DivisionMethod method) {
+    division_ = method;
+    for (const DivisionMethod each :
+         {DivisionMethod::Number, DivisionMethod::Length, DivisionMethod::Manual}) {
+        view_->setChecked(divisionButton(each), each == method);
+    }
+}
+
+bool RouteScreenPage::accept(RouteScreenAction action) {
+    const DialogView& view = *view_;
+    const RouteScreenTexts texts{
+        .info = view.text(kRouteInfoField),
+        .directory = view.text(kRouteDirectoryField),
+        .fileName = view.text(kRouteFileNameField),
+        .objective = view.text(kRouteObjectiveField),
+        .hopCount = view.text(kRouteHopCountField),
+        .radioSelection = radioSelection_,
+        .division = division_,
+        .selectedHopLine = view.selectedRow(kDefinedHopsList),
+        .hopLineCount = view.listRowCount(kDefinedHopsList),
+    };
+    const RouteScreenOutcome outcome =
+        acceptRouteScreen(session_.route, session_.library, texts, action, session_.ports.messages);
+    if (!outcome.accepted && outcome.focus != RouteScreenControl::None) {
+        view_->setFocus(static_cast<ControlId>(outcome.focus));
+    }
+    return outcome.accepted;
+}
+
+void RouteScreenPage::hopCalc() {
+    RouteState& route = session_.route;
+    Messages& messages = session_.ports.messages;
+    if (!accept(RouteScreenAction::HopCalc) || !checkHopsBeforeCalculation(route, messages) ||
+        !writeRouteFile(route, messages)) {
+        return;
+    }
+    if (routeHopFilesExist(route)) {
+        const PageDisabled disabled(view_);
+        if (!runOldFilesDialog(session_.ports.dialogs, route)) {
+            return;
+        }
+    } else {
+        route.overwriteRadioData = true;
+        route.overwriteBasicData = true;
+    }
+    if (!writeRouteIntoHopFiles(route, session_.hop, session_.library,
+                                session_.app.currentHopFileName, messages) ||
+        !loadRouteHop(session_)) {
+        return;
+    }
+    session_.app.menu.viewHops = true;
+    session_.ports.window.postCommand(Command::BasicsPage);
+}
+
+} // namespace korvel

@@ -1,0 +1,284 @@
+#include "hopfile/hop_file.h"
+#include "route/route_folder.h"
+#include "ui/hop_box_page.h"
+#include "ui/hops_list_dialog.h"
+#include "ui/old_files_dialog.h"
+#include "ui/route_screen_page.h"
+#include "ui/start_panel.h"
+#include "ui/ui_fixture.h"
+
+namespace korvel {
+namespace {
+
+struct TypedHop {
+    std::string file;
+    std::string station1;
+    std::string station2;
+    std::string lengthKm;
+};
+
+class RoutePagesTest : public UiTest {
+  public:
+    void SetUp() override {
+        UiTest::SetUp();
+        session.app.workingFolder = folder;
+        setRouteFolder(session.route, folder);
+    }
+
+    // NEW ROUTE, the heading typed, HopDef, then each hop typed and stored with Next.
+    void defineRoute(const std::string& objective, const std::vector<TypedHop>& hops,
+                     ControlId division = 1804) {
+        click(kNewRouteButton);
+        deliverPosted();
+        type(kRouteFileNameField, "R");
+        type(kRouteObjectiveField, objective);
+        type(kRouteHopCountField, std::to_string(hops.size()));
+        click(division);
+        click(kHopDefButton);
+        deliverPosted();
+        for (const TypedHop& hop : hops) {
+            type(kHopFileNameField, hop.file);
+            type(kHopStation1Field, hop.station1);
+            type(kHopStation2Field, hop.station2);
+            type(kHopLengthKmField, hop.lengthKm);
+            click(kNextHopButton);
+        }
+        click(kRouteScButton);
+        deliverPosted();
+    }
+    // New, answering No when a hop page asks to save.
+    void renew() {
+        if (shell.currentPageId() != kStartPanelId && shell.currentPageId() != kRouteScreenId) {
+            messages.scriptAnswer(MessageAnswer::No);
+        }
+        command(Command::New);
+    }
+    void hopCalc() {
+        click(kHopCalcButton);
+        deliverPosted();
+    }
+    HopState hopInFile(const std::string& name) {
+        HopState hop;
+        EXPECT_TRUE(readHopFile(hop, session.library, folder / name, messages));
+        return hop;
+    }
+
+    const std::vector<TypedHop> twoHops{{"A", "Hill", "Harbour", "30"},
+                                        {"B", "Harbour", "Cape", "10"}};
+};
+
+TEST_F(RoutePagesTest, NewRouteShowsTheResetRouteWithoutTheOtherRadio) {
+    click(kNewRouteButton);
+    deliverPosted();
+    EXPECT_EQ(dialogs.pageForm, DialogId::RouteScreen);
+    EXPECT_EQ(shell.currentPageId(), kRouteScreenId);
+    EXPECT_EQ(page().get(kRouteRadioList).rows, (std::vector<std::string>{"MW 7.5-34", "MW 15-8"}));
+    EXPECT_EQ(page().text(kRouteRadioLabel), "MW 7.5-34");
+    EXPECT_EQ(page().text(kRouteObjectiveField), "0.0000");
+    EXPECT_EQ(page().text(kRouteHopCountField), "0");
+    EXPECT_TRUE(page().isChecked(1804));
+    for (const Command item : {Command::Save, Command::RadioPage, Command::BasicsPage,
+                               Command::FormPage, Command::ViewHops}) {
+        EXPECT_FALSE(window.menuEnabled.at(item));
+    }
+    // The route screen does not answer the leave request: the menu's New asks nothing.
+    command(Command::New);
+    EXPECT_TRUE(messages.events().empty());
+}
+
+TEST_F(RoutePagesTest, RefusedFieldsKeepTheScreenAndTakeTheFocus) {
+    struct Case {
+        const char* name;
+        std::string objective;
+        std::string hopCount;
+        std::string fileName;
+        ControlId button;
+        std::string message;
+        ControlId focus;
+    };
+    const Case cases[] = {
+        {"objective", "x", "2", "R", kHopDefButton, "Invalid data.", kRouteObjectiveField},
+        {"fractional hops", "0.01", "1.5", "R", kHopDefButton, "Invalid data.",
+         kRouteHopCountField},
+        {"21 hops", "0.01", "21", "R", kHopDefButton, "Invalid number of hops.",
+         kRouteHopCountField},
+        {"file name on HopCalc", "0.01", "2", "a:b", kHopCalcButton, "Invalid data.",
+         kRouteFileNameField},
+    };
+    click(kNewRouteButton);
+    deliverPosted();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.clear();
+        type(kRouteObjectiveField, c.objective);
+        type(kRouteHopCountField, c.hopCount);
+        type(kRouteFileNameField, c.fileName);
+        click(c.button);
+        EXPECT_EQ(boxTexts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(page().focus, c.focus);
+        EXPECT_TRUE(window.posted.empty());
+    }
+}
+
+TEST_F(RoutePagesTest, PreviousAndNextWrapAround) {
+    struct Case {
+        const char* name;
+        int hops;
+        ControlId button;
+        std::string title;
+    };
+    const Case cases[] = {
+        {"one hop, next", 1, kNextHopButton, "Hop # 1"},
+        {"one hop, previous", 1, kPreviousHopButton, "Hop # 1"},
+        {"last to first", 3, kNextHopButton, "Hop # 1"},
+        {"first to last", 3, kPreviousHopButton, "Hop # 3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        session.route.record.hopCount = static_cast<std::int16_t>(c.hops);
+        session.route.currentHop = c.button == kNextHopButton ? c.hops - 1 : 0;
+        command(Command::HopBox);
+        type(kHopFileNameField, "H");
+        click(c.button);
+        EXPECT_EQ(page().title, c.title);
+        EXPECT_EQ(page().focus, kHopFileNameField);
+    }
+}
+
+TEST_F(RoutePagesTest, DivisionByNumberReplacesATypedObjectiveAndLongNamesAreShortened) {
+    defineRoute("0.01", {{"ABCDEFGHIJKLMN", "S1", "S2", "5"}, {"B", "S3", "S4", "7"}});
+    ASSERT_EQ(dialogs.pageForm, DialogId::RouteScreen);
+    EXPECT_EQ(page().get(kDefinedHopsList).rows[0],
+              "ABCDEFGHIJ..  : S1       \\ S2          5.0km  0.0050% 0.0000%");
+    command(Command::HopBox);
+    type(kHopObjectiveField, "0.0090");
+    click(kNextHopButton);
+    EXPECT_DOUBLE_EQ(session.route.slots[0].objective, 0.005);
+}
+
+TEST_F(RoutePagesTest, HopCalcCreatesTheHopFilesAndOpensTheChosenHop) {
+    defineRoute("0.02", twoHops);
+    page().selectRow(kDefinedHopsList, 1);
+    hopCalc();
+    EXPECT_TRUE(dialogs.ran.empty()); // no old files: no question
+    EXPECT_EQ(std::filesystem::file_size(folder / "R.ROU"), 5638u);
+    EXPECT_EQ(hopInFile("A.HOP").record.station2Name.str(), "Harbour");
+    EXPECT_EQ(dialogs.pageForm, DialogId::BasicsPage);
+    EXPECT_EQ(session.hop.record.station2Name.str(), "Cape");
+    EXPECT_DOUBLE_EQ(session.hop.record.outageObjectivePct, 0.01);
+    EXPECT_EQ(window.title, "Korvel - B.HOP");
+    EXPECT_TRUE(session.route.routeHopActive);
+    EXPECT_TRUE(window.menuEnabled.at(Command::ViewHops));
+
+    renew();
+    EXPECT_FALSE(session.route.routeHopActive);
+    EXPECT_FALSE(window.menuEnabled.at(Command::ViewHops));
+}
+
+TEST_F(RoutePagesTest, OldFilesOnDiskChoosesWhatIsOverwritten) {
+    struct Case {
+        const char* name;
+        std::vector<ControlId> buttons;
+        std::string station1; // of hop A after HopCalc
+        std::string radio;
+    };
+    const Case cases[] = {
+        {"cancel", {kOldFilesCancelButton}, "Old", "MW 7.5-34"},
+        {"radio data only", {kBasicDataTick, kContinueButton}, "Old", "MW 15-8"},
+        {"both", {kContinueButton}, "Hill", "MW 15-8"},
+    };
+    defineRoute("0.02", twoHops);
+    hopCalc();
+    HopState old = hopInFile("A.HOP");
+    old.record.station1Name.assign("Old");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        renew();
+        std::string name = "A.HOP";
+        ASSERT_TRUE(writeHopFile(old, folder / name, name, messages));
+        dialogs.ran.clear();
+        defineRoute("0.02", twoHops);
+        page().selectRow(kRouteRadioList, 1);
+        dialogs.pagePresenter->onSelectionChanged(kRouteRadioList);
+        dialogs.press(DialogId::OldFiles, c.buttons);
+        hopCalc();
+        ASSERT_EQ(dialogs.ran.size(), 1u);
+        const FakeDialogView& box = dialogs.ran[0].second;
+        EXPECT_EQ(box.focus, kContinueButton);
+        const HopState written = hopInFile("A.HOP");
+        EXPECT_EQ(written.record.station1Name.str(), c.station1);
+        EXPECT_EQ(written.record.radioName.str(), c.radio);
+        EXPECT_EQ(dialogs.pageForm == DialogId::BasicsPage, c.radio != "MW 7.5-34");
+    }
+}
+
+TEST_F(RoutePagesTest, ViewHopsSwitchesHopsSavingTheCurrentOneUnlessDisregarded) {
+    struct Case {
+        const char* name;
+        bool disregard;
+        std::string savedStation; // station 1 of A.HOP afterwards
+    };
+    const Case cases[] = {{"saved", false, "Edited"}, {"disregarded", true, "Hill"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(folder / "A.HOP");
+        std::filesystem::remove(folder / "B.HOP");
+        renew();
+        defineRoute("0.02", twoHops);
+        hopCalc();
+        session.hop.record.station1Name.assign("Edited");
+        dialogs.script(DialogId::HopsList, [&](FakeDialogView& view, DialogEvents& events) {
+            if (c.disregard) {
+                events.onCommand(kDisregardChangesTick);
+            }
+            view.selectRow(kHopsList, 1);
+            events.onCommand(kOkButton);
+        });
+        command(Command::ViewHops);
+        const FakeDialogView& list = dialogs.ran.back().second;
+        EXPECT_EQ(list.title, "Hops : R.ROU");
+        EXPECT_EQ(list.get(kHopsList).rows[0],
+                  "A.HOP         : Edited   \\ Harbour   0.0100% 0.0000%");
+        EXPECT_EQ(list.text(kDesignMarginLabel), "0.0200");
+        EXPECT_EQ(hopInFile("A.HOP").record.station1Name.str(), c.savedStation);
+        EXPECT_EQ(session.route.currentHop, 1);
+        EXPECT_EQ(session.app.currentHopFileName, "B.HOP");
+        EXPECT_EQ(dialogs.pageForm, DialogId::BasicsPage);
+    }
+}
+
+// Mended: a hop that cannot be saved keeps the Hops list open instead of dropping its changes.
+TEST_F(RoutePagesTest, AHopThatCannotBeSavedKeepsTheHopsListOpen) {
+    defineRoute("0.02", twoHops);
+    hopCalc();
+    session.app.currentHopFileName.clear(); // as a cancelled Save dialog leaves it
+    dialogs.script(DialogId::HopsList, [](FakeDialogView& view, DialogEvents& events) {
+        view.selectRow(kHopsList, 1);
+        events.onCommand(kOkButton);
+        EXPECT_FALSE(view.endResult.has_value());
+    });
+    command(Command::ViewHops);
+    EXPECT_EQ(session.route.currentHop, 0);
+    EXPECT_EQ(dialogs.pageForm, DialogId::BasicsPage);
+}
+
+TEST_F(RoutePagesTest, ModifyOldRouteKeepsTheHopFileNameAndOpensTheRouteScreen) {
+    defineRoute("0.02", twoHops);
+    hopCalc();
+    renew();
+    session.app.currentHopFileName = "KEPT.HOP";
+    std::filesystem::remove(folder / "B.HOP");
+    messages.clear();
+    choose("R.ROU");
+    click(kModifyOldRouteButton);
+    deliverPosted();
+    EXPECT_EQ(session.app.currentHopFileName, "KEPT.HOP");
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{"B.HOP not found."});
+    ASSERT_EQ(dialogs.pageForm, DialogId::RouteScreen);
+    EXPECT_EQ(page().text(kRouteFileNameField), "R.ROU");
+    EXPECT_EQ(page().get(kDefinedHopsList).rows[1],
+              "B.HOP         :          \\             0.0km  0.0000% 0.0000%");
+}
+
+} // namespace
+} // namespace korvel
