@@ -55,10 +55,6 @@ std::vector<std::string> calculationWarnings(const CalculationOutcome& outcome) 
     return warnings;
 }
 
-bool producedResults(CalcStatus status) {
-    return status != CalcStatus::NegativeMargin && status != CalcStatus::Obstructed;
-}
-
 void printCalculation(std::ostream& out, const HopState& hop, const CalculationOutcome& outcome) {
     if (producedResults(outcome.status)) {
         const ResultsPanelText panel = resultsPanelText(hop);

@@ -14,9 +14,6 @@ namespace korvel::cli {
 // errors as they occurred, then the status warning.
 std::vector<std::string> calculationWarnings(const CalculationOutcome& outcome);
 
-// A calculation that produced results (1, -2, -3, -5).
-bool producedResults(CalcStatus status);
-
 // The panel's entries one per line, trailing blanks removed, then "Warning: " lines.
 void printCalculation(std::ostream& out, const HopState& hop, const CalculationOutcome& outcome);
 

@@ -1,20 +1,17 @@
 #include "cli_files.h"
 
 #include <fstream>
-#include <iterator>
+
+#include "platform/file_read.h"
 
 namespace korvel::cli {
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
+    const auto bytes = readFileBytes(file);
+    if (!bytes) {
         return std::nullopt;
     }
-    std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return contents;
+    return std::string(bytes->begin(), bytes->end());
 }
 
 std::string writeNewFile(const std::filesystem::path& file, std::span<const char> bytes,

@@ -8,7 +8,7 @@
 
 namespace korvel::cli {
 
-// The whole file, or nothing when it cannot be read.
+// The whole file as text (a JSON source), or nothing when it cannot be read.
 std::optional<std::string> readWholeFile(const std::filesystem::path& file);
 
 // Writes `bytes` to a new file; an existing file is replaced only with `force`. Returns an empty

@@ -1,21 +1,18 @@
 // korvel-cli hop show HOPFILE [--json]
 // korvel-cli hop new --from HOP.json --output FILE.HOP [--force]
 
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli_files.h"
 #include "commands.h"
 #include "exit_codes.h"
-#include "hop_fields.h"
 #include "hop_json.h"
-#include "hopfile/hop_preparation.h"
+#include "hopfile/hop_fields.h"
 #include "hopfile/hop_file.h"
 #include "library/new_hop.h"
+#include "platform/file_read.h"
 #include "platform/text_encoding.h"
 
 namespace korvel::cli {
@@ -35,8 +32,8 @@ struct NewJob {
 // Plain listing: one "name = value" line per field.
 struct PrintField {
     std::ostream& out;
-    template <typename T> void operator()(const char* name, const T& value) const {
-        out << "  " << name << " = ";
+    template <typename T> void operator()(const HopField& field, const T& value) const {
+        out << "  " << field.name << " = ";
         if constexpr (requires { value.view(); }) {
             out << '"' << cp1252ToUtf8(value.view()) << '"';
         } else if constexpr (requires { value.size(); }) {
@@ -53,14 +50,13 @@ struct PrintField {
 };
 
 int runShow(const ShowJob& job) {
-    const auto contents = readWholeFile(job.file);
-    if (!contents) {
+    const auto image = readFileBytes(job.file, kHopFileSize);
+    if (!image) {
         reportError(job.file + ": cannot open the hop file");
         return kExitUnusable;
     }
     StoredHop hop;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(contents->data());
-    if (parseHopImage({bytes, contents->size()}, hop) != HopParseError::None) {
+    if (parseHopImage(*image, hop) != HopParseError::None) {
         reportError(job.file + ": not a valid hop file");
         return kExitUnusable;
     }

@@ -7,7 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "hop_fields.h"
+#include "hopfile/hop_fields.h"
 #include "platform/text_encoding.h"
 
 namespace korvel::cli {
@@ -21,8 +21,8 @@ template <typename T, std::size_t N> struct IsArray<std::array<T, N>> : std::tru
 
 struct WriteField {
     JsonWriter& json;
-    template <typename T> void operator()(const char* name, const T& value) const {
-        json.key(name);
+    template <typename T> void operator()(const HopField& field, const T& value) const {
+        json.key(field.name);
         if constexpr (IsFixedText<T>::value) {
             json.text(value.view());
         } else if constexpr (IsArray<T>::value) {
@@ -54,7 +54,8 @@ struct ReadField {
     std::string& error;
     std::string section;
 
-    template <typename T> void operator()(const char* name, T& value) const {
+    template <typename T> void operator()(const HopField& field, T& value) const {
+        const std::string name(field.name);
         if (!error.empty() || !object.contains(name)) {
             return;
         }

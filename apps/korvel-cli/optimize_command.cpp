@@ -6,8 +6,8 @@
 
 #include "calculation_output.h"
 #include "commands.h"
+#include "engine/selective_margin.h"
 #include "exit_codes.h"
-#include "hopfile/hop_preparation.h"
 #include "hopfile/hop_file.h"
 #include "json_writer.h"
 #include "optimize/combination_search.h"
@@ -84,9 +84,9 @@ int runOptimize(CliContext& context, const OptimizeJob& job) {
     if (!context.loadHop(job.file, hop)) {
         return kExitUnusable;
     }
-    if (radioAllowsOptimization(hop.selection) != SearchStatus::Done) {
-        context.messages.show("Optimization not possible when OTHER radio used.", kAppCaption,
-                              MessageIcon::Information);
+    if (const SearchStatus radio = radioAllowsOptimization(hop.selection);
+        radio != SearchStatus::Done) {
+        context.messages.show(searchStatusText(radio), kAppCaption, MessageIcon::Information);
         return kExitUnusable;
     }
     const SearchOutcome search = searchCombinations(hop, context.library);

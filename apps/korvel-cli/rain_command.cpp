@@ -1,6 +1,5 @@
 // korvel-cli rain HOPFILE --rate R [--polarization vertical|horizontal] [--json] [--save]
 
-#include <charconv>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -9,10 +8,10 @@
 #include "commands.h"
 #include "engine/rain.h"
 #include "exit_codes.h"
-#include "hopfile/hop_file.h"
-#include "json_writer.h"
 #include "fields/format_fixed.h"
-#include "fields/numeric_entry.h"
+#include "hopfile/hop_file.h"
+#include "hopfile/rain_dialog_rules.h"
+#include "json_writer.h"
 
 namespace korvel::cli {
 namespace {
@@ -25,28 +24,16 @@ struct RainJob {
     bool save = false;
 };
 
-// The rain dialog's reading of the rate: a number within the normal limits (a value outside
-// them is noted and accepted), then a whole number. Empty when refused (the user was told).
-std::optional<std::int16_t> readRainRate(const std::string& text, Messages& messages) {
-    NumericEntryState entry;
-    entry.beginReading();
-    readLimitedNumber(entry, text, LimitedField::RainRate);
-    if (!entry.allFieldsValid()) {
-        messages.show("Invalid data : Rain rate", "Error!", MessageIcon::None);
-        return std::nullopt;
+// The list dialog on a console: its title as the caption, the heading and the names as the text,
+// answered with OK when OK is offered.
+bool printFieldList(const FieldListNotice& notice, Messages& messages) {
+    std::string text(notice.heading);
+    for (const auto name : notice.names) {
+        text += name;
     }
-    if (!entry.allFieldsInRange()) {
-        messages.show("Values out of normal limits : Rainrate", "Note!", MessageIcon::None,
-                      MessageButtons::OkCancel);
-    }
-    unsigned rate = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, rate);
-    if (text.empty() || error != std::errc{} || stop != end || rate > 32767) {
-        messages.show("Rainrate must be a positive integer.", "Error!", MessageIcon::Warning);
-        return std::nullopt;
-    }
-    return static_cast<std::int16_t>(rate);
+    const auto buttons = notice.okEnabled ? MessageButtons::OkCancel : MessageButtons::Ok;
+    return messages.show(text, notice.title, MessageIcon::None, buttons) == MessageAnswer::Ok &&
+           notice.okEnabled;
 }
 
 int runRain(CliContext& context, const RainJob& job) {
@@ -59,13 +46,16 @@ int runRain(CliContext& context, const RainJob& job) {
         printCalculation(std::cerr, hop, outcome);
         return kExitStopped;
     }
-    if (hop.record.frequencyGHz < 6) {
-        context.messages.show(
-            "Current formulas for rain attenuation do not support frequencies below 6 GHz.",
-            kAppCaption, MessageIcon::Information);
+    if (!rainDialogOffered(hop.record, context.messages)) {
         return kExitUnusable;
     }
-    const auto rate = readRainRate(job.rateText, context.messages);
+    NumericEntryState entry;
+    const auto rate = readRainRate(
+        job.rateText, entry,
+        [&context](const FieldListNotice& notice) {
+            return printFieldList(notice, context.messages);
+        },
+        context.messages);
     if (!rate) {
         return kExitUnusable;
     }
@@ -90,10 +80,7 @@ int runRain(CliContext& context, const RainJob& job) {
                   << "(Worst month percentage : " << formatFixed(rain.worstMonthPct, 4) << " % )\n";
     }
     if (job.save) {
-        hop.record.polarization = polarization;
-        hop.record.rainRateMmH = *rate;
-        hop.results.rainWorstMonthPct = rain.worstMonthPct;
-        hop.results.rainAnnualPct = rain.annualPct;
+        storeRainResult(hop, {polarization, *rate, rain});
         std::string currentName = job.file;
         if (!writeHopFile(hop, job.file, currentName, context.messages)) {
             reportError(job.file + ": the rain results could not be saved");

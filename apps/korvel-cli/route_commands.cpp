@@ -13,7 +13,6 @@
 #include "cli_files.h"
 #include "commands.h"
 #include "exit_codes.h"
-#include "hopfile/hop_preparation.h"
 #include "json_writer.h"
 #include "library/new_hop.h"
 #include "platform/text_encoding.h"

@@ -118,6 +118,10 @@ CalculationOutcome calculateHop(HopState& hop) {
     return outcome;
 }
 
+bool producedResults(CalcStatus status) {
+    return status != CalcStatus::NegativeMargin && status != CalcStatus::Obstructed;
+}
+
 std::string_view statusText(CalcStatus status) {
     switch (status) {
     case CalcStatus::Ok:

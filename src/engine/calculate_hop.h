@@ -25,8 +25,16 @@ struct CalculationOutcome {
 };
 
 // Reads hop.record (and hop.results.Msm), writes hop.results. A stopped calculation (-1, -4)
-// leaves the results of the later stages as they were.
+// leaves the results of the later stages as they were. The hop length must be at least 0.1 km,
+// and with frequency diversity the channel spacing at least 0.00001 GHz, as the pages and
+// loadHopForCalculation make sure. Every other value is calculated with: logarithms and powers
+// outside their domain take the guard's substitutes and messages, and a frequency of 0 divides
+// by zero in the frequency diversity improvement.
 CalculationOutcome calculateHop(HopState& hop);
+
+// The calculation went through and its results are shown (1, -2, -3, -5); -1 and -4 stopped it,
+// and then no results window stays open and the rain dialog is not offered.
+bool producedResults(CalcStatus status);
 
 // The warning text of a status; empty for Ok. Caption "Korvel", warning icon.
 std::string_view statusText(CalcStatus status);

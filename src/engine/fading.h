@@ -7,15 +7,21 @@
 
 namespace korvel {
 
-double latitudeTermDb(double latitudeDeg);                      // cLat
-double longitudeTermDb(EastWest eastWest, double longitudeDeg); // cLon
-// Constant a of the geoclimatic factor; altitudes in m above sea level.
+// cLat, dB: 0 below 53 degrees, rising to 0.7 at 60 and above. Any latitude in degrees.
+double latitudeTermDb(double latitudeDeg);
+// cLon, dB: 0.3, -0.3 or 0 by hemisphere and longitude in degrees. Any longitude.
+double longitudeTermDb(EastWest eastWest, double longitudeDeg);
+// Constant a of the geoclimatic factor; altitudes in m above sea level, any value. A land type
+// other than the two waters counts as land.
 double geoclimaticConstant(Method method, LandType landType, double altitude1M, double altitude2M);
-// K = 10^(-(a - cLat - cLon)) * pL^1.5
+// K = 10^(-(a - cLat - cLon)) * pL^1.5, with pL in % from 0 (the Basics page accepts 0 to 100).
+// A negative pL makes its power 1.0 with the guard's message.
 double geoclimaticFactor(const HopRecord& record, MathGuard& guard);
-// Path inclination in mrad from the antenna altitudes.
+// Path inclination in mrad from the antenna altitudes (m) over the hop length (km, above 0;
+// the pages refuse lengths below 0.1 km, at 0 the result is infinite or not a number).
 double pathInclinationMrad(const HopRecord& record);
-// Grazing angle in mrad (method 2) from the antenna heights above their stations.
+// Grazing angle in mrad (method 2) from the antenna heights above their stations (m) and the
+// hop length (km, above 0). Heights that add up to 0 or less give 0: no clearance at all.
 double grazingAngleMrad(const HopRecord& record, MathGuard& guard);
 
 // The per-method factors of the outage formula that do not depend on the margin.
@@ -25,12 +31,18 @@ struct OutageFactors {
     double inclination = 0; // (1 + ep)^-1.4 or (1 + ep)^-1.1
     double grazing = 1;     // phi^-1.2, method 2 only
 };
+// Hop length and frequency above 0, and for method 2 a grazing angle above 0 (the calculation
+// stops at 0.2 mrad and below). A negative base makes its power 1.0 with the guard's message; a
+// base of 0 gives 0 (or, for the grazing angle, infinity) without one.
 OutageFactors outageFactors(const HopRecord& record, double grazingAngleMrad, MathGuard& guard);
-// Outage in % of the worst month for a fade margin in dB: K * 10^(-0.1 M) * the factors.
+// Outage in % of the worst month for a fade margin in dB (any value; the smaller the margin the
+// larger the outage, without bound): K * 10^(-0.1 M) * the factors.
 double fadingOutagePct(double geoclimaticFactor, double marginDb, const OutageFactors& factors,
                        MathGuard& guard);
 
-// Selective fading margin of the hop for selective fading Standard, dB.
+// Selective fading margin of the hop for selective fading Standard, dB, from the margin at
+// 42.5 km (dB) and the hop length (km, above 0): never below 0. A length of 0 gives infinity
+// and a negative one no number; the pages and the tool refuse lengths below 0.1 km before.
 double hopSelectiveMargin(double msmRefDb, double hopLengthKm);
 
 } // namespace korvel

@@ -41,6 +41,11 @@ RainCoefficients rainCoefficients(double frequencyGHz, Polarization polarization
 
 RainOutage rainOutage(double frequencyGHz, double hopLengthKm, double flatMarginDb,
                       double rainRateMmH, Polarization polarization) {
+    const bool withinRanges = frequencyGHz >= kRainMinimumFrequencyGHz && hopLengthKm > 0.0 &&
+                              flatMarginDb > 0.0 && rainRateMmH >= 0.0;
+    if (!withinRanges) {
+        return {};
+    }
     const RainCoefficients c = rainCoefficients(frequencyGHz, polarization);
     const double specificDbPerKm = c.k * std::pow(rainRateMmH, c.alpha);
     const double d0 = 35.0 * std::exp(-0.015 * std::min(rainRateMmH, kDistanceFactorRateCapMmH));

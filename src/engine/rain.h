@@ -6,12 +6,24 @@
 
 namespace korvel {
 
+// The rain formulas hold from this frequency up; below it the program offers no rain
+// calculation, GHz.
+inline constexpr double kRainMinimumFrequencyGHz = 6.0;
+
+// The hop's rain results when none was computed: a negative worst-month percentage leaves the
+// rain lines out of the reports.
+inline constexpr double kRainNotComputedPct = -1.0;
+
 struct RainOutage {
-    double annualPct = 0;
-    double worstMonthPct = 0;
+    double annualPct = kRainNotComputedPct;
+    double worstMonthPct = kRainNotComputedPct;
 };
 
-// Frequency in GHz, hop length in km, flat fading margin in dB, rain rate in mm/h.
+// Frequency in GHz (from 6), hop length in km (above 0), flat fading margin in dB (above 0),
+// rain rate in mm/h (0 or more; above 100 only the specific attenuation grows). Both results in
+// percent of time, at least 10^(-0.546/0.086) % (about 4.5e-7 %), which is also what a rate of 0
+// gives. Outside those ranges the formulas mean nothing, and both results are
+// kRainNotComputedPct.
 RainOutage rainOutage(double frequencyGHz, double hopLengthKm, double flatMarginDb,
                       double rainRateMmH, Polarization polarization);
 

@@ -36,8 +36,10 @@ enum class HopParseError { None, WrongMagic, TooShort };
 // layout are ignored.
 HopParseError parseHopImage(std::span<const std::uint8_t> image, StoredHop& hop);
 
-// The current-layout image of a hop.
-std::vector<std::uint8_t> hopFileImage(const HopState& hop);
+// The image of a hop in a layout: the program saves the current one; the 16-bit one is for
+// tools and tests that need files of the older version.
+std::vector<std::uint8_t> hopFileImage(const HopState& hop,
+                                       HopFileVersion version = HopFileVersion::Current);
 
 // Writes the hop to an existing file, atomically (temporary file beside it with the old file's
 // permissions, fsync, rename, fsync of the folder). Refuses to create a file. A file that does

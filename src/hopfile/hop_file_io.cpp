@@ -6,6 +6,7 @@
 
 #include "hopfile/hop_file.h"
 #include "hopfile/library_checks.h"
+#include "platform/file_read.h"
 #include "platform/file_replace.h"
 
 namespace korvel {
@@ -73,18 +74,14 @@ bool readHopFile(HopState& hop, const EquipmentLibrary& library, const std::file
 bool readHopFile(HopState& hop, const EquipmentLibrary& library, const std::filesystem::path& file,
                  std::string_view shownName, Messages& messages) {
     const std::string name(shownName);
-    std::ifstream stream(file, std::ios::binary);
-    if (!stream) {
+    // Bytes after the hop are not part of it.
+    const auto image = readFileBytes(file, kHopFileSize);
+    if (!image) {
         showCannotOpen(messages, name);
         return false;
     }
-    // Bytes after the hop are not part of it.
-    std::vector<std::uint8_t> image(kHopFileSize);
-    stream.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()));
-    image.resize(static_cast<std::size_t>(stream.gcount()));
-
     StoredHop stored;
-    if (stream.bad() || parseHopImage(image, stored) != HopParseError::None) {
+    if (parseHopImage(*image, stored) != HopParseError::None) {
         warn(messages, "Error while opening " + name + ". It is not a valid Korvel file.");
         return false;
     }

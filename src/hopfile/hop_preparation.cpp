@@ -1,36 +1,50 @@
 #include "hopfile/hop_preparation.h"
 
-#include "engine/fading.h"
+#include <algorithm>
+
+#include "engine/selective_margin.h"
 #include "hopfile/hop_file.h"
 #include "library/new_hop.h"
 
 namespace korvel {
+
+namespace {
+
+constexpr double kCoaxLimitGHz = 3.0;
+constexpr double kShortestHopKm = 0.1;
+constexpr double kSmallestChannelSpacingGHz = 0.00001;
+
+} // namespace
 
 void commitFeederPosition(HopState& hop, const EquipmentLibrary& library) {
     const FeederPosition position =
         findFeederRow(library, hop.record.frequencyGHz, hop.record.feederInsulation);
     hop.selection.feederTable = position.table;
     hop.selection.feederRow = position.row;
-    if (hop.record.frequencyGHz > 3 && position.table < library.feederTableCount()) {
-        const auto typeCount = library.feederTypeCount[static_cast<std::size_t>(position.table)];
-        for (const auto index : hop.selection.feederIndex) {
-            if (index < 0 || index >= typeCount) {
-                hop.selection.feederIndex = {0, 0};
-                break;
-            }
-        }
+    const int typeCount = library.feederTypeCountOf(position.table);
+    const auto pastTheTypes = [typeCount](std::int16_t index) { return index >= typeCount; };
+    if (hop.record.frequencyGHz > kCoaxLimitGHz &&
+        std::any_of(hop.selection.feederIndex.begin(), hop.selection.feederIndex.end(),
+                    pastTheTypes)) {
+        hop.selection.feederIndex = {0, 0};
     }
 }
 
-void prepareSelectiveMargin(HopState& hop) {
-    switch (hop.record.selectiveFading) {
-    case SelectiveFading::Standard:
-        hop.results.Msm = hopSelectiveMargin(hop.record.msmRefDb, hop.record.hopLengthKm);
-        break;
-    case SelectiveFading::User:
-    case SelectiveFading::No:
-        break;
+bool hopLengthAccepted(const HopRecord& record, Messages& messages) {
+    if (record.hopLengthKm >= kShortestHopKm) {
+        return true;
     }
+    messages.show("Invalid value : Hop length.", "Error", MessageIcon::Exclamation);
+    return false;
+}
+
+bool channelSpacingAccepted(const HopRecord& record, Messages& messages) {
+    if (record.diversityMode != DiversityMode::Freq ||
+        record.frequencyDifferenceGHz >= kSmallestChannelSpacingGHz) {
+        return true;
+    }
+    messages.show("Invalid value : Channel spacing.", "Error", MessageIcon::Warning);
+    return false;
 }
 
 bool loadHopForCalculation(const std::filesystem::path& file, const EquipmentLibrary& library,
@@ -40,6 +54,9 @@ bool loadHopForCalculation(const std::filesystem::path& file, const EquipmentLib
         return false;
     }
     hop.selection.otherRadio = library.isOtherRadio(hop.selection.radioIndex);
+    if (!hopLengthAccepted(hop.record, messages) || !channelSpacingAccepted(hop.record, messages)) {
+        return false;
+    }
     commitFeederPosition(hop, library);
     prepareSelectiveMargin(hop);
     return true;

@@ -1,7 +1,7 @@
 #pragma once
 // Brings a hop read from a file into the state the pages leave it in before Calculate: the
-// current feeder table and row as committing the Basics page sets them, and the selective margin
-// as the Form page sets it.
+// pages' refusals of values the calculation cannot work with, the Basics page's commit of the
+// feeder table and row, and the selective margin as the Form page stores it.
 
 #include <filesystem>
 
@@ -11,14 +11,24 @@
 
 namespace korvel {
 
-// Feeder table and row for the frequency; feeder indices past the table's types go back to 0.
+// Committing the Basics page, its last two steps: the current feeder table and row for the
+// hop's frequency (findFeederRow); then, above 3 GHz, both feeder indices go to 0 when either is
+// not below the feeder types of that table. At 3 GHz and below the indices stay as they are: the
+// hop file reader keeps them inside the coax table of the insulation.
 void commitFeederPosition(HopState& hop, const EquipmentLibrary& library);
 
-// Standard: Msm from msmRefDb and the hop length; User: the stored Msm; No: untouched.
-void prepareSelectiveMargin(HopState& hop);
+// The Basics page accepts no hop length below 0.1 km: false after "Invalid value : Hop length."
+// (caption "Error", exclamation icon). The calculations need a positive length.
+bool hopLengthAccepted(const HopRecord& record, Messages& messages);
 
-// New hop, read the file with the library checks, then both steps above. False when the file
-// cannot be used (its message has been shown).
+// The Form page accepts no channel spacing below 0.00001 GHz with frequency diversity: false
+// after "Invalid value : Channel spacing." (caption "Error", warning icon). The improvement
+// divides by it.
+bool channelSpacingAccepted(const HopRecord& record, Messages& messages);
+
+// New hop, read the file with the library checks, mark the OTHER radio (the library's last),
+// check the hop length and the channel spacing, commit the feeder position and store the selective margin as the pages
+// do. False when the file cannot be used (its message has been shown).
 bool loadHopForCalculation(const std::filesystem::path& file, const EquipmentLibrary& library,
                            Messages& messages, HopState& hop);
 

@@ -147,11 +147,17 @@ void checkFeeders(HopState& hop, const EquipmentLibrary& library, Messages& mess
     HopSelection& selection = hop.selection;
 
     // The Form page steps through the feeder types from feederIndex, so it must point into them.
+    // Above 3 GHz an index past the types is left for the Basics page's commit, which sets both
+    // to 0; a negative index, and any index into a coax table, is brought inside here.
     const FeederPosition position =
         findFeederRow(library, frequencyGHz, hop.record.feederInsulation);
     const int typeCount = library.feederTypeCountOf(position.table);
     for (std::int16_t& index : selection.feederIndex) {
-        index = clampIndex(index, typeCount);
+        if (frequencyGHz > kCoaxLimitGHz) {
+            index = std::max<std::int16_t>(index, 0);
+        } else {
+            index = clampIndex(index, typeCount);
+        }
     }
 
     if (hasFeederData(library, frequencyGHz, hop.record.feederInsulation)) {

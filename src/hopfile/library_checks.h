@@ -22,9 +22,10 @@ void checkAntennas(HopState& hop, const EquipmentLibrary& library, Messages& mes
 
 // Looks for feeder data at the hop's frequency (within 0.0001 GHz): single-frequency tables
 // above 3 GHz, the coax table of the insulation at 3 GHz and below. Without it both feeder
-// losses become the user's own, with a message below 20 GHz. Afterwards both feederIndex lie
-// within the feeder types of the table the hop's frequency and insulation lead to (0 when it
-// has none).
+// losses become the user's own, with a message below 20 GHz. Afterwards neither feederIndex is
+// negative, and at 3 GHz and below both lie within the feeder types of the coax table of the
+// insulation (0 when it has none); above 3 GHz an index past the types of the table stays for
+// commitFeederPosition, which sets both to 0.
 void checkFeeders(HopState& hop, const EquipmentLibrary& library, Messages& messages);
 
 } // namespace korvel

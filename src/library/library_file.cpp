@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <system_error>
 #include <utility>
 
 #include "library/byte_io.h"
+#include "platform/file_read.h"
 
 namespace korvel {
 
@@ -216,18 +215,13 @@ LibraryParseError parseLibrary(std::span<const std::uint8_t> image, EquipmentLib
 }
 
 bool readLibrary(const std::filesystem::path& file, EquipmentLibrary& library, Messages& messages) {
-    std::ifstream stream(file, std::ios::binary);
-    if (!stream) {
+    // One read of the whole file; the parser checks its length against the counts.
+    const auto image = readFileBytes(file);
+    if (!image) {
         showLibraryMessage(messages, "Cannot open libraryfile.");
         return false;
     }
-    // One read of the whole file; the parser checks its length against the counts.
-    std::error_code sizeError;
-    const auto size = std::filesystem::file_size(file, sizeError);
-    std::vector<std::uint8_t> image(sizeError ? 0 : static_cast<std::size_t>(size));
-    stream.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()));
-    image.resize(static_cast<std::size_t>(stream.gcount()));
-    if (stream.bad() || parseLibrary(image, library) != LibraryParseError::None) {
+    if (parseLibrary(*image, library) != LibraryParseError::None) {
         showLibraryMessage(messages, "Incorrect libraryfile.");
         return false;
     }

@@ -39,7 +39,11 @@ struct CombinationOutage {
 };
 
 // Gains in dBi, feeder losses in dB per 100 m, spacing in m (kept unless the hop has space
-// diversity or the combination is rejected).
+// diversity or the combination is rejected). Any values: a flat margin of 12 dB or less, or a
+// space diversity improvement that cannot reach the objective, gives kRejectedOutagePct and
+// kRejectedSpacingM. The context must come from a hop the calculation accepts (hop length from
+// 0.1 km, channel spacing from 0.00001 GHz with frequency diversity), as the search's callers
+// make sure.
 CombinationOutage combinationOutage(const CombinationContext& context, double gain1Dbi,
                                     double gain2Dbi, double feeder1LossDbPer100m,
                                     double feeder2LossDbPer100m, double diversityGainDbi,

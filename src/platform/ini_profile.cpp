@@ -2,9 +2,8 @@
 
 #include <charconv>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
+#include "platform/file_read.h"
 #include "platform/locale_profile.h"
 
 namespace korvel {
@@ -66,16 +65,11 @@ std::optional<IniProfile> IniProfile::fromFile(const std::filesystem::path& file
     if (!std::filesystem::is_regular_file(file, error)) {
         return std::nullopt;
     }
-    std::ifstream stream(file, std::ios::binary);
-    if (!stream.is_open()) {
+    const auto bytes = readFileBytes(file);
+    if (!bytes) {
         return std::nullopt;
     }
-    const std::string text((std::istreambuf_iterator<char>(stream)),
-                           std::istreambuf_iterator<char>());
-    if (stream.bad()) {
-        return std::nullopt;
-    }
-    return fromText(text);
+    return fromText(std::string(bytes->begin(), bytes->end()));
 }
 
 int IniProfile::intValue(std::string_view section, std::string_view key, int defaultValue) const {

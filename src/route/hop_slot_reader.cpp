@@ -5,7 +5,7 @@
 #include <string>
 
 #include "hopfile/hop_file.h"
-#include "route/file_bytes.h"
+#include "platform/file_read.h"
 #include "route/route_folder.h"
 #include "route/route_reset.h"
 
@@ -18,7 +18,7 @@ constexpr std::array<std::uint8_t, 6> kSixteenBitHopMagic{'H', 'V', 'R', 'A', '5
 bool readSlot(RouteHopSlot& slot, const RouteState& state, std::string_view name,
               Messages& messages) {
     const auto file = fileInRouteFolder(state, name);
-    const auto image = file ? readFileStart(*file, kHopFileSize) : std::nullopt;
+    const auto image = file ? readFileBytes(*file, kHopFileSize) : std::nullopt;
     if (!image) {
         messages.show(std::string(name) + " not found.", kAppCaption, MessageIcon::Exclamation);
         return false;

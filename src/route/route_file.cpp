@@ -6,9 +6,9 @@
 #include <system_error>
 
 #include "library/byte_io.h"
+#include "platform/file_read.h"
 #include "platform/file_replace.h"
 #include "platform/text_encoding.h"
-#include "route/file_bytes.h"
 #include "route/route_folder.h"
 
 namespace korvel {
@@ -205,7 +205,7 @@ bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
     const std::string name = displayName(file);
     const auto image = error || name.size() > RouteRecord{}.fileName.maxLength()
                            ? std::nullopt
-                           : readFileStart(fullFile, kRouteFileSize);
+                           : readFileBytes(fullFile, kRouteFileSize);
     if (!image) {
         messages.show("Could not open " + name, kAppCaption, MessageIcon::None);
         return false;

@@ -80,11 +80,9 @@ TEST_F(Calc, UnusableHopFilesAreRefusedAndLeftAsTheyWere) {
     expectRefused("calc --save NOTES.HOP",
                   "Korvel: Error while opening NOTES.HOP. It is not a valid Korvel file.",
                   "NOTES.HOP");
-    // Files shorter than their layout are refused, never read past their end.
-    for (const unsigned length : {6u, 300u, 681u}) {
-        writeFile(at("CUT.HOP"), bytesOf("LINK7.HOP").substr(0, length));
-        expectRefused("calc --save CUT.HOP", "CUT.HOP", "CUT.HOP");
-    }
+    // A file shorter than its layout is refused, never read past its end.
+    writeFile(at("CUT.HOP"), bytesOf("LINK7.HOP").substr(0, 681));
+    expectRefused("calc --save CUT.HOP", "CUT.HOP", "CUT.HOP");
 }
 
 TEST_F(Calc, StoppedCalculationGivesThreeSavesNoRainAndAnUnusableFileOutranksIt) {
@@ -108,19 +106,16 @@ TEST_F(Calc, StoppedCalculationGivesThreeSavesNoRainAndAnUnusableFileOutranksIt)
     EXPECT_TRUE(contains(mixed.out, "\n== LINK2.HOP\n") && !contains(mixed.out, "NOPE"));
 }
 
-TEST_F(Rain, RatesAreReadAsTheRainDialogReadsThem) {
-    const char* const note = "Note!: Values out of normal limits : Rainrate\n";
-    for (const auto& [rate, err] : {std::pair{"10", ""}, {"9", note}, {"200", ""}, {"250", note}}) {
-        const CliRun run = cli(std::string("rain LINK7.HOP --rate ") + rate);
-        EXPECT_TRUE(run.exitCode == 0 && run.err == err) << rate << ": " << run.err;
-        EXPECT_TRUE(run.out.starts_with("Annual unavailability  : ") &&
-                    contains(run.out, "\n(Worst month percentage : ") && lines(run.out).size() == 2)
-            << run.out;
-    }
+// The rate's edges are the core's; here the console's rendering of the dialog's boxes.
+TEST_F(Rain, RateNotesAndRefusalsArePrintedAsTheDialogShowsThem) {
+    const CliRun noted = cli("rain LINK7.HOP --rate 250");
+    EXPECT_EQ(noted.err, "Note!: Values out of normal limits : Rainrate\n");
+    EXPECT_TRUE(noted.exitCode == 0 && noted.out.starts_with("Annual unavailability  : ") &&
+                contains(noted.out, "\n(Worst month percentage : ") && lines(noted.out).size() == 2)
+        << noted.out;
     for (const auto& [rate, err] :
          {std::pair{"12.5", "Error!: Rainrate must be a positive integer.\n"},
-          {"heavy", "Error!: Invalid data : Rain rate\n"},
-          {"-5", "Error!: Invalid data : Rain rate\n"}}) {
+          {"heavy", "Error!: Invalid data : Rain rate\n"}}) {
         expectRefused(std::string("rain LINK7.HOP --save --rate ") + rate, err);
     }
     expectRefused("rain LINK2.HOP --rate 42 --save",

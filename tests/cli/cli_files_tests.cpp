@@ -1,8 +1,6 @@
 // korvel-cli hop show / hop new, library build / show and the command line: the JSON round
 // trips, New defaults, refused input, usage errors, existing outputs, --help and --version.
 
-#include <tuple>
-
 #include "cli/cli_runner.h"
 
 namespace korvel {
@@ -67,18 +65,9 @@ TEST_F(Library, BuildShowBuildGivesIdenticalBytes) {
     EXPECT_TRUE(contains(text, "\nRadios (" + std::to_string(radios.size()) + "):\n")) << text;
 }
 
+// Which fault is named how is the library tests'; here the refusal leaves no library behind.
 TEST_F(Library, BuildRefusesABrokenSourceNamingWhatIsWrong) {
     const std::string source = readFile(kLibrarySource);
-    for (const auto& [pointer, replacement, field] :
-         {std::tuple{"/radios/1/frequencyGHz", R"("high")", "radios[1].frequencyGHz"},
-          {"/identification", "42", "identification"},
-          {"/radios", "[]", "radios"}}) {
-        auto document = nlohmann::json::parse(source);
-        document[nlohmann::json::json_pointer(pointer)] = nlohmann::json::parse(replacement);
-        writeFile(at("broken.json"), document.dump());
-        expectRefused("library build broken.json --output broken.lbr",
-                      std::string("broken.json: ") + field, "broken.lbr");
-    }
     writeFile(at("broken.json"), source.substr(0, source.size() / 2));
     expectRefused("library build broken.json --output broken.lbr", "broken.json: not valid JSON",
                   "broken.lbr");

@@ -10,6 +10,7 @@
 #include "engine/link_budget.h"
 #include "engine/math_guard.h"
 #include "engine/rain.h"
+#include "engine/selective_margin.h"
 #include "sample_hops.h"
 
 namespace korvel {
@@ -114,6 +115,43 @@ TEST(Rain, Outage) {
         EXPECT_NEAR(outage.annualPct, annual, 1e-9 * annual) << frequency << " " << rate;
         EXPECT_NEAR(outage.worstMonthPct, worstMonth, 1e-9 * worstMonth)
             << frequency << " " << rate;
+    }
+}
+
+// Outside the ranges of the formulas there is no rain result, never a number that looks like one.
+TEST(Rain, OutsideTheRangesNothingIsComputed) {
+    const std::tuple<const char*, double, double, double, double> cases[] = {
+        {"Below6GHz", 5.99, 20.0, 30.0, 42.0},
+        {"ZeroMargin", 15.0, 20.0, 0.0, 42.0},
+        {"NegativeMargin", 15.0, 20.0, -3.0, 42.0},
+        {"ZeroLength", 15.0, 0.0, 30.0, 42.0},
+        {"NegativeRate", 15.0, 20.0, 30.0, -1.0}};
+    for (auto [name, frequency, length, margin, rate] : cases) {
+        const RainOutage outage =
+            rainOutage(frequency, length, margin, rate, Polarization::Vertical);
+        EXPECT_EQ(outage.annualPct, kRainNotComputedPct) << name;
+        EXPECT_EQ(outage.worstMonthPct, kRainNotComputedPct) << name;
+    }
+    EXPECT_GT(rainOutage(6.0, 20.0, 30.0, 42.0, Polarization::Vertical).annualPct, 0.0);
+}
+
+// The Form page's selective margin field: the margin at 42.5 km with Standard, Msm with User.
+TEST(SelectiveMargin, FieldShowsAndStoresByMode) {
+    const std::tuple<SelectiveFading, double, double, double> cases[] = {
+        // mode, field value shown before, msmRefDb and Msm after storing 35 at 21.25 km
+        {SelectiveFading::Standard, 28.0, 35.0, 41.020599913279624},
+        {SelectiveFading::User, 30.1, 28.0, 35.0},
+        {SelectiveFading::No, 0.0, 28.0, 30.1}};
+    for (auto [mode, shown, msmRefDb, Msm] : cases) {
+        HopState hop;
+        hop.record.selectiveFading = mode;
+        hop.record.hopLengthKm = 21.25;
+        hop.record.msmRefDb = 28.0;
+        hop.results.Msm = 30.1;
+        EXPECT_EQ(selectiveMarginFieldDb(hop.record, hop.results), shown);
+        storeSelectiveMargin(hop.record, hop.results, 35.0);
+        EXPECT_EQ(hop.record.msmRefDb, msmRefDb);
+        EXPECT_NEAR(hop.results.Msm, Msm, 1e-12);
     }
 }
 

@@ -157,18 +157,5 @@ TEST_F(LibraryChecks, FeederFlagsAndAWarningBelow20GHz) {
     }
 }
 
-TEST_F(LibraryChecks, FeederIndexIsKeptInsideTheTypesOfItsTable) {
-    hop_.selection.feederIndex = {7, -2}; // table 3 (7.5 GHz) has 3 types
-    checkFeeders(hop_, library_, messages_);
-    EXPECT_EQ(hop_.selection.feederIndex, (std::array<std::int16_t, 2>{2, 0}));
-    EXPECT_EQ(hop_.selection.userFeederLoss, (std::array<std::int16_t, 2>{0, 0}));
-
-    hop_.record.frequencyGHz = 2.0; // coax Air: 2 types
-    hop_.record.feederInsulation = FeederInsulation::Air;
-    hop_.selection.feederIndex = {1, 3};
-    checkFeeders(hop_, library_, messages_);
-    EXPECT_EQ(hop_.selection.feederIndex, (std::array<std::int16_t, 2>{1, 1}));
-}
-
 } // namespace
 } // namespace korvel
