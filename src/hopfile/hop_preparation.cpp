@@ -10,7 +10,6 @@ namespace korvel {
 
 namespace {
 
-constexpr double kCoaxLimitGHz = 3.0;
 constexpr double kShortestHopKm = 0.1;
 constexpr double kSmallestChannelSpacingGHz = 0.00001;
 

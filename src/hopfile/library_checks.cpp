@@ -11,7 +11,6 @@ namespace {
 
 constexpr double kDiameterToleranceM = 0.0001;
 constexpr double kFeederFrequencyToleranceGHz = 0.0001;
-constexpr double kCoaxLimitGHz = 3.0;
 constexpr double kFeederMessageLimitGHz = 20.0;
 
 void warn(Messages& messages, const std::string& text) {
