@@ -1,6 +1,7 @@
 #include "ui/page_factory.h"
 
 #include "ui/basics_page.h"
+#include "ui/form_page.h"
 #include "ui/radio_page.h"
 
 namespace korvel {
@@ -11,6 +12,8 @@ std::unique_ptr<Page> makePage(Command command, Session& session) {
         return std::make_unique<RadioPage>(session);
     case Command::BasicsPage:
         return std::make_unique<BasicsPage>(session);
+    case Command::FormPage:
+        return std::make_unique<FormPage>(session);
     default:
         return nullptr;
     }
