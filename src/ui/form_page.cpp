@@ -87,11 +87,17 @@ DialogId formPageLayout(DiversityMode diversity) {
     return DialogId::FormNoDiversity;
 }
 
-FormPage::FormPage(Session& session)
-    : session_(session), diversity_(session.hop.record.diversityMode) {}
+FormPage::FormPage(Session& session) : session_(session) {}
+
+// The shell makes the page before the page it replaces has stored its fields: the layout follows
+// the diversity mode as it stands when the page is shown.
+DialogId FormPage::form() const {
+    return formPageLayout(session_.hop.record.diversityMode);
+}
 
 void FormPage::open(DialogView& view) {
     view_ = &view;
+    diversity_ = session_.hop.record.diversityMode;
     session_.app.currentPageId = kFormPageId;
     const HopRecord& record = session_.hop.record;
     showEquipment();

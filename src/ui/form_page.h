@@ -52,7 +52,7 @@ class FormPage final : public Page {
   public:
     explicit FormPage(Session& session);
 
-    [[nodiscard]] DialogId form() const override { return formPageLayout(diversity_); }
+    [[nodiscard]] DialogId form() const override;
     void open(DialogView& view) override;
     void onCommand(ControlId control) override;
     // Save checks the fields without leaving the page: the results window stays.
@@ -87,7 +87,7 @@ class FormPage final : public Page {
     void optimize();
 
     Session& session_;
-    DiversityMode diversity_;
+    DiversityMode diversity_ = DiversityMode::No; // the layout's, from the opening on
     DialogView* view_ = nullptr;
 };
 

@@ -75,7 +75,9 @@ void QtResultsWindow::setLines(const std::vector<std::string>& upper,
 
 void QtResultsWindow::close() {
     if (dialog_ != nullptr) {
+        // The window goes once the event loop comes round; it counts as closed at once.
         dialog_->close();
+        dialog_ = nullptr;
     }
 }
 
