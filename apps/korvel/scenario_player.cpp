@@ -374,6 +374,8 @@ void ScenarioPlayer::screenshot(const std::string& rest) {
             return;
         }
     }
+    // Texts set since the last turn of the event loop are laid out before the picture.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QFileInfo target(QString::fromStdString(file));
     QDir().mkpath(target.absolutePath());
     // Offscreen windows have no frame: a caption band above the window shows its title.
