@@ -3,6 +3,7 @@
 // waveguide losses from its 7.5 GHz feeder table, and the results window of the session.
 
 #include "engine/link_budget.h"
+#include "fields/format_fixed.h"
 #include "hopfile/hop_preparation.h"
 #include "support/fake_results_window.h"
 #include "ui/form_page.h"
