@@ -90,9 +90,9 @@ constexpr std::array<FormControl, 5> kSpaceGroup{
 constexpr std::array<FormControl, 1> kFrequencyGroup{{{1241, kEdit}}};
 
 template <std::size_t Group>
-constexpr std::array<FormControl, 33 + Group>
+constexpr std::array<FormControl, kFormPage.size() + Group>
 withGroup(const std::array<FormControl, Group>& group) {
-    std::array<FormControl, 33 + Group> all{};
+    std::array<FormControl, kFormPage.size() + Group> all{};
     std::size_t next = 0;
     for (const FormControl& control : kFormPage) {
         all[next++] = control;

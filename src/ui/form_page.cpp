@@ -28,28 +28,6 @@ constexpr std::array<ControlId, 2> kFeederLossFields{kFeeder1LossField, kFeeder2
 constexpr std::string_view kStandardMarginLabel = "Msm (42.5 km)  :";
 constexpr std::string_view kUserMarginLabel = "Msm            :";
 
-double& diameterOf(HopRecord& record, int antenna) {
-    switch (antenna) {
-    case kAntenna1:
-        return record.antenna1DiameterM;
-    case kAntenna2:
-        return record.antenna2DiameterM;
-    default:
-        return record.diversityDiameterM;
-    }
-}
-
-double& gainOf(HopRecord& record, int antenna) {
-    switch (antenna) {
-    case kAntenna1:
-        return record.antenna1GainDbi;
-    case kAntenna2:
-        return record.antenna2GainDbi;
-    default:
-        return record.diversityGainDbi;
-    }
-}
-
 std::string shown(double value) {
     return formatFixed(value, 1);
 }
@@ -88,6 +66,29 @@ DialogId formPageLayout(DiversityMode diversity) {
 }
 
 FormPage::FormPage(Session& session) : session_(session) {}
+
+double& FormPage::diameterOf(HopRecord& record, int antenna) {
+    switch (antenna) {
+    case kAntenna1:
+        return record.antenna1DiameterM;
+    case kAntenna2:
+        return record.antenna2DiameterM;
+    default:
+        return record.diversityDiameterM;
+    }
+}
+
+double& FormPage::gainOf(HopRecord& record, int antenna) {
+    switch (antenna) {
+    case kAntenna1:
+        return record.antenna1GainDbi;
+    case kAntenna2:
+        return record.antenna2GainDbi;
+    default:
+        return record.diversityGainDbi;
+    }
+}
+
 
 // The shell makes the page before the page it replaces has stored its fields: the layout follows
 // the diversity mode as it stands when the page is shown.

@@ -63,6 +63,11 @@ class FormPage final : public Page {
     bool validateFormPage();
 
   private:
+    // The diameter (m) and gain (dBi) fields of the record for antenna 1, 2 or the diversity
+    // antenna.
+    static double& diameterOf(HopRecord& record, int antenna);
+    static double& gainOf(HopRecord& record, int antenna);
+
     void showAntenna(int antenna);
     void showFeeder(int feeder);
     void showEquipment();

@@ -210,12 +210,8 @@ void FormPage::storeAntennaFlags(HopRecord& copy) {
     const int antennas = diversity_ == DiversityMode::Space ? 3 : 2;
     for (int antenna = 0; antenna < antennas; ++antenna) {
         const auto at = static_cast<std::size_t>(antenna);
-        double& diameter = antenna == kAntenna1   ? copy.antenna1DiameterM
-                           : antenna == kAntenna2 ? copy.antenna2DiameterM
-                                                  : copy.diversityDiameterM;
-        double& gain = antenna == kAntenna1   ? copy.antenna1GainDbi
-                       : antenna == kAntenna2 ? copy.antenna2GainDbi
-                                              : copy.diversityGainDbi;
+        double& diameter = diameterOf(copy, antenna);
+        double& gain = gainOf(copy, antenna);
         const std::optional<double> library =
             libraryDiameterM(session_.library, copy.antennaType, selection.antennaIndex[at]);
         if (!library || !showsAs(diameter, *library)) {
