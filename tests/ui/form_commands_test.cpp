@@ -142,6 +142,14 @@ TEST_F(FormTest, RainDialogWorksOnItsOwnValuesUntilOkOrClear) {
     EXPECT_EQ(lastDialog(dialogs, DialogId::RainDialog).text(kRainAnnualLabel), " ");
 }
 
+// Mended: a rate the 16-bit field cannot hold was converted with undefined behaviour.
+TEST_F(FormTest, RainDialogShowsAHugeStoredRateAsTheLargestWholeNumber) {
+    session.hop.record.rainRateMmH = 1e12;
+    openForm();
+    click(kRainCalcButton);
+    EXPECT_EQ(lastDialog(dialogs, DialogId::RainDialog).text(kRainRateField), "32767");
+}
+
 TEST_F(FormTest, OptimizeListsTheCombinationsAndTakesTheChosenLine) {
     openForm();
     const SearchOutcome search = searchCombinations(session.hop, session.library);
