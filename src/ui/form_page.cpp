@@ -89,7 +89,6 @@ double& FormPage::gainOf(HopRecord& record, int antenna) {
     }
 }
 
-
 // The shell makes the page before the page it replaces has stored its fields: the layout follows
 // the diversity mode as it stands when the page is shown.
 DialogId FormPage::form() const {
@@ -161,8 +160,8 @@ void FormPage::showFeeder(int feeder) {
     const HopState& hop = session_.hop;
     const auto at = static_cast<std::size_t>(feeder);
     const HopSelection& selection = hop.selection;
-    const double typed = feeder == 0 ? hop.record.feeder1LossDbPer100m
-                                     : hop.record.feeder2LossDbPer100m;
+    const double typed =
+        feeder == 0 ? hop.record.feeder1LossDbPer100m : hop.record.feeder2LossDbPer100m;
     if (selection.userFeederLoss[at] != 0) {
         view_->setText(kFeederLossFields[at], shown(typed));
         return;
@@ -180,15 +179,16 @@ void FormPage::step(ControlId button) {
         return;
     }
     const Stepper& stepper = *found;
-    if (stepper.antenna && stepper.which == kDiversityAntenna && diversity_ != DiversityMode::Space) {
+    if (stepper.antenna && stepper.which == kDiversityAntenna &&
+        diversity_ != DiversityMode::Space) {
         return;
     }
     const int direction = button == stepper.raise ? 1 : -1;
     HopState& hop = session_.hop;
     const auto at = static_cast<std::size_t>(stepper.which);
-    const int count = stepper.antenna ? session_.library.diameterCountOf(hop.record.antennaType)
-                                      : session_.library.feederTypeCountOf(
-                                            hop.selection.feederTable);
+    const int count = stepper.antenna
+                          ? session_.library.diameterCountOf(hop.record.antennaType)
+                          : session_.library.feederTypeCountOf(hop.selection.feederTable);
     std::int16_t& index =
         stepper.antenna ? hop.selection.antennaIndex[at] : hop.selection.feederIndex[at];
     const int next = index + direction;

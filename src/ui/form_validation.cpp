@@ -164,8 +164,8 @@ bool FormPage::listedFieldsAccepted() {
         const PageDisabled disabled(view_);
         confirmed = valid ? runListDialog(session_.ports.dialogs, "Note!",
                                           "Values out of normal limits : ", names, true)
-                          : runListDialog(session_.ports.dialogs, "Error!", "Invalid data : ",
-                                          names, false);
+                          : runListDialog(session_.ports.dialogs, "Error!",
+                                          "Invalid data : ", names, false);
     }
     if (!valid || !confirmed) {
         view_->setFocus(focus);

@@ -23,9 +23,8 @@ constexpr double kClearedRainRateMmH = 22.0;
 std::int16_t wholeRate(double rateMmH) {
     constexpr double lowest = std::numeric_limits<std::int16_t>::min();
     constexpr double highest = std::numeric_limits<std::int16_t>::max();
-    return static_cast<std::int16_t>(std::isnan(rateMmH) ? 0.0
-                                                         : std::clamp(std::trunc(rateMmH), lowest,
-                                                                      highest));
+    return static_cast<std::int16_t>(
+        std::isnan(rateMmH) ? 0.0 : std::clamp(std::trunc(rateMmH), lowest, highest));
 }
 
 class RainDialog final : public DialogEvents {
@@ -81,12 +80,11 @@ class RainDialog final : public DialogEvents {
     void calculate() {
         const ShowFieldList showList = [this](const FieldListNotice& notice) {
             const PageDisabled disabled(view_);
-            return runListDialog(session_.ports.dialogs, notice.title, notice.heading,
-                                 notice.names, notice.okEnabled);
+            return runListDialog(session_.ports.dialogs, notice.title, notice.heading, notice.names,
+                                 notice.okEnabled);
         };
-        const std::optional<std::int16_t> rate =
-            readRainRate(view_->text(kRainRateField), session_.fields, showList,
-                         session_.ports.messages);
+        const std::optional<std::int16_t> rate = readRainRate(
+            view_->text(kRainRateField), session_.fields, showList, session_.ports.messages);
         if (rate) {
             const HopState& hop = session_.hop;
             working_.rateMmH = *rate;
@@ -104,9 +102,9 @@ class RainDialog final : public DialogEvents {
     }
 
     void clear() {
-        if (session_.ports.messages.show("Rain data will be cleared and will not appear in printouts",
-                                         kAppCaption, MessageIcon::Warning,
-                                         MessageButtons::OkCancel) == MessageAnswer::Cancel) {
+        if (session_.ports.messages.show(
+                "Rain data will be cleared and will not appear in printouts", kAppCaption,
+                MessageIcon::Warning, MessageButtons::OkCancel) == MessageAnswer::Cancel) {
             return;
         }
         storeRainResult(session_.hop, {Polarization::Vertical, 0, RainOutage{}});
@@ -124,9 +122,9 @@ class RainDialog final : public DialogEvents {
 
 bool runRainDialog(Session& session) {
     RainDialog dialog(session);
-    return session.ports.dialogs.runModal(DialogId::RainDialog, dialog, [&dialog](DialogView& view) {
-               dialog.opened(view);
-           }) == 1;
+    return session.ports.dialogs.runModal(DialogId::RainDialog, dialog,
+                                          [&dialog](DialogView& view) { dialog.opened(view); }) ==
+           1;
 }
 
 } // namespace korvel

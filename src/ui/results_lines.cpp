@@ -6,7 +6,8 @@ namespace {
 
 std::string withoutTrailingBlanks(std::string_view line) {
     const std::size_t end = line.find_last_not_of(' ');
-    return std::string(end == std::string_view::npos ? std::string_view{} : line.substr(0, end + 1));
+    return std::string(end == std::string_view::npos ? std::string_view{}
+                                                     : line.substr(0, end + 1));
 }
 
 void wrapParagraph(std::string_view text, std::vector<std::string>& lines) {

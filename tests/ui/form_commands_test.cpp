@@ -31,10 +31,14 @@ TEST_F(FormTest, AfterACalculationLossesComeFirstThenTheStatusAndTheResultsWindo
         bool resultsOpen;
     } cases[] = {
         {"no remark", "3.4", {}, true},
-        {"margin below 12 dB", formatFixed(3.4 + (margin - 6) / 0.4, 1),
-         {"Fading margin below 12 dB."}, true},
-        {"negative margin", formatFixed(3.4 + (margin + 1) / 0.4, 1),
-         {"Negative fading margin."}, false},
+        {"margin below 12 dB",
+         formatFixed(3.4 + (margin - 6) / 0.4, 1),
+         {"Fading margin below 12 dB."},
+         true},
+        {"negative margin",
+         formatFixed(3.4 + (margin + 1) / 0.4, 1),
+         {"Negative fading margin."},
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -57,11 +61,14 @@ TEST(ResultsLines, EveryEntryOnItsOwnLineAndLeftOutEntriesBlank) {
         std::string text;
         std::vector<std::string> lines;
     } cases[] = {
-        {"first entry ends its line", "K   :  1.0e-03 \nFree space loss:",
+        {"first entry ends its line",
+         "K   :  1.0e-03 \nFree space loss:",
          {"K   :  1.0e-03", "Free space loss:"}},
-        {"41 wide, then 40 wide with a last word that fits", std::string(35, 'a') + "   dB " + std::string(37, 'b') + " % " + "c",
+        {"41 wide, then 40 wide with a last word that fits",
+         std::string(35, 'a') + "   dB " + std::string(37, 'b') + " % " + "c",
          {std::string(35, 'a') + "   dB", std::string(37, 'b') + " % c"}},
-        {"left out", std::string(37, 'd') + " % " + std::string(41, ' ') + std::string(37, 'e') + " % ",
+        {"left out",
+         std::string(37, 'd') + " % " + std::string(41, ' ') + std::string(37, 'e') + " % ",
          {std::string(37, 'd') + " %", "", std::string(37, 'e') + " %"}},
     };
     for (const auto& c : cases) {

@@ -60,13 +60,22 @@ TEST_F(FormTest, SteppingStaysInRangeAndRestoresTheLibraryValueAtTheEnds) {
     } cases[] = {
         {"antenna 1 up", {}, {1229}, kAntenna1DiameterField, "3.0"},
         {"antenna 1 past the top", {}, {1229, 1229, 1229}, kAntenna1DiameterField, "3.7"},
-        {"typed diameter, at the top", {{kAntenna1DiameterField, "9.9"}}, {1229},
-         kAntenna1DiameterField, "3.7"},
-        {"antenna 2 past the bottom", {}, {1230, 1230, 1230, 1230, 1230},
-         kAntenna2DiameterField, "0.6"},
+        {"typed diameter, at the top",
+         {{kAntenna1DiameterField, "9.9"}},
+         {1229},
+         kAntenna1DiameterField,
+         "3.7"},
+        {"antenna 2 past the bottom",
+         {},
+         {1230, 1230, 1230, 1230, 1230},
+         kAntenna2DiameterField,
+         "0.6"},
         {"diversity antenna down", {}, {1240}, kDiversityDiameterField, "1.8"},
-        {"typed loss, feeder 2 at the top", {{kFeeder2LossField, "7.7"}}, {1235, 1235, 1235},
-         kFeeder2LossField, "4.5"},
+        {"typed loss, feeder 2 at the top",
+         {{kFeeder2LossField, "7.7"}},
+         {1235, 1235, 1235},
+         kFeeder2LossField,
+         "4.5"},
         {"feeder 1 down", {}, {1232, 1232}, kFeeder1LossField, "2.9"},
     };
     for (const auto& c : cases) {
@@ -154,10 +163,18 @@ TEST_F(FormTest, OverrideFlagsFollowWhatTheFieldsShowAgainstTheLibrary) {
     } cases[] = {
         // Mended: library values shown rounded to one decimal used to count as typed.
         {"untouched", {}, {0, 0, 0}, {0, 0, 0}, {0, 0}, antennaGainDbi(2.4, 7.5)},
-        {"1.8 m with gain 0", {{kAntenna1DiameterField, "1.8"}, {kAntenna1GainField, "0"}},
-         {1, 0, 0}, {1, 0, 0}, {0, 0}, antennaGainDbi(1.8, 7.5)},
+        {"1.8 m with gain 0",
+         {{kAntenna1DiameterField, "1.8"}, {kAntenna1GainField, "0"}},
+         {1, 0, 0},
+         {1, 0, 0},
+         {0, 0},
+         antennaGainDbi(1.8, 7.5)},
         {"gain typed", {{kAntenna1GainField, "44.0"}}, {0, 0, 0}, {1, 0, 0}, {0, 0}, 44.0},
-        {"loss typed", {{kFeeder2LossField, "5.0"}}, {0, 0, 0}, {0, 0, 0}, {0, 1},
+        {"loss typed",
+         {{kFeeder2LossField, "5.0"}},
+         {0, 0, 0},
+         {0, 0, 0},
+         {0, 1},
          antennaGainDbi(2.4, 7.5)},
     };
     const HopState base = session.hop;
@@ -190,9 +207,8 @@ TEST_F(FormTest, SelectiveMarginStandardIsReferredToTheHopAndUserIsTakenAsTyped)
         openForm();
         type(kSelectiveMarginField, "45");
         ASSERT_TRUE(pageAccepts());
-        EXPECT_EQ(session.hop.results.Msm, fading == SelectiveFading::User
-                                               ? 45.0
-                                               : hopSelectiveMargin(45, 40));
+        EXPECT_EQ(session.hop.results.Msm,
+                  fading == SelectiveFading::User ? 45.0 : hopSelectiveMargin(45, 40));
     }
 }
 
