@@ -15,6 +15,7 @@
 #include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_messages.h"
+#include "platform/qt/qt_results_window.h"
 #include "scenario_player.h"
 #include "scenario_ports.h"
 #include "shell_events.h"
@@ -46,6 +47,14 @@ const char* formName(DialogId form) {
         return "Ptx";
     case DialogId::PrxthDialog:
         return "Prxth";
+    case DialogId::FormNoDiversity:
+    case DialogId::FormSpaceDiversity:
+    case DialogId::FormFrequencyDiversity:
+        return "Form";
+    case DialogId::RainDialog:
+        return "Rain";
+    case DialogId::SelectionList:
+        return "Selection";
     default:
         return "form";
     }
@@ -81,6 +90,7 @@ int run(QApplication& app, const DesktopOptions& options) {
     QtDialogHost host(window);
     QtMessages boxes(&window);
     QtFileChooser dialogs(&window);
+    QtResultsWindow results(&window);
     ScenarioMessages scriptedBoxes(transcript);
     ScenarioFileChooser scriptedDialogs(transcript, scriptedBoxes);
     Messages& messages = playing ? static_cast<Messages&>(scriptedBoxes) : boxes;
@@ -88,6 +98,7 @@ int run(QApplication& app, const DesktopOptions& options) {
 
     Session session(SessionPorts{messages, files, host, window, profile},
                     findLibraryFile(options.libraryFile).string());
+    session.resultsWindow = &results;
     Shell shell(session);
     ShellEvents events(shell, profile);
     window.setEvents(&events);
@@ -117,7 +128,7 @@ int run(QApplication& app, const DesktopOptions& options) {
         };
         player = std::make_unique<ScenarioPlayer>(
             std::move(*scenario),
-            PlayedProgram{window, host, scriptedBoxes, scriptedDialogs,
+            PlayedProgram{window, host, results, scriptedBoxes, scriptedDialogs,
                           [&shell] { return shell.currentPageId(); }},
             transcript);
     }

@@ -19,6 +19,7 @@
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_dialog_view.h"
 #include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_results_window.h"
 #include "scenario_ports.h"
 #include "transcript.h"
 
@@ -317,6 +318,8 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         }
         check(state == *wanted, what + " " + first + " " + (*wanted ? "yes" : "no"),
               state ? "yes" : "no");
+    } else if (what == "results") {
+        expectResults(rest);
     } else if (what == "focus") {
         if (QWidget* widget = controlOf(first, false)) {
             QWidget* focused = widget->window()->focusWidget();
@@ -328,10 +331,56 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
     }
 }
 
-void ScenarioPlayer::screenshot(const std::string& file) {
+void ScenarioPlayer::expectResults(const std::string& rest) {
+    QWidget* results = program_.results.window();
+    if (rest == "closed" || rest == "open") {
+        const std::string state = results == nullptr ? "closed" : "open";
+        if (state != rest) {
+            fail("expected the results window " + rest + ", found it " + state);
+        }
+        return;
+    }
+    const auto [first, remainder] = splitWord(rest);
+    const std::optional<int> line = number(first);
+    if (!line || *line < 1) {
+        fail("not a results line: " + first);
+        return;
+    }
+    if (results == nullptr) {
+        fail("the results window is closed");
+        return;
+    }
+    QStringList lines;
+    for (const int block : {1300, 1301}) {
+        if (auto* label = results->findChild<QLabel*>(QStringLiteral("control_%1").arg(block))) {
+            lines << label->text().split(QLatin1Char('\n'));
+        }
+    }
+    const std::string found =
+        *line <= lines.size() ? lines[*line - 1].toStdString() : std::string("no such line");
+    if (found != remainder) {
+        fail("expected results line " + first + " " + quoted(remainder) + ", found " +
+             quoted(found));
+    }
+}
+
+void ScenarioPlayer::screenshot(const std::string& rest) {
+    // "screenshot results FILE" pictures the results window.
+    const auto [first, remainder] = splitWord(rest);
+    const bool ofResults = first == "results" && !remainder.empty();
+    const std::string file = ofResults ? remainder : rest;
     QtDialogView* view = program_.host.activeView();
     QWidget* shown = view != nullptr && view->isModal() ? view->window()
                                                         : static_cast<QWidget*>(&program_.window);
+    if (ofResults) {
+        shown = program_.results.window();
+        if (shown == nullptr) {
+            fail("the results window is closed");
+            return;
+        }
+    }
+    // Texts set since the last turn of the event loop are laid out before the picture.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QFileInfo target(QString::fromStdString(file));
     QDir().mkpath(target.absolutePath());
     // Offscreen windows have no frame: a caption band above the window shows its title.

@@ -18,6 +18,7 @@ namespace korvel {
 class QtDialogHost;
 class QtDialogView;
 class QtMainWindow;
+class QtResultsWindow;
 class ScenarioFileChooser;
 class ScenarioMessages;
 class Transcript;
@@ -25,6 +26,7 @@ class Transcript;
 struct PlayedProgram {
     QtMainWindow& window;
     QtDialogHost& host;
+    QtResultsWindow& results;
     ScenarioMessages& messages;
     ScenarioFileChooser& files;
     std::function<int()> currentPageId;
@@ -55,6 +57,8 @@ class ScenarioPlayer final : public QObject {
     // The same for a control the user can act on, which must be of the given kind.
     template <typename Kind> Kind* controlOfKind(const std::string& number, const char* kindName);
     void screenshot(const std::string& file);
+    // expect results closed|open, or expect results N TEXT: line N (from 1) of the two blocks.
+    void expectResults(const std::string& rest);
 
     std::vector<std::string> lines_;
     PlayedProgram program_;

@@ -1,6 +1,7 @@
 #include "ui/form_controls.h"
 
 #include <array>
+#include <cstddef>
 
 namespace korvel {
 
@@ -119,6 +120,56 @@ constexpr std::array<FormControl, 7> kHopsList{{
     {kCancelButton, kButton},
 }};
 
+// The Form page's controls in all three layouts, then each layout's diversity group.
+constexpr std::array<FormControl, 33> kFormPage{{
+    {1200, kLabel},  {1205, kLabel},  {1217, kLabel},  {1218, kLabel},  {1244, kLabel},
+    {1245, kLabel},  {1222, kEdit},   {1223, kEdit},   {1227, kEdit},   {1243, kEdit},
+    {1206, kEdit},   {1207, kEdit},   {1208, kEdit},   {1209, kEdit},   {1210, kEdit},
+    {1211, kEdit},   {1212, kEdit},   {1213, kEdit},   {1214, kEdit},   {1215, kEdit},
+    {1225, kEdit},   {1226, kEdit},   {1228, kButton}, {1229, kButton}, {1230, kButton},
+    {1231, kButton}, {1232, kButton}, {1233, kButton}, {1234, kButton}, {1235, kButton},
+    {1224, kButton}, {1246, kButton}, {1247, kButton},
+}};
+constexpr std::array<FormControl, 5> kSpaceGroup{
+    {{1236, kEdit}, {1237, kEdit}, {1238, kEdit}, {1239, kButton}, {1240, kButton}}};
+constexpr std::array<FormControl, 1> kFrequencyGroup{{{1241, kEdit}}};
+
+template <std::size_t Group>
+constexpr std::array<FormControl, kFormPage.size() + Group>
+withGroup(const std::array<FormControl, Group>& group) {
+    std::array<FormControl, kFormPage.size() + Group> all{};
+    std::size_t next = 0;
+    for (const FormControl& control : kFormPage) {
+        all[next++] = control;
+    }
+    for (const FormControl& control : group) {
+        all[next++] = control;
+    }
+    return all;
+}
+constexpr auto kFormSpace = withGroup(kSpaceGroup);
+constexpr auto kFormFrequency = withGroup(kFrequencyGroup);
+
+constexpr std::array<FormControl, 9> kRainDialog{{
+    {2001, kRadio},
+    {2000, kRadio},
+    {2002, kEdit},
+    {2004, kLabel},
+    {2003, kLabel},
+    {2005, kButton},
+    {kOkButton, kButton},
+    {kCancelButton, kButton},
+    {2006, kButton},
+}};
+
+constexpr std::array<FormControl, 5> kSelectionList{{
+    {1700, ControlKind::List},
+    {1702, kLabel},
+    {1703, kLabel},
+    {kOkButton, kButton},
+    {kCancelButton, kButton},
+}};
+
 } // namespace
 
 std::span<const FormControl> formControls(DialogId form) {
@@ -147,6 +198,16 @@ std::span<const FormControl> formControls(DialogId form) {
         return kOldFiles;
     case DialogId::HopsList:
         return kHopsList;
+    case DialogId::FormNoDiversity:
+        return kFormPage;
+    case DialogId::FormSpaceDiversity:
+        return kFormSpace;
+    case DialogId::FormFrequencyDiversity:
+        return kFormFrequency;
+    case DialogId::RainDialog:
+        return kRainDialog;
+    case DialogId::SelectionList:
+        return kSelectionList;
     default:
         return {};
     }

@@ -16,6 +16,8 @@ class Page : public DialogEvents {
     [[nodiscard]] virtual DialogId form() const = 0;
     // The view has been made and stays valid until the page is destroyed.
     virtual void open(DialogView& view) = 0;
+    // Save's check of the fields; pages without a check of their own answer the leave request.
+    virtual void onSaveCheck() { onCommand(kLeavePageCommand); }
 };
 
 // Keeps a page (when there is one) disabled while a modal dialog runs over it.

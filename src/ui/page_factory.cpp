@@ -2,6 +2,7 @@
 
 #include "ui/basics_page.h"
 #include "ui/hop_box_page.h"
+#include "ui/form_page.h"
 #include "ui/radio_page.h"
 #include "ui/route_screen_page.h"
 
@@ -17,6 +18,8 @@ std::unique_ptr<Page> makePage(Command command, Session& session) {
         return std::make_unique<RouteScreenPage>(session);
     case Command::HopBox:
         return std::make_unique<HopBoxPage>(session);
+    case Command::FormPage:
+        return std::make_unique<FormPage>(session);
     default:
         return nullptr;
     }

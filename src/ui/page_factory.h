@@ -11,7 +11,7 @@ namespace korvel {
 
 class Session;
 
-// nullptr for a page that does not exist yet (the Form page).
+// The page a page command opens.
 std::unique_ptr<Page> makePage(Command command, Session& session);
 
 // The message shown when the form cannot be made; empty for the start panel.

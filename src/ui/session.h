@@ -14,6 +14,7 @@
 #include "platform/main_window_view.h"
 #include "platform/messages.h"
 #include "platform/profile.h"
+#include "platform/results_window.h"
 #include "report/date_stamp.h"
 #include "route/route_record.h"
 #include "ui/application_state.h"
@@ -41,6 +42,8 @@ class Session {
     NumericEntryState fields;
     DateSettings dateSettings;
     ApplicationState app;
+    // The Form page's results window; the program gives its own (none: results are not shown).
+    ResultsWindow* resultsWindow = nullptr;
 
     // The hop, its field status and the route to their New defaults against the library.
     void resetHopAndRoute();

@@ -167,9 +167,11 @@ void Shell::destroyPage() {
     }
 }
 
-bool Shell::pageAccepts() {
+bool Shell::pageAccepts(bool saving) {
     session_.app.pageAccepted = true;
-    if (page_) {
+    if (page_ && saving) {
+        page_->onSaveCheck();
+    } else if (page_) {
         page_->onCommand(kLeavePageCommand);
     }
     return session_.app.pageAccepted;
@@ -180,7 +182,7 @@ void Shell::save() {
     if (!file) {
         return;
     }
-    const bool accepted = pageAccepts();
+    const bool accepted = pageAccepts(true);
     finishSave(session_, *file, accepted);
     if (accepted) {
         session_.updateTitle();
@@ -201,7 +203,7 @@ bool Shell::savePrompt([[maybe_unused]] PromptModality modality) {
         }
         // The user asked for the hop to be kept: when the page refuses its fields or the write
         // fails, the caller stops rather than lose the hop.
-        return finishSave(session_, *file, pageAccepts());
+        return finishSave(session_, *file, pageAccepts(true));
     }
     case MessageAnswer::No:
         return true;
@@ -241,6 +243,9 @@ void Shell::newHop() {
 
 void Shell::performNew() {
     destroyPage();
+    if (session_.resultsWindow != nullptr) {
+        session_.resultsWindow->close();
+    }
     // The library's message has been shown when it fails; the library in memory stays.
     readLibrary(session_.libraryPath, session_.library, session_.ports.messages);
     session_.resetHopAndRoute();

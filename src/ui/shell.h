@@ -48,8 +48,9 @@ class Shell {
     void switchPage(Command command);
     void openPage(std::unique_ptr<Page> page);
     void destroyPage();
-    // The current page checks and stores its fields; false when it refused.
-    bool pageAccepts();
+    // The current page checks and stores its fields (as Save asks, or to be left); false when it
+    // refused.
+    bool pageAccepts(bool saving = false);
     void save();
     bool savePrompt(PromptModality modality);
     // The Hops list over the disabled page; a chosen hop opens on the Basics page.

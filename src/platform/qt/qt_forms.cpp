@@ -8,6 +8,9 @@
 #include "ui_basicspage.h"
 #include "ui_hopbox.h"
 #include "ui_hopslist.h"
+#include "ui_formpage.h"
+#include "ui_formpagefreq.h"
+#include "ui_formpagespace.h"
 #include "ui_listdialog.h"
 #include "ui_oldfiles.h"
 #include "ui_otherradio.h"
@@ -15,17 +18,21 @@
 #include "ui_ptxdialog.h"
 #include "ui_radiopage.h"
 #include "ui_routescreen.h"
+#include "ui_raindialog.h"
+#include "ui_selectionlist.h"
 #include "ui_startpanel.h"
 
 namespace korvel {
 
 namespace {
 
-constexpr std::array kForms{DialogId::About,       DialogId::StartPanel, DialogId::RadioPage,
-                            DialogId::BasicsPage,  DialogId::ListDialog, DialogId::OtherRadio,
-                            DialogId::PtxDialog,   DialogId::PrxthDialog,
-                            DialogId::RouteScreen, DialogId::HopBox,     DialogId::HopsList,
-                            DialogId::OldFiles};
+constexpr std::array kForms{
+    DialogId::About,       DialogId::StartPanel,         DialogId::RadioPage,
+    DialogId::BasicsPage,  DialogId::FormNoDiversity,    DialogId::ListDialog,
+    DialogId::FormSpaceDiversity, DialogId::FormFrequencyDiversity, DialogId::OtherRadio,
+    DialogId::PtxDialog,   DialogId::PrxthDialog,        DialogId::RainDialog,
+    DialogId::SelectionList, DialogId::RouteScreen,      DialogId::HopBox,
+    DialogId::HopsList,    DialogId::OldFiles};
 
 // The generated setup classes keep only pointers into the widget tree, so each may go once the
 // widgets exist.
@@ -68,6 +75,16 @@ QWidget* createForm(DialogId form, QWidget* parent) {
         return build<Ui::HopsListForm>(parent);
     case DialogId::OldFiles:
         return build<Ui::OldFilesForm>(parent);
+    case DialogId::FormNoDiversity:
+        return build<Ui::FormPageForm>(parent);
+    case DialogId::FormSpaceDiversity:
+        return build<Ui::FormPageSpaceForm>(parent);
+    case DialogId::FormFrequencyDiversity:
+        return build<Ui::FormPageFreqForm>(parent);
+    case DialogId::RainDialog:
+        return build<Ui::RainDialogForm>(parent);
+    case DialogId::SelectionList:
+        return build<Ui::SelectionListForm>(parent);
     default:
         return nullptr;
     }

@@ -1,0 +1,27 @@
+#pragma once
+// The ResultsWindow port: the small modeless "Results" window beside the Form page, in a
+// fixed-pitch font. It shows two blocks of lines (the hop without diversity, then diversity);
+// the presenter breaks the text into the lines the window shows. Texts are Windows-1252.
+
+#include <string>
+#include <vector>
+
+namespace korvel {
+
+class ResultsWindow {
+  public:
+    virtual ~ResultsWindow() = default;
+
+    // Opens the window beside the page when it is not open, and shows it.
+    virtual void show() = 0;
+    // New text for the upper block (control 1300) and the lower block (1301); the lower block
+    // is left as it was when `lowerChanged` is false.
+    virtual void setLines(const std::vector<std::string>& upper,
+                          const std::vector<std::string>& lower, bool lowerChanged) = 0;
+    virtual void close() = 0;
+    [[nodiscard]] virtual bool isOpen() const = 0;
+    // Disabled while a modal dialog of the Form page runs.
+    virtual void setEnabled(bool enabled) = 0;
+};
+
+} // namespace korvel

@@ -1,0 +1,124 @@
+// The Form page's commands: Calculate (and Enter), RainCalc and Optimize, and what the page and
+// the results window show after a calculation.
+#include "engine/results_panel.h"
+#include "fields/format_fixed.h"
+#include "hopfile/rain_dialog_rules.h"
+#include "optimize/combination_search.h"
+#include "ui/form_page.h"
+#include "ui/rain_dialog.h"
+#include "ui/results_lines.h"
+#include "ui/selection_dialog.h"
+#include "ui/session.h"
+
+namespace korvel {
+
+namespace {
+
+void showGuardMessages(Messages& messages, const std::vector<GuardMessage>& guarded) {
+    for (const GuardMessage& message : guarded) {
+        messages.show(message.text, message.caption, MessageIcon::Warning);
+    }
+}
+
+// Keeps the results window (when there is one) disabled while a modal dialog runs.
+class ResultsDisabled {
+  public:
+    explicit ResultsDisabled(ResultsWindow* window) : window_(window) {
+        if (window_ != nullptr) {
+            window_->setEnabled(false);
+        }
+    }
+    ~ResultsDisabled() {
+        if (window_ != nullptr) {
+            window_->setEnabled(true);
+        }
+    }
+    ResultsDisabled(const ResultsDisabled&) = delete;
+    ResultsDisabled& operator=(const ResultsDisabled&) = delete;
+
+  private:
+    ResultsWindow* window_;
+};
+
+} // namespace
+
+void FormPage::calculate() {
+    if (validateFormPage()) {
+        showCalculation(calculateHop(session_.hop));
+    }
+}
+
+bool FormPage::showCalculation(const CalculationOutcome& outcome) {
+    Messages& messages = session_.ports.messages;
+    ResultsWindow* results = session_.resultsWindow;
+    showGuardMessages(messages, outcome.mathMessages);
+    view_->setText(kFeeder1TotalLabel, formatFixed(session_.hop.results.Lc1, 1));
+    view_->setText(kFeeder2TotalLabel, formatFixed(session_.hop.results.Lc2, 1));
+    if (!producedResults(outcome.status)) {
+        messages.show(statusText(outcome.status), kAppCaption, MessageIcon::Warning);
+        if (results != nullptr) {
+            results->close();
+        }
+        return false;
+    }
+    if (results != nullptr) {
+        results->show();
+    }
+    if (outcome.status != CalcStatus::Ok) {
+        const PageDisabled disabled(view_);
+        messages.show(statusText(outcome.status), kAppCaption, MessageIcon::Warning);
+    }
+    showResults();
+    return true;
+}
+
+void FormPage::showResults() {
+    if (session_.resultsWindow == nullptr) {
+        return;
+    }
+    const ResultsPanelText text = resultsPanelText(session_.hop);
+    session_.resultsWindow->setLines(resultsLines(text.upper),
+                                     text.lower ? resultsLines(*text.lower)
+                                                : std::vector<std::string>{},
+                                     text.lower.has_value());
+}
+
+void FormPage::rainCalc() {
+    if (!validateFormPage() || !showCalculation(calculateHop(session_.hop)) ||
+        !rainDialogOffered(session_.hop.record, session_.ports.messages)) {
+        return;
+    }
+    const PageDisabled disabled(view_);
+    const ResultsDisabled resultsDisabled(session_.resultsWindow);
+    runRainDialog(session_);
+}
+
+void FormPage::optimize() {
+    Messages& messages = session_.ports.messages;
+    if (const SearchStatus radio = radioAllowsOptimization(session_.hop.selection);
+        radio != SearchStatus::Done) {
+        messages.show(searchStatusText(radio), kAppCaption, MessageIcon::Information);
+        return;
+    }
+    if (!validateFormPage()) {
+        return;
+    }
+    const SearchOutcome search = searchCombinations(session_.hop, session_.library);
+    showGuardMessages(messages, search.mathMessages);
+    if (search.status != SearchStatus::Done && search.status != SearchStatus::Obstructed) {
+        messages.show(searchStatusText(search.status), kAppCaption, MessageIcon::Information);
+        return;
+    }
+    // An obstructed path is not searched; the recalculation below reports it.
+    if (search.status == SearchStatus::Done) {
+        const PageDisabled disabled(view_);
+        if (runSelectionDialog(session_, search.lists) == 0) {
+            return;
+        }
+    }
+    showEquipment();
+    validateFormPage();
+    showCalculation(calculateHop(session_.hop));
+}
+
+} // namespace korvel

@@ -1,0 +1,240 @@
+#include "ui/form_page.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+#include "engine/link_budget.h"
+#include "engine/selective_margin.h"
+#include "fields/format_fixed.h"
+#include "optimize/library_lookup.h"
+#include "ui/session.h"
+
+namespace korvel {
+
+namespace {
+
+struct AntennaControls {
+    ControlId diameter;
+    ControlId gain;
+};
+constexpr std::array<AntennaControls, 3> kAntennaControls{{
+    {kAntenna1DiameterField, kAntenna1GainField},
+    {kAntenna2DiameterField, kAntenna2GainField},
+    {kDiversityDiameterField, kDiversityGainField},
+}};
+constexpr std::array<ControlId, 2> kFeederLossFields{kFeeder1LossField, kFeeder2LossField};
+
+constexpr std::string_view kStandardMarginLabel = "Msm (42.5 km)  :";
+constexpr std::string_view kUserMarginLabel = "Msm            :";
+
+std::string shown(double value) {
+    return formatFixed(value, 1);
+}
+
+} // namespace
+
+namespace {
+
+// A pair of stepping buttons: which index they move and which flags they clear.
+struct Stepper {
+    ControlId lower;
+    ControlId raise;
+    bool antenna;
+    int which; // antenna 0..2 or feeder 0..1
+};
+constexpr std::array<Stepper, 5> kSteppers{{
+    {1228, 1229, true, kAntenna1},
+    {1230, 1231, true, kAntenna2},
+    {1240, 1239, true, kDiversityAntenna},
+    {1232, 1233, false, 0},
+    {1234, 1235, false, 1},
+}};
+
+} // namespace
+
+DialogId formPageLayout(DiversityMode diversity) {
+    switch (diversity) {
+    case DiversityMode::Space:
+        return DialogId::FormSpaceDiversity;
+    case DiversityMode::Freq:
+        return DialogId::FormFrequencyDiversity;
+    case DiversityMode::No:
+        break;
+    }
+    return DialogId::FormNoDiversity;
+}
+
+FormPage::FormPage(Session& session) : session_(session) {}
+
+double& FormPage::diameterOf(HopRecord& record, int antenna) {
+    switch (antenna) {
+    case kAntenna1:
+        return record.antenna1DiameterM;
+    case kAntenna2:
+        return record.antenna2DiameterM;
+    default:
+        return record.diversityDiameterM;
+    }
+}
+
+double& FormPage::gainOf(HopRecord& record, int antenna) {
+    switch (antenna) {
+    case kAntenna1:
+        return record.antenna1GainDbi;
+    case kAntenna2:
+        return record.antenna2GainDbi;
+    default:
+        return record.diversityGainDbi;
+    }
+}
+
+// The shell makes the page before the page it replaces has stored its fields: the layout follows
+// the diversity mode as it stands when the page is shown.
+DialogId FormPage::form() const {
+    return formPageLayout(session_.hop.record.diversityMode);
+}
+
+void FormPage::open(DialogView& view) {
+    view_ = &view;
+    diversity_ = session_.hop.record.diversityMode;
+    session_.app.currentPageId = kFormPageId;
+    const HopRecord& record = session_.hop.record;
+    showEquipment();
+    view.setText(kFormRadioLabel, record.radioName.view());
+    view.setText(kBranchingLossField, shown(record.branchingLossDb));
+    view.setText(kFormModeLabel, record.modeText.view());
+    view.setText(kThresholdDegradationField, shown(record.thresholdDegradationDb));
+    view.setText(kTerrainLossField, shown(record.addTerrainLossDb));
+    view.setText(kAntenna1HeightField, shown(record.antenna1HeightM));
+    view.setText(kAntenna2HeightField, shown(record.antenna2HeightM));
+    view.setText(kFeeder1LengthField, shown(record.feeder1LengthM));
+    view.setText(kFeeder2LengthField, shown(record.feeder2LengthM));
+    view.setText(kConnector1Field, shown(record.connector1LossDb));
+    view.setText(kConnector2Field, shown(record.connector2LossDb));
+    if (diversity_ == DiversityMode::Freq) {
+        view.setText(kChannelSpacingField, formatFixed(record.frequencyDifferenceGHz, 3));
+    }
+    const bool selective = record.selectiveFading != SelectiveFading::No;
+    for (const ControlId control :
+         {kSelectiveMarginField, kSelectiveMarginLabel, kSelectiveMarginUnit}) {
+        view.setVisible(control, selective);
+    }
+    if (selective) {
+        view.setText(kSelectiveMarginLabel, record.selectiveFading == SelectiveFading::User
+                                                ? kUserMarginLabel
+                                                : kStandardMarginLabel);
+        view.setText(kSelectiveMarginField,
+                     shown(selectiveMarginFieldDb(record, session_.hop.results)));
+    }
+}
+
+void FormPage::showEquipment() {
+    showAntenna(kAntenna1);
+    showAntenna(kAntenna2);
+    showFeeder(0);
+    showFeeder(1);
+    if (diversity_ == DiversityMode::Space) {
+        showAntenna(kDiversityAntenna);
+        view_->setText(kAntennaSpacingField, shown(session_.hop.record.antennaSpacingM));
+    }
+}
+
+void FormPage::showAntenna(int antenna) {
+    HopState& hop = session_.hop;
+    const auto at = static_cast<std::size_t>(antenna);
+    const AntennaControls& controls = kAntennaControls[at];
+    const std::optional<double> library =
+        libraryDiameterM(session_.library, hop.record.antennaType, hop.selection.antennaIndex[at]);
+    const double diameter = hop.selection.userDiameter[at] != 0 || !library
+                                ? diameterOf(hop.record, antenna)
+                                : *library;
+    view_->setText(controls.diameter, shown(diameter));
+    const double gain = hop.selection.userGain[at] != 0 || !library
+                            ? gainOf(hop.record, antenna)
+                            : antennaGainDbi(*library, hop.record.frequencyGHz);
+    view_->setText(controls.gain, shown(gain));
+}
+
+void FormPage::showFeeder(int feeder) {
+    const HopState& hop = session_.hop;
+    const auto at = static_cast<std::size_t>(feeder);
+    const HopSelection& selection = hop.selection;
+    const double typed =
+        feeder == 0 ? hop.record.feeder1LossDbPer100m : hop.record.feeder2LossDbPer100m;
+    if (selection.userFeederLoss[at] != 0) {
+        view_->setText(kFeederLossFields[at], shown(typed));
+        return;
+    }
+    const std::optional<double> loss = libraryFeederLoss(
+        session_.library, selection.feederTable, selection.feederRow, selection.feederIndex[at]);
+    view_->setText(kFeederLossFields[at], loss ? shown(*loss) : "");
+}
+
+void FormPage::step(ControlId button) {
+    const auto found = std::find_if(kSteppers.begin(), kSteppers.end(), [button](const Stepper& s) {
+        return s.lower == button || s.raise == button;
+    });
+    if (found == kSteppers.end()) {
+        return;
+    }
+    const Stepper& stepper = *found;
+    if (stepper.antenna && stepper.which == kDiversityAntenna &&
+        diversity_ != DiversityMode::Space) {
+        return;
+    }
+    const int direction = button == stepper.raise ? 1 : -1;
+    HopState& hop = session_.hop;
+    const auto at = static_cast<std::size_t>(stepper.which);
+    const int count = stepper.antenna
+                          ? session_.library.diameterCountOf(hop.record.antennaType)
+                          : session_.library.feederTypeCountOf(hop.selection.feederTable);
+    std::int16_t& index =
+        stepper.antenna ? hop.selection.antennaIndex[at] : hop.selection.feederIndex[at];
+    const int next = index + direction;
+    if (next >= 0 && next < count) {
+        index = static_cast<std::int16_t>(next);
+    }
+    // Cleared even at the end of the range: a press there brings back the library's value.
+    if (stepper.antenna) {
+        hop.selection.userDiameter[at] = 0;
+        hop.selection.userGain[at] = 0;
+        showAntenna(stepper.which);
+    } else {
+        hop.selection.userFeederLoss[at] = 0;
+        showFeeder(stepper.which);
+    }
+}
+
+void FormPage::onCommand(ControlId control) {
+    switch (control) {
+    case kLeavePageCommand:
+        if (!validateFormPage()) {
+            session_.app.pageAccepted = false;
+        } else if (session_.resultsWindow != nullptr) {
+            session_.resultsWindow->close();
+        }
+        return;
+    case kCalculateButton:
+    case kOkButton:
+        calculate();
+        return;
+    case kRainCalcButton:
+        rainCalc();
+        return;
+    case kOptimizeButton:
+        optimize();
+        return;
+    default:
+        step(control);
+        return;
+    }
+}
+
+void FormPage::onSaveCheck() {
+    if (!validateFormPage()) {
+        session_.app.pageAccepted = false;
+    }
+}
+
+} // namespace korvel

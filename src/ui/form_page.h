@@ -1,0 +1,99 @@
+#pragma once
+// The Form page: the hop's antennas, feeders, losses and margins, in the layout of its diversity
+// mode, and the commands that calculate the hop (Calculate, RainCalc, Optimize). Edits stay on
+// the page until a command or the shell asks for them; validateFormPage checks every field into
+// a working copy and stores only a page that passes.
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "engine/calculate_hop.h"
+#include "ui/page.h"
+
+namespace korvel {
+
+class Session;
+
+inline constexpr ControlId kFormRadioLabel = 1200;
+inline constexpr ControlId kFormModeLabel = 1205;
+inline constexpr ControlId kAntenna1DiameterField = 1206;
+inline constexpr ControlId kAntenna2DiameterField = 1207;
+inline constexpr ControlId kAntenna1GainField = 1208;
+inline constexpr ControlId kAntenna2GainField = 1209;
+inline constexpr ControlId kAntenna1HeightField = 1210;
+inline constexpr ControlId kAntenna2HeightField = 1211;
+inline constexpr ControlId kFeeder1LengthField = 1212;
+inline constexpr ControlId kFeeder2LengthField = 1213;
+inline constexpr ControlId kFeeder1LossField = 1214;
+inline constexpr ControlId kFeeder2LossField = 1215;
+inline constexpr ControlId kFeeder1TotalLabel = 1217;
+inline constexpr ControlId kFeeder2TotalLabel = 1218;
+inline constexpr ControlId kBranchingLossField = 1222;
+inline constexpr ControlId kTerrainLossField = 1223;
+inline constexpr ControlId kCalculateButton = 1224;
+inline constexpr ControlId kConnector1Field = 1225;
+inline constexpr ControlId kConnector2Field = 1226;
+inline constexpr ControlId kThresholdDegradationField = 1227;
+inline constexpr ControlId kDiversityDiameterField = 1236;
+inline constexpr ControlId kDiversityGainField = 1237;
+inline constexpr ControlId kAntennaSpacingField = 1238;
+inline constexpr ControlId kChannelSpacingField = 1241;
+inline constexpr ControlId kSelectiveMarginField = 1243;
+inline constexpr ControlId kSelectiveMarginLabel = 1244;
+inline constexpr ControlId kSelectiveMarginUnit = 1245;
+inline constexpr ControlId kOptimizeButton = 1246;
+inline constexpr ControlId kRainCalcButton = 1247;
+
+// The layout of a diversity mode.
+DialogId formPageLayout(DiversityMode diversity);
+
+class FormPage final : public Page {
+  public:
+    explicit FormPage(Session& session);
+
+    [[nodiscard]] DialogId form() const override;
+    void open(DialogView& view) override;
+    void onCommand(ControlId control) override;
+    // Save checks the fields without leaving the page: the results window stays.
+    void onSaveCheck() override;
+
+    // Reads and checks every field; on success stores the hop record, Msm and the override
+    // flags. A refusal has told the user and changes nothing (form_validation.cpp).
+    bool validateFormPage();
+
+  private:
+    // The diameter (m) and gain (dBi) fields of the record for antenna 1, 2 or the diversity
+    // antenna.
+    static double& diameterOf(HopRecord& record, int antenna);
+    static double& gainOf(HopRecord& record, int antenna);
+
+    void showAntenna(int antenna);
+    void showFeeder(int feeder);
+    void showEquipment();
+    // A stepping button; any other control does nothing.
+    void step(ControlId button);
+
+    // Validation steps (form_validation.cpp).
+    bool readingsValid(HopRecord& copy);
+    bool plainNumbersValid(std::vector<ControlId> fields);
+    bool listedFieldsAccepted();
+    [[nodiscard]] double fieldValue(ControlId field) const;
+    void readInto(HopRecord& copy);
+    void storeAntennaFlags(HopRecord& copy);
+    void storeFeederFlags(HopRecord& copy);
+
+    // Commands (form_commands.cpp).
+    void calculate();
+    // The sequence after calculateHop; false when it stopped on -1 or -4.
+    bool showCalculation(const CalculationOutcome& outcome);
+    void showResults();
+    void rainCalc();
+    void optimize();
+
+    Session& session_;
+    DiversityMode diversity_ = DiversityMode::No; // the layout's, from the opening on
+    DialogView* view_ = nullptr;
+};
+
+} // namespace korvel

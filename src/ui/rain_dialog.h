@@ -1,0 +1,22 @@
+#pragma once
+// The rain dialog: polarization and rain rate, the rain unavailability computed from them, and
+// OK storing it into the hop (Clear removes the hop's rain data instead).
+
+#include "platform/dialog_view.h"
+
+namespace korvel {
+
+class Session;
+
+inline constexpr ControlId kHorizontalButton = 2000;
+inline constexpr ControlId kVerticalButton = 2001;
+inline constexpr ControlId kRainRateField = 2002;
+inline constexpr ControlId kRainWorstMonthLabel = 2003;
+inline constexpr ControlId kRainAnnualLabel = 2004;
+inline constexpr ControlId kRainCalculateButton = 2005;
+inline constexpr ControlId kRainClearButton = 2006;
+
+// Runs the dialog over the main window; true after OK.
+bool runRainDialog(Session& session);
+
+} // namespace korvel

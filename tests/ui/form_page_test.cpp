@@ -1,0 +1,237 @@
+#include "engine/fading.h"
+#include "fields/format_fixed.h"
+#include "ui/form_fixture.h"
+
+namespace korvel {
+namespace {
+
+const std::string kNote = "Note! Values out of normal limits : ";
+
+TEST_F(FormTest, OpensInTheLayoutOfTheDiversityWithLibraryValuesAndTheMarginField) {
+    const struct {
+        const char* name;
+        DiversityMode diversity;
+        SelectiveFading fading;
+        DialogId layout;
+        std::string marginLabel; // empty: the field and its labels are hidden
+        std::string marginText;
+    } cases[] = {
+        {"no diversity, no selective", DiversityMode::No, SelectiveFading::No,
+         DialogId::FormNoDiversity, "", ""},
+        {"space, standard", DiversityMode::Space, SelectiveFading::Standard,
+         DialogId::FormSpaceDiversity, "Msm (42.5 km)  :", "40.0"},
+        {"frequency, user", DiversityMode::Freq, SelectiveFading::User,
+         DialogId::FormFrequencyDiversity, "Msm            :", "33.3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        session.hop.record.selectiveFading = c.fading;
+        session.hop.results.Msm = 33.3;
+        openForm(c.diversity);
+        ASSERT_TRUE(pageAccepts());
+        EXPECT_EQ(dialogs.pageForm, c.layout);
+        EXPECT_EQ(session.app.currentPageId, kFormPageId);
+        EXPECT_EQ(page().isVisible(kSelectiveMarginField), !c.marginLabel.empty());
+        EXPECT_EQ(page().isVisible(kSelectiveMarginUnit), !c.marginLabel.empty());
+        if (!c.marginLabel.empty()) {
+            EXPECT_EQ(page().text(kSelectiveMarginLabel), c.marginLabel);
+            EXPECT_EQ(page().text(kSelectiveMarginField), c.marginText);
+        }
+        // Index 3 of Parab solid is 2.4 m; feeder type 1 of the 7.5 GHz table loses 3.4 dB.
+        EXPECT_EQ(page().text(kAntenna1DiameterField), "2.4");
+        EXPECT_EQ(page().text(kAntenna2GainField), gainText(2.4, 7.5));
+        EXPECT_EQ(page().text(kFeeder1LossField), "3.4");
+        EXPECT_EQ(page().text(kAntenna1HeightField), "30.0");
+        EXPECT_EQ(page().text(kChannelSpacingField),
+                  c.diversity == DiversityMode::Freq ? "0.200" : "");
+        EXPECT_EQ(page().text(kDiversityDiameterField),
+                  c.diversity == DiversityMode::Space ? "2.4" : "");
+    }
+}
+
+TEST_F(FormTest, SteppingStaysInRangeAndRestoresTheLibraryValueAtTheEnds) {
+    openForm(DiversityMode::Space);
+    const struct {
+        const char* name;
+        Typed typed;
+        std::vector<ControlId> presses;
+        ControlId field;
+        std::string shown;
+    } cases[] = {
+        {"antenna 1 up", {}, {1229}, kAntenna1DiameterField, "3.0"},
+        {"antenna 1 past the top", {}, {1229, 1229, 1229}, kAntenna1DiameterField, "3.7"},
+        {"typed diameter, at the top",
+         {{kAntenna1DiameterField, "9.9"}},
+         {1229},
+         kAntenna1DiameterField,
+         "3.7"},
+        {"antenna 2 past the bottom",
+         {},
+         {1230, 1230, 1230, 1230, 1230},
+         kAntenna2DiameterField,
+         "0.6"},
+        {"diversity antenna down", {}, {1240}, kDiversityDiameterField, "1.8"},
+        {"typed loss, feeder 2 at the top",
+         {{kFeeder2LossField, "7.7"}},
+         {1235, 1235, 1235},
+         kFeeder2LossField,
+         "4.5"},
+        {"feeder 1 down", {}, {1232, 1232}, kFeeder1LossField, "2.9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        typeAll(c.typed);
+        if (!c.typed.empty()) {
+            ASSERT_TRUE(pageAccepts()); // the typed value becomes the user's
+        }
+        for (const ControlId press : c.presses) {
+            click(press);
+        }
+        EXPECT_EQ(page().text(c.field), c.shown);
+        EXPECT_EQ(session.hop.selection.userDiameter, (std::array<std::int16_t, 3>{}));
+        EXPECT_EQ(session.hop.selection.userFeederLoss, (std::array<std::int16_t, 2>{}));
+    }
+}
+
+TEST_F(FormTest, ValidationChecksInOrderAndStoresOnlyAPageThatPasses) {
+    const struct {
+        const char* name;
+        double frequencyGHz;
+        DiversityMode diversity;
+        Typed typed;
+        ControlId listButton;
+        std::vector<std::string> shown;
+        ControlId focus; // 0: accepted
+    } cases[] = {
+        // clang-format off
+        {"300 m feeder at 23 GHz", 23, DiversityMode::No, {{kFeeder1LengthField, "300"}}, 0, {}, 0},
+        {"300 m feeder at 15 GHz", 15, DiversityMode::No, {{kFeeder1LengthField, "300"}},
+         kOkButton, {kNote + "Feeder1 length|"}, 0},
+        {"note cancelled", 15, DiversityMode::No,
+         {{kFeeder1LengthField, "300"}, {kTerrainLossField, "16"}}, kCancelButton,
+         {kNote + "Feeder1 length|Additional terrain loss|"}, kTerrainLossField},
+        {"spacing 0.35 at 7 GHz", 7, DiversityMode::Freq, {{kChannelSpacingField, "0.35"}}, 0, {}, 0},
+        {"spacing 0.36 at 7 GHz", 7, DiversityMode::Freq, {{kChannelSpacingField, "0.36"}},
+         kOkButton, {kNote + "Channel spacing|"}, 0},
+        {"spacing 0", 7, DiversityMode::Freq, {{kChannelSpacingField, "0"}}, 0,
+         {"Invalid value : Channel spacing."}, kCalculateButton},
+        {"antenna height 0", 7.5, DiversityMode::No, {{kAntenna2HeightField, "0"}}, 0,
+         {"Invalid value : Antenna heights must be non zero."}, kCalculateButton},
+        {"gain not a number", 7.5, DiversityMode::No,
+         {{kAntenna2GainField, "4x"}, {kTerrainLossField, "x"}}, 0, {"Invalid data."},
+         kAntenna2GainField},
+        {"diversity gain not a number", 7.5, DiversityMode::Space, {{kDiversityGainField, "-1"}},
+         0, {"Invalid data."}, kDiversityGainField},
+        {"invalid readings listed", 7.5, DiversityMode::Space,
+         {{kTerrainLossField, "x"}, {kAntennaSpacingField, "-3"}, {kThresholdDegradationField, "1-"}},
+         kCancelButton,
+         {"Error! Invalid data : Diversity ant. spacing|Threshold degradation|Additional terrain loss| (no OK)"},
+         kTerrainLossField},
+        // clang-format on
+    };
+    const HopState base = session.hop;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        session.hop = base;
+        session.fields.resetForNew();
+        openForm(c.diversity, c.frequencyGHz);
+        page().focus = kCalculateButton;
+        const HopState before = session.hop;
+        typeAll(c.typed);
+        if (c.listButton != 0) {
+            dialogs.answer(DialogId::ListDialog, {}, {c.listButton});
+        }
+        EXPECT_EQ(pageAccepts(), c.focus == 0);
+        EXPECT_EQ(boxTexts(), c.shown);
+        if (c.focus != 0) {
+            EXPECT_EQ(page().focus, c.focus);
+            EXPECT_EQ(session.hop.record.feeder1LengthM, before.record.feeder1LengthM);
+            EXPECT_EQ(session.hop.record.frequencyDifferenceGHz,
+                      before.record.frequencyDifferenceGHz);
+        }
+    }
+}
+
+TEST_F(FormTest, OverrideFlagsFollowWhatTheFieldsShowAgainstTheLibrary) {
+    const struct {
+        const char* name;
+        Typed typed;
+        std::array<std::int16_t, 3> userDiameter;
+        std::array<std::int16_t, 3> userGain;
+        std::array<std::int16_t, 2> userFeederLoss;
+        double gain1;
+    } cases[] = {
+        // Mended: library values shown rounded to one decimal used to count as typed.
+        {"untouched", {}, {0, 0, 0}, {0, 0, 0}, {0, 0}, antennaGainDbi(2.4, 7.5)},
+        {"1.8 m with gain 0",
+         {{kAntenna1DiameterField, "1.8"}, {kAntenna1GainField, "0"}},
+         {1, 0, 0},
+         {1, 0, 0},
+         {0, 0},
+         antennaGainDbi(1.8, 7.5)},
+        {"gain typed", {{kAntenna1GainField, "44.0"}}, {0, 0, 0}, {1, 0, 0}, {0, 0}, 44.0},
+        {"loss typed",
+         {{kFeeder2LossField, "5.0"}},
+         {0, 0, 0},
+         {0, 0, 0},
+         {0, 1},
+         antennaGainDbi(2.4, 7.5)},
+    };
+    const HopState base = session.hop;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        session.hop = base;
+        openForm();
+        typeAll(c.typed);
+        ASSERT_TRUE(pageAccepts());
+        const HopSelection& selection = session.hop.selection;
+        EXPECT_EQ(selection.userDiameter, c.userDiameter);
+        EXPECT_EQ(selection.userGain, c.userGain);
+        EXPECT_EQ(selection.userFeederLoss, c.userFeederLoss);
+        EXPECT_EQ(session.hop.record.antenna1GainDbi, c.gain1);
+    }
+    session.hop = base;
+    openForm();
+    type(kAntenna1DiameterField, "1.8");
+    type(kAntenna1GainField, "0");
+    ASSERT_TRUE(pageAccepts());
+    EXPECT_EQ(page().text(kAntenna1GainField), "40.4"); // 1.8 m at 7.5 GHz
+    click(1228);
+    EXPECT_EQ(page().text(kAntenna1GainField), gainText(1.8, 7.5));
+    EXPECT_EQ(page().text(kAntenna1DiameterField), "1.8");
+}
+
+TEST_F(FormTest, SelectiveMarginStandardIsReferredToTheHopAndUserIsTakenAsTyped) {
+    for (const SelectiveFading fading : {SelectiveFading::Standard, SelectiveFading::User}) {
+        session.hop.record.selectiveFading = fading;
+        openForm();
+        type(kSelectiveMarginField, "45");
+        ASSERT_TRUE(pageAccepts());
+        EXPECT_EQ(session.hop.results.Msm,
+                  fading == SelectiveFading::User ? 45.0 : hopSelectiveMargin(45, 40));
+    }
+}
+
+TEST_F(FormTest, SaveChecksTheFieldsAndKeepsTheResultsWhileLeavingAndNewCloseThem) {
+    command(Command::FormPage);
+    click(kCalculateButton);
+    ASSERT_TRUE(results.open);
+    choose("SAVED.HOP");
+    command(Command::Save);
+    EXPECT_TRUE(results.open);
+    type(kAntenna1HeightField, "0");
+    choose("REFUSED.HOP");
+    command(Command::Save);
+    EXPECT_FALSE(std::filesystem::exists(folder / "REFUSED.HOP"));
+    type(kAntenna1HeightField, "30");
+    command(Command::BasicsPage);
+    EXPECT_FALSE(results.open);
+    command(Command::FormPage);
+    click(kCalculateButton);
+    messages.scriptAnswer(MessageAnswer::No);
+    command(Command::New);
+    EXPECT_FALSE(results.open);
+}
+
+} // namespace
+} // namespace korvel
