@@ -3,6 +3,7 @@
 #   make run    build and run korvel-cli on the bundled sample data
 #   make bench  build and run the benchmarks (release)
 #   make fuzz   run each fuzz target for 60 seconds
+#   make package  build the Debian package (build/release/korvel_*.deb)
 
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
@@ -19,9 +20,11 @@ DEPS := cmake:/usr/bin/cmake \
         libgmock-dev:/usr/include/gmock/gmock.h \
         libbenchmark-dev:/usr/include/benchmark/benchmark.h \
         nlohmann-json3-dev:/usr/include/nlohmann/json.hpp \
-        libcli11-dev:/usr/include/CLI/CLI.hpp
+        libcli11-dev:/usr/include/CLI/CLI.hpp \
+        dpkg-dev:/usr/bin/dpkg-shlibdeps \
+        desktop-file-utils:/usr/bin/desktop-file-validate
 
-.PHONY: deps build test run bench fuzz fuzz-run format clean
+.PHONY: deps build test run bench fuzz fuzz-run package format clean
 
 deps:
 	@missing=""; \
@@ -72,6 +75,10 @@ fuzz-run: deps build/fuzz/build.ninja
 	  echo "== $$name for $(SECONDS) s"; \
 	  $$f -max_total_time=$(SECONDS) -print_final_stats=0 $$corpus fuzz/seeds/$${name#fuzz_} 2>&1 | tail -n 3; \
 	done
+
+package: build/release/build.ninja
+	cmake --build --preset release -j $(JOBS) --target installables
+	cd build/release && cpack
 
 format:
 	find src apps tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
