@@ -5,6 +5,7 @@
 #   make screenshots  every page and dialog rendered offscreen into build/screenshots
 #   make bench  build and run the benchmarks (release)
 #   make fuzz   run each fuzz target for 60 seconds
+#   make package  build the Debian package (build/release/korvel_*.deb)
 
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
@@ -24,9 +25,11 @@ DEPS := cmake:/usr/bin/cmake \
         libcli11-dev:/usr/include/CLI/CLI.hpp \
         qt6-base-dev:/usr/lib/x86_64-linux-gnu/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake \
         qt6-base-dev-tools:/usr/lib/qt6/libexec/uic \
-        fonts-dejavu-core:/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+        fonts-dejavu-core:/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
+        dpkg-dev:/usr/bin/dpkg-shlibdeps \
+        desktop-file-utils:/usr/bin/desktop-file-validate
 
-.PHONY: deps build test run screenshots bench fuzz fuzz-run format clean
+.PHONY: deps build test run screenshots bench fuzz fuzz-run package format clean
 
 deps:
 	@missing=""; \
@@ -87,6 +90,10 @@ fuzz-run: deps build/fuzz/build.ninja
 	  echo "== $$name for $(SECONDS) s"; \
 	  $$f -max_total_time=$(SECONDS) -print_final_stats=0 $$corpus fuzz/seeds/$${name#fuzz_} 2>&1 | tail -n 3; \
 	done
+
+package: build/release/build.ninja
+	cmake --build --preset release -j $(JOBS) --target installables
+	cd build/release && cpack
 
 format:
 	find src apps tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
