@@ -30,6 +30,11 @@ int runCalc(CliContext& context, const CalcJob& job) {
             continue;
         }
         const CalculationOutcome outcome = calculateHop(hop);
+        if (!resultsAreFinite(hop.results)) {
+            reportError(file + kNotFiniteText);
+            exitCode = exitCode == kExitOk ? kExitStopped : exitCode;
+            continue;
+        }
         if (job.json) {
             std::cout << calculationJson(file, hop, outcome) << '\n';
         } else {

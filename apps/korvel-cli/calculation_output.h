@@ -10,6 +10,10 @@
 
 namespace korvel::cli {
 
+// Said after the file name when a calculation gave results that cannot be shown nor saved.
+inline constexpr const char* kNotFiniteText =
+    ": the calculation gave a result that is not a finite number; nothing was saved";
+
 // The warning texts of a calculation in the order the program shows them: the mathematical
 // errors as they occurred, then the status warning.
 std::vector<std::string> calculationWarnings(const CalculationOutcome& outcome);

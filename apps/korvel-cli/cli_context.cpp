@@ -17,6 +17,9 @@ bool CliContext::loadLibrary() {
         return true;
     }
     const auto path = libraryPath();
+    if (options.verbose) {
+        reportError("library: " + path.string());
+    }
     if (!readLibrary(path, library, messages)) {
         reportError(path.string() + ": the equipment library cannot be used");
         return false;

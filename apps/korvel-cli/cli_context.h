@@ -13,6 +13,7 @@ namespace korvel::cli {
 struct GlobalOptions {
     std::string libraryFile; // empty: ./korvel32.lbr, else the installed sample library
     std::string profileFile; // empty: the usual profile search
+    bool verbose = false;    // say which library is used
 };
 
 struct CliContext {

@@ -1,48 +1,43 @@
 #include "cli_files.h"
 
-#include <fstream>
-
+#include "cli_context.h"
 #include "platform/file_read.h"
+#include "platform/file_replace.h"
 
 namespace korvel::cli {
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
+std::optional<std::string> readInputFile(const std::string& file) {
     const auto bytes = readFileBytes(file);
     if (!bytes) {
+        reportError(file + ": cannot read");
         return std::nullopt;
     }
     return std::string(bytes->begin(), bytes->end());
 }
 
-std::string writeNewFile(const std::filesystem::path& file, std::span<const char> bytes,
-                         bool force) {
+bool outputAllowed(const std::string& file, bool force) {
     std::error_code error;
     if (!force && std::filesystem::exists(file, error)) {
-        return file.string() + " exists already (use --force to replace it)";
+        reportError(file + " exists already (use --force to replace it)");
+        return false;
     }
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return "cannot create " + file.string();
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        return "cannot write " + file.string();
-    }
-    return {};
+    return true;
 }
 
-std::string createEmptyFile(const std::filesystem::path& file, bool force) {
+bool writeOutputFile(const std::string& file, std::span<const std::uint8_t> bytes, bool force) {
+    if (!outputAllowed(file, force)) {
+        return false;
+    }
     std::error_code error;
-    if (std::filesystem::exists(file, error)) {
-        return force ? std::string{}
-                     : file.string() + " exists already (use --force to replace it)";
+    if (std::filesystem::exists(file, error) && !std::filesystem::is_regular_file(file, error)) {
+        reportError(file + ": cannot write (not a file)");
+        return false;
     }
-    std::ofstream out(file, std::ios::binary);
-    if (!out) {
-        return "cannot create " + file.string();
+    if (replaceFileContents(file, bytes) != FileWriteResult::Written) {
+        reportError(file + ": cannot write");
+        return false;
     }
-    return {};
+    return true;
 }
 
 } // namespace korvel::cli

@@ -11,6 +11,7 @@
 #include "hop_json.h"
 #include "hopfile/hop_fields.h"
 #include "hopfile/hop_file.h"
+#include "hopfile/page_refusals.h"
 #include "library/new_hop.h"
 #include "platform/file_read.h"
 #include "platform/text_encoding.h"
@@ -52,7 +53,7 @@ struct PrintField {
 int runShow(const ShowJob& job) {
     const auto image = readFileBytes(job.file, kHopFileSize);
     if (!image) {
-        reportError(job.file + ": cannot open the hop file");
+        reportError(job.file + ": cannot read");
         return kExitUnusable;
     }
     StoredHop hop;
@@ -84,9 +85,8 @@ int runShow(const ShowJob& job) {
 }
 
 int runNew(CliContext& context, const NewJob& job) {
-    const auto document = readWholeFile(job.from);
+    const auto document = readInputFile(job.from);
     if (!document) {
-        reportError(job.from + ": cannot open");
         return kExitUnusable;
     }
     HopState hop;
@@ -97,16 +97,11 @@ int runNew(CliContext& context, const NewJob& job) {
         reportError(job.from + ": " + error);
         return kExitUnusable;
     }
-    if (const std::string error = createEmptyFile(job.output, job.force); !error.empty()) {
-        reportError(error);
-        return kExitUnusable;
+    if (const auto field = pageRefusal(hop.record, context.messages)) {
+        reportError(job.from + ": record." + std::string(*field) + " is refused");
+        return kExitRefused;
     }
-    std::string currentName = job.output;
-    if (!writeHopFile(hop, job.output, currentName, context.messages)) {
-        reportError(job.output + ": the hop could not be written");
-        return kExitUnusable;
-    }
-    return kExitOk;
+    return writeOutputFile(job.output, hopFileImage(hop), job.force) ? kExitOk : kExitUnusable;
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <optional>
+#include <set>
 #include <type_traits>
 
 #include <nlohmann/json.hpp>
@@ -70,8 +72,10 @@ struct ReadField {
             if (!node.is_string()) {
                 return false;
             }
-            const std::string text = utf8ToCp1252(node.get<std::string>());
-            if (text.size() > T::maxLength()) {
+            const std::string utf8 = node.get<std::string>();
+            const std::string text = utf8ToCp1252(utf8);
+            // A character Windows-1252 cannot hold would be stored as "?".
+            if (text.size() > T::maxLength() || cp1252ToUtf8(text) != utf8) {
                 return false;
             }
             value.assign(text);
@@ -125,10 +129,59 @@ void writeSelectionJson(JsonWriter& json, const HopSelection& selection) {
     json.endObject();
 }
 
+namespace {
+
+// The first key of `object` that names no field the visit walks, or nothing.
+struct UnknownKey {
+    const nlohmann::json& object;
+    std::set<std::string> known;
+    template <typename T> void operator()(const HopField& field, const T&) {
+        known.emplace(field.name);
+    }
+    [[nodiscard]] std::optional<std::string> first() const {
+        for (const auto& item : object.items()) {
+            if (!known.contains(item.key())) {
+                return item.key();
+            }
+        }
+        return std::nullopt;
+    }
+};
+
+std::string unknownKeyError(const nlohmann::json& root, const HopState& hop) {
+    UnknownKey top{root, {"version", "record", "results", "selection"}};
+    if (const auto key = top.first()) {
+        return "unknown field " + *key;
+    }
+    const auto check = [&root](const char* name, auto&& visit) -> std::string {
+        if (!root.contains(name) || !root.at(name).is_object()) {
+            return {};
+        }
+        UnknownKey fields{root.at(name), {}};
+        visit(fields);
+        const auto key = fields.first();
+        return key ? "unknown field " + std::string(name) + "." + *key : std::string{};
+    };
+    std::string error = check("record", [&](UnknownKey& k) { visitRecordFields(hop.record, k); });
+    if (error.empty()) {
+        error = check("results", [&](UnknownKey& k) { visitResultFields(hop.results, k); });
+    }
+    if (error.empty()) {
+        error = check("selection",
+                      [&](UnknownKey& k) { visitStoredSelectionFields(hop.selection, k); });
+    }
+    return error;
+}
+
+} // namespace
+
 std::string readHopJson(const std::string& document, HopState& hop) {
     const nlohmann::json root = nlohmann::json::parse(document, nullptr, false);
     if (root.is_discarded() || !root.is_object()) {
         return "not a JSON object";
+    }
+    if (std::string unknown = unknownKeyError(root, hop); !unknown.empty()) {
+        return unknown;
     }
     std::string error;
     const auto section = [&](const char* name, auto&& visit) {

@@ -1,7 +1,7 @@
 // korvel-cli library build SOURCE.json --output korvel32.lbr [--force]
 // korvel-cli library show FILE [--json]
 
-#include <fstream>
+#include <algorithm>
 #include <iostream>
 #include <iterator>
 #include <string>
@@ -28,9 +28,8 @@ struct ShowJob {
 };
 
 int runBuild(const BuildJob& job) {
-    const auto document = readWholeFile(job.source);
+    const auto document = readInputFile(job.source);
     if (!document) {
-        reportError(job.source + ": cannot open");
         return kExitUnusable;
     }
     const LibraryFromJson parsed = libraryFromJson(*document);
@@ -38,14 +37,8 @@ int runBuild(const BuildJob& job) {
         reportError(job.source + ": " + parsed.error);
         return kExitUnusable;
     }
-    const auto image = libraryImage(*parsed.library);
-    const auto* bytes = reinterpret_cast<const char*>(image.data());
-    if (const std::string error = writeNewFile(job.output, {bytes, image.size()}, job.force);
-        !error.empty()) {
-        reportError(error);
-        return kExitUnusable;
-    }
-    return kExitOk;
+    return writeOutputFile(job.output, libraryImage(*parsed.library), job.force) ? kExitOk
+                                                                                 : kExitUnusable;
 }
 
 // A short overview for a planner; --json gives every field.
@@ -69,8 +62,16 @@ void printListing(std::ostream& out, const EquipmentLibrary& library) {
     out << "Feeder tables (" << library.feederTableCount() << "):\n";
     for (std::size_t t = 0; t < library.feederTables.size(); ++t) {
         const FeederTable& table = library.feederTables[t];
-        out << "  " << t << ": " << table.frequencyGHz[0] << " GHz" << (t < 3 ? " (coax)" : "")
-            << ':';
+        // A coax table holds a row per frequency; a waveguide table one frequency.
+        const bool coax = t < 3;
+        const int tableIndex = static_cast<int>(t);
+        const auto frequencies =
+            static_cast<std::size_t>(coax ? std::max(1, library.frequencyCountOf(tableIndex)) : 1);
+        out << "  " << t << ": ";
+        for (std::size_t f = 0; f < frequencies; ++f) {
+            out << (f ? " " : "") << table.frequencyGHz[f];
+        }
+        out << " GHz" << (coax ? " (coax)" : "") << ':';
         for (int c = 0; c < library.feederTypeCount[t]; ++c) {
             out << ' ' << cp1252ToUtf8(table.typeName[static_cast<std::size_t>(c)].view());
         }

@@ -11,12 +11,15 @@ int main(int argc, char** argv) {
     Action action;
 
     CLI::App app{"Korvel: microwave radio link planning from the command line", "korvel-cli"};
-    app.set_version_flag("--version", std::string("korvel-cli ") + KORVEL_VERSION);
+    app.set_version_flag("--version", std::string("korvel-cli ") + KORVEL_VERSION +
+                                          "\nlibrary: " + context.libraryPath().string());
     app.require_subcommand(1);
+    app.footer(kExitCodeTable);
     app.add_option("--library", context.options.libraryFile,
                    "Equipment library (default ./korvel32.lbr, else the installed sample library)");
     app.add_option("--profile", context.options.profileFile,
                    "Profile with the date settings used by reports");
+    app.add_flag("--verbose", context.options.verbose, "Say which equipment library is used");
 
     addCalcCommand(app, context, action);
     addRainCommand(app, context, action);
@@ -35,8 +38,17 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        app.exit(e);
+        reportError(std::string(e.what()) + " (see --help)");
         return kExitUnusable;
     }
-    return action ? action() : kExitUnusable;
+    if (!action) {
+        return kExitUnusable;
+    }
+    const int status = action();
+    // A script reading our output must not take a cut listing for a whole one.
+    if (!std::cout.flush()) {
+        reportError("cannot write to standard output");
+        return kExitUnusable;
+    }
+    return status;
 }

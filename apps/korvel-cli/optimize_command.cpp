@@ -1,5 +1,6 @@
 // korvel-cli optimize HOPFILE [--json] [--choose N] [--save]
 
+#include <charconv>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -22,6 +23,7 @@ struct OptimizeJob {
     std::string file;
     bool json = false;
     std::optional<int> choose; // 1, 2, ... meeting; -1, -2, ... near misses
+    std::string chooseText;    // as typed; --choose must name a line
     bool save = false;
 };
 
@@ -68,6 +70,17 @@ void printLists(const OptimizeJob& job, const HopState& hop, const CombinationLi
     }
 }
 
+// The whole number the text is, nothing else: no blanks, no sign alone, no trailing letters.
+std::optional<int> wholeNumber(const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [next, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc{} || next != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 // The list line of choice N as shown, or nothing when no such line exists.
 std::optional<int> lineOfChoice(int choice, const CombinationLists& lists) {
     if (choice >= 1 && choice <= lists.meetingCount) {
@@ -87,7 +100,7 @@ int runOptimize(CliContext& context, const OptimizeJob& job) {
     if (const SearchStatus radio = radioAllowsOptimization(hop.selection);
         radio != SearchStatus::Done) {
         context.messages.show(searchStatusText(radio), kAppCaption, MessageIcon::Information);
-        return kExitUnusable;
+        return kExitRefused;
     }
     const SearchOutcome search = searchCombinations(hop, context.library);
     for (const auto& message : search.mathMessages) {
@@ -118,6 +131,10 @@ int runOptimize(CliContext& context, const OptimizeJob& job) {
     takeLibraryValues(hop, context.library);
     prepareSelectiveMargin(hop);
     const CalculationOutcome outcome = calculateHop(hop);
+    if (!resultsAreFinite(hop.results)) {
+        reportError(job.file + kNotFiniteText);
+        return kExitStopped;
+    }
     if (job.json) {
         std::cout << calculationJson(job.file, hop, outcome) << '\n';
     } else {
@@ -142,11 +159,19 @@ void addOptimizeCommand(CLI::App& app, CliContext& context, Action& action) {
         "optimize", "Find the cheapest antennas and feeders that meet the hop's objective");
     command->add_option("HOPFILE", job->file, "Hop file")->required();
     command->add_flag("--json", job->json, "Print the lists as one JSON object");
-    command->add_option("--choose", job->choose,
-                        "Apply line N as shown (1, 2, ... meeting; -1, -2, ... near misses)");
+    CLI::Option* choose =
+        command->add_option("--choose", job->chooseText,
+                            "Apply line N as shown (1, 2, ... meeting; -1, -2, ... near misses)");
     command->add_flag("--save", job->save, "Write the hop with the chosen combination")
         ->needs("--choose");
-    command->callback([&context, &action, job] {
+    command->callback([&context, &action, job, choose] {
+        if (choose->count() > 0) {
+            job->choose = wholeNumber(job->chooseText);
+            if (!job->choose) {
+                throw CLI::ValidationError("--choose",
+                                           "'" + job->chooseText + "' is not the number of a line");
+            }
+        }
         action = [&context, job] { return runOptimize(context, *job); };
     });
 }

@@ -46,8 +46,12 @@ int runRain(CliContext& context, const RainJob& job) {
         printCalculation(std::cerr, hop, outcome);
         return kExitStopped;
     }
+    if (!resultsAreFinite(hop.results)) {
+        reportError(job.file + kNotFiniteText);
+        return kExitStopped;
+    }
     if (!rainDialogOffered(hop.record, context.messages)) {
-        return kExitUnusable;
+        return kExitRefused;
     }
     NumericEntryState entry;
     const auto rate = readRainRate(

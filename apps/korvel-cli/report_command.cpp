@@ -5,11 +5,13 @@
 #include <optional>
 #include <string>
 
+#include "cli_files.h"
 #include "commands.h"
 #include "exit_codes.h"
-#include "hopfile/hop_preparation.h"
 #include "hopfile/hop_file.h"
+#include "hopfile/hop_preparation.h"
 #include "library/new_hop.h"
+#include "platform/file_read.h"
 #include "platform/ini_profile.h"
 #include "report/date_stamp.h"
 #include "report/report_file.h"
@@ -44,17 +46,22 @@ std::string dateStamp(const CliContext& context) {
     return formatDateStamp(readDateSettings(*profile, DateSettings{}), reportToday());
 }
 
-bool outputAllowed(const ReportJob& job) {
-    std::error_code error;
-    if (!job.force && std::filesystem::exists(job.output, error)) {
-        reportError(job.output + " exists already (use --force to replace it)");
+// A profile named on purpose (--profile, $KORVEL_PROFILE) must be readable: silently taking the
+// locale's date order instead would print dates the planner did not ask for.
+bool namedProfileReadable(const CliContext& context) {
+    const std::optional<std::string> named = context.options.profileFile.empty()
+                                                 ? processEnvironment("KORVEL_PROFILE")
+                                                 : context.options.profileFile;
+    if (named && !named->empty() && !readFileBytes(*named, 0)) {
+        reportError(*named + ": cannot read (the profile)");
         return false;
     }
     return true;
 }
 
 int runHopReport(CliContext& context, const ReportJob& job) {
-    if (!outputAllowed(job) || !context.loadLibrary()) {
+    if (!outputAllowed(job.output, job.force) || !namedProfileReadable(context) ||
+        !context.loadLibrary()) {
         return kExitUnusable;
     }
     // The report prints the results stored in the file, as the program prints what is stored.
@@ -74,7 +81,8 @@ int runHopReport(CliContext& context, const ReportJob& job) {
 }
 
 int runRouteReport(CliContext& context, const ReportJob& job) {
-    if (!outputAllowed(job) || !context.loadLibrary()) {
+    if (!outputAllowed(job.output, job.force) || !namedProfileReadable(context) ||
+        !context.loadLibrary()) {
         return kExitUnusable;
     }
     RouteState route;
@@ -86,7 +94,7 @@ int runRouteReport(CliContext& context, const ReportJob& job) {
                               context.messages)) {
         return kExitUnusable;
     }
-    return kExitOk;
+    return unreadableHopCount(route) == 0 ? kExitOk : kExitUnusable;
 }
 
 void addReportOptions(CLI::App* command, ReportJob& job, const char* inputName,

@@ -1,11 +1,15 @@
 // korvel-cli route ROUTEFILE [--json]
 // korvel-cli route new --from ROUTE.json --output FILE.ROU [--radio-data] [--basic-data] [--force]
+// korvel-cli route calc ROUTEFILE [--save]
 // korvel-cli route write-hops ROUTEFILE [--radio-data] [--basic-data]
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <initializer_list>
 #include <iostream>
 #include <iterator>
+#include <sstream>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -13,10 +17,13 @@
 #include "cli_files.h"
 #include "commands.h"
 #include "exit_codes.h"
+#include "fields/format_fixed.h"
+#include "hopfile/hop_file.h"
 #include "json_writer.h"
 #include "library/new_hop.h"
 #include "platform/text_encoding.h"
 #include "route/calculation_checks.h"
+#include "route/hop_slot_reader.h"
 #include "route/route_file.h"
 #include "route/route_hop_files.h"
 #include "route/route_open.h"
@@ -24,7 +31,6 @@
 #include "route/route_reset.h"
 #include "route/route_summary.h"
 #include "route_loading.h"
-#include "fields/format_fixed.h"
 
 namespace korvel::cli {
 namespace {
@@ -51,6 +57,12 @@ struct WriteHopsJob {
     OverwriteChoice overwrite;
 };
 
+// Longest texts of a route plan, in Windows-1252 characters: what the route and its hop files keep.
+constexpr std::size_t kRouteInfoLength = 39;
+constexpr std::size_t kRadioNameLength = 19;
+constexpr std::size_t kStationNameLength = 19;
+constexpr std::size_t kHopFileNameLength = 251;
+
 std::string percent(double value) {
     return formatFixed(value, 4);
 }
@@ -66,6 +78,8 @@ std::string hopRow(const std::string& number, const std::string& file, const std
                   objective.c_str(), outage.c_str(), rain.c_str());
     return row;
 }
+
+} // namespace
 
 void printRoute(const RouteState& route) {
     const RouteRecord& record = route.record;
@@ -85,6 +99,8 @@ void printRoute(const RouteState& route) {
               << "Route objective      : " << percent(record.objective) << " %\n"
               << "Design margin        : " << percent(designMarginPct(record)) << " %\n";
 }
+
+namespace {
 
 void printRouteJson(const RouteState& route) {
     const RouteRecord& record = route.record;
@@ -124,8 +140,71 @@ int runShow(CliContext& context, const ShowJob& job) {
     } else {
         printRoute(route);
     }
-    return kExitOk;
+    return unreadableHopCount(route) == 0 ? kExitOk : kExitUnusable;
 }
+
+// One object of the plan: every key must be known, each value of its kind. Errors name the
+// field as "hops[2].lengthKm" and say what is wrong in the tool's words.
+class PlanObject {
+  public:
+    PlanObject(const nlohmann::json& object, std::string where, std::string& error)
+        : object_(object), where_(std::move(where)), error_(error) {}
+
+    void allowOnly(std::initializer_list<const char*> keys) {
+        for (const auto& item : object_.items()) {
+            if (std::none_of(keys.begin(), keys.end(),
+                             [&item](const char* key) { return item.key() == key; })) {
+                fail(item.key(), "is not a field of a route plan");
+            }
+        }
+    }
+
+    // A text Windows-1252 can hold, of at most `limit` characters.
+    void text(const char* key, std::size_t limit, std::string& out) {
+        if (!error_.empty() || !object_.contains(key)) {
+            return;
+        }
+        const nlohmann::json& node = object_.at(key);
+        if (!node.is_string()) {
+            return fail(key, "must be a text");
+        }
+        const std::string utf8 = node.get<std::string>();
+        out = utf8ToCp1252(utf8);
+        if (cp1252ToUtf8(out) != utf8) {
+            return fail(key, "holds a character Windows-1252 cannot store");
+        }
+        if (out.size() > limit) {
+            return fail(key, "is longer than " + std::to_string(limit) + " characters");
+        }
+    }
+
+    void number(const char* key, double& out) {
+        if (!error_.empty() || !object_.contains(key)) {
+            return;
+        }
+        if (!object_.at(key).is_number()) {
+            return fail(key, "must be a number");
+        }
+        out = object_.at(key).get<double>();
+    }
+
+    void require(const char* key) {
+        if (error_.empty() && !object_.contains(key)) {
+            fail(key, "is missing");
+        }
+    }
+
+  private:
+    void fail(const std::string& key, const std::string& what) {
+        if (error_.empty()) {
+            error_ = where_ + key + " " + what;
+        }
+    }
+
+    const nlohmann::json& object_;
+    std::string where_;
+    std::string& error_;
+};
 
 // Reads the route plan JSON: texts in UTF-8, numbers in km and %.
 std::string readPlan(const std::string& document, RoutePlan& plan) {
@@ -133,36 +212,47 @@ std::string readPlan(const std::string& document, RoutePlan& plan) {
     if (root.is_discarded() || !root.is_object()) {
         return "not a JSON object";
     }
-    try {
-        plan.info = utf8ToCp1252(root.value("info", std::string{}));
-        plan.radioName = utf8ToCp1252(root.value("radioName", std::string{}));
-        plan.objectivePct = root.value("objectivePct", 0.0);
-        const std::string division = root.value("division", std::string{"number"});
-        if (division == "number") {
-            plan.division = DivisionMethod::Number;
-        } else if (division == "length") {
-            plan.division = DivisionMethod::Length;
-        } else if (division == "manual") {
-            plan.division = DivisionMethod::Manual;
-        } else {
-            return "division must be \"number\", \"length\" or \"manual\"";
-        }
-        if (!root.contains("hops") || !root.at("hops").is_array()) {
-            return "hops must be a list";
-        }
-        for (const auto& entry : root.at("hops")) {
-            RoutePlanHop hop;
-            hop.fileName = utf8ToCp1252(entry.at("file").get<std::string>());
-            hop.station1 = utf8ToCp1252(entry.value("station1", std::string{}));
-            hop.station2 = utf8ToCp1252(entry.value("station2", std::string{}));
-            hop.lengthKm = entry.value("lengthKm", 0.0);
-            hop.objectivePct = entry.value("objectivePct", 0.0);
-            plan.hops.push_back(std::move(hop));
-        }
-    } catch (const nlohmann::json::exception& error) {
-        return std::string("a field has the wrong type or is missing: ") + error.what();
+    std::string error;
+    PlanObject top(root, "", error);
+    top.allowOnly({"info", "radioName", "objectivePct", "division", "hops"});
+    top.text("info", kRouteInfoLength, plan.info);
+    top.text("radioName", kRadioNameLength, plan.radioName);
+    top.number("objectivePct", plan.objectivePct);
+    std::string division = "number";
+    top.text("division", kRouteInfoLength, division);
+    if (!error.empty()) {
+        return error;
     }
-    return {};
+    if (division == "number") {
+        plan.division = DivisionMethod::Number;
+    } else if (division == "length") {
+        plan.division = DivisionMethod::Length;
+    } else if (division == "manual") {
+        plan.division = DivisionMethod::Manual;
+    } else {
+        return "division must be \"number\", \"length\" or \"manual\"";
+    }
+    if (!root.contains("hops") || !root.at("hops").is_array()) {
+        return "hops must be a list";
+    }
+    const nlohmann::json& hops = root.at("hops");
+    for (std::size_t i = 0; i < hops.size() && error.empty(); ++i) {
+        const std::string where = "hops[" + std::to_string(i) + "].";
+        if (!hops[i].is_object()) {
+            return where.substr(0, where.size() - 1) + " must be an object";
+        }
+        RoutePlanHop hop;
+        PlanObject entry(hops[i], where, error);
+        entry.allowOnly({"file", "station1", "station2", "lengthKm", "objectivePct"});
+        entry.require("file");
+        entry.text("file", kHopFileNameLength, hop.fileName);
+        entry.text("station1", kStationNameLength, hop.station1);
+        entry.text("station2", kStationNameLength, hop.station2);
+        entry.number("lengthKm", hop.lengthKm);
+        entry.number("objectivePct", hop.objectivePct);
+        plan.hops.push_back(std::move(hop));
+    }
+    return error;
 }
 
 bool writeHopFiles(CliContext& context, RouteState& route, OverwriteChoice overwrite) {
@@ -175,19 +265,34 @@ bool writeHopFiles(CliContext& context, RouteState& route, OverwriteChoice overw
                                   context.messages);
 }
 
+// Every hop file the route names that exists already must be a hop the library can load, so
+// that writing the route never stops half-way.
+bool existingHopsUsable(CliContext& context, const RouteState& route) {
+    for (int i = 0; i < route.record.hopCount; ++i) {
+        const std::string name = route.record.hopFile[static_cast<std::size_t>(i)].str();
+        const auto file = route.folder / name;
+        std::error_code error;
+        if (!std::filesystem::exists(file, error)) {
+            continue;
+        }
+        HopState scratch;
+        if (!readHopFile(scratch, context.library, file, context.messages)) {
+            reportError(file.string() + ": the hop file cannot be used");
+            return false;
+        }
+    }
+    return true;
+}
+
 int runNew(CliContext& context, const NewJob& job) {
     if (!context.loadLibrary()) {
         return kExitUnusable;
     }
-    const auto document = readWholeFile(job.from);
+    const auto document = readInputFile(job.from);
     if (!document) {
-        reportError(job.from + ": cannot open");
         return kExitUnusable;
     }
-    const std::filesystem::path output = std::filesystem::absolute(job.output);
-    std::error_code error;
-    if (!job.force && std::filesystem::exists(output, error)) {
-        reportError(job.output + " exists already (use --force to replace it)");
+    if (!outputAllowed(job.output, job.force)) {
         return kExitUnusable;
     }
     RoutePlan plan;
@@ -195,11 +300,15 @@ int runNew(CliContext& context, const NewJob& job) {
         reportError(job.from + ": " + problem);
         return kExitUnusable;
     }
+    const std::filesystem::path output = std::filesystem::absolute(job.output);
     plan.folder = output.parent_path();
     plan.fileName = utf8ToCp1252(output.filename().string());
     RouteState route;
-    if (!routeFromPlan(route, context.library, plan, context.messages) ||
-        !writeRouteFile(route, context.messages)) {
+    if (!routeFromPlan(route, context.library, plan, context.messages)) {
+        reportError(job.from + ": the route plan is refused");
+        return kExitRefused;
+    }
+    if (!existingHopsUsable(context, route) || !writeRouteFile(route, context.messages)) {
         reportError(job.output + ": the route could not be written");
         return kExitUnusable;
     }
@@ -236,7 +345,26 @@ void addOverwriteFlags(CLI::App* command, OverwriteChoice& overwrite) {
 
 } // namespace
 
+int unreadableHopCount(const RouteState& route) {
+    std::ostringstream alreadySaid; // openRoute has shown why each hop failed
+    ConsoleMessages quiet(alreadySaid);
+    RouteState scratch = route;
+    int count = 0;
+    for (int i = 0; i < route.record.hopCount; ++i) {
+        const std::string name = route.record.hopFile[static_cast<std::size_t>(i)].str();
+        count += readHopIntoSlot(scratch, name, i, true, quiet) ? 0 : 1;
+    }
+    return count;
+}
+
 bool openRouteForCommand(CliContext& context, const std::string& file, RouteState& route) {
+    // The route file keeps its own name in a 50-byte field.
+    constexpr std::size_t kLongestRouteFileName = 49;
+    if (utf8ToCp1252(std::filesystem::path(file).filename().string()).size() >
+        kLongestRouteFileName) {
+        reportError(file + ": a route file name has at most 49 characters");
+        return false;
+    }
     resetRoute(route, context.library, std::filesystem::path(file).parent_path());
     if (!openRoute(route, context.library, file, context.messages)) {
         reportError(file + ": the route file cannot be used");
@@ -270,6 +398,8 @@ void addRouteCommands(CLI::App& app, CliContext& context, Action& action) {
     newCommand->callback([&context, &action, create] {
         action = [&context, create] { return runNew(context, *create); };
     });
+
+    addRouteCalcCommand(route, context, action);
 
     auto writeHops = std::make_shared<WriteHopsJob>();
     CLI::App* writeCommand = route->add_subcommand(

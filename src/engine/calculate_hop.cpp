@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "engine/fading.h"
 #include "engine/link_budget.h"
@@ -144,6 +145,15 @@ std::string_view statusText(CalcStatus status) {
                "unreliable.";
     }
     return {};
+}
+
+bool resultsAreFinite(const HopResults& results) {
+    const double values[] = {results.cLat, results.cLon, results.K,    results.Lc1,  results.Lc2,
+                             results.Lo,   results.Lho,  results.Prx,  results.M,    results.Msm,
+                             results.pfm,  results.psm,  results.pfmd, results.psmd, results.p,
+                             results.pd,   results.Ifm,  results.Ism};
+    return std::all_of(std::begin(values), std::end(values),
+                       [](double value) { return std::isfinite(value); });
 }
 
 } // namespace korvel

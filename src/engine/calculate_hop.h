@@ -36,6 +36,10 @@ CalculationOutcome calculateHop(HopState& hop);
 // and then no results window stays open and the rain dialog is not offered.
 bool producedResults(CalcStatus status);
 
+// Every result of the hop is a finite number. A hop whose data slipped past the pages' checks (a
+// NaN in a file) can give results that are not; they are never shown as results nor saved.
+bool resultsAreFinite(const HopResults& results);
+
 // The warning text of a status; empty for Ok. Caption "Korvel", warning icon.
 std::string_view statusText(CalcStatus status);
 

@@ -74,9 +74,17 @@ FileWriteResult replaceFileContents(const std::filesystem::path& file,
     }
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    // "." + name + ".XXXXXX" (mkstemp's pattern), the name cut so that the whole stays within
+    // the longest name the folder allows: a name near that limit must still save.
+    constexpr std::size_t kPatternBytes = 8;
     std::string hiddenName = target.filename().string();
+    const long nameMax = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    const std::size_t longest = nameMax > 0 ? static_cast<std::size_t>(nameMax) : 255;
+    if (hiddenName.size() + kPatternBytes > longest) {
+        hiddenName.resize(longest - kPatternBytes);
+    }
     hiddenName.insert(hiddenName.begin(), '.');
-    hiddenName.append(".XXXXXX"); // mkstemp's pattern
+    hiddenName.append(".XXXXXX");
     std::string temporary = (folder / hiddenName).string();
     FileDescriptor out(::mkstemp(temporary.data()));
     if (!out.valid()) {

@@ -1,8 +1,9 @@
 #include "report/report_file.h"
 
-#include <fstream>
+#include <cstdint>
 #include <string>
 
+#include "platform/file_replace.h"
 #include "platform/messages.h"
 #include "platform/text_encoding.h"
 #include "report/hop_report.h"
@@ -14,15 +15,21 @@ int writeReportFile(const std::filesystem::path& file, std::string_view content,
                     Messages& messages) {
     // Paths are UTF-8 at this edge; the messages take Windows-1252 like every other core text.
     const std::string name = utf8ToCp1252(file.string());
-    std::ofstream stream(file, std::ios::binary | std::ios::trunc);
-    if (!stream.is_open()) {
+    std::error_code error;
+    if (std::filesystem::exists(file, error) && !std::filesystem::is_regular_file(file, error)) {
         messages.show("Cannot open " + name, "Error", MessageIcon::None, MessageButtons::Ok);
         return 0;
     }
-    stream.write(content.data(), static_cast<std::streamsize>(content.size()));
-    stream.close();
-    if (stream.fail()) {
-        // A full disk or a lost share would otherwise leave a cut report that looks written.
+    // Through a temporary file: a full disk or a lost share never leaves a cut or empty report
+    // that looks written.
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(content.data());
+    switch (replaceFileContents(file, {bytes, content.size()})) {
+    case FileWriteResult::Written:
+        break;
+    case FileWriteResult::CannotOpen:
+        messages.show("Cannot open " + name, "Error", MessageIcon::None, MessageButtons::Ok);
+        return 0;
+    case FileWriteResult::CannotWrite:
         messages.show("Cannot write " + name, "Error", MessageIcon::None, MessageButtons::Ok);
         return 0;
     }

@@ -92,6 +92,11 @@ bool writeRouteIntoHopFiles(RouteState& state, HopState& hop, const EquipmentLib
             applyRouteBasics(state, index, hop.record);
         }
         if (!writeHopFile(hop, *file, currentHopFileName, messages)) {
+            if (created) {
+                // An empty hop file left behind would later read as a damaged one.
+                std::error_code error;
+                std::filesystem::remove(*file, error);
+            }
             return false;
         }
     }

@@ -1,5 +1,7 @@
 #include "route/route_plan.h"
 
+#include <set>
+#include <string>
 #include <system_error>
 
 #include "route/objective_division.h"
@@ -37,9 +39,16 @@ bool numbersFit(const RoutePlan& plan) {
     return true;
 }
 
+// Each hop a file of its own in the route's folder: "." and ".." name folders, and two hops
+// naming one file would share its stations and length.
 bool hopNamesFit(const RoutePlan& plan) {
+    std::set<std::string> stored;
     for (const RoutePlanHop& hop : plan.hops) {
         if (hop.fileName.size() > kTypedHopNameLength || !isValidRouteFileName(hop.fileName)) {
+            return false;
+        }
+        const std::string name = storedHopFileName(hop.fileName);
+        if (name == "." || name == ".." || !stored.insert(name).second) {
             return false;
         }
     }

@@ -10,7 +10,6 @@
 namespace korvel {
 namespace {
 
-constexpr std::size_t kResultsOffset = 522; // of the 682-byte hop file
 const std::string kExampleList = "LINK7.HOP LINK15SD.HOP LINK23FD.HOP LINK2.HOP OLDLINK13.HOP";
 const std::vector<std::string> kExamples = lines(kExampleList, ' ');
 const std::vector<std::string> kResultNames =
@@ -83,10 +82,9 @@ TEST_F(Calc, UnusableHopFilesAreRefusedAndLeftAsTheyWere) {
     // A file shorter than its layout is refused, never read past its end.
     writeFile(at("CUT.HOP"), bytesOf("LINK7.HOP").substr(0, 681));
     expectRefused("calc --save CUT.HOP", "CUT.HOP", "CUT.HOP");
-    // Mended: a hop of 0 km was calculated into an outage of "-nan %".
-    nlohmann::json flat = exampleSource("LINK7");
-    flat["record"]["hopLengthKm"] = 0.0;
-    ASSERT_NO_FATAL_FAILURE(makeHop("FLAT.HOP", flat));
+    // Mended: a hop of 0 km was calculated into an outage of "-nan %". hop new refuses such a
+    // hop, so the file is patched.
+    ASSERT_NO_FATAL_FAILURE(patchDouble("LINK7.HOP", "FLAT.HOP", kHopLengthOffset, 0.0));
     expectRefused("calc --save FLAT.HOP", "Error: Invalid value : Hop length.\n", "FLAT.HOP");
     // Mended: hop show on a folder ended the tool with an uncaught exception.
     std::filesystem::create_directory(at("FOLDER.HOP"));
@@ -130,7 +128,7 @@ TEST_F(Rain, RateNotesAndRefusalsArePrintedAsTheDialogShowsThem) {
     expectRefused("rain LINK2.HOP --rate 42 --save",
                   "Korvel: Current formulas for rain attenuation do not support frequencies "
                   "below 6 GHz.\n",
-                  "LINK2.HOP");
+                  "LINK2.HOP", 4);
 }
 
 TEST_F(Rain, JsonSaveStoresRatePolarizationAndBothPercentagesOnly) {
@@ -219,7 +217,7 @@ TEST_F(Optimize, RefusesAChoiceOutsideTheListsAndTheOtherRadio) {
     ASSERT_NO_FATAL_FAILURE(makeHop("OTHER.HOP", hop));
     ASSERT_EQ(cli("calc OTHER.HOP").exitCode, 0) << "the hop itself is usable";
     expectRefused("optimize OTHER.HOP",
-                  "Korvel: Optimization not possible when OTHER radio used.\n");
+                  "Korvel: Optimization not possible when OTHER radio used.\n", "LINK7.HOP", 4);
 }
 
 } // namespace

@@ -25,12 +25,17 @@ TEST_F(Hop, ShowThenNewGivesTheSameBytes) {
 }
 
 TEST_F(Hop, FieldsMissingFromTheJsonTakeTheirNewDefaults) {
-    ASSERT_NO_FATAL_FAILURE(makeHop("BLANK.HOP", nlohmann::json::object()));
+    // The fewest fields the pages need besides their New defaults.
+    const nlohmann::json path = {
+        {"record", {{"hopLengthKm", 10.0}, {"antenna1HeightM", 20.0}, {"antenna2HeightM", 20.0}}}};
+    ASSERT_NO_FATAL_FAILURE(makeHop("BLANK.HOP", path));
     const auto blank = showJson("BLANK.HOP");
     EXPECT_EQ(blank["results"]["rainAnnualPct"], -1);
-    // One field given: only that field differs from the blank hop.
-    ASSERT_NO_FATAL_FAILURE(makeHop("NAMED.HOP", {{"record", {{"station1Name", "Jyväskylä"}}},
-                                                  {"results", nlohmann::json::object()}}));
+    // One field more: only that field differs from the blank hop.
+    auto named = path;
+    named["record"]["station1Name"] = "Jyväskylä";
+    named["results"] = nlohmann::json::object();
+    ASSERT_NO_FATAL_FAILURE(makeHop("NAMED.HOP", named));
     auto expected = blank;
     expected["record"]["station1Name"] = "Jyväskylä";
     EXPECT_EQ(showJson("NAMED.HOP"), expected);

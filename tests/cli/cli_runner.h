@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -62,6 +63,10 @@ inline std::vector<std::string> keysOf(const nlohmann::ordered_json& object) {
     return keys;
 }
 
+constexpr std::size_t kResultsOffset = 522;   // of the 682-byte hop file
+constexpr std::size_t kHopLengthOffset = 210; // hopLengthKm
+constexpr std::size_t kPtxOffset = 162;       // ptxDbm
+
 class CliTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -105,6 +110,16 @@ class CliTest : public testing::Test {
         writeFile(at(name + ".json"), document.dump());
         const CliRun run = cli("hop new --from " + name + ".json --output " + name + " --force");
         ASSERT_EQ(run.exitCode, 0) << run.err;
+    }
+
+    // Copies hop file `from` to `to` with the double at `offset` set to `value`: values that
+    // hop new refuses.
+    void patchDouble(const std::string& from, const std::string& to, std::size_t offset,
+                     double value) const {
+        std::string bytes = bytesOf(from);
+        ASSERT_EQ(bytes.size(), 682u);
+        std::memcpy(bytes.data() + offset, &value, sizeof value);
+        writeFile(at(to), bytes);
     }
 
     // `hop show --json` of a file of the work folder.

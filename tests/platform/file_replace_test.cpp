@@ -39,6 +39,14 @@ TEST_F(FileReplace, ExistingFileGetsNewContentsAndKeepsItsPermissions) {
     EXPECT_EQ(entries(), 1u); // no temporary file left beside it
 }
 
+// Mended: the temporary name of a name near the folder's limit was too long to be made.
+TEST_F(FileReplace, NameOfTheLongestLengthIsWritten) {
+    const fs::path file = folder / std::string(255, 'h');
+    EXPECT_EQ(replaceFileContents(file, bytes("hop")), FileWriteResult::Written);
+    EXPECT_EQ(readFileText(file), "hop");
+    EXPECT_EQ(entries(), 1u);
+}
+
 TEST_F(FileReplace, LinkKeepsPointingAtTheReplacedFile) {
     const fs::path file = folder / "real.ROU";
     const fs::path link = folder / "link.ROU";

@@ -173,6 +173,10 @@ TEST_F(RouteRules, PlanBecomesARouteOrIsRefused) {
     refused([](RoutePlan& p) { p.folder /= "missing"; }, "Invalid route directory");
     refused([](RoutePlan& p) { p.hops[1].lengthKm = -1; }, "Invalid data.");
     refused([](RoutePlan& p) { p.hops[1].fileName = "sub:H"; }, "Invalid hop filename.");
+    // Mended: "." named the route's folder, and two hops naming one file shared it.
+    refused([](RoutePlan& p) { p.hops[1].fileName = "."; }, "Invalid hop filename.");
+    refused([](RoutePlan& p) { p.hops[1].fileName = p.hops[0].fileName; },
+            "Invalid hop filename.");
     refused([](RoutePlan& p) { p.radioName = "RADIO Z"; },
             "Cannot load the routefile :\nthe radio used in the routefile ( RADIO Z )\n"
             " is not supported by the current Korvel library.");
