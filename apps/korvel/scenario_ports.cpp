@@ -114,8 +114,8 @@ void ScenarioMessages::beep() {
 }
 
 std::optional<ChosenFile> ScenarioFileChooser::choose(FileDialogUse use) {
-    const FileDialogSpec spec = fileDialogSpec(use);
-    const std::string shown = "file dialog " + quoted(spec.title.toStdString()) + " -> ";
+    const FileDialogSettings settings = fileDialogSettings(use);
+    const std::string shown = "file dialog " + quoted(settings.title.toStdString()) + " -> ";
     if (choices_.empty()) {
         transcript_.note(shown + "cancel (default, no choice queued)");
         return std::nullopt;
@@ -127,20 +127,20 @@ std::optional<ChosenFile> ScenarioFileChooser::choose(FileDialogUse use) {
         return std::nullopt;
     }
     const QString typed = QString::fromStdString(*choice);
-    const QFileInfo file(QDir::current(), withDefaultExtension(typed, spec.defaultExtension));
+    const QFileInfo file(QDir::current(), withDefaultExtension(typed, settings.defaultExtension));
     // The same rules as the real dialog: an open needs the file, a save needs its folder.
-    if (!spec.save && !file.isFile()) {
+    if (!settings.save && !file.isFile()) {
         transcript_.note(shown + "cancel");
         transcript_.failure(messages_.currentLine,
                             file.filePath().toStdString() + " does not exist");
         return std::nullopt;
     }
-    if (spec.save && !file.dir().exists()) {
+    if (settings.save && !file.dir().exists()) {
         transcript_.note(shown + "cancel");
         transcript_.failure(messages_.currentLine, "no folder " + file.dir().path().toStdString());
         return std::nullopt;
     }
-    const bool replacing = spec.save && file.exists();
+    const bool replacing = settings.save && file.exists();
     transcript_.note(shown + quoted(file.fileName().toStdString()) +
                      (replacing ? " (replace: Yes)" : ""));
     return chosenFile(file.absoluteFilePath());

@@ -7,7 +7,7 @@
 
 namespace korvel {
 
-FileDialogSpec fileDialogSpec(FileDialogUse use) {
+FileDialogSettings fileDialogSettings(FileDialogUse use) {
     const QString hops = QStringLiteral("Hop files (*.hop);;All files (*)");
     switch (use) {
     case FileDialogUse::SaveHop:
@@ -34,13 +34,13 @@ ChosenFile chosenFile(const QString& path) {
 }
 
 std::optional<ChosenFile> QtFileChooser::choose(FileDialogUse use) {
-    const FileDialogSpec spec = fileDialogSpec(use);
-    QFileDialog dialog(mainWindow_, spec.title, lastFolder_);
-    dialog.setNameFilter(spec.filters);
-    dialog.setDefaultSuffix(spec.defaultExtension);
+    const FileDialogSettings settings = fileDialogSettings(use);
+    QFileDialog dialog(mainWindow_, settings.title, lastFolder_);
+    dialog.setNameFilter(settings.filters);
+    dialog.setDefaultSuffix(settings.defaultExtension);
     // The name patterns match whatever the case of the name (LINK7.HOP as well as link7.hop).
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
-    if (spec.save) {
+    if (settings.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
     } else {

@@ -11,13 +11,13 @@ class QWidget;
 namespace korvel {
 
 // What each use of the chooser offers.
-struct FileDialogSpec {
+struct FileDialogSettings {
     QString title;
     QString filters;          // "Hop files (*.hop);;All files (*)"
     QString defaultExtension; // appended to a name typed without one
     bool save;
 };
-FileDialogSpec fileDialogSpec(FileDialogUse use);
+FileDialogSettings fileDialogSettings(FileDialogUse use);
 
 // The path with the default extension appended when its name has none.
 QString withDefaultExtension(const QString& path, const QString& extension);
