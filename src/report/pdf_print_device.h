@@ -19,8 +19,9 @@ class PdfPrintDevice final : public PrintDevice {
     static constexpr int kPrintableWidth = kPageWidth - 2 * kMargin;
     static constexpr int kPrintableHeight = kPageHeight - 2 * kMargin;
 
-    // 9 point Courier on 11 point lines: the hop report's 65 lines and the route table's 70
-    // columns fit with room to spare; a Courier glyph is 0.6 of the font size wide.
+    // 9 point Courier on 11 point lines: the hop report at its longest texts, 89 columns by 65
+    // lines, fits with room to spare (the route table needs less); a Courier glyph is 0.6 of the
+    // font size wide.
     [[nodiscard]] int lineHeight() const override { return 110; }
     [[nodiscard]] int averageCharWidth() const override { return 54; }
     void text(int x, int y, std::string_view cp1252Text) override;
