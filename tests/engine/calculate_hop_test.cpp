@@ -218,12 +218,6 @@ TEST(HopReset, NewAndTheSelectionResets) {
     EXPECT_EQ(s.feederIndex, (Ints<2>{1, 1}));
     resetFeederSelection(s, static_cast<FeederInsulation>(0));
     EXPECT_EQ(s.feederIndex, Ints<2>{});
-
-    // Text fields are cut to their size and keep their terminator.
-    FixedText<5> text;
-    text.assign("abcdefgh");
-    EXPECT_EQ(text.view(), "abcd");
-    EXPECT_EQ(text.bytes[4], '\0');
 }
 
 const std::string kBlank(41, ' ');

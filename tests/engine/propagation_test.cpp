@@ -86,8 +86,7 @@ TEST(Fading, GrazingAngleAndHopSelectiveMargin) {
     record.hopLengthKm = 20.0;
     record.antenna2HeightM = -10.0;
     EXPECT_TRUE(std::isfinite(grazingAngleMrad(record, guard)));
-    // The hop selective margin scales the reference margin with hop length and stops at zero.
-    EXPECT_NEAR(hopSelectiveMargin(35.0, 21.25), 41.020599913279624, 1e-12);
+    // The hop selective margin stops at zero (its value: the selective margin field's test).
     EXPECT_EQ(hopSelectiveMargin(20.0, 425.0), 0.0); // the length term equals the reference
     EXPECT_EQ(hopSelectiveMargin(6.0, 85.0), 0.0);
 }

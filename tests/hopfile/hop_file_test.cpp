@@ -2,17 +2,16 @@
 
 #include <sys/resource.h>
 
-#include <bit>
 #include <csignal>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "hopfile/hop_file.h"
 #include "support/recording_messages.h"
+#include "support/temp_folder.h"
 #include "support/test_hop.h"
 #include "support/test_library.h"
 
@@ -39,11 +38,9 @@ TEST(HopImage, FieldsSitAtTheirOffsets) {
         return static_cast<std::int16_t>(image[at] | (image[at + 1] << 8));
     };
     const auto f64 = [&](std::size_t at) {
-        std::uint64_t bits = 0;
-        for (std::size_t i = 8; i-- > 0;) {
-            bits = (bits << 8) | image[at + i];
-        }
-        return std::bit_cast<double>(bits);
+        double value = 0; // the host is little-endian like the file
+        std::memcpy(&value, &image[at], sizeof value);
+        return value;
     };
     constexpr std::size_t kRecord = kRecordBlock;
     constexpr std::size_t kResults = 522;
@@ -106,28 +103,11 @@ TEST(HopImage, DefaultExtensionOnlyWithoutADotInTheLastComponent) {
 
 class HopFileOnDisk : public testing::Test {
   protected:
-    void SetUp() override {
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    void put(const fs::path& file, const Bytes& bytes) const {
-        std::ofstream(file, std::ios::binary | std::ios::trunc)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-    }
-    static Bytes contents(const fs::path& file) {
-        std::ifstream stream(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    }
     std::size_t entries() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_.path()), {}));
     }
 
-    fs::path folder_ =
-        fs::temp_directory_path() / ("korvel-hopfile-" + std::to_string(::getpid()) + "-" +
-                                     testing::UnitTest::GetInstance()->current_test_info()->name());
+    test::TempFolder folder_;
     fs::path file_ = folder_ / "link1.hop";
     std::string currentName_ = "link1.hop";
     EquipmentLibrary library_ = makeTestLibrary();
@@ -135,10 +115,10 @@ class HopFileOnDisk : public testing::Test {
 };
 
 TEST_F(HopFileOnDisk, SavedHopReplacesALongerFileAndReadsBackBitForBit) {
-    put(file_, Bytes(2000, 0x55));
+    test::writeFile(file_, Bytes(2000, 0x55));
     const HopState hop = makeTestHop();
     ASSERT_TRUE(writeHopFile(hop, file_, currentName_, messages_));
-    EXPECT_EQ(contents(file_), hopFileImage(hop));
+    EXPECT_EQ(test::readFileBytes(file_), hopFileImage(hop));
     EXPECT_EQ(entries(), 1u);
     EXPECT_EQ(currentName_, "link1.hop");
 
@@ -152,34 +132,32 @@ TEST_F(HopFileOnDisk, SavedHopReplacesALongerFileAndReadsBackBitForBit) {
     EXPECT_TRUE(back.selection.otherRadio);
 }
 
-TEST_F(HopFileOnDisk, WriteNeverCreatesAFile) {
+// The writer never creates a file. A file size limit makes the write fail after the file was
+// opened, even for root: the old file stays whole.
+TEST_F(HopFileOnDisk, FailedWritesAreReportedAndForgetTheName) {
     EXPECT_FALSE(writeHopFile(makeTestHop(), file_, currentName_, messages_));
-    ASSERT_EQ(messages_.events().size(), 1u);
-    EXPECT_EQ(messages_.events()[0].text, "Cannot open " + file_.string());
-    EXPECT_EQ(messages_.events()[0].caption, "Korvel");
-    EXPECT_TRUE(currentName_.empty());
-    EXPECT_EQ(entries(), 0u);
-}
-
-// A file size limit makes the write fail after the file was opened, even for root.
-TEST_F(HopFileOnDisk, FailedWriteKeepsTheOldFileWhole) {
+    EXPECT_TRUE(currentName_.empty() && entries() == 0u);
     HopState old = makeTestHop();
     old.record.info.assign("the old hop");
-    put(file_, hopFileImage(old));
+    test::writeFile(file_, hopFileImage(old));
     rlimit saved{};
     ::getrlimit(RLIMIT_FSIZE, &saved);
     rlimit limit = saved;
     limit.rlim_cur = 100;
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &limit);
+    currentName_ = "link1.hop";
     const bool written = writeHopFile(makeTestHop(), file_, currentName_, messages_);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
     EXPECT_FALSE(written);
-    ASSERT_EQ(messages_.boxes().size(), 1u);
-    EXPECT_EQ(messages_.boxes()[0].text, "Cannot write " + file_.string());
     EXPECT_TRUE(currentName_.empty());
-    EXPECT_EQ(contents(file_), hopFileImage(old));
+    const auto events = messages_.events(); // no beeps
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].text, "Cannot open " + file_.string());
+    EXPECT_EQ(events[0].caption, "Korvel");
+    EXPECT_EQ(events[1].text, "Cannot write " + file_.string());
+    EXPECT_EQ(test::readFileBytes(file_), hopFileImage(old));
     EXPECT_EQ(entries(), 1u) << "no temporary file left behind";
 }
 
@@ -212,7 +190,7 @@ TEST_F(HopFileOnDisk, RefusedFilesLeaveTheHopAsItWas) {
         stored.record.info.assign("untouched");
         EXPECT_EQ(parseHopImage(bytes, stored), c.error);
         EXPECT_EQ(stored.record.info.view(), "untouched");
-        put(file_, bytes);
+        test::writeFile(file_, bytes);
         RecordingMessages messages;
         EXPECT_FALSE(readHopFile(hop, library_, file_, messages));
         expectWarning(messages,
@@ -220,7 +198,7 @@ TEST_F(HopFileOnDisk, RefusedFilesLeaveTheHopAsItWas) {
         EXPECT_EQ(hopFileImage(hop), before);
     }
     fs::remove(file_);
-    for (const fs::path& unopened : {file_, folder_}) {
+    for (const fs::path& unopened : {file_, folder_.path()}) {
         RecordingMessages messages;
         EXPECT_FALSE(readHopFile(hop, library_, unopened, messages));
         ASSERT_EQ(messages.events().size(), 1u); // no beep
@@ -229,27 +207,17 @@ TEST_F(HopFileOnDisk, RefusedFilesLeaveTheHopAsItWas) {
     }
 }
 
-TEST_F(HopFileOnDisk, SixteenBitFileIsNotedReadAndSavedInTheCurrentLayout) {
-    put(file_, sixteenBitImage(makeTestHop()));
-    HopState hop;
-    ASSERT_TRUE(readHopFile(hop, library_, file_, messages_));
-    expectWarning(messages_, "The file " + file_.string() +
-                                 " is created with 16-bit version of Korvel.\n When saved, it "
-                                 "will be converted to 32-bit format.");
-    ASSERT_TRUE(writeHopFile(hop, file_, currentName_, messages_));
-    EXPECT_EQ(contents(file_), hopFileImage(makeTestHop()));
-}
-
 TEST_F(HopFileOnDisk, RadioGoneFailsAfterTheHopWasReplaced) {
     HopState saved = makeTestHop();
     saved.record.radioName.assign("RETIRED 1");
-    put(file_, hopFileImage(saved));
+    test::writeFile(file_, hopFileImage(saved));
     HopState hop;
     EXPECT_FALSE(readHopFile(hop, library_, file_, messages_));
     EXPECT_EQ(hop.record.radioName.view(), "RETIRED 1");
     EXPECT_EQ(messages_.boxes().size(), 1u);
 }
 
+// A 16-bit file is noted first; its record is read as the current layout's.
 TEST_F(HopFileOnDisk, ChecksRunInOrderAfterTheReadAndChoicesAreKeptAsRead) {
     HopState saved = makeTestHop();
     saved.selection.radioIndex = 1;       // the radio moved
@@ -257,14 +225,17 @@ TEST_F(HopFileOnDisk, ChecksRunInOrderAfterTheReadAndChoicesAreKeptAsRead) {
     saved.record.frequencyGHz = 7.0;      // no feeders
     saved.selection.ptxChoice = 999;      // outside their ranges
     saved.selection.prxthChoice = -7;
-    put(file_, hopFileImage(saved));
+    test::writeFile(file_, sixteenBitImage(saved));
     HopState hop;
     ASSERT_TRUE(readHopFile(hop, library_, file_, messages_));
     EXPECT_EQ(hop.selection.radioIndex, 0);
     const auto boxes = messages_.boxes();
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_TRUE(boxes[0].text.ends_with(" Station1 "));
-    EXPECT_TRUE(boxes[1].text.ends_with("optimization should not be used."));
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].text, "The file " + file_.string() +
+                                 " is created with 16-bit version of Korvel.\n When saved, it "
+                                 "will be converted to 32-bit format.");
+    EXPECT_TRUE(boxes[1].text.ends_with(" Station1 "));
+    EXPECT_TRUE(boxes[2].text.ends_with("optimization should not be used."));
     EXPECT_EQ(hop.selection.userDiameter[kAntenna1], 1);
     EXPECT_EQ(hop.selection.userFeederLoss, (std::array<std::int16_t, 2>{1, 1}));
     EXPECT_EQ(hop.selection.ptxChoice, 999);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "engine/calculate_hop.h"
@@ -191,10 +192,7 @@ TEST(CombinationSearch, Refusals) {
         EXPECT_EQ(outcome.status, c.status) << c.feederTable << " " << c.feederRow;
         EXPECT_FALSE(searchStatusText(outcome.status).empty());
         EXPECT_EQ(outcome.lists.meetingCount + outcome.lists.nearMissCount, 0);
-        EXPECT_EQ(radioAllowsOptimization(hop.selection) == SearchStatus::OtherRadio, c.otherRadio);
     }
-    EXPECT_EQ(searchStatusText(SearchStatus::OtherRadio),
-              "Optimization not possible when OTHER radio used.");
 }
 
 TEST(CombinationSearch, CountsAboveCapacityAreNotReadPastTheTables) {
@@ -267,30 +265,32 @@ HopState hopWithOverrides(DiversityMode diversity) {
     return hop;
 }
 
+// No selection takes the first line, a line past the end the last. The diversity antenna and the
+// spacing are taken only with space diversity; the overrides are cleared.
 TEST(SelectionList, ApplyTakesTheEntryOfTheLine) {
-    // Line, d1 and feeder 1 of the entry taken: no selection is the first, past the end the last.
-    const int cases[][3] = {
-        {kNoLineSelected, 1, 0}, {0, 1, 0}, {2, 3, 3}, {3, 1, 0}, {4, 1, 1}, {99, 1, 0}};
+    using Feeders = std::array<std::int16_t, 2>;
+    const struct {
+        int line;
+        DiversityMode diversity;
+        Indices antennas;
+        Feeders feeders;
+        double spacingM;
+    } cases[] = {{kNoLineSelected, DiversityMode::No, {1, 2, 4}, {0, 1}, 11.0},
+                 {0, DiversityMode::No, {1, 2, 4}, {0, 1}, 11.0},
+                 {2, DiversityMode::Freq, {3, 5, 4}, {3, 2}, 11.0},
+                 {2, DiversityMode::Space, {3, 5, 2}, {3, 2}, 15.0},
+                 {3, DiversityMode::No, {1, 1, 4}, {0, 3}, 11.0},
+                 {4, DiversityMode::No, {1, 1, 4}, {1, 3}, 11.0},
+                 {99, DiversityMode::No, {1, 1, 4}, {0, 3}, 11.0}};
     for (const auto& c : cases) {
-        HopState hop = hopWithOverrides(DiversityMode::No);
-        EXPECT_EQ(applyCombination(sampleLists(), c[0], hop), 1);
-        EXPECT_EQ(hop.selection.antennaIndex[0], c[1]) << c[0];
-        EXPECT_EQ(hop.selection.feederIndex[0], c[2]) << c[0];
-    }
-}
-
-TEST(SelectionList, ApplyClearsOverridesAndTakesDiversityOnlyWithSpaceDiversity) {
-    for (DiversityMode mode : {DiversityMode::Freq, DiversityMode::Space}) {
-        const bool space = mode == DiversityMode::Space;
-        HopState hop = hopWithOverrides(mode);
-        ASSERT_EQ(applyCombination(sampleLists(), 2, hop), 1);
-        EXPECT_EQ(hop.selection.antennaIndex,
-                  (Indices{3, 5, space ? std::int16_t{2} : std::int16_t{4}}));
-        EXPECT_EQ(hop.selection.feederIndex, (std::array<std::int16_t, 2>{3, 2}));
-        EXPECT_EQ(hop.record.antennaSpacingM, space ? 15.0 : 11.0);
-        EXPECT_EQ(hop.selection.userDiameter, Indices{});
-        EXPECT_EQ(hop.selection.userGain, Indices{});
-        EXPECT_EQ(hop.selection.userFeederLoss, (std::array<std::int16_t, 2>{}));
+        SCOPED_TRACE(c.line);
+        HopState hop = hopWithOverrides(c.diversity);
+        EXPECT_EQ(applyCombination(sampleLists(), c.line, hop), 1);
+        const HopSelection& s = hop.selection;
+        EXPECT_EQ(std::tuple(s.antennaIndex, s.feederIndex, hop.record.antennaSpacingM),
+                  std::tuple(c.antennas, c.feeders, c.spacingM));
+        EXPECT_EQ(std::tuple(s.userDiameter, s.userGain, s.userFeederLoss),
+                  std::tuple(Indices{}, Indices{}, Feeders{}));
     }
     HopState hop = hopWithOverrides(DiversityMode::Space);
     EXPECT_EQ(applyCombination({}, 0, hop), 0);

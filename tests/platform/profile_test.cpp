@@ -16,33 +16,28 @@
 namespace korvel {
 namespace {
 
+// Numbers read their leading digits; the default 5 where the key is missing or ignored.
 TEST(IniProfile, ReadsSectionsAndKeysWithoutRegardToCaseElseTheDefault) {
-    const IniProfile profile = IniProfile::fromText("; user settings\r\n"
-                                                    "iTime=3\r\n" // before any section: ignored
-                                                    "[Intl]\r\n"
-                                                    "junk\r\n"
-                                                    "iDate = 2\r\n"
-                                                    "sDATE=/\r\n"
-                                                    "[windows]\r\n"
-                                                    "device=Office Printer, PSCRIPT , LPT1:\r\n"
-                                                    "[broken\r\n"
-                                                    "iLzero=1\r\n");
-    EXPECT_EQ(profile.intValue("intl", "iDate", 7), 2);
+    const IniProfile profile =
+        IniProfile::fromText("; user settings\r\n"
+                             "iTime=3\r\n" // before any section: ignored
+                             "[Intl]\r\n"
+                             "junk\r\n"
+                             "iDate = 2\r\n"
+                             "sDATE=/\r\n"
+                             "a=12abc\nb=abc\nc=-3\nd=+4\ne=\nf=99999999999\n"
+                             "[windows]\r\n"
+                             "device=Office Printer, PSCRIPT , LPT1:\r\n"
+                             "[broken\r\n"
+                             "iLzero=1\r\n");
     EXPECT_EQ(profile.stringValue("INTL", "sDate", "-"), "/");
     EXPECT_EQ(profile.stringValue("windows", "Device", ""), "Office Printer, PSCRIPT , LPT1:");
-    EXPECT_EQ(profile.intValue("intl", "iLzero", 0), 0);
-    EXPECT_EQ(profile.intValue("broken", "iLzero", 0), 1);
-    EXPECT_EQ(profile.intValue("intl", "iTime", 9), 9);
-    EXPECT_EQ(profile.intValue("other", "iDate", 9), 9);
-}
-
-TEST(IniProfile, NumbersReadTheirLeadingDigits) {
-    const IniProfile profile =
-        IniProfile::fromText("[intl]\na=12abc\nb=abc\nc=-3\nd=+4\ne=\nf=99999999999\n");
-    const std::map<const char*, int> expected{{"a", 12}, {"b", 0}, {"c", -3},
-                                              {"d", 4},  {"e", 0}, {"f", 0}}; // f: out of range
-    for (const auto& [key, value] : expected) {
-        EXPECT_EQ(profile.intValue("intl", key, 5), value) << key;
+    const std::tuple<const char*, const char*, int> numbers[] = {
+        {"intl", "iDate", 2},  {"intl", "iLzero", 5}, {"broken", "iLzero", 1}, {"intl", "iTime", 5},
+        {"other", "iDate", 5}, {"intl", "a", 12},     {"intl", "b", 0},        {"intl", "c", -3},
+        {"intl", "d", 4},      {"intl", "e", 0},      {"intl", "f", 0}}; // f: out of range
+    for (const auto& [section, key, value] : numbers) {
+        EXPECT_EQ(profile.intValue(section, key, 5), value) << section << " " << key;
     }
 }
 

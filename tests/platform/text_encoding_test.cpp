@@ -7,20 +7,13 @@
 namespace korvel {
 namespace {
 
-TEST(TextEncoding, EveryByteSurvivesARoundTrip) {
-    std::string all;
-    for (int b = 0; b < 256; ++b) {
-        all.push_back(static_cast<char>(b));
-    }
-    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
-}
+struct Case {
+    const char* name;
+    std::string cp1252;
+    std::string utf8;
+};
 
-TEST(TextEncoding, ByteToCharacter) {
-    struct Case {
-        const char* name;
-        std::string cp1252;
-        std::string utf8;
-    };
+TEST(TextEncoding, ByteToCharacterAndBackForEveryByte) {
     const Case cases[] = {
         {"ascii", "LINK 1.HOP", "LINK 1.HOP"},
         {"euro", "\x80", "\u20AC"},
@@ -34,37 +27,28 @@ TEST(TextEncoding, ByteToCharacter) {
         EXPECT_EQ(cp1252ToUtf8(c.cp1252), c.utf8) << c.name;
         EXPECT_EQ(utf8ToCp1252(c.utf8), c.cp1252) << c.name;
     }
+    std::string all;
+    for (int b = 0; b < 256; ++b) {
+        all.push_back(static_cast<char>(b));
+    }
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
 }
 
-TEST(TextEncoding, CharactersOutsideWindows1252BecomeQuestionMarks) {
-    EXPECT_EQ(utf8ToCp1252("\u20AC 5"), "\x80 5");
-    EXPECT_EQ(utf8ToCp1252("1 k\u03A9"), "1 k?");
-    EXPECT_EQ(utf8ToCp1252("\U0001F4E1x"), "?x"); // four-byte character
-    EXPECT_EQ(utf8ToCp1252("\xC2\x80"), "?");     // C1 control Windows-1252 gives a meaning to
-}
-
-TEST(TextEncoding, InvalidUtf8BecomesQuestionMarks) {
-    struct Case {
-        const char* name;
-        std::string utf8;
-        std::string cp1252;
-    };
+// A character Windows-1252 lacks is one '?'; each byte that starts no well-formed character is one.
+TEST(TextEncoding, WhatCannotBeHeldBecomesQuestionMarks) {
     const Case cases[] = {
-        {"truncatedAtEnd", "ab\xE2\x82", "ab?"},
-        {"truncatedBeforeAscii",
-         "\xE2\x82"
-         "A",
-         "?A"},
-        {"loneLead", "\xC3", "?"},
-        {"strayContinuation",
-         "\x80"
-         "A",
-         "?A"},
-        {"overlongSlash", "\xC0\xAF", "??"},
-        {"overlongThreeBytes", "\xE0\x80\xAF", "???"},
-        {"surrogate", "\xED\xA0\x80", "???"},
-        {"beyondUnicode", "\xF4\x90\x80\x80", "????"},
-        {"neverALead", "\xFF\xFE", "??"},
+        {"notInTheCodePage", "1 k?", "1 k\u03A9"},
+        {"fourByteCharacter", "?x", "\U0001F4E1x"},
+        {"c1ControlTheCodePageGivesAMeaning", "?", "\xC2\x80"},
+        {"truncatedAtEnd", "ab?", "ab\xE2\x82"},
+        {"truncatedBeforeAscii", "?Z", "\xE2\x82Z"},
+        {"loneLead", "?", "\xC3"},
+        {"strayContinuation", "?Z", "\x80Z"},
+        {"overlongSlash", "??", "\xC0\xAF"},
+        {"overlongThreeBytes", "???", "\xE0\x80\xAF"},
+        {"surrogate", "???", "\xED\xA0\x80"},
+        {"beyondUnicode", "????", "\xF4\x90\x80\x80"},
+        {"neverALead", "??", "\xFF\xFE"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(utf8ToCp1252(c.utf8), c.cp1252) << c.name;
