@@ -111,9 +111,10 @@ int runOptimize(CliContext& context, const OptimizeJob& job) {
                               MessageIcon::Warning);
         return kExitStopped;
     }
-    if (search.status != SearchStatus::Done) {
+    if (search.status != SearchStatus::Done) { // the library lacks the hop's feeder data
         context.messages.show(searchStatusText(search.status), kAppCaption,
                               MessageIcon::Information);
+        reportError(job.file + ": " + kNotWithThisLibrary);
         return kExitUnusable;
     }
     const std::optional<int> line =
