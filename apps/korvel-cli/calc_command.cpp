@@ -7,7 +7,6 @@
 #include "calculation_output.h"
 #include "commands.h"
 #include "exit_codes.h"
-#include "hopfile/hop_file.h"
 
 namespace korvel::cli {
 namespace {
@@ -25,14 +24,14 @@ int runCalc(CliContext& context, const CalcJob& job) {
     int exitCode = kExitOk;
     HopState hop;
     for (const auto& file : job.files) {
-        if (!context.loadHop(file, hop)) {
-            exitCode = kExitUnusable;
+        if (const int status = context.loadHop(file, hop); status != kExitOk) {
+            exitCode = gravestExit(exitCode, status);
             continue;
         }
         const CalculationOutcome outcome = calculateHop(hop);
         if (!resultsAreFinite(hop.results)) {
             reportError(file + kNotFiniteText);
-            exitCode = exitCode == kExitOk ? kExitStopped : exitCode;
+            exitCode = gravestExit(exitCode, kExitStopped);
             continue;
         }
         if (job.json) {
@@ -41,15 +40,13 @@ int runCalc(CliContext& context, const CalcJob& job) {
             std::cout << "== " << file << '\n';
             printCalculation(std::cout, hop, outcome);
         }
-        if (!producedResults(outcome.status) && exitCode == kExitOk) {
-            exitCode = kExitStopped;
+        // A stopped calculation leaves results of the hop's older data in its later stages.
+        if (!producedResults(outcome.status)) {
+            exitCode = gravestExit(exitCode, kExitStopped);
+            continue;
         }
-        if (job.save) {
-            std::string currentName = file;
-            if (!writeHopFile(hop, file, currentName, context.messages)) {
-                reportError(file + ": the results could not be saved");
-                exitCode = kExitUnusable;
-            }
+        if (job.save && !context.saveHop(file, hop)) {
+            exitCode = kExitUnusable;
         }
     }
     return exitCode;

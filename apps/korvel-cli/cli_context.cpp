@@ -2,9 +2,13 @@
 
 #include <iostream>
 
+#include "cli_files.h"
+#include "exit_codes.h"
+#include "hopfile/hop_file.h"
 #include "hopfile/hop_preparation.h"
 #include "library/library_file.h"
 #include "library/library_location.h"
+#include "library/new_hop.h"
 
 namespace korvel::cli {
 
@@ -20,20 +24,55 @@ bool CliContext::loadLibrary() {
     if (options.verbose) {
         reportError("library: " + path.string());
     }
-    if (!readLibrary(path, library, messages)) {
-        reportError(path.string() + ": the equipment library cannot be used");
+    libraryLoaded_ = readLibraryFile(path.string(), library, messages);
+    return libraryLoaded_;
+}
+
+int CliContext::loadHop(const std::string& file, HopState& hop) {
+    if (!loadLibrary() || !isHopFile(file)) {
+        return kExitUnusable;
+    }
+    const HopLoad load = loadHopForCalculation(file, library, messages, hop);
+    switch (load.status) {
+    case HopLoadStatus::Loaded:
+        return kExitOk;
+    case HopLoadStatus::Refused:
+        reportError(file + ": record." + std::string(load.refusedField) + " is refused");
+        return kExitRefused;
+    case HopLoadStatus::Unusable:
+        break;
+    }
+    reportError(file + ": " + kNotWithThisLibrary);
+    return kExitUnusable;
+}
+
+bool CliContext::readHop(const std::string& file, HopState& hop) {
+    if (!loadLibrary() || !isHopFile(file)) {
         return false;
     }
-    libraryLoaded_ = true;
+    resetHopState(hop, library);
+    if (!readHopFile(hop, library, file, messages)) {
+        reportError(file + ": " + kNotWithThisLibrary);
+        return false;
+    }
     return true;
 }
 
-bool CliContext::loadHop(const std::string& file, HopState& hop) {
-    if (!loadLibrary()) {
+bool CliContext::saveHop(const std::string& file, const HopState& hop) {
+    std::string currentName = file;
+    if (!writeHopFile(hop, file, currentName, messages)) {
+        reportError(file + ": " + kCannotWrite);
         return false;
     }
-    if (!loadHopForCalculation(file, library, messages, hop)) {
-        reportError(file + ": the hop file cannot be used");
+    return true;
+}
+
+bool readLibraryFile(const std::string& file, EquipmentLibrary& library, Messages& messages) {
+    if (!readInputBytes(file, 0)) {
+        return false;
+    }
+    if (!readLibrary(file, library, messages)) {
+        reportError(file + ": not a valid equipment library");
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
-// What every command shares: the global options, the library, the console messages.
+// What every command shares: the global options, the library, the console messages, and the
+// loading of a hop file with the same words for the same failure in every command.
 
 #include <filesystem>
 #include <string>
@@ -21,18 +22,33 @@ struct CliContext {
     ConsoleMessages messages;
     EquipmentLibrary library;
 
-    // Reads the library once; false (after the library's own message) when it cannot be used.
+    // Reads the library once (readLibraryFile).
     bool loadLibrary();
-    // The library, then the hop file prepared as for a calculation; false, after saying which
-    // file cannot be used, when either fails.
-    bool loadHop(const std::string& file, HopState& hop);
+    // The library, then the hop file prepared as for a calculation. The exit status: 0, or 2
+    // after "FILE: cannot read", "FILE: not a valid hop file" or (its radio is not in the
+    // library) "FILE: cannot be used with this equipment library"; 4 after the page's message
+    // and "FILE: record.FIELD is refused".
+    int loadHop(const std::string& file, HopState& hop);
+    // The hop file as stored (results included) with the library checks, as a report prints
+    // it; false after the same messages as loadHop's status 2.
+    bool readHop(const std::string& file, HopState& hop);
+    // Writes the hop back into its existing file; false after the program's message and
+    // "FILE: cannot write", the file left as it was.
+    bool saveHop(const std::string& file, const HopState& hop);
     [[nodiscard]] std::filesystem::path libraryPath() const;
 
   private:
     bool libraryLoaded_ = false;
 };
 
+// Reads a library file; false after "FILE: cannot read" or the library's own message and "FILE:
+// not a valid equipment library".
+bool readLibraryFile(const std::string& file, EquipmentLibrary& library, Messages& messages);
+
 // "korvel-cli: " + what went wrong, on stderr.
 void reportError(const std::string& what);
+
+// What korvel-cli says after a hop file whose radio the equipment library lacks.
+inline constexpr const char* kNotWithThisLibrary = "cannot be used with this equipment library";
 
 } // namespace korvel::cli

@@ -11,9 +11,29 @@ inline constexpr int kExitStopped = 3;  // a calculation stopped (negative margi
 inline constexpr int kExitRefused = 4;  // refused by a rule of the program (rain below 6 GHz,
                                         // OTHER radio in optimize, a value the pages refuse)
 
+// The status of a command that met several outcomes, one per hop: an unusable file outranks a
+// refusal, which outranks a stopped calculation.
+constexpr int gravestExit(int first, int second) {
+    const auto rank = [](int status) {
+        switch (status) {
+        case kExitUnusable:
+            return 3;
+        case kExitRefused:
+            return 2;
+        case kExitStopped:
+            return 1;
+        default:
+            return 0;
+        }
+    };
+    return rank(second) > rank(first) ? second : first;
+}
+
 inline constexpr const char* kExitCodeTable =
-    "Exit status: 0 everything asked for was done; 2 a file could not be read or written, or the\n"
-    "command line is wrong; 3 a calculation stopped or gave no finite result; 4 refused by a rule\n"
-    "(rain below 6 GHz, OTHER radio in optimize, a hop or route the pages would refuse).";
+    "Exit status: 0 everything asked for was done; 2 a file could not be read or written or is not\n"
+    "valid, or the command line is wrong; 3 a calculation stopped or gave no finite result, nothing\n"
+    "saved; 4 refused by a rule (rain below 6 GHz, OTHER radio in optimize, a hop the pages would\n"
+    "refuse, a route plan or hop file name the route rules refuse). Over several hops the gravest\n"
+    "counts: 2, then 4, then 3.";
 
 } // namespace korvel::cli

@@ -13,7 +13,6 @@
 #include "hopfile/hop_file.h"
 #include "hopfile/page_refusals.h"
 #include "library/new_hop.h"
-#include "platform/file_read.h"
 #include "platform/text_encoding.h"
 
 namespace korvel::cli {
@@ -51,16 +50,11 @@ struct PrintField {
 };
 
 int runShow(const ShowJob& job) {
-    const auto image = readFileBytes(job.file, kHopFileSize);
-    if (!image) {
-        reportError(job.file + ": cannot read");
+    const auto stored = readStoredHop(job.file);
+    if (!stored) {
         return kExitUnusable;
     }
-    StoredHop hop;
-    if (parseHopImage(*image, hop) != HopParseError::None) {
-        reportError(job.file + ": not a valid hop file");
-        return kExitUnusable;
-    }
+    const StoredHop& hop = *stored;
     const int version = static_cast<int>(hop.version);
     if (job.json) {
         JsonWriter json;

@@ -7,10 +7,8 @@
 #include <set>
 #include <type_traits>
 
-#include <nlohmann/json.hpp>
-
 #include "hopfile/hop_fields.h"
-#include "platform/text_encoding.h"
+#include "library/json_source.h"
 
 namespace korvel::cli {
 namespace {
@@ -39,20 +37,21 @@ struct WriteField {
     }
 };
 
-template <typename Int> bool readInteger(const nlohmann::json& node, Int& out) {
-    if (!node.is_number_integer()) {
-        return false;
+template <typename Int> std::string integerProblem(const JsonSource& node, Int& out) {
+    constexpr auto least = static_cast<long long>(std::numeric_limits<Int>::min());
+    constexpr auto most = static_cast<long long>(std::numeric_limits<Int>::max());
+    if (!node.is_number_integer() || node.get<long long>() < least ||
+        node.get<long long>() > most) {
+        return expectedWholeNumber(least, most);
     }
-    const auto value = node.get<long long>();
-    if (value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max()) {
-        return false;
-    }
-    out = static_cast<Int>(value);
-    return true;
+    out = static_cast<Int>(node.get<long long>());
+    return {};
 }
 
+// Reads each field present in `object` (the section `section`); the first problem is kept as
+// "section.field: what is wrong", in the words of every JSON source.
 struct ReadField {
-    const nlohmann::json& object;
+    const JsonSource& object;
     std::string& error;
     std::string section;
 
@@ -61,50 +60,48 @@ struct ReadField {
         if (!error.empty() || !object.contains(name)) {
             return;
         }
-        const nlohmann::json& node = object.at(name);
-        if (!readValue(node, value)) {
-            error = section + "." + name + " has the wrong type or is out of range";
+        const std::string path = section + "." + name;
+        if (const std::string problem = readValue(object.at(name), path, value); !problem.empty()) {
+            error = problem;
         }
     }
 
-    template <typename T> static bool readValue(const nlohmann::json& node, T& value) {
+    template <typename T>
+    static std::string readValue(const JsonSource& node, const std::string& path, T& value) {
         if constexpr (IsFixedText<T>::value) {
             if (!node.is_string()) {
-                return false;
+                return path + ": " + std::string(kExpectedText);
             }
-            const std::string utf8 = node.get<std::string>();
-            const std::string text = utf8ToCp1252(utf8);
-            // A character Windows-1252 cannot hold would be stored as "?".
-            if (text.size() > T::maxLength() || cp1252ToUtf8(text) != utf8) {
-                return false;
+            const SourceText text = sourceText(node.get<std::string>(), T::maxLength());
+            if (!text.problem.empty()) {
+                return path + ": " + text.problem;
             }
-            value.assign(text);
-            return true;
+            value.assign(text.cp1252);
+            return {};
         } else if constexpr (IsArray<T>::value) {
             if (!node.is_array() || node.size() != value.size()) {
-                return false;
+                return path + ": expected a list of " + std::to_string(value.size()) + " entries";
             }
             for (std::size_t i = 0; i < value.size(); ++i) {
-                if (!readInteger(node[i], value[i])) {
-                    return false;
+                if (std::string problem = integerProblem(node[i], value[i]); !problem.empty()) {
+                    return path + "[" + std::to_string(i) + "]: " + problem;
                 }
             }
-            return true;
+            return {};
         } else if constexpr (std::is_enum_v<T>) {
             std::underlying_type_t<T> raw{};
-            if (!readInteger(node, raw)) {
-                return false;
-            }
-            value = static_cast<T>(raw);
-            return true;
+            std::string problem = integerProblem(node, raw);
+            value = problem.empty() ? static_cast<T>(raw) : value;
+            return problem.empty() ? problem : path + ": " + problem;
         } else if constexpr (std::is_floating_point_v<T>) {
             if (!node.is_number()) {
-                return false;
+                return path + ": " + std::string(kExpectedNumber);
             }
             value = node.get<double>();
-            return true;
+            return {};
         } else {
-            return readInteger(node, value);
+            std::string problem = integerProblem(node, value);
+            return problem.empty() ? problem : path + ": " + problem;
         }
     }
 };
@@ -133,7 +130,7 @@ namespace {
 
 // The first key of `object` that names no field the visit walks, or nothing.
 struct UnknownKey {
-    const nlohmann::json& object;
+    const JsonSource& object;
     std::set<std::string> known;
     template <typename T> void operator()(const HopField& field, const T&) {
         known.emplace(field.name);
@@ -148,10 +145,10 @@ struct UnknownKey {
     }
 };
 
-std::string unknownKeyError(const nlohmann::json& root, const HopState& hop) {
+std::string unknownKeyError(const JsonSource& root, const HopState& hop) {
     UnknownKey top{root, {"version", "record", "results", "selection"}};
     if (const auto key = top.first()) {
-        return "unknown field " + *key;
+        return *key + ": " + std::string(kUnknownField);
     }
     const auto check = [&root](const char* name, auto&& visit) -> std::string {
         if (!root.contains(name) || !root.at(name).is_object()) {
@@ -160,7 +157,8 @@ std::string unknownKeyError(const nlohmann::json& root, const HopState& hop) {
         UnknownKey fields{root.at(name), {}};
         visit(fields);
         const auto key = fields.first();
-        return key ? "unknown field " + std::string(name) + "." + *key : std::string{};
+        return key ? std::string(name) + "." + *key + ": " + std::string(kUnknownField)
+                   : std::string{};
     };
     std::string error = check("record", [&](UnknownKey& k) { visitRecordFields(hop.record, k); });
     if (error.empty()) {
@@ -176,10 +174,11 @@ std::string unknownKeyError(const nlohmann::json& root, const HopState& hop) {
 } // namespace
 
 std::string readHopJson(const std::string& document, HopState& hop) {
-    const nlohmann::json root = nlohmann::json::parse(document, nullptr, false);
-    if (root.is_discarded() || !root.is_object()) {
-        return "not a JSON object";
+    const ParsedJsonSource parsed = parseJsonSource(document);
+    if (!parsed.error.empty()) {
+        return parsed.error;
     }
+    const JsonSource& root = parsed.root;
     if (std::string unknown = unknownKeyError(root, hop); !unknown.empty()) {
         return unknown;
     }
@@ -188,9 +187,9 @@ std::string readHopJson(const std::string& document, HopState& hop) {
         if (!error.empty() || !root.contains(name)) {
             return;
         }
-        const nlohmann::json& object = root.at(name);
+        const JsonSource& object = root.at(name);
         if (!object.is_object()) {
-            error = std::string(name) + " is not an object";
+            error = std::string(name) + ": " + std::string(kExpectedObject);
             return;
         }
         visit(ReadField{object, error, name});

@@ -14,8 +14,8 @@ void writeRecordJson(JsonWriter& json, const HopRecord& record);
 void writeSelectionJson(JsonWriter& json, const HopSelection& selection);
 
 // Fills `hop` (already at its New defaults) from a JSON document with the keys "record",
-// "results" and "selection", each optional, each field optional. Returns an error text naming
-// the offending field, or an empty string.
+// "results" and "selection", each optional, each field optional. Returns the first problem as
+// "record.info: longer than 39 characters", in the words of every JSON source, or "".
 std::string readHopJson(const std::string& document, HopState& hop);
 
 } // namespace korvel::cli

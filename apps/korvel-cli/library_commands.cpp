@@ -81,8 +81,7 @@ void printListing(std::ostream& out, const EquipmentLibrary& library) {
 
 int runShow(CliContext& context, const ShowJob& job) {
     EquipmentLibrary library;
-    if (!readLibrary(job.file, library, context.messages)) {
-        reportError(job.file + ": the equipment library cannot be used");
+    if (!readLibraryFile(job.file, library, context.messages)) {
         return kExitUnusable;
     }
     if (job.json) {

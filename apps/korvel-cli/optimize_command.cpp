@@ -9,7 +9,6 @@
 #include "commands.h"
 #include "engine/selective_margin.h"
 #include "exit_codes.h"
-#include "hopfile/hop_file.h"
 #include "json_writer.h"
 #include "optimize/combination_search.h"
 #include "optimize/combination_selection.h"
@@ -94,12 +93,13 @@ std::optional<int> lineOfChoice(int choice, const CombinationLists& lists) {
 
 int runOptimize(CliContext& context, const OptimizeJob& job) {
     HopState hop;
-    if (!context.loadHop(job.file, hop)) {
-        return kExitUnusable;
+    if (const int status = context.loadHop(job.file, hop); status != kExitOk) {
+        return status;
     }
     if (const SearchStatus radio = radioAllowsOptimization(hop.selection);
         radio != SearchStatus::Done) {
         context.messages.show(searchStatusText(radio), kAppCaption, MessageIcon::Information);
+        reportError(job.file + ": the optimization is refused");
         return kExitRefused;
     }
     const SearchOutcome search = searchCombinations(hop, context.library);
@@ -111,15 +111,16 @@ int runOptimize(CliContext& context, const OptimizeJob& job) {
                               MessageIcon::Warning);
         return kExitStopped;
     }
-    if (search.status != SearchStatus::Done) {
+    if (search.status != SearchStatus::Done) { // the library lacks the hop's feeder data
         context.messages.show(searchStatusText(search.status), kAppCaption,
                               MessageIcon::Information);
+        reportError(job.file + ": " + kNotWithThisLibrary);
         return kExitUnusable;
     }
     const std::optional<int> line =
         job.choose ? lineOfChoice(*job.choose, search.lists) : std::nullopt;
     if (job.choose && !line) {
-        reportError("--choose " + std::to_string(*job.choose) + ": no such line in the list");
+        reportError("--choose " + std::to_string(*job.choose) + ": line not found in the list");
         return kExitUnusable;
     }
     const std::vector<std::string> lines = selectionLines(search.lists, hop, context.library);
@@ -142,9 +143,7 @@ int runOptimize(CliContext& context, const OptimizeJob& job) {
         printCalculation(std::cout, hop, outcome);
     }
     if (job.save) {
-        std::string currentName = job.file;
-        if (!writeHopFile(hop, job.file, currentName, context.messages)) {
-            reportError(job.file + ": the chosen combination could not be saved");
+        if (!context.saveHop(job.file, hop)) {
             return kExitUnusable;
         }
     }

@@ -9,7 +9,6 @@
 #include "engine/rain.h"
 #include "exit_codes.h"
 #include "fields/format_fixed.h"
-#include "hopfile/hop_file.h"
 #include "hopfile/rain_dialog_rules.h"
 #include "json_writer.h"
 
@@ -38,8 +37,8 @@ bool printFieldList(const FieldListNotice& notice, Messages& messages) {
 
 int runRain(CliContext& context, const RainJob& job) {
     HopState hop;
-    if (!context.loadHop(job.file, hop)) {
-        return kExitUnusable;
+    if (const int status = context.loadHop(job.file, hop); status != kExitOk) {
+        return status;
     }
     const CalculationOutcome outcome = calculateHop(hop);
     if (!producedResults(outcome.status)) {
@@ -51,6 +50,7 @@ int runRain(CliContext& context, const RainJob& job) {
         return kExitStopped;
     }
     if (!rainDialogOffered(hop.record, context.messages)) {
+        reportError(job.file + ": the rain calculation is refused");
         return kExitRefused;
     }
     NumericEntryState entry;
@@ -85,9 +85,7 @@ int runRain(CliContext& context, const RainJob& job) {
     }
     if (job.save) {
         storeRainResult(hop, {polarization, *rate, rain});
-        std::string currentName = job.file;
-        if (!writeHopFile(hop, job.file, currentName, context.messages)) {
-            reportError(job.file + ": the rain results could not be saved");
+        if (!context.saveHop(job.file, hop)) {
             return kExitUnusable;
         }
     }

@@ -8,9 +8,7 @@
 #include "cli_files.h"
 #include "commands.h"
 #include "exit_codes.h"
-#include "hopfile/hop_file.h"
 #include "hopfile/hop_preparation.h"
-#include "library/new_hop.h"
 #include "platform/file_read.h"
 #include "platform/ini_profile.h"
 #include "report/date_stamp.h"
@@ -69,15 +67,14 @@ int runHopReport(CliContext& context, const ReportJob& job) {
     }
     // The report prints the results stored in the file, as the program prints what is stored.
     HopState hop;
-    resetHopState(hop, context.library);
-    if (!readHopFile(hop, context.library, job.input, context.messages)) {
-        reportError(job.input + ": the hop file cannot be used");
+    if (!context.readHop(job.input, hop)) {
         return kExitUnusable;
     }
     commitFeederPosition(hop, context.library);
     const std::string hopFileName = std::filesystem::path(job.input).filename().string();
     if (!writeHopReportFile(job.output, formOf(job), hop, context.library, languageOf(job),
                             hopFileName, dateStamp(context), context.messages)) {
+        reportError(job.output + ": " + kCannotWrite);
         return kExitUnusable;
     }
     return kExitOk;
@@ -95,6 +92,7 @@ int runRouteReport(CliContext& context, const ReportJob& job) {
     if (!writeRouteReportFile(job.output, formOf(job), route, languageOf(job),
                               context.library.identification.view(), dateStamp(context),
                               context.messages)) {
+        reportError(job.output + ": " + kCannotWrite);
         return kExitUnusable;
     }
     return unreadableHopCount(route) == 0 ? kExitOk : kExitUnusable;

@@ -6,8 +6,7 @@
 
 #include "calculation_output.h"
 #include "exit_codes.h"
-#include "hopfile/hop_file.h"
-#include "hopfile/hop_preparation.h"
+#include "platform/text_encoding.h"
 #include "route/hop_slot_reader.h"
 #include "route_loading.h"
 
@@ -19,19 +18,25 @@ struct RouteCalcJob {
     bool save = false;
 };
 
-// Calculates hop `index` into its slot; the exit status this hop asks for.
+// Calculates hop `index` into its slot, telling whether it did; the exit status this hop asks
+// for. A hop the route could not read has been named when it was opened.
 int calculateRouteHop(CliContext& context, const RouteCalcJob& job, RouteState& route,
-                      std::size_t index) {
-    const std::string name = route.record.hopFile[index].str();
-    const auto file = route.folder / name;
-    HopState hop;
-    if (!loadHopForCalculation(file, context.library, context.messages, hop)) {
-        reportError(file.string() + ": the hop file cannot be used");
+                      std::size_t index, bool& calculated) {
+    calculated = false;
+    if (hopSlotProblem(route, static_cast<int>(index))) {
         return kExitUnusable;
+    }
+    const std::string name = route.record.hopFile[index].str();
+    // Named beside the route file as the user named it; route.folder is absolute.
+    const std::string file =
+        (std::filesystem::path(job.file).parent_path() / cp1252ToUtf8(name)).string();
+    HopState hop;
+    if (const int status = context.loadHop(file, hop); status != kExitOk) {
+        return status;
     }
     const CalculationOutcome outcome = calculateHop(hop);
     if (!resultsAreFinite(hop.results)) {
-        reportError(file.string() + kNotFiniteText);
+        reportError(file + kNotFiniteText);
         return kExitStopped;
     }
     for (const auto& warning : calculationWarnings(outcome)) {
@@ -41,12 +46,9 @@ int calculateRouteHop(CliContext& context, const RouteCalcJob& job, RouteState& 
         return kExitStopped;
     }
     fillHopSlot(route.slots[index], hop.record, hop.results);
-    if (job.save) {
-        std::string currentName = name;
-        if (!writeHopFile(hop, file, currentName, context.messages)) {
-            reportError(file.string() + ": the results could not be saved");
-            return kExitUnusable;
-        }
+    calculated = true;
+    if (job.save && !context.saveHop(file, hop)) {
+        return kExitUnusable;
     }
     return kExitOk;
 }
@@ -60,20 +62,20 @@ int runRouteCalc(CliContext& context, const RouteCalcJob& job) {
         return kExitUnusable;
     }
     int exitCode = kExitOk;
+    HopMarks stale{};
     RouteRecord& record = route.record;
     record.totalOutage = 0;
     for (int i = 0; i < record.hopCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        const int status = calculateRouteHop(context, job, route, index);
-        // An unusable file outranks a stopped calculation, as in calc.
-        if (status != kExitOk && exitCode != kExitUnusable) {
-            exitCode = status;
-        }
+        bool calculated = false;
+        exitCode = gravestExit(exitCode, calculateRouteHop(context, job, route, index, calculated));
+        // A hop that could be read but not calculated still shows what its file holds.
+        stale[index] = !calculated && !hopSlotProblem(route, i);
         record.hopOutage[index] = route.slots[index].outage;
         record.hopRain[index] = route.slots[index].rainUnavail;
         record.totalOutage += route.slots[index].outage;
     }
-    printRoute(route);
+    printRoute(route, stale);
     return exitCode;
 }
 

@@ -21,7 +21,13 @@ bool isAllowed(char ch) {
 
 bool isRouteFileName(std::string_view text) {
     return !text.empty() && text.size() <= kMaxRouteFileNameLength &&
-           std::all_of(text.begin(), text.end(), isAllowed);
+           firstRefusedCharacter(text) == std::string_view::npos;
+}
+
+std::size_t firstRefusedCharacter(std::string_view text) {
+    const auto refused = std::find_if_not(text.begin(), text.end(), isAllowed);
+    return refused == text.end() ? std::string_view::npos
+                                 : static_cast<std::size_t>(refused - text.begin());
 }
 
 } // namespace korvel

@@ -13,4 +13,8 @@ inline constexpr std::size_t kMaxRouteFileNameLength = 252; // characters
 // "\" and ":" among them, so the name holds no directory or drive.
 [[nodiscard]] bool isRouteFileName(std::string_view text);
 
+// The position of the first character of `text` that a file name of a route cannot hold, or
+// std::string_view::npos.
+[[nodiscard]] std::size_t firstRefusedCharacter(std::string_view text);
+
 } // namespace korvel

@@ -4,13 +4,13 @@
 
 #include "engine/selective_margin.h"
 #include "hopfile/hop_file.h"
+#include "hopfile/page_refusals.h"
 #include "library/new_hop.h"
 
 namespace korvel {
 
 namespace {
 
-constexpr double kShortestHopKm = 0.1;
 constexpr double kSmallestChannelSpacingGHz = 0.00001;
 
 } // namespace
@@ -29,14 +29,6 @@ void commitFeederPosition(HopState& hop, const EquipmentLibrary& library) {
     }
 }
 
-bool hopLengthAccepted(const HopRecord& record, Messages& messages) {
-    if (record.hopLengthKm >= kShortestHopKm) {
-        return true;
-    }
-    messages.show("Invalid value : Hop length.", "Error", MessageIcon::Exclamation);
-    return false;
-}
-
 bool channelSpacingAccepted(const HopRecord& record, Messages& messages) {
     if (record.diversityMode != DiversityMode::Freq ||
         record.frequencyDifferenceGHz >= kSmallestChannelSpacingGHz) {
@@ -46,19 +38,19 @@ bool channelSpacingAccepted(const HopRecord& record, Messages& messages) {
     return false;
 }
 
-bool loadHopForCalculation(const std::filesystem::path& file, const EquipmentLibrary& library,
-                           Messages& messages, HopState& hop) {
+HopLoad loadHopForCalculation(const std::filesystem::path& file, const EquipmentLibrary& library,
+                              Messages& messages, HopState& hop) {
     resetHopState(hop, library);
     if (!readHopFile(hop, library, file, messages)) {
-        return false;
+        return {HopLoadStatus::Unusable};
     }
     hop.selection.otherRadio = library.isOtherRadio(hop.selection.radioIndex);
-    if (!hopLengthAccepted(hop.record, messages) || !channelSpacingAccepted(hop.record, messages)) {
-        return false;
+    if (const auto field = pageRefusal(hop.record, messages)) {
+        return {HopLoadStatus::Refused, *field};
     }
     commitFeederPosition(hop, library);
     prepareSelectiveMargin(hop);
-    return true;
+    return {};
 }
 
 } // namespace korvel

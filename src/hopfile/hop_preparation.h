@@ -1,9 +1,10 @@
 #pragma once
 // Brings a hop read from a file into the state the pages leave it in before Calculate: the
-// pages' refusals of values the calculation cannot work with, the Basics page's commit of the
-// feeder table and row, and the selective margin as the Form page stores it.
+// pages' refusals, the Basics page's commit of the feeder table and row, and the selective
+// margin as the Form page stores it.
 
 #include <filesystem>
+#include <string_view>
 
 #include "engine/hop_record.h"
 #include "library/equipment_library.h"
@@ -17,19 +18,27 @@ namespace korvel {
 // hop file reader keeps them inside the coax table of the insulation.
 void commitFeederPosition(HopState& hop, const EquipmentLibrary& library);
 
-// The Basics page accepts no hop length below 0.1 km: false after "Invalid value : Hop length."
-// (caption "Error", exclamation icon). The calculations need a positive length.
-bool hopLengthAccepted(const HopRecord& record, Messages& messages);
-
 // The Form page accepts no channel spacing below 0.00001 GHz with frequency diversity: false
 // after "Invalid value : Channel spacing." (caption "Error", warning icon). The improvement
 // divides by it.
 bool channelSpacingAccepted(const HopRecord& record, Messages& messages);
 
+enum class HopLoadStatus {
+    Loaded,
+    Unusable, // the file does not open, is not a hop file, or the library lacks its radio
+    Refused,  // the hop holds a value the Basics or Form page refuses
+};
+
+struct HopLoad {
+    HopLoadStatus status = HopLoadStatus::Loaded;
+    std::string_view refusedField{}; // with Refused: the record field the pages refuse
+};
+
 // New hop, read the file with the library checks, mark the OTHER radio (the library's last),
-// check the hop length and the channel spacing, commit the feeder position and store the selective margin as the pages
-// do. False when the file cannot be used (its message has been shown).
-bool loadHopForCalculation(const std::filesystem::path& file, const EquipmentLibrary& library,
-                           Messages& messages, HopState& hop);
+// refuse what the pages refuse (pageRefusal: the calculation needs among others a hop length
+// from 0.1 km and a channel spacing), commit the feeder position and store the selective margin
+// as the pages do. Each failure has shown its message.
+HopLoad loadHopForCalculation(const std::filesystem::path& file, const EquipmentLibrary& library,
+                              Messages& messages, HopState& hop);
 
 } // namespace korvel

@@ -3,15 +3,15 @@
 #include <array>
 #include <cstddef>
 #include <initializer_list>
-#include <nlohmann/json.hpp>
 
+#include "library/json_source.h"
 #include "platform/text_encoding.h"
 
 namespace korvel {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
+using Json = JsonSource;
 
 constexpr std::array<const char*, 3> kDiversityNames{"NODIV", "FREQ", "SPACE"};
 constexpr std::array<const char*, 3> kUsageNames{"SINGLE", "HSB", "1+1"};
@@ -88,8 +88,8 @@ class LibraryReader {
   public:
     std::string error;
 
-    bool fail(const std::string& path, const std::string& what) {
-        error = path + ": " + what;
+    bool fail(const std::string& path, std::string_view what) {
+        error = path + ": " + std::string(what);
         return false;
     }
 
@@ -97,11 +97,11 @@ class LibraryReader {
     bool object(const Json& value, const std::string& path,
                 std::initializer_list<const char*> fields) {
         if (!value.is_object()) {
-            return fail(path, "expected an object");
+            return fail(path, kExpectedObject);
         }
         for (const char* field : fields) {
             if (!value.contains(field)) {
-                return fail(path, std::string("missing field \"") + field + "\"");
+                return fail(path, missingField(field));
             }
         }
         for (const auto& [key, member] : value.items()) {
@@ -110,7 +110,7 @@ class LibraryReader {
                 known = known || key == field;
             }
             if (!known) {
-                return fail(path + "." + key, "unknown field");
+                return fail(path + "." + key, kUnknownField);
             }
         }
         return true;
@@ -118,7 +118,7 @@ class LibraryReader {
 
     bool array(const Json& value, const std::string& path, std::size_t least, std::size_t most) {
         if (!value.is_array()) {
-            return fail(path, "expected a list");
+            return fail(path, kExpectedList);
         }
         if (value.size() < least || value.size() > most) {
             const std::string entries = most == 1 ? " entry" : " entries";
@@ -131,7 +131,7 @@ class LibraryReader {
 
     bool number(const Json& value, const std::string& path, double& out) {
         if (!value.is_number()) {
-            return fail(path, "expected a number");
+            return fail(path, kExpectedNumber);
         }
         out = value.get<double>();
         return true;
@@ -141,8 +141,7 @@ class LibraryReader {
                  std::int16_t& out) {
         if (!value.is_number_integer() || value.get<long long>() < least ||
             value.get<long long>() > most) {
-            return fail(path, "expected a whole number from " + std::to_string(least) + " to " +
-                                  std::to_string(most));
+            return fail(path, expectedWholeNumber(least, most));
         }
         out = static_cast<std::int16_t>(value.get<long long>());
         return true;
@@ -164,20 +163,13 @@ class LibraryReader {
     template <std::size_t N>
     bool text(const Json& value, const std::string& path, std::size_t longest, FixedText<N>& out) {
         if (!value.is_string()) {
-            return fail(path, "expected a text");
+            return fail(path, kExpectedText);
         }
-        const std::string& utf8Text = value.get_ref<const std::string&>();
-        const std::string cp1252 = utf8ToCp1252(utf8Text);
-        if (cp1252ToUtf8(cp1252) != utf8Text) {
-            return fail(path, "has characters outside Windows-1252");
+        const SourceText checked = sourceText(value.get_ref<const std::string&>(), longest);
+        if (!checked.problem.empty()) {
+            return fail(path, checked.problem);
         }
-        if (cp1252.find('\0') != std::string::npos) {
-            return fail(path, "has a NUL character");
-        }
-        if (cp1252.size() > longest) {
-            return fail(path, "longer than " + std::to_string(longest) + " characters");
-        }
-        out.assign(cp1252);
+        out.assign(checked.cp1252);
         return true;
     }
 
@@ -368,14 +360,11 @@ std::string libraryToJson(const EquipmentLibrary& library) {
 }
 
 LibraryFromJson libraryFromJson(std::string_view json) {
-    Json root;
-    try {
-        root = Json::parse(json);
-    } catch (const Json::exception& error) {
-        // The parser reports where it stopped, or a number too large for a double, only
-        // through its exception.
-        return {std::nullopt, std::string("not valid JSON: ") + error.what()};
+    const ParsedJsonSource parsed = parseJsonSource(json);
+    if (!parsed.error.empty()) {
+        return {std::nullopt, parsed.error};
     }
+    const Json& root = parsed.root;
     LibraryReader reader;
     EquipmentLibrary library;
     if (!reader.document(root, library)) {

@@ -39,23 +39,30 @@ bool numbersFit(const RoutePlan& plan) {
     return true;
 }
 
-// Each hop a file of its own in the route's folder: "." and ".." name folders, and two hops
-// naming one file would share its stations and length.
-bool hopNamesFit(const RoutePlan& plan) {
+} // namespace
+
+std::optional<HopNameRefusal> refusedHopName(const RoutePlan& plan) {
     std::set<std::string> stored;
-    for (const RoutePlanHop& hop : plan.hops) {
-        if (hop.fileName.size() > kTypedHopNameLength || !isValidRouteFileName(hop.fileName)) {
-            return false;
+    for (std::size_t i = 0; i < plan.hops.size(); ++i) {
+        const std::string& typed = plan.hops[i].fileName;
+        if (typed.size() > kTypedHopNameLength) {
+            return HopNameRefusal{i, "longer than " + std::to_string(kTypedHopNameLength) +
+                                         " characters"};
         }
-        const std::string name = storedHopFileName(hop.fileName);
-        if (name == "." || name == ".." || !stored.insert(name).second) {
-            return false;
+        const std::string name = storedHopFileName(typed);
+        auto reason = hopFileNameRefusal(typed);
+        if (!reason) {
+            reason = hopFileNameRefusal(name);
+        }
+        if (!reason && !stored.insert(name).second) {
+            reason = "an earlier hop names " + name + " already";
+        }
+        if (reason) {
+            return HopNameRefusal{i, *reason};
         }
     }
-    return true;
+    return std::nullopt;
 }
-
-} // namespace
 
 bool routeFromPlan(RouteState& state, const EquipmentLibrary& library, const RoutePlan& plan,
                    Messages& messages) {
@@ -71,7 +78,7 @@ bool routeFromPlan(RouteState& state, const EquipmentLibrary& library, const Rou
         !numbersFit(plan)) {
         return refuse(messages, "Invalid data.");
     }
-    if (!hopNamesFit(plan)) {
+    if (refusedHopName(plan)) {
         return refuse(messages, "Invalid hop filename.");
     }
 

@@ -2,6 +2,7 @@
 // A route described by plain values, as a tool reads it from a JSON file, turned into the route.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,16 @@ struct RoutePlan {
     DivisionMethod division = DivisionMethod::Number;
     std::vector<RoutePlanHop> hops{}; // 1 to 20
 };
+
+struct HopNameRefusal {
+    std::size_t hop;    // index into RoutePlan::hops
+    std::string reason; // Windows-1252
+};
+
+// The first hop of the plan whose file name the route refuses, and why: a name the hop dialog
+// would not store, a folder, or the file of an earlier hop (two hops naming one file would share
+// its stations and length).
+std::optional<HopNameRefusal> refusedHopName(const RoutePlan& plan);
 
 // Resets the route against the library and fills it from the plan, the radio with its default
 // power and threshold, then divides the objective. A plan that does not fit is refused with a

@@ -49,7 +49,7 @@ TEST_F(Hop, NewRefusesBadFieldsNamingTheField) {
           {R"({"selection": {"radioIndex": 32768}})", "selection.radioIndex"},
           {R"({"record": {"radioName": "a name of twenty chars"}})", "record.radioName"},
           {R"({"results": [1, 2]})", "results"},
-          {R"({"record": )", "not a JSON object"}}) {
+          {R"({"record": )", "not valid JSON: line 1, column 12: the text ends before"}}) {
         writeFile(at("bad.json"), document);
         expectRefused("hop new --from bad.json --output BAD.HOP", std::string("bad.json: ") + field,
                       "BAD.HOP");

@@ -80,7 +80,7 @@ TEST_F(Route, ShowsTheExampleRouteHopByHopWithTheDesignMargin) {
     double totalOutage = 0;
     for (const auto& hop : route["hops"]) {
         EXPECT_EQ(keysOf(hop),
-                  lines("file station1 station2 lengthKm objective outage rainUnavail", ' '));
+                  lines("file station1 station2 lengthKm objective outage rainUnavail stale", ' '));
         totalOutage += hop["outage"].get<double>();
     }
     EXPECT_EQ(route["hops"][3]["station2"], "Bay town");

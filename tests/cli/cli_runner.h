@@ -129,8 +129,8 @@ class CliTest : public testing::Test {
 
     // Runs `args` (through cli) expecting `status`, nothing on stdout, `message` within stderr
     // and `file` of the work folder as it was before (still absent when it was absent).
-    void expectRefused(const std::string& args, const std::string& message,
-                       const std::string& file = "LINK7.HOP", int status = 2) const {
+    CliRun expectRefused(const std::string& args, const std::string& message,
+                         const std::string& file = "LINK7.HOP", int status = 2) const {
         const bool existed = std::filesystem::exists(at(file));
         const std::string before = bytesOf(file);
         const CliRun run = cli(args);
@@ -139,6 +139,7 @@ class CliTest : public testing::Test {
         EXPECT_TRUE(run.out.empty() && contains(run.err, message)) << trace;
         EXPECT_EQ(std::filesystem::exists(at(file)), existed) << trace;
         EXPECT_EQ(bytesOf(file), before) << trace;
+        return run;
     }
 
     std::filesystem::path root_; // captured output lives here, beside the work folder

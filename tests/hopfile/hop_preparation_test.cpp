@@ -8,9 +8,10 @@
 
 #include "hopfile/hop_preparation.h"
 #include "hopfile/library_checks.h"
+#include "hopfile/page_refusals.h"
+#include "support/recording_messages.h"
 #include "support/test_hop.h"
 #include "support/test_library.h"
-#include "support/recording_messages.h"
 
 namespace korvel {
 namespace {
@@ -52,7 +53,7 @@ TEST(HopPreparation, FeederIndicesAfterReadingAndCommitting) {
     }
 }
 
-// Values the calculation divides by are refused as the pages refuse them.
+// Values the calculation divides by are refused as the pages refuse them, before a calculation.
 TEST(HopPreparation, HopLengthAndChannelSpacingTheCalculationCannotUseAreRefused) {
     const std::string length = "Error: Invalid value : Hop length.";
     const std::string spacing = "Error: Invalid value : Channel spacing.";
@@ -63,13 +64,12 @@ TEST(HopPreparation, HopLengthAndChannelSpacingTheCalculationCannotUseAreRefused
         {std::nan(""), no, 0.0, length}, {40.0, DiversityMode::Space, 0.0, ""},
         {40.0, freq, 0.0000099, spacing}};
     for (const auto& [lengthKm, diversity, spacingGHz, refusal] : cases) {
-        HopRecord record;
+        HopRecord record = makeTestHop().record;
         record.hopLengthKm = lengthKm;
         record.diversityMode = diversity;
         record.frequencyDifferenceGHz = spacingGHz;
         RecordingMessages messages;
-        const bool accepted =
-            hopLengthAccepted(record, messages) && channelSpacingAccepted(record, messages);
+        const bool accepted = !pageRefusal(record, messages);
         const auto boxes = messages.boxes();
         EXPECT_EQ(boxes.empty() ? "" : boxes[0].caption + ": " + boxes[0].text, refusal);
         EXPECT_TRUE(accepted == refusal.empty() && messages.events().size() == (accepted ? 0u : 1u))

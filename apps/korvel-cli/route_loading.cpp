@@ -1,0 +1,163 @@
+#include "route_loading.h"
+
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+
+#include "cli_files.h"
+#include "engine/stored_results.h"
+#include "fields/format_fixed.h"
+#include "hopfile/hop_preparation.h"
+#include "platform/file_read.h"
+#include "platform/text_encoding.h"
+#include "route/hop_slot_reader.h"
+#include "route/route_file.h"
+#include "route/route_folder.h"
+#include "route/route_names.h"
+#include "route/route_reset.h"
+#include "route/route_summary.h"
+
+namespace korvel::cli {
+namespace {
+
+std::string percent(double value) {
+    return formatFixed(value, 4);
+}
+
+// One row of the hop table, columns as in the header.
+std::string hopRow(const std::string& number, const std::string& file, const std::string& station1,
+                   const std::string& station2, const std::string& length,
+                   const std::string& objective, const std::string& outage,
+                   const std::string& rain) {
+    char row[256];
+    std::snprintf(row, sizeof row, "%3s  %-14s %-19s %-19s %8s %10s %10s %10s", number.c_str(),
+                  file.c_str(), station1.c_str(), station2.c_str(), length.c_str(),
+                  objective.c_str(), outage.c_str(), rain.c_str());
+    return row;
+}
+
+// "hop 3 (NAME)", or "hop 3" for a slot without a name.
+std::string hopLabel(const RouteState& route, int index) {
+    const std::string name = route.record.hopFile[static_cast<std::size_t>(index)].str();
+    const std::string label = "hop " + std::to_string(index + 1);
+    return name.empty() ? label : label + " (" + cp1252ToUtf8(name) + ")";
+}
+
+} // namespace
+
+std::optional<std::string> hopSlotProblem(const RouteState& route, int index) {
+    const std::string name = route.record.hopFile[static_cast<std::size_t>(index)].str();
+    if (const auto refusal = hopFileNameRefusal(name)) {
+        return std::string(kCannotRead) + ": " + cp1252ToUtf8(*refusal);
+    }
+    const auto path = fileInRouteFolder(route, name);
+    const auto image = path ? readFileBytes(*path, kHopFileSize) : std::nullopt;
+    if (!image) {
+        return std::string(kCannotRead);
+    }
+    StoredHop hop;
+    if (parseHopImage(*image, hop) != HopParseError::None) {
+        return std::string("not a valid hop file");
+    }
+    return std::nullopt;
+}
+
+bool openRouteForCommand(CliContext& context, const std::string& file, RouteState& route) {
+    // The route file keeps its own name in a 50-byte field.
+    constexpr std::size_t kLongestRouteFileName = 49;
+    if (utf8ToCp1252(std::filesystem::path(file).filename().string()).size() >
+        kLongestRouteFileName) {
+        reportError(file + ": a route file name has at most 49 characters");
+        return false;
+    }
+    if (!isRouteFile(file)) {
+        return false;
+    }
+    resetRoute(route, context.library, std::filesystem::path(file).parent_path());
+    if (!readRouteFile(route, context.library, file, context.messages)) {
+        reportError(file + ": " + kNotWithThisLibrary);
+        return false;
+    }
+    // As the summary made when a route is opened; the hops it cannot read are named here, in
+    // the words every command uses, instead of the program's "NAME not found.".
+    RouteRecord& record = route.record;
+    record.totalOutage = 0;
+    for (int i = 0; i < record.hopCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        if (const auto problem = hopSlotProblem(route, i)) {
+            reportError(file + ": " + hopLabel(route, i) + ": " + *problem);
+            clearHopSlot(route.slots[index]);
+        } else {
+            readHopIntoSlot(route, record.hopFile[index].view(), i, true, context.messages);
+        }
+        record.hopOutage[index] = route.slots[index].outage;
+        record.totalOutage += route.slots[index].outage;
+    }
+    return true;
+}
+
+int unreadableHopCount(const RouteState& route) {
+    int count = 0;
+    for (int i = 0; i < route.record.hopCount; ++i) {
+        count += hopSlotProblem(route, i) ? 1 : 0;
+    }
+    return count;
+}
+
+HopMarks staleHops(CliContext& context, const RouteState& route) {
+    std::ostringstream unshown; // the calculation behind the mark is not the command's output
+    ConsoleMessages quiet(unshown);
+    HopMarks stale{};
+    for (int i = 0; i < route.record.hopCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const auto file = fileInRouteFolder(route, route.record.hopFile[index].view());
+        if (!file || hopSlotProblem(route, i)) {
+            continue;
+        }
+        HopState hop;
+        stale[index] = loadHopForCalculation(*file, context.library, quiet, hop).status !=
+                           HopLoadStatus::Loaded ||
+                       !storedResultsCurrent(hop);
+    }
+    return stale;
+}
+
+void printRoute(const RouteState& route, const HopMarks& stale) {
+    const RouteRecord& record = route.record;
+    std::cout << "Route: " << cp1252ToUtf8(record.fileName.view()) << "  ("
+              << cp1252ToUtf8(record.info.view()) << ")\n"
+              << hopRow("#", "File", "Station 1", "Station 2", "km", "Objective%", "Outage%",
+                        "Rain%")
+              << '\n';
+    for (int i = 0; i < record.hopCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const RouteHopSlot& slot = route.slots[index];
+        std::cout << hopRow(std::to_string(i + 1), cp1252ToUtf8(record.hopFile[index].view()),
+                            cp1252ToUtf8(slot.station1.view()), cp1252ToUtf8(slot.station2.view()),
+                            formatFixed(slot.lengthKm, 1), percent(slot.objective),
+                            percent(slot.outage),
+                            slot.rainUnavail < 0 ? "-" : percent(slot.rainUnavail))
+                  << (stale[index] ? "  stale" : "") << '\n';
+    }
+    std::cout << "Current route outage : " << percent(record.totalOutage) << " %\n"
+              << "Route objective      : " << percent(record.objective) << " %\n"
+              << "Design margin        : " << percent(designMarginPct(record)) << " %\n";
+}
+
+void printRefreshHint(const std::string& file, const HopMarks& stale) {
+    std::string hops;
+    int count = 0;
+    for (std::size_t i = 0; i < stale.size(); ++i) {
+        if (stale[i]) {
+            hops += (count++ == 0 ? "" : ", ") + std::to_string(i + 1);
+        }
+    }
+    if (count == 0) {
+        return;
+    }
+    std::cout << (count == 1 ? "Stale: hop " + hops + " holds results of data changed since its"
+                             : "Stale: hops " + hops + " hold results of data changed since their")
+              << " last calculation.\nRefresh with: korvel-cli route calc " << file << " --save\n";
+}
+
+} // namespace korvel::cli
