@@ -13,6 +13,7 @@
 #include "platform/file_chooser.h"
 #include "platform/main_window_view.h"
 #include "platform/messages.h"
+#include "platform/printer.h"
 #include "platform/profile.h"
 #include "platform/results_window.h"
 #include "report/date_stamp.h"
@@ -27,6 +28,7 @@ struct SessionPorts {
     DialogHost& dialogs;
     MainWindowView& window;
     const Profile& profile;
+    Printers& printers;
 };
 
 class Session {
