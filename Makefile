@@ -2,7 +2,8 @@
 #   make test   install what the build needs, build release and sanitizer presets, run all tests
 #   make run    build and start the desktop program on the sample data (without a display: the
 #               command-line samples)
-#   make screenshots  every page and dialog rendered offscreen into build/screenshots
+#   make screenshots  every page and dialog rendered offscreen into build/screenshots, and the
+#               example reports' PDF pages
 #   make bench  build and run the benchmarks (release)
 #   make fuzz   run each fuzz target for 60 seconds
 #   make package  build the Debian package (build/release/korvel_*.deb)
@@ -27,7 +28,8 @@ DEPS := cmake:/usr/bin/cmake \
         qt6-base-dev-tools:/usr/lib/qt6/libexec/uic \
         fonts-dejavu-core:/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
         dpkg-dev:/usr/bin/dpkg-shlibdeps \
-        desktop-file-utils:/usr/bin/desktop-file-validate
+        desktop-file-utils:/usr/bin/desktop-file-validate \
+        poppler-utils:/usr/bin/pdftotext
 
 .PHONY: deps build test run screenshots bench fuzz fuzz-run package format clean
 
@@ -74,6 +76,7 @@ run: build
 
 screenshots: build
 	cmake --build --preset release --target screenshots
+	./scripts/render-report-pdfs.sh build/release build/screenshots
 	@ls build/screenshots
 
 bench: build

@@ -1,5 +1,5 @@
-// korvel-cli report hop HOPFILE --lang en|fr --format text|tsv --output FILE [--force]
-// korvel-cli report route ROUTEFILE --lang en|fr --format text|tsv --output FILE [--force]
+// korvel-cli report hop HOPFILE --lang en|fr --format text|tsv|pdf --output FILE [--force]
+// korvel-cli report route ROUTEFILE --lang en|fr --format text|tsv|pdf --output FILE [--force]
 
 #include <filesystem>
 #include <optional>
@@ -33,6 +33,9 @@ ReportLanguage languageOf(const ReportJob& job) {
 }
 
 ReportForm formOf(const ReportJob& job) {
+    if (job.format == "pdf") {
+        return ReportForm::Pdf;
+    }
     return job.format == "tsv" ? ReportForm::Delimited : ReportForm::Text;
 }
 
@@ -102,8 +105,10 @@ void addReportOptions(CLI::App* command, ReportJob& job, const char* inputName,
     command->add_option(inputName, job.input, inputHelp)->required();
     command->add_option("--lang", job.language, "Report language: en or fr")
         ->check(CLI::IsMember({"en", "fr"}));
-    command->add_option("--format", job.format, "text (plain) or tsv (tab-delimited)")
-        ->check(CLI::IsMember({"text", "tsv"}));
+    command
+        ->add_option("--format", job.format,
+                     "text (plain), tsv (tab-delimited) or pdf (the printed page)")
+        ->check(CLI::IsMember({"text", "tsv", "pdf"}));
     command->add_option("--output", job.output, "Report file to write")->required();
     command->add_flag("--force", job.force, "Replace an existing report file");
 }

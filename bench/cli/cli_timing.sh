@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Whole-process wall times of korvel-cli on the built examples, measured with plain bash:
 #   calc on one hop (median of 51 runs, target 10 ms),
-#   report hop on one hop (median of 51 runs, target 15 ms),
+#   report hop on one hop (median of 51 runs, target 15 ms), and as a PDF (target 150 ms),
 #   one calc call over 10,000 hop files (median of 5 runs, target under 1 s).
 # Usage: bench/cli/cli_timing.sh BUILD_DIR   (a Release build, e.g. build/release)
 set -euo pipefail
@@ -83,6 +83,13 @@ report_to_new_file() {
     report hop LINK7.HOP --lang en --format text --output "R$report_count.txt"
 }
 report_ns=$(median_ns "$runs" report_to_new_file)
+pdf_count=0
+pdf_to_new_file() {
+  pdf_count=$((pdf_count + 1))
+  "$cli" --library korvel32.lbr --profile profile.ini \
+    report hop LINK7.HOP --lang en --format pdf --output "R$pdf_count.pdf"
+}
+pdf_ns=$(median_ns "$runs" pdf_to_new_file)
 replace_ns=$(median_ns "$runs" "$cli" --library korvel32.lbr --profile profile.ini \
   report hop LINK7.HOP --lang en --format text --output LINK7.txt --force)
 
@@ -97,4 +104,5 @@ awk -v m="$clock_ns" 'BEGIN { printf "%-44s %9.2f ms\n", "/bin/true, process sta
 report "calc, one hop (median of $runs)" "$calc_ns" 10000000
 report "report hop, text, new file (median of $runs)" "$report_ns" 15000000
 report "report hop, text, --force over one file" "$replace_ns" 15000000
+report "report hop, pdf, new file (median of $runs)" "$pdf_ns" 150000000
 report "calc over $batch_files hop files (median of $batch_runs)" "$batch_ns" 1000000000

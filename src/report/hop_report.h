@@ -1,7 +1,8 @@
 #pragma once
 // The hop performance report as a file: rows 1 to 53 of the hop's inputs and last results, in
-// English or French, as plain text or tab-delimited text. The builders return the file's bytes:
-// Windows-1252 text, every line ended by "\r\n". They read and never calculate.
+// English or French, as plain text, tab-delimited text or the printed page in PDF. The builders
+// return the file's bytes: Windows-1252 text, every line ended by "\r\n", or the PDF document.
+// They read and never calculate.
 
 #include <string>
 #include <string_view>

@@ -5,8 +5,9 @@ namespace korvel {
 
 enum class ReportLanguage { English, French };
 
-// Plain text ("ANSI file") or tab-delimited text ("ANSI (delimiters)").
-enum class ReportForm { Text, Delimited };
+// Plain text ("ANSI file"), tab-delimited text ("ANSI (delimiters)") or the printed page as a
+// PDF file ("PDF file:").
+enum class ReportForm { Text, Delimited, Pdf };
 
 // The first line of every report, hop or route, in both languages.
 inline constexpr const char* kCompanyLine = "VALMO TELECOMMUNICATIONS";

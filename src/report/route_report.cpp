@@ -1,6 +1,8 @@
 #include "report/route_report.h"
 
+#include "report/pdf_print_device.h"
 #include "report/report_text.h"
+#include "report/route_report_page.h"
 #include "report/route_table.h"
 
 namespace korvel {
@@ -123,6 +125,11 @@ std::string routeDelimited(const RouteTable& t, bool fr, const char* date, const
 
 std::string buildRouteReport(ReportForm form, const RouteState& route, ReportLanguage language,
                              std::string_view libraryIdentification, std::string_view dateStamp) {
+    if (form == ReportForm::Pdf) {
+        PdfPrintDevice page;
+        drawRouteReportPage(page, route, language, libraryIdentification, dateStamp);
+        return page.document();
+    }
     const RouteTable table = routeTable(route);
     const bool fr = language == ReportLanguage::French;
     const std::string date(dateStamp);

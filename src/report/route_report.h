@@ -1,7 +1,8 @@
 #pragma once
 // The route outage table as a file: the hops with their stations, length, outage and, when any
 // hop has one, rain unavailability; then the route total, objective and design margin. English or
-// French, plain text or tab-delimited text; Windows-1252 bytes, every line ended by "\r\n".
+// French, plain text or tab-delimited text (Windows-1252 bytes, every line ended by "\r\n") or the
+// printed page in PDF.
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,5 @@
 // korvel-cli report hop, report route and route: Windows-1252 files with CRLF line ends and the
-// date fixed by SOURCE_DATE_EPOCH and the profile; the example route shown hop by hop.
+// date fixed by SOURCE_DATE_EPOCH and the profile, or PDF; the example route shown hop by hop.
 
 #include <regex>
 #include <tuple>
@@ -49,6 +49,18 @@ TEST_F(Report, HopAndRouteAreWrittenInWindows1252WithCrlfLines) {
     const std::string table = bytesOf("coast.txt");
     EXPECT_TRUE(everyLineEndsInCrlf(table) && contains(table, "1997-12-24\r\n"));
     EXPECT_TRUE(contains(table, "Fyr\xF6") && !contains(table, "\xC3")) << table;
+}
+
+TEST_F(Report, PdfOfHopAndRouteHoldsTheirPages) {
+    for (const auto& [command, foot] :
+         {std::pair{"report hop LINK7.HOP --lang fr", "(<LINK7.HOP>) Tj"},
+          {"report route COAST.ROU", "(<COAST.ROU>) Tj"}}) {
+        const CliRun run = cli(std::string(command) + " --format pdf --force --output report.pdf");
+        ASSERT_TRUE(run.exitCode == 0 && run.out.empty()) << run.err;
+        const std::string pdf = bytesOf("report.pdf");
+        EXPECT_TRUE(pdf.starts_with("%PDF-1.4\n") && pdf.ends_with("%%EOF\n")) << command;
+        EXPECT_TRUE(contains(pdf, "1997-12-24) Tj") && contains(pdf, foot)) << pdf;
+    }
 }
 
 TEST_F(Route, ShowsTheExampleRouteHopByHopWithTheDesignMargin) {
