@@ -35,12 +35,14 @@ constexpr std::array kFileDestinations{
                     &ApplicationState::reportFileName},
     FileDestination{kDelimitedFileButton, kDelimitedFileField, ReportForm::Delimited, "txt",
                     &ApplicationState::delimitedReportFileName},
+    FileDestination{kPdfFileButton, kPdfFileField, ReportForm::Pdf, "pdf",
+                    &ApplicationState::pdfReportFileName},
 };
 
 constexpr std::array<ControlId, 2> kSubjectGroup{kHopReportButton, kRouteReportButton};
 constexpr std::array<ControlId, 2> kLanguageGroup{kEnglishButton, kFrenchButton};
-constexpr std::array<ControlId, 3> kDestinationGroup{kPrinterButton, kTextFileButton,
-                                                     kDelimitedFileButton};
+constexpr std::array<ControlId, 4> kDestinationGroup{kPrinterButton, kTextFileButton,
+                                                     kDelimitedFileButton, kPdfFileButton};
 
 const FileDestination* fileDestination(ControlId button) {
     const auto* found =

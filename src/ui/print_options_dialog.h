@@ -1,7 +1,8 @@
 #pragma once
 // The print options dialog: which report (the hop or the route), in which language, and where it
-// goes: the printer, a text file or a tab-delimited text file. A file is written while the dialog
-// is open, so that a failure keeps the user in it; printing starts after it has closed.
+// goes: the printer, a text file, a tab-delimited text file or a PDF file of the printed page. A
+// file is written while the dialog is open, so that a failure keeps the user in it; printing starts
+// after it has closed.
 
 #include <optional>
 
@@ -22,6 +23,8 @@ inline constexpr ControlId kDelimitedFileField = 1617;
 inline constexpr ControlId kPrinterButton = 1618;
 inline constexpr ControlId kTextFileButton = 1619;
 inline constexpr ControlId kDelimitedFileButton = 1620;
+inline constexpr ControlId kPdfFileButton = 1621;
+inline constexpr ControlId kPdfFileField = 1622;
 
 enum class ReportSubject { Hop, Route };
 

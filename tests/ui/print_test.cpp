@@ -11,6 +11,9 @@
 namespace korvel {
 namespace {
 
+constexpr auto kEnglish = ReportLanguage::English;
+constexpr auto kFrench = ReportLanguage::French;
+
 // The printer's calls once the job has started its page, then the calls named.
 std::vector<std::string> afterStart(std::initializer_list<std::string> more) {
     std::vector<std::string> calls{"open", "startDocument Korvel document", "startPage"};
@@ -33,15 +36,21 @@ class PrintTest : public UiTest {
         command(Command::Print);
     }
     const FakeDialogView& options() const { return dialogs.ran.back().second; }
+
+    std::string date() const { return session.reportDateStamp(); }
+    std::string hopReport(ReportForm form) const {
+        return buildHopReport(form, session.hop, session.library, kEnglish, "", date());
+    }
+    std::string routeReport(ReportForm form, ReportLanguage language) const {
+        return buildRouteReport(form, session.route, language, "Test library 1", date());
+    }
     // The page the report draws on a device of the fake printer's size.
-    std::vector<TextRun> page(ReportSubject subject, ReportLanguage language) const {
+    std::vector<TextRun> page(bool route, ReportLanguage language) const {
         RecordingPrintDevice device(40, 20);
-        const std::string date = session.reportDateStamp();
-        if (subject == ReportSubject::Route) {
-            drawRouteReportPage(device, session.route, language, "Test library 1", date);
+        if (route) {
+            drawRouteReportPage(device, session.route, language, "Test library 1", date());
         } else {
-            drawHopReportPage(device, session.hop, session.library, language,
-                              session.app.currentHopFileName, date);
+            drawHopReportPage(device, session.hop, session.library, language, "", date());
         }
         return device.runs();
     }
@@ -89,19 +98,14 @@ TEST_F(PrintTest, TheOptionsOpenWithTheDefaultNamesAndWhatCanBeChosen) {
         int page;
         bool routeHop;
         bool noPrinter;
-        std::string defaultName;
+        std::string textName;
+        std::string pdfName;
         bool route;
-        ControlId destination;
-        ControlId focus;
     } cases[] = {
-        {"saved hop", "LINK7.HOP", kBasicsPageId, false, false, "LINK7.txt", false, kPrinterButton,
-         kPrinterButton},
-        {"never saved, no printer", "", kBasicsPageId, false, true, "", false, kTextFileButton,
-         kTextFileField},
-        {"hop of a route", "A.HOP", kFormPageId, true, false, "A.txt", true, kPrinterButton,
-         kPrinterButton},
-        {"route screen", "", kRouteScreenId, false, false, "", true, kPrinterButton,
-         kPrinterButton},
+        {"saved hop", "LINK7.HOP", kBasicsPageId, false, false, "LINK7.txt", "LINK7.pdf", false},
+        {"never saved, no printer", "", kBasicsPageId, false, true, "", "", false},
+        {"hop of a route", "A.HOP", kFormPageId, true, false, "A.txt", "A.pdf", true},
+        {"route screen", "", kRouteScreenId, false, false, "", "", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -111,16 +115,17 @@ TEST_F(PrintTest, TheOptionsOpenWithTheDefaultNamesAndWhatCanBeChosen) {
         session.app.printerUnavailable = c.noPrinter;
         command(Command::Print);
         const FakeDialogView& view = options();
-        for (const ControlId field : {kTextFileField, kDelimitedFileField}) {
-            EXPECT_EQ(view.text(field), c.defaultName);
-            EXPECT_EQ(view.get(field).limit, 128);
-        }
+        EXPECT_EQ(view.text(kTextFileField), c.textName);
+        EXPECT_EQ(view.text(kDelimitedFileField), c.textName);
+        EXPECT_EQ(view.text(kPdfFileField), c.pdfName);
+        EXPECT_EQ(view.get(kTextFileField).limit, 128);
         EXPECT_EQ(view.isEnabled(kRouteReportButton), c.route);
         EXPECT_EQ(view.isEnabled(kPrinterButton), !c.noPrinter);
+        const ControlId destination = c.noPrinter ? kTextFileButton : kPrinterButton;
         for (const ControlId button : {kPrinterButton, kTextFileButton, kDelimitedFileButton}) {
-            EXPECT_EQ(view.isChecked(button), button == c.destination) << button;
+            EXPECT_EQ(view.isChecked(button), button == destination) << button;
         }
-        EXPECT_EQ(view.focus, c.focus);
+        EXPECT_EQ(view.focus, c.noPrinter ? kTextFileField : kPrinterButton);
         EXPECT_TRUE(view.isChecked(kHopReportButton) && view.isChecked(kEnglishButton));
         EXPECT_FALSE(view.isChecked(kRouteReportButton) || view.isChecked(kFrenchButton));
     }
@@ -131,27 +136,35 @@ TEST_F(PrintTest, TheOptionsOpenWithTheDefaultNamesAndWhatCanBeChosen) {
     EXPECT_TRUE(printers.calls.empty());
 }
 
-TEST_F(PrintTest, OkChecksCompletesAndAsksBeforeTheFileIsWritten) {
+TEST_F(PrintTest, OkChecksCompletesAndAsksBeforeTheChosenReportIsWritten) {
+    session.app.menu.viewHops = true;
     writeFile(folder / "OLD.LST", {'o', 'l', 'd'});
     const std::string longName(130, 'R');
+    const std::map<ControlId, ControlId> fieldOf{{kTextFileButton, kTextFileField},
+                                                 {kDelimitedFileButton, kDelimitedFileField},
+                                                 {kPdfFileButton, kPdfFileField}};
     const struct {
         const char* name;
-        ControlId destination;
+        std::vector<ControlId> buttons; // before OK; the last chooses the destination
         std::string typed;
         std::optional<MessageAnswer> replace;
         std::vector<std::string> boxes;
         std::string written; // empty: the dialog stays open
+        std::string report;
     } cases[] = {
         // clang-format off
-        {"no name", kTextFileButton, "", {}, {"Please type a filename !"}, ""},
-        {"dot in a folder only", kTextFileButton, "C:\\DATA.1\\REP", {}, {}, "C:\\DATA.1\\REP.txt"},
-        {"cut to 119", kDelimitedFileButton, longName, {}, {}, longName.substr(0, 119) + ".txt"},
-        {"writer fails", kTextFileButton, (folder / "none/R").string(), {},
-         {"Cannot open " + (folder / "none/R.txt").string()}, ""},
-        {"kept on No", kTextFileButton, "OLD.LST", MessageAnswer::No,
-         {"Replace existing OLD.LST"}, ""},
-        {"replaced on Yes", kDelimitedFileButton, "OLD.LST", MessageAnswer::Yes,
-         {"Replace existing OLD.LST"}, "OLD.LST"},
+        {"no name", {kTextFileButton}, "", {}, {"Please type a filename !"}, "", ""},
+        {"dot in a folder only", {kTextFileButton}, "C:\\DATA.1\\REP", {}, {},
+         "C:\\DATA.1\\REP.txt", hopReport(ReportForm::Text)},
+        {"cut to 119", {kRouteReportButton, kFrenchButton, kDelimitedFileButton}, longName, {}, {},
+         longName.substr(0, 119) + ".txt", routeReport(ReportForm::Delimited, kFrench)},
+        {"PDF", {kPdfFileButton}, "REP", {}, {}, "REP.pdf", hopReport(ReportForm::Pdf)},
+        {"writer fails", {kTextFileButton}, (folder / "none/R").string(), {},
+         {"Cannot open " + (folder / "none/R.txt").string()}, "", ""},
+        {"kept on No", {kTextFileButton}, "OLD.LST", MessageAnswer::No,
+         {"Replace existing OLD.LST"}, "", ""},
+        {"replaced on Yes", {kDelimitedFileButton}, "OLD.LST", MessageAnswer::Yes,
+         {"Replace existing OLD.LST"}, "OLD.LST", hopReport(ReportForm::Delimited)},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -160,9 +173,10 @@ TEST_F(PrintTest, OkChecksCompletesAndAsksBeforeTheFileIsWritten) {
         if (c.replace) {
             messages.scriptAnswer(*c.replace);
         }
-        const ControlId field =
-            c.destination == kTextFileButton ? kTextFileField : kDelimitedFileField;
-        print({{field, c.typed}}, {c.destination, kOkButton});
+        const ControlId field = fieldOf.at(c.buttons.back());
+        std::vector<ControlId> buttons = c.buttons;
+        buttons.push_back(kOkButton);
+        print({{field, c.typed}}, buttons);
         EXPECT_EQ(boxTexts(), c.boxes);
         EXPECT_EQ(options().focus, field);
         EXPECT_EQ(options().endResult.has_value(), !c.written.empty());
@@ -170,29 +184,11 @@ TEST_F(PrintTest, OkChecksCompletesAndAsksBeforeTheFileIsWritten) {
             EXPECT_EQ(messages.boxes()[0].icon, MessageIcon::Question);
             EXPECT_EQ(messages.boxes()[0].buttons, MessageButtons::YesNoDefaultNo);
         }
-        if (c.written.empty()) {
-            EXPECT_EQ(test::readFileText(folder / "OLD.LST"), "old");
-        } else {
-            EXPECT_NE(test::readFileText(folder / c.written).find(kCompanyLine), std::string::npos);
-        }
+        EXPECT_EQ(test::readFileText(folder / (c.written.empty() ? "OLD.LST" : c.written)),
+                  c.written.empty() ? "old" : c.report);
     }
+    EXPECT_EQ(session.app.delimitedReportFileName, "OLD.LST");
     EXPECT_TRUE(printers.calls.empty());
-}
-
-TEST_F(PrintTest, TheFileHoldsTheChosenReportInItsLanguageAndForm) {
-    session.app.currentHopFileName = "LINK7.HOP";
-    session.app.menu.viewHops = true;
-    const std::string date = session.reportDateStamp();
-    print({}, {kTextFileButton, kOkButton});
-    EXPECT_EQ(test::readFileText(folder / "LINK7.txt"),
-              buildHopReport(ReportForm::Text, session.hop, session.library,
-                             ReportLanguage::English, "LINK7.HOP", date));
-    print({{kDelimitedFileField, "ROUTE"}},
-          {kRouteReportButton, kFrenchButton, kDelimitedFileButton, kOkButton});
-    EXPECT_EQ(test::readFileText(folder / "ROUTE.txt"),
-              buildRouteReport(ReportForm::Delimited, session.route, ReportLanguage::French,
-                               "Test library 1", date));
-    EXPECT_EQ(session.app.delimitedReportFileName, "ROUTE.txt");
 }
 
 TEST_F(PrintTest, ThePrinterGetsThePageWhileTheOtherWindowsAreDisabled) {
@@ -200,25 +196,24 @@ TEST_F(PrintTest, ThePrinterGetsThePageWhileTheOtherWindowsAreDisabled) {
         const char* name;
         Command page;
         bool resultsOpen;
-        ControlId subject;
-        ControlId language;
+        bool route;
+        ReportLanguage language;
     } cases[] = {
-        {"hop with the results window open", Command::BasicsPage, true, kHopReportButton,
-         kFrenchButton},
-        {"route table, no results window", Command::RouteScreen, false, kRouteReportButton,
-         kEnglishButton},
+        {"hop, results window open", Command::BasicsPage, true, false, kFrench},
+        {"route table, no results window", Command::RouteScreen, false, true, kEnglish},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         command(c.page);
         results.open = c.resultsOpen;
         printers.calls.clear();
+        printers.runs.clear();
         bool pageEnabledInOptions = true;
         dialogs.script(DialogId::PrintOptions, [&](FakeDialogView&, DialogEvents& events) {
             pageEnabledInOptions = UiTest::page().windowEnabled;
-            for (const ControlId button : {c.subject, c.language, kOkButton}) {
-                events.onCommand(button);
-            }
+            events.onCommand(c.route ? kRouteReportButton : kHopReportButton);
+            events.onCommand(c.language == kFrench ? kFrenchButton : kEnglishButton);
+            events.onCommand(kOkButton);
         });
         std::vector<bool> whilePrinting; // main window, page, results window, abort dialog open
         printers.pendingEvent = [&] {
@@ -228,72 +223,53 @@ TEST_F(PrintTest, ThePrinterGetsThePageWhileTheOtherWindowsAreDisabled) {
         command(Command::Print);
         EXPECT_FALSE(pageEnabledInOptions);
         EXPECT_EQ(printers.calls, afterStart({"endPage", "endDocument"}));
-        EXPECT_EQ(
-            printers.runs,
-            page(c.subject == kRouteReportButton ? ReportSubject::Route : ReportSubject::Hop,
-                 c.language == kFrenchButton ? ReportLanguage::French : ReportLanguage::English));
+        EXPECT_EQ(printers.runs, page(c.route, c.language));
         EXPECT_EQ(whilePrinting, (std::vector<bool>{false, false, !c.resultsOpen, true}));
         EXPECT_TRUE(window.enabled && UiTest::page().windowEnabled && results.enabled);
         EXPECT_EQ(dialogs.modelessForm, DialogId::AbortPrint);
         EXPECT_EQ(dialogs.modeless->focus, kCancelButton);
         EXPECT_EQ(dialogs.modelessPresenter, nullptr);
         EXPECT_TRUE(messages.events().empty());
-        printers.runs.clear();
     }
 }
 
-TEST_F(PrintTest, AJobThatFailsAtAnyStepEndsInCannotPrint) {
-    const std::string unable = "Unable to start print job";
+TEST_F(PrintTest, AFailedStepEndsInCannotPrintAndCancelDropsTheJobSilently) {
+    const MessageEvent unable{MessageEvent::Kind::Box, "Unable to start print job", "Error",
+                              MessageIcon::Question};
+    const MessageEvent beep{MessageEvent::Kind::Beep};
+    const MessageEvent cannot{MessageEvent::Kind::Box, "Cannot print", "Korvel",
+                              MessageIcon::Warning};
+    const auto cancelled = afterStart({"stopped", "endPage", "abortDocument"});
     const struct {
         const char* step;
+        bool cancel;
         std::vector<std::string> calls;
-        std::vector<std::string> boxes;
+        std::vector<MessageEvent> events;
     } cases[] = {
-        {"open", {"open"}, {"Cannot print"}},
-        {"startDocument", {"open", "startDocument Korvel document"}, {unable, "Cannot print"}},
-        {"startPage", afterStart({"abortDocument"}), {unable, "Cannot print"}},
+        {"open", false, {"open"}, {beep, cannot}},
+        {"startDocument", false, {"open", "startDocument Korvel document"}, {unable, beep, cannot}},
+        {"startPage", false, afterStart({"abortDocument"}), {unable, beep, cannot}},
         // Mended: a page or a document the printer refused was reported as printed.
-        {"endPage", afterStart({"endPage", "abortDocument"}), {"Cannot print"}},
-        {"endDocument", afterStart({"endPage", "endDocument"}), {"Cannot print"}},
+        {"endPage", false, afterStart({"endPage", "abortDocument"}), {beep, cannot}},
+        {"endDocument", false, afterStart({"endPage", "endDocument"}), {beep, cannot}},
+        // Mended: the cancelled document is dropped rather than left to the printer.
+        {"", true, cancelled, {}},
+        {"endPage", true, cancelled, {}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.step);
+        SCOPED_TRACE(std::string(c.step) + (c.cancel ? ", cancelled" : ""));
         printers.failing = c.step;
         printers.calls.clear();
+        if (c.cancel) {
+            printers.pendingEvent = [this] { dialogs.pressModeless(kCancelButton); };
+        }
         messages.clear();
         print({}, {kOkButton});
         EXPECT_EQ(printers.calls, c.calls);
-        EXPECT_EQ(boxTexts(), c.boxes);
-        const std::vector<MessageEvent>& events = messages.events();
-        if (c.boxes.size() == 2) {
-            EXPECT_EQ(events.front(), (MessageEvent{MessageEvent::Kind::Box, unable, "Error",
-                                                    MessageIcon::Question}));
-        }
-        ASSERT_GE(events.size(), 2u);
-        EXPECT_EQ(events.end()[-2].kind, MessageEvent::Kind::Beep);
-        EXPECT_EQ(events.back(), (MessageEvent{MessageEvent::Kind::Box, "Cannot print", "Korvel",
-                                               MessageIcon::Warning}));
+        EXPECT_EQ(messages.events(), c.events);
         EXPECT_TRUE(window.enabled);
         EXPECT_EQ(dialogs.modelessPresenter, nullptr);
     }
-}
-
-// Mended: the cancelled document is dropped rather than left to the printer.
-TEST_F(PrintTest, CancelInTheAbortDialogDropsTheJobWithoutAMessage) {
-    for (const char* failing : {"", "endPage"}) {
-        SCOPED_TRACE(failing);
-        printers.failing = failing;
-        printers.calls.clear();
-        printers.pendingEvent = [this] { dialogs.pressModeless(kCancelButton); };
-        print({}, {kOkButton});
-        EXPECT_EQ(printers.calls, afterStart({"stopped", "endPage", "abortDocument"}));
-        EXPECT_TRUE(messages.events().empty());
-    }
-    // The next job starts uncancelled.
-    printers.failing.clear();
-    printers.calls.clear();
-    print({}, {kOkButton});
-    EXPECT_EQ(printers.calls.back(), "endDocument");
 }
 
 // Mended: a hop just opened printed the feeder names of the feeder table the hop before left.
