@@ -56,6 +56,14 @@ const char* formName(DialogId form) {
         return "Rain";
     case DialogId::SelectionList:
         return "Selection";
+    case DialogId::RouteScreen:
+        return "route screen";
+    case DialogId::HopBox:
+        return "hop box";
+    case DialogId::HopsList:
+        return "Hops list";
+    case DialogId::OldFiles:
+        return "Old files";
     case DialogId::PrintOptions:
         return "Print";
     case DialogId::AbortPrint:

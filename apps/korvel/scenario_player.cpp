@@ -353,6 +353,10 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
               state ? "yes" : "no");
     } else if (what == "results") {
         expectResults(rest);
+    } else if (what == "file") {
+        const QFileInfo file(QDir::current(), QString::fromStdString(rest));
+        check(file.isFile() && file.size() > 0, "a file " + quoted(rest) + " with something in it",
+              file.exists() ? (file.isFile() ? "it empty" : "a folder") : "none");
     } else if (what == "guide") {
         const QString page = program_.window.helpWindow().pageShown();
         const std::string shown = page.isEmpty() ? std::string("none") : page.toStdString();
