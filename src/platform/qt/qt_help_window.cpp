@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kWidth = 720;
 constexpr int kHeight = 560;
+constexpr int kTextMargin = 12;
 
 // A heading's anchor as links to it are written: lower case, punctuation dropped, blanks as "-".
 QString headingAnchor(const QString& heading) {
@@ -105,6 +106,7 @@ void QtHelpWindow::show() {
         buttons->addStretch();
         layout->addLayout(buttons);
         browser_ = new GuideBrowser(window);
+        browser_->document()->setDocumentMargin(kTextMargin);
         layout->addWidget(browser_);
         back->setEnabled(false);
         forward->setEnabled(false);
