@@ -49,11 +49,9 @@ class GuideBrowser final : public QTextBrowser {
 
   protected:
     void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override {
-        const QUrl before = source();
+        // The page is read again even when only the heading to show changes.
         QTextBrowser::doSetSource(name, type);
-        if (before.adjusted(QUrl::RemoveFragment) != source().adjusted(QUrl::RemoveFragment)) {
-            anchorHeadings(*document());
-        }
+        anchorHeadings(*document());
         if (name.hasFragment()) {
             scrollToAnchor(name.fragment());
         }
