@@ -414,8 +414,8 @@ void ScenarioPlayer::screenshot(const std::string& rest) {
                                                         : static_cast<QWidget*>(&program_.window);
     std::string file = rest;
     if ((first == "results" || first == "guide") && !remainder.empty()) {
-        shown = first == "results" ? program_.results.window()
-                                   : program_.window.helpWindow().window();
+        shown =
+            first == "results" ? program_.results.window() : program_.window.helpWindow().window();
         file = remainder;
         if (shown == nullptr) {
             fail("the " + first + " window is closed");

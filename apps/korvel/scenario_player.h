@@ -69,8 +69,8 @@ class ScenarioPlayer final : public QObject {
     Transcript& transcript_;
     std::size_t next_ = 0;
     int lineNumber_ = 0;
-    std::set<int> busyDepths_; // modal depths at which a line is running
-    int cancelsQueued_ = 0;    // "cancel print" lines waiting for an abort dialog
+    std::set<int> busyDepths_;               // modal depths at which a line is running
+    int cancelsQueued_ = 0;                  // "cancel print" lines waiting for an abort dialog
     std::vector<std::string> abortPictures_; // "screenshot abort FILE" lines waiting for one
     bool finished_ = false;
 };

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include <QDialog>
-#include <QWindow>
 #include <QGroupBox>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "platform/qt/qt_dialog_view.h"
 #include "platform/qt/qt_forms.h"

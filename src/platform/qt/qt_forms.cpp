@@ -7,11 +7,11 @@
 #include "ui_abort_print.h"
 #include "ui_about.h"
 #include "ui_basicspage.h"
-#include "ui_hopbox.h"
-#include "ui_hopslist.h"
 #include "ui_formpage.h"
 #include "ui_formpagefreq.h"
 #include "ui_formpagespace.h"
+#include "ui_hopbox.h"
+#include "ui_hopslist.h"
 #include "ui_listdialog.h"
 #include "ui_oldfiles.h"
 #include "ui_otherradio.h"
@@ -19,8 +19,8 @@
 #include "ui_prxthdialog.h"
 #include "ui_ptxdialog.h"
 #include "ui_radiopage.h"
-#include "ui_routescreen.h"
 #include "ui_raindialog.h"
+#include "ui_routescreen.h"
 #include "ui_selectionlist.h"
 #include "ui_startpanel.h"
 
@@ -28,14 +28,25 @@ namespace korvel {
 
 namespace {
 
-constexpr std::array kForms{
-    DialogId::About,       DialogId::StartPanel,         DialogId::RadioPage,
-    DialogId::BasicsPage,  DialogId::FormNoDiversity,    DialogId::ListDialog,
-    DialogId::FormSpaceDiversity, DialogId::FormFrequencyDiversity, DialogId::OtherRadio,
-    DialogId::PtxDialog,   DialogId::PrxthDialog,        DialogId::RainDialog,
-    DialogId::SelectionList, DialogId::RouteScreen,      DialogId::HopBox,
-    DialogId::HopsList,    DialogId::AbortPrint,         DialogId::OldFiles,
-    DialogId::PrintOptions};
+constexpr std::array kForms{DialogId::About,
+                            DialogId::StartPanel,
+                            DialogId::RadioPage,
+                            DialogId::BasicsPage,
+                            DialogId::FormNoDiversity,
+                            DialogId::ListDialog,
+                            DialogId::FormSpaceDiversity,
+                            DialogId::FormFrequencyDiversity,
+                            DialogId::OtherRadio,
+                            DialogId::PtxDialog,
+                            DialogId::PrxthDialog,
+                            DialogId::RainDialog,
+                            DialogId::SelectionList,
+                            DialogId::RouteScreen,
+                            DialogId::HopBox,
+                            DialogId::HopsList,
+                            DialogId::AbortPrint,
+                            DialogId::OldFiles,
+                            DialogId::PrintOptions};
 
 // The generated setup classes keep only pointers into the widget tree, so each may go once the
 // widgets exist.
