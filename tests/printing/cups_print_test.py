@@ -37,6 +37,16 @@ click 1
 quit
 """
 
+# The profile names a printer the print server does not have: no printer, although the server
+# has a default one.
+NO_SUCH_PRINTER = """\
+menu 108
+expect enabled 1618 no
+expect checked 1619 yes
+click 2
+quit
+"""
+
 PRINT_CANCELLED = """\
 choose hops/LINK7.HOP
 click 1001
@@ -66,8 +76,11 @@ class Run:
             copy = shutil.copytree if os.path.isdir(source) else shutil.copy
             copy(source, os.path.join(work, item))
         self.profile = os.path.join(work, "profile.ini")
+        self.name_printer(QUEUE)
+
+    def name_printer(self, queue):
         with open(self.profile, "w") as profile:
-            profile.write("[windows]\nDevice=%s,raw,socket:\n" % QUEUE)
+            profile.write("[windows]\nDevice=%s,raw,socket:\n" % queue)
 
     def play(self, name, scenario):
         path = os.path.join(self.work, name + ".scn")
@@ -102,8 +115,6 @@ def main(korvel, cli, data):
     try:
         with PrivateCups(received) as cups:
             env = dict(cups.env, QT_QPA_PLATFORM="offscreen", SOURCE_DATE_EPOCH="1700000000")
-            # The profile names the printer: the server's default must not be what prints.
-            env.pop("LPDEST", None)
             run = Run(os.path.abspath(korvel), os.path.abspath(cli), data, work, env)
 
             status, transcript = run.play("print_both", PRINT_BOTH)
@@ -135,6 +146,11 @@ def main(korvel, cli, data):
             if len(cups.printer.documents) != len(documents) or \
                     len(cups.completed_jobs()) != jobs_before:
                 failures.append("a cancelled job reached the printer")
+
+            run.name_printer("no_such_printer")
+            status, transcript = run.play("no_such_printer", NO_SUCH_PRINTER)
+            if status != 0:
+                failures.append("a printer that does not exist was offered:\n" + transcript)
     finally:
         shutil.rmtree(received, ignore_errors=True)
         shutil.rmtree(work, ignore_errors=True)
