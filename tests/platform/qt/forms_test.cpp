@@ -33,8 +33,6 @@ namespace {
 
 class FormsTest : public ::testing::TestWithParam<DialogId> {
   protected:
-    static void SetUpTestSuite() { startOffscreenApplication(); }
-
     // The form in a shown dialog, as the program shows it.
     std::unique_ptr<QDialog> shownForm() {
         auto dialog = std::make_unique<QDialog>();

@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -27,7 +28,6 @@ class RecordedCommands final : public DialogEvents {
 
 class WindowsTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { startOffscreenApplication(); }
     void SetUp() override { window.show(); }
 
     QtMainWindow window;
@@ -53,8 +53,11 @@ TEST_F(WindowsTest, ModelessDialogTakesInputWhileTheMainWindowIsDisabledAndStays
               (std::vector<ControlId>{kCancelButton, kCancelButton, kCancelButton}));
     EXPECT_TRUE(dialog->isVisible()); // the presenter closes it, when the job is over
 
+    QPointer<QWidget> closed = dialog;
     host.closeModeless(*view);
     EXPECT_FALSE(dialog->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(closed, nullptr);
     window.setEnabled(true);
     EXPECT_TRUE(window.menuBar()->isEnabled());
 }
