@@ -13,17 +13,17 @@ namespace {
 
 constexpr int kPointSize = 10;
 
-} // namespace
-
-QFont QtPrintJob::printerFont() {
-    // DejaVu Sans Mono comes with the program's dependencies; the hint finds another fixed-pitch
-    // face where it is missing.
+// DejaVu Sans Mono comes with the program's dependencies; the hint finds another fixed-pitch face
+// where it is missing.
+QFont printerFont() {
     QFont font(QStringLiteral("DejaVu Sans Mono"));
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     font.setPointSize(kPointSize);
     return font;
 }
+
+} // namespace
 
 QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer)
     : printer_(std::move(printer)), font_(printerFont()) {

@@ -34,9 +34,6 @@ class QtPrintJob final : public PrintJob {
     void abortDocument() override;
     void setAbortCheck(std::function<bool()> aborted) override;
 
-    // The font the page is printed in.
-    [[nodiscard]] static QFont printerFont();
-
   private:
     struct Run {
         int x;
