@@ -29,7 +29,11 @@ DEPS := cmake:/usr/bin/cmake \
         fonts-dejavu-core:/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
         dpkg-dev:/usr/bin/dpkg-shlibdeps \
         desktop-file-utils:/usr/bin/desktop-file-validate \
-        poppler-utils:/usr/bin/pdftotext
+        poppler-utils:/usr/bin/pdftotext \
+        python3:/usr/bin/python3 \
+        cups-daemon:/usr/sbin/cupsd \
+        cups-client:/usr/sbin/lpadmin \
+        cups:/usr/lib/cups/backend-available/socket
 
 .PHONY: deps build test run screenshots bench fuzz fuzz-run package format clean
 

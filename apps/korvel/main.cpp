@@ -15,6 +15,7 @@
 #include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_messages.h"
+#include "platform/qt/qt_printers.h"
 #include "platform/qt/qt_results_window.h"
 #include "scenario_player.h"
 #include "scenario_ports.h"
@@ -55,6 +56,18 @@ const char* formName(DialogId form) {
         return "Rain";
     case DialogId::SelectionList:
         return "Selection";
+    case DialogId::RouteScreen:
+        return "route screen";
+    case DialogId::HopBox:
+        return "hop box";
+    case DialogId::HopsList:
+        return "Hops list";
+    case DialogId::OldFiles:
+        return "Old files";
+    case DialogId::PrintOptions:
+        return "Print";
+    case DialogId::AbortPrint:
+        return "Abort";
     default:
         return "form";
     }
@@ -91,12 +104,13 @@ int run(QApplication& app, const DesktopOptions& options) {
     QtMessages boxes(&window);
     QtFileChooser dialogs(&window);
     QtResultsWindow results(&window);
+    QtPrinters printers;
     ScenarioMessages scriptedBoxes(transcript);
     ScenarioFileChooser scriptedDialogs(transcript, scriptedBoxes);
     Messages& messages = playing ? static_cast<Messages&>(scriptedBoxes) : boxes;
     FileChooser& files = playing ? static_cast<FileChooser&>(scriptedDialogs) : dialogs;
 
-    Session session(SessionPorts{messages, files, host, window, profile},
+    Session session(SessionPorts{messages, files, host, window, profile, printers},
                     findLibraryFile(options.libraryFile).string());
     session.resultsWindow = &results;
     Shell shell(session);
@@ -125,6 +139,13 @@ int run(QApplication& app, const DesktopOptions& options) {
             const QString title = host.activeView()->window()->windowTitle();
             transcript.note(std::string("dialog ") + formName(form) + " " +
                             quoted(title.toStdString()));
+        };
+        host.modelessOpened = [&transcript, &player](DialogId form, QtDialogView& view) {
+            transcript.note(std::string("dialog ") + formName(form) + " " +
+                            quoted(view.window()->windowTitle().toStdString()));
+            if (form == DialogId::AbortPrint) {
+                player->abortDialogOpened(view);
+            }
         };
         player = std::make_unique<ScenarioPlayer>(
             std::move(*scenario),

@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 
 #include "platform/qt/qt_dialog_host.h"
@@ -156,7 +158,34 @@ int ScenarioPlayer::exitStatus(int programStatus) {
     if (program_.files.unusedChoices() != 0) {
         transcript_.failure(lineNumber_, "queued file choices left unused");
     }
+    if (cancelsQueued_ != 0 || !abortPictures_.empty()) {
+        transcript_.failure(lineNumber_, "no abort dialog opened for the queued lines");
+    }
     return transcript_.failures() != 0 ? 1 : programStatus;
+}
+
+void ScenarioPlayer::abortDialogOpened(QtDialogView& view) {
+    for (const std::string& file : abortPictures_) {
+        picture(*view.window(), file);
+    }
+    abortPictures_.clear();
+    if (cancelsQueued_ == 0) {
+        return;
+    }
+    --cancelsQueued_;
+    // Pressed once the job passes the waiting events on, as a user's click would arrive.
+    QPointer<QPushButton> cancel = qobject_cast<QPushButton*>(view.control(kCancelButton));
+    QMetaObject::invokeMethod(
+        this,
+        [this, cancel] {
+            if (cancel == nullptr || !cancel->isVisible()) {
+                fail("the abort dialog closed before its Cancel was pressed");
+                return;
+            }
+            transcript_.note("cancel print");
+            cancel->click();
+        },
+        Qt::QueuedConnection);
 }
 
 void ScenarioPlayer::fail(const std::string& what) {
@@ -257,6 +286,10 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
         }
     } else if (action == "choose") {
         program_.files.queueChoice(rest == "cancel" ? QueuedChoice{} : QueuedChoice{rest});
+    } else if (action == "cancel" && rest == "print") {
+        ++cancelsQueued_;
+    } else if (action == "screenshot" && first == "abort" && !remainder.empty()) {
+        abortPictures_.push_back(remainder);
     } else if (action == "screenshot") {
         screenshot(rest);
     } else if (action == "quit") {
@@ -320,6 +353,14 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
               state ? "yes" : "no");
     } else if (what == "results") {
         expectResults(rest);
+    } else if (what == "file") {
+        const QFileInfo file(QDir::current(), QString::fromStdString(rest));
+        check(file.isFile() && file.size() > 0, "a file " + quoted(rest) + " with something in it",
+              file.exists() ? (file.isFile() ? "it empty" : "a folder") : "none");
+    } else if (what == "guide") {
+        const QString page = program_.window.helpWindow().pageShown();
+        const std::string shown = page.isEmpty() ? std::string("none") : page.toStdString();
+        check(shown == rest, "the guide's page " + rest, shown);
     } else if (what == "focus") {
         if (QWidget* widget = controlOf(first, false)) {
             QWidget* focused = widget->window()->focusWidget();
@@ -365,33 +406,39 @@ void ScenarioPlayer::expectResults(const std::string& rest) {
 }
 
 void ScenarioPlayer::screenshot(const std::string& rest) {
-    // "screenshot results FILE" pictures the results window.
+    // "screenshot results FILE" pictures the results window, "screenshot guide FILE" the help
+    // window.
     const auto [first, remainder] = splitWord(rest);
-    const bool ofResults = first == "results" && !remainder.empty();
-    const std::string file = ofResults ? remainder : rest;
     QtDialogView* view = program_.host.activeView();
     QWidget* shown = view != nullptr && view->isModal() ? view->window()
                                                         : static_cast<QWidget*>(&program_.window);
-    if (ofResults) {
-        shown = program_.results.window();
+    std::string file = rest;
+    if ((first == "results" || first == "guide") && !remainder.empty()) {
+        shown =
+            first == "results" ? program_.results.window() : program_.window.helpWindow().window();
+        file = remainder;
         if (shown == nullptr) {
-            fail("the results window is closed");
+            fail("the " + first + " window is closed");
             return;
         }
     }
+    picture(*shown, file);
+}
+
+void ScenarioPlayer::picture(QWidget& shown, const std::string& file) {
     // Texts set since the last turn of the event loop are laid out before the picture.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QFileInfo target(QString::fromStdString(file));
     QDir().mkpath(target.absolutePath());
     // Offscreen windows have no frame: a caption band above the window shows its title.
-    const QPixmap window = shown->grab();
-    const int band = QFontMetrics(shown->font()).height() + 8;
+    const QPixmap window = shown.grab();
+    const int band = QFontMetrics(shown.font()).height() + 8;
     QPixmap picture(window.width(), window.height() + band);
     picture.fill(QColor(0xd8, 0xdc, 0xe4));
     QPainter painter(&picture);
-    painter.setFont(shown->font());
+    painter.setFont(shown.font());
     painter.drawText(QRect(8, 0, window.width() - 16, band), Qt::AlignVCenter | Qt::AlignLeft,
-                     shown->windowTitle());
+                     shown.windowTitle());
     painter.drawPixmap(0, band, window);
     painter.end();
     if (!picture.save(target.absoluteFilePath(), "PNG")) {

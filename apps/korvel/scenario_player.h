@@ -42,6 +42,8 @@ class ScenarioPlayer final : public QObject {
     void start();
     // The program's exit status, or 1 when a line failed.
     [[nodiscard]] int exitStatus(int programStatus);
+    // A print job's abort dialog has opened: the queued cancel and screenshot act on it.
+    void abortDialogOpened(QtDialogView& view);
 
   private:
     void scheduleStep();
@@ -57,6 +59,8 @@ class ScenarioPlayer final : public QObject {
     // The same for a control the user can act on, which must be of the given kind.
     template <typename Kind> Kind* controlOfKind(const std::string& number, const char* kindName);
     void screenshot(const std::string& file);
+    // Pictures the window with a caption band showing its title, as a window frame would.
+    void picture(QWidget& shown, const std::string& file);
     // expect results closed|open, or expect results N TEXT: line N (from 1) of the two blocks.
     void expectResults(const std::string& rest);
 
@@ -65,7 +69,9 @@ class ScenarioPlayer final : public QObject {
     Transcript& transcript_;
     std::size_t next_ = 0;
     int lineNumber_ = 0;
-    std::set<int> busyDepths_; // modal depths at which a line is running
+    std::set<int> busyDepths_;               // modal depths at which a line is running
+    int cancelsQueued_ = 0;                  // "cancel print" lines waiting for an abort dialog
+    std::vector<std::string> abortPictures_; // "screenshot abort FILE" lines waiting for one
     bool finished_ = false;
 };
 

@@ -50,6 +50,8 @@ const char* buttonNames(MessageButtons buttons) {
         return "[Ok Cancel]";
     case MessageButtons::YesNo:
         return "[Yes No]";
+    case MessageButtons::YesNoDefaultNo:
+        return "[Yes No, default No]";
     case MessageButtons::YesNoCancel:
         return "[Yes No Cancel]";
     }
@@ -63,6 +65,7 @@ bool offers(MessageButtons buttons, MessageAnswer answer) {
     case MessageButtons::OkCancel:
         return answer == MessageAnswer::Ok || answer == MessageAnswer::Cancel;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo:
         return answer == MessageAnswer::Yes || answer == MessageAnswer::No;
     case MessageButtons::YesNoCancel:
         return answer != MessageAnswer::Ok;

@@ -43,6 +43,11 @@ class DialogHost {
     // the answer is the result given to DialogView::endDialog, or 2 when the dialog was closed.
     virtual int runModal(DialogId dialog, DialogEvents& presenter,
                          const std::function<void(DialogView&)>& opened) = 0;
+    // Opens a modeless dialog over the main window and shows it at once; it stays open, taking
+    // input only while events are passed to it, until closeModeless. nullptr when it cannot be
+    // made.
+    virtual DialogView* openModeless(DialogId dialog, DialogEvents& presenter) = 0;
+    virtual void closeModeless(DialogView& view) = 0;
 };
 
 } // namespace korvel

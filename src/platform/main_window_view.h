@@ -35,6 +35,10 @@ class MainWindowView {
     // Delivers the command to the shell once the current one has been handled, as a posted
     // message would.
     virtual void postCommand(Command command) = 0;
+    // The main window (menu included) takes input, or not, as while a print job runs.
+    virtual void setEnabled(bool enabled) = 0;
+    // Opens the help window at the contents of the program's guide, or brings it to the front.
+    virtual void showGuide() = 0;
     // Ends the program with the exit code once the current command has been handled.
     virtual void quit(int exitCode) = 0;
 };

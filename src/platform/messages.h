@@ -8,7 +8,8 @@
 namespace korvel {
 
 enum class MessageIcon { None, Information, Warning, Exclamation, Error, Question };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// YesNoDefaultNo: a question whose safe answer is No (Enter keeps things as they are).
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 // The caption most boxes carry.
@@ -29,7 +30,7 @@ class Messages {
     }
 };
 
-// The answer of the first button, which is the default one of every box the program shows.
+// The answer of the default button: the first one, except where No is named the default.
 constexpr MessageAnswer defaultAnswer(MessageButtons buttons) {
     switch (buttons) {
     case MessageButtons::Ok:
@@ -38,6 +39,8 @@ constexpr MessageAnswer defaultAnswer(MessageButtons buttons) {
     case MessageButtons::YesNo:
     case MessageButtons::YesNoCancel:
         return MessageAnswer::Yes;
+    case MessageButtons::YesNoDefaultNo:
+        return MessageAnswer::No;
     }
     return MessageAnswer::Ok;
 }

@@ -25,6 +25,7 @@ void runAboutBox(Session& session) {
     session.ports.dialogs.runModal(DialogId::About, box, [&](DialogView& view) {
         box.opened(view);
         view.setText(kLibraryLineLabel, line);
+        view.setText(kVersionLineLabel, std::string("Version ") + KORVEL_VERSION);
     });
 }
 

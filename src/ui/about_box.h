@@ -1,11 +1,12 @@
 #pragma once
-// The About box: the program's name and the identification of the library in use.
+// The About box: the program's name and version, and the identification of the library in use.
 
 namespace korvel {
 
 class Session;
 
 inline constexpr int kLibraryLineLabel = 1002;
+inline constexpr int kVersionLineLabel = 1003;
 
 // Runs the box modally; any button closes it.
 void runAboutBox(Session& session);

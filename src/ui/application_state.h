@@ -33,7 +33,10 @@ struct ApplicationState {
     bool printerUnavailable = true;
     std::string currentHopFileName; // bare name (Windows-1252) of the hop last saved or opened
     std::string fullFileName;       // the same file with its folders (Windows-1252)
+    // The report files last named in the print options (Windows-1252): text, tab-delimited, PDF.
     std::string reportFileName;
+    std::string delimitedReportFileName;
+    std::string pdfReportFileName;
     // Hop and report files named without a folder are read and written here: the folder of the
     // file last chosen, else the folder the program started in. The process's own working
     // directory never changes.

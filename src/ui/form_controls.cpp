@@ -12,7 +12,7 @@ constexpr ControlKind kLabel = ControlKind::Label;
 constexpr ControlKind kButton = ControlKind::PushButton;
 constexpr ControlKind kRadio = ControlKind::RadioButton;
 
-constexpr std::array<FormControl, 2> kAbout{{{1002, kLabel}, {kOkButton, kButton}}};
+constexpr std::array<FormControl, 3> kAbout{{{1002, kLabel}, {1003, kLabel}, {kOkButton, kButton}}};
 
 constexpr std::array<FormControl, 4> kStartPanel{
     {{1000, kButton}, {1001, kButton}, {1002, kButton}, {1003, kButton}}};
@@ -170,6 +170,25 @@ constexpr std::array<FormControl, 5> kSelectionList{{
     {kCancelButton, kButton},
 }};
 
+constexpr std::array<FormControl, 14> kPrintOptions{{
+    {1608, kRadio},
+    {1607, kRadio},
+    {1605, kRadio},
+    {1606, kRadio},
+    {1618, kRadio},
+    {1619, kRadio},
+    {1620, kRadio},
+    {1621, kRadio},
+    {1603, kLabel},
+    {1604, kEdit},
+    {1617, kEdit},
+    {1622, kEdit},
+    {kOkButton, kButton},
+    {kCancelButton, kButton},
+}};
+
+constexpr std::array<FormControl, 1> kAbortPrint{{{kCancelButton, kButton}}};
+
 } // namespace
 
 std::span<const FormControl> formControls(DialogId form) {
@@ -208,6 +227,10 @@ std::span<const FormControl> formControls(DialogId form) {
         return kRainDialog;
     case DialogId::SelectionList:
         return kSelectionList;
+    case DialogId::PrintOptions:
+        return kPrintOptions;
+    case DialogId::AbortPrint:
+        return kAbortPrint;
     default:
         return {};
     }

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "hopfile/hop_file.h"
+#include "hopfile/hop_preparation.h"
 #include "platform/text_encoding.h"
 #include "ui/page.h"
 #include "ui/session.h"
@@ -35,6 +36,8 @@ bool openChosenHop(Session& session) {
         return false;
     }
     hop.selection.otherRadio = session.library.isOtherRadio(hop.selection.radioIndex);
+    // Reports print the hop as stored, without a page committing it first.
+    commitFeederPosition(hop, session.library);
     return true;
 }
 

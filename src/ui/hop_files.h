@@ -18,7 +18,8 @@ class Session;
 bool chooseFile(Session& session, DialogView* page, FileDialogUse use);
 
 // Reads the chosen hop with the library checks. The OTHER radio is in use when the hop names the
-// library's last radio. False when the file cannot be used (its message has been shown).
+// library's last radio; the current feeder table and row follow the hop's frequency. False when
+// the file cannot be used (its message has been shown).
 bool openChosenHop(Session& session);
 
 // What the Save dialog left: a file that already existed or one it created empty.

@@ -1,5 +1,6 @@
 #include "ui/route_hop_loading.h"
 
+#include "hopfile/hop_preparation.h"
 #include "platform/text_encoding.h"
 #include "route/route_hop_files.h"
 #include "ui/session.h"
@@ -15,7 +16,10 @@ bool loadRouteHop(Session& session) {
     }
     app.workingFolder = route.folder;
     app.fullFileName = utf8ToCp1252((route.folder / cp1252ToUtf8(app.currentHopFileName)).string());
-    session.hop.selection.otherRadio = session.library.isOtherRadio(session.hop.selection.radioIndex);
+    session.hop.selection.otherRadio =
+        session.library.isOtherRadio(session.hop.selection.radioIndex);
+    // Reports print the hop as stored, without a page committing it first.
+    commitFeederPosition(session.hop, session.library);
     return true;
 }
 

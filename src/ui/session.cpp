@@ -51,6 +51,10 @@ void Session::refreshMenu() {
     window.setMenuChecked(Command::FormPage, app.currentPageId == kFormPageId);
 }
 
+std::string Session::reportDateStamp() const {
+    return formatDateStamp(dateSettings, reportToday());
+}
+
 std::filesystem::path Session::fileInWorkingFolder(std::string_view name) const {
     const std::filesystem::path file(cp1252ToUtf8(name));
     return file.has_parent_path() ? file : app.workingFolder / file;

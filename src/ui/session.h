@@ -13,6 +13,7 @@
 #include "platform/file_chooser.h"
 #include "platform/main_window_view.h"
 #include "platform/messages.h"
+#include "platform/printer.h"
 #include "platform/profile.h"
 #include "platform/results_window.h"
 #include "report/date_stamp.h"
@@ -27,6 +28,7 @@ struct SessionPorts {
     DialogHost& dialogs;
     MainWindowView& window;
     const Profile& profile;
+    Printers& printers;
 };
 
 class Session {
@@ -51,6 +53,8 @@ class Session {
     void updateTitle();
     // The six menu flags onto the menu, and the check mark on the page showing.
     void refreshMenu();
+    // Today's date as every report heads it, in the user's date settings.
+    [[nodiscard]] std::string reportDateStamp() const;
     // A file named without a folder lies in the working folder; any other name stands as given.
     // `name` is Windows-1252.
     [[nodiscard]] std::filesystem::path fileInWorkingFolder(std::string_view name) const;

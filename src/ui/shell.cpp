@@ -5,10 +5,13 @@
 
 #include "library/library_file.h"
 #include "platform/text_encoding.h"
+#include "report/printer_entry.h"
 #include "ui/about_box.h"
 #include "ui/hop_files.h"
 #include "ui/hops_list_dialog.h"
 #include "ui/page_factory.h"
+#include "ui/print_job.h"
+#include "ui/print_options_dialog.h"
 #include "ui/session.h"
 #include "ui/start_panel.h"
 
@@ -112,7 +115,13 @@ void Shell::onCommand(Command command) {
     case Command::ViewHops:
         viewHops();
         break;
-    default: // Print and Short Guide are not offered
+    case Command::Print:
+        print();
+        break;
+    case Command::ShortGuide:
+        session_.ports.window.showGuide();
+        break;
+    default:
         break;
     }
 }
@@ -130,8 +139,8 @@ void Shell::onSettingsChanged() {
 }
 
 void Shell::checkPrinterAndDates() {
-    // The program makes no printer device: printed reports are not offered.
-    session_.app.printerUnavailable = true;
+    session_.app.printerUnavailable =
+        session_.ports.printers.open(profilePrinter(session_.ports.profile)) == nullptr;
     session_.dateSettings = readDateSettings(session_.ports.profile, session_.dateSettings);
 }
 
@@ -230,6 +239,19 @@ void Shell::viewHops() {
     }
 }
 
+void Shell::print() {
+    std::optional<PrintRequest> request;
+    {
+        const PageDisabled disabled(pageView_);
+        request = runPrintOptionsDialog(session_);
+    }
+    if (request && printReport(session_, pageView_, *request) == kPrintFailed) {
+        Messages& messages = session_.ports.messages;
+        messages.beep();
+        messages.show("Cannot print", kAppCaption, MessageIcon::Warning, MessageButtons::Ok);
+    }
+}
+
 void Shell::newHop() {
     if (session_.hop.selection.otherRadio) {
         if (session_.ports.messages.show(kOtherRadioLossWarning, kAppCaption, MessageIcon::Warning,
@@ -254,6 +276,7 @@ void Shell::performNew() {
     app.currentHopFileName.clear();
     app.fullFileName.clear();
     app.reportFileName.clear();
+    // The menu returns to its start; the printer stays as the last check found it.
     app.menu = MenuState{};
     session_.updateTitle();
     openPage(std::make_unique<StartPanel>(session_));

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Plays one scenario through the desktop program, offscreen, on copies of the sample library and
-# example hops in a temporary folder, which is the program's working folder.
+# Plays one scenario through the desktop program, offscreen, on copies of the sample library,
+# example hops and example route in a temporary folder, which is the program's working folder.
 #   run_scenario.sh KORVEL DATA_DIR SCENARIO [PICTURES_DIR]
 # PICTURES_DIR receives the screenshots the scenario took. When SCENARIO.transcript exists beside
 # the scenario, the transcript must equal it. The transcript is printed when the scenario fails.
@@ -14,7 +14,17 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$data/korvel32.lbr" "$work/"
 cp -r "$data/hops" "$work/hops"
+cp -r "$data/route" "$work/route"
 cd "$work"
+
+# The user's own profile and print queues stay out of the tests: no printer, unless the caller
+# runs a print server of its own for them (tests/printing/private_cups.py).
+export XDG_CONFIG_HOME="$work/config"
+unset KORVEL_PROFILE
+if [ -z "${KORVEL_TEST_PRINT_SERVER:-}" ]; then
+  export CUPS_SERVER="$work/no-print-server"
+  unset LPDEST PRINTER
+fi
 
 status=0
 QT_QPA_PLATFORM=offscreen "$korvel" --library korvel32.lbr --play "$scenario" \

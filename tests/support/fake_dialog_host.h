@@ -1,12 +1,13 @@
 #pragma once
 // A DialogHost for presenter tests. Pages become FakeDialogViews; each modal dialog plays the
 // next answer queued for its form (none: the dialog is closed, result 2) and is kept, with the
-// form's number, once it has ended.
+// form's number, once it has ended. The last modeless dialog is kept after it was closed.
 
 #include <deque>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,6 +41,19 @@ class FakeDialogHost final : public DialogHost {
         ran.emplace_back(form, std::move(view));
         return result;
     }
+    DialogView* openModeless(DialogId form, DialogEvents& presenter) override {
+        modeless = std::make_unique<FakeDialogView>();
+        modelessForm = form;
+        modelessPresenter = &presenter;
+        return modeless.get();
+    }
+    void closeModeless(DialogView& /*view*/) override { modelessPresenter = nullptr; }
+    // The user presses a button of the modeless dialog while it is open.
+    void pressModeless(ControlId button) {
+        if (modelessPresenter != nullptr) {
+            modelessPresenter->onCommand(button);
+        }
+    }
 
     // What the user does in the next dialog of the form.
     using Script = std::function<void(FakeDialogView& view, DialogEvents& events)>;
@@ -66,6 +80,9 @@ class FakeDialogHost final : public DialogHost {
     bool failPages = false;
     std::map<DialogId, std::deque<Script>> scripts;
     std::vector<std::pair<DialogId, FakeDialogView>> ran;
+    std::unique_ptr<FakeDialogView> modeless;
+    std::optional<DialogId> modelessForm;
+    DialogEvents* modelessPresenter = nullptr; // while the modeless dialog is open
 };
 
 } // namespace korvel

@@ -1,6 +1,6 @@
 #pragma once
-// A MainWindowView for presenter tests: records the title, the menu, the banner, the commands
-// posted and the end of the program.
+// A MainWindowView for presenter tests: records the title, the menu, the banner, whether the
+// window takes input, the guide opened, the commands posted and the end of the program.
 
 #include <deque>
 #include <map>
@@ -19,12 +19,16 @@ class FakeMainWindow final : public MainWindowView {
     void drawBanner() override { banner = true; }
     void eraseBanner() override { banner = false; }
     void postCommand(Command command) override { posted.push_back(command); }
+    void setEnabled(bool on) override { enabled = on; }
+    void showGuide() override { ++guideShown; }
     void quit(int exitCode) override { quitCode = exitCode; }
 
     std::string title;
     std::map<Command, bool> menuEnabled;
     std::map<Command, bool> menuChecked;
     bool banner = false;
+    bool enabled = true;
+    int guideShown = 0;
     std::deque<Command> posted;
     std::optional<int> quitCode;
 };

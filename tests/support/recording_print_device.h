@@ -13,6 +13,8 @@ struct TextRun {
     int x = 0; // device units
     int y = 0;
     std::string text; // Windows-1252
+
+    friend bool operator==(const TextRun&, const TextRun&) = default;
 };
 
 class RecordingPrintDevice final : public PrintDevice {

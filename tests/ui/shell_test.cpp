@@ -25,7 +25,7 @@ TEST_F(ShellTest, StartsUntitledOnTheStartPanelWithOnlyNewEnabled) {
     EXPECT_EQ(dialogs.pageForm, DialogId::StartPanel);
     EXPECT_EQ(shell.currentPageId(), 0);
     EXPECT_EQ(menu(), "Nsrbfv");
-    EXPECT_TRUE(session.app.printerUnavailable);
+    EXPECT_FALSE(session.app.printerUnavailable);
     EXPECT_TRUE(shell.onShutdownQuery());
     EXPECT_TRUE(messages.events().empty());
 }
@@ -167,11 +167,14 @@ TEST_F(ShellTest, NewWithTheOtherRadioWarnsInsteadOfAsking) {
     }
 }
 
-TEST_F(ShellTest, AboutNamesTheLibrary) {
+TEST_F(ShellTest, AboutNamesTheVersionAndTheLibraryAndTheGuideOpens) {
     dialogs.answer(DialogId::About, {}, {kOkButton});
     command(Command::About);
     EXPECT_EQ(dialogs.ran.at(0).second.text(1002), "Current library: Test library 1");
+    EXPECT_EQ(dialogs.ran.at(0).second.text(1003), std::string("Version ") + KORVEL_VERSION);
     EXPECT_EQ(dialogs.ran.at(0).second.endResult, kOkButton);
+    command(Command::ShortGuide);
+    EXPECT_EQ(window.guideShown, 1);
 }
 
 TEST_F(ShellTest, ChangedSettingsAreReadOverTheHeldOnes) {

@@ -18,6 +18,7 @@
 #include "support/fake_dialog_host.h"
 #include "support/fake_file_chooser.h"
 #include "support/fake_main_window.h"
+#include "support/fake_printers.h"
 #include "ui/page.h"
 #include "ui/session.h"
 #include "ui/shell.h"
@@ -97,7 +98,8 @@ class UiTest : public ::testing::Test {
     FakeDialogHost dialogs;
     FakeMainWindow window;
     IniProfile profile = IniProfile::fromText("");
-    Session session{{messages, files, dialogs, window, profile},
+    FakePrinters printers;
+    Session session{{messages, files, dialogs, window, profile, printers},
                     (folder / "korvel32.lbr").string()};
     Shell shell{session};
 };

@@ -1,8 +1,11 @@
 #include "platform/qt/qt_dialog_host.h"
 
+#include <algorithm>
+
 #include <QDialog>
 #include <QGroupBox>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "platform/qt/qt_dialog_view.h"
 #include "platform/qt/qt_forms.h"
@@ -32,6 +35,22 @@ class ModalDialog final : public QDialog {
     QtDialogView* view_ = nullptr;
 };
 
+// Escape and the close box report Cancel and leave the dialog open: the presenter closes it.
+class ModelessDialog final : public QDialog {
+  public:
+    ModelessDialog() = default;
+    void setView(QtDialogView* view) { view_ = view; }
+
+    void reject() override {
+        if (view_ != nullptr) {
+            view_->reportCancel();
+        }
+    }
+
+  private:
+    QtDialogView* view_ = nullptr;
+};
+
 } // namespace
 
 QWidget* firstTabStop(QWidget* form) {
@@ -45,6 +64,12 @@ QWidget* firstTabStop(QWidget* form) {
         }
     }
     return nullptr;
+}
+
+QtDialogHost::~QtDialogHost() {
+    while (!modeless_.empty()) {
+        closeModeless(*modeless_.back());
+    }
 }
 
 DialogView* QtDialogHost::createPage(DialogId page, DialogEvents& presenter) {
@@ -107,6 +132,51 @@ int QtDialogHost::runModal(DialogId dialogId, DialogEvents& presenter,
     const int result = dialog.exec();
     modals_.pop_back();
     return result;
+}
+
+DialogView* QtDialogHost::openModeless(DialogId dialogId, DialogEvents& presenter) {
+    // Not a child of the main window, which would take it along when it is disabled; the window
+    // system still keeps it in front of the main window.
+    auto* dialog = new ModelessDialog;
+    QWidget* form = createForm(dialogId, dialog);
+    if (form == nullptr) {
+        delete dialog;
+        return nullptr;
+    }
+    dialog->setObjectName(QStringLiteral("modeless"));
+    dialog->setWindowTitle(form->windowTitle());
+    auto* layout = new QVBoxLayout(dialog);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(form);
+    auto* view = new QtDialogView(form, dialog, presenter);
+    dialog->setView(view);
+    dialog->adjustSize();
+    dialog->winId();
+    dialog->windowHandle()->setTransientParent(window_.windowHandle());
+    dialog->move(window_.frameGeometry().center() - dialog->rect().center());
+    dialog->show();
+    if (QWidget* first = firstTabStop(form)) {
+        first->setFocus(Qt::OtherFocusReason);
+    }
+    dialog->activateWindow();
+    modeless_.push_back(view);
+    if (modelessOpened) {
+        modelessOpened(dialogId, *view);
+    }
+    return view;
+}
+
+void QtDialogHost::closeModeless(DialogView& view) {
+    const auto open = std::find(modeless_.begin(), modeless_.end(), &view);
+    if (open == modeless_.end()) {
+        return;
+    }
+    QWidget* dialog = (*open)->window();
+    modeless_.erase(open);
+    // The view goes at once, the window once any event it is handling is over.
+    delete &view;
+    dialog->hide();
+    dialog->deleteLater();
 }
 
 QtDialogView* QtDialogHost::activeView() const {

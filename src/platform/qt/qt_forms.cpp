@@ -4,21 +4,23 @@
 
 #include <QWidget>
 
+#include "ui_abort_print.h"
 #include "ui_about.h"
 #include "ui_basicspage.h"
-#include "ui_hopbox.h"
-#include "ui_hopslist.h"
 #include "ui_formpage.h"
 #include "ui_formpagefreq.h"
 #include "ui_formpagespace.h"
+#include "ui_hopbox.h"
+#include "ui_hopslist.h"
 #include "ui_listdialog.h"
 #include "ui_oldfiles.h"
 #include "ui_otherradio.h"
+#include "ui_print_options.h"
 #include "ui_prxthdialog.h"
 #include "ui_ptxdialog.h"
 #include "ui_radiopage.h"
-#include "ui_routescreen.h"
 #include "ui_raindialog.h"
+#include "ui_routescreen.h"
 #include "ui_selectionlist.h"
 #include "ui_startpanel.h"
 
@@ -26,13 +28,25 @@ namespace korvel {
 
 namespace {
 
-constexpr std::array kForms{
-    DialogId::About,       DialogId::StartPanel,         DialogId::RadioPage,
-    DialogId::BasicsPage,  DialogId::FormNoDiversity,    DialogId::ListDialog,
-    DialogId::FormSpaceDiversity, DialogId::FormFrequencyDiversity, DialogId::OtherRadio,
-    DialogId::PtxDialog,   DialogId::PrxthDialog,        DialogId::RainDialog,
-    DialogId::SelectionList, DialogId::RouteScreen,      DialogId::HopBox,
-    DialogId::HopsList,    DialogId::OldFiles};
+constexpr std::array kForms{DialogId::About,
+                            DialogId::StartPanel,
+                            DialogId::RadioPage,
+                            DialogId::BasicsPage,
+                            DialogId::FormNoDiversity,
+                            DialogId::ListDialog,
+                            DialogId::FormSpaceDiversity,
+                            DialogId::FormFrequencyDiversity,
+                            DialogId::OtherRadio,
+                            DialogId::PtxDialog,
+                            DialogId::PrxthDialog,
+                            DialogId::RainDialog,
+                            DialogId::SelectionList,
+                            DialogId::RouteScreen,
+                            DialogId::HopBox,
+                            DialogId::HopsList,
+                            DialogId::AbortPrint,
+                            DialogId::OldFiles,
+                            DialogId::PrintOptions};
 
 // The generated setup classes keep only pointers into the widget tree, so each may go once the
 // widgets exist.
@@ -85,6 +99,10 @@ QWidget* createForm(DialogId form, QWidget* parent) {
         return build<Ui::RainDialogForm>(parent);
     case DialogId::SelectionList:
         return build<Ui::SelectionListForm>(parent);
+    case DialogId::PrintOptions:
+        return build<Ui::PrintOptionsForm>(parent);
+    case DialogId::AbortPrint:
+        return build<Ui::AbortPrintForm>(parent);
     default:
         return nullptr;
     }

@@ -182,6 +182,14 @@ void QtMainWindow::postCommand(Command command) {
         Qt::QueuedConnection);
 }
 
+void QtMainWindow::setEnabled(bool enabled) {
+    QMainWindow::setEnabled(enabled);
+}
+
+void QtMainWindow::showGuide() {
+    help_.show();
+}
+
 void QtMainWindow::quit(int exitCode) {
     quitting_ = true;
     ++pendingCommands_;

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include "platform/main_window_view.h"
+#include "platform/qt/qt_help_window.h"
 
 class QAction;
 
@@ -38,6 +39,9 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
     void drawBanner() override;
     void eraseBanner() override;
     void postCommand(Command command) override;
+    // The window, its menu and every window it owns; the abort dialog of a print job is not one.
+    void setEnabled(bool enabled) override;
+    void showGuide() override;
     void quit(int exitCode) override;
 
     // Shows the page frame inside the window: the start panel centred a little below the middle,
@@ -48,6 +52,7 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
     [[nodiscard]] QAction* menuAction(Command command) const;
     // Commands posted and not yet delivered, the end of the program included.
     [[nodiscard]] int pendingCommands() const { return pendingCommands_; }
+    [[nodiscard]] const QtHelpWindow& helpWindow() const { return help_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,6 +67,7 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
 
     MainWindowEvents* events_ = nullptr;
     std::map<Command, QAction*> actions_;
+    QtHelpWindow help_;
     int pendingCommands_ = 0;
     bool quitting_ = false;
 };

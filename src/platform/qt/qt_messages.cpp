@@ -33,6 +33,7 @@ QMessageBox::StandardButtons boxButtons(MessageButtons buttons) {
     case MessageButtons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo:
         return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -77,6 +78,9 @@ MessageAnswer QtMessages::show(std::string_view text, std::string_view caption, 
         return MessageAnswer::Ok;
     default:
         // Closed without a button: the box's way out.
+        if (buttons == MessageButtons::YesNoDefaultNo) {
+            return MessageAnswer::No;
+        }
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }
 }

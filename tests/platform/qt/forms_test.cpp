@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/qt/offscreen_app.h"
 #include "platform/qt/qt_forms.h"
 #include "ui/form_controls.h"
 
@@ -32,14 +33,6 @@ namespace {
 
 class FormsTest : public ::testing::TestWithParam<DialogId> {
   protected:
-    static void SetUpTestSuite() {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "korvel_forms_test";
-        static char* argv[] = {name, nullptr};
-        static QApplication app(argc, argv);
-    }
-
     // The form in a shown dialog, as the program shows it.
     std::unique_ptr<QDialog> shownForm() {
         auto dialog = std::make_unique<QDialog>();

@@ -1,0 +1,129 @@
+#include "ui/print_job.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "report/hop_report_page.h"
+#include "report/printer_entry.h"
+#include "report/route_report_page.h"
+#include "ui/print_options_dialog.h"
+#include "ui/session.h"
+
+namespace korvel {
+
+namespace {
+
+constexpr std::string_view kDocumentName = "Korvel document";
+
+// Any command from the abort dialog (Cancel, Escape) cancels the job.
+class AbortDialog final : public DialogEvents {
+  public:
+    void onCommand(ControlId /*control*/) override { aborted = true; }
+
+    bool aborted = false;
+};
+
+// The abort dialog is open, with the focus on Cancel, while this lives. A dialog that cannot be
+// made leaves the job running without one.
+class AbortDialogOpen {
+  public:
+    AbortDialogOpen(DialogHost& dialogs, AbortDialog& dialog)
+        : dialogs_(dialogs), view_(dialogs.openModeless(DialogId::AbortPrint, dialog)) {
+        if (view_ != nullptr) {
+            view_->setFocus(kCancelButton);
+        }
+    }
+    ~AbortDialogOpen() {
+        if (view_ != nullptr) {
+            dialogs_.closeModeless(*view_);
+        }
+    }
+    AbortDialogOpen(const AbortDialogOpen&) = delete;
+    AbortDialogOpen& operator=(const AbortDialogOpen&) = delete;
+
+  private:
+    DialogHost& dialogs_;
+    DialogView* view_;
+};
+
+// The main window, the page and the results window (when open) take no input while this lives.
+class OtherWindowsDisabled {
+  public:
+    OtherWindowsDisabled(Session& session, DialogView* page)
+        : window_(session.ports.window), page_(page),
+          results_(session.resultsWindow != nullptr && session.resultsWindow->isOpen()
+                       ? session.resultsWindow
+                       : nullptr) {
+        enable(false);
+    }
+    ~OtherWindowsDisabled() { enable(true); }
+    OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
+    OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
+
+  private:
+    void enable(bool enabled) {
+        window_.setEnabled(enabled);
+        if (page_ != nullptr) {
+            page_->setWindowEnabled(enabled);
+        }
+        if (results_ != nullptr) {
+            results_->setEnabled(enabled);
+        }
+    }
+
+    MainWindowView& window_;
+    DialogView* page_;
+    ResultsWindow* results_;
+};
+
+void drawReport(Session& session, PrintDevice& device, const PrintRequest& request) {
+    const std::string date = session.reportDateStamp();
+    if (request.subject == ReportSubject::Route) {
+        drawRouteReportPage(device, session.route, request.language,
+                            session.library.identification.view(), date);
+    } else {
+        drawHopReportPage(device, session.hop, session.library, request.language,
+                          session.app.currentHopFileName, date);
+    }
+}
+
+int startFailed(Messages& messages) {
+    messages.show("Unable to start print job", "Error", MessageIcon::Question, MessageButtons::Ok);
+    return kPrintFailed;
+}
+
+} // namespace
+
+int printReport(Session& session, DialogView* page, const PrintRequest& request) {
+    const std::unique_ptr<PrintJob> job =
+        session.ports.printers.open(profilePrinter(session.ports.profile));
+    if (!job) {
+        return kPrintFailed;
+    }
+    AbortDialog abortDialog;
+    job->setAbortCheck([&abortDialog] { return abortDialog.aborted; });
+    if (!job->startDocument(kDocumentName)) {
+        return startFailed(session.ports.messages);
+    }
+    if (!job->startPage()) {
+        job->abortDocument();
+        return startFailed(session.ports.messages);
+    }
+    bool sent = false;
+    {
+        const AbortDialogOpen abortDialogOpen(session.ports.dialogs, abortDialog);
+        const OtherWindowsDisabled disabled(session, page);
+        drawReport(session, *job, request);
+        // A page that failed, or a job the user cancelled, is dropped rather than sent half-made.
+        const bool pageEnded = job->endPage();
+        if (pageEnded && !abortDialog.aborted) {
+            sent = job->endDocument();
+        } else {
+            job->abortDocument();
+        }
+    }
+    return sent || abortDialog.aborted ? kPrintDone : kPrintFailed;
+}
+
+} // namespace korvel

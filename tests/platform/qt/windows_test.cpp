@@ -1,0 +1,89 @@
+// The windows beside the pages, offscreen: a modeless dialog keeps taking input while the main
+// window is disabled, and the help window shows the guide with its links working.
+
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBrowser>
+
+#include "platform/qt/offscreen_app.h"
+#include "platform/qt/qt_dialog_host.h"
+#include "platform/qt/qt_dialog_view.h"
+#include "platform/qt/qt_main_window.h"
+
+namespace korvel {
+namespace {
+
+class RecordedCommands final : public DialogEvents {
+  public:
+    void onCommand(ControlId control) override { commands.push_back(control); }
+    std::vector<ControlId> commands;
+};
+
+class WindowsTest : public ::testing::Test {
+  protected:
+    void SetUp() override { window.show(); }
+
+    QtMainWindow window;
+    QtDialogHost host{window};
+};
+
+TEST_F(WindowsTest, ModelessDialogTakesInputWhileTheMainWindowIsDisabledAndStaysOpenOnCancel) {
+    RecordedCommands presenter;
+    auto* view = dynamic_cast<QtDialogView*>(host.openModeless(DialogId::AbortPrint, presenter));
+    ASSERT_NE(view, nullptr);
+    window.setEnabled(false);
+    EXPECT_FALSE(window.menuBar()->isEnabled());
+    QWidget* dialog = view->window();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->isEnabled());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Korvel"));
+
+    qobject_cast<QPushButton*>(view->control(kCancelButton))->click();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(view->control(kCancelButton), &escape);
+    dialog->close();
+    EXPECT_EQ(presenter.commands,
+              (std::vector<ControlId>{kCancelButton, kCancelButton, kCancelButton}));
+    EXPECT_TRUE(dialog->isVisible()); // the presenter closes it, when the job is over
+
+    QPointer<QWidget> closed = dialog;
+    host.closeModeless(*view);
+    EXPECT_FALSE(dialog->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(closed, nullptr);
+    window.setEnabled(true);
+    EXPECT_TRUE(window.menuBar()->isEnabled());
+}
+
+TEST_F(WindowsTest, HelpWindowShowsTheGuideAndFollowsItsLinks) {
+    ASSERT_FALSE(guideContentsFile().isEmpty());
+    window.showGuide();
+    QWidget* help = window.helpWindow().window();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(window.helpWindow().pageShown(), QStringLiteral("README.md"));
+    window.showGuide(); // the same window again
+    EXPECT_EQ(window.helpWindow().window(), help);
+
+    auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("guide"));
+    ASSERT_NE(browser, nullptr);
+    // Links as a click follows them, resolved against the page shown: a heading of the same
+    // page, as the contents list links to it, then another page of the guide.
+    const auto follow = [browser](const char* link) {
+        browser->setSource(browser->source().resolved(QUrl(QString::fromLatin1(link))));
+    };
+    follow("#getting-started");
+    EXPECT_GT(browser->verticalScrollBar()->value(), 0);
+    follow("pages.md");
+    EXPECT_EQ(window.helpWindow().pageShown(), QStringLiteral("pages.md"));
+    EXPECT_TRUE(browser->toPlainText().startsWith(QStringLiteral("The hop pages")));
+}
+
+} // namespace
+} // namespace korvel
