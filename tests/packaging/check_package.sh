@@ -45,7 +45,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 depends=$(field Depends)
 depend_names=$(tr ',' '\n' <<< "$depends" | awk '{print $1}')
 required=(libc6 libstdc++6)
-[ "$with_desktop" = 1 ] && required+=(libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins)
+[ "$with_desktop" = 1 ] && required+=(libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-dejavu-core)
 for package in "${required[@]}"; do
   grep -qxF "$package" <<< "$depend_names" || fail "Depends lacks $package: $depends"
 done
