@@ -51,9 +51,6 @@ TEST_F(BasicsPageTest, AcceptChecksEveryFieldInOrderBeforeStoringAnything) {
         ControlId focus; // 0: accepted
     } cases[] = {
         // clang-format off
-        {"longitude 180", 7.5, {{kLongitudeField, "180"}}, {}, 0, 0},
-        {"longitude 181", 7.5, {{kLongitudeField, "181"}}, {"Invalid value: Longitude"}, 0,
-         kLongitudeField},
         {"longitude -1", 7.5, {{kLongitudeField, "-1"}}, {"Invalid value: Longitude"}, 0,
          kLongitudeField},
         {"latitude 90", 7.5, {{kLatitudeField, "90"}}, {}, 0, 0},
@@ -61,7 +58,6 @@ TEST_F(BasicsPageTest, AcceptChecksEveryFieldInOrderBeforeStoringAnything) {
          kLatitudeField},
         {"pL 120", 7.5, {{kPLField, "120"}}, {"Invalid value: pL"}, 0, kPLField},
         {"pL 0.3 noted", 7.5, {{kPLField, "0.3"}}, {note + "Percentage pL|"}, kOkButton, 0},
-        {"station 1 at -12.5", 7.5, {{kStation1HeightField, "-12.5"}}, {}, 0, 0},
         {"station 2 height", 7.5, {{kStation2HeightField, "1-2"}},
          {"Invalid value: Station 2 height."}, 0, kStation2HeightField},
         {"0.05 km at 38 GHz", 38, {{kHopLengthField, "0.05"}}, {"Invalid value : Hop length."},
@@ -103,16 +99,6 @@ TEST_F(BasicsPageTest, AcceptChecksEveryFieldInOrderBeforeStoringAnything) {
             EXPECT_EQ(hopFileImage(session.hop), before);
         }
     }
-}
-
-TEST_F(BasicsPageTest, AValueOutOfLimitsIsNotedOncePerFieldUntilNew) {
-    open(7.5);
-    type(kHopLengthField, "150");
-    dialogs.answer(DialogId::ListDialog, {}, {kOkButton});
-    EXPECT_TRUE(pageAccepts());
-    EXPECT_EQ(session.hop.record.hopLengthKm, 150);
-    EXPECT_TRUE(pageAccepts());
-    EXPECT_EQ(dialogs.ran.size(), 1u);
 }
 
 TEST_F(BasicsPageTest, StoresTheFieldsTheModesAndResetsTheChangedSelections) {
