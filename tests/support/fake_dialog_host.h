@@ -72,7 +72,6 @@ class FakeDialogHost final : public DialogHost {
             }
         });
     }
-    void press(DialogId form, std::vector<ControlId> buttons) { answer(form, {}, std::move(buttons)); }
 
     std::unique_ptr<FakeDialogView> page;
     DialogId pageForm = DialogId::About;

@@ -120,40 +120,12 @@ TEST_F(RoutePagesTest, RefusedFieldsKeepTheScreenAndTakeTheFocus) {
     }
 }
 
-TEST_F(RoutePagesTest, PreviousAndNextWrapAround) {
-    struct Case {
-        const char* name;
-        int hops;
-        ControlId button;
-        std::string title;
-    };
-    const Case cases[] = {
-        {"one hop, next", 1, kNextHopButton, "Hop # 1"},
-        {"one hop, previous", 1, kPreviousHopButton, "Hop # 1"},
-        {"last to first", 3, kNextHopButton, "Hop # 1"},
-        {"first to last", 3, kPreviousHopButton, "Hop # 3"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        session.route.record.hopCount = static_cast<std::int16_t>(c.hops);
-        session.route.currentHop = c.button == kNextHopButton ? c.hops - 1 : 0;
-        command(Command::HopBox);
-        type(kHopFileNameField, "H");
-        click(c.button);
-        EXPECT_EQ(page().title, c.title);
-        EXPECT_EQ(page().focus, kHopFileNameField);
-    }
-}
-
-TEST_F(RoutePagesTest, DivisionByNumberReplacesATypedObjectiveAndLongNamesAreShortened) {
+// route_division_by_number.scn plays the objective typed under the division by number.
+TEST_F(RoutePagesTest, TheRouteListShortensLongHopNames) {
     defineRoute("0.01", {{"ABCDEFGHIJKLMN", "S1", "S2", "5"}, {"B", "S3", "S4", "7"}});
     ASSERT_EQ(dialogs.pageForm, DialogId::RouteScreen);
     EXPECT_EQ(page().get(kDefinedHopsList).rows[0],
               "ABCDEFGHIJ..  : S1       \\ S2          5.0km  0.0050% 0.0000%");
-    command(Command::HopBox);
-    type(kHopObjectiveField, "0.0090");
-    click(kNextHopButton);
-    EXPECT_DOUBLE_EQ(session.route.slots[0].objective, 0.005);
 }
 
 TEST_F(RoutePagesTest, HopCalcCreatesTheHopFilesAndOpensTheChosenHop) {
@@ -184,7 +156,6 @@ TEST_F(RoutePagesTest, OldFilesOnDiskChoosesWhatIsOverwritten) {
     };
     const Case cases[] = {
         {"cancel", {kOldFilesCancelButton}, "Old", "MW 7.5-34"},
-        {"radio data only", {kBasicDataTick, kContinueButton}, "Old", "MW 15-8"},
         {"both", {kContinueButton}, "Hill", "MW 15-8"},
     };
     defineRoute("0.02", twoHops);
@@ -200,7 +171,7 @@ TEST_F(RoutePagesTest, OldFilesOnDiskChoosesWhatIsOverwritten) {
         defineRoute("0.02", twoHops);
         page().selectRow(kRouteRadioList, 1);
         dialogs.pagePresenter->onSelectionChanged(kRouteRadioList);
-        dialogs.press(DialogId::OldFiles, c.buttons);
+        dialogs.answer(DialogId::OldFiles, {}, c.buttons);
         hopCalc();
         ASSERT_EQ(dialogs.ran.size(), 1u);
         const FakeDialogView& box = dialogs.ran[0].second;
@@ -212,39 +183,24 @@ TEST_F(RoutePagesTest, OldFilesOnDiskChoosesWhatIsOverwritten) {
     }
 }
 
-TEST_F(RoutePagesTest, ViewHopsSwitchesHopsSavingTheCurrentOneUnlessDisregarded) {
-    struct Case {
-        const char* name;
-        bool disregard;
-        std::string savedStation; // station 1 of A.HOP afterwards
-    };
-    const Case cases[] = {{"saved", false, "Edited"}, {"disregarded", true, "Hill"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::filesystem::remove(folder / "A.HOP");
-        std::filesystem::remove(folder / "B.HOP");
-        renew();
-        defineRoute("0.02", twoHops);
-        hopCalc();
-        session.hop.record.station1Name.assign("Edited");
-        dialogs.script(DialogId::HopsList, [&](FakeDialogView& view, DialogEvents& events) {
-            if (c.disregard) {
-                events.onCommand(kDisregardChangesTick);
-            }
-            view.selectRow(kHopsList, 1);
-            events.onCommand(kOkButton);
-        });
-        command(Command::ViewHops);
-        const FakeDialogView& list = dialogs.ran.back().second;
-        EXPECT_EQ(list.title, "Hops : R.ROU");
-        EXPECT_EQ(list.get(kHopsList).rows[0],
-                  "A.HOP         : Edited   \\ Harbour   0.0100% 0.0000%");
-        EXPECT_EQ(list.text(kDesignMarginLabel), "0.0200");
-        EXPECT_EQ(hopInFile("A.HOP").record.station1Name.str(), c.savedStation);
-        EXPECT_EQ(session.route.currentHop, 1);
-        EXPECT_EQ(session.app.currentHopFileName, "B.HOP");
-        EXPECT_EQ(dialogs.pageForm, DialogId::BasicsPage);
-    }
+// route_view_hops_disregard.scn plays "Disregard changes of current hop".
+TEST_F(RoutePagesTest, ViewHopsSavesTheCurrentHopAndSwitches) {
+    defineRoute("0.02", twoHops);
+    hopCalc();
+    session.hop.record.station1Name.assign("Edited");
+    dialogs.script(DialogId::HopsList, [](FakeDialogView& view, DialogEvents& events) {
+        view.selectRow(kHopsList, 1);
+        events.onCommand(kOkButton);
+    });
+    command(Command::ViewHops);
+    const FakeDialogView& list = dialogs.ran.back().second;
+    EXPECT_EQ(list.title, "Hops : R.ROU");
+    EXPECT_EQ(list.get(kHopsList).rows[0], "A.HOP         : Edited   \\ Harbour   0.0100% 0.0000%");
+    EXPECT_EQ(list.text(kDesignMarginLabel), "0.0200");
+    EXPECT_EQ(hopInFile("A.HOP").record.station1Name.str(), "Edited");
+    EXPECT_EQ(session.route.currentHop, 1);
+    EXPECT_EQ(session.app.currentHopFileName, "B.HOP");
+    EXPECT_EQ(dialogs.pageForm, DialogId::BasicsPage);
 }
 
 // Mended: a hop that cannot be saved keeps the Hops list open instead of dropping its changes.
