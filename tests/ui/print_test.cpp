@@ -91,28 +91,26 @@ TEST_F(PrintTest, ThePrinterCheckOpensThePrinterTheProfileNames) {
     EXPECT_TRUE(session.app.printerUnavailable);
 }
 
+// print_options_new_hop.scn plays a hop never saved with no printer.
 TEST_F(PrintTest, TheOptionsOpenWithTheDefaultNamesAndWhatCanBeChosen) {
     const struct {
         const char* name;
         std::string hopFile;
         int page;
         bool routeHop;
-        bool noPrinter;
         std::string textName;
         std::string pdfName;
         bool route;
     } cases[] = {
-        {"saved hop", "LINK7.HOP", kBasicsPageId, false, false, "LINK7.txt", "LINK7.pdf", false},
-        {"never saved, no printer", "", kBasicsPageId, false, true, "", "", false},
-        {"hop of a route", "A.HOP", kFormPageId, true, false, "A.txt", "A.pdf", true},
-        {"route screen", "", kRouteScreenId, false, false, "", "", true},
+        {"saved hop", "LINK7.HOP", kBasicsPageId, false, "LINK7.txt", "LINK7.pdf", false},
+        {"hop of a route", "A.HOP", kFormPageId, true, "A.txt", "A.pdf", true},
+        {"route screen", "", kRouteScreenId, false, "", "", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         session.app.currentHopFileName = c.hopFile;
         session.app.currentPageId = c.page;
         session.app.menu.viewHops = c.routeHop;
-        session.app.printerUnavailable = c.noPrinter;
         command(Command::Print);
         const FakeDialogView& view = options();
         EXPECT_EQ(view.text(kTextFileField), c.textName);
@@ -120,12 +118,10 @@ TEST_F(PrintTest, TheOptionsOpenWithTheDefaultNamesAndWhatCanBeChosen) {
         EXPECT_EQ(view.text(kPdfFileField), c.pdfName);
         EXPECT_EQ(view.get(kTextFileField).limit, 128);
         EXPECT_EQ(view.isEnabled(kRouteReportButton), c.route);
-        EXPECT_EQ(view.isEnabled(kPrinterButton), !c.noPrinter);
-        const ControlId destination = c.noPrinter ? kTextFileButton : kPrinterButton;
         for (const ControlId button : {kPrinterButton, kTextFileButton, kDelimitedFileButton}) {
-            EXPECT_EQ(view.isChecked(button), button == destination) << button;
+            EXPECT_EQ(view.isChecked(button), button == kPrinterButton) << button;
         }
-        EXPECT_EQ(view.focus, c.noPrinter ? kTextFileField : kPrinterButton);
+        EXPECT_EQ(view.focus, kPrinterButton);
         EXPECT_TRUE(view.isChecked(kHopReportButton) && view.isChecked(kEnglishButton));
         EXPECT_FALSE(view.isChecked(kRouteReportButton) || view.isChecked(kFrenchButton));
     }
@@ -136,6 +132,7 @@ TEST_F(PrintTest, TheOptionsOpenWithTheDefaultNamesAndWhatCanBeChosen) {
     EXPECT_TRUE(printers.calls.empty());
 }
 
+// print_options_new_hop.scn plays OK without a name.
 TEST_F(PrintTest, OkChecksCompletesAndAsksBeforeTheChosenReportIsWritten) {
     session.app.menu.viewHops = true;
     writeFile(folder / "OLD.LST", {'o', 'l', 'd'});
@@ -153,7 +150,6 @@ TEST_F(PrintTest, OkChecksCompletesAndAsksBeforeTheChosenReportIsWritten) {
         std::string report;
     } cases[] = {
         // clang-format off
-        {"no name", {kTextFileButton}, "", {}, {"Please type a filename !"}, "", ""},
         {"dot in a folder only", {kTextFileButton}, "C:\\DATA.1\\REP", {}, {},
          "C:\\DATA.1\\REP.txt", hopReport(ReportForm::Text)},
         {"cut to 119", {kRouteReportButton, kFrenchButton, kDelimitedFileButton}, longName, {}, {},
