@@ -1,5 +1,5 @@
 #pragma once
-// A ResultsWindow for presenter tests: keeps whether it is open and the lines it shows.
+// A ResultsWindow for presenter tests: keeps whether it is open and the upper lines it shows.
 
 #include <string>
 #include <vector>
@@ -13,16 +13,12 @@ class FakeResultsWindow final : public ResultsWindow {
     void show() override {
         if (!open) {
             upper.assign(1, " ");
-            lower.assign(1, " ");
         }
         open = true;
     }
     void setLines(const std::vector<std::string>& upperLines,
-                  const std::vector<std::string>& lowerLines, bool lowerChanged) override {
+                  const std::vector<std::string>& /*lowerLines*/, bool /*lowerChanged*/) override {
         upper = upperLines;
-        if (lowerChanged) {
-            lower = lowerLines;
-        }
     }
     void close() override { open = false; }
     [[nodiscard]] bool isOpen() const override { return open; }
@@ -31,7 +27,6 @@ class FakeResultsWindow final : public ResultsWindow {
     bool open = false;
     bool enabled = true;
     std::vector<std::string> upper;
-    std::vector<std::string> lower;
 };
 
 } // namespace korvel
