@@ -202,7 +202,8 @@ TEST_F(SameWords, EveryCommandSaysTheSameFailureAlike) {
 
     nlohmann::json longHop = exampleSource("LINK7");
     longHop["record"]["info"] = std::string(40, 'i');
-    nlohmann::json library = nlohmann::json::parse(readFile(KORVEL_SAMPLE_SOURCES "/library.json"));
+    nlohmann::json library =
+        nlohmann::json::parse(readFileText(KORVEL_SAMPLE_SOURCES "/library.json"));
     library["identification"] = std::string(17, 'i');
     writeFile(at("seven.json"), exampleSource("LINK7").dump());
     writeFile(at("long.json"), longHop.dump());
@@ -266,7 +267,7 @@ TEST_F(RouteCalc, RouteMarksHopsWhoseResultsAreOlderThanTheirData) {
     };
     EXPECT_EQ(staleRows(cli("route COAST.ROU").out), "");
     nlohmann::json plan =
-        nlohmann::json::parse(readFile(KORVEL_SAMPLE_SOURCES "/route/COAST.json"));
+        nlohmann::json::parse(readFileText(KORVEL_SAMPLE_SOURCES "/route/COAST.json"));
     plan["radioName"] = "RL7-155";
     writeFile(at("plan.json"), plan.dump());
     ASSERT_EQ(cli("route new --from plan.json --output COAST.ROU --force --radio-data").exitCode,

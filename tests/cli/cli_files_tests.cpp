@@ -72,7 +72,7 @@ TEST_F(Library, BuildShowBuildGivesIdenticalBytes) {
 
 // Which fault is named how is the library tests'; here the refusal leaves no library behind.
 TEST_F(Library, BuildRefusesABrokenSourceNamingWhatIsWrong) {
-    const std::string source = readFile(kLibrarySource);
+    const std::string source = readFileText(kLibrarySource);
     writeFile(at("broken.json"), source.substr(0, source.size() / 2));
     expectRefused("library build broken.json --output broken.lbr", "broken.json: not valid JSON",
                   "broken.lbr");

@@ -9,13 +9,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
+
+#include "support/temp_folder.h"
 
 namespace korvel {
 
@@ -25,19 +25,13 @@ struct CliRun {
     std::string err;
 };
 
-inline std::string readFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void writeFile(const std::filesystem::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
-}
+using test::readFileText;
+using test::writeFile;
 
 // The example hop's JSON source from the repository's data folder, e.g. "LINK7".
 inline nlohmann::json exampleSource(const std::string& name) {
     return nlohmann::json::parse(
-        readFile(std::string(KORVEL_SAMPLE_SOURCES "/hops/") + name + ".json"));
+        readFileText(std::string(KORVEL_SAMPLE_SOURCES "/hops/") + name + ".json"));
 }
 
 // Splits at `separator`; a trailing separator does not make an empty last part.
@@ -71,10 +65,6 @@ class CliTest : public testing::Test {
   protected:
     void SetUp() override {
         namespace fs = std::filesystem;
-        std::string pattern = (fs::temp_directory_path() / "korvel-cli-test-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-        work_ = root_ / "work";
         const fs::path data{KORVEL_SAMPLE_DATA};
         fs::copy(data / "hops", work_);
         fs::copy(data / "route", work_);
@@ -82,8 +72,6 @@ class CliTest : public testing::Test {
         writeFile(work_ / "profile.ini", "[intl]\niDate=2\nsDate=-\niLzero=1\n");
         setenv("SOURCE_DATE_EPOCH", "882921600", 1); // 24 December 1997
     }
-
-    void TearDown() override { std::filesystem::remove_all(root_); }
 
     // korvel-cli --library korvel32.lbr --profile profile.ini ARGS, in the work folder. ARGS
     // goes to the shell as it is: words apart, quoted where needed.
@@ -98,12 +86,14 @@ class CliTest : public testing::Test {
         const std::string command = "cd '" + work_.string() + "' && exec '" KORVEL_CLI "' " + args +
                                     " </dev/null >'" + out.string() + "' 2>'" + err.string() + "'";
         const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), readFile(out),
-                readFile(err)};
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), readFileText(out),
+                readFileText(err)};
     }
 
     [[nodiscard]] std::filesystem::path at(const std::string& name) const { return work_ / name; }
-    [[nodiscard]] std::string bytesOf(const std::string& name) const { return readFile(at(name)); }
+    [[nodiscard]] std::string bytesOf(const std::string& name) const {
+        return readFileText(at(name));
+    }
 
     // `hop new --force` from `document` into the work folder; fails the test when refused.
     void makeHop(const std::string& name, const nlohmann::json& document) const {
@@ -142,8 +132,8 @@ class CliTest : public testing::Test {
         return run;
     }
 
-    std::filesystem::path root_; // captured output lives here, beside the work folder
-    std::filesystem::path work_; // the tool's current folder
+    test::TempFolder root_; // captured output lives here, beside the work folder
+    std::filesystem::path work_ = root_ / "work"; // the tool's current folder
 };
 
 } // namespace korvel
