@@ -4,16 +4,9 @@
 
 #include "engine/selective_margin.h"
 #include "hopfile/hop_file.h"
-#include "hopfile/page_refusals.h"
 #include "library/new_hop.h"
 
 namespace korvel {
-
-namespace {
-
-constexpr double kSmallestChannelSpacingGHz = 0.00001;
-
-} // namespace
 
 void commitFeederPosition(HopState& hop, const EquipmentLibrary& library) {
     const FeederPosition position =
@@ -27,15 +20,6 @@ void commitFeederPosition(HopState& hop, const EquipmentLibrary& library) {
                     pastTheTypes)) {
         hop.selection.feederIndex = {0, 0};
     }
-}
-
-bool channelSpacingAccepted(const HopRecord& record, Messages& messages) {
-    if (record.diversityMode != DiversityMode::Freq ||
-        record.frequencyDifferenceGHz >= kSmallestChannelSpacingGHz) {
-        return true;
-    }
-    messages.show("Invalid value : Channel spacing.", "Error", MessageIcon::Warning);
-    return false;
 }
 
 HopLoad loadHopForCalculation(const std::filesystem::path& file, const EquipmentLibrary& library,

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/hop_record.h"
+#include "hopfile/page_refusals.h"
 #include "library/equipment_library.h"
 #include "platform/messages.h"
 
@@ -17,11 +18,6 @@ namespace korvel {
 // not below the feeder types of that table. At 3 GHz and below the indices stay as they are: the
 // hop file reader keeps them inside the coax table of the insulation.
 void commitFeederPosition(HopState& hop, const EquipmentLibrary& library);
-
-// The Form page accepts no channel spacing below 0.00001 GHz with frequency diversity: false
-// after "Invalid value : Channel spacing." (caption "Error", warning icon). The improvement
-// divides by it.
-bool channelSpacingAccepted(const HopRecord& record, Messages& messages);
 
 enum class HopLoadStatus {
     Loaded,

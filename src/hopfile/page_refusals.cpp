@@ -23,68 +23,77 @@ struct PageRule {
     Shown shown = Shown::Always;
 };
 
-constexpr std::string_view kInvalidData = "Invalid data.";
 constexpr std::string_view kHeightsNonZero = "Invalid value : Antenna heights must be non zero.";
+
+// A Basics page value outside its range, refused at once.
+constexpr PageRule basicsRule(std::string_view field, double HopRecord::*value, double lowest,
+                              double highest, std::string_view text) {
+    return {field, value, lowest, highest, text, "Error", MessageIcon::Exclamation};
+}
+
+// A Form page value below 0 in a field read as a plain number: "Invalid data.".
+constexpr PageRule plainNumberRule(std::string_view field, double HopRecord::*value,
+                                   Shown shown = Shown::Always) {
+    return {field, value, 0, kUnbounded, "Invalid data.", kAppCaption, MessageIcon::Warning, shown};
+}
+
+// A value below 0 refused under "Error!" without an icon: the outage objective, and the Form
+// page's fields that its list dialog names.
+constexpr PageRule listedRule(std::string_view field, double HopRecord::*value,
+                              std::string_view text, Shown shown = Shown::Always) {
+    return {field, value, 0, kUnbounded, text, "Error!", MessageIcon::None, shown};
+}
+
+constexpr PageRule kChannelSpacingRule{"frequencyDifferenceGHz",
+                                       &HopRecord::frequencyDifferenceGHz,
+                                       kSmallestNonZero,
+                                       kUnbounded,
+                                       "Invalid value : Channel spacing.",
+                                       "Error",
+                                       MessageIcon::Warning,
+                                       Shown::FreqDiversity};
 
 // In the order the pages check them: Basics before Form; on the Form page the fields that fail
 // at once before those its list dialog names.
 constexpr std::array kRules{
-    PageRule{"outageObjectivePct", &HopRecord::outageObjectivePct, 0, kUnbounded,
-             "Invalid data : outage objective.", "Error!", MessageIcon::None},
-    PageRule{"hopLengthKm", &HopRecord::hopLengthKm, 0.1, kUnbounded, "Invalid value : Hop length.",
-             "Error", MessageIcon::Exclamation},
-    PageRule{"longitudeDeg", &HopRecord::longitudeDeg, 0, 180, "Invalid value: Longitude", "Error",
-             MessageIcon::Exclamation},
-    PageRule{"latitudeDeg", &HopRecord::latitudeDeg, 0, 90, "Invalid value: Latitude", "Error",
-             MessageIcon::Exclamation},
-    PageRule{"pLPct", &HopRecord::pLPct, 0, 100, "Invalid value: pL", "Error",
-             MessageIcon::Exclamation},
-    PageRule{"station1HeightM", &HopRecord::station1HeightM, -kUnbounded, kUnbounded,
-             "Invalid value: Station 1 height.", "Error", MessageIcon::Exclamation},
-    PageRule{"station2HeightM", &HopRecord::station2HeightM, -kUnbounded, kUnbounded,
-             "Invalid value: Station 2 height.", "Error", MessageIcon::Exclamation},
-    PageRule{"antenna1DiameterM", &HopRecord::antenna1DiameterM, 0, kUnbounded, kInvalidData,
-             kAppCaption, MessageIcon::Warning},
-    PageRule{"antenna2DiameterM", &HopRecord::antenna2DiameterM, 0, kUnbounded, kInvalidData,
-             kAppCaption, MessageIcon::Warning},
-    PageRule{"antenna1GainDbi", &HopRecord::antenna1GainDbi, 0, kUnbounded, kInvalidData,
-             kAppCaption, MessageIcon::Warning},
-    PageRule{"antenna2GainDbi", &HopRecord::antenna2GainDbi, 0, kUnbounded, kInvalidData,
-             kAppCaption, MessageIcon::Warning},
-    PageRule{"feeder1LossDbPer100m", &HopRecord::feeder1LossDbPer100m, 0, kUnbounded, kInvalidData,
-             kAppCaption, MessageIcon::Warning},
-    PageRule{"feeder2LossDbPer100m", &HopRecord::feeder2LossDbPer100m, 0, kUnbounded, kInvalidData,
-             kAppCaption, MessageIcon::Warning},
-    PageRule{"connector1LossDb", &HopRecord::connector1LossDb, 0, kUnbounded, kInvalidData,
-             kAppCaption, MessageIcon::Warning},
-    PageRule{"connector2LossDb", &HopRecord::connector2LossDb, 0, kUnbounded, kInvalidData,
-             kAppCaption, MessageIcon::Warning},
-    PageRule{"diversityDiameterM", &HopRecord::diversityDiameterM, 0, kUnbounded, kInvalidData,
-             kAppCaption, MessageIcon::Warning, Shown::SpaceDiversity},
-    PageRule{"diversityGainDbi", &HopRecord::diversityGainDbi, 0, kUnbounded, kInvalidData,
-             kAppCaption, MessageIcon::Warning, Shown::SpaceDiversity},
-    PageRule{"frequencyDifferenceGHz", &HopRecord::frequencyDifferenceGHz, kSmallestNonZero,
-             kUnbounded, "Invalid value : Channel spacing.", "Error", MessageIcon::Warning,
-             Shown::FreqDiversity},
+    listedRule("outageObjectivePct", &HopRecord::outageObjectivePct,
+               "Invalid data : outage objective."),
+    basicsRule("hopLengthKm", &HopRecord::hopLengthKm, 0.1, kUnbounded,
+               "Invalid value : Hop length."),
+    basicsRule("longitudeDeg", &HopRecord::longitudeDeg, 0, 180, "Invalid value: Longitude"),
+    basicsRule("latitudeDeg", &HopRecord::latitudeDeg, 0, 90, "Invalid value: Latitude"),
+    basicsRule("pLPct", &HopRecord::pLPct, 0, 100, "Invalid value: pL"),
+    basicsRule("station1HeightM", &HopRecord::station1HeightM, -kUnbounded, kUnbounded,
+               "Invalid value: Station 1 height."),
+    basicsRule("station2HeightM", &HopRecord::station2HeightM, -kUnbounded, kUnbounded,
+               "Invalid value: Station 2 height."),
+    plainNumberRule("antenna1DiameterM", &HopRecord::antenna1DiameterM),
+    plainNumberRule("antenna2DiameterM", &HopRecord::antenna2DiameterM),
+    plainNumberRule("antenna1GainDbi", &HopRecord::antenna1GainDbi),
+    plainNumberRule("antenna2GainDbi", &HopRecord::antenna2GainDbi),
+    plainNumberRule("feeder1LossDbPer100m", &HopRecord::feeder1LossDbPer100m),
+    plainNumberRule("feeder2LossDbPer100m", &HopRecord::feeder2LossDbPer100m),
+    plainNumberRule("connector1LossDb", &HopRecord::connector1LossDb),
+    plainNumberRule("connector2LossDb", &HopRecord::connector2LossDb),
+    plainNumberRule("diversityDiameterM", &HopRecord::diversityDiameterM, Shown::SpaceDiversity),
+    plainNumberRule("diversityGainDbi", &HopRecord::diversityGainDbi, Shown::SpaceDiversity),
+    kChannelSpacingRule,
     PageRule{"antenna1HeightM", &HopRecord::antenna1HeightM, kSmallestNonZero, kUnbounded,
              kHeightsNonZero, "Error", MessageIcon::Warning},
     PageRule{"antenna2HeightM", &HopRecord::antenna2HeightM, kSmallestNonZero, kUnbounded,
              kHeightsNonZero, "Error", MessageIcon::Warning},
-    PageRule{"feeder2LengthM", &HopRecord::feeder2LengthM, 0, kUnbounded,
-             "Invalid data : Feeder2 length", "Error!", MessageIcon::None},
-    PageRule{"feeder1LengthM", &HopRecord::feeder1LengthM, 0, kUnbounded,
-             "Invalid data : Feeder1 length", "Error!", MessageIcon::None},
-    PageRule{"antennaSpacingM", &HopRecord::antennaSpacingM, 0, kUnbounded,
-             "Invalid data : Diversity ant. spacing", "Error!", MessageIcon::None,
-             Shown::SpaceDiversity},
-    PageRule{"msmRefDb", &HopRecord::msmRefDb, 0, kUnbounded, "Invalid data : Sel. fading margin",
-             "Error!", MessageIcon::None, Shown::SelectiveMargin},
-    PageRule{"thresholdDegradationDb", &HopRecord::thresholdDegradationDb, 0, kUnbounded,
-             "Invalid data : Threshold degradation", "Error!", MessageIcon::None},
-    PageRule{"addTerrainLossDb", &HopRecord::addTerrainLossDb, 0, kUnbounded,
-             "Invalid data : Additional terrain loss", "Error!", MessageIcon::None},
-    PageRule{"branchingLossDb", &HopRecord::branchingLossDb, 0, kUnbounded,
-             "Invalid data : Antenna branching loss", "Error!", MessageIcon::None},
+    listedRule("feeder2LengthM", &HopRecord::feeder2LengthM, "Invalid data : Feeder2 length"),
+    listedRule("feeder1LengthM", &HopRecord::feeder1LengthM, "Invalid data : Feeder1 length"),
+    listedRule("antennaSpacingM", &HopRecord::antennaSpacingM,
+               "Invalid data : Diversity ant. spacing", Shown::SpaceDiversity),
+    listedRule("msmRefDb", &HopRecord::msmRefDb, "Invalid data : Sel. fading margin",
+               Shown::SelectiveMargin),
+    listedRule("thresholdDegradationDb", &HopRecord::thresholdDegradationDb,
+               "Invalid data : Threshold degradation"),
+    listedRule("addTerrainLossDb", &HopRecord::addTerrainLossDb,
+               "Invalid data : Additional terrain loss"),
+    listedRule("branchingLossDb", &HopRecord::branchingLossDb,
+               "Invalid data : Antenna branching loss"),
 };
 
 bool isShown(Shown shown, const HopRecord& record) {
@@ -101,18 +110,29 @@ bool isShown(Shown shown, const HopRecord& record) {
     return true;
 }
 
+// True when the hop passes the rule; else the rule's message has been shown.
+bool passes(const PageRule& rule, const HopRecord& record, Messages& messages) {
+    const double value = record.*rule.value;
+    if (!isShown(rule.shown, record) || (value >= rule.lowest && value <= rule.highest)) {
+        return true;
+    }
+    messages.show(rule.text, rule.caption, rule.icon);
+    return false;
+}
+
 } // namespace
 
 std::optional<std::string_view> pageRefusal(const HopRecord& record, Messages& messages) {
     for (const PageRule& rule : kRules) {
-        const double value = record.*rule.value;
-        if (!isShown(rule.shown, record) || (value >= rule.lowest && value <= rule.highest)) {
-            continue;
+        if (!passes(rule, record, messages)) {
+            return rule.field;
         }
-        messages.show(rule.text, rule.caption, rule.icon);
-        return rule.field;
     }
     return std::nullopt;
+}
+
+bool channelSpacingAccepted(const HopRecord& record, Messages& messages) {
+    return passes(kChannelSpacingRule, record, messages);
 }
 
 } // namespace korvel

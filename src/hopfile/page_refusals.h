@@ -18,4 +18,9 @@ namespace korvel {
 // A value that is not a number is refused like an out-of-range one.
 std::optional<std::string_view> pageRefusal(const HopRecord& record, Messages& messages);
 
+// The Form page accepts no channel spacing below 0.00001 GHz with frequency diversity: false
+// after "Invalid value : Channel spacing." (caption "Error", warning icon). The improvement
+// divides by it.
+bool channelSpacingAccepted(const HopRecord& record, Messages& messages);
+
 } // namespace korvel
