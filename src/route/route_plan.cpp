@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "route/objective_division.h"
 #include "route/route_file.h"
@@ -49,16 +50,13 @@ std::optional<HopNameRefusal> refusedHopName(const RoutePlan& plan) {
             return HopNameRefusal{i, "longer than " + std::to_string(kTypedHopNameLength) +
                                          " characters"};
         }
+        // A typed name the check accepts stays accepted with ".HOP" added.
+        if (auto reason = hopFileNameRefusal(typed)) {
+            return HopNameRefusal{i, std::move(*reason)};
+        }
         const std::string name = storedHopFileName(typed);
-        auto reason = hopFileNameRefusal(typed);
-        if (!reason) {
-            reason = hopFileNameRefusal(name);
-        }
-        if (!reason && !stored.insert(name).second) {
-            reason = "an earlier hop names " + name + " already";
-        }
-        if (reason) {
-            return HopNameRefusal{i, *reason};
+        if (!stored.insert(name).second) {
+            return HopNameRefusal{i, "an earlier hop names " + name + " already"};
         }
     }
     return std::nullopt;
