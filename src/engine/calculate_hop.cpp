@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 #include "engine/fading.h"
 #include "engine/link_budget.h"
@@ -148,12 +147,9 @@ std::string_view statusText(CalcStatus status) {
 }
 
 bool resultsAreFinite(const HopResults& results) {
-    const double values[] = {results.cLat, results.cLon, results.K,    results.Lc1,  results.Lc2,
-                             results.Lo,   results.Lho,  results.Prx,  results.M,    results.Msm,
-                             results.pfm,  results.psm,  results.pfmd, results.psmd, results.p,
-                             results.pd,   results.Ifm,  results.Ism};
-    return std::all_of(std::begin(values), std::end(values),
-                       [](double value) { return std::isfinite(value); });
+    return std::isfinite(results.Msm) &&
+           std::all_of(kCalculatedResults.begin(), kCalculatedResults.end(),
+                       [&results](auto result) { return std::isfinite(results.*result); });
 }
 
 } // namespace korvel

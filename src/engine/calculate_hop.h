@@ -1,6 +1,7 @@
 #pragma once
 // The hop calculation: link budget, fading outage, diversity improvement, in that order.
 
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,13 @@ struct CalculationOutcome {
     CalcStatus status = CalcStatus::Ok;
     std::vector<GuardMessage> mathMessages; // in the order they occurred
 };
+
+// The results the calculation writes; Msm it reads (the pages set it), the rain results it leaves.
+inline constexpr std::array kCalculatedResults{
+    &HopResults::cLat, &HopResults::cLon, &HopResults::K,    &HopResults::Lc1, &HopResults::Lc2,
+    &HopResults::Lo,   &HopResults::Lho,  &HopResults::Prx,  &HopResults::M,   &HopResults::pfm,
+    &HopResults::psm,  &HopResults::pfmd, &HopResults::psmd, &HopResults::p,   &HopResults::pd,
+    &HopResults::Ifm,  &HopResults::Ism};
 
 // Reads hop.record (and hop.results.Msm), writes hop.results. A stopped calculation (-1, -4)
 // leaves the results of the later stages as they were. The hop length must be at least 0.1 km,
