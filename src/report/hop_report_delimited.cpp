@@ -244,14 +244,6 @@ void writeDiversity(ReportText& out, const HopReportContext& report) {
     writeDiversityImprovement(out, report);
 }
 
-// Rows 52 and 53: the hop file name and the library identification.
-void writeFoot(ReportText& out, const HopReportContext& report) {
-    if (report.hopFileNamed) {
-        out.add("<%s>\n", report.hopFileName.c_str());
-    }
-    out.add("<Library: %s>\n", report.libraryIdentification.c_str());
-}
-
 } // namespace
 
 std::string buildHopDelimitedReport(const HopState& hop, const EquipmentLibrary& library,
@@ -266,7 +258,7 @@ std::string buildHopDelimitedReport(const HopState& hop, const EquipmentLibrary&
     writeLinkBudget(out, report);
     writeOutage(out, report);
     writeDiversity(out, report);
-    writeFoot(out, report);
+    writeHopReportFoot(out, report);
     return out.withCrLf();
 }
 
