@@ -90,7 +90,6 @@ HopReportContext hopReportContext(HopReportForm form, const HopState& hop,
     report.selectiveFading = record.selectiveFading != SelectiveFading::No;
     report.thresholdDegradation = record.thresholdDegradationDb != 0.0;
     report.hopFileNamed = hopFileName.size() > 1;
-    report.diversity = record.diversityMode;
 
     report.dateStamp = dateStamp;
     report.hopFileName = hopFileName;

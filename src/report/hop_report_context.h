@@ -29,7 +29,6 @@ struct HopReportContext {
     bool selectiveFading = false; // selective fading is not "No"
     bool thresholdDegradation = false;
     bool hopFileNamed = false; // the current hop file name is longer than one character
-    DiversityMode diversity = DiversityMode::No;
 
     // Words and texts.
     std::string dateStamp;

@@ -273,7 +273,7 @@ void drawDiversityImprovement(ReportPagePen& pen, const HopReportContext& report
 
 // Rows 40 to 51, or the filler in their place without diversity.
 void drawDiversity(ReportPagePen& pen, const HopReportContext& report) {
-    switch (report.diversity) {
+    switch (report.record.diversityMode) {
     case DiversityMode::No:
         pen.advance(13); // in place of rows 40 to 51
         return;

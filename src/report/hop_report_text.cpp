@@ -242,7 +242,7 @@ void writeDiversityImprovement(ReportText& out, const HopReportContext& report) 
 
 // Rows 40 to 51, or the filler in their place without diversity.
 void writeDiversity(ReportText& out, const HopReportContext& report) {
-    switch (report.diversity) {
+    switch (report.record.diversityMode) {
     case DiversityMode::No:
         out.addLineEnds(13); // in place of rows 40 to 51
         return;
