@@ -15,6 +15,7 @@
 #include "optimize/library_lookup.h"
 #include "ui/form_page.h"
 #include "ui/list_dialog.h"
+#include "ui/listed_fields.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -26,11 +27,6 @@ constexpr double kSmallestHeightM = 0.00001;
 constexpr double kChannelSpacingShare = 0.05; // of the frequency: the plausible upper limit
 
 // The limited fields in the order the list dialogs name them; the focus goes to the last named.
-struct ListedField {
-    LimitedField field;
-    std::string_view name;
-    ControlId control;
-};
 constexpr std::array<ListedField, 10> kListedFields{{
     {LimitedField::Feeder2Length, "Feeder2 length", kFeeder2LengthField},
     {LimitedField::Feeder1Length, "Feeder1 length", kFeeder1LengthField},
@@ -150,25 +146,21 @@ bool FormPage::listedFieldsAccepted() {
             return true;
         }
     };
-    std::vector<std::string_view> names;
-    ControlId focus = kBranchingLossField;
-    for (const ListedField& listed : kListedFields) {
-        const FieldStatus& status = fields.status(listed.field);
-        if (readHere(listed.field) && !(valid ? status.inRange : status.valid)) {
-            names.push_back(listed.name);
-            focus = listed.control;
-        }
-    }
+    const ListedNames listed =
+        listedNames(kListedFields, kBranchingLossField, [&](const ListedField& field) {
+            const FieldStatus& status = fields.status(field.field);
+            return readHere(field.field) && !(valid ? status.inRange : status.valid);
+        });
     bool confirmed = false;
     {
         const PageDisabled disabled(view_);
         confirmed = valid ? runListDialog(session_.ports.dialogs, "Note!",
-                                          "Values out of normal limits : ", names, true)
+                                          "Values out of normal limits : ", listed.names, true)
                           : runListDialog(session_.ports.dialogs, "Error!",
-                                          "Invalid data : ", names, false);
+                                          "Invalid data : ", listed.names, false);
     }
     if (!valid || !confirmed) {
-        view_->setFocus(focus);
+        view_->setFocus(listed.focus);
         return false;
     }
     return true;
