@@ -26,6 +26,11 @@ constexpr std::size_t kCharactersRead = 5;
 constexpr double kSmallestHeightM = 0.00001;
 constexpr double kChannelSpacingShare = 0.05; // of the frequency: the plausible upper limit
 
+// Above 18 GHz only waveguide lengths and losses are typed: no plausible range applies.
+bool waveguideOnly(const HopRecord& record) {
+    return record.frequencyGHz > 18;
+}
+
 // The limited fields in the order the list dialogs name them; the focus goes to the last named.
 constexpr std::array<ListedField, 10> kListedFields{{
     {LimitedField::Feeder2Length, "Feeder2 length", kFeeder2LengthField},
@@ -89,8 +94,7 @@ bool FormPage::readingsValid(HopRecord& copy) {
                             kConnector1Field, kConnector2Field})) {
         return false;
     }
-    // Above 18 GHz only waveguide lengths and losses are typed: no plausible range applies.
-    if (copy.frequencyGHz > 18) {
+    if (waveguideOnly(copy)) {
         if (!plainNumbersValid({kFeeder1LengthField, kFeeder2LengthField, kBranchingLossField})) {
             return false;
         }
@@ -129,13 +133,13 @@ bool FormPage::listedFieldsAccepted() {
     if (valid && fields.allFieldsInRange()) {
         return true;
     }
-    const bool above18 = session_.hop.record.frequencyGHz > 18;
+    const bool waveguide = waveguideOnly(session_.hop.record);
     const auto readHere = [&](LimitedField field) {
         switch (field) {
         case LimitedField::Feeder1Length:
         case LimitedField::Feeder2Length:
         case LimitedField::BranchingLoss:
-            return !above18;
+            return !waveguide;
         case LimitedField::ChannelSpacing:
             return diversity_ == DiversityMode::Freq;
         case LimitedField::AntennaSpacing:
