@@ -11,6 +11,7 @@
 #include "hopfile/hop_preparation.h"
 #include "ui/basics_page.h"
 #include "ui/list_dialog.h"
+#include "ui/listed_fields.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -18,11 +19,6 @@ namespace korvel {
 namespace {
 
 // The names the list dialog gives the limited fields, in the order it lists them.
-struct ListedField {
-    LimitedField field;
-    std::string_view name;
-    ControlId control;
-};
 constexpr std::array<ListedField, 3> kListedFields{{
     {LimitedField::TimePercentagePL, "Percentage pL", kPLField},
     {LimitedField::HopLength, "hop length.", kHopLengthField},
@@ -80,19 +76,14 @@ bool BasicsPage::readingsValid() {
     if (fields.allFieldsValid()) {
         return true;
     }
-    std::vector<std::string_view> names;
-    ControlId focus = kObjectiveField;
-    for (const ListedField& listed : kListedFields) {
-        if (!fields.status(listed.field).valid) {
-            names.push_back(listed.name);
-            focus = listed.control;
-        }
-    }
+    const ListedNames invalid =
+        listedNames(kListedFields, kObjectiveField,
+                    [&](const ListedField& listed) { return !fields.status(listed.field).valid; });
     {
         const PageDisabled disabled(view_);
-        runListDialog(session_.ports.dialogs, "Error!", "Invalid data : ", names, false);
+        runListDialog(session_.ports.dialogs, "Error!", "Invalid data : ", invalid.names, false);
     }
-    view_->setFocus(focus);
+    view_->setFocus(invalid.focus);
     return false;
 }
 
@@ -137,22 +128,18 @@ bool BasicsPage::readingsInLimits() {
     if (fields.allFieldsInRange()) {
         return true;
     }
-    std::vector<std::string_view> names;
-    ControlId focus = kObjectiveField;
-    for (const ListedField& listed : kListedFields) {
-        if (!fields.status(listed.field).inRange) {
-            names.push_back(listed.name);
-            focus = listed.control;
-        }
-    }
+    const ListedNames outside =
+        listedNames(kListedFields, kObjectiveField, [&](const ListedField& listed) {
+            return !fields.status(listed.field).inRange;
+        });
     bool confirmed = false;
     {
         const PageDisabled disabled(view_);
         confirmed = runListDialog(session_.ports.dialogs, "Note!",
-                                  "Values out of normal limits : ", names, true);
+                                  "Values out of normal limits : ", outside.names, true);
     }
     if (!confirmed) {
-        view_->setFocus(focus);
+        view_->setFocus(outside.focus);
     }
     return confirmed;
 }

@@ -6,6 +6,7 @@
 #include "optimize/combination_search.h"
 #include "ui/form_page.h"
 #include "ui/rain_dialog.h"
+#include "ui/results_disabled.h"
 #include "ui/results_lines.h"
 #include "ui/selection_dialog.h"
 #include "ui/session.h"
@@ -19,26 +20,6 @@ void showGuardMessages(Messages& messages, const std::vector<GuardMessage>& guar
         messages.show(message.text, message.caption, MessageIcon::Warning);
     }
 }
-
-// Keeps the results window (when there is one) disabled while a modal dialog runs.
-class ResultsDisabled {
-  public:
-    explicit ResultsDisabled(ResultsWindow* window) : window_(window) {
-        if (window_ != nullptr) {
-            window_->setEnabled(false);
-        }
-    }
-    ~ResultsDisabled() {
-        if (window_ != nullptr) {
-            window_->setEnabled(true);
-        }
-    }
-    ResultsDisabled(const ResultsDisabled&) = delete;
-    ResultsDisabled& operator=(const ResultsDisabled&) = delete;
-
-  private:
-    ResultsWindow* window_;
-};
 
 } // namespace
 

@@ -32,10 +32,6 @@ std::string shown(double value) {
     return formatFixed(value, 1);
 }
 
-} // namespace
-
-namespace {
-
 // A pair of stepping buttons: which index they move and which flags they clear.
 struct Stepper {
     ControlId lower;

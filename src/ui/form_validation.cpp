@@ -15,6 +15,7 @@
 #include "optimize/library_lookup.h"
 #include "ui/form_page.h"
 #include "ui/list_dialog.h"
+#include "ui/listed_fields.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -25,12 +26,12 @@ constexpr std::size_t kCharactersRead = 5;
 constexpr double kSmallestHeightM = 0.00001;
 constexpr double kChannelSpacingShare = 0.05; // of the frequency: the plausible upper limit
 
+// Above 18 GHz only waveguide lengths and losses are typed: no plausible range applies.
+bool waveguideOnly(const HopRecord& record) {
+    return record.frequencyGHz > 18;
+}
+
 // The limited fields in the order the list dialogs name them; the focus goes to the last named.
-struct ListedField {
-    LimitedField field;
-    std::string_view name;
-    ControlId control;
-};
 constexpr std::array<ListedField, 10> kListedFields{{
     {LimitedField::Feeder2Length, "Feeder2 length", kFeeder2LengthField},
     {LimitedField::Feeder1Length, "Feeder1 length", kFeeder1LengthField},
@@ -93,8 +94,7 @@ bool FormPage::readingsValid(HopRecord& copy) {
                             kConnector1Field, kConnector2Field})) {
         return false;
     }
-    // Above 18 GHz only waveguide lengths and losses are typed: no plausible range applies.
-    if (copy.frequencyGHz > 18) {
+    if (waveguideOnly(copy)) {
         if (!plainNumbersValid({kFeeder1LengthField, kFeeder2LengthField, kBranchingLossField})) {
             return false;
         }
@@ -133,13 +133,13 @@ bool FormPage::listedFieldsAccepted() {
     if (valid && fields.allFieldsInRange()) {
         return true;
     }
-    const bool above18 = session_.hop.record.frequencyGHz > 18;
+    const bool waveguide = waveguideOnly(session_.hop.record);
     const auto readHere = [&](LimitedField field) {
         switch (field) {
         case LimitedField::Feeder1Length:
         case LimitedField::Feeder2Length:
         case LimitedField::BranchingLoss:
-            return !above18;
+            return !waveguide;
         case LimitedField::ChannelSpacing:
             return diversity_ == DiversityMode::Freq;
         case LimitedField::AntennaSpacing:
@@ -150,25 +150,21 @@ bool FormPage::listedFieldsAccepted() {
             return true;
         }
     };
-    std::vector<std::string_view> names;
-    ControlId focus = kBranchingLossField;
-    for (const ListedField& listed : kListedFields) {
-        const FieldStatus& status = fields.status(listed.field);
-        if (readHere(listed.field) && !(valid ? status.inRange : status.valid)) {
-            names.push_back(listed.name);
-            focus = listed.control;
-        }
-    }
+    const ListedNames listed =
+        listedNames(kListedFields, kBranchingLossField, [&](const ListedField& field) {
+            const FieldStatus& status = fields.status(field.field);
+            return readHere(field.field) && !(valid ? status.inRange : status.valid);
+        });
     bool confirmed = false;
     {
         const PageDisabled disabled(view_);
         confirmed = valid ? runListDialog(session_.ports.dialogs, "Note!",
-                                          "Values out of normal limits : ", names, true)
+                                          "Values out of normal limits : ", listed.names, true)
                           : runListDialog(session_.ports.dialogs, "Error!",
-                                          "Invalid data : ", names, false);
+                                          "Invalid data : ", listed.names, false);
     }
     if (!valid || !confirmed) {
-        view_->setFocus(focus);
+        view_->setFocus(listed.focus);
         return false;
     }
     return true;

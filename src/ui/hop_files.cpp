@@ -35,10 +35,15 @@ bool openChosenHop(Session& session) {
                      session.ports.messages)) {
         return false;
     }
+    takeReadHop(session);
+    return true;
+}
+
+void takeReadHop(Session& session) {
+    HopState& hop = session.hop;
     hop.selection.otherRadio = session.library.isOtherRadio(hop.selection.radioIndex);
     // Reports print the hop as stored, without a page committing it first.
     commitFeederPosition(hop, session.library);
-    return true;
 }
 
 std::optional<SaveFile> chooseHopToSave(Session& session, DialogView* page) {

@@ -22,6 +22,10 @@ bool chooseFile(Session& session, DialogView* page, FileDialogUse use);
 // the file cannot be used (its message has been shown).
 bool openChosenHop(Session& session);
 
+// A hop just read into the session: the OTHER radio is in use when it names the library's last
+// radio, and the current feeder table and row follow its frequency.
+void takeReadHop(Session& session);
+
 // What the Save dialog left: a file that already existed or one it created empty.
 enum class SaveFile { Existing, CreatedEmpty };
 

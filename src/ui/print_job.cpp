@@ -7,7 +7,9 @@
 #include "report/hop_report_page.h"
 #include "report/printer_entry.h"
 #include "report/route_report_page.h"
+#include "ui/page.h"
 #include "ui/print_options_dialog.h"
+#include "ui/results_disabled.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -55,26 +57,16 @@ class OtherWindowsDisabled {
           results_(session.resultsWindow != nullptr && session.resultsWindow->isOpen()
                        ? session.resultsWindow
                        : nullptr) {
-        enable(false);
+        window_.setEnabled(false);
     }
-    ~OtherWindowsDisabled() { enable(true); }
+    ~OtherWindowsDisabled() { window_.setEnabled(true); }
     OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
     OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
 
   private:
-    void enable(bool enabled) {
-        window_.setEnabled(enabled);
-        if (page_ != nullptr) {
-            page_->setWindowEnabled(enabled);
-        }
-        if (results_ != nullptr) {
-            results_->setEnabled(enabled);
-        }
-    }
-
     MainWindowView& window_;
-    DialogView* page_;
-    ResultsWindow* results_;
+    const PageDisabled page_;
+    const ResultsDisabled results_;
 };
 
 void drawReport(Session& session, PrintDevice& device, const PrintRequest& request) {

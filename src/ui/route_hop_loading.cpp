@@ -1,8 +1,8 @@
 #include "ui/route_hop_loading.h"
 
-#include "hopfile/hop_preparation.h"
 #include "platform/text_encoding.h"
 #include "route/route_hop_files.h"
+#include "ui/hop_files.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -16,10 +16,7 @@ bool loadRouteHop(Session& session) {
     }
     app.workingFolder = route.folder;
     app.fullFileName = utf8ToCp1252((route.folder / cp1252ToUtf8(app.currentHopFileName)).string());
-    session.hop.selection.otherRadio =
-        session.library.isOtherRadio(session.hop.selection.radioIndex);
-    // Reports print the hop as stored, without a page committing it first.
-    commitFeederPosition(session.hop, session.library);
+    takeReadHop(session);
     return true;
 }
 
