@@ -77,17 +77,18 @@ int runShow(CliContext& context, const ShowJob& job) {
         return kExitUnusable;
     }
     RouteState route;
-    if (!openRouteForCommand(context, job.file, route)) {
+    HopMarks unreadable{};
+    if (!openRouteForCommand(context, job.file, route, unreadable)) {
         return kExitUnusable;
     }
-    const HopMarks stale = staleHops(context, route);
+    const HopMarks stale = staleHops(context, route, unreadable);
     if (job.json) {
         printRouteJson(route, stale);
     } else {
         printRoute(route, stale);
         printRefreshHint(job.file, stale);
     }
-    return unreadableHopCount(route) == 0 ? kExitOk : kExitUnusable;
+    return markedHopCount(unreadable) == 0 ? kExitOk : kExitUnusable;
 }
 
 bool writeHopFiles(CliContext& context, RouteState& route, OverwriteChoice overwrite) {
@@ -165,7 +166,8 @@ int runWriteHops(CliContext& context, const WriteHopsJob& job) {
         return kExitUnusable;
     }
     RouteState route;
-    if (!openRouteForCommand(context, job.file, route)) {
+    HopMarks unreadable{};
+    if (!openRouteForCommand(context, job.file, route, unreadable)) {
         return kExitUnusable;
     }
     // A hop name the route rules refuse (said when the route was opened) can never be written:
