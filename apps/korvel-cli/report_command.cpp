@@ -86,7 +86,8 @@ int runRouteReport(CliContext& context, const ReportJob& job) {
         return kExitUnusable;
     }
     RouteState route;
-    if (!openRouteForCommand(context, job.input, route)) {
+    HopMarks unreadable{};
+    if (!openRouteForCommand(context, job.input, route, unreadable)) {
         return kExitUnusable;
     }
     if (!writeRouteReportFile(job.output, formOf(job), route, languageOf(job),
@@ -95,7 +96,7 @@ int runRouteReport(CliContext& context, const ReportJob& job) {
         reportError(job.output + ": " + kCannotWrite);
         return kExitUnusable;
     }
-    return unreadableHopCount(route) == 0 ? kExitOk : kExitUnusable;
+    return markedHopCount(unreadable) == 0 ? kExitOk : kExitUnusable;
 }
 
 void addReportOptions(CLI::App* command, ReportJob& job, const char* inputName,

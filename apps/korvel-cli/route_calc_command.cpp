@@ -18,14 +18,11 @@ struct RouteCalcJob {
     bool save = false;
 };
 
-// Calculates hop `index` into its slot, telling whether it did; the exit status this hop asks
-// for. A hop the route could not read has been named when it was opened.
+// Calculates readable hop `index` into its slot, telling whether it did; the exit status this
+// hop asks for.
 int calculateRouteHop(CliContext& context, const RouteCalcJob& job, RouteState& route,
                       std::size_t index, bool& calculated) {
     calculated = false;
-    if (hopSlotProblem(route, static_cast<int>(index))) {
-        return kExitUnusable;
-    }
     const std::string name = route.record.hopFile[index].str();
     // Named beside the route file as the user named it; route.folder is absolute.
     const std::string file =
@@ -58,7 +55,8 @@ int runRouteCalc(CliContext& context, const RouteCalcJob& job) {
         return kExitUnusable;
     }
     RouteState route;
-    if (!openRouteForCommand(context, job.file, route)) {
+    HopMarks unreadable{};
+    if (!openRouteForCommand(context, job.file, route, unreadable)) {
         return kExitUnusable;
     }
     int exitCode = kExitOk;
@@ -68,9 +66,13 @@ int runRouteCalc(CliContext& context, const RouteCalcJob& job) {
     for (int i = 0; i < record.hopCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
         bool calculated = false;
-        exitCode = gravestExit(exitCode, calculateRouteHop(context, job, route, index, calculated));
+        // A hop the route could not read has been named when it was opened.
+        exitCode = gravestExit(exitCode, unreadable[index]
+                                             ? kExitUnusable
+                                             : calculateRouteHop(context, job, route, index,
+                                                                 calculated));
         // A hop that could be read but not calculated still shows what its file holds.
-        stale[index] = !calculated && !hopSlotProblem(route, i);
+        stale[index] = !calculated && !unreadable[index];
         record.hopOutage[index] = route.slots[index].outage;
         record.hopRain[index] = route.slots[index].rainUnavail;
         record.totalOutage += route.slots[index].outage;

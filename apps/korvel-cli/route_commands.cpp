@@ -14,6 +14,7 @@
 #include "platform/text_encoding.h"
 #include "route/calculation_checks.h"
 #include "route/route_file.h"
+#include "route/route_folder.h"
 #include "route/route_hop_files.h"
 #include "route/route_names.h"
 #include "route/route_plan.h"
@@ -77,17 +78,18 @@ int runShow(CliContext& context, const ShowJob& job) {
         return kExitUnusable;
     }
     RouteState route;
-    if (!openRouteForCommand(context, job.file, route)) {
+    HopMarks unreadable{};
+    if (!openRouteForCommand(context, job.file, route, unreadable)) {
         return kExitUnusable;
     }
-    const HopMarks stale = staleHops(context, route);
+    const HopMarks stale = staleHops(context, route, unreadable);
     if (job.json) {
         printRouteJson(route, stale);
     } else {
         printRoute(route, stale);
         printRefreshHint(job.file, stale);
     }
-    return unreadableHopCount(route) == 0 ? kExitOk : kExitUnusable;
+    return markedHopCount(unreadable) == 0 ? kExitOk : kExitUnusable;
 }
 
 bool writeHopFiles(CliContext& context, RouteState& route, OverwriteChoice overwrite) {
@@ -104,11 +106,12 @@ bool writeHopFiles(CliContext& context, RouteState& route, OverwriteChoice overw
 // that writing the route never stops half-way.
 bool existingHopsUsable(CliContext& context, const RouteState& route) {
     for (int i = 0; i < route.record.hopCount; ++i) {
-        const std::string name = route.record.hopFile[static_cast<std::size_t>(i)].str();
-        const auto file = route.folder / cp1252ToUtf8(name);
+        const auto file =
+            fileInRouteFolder(route, route.record.hopFile[static_cast<std::size_t>(i)].view());
         std::error_code error;
         HopState scratch;
-        if (std::filesystem::exists(file, error) && !context.readHop(file.string(), scratch)) {
+        if (file && std::filesystem::exists(*file, error) &&
+            !context.readHop(file->string(), scratch)) {
             return false;
         }
     }
@@ -165,7 +168,8 @@ int runWriteHops(CliContext& context, const WriteHopsJob& job) {
         return kExitUnusable;
     }
     RouteState route;
-    if (!openRouteForCommand(context, job.file, route)) {
+    HopMarks unreadable{};
+    if (!openRouteForCommand(context, job.file, route, unreadable)) {
         return kExitUnusable;
     }
     // A hop name the route rules refuse (said when the route was opened) can never be written:

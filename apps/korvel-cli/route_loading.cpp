@@ -1,5 +1,6 @@
 #include "route_loading.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <sstream>
@@ -43,8 +44,7 @@ std::string hopLabel(const RouteState& route, int index) {
     return name.empty() ? label : label + " (" + cp1252ToUtf8(name) + ")";
 }
 
-} // namespace
-
+// Why hop `index` of the route cannot be read, or nothing.
 std::optional<std::string> hopSlotProblem(const RouteState& route, int index) {
     const std::string name = route.record.hopFile[static_cast<std::size_t>(index)].str();
     if (const auto refusal = hopFileNameRefusal(name)) {
@@ -62,7 +62,10 @@ std::optional<std::string> hopSlotProblem(const RouteState& route, int index) {
     return std::nullopt;
 }
 
-bool openRouteForCommand(CliContext& context, const std::string& file, RouteState& route) {
+} // namespace
+
+bool openRouteForCommand(CliContext& context, const std::string& file, RouteState& route,
+                         HopMarks& unreadable) {
     // The route file keeps its own name in a 50-byte field.
     constexpr std::size_t kLongestRouteFileName = 49;
     if (utf8ToCp1252(std::filesystem::path(file).filename().string()).size() >
@@ -82,9 +85,11 @@ bool openRouteForCommand(CliContext& context, const std::string& file, RouteStat
     // the words every command uses, instead of the program's "NAME not found.".
     RouteRecord& record = route.record;
     record.totalOutage = 0;
+    unreadable = {};
     for (int i = 0; i < record.hopCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
         if (const auto problem = hopSlotProblem(route, i)) {
+            unreadable[index] = true;
             reportError(file + ": " + hopLabel(route, i) + ": " + *problem);
             clearHopSlot(route.slots[index]);
         } else {
@@ -96,22 +101,18 @@ bool openRouteForCommand(CliContext& context, const std::string& file, RouteStat
     return true;
 }
 
-int unreadableHopCount(const RouteState& route) {
-    int count = 0;
-    for (int i = 0; i < route.record.hopCount; ++i) {
-        count += hopSlotProblem(route, i) ? 1 : 0;
-    }
-    return count;
+int markedHopCount(const HopMarks& marks) {
+    return static_cast<int>(std::ranges::count(marks, true));
 }
 
-HopMarks staleHops(CliContext& context, const RouteState& route) {
+HopMarks staleHops(CliContext& context, const RouteState& route, const HopMarks& unreadable) {
     std::ostringstream unshown; // the calculation behind the mark is not the command's output
     ConsoleMessages quiet(unshown);
     HopMarks stale{};
     for (int i = 0; i < route.record.hopCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
         const auto file = fileInRouteFolder(route, route.record.hopFile[index].view());
-        if (!file || hopSlotProblem(route, i)) {
+        if (!file || unreadable[index]) {
             continue;
         }
         HopState hop;

@@ -12,28 +12,24 @@
 
 namespace korvel::cli {
 
-// Reads the route file and every hop file of it from the route file's folder. A hop that cannot
-// be read is named by its number, its slot cleared: "ROUTE: hop 3 (NAME): cannot read" (with the
-// rule when the route rules refuse its name, "hop 3: cannot read: no hop file name" for an empty
-// one) or "...: not a valid hop file". False after "ROUTE: cannot read", "ROUTE: not a valid
-// route file" or the library's refusal of the route's radio.
-bool openRouteForCommand(CliContext& context, const std::string& file, RouteState& route);
-
-// Why hop `index` of the opened route cannot be read, in the words above ("cannot read",
-// "cannot read: RULE", "not a valid hop file"), or nothing.
-std::optional<std::string> hopSlotProblem(const RouteState& route, int index);
-
-// The number of hops of the opened route whose files could not be read (their slots show
-// cleared); a command that shows such a route fails.
-int unreadableHopCount(const RouteState& route);
-
 // One mark per hop of a route.
 using HopMarks = std::array<bool, static_cast<std::size_t>(kMaxRouteHops)>;
+
+// Reads the route file and every hop file of it from the route file's folder. A hop that cannot
+// be read is named by its number, its slot cleared and marked in `unreadable`: "ROUTE: hop 3
+// (NAME): cannot read" (with the rule when the route rules refuse its name, "hop 3: cannot read:
+// no hop file name" for an empty one) or "...: not a valid hop file". False after "ROUTE: cannot
+// read", "ROUTE: not a valid route file" or the library's refusal of the route's radio.
+bool openRouteForCommand(CliContext& context, const std::string& file, RouteState& route,
+                         HopMarks& unreadable);
+
+// The number of marked hops; a command that shows a route with unreadable hops fails.
+int markedHopCount(const HopMarks& marks);
 
 // The hops whose stored results are not what a calculation of their data gives now (radio,
 // length or other data changed since, never calculated, or no longer calculable), among those
 // that could be read.
-HopMarks staleHops(CliContext& context, const RouteState& route);
+HopMarks staleHops(CliContext& context, const RouteState& route, const HopMarks& unreadable);
 
 // The route table: one line per hop ("stale" after a stale one), then total outage, objective
 // and design margin.

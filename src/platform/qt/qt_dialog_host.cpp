@@ -51,6 +51,17 @@ class ModelessDialog final : public QDialog {
     QtDialogView* view_ = nullptr;
 };
 
+// Lays `form` into `dialog` under the form's title; the view the presenter talks to.
+QtDialogView* holdForm(QDialog& dialog, QWidget* form, DialogEvents& presenter,
+                       const QString& objectName) {
+    dialog.setObjectName(objectName);
+    dialog.setWindowTitle(form->windowTitle());
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(form);
+    return new QtDialogView(form, &dialog, presenter);
+}
+
 } // namespace
 
 QWidget* firstTabStop(QWidget* form) {
@@ -114,12 +125,7 @@ int QtDialogHost::runModal(DialogId dialogId, DialogEvents& presenter,
     if (form == nullptr) {
         return kCancelButton;
     }
-    dialog.setObjectName(QStringLiteral("modal"));
-    dialog.setWindowTitle(form->windowTitle());
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(form);
-    auto* view = new QtDialogView(form, &dialog, presenter);
+    auto* view = holdForm(dialog, form, presenter, QStringLiteral("modal"));
     dialog.setView(view);
     if (QWidget* first = firstTabStop(form)) {
         first->setFocus(Qt::OtherFocusReason);
@@ -143,12 +149,7 @@ DialogView* QtDialogHost::openModeless(DialogId dialogId, DialogEvents& presente
         delete dialog;
         return nullptr;
     }
-    dialog->setObjectName(QStringLiteral("modeless"));
-    dialog->setWindowTitle(form->windowTitle());
-    auto* layout = new QVBoxLayout(dialog);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(form);
-    auto* view = new QtDialogView(form, dialog, presenter);
+    auto* view = holdForm(*dialog, form, presenter, QStringLiteral("modeless"));
     dialog->setView(view);
     dialog->adjustSize();
     dialog->winId();
