@@ -68,7 +68,7 @@ class PrintOptionsDialog final : public DialogEvents {
                      utf8ToCp1252(app.workingFolder.string()).substr(0, kFolderShown));
         for (const FileDestination& destination : kFileDestinations) {
             app.*destination.name =
-                defaultReportFileName(app.currentHopFileName, destination.extension);
+                defaultReportFileName(pathToCp1252(app.currentHopFileName), destination.extension);
             view.setText(destination.field, app.*destination.name);
             view.setTextLimit(destination.field, kTypedNameMax);
         }
@@ -141,7 +141,7 @@ class PrintOptionsDialog final : public DialogEvents {
         }
         std::string& name = session_.app.*destination->name;
         name = completeReportFileName(typed, destination->extension);
-        const std::filesystem::path file = session_.fileInWorkingFolder(name);
+        const std::filesystem::path file = session_.fileInWorkingFolder(pathFromCp1252(name));
         if (replaceable(file) &&
             messages.show("Replace existing " + name, kAppCaption, MessageIcon::Question,
                           MessageButtons::YesNoDefaultNo) != MessageAnswer::Yes) {
@@ -161,7 +161,7 @@ class PrintOptionsDialog final : public DialogEvents {
                                         session_.library.identification.view(), date, messages);
         }
         return writeHopReportFile(file, form, session_.hop, session_.library, language,
-                                  session_.app.currentHopFileName, date, messages);
+                                  pathToCp1252(session_.app.currentHopFileName), date, messages);
     }
 
     Session& session_;

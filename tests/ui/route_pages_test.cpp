@@ -5,6 +5,7 @@
 #include "ui/old_files_dialog.h"
 #include "ui/route_screen_page.h"
 #include "ui/start_panel.h"
+#include "support/temp_folder.h"
 #include "ui/ui_fixture.h"
 
 namespace korvel {
@@ -234,6 +235,38 @@ TEST_F(RoutePagesTest, ModifyOldRouteKeepsTheHopFileNameAndOpensTheRouteScreen) 
     EXPECT_EQ(page().text(kRouteFileNameField), "R.ROU");
     EXPECT_EQ(page().get(kDefinedHopsList).rows[1],
               "B.HOP         :          \\             0.0km  0.0000% 0.0000%");
+}
+
+// Fixed: HopCalc wrote the route over any file of its name (the equipment library, a hop) and
+// deleted a hop slot that was a link to a device; now nothing is written and the file is named.
+TEST_F(RoutePagesTest, HopCalcReplacesOnlyARouteFileAndHopFiles) {
+    const std::string library = "library bytes, not a route";
+    test::writeFile(folder / "R.ROU", library);
+    defineRoute("0.02", twoHops);
+    hopCalc();
+    EXPECT_EQ(boxTexts().back(), "R.ROU exists and is not a Korvel routefile: it is not replaced.");
+    EXPECT_EQ(test::readFileText(folder / "R.ROU"), library);
+    EXPECT_FALSE(std::filesystem::exists(folder / "A.HOP"));
+
+    std::filesystem::remove(folder / "R.ROU");
+    std::filesystem::create_symlink("/dev/null", folder / "B.HOP");
+    hopCalc();
+    EXPECT_EQ(boxTexts().back(), "B.HOP exists and is not a Korvel hop file: it is not replaced.");
+    EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(folder / "B.HOP")));
+    EXPECT_FALSE(std::filesystem::exists(folder / "R.ROU"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "A.HOP"));
+    EXPECT_EQ(dialogs.pageForm, DialogId::RouteScreen);
+
+    // A route file and hop files of the route are replaced as before.
+    std::filesystem::remove(folder / "B.HOP");
+    hopCalc();
+    EXPECT_EQ(dialogs.pageForm, DialogId::BasicsPage);
+    renew();
+    defineRoute("0.02", twoHops);
+    dialogs.answer(DialogId::OldFiles, {}, {kContinueButton});
+    hopCalc();
+    EXPECT_EQ(dialogs.pageForm, DialogId::BasicsPage);
+    EXPECT_EQ(std::filesystem::file_size(folder / "R.ROU"), 5638u);
 }
 
 } // namespace
