@@ -169,8 +169,7 @@ int run(QApplication& app, const DesktopOptions& options) {
         status = player->exitStatus(status);
         if (transcript.lost()) {
             std::cerr << "korvel: the transcript could not be written"
-                      << (options.transcript.empty() ? std::string()
-                                                     : " to " + options.transcript)
+                      << (options.transcript.empty() ? std::string() : " to " + options.transcript)
                       << '\n';
             status = 2;
         }

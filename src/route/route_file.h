@@ -33,10 +33,10 @@ RouteParseError parseRouteImage(std::span<const std::uint8_t> image, RouteRecord
 std::vector<std::uint8_t> routeFileImage(const RouteRecord& record);
 
 // Writes the route to its `fileName` in RouteState::folder (the `directory` field takes what
-// fits of the folder first, unless it is a relative name of that folder such as "."). A missing folder gives "Invalid route directory"; a file that
-// cannot be opened "Could not open Routefile"; a failed write "Could not write Routefile" and
-// leaves any older file whole. A file of that name that is not a route file is never replaced
-// (see routeFileReplaceable).
+// fits of the folder first, unless it is a relative name of that folder such as "."). A missing
+// folder gives "Invalid route directory"; a file that cannot be opened "Could not open Routefile";
+// a failed write "Could not write Routefile" and leaves any older file whole. A file of that name
+// that is not a route file is never replaced (see routeFileReplaceable).
 bool writeRouteFile(RouteState& state, Messages& messages);
 
 // Reads a route file of either layout and checks its radio against the library (a radio found

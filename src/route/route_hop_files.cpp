@@ -66,8 +66,7 @@ bool writeRouteIntoHopFiles(RouteState& state, HopState& hop, const EquipmentLib
         messages.show(kInvalidHopCountText, kAppCaption, MessageIcon::Exclamation);
         return false;
     }
-    if (!checkRouteRadio(route, library, messages) ||
-        !routeHopFilesReplaceable(state, messages)) {
+    if (!checkRouteRadio(route, library, messages) || !routeHopFilesReplaceable(state, messages)) {
         return false;
     }
     const RadioEntry& radio = *library.radio(route.radioIndex);

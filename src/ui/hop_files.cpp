@@ -60,8 +60,7 @@ std::optional<SaveFile> chooseHopToSave(Session& session, DialogView* page) {
         return SaveFile::CreatedEmpty;
     }
     session.ports.messages.show("Unable to create " + pathToCp1252(session.app.fullFileName),
-                                kAppCaption,
-                                MessageIcon::None, MessageButtons::Ok);
+                                kAppCaption, MessageIcon::None, MessageButtons::Ok);
     return std::nullopt;
 }
 

@@ -16,7 +16,7 @@ using RouteWrites = CliTest;
 using StandardOutput = CliTest;
 
 ino_t inodeOf(const std::filesystem::path& file) {
-    struct stat status{};
+    struct stat status {};
     return ::stat(file.c_str(), &status) == 0 ? status.st_ino : 0;
 }
 
@@ -47,8 +47,7 @@ TEST_F(FileNames, ARouteNameWindows1252CannotHoldIsRefused) {
     EXPECT_FALSE(std::filesystem::exists(at("??.ROU")) || std::filesystem::exists(at("A.HOP")));
     std::filesystem::copy_file(at("COAST.ROU"), at("東京.ROU"));
     expectRefused("route calc 東京.ROU --save",
-                  "東京.ROU: a route file name holds only Windows-1252 characters",
-                  "COAST1.HOP");
+                  "東京.ROU: a route file name holds only Windows-1252 characters", "COAST1.HOP");
     EXPECT_FALSE(std::filesystem::exists(at("??.ROU")));
     // A name Windows-1252 holds is kept as it is.
     ASSERT_EQ(cli("route new --from plan.json --output Mäntsälä.ROU").exitCode, 0);

@@ -1,8 +1,8 @@
 #include "hopfile/hop_file.h"
-#include "ui/basics_page.h"
-#include "support/test_hop.h"
-#include "ui/start_panel.h"
 #include "support/temp_folder.h"
+#include "support/test_hop.h"
+#include "ui/basics_page.h"
+#include "ui/start_panel.h"
 #include "ui/ui_fixture.h"
 
 namespace korvel {

@@ -1,11 +1,11 @@
 #include "hopfile/hop_file.h"
 #include "route/route_folder.h"
+#include "support/temp_folder.h"
 #include "ui/hop_box_page.h"
 #include "ui/hops_list_dialog.h"
 #include "ui/old_files_dialog.h"
 #include "ui/route_screen_page.h"
 #include "ui/start_panel.h"
-#include "support/temp_folder.h"
 #include "ui/ui_fixture.h"
 
 namespace korvel {

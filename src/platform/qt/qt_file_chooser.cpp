@@ -3,7 +3,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-
 namespace korvel {
 
 FileDialogSettings fileDialogSettings(FileDialogUse use) {
