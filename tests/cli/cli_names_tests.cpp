@@ -41,6 +41,9 @@ TEST_F(FileNames, AnyNameReachesItsFileAndTheReportWritesItInWindows1252) {
 
 // Fixed: a route named "東京.ROU" kept its name as "??.ROU" and was written back to that file.
 TEST_F(FileNames, ARouteNameWindows1252CannotHoldIsRefused) {
+    writeFile(at("plan.json"), R"({"hops": [{"file": "東京.HOP"}]})");
+    expectRefused("route new --from plan.json --output NEW.ROU",
+                  "plan.json: hops[0].file: has characters outside Windows-1252", "NEW.ROU");
     writeFile(at("plan.json"), R"({"hops": [{"file": "A.HOP"}]})");
     expectRefused("route new --from plan.json --output 東京.ROU",
                   "東京.ROU: a route file name holds only Windows-1252 characters", "東京.ROU", 4);
