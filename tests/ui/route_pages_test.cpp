@@ -256,17 +256,6 @@ TEST_F(RoutePagesTest, HopCalcReplacesOnlyARouteFileAndHopFiles) {
     EXPECT_FALSE(std::filesystem::exists(folder / "R.ROU"));
     EXPECT_FALSE(std::filesystem::exists(folder / "A.HOP"));
     EXPECT_EQ(dialogs.pageForm, DialogId::RouteScreen);
-
-    // A route file and hop files of the route are replaced as before.
-    std::filesystem::remove(folder / "B.HOP");
-    hopCalc();
-    EXPECT_EQ(dialogs.pageForm, DialogId::BasicsPage);
-    renew();
-    defineRoute("0.02", twoHops);
-    dialogs.answer(DialogId::OldFiles, {}, {kContinueButton});
-    hopCalc();
-    EXPECT_EQ(dialogs.pageForm, DialogId::BasicsPage);
-    EXPECT_EQ(std::filesystem::file_size(folder / "R.ROU"), 5638u);
 }
 
 } // namespace
