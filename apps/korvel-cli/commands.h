@@ -3,6 +3,7 @@
 // runs it. Commands only parse their flags into a job and call the core.
 
 #include <functional>
+#include <string>
 
 #include <CLI/CLI.hpp>
 
@@ -11,6 +12,15 @@
 namespace korvel::cli {
 
 using Action = std::function<int()>;
+
+// For --output: "-" would be taken as a file named "-", where a user means standard output,
+// which the commands do not write; refused on the command line, before anything is made.
+inline const CLI::Validator kOutputFileName(
+    [](const std::string& name) {
+        return name == "-" ? std::string("\"-\" (standard output) is not offered: name a file")
+                           : std::string();
+    },
+    "FILE");
 
 void addCalcCommand(CLI::App& app, CliContext& context, Action& action);
 void addRainCommand(CLI::App& app, CliContext& context, Action& action);

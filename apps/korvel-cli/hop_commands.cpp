@@ -114,7 +114,9 @@ void addHopCommands(CLI::App& app, CliContext& context, Action& action) {
     CLI::App* newCommand = hop->add_subcommand("new", "Create a hop file from JSON");
     newCommand->add_option("--from", create->from, "JSON with record, results and selection")
         ->required();
-    newCommand->add_option("--output", create->output, "Hop file to create")->required();
+    newCommand->add_option("--output", create->output, "Hop file to create")
+        ->required()
+        ->check(kOutputFileName);
     newCommand->add_flag("--force", create->force, "Replace an existing file");
     newCommand->callback([&context, &action, create] {
         action = [&context, create] { return runNew(context, *create); };

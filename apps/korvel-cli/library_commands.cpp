@@ -102,7 +102,9 @@ void addLibraryCommands(CLI::App& app, CliContext& context, Action& action) {
     CLI::App* buildCommand =
         library->add_subcommand("build", "Build a library file from its JSON source");
     buildCommand->add_option("SOURCE", build->source, "Library source (JSON)")->required();
-    buildCommand->add_option("--output", build->output, "Library file to write")->required();
+    buildCommand->add_option("--output", build->output, "Library file to write")
+        ->required()
+        ->check(kOutputFileName);
     buildCommand->add_flag("--force", build->force, "Replace an existing file");
     buildCommand->callback([&action, build] { action = [build] { return runBuild(*build); }; });
 

@@ -11,6 +11,7 @@
 #include "hopfile/hop_preparation.h"
 #include "platform/file_read.h"
 #include "platform/ini_profile.h"
+#include "platform/text_encoding.h"
 #include "report/date_stamp.h"
 #include "report/report_file.h"
 #include "route_loading.h"
@@ -71,7 +72,8 @@ int runHopReport(CliContext& context, const ReportJob& job) {
         return kExitUnusable;
     }
     commitFeederPosition(hop, context.library);
-    const std::string hopFileName = std::filesystem::path(job.input).filename().string();
+    // The report is Windows-1252: the name's other characters are marked "?".
+    const std::string hopFileName = pathToCp1252(std::filesystem::path(job.input).filename());
     if (!writeHopReportFile(job.output, formOf(job), hop, context.library, languageOf(job),
                             hopFileName, dateStamp(context), context.messages)) {
         reportError(job.output + ": " + kCannotWrite);
@@ -108,7 +110,9 @@ void addReportOptions(CLI::App* command, ReportJob& job, const char* inputName,
         ->add_option("--format", job.format,
                      "text (plain), tsv (tab-delimited) or pdf (the printed page)")
         ->check(CLI::IsMember({"text", "tsv", "pdf"}));
-    command->add_option("--output", job.output, "Report file to write")->required();
+    command->add_option("--output", job.output, "Report file to write")
+        ->required()
+        ->check(kOutputFileName);
     command->add_flag("--force", job.force, "Replace an existing report file");
 }
 

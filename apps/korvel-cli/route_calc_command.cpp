@@ -5,9 +5,11 @@
 #include <string>
 
 #include "calculation_output.h"
+#include "cli_files.h"
 #include "exit_codes.h"
 #include "platform/text_encoding.h"
 #include "route/hop_slot_reader.h"
+#include "route/route_file.h"
 #include "route_loading.h"
 
 namespace korvel::cli {
@@ -78,6 +80,12 @@ int runRouteCalc(CliContext& context, const RouteCalcJob& job) {
         record.totalOutage += route.slots[index].outage;
     }
     printRoute(route, stale);
+    // The route keeps the outages and rain its hop files now hold, once every hop was read and
+    // every save went through.
+    if (job.save && exitCode != kExitUnusable && !writeRouteFile(route, context.messages)) {
+        reportError(job.file + ": " + kCannotWrite);
+        return kExitUnusable;
+    }
     return exitCode;
 }
 
@@ -88,7 +96,8 @@ void addRouteCalcCommand(CLI::App* route, CliContext& context, Action& action) {
     CLI::App* command = route->add_subcommand(
         "calc", "Calculate every hop of a route and print the route table with the new outages");
     command->add_option("ROUTEFILE", job->file, "Route file")->required();
-    command->add_flag("--save", job->save, "Write the results back into each hop file");
+    command->add_flag("--save", job->save,
+                      "Write the results back into each hop file, then the route file");
     command->callback([&context, &action, job] {
         action = [&context, job] { return runRouteCalc(context, *job); };
     });

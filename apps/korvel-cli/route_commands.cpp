@@ -1,5 +1,6 @@
 // korvel-cli route ROUTEFILE [--json]
 // korvel-cli route new --from ROUTE.json --output FILE.ROU [--radio-data] [--basic-data] [--force]
+//                      [--directory .]
 // korvel-cli route calc ROUTEFILE [--save]
 // korvel-cli route write-hops ROUTEFILE [--radio-data] [--basic-data]
 
@@ -17,6 +18,7 @@
 #include "route/route_folder.h"
 #include "route/route_hop_files.h"
 #include "route/route_names.h"
+#include "route/route_overwrite.h"
 #include "route/route_plan.h"
 #include "route/route_summary.h"
 #include "route_loading.h"
@@ -38,6 +40,7 @@ struct OverwriteChoice {
 struct NewJob {
     std::string from;
     std::string output;
+    std::string directory; // the route's directory field, a relative name of its folder
     OverwriteChoice overwrite;
     bool force = false;
 };
@@ -97,7 +100,7 @@ bool writeHopFiles(CliContext& context, RouteState& route, OverwriteChoice overw
     route.overwriteBasicData = overwrite.basicData;
     HopState hop;
     resetHopState(hop, context.library);
-    std::string currentHopFileName;
+    std::filesystem::path currentHopFileName;
     return writeRouteIntoHopFiles(route, hop, context.library, currentHopFileName,
                                   context.messages);
 }
@@ -143,13 +146,25 @@ int runNew(CliContext& context, const NewJob& job) {
         reportError(job.output + ": " + kCannotWrite);
         return kExitUnusable;
     }
-    plan.fileName = utf8ToCp1252(output.filename().string());
+    // The route keeps its own name inside the file, in Windows-1252.
+    if (!pathFitsCp1252(output.filename())) {
+        reportError(job.output + ": a route file name holds only Windows-1252 characters");
+        return kExitRefused;
+    }
+    plan.fileName = pathToCp1252(output.filename());
+    if (!pathFitsCp1252(job.directory)) {
+        reportError(job.directory + ": a route directory holds only Windows-1252 characters");
+        return kExitRefused;
+    }
+    plan.directory = pathToCp1252(job.directory);
     RouteState route;
     if (!routeFromPlan(route, context.library, plan, context.messages)) {
         reportError(job.from + ": the route plan is refused");
         return kExitRefused;
     }
-    if (!existingHopsUsable(context, route)) {
+    // Nothing is written unless the route file and every hop file of it may be replaced.
+    if (!routeFileReplaceable(route, context.messages) ||
+        !routeHopFilesReplaceable(route, context.messages) || !existingHopsUsable(context, route)) {
         return kExitUnusable;
     }
     if (!writeRouteFile(route, context.messages)) {
@@ -216,9 +231,14 @@ void addRouteCommands(CLI::App& app, CliContext& context, Action& action) {
     CLI::App* newCommand = route->add_subcommand(
         "new", "Create a route file from JSON, and the hop files it names that do not exist");
     newCommand->add_option("--from", create->from, "Route plan (JSON)")->required();
-    newCommand->add_option("--output", create->output, "Route file to write")->required();
+    newCommand->add_option("--output", create->output, "Route file to write")
+        ->required()
+        ->check(kOutputFileName);
     addOverwriteFlags(newCommand, create->overwrite);
     newCommand->add_flag("--force", create->force, "Replace an existing route file");
+    newCommand->add_option("--directory", create->directory,
+                           "Route directory the file keeps, as a relative name of its own folder "
+                           "(\".\"), for a route shipped with its hops; default: the folder");
     newCommand->callback([&context, &action, create] {
         action = [&context, create] { return runNew(context, *create); };
     });

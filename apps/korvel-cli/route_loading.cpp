@@ -73,6 +73,11 @@ bool openRouteForCommand(CliContext& context, const std::string& file, RouteStat
         reportError(file + ": a route file name has at most 49 characters");
         return false;
     }
+    // ... in Windows-1252: another name would be written back as another file.
+    if (!pathFitsCp1252(std::filesystem::path(file).filename())) {
+        reportError(file + ": a route file name holds only Windows-1252 characters");
+        return false;
+    }
     if (!isRouteFile(file)) {
         return false;
     }

@@ -167,6 +167,12 @@ int run(QApplication& app, const DesktopOptions& options) {
     int status = app.exec();
     if (player) {
         status = player->exitStatus(status);
+        if (transcript.lost()) {
+            std::cerr << "korvel: the transcript could not be written"
+                      << (options.transcript.empty() ? std::string() : " to " + options.transcript)
+                      << '\n';
+            status = 2;
+        }
     }
     // The page's view goes before its presenter, so no late signal reaches a presenter gone.
     host.destroyPage();

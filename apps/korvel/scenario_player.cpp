@@ -1,5 +1,6 @@
 #include "scenario_player.h"
 
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -79,6 +80,11 @@ QString widgetText(QWidget* widget) {
 } // namespace
 
 std::optional<std::vector<std::string>> readScenario(const std::string& path) {
+    // A folder opens as an empty stream: it is no scenario.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return std::nullopt;
+    }
     std::ifstream in(path);
     if (!in) {
         return std::nullopt;
@@ -429,7 +435,11 @@ void ScenarioPlayer::picture(QWidget& shown, const std::string& file) {
     // Texts set since the last turn of the event loop are laid out before the picture.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QFileInfo target(QString::fromStdString(file));
-    QDir().mkpath(target.absolutePath());
+    // A picture goes into a folder that exists; none is made for it.
+    if (!target.absoluteDir().exists()) {
+        fail("cannot write " + file + ": no folder " + target.absolutePath().toStdString());
+        return;
+    }
     // Offscreen windows have no frame: a caption band above the window shows its title.
     const QPixmap window = shown.grab();
     const int band = QFontMetrics(shown.font()).height() + 8;

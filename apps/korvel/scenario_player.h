@@ -75,7 +75,7 @@ class ScenarioPlayer final : public QObject {
     bool finished_ = false;
 };
 
-// A whole scenario file as lines; nothing when it cannot be read.
+// A whole scenario file as lines; nothing when it cannot be read or is not a regular file.
 std::optional<std::vector<std::string>> readScenario(const std::string& path);
 
 } // namespace korvel

@@ -14,6 +14,9 @@ class Transcript {
     // A line of the scenario that failed: an expectation not met or an action not possible.
     void failure(int lineNumber, const std::string& what);
     [[nodiscard]] int failures() const { return failures_; }
+    // True when a line could not be written (a full disk, a closed output): the run cannot
+    // claim success, since nobody can see what it showed.
+    [[nodiscard]] bool lost() const { return out_.fail(); }
 
   private:
     std::ostream& out_;

@@ -20,7 +20,14 @@ std::filesystem::path findLibraryFile(const std::filesystem::path& explicitFile)
     if (std::filesystem::exists(installed, error)) {
         return installed;
     }
-    return std::filesystem::path{KORVEL_BUILD_TREE_LIBRARY};
+    // A program run where it was built: the sample library beside it in the build tree.
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path built =
+        (program.parent_path() / KORVEL_BUILD_TREE_LIBRARY_FROM_PROGRAM).lexically_normal();
+    if (!error && std::filesystem::exists(built, error)) {
+        return built;
+    }
+    return installed;
 }
 
 } // namespace korvel

@@ -1,8 +1,8 @@
 #pragma once
 // The FileChooser port: the Save and Open dialogs for hop and route files.
 
+#include <filesystem>
 #include <optional>
-#include <string>
 
 namespace korvel {
 
@@ -13,8 +13,8 @@ enum class FileDialogUse {
 };
 
 struct ChosenFile {
-    std::string fullName; // folders and name, Windows-1252
-    std::string bareName; // name and extension only
+    std::filesystem::path fullName; // folders and name, as the file system spells them
+    std::filesystem::path bareName; // name and extension only
 };
 
 class FileChooser {

@@ -75,7 +75,7 @@ std::optional<IniProfile> IniProfile::fromFile(const std::filesystem::path& file
 int IniProfile::intValue(std::string_view section, std::string_view key, int defaultValue) const {
     const auto found = values_.find(entryName(section, key));
     if (found == values_.end()) {
-        return defaultValue;
+        return fallback_ ? fallback_->intValue(section, key, defaultValue) : defaultValue;
     }
     // Like the profile always read numbers: the leading digits count, anything else reads as 0.
     const std::string& text = found->second;
@@ -91,7 +91,11 @@ int IniProfile::intValue(std::string_view section, std::string_view key, int def
 std::string IniProfile::stringValue(std::string_view section, std::string_view key,
                                     std::string_view defaultValue) const {
     const auto found = values_.find(entryName(section, key));
-    return found == values_.end() ? std::string(defaultValue) : found->second;
+    if (found == values_.end()) {
+        return fallback_ ? fallback_->stringValue(section, key, defaultValue)
+                         : std::string(defaultValue);
+    }
+    return found->second;
 }
 
 std::optional<std::string> processEnvironment(const char* name) {
@@ -128,6 +132,7 @@ std::unique_ptr<Profile> openUserProfile(const std::optional<std::filesystem::pa
                                          const EnvironmentLookup& environment) {
     if (const auto file = resolveProfilePath(explicitFile, environment)) {
         if (auto profile = IniProfile::fromFile(*file)) {
+            profile->setFallback(std::make_shared<LocaleProfile>());
             return std::make_unique<IniProfile>(std::move(*profile));
         }
     }

@@ -22,6 +22,10 @@ class IniProfile final : public Profile {
     // nullopt when the file cannot be read.
     static std::optional<IniProfile> fromFile(const std::filesystem::path& file);
 
+    // Entries the file lacks are answered by `fallback`, so that a file holding only the
+    // printer keeps the date settings a user without a profile gets.
+    void setFallback(std::shared_ptr<const Profile> fallback) { fallback_ = std::move(fallback); }
+
     [[nodiscard]] int intValue(std::string_view section, std::string_view key,
                                int defaultValue) const override;
     [[nodiscard]] std::string stringValue(std::string_view section, std::string_view key,
@@ -29,6 +33,7 @@ class IniProfile final : public Profile {
 
   private:
     std::map<std::string, std::string> values_; // "section\nkey", both lower case
+    std::shared_ptr<const Profile> fallback_;
 };
 
 // Reads an environment variable; nullopt when it is not set.
@@ -42,8 +47,9 @@ std::optional<std::filesystem::path>
 resolveProfilePath(const std::optional<std::filesystem::path>& explicitFile,
                    const EnvironmentLookup& environment = processEnvironment);
 
-// The profile of the resolved path when that file can be read; otherwise the date settings of the
-// user's locale (LocaleProfile) and no default printer.
+// The profile of the resolved path when that file can be read, its missing entries answered as
+// without a profile; otherwise the date settings of the user's locale (LocaleProfile) and no
+// default printer.
 std::unique_ptr<Profile> openUserProfile(const std::optional<std::filesystem::path>& explicitFile,
                                          const EnvironmentLookup& environment = processEnvironment);
 

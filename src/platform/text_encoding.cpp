@@ -136,4 +136,17 @@ std::string utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+std::string pathToCp1252(const std::filesystem::path& path) {
+    return utf8ToCp1252(path.string());
+}
+
+std::filesystem::path pathFromCp1252(std::string_view cp1252) {
+    return std::filesystem::path(cp1252ToUtf8(cp1252));
+}
+
+bool pathFitsCp1252(const std::filesystem::path& path) {
+    const std::string platform = path.string();
+    return cp1252ToUtf8(utf8ToCp1252(platform)) == platform;
+}
+
 } // namespace korvel

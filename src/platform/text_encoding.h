@@ -14,6 +14,7 @@
 //   continuation byte, 0xC0, 0xC1, 0xF5 to 0xFF, the second byte of an overlong form, of a
 //   surrogate or of a code point beyond U+10FFFF).
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -21,5 +22,16 @@ namespace korvel {
 
 std::string cp1252ToUtf8(std::string_view cp1252);
 std::string utf8ToCp1252(std::string_view utf8);
+
+// File names are the platform's own (UTF-8 bytes on Linux) from the dialog or command line to
+// the open or write call; only names kept inside files or shown in Windows-1252 text convert.
+
+// The path as Windows-1252 text, "?" for each character it cannot hold: for messages, titles
+// and the report's file name line.
+std::string pathToCp1252(const std::filesystem::path& path);
+// A name stored in Windows-1252 (a route's hop file, say) as a path of the platform.
+std::filesystem::path pathFromCp1252(std::string_view cp1252);
+// True when Windows-1252 holds the path's every character, so it can be stored in a file.
+bool pathFitsCp1252(const std::filesystem::path& path);
 
 } // namespace korvel

@@ -10,6 +10,7 @@
 #include "platform/file_replace.h"
 #include "platform/text_encoding.h"
 #include "route/route_folder.h"
+#include "route/route_overwrite.h"
 
 namespace korvel {
 
@@ -160,7 +161,12 @@ bool writeRouteFile(RouteState& state, Messages& messages) {
         messages.show("Could not open Routefile", kAppCaption, MessageIcon::None);
         return false;
     }
-    setRouteFolder(state, state.folder);
+    if (!routeFileReplaceable(state, messages)) {
+        return false;
+    }
+    if (!directoryFieldIsRelativeToRoute(state)) {
+        setRouteFolder(state, state.folder);
+    }
     switch (replaceFileContents(*file, routeFileImage(state.record))) {
     case FileWriteResult::Written:
         return true;
@@ -203,6 +209,14 @@ bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
     const std::filesystem::path fullFile =
         std::filesystem::absolute(file, error).lexically_normal();
     const std::string name = displayName(file);
+    // The route keeps its own name and writes itself back under it: a name Windows-1252 cannot
+    // hold would be saved as another file.
+    if (!pathFitsCp1252(file.filename())) {
+        messages.show("Could not open " + name +
+                          "\nA route file name holds only Windows-1252 characters.",
+                      kAppCaption, MessageIcon::Exclamation);
+        return false;
+    }
     const auto image = error || name.size() > RouteRecord{}.fileName.maxLength()
                            ? std::nullopt
                            : readFileBytes(fullFile, kRouteFileSize);

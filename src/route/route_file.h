@@ -33,16 +33,18 @@ RouteParseError parseRouteImage(std::span<const std::uint8_t> image, RouteRecord
 std::vector<std::uint8_t> routeFileImage(const RouteRecord& record);
 
 // Writes the route to its `fileName` in RouteState::folder (the `directory` field takes what
-// fits of the folder first). A missing folder gives "Invalid route directory"; a file that
-// cannot be opened "Could not open Routefile"; a failed write "Could not write Routefile" and
-// leaves any older file whole.
+// fits of the folder first, unless it is a relative name of that folder such as "."). A missing
+// folder gives "Invalid route directory"; a file that cannot be opened "Could not open Routefile";
+// a failed write "Could not write Routefile" and leaves any older file whole. A file of that name
+// that is not a route file is never replaced (see routeFileReplaceable).
 bool writeRouteFile(RouteState& state, Messages& messages);
 
 // Reads a route file of either layout and checks its radio against the library (a radio found
 // at another position updates `radioIndex`). Only a fully read and checked route replaces the
 // record; the route's folder then becomes the file's folder and `fileName` its name. Failures:
 // "Could not open " + name, name + " is not a valid Korvel routefile." (wrong magic or short
-// file), "Invalid number of hops." or the missing-radio message.
+// file), "Invalid number of hops." or the missing-radio message. A file whose name Windows-1252
+// cannot hold is refused: the route would be written back under another name.
 bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
                    const std::filesystem::path& file, Messages& messages);
 

@@ -39,4 +39,16 @@ std::filesystem::path folderFromText(const RouteState& state, std::string_view t
                                : (state.folder / typed).lexically_normal();
 }
 
+bool directoryFieldIsRelativeToRoute(const RouteState& state) {
+    const std::string_view text = state.record.directory.view();
+    if (text.empty() || pathFromCp1252(text).is_absolute()) {
+        return false;
+    }
+    // "route/." and "route" are one folder: compare both with a closing separator.
+    const auto closed = [](const std::filesystem::path& folder) {
+        return (folder / "").lexically_normal();
+    };
+    return closed(folderFromText(state, text)) == closed(state.folder);
+}
+
 } // namespace korvel

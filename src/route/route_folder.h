@@ -41,4 +41,9 @@ std::optional<std::filesystem::path> fileInRouteFolder(const RouteState& state,
 // A folder typed as Windows-1252 text; a relative one is taken inside the route's folder.
 std::filesystem::path folderFromText(const RouteState& state, std::string_view text);
 
+// True when the `directory` field is relative (".") and names the route's own folder. Writing
+// the route keeps such a field, so a route shipped with its hop files names no folder of the
+// machine it was made on.
+bool directoryFieldIsRelativeToRoute(const RouteState& state);
+
 } // namespace korvel

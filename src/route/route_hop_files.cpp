@@ -5,8 +5,10 @@
 
 #include "hopfile/hop_file.h"
 #include "library/new_hop.h"
+#include "platform/text_encoding.h"
 #include "route/route_file.h"
 #include "route/route_folder.h"
+#include "route/route_overwrite.h"
 #include "route/route_reset.h"
 
 namespace korvel {
@@ -57,21 +59,21 @@ void applyRouteRadio(const RouteRecord& route, const RadioEntry& radio, HopState
 }
 
 bool writeRouteIntoHopFiles(RouteState& state, HopState& hop, const EquipmentLibrary& library,
-                            std::string& currentHopFileName, Messages& messages) {
+                            std::filesystem::path& currentHopFileName, Messages& messages) {
     RouteRecord& route = state.record;
     if (!isValidHopCount(route.hopCount)) {
         messages.beep();
         messages.show(kInvalidHopCountText, kAppCaption, MessageIcon::Exclamation);
         return false;
     }
-    if (!checkRouteRadio(route, library, messages)) {
+    if (!checkRouteRadio(route, library, messages) || !routeHopFilesReplaceable(state, messages)) {
         return false;
     }
     const RadioEntry& radio = *library.radio(route.radioIndex);
     for (int i = 0; i < route.hopCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
         const std::string name = route.hopFile[index].str();
-        currentHopFileName = name;
+        currentHopFileName = pathFromCp1252(name);
         const auto file = fileInRouteFolder(state, name);
         if (!file) {
             messages.show("Cannot open " + name, kAppCaption, MessageIcon::None);
@@ -82,7 +84,7 @@ bool writeRouteIntoHopFiles(RouteState& state, HopState& hop, const EquipmentLib
         if (created) {
             std::ofstream emptyFile(*file, std::ios::binary);
             resetHopState(hop, library);
-        } else if (!readHopFile(hop, library, *file, messages)) {
+        } else if (!readHopFile(hop, library, *file, pathToCp1252(*file), messages)) {
             return false;
         }
         if (created || state.overwriteRadioData) {
@@ -91,7 +93,9 @@ bool writeRouteIntoHopFiles(RouteState& state, HopState& hop, const EquipmentLib
         if (created || state.overwriteBasicData) {
             applyRouteBasics(state, index, hop.record);
         }
-        if (!writeHopFile(hop, *file, currentHopFileName, messages)) {
+        std::string shownName = pathToCp1252(*file); // emptied when the write fails
+        if (!writeHopFile(hop, *file, shownName, shownName, messages)) {
+            currentHopFileName.clear();
             if (created) {
                 // An empty hop file left behind would later read as a damaged one.
                 std::error_code error;
@@ -104,7 +108,7 @@ bool writeRouteIntoHopFiles(RouteState& state, HopState& hop, const EquipmentLib
 }
 
 bool loadCurrentRouteHop(RouteState& state, HopState& hop, const EquipmentLibrary& library,
-                         std::string& currentHopFileName, Messages& messages) {
+                         std::filesystem::path& currentHopFileName, Messages& messages) {
     const int count = isValidHopCount(state.record.hopCount) ? state.record.hopCount : 0;
     if (state.currentHop < 0 || state.currentHop >= count) {
         messages.beep();
@@ -112,13 +116,13 @@ bool loadCurrentRouteHop(RouteState& state, HopState& hop, const EquipmentLibrar
         return false;
     }
     const std::string name = state.record.hopFile[static_cast<std::size_t>(state.currentHop)].str();
-    currentHopFileName = name;
+    currentHopFileName = pathFromCp1252(name);
     const auto file = fileInRouteFolder(state, name);
     if (!file) {
         messages.show("Cannot open " + name, kAppCaption, MessageIcon::None);
         return false;
     }
-    if (!readHopFile(hop, library, *file, messages)) {
+    if (!readHopFile(hop, library, *file, pathToCp1252(*file), messages)) {
         return false;
     }
     state.routeHopActive = true;

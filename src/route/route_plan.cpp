@@ -7,6 +7,7 @@
 
 #include "route/objective_division.h"
 #include "route/route_file.h"
+#include "route/route_folder.h"
 #include "route/route_names.h"
 #include "route/route_reset.h"
 
@@ -83,6 +84,13 @@ bool routeFromPlan(RouteState& state, const EquipmentLibrary& library, const Rou
     RouteState built;
     resetRoute(built, library, plan.folder);
     RouteRecord& record = built.record;
+    if (!plan.directory.empty()) {
+        record.directory.assign(plan.directory.substr(0, kDirectoryFieldLength));
+        if (!directoryFieldIsRelativeToRoute(built)) {
+            messages.show("Invalid route directory", kAppCaption, MessageIcon::Information);
+            return false;
+        }
+    }
     if (!plan.radioName.empty()) {
         record.radioName.assign(plan.radioName);
         record.radioIndex = 0;

@@ -28,6 +28,9 @@ struct RoutePlan {
     double objectivePct = 0;
     DivisionMethod division = DivisionMethod::Number;
     std::vector<RoutePlanHop> hops{}; // 1 to 20
+    // Windows-1252: the `directory` field when it is a relative name of `folder` ("."); empty:
+    // the folder itself.
+    std::string directory{};
 };
 
 struct HopNameRefusal {
@@ -44,7 +47,8 @@ std::optional<HopNameRefusal> refusedHopName(const RoutePlan& plan);
 // power and threshold, then divides the objective. A plan that does not fit is refused with a
 // message and leaves `state` untouched: "Invalid number of hops.", "Invalid route directory",
 // "Invalid data." (route file name, negative numbers, unknown division), "Invalid hop filename."
-// or the missing-radio message.
+// or the missing-radio message; a `directory` that is not a relative name of the folder gives
+// "Invalid route directory" too.
 bool routeFromPlan(RouteState& state, const EquipmentLibrary& library, const RoutePlan& plan,
                    Messages& messages);
 

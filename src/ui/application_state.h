@@ -31,8 +31,10 @@ struct ApplicationState {
     bool pageAccepted = true;
     MenuState menu;
     bool printerUnavailable = true;
-    std::string currentHopFileName; // bare name (Windows-1252) of the hop last saved or opened
-    std::string fullFileName;       // the same file with its folders (Windows-1252)
+    // The hop last saved or opened, as the file system names it: its bare name, and the same
+    // file with its folders. Shown in Windows-1252 only through pathToCp1252.
+    std::filesystem::path currentHopFileName;
+    std::filesystem::path fullFileName;
     // The report files last named in the print options (Windows-1252): text, tab-delimited, PDF.
     std::string reportFileName;
     std::string delimitedReportFileName;

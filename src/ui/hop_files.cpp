@@ -24,14 +24,14 @@ bool chooseFile(Session& session, DialogView* page, FileDialogUse use) {
     }
     app.fullFileName = chosen->fullName;
     app.currentHopFileName = chosen->bareName;
-    app.workingFolder = std::filesystem::path(cp1252ToUtf8(chosen->fullName)).parent_path();
+    app.workingFolder = chosen->fullName.parent_path();
     return true;
 }
 
 bool openChosenHop(Session& session) {
     HopState& hop = session.hop;
-    const std::string& name = session.app.currentHopFileName;
-    if (!readHopFile(hop, session.library, session.fileInWorkingFolder(name), name,
+    const std::filesystem::path& name = session.app.currentHopFileName;
+    if (!readHopFile(hop, session.library, session.fileInWorkingFolder(name), pathToCp1252(name),
                      session.ports.messages)) {
         return false;
     }
@@ -59,16 +59,20 @@ std::optional<SaveFile> chooseHopToSave(Session& session, DialogView* page) {
     } else if (!error && std::ofstream(file, std::ios::binary).is_open()) {
         return SaveFile::CreatedEmpty;
     }
-    session.ports.messages.show("Unable to create " + session.app.fullFileName, kAppCaption,
-                                MessageIcon::None, MessageButtons::Ok);
+    session.ports.messages.show("Unable to create " + pathToCp1252(session.app.fullFileName),
+                                kAppCaption, MessageIcon::None, MessageButtons::Ok);
     return std::nullopt;
 }
 
 bool finishSave(Session& session, SaveFile file, bool accepted) {
-    std::string& name = session.app.currentHopFileName;
+    std::filesystem::path& name = session.app.currentHopFileName;
     const std::filesystem::path path = session.fileInWorkingFolder(name);
+    std::string shownName = pathToCp1252(name); // emptied when the write fails
     const bool written =
-        accepted && writeHopFile(session.hop, path, name, name, session.ports.messages);
+        accepted && writeHopFile(session.hop, path, shownName, shownName, session.ports.messages);
+    if (accepted && !written) {
+        name.clear();
+    }
     if (!written && file == SaveFile::CreatedEmpty) {
         std::error_code ignored;
         std::filesystem::remove(path, ignored);

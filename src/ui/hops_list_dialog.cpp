@@ -5,6 +5,7 @@
 
 #include "fields/format_fixed.h"
 #include "hopfile/hop_file.h"
+#include "platform/text_encoding.h"
 #include "route/route_file.h"
 #include "route/route_folder.h"
 #include "route/route_screen.h"
@@ -60,10 +61,15 @@ class HopsListDialog final : public DialogEvents {
 
   private:
     bool saveCurrentHopAndRoute() {
-        std::string& name = session_.app.currentHopFileName;
+        std::filesystem::path& name = session_.app.currentHopFileName;
         Messages& messages = session_.ports.messages;
-        return writeHopFile(session_.hop, session_.fileInWorkingFolder(name), name, messages) &&
-               writeRouteFile(session_.route, messages);
+        std::string shownName = pathToCp1252(name); // emptied when the write fails
+        if (!writeHopFile(session_.hop, session_.fileInWorkingFolder(name), shownName, shownName,
+                          messages)) {
+            name.clear();
+            return false;
+        }
+        return writeRouteFile(session_.route, messages);
     }
 
     bool switchHop() {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text_encoding.h"
 #include "report/hop_report_page.h"
 #include "report/printer_entry.h"
 #include "report/route_report_page.h"
@@ -76,7 +77,7 @@ void drawReport(Session& session, PrintDevice& device, const PrintRequest& reque
                             session.library.identification.view(), date);
     } else {
         drawHopReportPage(device, session.hop, session.library, request.language,
-                          session.app.currentHopFileName, date);
+                          pathToCp1252(session.app.currentHopFileName), date);
     }
 }
 

@@ -66,9 +66,11 @@ class PrintOptionsDialog final : public DialogEvents {
         ApplicationState& app = session_.app;
         view.setText(kFolderLabel,
                      utf8ToCp1252(app.workingFolder.string()).substr(0, kFolderShown));
-        for (const FileDestination& destination : kFileDestinations) {
-            app.*destination.name =
-                defaultReportFileName(app.currentHopFileName, destination.extension);
+        for (std::size_t i = 0; i < kFileDestinations.size(); ++i) {
+            const FileDestination& destination = kFileDestinations[i];
+            defaultFiles_[i] =
+                defaultReportFileName(app.currentHopFileName.string(), destination.extension);
+            app.*destination.name = pathToCp1252(defaultFiles_[i]);
             view.setText(destination.field, app.*destination.name);
             view.setTextLimit(destination.field, kTypedNameMax);
         }
@@ -140,8 +142,14 @@ class PrintOptionsDialog final : public DialogEvents {
             return;
         }
         std::string& name = session_.app.*destination->name;
+        // The name offered and left as it is names the file after the hop as the file system
+        // spells it, which the Windows-1252 text of the field may not hold.
+        const std::filesystem::path& offered =
+            defaultFiles_[static_cast<std::size_t>(destination - kFileDestinations.data())];
+        const bool asOffered = !offered.empty() && typed == pathToCp1252(offered);
         name = completeReportFileName(typed, destination->extension);
-        const std::filesystem::path file = session_.fileInWorkingFolder(name);
+        const std::filesystem::path file =
+            session_.fileInWorkingFolder(asOffered ? offered : pathFromCp1252(name));
         if (replaceable(file) &&
             messages.show("Replace existing " + name, kAppCaption, MessageIcon::Question,
                           MessageButtons::YesNoDefaultNo) != MessageAnswer::Yes) {
@@ -161,7 +169,7 @@ class PrintOptionsDialog final : public DialogEvents {
                                         session_.library.identification.view(), date, messages);
         }
         return writeHopReportFile(file, form, session_.hop, session_.library, language,
-                                  session_.app.currentHopFileName, date, messages);
+                                  pathToCp1252(session_.app.currentHopFileName), date, messages);
     }
 
     Session& session_;
@@ -169,6 +177,7 @@ class PrintOptionsDialog final : public DialogEvents {
     ControlId subject_ = kHopReportButton;
     ControlId language_ = kEnglishButton;
     ControlId destination_ = kPrinterButton;
+    std::array<std::filesystem::path, kFileDestinations.size()> defaultFiles_{};
 };
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "ui/route_hop_loading.h"
 
-#include "platform/text_encoding.h"
 #include "route/route_hop_files.h"
 #include "ui/hop_files.h"
 #include "ui/session.h"
@@ -15,7 +14,7 @@ bool loadRouteHop(Session& session) {
         return false;
     }
     app.workingFolder = route.folder;
-    app.fullFileName = utf8ToCp1252((route.folder / cp1252ToUtf8(app.currentHopFileName)).string());
+    app.fullFileName = route.folder / app.currentHopFileName;
     takeReadHop(session);
     return true;
 }

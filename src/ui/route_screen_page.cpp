@@ -7,6 +7,7 @@
 #include "route/calculation_checks.h"
 #include "route/route_file.h"
 #include "route/route_hop_files.h"
+#include "route/route_overwrite.h"
 #include "ui/old_files_dialog.h"
 #include "ui/route_hop_loading.h"
 #include "ui/session.h"
@@ -133,7 +134,9 @@ bool RouteScreenPage::accept(RouteScreenAction action) {
 void RouteScreenPage::hopCalc() {
     RouteState& route = session_.route;
     Messages& messages = session_.ports.messages;
+    // Nothing is written unless the route file and every hop file of it may be replaced.
     if (!accept(RouteScreenAction::HopCalc) || !checkHopsBeforeCalculation(route, messages) ||
+        !routeFileReplaceable(route, messages) || !routeHopFilesReplaceable(route, messages) ||
         !writeRouteFile(route, messages)) {
         return;
     }

@@ -28,13 +28,10 @@ void Session::resetHopAndRoute() {
 }
 
 void Session::updateTitle() {
-    std::string_view name = app.currentHopFileName;
-    if (const auto slash = name.find_last_of("\\/"); slash != std::string_view::npos) {
-        name.remove_prefix(slash + 1);
-    }
     std::string title(kAppCaption);
     title += " - ";
-    title += app.currentHopFileName.empty() ? kUntitled : name;
+    title += app.currentHopFileName.empty() ? std::string(kUntitled)
+                                            : pathToCp1252(app.currentHopFileName.filename());
     ports.window.setTitle(title);
 }
 
@@ -55,8 +52,7 @@ std::string Session::reportDateStamp() const {
     return formatDateStamp(dateSettings, reportToday());
 }
 
-std::filesystem::path Session::fileInWorkingFolder(std::string_view name) const {
-    const std::filesystem::path file(cp1252ToUtf8(name));
+std::filesystem::path Session::fileInWorkingFolder(const std::filesystem::path& file) const {
     return file.has_parent_path() ? file : app.workingFolder / file;
 }
 

@@ -56,8 +56,8 @@ class Session {
     // Today's date as every report heads it, in the user's date settings.
     [[nodiscard]] std::string reportDateStamp() const;
     // A file named without a folder lies in the working folder; any other name stands as given.
-    // `name` is Windows-1252.
-    [[nodiscard]] std::filesystem::path fileInWorkingFolder(std::string_view name) const;
+    [[nodiscard]] std::filesystem::path
+    fileInWorkingFolder(const std::filesystem::path& file) const;
 };
 
 } // namespace korvel

@@ -77,8 +77,8 @@ bool Shell::start() {
 void Shell::openHopFile(const std::string& path) {
     const std::filesystem::path file(path);
     ApplicationState& app = session_.app;
-    app.fullFileName = utf8ToCp1252(path);
-    app.currentHopFileName = utf8ToCp1252(file.filename().string());
+    app.fullFileName = file;
+    app.currentHopFileName = file.filename();
     std::error_code unknown;
     app.workingFolder = std::filesystem::absolute(file, unknown).parent_path();
     session_.ports.window.eraseBanner();

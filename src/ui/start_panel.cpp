@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "platform/text_encoding.h"
 #include "route/route_open.h"
 #include "ui/hop_files.h"
 #include "ui/session.h"
@@ -44,13 +43,11 @@ void StartPanel::onCommand(ControlId control) {
 void StartPanel::modifyOldRoute() {
     ApplicationState& app = session_.app;
     // The route dialog must not change the name of the hop being edited.
-    const std::string hopFileName = app.currentHopFileName;
+    const std::filesystem::path hopFileName = app.currentHopFileName;
     const bool chosen = chooseFile(session_, view_, FileDialogUse::OpenRoute);
-    const std::string routeFile = app.fullFileName;
+    const std::filesystem::path routeFile = app.fullFileName;
     app.currentHopFileName = hopFileName;
-    if (chosen && openRoute(session_.route, session_.library,
-                            std::filesystem::path(cp1252ToUtf8(routeFile)),
-                            session_.ports.messages)) {
+    if (chosen && openRoute(session_.route, session_.library, routeFile, session_.ports.messages)) {
         session_.ports.window.postCommand(Command::RouteScreen);
     }
 }

@@ -30,6 +30,7 @@ expected=(
   /usr/share/man/man1/korvel-cli.1.gz
   /usr/share/doc/korvel/library-format.md
   /usr/share/doc/korvel/guide/README.md
+  /usr/share/doc/korvel/copyright
 )
 [ "$with_desktop" = 1 ] && expected+=(/usr/bin/korvel)
 for path in "${expected[@]}"; do
@@ -55,4 +56,15 @@ desktop-file-validate "$work/root/usr/share/applications/korvel.desktop" ||
   fail "desktop-file-validate refused the desktop entry"
 grep -q 'glob pattern="\*.HOP"' "$work/root/usr/share/mime/packages/korvel.xml" ||
   fail "the MIME package does not claim *.HOP"
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  "$work/root/usr/share/doc/korvel/copyright" || fail "the copyright file is not machine-readable"
+grep -q '^License: GPL-3+' "$work/root/usr/share/doc/korvel/copyright" ||
+  fail "the copyright file does not say GPL-3+"
+# Fixed: the programs kept their symbol tables and the example route named the build folder.
+for program in "$work"/root/usr/bin/*; do
+  readelf -S "$program" | grep -q '\.symtab' && fail "$(basename "$program") is not stripped"
+done
+built_in=$(realpath "$build_dir")
+leaks=$(grep -rlaF "$built_in" "$work/root" || true)
+[ -z "$leaks" ] || fail "installed files name the build folder $built_in: $leaks"
 echo "package $(basename "$deb") checked"

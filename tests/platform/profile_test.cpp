@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -75,6 +76,27 @@ TEST(ProfilePath, ExistingFileIsReadAndAMissingOneFallsBackToTheLocale) {
     for (const auto& path : {folder / "absent.ini", folder.path()}) {
         EXPECT_NE(dynamic_cast<LocaleProfile*>(openUserProfile(path, lookupIn({})).get()), nullptr);
     }
+}
+
+// Fixed: a profile naming only the printer gave month-first dates with dashes instead of the
+// date settings a user without a profile gets.
+TEST(ProfilePath, EntriesMissingFromTheFileAreAnsweredAsWithoutAProfile) {
+    const test::TempFolder folder;
+    test::writeFile(folder / "profile.ini", "[windows]\nDevice=Office,PSCRIPT,LPT1:\n");
+    const auto printerOnly = openUserProfile(folder / "profile.ini", lookupIn({}));
+    const LocaleProfile noProfile;
+    EXPECT_EQ(printerOnly->intValue("intl", "iDate", 0), noProfile.intValue("intl", "iDate", 0));
+    EXPECT_EQ(printerOnly->stringValue("intl", "sDate", "-"),
+              noProfile.stringValue("intl", "sDate", "-"));
+    EXPECT_EQ(printerOnly->intValue("intl", "iLzero", 0), noProfile.intValue("intl", "iLzero", 0));
+    EXPECT_EQ(printerOnly->stringValue("windows", "Device", ""), "Office,PSCRIPT,LPT1:");
+
+    // An entry the file holds still wins over the fallback.
+    IniProfile dayFirst = IniProfile::fromText("[intl]\niDate=1\n");
+    dayFirst.setFallback(std::make_shared<LocaleProfile>(LocaleDateSettings{2, ".", 0}));
+    EXPECT_EQ(dayFirst.intValue("intl", "iDate", 0), 1);
+    EXPECT_EQ(dayFirst.stringValue("intl", "sDate", "-"), ".");
+    EXPECT_EQ(dayFirst.intValue("intl", "iLzero", 1), 0);
 }
 
 TEST(LocaleDateFormat, GivesOrderSeparatorAndLeadingZero) {

@@ -143,8 +143,8 @@ TEST_F(RouteFile, FailuresToOpenOrWriteAreReported) {
     state.folder = dir / "gone";
     refusedWrite("Invalid route directory");
     state.folder = dir;
-    std::filesystem::create_directory(file()); // the rename over it fails
-    refusedWrite("Could not write Routefile");
+    std::filesystem::create_directory(file()); // never replaced: it is no route file
+    refusedWrite("LINE.ROU exists and is not a Korvel routefile: it is not replaced.");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir),
                             std::filesystem::directory_iterator()),
               1); // nothing left

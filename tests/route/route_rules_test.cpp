@@ -238,7 +238,7 @@ TEST_F(RouteScreen, WritingTheRouteIntoItsHopFiles) {
     state.slots[0].station1.assign("NEW0");
     state.slots[0].lengthKm = 99;
     HopState hop;
-    std::string currentName;
+    std::filesystem::path currentName;
     const auto writeAndRead = [&](bool radioData, bool basicData, const char* name) {
         state.overwriteRadioData = radioData;
         state.overwriteBasicData = basicData;

@@ -187,6 +187,20 @@ TEST_F(PrintTest, OkChecksCompletesAndAsksBeforeTheChosenReportIsWritten) {
     EXPECT_TRUE(printers.calls.empty());
 }
 
+// Fixed: the report named after a hop "東京.HOP" was written as "??.txt", the name's Windows-1252
+// text; its file name line still shows that text, the report being Windows-1252.
+TEST_F(PrintTest, TheOfferedNameIsTheHopsOwnNameAsTheFileSystemSpellsIt) {
+    session.app.currentHopFileName = "東京.HOP";
+    session.app.currentPageId = kBasicsPageId;
+    print({}, {kTextFileButton, kOkButton});
+    EXPECT_EQ(options().text(kTextFileField), "??.txt");
+    EXPECT_NE(test::readFileText(folder / "東京.txt").find("<??.HOP>"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder / "??.txt"));
+    // A name typed in the field is the field's Windows-1252 text.
+    print({{kTextFileField, "K\xF6ping"}}, {kTextFileButton, kOkButton});
+    EXPECT_TRUE(std::filesystem::exists(folder / "Köping.txt"));
+}
+
 TEST_F(PrintTest, ThePrinterGetsThePageWhileTheOtherWindowsAreDisabled) {
     const struct {
         const char* name;

@@ -1,5 +1,6 @@
 #include "hopfile/hop_file.h"
 #include "route/route_folder.h"
+#include "support/temp_folder.h"
 #include "ui/hop_box_page.h"
 #include "ui/hops_list_dialog.h"
 #include "ui/old_files_dialog.h"
@@ -234,6 +235,27 @@ TEST_F(RoutePagesTest, ModifyOldRouteKeepsTheHopFileNameAndOpensTheRouteScreen) 
     EXPECT_EQ(page().text(kRouteFileNameField), "R.ROU");
     EXPECT_EQ(page().get(kDefinedHopsList).rows[1],
               "B.HOP         :          \\             0.0km  0.0000% 0.0000%");
+}
+
+// Fixed: HopCalc wrote the route over any file of its name (the equipment library, a hop) and
+// deleted a hop slot that was a link to a device; now nothing is written and the file is named.
+TEST_F(RoutePagesTest, HopCalcReplacesOnlyARouteFileAndHopFiles) {
+    const std::string library = "library bytes, not a route";
+    test::writeFile(folder / "R.ROU", library);
+    defineRoute("0.02", twoHops);
+    hopCalc();
+    EXPECT_EQ(boxTexts().back(), "R.ROU exists and is not a Korvel routefile: it is not replaced.");
+    EXPECT_EQ(test::readFileText(folder / "R.ROU"), library);
+    EXPECT_FALSE(std::filesystem::exists(folder / "A.HOP"));
+
+    std::filesystem::remove(folder / "R.ROU");
+    std::filesystem::create_symlink("/dev/null", folder / "B.HOP");
+    hopCalc();
+    EXPECT_EQ(boxTexts().back(), "B.HOP exists and is not a Korvel hop file: it is not replaced.");
+    EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(folder / "B.HOP")));
+    EXPECT_FALSE(std::filesystem::exists(folder / "R.ROU"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "A.HOP"));
+    EXPECT_EQ(dialogs.pageForm, DialogId::RouteScreen);
 }
 
 } // namespace

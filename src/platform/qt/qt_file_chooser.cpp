@@ -3,8 +3,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "platform/qt/qt_text.h"
-
 namespace korvel {
 
 FileDialogSettings fileDialogSettings(FileDialogUse use) {
@@ -29,8 +27,10 @@ QString withDefaultExtension(const QString& path, const QString& extension) {
 }
 
 ChosenFile chosenFile(const QString& path) {
+    // The platform's own bytes: a name Windows-1252 cannot hold still names its file.
     const QFileInfo file(path);
-    return {toCp1252(file.absoluteFilePath()), toCp1252(file.fileName())};
+    const std::filesystem::path full = file.filesystemAbsoluteFilePath();
+    return {full, full.filename()};
 }
 
 std::optional<ChosenFile> QtFileChooser::choose(FileDialogUse use) {

@@ -32,7 +32,7 @@ class QtFileChooser final : public FileChooser {
     QString lastFolder_; // each dialog opens where the last one chose
 };
 
-// The full and the bare name of a chosen path, in Windows-1252.
+// The full and the bare name of a chosen path, as the file system spells them.
 ChosenFile chosenFile(const QString& path);
 
 } // namespace korvel
