@@ -1,4 +1,5 @@
-// Profile work a planner waits for: the lowest antenna heights over a long profile.
+// Profile work a planner waits for: a terrain profile from an elevation model, and the lowest
+// antenna heights over a long profile.
 
 #include <benchmark/benchmark.h>
 
@@ -6,6 +7,9 @@
 
 #include "geo/antenna_heights.h"
 #include "geo/clearance_rules.h"
+#include "geo/geodesic.h"
+#include "geo/terrain_profile.h"
+#include "platform/gdal/gdal_elevation_model.h"
 
 namespace {
 
@@ -31,6 +35,22 @@ void lowestHeightsTwoRules(benchmark::State& state) {
     }
 }
 BENCHMARK(lowestHeightsTwoRules)->Unit(benchmark::kMicrosecond);
+
+// 50 km due south across the synthetic model's coast tile, every 30 m, the raster read each time.
+void profileFromGeoTiff(benchmark::State& state) {
+    const std::filesystem::path tile = KORVEL_BINARY_DIR "/data/dem/synthetic-coast.tif";
+    const korvel::GeoPoint north{60.70, 25.10};
+    const korvel::GeoPoint south{60.25125, 25.10}; // 50.0 km
+    for (auto _ : state) {
+        const auto opening = korvel::openGdalElevationModel({tile});
+        if (!opening.model) {
+            state.SkipWithError(opening.error.c_str());
+            return;
+        }
+        benchmark::DoNotOptimize(korvel::sampleProfile(*opening.model, north, south, 0.030));
+    }
+}
+BENCHMARK(profileFromGeoTiff)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
