@@ -50,14 +50,14 @@ def land(tile, lat, lon):
             return SEA_M
         ramp = min(1.0, inland / 0.08)
         # A ridge across the line from the lighthouse to the cape, a third of the way north.
-        ridge = 62.0 * math.exp(-((lat - 60.245) / 0.012) ** 2) * math.exp(-((lon - 25.83) / 0.12) ** 2)
-        return ramp * (45.0 + rolling(lat, lon)) + ridge
+        ridge = 22.0 * math.exp(-((lat - 60.245) / 0.012) ** 2) * math.exp(-((lon - 25.83) / 0.12) ** 2)
+        return ramp * (30.0 + rolling(lat, lon)) + ridge
     if tile == "lake":
         if 61.43 < lat < 61.575:
             return LAKE_M
         return LAKE_M + 6.0 + 0.5 * (rolling(lat, lon) + 24.0)
     if tile == "rural":
-        return 90.0 + 60.0 * max(0.0, (lon - 27.2) / 0.75) ** 2 + 0.7 * rolling(lat, lon)
+        return 60.0 + 80.0 * max(0.0, (lon - 27.2) / 0.75) ** 2 + 0.7 * rolling(lat, lon)
     return 8.0 + 0.2 * (rolling(lat, lon) + 24.0)
 
 

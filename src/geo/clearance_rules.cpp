@@ -34,23 +34,26 @@ std::optional<double> numberText(std::string_view text) {
     return value;
 }
 
-std::optional<double> factorText(std::string_view text, double pathKm) {
+} // namespace
+
+std::optional<double> parseEarthRadiusFactor(std::string_view text, double pathKm) {
+    std::optional<double> factor;
     if (text == "ke") {
-        return earthRadiusFactor999(pathKm);
+        factor = earthRadiusFactor999(pathKm);
+    } else if (const auto slash = text.find('/'); slash == std::string_view::npos) {
+        factor = numberText(text);
+    } else {
+        const auto numerator = numberText(text.substr(0, slash));
+        const auto denominator = numberText(text.substr(slash + 1));
+        if (numerator && denominator && *denominator != 0.0) {
+            factor = *numerator / *denominator;
+        }
     }
-    const auto slash = text.find('/');
-    if (slash == std::string_view::npos) {
-        return numberText(text);
-    }
-    const auto numerator = numberText(text.substr(0, slash));
-    const auto denominator = numberText(text.substr(slash + 1));
-    if (!numerator || !denominator || *denominator == 0.0) {
+    if (!factor || !(*factor > 0.0) || !std::isfinite(*factor)) {
         return std::nullopt;
     }
-    return *numerator / *denominator;
+    return factor;
 }
-
-} // namespace
 
 double earthRadiusFactor999(double pathKm) {
     if (!(pathKm > kKe999Curve.front().first)) {
@@ -86,8 +89,8 @@ std::optional<ClearanceRule> parseClearanceRule(std::string_view text, double pa
         return std::nullopt;
     }
     const auto c = numberText(text.substr(0, at));
-    const auto k = factorText(text.substr(at + 1), pathKm);
-    if (!c || !k || *c < 0.0 || *k <= 0.0) {
+    const auto k = parseEarthRadiusFactor(text.substr(at + 1), pathKm);
+    if (!c || !k || *c < 0.0) {
         return std::nullopt;
     }
     return ClearanceRule{*c, *k};

@@ -41,8 +41,11 @@ enum class ClearanceRuleSet {
 std::vector<ClearanceRule> clearanceRules(ClearanceRuleSet set, double pathKm,
                                           double medianK = 4.0 / 3.0);
 
-// A rule written "c@k": c a number >= 0, k a number > 0, a fraction such as "4/3", or "ke" for
-// earthRadiusFactor999 of the path. Nothing when the text is none of these.
+// An effective earth radius factor written as a number > 0, a fraction such as "4/3", or "ke"
+// for earthRadiusFactor999 of the path. Nothing when the text is none of these.
+std::optional<double> parseEarthRadiusFactor(std::string_view text, double pathKm);
+
+// A rule written "c@k": c a number >= 0 and k as parseEarthRadiusFactor reads it.
 std::optional<ClearanceRule> parseClearanceRule(std::string_view text, double pathKm);
 
 } // namespace korvel

@@ -19,6 +19,14 @@ double geodesicLengthKm(GeoPoint from, GeoPoint to) {
     return metres / kMetresPerKm;
 }
 
+GeoPoint geodesicMidpoint(GeoPoint from, GeoPoint to) {
+    const GeographicLib::GeodesicLine line = GeographicLib::Geodesic::WGS84().InverseLine(
+        from.latitudeDeg, from.longitudeDeg, to.latitudeDeg, to.longitudeDeg);
+    GeoPoint middle;
+    line.Position(line.Distance() / 2.0, middle.latitudeDeg, middle.longitudeDeg);
+    return middle;
+}
+
 std::vector<GeodesicSample> geodesicSamples(GeoPoint from, GeoPoint to, double stepKm) {
     const GeographicLib::GeodesicLine line = GeographicLib::Geodesic::WGS84().InverseLine(
         from.latitudeDeg, from.longitudeDeg, to.latitudeDeg, to.longitudeDeg);

@@ -16,6 +16,9 @@ struct GeoPoint {
 // Length of the geodesic between the two points, km.
 double geodesicLengthKm(GeoPoint from, GeoPoint to);
 
+// The point halfway along the geodesic.
+GeoPoint geodesicMidpoint(GeoPoint from, GeoPoint to);
+
 // Points along the geodesic from `from` to `to` at 0, stepKm, 2·stepKm, ... and the end point
 // itself, so that the first is `from` and the last is `to`. stepKm > 0. Each comes with its
 // distance from `from`, km.
