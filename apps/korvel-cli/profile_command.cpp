@@ -35,7 +35,7 @@ struct ProfileJob {
 };
 
 struct ProfileSource {
-    Profile profile;
+    TerrainProfile profile;
     bool fresh = false; // made now from a model or a CSV file, not read from the sites file
 };
 

@@ -14,8 +14,8 @@
 namespace {
 
 // A 60 km path of rolling hills every 30 m: 2,000 points.
-korvel::Profile rollingHills() {
-    korvel::Profile profile;
+korvel::TerrainProfile rollingHills() {
+    korvel::TerrainProfile profile;
     constexpr int kPoints = 2000;
     constexpr double kPathKm = 60.0;
     for (int i = 0; i < kPoints; ++i) {
@@ -26,7 +26,7 @@ korvel::Profile rollingHills() {
 }
 
 void lowestHeightsTwoRules(benchmark::State& state) {
-    const korvel::Profile profile = rollingHills();
+    const korvel::TerrainProfile profile = rollingHills();
     const auto rules =
         korvel::clearanceRules(korvel::ClearanceRuleSet::TemperateExtendedObstacle, 60.0);
     for (auto _ : state) {

@@ -11,7 +11,7 @@ namespace {
 // Visits every point between the ends with each rule: its share x of the path from station 1
 // and the altitude the line of sight must reach there, m above sea level.
 template <class Visit>
-void forEachNeed(const Profile& profile, double frequencyGHz,
+void forEachNeed(const TerrainProfile& profile, double frequencyGHz,
                  const std::vector<ClearanceRule>& rules, Visit visit) {
     if (profile.size() < 3) {
         return;
@@ -31,7 +31,7 @@ void forEachNeed(const Profile& profile, double frequencyGHz,
 
 } // namespace
 
-AntennaHeights lowestEqualAntennaHeights(const Profile& profile, StationLevels levels,
+AntennaHeights lowestEqualAntennaHeights(const TerrainProfile& profile, StationLevels levels,
                                          double frequencyGHz,
                                          const std::vector<ClearanceRule>& rules) {
     // The line rises by the same height a at both ends, so it rises by a at every point.
@@ -43,7 +43,7 @@ AntennaHeights lowestEqualAntennaHeights(const Profile& profile, StationLevels l
     return {heightM, heightM};
 }
 
-AntennaHeights lowestAntennaHeightWithOneFixed(const Profile& profile, StationLevels levels,
+AntennaHeights lowestAntennaHeightWithOneFixed(const TerrainProfile& profile, StationLevels levels,
                                                double frequencyGHz,
                                                const std::vector<ClearanceRule>& rules,
                                                FixedStation fixed, double fixedHeightM) {

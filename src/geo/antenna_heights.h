@@ -22,7 +22,7 @@ struct AntennaHeights {
 
 // Both antennas at the same height above their reference levels; never below 0 m. A profile
 // without points between the ends needs nothing: 0 m.
-AntennaHeights lowestEqualAntennaHeights(const Profile& profile, StationLevels levels,
+AntennaHeights lowestEqualAntennaHeights(const TerrainProfile& profile, StationLevels levels,
                                          double frequencyGHz,
                                          const std::vector<ClearanceRule>& rules);
 
@@ -30,7 +30,7 @@ enum class FixedStation { Station1, Station2 };
 
 // One antenna stays at `fixedHeightM` above its reference level; the other is the lowest that
 // meets every rule, never below 0 m.
-AntennaHeights lowestAntennaHeightWithOneFixed(const Profile& profile, StationLevels levels,
+AntennaHeights lowestAntennaHeightWithOneFixed(const TerrainProfile& profile, StationLevels levels,
                                                double frequencyGHz,
                                                const std::vector<ClearanceRule>& rules,
                                                FixedStation fixed, double fixedHeightM);

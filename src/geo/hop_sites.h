@@ -24,11 +24,11 @@ struct ProfilePoint {
 };
 
 // The profile runs from station 1 (0 km) to station 2, sorted by distance without repeats.
-using Profile = std::vector<ProfilePoint>;
+using TerrainProfile = std::vector<ProfilePoint>;
 
 struct HopSites {
     std::array<std::optional<SitePosition>, 2> stations; // [0] station 1, [1] station 2
-    Profile profile;                                     // empty when none was made
+    TerrainProfile profile;                              // empty when none was made
 };
 
 } // namespace korvel

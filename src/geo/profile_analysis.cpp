@@ -27,7 +27,7 @@ ProfileSample sampleAt(const ProfilePoint& point, double pathKm, AntennaTips tip
 
 } // namespace
 
-ProfileAnalysis analyseProfile(const Profile& profile, AntennaTips tips, double frequencyGHz,
+ProfileAnalysis analyseProfile(const TerrainProfile& profile, AntennaTips tips, double frequencyGHz,
                                double k) {
     ProfileAnalysis analysis;
     if (profile.empty()) {
@@ -50,7 +50,7 @@ ProfileAnalysis analyseProfile(const Profile& profile, AntennaTips tips, double 
     return analysis;
 }
 
-bool ruleMet(const Profile& profile, AntennaTips tips, double frequencyGHz,
+bool ruleMet(const TerrainProfile& profile, AntennaTips tips, double frequencyGHz,
              const ClearanceRule& rule) {
     if (profile.size() < 3) {
         return true;

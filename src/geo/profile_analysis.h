@@ -40,11 +40,11 @@ struct ProfileAnalysis {
 };
 
 // The profile must keep profileFault's rules; frequencyGHz > 0, k > 0.
-ProfileAnalysis analyseProfile(const Profile& profile, AntennaTips tips, double frequencyGHz,
+ProfileAnalysis analyseProfile(const TerrainProfile& profile, AntennaTips tips, double frequencyGHz,
                                double k);
 
 // Whether the line of sight clears every point between the ends by the rule (to a micrometre).
-bool ruleMet(const Profile& profile, AntennaTips tips, double frequencyGHz,
+bool ruleMet(const TerrainProfile& profile, AntennaTips tips, double frequencyGHz,
              const ClearanceRule& rule);
 
 } // namespace korvel

@@ -15,7 +15,7 @@ std::string kilometres(double km) {
 
 } // namespace
 
-std::optional<ProfileFault> profileFault(const Profile& profile) {
+std::optional<ProfileFault> profileFault(const TerrainProfile& profile) {
     if (profile.size() < 2) {
         return ProfileFault{0, "a profile needs at least two points, one at each station"};
     }
@@ -48,7 +48,7 @@ std::optional<ProfileFault> profileFault(const Profile& profile) {
     return std::nullopt;
 }
 
-bool profileReaches(const Profile& profile, double hopLengthKm) {
+bool profileReaches(const TerrainProfile& profile, double hopLengthKm) {
     return !profile.empty() &&
            std::fabs(profile.back().distanceKm - hopLengthKm) <= kProfileEndToleranceKm;
 }

@@ -22,9 +22,9 @@ struct ProfileFault {
 
 // The first fault of the points' order and values: fewer than two points, a first point not at
 // station 1, a distance not after the one before, a height not finite, a negative clutter.
-std::optional<ProfileFault> profileFault(const Profile& profile);
+std::optional<ProfileFault> profileFault(const TerrainProfile& profile);
 
 // Whether the last point is station 2 of a hop `hopLengthKm` long.
-bool profileReaches(const Profile& profile, double hopLengthKm);
+bool profileReaches(const TerrainProfile& profile, double hopLengthKm);
 
 } // namespace korvel

@@ -12,8 +12,8 @@
 namespace korvel {
 
 struct ProfileImport {
-    Profile profile;   // the points when `error` is empty
-    std::string error; // "line 7: distance 3.200 km repeats the point before"
+    TerrainProfile profile; // the points when `error` is empty
+    std::string error;      // "line 7: distance 3.200 km repeats the point before"
 };
 
 // `hopLengthKm` is where station 2 stands; 0 when the hop has no length yet, and then the last

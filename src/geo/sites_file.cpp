@@ -100,8 +100,8 @@ std::optional<SitePosition> stationFrom(const JsonSource& value, std::string_vie
     return SitePosition{*latitude, *longitude, *elevation};
 }
 
-Profile profileFrom(const JsonSource& value, std::string& error) {
-    Profile profile;
+TerrainProfile profileFrom(const JsonSource& value, std::string& error) {
+    TerrainProfile profile;
     if (!value.is_array()) {
         error = std::string(kProfile) + ": " + std::string(kExpectedList);
         return profile;

@@ -14,7 +14,7 @@ namespace korvel {
 double defaultProfileStepKm(const ElevationModel& model);
 
 struct ProfileSampling {
-    Profile profile;   // from 0 km to the geodesic length, when `error` is empty
+    TerrainProfile profile; // from 0 km to the geodesic length, when `error` is empty
     std::string error; // "no elevation data at 60.12345 N, 25.00000 E (12.300 km from station 1)"
 };
 

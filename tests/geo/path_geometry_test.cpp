@@ -70,7 +70,7 @@ TEST(ClearanceRules, ParsesNumbersFractionsAndKe) {
 // F1 19.993 m, so 1.0 F1 at 4/3 needs the line at 43.537 m there.
 class FlatPath : public ::testing::Test {
   protected:
-    Profile profile{{0.0, 0.0}, {10.0, 0.0}, {20.0, 0.0}, {30.0, 0.0}, {40.0, 0.0}};
+    TerrainProfile profile{{0.0, 0.0}, {10.0, 0.0}, {20.0, 0.0}, {30.0, 0.0}, {40.0, 0.0}};
     std::vector<ClearanceRule> medianRule{{1.0, 4.0 / 3.0}};
     static constexpr double kNeedAtMidpointM = 43.537;
 };
@@ -105,7 +105,7 @@ TEST_F(FlatPath, EveryRuleCountsAndHeightsNeverGoBelowZero) {
     EXPECT_NEAR(lowestEqualAntennaHeights(profile, {}, 7.5, both).antenna1M, 74.78, 0.01);
     // Stations high above the sea need no mast at all.
     EXPECT_EQ(lowestEqualAntennaHeights(profile, {500.0, 500.0}, 7.5, both).antenna1M, 0.0);
-    const Profile endsOnly{{0.0, 0.0}, {40.0, 0.0}};
+    const TerrainProfile endsOnly{{0.0, 0.0}, {40.0, 0.0}};
     EXPECT_EQ(lowestEqualAntennaHeights(endsOnly, {}, 7.5, both).antenna1M, 0.0);
 }
 
