@@ -67,7 +67,8 @@ int runExport(const ExportJob& job) {
         }
         // A hop without sites is left off the map; the others still tell the route.
         for (int i = 0; i < route.hopCount; ++i) {
-            const std::string name(route.hopFile[static_cast<std::size_t>(i)].view());
+            const std::string name =
+                cp1252ToUtf8(route.hopFile[static_cast<std::size_t>(i)].view());
             if (auto mapHop = mapHopFromFile((folder / name).string(), name)) {
                 hops.push_back(std::move(*mapHop));
             }
