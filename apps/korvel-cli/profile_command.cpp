@@ -1,9 +1,10 @@
 // korvel-cli profile HOPFILE [--dem FILE]... [--csv PROFILE.csv] [--k K] [--step M]
-//                    [--rule c@k]... [--rule-set NAME] [--json|--csv] [--save]
+//                    [--rule c@k]... [--rule-set NAME] [--fixed-end 1|2] [--json|--csv] [--save]
 
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,16 @@ struct ProfileJob {
     double stepM = 0.0; // 0: the model's cell size
     std::vector<std::string> rules;
     std::string ruleSet = "temperate-extended";
+    int fixedEnd = 0; // 1 or 2: that antenna keeps the hop's height and the other is found
     bool json = false;
     bool save = false;
+};
+
+// What the antenna height search found.
+struct LowestHeights {
+    AntennaHeights equal;
+    std::optional<AntennaHeights> withFixedEnd;
+    int fixedEnd = 0;
 };
 
 struct ProfileSource {
@@ -119,7 +128,7 @@ std::string fixed(double value, int decimals) {
 
 void printJson(const ProfileAnalysis& analysis, double frequencyGHz,
                const std::vector<ClearanceRule>& rules, const std::vector<bool>& met,
-               const AntennaHeights& lowest) {
+               const LowestHeights& lowest) {
     JsonWriter json;
     json.beginObject().key("lengthKm").number(analysis.pathKm);
     json.key("frequencyGHz").number(frequencyGHz);
@@ -152,7 +161,13 @@ void printJson(const ProfileAnalysis& analysis, double frequencyGHz,
         json.beginObject().key("c").number(rules[i].c).key("k").number(rules[i].k);
         json.key("met").boolean(met[i]).endObject();
     }
-    json.endArray().key("lowestEqualHeightsM").number(lowest.antenna1M).endObject();
+    json.endArray().key("lowestEqualHeightsM").number(lowest.equal.antenna1M);
+    if (lowest.withFixedEnd) {
+        json.key("lowestWithFixedEndM").beginObject();
+        json.key("antenna1M").number(lowest.withFixedEnd->antenna1M);
+        json.key("antenna2M").number(lowest.withFixedEnd->antenna2M).endObject();
+    }
+    json.endObject();
     std::cout << json.str() << '\n';
 }
 
@@ -168,7 +183,7 @@ void printCsv(const ProfileAnalysis& analysis) {
 
 void printText(const std::string& file, const ProfileAnalysis& analysis, double frequencyGHz,
                double k, const std::vector<ClearanceRule>& rules, const std::vector<bool>& met,
-               const AntennaHeights& lowest) {
+               const LowestHeights& lowest) {
     std::cout << file << ": " << fixed(analysis.pathKm, 3) << " km at " << fixed(frequencyGHz, 3)
               << " GHz, earth bulge for k = " << fixed(k, 3) << '\n'
               << "distance km  ground m  clutter m  bulge m    LOS m     F1 m  clearance m\n";
@@ -187,7 +202,15 @@ void printText(const std::string& file, const ProfileAnalysis& analysis, double 
         std::cout << "Rule " << fixed(rules[i].c, 2) << " F1 at k " << fixed(rules[i].k, 3) << ": "
                   << (met[i] ? "met" : "not met") << '\n';
     }
-    std::cout << "Lowest equal antenna heights: " << fixed(lowest.antenna1M, 1) << " m\n";
+    std::cout << "Lowest equal antenna heights: " << fixed(lowest.equal.antenna1M, 1) << " m\n";
+    if (lowest.withFixedEnd) {
+        const bool oneFixed = lowest.fixedEnd == 1;
+        const auto& heights = *lowest.withFixedEnd;
+        std::cout << "Lowest antenna " << (oneFixed ? 2 : 1) << " height with antenna "
+                  << lowest.fixedEnd << " at "
+                  << fixed(oneFixed ? heights.antenna1M : heights.antenna2M, 1)
+                  << " m: " << fixed(oneFixed ? heights.antenna2M : heights.antenna1M, 1) << " m\n";
+    }
 }
 
 int runProfile(const ProfileJob& job) {
@@ -225,9 +248,18 @@ int runProfile(const ProfileJob& job) {
     for (const ClearanceRule& rule : *rules) {
         met.push_back(ruleMet(source->profile, tips, record.frequencyGHz, rule));
     }
-    const AntennaHeights lowest =
-        lowestEqualAntennaHeights(source->profile, {record.station1HeightM, record.station2HeightM},
-                                  record.frequencyGHz, *rules);
+    const StationLevels levels{record.station1HeightM, record.station2HeightM};
+    LowestHeights lowest{
+        lowestEqualAntennaHeights(source->profile, levels, record.frequencyGHz, *rules),
+        {},
+        job.fixedEnd};
+    if (job.fixedEnd != 0) {
+        const bool oneFixed = job.fixedEnd == 1;
+        lowest.withFixedEnd = lowestAntennaHeightWithOneFixed(
+            source->profile, levels, record.frequencyGHz, *rules,
+            oneFixed ? FixedStation::Station1 : FixedStation::Station2,
+            oneFixed ? record.antenna1HeightM : record.antenna2HeightM);
+    }
     bool csvOut = false;
     for (const auto& entry : job.csv) {
         csvOut = csvOut || entry.empty();
@@ -277,6 +309,10 @@ void addProfileCommand(CLI::App& app, CliContext&, Action& action) {
                      "Rules when no --rule: temperate-extended (1.0@4/3, 0.3@ke; default), "
                      "temperate-isolated (1.0@4/3, 0.0@ke), tropical (1.0@4/3, 0.6@ke)")
         ->check(CLI::IsMember({"temperate-extended", "temperate-isolated", "tropical"}));
+    command
+        ->add_option("--fixed-end", job->fixedEnd,
+                     "Keep antenna 1 or 2 at the hop's height and find the lowest other one")
+        ->check(CLI::IsMember({1, 2}));
     command->add_flag("--json", job->json, "Print one JSON object");
     command->add_flag("--save", job->save,
                       "Keep the profile from --dem or --csv in the hop's sites file");

@@ -89,7 +89,8 @@ TEST_F(Sites, SetsBothStationsAndOffersTheLengthDegreesAndHeights) {
     const CliRun run = cli("sites OLDLINK13.HOP --set 2 -34.0 151.3 --elevation 12.5");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(contains(run.out, "Station 1: -33.900000 151.200000, ground 40.0 m\n")) << run.out;
-    EXPECT_TRUE(contains(run.out, "From the sites: hop length 14.4 km (hop file 25.0 km)")) << run.out;
+    EXPECT_TRUE(contains(run.out, "From the sites: hop length 14.4 km (hop file 25.0 km)"))
+        << run.out;
     EXPECT_TRUE(contains(run.out, "latitude 33 S, longitude 151 E, station heights 40.0 m and "
                                   "12.5 m"))
         << run.out;
