@@ -154,7 +154,7 @@ std::string prepareCoordinates(GDALDataset& dataset, Tile& tile) {
 }
 
 std::optional<Tile> readTile(const std::filesystem::path& file, std::string& error) {
-    std::unique_ptr<GDALDataset> dataset(
+    const GDALDatasetUniquePtr dataset(
         GDALDataset::Open(file.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY));
     if (!dataset) {
         error = lastGdalError("not a raster GDAL reads");
