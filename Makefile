@@ -23,6 +23,10 @@ DEPS := cmake:/usr/bin/cmake \
         libgmock-dev:/usr/include/gmock/gmock.h \
         libbenchmark-dev:/usr/include/benchmark/benchmark.h \
         nlohmann-json3-dev:/usr/include/nlohmann/json.hpp \
+        libgeographiclib-dev:/usr/include/GeographicLib/Geodesic.hpp \
+        pkgconf:/usr/bin/pkg-config \
+        libgdal-dev:/usr/include/gdal/gdal_priv.h \
+        gdal-bin:/usr/bin/gdal_translate \
         libcli11-dev:/usr/include/CLI/CLI.hpp \
         qt6-base-dev:/usr/lib/x86_64-linux-gnu/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake \
         qt6-base-dev-tools:/usr/lib/qt6/libexec/uic \

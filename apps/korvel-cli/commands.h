@@ -29,5 +29,8 @@ void addLibraryCommands(CLI::App& app, CliContext& context, Action& action);
 void addOptimizeCommand(CLI::App& app, CliContext& context, Action& action);
 void addReportCommands(CLI::App& app, CliContext& context, Action& action);
 void addRouteCommands(CLI::App& app, CliContext& context, Action& action);
+void addProfileCommand(CLI::App& app, CliContext& context, Action& action);
+void addSitesCommand(CLI::App& app, CliContext& context, Action& action);
+void addExportCommand(CLI::App& app, CliContext& context, Action& action);
 
 } // namespace korvel::cli

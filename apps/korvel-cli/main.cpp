@@ -28,6 +28,9 @@ int main(int argc, char** argv) {
     addOptimizeCommand(app, context, action);
     addRouteCommands(app, context, action);
     addReportCommands(app, context, action);
+    addProfileCommand(app, context, action);
+    addSitesCommand(app, context, action);
+    addExportCommand(app, context, action);
 
     try {
         app.parse(argc, argv);

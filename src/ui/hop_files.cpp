@@ -1,8 +1,12 @@
 #include "ui/hop_files.h"
 
+#include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <system_error>
 
+#include "geo/site_offers.h"
+#include "geo/sites_file.h"
 #include "hopfile/hop_file.h"
 #include "hopfile/hop_preparation.h"
 #include "platform/text_encoding.h"
@@ -39,11 +43,59 @@ bool openChosenHop(Session& session) {
     return true;
 }
 
+namespace {
+
+// The hop length is kept to a tenth of a kilometre.
+constexpr double kLengthStepKm = 0.1;
+
+std::string kilometres(double km) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f km", km);
+    return text;
+}
+
+void loadHopSites(Session& session) {
+    const std::filesystem::path file = session.fileInWorkingFolder(session.app.currentHopFileName);
+    SitesRead read = loadSites(file);
+    session.sites = std::move(read.sites);
+    if (read.status == SitesReadStatus::Refused) {
+        session.ports.messages.show("The sites file " +
+                                        utf8ToCp1252(sitesFilePath(file).filename().string()) +
+                                        " cannot be used: " + utf8ToCp1252(read.error) +
+                                        "\nThe hop opens without its sites; the file is kept.",
+                                    kAppCaption, MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+}
+
+// The planner decides; No (the default) keeps the hop's own length.
+void offerSiteLength(Session& session) {
+    const auto offers = siteOffers(session.sites);
+    if (!offers) {
+        return;
+    }
+    double& lengthKm = session.hop.record.hopLengthKm;
+    const double offeredKm = std::round(offers->hopLengthKm / kLengthStepKm) * kLengthStepKm;
+    if (std::fabs(offeredKm - lengthKm) < kLengthStepKm / 2) {
+        return;
+    }
+    const std::string question = "The sites put the stations " + kilometres(offeredKm) +
+                                 " apart; the hop length is " + kilometres(lengthKm) + ".\nTake " +
+                                 kilometres(offeredKm) + " as the hop length?";
+    if (session.ports.messages.show(question, kAppCaption, MessageIcon::Question,
+                                    MessageButtons::YesNoDefaultNo) == MessageAnswer::Yes) {
+        lengthKm = offeredKm;
+    }
+}
+
+} // namespace
+
 void takeReadHop(Session& session) {
     HopState& hop = session.hop;
     hop.selection.otherRadio = session.library.isOtherRadio(hop.selection.radioIndex);
     // Reports print the hop as stored, without a page committing it first.
     commitFeederPosition(hop, session.library);
+    loadHopSites(session);
+    offerSiteLength(session);
 }
 
 std::optional<SaveFile> chooseHopToSave(Session& session, DialogView* page) {
@@ -77,6 +129,12 @@ bool finishSave(Session& session, SaveFile file, bool accepted) {
         std::error_code ignored;
         std::filesystem::remove(path, ignored);
         name.clear();
+    }
+    if (written && saveSites(path, session.sites) != FileWriteResult::Written) {
+        session.ports.messages.show("Unable to write " +
+                                        utf8ToCp1252(sitesFilePath(path).filename().string()) +
+                                        "\nThe hop is saved; its sites are not.",
+                                    kAppCaption, MessageIcon::Exclamation, MessageButtons::Ok);
     }
     return written;
 }

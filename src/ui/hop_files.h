@@ -23,7 +23,10 @@ bool chooseFile(Session& session, DialogView* page, FileDialogUse use);
 bool openChosenHop(Session& session);
 
 // A hop just read into the session: the OTHER radio is in use when it names the library's last
-// radio, and the current feeder table and row follow its frequency.
+// radio, and the current feeder table and row follow its frequency. Its sites come from the
+// sites file beside it (none without one; a file that cannot be used is said so and kept as it
+// is), and when they put the stations apart by another length than the hop's, the planner is
+// asked whether to take it.
 void takeReadHop(Session& session);
 
 // What the Save dialog left: a file that already existed or one it created empty.
@@ -36,7 +39,8 @@ std::optional<SaveFile> chooseHopToSave(Session& session, DialogView* page);
 
 // Writes the hop to the chosen file. When the write fails, or `accepted` is false because the
 // page refused its fields, a file the Save dialog created is removed again, so no empty hop
-// file stays behind, and the hop file name is forgotten. True when the hop was written.
+// file stays behind, and the hop file name is forgotten. True when the hop was written; its
+// sites are then written beside it (a failure there is said and leaves the hop saved).
 bool finishSave(Session& session, SaveFile file, bool accepted);
 
 } // namespace korvel

@@ -23,6 +23,7 @@ Session::Session(SessionPorts sessionPorts, std::string libraryFile)
 
 void Session::resetHopAndRoute() {
     resetHopState(hop, library);
+    sites = {};
     fields.resetForNew();
     resetRoute(route, library, app.workingFolder);
 }

@@ -8,6 +8,7 @@
 
 #include "engine/hop_record.h"
 #include "fields/numeric_entry.h"
+#include "geo/hop_sites.h"
 #include "library/equipment_library.h"
 #include "platform/dialog_host.h"
 #include "platform/file_chooser.h"
@@ -39,6 +40,7 @@ class Session {
     std::string libraryPath; // the library file read at start and at every New
 
     HopState hop;
+    HopSites sites; // the hop's sites and profile, kept in the sites file beside the hop file
     RouteState route;
     EquipmentLibrary library;
     NumericEntryState fields;

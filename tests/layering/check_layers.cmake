@@ -1,6 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
 # Fails when a source file includes a module that its layer may not use, or when a file outside
-# src/platform/qt and apps/korvel includes a Qt header. Run as: cmake -DROOT=<source dir> -P ...
+# src/platform/qt and apps/korvel includes a Qt header, or one outside src/platform/gdal a GDAL
+# header. Run as: cmake -DROOT=<source dir> -P ...
 if(NOT ROOT)
   message(FATAL_ERROR "ROOT (the source folder) is not set")
 endif()
@@ -13,15 +14,24 @@ set(allowed_library  engine platform)
 set(allowed_hopfile  library fields engine platform)
 set(allowed_optimize library fields engine platform)
 set(allowed_route    hopfile library fields engine platform)
+set(allowed_geo      route hopfile library fields engine platform)
 set(allowed_report   route hopfile library fields engine platform)
-set(allowed_ui       report optimize route hopfile library fields engine platform)
-set(core_modules engine platform fields library hopfile optimize route report ui)
+set(allowed_ui       report optimize geo route hopfile library fields engine platform)
+set(core_modules engine platform fields library hopfile optimize route geo report ui)
 
 set(failures "")
 
 function(includes_of file out)
   file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
   set(${out} "${lines}" PARENT_SCOPE)
+endfunction()
+
+function(is_gdal_include line out)
+  if(line MATCHES "#[ \t]*include[ \t]*[<\"](gdal|gdal_[a-z_]+|cpl_[a-z_]+|ogr_[a-z_]+|ogrsf_frmts)\\.h[>\"]")
+    set(${out} TRUE PARENT_SCOPE)
+  else()
+    set(${out} FALSE PARENT_SCOPE)
+  endif()
 endfunction()
 
 function(is_qt_include line out)
@@ -48,6 +58,10 @@ foreach(source IN LISTS sources)
     if(qt AND NOT qt_allowed)
       list(APPEND failures "${source}: Qt header outside src/platform/qt and apps/korvel: ${line}")
     endif()
+    is_gdal_include("${line}" gdal)
+    if(gdal AND NOT source MATCHES "^src/platform/gdal/")
+      list(APPEND failures "${source}: GDAL header outside src/platform/gdal: ${line}")
+    endif()
     if(NOT line MATCHES "#[ \t]*include[ \t]*\"([a-z_]+)/([^\"]*)\"")
       continue()
     endif()
@@ -57,7 +71,7 @@ foreach(source IN LISTS sources)
       continue()
     endif()
     # Implementations of the ports belong to the programs, never to the core.
-    if(target STREQUAL "platform" AND rest MATCHES "^(qt|console)/" AND area STREQUAL "src"
+    if(target STREQUAL "platform" AND rest MATCHES "^(qt|console|gdal)/" AND area STREQUAL "src"
        AND NOT source MATCHES "^src/platform/")
       list(APPEND failures "${source}: the core may use the platform ports only: ${line}")
     endif()

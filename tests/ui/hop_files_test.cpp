@@ -1,3 +1,4 @@
+#include "geo/sites_file.h"
 #include "hopfile/hop_file.h"
 #include "support/temp_folder.h"
 #include "support/test_hop.h"
@@ -90,6 +91,72 @@ TEST_F(OpenHopTest, FileNamesAndFoldersOfAnyCharactersNameTheirOwnFiles) {
     EXPECT_EQ(shell.currentPageId(), 104);
     EXPECT_EQ(session.app.currentHopFileName, "東京.HOP");
     EXPECT_TRUE(boxTexts().empty()) << testing::PrintToString(boxTexts());
+}
+
+// A hop with its sites file: the sites ride with the hop through open, Save under another name
+// and New.
+class HopSitesTest : public OpenHopTest {
+  public:
+    HopSitesTest() {
+        sites.stations[0] = SitePosition{60.62, 25.15, 120.0};
+        sites.stations[1] = SitePosition{60.2745, 25.34743, 35.0}; // 40.0 km on
+        sites.profile = {{0.0, 120.0}, {20.0, 60.0, 12.0, true}, {40.0, 35.0}};
+    }
+    void openWithSites(const std::string& sitesText) {
+        writeFile(folder / "sub" / "LINK7.HOP.sites.json",
+                  std::vector<std::uint8_t>(sitesText.begin(), sitesText.end()));
+        modifyOldHop("LINK7.HOP", hopFileImage(makeTestHop()));
+    }
+    HopSites sites;
+};
+
+TEST_F(HopSitesTest, OpenReadsTheSitesSaveWritesThemBesideTheNewFileNewForgetsThem) {
+    openWithSites(sitesFileText(sites));
+    EXPECT_TRUE(boxTexts().empty());
+    ASSERT_TRUE(session.sites.stations[1]);
+    EXPECT_EQ(session.sites.profile.size(), 3u);
+    choose("sub/COPY.HOP");
+    command(Command::Save);
+    const SitesRead copy = loadSites(folder / "sub" / "COPY.HOP");
+    ASSERT_EQ(copy.status, SitesReadStatus::Read) << copy.error;
+    EXPECT_EQ(copy.sites.profile[1].clutterM, 12.0);
+    messages.scriptAnswer(MessageAnswer::No);
+    command(Command::New);
+    choose("sub/NEW.HOP");
+    command(Command::RadioPage);
+    command(Command::Save);
+    EXPECT_TRUE(std::filesystem::exists(folder / "sub" / "NEW.HOP"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "sub" / "NEW.HOP.sites.json"));
+}
+
+TEST_F(HopSitesTest, AnUnusableSitesFileIsSaidAndKept) {
+    const std::string newer = R"({"version": 2})";
+    openWithSites(newer);
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{
+                              "The sites file LINK7.HOP.sites.json cannot be used: version 2: "
+                              "written by a newer Korvel; this one reads version 1\nThe hop opens "
+                              "without its sites; the file is kept."});
+    EXPECT_EQ(shell.currentPageId(), 104);
+    EXPECT_FALSE(session.sites.stations[0]);
+    choose("sub/LINK7.HOP");
+    command(Command::Save);
+    EXPECT_EQ(test::readFileText(folder / "sub" / "LINK7.HOP.sites.json"), newer);
+}
+
+TEST_F(HopSitesTest, ALengthFromTheSitesIsTakenOnlyWhenThePlannerSaysYes) {
+    sites.stations[1] = SitePosition{60.30, 25.35, 35.0}; // 37.3 km from station 1
+    const std::string question = "The sites put the stations 37.3 km apart; the hop length is "
+                                 "40.0 km.\nTake 37.3 km as the hop length?";
+    openWithSites(sitesFileText(sites));
+    EXPECT_EQ(boxTexts(), std::vector{question}); // No is the default
+    EXPECT_EQ(session.hop.record.hopLengthKm, 40.0);
+    messages.scriptAnswer(MessageAnswer::No); // "Save current data ?"
+    command(Command::New);
+    messages.clear();
+    messages.scriptAnswer(MessageAnswer::Yes);
+    modifyOldHop("LINK7.HOP", hopFileImage(makeTestHop()));
+    EXPECT_EQ(boxTexts(), std::vector{question});
+    EXPECT_NEAR(session.hop.record.hopLengthKm, 37.3, 1e-9);
 }
 
 } // namespace

@@ -1,0 +1,322 @@
+// korvel-cli profile HOPFILE [--dem FILE]... [--csv PROFILE.csv] [--k K] [--step M]
+//                    [--rule c@k]... [--rule-set NAME] [--fixed-end 1|2] [--json|--csv] [--save]
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli_files.h"
+#include "cli_sites.h"
+#include "commands.h"
+#include "exit_codes.h"
+#include "geo/antenna_heights.h"
+#include "geo/clearance_rules.h"
+#include "geo/profile_analysis.h"
+#include "geo/profile_csv.h"
+#include "geo/terrain_profile.h"
+#include "json_writer.h"
+#include "platform/gdal/gdal_elevation_model.h"
+
+namespace korvel::cli {
+namespace {
+
+struct ProfileJob {
+    std::string file;
+    std::vector<std::string> dems;
+    std::vector<std::string> csv; // "" asks for CSV output; a name imports that profile
+    std::string k = "4/3";
+    double stepM = 0.0; // 0: the model's cell size
+    std::vector<std::string> rules;
+    std::string ruleSet = "temperate-extended";
+    int fixedEnd = 0; // 1 or 2: that antenna keeps the hop's height and the other is found
+    bool json = false;
+    bool save = false;
+};
+
+// What the antenna height search found.
+struct LowestHeights {
+    AntennaHeights equal;
+    std::optional<AntennaHeights> withFixedEnd;
+    int fixedEnd = 0;
+};
+
+struct ProfileSource {
+    TerrainProfile profile;
+    bool fresh = false; // made now from a model or a CSV file, not read from the sites file
+};
+
+std::optional<ProfileSource> profileFor(const ProfileJob& job, const HopRecord& record,
+                                        const HopSites& sites) {
+    std::string csvFile;
+    for (const auto& entry : job.csv) {
+        csvFile = entry.empty() ? csvFile : entry;
+    }
+    if (!csvFile.empty() && !job.dems.empty()) {
+        reportError("give --dem or --csv PROFILE.csv, not both");
+        return std::nullopt;
+    }
+    if (!csvFile.empty()) {
+        const auto text = readInputFile(csvFile);
+        if (!text) {
+            return std::nullopt;
+        }
+        ProfileImport read = importProfileCsv(*text, record.hopLengthKm);
+        if (!read.error.empty()) {
+            reportError(csvFile + ": " + read.error);
+            return std::nullopt;
+        }
+        return ProfileSource{std::move(read.profile), true};
+    }
+    if (!job.dems.empty()) {
+        if (!sites.stations[0] || !sites.stations[1]) {
+            reportError(job.file + ": the hop has no sites; give them with korvel-cli sites " +
+                        job.file + " --set 1 LAT LON (and --set 2)");
+            return std::nullopt;
+        }
+        const auto opening = openGdalElevationModel(
+            std::vector<std::filesystem::path>(job.dems.begin(), job.dems.end()));
+        if (!opening.model) {
+            reportError(opening.error);
+            return std::nullopt;
+        }
+        const double stepKm =
+            job.stepM > 0.0 ? job.stepM / 1000.0 : defaultProfileStepKm(*opening.model);
+        ProfileSampling sampling = sampleProfile(*opening.model, geoPointOf(*sites.stations[0]),
+                                                 geoPointOf(*sites.stations[1]), stepKm);
+        if (!sampling.error.empty()) {
+            reportError(job.file + ": " + sampling.error);
+            return std::nullopt;
+        }
+        return ProfileSource{std::move(sampling.profile), true};
+    }
+    if (sites.profile.empty()) {
+        reportError(job.file + ": the hop has no profile; give --dem FILE or --csv PROFILE.csv");
+        return std::nullopt;
+    }
+    return ProfileSource{sites.profile, false};
+}
+
+std::optional<std::vector<ClearanceRule>> rulesFor(const ProfileJob& job, double pathKm) {
+    if (job.rules.empty()) {
+        const ClearanceRuleSet set = job.ruleSet == "tropical" ? ClearanceRuleSet::Tropical
+                                     : job.ruleSet == "temperate-isolated"
+                                         ? ClearanceRuleSet::TemperateIsolatedObstacle
+                                         : ClearanceRuleSet::TemperateExtendedObstacle;
+        return clearanceRules(set, pathKm);
+    }
+    std::vector<ClearanceRule> rules;
+    for (const auto& text : job.rules) {
+        const auto rule = parseClearanceRule(text, pathKm);
+        if (!rule) {
+            reportError("--rule " + text +
+                        ": expected c@k, c a number >= 0 and k a number > 0, a fraction or ke");
+            return std::nullopt;
+        }
+        rules.push_back(*rule);
+    }
+    return rules;
+}
+
+std::string fixed(double value, int decimals) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+void printJson(const ProfileAnalysis& analysis, double frequencyGHz,
+               const std::vector<ClearanceRule>& rules, const std::vector<bool>& met,
+               const LowestHeights& lowest) {
+    JsonWriter json;
+    json.beginObject().key("lengthKm").number(analysis.pathKm);
+    json.key("frequencyGHz").number(frequencyGHz);
+    json.key("points").beginArray();
+    for (const ProfileSample& sample : analysis.samples) {
+        json.beginObject()
+            .key("distanceKm")
+            .number(sample.distanceKm)
+            .key("groundM")
+            .number(sample.groundM)
+            .key("clutterM")
+            .number(sample.clutterM)
+            .key("bulgeM")
+            .number(sample.bulgeM)
+            .key("losM")
+            .number(sample.lineOfSightM)
+            .key("f1M")
+            .number(sample.f1M)
+            .key("clearanceM")
+            .number(sample.clearanceM)
+            .endObject();
+    }
+    json.endArray().key("worst").beginObject();
+    if (analysis.worst) {
+        json.key("distanceKm").number(analysis.samples[analysis.worst->index].distanceKm);
+        json.key("clearanceF1").number(analysis.worst->clearanceF1);
+    }
+    json.endObject().key("rules").beginArray();
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        json.beginObject().key("c").number(rules[i].c).key("k").number(rules[i].k);
+        json.key("met").boolean(met[i]).endObject();
+    }
+    json.endArray().key("lowestEqualHeightsM").number(lowest.equal.antenna1M);
+    if (lowest.withFixedEnd) {
+        json.key("lowestWithFixedEndM").beginObject();
+        json.key("antenna1M").number(lowest.withFixedEnd->antenna1M);
+        json.key("antenna2M").number(lowest.withFixedEnd->antenna2M).endObject();
+    }
+    json.endObject();
+    std::cout << json.str() << '\n';
+}
+
+void printCsv(const ProfileAnalysis& analysis) {
+    std::cout << "distanceKm,groundM,clutterM,bulgeM,losM,f1M,clearanceM\n";
+    for (const ProfileSample& s : analysis.samples) {
+        std::cout << fixed(s.distanceKm, 3) << ',' << fixed(s.groundM, 1) << ','
+                  << fixed(s.clutterM, 1) << ',' << fixed(s.bulgeM, 2) << ','
+                  << fixed(s.lineOfSightM, 2) << ',' << fixed(s.f1M, 2) << ','
+                  << fixed(s.clearanceM, 2) << '\n';
+    }
+}
+
+void printText(const std::string& file, const ProfileAnalysis& analysis, double frequencyGHz,
+               double k, const std::vector<ClearanceRule>& rules, const std::vector<bool>& met,
+               const LowestHeights& lowest) {
+    std::cout << file << ": " << fixed(analysis.pathKm, 3) << " km at " << fixed(frequencyGHz, 3)
+              << " GHz, earth bulge for k = " << fixed(k, 3) << '\n'
+              << "distance km  ground m  clutter m  bulge m    LOS m     F1 m  clearance m\n";
+    for (const ProfileSample& s : analysis.samples) {
+        char line[128];
+        std::snprintf(line, sizeof line, "%11.3f %9.1f %10.1f %8.2f %8.2f %8.2f %12.2f\n",
+                      s.distanceKm, s.groundM, s.clutterM, s.bulgeM, s.lineOfSightM, s.f1M,
+                      s.clearanceM);
+        std::cout << line;
+    }
+    if (analysis.worst) {
+        std::cout << "Worst point: " << fixed(analysis.samples[analysis.worst->index].distanceKm, 3)
+                  << " km, clearance " << fixed(analysis.worst->clearanceF1, 2) << " F1\n";
+    }
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        std::cout << "Rule " << fixed(rules[i].c, 2) << " F1 at k " << fixed(rules[i].k, 3) << ": "
+                  << (met[i] ? "met" : "not met") << '\n';
+    }
+    std::cout << "Lowest equal antenna heights: " << fixed(lowest.equal.antenna1M, 1) << " m\n";
+    if (lowest.withFixedEnd) {
+        const bool oneFixed = lowest.fixedEnd == 1;
+        const auto& heights = *lowest.withFixedEnd;
+        std::cout << "Lowest antenna " << (oneFixed ? 2 : 1) << " height with antenna "
+                  << lowest.fixedEnd << " at "
+                  << fixed(oneFixed ? heights.antenna1M : heights.antenna2M, 1)
+                  << " m: " << fixed(oneFixed ? heights.antenna2M : heights.antenna1M, 1) << " m\n";
+    }
+}
+
+int runProfile(const ProfileJob& job) {
+    const auto hop = readStoredHop(job.file);
+    if (!hop) {
+        return kExitUnusable;
+    }
+    const HopRecord& record = hop->record;
+    if (!(record.frequencyGHz > 0.0)) {
+        reportError(job.file + ": the hop has no frequency; the Fresnel zone needs one");
+        return kExitRefused;
+    }
+    auto sites = readHopSites(job.file);
+    if (!sites) {
+        return kExitUnusable;
+    }
+    const auto source = profileFor(job, record, *sites);
+    if (!source) {
+        return kExitUnusable;
+    }
+    const double pathKm = source->profile.back().distanceKm;
+    const auto k = parseEarthRadiusFactor(job.k, pathKm);
+    if (!k) {
+        reportError("--k " + job.k + ": expected a number > 0, a fraction such as 4/3, or ke");
+        return kExitUnusable;
+    }
+    const auto rules = rulesFor(job, pathKm);
+    if (!rules) {
+        return kExitUnusable;
+    }
+    const AntennaTips tips{record.station1HeightM + record.antenna1HeightM,
+                           record.station2HeightM + record.antenna2HeightM};
+    const ProfileAnalysis analysis = analyseProfile(source->profile, tips, record.frequencyGHz, *k);
+    std::vector<bool> met;
+    for (const ClearanceRule& rule : *rules) {
+        met.push_back(ruleMet(source->profile, tips, record.frequencyGHz, rule));
+    }
+    const StationLevels levels{record.station1HeightM, record.station2HeightM};
+    LowestHeights lowest{
+        lowestEqualAntennaHeights(source->profile, levels, record.frequencyGHz, *rules),
+        {},
+        job.fixedEnd};
+    if (job.fixedEnd != 0) {
+        const bool oneFixed = job.fixedEnd == 1;
+        lowest.withFixedEnd = lowestAntennaHeightWithOneFixed(
+            source->profile, levels, record.frequencyGHz, *rules,
+            oneFixed ? FixedStation::Station1 : FixedStation::Station2,
+            oneFixed ? record.antenna1HeightM : record.antenna2HeightM);
+    }
+    bool csvOut = false;
+    for (const auto& entry : job.csv) {
+        csvOut = csvOut || entry.empty();
+    }
+    if (job.json) {
+        printJson(analysis, record.frequencyGHz, *rules, met, lowest);
+    } else if (csvOut) {
+        printCsv(analysis);
+    } else {
+        printText(job.file, analysis, record.frequencyGHz, *k, *rules, met, lowest);
+    }
+    if (job.save && source->fresh) {
+        sites->profile = source->profile;
+        if (!writeHopSites(job.file, *sites)) {
+            return kExitUnusable;
+        }
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+void addProfileCommand(CLI::App& app, CliContext&, Action& action) {
+    auto job = std::make_shared<ProfileJob>();
+    CLI::App* command = app.add_subcommand(
+        "profile", "The path profile of a hop: earth bulge, line of sight, Fresnel zone, "
+                   "clearance, rules and the lowest equal antenna heights");
+    command->add_option("HOPFILE", job->file, "Hop file")->required();
+    command->add_option("--dem", job->dems,
+                        "Elevation model (SRTM .hgt, GeoTIFF, any GDAL raster); repeat for tiles");
+    command
+        ->add_option("--csv", job->csv,
+                     "--csv PROFILE.csv imports a profile (distance km, ground m[, clutter m]); "
+                     "--csv alone prints the points as CSV")
+        ->expected(0, 1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    command->add_option("--k", job->k, "Effective earth radius factor of the bulge (default 4/3)");
+    command
+        ->add_option("--step", job->stepM,
+                     "Sampling step along the path, m (default: the model's cell size)")
+        ->check(CLI::PositiveNumber);
+    command->add_option("--rule", job->rules,
+                        "Clearance rule c@k: c x F1 clear at k (a number, 4/3, or ke for the k "
+                        "exceeded 99.9 % of the time); repeat for several");
+    command
+        ->add_option("--rule-set", job->ruleSet,
+                     "Rules when no --rule: temperate-extended (1.0@4/3, 0.3@ke; default), "
+                     "temperate-isolated (1.0@4/3, 0.0@ke), tropical (1.0@4/3, 0.6@ke)")
+        ->check(CLI::IsMember({"temperate-extended", "temperate-isolated", "tropical"}));
+    command
+        ->add_option("--fixed-end", job->fixedEnd,
+                     "Keep antenna 1 or 2 at the hop's height and find the lowest other one")
+        ->check(CLI::IsMember({1, 2}));
+    command->add_flag("--json", job->json, "Print one JSON object");
+    command->add_flag("--save", job->save,
+                      "Keep the profile from --dem or --csv in the hop's sites file");
+    command->callback([&action, job] { action = [job] { return runProfile(*job); }; });
+}
+
+} // namespace korvel::cli

@@ -1,0 +1,164 @@
+// korvel-cli sites HOPFILE [--set 1|2 LAT LON [--elevation M | --dem FILE...]]
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli_files.h"
+#include "cli_sites.h"
+#include "commands.h"
+#include "exit_codes.h"
+#include "geo/site_offers.h"
+#include "platform/gdal/gdal_elevation_model.h"
+
+namespace korvel::cli {
+namespace {
+
+struct SitesJob {
+    std::string file;
+    std::vector<std::string> set; // station, latitude, longitude
+    std::optional<double> elevationM;
+    std::vector<std::string> dems;
+};
+
+std::optional<double> numberIn(const std::string& text, double least, double most) {
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !(value >= least && value <= most)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string fixed(double value, int decimals) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+// The station's new site, or nothing after saying what is wrong.
+std::optional<SitePosition> siteFromJob(const SitesJob& job, const HopSites& sites,
+                                        std::size_t& station) {
+    if (job.set[0] != "1" && job.set[0] != "2") {
+        reportError("--set " + job.set[0] + ": the station is 1 or 2");
+        return std::nullopt;
+    }
+    station = job.set[0] == "1" ? 0 : 1;
+    const auto latitude = numberIn(job.set[1], -90.0, 90.0);
+    const auto longitude = numberIn(job.set[2], -180.0, 180.0);
+    if (!latitude || !longitude) {
+        reportError("--set: latitude -90 to 90 and longitude -180 to 180, decimal degrees");
+        return std::nullopt;
+    }
+    SitePosition site{*latitude, *longitude, 0.0};
+    if (job.elevationM) {
+        site.groundElevationM = *job.elevationM;
+    } else if (!job.dems.empty()) {
+        const auto opening = openGdalElevationModel(
+            std::vector<std::filesystem::path>(job.dems.begin(), job.dems.end()));
+        if (!opening.model) {
+            reportError(opening.error);
+            return std::nullopt;
+        }
+        const auto ground = opening.model->elevationM(*latitude, *longitude);
+        if (!ground) {
+            reportError("--set: the elevation model has no data at the site");
+            return std::nullopt;
+        }
+        site.groundElevationM = *ground;
+    } else if (const auto& before = sites.stations[station]) {
+        site.groundElevationM = before->groundElevationM;
+    } else {
+        reportError("--set: give the ground elevation with --elevation M or --dem FILE");
+        return std::nullopt;
+    }
+    return site;
+}
+
+void printSites(const HopSites& sites, const HopRecord& record) {
+    for (std::size_t s = 0; s < 2; ++s) {
+        std::cout << "Station " << s + 1 << ": ";
+        if (const auto& site = sites.stations[s]) {
+            std::cout << fixed(site->latitudeDeg, 6) << ' ' << fixed(site->longitudeDeg, 6)
+                      << ", ground " << fixed(site->groundElevationM, 1) << " m\n";
+        } else {
+            std::cout << "no site\n";
+        }
+    }
+    std::cout << "Profile: " << sites.profile.size() << " points\n";
+    const auto offers = siteOffers(sites);
+    if (!offers) {
+        return;
+    }
+    // Offers only: the hop file keeps its values until the planner takes these.
+    std::cout << "From the sites: hop length " << fixed(offers->hopLengthKm, 1) << " km (hop file "
+              << fixed(record.hopLengthKm, 1) << " km), latitude " << offers->latitudeDeg
+              << (offers->northSouth == NorthSouth::North ? " N" : " S") << ", longitude "
+              << offers->longitudeDeg << (offers->eastWest == EastWest::East ? " E" : " W")
+              << ", station heights " << fixed(offers->stationHeightsM[0], 1) << " m and "
+              << fixed(offers->stationHeightsM[1], 1) << " m (hop file "
+              << fixed(record.station1HeightM, 1) << " m and " << fixed(record.station2HeightM, 1)
+              << " m)\n";
+}
+
+int runSites(const SitesJob& job) {
+    const auto hop = readStoredHop(job.file);
+    if (!hop) {
+        return kExitUnusable;
+    }
+    auto sites = readHopSites(job.file);
+    if (!sites) {
+        return kExitUnusable;
+    }
+    if (!job.set.empty()) {
+        std::size_t station = 0;
+        const auto site = siteFromJob(job, *sites, station);
+        if (!site) {
+            return kExitUnusable;
+        }
+        const auto& before = sites->stations[station];
+        const bool moved = !before || before->latitudeDeg != site->latitudeDeg ||
+                           before->longitudeDeg != site->longitudeDeg;
+        if (moved && !sites->profile.empty()) {
+            sites->profile.clear();
+            std::cerr << "korvel-cli: " << job.file
+                      << ": the profile was made for the old site and is dropped; make a new "
+                         "one with korvel-cli profile --dem ... --save\n";
+        }
+        sites->stations[station] = site;
+        if (!writeHopSites(job.file, *sites)) {
+            return kExitUnusable;
+        }
+    }
+    printSites(*sites, hop->record);
+    return kExitOk;
+}
+
+} // namespace
+
+void addSitesCommand(CLI::App& app, CliContext&, Action& action) {
+    auto job = std::make_shared<SitesJob>();
+    CLI::App* command = app.add_subcommand(
+        "sites", "Show or set the sites of a hop's stations (kept in HOPFILE.sites.json)");
+    command->add_option("HOPFILE", job->file, "Hop file")->required();
+    command
+        ->add_option("--set", job->set,
+                     "Station 1 or 2, then its latitude and longitude in decimal degrees "
+                     "(WGS84; south and west negative)")
+        ->expected(3)
+        ->allow_extra_args(false);
+    command->add_option_function<double>(
+        "--elevation", [job](double metres) { job->elevationM = metres; },
+        "Ground elevation at the site, m");
+    command->add_option("--dem", job->dems,
+                        "Elevation model to take the ground elevation from; repeat for tiles");
+    command->callback([&action, job] { action = [job] { return runSites(*job); }; });
+}
+
+} // namespace korvel::cli

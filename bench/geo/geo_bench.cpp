@@ -1,0 +1,57 @@
+// Profile work a planner waits for: a terrain profile from an elevation model, and the lowest
+// antenna heights over a long profile.
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "geo/antenna_heights.h"
+#include "geo/clearance_rules.h"
+#include "geo/geodesic.h"
+#include "geo/terrain_profile.h"
+#include "platform/gdal/gdal_elevation_model.h"
+
+namespace {
+
+// A 60 km path of rolling hills every 30 m: 2,000 points.
+korvel::TerrainProfile rollingHills() {
+    korvel::TerrainProfile profile;
+    constexpr int kPoints = 2000;
+    constexpr double kPathKm = 60.0;
+    for (int i = 0; i < kPoints; ++i) {
+        const double distanceKm = kPathKm * i / (kPoints - 1);
+        profile.push_back({distanceKm, 80.0 + 40.0 * std::sin(distanceKm / 3.0), 10.0, true});
+    }
+    return profile;
+}
+
+void lowestHeightsTwoRules(benchmark::State& state) {
+    const korvel::TerrainProfile profile = rollingHills();
+    const auto rules =
+        korvel::clearanceRules(korvel::ClearanceRuleSet::TemperateExtendedObstacle, 60.0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            korvel::lowestEqualAntennaHeights(profile, {120.0, 35.0}, 7.5, rules));
+    }
+}
+BENCHMARK(lowestHeightsTwoRules)->Unit(benchmark::kMicrosecond);
+
+// 50 km due south across the synthetic model's coast tile, every 30 m, the raster read each time.
+void profileFromGeoTiff(benchmark::State& state) {
+    const std::filesystem::path tile = KORVEL_BINARY_DIR "/data/dem/synthetic-coast.tif";
+    const korvel::GeoPoint north{60.70, 25.10};
+    const korvel::GeoPoint south{60.25125, 25.10}; // 50.0 km
+    for (auto _ : state) {
+        const auto opening = korvel::openGdalElevationModel({tile});
+        if (!opening.model) {
+            state.SkipWithError(opening.error.c_str());
+            return;
+        }
+        benchmark::DoNotOptimize(korvel::sampleProfile(*opening.model, north, south, 0.030));
+    }
+}
+BENCHMARK(profileFromGeoTiff)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,171 @@
+#include "geo/map_export.h"
+
+#include <cstdio>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/text_encoding.h"
+
+namespace korvel {
+
+namespace {
+
+std::string formatted(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+std::string hopDescription(const MapHop& hop) {
+    std::string text = "Length " + formatted("%.1f", hop.lengthKm) + " km. ";
+    if (hop.calculated) {
+        text += "Outage " + formatted("%.5g", hop.outagePct) + " % of the worst month; ";
+    }
+    text += "objective " + formatted("%.5g", hop.objectivePct) + " %; " + hopVerdict(hop) + ".";
+    return text;
+}
+
+std::string stationDescription(const MapStation& station) {
+    return "Ground " + formatted("%.1f", station.site.groundElevationM) + " m, station " +
+           formatted("%.1f", station.stationHeightM) + " m above sea level, antenna " +
+           formatted("%.1f", station.antennaHeightM) + " m above the station.";
+}
+
+// The stations of all hops, a station shared by two hops (same name, same place) once.
+std::vector<MapStation> distinctStations(const std::vector<MapHop>& hops) {
+    std::vector<MapStation> stations;
+    for (const MapHop& hop : hops) {
+        for (const MapStation& station : hop.stations) {
+            bool seen = false;
+            for (const MapStation& other : stations) {
+                seen = seen || (other.name == station.name &&
+                                other.site.latitudeDeg == station.site.latitudeDeg &&
+                                other.site.longitudeDeg == station.site.longitudeDeg);
+            }
+            if (!seen) {
+                stations.push_back(station);
+            }
+        }
+    }
+    return stations;
+}
+
+std::string xmlEscaped(std::string_view text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// KML and GeoJSON both write longitude first.
+std::string kmlCoordinates(const SitePosition& site) {
+    return formatted("%.8f", site.longitudeDeg) + "," + formatted("%.8f", site.latitudeDeg);
+}
+
+std::string kmlData(std::string_view name, double value) {
+    return "<Data name=\"" + std::string(name) + "\"><value>" + formatted("%.2f", value) +
+           "</value></Data>";
+}
+
+} // namespace
+
+MapHop mapHopOf(const HopRecord& record, const HopResults& results,
+                const std::array<SitePosition, 2>& sites) {
+    MapHop hop;
+    hop.stations[0] = {cp1252ToUtf8(record.station1Name.view()), sites[0], record.station1HeightM,
+                       record.antenna1HeightM};
+    hop.stations[1] = {cp1252ToUtf8(record.station2Name.view()), sites[1], record.station2HeightM,
+                       record.antenna2HeightM};
+    hop.name = hop.stations[0].name + " - " + hop.stations[1].name;
+    hop.lengthKm = record.hopLengthKm;
+    hop.objectivePct = record.outageObjectivePct;
+    hop.outagePct = record.diversityMode == DiversityMode::No ? results.p : results.pd;
+    // A calculation always leaves the flat fading margin or an outage; a new hop has neither.
+    hop.calculated = results.M != 0.0 || results.p != 0.0 || results.pd != 0.0;
+    return hop;
+}
+
+std::string hopVerdict(const MapHop& hop) {
+    if (!hop.calculated) {
+        return "not calculated";
+    }
+    return hop.outagePct <= hop.objectivePct ? "meets the objective" : "exceeds the objective";
+}
+
+std::string kmlDocument(std::string_view title, const std::vector<MapHop>& hops) {
+    std::string kml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n<name>" +
+                      xmlEscaped(title) + "</name>\n";
+    for (const MapStation& station : distinctStations(hops)) {
+        kml += "<Placemark>\n<name>" + xmlEscaped(station.name) + "</name>\n<description>" +
+               xmlEscaped(stationDescription(station)) + "</description>\n<ExtendedData>" +
+               kmlData("groundElevationM", station.site.groundElevationM) +
+               kmlData("stationHeightM", station.stationHeightM) +
+               kmlData("antennaHeightM", station.antennaHeightM) +
+               "</ExtendedData>\n<Point><coordinates>" + kmlCoordinates(station.site) +
+               "</coordinates></Point>\n</Placemark>\n";
+    }
+    for (const MapHop& hop : hops) {
+        kml += "<Placemark>\n<name>" + xmlEscaped(hop.name) + "</name>\n<description>" +
+               xmlEscaped(hopDescription(hop)) + "</description>\n<ExtendedData>" +
+               kmlData("lengthKm", hop.lengthKm) + "<Data name=\"verdict\"><value>" +
+               hopVerdict(hop) + "</value></Data></ExtendedData>\n" +
+               "<LineString><tessellate>1</tessellate><coordinates>" +
+               kmlCoordinates(hop.stations[0].site) + " " + kmlCoordinates(hop.stations[1].site) +
+               "</coordinates></LineString>\n</Placemark>\n";
+    }
+    kml += "</Document>\n</kml>\n";
+    return kml;
+}
+
+std::string geoJsonDocument(const std::vector<MapHop>& hops) {
+    using Json = nlohmann::ordered_json;
+    const auto position = [](const SitePosition& site) {
+        return Json::array({site.longitudeDeg, site.latitudeDeg});
+    };
+    Json features = Json::array();
+    for (const MapStation& station : distinctStations(hops)) {
+        features.push_back(
+            {{"type", "Feature"},
+             {"geometry", {{"type", "Point"}, {"coordinates", position(station.site)}}},
+             {"properties",
+              {{"name", station.name},
+               {"groundElevationM", station.site.groundElevationM},
+               {"stationHeightM", station.stationHeightM},
+               {"antennaHeightM", station.antennaHeightM},
+               {"description", stationDescription(station)}}}});
+    }
+    for (const MapHop& hop : hops) {
+        Json properties = {{"name", hop.name}, {"lengthKm", hop.lengthKm}};
+        properties["outagePct"] = hop.calculated ? Json(hop.outagePct) : Json(nullptr);
+        properties["objectivePct"] = hop.objectivePct;
+        properties["verdict"] = hopVerdict(hop);
+        properties["description"] = hopDescription(hop);
+        features.push_back({{"type", "Feature"},
+                            {"geometry",
+                             {{"type", "LineString"},
+                              {"coordinates", Json::array({position(hop.stations[0].site),
+                                                           position(hop.stations[1].site)})}}},
+                            {"properties", std::move(properties)}});
+    }
+    return Json{{"type", "FeatureCollection"}, {"features", std::move(features)}}.dump(1, '\t') +
+           "\n";
+}
+
+} // namespace korvel

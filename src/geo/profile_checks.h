@@ -1,0 +1,30 @@
+#pragma once
+// The rules every profile keeps, whatever it came from (a CSV file, the sites file, a model):
+// it starts at station 1, runs in increasing distance without repeats, and its heights are
+// numbers that make sense.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "geo/hop_sites.h"
+
+namespace korvel {
+
+// Where a start within this distance of 0 km counts as station 1, and an end within it of the
+// hop length counts as station 2: the hop length is kept to 0.1 km.
+inline constexpr double kProfileEndToleranceKm = 0.05;
+
+struct ProfileFault {
+    std::size_t index = 0; // the point at fault
+    std::string text;      // "distance 3.2 km comes after 3.5 km", ...
+};
+
+// The first fault of the points' order and values: fewer than two points, a first point not at
+// station 1, a distance not after the one before, a height not finite, a negative clutter.
+std::optional<ProfileFault> profileFault(const TerrainProfile& profile);
+
+// Whether the last point is station 2 of a hop `hopLengthKm` long.
+bool profileReaches(const TerrainProfile& profile, double hopLengthKm);
+
+} // namespace korvel

@@ -1,0 +1,121 @@
+#include "geo/profile_csv.h"
+
+#include <charconv>
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+#include "geo/profile_checks.h"
+
+namespace korvel {
+
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+std::optional<double> numberOf(std::string_view field) {
+    field = trimmed(field);
+    if (!field.empty() && field.front() == '+') {
+        field.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+    if (field.empty() || error != std::errc() || end != field.data() + field.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::vector<std::string_view> fieldsOf(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (std::size_t comma = line.find(','); comma != std::string_view::npos;
+         comma = line.find(',', start)) {
+        fields.push_back(line.substr(start, comma - start));
+        start = comma + 1;
+    }
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
+std::string onLine(std::size_t line, const std::string& text) {
+    return "line " + std::to_string(line) + ": " + text;
+}
+
+std::string kilometres(double km) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f km", km);
+    return text;
+}
+
+} // namespace
+
+ProfileImport importProfileCsv(std::string_view text, double hopLengthKm) {
+    ProfileImport result;
+    std::vector<std::size_t> lineOfPoint;
+    std::size_t lineNumber = 0;
+    bool headingAllowed = true; // only the first line that is not empty may be a heading
+    while (!text.empty()) {
+        const auto newline = text.find('\n');
+        const std::string_view line = trimmed(text.substr(0, newline));
+        text = newline == std::string_view::npos ? std::string_view{} : text.substr(newline + 1);
+        ++lineNumber;
+        if (line.empty()) {
+            continue;
+        }
+        const bool mayBeHeading = headingAllowed;
+        headingAllowed = false;
+        const auto fields = fieldsOf(line);
+        std::vector<double> numbers;
+        for (const auto field : fields) {
+            if (const auto number = numberOf(field)) {
+                numbers.push_back(*number);
+            }
+        }
+        if (numbers.size() != fields.size()) {
+            if (mayBeHeading) {
+                continue;
+            }
+            return {{},
+                    onLine(lineNumber, "expected numbers, found \"" + std::string(line) + "\"")};
+        }
+        if (numbers.size() != 2 && numbers.size() != 3) {
+            return {{},
+                    onLine(lineNumber, "expected 2 or 3 numbers (distance km, ground m, "
+                                       "clutter m), found " +
+                                           std::to_string(numbers.size()))};
+        }
+        ProfilePoint point{numbers[0], numbers[1], 0.0, numbers.size() == 3};
+        if (point.hasClutter) {
+            point.clutterM = numbers[2];
+        }
+        result.profile.push_back(point);
+        lineOfPoint.push_back(lineNumber);
+    }
+    if (result.profile.empty()) {
+        result.error = "the file holds no profile points";
+        return result;
+    }
+    if (const auto fault = profileFault(result.profile)) {
+        result.error = onLine(lineOfPoint[fault->index], fault->text);
+        result.profile.clear();
+        return result;
+    }
+    if (hopLengthKm > 0.0 && !profileReaches(result.profile, hopLengthKm)) {
+        result.error =
+            onLine(lineOfPoint.back(), "the last point is at " +
+                                           kilometres(result.profile.back().distanceKm) +
+                                           ", not at station 2 (" + kilometres(hopLengthKm) + ")");
+        result.profile.clear();
+    }
+    return result;
+}
+
+} // namespace korvel

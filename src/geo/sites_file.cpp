@@ -1,0 +1,234 @@
+#include "geo/sites_file.h"
+
+#include <cmath>
+#include <cstdio>
+#include <initializer_list>
+#include <optional>
+#include <span>
+#include <system_error>
+#include <utility>
+
+#include "geo/profile_checks.h"
+#include "library/json_source.h"
+#include "platform/file_read.h"
+
+namespace korvel {
+
+namespace {
+
+constexpr std::string_view kVersion = "version";
+constexpr std::string_view kStationKeys[2] = {"station1", "station2"};
+constexpr std::string_view kProfile = "profile";
+
+// A reading of one object of the file: the first fault stops it and keeps its path.
+class Fields {
+  public:
+    Fields(const JsonSource& object, std::string path, std::string& error)
+        : object_(object), path_(std::move(path)), error_(error) {}
+
+    void onlyKnown(std::initializer_list<std::string_view> known) {
+        for (const auto& [key, value] : object_.items()) {
+            bool isKnown = false;
+            for (const auto name : known) {
+                isKnown = isKnown || key == name;
+            }
+            if (!isKnown) {
+                fail(key, std::string(kUnknownField));
+            }
+        }
+    }
+
+    // A finite number from `least` to `most`, or nothing when `optional` and absent.
+    std::optional<double> number(std::string_view name, double least, double most,
+                                 bool optional = false) {
+        const auto found = object_.find(std::string(name));
+        if (found == object_.end()) {
+            if (!optional && error_.empty()) {
+                error_ = (path_.empty() ? "" : path_ + ": ") + missingField(name);
+            }
+            return std::nullopt;
+        }
+        if (!found->is_number() || !std::isfinite(found->get<double>()) ||
+            found->get<double>() < least || found->get<double>() > most) {
+            fail(name, rangeText(least, most));
+            return std::nullopt;
+        }
+        return found->get<double>();
+    }
+
+  private:
+    static std::string rangeText(double least, double most) {
+        if (std::isinf(least) && std::isinf(most)) {
+            return std::string(kExpectedNumber);
+        }
+        char text[96];
+        if (std::isinf(most)) {
+            std::snprintf(text, sizeof text, "expected a number of at least %g", least);
+        } else {
+            std::snprintf(text, sizeof text, "expected a number from %g to %g", least, most);
+        }
+        return text;
+    }
+
+    void fail(std::string_view name, const std::string& why) {
+        if (error_.empty()) {
+            error_ = path_ + (path_.empty() ? "" : ".") + std::string(name) + ": " + why;
+        }
+    }
+
+    const JsonSource& object_;
+    std::string path_;
+    std::string& error_;
+};
+
+constexpr double kAny = HUGE_VAL;
+
+std::optional<SitePosition> stationFrom(const JsonSource& value, std::string_view key,
+                                        std::string& error) {
+    if (!value.is_object()) {
+        error = std::string(key) + ": " + std::string(kExpectedObject);
+        return std::nullopt;
+    }
+    Fields fields(value, std::string(key), error);
+    fields.onlyKnown({"latitudeDeg", "longitudeDeg", "groundElevationM"});
+    const auto latitude = fields.number("latitudeDeg", -90.0, 90.0);
+    const auto longitude = fields.number("longitudeDeg", -180.0, 180.0);
+    const auto elevation = fields.number("groundElevationM", -kAny, kAny);
+    if (!error.empty()) {
+        return std::nullopt;
+    }
+    return SitePosition{*latitude, *longitude, *elevation};
+}
+
+TerrainProfile profileFrom(const JsonSource& value, std::string& error) {
+    TerrainProfile profile;
+    if (!value.is_array()) {
+        error = std::string(kProfile) + ": " + std::string(kExpectedList);
+        return profile;
+    }
+    profile.reserve(value.size());
+    for (std::size_t i = 0; i < value.size() && error.empty(); ++i) {
+        const std::string path = std::string(kProfile) + "[" + std::to_string(i) + "]";
+        if (!value[i].is_object()) {
+            error = path + ": " + std::string(kExpectedObject);
+            break;
+        }
+        Fields fields(value[i], path, error);
+        fields.onlyKnown({"distanceKm", "groundM", "clutterM"});
+        const auto distance = fields.number("distanceKm", 0.0, kAny);
+        const auto ground = fields.number("groundM", -kAny, kAny);
+        const auto clutter = fields.number("clutterM", 0.0, kAny, true);
+        if (error.empty()) {
+            profile.push_back({*distance, *ground, clutter.value_or(0.0), clutter.has_value()});
+        }
+    }
+    if (error.empty()) {
+        if (const auto fault = profileFault(profile)) {
+            error =
+                std::string(kProfile) + "[" + std::to_string(fault->index) + "]: " + fault->text;
+        }
+    }
+    return profile;
+}
+
+SitesRead refused(std::string error) {
+    return {SitesReadStatus::Refused, {}, std::move(error)};
+}
+
+} // namespace
+
+std::filesystem::path sitesFilePath(const std::filesystem::path& hopFile) {
+    std::filesystem::path sites = hopFile;
+    sites += ".sites.json";
+    return sites;
+}
+
+SitesRead parseSitesText(std::string_view text) {
+    ParsedJsonSource parsed = parseJsonSource(text);
+    if (!parsed.error.empty()) {
+        return refused(parsed.error);
+    }
+    const JsonSource& root = parsed.root;
+    std::string error;
+    Fields fields(root, "", error);
+    fields.onlyKnown({kVersion, kStationKeys[0], kStationKeys[1], kProfile});
+    const auto version = fields.number(kVersion, 1.0, kAny);
+    if (!error.empty()) {
+        return refused(error);
+    }
+    if (*version != kSitesFileVersion) {
+        return refused("version " + root[std::string(kVersion)].dump() +
+                       ": written by a newer Korvel; this one reads version " +
+                       std::to_string(kSitesFileVersion));
+    }
+    SitesRead read{SitesReadStatus::Read, {}, {}};
+    for (std::size_t s = 0; s < 2; ++s) {
+        const auto found = root.find(std::string(kStationKeys[s]));
+        if (found != root.end()) {
+            read.sites.stations[s] = stationFrom(*found, kStationKeys[s], error);
+        }
+    }
+    const auto profile = root.find(std::string(kProfile));
+    if (error.empty() && profile != root.end()) {
+        read.sites.profile = profileFrom(*profile, error);
+    }
+    return error.empty() ? read : refused(error);
+}
+
+std::string sitesFileText(const HopSites& sites) {
+    JsonSource root = JsonSource::object();
+    root[std::string(kVersion)] = kSitesFileVersion;
+    for (std::size_t s = 0; s < 2; ++s) {
+        if (const auto& station = sites.stations[s]) {
+            root[std::string(kStationKeys[s])] = {{"latitudeDeg", station->latitudeDeg},
+                                                  {"longitudeDeg", station->longitudeDeg},
+                                                  {"groundElevationM", station->groundElevationM}};
+        }
+    }
+    if (!sites.profile.empty()) {
+        JsonSource points = JsonSource::array();
+        for (const ProfilePoint& point : sites.profile) {
+            JsonSource entry = {{"distanceKm", point.distanceKm}, {"groundM", point.groundM}};
+            if (point.hasClutter) {
+                entry["clutterM"] = point.clutterM;
+            }
+            points.push_back(std::move(entry));
+        }
+        root[std::string(kProfile)] = std::move(points);
+    }
+    return root.dump(1, '\t') + "\n";
+}
+
+SitesRead readSitesFile(const std::filesystem::path& sitesFile) {
+    std::error_code ignored;
+    if (!std::filesystem::exists(sitesFile, ignored)) {
+        return {};
+    }
+    const auto bytes = readFileBytes(sitesFile, kSitesFileMaxBytes + 1);
+    if (!bytes) {
+        return refused("the file cannot be read");
+    }
+    if (bytes->size() > kSitesFileMaxBytes) {
+        return refused("the file is larger than " + std::to_string(kSitesFileMaxBytes >> 20u) +
+                       " MiB; a sites file is far smaller");
+    }
+    return parseSitesText(
+        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+}
+
+FileWriteResult writeSitesFile(const std::filesystem::path& sitesFile, const HopSites& sites) {
+    const std::string text = sitesFileText(sites);
+    return replaceFileContents(
+        sitesFile, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+SitesRead loadSites(const std::filesystem::path& hopFile) {
+    return readSitesFile(sitesFilePath(hopFile));
+}
+
+FileWriteResult saveSites(const std::filesystem::path& hopFile, const HopSites& sites) {
+    const bool empty = !sites.stations[0] && !sites.stations[1] && sites.profile.empty();
+    return empty ? FileWriteResult::Written : writeSitesFile(sitesFilePath(hopFile), sites);
+}
+
+} // namespace korvel

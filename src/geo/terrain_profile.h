@@ -1,0 +1,26 @@
+#pragma once
+// A hop's terrain profile taken from an elevation model: the ground sampled along the geodesic
+// from station 1 to station 2.
+
+#include <string>
+
+#include "geo/geodesic.h"
+#include "geo/hop_sites.h"
+#include "platform/elevation_model.h"
+
+namespace korvel {
+
+// The step that sees every cell of the model's finest raster, km.
+double defaultProfileStepKm(const ElevationModel& model);
+
+struct ProfileSampling {
+    TerrainProfile profile; // from 0 km to the geodesic length, when `error` is empty
+    std::string error; // "no elevation data at 60.12345 N, 25.00000 E (12.300 km from station 1)"
+};
+
+// Samples at 0, stepKm, 2·stepKm, ... and at station 2; stepKm > 0. Refused where the model
+// has no data at a sample.
+ProfileSampling sampleProfile(const ElevationModel& model, GeoPoint station1, GeoPoint station2,
+                              double stepKm);
+
+} // namespace korvel

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "geo/profile_csv.h"
+
+namespace korvel {
+namespace {
+
+TEST(ProfileCsv, ReadsHeadingClutterAndLineEndings) {
+    const auto read = importProfileCsv("distance_km,ground_m,clutter_m\r\n"
+                                       "0,120.5\r\n"
+                                       "\r\n"
+                                       " 2.5 , 98 , 12\r\n"
+                                       "5.02,40",
+                                       5.0);
+    ASSERT_EQ(read.error, "");
+    ASSERT_EQ(read.profile.size(), 3u);
+    EXPECT_DOUBLE_EQ(read.profile[0].groundM, 120.5);
+    EXPECT_FALSE(read.profile[0].hasClutter);
+    EXPECT_TRUE(read.profile[1].hasClutter);
+    EXPECT_DOUBLE_EQ(read.profile[1].clutterM, 12.0);
+    EXPECT_DOUBLE_EQ(read.profile[2].distanceKm, 5.02);
+}
+
+struct Refusal {
+    const char* name;
+    const char* text;
+    double hopLengthKm;
+    const char* error;
+};
+
+class ProfileCsvRefusal : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(ProfileCsvRefusal, NamesTheLine) {
+    const auto read = importProfileCsv(GetParam().text, GetParam().hopLengthKm);
+    EXPECT_EQ(read.error, GetParam().error);
+    EXPECT_TRUE(read.profile.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, ProfileCsvRefusal,
+    ::testing::Values(
+        Refusal{"Empty", "\n\n", 5.0, "the file holds no profile points"},
+        Refusal{"HeadingOnly", "d,h\n", 5.0, "the file holds no profile points"},
+        Refusal{"SecondHeading", "d,h\n0,1\nd,h\n5,1", 5.0,
+                "line 3: expected numbers, found \"d,h\""},
+        Refusal{"NotANumber", "0,1\n2,abc\n5,1", 5.0, "line 2: expected numbers, found \"2,abc\""},
+        Refusal{"TooManyColumns", "0,1,2,3\n5,1", 5.0,
+                "line 1: expected 2 or 3 numbers (distance km, ground m, clutter m), found 4"},
+        Refusal{"OnePoint", "0,1", 0.0,
+                "line 1: a profile needs at least two points, one at each station"},
+        Refusal{
+            "Unsorted", "0,1\n3,1\n2,1\n5,1", 5.0,
+            "line 3: distance 2.000 km comes after 3.000 km; points must be sorted by distance"},
+        Refusal{"Repeat", "0,1\n2,1\n2,4\n5,1", 5.0,
+                "line 3: distance 2.000 km repeats the point before"},
+        Refusal{"MissingStation1", "0.1,1\n5,1", 5.0,
+                "line 1: the first point is at 0.100 km, not at station 1 (0 km)"},
+        Refusal{"MissingStation2", "0,1\n4.9,1", 5.0,
+                "line 2: the last point is at 4.900 km, not at station 2 (5.000 km)"},
+        Refusal{"PastStation2", "0,1\n5.1,1", 5.0,
+                "line 2: the last point is at 5.100 km, not at station 2 (5.000 km)"},
+        Refusal{"NegativeClutter", "0,1\n2,1,-3\n5,1", 5.0,
+                "line 2: the clutter height is negative"},
+        Refusal{"Infinite", "0,1\n2,inf\n5,1", 5.0,
+                "line 2: a distance or height is not a finite number"}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+} // namespace
+} // namespace korvel

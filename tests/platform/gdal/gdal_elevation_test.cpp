@@ -1,0 +1,163 @@
+// The elevation port on rasters the tests write with GDAL, every cell's value known:
+// value = 100 · row + 10 · column, so bilinear interpolation of this plane is exact everywhere
+// between the cell centres.
+
+#include <gtest/gtest.h>
+
+#include <cpl_string.h>
+#include <gdal_priv.h>
+#include <ogr_spatialref.h>
+
+#include "geo/geodesic.h"
+#include "geo/terrain_profile.h"
+#include "platform/gdal/gdal_elevation_model.h"
+#include "support/temp_folder.h"
+
+namespace korvel {
+namespace {
+
+constexpr float kNoData = -32768.0f;
+
+struct Raster {
+    double west = 25.0;  // left edge, degrees or metres
+    double north = 60.3; // top edge
+    double cellSize = 0.1;
+    int width = 4;
+    int height = 3;
+    int epsg = 4326;
+    bool voidInFirstCell = false;
+};
+
+void writeGeoTiff(const std::filesystem::path& file, const Raster& raster) {
+    GDALAllRegister();
+    GDALDriver* driver = GetGDALDriverManager()->GetDriverByName("GTiff");
+    ASSERT_NE(driver, nullptr);
+    GDALDataset* dataset =
+        driver->Create(file.c_str(), raster.width, raster.height, 1, GDT_Float32, nullptr);
+    ASSERT_NE(dataset, nullptr);
+    double transform[6] = {raster.west, raster.cellSize, 0.0, raster.north, 0.0, -raster.cellSize};
+    dataset->SetGeoTransform(transform);
+    OGRSpatialReference system;
+    system.importFromEPSG(raster.epsg);
+    dataset->SetSpatialRef(&system);
+    std::vector<float> cells;
+    for (int row = 0; row < raster.height; ++row) {
+        for (int column = 0; column < raster.width; ++column) {
+            cells.push_back(static_cast<float>(100 * row + 10 * column));
+        }
+    }
+    GDALRasterBand* band = dataset->GetRasterBand(1);
+    band->SetNoDataValue(kNoData);
+    if (raster.voidInFirstCell) {
+        cells[0] = kNoData;
+    }
+    ASSERT_EQ(band->RasterIO(GF_Write, 0, 0, raster.width, raster.height, cells.data(),
+                             raster.width, raster.height, GDT_Float32, 0, 0),
+              CE_None);
+    GDALClose(dataset);
+}
+
+class GdalElevation : public ::testing::Test {
+  protected:
+    std::unique_ptr<ElevationModel> open(const std::vector<std::filesystem::path>& files) {
+        auto opening = openGdalElevationModel(files);
+        EXPECT_EQ(opening.error, "");
+        return std::move(opening.model);
+    }
+    test::TempFolder folder;
+};
+
+TEST_F(GdalElevation, ReadsEveryCellAndInterpolatesBetweenCentres) {
+    writeGeoTiff(folder / "plane.tif", {});
+    const auto model = open({folder / "plane.tif"});
+    ASSERT_TRUE(model);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            const double latitude = 60.25 - 0.1 * row;
+            const double longitude = 25.05 + 0.1 * column;
+            EXPECT_NEAR(*model->elevationM(latitude, longitude), 100 * row + 10 * column, 1e-9);
+        }
+    }
+    // A quarter of a cell east and 0.6 of a cell south of the first centre.
+    EXPECT_NEAR(*model->elevationM(60.19, 25.075), 100 * 0.6 + 10 * 0.25, 1e-9);
+    // Between the edge and the outer centres the outer cells hold.
+    EXPECT_NEAR(*model->elevationM(60.299, 25.001), 0.0, 1e-9);
+    EXPECT_FALSE(model->elevationM(60.31, 25.1));
+    EXPECT_FALSE(model->elevationM(60.2, 24.99));
+    EXPECT_NEAR(model->cellSizeM(), 0.1 * 111194.93, 0.01);
+}
+
+TEST_F(GdalElevation, AVoidCellGivesItsWeightToTheOthers) {
+    Raster raster;
+    raster.voidInFirstCell = true;
+    writeGeoTiff(folder / "void.tif", raster);
+    const auto model = open({folder / "void.tif"});
+    EXPECT_FALSE(model->elevationM(60.299, 25.001)); // the corner, where only the void counts
+    // Halfway from the void to the next cell east: only the latter counts.
+    EXPECT_NEAR(*model->elevationM(60.25, 25.10), 10.0, 1e-6);
+}
+
+TEST_F(GdalElevation, SeveralTilesAndAProjectedRasterMakeOneModel) {
+    writeGeoTiff(folder / "west.tif", {});
+    Raster east;
+    east.west = 25.4;
+    writeGeoTiff(folder / "east.tif", east);
+    // A raster in UTM zone 35 N metres, 1 km cells, around 60.2 N 27 E.
+    Raster utm{500000.0, 6680000.0, 1000.0, 20, 20, 32635, false};
+    writeGeoTiff(folder / "utm.tif", utm);
+    const auto model = open({folder / "west.tif", folder / "east.tif", folder / "utm.tif"});
+    EXPECT_NEAR(*model->elevationM(60.25, 25.45), 0.0, 1e-9); // the east tile's first cell
+    EXPECT_NEAR(*model->elevationM(60.05, 25.75), 230.0, 1e-9);
+    // Where GDAL puts the point in zone 35 N, the plane's value.
+    OGRSpatialReference wgs84;
+    wgs84.SetWellKnownGeogCS("WGS84");
+    wgs84.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+    OGRSpatialReference zone;
+    zone.importFromEPSG(32635);
+    zone.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+    std::unique_ptr<OGRCoordinateTransformation> toZone(
+        OGRCreateCoordinateTransformation(&wgs84, &zone));
+    double x = 27.05;
+    double y = 60.2;
+    ASSERT_TRUE(toZone->Transform(1, &x, &y));
+    const double row = (utm.north - y) / 1000.0 - 0.5;
+    const double column = (x - utm.west) / 1000.0 - 0.5;
+    ASSERT_GT(column, 1.0); // well inside, not clamped at an edge
+    EXPECT_NEAR(*model->elevationM(60.2, 27.05), 100 * row + 10 * column, 1e-6);
+    EXPECT_NEAR(model->cellSizeM(), 1000.0, 1e-9);
+}
+
+TEST_F(GdalElevation, RefusesWhatItCannotUseNamingTheFile) {
+    test::writeFile(folder / "notes.tif", "not a raster");
+    const auto notRaster = openGdalElevationModel({folder / "notes.tif"});
+    EXPECT_FALSE(notRaster.model);
+    EXPECT_EQ(notRaster.error.rfind("notes.tif: ", 0), 0u) << notRaster.error;
+    const auto missing = openGdalElevationModel({folder / "absent.hgt"});
+    EXPECT_EQ(missing.error.rfind("absent.hgt: ", 0), 0u) << missing.error;
+    EXPECT_EQ(openGdalElevationModel({}).error, "no elevation model given");
+}
+
+TEST_F(GdalElevation, ProfileFollowsTheGeodesicAcrossTheModel) {
+    writeGeoTiff(folder / "plane.tif", {});
+    const auto model = open({folder / "plane.tif"});
+    const GeoPoint from{60.25, 25.05};
+    const GeoPoint to{60.25, 25.35}; // along row 0: 10 m per tenth of a degree eastwards
+    const auto sampling = sampleProfile(*model, from, to, 2.0);
+    ASSERT_EQ(sampling.error, "");
+    const double lengthKm = geodesicLengthKm(from, to);
+    ASSERT_EQ(sampling.profile.size(), static_cast<std::size_t>(std::ceil(lengthKm / 2.0)) + 1);
+    EXPECT_DOUBLE_EQ(sampling.profile.back().distanceKm, lengthKm);
+    EXPECT_NEAR(sampling.profile.front().groundM, 0.0, 1e-9);
+    EXPECT_NEAR(sampling.profile.back().groundM, 30.0, 1e-9);
+    // The geodesic bows north of the parallel, into row -0.something: still the outer row.
+    for (const ProfilePoint& point : sampling.profile) {
+        EXPECT_NEAR(point.groundM, 30.0 * point.distanceKm / lengthKm, 0.05);
+    }
+    const auto outside = sampleProfile(*model, from, {60.25, 25.5}, 5.0);
+    EXPECT_EQ(outside.error,
+              "no elevation data at 60.25012 N, 25.41115 E (20.000 km from station 1)");
+    EXPECT_NEAR(defaultProfileStepKm(*model), 11.119, 0.001);
+}
+
+} // namespace
+} // namespace korvel
