@@ -13,9 +13,10 @@ set(allowed_library  engine platform)
 set(allowed_hopfile  library fields engine platform)
 set(allowed_optimize library fields engine platform)
 set(allowed_route    hopfile library fields engine platform)
+set(allowed_series   optimize route hopfile library fields engine platform)
 set(allowed_report   route hopfile library fields engine platform)
-set(allowed_ui       report optimize route hopfile library fields engine platform)
-set(core_modules engine platform fields library hopfile optimize route report ui)
+set(allowed_ui       report series optimize route hopfile library fields engine platform)
+set(core_modules engine platform fields library hopfile optimize route series report ui)
 
 set(failures "")
 
