@@ -13,6 +13,8 @@ namespace korvel::cli {
 using Action = std::function<int()>;
 
 void addCalcCommand(CLI::App& app, CliContext& context, Action& action);
+void addBudgetCommand(CLI::App& app, CliContext& context, Action& action);
+void addSweepCommand(CLI::App& app, CliContext& context, Action& action);
 void addRainCommand(CLI::App& app, CliContext& context, Action& action);
 void addHopCommands(CLI::App& app, CliContext& context, Action& action);
 void addLibraryCommands(CLI::App& app, CliContext& context, Action& action);
