@@ -1,5 +1,6 @@
 // The Form page's commands: Calculate (and Enter), RainCalc and Optimize, and what the page and
 // the results window show after a calculation.
+#include "engine/link_budget.h"
 #include "engine/results_panel.h"
 #include "fields/format_fixed.h"
 #include "hopfile/rain_dialog_rules.h"
@@ -100,6 +101,48 @@ void FormPage::optimize() {
     showEquipment();
     validateFormPage();
     showCalculation(calculateHop(session_.hop));
+}
+
+} // namespace korvel
+
+namespace korvel {
+
+void FormPage::openSweep() {
+    if (session_.sweepView == nullptr || !validateFormPage()) {
+        return;
+    }
+    if (!sweep_) {
+        sweep_ = std::make_unique<SweepWindow>(
+            session_.hop, *session_.sweepView, session_.ports.messages,
+            [this](SweepInput input, double value) { return takeSweepValue(input, value); });
+    }
+    sweep_->open();
+}
+
+bool FormPage::takeSweepValue(SweepInput input, double value) {
+    switch (input) {
+    case SweepInput::Diameter: {
+        const std::string gain =
+            formatFixed(antennaGainDbi(value, session_.hop.record.frequencyGHz), 1);
+        for (const auto& [diameterField, gainField] :
+             {std::pair{kAntenna1DiameterField, kAntenna1GainField},
+              {kAntenna2DiameterField, kAntenna2GainField}}) {
+            view_->setText(diameterField, formatFixed(value, 1));
+            view_->setText(gainField, gain);
+        }
+        break;
+    }
+    case SweepInput::Spacing:
+        view_->setText(kAntennaSpacingField, formatFixed(value, 1));
+        break;
+    case SweepInput::ChannelSpacing:
+        view_->setText(kChannelSpacingField, formatFixed(value, 3));
+        break;
+    case SweepInput::Length:
+    case SweepInput::RainRate:
+        return false;
+    }
+    return validateFormPage();
 }
 
 } // namespace korvel
