@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <string_view>
+#include <utility>
 
 #include "optimize/combination_search.h"
 
@@ -49,6 +51,31 @@ double logFloor(const std::vector<double>& values) {
     return std::pow(10.0, std::floor(std::log10(smallest)) - 1.0);
 }
 
+// What the budget chart's axis can hold under each bar; the table gives the full names.
+std::string shortLabel(std::string_view key) {
+    static constexpr std::pair<std::string_view, std::string_view> kShort[] = {
+        {"ptx", "Ptx"},
+        {"branchingLoss", "Branching"},
+        {"feeder1Loss", "Feeder 1"},
+        {"antenna1Gain", "Antenna 1"},
+        {"pathLoss", "Path"},
+        {"terrainLoss", "Terrain"},
+        {"antenna2Gain", "Antenna 2"},
+        {"feeder2Loss", "Feeder 2"},
+        {"prx", "Prx"},
+        {"prxth", "Threshold"},
+        {"thresholdDegradation", "Degradation"},
+        {"flatMargin", "Flat margin"},
+        {"selectiveMargin", "Sel. margin"},
+    };
+    for (const auto& [name, label] : kShort) {
+        if (name == key) {
+            return std::string(label);
+        }
+    }
+    return std::string(key);
+}
+
 std::string unitOf(const BudgetStep& step) {
     return step.kind == BudgetStepKind::Level ? "dBm" : "dB";
 }
@@ -64,14 +91,14 @@ ChartSpec budgetChart(const LinkBudget& budget) {
     chart.table.columns = {"Step", "Value", "Unit", "Level after (dBm)"};
     double lowest = 0.0;
     for (const BudgetStep& step : budget.steps) {
-        lowest = std::min({lowest, step.levelDbm, step.levelDbm - step.valueDb});
+        lowest = std::min(lowest, step.levelDbm);
     }
     const double floor = std::floor(lowest / 10.0) * 10.0 - 10.0;
     double level = 0.0;
     double thresholdDbm = kNotANumber;
     for (const BudgetStep& step : budget.steps) {
         const int category = static_cast<int>(chart.categories.size());
-        chart.categories.emplace_back(step.label);
+        chart.categories.push_back(shortLabel(step.key));
         ChartBar bar{category, 0.0, 0.0, ChartRole::Level, {}};
         switch (step.kind) {
         case BudgetStepKind::Level:

@@ -5,6 +5,8 @@
 #include "fields/format_fixed.h"
 #include "hopfile/rain_dialog_rules.h"
 #include "optimize/combination_search.h"
+#include "series/budget_steps.h"
+#include "ui/chart_specs.h"
 #include "ui/form_page.h"
 #include "ui/rain_dialog.h"
 #include "ui/results_disabled.h"
@@ -63,6 +65,7 @@ void FormPage::showResults() {
                                      text.lower ? resultsLines(*text.lower)
                                                 : std::vector<std::string>{},
                                      text.lower.has_value());
+    refreshCharts();
 }
 
 void FormPage::rainCalc() {
@@ -143,6 +146,37 @@ bool FormPage::takeSweepValue(SweepInput input, double value) {
         return false;
     }
     return validateFormPage();
+}
+
+} // namespace korvel
+
+namespace korvel {
+
+void FormPage::openChart(Command chart) {
+    if (session_.charts == nullptr || !validateFormPage()) {
+        return;
+    }
+    if (chart == Command::BudgetChart) {
+        session_.charts->showChart(budgetChart(linkBudgetSteps(session_.hop)));
+        return;
+    }
+    HopState calculated = session_.hop;
+    const CalcStatus status = calculateHop(calculated).status;
+    if (!producedResults(status) || !resultsAreFinite(calculated.results)) {
+        session_.ports.messages.show(producedResults(status)
+                                         ? "The calculation gave a result that is not a number."
+                                         : statusText(status),
+                                     kAppCaption, MessageIcon::Warning);
+        return;
+    }
+    session_.charts->showChart(outageChart(calculated));
+}
+
+void FormPage::refreshCharts() {
+    if (session_.charts != nullptr) {
+        session_.charts->refreshChart(budgetChart(linkBudgetSteps(session_.hop)));
+        session_.charts->refreshChart(outageChart(session_.hop));
+    }
 }
 
 } // namespace korvel

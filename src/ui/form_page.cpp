@@ -235,6 +235,10 @@ void FormPage::onCommand(ControlId control) {
     case kSweepButton:
         openSweep();
         return;
+    case static_cast<ControlId>(Command::BudgetChart):
+    case static_cast<ControlId>(Command::OutageChart):
+        openChart(static_cast<Command>(control));
+        return;
     default:
         step(control);
         return;

@@ -101,6 +101,10 @@ class FormPage final : public Page {
     // page's fields and through validateFormPage.
     void openSweep();
     bool takeSweepValue(SweepInput input, double value);
+    // The budget waterfall or the outage chart of the hop as the page stores it, calculated.
+    void openChart(Command chart);
+    // Open budget and outage charts follow each calculation with results.
+    void refreshCharts();
 
     Session& session_;
     DiversityMode diversity_ = DiversityMode::No; // the layout's, from the opening on

@@ -240,7 +240,7 @@ void QtChartPanel::build() {
         }
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
         if (spec_.categories.size() > 6) {
-            axis->setLabelsAngle(-40);
+            axis->setLabelsAngle(-45);
         }
         axis->setGridLineVisible(false);
         xAxis = axis;
@@ -267,6 +267,9 @@ void QtChartPanel::build() {
         yAxis = axis;
     }
     yAxis->setRange(y.low, y.high);
+    if (auto* values = qobject_cast<QValueAxis*>(yAxis)) {
+        values->applyNiceNumbers();
+    }
     yAxis->setTitleText(toQString(spec_.yTitle));
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
