@@ -1,5 +1,6 @@
 #include "platform/qt/qt_chart_windows.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QFormLayout>
@@ -37,7 +38,9 @@ void QtChartWindows::showChart(const ChartSpec& chart) {
     QPointer<QDialog>& dialog = windows_[chart.name];
     const bool isNew = dialog == nullptr;
     if (isNew) {
-        dialog = chartDialog(owner_, QString::fromStdString(chart.name));
+        // Over a modal dialog (the Hops list) the chart belongs to it, or it could not be used.
+        QWidget* modal = QApplication::activeModalWidget();
+        dialog = chartDialog(modal != nullptr ? modal : owner_, QString::fromStdString(chart.name));
         auto* layout = new QVBoxLayout(dialog);
         layout->addWidget(new QtChartPanel(dialog));
     }
