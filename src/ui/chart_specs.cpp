@@ -51,22 +51,27 @@ double logFloor(const std::vector<double>& values) {
     return std::pow(10.0, std::floor(std::log10(smallest)) - 1.0);
 }
 
+// A loss or gain as the waterfall labels it; nothing lost or gained shows no sign.
+std::string signedDb(char sign, double valueDb) {
+    return valueDb == 0.0 ? decibels(0.0) : sign + decibels(valueDb);
+}
+
 // What the budget chart's axis can hold under each bar; the table gives the full names.
 std::string shortLabel(std::string_view key) {
     static constexpr std::pair<std::string_view, std::string_view> kShort[] = {
         {"ptx", "Ptx"},
-        {"branchingLoss", "Branching"},
-        {"feeder1Loss", "Feeder 1"},
-        {"antenna1Gain", "Antenna 1"},
+        {"branchingLoss", "Branch."},
+        {"feeder1Loss", "Feed. 1"},
+        {"antenna1Gain", "Ant. 1"},
         {"pathLoss", "Path"},
         {"terrainLoss", "Terrain"},
-        {"antenna2Gain", "Antenna 2"},
-        {"feeder2Loss", "Feeder 2"},
+        {"antenna2Gain", "Ant. 2"},
+        {"feeder2Loss", "Feed. 2"},
         {"prx", "Prx"},
-        {"prxth", "Threshold"},
-        {"thresholdDegradation", "Degradation"},
-        {"flatMargin", "Flat margin"},
-        {"selectiveMargin", "Sel. margin"},
+        {"prxth", "Thresh."},
+        {"thresholdDegradation", "Degr."},
+        {"flatMargin", "M flat"},
+        {"selectiveMargin", "M sel."},
     };
     for (const auto& [name, label] : kShort) {
         if (name == key) {
@@ -105,13 +110,13 @@ ChartSpec budgetChart(const LinkBudget& budget) {
             bar = {category, floor, step.levelDbm, ChartRole::Level, decibels(step.levelDbm)};
             break;
         case BudgetStepKind::Loss:
-            bar = {category, step.levelDbm, level, ChartRole::Loss, "-" + decibels(step.valueDb)};
+            bar = {category, step.levelDbm, level, ChartRole::Loss, signedDb('-', step.valueDb)};
             break;
         case BudgetStepKind::Gain:
         case BudgetStepKind::Degradation:
             bar = {category, level, step.levelDbm,
                    step.kind == BudgetStepKind::Gain ? ChartRole::Gain : ChartRole::Loss,
-                   "+" + decibels(step.valueDb)};
+                   signedDb('+', step.valueDb)};
             thresholdDbm = step.kind == BudgetStepKind::Degradation ? step.levelDbm : thresholdDbm;
             break;
         case BudgetStepKind::Margin:

@@ -147,6 +147,14 @@ QtChartPanel::QtChartPanel(QWidget* parent) : QWidget(parent) {
     table_->setObjectName(QStringLiteral("table"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Enter or a double click on a row of a sweep takes its value, as a click on the plot does.
+    connect(table_, &QTableWidget::activated, this, [this](const QModelIndex& index) {
+        if (pointChosen && spec_.categories.empty() && !spec_.curves.empty() &&
+            index.row() < static_cast<int>(spec_.curves.front().x.size())) {
+            pointChosen(spec_.curves.front().x[static_cast<std::size_t>(index.row())]);
+        }
+    });
     stack_->addWidget(view_);
     stack_->addWidget(table_);
     layout->addWidget(stack_, 1);
@@ -240,7 +248,9 @@ void QtChartPanel::build() {
         }
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
         if (spec_.categories.size() > 6) {
-            axis->setLabelsAngle(-45);
+            QFont small = axis->labelsFont();
+            small.setPointSizeF(small.pointSizeF() * 0.9);
+            axis->setLabelsFont(small);
         }
         axis->setGridLineVisible(false);
         xAxis = axis;
@@ -250,8 +260,8 @@ void QtChartPanel::build() {
         xAxis = axis;
     }
     xAxis->setRange(x.low, x.high);
-    if (auto* values = qobject_cast<QValueAxis*>(xAxis)) {
-        values->applyNiceNumbers();
+    if (!categories) {
+        static_cast<QValueAxis*>(xAxis)->applyNiceNumbers();
     }
     xAxis->setTitleText(toQString(spec_.xTitle));
     QAbstractAxis* yAxis = nullptr;
@@ -267,8 +277,8 @@ void QtChartPanel::build() {
         yAxis = axis;
     }
     yAxis->setRange(y.low, y.high);
-    if (auto* values = qobject_cast<QValueAxis*>(yAxis)) {
-        values->applyNiceNumbers();
+    if (!logarithmic) {
+        static_cast<QValueAxis*>(yAxis)->applyNiceNumbers();
     }
     yAxis->setTitleText(toQString(spec_.yTitle));
     chart->addAxis(xAxis, Qt::AlignBottom);

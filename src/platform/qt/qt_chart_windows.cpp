@@ -17,7 +17,7 @@ namespace korvel {
 
 namespace {
 
-constexpr QSize kChartSize(760, 520);
+constexpr QSize kChartSize(860, 560);
 
 QDialog* chartDialog(QWidget* owner, const QString& name) {
     auto* dialog = new QDialog(owner);
@@ -113,7 +113,10 @@ void QtSweepView::open(const std::vector<std::string>& inputs, SweepEvents& even
         panel_ = new QtChartPanel(dialog);
         layout->addWidget(panel_, 1);
         auto* hint = new QLabel(
-            QStringLiteral("Click the chart to take the nearest value into the page."), dialog);
+            QStringLiteral(
+                "Click the chart, or press Enter on a row of the table, to take that value "
+                "into the page."),
+            dialog);
         layout->addWidget(hint);
         QObject::connect(ok, &QPushButton::clicked, dialog, [this] { sweep(); });
         QObject::connect(input_, &QComboBox::activated, dialog, [this](int index) {
