@@ -93,8 +93,6 @@ class SweepEvents {
     virtual void onInputChanged(int input) = 0;
     // A click on the chart at `value` of the swept input.
     virtual void onPointChosen(double value) = 0;
-    // The window was closed by the user.
-    virtual void onClosed() = 0;
 };
 
 // The Sweep window: the input to vary, the range and steps, OK, and the chart.

@@ -31,7 +31,6 @@ class SweepWindow final : public SweepEvents {
                  const std::string& steps) override;
     void onInputChanged(int input) override;
     void onPointChosen(double value) override;
-    void onClosed() override {}
 
   private:
     const HopState& hop_;

@@ -124,11 +124,6 @@ void QtSweepView::open(const std::vector<std::string>& inputs, SweepEvents& even
                 events_->onInputChanged(index);
             }
         });
-        QObject::connect(dialog, &QDialog::finished, dialog, [this] {
-            if (events_ != nullptr) {
-                events_->onClosed();
-            }
-        });
         panel_->pointChosen = [this](double value) {
             if (events_ != nullptr) {
                 events_->onPointChosen(value);
