@@ -76,6 +76,7 @@ void FormPage::rainCalc() {
     const PageDisabled disabled(view_);
     const ResultsDisabled resultsDisabled(session_.resultsWindow);
     runRainDialog(session_);
+    refreshCharts(); // the rain parts of an open outage chart
 }
 
 void FormPage::optimize() {
