@@ -261,7 +261,10 @@ void QtChartPanel::build() {
     }
     xAxis->setRange(x.low, x.high);
     if (!categories) {
-        static_cast<QValueAxis*>(xAxis)->applyNiceNumbers();
+        // Lines across the whole plot reach the ends the nice numbers chose.
+        auto* values = static_cast<QValueAxis*>(xAxis);
+        values->applyNiceNumbers();
+        x = {values->min(), values->max()};
     }
     xAxis->setTitleText(toQString(spec_.xTitle));
     QAbstractAxis* yAxis = nullptr;
@@ -278,7 +281,9 @@ void QtChartPanel::build() {
     }
     yAxis->setRange(y.low, y.high);
     if (!logarithmic) {
-        static_cast<QValueAxis*>(yAxis)->applyNiceNumbers();
+        auto* values = static_cast<QValueAxis*>(yAxis);
+        values->applyNiceNumbers();
+        y = {values->min(), values->max()};
     }
     yAxis->setTitleText(toQString(spec_.yTitle));
     chart->addAxis(xAxis, Qt::AlignBottom);
