@@ -8,13 +8,13 @@
 namespace korvel {
 namespace {
 
-using Sweep = CliTest;
-using Budget = CliTest;
+using SweepCommand = CliTest;
+using BudgetCommand = CliTest;
 
 const std::vector<std::string> kPointKeys =
     lines("value outagePct flatPct selectivePct rainAnnualPct rainWorstMonthPct", ' ');
 
-TEST_F(Sweep, JsonDefaultRangeIsHalfToTwiceTheHopsValueAndAPointAtItIsWhatCalcGives) {
+TEST_F(SweepCommand, JsonDefaultRangeIsHalfToTwiceTheHopsValueAndAPointAtItIsWhatCalcGives) {
     const double spacing = showJson("LINK15SD.HOP")["record"]["antennaSpacingM"];
     const CliRun run = cli("sweep LINK15SD.HOP --vary spacing --json");
     ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -37,7 +37,7 @@ TEST_F(Sweep, JsonDefaultRangeIsHalfToTwiceTheHopsValueAndAPointAtItIsWhatCalcGi
     EXPECT_EQ(sweep["objectivePct"], showJson("LINK15SD.HOP")["record"]["outageObjectivePct"]);
 }
 
-TEST_F(Sweep, StoppedPointsCarryOnlyTheirStatusAndRainNeedsSixGigahertz) {
+TEST_F(SweepCommand, StoppedPointsCarryOnlyTheirStatusAndRainNeedsSixGigahertz) {
     const auto sweep = nlohmann::ordered_json::parse(
         cli("sweep LINK7.HOP --vary length --from 10 --to 200 --steps 3 --json").out);
     ASSERT_EQ(sweep["points"].size(), 3u);
@@ -54,7 +54,7 @@ TEST_F(Sweep, StoppedPointsCarryOnlyTheirStatusAndRainNeedsSixGigahertz) {
                   "LINK2.HOP", 4);
 }
 
-TEST_F(Sweep, CsvAndTextGiveOneLinePerPoint) {
+TEST_F(SweepCommand, CsvAndTextGiveOneLinePerPoint) {
     const CliRun csv = cli("sweep LINK23FD.HOP --vary channel-spacing --steps 7 --csv");
     ASSERT_EQ(csv.exitCode, 0) << csv.err;
     const auto rows = lines(csv.out);
@@ -70,7 +70,7 @@ TEST_F(Sweep, CsvAndTextGiveOneLinePerPoint) {
     EXPECT_EQ(out[0], "== LINK7.HOP: Rain rate from 0 to 100 mm/h, 3 points");
 }
 
-TEST_F(Sweep, RefusesInputsTheHopLacksAndRangesOutsideTheRules) {
+TEST_F(SweepCommand, RefusesInputsTheHopLacksAndRangesOutsideTheRules) {
     expectRefused("sweep LINK7.HOP --vary spacing", "only for a hop with space diversity",
                   "LINK7.HOP", 4);
     expectRefused("sweep LINK7.HOP --vary channel-spacing", "frequency diversity", "LINK7.HOP", 4);
@@ -82,7 +82,7 @@ TEST_F(Sweep, RefusesInputsTheHopLacksAndRangesOutsideTheRules) {
     expectRefused("sweep NOPE.HOP --vary length", "NOPE.HOP: cannot read", "NOPE.HOP");
 }
 
-TEST_F(Budget, StepsRunFromPtxToPrxAndAgreeWithCalc) {
+TEST_F(BudgetCommand, StepsRunFromPtxToPrxAndAgreeWithCalc) {
     const CliRun run = cli("budget LINK15SD.HOP --json");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const auto budget = nlohmann::ordered_json::parse(run.out);
@@ -105,7 +105,7 @@ TEST_F(Budget, StepsRunFromPtxToPrxAndAgreeWithCalc) {
     EXPECT_TRUE(contains(text.out, "\nFlat fading margin ")) << text.out;
 }
 
-TEST_F(Budget, AStoppedCalculationStillShowsTheBudgetAndExitsThree) {
+TEST_F(BudgetCommand, AStoppedCalculationStillShowsTheBudgetAndExitsThree) {
     nlohmann::json weak = exampleSource("LINK7");
     weak["record"]["ptxDbm"] = -60.0;
     ASSERT_NO_FATAL_FAILURE(makeHop("WEAK.HOP", weak));
