@@ -2,11 +2,13 @@
 
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -292,6 +294,8 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
         abortPictures_.push_back(remainder);
     } else if (action == "screenshot") {
         screenshot(rest);
+    } else if (action == "sweep") {
+        sweep(rest);
     } else if (action == "quit") {
         transcript_.note("quit");
         finish(0);
@@ -433,6 +437,36 @@ void ScenarioPlayer::screenshot(const std::string& rest) {
         }
     }
     picture(*shown, file);
+}
+
+void ScenarioPlayer::sweep(const std::string& rest) {
+    // "sweep ROW FROM TO STEPS": the Sweep window's input row, range and steps, then OK, as the
+    // user would choose and type them.
+    QWidget* window = program_.chartWindow("sweep");
+    std::istringstream words(rest);
+    int row = -1;
+    std::string from;
+    std::string to;
+    std::string steps;
+    words >> row >> from >> to >> steps;
+    auto* input =
+        window != nullptr ? window->findChild<QComboBox*>(QStringLiteral("sweep_input")) : nullptr;
+    if (input == nullptr) {
+        fail("the Sweep window is not open");
+        return;
+    }
+    if (steps.empty() || row < 0 || row >= input->count()) {
+        fail("not a sweep: " + rest);
+        return;
+    }
+    input->setCurrentIndex(row);
+    Q_EMIT input->activated(row);
+    for (const auto& [name, text] :
+         {std::pair{"sweep_from", &from}, {"sweep_to", &to}, {"sweep_steps", &steps}}) {
+        window->findChild<QLineEdit*>(QString::fromLatin1(name))
+            ->setText(QString::fromStdString(*text));
+    }
+    window->findChild<QAbstractButton*>(QStringLiteral("sweep_ok"))->click();
 }
 
 void ScenarioPlayer::picture(QWidget& shown, const std::string& file) {

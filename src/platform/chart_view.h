@@ -64,6 +64,8 @@ struct ChartSpec {
     std::string xTitle; // axis titles carry their units
     std::string yTitle;
     bool logY = false;
+    // The top of the y axis at most (a percentage of time stops at 100); NaN: as the data go.
+    double yCeiling = std::numeric_limits<double>::quiet_NaN();
     std::vector<std::string> categories; // a category x axis when not empty
     std::vector<ChartBar> bars;
     std::vector<ChartCurve> curves;

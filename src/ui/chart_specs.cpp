@@ -164,6 +164,7 @@ ChartSpec outageChart(const HopState& hop) {
     chart.xTitle = diversity ? "Part of the outage (with diversity)" : "Part of the outage";
     chart.yTitle = "Time (%)";
     chart.logY = true;
+    chart.yCeiling = 100.0;
     chart.table.columns = {"Part", "Time (%)"};
     std::vector<double> values{r.outageObjectivePct};
     for (const Part& part : parts) {
@@ -199,6 +200,7 @@ ChartSpec sweepChart(const Sweep& sweep) {
     chart.xTitle = std::string(sweepInputLabel(sweep.input)) + " (" + unit + ")";
     chart.yTitle = "Time (% of the worst month)";
     chart.logY = true;
+    chart.yCeiling = 100.0; // the formulas run past 100 % on a long hop
     ChartCurve total{"Total outage", ChartRole::Total, {}, {}};
     ChartCurve flat{"Flat outage", ChartRole::Flat, {}, {}};
     ChartCurve selective{"Selective outage", ChartRole::Selective, {}, {}};

@@ -230,9 +230,13 @@ void QtChartPanel::build() {
     if (!std::isfinite(y.low)) {
         y = logarithmic ? Bounds{1e-6, 1.0} : Bounds{0.0, 1.0};
     }
+    if (std::isfinite(spec_.yCeiling)) {
+        y.high = std::min(y.high, spec_.yCeiling);
+        y.low = std::min(y.low, y.high / 10.0);
+    }
     if (logarithmic) {
         y.low = std::pow(10.0, std::floor(std::log10(y.low)));
-        y.high = std::pow(10.0, std::ceil(std::log10(y.high) + 1e-9));
+        y.high = std::pow(10.0, std::ceil(std::log10(y.high) - 1e-9));
     } else {
         const double pad = std::max((y.high - y.low) * 0.08, 1e-9);
         y.high += pad;
@@ -330,6 +334,23 @@ void QtChartPanel::build() {
             add(label, false);
         }
     }
+    for (const ChartMark& mark : spec_.marks) {
+        auto* line = new QLineSeries;
+        line->setName(toQString(mark.name));
+        if (mark.vertical) {
+            line->append(mark.value, y.low);
+            line->append(mark.value, y.high);
+        } else {
+            const bool segment = std::isfinite(mark.from) && std::isfinite(mark.to);
+            line->append(segment ? mark.from : x.low, mark.value);
+            line->append(segment ? mark.to : x.high, mark.value);
+        }
+        QPen pen(colourOf(mark.role));
+        pen.setWidthF(2.0);
+        pen.setStyle(mark.role == ChartRole::Current ? Qt::DotLine : Qt::DashLine);
+        line->setPen(pen);
+        add(line, namesInLegend.insert(mark.name).second);
+    }
     for (const ChartCurve& curve : spec_.curves) {
         QLineSeries* piece = nullptr;
         bool first = true;
@@ -349,23 +370,6 @@ void QtChartPanel::build() {
             }
             piece->append(curve.x[i], curve.y[i]);
         }
-    }
-    for (const ChartMark& mark : spec_.marks) {
-        auto* line = new QLineSeries;
-        line->setName(toQString(mark.name));
-        if (mark.vertical) {
-            line->append(mark.value, y.low);
-            line->append(mark.value, y.high);
-        } else {
-            const bool segment = std::isfinite(mark.from) && std::isfinite(mark.to);
-            line->append(segment ? mark.from : x.low, mark.value);
-            line->append(segment ? mark.to : x.high, mark.value);
-        }
-        QPen pen(colourOf(mark.role));
-        pen.setWidthF(2.0);
-        pen.setStyle(mark.role == ChartRole::Current ? Qt::DotLine : Qt::DashLine);
-        line->setPen(pen);
-        add(line, namesInLegend.insert(mark.name).second);
     }
     QChart* old = view_->chart();
     view_->setChart(chart);

@@ -86,17 +86,22 @@ void QtSweepView::open(const std::vector<std::string>& inputs, SweepEvents& even
         auto* layout = new QVBoxLayout(dialog);
         auto* form = new QHBoxLayout;
         input_ = new QComboBox(dialog);
+        input_->setObjectName(QStringLiteral("sweep_input"));
         input_->setAccessibleName(QStringLiteral("Input to vary"));
         from_ = new QLineEdit(dialog);
         to_ = new QLineEdit(dialog);
         steps_ = new QLineEdit(dialog);
         steps_->setAccessibleName(QStringLiteral("Steps (points)"));
+        from_->setObjectName(QStringLiteral("sweep_from"));
+        to_->setObjectName(QStringLiteral("sweep_to"));
+        steps_->setObjectName(QStringLiteral("sweep_steps"));
         for (QLineEdit* edit : {from_, to_, steps_}) {
             edit->setMaximumWidth(90);
         }
         auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
         ok->setDefault(true);
         ok->setAccessibleName(QStringLiteral("Draw the sweep"));
+        ok->setObjectName(QStringLiteral("sweep_ok"));
         const auto labelled = [&](const QString& text, QWidget* field) {
             auto* label = new QLabel(text, dialog);
             label->setBuddy(field);
