@@ -3,11 +3,13 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -298,6 +300,8 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
         abortPictures_.push_back(remainder);
     } else if (action == "screenshot") {
         screenshot(rest);
+    } else if (action == "sweep") {
+        sweep(rest);
     } else if (action == "quit") {
         transcript_.note("quit");
         finish(0);
@@ -413,8 +417,18 @@ void ScenarioPlayer::expectResults(const std::string& rest) {
 
 void ScenarioPlayer::screenshot(const std::string& rest) {
     // "screenshot results FILE" pictures the results window, "screenshot guide FILE" the help
-    // window.
+    // window, "screenshot chart NAME FILE" a chart window.
     const auto [first, remainder] = splitWord(rest);
+    if (first == "chart") {
+        const auto [name, chartFile] = splitWord(remainder);
+        QWidget* chart = chartFile.empty() ? nullptr : program_.chartWindow(name);
+        if (chart == nullptr) {
+            fail("no chart window " + name + " is open");
+            return;
+        }
+        picture(*chart, chartFile);
+        return;
+    }
     QtDialogView* view = program_.host.activeView();
     QWidget* shown = view != nullptr && view->isModal() ? view->window()
                                                         : static_cast<QWidget*>(&program_.window);
@@ -429,6 +443,36 @@ void ScenarioPlayer::screenshot(const std::string& rest) {
         }
     }
     picture(*shown, file);
+}
+
+void ScenarioPlayer::sweep(const std::string& rest) {
+    // "sweep ROW FROM TO STEPS": the Sweep window's input row, range and steps, then OK, as the
+    // user would choose and type them.
+    QWidget* window = program_.chartWindow("sweep");
+    std::istringstream words(rest);
+    int row = -1;
+    std::string from;
+    std::string to;
+    std::string steps;
+    words >> row >> from >> to >> steps;
+    auto* input =
+        window != nullptr ? window->findChild<QComboBox*>(QStringLiteral("sweep_input")) : nullptr;
+    if (input == nullptr) {
+        fail("the Sweep window is not open");
+        return;
+    }
+    if (steps.empty() || row < 0 || row >= input->count()) {
+        fail("not a sweep: " + rest);
+        return;
+    }
+    input->setCurrentIndex(row);
+    Q_EMIT input->activated(row);
+    for (const auto& [name, text] :
+         {std::pair{"sweep_from", &from}, {"sweep_to", &to}, {"sweep_steps", &steps}}) {
+        window->findChild<QLineEdit*>(QString::fromLatin1(name))
+            ->setText(QString::fromStdString(*text));
+    }
+    window->findChild<QAbstractButton*>(QStringLiteral("sweep_ok"))->click();
 }
 
 void ScenarioPlayer::picture(QWidget& shown, const std::string& file) {

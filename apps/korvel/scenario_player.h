@@ -30,6 +30,8 @@ struct PlayedProgram {
     ScenarioMessages& messages;
     ScenarioFileChooser& files;
     std::function<int()> currentPageId;
+    // The open chart window of a name ("budget", "outage", "sweep", "route"), or nullptr.
+    std::function<QWidget*(const std::string&)> chartWindow;
 };
 
 class ScenarioPlayer final : public QObject {
@@ -59,6 +61,7 @@ class ScenarioPlayer final : public QObject {
     // The same for a control the user can act on, which must be of the given kind.
     template <typename Kind> Kind* controlOfKind(const std::string& number, const char* kindName);
     void screenshot(const std::string& file);
+    void sweep(const std::string& rest);
     // Pictures the window with a caption band showing its title, as a window frame would.
     void picture(QWidget& shown, const std::string& file);
     // expect results closed|open, or expect results N TEXT: line N (from 1) of the two blocks.
