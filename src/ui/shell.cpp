@@ -90,6 +90,11 @@ void Shell::openHopFile(const std::string& path) {
 }
 
 void Shell::onCommand(Command command) {
+    // The page that opened the dialog resumes when it closes: nothing may replace it before.
+    if (session_.modalRuns.dialogOpen()) {
+        session_.modalRuns.holdBack(command);
+        return;
+    }
     switch (command) {
     case Command::RadioPage:
     case Command::BasicsPage:
@@ -127,6 +132,10 @@ void Shell::onCommand(Command command) {
 }
 
 bool Shell::onCloseRequest() {
+    // The session manager's question cannot wait for the dialog to close: not now.
+    if (session_.modalRuns.dialogOpen()) {
+        return false;
+    }
     return session_.hop.selection.otherRadio || savePrompt(PromptModality::System);
 }
 

@@ -30,7 +30,8 @@ class Shell {
 
     // Menu items, keys and posted commands.
     void onCommand(Command command);
-    // The user closes the main window. True: destroy it (the caller then quits with 0).
+    // The user closes the main window. True: destroy it (the caller then quits with 0). False
+    // while a dialog is open over the window.
     bool onCloseRequest();
     // The session manager asks whether the session may end.
     bool onShutdownQuery();
