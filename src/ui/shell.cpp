@@ -249,6 +249,11 @@ void Shell::viewHops() {
 }
 
 void Shell::print() {
+    // The report is made from the hop and the route: what the page shows but has not stored yet
+    // goes in first, as Save stores it. A page that refuses has said why; nothing is printed.
+    if (!pageAccepts(true)) {
+        return;
+    }
     std::optional<PrintRequest> request;
     {
         const PageDisabled disabled(pageView_);

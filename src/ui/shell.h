@@ -56,7 +56,8 @@ class Shell {
     bool savePrompt(PromptModality modality);
     // The Hops list over the disabled page; a chosen hop opens on the Basics page.
     void viewHops();
-    // The print options over the disabled page, then the print job when the printer was chosen.
+    // The page's values stored as Save stores them, then the print options over the disabled
+    // page, then the print job when the printer was chosen.
     void print();
     void newHop();
     void performNew();
