@@ -26,6 +26,7 @@ constexpr std::array<ListedField, 3> kListedFields{{
 }};
 
 constexpr double kShortestHopKm = 0.1;
+constexpr std::size_t kInfoStored = 34; // of the 35 characters typed
 
 std::string_view diversityWord(DiversityMode mode) {
     switch (mode) {
@@ -146,24 +147,39 @@ bool BasicsPage::readingsInLimits() {
 
 void BasicsPage::store() {
     HopRecord& record = session_.hop.record;
-    const auto value = [this](ControlId field, std::size_t characters) {
-        return numericTextValue(view_->text(field).substr(0, characters));
+    // Only what the planner edited is read back: an untouched field keeps the stored value
+    // exactly, not its rounded or cut display.
+    const auto number = [this](double& stored, ControlId field, std::size_t characters) {
+        if (edited(field)) {
+            stored = numericTextValue(view_->text(field).substr(0, characters));
+        }
+    };
+    const auto wholeNumber = [this](double& stored, ControlId field) {
+        if (edited(field)) {
+            stored = readWholeNumber(view_->text(field)).value_or(0);
+        }
     };
     record.method = static_cast<Method>(pending(BasicsChoice::Method));
     record.eastWest = static_cast<EastWest>(pending(BasicsChoice::EastWest));
     record.northSouth = static_cast<NorthSouth>(pending(BasicsChoice::NorthSouth));
     record.selectiveFading = static_cast<SelectiveFading>(pending(BasicsChoice::SelectiveFading));
     record.landType = static_cast<LandType>(pending(BasicsChoice::LandType));
-    record.info.assign(view_->text(kInfoField).substr(0, 34));
-    record.outageObjectivePct = value(kObjectiveField, 6);
-    record.station1Name.assign(view_->text(kStation1NameField));
-    record.station2Name.assign(view_->text(kStation2NameField));
-    record.station1HeightM = value(kStation1HeightField, 6);
-    record.station2HeightM = value(kStation2HeightField, 6);
-    record.hopLengthKm = value(kHopLengthField, 5);
-    record.pLPct = value(kPLField, 6);
-    record.latitudeDeg = readWholeNumber(view_->text(kLatitudeField)).value_or(0);
-    record.longitudeDeg = readWholeNumber(view_->text(kLongitudeField)).value_or(0);
+    if (edited(kInfoField)) {
+        record.info.assign(view_->text(kInfoField).substr(0, kInfoStored));
+    }
+    if (edited(kStation1NameField)) {
+        record.station1Name.assign(view_->text(kStation1NameField));
+    }
+    if (edited(kStation2NameField)) {
+        record.station2Name.assign(view_->text(kStation2NameField));
+    }
+    number(record.outageObjectivePct, kObjectiveField, 6);
+    number(record.station1HeightM, kStation1HeightField, 6);
+    number(record.station2HeightM, kStation2HeightField, 6);
+    number(record.hopLengthKm, kHopLengthField, 5);
+    number(record.pLPct, kPLField, 6);
+    wholeNumber(record.latitudeDeg, kLatitudeField);
+    wholeNumber(record.longitudeDeg, kLongitudeField);
     storeModes();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/basics_page.h"
 
+#include <algorithm>
 #include <cmath>
 #include <span>
 #include <string>
@@ -51,9 +52,6 @@ template <typename Choice> std::int16_t stored(Choice choice) {
 void BasicsPage::open(DialogView& view) {
     view_ = &view;
     session_.app.currentPageId = kBasicsPageId;
-    view.setTextLimit(kInfoField, kInfoTyped);
-    view.setTextLimit(kStation1NameField, kStationNameTyped);
-    view.setTextLimit(kStation2NameField, kStationNameTyped);
     session_.updateTitle();
     fill();
 }
@@ -82,16 +80,25 @@ void BasicsPage::onCommand(ControlId control) {
 void BasicsPage::fill() {
     const HopRecord& record = session_.hop.record;
     DialogView& view = *view_;
-    view.setText(kInfoField, record.info.view());
-    view.setText(kObjectiveField, formatFixed(record.outageObjectivePct, 4));
-    view.setText(kStation1NameField, record.station1Name.view());
-    view.setText(kStation2NameField, record.station2Name.view());
-    view.setText(kStation1HeightField, formatFixed(record.station1HeightM, 1));
-    view.setText(kStation2HeightField, formatFixed(record.station2HeightM, 1));
-    view.setText(kHopLengthField, formatFixed(record.hopLengthKm, 1));
-    view.setText(kLongitudeField, wholeNumberText(record.longitudeDeg));
-    view.setText(kLatitudeField, wholeNumberText(record.latitudeDeg));
-    view.setText(kPLField, formatFixed(record.pLPct, 2));
+    // The typing limits hold for new typing; a longer stored text (a file made by a tool) is
+    // shown whole.
+    const auto limit = [&view](ControlId field, int typed, std::string_view text) {
+        view.setTextLimit(field, std::max(typed, static_cast<int>(text.size())));
+    };
+    limit(kInfoField, kInfoTyped, record.info.view());
+    limit(kStation1NameField, kStationNameTyped, record.station1Name.view());
+    limit(kStation2NameField, kStationNameTyped, record.station2Name.view());
+    shown_.clear();
+    show(kInfoField, record.info.view());
+    show(kObjectiveField, formatFixed(record.outageObjectivePct, 4));
+    show(kStation1NameField, record.station1Name.view());
+    show(kStation2NameField, record.station2Name.view());
+    show(kStation1HeightField, formatFixed(record.station1HeightM, 1));
+    show(kStation2HeightField, formatFixed(record.station2HeightM, 1));
+    show(kHopLengthField, formatFixed(record.hopLengthKm, 1));
+    show(kLongitudeField, wholeNumberText(record.longitudeDeg));
+    show(kLatitudeField, wholeNumberText(record.latitudeDeg));
+    show(kPLField, formatFixed(record.pLPct, 2));
 
     choose(BasicsChoice::EastWest, stored(record.eastWest));
     choose(BasicsChoice::NorthSouth, stored(record.northSouth));
@@ -108,6 +115,16 @@ void BasicsPage::fill() {
     choose(BasicsChoice::FeederInsulation, stored(record.feederInsulation));
     choose(BasicsChoice::DiversityMode, stored(record.diversityMode));
     choose(BasicsChoice::UsageMode, stored(record.usageMode));
+}
+
+void BasicsPage::show(ControlId field, std::string_view text) {
+    view_->setText(field, text);
+    shown_[field] = text;
+}
+
+bool BasicsPage::edited(ControlId field) const {
+    const auto shown = shown_.find(field);
+    return shown == shown_.end() || view_->text(field) != shown->second;
 }
 
 void BasicsPage::choose(BasicsChoice group, ControlId button) {

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <map>
+#include <string>
 #include <string_view>
 
 #include "ui/page.h"
@@ -51,6 +53,10 @@ class BasicsPage final : public Page {
 
   private:
     void fill();
+    // Shows the text in the field and remembers it: a field whose text is still the one shown
+    // has not been edited, and its stored value stays exactly as it was.
+    void show(ControlId field, std::string_view text);
+    [[nodiscard]] bool edited(ControlId field) const;
     void choose(BasicsChoice group, ControlId button);
     [[nodiscard]] std::int16_t pending(BasicsChoice group) const;
 
@@ -66,6 +72,7 @@ class BasicsPage final : public Page {
     Session& session_;
     DialogView* view_ = nullptr;
     std::array<std::int16_t, kBasicsChoiceCount> pending_{};
+    std::map<ControlId, std::string> shown_;
 };
 
 } // namespace korvel
