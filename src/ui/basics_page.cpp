@@ -38,7 +38,6 @@ std::span<const ControlId> buttonsOf(BasicsChoice group) {
 constexpr int kInfoTyped = 35;
 constexpr int kStationNameTyped = 19;
 
-// Longitude and latitude are shown, typed and stored as whole degrees.
 std::string wholeNumberText(double value) {
     return std::to_string(std::lround(value));
 }
@@ -89,16 +88,20 @@ void BasicsPage::fill() {
     limit(kStation1NameField, kStationNameTyped, record.station1Name.view());
     limit(kStation2NameField, kStationNameTyped, record.station2Name.view());
     shown_.clear();
-    show(kInfoField, record.info.view());
-    show(kObjectiveField, formatFixed(record.outageObjectivePct, 4));
-    show(kStation1NameField, record.station1Name.view());
-    show(kStation2NameField, record.station2Name.view());
-    show(kStation1HeightField, formatFixed(record.station1HeightM, 1));
-    show(kStation2HeightField, formatFixed(record.station2HeightM, 1));
-    show(kHopLengthField, formatFixed(record.hopLengthKm, 1));
-    show(kLongitudeField, wholeNumberText(record.longitudeDeg));
-    show(kLatitudeField, wholeNumberText(record.latitudeDeg));
-    show(kPLField, formatFixed(record.pLPct, 2));
+    shown_.showText(view, kInfoField, record.info.view());
+    shown_.showText(view, kStation1NameField, record.station1Name.view());
+    shown_.showText(view, kStation2NameField, record.station2Name.view());
+    const auto show = [&](ControlId field, double value, int decimals) {
+        shown_.show(view, field, formatFixed(value, decimals), value);
+    };
+    show(kObjectiveField, record.outageObjectivePct, 4);
+    show(kStation1HeightField, record.station1HeightM, 1);
+    show(kStation2HeightField, record.station2HeightM, 1);
+    show(kHopLengthField, record.hopLengthKm, 1);
+    show(kPLField, record.pLPct, 2);
+    // Longitude and latitude are shown, typed and stored as whole degrees.
+    shown_.show(view, kLongitudeField, wholeNumberText(record.longitudeDeg), record.longitudeDeg);
+    shown_.show(view, kLatitudeField, wholeNumberText(record.latitudeDeg), record.latitudeDeg);
 
     choose(BasicsChoice::EastWest, stored(record.eastWest));
     choose(BasicsChoice::NorthSouth, stored(record.northSouth));
@@ -115,16 +118,6 @@ void BasicsPage::fill() {
     choose(BasicsChoice::FeederInsulation, stored(record.feederInsulation));
     choose(BasicsChoice::DiversityMode, stored(record.diversityMode));
     choose(BasicsChoice::UsageMode, stored(record.usageMode));
-}
-
-void BasicsPage::show(ControlId field, std::string_view text) {
-    view_->setText(field, text);
-    shown_[field] = text;
-}
-
-bool BasicsPage::edited(ControlId field) const {
-    const auto shown = shown_.find(field);
-    return shown == shown_.end() || view_->text(field) != shown->second;
 }
 
 void BasicsPage::choose(BasicsChoice group, ControlId button) {

@@ -6,11 +6,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <map>
-#include <string>
 #include <string_view>
 
+#include "hopfile/page_rules.h"
 #include "ui/page.h"
+#include "ui/shown_fields.h"
 
 namespace korvel {
 
@@ -53,26 +53,22 @@ class BasicsPage final : public Page {
 
   private:
     void fill();
-    // Shows the text in the field and remembers it: a field whose text is still the one shown
-    // has not been edited, and its stored value stays exactly as it was.
-    void show(ControlId field, std::string_view text);
-    [[nodiscard]] bool edited(ControlId field) const;
     void choose(BasicsChoice group, ControlId button);
     [[nodiscard]] std::int16_t pending(BasicsChoice group) const;
 
     // The leave request's checks and stores (basics_accept.cpp).
     bool accept();
-    bool readingsValid();
-    bool valuesPlausible();
+    // What the fields hold: typed values, and the stored values of the fields not edited.
+    [[nodiscard]] PageValues heldValues() const;
+    void readLimits(const PageValues& values);
     bool readingsInLimits();
-    void store();
+    void store(const PageValues& values);
     void storeModes();
-    bool refuse(ControlId field, std::string_view text, bool beep);
 
     Session& session_;
     DialogView* view_ = nullptr;
     std::array<std::int16_t, kBasicsChoiceCount> pending_{};
-    std::map<ControlId, std::string> shown_;
+    ShownFields shown_;
 };
 
 } // namespace korvel

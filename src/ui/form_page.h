@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "engine/calculate_hop.h"
+#include "hopfile/page_rules.h"
 #include "ui/page.h"
+#include "ui/shown_fields.h"
 
 namespace korvel {
 
@@ -74,12 +76,16 @@ class FormPage final : public Page {
     // A stepping button; any other control does nothing.
     void step(ControlId button);
 
+    // Shows the value with one decimal and remembers it (shown_).
+    void show(ControlId field, double value);
+
     // Validation steps (form_validation.cpp).
-    bool readingsValid(HopRecord& copy);
-    bool plainNumbersValid(std::vector<ControlId> fields);
-    bool listedFieldsAccepted();
-    [[nodiscard]] double fieldValue(ControlId field) const;
-    void readInto(HopRecord& copy);
+    [[nodiscard]] FormLayout layout() const;
+    // What the fields hold: typed values, and the values shown in the fields not edited.
+    [[nodiscard]] PageValues heldValues() const;
+    void readLimits(const PageValues& values, const FormLayout& layout);
+    bool limitsConfirmed(const FormLayout& layout);
+    void readInto(HopRecord& copy, const PageValues& values) const;
     void storeAntennaFlags(HopRecord& copy);
     void storeFeederFlags(HopRecord& copy);
 
@@ -94,6 +100,7 @@ class FormPage final : public Page {
     Session& session_;
     DiversityMode diversity_ = DiversityMode::No; // the layout's, from the opening on
     DialogView* view_ = nullptr;
+    ShownFields shown_;
 };
 
 } // namespace korvel
