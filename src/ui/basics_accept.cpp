@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/hop_reset.h"
+#include "engine/selective_margin.h"
 #include "fields/numeric_entry.h"
 #include "fields/numeric_text.h"
 #include "fields/whole_number.h"
@@ -157,6 +158,7 @@ void BasicsPage::store(const PageValues& values) {
     record.method = static_cast<Method>(pending(BasicsChoice::Method));
     record.eastWest = static_cast<EastWest>(pending(BasicsChoice::EastWest));
     record.northSouth = static_cast<NorthSouth>(pending(BasicsChoice::NorthSouth));
+    const SelectiveFading previousFading = record.selectiveFading;
     record.selectiveFading = static_cast<SelectiveFading>(pending(BasicsChoice::SelectiveFading));
     record.landType = static_cast<LandType>(pending(BasicsChoice::LandType));
     // A text not edited stays as it was read, even longer than what can be typed.
@@ -169,6 +171,8 @@ void BasicsPage::store(const PageValues& values) {
     if (shown_.edited(*view_, kStation2NameField)) {
         record.station2Name.assign(view_->text(kStation2NameField));
     }
+    const bool marginChanges = record.hopLengthKm != values[PageField::HopLength] ||
+                               record.selectiveFading != previousFading;
     record.outageObjectivePct = values[PageField::OutageObjective];
     record.station1HeightM = values[PageField::Station1Height];
     record.station2HeightM = values[PageField::Station2Height];
@@ -176,6 +180,10 @@ void BasicsPage::store(const PageValues& values) {
     record.pLPct = values[PageField::TimePercentagePL];
     record.latitudeDeg = values[PageField::Latitude];
     record.longitudeDeg = values[PageField::Longitude];
+    // The selective margin Msm follows the hop length (Standard scales the reference margin).
+    if (marginChanges) {
+        prepareSelectiveMargin(session_.hop);
+    }
     storeModes();
 }
 

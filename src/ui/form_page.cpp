@@ -215,7 +215,7 @@ void FormPage::step(ControlId button) {
 void FormPage::onCommand(ControlId control) {
     switch (control) {
     case kLeavePageCommand:
-        if (!validateFormPage()) {
+        if (!validateFormPage(Purpose::Storing)) {
             session_.app.pageAccepted = false;
         } else if (session_.resultsWindow != nullptr) {
             session_.resultsWindow->close();
@@ -238,7 +238,7 @@ void FormPage::onCommand(ControlId control) {
 }
 
 void FormPage::onSaveCheck() {
-    if (!validateFormPage()) {
+    if (!validateFormPage(Purpose::Storing)) {
         session_.app.pageAccepted = false;
     }
 }

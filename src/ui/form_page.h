@@ -62,7 +62,10 @@ class FormPage final : public Page {
 
     // Reads and checks every field; on success stores the hop record, Msm and the override
     // flags. A refusal has told the user and changes nothing (form_validation.cpp).
-    bool validateFormPage();
+    // Before a calculation the selective margin Msm is always derived again from the field; when
+    // the page is only stored (leaving, saving) an untouched margin field leaves Msm as it is.
+    enum class Purpose { Calculation, Storing };
+    bool validateFormPage(Purpose purpose = Purpose::Calculation);
 
   private:
     // The diameter (m) and gain (dBi) fields of the record for antenna 1, 2 or the diversity

@@ -68,8 +68,11 @@ bool showsAs(double typed, double library) {
     return formatFixed(typed, 1) == formatFixed(library, 1);
 }
 
+constexpr std::array<ControlId, 3> kDiameterFields{kAntenna1DiameterField, kAntenna2DiameterField,
+                                                   kDiversityDiameterField};
 constexpr std::array<ControlId, 3> kGainFields{kAntenna1GainField, kAntenna2GainField,
                                                kDiversityGainField};
+constexpr std::array<ControlId, 2> kLossFields{kFeeder1LossField, kFeeder2LossField};
 
 } // namespace
 
@@ -78,7 +81,7 @@ FormLayout FormPage::layout() const {
     return {record.frequencyGHz, diversity_, record.selectiveFading};
 }
 
-bool FormPage::validateFormPage() {
+bool FormPage::validateFormPage(Purpose purpose) {
     HopRecord copy = session_.hop.record;
     const FormLayout shownLayout = layout();
     const PageValues values = heldValues();
@@ -91,7 +94,10 @@ bool FormPage::validateFormPage() {
         return false;
     }
     readInto(copy, values);
-    storeSelectiveMargin(copy, session_.hop.results, values[PageField::SelectiveMargin]);
+    // The Basics page keeps Msm in step with the hop length and the mode.
+    if (purpose == Purpose::Calculation || shown_.edited(*view_, kSelectiveMarginField)) {
+        storeSelectiveMargin(copy, session_.hop.results, values[PageField::SelectiveMargin]);
+    }
     storeAntennaFlags(copy);
     storeFeederFlags(copy);
     session_.hop.record = copy;
@@ -180,6 +186,10 @@ void FormPage::storeAntennaFlags(HopRecord& copy) {
     const int antennas = diversity_ == DiversityMode::Space ? 3 : 2;
     for (int antenna = 0; antenna < antennas; ++antenna) {
         const auto at = static_cast<std::size_t>(antenna);
+        // Fields not edited keep their flags: what was read, or what a stepping button left.
+        if (!shown_.edited(*view_, kDiameterFields[at]) && !shown_.edited(*view_, kGainFields[at])) {
+            continue;
+        }
         double& diameter = diameterOf(copy, antenna);
         double& gain = gainOf(copy, antenna);
         const std::optional<double> library =
@@ -206,6 +216,9 @@ void FormPage::storeAntennaFlags(HopRecord& copy) {
 void FormPage::storeFeederFlags(HopRecord& copy) {
     HopSelection& selection = session_.hop.selection;
     for (std::size_t feeder = 0; feeder < 2; ++feeder) {
+        if (!shown_.edited(*view_, kLossFields[feeder])) {
+            continue;
+        }
         double& loss = feeder == 0 ? copy.feeder1LossDbPer100m : copy.feeder2LossDbPer100m;
         const std::optional<double> library =
             libraryFeederLoss(session_.library, selection.feederTable, selection.feederRow,
