@@ -4,14 +4,13 @@
 #include <limits>
 #include <optional>
 #include <string>
-#include <utility>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/hop_reset.h"
 #include "engine/selective_margin.h"
 #include "fields/numeric_entry.h"
-#include "fields/numeric_text.h"
 #include "fields/whole_number.h"
 #include "hopfile/hop_preparation.h"
 #include "ui/basics_page.h"

@@ -2,7 +2,6 @@
 // leaves the hop record, its results and the override flags as they were.
 #include <array>
 #include <cstddef>
-#include <string>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -11,8 +10,6 @@
 #include "engine/selective_margin.h"
 #include "fields/format_fixed.h"
 #include "fields/numeric_entry.h"
-#include "fields/numeric_text.h"
-#include "hopfile/hop_preparation.h"
 #include "optimize/library_lookup.h"
 #include "ui/form_page.h"
 #include "ui/list_dialog.h"

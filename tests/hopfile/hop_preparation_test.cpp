@@ -57,6 +57,8 @@ TEST(HopPreparation, FeederIndicesAfterReadingAndCommitting) {
 TEST(HopPreparation, HopLengthAndChannelSpacingTheCalculationCannotUseAreRefused) {
     const std::string length = "Error: Invalid value : Hop length.";
     const std::string spacing = "Error: Invalid value : Channel spacing.";
+    // Fixed: korvel-cli said "Invalid value : Hop length." where the page lists the field as
+    // holding no acceptable number.
     const std::string noNumber = "Error!: Invalid data : hop length.";
     const auto no = DiversityMode::No, freq = DiversityMode::Freq;
     const std::tuple<double, DiversityMode, double, std::string> cases[] = {
