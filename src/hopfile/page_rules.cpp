@@ -30,15 +30,33 @@ constexpr std::array<ListedPageField, 10> kFormListed{{
 }};
 
 constexpr std::array<std::string_view, kPageFieldCount> kRecordFields{
-    "outageObjectivePct", "hopLengthKm",          "pLPct",
-    "longitudeDeg",       "latitudeDeg",          "station1HeightM",
-    "station2HeightM",    "antenna1DiameterM",    "antenna2DiameterM",
-    "antenna1GainDbi",    "antenna2GainDbi",      "feeder1LossDbPer100m",
-    "feeder2LossDbPer100m", "connector1LossDb",   "connector2LossDb",
-    "feeder1LengthM",     "feeder2LengthM",       "branchingLossDb",
-    "diversityDiameterM", "diversityGainDbi",     "frequencyDifferenceGHz",
-    "antenna1HeightM",    "antenna2HeightM",      "antennaSpacingM",
-    "msmRefDb",           "thresholdDegradationDb", "addTerrainLossDb",
+    "outageObjectivePct",
+    "hopLengthKm",
+    "pLPct",
+    "longitudeDeg",
+    "latitudeDeg",
+    "station1HeightM",
+    "station2HeightM",
+    "antenna1DiameterM",
+    "antenna2DiameterM",
+    "antenna1GainDbi",
+    "antenna2GainDbi",
+    "feeder1LossDbPer100m",
+    "feeder2LossDbPer100m",
+    "connector1LossDb",
+    "connector2LossDb",
+    "feeder1LengthM",
+    "feeder2LengthM",
+    "branchingLossDb",
+    "diversityDiameterM",
+    "diversityGainDbi",
+    "frequencyDifferenceGHz",
+    "antenna1HeightM",
+    "antenna2HeightM",
+    "antennaSpacingM",
+    "msmRefDb",
+    "thresholdDegradationDb",
+    "addTerrainLossDb",
 };
 
 // A number a field accepts at all: finite and not negative.
@@ -50,8 +68,8 @@ bool within(double value, double lowest, double highest) {
     return std::isfinite(value) && value >= lowest && value <= highest;
 }
 
-PageRefusal box(PageField field, std::string_view text, std::string_view caption,
-                MessageIcon icon, bool beep) {
+PageRefusal box(PageField field, std::string_view text, std::string_view caption, MessageIcon icon,
+                bool beep) {
     return {field, true, text, caption, icon, beep, {}};
 }
 
@@ -68,8 +86,8 @@ std::optional<PageRefusal> invalidList(const PageValues& values,
         return std::nullopt;
     }
     const PageField last = invalid.back().field;
-    return PageRefusal{last, true, kInvalidDataList, "Error!", MessageIcon::None, false,
-                       std::move(invalid)};
+    return PageRefusal{
+        last, true, kInvalidDataList, "Error!", MessageIcon::None, false, std::move(invalid)};
 }
 
 // The Form page's fields read as plain numbers: the first without one is refused at once.
@@ -201,10 +219,10 @@ std::optional<PageRefusal> basicsRefusal(const PageValues& v) {
 }
 
 std::optional<PageRefusal> formRefusal(const PageValues& v, const FormLayout& layout) {
-    if (auto plain = firstPlainInvalid(
-            v, {PageField::Antenna1Diameter, PageField::Antenna2Diameter, PageField::Antenna1Gain,
-                PageField::Antenna2Gain, PageField::Feeder1Loss, PageField::Feeder2Loss,
-                PageField::Connector1Loss, PageField::Connector2Loss})) {
+    if (auto plain = firstPlainInvalid(v, {PageField::Antenna1Diameter, PageField::Antenna2Diameter,
+                                           PageField::Antenna1Gain, PageField::Antenna2Gain,
+                                           PageField::Feeder1Loss, PageField::Feeder2Loss,
+                                           PageField::Connector1Loss, PageField::Connector2Loss})) {
         return plain;
     }
     if (layout.frequencyGHz > kWaveguideOnlyAboveGHz) {
@@ -243,8 +261,8 @@ std::optional<std::string_view> pageRefusal(const HopState& hop, Messages& messa
     const HopRecord& record = hop.record;
     std::optional<PageRefusal> refusal = basicsRefusal(values);
     if (!refusal) {
-        refusal = formRefusal(values, {record.frequencyGHz, record.diversityMode,
-                                       record.selectiveFading});
+        refusal = formRefusal(values,
+                              {record.frequencyGHz, record.diversityMode, record.selectiveFading});
     }
     if (!refusal) {
         return std::nullopt;

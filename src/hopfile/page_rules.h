@@ -88,9 +88,9 @@ std::vector<ListedPageField> formListedFields(const FormLayout& layout);
 // The first refusal: a message box, or the list dialog "Error!" headed "Invalid data : " that
 // names every field holding no acceptable number.
 struct PageRefusal {
-    PageField field;         // the field refused; for a list the one named last
-    bool takesFocus = true;  // the page puts the focus on `field`
-    std::string_view text;   // the box's text, or the list's heading
+    PageField field;        // the field refused; for a list the one named last
+    bool takesFocus = true; // the page puts the focus on `field`
+    std::string_view text;  // the box's text, or the list's heading
     std::string_view caption;
     MessageIcon icon = MessageIcon::None;
     bool beep = false;

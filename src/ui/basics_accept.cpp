@@ -98,8 +98,7 @@ PageValues BasicsPage::heldValues() const {
     // Characters checked and read as the page's rules count them.
     const auto number = [&](PageField field, ControlId control, std::size_t checked,
                             std::size_t read) {
-        values[field] =
-            shown_.value(view, control, typedNumber(view.text(control), checked, read));
+        values[field] = shown_.value(view, control, typedNumber(view.text(control), checked, read));
     };
     number(PageField::OutageObjective, kObjectiveField, 5, 6);
     number(PageField::HopLength, kHopLengthField, 4, 5);

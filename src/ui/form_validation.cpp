@@ -184,7 +184,8 @@ void FormPage::storeAntennaFlags(HopRecord& copy) {
     for (int antenna = 0; antenna < antennas; ++antenna) {
         const auto at = static_cast<std::size_t>(antenna);
         // Fields not edited keep their flags: what was read, or what a stepping button left.
-        if (!shown_.edited(*view_, kDiameterFields[at]) && !shown_.edited(*view_, kGainFields[at])) {
+        if (!shown_.edited(*view_, kDiameterFields[at]) &&
+            !shown_.edited(*view_, kGainFields[at])) {
             continue;
         }
         double& diameter = diameterOf(copy, antenna);

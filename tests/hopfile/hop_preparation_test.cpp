@@ -62,9 +62,12 @@ TEST(HopPreparation, HopLengthAndChannelSpacingTheCalculationCannotUseAreRefused
     const std::string noNumber = "Error!: Invalid data : hop length.";
     const auto no = DiversityMode::No, freq = DiversityMode::Freq;
     const std::tuple<double, DiversityMode, double, std::string> cases[] = {
-        {0.1, freq, 0.00001, ""},        {0.0999, no, 0.0, length},
-        {0.0, no, 0.0, length},          {-5.0, no, 0.0, noNumber},
-        {std::nan(""), no, 0.0, noNumber}, {40.0, DiversityMode::Space, 0.0, ""},
+        {0.1, freq, 0.00001, ""},
+        {0.0999, no, 0.0, length},
+        {0.0, no, 0.0, length},
+        {-5.0, no, 0.0, noNumber},
+        {std::nan(""), no, 0.0, noNumber},
+        {40.0, DiversityMode::Space, 0.0, ""},
         {40.0, freq, 0.0000099, spacing}};
     for (const auto& [lengthKm, diversity, spacingGHz, refusal] : cases) {
         HopState hop = makeTestHop();

@@ -10,8 +10,8 @@
 
 #include "hopfile/hop_file.h"
 #include "route/route_file.h"
-#include "route/route_record.h"
 #include "route/route_open.h"
+#include "route/route_record.h"
 #include "support/temp_folder.h"
 #include "ui/old_files_dialog.h"
 #include "ui/route_screen_page.h"
