@@ -11,7 +11,7 @@
 #include "hop_json.h"
 #include "hopfile/hop_fields.h"
 #include "hopfile/hop_file.h"
-#include "hopfile/page_refusals.h"
+#include "hopfile/page_rules.h"
 #include "library/new_hop.h"
 #include "platform/text_encoding.h"
 
@@ -91,7 +91,7 @@ int runNew(CliContext& context, const NewJob& job) {
         reportError(job.from + ": " + error);
         return kExitUnusable;
     }
-    if (const auto field = pageRefusal(hop.record, context.messages)) {
+    if (const auto field = pageRefusal(hop, context.messages)) {
         reportError(job.from + ": record." + std::string(*field) + " is refused");
         return kExitRefused;
     }

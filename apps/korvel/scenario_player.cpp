@@ -261,10 +261,19 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
             command ? program_.window.menuAction(static_cast<Command>(*command)) : nullptr;
         if (item == nullptr) {
             fail("no menu item " + rest);
+        } else if (program_.host.modalDepth() > 0) {
+            fail("menu " + rest + " while a modal dialog is open: the main window takes no input");
         } else if (!item->isEnabled()) {
             fail("menu item " + rest + " is grayed");
         } else {
             item->trigger();
+        }
+    } else if (action == "post") {
+        // A command reaching the main window without the user, as from a timer or a drop.
+        if (const std::optional<int> command = number(rest)) {
+            program_.window.postCommand(static_cast<Command>(*command));
+        } else {
+            fail("not a command number: " + rest);
         }
     } else if (action == "click" || action == "check") {
         auto* button = controlOfKind<QAbstractButton>(rest, "a button");

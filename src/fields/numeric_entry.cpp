@@ -1,5 +1,7 @@
 #include "fields/numeric_entry.h"
 
+#include <cmath>
+
 #include "fields/numeric_text.h"
 
 namespace korvel {
@@ -71,23 +73,27 @@ std::optional<double> readRequiredNumber(std::string_view text, std::size_t char
 double readLimitedNumber(NumericEntryState& state, std::string_view text, LimitedField field,
                          std::size_t charactersRead) {
     const TextRead read = readText(text, charactersRead);
+    readLimitedValue(state, read.acceptable ? read.value : -1, field);
+    return read.value;
+}
+
+void readLimitedValue(NumericEntryState& state, double value, LimitedField field) {
     const std::size_t i = NumericEntryState::index(field);
     FieldStatus& status = state.status_[i];
-    if (!read.acceptable) {
+    if (!std::isfinite(value) || value < 0) {
         state.allFieldsValid_ = false;
         status.valid = false;
-        return read.value;
+        return;
     }
     status.valid = true;
     const FieldLimits& limits = state.limits_[i];
-    if ((read.value >= limits.lower && read.value <= limits.upper) || status.warned) {
+    if ((value >= limits.lower && value <= limits.upper) || status.warned) {
         status.inRange = true;
-        return read.value;
+        return;
     }
     state.allFieldsInRange_ = false;
     status.inRange = false;
     status.warned = true;
-    return read.value;
 }
 
 double readLimitedNumber(NumericEntryState& state, std::string_view text, LimitedField field) {

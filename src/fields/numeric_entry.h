@@ -83,8 +83,7 @@ class NumericEntryState {
     [[nodiscard]] bool allFieldsInRange() const { return allFieldsInRange_; }
 
   private:
-    friend double readLimitedNumber(NumericEntryState&, std::string_view, LimitedField,
-                                    std::size_t);
+    friend void readLimitedValue(NumericEntryState&, double, LimitedField);
 
     static constexpr std::size_t index(LimitedField field) {
         return static_cast<std::size_t>(field);
@@ -110,5 +109,8 @@ double readLimitedNumber(NumericEntryState& state, std::string_view text, Limite
                          std::size_t charactersRead);
 // The same, cut to the characters the limits table gives for the field.
 double readLimitedNumber(NumericEntryState& state, std::string_view text, LimitedField field);
+// The same for a value the field holds without having been typed (what a hop file stored): valid
+// when finite and not negative.
+void readLimitedValue(NumericEntryState& state, double value, LimitedField field);
 
 } // namespace korvel

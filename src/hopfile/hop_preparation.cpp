@@ -29,7 +29,7 @@ HopLoad loadHopForCalculation(const std::filesystem::path& file, const Equipment
         return {HopLoadStatus::Unusable};
     }
     hop.selection.otherRadio = library.isOtherRadio(hop.selection.radioIndex);
-    if (const auto field = pageRefusal(hop.record, messages)) {
+    if (const auto field = pageRefusal(hop, messages)) {
         return {HopLoadStatus::Refused, *field};
     }
     commitFeederPosition(hop, library);

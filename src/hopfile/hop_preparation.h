@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "engine/hop_record.h"
-#include "hopfile/page_refusals.h"
+#include "hopfile/page_rules.h"
 #include "library/equipment_library.h"
 #include "platform/messages.h"
 

@@ -1,31 +1,51 @@
 // The Basics page's answer to the leave request: every check runs before anything is stored, so
 // a refusal leaves the hop as it was.
+#include <array>
+#include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/hop_reset.h"
+#include "engine/selective_margin.h"
 #include "fields/numeric_entry.h"
-#include "fields/numeric_text.h"
 #include "fields/whole_number.h"
 #include "hopfile/hop_preparation.h"
 #include "ui/basics_page.h"
 #include "ui/list_dialog.h"
-#include "ui/listed_fields.h"
+#include "ui/page_refusal_shown.h"
 #include "ui/session.h"
 
 namespace korvel {
 
 namespace {
 
-// The names the list dialog gives the limited fields, in the order it lists them.
-constexpr std::array<ListedField, 3> kListedFields{{
-    {LimitedField::TimePercentagePL, "Percentage pL", kPLField},
-    {LimitedField::HopLength, "hop length.", kHopLengthField},
-    {LimitedField::OutageObjective, "outage objective.", kObjectiveField},
+constexpr std::size_t kInfoStored = 34; // of the 35 characters typed
+
+struct BasicsControl {
+    PageField field;
+    ControlId control;
+};
+constexpr std::array<BasicsControl, 7> kControls{{
+    {PageField::OutageObjective, kObjectiveField},
+    {PageField::HopLength, kHopLengthField},
+    {PageField::TimePercentagePL, kPLField},
+    {PageField::Longitude, kLongitudeField},
+    {PageField::Latitude, kLatitudeField},
+    {PageField::Station1Height, kStation1HeightField},
+    {PageField::Station2Height, kStation2HeightField},
 }};
 
-constexpr double kShortestHopKm = 0.1;
+ControlId controlOf(PageField field) {
+    for (const BasicsControl& entry : kControls) {
+        if (entry.field == field) {
+            return entry.control;
+        }
+    }
+    return kObjectiveField;
+}
 
 std::string_view diversityWord(DiversityMode mode) {
     switch (mode) {
@@ -51,76 +71,59 @@ std::string_view usageWord(UsageMode mode) {
     return "";
 }
 
-bool wholeNumberWithin(std::string_view text, int lowest, int highest) {
+double wholeNumberValue(std::string_view text) {
     const std::optional<int> value = readWholeNumber(text);
-    return value && *value >= lowest && *value <= highest;
+    return value ? *value : std::numeric_limits<double>::quiet_NaN();
 }
 
 } // namespace
 
 bool BasicsPage::accept() {
-    if (!readingsValid() || !valuesPlausible() || !readingsInLimits()) {
+    const PageValues values = heldValues();
+    readLimits(values);
+    if (const std::optional<PageRefusal> refusal = basicsRefusal(values)) {
+        showPageRefusal(session_, *view_, *refusal, controlOf(refusal->field));
         return false;
     }
-    store();
+    if (!readingsInLimits()) {
+        return false;
+    }
+    store(values);
     return true;
 }
 
-bool BasicsPage::readingsValid() {
+PageValues BasicsPage::heldValues() const {
+    PageValues values = storedPageValues(session_.hop);
+    const DialogView& view = *view_;
+    // Characters checked and read as the page's rules count them.
+    const auto number = [&](PageField field, ControlId control, std::size_t checked,
+                            std::size_t read) {
+        values[field] = shown_.value(view, control, typedNumber(view.text(control), checked, read));
+    };
+    number(PageField::OutageObjective, kObjectiveField, 5, 6);
+    number(PageField::HopLength, kHopLengthField, 4, 5);
+    number(PageField::TimePercentagePL, kPLField, 3, 6);
+    number(PageField::Station1Height, kStation1HeightField, 5, 6);
+    number(PageField::Station2Height, kStation2HeightField, 5, 6);
+    for (const auto& [field, control] : {std::pair{PageField::Longitude, kLongitudeField},
+                                         std::pair{PageField::Latitude, kLatitudeField}}) {
+        values[field] = shown_.value(view, control, wholeNumberValue(view.text(control)));
+    }
+    return values;
+}
+
+void BasicsPage::readLimits(const PageValues& values) {
     NumericEntryState& fields = session_.fields;
     fields.beginReading();
-    readLimitedNumber(fields, view_->text(kObjectiveField), LimitedField::OutageObjective);
     fields.setHopLengthLowerKm(15 / session_.hop.record.frequencyGHz);
-    readLimitedNumber(fields, view_->text(kHopLengthField), LimitedField::HopLength);
-    readLimitedNumber(fields, view_->text(kPLField), LimitedField::TimePercentagePL);
-    if (fields.allFieldsValid()) {
-        return true;
+    for (const ListedPageField& listed : basicsListedFields()) {
+        const ControlId control = controlOf(listed.field);
+        if (shown_.edited(*view_, control)) {
+            readLimitedNumber(fields, view_->text(control), listed.limited);
+        } else {
+            readLimitedValue(fields, values[listed.field], listed.limited);
+        }
     }
-    const ListedNames invalid =
-        listedNames(kListedFields, kObjectiveField,
-                    [&](const ListedField& listed) { return !fields.status(listed.field).valid; });
-    {
-        const PageDisabled disabled(view_);
-        runListDialog(session_.ports.dialogs, "Error!", "Invalid data : ", invalid.names, false);
-    }
-    view_->setFocus(invalid.focus);
-    return false;
-}
-
-bool BasicsPage::refuse(ControlId field, std::string_view text, bool beep) {
-    if (beep) {
-        session_.ports.messages.beep();
-    }
-    session_.ports.messages.show(text, "Error", MessageIcon::Exclamation);
-    view_->setFocus(field);
-    return false;
-}
-
-bool BasicsPage::valuesPlausible() {
-    const auto text = [this](ControlId field, std::size_t characters) {
-        return view_->text(field).substr(0, characters);
-    };
-    if (numericTextValue(text(kHopLengthField, 5)) < kShortestHopKm) {
-        return refuse(kHopLengthField, "Invalid value : Hop length.", false);
-    }
-    if (!wholeNumberWithin(view_->text(kLongitudeField), 0, 180)) {
-        return refuse(kLongitudeField, "Invalid value: Longitude", true);
-    }
-    if (!wholeNumberWithin(view_->text(kLatitudeField), 0, 90)) {
-        return refuse(kLatitudeField, "Invalid value: Latitude", true);
-    }
-    const std::string pL = text(kPLField, 6);
-    if (!isNumericText(pL) || numericTextValue(pL) < 0 || numericTextValue(pL) > 100) {
-        return refuse(kPLField, "Invalid value: pL", true);
-    }
-    // Station heights may lie below sea level.
-    if (!isNumericText(text(kStation1HeightField, 5))) {
-        return refuse(kStation1HeightField, "Invalid value: Station 1 height.", true);
-    }
-    if (!isNumericText(text(kStation2HeightField, 5))) {
-        return refuse(kStation2HeightField, "Invalid value: Station 2 height.", true);
-    }
-    return true;
 }
 
 bool BasicsPage::readingsInLimits() {
@@ -128,42 +131,57 @@ bool BasicsPage::readingsInLimits() {
     if (fields.allFieldsInRange()) {
         return true;
     }
-    const ListedNames outside =
-        listedNames(kListedFields, kObjectiveField, [&](const ListedField& listed) {
-            return !fields.status(listed.field).inRange;
-        });
+    std::vector<std::string_view> names;
+    ControlId focus = kObjectiveField;
+    for (const ListedPageField& listed : basicsListedFields()) {
+        if (!fields.status(listed.limited).inRange) {
+            names.push_back(listed.name);
+            focus = controlOf(listed.field);
+        }
+    }
     bool confirmed = false;
     {
         const PageDisabled disabled(view_);
         confirmed = runListDialog(session_.ports.dialogs, "Note!",
-                                  "Values out of normal limits : ", outside.names, true);
+                                  "Values out of normal limits : ", names, true);
     }
     if (!confirmed) {
-        view_->setFocus(outside.focus);
+        view_->setFocus(focus);
     }
     return confirmed;
 }
 
-void BasicsPage::store() {
+void BasicsPage::store(const PageValues& values) {
     HopRecord& record = session_.hop.record;
-    const auto value = [this](ControlId field, std::size_t characters) {
-        return numericTextValue(view_->text(field).substr(0, characters));
-    };
     record.method = static_cast<Method>(pending(BasicsChoice::Method));
     record.eastWest = static_cast<EastWest>(pending(BasicsChoice::EastWest));
     record.northSouth = static_cast<NorthSouth>(pending(BasicsChoice::NorthSouth));
+    const SelectiveFading previousFading = record.selectiveFading;
     record.selectiveFading = static_cast<SelectiveFading>(pending(BasicsChoice::SelectiveFading));
     record.landType = static_cast<LandType>(pending(BasicsChoice::LandType));
-    record.info.assign(view_->text(kInfoField).substr(0, 34));
-    record.outageObjectivePct = value(kObjectiveField, 6);
-    record.station1Name.assign(view_->text(kStation1NameField));
-    record.station2Name.assign(view_->text(kStation2NameField));
-    record.station1HeightM = value(kStation1HeightField, 6);
-    record.station2HeightM = value(kStation2HeightField, 6);
-    record.hopLengthKm = value(kHopLengthField, 5);
-    record.pLPct = value(kPLField, 6);
-    record.latitudeDeg = readWholeNumber(view_->text(kLatitudeField)).value_or(0);
-    record.longitudeDeg = readWholeNumber(view_->text(kLongitudeField)).value_or(0);
+    // A text not edited stays as it was read, even longer than what can be typed.
+    if (shown_.edited(*view_, kInfoField)) {
+        record.info.assign(view_->text(kInfoField).substr(0, kInfoStored));
+    }
+    if (shown_.edited(*view_, kStation1NameField)) {
+        record.station1Name.assign(view_->text(kStation1NameField));
+    }
+    if (shown_.edited(*view_, kStation2NameField)) {
+        record.station2Name.assign(view_->text(kStation2NameField));
+    }
+    const bool marginChanges = record.hopLengthKm != values[PageField::HopLength] ||
+                               record.selectiveFading != previousFading;
+    record.outageObjectivePct = values[PageField::OutageObjective];
+    record.station1HeightM = values[PageField::Station1Height];
+    record.station2HeightM = values[PageField::Station2Height];
+    record.hopLengthKm = values[PageField::HopLength];
+    record.pLPct = values[PageField::TimePercentagePL];
+    record.latitudeDeg = values[PageField::Latitude];
+    record.longitudeDeg = values[PageField::Longitude];
+    // The selective margin Msm follows the hop length (Standard scales the reference margin).
+    if (marginChanges) {
+        prepareSelectiveMargin(session_.hop);
+    }
     storeModes();
 }
 

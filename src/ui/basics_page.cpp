@@ -1,5 +1,6 @@
 #include "ui/basics_page.h"
 
+#include <algorithm>
 #include <cmath>
 #include <span>
 #include <string>
@@ -37,7 +38,6 @@ std::span<const ControlId> buttonsOf(BasicsChoice group) {
 constexpr int kInfoTyped = 35;
 constexpr int kStationNameTyped = 19;
 
-// Longitude and latitude are shown, typed and stored as whole degrees.
 std::string wholeNumberText(double value) {
     return std::to_string(std::lround(value));
 }
@@ -51,9 +51,6 @@ template <typename Choice> std::int16_t stored(Choice choice) {
 void BasicsPage::open(DialogView& view) {
     view_ = &view;
     session_.app.currentPageId = kBasicsPageId;
-    view.setTextLimit(kInfoField, kInfoTyped);
-    view.setTextLimit(kStation1NameField, kStationNameTyped);
-    view.setTextLimit(kStation2NameField, kStationNameTyped);
     session_.updateTitle();
     fill();
 }
@@ -82,16 +79,29 @@ void BasicsPage::onCommand(ControlId control) {
 void BasicsPage::fill() {
     const HopRecord& record = session_.hop.record;
     DialogView& view = *view_;
-    view.setText(kInfoField, record.info.view());
-    view.setText(kObjectiveField, formatFixed(record.outageObjectivePct, 4));
-    view.setText(kStation1NameField, record.station1Name.view());
-    view.setText(kStation2NameField, record.station2Name.view());
-    view.setText(kStation1HeightField, formatFixed(record.station1HeightM, 1));
-    view.setText(kStation2HeightField, formatFixed(record.station2HeightM, 1));
-    view.setText(kHopLengthField, formatFixed(record.hopLengthKm, 1));
-    view.setText(kLongitudeField, wholeNumberText(record.longitudeDeg));
-    view.setText(kLatitudeField, wholeNumberText(record.latitudeDeg));
-    view.setText(kPLField, formatFixed(record.pLPct, 2));
+    // The typing limits hold for new typing; a longer stored text (a file made by a tool) is
+    // shown whole.
+    const auto limit = [&view](ControlId field, int typed, std::string_view text) {
+        view.setTextLimit(field, std::max(typed, static_cast<int>(text.size())));
+    };
+    limit(kInfoField, kInfoTyped, record.info.view());
+    limit(kStation1NameField, kStationNameTyped, record.station1Name.view());
+    limit(kStation2NameField, kStationNameTyped, record.station2Name.view());
+    shown_.clear();
+    shown_.showText(view, kInfoField, record.info.view());
+    shown_.showText(view, kStation1NameField, record.station1Name.view());
+    shown_.showText(view, kStation2NameField, record.station2Name.view());
+    const auto show = [&](ControlId field, double value, int decimals) {
+        shown_.show(view, field, formatFixed(value, decimals), value);
+    };
+    show(kObjectiveField, record.outageObjectivePct, 4);
+    show(kStation1HeightField, record.station1HeightM, 1);
+    show(kStation2HeightField, record.station2HeightM, 1);
+    show(kHopLengthField, record.hopLengthKm, 1);
+    show(kPLField, record.pLPct, 2);
+    // Longitude and latitude are shown, typed and stored as whole degrees.
+    shown_.show(view, kLongitudeField, wholeNumberText(record.longitudeDeg), record.longitudeDeg);
+    shown_.show(view, kLatitudeField, wholeNumberText(record.latitudeDeg), record.latitudeDeg);
 
     choose(BasicsChoice::EastWest, stored(record.eastWest));
     choose(BasicsChoice::NorthSouth, stored(record.northSouth));

@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "hopfile/page_rules.h"
 #include "ui/page.h"
+#include "ui/shown_fields.h"
 
 namespace korvel {
 
@@ -56,16 +58,17 @@ class BasicsPage final : public Page {
 
     // The leave request's checks and stores (basics_accept.cpp).
     bool accept();
-    bool readingsValid();
-    bool valuesPlausible();
+    // What the fields hold: typed values, and the stored values of the fields not edited.
+    [[nodiscard]] PageValues heldValues() const;
+    void readLimits(const PageValues& values);
     bool readingsInLimits();
-    void store();
+    void store(const PageValues& values);
     void storeModes();
-    bool refuse(ControlId field, std::string_view text, bool beep);
 
     Session& session_;
     DialogView* view_ = nullptr;
     std::array<std::int16_t, kBasicsChoiceCount> pending_{};
+    ShownFields shown_;
 };
 
 } // namespace korvel

@@ -102,20 +102,22 @@ void FormPage::open(DialogView& view) {
     diversity_ = session_.hop.record.diversityMode;
     session_.app.currentPageId = kFormPageId;
     const HopRecord& record = session_.hop.record;
+    shown_.clear();
     showEquipment();
     view.setText(kFormRadioLabel, record.radioName.view());
-    view.setText(kBranchingLossField, shown(record.branchingLossDb));
+    show(kBranchingLossField, record.branchingLossDb);
     view.setText(kFormModeLabel, record.modeText.view());
-    view.setText(kThresholdDegradationField, shown(record.thresholdDegradationDb));
-    view.setText(kTerrainLossField, shown(record.addTerrainLossDb));
-    view.setText(kAntenna1HeightField, shown(record.antenna1HeightM));
-    view.setText(kAntenna2HeightField, shown(record.antenna2HeightM));
-    view.setText(kFeeder1LengthField, shown(record.feeder1LengthM));
-    view.setText(kFeeder2LengthField, shown(record.feeder2LengthM));
-    view.setText(kConnector1Field, shown(record.connector1LossDb));
-    view.setText(kConnector2Field, shown(record.connector2LossDb));
+    show(kThresholdDegradationField, record.thresholdDegradationDb);
+    show(kTerrainLossField, record.addTerrainLossDb);
+    show(kAntenna1HeightField, record.antenna1HeightM);
+    show(kAntenna2HeightField, record.antenna2HeightM);
+    show(kFeeder1LengthField, record.feeder1LengthM);
+    show(kFeeder2LengthField, record.feeder2LengthM);
+    show(kConnector1Field, record.connector1LossDb);
+    show(kConnector2Field, record.connector2LossDb);
     if (diversity_ == DiversityMode::Freq) {
-        view.setText(kChannelSpacingField, formatFixed(record.frequencyDifferenceGHz, 3));
+        shown_.show(view, kChannelSpacingField, formatFixed(record.frequencyDifferenceGHz, 3),
+                    record.frequencyDifferenceGHz);
     }
     const bool selective = record.selectiveFading != SelectiveFading::No;
     for (const ControlId control :
@@ -126,9 +128,12 @@ void FormPage::open(DialogView& view) {
         view.setText(kSelectiveMarginLabel, record.selectiveFading == SelectiveFading::User
                                                 ? kUserMarginLabel
                                                 : kStandardMarginLabel);
-        view.setText(kSelectiveMarginField,
-                     shown(selectiveMarginFieldDb(record, session_.hop.results)));
+        show(kSelectiveMarginField, selectiveMarginFieldDb(record, session_.hop.results));
     }
+}
+
+void FormPage::show(ControlId field, double value) {
+    shown_.show(*view_, field, shown(value), value);
 }
 
 void FormPage::showEquipment() {
@@ -138,7 +143,7 @@ void FormPage::showEquipment() {
     showFeeder(1);
     if (diversity_ == DiversityMode::Space) {
         showAntenna(kDiversityAntenna);
-        view_->setText(kAntennaSpacingField, shown(session_.hop.record.antennaSpacingM));
+        show(kAntennaSpacingField, session_.hop.record.antennaSpacingM);
     }
 }
 
@@ -151,11 +156,11 @@ void FormPage::showAntenna(int antenna) {
     const double diameter = hop.selection.userDiameter[at] != 0 || !library
                                 ? diameterOf(hop.record, antenna)
                                 : *library;
-    view_->setText(controls.diameter, shown(diameter));
+    show(controls.diameter, diameter);
     const double gain = hop.selection.userGain[at] != 0 || !library
                             ? gainOf(hop.record, antenna)
                             : antennaGainDbi(*library, hop.record.frequencyGHz);
-    view_->setText(controls.gain, shown(gain));
+    show(controls.gain, gain);
 }
 
 void FormPage::showFeeder(int feeder) {
@@ -165,12 +170,17 @@ void FormPage::showFeeder(int feeder) {
     const double typed =
         feeder == 0 ? hop.record.feeder1LossDbPer100m : hop.record.feeder2LossDbPer100m;
     if (selection.userFeederLoss[at] != 0) {
-        view_->setText(kFeederLossFields[at], shown(typed));
+        show(kFeederLossFields[at], typed);
         return;
     }
     const std::optional<double> loss = libraryFeederLoss(
         session_.library, selection.feederTable, selection.feederRow, selection.feederIndex[at]);
-    view_->setText(kFeederLossFields[at], loss ? shown(*loss) : "");
+    // Without library data for the frequency the field is empty, which reads as 0.
+    if (loss) {
+        show(kFeederLossFields[at], *loss);
+    } else {
+        shown_.show(*view_, kFeederLossFields[at], "", 0);
+    }
 }
 
 void FormPage::step(ControlId button) {
@@ -211,7 +221,7 @@ void FormPage::step(ControlId button) {
 void FormPage::onCommand(ControlId control) {
     switch (control) {
     case kLeavePageCommand:
-        if (!validateFormPage()) {
+        if (!validateFormPage(Purpose::Storing)) {
             session_.app.pageAccepted = false;
         } else {
             if (session_.resultsWindow != nullptr) {
@@ -246,7 +256,7 @@ void FormPage::onCommand(ControlId control) {
 }
 
 void FormPage::onSaveCheck() {
-    if (!validateFormPage()) {
+    if (!validateFormPage(Purpose::Storing)) {
         session_.app.pageAccepted = false;
     }
 }

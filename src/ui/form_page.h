@@ -11,8 +11,10 @@
 #include <memory>
 
 #include "engine/calculate_hop.h"
+#include "hopfile/page_rules.h"
 #include "ui/page.h"
 #include "ui/sweep_window.h"
+#include "ui/shown_fields.h"
 
 namespace korvel {
 
@@ -67,7 +69,10 @@ class FormPage final : public Page {
 
     // Reads and checks every field; on success stores the hop record, Msm and the override
     // flags. A refusal has told the user and changes nothing (form_validation.cpp).
-    bool validateFormPage();
+    // Before a calculation the selective margin Msm is always derived again from the field; when
+    // the page is only stored (leaving, saving) an untouched margin field leaves Msm as it is.
+    enum class Purpose { Calculation, Storing };
+    bool validateFormPage(Purpose purpose = Purpose::Calculation);
 
   private:
     // The diameter (m) and gain (dBi) fields of the record for antenna 1, 2 or the diversity
@@ -81,12 +86,16 @@ class FormPage final : public Page {
     // A stepping button; any other control does nothing.
     void step(ControlId button);
 
+    // Shows the value with one decimal and remembers it (shown_).
+    void show(ControlId field, double value);
+
     // Validation steps (form_validation.cpp).
-    bool readingsValid(HopRecord& copy);
-    bool plainNumbersValid(std::vector<ControlId> fields);
-    bool listedFieldsAccepted();
-    [[nodiscard]] double fieldValue(ControlId field) const;
-    void readInto(HopRecord& copy);
+    [[nodiscard]] FormLayout layout() const;
+    // What the fields hold: typed values, and the values shown in the fields not edited.
+    [[nodiscard]] PageValues heldValues() const;
+    void readLimits(const PageValues& values, const FormLayout& layout);
+    bool limitsConfirmed(const FormLayout& layout);
+    void readInto(HopRecord& copy, const PageValues& values) const;
     void storeAntennaFlags(HopRecord& copy);
     void storeFeederFlags(HopRecord& copy);
 
@@ -110,6 +119,7 @@ class FormPage final : public Page {
     DiversityMode diversity_ = DiversityMode::No; // the layout's, from the opening on
     DialogView* view_ = nullptr;
     std::unique_ptr<SweepWindow> sweep_;
+    ShownFields shown_;
 };
 
 } // namespace korvel

@@ -2,7 +2,7 @@
 // leaves the hop record, its results and the override flags as they were.
 #include <array>
 #include <cstddef>
-#include <string>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -10,12 +10,10 @@
 #include "engine/selective_margin.h"
 #include "fields/format_fixed.h"
 #include "fields/numeric_entry.h"
-#include "fields/numeric_text.h"
-#include "hopfile/hop_preparation.h"
 #include "optimize/library_lookup.h"
 #include "ui/form_page.h"
 #include "ui/list_dialog.h"
-#include "ui/listed_fields.h"
+#include "ui/page_refusal_shown.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -23,27 +21,43 @@ namespace korvel {
 namespace {
 
 constexpr std::size_t kCharactersRead = 5;
-constexpr double kSmallestHeightM = 0.00001;
 constexpr double kChannelSpacingShare = 0.05; // of the frequency: the plausible upper limit
 
-// Above 18 GHz only waveguide lengths and losses are typed: no plausible range applies.
-bool waveguideOnly(const HopRecord& record) {
-    return record.frequencyGHz > 18;
-}
-
-// The limited fields in the order the list dialogs name them; the focus goes to the last named.
-constexpr std::array<ListedField, 10> kListedFields{{
-    {LimitedField::Feeder2Length, "Feeder2 length", kFeeder2LengthField},
-    {LimitedField::Feeder1Length, "Feeder1 length", kFeeder1LengthField},
-    {LimitedField::ChannelSpacing, "Channel spacing", kChannelSpacingField},
-    {LimitedField::AntennaSpacing, "Diversity ant. spacing", kAntennaSpacingField},
-    {LimitedField::SelectiveFadingMargin, "Sel. fading margin", kSelectiveMarginField},
-    {LimitedField::ThresholdDegradation, "Threshold degradation", kThresholdDegradationField},
-    {LimitedField::AdditionalTerrainLoss, "Additional terrain loss", kTerrainLossField},
-    {LimitedField::BranchingLoss, "Antenna branching loss", kBranchingLossField},
-    {LimitedField::Antenna2Height, "Antenna 2 height", kAntenna2HeightField},
-    {LimitedField::Antenna1Height, "Antenna 1 height", kAntenna1HeightField},
+struct FormControl {
+    PageField field;
+    ControlId control;
+};
+constexpr std::array<FormControl, 20> kControls{{
+    {PageField::Antenna1Diameter, kAntenna1DiameterField},
+    {PageField::Antenna2Diameter, kAntenna2DiameterField},
+    {PageField::Antenna1Gain, kAntenna1GainField},
+    {PageField::Antenna2Gain, kAntenna2GainField},
+    {PageField::Feeder1Loss, kFeeder1LossField},
+    {PageField::Feeder2Loss, kFeeder2LossField},
+    {PageField::Connector1Loss, kConnector1Field},
+    {PageField::Connector2Loss, kConnector2Field},
+    {PageField::Feeder1Length, kFeeder1LengthField},
+    {PageField::Feeder2Length, kFeeder2LengthField},
+    {PageField::BranchingLoss, kBranchingLossField},
+    {PageField::DiversityDiameter, kDiversityDiameterField},
+    {PageField::DiversityGain, kDiversityGainField},
+    {PageField::ChannelSpacing, kChannelSpacingField},
+    {PageField::Antenna1Height, kAntenna1HeightField},
+    {PageField::Antenna2Height, kAntenna2HeightField},
+    {PageField::AntennaSpacing, kAntennaSpacingField},
+    {PageField::SelectiveMargin, kSelectiveMarginField},
+    {PageField::ThresholdDegradation, kThresholdDegradationField},
+    {PageField::TerrainLoss, kTerrainLossField},
 }};
+
+ControlId controlOf(PageField field) {
+    for (const FormControl& entry : kControls) {
+        if (entry.field == field) {
+            return entry.control;
+        }
+    }
+    return kBranchingLossField;
+}
 
 // The fields are shown with one decimal: a typed value that shows as the library's value is the
 // library's value, so an untouched field is never taken for one the user typed.
@@ -51,153 +65,116 @@ bool showsAs(double typed, double library) {
     return formatFixed(typed, 1) == formatFixed(library, 1);
 }
 
+constexpr std::array<ControlId, 3> kDiameterFields{kAntenna1DiameterField, kAntenna2DiameterField,
+                                                   kDiversityDiameterField};
 constexpr std::array<ControlId, 3> kGainFields{kAntenna1GainField, kAntenna2GainField,
                                                kDiversityGainField};
+constexpr std::array<ControlId, 2> kLossFields{kFeeder1LossField, kFeeder2LossField};
 
 } // namespace
 
-bool FormPage::validateFormPage() {
+FormLayout FormPage::layout() const {
+    const HopRecord& record = session_.hop.record;
+    return {record.frequencyGHz, diversity_, record.selectiveFading};
+}
+
+bool FormPage::validateFormPage(Purpose purpose) {
     HopRecord copy = session_.hop.record;
-    if (!readingsValid(copy) || !listedFieldsAccepted()) {
+    const FormLayout shownLayout = layout();
+    const PageValues values = heldValues();
+    readLimits(values, shownLayout);
+    if (const std::optional<PageRefusal> refusal = formRefusal(values, shownLayout)) {
+        showPageRefusal(session_, *view_, *refusal, controlOf(refusal->field));
         return false;
     }
-    readInto(copy);
-    storeSelectiveMargin(copy, session_.hop.results, fieldValue(kSelectiveMarginField));
+    if (!limitsConfirmed(shownLayout)) {
+        return false;
+    }
+    readInto(copy, values);
+    // The Basics page keeps Msm in step with the hop length and the mode.
+    if (purpose == Purpose::Calculation || shown_.edited(*view_, kSelectiveMarginField)) {
+        storeSelectiveMargin(copy, session_.hop.results, values[PageField::SelectiveMargin]);
+    }
     storeAntennaFlags(copy);
     storeFeederFlags(copy);
     session_.hop.record = copy;
     return true;
 }
 
-bool FormPage::plainNumbersValid(std::vector<ControlId> fields) {
-    for (const ControlId field : fields) {
-        if (!readRequiredNumber(view_->text(field), kCharactersRead, session_.ports.messages)) {
-            view_->setFocus(field);
-            return false;
+PageValues FormPage::heldValues() const {
+    PageValues values = storedPageValues(session_.hop);
+    for (const FormControl& entry : kControls) {
+        if (shown_.has(entry.control)) {
+            const double typed =
+                typedNumber(view_->text(entry.control), kCharactersRead, kCharactersRead);
+            values[entry.field] = shown_.value(*view_, entry.control, typed);
         }
     }
-    return true;
+    return values;
 }
 
-bool FormPage::readingsValid(HopRecord& copy) {
+void FormPage::readLimits(const PageValues& values, const FormLayout& shownLayout) {
     NumericEntryState& fields = session_.fields;
     fields.beginReading();
-    const auto limited = [&](ControlId control, LimitedField field) {
-        return readLimitedNumber(fields, view_->text(control), field, kCharactersRead);
-    };
-    limited(kThresholdDegradationField, LimitedField::ThresholdDegradation);
-    limited(kTerrainLossField, LimitedField::AdditionalTerrainLoss);
-    const double height1 = limited(kAntenna1HeightField, LimitedField::Antenna1Height);
-    const double height2 = limited(kAntenna2HeightField, LimitedField::Antenna2Height);
-    if (!plainNumbersValid({kAntenna1DiameterField, kAntenna2DiameterField, kAntenna1GainField,
-                            kAntenna2GainField, kFeeder1LossField, kFeeder2LossField,
-                            kConnector1Field, kConnector2Field})) {
-        return false;
-    }
-    if (waveguideOnly(copy)) {
-        if (!plainNumbersValid({kFeeder1LengthField, kFeeder2LengthField, kBranchingLossField})) {
-            return false;
-        }
-    } else {
-        limited(kFeeder1LengthField, LimitedField::Feeder1Length);
-        limited(kFeeder2LengthField, LimitedField::Feeder2Length);
-        limited(kBranchingLossField, LimitedField::BranchingLoss);
-    }
-    if (copy.selectiveFading != SelectiveFading::No) {
-        limited(kSelectiveMarginField, LimitedField::SelectiveFadingMargin);
-    }
-    if (diversity_ == DiversityMode::Space) {
-        if (!plainNumbersValid({kDiversityDiameterField, kDiversityGainField})) {
-            return false;
-        }
-        limited(kAntennaSpacingField, LimitedField::AntennaSpacing);
-    }
-    if (diversity_ == DiversityMode::Freq) {
-        fields.setChannelSpacingUpperGHz(kChannelSpacingShare * copy.frequencyGHz);
-        copy.frequencyDifferenceGHz = limited(kChannelSpacingField, LimitedField::ChannelSpacing);
-        if (!channelSpacingAccepted(copy, session_.ports.messages)) {
-            return false;
+    fields.setChannelSpacingUpperGHz(kChannelSpacingShare * shownLayout.frequencyGHz);
+    for (const ListedPageField& listed : formListedFields(shownLayout)) {
+        const ControlId control = controlOf(listed.field);
+        if (shown_.edited(*view_, control)) {
+            readLimitedNumber(fields, view_->text(control), listed.limited, kCharactersRead);
+        } else {
+            readLimitedValue(fields, values[listed.field], listed.limited);
         }
     }
-    if (height1 < kSmallestHeightM || height2 < kSmallestHeightM) {
-        session_.ports.messages.show("Invalid value : Antenna heights must be non zero.", "Error",
-                                     MessageIcon::Warning);
-        return false;
-    }
-    return true;
 }
 
-bool FormPage::listedFieldsAccepted() {
+bool FormPage::limitsConfirmed(const FormLayout& shownLayout) {
     const NumericEntryState& fields = session_.fields;
-    const bool valid = fields.allFieldsValid();
-    if (valid && fields.allFieldsInRange()) {
+    if (fields.allFieldsInRange()) {
         return true;
     }
-    const bool waveguide = waveguideOnly(session_.hop.record);
-    const auto readHere = [&](LimitedField field) {
-        switch (field) {
-        case LimitedField::Feeder1Length:
-        case LimitedField::Feeder2Length:
-        case LimitedField::BranchingLoss:
-            return !waveguide;
-        case LimitedField::ChannelSpacing:
-            return diversity_ == DiversityMode::Freq;
-        case LimitedField::AntennaSpacing:
-            return diversity_ == DiversityMode::Space;
-        case LimitedField::SelectiveFadingMargin:
-            return session_.hop.record.selectiveFading != SelectiveFading::No;
-        default:
-            return true;
+    std::vector<std::string_view> names;
+    ControlId focus = kBranchingLossField;
+    for (const ListedPageField& listed : formListedFields(shownLayout)) {
+        if (!fields.status(listed.limited).inRange) {
+            names.push_back(listed.name);
+            focus = controlOf(listed.field);
         }
-    };
-    const ListedNames listed =
-        listedNames(kListedFields, kBranchingLossField, [&](const ListedField& field) {
-            const FieldStatus& status = fields.status(field.field);
-            return readHere(field.field) && !(valid ? status.inRange : status.valid);
-        });
+    }
     bool confirmed = false;
     {
         const PageDisabled disabled(view_);
-        confirmed = valid ? runListDialog(session_.ports.dialogs, "Note!",
-                                          "Values out of normal limits : ", listed.names, true)
-                          : runListDialog(session_.ports.dialogs, "Error!",
-                                          "Invalid data : ", listed.names, false);
+        confirmed = runListDialog(session_.ports.dialogs, "Note!",
+                                  "Values out of normal limits : ", names, true);
     }
-    if (!valid || !confirmed) {
-        view_->setFocus(listed.focus);
-        return false;
+    if (!confirmed) {
+        view_->setFocus(focus);
     }
-    return true;
+    return confirmed;
 }
 
-double FormPage::fieldValue(ControlId field) const {
-    return numericTextValue(view_->text(field).substr(0, kCharactersRead));
-}
-
-void FormPage::readInto(HopRecord& copy) {
-    const auto value = [this](ControlId field) { return fieldValue(field); };
-    copy.branchingLossDb = value(kBranchingLossField);
-    copy.addTerrainLossDb = value(kTerrainLossField);
-    copy.thresholdDegradationDb = value(kThresholdDegradationField);
-    copy.antenna1DiameterM = value(kAntenna1DiameterField);
-    copy.antenna2DiameterM = value(kAntenna2DiameterField);
-    copy.antenna1GainDbi = value(kAntenna1GainField);
-    copy.antenna2GainDbi = value(kAntenna2GainField);
-    copy.antenna1HeightM = value(kAntenna1HeightField);
-    copy.antenna2HeightM = value(kAntenna2HeightField);
-    copy.feeder1LengthM = value(kFeeder1LengthField);
-    copy.feeder2LengthM = value(kFeeder2LengthField);
-    copy.feeder1LossDbPer100m = value(kFeeder1LossField);
-    copy.feeder2LossDbPer100m = value(kFeeder2LossField);
-    copy.connector1LossDb = value(kConnector1Field);
-    copy.connector2LossDb = value(kConnector2Field);
+void FormPage::readInto(HopRecord& copy, const PageValues& values) const {
+    copy.branchingLossDb = values[PageField::BranchingLoss];
+    copy.addTerrainLossDb = values[PageField::TerrainLoss];
+    copy.thresholdDegradationDb = values[PageField::ThresholdDegradation];
+    copy.antenna1DiameterM = values[PageField::Antenna1Diameter];
+    copy.antenna2DiameterM = values[PageField::Antenna2Diameter];
+    copy.antenna1GainDbi = values[PageField::Antenna1Gain];
+    copy.antenna2GainDbi = values[PageField::Antenna2Gain];
+    copy.antenna1HeightM = values[PageField::Antenna1Height];
+    copy.antenna2HeightM = values[PageField::Antenna2Height];
+    copy.feeder1LengthM = values[PageField::Feeder1Length];
+    copy.feeder2LengthM = values[PageField::Feeder2Length];
+    copy.feeder1LossDbPer100m = values[PageField::Feeder1Loss];
+    copy.feeder2LossDbPer100m = values[PageField::Feeder2Loss];
+    copy.connector1LossDb = values[PageField::Connector1Loss];
+    copy.connector2LossDb = values[PageField::Connector2Loss];
     if (diversity_ == DiversityMode::Space) {
-        copy.diversityDiameterM = value(kDiversityDiameterField);
-        copy.diversityGainDbi = value(kDiversityGainField);
-        copy.antennaSpacingM = value(kAntennaSpacingField);
+        copy.diversityDiameterM = values[PageField::DiversityDiameter];
+        copy.diversityGainDbi = values[PageField::DiversityGain];
+        copy.antennaSpacingM = values[PageField::AntennaSpacing];
     }
     if (diversity_ == DiversityMode::Freq) {
-        copy.frequencyDifferenceGHz = value(kChannelSpacingField);
+        copy.frequencyDifferenceGHz = values[PageField::ChannelSpacing];
     }
 }
 
@@ -206,6 +183,11 @@ void FormPage::storeAntennaFlags(HopRecord& copy) {
     const int antennas = diversity_ == DiversityMode::Space ? 3 : 2;
     for (int antenna = 0; antenna < antennas; ++antenna) {
         const auto at = static_cast<std::size_t>(antenna);
+        // Fields not edited keep their flags: what was read, or what a stepping button left.
+        if (!shown_.edited(*view_, kDiameterFields[at]) &&
+            !shown_.edited(*view_, kGainFields[at])) {
+            continue;
+        }
         double& diameter = diameterOf(copy, antenna);
         double& gain = gainOf(copy, antenna);
         const std::optional<double> library =
@@ -215,7 +197,7 @@ void FormPage::storeAntennaFlags(HopRecord& copy) {
             selection.userGain[at] = 1;
             if (gain == 0) {
                 gain = antennaGainDbi(diameter, copy.frequencyGHz);
-                view_->setText(kGainFields[at], formatFixed(gain, 1));
+                shown_.show(*view_, kGainFields[at], formatFixed(gain, 1), gain);
             }
             continue;
         }
@@ -232,6 +214,9 @@ void FormPage::storeAntennaFlags(HopRecord& copy) {
 void FormPage::storeFeederFlags(HopRecord& copy) {
     HopSelection& selection = session_.hop.selection;
     for (std::size_t feeder = 0; feeder < 2; ++feeder) {
+        if (!shown_.edited(*view_, kLossFields[feeder])) {
+            continue;
+        }
         double& loss = feeder == 0 ? copy.feeder1LossDbPer100m : copy.feeder2LossDbPer100m;
         const std::optional<double> library =
             libraryFeederLoss(session_.library, selection.feederTable, selection.feederRow,

@@ -16,7 +16,15 @@ constexpr std::string_view kUntitled = "(untitled)";
 } // namespace
 
 Session::Session(SessionPorts sessionPorts, std::string libraryFile)
-    : ports(sessionPorts), libraryPath(std::move(libraryFile)) {
+    : modalRuns(sessionPorts.window), countedDialogs_(sessionPorts.dialogs, modalRuns),
+      countedMessages_(sessionPorts.messages, modalRuns),
+      countedFiles_(sessionPorts.files, modalRuns), ports{countedMessages_,
+                                                          countedFiles_,
+                                                          countedDialogs_,
+                                                          sessionPorts.window,
+                                                          sessionPorts.profile,
+                                                          sessionPorts.printers},
+      libraryPath(std::move(libraryFile)) {
     std::error_code unknown;
     app.workingFolder = std::filesystem::current_path(unknown);
 }

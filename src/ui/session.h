@@ -21,6 +21,7 @@
 #include "report/date_stamp.h"
 #include "route/route_record.h"
 #include "ui/application_state.h"
+#include "ui/modal_runs.h"
 
 namespace korvel {
 
@@ -37,6 +38,16 @@ class Session {
   public:
     Session(SessionPorts ports, std::string libraryPath);
 
+    // Whether a dialog is open over the main window; the shell holds its commands back meanwhile.
+    ModalRuns modalRuns;
+
+  private:
+    // Every dialog of the session runs through these, so that modalRuns knows when one is open.
+    CountedDialogHost countedDialogs_;
+    CountedMessages countedMessages_;
+    CountedFileChooser countedFiles_;
+
+  public:
     SessionPorts ports;
     std::string libraryPath; // the library file read at start and at every New
 

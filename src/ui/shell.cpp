@@ -93,6 +93,11 @@ void Shell::openHopFile(const std::string& path) {
 }
 
 void Shell::onCommand(Command command) {
+    // The page that opened the dialog resumes when it closes: nothing may replace it before.
+    if (session_.modalRuns.dialogOpen()) {
+        session_.modalRuns.holdBack(command);
+        return;
+    }
     switch (command) {
     case Command::RadioPage:
     case Command::BasicsPage:
@@ -138,6 +143,10 @@ void Shell::onCommand(Command command) {
 }
 
 bool Shell::onCloseRequest() {
+    // The session manager's question cannot wait for the dialog to close: not now.
+    if (session_.modalRuns.dialogOpen()) {
+        return false;
+    }
     return session_.hop.selection.otherRadio || savePrompt(PromptModality::System);
 }
 
@@ -279,6 +288,11 @@ void Shell::routeChart() {
 }
 
 void Shell::print() {
+    // The report is made from the hop and the route: what the page shows but has not stored yet
+    // goes in first, as Save stores it. A page that refuses has said why; nothing is printed.
+    if (!pageAccepts(true)) {
+        return;
+    }
     std::optional<PrintRequest> request;
     {
         const PageDisabled disabled(pageView_);

@@ -30,7 +30,8 @@ class Shell {
 
     // Menu items, keys and posted commands.
     void onCommand(Command command);
-    // The user closes the main window. True: destroy it (the caller then quits with 0).
+    // The user closes the main window. True: destroy it (the caller then quits with 0). False
+    // while a dialog is open over the window.
     bool onCloseRequest();
     // The session manager asks whether the session may end.
     bool onShutdownQuery();
@@ -55,7 +56,8 @@ class Shell {
     bool savePrompt(PromptModality modality);
     // The Hops list over the disabled page; a chosen hop opens on the Basics page.
     void viewHops();
-    // The print options over the disabled page, then the print job when the printer was chosen.
+    // The page's values stored as Save stores them, then the print options over the disabled
+    // page, then the print job when the printer was chosen.
     void print();
     // Sweep, the budget and the outage chart belong to the Form page: passed to it when it shows.
     void formChart(Command command);

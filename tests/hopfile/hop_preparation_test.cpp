@@ -8,7 +8,7 @@
 
 #include "hopfile/hop_preparation.h"
 #include "hopfile/library_checks.h"
-#include "hopfile/page_refusals.h"
+#include "hopfile/page_rules.h"
 #include "support/recording_messages.h"
 #include "support/test_hop.h"
 #include "support/test_library.h"
@@ -57,19 +57,26 @@ TEST(HopPreparation, FeederIndicesAfterReadingAndCommitting) {
 TEST(HopPreparation, HopLengthAndChannelSpacingTheCalculationCannotUseAreRefused) {
     const std::string length = "Error: Invalid value : Hop length.";
     const std::string spacing = "Error: Invalid value : Channel spacing.";
+    // Fixed: korvel-cli said "Invalid value : Hop length." where the page lists the field as
+    // holding no acceptable number.
+    const std::string noNumber = "Error!: Invalid data : hop length.";
     const auto no = DiversityMode::No, freq = DiversityMode::Freq;
     const std::tuple<double, DiversityMode, double, std::string> cases[] = {
-        {0.1, freq, 0.00001, ""},        {0.0999, no, 0.0, length},
-        {0.0, no, 0.0, length},          {-5.0, no, 0.0, length},
-        {std::nan(""), no, 0.0, length}, {40.0, DiversityMode::Space, 0.0, ""},
+        {0.1, freq, 0.00001, ""},
+        {0.0999, no, 0.0, length},
+        {0.0, no, 0.0, length},
+        {-5.0, no, 0.0, noNumber},
+        {std::nan(""), no, 0.0, noNumber},
+        {40.0, DiversityMode::Space, 0.0, ""},
         {40.0, freq, 0.0000099, spacing}};
     for (const auto& [lengthKm, diversity, spacingGHz, refusal] : cases) {
-        HopRecord record = makeTestHop().record;
+        HopState hop = makeTestHop();
+        HopRecord& record = hop.record;
         record.hopLengthKm = lengthKm;
         record.diversityMode = diversity;
         record.frequencyDifferenceGHz = spacingGHz;
         RecordingMessages messages;
-        const bool accepted = !pageRefusal(record, messages);
+        const bool accepted = !pageRefusal(hop, messages);
         const auto boxes = messages.boxes();
         EXPECT_EQ(boxes.empty() ? "" : boxes[0].caption + ": " + boxes[0].text, refusal);
         EXPECT_TRUE(accepted == refusal.empty() && messages.events().size() == (accepted ? 0u : 1u))

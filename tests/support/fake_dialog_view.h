@@ -24,8 +24,17 @@ struct FakeControl {
 class FakeDialogView final : public DialogView {
   public:
     std::string text(ControlId id) const override { return get(id).text; }
-    void setText(ControlId id, std::string_view text) override { controls[id].text = text; }
-    void setTextLimit(ControlId id, int characters) override { controls[id].limit = characters; }
+    // As an edit does, a limit cuts a longer text, whether set or typed.
+    void setText(ControlId id, std::string_view text) override {
+        FakeControl& control = controls[id];
+        control.text = text;
+        cutToLimit(control);
+    }
+    void setTextLimit(ControlId id, int characters) override {
+        FakeControl& control = controls[id];
+        control.limit = characters;
+        cutToLimit(control);
+    }
     bool isChecked(ControlId id) const override { return get(id).checked; }
     void setChecked(ControlId id, bool on) override { controls[id].checked = on; }
     bool isEnabled(ControlId id) const override { return get(id).enabled; }
@@ -48,6 +57,12 @@ class FakeDialogView final : public DialogView {
         static const FakeControl untouched;
         const auto found = controls.find(id);
         return found == controls.end() ? untouched : found->second;
+    }
+
+    static void cutToLimit(FakeControl& control) {
+        if (control.limit > 0 && control.text.size() > static_cast<std::size_t>(control.limit)) {
+            control.text.resize(static_cast<std::size_t>(control.limit));
+        }
     }
 
     std::map<ControlId, FakeControl> controls;

@@ -5,7 +5,9 @@
 #include "support/fake_results_window.h"
 #include "support/temp_folder.h"
 #include "support/test_hop.h"
+#include "ui/basics_page.h"
 #include "ui/print_options_dialog.h"
+#include "ui/radio_page.h"
 #include "ui/ui_fixture.h"
 
 namespace korvel {
@@ -280,6 +282,32 @@ TEST_F(PrintTest, AFailedStepEndsInCannotPrintAndCancelDropsTheJobSilently) {
         EXPECT_TRUE(window.enabled);
         EXPECT_EQ(dialogs.modelessPresenter, nullptr);
     }
+}
+
+// Fixed: the report ignored the radio chosen on the Radio page and the values still being edited
+// on the Basics page. The page is stored first, as Save stores it; a page that refuses prints
+// nothing.
+TEST_F(PrintTest, TheReportShowsWhatThePageShows) {
+    const auto printToFile = [this](const std::string& name) {
+        print({{kTextFileField, name}}, {kTextFileButton, kOkButton});
+        return test::readFileText(folder / (name + ".txt"));
+    };
+    command(Command::RadioPage);
+    UiTest::page().selectRow(kRadioList, 1);
+    dialogs.pagePresenter->onSelectionChanged(kRadioList);
+    EXPECT_NE(printToFile("RADIO").find("MW 15-8"), std::string::npos);
+
+    command(Command::BasicsPage);
+    type(kStation1NameField, "Typed station");
+    EXPECT_NE(printToFile("BASICS").find("Typed station"), std::string::npos);
+
+    type(kLongitudeField, "181");
+    const std::size_t dialogsRun = dialogs.ran.size();
+    messages.clear();
+    command(Command::Print);
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{"Invalid value: Longitude"});
+    EXPECT_EQ(dialogs.ran.size(), dialogsRun);
+    EXPECT_EQ(session.hop.record.station1Name.view(), "Typed station");
 }
 
 // Mended: a hop just opened printed the feeder names of the feeder table the hop before left.

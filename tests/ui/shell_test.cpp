@@ -155,6 +155,29 @@ TEST_F(ShellTest, AboutNamesTheVersionAndTheLibraryAndTheGuideOpens) {
     EXPECT_EQ(window.guideShown, 1);
 }
 
+// Fixed: a command arriving while a dialog ran destroyed the page under it (use after free when
+// the dialog closed). Commands wait until the last dialog closes; the session may not end then.
+TEST_F(ShellTest, CommandsArrivingWhileADialogRunsWaitUntilItCloses) {
+    command(Command::RadioPage);
+    const FakeDialogView* radioPage = dialogs.page.get();
+    bool mayEnd = true;
+    dialogs.script(DialogId::PrintOptions, [&](FakeDialogView&, DialogEvents&) {
+        messages.scriptAnswer(MessageAnswer::No);
+        shell.onCommand(Command::BasicsPage);
+        shell.onCommand(Command::New);
+        mayEnd = shell.onShutdownQuery();
+        EXPECT_EQ(dialogs.page.get(), radioPage);
+        EXPECT_TRUE(window.posted.empty());
+    });
+    shell.onCommand(Command::Print);
+    EXPECT_FALSE(mayEnd);
+    EXPECT_TRUE(radioPage->windowEnabled);
+    EXPECT_EQ(window.posted, (std::deque{Command::BasicsPage, Command::New}));
+    deliverPosted();
+    EXPECT_EQ(shell.currentPageId(), kStartPanelId);
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{"Save current data ?"});
+}
+
 TEST_F(ShellTest, ChangedSettingsAreReadOverTheHeldOnes) {
     for (const char* text : {"[intl]\niDate=2\n", "[intl]\niDate=5\n"}) {
         profile = IniProfile::fromText(text);

@@ -1,0 +1,34 @@
+#include "ui/shown_fields.h"
+
+#include <limits>
+
+#include "fields/numeric_text.h"
+
+namespace korvel {
+
+void ShownFields::show(DialogView& view, ControlId field, std::string_view text, double value) {
+    view.setText(field, text);
+    shown_[field] = {std::string(text), value};
+}
+
+void ShownFields::showText(DialogView& view, ControlId field, std::string_view text) {
+    show(view, field, text, 0);
+}
+
+bool ShownFields::edited(const DialogView& view, ControlId field) const {
+    const auto shown = shown_.find(field);
+    return shown == shown_.end() || view.text(field) != shown->second.text;
+}
+
+double ShownFields::value(const DialogView& view, ControlId field, double typed) const {
+    return edited(view, field) ? typed : shown_.at(field).value;
+}
+
+double typedNumber(std::string_view text, std::size_t checked, std::size_t read) {
+    if (!isNumericText(text.substr(0, checked))) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return numericTextValue(text.substr(0, read));
+}
+
+} // namespace korvel
