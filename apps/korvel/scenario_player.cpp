@@ -353,6 +353,10 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
               state ? "yes" : "no");
     } else if (what == "results") {
         expectResults(rest);
+    } else if (what == "verdict") {
+        expectVerdict(rest);
+    } else if (what == "row") {
+        expectRow(rest);
     } else if (what == "file") {
         const QFileInfo file(QDir::current(), QString::fromStdString(rest));
         check(file.isFile() && file.size() > 0, "a file " + quoted(rest) + " with something in it",
@@ -401,6 +405,39 @@ void ScenarioPlayer::expectResults(const std::string& rest) {
         *line <= lines.size() ? lines[*line - 1].toStdString() : std::string("no such line");
     if (found != remainder) {
         fail("expected results line " + first + " " + quoted(remainder) + ", found " +
+             quoted(found));
+    }
+}
+
+void ScenarioPlayer::expectVerdict(const std::string& rest) {
+    if (rest != "met" && rest != "missed" && rest != "none") {
+        fail("expected met, missed or none, not " + rest);
+        return;
+    }
+    const VerdictMark mark =
+        program_.results.window() == nullptr ? VerdictMark::None : program_.results.verdict();
+    const std::string shown = mark == VerdictMark::Met      ? "met"
+                              : mark == VerdictMark::Missed ? "missed"
+                                                            : "none";
+    if (shown != rest) {
+        fail("expected verdict " + rest + ", found " + shown);
+    }
+}
+
+void ScenarioPlayer::expectRow(const std::string& rest) {
+    const auto [list, afterList] = splitWord(rest);
+    const auto [row, text] = splitWord(afterList);
+    auto* widget = qobject_cast<QListWidget*>(controlOf(list, false));
+    const std::optional<int> index = number(row);
+    if (widget == nullptr || !index) {
+        fail("cannot check: expect row " + rest);
+        return;
+    }
+    const std::string found = *index >= 0 && *index < widget->count()
+                                  ? widget->item(*index)->text().toStdString()
+                                  : std::string("no such row");
+    if (found.find(text) == std::string::npos) {
+        fail("expected row " + row + " of " + list + " to contain " + quoted(text) + ", found " +
              quoted(found));
     }
 }

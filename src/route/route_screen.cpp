@@ -142,4 +142,15 @@ std::string hopsListLine(const RouteState& state, int hop) {
     return line.data();
 }
 
+std::string withHopStatus(const std::string& line, RouteHopStatus status) {
+    return line + "  " + std::string(routeHopStatusWords(status));
+}
+
+std::string notCalculatedText(int count) {
+    if (count <= 0) {
+        return {};
+    }
+    return std::to_string(count) + (count == 1 ? " hop" : " hops") + " not calculated";
+}
+
 } // namespace korvel

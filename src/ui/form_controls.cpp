@@ -110,12 +110,13 @@ constexpr std::array<FormControl, 4> kOldFiles{{
     {1821, kButton},
 }};
 
-constexpr std::array<FormControl, 7> kHopsList{{
+constexpr std::array<FormControl, 8> kHopsList{{
     {1811, ControlKind::List},
     {1816, ControlKind::CheckBox},
     {1802, kLabel},
     {1815, kLabel},
     {1817, kLabel},
+    {1822, kLabel},
     {kOkButton, kButton},
     {kCancelButton, kButton},
 }};

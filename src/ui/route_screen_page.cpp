@@ -58,8 +58,10 @@ void RouteScreenPage::open(DialogView& view) {
 
     view.clearList(kDefinedHopsList);
     const int hops = isValidHopCount(record.hopCount) ? record.hopCount : 0;
+    const RouteHopStatuses statuses = routeHopStatuses(session_.route, library);
     for (int i = 0; i < hops; ++i) {
-        view.addListRow(kDefinedHopsList, routeScreenHopLine(session_.route, i));
+        view.addListRow(kDefinedHopsList, withHopStatus(routeScreenHopLine(session_.route, i),
+                                                        statuses[static_cast<std::size_t>(i)]));
     }
     if (hops > 0) {
         view.selectRow(kDefinedHopsList, 0);

@@ -15,6 +15,7 @@ namespace {
 constexpr int kLineCharacters = 41;
 constexpr int kUpperLines = 10;
 constexpr int kLowerLines = 5;
+constexpr int kVerdictLines = 4;
 constexpr int kGap = 8; // between the main window and the results window, pixels
 
 QLabel* block(QDialog& dialog, int control, int lines, const QString& accessibleName) {
@@ -56,6 +57,10 @@ void QtResultsWindow::show() {
         lower_ = block(*dialog, 1301, kLowerLines, QStringLiteral("Results with diversity"));
         layout->addWidget(upper_);
         layout->addWidget(lower_);
+        verdict_ = block(*dialog, 0, kVerdictLines, QStringLiteral("Verdict"));
+        verdict_->setObjectName(QStringLiteral("verdict"));
+        layout->addWidget(verdict_);
+        mark_ = VerdictMark::None;
         dialog->move(owner_->frameGeometry().topRight() + QPoint(kGap, 0));
         dialog_ = dialog;
     }
@@ -71,6 +76,25 @@ void QtResultsWindow::setLines(const std::vector<std::string>& upper,
     if (lowerChanged) {
         lower_->setText(joined(lower));
     }
+}
+
+void QtResultsWindow::setVerdict(VerdictMark mark, const std::vector<std::string>& lines) {
+    if (dialog_ == nullptr) {
+        return;
+    }
+    mark_ = mark;
+    // Green for a hop that meets its objective, red for one that misses it; the words say the
+    // same for those who do not see the colour.
+    const char* colour = mark == VerdictMark::Met ? "#1b6e20" : "#b00020";
+    verdict_->setStyleSheet(mark == VerdictMark::None
+                                ? QString()
+                                : QStringLiteral("QLabel { color: %1; font-weight: bold; }")
+                                      .arg(QLatin1String(colour)));
+    verdict_->setText(joined(lines));
+    verdict_->setAccessibleName(lines.empty()
+                                    ? QStringLiteral("Verdict: none")
+                                    : QStringLiteral("Verdict: ") + toQString(lines.back()));
+    verdict_->setAccessibleDescription(joined(lines));
 }
 
 void QtResultsWindow::close() {

@@ -26,18 +26,23 @@ class QtResultsWindow final : public ResultsWindow {
     void show() override;
     void setLines(const std::vector<std::string>& upper, const std::vector<std::string>& lower,
                   bool lowerChanged) override;
+    void setVerdict(VerdictMark mark, const std::vector<std::string>& lines) override;
     void close() override;
     [[nodiscard]] bool isOpen() const override;
     void setEnabled(bool enabled) override;
 
     // The open window (nullptr when closed), for the scenario player.
     [[nodiscard]] QWidget* window() const;
+    // The verdict shown, for the scenario player.
+    [[nodiscard]] VerdictMark verdict() const { return mark_; }
 
   private:
     QWidget* owner_;
     QPointer<QDialog> dialog_;
     QLabel* upper_ = nullptr;
     QLabel* lower_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    VerdictMark mark_ = VerdictMark::None;
 };
 
 } // namespace korvel
