@@ -292,6 +292,14 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
         abortPictures_.push_back(remainder);
     } else if (action == "screenshot") {
         screenshot(rest);
+    } else if (action == "resize") {
+        const std::optional<int> width = number(first);
+        const std::optional<int> height = number(remainder);
+        if (!width || !height) {
+            fail("not a size: " + rest);
+            return;
+        }
+        program_.window.resize(*width, *height);
     } else if (action == "quit") {
         transcript_.note("quit");
         finish(0);
@@ -353,6 +361,13 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
               state ? "yes" : "no");
     } else if (what == "results") {
         expectResults(rest);
+    } else if (what == "status") {
+        const std::string status = program_.window.statusText().toStdString();
+        check(status.find(rest) != std::string::npos, "status containing " + quoted(rest),
+              quoted(status));
+    } else if (what == "modified") {
+        const std::string modified = program_.window.hopModified() ? "yes" : "no";
+        check(modified == rest, "modified " + rest, modified);
     } else if (what == "verdict") {
         expectVerdict(rest);
     } else if (what == "row") {

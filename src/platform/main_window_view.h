@@ -41,6 +41,10 @@ class MainWindowView {
     virtual void showGuide() = 0;
     // Ends the program with the exit code once the current command has been handled.
     virtual void quit(int exitCode) = 0;
+    // The status bar's text: the hop or route file, the library, the frequency, unsaved changes.
+    virtual void setStatus(std::string_view cp1252Text) = 0;
+    // Whether the hop holds changes not yet saved.
+    virtual void setModified(bool modified) = 0;
 };
 
 } // namespace korvel

@@ -23,15 +23,15 @@ class SilentMessages final : public Messages {
     void beep() override {}
 };
 
-RouteHopStatus preparedHopStatus(const HopState& hop, bool calculable) {
+RouteHopStatus preparedHopStatus(const HopState& hop, bool calculable, double sharePct) {
     if (!hasResults(hop.results)) {
         return RouteHopStatus::NotCalculated;
     }
     if (!calculable || !storedResultsCurrent(hop)) {
         return RouteHopStatus::OutOfDate;
     }
-    return hopVerdict(hop).verdict == ObjectiveVerdict::Met ? RouteHopStatus::MeetsShare
-                                                            : RouteHopStatus::MissesShare;
+    return countedOutagePct(hop) <= sharePct ? RouteHopStatus::MeetsShare
+                                             : RouteHopStatus::MissesShare;
 }
 
 } // namespace
@@ -64,17 +64,19 @@ std::string_view routeHopStatusKey(RouteHopStatus status) {
     return {};
 }
 
-RouteHopStatus hopFileStatus(const std::filesystem::path& file, const EquipmentLibrary& library) {
+RouteHopStatus hopFileStatus(const std::filesystem::path& file, const EquipmentLibrary& library,
+                             double sharePct) {
     SilentMessages silent;
     HopState hop;
     const HopLoadStatus load = loadHopForCalculation(file, library, silent, hop).status;
     if (load == HopLoadStatus::Unusable) {
         return RouteHopStatus::NotCalculated;
     }
-    return preparedHopStatus(hop, load == HopLoadStatus::Loaded);
+    return preparedHopStatus(hop, load == HopLoadStatus::Loaded, sharePct);
 }
 
-RouteHopStatus editedHopStatus(const HopState& hop, const EquipmentLibrary& library) {
+RouteHopStatus editedHopStatus(const HopState& hop, const EquipmentLibrary& library,
+                               double sharePct) {
     SilentMessages silent;
     HopState prepared = hop;
     const bool calculable = !pageRefusal(prepared.record, silent);
@@ -82,7 +84,7 @@ RouteHopStatus editedHopStatus(const HopState& hop, const EquipmentLibrary& libr
         commitFeederPosition(prepared, library);
         prepareSelectiveMargin(prepared);
     }
-    return preparedHopStatus(prepared, calculable);
+    return preparedHopStatus(prepared, calculable, sharePct);
 }
 
 RouteHopStatuses routeHopStatuses(const RouteState& route, const EquipmentLibrary& library,
@@ -92,10 +94,11 @@ RouteHopStatuses routeHopStatuses(const RouteState& route, const EquipmentLibrar
     const int count = std::clamp<int>(route.record.hopCount, 0, kMaxRouteHops);
     for (int i = 0; i < count; ++i) {
         const auto index = static_cast<std::size_t>(i);
+        const double share = route.slots[index].objective;
         if (edited != nullptr && i == route.currentHop) {
-            statuses[index] = editedHopStatus(*edited, library);
+            statuses[index] = editedHopStatus(*edited, library, share);
         } else if (const auto file = fileInRouteFolder(route, route.record.hopFile[index].view())) {
-            statuses[index] = hopFileStatus(*file, library);
+            statuses[index] = hopFileStatus(*file, library, share);
         }
     }
     return statuses;

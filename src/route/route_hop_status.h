@@ -24,14 +24,16 @@ std::string_view routeHopStatusKey(RouteHopStatus status);
 // A hop file of the route, loaded as for a calculation (nothing is shown): not calculated when
 // it cannot be read or holds no results; out of date when its results are not what a
 // calculation of its data gives now (data changed since, or no longer calculable); else its
-// counted outage against its objective, the share the route gave it.
-RouteHopStatus hopFileStatus(const std::filesystem::path& file, const EquipmentLibrary& library);
+// counted outage against its share of the route objective, %.
+RouteHopStatus hopFileStatus(const std::filesystem::path& file, const EquipmentLibrary& library,
+                             double sharePct);
 
 // The hop being edited, by the same rule (its data as the pages last stored them).
-RouteHopStatus editedHopStatus(const HopState& hop, const EquipmentLibrary& library);
+RouteHopStatus editedHopStatus(const HopState& hop, const EquipmentLibrary& library,
+                               double sharePct);
 
-// Every hop of the route from its file in the route folder; with `edited`, the current hop is
-// the hop being edited instead.
+// Every hop of the route from its file in the route folder, against the objective its slot
+// holds; with `edited`, the current hop is the hop being edited instead.
 RouteHopStatuses routeHopStatuses(const RouteState& route, const EquipmentLibrary& library,
                                   const HopState* edited = nullptr);
 

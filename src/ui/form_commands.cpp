@@ -77,6 +77,7 @@ void FormPage::showResults() {
                                      text.lower.has_value());
     const HopVerdict verdict = hopVerdict(session_.hop);
     session_.resultsWindow->setVerdict(verdictMark(verdict.verdict), verdictLines(verdict));
+    session_.updateStatus();
 }
 
 void FormPage::rainCalc() {

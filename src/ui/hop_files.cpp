@@ -44,6 +44,7 @@ void takeReadHop(Session& session) {
     hop.selection.otherRadio = session.library.isOtherRadio(hop.selection.radioIndex);
     // Reports print the hop as stored, without a page committing it first.
     commitFeederPosition(hop, session.library);
+    session.markHopSaved();
 }
 
 std::optional<SaveFile> chooseHopToSave(Session& session, DialogView* page) {
@@ -73,6 +74,9 @@ bool finishSave(Session& session, SaveFile file, bool accepted) {
         std::error_code ignored;
         std::filesystem::remove(path, ignored);
         name.clear();
+    }
+    if (written) {
+        session.markHopSaved();
     }
     return written;
 }

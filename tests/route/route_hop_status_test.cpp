@@ -32,7 +32,7 @@ class RouteHopStatusTest : public ::testing::Test {
         test::writeFile(file, std::string_view{});
         std::string name;
         EXPECT_TRUE(writeHopFile(saved, file, name, messages));
-        return hopFileStatus(file, library);
+        return hopFileStatus(file, library, saved.record.outageObjectivePct);
     }
 
     EquipmentLibrary library = makeTestLibrary();
@@ -42,22 +42,27 @@ class RouteHopStatusTest : public ::testing::Test {
 };
 
 TEST_F(RouteHopStatusTest, OutageAtItsShareMeetsItAndAboveMissesIt) {
-    EXPECT_EQ(editedHopStatus(hop, library), RouteHopStatus::MeetsShare);
+    EXPECT_EQ(editedHopStatus(hop, library, hop.record.outageObjectivePct),
+              RouteHopStatus::MeetsShare);
     EXPECT_EQ(fileStatus(hop), RouteHopStatus::MeetsShare);
     hop.record.outageObjectivePct *= 0.99; // a new share changes no result
-    EXPECT_EQ(editedHopStatus(hop, library), RouteHopStatus::MissesShare);
+    EXPECT_EQ(editedHopStatus(hop, library, hop.record.outageObjectivePct),
+              RouteHopStatus::MissesShare);
     EXPECT_EQ(fileStatus(hop), RouteHopStatus::MissesShare);
 }
 
 TEST_F(RouteHopStatusTest, ChangedDataAfterTheCalculationIsOutOfDateAndNoResultsNotCalculated) {
     hop.record.hopLengthKm += 5;
-    EXPECT_EQ(editedHopStatus(hop, library), RouteHopStatus::OutOfDate);
+    EXPECT_EQ(editedHopStatus(hop, library, hop.record.outageObjectivePct),
+              RouteHopStatus::OutOfDate);
     EXPECT_EQ(fileStatus(hop), RouteHopStatus::OutOfDate);
     hop.record.hopLengthKm = 0.05; // refused by the pages: can never be current
-    EXPECT_EQ(editedHopStatus(hop, library), RouteHopStatus::OutOfDate);
+    EXPECT_EQ(editedHopStatus(hop, library, hop.record.outageObjectivePct),
+              RouteHopStatus::OutOfDate);
     resetHopResults(hop.results);
-    EXPECT_EQ(editedHopStatus(hop, library), RouteHopStatus::NotCalculated);
-    EXPECT_EQ(hopFileStatus(folder / "MISSING.HOP", library), RouteHopStatus::NotCalculated);
+    EXPECT_EQ(editedHopStatus(hop, library, hop.record.outageObjectivePct),
+              RouteHopStatus::NotCalculated);
+    EXPECT_EQ(hopFileStatus(folder / "MISSING.HOP", library, 1.0), RouteHopStatus::NotCalculated);
     EXPECT_TRUE(messages.boxes().empty()) << "statuses are looked at silently";
 }
 

@@ -1,15 +1,23 @@
 #include "platform/qt/qt_main_window.h"
 
+#include <algorithm>
 #include <tuple>
 #include <vector>
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSessionManager>
+#include <QSettings>
 #include <QShortcut>
+#include <QStatusBar>
 
 #include "platform/qt/qt_text.h"
 
@@ -45,7 +53,22 @@ class PageArea final : public QWidget {
         update();
     }
 
+    // The start panel keeps its place near the middle as the window is resized.
+    void setCentred(QWidget* frame) { centred_ = frame; }
+
+    void placeCentred() {
+        if (centred_ != nullptr && centred_->parentWidget() == this) {
+            centred_->move(std::max(0, (width() - centred_->width()) / 2),
+                           std::max(0, (height() - centred_->height()) / 2 + kStartPanelDrop));
+        }
+    }
+
   protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        placeCentred();
+    }
+
     void paintEvent(QPaintEvent* /*event*/) override {
         if (!bannerShown_) {
             return;
@@ -69,14 +92,29 @@ class PageArea final : public QWidget {
 
   private:
     bool bannerShown_ = false;
+    QPointer<QWidget> centred_;
 };
+
+// Where the window's size, position and docks are kept: the user's configuration folder.
+QSettings layoutSettings() {
+    return QSettings(QStringLiteral("Korvel"), QStringLiteral("korvel"));
+}
 
 } // namespace
 
 QtMainWindow::QtMainWindow() {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Korvel"));
-    setCentralWidget(new PageArea(this));
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    pageArea_ = new PageArea(scroller);
+    scroller->setWidget(pageArea_);
+    setCentralWidget(scroller);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setAccessibleName(QStringLiteral("Status"));
+    statusBar()->addWidget(status_, 1);
     buildMenu();
     setGeometry(kLeft, kTop, kWidth, kHeight);
     move(kLeft, kTop);
@@ -162,11 +200,11 @@ void QtMainWindow::setMenuChecked(Command item, bool checked) {
 }
 
 void QtMainWindow::drawBanner() {
-    static_cast<PageArea*>(centralWidget())->setBannerShown(true);
+    static_cast<PageArea*>(pageArea_)->setBannerShown(true);
 }
 
 void QtMainWindow::eraseBanner() {
-    static_cast<PageArea*>(centralWidget())->setBannerShown(false);
+    static_cast<PageArea*>(pageArea_)->setBannerShown(false);
 }
 
 void QtMainWindow::postCommand(Command command) {
@@ -203,7 +241,35 @@ void QtMainWindow::quit(int exitCode) {
 }
 
 QWidget* QtMainWindow::pageArea() const {
-    return centralWidget();
+    return pageArea_;
+}
+
+void QtMainWindow::setStatus(std::string_view cp1252Text) {
+    status_->setText(toQString(cp1252Text));
+    status_->setAccessibleDescription(status_->text());
+}
+
+void QtMainWindow::setModified(bool modified) {
+    hopModified_ = modified;
+}
+
+QString QtMainWindow::statusText() const {
+    return status_->text();
+}
+
+void QtMainWindow::restoreLayout() {
+    const QSettings settings = layoutSettings();
+    restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
+    restoreState(settings.value(QStringLiteral("window/state")).toByteArray());
+    for (auto* dock : findChildren<QDockWidget*>()) {
+        dock->hide();
+    }
+}
+
+void QtMainWindow::saveLayout() const {
+    QSettings settings = layoutSettings();
+    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("window/state"), saveState());
 }
 
 QAction* QtMainWindow::menuAction(Command command) const {
@@ -212,16 +278,23 @@ QAction* QtMainWindow::menuAction(Command command) const {
 }
 
 void QtMainWindow::showPage(QWidget* frame, bool centred) {
+    auto* area = static_cast<PageArea*>(pageArea_);
     frame->adjustSize();
     const QSize needed = frame->size() + QSize(2 * kPageMargin, 2 * kPageMargin);
-    const QSize area = pageArea()->size();
-    if (needed.width() > area.width() || needed.height() > area.height()) {
-        resize(size() + needed.expandedTo(area) - area);
+    area->setMinimumSize(needed);
+    const QSize room = centralWidget()->size();
+    if (!isMaximized() && !isFullScreen() &&
+        (needed.width() > room.width() || needed.height() > room.height())) {
+        QSize grown = size() + needed.expandedTo(room) - room;
+        if (const QScreen* shown = screen()) {
+            grown = grown.boundedTo(shown->availableGeometry().size() -
+                                    (frameGeometry().size() - size()));
+        }
+        resize(grown);
     }
-    const QSize room = pageArea()->size();
+    area->setCentred(centred ? frame : nullptr);
     if (centred) {
-        frame->move((room.width() - frame->width()) / 2,
-                    (room.height() - frame->height()) / 2 + kStartPanelDrop);
+        area->placeCentred();
     } else {
         frame->move(kPageMargin, kPageMargin);
     }

@@ -10,6 +10,7 @@
 #include "platform/qt/qt_help_window.h"
 
 class QAction;
+class QLabel;
 
 namespace korvel {
 
@@ -43,9 +44,19 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
     void setEnabled(bool enabled) override;
     void showGuide() override;
     void quit(int exitCode) override;
+    void setStatus(std::string_view cp1252Text) override;
+    void setModified(bool modified) override;
+
+    // The window's size, position and docks as the user last left them (the user's settings);
+    // the results dock stays closed until a calculation opens it.
+    void restoreLayout();
+    void saveLayout() const;
+    [[nodiscard]] QString statusText() const;
+    [[nodiscard]] bool hopModified() const { return hopModified_; }
 
     // Shows the page frame inside the window: the start panel centred a little below the middle,
-    // the other pages at the top left. The window grows when a page needs more room.
+    // the other pages at the top left. The window grows, as far as the screen allows, when a
+    // page needs more room; a smaller window scrolls the page.
     void showPage(QWidget* frame, bool centred);
     [[nodiscard]] QWidget* pageArea() const;
     // The menu item of the command; nullptr for a command without one.
@@ -66,6 +77,9 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
     void cycleActivation();
 
     MainWindowEvents* events_ = nullptr;
+    QWidget* pageArea_ = nullptr;
+    QLabel* status_ = nullptr;
+    bool hopModified_ = false;
     std::map<Command, QAction*> actions_;
     QtHelpWindow help_;
     int pendingCommands_ = 0;

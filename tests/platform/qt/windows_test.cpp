@@ -5,17 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <QDockWidget>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 
 #include "platform/qt/offscreen_app.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_dialog_view.h"
 #include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_results_window.h"
 
 namespace korvel {
 namespace {
@@ -83,6 +87,30 @@ TEST_F(WindowsTest, HelpWindowShowsTheGuideAndFollowsItsLinks) {
     follow("pages.md");
     EXPECT_EQ(window.helpWindow().pageShown(), QStringLiteral("pages.md"));
     EXPECT_TRUE(browser->toPlainText().startsWith(QStringLiteral("The hop pages")));
+}
+
+// The settings live in the folder the test gives, never in the user's own.
+TEST(MainWindowLayout, SizeAndDocksAreRememberedAndTheResultsDockStartsClosed) {
+    QTemporaryDir settings;
+    ASSERT_TRUE(settings.isValid());
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    {
+        QtMainWindow first;
+        QtResultsWindow results(&first);
+        first.show();
+        results.show();
+        first.resize(900, 700);
+        QCoreApplication::processEvents();
+        EXPECT_NE(results.window(), nullptr);
+        first.saveLayout();
+    }
+    QtMainWindow second;
+    QtResultsWindow results(&second);
+    second.restoreLayout();
+    EXPECT_EQ(second.size(), QSize(900, 700));
+    EXPECT_FALSE(results.isOpen());
+    EXPECT_FALSE(second.findChild<QDockWidget*>(QStringLiteral("results"))->isVisible());
 }
 
 } // namespace
