@@ -316,7 +316,9 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         }
     };
     if (what == "title") {
-        const std::string title = program_.window.windowTitle().toStdString();
+        // The title as the window shows it, without its modified mark.
+        const std::string title =
+            program_.window.windowTitle().remove(QStringLiteral("[*]")).toStdString();
         check(title == rest, "title " + quoted(rest), quoted(title));
     } else if (what == "page") {
         const std::string page = std::to_string(program_.currentPageId());
@@ -366,7 +368,7 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         check(status.find(rest) != std::string::npos, "status containing " + quoted(rest),
               quoted(status));
     } else if (what == "modified") {
-        const std::string modified = program_.window.hopModified() ? "yes" : "no";
+        const std::string modified = program_.window.isWindowModified() ? "yes" : "no";
         check(modified == rest, "modified " + rest, modified);
     } else if (what == "verdict") {
         expectVerdict(rest);
@@ -489,8 +491,11 @@ void ScenarioPlayer::picture(QWidget& shown, const std::string& file) {
     picture.fill(QColor(0xd8, 0xdc, 0xe4));
     QPainter painter(&picture);
     painter.setFont(shown.font());
+    QString title = shown.windowTitle();
+    title.replace(QStringLiteral("[*]"),
+                  shown.isWindowModified() ? QStringLiteral("*") : QString());
     painter.drawText(QRect(8, 0, window.width() - 16, band), Qt::AlignVCenter | Qt::AlignLeft,
-                     shown.windowTitle());
+                     title);
     painter.drawPixmap(0, band, window);
     painter.end();
     if (!picture.save(target.absoluteFilePath(), "PNG")) {

@@ -1,7 +1,9 @@
 #pragma once
 // The MainWindowView port: the main window around the pages: title, menu, banner, lifetime.
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvel {
 
@@ -18,7 +20,10 @@ enum class Command {
     ViewHops = 109,
     HopBox = 110,
     Exit = 111,
-    NextWindow = 112,
+    Open = 112,
+    SaveAs = 113,
+    OpenRecentFirst = 120, // Open Recent: 120 the most recent file ... 127
+    OpenRecentLast = 127,
     RouteScreen = 1002,
     LeavePage = 1999,
 };
@@ -45,6 +50,9 @@ class MainWindowView {
     virtual void setStatus(std::string_view cp1252Text) = 0;
     // Whether the hop holds changes not yet saved.
     virtual void setModified(bool modified) = 0;
+    // The files opened or saved last (UTF-8 paths, most recent first), kept between runs.
+    [[nodiscard]] virtual std::vector<std::string> recentFiles() const = 0;
+    virtual void setRecentFiles(const std::vector<std::string>& utf8Paths) = 0;
 };
 
 } // namespace korvel

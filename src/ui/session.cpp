@@ -91,6 +91,7 @@ void Session::refreshMenu() {
     MainWindowView& window = ports.window;
     window.setMenuEnabled(Command::New, app.menu.newHop);
     window.setMenuEnabled(Command::Save, app.menu.save);
+    window.setMenuEnabled(Command::SaveAs, app.menu.save);
     window.setMenuEnabled(Command::RadioPage, app.menu.radios);
     window.setMenuEnabled(Command::BasicsPage, app.menu.basics);
     window.setMenuEnabled(Command::FormPage, app.menu.form);

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/main_window_view.h"
 
@@ -25,6 +26,8 @@ class FakeMainWindow final : public MainWindowView {
     void quit(int exitCode) override { quitCode = exitCode; }
     void setStatus(std::string_view text) override { status = text; }
     void setModified(bool on) override { modified = on; }
+    [[nodiscard]] std::vector<std::string> recentFiles() const override { return recent; }
+    void setRecentFiles(const std::vector<std::string>& paths) override { recent = paths; }
 
     std::string title;
     std::map<Command, bool> menuEnabled;
@@ -36,6 +39,7 @@ class FakeMainWindow final : public MainWindowView {
     std::optional<int> quitCode;
     std::string status;
     bool modified = false;
+    std::vector<std::string> recent;
 };
 
 } // namespace korvel

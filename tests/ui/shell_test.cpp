@@ -120,14 +120,34 @@ TEST_F(ShellTest, SaveWritesTheHopAndACancelledSaveForgetsTheName) {
     command(Command::Save);
     EXPECT_EQ(std::filesystem::file_size(folder / "HOP1.HOP"), 682u);
     EXPECT_EQ(files.uses, std::vector{FileDialogUse::SaveHop});
-    // A cancelled Save dialog forgets the name; the title keeps it until the next update.
+    // Save again writes to the hop's file without a dialog.
     command(Command::Save);
+    EXPECT_EQ(files.uses, std::vector{FileDialogUse::SaveHop});
+    // A cancelled Save As dialog forgets the name; the title keeps it until the next update.
+    command(Command::SaveAs);
     EXPECT_TRUE(session.app.currentHopFileName.empty());
     EXPECT_EQ(window.title, "Korvel - HOP1.HOP");
     messages.scriptAnswer(MessageAnswer::No);
     command(Command::New);
     EXPECT_EQ(menu(), "Nsrbfv");
     EXPECT_TRUE(window.banner);
+}
+
+// day_of_work.scn plays Open, Open Recent, Save without a dialog and Exit without a prompt.
+TEST_F(ShellTest, OpenRecentSaysAMissingFileAndTakesItOffTheList) {
+    command(Command::RadioPage);
+    choose("HOP1.HOP");
+    command(Command::SaveAs);
+    choose("HOP2.HOP");
+    command(Command::SaveAs);
+    ASSERT_EQ(window.recent, (std::vector<std::string>{(folder / "HOP2.HOP").string(),
+                                                       (folder / "HOP1.HOP").string()}));
+    std::filesystem::remove(folder / "HOP1.HOP");
+    command(static_cast<Command>(static_cast<int>(Command::OpenRecentFirst) + 1));
+    EXPECT_EQ(boxTexts().back(), "Cannot find " + (folder / "HOP1.HOP").string() +
+                                     ". It is taken off the recent files.");
+    EXPECT_EQ(window.recent, std::vector<std::string>{(folder / "HOP2.HOP").string()});
+    EXPECT_EQ(session.app.currentHopFileName, "HOP2.HOP") << "the hop being edited stays";
 }
 
 // results_dock.scn plays the status bar over an opened hop.
@@ -153,7 +173,7 @@ TEST_F(ShellTest, SaveWritesNothingWhenThePageRefusesOrTheFileCannotBeMade) {
     writeFile(folder / "OLD.HOP", {1, 2, 3});
     for (const char* name : {"OLD.HOP", "NEW.HOP", "none/A.HOP"}) {
         choose(name);
-        command(Command::Save);
+        command(Command::SaveAs);
     }
     EXPECT_EQ(std::filesystem::file_size(folder / "OLD.HOP"), 3u);
     // Mended: the empty file the Save dialog created is removed again.

@@ -14,6 +14,10 @@ FileDialogSettings fileDialogSettings(FileDialogUse use) {
         return {QStringLiteral("Save As"), hops, QStringLiteral("hop"), true};
     case FileDialogUse::OpenHop:
         return {QStringLiteral("Open"), hops, QStringLiteral("hop"), false};
+    case FileDialogUse::OpenHopOrRoute:
+        return {QStringLiteral("Open"),
+                QStringLiteral("Hop and route files (*.hop *.rou);;All files (*)"), QString(),
+                false};
     case FileDialogUse::OpenRoute:
         break;
     }
@@ -22,7 +26,7 @@ FileDialogSettings fileDialogSettings(FileDialogUse use) {
 }
 
 QString withDefaultExtension(const QString& path, const QString& extension) {
-    if (!QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
+    if (!extension.isEmpty() && !QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
         return path + QLatin1Char('.') + extension;
     }
     return path;
@@ -53,6 +57,12 @@ std::optional<ChosenFile> QtFileChooser::choose(FileDialogUse use) {
     const QString path = dialog.selectedFiles().constFirst();
     lastFolder_ = QFileInfo(path).absolutePath();
     return chosenFile(path);
+}
+
+void QtFileChooser::setStartFolder(const std::string& utf8Folder) {
+    if (!utf8Folder.empty()) {
+        lastFolder_ = QString::fromStdString(utf8Folder);
+    }
 }
 
 } // namespace korvel

@@ -8,8 +8,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -117,6 +121,7 @@ QtMainWindow::QtMainWindow() {
     statusBar()->addWidget(status_, 1);
     buildMenu();
     setGeometry(kLeft, kTop, kWidth, kHeight);
+    setAcceptDrops(true);
     move(kLeft, kTop);
 
     auto* nextWindow = new QShortcut(QKeySequence(Qt::Key_F6), this);
@@ -150,16 +155,22 @@ QAction* QtMainWindow::addCommand(QMenu* menu, const QString& text, Command comm
 
 void QtMainWindow::buildMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    addCommand(file, QStringLiteral("&New"), Command::New, QKeySequence(QStringLiteral("Ctrl+N")));
-    addCommand(file, QStringLiteral("&Save..."), Command::Save,
-               QKeySequence(QStringLiteral("Ctrl+S")));
-    addCommand(file, QStringLiteral("&Print..."), Command::Print,
-               QKeySequence(QStringLiteral("Ctrl+P")));
+    addCommand(file, QStringLiteral("&New"), Command::New, QKeySequence::New);
+    addCommand(file, QStringLiteral("&Open..."), Command::Open, QKeySequence::Open);
+    recentMenu_ = file->addMenu(QStringLiteral("Open &Recent"));
+    for (int i = static_cast<int>(Command::OpenRecentFirst);
+         i <= static_cast<int>(Command::OpenRecentLast); ++i) {
+        addCommand(recentMenu_, QString(), static_cast<Command>(i))->setVisible(false);
+    }
+    addCommand(file, QStringLiteral("&Save"), Command::Save, QKeySequence::Save);
+    addCommand(file, QStringLiteral("Save &As..."), Command::SaveAs, QKeySequence::SaveAs);
+    addCommand(file, QStringLiteral("&Print..."), Command::Print, QKeySequence::Print);
     file->addSeparator();
-    addCommand(file, QStringLiteral("&View hops..."), Command::ViewHops,
-               QKeySequence(QStringLiteral("Ctrl+V")));
+    // Ctrl+V stays paste: View hops has no key of its own.
+    addCommand(file, QStringLiteral("&View hops..."), Command::ViewHops);
     file->addSeparator();
-    addCommand(file, QStringLiteral("E&xit"), Command::Exit);
+    addCommand(file, QStringLiteral("E&xit"), Command::Exit, QKeySequence::Quit);
+    setRecentFiles(recentFiles());
 
     QMenu* pages = menuBar()->addMenu(QStringLiteral("&Pages"));
     for (const auto& [text, command, key] : {std::tuple{"&Radios", Command::RadioPage, "Ctrl+R"},
@@ -176,14 +187,15 @@ void QtMainWindow::buildMenu() {
     addCommand(help, QStringLiteral("A&bout Korvel..."), Command::About);
 
     // The start state: New enabled, the rest of the six grayed.
-    for (Command grayed : {Command::Save, Command::RadioPage, Command::BasicsPage,
+    for (Command grayed : {Command::Save, Command::SaveAs, Command::RadioPage, Command::BasicsPage,
                            Command::FormPage, Command::ViewHops}) {
         setMenuEnabled(grayed, false);
     }
 }
 
 void QtMainWindow::setTitle(std::string_view cp1252Title) {
-    setWindowTitle(toQString(cp1252Title));
+    // "[*]" shows as "*" while the hop holds unsaved changes.
+    setWindowTitle(toQString(cp1252Title) + QStringLiteral("[*]"));
 }
 
 void QtMainWindow::setMenuEnabled(Command item, bool enabled) {
@@ -250,7 +262,63 @@ void QtMainWindow::setStatus(std::string_view cp1252Text) {
 }
 
 void QtMainWindow::setModified(bool modified) {
-    hopModified_ = modified;
+    setWindowModified(modified);
+}
+
+std::vector<std::string> QtMainWindow::recentFiles() const {
+    std::vector<std::string> paths;
+    const QStringList stored = layoutSettings().value(QStringLiteral("recentFiles")).toStringList();
+    for (const QString& path : stored) {
+        paths.push_back(path.toStdString());
+    }
+    return paths;
+}
+
+void QtMainWindow::setRecentFiles(const std::vector<std::string>& utf8Paths) {
+    QStringList stored;
+    for (std::size_t i = 0; i <= static_cast<std::size_t>(Command::OpenRecentLast) -
+                                     static_cast<std::size_t>(Command::OpenRecentFirst);
+         ++i) {
+        QAction* item = menuAction(
+            static_cast<Command>(static_cast<std::size_t>(Command::OpenRecentFirst) + i));
+        const bool listed = i < utf8Paths.size();
+        item->setVisible(listed);
+        if (listed) {
+            const QString path = QString::fromStdString(utf8Paths[i]);
+            stored << path;
+            item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+            item->setToolTip(path);
+            item->setStatusTip(path);
+        }
+    }
+    recentMenu_->setEnabled(!utf8Paths.empty());
+    QSettings settings = layoutSettings();
+    settings.setValue(QStringLiteral("recentFiles"), stored);
+}
+
+void QtMainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        const QString suffix = QFileInfo(url.toLocalFile()).suffix().toLower();
+        if (url.isLocalFile() &&
+            (suffix == QStringLiteral("hop") || suffix == QStringLiteral("rou"))) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void QtMainWindow::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        const QString suffix = QFileInfo(url.toLocalFile()).suffix().toLower();
+        if (url.isLocalFile() &&
+            (suffix == QStringLiteral("hop") || suffix == QStringLiteral("rou"))) {
+            event->acceptProposedAction();
+            if (events_ != nullptr) {
+                events_->onOpenFile(url.toLocalFile().toStdString());
+            }
+            return;
+        }
+    }
 }
 
 QString QtMainWindow::statusText() const {
