@@ -11,6 +11,7 @@ enum class FileDialogUse {
     OpenHop,        // same filters, the file must exist
     OpenRoute,      // "Route files (*.rou)", default extension "rou", the file must exist
     OpenHopOrRoute, // File > Open: hop and route files, no default extension, must exist
+    RouteFolder,    // the route directory: an existing folder (bare name: its last part)
 };
 
 struct ChosenFile {

@@ -18,6 +18,8 @@ FileDialogSettings fileDialogSettings(FileDialogUse use) {
         return {QStringLiteral("Open"),
                 QStringLiteral("Hop and route files (*.hop *.rou);;All files (*)"), QString(),
                 false};
+    case FileDialogUse::RouteFolder:
+        return {QStringLiteral("Route directory"), QString(), QString(), false};
     case FileDialogUse::OpenRoute:
         break;
     }
@@ -40,11 +42,16 @@ ChosenFile chosenFile(const QString& path) {
 std::optional<ChosenFile> QtFileChooser::choose(FileDialogUse use) {
     const FileDialogSettings settings = fileDialogSettings(use);
     QFileDialog dialog(mainWindow_, settings.title, lastFolder_);
-    dialog.setNameFilter(settings.filters);
+    if (!settings.filters.isEmpty()) {
+        dialog.setNameFilter(settings.filters);
+    }
     dialog.setDefaultSuffix(settings.defaultExtension);
     // The name patterns match whatever the case of the name (LINK7.HOP as well as link7.hop).
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
-    if (settings.save) {
+    if (use == FileDialogUse::RouteFolder) {
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    } else if (settings.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
     } else {
