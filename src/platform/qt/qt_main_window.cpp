@@ -173,9 +173,10 @@ void QtMainWindow::buildMenu() {
     setRecentFiles(recentFiles());
 
     QMenu* pages = menuBar()->addMenu(QStringLiteral("&Pages"));
-    for (const auto& [text, command, key] : {std::tuple{"&Radios", Command::RadioPage, "Ctrl+R"},
-                                             std::tuple{"&Basics", Command::BasicsPage, "Ctrl+B"},
-                                             std::tuple{"&Form", Command::FormPage, "Ctrl+F"}}) {
+    // Ctrl+1 to Ctrl+3: the pages in their order, leaving Ctrl+F (find) and Ctrl+B to the fields.
+    for (const auto& [text, command, key] : {std::tuple{"&Radios", Command::RadioPage, "Ctrl+1"},
+                                             std::tuple{"&Basics", Command::BasicsPage, "Ctrl+2"},
+                                             std::tuple{"&Form", Command::FormPage, "Ctrl+3"}}) {
         addCommand(pages, QString::fromLatin1(text), command,
                    QKeySequence(QString::fromLatin1(key)))
             ->setCheckable(true);

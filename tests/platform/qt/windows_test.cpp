@@ -89,6 +89,27 @@ TEST_F(WindowsTest, HelpWindowShowsTheGuideAndFollowsItsLinks) {
     EXPECT_TRUE(browser->toPlainText().startsWith(QStringLiteral("The hop pages")));
 }
 
+// Mended: Ctrl+V opened View hops instead of pasting into the field.
+TEST_F(WindowsTest, MenuKeysAreTheStandardOnesAndLeaveTheEditingKeysToTheFields) {
+    EXPECT_EQ(window.menuAction(Command::Open)->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(window.menuAction(Command::SaveAs)->shortcut(), QKeySequence(QKeySequence::SaveAs));
+    EXPECT_EQ(window.menuAction(Command::Exit)->shortcut(), QKeySequence(QKeySequence::Quit));
+    QList<QKeySequence> taken;
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        if (action->shortcut().isEmpty()) {
+            continue;
+        }
+        EXPECT_FALSE(taken.contains(action->shortcut())) << action->text().toStdString();
+        taken << action->shortcut();
+        for (const auto editing :
+             {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Undo,
+              QKeySequence::Redo, QKeySequence::SelectAll, QKeySequence::Find}) {
+            EXPECT_FALSE(QKeySequence::keyBindings(editing).contains(action->shortcut()))
+                << action->text().toStdString();
+        }
+    }
+}
+
 // The settings live in the folder the test gives, never in the user's own.
 TEST(MainWindowLayout, SizeAndDocksAreRememberedAndTheResultsDockStartsClosed) {
     QTemporaryDir settings;
