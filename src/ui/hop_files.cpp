@@ -15,6 +15,8 @@ bool chooseFile(Session& session, DialogView* page, FileDialogUse use) {
     ApplicationState& app = session.app;
     app.fullFileName.clear();
     app.currentHopFileName.clear();
+    // The dialog starts in the current file's folder.
+    session.ports.files.setStartFolder(app.workingFolder.string());
     const std::optional<ChosenFile> chosen = [&] {
         const PageDisabled disabled(page);
         return session.ports.files.choose(use);

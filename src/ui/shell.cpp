@@ -128,7 +128,6 @@ void Shell::openChosen() {
     }
     ApplicationState& app = session_.app;
     const ApplicationState before = app;
-    session_.ports.files.setStartFolder(app.workingFolder.string());
     if (!chooseFile(session_, pageView_, FileDialogUse::OpenHopOrRoute)) {
         // Nothing was opened: the hop keeps its file.
         app.fullFileName = before.fullFileName;
@@ -280,7 +279,6 @@ void Shell::save() {
 void Shell::saveAs() {
     ApplicationState& app = session_.app;
     const ApplicationState before = app;
-    session_.ports.files.setStartFolder(app.workingFolder.string());
     const std::optional<SaveFile> file = chooseHopToSave(session_, pageView_);
     if (!file) {
         // Mended: a route hop forgot its file, and View hops could then only drop its work.

@@ -16,6 +16,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSessionManager>
@@ -99,6 +100,34 @@ class PageArea final : public QWidget {
     QPointer<QWidget> centred_;
 };
 
+// A one-line label that shows a text too long for it with "..." in the middle, never cut off:
+// the ends of a file name or folder say the most.
+class MiddleElidedLabel final : public QLabel {
+  public:
+    explicit MiddleElidedLabel(QWidget* parent) : QLabel(parent) {
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+
+    void setFullText(const QString& text) {
+        full_ = text;
+        setAccessibleDescription(text);
+        setToolTip(text);
+        elide();
+    }
+    [[nodiscard]] const QString& fullText() const { return full_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        elide();
+    }
+
+  private:
+    void elide() { setText(fontMetrics().elidedText(full_, Qt::ElideMiddle, width())); }
+
+    QString full_;
+};
+
 // Where the window's size, position and docks are kept: the user's configuration folder.
 QSettings layoutSettings() {
     return QSettings(QStringLiteral("Korvel"), QStringLiteral("korvel"));
@@ -115,7 +144,7 @@ QtMainWindow::QtMainWindow() {
     pageArea_ = new PageArea(scroller);
     scroller->setWidget(pageArea_);
     setCentralWidget(scroller);
-    status_ = new QLabel(this);
+    status_ = new MiddleElidedLabel(this);
     status_->setObjectName(QStringLiteral("status"));
     status_->setAccessibleName(QStringLiteral("Status"));
     statusBar()->addWidget(status_, 1);
@@ -258,8 +287,7 @@ QWidget* QtMainWindow::pageArea() const {
 }
 
 void QtMainWindow::setStatus(std::string_view cp1252Text) {
-    status_->setText(toQString(cp1252Text));
-    status_->setAccessibleDescription(status_->text());
+    static_cast<MiddleElidedLabel*>(status_)->setFullText(toQString(cp1252Text));
 }
 
 void QtMainWindow::setModified(bool modified) {
@@ -323,7 +351,7 @@ void QtMainWindow::dropEvent(QDropEvent* event) {
 }
 
 QString QtMainWindow::statusText() const {
-    return status_->text();
+    return static_cast<MiddleElidedLabel*>(status_)->fullText();
 }
 
 void QtMainWindow::restoreLayout() {

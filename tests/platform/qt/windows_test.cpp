@@ -7,6 +7,7 @@
 
 #include <QDockWidget>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
@@ -108,6 +109,22 @@ TEST_F(WindowsTest, MenuKeysAreTheStandardOnesAndLeaveTheEditingKeysToTheFields)
                 << action->text().toStdString();
         }
     }
+}
+
+TEST_F(WindowsTest, ALongStatusIsElidedInTheMiddleNeverCut) {
+    const std::string folder = "/a/very/long/folder/name/that/goes/on/and/on/and/on/and/on/";
+    window.setStatus("Route: " + folder + "END.ROU  |  Library: Korvel sample 1");
+    window.resize(300, 200);
+    QCoreApplication::processEvents();
+    const auto* status = window.findChild<QLabel*>(QStringLiteral("status"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("Route: ")))
+        << status->text().toStdString();
+    EXPECT_TRUE(status->text().endsWith(QStringLiteral("sample 1")))
+        << status->text().toStdString();
+    EXPECT_TRUE(status->text().contains(QChar(0x2026)));
+    EXPECT_EQ(window.statusText().toStdString(),
+              "Route: " + folder + "END.ROU  |  Library: Korvel sample 1");
 }
 
 // The settings live in the folder the test gives, never in the user's own.
