@@ -7,6 +7,8 @@
 
 #include <QDockWidget>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
@@ -109,6 +111,33 @@ TEST_F(WindowsTest, MenuKeysAreTheStandardOnesAndLeaveTheEditingKeysToTheFields)
                 << action->text().toStdString();
         }
     }
+}
+
+class RecordedOpens final : public MainWindowEvents {
+  public:
+    void onCommand(Command) override {}
+    bool onCloseRequest() override { return true; }
+    bool onShutdownQuery() override { return true; }
+    void onSettingsChanged() override {}
+    void onOpenFile(const std::string& path) override { opened.push_back(path); }
+    std::vector<std::string> opened;
+};
+
+TEST_F(WindowsTest, AHopOrRouteFileDroppedOnTheWindowOpensAndOtherFilesAreRefused) {
+    RecordedOpens events;
+    window.setEvents(&events);
+    for (const char* path : {"/data/notes.txt", "/data/LINK7.HOP", "/data/coast.rou"}) {
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile(QString::fromLatin1(path))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &files, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &drop);
+        EXPECT_EQ(enter.isAccepted(), std::string_view(path) != "/data/notes.txt") << path;
+    }
+    window.setEvents(nullptr);
+    EXPECT_EQ(events.opened, (std::vector<std::string>{"/data/LINK7.HOP", "/data/coast.rou"}));
 }
 
 TEST_F(WindowsTest, ALongStatusIsElidedInTheMiddleNeverCut) {
