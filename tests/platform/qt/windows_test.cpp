@@ -7,16 +7,16 @@
 
 #include <QDockWidget>
 #include <QKeyEvent>
-#include <QMimeData>
-#include <QUrl>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QUrl>
 
 #include "platform/qt/offscreen_app.h"
 #include "platform/qt/qt_dialog_host.h"
