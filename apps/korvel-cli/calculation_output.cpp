@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "engine/hop_verdict.h"
 #include "engine/results_panel.h"
 #include "hop_json.h"
 #include "json_writer.h"
@@ -81,6 +82,14 @@ std::string calculationJson(const std::string& file, const HopState& hop,
     json.endArray();
     json.key("results");
     writeResultsJson(json, hop.results);
+    // Whether the counted outage meets the hop's objective; null without results.
+    json.key("objectiveMet");
+    if (const HopVerdict verdict = hopVerdict(hop);
+        producedResults(outcome.status) && verdict.verdict != ObjectiveVerdict::None) {
+        json.boolean(verdict.verdict == ObjectiveVerdict::Met);
+    } else {
+        json.null();
+    }
     json.endObject();
     return json.str();
 }

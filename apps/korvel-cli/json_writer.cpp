@@ -77,6 +77,12 @@ JsonWriter& JsonWriter::boolean(bool value) {
     return *this;
 }
 
+JsonWriter& JsonWriter::null() {
+    separate();
+    out_ += "null";
+    return *this;
+}
+
 JsonWriter& JsonWriter::utf8(std::string_view text) {
     separate();
     out_ += '"';

@@ -18,6 +18,7 @@ class JsonWriter {
     JsonWriter& number(double value);
     JsonWriter& integer(long long value);
     JsonWriter& boolean(bool value);
+    JsonWriter& null();
     JsonWriter& utf8(std::string_view text);   // a text already in UTF-8
     JsonWriter& text(std::string_view cp1252); // a text the core keeps in Windows-1252
 

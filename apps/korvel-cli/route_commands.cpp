@@ -50,7 +50,8 @@ struct WriteHopsJob {
     OverwriteChoice overwrite;
 };
 
-void printRouteJson(const RouteState& route, const HopMarks& stale) {
+void printRouteJson(const RouteState& route, const HopMarks& stale,
+                    const RouteHopStatuses& statuses) {
     const RouteRecord& record = route.record;
     JsonWriter json;
     json.beginObject();
@@ -58,6 +59,7 @@ void printRouteJson(const RouteState& route, const HopMarks& stale) {
     json.key("objective").number(record.objective);
     json.key("totalOutage").number(record.totalOutage);
     json.key("designMargin").number(designMarginPct(record));
+    json.key("notCalculated").integer(notCalculatedCount(statuses, record.hopCount));
     json.key("hops").beginArray();
     for (int i = 0; i < record.hopCount; ++i) {
         const RouteHopSlot& slot = route.slots[static_cast<std::size_t>(i)];
@@ -70,6 +72,7 @@ void printRouteJson(const RouteState& route, const HopMarks& stale) {
         json.key("outage").number(slot.outage);
         json.key("rainUnavail").number(slot.rainUnavail);
         json.key("stale").boolean(stale[static_cast<std::size_t>(i)]);
+        json.key("state").text(routeHopStatusKey(statuses[static_cast<std::size_t>(i)]));
         json.endObject();
     }
     json.endArray().endObject();
@@ -85,11 +88,12 @@ int runShow(CliContext& context, const ShowJob& job) {
     if (!openRouteForCommand(context, job.file, route, unreadable)) {
         return kExitUnusable;
     }
-    const HopMarks stale = staleHops(context, route, unreadable);
+    const RouteHopStatuses statuses = routeHopStatuses(route, context.library);
+    const HopMarks stale = staleHops(route, statuses, unreadable);
     if (job.json) {
-        printRouteJson(route, stale);
+        printRouteJson(route, stale, statuses);
     } else {
-        printRoute(route, stale);
+        printRoute(route, stale, notCalculatedCount(statuses, route.record.hopCount));
         printRefreshHint(job.file, stale);
     }
     return markedHopCount(unreadable) == 0 ? kExitOk : kExitUnusable;

@@ -6,9 +6,7 @@
 #include <sstream>
 
 #include "cli_files.h"
-#include "engine/stored_results.h"
 #include "fields/format_fixed.h"
-#include "hopfile/hop_preparation.h"
 #include "platform/file_read.h"
 #include "platform/text_encoding.h"
 #include "route/hop_slot_reader.h"
@@ -16,6 +14,7 @@
 #include "route/route_folder.h"
 #include "route/route_names.h"
 #include "route/route_reset.h"
+#include "route/route_screen.h"
 #include "route/route_summary.h"
 
 namespace korvel::cli {
@@ -60,6 +59,14 @@ std::optional<std::string> hopSlotProblem(const RouteState& route, int index) {
         return std::string("not a valid hop file");
     }
     return std::nullopt;
+}
+
+// After a route total that leaves hops out: "  (2 hops not calculated)".
+std::string notCalculatedNote(int count) {
+    if (count == 0) {
+        return {};
+    }
+    return "  (" + notCalculatedText(count) + ")";
 }
 
 } // namespace
@@ -110,25 +117,17 @@ int markedHopCount(const HopMarks& marks) {
     return static_cast<int>(std::ranges::count(marks, true));
 }
 
-HopMarks staleHops(CliContext& context, const RouteState& route, const HopMarks& unreadable) {
-    std::ostringstream unshown; // the calculation behind the mark is not the command's output
-    ConsoleMessages quiet(unshown);
+HopMarks staleHops(const RouteState& route, const RouteHopStatuses& statuses,
+                   const HopMarks& unreadable) {
     HopMarks stale{};
-    for (int i = 0; i < route.record.hopCount; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        const auto file = fileInRouteFolder(route, route.record.hopFile[index].view());
-        if (!file || unreadable[index]) {
-            continue;
-        }
-        HopState hop;
-        stale[index] = loadHopForCalculation(*file, context.library, quiet, hop).status !=
-                           HopLoadStatus::Loaded ||
-                       !storedResultsCurrent(hop);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(route.record.hopCount); ++i) {
+        stale[i] = !unreadable[i] && (statuses[i] == RouteHopStatus::OutOfDate ||
+                                      statuses[i] == RouteHopStatus::NotCalculated);
     }
     return stale;
 }
 
-void printRoute(const RouteState& route, const HopMarks& stale) {
+void printRoute(const RouteState& route, const HopMarks& stale, int notCalculated) {
     const RouteRecord& record = route.record;
     std::cout << "Route: " << cp1252ToUtf8(record.fileName.view()) << "  ("
               << cp1252ToUtf8(record.info.view()) << ")\n"
@@ -145,8 +144,9 @@ void printRoute(const RouteState& route, const HopMarks& stale) {
                             slot.rainUnavail < 0 ? "-" : percent(slot.rainUnavail))
                   << (stale[index] ? "  stale" : "") << '\n';
     }
-    std::cout << "Current route outage : " << percent(record.totalOutage) << " %\n"
-              << "Route objective      : " << percent(record.objective) << " %\n"
+    std::cout << "Current route outage : " << percent(record.totalOutage) << " %"
+              << notCalculatedNote(notCalculated) << '\n';
+    std::cout << "Route objective      : " << percent(record.objective) << " %\n"
               << "Design margin        : " << percent(designMarginPct(record)) << " %\n";
 }
 

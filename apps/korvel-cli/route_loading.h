@@ -8,6 +8,7 @@
 
 #include "cli_context.h"
 #include "commands.h"
+#include "route/route_hop_status.h"
 #include "route/route_record.h"
 
 namespace korvel::cli {
@@ -29,11 +30,12 @@ int markedHopCount(const HopMarks& marks);
 // The hops whose stored results are not what a calculation of their data gives now (radio,
 // length or other data changed since, never calculated, or no longer calculable), among those
 // that could be read.
-HopMarks staleHops(CliContext& context, const RouteState& route, const HopMarks& unreadable);
+HopMarks staleHops(const RouteState& route, const RouteHopStatuses& statuses,
+                   const HopMarks& unreadable);
 
-// The route table: one line per hop ("stale" after a stale one), then total outage, objective
-// and design margin.
-void printRoute(const RouteState& route, const HopMarks& stale);
+// The route table: one line per hop ("stale" after a stale one), then total outage (saying how
+// many hops it leaves out as not calculated), objective and design margin.
+void printRoute(const RouteState& route, const HopMarks& stale, int notCalculated = 0);
 
 // After the table of a route with stale hops: which ones, and the command that refreshes them.
 void printRefreshHint(const std::string& file, const HopMarks& stale);

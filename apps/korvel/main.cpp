@@ -167,6 +167,7 @@ int run(QApplication& app, const DesktopOptions& options) {
             transcript);
     }
 
+    window.restoreLayout();
     window.show();
     if (!shell.start()) {
         return 1;
@@ -178,6 +179,7 @@ int run(QApplication& app, const DesktopOptions& options) {
         player->start();
     }
     int status = app.exec();
+    window.saveLayout();
     if (player) {
         status = player->exitStatus(status);
         if (transcript.lost()) {

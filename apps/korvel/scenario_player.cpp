@@ -311,6 +311,14 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
         screenshot(rest);
     } else if (action == "sweep") {
         sweep(rest);
+    } else if (action == "resize") {
+        const std::optional<int> width = number(first);
+        const std::optional<int> height = number(remainder);
+        if (!width || !height) {
+            fail("not a size: " + rest);
+            return;
+        }
+        program_.window.resize(*width, *height);
     } else if (action == "quit") {
         transcript_.note("quit");
         finish(0);
@@ -327,7 +335,9 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         }
     };
     if (what == "title") {
-        const std::string title = program_.window.windowTitle().toStdString();
+        // The title as the window shows it, without its modified mark.
+        const std::string title =
+            program_.window.windowTitle().remove(QStringLiteral("[*]")).toStdString();
         check(title == rest, "title " + quoted(rest), quoted(title));
     } else if (what == "page") {
         const std::string page = std::to_string(program_.currentPageId());
@@ -372,6 +382,17 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
               state ? "yes" : "no");
     } else if (what == "results") {
         expectResults(rest);
+    } else if (what == "status") {
+        const std::string status = program_.window.statusText().toStdString();
+        check(status.find(rest) != std::string::npos, "status containing " + quoted(rest),
+              quoted(status));
+    } else if (what == "modified") {
+        const std::string modified = program_.window.isWindowModified() ? "yes" : "no";
+        check(modified == rest, "modified " + rest, modified);
+    } else if (what == "verdict") {
+        expectVerdict(rest);
+    } else if (what == "row") {
+        expectRow(rest);
     } else if (what == "file") {
         const QFileInfo file(QDir::current(), QString::fromStdString(rest));
         check(file.isFile() && file.size() > 0, "a file " + quoted(rest) + " with something in it",
@@ -420,6 +441,39 @@ void ScenarioPlayer::expectResults(const std::string& rest) {
         *line <= lines.size() ? lines[*line - 1].toStdString() : std::string("no such line");
     if (found != remainder) {
         fail("expected results line " + first + " " + quoted(remainder) + ", found " +
+             quoted(found));
+    }
+}
+
+void ScenarioPlayer::expectVerdict(const std::string& rest) {
+    if (rest != "met" && rest != "missed" && rest != "none") {
+        fail("expected met, missed or none, not " + rest);
+        return;
+    }
+    const VerdictMark mark =
+        program_.results.window() == nullptr ? VerdictMark::None : program_.results.verdict();
+    const std::string shown = mark == VerdictMark::Met      ? "met"
+                              : mark == VerdictMark::Missed ? "missed"
+                                                            : "none";
+    if (shown != rest) {
+        fail("expected verdict " + rest + ", found " + shown);
+    }
+}
+
+void ScenarioPlayer::expectRow(const std::string& rest) {
+    const auto [list, afterList] = splitWord(rest);
+    const auto [row, text] = splitWord(afterList);
+    auto* widget = qobject_cast<QListWidget*>(controlOf(list, false));
+    const std::optional<int> index = number(row);
+    if (widget == nullptr || !index) {
+        fail("cannot check: expect row " + rest);
+        return;
+    }
+    const std::string found = *index >= 0 && *index < widget->count()
+                                  ? widget->item(*index)->text().toStdString()
+                                  : std::string("no such row");
+    if (found.find(text) == std::string::npos) {
+        fail("expected row " + row + " of " + list + " to contain " + quoted(text) + ", found " +
              quoted(found));
     }
 }
@@ -500,8 +554,11 @@ void ScenarioPlayer::picture(QWidget& shown, const std::string& file) {
     picture.fill(QColor(0xd8, 0xdc, 0xe4));
     QPainter painter(&picture);
     painter.setFont(shown.font());
+    QString title = shown.windowTitle();
+    title.replace(QStringLiteral("[*]"),
+                  shown.isWindowModified() ? QStringLiteral("*") : QString());
     painter.drawText(QRect(8, 0, window.width() - 16, band), Qt::AlignVCenter | Qt::AlignLeft,
-                     shown.windowTitle());
+                     title);
     painter.drawPixmap(0, band, window);
     painter.end();
     if (!picture.save(target.absoluteFilePath(), "PNG")) {

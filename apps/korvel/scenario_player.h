@@ -66,6 +66,10 @@ class ScenarioPlayer final : public QObject {
     void picture(QWidget& shown, const std::string& file);
     // expect results closed|open, or expect results N TEXT: line N (from 1) of the two blocks.
     void expectResults(const std::string& rest);
+    // expect verdict met|missed|none: the verdict under the results (none when closed).
+    void expectVerdict(const std::string& rest);
+    // expect row N R TEXT: row R (from 0) of list N contains TEXT.
+    void expectRow(const std::string& rest);
 
     std::vector<std::string> lines_;
     PlayedProgram program_;

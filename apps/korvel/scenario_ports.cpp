@@ -132,6 +132,16 @@ std::optional<ChosenFile> ScenarioFileChooser::choose(FileDialogUse use) {
     const QString typed = QString::fromStdString(*choice);
     const QFileInfo file(QDir::current(), withDefaultExtension(typed, settings.defaultExtension));
     // The same rules as the real dialog: an open needs the file, a save needs its folder.
+    if (use == FileDialogUse::RouteFolder) {
+        if (!file.isDir()) {
+            transcript_.note(shown + "cancel");
+            transcript_.failure(messages_.currentLine,
+                                "no folder " + file.filePath().toStdString());
+            return std::nullopt;
+        }
+        transcript_.note(shown + quoted(file.fileName().toStdString()));
+        return chosenFile(file.absoluteFilePath());
+    }
     if (!settings.save && !file.isFile()) {
         transcript_.note(shown + "cancel");
         transcript_.failure(messages_.currentLine,

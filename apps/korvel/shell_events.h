@@ -12,6 +12,7 @@ class ShellEvents final : public MainWindowEvents {
     ShellEvents(Shell& shell, UserProfile& profile) : shell_(shell), profile_(profile) {}
 
     void onCommand(Command command) override { shell_.onCommand(command); }
+    void onOpenFile(const std::string& path) override { shell_.openFile(path); }
     bool onCloseRequest() override { return shell_.onCloseRequest(); }
     bool onShutdownQuery() override { return shell_.onShutdownQuery(); }
     void onSettingsChanged() override {

@@ -7,9 +7,11 @@
 namespace korvel {
 
 enum class FileDialogUse {
-    SaveHop,   // "Hop files (*.hop)", default extension "hop", ask before overwriting
-    OpenHop,   // same filters, the file must exist
-    OpenRoute, // "Route files (*.rou)", default extension "rou", the file must exist
+    SaveHop,        // "Hop files (*.hop)", default extension "hop", ask before overwriting
+    OpenHop,        // same filters, the file must exist
+    OpenRoute,      // "Route files (*.rou)", default extension "rou", the file must exist
+    OpenHopOrRoute, // File > Open: hop and route files, no default extension, must exist
+    RouteFolder,    // the route directory: an existing folder (bare name: its last part)
 };
 
 struct ChosenFile {
@@ -23,6 +25,8 @@ class FileChooser {
     // Runs the dialog; nothing when the user cancelled. The default extension is already
     // appended to a name typed without one.
     virtual std::optional<ChosenFile> choose(FileDialogUse use) = 0;
+    // The folder the next dialog starts in: the current file's (UTF-8).
+    virtual void setStartFolder(const std::string& /*utf8Folder*/) {}
 };
 
 } // namespace korvel

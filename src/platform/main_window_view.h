@@ -1,7 +1,9 @@
 #pragma once
 // The MainWindowView port: the main window around the pages: title, menu, banner, lifetime.
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvel {
 
@@ -18,7 +20,10 @@ enum class Command {
     ViewHops = 109,
     HopBox = 110,
     Exit = 111,
-    NextWindow = 112,
+    Open = 112,
+    SaveAs = 113,
+    OpenRecentFirst = 120, // Open Recent: 120 the most recent file ... 127
+    OpenRecentLast = 127,
     RouteScreen = 1002,
     Sweep = 1248,        // the Form page's Sweep... button
     BudgetChart = 40010, // the Charts menu's items for the Form page and the route
@@ -45,6 +50,13 @@ class MainWindowView {
     virtual void showGuide() = 0;
     // Ends the program with the exit code once the current command has been handled.
     virtual void quit(int exitCode) = 0;
+    // The status bar's text: the hop or route file, the library, the frequency, unsaved changes.
+    virtual void setStatus(std::string_view cp1252Text) = 0;
+    // Whether the hop holds changes not yet saved.
+    virtual void setModified(bool modified) = 0;
+    // The files opened or saved last (UTF-8 paths, most recent first), kept between runs.
+    [[nodiscard]] virtual std::vector<std::string> recentFiles() const = 0;
+    virtual void setRecentFiles(const std::vector<std::string>& utf8Paths) = 0;
 };
 
 } // namespace korvel

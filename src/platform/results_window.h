@@ -8,6 +8,9 @@
 
 namespace korvel {
 
+// The verdict under the results' lines: whether the hop meets its outage objective.
+enum class VerdictMark { None, Met, Missed };
+
 class ResultsWindow {
   public:
     virtual ~ResultsWindow() = default;
@@ -18,6 +21,9 @@ class ResultsWindow {
     // is left as it was when `lowerChanged` is false.
     virtual void setLines(const std::vector<std::string>& upper,
                           const std::vector<std::string>& lower, bool lowerChanged) = 0;
+    // The verdict's lines under both blocks (none for VerdictMark::None), marked by colour
+    // and by an accessible text as well as by their words.
+    virtual void setVerdict(VerdictMark mark, const std::vector<std::string>& lines) = 0;
     virtual void close() = 0;
     [[nodiscard]] virtual bool isOpen() const = 0;
     // Disabled while a modal dialog of the Form page runs.

@@ -5,11 +5,12 @@
 #include <cstdio>
 #include <system_error>
 
+#include "fields/numeric_entry.h"
+#include "fields/numeric_text.h"
+#include "platform/text_encoding.h"
 #include "route/objective_division.h"
 #include "route/route_folder.h"
 #include "route/route_names.h"
-#include "fields/numeric_entry.h"
-#include "fields/numeric_text.h"
 
 namespace korvel {
 
@@ -35,7 +36,7 @@ std::string_view cut(std::string_view text, std::size_t length) {
 // further; such a text names the route's folder, not a new one.
 bool namesRouteFolder(const RouteState& state, std::string_view typed) {
     const std::string shown = directoryFieldText(state.folder);
-    return typed == shown ||
+    return typed == utf8ToCp1252(state.folder.string()) || typed == shown ||
            (typed.size() >= kTypedTextLength && std::string_view(shown).starts_with(typed));
 }
 
@@ -80,8 +81,8 @@ RouteScreenOutcome acceptRouteScreen(RouteState& state, const EquipmentLibrary& 
     RouteRecord& record = state.record;
     const bool sameFolder = namesRouteFolder(state, texts.directory);
     const std::filesystem::path folder =
-        sameFolder ? state.folder : folderFromText(state, cut(texts.directory, kTypedTextLength));
-    record.directory.assign(cut(texts.directory, kTypedTextLength));
+        sameFolder ? state.folder : folderFromText(state, texts.directory);
+    record.directory.assign(cut(texts.directory, kDirectoryFieldLength));
     record.info.assign(cut(texts.info, kTypedTextLength));
     const std::string_view fileName = cut(texts.fileName, kTypedTextLength);
     record.fileName.assign(fileName);
@@ -140,6 +141,17 @@ std::string hopsListLine(const RouteState& state, int hop) {
                   v.name.c_str(), v.station1.c_str(), v.station2.c_str(), v.slot.objective,
                   v.slot.outage);
     return line.data();
+}
+
+std::string withHopStatus(const std::string& line, RouteHopStatus status) {
+    return line + "  " + std::string(routeHopStatusWords(status));
+}
+
+std::string notCalculatedText(int count) {
+    if (count <= 0) {
+        return {};
+    }
+    return std::to_string(count) + (count == 1 ? " hop" : " hops") + " not calculated";
 }
 
 } // namespace korvel

@@ -6,6 +6,7 @@
 
 #include "library/equipment_library.h"
 #include "platform/messages.h"
+#include "route/route_hop_status.h"
 #include "route/route_record.h"
 
 namespace korvel {
@@ -58,5 +59,11 @@ std::string routeScreenHopLine(const RouteState& state, int hop);
 
 // A line of the Hops list dialog: name, stations, objective, outage.
 std::string hopsListLine(const RouteState& state, int hop);
+
+// A list line followed by the hop's state in words.
+std::string withHopStatus(const std::string& line, RouteHopStatus status);
+
+// What the route total leaves out: "1 hop not calculated", "2 hops not calculated", or empty.
+std::string notCalculatedText(int count);
 
 } // namespace korvel

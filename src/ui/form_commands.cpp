@@ -1,5 +1,6 @@
 // The Form page's commands: Calculate (and Enter), RainCalc and Optimize, and what the page and
 // the results window show after a calculation.
+#include "engine/hop_verdict.h"
 #include "engine/link_budget.h"
 #include "engine/results_panel.h"
 #include "fields/format_fixed.h"
@@ -22,6 +23,18 @@ void showGuardMessages(Messages& messages, const std::vector<GuardMessage>& guar
     for (const GuardMessage& message : guarded) {
         messages.show(message.text, message.caption, MessageIcon::Warning);
     }
+}
+
+VerdictMark verdictMark(ObjectiveVerdict verdict) {
+    switch (verdict) {
+    case ObjectiveVerdict::Met:
+        return VerdictMark::Met;
+    case ObjectiveVerdict::Missed:
+        return VerdictMark::Missed;
+    case ObjectiveVerdict::None:
+        break;
+    }
+    return VerdictMark::None;
 }
 
 } // namespace
@@ -65,6 +78,9 @@ void FormPage::showResults() {
                                      text.lower ? resultsLines(*text.lower)
                                                 : std::vector<std::string>{},
                                      text.lower.has_value());
+    const HopVerdict verdict = hopVerdict(session_.hop);
+    session_.resultsWindow->setVerdict(verdictMark(verdict.verdict), verdictLines(verdict));
+    session_.updateStatus();
     refreshCharts();
 }
 
@@ -73,9 +89,12 @@ void FormPage::rainCalc() {
         !rainDialogOffered(session_.hop.record, session_.ports.messages)) {
         return;
     }
-    const PageDisabled disabled(view_);
-    const ResultsDisabled resultsDisabled(session_.resultsWindow);
-    runRainDialog(session_);
+    {
+        const PageDisabled disabled(view_);
+        const ResultsDisabled resultsDisabled(session_.resultsWindow);
+        runRainDialog(session_);
+    }
+    showResults(); // the rain unavailability's line under the verdict
     refreshCharts(); // the rain parts of an open outage chart
 }
 

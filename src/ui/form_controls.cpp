@@ -75,7 +75,7 @@ constexpr std::array<FormControl, 3> kPtxDialog{
 constexpr std::array<FormControl, 4> kPrxthDialog{
     {{1023, kEdit}, {1027, kEdit}, {kOkButton, kButton}, {kCancelButton, kButton}}};
 
-constexpr std::array<FormControl, 13> kRouteScreen{{
+constexpr std::array<FormControl, 14> kRouteScreen{{
     {1005, ControlKind::List},
     {1006, kLabel},
     {1121, kEdit},
@@ -89,6 +89,7 @@ constexpr std::array<FormControl, 13> kRouteScreen{{
     {1811, ControlKind::List},
     {1812, kButton},
     {1813, kButton},
+    {1824, kButton},
 }};
 
 constexpr std::array<FormControl, 9> kHopBox{{
@@ -110,13 +111,14 @@ constexpr std::array<FormControl, 4> kOldFiles{{
     {1821, kButton},
 }};
 
-constexpr std::array<FormControl, 8> kHopsList{{
+constexpr std::array<FormControl, 9> kHopsList{{
     {1811, ControlKind::List},
-    {1822, kButton},
+    {1823, kButton},
     {1816, ControlKind::CheckBox},
     {1802, kLabel},
     {1815, kLabel},
     {1817, kLabel},
+    {1822, kLabel},
     {kOkButton, kButton},
     {kCancelButton, kButton},
 }};

@@ -19,6 +19,8 @@ bool chooseFile(Session& session, DialogView* page, FileDialogUse use) {
     ApplicationState& app = session.app;
     app.fullFileName.clear();
     app.currentHopFileName.clear();
+    // The dialog starts in the current file's folder.
+    session.ports.files.setStartFolder(app.workingFolder.string());
     const std::optional<ChosenFile> chosen = [&] {
         const PageDisabled disabled(page);
         return session.ports.files.choose(use);
@@ -95,6 +97,7 @@ void takeReadHop(Session& session) {
     // Reports print the hop as stored, without a page committing it first.
     commitFeederPosition(hop, session.library);
     loadHopSites(session);
+    session.markHopSaved();
     offerSiteLength(session);
 }
 
@@ -129,6 +132,9 @@ bool finishSave(Session& session, SaveFile file, bool accepted) {
         std::error_code ignored;
         std::filesystem::remove(path, ignored);
         name.clear();
+    }
+    if (written) {
+        session.markHopSaved();
     }
     if (written && saveSites(path, session.sites) != FileWriteResult::Written) {
         session.ports.messages.show("Unable to write " +

@@ -31,13 +31,19 @@ class HopsListDialog final : public DialogEvents {
         const RouteRecord& record = route.record;
         view.setTitle("Hops : " + record.fileName.str());
         view.clearList(kHopsList);
+        const RouteHopStatuses statuses = routeHopStatuses(route, session_.library, &session_.hop);
         for (int i = 0; i < record.hopCount; ++i) {
-            view.addListRow(kHopsList, hopsListLine(route, i));
+            view.addListRow(kHopsList, withHopStatus(hopsListLine(route, i),
+                                                     statuses[static_cast<std::size_t>(i)]));
         }
         view.selectRow(kHopsList, route.currentHop);
         view.setText(kRouteOutageLabel, formatFixed(record.totalOutage, 4));
         view.setText(kRouteObjectiveLabel, formatFixed(record.objective, 4));
         view.setText(kDesignMarginLabel, formatFixed(designMarginPct(record), 4));
+        // A hop not calculated adds nothing to the sum: say so rather than count it as 0 %.
+        const std::string left = notCalculatedText(notCalculatedCount(statuses, record.hopCount));
+        view.setText(kNotCalculatedLabel,
+                     left.empty() ? std::string() : "The route outage leaves out " + left + ".");
         route.disregardChanges = false;
         view.setChecked(kDisregardChangesTick, false);
     }

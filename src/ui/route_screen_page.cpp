@@ -4,11 +4,13 @@
 #include <string>
 
 #include "fields/format_fixed.h"
+#include "platform/text_encoding.h"
 #include "route/calculation_checks.h"
 #include "route/route_file.h"
 #include "route/route_hop_files.h"
 #include "route/route_overwrite.h"
 #include "ui/old_files_dialog.h"
+#include "ui/page.h"
 #include "ui/route_hop_loading.h"
 #include "ui/session.h"
 
@@ -18,7 +20,7 @@ namespace {
 
 constexpr std::string_view kOtherRadioName = "OTHER";
 constexpr int kTypedTextLimit = 39;
-constexpr int kFolderAndNameLimit = 40;
+constexpr int kFileNameLimit = 40;
 
 constexpr ControlId divisionButton(DivisionMethod method) {
     return static_cast<ControlId>(method);
@@ -37,8 +39,9 @@ void RouteScreenPage::open(DialogView& view) {
     const RouteRecord& record = session_.route.record;
     const EquipmentLibrary& library = session_.library;
     view.setTextLimit(kRouteInfoField, kTypedTextLimit);
-    view.setTextLimit(kRouteDirectoryField, kFolderAndNameLimit);
-    view.setTextLimit(kRouteFileNameField, kFolderAndNameLimit);
+    // The directory takes any folder: the route works in the full folder, and only the route
+    // file's own field keeps what fits.
+    view.setTextLimit(kRouteFileNameField, kFileNameLimit);
 
     view.clearList(kRouteRadioList);
     listedRadios_.clear();
@@ -53,14 +56,18 @@ void RouteScreenPage::open(DialogView& view) {
     view.setText(kRouteInfoField, record.info.view());
     view.setText(kRouteObjectiveField, formatFixed(record.objective, 4));
     view.setText(kRouteHopCountField, std::to_string(record.hopCount));
-    view.setText(kRouteDirectoryField, record.directory.view());
+    view.setText(kRouteDirectoryField, session_.route.folder.empty()
+                                           ? std::string(record.directory.view())
+                                           : utf8ToCp1252(session_.route.folder.string()));
     view.setText(kRouteFileNameField, record.fileName.view());
     chooseDivision(record.divisionMethod);
 
     view.clearList(kDefinedHopsList);
     const int hops = isValidHopCount(record.hopCount) ? record.hopCount : 0;
+    const RouteHopStatuses statuses = routeHopStatuses(session_.route, library);
     for (int i = 0; i < hops; ++i) {
-        view.addListRow(kDefinedHopsList, routeScreenHopLine(session_.route, i));
+        view.addListRow(kDefinedHopsList, withHopStatus(routeScreenHopLine(session_.route, i),
+                                                        statuses[static_cast<std::size_t>(i)]));
     }
     if (hops > 0) {
         view.selectRow(kDefinedHopsList, 0);
@@ -76,6 +83,8 @@ void RouteScreenPage::onCommand(ControlId control) {
         }
     } else if (control == kHopCalcButton) {
         hopCalc();
+    } else if (control == kBrowseFolderButton) {
+        browseFolder();
     }
 }
 
@@ -89,6 +98,18 @@ void RouteScreenPage::onSelectionChanged(ControlId list) {
     if (const RadioEntry* radio = session_.library.radio(radioSelection_)) {
         view_->setText(kRouteRadioLabel, radio->name.view());
     }
+}
+
+void RouteScreenPage::browseFolder() {
+    session_.ports.files.setStartFolder(session_.route.folder.string());
+    const std::optional<ChosenFile> folder = [&] {
+        const PageDisabled disabled(view_);
+        return session_.ports.files.choose(FileDialogUse::RouteFolder);
+    }();
+    if (folder) {
+        view_->setText(kRouteDirectoryField, folder->fullName);
+    }
+    view_->setFocus(kRouteDirectoryField);
 }
 
 void RouteScreenPage::showRadio(int radioIndex) {

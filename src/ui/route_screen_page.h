@@ -24,6 +24,8 @@ inline constexpr ControlId kRouteHopCountField = 1803;
 inline constexpr ControlId kDefinedHopsList = 1811;
 inline constexpr ControlId kHopDefButton = 1812;
 inline constexpr ControlId kHopCalcButton = 1813;
+// Browse...: picks the route directory in a folder dialog.
+inline constexpr ControlId kBrowseFolderButton = 1824;
 
 class RouteScreenPage final : public Page {
   public:
@@ -35,6 +37,7 @@ class RouteScreenPage final : public Page {
     void onSelectionChanged(ControlId list) override;
 
   private:
+    void browseFolder();
     void showRadio(int radioIndex);
     void chooseDivision(DivisionMethod method);
     bool accept(RouteScreenAction action);

@@ -3,6 +3,8 @@
 #include <system_error>
 #include <utility>
 
+#include "fields/format_fixed.h"
+#include "hopfile/hop_file.h"
 #include "library/new_hop.h"
 #include "platform/text_encoding.h"
 #include "route/route_reset.h"
@@ -12,6 +14,7 @@ namespace korvel {
 namespace {
 
 constexpr std::string_view kUntitled = "(untitled)";
+constexpr std::string_view kStatusSeparator = "  |  ";
 
 } // namespace
 
@@ -34,6 +37,51 @@ void Session::resetHopAndRoute() {
     sites = {};
     fields.resetForNew();
     resetRoute(route, library, app.workingFolder);
+    markHopSaved();
+}
+
+void Session::markHopSaved() {
+    savedHop_ = hopFileImage(hop);
+}
+
+bool Session::hopModified() const {
+    if (app.currentHopFileName.empty()) {
+        // A hop never saved is unsaved as a whole from the moment a page edits it.
+        return app.currentPageId != kStartPanelId && app.currentPageId != kRouteScreenId;
+    }
+    return hopFileImage(hop) != savedHop_;
+}
+
+void Session::updateStatus() {
+    ports.window.setStatus(statusText());
+    ports.window.setModified(hopModified());
+}
+
+std::string Session::statusText() const {
+    std::string hopName =
+        app.currentHopFileName.empty() ? std::string(kUntitled) : app.currentHopFileName;
+    std::string text;
+    if (app.currentPageId == kStartPanelId) {
+        text = "No hop";
+    } else if (app.currentPageId == kRouteScreenId || route.routeHopActive) {
+        const std::string routeName =
+            route.record.fileName.empty() ? std::string(kUntitled) : route.record.fileName.str();
+        text = "Route: " + routeName;
+        if (route.routeHopActive) {
+            text += ", hop " + hopName;
+        }
+    } else {
+        text = "Hop: " + hopName;
+    }
+    text += std::string(kStatusSeparator) + "Library: " + library.identification.str();
+    const int page = app.currentPageId;
+    if (page == kRadioPageId || page == kBasicsPageId || page == kFormPageId) {
+        text += std::string(kStatusSeparator) + formatFixed(hop.record.frequencyGHz, 3) + " GHz";
+    }
+    if (hopModified()) {
+        text += std::string(kStatusSeparator) + "Unsaved changes";
+    }
+    return text;
 }
 
 void Session::updateTitle() {
@@ -42,12 +90,14 @@ void Session::updateTitle() {
     title += app.currentHopFileName.empty() ? std::string(kUntitled)
                                             : pathToCp1252(app.currentHopFileName.filename());
     ports.window.setTitle(title);
+    updateStatus();
 }
 
 void Session::refreshMenu() {
     MainWindowView& window = ports.window;
     window.setMenuEnabled(Command::New, app.menu.newHop);
     window.setMenuEnabled(Command::Save, app.menu.save);
+    window.setMenuEnabled(Command::SaveAs, app.menu.save);
     window.setMenuEnabled(Command::RadioPage, app.menu.radios);
     window.setMenuEnabled(Command::BasicsPage, app.menu.basics);
     window.setMenuEnabled(Command::FormPage, app.menu.form);
@@ -55,6 +105,7 @@ void Session::refreshMenu() {
     window.setMenuChecked(Command::RadioPage, app.currentPageId == kRadioPageId);
     window.setMenuChecked(Command::BasicsPage, app.currentPageId == kBasicsPageId);
     window.setMenuChecked(Command::FormPage, app.currentPageId == kFormPageId);
+    updateStatus();
 }
 
 std::string Session::reportDateStamp() const {

@@ -2,9 +2,11 @@
 // The one Session of a run: the hop, the route, the library, the field status and the
 // application state, with the ports through which the program reaches the user. main() makes it.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/hop_record.h"
 #include "fields/numeric_entry.h"
@@ -68,13 +70,27 @@ class Session {
     void resetHopAndRoute();
     // "Korvel - " and the current hop file name, or "(untitled)" without one.
     void updateTitle();
-    // The six menu flags onto the menu, and the check mark on the page showing.
+    // The six menu flags onto the menu, and the check mark on the page showing; the status bar.
     void refreshMenu();
+    // The hop as it is now counts as saved: just opened, saved, or reset by New.
+    void markHopSaved();
+    // The hop (as the pages last stored it) differs from what was last opened or saved; a hop
+    // without a file is modified while a hop page shows it.
+    [[nodiscard]] bool hopModified() const;
+    // The status bar and the modified mark: see statusText().
+    void updateStatus();
+    // "Hop: NAME" (or "Route: NAME, hop NAME" for a route), "Library: " and its identification,
+    // the hop's frequency on the hop's pages, and "Unsaved changes" when the hop has some;
+    // separated by "  |  ".
+    [[nodiscard]] std::string statusText() const;
     // Today's date as every report heads it, in the user's date settings.
     [[nodiscard]] std::string reportDateStamp() const;
     // A file named without a folder lies in the working folder; any other name stands as given.
     [[nodiscard]] std::filesystem::path
     fileInWorkingFolder(const std::filesystem::path& file) const;
+
+  private:
+    std::vector<std::uint8_t> savedHop_; // the hop file image of the hop as last saved
 };
 
 } // namespace korvel

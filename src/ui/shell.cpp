@@ -1,11 +1,14 @@
 #include "ui/shell.h"
 
+#include <cctype>
+#include <filesystem>
 #include <string_view>
 #include <system_error>
 
 #include "library/library_file.h"
 #include "platform/text_encoding.h"
 #include "report/printer_entry.h"
+#include "route/route_open.h"
 #include "route/route_summary.h"
 #include "series/route_bars.h"
 #include "ui/about_box.h"
@@ -15,6 +18,7 @@
 #include "ui/page_factory.h"
 #include "ui/print_job.h"
 #include "ui/print_options_dialog.h"
+#include "ui/recent_files.h"
 #include "ui/session.h"
 #include "ui/start_panel.h"
 
@@ -70,6 +74,7 @@ bool Shell::start() {
         return false;
     }
     session_.resetHopAndRoute();
+    recent_ = session_.ports.window.recentFiles();
     session_.updateTitle();
     session_.ports.window.drawBanner();
     openPage(std::make_unique<StartPanel>(session_));
@@ -77,7 +82,7 @@ bool Shell::start() {
     return true;
 }
 
-void Shell::openHopFile(const std::string& path) {
+bool Shell::openHopFile(const std::string& path) {
     const std::filesystem::path file(path);
     ApplicationState& app = session_.app;
     app.fullFileName = file;
@@ -87,9 +92,76 @@ void Shell::openHopFile(const std::string& path) {
     session_.ports.window.eraseBanner();
     if (openChosenHop(session_)) {
         switchPage(Command::BasicsPage);
-    } else {
-        performNew();
+        rememberFile(path);
+        return true;
     }
+    performNew();
+    return false;
+}
+
+void Shell::openFile(const std::string& path) {
+    if (mayReplaceHop()) {
+        openWithoutPrompt(path);
+    }
+}
+
+void Shell::openWithoutPrompt(const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    for (char& c : extension) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    performNew();
+    if (extension != ".ROU") {
+        openHopFile(path);
+        return;
+    }
+    std::error_code unknown;
+    const std::filesystem::path file = std::filesystem::absolute(path, unknown);
+    session_.ports.window.eraseBanner();
+    if (openRoute(session_.route, session_.library, file, session_.ports.messages)) {
+        session_.app.workingFolder = file.parent_path();
+        rememberFile(path);
+        switchPage(Command::RouteScreen);
+    }
+}
+
+void Shell::openChosen() {
+    if (!mayReplaceHop()) {
+        return;
+    }
+    ApplicationState& app = session_.app;
+    const ApplicationState before = app;
+    if (!chooseFile(session_, pageView_, FileDialogUse::OpenHopOrRoute)) {
+        // Nothing was opened: the hop keeps its file.
+        app.fullFileName = before.fullFileName;
+        app.currentHopFileName = before.currentHopFileName;
+        app.workingFolder = before.workingFolder;
+        return;
+    }
+    openWithoutPrompt(cp1252ToUtf8(app.fullFileName));
+}
+
+void Shell::openRecent(std::size_t index) {
+    if (index >= recent_.size()) {
+        return;
+    }
+    const std::string path = recent_[index];
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) {
+        session_.ports.messages.show("Cannot find " + utf8ToCp1252(path) +
+                                         ". It is taken off the recent files.",
+                                     kAppCaption, MessageIcon::Warning, MessageButtons::Ok);
+        forgetRecentFile(recent_, path);
+        session_.ports.window.setRecentFiles(recent_);
+        return;
+    }
+    openFile(path);
+}
+
+void Shell::rememberFile(const std::string& path) {
+    std::error_code unknown;
+    rememberRecentFile(recent_, std::filesystem::absolute(path, unknown).string());
+    session_.ports.window.setRecentFiles(recent_);
 }
 
 void Shell::onCommand(Command command) {
@@ -111,6 +183,12 @@ void Shell::onCommand(Command command) {
         break;
     case Command::Save:
         save();
+        break;
+    case Command::SaveAs:
+        saveAs();
+        break;
+    case Command::Open:
+        openChosen();
         break;
     case Command::Exit:
         if (onCloseRequest()) {
@@ -138,6 +216,10 @@ void Shell::onCommand(Command command) {
         routeChart();
         break;
     default:
+        if (command >= Command::OpenRecentFirst && command <= Command::OpenRecentLast) {
+            openRecent(static_cast<std::size_t>(static_cast<int>(command) -
+                                                static_cast<int>(Command::OpenRecentFirst)));
+        }
         break;
     }
 }
@@ -207,25 +289,76 @@ bool Shell::pageAccepts(bool saving) {
 }
 
 void Shell::save() {
+    if (hasCurrentFile()) {
+        saveToCurrentFile();
+    } else {
+        saveAs();
+    }
+}
+
+void Shell::saveAs() {
+    ApplicationState& app = session_.app;
+    const ApplicationState before = app;
     const std::optional<SaveFile> file = chooseHopToSave(session_, pageView_);
     if (!file) {
+        // Mended: a route hop forgot its file, and View hops could then only drop its work.
+        if (session_.route.routeHopActive) {
+            app.fullFileName = before.fullFileName;
+            app.currentHopFileName = before.currentHopFileName;
+            app.workingFolder = before.workingFolder;
+        }
         return;
     }
     const bool accepted = pageAccepts(true);
-    finishSave(session_, *file, accepted);
+    if (finishSave(session_, *file, accepted)) {
+        rememberFile(cp1252ToUtf8(app.fullFileName));
+    }
     if (accepted) {
         session_.updateTitle();
     }
 }
 
+bool Shell::hasCurrentFile() const {
+    const std::string& name = session_.app.currentHopFileName;
+    std::error_code error;
+    return !name.empty() &&
+           std::filesystem::is_regular_file(session_.fileInWorkingFolder(name), error);
+}
+
+bool Shell::saveToCurrentFile() {
+    const bool accepted = pageAccepts(true);
+    const bool written = finishSave(session_, SaveFile::Existing, accepted);
+    if (written) {
+        rememberFile(session_.fileInWorkingFolder(session_.app.currentHopFileName).string());
+    }
+    session_.updateTitle();
+    return written;
+}
+
+bool Shell::hopHasUnsavedChanges() {
+    return session_.hopModified() || !pageAccepts() || session_.hopModified();
+}
+
+bool Shell::mayReplaceHop() {
+    if (session_.hop.selection.otherRadio) {
+        return session_.ports.messages.show(kOtherRadioLossWarning, kAppCaption,
+                                            MessageIcon::Warning,
+                                            MessageButtons::OkCancel) == MessageAnswer::Ok;
+    }
+    return savePrompt(PromptModality::Application);
+}
+
 bool Shell::savePrompt([[maybe_unused]] PromptModality modality) {
     const int page = session_.app.currentPageId;
-    if (page == kStartPanelId || page == kRouteScreenId) {
+    if (page == kStartPanelId || page == kRouteScreenId || !hopHasUnsavedChanges()) {
         return true;
     }
     switch (session_.ports.messages.show(kSaveQuestion, kAppCaption, MessageIcon::Question,
                                          MessageButtons::YesNoCancel)) {
     case MessageAnswer::Yes: {
+        if (hasCurrentFile()) {
+            return saveToCurrentFile();
+        }
         const std::optional<SaveFile> file = chooseHopToSave(session_, pageView_);
         if (!file) {
             return false;
@@ -306,12 +439,7 @@ void Shell::print() {
 }
 
 void Shell::newHop() {
-    if (session_.hop.selection.otherRadio) {
-        if (session_.ports.messages.show(kOtherRadioLossWarning, kAppCaption, MessageIcon::Warning,
-                                         MessageButtons::OkCancel) == MessageAnswer::Ok) {
-            performNew();
-        }
-    } else if (savePrompt(PromptModality::Application)) {
+    if (mayReplaceHop()) {
         performNew();
     }
 }

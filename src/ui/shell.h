@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/dialog_view.h"
 #include "platform/main_window_view.h"
@@ -25,8 +26,11 @@ class Shell {
     // banner and the start panel. False when the program must end (the library's own message
     // has been shown).
     bool start();
-    // A hop file named on the command line: opened as MODIFY OLD HOP does.
-    void openHopFile(const std::string& path);
+    // A hop file named on the command line: opened as MODIFY OLD HOP does. True when it opened.
+    bool openHopFile(const std::string& path);
+    // A hop or route file (UTF-8 path) dropped on the window or picked from Open Recent: after
+    // the save prompt, opened as MODIFY OLD HOP or MODIFY OLD ROUTE opens it.
+    void openFile(const std::string& path);
 
     // Menu items, keys and posted commands.
     void onCommand(Command command);
@@ -52,8 +56,26 @@ class Shell {
     // The current page checks and stores its fields (as Save asks, or to be left); false when it
     // refused.
     bool pageAccepts(bool saving = false);
+    // Save: to the hop's own file without a dialog when it has one, else as Save As.
     void save();
+    // Save As: always the Save dialog. Cancelled on a route hop, the hop keeps its file name.
+    void saveAs();
+    // The hop has a file it was opened from or saved to, and that file is still there.
+    [[nodiscard]] bool hasCurrentFile() const;
+    // The page's check, then the hop into its own file; true when written.
+    bool saveToCurrentFile();
     bool savePrompt(PromptModality modality);
+    // Something would be lost: the hop differs from its file, or the page holds typed values
+    // it has not stored (it stores them here, as when it is left).
+    bool hopHasUnsavedChanges();
+    // Before another hop replaces this one: the save prompt, or the OTHER radio's warning.
+    bool mayReplaceHop();
+    // File > Open: a hop or a route.
+    void openChosen();
+    // Open Recent, entry `index` from the most recent; a missing file is said and dropped.
+    void openRecent(std::size_t index);
+    void openWithoutPrompt(const std::string& path);
+    void rememberFile(const std::string& path);
     // The Hops list over the disabled page; a chosen hop opens on the Basics page.
     void viewHops();
     // The page's values stored as Save stores them, then the print options over the disabled
@@ -67,6 +89,7 @@ class Shell {
     void performNew();
 
     Session& session_;
+    std::vector<std::string> recent_; // UTF-8 paths, most recent first
     std::unique_ptr<Page> page_;
     DialogView* pageView_ = nullptr;
 };

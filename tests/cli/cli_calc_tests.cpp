@@ -50,7 +50,8 @@ TEST_F(Calc, JsonSaveGivesNumbersThatReadBackToTheSavedDoublesAndConvertsSixteen
     ASSERT_EQ(out.size(), kExamples.size()) << run.out;
     for (std::size_t i = 0; i < out.size(); ++i) {
         const auto object = nlohmann::ordered_json::parse(out[i]);
-        EXPECT_EQ(keysOf(object), lines("file status messages results", ' '));
+        EXPECT_EQ(keysOf(object), lines("file status messages results objectiveMet", ' '));
+        EXPECT_TRUE(object["objectiveMet"].is_boolean()) << out[i];
         EXPECT_EQ(object["file"], kExamples[i]);
         EXPECT_TRUE(object["status"] == 1 && object["messages"].empty()) << out[i];
         ASSERT_EQ(keysOf(object["results"]), kResultNames);
@@ -86,6 +87,7 @@ TEST_F(Calc, StoppedCalculationGivesThreeSavesNothingAndTheGravestStatusCounts) 
     const auto json = nlohmann::json::parse(cli("calc --json WEAK.HOP").out);
     EXPECT_EQ(json["status"], -1);
     EXPECT_EQ(json["messages"], nlohmann::json::array({"Negative fading margin."}));
+    EXPECT_TRUE(json["objectiveMet"].is_null()) << "no verdict without results";
     expectRefused("rain WEAK.HOP --rate 42 --save", "Negative fading margin.", "WEAK.HOP", 3);
 
     ASSERT_NO_FATAL_FAILURE(patchDouble("LINK7.HOP", "FLAT.HOP", kHopLengthOffset, 0.0));

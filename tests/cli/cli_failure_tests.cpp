@@ -266,6 +266,10 @@ TEST_F(RouteCalc, RouteMarksHopsWhoseResultsAreOlderThanTheirData) {
         return rows;
     };
     EXPECT_EQ(staleRows(cli("route COAST.ROU").out), "");
+    const auto current = nlohmann::json::parse(cli("route --json COAST.ROU").out);
+    EXPECT_EQ(current["hops"][0]["state"], "missesShare");
+    EXPECT_EQ(current["hops"][1]["state"], "meetsShare");
+    EXPECT_EQ(current["notCalculated"], 0);
     nlohmann::json plan =
         nlohmann::json::parse(readFileText(KORVEL_SAMPLE_SOURCES "/route/COAST.json"));
     plan["radioName"] = "RL7-155";
@@ -279,7 +283,9 @@ TEST_F(RouteCalc, RouteMarksHopsWhoseResultsAreOlderThanTheirData) {
         "\nStale: hops 1, 2, 3, 4 hold results of data changed since their last calculation.\n"
         "Refresh with: korvel-cli route calc COAST.ROU --save\n"))
         << newRadio.out;
-    EXPECT_EQ(nlohmann::json::parse(cli("route --json COAST.ROU").out)["hops"][3]["stale"], true);
+    const auto stale = nlohmann::json::parse(cli("route --json COAST.ROU").out);
+    EXPECT_EQ(stale["hops"][3]["stale"], true);
+    EXPECT_EQ(stale["hops"][3]["state"], "outOfDate");
 
     ASSERT_EQ(cli("route calc COAST.ROU --save").exitCode, 0);
     EXPECT_EQ(staleRows(cli("route COAST.ROU").out), "");

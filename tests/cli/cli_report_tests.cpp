@@ -74,13 +74,15 @@ TEST_F(Route, ShowsTheExampleRouteHopByHopWithTheDesignMargin) {
     EXPECT_TRUE(contains(text.out, "\nDesign margin        : ")) << text.out;
 
     const auto route = nlohmann::ordered_json::parse(cli("route COAST.ROU --json").out);
-    EXPECT_EQ(keysOf(route), lines("fileName objective totalOutage designMargin hops", ' '));
+    EXPECT_EQ(keysOf(route),
+              lines("fileName objective totalOutage designMargin notCalculated hops", ' '));
     EXPECT_EQ(route["fileName"], "COAST.ROU");
     ASSERT_EQ(route["hops"].size(), 4u);
     double totalOutage = 0;
     for (const auto& hop : route["hops"]) {
-        EXPECT_EQ(keysOf(hop),
-                  lines("file station1 station2 lengthKm objective outage rainUnavail stale", ' '));
+        EXPECT_EQ(keysOf(hop), lines("file station1 station2 lengthKm objective outage "
+                                     "rainUnavail stale state",
+                                     ' '));
         totalOutage += hop["outage"].get<double>();
     }
     EXPECT_EQ(route["hops"][3]["station2"], "Bay town");

@@ -27,7 +27,6 @@ menu 108
 expect checked 1618 yes
 expect focus 1618
 click 1
-answer No
 menu 106
 choose route/COAST.ROU
 click 1003

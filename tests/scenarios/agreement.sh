@@ -41,15 +41,15 @@ opening() {
 }
 
 for hop in LINK7 LINK15SD LINK23FD LINK2 OLDLINK13; do
-  { opening "$hop"; printf 'click 1224\nchoose %s.HOP\nmenu 107\nquit\n' "$hop-CALC"; } | play "$hop-CALC"
+  { opening "$hop"; printf 'click 1224\nchoose %s.HOP\nmenu 113\nquit\n' "$hop-CALC"; } | play "$hop-CALC"
   # The file as the desktop program reads it back, so both sides start from the same hop.
   agree "$hop-CALC" "$hop-CALC.HOP" calc --save
-  { opening "$hop"; printf 'click 1246\nselect 1700 15\nclick 1\nchoose %s.HOP\nmenu 107\nquit\n' \
+  { opening "$hop"; printf 'click 1246\nselect 1700 15\nclick 1\nchoose %s.HOP\nmenu 113\nquit\n' \
       "$hop-OPT"; } | play "$hop-OPT"
   agree "$hop-OPT" "$hop-CALC.HOP" optimize --choose -1 --save
   if [ "$hop" != LINK2 ]; then
     { opening "$hop"
-      printf 'click 1247\ntype 2002 42\ncheck 2000\nclick 2005\nclick 1\nchoose %s.HOP\nmenu 107\nquit\n' \
+      printf 'click 1247\ntype 2002 42\ncheck 2000\nclick 2005\nclick 1\nchoose %s.HOP\nmenu 113\nquit\n' \
         "$hop-RAIN"; } | play "$hop-RAIN"
     agree "$hop-RAIN" "$hop-CALC.HOP" rain --rate 42 --polarization horizontal --save
   fi

@@ -1,11 +1,13 @@
 #pragma once
 // A MainWindowView for presenter tests: records the title, the menu, the banner, whether the
-// window takes input, the guide opened, the commands posted and the end of the program.
+// window takes input, the guide opened, the commands posted, the end of the program, the status bar
+// and the modified mark.
 
 #include <deque>
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/main_window_view.h"
 
@@ -22,6 +24,10 @@ class FakeMainWindow final : public MainWindowView {
     void setEnabled(bool on) override { enabled = on; }
     void showGuide() override { ++guideShown; }
     void quit(int exitCode) override { quitCode = exitCode; }
+    void setStatus(std::string_view text) override { status = text; }
+    void setModified(bool on) override { modified = on; }
+    [[nodiscard]] std::vector<std::string> recentFiles() const override { return recent; }
+    void setRecentFiles(const std::vector<std::string>& paths) override { recent = paths; }
 
     std::string title;
     std::map<Command, bool> menuEnabled;
@@ -31,6 +37,9 @@ class FakeMainWindow final : public MainWindowView {
     int guideShown = 0;
     std::deque<Command> posted;
     std::optional<int> quitCode;
+    std::string status;
+    bool modified = false;
+    std::vector<std::string> recent;
 };
 
 } // namespace korvel

@@ -1,5 +1,6 @@
 #pragma once
-// A ResultsWindow for presenter tests: keeps whether it is open and the upper lines it shows.
+// A ResultsWindow for presenter tests: keeps whether it is open, the upper lines and the verdict
+// it shows.
 
 #include <string>
 #include <vector>
@@ -20,6 +21,10 @@ class FakeResultsWindow final : public ResultsWindow {
                   const std::vector<std::string>& /*lowerLines*/, bool /*lowerChanged*/) override {
         upper = upperLines;
     }
+    void setVerdict(VerdictMark shownMark, const std::vector<std::string>& lines) override {
+        mark = shownMark;
+        verdict = lines;
+    }
     void close() override { open = false; }
     [[nodiscard]] bool isOpen() const override { return open; }
     void setEnabled(bool on) override { enabled = on; }
@@ -27,6 +32,8 @@ class FakeResultsWindow final : public ResultsWindow {
     bool open = false;
     bool enabled = true;
     std::vector<std::string> upper;
+    VerdictMark mark = VerdictMark::None;
+    std::vector<std::string> verdict;
 };
 
 } // namespace korvel

@@ -1,3 +1,4 @@
+#include "engine/hop_verdict.h"
 #include "engine/rain.h"
 #include "engine/results_panel.h"
 #include "optimize/combination_search.h"
@@ -26,6 +27,8 @@ TEST_F(FormTest, ACalculationFillsTheResultsWindowAndLeavesThePageEnabled) {
     ASSERT_TRUE(results.open);
     EXPECT_TRUE(boxTexts().empty());
     EXPECT_EQ(results.upper, resultsLines(resultsPanelText(session.hop).upper));
+    EXPECT_EQ(results.mark, VerdictMark::Met);
+    EXPECT_EQ(results.verdict, verdictLines(hopVerdict(session.hop)));
     EXPECT_TRUE(page().windowEnabled);
 }
 

@@ -126,7 +126,7 @@ TEST_F(RoutePagesTest, TheRouteListShortensLongHopNames) {
     defineRoute("0.01", {{"ABCDEFGHIJKLMN", "S1", "S2", "5"}, {"B", "S3", "S4", "7"}});
     ASSERT_EQ(dialogs.pageForm, DialogId::RouteScreen);
     EXPECT_EQ(page().get(kDefinedHopsList).rows[0],
-              "ABCDEFGHIJ..  : S1       \\ S2          5.0km  0.0050% 0.0000%");
+              "ABCDEFGHIJ..  : S1       \\ S2          5.0km  0.0050% 0.0000%  not calculated");
 }
 
 TEST_F(RoutePagesTest, HopCalcCreatesTheHopFilesAndOpensTheChosenHop) {
@@ -196,7 +196,9 @@ TEST_F(RoutePagesTest, ViewHopsSavesTheCurrentHopAndSwitches) {
     command(Command::ViewHops);
     const FakeDialogView& list = dialogs.ran.back().second;
     EXPECT_EQ(list.title, "Hops : R.ROU");
-    EXPECT_EQ(list.get(kHopsList).rows[0], "A.HOP         : Edited   \\ Harbour   0.0100% 0.0000%");
+    EXPECT_EQ(list.get(kHopsList).rows[0],
+              "A.HOP         : Edited   \\ Harbour   0.0100% 0.0000%  not calculated");
+    EXPECT_EQ(list.text(kNotCalculatedLabel), "The route outage leaves out 2 hops not calculated.");
     EXPECT_EQ(list.text(kDesignMarginLabel), "0.0200");
     EXPECT_EQ(hopInFile("A.HOP").record.station1Name.str(), "Edited");
     EXPECT_EQ(session.route.currentHop, 1);
@@ -234,7 +236,7 @@ TEST_F(RoutePagesTest, ModifyOldRouteKeepsTheHopFileNameAndOpensTheRouteScreen) 
     ASSERT_EQ(dialogs.pageForm, DialogId::RouteScreen);
     EXPECT_EQ(page().text(kRouteFileNameField), "R.ROU");
     EXPECT_EQ(page().get(kDefinedHopsList).rows[1],
-              "B.HOP         :          \\             0.0km  0.0000% 0.0000%");
+              "B.HOP         :          \\             0.0km  0.0000% 0.0000%  not calculated");
 }
 
 // Fixed: HopCalc wrote the route over any file of its name (the equipment library, a hop) and

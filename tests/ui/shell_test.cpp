@@ -120,8 +120,11 @@ TEST_F(ShellTest, SaveWritesTheHopAndACancelledSaveForgetsTheName) {
     command(Command::Save);
     EXPECT_EQ(std::filesystem::file_size(folder / "HOP1.HOP"), 682u);
     EXPECT_EQ(files.uses, std::vector{FileDialogUse::SaveHop});
-    // A cancelled Save dialog forgets the name; the title keeps it until the next update.
+    // Save again writes to the hop's file without a dialog.
     command(Command::Save);
+    EXPECT_EQ(files.uses, std::vector{FileDialogUse::SaveHop});
+    // A cancelled Save As dialog forgets the name; the title keeps it until the next update.
+    command(Command::SaveAs);
     EXPECT_TRUE(session.app.currentHopFileName.empty());
     EXPECT_EQ(window.title, "Korvel - HOP1.HOP");
     messages.scriptAnswer(MessageAnswer::No);
@@ -130,13 +133,47 @@ TEST_F(ShellTest, SaveWritesTheHopAndACancelledSaveForgetsTheName) {
     EXPECT_TRUE(window.banner);
 }
 
+// day_of_work.scn plays Open, Open Recent, Save without a dialog and Exit without a prompt.
+TEST_F(ShellTest, OpenRecentSaysAMissingFileAndTakesItOffTheList) {
+    command(Command::RadioPage);
+    choose("HOP1.HOP");
+    command(Command::SaveAs);
+    choose("HOP2.HOP");
+    command(Command::SaveAs);
+    ASSERT_EQ(window.recent, (std::vector<std::string>{(folder / "HOP2.HOP").string(),
+                                                       (folder / "HOP1.HOP").string()}));
+    std::filesystem::remove(folder / "HOP1.HOP");
+    command(static_cast<Command>(static_cast<int>(Command::OpenRecentFirst) + 1));
+    EXPECT_EQ(boxTexts().back(), "Cannot find " + (folder / "HOP1.HOP").string() +
+                                     ". It is taken off the recent files.");
+    EXPECT_EQ(window.recent, std::vector<std::string>{(folder / "HOP2.HOP").string()});
+    EXPECT_EQ(session.app.currentHopFileName, "HOP2.HOP") << "the hop being edited stays";
+}
+
+// results_dock.scn plays the status bar over an opened hop.
+TEST_F(ShellTest, StatusBarNamesTheHopAndTheLibraryAndSaysWhenChangesAreUnsaved) {
+    EXPECT_EQ(window.status, "No hop  |  Library: " + session.library.identification.str());
+    EXPECT_FALSE(window.modified);
+    command(Command::RadioPage);
+    EXPECT_TRUE(window.modified) << "a hop never saved";
+    EXPECT_TRUE(window.status.starts_with("Hop: (untitled)  |  Library: ")) << window.status;
+    EXPECT_TRUE(window.status.ends_with(" GHz  |  Unsaved changes")) << window.status;
+    choose("HOP1.HOP");
+    command(Command::Save);
+    EXPECT_FALSE(window.modified);
+    EXPECT_TRUE(window.status.starts_with("Hop: HOP1.HOP  |  ")) << window.status;
+    session.hop.record.hopLengthKm += 1; // as a page stores a changed field
+    command(Command::BasicsPage);
+    EXPECT_TRUE(window.modified);
+}
+
 TEST_F(ShellTest, SaveWritesNothingWhenThePageRefusesOrTheFileCannotBeMade) {
     command(Command::BasicsPage);
     type(kLongitudeField, "181");
     writeFile(folder / "OLD.HOP", {1, 2, 3});
     for (const char* name : {"OLD.HOP", "NEW.HOP", "none/A.HOP"}) {
         choose(name);
-        command(Command::Save);
+        command(Command::SaveAs);
     }
     EXPECT_EQ(std::filesystem::file_size(folder / "OLD.HOP"), 3u);
     // Mended: the empty file the Save dialog created is removed again.

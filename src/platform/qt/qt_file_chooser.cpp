@@ -12,6 +12,12 @@ FileDialogSettings fileDialogSettings(FileDialogUse use) {
         return {QStringLiteral("Save As"), hops, QStringLiteral("hop"), true};
     case FileDialogUse::OpenHop:
         return {QStringLiteral("Open"), hops, QStringLiteral("hop"), false};
+    case FileDialogUse::OpenHopOrRoute:
+        return {QStringLiteral("Open"),
+                QStringLiteral("Hop and route files (*.hop *.rou);;All files (*)"), QString(),
+                false};
+    case FileDialogUse::RouteFolder:
+        return {QStringLiteral("Route directory"), QString(), QString(), false};
     case FileDialogUse::OpenRoute:
         break;
     }
@@ -20,7 +26,7 @@ FileDialogSettings fileDialogSettings(FileDialogUse use) {
 }
 
 QString withDefaultExtension(const QString& path, const QString& extension) {
-    if (!QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
+    if (!extension.isEmpty() && !QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
         return path + QLatin1Char('.') + extension;
     }
     return path;
@@ -36,11 +42,16 @@ ChosenFile chosenFile(const QString& path) {
 std::optional<ChosenFile> QtFileChooser::choose(FileDialogUse use) {
     const FileDialogSettings settings = fileDialogSettings(use);
     QFileDialog dialog(mainWindow_, settings.title, lastFolder_);
-    dialog.setNameFilter(settings.filters);
+    if (!settings.filters.isEmpty()) {
+        dialog.setNameFilter(settings.filters);
+    }
     dialog.setDefaultSuffix(settings.defaultExtension);
     // The name patterns match whatever the case of the name (LINK7.HOP as well as link7.hop).
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
-    if (settings.save) {
+    if (use == FileDialogUse::RouteFolder) {
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    } else if (settings.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
     } else {
@@ -53,6 +64,12 @@ std::optional<ChosenFile> QtFileChooser::choose(FileDialogUse use) {
     const QString path = dialog.selectedFiles().constFirst();
     lastFolder_ = QFileInfo(path).absolutePath();
     return chosenFile(path);
+}
+
+void QtFileChooser::setStartFolder(const std::string& utf8Folder) {
+    if (!utf8Folder.empty()) {
+        lastFolder_ = QString::fromStdString(utf8Folder);
+    }
 }
 
 } // namespace korvel

@@ -26,10 +26,11 @@ class QtFileChooser final : public FileChooser {
   public:
     explicit QtFileChooser(QWidget* mainWindow) : mainWindow_(mainWindow) {}
     std::optional<ChosenFile> choose(FileDialogUse use) override;
+    void setStartFolder(const std::string& utf8Folder) override;
 
   private:
     QWidget* mainWindow_;
-    QString lastFolder_; // each dialog opens where the last one chose
+    QString lastFolder_; // the current file's folder, else where the last dialog chose
 };
 
 // The full and the bare name of a chosen path, as the file system spells them.

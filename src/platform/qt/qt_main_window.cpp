@@ -1,15 +1,28 @@
 #include "platform/qt/qt_main_window.h"
 
+#include <algorithm>
 #include <tuple>
 #include <vector>
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
+#include <QPointer>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSessionManager>
+#include <QSettings>
 #include <QShortcut>
+#include <QStatusBar>
 
 #include "platform/qt/qt_text.h"
 
@@ -45,7 +58,22 @@ class PageArea final : public QWidget {
         update();
     }
 
+    // The start panel keeps its place near the middle as the window is resized.
+    void setCentred(QWidget* frame) { centred_ = frame; }
+
+    void placeCentred() {
+        if (centred_ != nullptr && centred_->parentWidget() == this) {
+            centred_->move(std::max(0, (width() - centred_->width()) / 2),
+                           std::max(0, (height() - centred_->height()) / 2 + kStartPanelDrop));
+        }
+    }
+
   protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        placeCentred();
+    }
+
     void paintEvent(QPaintEvent* /*event*/) override {
         if (!bannerShown_) {
             return;
@@ -69,16 +97,60 @@ class PageArea final : public QWidget {
 
   private:
     bool bannerShown_ = false;
+    QPointer<QWidget> centred_;
 };
+
+// A one-line label that shows a text too long for it with "..." in the middle, never cut off:
+// the ends of a file name or folder say the most.
+class MiddleElidedLabel final : public QLabel {
+  public:
+    explicit MiddleElidedLabel(QWidget* parent) : QLabel(parent) {
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+
+    void setFullText(const QString& text) {
+        full_ = text;
+        setAccessibleDescription(text);
+        setToolTip(text);
+        elide();
+    }
+    [[nodiscard]] const QString& fullText() const { return full_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        elide();
+    }
+
+  private:
+    void elide() { setText(fontMetrics().elidedText(full_, Qt::ElideMiddle, width())); }
+
+    QString full_;
+};
+
+// Where the window's size, position and docks are kept: the user's configuration folder.
+QSettings layoutSettings() {
+    return QSettings(QStringLiteral("Korvel"), QStringLiteral("korvel"));
+}
 
 } // namespace
 
 QtMainWindow::QtMainWindow() {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Korvel"));
-    setCentralWidget(new PageArea(this));
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    pageArea_ = new PageArea(scroller);
+    scroller->setWidget(pageArea_);
+    setCentralWidget(scroller);
+    status_ = new MiddleElidedLabel(this);
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setAccessibleName(QStringLiteral("Status"));
+    statusBar()->addWidget(status_, 1);
     buildMenu();
     setGeometry(kLeft, kTop, kWidth, kHeight);
+    setAcceptDrops(true);
     move(kLeft, kTop);
 
     auto* nextWindow = new QShortcut(QKeySequence(Qt::Key_F6), this);
@@ -112,21 +184,28 @@ QAction* QtMainWindow::addCommand(QMenu* menu, const QString& text, Command comm
 
 void QtMainWindow::buildMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    addCommand(file, QStringLiteral("&New"), Command::New, QKeySequence(QStringLiteral("Ctrl+N")));
-    addCommand(file, QStringLiteral("&Save..."), Command::Save,
-               QKeySequence(QStringLiteral("Ctrl+S")));
-    addCommand(file, QStringLiteral("&Print..."), Command::Print,
-               QKeySequence(QStringLiteral("Ctrl+P")));
+    addCommand(file, QStringLiteral("&New"), Command::New, QKeySequence::New);
+    addCommand(file, QStringLiteral("&Open..."), Command::Open, QKeySequence::Open);
+    recentMenu_ = file->addMenu(QStringLiteral("Open &Recent"));
+    for (int i = static_cast<int>(Command::OpenRecentFirst);
+         i <= static_cast<int>(Command::OpenRecentLast); ++i) {
+        addCommand(recentMenu_, QString(), static_cast<Command>(i))->setVisible(false);
+    }
+    addCommand(file, QStringLiteral("&Save"), Command::Save, QKeySequence::Save);
+    addCommand(file, QStringLiteral("Save &As..."), Command::SaveAs, QKeySequence::SaveAs);
+    addCommand(file, QStringLiteral("&Print..."), Command::Print, QKeySequence::Print);
     file->addSeparator();
-    addCommand(file, QStringLiteral("&View hops..."), Command::ViewHops,
-               QKeySequence(QStringLiteral("Ctrl+V")));
+    // Ctrl+V stays paste: View hops has no key of its own.
+    addCommand(file, QStringLiteral("&View hops..."), Command::ViewHops);
     file->addSeparator();
-    addCommand(file, QStringLiteral("E&xit"), Command::Exit);
+    addCommand(file, QStringLiteral("E&xit"), Command::Exit, QKeySequence::Quit);
+    setRecentFiles(recentFiles());
 
     QMenu* pages = menuBar()->addMenu(QStringLiteral("&Pages"));
-    for (const auto& [text, command, key] : {std::tuple{"&Radios", Command::RadioPage, "Ctrl+R"},
-                                             std::tuple{"&Basics", Command::BasicsPage, "Ctrl+B"},
-                                             std::tuple{"&Form", Command::FormPage, "Ctrl+F"}}) {
+    // Ctrl+1 to Ctrl+3: the pages in their order, leaving Ctrl+F (find) and Ctrl+B to the fields.
+    for (const auto& [text, command, key] : {std::tuple{"&Radios", Command::RadioPage, "Ctrl+1"},
+                                             std::tuple{"&Basics", Command::BasicsPage, "Ctrl+2"},
+                                             std::tuple{"&Form", Command::FormPage, "Ctrl+3"}}) {
         addCommand(pages, QString::fromLatin1(text), command,
                    QKeySequence(QString::fromLatin1(key)))
             ->setCheckable(true);
@@ -145,14 +224,15 @@ void QtMainWindow::buildMenu() {
     addCommand(help, QStringLiteral("A&bout Korvel..."), Command::About);
 
     // The start state: New enabled, the rest of the six grayed.
-    for (Command grayed : {Command::Save, Command::RadioPage, Command::BasicsPage,
+    for (Command grayed : {Command::Save, Command::SaveAs, Command::RadioPage, Command::BasicsPage,
                            Command::FormPage, Command::ViewHops}) {
         setMenuEnabled(grayed, false);
     }
 }
 
 void QtMainWindow::setTitle(std::string_view cp1252Title) {
-    setWindowTitle(toQString(cp1252Title));
+    // "[*]" shows as "*" while the hop holds unsaved changes.
+    setWindowTitle(toQString(cp1252Title) + QStringLiteral("[*]"));
 }
 
 void QtMainWindow::setMenuEnabled(Command item, bool enabled) {
@@ -169,11 +249,11 @@ void QtMainWindow::setMenuChecked(Command item, bool checked) {
 }
 
 void QtMainWindow::drawBanner() {
-    static_cast<PageArea*>(centralWidget())->setBannerShown(true);
+    static_cast<PageArea*>(pageArea_)->setBannerShown(true);
 }
 
 void QtMainWindow::eraseBanner() {
-    static_cast<PageArea*>(centralWidget())->setBannerShown(false);
+    static_cast<PageArea*>(pageArea_)->setBannerShown(false);
 }
 
 void QtMainWindow::postCommand(Command command) {
@@ -210,7 +290,90 @@ void QtMainWindow::quit(int exitCode) {
 }
 
 QWidget* QtMainWindow::pageArea() const {
-    return centralWidget();
+    return pageArea_;
+}
+
+void QtMainWindow::setStatus(std::string_view cp1252Text) {
+    static_cast<MiddleElidedLabel*>(status_)->setFullText(toQString(cp1252Text));
+}
+
+void QtMainWindow::setModified(bool modified) {
+    setWindowModified(modified);
+}
+
+std::vector<std::string> QtMainWindow::recentFiles() const {
+    std::vector<std::string> paths;
+    const QStringList stored = layoutSettings().value(QStringLiteral("recentFiles")).toStringList();
+    for (const QString& path : stored) {
+        paths.push_back(path.toStdString());
+    }
+    return paths;
+}
+
+void QtMainWindow::setRecentFiles(const std::vector<std::string>& utf8Paths) {
+    QStringList stored;
+    for (std::size_t i = 0; i <= static_cast<std::size_t>(Command::OpenRecentLast) -
+                                     static_cast<std::size_t>(Command::OpenRecentFirst);
+         ++i) {
+        QAction* item = menuAction(
+            static_cast<Command>(static_cast<std::size_t>(Command::OpenRecentFirst) + i));
+        const bool listed = i < utf8Paths.size();
+        item->setVisible(listed);
+        if (listed) {
+            const QString path = QString::fromStdString(utf8Paths[i]);
+            stored << path;
+            item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+            item->setToolTip(path);
+            item->setStatusTip(path);
+        }
+    }
+    recentMenu_->setEnabled(!utf8Paths.empty());
+    QSettings settings = layoutSettings();
+    settings.setValue(QStringLiteral("recentFiles"), stored);
+}
+
+void QtMainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        const QString suffix = QFileInfo(url.toLocalFile()).suffix().toLower();
+        if (url.isLocalFile() &&
+            (suffix == QStringLiteral("hop") || suffix == QStringLiteral("rou"))) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void QtMainWindow::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        const QString suffix = QFileInfo(url.toLocalFile()).suffix().toLower();
+        if (url.isLocalFile() &&
+            (suffix == QStringLiteral("hop") || suffix == QStringLiteral("rou"))) {
+            event->acceptProposedAction();
+            if (events_ != nullptr) {
+                events_->onOpenFile(url.toLocalFile().toStdString());
+            }
+            return;
+        }
+    }
+}
+
+QString QtMainWindow::statusText() const {
+    return static_cast<MiddleElidedLabel*>(status_)->fullText();
+}
+
+void QtMainWindow::restoreLayout() {
+    const QSettings settings = layoutSettings();
+    restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
+    restoreState(settings.value(QStringLiteral("window/state")).toByteArray());
+    for (auto* dock : findChildren<QDockWidget*>()) {
+        dock->hide();
+    }
+}
+
+void QtMainWindow::saveLayout() const {
+    QSettings settings = layoutSettings();
+    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("window/state"), saveState());
 }
 
 QAction* QtMainWindow::menuAction(Command command) const {
@@ -219,16 +382,23 @@ QAction* QtMainWindow::menuAction(Command command) const {
 }
 
 void QtMainWindow::showPage(QWidget* frame, bool centred) {
+    auto* area = static_cast<PageArea*>(pageArea_);
     frame->adjustSize();
     const QSize needed = frame->size() + QSize(2 * kPageMargin, 2 * kPageMargin);
-    const QSize area = pageArea()->size();
-    if (needed.width() > area.width() || needed.height() > area.height()) {
-        resize(size() + needed.expandedTo(area) - area);
+    area->setMinimumSize(needed);
+    const QSize room = centralWidget()->size();
+    if (!isMaximized() && !isFullScreen() &&
+        (needed.width() > room.width() || needed.height() > room.height())) {
+        QSize grown = size() + needed.expandedTo(room) - room;
+        if (const QScreen* shown = screen()) {
+            grown = grown.boundedTo(shown->availableGeometry().size() -
+                                    (frameGeometry().size() - size()));
+        }
+        resize(grown);
     }
-    const QSize room = pageArea()->size();
+    area->setCentred(centred ? frame : nullptr);
     if (centred) {
-        frame->move((room.width() - frame->width()) / 2,
-                    (room.height() - frame->height()) / 2 + kStartPanelDrop);
+        area->placeCentred();
     } else {
         frame->move(kPageMargin, kPageMargin);
     }

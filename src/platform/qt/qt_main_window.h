@@ -3,6 +3,8 @@
 // window's own events (close, session end, settings) passed on to whoever listens.
 
 #include <map>
+#include <string>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -10,6 +12,7 @@
 #include "platform/qt/qt_help_window.h"
 
 class QAction;
+class QLabel;
 
 namespace korvel {
 
@@ -23,6 +26,8 @@ class MainWindowEvents {
     // True: the desktop session may end.
     virtual bool onShutdownQuery() = 0;
     virtual void onSettingsChanged() = 0;
+    // A file dropped on the window (UTF-8 path).
+    virtual void onOpenFile(const std::string& path) = 0;
 };
 
 class QtMainWindow final : public QMainWindow, public MainWindowView {
@@ -43,9 +48,20 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
     void setEnabled(bool enabled) override;
     void showGuide() override;
     void quit(int exitCode) override;
+    void setStatus(std::string_view cp1252Text) override;
+    void setModified(bool modified) override;
+    [[nodiscard]] std::vector<std::string> recentFiles() const override;
+    void setRecentFiles(const std::vector<std::string>& utf8Paths) override;
+
+    // The window's size, position and docks as the user last left them (the user's settings);
+    // the results dock stays closed until a calculation opens it.
+    void restoreLayout();
+    void saveLayout() const;
+    [[nodiscard]] QString statusText() const;
 
     // Shows the page frame inside the window: the start panel centred a little below the middle,
-    // the other pages at the top left. The window grows when a page needs more room.
+    // the other pages at the top left. The window grows, as far as the screen allows, when a
+    // page needs more room; a smaller window scrolls the page.
     void showPage(QWidget* frame, bool centred);
     [[nodiscard]] QWidget* pageArea() const;
     // The menu item of the command; nullptr for a command without one.
@@ -56,6 +72,9 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // A hop or route file dropped on the window opens.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
@@ -66,6 +85,9 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
     void cycleActivation();
 
     MainWindowEvents* events_ = nullptr;
+    QWidget* pageArea_ = nullptr;
+    QLabel* status_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     std::map<Command, QAction*> actions_;
     QtHelpWindow help_;
     int pendingCommands_ = 0;

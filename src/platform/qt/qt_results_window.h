@@ -1,7 +1,8 @@
 #pragma once
-// ResultsWindow on Qt: a modeless "Results" window beside the main window, two blocks of lines
-// in a fixed-pitch font (controls 1300 and 1301). Closing it by its close box forgets it, and
-// the next calculation with results opens a new one.
+// ResultsWindow on Qt: a "Results" dock on the right of the main window (the user may float it
+// or move it to another side), two blocks of lines in a fixed-pitch font (controls 1300 and
+// 1301) and the verdict under them. Being part of the main window it can never open off-screen.
+// Closing it by its close box forgets it, and the next calculation with results opens it anew.
 
 #include <string>
 #include <vector>
@@ -10,15 +11,17 @@
 
 #include "platform/results_window.h"
 
-class QDialog;
+class QDockWidget;
 class QLabel;
+class QMainWindow;
 class QWidget;
 
 namespace korvel {
 
 class QtResultsWindow final : public ResultsWindow {
   public:
-    explicit QtResultsWindow(QWidget* owner) : owner_(owner) {}
+    // Makes the dock, closed, so that the main window can restore where the user left it.
+    explicit QtResultsWindow(QMainWindow* owner);
     ~QtResultsWindow() override;
     QtResultsWindow(const QtResultsWindow&) = delete;
     QtResultsWindow& operator=(const QtResultsWindow&) = delete;
@@ -26,18 +29,27 @@ class QtResultsWindow final : public ResultsWindow {
     void show() override;
     void setLines(const std::vector<std::string>& upper, const std::vector<std::string>& lower,
                   bool lowerChanged) override;
+    void setVerdict(VerdictMark mark, const std::vector<std::string>& lines) override;
     void close() override;
     [[nodiscard]] bool isOpen() const override;
     void setEnabled(bool enabled) override;
 
-    // The open window (nullptr when closed), for the scenario player.
+    // The open dock (nullptr when closed), for the scenario player.
     [[nodiscard]] QWidget* window() const;
+    // The verdict shown, for the scenario player.
+    [[nodiscard]] VerdictMark verdict() const { return mark_; }
 
   private:
-    QWidget* owner_;
-    QPointer<QDialog> dialog_;
+    void keepRoomForPage();
+    void keepOnScreen();
+
+    QMainWindow* owner_;
+    QPointer<QDockWidget> dock_;
+    bool open_ = false;
     QLabel* upper_ = nullptr;
     QLabel* lower_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    VerdictMark mark_ = VerdictMark::None;
 };
 
 } // namespace korvel

@@ -5,17 +5,24 @@
 
 #include <gtest/gtest.h>
 
+#include <QDockWidget>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QUrl>
 
 #include "platform/qt/offscreen_app.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_dialog_view.h"
 #include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_results_window.h"
 
 namespace korvel {
 namespace {
@@ -83,6 +90,94 @@ TEST_F(WindowsTest, HelpWindowShowsTheGuideAndFollowsItsLinks) {
     follow("pages.md");
     EXPECT_EQ(window.helpWindow().pageShown(), QStringLiteral("pages.md"));
     EXPECT_TRUE(browser->toPlainText().startsWith(QStringLiteral("The hop pages")));
+}
+
+// Mended: Ctrl+V opened View hops instead of pasting into the field.
+TEST_F(WindowsTest, MenuKeysAreTheStandardOnesAndLeaveTheEditingKeysToTheFields) {
+    EXPECT_EQ(window.menuAction(Command::Open)->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(window.menuAction(Command::SaveAs)->shortcut(), QKeySequence(QKeySequence::SaveAs));
+    EXPECT_EQ(window.menuAction(Command::Exit)->shortcut(), QKeySequence(QKeySequence::Quit));
+    QList<QKeySequence> taken;
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        if (action->shortcut().isEmpty()) {
+            continue;
+        }
+        EXPECT_FALSE(taken.contains(action->shortcut())) << action->text().toStdString();
+        taken << action->shortcut();
+        for (const auto editing :
+             {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Undo,
+              QKeySequence::Redo, QKeySequence::SelectAll, QKeySequence::Find}) {
+            EXPECT_FALSE(QKeySequence::keyBindings(editing).contains(action->shortcut()))
+                << action->text().toStdString();
+        }
+    }
+}
+
+class RecordedOpens final : public MainWindowEvents {
+  public:
+    void onCommand(Command) override {}
+    bool onCloseRequest() override { return true; }
+    bool onShutdownQuery() override { return true; }
+    void onSettingsChanged() override {}
+    void onOpenFile(const std::string& path) override { opened.push_back(path); }
+    std::vector<std::string> opened;
+};
+
+TEST_F(WindowsTest, AHopOrRouteFileDroppedOnTheWindowOpensAndOtherFilesAreRefused) {
+    RecordedOpens events;
+    window.setEvents(&events);
+    for (const char* path : {"/data/notes.txt", "/data/LINK7.HOP", "/data/coast.rou"}) {
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile(QString::fromLatin1(path))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &files, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &drop);
+        EXPECT_EQ(enter.isAccepted(), std::string_view(path) != "/data/notes.txt") << path;
+    }
+    window.setEvents(nullptr);
+    EXPECT_EQ(events.opened, (std::vector<std::string>{"/data/LINK7.HOP", "/data/coast.rou"}));
+}
+
+TEST_F(WindowsTest, ALongStatusIsElidedInTheMiddleNeverCut) {
+    const std::string folder = "/a/very/long/folder/name/that/goes/on/and/on/and/on/and/on/";
+    window.setStatus("Route: " + folder + "END.ROU  |  Library: Korvel sample 1");
+    window.resize(300, 200);
+    QCoreApplication::processEvents();
+    const auto* status = window.findChild<QLabel*>(QStringLiteral("status"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("Route: ")))
+        << status->text().toStdString();
+    EXPECT_TRUE(status->text().endsWith(QStringLiteral("sample 1")))
+        << status->text().toStdString();
+    EXPECT_TRUE(status->text().contains(QChar(0x2026)));
+    EXPECT_EQ(window.statusText().toStdString(),
+              "Route: " + folder + "END.ROU  |  Library: Korvel sample 1");
+}
+
+// The settings live in the folder the test gives, never in the user's own.
+TEST(MainWindowLayout, SizeAndDocksAreRememberedAndTheResultsDockStartsClosed) {
+    QTemporaryDir settings;
+    ASSERT_TRUE(settings.isValid());
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    {
+        QtMainWindow first;
+        QtResultsWindow results(&first);
+        first.show();
+        results.show();
+        first.resize(900, 700);
+        QCoreApplication::processEvents();
+        EXPECT_NE(results.window(), nullptr);
+        first.saveLayout();
+    }
+    QtMainWindow second;
+    QtResultsWindow results(&second);
+    second.restoreLayout();
+    EXPECT_EQ(second.size(), QSize(900, 700));
+    EXPECT_FALSE(results.isOpen());
+    EXPECT_FALSE(second.findChild<QDockWidget*>(QStringLiteral("results"))->isVisible());
 }
 
 } // namespace

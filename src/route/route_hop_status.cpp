@@ -1,0 +1,113 @@
+#include "route/route_hop_status.h"
+
+#include <algorithm>
+
+#include "engine/hop_verdict.h"
+#include "engine/selective_margin.h"
+#include "engine/stored_results.h"
+#include "hopfile/hop_preparation.h"
+#include "route/route_folder.h"
+
+namespace korvel {
+
+namespace {
+
+// The status checks load hops only to look at them: nothing is shown.
+class SilentMessages final : public Messages {
+  public:
+    using Messages::show;
+    MessageAnswer show(std::string_view, std::string_view, MessageIcon,
+                       MessageButtons buttons) override {
+        return defaultAnswer(buttons);
+    }
+    void beep() override {}
+};
+
+RouteHopStatus preparedHopStatus(const HopState& hop, bool calculable, double sharePct) {
+    if (!hasResults(hop.results)) {
+        return RouteHopStatus::NotCalculated;
+    }
+    if (!calculable || !storedResultsCurrent(hop)) {
+        return RouteHopStatus::OutOfDate;
+    }
+    return countedOutagePct(hop) <= sharePct ? RouteHopStatus::MeetsShare
+                                             : RouteHopStatus::MissesShare;
+}
+
+} // namespace
+
+std::string_view routeHopStatusWords(RouteHopStatus status) {
+    switch (status) {
+    case RouteHopStatus::MeetsShare:
+        return "meets its share";
+    case RouteHopStatus::MissesShare:
+        return "misses its share";
+    case RouteHopStatus::NotCalculated:
+        return "not calculated";
+    case RouteHopStatus::OutOfDate:
+        return "results out of date";
+    }
+    return {};
+}
+
+std::string_view routeHopStatusKey(RouteHopStatus status) {
+    switch (status) {
+    case RouteHopStatus::MeetsShare:
+        return "meetsShare";
+    case RouteHopStatus::MissesShare:
+        return "missesShare";
+    case RouteHopStatus::NotCalculated:
+        return "notCalculated";
+    case RouteHopStatus::OutOfDate:
+        return "outOfDate";
+    }
+    return {};
+}
+
+RouteHopStatus hopFileStatus(const std::filesystem::path& file, const EquipmentLibrary& library,
+                             double sharePct) {
+    SilentMessages silent;
+    HopState hop;
+    const HopLoadStatus load = loadHopForCalculation(file, library, silent, hop).status;
+    if (load == HopLoadStatus::Unusable) {
+        return RouteHopStatus::NotCalculated;
+    }
+    return preparedHopStatus(hop, load == HopLoadStatus::Loaded, sharePct);
+}
+
+RouteHopStatus editedHopStatus(const HopState& hop, const EquipmentLibrary& library,
+                               double sharePct) {
+    SilentMessages silent;
+    HopState prepared = hop;
+    const bool calculable = !pageRefusal(prepared.record, silent);
+    if (calculable) {
+        commitFeederPosition(prepared, library);
+        prepareSelectiveMargin(prepared);
+    }
+    return preparedHopStatus(prepared, calculable, sharePct);
+}
+
+RouteHopStatuses routeHopStatuses(const RouteState& route, const EquipmentLibrary& library,
+                                  const HopState* edited) {
+    RouteHopStatuses statuses{};
+    statuses.fill(RouteHopStatus::NotCalculated);
+    const int count = std::clamp<int>(route.record.hopCount, 0, kMaxRouteHops);
+    for (int i = 0; i < count; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const double share = route.slots[index].objective;
+        if (edited != nullptr && i == route.currentHop) {
+            statuses[index] = editedHopStatus(*edited, library, share);
+        } else if (const auto file = fileInRouteFolder(route, route.record.hopFile[index].view())) {
+            statuses[index] = hopFileStatus(*file, library, share);
+        }
+    }
+    return statuses;
+}
+
+int notCalculatedCount(const RouteHopStatuses& statuses, int hopCount) {
+    const auto count = static_cast<std::ptrdiff_t>(std::clamp(hopCount, 0, kMaxRouteHops));
+    return static_cast<int>(
+        std::count(statuses.begin(), statuses.begin() + count, RouteHopStatus::NotCalculated));
+}
+
+} // namespace korvel
