@@ -79,7 +79,7 @@ RouteHopStatus editedHopStatus(const HopState& hop, const EquipmentLibrary& libr
                                double sharePct) {
     SilentMessages silent;
     HopState prepared = hop;
-    const bool calculable = !pageRefusal(prepared.record, silent);
+    const bool calculable = !pageRefusal(prepared, silent);
     if (calculable) {
         commitFeederPosition(prepared, library);
         prepareSelectiveMargin(prepared);

@@ -107,7 +107,7 @@ void RouteScreenPage::browseFolder() {
         return session_.ports.files.choose(FileDialogUse::RouteFolder);
     }();
     if (folder) {
-        view_->setText(kRouteDirectoryField, folder->fullName);
+        view_->setText(kRouteDirectoryField, pathToCp1252(folder->fullName));
     }
     view_->setFocus(kRouteDirectoryField);
 }

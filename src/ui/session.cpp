@@ -59,7 +59,7 @@ void Session::updateStatus() {
 
 std::string Session::statusText() const {
     std::string hopName =
-        app.currentHopFileName.empty() ? std::string(kUntitled) : app.currentHopFileName;
+        app.currentHopFileName.empty() ? std::string(kUntitled) : pathToCp1252(app.currentHopFileName);
     std::string text;
     if (app.currentPageId == kStartPanelId) {
         text = "No hop";

@@ -138,7 +138,7 @@ void Shell::openChosen() {
         app.workingFolder = before.workingFolder;
         return;
     }
-    openWithoutPrompt(cp1252ToUtf8(app.fullFileName));
+    openWithoutPrompt(app.fullFileName.string());
 }
 
 void Shell::openRecent(std::size_t index) {
@@ -311,7 +311,7 @@ void Shell::saveAs() {
     }
     const bool accepted = pageAccepts(true);
     if (finishSave(session_, *file, accepted)) {
-        rememberFile(cp1252ToUtf8(app.fullFileName));
+        rememberFile(app.fullFileName.string());
     }
     if (accepted) {
         session_.updateTitle();
@@ -319,7 +319,7 @@ void Shell::saveAs() {
 }
 
 bool Shell::hasCurrentFile() const {
-    const std::string& name = session_.app.currentHopFileName;
+    const std::filesystem::path& name = session_.app.currentHopFileName;
     std::error_code error;
     return !name.empty() &&
            std::filesystem::is_regular_file(session_.fileInWorkingFolder(name), error);

@@ -78,7 +78,7 @@ TEST_F(OpenHopTest, FileNamesAndFoldersOfAnyCharactersNameTheirOwnFiles) {
     const std::string tokyoBytes = test::readFileText(tokyo);
     page().setText(kStation1NameField, "Osaka");
     choose("東京 データ/大阪.HOP");
-    command(Command::Save);
+    command(Command::SaveAs);
     EXPECT_EQ(session.app.currentHopFileName, "大阪.HOP");
     EXPECT_EQ(test::readFileText(tokyo), tokyoBytes);
     HopState osaka;
@@ -116,7 +116,7 @@ TEST_F(HopSitesTest, OpenReadsTheSitesSaveWritesThemBesideTheNewFileNewForgetsTh
     ASSERT_TRUE(session.sites.stations[1]);
     EXPECT_EQ(session.sites.profile.size(), 3u);
     choose("sub/COPY.HOP");
-    command(Command::Save);
+    command(Command::SaveAs);
     const SitesRead copy = loadSites(folder / "sub" / "COPY.HOP");
     ASSERT_EQ(copy.status, SitesReadStatus::Read) << copy.error;
     EXPECT_EQ(copy.sites.profile[1].clutterM, 12.0);
@@ -138,7 +138,7 @@ TEST_F(HopSitesTest, AnUnusableSitesFileIsSaidAndKept) {
                               "without its sites; the file is kept."});
     EXPECT_EQ(shell.currentPageId(), 104);
     EXPECT_FALSE(session.sites.stations[0]);
-    choose("sub/LINK7.HOP");
+    // over the hop's own file, without a dialog
     command(Command::Save);
     EXPECT_EQ(test::readFileText(folder / "sub" / "LINK7.HOP.sites.json"), newer);
 }

@@ -125,8 +125,12 @@ class PageRulesAgreementTest : public UiTest {
     // The desktop program: MODIFY OLD HOP, the Form page, Calculate. Notes of values out of their
     // normal limits are confirmed.
     std::string desktopOutcome(const std::string& name) {
+        // New leaves the last hop's page first: its refusal, if any, then "Save current data ?".
         messages.scriptAnswer(MessageAnswer::No);
+        messages.scriptAnswer(MessageAnswer::No);
+        dialogs.answer(DialogId::ListDialog, {}, {kOkButton});
         command(Command::New);
+        dialogs.scripts.clear();
         choose(name);
         click(kModifyOldHopButton);
         deliverPosted();
