@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "engine/number_text.h"
 #include "route/objective_division.h"
 #include "route/route_folder.h"
 #include "route/route_names.h"
@@ -126,20 +127,15 @@ std::string shortHopName(std::string_view fileName) {
 
 std::string routeScreenHopLine(const RouteState& state, int hop) {
     const HopLineValues v = hopLineValues(state, hop);
-    std::array<char, 160> line{};
-    std::snprintf(line.data(), line.size(), "%-13s : %-8.8s \\ %-8.8s  %5.1fkm  %6.4f%% %6.4f%%",
-                  v.name.c_str(), v.station1.c_str(), v.station2.c_str(), v.slot.lengthKm,
-                  v.slot.objective, v.slot.outage);
-    return line.data();
+    return formatNumbers("%-13s : %-8.8s \\ %-8.8s  %5.1fkm  %6.4f%% %6.4f%%", v.name.c_str(),
+                         v.station1.c_str(), v.station2.c_str(), v.slot.lengthKm, v.slot.objective,
+                         v.slot.outage);
 }
 
 std::string hopsListLine(const RouteState& state, int hop) {
     const HopLineValues v = hopLineValues(state, hop);
-    std::array<char, 160> line{};
-    std::snprintf(line.data(), line.size(), "%-13s : %-8.8s \\ %-8.8s  %6.4f%% %6.4f%%",
-                  v.name.c_str(), v.station1.c_str(), v.station2.c_str(), v.slot.objective,
-                  v.slot.outage);
-    return line.data();
+    return formatNumbers("%-13s : %-8.8s \\ %-8.8s  %6.4f%% %6.4f%%", v.name.c_str(),
+                         v.station1.c_str(), v.station2.c_str(), v.slot.objective, v.slot.outage);
 }
 
 } // namespace korvel
