@@ -79,10 +79,11 @@ int runShow(CliContext& context, const ShowJob& job) {
     }
     RouteState route;
     HopMarks unreadable{};
-    if (!openRouteForCommand(context, job.file, route, unreadable)) {
+    HopImages images{};
+    if (!openRouteForCommand(context, job.file, route, unreadable, &images)) {
         return kExitUnusable;
     }
-    const HopMarks stale = staleHops(context, route, unreadable);
+    const HopMarks stale = staleHops(context, route, unreadable, images);
     if (job.json) {
         printRouteJson(route, stale);
     } else {

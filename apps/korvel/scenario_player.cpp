@@ -1,6 +1,6 @@
 #include "scenario_player.h"
 
-#include <fstream>
+#include <sstream>
 #include <optional>
 #include <string>
 
@@ -78,11 +78,14 @@ QString widgetText(QWidget* widget) {
 
 } // namespace
 
-std::optional<std::vector<std::string>> readScenario(const std::string& path) {
-    std::ifstream in(path);
-    if (!in) {
+std::optional<std::vector<std::string>> readScenario(const std::string& path,
+                                                    FileReadStatus& status) {
+    const FileBytes file = readRegularFile(path, kTextInputLimit, BeyondLimit::Refuse);
+    status = file.status;
+    if (!file) {
         return std::nullopt;
     }
+    std::istringstream in(std::string(file.bytes.begin(), file.bytes.end()));
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') {

@@ -217,9 +217,18 @@ void appendConversion(std::string& text, const Conversion& c, std::va_list& args
             append(text, c.spec.c_str(), va_arg(args, int));
         }
         return;
-    case 's':
-        append(text, c.spec.c_str(), va_arg(args, const char*));
+    case 's': {
+        // Written here rather than by printf: the labels of every report line pass this way.
+        std::string_view word(va_arg(args, const char*));
+        if (c.precision >= 0) {
+            word = word.substr(0, static_cast<std::size_t>(c.precision));
+        }
+        const auto width = static_cast<std::size_t>(std::abs(c.width));
+        const std::size_t pad = width > word.size() ? width - word.size() : 0;
+        const bool left = c.flags.find('-') != std::string::npos || c.width < 0;
+        text.append(left ? 0 : pad, ' ').append(word).append(left ? pad : 0, ' ');
         return;
+    }
     case 'p':
         append(text, c.spec.c_str(), va_arg(args, void*));
         return;

@@ -199,15 +199,27 @@ bool checkRouteRadio(RouteRecord& record, const EquipmentLibrary& library, Messa
 
 bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
                    const std::filesystem::path& file, Messages& messages) {
+    return readRouteFile(state, library, file, std::nullopt, messages);
+}
+
+bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
+                   const std::filesystem::path& file,
+                   std::optional<std::span<const std::uint8_t>> image, Messages& messages) {
     std::error_code error;
     const std::filesystem::path fullFile =
         std::filesystem::absolute(file, error).lexically_normal();
     const std::string name = displayName(file);
-    const auto image = error || name.size() > RouteRecord{}.fileName.maxLength()
-                           ? std::nullopt
-                           : readFileBytes(fullFile, kRouteFileSize);
-    if (!image) {
-        messages.show("Could not open " + name, kAppCaption, MessageIcon::None);
+    FileBytes read;
+    if (!error && name.size() <= RouteRecord{}.fileName.maxLength() && !image) {
+        read = readRegularFile(fullFile, kRouteFileSize, BeyondLimit::Ignore);
+        if (read) {
+            image = read.bytes;
+        }
+    }
+    if (error || name.size() > RouteRecord{}.fileName.maxLength() || !image) {
+        const bool special = read.status == FileReadStatus::NotRegular;
+        messages.show("Could not open " + name + (special ? ": not a regular file." : ""),
+                      kAppCaption, MessageIcon::None);
         return false;
     }
     RouteRecord parsed;

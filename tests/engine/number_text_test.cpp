@@ -34,10 +34,12 @@ TEST(NumberText, PrintfFormsKeepTheirWidthsFlagsAndOtherConversions) {
               "  2.3|  2.3|2.3   |+2.3|-002.3");
     EXPECT_EQ(formatNumbers("%-8.3s|%2i|%%|%5.0lf|%zu", "abcdef", 7, 12.5, std::size_t{3}),
               "abc     | 7|%|   13|3");
+    EXPECT_EQ(formatNumbers("%4s|%-4s|%*s|%s|", "ab", "ab", -3, "x", ""), "  ab|ab  |x  ||");
     EXPECT_EQ(formatNumbers("%.*f %*.1f|%#.0f|%.0f", 2, 0.125, 6, 0.25, 2.5, 9.5),
               "0.13    0.3|3.|10");
     // Exponent forms round their mantissa the same way: 1.0625 and 12345 are exact ties.
-    EXPECT_EQ(formatNumbers("%9.3e|%.3E|%.2e", 1.0625, 12345.0, 3.2e-5), "1.063e+00|1.235E+04|3.20e-05");
+    EXPECT_EQ(formatNumbers("%9.3e|%.3E|%.2e", 1.0625, 12345.0, 3.2e-5),
+              "1.063e+00|1.235E+04|3.20e-05");
     EXPECT_EQ(formatNumbers("%5.1f %5.1f", std::nan(""), -std::numeric_limits<double>::infinity()),
               "  nan  -inf");
 }

@@ -1,3 +1,6 @@
+#include <limits>
+
+#include "engine/calculate_hop.h"
 #include "engine/rain.h"
 #include "engine/results_panel.h"
 #include "optimize/combination_search.h"
@@ -27,6 +30,19 @@ TEST_F(FormTest, ACalculationFillsTheResultsWindowAndLeavesThePageEnabled) {
     EXPECT_TRUE(boxTexts().empty());
     EXPECT_EQ(results.upper, resultsLines(resultsPanelText(session.hop).upper));
     EXPECT_TRUE(page().windowEnabled);
+}
+
+// Mended: a hop whose data slipped past the checks showed "inf %" in the results window and
+// saved the non-finite results.
+TEST_F(FormTest, ResultsThatAreNotNumbersAreNeitherShownNorKept) {
+    openForm();
+    click(kCalculateButton);
+    ASSERT_TRUE(results.open);
+    session.hop.record.pLPct = std::numeric_limits<double>::quiet_NaN(); // not on the Form page
+    click(kCalculateButton);
+    EXPECT_FALSE(results.open);
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{kNotFiniteResultText});
+    EXPECT_TRUE(resultsAreFinite(session.hop.results));
 }
 
 TEST(ResultsLines, EveryEntryOnItsOwnLineAndLeftOutEntriesBlank) {
