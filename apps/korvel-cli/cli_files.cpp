@@ -7,6 +7,7 @@
 #include "platform/file_read.h"
 #include "platform/file_replace.h"
 #include "route/route_file.h"
+#include "route/route_values.h"
 
 namespace korvel::cli {
 
@@ -66,6 +67,12 @@ std::optional<std::vector<std::uint8_t>> readRouteInput(const std::string& file)
     if (image && parseRouteImage(*image, record, version) != RouteParseError::None) {
         reportError(file + ": not a valid route file");
         return std::nullopt;
+    }
+    if (image) {
+        if (const auto refusal = reviewRouteValues(record).refusal) {
+            reportError(file + ": " + describeDamage(*refusal));
+            return std::nullopt;
+        }
     }
     return image;
 }

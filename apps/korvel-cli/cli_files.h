@@ -34,7 +34,8 @@ std::optional<StoredHop> readHopInput(const std::string& file);
 // nothing after the messages of readHopInput.
 std::optional<StoredHop> readStoredHop(const std::string& file);
 
-// The same as readHopInput for a route file: "FILE: not a valid route file".
+// The same as readHopInput for a route file: "FILE: not a valid route file" or "FILE: the value
+// of route.FIELD ...".
 std::optional<std::vector<std::uint8_t>> readRouteInput(const std::string& file);
 
 // False after "FILE exists already (use --force to replace it)" when `file` exists and may not

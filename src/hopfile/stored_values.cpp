@@ -36,15 +36,6 @@ template <typename E> constexpr bool isChoice(E value) {
     }
 }
 
-std::string numberProblem(double value) {
-    return "(" + damagedNumberText(value) + ")" +
-           (std::isfinite(value) ? " is beyond any hop" : " is not a finite number");
-}
-
-bool isDamagedNumber(double value) {
-    return !std::isfinite(value) || std::fabs(value) > kLargestStoredValue;
-}
-
 struct RecordReview {
     StoredValueReview& review;
 
@@ -111,6 +102,15 @@ std::string describeDamage(const DamagedValue& damage) {
         text += "; " + damage.repair;
     }
     return text;
+}
+
+std::string numberProblem(double value) {
+    return "(" + damagedNumberText(value) + ")" +
+           (std::isfinite(value) ? " is beyond any hop" : " is not a finite number");
+}
+
+bool isDamagedNumber(double value) {
+    return !std::isfinite(value) || std::fabs(value) > kLargestStoredValue;
 }
 
 std::string damagedNumberText(double value) {

@@ -40,4 +40,9 @@ std::string describeDamage(const DamagedValue& damage);
 // A number as a message names it: "nan", "inf", "1e+308", "32767".
 std::string damagedNumberText(double value);
 
+// Whether a stored number is damage: not finite, or of a magnitude above kLargestStoredValue.
+bool isDamagedNumber(double value);
+// What is wrong with such a number: "(nan) is not a finite number", "(1e+308) is beyond any hop".
+std::string numberProblem(double value);
+
 } // namespace korvel

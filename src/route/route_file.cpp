@@ -10,6 +10,7 @@
 #include "platform/file_replace.h"
 #include "platform/text_encoding.h"
 #include "route/route_folder.h"
+#include "route/route_values.h"
 
 namespace korvel {
 
@@ -236,12 +237,25 @@ bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
         messages.show(kInvalidHopCountText, kAppCaption, MessageIcon::Exclamation);
         return false;
     }
+    const StoredValueReview review = reviewRouteValues(parsed);
+    if (review.refusal) {
+        std::string text = describeDamage(*review.refusal);
+        text.front() = 'T'; // "the value of ..." begins the sentence
+        messages.beep();
+        messages.show("Error while opening " + name + ". " + text + ".", kAppCaption,
+                      MessageIcon::Exclamation);
+        return false;
+    }
     // The conversion note is for a file that can be used: a damaged one gets only its refusal.
     if (version == RouteFileVersion::SixteenBit) {
         messages.beep();
         messages.show("This file is created with 16-bit version of Korvel."
                       " If saved, it will be converted to 32-bit format.",
                       kAppCaption, MessageIcon::Information);
+    }
+    for (const DamagedValue& repair : review.repairs) {
+        messages.show("In " + name + " " + describeDamage(repair) + ".", kAppCaption,
+                      MessageIcon::Exclamation);
     }
     if (!checkRouteRadio(parsed, library, messages)) {
         return false;

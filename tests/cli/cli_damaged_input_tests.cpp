@@ -87,5 +87,16 @@ TEST_F(DamagedValues, PolarizationAndStoredResultsAreRepairedWithANotice) {
     EXPECT_FALSE(contains(readFileText(at("r.txt")), "nan"));
 }
 
+TEST_F(DamagedValues, ARouteWithADamagedDivisionMethodIsRefused) {
+    constexpr std::size_t kDivisionMethodOffset = 488; // int16 in the 5638-byte route file
+    std::string bytes = bytesOf("COAST.ROU");
+    bytes[kDivisionMethodOffset] = '\xff';
+    bytes[kDivisionMethodOffset + 1] = '\x7f';
+    writeFile(at("BAD.ROU"), bytes);
+    expectRefused("route BAD.ROU",
+                  "BAD.ROU: the value of route.divisionMethod (32767) is not one of its choices",
+                  "BAD.ROU");
+}
+
 } // namespace
 } // namespace korvel

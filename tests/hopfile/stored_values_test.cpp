@@ -8,6 +8,7 @@
 #include "hopfile/hop_file.h"
 #include "hopfile/stored_values.h"
 #include "route/hop_slot_reader.h"
+#include "route/route_file.h"
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
 #include "support/test_hop.h"
@@ -103,6 +104,33 @@ TEST_F(DamagedHopValues, ARouteSlotRefusesTheSameHop) {
     EXPECT_EQ(messages.boxes()[0].text, "Error while opening LINK1.HOP. The value of "
                                         "record.outageObjectivePct (nan) is not a finite number.");
     EXPECT_EQ(route.slots[0].outage, 0.0);
+}
+
+// The route file's own values follow the same rule.
+TEST_F(DamagedHopValues, ARouteWithADamagedObjectiveIsRefusedAndItsSumsRepaired) {
+    RouteRecord record;
+    record.hopCount = 2;
+    record.objective = std::nan("");
+    record.radioName.assign("MW 7.5-34");
+    const auto route = folder_ / "R.ROU";
+    test::writeFile(route, routeFileImage(record));
+    RouteState state;
+    RecordingMessages refused;
+    EXPECT_FALSE(readRouteFile(state, library_, route, refused));
+    ASSERT_EQ(refused.boxes().size(), 1u);
+    EXPECT_EQ(refused.boxes()[0].text,
+              "Error while opening R.ROU. The value of route.objective (nan) is not a finite "
+              "number.");
+    record.objective = 0.01;
+    record.hopOutage[1] = std::numeric_limits<double>::infinity();
+    record.hopRain[5] = std::nan(""); // past the hop count: repaired without a word
+    test::writeFile(route, routeFileImage(record));
+    RecordingMessages repaired;
+    EXPECT_TRUE(readRouteFile(state, library_, route, repaired));
+    ASSERT_EQ(repaired.boxes().size(), 1u);
+    EXPECT_EQ(repaired.boxes()[0].text, "In R.ROU the value of route.hopOutage[1] (inf) is not a "
+                                        "finite number; it is set to 0.");
+    EXPECT_EQ(state.record.hopRain[5], -1.0);
 }
 
 } // namespace
