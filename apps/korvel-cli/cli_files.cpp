@@ -15,7 +15,8 @@ std::optional<std::string> readInputFile(const std::string& file) {
     const FileBytes read = readRegularFile(file, kTextInputLimit, BeyondLimit::Refuse);
     if (!read) {
         const bool tooLarge = read.status == FileReadStatus::TooLarge;
-        reportError(file + ": " + fileReadProblem(read.status) + (tooLarge ? " (over 16 MiB)" : ""));
+        reportError(file + ": " + fileReadProblem(read.status) +
+                    (tooLarge ? " (over 16 MiB)" : ""));
         return std::nullopt;
     }
     return std::string(read.bytes.begin(), read.bytes.end());

@@ -70,8 +70,8 @@ int runRouteCalc(CliContext& context, const RouteCalcJob& job) {
         // A hop the route could not read has been named when it was opened.
         exitCode = gravestExit(exitCode, unreadable[index]
                                              ? kExitUnusable
-                                             : calculateRouteHop(context, job, route,
-                                                                 images[index], index, calculated));
+                                             : calculateRouteHop(context, job, route, images[index],
+                                                                 index, calculated));
         // A hop that could be read but not calculated still shows what its file holds.
         stale[index] = !calculated && !unreadable[index];
         record.hopOutage[index] = route.slots[index].outage;

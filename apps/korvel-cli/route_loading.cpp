@@ -8,9 +8,9 @@
 #include "cli_files.h"
 #include "engine/stored_results.h"
 #include "fields/format_fixed.h"
+#include "hopfile/hop_file.h"
 #include "hopfile/hop_preparation.h"
 #include "hopfile/stored_values.h"
-#include "hopfile/hop_file.h"
 #include "platform/file_read.h"
 #include "platform/text_encoding.h"
 #include "route/hop_slot_reader.h"
@@ -129,10 +129,10 @@ HopMarks staleHops(CliContext& context, const RouteState& route, const HopMarks&
         }
         HopState hop;
         const std::string name = route.record.hopFile[index].str();
-        stale[index] = loadHopForCalculation(images[index], name, context.library, quiet, hop)
-                               .status !=
-                           HopLoadStatus::Loaded ||
-                       !storedResultsCurrent(hop);
+        stale[index] =
+            loadHopForCalculation(images[index], name, context.library, quiet, hop).status !=
+                HopLoadStatus::Loaded ||
+            !storedResultsCurrent(hop);
     }
     return stale;
 }

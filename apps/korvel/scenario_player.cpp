@@ -1,7 +1,7 @@
 #include "scenario_player.h"
 
-#include <sstream>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include <QAbstractButton>
@@ -79,7 +79,7 @@ QString widgetText(QWidget* widget) {
 } // namespace
 
 std::optional<std::vector<std::string>> readScenario(const std::string& path,
-                                                    FileReadStatus& status) {
+                                                     FileReadStatus& status) {
     const FileBytes file = readRegularFile(path, kTextInputLimit, BeyondLimit::Refuse);
     status = file.status;
     if (!file) {

@@ -80,6 +80,6 @@ class ScenarioPlayer final : public QObject {
 // A whole scenario file (a regular file of at most 16 MiB) as lines; nothing when it cannot be
 // read, `status` saying why.
 std::optional<std::vector<std::string>> readScenario(const std::string& path,
-                                                    FileReadStatus& status);
+                                                     FileReadStatus& status);
 
 } // namespace korvel

@@ -8,8 +8,8 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -27,7 +27,8 @@ constexpr int kHopFiles = 10000;
 // The scratch folder with the library and the hop copies; removed at exit.
 class HopFolder {
   public:
-    HopFolder() : folder_(fs::temp_directory_path() / ("korvel-calc-bench-" + std::to_string(::getpid()))) {
+    HopFolder()
+        : folder_(fs::temp_directory_path() / ("korvel-calc-bench-" + std::to_string(::getpid()))) {
         const fs::path data{KORVEL_DATA_DIR};
         fs::create_directories(folder_);
         fs::copy_file(data / "korvel32.lbr", folder_ / "korvel32.lbr");

@@ -67,8 +67,7 @@ struct Conversion {
     bool sizeT = false;
 };
 
-template <typename... Values>
-void append(std::string& text, const char* spec, Values... values) {
+template <typename... Values> void append(std::string& text, const char* spec, Values... values) {
     std::array<char, 128> buffer{};
     const int length = std::snprintf(buffer.data(), buffer.size(), spec, values...);
     if (length <= 0) {

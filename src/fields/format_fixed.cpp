@@ -26,7 +26,8 @@ std::string formatFixed(double value, int decimals) {
     if (std::isinf(value)) {
         return value < 0 ? "-inf" : "inf";
     }
-    const int kept = std::clamp(decimals, 0, std::max(0, kMaxDigits - wholeDigits(std::fabs(value))));
+    const int kept =
+        std::clamp(decimals, 0, std::max(0, kMaxDigits - wholeDigits(std::fabs(value))));
     // Negative zero is written as zero; a negative value keeps its sign even when it rounds to 0.
     std::string text = fixedDecimals(value == 0 ? 0.0 : value, kept);
     if (kept == 0) {

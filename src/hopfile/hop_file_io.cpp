@@ -107,8 +107,8 @@ bool readHopImage(HopState& hop, const EquipmentLibrary& library,
                   Messages& messages) {
     StoredHop stored;
     if (parseHopImage(image, stored) != HopParseError::None) {
-        warn(messages, "Error while opening " + std::string(shownName) +
-                           ". It is not a valid Korvel file.");
+        warn(messages,
+             "Error while opening " + std::string(shownName) + ". It is not a valid Korvel file.");
         return false;
     }
     return loadStoredHop(hop, library, stored, shownName, messages);

@@ -48,10 +48,10 @@ struct RecordReview {
     template <typename T> void operator()(const HopField& field, T& value) const {
         if constexpr (std::is_same_v<T, Polarization>) {
             if (!isChoice(value)) {
-                review.repairs.push_back({"record.polarization",
-                                          "(" + std::to_string(static_cast<int>(value)) +
-                                              ") is not one of its choices",
-                                          "it is set to Vertical"});
+                review.repairs.push_back(
+                    {"record.polarization",
+                     "(" + std::to_string(static_cast<int>(value)) + ") is not one of its choices",
+                     "it is set to Vertical"});
                 value = Polarization::Vertical;
             }
         } else if constexpr (std::is_enum_v<T>) {

@@ -30,8 +30,7 @@ enum class BeyondLimit {
 };
 
 // At most `limit` bytes of `file` from its start; a shorter file gives fewer bytes.
-FileBytes readRegularFile(const std::filesystem::path& file, std::size_t limit,
-                          BeyondLimit beyond);
+FileBytes readRegularFile(const std::filesystem::path& file, std::size_t limit, BeyondLimit beyond);
 
 // Whether `file` (a link followed) is a regular file, without opening it.
 bool isRegularFile(const std::filesystem::path& file);

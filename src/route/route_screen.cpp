@@ -6,11 +6,11 @@
 #include <system_error>
 
 #include "engine/number_text.h"
+#include "fields/numeric_entry.h"
+#include "fields/numeric_text.h"
 #include "route/objective_division.h"
 #include "route/route_folder.h"
 #include "route/route_names.h"
-#include "fields/numeric_entry.h"
-#include "fields/numeric_text.h"
 
 namespace korvel {
 

@@ -24,8 +24,9 @@ StoredValueReview reviewRouteValues(RouteRecord& record) {
     StoredValueReview review;
     const auto method = static_cast<int>(record.divisionMethod);
     if (method < 1804 || method > 1806) {
-        review.refusal = DamagedValue{
-            "route.divisionMethod", "(" + std::to_string(method) + ") is not one of its choices", {}};
+        review.refusal = DamagedValue{"route.divisionMethod",
+                                      "(" + std::to_string(method) + ") is not one of its choices",
+                                      {}};
         return review;
     }
     if (isDamagedNumber(record.objective)) {

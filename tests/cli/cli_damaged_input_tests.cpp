@@ -24,10 +24,12 @@ constexpr std::size_t kPfmOffset = 602; // results.pfm
 TEST_F(SpecialFile, FifosAndDevicesAreRefusedAtOnce) {
     ASSERT_EQ(::mkfifo(at("PIPE.HOP").c_str(), 0600), 0);
     const auto start = std::chrono::steady_clock::now();
-    for (const char* args : {"calc PIPE.HOP", "hop show PIPE.HOP", "report hop PIPE.HOP --output r.txt"}) {
+    for (const char* args :
+         {"calc PIPE.HOP", "hop show PIPE.HOP", "report hop PIPE.HOP --output r.txt"}) {
         expectRefused(args, "korvel-cli: PIPE.HOP: not a regular file\n", "r.txt");
     }
-    expectRefused("hop new --from PIPE.HOP --output X.HOP", "PIPE.HOP: not a regular file", "X.HOP");
+    expectRefused("hop new --from PIPE.HOP --output X.HOP", "PIPE.HOP: not a regular file",
+                  "X.HOP");
     const CliRun library = cliBare("--library /dev/zero calc LINK7.HOP");
     EXPECT_EQ(library.exitCode, 2);
     EXPECT_TRUE(contains(library.err, "/dev/zero: not a regular file")) << library.err;
@@ -51,8 +53,9 @@ TEST_F(DamagedValues, DamagedChoicesAndNumbersRefuseTheHopNamingTheField) {
     bytes[kSelectiveFadingOffset + 1] = '\x7f';
     writeFile(at("FADE.HOP"), bytes);
     for (const char* command : {"calc FADE.HOP", "hop show FADE.HOP"}) {
-        expectRefused(command, "FADE.HOP: the value of record.selectiveFading (32767) is not one "
-                               "of its choices\n",
+        expectRefused(command,
+                      "FADE.HOP: the value of record.selectiveFading (32767) is not one "
+                      "of its choices\n",
                       "FADE.HOP");
     }
     const std::pair<double, const char*> damaged[] = {
@@ -62,7 +65,8 @@ TEST_F(DamagedValues, DamagedChoicesAndNumbersRefuseTheHopNamingTheField) {
     for (const auto& [value, problem] : damaged) {
         ASSERT_NO_FATAL_FAILURE(patchDouble("LINK7.HOP", "BAD.HOP", kHopLengthOffset, value));
         expectRefused("calc --save BAD.HOP",
-                      std::string("BAD.HOP: the value of record.hopLengthKm ") + problem, "BAD.HOP");
+                      std::string("BAD.HOP: the value of record.hopLengthKm ") + problem,
+                      "BAD.HOP");
         expectRefused("report hop BAD.HOP --output r.txt", "record.hopLengthKm", "r.txt");
     }
 }

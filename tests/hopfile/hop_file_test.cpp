@@ -201,9 +201,9 @@ TEST_F(HopFileOnDisk, RefusedFilesLeaveTheHopAsItWas) {
     fs::remove(file_);
     // Mended: a FIFO named as a hop blocked the read for ever.
     ASSERT_EQ(::mkfifo((folder_ / "pipe.HOP").c_str(), 0600), 0);
-    for (const auto& [unopened, reason] :
-         {std::pair{file_, ""}, {folder_.path(), ": not a regular file."},
-          {folder_ / "pipe.HOP", ": not a regular file."}}) {
+    for (const auto& [unopened, reason] : {std::pair{file_, ""},
+                                           {folder_.path(), ": not a regular file."},
+                                           {folder_ / "pipe.HOP", ": not a regular file."}}) {
         RecordingMessages messages;
         EXPECT_FALSE(readHopFile(hop, library_, unopened, messages));
         ASSERT_EQ(messages.events().size(), 1u); // no beep

@@ -18,7 +18,8 @@ TEST(ReportRounding, AFeederLossOfExactly225ShowsAs23InEveryForm) {
     const std::string text = buildHopTextReport(hop, library, english, "LINK7.HOP", kDateStamp);
     EXPECT_NE(text.find("Lc1      2.3 dB"), std::string::npos) << text;
     EXPECT_NE(text.find("Lc2     -2.3 dB"), std::string::npos) << text;
-    const std::string tabs = buildHopDelimitedReport(hop, library, english, "LINK7.HOP", kDateStamp);
+    const std::string tabs =
+        buildHopDelimitedReport(hop, library, english, "LINK7.HOP", kDateStamp);
     EXPECT_NE(tabs.find("Lc1\t  2.3\tdB"), std::string::npos) << tabs;
     RecordingPrintDevice page(kLineHeight, kCharWidth);
     drawHopReportPage(page, hop, library, english, "LINK7.HOP", kDateStamp);
