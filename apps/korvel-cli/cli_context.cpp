@@ -29,10 +29,25 @@ bool CliContext::loadLibrary() {
 }
 
 int CliContext::loadHop(const std::string& file, HopState& hop) {
-    if (!loadLibrary() || !isHopFile(file)) {
+    if (!loadLibrary()) {
         return kExitUnusable;
     }
-    const HopLoad load = loadHopForCalculation(file, library, messages, hop);
+    const auto stored = readHopInput(file);
+    if (!stored) {
+        return kExitUnusable;
+    }
+    return finishLoad(file, loadHopForCalculation(*stored, file, library, messages, hop));
+}
+
+int CliContext::loadHop(const std::string& file, std::span<const std::uint8_t> image,
+                        HopState& hop) {
+    if (!loadLibrary()) {
+        return kExitUnusable;
+    }
+    return finishLoad(file, loadHopForCalculation(image, file, library, messages, hop));
+}
+
+int CliContext::finishLoad(const std::string& file, const HopLoad& load) {
     switch (load.status) {
     case HopLoadStatus::Loaded:
         return kExitOk;
@@ -47,11 +62,15 @@ int CliContext::loadHop(const std::string& file, HopState& hop) {
 }
 
 bool CliContext::readHop(const std::string& file, HopState& hop) {
-    if (!loadLibrary() || !isHopFile(file)) {
+    if (!loadLibrary()) {
+        return false;
+    }
+    const auto stored = readHopInput(file);
+    if (!stored) {
         return false;
     }
     resetHopState(hop, library);
-    if (!readHopFile(hop, library, file, messages)) {
+    if (!loadStoredHop(hop, library, *stored, file, messages)) {
         reportError(file + ": " + kNotWithThisLibrary);
         return false;
     }
@@ -68,10 +87,12 @@ bool CliContext::saveHop(const std::string& file, const HopState& hop) {
 }
 
 bool readLibraryFile(const std::string& file, EquipmentLibrary& library, Messages& messages) {
-    if (!readInputBytes(file, 0)) {
+    const FileBytes image = readLibraryBytes(file);
+    if (!image) {
+        reportError(file + ": " + fileReadProblem(image.status));
         return false;
     }
-    if (!readLibrary(file, library, messages)) {
+    if (!readLibraryImage(image.bytes, library, messages)) {
         reportError(file + ": not a valid equipment library");
         return false;
     }

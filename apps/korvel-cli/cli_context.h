@@ -2,10 +2,13 @@
 // What every command shares: the global options, the library, the console messages, and the
 // loading of a hop file with the same words for the same failure in every command.
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 
 #include "engine/hop_record.h"
+#include "hopfile/hop_preparation.h"
 #include "library/equipment_library.h"
 #include "platform/console/console_messages.h"
 
@@ -29,6 +32,8 @@ struct CliContext {
     // library) "FILE: cannot be used with this equipment library"; 4 after the page's message
     // and "FILE: record.FIELD is refused".
     int loadHop(const std::string& file, HopState& hop);
+    // The same for the bytes of hop file `file`, already read and known to be a hop.
+    int loadHop(const std::string& file, std::span<const std::uint8_t> image, HopState& hop);
     // The hop file as stored (results included) with the library checks, as a report prints
     // it; false after the same messages as loadHop's status 2.
     bool readHop(const std::string& file, HopState& hop);
@@ -38,6 +43,10 @@ struct CliContext {
     [[nodiscard]] std::filesystem::path libraryPath() const;
 
   private:
+    // The exit status of a load, with "FILE: record.FIELD is refused" or "FILE: cannot be used
+    // with this equipment library" said.
+    int finishLoad(const std::string& file, const HopLoad& load);
+
     bool libraryLoaded_ = false;
 };
 

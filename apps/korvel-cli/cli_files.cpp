@@ -1,57 +1,81 @@
 #include "cli_files.h"
 
-#include <limits>
+#include <utility>
 
 #include "cli_context.h"
+#include "hopfile/stored_values.h"
 #include "platform/file_read.h"
 #include "platform/file_replace.h"
 #include "route/route_file.h"
+#include "route/route_values.h"
 
 namespace korvel::cli {
 
 std::optional<std::string> readInputFile(const std::string& file) {
-    const auto bytes = readInputBytes(file, std::numeric_limits<std::size_t>::max());
-    if (!bytes) {
+    const FileBytes read = readRegularFile(file, kTextInputLimit, BeyondLimit::Refuse);
+    if (!read) {
+        const bool tooLarge = read.status == FileReadStatus::TooLarge;
+        reportError(file + ": " + fileReadProblem(read.status) +
+                    (tooLarge ? " (over 16 MiB)" : ""));
         return std::nullopt;
     }
-    return std::string(bytes->begin(), bytes->end());
+    return std::string(read.bytes.begin(), read.bytes.end());
 }
 
 std::optional<std::vector<std::uint8_t>> readInputBytes(const std::string& file,
                                                         std::size_t maxBytes) {
-    auto bytes = readFileBytes(file, maxBytes);
-    if (!bytes) {
-        reportError(file + ": " + kCannotRead);
+    FileBytes read = readRegularFile(file, maxBytes, BeyondLimit::Ignore);
+    if (!read) {
+        reportError(file + ": " + fileReadProblem(read.status));
+        return std::nullopt;
     }
-    return bytes;
+    return std::move(read.bytes);
 }
 
-std::optional<StoredHop> readStoredHop(const std::string& file) {
+std::optional<StoredHop> readHopInput(const std::string& file) {
     const auto image = readInputBytes(file, kHopFileSize);
+    StoredHop hop;
     if (!image) {
         return std::nullopt;
     }
-    StoredHop hop;
     if (parseHopImage(*image, hop) != HopParseError::None) {
         reportError(file + ": not a valid hop file");
+        return std::nullopt;
+    }
+    // The readers repair what may be repaired, with their notice; a refusal is said here.
+    StoredHop reviewed = hop;
+    if (const auto refusal = reviewStoredValues(reviewed).refusal) {
+        reportError(file + ": " + describeDamage(*refusal));
         return std::nullopt;
     }
     return hop;
 }
 
-bool isHopFile(const std::string& file) {
-    return readStoredHop(file).has_value();
+std::optional<StoredHop> readStoredHop(const std::string& file) {
+    auto hop = readHopInput(file);
+    if (hop) {
+        for (const DamagedValue& repair : reviewStoredValues(*hop).repairs) {
+            reportError(file + ": " + describeDamage(repair));
+        }
+    }
+    return hop;
 }
 
-bool isRouteFile(const std::string& file) {
-    const auto image = readInputBytes(file, kRouteFileSize);
+std::optional<std::vector<std::uint8_t>> readRouteInput(const std::string& file) {
+    auto image = readInputBytes(file, kRouteFileSize);
     RouteRecord record;
     RouteFileVersion version{};
     if (image && parseRouteImage(*image, record, version) != RouteParseError::None) {
         reportError(file + ": not a valid route file");
-        return false;
+        return std::nullopt;
     }
-    return image.has_value();
+    if (image) {
+        if (const auto refusal = reviewRouteValues(record).refusal) {
+            reportError(file + ": " + describeDamage(*refusal));
+            return std::nullopt;
+        }
+    }
+    return image;
 }
 
 bool outputAllowed(const std::string& file, bool force) {

@@ -16,24 +16,27 @@ namespace korvel::cli {
 inline constexpr const char* kCannotRead = "cannot read";
 inline constexpr const char* kCannotWrite = "cannot write";
 
-// The whole file as text (a JSON source), or nothing after "FILE: cannot read" on stderr when it
-// cannot be read (missing, a folder, a device that fails, no permission).
+// The whole file as text (a JSON source of at most 16 MiB), or nothing after "FILE: cannot
+// read", "FILE: not a regular file" or "FILE: too large (over 16 MiB)" on stderr.
 std::optional<std::string> readInputFile(const std::string& file);
 
-// The first `maxBytes` bytes of `file`, or nothing after "FILE: cannot read".
+// The first `maxBytes` bytes of `file`, or nothing after "FILE: cannot read" or "FILE: not a
+// regular file".
 std::optional<std::vector<std::uint8_t>> readInputBytes(const std::string& file,
                                                         std::size_t maxBytes);
 
-// The hop `file` holds (either layout), or nothing after "FILE: cannot read" or "FILE: not a
-// valid hop file".
+// Hop file `file` (either layout) as parsed, read once for all that follows (its damaged values
+// not yet repaired), or nothing after the messages of readInputBytes, "FILE: not a valid hop
+// file" or "FILE: the value of FIELD ..." (a damaged value that refuses the file).
+std::optional<StoredHop> readHopInput(const std::string& file);
+
+// The hop `file` holds, repaired where the value rule repairs (each repair said on stderr), or
+// nothing after the messages of readHopInput.
 std::optional<StoredHop> readStoredHop(const std::string& file);
 
-// Whether readStoredHop succeeds: checked before the core's readers, which show the program's own
-// messages, so that those only meet files they can read.
-bool isHopFile(const std::string& file);
-
-// The same for a route file: "FILE: not a valid route file".
-bool isRouteFile(const std::string& file);
+// The same as readHopInput for a route file: "FILE: not a valid route file" or "FILE: the value
+// of route.FIELD ...".
+std::optional<std::vector<std::uint8_t>> readRouteInput(const std::string& file);
 
 // False after "FILE exists already (use --force to replace it)" when `file` exists and may not
 // be replaced.

@@ -54,7 +54,7 @@ bool namedProfileReadable(const CliContext& context) {
     const std::optional<std::string> named = context.options.profileFile.empty()
                                                  ? processEnvironment("KORVEL_PROFILE")
                                                  : context.options.profileFile;
-    if (named && !named->empty() && !readFileBytes(*named, 0)) {
+    if (named && !named->empty() && !readRegularFile(*named, 0, BeyondLimit::Ignore)) {
         reportError(*named + ": cannot read (the profile)");
         return false;
     }

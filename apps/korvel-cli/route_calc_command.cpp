@@ -23,14 +23,14 @@ struct RouteCalcJob {
 // Calculates readable hop `index` into its slot, telling whether it did; the exit status this
 // hop asks for.
 int calculateRouteHop(CliContext& context, const RouteCalcJob& job, RouteState& route,
-                      std::size_t index, bool& calculated) {
+                      std::span<const std::uint8_t> image, std::size_t index, bool& calculated) {
     calculated = false;
     const std::string name = route.record.hopFile[index].str();
     // Named beside the route file as the user named it; route.folder is absolute.
     const std::string file =
         (std::filesystem::path(job.file).parent_path() / cp1252ToUtf8(name)).string();
     HopState hop;
-    if (const int status = context.loadHop(file, hop); status != kExitOk) {
+    if (const int status = context.loadHop(file, image, hop); status != kExitOk) {
         return status;
     }
     const CalculationOutcome outcome = calculateHop(hop);
@@ -58,7 +58,8 @@ int runRouteCalc(CliContext& context, const RouteCalcJob& job) {
     }
     RouteState route;
     HopMarks unreadable{};
-    if (!openRouteForCommand(context, job.file, route, unreadable)) {
+    HopImages images{};
+    if (!openRouteForCommand(context, job.file, route, unreadable, &images)) {
         return kExitUnusable;
     }
     int exitCode = kExitOk;
@@ -71,8 +72,8 @@ int runRouteCalc(CliContext& context, const RouteCalcJob& job) {
         // A hop the route could not read has been named when it was opened.
         exitCode = gravestExit(exitCode, unreadable[index]
                                              ? kExitUnusable
-                                             : calculateRouteHop(context, job, route, index,
-                                                                 calculated));
+                                             : calculateRouteHop(context, job, route, images[index],
+                                                                 index, calculated));
         // A hop that could be read but not calculated still shows what its file holds.
         stale[index] = !calculated && !unreadable[index];
         record.hopOutage[index] = route.slots[index].outage;

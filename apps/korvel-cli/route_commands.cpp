@@ -85,10 +85,11 @@ int runShow(CliContext& context, const ShowJob& job) {
     }
     RouteState route;
     HopMarks unreadable{};
-    if (!openRouteForCommand(context, job.file, route, unreadable)) {
+    HopImages images{};
+    if (!openRouteForCommand(context, job.file, route, unreadable, &images)) {
         return kExitUnusable;
     }
-    const RouteHopStatuses statuses = routeHopStatuses(route, context.library);
+    const RouteHopStatuses statuses = routeHopStatuses(route, context.library, images);
     const HopMarks stale = staleHops(route, statuses, unreadable);
     if (job.json) {
         printRouteJson(route, stale, statuses);

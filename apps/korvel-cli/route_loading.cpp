@@ -7,6 +7,9 @@
 
 #include "cli_files.h"
 #include "fields/format_fixed.h"
+#include "hopfile/hop_file.h"
+#include "hopfile/hop_preparation.h"
+#include "hopfile/stored_values.h"
 #include "platform/file_read.h"
 #include "platform/text_encoding.h"
 #include "route/hop_slot_reader.h"
@@ -43,21 +46,26 @@ std::string hopLabel(const RouteState& route, int index) {
     return name.empty() ? label : label + " (" + cp1252ToUtf8(name) + ")";
 }
 
-// Why hop `index` of the route cannot be read, or nothing.
-std::optional<std::string> hopSlotProblem(const RouteState& route, int index) {
+// Why hop `index` of the route cannot be read, or nothing with its bytes in `image`.
+std::optional<std::string> hopSlotProblem(const RouteState& route, int index,
+                                          std::vector<std::uint8_t>& image) {
     const std::string name = route.record.hopFile[static_cast<std::size_t>(index)].str();
     if (const auto refusal = hopFileNameRefusal(name)) {
         return std::string(kCannotRead) + ": " + cp1252ToUtf8(*refusal);
     }
     const auto path = fileInRouteFolder(route, name);
-    const auto image = path ? readFileBytes(*path, kHopFileSize) : std::nullopt;
-    if (!image) {
-        return std::string(kCannotRead);
+    FileBytes read = path ? readHopBytes(*path) : FileBytes{FileReadStatus::NotFound, {}};
+    if (!read) {
+        return fileReadProblem(read.status);
     }
     StoredHop hop;
-    if (parseHopImage(*image, hop) != HopParseError::None) {
+    if (parseHopImage(read.bytes, hop) != HopParseError::None) {
         return std::string("not a valid hop file");
     }
+    if (const auto refusal = reviewStoredValues(hop).refusal) {
+        return describeDamage(*refusal);
+    }
+    image = std::move(read.bytes);
     return std::nullopt;
 }
 
@@ -72,7 +80,7 @@ std::string notCalculatedNote(int count) {
 } // namespace
 
 bool openRouteForCommand(CliContext& context, const std::string& file, RouteState& route,
-                         HopMarks& unreadable) {
+                         HopMarks& unreadable, HopImages* images) {
     // The route file keeps its own name in a 50-byte field.
     constexpr std::size_t kLongestRouteFileName = 49;
     if (utf8ToCp1252(std::filesystem::path(file).filename().string()).size() >
@@ -85,11 +93,12 @@ bool openRouteForCommand(CliContext& context, const std::string& file, RouteStat
         reportError(file + ": a route file name holds only Windows-1252 characters");
         return false;
     }
-    if (!isRouteFile(file)) {
+    const auto routeImage = readRouteInput(file);
+    if (!routeImage) {
         return false;
     }
     resetRoute(route, context.library, std::filesystem::path(file).parent_path());
-    if (!readRouteFile(route, context.library, file, context.messages)) {
+    if (!readRouteFile(route, context.library, file, std::span(*routeImage), context.messages)) {
         reportError(file + ": " + kNotWithThisLibrary);
         return false;
     }
@@ -100,12 +109,16 @@ bool openRouteForCommand(CliContext& context, const std::string& file, RouteStat
     unreadable = {};
     for (int i = 0; i < record.hopCount; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        if (const auto problem = hopSlotProblem(route, i)) {
+        std::vector<std::uint8_t> image;
+        if (const auto problem = hopSlotProblem(route, i, image)) {
             unreadable[index] = true;
             reportError(file + ": " + hopLabel(route, i) + ": " + *problem);
             clearHopSlot(route.slots[index]);
         } else {
-            readHopIntoSlot(route, record.hopFile[index].view(), i, true, context.messages);
+            readHopImageIntoSlot(route, record.hopFile[index].view(), image, i, context.messages);
+        }
+        if (images != nullptr) {
+            (*images)[index] = std::move(image);
         }
         record.hopOutage[index] = route.slots[index].outage;
         record.totalOutage += route.slots[index].outage;

@@ -3,8 +3,10 @@
 // saved route.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli_context.h"
 #include "commands.h"
@@ -15,14 +17,18 @@ namespace korvel::cli {
 
 // One mark per hop of a route.
 using HopMarks = std::array<bool, static_cast<std::size_t>(kMaxRouteHops)>;
+// The bytes of each hop file of a route, read once when the route is opened (empty for a hop
+// that could not be read).
+using HopImages = std::array<std::vector<std::uint8_t>, static_cast<std::size_t>(kMaxRouteHops)>;
 
 // Reads the route file and every hop file of it from the route file's folder. A hop that cannot
 // be read is named by its number, its slot cleared and marked in `unreadable`: "ROUTE: hop 3
 // (NAME): cannot read" (with the rule when the route rules refuse its name, "hop 3: cannot read:
 // no hop file name" for an empty one) or "...: not a valid hop file". False after "ROUTE: cannot
-// read", "ROUTE: not a valid route file" or the library's refusal of the route's radio.
+// read", "ROUTE: not a valid route file" or the library's refusal of the route's radio. The
+// bytes of the hops go to `images` when given.
 bool openRouteForCommand(CliContext& context, const std::string& file, RouteState& route,
-                         HopMarks& unreadable);
+                         HopMarks& unreadable, HopImages* images = nullptr);
 
 // The number of marked hops; a command that shows a route with unreadable hops fails.
 int markedHopCount(const HopMarks& marks);

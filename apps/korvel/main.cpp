@@ -85,9 +85,11 @@ int run(QApplication& app, const DesktopOptions& options) {
     std::optional<std::vector<std::string>> scenario;
     std::ofstream transcriptFile;
     if (playing) {
-        scenario = readScenario(options.scenario);
+        FileReadStatus status{};
+        scenario = readScenario(options.scenario, status);
         if (!scenario) {
-            std::cerr << "korvel: cannot read the scenario " << options.scenario << '\n';
+            std::cerr << "korvel: cannot read the scenario " << options.scenario << " ("
+                      << fileReadProblem(status) << ")\n";
             return 2;
         }
         if (!options.transcript.empty()) {

@@ -1,7 +1,5 @@
 #include "scenario_player.h"
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -81,16 +79,14 @@ QString widgetText(QWidget* widget) {
 
 } // namespace
 
-std::optional<std::vector<std::string>> readScenario(const std::string& path) {
-    // A folder opens as an empty stream: it is no scenario.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
+std::optional<std::vector<std::string>> readScenario(const std::string& path,
+                                                     FileReadStatus& status) {
+    const FileBytes file = readRegularFile(path, kTextInputLimit, BeyondLimit::Refuse);
+    status = file.status;
+    if (!file) {
         return std::nullopt;
     }
-    std::ifstream in(path);
-    if (!in) {
-        return std::nullopt;
-    }
+    std::istringstream in(std::string(file.bytes.begin(), file.bytes.end()));
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') {

@@ -11,6 +11,8 @@
 
 #include <QObject>
 
+#include "platform/file_read.h"
+
 class QWidget;
 
 namespace korvel {
@@ -82,7 +84,9 @@ class ScenarioPlayer final : public QObject {
     bool finished_ = false;
 };
 
-// A whole scenario file as lines; nothing when it cannot be read or is not a regular file.
-std::optional<std::vector<std::string>> readScenario(const std::string& path);
+// A whole scenario file (a regular file of at most 16 MiB) as lines; nothing when it cannot be
+// read, `status` saying why.
+std::optional<std::vector<std::string>> readScenario(const std::string& path,
+                                                     FileReadStatus& status);
 
 } // namespace korvel

@@ -152,4 +152,15 @@ bool resultsAreFinite(const HopResults& results) {
                        [&results](auto result) { return std::isfinite(results.*result); });
 }
 
+void clearNonFiniteResults(HopResults& results) {
+    if (!std::isfinite(results.Msm)) {
+        results.Msm = 0;
+    }
+    for (const auto result : kCalculatedResults) {
+        if (!std::isfinite(results.*result)) {
+            results.*result = 0;
+        }
+    }
+}
+
 } // namespace korvel

@@ -47,6 +47,11 @@ bool producedResults(CalcStatus status);
 // Every result of the hop is a finite number. A hop whose data slipped past the pages' checks (a
 // NaN in a file) can give results that are not; they are never shown as results nor saved.
 bool resultsAreFinite(const HopResults& results);
+// What the pages say when resultsAreFinite fails after a calculation.
+inline constexpr const char* kNotFiniteResultText =
+    "The calculation gave a result that is not a finite number. Check the hop's values.";
+// Sets every result that is not a finite number to 0, so that it is never saved.
+void clearNonFiniteResults(HopResults& results);
 
 // The warning text of a status; empty for Ok. Caption "Korvel", warning icon.
 std::string_view statusText(CalcStatus status);

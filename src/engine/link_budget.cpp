@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/number_text.h"
+
 namespace korvel {
 
 namespace {
@@ -18,9 +20,7 @@ double antennaGainDbi(double diameterM, double frequencyGHz) {
     }
     const double gain = 20.0 * std::log10(diameterM) + 20.0 * std::log10(frequencyGHz) + 17.8;
     // Round through the one-decimal text so the stored gain is exactly the value shown.
-    char text[64];
-    std::snprintf(text, sizeof text, "%.1f", gain);
-    return std::strtod(text, nullptr);
+    return std::strtod(fixedDecimals(gain, 1).c_str(), nullptr);
 }
 
 double oxygenAttenuation(double frequencyGHz) {

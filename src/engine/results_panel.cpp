@@ -1,7 +1,8 @@
 #include "engine/results_panel.h"
 
 #include <cstdarg>
-#include <cstdio>
+
+#include "engine/number_text.h"
 
 namespace korvel {
 
@@ -11,24 +12,12 @@ namespace {
 constexpr double kLargestShownImprovement = 999.9;
 constexpr double kShownImprovementCap = 999.99;
 
-// Appends one printf-formatted entry, whatever its length.
+// Appends one printf-formatted entry, its numbers rounded as every number shown is.
 [[gnu::format(printf, 2, 3)]] void appendEntry(std::string& text, const char* format, ...) {
-    char buffer[96];
     std::va_list args;
     va_start(args, format);
-    std::va_list retry;
-    va_copy(retry, args);
-    const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
+    text += formatNumbersV(format, args);
     va_end(args);
-    if (length >= 0 && static_cast<std::size_t>(length) < sizeof buffer) {
-        text.append(buffer, static_cast<std::size_t>(length));
-    } else if (length > 0) {
-        const std::size_t start = text.size();
-        text.resize(start + static_cast<std::size_t>(length) + 1);
-        std::vsnprintf(text.data() + start, static_cast<std::size_t>(length) + 1, format, retry);
-        text.resize(start + static_cast<std::size_t>(length));
-    }
-    va_end(retry);
 }
 
 // An entry left out keeps its line: one line of the control is 41 characters wide.

@@ -12,6 +12,7 @@
 
 #include "engine/hop_record.h"
 #include "library/equipment_library.h"
+#include "platform/file_read.h"
 #include "platform/messages.h"
 
 namespace korvel {
@@ -61,6 +62,26 @@ bool readHopFile(HopState& hop, const EquipmentLibrary& library, const std::file
 // The same, naming the file `shownName` (Windows-1252) in its messages.
 bool readHopFile(HopState& hop, const EquipmentLibrary& library, const std::filesystem::path& file,
                  std::string_view shownName, Messages& messages);
+// The same for a file already read (readHopBytes), so that a caller that looked at the bytes
+// first does not read the file again.
+bool readHopImage(HopState& hop, const EquipmentLibrary& library,
+                  std::span<const std::uint8_t> image, std::string_view shownName,
+                  Messages& messages);
+// The same for a hop already parsed (parseHopImage): the value rule, the 16-bit note, then the
+// library checks.
+bool loadStoredHop(HopState& hop, const EquipmentLibrary& library, StoredHop stored,
+                   std::string_view shownName, Messages& messages);
+
+// The rule for damaged values (stored_values.h) with the program's messages: a refusal gives
+// "Error while opening NAME. The value of FIELD ...", each repair a notice naming its field.
+// False when the file is refused (`stored` then as parsed).
+bool acceptStoredValues(StoredHop& stored, const std::string& name, Messages& messages);
+
+// The bytes of a hop file: at most the current layout's size, a regular file only.
+FileBytes readHopBytes(const std::filesystem::path& file);
+
+// "Cannot open " + name, with the reason when the file is not a regular file or too large.
+void showCannotRead(Messages& messages, const std::string& name, FileReadStatus status);
 
 // Appends `extension` (".HOP") unless the last component of `name` already has a dot.
 std::string appendDefaultExtension(std::string_view name, std::string_view extension);

@@ -6,6 +6,7 @@
 
 #include "hopfile/hop_file.h"
 #include "hopfile/library_checks.h"
+#include "hopfile/stored_values.h"
 #include "platform/file_read.h"
 #include "platform/file_replace.h"
 
@@ -40,7 +41,27 @@ void warn(Messages& messages, const std::string& text) {
     messages.show(text, kAppCaption, MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
+std::string capitalised(std::string text) {
+    if (!text.empty() && text.front() >= 'a' && text.front() <= 'z') {
+        text.front() = static_cast<char>(text.front() - 'a' + 'A');
+    }
+    return text;
+}
+
 } // namespace
+
+bool acceptStoredValues(StoredHop& stored, const std::string& name, Messages& messages) {
+    const StoredValueReview review = reviewStoredValues(stored);
+    if (review.refusal) {
+        warn(messages, "Error while opening " + name + ". " +
+                           capitalised(describeDamage(*review.refusal)) + ".");
+        return false;
+    }
+    for (const DamagedValue& repair : review.repairs) {
+        warn(messages, "In " + name + " " + describeDamage(repair) + ".");
+    }
+    return true;
+}
 
 bool writeHopFile(const HopState& hop, const std::filesystem::path& file,
                   std::string& currentHopFileName, Messages& messages) {
@@ -73,16 +94,30 @@ bool readHopFile(HopState& hop, const EquipmentLibrary& library, const std::file
 
 bool readHopFile(HopState& hop, const EquipmentLibrary& library, const std::filesystem::path& file,
                  std::string_view shownName, Messages& messages) {
-    const std::string name(shownName);
-    // Bytes after the hop are not part of it.
-    const auto image = readFileBytes(file, kHopFileSize);
+    const FileBytes image = readHopBytes(file);
     if (!image) {
-        showCannotOpen(messages, name);
+        showCannotRead(messages, std::string(shownName), image.status);
         return false;
     }
+    return readHopImage(hop, library, image.bytes, shownName, messages);
+}
+
+bool readHopImage(HopState& hop, const EquipmentLibrary& library,
+                  std::span<const std::uint8_t> image, std::string_view shownName,
+                  Messages& messages) {
     StoredHop stored;
-    if (parseHopImage(*image, stored) != HopParseError::None) {
-        warn(messages, "Error while opening " + name + ". It is not a valid Korvel file.");
+    if (parseHopImage(image, stored) != HopParseError::None) {
+        warn(messages,
+             "Error while opening " + std::string(shownName) + ". It is not a valid Korvel file.");
+        return false;
+    }
+    return loadStoredHop(hop, library, stored, shownName, messages);
+}
+
+bool loadStoredHop(HopState& hop, const EquipmentLibrary& library, StoredHop stored,
+                   std::string_view shownName, Messages& messages) {
+    const std::string name(shownName);
+    if (!acceptStoredValues(stored, name, messages)) {
         return false;
     }
     if (stored.version == HopFileVersion::SixteenBit) {
@@ -96,6 +131,25 @@ bool readHopFile(HopState& hop, const EquipmentLibrary& library, const std::file
     checkAntennas(hop, library, messages);
     checkFeeders(hop, library, messages);
     return true;
+}
+
+FileBytes readHopBytes(const std::filesystem::path& file) {
+    // Bytes after the hop are not part of it.
+    return readRegularFile(file, kHopFileSize, BeyondLimit::Ignore);
+}
+
+void showCannotRead(Messages& messages, const std::string& name, FileReadStatus status) {
+    switch (status) {
+    case FileReadStatus::NotRegular:
+    case FileReadStatus::TooLarge:
+        showCannotOpen(messages, name + ": " + fileReadProblem(status) + ".");
+        return;
+    case FileReadStatus::Read:
+    case FileReadStatus::NotFound:
+    case FileReadStatus::ReadError:
+        break;
+    }
+    showCannotOpen(messages, name);
 }
 
 } // namespace korvel

@@ -22,12 +22,10 @@ void commitFeederPosition(HopState& hop, const EquipmentLibrary& library) {
     }
 }
 
-HopLoad loadHopForCalculation(const std::filesystem::path& file, const EquipmentLibrary& library,
-                              Messages& messages, HopState& hop) {
-    resetHopState(hop, library);
-    if (!readHopFile(hop, library, file, messages)) {
-        return {HopLoadStatus::Unusable};
-    }
+namespace {
+
+// After the read: what the pages refuse, then the Basics page's commit and the Form page's margin.
+HopLoad prepareForCalculation(const EquipmentLibrary& library, Messages& messages, HopState& hop) {
     hop.selection.otherRadio = library.isOtherRadio(hop.selection.radioIndex);
     if (const auto field = pageRefusal(hop, messages)) {
         return {HopLoadStatus::Refused, *field};
@@ -35,6 +33,35 @@ HopLoad loadHopForCalculation(const std::filesystem::path& file, const Equipment
     commitFeederPosition(hop, library);
     prepareSelectiveMargin(hop);
     return {};
+}
+
+} // namespace
+
+HopLoad loadHopForCalculation(const std::filesystem::path& file, const EquipmentLibrary& library,
+                              Messages& messages, HopState& hop) {
+    resetHopState(hop, library);
+    if (!readHopFile(hop, library, file, messages)) {
+        return {HopLoadStatus::Unusable};
+    }
+    return prepareForCalculation(library, messages, hop);
+}
+
+HopLoad loadHopForCalculation(std::span<const std::uint8_t> image, std::string_view shownName,
+                              const EquipmentLibrary& library, Messages& messages, HopState& hop) {
+    resetHopState(hop, library);
+    if (!readHopImage(hop, library, image, shownName, messages)) {
+        return {HopLoadStatus::Unusable};
+    }
+    return prepareForCalculation(library, messages, hop);
+}
+
+HopLoad loadHopForCalculation(const StoredHop& stored, std::string_view shownName,
+                              const EquipmentLibrary& library, Messages& messages, HopState& hop) {
+    resetHopState(hop, library);
+    if (!loadStoredHop(hop, library, stored, shownName, messages)) {
+        return {HopLoadStatus::Unusable};
+    }
+    return prepareForCalculation(library, messages, hop);
 }
 
 } // namespace korvel

@@ -3,10 +3,13 @@
 // pages' refusals, the Basics page's commit of the feeder table and row, and the selective
 // margin as the Form page stores it.
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string_view>
 
 #include "engine/hop_record.h"
+#include "hopfile/hop_file.h"
 #include "hopfile/page_rules.h"
 #include "library/equipment_library.h"
 #include "platform/messages.h"
@@ -36,5 +39,11 @@ struct HopLoad {
 // as the pages do. Each failure has shown its message.
 HopLoad loadHopForCalculation(const std::filesystem::path& file, const EquipmentLibrary& library,
                               Messages& messages, HopState& hop);
+// The same for the bytes of a hop file already read; messages name the file `shownName`.
+HopLoad loadHopForCalculation(std::span<const std::uint8_t> image, std::string_view shownName,
+                              const EquipmentLibrary& library, Messages& messages, HopState& hop);
+// The same for a hop file already parsed.
+HopLoad loadHopForCalculation(const StoredHop& stored, std::string_view shownName,
+                              const EquipmentLibrary& library, Messages& messages, HopState& hop);
 
 } // namespace korvel

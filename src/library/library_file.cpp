@@ -215,17 +215,27 @@ LibraryParseError parseLibrary(std::span<const std::uint8_t> image, EquipmentLib
 }
 
 bool readLibrary(const std::filesystem::path& file, EquipmentLibrary& library, Messages& messages) {
-    // One read of the whole file; the parser checks its length against the counts.
-    const auto image = readFileBytes(file);
+    const FileBytes image = readLibraryBytes(file);
     if (!image) {
         showLibraryMessage(messages, "Cannot open libraryfile.");
         return false;
     }
-    if (parseLibrary(*image, library) != LibraryParseError::None) {
+    return readLibraryImage(image.bytes, library, messages);
+}
+
+bool readLibraryImage(std::span<const std::uint8_t> image, EquipmentLibrary& library,
+                      Messages& messages) {
+    if (parseLibrary(image, library) != LibraryParseError::None) {
         showLibraryMessage(messages, "Incorrect libraryfile.");
         return false;
     }
     return true;
+}
+
+FileBytes readLibraryBytes(const std::filesystem::path& file) {
+    // One read of the whole file; the parser checks its length against the counts.
+    return readRegularFile(file, libraryFileSize(kMaxRadios, kMaxFeederTables),
+                           BeyondLimit::Ignore);
 }
 
 std::vector<std::uint8_t> libraryImage(const EquipmentLibrary& library) {

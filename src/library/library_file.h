@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "library/equipment_library.h"
+#include "platform/file_read.h"
 #include "platform/messages.h"
 
 namespace korvel {
@@ -32,6 +33,12 @@ LibraryParseError parseLibrary(std::span<const std::uint8_t> image, EquipmentLib
 // Reads the file into `library`. Failure shows "Cannot open libraryfile." or
 // "Incorrect libraryfile." and leaves `library` as it was.
 bool readLibrary(const std::filesystem::path& file, EquipmentLibrary& library, Messages& messages);
+// The same for a file already read (readLibraryBytes): "Incorrect libraryfile." on failure.
+bool readLibraryImage(std::span<const std::uint8_t> image, EquipmentLibrary& library,
+                      Messages& messages);
+
+// The bytes of a library file: at most what the capacities allow, a regular file only.
+FileBytes readLibraryBytes(const std::filesystem::path& file);
 
 // The file image of a library (351 + 200R + 2556F bytes).
 std::vector<std::uint8_t> libraryImage(const EquipmentLibrary& library);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "engine/number_text.h"
 #include "optimize/library_lookup.h"
 
 namespace korvel {
@@ -27,16 +28,13 @@ std::string formatLine(int number, const CombinationEntry& entry, bool nearMiss,
     const double lc1 = libraryFeederLoss(library, table, row, at.feeder1Index).value_or(0.0);
     const double lc2 = libraryFeederLoss(library, table, row, at.feeder2Index).value_or(0.0);
 
-    char text[160];
     if (hop.record.diversityMode == DiversityMode::Space) {
         const double dd = libraryDiameterM(library, type, at.ddIndex).value_or(0.0);
-        std::snprintf(text, sizeof text, nearMiss ? kNearMissSpaceFormat : kMeetingSpaceFormat,
-                      number, d1, d2, lc1, lc2, entry.outagePct, entry.price, dd, entry.spacingM);
-    } else {
-        std::snprintf(text, sizeof text, nearMiss ? kNearMissFormat : kMeetingFormat, number, d1,
-                      d2, lc1, lc2, entry.outagePct, entry.price);
+        return formatNumbers(nearMiss ? kNearMissSpaceFormat : kMeetingSpaceFormat, number, d1, d2,
+                             lc1, lc2, entry.outagePct, entry.price, dd, entry.spacingM);
     }
-    return text;
+    return formatNumbers(nearMiss ? kNearMissFormat : kMeetingFormat, number, d1, d2, lc1, lc2,
+                         entry.outagePct, entry.price);
 }
 
 } // namespace
@@ -65,9 +63,7 @@ std::vector<std::string> selectionLines(const CombinationLists& lists, const Hop
 }
 
 std::string objectiveText(double outageObjectivePct) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.4f", outageObjectivePct);
-    return text;
+    return fixedDecimals(outageObjectivePct, 4);
 }
 
 int applyCombination(const CombinationLists& lists, int line, HopState& hop) {

@@ -1,35 +1,110 @@
 #include "platform/file_read.h"
 
 #include <algorithm>
-#include <fstream>
-#include <system_error>
+#include <cerrno>
+#include <cstdint>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace korvel {
 
-std::optional<std::vector<std::uint8_t>> readFileBytes(const std::filesystem::path& file,
-                                                       std::size_t maxBytes) {
-    std::error_code error;
-    if (std::filesystem::is_directory(file, error)) {
-        return std::nullopt;
+namespace {
+
+// Closes the descriptor on every path out.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
+    [[nodiscard]] int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+// Reads until `want` bytes or the end, in steps, so that a limit far above the file's size
+// costs nothing; false on an error.
+bool readUpTo(int fd, std::vector<std::uint8_t>& bytes, std::size_t want, std::size_t sizeHint) {
+    constexpr std::size_t kStep = 64 * 1024;
+    std::size_t have = 0;
+    bytes.resize(std::min(want, std::max(sizeHint + 1, kStep)));
+    while (have < want) {
+        if (have == bytes.size()) {
+            bytes.resize(std::min(want, have + std::max(have, kStep)));
+        }
+        const ssize_t got = ::read(fd, bytes.data() + have, bytes.size() - have);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return false;
+        }
+        if (got == 0) {
+            break;
+        }
+        have += static_cast<std::size_t>(got);
     }
-    // Read in chunks: the size a file reports is not trusted (pipes, files that grow).
-    constexpr std::size_t kChunk = 64 * 1024;
-    std::vector<std::uint8_t> bytes;
-    while (bytes.size() < maxBytes && in) {
-        const std::size_t start = bytes.size();
-        bytes.resize(start + std::min(kChunk, maxBytes - start));
-        in.read(reinterpret_cast<char*>(bytes.data() + start),
-                static_cast<std::streamsize>(bytes.size() - start));
-        bytes.resize(start + static_cast<std::size_t>(in.gcount()));
+    bytes.resize(have);
+    return true;
+}
+
+} // namespace
+
+FileBytes readRegularFile(const std::filesystem::path& file, std::size_t limit,
+                          BeyondLimit beyond) {
+    // Non-blocking, so that a FIFO without a writer cannot hold the open.
+    const Descriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) {
+        return {errno == ENOENT || errno == ENOTDIR ? FileReadStatus::NotFound
+                                                    : FileReadStatus::ReadError,
+                {}};
     }
-    if (in.bad()) {
-        return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        return {FileReadStatus::ReadError, {}};
     }
-    return bytes;
+    if (!S_ISREG(info.st_mode)) {
+        return {FileReadStatus::NotRegular, {}};
+    }
+    const auto size = static_cast<std::size_t>(info.st_size);
+    if (beyond == BeyondLimit::Refuse && size > limit) {
+        return {FileReadStatus::TooLarge, {}};
+    }
+    // One byte past the limit tells a file that grew since the fstat.
+    const bool refuseGrowth = beyond == BeyondLimit::Refuse && limit < SIZE_MAX;
+    FileBytes result{FileReadStatus::Read, {}};
+    if (!readUpTo(fd.get(), result.bytes, refuseGrowth ? limit + 1 : limit, size)) {
+        return {FileReadStatus::ReadError, {}};
+    }
+    if (result.bytes.size() > limit) {
+        return {FileReadStatus::TooLarge, {}};
+    }
+    return result;
+}
+
+bool isRegularFile(const std::filesystem::path& file) {
+    struct stat info {};
+    return ::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string fileReadProblem(FileReadStatus status) {
+    switch (status) {
+    case FileReadStatus::NotRegular:
+        return "not a regular file";
+    case FileReadStatus::TooLarge:
+        return "too large";
+    case FileReadStatus::Read:
+    case FileReadStatus::NotFound:
+    case FileReadStatus::ReadError:
+        break;
+    }
+    return "cannot read";
 }
 
 } // namespace korvel

@@ -61,15 +61,11 @@ IniProfile IniProfile::fromText(std::string_view text) {
 }
 
 std::optional<IniProfile> IniProfile::fromFile(const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) {
-        return std::nullopt;
-    }
-    const auto bytes = readFileBytes(file);
+    const FileBytes bytes = readRegularFile(file, kTextInputLimit, BeyondLimit::Refuse);
     if (!bytes) {
         return std::nullopt;
     }
-    return fromText(std::string(bytes->begin(), bytes->end()));
+    return fromText(std::string(bytes.bytes.begin(), bytes.bytes.end()));
 }
 
 int IniProfile::intValue(std::string_view section, std::string_view key, int defaultValue) const {

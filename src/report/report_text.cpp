@@ -4,20 +4,14 @@
 #include <cstdio>
 #include <vector>
 
+#include "engine/number_text.h"
+
 namespace korvel {
 namespace {
 
+// Every report number rounds as the pages round it.
 std::string vformatted(const char* format, std::va_list args) {
-    std::va_list measure;
-    va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
-    if (length <= 0) {
-        return {};
-    }
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-    std::vsnprintf(buffer.data(), buffer.size(), format, args);
-    return std::string(buffer.data(), static_cast<std::size_t>(length));
+    return formatNumbersV(format, args);
 }
 
 } // namespace

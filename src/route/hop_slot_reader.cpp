@@ -15,16 +15,10 @@ namespace {
 
 constexpr std::array<std::uint8_t, 6> kSixteenBitHopMagic{'H', 'V', 'R', 'A', '5', '\0'};
 
-bool readSlot(RouteHopSlot& slot, const RouteState& state, std::string_view name,
-              Messages& messages) {
-    const auto file = fileInRouteFolder(state, name);
-    const auto image = file ? readFileBytes(*file, kHopFileSize) : std::nullopt;
-    if (!image) {
-        messages.show(std::string(name) + " not found.", kAppCaption, MessageIcon::Exclamation);
-        return false;
-    }
-    if (image->size() >= kSixteenBitHopMagic.size() &&
-        std::equal(kSixteenBitHopMagic.begin(), kSixteenBitHopMagic.end(), image->begin())) {
+bool readSlotImage(RouteHopSlot& slot, std::string_view name, std::span<const std::uint8_t> image,
+                   Messages& messages) {
+    if (image.size() >= kSixteenBitHopMagic.size() &&
+        std::equal(kSixteenBitHopMagic.begin(), kSixteenBitHopMagic.end(), image.begin())) {
         messages.beep();
         messages.show(std::string("The file ") + std::string(name) +
                           " is created with 16-bit version of Korvel.\n"
@@ -32,15 +26,31 @@ bool readSlot(RouteHopSlot& slot, const RouteState& state, std::string_view name
                       kAppCaption, MessageIcon::Information);
     }
     StoredHop hop;
-    if (parseHopImage(*image, hop) != HopParseError::None) {
+    if (parseHopImage(image, hop) != HopParseError::None) {
         messages.beep();
         messages.show(std::string("The file ") + std::string(name) +
                           " is not a valid Korvel hopfile.",
                       kAppCaption, MessageIcon::Exclamation);
         return false;
     }
+    if (!acceptStoredValues(hop, std::string(name), messages)) {
+        return false;
+    }
     fillHopSlot(slot, hop.record, hop.results);
     return true;
+}
+
+bool readSlot(RouteHopSlot& slot, const RouteState& state, std::string_view name,
+              Messages& messages) {
+    const auto file = fileInRouteFolder(state, name);
+    const FileBytes read = file ? readHopBytes(*file) : FileBytes{FileReadStatus::NotFound, {}};
+    if (!read) {
+        const bool special = read.status == FileReadStatus::NotRegular;
+        messages.show(std::string(name) + (special ? ": not a regular file." : " not found."),
+                      kAppCaption, MessageIcon::Exclamation);
+        return false;
+    }
+    return readSlotImage(slot, name, read.bytes, messages);
 }
 
 } // namespace
@@ -66,6 +76,19 @@ bool readHopIntoSlot(RouteState& state, std::string_view name, int slotIndex, bo
     if (clearOnFailure) {
         clearHopSlot(slot);
     }
+    return false;
+}
+
+bool readHopImageIntoSlot(RouteState& state, std::string_view name,
+                          std::span<const std::uint8_t> image, int slotIndex, Messages& messages) {
+    if (slotIndex < 0 || slotIndex >= kMaxRouteHops) {
+        return false;
+    }
+    RouteHopSlot& slot = state.slots[static_cast<std::size_t>(slotIndex)];
+    if (readSlotImage(slot, name, image, messages)) {
+        return true;
+    }
+    clearHopSlot(slot);
     return false;
 }
 

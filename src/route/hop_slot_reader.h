@@ -1,6 +1,8 @@
 #pragma once
 // Reading the few values the route needs of a hop file into the hop's slot of the route.
 
+#include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "engine/hop_record.h"
@@ -20,5 +22,8 @@ void fillHopSlot(RouteHopSlot& slot, const HopRecord& record, const HopResults& 
 // and kept otherwise. No hop state is touched and no library check runs.
 bool readHopIntoSlot(RouteState& state, std::string_view name, int slotIndex, bool clearOnFailure,
                      Messages& messages);
+// The same for hop `name` whose bytes were already read; the slot is cleared on failure.
+bool readHopImageIntoSlot(RouteState& state, std::string_view name,
+                          std::span<const std::uint8_t> image, int slotIndex, Messages& messages);
 
 } // namespace korvel

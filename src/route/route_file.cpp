@@ -11,6 +11,7 @@
 #include "platform/text_encoding.h"
 #include "route/route_folder.h"
 #include "route/route_overwrite.h"
+#include "route/route_values.h"
 
 namespace korvel {
 
@@ -205,6 +206,12 @@ bool checkRouteRadio(RouteRecord& record, const EquipmentLibrary& library, Messa
 
 bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
                    const std::filesystem::path& file, Messages& messages) {
+    return readRouteFile(state, library, file, std::nullopt, messages);
+}
+
+bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
+                   const std::filesystem::path& file,
+                   std::optional<std::span<const std::uint8_t>> image, Messages& messages) {
     std::error_code error;
     const std::filesystem::path fullFile =
         std::filesystem::absolute(file, error).lexically_normal();
@@ -217,11 +224,17 @@ bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
                       kAppCaption, MessageIcon::Exclamation);
         return false;
     }
-    const auto image = error || name.size() > RouteRecord{}.fileName.maxLength()
-                           ? std::nullopt
-                           : readFileBytes(fullFile, kRouteFileSize);
-    if (!image) {
-        messages.show("Could not open " + name, kAppCaption, MessageIcon::None);
+    FileBytes read;
+    if (!error && name.size() <= RouteRecord{}.fileName.maxLength() && !image) {
+        read = readRegularFile(fullFile, kRouteFileSize, BeyondLimit::Ignore);
+        if (read) {
+            image = read.bytes;
+        }
+    }
+    if (error || name.size() > RouteRecord{}.fileName.maxLength() || !image) {
+        const bool special = read.status == FileReadStatus::NotRegular;
+        messages.show("Could not open " + name + (special ? ": not a regular file." : ""),
+                      kAppCaption, MessageIcon::None);
         return false;
     }
     RouteRecord parsed;
@@ -238,12 +251,25 @@ bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
         messages.show(kInvalidHopCountText, kAppCaption, MessageIcon::Exclamation);
         return false;
     }
+    const StoredValueReview review = reviewRouteValues(parsed);
+    if (review.refusal) {
+        std::string text = describeDamage(*review.refusal);
+        text.front() = 'T'; // "the value of ..." begins the sentence
+        messages.beep();
+        messages.show("Error while opening " + name + ". " + text + ".", kAppCaption,
+                      MessageIcon::Exclamation);
+        return false;
+    }
     // The conversion note is for a file that can be used: a damaged one gets only its refusal.
     if (version == RouteFileVersion::SixteenBit) {
         messages.beep();
         messages.show("This file is created with 16-bit version of Korvel."
                       " If saved, it will be converted to 32-bit format.",
                       kAppCaption, MessageIcon::Information);
+    }
+    for (const DamagedValue& repair : review.repairs) {
+        messages.show("In " + name + " " + describeDamage(repair) + ".", kAppCaption,
+                      MessageIcon::Exclamation);
     }
     if (!checkRouteRadio(parsed, library, messages)) {
         return false;

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -47,6 +48,10 @@ bool writeRouteFile(RouteState& state, Messages& messages);
 // cannot hold is refused: the route would be written back under another name.
 bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
                    const std::filesystem::path& file, Messages& messages);
+// The same with the file's bytes already read (`image`), so that it is not read again.
+bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
+                   const std::filesystem::path& file,
+                   std::optional<std::span<const std::uint8_t>> image, Messages& messages);
 
 // The route's radio in the library: found at `radioIndex` or searched by name.
 bool checkRouteRadio(RouteRecord& record, const EquipmentLibrary& library, Messages& messages);

@@ -34,6 +34,13 @@ RouteHopStatus preparedHopStatus(const HopState& hop, bool calculable, double sh
                                              : RouteHopStatus::MissesShare;
 }
 
+RouteHopStatus loadedHopStatus(const HopState& hop, HopLoadStatus load, double sharePct) {
+    if (load == HopLoadStatus::Unusable) {
+        return RouteHopStatus::NotCalculated;
+    }
+    return preparedHopStatus(hop, load == HopLoadStatus::Loaded, sharePct);
+}
+
 } // namespace
 
 std::string_view routeHopStatusWords(RouteHopStatus status) {
@@ -68,11 +75,7 @@ RouteHopStatus hopFileStatus(const std::filesystem::path& file, const EquipmentL
                              double sharePct) {
     SilentMessages silent;
     HopState hop;
-    const HopLoadStatus load = loadHopForCalculation(file, library, silent, hop).status;
-    if (load == HopLoadStatus::Unusable) {
-        return RouteHopStatus::NotCalculated;
-    }
-    return preparedHopStatus(hop, load == HopLoadStatus::Loaded, sharePct);
+    return loadedHopStatus(hop, loadHopForCalculation(file, library, silent, hop).status, sharePct);
 }
 
 RouteHopStatus editedHopStatus(const HopState& hop, const EquipmentLibrary& library,
@@ -100,6 +103,25 @@ RouteHopStatuses routeHopStatuses(const RouteState& route, const EquipmentLibrar
         } else if (const auto file = fileInRouteFolder(route, route.record.hopFile[index].view())) {
             statuses[index] = hopFileStatus(*file, library, share);
         }
+    }
+    return statuses;
+}
+
+RouteHopStatuses routeHopStatuses(const RouteState& route, const EquipmentLibrary& library,
+                                  std::span<const std::vector<std::uint8_t>> images) {
+    RouteHopStatuses statuses{};
+    statuses.fill(RouteHopStatus::NotCalculated);
+    const auto count = std::min(images.size(), static_cast<std::size_t>(std::clamp<int>(
+                                                   route.record.hopCount, 0, kMaxRouteHops)));
+    for (std::size_t index = 0; index < count; ++index) {
+        if (images[index].empty()) {
+            continue;
+        }
+        SilentMessages silent;
+        HopState hop;
+        const HopLoadStatus load = loadHopForCalculation(
+            images[index], route.record.hopFile[index].view(), library, silent, hop).status;
+        statuses[index] = loadedHopStatus(hop, load, route.slots[index].objective);
     }
     return statuses;
 }

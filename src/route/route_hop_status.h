@@ -3,8 +3,11 @@
 // objective, or why that cannot be said yet.
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "engine/hop_record.h"
 #include "library/equipment_library.h"
@@ -36,6 +39,11 @@ RouteHopStatus editedHopStatus(const HopState& hop, const EquipmentLibrary& libr
 // holds; with `edited`, the current hop is the hop being edited instead.
 RouteHopStatuses routeHopStatuses(const RouteState& route, const EquipmentLibrary& library,
                                   const HopState* edited = nullptr);
+
+// The same from the hop files' bytes already read, one image a slot; an empty image is a hop file
+// that could not be read.
+RouteHopStatuses routeHopStatuses(const RouteState& route, const EquipmentLibrary& library,
+                                  std::span<const std::vector<std::uint8_t>> images);
 
 // The hops among the first `hopCount` whose status is NotCalculated.
 int notCalculatedCount(const RouteHopStatuses& statuses, int hopCount);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "engine/number_text.h"
 #include "fields/numeric_entry.h"
 #include "fields/numeric_text.h"
 #include "platform/text_encoding.h"
@@ -127,20 +128,15 @@ std::string shortHopName(std::string_view fileName) {
 
 std::string routeScreenHopLine(const RouteState& state, int hop) {
     const HopLineValues v = hopLineValues(state, hop);
-    std::array<char, 160> line{};
-    std::snprintf(line.data(), line.size(), "%-13s : %-8.8s \\ %-8.8s  %5.1fkm  %6.4f%% %6.4f%%",
-                  v.name.c_str(), v.station1.c_str(), v.station2.c_str(), v.slot.lengthKm,
-                  v.slot.objective, v.slot.outage);
-    return line.data();
+    return formatNumbers("%-13s : %-8.8s \\ %-8.8s  %5.1fkm  %6.4f%% %6.4f%%", v.name.c_str(),
+                         v.station1.c_str(), v.station2.c_str(), v.slot.lengthKm, v.slot.objective,
+                         v.slot.outage);
 }
 
 std::string hopsListLine(const RouteState& state, int hop) {
     const HopLineValues v = hopLineValues(state, hop);
-    std::array<char, 160> line{};
-    std::snprintf(line.data(), line.size(), "%-13s : %-8.8s \\ %-8.8s  %6.4f%% %6.4f%%",
-                  v.name.c_str(), v.station1.c_str(), v.station2.c_str(), v.slot.objective,
-                  v.slot.outage);
-    return line.data();
+    return formatNumbers("%-13s : %-8.8s \\ %-8.8s  %6.4f%% %6.4f%%", v.name.c_str(),
+                         v.station1.c_str(), v.station2.c_str(), v.slot.objective, v.slot.outage);
 }
 
 std::string withHopStatus(const std::string& line, RouteHopStatus status) {

@@ -49,8 +49,18 @@ bool FormPage::showCalculation(const CalculationOutcome& outcome) {
     Messages& messages = session_.ports.messages;
     ResultsWindow* results = session_.resultsWindow;
     showGuardMessages(messages, outcome.mathMessages);
+    // A result that is not a number is neither shown nor kept for a save.
+    const bool finite = resultsAreFinite(session_.hop.results);
+    clearNonFiniteResults(session_.hop.results);
     view_->setText(kFeeder1TotalLabel, formatFixed(session_.hop.results.Lc1, 1));
     view_->setText(kFeeder2TotalLabel, formatFixed(session_.hop.results.Lc2, 1));
+    if (producedResults(outcome.status) && !finite) {
+        messages.show(kNotFiniteResultText, kAppCaption, MessageIcon::Warning);
+        if (results != nullptr) {
+            results->close();
+        }
+        return false;
+    }
     if (!producedResults(outcome.status)) {
         messages.show(statusText(outcome.status), kAppCaption, MessageIcon::Warning);
         if (results != nullptr) {

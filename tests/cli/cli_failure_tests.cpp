@@ -25,7 +25,7 @@ TEST_F(UnreadableInput, AFolderWhereAFileIsExpectedCannotBeRead) {
     for (const char* args :
          {"hop new --from DIR --output X.HOP", "library build DIR --output X.HOP",
           "route new --from DIR --output X.HOP", "hop show DIR"}) {
-        expectRefused(args, "korvel-cli: DIR: cannot read\n", "X.HOP");
+        expectRefused(args, "korvel-cli: DIR: not a regular file\n", "X.HOP");
     }
     writeFile(at("seven.json"), exampleSource("LINK7").dump());
     const CliRun output = cli("hop new --from seven.json --output DIR --force");
@@ -112,12 +112,10 @@ TEST_F(ExitStatus, FailuresThatPrintedSomethingAreStillFailures) {
     EXPECT_EQ(route.exitCode, 2);
     EXPECT_TRUE(contains(route.out, "  3  COAST3.HOP") && contains(route.err, "COAST3.HOP"));
     EXPECT_EQ(cli("report route COAST.ROU --output coast.txt").exitCode, 2);
-    // Mended: a NaN in a file gave "nan" results and saved them.
+    // Mended: a NaN in a file gave "nan" results and saved them; it is now refused on reading.
     ASSERT_NO_FATAL_FAILURE(patchDouble("LINK7.HOP", "NAN.HOP", kPtxOffset, std::nan("")));
     expectRefused("calc --save NAN.HOP",
-                  "NAN.HOP: the calculation gave a result that is not a "
-                  "finite number",
-                  "NAN.HOP", 3);
+                  "NAN.HOP: the value of record.ptxDbm (nan) is not a finite number", "NAN.HOP");
     // Mended: an empty --choose listed the combinations and exited 0.
     for (const char* choice : {"''", "1x", "' 1'"}) {
         expectRefused(std::string("optimize LINK7.HOP --save --choose ") + choice,

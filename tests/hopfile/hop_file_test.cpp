@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <cstdint>
@@ -198,11 +199,15 @@ TEST_F(HopFileOnDisk, RefusedFilesLeaveTheHopAsItWas) {
         EXPECT_EQ(hopFileImage(hop), before);
     }
     fs::remove(file_);
-    for (const fs::path& unopened : {file_, folder_.path()}) {
+    // Mended: a FIFO named as a hop blocked the read for ever.
+    ASSERT_EQ(::mkfifo((folder_ / "pipe.HOP").c_str(), 0600), 0);
+    for (const auto& [unopened, reason] : {std::pair{file_, ""},
+                                           {folder_.path(), ": not a regular file."},
+                                           {folder_ / "pipe.HOP", ": not a regular file."}}) {
         RecordingMessages messages;
         EXPECT_FALSE(readHopFile(hop, library_, unopened, messages));
         ASSERT_EQ(messages.events().size(), 1u); // no beep
-        EXPECT_EQ(messages.events()[0].text, "Cannot open " + unopened.string());
+        EXPECT_EQ(messages.events()[0].text, "Cannot open " + unopened.string() + reason);
         EXPECT_EQ(hopFileImage(hop), before);
     }
 }

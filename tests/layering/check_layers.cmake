@@ -9,7 +9,7 @@ endif()
 # What each layer may include besides itself. Dependencies run downward only.
 set(allowed_engine   "")
 set(allowed_platform "")
-set(allowed_fields   platform)
+set(allowed_fields   engine platform)
 set(allowed_library  engine platform)
 set(allowed_hopfile  library fields engine platform)
 set(allowed_optimize library fields engine platform)

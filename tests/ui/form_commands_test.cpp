@@ -1,3 +1,6 @@
+#include <limits>
+
+#include "engine/calculate_hop.h"
 #include "engine/hop_verdict.h"
 #include "engine/rain.h"
 #include "engine/results_panel.h"
@@ -30,6 +33,19 @@ TEST_F(FormTest, ACalculationFillsTheResultsWindowAndLeavesThePageEnabled) {
     EXPECT_EQ(results.mark, VerdictMark::Met);
     EXPECT_EQ(results.verdict, verdictLines(hopVerdict(session.hop)));
     EXPECT_TRUE(page().windowEnabled);
+}
+
+// Mended: a hop whose data slipped past the checks showed "inf %" in the results window and
+// saved the non-finite results.
+TEST_F(FormTest, ResultsThatAreNotNumbersAreNeitherShownNorKept) {
+    openForm();
+    click(kCalculateButton);
+    ASSERT_TRUE(results.open);
+    session.hop.record.pLPct = std::numeric_limits<double>::quiet_NaN(); // not on the Form page
+    click(kCalculateButton);
+    EXPECT_FALSE(results.open);
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{kNotFiniteResultText});
+    EXPECT_TRUE(resultsAreFinite(session.hop.results));
 }
 
 TEST(ResultsLines, EveryEntryOnItsOwnLineAndLeftOutEntriesBlank) {
