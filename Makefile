@@ -30,6 +30,8 @@ DEPS := cmake:/usr/bin/cmake \
         libcli11-dev:/usr/include/CLI/CLI.hpp \
         qt6-base-dev:/usr/lib/x86_64-linux-gnu/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake \
         qt6-base-dev-tools:/usr/lib/qt6/libexec/uic \
+        qt6-charts-dev:/usr/lib/x86_64-linux-gnu/cmake/Qt6Charts/Qt6ChartsConfig.cmake \
+        qt6-svg-dev:/usr/lib/x86_64-linux-gnu/cmake/Qt6Svg/Qt6SvgConfig.cmake \
         fonts-dejavu-core:/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
         dpkg-dev:/usr/bin/dpkg-shlibdeps \
         desktop-file-utils:/usr/bin/desktop-file-validate \

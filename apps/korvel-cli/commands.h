@@ -23,6 +23,8 @@ inline const CLI::Validator kOutputFileName(
     "FILE");
 
 void addCalcCommand(CLI::App& app, CliContext& context, Action& action);
+void addBudgetCommand(CLI::App& app, CliContext& context, Action& action);
+void addSweepCommand(CLI::App& app, CliContext& context, Action& action);
 void addRainCommand(CLI::App& app, CliContext& context, Action& action);
 void addHopCommands(CLI::App& app, CliContext& context, Action& action);
 void addLibraryCommands(CLI::App& app, CliContext& context, Action& action);

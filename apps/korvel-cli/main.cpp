@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
 
     addCalcCommand(app, context, action);
     addRainCommand(app, context, action);
+    addBudgetCommand(app, context, action);
+    addSweepCommand(app, context, action);
     addHopCommands(app, context, action);
     addLibraryCommands(app, context, action);
     addOptimizeCommand(app, context, action);

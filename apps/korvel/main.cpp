@@ -10,6 +10,7 @@
 
 #include "command_line.h"
 #include "library/library_location.h"
+#include "platform/qt/qt_chart_windows.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_dialog_view.h"
 #include "platform/qt/qt_file_chooser.h"
@@ -104,6 +105,8 @@ int run(QApplication& app, const DesktopOptions& options) {
     QtMessages boxes(&window);
     QtFileChooser dialogs(&window);
     QtResultsWindow results(&window);
+    QtChartWindows charts(&window);
+    QtSweepView sweepView(&window);
     QtPrinters printers;
     ScenarioMessages scriptedBoxes(transcript);
     ScenarioFileChooser scriptedDialogs(transcript, scriptedBoxes);
@@ -113,6 +116,8 @@ int run(QApplication& app, const DesktopOptions& options) {
     Session session(SessionPorts{messages, files, host, window, profile, printers},
                     findLibraryFile(options.libraryFile).string());
     session.resultsWindow = &results;
+    session.charts = &charts;
+    session.sweepView = &sweepView;
     Shell shell(session);
     ShellEvents events(shell, profile);
     window.setEvents(&events);
@@ -147,10 +152,18 @@ int run(QApplication& app, const DesktopOptions& options) {
                 player->abortDialogOpened(view);
             }
         };
+        const auto chartOpened = [&transcript](const std::string& name, const QString& title) {
+            transcript.note("chart " + name + " " + quoted(title.toStdString()));
+        };
+        charts.opened = chartOpened;
+        sweepView.opened = chartOpened;
         player = std::make_unique<ScenarioPlayer>(
             std::move(*scenario),
             PlayedProgram{window, host, results, scriptedBoxes, scriptedDialogs,
-                          [&shell] { return shell.currentPageId(); }},
+                          [&shell] { return shell.currentPageId(); },
+                          [&charts, &sweepView](const std::string& name) {
+                              return name == "sweep" ? sweepView.window() : charts.window(name);
+                          }},
             transcript);
     }
 

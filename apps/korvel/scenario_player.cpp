@@ -413,8 +413,18 @@ void ScenarioPlayer::expectResults(const std::string& rest) {
 
 void ScenarioPlayer::screenshot(const std::string& rest) {
     // "screenshot results FILE" pictures the results window, "screenshot guide FILE" the help
-    // window.
+    // window, "screenshot chart NAME FILE" a chart window.
     const auto [first, remainder] = splitWord(rest);
+    if (first == "chart") {
+        const auto [name, chartFile] = splitWord(remainder);
+        QWidget* chart = chartFile.empty() ? nullptr : program_.chartWindow(name);
+        if (chart == nullptr) {
+            fail("no chart window " + name + " is open");
+            return;
+        }
+        picture(*chart, chartFile);
+        return;
+    }
     QtDialogView* view = program_.host.activeView();
     QWidget* shown = view != nullptr && view->isModal() ? view->window()
                                                         : static_cast<QWidget*>(&program_.window);

@@ -30,6 +30,8 @@ struct PlayedProgram {
     ScenarioMessages& messages;
     ScenarioFileChooser& files;
     std::function<int()> currentPageId;
+    // The open chart window of a name ("budget", "outage", "sweep", "route"), or nullptr.
+    std::function<QWidget*(const std::string&)> chartWindow;
 };
 
 class ScenarioPlayer final : public QObject {

@@ -20,6 +20,10 @@ enum class Command {
     Exit = 111,
     NextWindow = 112,
     RouteScreen = 1002,
+    Sweep = 1248,        // the Form page's Sweep... button
+    BudgetChart = 40010, // the Charts menu's items for the Form page and the route
+    OutageChart = 40011,
+    RouteChart = 40012,
     LeavePage = 1999,
 };
 

@@ -1,9 +1,12 @@
 // The Form page's commands: Calculate (and Enter), RainCalc and Optimize, and what the page and
 // the results window show after a calculation.
+#include "engine/link_budget.h"
 #include "engine/results_panel.h"
 #include "fields/format_fixed.h"
 #include "hopfile/rain_dialog_rules.h"
 #include "optimize/combination_search.h"
+#include "series/budget_steps.h"
+#include "ui/chart_specs.h"
 #include "ui/form_page.h"
 #include "ui/rain_dialog.h"
 #include "ui/results_disabled.h"
@@ -62,6 +65,7 @@ void FormPage::showResults() {
                                      text.lower ? resultsLines(*text.lower)
                                                 : std::vector<std::string>{},
                                      text.lower.has_value());
+    refreshCharts();
 }
 
 void FormPage::rainCalc() {
@@ -72,6 +76,7 @@ void FormPage::rainCalc() {
     const PageDisabled disabled(view_);
     const ResultsDisabled resultsDisabled(session_.resultsWindow);
     runRainDialog(session_);
+    refreshCharts(); // the rain parts of an open outage chart
 }
 
 void FormPage::optimize() {
@@ -100,6 +105,79 @@ void FormPage::optimize() {
     showEquipment();
     validateFormPage();
     showCalculation(calculateHop(session_.hop));
+}
+
+} // namespace korvel
+
+namespace korvel {
+
+void FormPage::openSweep() {
+    if (session_.sweepView == nullptr || !validateFormPage()) {
+        return;
+    }
+    if (!sweep_) {
+        sweep_ = std::make_unique<SweepWindow>(
+            session_.hop, *session_.sweepView, session_.ports.messages,
+            [this](SweepInput input, double value) { return takeSweepValue(input, value); });
+    }
+    sweep_->open();
+}
+
+bool FormPage::takeSweepValue(SweepInput input, double value) {
+    switch (input) {
+    case SweepInput::Diameter: {
+        const std::string gain =
+            formatFixed(antennaGainDbi(value, session_.hop.record.frequencyGHz), 1);
+        for (const auto& [diameterField, gainField] :
+             {std::pair{kAntenna1DiameterField, kAntenna1GainField},
+              {kAntenna2DiameterField, kAntenna2GainField}}) {
+            view_->setText(diameterField, formatFixed(value, 1));
+            view_->setText(gainField, gain);
+        }
+        break;
+    }
+    case SweepInput::Spacing:
+        view_->setText(kAntennaSpacingField, formatFixed(value, 1));
+        break;
+    case SweepInput::ChannelSpacing:
+        view_->setText(kChannelSpacingField, formatFixed(value, 3));
+        break;
+    case SweepInput::Length:
+    case SweepInput::RainRate:
+        return false;
+    }
+    return validateFormPage();
+}
+
+} // namespace korvel
+
+namespace korvel {
+
+void FormPage::openChart(Command chart) {
+    if (session_.charts == nullptr || !validateFormPage()) {
+        return;
+    }
+    if (chart == Command::BudgetChart) {
+        session_.charts->showChart(budgetChart(linkBudgetSteps(session_.hop)));
+        return;
+    }
+    HopState calculated = session_.hop;
+    const CalcStatus status = calculateHop(calculated).status;
+    if (!producedResults(status) || !resultsAreFinite(calculated.results)) {
+        session_.ports.messages.show(producedResults(status)
+                                         ? "The calculation gave a result that is not a number."
+                                         : statusText(status),
+                                     kAppCaption, MessageIcon::Warning);
+        return;
+    }
+    session_.charts->showChart(outageChart(calculated));
+}
+
+void FormPage::refreshCharts() {
+    if (session_.charts != nullptr) {
+        session_.charts->refreshChart(budgetChart(linkBudgetSteps(session_.hop)));
+        session_.charts->refreshChart(outageChart(session_.hop));
+    }
 }
 
 } // namespace korvel

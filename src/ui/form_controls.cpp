@@ -110,8 +110,9 @@ constexpr std::array<FormControl, 4> kOldFiles{{
     {1821, kButton},
 }};
 
-constexpr std::array<FormControl, 7> kHopsList{{
+constexpr std::array<FormControl, 8> kHopsList{{
     {1811, ControlKind::List},
+    {1822, kButton},
     {1816, ControlKind::CheckBox},
     {1802, kLabel},
     {1815, kLabel},
@@ -121,14 +122,14 @@ constexpr std::array<FormControl, 7> kHopsList{{
 }};
 
 // The Form page's controls in all three layouts, then each layout's diversity group.
-constexpr std::array<FormControl, 33> kFormPage{{
+constexpr std::array<FormControl, 34> kFormPage{{
     {1200, kLabel},  {1205, kLabel},  {1217, kLabel},  {1218, kLabel},  {1244, kLabel},
     {1245, kLabel},  {1222, kEdit},   {1223, kEdit},   {1227, kEdit},   {1243, kEdit},
     {1206, kEdit},   {1207, kEdit},   {1208, kEdit},   {1209, kEdit},   {1210, kEdit},
     {1211, kEdit},   {1212, kEdit},   {1213, kEdit},   {1214, kEdit},   {1215, kEdit},
     {1225, kEdit},   {1226, kEdit},   {1228, kButton}, {1229, kButton}, {1230, kButton},
     {1231, kButton}, {1232, kButton}, {1233, kButton}, {1234, kButton}, {1235, kButton},
-    {1224, kButton}, {1246, kButton}, {1247, kButton},
+    {1224, kButton}, {1246, kButton}, {1247, kButton}, {1248, kButton},
 }};
 constexpr std::array<FormControl, 5> kSpaceGroup{
     {{1236, kEdit}, {1237, kEdit}, {1238, kEdit}, {1239, kButton}, {1240, kButton}}};

@@ -63,6 +63,12 @@ DialogId formPageLayout(DiversityMode diversity) {
 
 FormPage::FormPage(Session& session) : session_(session) {}
 
+FormPage::~FormPage() {
+    if (sweep_) {
+        sweep_->close();
+    }
+}
+
 double& FormPage::diameterOf(HopRecord& record, int antenna) {
     switch (antenna) {
     case kAntenna1:
@@ -207,8 +213,13 @@ void FormPage::onCommand(ControlId control) {
     case kLeavePageCommand:
         if (!validateFormPage()) {
             session_.app.pageAccepted = false;
-        } else if (session_.resultsWindow != nullptr) {
-            session_.resultsWindow->close();
+        } else {
+            if (session_.resultsWindow != nullptr) {
+                session_.resultsWindow->close();
+            }
+            if (sweep_) {
+                sweep_->close();
+            }
         }
         return;
     case kCalculateButton:
@@ -220,6 +231,13 @@ void FormPage::onCommand(ControlId control) {
         return;
     case kOptimizeButton:
         optimize();
+        return;
+    case kSweepButton:
+        openSweep();
+        return;
+    case static_cast<ControlId>(Command::BudgetChart):
+    case static_cast<ControlId>(Command::OutageChart):
+        openChart(static_cast<Command>(control));
         return;
     default:
         step(control);

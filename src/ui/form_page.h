@@ -8,8 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include <memory>
+
 #include "engine/calculate_hop.h"
 #include "ui/page.h"
+#include "ui/sweep_window.h"
 
 namespace korvel {
 
@@ -44,6 +47,7 @@ inline constexpr ControlId kSelectiveMarginLabel = 1244;
 inline constexpr ControlId kSelectiveMarginUnit = 1245;
 inline constexpr ControlId kOptimizeButton = 1246;
 inline constexpr ControlId kRainCalcButton = 1247;
+inline constexpr ControlId kSweepButton = 1248;
 
 // The layout of a diversity mode.
 DialogId formPageLayout(DiversityMode diversity);
@@ -51,6 +55,9 @@ DialogId formPageLayout(DiversityMode diversity);
 class FormPage final : public Page {
   public:
     explicit FormPage(Session& session);
+    ~FormPage() override;
+    FormPage(const FormPage&) = delete;
+    FormPage& operator=(const FormPage&) = delete;
 
     [[nodiscard]] DialogId form() const override;
     void open(DialogView& view) override;
@@ -90,10 +97,19 @@ class FormPage final : public Page {
     void showResults();
     void rainCalc();
     void optimize();
+    // The Sweep window over the hop as the page stores it; a value taken from it goes into the
+    // page's fields and through validateFormPage.
+    void openSweep();
+    bool takeSweepValue(SweepInput input, double value);
+    // The budget waterfall or the outage chart of the hop as the page stores it, calculated.
+    void openChart(Command chart);
+    // Open budget and outage charts follow each calculation with results.
+    void refreshCharts();
 
     Session& session_;
     DiversityMode diversity_ = DiversityMode::No; // the layout's, from the opening on
     DialogView* view_ = nullptr;
+    std::unique_ptr<SweepWindow> sweep_;
 };
 
 } // namespace korvel

@@ -10,6 +10,8 @@
 #include "route/route_folder.h"
 #include "route/route_screen.h"
 #include "route/route_summary.h"
+#include "series/route_bars.h"
+#include "ui/chart_specs.h"
 #include "ui/route_hop_loading.h"
 #include "ui/session.h"
 
@@ -54,6 +56,12 @@ class HopsListDialog final : public DialogEvents {
         case kCancelButton:
             view_->endDialog(0);
             break;
+        case kRouteChartButton:
+            // The summary the list shows, drawn.
+            if (session_.charts != nullptr) {
+                session_.charts->showChart(routeChartSpec(routeChart(session_.route)));
+            }
+            break;
         default:
             break;
         }
@@ -74,7 +82,8 @@ class HopsListDialog final : public DialogEvents {
 
     bool switchHop() {
         RouteState& route = session_.route;
-        const int chosen = std::clamp(view_->selectedRow(kHopsList), 0, std::max(route.record.hopCount - 1, 0));
+        const int chosen =
+            std::clamp(view_->selectedRow(kHopsList), 0, std::max(route.record.hopCount - 1, 0));
         // A hop that cannot be saved keeps the dialog open rather than losing its changes.
         if (!route.disregardChanges && !saveCurrentHopAndRoute()) {
             return false;

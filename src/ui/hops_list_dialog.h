@@ -13,6 +13,7 @@ inline constexpr ControlId kDisregardChangesTick = 1816;
 inline constexpr ControlId kRouteObjectiveLabel = 1802;
 inline constexpr ControlId kRouteOutageLabel = 1815;
 inline constexpr ControlId kDesignMarginLabel = 1817;
+inline constexpr ControlId kRouteChartButton = 1822;
 
 // Reads the route file as saved (nothing is shown when that fails) and sums the route. Ok saves
 // the hop being edited and the route unless "Disregard changes of current hop" is ticked, then

@@ -10,6 +10,7 @@
 #include "fields/numeric_entry.h"
 #include "geo/hop_sites.h"
 #include "library/equipment_library.h"
+#include "platform/chart_view.h"
 #include "platform/dialog_host.h"
 #include "platform/file_chooser.h"
 #include "platform/main_window_view.h"
@@ -48,6 +49,9 @@ class Session {
     ApplicationState app;
     // The Form page's results window; the program gives its own (none: results are not shown).
     ResultsWindow* resultsWindow = nullptr;
+    // The chart windows and the Sweep window; the program gives its own (none: no charts).
+    ChartWindows* charts = nullptr;
+    SweepView* sweepView = nullptr;
 
     // The hop, its field status and the route to their New defaults against the library.
     void resetHopAndRoute();

@@ -6,7 +6,10 @@
 #include "library/library_file.h"
 #include "platform/text_encoding.h"
 #include "report/printer_entry.h"
+#include "route/route_summary.h"
+#include "series/route_bars.h"
 #include "ui/about_box.h"
+#include "ui/chart_specs.h"
 #include "ui/hop_files.h"
 #include "ui/hops_list_dialog.h"
 #include "ui/page_factory.h"
@@ -120,6 +123,14 @@ void Shell::onCommand(Command command) {
         break;
     case Command::ShortGuide:
         session_.ports.window.showGuide();
+        break;
+    case Command::Sweep:
+    case Command::BudgetChart:
+    case Command::OutageChart:
+        formChart(command);
+        break;
+    case Command::RouteChart:
+        routeChart();
         break;
     default:
         break;
@@ -239,6 +250,34 @@ void Shell::viewHops() {
     }
 }
 
+void Shell::formChart(Command command) {
+    if (session_.app.currentPageId != kFormPageId || !page_) {
+        session_.ports.messages.show("The hop's charts open from the Form page.", kAppCaption,
+                                     MessageIcon::Information);
+        return;
+    }
+    page_->onCommand(static_cast<ControlId>(command));
+}
+
+void Shell::routeChart() {
+    RouteState& route = session_.route;
+    if (session_.charts == nullptr) {
+        return;
+    }
+    if (route.record.hopCount <= 0) {
+        session_.ports.messages.show("The route has no hops to chart.", kAppCaption,
+                                     MessageIcon::Information);
+        return;
+    }
+    // As the Hops list sums it: the hop being edited counts with its latest calculation.
+    const bool summed = route.routeHopActive
+                            ? summarizeRoute(route, session_.hop, session_.ports.messages)
+                            : summarizeOpenedRoute(route, session_.ports.messages);
+    if (summed) {
+        session_.charts->showChart(routeChartSpec(korvel::routeChart(route)));
+    }
+}
+
 void Shell::print() {
     std::optional<PrintRequest> request;
     {
@@ -267,6 +306,9 @@ void Shell::performNew() {
     destroyPage();
     if (session_.resultsWindow != nullptr) {
         session_.resultsWindow->close();
+    }
+    if (session_.charts != nullptr) {
+        session_.charts->closeAll();
     }
     // The library's message has been shown when it fails; the library in memory stays.
     readLibrary(session_.libraryPath, session_.library, session_.ports.messages);

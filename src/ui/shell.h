@@ -57,6 +57,10 @@ class Shell {
     void viewHops();
     // The print options over the disabled page, then the print job when the printer was chosen.
     void print();
+    // Sweep, the budget and the outage chart belong to the Form page: passed to it when it shows.
+    void formChart(Command command);
+    // The route's bars, summed as the Hops list sums them.
+    void routeChart();
     void newHop();
     void performNew();
 

@@ -132,6 +132,13 @@ void QtMainWindow::buildMenu() {
             ->setCheckable(true);
     }
 
+    QMenu* charts = menuBar()->addMenu(QStringLiteral("&Charts"));
+    addCommand(charts, QStringLiteral("Link &budget"), Command::BudgetChart);
+    addCommand(charts, QStringLiteral("&Outage against the objective"), Command::OutageChart);
+    addCommand(charts, QStringLiteral("S&weep..."), Command::Sweep);
+    charts->addSeparator();
+    addCommand(charts, QStringLiteral("&Route outage by hop"), Command::RouteChart);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     addCommand(help, QStringLiteral("&Short Guide"), Command::ShortGuide);
     help->addSeparator();

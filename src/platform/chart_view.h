@@ -1,0 +1,111 @@
+#pragma once
+// The chart ports: a chart described in plain numbers and words (ChartSpec), the windows that
+// draw it (ChartWindows), and the Sweep window's view. Texts are Windows-1252.
+
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace korvel {
+
+// What a drawn element stands for; the view picks its colour and legend entry from it.
+enum class ChartRole {
+    Level,     // an absolute power
+    Loss,      // lowers the level
+    Gain,      // raises the level
+    Margin,    // from the received power down to a threshold
+    Total,     // total outage
+    Flat,      // flat outage
+    Selective, // selective outage
+    Rain,      // rain unavailability
+    Objective, // an objective or a share of one
+    Meets,     // a hop within its share
+    Misses,    // a hop above its share
+    Current,   // the hop's own value
+};
+
+// A bar from `low` to `high` over category `category` (0 for the first).
+struct ChartBar {
+    int category = 0;
+    double low = 0;
+    double high = 0;
+    ChartRole role = ChartRole::Level;
+    std::string label; // written at the bar's top, e.g. "misses"; may be empty
+};
+
+// A curve through (x, y); a y that is not a number breaks the curve (a point without result).
+struct ChartCurve {
+    std::string name;
+    ChartRole role = ChartRole::Total;
+    std::vector<double> x;
+    std::vector<double> y;
+};
+
+// A straight mark: a horizontal line at `value` on the y axis (over categories `from` to `to`
+// for a short segment, the whole width when both are NaN), or a vertical one at `value` on x.
+struct ChartMark {
+    std::string name;
+    ChartRole role = ChartRole::Objective;
+    bool vertical = false;
+    double value = 0;
+    double from = std::numeric_limits<double>::quiet_NaN();
+    double to = std::numeric_limits<double>::quiet_NaN();
+};
+
+// The same numbers as rows of text, for the Table view, the CSV export and screen readers.
+struct ChartTable {
+    std::vector<std::string> columns;
+    std::vector<std::vector<std::string>> rows;
+};
+
+struct ChartSpec {
+    std::string name;   // the window's key: "budget", "outage", "sweep", "route"
+    std::string title;  // window title and chart title
+    std::string xTitle; // axis titles carry their units
+    std::string yTitle;
+    bool logY = false;
+    std::vector<std::string> categories; // a category x axis when not empty
+    std::vector<ChartBar> bars;
+    std::vector<ChartCurve> curves;
+    std::vector<ChartMark> marks;
+    std::string verdict; // one sentence in words above the chart, e.g. "... meets ..."
+    ChartTable table;
+};
+
+// The chart windows of the program: one per name, opened on first use and brought up again.
+class ChartWindows {
+  public:
+    virtual ~ChartWindows() = default;
+    virtual void showChart(const ChartSpec& chart) = 0;
+    // Redraws the chart of that name when its window is open; nothing otherwise.
+    virtual void refreshChart(const ChartSpec& chart) = 0;
+    virtual void closeAll() = 0;
+};
+
+// What the Sweep window's user does; the presenter answers.
+class SweepEvents {
+  public:
+    virtual ~SweepEvents() = default;
+    // OK with the input chosen (index into the list given to open) and the texts of the range.
+    virtual void onSweep(int input, const std::string& from, const std::string& to,
+                         const std::string& steps) = 0;
+    // Another input chosen: the presenter fills its default range.
+    virtual void onInputChanged(int input) = 0;
+    // A click on the chart at `value` of the swept input.
+    virtual void onPointChosen(double value) = 0;
+};
+
+// The Sweep window: the input to vary, the range and steps, OK, and the chart.
+class SweepView {
+  public:
+    virtual ~SweepView() = default;
+    // Opens the window (or brings it up) with these input labels; events go to `events`.
+    virtual void open(const std::vector<std::string>& inputs, SweepEvents& events) = 0;
+    virtual void setRange(int input, const std::string& from, const std::string& to,
+                          const std::string& steps) = 0;
+    virtual void showChart(const ChartSpec& chart) = 0;
+    virtual void close() = 0;
+    [[nodiscard]] virtual bool isOpen() const = 0;
+};
+
+} // namespace korvel

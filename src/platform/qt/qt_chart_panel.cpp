@@ -1,0 +1,487 @@
+#include "platform/qt/qt_chart_panel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <set>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QSvgGenerator>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QtCharts/QAreaSeries>
+#include <QtCharts/QCategoryAxis>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLegendMarker>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QLogValueAxis>
+#include <QtCharts/QScatterSeries>
+#include <QtCharts/QValueAxis>
+
+#include "platform/qt/qt_text.h"
+
+namespace korvel {
+
+namespace {
+
+// Colours that read on the light and on the dark chart theme alike.
+QColor colourOf(ChartRole role) {
+    switch (role) {
+    case ChartRole::Level:
+    case ChartRole::Total:
+        return {0x1f, 0x77, 0xb4};
+    case ChartRole::Loss:
+    case ChartRole::Misses:
+        return {0xd6, 0x27, 0x28};
+    case ChartRole::Gain:
+    case ChartRole::Meets:
+        return {0x2c, 0xa0, 0x2c};
+    case ChartRole::Margin:
+        return {0x94, 0x67, 0xbd};
+    case ChartRole::Flat:
+        return {0xff, 0x7f, 0x0e};
+    case ChartRole::Selective:
+        return {0xbc, 0x80, 0xbd};
+    case ChartRole::Rain:
+        return {0x17, 0xbe, 0xcf};
+    case ChartRole::Objective:
+        return {0xe3, 0x1a, 0x1c};
+    case ChartRole::Current:
+        return {0x7f, 0x7f, 0x7f};
+    }
+    return Qt::gray;
+}
+
+QString legendOf(ChartRole role) {
+    switch (role) {
+    case ChartRole::Level:
+        return QStringLiteral("Power level");
+    case ChartRole::Loss:
+        return QStringLiteral("Loss");
+    case ChartRole::Gain:
+        return QStringLiteral("Gain");
+    case ChartRole::Margin:
+        return QStringLiteral("Fading margin");
+    case ChartRole::Total:
+        return QStringLiteral("Total outage");
+    case ChartRole::Flat:
+        return QStringLiteral("Flat outage");
+    case ChartRole::Selective:
+        return QStringLiteral("Selective outage");
+    case ChartRole::Rain:
+        return QStringLiteral("Rain");
+    case ChartRole::Objective:
+        return QStringLiteral("Objective");
+    case ChartRole::Meets:
+        return QStringLiteral("Meets its share");
+    case ChartRole::Misses:
+        return QStringLiteral("Misses its share");
+    case ChartRole::Current:
+        return QStringLiteral("The hop's value");
+    }
+    return {};
+}
+
+bool darkPalette(const QWidget& widget) {
+    return widget.palette().color(QPalette::Window).lightness() < 128;
+}
+
+// The view that reports a click on the plot in chart values.
+class ClickableChartView final : public QChartView {
+  public:
+    using QChartView::QChartView;
+    std::function<void(const QPointF&)> clicked;
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (clicked && chart()->plotArea().contains(event->position())) {
+            clicked(chart()->mapToValue(event->position()));
+        }
+        QChartView::mousePressEvent(event);
+    }
+};
+
+struct Bounds {
+    double low = std::numeric_limits<double>::infinity();
+    double high = -std::numeric_limits<double>::infinity();
+    void take(double value, bool logarithmic) {
+        if (std::isfinite(value) && (!logarithmic || value > 0.0)) {
+            low = std::min(low, value);
+            high = std::max(high, value);
+        }
+    }
+};
+
+} // namespace
+
+QtChartPanel::QtChartPanel(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    verdict_ = new QLabel(this);
+    verdict_->setWordWrap(true);
+    verdict_->setObjectName(QStringLiteral("verdict"));
+    QFont bold = verdict_->font();
+    bold.setBold(true);
+    verdict_->setFont(bold);
+    layout->addWidget(verdict_);
+
+    stack_ = new QStackedWidget(this);
+    auto* view = new ClickableChartView(stack_);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setObjectName(QStringLiteral("chart"));
+    view->setFocusPolicy(Qt::StrongFocus);
+    view->clicked = [this](const QPointF& position) { plotClicked(position); };
+    view_ = view;
+    table_ = new QTableWidget(stack_);
+    table_->setObjectName(QStringLiteral("table"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->setVisible(false);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Enter or a double click on a row of a sweep takes its value, as a click on the plot does.
+    connect(table_, &QTableWidget::activated, this, [this](const QModelIndex& index) {
+        if (pointChosen && spec_.categories.empty() && !spec_.curves.empty() &&
+            index.row() < static_cast<int>(spec_.curves.front().x.size())) {
+            pointChosen(spec_.curves.front().x[static_cast<std::size_t>(index.row())]);
+        }
+    });
+    stack_->addWidget(view_);
+    stack_->addWidget(table_);
+    layout->addWidget(stack_, 1);
+
+    auto* buttons = new QHBoxLayout;
+    tableButton_ = new QPushButton(QStringLiteral("&Table"), this);
+    tableButton_->setCheckable(true);
+    tableButton_->setAccessibleName(QStringLiteral("Show the numbers as a table"));
+    connect(tableButton_, &QPushButton::toggled, this, [this](bool on) { showTable(on); });
+    auto* exportButton = new QPushButton(QStringLiteral("&Export..."), this);
+    exportButton->setAccessibleName(QStringLiteral("Export as PNG, SVG or CSV"));
+    connect(exportButton, &QPushButton::clicked, this, [this] { chooseExportFile(); });
+    auto* copyButton = new QPushButton(QStringLiteral("&Copy"), this);
+    copyButton->setAccessibleName(QStringLiteral("Copy the chart and its numbers"));
+    connect(copyButton, &QPushButton::clicked, this, [this] { copyToClipboard(); });
+    buttons->addWidget(tableButton_);
+    buttons->addStretch(1);
+    buttons->addWidget(exportButton);
+    buttons->addWidget(copyButton);
+    layout->addLayout(buttons);
+}
+
+void QtChartPanel::setChart(const ChartSpec& spec) {
+    spec_ = spec;
+    build();
+    fillTable();
+}
+
+void QtChartPanel::showTable(bool table) {
+    stack_->setCurrentIndex(table ? 1 : 0);
+    if (tableButton_->isChecked() != table) {
+        tableButton_->setChecked(table);
+    }
+}
+
+void QtChartPanel::build() {
+    const QString title = toQString(spec_.title);
+    verdict_->setText(toQString(spec_.verdict));
+    verdict_->setVisible(!spec_.verdict.empty());
+    view_->setAccessibleName(title + QStringLiteral(" chart"));
+    view_->setAccessibleDescription(toQString(spec_.verdict));
+    table_->setAccessibleName(title + QStringLiteral(" table"));
+
+    auto* chart = new QChart;
+    chart->setTheme(darkPalette(*this) ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    chart->setTitle(title);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setAnimationOptions(QChart::NoAnimation);
+
+    const bool categories = !spec_.categories.empty();
+    const bool logarithmic = spec_.logY;
+    Bounds x;
+    Bounds y;
+    for (const ChartBar& bar : spec_.bars) {
+        y.take(bar.low, logarithmic);
+        y.take(bar.high, logarithmic);
+    }
+    for (const ChartCurve& curve : spec_.curves) {
+        for (std::size_t i = 0; i < curve.x.size() && i < curve.y.size(); ++i) {
+            x.take(curve.x[i], false);
+            y.take(curve.y[i], logarithmic);
+        }
+    }
+    for (const ChartMark& mark : spec_.marks) {
+        (mark.vertical ? x : y).take(mark.value, !mark.vertical && logarithmic);
+    }
+    if (categories) {
+        x = {-0.5, static_cast<double>(spec_.categories.size()) - 0.5};
+    }
+    if (!std::isfinite(x.low)) {
+        x = {0.0, 1.0};
+    }
+    if (!std::isfinite(y.low)) {
+        y = logarithmic ? Bounds{1e-6, 1.0} : Bounds{0.0, 1.0};
+    }
+    if (logarithmic) {
+        y.low = std::pow(10.0, std::floor(std::log10(y.low)));
+        y.high = std::pow(10.0, std::ceil(std::log10(y.high) + 1e-9));
+    } else {
+        const double pad = std::max((y.high - y.low) * 0.08, 1e-9);
+        y.high += pad;
+        y.low = y.low >= 0.0 ? 0.0 : y.low - pad;
+    }
+
+    QAbstractAxis* xAxis = nullptr;
+    if (categories) {
+        auto* axis = new QCategoryAxis;
+        axis->setStartValue(-0.5);
+        for (std::size_t i = 0; i < spec_.categories.size(); ++i) {
+            axis->append(toQString(spec_.categories[i]), static_cast<double>(i) + 0.5);
+        }
+        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+        if (spec_.categories.size() > 6) {
+            QFont small = axis->labelsFont();
+            small.setPointSizeF(small.pointSizeF() * 0.9);
+            axis->setLabelsFont(small);
+        }
+        axis->setGridLineVisible(false);
+        xAxis = axis;
+    } else {
+        auto* axis = new QValueAxis;
+        axis->setLabelFormat(QStringLiteral("%g"));
+        xAxis = axis;
+    }
+    xAxis->setRange(x.low, x.high);
+    if (!categories) {
+        // Lines across the whole plot reach the ends the nice numbers chose.
+        auto* values = static_cast<QValueAxis*>(xAxis);
+        values->applyNiceNumbers();
+        x = {values->min(), values->max()};
+    }
+    xAxis->setTitleText(toQString(spec_.xTitle));
+    QAbstractAxis* yAxis = nullptr;
+    if (logarithmic) {
+        auto* axis = new QLogValueAxis;
+        axis->setBase(10.0);
+        axis->setLabelFormat(QStringLiteral("%g"));
+        axis->setMinorTickCount(-1);
+        yAxis = axis;
+    } else {
+        auto* axis = new QValueAxis;
+        axis->setLabelFormat(QStringLiteral("%g"));
+        yAxis = axis;
+    }
+    yAxis->setRange(y.low, y.high);
+    if (!logarithmic) {
+        auto* values = static_cast<QValueAxis*>(yAxis);
+        values->applyNiceNumbers();
+        y = {values->min(), values->max()};
+    }
+    yAxis->setTitleText(toQString(spec_.yTitle));
+    chart->addAxis(xAxis, Qt::AlignBottom);
+    chart->addAxis(yAxis, Qt::AlignLeft);
+
+    std::set<ChartRole> inLegend;
+    std::set<std::string> namesInLegend;
+    const auto add = [&](QAbstractSeries* series, bool legend) {
+        chart->addSeries(series);
+        series->attachAxis(xAxis);
+        series->attachAxis(yAxis);
+        for (QLegendMarker* marker : chart->legend()->markers(series)) {
+            marker->setVisible(legend);
+        }
+    };
+    const QColor labelColour = darkPalette(*this) ? QColor(Qt::white) : QColor(Qt::black);
+    for (const ChartBar& bar : spec_.bars) {
+        const double left = bar.category - 0.35;
+        const double right = bar.category + 0.35;
+        if (bar.high != bar.low) {
+            auto* upper = new QLineSeries;
+            upper->append(left, std::max(bar.low, bar.high));
+            upper->append(right, std::max(bar.low, bar.high));
+            auto* lower = new QLineSeries;
+            lower->append(left, std::min(bar.low, bar.high));
+            lower->append(right, std::min(bar.low, bar.high));
+            auto* area = new QAreaSeries(upper, lower);
+            area->setName(legendOf(bar.role));
+            area->setColor(colourOf(bar.role));
+            area->setBorderColor(colourOf(bar.role).darker(130));
+            add(area, inLegend.insert(bar.role).second);
+        }
+        if (!bar.label.empty()) {
+            auto* label = new QScatterSeries;
+            label->append(bar.category, std::max(bar.low, bar.high));
+            label->setMarkerSize(1.0);
+            label->setColor(Qt::transparent);
+            label->setBorderColor(Qt::transparent);
+            label->setPointLabelsFormat(toQString(bar.label).replace(QLatin1Char('@'), QString()));
+            label->setPointLabelsVisible(true);
+            label->setPointLabelsClipping(false);
+            label->setPointLabelsColor(bar.role == ChartRole::Misses ? colourOf(bar.role)
+                                                                     : labelColour);
+            add(label, false);
+        }
+    }
+    for (const ChartCurve& curve : spec_.curves) {
+        QLineSeries* piece = nullptr;
+        bool first = true;
+        for (std::size_t i = 0; i < curve.x.size() && i < curve.y.size(); ++i) {
+            if (!std::isfinite(curve.y[i])) {
+                piece = nullptr;
+                continue;
+            }
+            if (piece == nullptr) {
+                piece = new QLineSeries;
+                piece->setName(toQString(curve.name));
+                QPen pen(colourOf(curve.role));
+                pen.setWidthF(curve.role == ChartRole::Total ? 2.5 : 1.5);
+                piece->setPen(pen);
+                add(piece, first);
+                first = false;
+            }
+            piece->append(curve.x[i], curve.y[i]);
+        }
+    }
+    for (const ChartMark& mark : spec_.marks) {
+        auto* line = new QLineSeries;
+        line->setName(toQString(mark.name));
+        if (mark.vertical) {
+            line->append(mark.value, y.low);
+            line->append(mark.value, y.high);
+        } else {
+            const bool segment = std::isfinite(mark.from) && std::isfinite(mark.to);
+            line->append(segment ? mark.from : x.low, mark.value);
+            line->append(segment ? mark.to : x.high, mark.value);
+        }
+        QPen pen(colourOf(mark.role));
+        pen.setWidthF(2.0);
+        pen.setStyle(mark.role == ChartRole::Current ? Qt::DotLine : Qt::DashLine);
+        line->setPen(pen);
+        add(line, namesInLegend.insert(mark.name).second);
+    }
+    QChart* old = view_->chart();
+    view_->setChart(chart);
+    delete old;
+}
+
+void QtChartPanel::fillTable() {
+    table_->clear();
+    table_->setColumnCount(static_cast<int>(spec_.table.columns.size()));
+    table_->setRowCount(static_cast<int>(spec_.table.rows.size()));
+    QStringList headers;
+    for (const std::string& column : spec_.table.columns) {
+        headers << toQString(column);
+    }
+    table_->setHorizontalHeaderLabels(headers);
+    for (std::size_t row = 0; row < spec_.table.rows.size(); ++row) {
+        const auto& cells = spec_.table.rows[row];
+        for (std::size_t column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(toQString(cells[column]));
+            if (column > 0) {
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            table_->setItem(static_cast<int>(row), static_cast<int>(column), item);
+        }
+    }
+    table_->resizeColumnsToContents();
+}
+
+QString QtChartPanel::csv() const {
+    const auto quoted = [](const std::string& cell) {
+        QString text = toQString(cell);
+        if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))) {
+            text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+                   QLatin1Char('"');
+        }
+        return text;
+    };
+    QString out;
+    const auto line = [&](const std::vector<std::string>& cells) {
+        QStringList row;
+        for (const std::string& cell : cells) {
+            row << quoted(cell);
+        }
+        out += row.join(QLatin1Char(',')) + QLatin1Char('\n');
+    };
+    line(spec_.table.columns);
+    for (const auto& row : spec_.table.rows) {
+        line(row);
+    }
+    return out;
+}
+
+bool QtChartPanel::exportTo(const QString& file) {
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    if (suffix == QStringLiteral("png")) {
+        return view_->grab().save(file, "PNG");
+    }
+    if (suffix == QStringLiteral("svg")) {
+        QSvgGenerator svg;
+        svg.setFileName(file);
+        svg.setSize(view_->size());
+        svg.setViewBox(QRect(QPoint(0, 0), view_->size()));
+        svg.setTitle(toQString(spec_.title));
+        svg.setDescription(toQString(spec_.verdict));
+        QPainter painter(&svg);
+        view_->render(&painter);
+        return painter.end();
+    }
+    if (suffix == QStringLiteral("csv")) {
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            return false;
+        }
+        return out.write(csv().toUtf8()) >= 0;
+    }
+    return false;
+}
+
+void QtChartPanel::chooseExportFile() {
+    QString filter;
+    const QString file = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export chart"), QString::fromStdString(spec_.name),
+        QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;Comma-separated values (*.csv)"),
+        &filter);
+    if (file.isEmpty()) {
+        return;
+    }
+    QString target = file;
+    if (QFileInfo(target).suffix().isEmpty()) {
+        target += filter.contains(QStringLiteral("svg"))   ? QStringLiteral(".svg")
+                  : filter.contains(QStringLiteral("csv")) ? QStringLiteral(".csv")
+                                                           : QStringLiteral(".png");
+    }
+    if (!exportTo(target)) {
+        QApplication::beep();
+    }
+}
+
+void QtChartPanel::copyToClipboard() {
+    auto* mime = new QMimeData;
+    mime->setImageData(view_->grab().toImage());
+    mime->setText(csv());
+    QApplication::clipboard()->setMimeData(mime);
+}
+
+void QtChartPanel::plotClicked(const QPointF& position) {
+    if (!pointChosen || !spec_.categories.empty() || spec_.curves.empty()) {
+        return;
+    }
+    const auto& xs = spec_.curves.front().x;
+    const auto nearest = std::min_element(xs.begin(), xs.end(), [&](double a, double b) {
+        return std::fabs(a - position.x()) < std::fabs(b - position.x());
+    });
+    if (nearest != xs.end()) {
+        pointChosen(*nearest);
+    }
+}
+
+} // namespace korvel

@@ -1,0 +1,53 @@
+#pragma once
+// The one chart component of the program, on Qt Charts: draws a ChartSpec (bars, curves, marks,
+// logarithmic or linear axes titled with their units), with the verdict in words above it, a
+// Table view of the same numbers, export to PNG, SVG and CSV, and copy to the clipboard.
+
+#include <functional>
+
+#include <QWidget>
+
+#include "platform/chart_view.h"
+
+class QChart;
+class QChartView;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QTableWidget;
+
+namespace korvel {
+
+class QtChartPanel final : public QWidget {
+    Q_OBJECT
+  public:
+    explicit QtChartPanel(QWidget* parent = nullptr);
+
+    void setChart(const ChartSpec& spec);
+    [[nodiscard]] const ChartSpec& chart() const { return spec_; }
+
+    // A click on the plot of a chart with a value x axis, at the x of the nearest curve point.
+    std::function<void(double)> pointChosen;
+
+    // By the file's suffix: .png, .svg or .csv (anything else: false).
+    bool exportTo(const QString& file);
+    void copyToClipboard();
+    // Shows the table (true) or the chart (false).
+    void showTable(bool table);
+
+  private:
+    void build();
+    void fillTable();
+    void chooseExportFile();
+    void plotClicked(const QPointF& position);
+    [[nodiscard]] QString csv() const;
+
+    ChartSpec spec_;
+    QLabel* verdict_ = nullptr;
+    QStackedWidget* stack_ = nullptr;
+    QChartView* view_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QPushButton* tableButton_ = nullptr;
+};
+
+} // namespace korvel

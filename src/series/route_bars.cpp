@@ -1,0 +1,52 @@
+#include "series/route_bars.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "optimize/combination_search.h"
+#include "route/route_summary.h"
+
+namespace korvel {
+
+RouteChart routeChart(const RouteState& state) {
+    RouteChart chart;
+    const RouteRecord& record = state.record;
+    chart.totalPct = record.totalOutage;
+    chart.objectivePct = record.objective;
+    chart.meets = designMarginPct(record) >= 0.0;
+    const int count = std::clamp<int>(record.hopCount, 0, kMaxRouteHops);
+    for (int i = 0; i < count; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const RouteHopSlot& slot = state.slots[index];
+        RouteBar bar;
+        bar.hop = i + 1;
+        bar.stations =
+            std::string(slot.station1.view()) + " - " + std::string(slot.station2.view());
+        bar.outagePct = record.hopOutage[index];
+        bar.rainAnnualPct = record.hopRain[index];
+        bar.sharePct = slot.objective;
+        if (!(bar.outagePct > 0.0) || !std::isfinite(bar.outagePct)) {
+            bar.verdict = HopShareVerdict::NotCalculated;
+        } else if (meetsObjective(bar.outagePct, bar.sharePct)) {
+            bar.verdict = HopShareVerdict::Meets;
+        } else {
+            bar.verdict = HopShareVerdict::Misses;
+        }
+        chart.bars.push_back(bar);
+    }
+    return chart;
+}
+
+std::string_view verdictWord(HopShareVerdict verdict) {
+    switch (verdict) {
+    case HopShareVerdict::Meets:
+        return "meets";
+    case HopShareVerdict::Misses:
+        return "misses";
+    case HopShareVerdict::NotCalculated:
+        return "not calculated";
+    }
+    return {};
+}
+
+} // namespace korvel

@@ -1,0 +1,42 @@
+#pragma once
+// The route chart: one bar per hop (its outage, and its rain unavailability where it has one)
+// against the hop's share of the route objective, and the route's total against its objective.
+
+#include <string>
+#include <vector>
+
+#include "route/route_record.h"
+
+namespace korvel {
+
+enum class HopShareVerdict {
+    Meets,         // the hop's outage is within its share of the objective
+    Misses,        // it is above its share
+    NotCalculated, // the hop has no outage: never calculated, or its file could not be read
+};
+
+struct RouteBar {
+    int hop = 0;          // 1 for the first hop
+    std::string stations; // "STATION1 - STATION2", Windows-1252 as stored
+    HopShareVerdict verdict = HopShareVerdict::NotCalculated;
+    double outagePct = 0;      // multipath outage (with diversity where the hop has it), %
+    double rainAnnualPct = -1; // annual rain unavailability, %; negative: none computed
+    double sharePct = 0;       // the hop's share of the route objective, %
+};
+
+struct RouteChart {
+    std::vector<RouteBar> bars;
+    double totalPct = 0;     // the route's outage as last summed, %
+    double objectivePct = 0; // the route's objective, %
+    bool meets = false;      // the total is within the objective (design margin 0 or more)
+};
+
+// The bars of the route as the last outage summary left it (totalOutage, hopOutage, hopRain and
+// the hop slots). A hop counts as calculated when its outage is a number above 0: a calculated
+// hop always has some outage, and a hop never calculated or unreadable holds 0.
+RouteChart routeChart(const RouteState& state);
+
+// "meets", "misses" or "not calculated".
+std::string_view verdictWord(HopShareVerdict verdict);
+
+} // namespace korvel

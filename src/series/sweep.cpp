@@ -1,0 +1,47 @@
+#include "series/sweep.h"
+
+#include <algorithm>
+
+namespace korvel {
+
+SweepPoint sweepPoint(const HopState& hop, SweepInput input, double value) {
+    HopState changed = hop;
+    applySweepInput(changed, input, value);
+    SweepPoint point;
+    point.value = value;
+    point.status = calculateHop(changed).status;
+    if (!producedResults(point.status)) {
+        point.outcome = PointOutcome::Stopped;
+        return point;
+    }
+    if (!resultsAreFinite(changed.results)) {
+        point.outcome = PointOutcome::NotFinite;
+        return point;
+    }
+    const HopRecord& r = changed.record;
+    const HopResults& out = changed.results;
+    const bool diversity = r.diversityMode != DiversityMode::No;
+    point.outagePct = diversity ? out.pd : out.p;
+    point.flatPct = diversity ? out.pfmd : out.pfm;
+    point.selectivePct = diversity ? out.psmd : out.psm;
+    if (r.frequencyGHz >= kRainMinimumFrequencyGHz) {
+        point.rain =
+            rainOutage(r.frequencyGHz, r.hopLengthKm, out.M, r.rainRateMmH, r.polarization);
+    }
+    return point;
+}
+
+Sweep sweepHop(const HopState& hop, SweepInput input, const SweepRange& range) {
+    Sweep sweep;
+    sweep.input = input;
+    sweep.currentValue = sweepInputValue(hop.record, input);
+    sweep.objectivePct = hop.record.outageObjectivePct;
+    sweep.hasRain = hop.record.frequencyGHz >= kRainMinimumFrequencyGHz;
+    sweep.points.reserve(static_cast<std::size_t>(std::max(range.steps, 0)));
+    for (int index = 0; index < range.steps; ++index) {
+        sweep.points.push_back(sweepPoint(hop, input, sweepPointValue(range, index)));
+    }
+    return sweep;
+}
+
+} // namespace korvel

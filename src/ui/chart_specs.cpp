@@ -1,0 +1,308 @@
+#include "ui/chart_specs.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string_view>
+#include <utility>
+
+#include "optimize/combination_search.h"
+
+namespace korvel {
+
+namespace {
+
+constexpr double kNotANumber = std::numeric_limits<double>::quiet_NaN();
+
+std::string number(double value, const char* format) {
+    if (!std::isfinite(value)) {
+        return "-";
+    }
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+std::string decibels(double value) {
+    return number(value, "%.1f");
+}
+
+std::string percent(double value) {
+    return number(value, "%.6g");
+}
+
+// The value on a logarithmic axis, or NaN where it has no place there (0 or less).
+double onLogAxis(double value) {
+    return value > 0.0 && std::isfinite(value) ? value : kNotANumber;
+}
+
+// A decade below the smallest positive value: where bars on a logarithmic axis start.
+double logFloor(const std::vector<double>& values) {
+    double smallest = std::numeric_limits<double>::infinity();
+    for (const double value : values) {
+        if (value > 0.0 && std::isfinite(value)) {
+            smallest = std::min(smallest, value);
+        }
+    }
+    if (!std::isfinite(smallest)) {
+        return 1e-6;
+    }
+    return std::pow(10.0, std::floor(std::log10(smallest)) - 1.0);
+}
+
+// A loss or gain as the waterfall labels it; nothing lost or gained shows no sign.
+std::string signedDb(char sign, double valueDb) {
+    return valueDb == 0.0 ? decibels(0.0) : sign + decibels(valueDb);
+}
+
+// What the budget chart's axis can hold under each bar; the table gives the full names.
+std::string shortLabel(std::string_view key) {
+    static constexpr std::pair<std::string_view, std::string_view> kShort[] = {
+        {"ptx", "Ptx"},
+        {"branchingLoss", "Branch."},
+        {"feeder1Loss", "Feed. 1"},
+        {"antenna1Gain", "Ant. 1"},
+        {"pathLoss", "Path"},
+        {"terrainLoss", "Terrain"},
+        {"antenna2Gain", "Ant. 2"},
+        {"feeder2Loss", "Feed. 2"},
+        {"prx", "Prx"},
+        {"prxth", "Thresh."},
+        {"thresholdDegradation", "Degr."},
+        {"flatMargin", "M flat"},
+        {"selectiveMargin", "M sel."},
+    };
+    for (const auto& [name, label] : kShort) {
+        if (name == key) {
+            return std::string(label);
+        }
+    }
+    return std::string(key);
+}
+
+std::string unitOf(const BudgetStep& step) {
+    return step.kind == BudgetStepKind::Level ? "dBm" : "dB";
+}
+
+} // namespace
+
+ChartSpec budgetChart(const LinkBudget& budget) {
+    ChartSpec chart;
+    chart.name = "budget";
+    chart.title = "Link budget";
+    chart.xTitle = "Budget step";
+    chart.yTitle = "Level (dBm)";
+    chart.table.columns = {"Step", "Value", "Unit", "Level after (dBm)"};
+    double lowest = 0.0;
+    for (const BudgetStep& step : budget.steps) {
+        lowest = std::min(lowest, step.levelDbm);
+    }
+    const double floor = std::floor(lowest / 10.0) * 10.0 - 10.0;
+    double level = 0.0;
+    double thresholdDbm = kNotANumber;
+    for (const BudgetStep& step : budget.steps) {
+        const int category = static_cast<int>(chart.categories.size());
+        chart.categories.push_back(shortLabel(step.key));
+        ChartBar bar{category, 0.0, 0.0, ChartRole::Level, {}};
+        switch (step.kind) {
+        case BudgetStepKind::Level:
+            bar = {category, floor, step.levelDbm, ChartRole::Level, decibels(step.levelDbm)};
+            break;
+        case BudgetStepKind::Loss:
+            bar = {category, step.levelDbm, level, ChartRole::Loss, signedDb('-', step.valueDb)};
+            break;
+        case BudgetStepKind::Gain:
+        case BudgetStepKind::Degradation:
+            bar = {category, level, step.levelDbm,
+                   step.kind == BudgetStepKind::Gain ? ChartRole::Gain : ChartRole::Loss,
+                   signedDb('+', step.valueDb)};
+            thresholdDbm = step.kind == BudgetStepKind::Degradation ? step.levelDbm : thresholdDbm;
+            break;
+        case BudgetStepKind::Margin:
+            bar = {category, step.levelDbm, step.levelDbm + step.valueDb, ChartRole::Margin,
+                   decibels(step.valueDb) + " dB"};
+            break;
+        }
+        level = step.levelDbm;
+        chart.bars.push_back(bar);
+        chart.table.rows.push_back({std::string(step.label), decibels(step.valueDb), unitOf(step),
+                                    decibels(step.levelDbm)});
+    }
+    if (std::isfinite(thresholdDbm)) {
+        chart.marks.push_back({"Threshold with degradation", ChartRole::Objective, false,
+                               thresholdDbm, kNotANumber, kNotANumber});
+    }
+    if (!producedResults(budget.status)) {
+        chart.verdict = std::string(statusText(budget.status));
+    }
+    return chart;
+}
+
+ChartSpec outageChart(const HopState& hop) {
+    const HopRecord& r = hop.record;
+    const HopResults& out = hop.results;
+    const bool diversity = r.diversityMode != DiversityMode::No;
+    const double total = diversity ? out.pd : out.p;
+    struct Part {
+        const char* name;
+        double value;
+        ChartRole role;
+    };
+    std::vector<Part> parts{{"Flat outage", diversity ? out.pfmd : out.pfm, ChartRole::Flat}};
+    if (r.selectiveFading != SelectiveFading::No) {
+        parts.push_back({"Selective outage", diversity ? out.psmd : out.psm, ChartRole::Selective});
+    }
+    parts.push_back({"Total outage", total, ChartRole::Total});
+    if (out.rainWorstMonthPct >= 0.0) {
+        parts.push_back({"Rain, worst month", out.rainWorstMonthPct, ChartRole::Rain});
+        parts.push_back({"Rain, annual", out.rainAnnualPct, ChartRole::Rain});
+    }
+    ChartSpec chart;
+    chart.name = "outage";
+    chart.title = "Outage against the objective";
+    chart.xTitle = diversity ? "Part of the outage (with diversity)" : "Part of the outage";
+    chart.yTitle = "Time (%)";
+    chart.logY = true;
+    chart.table.columns = {"Part", "Time (%)"};
+    std::vector<double> values{r.outageObjectivePct};
+    for (const Part& part : parts) {
+        values.push_back(part.value);
+    }
+    const double floor = logFloor(values);
+    for (const Part& part : parts) {
+        const int category = static_cast<int>(chart.categories.size());
+        chart.categories.emplace_back(part.name);
+        if (onLogAxis(part.value) == part.value) {
+            chart.bars.push_back({category, floor, part.value, part.role, percent(part.value)});
+        }
+        chart.table.rows.push_back({part.name, percent(part.value)});
+    }
+    chart.marks.push_back(
+        {"Objective", ChartRole::Objective, false, r.outageObjectivePct, kNotANumber, kNotANumber});
+    chart.table.rows.push_back({"Objective", percent(r.outageObjectivePct)});
+    const bool meets = meetsObjective(total, r.outageObjectivePct);
+    chart.verdict = "Total outage " + percent(total) + " % " + (meets ? "meets" : "misses") +
+                    " the objective " + percent(r.outageObjectivePct) + " %.";
+    return chart;
+}
+
+ChartSpec sweepChart(const Sweep& sweep) {
+    const std::string unit(sweepInputUnit(sweep.input));
+    ChartSpec chart;
+    chart.name = "sweep";
+    chart.title = "Sweep of the " + [&] {
+        std::string label(sweepInputLabel(sweep.input));
+        label[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(label[0])));
+        return label;
+    }();
+    chart.xTitle = std::string(sweepInputLabel(sweep.input)) + " (" + unit + ")";
+    chart.yTitle = "Time (% of the worst month)";
+    chart.logY = true;
+    ChartCurve total{"Total outage", ChartRole::Total, {}, {}};
+    ChartCurve flat{"Flat outage", ChartRole::Flat, {}, {}};
+    ChartCurve selective{"Selective outage", ChartRole::Selective, {}, {}};
+    ChartCurve rain{"Rain, worst month", ChartRole::Rain, {}, {}};
+    bool anySelective = false;
+    chart.table.columns = {chart.xTitle, "Total (%)", "Flat (%)", "Selective (%)"};
+    if (sweep.hasRain) {
+        chart.table.columns.insert(chart.table.columns.end(),
+                                   {"Rain, annual (%)", "Rain, worst month (%)"});
+    }
+    chart.table.columns.emplace_back("Calculation");
+    for (const SweepPoint& point : sweep.points) {
+        const bool numbers = point.outcome == PointOutcome::Results;
+        for (ChartCurve* curve : {&total, &flat, &selective, &rain}) {
+            curve->x.push_back(point.value);
+        }
+        total.y.push_back(numbers ? onLogAxis(point.outagePct) : kNotANumber);
+        flat.y.push_back(numbers ? onLogAxis(point.flatPct) : kNotANumber);
+        selective.y.push_back(numbers ? onLogAxis(point.selectivePct) : kNotANumber);
+        rain.y.push_back(numbers ? onLogAxis(point.rain.worstMonthPct) : kNotANumber);
+        anySelective = anySelective || (numbers && point.selectivePct > 0.0);
+        std::vector<std::string> row{number(point.value, "%.6g")};
+        if (numbers) {
+            row.insert(row.end(), {percent(point.outagePct), percent(point.flatPct),
+                                   percent(point.selectivePct)});
+            if (sweep.hasRain) {
+                row.insert(row.end(),
+                           {percent(point.rain.annualPct), percent(point.rain.worstMonthPct)});
+            }
+            row.emplace_back("done");
+        } else {
+            row.insert(row.end(), sweep.hasRain ? 5 : 3, "-");
+            row.emplace_back(point.outcome == PointOutcome::NotFinite
+                                 ? "a result is not a finite number"
+                                 : std::string(statusText(point.status)));
+        }
+        chart.table.rows.push_back(std::move(row));
+    }
+    // Without a selective part the flat outage is the total: one curve says it. The total is
+    // drawn last, over its parts.
+    if (anySelective) {
+        chart.curves.push_back(std::move(flat));
+        chart.curves.push_back(std::move(selective));
+    }
+    if (sweep.hasRain) {
+        chart.curves.push_back(std::move(rain));
+    }
+    chart.curves.push_back(std::move(total));
+    chart.marks.push_back(
+        {"Objective", ChartRole::Objective, false, sweep.objectivePct, kNotANumber, kNotANumber});
+    chart.marks.push_back({"The hop's value", ChartRole::Current, true, sweep.currentValue,
+                           kNotANumber, kNotANumber});
+    chart.verdict = "Objective " + percent(sweep.objectivePct) + " %; the hop's own value " +
+                    number(sweep.currentValue, "%g") + " " + unit + ".";
+    return chart;
+}
+
+ChartSpec routeChartSpec(const RouteChart& route) {
+    ChartSpec chart;
+    chart.name = "route";
+    chart.title = "Route outage by hop";
+    chart.xTitle = "Hop";
+    chart.yTitle = "Time (%)";
+    chart.table.columns = {"Hop",       "Stations",         "Outage (%)", "Rain, annual (%)",
+                           "Share (%)", "Against the share"};
+    for (const RouteBar& bar : route.bars) {
+        const int category = static_cast<int>(chart.categories.size());
+        chart.categories.push_back(std::to_string(bar.hop) + " " + bar.stations);
+        const std::string word(verdictWord(bar.verdict));
+        if (bar.verdict == HopShareVerdict::NotCalculated) {
+            chart.bars.push_back({category, 0.0, 0.0, ChartRole::Misses, word});
+        } else {
+            chart.bars.push_back(
+                {category, 0.0, bar.outagePct,
+                 bar.verdict == HopShareVerdict::Meets ? ChartRole::Meets : ChartRole::Misses,
+                 word});
+            if (bar.rainAnnualPct > 0.0) {
+                chart.bars.push_back({category,
+                                      bar.outagePct,
+                                      bar.outagePct + bar.rainAnnualPct,
+                                      ChartRole::Rain,
+                                      {}});
+            }
+        }
+        chart.marks.push_back({"Share of the objective", ChartRole::Objective, false, bar.sharePct,
+                               category - 0.4, category + 0.4});
+        const bool calculated = bar.verdict != HopShareVerdict::NotCalculated;
+        chart.table.rows.push_back({std::to_string(bar.hop), bar.stations,
+                                    calculated ? percent(bar.outagePct) : "-",
+                                    bar.rainAnnualPct >= 0.0 ? percent(bar.rainAnnualPct) : "-",
+                                    percent(bar.sharePct), word});
+    }
+    const int last = static_cast<int>(chart.categories.size());
+    chart.categories.emplace_back("Route total");
+    const std::string word = route.meets ? "meets" : "misses";
+    chart.bars.push_back(
+        {last, 0.0, route.totalPct, route.meets ? ChartRole::Meets : ChartRole::Misses, word});
+    chart.marks.push_back({"Route objective", ChartRole::Objective, false, route.objectivePct,
+                           last - 0.4, last + 0.4});
+    chart.table.rows.push_back(
+        {"Route", "total", percent(route.totalPct), "-", percent(route.objectivePct), word});
+    chart.verdict = "Route outage " + percent(route.totalPct) + " % " + word +
+                    " the route objective " + percent(route.objectivePct) + " %.";
+    return chart;
+}
+
+} // namespace korvel
