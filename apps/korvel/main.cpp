@@ -11,6 +11,7 @@
 #include "command_line.h"
 #include "library/library_location.h"
 #include "platform/qt/qt_chart_windows.h"
+#include "platform/qt/qt_profile_view.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_dialog_view.h"
 #include "platform/qt/qt_file_chooser.h"
@@ -107,6 +108,7 @@ int run(QApplication& app, const DesktopOptions& options) {
     QtResultsWindow results(&window);
     QtChartWindows charts(&window);
     QtSweepView sweepView(&window);
+    QtProfileView profileView(&window);
     QtPrinters printers;
     ScenarioMessages scriptedBoxes(transcript);
     ScenarioFileChooser scriptedDialogs(transcript, scriptedBoxes);
@@ -118,6 +120,7 @@ int run(QApplication& app, const DesktopOptions& options) {
     session.resultsWindow = &results;
     session.charts = &charts;
     session.sweepView = &sweepView;
+    session.profileView = &profileView;
     Shell shell(session);
     ShellEvents events(shell, profile);
     window.setEvents(&events);
@@ -157,12 +160,15 @@ int run(QApplication& app, const DesktopOptions& options) {
         };
         charts.opened = chartOpened;
         sweepView.opened = chartOpened;
+        profileView.opened = chartOpened;
         player = std::make_unique<ScenarioPlayer>(
             std::move(*scenario),
             PlayedProgram{window, host, results, scriptedBoxes, scriptedDialogs,
                           [&shell] { return shell.currentPageId(); },
-                          [&charts, &sweepView](const std::string& name) {
-                              return name == "sweep" ? sweepView.window() : charts.window(name);
+                          [&charts, &sweepView, &profileView](const std::string& name) {
+                              return name == "sweep"     ? sweepView.window()
+                                     : name == "profile" ? profileView.window()
+                                                         : charts.window(name);
                           }},
             transcript);
     }

@@ -22,6 +22,12 @@ enum class ChartRole {
     Meets,     // a hop within its share
     Misses,    // a hop above its share
     Current,   // the hop's own value
+    Terrain,   // the ground under a path, raised by the earth bulge
+    Clutter,   // trees and buildings on the ground
+    Sight,     // the straight line between the antenna tips
+    Fresnel,   // the first Fresnel zone's edge
+    FresnelShare, // a share of the first Fresnel zone, as a clearance rule asks
+    Earth,     // the earth's curvature (sea level bulged for k)
 };
 
 // A bar from `low` to `high` over category `category` (0 for the first).

@@ -10,6 +10,7 @@
 #include "series/route_bars.h"
 #include "ui/about_box.h"
 #include "ui/chart_specs.h"
+#include "ui/map_export_command.h"
 #include "ui/hop_files.h"
 #include "ui/hops_list_dialog.h"
 #include "ui/page_factory.h"
@@ -131,6 +132,13 @@ void Shell::onCommand(Command command) {
         break;
     case Command::RouteChart:
         routeChart();
+        break;
+    case Command::Profile:
+        profile();
+        break;
+    case Command::ExportKml:
+    case Command::ExportGeoJson:
+        exportMap(command == Command::ExportKml ? MapFormat::Kml : MapFormat::GeoJson);
         break;
     default:
         break;
@@ -257,6 +265,32 @@ void Shell::formChart(Command command) {
         return;
     }
     page_->onCommand(static_cast<ControlId>(command));
+}
+
+void Shell::exportMap(MapFormat format) {
+    const int page = session_.app.currentPageId;
+    if (page == kStartPanelId || page == kRouteScreenId) {
+        session_.ports.messages.show("Open a hop to export it.", kAppCaption,
+                                     MessageIcon::Information);
+        return;
+    }
+    // The page's edits count, as for Save; a refused page has said why.
+    if (pageAccepts(true)) {
+        exportHopMap(session_, format);
+    }
+}
+
+void Shell::profile() {
+    // From the Basics page the Form page opens first: Apply goes through its checks.
+    if (session_.app.currentPageId == kBasicsPageId) {
+        switchPage(Command::FormPage);
+    }
+    if (session_.app.currentPageId != kFormPageId || !page_) {
+        session_.ports.messages.show("The path profile opens from the Basics and Form pages.",
+                                     kAppCaption, MessageIcon::Information);
+        return;
+    }
+    page_->onCommand(static_cast<ControlId>(Command::Profile));
 }
 
 void Shell::routeChart() {

@@ -12,6 +12,13 @@ FileDialogSettings fileDialogSettings(FileDialogUse use) {
         return {QStringLiteral("Save As"), hops, QStringLiteral("hop"), true};
     case FileDialogUse::OpenHop:
         return {QStringLiteral("Open"), hops, QStringLiteral("hop"), false};
+    case FileDialogUse::ExportKml:
+        return {QStringLiteral("Export KML"), QStringLiteral("KML files (*.kml);;All files (*)"),
+                QStringLiteral("kml"), true};
+    case FileDialogUse::ExportGeoJson:
+        return {QStringLiteral("Export GeoJSON"),
+                QStringLiteral("GeoJSON files (*.geojson);;All files (*)"),
+                QStringLiteral("geojson"), true};
     case FileDialogUse::OpenRoute:
         break;
     }

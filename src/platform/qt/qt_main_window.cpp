@@ -121,6 +121,9 @@ void QtMainWindow::buildMenu() {
     addCommand(file, QStringLiteral("&View hops..."), Command::ViewHops,
                QKeySequence(QStringLiteral("Ctrl+V")));
     file->addSeparator();
+    QMenu* exports = file->addMenu(QStringLiteral("&Export"));
+    addCommand(exports, QStringLiteral("&KML..."), Command::ExportKml);
+    addCommand(exports, QStringLiteral("&GeoJSON..."), Command::ExportGeoJson);
     addCommand(file, QStringLiteral("E&xit"), Command::Exit);
 
     QMenu* pages = menuBar()->addMenu(QStringLiteral("&Pages"));
@@ -136,6 +139,7 @@ void QtMainWindow::buildMenu() {
     addCommand(charts, QStringLiteral("Link &budget"), Command::BudgetChart);
     addCommand(charts, QStringLiteral("&Outage against the objective"), Command::OutageChart);
     addCommand(charts, QStringLiteral("S&weep..."), Command::Sweep);
+    addCommand(charts, QStringLiteral("&Path profile..."), Command::Profile);
     charts->addSeparator();
     addCommand(charts, QStringLiteral("&Route outage by hop"), Command::RouteChart);
 

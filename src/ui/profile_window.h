@@ -1,0 +1,54 @@
+#pragma once
+// The Profile window's presenter: it draws the hop's terrain profile as the Form page last stored
+// the hop, with the earth bulge for the k typed, checks the clearance rules of the set chosen,
+// finds the lowest antenna heights that meet them, and gives them to the page on Apply.
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "geo/antenna_heights.h"
+#include "platform/messages.h"
+#include "platform/profile_view.h"
+
+namespace korvel {
+
+struct HopState;
+struct HopSites;
+
+class ProfileWindow final : public ProfileEvents {
+  public:
+    // Takes the antenna heights (m above the station reference levels) into the page through the
+    // page's own checks; false when the page refused them (and said why).
+    using TakeHeights = std::function<bool(double antenna1M, double antenna2M)>;
+    // Stores the page's fields as typed; false when the page refused them (and said why).
+    using StorePage = std::function<bool()>;
+
+    ProfileWindow(const HopState& hop, const HopSites& sites, ProfileView& view,
+                  Messages& messages, StorePage store, TakeHeights take);
+
+    // Opens the window with k 4/3, the first rule set and equal heights, and draws.
+    void open();
+    void close();
+
+    void onRedraw(const ProfileSettings& settings) override;
+    void onRuleSetChosen(const ProfileSettings& settings) override;
+    void onApply(const ProfileSettings& settings) override;
+
+  private:
+    // Why the hop cannot be drawn, in words; empty when it can.
+    [[nodiscard]] std::string refusal() const;
+    // The rules typed; nothing after telling the user which field is wrong.
+    std::optional<std::vector<ClearanceRule>> rulesOf(const ProfileSettings& settings) const;
+    void draw(const ProfileSettings& settings);
+
+    const HopState& hop_;
+    const HopSites& sites_;
+    ProfileView& view_;
+    Messages& messages_;
+    StorePage store_;
+    TakeHeights take_;
+    std::optional<AntennaHeights> lowest_; // of the last drawing, when it found them
+};
+
+} // namespace korvel
