@@ -215,9 +215,10 @@ QWidget* ScenarioPlayer::controlOf(const std::string& text, bool mustBeUsable) {
     // "WINDOW.NAME": a named control of a chart window, such as profile.k.
     if (const auto dot = text.find('.'); dot != std::string::npos && !number(text)) {
         QWidget* window = program_.chartWindow(text.substr(0, dot));
-        auto* widget = window == nullptr ? nullptr
-                                         : window->findChild<QWidget*>(
-                                               QString::fromStdString(text.substr(dot + 1)));
+        auto* widget =
+            window == nullptr
+                ? nullptr
+                : window->findChild<QWidget*>(QString::fromStdString(text.substr(dot + 1)));
         if (widget == nullptr) {
             fail("no control " + text);
         }

@@ -7,11 +7,12 @@
 namespace korvel {
 
 enum class FileDialogUse {
-    SaveHop,   // "Hop files (*.hop)", default extension "hop", ask before overwriting
-    OpenHop,   // same filters, the file must exist
-    OpenRoute, // "Route files (*.rou)", default extension "rou", the file must exist
-    ExportKml, // "KML files (*.kml)", default extension "kml", ask before overwriting
+    SaveHop,       // "Hop files (*.hop)", default extension "hop", ask before overwriting
+    OpenHop,       // same filters, the file must exist
+    OpenRoute,     // "Route files (*.rou)", default extension "rou", the file must exist
+    ExportKml,     // "KML files (*.kml)", default extension "kml", ask before overwriting
     ExportGeoJson, // "GeoJSON files (*.geojson)", default extension "geojson", ask likewise
+    ImportProfile, // "CSV files (*.csv)", default extension "csv", the file must exist
 };
 
 struct ChosenFile {

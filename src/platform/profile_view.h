@@ -12,9 +12,9 @@ namespace korvel {
 
 // What the planner set in the window, as typed.
 struct ProfileSettings {
-    std::string k;       // the earth radius factor of the drawing: "4/3", "1.33", "ke"
-    int ruleSet = 0;     // index into the rule set names given to open
-    std::string rule1C;  // the set's two rules, c × F1 at k, as edited
+    std::string k;      // the earth radius factor of the drawing: "4/3", "1.33", "ke"
+    int ruleSet = 0;    // index into the rule set names given to open
+    std::string rule1C; // the set's two rules, c × F1 at k, as edited
     std::string rule1K;
     std::string rule2C;
     std::string rule2K;
@@ -31,6 +31,8 @@ class ProfileEvents {
     virtual void onRuleSetChosen(const ProfileSettings& settings) = 0;
     // Apply: the lowest heights found go into the Form page.
     virtual void onApply(const ProfileSettings& settings) = 0;
+    // Import CSV...: a profile from a file the planner chooses replaces the hop's.
+    virtual void onImportCsv(const ProfileSettings& settings) = 0;
 };
 
 class ProfileView {

@@ -37,13 +37,13 @@ constexpr std::array<FormControl, 16> kRadioPage{{
 }};
 
 constexpr std::array<FormControl, 36> kBasicsPage{{
-    {1121, kEdit},  {1119, kEdit},  {1133, kEdit},  {1120, kEdit},  {1134, kEdit},
-    {1100, kEdit},  {1101, kEdit},  {1130, kEdit},  {1131, kEdit},  {1132, kEdit},
-    {1126, kRadio}, {1127, kRadio}, {1128, kRadio}, {1129, kRadio}, {1139, kRadio},
-    {1140, kRadio}, {1135, kRadio}, {1137, kRadio}, {1138, kRadio}, {1106, kRadio},
-    {1107, kRadio}, {1122, kRadio}, {1123, kRadio}, {1124, kRadio}, {1110, kRadio},
-    {1111, kRadio}, {1112, kRadio}, {1113, kRadio}, {1114, kRadio}, {1115, kRadio},
-    {1116, kRadio}, {1117, kRadio}, {1118, kRadio}, {1125, kLabel}, {kCancelButton, kButton},
+    {1121, kEdit},   {1119, kEdit},  {1133, kEdit},  {1120, kEdit},  {1134, kEdit},
+    {1100, kEdit},   {1101, kEdit},  {1130, kEdit},  {1131, kEdit},  {1132, kEdit},
+    {1126, kRadio},  {1127, kRadio}, {1128, kRadio}, {1129, kRadio}, {1139, kRadio},
+    {1140, kRadio},  {1135, kRadio}, {1137, kRadio}, {1138, kRadio}, {1106, kRadio},
+    {1107, kRadio},  {1122, kRadio}, {1123, kRadio}, {1124, kRadio}, {1110, kRadio},
+    {1111, kRadio},  {1112, kRadio}, {1113, kRadio}, {1114, kRadio}, {1115, kRadio},
+    {1116, kRadio},  {1117, kRadio}, {1118, kRadio}, {1125, kLabel}, {kCancelButton, kButton},
     {1141, kButton},
 }};
 

@@ -13,7 +13,7 @@ void FormPage::openProfile() {
     if (!profile_) {
         profile_ = std::make_unique<ProfileWindow>(
             session_.hop, session_.sites, *session_.profileView, session_.ports.messages,
-            [this] { return validateFormPage(); },
+            session_.ports.files, [this] { return validateFormPage(); },
             [this](double antenna1M, double antenna2M) {
                 return takeProfileHeights(antenna1M, antenna2M);
             });

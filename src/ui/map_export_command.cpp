@@ -30,11 +30,10 @@ void exportHopMap(Session& session, MapFormat format) {
         format == MapFormat::Kml
             ? kmlDocument(hops.front().name.empty() ? "Korvel hop" : hops.front().name, hops)
             : geoJsonDocument(hops);
-    const std::span bytes(reinterpret_cast<const std::uint8_t*>(document.data()),
-                          document.size());
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(document.data()), document.size());
     if (replaceFileContents(chosen->fullName, bytes) != FileWriteResult::Written) {
-        messages.show(utf8ToCp1252(chosen->bareName.string()) + ": cannot write",
-                      kAppCaption, MessageIcon::Warning);
+        messages.show(utf8ToCp1252(chosen->bareName.string()) + ": cannot write", kAppCaption,
+                      MessageIcon::Warning);
     }
 }
 

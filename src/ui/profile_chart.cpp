@@ -33,9 +33,8 @@ ChartSpec frame(std::string verdict) {
     spec.xTitle = "Distance from station 1 (km)";
     spec.yTitle = "Height above sea level (m)";
     spec.verdict = std::move(verdict);
-    spec.table.columns = {"Distance (km)",      "Ground (m)",        "Clutter (m)",
-                          "Earth bulge (m)",    "Line of sight (m)", "F1 radius (m)",
-                          "Clearance (m)",      "Clearance (F1)"};
+    spec.table.columns = {"Distance (km)",     "Ground (m)",    "Clutter (m)",   "Earth bulge (m)",
+                          "Line of sight (m)", "F1 radius (m)", "Clearance (m)", "Clearance (F1)"};
     return spec;
 }
 
@@ -57,13 +56,13 @@ ChartTable tableOf(const ProfileAnalysis& analysis) {
 ChartSpec profileChart(const ProfileAnalysis& analysis, const ProfileChartInput& input) {
     const std::string ends = input.station1 + " to " + input.station2;
     std::string verdict = ends + ", " + formatFixed(analysis.pathKm, 3) + " km at " +
-                          formatFixed(input.frequencyGHz, 3) + " GHz, earth bulge for k = " +
-                          formatFixed(input.k, 3) + ": ";
+                          formatFixed(input.frequencyGHz, 3) +
+                          " GHz, earth bulge for k = " + formatFixed(input.k, 3) + ": ";
     if (analysis.worst) {
         const ProfileSample& worst = analysis.samples[analysis.worst->index];
         verdict += "worst point at " + formatFixed(worst.distanceKm, 3) + " km, clearance " +
-                   formatFixed(worst.clearanceM, 1) + " m = " +
-                   formatFixed(analysis.worst->clearanceF1, 2) + " F1.";
+                   formatFixed(worst.clearanceM, 1) +
+                   " m = " + formatFixed(analysis.worst->clearanceF1, 2) + " F1.";
     } else {
         verdict += "no point between the stations.";
     }
@@ -103,8 +102,8 @@ ChartSpec profileChart(const ProfileAnalysis& analysis, const ProfileChartInput&
                   {input.station2, ChartRole::Current, true, analysis.pathKm, kBreak, kBreak}};
     if (analysis.worst) {
         const ProfileSample& worst = analysis.samples[analysis.worst->index];
-        spec.marks.push_back({"Worst point",
-                              ChartRole::Misses, true, worst.distanceKm, kBreak, kBreak});
+        spec.marks.push_back(
+            {"Worst point", ChartRole::Misses, true, worst.distanceKm, kBreak, kBreak});
     }
     spec.table = tableOf(analysis);
     return spec;

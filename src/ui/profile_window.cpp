@@ -12,6 +12,10 @@
 #include "geo/hop_sites.h"
 #include "geo/profile_analysis.h"
 #include "geo/profile_checks.h"
+#include "geo/profile_csv.h"
+#include "geo/sites_file.h"
+#include "platform/file_read.h"
+#include "platform/text_encoding.h"
 #include "ui/profile_chart.h"
 
 namespace korvel {
@@ -39,10 +43,11 @@ std::string nameOr(std::string_view name, const char* fallback) {
 
 } // namespace
 
-ProfileWindow::ProfileWindow(const HopState& hop, const HopSites& sites, ProfileView& view,
-                             Messages& messages, StorePage store, TakeHeights take)
-    : hop_(hop), sites_(sites), view_(view), messages_(messages), store_(std::move(store)),
-      take_(std::move(take)) {}
+ProfileWindow::ProfileWindow(const HopState& hop, HopSites& sites, ProfileView& view,
+                             Messages& messages, FileChooser& files, StorePage store,
+                             TakeHeights take)
+    : hop_(hop), sites_(sites), view_(view), messages_(messages), files_(files),
+      store_(std::move(store)), take_(std::move(take)) {}
 
 void ProfileWindow::open() {
     view_.open({"Temperate, obstacle along the path: 1.0 F1 at 4/3, 0.3 F1 at ke",
@@ -62,9 +67,9 @@ void ProfileWindow::close() {
 
 std::string ProfileWindow::refusal() const {
     if (sites_.profile.empty()) {
-        return "This hop has no terrain profile. Make one from an elevation model with "
-               "\"korvel-cli profile HOPFILE --dem MODEL --save\" (or from a CSV file with "
-               "\"--csv PROFILE.csv --save\"), then open the hop again.";
+        return "This hop has no terrain profile. Import one from a CSV file (distance km, "
+               "ground m, clutter m) with Import CSV..., or make one from an elevation model "
+               "with \"korvel-cli profile HOPFILE --dem MODEL --save\" and open the hop again.";
     }
     if (const auto fault = profileFault(sites_.profile)) {
         return "The hop's terrain profile cannot be drawn: point " +
@@ -78,8 +83,8 @@ std::string ProfileWindow::refusal() const {
 
 void ProfileWindow::onRuleSetChosen(const ProfileSettings& settings) {
     ProfileSettings filled = settings;
-    const double pathKm = sites_.profile.empty() ? hop_.record.hopLengthKm
-                                                 : sites_.profile.back().distanceKm;
+    const double pathKm =
+        sites_.profile.empty() ? hop_.record.hopLengthKm : sites_.profile.back().distanceKm;
     const auto set = kRuleSets.at(static_cast<std::size_t>(
         std::clamp(settings.ruleSet, 0, static_cast<int>(kRuleSets.size()) - 1)));
     const std::vector<ClearanceRule> rules = clearanceRules(set, pathKm);
@@ -99,9 +104,8 @@ std::optional<std::vector<ClearanceRule>>
 ProfileWindow::rulesOf(const ProfileSettings& settings) const {
     const double pathKm = sites_.profile.back().distanceKm;
     std::vector<ClearanceRule> rules;
-    for (const auto& [c, k, name] :
-         {std::tuple{&settings.rule1C, &settings.rule1K, "rule 1"},
-          {&settings.rule2C, &settings.rule2K, "rule 2"}}) {
+    for (const auto& [c, k, name] : {std::tuple{&settings.rule1C, &settings.rule1K, "rule 1"},
+                                     {&settings.rule2C, &settings.rule2K, "rule 2"}}) {
         const auto rule = parseClearanceRule(*c + "@" + *k, pathKm);
         if (!rule) {
             messages_.show(std::string("Invalid data : ") + name +
@@ -126,8 +130,8 @@ void ProfileWindow::draw(const ProfileSettings& settings) {
     const double pathKm = profile.back().distanceKm;
     const auto k = parseEarthRadiusFactor(settings.k, pathKm);
     if (!k) {
-        messages_.show("Invalid data : k (a number > 0, a fraction such as 4/3, or ke)",
-                       "Error!", MessageIcon::Exclamation);
+        messages_.show("Invalid data : k (a number > 0, a fraction such as 4/3, or ke)", "Error!",
+                       MessageIcon::Exclamation);
         return;
     }
     const auto rules = rulesOf(settings);
@@ -148,8 +152,9 @@ void ProfileWindow::draw(const ProfileSettings& settings) {
     if (settings.heightsMode == 0) {
         found = lowestEqualAntennaHeights(profile, levels, record.frequencyGHz, *rules);
         found = {upToDecimetre(found.antenna1M), upToDecimetre(found.antenna2M)};
-        text = "Lowest equal antenna heights meeting both rules: " +
-               formatFixed(found.antenna1M, 1) + " m.";
+        text =
+            "Lowest equal antenna heights meeting both rules: " + formatFixed(found.antenna1M, 1) +
+            " m.";
     } else {
         const bool oneFixed = settings.heightsMode == 1;
         found = lowestAntennaHeightWithOneFixed(
@@ -190,6 +195,29 @@ void ProfileWindow::onApply(const ProfileSettings& settings) {
     if (take_(lowest_->antenna1M, lowest_->antenna2M)) {
         draw(settings);
     }
+}
+
+void ProfileWindow::onImportCsv(const ProfileSettings& settings) {
+    const auto chosen = files_.choose(FileDialogUse::ImportProfile);
+    if (!chosen) {
+        return;
+    }
+    const std::string name = utf8ToCp1252(chosen->bareName.string());
+    const auto bytes = readFileBytes(chosen->fullName, kSitesFileMaxBytes);
+    if (!bytes) {
+        messages_.show(name + ": cannot read", kAppCaption, MessageIcon::Warning);
+        return;
+    }
+    ProfileImport read = importProfileCsv(
+        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
+        hop_.record.hopLengthKm);
+    if (!read.error.empty()) {
+        messages_.show(name + ": " + read.error, kAppCaption, MessageIcon::Warning);
+        return;
+    }
+    // Kept in the sites file when the hop is saved.
+    sites_.profile = std::move(read.profile);
+    onRuleSetChosen(settings);
 }
 
 } // namespace korvel

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "geo/antenna_heights.h"
+#include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "platform/profile_view.h"
 
@@ -24,8 +25,8 @@ class ProfileWindow final : public ProfileEvents {
     // Stores the page's fields as typed; false when the page refused them (and said why).
     using StorePage = std::function<bool()>;
 
-    ProfileWindow(const HopState& hop, const HopSites& sites, ProfileView& view,
-                  Messages& messages, StorePage store, TakeHeights take);
+    ProfileWindow(const HopState& hop, HopSites& sites, ProfileView& view, Messages& messages,
+                  FileChooser& files, StorePage store, TakeHeights take);
 
     // Opens the window with k 4/3, the first rule set and equal heights, and draws.
     void open();
@@ -34,6 +35,7 @@ class ProfileWindow final : public ProfileEvents {
     void onRedraw(const ProfileSettings& settings) override;
     void onRuleSetChosen(const ProfileSettings& settings) override;
     void onApply(const ProfileSettings& settings) override;
+    void onImportCsv(const ProfileSettings& settings) override;
 
   private:
     // Why the hop cannot be drawn, in words; empty when it can.
@@ -43,9 +45,10 @@ class ProfileWindow final : public ProfileEvents {
     void draw(const ProfileSettings& settings);
 
     const HopState& hop_;
-    const HopSites& sites_;
+    HopSites& sites_;
     ProfileView& view_;
     Messages& messages_;
+    FileChooser& files_;
     StorePage store_;
     TakeHeights take_;
     std::optional<AntennaHeights> lowest_; // of the last drawing, when it found them

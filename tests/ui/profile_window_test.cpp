@@ -2,6 +2,7 @@
 // earth radius factor of the drawing, and the heights Apply takes into the page.
 
 #include <algorithm>
+#include <fstream>
 
 #include "geo/path_geometry.h"
 #include "geo/profile_analysis.h"
@@ -68,8 +69,8 @@ class ProfileTest : public FormTest {
     }
     // A 10 km path over flat ground at 100 m with a 150 m hill halfway.
     void giveHill() {
-        session.sites.profile = {{0.0, 100.0}, {2.5, 100.0}, {5.0, 150.0}, {7.5, 100.0},
-                                 {10.0, 100.0}};
+        session.sites.profile = {
+            {0.0, 100.0}, {2.5, 100.0}, {5.0, 150.0}, {7.5, 100.0}, {10.0, 100.0}};
     }
     [[nodiscard]] AntennaTips tips() const {
         const HopRecord& record = session.hop.record;
@@ -83,6 +84,7 @@ TEST_F(ProfileTest, AHopWithoutProfileSaysHowToMakeOneAndOffersNoApply) {
     openForm();
     click(kProfileButton);
     ASSERT_TRUE(view.opened);
+    EXPECT_NE(view.chart.verdict.find("Import CSV..."), std::string::npos);
     EXPECT_NE(view.chart.verdict.find("korvel-cli profile HOPFILE --dem MODEL --save"),
               std::string::npos);
     EXPECT_TRUE(view.chart.curves.empty());
@@ -143,6 +145,24 @@ TEST_F(ProfileTest, ApplyTakesTheLowestHeightsThatMeetEveryRuleIntoThePage) {
     EXPECT_EQ(record.antenna2HeightM, 70.0) << "the page's typed height is the one kept";
     EXPECT_LT(record.antenna1HeightM, equalM) << "a higher antenna 2 lets antenna 1 come down";
     EXPECT_TRUE(ruleMet(session.sites.profile, tips(), record.frequencyGHz, {1.0, 4.0 / 3.0}));
+}
+
+TEST_F(ProfileTest, ImportsACsvProfileAndRefusesOneThatMissesStation2) {
+    openForm();
+    click(kProfileButton);
+    std::ofstream(folder / "short.csv") << "0,100\n5,150\n9,100\n";
+    std::ofstream(folder / "hill.csv") << "km,m\n0,100\n5,150\n10,100\n";
+    choose("short.csv");
+    view.events->onImportCsv(view.settings);
+    EXPECT_EQ(boxTexts().back().rfind("short.csv: ", 0), 0u) << boxTexts().back();
+    EXPECT_TRUE(session.sites.profile.empty()) << "a refused file changes nothing";
+
+    choose("hill.csv");
+    view.events->onImportCsv(view.settings);
+    ASSERT_EQ(session.sites.profile.size(), 3u);
+    EXPECT_TRUE(view.applicable);
+    EXPECT_EQ(view.chart.title, "Path profile: Hilltop - Harbour");
+    EXPECT_EQ(files.uses.back(), FileDialogUse::ImportProfile);
 }
 
 } // namespace

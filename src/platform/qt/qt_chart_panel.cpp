@@ -365,7 +365,8 @@ void QtChartPanel::build() {
                 piece = new QLineSeries;
                 piece->setName(toQString(curve.name));
                 QPen pen(colourOf(curve.role));
-                pen.setWidthF(curve.role == ChartRole::Total || curve.role == ChartRole::Terrain ? 2.5 : 1.5);
+                pen.setWidthF(
+                    curve.role == ChartRole::Total || curve.role == ChartRole::Terrain ? 2.5 : 1.5);
                 if (curve.role == ChartRole::Fresnel || curve.role == ChartRole::FresnelShare) {
                     pen.setStyle(curve.role == ChartRole::Fresnel ? Qt::DashLine : Qt::DotLine);
                 }

@@ -19,6 +19,9 @@ FileDialogSettings fileDialogSettings(FileDialogUse use) {
         return {QStringLiteral("Export GeoJSON"),
                 QStringLiteral("GeoJSON files (*.geojson);;All files (*)"),
                 QStringLiteral("geojson"), true};
+    case FileDialogUse::ImportProfile:
+        return {QStringLiteral("Import profile"),
+                QStringLiteral("CSV files (*.csv);;All files (*)"), QStringLiteral("csv"), false};
     case FileDialogUse::OpenRoute:
         break;
     }

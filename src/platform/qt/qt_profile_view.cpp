@@ -56,6 +56,9 @@ void QtProfileView::build() {
     apply_ = new QPushButton(QStringLiteral("&Apply"), dialog);
     apply_->setAutoDefault(false);
     apply_->setAccessibleName(QStringLiteral("Apply the antenna heights to the Form page"));
+    auto* importCsv = new QPushButton(QStringLiteral("&Import CSV..."), dialog);
+    importCsv->setAutoDefault(false);
+    importCsv->setAccessibleName(QStringLiteral("Import the terrain profile from a CSV file"));
     const auto labelled = [&](int row, int column, const QString& text, QWidget* field) {
         auto* label = new QLabel(text, dialog);
         label->setBuddy(field);
@@ -71,6 +74,7 @@ void QtProfileView::build() {
     labelled(2, 2, QStringLiteral("at k:"), rule2K_);
     grid->addWidget(draw, 1, 4);
     grid->addWidget(apply_, 1, 5);
+    grid->addWidget(importCsv, 2, 4);
     grid->setColumnStretch(6, 1);
     layout->addLayout(grid);
     heights_ = new QLabel(dialog);
@@ -92,16 +96,28 @@ void QtProfileView::build() {
             events_->onRuleSetChosen(settings());
         }
     });
+    QObject::connect(importCsv, &QPushButton::clicked, dialog, [this] {
+        if (events_ != nullptr) {
+            events_->onImportCsv(settings());
+        }
+    });
     QObject::connect(apply_, &QPushButton::clicked, dialog, [this] {
         if (events_ != nullptr) {
             events_->onApply(settings());
         }
     });
     // The scenario player reaches the controls by these names ("type profile.k 1").
-    for (const auto& [control, name] :
-         {std::pair<QWidget*, const char*>{k_, "k"}, {ruleSet_, "ruleSet"}, {rule1C_, "rule1C"},
-          {rule1K_, "rule1K"}, {rule2C_, "rule2C"}, {rule2K_, "rule2K"},
-          {heightsMode_, "heightsMode"}, {draw, "draw"}, {apply_, "apply"}, {heights_, "heights"}}) {
+    for (const auto& [control, name] : {std::pair<QWidget*, const char*>{k_, "k"},
+                                        {ruleSet_, "ruleSet"},
+                                        {rule1C_, "rule1C"},
+                                        {rule1K_, "rule1K"},
+                                        {rule2C_, "rule2C"},
+                                        {rule2K_, "rule2K"},
+                                        {heightsMode_, "heightsMode"},
+                                        {draw, "draw"},
+                                        {apply_, "apply"},
+                                        {importCsv, "importCsv"},
+                                        {heights_, "heights"}}) {
         control->setObjectName(QLatin1String(name));
     }
     dialog_ = dialog;
