@@ -100,6 +100,12 @@ void ProfileWindow::onRedraw(const ProfileSettings& settings) {
     draw(settings);
 }
 
+void ProfileWindow::refresh() {
+    if (view_.isOpen()) {
+        draw(shown_);
+    }
+}
+
 std::optional<std::vector<ClearanceRule>>
 ProfileWindow::rulesOf(const ProfileSettings& settings) const {
     const double pathKm = sites_.profile.back().distanceKm;
@@ -138,6 +144,7 @@ void ProfileWindow::draw(const ProfileSettings& settings) {
     if (!rules) {
         return;
     }
+    shown_ = settings; // refresh draws these again, without a message
     const HopRecord& record = hop_.record;
     const AntennaTips tips{record.station1HeightM + record.antenna1HeightM,
                            record.station2HeightM + record.antenna2HeightM};

@@ -31,6 +31,8 @@ class ProfileWindow final : public ProfileEvents {
     // Opens the window with k 4/3, the first rule set and equal heights, and draws.
     void open();
     void close();
+    // Draws the window again, when open, with the settings it shows: the page stored new heights.
+    void refresh();
 
     void onRedraw(const ProfileSettings& settings) override;
     void onRuleSetChosen(const ProfileSettings& settings) override;
@@ -52,6 +54,7 @@ class ProfileWindow final : public ProfileEvents {
     StorePage store_;
     TakeHeights take_;
     std::optional<AntennaHeights> lowest_; // of the last drawing, when it found them
+    ProfileSettings shown_;                // of the last drawing without refusal
 };
 
 } // namespace korvel

@@ -145,6 +145,12 @@ TEST_F(ProfileTest, ApplyTakesTheLowestHeightsThatMeetEveryRuleIntoThePage) {
     EXPECT_EQ(record.antenna2HeightM, 70.0) << "the page's typed height is the one kept";
     EXPECT_LT(record.antenna1HeightM, equalM) << "a higher antenna 2 lets antenna 1 come down";
     EXPECT_TRUE(ruleMet(session.sites.profile, tips(), record.frequencyGHz, {1.0, 4.0 / 3.0}));
+
+    // Heights typed on the page and calculated are drawn without reopening the window.
+    type(kAntenna1HeightField, "30.0");
+    type(kAntenna2HeightField, "40.0");
+    click(kCalculateButton);
+    EXPECT_NE(view.heights.find("not met"), std::string::npos);
 }
 
 TEST_F(ProfileTest, ImportsACsvProfileAndRefusesOneThatMissesStation2) {
