@@ -50,12 +50,19 @@ ProfileWindow::ProfileWindow(const HopState& hop, HopSites& sites, ProfileView& 
       store_(std::move(store)), take_(std::move(take)) {}
 
 void ProfileWindow::open() {
+    const bool wasOpen = view_.isOpen();
     view_.open({"Temperate, obstacle along the path: 1.0 F1 at 4/3, 0.3 F1 at ke",
                 "Temperate, single isolated obstacle: 1.0 F1 at 4/3, 0.0 F1 at ke",
                 "Tropical: 1.0 F1 at 4/3, 0.6 F1 at ke"},
                {"Both antennas equally high", "Antenna 1 kept at its height",
                 "Antenna 2 kept at its height"},
                *this);
+    // Brought up again, the window keeps what the planner set in it.
+    if (wasOpen && !shown_.k.empty()) {
+        view_.setSettings(shown_);
+        draw(shown_);
+        return;
+    }
     ProfileSettings settings;
     settings.k = "4/3";
     onRuleSetChosen(settings);

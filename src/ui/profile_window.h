@@ -28,7 +28,8 @@ class ProfileWindow final : public ProfileEvents {
     ProfileWindow(const HopState& hop, HopSites& sites, ProfileView& view, Messages& messages,
                   FileChooser& files, StorePage store, TakeHeights take);
 
-    // Opens the window with k 4/3, the first rule set and equal heights, and draws.
+    // Opens the window with k 4/3, the first rule set and equal heights, and draws; an open
+    // window keeps its settings and draws again.
     void open();
     void close();
     // Draws the window again, when open, with the settings it shows: the page stored new heights.

@@ -109,6 +109,8 @@ TEST_F(ProfileTest, DrawsTheBulgeForTheKTypedAndRefusesAKThatIsNoNumber) {
     settings.k = "1";
     view.events->onRedraw(settings);
     EXPECT_NEAR(view.curveAt(ChartRole::Earth, 5.0), 1.9620, 1e-4);
+    click(kProfileButton);
+    EXPECT_EQ(view.settings.k, "1") << "Profile... again keeps the open window's settings";
 
     const int draws = view.draws;
     settings.k = "0";
