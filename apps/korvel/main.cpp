@@ -17,6 +17,7 @@
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_printers.h"
+#include "platform/qt/qt_profile_view.h"
 #include "platform/qt/qt_results_window.h"
 #include "scenario_player.h"
 #include "scenario_ports.h"
@@ -109,6 +110,7 @@ int run(QApplication& app, const DesktopOptions& options) {
     QtResultsWindow results(&window);
     QtChartWindows charts(&window);
     QtSweepView sweepView(&window);
+    QtProfileView profileView(&window);
     QtPrinters printers;
     ScenarioMessages scriptedBoxes(transcript);
     ScenarioFileChooser scriptedDialogs(transcript, scriptedBoxes);
@@ -120,6 +122,7 @@ int run(QApplication& app, const DesktopOptions& options) {
     session.resultsWindow = &results;
     session.charts = &charts;
     session.sweepView = &sweepView;
+    session.profileView = &profileView;
     Shell shell(session);
     ShellEvents events(shell, profile);
     window.setEvents(&events);
@@ -159,12 +162,15 @@ int run(QApplication& app, const DesktopOptions& options) {
         };
         charts.opened = chartOpened;
         sweepView.opened = chartOpened;
+        profileView.opened = chartOpened;
         player = std::make_unique<ScenarioPlayer>(
             std::move(*scenario),
             PlayedProgram{window, host, results, scriptedBoxes, scriptedDialogs,
                           [&shell] { return shell.currentPageId(); },
-                          [&charts, &sweepView](const std::string& name) {
-                              return name == "sweep" ? sweepView.window() : charts.window(name);
+                          [&charts, &sweepView, &profileView](const std::string& name) {
+                              return name == "sweep"     ? sweepView.window()
+                                     : name == "profile" ? profileView.window()
+                                                         : charts.window(name);
                           }},
             transcript);
     }

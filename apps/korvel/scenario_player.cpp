@@ -210,6 +210,18 @@ void ScenarioPlayer::play(const std::string& line) {
 }
 
 QWidget* ScenarioPlayer::controlOf(const std::string& text, bool mustBeUsable) {
+    // "WINDOW.NAME": a named control of a chart window, such as profile.k.
+    if (const auto dot = text.find('.'); dot != std::string::npos && !number(text)) {
+        QWidget* window = program_.chartWindow(text.substr(0, dot));
+        auto* widget =
+            window == nullptr
+                ? nullptr
+                : window->findChild<QWidget*>(QString::fromStdString(text.substr(dot + 1)));
+        if (widget == nullptr) {
+            fail("no control " + text);
+        }
+        return widget;
+    }
     const std::optional<int> id = number(text);
     if (!id) {
         fail("not a control number: " + text);
@@ -476,10 +488,12 @@ void ScenarioPlayer::expectRow(const std::string& rest) {
 
 void ScenarioPlayer::screenshot(const std::string& rest) {
     // "screenshot results FILE" pictures the results window, "screenshot guide FILE" the help
-    // window, "screenshot chart NAME FILE" a chart window.
+    // window, "screenshot chart NAME FILE" a chart window, "screenshot profile FILE" the profile.
     const auto [first, remainder] = splitWord(rest);
-    if (first == "chart") {
-        const auto [name, chartFile] = splitWord(remainder);
+    if (first == "chart" || first == "profile") {
+        // "screenshot profile FILE" pictures the Profile window.
+        const auto [name, chartFile] =
+            first == "profile" ? std::pair{first, remainder} : splitWord(remainder);
         QWidget* chart = chartFile.empty() ? nullptr : program_.chartWindow(name);
         if (chart == nullptr) {
             fail("no chart window " + name + " is open");

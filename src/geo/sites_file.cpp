@@ -204,16 +204,16 @@ SitesRead readSitesFile(const std::filesystem::path& sitesFile) {
     if (!std::filesystem::exists(sitesFile, ignored)) {
         return {};
     }
-    const auto bytes = readFileBytes(sitesFile, kSitesFileMaxBytes + 1);
-    if (!bytes) {
-        return refused("the file cannot be read");
-    }
-    if (bytes->size() > kSitesFileMaxBytes) {
+    const FileBytes read = readRegularFile(sitesFile, kSitesFileMaxBytes, BeyondLimit::Refuse);
+    if (read.status == FileReadStatus::TooLarge) {
         return refused("the file is larger than " + std::to_string(kSitesFileMaxBytes >> 20u) +
                        " MiB; a sites file is far smaller");
     }
+    if (!read) {
+        return refused("the file cannot be read");
+    }
     return parseSitesText(
-        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+        std::string_view(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()));
 }
 
 FileWriteResult writeSitesFile(const std::filesystem::path& sitesFile, const HopSites& sites) {

@@ -10,18 +10,24 @@ namespace korvel {
 
 // What a drawn element stands for; the view picks its colour and legend entry from it.
 enum class ChartRole {
-    Level,     // an absolute power
-    Loss,      // lowers the level
-    Gain,      // raises the level
-    Margin,    // from the received power down to a threshold
-    Total,     // total outage
-    Flat,      // flat outage
-    Selective, // selective outage
-    Rain,      // rain unavailability
-    Objective, // an objective or a share of one
-    Meets,     // a hop within its share
-    Misses,    // a hop above its share
-    Current,   // the hop's own value
+    Level,        // an absolute power
+    Loss,         // lowers the level
+    Gain,         // raises the level
+    Margin,       // from the received power down to a threshold
+    Total,        // total outage
+    Flat,         // flat outage
+    Selective,    // selective outage
+    Rain,         // rain unavailability
+    Objective,    // an objective or a share of one
+    Meets,        // a hop within its share
+    Misses,       // a hop above its share
+    Current,      // the hop's own value
+    Terrain,      // the ground under a path, raised by the earth bulge
+    Clutter,      // trees and buildings on the ground
+    Sight,        // the straight line between the antenna tips
+    Fresnel,      // the first Fresnel zone's edge
+    FresnelShare, // a share of the first Fresnel zone, as a clearance rule asks
+    Earth,        // the earth's curvature (sea level bulged for k)
 };
 
 // A bar from `low` to `high` over category `category` (0 for the first).

@@ -12,6 +12,9 @@ enum class FileDialogUse {
     OpenRoute,      // "Route files (*.rou)", default extension "rou", the file must exist
     OpenHopOrRoute, // File > Open: hop and route files, no default extension, must exist
     RouteFolder,    // the route directory: an existing folder (bare name: its last part)
+    ExportKml,      // "KML files (*.kml)", default extension "kml", ask before overwriting
+    ExportGeoJson,  // "GeoJSON files (*.geojson)", default extension "geojson", ask likewise
+    ImportProfile,  // "CSV files (*.csv)", default extension "csv", the file must exist
 };
 
 struct ChosenFile {

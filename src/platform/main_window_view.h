@@ -29,6 +29,9 @@ enum class Command {
     BudgetChart = 40010, // the Charts menu's items for the Form page and the route
     OutageChart = 40011,
     RouteChart = 40012,
+    Profile = 40013,   // the Charts menu's Profile...; 1249 on the Form page, 1141 on Basics
+    ExportKml = 40020, // File > Export > KML... and GeoJSON... of the current hop
+    ExportGeoJson = 40021,
     LeavePage = 1999,
 };
 

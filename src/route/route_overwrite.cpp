@@ -51,19 +51,16 @@ ExistingFile existingFileKind(const std::filesystem::path& file) {
     if (link.type() == std::filesystem::file_type::not_found) {
         return ExistingFile::Absent;
     }
-    // Following the link: a device, a pipe or a missing target is never read nor written.
-    if (!std::filesystem::is_regular_file(std::filesystem::status(file, error))) {
+    // Following the link: a device, a pipe or a missing target is never read nor written. One
+    // byte more than the longest layout tells a longer file apart.
+    const FileBytes read = readRegularFile(file, kRouteFileSize + 1, BeyondLimit::Ignore);
+    if (!read) {
         return ExistingFile::Other;
     }
-    // One byte more than the longest layout tells a longer file apart.
-    const auto image = readFileBytes(file, kRouteFileSize + 1);
-    if (!image) {
-        return ExistingFile::Other;
-    }
-    if (isRouteImage(*image)) {
+    if (isRouteImage(read.bytes)) {
         return ExistingFile::Route;
     }
-    return isHopImage(*image) ? ExistingFile::Hop : ExistingFile::Other;
+    return isHopImage(read.bytes) ? ExistingFile::Hop : ExistingFile::Other;
 }
 
 bool routeFileReplaceable(const RouteState& state, Messages& messages) {

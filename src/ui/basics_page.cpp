@@ -62,6 +62,10 @@ void BasicsPage::onCommand(ControlId control) {
         }
         return;
     }
+    if (control == kBasicsProfileButton) {
+        session_.ports.window.postCommand(Command::Profile);
+        return;
+    }
     if (control == kBasicsResetButton) {
         fill();
         return;

@@ -207,6 +207,9 @@ void FormPage::refreshCharts() {
         session_.charts->refreshChart(budgetChart(linkBudgetSteps(session_.hop)));
         session_.charts->refreshChart(outageChart(session_.hop));
     }
+    if (profile_) {
+        profile_->refresh();
+    }
 }
 
 } // namespace korvel

@@ -36,14 +36,15 @@ constexpr std::array<FormControl, 16> kRadioPage{{
     {kCancelButton, kButton}, // "Reset"
 }};
 
-constexpr std::array<FormControl, 35> kBasicsPage{{
-    {1121, kEdit},  {1119, kEdit},  {1133, kEdit},  {1120, kEdit},  {1134, kEdit},
-    {1100, kEdit},  {1101, kEdit},  {1130, kEdit},  {1131, kEdit},  {1132, kEdit},
-    {1126, kRadio}, {1127, kRadio}, {1128, kRadio}, {1129, kRadio}, {1139, kRadio},
-    {1140, kRadio}, {1135, kRadio}, {1137, kRadio}, {1138, kRadio}, {1106, kRadio},
-    {1107, kRadio}, {1122, kRadio}, {1123, kRadio}, {1124, kRadio}, {1110, kRadio},
-    {1111, kRadio}, {1112, kRadio}, {1113, kRadio}, {1114, kRadio}, {1115, kRadio},
-    {1116, kRadio}, {1117, kRadio}, {1118, kRadio}, {1125, kLabel}, {kCancelButton, kButton},
+constexpr std::array<FormControl, 36> kBasicsPage{{
+    {1121, kEdit},   {1119, kEdit},  {1133, kEdit},  {1120, kEdit},  {1134, kEdit},
+    {1100, kEdit},   {1101, kEdit},  {1130, kEdit},  {1131, kEdit},  {1132, kEdit},
+    {1126, kRadio},  {1127, kRadio}, {1128, kRadio}, {1129, kRadio}, {1139, kRadio},
+    {1140, kRadio},  {1135, kRadio}, {1137, kRadio}, {1138, kRadio}, {1106, kRadio},
+    {1107, kRadio},  {1122, kRadio}, {1123, kRadio}, {1124, kRadio}, {1110, kRadio},
+    {1111, kRadio},  {1112, kRadio}, {1113, kRadio}, {1114, kRadio}, {1115, kRadio},
+    {1116, kRadio},  {1117, kRadio}, {1118, kRadio}, {1125, kLabel}, {kCancelButton, kButton},
+    {1141, kButton},
 }};
 
 constexpr std::array<FormControl, 9> kListDialog{{
@@ -124,14 +125,14 @@ constexpr std::array<FormControl, 9> kHopsList{{
 }};
 
 // The Form page's controls in all three layouts, then each layout's diversity group.
-constexpr std::array<FormControl, 34> kFormPage{{
+constexpr std::array<FormControl, 35> kFormPage{{
     {1200, kLabel},  {1205, kLabel},  {1217, kLabel},  {1218, kLabel},  {1244, kLabel},
     {1245, kLabel},  {1222, kEdit},   {1223, kEdit},   {1227, kEdit},   {1243, kEdit},
     {1206, kEdit},   {1207, kEdit},   {1208, kEdit},   {1209, kEdit},   {1210, kEdit},
     {1211, kEdit},   {1212, kEdit},   {1213, kEdit},   {1214, kEdit},   {1215, kEdit},
     {1225, kEdit},   {1226, kEdit},   {1228, kButton}, {1229, kButton}, {1230, kButton},
     {1231, kButton}, {1232, kButton}, {1233, kButton}, {1234, kButton}, {1235, kButton},
-    {1224, kButton}, {1246, kButton}, {1247, kButton}, {1248, kButton},
+    {1224, kButton}, {1246, kButton}, {1247, kButton}, {1248, kButton}, {1249, kButton},
 }};
 constexpr std::array<FormControl, 5> kSpaceGroup{
     {{1236, kEdit}, {1237, kEdit}, {1238, kEdit}, {1239, kButton}, {1240, kButton}}};

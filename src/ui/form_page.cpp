@@ -67,6 +67,9 @@ FormPage::~FormPage() {
     if (sweep_) {
         sweep_->close();
     }
+    if (profile_) {
+        profile_->close();
+    }
 }
 
 double& FormPage::diameterOf(HopRecord& record, int antenna) {
@@ -230,6 +233,9 @@ void FormPage::onCommand(ControlId control) {
             if (sweep_) {
                 sweep_->close();
             }
+            if (profile_) {
+                profile_->close();
+            }
         }
         return;
     case kCalculateButton:
@@ -244,6 +250,10 @@ void FormPage::onCommand(ControlId control) {
         return;
     case kSweepButton:
         openSweep();
+        return;
+    case kProfileButton:
+    case static_cast<ControlId>(Command::Profile):
+        openProfile();
         return;
     case static_cast<ControlId>(Command::BudgetChart):
     case static_cast<ControlId>(Command::OutageChart):

@@ -13,6 +13,7 @@
 #include "engine/calculate_hop.h"
 #include "hopfile/page_rules.h"
 #include "ui/page.h"
+#include "ui/profile_window.h"
 #include "ui/sweep_window.h"
 #include "ui/shown_fields.h"
 
@@ -50,6 +51,7 @@ inline constexpr ControlId kSelectiveMarginUnit = 1245;
 inline constexpr ControlId kOptimizeButton = 1246;
 inline constexpr ControlId kRainCalcButton = 1247;
 inline constexpr ControlId kSweepButton = 1248;
+inline constexpr ControlId kProfileButton = 1249;
 
 // The layout of a diversity mode.
 DialogId formPageLayout(DiversityMode diversity);
@@ -110,6 +112,10 @@ class FormPage final : public Page {
     // page's fields and through validateFormPage.
     void openSweep();
     bool takeSweepValue(SweepInput input, double value);
+    // The Profile window over the hop as the page stores it; the heights applied from it go into
+    // the page's antenna height fields and through validateFormPage (form_profile.cpp).
+    void openProfile();
+    bool takeProfileHeights(double antenna1M, double antenna2M);
     // The budget waterfall or the outage chart of the hop as the page stores it, calculated.
     void openChart(Command chart);
     // Open budget and outage charts follow each calculation with results.
@@ -120,6 +126,7 @@ class FormPage final : public Page {
     DialogView* view_ = nullptr;
     std::unique_ptr<SweepWindow> sweep_;
     ShownFields shown_;
+    std::unique_ptr<ProfileWindow> profile_;
 };
 
 } // namespace korvel

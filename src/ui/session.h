@@ -19,6 +19,7 @@
 #include "platform/messages.h"
 #include "platform/printer.h"
 #include "platform/profile.h"
+#include "platform/profile_view.h"
 #include "platform/results_window.h"
 #include "report/date_stamp.h"
 #include "route/route_record.h"
@@ -65,6 +66,7 @@ class Session {
     // The chart windows and the Sweep window; the program gives its own (none: no charts).
     ChartWindows* charts = nullptr;
     SweepView* sweepView = nullptr;
+    ProfileView* profileView = nullptr;
 
     // The hop, its field status and the route to their New defaults against the library.
     void resetHopAndRoute();

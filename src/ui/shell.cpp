@@ -15,6 +15,7 @@
 #include "ui/chart_specs.h"
 #include "ui/hop_files.h"
 #include "ui/hops_list_dialog.h"
+#include "ui/map_export_command.h"
 #include "ui/page_factory.h"
 #include "ui/print_job.h"
 #include "ui/print_options_dialog.h"
@@ -215,6 +216,13 @@ void Shell::onCommand(Command command) {
     case Command::RouteChart:
         routeChart();
         break;
+    case Command::Profile:
+        profile();
+        break;
+    case Command::ExportKml:
+    case Command::ExportGeoJson:
+        exportMap(command == Command::ExportKml ? MapFormat::Kml : MapFormat::GeoJson);
+        break;
     default:
         if (command >= Command::OpenRecentFirst && command <= Command::OpenRecentLast) {
             openRecent(static_cast<std::size_t>(static_cast<int>(command) -
@@ -399,6 +407,32 @@ void Shell::formChart(Command command) {
         return;
     }
     page_->onCommand(static_cast<ControlId>(command));
+}
+
+void Shell::exportMap(MapFormat format) {
+    const int page = session_.app.currentPageId;
+    if (page == kStartPanelId || page == kRouteScreenId) {
+        session_.ports.messages.show("Open a hop to export it.", kAppCaption,
+                                     MessageIcon::Information);
+        return;
+    }
+    // The page's edits count, as for Save; a refused page has said why.
+    if (pageAccepts(true)) {
+        exportHopMap(session_, format);
+    }
+}
+
+void Shell::profile() {
+    // From the Basics page the Form page opens first: Apply goes through its checks.
+    if (session_.app.currentPageId == kBasicsPageId) {
+        switchPage(Command::FormPage);
+    }
+    if (session_.app.currentPageId != kFormPageId || !page_) {
+        session_.ports.messages.show("The path profile opens from the Basics and Form pages.",
+                                     kAppCaption, MessageIcon::Information);
+        return;
+    }
+    page_->onCommand(static_cast<ControlId>(Command::Profile));
 }
 
 void Shell::routeChart() {

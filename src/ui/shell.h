@@ -9,6 +9,7 @@
 
 #include "platform/dialog_view.h"
 #include "platform/main_window_view.h"
+#include "ui/map_export_command.h"
 
 namespace korvel {
 
@@ -85,6 +86,10 @@ class Shell {
     void formChart(Command command);
     // The route's bars, summed as the Hops list sums them.
     void routeChart();
+    // The Profile window: from the Basics page through the Form page, whose fields it sets.
+    void profile();
+    // File > Export: the current hop with the page's edits, on a map.
+    void exportMap(MapFormat format);
     void newHop();
     void performNew();
 

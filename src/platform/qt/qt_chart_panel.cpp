@@ -60,6 +60,17 @@ QColor colourOf(ChartRole role) {
         return {0xe3, 0x1a, 0x1c};
     case ChartRole::Current:
         return {0x7f, 0x7f, 0x7f};
+    case ChartRole::Terrain:
+        return {0x8c, 0x56, 0x4b};
+    case ChartRole::Clutter:
+        return {0x2c, 0xa0, 0x2c};
+    case ChartRole::Sight:
+        return {0x1f, 0x77, 0xb4};
+    case ChartRole::Fresnel:
+    case ChartRole::FresnelShare:
+        return {0xff, 0x7f, 0x0e};
+    case ChartRole::Earth:
+        return {0x17, 0xbe, 0xcf};
     }
     return Qt::gray;
 }
@@ -90,6 +101,18 @@ QString legendOf(ChartRole role) {
         return QStringLiteral("Misses its share");
     case ChartRole::Current:
         return QStringLiteral("The hop's value");
+    case ChartRole::Terrain:
+        return QStringLiteral("Terrain");
+    case ChartRole::Clutter:
+        return QStringLiteral("Clutter");
+    case ChartRole::Sight:
+        return QStringLiteral("Line of sight");
+    case ChartRole::Fresnel:
+        return QStringLiteral("Fresnel zone");
+    case ChartRole::FresnelShare:
+        return QStringLiteral("Share of the Fresnel zone");
+    case ChartRole::Earth:
+        return QStringLiteral("Earth curvature");
     }
     return {};
 }
@@ -363,7 +386,11 @@ void QtChartPanel::build() {
                 piece = new QLineSeries;
                 piece->setName(toQString(curve.name));
                 QPen pen(colourOf(curve.role));
-                pen.setWidthF(curve.role == ChartRole::Total ? 2.5 : 1.5);
+                pen.setWidthF(
+                    curve.role == ChartRole::Total || curve.role == ChartRole::Terrain ? 2.5 : 1.5);
+                if (curve.role == ChartRole::Fresnel || curve.role == ChartRole::FresnelShare) {
+                    pen.setStyle(curve.role == ChartRole::Fresnel ? Qt::DashLine : Qt::DotLine);
+                }
                 piece->setPen(pen);
                 add(piece, first);
                 first = false;

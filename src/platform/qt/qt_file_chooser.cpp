@@ -18,6 +18,16 @@ FileDialogSettings fileDialogSettings(FileDialogUse use) {
                 false};
     case FileDialogUse::RouteFolder:
         return {QStringLiteral("Route directory"), QString(), QString(), false};
+    case FileDialogUse::ExportKml:
+        return {QStringLiteral("Export KML"), QStringLiteral("KML files (*.kml);;All files (*)"),
+                QStringLiteral("kml"), true};
+    case FileDialogUse::ExportGeoJson:
+        return {QStringLiteral("Export GeoJSON"),
+                QStringLiteral("GeoJSON files (*.geojson);;All files (*)"),
+                QStringLiteral("geojson"), true};
+    case FileDialogUse::ImportProfile:
+        return {QStringLiteral("Import profile"),
+                QStringLiteral("CSV files (*.csv);;All files (*)"), QStringLiteral("csv"), false};
     case FileDialogUse::OpenRoute:
         break;
     }

@@ -198,6 +198,9 @@ void QtMainWindow::buildMenu() {
     // Ctrl+V stays paste: View hops has no key of its own.
     addCommand(file, QStringLiteral("&View hops..."), Command::ViewHops);
     file->addSeparator();
+    QMenu* exports = file->addMenu(QStringLiteral("&Export"));
+    addCommand(exports, QStringLiteral("&KML..."), Command::ExportKml);
+    addCommand(exports, QStringLiteral("&GeoJSON..."), Command::ExportGeoJson);
     addCommand(file, QStringLiteral("E&xit"), Command::Exit, QKeySequence::Quit);
     setRecentFiles(recentFiles());
 
@@ -215,6 +218,7 @@ void QtMainWindow::buildMenu() {
     addCommand(charts, QStringLiteral("Link &budget"), Command::BudgetChart);
     addCommand(charts, QStringLiteral("&Outage against the objective"), Command::OutageChart);
     addCommand(charts, QStringLiteral("S&weep..."), Command::Sweep);
+    addCommand(charts, QStringLiteral("&Path profile..."), Command::Profile);
     charts->addSeparator();
     addCommand(charts, QStringLiteral("&Route outage by hop"), Command::RouteChart);
 

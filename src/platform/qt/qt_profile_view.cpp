@@ -1,0 +1,204 @@
+#include "platform/qt/qt_profile_view.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/qt/qt_chart_panel.h"
+#include "platform/qt/qt_text.h"
+
+namespace korvel {
+
+namespace {
+
+constexpr QSize kProfileSize(980, 680);
+constexpr int kNumberWidth = 70;
+
+QLineEdit* numberEdit(QWidget* parent, const QString& accessibleName) {
+    auto* edit = new QLineEdit(parent);
+    edit->setAccessibleName(accessibleName);
+    edit->setMaximumWidth(kNumberWidth);
+    return edit;
+}
+
+} // namespace
+
+QtProfileView::~QtProfileView() {
+    close();
+}
+
+void QtProfileView::build() {
+    auto* dialog = new QDialog(owner_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName(QStringLiteral("profile"));
+    dialog->setWindowFlag(Qt::WindowMaximizeButtonHint);
+    dialog->setWindowTitle(QStringLiteral("Path profile"));
+    dialog->resize(kProfileSize);
+    auto* layout = new QVBoxLayout(dialog);
+    auto* grid = new QGridLayout;
+    k_ = numberEdit(dialog, QStringLiteral("Earth radius factor k of the drawing"));
+    ruleSet_ = new QComboBox(dialog);
+    ruleSet_->setAccessibleName(QStringLiteral("Clearance rule set"));
+    rule1C_ = numberEdit(dialog, QStringLiteral("Rule 1 clearance (share of F1)"));
+    rule1K_ = numberEdit(dialog, QStringLiteral("Rule 1 earth radius factor k"));
+    rule2C_ = numberEdit(dialog, QStringLiteral("Rule 2 clearance (share of F1)"));
+    rule2K_ = numberEdit(dialog, QStringLiteral("Rule 2 earth radius factor k"));
+    heightsMode_ = new QComboBox(dialog);
+    heightsMode_->setAccessibleName(QStringLiteral("Antenna heights found"));
+    auto* draw = new QPushButton(QStringLiteral("&Draw"), dialog);
+    draw->setDefault(true);
+    draw->setAccessibleName(QStringLiteral("Draw the profile"));
+    apply_ = new QPushButton(QStringLiteral("&Apply"), dialog);
+    apply_->setAutoDefault(false);
+    apply_->setAccessibleName(QStringLiteral("Apply the antenna heights to the Form page"));
+    auto* importCsv = new QPushButton(QStringLiteral("&Import CSV..."), dialog);
+    importCsv->setAutoDefault(false);
+    importCsv->setAccessibleName(QStringLiteral("Import the terrain profile from a CSV file"));
+    const auto labelled = [&](int row, int column, const QString& text, QWidget* field) {
+        auto* label = new QLabel(text, dialog);
+        label->setBuddy(field);
+        grid->addWidget(label, row, column);
+        grid->addWidget(field, row, column + 1);
+    };
+    labelled(0, 0, QStringLiteral("&k:"), k_);
+    labelled(0, 2, QStringLiteral("&Rules:"), ruleSet_);
+    labelled(0, 4, QStringLiteral("Heights:"), heightsMode_);
+    labelled(1, 0, QStringLiteral("Rule &1 c (F1):"), rule1C_);
+    labelled(1, 2, QStringLiteral("at k:"), rule1K_);
+    labelled(2, 0, QStringLiteral("Rule &2 c (F1):"), rule2C_);
+    labelled(2, 2, QStringLiteral("at k:"), rule2K_);
+    grid->addWidget(draw, 1, 4);
+    grid->addWidget(apply_, 1, 5);
+    grid->addWidget(importCsv, 2, 4);
+    grid->setColumnStretch(6, 1);
+    layout->addLayout(grid);
+    heights_ = new QLabel(dialog);
+    heights_->setWordWrap(true);
+    heights_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    heights_->setAccessibleName(QStringLiteral("Lowest antenna heights (m)"));
+    layout->addWidget(heights_);
+    panel_ = new QtChartPanel(dialog);
+    layout->addWidget(panel_, 1);
+    const auto redraw = [this] {
+        if (events_ != nullptr) {
+            events_->onRedraw(settings());
+        }
+    };
+    QObject::connect(draw, &QPushButton::clicked, dialog, redraw);
+    QObject::connect(heightsMode_, &QComboBox::activated, dialog, redraw);
+    QObject::connect(ruleSet_, &QComboBox::activated, dialog, [this] {
+        if (events_ != nullptr) {
+            events_->onRuleSetChosen(settings());
+        }
+    });
+    QObject::connect(importCsv, &QPushButton::clicked, dialog, [this] {
+        if (events_ != nullptr) {
+            events_->onImportCsv(settings());
+        }
+    });
+    QObject::connect(apply_, &QPushButton::clicked, dialog, [this] {
+        if (events_ != nullptr) {
+            events_->onApply(settings());
+        }
+    });
+    // The scenario player reaches the controls by these names ("type profile.k 1").
+    for (const auto& [control, name] : {std::pair<QWidget*, const char*>{k_, "k"},
+                                        {ruleSet_, "ruleSet"},
+                                        {rule1C_, "rule1C"},
+                                        {rule1K_, "rule1K"},
+                                        {rule2C_, "rule2C"},
+                                        {rule2K_, "rule2K"},
+                                        {heightsMode_, "heightsMode"},
+                                        {draw, "draw"},
+                                        {apply_, "apply"},
+                                        {importCsv, "importCsv"},
+                                        {heights_, "heights"}}) {
+        control->setObjectName(QLatin1String(name));
+    }
+    dialog_ = dialog;
+}
+
+void QtProfileView::open(const std::vector<std::string>& ruleSets,
+                         const std::vector<std::string>& heightsModes, ProfileEvents& events) {
+    events_ = &events;
+    const bool isNew = dialog_ == nullptr;
+    if (isNew) {
+        build();
+    }
+    ruleSet_->clear();
+    for (const std::string& set : ruleSets) {
+        ruleSet_->addItem(toQString(set));
+    }
+    heightsMode_->clear();
+    for (const std::string& mode : heightsModes) {
+        heightsMode_->addItem(toQString(mode));
+    }
+    dialog_->show();
+    dialog_->raise();
+    if (isNew && opened) {
+        opened("profile", dialog_->windowTitle());
+    }
+}
+
+void QtProfileView::setSettings(const ProfileSettings& settings) {
+    if (dialog_ == nullptr) {
+        return;
+    }
+    k_->setText(toQString(settings.k));
+    ruleSet_->setCurrentIndex(settings.ruleSet);
+    rule1C_->setText(toQString(settings.rule1C));
+    rule1K_->setText(toQString(settings.rule1K));
+    rule2C_->setText(toQString(settings.rule2C));
+    rule2K_->setText(toQString(settings.rule2K));
+    heightsMode_->setCurrentIndex(settings.heightsMode);
+}
+
+void QtProfileView::showChart(const ChartSpec& chart) {
+    if (dialog_ != nullptr) {
+        dialog_->setWindowTitle(toQString(chart.title));
+        panel_->setChart(chart);
+    }
+}
+
+void QtProfileView::showHeights(const std::string& text, bool applicable) {
+    if (dialog_ != nullptr) {
+        heights_->setText(toQString(text));
+        heights_->setVisible(!text.empty());
+        apply_->setEnabled(applicable);
+    }
+}
+
+void QtProfileView::close() {
+    if (dialog_ != nullptr) {
+        events_ = nullptr;
+        dialog_->close();
+        dialog_ = nullptr;
+    }
+}
+
+bool QtProfileView::isOpen() const {
+    return dialog_ != nullptr;
+}
+
+QWidget* QtProfileView::window() const {
+    return dialog_;
+}
+
+ProfileSettings QtProfileView::settings() const {
+    ProfileSettings settings;
+    settings.k = toCp1252(k_->text());
+    settings.ruleSet = ruleSet_->currentIndex();
+    settings.rule1C = toCp1252(rule1C_->text());
+    settings.rule1K = toCp1252(rule1K_->text());
+    settings.rule2C = toCp1252(rule2C_->text());
+    settings.rule2K = toCp1252(rule2K_->text());
+    settings.heightsMode = heightsMode_->currentIndex();
+    return settings;
+}
+
+} // namespace korvel

@@ -1,0 +1,61 @@
+#pragma once
+// The Profile window on Qt: k, the clearance rule set and its two rules, how the antenna heights
+// are found, Apply, the chart (QtChartPanel) and the heights found in words.
+
+#include <functional>
+#include <string>
+
+#include <QPointer>
+
+#include "platform/profile_view.h"
+
+class QComboBox;
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace korvel {
+
+class QtChartPanel;
+
+class QtProfileView final : public ProfileView {
+  public:
+    explicit QtProfileView(QWidget* owner) : owner_(owner) {}
+    ~QtProfileView() override;
+    QtProfileView(const QtProfileView&) = delete;
+    QtProfileView& operator=(const QtProfileView&) = delete;
+
+    void open(const std::vector<std::string>& ruleSets,
+              const std::vector<std::string>& heightsModes, ProfileEvents& events) override;
+    void setSettings(const ProfileSettings& settings) override;
+    void showChart(const ChartSpec& chart) override;
+    void showHeights(const std::string& text, bool applicable) override;
+    void close() override;
+    [[nodiscard]] bool isOpen() const override;
+
+    [[nodiscard]] QWidget* window() const;
+    // Told the name and title of the window when it opens.
+    std::function<void(const std::string&, const QString&)> opened;
+
+  private:
+    void build();
+    [[nodiscard]] ProfileSettings settings() const;
+
+    QWidget* owner_;
+    ProfileEvents* events_ = nullptr;
+    QPointer<QDialog> dialog_;
+    QLineEdit* k_ = nullptr;
+    QComboBox* ruleSet_ = nullptr;
+    QLineEdit* rule1C_ = nullptr;
+    QLineEdit* rule1K_ = nullptr;
+    QLineEdit* rule2C_ = nullptr;
+    QLineEdit* rule2K_ = nullptr;
+    QComboBox* heightsMode_ = nullptr;
+    QPushButton* apply_ = nullptr;
+    QLabel* heights_ = nullptr;
+    QtChartPanel* panel_ = nullptr;
+};
+
+} // namespace korvel

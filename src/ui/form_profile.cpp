@@ -1,0 +1,30 @@
+// The Form page's Profile window: opened over the hop as the page stores it, and the lowest
+// antenna heights it found taken back into the page's fields through the page's checks.
+#include "fields/format_fixed.h"
+#include "ui/form_page.h"
+#include "ui/session.h"
+
+namespace korvel {
+
+void FormPage::openProfile() {
+    if (session_.profileView == nullptr || !validateFormPage()) {
+        return;
+    }
+    if (!profile_) {
+        profile_ = std::make_unique<ProfileWindow>(
+            session_.hop, session_.sites, *session_.profileView, session_.ports.messages,
+            session_.ports.files, [this] { return validateFormPage(); },
+            [this](double antenna1M, double antenna2M) {
+                return takeProfileHeights(antenna1M, antenna2M);
+            });
+    }
+    profile_->open();
+}
+
+bool FormPage::takeProfileHeights(double antenna1M, double antenna2M) {
+    view_->setText(kAntenna1HeightField, formatFixed(antenna1M, 1));
+    view_->setText(kAntenna2HeightField, formatFixed(antenna2M, 1));
+    return validateFormPage();
+}
+
+} // namespace korvel

@@ -1,0 +1,237 @@
+#include "ui/profile_window.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <tuple>
+
+#include "engine/hop_record.h"
+#include "fields/format_fixed.h"
+#include "geo/hop_sites.h"
+#include "geo/profile_analysis.h"
+#include "geo/profile_checks.h"
+#include "geo/profile_csv.h"
+#include "geo/sites_file.h"
+#include "platform/file_read.h"
+#include "platform/text_encoding.h"
+#include "ui/profile_chart.h"
+
+namespace korvel {
+
+namespace {
+
+constexpr std::array kRuleSets{ClearanceRuleSet::TemperateExtendedObstacle,
+                               ClearanceRuleSet::TemperateIsolatedObstacle,
+                               ClearanceRuleSet::Tropical};
+
+std::string shortNumber(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.4g", value);
+    return buffer;
+}
+
+// The page shows heights with one decimal: rounded up, a height found still meets the rules.
+double upToDecimetre(double heightM) {
+    return std::ceil(heightM * 10.0 - 1e-9) / 10.0;
+}
+
+std::string nameOr(std::string_view name, const char* fallback) {
+    return name.empty() ? std::string(fallback) : std::string(name);
+}
+
+} // namespace
+
+ProfileWindow::ProfileWindow(const HopState& hop, HopSites& sites, ProfileView& view,
+                             Messages& messages, FileChooser& files, StorePage store,
+                             TakeHeights take)
+    : hop_(hop), sites_(sites), view_(view), messages_(messages), files_(files),
+      store_(std::move(store)), take_(std::move(take)) {}
+
+void ProfileWindow::open() {
+    const bool wasOpen = view_.isOpen();
+    view_.open({"Temperate, obstacle along the path: 1.0 F1 at 4/3, 0.3 F1 at ke",
+                "Temperate, single isolated obstacle: 1.0 F1 at 4/3, 0.0 F1 at ke",
+                "Tropical: 1.0 F1 at 4/3, 0.6 F1 at ke"},
+               {"Both antennas equally high", "Antenna 1 kept at its height",
+                "Antenna 2 kept at its height"},
+               *this);
+    // Brought up again, the window keeps what the planner set in it.
+    if (wasOpen && !shown_.k.empty()) {
+        view_.setSettings(shown_);
+        draw(shown_);
+        return;
+    }
+    ProfileSettings settings;
+    settings.k = "4/3";
+    onRuleSetChosen(settings);
+}
+
+void ProfileWindow::close() {
+    view_.close();
+}
+
+std::string ProfileWindow::refusal() const {
+    if (sites_.profile.empty()) {
+        return "This hop has no terrain profile. Import one from a CSV file (distance km, "
+               "ground m, clutter m) with Import CSV..., or make one from an elevation model "
+               "with \"korvel-cli profile HOPFILE --dem MODEL --save\" and open the hop again.";
+    }
+    if (const auto fault = profileFault(sites_.profile)) {
+        return "The hop's terrain profile cannot be drawn: point " +
+               std::to_string(fault->index + 1) + ": " + fault->text + ".";
+    }
+    if (!(hop_.record.frequencyGHz > 0.0)) {
+        return "The hop has no frequency: the Fresnel zone needs one. Choose the radio first.";
+    }
+    return {};
+}
+
+void ProfileWindow::onRuleSetChosen(const ProfileSettings& settings) {
+    ProfileSettings filled = settings;
+    const double pathKm =
+        sites_.profile.empty() ? hop_.record.hopLengthKm : sites_.profile.back().distanceKm;
+    const auto set = kRuleSets.at(static_cast<std::size_t>(
+        std::clamp(settings.ruleSet, 0, static_cast<int>(kRuleSets.size()) - 1)));
+    const std::vector<ClearanceRule> rules = clearanceRules(set, pathKm);
+    filled.rule1C = shortNumber(rules[0].c);
+    filled.rule1K = "4/3";
+    filled.rule2C = shortNumber(rules[1].c);
+    filled.rule2K = shortNumber(rules[1].k);
+    view_.setSettings(filled);
+    draw(filled);
+}
+
+void ProfileWindow::onRedraw(const ProfileSettings& settings) {
+    draw(settings);
+}
+
+void ProfileWindow::refresh() {
+    if (view_.isOpen()) {
+        draw(shown_);
+    }
+}
+
+std::optional<std::vector<ClearanceRule>>
+ProfileWindow::rulesOf(const ProfileSettings& settings) const {
+    const double pathKm = sites_.profile.back().distanceKm;
+    std::vector<ClearanceRule> rules;
+    for (const auto& [c, k, name] : {std::tuple{&settings.rule1C, &settings.rule1K, "rule 1"},
+                                     {&settings.rule2C, &settings.rule2K, "rule 2"}}) {
+        const auto rule = parseClearanceRule(*c + "@" + *k, pathKm);
+        if (!rule) {
+            messages_.show(std::string("Invalid data : ") + name +
+                               " (c a number >= 0, k a number > 0, a fraction such as 4/3, "
+                               "or ke)",
+                           "Error!", MessageIcon::Exclamation);
+            return std::nullopt;
+        }
+        rules.push_back(*rule);
+    }
+    return rules;
+}
+
+void ProfileWindow::draw(const ProfileSettings& settings) {
+    lowest_.reset();
+    if (const std::string why = refusal(); !why.empty()) {
+        view_.showChart(emptyProfileChart(why));
+        view_.showHeights("", false);
+        return;
+    }
+    const TerrainProfile& profile = sites_.profile;
+    const double pathKm = profile.back().distanceKm;
+    const auto k = parseEarthRadiusFactor(settings.k, pathKm);
+    if (!k) {
+        messages_.show("Invalid data : k (a number > 0, a fraction such as 4/3, or ke)", "Error!",
+                       MessageIcon::Exclamation);
+        return;
+    }
+    const auto rules = rulesOf(settings);
+    if (!rules) {
+        return;
+    }
+    shown_ = settings; // refresh draws these again, without a message
+    const HopRecord& record = hop_.record;
+    const AntennaTips tips{record.station1HeightM + record.antenna1HeightM,
+                           record.station2HeightM + record.antenna2HeightM};
+    const ProfileAnalysis analysis = analyseProfile(profile, tips, record.frequencyGHz, *k);
+    view_.showChart(profileChart(analysis, {nameOr(record.station1Name.view(), "Station 1"),
+                                            nameOr(record.station2Name.view(), "Station 2"),
+                                            record.frequencyGHz, *k}));
+
+    const StationLevels levels{record.station1HeightM, record.station2HeightM};
+    AntennaHeights found;
+    std::string text;
+    if (settings.heightsMode == 0) {
+        found = lowestEqualAntennaHeights(profile, levels, record.frequencyGHz, *rules);
+        found = {upToDecimetre(found.antenna1M), upToDecimetre(found.antenna2M)};
+        text =
+            "Lowest equal antenna heights meeting both rules: " + formatFixed(found.antenna1M, 1) +
+            " m.";
+    } else {
+        const bool oneFixed = settings.heightsMode == 1;
+        found = lowestAntennaHeightWithOneFixed(
+            profile, levels, record.frequencyGHz, *rules,
+            oneFixed ? FixedStation::Station1 : FixedStation::Station2,
+            oneFixed ? record.antenna1HeightM : record.antenna2HeightM);
+        (oneFixed ? found.antenna2M : found.antenna1M) =
+            upToDecimetre(oneFixed ? found.antenna2M : found.antenna1M);
+        text = std::string("With antenna ") + (oneFixed ? "1" : "2") + " at " +
+               formatFixed(oneFixed ? found.antenna1M : found.antenna2M, 1) +
+               " m, the lowest antenna " + (oneFixed ? "2" : "1") + " meeting both rules: " +
+               formatFixed(oneFixed ? found.antenna2M : found.antenna1M, 1) + " m.";
+    }
+    std::string met;
+    for (std::size_t i = 0; i < rules->size(); ++i) {
+        const ClearanceRule& rule = (*rules)[i];
+        met += " Rule " + formatFixed(rule.c, 2) + " F1 at k " + formatFixed(rule.k, 3) + ": " +
+               (ruleMet(profile, tips, record.frequencyGHz, rule) ? "met" : "not met") +
+               " at the present heights.";
+    }
+    if (record.hopLengthKm > 0.0 && !profileReaches(profile, record.hopLengthKm)) {
+        met += " The profile ends at " + formatFixed(pathKm, 3) + " km, the hop length is " +
+               formatFixed(record.hopLengthKm, 1) + " km: check the sites.";
+    }
+    lowest_ = found;
+    view_.showHeights(text + met, true);
+}
+
+void ProfileWindow::onApply(const ProfileSettings& settings) {
+    // The heights are found for the page as it stands, a height typed there included.
+    if (!store_()) {
+        return;
+    }
+    draw(settings);
+    if (!lowest_) {
+        return;
+    }
+    if (take_(lowest_->antenna1M, lowest_->antenna2M)) {
+        draw(settings);
+    }
+}
+
+void ProfileWindow::onImportCsv(const ProfileSettings& settings) {
+    const auto chosen = files_.choose(FileDialogUse::ImportProfile);
+    if (!chosen) {
+        return;
+    }
+    const std::string name = utf8ToCp1252(chosen->bareName.string());
+    const auto bytes = readFileBytes(chosen->fullName, kSitesFileMaxBytes);
+    if (!bytes) {
+        messages_.show(name + ": cannot read", kAppCaption, MessageIcon::Warning);
+        return;
+    }
+    ProfileImport read = importProfileCsv(
+        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
+        hop_.record.hopLengthKm);
+    if (!read.error.empty()) {
+        messages_.show(name + ": " + read.error, kAppCaption, MessageIcon::Warning);
+        return;
+    }
+    // Kept in the sites file when the hop is saved.
+    sites_.profile = std::move(read.profile);
+    onRuleSetChosen(settings);
+}
+
+} // namespace korvel

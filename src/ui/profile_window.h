@@ -1,0 +1,61 @@
+#pragma once
+// The Profile window's presenter: it draws the hop's terrain profile as the Form page last stored
+// the hop, with the earth bulge for the k typed, checks the clearance rules of the set chosen,
+// finds the lowest antenna heights that meet them, and gives them to the page on Apply.
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "geo/antenna_heights.h"
+#include "platform/file_chooser.h"
+#include "platform/messages.h"
+#include "platform/profile_view.h"
+
+namespace korvel {
+
+struct HopState;
+struct HopSites;
+
+class ProfileWindow final : public ProfileEvents {
+  public:
+    // Takes the antenna heights (m above the station reference levels) into the page through the
+    // page's own checks; false when the page refused them (and said why).
+    using TakeHeights = std::function<bool(double antenna1M, double antenna2M)>;
+    // Stores the page's fields as typed; false when the page refused them (and said why).
+    using StorePage = std::function<bool()>;
+
+    ProfileWindow(const HopState& hop, HopSites& sites, ProfileView& view, Messages& messages,
+                  FileChooser& files, StorePage store, TakeHeights take);
+
+    // Opens the window with k 4/3, the first rule set and equal heights, and draws; an open
+    // window keeps its settings and draws again.
+    void open();
+    void close();
+    // Draws the window again, when open, with the settings it shows: the page stored new heights.
+    void refresh();
+
+    void onRedraw(const ProfileSettings& settings) override;
+    void onRuleSetChosen(const ProfileSettings& settings) override;
+    void onApply(const ProfileSettings& settings) override;
+    void onImportCsv(const ProfileSettings& settings) override;
+
+  private:
+    // Why the hop cannot be drawn, in words; empty when it can.
+    [[nodiscard]] std::string refusal() const;
+    // The rules typed; nothing after telling the user which field is wrong.
+    std::optional<std::vector<ClearanceRule>> rulesOf(const ProfileSettings& settings) const;
+    void draw(const ProfileSettings& settings);
+
+    const HopState& hop_;
+    HopSites& sites_;
+    ProfileView& view_;
+    Messages& messages_;
+    FileChooser& files_;
+    StorePage store_;
+    TakeHeights take_;
+    std::optional<AntennaHeights> lowest_; // of the last drawing, when it found them
+    ProfileSettings shown_;                // of the last drawing without refusal
+};
+
+} // namespace korvel

@@ -1,0 +1,177 @@
+// The Profile window's presenter through the Form page: what a hop without a profile shows, the
+// earth radius factor of the drawing, and the heights Apply takes into the page.
+
+#include <algorithm>
+#include <fstream>
+
+#include "geo/path_geometry.h"
+#include "geo/profile_analysis.h"
+#include "ui/form_fixture.h"
+
+namespace korvel {
+namespace {
+
+class FakeProfileView final : public ProfileView {
+  public:
+    void open(const std::vector<std::string>& sets, const std::vector<std::string>&,
+              ProfileEvents& shownEvents) override {
+        ruleSets = sets;
+        events = &shownEvents;
+        opened = true;
+    }
+    void setSettings(const ProfileSettings& shown) override { settings = shown; }
+    void showChart(const ChartSpec& shown) override {
+        chart = shown;
+        ++draws;
+    }
+    void showHeights(const std::string& text, bool canApply) override {
+        heights = text;
+        applicable = canApply;
+    }
+    void close() override { opened = false; }
+    [[nodiscard]] bool isOpen() const override { return opened; }
+
+    // The y of the curve `role` at its point nearest `x`.
+    [[nodiscard]] double curveAt(ChartRole role, double x) const {
+        for (const ChartCurve& curve : chart.curves) {
+            if (curve.role != role) {
+                continue;
+            }
+            const auto at = std::find(curve.x.begin(), curve.x.end(), x);
+            if (at != curve.x.end()) {
+                return curve.y[static_cast<std::size_t>(at - curve.x.begin())];
+            }
+        }
+        return -1.0;
+    }
+
+    bool opened = false;
+    ProfileEvents* events = nullptr;
+    std::vector<std::string> ruleSets;
+    ProfileSettings settings;
+    ChartSpec chart;
+    int draws = 0;
+    std::string heights;
+    bool applicable = false;
+};
+
+class ProfileTest : public FormTest {
+  public:
+    void SetUp() override {
+        FormTest::SetUp();
+        session.profileView = &view;
+        HopRecord& record = session.hop.record;
+        record.station1Name.assign("Hilltop");
+        record.station2Name.assign("Harbour");
+        record.station1HeightM = 100;
+        record.station2HeightM = 100;
+        record.hopLengthKm = 10;
+    }
+    // A 10 km path over flat ground at 100 m with a 150 m hill halfway.
+    void giveHill() {
+        session.sites.profile = {
+            {0.0, 100.0}, {2.5, 100.0}, {5.0, 150.0}, {7.5, 100.0}, {10.0, 100.0}};
+    }
+    [[nodiscard]] AntennaTips tips() const {
+        const HopRecord& record = session.hop.record;
+        return {record.station1HeightM + record.antenna1HeightM,
+                record.station2HeightM + record.antenna2HeightM};
+    }
+    FakeProfileView view;
+};
+
+TEST_F(ProfileTest, AHopWithoutProfileSaysHowToMakeOneAndOffersNoApply) {
+    openForm();
+    click(kProfileButton);
+    ASSERT_TRUE(view.opened);
+    EXPECT_NE(view.chart.verdict.find("Import CSV..."), std::string::npos);
+    EXPECT_NE(view.chart.verdict.find("korvel-cli profile HOPFILE --dem MODEL --save"),
+              std::string::npos);
+    EXPECT_TRUE(view.chart.curves.empty());
+    EXPECT_FALSE(view.applicable);
+    view.events->onApply(view.settings);
+    EXPECT_EQ(page().text(kAntenna1HeightField), "30.0") << "nothing to apply";
+}
+
+TEST_F(ProfileTest, DrawsTheBulgeForTheKTypedAndRefusesAKThatIsNoNumber) {
+    giveHill();
+    openForm();
+    click(kProfileButton);
+    EXPECT_EQ(view.settings.k, "4/3");
+    EXPECT_EQ(view.chart.title, "Path profile: Hilltop - Harbour");
+    // 5 km × 5 km / (2 × 4/3 × 6371 km) = 1.4715 m; for k = 1, 1.9620 m.
+    EXPECT_NEAR(view.curveAt(ChartRole::Earth, 5.0), 1.4715, 1e-4);
+    EXPECT_NEAR(view.curveAt(ChartRole::Terrain, 5.0), 151.4715, 1e-4);
+    EXPECT_NE(view.chart.verdict.find("worst point at 5.000 km"), std::string::npos);
+    EXPECT_EQ(view.chart.table.rows.size(), 5u);
+
+    ProfileSettings settings = view.settings;
+    settings.k = "1";
+    view.events->onRedraw(settings);
+    EXPECT_NEAR(view.curveAt(ChartRole::Earth, 5.0), 1.9620, 1e-4);
+    click(kProfileButton);
+    EXPECT_EQ(view.settings.k, "1") << "Profile... again keeps the open window's settings";
+
+    const int draws = view.draws;
+    settings.k = "0";
+    view.events->onRedraw(settings);
+    EXPECT_EQ(boxTexts().back(), "Invalid data : k (a number > 0, a fraction such as 4/3, or ke)");
+    EXPECT_EQ(view.draws, draws);
+}
+
+TEST_F(ProfileTest, ApplyTakesTheLowestHeightsThatMeetEveryRuleIntoThePage) {
+    giveHill();
+    openForm();
+    click(kProfileButton);
+    EXPECT_NE(view.heights.find("not met"), std::string::npos) << "the hill blocks 30/40 m";
+    view.events->onApply(view.settings);
+    const HopRecord& record = session.hop.record;
+    EXPECT_EQ(record.antenna1HeightM, record.antenna2HeightM);
+    EXPECT_EQ(page().text(kAntenna1HeightField), formatFixed(record.antenna1HeightM, 1));
+    const double pathKm = 10.0;
+    for (const ClearanceRule& rule :
+         clearanceRules(ClearanceRuleSet::TemperateExtendedObstacle, pathKm)) {
+        EXPECT_TRUE(ruleMet(session.sites.profile, tips(), record.frequencyGHz, rule));
+    }
+    // A decimetre lower misses the first rule: the heights are the lowest the page can show.
+    const AntennaTips lower{tips().antenna1AltitudeM - 0.1, tips().antenna2AltitudeM - 0.1};
+    EXPECT_FALSE(ruleMet(session.sites.profile, lower, record.frequencyGHz, {1.0, 4.0 / 3.0}));
+    EXPECT_EQ(view.heights.find("not met"), std::string::npos) << "drawn again after Apply";
+
+    // One end fixed: antenna 2 keeps its height, antenna 1 is found.
+    ProfileSettings settings = view.settings;
+    settings.heightsMode = 2;
+    const double equalM = record.antenna2HeightM;
+    type(kAntenna2HeightField, "70.0");
+    view.events->onApply(settings);
+    EXPECT_EQ(record.antenna2HeightM, 70.0) << "the page's typed height is the one kept";
+    EXPECT_LT(record.antenna1HeightM, equalM) << "a higher antenna 2 lets antenna 1 come down";
+    EXPECT_TRUE(ruleMet(session.sites.profile, tips(), record.frequencyGHz, {1.0, 4.0 / 3.0}));
+
+    // Heights typed on the page and calculated are drawn without reopening the window.
+    type(kAntenna1HeightField, "30.0");
+    type(kAntenna2HeightField, "40.0");
+    click(kCalculateButton);
+    EXPECT_NE(view.heights.find("not met"), std::string::npos);
+}
+
+TEST_F(ProfileTest, ImportsACsvProfileAndRefusesOneThatMissesStation2) {
+    openForm();
+    click(kProfileButton);
+    std::ofstream(folder / "short.csv") << "0,100\n5,150\n9,100\n";
+    std::ofstream(folder / "hill.csv") << "km,m\n0,100\n5,150\n10,100\n";
+    choose("short.csv");
+    view.events->onImportCsv(view.settings);
+    EXPECT_EQ(boxTexts().back().rfind("short.csv: ", 0), 0u) << boxTexts().back();
+    EXPECT_TRUE(session.sites.profile.empty()) << "a refused file changes nothing";
+
+    choose("hill.csv");
+    view.events->onImportCsv(view.settings);
+    ASSERT_EQ(session.sites.profile.size(), 3u);
+    EXPECT_TRUE(view.applicable);
+    EXPECT_EQ(view.chart.title, "Path profile: Hilltop - Harbour");
+    EXPECT_EQ(files.uses.back(), FileDialogUse::ImportProfile);
+}
+
+} // namespace
+} // namespace korvel
