@@ -217,13 +217,15 @@ void ProfileWindow::onImportCsv(const ProfileSettings& settings) {
         return;
     }
     const std::string name = utf8ToCp1252(chosen->bareName.string());
-    const auto bytes = readFileBytes(chosen->fullName, kSitesFileMaxBytes);
+    const FileBytes bytes =
+        readRegularFile(chosen->fullName, kSitesFileMaxBytes, BeyondLimit::Refuse);
     if (!bytes) {
-        messages_.show(name + ": cannot read", kAppCaption, MessageIcon::Warning);
+        messages_.show(name + ": " + fileReadProblem(bytes.status), kAppCaption,
+                       MessageIcon::Warning);
         return;
     }
     ProfileImport read = importProfileCsv(
-        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
+        std::string_view(reinterpret_cast<const char*>(bytes.bytes.data()), bytes.bytes.size()),
         hop_.record.hopLengthKm);
     if (!read.error.empty()) {
         messages_.show(name + ": " + read.error, kAppCaption, MessageIcon::Warning);
