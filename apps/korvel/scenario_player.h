@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <QObject>
+#include <QString>
 
 class QWidget;
 
@@ -73,6 +74,7 @@ class ScenarioPlayer final : public QObject {
     int cancelsQueued_ = 0;                  // "cancel print" lines waiting for an abort dialog
     std::vector<std::string> abortPictures_; // "screenshot abort FILE" lines waiting for one
     bool finished_ = false;
+    QString waitingFor_; // "wait FILE": the next line runs once FILE exists
 };
 
 // A whole scenario file as lines; nothing when it cannot be read or is not a regular file.

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include "platform/dialog_view.h"
+#include "platform/qt/qt_focus_return.h"
 
 class QDialog;
 class QWidget;
@@ -57,6 +58,11 @@ class QtDialogView final : public QObject, public DialogView {
     QWidget* form_;
     QDialog* dialog_;
     DialogEvents& events_;
+    // The checkable button whose state changed and is not yet reported (by its click, or alone).
+    ControlId unreportedToggle_ = 0;
+    // The list whose selection change the presenter is hearing of.
+    ControlId reportingSelection_ = 0;
+    FocusReturn focusReturn_;
 };
 
 } // namespace korvel

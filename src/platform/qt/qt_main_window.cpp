@@ -36,7 +36,8 @@ class PageArea final : public QWidget {
         QPalette white = palette();
         white.setColor(QPalette::Window, Qt::white);
         setPalette(white);
-        setFocusPolicy(Qt::StrongFocus);
+        // Reachable by F6 and a click, never a Tab stop of its own beside the page's controls.
+        setFocusPolicy(Qt::ClickFocus);
         setAccessibleName(QStringLiteral("Korvel"));
     }
 
@@ -183,7 +184,13 @@ void QtMainWindow::postCommand(Command command) {
 }
 
 void QtMainWindow::setEnabled(bool enabled) {
+    if (!enabled) {
+        focusReturn_.remember(this);
+    }
     QMainWindow::setEnabled(enabled);
+    if (enabled) {
+        focusReturn_.restore();
+    }
 }
 
 void QtMainWindow::showGuide() {
