@@ -72,8 +72,9 @@ TEST_F(ShellTest, APageThatCannotBeMadeIsReported) {
 
 // Exit and the close box ask the same question; open_hop.scn and exit_on_start_panel.scn play
 // No, Cancel and the start panel.
-TEST_F(ShellTest, ExitAsksToSaveOnlyOnAHopPageWithoutTheOtherRadio) {
+TEST_F(ShellTest, ExitAsksToSaveOnAHopPageAndWarnsWithTheOtherRadio) {
     const std::string ask = "Save current data ?";
+    const std::string loss = "All data will be lost.";
     const struct {
         const char* name;
         Command page;
@@ -83,7 +84,9 @@ TEST_F(ShellTest, ExitAsksToSaveOnlyOnAHopPageWithoutTheOtherRadio) {
         bool quits;
     } cases[] = {
         // clang-format off
-        {"OTHER radio", Command::RadioPage, true, {}, {}, true},
+        // Mended: Exit with the OTHER radio warned of nothing and dropped the work.
+        {"OTHER radio, Ok", Command::RadioPage, true, MessageAnswer::Ok, {loss}, true},
+        {"OTHER radio, Cancel", Command::RadioPage, true, MessageAnswer::Cancel, {loss}, false},
         {"yes, Save dialog cancelled", Command::RadioPage, false, MessageAnswer::Yes, {ask}, false},
         // Mended: a hop the user asked to save and that was not saved is not dropped.
         {"yes, page refuses", Command::BasicsPage, false, MessageAnswer::Yes,
