@@ -7,6 +7,7 @@
 
 #include "library/byte_io.h"
 #include "platform/file_read.h"
+#include "platform/text_encoding.h"
 
 namespace korvel {
 
@@ -218,7 +219,8 @@ bool readLibrary(const std::filesystem::path& file, EquipmentLibrary& library, M
     // One read of the whole file; the parser checks its length against the counts.
     const auto image = readFileBytes(file);
     if (!image) {
-        showLibraryMessage(messages, "Cannot open libraryfile.");
+        // The file it tried comes after the message, on a line of its own.
+        showLibraryMessage(messages, "Cannot open libraryfile.\n" + pathToCp1252(file));
         return false;
     }
     if (parseLibrary(*image, library) != LibraryParseError::None) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fields/format_fixed.h"
+#include "ui/limit_tips.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -55,6 +56,7 @@ void BasicsPage::open(DialogView& view) {
     view.setTextLimit(kStation1NameField, kStationNameTyped);
     view.setTextLimit(kStation2NameField, kStationNameTyped);
     session_.updateTitle();
+    showLimitTips(view, session_.fields, session_.hop.record.frequencyGHz);
     fill();
 }
 

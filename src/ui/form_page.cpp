@@ -5,9 +5,11 @@
 #include <cstddef>
 
 #include "engine/link_budget.h"
+#include "engine/rain.h"
 #include "engine/selective_margin.h"
 #include "fields/format_fixed.h"
 #include "optimize/library_lookup.h"
+#include "ui/limit_tips.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -97,6 +99,14 @@ void FormPage::open(DialogView& view) {
     session_.app.currentPageId = kFormPageId;
     const HopRecord& record = session_.hop.record;
     showEquipment();
+    showLimitTips(view, session_.fields, record.frequencyGHz);
+    // Rain attenuation is worked out from 6 GHz up: below, RainCalc is grayed and says why.
+    const bool rainOffered = record.frequencyGHz >= kRainMinimumFrequencyGHz;
+    view.setEnabled(kRainCalcButton, rainOffered);
+    view.setToolTip(kRainCalcButton,
+                    rainOffered ? "Calculate, then the unavailability due to rain"
+                                : "Current formulas for rain attenuation do not support "
+                                  "frequencies below 6 GHz.");
     view.setText(kFormRadioLabel, record.radioName.view());
     view.setText(kBranchingLossField, shown(record.branchingLossDb));
     view.setText(kFormModeLabel, record.modeText.view());

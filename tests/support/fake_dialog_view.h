@@ -13,6 +13,7 @@ namespace korvel {
 
 struct FakeControl {
     std::string text;
+    std::string toolTip;
     int limit = 0;
     bool checked = false;
     bool enabled = true;
@@ -26,6 +27,7 @@ class FakeDialogView final : public DialogView {
     std::string text(ControlId id) const override { return get(id).text; }
     void setText(ControlId id, std::string_view text) override { controls[id].text = text; }
     void setTextLimit(ControlId id, int characters) override { controls[id].limit = characters; }
+    void setToolTip(ControlId id, std::string_view tip) override { controls[id].toolTip = tip; }
     bool isChecked(ControlId id) const override { return get(id).checked; }
     void setChecked(ControlId id, bool on) override { controls[id].checked = on; }
     bool isEnabled(ControlId id) const override { return get(id).enabled; }

@@ -49,6 +49,24 @@ TEST_F(FormTest, OpensInTheLayoutOfTheDiversityWithLibraryValuesAndTheMarginFiel
     }
 }
 
+// Mended: RainCalc below 6 GHz ran a whole calculation before saying it could not; now it is
+// grayed and its tip says why. Limited fields name their range at the hop's frequency.
+TEST_F(FormTest, RainCalcIsGrayedBelowSixGigahertzAndFieldsTellTheirRange) {
+    for (const double frequencyGHz : {5.9, 6.0}) {
+        SCOPED_TRACE(frequencyGHz);
+        openForm(DiversityMode::Freq, frequencyGHz);
+        EXPECT_EQ(page().isEnabled(kRainCalcButton), frequencyGHz >= 6);
+        EXPECT_EQ(page().controls.at(kRainCalcButton).toolTip.find("below 6 GHz") !=
+                      std::string::npos,
+                  frequencyGHz < 6);
+    }
+    EXPECT_EQ(page().controls.at(kTerrainLossField).toolTip,
+              "Additional terrain loss, dB. Normal range 0 to 15 dB; a value outside it is asked "
+              "about once.");
+    EXPECT_NE(page().controls.at(kChannelSpacingField).toolTip.find("0 to 0.3 GHz"),
+              std::string::npos);
+}
+
 TEST_F(FormTest, SteppingStaysInRangeAndRestoresTheLibraryValueAtTheEnds) {
     openForm(DiversityMode::Space);
     const struct {

@@ -59,7 +59,26 @@ void announceShownText(QWidget& widget, const QString& text) {
 QtDialogView::QtDialogView(QWidget* form, QDialog* dialog, DialogEvents& events)
     : QObject(form), form_(form), dialog_(dialog), events_(events) {
     connectControls();
+    giveToolTips();
     form_->installEventFilter(this);
+}
+
+void QtDialogView::giveToolTips() {
+    for (auto* widget : form_->findChildren<QWidget*>()) {
+        const bool actedOn = qobject_cast<QAbstractButton*>(widget) != nullptr ||
+                             qobject_cast<QLineEdit*>(widget) != nullptr ||
+                             qobject_cast<QListWidget*>(widget) != nullptr;
+        if (!actedOn || !widget->toolTip().isEmpty() || controlNumber(*widget) == 0) {
+            continue;
+        }
+        QString tip = widget->accessibleName();
+        if (tip.isEmpty()) {
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                tip = button->text().remove(QLatin1Char('&'));
+            }
+        }
+        widget->setToolTip(tip);
+    }
 }
 
 void QtDialogView::connectControls() {
@@ -168,6 +187,12 @@ void QtDialogView::setText(ControlId id, std::string_view cp1252Text) {
 void QtDialogView::setTextLimit(ControlId id, int characters) {
     if (auto* edit = qobject_cast<QLineEdit*>(control(id))) {
         edit->setMaxLength(characters);
+    }
+}
+
+void QtDialogView::setToolTip(ControlId id, std::string_view cp1252Text) {
+    if (QWidget* widget = control(id)) {
+        widget->setToolTip(toQString(cp1252Text));
     }
 }
 

@@ -23,6 +23,7 @@ class QtDialogView final : public QObject, public DialogView {
     [[nodiscard]] std::string text(ControlId control) const override;
     void setText(ControlId control, std::string_view cp1252Text) override;
     void setTextLimit(ControlId control, int characters) override;
+    void setToolTip(ControlId control, std::string_view cp1252Text) override;
     [[nodiscard]] bool isChecked(ControlId control) const override;
     void setChecked(ControlId control, bool checked) override;
     [[nodiscard]] bool isEnabled(ControlId control) const override;
@@ -53,6 +54,8 @@ class QtDialogView final : public QObject, public DialogView {
 
   private:
     void connectControls();
+    // Every control the user acts on says what it is (and its unit) when the pointer rests on it.
+    void giveToolTips();
     void pressDefaultButton();
 
     QWidget* form_;

@@ -124,7 +124,7 @@ void QtMainWindow::buildMenu() {
     file->addSeparator();
     addCommand(file, QStringLiteral("E&xit"), Command::Exit);
 
-    QMenu* pages = menuBar()->addMenu(QStringLiteral("&Pages"));
+    QMenu* pages = menuBar()->addMenu(QStringLiteral("Pa&ges"));
     for (const auto& [text, command, key] : {std::tuple{"&Radios", Command::RadioPage, "Ctrl+R"},
                                              std::tuple{"&Basics", Command::BasicsPage, "Ctrl+B"},
                                              std::tuple{"&Form", Command::FormPage, "Ctrl+F"}}) {
