@@ -26,6 +26,7 @@ constexpr std::array<AntennaControls, 3> kAntennaControls{{
     {kDiversityDiameterField, kDiversityGainField},
 }};
 constexpr std::array<ControlId, 2> kFeederLossFields{kFeeder1LossField, kFeeder2LossField};
+constexpr std::array<ControlId, 2> kFeederTypeLabels{kFeeder1TypeLabel, kFeeder2TypeLabel};
 
 constexpr std::string_view kStandardMarginLabel = "Msm (42.5 km)  :";
 constexpr std::string_view kUserMarginLabel = "Msm            :";
@@ -170,11 +171,17 @@ void FormPage::showFeeder(int feeder) {
         feeder == 0 ? hop.record.feeder1LossDbPer100m : hop.record.feeder2LossDbPer100m;
     if (selection.userFeederLoss[at] != 0) {
         view_->setText(kFeederLossFields[at], shown(typed));
+        view_->setText(kFeederTypeLabels[at], "typed");
         return;
     }
     const std::optional<double> loss = libraryFeederLoss(
         session_.library, selection.feederTable, selection.feederRow, selection.feederIndex[at]);
     view_->setText(kFeederLossFields[at], loss ? shown(*loss) : "");
+    const auto& tables = session_.library.feederTables;
+    const auto table = static_cast<std::size_t>(selection.feederTable);
+    const auto type = static_cast<std::size_t>(selection.feederIndex[at]);
+    const bool named = loss && table < tables.size() && type < tables[table].typeName.size();
+    view_->setText(kFeederTypeLabels[at], named ? std::string(tables[table].typeName[type].view()) : std::string());
 }
 
 void FormPage::step(ControlId button) {

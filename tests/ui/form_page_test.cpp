@@ -41,6 +41,7 @@ TEST_F(FormTest, OpensInTheLayoutOfTheDiversityWithLibraryValuesAndTheMarginFiel
         EXPECT_EQ(page().text(kAntenna1DiameterField), "2.4");
         EXPECT_EQ(page().text(kAntenna2GainField), gainText(2.4, 7.5));
         EXPECT_EQ(page().text(kFeeder1LossField), "3.4");
+        EXPECT_EQ(page().text(kFeeder1TypeLabel), "WG 7 low");
         EXPECT_EQ(page().text(kAntenna1HeightField), "30.0");
         EXPECT_EQ(page().text(kChannelSpacingField),
                   c.diversity == DiversityMode::Freq ? "0.200" : "");
