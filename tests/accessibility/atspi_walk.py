@@ -325,9 +325,10 @@ def run(korvel, cli, library, scenario):
 
         walk(pyatspi, program.window("Combination selection"), "selection list", ["Hop outage objective"])
         go(work, "selection-list")
-        walk(pyatspi, program.window("About"), "About box", ["Version"])
+        walk(pyatspi, program.window("About"), "About box", ["Version: "])
         go(work, "about-box")
-        walk(pyatspi, program.window("Print"), "print options", ["Current folder"])
+        walk(pyatspi, program.window("Print"), "print options",
+             ["Current folder: ", os.path.basename(work)])
         go(work, "print-options")
     except Exception as error:  # a missing window, or the bus refusing a call: said, not raised
         check(False, "%s: %s" % (type(error).__name__, error))
