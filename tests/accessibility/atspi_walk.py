@@ -94,9 +94,12 @@ class Program:
         self.executable = executable
 
     def app(self):
-        for app in self.pyatspi.Registry.getDesktop(0):
-            if app is not None and app.description == self.executable:
-                return app
+        try:
+            for app in self.pyatspi.Registry.getDesktop(0):
+                if app is not None and app.description == self.executable:
+                    return app
+        except Exception:  # the bus not ready yet, or an application that has just gone
+            pass
         return None
 
     def window(self, title):
@@ -252,7 +255,9 @@ def run(korvel, cli, library, scenario):
         [korvel, "--library", "korvel32.lbr", "--play", scenario, "--transcript", "a11y.txt"],
         cwd=work, env=env, stderr=subprocess.PIPE, text=True)
     program = Program(pyatspi, korvel)
-    time.sleep(0.5)
+    deadline = time.time() + TIMEOUT_S
+    while program_process.poll() is None and program.app() is None and time.time() < deadline:
+        time.sleep(0.1)
     if program_process.poll() is not None:
         _, errors = program_process.communicate()
         if "could not connect to display" in errors:
