@@ -1,7 +1,9 @@
 // The Designer forms offscreen: every control a presenter uses is on its form with the right kind,
 // and a screen reader finds a name for every control the user can reach.
 
+#include <array>
 #include <memory>
+#include <vector>
 #include <ostream>
 
 #include <gtest/gtest.h>
@@ -153,6 +155,30 @@ TEST_P(FormsTest, EveryButtonAndFieldHasATip) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, FormsTest, ::testing::ValuesIn(availableForms()));
+
+// Mended: every "<" and ">" of the Form page came after Calculate in the Tab order.
+TEST(FormTabOrder, EachStepperFollowsItsFieldInEveryLayout) {
+    const auto nextTabStop = [](QWidget* widget) {
+        do {
+            widget = widget->nextInFocusChain();
+        } while ((widget->focusPolicy() & Qt::TabFocus) == 0);
+        return widget;
+    };
+    const std::vector<std::array<int, 3>> steppers{
+        {1206, 1228, 1229}, {1207, 1230, 1231}, {1214, 1232, 1233}, {1215, 1234, 1235}};
+    for (const DialogId layout : {DialogId::FormNoDiversity, DialogId::FormSpaceDiversity,
+                                  DialogId::FormFrequencyDiversity}) {
+        QDialog dialog;
+        QWidget* form = createForm(layout, &dialog);
+        const auto named = [form](int control) {
+            return form->findChild<QWidget*>(QStringLiteral("control_%1").arg(control));
+        };
+        for (const auto& [field, lower, raise] : steppers) {
+            EXPECT_EQ(nextTabStop(named(field)), named(lower)) << field;
+            EXPECT_EQ(nextTabStop(named(lower)), named(raise)) << field;
+        }
+    }
+}
 
 } // namespace
 } // namespace korvel

@@ -64,6 +64,22 @@ TEST_F(WindowsTest, AChoiceIsReportedOnceHoweverItWasMade) {
     host.destroyPage();
 }
 
+// Mended: the area around the pages was a Tab stop of its own, where the focus also landed once a
+// dialog had closed; now the control that had the focus gets it back.
+TEST_F(WindowsTest, TheFocusGoesBackToItsControlAfterADialogAndThePageAreaIsNoTabStop) {
+    EXPECT_EQ(window.pageArea()->focusPolicy() & Qt::TabFocus, 0);
+    RecordedCommands presenter;
+    DialogView* view = host.createPage(DialogId::BasicsPage, presenter);
+    ASSERT_NE(view, nullptr);
+    view->setFocus(1101);
+    view->setWindowEnabled(false);
+    window.setEnabled(false);
+    window.setEnabled(true);
+    view->setWindowEnabled(true);
+    EXPECT_EQ(window.focusWidget(), dynamic_cast<QtDialogView*>(view)->control(1101));
+    host.destroyPage();
+}
+
 TEST_F(WindowsTest, ModelessDialogTakesInputWhileTheMainWindowIsDisabledAndStaysOpenOnCancel) {
     RecordedCommands presenter;
     auto* view = dynamic_cast<QtDialogView*>(host.openModeless(DialogId::AbortPrint, presenter));
