@@ -39,7 +39,11 @@ DEPS := cmake:/usr/bin/cmake \
         python3:/usr/bin/python3 \
         cups-daemon:/usr/sbin/cupsd \
         cups-client:/usr/sbin/lpadmin \
-        cups:/usr/lib/cups/backend-available/socket
+        cups:/usr/lib/cups/backend-available/socket \
+        xvfb:/usr/bin/Xvfb \
+        dbus-daemon:/usr/bin/dbus-run-session \
+        at-spi2-core:/usr/libexec/at-spi-bus-launcher \
+        python3-pyatspi:/usr/lib/python3/dist-packages/pyatspi/__init__.py
 
 .PHONY: deps build test run screenshots bench fuzz fuzz-run package format clean
 

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -29,6 +30,8 @@
 namespace korvel {
 
 namespace {
+
+constexpr int kWaitPollMs = 50;
 
 // The first word of `text` and what follows the one space after it.
 std::pair<std::string, std::string> splitWord(const std::string& text) {
@@ -114,6 +117,16 @@ void ScenarioPlayer::scheduleStep() {
 void ScenarioPlayer::step() {
     if (finished_) {
         return;
+    }
+    if (!waitingFor_.isEmpty()) {
+        // Another program acts on the windows meanwhile (an accessibility test): look seldom.
+        if (!QFile::exists(waitingFor_)) {
+            QTimer::singleShot(kWaitPollMs, this, &ScenarioPlayer::step);
+            return;
+        }
+        QFile::remove(waitingFor_);
+        transcript_.note("wait over: " + waitingFor_.toStdString());
+        waitingFor_.clear();
     }
     scheduleStep();
     if (program_.window.pendingCommands() > 0) {
@@ -327,6 +340,8 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
             return;
         }
         program_.window.resize(*width, *height);
+    } else if (action == "wait" && !rest.empty()) {
+        waitingFor_ = QString::fromStdString(rest);
     } else if (action == "quit") {
         transcript_.note("quit");
         finish(0);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <QObject>
+#include <QString>
 
 #include "platform/file_read.h"
 
@@ -82,6 +83,7 @@ class ScenarioPlayer final : public QObject {
     int cancelsQueued_ = 0;                  // "cancel print" lines waiting for an abort dialog
     std::vector<std::string> abortPictures_; // "screenshot abort FILE" lines waiting for one
     bool finished_ = false;
+    QString waitingFor_; // "wait FILE": the next line runs once FILE exists
 };
 
 // A whole scenario file (a regular file of at most 16 MiB) as lines; nothing when it cannot be

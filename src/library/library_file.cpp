@@ -7,6 +7,7 @@
 
 #include "library/byte_io.h"
 #include "platform/file_read.h"
+#include "platform/text_encoding.h"
 
 namespace korvel {
 
@@ -217,7 +218,8 @@ LibraryParseError parseLibrary(std::span<const std::uint8_t> image, EquipmentLib
 bool readLibrary(const std::filesystem::path& file, EquipmentLibrary& library, Messages& messages) {
     const FileBytes image = readLibraryBytes(file);
     if (!image) {
-        showLibraryMessage(messages, "Cannot open libraryfile.");
+        // The file it tried comes after the message, on a line of its own.
+        showLibraryMessage(messages, "Cannot open libraryfile.\n" + pathToCp1252(file));
         return false;
     }
     return readLibraryImage(image.bytes, library, messages);

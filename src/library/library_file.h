@@ -30,8 +30,8 @@ enum class LibraryParseError { None, WrongMagic, BadCounts, TooShort, BadDefault
 // is left untouched.
 LibraryParseError parseLibrary(std::span<const std::uint8_t> image, EquipmentLibrary& library);
 
-// Reads the file into `library`. Failure shows "Cannot open libraryfile." or
-// "Incorrect libraryfile." and leaves `library` as it was.
+// Reads the file into `library`. Failure shows "Cannot open libraryfile." followed by the
+// file's name on the next line, or "Incorrect libraryfile.", and leaves `library` as it was.
 bool readLibrary(const std::filesystem::path& file, EquipmentLibrary& library, Messages& messages);
 // The same for a file already read (readLibraryBytes): "Incorrect libraryfile." on failure.
 bool readLibraryImage(std::span<const std::uint8_t> image, EquipmentLibrary& library,

@@ -33,6 +33,9 @@ class DialogView {
     virtual void setText(ControlId control, std::string_view cp1252Text) = 0;
     // The most characters the user can type into an edit.
     virtual void setTextLimit(ControlId control, int characters) = 0;
+    // The note shown when the pointer rests on a control (and said by a screen reader). Views
+    // that show none ignore it.
+    virtual void setToolTip(ControlId /*control*/, std::string_view /*cp1252Text*/) {}
 
     // Radio buttons and tick boxes.
     [[nodiscard]] virtual bool isChecked(ControlId control) const = 0;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fields/format_fixed.h"
+#include "ui/limit_tips.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -52,6 +53,7 @@ void BasicsPage::open(DialogView& view) {
     view_ = &view;
     session_.app.currentPageId = kBasicsPageId;
     session_.updateTitle();
+    showLimitTips(view, session_.fields, session_.hop.record.frequencyGHz);
     fill();
 }
 

@@ -17,8 +17,10 @@ constexpr std::array<FormControl, 3> kAbout{{{1002, kLabel}, {1003, kLabel}, {kO
 constexpr std::array<FormControl, 4> kStartPanel{
     {{1000, kButton}, {1001, kButton}, {1002, kButton}, {1003, kButton}}};
 
-constexpr std::array<FormControl, 16> kRadioPage{{
+constexpr std::array<FormControl, 18> kRadioPage{{
     {1005, ControlKind::List},
+    {1011, kLabel},
+    {1012, kLabel},
     {1006, kLabel},
     {1007, kLabel},
     {1008, kRadio},
@@ -125,7 +127,7 @@ constexpr std::array<FormControl, 9> kHopsList{{
 }};
 
 // The Form page's controls in all three layouts, then each layout's diversity group.
-constexpr std::array<FormControl, 35> kFormPage{{
+constexpr std::array<FormControl, 37> kFormPage{{
     {1200, kLabel},  {1205, kLabel},  {1217, kLabel},  {1218, kLabel},  {1244, kLabel},
     {1245, kLabel},  {1222, kEdit},   {1223, kEdit},   {1227, kEdit},   {1243, kEdit},
     {1206, kEdit},   {1207, kEdit},   {1208, kEdit},   {1209, kEdit},   {1210, kEdit},
@@ -133,6 +135,7 @@ constexpr std::array<FormControl, 35> kFormPage{{
     {1225, kEdit},   {1226, kEdit},   {1228, kButton}, {1229, kButton}, {1230, kButton},
     {1231, kButton}, {1232, kButton}, {1233, kButton}, {1234, kButton}, {1235, kButton},
     {1224, kButton}, {1246, kButton}, {1247, kButton}, {1248, kButton}, {1249, kButton},
+    {1252, kLabel},  {1253, kLabel},
 }};
 constexpr std::array<FormControl, 5> kSpaceGroup{
     {{1236, kEdit}, {1237, kEdit}, {1238, kEdit}, {1239, kButton}, {1240, kButton}}};

@@ -5,9 +5,11 @@
 #include <cstddef>
 
 #include "engine/link_budget.h"
+#include "engine/rain.h"
 #include "engine/selective_margin.h"
 #include "fields/format_fixed.h"
 #include "optimize/library_lookup.h"
+#include "ui/limit_tips.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -24,6 +26,7 @@ constexpr std::array<AntennaControls, 3> kAntennaControls{{
     {kDiversityDiameterField, kDiversityGainField},
 }};
 constexpr std::array<ControlId, 2> kFeederLossFields{kFeeder1LossField, kFeeder2LossField};
+constexpr std::array<ControlId, 2> kFeederTypeLabels{kFeeder1TypeLabel, kFeeder2TypeLabel};
 
 constexpr std::string_view kStandardMarginLabel = "Msm (42.5 km)  :";
 constexpr std::string_view kUserMarginLabel = "Msm            :";
@@ -107,6 +110,14 @@ void FormPage::open(DialogView& view) {
     const HopRecord& record = session_.hop.record;
     shown_.clear();
     showEquipment();
+    showLimitTips(view, session_.fields, record.frequencyGHz);
+    // Rain attenuation is worked out from 6 GHz up: below, RainCalc is grayed and says why.
+    const bool rainOffered = record.frequencyGHz >= kRainMinimumFrequencyGHz;
+    view.setEnabled(kRainCalcButton, rainOffered);
+    view.setToolTip(kRainCalcButton, rainOffered
+                                         ? "Calculate, then the unavailability due to rain"
+                                         : "Current formulas for rain attenuation do not support "
+                                           "frequencies below 6 GHz.");
     view.setText(kFormRadioLabel, record.radioName.view());
     show(kBranchingLossField, record.branchingLossDb);
     view.setText(kFormModeLabel, record.modeText.view());
@@ -174,6 +185,7 @@ void FormPage::showFeeder(int feeder) {
         feeder == 0 ? hop.record.feeder1LossDbPer100m : hop.record.feeder2LossDbPer100m;
     if (selection.userFeederLoss[at] != 0) {
         show(kFeederLossFields[at], typed);
+        view_->setText(kFeederTypeLabels[at], "typed");
         return;
     }
     const std::optional<double> loss = libraryFeederLoss(
@@ -184,6 +196,12 @@ void FormPage::showFeeder(int feeder) {
     } else {
         shown_.show(*view_, kFeederLossFields[at], "", 0);
     }
+    const auto& tables = session_.library.feederTables;
+    const auto table = static_cast<std::size_t>(selection.feederTable);
+    const auto type = static_cast<std::size_t>(selection.feederIndex[at]);
+    const bool named = loss && table < tables.size() && type < tables[table].typeName.size();
+    view_->setText(kFeederTypeLabels[at],
+                   named ? std::string(tables[table].typeName[type].view()) : std::string());
 }
 
 void FormPage::step(ControlId button) {

@@ -33,6 +33,9 @@ inline constexpr ControlId kFeeder1LengthField = 1212;
 inline constexpr ControlId kFeeder2LengthField = 1213;
 inline constexpr ControlId kFeeder1LossField = 1214;
 inline constexpr ControlId kFeeder2LossField = 1215;
+// Beside each feeder's loss: the library's name of its type, "typed" for a loss of the user's.
+inline constexpr ControlId kFeeder1TypeLabel = 1252;
+inline constexpr ControlId kFeeder2TypeLabel = 1253;
 inline constexpr ControlId kFeeder1TotalLabel = 1217;
 inline constexpr ControlId kFeeder2TotalLabel = 1218;
 inline constexpr ControlId kBranchingLossField = 1222;

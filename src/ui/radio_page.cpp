@@ -110,6 +110,8 @@ void RadioPage::showRadio() {
     const auto [columnOne, columnTwo] = radio.berExponent;
     view_->setText(kPrxthGroup, columnOne == columnTwo ? "Prxth Ber:10" + std::to_string(columnOne)
                                                        : std::string("Prxth"));
+    view_->setText(kPrxthLeftBerLabel, "BER 10^" + std::to_string(columnOne));
+    view_->setText(kPrxthRightBerLabel, "BER 10^" + std::to_string(columnTwo));
     for (int i = 0; i < kPtxCount; ++i) {
         view_->setText(kPtxChoiceFirst + i, valueText(radio.ptxDbm[static_cast<std::size_t>(i)]));
     }

@@ -16,6 +16,9 @@ inline constexpr ControlId kRadioList = 1005;
 inline constexpr ControlId kRadioNameLabel = 1006;
 inline constexpr ControlId kRadioFrequencyLabel = 1007;
 inline constexpr ControlId kPrxthGroup = 1027;
+// Above each Prxth column: the bit error rate its thresholds hold for.
+inline constexpr ControlId kPrxthLeftBerLabel = 1011;
+inline constexpr ControlId kPrxthRightBerLabel = 1012;
 inline constexpr ControlId kRadioResetButton = kCancelButton;
 
 class RadioPage final : public Page {

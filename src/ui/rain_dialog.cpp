@@ -9,6 +9,7 @@
 #include "engine/rain.h"
 #include "fields/format_fixed.h"
 #include "hopfile/rain_dialog_rules.h"
+#include "ui/limit_tips.h"
 #include "ui/list_dialog.h"
 #include "ui/page.h"
 #include "ui/session.h"
@@ -36,6 +37,7 @@ class RainDialog final : public DialogEvents {
         const HopState& hop = session_.hop;
         working_.rateMmH = wholeRate(hop.record.rainRateMmH);
         view.setText(kRainRateField, std::to_string(working_.rateMmH));
+        showLimitTips(view, session_.fields, hop.record.frequencyGHz);
         choosePolarization(hop.record.polarization);
         working_.outage = {hop.results.rainAnnualPct, hop.results.rainWorstMonthPct};
         view.setText(kRainWorstMonthLabel, " ");

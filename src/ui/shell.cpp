@@ -237,7 +237,14 @@ bool Shell::onCloseRequest() {
     if (session_.modalRuns.dialogOpen()) {
         return false;
     }
-    return session_.hop.selection.otherRadio || savePrompt(PromptModality::System);
+    // A hop on the OTHER radio cannot be saved (its typed radio lives in the library in memory,
+    // which a reopened hop would not find again), so its work is lost: said, as New says it.
+    if (session_.hop.selection.otherRadio) {
+        return session_.ports.messages.show(kOtherRadioLossWarning, kAppCaption,
+                                            MessageIcon::Warning,
+                                            MessageButtons::OkCancel) == MessageAnswer::Ok;
+    }
+    return savePrompt(PromptModality::System);
 }
 
 bool Shell::onShutdownQuery() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "library/library_file.h"
+#include "platform/text_encoding.h"
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
 #include "support/test_library.h"
@@ -117,7 +118,9 @@ TEST(LibraryFile, ReadFromDiskSaysWhatIsWrongAndKeepsTheLibrary) {
     Bytes image = libraryImage(coaxOnlyLibrary());
     image.pop_back();
     put(image);
-    for (const char* text : {"Incorrect libraryfile.", "Cannot open libraryfile."}) {
+    // Mended: the message of a file that cannot be opened names the file it tried.
+    const std::string cannotOpen = "Cannot open libraryfile.\n" + pathToCp1252(file);
+    for (const std::string& text : {std::string("Incorrect libraryfile."), cannotOpen}) {
         RecordingMessages messages;
         EXPECT_FALSE(readLibrary(file, library, messages));
         ASSERT_EQ(messages.events().size(), 1u);

@@ -13,6 +13,7 @@ namespace korvel {
 
 struct FakeControl {
     std::string text;
+    std::string toolTip;
     int limit = 0;
     bool checked = false;
     bool enabled = true;
@@ -35,6 +36,7 @@ class FakeDialogView final : public DialogView {
         control.limit = characters;
         cutToLimit(control);
     }
+    void setToolTip(ControlId id, std::string_view tip) override { controls[id].toolTip = tip; }
     bool isChecked(ControlId id) const override { return get(id).checked; }
     void setChecked(ControlId id, bool on) override { controls[id].checked = on; }
     bool isEnabled(ControlId id) const override { return get(id).enabled; }

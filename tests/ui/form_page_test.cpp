@@ -41,12 +41,31 @@ TEST_F(FormTest, OpensInTheLayoutOfTheDiversityWithLibraryValuesAndTheMarginFiel
         EXPECT_EQ(page().text(kAntenna1DiameterField), "2.4");
         EXPECT_EQ(page().text(kAntenna2GainField), gainText(2.4, 7.5));
         EXPECT_EQ(page().text(kFeeder1LossField), "3.4");
+        EXPECT_EQ(page().text(kFeeder1TypeLabel), "WG 7 low");
         EXPECT_EQ(page().text(kAntenna1HeightField), "30.0");
         EXPECT_EQ(page().text(kChannelSpacingField),
                   c.diversity == DiversityMode::Freq ? "0.200" : "");
         EXPECT_EQ(page().text(kDiversityDiameterField),
                   c.diversity == DiversityMode::Space ? "2.4" : "");
     }
+}
+
+// Mended: RainCalc below 6 GHz ran a whole calculation before saying it could not; now it is
+// grayed and its tip says why. Limited fields name their range at the hop's frequency.
+TEST_F(FormTest, RainCalcIsGrayedBelowSixGigahertzAndFieldsTellTheirRange) {
+    for (const double frequencyGHz : {5.9, 6.0}) {
+        SCOPED_TRACE(frequencyGHz);
+        openForm(DiversityMode::Freq, frequencyGHz);
+        EXPECT_EQ(page().isEnabled(kRainCalcButton), frequencyGHz >= 6);
+        EXPECT_EQ(page().controls.at(kRainCalcButton).toolTip.find("below 6 GHz") !=
+                      std::string::npos,
+                  frequencyGHz < 6);
+    }
+    EXPECT_EQ(page().controls.at(kTerrainLossField).toolTip,
+              "Additional terrain loss, dB. Normal range 0 to 15 dB; a value outside it is asked "
+              "about once.");
+    EXPECT_NE(page().controls.at(kChannelSpacingField).toolTip.find("0 to 0.3 GHz"),
+              std::string::npos);
 }
 
 TEST_F(FormTest, SteppingStaysInRangeAndRestoresTheLibraryValueAtTheEnds) {

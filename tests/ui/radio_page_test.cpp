@@ -34,6 +34,9 @@ TEST_F(RadioPageTest, ShowsTheCommittedRadioAndOffersOnlyButtonsWithValues) {
     EXPECT_EQ(page().text(kRadioNameLabel), "MW 7.5-34");
     EXPECT_EQ(page().text(kRadioFrequencyLabel), "7.5");
     EXPECT_EQ(page().text(kPrxthGroup), "Prxth");
+    // Each threshold column says the bit error rate it holds for.
+    EXPECT_EQ(page().text(kPrxthLeftBerLabel), "BER 10^-3");
+    EXPECT_EQ(page().text(kPrxthRightBerLabel), "BER 10^-6");
     EXPECT_EQ(buttons(), "30.0|27.0*| -||-82.0|-80.5| -|-78.0*|-76.5| -|");
     for (const ControlId id : {1010, 1017, 1008}) {
         click(id);

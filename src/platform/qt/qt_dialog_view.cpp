@@ -9,10 +9,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 
+#include "platform/qt/qt_focus_return.h"
 #include "platform/qt/qt_forms.h"
 #include "platform/qt/qt_text.h"
 
@@ -29,27 +32,113 @@ ControlId controlNumber(const QObject& object) {
     return name.mid(8).toInt();
 }
 
+// Set on a list while the row the presenter chose is being brought back (see selectRow).
+const char* const kRowRestoring = "korvelRowRestoring";
+
+// A label or button whose accessible name stands for its value ("Radio name", "Ptx 1 dBm") is
+// announced with the value it shows; one without a name is announced by its text anyway.
+void announceShownText(QWidget& widget, const QString& text) {
+    const char* const kBaseName = "korvelAccessibleName";
+    QVariant base = widget.property(kBaseName);
+    if (!base.isValid()) {
+        base = widget.accessibleName();
+        widget.setProperty(kBaseName, base);
+    }
+    const QString name = base.toString();
+    if (name.isEmpty()) {
+        return;
+    }
+    const QString value = text.trimmed();
+    const bool valueAdds = !value.isEmpty() && value != name && value != QStringLiteral("-");
+    widget.setAccessibleName(valueAdds ? name + QStringLiteral(": ") + value : name);
+    widget.setAccessibleDescription(value);
+}
+
 } // namespace
 
 QtDialogView::QtDialogView(QWidget* form, QDialog* dialog, DialogEvents& events)
     : QObject(form), form_(form), dialog_(dialog), events_(events) {
     connectControls();
+    giveToolTips();
     form_->installEventFilter(this);
+}
+
+void QtDialogView::giveToolTips() {
+    for (auto* widget : form_->findChildren<QWidget*>()) {
+        const bool actedOn = qobject_cast<QAbstractButton*>(widget) != nullptr ||
+                             qobject_cast<QLineEdit*>(widget) != nullptr ||
+                             qobject_cast<QListWidget*>(widget) != nullptr;
+        if (!actedOn || !widget->toolTip().isEmpty() || controlNumber(*widget) == 0) {
+            continue;
+        }
+        QString tip = widget->accessibleName();
+        if (tip.isEmpty()) {
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                tip = button->text().remove(QLatin1Char('&'));
+            }
+        }
+        widget->setToolTip(tip);
+    }
 }
 
 void QtDialogView::connectControls() {
     for (auto* button : form_->findChildren<QAbstractButton*>()) {
         const ControlId id = controlNumber(*button);
-        if (id != 0) {
-            connect(button, &QAbstractButton::clicked, this, [this, id] { events_.onCommand(id); });
+        if (id == 0) {
+            continue;
         }
+        if (!button->isCheckable()) {
+            connect(button, &QAbstractButton::clicked, this, [this, id] { events_.onCommand(id); });
+            continue;
+        }
+        // A choice counts however it was made (a click, the keyboard, an accessibility action):
+        // a state change is reported with the click that made it, or on its own once the event
+        // that made it is over. A click on a radio button already checked changes nothing and
+        // is still reported (OTHER opens its dialog again).
+        const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
+        connect(button, &QAbstractButton::toggled, this, [this, id, radio](bool checked) {
+            if (!checked && radio) {
+                return;
+            }
+            unreportedToggle_ = id;
+            QTimer::singleShot(0, this, [this, id] {
+                if (unreportedToggle_ == id) {
+                    unreportedToggle_ = 0;
+                    events_.onCommand(id);
+                }
+            });
+        });
+        connect(button, &QAbstractButton::clicked, this, [this, id] {
+            if (unreportedToggle_ == id) {
+                unreportedToggle_ = 0;
+            }
+            events_.onCommand(id);
+        });
     }
     for (auto* list : form_->findChildren<QListWidget*>()) {
         const ControlId id = controlNumber(*list);
-        if (id != 0) {
-            connect(list, &QListWidget::currentRowChanged, this,
-                    [this, id] { events_.onSelectionChanged(id); });
+        if (id == 0) {
+            continue;
         }
+        connect(list, &QListWidget::currentRowChanged, this, [this, id] {
+            const QPointer<QtDialogView> alive(this);
+            reportingSelection_ = id;
+            events_.onSelectionChanged(id);
+            if (alive) {
+                reportingSelection_ = 0;
+            }
+        });
+        // Selecting a row without moving the current one (an accessibility action) makes it the
+        // current row too, so the presenter hears of it.
+        connect(list, &QListWidget::itemSelectionChanged, list, [list] {
+            if (list->property(kRowRestoring).toBool()) {
+                return;
+            }
+            const QList<QListWidgetItem*> selected = list->selectedItems();
+            if (selected.size() == 1 && list->row(selected.front()) != list->currentRow()) {
+                list->setCurrentRow(list->row(selected.front()));
+            }
+        });
     }
 }
 
@@ -85,16 +174,25 @@ void QtDialogView::setText(ControlId id, std::string_view cp1252Text) {
         edit->setText(text);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);
+        announceShownText(*label, text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(text);
+        announceShownText(*button, text);
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
         group->setTitle(text);
+        announceShownText(*group, text);
     }
 }
 
 void QtDialogView::setTextLimit(ControlId id, int characters) {
     if (auto* edit = qobject_cast<QLineEdit*>(control(id))) {
         edit->setMaxLength(characters);
+    }
+}
+
+void QtDialogView::setToolTip(ControlId id, std::string_view cp1252Text) {
+    if (QWidget* widget = control(id)) {
+        widget->setToolTip(toQString(cp1252Text));
     }
 }
 
@@ -114,6 +212,8 @@ void QtDialogView::setChecked(ControlId id, bool checked) {
     if (exclusive && !checked) {
         group->setExclusive(false);
     }
+    // The presenter's own choice is no user's choice: it is not reported back.
+    const QSignalBlocker quiet(button);
     button->setChecked(checked);
     if (exclusive && !checked) {
         group->setExclusive(true);
@@ -178,13 +278,32 @@ int QtDialogView::selectedRow(ControlId id) const {
 }
 
 void QtDialogView::selectRow(ControlId id, int row) {
-    if (auto* list = qobject_cast<QListWidget*>(control(id))) {
+    auto* list = qobject_cast<QListWidget*>(control(id));
+    if (list == nullptr) {
+        return;
+    }
+    const auto select = [list, row] {
         const QSignalBlocker quiet(list);
         list->setCurrentRow(row);
         if (row >= 0) {
             list->scrollToItem(list->item(row));
         }
+    };
+    select();
+    if (reportingSelection_ != id) {
+        return;
     }
+    // Called while the list reports a click (the Other radio dialog cancelled), the list would go
+    // on to select the clicked row once the report is over: the row is chosen again after it.
+    list->setProperty(kRowRestoring, true);
+    QTimer::singleShot(0, list, [list, row, select] {
+        list->setProperty(kRowRestoring, false);
+        if (list->currentRow() == row && list->selectedItems().size() == 1 &&
+            list->row(list->selectedItems().front()) == row) {
+            return;
+        }
+        select();
+    });
 }
 
 void QtDialogView::setTitle(std::string_view cp1252Text) {
@@ -196,7 +315,13 @@ void QtDialogView::setTitle(std::string_view cp1252Text) {
 }
 
 void QtDialogView::setWindowEnabled(bool enabled) {
+    if (!enabled) {
+        focusReturn_.remember(form_);
+    }
     form_->setEnabled(enabled);
+    if (enabled) {
+        focusReturn_.restore();
+    }
 }
 
 void QtDialogView::endDialog(int result) {

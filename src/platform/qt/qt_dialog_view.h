@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include "platform/dialog_view.h"
+#include "platform/qt/qt_focus_return.h"
 
 class QDialog;
 class QWidget;
@@ -22,6 +23,7 @@ class QtDialogView final : public QObject, public DialogView {
     [[nodiscard]] std::string text(ControlId control) const override;
     void setText(ControlId control, std::string_view cp1252Text) override;
     void setTextLimit(ControlId control, int characters) override;
+    void setToolTip(ControlId control, std::string_view cp1252Text) override;
     [[nodiscard]] bool isChecked(ControlId control) const override;
     void setChecked(ControlId control, bool checked) override;
     [[nodiscard]] bool isEnabled(ControlId control) const override;
@@ -52,11 +54,18 @@ class QtDialogView final : public QObject, public DialogView {
 
   private:
     void connectControls();
+    // Every control the user acts on says what it is (and its unit) when the pointer rests on it.
+    void giveToolTips();
     void pressDefaultButton();
 
     QWidget* form_;
     QDialog* dialog_;
     DialogEvents& events_;
+    // The checkable button whose state changed and is not yet reported (by its click, or alone).
+    ControlId unreportedToggle_ = 0;
+    // The list whose selection change the presenter is hearing of.
+    ControlId reportingSelection_ = 0;
+    FocusReturn focusReturn_;
 };
 
 } // namespace korvel

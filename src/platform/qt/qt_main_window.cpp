@@ -49,7 +49,8 @@ class PageArea final : public QWidget {
         QPalette white = palette();
         white.setColor(QPalette::Window, Qt::white);
         setPalette(white);
-        setFocusPolicy(Qt::StrongFocus);
+        // Reachable by F6 and a click, never a Tab stop of its own beside the page's controls.
+        setFocusPolicy(Qt::ClickFocus);
         setAccessibleName(QStringLiteral("Korvel"));
     }
 
@@ -204,7 +205,7 @@ void QtMainWindow::buildMenu() {
     addCommand(file, QStringLiteral("E&xit"), Command::Exit, QKeySequence::Quit);
     setRecentFiles(recentFiles());
 
-    QMenu* pages = menuBar()->addMenu(QStringLiteral("&Pages"));
+    QMenu* pages = menuBar()->addMenu(QStringLiteral("Pa&ges"));
     // Ctrl+1 to Ctrl+3: the pages in their order, leaving Ctrl+F (find) and Ctrl+B to the fields.
     for (const auto& [text, command, key] : {std::tuple{"&Radios", Command::RadioPage, "Ctrl+1"},
                                              std::tuple{"&Basics", Command::BasicsPage, "Ctrl+2"},
@@ -274,7 +275,13 @@ void QtMainWindow::postCommand(Command command) {
 }
 
 void QtMainWindow::setEnabled(bool enabled) {
+    if (!enabled) {
+        focusReturn_.remember(this);
+    }
     QMainWindow::setEnabled(enabled);
+    if (enabled) {
+        focusReturn_.restore();
+    }
 }
 
 void QtMainWindow::showGuide() {

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include "platform/main_window_view.h"
+#include "platform/qt/qt_focus_return.h"
 #include "platform/qt/qt_help_window.h"
 
 class QAction;
@@ -92,6 +93,7 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
     QtHelpWindow help_;
     int pendingCommands_ = 0;
     bool quitting_ = false;
+    FocusReturn focusReturn_;
 };
 
 } // namespace korvel

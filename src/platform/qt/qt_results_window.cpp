@@ -141,9 +141,12 @@ void QtResultsWindow::setLines(const std::vector<std::string>& upper,
     if (!open_) {
         return;
     }
+    // The lines are also the blocks' accessible descriptions: a screen reader reads them there.
     upper_->setText(joined(upper));
+    upper_->setAccessibleDescription(upper_->text());
     if (lowerChanged) {
         lower_->setText(joined(lower));
+        lower_->setAccessibleDescription(lower_->text());
     }
 }
 

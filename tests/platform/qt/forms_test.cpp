@@ -1,7 +1,9 @@
 // The Designer forms offscreen: every control a presenter uses is on its form with the right kind,
 // and a screen reader finds a name for every control the user can reach.
 
+#include <array>
 #include <memory>
+#include <vector>
 #include <ostream>
 
 #include <gtest/gtest.h>
@@ -19,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/offscreen_app.h"
+#include "platform/qt/qt_dialog_view.h"
 #include "platform/qt/qt_forms.h"
 #include "ui/form_controls.h"
 
@@ -110,7 +113,72 @@ TEST_P(FormsTest, EveryControlTheUserReachesHasAnAccessibleName) {
     EXPECT_GT(checked, 0);
 }
 
+// Mended: Alt+P on the Basics page opened the Pages menu instead of the pL field. No two
+// mnemonics of a form clash, nor one of a page with the menu bar (File, Pages, Help: F, G, H).
+TEST_P(FormsTest, MnemonicsNeitherClashNorTakeTheMenuBarsKeys) {
+    const auto dialog = shownForm();
+    const DialogId form = GetParam();
+    const bool page = form == DialogId::StartPanel || form == DialogId::RadioPage ||
+                      form == DialogId::BasicsPage || form == DialogId::FormNoDiversity ||
+                      form == DialogId::FormSpaceDiversity ||
+                      form == DialogId::FormFrequencyDiversity || form == DialogId::RouteScreen ||
+                      form == DialogId::HopBox;
+    QString taken = page ? QStringLiteral("FGH") : QString();
+    for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            text = label->text();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            text = button->text();
+        }
+        const auto amp = text.indexOf(QLatin1Char('&'));
+        if (amp < 0 || amp + 1 >= text.size()) {
+            continue;
+        }
+        const QChar key = text.at(amp + 1).toUpper();
+        EXPECT_FALSE(taken.contains(key)) << text.toStdString();
+        taken.append(key);
+    }
+}
+
+TEST_P(FormsTest, EveryButtonAndFieldHasATip) {
+    struct Unheard final : DialogEvents {
+        void onCommand(ControlId /*control*/) override {}
+    } unheard;
+    const auto dialog = shownForm();
+    new QtDialogView(dialog->layout()->itemAt(0)->widget(), dialog.get(), unheard);
+    for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget)) {
+            EXPECT_FALSE(widget->toolTip().isEmpty()) << widget->objectName().toStdString();
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Forms, FormsTest, ::testing::ValuesIn(availableForms()));
+
+// Mended: every "<" and ">" of the Form page came after Calculate in the Tab order.
+TEST(FormTabOrder, EachStepperFollowsItsFieldInEveryLayout) {
+    const auto nextTabStop = [](QWidget* widget) {
+        do {
+            widget = widget->nextInFocusChain();
+        } while ((widget->focusPolicy() & Qt::TabFocus) == 0);
+        return widget;
+    };
+    const std::vector<std::array<int, 3>> steppers{
+        {1206, 1228, 1229}, {1207, 1230, 1231}, {1214, 1232, 1233}, {1215, 1234, 1235}};
+    for (const DialogId layout : {DialogId::FormNoDiversity, DialogId::FormSpaceDiversity,
+                                  DialogId::FormFrequencyDiversity}) {
+        QDialog dialog;
+        QWidget* form = createForm(layout, &dialog);
+        const auto named = [form](int control) {
+            return form->findChild<QWidget*>(QStringLiteral("control_%1").arg(control));
+        };
+        for (const auto& [field, lower, raise] : steppers) {
+            EXPECT_EQ(nextTabStop(named(field)), named(lower)) << field;
+            EXPECT_EQ(nextTabStop(named(lower)), named(raise)) << field;
+        }
+    }
+}
 
 } // namespace
 } // namespace korvel

@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QDockWidget>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
@@ -30,7 +32,9 @@ namespace {
 class RecordedCommands final : public DialogEvents {
   public:
     void onCommand(ControlId control) override { commands.push_back(control); }
+    void onSelectionChanged(ControlId list) override { selections.push_back(list); }
     std::vector<ControlId> commands;
+    std::vector<ControlId> selections;
 };
 
 class WindowsTest : public ::testing::Test {
@@ -40,6 +44,48 @@ class WindowsTest : public ::testing::Test {
     QtMainWindow window;
     QtDialogHost host{window};
 };
+
+// Mended: a radio button checked by an accessibility action (toggle, no click) showed checked
+// while the page kept the old choice; a row selected without becoming current went unheard.
+TEST_F(WindowsTest, AChoiceIsReportedOnceHoweverItWasMade) {
+    RecordedCommands presenter;
+    auto* view = dynamic_cast<QtDialogView*>(host.createPage(DialogId::RadioPage, presenter));
+    ASSERT_NE(view, nullptr);
+    view->addListRow(1005, "A");
+    view->addListRow(1005, "B");
+    auto* ptx2 = qobject_cast<QAbstractButton*>(view->control(1009));
+    auto* ptxOther = qobject_cast<QAbstractButton*>(view->control(1014));
+    ptx2->toggle();
+    QCoreApplication::processEvents();
+    ptxOther->click();
+    ptxOther->click();            // already checked: still heard (OTHER opens its dialog again)
+    view->setChecked(1009, true); // the presenter's own choice is not reported back
+    QCoreApplication::processEvents();
+    EXPECT_EQ(presenter.commands, (std::vector<ControlId>{1009, 1014, 1014}));
+
+    auto* list = qobject_cast<QListWidget*>(view->control(1005));
+    presenter.selections.clear(); // the list taking the focus made its first row current
+    list->item(1)->setSelected(true);
+    EXPECT_EQ(view->selectedRow(1005), 1);
+    EXPECT_EQ(presenter.selections, std::vector<ControlId>{1005});
+    host.destroyPage();
+}
+
+// Mended: the area around the pages was a Tab stop of its own, where the focus also landed once a
+// dialog had closed; now the control that had the focus gets it back.
+TEST_F(WindowsTest, TheFocusGoesBackToItsControlAfterADialogAndThePageAreaIsNoTabStop) {
+    EXPECT_EQ(window.pageArea()->focusPolicy() & Qt::TabFocus, 0);
+    RecordedCommands presenter;
+    DialogView* view = host.createPage(DialogId::BasicsPage, presenter);
+    ASSERT_NE(view, nullptr);
+    view->setFocus(1101);
+    view->setWindowEnabled(false);
+    window.setEnabled(false);
+    window.setEnabled(true);
+    view->setWindowEnabled(true);
+    EXPECT_EQ(window.focusWidget(), dynamic_cast<QtDialogView*>(view)->control(1101));
+    host.destroyPage();
+}
 
 TEST_F(WindowsTest, ModelessDialogTakesInputWhileTheMainWindowIsDisabledAndStaysOpenOnCancel) {
     RecordedCommands presenter;

@@ -1,0 +1,402 @@
+#!/usr/bin/python3
+"""The desktop program as a screen-reader user meets it: started on a private X server with its
+own D-Bus session and accessibility bus, every page and dialog read through AT-SPI (every control
+named, every value shown present as text), a radio, a Ptx, a Prxth and two Basics choices made
+through accessibility actions, the Radios list chosen by the mouse and left by Escape, and the
+saved hop checked with korvel-cli.
+
+    atspi_walk.py KORVEL KORVEL_CLI LIBRARY SCENARIO
+
+Exit 77 (skipped) only when a tool it needs is missing."""
+
+import json
+import os
+import random
+import shutil
+import socket
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIPPED = 77
+NO_DISPLAY = 75  # the program could not reach the X server: the outer run starts another
+TIMEOUT_S = 15
+SESSION_FLAG = "KORVEL_A11Y_SESSION"
+
+# Roles a user acts on: each must carry a name.
+CONTROL_ROLES = {"push button", "radio button", "check box", "text", "list", "list item",
+                 "combo box", "spin button", "toggle button"}
+
+
+def skip(why):
+    print("SKIPPED: " + why)
+    sys.exit(SKIPPED)
+
+
+def ensure_tools():
+    for tool in ("Xvfb", "dbus-run-session"):
+        if shutil.which(tool) is None:
+            skip(tool + " is not installed")
+    if not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
+        skip("at-spi2-core is not installed")
+    try:
+        import pyatspi  # noqa: F401  (only whether it is there)
+    except ImportError:
+        skip("python3-pyatspi is not installed")
+
+
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL: " + what)
+
+
+def accepts_clients(socket_path):
+    probe = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    try:
+        probe.connect(socket_path)
+        return True
+    except OSError:
+        return False
+    finally:
+        probe.close()
+
+
+def start_x_server():
+    """A private X server. Its display number is drawn at random (other programs on the machine
+    may run X servers of their own), and a number already taken is drawn again."""
+    chooser = random.Random()
+    for _ in range(20):
+        number = chooser.randrange(300, 900)
+        if os.path.exists("/tmp/.X11-unix/X%d" % number):
+            continue
+        server = subprocess.Popen(["Xvfb", ":%d" % number, "-screen", "0", "1280x1024x24",
+                                   "-nolisten", "tcp"], stderr=subprocess.DEVNULL)
+        deadline = time.time() + 5
+        while time.time() < deadline and server.poll() is None:
+            if accepts_clients("/tmp/.X11-unix/X%d" % number):
+                return server, ":%d" % number
+            time.sleep(0.05)
+        server.kill()
+        server.wait()
+    raise SystemExit("the X server did not start")
+
+
+class Program:
+    """The running program's accessible tree."""
+
+    def __init__(self, pyatspi, executable):
+        self.pyatspi = pyatspi
+        self.executable = executable
+
+    def app(self):
+        try:
+            for app in self.pyatspi.Registry.getDesktop(0):
+                if app is not None and app.description == self.executable:
+                    return app
+        except Exception:  # the bus not ready yet, or an application that has just gone
+            pass
+        return None
+
+    def window(self, title):
+        """The showing top-level window whose name holds `title`, waited for."""
+        deadline = time.time() + TIMEOUT_S
+        while time.time() < deadline:
+            try:
+                for window in (self.app() or []):
+                    if window is not None and title in window.name and \
+                            window.getState().contains(self.pyatspi.STATE_SHOWING):
+                        return window
+            except Exception:  # a window that went while it was read
+                pass
+            time.sleep(0.1)
+        raise RuntimeError("no window named " + title)
+
+    def gone(self, title):
+        deadline = time.time() + TIMEOUT_S
+        while time.time() < deadline:
+            try:
+                if not any(w is not None and title in w.name and
+                           w.getState().contains(self.pyatspi.STATE_SHOWING)
+                           for w in (self.app() or [])):
+                    return True
+            except Exception:  # a window that went while it was read
+                pass
+            time.sleep(0.1)
+        return False
+
+
+def showing(pyatspi, node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def descendants(pyatspi, node):
+    for child in node:
+        if child is None or not showing(pyatspi, child):
+            continue
+        yield child
+        yield from descendants(pyatspi, child)
+
+
+def spoken(node):
+    """All a screen reader says of a node: its name, description and text."""
+    parts = [node.name, node.description]
+    try:
+        text = node.queryText()
+        parts.append(text.getText(0, text.characterCount))
+    except NotImplementedError:
+        pass
+    return " ".join(p for p in parts if p)
+
+
+def walk(pyatspi, window, where, values=()):
+    """Every control of `window` named, every value in `values` said somewhere. A node that
+    goes while it is read (a list refilled) starts the walk again."""
+    for _ in range(3):
+        try:
+            return walk_once(pyatspi, window, where, values)
+        except Exception:  # the bus names a node that has just gone
+            settle()
+    return walk_once(pyatspi, window, where, values)
+
+
+def walk_once(pyatspi, window, where, values):
+    said = [spoken(window)]
+    for node in descendants(pyatspi, window):
+        role = node.getRoleName()
+        said.append(spoken(node))
+        if role in CONTROL_ROLES:
+            check(node.name.strip() != "", where + ": a " + role + " without a name")
+    everything = "\n".join(said)
+    for value in values:
+        check(value in everything, where + ": " + repr(value) + " is not announced")
+    return everything
+
+
+def find(pyatspi, window, role, name_part):
+    """The showing node of `role` whose name holds `name_part`, waited for."""
+    deadline = time.time() + TIMEOUT_S
+    while time.time() < deadline:
+        try:
+            for node in descendants(pyatspi, window):
+                if node.getRoleName() == role and name_part in node.name:
+                    return node
+        except Exception:  # a node that went while it was read
+            pass
+        time.sleep(0.1)
+    raise RuntimeError("no " + role + " named " + name_part + " in " + window.name)
+
+
+def act(node, *names):
+    action = node.queryAction()
+    offered = [action.getName(i) for i in range(action.nActions)]
+    for i, name in enumerate(offered):
+        if name.lower() in names:
+            action.doAction(i)
+            return
+    raise RuntimeError(node.name + " offers only " + ", ".join(offered))
+
+
+def choose(pyatspi, node):
+    """Checks a radio button through its accessibility action (no click)."""
+    act(node, "toggle", "press", "click")
+    deadline = time.time() + TIMEOUT_S
+    while not node.getState().contains(pyatspi.STATE_CHECKED) and time.time() < deadline:
+        time.sleep(0.05)
+
+
+def list_item(pyatspi, window, list_name, item_name):
+    for _ in range(3):
+        try:
+            listing = find(pyatspi, window, "list", list_name)
+            for index, item in enumerate(listing):
+                if item is not None and item.name == item_name:
+                    return listing, index, item
+        except Exception:  # the list refilled while it was read
+            settle()
+    raise RuntimeError(item_name + " is not in " + list_name)
+
+
+def selected_names(listing):
+    table = listing.queryTable()
+    return [listing[row].name for row in table.getSelectedRows()]
+
+
+def focused(pyatspi, window):
+    return [n for n in descendants(pyatspi, window) if n.getState().contains(pyatspi.STATE_FOCUSED)]
+
+
+def go(work, name):
+    open(os.path.join(work, name), "w").close()
+
+
+def settle():
+    time.sleep(0.3)
+
+
+def run(korvel, cli, library, scenario):
+    import pyatspi
+
+    work = tempfile.mkdtemp(prefix="korvel-a11y-")
+    shutil.copy(library, os.path.join(work, "korvel32.lbr"))
+    env = dict(os.environ)
+    if "ASAN_OPTIONS" in env:
+        # The X and accessibility-bus libraries keep memory to the end of the process; leaks of
+        # the program's own are looked for by the offscreen scenarios.
+        env["ASAN_OPTIONS"] += ":detect_leaks=0"
+    env.update(QT_QPA_PLATFORM="xcb",
+                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
+                XDG_CONFIG_HOME=os.path.join(work, "config"))
+    program_process = subprocess.Popen(
+        [korvel, "--library", "korvel32.lbr", "--play", scenario, "--transcript", "a11y.txt"],
+        cwd=work, env=env, stderr=subprocess.PIPE, text=True)
+    program = Program(pyatspi, korvel)
+    deadline = time.time() + TIMEOUT_S
+    while program_process.poll() is None and program.app() is None and time.time() < deadline:
+        time.sleep(0.1)
+    if program_process.poll() is not None:
+        _, errors = program_process.communicate()
+        if "could not connect to display" in errors:
+            shutil.rmtree(work, ignore_errors=True)
+            return NO_DISPLAY
+    try:
+        main = program.window("Korvel")
+        settle()
+        walk(pyatspi, main, "start panel", ["ONE HOP", "MODIFY OLD ROUTE"])
+        go(work, "start-panel")
+
+        # Radio page: the radio, its frequency and every Ptx/Prxth value are said.
+        settle()
+        walk(pyatspi, main, "Radio page", ["RL2-8x2", "2.1", "33.0", "30.0", "27.0", "-90.0",
+                                           "-83.0", "GHz"])
+        go(work, "radio-page")
+        walk(pyatspi, program.window("Ptx"), "Ptx dialog", ["Transmitter power"])
+        go(work, "ptx-dialog")
+        walk(pyatspi, program.window("Prxth"), "Prxth dialog", ["Receiver threshold"])
+        go(work, "prxth-dialog")
+        check(program.gone("Prxth"), "the Prxth dialog stays open")
+
+        # OTHER chosen by the mouse and left by Escape: the list goes back to the page's radio.
+        settle()
+        listing, _, other = list_item(pyatspi, main, "Radios", "OTHER")
+        x, y, w, h = other.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, "b1c")
+        dialog = program.window("Other")
+        walk(pyatspi, dialog, "Other radio dialog", ["Values are not saved to library file."])
+        pyatspi.Registry.generateKeyboardEvent(9, None, pyatspi.KEY_PRESSRELEASE)  # Escape
+        check(program.gone("Other"), "Escape leaves the Other radio dialog open")
+        settle()
+        check(selected_names(listing) == ["RL2-8x2"],
+              "after Escape the Radios list shows " + repr(selected_names(listing)))
+        go(work, "other-by-mouse")
+
+        # A radio, a Ptx and a Prxth chosen through the accessibility actions alone.
+        listing, index, _ = list_item(pyatspi, main, "Radios", "RL13-34")
+        listing.queryTable().addRowSelection(index)
+        settle()
+        walk(pyatspi, main, "Radio page, RL13-34", ["RL13-34", "13.0", "21.0", "-81.5"])
+        choose(pyatspi, find(pyatspi, main, "radio button", "Ptx 3"))
+        choose(pyatspi, find(pyatspi, main, "radio button", "Prxth 2"))
+        settle()
+        go(work, "radio-chosen")
+
+        # Basics page: choices through the actions; captions tied to their fields.
+        find(pyatspi, main, "radio button", "Medium water")
+        walk(pyatspi, main, "Basics page", ["Information field"])
+        choose(pyatspi, find(pyatspi, main, "radio button", "Medium water"))
+        choose(pyatspi, find(pyatspi, main, "radio button", "Method 1"))
+        settle()
+        go(work, "basics-page")
+
+        # The list dialog names what it lists with the real texts.
+        note = program.window("Note!")
+        walk(pyatspi, note, "list dialog", ["Values out of normal limits", "Additional terrain loss"])
+        go(work, "note-list")
+
+        # Form page and the results, every line as text.
+        results = program.window("Results")
+        settle()
+        form = walk(pyatspi, main, "Form page", ["RL13-34", "Loss :"])
+        check("dB" in form, "Form page: no unit said")
+        lines = walk(pyatspi, results, "results window",
+                     ["Free space loss", "Unfaded received power", "Total outage w/o diversity"])
+        check(len(lines.splitlines()) >= 10, "the results lines are not all said")
+        go(work, "form-page")
+
+        rain = program.window("Rain attenuation")
+        walk(pyatspi, rain, "rain dialog", ["Polarization", "Annual unavailability"])
+        go(work, "rain-dialog")
+        check(program.gone("Rain attenuation"), "the rain dialog stays open")
+        settle()
+
+        walk(pyatspi, program.window("Combination selection"), "selection list", ["Hop outage objective"])
+        go(work, "selection-list")
+        walk(pyatspi, program.window("About"), "About box", ["Version: "])
+        go(work, "about-box")
+        walk(pyatspi, program.window("Print"), "print options",
+             ["Current folder: ", os.path.basename(work)])
+        go(work, "print-options")
+    except Exception as error:  # a missing window, or the bus refusing a call: said, not raised
+        check(False, "%s: %s" % (type(error).__name__, error))
+    try:
+        _, errors = program_process.communicate(timeout=TIMEOUT_S)
+        check(program_process.returncode == 0,
+              "the scenario ended with status %d: %s" % (program_process.returncode, errors))
+    except subprocess.TimeoutExpired:
+        program_process.kill()
+        check(False, "the program did not end")
+
+    transcript = os.path.join(work, "a11y.txt")
+    if os.path.exists(transcript) and failures:
+        print(open(transcript, encoding="utf-8").read())
+    saved = os.path.join(work, "A11Y.HOP")
+    if os.path.exists(saved):
+        shown = subprocess.run([cli, "--library", library, "hop", "show", "--json", saved],
+                               capture_output=True, text=True, check=False)
+        hop = json.loads(shown.stdout)
+        record, selection = hop["record"], hop["selection"]
+        check(record["radioName"] == "RL13-34", "saved radio " + record["radioName"])
+        check(record["ptxDbm"] == 21 and selection["ptxChoice"] == 1010,
+              "saved Ptx %s (choice %s)" % (record["ptxDbm"], selection["ptxChoice"]))
+        check(record["prxthDbm"] == -81.5 and selection["prxthChoice"] == 1016,
+              "saved Prxth %s (choice %s)" % (record["prxthDbm"], selection["prxthChoice"]))
+        check(record["landType"] == 1137, "saved land type %s" % record["landType"])
+        check(record["method"] == 1139, "saved method %s" % record["method"])
+    else:
+        check(False, "no hop was saved")
+    shutil.rmtree(work, ignore_errors=True)
+    return 1 if failures else 0
+
+
+def main():
+    if len(sys.argv) != 5:
+        print(__doc__)
+        return 2
+    ensure_tools()
+    if os.environ.get(SESSION_FLAG) != "1":
+        # Its own X server and D-Bus session; the session starts the accessibility bus when
+        # asked, and its registry, which sends the keys and clicks, sees the X server too.
+        for _ in range(3):
+            server, display = start_x_server()
+            env = dict(os.environ, DISPLAY=display, **{SESSION_FLAG: "1"})
+            env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+            try:
+                status = subprocess.run(["dbus-run-session", "--", sys.executable] + sys.argv,
+                                        env=env, check=False).returncode
+            finally:
+                server.terminate()
+                server.wait()
+            if status != NO_DISPLAY:
+                return status
+            print("the program could not reach X server " + display + ": another one")
+        return 1
+    korvel, cli, library, scenario = (os.path.abspath(a) for a in sys.argv[1:])
+    return run(korvel, cli, library, scenario)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
