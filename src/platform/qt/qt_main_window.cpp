@@ -215,7 +215,7 @@ void QtMainWindow::buildMenu() {
             ->setCheckable(true);
     }
 
-    QMenu* charts = menuBar()->addMenu(QStringLiteral("&Charts"));
+    QMenu* charts = menuBar()->addMenu(QStringLiteral("Chart&s"));
     addCommand(charts, QStringLiteral("Link &budget"), Command::BudgetChart);
     addCommand(charts, QStringLiteral("&Outage against the objective"), Command::OutageChart);
     addCommand(charts, QStringLiteral("S&weep..."), Command::Sweep);

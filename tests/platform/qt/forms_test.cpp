@@ -123,7 +123,7 @@ TEST_P(FormsTest, MnemonicsNeitherClashNorTakeTheMenuBarsKeys) {
                       form == DialogId::FormSpaceDiversity ||
                       form == DialogId::FormFrequencyDiversity || form == DialogId::RouteScreen ||
                       form == DialogId::HopBox;
-    QString taken = page ? QStringLiteral("FGH") : QString();
+    QString taken = page ? QStringLiteral("FGHS") : QString();
     for (QWidget* widget : dialog->findChildren<QWidget*>()) {
         QString text;
         if (auto* label = qobject_cast<QLabel*>(widget)) {
