@@ -1,14 +1,12 @@
 #include "series/route_bars.h"
 
 #include <algorithm>
-#include <cmath>
 
-#include "optimize/combination_search.h"
 #include "route/route_summary.h"
 
 namespace korvel {
 
-RouteChart routeChart(const RouteState& state) {
+RouteChart routeChart(const RouteState& state, const RouteHopStatuses& statuses) {
     RouteChart chart;
     const RouteRecord& record = state.record;
     chart.totalPct = record.totalOutage;
@@ -25,28 +23,10 @@ RouteChart routeChart(const RouteState& state) {
         bar.outagePct = record.hopOutage[index];
         bar.rainAnnualPct = record.hopRain[index];
         bar.sharePct = slot.objective;
-        if (!(bar.outagePct > 0.0) || !std::isfinite(bar.outagePct)) {
-            bar.verdict = HopShareVerdict::NotCalculated;
-        } else if (meetsObjective(bar.outagePct, bar.sharePct)) {
-            bar.verdict = HopShareVerdict::Meets;
-        } else {
-            bar.verdict = HopShareVerdict::Misses;
-        }
+        bar.status = statuses[index];
         chart.bars.push_back(bar);
     }
     return chart;
-}
-
-std::string_view verdictWord(HopShareVerdict verdict) {
-    switch (verdict) {
-    case HopShareVerdict::Meets:
-        return "meets";
-    case HopShareVerdict::Misses:
-        return "misses";
-    case HopShareVerdict::NotCalculated:
-        return "not calculated";
-    }
-    return {};
 }
 
 } // namespace korvel

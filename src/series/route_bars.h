@@ -5,20 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "route/route_hop_status.h"
 #include "route/route_record.h"
 
 namespace korvel {
 
-enum class HopShareVerdict {
-    Meets,         // the hop's outage is within its share of the objective
-    Misses,        // it is above its share
-    NotCalculated, // the hop has no outage: never calculated, or its file could not be read
-};
-
 struct RouteBar {
     int hop = 0;          // 1 for the first hop
     std::string stations; // "STATION1 - STATION2", Windows-1252 as stored
-    HopShareVerdict verdict = HopShareVerdict::NotCalculated;
+    RouteHopStatus status = RouteHopStatus::NotCalculated; // as the route's lists say it
     double outagePct = 0;      // multipath outage (with diversity where the hop has it), %
     double rainAnnualPct = -1; // annual rain unavailability, %; negative: none computed
     double sharePct = 0;       // the hop's share of the route objective, %
@@ -32,11 +27,7 @@ struct RouteChart {
 };
 
 // The bars of the route as the last outage summary left it (totalOutage, hopOutage, hopRain and
-// the hop slots). A hop counts as calculated when its outage is a number above 0: a calculated
-// hop always has some outage, and a hop never calculated or unreadable holds 0.
-RouteChart routeChart(const RouteState& state);
-
-// "meets", "misses" or "not calculated".
-std::string_view verdictWord(HopShareVerdict verdict);
+// the hop slots), each hop in the state the route's lists give it (`statuses`).
+RouteChart routeChart(const RouteState& state, const RouteHopStatuses& statuses);
 
 } // namespace korvel

@@ -269,13 +269,16 @@ ChartSpec routeChartSpec(const RouteChart& route) {
     for (const RouteBar& bar : route.bars) {
         const int category = static_cast<int>(chart.categories.size());
         chart.categories.push_back(std::to_string(bar.hop) + " " + bar.stations);
-        const std::string word(verdictWord(bar.verdict));
-        if (bar.verdict == HopShareVerdict::NotCalculated) {
+        const std::string word(routeHopStatusWords(bar.status));
+        // A hop not calculated, or whose results are out of date, has no outage to draw.
+        const bool drawn =
+            bar.status == RouteHopStatus::MeetsShare || bar.status == RouteHopStatus::MissesShare;
+        if (!drawn) {
             chart.bars.push_back({category, 0.0, 0.0, ChartRole::Misses, word});
         } else {
             chart.bars.push_back(
                 {category, 0.0, bar.outagePct,
-                 bar.verdict == HopShareVerdict::Meets ? ChartRole::Meets : ChartRole::Misses,
+                 bar.status == RouteHopStatus::MeetsShare ? ChartRole::Meets : ChartRole::Misses,
                  word});
             if (bar.rainAnnualPct > 0.0) {
                 chart.bars.push_back({category,
@@ -287,7 +290,7 @@ ChartSpec routeChartSpec(const RouteChart& route) {
         }
         chart.marks.push_back({"Share of the objective", ChartRole::Objective, false, bar.sharePct,
                                category - 0.4, category + 0.4});
-        const bool calculated = bar.verdict != HopShareVerdict::NotCalculated;
+        const bool calculated = bar.status != RouteHopStatus::NotCalculated;
         chart.table.rows.push_back({std::to_string(bar.hop), bar.stations,
                                     calculated ? percent(bar.outagePct) : "-",
                                     bar.rainAnnualPct >= 0.0 ? percent(bar.rainAnnualPct) : "-",

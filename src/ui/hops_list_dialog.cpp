@@ -31,17 +31,17 @@ class HopsListDialog final : public DialogEvents {
         const RouteRecord& record = route.record;
         view.setTitle("Hops : " + record.fileName.str());
         view.clearList(kHopsList);
-        const RouteHopStatuses statuses = routeHopStatuses(route, session_.library, &session_.hop);
+        statuses_ = routeHopStatuses(route, session_.library, &session_.hop);
         for (int i = 0; i < record.hopCount; ++i) {
             view.addListRow(kHopsList, withHopStatus(hopsListLine(route, i),
-                                                     statuses[static_cast<std::size_t>(i)]));
+                                                     statuses_[static_cast<std::size_t>(i)]));
         }
         view.selectRow(kHopsList, route.currentHop);
         view.setText(kRouteOutageLabel, formatFixed(record.totalOutage, 4));
         view.setText(kRouteObjectiveLabel, formatFixed(record.objective, 4));
         view.setText(kDesignMarginLabel, formatFixed(designMarginPct(record), 4));
         // A hop not calculated adds nothing to the sum: say so rather than count it as 0 %.
-        const std::string left = notCalculatedText(notCalculatedCount(statuses, record.hopCount));
+        const std::string left = notCalculatedText(notCalculatedCount(statuses_, record.hopCount));
         view.setText(kNotCalculatedLabel,
                      left.empty() ? std::string() : "The route outage leaves out " + left + ".");
         route.disregardChanges = false;
@@ -63,9 +63,9 @@ class HopsListDialog final : public DialogEvents {
             view_->endDialog(0);
             break;
         case kRouteChartButton:
-            // The summary the list shows, drawn.
+            // The summary the list shows, drawn, each hop in the state the list gives it.
             if (session_.charts != nullptr) {
-                session_.charts->showChart(routeChartSpec(routeChart(session_.route)));
+                session_.charts->showChart(routeChartSpec(routeChart(session_.route, statuses_)));
             }
             break;
         default:
@@ -106,6 +106,7 @@ class HopsListDialog final : public DialogEvents {
 
     Session& session_;
     DialogView* view_ = nullptr;
+    RouteHopStatuses statuses_{}; // each hop's state as the list shows it
 };
 
 } // namespace

@@ -457,7 +457,9 @@ void Shell::routeChart() {
                             ? summarizeRoute(route, session_.hop, session_.ports.messages)
                             : summarizeOpenedRoute(route, session_.ports.messages);
     if (summed) {
-        session_.charts->showChart(routeChartSpec(korvel::routeChart(route)));
+        const RouteHopStatuses statuses = routeHopStatuses(
+            route, session_.library, route.routeHopActive ? &session_.hop : nullptr);
+        session_.charts->showChart(routeChartSpec(korvel::routeChart(route, statuses)));
     }
 }
 

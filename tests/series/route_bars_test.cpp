@@ -1,4 +1,4 @@
-// The route chart's bars from the route's summary: shares, verdicts, hops never calculated.
+// The route chart's bars from the route's summary and each hop's state.
 
 #include <gtest/gtest.h>
 
@@ -24,31 +24,22 @@ RouteState threeHopRoute(double outage3) {
     return route;
 }
 
-TEST(RouteBars, MarkEachHopAgainstItsShareAndTheTotalAgainstTheObjective) {
-    const RouteChart chart = routeChart(threeHopRoute(0.0008));
+constexpr RouteHopStatuses kStates{RouteHopStatus::MeetsShare, RouteHopStatus::MissesShare,
+                                   RouteHopStatus::NotCalculated};
+
+TEST(RouteBars, CarryEachHopsSummaryAndStateAndTheTotalAgainstTheObjective) {
+    const RouteChart chart = routeChart(threeHopRoute(0.0008), kStates);
     ASSERT_EQ(chart.bars.size(), 3u);
     EXPECT_EQ(chart.bars[0].stations, "NORTH - HILL");
-    EXPECT_EQ(chart.bars[0].verdict, HopShareVerdict::Meets);
     EXPECT_EQ(chart.bars[0].rainAnnualPct, 0.0003);
-    EXPECT_EQ(chart.bars[1].verdict, HopShareVerdict::Misses);
+    EXPECT_EQ(chart.bars[1].status, RouteHopStatus::MissesShare);
     EXPECT_EQ(chart.bars[2].hop, 3);
-    EXPECT_EQ(chart.bars[2].verdict, HopShareVerdict::Meets);
+    EXPECT_EQ(chart.bars[2].sharePct, 0.0020);
     EXPECT_TRUE(chart.meets);
     EXPECT_DOUBLE_EQ(chart.totalPct, 0.0040);
-    EXPECT_EQ(verdictWord(chart.bars[1].verdict), "misses");
-}
 
-TEST(RouteBars, ShowAHopWithoutOutageAsNotCalculatedAndAMissedRouteAsMissed) {
-    const RouteChart never = routeChart(threeHopRoute(0.0));
-    EXPECT_EQ(never.bars[2].verdict, HopShareVerdict::NotCalculated);
-    EXPECT_EQ(verdictWord(never.bars[2].verdict), "not calculated");
-
-    const RouteChart missed = routeChart(threeHopRoute(0.0023));
-    EXPECT_EQ(missed.bars[2].verdict, HopShareVerdict::Misses);
-    EXPECT_FALSE(missed.meets);
-
-    RouteState empty;
-    EXPECT_TRUE(routeChart(empty).bars.empty());
+    EXPECT_FALSE(routeChart(threeHopRoute(0.0023), kStates).meets);
+    EXPECT_TRUE(routeChart(RouteState{}, kStates).bars.empty());
 }
 
 } // namespace

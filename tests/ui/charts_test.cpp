@@ -118,8 +118,8 @@ TEST(ChartSpecs, SayMeetsOrMissesAndShowHopsNeverCalculatedAsSuch) {
     route.objectivePct = 0.01;
     route.totalPct = 0.004;
     route.meets = true;
-    route.bars = {{1, "A - B", HopShareVerdict::Meets, 0.004, 0.001, 0.005},
-                  {2, "B - C", HopShareVerdict::NotCalculated, 0.0, -1.0, 0.005}};
+    route.bars = {{1, "A - B", RouteHopStatus::MeetsShare, 0.004, 0.001, 0.005},
+                  {2, "B - C", RouteHopStatus::NotCalculated, 0.0, -1.0, 0.005}};
     const ChartSpec chart = routeChartSpec(route);
     EXPECT_EQ(chart.table.rows[1],
               (std::vector<std::string>{"2", "B - C", "-", "-", "0.005", "not calculated"}));
