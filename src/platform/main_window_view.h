@@ -38,7 +38,8 @@ enum class Command {
 class MainWindowView {
   public:
     virtual ~MainWindowView() = default;
-    virtual void setTitle(std::string_view cp1252Title) = 0;
+    // UTF-8, as the file names it carries are the platform's own.
+    virtual void setTitle(std::string_view utf8Title) = 0;
     virtual void setMenuEnabled(Command item, bool enabled) = 0;
     virtual void setMenuChecked(Command item, bool checked) = 0;
     // Draws the banner and the notice onto the window; erased by the next page.
@@ -53,8 +54,9 @@ class MainWindowView {
     virtual void showGuide() = 0;
     // Ends the program with the exit code once the current command has been handled.
     virtual void quit(int exitCode) = 0;
-    // The status bar's text: the hop or route file, the library, the frequency, unsaved changes.
-    virtual void setStatus(std::string_view cp1252Text) = 0;
+    // The status bar's text, in UTF-8: the hop or route file, the library, the frequency, unsaved
+    // changes.
+    virtual void setStatus(std::string_view utf8Text) = 0;
     // Whether the hop holds changes not yet saved.
     virtual void setModified(bool modified) = 0;
     // The files opened or saved last (UTF-8 paths, most recent first), kept between runs.

@@ -58,14 +58,16 @@ void Session::updateStatus() {
 }
 
 std::string Session::statusText() const {
+    // UTF-8: the hop's file name as the platform has it; the texts kept in Windows-1252 converted.
     std::string hopName =
-        app.currentHopFileName.empty() ? std::string(kUntitled) : pathToCp1252(app.currentHopFileName);
+        app.currentHopFileName.empty() ? std::string(kUntitled) : app.currentHopFileName.string();
     std::string text;
     if (app.currentPageId == kStartPanelId) {
         text = "No hop";
     } else if (app.currentPageId == kRouteScreenId || route.routeHopActive) {
-        const std::string routeName =
-            route.record.fileName.empty() ? std::string(kUntitled) : route.record.fileName.str();
+        const std::string routeName = route.record.fileName.empty()
+                                          ? std::string(kUntitled)
+                                          : cp1252ToUtf8(route.record.fileName.str());
         text = "Route: " + routeName;
         if (route.routeHopActive) {
             text += ", hop " + hopName;
@@ -73,7 +75,8 @@ std::string Session::statusText() const {
     } else {
         text = "Hop: " + hopName;
     }
-    text += std::string(kStatusSeparator) + "Library: " + library.identification.str();
+    text +=
+        std::string(kStatusSeparator) + "Library: " + cp1252ToUtf8(library.identification.str());
     const int page = app.currentPageId;
     if (page == kRadioPageId || page == kBasicsPageId || page == kFormPageId) {
         text += std::string(kStatusSeparator) + formatFixed(hop.record.frequencyGHz, 3) + " GHz";
@@ -88,7 +91,7 @@ void Session::updateTitle() {
     std::string title(kAppCaption);
     title += " - ";
     title += app.currentHopFileName.empty() ? std::string(kUntitled)
-                                            : pathToCp1252(app.currentHopFileName.filename());
+                                            : app.currentHopFileName.filename().string();
     ports.window.setTitle(title);
     updateStatus();
 }

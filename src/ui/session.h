@@ -83,7 +83,7 @@ class Session {
     void updateStatus();
     // "Hop: NAME" (or "Route: NAME, hop NAME" for a route), "Library: " and its identification,
     // the hop's frequency on the hop's pages, and "Unsaved changes" when the hop has some;
-    // separated by "  |  ".
+    // separated by "  |  "; in UTF-8, the file names as the platform has them.
     [[nodiscard]] std::string statusText() const;
     // Today's date as every report heads it, in the user's date settings.
     [[nodiscard]] std::string reportDateStamp() const;

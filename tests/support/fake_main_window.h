@@ -1,7 +1,7 @@
 #pragma once
-// A MainWindowView for presenter tests: records the title, the menu, the banner, whether the
-// window takes input, the guide opened, the commands posted, the end of the program, the status bar
-// and the modified mark.
+// A MainWindowView for presenter tests: records the title and the status bar (UTF-8), the menu,
+// the banner, whether the window takes input, the guide opened, the commands posted, the end of
+// the program and the modified mark.
 
 #include <deque>
 #include <map>

@@ -72,7 +72,9 @@ TEST_F(OpenHopTest, FileNamesAndFoldersOfAnyCharactersNameTheirOwnFiles) {
     deliverPosted();
     ASSERT_EQ(shell.currentPageId(), 104) << testing::PrintToString(boxTexts());
     EXPECT_EQ(session.app.currentHopFileName, "東京.HOP");
-    EXPECT_EQ(window.title, "Korvel - ??.HOP"); // the title is Windows-1252 text
+    // Fixed: the title and the status bar showed the name as "??.HOP".
+    EXPECT_EQ(window.title, "Korvel - 東京.HOP");
+    EXPECT_TRUE(window.status.starts_with("Hop: 東京.HOP  |  ")) << window.status;
     EXPECT_EQ(session.fileInWorkingFolder("r.txt"), tokyo.parent_path() / "r.txt");
 
     const std::string tokyoBytes = test::readFileText(tokyo);

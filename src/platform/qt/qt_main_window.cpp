@@ -235,9 +235,10 @@ void QtMainWindow::buildMenu() {
     }
 }
 
-void QtMainWindow::setTitle(std::string_view cp1252Title) {
+void QtMainWindow::setTitle(std::string_view utf8Title) {
     // "[*]" shows as "*" while the hop holds unsaved changes.
-    setWindowTitle(toQString(cp1252Title) + QStringLiteral("[*]"));
+    setWindowTitle(QString::fromUtf8(utf8Title.data(), static_cast<qsizetype>(utf8Title.size())) +
+                   QStringLiteral("[*]"));
 }
 
 void QtMainWindow::setMenuEnabled(Command item, bool enabled) {
@@ -304,8 +305,9 @@ QWidget* QtMainWindow::pageArea() const {
     return pageArea_;
 }
 
-void QtMainWindow::setStatus(std::string_view cp1252Text) {
-    static_cast<MiddleElidedLabel*>(status_)->setFullText(toQString(cp1252Text));
+void QtMainWindow::setStatus(std::string_view utf8Text) {
+    static_cast<MiddleElidedLabel*>(status_)->setFullText(
+        QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())));
 }
 
 void QtMainWindow::setModified(bool modified) {

@@ -39,7 +39,7 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
 
     void setEvents(MainWindowEvents* events) { events_ = events; }
 
-    void setTitle(std::string_view cp1252Title) override;
+    void setTitle(std::string_view utf8Title) override;
     void setMenuEnabled(Command item, bool enabled) override;
     void setMenuChecked(Command item, bool checked) override;
     void drawBanner() override;
@@ -49,7 +49,7 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
     void setEnabled(bool enabled) override;
     void showGuide() override;
     void quit(int exitCode) override;
-    void setStatus(std::string_view cp1252Text) override;
+    void setStatus(std::string_view utf8Text) override;
     void setModified(bool modified) override;
     [[nodiscard]] std::vector<std::string> recentFiles() const override;
     void setRecentFiles(const std::vector<std::string>& utf8Paths) override;
