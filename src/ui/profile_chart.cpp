@@ -38,17 +38,17 @@ ChartSpec frame(std::string verdict) {
     return spec;
 }
 
-ChartTable tableOf(const ProfileAnalysis& analysis) {
-    ChartTable table;
+std::vector<std::vector<std::string>> tableRows(const ProfileAnalysis& analysis) {
+    std::vector<std::vector<std::string>> rows;
     for (const ProfileSample& sample : analysis.samples) {
         const bool between = sample.f1M > 0.0;
-        table.rows.push_back({formatFixed(sample.distanceKm, 3), formatFixed(sample.groundM, 1),
-                              formatFixed(sample.clutterM, 1), formatFixed(sample.bulgeM, 2),
-                              formatFixed(sample.lineOfSightM, 2), formatFixed(sample.f1M, 2),
-                              formatFixed(sample.clearanceM, 2),
-                              between ? formatFixed(sample.clearanceM / sample.f1M, 2) : "-"});
+        rows.push_back({formatFixed(sample.distanceKm, 3), formatFixed(sample.groundM, 1),
+                        formatFixed(sample.clutterM, 1), formatFixed(sample.bulgeM, 2),
+                        formatFixed(sample.lineOfSightM, 2), formatFixed(sample.f1M, 2),
+                        formatFixed(sample.clearanceM, 2),
+                        between ? formatFixed(sample.clearanceM / sample.f1M, 2) : "-"});
     }
-    return table;
+    return rows;
 }
 
 } // namespace
@@ -105,7 +105,7 @@ ChartSpec profileChart(const ProfileAnalysis& analysis, const ProfileChartInput&
         spec.marks.push_back(
             {"Worst point", ChartRole::Misses, true, worst.distanceKm, kBreak, kBreak});
     }
-    spec.table = tableOf(analysis);
+    spec.table.rows = tableRows(analysis);
     return spec;
 }
 

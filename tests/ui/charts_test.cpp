@@ -33,13 +33,17 @@ class FakeSweepView final : public SweepView {
     int draws = 0;
 };
 
-class SweepTest : public FormTest {
+// The view outlives the page, whose Sweep window closes it when the page goes.
+struct SweepViewHolder {
+    FakeSweepView view;
+};
+
+class SweepTest : public SweepViewHolder, public FormTest {
   public:
     void SetUp() override {
         FormTest::SetUp();
         session.sweepView = &view;
     }
-    FakeSweepView view;
 };
 
 TEST_F(SweepTest, OpensOverTheStoredPageWithTheInputsTheHopCanVary) {

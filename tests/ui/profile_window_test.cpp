@@ -55,7 +55,12 @@ class FakeProfileView final : public ProfileView {
     bool applicable = false;
 };
 
-class ProfileTest : public FormTest {
+// The view outlives the page, whose profile window closes it when the page goes.
+struct ProfileViewHolder {
+    FakeProfileView view;
+};
+
+class ProfileTest : public ProfileViewHolder, public FormTest {
   public:
     void SetUp() override {
         FormTest::SetUp();
@@ -77,7 +82,6 @@ class ProfileTest : public FormTest {
         return {record.station1HeightM + record.antenna1HeightM,
                 record.station2HeightM + record.antenna2HeightM};
     }
-    FakeProfileView view;
 };
 
 TEST_F(ProfileTest, AHopWithoutProfileSaysHowToMakeOneAndOffersNoApply) {
@@ -104,6 +108,8 @@ TEST_F(ProfileTest, DrawsTheBulgeForTheKTypedAndRefusesAKThatIsNoNumber) {
     EXPECT_NEAR(view.curveAt(ChartRole::Terrain, 5.0), 151.4715, 1e-4);
     EXPECT_NE(view.chart.verdict.find("worst point at 5.000 km"), std::string::npos);
     EXPECT_EQ(view.chart.table.rows.size(), 5u);
+    // Fixed: the table's rows replaced its columns, and a screen reader's table came out empty.
+    EXPECT_EQ(view.chart.table.columns.size(), view.chart.table.rows.front().size());
 
     ProfileSettings settings = view.settings;
     settings.k = "1";

@@ -331,10 +331,11 @@ void QtChartPanel::build() {
         const double left = bar.category - 0.35;
         const double right = bar.category + 0.35;
         if (bar.high != bar.low) {
-            auto* upper = new QLineSeries;
+            // An area does not own its edges: the chart does.
+            auto* upper = new QLineSeries(chart);
             upper->append(left, std::max(bar.low, bar.high));
             upper->append(right, std::max(bar.low, bar.high));
-            auto* lower = new QLineSeries;
+            auto* lower = new QLineSeries(chart);
             lower->append(left, std::min(bar.low, bar.high));
             lower->append(right, std::min(bar.low, bar.high));
             auto* area = new QAreaSeries(upper, lower);
@@ -414,7 +415,9 @@ void QtChartPanel::fillTable() {
     table_->setHorizontalHeaderLabels(headers);
     for (std::size_t row = 0; row < spec_.table.rows.size(); ++row) {
         const auto& cells = spec_.table.rows[row];
-        for (std::size_t column = 0; column < cells.size(); ++column) {
+        // The table holds no cell beyond its columns, and would not take one.
+        const std::size_t shown = std::min(cells.size(), spec_.table.columns.size());
+        for (std::size_t column = 0; column < shown; ++column) {
             auto* item = new QTableWidgetItem(toQString(cells[column]));
             if (column > 0) {
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

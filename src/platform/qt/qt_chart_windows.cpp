@@ -12,6 +12,7 @@
 
 #include "platform/qt/qt_chart_panel.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_window_close.h"
 
 namespace korvel {
 
@@ -63,7 +64,7 @@ void QtChartWindows::refreshChart(const ChartSpec& chart) {
 void QtChartWindows::closeAll() {
     for (auto& [name, dialog] : windows_) {
         if (dialog != nullptr) {
-            dialog->close();
+            closeSelfDeletingWindow(dialog);
         }
     }
     windows_.clear();
@@ -175,7 +176,7 @@ void QtSweepView::showChart(const ChartSpec& chart) {
 void QtSweepView::close() {
     if (dialog_ != nullptr) {
         events_ = nullptr;
-        dialog_->close();
+        closeSelfDeletingWindow(dialog_);
         dialog_ = nullptr;
     }
 }

@@ -11,6 +11,7 @@
 
 #include "platform/qt/qt_chart_panel.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_window_close.h"
 
 namespace korvel {
 
@@ -176,7 +177,7 @@ void QtProfileView::showHeights(const std::string& text, bool applicable) {
 void QtProfileView::close() {
     if (dialog_ != nullptr) {
         events_ = nullptr;
-        dialog_->close();
+        closeSelfDeletingWindow(dialog_);
         dialog_ = nullptr;
     }
 }
