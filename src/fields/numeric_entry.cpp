@@ -11,20 +11,20 @@ namespace {
 // The limits after New. Indices 1 (lower) and 8 (upper) are set again by the pages before every
 // reading, from the hop's frequency.
 constexpr std::array<FieldLimits, kLimitedFieldCount> kStartLimits = {{
-    {0.0005, 0.02, 5}, // outage objective, %
-    {1, 100, 4},       // hop length, km
-    {10, 999, 5},      // antenna 1 height, m
-    {10, 999, 5},      // antenna 2 height, m
-    {1, 12, 5},        // branching loss, dB
-    {0, 15, 5},        // additional terrain loss, dB
-    {0, 5, 5},         // threshold degradation, dB
-    {3, 23, 5},        // antenna spacing, m
-    {0, 1, 5},         // channel spacing, GHz
-    {20, 60, 5},       // selective fading margin, dB
-    {5, 200, 5},       // feeder 1 length, m
-    {5, 200, 5},       // feeder 2 length, m
-    {0.5, 80, 3},      // pL, %
-    {10, 200, 3},      // rain rate, mm/h
+    {0.0005, 0.02}, // outage objective, %
+    {1, 100},       // hop length, km
+    {10, 999},      // antenna 1 height, m
+    {10, 999},      // antenna 2 height, m
+    {1, 12},        // branching loss, dB
+    {0, 15},        // additional terrain loss, dB
+    {0, 5},         // threshold degradation, dB
+    {3, 23},        // antenna spacing, m
+    {0, 1},         // channel spacing, GHz
+    {20, 60},       // selective fading margin, dB
+    {5, 200},       // feeder 1 length, m
+    {5, 200},       // feeder 2 length, m
+    {0.5, 80},      // pL, %
+    {10, 200},      // rain rate, mm/h
 }};
 
 // Fields whose warnings a change of route hop clears: indices 0 to 9.
@@ -35,12 +35,11 @@ struct TextRead {
     double value = 0;
 };
 
-TextRead readText(std::string_view text, std::size_t charactersRead) {
-    const std::string_view cut = text.substr(0, charactersRead);
-    if (!isNumericText(cut)) {
+TextRead readText(std::string_view text) {
+    if (!isNumericText(text)) {
         return {false, 0.0};
     }
-    const double value = numericTextValue(cut);
+    const double value = numericTextValue(text);
     return {value >= 0, value};
 }
 
@@ -59,9 +58,8 @@ void NumericEntryState::clearWarningsForNewRouteHop() {
     }
 }
 
-std::optional<double> readRequiredNumber(std::string_view text, std::size_t charactersRead,
-                                         Messages& messages) {
-    const TextRead read = readText(text, charactersRead);
+std::optional<double> readRequiredNumber(std::string_view text, Messages& messages) {
+    const TextRead read = readText(text);
     if (read.acceptable) {
         return read.value;
     }
@@ -70,9 +68,8 @@ std::optional<double> readRequiredNumber(std::string_view text, std::size_t char
     return std::nullopt;
 }
 
-double readLimitedNumber(NumericEntryState& state, std::string_view text, LimitedField field,
-                         std::size_t charactersRead) {
-    const TextRead read = readText(text, charactersRead);
+double readLimitedNumber(NumericEntryState& state, std::string_view text, LimitedField field) {
+    const TextRead read = readText(text);
     readLimitedValue(state, read.acceptable ? read.value : -1, field);
     return read.value;
 }
@@ -93,11 +90,6 @@ void readLimitedValue(NumericEntryState& state, double value, LimitedField field
     }
     state.allFieldsInRange_ = false;
     status.inRange = false;
-    status.warned = true;
-}
-
-double readLimitedNumber(NumericEntryState& state, std::string_view text, LimitedField field) {
-    return readLimitedNumber(state, text, field, state.limits(field).charactersRead);
 }
 
 } // namespace korvel

@@ -36,7 +36,6 @@ inline constexpr std::size_t kLimitedFieldCount = 14;
 struct FieldLimits {
     double lower = 0;
     double upper = 0;
-    std::size_t charactersRead = 0; // a longer entry is cut to this many characters
 };
 
 struct FieldStatus {
@@ -79,6 +78,11 @@ class NumericEntryState {
     [[nodiscard]] const FieldStatus& status(LimitedField field) const {
         return status_[index(field)];
     }
+    // The note naming the field's out-of-range value was shown: from now on the field accepts
+    // such values silently. A reading alone marks nothing, so a refusal that stops the page
+    // before the note cannot swallow it.
+    void markWarned(LimitedField field) { status_[index(field)].warned = true; }
+
     [[nodiscard]] bool allFieldsValid() const { return allFieldsValid_; }
     [[nodiscard]] bool allFieldsInRange() const { return allFieldsInRange_; }
 
@@ -95,19 +99,15 @@ class NumericEntryState {
     bool allFieldsInRange_ = true;
 };
 
-// Reads a required field: the text cut to charactersRead characters must be numeric text with a
-// value not below 0. Then the value, in the unit of the field. Otherwise the user has been told
-// (beep, "Invalid data.", caption "Korvel", warning icon), the answer is empty and the caller
-// puts the focus back on the field.
-[[nodiscard]] std::optional<double>
-readRequiredNumber(std::string_view text, std::size_t charactersRead, Messages& messages);
+// Reads a required field: its whole text must be numeric text with a value not below 0 (a number
+// is never cut, so what is stored is what the field shows). Then the value, in the unit of the
+// field. Otherwise the user has been told (beep, "Invalid data.", caption "Korvel", warning icon),
+// the answer is empty and the caller puts the focus back on the field.
+[[nodiscard]] std::optional<double> readRequiredNumber(std::string_view text, Messages& messages);
 
-// Reads a limited field without telling the user anything: updates the field's status and clears
-// the summary flags as needed. Returns the value read, in the unit of the field; it means
-// something only when the field's status is valid.
-double readLimitedNumber(NumericEntryState& state, std::string_view text, LimitedField field,
-                         std::size_t charactersRead);
-// The same, cut to the characters the limits table gives for the field.
+// Reads a limited field, its whole text, without telling the user anything: updates the field's
+// status and clears the summary flags as needed. Returns the value read, in the unit of the
+// field; it means something only when the field's status is valid.
 double readLimitedNumber(NumericEntryState& state, std::string_view text, LimitedField field);
 // The same for a value the field holds without having been typed (what a hop file stored): valid
 // when finite and not negative.

@@ -22,12 +22,13 @@ std::optional<std::int16_t> readRainRate(std::string_view text, NumericEntryStat
         showList({"Error!", "Invalid data : ", {"Rain rate"}, false});
         return std::nullopt;
     }
-    if (!entry.allFieldsInRange() &&
-        !showList({"Note!", "Values out of normal limits : ", {"Rainrate"}, true})) {
-        return std::nullopt;
+    if (!entry.allFieldsInRange()) {
+        entry.markWarned(LimitedField::RainRate);
+        if (!showList({"Note!", "Values out of normal limits : ", {"Rainrate"}, true})) {
+            return std::nullopt;
+        }
     }
-    // The whole text counts here, not only the characters the limits looked at; a rate the hop
-    // cannot keep as a 16-bit number is refused rather than wrapped.
+    // A rate the hop cannot keep as a 16-bit number is refused rather than wrapped.
     unsigned rate = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, rate);

@@ -3,17 +3,16 @@
 #include <algorithm>
 #include <string_view>
 
+#include "fields/format_fixed.h"
+#include "fields/numeric_entry.h"
 #include "route/hop_slot_reader.h"
 #include "route/objective_division.h"
 #include "route/route_names.h"
-#include "fields/format_fixed.h"
-#include "fields/numeric_entry.h"
 
 namespace korvel {
 
 namespace {
 
-constexpr std::size_t kNumberCharactersRead = 6;
 constexpr std::size_t kFileNameCharactersRead = 251;
 
 std::string_view cut(std::string_view text, std::size_t length) {
@@ -55,12 +54,12 @@ HopDialogOutcome openHopDialog(RouteState& state) {
 HopDialogOutcome storeHop(RouteState& state, int hop, const HopDialogTexts& texts,
                           Messages& messages) {
     HopDialogOutcome refused;
-    const auto objective = readRequiredNumber(texts.objective, kNumberCharactersRead, messages);
+    const auto objective = readRequiredNumber(texts.objective, messages);
     if (!objective) {
         refused.focus = HopDialogControl::Objective;
         return refused;
     }
-    const auto lengthKm = readRequiredNumber(texts.lengthKm, kNumberCharactersRead, messages);
+    const auto lengthKm = readRequiredNumber(texts.lengthKm, messages);
     if (!lengthKm) {
         refused.focus = HopDialogControl::LengthKm;
         return refused;

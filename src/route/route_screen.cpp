@@ -17,7 +17,6 @@ namespace korvel {
 
 namespace {
 
-constexpr std::size_t kNumberCharactersRead = 6;
 constexpr std::size_t kTypedTextLength = 39;
 
 RouteScreenOutcome refuse(RouteScreenControl focus) {
@@ -65,7 +64,7 @@ HopLineValues hopLineValues(const RouteState& state, int hop) {
 RouteScreenOutcome acceptRouteScreen(RouteState& state, const EquipmentLibrary& library,
                                      const RouteScreenTexts& texts, RouteScreenAction action,
                                      Messages& messages) {
-    const auto objective = readRequiredNumber(texts.objective, kNumberCharactersRead, messages);
+    const auto objective = readRequiredNumber(texts.objective, messages);
     if (!objective) {
         return refuse(RouteScreenControl::Objective);
     }

@@ -22,8 +22,6 @@ namespace korvel {
 
 namespace {
 
-constexpr std::size_t kInfoStored = 34; // of the 35 characters typed
-
 struct BasicsControl {
     PageField field;
     ControlId control;
@@ -95,16 +93,14 @@ bool BasicsPage::accept() {
 PageValues BasicsPage::heldValues() const {
     PageValues values = storedPageValues(session_.hop);
     const DialogView& view = *view_;
-    // Characters checked and read as the page's rules count them.
-    const auto number = [&](PageField field, ControlId control, std::size_t checked,
-                            std::size_t read) {
-        values[field] = shown_.value(view, control, typedNumber(view.text(control), checked, read));
+    const auto number = [&](PageField field, ControlId control) {
+        values[field] = shown_.value(view, control, typedNumber(view.text(control)));
     };
-    number(PageField::OutageObjective, kObjectiveField, 5, 6);
-    number(PageField::HopLength, kHopLengthField, 4, 5);
-    number(PageField::TimePercentagePL, kPLField, 3, 6);
-    number(PageField::Station1Height, kStation1HeightField, 5, 6);
-    number(PageField::Station2Height, kStation2HeightField, 5, 6);
+    number(PageField::OutageObjective, kObjectiveField);
+    number(PageField::HopLength, kHopLengthField);
+    number(PageField::TimePercentagePL, kPLField);
+    number(PageField::Station1Height, kStation1HeightField);
+    number(PageField::Station2Height, kStation2HeightField);
     for (const auto& [field, control] : {std::pair{PageField::Longitude, kLongitudeField},
                                          std::pair{PageField::Latitude, kLatitudeField}}) {
         values[field] = shown_.value(view, control, wholeNumberValue(view.text(control)));
@@ -127,7 +123,7 @@ void BasicsPage::readLimits(const PageValues& values) {
 }
 
 bool BasicsPage::readingsInLimits() {
-    const NumericEntryState& fields = session_.fields;
+    NumericEntryState& fields = session_.fields;
     if (fields.allFieldsInRange()) {
         return true;
     }
@@ -136,6 +132,7 @@ bool BasicsPage::readingsInLimits() {
     for (const ListedPageField& listed : basicsListedFields()) {
         if (!fields.status(listed.limited).inRange) {
             names.push_back(listed.name);
+            fields.markWarned(listed.limited); // the note below names it
             focus = controlOf(listed.field);
         }
     }
@@ -161,7 +158,7 @@ void BasicsPage::store(const PageValues& values) {
     record.landType = static_cast<LandType>(pending(BasicsChoice::LandType));
     // A text not edited stays as it was read, even longer than what can be typed.
     if (shown_.edited(*view_, kInfoField)) {
-        record.info.assign(view_->text(kInfoField).substr(0, kInfoStored));
+        record.info.assign(view_->text(kInfoField));
     }
     if (shown_.edited(*view_, kStation1NameField)) {
         record.station1Name.assign(view_->text(kStation1NameField));

@@ -20,7 +20,6 @@ namespace korvel {
 
 namespace {
 
-constexpr std::size_t kCharactersRead = 5;
 constexpr double kChannelSpacingShare = 0.05; // of the frequency: the plausible upper limit
 
 struct FormControl {
@@ -105,8 +104,7 @@ PageValues FormPage::heldValues() const {
     PageValues values = storedPageValues(session_.hop);
     for (const FormControl& entry : kControls) {
         if (shown_.has(entry.control)) {
-            const double typed =
-                typedNumber(view_->text(entry.control), kCharactersRead, kCharactersRead);
+            const double typed = typedNumber(view_->text(entry.control));
             values[entry.field] = shown_.value(*view_, entry.control, typed);
         }
     }
@@ -120,7 +118,7 @@ void FormPage::readLimits(const PageValues& values, const FormLayout& shownLayou
     for (const ListedPageField& listed : formListedFields(shownLayout)) {
         const ControlId control = controlOf(listed.field);
         if (shown_.edited(*view_, control)) {
-            readLimitedNumber(fields, view_->text(control), listed.limited, kCharactersRead);
+            readLimitedNumber(fields, view_->text(control), listed.limited);
         } else {
             readLimitedValue(fields, values[listed.field], listed.limited);
         }
@@ -128,7 +126,7 @@ void FormPage::readLimits(const PageValues& values, const FormLayout& shownLayou
 }
 
 bool FormPage::limitsConfirmed(const FormLayout& shownLayout) {
-    const NumericEntryState& fields = session_.fields;
+    NumericEntryState& fields = session_.fields;
     if (fields.allFieldsInRange()) {
         return true;
     }
@@ -137,6 +135,7 @@ bool FormPage::limitsConfirmed(const FormLayout& shownLayout) {
     for (const ListedPageField& listed : formListedFields(shownLayout)) {
         if (!fields.status(listed.limited).inRange) {
             names.push_back(listed.name);
+            fields.markWarned(listed.limited); // the note below names it
             focus = controlOf(listed.field);
         }
     }

@@ -12,7 +12,6 @@ namespace korvel {
 
 namespace {
 
-constexpr std::size_t kCharactersRead = 5;
 constexpr std::size_t kNameLength = 18;
 constexpr double kFrequencyLimitGHz = 57;
 
@@ -42,8 +41,7 @@ class OtherRadioDialog final : public DialogEvents {
 
   private:
     std::optional<double> readRequired(ControlId field) {
-        const auto value =
-            readRequiredNumber(view_->text(field), kCharactersRead, session_.ports.messages);
+        const auto value = readRequiredNumber(view_->text(field), session_.ports.messages);
         if (!value) {
             view_->setFocus(field);
         }

@@ -24,11 +24,11 @@ double ShownFields::value(const DialogView& view, ControlId field, double typed)
     return edited(view, field) ? typed : shown_.at(field).value;
 }
 
-double typedNumber(std::string_view text, std::size_t checked, std::size_t read) {
-    if (!isNumericText(text.substr(0, checked))) {
+double typedNumber(std::string_view text) {
+    if (!isNumericText(text)) {
         return std::numeric_limits<double>::quiet_NaN();
     }
-    return numericTextValue(text.substr(0, read));
+    return numericTextValue(text);
 }
 
 } // namespace korvel

@@ -33,8 +33,8 @@ class ShownFields {
     std::map<ControlId, Shown> shown_;
 };
 
-// A number typed into a field: NaN unless its first `checked` characters are numeric text (the
-// empty text counts as 0); then the value of its first `read` characters.
-double typedNumber(std::string_view text, std::size_t checked, std::size_t read);
+// A number typed into a field, read whole: NaN unless the text is numeric text (the empty text
+// counts as 0).
+double typedNumber(std::string_view text);
 
 } // namespace korvel

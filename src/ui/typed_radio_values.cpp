@@ -12,7 +12,8 @@ namespace korvel {
 
 namespace {
 
-constexpr std::size_t kCharactersRead = 5;
+// The field takes no more than the hop keeps, so the value stored is the one shown.
+constexpr int kTypedLength = static_cast<int>(decltype(HopSelection::otherPtxText)::maxLength());
 
 // OK checks and, only when the value passes, stores; the answer names the field that takes the
 // focus on refusal.
@@ -55,10 +56,11 @@ class PtxDialog final : public TypedValueDialog {
 
   private:
     void fill(DialogView& view) override {
+        view.setTextLimit(kTypedPtxField, kTypedLength);
         view.setText(kTypedPtxField, selection().otherPtxText.view());
     }
     std::optional<ControlId> accept(DialogView& view) override {
-        const std::string text = view.text(kTypedPtxField).substr(0, kCharactersRead);
+        const std::string text = view.text(kTypedPtxField);
         if (!isNumericText(text) || numericTextValue(text) <= 0) {
             return kTypedPtxField;
         }
@@ -73,11 +75,12 @@ class PrxthDialog final : public TypedValueDialog {
 
   private:
     void fill(DialogView& view) override {
+        view.setTextLimit(kTypedPrxthField, kTypedLength);
         view.setText(kTypedPrxthField, selection().otherPrxthText.view());
         view.setText(kTypedBerField, std::to_string(selection().otherBerExponent));
     }
     std::optional<ControlId> accept(DialogView& view) override {
-        const std::string text = view.text(kTypedPrxthField).substr(0, kCharactersRead);
+        const std::string text = view.text(kTypedPrxthField);
         const std::optional<std::int16_t> exponent =
             readShortWholeNumber(view.text(kTypedBerField));
         if (!isNumericText(text) || numericTextValue(text) >= 0) {

@@ -22,7 +22,8 @@ TEST(RainDialogRules, RateIsReadAsTheDialogReadsIt) {
         {"200", false, "", "", 200},
         {"9", true, "Note!", "", 9},
         {"250", false, "Note!", "", std::nullopt},
-        {"1000", false, "", "", 1000}, // the limits see "100", the rate is the whole text
+        // Mended: the limits saw "100" of "1000", so the note never came.
+        {"1000", true, "Note!", "", 1000},
         {"12.5", false, "", notInteger, std::nullopt},
         {"", true, "Note!", notInteger, std::nullopt},
         {"heavy", false, "Error!", "", std::nullopt},

@@ -113,7 +113,7 @@ TEST_F(BasicsPageTest, StoresTheFieldsTheModesAndResetsTheChangedSelections) {
     }
     EXPECT_TRUE(pageAccepts());
     const HopRecord& record = session.hop.record;
-    EXPECT_EQ(record.info.str(), std::string(34, 'i'));
+    EXPECT_EQ(record.info.str(), std::string(35, 'i')); // fixed: the 35th was dropped
     EXPECT_EQ(record.station1Name.str(), "Hill A");
     EXPECT_EQ(record.station1HeightM, -12.55);
     EXPECT_EQ(record.landType, LandType::LargeWater);
@@ -122,6 +122,20 @@ TEST_F(BasicsPageTest, StoresTheFieldsTheModesAndResetsTheChangedSelections) {
     EXPECT_EQ(session.hop.selection.branchingLossSet, 1);
     EXPECT_EQ(session.hop.selection.feederIndex, (std::array<std::int16_t, 2>{1, 1}));
     EXPECT_EQ(session.hop.selection.antennaIndex, (std::array<std::int16_t, 3>{0, 0, 0}));
+}
+
+// Fixed: numbers were cut to the characters read (0.00125 stored as 0.0012; 123456 km checked as
+// 1234 and stored as 12345). What is checked and stored is the whole text the field shows.
+TEST_F(BasicsPageTest, ANumberIsCheckedAndStoredAsTheFieldShowsIt) {
+    open(7.5);
+    type(kObjectiveField, "0.00125");
+    type(kHopLengthField, "123456");
+    dialogs.answer(DialogId::ListDialog, {}, {kOkButton});
+    EXPECT_TRUE(pageAccepts());
+    EXPECT_EQ(boxTexts(),
+              std::vector<std::string>{"Note! Values out of normal limits : hop length.|"});
+    EXPECT_EQ(session.hop.record.outageObjectivePct, 0.00125);
+    EXPECT_EQ(session.hop.record.hopLengthKm, 123456.0);
 }
 
 TEST(ListDialog, ShowsSixNamesOfAtMost25CharactersWithTheFocusOnCancel) {

@@ -14,8 +14,10 @@ inline QString toQString(std::string_view cp1252) {
     return QString::fromStdString(cp1252ToUtf8(cp1252));
 }
 
+// Composed first: an accent typed as a combining mark ("e" then U+0301) is the one character
+// Windows-1252 holds ("\xE9"), not "e?".
 inline std::string toCp1252(const QString& text) {
-    return utf8ToCp1252(text.toStdString());
+    return utf8ToCp1252(text.normalized(QString::NormalizationForm_C).toStdString());
 }
 
 } // namespace korvel

@@ -25,6 +25,7 @@
 #include "platform/qt/qt_dialog_view.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_results_window.h"
+#include "platform/qt/qt_text.h"
 
 namespace korvel {
 namespace {
@@ -224,6 +225,11 @@ TEST(MainWindowLayout, SizeAndDocksAreRememberedAndTheResultsDockStartsClosed) {
     EXPECT_EQ(second.size(), QSize(900, 700));
     EXPECT_FALSE(results.isOpen());
     EXPECT_FALSE(second.findChild<QDockWidget*>(QStringLiteral("results"))->isVisible());
+}
+
+// Fixed: "e" with a combining acute accent was stored as "e?" while the field showed "é".
+TEST(QtText, AccentsTypedAsCombiningMarksAreComposedForWindows1252) {
+    EXPECT_EQ(toCp1252(QStringLiteral("Cafe\u0301 A\u030A")), "Caf\xE9 \xC5");
 }
 
 } // namespace
