@@ -11,7 +11,7 @@
 #include "platform/qt/qt_chart_panel.h"
 #include "series/sweep.h"
 #include "support/sample_hops.h"
-#include "ui/chart_specs.h"
+#include "ui/chart_contents.h"
 
 namespace korvel {
 namespace {

@@ -57,7 +57,7 @@ double nudgedTie(double value, int decimals) {
 }
 
 struct Conversion {
-    std::string spec; // "%" to the conversion letter, '*' replaced by the numbers given
+    std::string conversion; // "%" to the conversion letter, '*' replaced by the numbers given
     std::string flags;
     int width = 0;
     char letter = 0;
@@ -67,9 +67,10 @@ struct Conversion {
     bool sizeT = false;
 };
 
-template <typename... Values> void append(std::string& text, const char* spec, Values... values) {
+template <typename... Values>
+void append(std::string& text, const char* conversion, Values... values) {
     std::array<char, 128> buffer{};
-    const int length = std::snprintf(buffer.data(), buffer.size(), spec, values...);
+    const int length = std::snprintf(buffer.data(), buffer.size(), conversion, values...);
     if (length <= 0) {
         return;
     }
@@ -80,7 +81,7 @@ template <typename... Values> void append(std::string& text, const char* spec, V
     }
     const std::size_t start = text.size();
     text.resize(start + size + 1);
-    std::snprintf(text.data() + start, size + 1, spec, values...);
+    std::snprintf(text.data() + start, size + 1, conversion, values...);
     text.resize(start + size);
 }
 
@@ -132,27 +133,27 @@ std::string tieText(const Conversion& c, double value, int decimals) {
 // Reads one conversion at `format` (just after its '%'); the arguments of '*' are taken.
 Conversion readConversion(const char*& format, std::va_list& args) {
     Conversion c;
-    c.spec = "%";
+    c.conversion = "%";
     while (*format != '\0' && std::string_view("-+ #0").find(*format) != std::string_view::npos) {
         c.flags += *format;
-        c.spec += *format++;
+        c.conversion += *format++;
     }
     const auto readCount = [&](int& into) {
         if (*format == '*') {
             ++format;
             into = va_arg(args, int);
-            c.spec += std::to_string(into);
+            c.conversion += std::to_string(into);
             return;
         }
         into = 0;
         while (*format >= '0' && *format <= '9') {
             into = into * 10 + (*format - '0');
-            c.spec += *format++;
+            c.conversion += *format++;
         }
     };
     readCount(c.width);
     if (*format == '.') {
-        c.spec += *format++;
+        c.conversion += *format++;
         readCount(c.precision);
         c.precision = std::max(c.precision, 0);
     }
@@ -161,11 +162,11 @@ Conversion readConversion(const char*& format, std::va_list& args) {
         c.longLong = c.longLong || (*format == 'l' && c.isLong);
         c.isLong = c.isLong || *format == 'l';
         c.sizeT = c.sizeT || *format == 'z';
-        c.spec += *format++;
+        c.conversion += *format++;
     }
     c.letter = *format;
     if (*format != '\0') {
-        c.spec += *format++;
+        c.conversion += *format++;
     }
     return c;
 }
@@ -179,7 +180,7 @@ void appendConversion(std::string& text, const Conversion& c, std::va_list& args
         if (std::isfinite(value) && value != 0 && isTie(std::fabs(value), decimals)) {
             text += tieText(c, value, decimals);
         } else {
-            append(text, c.spec.c_str(), value);
+            append(text, c.conversion.c_str(), value);
         }
         return;
     }
@@ -190,14 +191,14 @@ void appendConversion(std::string& text, const Conversion& c, std::va_list& args
         if (std::isfinite(value) && value != 0) {
             decimals -= leadingExponent(std::fabs(value));
         }
-        append(text, c.spec.c_str(), nudgedTie(value, decimals));
+        append(text, c.conversion.c_str(), nudgedTie(value, decimals));
         return;
     }
     case 'g':
     case 'G':
     case 'a':
     case 'A':
-        append(text, c.spec.c_str(), va_arg(args, double));
+        append(text, c.conversion.c_str(), va_arg(args, double));
         return;
     case 'd':
     case 'i':
@@ -207,13 +208,13 @@ void appendConversion(std::string& text, const Conversion& c, std::va_list& args
     case 'o':
     case 'c':
         if (c.longLong) {
-            append(text, c.spec.c_str(), va_arg(args, long long));
+            append(text, c.conversion.c_str(), va_arg(args, long long));
         } else if (c.sizeT) {
-            append(text, c.spec.c_str(), va_arg(args, std::size_t));
+            append(text, c.conversion.c_str(), va_arg(args, std::size_t));
         } else if (c.isLong) {
-            append(text, c.spec.c_str(), va_arg(args, long));
+            append(text, c.conversion.c_str(), va_arg(args, long));
         } else {
-            append(text, c.spec.c_str(), va_arg(args, int));
+            append(text, c.conversion.c_str(), va_arg(args, int));
         }
         return;
     case 's': {
@@ -229,13 +230,13 @@ void appendConversion(std::string& text, const Conversion& c, std::va_list& args
         return;
     }
     case 'p':
-        append(text, c.spec.c_str(), va_arg(args, void*));
+        append(text, c.conversion.c_str(), va_arg(args, void*));
         return;
     case '%':
         text += '%';
         return;
     default:
-        text += c.spec; // not a conversion: written as it stands
+        text += c.conversion; // not a conversion: written as it stands
         return;
     }
 }

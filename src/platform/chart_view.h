@@ -1,5 +1,5 @@
 #pragma once
-// The chart ports: a chart described in plain numbers and words (ChartSpec), the windows that
+// The chart ports: a chart described in plain numbers and words (ChartContent), the windows that
 // draw it (ChartWindows), and the Sweep window's view. Texts are Windows-1252.
 
 #include <limits>
@@ -64,7 +64,7 @@ struct ChartTable {
     std::vector<std::vector<std::string>> rows;
 };
 
-struct ChartSpec {
+struct ChartContent {
     std::string name;   // the window's key: "budget", "outage", "sweep", "route"
     std::string title;  // window title and chart title
     std::string xTitle; // axis titles carry their units
@@ -84,9 +84,9 @@ struct ChartSpec {
 class ChartWindows {
   public:
     virtual ~ChartWindows() = default;
-    virtual void showChart(const ChartSpec& chart) = 0;
+    virtual void showChart(const ChartContent& chart) = 0;
     // Redraws the chart of that name when its window is open; nothing otherwise.
-    virtual void refreshChart(const ChartSpec& chart) = 0;
+    virtual void refreshChart(const ChartContent& chart) = 0;
     virtual void closeAll() = 0;
 };
 
@@ -111,7 +111,7 @@ class SweepView {
     virtual void open(const std::vector<std::string>& inputs, SweepEvents& events) = 0;
     virtual void setRange(int input, const std::string& from, const std::string& to,
                           const std::string& steps) = 0;
-    virtual void showChart(const ChartSpec& chart) = 0;
+    virtual void showChart(const ChartContent& chart) = 0;
     virtual void close() = 0;
     [[nodiscard]] virtual bool isOpen() const = 0;
 };

@@ -42,7 +42,7 @@ class ProfileView {
     virtual void open(const std::vector<std::string>& ruleSets,
                       const std::vector<std::string>& heightsModes, ProfileEvents& events) = 0;
     virtual void setSettings(const ProfileSettings& settings) = 0;
-    virtual void showChart(const ChartSpec& chart) = 0;
+    virtual void showChart(const ChartContent& chart) = 0;
     // The lowest antenna heights in words, and whether Apply can take them.
     virtual void showHeights(const std::string& text, bool applicable) = 0;
     virtual void close() = 0;

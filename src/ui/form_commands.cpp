@@ -7,7 +7,7 @@
 #include "hopfile/rain_dialog_rules.h"
 #include "optimize/combination_search.h"
 #include "series/budget_steps.h"
-#include "ui/chart_specs.h"
+#include "ui/chart_contents.h"
 #include "ui/form_page.h"
 #include "ui/rain_dialog.h"
 #include "ui/results_disabled.h"
@@ -104,7 +104,7 @@ void FormPage::rainCalc() {
         const ResultsDisabled resultsDisabled(session_.resultsWindow);
         runRainDialog(session_);
     }
-    showResults(); // the rain unavailability's line under the verdict
+    showResults();   // the rain unavailability's line under the verdict
     refreshCharts(); // the rain parts of an open outage chart
 }
 

@@ -11,7 +11,7 @@
 #include "route/route_screen.h"
 #include "route/route_summary.h"
 #include "series/route_bars.h"
-#include "ui/chart_specs.h"
+#include "ui/chart_contents.h"
 #include "ui/route_hop_loading.h"
 #include "ui/session.h"
 
@@ -65,7 +65,8 @@ class HopsListDialog final : public DialogEvents {
         case kRouteChartButton:
             // The summary the list shows, drawn, each hop in the state the list gives it.
             if (session_.charts != nullptr) {
-                session_.charts->showChart(routeChartSpec(routeChart(session_.route, statuses_)));
+                session_.charts->showChart(
+                    routeChartContent(routeChart(session_.route, statuses_)));
             }
             break;
         default:

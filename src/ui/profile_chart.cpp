@@ -26,16 +26,17 @@ void addPoint(ChartCurve& curve, double x, double y) {
     curve.y.push_back(y);
 }
 
-ChartSpec frame(std::string verdict) {
-    ChartSpec spec;
-    spec.name = "profile";
-    spec.title = "Path profile";
-    spec.xTitle = "Distance from station 1 (km)";
-    spec.yTitle = "Height above sea level (m)";
-    spec.verdict = std::move(verdict);
-    spec.table.columns = {"Distance (km)",     "Ground (m)",    "Clutter (m)",   "Earth bulge (m)",
-                          "Line of sight (m)", "F1 radius (m)", "Clearance (m)", "Clearance (F1)"};
-    return spec;
+ChartContent frame(std::string verdict) {
+    ChartContent content;
+    content.name = "profile";
+    content.title = "Path profile";
+    content.xTitle = "Distance from station 1 (km)";
+    content.yTitle = "Height above sea level (m)";
+    content.verdict = std::move(verdict);
+    content.table.columns = {"Distance (km)",   "Ground (m)",        "Clutter (m)",
+                             "Earth bulge (m)", "Line of sight (m)", "F1 radius (m)",
+                             "Clearance (m)",   "Clearance (F1)"};
+    return content;
 }
 
 std::vector<std::vector<std::string>> tableRows(const ProfileAnalysis& analysis) {
@@ -53,7 +54,7 @@ std::vector<std::vector<std::string>> tableRows(const ProfileAnalysis& analysis)
 
 } // namespace
 
-ChartSpec profileChart(const ProfileAnalysis& analysis, const ProfileChartInput& input) {
+ChartContent profileChart(const ProfileAnalysis& analysis, const ProfileChartInput& input) {
     const std::string ends = input.station1 + " to " + input.station2;
     std::string verdict = ends + ", " + formatFixed(analysis.pathKm, 3) + " km at " +
                           formatFixed(input.frequencyGHz, 3) +
@@ -66,9 +67,9 @@ ChartSpec profileChart(const ProfileAnalysis& analysis, const ProfileChartInput&
     } else {
         verdict += "no point between the stations.";
     }
-    ChartSpec spec = frame(verdict);
-    spec.title = "Path profile: " + input.station1 + " - " + input.station2;
-    spec.xTitle = "Distance from " + input.station1 + " (km)";
+    ChartContent content = frame(verdict);
+    content.title = "Path profile: " + input.station1 + " - " + input.station2;
+    content.xTitle = "Distance from " + input.station1 + " (km)";
 
     ChartCurve earth = curveOf("Earth, k = " + formatFixed(input.k, 2), ChartRole::Earth);
     ChartCurve terrain = curveOf("Terrain", ChartRole::Terrain);
@@ -92,24 +93,24 @@ ChartSpec profileChart(const ProfileAnalysis& analysis, const ProfileChartInput&
     for (const ProfileSample& sample : analysis.samples) {
         addPoint(fresnel, sample.distanceKm, sample.lineOfSightM + sample.f1M);
     }
-    spec.curves = {earth, terrain};
+    content.curves = {earth, terrain};
     if (anyClutter) {
-        spec.curves.push_back(clutter);
+        content.curves.push_back(clutter);
     }
-    spec.curves.insert(spec.curves.end(), {sight, fresnel, share});
+    content.curves.insert(content.curves.end(), {sight, fresnel, share});
 
-    spec.marks = {{input.station1, ChartRole::Current, true, 0.0, kBreak, kBreak},
-                  {input.station2, ChartRole::Current, true, analysis.pathKm, kBreak, kBreak}};
+    content.marks = {{input.station1, ChartRole::Current, true, 0.0, kBreak, kBreak},
+                     {input.station2, ChartRole::Current, true, analysis.pathKm, kBreak, kBreak}};
     if (analysis.worst) {
         const ProfileSample& worst = analysis.samples[analysis.worst->index];
-        spec.marks.push_back(
+        content.marks.push_back(
             {"Worst point", ChartRole::Misses, true, worst.distanceKm, kBreak, kBreak});
     }
-    spec.table.rows = tableRows(analysis);
-    return spec;
+    content.table.rows = tableRows(analysis);
+    return content;
 }
 
-ChartSpec emptyProfileChart(const std::string& why) {
+ChartContent emptyProfileChart(const std::string& why) {
     return frame(why);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The path profile as a ChartSpec: the terrain and clutter over the earth's curvature for k, the
+// The path profile as a ChartContent: the terrain and clutter over the earth's curvature for k, the
 // line of sight between the antenna tips, the first Fresnel zone and 0.6 of it, the worst point
 // and both stations, with the clearance at every point in its table.
 
@@ -17,9 +17,9 @@ struct ProfileChartInput {
     double k = 4.0 / 3.0;
 };
 
-ChartSpec profileChart(const ProfileAnalysis& analysis, const ProfileChartInput& input);
+ChartContent profileChart(const ProfileAnalysis& analysis, const ProfileChartInput& input);
 
 // The window without a profile to draw: `why` in words as its verdict, nothing plotted.
-ChartSpec emptyProfileChart(const std::string& why);
+ChartContent emptyProfileChart(const std::string& why);
 
 } // namespace korvel

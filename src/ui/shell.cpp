@@ -12,7 +12,7 @@
 #include "route/route_summary.h"
 #include "series/route_bars.h"
 #include "ui/about_box.h"
-#include "ui/chart_specs.h"
+#include "ui/chart_contents.h"
 #include "ui/hop_files.h"
 #include "ui/hops_list_dialog.h"
 #include "ui/map_export_command.h"
@@ -459,7 +459,7 @@ void Shell::routeChart() {
     if (summed) {
         const RouteHopStatuses statuses = routeHopStatuses(
             route, session_.library, route.routeHopActive ? &session_.hop : nullptr);
-        session_.charts->showChart(routeChartSpec(korvel::routeChart(route, statuses)));
+        session_.charts->showChart(routeChartContent(korvel::routeChart(route, statuses)));
     }
 }
 

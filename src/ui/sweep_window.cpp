@@ -7,7 +7,7 @@
 #include "engine/hop_record.h"
 #include "fields/numeric_text.h"
 #include "series/sweep.h"
-#include "ui/chart_specs.h"
+#include "ui/chart_contents.h"
 
 namespace korvel {
 

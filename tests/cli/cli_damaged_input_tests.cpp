@@ -12,7 +12,7 @@
 namespace korvel {
 namespace {
 
-using SpecialFile = CliTest;
+using PipesAndDevices = CliTest;
 using DamagedValues = CliTest;
 
 constexpr std::size_t kSelectiveFadingOffset = 282; // int16 in the 682-byte hop file
@@ -21,7 +21,7 @@ constexpr std::size_t kPfmOffset = 602; // results.pfm
 
 // Mended: a FIFO named as a hop blocked every command for ever; --library /dev/zero read
 // without bound.
-TEST_F(SpecialFile, FifosAndDevicesAreRefusedAtOnce) {
+TEST_F(PipesAndDevices, FifosAndDevicesAreRefusedAtOnce) {
     ASSERT_EQ(::mkfifo(at("PIPE.HOP").c_str(), 0600), 0);
     const auto start = std::chrono::steady_clock::now();
     for (const char* args :

@@ -1,7 +1,7 @@
 // The Sweep window's presenter through the Form page, and the words and tables of the charts.
 
 #include "series/sweep.h"
-#include "ui/chart_specs.h"
+#include "ui/chart_contents.h"
 #include "ui/form_fixture.h"
 
 namespace korvel {
@@ -18,7 +18,7 @@ class FakeSweepView final : public SweepView {
                   const std::string& steps) override {
         range = {std::to_string(input), from, to, steps};
     }
-    void showChart(const ChartSpec& shown) override {
+    void showChart(const ChartContent& shown) override {
         chart = shown;
         ++draws;
     }
@@ -29,7 +29,7 @@ class FakeSweepView final : public SweepView {
     SweepEvents* events = nullptr;
     std::vector<std::string> inputs;
     std::vector<std::string> range;
-    ChartSpec chart;
+    ChartContent chart;
     int draws = 0;
 };
 
@@ -110,7 +110,7 @@ TEST_F(SweepTest, AClickedDiameterGoesThroughThePageWhenTheUserSaysYes) {
                               "Hop length 45 km: this value is changed on the Basics page."});
 }
 
-TEST(ChartSpecs, SayMeetsOrMissesAndShowHopsNeverCalculatedAsSuch) {
+TEST(ChartContents, SayMeetsOrMissesAndShowHopsNeverCalculatedAsSuch) {
     HopState hop;
     hop.record.outageObjectivePct = 0.005;
     hop.results.p = hop.results.pfm = 0.004;
@@ -124,7 +124,7 @@ TEST(ChartSpecs, SayMeetsOrMissesAndShowHopsNeverCalculatedAsSuch) {
     route.meets = true;
     route.bars = {{1, "A - B", RouteHopStatus::MeetsShare, 0.004, 0.001, 0.005},
                   {2, "B - C", RouteHopStatus::NotCalculated, 0.0, -1.0, 0.005}};
-    const ChartSpec chart = routeChartSpec(route);
+    const ChartContent chart = routeChartContent(route);
     EXPECT_EQ(chart.table.rows[1],
               (std::vector<std::string>{"2", "B - C", "-", "-", "0.005", "not calculated"}));
     EXPECT_EQ(chart.bars.size(), 4u) << "hop 1 and its rain, hop 2's word, the route total";

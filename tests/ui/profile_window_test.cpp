@@ -20,7 +20,7 @@ class FakeProfileView final : public ProfileView {
         opened = true;
     }
     void setSettings(const ProfileSettings& shown) override { settings = shown; }
-    void showChart(const ChartSpec& shown) override {
+    void showChart(const ChartContent& shown) override {
         chart = shown;
         ++draws;
     }
@@ -49,7 +49,7 @@ class FakeProfileView final : public ProfileView {
     ProfileEvents* events = nullptr;
     std::vector<std::string> ruleSets;
     ProfileSettings settings;
-    ChartSpec chart;
+    ChartContent chart;
     int draws = 0;
     std::string heights;
     bool applicable = false;

@@ -173,9 +173,9 @@ QtChartPanel::QtChartPanel(QWidget* parent) : QWidget(parent) {
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Enter or a double click on a row of a sweep takes its value, as a click on the plot does.
     connect(table_, &QTableWidget::activated, this, [this](const QModelIndex& index) {
-        if (pointChosen && spec_.categories.empty() && !spec_.curves.empty() &&
-            index.row() < static_cast<int>(spec_.curves.front().x.size())) {
-            pointChosen(spec_.curves.front().x[static_cast<std::size_t>(index.row())]);
+        if (pointChosen && content_.categories.empty() && !content_.curves.empty() &&
+            index.row() < static_cast<int>(content_.curves.front().x.size())) {
+            pointChosen(content_.curves.front().x[static_cast<std::size_t>(index.row())]);
         }
     });
     stack_->addWidget(view_);
@@ -200,8 +200,8 @@ QtChartPanel::QtChartPanel(QWidget* parent) : QWidget(parent) {
     layout->addLayout(buttons);
 }
 
-void QtChartPanel::setChart(const ChartSpec& spec) {
-    spec_ = spec;
+void QtChartPanel::setChart(const ChartContent& content) {
+    content_ = content;
     build();
     fillTable();
 }
@@ -214,11 +214,11 @@ void QtChartPanel::showTable(bool table) {
 }
 
 void QtChartPanel::build() {
-    const QString title = toQString(spec_.title);
-    verdict_->setText(toQString(spec_.verdict));
-    verdict_->setVisible(!spec_.verdict.empty());
+    const QString title = toQString(content_.title);
+    verdict_->setText(toQString(content_.verdict));
+    verdict_->setVisible(!content_.verdict.empty());
     view_->setAccessibleName(title + QStringLiteral(" chart"));
-    view_->setAccessibleDescription(toQString(spec_.verdict));
+    view_->setAccessibleDescription(toQString(content_.verdict));
     table_->setAccessibleName(title + QStringLiteral(" table"));
 
     auto* chart = new QChart;
@@ -227,25 +227,25 @@ void QtChartPanel::build() {
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setAnimationOptions(QChart::NoAnimation);
 
-    const bool categories = !spec_.categories.empty();
-    const bool logarithmic = spec_.logY;
+    const bool categories = !content_.categories.empty();
+    const bool logarithmic = content_.logY;
     Bounds x;
     Bounds y;
-    for (const ChartBar& bar : spec_.bars) {
+    for (const ChartBar& bar : content_.bars) {
         y.take(bar.low, logarithmic);
         y.take(bar.high, logarithmic);
     }
-    for (const ChartCurve& curve : spec_.curves) {
+    for (const ChartCurve& curve : content_.curves) {
         for (std::size_t i = 0; i < curve.x.size() && i < curve.y.size(); ++i) {
             x.take(curve.x[i], false);
             y.take(curve.y[i], logarithmic);
         }
     }
-    for (const ChartMark& mark : spec_.marks) {
+    for (const ChartMark& mark : content_.marks) {
         (mark.vertical ? x : y).take(mark.value, !mark.vertical && logarithmic);
     }
     if (categories) {
-        x = {-0.5, static_cast<double>(spec_.categories.size()) - 0.5};
+        x = {-0.5, static_cast<double>(content_.categories.size()) - 0.5};
     }
     if (!std::isfinite(x.low)) {
         x = {0.0, 1.0};
@@ -253,8 +253,8 @@ void QtChartPanel::build() {
     if (!std::isfinite(y.low)) {
         y = logarithmic ? Bounds{1e-6, 1.0} : Bounds{0.0, 1.0};
     }
-    if (std::isfinite(spec_.yCeiling)) {
-        y.high = std::min(y.high, spec_.yCeiling);
+    if (std::isfinite(content_.yCeiling)) {
+        y.high = std::min(y.high, content_.yCeiling);
         y.low = std::min(y.low, y.high / 10.0);
     }
     if (logarithmic) {
@@ -270,11 +270,11 @@ void QtChartPanel::build() {
     if (categories) {
         auto* axis = new QCategoryAxis;
         axis->setStartValue(-0.5);
-        for (std::size_t i = 0; i < spec_.categories.size(); ++i) {
-            axis->append(toQString(spec_.categories[i]), static_cast<double>(i) + 0.5);
+        for (std::size_t i = 0; i < content_.categories.size(); ++i) {
+            axis->append(toQString(content_.categories[i]), static_cast<double>(i) + 0.5);
         }
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
-        if (spec_.categories.size() > 6) {
+        if (content_.categories.size() > 6) {
             QFont small = axis->labelsFont();
             small.setPointSizeF(small.pointSizeF() * 0.9);
             axis->setLabelsFont(small);
@@ -293,7 +293,7 @@ void QtChartPanel::build() {
         values->applyNiceNumbers();
         x = {values->min(), values->max()};
     }
-    xAxis->setTitleText(toQString(spec_.xTitle));
+    xAxis->setTitleText(toQString(content_.xTitle));
     QAbstractAxis* yAxis = nullptr;
     if (logarithmic) {
         auto* axis = new QLogValueAxis;
@@ -312,7 +312,7 @@ void QtChartPanel::build() {
         values->applyNiceNumbers();
         y = {values->min(), values->max()};
     }
-    yAxis->setTitleText(toQString(spec_.yTitle));
+    yAxis->setTitleText(toQString(content_.yTitle));
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
 
@@ -327,7 +327,7 @@ void QtChartPanel::build() {
         }
     };
     const QColor labelColour = darkPalette(*this) ? QColor(Qt::white) : QColor(Qt::black);
-    for (const ChartBar& bar : spec_.bars) {
+    for (const ChartBar& bar : content_.bars) {
         const double left = bar.category - 0.35;
         const double right = bar.category + 0.35;
         if (bar.high != bar.low) {
@@ -358,7 +358,7 @@ void QtChartPanel::build() {
             add(label, false);
         }
     }
-    for (const ChartMark& mark : spec_.marks) {
+    for (const ChartMark& mark : content_.marks) {
         auto* line = new QLineSeries;
         line->setName(toQString(mark.name));
         if (mark.vertical) {
@@ -375,7 +375,7 @@ void QtChartPanel::build() {
         line->setPen(pen);
         add(line, namesInLegend.insert(mark.name).second);
     }
-    for (const ChartCurve& curve : spec_.curves) {
+    for (const ChartCurve& curve : content_.curves) {
         QLineSeries* piece = nullptr;
         bool first = true;
         for (std::size_t i = 0; i < curve.x.size() && i < curve.y.size(); ++i) {
@@ -406,17 +406,17 @@ void QtChartPanel::build() {
 
 void QtChartPanel::fillTable() {
     table_->clear();
-    table_->setColumnCount(static_cast<int>(spec_.table.columns.size()));
-    table_->setRowCount(static_cast<int>(spec_.table.rows.size()));
+    table_->setColumnCount(static_cast<int>(content_.table.columns.size()));
+    table_->setRowCount(static_cast<int>(content_.table.rows.size()));
     QStringList headers;
-    for (const std::string& column : spec_.table.columns) {
+    for (const std::string& column : content_.table.columns) {
         headers << toQString(column);
     }
     table_->setHorizontalHeaderLabels(headers);
-    for (std::size_t row = 0; row < spec_.table.rows.size(); ++row) {
-        const auto& cells = spec_.table.rows[row];
+    for (std::size_t row = 0; row < content_.table.rows.size(); ++row) {
+        const auto& cells = content_.table.rows[row];
         // The table holds no cell beyond its columns, and would not take one.
-        const std::size_t shown = std::min(cells.size(), spec_.table.columns.size());
+        const std::size_t shown = std::min(cells.size(), content_.table.columns.size());
         for (std::size_t column = 0; column < shown; ++column) {
             auto* item = new QTableWidgetItem(toQString(cells[column]));
             if (column > 0) {
@@ -445,8 +445,8 @@ QString QtChartPanel::csv() const {
         }
         out += row.join(QLatin1Char(',')) + QLatin1Char('\n');
     };
-    line(spec_.table.columns);
-    for (const auto& row : spec_.table.rows) {
+    line(content_.table.columns);
+    for (const auto& row : content_.table.rows) {
         line(row);
     }
     return out;
@@ -462,8 +462,8 @@ bool QtChartPanel::exportTo(const QString& file) {
         svg.setFileName(file);
         svg.setSize(view_->size());
         svg.setViewBox(QRect(QPoint(0, 0), view_->size()));
-        svg.setTitle(toQString(spec_.title));
-        svg.setDescription(toQString(spec_.verdict));
+        svg.setTitle(toQString(content_.title));
+        svg.setDescription(toQString(content_.verdict));
         QPainter painter(&svg);
         view_->render(&painter);
         return painter.end();
@@ -481,7 +481,7 @@ bool QtChartPanel::exportTo(const QString& file) {
 void QtChartPanel::chooseExportFile() {
     QString filter;
     const QString file = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export chart"), QString::fromStdString(spec_.name),
+        this, QStringLiteral("Export chart"), QString::fromStdString(content_.name),
         QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;Comma-separated values (*.csv)"),
         &filter);
     if (file.isEmpty()) {
@@ -506,10 +506,10 @@ void QtChartPanel::copyToClipboard() {
 }
 
 void QtChartPanel::plotClicked(const QPointF& position) {
-    if (!pointChosen || !spec_.categories.empty() || spec_.curves.empty()) {
+    if (!pointChosen || !content_.categories.empty() || content_.curves.empty()) {
         return;
     }
-    const auto& xs = spec_.curves.front().x;
+    const auto& xs = content_.curves.front().x;
     const auto nearest = std::min_element(xs.begin(), xs.end(), [&](double a, double b) {
         return std::fabs(a - position.x()) < std::fabs(b - position.x());
     });

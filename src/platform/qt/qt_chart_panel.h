@@ -1,5 +1,5 @@
 #pragma once
-// The one chart component of the program, on Qt Charts: draws a ChartSpec (bars, curves, marks,
+// The one chart component of the program, on Qt Charts: draws a ChartContent (bars, curves, marks,
 // logarithmic or linear axes titled with their units), with the verdict in words above it, a
 // Table view of the same numbers, export to PNG, SVG and CSV, and copy to the clipboard.
 
@@ -23,8 +23,8 @@ class QtChartPanel final : public QWidget {
   public:
     explicit QtChartPanel(QWidget* parent = nullptr);
 
-    void setChart(const ChartSpec& spec);
-    [[nodiscard]] const ChartSpec& chart() const { return spec_; }
+    void setChart(const ChartContent& content);
+    [[nodiscard]] const ChartContent& chart() const { return content_; }
 
     // A click on the plot of a chart with a value x axis, at the x of the nearest curve point.
     std::function<void(double)> pointChosen;
@@ -42,7 +42,7 @@ class QtChartPanel final : public QWidget {
     void plotClicked(const QPointF& position);
     [[nodiscard]] QString csv() const;
 
-    ChartSpec spec_;
+    ChartContent content_;
     QLabel* verdict_ = nullptr;
     QStackedWidget* stack_ = nullptr;
     QChartView* view_ = nullptr;

@@ -35,7 +35,7 @@ QtChartWindows::~QtChartWindows() {
     closeAll();
 }
 
-void QtChartWindows::showChart(const ChartSpec& chart) {
+void QtChartWindows::showChart(const ChartContent& chart) {
     QPointer<QDialog>& dialog = windows_[chart.name];
     const bool isNew = dialog == nullptr;
     if (isNew) {
@@ -54,7 +54,7 @@ void QtChartWindows::showChart(const ChartSpec& chart) {
     }
 }
 
-void QtChartWindows::refreshChart(const ChartSpec& chart) {
+void QtChartWindows::refreshChart(const ChartContent& chart) {
     const auto found = windows_.find(chart.name);
     if (found != windows_.end() && found->second != nullptr) {
         found->second->findChild<QtChartPanel*>()->setChart(chart);
@@ -167,7 +167,7 @@ void QtSweepView::setRange(int input, const std::string& from, const std::string
     steps_->setText(toQString(steps));
 }
 
-void QtSweepView::showChart(const ChartSpec& chart) {
+void QtSweepView::showChart(const ChartContent& chart) {
     if (panel_ != nullptr && dialog_ != nullptr) {
         panel_->setChart(chart);
     }

@@ -26,8 +26,8 @@ class QtChartWindows final : public ChartWindows {
     QtChartWindows(const QtChartWindows&) = delete;
     QtChartWindows& operator=(const QtChartWindows&) = delete;
 
-    void showChart(const ChartSpec& chart) override;
-    void refreshChart(const ChartSpec& chart) override;
+    void showChart(const ChartContent& chart) override;
+    void refreshChart(const ChartContent& chart) override;
     void closeAll() override;
 
     // The open window of that name, or nullptr (for the scenario player).
@@ -50,7 +50,7 @@ class QtSweepView final : public SweepView {
     void open(const std::vector<std::string>& inputs, SweepEvents& events) override;
     void setRange(int input, const std::string& from, const std::string& to,
                   const std::string& steps) override;
-    void showChart(const ChartSpec& chart) override;
+    void showChart(const ChartContent& chart) override;
     void close() override;
     [[nodiscard]] bool isOpen() const override;
 

@@ -159,7 +159,7 @@ void QtProfileView::setSettings(const ProfileSettings& settings) {
     heightsMode_->setCurrentIndex(settings.heightsMode);
 }
 
-void QtProfileView::showChart(const ChartSpec& chart) {
+void QtProfileView::showChart(const ChartContent& chart) {
     if (dialog_ != nullptr) {
         dialog_->setWindowTitle(toQString(chart.title));
         panel_->setChart(chart);

@@ -30,7 +30,7 @@ class QtProfileView final : public ProfileView {
     void open(const std::vector<std::string>& ruleSets,
               const std::vector<std::string>& heightsModes, ProfileEvents& events) override;
     void setSettings(const ProfileSettings& settings) override;
-    void showChart(const ChartSpec& chart) override;
+    void showChart(const ChartContent& chart) override;
     void showHeights(const std::string& text, bool applicable) override;
     void close() override;
     [[nodiscard]] bool isOpen() const override;

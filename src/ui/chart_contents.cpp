@@ -1,4 +1,4 @@
-#include "ui/chart_specs.h"
+#include "ui/chart_contents.h"
 
 #include <algorithm>
 #include <cmath>
@@ -87,8 +87,8 @@ std::string unitOf(const BudgetStep& step) {
 
 } // namespace
 
-ChartSpec budgetChart(const LinkBudget& budget) {
-    ChartSpec chart;
+ChartContent budgetChart(const LinkBudget& budget) {
+    ChartContent chart;
     chart.name = "budget";
     chart.title = "Link budget";
     chart.xTitle = "Budget step";
@@ -139,7 +139,7 @@ ChartSpec budgetChart(const LinkBudget& budget) {
     return chart;
 }
 
-ChartSpec outageChart(const HopState& hop) {
+ChartContent outageChart(const HopState& hop) {
     const HopRecord& r = hop.record;
     const HopResults& out = hop.results;
     const bool diversity = r.diversityMode != DiversityMode::No;
@@ -158,7 +158,7 @@ ChartSpec outageChart(const HopState& hop) {
         parts.push_back({"Rain, worst month", out.rainWorstMonthPct, ChartRole::Rain});
         parts.push_back({"Rain, annual", out.rainAnnualPct, ChartRole::Rain});
     }
-    ChartSpec chart;
+    ChartContent chart;
     chart.name = "outage";
     chart.title = "Outage against the objective";
     chart.xTitle = diversity ? "Part of the outage (with diversity)" : "Part of the outage";
@@ -188,9 +188,9 @@ ChartSpec outageChart(const HopState& hop) {
     return chart;
 }
 
-ChartSpec sweepChart(const Sweep& sweep) {
+ChartContent sweepChart(const Sweep& sweep) {
     const std::string unit(sweepInputUnit(sweep.input));
-    ChartSpec chart;
+    ChartContent chart;
     chart.name = "sweep";
     chart.title = "Sweep of the " + [&] {
         std::string label(sweepInputLabel(sweep.input));
@@ -258,8 +258,8 @@ ChartSpec sweepChart(const Sweep& sweep) {
     return chart;
 }
 
-ChartSpec routeChartSpec(const RouteChart& route) {
-    ChartSpec chart;
+ChartContent routeChartContent(const RouteChart& route) {
+    ChartContent chart;
     chart.name = "route";
     chart.title = "Route outage by hop";
     chart.xTitle = "Hop";

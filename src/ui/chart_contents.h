@@ -1,5 +1,5 @@
 #pragma once
-// The program's charts as ChartSpecs: the link budget waterfall, the outage against the
+// The program's charts as ChartContents: the link budget waterfall, the outage against the
 // objective, a sweep, and the route's bars. Each carries the same numbers as a table.
 
 #include "engine/hop_record.h"
@@ -11,18 +11,18 @@
 namespace korvel {
 
 // Floating bars from Ptx down the chain to Prx, then the threshold and the margins down to it.
-ChartSpec budgetChart(const LinkBudget& budget);
+ChartContent budgetChart(const LinkBudget& budget);
 
 // The flat, selective and total outage (with diversity where the hop has it) and the rain
 // unavailability where it was calculated, on a logarithmic scale against the objective, and
 // "meets" or "misses" in words. `hop` holds the results of its last calculation.
-ChartSpec outageChart(const HopState& hop);
+ChartContent outageChart(const HopState& hop);
 
 // The curves of a sweep on a logarithmic outage axis, the objective as a line and the hop's own
 // value marked.
-ChartSpec sweepChart(const Sweep& sweep);
+ChartContent sweepChart(const Sweep& sweep);
 
 // One bar per hop with its share marked, the hops that miss in words, the route total last.
-ChartSpec routeChartSpec(const RouteChart& route);
+ChartContent routeChartContent(const RouteChart& route);
 
 } // namespace korvel

@@ -2,7 +2,7 @@
 # The desktop program refuses special files at once instead of blocking on them or reading them
 # without end: a scenario or library that is a device, a hop named on the command line that is a
 # FIFO without a writer.
-#   special_files.sh KORVEL DATA_DIR
+#   pipes_and_devices.sh KORVEL DATA_DIR
 set -uo pipefail
 korvel=$(realpath "$1")
 data=$(realpath "$2")
