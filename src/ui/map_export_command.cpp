@@ -1,14 +1,18 @@
 #include "ui/map_export_command.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "geo/map_export.h"
 #include "geo/sites_file.h"
 #include "hopfile/hop_file.h"
-#include "route/route_folder.h"
 #include "platform/file_replace.h"
 #include "platform/text_encoding.h"
+#include "route/route_folder.h"
 #include "ui/session.h"
 
 namespace korvel {
