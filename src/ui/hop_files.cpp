@@ -47,14 +47,31 @@ bool openChosenHop(Session& session) {
 
 namespace {
 
-// The hop length is kept to a tenth of a kilometre.
-constexpr double kLengthStepKm = 0.1;
+// The hop length and the station heights are kept to a tenth, as the Basics page shows them.
+constexpr double kTenthStep = 0.1;
 
-std::string kilometres(double km) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f km", km);
+double toTenth(double value) { return std::round(value / kTenthStep) * kTenthStep; }
+
+bool sameTenth(double a, double b) { return std::fabs(a - b) < kTenthStep / 2; }
+
+std::string tenths(double value, const char* unit) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.1f %s", value, unit);
     return text;
 }
+
+std::string wholeDegrees(double degrees, char hemisphere) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.0f %c", degrees, hemisphere);
+    return text;
+}
+
+std::string stationHeights(double one, double two) {
+    return tenths(one, "m") + " and " + tenths(two, "m");
+}
+
+char northSouthLetter(NorthSouth side) { return side == NorthSouth::North ? 'N' : 'S'; }
+char eastWestLetter(EastWest side) { return side == EastWest::East ? 'E' : 'W'; }
 
 void loadHopSites(Session& session) {
     const std::filesystem::path file = session.fileInWorkingFolder(session.app.currentHopFileName);
@@ -69,23 +86,67 @@ void loadHopSites(Session& session) {
     }
 }
 
-// The planner decides; No (the default) keeps the hop's own length.
-void offerSiteLength(Session& session) {
+// Everything the sites offer that differs from the hop goes into one question; the planner
+// takes all of it or, with No (the default), keeps the hop as it is.
+void offerSiteValues(Session& session) {
     const auto offers = siteOffers(session.sites);
     if (!offers) {
         return;
     }
-    double& lengthKm = session.hop.record.hopLengthKm;
-    const double offeredKm = std::round(offers->hopLengthKm / kLengthStepKm) * kLengthStepKm;
-    if (std::fabs(offeredKm - lengthKm) < kLengthStepKm / 2) {
+    HopRecord& record = session.hop.record;
+    const double lengthKm = toTenth(offers->hopLengthKm);
+    const double height1M = toTenth(offers->stationHeightsM[0]);
+    const double height2M = toTenth(offers->stationHeightsM[1]);
+    const bool length = !sameTenth(lengthKm, record.hopLengthKm);
+    const bool latitude = offers->latitudeDeg != std::round(record.latitudeDeg) ||
+                          offers->northSouth != record.northSouth;
+    const bool longitude = offers->longitudeDeg != std::round(record.longitudeDeg) ||
+                           offers->eastWest != record.eastWest;
+    const bool heights = !sameTenth(height1M, record.station1HeightM) ||
+                         !sameTenth(height2M, record.station2HeightM);
+    if (!length && !latitude && !longitude && !heights) {
         return;
     }
-    const std::string question = "The sites put the stations " + kilometres(offeredKm) +
-                                 " apart; the hop length is " + kilometres(lengthKm) + ".\nTake " +
-                                 kilometres(offeredKm) + " as the hop length?";
+    std::string question = "The sites give other values than the hop:";
+    if (length) {
+        question += "\nHop length " + tenths(lengthKm, "km") + " (the hop has " +
+                    tenths(record.hopLengthKm, "km") + ")";
+    }
+    if (latitude) {
+        question += "\nLatitude " + wholeDegrees(offers->latitudeDeg,
+                                                  northSouthLetter(offers->northSouth)) +
+                    " (the hop has " +
+                    wholeDegrees(record.latitudeDeg, northSouthLetter(record.northSouth)) + ")";
+    }
+    if (longitude) {
+        question += "\nLongitude " + wholeDegrees(offers->longitudeDeg,
+                                                   eastWestLetter(offers->eastWest)) +
+                    " (the hop has " +
+                    wholeDegrees(record.longitudeDeg, eastWestLetter(record.eastWest)) + ")";
+    }
+    if (heights) {
+        question += "\nStation heights " + stationHeights(height1M, height2M) + " (the hop has " +
+                    stationHeights(record.station1HeightM, record.station2HeightM) + ")";
+    }
+    question += "\nTake them into the hop?";
     if (session.ports.messages.show(question, kAppCaption, MessageIcon::Question,
-                                    MessageButtons::YesNoDefaultNo) == MessageAnswer::Yes) {
-        lengthKm = offeredKm;
+                                    MessageButtons::YesNoDefaultNo) != MessageAnswer::Yes) {
+        return;
+    }
+    if (length) {
+        record.hopLengthKm = lengthKm;
+    }
+    if (latitude) {
+        record.latitudeDeg = offers->latitudeDeg;
+        record.northSouth = offers->northSouth;
+    }
+    if (longitude) {
+        record.longitudeDeg = offers->longitudeDeg;
+        record.eastWest = offers->eastWest;
+    }
+    if (heights) {
+        record.station1HeightM = height1M;
+        record.station2HeightM = height2M;
     }
 }
 
@@ -98,7 +159,7 @@ void takeReadHop(Session& session) {
     commitFeederPosition(hop, session.library);
     loadHopSites(session);
     session.markHopSaved();
-    offerSiteLength(session);
+    offerSiteValues(session);
 }
 
 std::optional<SaveFile> chooseHopToSave(Session& session, DialogView* page) {

@@ -25,8 +25,9 @@ bool openChosenHop(Session& session);
 // A hop just read into the session: the OTHER radio is in use when it names the library's last
 // radio, and the current feeder table and row follow its frequency. Its sites come from the
 // sites file beside it (none without one; a file that cannot be used is said so and kept as it
-// is), and when they put the stations apart by another length than the hop's, the planner is
-// asked whether to take it.
+// is). When the length, the whole-degree latitude or longitude with its hemisphere, or the
+// station heights they give differ from the hop's, one question lists them all and the planner
+// takes them all or, by default, none.
 void takeReadHop(Session& session);
 
 // What the Save dialog left: a file that already existed or one it created empty.

@@ -1,39 +1,119 @@
 #include "ui/map_export_command.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "geo/map_export.h"
+#include "geo/sites_file.h"
+#include "hopfile/hop_file.h"
 #include "platform/file_replace.h"
 #include "platform/text_encoding.h"
+#include "route/route_folder.h"
 #include "ui/session.h"
 
 namespace korvel {
 
-void exportHopMap(Session& session, MapFormat format) {
-    Messages& messages = session.ports.messages;
-    const auto& stations = session.sites.stations;
-    if (!stations[0] || !stations[1]) {
-        messages.show("This hop has no sites to put on a map. Give them with \"korvel-cli sites "
-                      "HOPFILE --set 1 LAT LON\" (and --set 2), then open the hop again.",
-                      kAppCaption, MessageIcon::Information);
-        return;
-    }
+namespace {
+
+bool hasBothSites(const HopSites& sites) { return sites.stations[0] && sites.stations[1]; }
+
+MapHop mapHopWithSites(const HopRecord& record, const HopResults& results,
+                       const HopSites& sites) {
+    return mapHopOf(record, results, {*sites.stations[0], *sites.stations[1]});
+}
+
+// Asks where, then writes; false when the planner cancelled or the write failed (said).
+bool writeMap(Session& session, MapFormat format, std::string_view title,
+              const std::vector<MapHop>& hops) {
     const auto chosen = session.ports.files.choose(
         format == MapFormat::Kml ? FileDialogUse::ExportKml : FileDialogUse::ExportGeoJson);
     if (!chosen) {
+        return false;
+    }
+    const std::string document =
+        format == MapFormat::Kml ? kmlDocument(title, hops) : geoJsonDocument(hops);
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(document.data()), document.size());
+    if (replaceFileContents(chosen->fullName, bytes) != FileWriteResult::Written) {
+        session.ports.messages.show(utf8ToCp1252(chosen->bareName.string()) + ": cannot write",
+                                    kAppCaption, MessageIcon::Warning);
+        return false;
+    }
+    return true;
+}
+
+// Hop `index` of the route as its file holds it, with the sites beside it; nothing when either
+// is missing or unusable.
+std::optional<MapHop> storedRouteHop(const RouteState& route, std::size_t index) {
+    const auto file = fileInRouteFolder(route, route.record.hopFile[index].view());
+    if (!file) {
+        return std::nullopt;
+    }
+    const FileBytes bytes = readHopBytes(*file);
+    StoredHop stored;
+    if (!bytes || parseHopImage(bytes.bytes, stored) != HopParseError::None) {
+        return std::nullopt;
+    }
+    const SitesRead read = loadSites(*file);
+    if (read.status == SitesReadStatus::Refused || !hasBothSites(read.sites)) {
+        return std::nullopt;
+    }
+    return mapHopWithSites(stored.record, stored.results, read.sites);
+}
+
+} // namespace
+
+void exportHopMap(Session& session, MapFormat format) {
+    if (!hasBothSites(session.sites)) {
+        session.ports.messages.show(
+            "This hop has no sites to put on a map. Give them with \"korvel-cli sites "
+            "HOPFILE --set 1 LAT LON\" (and --set 2), then open the hop again.",
+            kAppCaption, MessageIcon::Information);
         return;
     }
     const HopState& hop = session.hop;
-    const std::vector<MapHop> hops{mapHopOf(hop.record, hop.results, {*stations[0], *stations[1]})};
-    const std::string document =
-        format == MapFormat::Kml
-            ? kmlDocument(hops.front().name.empty() ? "Korvel hop" : hops.front().name, hops)
-            : geoJsonDocument(hops);
-    const std::span bytes(reinterpret_cast<const std::uint8_t*>(document.data()), document.size());
-    if (replaceFileContents(chosen->fullName, bytes) != FileWriteResult::Written) {
-        messages.show(utf8ToCp1252(chosen->bareName.string()) + ": cannot write", kAppCaption,
-                      MessageIcon::Warning);
+    const std::vector<MapHop> hops{mapHopWithSites(hop.record, hop.results, session.sites)};
+    writeMap(session, format, hops.front().name.empty() ? "Korvel hop" : hops.front().name, hops);
+}
+
+void exportRouteMap(Session& session, MapFormat format) {
+    const RouteState& route = session.route;
+    const int count = isValidHopCount(route.record.hopCount) ? route.record.hopCount : 0;
+    std::vector<MapHop> hops;
+    std::string leftOff;
+    for (int i = 0; i < count; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        std::optional<MapHop> hop;
+        if (route.routeHopActive && i == route.currentHop) {
+            if (hasBothSites(session.sites)) {
+                hop = mapHopWithSites(session.hop.record, session.hop.results, session.sites);
+            }
+        } else {
+            hop = storedRouteHop(route, index);
+        }
+        if (hop) {
+            hops.push_back(std::move(*hop));
+        } else {
+            leftOff += (leftOff.empty() ? "" : ", ") + route.record.hopFile[index].str();
+        }
+    }
+    if (hops.empty()) {
+        session.ports.messages.show(
+            "No hop of this route has sites to put on a map. Give them with \"korvel-cli sites "
+            "HOPFILE --set 1 LAT LON\" (and --set 2).",
+            kAppCaption, MessageIcon::Information);
+        return;
+    }
+    std::string title = route.record.info.str();
+    if (title.empty()) {
+        title = route.record.fileName.empty() ? "Korvel route" : route.record.fileName.str();
+    }
+    if (writeMap(session, format, cp1252ToUtf8(title), hops) && !leftOff.empty()) {
+        session.ports.messages.show("Left off the map, without sites: " + leftOff, kAppCaption,
+                                    MessageIcon::Information);
     }
 }
 

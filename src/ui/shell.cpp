@@ -418,13 +418,18 @@ void Shell::formChart(Command command) {
 
 void Shell::exportMap(MapFormat format) {
     const int page = session_.app.currentPageId;
-    if (page == kStartPanelId || page == kRouteScreenId) {
-        session_.ports.messages.show("Open a hop to export it.", kAppCaption,
+    if (page == kStartPanelId) {
+        session_.ports.messages.show("Open a hop or a route to export it.", kAppCaption,
                                      MessageIcon::Information);
         return;
     }
     // The page's edits count, as for Save; a refused page has said why.
-    if (pageAccepts(true)) {
+    if (!pageAccepts(true)) {
+        return;
+    }
+    if (page == kRouteScreenId || session_.route.routeHopActive) {
+        exportRouteMap(session_, format);
+    } else {
         exportHopMap(session_, format);
     }
 }

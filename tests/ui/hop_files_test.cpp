@@ -100,8 +100,9 @@ TEST_F(OpenHopTest, FileNamesAndFoldersOfAnyCharactersNameTheirOwnFiles) {
 class HopSitesTest : public OpenHopTest {
   public:
     HopSitesTest() {
-        sites.stations[0] = SitePosition{60.62, 25.15, 120.0};
-        sites.stations[1] = SitePosition{60.2745, 25.34743, 35.0}; // 40.0 km on
+        // Everything they offer agrees with the test hop: 40.0 km, 60 N 24 E, 120 m and 85 m.
+        sites.stations[0] = SitePosition{60.62, 24.15, 120.0};
+        sites.stations[1] = SitePosition{60.2745, 24.34743, 85.0};
         sites.profile = {{0.0, 120.0}, {20.0, 60.0, 12.0, true}, {40.0, 35.0}};
     }
     void openWithSites(const std::string& sitesText) {
@@ -145,20 +146,47 @@ TEST_F(HopSitesTest, AnUnusableSitesFileIsSaidAndKept) {
     EXPECT_EQ(test::readFileText(folder / "sub" / "LINK7.HOP.sites.json"), newer);
 }
 
-TEST_F(HopSitesTest, ALengthFromTheSitesIsTakenOnlyWhenThePlannerSaysYes) {
-    sites.stations[1] = SitePosition{60.30, 25.35, 35.0}; // 37.3 km from station 1
-    const std::string question = "The sites put the stations 37.3 km apart; the hop length is "
-                                 "40.0 km.\nTake 37.3 km as the hop length?";
+TEST_F(HopSitesTest, WhatTheSitesOfferIsAskedInOneQuestionAndTakenOnlyOnYes) {
+    const HopRecord before = makeTestHop().record;
+    const auto reopen = [&](MessageAnswer answer) {
+        messages.scriptAnswer(MessageAnswer::No); // "Save current data ?"
+        command(Command::New);
+        messages.clear();
+        messages.scriptAnswer(answer);
+        openWithSites(sitesFileText(sites));
+    };
+    // Only the length differs: 37.3 km from station 1. No is the default.
+    sites.stations[1] = SitePosition{60.30, 24.35, 85.0};
     openWithSites(sitesFileText(sites));
-    EXPECT_EQ(boxTexts(), std::vector{question}); // No is the default
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{"The sites give other values than the hop:\n"
+                                                   "Hop length 37.3 km (the hop has 40.0 km)\n"
+                                                   "Take them into the hop?"});
     EXPECT_EQ(session.hop.record.hopLengthKm, 40.0);
-    messages.scriptAnswer(MessageAnswer::No); // "Save current data ?"
-    command(Command::New);
-    messages.clear();
-    messages.scriptAnswer(MessageAnswer::Yes);
-    modifyOldHop("LINK7.HOP", hopFileImage(makeTestHop()));
-    EXPECT_EQ(boxTexts(), std::vector{question});
-    EXPECT_NEAR(session.hop.record.hopLengthKm, 37.3, 1e-9);
+
+    // Across the equator and the prime meridian: the centre at 0.1 S 0.05 W cuts to 0 S 0 W,
+    // and the station heights come from the ground to the tenth of a metre.
+    sites.stations[0] = SitePosition{-0.30, -0.25, 12.34};
+    sites.stations[1] = SitePosition{0.10, 0.15, -3.0};
+    reopen(MessageAnswer::No);
+    EXPECT_EQ(boxTexts(),
+              std::vector<std::string>{
+                  "The sites give other values than the hop:\n"
+                  "Hop length 62.8 km (the hop has 40.0 km)\n"
+                  "Latitude 0 S (the hop has 60 N)\nLongitude 0 W (the hop has 24 E)\n"
+                  "Station heights 12.3 m and -3.0 m (the hop has 120.0 m and 85.0 m)\n"
+                  "Take them into the hop?"});
+    EXPECT_EQ(session.hop.record.latitudeDeg, before.latitudeDeg);
+    EXPECT_EQ(session.hop.record.station2HeightM, before.station2HeightM);
+
+    reopen(MessageAnswer::Yes);
+    const HopRecord& taken = session.hop.record;
+    EXPECT_NEAR(taken.hopLengthKm, 62.8, 1e-9);
+    EXPECT_EQ(taken.latitudeDeg, 0.0);
+    EXPECT_EQ(taken.northSouth, NorthSouth::South);
+    EXPECT_EQ(taken.longitudeDeg, 0.0);
+    EXPECT_EQ(taken.eastWest, EastWest::West);
+    EXPECT_NEAR(taken.station1HeightM, 12.3, 1e-9);
+    EXPECT_NEAR(taken.station2HeightM, -3.0, 1e-9);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "geo/sites_file.h"
 #include "hopfile/hop_file.h"
 #include "route/route_folder.h"
 #include "support/temp_folder.h"
@@ -237,6 +238,43 @@ TEST_F(RoutePagesTest, ModifyOldRouteKeepsTheHopFileNameAndOpensTheRouteScreen) 
     EXPECT_EQ(page().text(kRouteFileNameField), "R.ROU");
     EXPECT_EQ(page().get(kDefinedHopsList).rows[1],
               "B.HOP         :          \\             0.0km  0.0000% 0.0000%  not calculated");
+}
+
+// File > Export of a route hop being edited writes the whole route: hop A from its files, hop B
+// as edited; a hop without sites is left off and named.
+TEST_F(RoutePagesTest, ExportOfARouteHopWritesTheRouteHopsWithSites) {
+    defineRoute("0.02", twoHops);
+    page().selectRow(kDefinedHopsList, 1);
+    hopCalc();
+    ASSERT_TRUE(session.route.routeHopActive);
+    messages.clear();
+    const std::size_t dialogsBefore = files.uses.size();
+    command(Command::ExportKml);
+    EXPECT_EQ(files.uses.size(), dialogsBefore); // refused before any file dialog
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{
+                              "No hop of this route has sites to put on a map. Give them with "
+                              "\"korvel-cli sites HOPFILE --set 1 LAT LON\" (and --set 2)."});
+
+    HopSites sites;
+    sites.stations[0] = SitePosition{60.62, 25.15, 120.0};
+    sites.stations[1] = SitePosition{60.2745, 25.34743, 35.0};
+    ASSERT_EQ(saveSites(folder / "A.HOP", sites), FileWriteResult::Written);
+    messages.clear();
+    choose("R.kml");
+    command(Command::ExportKml);
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{"Left off the map, without sites: B.HOP"});
+    const std::string kml = test::readFileText(folder / "R.kml");
+    EXPECT_NE(kml.find("Hill"), std::string::npos);
+    EXPECT_EQ(kml.find("Cape"), std::string::npos);
+
+    sites.stations[0] = sites.stations[1];
+    sites.stations[1] = SitePosition{60.15074, 25.79732, 18.0};
+    session.sites = sites; // as given to the hop being edited, not yet saved
+    messages.clear();
+    choose("R.geojson");
+    command(Command::ExportGeoJson);
+    EXPECT_TRUE(boxTexts().empty()) << testing::PrintToString(boxTexts());
+    EXPECT_NE(test::readFileText(folder / "R.geojson").find("Cape"), std::string::npos);
 }
 
 // Fixed: HopCalc wrote the route over any file of its name (the equipment library, a hop) and
