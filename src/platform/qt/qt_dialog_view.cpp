@@ -167,6 +167,11 @@ std::string QtDialogView::text(ControlId id) const {
     return {};
 }
 
+bool QtDialogView::textFits(ControlId id) const {
+    auto* edit = qobject_cast<QLineEdit*>(control(id));
+    return edit == nullptr || fitsCp1252(edit->text());
+}
+
 void QtDialogView::setText(ControlId id, std::string_view cp1252Text) {
     QWidget* widget = control(id);
     const QString text = toQString(cp1252Text);
