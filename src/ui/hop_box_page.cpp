@@ -1,12 +1,19 @@
 #include "ui/hop_box_page.h"
 
+#include <array>
+
 #include "ui/session.h"
+#include "ui/text_fit_refusal.h"
 
 namespace korvel {
 
 namespace {
 
 constexpr int kFileNameLimit = 250;
+constexpr std::array<NamedTextField, 2> kStationFields{{
+    {kHopStation1Field, "Station 1"},
+    {kHopStation2Field, "Station 2"},
+}};
 
 } // namespace
 
@@ -19,6 +26,11 @@ void HopBoxPage::open(DialogView& view) {
 void HopBoxPage::onCommand(ControlId control) {
     RouteState& route = session_.route;
     Messages& messages = session_.ports.messages;
+    const bool movesOn =
+        control == kRouteScButton || control == kPreviousHopButton || control == kNextHopButton;
+    if (movesOn && !textsFitOrRefuse(messages, *view_, kStationFields)) {
+        return;
+    }
     switch (control) {
     case kRouteScButton:
         if (const HopDialogOutcome outcome = hopDialogRouteScreen(route, typed(), messages);
