@@ -20,6 +20,8 @@ constexpr std::array<NamedTextField, 2> kStationFields{{
 void HopBoxPage::open(DialogView& view) {
     view_ = &view;
     view.setTextLimit(kHopFileNameField, kFileNameLimit);
+    view.setNumberEntry(kHopObjectiveField);
+    view.setNumberEntry(kHopLengthKmField);
     show(openHopDialog(session_.route));
 }
 

@@ -23,6 +23,10 @@ class OtherRadioDialog final : public DialogEvents {
 
     void opened(DialogView& view) {
         view_ = &view;
+        for (const ControlId number : {kOtherFrequencyField, kOtherBitRateField, kOtherPtxField,
+                                       kOtherPrxthField, kOtherBerField}) {
+            view.setNumberEntry(number);
+        }
         view.setText(kOtherNameField, radio_.name.view());
         view.setText(kOtherFrequencyField, formatFixed(radio_.frequencyGHz, 1));
         view.setText(kOtherBitRateField, formatFixed(radio_.bitRateMbps, 1));

@@ -44,6 +44,8 @@ void RouteScreenPage::open(DialogView& view) {
     // The directory takes any folder: the route works in the full folder, and only the route
     // file's own field keeps what fits.
     view.setTextLimit(kRouteFileNameField, kFileNameLimit);
+    view.setNumberEntry(kRouteObjectiveField);
+    view.setNumberEntry(kRouteHopCountField);
 
     view.clearList(kRouteRadioList);
     listedRadios_.clear();

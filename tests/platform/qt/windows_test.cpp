@@ -108,6 +108,24 @@ TEST_F(WindowsTest, AnEditTellsWhetherWindows1252HoldsItsText) {
     host.destroyPage();
 }
 
+TEST_F(WindowsTest, ANumberEntryTakesOnlyWhatCanMakeANumberAsTyped) {
+    RecordedCommands presenter;
+    auto* view = dynamic_cast<QtDialogView*>(host.createPage(DialogId::BasicsPage, presenter));
+    ASSERT_NE(view, nullptr);
+    view->setNumberEntry(1101);
+    auto* length = qobject_cast<QLineEdit*>(view->control(1101));
+    ASSERT_NE(length, nullptr);
+    length->clear();
+    for (const QChar typed : QStringLiteral("-1x2.5.,e3 -")) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(typed));
+        QCoreApplication::sendEvent(length, &key);
+    }
+    EXPECT_EQ(length->text(), QStringLiteral("-12.53"));
+    view->setText(1101, "4x"); // the program's own text is shown as it is
+    EXPECT_EQ(view->text(1101), "4x");
+    host.destroyPage();
+}
+
 TEST_F(WindowsTest, ModelessDialogTakesInputWhileTheMainWindowIsDisabledAndStaysOpenOnCancel) {
     RecordedCommands presenter;
     auto* view = dynamic_cast<QtDialogView*>(host.openModeless(DialogId::AbortPrint, presenter));
