@@ -36,6 +36,12 @@ class DialogView {
     // The note shown when the pointer rests on a control (and said by a screen reader). Views
     // that show none ignore it.
     virtual void setToolTip(ControlId /*control*/, std::string_view /*cp1252Text*/) {}
+    // False when the edit shows characters Windows-1252 cannot hold, so text() could only give
+    // them as "?". Views that hold Windows-1252 text already always fit.
+    [[nodiscard]] virtual bool textFits(ControlId /*control*/) const { return true; }
+    // An edit read as a number: typing takes only what can make one (digits, one point, a
+    // leading sign). A text set by setText is shown as it is.
+    virtual void setNumberEntry(ControlId /*control*/) {}
 
     // Radio buttons and tick boxes.
     [[nodiscard]] virtual bool isChecked(ControlId control) const = 0;

@@ -17,6 +17,7 @@
 #include "ui/list_dialog.h"
 #include "ui/page_refusal_shown.h"
 #include "ui/session.h"
+#include "ui/text_fit_refusal.h"
 
 namespace korvel {
 
@@ -34,6 +35,12 @@ constexpr std::array<BasicsControl, 7> kControls{{
     {PageField::Latitude, kLatitudeField},
     {PageField::Station1Height, kStation1HeightField},
     {PageField::Station2Height, kStation2HeightField},
+}};
+
+constexpr std::array<NamedTextField, 3> kTextFields{{
+    {kInfoField, "Information field"},
+    {kStation1NameField, "Station 1 name"},
+    {kStation2NameField, "Station 2 name"},
 }};
 
 ControlId controlOf(PageField field) {
@@ -77,6 +84,9 @@ double wholeNumberValue(std::string_view text) {
 } // namespace
 
 bool BasicsPage::accept() {
+    if (!textsFitOrRefuse(session_.ports.messages, *view_, kTextFields)) {
+        return false;
+    }
     const PageValues values = heldValues();
     readLimits(values);
     if (const std::optional<PageRefusal> refusal = basicsRefusal(values)) {

@@ -1,24 +1,38 @@
 #include "ui/hop_box_page.h"
 
+#include <array>
+
 #include "ui/session.h"
+#include "ui/text_fit_refusal.h"
 
 namespace korvel {
 
 namespace {
 
 constexpr int kFileNameLimit = 250;
+constexpr std::array<NamedTextField, 2> kStationFields{{
+    {kHopStation1Field, "Station 1"},
+    {kHopStation2Field, "Station 2"},
+}};
 
 } // namespace
 
 void HopBoxPage::open(DialogView& view) {
     view_ = &view;
     view.setTextLimit(kHopFileNameField, kFileNameLimit);
+    view.setNumberEntry(kHopObjectiveField);
+    view.setNumberEntry(kHopLengthKmField);
     show(openHopDialog(session_.route));
 }
 
 void HopBoxPage::onCommand(ControlId control) {
     RouteState& route = session_.route;
     Messages& messages = session_.ports.messages;
+    const bool movesOn =
+        control == kRouteScButton || control == kPreviousHopButton || control == kNextHopButton;
+    if (movesOn && !textsFitOrRefuse(messages, *view_, kStationFields)) {
+        return;
+    }
     switch (control) {
     case kRouteScButton:
         if (const HopDialogOutcome outcome = hopDialogRouteScreen(route, typed(), messages);

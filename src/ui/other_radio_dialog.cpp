@@ -1,5 +1,6 @@
 #include "ui/other_radio_dialog.h"
 
+#include <array>
 #include <string>
 
 #include "fields/format_fixed.h"
@@ -7,6 +8,7 @@
 #include "fields/numeric_text.h"
 #include "fields/whole_number.h"
 #include "ui/session.h"
+#include "ui/text_fit_refusal.h"
 
 namespace korvel {
 
@@ -21,6 +23,10 @@ class OtherRadioDialog final : public DialogEvents {
 
     void opened(DialogView& view) {
         view_ = &view;
+        for (const ControlId number : {kOtherFrequencyField, kOtherBitRateField, kOtherPtxField,
+                                       kOtherPrxthField, kOtherBerField}) {
+            view.setNumberEntry(number);
+        }
         view.setText(kOtherNameField, radio_.name.view());
         view.setText(kOtherFrequencyField, formatFixed(radio_.frequencyGHz, 1));
         view.setText(kOtherBitRateField, formatFixed(radio_.bitRateMbps, 1));
@@ -57,6 +63,10 @@ class OtherRadioDialog final : public DialogEvents {
     // The checks in their order. A refused OK stores nothing: a frequency of 57 GHz or more
     // must not reach the hop through a radio already committed.
     bool accept() {
+        constexpr std::array<NamedTextField, 1> kName{{{kOtherNameField, "Radio name"}}};
+        if (!textsFitOrRefuse(session_.ports.messages, *view_, kName)) {
+            return false;
+        }
         const auto frequency = readRequired(kOtherFrequencyField);
         if (!frequency) {
             return false;

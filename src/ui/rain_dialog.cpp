@@ -36,6 +36,7 @@ class RainDialog final : public DialogEvents {
         view_ = &view;
         const HopState& hop = session_.hop;
         working_.rateMmH = wholeRate(hop.record.rainRateMmH);
+        view.setNumberEntry(kRainRateField);
         view.setText(kRainRateField, std::to_string(working_.rateMmH));
         showLimitTips(view, session_.fields, hop.record.frequencyGHz);
         choosePolarization(hop.record.polarization);

@@ -1,6 +1,7 @@
 #include "ui/route_screen_page.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "fields/format_fixed.h"
@@ -13,6 +14,7 @@
 #include "ui/page.h"
 #include "ui/route_hop_loading.h"
 #include "ui/session.h"
+#include "ui/text_fit_refusal.h"
 
 namespace korvel {
 
@@ -42,6 +44,8 @@ void RouteScreenPage::open(DialogView& view) {
     // The directory takes any folder: the route works in the full folder, and only the route
     // file's own field keeps what fits.
     view.setTextLimit(kRouteFileNameField, kFileNameLimit);
+    view.setNumberEntry(kRouteObjectiveField);
+    view.setNumberEntry(kRouteHopCountField);
 
     view.clearList(kRouteRadioList);
     listedRadios_.clear();
@@ -132,6 +136,10 @@ void RouteScreenPage::chooseDivision(DivisionMethod method) {
 }
 
 bool RouteScreenPage::accept(RouteScreenAction action) {
+    constexpr std::array<NamedTextField, 1> kInfo{{{kRouteInfoField, "Route information"}}};
+    if (!textsFitOrRefuse(session_.ports.messages, *view_, kInfo)) {
+        return false;
+    }
     const DialogView& view = *view_;
     const RouteScreenTexts texts{
         .info = view.text(kRouteInfoField),

@@ -7,6 +7,7 @@
 namespace korvel {
 
 void ShownFields::show(DialogView& view, ControlId field, std::string_view text, double value) {
+    view.setNumberEntry(field);
     view.setText(field, text);
     shown_[field] = {std::string(text), value};
 }

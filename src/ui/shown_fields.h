@@ -15,7 +15,7 @@ namespace korvel {
 class ShownFields {
   public:
     void clear() { shown_.clear(); }
-    // Shows the text of `value` in the field.
+    // Shows the text of `value` in the field, which takes only a number as typed.
     void show(DialogView& view, ControlId field, std::string_view text, double value);
     // Shows a text that is not a number (a name, an information line).
     void showText(DialogView& view, ControlId field, std::string_view text);

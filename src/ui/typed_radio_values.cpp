@@ -57,6 +57,7 @@ class PtxDialog final : public TypedValueDialog {
   private:
     void fill(DialogView& view) override {
         view.setTextLimit(kTypedPtxField, kTypedLength);
+        view.setNumberEntry(kTypedPtxField);
         view.setText(kTypedPtxField, selection().otherPtxText.view());
     }
     std::optional<ControlId> accept(DialogView& view) override {
@@ -76,6 +77,8 @@ class PrxthDialog final : public TypedValueDialog {
   private:
     void fill(DialogView& view) override {
         view.setTextLimit(kTypedPrxthField, kTypedLength);
+        view.setNumberEntry(kTypedPrxthField);
+        view.setNumberEntry(kTypedBerField);
         view.setText(kTypedPrxthField, selection().otherPrxthText.view());
         view.setText(kTypedBerField, std::to_string(selection().otherBerExponent));
     }

@@ -15,6 +15,8 @@ struct FakeControl {
     std::string text;
     std::string toolTip;
     int limit = 0;
+    // False as for an edit holding characters Windows-1252 cannot store.
+    bool textFits = true;
     bool checked = false;
     bool enabled = true;
     bool visible = true;
@@ -37,6 +39,7 @@ class FakeDialogView final : public DialogView {
         cutToLimit(control);
     }
     void setToolTip(ControlId id, std::string_view tip) override { controls[id].toolTip = tip; }
+    bool textFits(ControlId id) const override { return get(id).textFits; }
     bool isChecked(ControlId id) const override { return get(id).checked; }
     void setChecked(ControlId id, bool on) override { controls[id].checked = on; }
     bool isEnabled(ControlId id) const override { return get(id).enabled; }

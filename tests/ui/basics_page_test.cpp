@@ -138,6 +138,25 @@ TEST_F(BasicsPageTest, ANumberIsCheckedAndStoredAsTheFieldShowsIt) {
     EXPECT_EQ(session.hop.record.hopLengthKm, 123456.0);
 }
 
+// Fixed: a text Windows-1252 cannot hold was stored with "?" while the page still showed it.
+TEST_F(BasicsPageTest, ATextWindows1252CannotHoldIsRefusedByNameAndNothingIsStored) {
+    open(7.5);
+    type(kInfoField, "Link");
+    type(kStation2NameField, "Gdansk");
+    page().controls[kStation2NameField].textFits = false;
+    EXPECT_FALSE(pageAccepts());
+    ASSERT_EQ(messages.boxes().size(), 1u);
+    EXPECT_EQ(messages.boxes()[0].text,
+              "The text of Station 2 name holds characters that Windows-1252 cannot store.");
+    EXPECT_EQ(messages.boxes()[0].caption, "Korvel");
+    EXPECT_EQ(page().focus, kStation2NameField);
+    EXPECT_EQ(session.hop.record.info.str(), "");
+
+    page().controls[kStation2NameField].textFits = true;
+    EXPECT_TRUE(pageAccepts());
+    EXPECT_EQ(session.hop.record.station2Name.str(), "Gdansk");
+}
+
 TEST(ListDialog, ShowsSixNamesOfAtMost25CharactersWithTheFocusOnCancel) {
     FakeDialogHost dialogs;
     const std::string longName(30, 'n');

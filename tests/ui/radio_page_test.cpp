@@ -98,6 +98,20 @@ TEST_F(RadioPageTest, TheOtherRadioDialogChecksInOrder) {
     EXPECT_EQ(session.library.radios[2].frequencyGHz, 56.9);
 }
 
+// Fixed: an OTHER radio's name Windows-1252 cannot hold reached the hop as "?".
+TEST_F(RadioPageTest, AnOtherRadioNameWindows1252CannotHoldIsRefused) {
+    dialogs.script(DialogId::OtherRadio, [](FakeDialogView& view, DialogEvents& events) {
+        view.controls[kOtherNameField].textFits = false;
+        events.onCommand(kOkButton);
+        events.onCommand(kCancelButton);
+    });
+    select(2);
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{"The text of Radio name holds characters that "
+                                                   "Windows-1252 cannot store."});
+    EXPECT_EQ(lastDialog().focus, std::optional(kOtherNameField));
+    EXPECT_FALSE(session.hop.selection.otherRadio);
+}
+
 // radio_page.scn plays a threshold of -80 at 10^-3 taken.
 TEST_F(RadioPageTest, TypedPowerAndThresholdMustBeUsable) {
     const struct {

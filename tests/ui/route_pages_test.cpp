@@ -122,6 +122,35 @@ TEST_F(RoutePagesTest, RefusedFieldsKeepTheScreenAndTakeTheFocus) {
     }
 }
 
+// Fixed: a route's information or a hop's station name Windows-1252 cannot hold was stored as "?".
+TEST_F(RoutePagesTest, ATextWindows1252CannotHoldIsRefusedByNameWhereItIsTyped) {
+    const std::string tail = " holds characters that Windows-1252 cannot store.";
+    click(kNewRouteButton);
+    deliverPosted();
+    type(kRouteFileNameField, "R");
+    type(kRouteObjectiveField, "0.01");
+    type(kRouteHopCountField, "1");
+    page().controls[kRouteInfoField].textFits = false;
+    click(kHopDefButton);
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{"The text of Route information" + tail});
+    EXPECT_EQ(page().focus, kRouteInfoField);
+    EXPECT_TRUE(window.posted.empty());
+
+    page().controls[kRouteInfoField].textFits = true;
+    click(kHopDefButton);
+    deliverPosted();
+    ASSERT_EQ(dialogs.pageForm, DialogId::HopBox);
+    messages.clear();
+    type(kHopFileNameField, "A");
+    type(kHopStation2Field, "Gdansk");
+    type(kHopLengthKmField, "30");
+    page().controls[kHopStation2Field].textFits = false;
+    click(kRouteScButton);
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{"The text of Station 2" + tail});
+    EXPECT_EQ(page().focus, kHopStation2Field);
+    EXPECT_TRUE(window.posted.empty());
+}
+
 // route_division_by_number.scn plays the objective typed under the division by number.
 TEST_F(RoutePagesTest, TheRouteListShortensLongHopNames) {
     defineRoute("0.01", {{"ABCDEFGHIJKLMN", "S1", "S2", "5"}, {"B", "S3", "S4", "7"}});

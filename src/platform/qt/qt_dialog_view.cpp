@@ -11,6 +11,8 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -165,6 +167,19 @@ std::string QtDialogView::text(ControlId id) const {
         return toCp1252(group->title());
     }
     return {};
+}
+
+bool QtDialogView::textFits(ControlId id) const {
+    auto* edit = qobject_cast<QLineEdit*>(control(id));
+    return edit == nullptr || fitsCp1252(edit->text());
+}
+
+void QtDialogView::setNumberEntry(ControlId id) {
+    auto* edit = qobject_cast<QLineEdit*>(control(id));
+    if (edit != nullptr && edit->validator() == nullptr) {
+        static const QRegularExpression number(QStringLiteral("[+-]?[0-9]*\\.?[0-9]*"));
+        edit->setValidator(new QRegularExpressionValidator(number, edit));
+    }
 }
 
 void QtDialogView::setText(ControlId id, std::string_view cp1252Text) {

@@ -21,6 +21,8 @@ class QtDialogView final : public QObject, public DialogView {
     QtDialogView(QWidget* form, QDialog* dialog, DialogEvents& events);
 
     [[nodiscard]] std::string text(ControlId control) const override;
+    [[nodiscard]] bool textFits(ControlId control) const override;
+    void setNumberEntry(ControlId control) override;
     void setText(ControlId control, std::string_view cp1252Text) override;
     void setTextLimit(ControlId control, int characters) override;
     void setToolTip(ControlId control, std::string_view cp1252Text) override;

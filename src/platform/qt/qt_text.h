@@ -20,4 +20,10 @@ inline std::string toCp1252(const QString& text) {
     return utf8ToCp1252(text.normalized(QString::NormalizationForm_C).toStdString());
 }
 
+// True when Windows-1252 holds every character of the text once composed, so toCp1252 loses none.
+inline bool fitsCp1252(const QString& text) {
+    const QString composed = text.normalized(QString::NormalizationForm_C);
+    return toQString(toCp1252(composed)) == composed;
+}
+
 } // namespace korvel

@@ -1,6 +1,7 @@
 // The windows beside the pages, offscreen: a modeless dialog keeps taking input while the main
 // window is disabled, and the help window shows the guide with its links working.
 
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <QDockWidget>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
@@ -85,6 +87,42 @@ TEST_F(WindowsTest, TheFocusGoesBackToItsControlAfterADialogAndThePageAreaIsNoTa
     window.setEnabled(true);
     view->setWindowEnabled(true);
     EXPECT_EQ(window.focusWidget(), dynamic_cast<QtDialogView*>(view)->control(1101));
+    host.destroyPage();
+}
+
+// Fixed: a text with a character Windows-1252 cannot hold was read as "?" with nothing said; the
+// view now tells so, after composing accents typed as combining marks.
+TEST_F(WindowsTest, AnEditTellsWhetherWindows1252HoldsItsText) {
+    RecordedCommands presenter;
+    auto* view = dynamic_cast<QtDialogView*>(host.createPage(DialogId::BasicsPage, presenter));
+    ASSERT_NE(view, nullptr);
+    auto* info = qobject_cast<QLineEdit*>(view->control(1121));
+    ASSERT_NE(info, nullptr);
+    for (const auto& [typed, fits] : {std::pair{QStringLiteral("Cafe\u0301 \u20AC 5"), true},
+                                      std::pair{QStringLiteral("Gda\u0144sk"), false},
+                                      std::pair{QStringLiteral("\U0001F4E1"), false}}) {
+        info->setText(typed);
+        EXPECT_EQ(view->textFits(1121), fits) << typed.toStdString();
+    }
+    EXPECT_TRUE(view->textFits(1125)); // a label is no edit: nothing typed to refuse
+    host.destroyPage();
+}
+
+TEST_F(WindowsTest, ANumberEntryTakesOnlyWhatCanMakeANumberAsTyped) {
+    RecordedCommands presenter;
+    auto* view = dynamic_cast<QtDialogView*>(host.createPage(DialogId::BasicsPage, presenter));
+    ASSERT_NE(view, nullptr);
+    view->setNumberEntry(1101);
+    auto* length = qobject_cast<QLineEdit*>(view->control(1101));
+    ASSERT_NE(length, nullptr);
+    length->clear();
+    for (const QChar typed : QStringLiteral("-1x2.5.,e3 -")) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(typed));
+        QCoreApplication::sendEvent(length, &key);
+    }
+    EXPECT_EQ(length->text(), QStringLiteral("-12.53"));
+    view->setText(1101, "4x"); // the program's own text is shown as it is
+    EXPECT_EQ(view->text(1101), "4x");
     host.destroyPage();
 }
 
