@@ -15,16 +15,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
+#include "../run_quietly.h"
 
 namespace {
 
@@ -71,23 +68,7 @@ class Workspace {
     [[nodiscard]] bool play(const std::string& scenario) const {
         const std::vector<std::string> command{korvelProgram(), "--library", "korvel32.lbr",
                                                "--play", scenario};
-        std::vector<char*> argv;
-        argv.reserve(command.size() + 1);
-        for (const std::string& word : command) {
-            argv.push_back(const_cast<char*>(word.c_str()));
-        }
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addchdir_np(&actions, folder_.c_str());
-        pid_t child = 0;
-        const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        int status = 0;
-        return spawned == 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-               WEXITSTATUS(status) == 0;
+        return korvel::bench::runQuietly(command, folder_);
     }
 
     // Wall time of playing the scenario, in seconds; negative when it failed.

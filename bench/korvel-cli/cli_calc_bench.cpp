@@ -8,15 +8,12 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
+#include "../run_quietly.h"
 
 namespace {
 
@@ -57,33 +54,13 @@ std::string cliProgram() {
     return chosen != nullptr ? chosen : KORVEL_CLI;
 }
 
-// Runs the command in `folder` with its output discarded; false unless it exits 0.
-bool runQuietly(const std::vector<std::string>& command, const fs::path& folder) {
-    std::vector<char*> argv;
-    argv.reserve(command.size() + 1);
-    for (const std::string& word : command) {
-        argv.push_back(const_cast<char*>(word.c_str()));
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    return spawned == 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
-}
-
 void BM_CalcTenThousandHops(benchmark::State& state) {
     static const HopFolder hops;
     std::vector<std::string> command{cliProgram(), "calc"};
     command.insert(command.end(), hops.names().begin(), hops.names().end());
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        if (!runQuietly(command, hops.folder())) {
+        if (!korvel::bench::runQuietly(command, hops.folder())) {
             state.SkipWithError("korvel-cli calc failed");
             return;
         }
