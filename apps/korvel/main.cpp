@@ -23,6 +23,7 @@
 #include "scenario_ports.h"
 #include "shell_events.h"
 #include "transcript.h"
+#include "ui/form_registry.h"
 #include "ui/session.h"
 #include "ui/shell.h"
 #include "user_profile.h"
@@ -31,48 +32,9 @@ namespace {
 
 using namespace korvel;
 
-// Forms and pages name the page they show, the transcript says which.
-const char* formName(DialogId form) {
-    switch (form) {
-    case DialogId::StartPanel:
-        return "start panel";
-    case DialogId::RadioPage:
-        return "Radio";
-    case DialogId::BasicsPage:
-        return "Basics";
-    case DialogId::About:
-        return "About";
-    case DialogId::ListDialog:
-        return "list";
-    case DialogId::OtherRadio:
-        return "Other";
-    case DialogId::PtxDialog:
-        return "Ptx";
-    case DialogId::PrxthDialog:
-        return "Prxth";
-    case DialogId::FormNoDiversity:
-    case DialogId::FormSpaceDiversity:
-    case DialogId::FormFrequencyDiversity:
-        return "Form";
-    case DialogId::RainDialog:
-        return "Rain";
-    case DialogId::SelectionList:
-        return "Selection";
-    case DialogId::RouteScreen:
-        return "route screen";
-    case DialogId::HopBox:
-        return "hop box";
-    case DialogId::HopsList:
-        return "Hops list";
-    case DialogId::OldFiles:
-        return "Old files";
-    case DialogId::PrintOptions:
-        return "Print";
-    case DialogId::AbortPrint:
-        return "Abort";
-    default:
-        return "form";
-    }
+// The transcript names a page or dialog as its registration does.
+std::string formName(DialogId form) {
+    return std::string(registeredForm(form).transcriptName);
 }
 
 int run(QApplication& app, const DesktopOptions& options) {
@@ -104,7 +66,7 @@ int run(QApplication& app, const DesktopOptions& options) {
     Transcript transcript(transcriptFile.is_open() ? transcriptFile : std::cout);
 
     QtMainWindow window;
-    QtDialogHost host(window);
+    QtDialogHost host(window, formFile);
     QtMessages boxes(&window);
     QtFileChooser dialogs(&window);
     QtResultsWindow results(&window);

@@ -43,11 +43,11 @@ struct Stepper {
     int which; // antenna 0..2 or feeder 0..1
 };
 constexpr std::array<Stepper, 5> kSteppers{{
-    {1228, 1229, true, kAntenna1},
-    {1230, 1231, true, kAntenna2},
-    {1240, 1239, true, kDiversityAntenna},
-    {1232, 1233, false, 0},
-    {1234, 1235, false, 1},
+    {kAntenna1LowerButton, kAntenna1RaiseButton, true, kAntenna1},
+    {kAntenna2LowerButton, kAntenna2RaiseButton, true, kAntenna2},
+    {kDiversityLowerButton, kDiversityRaiseButton, true, kDiversityAntenna},
+    {kFeeder1LowerButton, kFeeder1RaiseButton, false, 0},
+    {kFeeder2LowerButton, kFeeder2RaiseButton, false, 1},
 }};
 
 } // namespace

@@ -33,6 +33,17 @@ inline constexpr ControlId kFeeder1LengthField = 1212;
 inline constexpr ControlId kFeeder2LengthField = 1213;
 inline constexpr ControlId kFeeder1LossField = 1214;
 inline constexpr ControlId kFeeder2LossField = 1215;
+// The "<" and ">" beside a diameter or a feeder loss: the library's next smaller or larger value.
+inline constexpr ControlId kAntenna1LowerButton = 1228;
+inline constexpr ControlId kAntenna1RaiseButton = 1229;
+inline constexpr ControlId kAntenna2LowerButton = 1230;
+inline constexpr ControlId kAntenna2RaiseButton = 1231;
+inline constexpr ControlId kFeeder1LowerButton = 1232;
+inline constexpr ControlId kFeeder1RaiseButton = 1233;
+inline constexpr ControlId kFeeder2LowerButton = 1234;
+inline constexpr ControlId kFeeder2RaiseButton = 1235;
+inline constexpr ControlId kDiversityRaiseButton = 1239;
+inline constexpr ControlId kDiversityLowerButton = 1240;
 // Beside each feeder's loss: the library's name of its type, "typed" for a loss of the user's.
 inline constexpr ControlId kFeeder1TypeLabel = 1252;
 inline constexpr ControlId kFeeder2TypeLabel = 1253;

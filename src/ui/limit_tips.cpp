@@ -4,6 +4,10 @@
 #include <sstream>
 #include <string>
 
+#include "ui/basics_page.h"
+#include "ui/form_page.h"
+#include "ui/rain_dialog.h"
+
 namespace korvel {
 
 namespace {
@@ -15,22 +19,22 @@ struct LimitedControl {
     const char* unit;
 };
 
-constexpr std::array kLimitedControls{
-    LimitedControl{1100, LimitedField::OutageObjective, "Outage time objective", "%"},
-    LimitedControl{1101, LimitedField::HopLength, "Hop length", "km"},
-    LimitedControl{1132, LimitedField::TimePercentagePL, "Time percentage pL", "%"},
-    LimitedControl{1210, LimitedField::Antenna1Height, "Antenna 1 height", "m"},
-    LimitedControl{1211, LimitedField::Antenna2Height, "Antenna 2 height", "m"},
-    LimitedControl{1222, LimitedField::BranchingLoss, "Antenna branching loss", "dB"},
-    LimitedControl{1223, LimitedField::AdditionalTerrainLoss, "Additional terrain loss", "dB"},
-    LimitedControl{1227, LimitedField::ThresholdDegradation, "Threshold degradation", "dB"},
-    LimitedControl{1238, LimitedField::AntennaSpacing, "Diversity antenna spacing", "m"},
-    LimitedControl{1241, LimitedField::ChannelSpacing, "Channel spacing", "GHz"},
-    LimitedControl{1243, LimitedField::SelectiveFadingMargin, "Selective fading margin", "dB"},
-    LimitedControl{1212, LimitedField::Feeder1Length, "Feeder 1 length", "m"},
-    LimitedControl{1213, LimitedField::Feeder2Length, "Feeder 2 length", "m"},
-    LimitedControl{2002, LimitedField::RainRate, "Rainfall rate (0.01%)", "mm/h"},
-};
+constexpr std::array<LimitedControl, 14> kLimitedControls{{
+    {kObjectiveField, LimitedField::OutageObjective, "Outage time objective", "%"},
+    {kHopLengthField, LimitedField::HopLength, "Hop length", "km"},
+    {kPLField, LimitedField::TimePercentagePL, "Time percentage pL", "%"},
+    {kAntenna1HeightField, LimitedField::Antenna1Height, "Antenna 1 height", "m"},
+    {kAntenna2HeightField, LimitedField::Antenna2Height, "Antenna 2 height", "m"},
+    {kBranchingLossField, LimitedField::BranchingLoss, "Antenna branching loss", "dB"},
+    {kTerrainLossField, LimitedField::AdditionalTerrainLoss, "Additional terrain loss", "dB"},
+    {kThresholdDegradationField, LimitedField::ThresholdDegradation, "Threshold degradation", "dB"},
+    {kAntennaSpacingField, LimitedField::AntennaSpacing, "Diversity antenna spacing", "m"},
+    {kChannelSpacingField, LimitedField::ChannelSpacing, "Channel spacing", "GHz"},
+    {kSelectiveMarginField, LimitedField::SelectiveFadingMargin, "Selective fading margin", "dB"},
+    {kFeeder1LengthField, LimitedField::Feeder1Length, "Feeder 1 length", "m"},
+    {kFeeder2LengthField, LimitedField::Feeder2Length, "Feeder 2 length", "m"},
+    {kRainRateField, LimitedField::RainRate, "Rainfall rate (0.01%)", "mm/h"},
+}};
 
 // Hop length and channel spacing have a bound that follows the frequency; the pages set it
 // just before each reading, so the tip works it out the same way.

@@ -13,10 +13,10 @@
 #include "series/route_bars.h"
 #include "ui/about_box.h"
 #include "ui/chart_contents.h"
+#include "ui/form_registry.h"
 #include "ui/hop_files.h"
 #include "ui/hops_list_dialog.h"
 #include "ui/map_export_command.h"
-#include "ui/page_factory.h"
 #include "ui/print_job.h"
 #include "ui/print_options_dialog.h"
 #include "ui/recent_files.h"
@@ -275,7 +275,8 @@ void Shell::switchPage(Command command) {
 void Shell::openPage(std::unique_ptr<Page> page) {
     DialogView* view = session_.ports.dialogs.createPage(page->form(), *page);
     if (view == nullptr) {
-        if (const std::string_view text = pageCreationFailure(page->form()); !text.empty()) {
+        if (const std::string_view text = registeredForm(page->form()).creationFailure;
+            !text.empty()) {
             session_.ports.messages.show(text, "Error", MessageIcon::Error, MessageButtons::Ok);
         }
         return;

@@ -85,7 +85,7 @@ QtDialogHost::~QtDialogHost() {
 
 DialogView* QtDialogHost::createPage(DialogId page, DialogEvents& presenter) {
     auto* frame = new QGroupBox(window_.pageArea());
-    QWidget* form = createForm(page, frame);
+    QWidget* form = createForm(formFile_(page), frame);
     if (form == nullptr) {
         delete frame;
         return nullptr;
@@ -121,7 +121,7 @@ void QtDialogHost::destroyPage() {
 int QtDialogHost::runModal(DialogId dialogId, DialogEvents& presenter,
                            const std::function<void(DialogView&)>& opened) {
     ModalDialog dialog(&window_);
-    QWidget* form = createForm(dialogId, &dialog);
+    QWidget* form = createForm(formFile_(dialogId), &dialog);
     if (form == nullptr) {
         return kCancelButton;
     }
@@ -144,7 +144,7 @@ DialogView* QtDialogHost::openModeless(DialogId dialogId, DialogEvents& presente
     // Not a child of the main window, which would take it along when it is disabled; the window
     // system still keeps it in front of the main window.
     auto* dialog = new ModelessDialog;
-    QWidget* form = createForm(dialogId, dialog);
+    QWidget* form = createForm(formFile_(dialogId), dialog);
     if (form == nullptr) {
         delete dialog;
         return nullptr;

@@ -4,6 +4,7 @@
 // own in front of it, so that they keep taking input while the main window is disabled.
 
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "platform/dialog_host.h"
@@ -17,7 +18,9 @@ class QtMainWindow;
 
 class QtDialogHost final : public DialogHost {
   public:
-    explicit QtDialogHost(QtMainWindow& window) : window_(window) {}
+    // formFile names the Designer form of each id (see qt_forms.h).
+    using FormFile = std::string_view (*)(DialogId form);
+    QtDialogHost(QtMainWindow& window, FormFile formFile) : window_(window), formFile_(formFile) {}
     ~QtDialogHost() override;
     QtDialogHost(const QtDialogHost&) = delete;
     QtDialogHost& operator=(const QtDialogHost&) = delete;
@@ -42,6 +45,7 @@ class QtDialogHost final : public DialogHost {
 
   private:
     QtMainWindow& window_;
+    FormFile formFile_;
     QWidget* pageFrame_ = nullptr;
     QtDialogView* page_ = nullptr;
     std::vector<QtDialogView*> modals_;

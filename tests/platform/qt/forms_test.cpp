@@ -1,10 +1,12 @@
 // The Designer forms offscreen: every control a presenter uses is on its form with the right kind,
 // and a screen reader finds a name for every control the user can reach.
 
+#include <algorithm>
 #include <array>
 #include <memory>
-#include <vector>
 #include <ostream>
+#include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -23,24 +25,24 @@
 #include "platform/qt/offscreen_app.h"
 #include "platform/qt/qt_dialog_view.h"
 #include "platform/qt/qt_forms.h"
-#include "ui/form_controls.h"
+#include "ui/form_registry.h"
 
 namespace korvel {
 
-// Test names carry the form's number.
-void PrintTo(DialogId form, std::ostream* out) {
-    *out << static_cast<int>(form);
+// Test names carry the form's file.
+void PrintTo(const RegisteredForm& form, std::ostream* out) {
+    *out << form.file;
 }
 
 namespace {
 
-class FormsTest : public ::testing::TestWithParam<DialogId> {
+class FormsTest : public ::testing::TestWithParam<RegisteredForm> {
   protected:
     // The form in a shown dialog, as the program shows it.
     std::unique_ptr<QDialog> shownForm() {
         auto dialog = std::make_unique<QDialog>();
         auto* layout = new QVBoxLayout(dialog.get());
-        QWidget* form = createForm(GetParam(), dialog.get());
+        QWidget* form = createForm(GetParam().file, dialog.get());
         layout->addWidget(form);
         dialog->show();
         return dialog;
@@ -69,8 +71,8 @@ bool hasKind(QWidget* widget, ControlKind kind) {
 
 TEST_P(FormsTest, EveryControlOfThePresenterIsOnTheFormWithItsKind) {
     const auto dialog = shownForm();
-    ASSERT_FALSE(formControls(GetParam()).empty());
-    for (const FormControl& control : formControls(GetParam())) {
+    ASSERT_FALSE(GetParam().controls.empty());
+    for (const FormControl& control : GetParam().controls) {
         auto* widget = dialog->findChild<QWidget*>(controlObjectName(control.id));
         ASSERT_NE(widget, nullptr) << "control " << control.id;
         EXPECT_TRUE(hasKind(widget, control.kind))
@@ -117,7 +119,7 @@ TEST_P(FormsTest, EveryControlTheUserReachesHasAnAccessibleName) {
 // mnemonics of a form clash, nor one of a page with the menu bar (File, Pages, Help: F, G, H).
 TEST_P(FormsTest, MnemonicsNeitherClashNorTakeTheMenuBarsKeys) {
     const auto dialog = shownForm();
-    const DialogId form = GetParam();
+    const DialogId form = GetParam().id;
     const bool page = form == DialogId::StartPanel || form == DialogId::RadioPage ||
                       form == DialogId::BasicsPage || form == DialogId::FormNoDiversity ||
                       form == DialogId::FormSpaceDiversity ||
@@ -154,7 +156,19 @@ TEST_P(FormsTest, EveryButtonAndFieldHasATip) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, FormsTest, ::testing::ValuesIn(availableForms()));
+INSTANTIATE_TEST_SUITE_P(Forms, FormsTest, ::testing::ValuesIn(registeredForms()));
+
+// A .ui form nobody registered would go untested; a registered one not built would fail to show.
+TEST(FormRegistry, RegistersEveryBuiltFormAndNoOther) {
+    std::vector<std::string_view> registered;
+    for (const RegisteredForm& form : registeredForms()) {
+        registered.push_back(form.file);
+    }
+    std::ranges::sort(registered);
+    std::vector<std::string_view> built(builtForms().begin(), builtForms().end());
+    std::ranges::sort(built);
+    EXPECT_EQ(registered, built);
+}
 
 // Mended: every "<" and ">" of the Form page came after Calculate in the Tab order.
 TEST(FormTabOrder, EachStepperFollowsItsFieldInEveryLayout) {
@@ -169,7 +183,7 @@ TEST(FormTabOrder, EachStepperFollowsItsFieldInEveryLayout) {
     for (const DialogId layout : {DialogId::FormNoDiversity, DialogId::FormSpaceDiversity,
                                   DialogId::FormFrequencyDiversity}) {
         QDialog dialog;
-        QWidget* form = createForm(layout, &dialog);
+        QWidget* form = createForm(formFile(layout), &dialog);
         const auto named = [form](int control) {
             return form->findChild<QWidget*>(QStringLiteral("control_%1").arg(control));
         };

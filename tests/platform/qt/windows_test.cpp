@@ -28,6 +28,7 @@
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_results_window.h"
 #include "platform/qt/qt_text.h"
+#include "ui/form_registry.h"
 
 namespace korvel {
 namespace {
@@ -45,7 +46,7 @@ class WindowsTest : public ::testing::Test {
     void SetUp() override { window.show(); }
 
     QtMainWindow window;
-    QtDialogHost host{window};
+    QtDialogHost host{window, formFile};
 };
 
 // Mended: a radio button checked by an accessibility action (toggle, no click) showed checked
