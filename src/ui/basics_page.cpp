@@ -19,17 +19,26 @@ struct ChoiceButtons {
     std::size_t count;
 };
 
-constexpr std::array<ChoiceButtons, kBasicsChoiceCount> kChoiceButtons{{
-    {BasicsChoice::EastWest, {1126, 1127, 0}, 2},
-    {BasicsChoice::NorthSouth, {1128, 1129, 0}, 2},
-    {BasicsChoice::Method, {1139, 1140, 0}, 2},
-    {BasicsChoice::LandType, {1135, 1137, 1138}, 3},
-    {BasicsChoice::AntennaType, {1106, 1107, 0}, 2},
-    {BasicsChoice::SelectiveFading, {1122, 1123, 1124}, 3},
-    {BasicsChoice::FeederInsulation, {1110, 1111, 1112}, 3},
-    {BasicsChoice::DiversityMode, {1113, 1114, 1115}, 3},
-    {BasicsChoice::UsageMode, {1116, 1117, 1118}, 3},
-}};
+// A group's buttons are numbered as the values the hop stores.
+template <typename... Choice>
+constexpr ChoiceButtons choiceGroup(BasicsChoice choice, Choice... buttons) {
+    return {choice, {static_cast<ControlId>(buttons)...}, sizeof...(buttons)};
+}
+
+constexpr std::array<ChoiceButtons, kBasicsChoiceCount> kChoiceButtons{
+    choiceGroup(BasicsChoice::EastWest, EastWest::East, EastWest::West),
+    choiceGroup(BasicsChoice::NorthSouth, NorthSouth::North, NorthSouth::South),
+    choiceGroup(BasicsChoice::Method, Method::Method1, Method::Method2),
+    choiceGroup(BasicsChoice::LandType, LandType::Land, LandType::MediumWater,
+                LandType::LargeWater),
+    choiceGroup(BasicsChoice::AntennaType, AntennaType::ParabSolid, AntennaType::ParabGrid),
+    choiceGroup(BasicsChoice::SelectiveFading, SelectiveFading::No, SelectiveFading::Standard,
+                SelectiveFading::User),
+    choiceGroup(BasicsChoice::FeederInsulation, FeederInsulation::Foam, FeederInsulation::Air,
+                FeederInsulation::Both),
+    choiceGroup(BasicsChoice::DiversityMode, DiversityMode::No, DiversityMode::Freq,
+                DiversityMode::Space),
+    choiceGroup(BasicsChoice::UsageMode, UsageMode::Single, UsageMode::Hsb, UsageMode::OnePlusOne)};
 
 std::span<const ControlId> buttonsOf(BasicsChoice group) {
     const ChoiceButtons& entry = kChoiceButtons[static_cast<std::size_t>(group)];
