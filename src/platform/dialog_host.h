@@ -8,7 +8,8 @@
 
 namespace korvel {
 
-// The forms of the program, numbered as the dialog templates they stand for.
+// The forms of the program, numbered as the dialog templates they stand for; each is registered
+// in ui/form_registry.cpp.
 enum class DialogId {
     About = 1,
     StartPanel = 2,
