@@ -78,12 +78,12 @@ TEST_F(Library, BuildRefusesABrokenSourceNamingWhatIsWrong) {
                   "broken.lbr");
 }
 
+// A library that cannot be read at all is the damaged-input tests' /dev/zero.
 TEST_F(Library, UnreadableLibraryIsUnusable) {
-    writeFile(at("empty.lbr"), "");
-    for (const char* library : {"missing.lbr", "empty.lbr", "LINK7.HOP"}) {
-        const CliRun run = cliBare(std::string("--library ") + library + " calc LINK7.HOP");
-        EXPECT_TRUE(run.exitCode == 2 && run.out.empty() && contains(run.err, library)) << run.err;
-    }
+    const CliRun run = cliBare("--library LINK7.HOP calc LINK7.HOP");
+    EXPECT_TRUE(run.exitCode == 2 && run.out.empty() &&
+                contains(run.err, "LINK7.HOP: not a valid equipment library"))
+        << run.err;
     expectRefused("library show LINK7.HOP", "Incorrect libraryfile.");
 }
 
