@@ -70,14 +70,6 @@ TEST_F(Library, BuildShowBuildGivesIdenticalBytes) {
     EXPECT_TRUE(contains(text, "\nRadios (" + std::to_string(radios.size()) + "):\n")) << text;
 }
 
-// Which fault is named how is the library tests'; here the refusal leaves no library behind.
-TEST_F(Library, BuildRefusesABrokenSourceNamingWhatIsWrong) {
-    const std::string source = readFileText(kLibrarySource);
-    writeFile(at("broken.json"), source.substr(0, source.size() / 2));
-    expectRefused("library build broken.json --output broken.lbr", "broken.json: not valid JSON",
-                  "broken.lbr");
-}
-
 // A library that cannot be read at all is the damaged-input tests' /dev/zero.
 TEST_F(Library, UnreadableLibraryIsUnusable) {
     const CliRun run = cliBare("--library LINK7.HOP calc LINK7.HOP");
@@ -95,7 +87,6 @@ TEST_F(Usage, ErrorsGiveStatusTwoAndTouchNothingWhileHelpAndVersionPrint) {
           "report hop LINK7.HOP --lang de --output r.txt"}) {
         expectRefused(args, "\n"); // some message, whatever its wording
     }
-    expectRefused("report hop NOPE.HOP --output r.txt", "NOPE.HOP", "r.txt");
     EXPECT_TRUE(cliBare("--version").out.starts_with("korvel-cli "));
     EXPECT_TRUE(contains(cliBare("calc --help").out, "--save"));
 }
