@@ -92,7 +92,6 @@ TEST_F(Usage, ErrorsGiveStatusTwoAndTouchNothingWhileHelpAndVersionPrint) {
 }
 
 TEST_F(Usage, ExistingOutputIsKeptUnlessForcedAndThenReplacedWhole) {
-    writeFile(at("seven.json"), exampleSource("LINK7").dump());
     for (const std::string command :
          {"hop new --from seven.json", "library build " KORVEL_SAMPLE_SOURCES "/library.json",
           "report hop LINK7.HOP"}) {
