@@ -1,9 +1,7 @@
 #include <limits>
 
 #include "engine/calculate_hop.h"
-#include "engine/hop_verdict.h"
 #include "engine/rain.h"
-#include "engine/results_panel.h"
 #include "optimize/combination_search.h"
 #include "optimize/combination_selection.h"
 #include "ui/form_fixture.h"
@@ -21,18 +19,6 @@ const FakeDialogView& lastDialog(const FakeDialogHost& host, DialogId form) {
         }
     }
     throw std::logic_error("the dialog did not run");
-}
-
-// form_status_boxes.scn plays the status boxes and the feeder totals after a calculation.
-TEST_F(FormTest, ACalculationFillsTheResultsWindowAndLeavesThePageEnabled) {
-    openForm();
-    click(kCalculateButton);
-    ASSERT_TRUE(results.open);
-    EXPECT_TRUE(boxTexts().empty());
-    EXPECT_EQ(results.upper, resultsLines(resultsPanelText(session.hop).upper));
-    EXPECT_EQ(results.mark, VerdictMark::Met);
-    EXPECT_EQ(results.verdict, verdictLines(hopVerdict(session.hop)));
-    EXPECT_TRUE(page().windowEnabled);
 }
 
 // Mended: a hop whose data slipped past the checks showed "inf %" in the results window and
