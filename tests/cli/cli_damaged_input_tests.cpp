@@ -16,8 +16,6 @@ using PipesAndDevices = CliTest;
 using DamagedValues = CliTest;
 
 constexpr std::size_t kSelectiveFadingOffset = 282; // int16 in the 682-byte hop file
-constexpr std::size_t kPolarizationOffset = 506;
-constexpr std::size_t kPfmOffset = 602; // results.pfm
 
 // Mended: a FIFO named as a hop blocked every command for ever; --library /dev/zero read
 // without bound.
@@ -69,26 +67,6 @@ TEST_F(DamagedValues, DamagedChoicesAndNumbersRefuseTheHopNamingTheField) {
                       "BAD.HOP");
         expectRefused("report hop BAD.HOP --output r.txt", "record.hopLengthKm", "r.txt");
     }
-}
-
-// A damaged polarization or stored result keeps the hop, with a notice naming the field.
-TEST_F(DamagedValues, PolarizationAndStoredResultsAreRepairedWithANotice) {
-    std::string bytes = bytesOf("LINK7.HOP");
-    bytes[kPolarizationOffset] = '\xff';
-    bytes[kPolarizationOffset + 1] = '\x7f';
-    writeFile(at("POL.HOP"), bytes);
-    ASSERT_NO_FATAL_FAILURE(patchDouble("POL.HOP", "POL.HOP", kPfmOffset, std::nan("")));
-    const CliRun show = cli("hop show --json POL.HOP");
-    EXPECT_EQ(show.exitCode, 0) << show.err;
-    EXPECT_TRUE(contains(show.err, "the value of record.polarization (32767) is not one of its "
-                                   "choices; it is set to Vertical"))
-        << show.err;
-    EXPECT_TRUE(contains(show.err, "the value of results.pfm (nan) is not a finite number"));
-    const auto json = nlohmann::json::parse(show.out);
-    EXPECT_EQ(json["results"]["pfm"], 0.0);
-    const CliRun report = cli("report hop POL.HOP --output r.txt");
-    EXPECT_EQ(report.exitCode, 0) << report.err;
-    EXPECT_FALSE(contains(readFileText(at("r.txt")), "nan"));
 }
 
 TEST_F(DamagedValues, ARouteWithADamagedDivisionMethodIsRefused) {

@@ -83,10 +83,6 @@ TEST_F(Profile, LowestHeightsBothEqualOrOneEndKeptAtTheHopsHeight) {
 }
 
 TEST_F(Profile, RefusesBadProfilesRulesAndMissingSources) {
-    writeFile(at("short.csv"), "0,1\n12,5\n30,4\n");
-    expectRefused("profile LINK7.HOP --csv short.csv",
-                  "short.csv: line 3: the last point is at 30.000 km, not at station 2 (40.000 km)",
-                  "LINK7.HOP.sites.json");
     writeFile(at("unsorted.csv"), "0,1\n12,5\n11,4\n40,1\n");
     expectRefused("profile LINK7.HOP --csv unsorted.csv --save",
                   "unsorted.csv: line 3:", "LINK7.HOP.sites.json");

@@ -27,7 +27,6 @@ TEST_F(FileNames, AnyNameReachesItsFileAndTheReportWritesItInWindows1252) {
     const CliRun tokyo = cli("calc 東京.HOP");
     EXPECT_EQ(tokyo.exitCode, 0);
     EXPECT_TRUE(tokyo.out.starts_with("== 東京.HOP\n")) << tokyo.out;
-    writeFile(at("seven.json"), exampleSource("LINK7").dump());
     ASSERT_EQ(cli("hop new --from seven.json --output 大阪.HOP").exitCode, 0);
     EXPECT_EQ(bytesOf("大阪.HOP").size(), 682u);
     for (const auto& [hop, shown] :
@@ -100,7 +99,6 @@ TEST_F(RouteWrites, RouteCalcSaveStoresTheSlotsTheReportPrints) {
 
 // Fixed: "--output -" made a file named "-".
 TEST_F(StandardOutput, DashIsRefusedAndNoFileNamedDashIsMade) {
-    writeFile(at("seven.json"), exampleSource("LINK7").dump());
     writeFile(at("plan.json"), R"({"hops": [{"file": "A.HOP"}]})");
     for (const char* command :
          {"report hop LINK7.HOP --output -", "report route COAST.ROU --output -",

@@ -1,7 +1,8 @@
 #pragma once
 // Runs the built korvel-cli as a separate process in a scratch folder of its own, holding copies
-// of the built sample library, example hops and example route, and a profile for the reports.
-// Nothing in the source tree or the build's data folder is touched.
+// of the built sample library, example hops and example route, the JSON source of LINK7 as
+// "seven.json", and a profile for the reports. Nothing in the source tree or the build's data
+// folder is touched.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -70,6 +71,7 @@ class CliTest : public testing::Test {
         fs::copy(data / "route", work_);
         fs::copy_file(data / "korvel32.lbr", work_ / "korvel32.lbr");
         writeFile(work_ / "profile.ini", "[intl]\niDate=2\nsDate=-\niLzero=1\n");
+        writeFile(work_ / "seven.json", exampleSource("LINK7").dump());
         setenv("SOURCE_DATE_EPOCH", "882921600", 1); // 24 December 1997
     }
 

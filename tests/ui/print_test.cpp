@@ -152,8 +152,6 @@ TEST_F(PrintTest, OkChecksCompletesAndAsksBeforeTheChosenReportIsWritten) {
         std::string report;
     } cases[] = {
         // clang-format off
-        {"dot in a folder only", {kTextFileButton}, "C:\\DATA.1\\REP", {}, {},
-         "C:\\DATA.1\\REP.txt", hopReport(ReportForm::Text)},
         {"cut to 119", {kRouteReportButton, kFrenchButton, kDelimitedFileButton}, longName, {}, {},
          longName.substr(0, 119) + ".txt", routeReport(ReportForm::Delimited, kFrench)},
         {"PDF", {kPdfFileButton}, "REP", {}, {}, "REP.pdf", hopReport(ReportForm::Pdf)},

@@ -100,10 +100,6 @@ TEST_F(RoutePagesTest, RefusedFieldsKeepTheScreenAndTakeTheFocus) {
     };
     const Case cases[] = {
         {"objective", "x", "2", "R", kHopDefButton, "Invalid data.", kRouteObjectiveField},
-        {"fractional hops", "0.01", "1.5", "R", kHopDefButton, "Invalid data.",
-         kRouteHopCountField},
-        {"21 hops", "0.01", "21", "R", kHopDefButton, "Invalid number of hops.",
-         kRouteHopCountField},
         {"file name on HopCalc", "0.01", "2", "a:b", kHopCalcButton, "Invalid data.",
          kRouteFileNameField},
     };
@@ -149,14 +145,6 @@ TEST_F(RoutePagesTest, ATextWindows1252CannotHoldIsRefusedByNameWhereItIsTyped) 
     EXPECT_EQ(boxTexts(), std::vector<std::string>{"The text of Station 2" + tail});
     EXPECT_EQ(page().focus, kHopStation2Field);
     EXPECT_TRUE(window.posted.empty());
-}
-
-// route_division_by_number.scn plays the objective typed under the division by number.
-TEST_F(RoutePagesTest, TheRouteListShortensLongHopNames) {
-    defineRoute("0.01", {{"ABCDEFGHIJKLMN", "S1", "S2", "5"}, {"B", "S3", "S4", "7"}});
-    ASSERT_EQ(dialogs.pageForm, DialogId::RouteScreen);
-    EXPECT_EQ(page().get(kDefinedHopsList).rows[0],
-              "ABCDEFGHIJ..  : S1       \\ S2          5.0km  0.0050% 0.0000%  not calculated");
 }
 
 TEST_F(RoutePagesTest, HopCalcCreatesTheHopFilesAndOpensTheChosenHop) {
