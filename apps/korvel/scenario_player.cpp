@@ -22,6 +22,7 @@
 
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_dialog_view.h"
+#include "platform/qt/qt_elided_label.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_results_window.h"
 #include "scenario_ports.h"
@@ -69,7 +70,7 @@ QString widgetText(QWidget* widget) {
         return edit->text();
     }
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        return label->text();
+        return fullLabelText(*label);
     }
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         return button->text();

@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "platform/qt/qt_elided_label.h"
 #include "platform/qt/qt_focus_return.h"
 #include "platform/qt/qt_forms.h"
 #include "platform/qt/qt_text.h"
@@ -33,6 +34,11 @@ ControlId controlNumber(const QObject& object) {
     }
     return name.mid(8).toInt();
 }
+
+// Set on a label that shows a file name or folder (see setElidedInMiddle).
+const char* const kElidedInMiddle = "korvelElidedInMiddle";
+// Room a path label asks for, in average characters, before its layout gives it more.
+constexpr int kPathRoomCharacters = 50;
 
 // Set on a list while the row the presenter chose is being brought back (see selectRow).
 const char* const kRowRestoring = "korvelRowRestoring";
@@ -158,7 +164,7 @@ std::string QtDialogView::text(ControlId id) const {
         return toCp1252(edit->text());
     }
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        return toCp1252(label->text());
+        return toCp1252(fullLabelText(*label));
     }
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         return toCp1252(button->text());
@@ -182,13 +188,24 @@ void QtDialogView::setNumberEntry(ControlId id) {
     }
 }
 
+void QtDialogView::setElidedInMiddle(ControlId id) {
+    if (auto* label = qobject_cast<QLabel*>(control(id))) {
+        label->setProperty(kElidedInMiddle, true);
+        setMiddleElidedText(*label, fullLabelText(*label), kPathRoomCharacters);
+    }
+}
+
 void QtDialogView::setText(ControlId id, std::string_view cp1252Text) {
     QWidget* widget = control(id);
     const QString text = toQString(cp1252Text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(text);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(text);
+        if (label->property(kElidedInMiddle).toBool()) {
+            setMiddleElidedText(*label, text, kPathRoomCharacters);
+        } else {
+            label->setText(text);
+        }
         announceShownText(*label, text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(text);

@@ -23,6 +23,7 @@ class QtDialogView final : public QObject, public DialogView {
     [[nodiscard]] std::string text(ControlId control) const override;
     [[nodiscard]] bool textFits(ControlId control) const override;
     void setNumberEntry(ControlId control) override;
+    void setElidedInMiddle(ControlId control) override;
     void setText(ControlId control, std::string_view cp1252Text) override;
     void setTextLimit(ControlId control, int characters) override;
     void setToolTip(ControlId control, std::string_view cp1252Text) override;

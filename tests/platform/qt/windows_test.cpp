@@ -241,6 +241,35 @@ TEST_F(WindowsTest, ALongStatusIsElidedInTheMiddleNeverCut) {
               "Route: " + folder + "END.ROU  |  Library: Korvel sample 1");
 }
 
+// Fixed: the print options showed a long folder cut after 50 characters.
+TEST_F(WindowsTest, AFolderTooLongForItsLabelKeepsBothEndsAndIsReadWhole) {
+    RecordedCommands presenter;
+    auto* view = dynamic_cast<QtDialogView*>(host.openModeless(DialogId::PrintOptions, presenter));
+    ASSERT_NE(view, nullptr);
+    const QString folder = QStringLiteral("/home/planner/") + QString(80, QLatin1Char('d')) +
+                           QStringLiteral("/Route north");
+    view->setElidedInMiddle(1603);
+    view->setText(1603, toCp1252(folder));
+    auto* label = qobject_cast<QLabel*>(view->control(1603));
+    ASSERT_NE(label, nullptr);
+    const auto shownAt = [&](int width) {
+        label->resize(width, label->height());
+        return label->text();
+    };
+    QCoreApplication::processEvents();
+    const QString narrow = label->text(); // as the dialog lays it out
+    EXPECT_TRUE(narrow.startsWith(QStringLiteral("/home/")) &&
+                narrow.endsWith(QStringLiteral("Route north")) && narrow.contains(QChar(0x2026)))
+        << narrow.toStdString();
+    EXPECT_EQ(shownAt(2000), folder);
+    EXPECT_NE(shownAt(300), folder);
+    EXPECT_EQ(toQString(view->text(1603)), folder);
+    EXPECT_EQ(label->toolTip(), folder);
+    EXPECT_TRUE(label->accessibleName().endsWith(folder));
+    EXPECT_EQ(label->accessibleDescription(), folder);
+    host.closeModeless(*view);
+}
+
 // The settings live in the folder the test gives, never in the user's own.
 TEST(MainWindowLayout, SizeAndDocksAreRememberedAndTheResultsDockStartsClosed) {
     QTemporaryDir settings;
