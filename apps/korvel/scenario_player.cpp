@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -305,6 +306,22 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
     } else if (action == "type") {
         if (auto* edit = controlOfKind<QLineEdit>(first, "a field")) {
             edit->setText(QString::fromStdString(remainder));
+        }
+    } else if (action == "keys" || action == "paste") {
+        // As the planner types at the end of the field, or pastes over its whole text: the
+        // field's own rules take or refuse each key, unlike "type".
+        if (auto* edit = controlOfKind<QLineEdit>(first, "a field")) {
+            const QString text = QString::fromStdString(remainder);
+            if (action == "paste") {
+                edit->selectAll();
+                edit->insert(text);
+            } else {
+                edit->end(false);
+                for (const QChar typed : text) {
+                    QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(typed));
+                    QCoreApplication::sendEvent(edit, &key);
+                }
+            }
         }
     } else if (action == "select") {
         auto* list = controlOfKind<QListWidget>(first, "a list");

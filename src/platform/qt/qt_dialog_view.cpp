@@ -9,12 +9,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "platform/qt/qt_elided_label.h"
@@ -39,6 +41,33 @@ ControlId controlNumber(const QObject& object) {
 const char* const kElidedInMiddle = "korvelElidedInMiddle";
 // Room a path label asks for, in average characters, before its layout gives it more.
 constexpr int kPathRoomCharacters = 50;
+
+// Digits, one decimal point and a leading sign. A comma typed or pasted is the decimal point, as
+// planners write it in many countries: the field then shows and keeps a point.
+class NumberValidator final : public QRegularExpressionValidator {
+  public:
+    explicit NumberValidator(QObject* parent)
+        : QRegularExpressionValidator(
+              QRegularExpression(QStringLiteral("[+-]?[0-9]*\\.?[0-9]*")), parent) {}
+
+    State validate(QString& input, int& position) const override {
+        input.replace(QLatin1Char(','), QLatin1Char('.'));
+        return QRegularExpressionValidator::validate(input, position);
+    }
+};
+
+// How long the status bar says what a field takes after it refused a key.
+constexpr int kRefusalShownMs = 6000;
+
+// The main window's status bar, under the page or behind the dialog; nullptr when there is none.
+QStatusBar* mainStatusBar(QWidget* widget) {
+    for (QWidget* shown = widget; shown != nullptr; shown = shown->parentWidget()) {
+        if (auto* main = qobject_cast<QMainWindow*>(shown)) {
+            return main->statusBar();
+        }
+    }
+    return nullptr;
+}
 
 // Set on a list while the row the presenter chose is being brought back (see selectRow).
 const char* const kRowRestoring = "korvelRowRestoring";
@@ -182,10 +211,26 @@ bool QtDialogView::textFits(ControlId id) const {
 
 void QtDialogView::setNumberEntry(ControlId id) {
     auto* edit = qobject_cast<QLineEdit*>(control(id));
-    if (edit != nullptr && edit->validator() == nullptr) {
-        static const QRegularExpression number(QStringLiteral("[+-]?[0-9]*\\.?[0-9]*"));
-        edit->setValidator(new QRegularExpressionValidator(number, edit));
+    if (edit == nullptr || edit->validator() != nullptr) {
+        return;
     }
+    edit->setValidator(new NumberValidator(edit));
+    // A refused key or paste is told in the status bar, with what the field takes.
+    connect(edit, &QLineEdit::inputRejected, this, [edit] {
+        QStatusBar* status = mainStatusBar(edit);
+        if (status == nullptr) {
+            return;
+        }
+        const QString name = edit->accessibleName().isEmpty() ? QStringLiteral("This field")
+                                                               : edit->accessibleName();
+        status->showMessage(
+            edit->text().size() >= edit->maxLength()
+                ? QStringLiteral("%1 takes at most %2 characters.").arg(name).arg(edit->maxLength())
+                : QStringLiteral("%1 takes a number: digits, one decimal point or comma, and a "
+                                 "sign in front.")
+                      .arg(name),
+            kRefusalShownMs);
+    });
 }
 
 void QtDialogView::setElidedInMiddle(ControlId id) {

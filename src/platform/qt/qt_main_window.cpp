@@ -346,7 +346,9 @@ void QtMainWindow::dropEvent(QDropEvent* event) {
 }
 
 QString QtMainWindow::statusText() const {
-    return fullLabelText(*status_);
+    // A passing message (a field telling what it takes) shows over the lasting one.
+    const QString passing = statusBar()->currentMessage();
+    return passing.isEmpty() ? fullLabelText(*status_) : passing;
 }
 
 void QtMainWindow::restoreLayout() {
