@@ -305,7 +305,7 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
         }
     } else if (action == "type") {
         if (auto* edit = controlOfKind<QLineEdit>(first, "a field")) {
-            edit->setText(QString::fromStdString(remainder));
+            QtDialogView::setTextAsIs(*edit, QString::fromStdString(remainder));
         }
     } else if (action == "keys" || action == "paste") {
         // As the planner types at the end of the field, or pastes over its whole text: the

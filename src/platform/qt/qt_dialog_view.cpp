@@ -56,6 +56,9 @@ class NumberValidator final : public QRegularExpressionValidator {
     }
 };
 
+// Set on an edit while the program sets its text (see setTextAsIs).
+const char* const kSettingAsIs = "korvelSettingAsIs";
+
 // How long the status bar says what a field takes after it refused a key.
 constexpr int kRefusalShownMs = 6000;
 
@@ -218,7 +221,7 @@ void QtDialogView::setNumberEntry(ControlId id) {
     // A refused key or paste is told in the status bar, with what the field takes.
     connect(edit, &QLineEdit::inputRejected, this, [edit] {
         QStatusBar* status = mainStatusBar(edit);
-        if (status == nullptr) {
+        if (status == nullptr || edit->property(kSettingAsIs).toBool()) {
             return;
         }
         const QString name = edit->accessibleName().isEmpty() ? QStringLiteral("This field")
@@ -244,7 +247,7 @@ void QtDialogView::setText(ControlId id, std::string_view cp1252Text) {
     QWidget* widget = control(id);
     const QString text = toQString(cp1252Text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(text);
+        setTextAsIs(*edit, text);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (label->property(kElidedInMiddle).toBool()) {
             setMiddleElidedText(*label, text, kPathRoomCharacters);
@@ -259,6 +262,12 @@ void QtDialogView::setText(ControlId id, std::string_view cp1252Text) {
         group->setTitle(text);
         announceShownText(*group, text);
     }
+}
+
+void QtDialogView::setTextAsIs(QLineEdit& edit, const QString& text) {
+    edit.setProperty(kSettingAsIs, true);
+    edit.setText(text);
+    edit.setProperty(kSettingAsIs, false);
 }
 
 void QtDialogView::setTextLimit(ControlId id, int characters) {
