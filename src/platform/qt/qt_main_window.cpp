@@ -25,6 +25,7 @@
 #include <QStatusBar>
 
 #include "platform/qt/qt_elided_label.h"
+#include "platform/qt/qt_results_window.h"
 #include "platform/qt/qt_text.h"
 
 namespace korvel {
@@ -354,8 +355,10 @@ QString QtMainWindow::statusText() const {
 void QtMainWindow::restoreLayout() {
     const QSettings settings = layoutSettings();
     restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
-    restoreState(settings.value(QStringLiteral("window/state")).toByteArray());
+    const bool remembered =
+        restoreState(settings.value(QStringLiteral("window/state")).toByteArray());
     for (auto* dock : findChildren<QDockWidget*>()) {
+        dock->setProperty(QtResultsWindow::kPlacementRemembered, remembered);
         dock->hide();
     }
 }

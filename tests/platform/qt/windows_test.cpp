@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QDockWidget>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -292,6 +294,42 @@ TEST(MainWindowLayout, SizeAndDocksAreRememberedAndTheResultsDockStartsClosed) {
     EXPECT_EQ(second.size(), QSize(900, 700));
     EXPECT_FALSE(results.isOpen());
     EXPECT_FALSE(second.findChild<QDockWidget*>(QStringLiteral("results"))->isVisible());
+}
+
+// Fixed: on an 800 x 600 screen the results dock took half the Form page's room.
+TEST(MainWindowLayout, ResultsFloatWhereThePageLeavesNoRoomUnlessTheUserPlacedThem) {
+    QTemporaryDir settings;
+    ASSERT_TRUE(settings.isValid());
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+    const auto opened = [&](QtMainWindow& window, QtResultsWindow& results, int pageWidth) {
+        window.show();
+        auto* page = new QWidget(window.pageArea());
+        page->setFixedSize(pageWidth, 300);
+        window.showPage(page, false);
+        results.show();
+        QCoreApplication::processEvents();
+        return window.findChild<QDockWidget*>(QStringLiteral("results"));
+    };
+    {
+        QtMainWindow roomy;
+        QtResultsWindow results(&roomy);
+        EXPECT_FALSE(opened(roomy, results, screenWidth / 4)->isFloating());
+    }
+    {
+        QtMainWindow narrow;
+        QtResultsWindow results(&narrow);
+        QDockWidget* dock = opened(narrow, results, screenWidth - 100);
+        EXPECT_TRUE(dock->isFloating());
+        EXPECT_TRUE(narrow.screen()->availableGeometry().contains(dock->frameGeometry()));
+        dock->setFloating(false); // the user docks it again
+        narrow.saveLayout();
+    }
+    QtMainWindow remembered;
+    QtResultsWindow results(&remembered);
+    remembered.restoreLayout();
+    EXPECT_FALSE(opened(remembered, results, screenWidth - 100)->isFloating());
 }
 
 // Fixed: "e" with a combining acute accent was stored as "e?" while the field showed "é".
