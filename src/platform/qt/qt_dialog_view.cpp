@@ -1,5 +1,7 @@
 #include "platform/qt/qt_dialog_view.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -58,6 +60,11 @@ class NumberValidator final : public QRegularExpressionValidator {
 
 // Set on an edit while the program sets its text (see setTextAsIs).
 const char* const kSettingAsIs = "korvelSettingAsIs";
+
+// A number as wide as those a page shows in its narrowest fields (42.9, -7.5), and the room an
+// edit's frame and margins take.
+const QString kWidestNumber = QStringLiteral("00.0");
+constexpr int kEditFrameWidth = 10;
 
 // How long the status bar says what a field takes after it refused a key.
 constexpr int kRefusalShownMs = 6000;
@@ -218,6 +225,10 @@ void QtDialogView::setNumberEntry(ControlId id) {
         return;
     }
     edit->setValidator(new NumberValidator(edit));
+    // Wide enough for the longest number a page shows, however tightly its layout packs it.
+    edit->setMinimumWidth(std::max(edit->minimumWidth(),
+                                   edit->fontMetrics().horizontalAdvance(kWidestNumber) +
+                                       kEditFrameWidth));
     // A refused key or paste is told in the status bar, with what the field takes.
     connect(edit, &QLineEdit::inputRejected, this, [edit] {
         QStatusBar* status = mainStatusBar(edit);
