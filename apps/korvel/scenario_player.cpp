@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,6 +23,7 @@
 
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_dialog_view.h"
+#include "platform/qt/qt_elided_label.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_results_window.h"
 #include "scenario_ports.h"
@@ -69,7 +71,7 @@ QString widgetText(QWidget* widget) {
         return edit->text();
     }
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        return label->text();
+        return fullLabelText(*label);
     }
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         return button->text();
@@ -303,7 +305,23 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
         }
     } else if (action == "type") {
         if (auto* edit = controlOfKind<QLineEdit>(first, "a field")) {
-            edit->setText(QString::fromStdString(remainder));
+            QtDialogView::setTextAsIs(*edit, QString::fromStdString(remainder));
+        }
+    } else if (action == "keys" || action == "paste") {
+        // As the planner types at the end of the field, or pastes over its whole text: the
+        // field's own rules take or refuse each key, unlike "type".
+        if (auto* edit = controlOfKind<QLineEdit>(first, "a field")) {
+            const QString text = QString::fromStdString(remainder);
+            if (action == "paste") {
+                edit->selectAll();
+                edit->insert(text);
+            } else {
+                edit->end(false);
+                for (const QChar typed : text) {
+                    QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(typed));
+                    QCoreApplication::sendEvent(edit, &key);
+                }
+            }
         }
     } else if (action == "select") {
         auto* list = controlOfKind<QListWidget>(first, "a list");

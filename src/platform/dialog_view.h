@@ -42,6 +42,9 @@ class DialogView {
     // An edit read as a number: typing takes only what can make one (digits, one point, a
     // leading sign). A text set by setText is shown as it is.
     virtual void setNumberEntry(ControlId /*control*/) {}
+    // A label that shows a file name or folder: too narrow for it, the label keeps both ends
+    // with "..." between rather than cutting it. text() still gives the whole text.
+    virtual void setElidedInMiddle(ControlId /*control*/) {}
 
     // Radio buttons and tick boxes.
     [[nodiscard]] virtual bool isChecked(ControlId control) const = 0;

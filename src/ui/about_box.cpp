@@ -24,6 +24,7 @@ void runAboutBox(Session& session) {
     const std::string line = "Current library: " + session.library.identification.str();
     session.ports.dialogs.runModal(DialogId::About, box, [&](DialogView& view) {
         box.opened(view);
+        view.setElidedInMiddle(kLibraryLineLabel);
         view.setText(kLibraryLineLabel, line);
         view.setText(kVersionLineLabel, std::string("Version ") + KORVEL_VERSION);
     });

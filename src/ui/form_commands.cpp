@@ -90,7 +90,8 @@ void FormPage::showResults() {
                                      text.lower.has_value());
     const HopVerdict verdict = hopVerdict(session_.hop);
     session_.resultsWindow->setVerdict(verdictMark(verdict.verdict), verdictLines(verdict));
-    session_.updateStatus();
+    // The status bar, and Print now that the hop has results.
+    session_.refreshMenu();
     refreshCharts();
 }
 

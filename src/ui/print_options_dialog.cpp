@@ -17,7 +17,6 @@ namespace korvel {
 
 namespace {
 
-constexpr std::size_t kFolderShown = 50;
 constexpr int kTypedNameMax = 128;
 constexpr int kPrinterChosen = 1;
 constexpr int kNoPrinting = 0;
@@ -64,8 +63,9 @@ class PrintOptionsDialog final : public DialogEvents {
     void opened(DialogView& view) {
         view_ = &view;
         ApplicationState& app = session_.app;
-        view.setText(kFolderLabel,
-                     utf8ToCp1252(app.workingFolder.string()).substr(0, kFolderShown));
+        // The whole folder: a label too narrow for it keeps both ends, never cutting it.
+        view.setElidedInMiddle(kFolderLabel);
+        view.setText(kFolderLabel, utf8ToCp1252(app.workingFolder.string()));
         for (std::size_t i = 0; i < kFileDestinations.size(); ++i) {
             const FileDestination& destination = kFileDestinations[i];
             defaultFiles_[i] =

@@ -3,6 +3,7 @@
 #include <system_error>
 #include <utility>
 
+#include "engine/hop_verdict.h"
 #include "fields/format_fixed.h"
 #include "hopfile/hop_file.h"
 #include "library/new_hop.h"
@@ -105,10 +106,16 @@ void Session::refreshMenu() {
     window.setMenuEnabled(Command::BasicsPage, app.menu.basics);
     window.setMenuEnabled(Command::FormPage, app.menu.form);
     window.setMenuEnabled(Command::ViewHops, app.menu.viewHops);
+    window.setMenuEnabled(Command::Print, somethingToPrint());
     window.setMenuChecked(Command::RadioPage, app.currentPageId == kRadioPageId);
     window.setMenuChecked(Command::BasicsPage, app.currentPageId == kBasicsPageId);
     window.setMenuChecked(Command::FormPage, app.currentPageId == kFormPageId);
     updateStatus();
+}
+
+bool Session::somethingToPrint() const {
+    const bool routeShown = app.currentPageId == kRouteScreenId || app.menu.viewHops;
+    return hasResults(hop.results) || (routeShown && route.record.hopCount > 0);
 }
 
 std::string Session::reportDateStamp() const {

@@ -72,8 +72,12 @@ class Session {
     void resetHopAndRoute();
     // "Korvel - " and the current hop file name, or "(untitled)" without one.
     void updateTitle();
-    // The six menu flags onto the menu, and the check mark on the page showing; the status bar.
+    // The six menu flags onto the menu, Print as somethingToPrint says, and the check mark on the
+    // page showing; the status bar.
     void refreshMenu();
+    // A hop report needs a calculated hop; a route table needs a route with hops, on the route
+    // screen or while one of its hops is edited. Neither: Print is grayed.
+    [[nodiscard]] bool somethingToPrint() const;
     // The hop as it is now counts as saved: just opened, saved, or reset by New.
     void markHopSaved();
     // The hop (as the pages last stored it) differs from what was last opened or saved; a hop

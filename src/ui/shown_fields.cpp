@@ -13,7 +13,9 @@ void ShownFields::show(DialogView& view, ControlId field, std::string_view text,
 }
 
 void ShownFields::showText(DialogView& view, ControlId field, std::string_view text) {
-    show(view, field, text, 0);
+    // A text field takes any character: no number entry here.
+    view.setText(field, text);
+    shown_[field] = {std::string(text), 0};
 }
 
 bool ShownFields::edited(const DialogView& view, ControlId field) const {

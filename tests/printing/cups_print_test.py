@@ -39,6 +39,8 @@ quit
 # The profile names a printer the print server does not have: no printer, although the server
 # has a default one.
 NO_SUCH_PRINTER = """\
+choose hops/LINK7.HOP
+click 1001
 menu 108
 expect enabled 1618 no
 expect checked 1619 yes

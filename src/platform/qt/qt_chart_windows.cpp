@@ -12,6 +12,7 @@
 
 #include "platform/qt/qt_chart_panel.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_screen_room.h"
 #include "platform/qt/qt_window_close.h"
 
 namespace korvel {
@@ -25,7 +26,7 @@ QDialog* chartDialog(QWidget* owner, const QString& name) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setObjectName(name);
     dialog->setWindowFlag(Qt::WindowMaximizeButtonHint);
-    dialog->resize(kChartSize);
+    dialog->resize(sizeOnScreen(owner, kChartSize));
     return dialog;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/qt/qt_dialog_view.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -9,14 +11,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTimer>
 
+#include "platform/qt/qt_elided_label.h"
 #include "platform/qt/qt_focus_return.h"
 #include "platform/qt/qt_forms.h"
 #include "platform/qt/qt_text.h"
@@ -32,6 +37,46 @@ ControlId controlNumber(const QObject& object) {
         return 0;
     }
     return name.mid(8).toInt();
+}
+
+// Set on a label that shows a file name or folder (see setElidedInMiddle).
+const char* const kElidedInMiddle = "korvelElidedInMiddle";
+// Room a path label asks for, in average characters, before its layout gives it more.
+constexpr int kPathRoomCharacters = 50;
+
+// Digits, one decimal point and a leading sign. A comma typed or pasted is the decimal point, as
+// planners write it in many countries: the field then shows and keeps a point.
+class NumberValidator final : public QRegularExpressionValidator {
+  public:
+    explicit NumberValidator(QObject* parent)
+        : QRegularExpressionValidator(
+              QRegularExpression(QStringLiteral("[+-]?[0-9]*\\.?[0-9]*")), parent) {}
+
+    State validate(QString& input, int& position) const override {
+        input.replace(QLatin1Char(','), QLatin1Char('.'));
+        return QRegularExpressionValidator::validate(input, position);
+    }
+};
+
+// Set on an edit while the program sets its text (see setTextAsIs).
+const char* const kSettingAsIs = "korvelSettingAsIs";
+
+// A number as wide as those a page shows in its narrowest fields (42.9, -7.5), and the room an
+// edit's frame and margins take.
+const QString kWidestNumber = QStringLiteral("00.0");
+constexpr int kEditFrameWidth = 10;
+
+// How long the status bar says what a field takes after it refused a key.
+constexpr int kRefusalShownMs = 6000;
+
+// The main window's status bar, under the page or behind the dialog; nullptr when there is none.
+QStatusBar* mainStatusBar(QWidget* widget) {
+    for (QWidget* shown = widget; shown != nullptr; shown = shown->parentWidget()) {
+        if (auto* main = qobject_cast<QMainWindow*>(shown)) {
+            return main->statusBar();
+        }
+    }
+    return nullptr;
 }
 
 // Set on a list while the row the presenter chose is being brought back (see selectRow).
@@ -158,7 +203,7 @@ std::string QtDialogView::text(ControlId id) const {
         return toCp1252(edit->text());
     }
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        return toCp1252(label->text());
+        return toCp1252(fullLabelText(*label));
     }
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         return toCp1252(button->text());
@@ -176,9 +221,36 @@ bool QtDialogView::textFits(ControlId id) const {
 
 void QtDialogView::setNumberEntry(ControlId id) {
     auto* edit = qobject_cast<QLineEdit*>(control(id));
-    if (edit != nullptr && edit->validator() == nullptr) {
-        static const QRegularExpression number(QStringLiteral("[+-]?[0-9]*\\.?[0-9]*"));
-        edit->setValidator(new QRegularExpressionValidator(number, edit));
+    if (edit == nullptr || edit->validator() != nullptr) {
+        return;
+    }
+    edit->setValidator(new NumberValidator(edit));
+    // Wide enough for the longest number a page shows, however tightly its layout packs it.
+    edit->setMinimumWidth(std::max(edit->minimumWidth(),
+                                   edit->fontMetrics().horizontalAdvance(kWidestNumber) +
+                                       kEditFrameWidth));
+    // A refused key or paste is told in the status bar, with what the field takes.
+    connect(edit, &QLineEdit::inputRejected, this, [edit] {
+        QStatusBar* status = mainStatusBar(edit);
+        if (status == nullptr || edit->property(kSettingAsIs).toBool()) {
+            return;
+        }
+        const QString name = edit->accessibleName().isEmpty() ? QStringLiteral("This field")
+                                                               : edit->accessibleName();
+        status->showMessage(
+            edit->text().size() >= edit->maxLength()
+                ? QStringLiteral("%1 takes at most %2 characters.").arg(name).arg(edit->maxLength())
+                : QStringLiteral("%1 takes a number: digits, one decimal point or comma, and a "
+                                 "sign in front.")
+                      .arg(name),
+            kRefusalShownMs);
+    });
+}
+
+void QtDialogView::setElidedInMiddle(ControlId id) {
+    if (auto* label = qobject_cast<QLabel*>(control(id))) {
+        label->setProperty(kElidedInMiddle, true);
+        setMiddleElidedText(*label, fullLabelText(*label), kPathRoomCharacters);
     }
 }
 
@@ -186,9 +258,13 @@ void QtDialogView::setText(ControlId id, std::string_view cp1252Text) {
     QWidget* widget = control(id);
     const QString text = toQString(cp1252Text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(text);
+        setTextAsIs(*edit, text);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(text);
+        if (label->property(kElidedInMiddle).toBool()) {
+            setMiddleElidedText(*label, text, kPathRoomCharacters);
+        } else {
+            label->setText(text);
+        }
         announceShownText(*label, text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(text);
@@ -197,6 +273,12 @@ void QtDialogView::setText(ControlId id, std::string_view cp1252Text) {
         group->setTitle(text);
         announceShownText(*group, text);
     }
+}
+
+void QtDialogView::setTextAsIs(QLineEdit& edit, const QString& text) {
+    edit.setProperty(kSettingAsIs, true);
+    edit.setText(text);
+    edit.setProperty(kSettingAsIs, false);
 }
 
 void QtDialogView::setTextLimit(ControlId id, int characters) {

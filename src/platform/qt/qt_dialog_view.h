@@ -9,6 +9,7 @@
 #include "platform/qt/qt_focus_return.h"
 
 class QDialog;
+class QLineEdit;
 class QWidget;
 
 namespace korvel {
@@ -23,6 +24,7 @@ class QtDialogView final : public QObject, public DialogView {
     [[nodiscard]] std::string text(ControlId control) const override;
     [[nodiscard]] bool textFits(ControlId control) const override;
     void setNumberEntry(ControlId control) override;
+    void setElidedInMiddle(ControlId control) override;
     void setText(ControlId control, std::string_view cp1252Text) override;
     void setTextLimit(ControlId control, int characters) override;
     void setToolTip(ControlId control, std::string_view cp1252Text) override;
@@ -48,6 +50,9 @@ class QtDialogView final : public QObject, public DialogView {
     // The window the form is shown in: the modal dialog, or the main window for a page.
     [[nodiscard]] QWidget* window() const;
     [[nodiscard]] bool isModal() const { return dialog_ != nullptr; }
+    // Sets the edit's text as the program does: shown as it is, even where typing it would be
+    // refused, and without telling the user what the field takes.
+    static void setTextAsIs(QLineEdit& edit, const QString& text);
     // Escape, the close box and Cancel all report kCancelButton.
     void reportCancel();
 

@@ -24,6 +24,8 @@
 #include <QShortcut>
 #include <QStatusBar>
 
+#include "platform/qt/qt_elided_label.h"
+#include "platform/qt/qt_results_window.h"
 #include "platform/qt/qt_text.h"
 
 namespace korvel {
@@ -101,34 +103,6 @@ class PageArea final : public QWidget {
     QPointer<QWidget> centred_;
 };
 
-// A one-line label that shows a text too long for it with "..." in the middle, never cut off:
-// the ends of a file name or folder say the most.
-class MiddleElidedLabel final : public QLabel {
-  public:
-    explicit MiddleElidedLabel(QWidget* parent) : QLabel(parent) {
-        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    }
-
-    void setFullText(const QString& text) {
-        full_ = text;
-        setAccessibleDescription(text);
-        setToolTip(text);
-        elide();
-    }
-    [[nodiscard]] const QString& fullText() const { return full_; }
-
-  protected:
-    void resizeEvent(QResizeEvent* event) override {
-        QLabel::resizeEvent(event);
-        elide();
-    }
-
-  private:
-    void elide() { setText(fontMetrics().elidedText(full_, Qt::ElideMiddle, width())); }
-
-    QString full_;
-};
-
 // Where the window's size, position and docks are kept: the user's configuration folder.
 QSettings layoutSettings() {
     return QSettings(QStringLiteral("Korvel"), QStringLiteral("korvel"));
@@ -145,9 +119,10 @@ QtMainWindow::QtMainWindow() {
     pageArea_ = new PageArea(scroller);
     scroller->setWidget(pageArea_);
     setCentralWidget(scroller);
-    status_ = new MiddleElidedLabel(this);
+    status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("status"));
     status_->setAccessibleName(QStringLiteral("Status"));
+    setMiddleElidedText(*status_, QString(), 0);
     statusBar()->addWidget(status_, 1);
     buildMenu();
     setGeometry(kLeft, kTop, kWidth, kHeight);
@@ -306,8 +281,9 @@ QWidget* QtMainWindow::pageArea() const {
 }
 
 void QtMainWindow::setStatus(std::string_view utf8Text) {
-    static_cast<MiddleElidedLabel*>(status_)->setFullText(
-        QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())));
+    setMiddleElidedText(*status_,
+                        QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())),
+                        0);
 }
 
 void QtMainWindow::setModified(bool modified) {
@@ -371,14 +347,18 @@ void QtMainWindow::dropEvent(QDropEvent* event) {
 }
 
 QString QtMainWindow::statusText() const {
-    return static_cast<MiddleElidedLabel*>(status_)->fullText();
+    // A passing message (a field telling what it takes) shows over the lasting one.
+    const QString passing = statusBar()->currentMessage();
+    return passing.isEmpty() ? fullLabelText(*status_) : passing;
 }
 
 void QtMainWindow::restoreLayout() {
     const QSettings settings = layoutSettings();
     restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
-    restoreState(settings.value(QStringLiteral("window/state")).toByteArray());
+    const bool remembered =
+        restoreState(settings.value(QStringLiteral("window/state")).toByteArray());
     for (auto* dock : findChildren<QDockWidget*>()) {
+        dock->setProperty(QtResultsWindow::kPlacementRemembered, remembered);
         dock->hide();
     }
 }

@@ -58,6 +58,7 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
     // the results dock stays closed until a calculation opens it.
     void restoreLayout();
     void saveLayout() const;
+    // What the status bar shows, whole: a passing message, else the hop, library and frequency.
     [[nodiscard]] QString statusText() const;
 
     // Shows the page frame inside the window: the start panel centred a little below the middle,

@@ -11,6 +11,7 @@
 
 #include "platform/qt/qt_chart_panel.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_screen_room.h"
 #include "platform/qt/qt_window_close.h"
 
 namespace korvel {
@@ -18,6 +19,7 @@ namespace korvel {
 namespace {
 
 constexpr QSize kProfileSize(980, 680);
+constexpr int kChoiceCharacters = 24;
 constexpr int kNumberWidth = 70;
 
 QLineEdit* numberEdit(QWidget* parent, const QString& accessibleName) {
@@ -39,7 +41,7 @@ void QtProfileView::build() {
     dialog->setObjectName(QStringLiteral("profile"));
     dialog->setWindowFlag(Qt::WindowMaximizeButtonHint);
     dialog->setWindowTitle(QStringLiteral("Path profile"));
-    dialog->resize(kProfileSize);
+    dialog->resize(sizeOnScreen(owner_, kProfileSize));
     auto* layout = new QVBoxLayout(dialog);
     auto* grid = new QGridLayout;
     k_ = numberEdit(dialog, QStringLiteral("Earth radius factor k of the drawing"));
@@ -51,6 +53,14 @@ void QtProfileView::build() {
     rule2K_ = numberEdit(dialog, QStringLiteral("Rule 2 earth radius factor k"));
     heightsMode_ = new QComboBox(dialog);
     heightsMode_->setAccessibleName(QStringLiteral("Antenna heights found"));
+    // The long rule names do not set the window's width: a small screen still holds it, and the
+    // choice shown stays readable whole in its tool tip and its list.
+    for (QComboBox* choice : {ruleSet_, heightsMode_}) {
+        choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        choice->setMinimumContentsLength(kChoiceCharacters);
+        QObject::connect(choice, &QComboBox::currentTextChanged, choice,
+                         [choice](const QString& text) { choice->setToolTip(text); });
+    }
     auto* draw = new QPushButton(QStringLiteral("&Draw"), dialog);
     draw->setDefault(true);
     draw->setAccessibleName(QStringLiteral("Draw the profile"));

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -95,12 +97,39 @@ void QtResultsWindow::show() {
         lower_->setText(QStringLiteral(" "));
         setVerdict(VerdictMark::None, {});
         open_ = true;
+        placeFirstTime();
         keepRoomForPage();
     }
     dock_->show();
     if (dock_->isFloating()) {
         keepOnScreen();
     }
+}
+
+void QtResultsWindow::placeFirstTime() {
+    if (placed_) {
+        return;
+    }
+    placed_ = true;
+    const auto* scroller = qobject_cast<const QScrollArea*>(owner_->centralWidget());
+    const QScreen* screen = owner_->screen();
+    if (dock_->property(kPlacementRemembered).toBool() || dock_->isFloating() ||
+        scroller == nullptr || scroller->widget() == nullptr || screen == nullptr) {
+        return;
+    }
+    const QRect room = screen->availableGeometry();
+    const int frame = owner_->frameGeometry().width() - owner_->width();
+    const int pageWidth = scroller->widget()->minimumWidth() + frame +
+                          scroller->verticalScrollBar()->sizeHint().width();
+    if (pageWidth + dock_->sizeHint().width() <= room.width()) {
+        return;
+    }
+    // Docked, the results would take the room the page needs: they float over the window's
+    // lower right, where the user can move them, and the page keeps the window's width.
+    dock_->setFloating(true);
+    dock_->adjustSize();
+    dock_->move(std::max(room.left(), room.right() - dock_->frameGeometry().width()),
+                std::max(room.top(), room.bottom() - dock_->frameGeometry().height()));
 }
 
 void QtResultsWindow::keepRoomForPage() {

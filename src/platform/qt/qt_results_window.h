@@ -3,6 +3,8 @@
 // or move it to another side), two blocks of lines in a fixed-pitch font (controls 1300 and
 // 1301) and the verdict under them. Being part of the main window it can never open off-screen.
 // Closing it by its close box forgets it, and the next calculation with results opens it anew.
+// On a screen too small for the page and the dock side by side it first opens floating at the
+// screen's lower right, unless the user's settings say where it was left.
 
 #include <string>
 #include <vector>
@@ -39,13 +41,19 @@ class QtResultsWindow final : public ResultsWindow {
     // The verdict shown, for the scenario player.
     [[nodiscard]] VerdictMark verdict() const { return mark_; }
 
+    // Set on the dock when the user's settings placed it: its first opening then keeps it there.
+    static constexpr const char* kPlacementRemembered = "korvelPlacementRemembered";
+
   private:
+    // The first opening of the run: floating when the screen cannot hold the page beside it.
+    void placeFirstTime();
     void keepRoomForPage();
     void keepOnScreen();
 
     QMainWindow* owner_;
     QPointer<QDockWidget> dock_;
     bool open_ = false;
+    bool placed_ = false;
     QLabel* upper_ = nullptr;
     QLabel* lower_ = nullptr;
     QLabel* verdict_ = nullptr;

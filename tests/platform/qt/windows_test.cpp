@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QDockWidget>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -242,6 +244,35 @@ TEST_F(WindowsTest, ALongStatusIsElidedInTheMiddleNeverCut) {
               "Route: " + folder + "END.ROU  |  Library: Korvel sample 1");
 }
 
+// Fixed: the print options showed a long folder cut after 50 characters.
+TEST_F(WindowsTest, AFolderTooLongForItsLabelKeepsBothEndsAndIsReadWhole) {
+    RecordedCommands presenter;
+    auto* view = dynamic_cast<QtDialogView*>(host.openModeless(DialogId::PrintOptions, presenter));
+    ASSERT_NE(view, nullptr);
+    const QString folder = QStringLiteral("/home/planner/") + QString(80, QLatin1Char('d')) +
+                           QStringLiteral("/Route north");
+    view->setElidedInMiddle(1603);
+    view->setText(1603, toCp1252(folder));
+    auto* label = qobject_cast<QLabel*>(view->control(1603));
+    ASSERT_NE(label, nullptr);
+    const auto shownAt = [&](int width) {
+        label->resize(width, label->height());
+        return label->text();
+    };
+    QCoreApplication::processEvents();
+    const QString narrow = label->text(); // as the dialog lays it out
+    EXPECT_TRUE(narrow.startsWith(QStringLiteral("/home/")) &&
+                narrow.endsWith(QStringLiteral("Route north")) && narrow.contains(QChar(0x2026)))
+        << narrow.toStdString();
+    EXPECT_EQ(shownAt(2000), folder);
+    EXPECT_NE(shownAt(300), folder);
+    EXPECT_EQ(toQString(view->text(1603)), folder);
+    EXPECT_EQ(label->toolTip(), folder);
+    EXPECT_TRUE(label->accessibleName().endsWith(folder));
+    EXPECT_EQ(label->accessibleDescription(), folder);
+    host.closeModeless(*view);
+}
+
 // The settings live in the folder the test gives, never in the user's own.
 TEST(MainWindowLayout, SizeAndDocksAreRememberedAndTheResultsDockStartsClosed) {
     QTemporaryDir settings;
@@ -264,6 +295,42 @@ TEST(MainWindowLayout, SizeAndDocksAreRememberedAndTheResultsDockStartsClosed) {
     EXPECT_EQ(second.size(), QSize(900, 700));
     EXPECT_FALSE(results.isOpen());
     EXPECT_FALSE(second.findChild<QDockWidget*>(QStringLiteral("results"))->isVisible());
+}
+
+// Fixed: on an 800 x 600 screen the results dock took half the Form page's room.
+TEST(MainWindowLayout, ResultsFloatWhereThePageLeavesNoRoomUnlessTheUserPlacedThem) {
+    QTemporaryDir settings;
+    ASSERT_TRUE(settings.isValid());
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+    const auto opened = [&](QtMainWindow& window, QtResultsWindow& results, int pageWidth) {
+        window.show();
+        auto* page = new QWidget(window.pageArea());
+        page->setFixedSize(pageWidth, 300);
+        window.showPage(page, false);
+        results.show();
+        QCoreApplication::processEvents();
+        return window.findChild<QDockWidget*>(QStringLiteral("results"));
+    };
+    {
+        QtMainWindow roomy;
+        QtResultsWindow results(&roomy);
+        EXPECT_FALSE(opened(roomy, results, screenWidth / 4)->isFloating());
+    }
+    {
+        QtMainWindow narrow;
+        QtResultsWindow results(&narrow);
+        QDockWidget* dock = opened(narrow, results, screenWidth - 100);
+        EXPECT_TRUE(dock->isFloating());
+        EXPECT_TRUE(narrow.screen()->availableGeometry().contains(dock->frameGeometry()));
+        dock->setFloating(false); // the user docks it again
+        narrow.saveLayout();
+    }
+    QtMainWindow remembered;
+    QtResultsWindow results(&remembered);
+    remembered.restoreLayout();
+    EXPECT_FALSE(opened(remembered, results, screenWidth - 100)->isFloating());
 }
 
 // Fixed: "e" with a combining acute accent was stored as "e?" while the field showed "é".
