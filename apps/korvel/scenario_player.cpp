@@ -582,8 +582,12 @@ void ScenarioPlayer::sweep(const std::string& rest) {
 }
 
 void ScenarioPlayer::picture(QWidget& shown, const std::string& file) {
-    // Texts set since the last turn of the event loop are laid out before the picture.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // Texts set since the last turn of the event loop are laid out before the picture. A longer
+    // text asks each enclosing layout in turn, one posted request per level of nesting.
+    constexpr int kLayoutNesting = 8;
+    for (int level = 0; level < kLayoutNesting; ++level) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
     const QFileInfo target(QString::fromStdString(file));
     // A picture goes into a folder that exists; none is made for it.
     if (!target.absoluteDir().exists()) {

@@ -14,8 +14,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPainter>
-#include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
@@ -25,6 +23,7 @@
 #include <QStatusBar>
 
 #include "platform/qt/qt_elided_label.h"
+#include "platform/qt/qt_page_area.h"
 #include "platform/qt/qt_results_window.h"
 #include "platform/qt/qt_text.h"
 
@@ -36,72 +35,6 @@ constexpr int kWidth = 640;
 constexpr int kHeight = 480;
 constexpr int kLeft = 3;
 constexpr int kTop = 3;
-constexpr int kPageMargin = 6;
-constexpr int kStartPanelDrop = 30;
-
-// The title banner and the notice at the bottom (35 and 40 characters at most).
-const char* const kBanner = "Microwave radio link planning";
-const char* const kNotice = "Pick an option to begin";
-
-// The client area: the banner is painted on it, the pages are its children.
-class PageArea final : public QWidget {
-  public:
-    explicit PageArea(QWidget* parent) : QWidget(parent) {
-        setAutoFillBackground(true);
-        QPalette white = palette();
-        white.setColor(QPalette::Window, Qt::white);
-        setPalette(white);
-        // Reachable by F6 and a click, never a Tab stop of its own beside the page's controls.
-        setFocusPolicy(Qt::ClickFocus);
-        setAccessibleName(QStringLiteral("Korvel"));
-    }
-
-    void setBannerShown(bool shown) {
-        bannerShown_ = shown;
-        update();
-    }
-
-    // The start panel keeps its place near the middle as the window is resized.
-    void setCentred(QWidget* frame) { centred_ = frame; }
-
-    void placeCentred() {
-        if (centred_ != nullptr && centred_->parentWidget() == this) {
-            centred_->move(std::max(0, (width() - centred_->width()) / 2),
-                           std::max(0, (height() - centred_->height()) / 2 + kStartPanelDrop));
-        }
-    }
-
-  protected:
-    void resizeEvent(QResizeEvent* event) override {
-        QWidget::resizeEvent(event);
-        placeCentred();
-    }
-
-    void paintEvent(QPaintEvent* /*event*/) override {
-        if (!bannerShown_) {
-            return;
-        }
-        QPainter painter(this);
-        // The face of the banner is seldom installed; the font system then picks a bold serif.
-        QFont font(QStringLiteral("Ilvesfontti"));
-        font.setStyleHint(QFont::Serif, QFont::PreferQuality);
-        font.setPixelSize(25);
-        font.setWeight(QFont::Bold);
-        painter.setFont(font);
-        const int lineHeight = QFontMetrics(font).height();
-        painter.drawText(QRect(5, 20, width() - 10, lineHeight), Qt::AlignHCenter | Qt::AlignTop,
-                         QString::fromLatin1(kBanner));
-        const int defaultLine = QFontMetrics(QApplication::font()).height();
-        if (height() > 21 * defaultLine + 30) {
-            painter.drawText(QRect(5, height() - 10 - lineHeight, width() - 10, lineHeight),
-                             Qt::AlignHCenter | Qt::AlignBottom, QString::fromLatin1(kNotice));
-        }
-    }
-
-  private:
-    bool bannerShown_ = false;
-    QPointer<QWidget> centred_;
-};
 
 // Where the window's size, position and docks are kept: the user's configuration folder.
 QSettings layoutSettings() {
@@ -116,8 +49,9 @@ QtMainWindow::QtMainWindow() {
     auto* scroller = new QScrollArea(this);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
-    pageArea_ = new PageArea(scroller);
+    pageArea_ = new QtPageArea(scroller);
     scroller->setWidget(pageArea_);
+    pageArea_->pageGrown = [this](QSize needed) { growToShow(needed); };
     setCentralWidget(scroller);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("status"));
@@ -230,11 +164,11 @@ void QtMainWindow::setMenuChecked(Command item, bool checked) {
 }
 
 void QtMainWindow::drawBanner() {
-    static_cast<PageArea*>(pageArea_)->setBannerShown(true);
+    pageArea_->setBannerShown(true);
 }
 
 void QtMainWindow::eraseBanner() {
-    static_cast<PageArea*>(pageArea_)->setBannerShown(false);
+    pageArea_->setBannerShown(false);
 }
 
 void QtMainWindow::postCommand(Command command) {
@@ -375,27 +309,22 @@ QAction* QtMainWindow::menuAction(Command command) const {
 }
 
 void QtMainWindow::showPage(QWidget* frame, bool centred) {
-    auto* area = static_cast<PageArea*>(pageArea_);
-    frame->adjustSize();
-    const QSize needed = frame->size() + QSize(2 * kPageMargin, 2 * kPageMargin);
-    area->setMinimumSize(needed);
+    growToShow(pageArea_->place(frame, centred));
+}
+
+// A window the planner has not maximized grows, within the screen, to show the whole page.
+void QtMainWindow::growToShow(QSize needed) {
     const QSize room = centralWidget()->size();
-    if (!isMaximized() && !isFullScreen() &&
-        (needed.width() > room.width() || needed.height() > room.height())) {
-        QSize grown = size() + needed.expandedTo(room) - room;
-        if (const QScreen* shown = screen()) {
-            grown = grown.boundedTo(shown->availableGeometry().size() -
-                                    (frameGeometry().size() - size()));
-        }
-        resize(grown);
+    if (isMaximized() || isFullScreen() ||
+        (needed.width() <= room.width() && needed.height() <= room.height())) {
+        return;
     }
-    area->setCentred(centred ? frame : nullptr);
-    if (centred) {
-        area->placeCentred();
-    } else {
-        frame->move(kPageMargin, kPageMargin);
+    QSize grown = size() + needed.expandedTo(room) - room;
+    if (const QScreen* shown = screen()) {
+        grown = grown.boundedTo(shown->availableGeometry().size() -
+                                (frameGeometry().size() - size()));
     }
-    frame->show();
+    resize(grown);
 }
 
 void QtMainWindow::closeEvent(QCloseEvent* event) {

@@ -17,6 +17,8 @@ class QLabel;
 
 namespace korvel {
 
+class QtPageArea;
+
 // What the main window reports; the program's shell answers.
 class MainWindowEvents {
   public:
@@ -81,13 +83,14 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
 
   private:
     void buildMenu();
+    void growToShow(QSize needed);
     QAction* addCommand(QMenu* menu, const QString& text, Command command,
                         const QKeySequence& key = {});
     // F6: the main window, the page and any other window of the program in turn.
     void cycleActivation();
 
     MainWindowEvents* events_ = nullptr;
-    QWidget* pageArea_ = nullptr;
+    QtPageArea* pageArea_ = nullptr;
     QLabel* status_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     std::map<Command, QAction*> actions_;

@@ -273,6 +273,23 @@ TEST_F(WindowsTest, AFolderTooLongForItsLabelKeepsBothEndsAndIsReadWhole) {
     host.closeModeless(*view);
 }
 
+// Fixed: a page kept the size it had when it opened, so a feeder type filled in afterwards
+// showed cut ("EWG 15" as "EWG 1").
+TEST_F(WindowsTest, APageGrowsWithALabelFilledInAfterItOpened) {
+    RecordedCommands presenter;
+    auto* view = host.createPage(DialogId::FormSpaceDiversity, presenter);
+    ASSERT_NE(view, nullptr);
+    QCoreApplication::processEvents();
+    view->setText(1252, "A feeder type with a long name");
+    for (int level = 0; level < 8; ++level) { // one posted request per level of layouts
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+    const auto* label = window.findChild<QLabel*>(QStringLiteral("control_1252"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_GE(label->width(), label->sizeHint().width());
+    host.destroyPage();
+}
+
 // The settings live in the folder the test gives, never in the user's own.
 TEST(MainWindowLayout, SizeAndDocksAreRememberedAndTheResultsDockStartsClosed) {
     QTemporaryDir settings;

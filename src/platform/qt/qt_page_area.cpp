@@ -1,0 +1,112 @@
+#include "platform/qt/qt_page_area.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QEvent>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPalette>
+
+namespace korvel {
+
+namespace {
+
+constexpr int kStartPanelDrop = 30;
+
+// The title banner and the notice at the bottom (35 and 40 characters at most).
+const char* const kBanner = "Microwave radio link planning";
+const char* const kNotice = "Pick an option to begin";
+
+} // namespace
+
+QtPageArea::QtPageArea(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    // Reachable by F6 and a click, never a Tab stop of its own beside the page's controls.
+    setFocusPolicy(Qt::ClickFocus);
+    setAccessibleName(QStringLiteral("Korvel"));
+}
+
+void QtPageArea::setBannerShown(bool shown) {
+    bannerShown_ = shown;
+    update();
+}
+
+QSize QtPageArea::place(QWidget* page, bool centred) {
+    if (page_ != nullptr) {
+        page_->removeEventFilter(this);
+    }
+    page_ = page;
+    centred_ = centred;
+    page->installEventFilter(this);
+    page->show();
+    return fitPage();
+}
+
+// The page is placed by hand, not by a layout, so nothing else resizes it when a label on it
+// (a feeder's type, a radio's name) gets longer than the text it opened with.
+QSize QtPageArea::fitPage() {
+    if (page_ == nullptr) {
+        return {};
+    }
+    page_->adjustSize();
+    const QSize needed = page_->size() + QSize(2 * kPageMargin, 2 * kPageMargin);
+    setMinimumSize(needed);
+    if (centred_) {
+        placeCentred();
+    } else {
+        page_->move(kPageMargin, kPageMargin);
+    }
+    return needed;
+}
+
+void QtPageArea::placeCentred() {
+    if (centred_ && page_ != nullptr && page_->parentWidget() == this) {
+        page_->move(std::max(0, (width() - page_->width()) / 2),
+                    std::max(0, (height() - page_->height()) / 2 + kStartPanelDrop));
+    }
+}
+
+bool QtPageArea::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == page_ && event->type() == QEvent::LayoutRequest) {
+        // The page's layout has taken the request before the filters see it: its hint is current.
+        const QSize before = minimumSize();
+        const QSize needed = fitPage();
+        if (pageGrown && (needed.width() > before.width() || needed.height() > before.height())) {
+            pageGrown(needed);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void QtPageArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeCentred();
+}
+
+void QtPageArea::paintEvent(QPaintEvent* /*event*/) {
+    if (!bannerShown_) {
+        return;
+    }
+    QPainter painter(this);
+    // The face of the banner is seldom installed; the font system then picks a bold serif.
+    QFont font(QStringLiteral("Ilvesfontti"));
+    font.setStyleHint(QFont::Serif, QFont::PreferQuality);
+    font.setPixelSize(25);
+    font.setWeight(QFont::Bold);
+    painter.setFont(font);
+    const int lineHeight = QFontMetrics(font).height();
+    painter.drawText(QRect(5, 20, width() - 10, lineHeight), Qt::AlignHCenter | Qt::AlignTop,
+                     QString::fromLatin1(kBanner));
+    const int defaultLine = QFontMetrics(QApplication::font()).height();
+    if (height() > 21 * defaultLine + 30) {
+        painter.drawText(QRect(5, height() - 10 - lineHeight, width() - 10, lineHeight),
+                         Qt::AlignHCenter | Qt::AlignBottom, QString::fromLatin1(kNotice));
+    }
+}
+
+} // namespace korvel
