@@ -150,7 +150,8 @@ TEST_F(GdalElevation, AMissingOrBrokenModuleIsNamedAndTheFirstPresentOneServes) 
     const auto underPrefix = folder / "lib" / "korvel" / "korvel-elevation-gdal.so";
     EXPECT_EQ(openElevationModel(files, {besideProgram, underPrefix}).error,
               "cannot read elevation models: the module korvel-elevation-gdal.so is missing "
-              "(looked for " + besideProgram.string() + ", " + underPrefix.string() + ")");
+              "(looked for " +
+                  besideProgram.string() + ", " + underPrefix.string() + ")");
 
     test::writeFile(besideProgram, "not a shared object");
     const auto broken = openElevationModel(files, {besideProgram, underPrefix});
