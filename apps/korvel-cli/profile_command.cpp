@@ -18,7 +18,7 @@
 #include "geo/profile_csv.h"
 #include "geo/terrain_profile.h"
 #include "json_writer.h"
-#include "platform/gdal/gdal_elevation_model.h"
+#include "platform/elevation_module.h"
 
 namespace korvel::cli {
 namespace {
@@ -76,7 +76,7 @@ std::optional<ProfileSource> profileFor(const ProfileJob& job, const HopRecord& 
                         job.file + " --set 1 LAT LON (and --set 2)");
             return std::nullopt;
         }
-        const auto opening = openGdalElevationModel(
+        const auto opening = openElevationModel(
             std::vector<std::filesystem::path>(job.dems.begin(), job.dems.end()));
         if (!opening.model) {
             reportError(opening.error);

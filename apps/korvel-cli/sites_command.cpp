@@ -14,7 +14,7 @@
 #include "commands.h"
 #include "exit_codes.h"
 #include "geo/site_offers.h"
-#include "platform/gdal/gdal_elevation_model.h"
+#include "platform/elevation_module.h"
 
 namespace korvel::cli {
 namespace {
@@ -60,7 +60,7 @@ std::optional<SitePosition> siteFromJob(const SitesJob& job, const HopSites& sit
     if (job.elevationM) {
         site.groundElevationM = *job.elevationM;
     } else if (!job.dems.empty()) {
-        const auto opening = openGdalElevationModel(
+        const auto opening = openElevationModel(
             std::vector<std::filesystem::path>(job.dems.begin(), job.dems.end()));
         if (!opening.model) {
             reportError(opening.error);

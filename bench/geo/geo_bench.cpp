@@ -9,7 +9,7 @@
 #include "geo/clearance_rules.h"
 #include "geo/geodesic.h"
 #include "geo/terrain_profile.h"
-#include "platform/gdal/gdal_elevation_model.h"
+#include "platform/elevation_module.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ void profileFromGeoTiff(benchmark::State& state) {
     const korvel::GeoPoint north{60.70, 25.10};
     const korvel::GeoPoint south{60.25125, 25.10}; // 50.0 km
     for (auto _ : state) {
-        const auto opening = korvel::openGdalElevationModel({tile});
+        const auto opening = korvel::openElevationModel({tile}, {KORVEL_ELEVATION_MODULE_FILE});
         if (!opening.model) {
             state.SkipWithError(opening.error.c_str());
             return;

@@ -94,6 +94,27 @@ TEST_F(Profile, RefusesBadProfilesRulesAndMissingSources) {
     expectRefused("profile LINK2.HOP", "LINK2.HOP.sites.json: version 7: written by a newer");
 }
 
+// A korvel-cli installed without its elevation model module still does all but --dem.
+TEST_F(Profile, WithoutTheElevationModuleOnlyDemIsRefusedNamingWhereItWasLookedFor) {
+    const auto alone = root_ / "bin" / "korvel-cli";
+    std::filesystem::create_directories(alone.parent_path());
+    std::filesystem::copy_file(KORVEL_CLI, alone);
+    const CliRun calc = run(alone, "--library korvel32.lbr calc LINK7.HOP");
+    EXPECT_EQ(calc.exitCode, 0) << calc.err;
+    const std::string sitesBefore = bytesOf("LINK7.HOP.sites.json");
+    for (const std::string& args :
+         {"profile LINK7.HOP --save " + kDem, "sites LINK7.HOP --set 1 60.3 25.1 " + kDem}) {
+        const CliRun refused = run(alone, args);
+        EXPECT_EQ(refused.exitCode, 2) << args;
+        EXPECT_TRUE(
+            contains(refused.err, "cannot read elevation models: the module "
+                                  "korvel-elevation-gdal.so is missing (looked for " +
+                                      (alone.parent_path() / "korvel-elevation-gdal.so").string()))
+            << refused.err;
+    }
+    EXPECT_EQ(bytesOf("LINK7.HOP.sites.json"), sitesBefore);
+}
+
 TEST_F(Sites, SetsBothStationsAndOffersTheLengthDegreesAndHeights) {
     ASSERT_EQ(cli("sites OLDLINK13.HOP --set 1 -33.9 151.2 --elevation 40").exitCode, 0);
     const CliRun run = cli("sites OLDLINK13.HOP --set 2 -34.0 151.3 --elevation 12.5");

@@ -82,11 +82,15 @@ class CliTest : public testing::Test {
     }
 
     // korvel-cli ARGS with nothing added.
-    [[nodiscard]] CliRun cliBare(const std::string& args) const {
+    [[nodiscard]] CliRun cliBare(const std::string& args) const { return run(KORVEL_CLI, args); }
+
+    // `program` ARGS in the work folder: a korvel-cli put somewhere else.
+    [[nodiscard]] CliRun run(const std::filesystem::path& program, const std::string& args) const {
         const auto out = root_ / "out";
         const auto err = root_ / "err";
-        const std::string command = "cd '" + work_.string() + "' && exec '" KORVEL_CLI "' " + args +
-                                    " </dev/null >'" + out.string() + "' 2>'" + err.string() + "'";
+        const std::string command = "cd '" + work_.string() + "' && exec '" + program.string() +
+                                    "' " + args + " </dev/null >'" + out.string() + "' 2>'" +
+                                    err.string() + "'";
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), readFileText(out),
                 readFileText(err)};

@@ -31,6 +31,8 @@ expected=(
   /usr/share/doc/korvel/library-format.md
   /usr/share/doc/korvel/guide/README.md
   /usr/share/doc/korvel/copyright
+  /usr/share/korvel/dem/synthetic-coast.tif
+  /usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/korvel/korvel-elevation-gdal.so
 )
 [ "$with_desktop" = 1 ] && expected+=(/usr/bin/korvel)
 for path in "${expected[@]}"; do
@@ -50,6 +52,8 @@ required=(libc6 libstdc++6)
 for package in "${required[@]}"; do
   grep -qxF "$package" <<< "$depend_names" || fail "Depends lacks $package: $depends"
 done
+# korvel-cli does not link GDAL: the elevation model module it loads does, and needs it installed.
+grep -qx 'libgdal[0-9]*' <<< "$depend_names" || fail "Depends lacks GDAL's library: $depends"
 
 dpkg-deb -x "$deb" "$work/root"
 desktop-file-validate "$work/root/usr/share/applications/korvel.desktop" ||
@@ -61,9 +65,16 @@ grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/
 grep -q '^License: GPL-3+' "$work/root/usr/share/doc/korvel/copyright" ||
   fail "the copyright file does not say GPL-3+"
 # Fixed: the programs kept their symbol tables and the example route named the build folder.
-for program in "$work"/root/usr/bin/*; do
+for program in "$work"/root/usr/bin/* "$work"/root/usr/lib/*/korvel/*.so; do
   readelf -S "$program" | grep -q '\.symtab' && fail "$(basename "$program") is not stripped"
 done
+# The installed korvel-cli finds its elevation model module under the prefix it was unpacked to.
+cp "$work"/root/usr/share/korvel/hops/LINK7.HOP{,.sites.json} "$work"
+dems=()
+for tile in "$work"/root/usr/share/korvel/dem/*.tif; do dems+=(--dem "$tile"); done
+"$work/root/usr/bin/korvel-cli" profile "$work/LINK7.HOP" "${dems[@]}" > "$work/profile.txt" ||
+  fail "the installed korvel-cli cannot take a profile from the sample elevation model"
+grep -q '^distance km' "$work/profile.txt" || fail "the profile from the sample elevation model is empty"
 built_in=$(realpath "$build_dir")
 leaks=$(grep -rlaF "$built_in" "$work/root" || true)
 [ -z "$leaks" ] || fail "installed files name the build folder $built_in: $leaks"

@@ -1,9 +1,14 @@
-#include "platform/gdal/gdal_elevation_model.h"
+// Elevation models read with GDAL: SRTM .hgt tiles, GeoTIFF files and any other raster GDAL
+// reads, in geographic coordinates or any projection GDAL can turn WGS84 into. Built as the
+// module korvel-elevation-gdal.so, which exports only its entry.
+
+#include "platform/elevation_module.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <mutex>
+#include <new>
 #include <numbers>
 #include <optional>
 #include <utility>
@@ -199,8 +204,6 @@ std::optional<Tile> readTile(const std::filesystem::path& file, std::string& err
     return tile;
 }
 
-} // namespace
-
 ElevationModelOpening openGdalElevationModel(const std::vector<std::filesystem::path>& files) {
     static std::once_flag registered;
     std::call_once(registered, [] { GDALAllRegister(); });
@@ -221,4 +224,18 @@ ElevationModelOpening openGdalElevationModel(const std::vector<std::filesystem::
     return {std::make_unique<GdalElevationModel>(std::move(tiles)), {}};
 }
 
+} // namespace
+
 } // namespace korvel
+
+// No exception crosses the C entry.
+void korvel_open_elevation_model(const std::vector<std::filesystem::path>& files,
+                                 korvel::ElevationModelOpening& opening) noexcept {
+    try {
+        opening = korvel::openGdalElevationModel(files);
+    } catch (const std::bad_alloc&) {
+        opening = {nullptr, "the elevation model does not fit in memory"};
+    } catch (const std::exception& failure) {
+        opening = {nullptr, failure.what()};
+    }
+}

@@ -1,4 +1,5 @@
-// The elevation port on rasters the tests write with GDAL, every cell's value known:
+// The elevation port on rasters the tests write with GDAL, read through the loaded module, every
+// cell's value known:
 // value = 100 · row + 10 · column, so bilinear interpolation of this plane is exact everywhere
 // between the cell centres.
 
@@ -10,7 +11,7 @@
 
 #include "geo/geodesic.h"
 #include "geo/terrain_profile.h"
-#include "platform/gdal/gdal_elevation_model.h"
+#include "platform/elevation_module.h"
 #include "support/temp_folder.h"
 
 namespace korvel {
@@ -57,10 +58,15 @@ void writeGeoTiff(const std::filesystem::path& file, const Raster& raster) {
     GDALClose(dataset);
 }
 
+// The module as built, wherever the test program runs from.
+ElevationModelOpening openWithModule(const std::vector<std::filesystem::path>& files) {
+    return openElevationModel(files, {KORVEL_ELEVATION_MODULE_FILE});
+}
+
 class GdalElevation : public ::testing::Test {
   protected:
     std::unique_ptr<ElevationModel> open(const std::vector<std::filesystem::path>& files) {
-        auto opening = openGdalElevationModel(files);
+        auto opening = openWithModule(files);
         EXPECT_EQ(opening.error, "");
         return std::move(opening.model);
     }
@@ -129,12 +135,34 @@ TEST_F(GdalElevation, SeveralTilesAndAProjectedRasterMakeOneModel) {
 
 TEST_F(GdalElevation, RefusesWhatItCannotUseNamingTheFile) {
     test::writeFile(folder / "notes.tif", "not a raster");
-    const auto notRaster = openGdalElevationModel({folder / "notes.tif"});
+    const auto notRaster = openWithModule({folder / "notes.tif"});
     EXPECT_FALSE(notRaster.model);
     EXPECT_EQ(notRaster.error.rfind("notes.tif: ", 0), 0u) << notRaster.error;
-    const auto missing = openGdalElevationModel({folder / "absent.hgt"});
+    const auto missing = openWithModule({folder / "absent.hgt"});
     EXPECT_EQ(missing.error.rfind("absent.hgt: ", 0), 0u) << missing.error;
-    EXPECT_EQ(openGdalElevationModel({}).error, "no elevation model given");
+    EXPECT_EQ(openWithModule({}).error, "no elevation model given");
+}
+
+TEST_F(GdalElevation, AMissingOrBrokenModuleIsNamedAndTheFirstPresentOneServes) {
+    writeGeoTiff(folder / "plane.tif", {});
+    const std::vector<std::filesystem::path> files{folder / "plane.tif"};
+    const auto besideProgram = folder / "korvel-elevation-gdal.so";
+    const auto underPrefix = folder / "lib" / "korvel" / "korvel-elevation-gdal.so";
+    EXPECT_EQ(openElevationModel(files, {besideProgram, underPrefix}).error,
+              "cannot read elevation models: the module korvel-elevation-gdal.so is missing "
+              "(looked for " +
+                  besideProgram.string() + ", " + underPrefix.string() + ")");
+
+    test::writeFile(besideProgram, "not a shared object");
+    const auto broken = openElevationModel(files, {besideProgram, underPrefix});
+    EXPECT_FALSE(broken.model);
+    EXPECT_EQ(broken.error.rfind("cannot read elevation models: " + besideProgram.string(), 0), 0u)
+        << broken.error;
+    EXPECT_EQ(openElevationModel(files, {KORVEL_GDAL_LIBRARY_FILE}).error,
+              "cannot read elevation models: " KORVEL_GDAL_LIBRARY_FILE
+              " lacks korvel_open_elevation_model");
+
+    EXPECT_TRUE(openElevationModel(files, {underPrefix, KORVEL_ELEVATION_MODULE_FILE}).model);
 }
 
 TEST_F(GdalElevation, ProfileFollowsTheGeodesicAcrossTheModel) {

@@ -1,0 +1,37 @@
+#pragma once
+// Elevation models are read by a module loaded at run time (korvel-elevation-gdal.so), so that a
+// program starts without GDAL's many libraries and loads them only for a command that reads
+// terrain. The module and the programs install together from one build: the entry below passes
+// standard library types across.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/elevation_model.h"
+
+namespace korvel {
+
+struct ElevationModelOpening {
+    std::unique_ptr<ElevationModel> model; // when `error` is empty
+    std::string error;                     // "hills.tif: not a raster GDAL reads", ...
+};
+
+// Opens one model from the files (SRTM .hgt tiles, GeoTIFF files, any raster GDAL reads; where
+// they overlap, the first file given that has data at a point wins) with the module found beside
+// the running program (a build tree) or in the library folder of its install prefix. The error
+// names the files looked for when the module is missing, or what is wrong with it.
+ElevationModelOpening openElevationModel(const std::vector<std::filesystem::path>& files);
+
+// The same with the module taken from the first of `moduleFiles` that exists.
+ElevationModelOpening openElevationModel(const std::vector<std::filesystem::path>& files,
+                                         const std::vector<std::filesystem::path>& moduleFiles);
+
+} // namespace korvel
+
+// The one entry the module exports: fills `opening` for `files`, reading the first band of every
+// file whole into memory.
+extern "C" [[gnu::visibility("default")]] void
+korvel_open_elevation_model(const std::vector<std::filesystem::path>& files,
+                            korvel::ElevationModelOpening& opening) noexcept;
