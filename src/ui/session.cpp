@@ -78,8 +78,10 @@ std::string Session::statusText() const {
     }
     text +=
         std::string(kStatusSeparator) + "Library: " + cp1252ToUtf8(library.identification.str());
+    // The Radio page shows the frequency of the radio chosen on it, which the hop takes only when
+    // the page is left: the status would contradict it there.
     const int page = app.currentPageId;
-    if (page == kRadioPageId || page == kBasicsPageId || page == kFormPageId) {
+    if (page == kBasicsPageId || page == kFormPageId) {
         text += std::string(kStatusSeparator) + formatFixed(hop.record.frequencyGHz, 3) + " GHz";
     }
     if (hopModified()) {

@@ -162,7 +162,9 @@ TEST_F(ShellTest, StatusBarNamesTheHopAndTheLibraryAndSaysWhenChangesAreUnsaved)
     command(Command::RadioPage);
     EXPECT_TRUE(window.modified) << "a hop never saved";
     EXPECT_TRUE(window.status.starts_with("Hop: (untitled)  |  Library: ")) << window.status;
-    EXPECT_TRUE(window.status.ends_with(" GHz  |  Unsaved changes")) << window.status;
+    EXPECT_TRUE(window.status.ends_with("  |  Unsaved changes")) << window.status;
+    // Fixed: "0.000 GHz" while the Radio page showed its chosen radio's frequency.
+    EXPECT_EQ(window.status.find("GHz"), std::string::npos) << window.status;
     choose("HOP1.HOP");
     command(Command::Save);
     EXPECT_FALSE(window.modified);
