@@ -36,6 +36,22 @@ namespace korvel {
 
 namespace {
 
+constexpr double kTargetTicks = 5.0;
+
+// 1, 2 or 5 times a power of ten: the tick step nearest above `rough`.
+double roundTickStep(double rough) {
+    if (!(rough > 0.0) || !std::isfinite(rough)) {
+        return 1.0;
+    }
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double multiple : {1.0, 2.0, 5.0}) {
+        if (multiple * power >= rough) {
+            return multiple * power;
+        }
+    }
+    return 10.0 * power;
+}
+
 // Colours that read on the light and on the dark chart theme alike.
 QColor colourOf(ChartRole role) {
     switch (role) {
@@ -288,10 +304,13 @@ void QtChartPanel::build() {
     }
     xAxis->setRange(x.low, x.high);
     if (!categories) {
-        // Lines across the whole plot reach the ends the nice numbers chose.
+        // The plot ends where the data end (a 40 km path is not drawn to 50 km); the ticks fall
+        // on round numbers inside it.
         auto* values = static_cast<QValueAxis*>(xAxis);
-        values->applyNiceNumbers();
-        x = {values->min(), values->max()};
+        const double step = roundTickStep((x.high - x.low) / kTargetTicks);
+        values->setTickType(QValueAxis::TicksDynamic);
+        values->setTickAnchor(std::floor(x.low / step) * step);
+        values->setTickInterval(step);
     }
     xAxis->setTitleText(toQString(content_.xTitle));
     QAbstractAxis* yAxis = nullptr;
