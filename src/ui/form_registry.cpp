@@ -261,7 +261,7 @@ constexpr bool eachIdFileAndCommandOnce() {
     for (auto first = kForms.begin(); first != kForms.end(); ++first) {
         for (auto second = first + 1; second != kForms.end(); ++second) {
             if (first->id == second->id || first->file == second->file ||
-                (first->makePage && second->makePage && first->command == second->command)) {
+                (first->command != Command{} && first->command == second->command)) {
                 return false;
             }
         }
