@@ -16,7 +16,7 @@ constexpr double kShownImprovementCap = 999.99;
 [[gnu::format(printf, 2, 3)]] void appendEntry(std::string& text, const char* format, ...) {
     std::va_list args;
     va_start(args, format);
-    text += formatNumbersV(format, args);
+    appendNumbersV(text, format, args);
     va_end(args);
 }
 
