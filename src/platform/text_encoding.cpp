@@ -92,12 +92,26 @@ SequenceShape shapeOf(unsigned char lead) {
 
 } // namespace
 
+void appendCp1252AsUtf8(std::string& out, std::string_view cp1252) {
+    while (!cp1252.empty()) {
+        // Runs of ASCII, nearly all text, are the same bytes in both.
+        std::size_t ascii = 0;
+        while (ascii < cp1252.size() && static_cast<unsigned char>(cp1252[ascii]) < 0x80) {
+            ++ascii;
+        }
+        out.append(cp1252.substr(0, ascii));
+        if (ascii < cp1252.size()) {
+            appendUtf8(out, codePointOf(static_cast<unsigned char>(cp1252[ascii])));
+            ++ascii;
+        }
+        cp1252.remove_prefix(ascii);
+    }
+}
+
 std::string cp1252ToUtf8(std::string_view cp1252) {
     std::string out;
     out.reserve(cp1252.size());
-    for (const char ch : cp1252) {
-        appendUtf8(out, codePointOf(static_cast<unsigned char>(ch)));
-    }
+    appendCp1252AsUtf8(out, cp1252);
     return out;
 }
 
