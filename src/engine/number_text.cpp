@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -15,12 +16,16 @@ namespace korvel {
 
 namespace {
 
-// Binary digits after the point in the exact value of a finite, non-zero double.
+// Binary digits after the point in the exact value of a finite, non-zero double, read from its
+// bits: the value is significand * 2^(exponent - 1075), or significand * 2^-1074 when subnormal.
 int fractionBits(double magnitude) {
-    int exponent = 0;
-    const double mantissa = std::frexp(magnitude, &exponent); // magnitude = mantissa * 2^exponent
-    const auto bits = static_cast<std::uint64_t>(std::ldexp(mantissa, 53));
-    return std::max(0, 53 - exponent - std::countr_zero(bits));
+    constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << 52) - 1;
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto exponent = static_cast<int>((bits >> 52) & 0x7FF);
+    const std::uint64_t significand =
+        exponent == 0 ? bits & kFractionMask : (bits & kFractionMask) | (kFractionMask + 1);
+    const int scale = exponent == 0 ? 1074 : 1075 - exponent;
+    return std::max(0, scale - std::countr_zero(significand));
 }
 
 // Whether `magnitude` lies exactly halfway between two multiples of 10^-decimals. With decimals
@@ -162,7 +167,7 @@ class Digits {
     void replace(char from, char to) { std::replace(begin_, end_, from, to); }
 
   private:
-    std::array<char, 80> small_{};
+    std::array<char, 80> small_; // written by to_chars before it is read
     std::string large_;
     char* begin_ = nullptr;
     char* end_ = nullptr;
@@ -360,15 +365,13 @@ void appendNumbersV(std::string& text, const char* format, std::va_list args) {
     std::va_list own;
     va_copy(own, args);
     while (*format != '\0') {
-        const char* plain = format;
-        while (*format != '\0' && *format != '%') {
-            ++format;
-        }
-        text.append(plain, static_cast<std::size_t>(format - plain));
-        if (*format == '\0') {
+        const char* percent = std::strchr(format, '%');
+        if (percent == nullptr) {
+            text.append(format);
             break;
         }
-        ++format;
+        text.append(format, static_cast<std::size_t>(percent - format));
+        format = percent + 1;
         const Conversion conversion = readConversion(format, own);
         appendConversion(text, conversion, own);
     }
