@@ -89,7 +89,7 @@ std::vector<double> sampleValues() {
     std::uniform_real_distribution<double> measure(-200.0, 200.0);
     std::uniform_int_distribution<std::int64_t> numerator(-2'000'000, 2'000'000);
     std::uniform_int_distribution<int> power(0, 14);
-    for (int i = 0; i < 6000; ++i) {
+    for (int i = 0; i < 3000; ++i) {
         const double pattern = std::bit_cast<double>(random());
         values.push_back(std::isfinite(pattern) ? pattern : 0.0);
         values.push_back(measure(random));
@@ -112,28 +112,32 @@ TEST(NumberText, MatchesPrintfExceptThatExactTiesRoundAwayFromZero) {
     for (const double value : sampleValues()) {
         const std::string fixed = exactExpansion("%.1080f", value);
         const std::string exponent = exactExpansion("%.800e", value);
-        const auto check = [&](const std::string& format, bool exponentForm, int precision) {
-            // The precision is passed through '*' for the formatter under test as for printf.
-            const std::string starred = format.substr(0, format.find('.') + 1) + "*" +
-                                        format.substr(format.find_first_of("lfeE"));
-            ASSERT_EQ(formatNumbers(starred.c_str(), precision, value),
-                      expected(starred, value, precision, exponentForm ? exponent : fixed))
-                << format << " " << precision << " of " << value;
+        // Each format as written and with its precision passed through '*'.
+        const auto check = [&](const std::string& format, bool exponentForm) {
+            const std::size_t point = format.find('.') + 1;
+            const std::size_t letter = format.find_first_of("lfeE");
+            const int precision = std::stoi(format.substr(point, letter - point));
+            const std::string starred = format.substr(0, point) + "*" + format.substr(letter);
+            const std::string wanted =
+                expected(starred, value, precision, exponentForm ? exponent : fixed);
+            ASSERT_EQ(formatNumbers(format.c_str(), value), wanted) << format << " of " << value;
+            ASSERT_EQ(formatNumbers(starred.c_str(), precision, value), wanted);
             ++checked;
         };
         for (const std::string& form : fixedForms) {
-            check(form, false, std::stoi(form.substr(form.find('.') + 1)));
+            check(form, false);
         }
-        check("%9.3e", true, 3);
-        check("%5.2lE", true, 2);
+        check("%9.3e", true);
+        check("%5.2lE", true);
         for (int i = 0; i < 3; ++i) {
-            const std::string chosen = "%" + flags[flag(random)] + std::to_string(width(random));
-            check(chosen + ".0f", false, digits(random));
-            check(chosen + ".0e", true, digits(random));
-            check(chosen + ".0E", true, digits(random));
+            const std::string chosen = "%" + flags[flag(random)] + std::to_string(width(random)) +
+                                       "." + std::to_string(digits(random));
+            check(chosen + "f", false);
+            check(chosen + "e", true);
+            check(chosen + "E", true);
         }
     }
-    EXPECT_GT(checked, 300'000);
+    EXPECT_GT(checked, 100'000);
 }
 
 } // namespace
