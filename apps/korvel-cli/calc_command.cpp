@@ -23,6 +23,7 @@ int runCalc(CliContext& context, const CalcJob& job) {
     }
     int exitCode = kExitOk;
     HopState hop;
+    std::string text; // one hop's output, written in one piece
     for (const auto& file : job.files) {
         if (const int status = context.loadHop(file, hop); status != kExitOk) {
             exitCode = gravestExit(exitCode, status);
@@ -35,11 +36,13 @@ int runCalc(CliContext& context, const CalcJob& job) {
             continue;
         }
         if (job.json) {
-            std::cout << calculationJson(file, hop, outcome) << '\n';
+            text = calculationJson(file, hop, outcome);
+            text += '\n';
         } else {
-            std::cout << "== " << file << '\n';
-            printCalculation(std::cout, hop, outcome);
+            text.assign("== ").append(file).append("\n");
+            appendCalculation(text, hop, outcome);
         }
+        std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
         // A stopped calculation leaves results of the hop's older data in its later stages.
         if (!producedResults(outcome.status)) {
             exitCode = gravestExit(exitCode, kExitStopped);

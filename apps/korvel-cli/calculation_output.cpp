@@ -17,12 +17,13 @@ namespace {
 // gets the same lines explicitly.
 constexpr std::size_t kPanelLineWidth = 41;
 
-void printLine(std::ostream& out, std::string_view line) {
+void appendLine(std::string& text, std::string_view line) {
     const auto end = line.find_last_not_of(' ');
-    out << cp1252ToUtf8(end == std::string_view::npos ? "" : line.substr(0, end + 1)) << '\n';
+    appendCp1252AsUtf8(text, end == std::string_view::npos ? "" : line.substr(0, end + 1));
+    text += '\n';
 }
 
-void printBlock(std::ostream& out, std::string_view block) {
+void appendBlock(std::string& text, std::string_view block) {
     while (!block.empty()) {
         const auto newline = block.find('\n');
         std::string_view paragraph = block.substr(0, newline);
@@ -37,7 +38,7 @@ void printBlock(std::ostream& out, std::string_view block) {
                     length = lastBlank + 1;
                 }
             }
-            printLine(out, paragraph.substr(0, length));
+            appendLine(text, paragraph.substr(0, length));
             paragraph.remove_prefix(length);
         }
     }
@@ -56,17 +57,26 @@ std::vector<std::string> calculationWarnings(const CalculationOutcome& outcome) 
     return warnings;
 }
 
-void printCalculation(std::ostream& out, const HopState& hop, const CalculationOutcome& outcome) {
+void appendCalculation(std::string& text, const HopState& hop,
+                       const CalculationOutcome& outcome) {
     if (producedResults(outcome.status)) {
         const ResultsPanelText panel = resultsPanelText(hop);
-        printBlock(out, panel.upper);
+        appendBlock(text, panel.upper);
         if (panel.lower) {
-            printBlock(out, *panel.lower);
+            appendBlock(text, *panel.lower);
         }
     }
     for (const auto& warning : calculationWarnings(outcome)) {
-        out << "Warning: " << cp1252ToUtf8(warning) << '\n';
+        text += "Warning: ";
+        appendCp1252AsUtf8(text, warning);
+        text += '\n';
     }
+}
+
+void printCalculation(std::ostream& out, const HopState& hop, const CalculationOutcome& outcome) {
+    std::string text;
+    appendCalculation(text, hop, outcome);
+    out << text;
 }
 
 std::string calculationJson(const std::string& file, const HopState& hop,

@@ -19,6 +19,8 @@ inline constexpr const char* kNotFiniteText =
 std::vector<std::string> calculationWarnings(const CalculationOutcome& outcome);
 
 // The panel's entries one per line, trailing blanks removed, then "Warning: " lines.
+void appendCalculation(std::string& text, const HopState& hop, const CalculationOutcome& outcome);
+// The same written in one piece.
 void printCalculation(std::ostream& out, const HopState& hop, const CalculationOutcome& outcome);
 
 // {"file": ..., "status": N, "messages": [...], "results": {...}} on one line.

@@ -4,6 +4,7 @@
 
 #include "engine/calculate_hop.h"
 #include "engine/rain.h"
+#include "engine/results_panel.h"
 #include "support/sample_hops.h"
 
 namespace korvel {
@@ -45,6 +46,19 @@ void rainOutageBench(benchmark::State& state) {
     }
 }
 BENCHMARK(rainOutageBench);
+
+// The text korvel-cli calc prints for every hop: nine numbers written with fixed decimals.
+void resultsPanelBench(benchmark::State& state) {
+    HopState hop = testing::sample7500MHzHop();
+    hop.record.diversityMode = DiversityMode::Space;
+    calculateHop(hop);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(hop.results);
+        ResultsPanelText text = resultsPanelText(hop);
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(resultsPanelBench);
 
 } // namespace
 } // namespace korvel

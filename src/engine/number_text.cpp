@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -15,12 +16,16 @@ namespace korvel {
 
 namespace {
 
-// Binary digits after the point in the exact value of a finite, non-zero double.
+// Binary digits after the point in the exact value of a finite, non-zero double, read from its
+// bits: the value is significand * 2^(exponent - 1075), or significand * 2^-1074 when subnormal.
 int fractionBits(double magnitude) {
-    int exponent = 0;
-    const double mantissa = std::frexp(magnitude, &exponent); // magnitude = mantissa * 2^exponent
-    const auto bits = static_cast<std::uint64_t>(std::ldexp(mantissa, 53));
-    return std::max(0, 53 - exponent - std::countr_zero(bits));
+    constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << 52) - 1;
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto exponent = static_cast<int>((bits >> 52) & 0x7FF);
+    const std::uint64_t significand =
+        exponent == 0 ? bits & kFractionMask : (bits & kFractionMask) | (kFractionMask + 1);
+    const int scale = exponent == 0 ? 1074 : 1075 - exponent;
+    return std::max(0, scale - std::countr_zero(significand));
 }
 
 // Whether `magnitude` lies exactly halfway between two multiples of 10^-decimals. With decimals
@@ -47,8 +52,8 @@ int leadingExponent(double magnitude) {
     return std::atoi(mark + 1);
 }
 
-// For an exponent form: a tie moved by one unit in the last place away from zero, which printf
-// then rounds away. (A mantissa of at most a few digits is far coarser than that unit.)
+// For an exponent form: a tie moved by one unit in the last place away from zero, which then
+// rounds away. (A mantissa of at most a few digits is far coarser than that unit.)
 double nudgedTie(double value, int decimals) {
     if (!std::isfinite(value) || value == 0 || !isTie(std::fabs(value), decimals)) {
         return value;
@@ -57,15 +62,36 @@ double nudgedTie(double value, int decimals) {
 }
 
 struct Conversion {
-    std::string conversion; // "%" to the conversion letter, '*' replaced by the numbers given
-    std::string flags;
-    int width = 0;
-    char letter = 0;
+    std::string_view written; // from '%' to the conversion letter, as the format has it
+    std::array<int, 2> stars{}; // the numbers taken for '*', in order
+    int starCount = 0;
+    bool left = false;
+    bool plus = false;
+    bool space = false;
+    bool alternate = false;
+    bool zeroPad = false;
+    int width = 0; // "*" may give -6: left
     int precision = -1;
+    bool negativePrecision = false; // ".*" given a negative number
+    char letter = 0;
     bool longLong = false;
     bool isLong = false;
     bool sizeT = false;
 };
+
+// The conversion as printf is to see it, the numbers taken for '*' written in.
+std::string printfConversion(const Conversion& c) {
+    std::string conversion;
+    int star = 0;
+    for (const char ch : c.written) {
+        if (ch == '*' && star < c.starCount) {
+            conversion += std::to_string(c.stars[static_cast<std::size_t>(star++)]);
+        } else {
+            conversion += ch;
+        }
+    }
+    return conversion;
+}
 
 template <typename... Values>
 void append(std::string& text, const char* conversion, Values... values) {
@@ -85,76 +111,154 @@ void append(std::string& text, const char* conversion, Values... values) {
     text.resize(start + size);
 }
 
-// The magnitude with `decimals` decimals; exact when the value ends there.
-std::string fixedExact(double magnitude, int decimals) {
-    std::string text;
-    append(text, "%.*f", decimals, magnitude);
-    return text;
+template <typename Value> void appendByPrintf(std::string& text, const Conversion& c, Value value) {
+    append(text, printfConversion(c).c_str(), value);
 }
 
-// A fixed-point tie written exactly: the value ends at decimal `decimals` + 1 with a 5, so its
-// digits to there are exact; the 5 goes and the digit before it goes up. Width and flags as
-// printf applies them.
-std::string tieText(const Conversion& c, double value, int decimals) {
-    std::string digits = fixedExact(std::fabs(value), decimals + 1);
-    digits.pop_back(); // the 5
-    auto it = digits.rbegin();
-    for (; it != digits.rend(); ++it) {
-        if (*it == '.') {
-            continue;
+// The digits of a finite magnitude as to_chars writes them, with room for one more digit in
+// front (a carry). Numbers of up to a few dozen characters, the usual, stay on the stack.
+class Digits {
+  public:
+    Digits(double magnitude, std::chars_format form, int precision) {
+        auto written = std::to_chars(small_.data() + 1, small_.data() + small_.size(), magnitude,
+                                     form, precision);
+        begin_ = small_.data() + 1;
+        if (written.ec != std::errc{}) {
+            // A double has at most 309 digits before the point.
+            large_.resize(static_cast<std::size_t>(precision) + 320);
+            written = std::to_chars(large_.data() + 1, large_.data() + large_.size(), magnitude,
+                                    form, precision);
+            begin_ = large_.data() + 1;
         }
-        if (*it != '9') {
-            ++*it;
-            break;
+        end_ = written.ptr;
+    }
+    Digits(const Digits&) = delete;
+    Digits& operator=(const Digits&) = delete;
+
+    [[nodiscard]] std::string_view text() const {
+        return {begin_, static_cast<std::size_t>(end_ - begin_)};
+    }
+    // Drops the last character, a 5 just past the wanted decimals, and rounds the rest up.
+    void roundUpDroppingLast() {
+        --end_;
+        for (char* digit = end_; digit != begin_;) {
+            --digit;
+            if (*digit == '.') {
+                continue;
+            }
+            if (*digit != '9') {
+                ++*digit;
+                return;
+            }
+            *digit = '0';
         }
-        *it = '0';
+        *--begin_ = '1';
     }
-    if (it == digits.rend()) {
-        digits.insert(digits.begin(), '1');
+    void dropLast() { --end_; }
+    [[nodiscard]] bool endsWith(char ch) const { return end_ != begin_ && end_[-1] == ch; }
+    // Puts `ch` after the first `count` characters (only for the '#' flag, so moving is fine).
+    void insert(std::size_t count, char ch) {
+        std::string moved(text());
+        moved.insert(count, 1, ch);
+        large_ = std::move(moved);
+        begin_ = large_.data();
+        end_ = begin_ + large_.size();
     }
-    if (decimals == 0 && c.flags.find('#') == std::string::npos) {
-        digits.pop_back(); // the point
-    }
-    const bool plus = c.flags.find('+') != std::string::npos;
-    const bool space = c.flags.find(' ') != std::string::npos;
-    const std::string sign = value < 0 ? "-" : plus ? "+" : space ? " " : "";
-    const auto width = static_cast<std::size_t>(std::abs(c.width)); // "*" may give -6: left
+    void replace(char from, char to) { std::replace(begin_, end_, from, to); }
+
+  private:
+    std::array<char, 80> small_; // written by to_chars before it is read
+    std::string large_;
+    char* begin_ = nullptr;
+    char* end_ = nullptr;
+};
+
+// Sign, padding and the digits, in the order the flags ask.
+void appendPadded(std::string& text, const Conversion& c, bool negative, std::string_view digits) {
+    const std::string_view sign = negative ? "-" : c.plus ? "+" : c.space ? " " : "";
+    const auto width = static_cast<std::size_t>(std::abs(c.width));
     const std::size_t length = sign.size() + digits.size();
     const std::size_t pad = width > length ? width - length : 0;
-    if (c.flags.find('-') != std::string::npos || c.width < 0) {
-        return sign + digits + std::string(pad, ' ');
+    if (c.left || c.width < 0) {
+        text.append(sign).append(digits).append(pad, ' ');
+    } else if (c.zeroPad) {
+        text.append(sign).append(pad, '0').append(digits);
+    } else {
+        text.append(pad, ' ').append(sign).append(digits);
     }
-    if (c.flags.find('0') != std::string::npos) {
-        return sign + std::string(pad, '0') + digits;
+}
+
+// A finite value with `decimals` decimals, an exact tie rounded away from zero.
+void appendFixed(std::string& text, const Conversion& c, double value, int decimals) {
+    const double magnitude = std::fabs(value);
+    const bool tie = value != 0 && isTie(magnitude, decimals);
+    // A tie's digits to one decimal further are exact: they end in the 5.
+    Digits digits(magnitude, std::chars_format::fixed, tie ? decimals + 1 : decimals);
+    if (tie) {
+        digits.roundUpDroppingLast();
+        if (decimals == 0) {
+            digits.dropLast(); // the point
+        }
     }
-    return std::string(pad, ' ') + sign + digits;
+    if (decimals == 0 && c.alternate) {
+        digits.insert(digits.text().size(), '.');
+    }
+    appendPadded(text, c, std::signbit(value), digits.text());
+}
+
+// A finite value in exponent form with `precision` mantissa decimals, rounded as above.
+void appendExponent(std::string& text, const Conversion& c, double value, int precision) {
+    const double magnitude = std::fabs(value);
+    const int decimals = value != 0 ? precision - leadingExponent(magnitude) : precision;
+    Digits digits(std::fabs(nudgedTie(value, decimals)), std::chars_format::scientific, precision);
+    if (precision == 0 && c.alternate) {
+        digits.insert(1, '.');
+    }
+    if (c.letter == 'E') {
+        digits.replace('e', 'E');
+    }
+    appendPadded(text, c, std::signbit(value), digits.text());
 }
 
 // Reads one conversion at `format` (just after its '%'); the arguments of '*' are taken.
 Conversion readConversion(const char*& format, std::va_list& args) {
     Conversion c;
-    c.conversion = "%";
-    while (*format != '\0' && std::string_view("-+ #0").find(*format) != std::string_view::npos) {
-        c.flags += *format;
-        c.conversion += *format++;
+    const char* start = format - 1;
+    for (;; ++format) {
+        const char flag = *format;
+        if (flag == '-') {
+            c.left = true;
+        } else if (flag == '+') {
+            c.plus = true;
+        } else if (flag == ' ') {
+            c.space = true;
+        } else if (flag == '#') {
+            c.alternate = true;
+        } else if (flag == '0') {
+            c.zeroPad = true;
+        } else {
+            break;
+        }
     }
     const auto readCount = [&](int& into) {
         if (*format == '*') {
             ++format;
             into = va_arg(args, int);
-            c.conversion += std::to_string(into);
+            if (c.starCount < static_cast<int>(c.stars.size())) {
+                c.stars[static_cast<std::size_t>(c.starCount++)] = into;
+            }
             return;
         }
         into = 0;
         while (*format >= '0' && *format <= '9') {
-            into = into * 10 + (*format - '0');
-            c.conversion += *format++;
+            into = into * 10 + (*format++ - '0');
         }
     };
     readCount(c.width);
     if (*format == '.') {
-        c.conversion += *format++;
+        ++format;
         readCount(c.precision);
+        c.negativePrecision = c.precision < 0;
         c.precision = std::max(c.precision, 0);
     }
     // Length modifiers: h and hh change nothing that is passed; l, ll and z say what to take.
@@ -162,12 +266,13 @@ Conversion readConversion(const char*& format, std::va_list& args) {
         c.longLong = c.longLong || (*format == 'l' && c.isLong);
         c.isLong = c.isLong || *format == 'l';
         c.sizeT = c.sizeT || *format == 'z';
-        c.conversion += *format++;
+        ++format;
     }
     c.letter = *format;
     if (*format != '\0') {
-        c.conversion += *format++;
+        ++format;
     }
+    c.written = std::string_view(start, static_cast<std::size_t>(format - start));
     return c;
 }
 
@@ -177,28 +282,37 @@ void appendConversion(std::string& text, const Conversion& c, std::va_list& args
     case 'F': {
         const double value = va_arg(args, double);
         const int decimals = c.precision < 0 ? 6 : c.precision;
-        if (std::isfinite(value) && value != 0 && isTie(std::fabs(value), decimals)) {
-            text += tieText(c, value, decimals);
+        // printf reads a negative ".*" its own way; a tie is rounded here all the same.
+        const bool printfsOwn =
+            !std::isfinite(value) ||
+            (c.negativePrecision && (value == 0 || !isTie(std::fabs(value), decimals)));
+        if (printfsOwn) {
+            appendByPrintf(text, c, value);
         } else {
-            append(text, c.conversion.c_str(), value);
+            appendFixed(text, c, value, decimals);
         }
         return;
     }
     case 'e':
     case 'E': {
         const double value = va_arg(args, double);
-        int decimals = c.precision < 0 ? 6 : c.precision;
-        if (std::isfinite(value) && value != 0) {
-            decimals -= leadingExponent(std::fabs(value));
+        const int precision = c.precision < 0 ? 6 : c.precision;
+        if (std::isfinite(value) && !c.negativePrecision) {
+            appendExponent(text, c, value, precision);
+        } else {
+            int decimals = precision;
+            if (std::isfinite(value) && value != 0) {
+                decimals -= leadingExponent(std::fabs(value));
+            }
+            appendByPrintf(text, c, nudgedTie(value, decimals));
         }
-        append(text, c.conversion.c_str(), nudgedTie(value, decimals));
         return;
     }
     case 'g':
     case 'G':
     case 'a':
     case 'A':
-        append(text, c.conversion.c_str(), va_arg(args, double));
+        appendByPrintf(text, c, va_arg(args, double));
         return;
     case 'd':
     case 'i':
@@ -208,13 +322,13 @@ void appendConversion(std::string& text, const Conversion& c, std::va_list& args
     case 'o':
     case 'c':
         if (c.longLong) {
-            append(text, c.conversion.c_str(), va_arg(args, long long));
+            appendByPrintf(text, c, va_arg(args, long long));
         } else if (c.sizeT) {
-            append(text, c.conversion.c_str(), va_arg(args, std::size_t));
+            appendByPrintf(text, c, va_arg(args, std::size_t));
         } else if (c.isLong) {
-            append(text, c.conversion.c_str(), va_arg(args, long));
+            appendByPrintf(text, c, va_arg(args, long));
         } else {
-            append(text, c.conversion.c_str(), va_arg(args, int));
+            appendByPrintf(text, c, va_arg(args, int));
         }
         return;
     case 's': {
@@ -225,18 +339,18 @@ void appendConversion(std::string& text, const Conversion& c, std::va_list& args
         }
         const auto width = static_cast<std::size_t>(std::abs(c.width));
         const std::size_t pad = width > word.size() ? width - word.size() : 0;
-        const bool left = c.flags.find('-') != std::string::npos || c.width < 0;
+        const bool left = c.left || c.width < 0;
         text.append(left ? 0 : pad, ' ').append(word).append(left ? pad : 0, ' ');
         return;
     }
     case 'p':
-        append(text, c.conversion.c_str(), va_arg(args, void*));
+        appendByPrintf(text, c, va_arg(args, void*));
         return;
     case '%':
         text += '%';
         return;
     default:
-        text += c.conversion; // not a conversion: written as it stands
+        text += printfConversion(c); // not a conversion: written as it stands
         return;
     }
 }
@@ -247,20 +361,26 @@ std::string fixedDecimals(double value, int decimals) {
     return formatNumbers("%.*f", decimals, value);
 }
 
-std::string formatNumbersV(const char* format, std::va_list args) {
+void appendNumbersV(std::string& text, const char* format, std::va_list args) {
     std::va_list own;
     va_copy(own, args);
-    std::string text;
     while (*format != '\0') {
-        if (*format != '%') {
-            text += *format++;
-            continue;
+        const char* percent = std::strchr(format, '%');
+        if (percent == nullptr) {
+            text.append(format);
+            break;
         }
-        ++format;
+        text.append(format, static_cast<std::size_t>(percent - format));
+        format = percent + 1;
         const Conversion conversion = readConversion(format, own);
         appendConversion(text, conversion, own);
     }
     va_end(own);
+}
+
+std::string formatNumbersV(const char* format, std::va_list args) {
+    std::string text;
+    appendNumbersV(text, format, args);
     return text;
 }
 

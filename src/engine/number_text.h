@@ -14,6 +14,8 @@ namespace korvel {
 // without l) rounded as above; every other conversion as printf writes it.
 [[gnu::format(printf, 1, 2)]] std::string formatNumbers(const char* format, ...);
 std::string formatNumbersV(const char* format, std::va_list args);
+// The same appended to `text`, which saves a string per call where many entries make one text.
+void appendNumbersV(std::string& text, const char* format, std::va_list args);
 
 // `value` as "%.*f" writes it, rounded as above: fixedDecimals(2.25, 1) is "2.3".
 std::string fixedDecimals(double value, int decimals);

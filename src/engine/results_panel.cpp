@@ -16,9 +16,12 @@ constexpr double kShownImprovementCap = 999.99;
 [[gnu::format(printf, 2, 3)]] void appendEntry(std::string& text, const char* format, ...) {
     std::va_list args;
     va_start(args, format);
-    text += formatNumbersV(format, args);
+    appendNumbersV(text, format, args);
     va_end(args);
 }
+
+// Room for a block's nine lines at most, so that it grows only once.
+constexpr std::size_t kBlockCapacity = 9 * 41 + 8;
 
 // An entry left out keeps its line: one line of the control is 41 characters wide.
 void appendBlankLine(std::string& text) {
@@ -29,6 +32,7 @@ std::string upperBlock(const HopState& hop) {
     const HopResults& r = hop.results;
     const bool selective = hop.record.selectiveFading != SelectiveFading::No;
     std::string text;
+    text.reserve(kBlockCapacity);
     appendEntry(text, "%-24s %9.3e      \n", "K   :", r.K);
     appendEntry(text, "%-28s %5.1lf   dB  ", "Free space loss:", r.Lo);
     appendEntry(text, "%-28s %5.1lf   dB  ", "Non-faded hop loss:", r.Lho);
@@ -53,6 +57,7 @@ std::string lowerBlock(const HopState& hop) {
     const HopResults& r = hop.results;
     const double shownIfm = r.Ifm > kLargestShownImprovement ? kShownImprovementCap : r.Ifm;
     std::string text;
+    text.reserve(kBlockCapacity);
     appendEntry(text, "%-41s", "With diversity: ");
     appendEntry(text, "%-28s %5.1lf       ", "Diversity improvement Ifm:", shownIfm);
     appendEntry(text, "%-28s %8.5lf %% ", "Flat outage with diversity:", r.pfmd);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace korvel {
 
@@ -90,14 +91,41 @@ SequenceShape shapeOf(unsigned char lead) {
     return {};
 }
 
+// The length of the ASCII run `text` starts with, read eight bytes at a time where it can.
+std::size_t asciiPrefix(std::string_view text) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080;
+    std::size_t length = 0;
+    for (std::uint64_t word = 0; length + sizeof word <= text.size(); length += sizeof word) {
+        std::memcpy(&word, text.data() + length, sizeof word);
+        if ((word & kHighBits) != 0) {
+            break;
+        }
+    }
+    while (length < text.size() && static_cast<unsigned char>(text[length]) < 0x80) {
+        ++length;
+    }
+    return length;
+}
+
 } // namespace
+
+void appendCp1252AsUtf8(std::string& out, std::string_view cp1252) {
+    while (!cp1252.empty()) {
+        // Runs of ASCII, nearly all text, are the same bytes in both.
+        std::size_t ascii = asciiPrefix(cp1252);
+        out.append(cp1252.substr(0, ascii));
+        if (ascii < cp1252.size()) {
+            appendUtf8(out, codePointOf(static_cast<unsigned char>(cp1252[ascii])));
+            ++ascii;
+        }
+        cp1252.remove_prefix(ascii);
+    }
+}
 
 std::string cp1252ToUtf8(std::string_view cp1252) {
     std::string out;
     out.reserve(cp1252.size());
-    for (const char ch : cp1252) {
-        appendUtf8(out, codePointOf(static_cast<unsigned char>(ch)));
-    }
+    appendCp1252AsUtf8(out, cp1252);
     return out;
 }
 

@@ -21,6 +21,8 @@
 namespace korvel {
 
 std::string cp1252ToUtf8(std::string_view cp1252);
+// The same appended to `out`, for output built from many pieces.
+void appendCp1252AsUtf8(std::string& out, std::string_view cp1252);
 std::string utf8ToCp1252(std::string_view utf8);
 
 // File names are the platform's own (UTF-8 bytes on Linux) from the dialog or command line to
