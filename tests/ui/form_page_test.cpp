@@ -159,21 +159,6 @@ TEST_F(FormTest, ARefusedPageKeepsTheFocusOnWhatItRefusedAndStoresNothing) {
     }
 }
 
-// Fixed: a refusal that came first marked the out-of-range field as told, so its note never came.
-TEST_F(FormTest, ARefusalFirstKeepsTheOutOfLimitsNoteForLater) {
-    openForm();
-    typeAll({{kTerrainLossField, "20"}, {kAntenna2GainField, "4x"}});
-    EXPECT_FALSE(pageAccepts());
-    typeAll({{kAntenna2GainField, "40"}});
-    dialogs.answer(DialogId::ListDialog, {}, {kOkButton});
-    EXPECT_TRUE(pageAccepts());
-    EXPECT_EQ(boxTexts(),
-              (std::vector<std::string>{"Invalid data.", kNote + "Additional terrain loss|"}));
-    EXPECT_EQ(session.hop.record.addTerrainLossDb, 20.0);
-    EXPECT_TRUE(pageAccepts()); // told once: no second note
-    EXPECT_EQ(boxTexts().size(), 2u);
-}
-
 TEST_F(FormTest, OverrideFlagsFollowWhatTheFieldsShowAgainstTheLibrary) {
     const struct {
         const char* name;
