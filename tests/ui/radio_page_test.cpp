@@ -1,4 +1,3 @@
-#include "ui/other_radio_dialog.h"
 #include "ui/radio_page.h"
 #include "ui/typed_radio_values.h"
 #include "ui/ui_fixture.h"
@@ -24,25 +23,7 @@ class RadioPageTest : public UiTest {
         }
         return shown;
     }
-    const FakeDialogView& lastDialog() { return dialogs.ran.back().second; }
 };
-
-TEST_F(RadioPageTest, ShowsTheCommittedRadioAndOffersOnlyButtonsWithValues) {
-    EXPECT_EQ(page().get(kRadioList).rows,
-              (std::vector<std::string>{"MW 7.5-34", "MW 15-8", "OTHER"}));
-    EXPECT_EQ(page().selectedRow(kRadioList), 0);
-    EXPECT_EQ(page().text(kRadioNameLabel), "MW 7.5-34");
-    EXPECT_EQ(page().text(kRadioFrequencyLabel), "7.5");
-    EXPECT_EQ(page().text(kPrxthGroup), "Prxth");
-    // Each threshold column says the bit error rate it holds for.
-    EXPECT_EQ(page().text(kPrxthLeftBerLabel), "BER 10^-3");
-    EXPECT_EQ(page().text(kPrxthRightBerLabel), "BER 10^-6");
-    EXPECT_EQ(buttons(), "30.0|27.0*| -||-82.0|-80.5| -|-78.0*|-76.5| -|");
-    for (const ControlId id : {1010, 1017, 1008}) {
-        click(id);
-    }
-    EXPECT_EQ(buttons(), "30.0*|27.0| -||-82.0|-80.5| -|-78.0*|-76.5| -|");
-}
 
 TEST_F(RadioPageTest, AnotherRadioShowsItsDefaultsAndResetTheCommittedOne) {
     session.library.radios[1].berExponent = {-6, -6};
@@ -53,106 +34,6 @@ TEST_F(RadioPageTest, AnotherRadioShowsItsDefaultsAndResetTheCommittedOne) {
     click(kRadioResetButton);
     EXPECT_EQ(page().text(kRadioNameLabel), "MW 7.5-34");
     EXPECT_EQ(buttons(), "30.0|27.0*| -||-82.0|-80.5| -|-78.0*|-76.5| -|");
-}
-
-TEST_F(RadioPageTest, TheOtherRadioDialogChecksInOrder) {
-    const struct {
-        const char* name;
-        Typed typed;
-        std::string message; // empty: accepted
-        ControlId focus;
-    } cases[] = {
-        // clang-format off
-        {"56.9 GHz", {{kOtherFrequencyField, "56.9"}, {kOtherPtxField, "20"},
-                      {kOtherNameField, "A NAME OF TWENTY-FIVE CHR"}, {kOtherPrxthField, "-70"}},
-         "", 0},
-        {"60 GHz", {{kOtherFrequencyField, "60"}}, "Frequency must be under 57 GHz.",
-         kOtherFrequencyField},
-        {"negative bit rate", {{kOtherBitRateField, "-1"}}, "Invalid data.", kOtherBitRateField},
-        {"threshold", {{kOtherFrequencyField, "7"}, {kOtherPrxthField, "8-0"}}, "Invalid data.",
-         kOtherPrxthField},
-        {"exponent", {{kOtherFrequencyField, "7"}, {kOtherBerField, "e"}}, "Invalid data.",
-         kOtherBerField},
-        // clang-format on
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        messages.clear();
-        dialogs.answer(DialogId::OtherRadio, c.typed, {kOkButton, kCancelButton});
-        select(2);
-        const bool accepted = c.message.empty();
-        EXPECT_EQ(boxTexts(), accepted ? std::vector<std::string>{} : std::vector{c.message});
-        EXPECT_EQ(lastDialog().focus, c.focus ? std::optional(c.focus) : std::nullopt);
-        // Cancelled, the page shows the committed radio again.
-        EXPECT_EQ(page().selectedRow(kRadioList), accepted ? 2 : 0);
-        EXPECT_EQ(session.hop.selection.otherRadio, accepted);
-        EXPECT_EQ(window.menuEnabled.at(Command::Save), !accepted);
-        EXPECT_TRUE(page().windowEnabled);
-        if (accepted) { // one power and one threshold; the right column keeps the library's
-            EXPECT_EQ(page().text(kRadioNameLabel), "A NAME OF TWENTY-F");
-            EXPECT_EQ(buttons(), "20.0*| -| -||-70.0*| -| -|-78.0|-76.5| -|");
-        }
-        select(0);
-    }
-    // Mended: a refused OK stores nothing, so 60 GHz cannot reach the hop through the entry.
-    EXPECT_EQ(session.library.radios[2].frequencyGHz, 56.9);
-}
-
-// Fixed: an OTHER radio's name Windows-1252 cannot hold reached the hop as "?".
-TEST_F(RadioPageTest, AnOtherRadioNameWindows1252CannotHoldIsRefused) {
-    dialogs.script(DialogId::OtherRadio, [](FakeDialogView& view, DialogEvents& events) {
-        view.controls[kOtherNameField].textFits = false;
-        events.onCommand(kOkButton);
-        events.onCommand(kCancelButton);
-    });
-    select(2);
-    EXPECT_EQ(boxTexts(), std::vector<std::string>{"The text of Radio name holds characters that "
-                                                   "Windows-1252 cannot store."});
-    EXPECT_EQ(lastDialog().focus, std::optional(kOtherNameField));
-    EXPECT_FALSE(session.hop.selection.otherRadio);
-}
-
-// radio_page.scn plays a threshold of -80 at 10^-3 taken.
-TEST_F(RadioPageTest, TypedPowerAndThresholdMustBeUsable) {
-    const struct {
-        const char* name;
-        ControlId button;
-        Typed typed;
-        ControlId refusedFocus; // 0: accepted
-    } cases[] = {
-        // clang-format off
-        {"power 0", kPtxChoiceOther, {{kTypedPtxField, "0"}}, kTypedPtxField},
-        {"power 25.5", kPtxChoiceOther, {{kTypedPtxField, "25.5"}}, 0},
-        {"threshold 0", kPrxthChoiceOther, {{kTypedPrxthField, "0"}, {kTypedBerField, "-3"}},
-         kTypedPrxthField},
-        {"exponent x", kPrxthChoiceOther, {{kTypedPrxthField, "-80"}, {kTypedBerField, "x"}},
-         kTypedBerField},
-        // clang-format on
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        messages.clear();
-        click(kRadioResetButton);
-        const HopSelection before = session.hop.selection;
-        const bool power = c.button == kPtxChoiceOther;
-        dialogs.answer(power ? DialogId::PtxDialog : DialogId::PrxthDialog, c.typed,
-                       {kOkButton, kCancelButton});
-        click(c.button);
-        const bool accepted = c.refusedFocus == 0;
-        const ControlId committed = power ? 1009 : 1018;
-        EXPECT_EQ(page().isChecked(c.button), accepted);
-        EXPECT_EQ(page().isChecked(committed), !accepted);
-        EXPECT_EQ(page().focus, accepted ? c.button : committed);
-        EXPECT_EQ(messages.beepCount(), accepted ? 0u : 1u);
-        if (!accepted) {
-            EXPECT_EQ(messages.boxes().at(0).caption, "Error");
-            EXPECT_EQ(lastDialog().focus, c.refusedFocus);
-            // Mended: a refused value does not replace the one typed before.
-            EXPECT_EQ(session.hop.selection.otherPtxText, before.otherPtxText);
-            EXPECT_EQ(session.hop.selection.otherPrxthText, before.otherPrxthText);
-            EXPECT_EQ(session.hop.selection.otherBerExponent, before.otherBerExponent);
-        }
-    }
 }
 
 TEST_F(RadioPageTest, CommittingStoresTheChoiceIntoTheHop) {
