@@ -438,6 +438,9 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         const QFileInfo file(QDir::current(), QString::fromStdString(rest));
         check(file.isFile() && file.size() > 0, "a file " + quoted(rest) + " with something in it",
               file.exists() ? (file.isFile() ? "it empty" : "a folder") : "none");
+    } else if (what == "no" && first == "file") {
+        const QFileInfo file(QDir::current(), QString::fromStdString(remainder));
+        check(!file.exists(), "no file " + quoted(remainder), "one");
     } else if (what == "guide") {
         const QString page = program_.window.helpWindow().pageShown();
         const std::string shown = page.isEmpty() ? std::string("none") : page.toStdString();

@@ -208,26 +208,5 @@ TEST_F(FormTest, SelectiveMarginStandardIsReferredToTheHop) {
     EXPECT_EQ(session.hop.results.Msm, hopSelectiveMargin(45, 40));
 }
 
-TEST_F(FormTest, SaveChecksTheFieldsAndKeepsTheResultsWhileLeavingAndNewCloseThem) {
-    command(Command::FormPage);
-    click(kCalculateButton);
-    ASSERT_TRUE(results.open);
-    choose("SAVED.HOP");
-    command(Command::Save);
-    EXPECT_TRUE(results.open);
-    type(kAntenna1HeightField, "0");
-    choose("REFUSED.HOP");
-    command(Command::Save);
-    EXPECT_FALSE(std::filesystem::exists(folder / "REFUSED.HOP"));
-    type(kAntenna1HeightField, "30");
-    command(Command::BasicsPage);
-    EXPECT_FALSE(results.open);
-    command(Command::FormPage);
-    click(kCalculateButton);
-    messages.scriptAnswer(MessageAnswer::No);
-    command(Command::New);
-    EXPECT_FALSE(results.open);
-}
-
 } // namespace
 } // namespace korvel
