@@ -387,11 +387,13 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         const std::optional<int> command = number(first);
         QAction* item =
             command ? program_.window.menuAction(static_cast<Command>(*command)) : nullptr;
-        if (item == nullptr || (remainder != "enabled" && remainder != "grayed")) {
+        const bool mark = remainder == "checked" || remainder == "unchecked";
+        if (item == nullptr || (remainder != "enabled" && remainder != "grayed" && !mark)) {
             fail("cannot check: expect menu " + rest);
             return;
         }
-        const std::string state = item->isEnabled() ? "enabled" : "grayed";
+        const std::string state = mark ? (item->isChecked() ? "checked" : "unchecked")
+                                       : (item->isEnabled() ? "enabled" : "grayed");
         check(state == remainder, "menu " + first + " " + remainder, state);
     } else if (what == "text") {
         if (QWidget* widget = controlOf(first, false)) {

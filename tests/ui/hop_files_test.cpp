@@ -43,14 +43,6 @@ TEST_F(OpenHopTest, AHopThatFailsItsChecksStartsANewHop) {
     EXPECT_TRUE(window.banner);
 }
 
-TEST_F(OpenHopTest, CancellingTheDialogStaysOnTheStartPanel) {
-    click(kModifyOldHopButton);
-    EXPECT_TRUE(window.posted.empty());
-    EXPECT_TRUE(messages.events().empty());
-    click(kOneHopButton);
-    EXPECT_EQ(window.posted, std::deque{Command::RadioPage});
-}
-
 TEST_F(OpenHopTest, TheCommandLineHopOpensAsModifyOldHopDoes) {
     writeFile(folder / "sub" / "LINK7.HOP", hopFileImage(makeTestHop()));
     shell.openHopFile((folder / "sub" / "LINK7.HOP").string());

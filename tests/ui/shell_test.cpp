@@ -19,12 +19,8 @@ class ShellTest : public UiTest {
     }
 };
 
-TEST_F(ShellTest, StartsUntitledOnTheStartPanelWithOnlyNewEnabled) {
-    EXPECT_TRUE(window.banner);
-    EXPECT_EQ(menu(), "Nsrbfv");
+TEST_F(ShellTest, StartsWithThePrinterAvailable) {
     EXPECT_FALSE(session.app.printerUnavailable);
-    EXPECT_TRUE(shell.onShutdownQuery());
-    EXPECT_TRUE(messages.events().empty());
 }
 
 TEST_F(ShellTest, AnUnreadableLibraryEndsTheProgramAfterItsMessage) {
@@ -34,33 +30,6 @@ TEST_F(ShellTest, AnUnreadableLibraryEndsTheProgramAfterItsMessage) {
     ASSERT_EQ(boxTexts().size(), 1u);
     EXPECT_EQ(boxTexts()[0].rfind("Cannot open libraryfile.\n", 0), 0u);
     EXPECT_NE(boxTexts()[0].find("korvel32.lbr"), std::string::npos);
-}
-
-TEST_F(ShellTest, PagesSetTheMenuAndTheCheckMark) {
-    const struct {
-        const char* name;
-        bool otherRadio;
-        Command page;
-        std::string menu;
-    } cases[] = {
-        {"radio", false, Command::RadioPage, "NSrBfv"},
-        {"basics", false, Command::BasicsPage, "NSRbFv"},
-        {"basics with OTHER", true, Command::BasicsPage, "NsRbFv"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        session.hop.selection.otherRadio = c.otherRadio;
-        command(c.page);
-        EXPECT_EQ(menu(), c.menu);
-        EXPECT_EQ(shell.currentPageId(), int(c.page));
-        EXPECT_TRUE(window.menuChecked.at(c.page));
-    }
-    // A page whose field is not a number refuses to go: it stays and the menu stays.
-    type(kHopLengthField, "x");
-    command(Command::RadioPage);
-    EXPECT_EQ(shell.currentPageId(), 104);
-    EXPECT_EQ(menu(), "NsRbFv");
-    EXPECT_EQ(dialogs.ran.at(0).second.title, "Error!");
 }
 
 TEST_F(ShellTest, APageThatCannotBeMadeIsReported) {
