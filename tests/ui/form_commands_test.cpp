@@ -1,7 +1,6 @@
 #include <limits>
 
 #include "engine/calculate_hop.h"
-#include "engine/rain.h"
 #include "optimize/combination_search.h"
 #include "optimize/combination_selection.h"
 #include "ui/form_fixture.h"
@@ -64,65 +63,6 @@ TEST_F(FormTest, RainCalcOpensTheRainDialogFrom6GHzOnly) {
                               "Current formulas for rain attenuation do not support frequencies "
                               "below 6 GHz."});
     EXPECT_TRUE(dialogs.ran.empty());
-}
-
-// rain_dialog.scn plays OK grayed on opening and a rate taken; scenario_agreement_with_korvel_cli
-// checks what OK stores.
-TEST_F(FormTest, RainDialogWorksOnItsOwnValuesUntilOkOrClear) {
-    session.hop.record.rainRateMmH = 42.7;
-    session.hop.record.polarization = Polarization::Horizontal;
-    const struct {
-        const char* name;
-        Typed typed;
-        std::vector<ControlId> buttons;
-        MessageAnswer clearAnswer;
-        std::vector<std::string> shown;
-        bool okEnabled;
-        Polarization polarization;
-        double rate;
-        bool computed; // the hop holds the percentages of its new rate
-    } cases[] = {
-        // clang-format off
-        {"12.5 refused", {{kRainRateField, "12.5"}}, {kRainCalculateButton, kOkButton}, MessageAnswer::Ok,
-         {"Rainrate must be a positive integer."}, true, Polarization::Horizontal, 42, false},
-        {"not a number", {{kRainRateField, "x"}}, {kRainCalculateButton, kCancelButton},
-         MessageAnswer::Ok, {"Error! Invalid data : Rain rate| (no OK)"}, true,
-         Polarization::Horizontal, 42.7, false},
-        // Mended: OK after a refused rate stored the new polarization with the old percentages.
-        {"polarization, then refused", {{kRainRateField, "x"}}, {kVerticalButton, kRainCalculateButton},
-         MessageAnswer::Ok, {"Error! Invalid data : Rain rate| (no OK)"}, false,
-         Polarization::Horizontal, 42.7, false},
-        {"clear", {}, {kRainClearButton}, MessageAnswer::Ok,
-         {"Rain data will be cleared and will not appear in printouts"}, false,
-         Polarization::Vertical, 22, false},
-        {"clear cancelled", {}, {kRainClearButton, kCancelButton}, MessageAnswer::Cancel,
-         {"Rain data will be cleared and will not appear in printouts"}, false,
-         Polarization::Horizontal, 42.7, false},
-        // clang-format on
-    };
-    const HopState base = session.hop;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        session.hop = base;
-        session.fields.resetForNew();
-        openForm();
-        messages.scriptAnswer(c.clearAnswer);
-        dialogs.answer(DialogId::RainDialog, c.typed, c.buttons);
-        dialogs.answer(DialogId::ListDialog, {}, {kOkButton});
-        click(kRainCalcButton);
-        const FakeDialogView& rain = lastDialog(dialogs, DialogId::RainDialog);
-        EXPECT_EQ(boxTexts(), c.shown);
-        EXPECT_EQ(rain.isEnabled(kOkButton), c.okEnabled);
-        const HopState& hop = session.hop;
-        EXPECT_EQ(hop.record.polarization, c.polarization);
-        EXPECT_EQ(hop.record.rainRateMmH, c.rate);
-        const RainOutage expected = rainOutage(hop.record.frequencyGHz, hop.record.hopLengthKm,
-                                               hop.results.M, c.rate, c.polarization);
-        EXPECT_EQ(hop.results.rainAnnualPct == expected.annualPct, c.computed);
-        EXPECT_TRUE(results.enabled);
-        messages = RecordingMessages{};
-    }
-    EXPECT_EQ(lastDialog(dialogs, DialogId::RainDialog).text(kRainAnnualLabel), " ");
 }
 
 // Mended: a rate the 16-bit field cannot hold was converted with undefined behaviour.
