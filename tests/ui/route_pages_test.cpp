@@ -124,28 +124,6 @@ TEST_F(RoutePagesTest, OldFilesOnDiskChoosesWhatIsOverwritten) {
     }
 }
 
-// route_view_hops_disregard.scn plays "Disregard changes of current hop".
-TEST_F(RoutePagesTest, ViewHopsSavesTheCurrentHopAndSwitches) {
-    defineRoute("0.02", twoHops);
-    hopCalc();
-    session.hop.record.station1Name.assign("Edited");
-    dialogs.script(DialogId::HopsList, [](FakeDialogView& view, DialogEvents& events) {
-        view.selectRow(kHopsList, 1);
-        events.onCommand(kOkButton);
-    });
-    command(Command::ViewHops);
-    const FakeDialogView& list = dialogs.ran.back().second;
-    EXPECT_EQ(list.title, "Hops : R.ROU");
-    EXPECT_EQ(list.get(kHopsList).rows[0],
-              "A.HOP         : Edited   \\ Harbour   0.0100% 0.0000%  not calculated");
-    EXPECT_EQ(list.text(kNotCalculatedLabel), "The route outage leaves out 2 hops not calculated.");
-    EXPECT_EQ(list.text(kDesignMarginLabel), "0.0200");
-    EXPECT_EQ(hopInFile("A.HOP").record.station1Name.str(), "Edited");
-    EXPECT_EQ(session.route.currentHop, 1);
-    EXPECT_EQ(session.app.currentHopFileName, "B.HOP");
-    EXPECT_EQ(dialogs.pageForm, DialogId::BasicsPage);
-}
-
 // Mended: a hop that cannot be saved keeps the Hops list open instead of dropping its changes.
 TEST_F(RoutePagesTest, AHopThatCannotBeSavedKeepsTheHopsListOpen) {
     defineRoute("0.02", twoHops);
