@@ -78,25 +78,6 @@ TEST_F(ShellTest, OpenRecentSaysAMissingFileAndTakesItOffTheList) {
     EXPECT_EQ(session.app.currentHopFileName, "HOP2.HOP") << "the hop being edited stays";
 }
 
-// results_dock.scn plays the status bar over an opened hop.
-TEST_F(ShellTest, StatusBarNamesTheHopAndTheLibraryAndSaysWhenChangesAreUnsaved) {
-    EXPECT_EQ(window.status, "No hop  |  Library: " + session.library.identification.str());
-    EXPECT_FALSE(window.modified);
-    command(Command::RadioPage);
-    EXPECT_TRUE(window.modified) << "a hop never saved";
-    EXPECT_TRUE(window.status.starts_with("Hop: (untitled)  |  Library: ")) << window.status;
-    EXPECT_TRUE(window.status.ends_with("  |  Unsaved changes")) << window.status;
-    // Fixed: "0.000 GHz" while the Radio page showed its chosen radio's frequency.
-    EXPECT_EQ(window.status.find("GHz"), std::string::npos) << window.status;
-    choose("HOP1.HOP");
-    command(Command::Save);
-    EXPECT_FALSE(window.modified);
-    EXPECT_TRUE(window.status.starts_with("Hop: HOP1.HOP  |  ")) << window.status;
-    session.hop.record.hopLengthKm += 1; // as a page stores a changed field
-    command(Command::BasicsPage);
-    EXPECT_TRUE(window.modified);
-}
-
 TEST_F(ShellTest, SaveSaysAFileThatCannotBeMade) {
     command(Command::BasicsPage);
     choose("none/A.HOP");
