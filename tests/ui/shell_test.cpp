@@ -1,23 +1,9 @@
-#include "ui/basics_page.h"
-#include "ui/start_panel.h"
 #include "ui/ui_fixture.h"
 
 namespace korvel {
 namespace {
 
-class ShellTest : public UiTest {
-  public:
-    // New, Save, Radios, Basics, Form, View hops: upper case enabled, lower case grayed.
-    std::string menu() const {
-        const Command items[] = {Command::New,        Command::Save,     Command::RadioPage,
-                                 Command::BasicsPage, Command::FormPage, Command::ViewHops};
-        std::string letters;
-        for (std::size_t i = 0; i < 6; ++i) {
-            letters += (window.menuEnabled.at(items[i]) ? "NSRBFV" : "nsrbfv")[i];
-        }
-        return letters;
-    }
-};
+class ShellTest : public UiTest {};
 
 TEST_F(ShellTest, StartsWithThePrinterAvailable) {
     EXPECT_FALSE(session.app.printerUnavailable);
@@ -41,24 +27,12 @@ TEST_F(ShellTest, APageThatCannotBeMadeIsReported) {
                                           MessageIcon::Error}}));
 }
 
-// title_after_save_and_new.scn plays the title after Save and New.
-TEST_F(ShellTest, SaveWritesTheHopAndACancelledSaveForgetsTheName) {
+// save_as_cancelled_forgets_name.scn plays Save, Save again and a cancelled Save As.
+TEST_F(ShellTest, SaveWritesTheWholeHopFile) {
     command(Command::RadioPage);
     choose("HOP1.HOP");
     command(Command::Save);
     EXPECT_EQ(std::filesystem::file_size(folder / "HOP1.HOP"), 682u);
-    EXPECT_EQ(files.uses, std::vector{FileDialogUse::SaveHop});
-    // Save again writes to the hop's file without a dialog.
-    command(Command::Save);
-    EXPECT_EQ(files.uses, std::vector{FileDialogUse::SaveHop});
-    // A cancelled Save As dialog forgets the name; the title keeps it until the next update.
-    command(Command::SaveAs);
-    EXPECT_TRUE(session.app.currentHopFileName.empty());
-    EXPECT_EQ(window.title, "Korvel - HOP1.HOP");
-    messages.scriptAnswer(MessageAnswer::No);
-    command(Command::New);
-    EXPECT_EQ(menu(), "Nsrbfv");
-    EXPECT_TRUE(window.banner);
 }
 
 // day_of_work.scn plays Open, Open Recent, Save without a dialog and Exit without a prompt.
