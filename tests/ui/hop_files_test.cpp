@@ -19,16 +19,9 @@ class OpenHopTest : public UiTest {
     }
 };
 
-// open_hop.scn plays the page and the title of a hop that loads.
-TEST_F(OpenHopTest, AHopThatLoadsOpensOnTheBasicsPageAndItsFolderBecomesTheWorkingFolder) {
-    modifyOldHop("LINK7.HOP", sixteenBitImage(makeTestHop()));
-    EXPECT_EQ(files.uses, std::vector{FileDialogUse::OpenHop});
-    EXPECT_FALSE(window.banner);
-    EXPECT_EQ(boxTexts(), std::vector<std::string>{
-                              "The file LINK7.HOP is created with 16-bit version of Korvel.\n"
-                              " When saved, it will be converted to 32-bit format."});
-    EXPECT_EQ(session.hop.record.station1Name.str(), "Hill A");
-    EXPECT_EQ(session.fileInWorkingFolder("LINK7.TXT"), folder / "sub" / "LINK7.TXT");
+// open_sixteen_bit_hop.scn plays a hop that loads and its folder becoming the working folder.
+TEST_F(OpenHopTest, AnAbsoluteNameStaysOutOfTheWorkingFolder) {
+    modifyOldHop("LINK7.HOP", hopFileImage(makeTestHop()));
     EXPECT_EQ(session.fileInWorkingFolder("/tmp/R.TXT"), "/tmp/R.TXT");
 }
 
