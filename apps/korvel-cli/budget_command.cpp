@@ -1,12 +1,12 @@
 // korvel-cli budget HOPFILE [--json]
 
 #include <cmath>
-#include <cstdio>
 #include <iostream>
 #include <string>
 
 #include "calculation_output.h"
 #include "commands.h"
+#include "engine/number_text.h"
 #include "exit_codes.h"
 #include "json_writer.h"
 #include "series/budget_steps.h"
@@ -55,16 +55,14 @@ std::string budgetJson(const std::string& file, const LinkBudget& budget) {
 
 void printBudget(std::ostream& out, const std::string& file, const LinkBudget& budget) {
     out << "== " << file << '\n';
-    char line[120];
     for (const BudgetStep& step : budget.steps) {
         const char sign = step.kind == BudgetStepKind::Loss          ? '-'
                           : step.kind == BudgetStepKind::Gain        ? '+'
                           : step.kind == BudgetStepKind::Degradation ? '+'
                                                                      : ' ';
-        std::snprintf(line, sizeof line, "%-26s %c%6.1f %-3s  level %7.1f dBm\n",
-                      std::string(step.label).c_str(), sign, step.valueDb,
-                      std::string(unitOf(step)).c_str(), step.levelDbm);
-        out << line;
+        out << formatNumbers("%-26s %c%6.1f %-3s  level %7.1f dBm\n",
+                             std::string(step.label).c_str(), sign, step.valueDb,
+                             std::string(unitOf(step)).c_str(), step.levelDbm);
     }
     if (const auto warning = statusText(budget.status); !warning.empty()) {
         out << "Warning: " << warning << '\n';

@@ -1,7 +1,6 @@
 // korvel-cli profile HOPFILE [--dem FILE]... [--csv PROFILE.csv] [--k K] [--step M]
 //                    [--rule c@k]... [--rule-set NAME] [--fixed-end 1|2] [--json|--csv] [--save]
 
-#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -11,6 +10,7 @@
 #include "cli_files.h"
 #include "cli_sites.h"
 #include "commands.h"
+#include "engine/number_text.h"
 #include "exit_codes.h"
 #include "geo/antenna_heights.h"
 #include "geo/clearance_rules.h"
@@ -120,12 +120,6 @@ std::optional<std::vector<ClearanceRule>> rulesFor(const ProfileJob& job, double
     return rules;
 }
 
-std::string fixed(double value, int decimals) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
 void printJson(const ProfileAnalysis& analysis, double frequencyGHz,
                const std::vector<ClearanceRule>& rules, const std::vector<bool>& met,
                const LowestHeights& lowest) {
@@ -174,42 +168,40 @@ void printJson(const ProfileAnalysis& analysis, double frequencyGHz,
 void printCsv(const ProfileAnalysis& analysis) {
     std::cout << "distanceKm,groundM,clutterM,bulgeM,losM,f1M,clearanceM\n";
     for (const ProfileSample& s : analysis.samples) {
-        std::cout << fixed(s.distanceKm, 3) << ',' << fixed(s.groundM, 1) << ','
-                  << fixed(s.clutterM, 1) << ',' << fixed(s.bulgeM, 2) << ','
-                  << fixed(s.lineOfSightM, 2) << ',' << fixed(s.f1M, 2) << ','
-                  << fixed(s.clearanceM, 2) << '\n';
+        std::cout << fixedDecimals(s.distanceKm, 3) << ',' << fixedDecimals(s.groundM, 1) << ','
+                  << fixedDecimals(s.clutterM, 1) << ',' << fixedDecimals(s.bulgeM, 2) << ','
+                  << fixedDecimals(s.lineOfSightM, 2) << ',' << fixedDecimals(s.f1M, 2) << ','
+                  << fixedDecimals(s.clearanceM, 2) << '\n';
     }
 }
 
 void printText(const std::string& file, const ProfileAnalysis& analysis, double frequencyGHz,
                double k, const std::vector<ClearanceRule>& rules, const std::vector<bool>& met,
                const LowestHeights& lowest) {
-    std::cout << file << ": " << fixed(analysis.pathKm, 3) << " km at " << fixed(frequencyGHz, 3)
-              << " GHz, earth bulge for k = " << fixed(k, 3) << '\n'
+    std::cout << file << ": " << fixedDecimals(analysis.pathKm, 3) << " km at " << fixedDecimals(frequencyGHz, 3)
+              << " GHz, earth bulge for k = " << fixedDecimals(k, 3) << '\n'
               << "distance km  ground m  clutter m  bulge m    LOS m     F1 m  clearance m\n";
     for (const ProfileSample& s : analysis.samples) {
-        char line[128];
-        std::snprintf(line, sizeof line, "%11.3f %9.1f %10.1f %8.2f %8.2f %8.2f %12.2f\n",
-                      s.distanceKm, s.groundM, s.clutterM, s.bulgeM, s.lineOfSightM, s.f1M,
-                      s.clearanceM);
-        std::cout << line;
+        std::cout << formatNumbers("%11.3f %9.1f %10.1f %8.2f %8.2f %8.2f %12.2f\n", s.distanceKm,
+                                   s.groundM, s.clutterM, s.bulgeM, s.lineOfSightM, s.f1M,
+                                   s.clearanceM);
     }
     if (analysis.worst) {
-        std::cout << "Worst point: " << fixed(analysis.samples[analysis.worst->index].distanceKm, 3)
-                  << " km, clearance " << fixed(analysis.worst->clearanceF1, 2) << " F1\n";
+        std::cout << "Worst point: " << fixedDecimals(analysis.samples[analysis.worst->index].distanceKm, 3)
+                  << " km, clearance " << fixedDecimals(analysis.worst->clearanceF1, 2) << " F1\n";
     }
     for (std::size_t i = 0; i < rules.size(); ++i) {
-        std::cout << "Rule " << fixed(rules[i].c, 2) << " F1 at k " << fixed(rules[i].k, 3) << ": "
+        std::cout << "Rule " << fixedDecimals(rules[i].c, 2) << " F1 at k " << fixedDecimals(rules[i].k, 3) << ": "
                   << (met[i] ? "met" : "not met") << '\n';
     }
-    std::cout << "Lowest equal antenna heights: " << fixed(lowest.equal.antenna1M, 1) << " m\n";
+    std::cout << "Lowest equal antenna heights: " << fixedDecimals(lowest.equal.antenna1M, 1) << " m\n";
     if (lowest.withFixedEnd) {
         const bool oneFixed = lowest.fixedEnd == 1;
         const auto& heights = *lowest.withFixedEnd;
         std::cout << "Lowest antenna " << (oneFixed ? 2 : 1) << " height with antenna "
                   << lowest.fixedEnd << " at "
-                  << fixed(oneFixed ? heights.antenna1M : heights.antenna2M, 1)
-                  << " m: " << fixed(oneFixed ? heights.antenna2M : heights.antenna1M, 1) << " m\n";
+                  << fixedDecimals(oneFixed ? heights.antenna1M : heights.antenna2M, 1)
+                  << " m: " << fixedDecimals(oneFixed ? heights.antenna2M : heights.antenna1M, 1) << " m\n";
     }
 }
 

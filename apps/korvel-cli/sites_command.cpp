@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -12,6 +11,7 @@
 #include "cli_files.h"
 #include "cli_sites.h"
 #include "commands.h"
+#include "engine/number_text.h"
 #include "exit_codes.h"
 #include "geo/site_offers.h"
 #include "platform/elevation_module.h"
@@ -34,12 +34,6 @@ std::optional<double> numberIn(const std::string& text, double least, double mos
         return std::nullopt;
     }
     return value;
-}
-
-std::string fixed(double value, int decimals) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
 }
 
 // The station's new site, or nothing after saying what is wrong.
@@ -85,8 +79,8 @@ void printSites(const HopSites& sites, const HopRecord& record) {
     for (std::size_t s = 0; s < 2; ++s) {
         std::cout << "Station " << s + 1 << ": ";
         if (const auto& site = sites.stations[s]) {
-            std::cout << fixed(site->latitudeDeg, 6) << ' ' << fixed(site->longitudeDeg, 6)
-                      << ", ground " << fixed(site->groundElevationM, 1) << " m\n";
+            std::cout << fixedDecimals(site->latitudeDeg, 6) << ' ' << fixedDecimals(site->longitudeDeg, 6)
+                      << ", ground " << fixedDecimals(site->groundElevationM, 1) << " m\n";
         } else {
             std::cout << "no site\n";
         }
@@ -97,13 +91,13 @@ void printSites(const HopSites& sites, const HopRecord& record) {
         return;
     }
     // Offers only: the hop file keeps its values until the planner takes these.
-    std::cout << "From the sites: hop length " << fixed(offers->hopLengthKm, 1) << " km (hop file "
-              << fixed(record.hopLengthKm, 1) << " km), latitude " << offers->latitudeDeg
+    std::cout << "From the sites: hop length " << fixedDecimals(offers->hopLengthKm, 1) << " km (hop file "
+              << fixedDecimals(record.hopLengthKm, 1) << " km), latitude " << offers->latitudeDeg
               << (offers->northSouth == NorthSouth::North ? " N" : " S") << ", longitude "
               << offers->longitudeDeg << (offers->eastWest == EastWest::East ? " E" : " W")
-              << ", station heights " << fixed(offers->stationHeightsM[0], 1) << " m and "
-              << fixed(offers->stationHeightsM[1], 1) << " m (hop file "
-              << fixed(record.station1HeightM, 1) << " m and " << fixed(record.station2HeightM, 1)
+              << ", station heights " << fixedDecimals(offers->stationHeightsM[0], 1) << " m and "
+              << fixedDecimals(offers->stationHeightsM[1], 1) << " m (hop file "
+              << fixedDecimals(record.station1HeightM, 1) << " m and " << fixedDecimals(record.station2HeightM, 1)
               << " m)\n";
 }
 

@@ -1,11 +1,11 @@
 // korvel-cli sweep HOPFILE --vary INPUT [--from A] [--to B] [--steps N] [--json|--csv]
 
-#include <cstdio>
 #include <iostream>
 #include <optional>
 #include <string>
 
 #include "commands.h"
+#include "engine/number_text.h"
 #include "exit_codes.h"
 #include "json_writer.h"
 #include "series/sweep.h"
@@ -58,9 +58,7 @@ std::string sweepJson(const Sweep& sweep) {
 }
 
 std::string exact(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
+    return formatNumbers("%.17g", value);
 }
 
 void printCsv(std::ostream& out, const Sweep& sweep) {
@@ -85,33 +83,31 @@ void printCsv(std::ostream& out, const Sweep& sweep) {
 
 void printText(std::ostream& out, const std::string& file, const Sweep& sweep) {
     const std::string unit(sweepInputUnit(sweep.input));
-    char line[160];
-    std::snprintf(line, sizeof line, ": %s from %g to %g %s, %zu points\n",
-                  std::string(sweepInputLabel(sweep.input)).c_str(), sweep.points.front().value,
-                  sweep.points.back().value, unit.c_str(), sweep.points.size());
-    out << "== " << file << line;
-    std::snprintf(line, sizeof line, "Objective: %.5f %%; the hop's own value: %g %s\n",
-                  sweep.objectivePct, sweep.currentValue, unit.c_str());
-    out << line;
-    std::snprintf(line, sizeof line, "%12s %12s %12s %12s%s\n", ("Value " + unit).c_str(),
-                  "Outage %", "Flat %", "Selective %", sweep.hasRain ? "  Rain annual %" : "");
-    out << line;
+    out << "== " << file
+        << formatNumbers(": %s from %g to %g %s, %zu points\n",
+                         std::string(sweepInputLabel(sweep.input)).c_str(),
+                         sweep.points.front().value, sweep.points.back().value, unit.c_str(),
+                         sweep.points.size());
+    out << formatNumbers("Objective: %.5f %%; the hop's own value: %g %s\n", sweep.objectivePct,
+                         sweep.currentValue, unit.c_str());
+    out << formatNumbers("%12s %12s %12s %12s%s\n", ("Value " + unit).c_str(), "Outage %",
+                         "Flat %", "Selective %", sweep.hasRain ? "  Rain annual %" : "");
     for (const SweepPoint& point : sweep.points) {
         if (point.outcome != PointOutcome::Results) {
-            std::snprintf(line, sizeof line, "%12.5g %s\n", point.value,
-                          point.outcome == PointOutcome::Stopped
-                              ? (point.status == CalcStatus::NegativeMargin
-                                     ? "stopped: negative fading margin"
-                                     : "stopped: path too obstructed")
-                              : "stopped: a result is not a finite number");
+            out << formatNumbers("%12.5g %s\n", point.value,
+                                 point.outcome == PointOutcome::Stopped
+                                     ? (point.status == CalcStatus::NegativeMargin
+                                            ? "stopped: negative fading margin"
+                                            : "stopped: path too obstructed")
+                                     : "stopped: a result is not a finite number");
         } else if (sweep.hasRain) {
-            std::snprintf(line, sizeof line, "%12.5g %12.4e %12.4e %12.4e %14.4e\n", point.value,
-                          point.outagePct, point.flatPct, point.selectivePct, point.rain.annualPct);
+            out << formatNumbers("%12.5g %12.4e %12.4e %12.4e %14.4e\n", point.value,
+                                 point.outagePct, point.flatPct, point.selectivePct,
+                                 point.rain.annualPct);
         } else {
-            std::snprintf(line, sizeof line, "%12.5g %12.4e %12.4e %12.4e\n", point.value,
-                          point.outagePct, point.flatPct, point.selectivePct);
+            out << formatNumbers("%12.5g %12.4e %12.4e %12.4e\n", point.value, point.outagePct,
+                                 point.flatPct, point.selectivePct);
         }
-        out << line;
     }
 }
 

@@ -1,8 +1,8 @@
 #include "engine/hop_verdict.h"
 
 #include <array>
-#include <cstdio>
 
+#include "engine/number_text.h"
 #include "engine/rain.h"
 
 namespace korvel {
@@ -11,9 +11,7 @@ namespace {
 
 // One line as the results panel prints its percentages: label, then the value with 5 decimals.
 std::string percentLine(const char* label, double value) {
-    std::array<char, 64> line{};
-    std::snprintf(line.data(), line.size(), "%-28s %8.5f %%", label, value);
-    return line.data();
+    return formatNumbers("%-28s %8.5f %%", label, value);
 }
 
 } // namespace
@@ -45,12 +43,9 @@ std::string verdictWords(const HopVerdict& verdict) {
     switch (verdict.verdict) {
     case ObjectiveVerdict::Met:
         return "meets the objective";
-    case ObjectiveVerdict::Missed: {
-        std::array<char, 64> words{};
-        std::snprintf(words.data(), words.size(), "misses the objective by %.5f %%",
-                      verdict.outagePct - verdict.objectivePct);
-        return words.data();
-    }
+    case ObjectiveVerdict::Missed:
+        return formatNumbers("misses the objective by %.5f %%",
+                             verdict.outagePct - verdict.objectivePct);
     case ObjectiveVerdict::None:
         break;
     }

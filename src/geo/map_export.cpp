@@ -1,34 +1,27 @@
 #include "geo/map_export.h"
 
-#include <cstdio>
-
 #include <nlohmann/json.hpp>
 
+#include "engine/number_text.h"
 #include "platform/text_encoding.h"
 
 namespace korvel {
 
 namespace {
 
-std::string formatted(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 std::string hopDescription(const MapHop& hop) {
-    std::string text = "Length " + formatted("%.1f", hop.lengthKm) + " km. ";
+    std::string text = "Length " + formatNumbers("%.1f", hop.lengthKm) + " km. ";
     if (hop.calculated) {
-        text += "Outage " + formatted("%.5g", hop.outagePct) + " % of the worst month; ";
+        text += "Outage " + formatNumbers("%.5g", hop.outagePct) + " % of the worst month; ";
     }
-    text += "objective " + formatted("%.5g", hop.objectivePct) + " %; " + hopVerdict(hop) + ".";
+    text += "objective " + formatNumbers("%.5g", hop.objectivePct) + " %; " + hopVerdict(hop) + ".";
     return text;
 }
 
 std::string stationDescription(const MapStation& station) {
-    return "Ground " + formatted("%.1f", station.site.groundElevationM) + " m, station " +
-           formatted("%.1f", station.stationHeightM) + " m above sea level, antenna " +
-           formatted("%.1f", station.antennaHeightM) + " m above the station.";
+    return "Ground " + formatNumbers("%.1f", station.site.groundElevationM) + " m, station " +
+           formatNumbers("%.1f", station.stationHeightM) + " m above sea level, antenna " +
+           formatNumbers("%.1f", station.antennaHeightM) + " m above the station.";
 }
 
 // The stations of all hops, a station shared by two hops (same name, same place) once.
@@ -75,11 +68,11 @@ std::string xmlEscaped(std::string_view text) {
 
 // KML and GeoJSON both write longitude first.
 std::string kmlCoordinates(const SitePosition& site) {
-    return formatted("%.8f", site.longitudeDeg) + "," + formatted("%.8f", site.latitudeDeg);
+    return formatNumbers("%.8f", site.longitudeDeg) + "," + formatNumbers("%.8f", site.latitudeDeg);
 }
 
 std::string kmlData(std::string_view name, double value) {
-    return "<Data name=\"" + std::string(name) + "\"><value>" + formatted("%.2f", value) +
+    return "<Data name=\"" + std::string(name) + "\"><value>" + formatNumbers("%.2f", value) +
            "</value></Data>";
 }
 

@@ -1,16 +1,15 @@
 #include "geo/profile_checks.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "engine/number_text.h"
 
 namespace korvel {
 
 namespace {
 
 std::string kilometres(double km) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f km", km);
-    return text;
+    return formatNumbers("%.3f km", km);
 }
 
 } // namespace

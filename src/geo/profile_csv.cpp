@@ -1,10 +1,10 @@
 #include "geo/profile_csv.h"
 
 #include <charconv>
-#include <cstdio>
 #include <optional>
 #include <vector>
 
+#include "engine/number_text.h"
 #include "geo/profile_checks.h"
 
 namespace korvel {
@@ -50,9 +50,7 @@ std::string onLine(std::size_t line, const std::string& text) {
 }
 
 std::string kilometres(double km) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f km", km);
-    return text;
+    return formatNumbers("%.3f km", km);
 }
 
 } // namespace

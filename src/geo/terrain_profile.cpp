@@ -1,7 +1,8 @@
 #include "geo/terrain_profile.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "engine/number_text.h"
 
 namespace korvel {
 
@@ -10,13 +11,11 @@ namespace {
 constexpr double kMetresPerKm = 1000.0;
 
 std::string noDataAt(const GeodesicSample& sample) {
-    char text[128];
-    std::snprintf(text, sizeof text,
-                  "no elevation data at %.5f %c, %.5f %c (%.3f km from station 1)",
-                  std::fabs(sample.point.latitudeDeg), sample.point.latitudeDeg < 0 ? 'S' : 'N',
-                  std::fabs(sample.point.longitudeDeg), sample.point.longitudeDeg < 0 ? 'W' : 'E',
-                  sample.distanceKm);
-    return text;
+    return formatNumbers("no elevation data at %.5f %c, %.5f %c (%.3f km from station 1)",
+                         std::fabs(sample.point.latitudeDeg),
+                         sample.point.latitudeDeg < 0 ? 'S' : 'N',
+                         std::fabs(sample.point.longitudeDeg),
+                         sample.point.longitudeDeg < 0 ? 'W' : 'E', sample.distanceKm);
 }
 
 } // namespace

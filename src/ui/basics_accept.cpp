@@ -15,6 +15,7 @@
 #include "hopfile/hop_preparation.h"
 #include "ui/basics_page.h"
 #include "ui/list_dialog.h"
+#include "ui/page_field_controls.h"
 #include "ui/page_refusal_shown.h"
 #include "ui/session.h"
 #include "ui/text_fit_refusal.h"
@@ -23,11 +24,7 @@ namespace korvel {
 
 namespace {
 
-struct BasicsControl {
-    PageField field;
-    ControlId control;
-};
-constexpr std::array<BasicsControl, 7> kControls{{
+constexpr std::array<PageFieldControl, 7> kControls{{
     {PageField::OutageObjective, kObjectiveField},
     {PageField::HopLength, kHopLengthField},
     {PageField::TimePercentagePL, kPLField},
@@ -44,12 +41,7 @@ constexpr std::array<NamedTextField, 3> kTextFields{{
 }};
 
 ControlId controlOf(PageField field) {
-    for (const BasicsControl& entry : kControls) {
-        if (entry.field == field) {
-            return entry.control;
-        }
-    }
-    return kObjectiveField;
+    return korvel::controlOf(kControls, field, kObjectiveField);
 }
 
 std::string_view diversityWord(DiversityMode mode) {

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <string_view>
 #include <utility>
 
+#include "engine/number_text.h"
 #include "optimize/combination_search.h"
 
 namespace korvel {
@@ -19,9 +19,7 @@ std::string number(double value, const char* format) {
     if (!std::isfinite(value)) {
         return "-";
     }
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    return buffer;
+    return formatNumbers(format, value);
 }
 
 std::string decibels(double value) {

@@ -13,6 +13,7 @@
 #include "optimize/library_lookup.h"
 #include "ui/form_page.h"
 #include "ui/list_dialog.h"
+#include "ui/page_field_controls.h"
 #include "ui/page_refusal_shown.h"
 #include "ui/session.h"
 
@@ -22,11 +23,7 @@ namespace {
 
 constexpr double kChannelSpacingShare = 0.05; // of the frequency: the plausible upper limit
 
-struct FormControl {
-    PageField field;
-    ControlId control;
-};
-constexpr std::array<FormControl, 20> kControls{{
+constexpr std::array<PageFieldControl, 20> kControls{{
     {PageField::Antenna1Diameter, kAntenna1DiameterField},
     {PageField::Antenna2Diameter, kAntenna2DiameterField},
     {PageField::Antenna1Gain, kAntenna1GainField},
@@ -50,12 +47,7 @@ constexpr std::array<FormControl, 20> kControls{{
 }};
 
 ControlId controlOf(PageField field) {
-    for (const FormControl& entry : kControls) {
-        if (entry.field == field) {
-            return entry.control;
-        }
-    }
-    return kBranchingLossField;
+    return korvel::controlOf(kControls, field, kBranchingLossField);
 }
 
 // The fields are shown with one decimal: a typed value that shows as the library's value is the
@@ -102,7 +94,7 @@ bool FormPage::validateFormPage(Purpose purpose) {
 
 PageValues FormPage::heldValues() const {
     PageValues values = storedPageValues(session_.hop);
-    for (const FormControl& entry : kControls) {
+    for (const PageFieldControl& entry : kControls) {
         if (shown_.has(entry.control)) {
             const double typed = typedNumber(view_->text(entry.control));
             values[entry.field] = shown_.value(*view_, entry.control, typed);

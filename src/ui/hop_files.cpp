@@ -1,10 +1,10 @@
 #include "ui/hop_files.h"
 
 #include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <system_error>
 
+#include "engine/number_text.h"
 #include "geo/site_offers.h"
 #include "geo/sites_file.h"
 #include "hopfile/hop_file.h"
@@ -55,15 +55,11 @@ double toTenth(double value) { return std::round(value / kTenthStep) * kTenthSte
 bool sameTenth(double a, double b) { return std::fabs(a - b) < kTenthStep / 2; }
 
 std::string tenths(double value, const char* unit) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.1f %s", value, unit);
-    return text;
+    return formatNumbers("%.1f %s", value, unit);
 }
 
 std::string wholeDegrees(double degrees, char hemisphere) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.0f %c", degrees, hemisphere);
-    return text;
+    return formatNumbers("%.0f %c", degrees, hemisphere);
 }
 
 std::string stationHeights(double one, double two) {

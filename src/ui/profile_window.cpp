@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <tuple>
 
 #include "engine/hop_record.h"
+#include "engine/number_text.h"
 #include "fields/format_fixed.h"
 #include "geo/hop_sites.h"
 #include "geo/profile_analysis.h"
@@ -27,9 +27,7 @@ constexpr std::array kRuleSets{ClearanceRuleSet::TemperateExtendedObstacle,
                                ClearanceRuleSet::Tropical};
 
 std::string shortNumber(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.4g", value);
-    return buffer;
+    return formatNumbers("%.4g", value);
 }
 
 // The page shows heights with one decimal: rounded up, a height found still meets the rules.

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "engine/hop_record.h"
+#include "engine/number_text.h"
 #include "fields/numeric_text.h"
 #include "series/sweep.h"
 #include "ui/chart_contents.h"
@@ -14,9 +14,7 @@ namespace korvel {
 namespace {
 
 std::string shortNumber(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.6g", value);
-    return buffer;
+    return formatNumbers("%.6g", value);
 }
 
 // The input is one the Form page holds (the others are set on the Basics page or in the rain
