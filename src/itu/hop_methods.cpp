@@ -31,12 +31,10 @@ HopGeometry geometryOf(const HopRecord& r) {
             r.station2HeightM + r.antenna2HeightM};
 }
 
-// The midpoint of the geodesic when both stations are placed, else the hop's latitude.
-double pathLatitudeDeg(const HopRecord& r, const HopSites* sites) {
-    if (sites && sites->stations[0] && sites->stations[1])
-        return geodesicMidpoint(geoPointOf(*sites->stations[0]), geoPointOf(*sites->stations[1]))
-            .latitudeDeg;
-    return r.latitudeDeg;
+double pathLatitudeDeg(const HopMethodsInput& in) {
+    if (in.midpoint) return in.midpoint->latitudeDeg;
+    if (const std::optional<GeoPoint> midpoint = pathMidpoint(in.sites)) return midpoint->latitudeDeg;
+    return in.hop->record.latitudeDeg;
 }
 
 RainFigures rainFigures(const HopRecord& r, const HopGeometry& g, double r001, double marginDb) {
@@ -68,7 +66,7 @@ SharedFigures sharedFigures(const HopMethodsInput& in) {
             if (r.hopLengthKm > kRainTestedLengthKm) s.rainNote = "rain: hop longer than the 60 km the method was tested on";
         }
     }
-    s.pathLatitudeDeg = pathLatitudeDeg(r, in.sites);
+    s.pathLatitudeDeg = pathLatitudeDeg(in);
     const bool profiled = in.sites && !in.sites->profile.empty();
     const std::optional<double> htOverride =
         in.climate.htM ? std::optional<double>(in.climate.htM->value) : std::nullopt;
@@ -161,6 +159,11 @@ MethodResult p530v18(const HopMethodsInput& in, const SharedFigures& s) {
 }
 
 } // namespace
+
+std::optional<GeoPoint> pathMidpoint(const HopSites* sites) {
+    if (!sites || !sites->stations[0] || !sites->stations[1]) return std::nullopt;
+    return geodesicMidpoint(geoPointOf(*sites->stations[0]), geoPointOf(*sites->stations[1]));
+}
 
 std::array<MethodResult, 3> hopMethods(const HopMethodsInput& input) {
     std::array<MethodResult, 3> columns;
