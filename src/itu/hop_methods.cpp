@@ -102,7 +102,9 @@ void fillFading(MethodResult& m, double p0, const SharedFigures& s, const HopSta
     const DeltaG dg = deltaG(s.pathLatitudeDeg, r.hopLengthKm, s.geometry.inclinationMrad());
     if (dg.capped) m.notes.add("ΔG capped at 10.8 dB");
     m.deltaGDb = dg.db;
-    m.averageYearPct = allFadesAverageYearPct(p0, margin, dg.db).value;
+    const Figure year = allFadesAverageYearPct(p0, margin, dg.db);
+    m.notes.add(year.limit);
+    m.averageYearPct = year.value;
     std::optional<double> nonSelective = all.value;
     double selective = hop.results.psm;
     if (r.diversityMode != DiversityMode::No) {

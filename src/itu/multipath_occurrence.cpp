@@ -35,6 +35,10 @@ MultipathOccurrence p530v17Occurrence(const HopGeometry& hop, double dN1, std::o
     const double f = hop.frequencyGHz;
     const double ep = hop.inclinationMrad();
     const double hL = hop.lowerAltitudeM();
+    if (sa && *sa < 0) {
+        result.p0Pct = Figure::outside("s_a below 0 m");
+        return result;
+    }
     if (result.quick) {
         result.K = std::pow(10.0, -4.6 - 0.0027 * dN1);
         notes.add("quick K and p_w: no s_a");
@@ -65,6 +69,10 @@ MultipathOccurrence p530v18Occurrence(const HopGeometry& hop, double logK, doubl
     result.K = std::pow(10.0, logK);
     if (const std::string_view limit = rangeLimit(hop, kP530v18HighestGHz); !limit.empty()) {
         result.p0Pct = Figure::outside(limit);
+        return result;
+    }
+    if (dN75 < 0) {
+        result.p0Pct = Figure::outside("dN75 below 0");
         return result;
     }
     if (hcM < 0) notes.add("h_c < 0: grazing or obstructed path, p_w may be far too high");

@@ -21,7 +21,7 @@ struct MultipathOccurrence {
     Figure p0Pct;            // no number outside the method's range
 };
 
-// dN1 in N-units/km (negative), s_a in m (0 or more) or none for quick planning. Refused:
+// dN1 in N-units/km (negative), s_a in m or none for quick planning. Refused: s_a below 0,
 // hops shorter than 5 km and frequencies outside 15/d..37 GHz. Outside the data the method was
 // fitted to (d, |ε_p|, h_L, dN1, s_a) the number comes with a note.
 MultipathOccurrence p530v17Occurrence(const HopGeometry& hop, double dN1, std::optional<double> sa,
@@ -30,7 +30,7 @@ MultipathOccurrence p530v17Occurrence(const HopGeometry& hop, double dN1, std::o
 // h_c = (h_e + h_r)/2 − d²/102 − h_t, m, from the mean terrain height h_t (m above sea level).
 double clearanceHeightM(const HopGeometry& hop, double meanTerrainM);
 
-// LogK (log10 of K), dN75 in N-units (0 or more), h_c in m. Refused: hops shorter than 5 km and
+// LogK (log10 of K), dN75 in N-units, h_c in m. Refused: dN75 below 0, hops shorter than 5 km and
 // frequencies outside 15/d..45 GHz. h_c < 0 adds a warning.
 MultipathOccurrence p530v18Occurrence(const HopGeometry& hop, double logK, double dN75, double hcM,
                                       Notes& notes);

@@ -50,6 +50,8 @@ TEST(MultipathOccurrence, RefusesOutsideItsRangeAndWarnsPastItsData) {
     EXPECT_EQ(v17Limit({10.0, 37.01, 180, 150}), "frequency above 37 GHz");
     EXPECT_EQ(v18Limit({10.0, 38.0, 180, 150}), "");
     EXPECT_EQ(v18Limit({10.0, 45.01, 180, 150}), "frequency above 45 GHz");
+    EXPECT_EQ(p530v17Occurrence(kHop, -400.0, -1.0, notes).p0Pct.limit, "s_a below 0 m");
+    EXPECT_EQ(p530v18Occurrence(kHop, -4.2, -1.0, 100.0, notes).p0Pct.limit, "dN75 below 0");
     EXPECT_TRUE(notes.empty());
     p530v17Occurrence({200.0, 7.5, 10.0, 8000.0}, -100.0, 900.0, notes);
     EXPECT_EQ(notes.size(), 5u); // d, |ε_p|, h_L, dN1 and s_a past the fitted data
