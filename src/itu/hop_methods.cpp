@@ -85,7 +85,6 @@ void fillBudget(MethodResult& m, const SharedFigures& s, const HopMethodsInput& 
     m.pathLossDb = s.pathLossDb;
     m.fadeMarginDb = s.fadeMarginDb;
     m.inputs.R001 = in.climate.R001;
-    if (!in.climate.R001) m.missing.add("R001");
     m.rain = s.rain;
     m.notes.add(s.rainNote);
 }
@@ -127,10 +126,11 @@ void fillFading(MethodResult& m, double p0, const SharedFigures& s, const HopSta
 MethodResult p530v17(const HopMethodsInput& in, const SharedFigures& s) {
     MethodResult m;
     m.method = MethodId::P530v17;
-    fillBudget(m, s, in);
     m.inputs.dN1 = in.climate.dN1;
     m.inputs.sa = in.climate.sa;
     if (!in.climate.dN1) m.missing.add("dN1");
+    if (!in.climate.R001) m.missing.add("R001");
+    fillBudget(m, s, in);
     if (!in.climate.dN1 || !m.fadeMarginDb) return m;
     const std::optional<double> sa =
         in.climate.sa ? std::optional<double>(in.climate.sa->value) : std::nullopt;
@@ -144,13 +144,14 @@ MethodResult p530v17(const HopMethodsInput& in, const SharedFigures& s) {
 MethodResult p530v18(const HopMethodsInput& in, const SharedFigures& s) {
     MethodResult m;
     m.method = MethodId::P530v18;
-    fillBudget(m, s, in);
     m.inputs.logK = in.climate.logK;
     m.inputs.dN75 = in.climate.dN75;
     m.inputs.htM = s.htM;
     m.inputs.hcM = s.hcM;
     if (!in.climate.logK) m.missing.add("logK");
     if (!in.climate.dN75) m.missing.add("dN75");
+    if (!in.climate.R001) m.missing.add("R001");
+    fillBudget(m, s, in);
     if (!in.climate.logK || !in.climate.dN75 || !m.fadeMarginDb) return m;
     const MultipathOccurrence o =
         p530v18Occurrence(s.geometry, in.climate.logK->value, in.climate.dN75->value, s.hcM.value, m.notes);

@@ -79,8 +79,8 @@ TEST_F(HopMethods, NamesWhatIsMissingAndWhereTheTerrainCameFrom) {
     input.climate = {};
     auto columns = hopMethods(input);
     EXPECT_FALSE(columns[1].available);
-    EXPECT_EQ(columns[1].missing[0], "R001");
-    EXPECT_EQ(columns[1].missing[1], "dN1");
+    EXPECT_EQ(columns[1].missing[0], "dN1");
+    EXPECT_EQ(columns[1].missing[1], "R001");
     EXPECT_FALSE(columns[1].K);
     EXPECT_TRUE(columns[1].pathLossDb); // the budget needs no climate
     EXPECT_EQ(columns[2].missing.size(), 3u);
