@@ -14,11 +14,14 @@ using itu::MethodResult;
 
 void optionalNumber(JsonWriter& json, std::string_view key, const std::optional<double>& value) {
     json.key(key);
-    if (value) json.number(*value);
-    else json.null();
+    if (value)
+        json.number(*value);
+    else
+        json.null();
 }
 
-void writeInput(JsonWriter& json, std::string_view key, const std::optional<itu::InputValue>& input) {
+void writeInput(JsonWriter& json, std::string_view key,
+                const std::optional<itu::InputValue>& input) {
     json.key(key);
     if (!input) {
         json.null();
@@ -59,8 +62,10 @@ void writeRain(JsonWriter& json, const std::optional<itu::RainFigures>& rain) {
     optionalNumber(json, "A001Db", rain->A001Db);
     optionalNumber(json, "outagePct", rain->outagePct);
     json.key("outageBound");
-    if (rain->outageBound == itu::RainBound::None) json.null();
-    else json.utf8(itu::rainBoundName(rain->outageBound));
+    if (rain->outageBound == itu::RainBound::None)
+        json.null();
+    else
+        json.utf8(itu::rainBoundName(rain->outageBound));
     json.endObject();
 }
 
@@ -69,7 +74,8 @@ void writeColumn(JsonWriter& json, const MethodResult& m) {
     json.key("method").utf8(itu::methodName(m.method));
     json.key("available").boolean(m.available);
     json.key("missing").beginArray();
-    for (std::string_view name : m.missing) json.utf8(name);
+    for (std::string_view name : m.missing)
+        json.utf8(name);
     json.endArray();
     writeInputs(json, m.inputs);
     optionalNumber(json, "pathLossDb", m.pathLossDb);
@@ -102,10 +108,13 @@ void writeColumn(JsonWriter& json, const MethodResult& m) {
     }
     optionalNumber(json, "totalWorstMonthPct", m.totalWorstMonthPct);
     json.key("objectiveMet");
-    if (m.objectiveMet) json.boolean(*m.objectiveMet);
-    else json.null();
+    if (m.objectiveMet)
+        json.boolean(*m.objectiveMet);
+    else
+        json.null();
     json.key("notes").beginArray();
-    for (std::string_view note : m.notes) json.utf8(note);
+    for (std::string_view note : m.notes)
+        json.utf8(note);
     json.endArray();
     json.endObject();
 }
@@ -116,12 +125,14 @@ itu::ClimateInputs MethodsOptions::climate() const {
     itu::ClimateInputs inputs;
     for (std::size_t i = 0; i < itu::kTypedClimateKeys.size(); ++i) {
         const itu::TypedClimateKey& key = itu::kTypedClimateKeys[i];
-        if (typedValues[i]) inputs.*key.field = itu::InputValue{*typedValues[i], key.unit, itu::kSourceTyped};
+        if (typedValues[i])
+            inputs.*key.field = itu::InputValue{*typedValues[i], key.unit, itu::kSourceTyped};
     }
     return inputs;
 }
 
-std::vector<const MethodResult*> MethodsOptions::chosen(const std::array<MethodResult, 3>& all) const {
+std::vector<const MethodResult*>
+MethodsOptions::chosen(const std::array<MethodResult, 3>& all) const {
     std::vector<const MethodResult*> columns;
     for (const MethodResult& column : all)
         if (std::find(names.begin(), names.end(), itu::methodName(column.method)) != names.end())
@@ -131,15 +142,17 @@ std::vector<const MethodResult*> MethodsOptions::chosen(const std::array<MethodR
 
 void addMethodsOptions(CLI::App* command, MethodsOptions& options) {
     command
-        ->add_option("--methods", options.names,
-                     "Method columns beside the results: classic, p530-17, p530-18 (comma-separated)")
+        ->add_option(
+            "--methods", options.names,
+            "Method columns beside the results: classic, p530-17, p530-18 (comma-separated)")
         ->delimiter(',')
         ->check(CLI::IsMember({"classic", "p530-17", "p530-18"}));
     for (std::size_t i = 0; i < itu::kTypedClimateKeys.size(); ++i) {
         const itu::TypedClimateKey& key = itu::kTypedClimateKeys[i];
         const std::string unit = key.unit.empty() ? "" : " (" + std::string(key.unit) + ")";
-        command->add_option("--" + std::string(key.name), options.typedValues[i],
-                            "Typed " + std::string(key.name) + unit + " for --methods")
+        command
+            ->add_option("--" + std::string(key.name), options.typedValues[i],
+                         "Typed " + std::string(key.name) + unit + " for --methods")
             ->check(CLI::Range(key.lowest, key.highest));
     }
 }
@@ -156,7 +169,8 @@ std::array<MethodResult, 3> methodColumns(const HopState& hop, const std::string
 
 void writeMethodsJson(JsonWriter& json, const std::vector<const MethodResult*>& columns) {
     json.key("methods").beginArray();
-    for (const MethodResult* column : columns) writeColumn(json, *column);
+    for (const MethodResult* column : columns)
+        writeColumn(json, *column);
     json.endArray();
 }
 

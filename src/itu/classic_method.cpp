@@ -35,7 +35,8 @@ MethodResult classicMethod(const HopState& hop) {
         result.rain = rain;
     }
     const bool withDiversity = r.diversityMode != DiversityMode::No;
-    if (withDiversity) result.diversity = DiversityFigures{res.Ifm, res.pfmd};
+    if (withDiversity)
+        result.diversity = DiversityFigures{res.Ifm, res.pfmd};
     result.totalWorstMonthPct = countedOutagePct(hop);
     result.objectiveMet = *result.totalWorstMonthPct <= r.outageObjectivePct;
     return result;

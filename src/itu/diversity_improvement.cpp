@@ -15,8 +15,8 @@ double spaceDiversityImprovement(double spacingM, double frequencyGHz, double ho
     return (1.0 - std::exp(-spread)) * std::pow(10.0, (fadeDepthDb - gainDifferenceDb) / 10.0);
 }
 
-double frequencyDiversityImprovement(double frequencyGHz, double hopLengthKm,
-                                     double separationGHz, double fadeMarginDb, Notes& notes) {
+double frequencyDiversityImprovement(double frequencyGHz, double hopLengthKm, double separationGHz,
+                                     double fadeMarginDb, Notes& notes) {
     if (hopLengthKm < 30.0 || hopLengthKm > 70.0 || frequencyGHz < 2.0 || frequencyGHz > 11.0 ||
         separationGHz / frequencyGHz > 0.05)
         notes.add("frequency diversity outside its fitted data (30–70 km, 2–11 GHz, Δf/f ≤ 5 %)");

@@ -15,7 +15,7 @@ double spaceDiversityImprovement(double spacingM, double frequencyGHz, double ho
                                  Notes& notes);
 
 // Frequency diversity (1+1): I = (80/(f·d))·(Δf/f)·10^(F/10); Δf and f in GHz, d km, F dB.
-double frequencyDiversityImprovement(double frequencyGHz, double hopLengthKm,
-                                     double separationGHz, double fadeMarginDb, Notes& notes);
+double frequencyDiversityImprovement(double frequencyGHz, double hopLengthKm, double separationGHz,
+                                     double fadeMarginDb, Notes& notes);
 
 } // namespace korvel::itu

@@ -33,12 +33,15 @@ struct InputValue {
 // A short list of static texts, filled without allocating. Texts past the capacity are dropped:
 // the capacity is above what one method can say.
 template <std::size_t Capacity> class TextList {
-public:
+  public:
     void add(std::string_view text) {
-        if (text.empty()) return;
+        if (text.empty())
+            return;
         for (std::size_t i = 0; i < count_; ++i)
-            if (items_[i] == text) return;
-        if (count_ < Capacity) items_[count_++] = text;
+            if (items_[i] == text)
+                return;
+        if (count_ < Capacity)
+            items_[count_++] = text;
     }
     std::size_t size() const { return count_; }
     bool empty() const { return count_ == 0; }
@@ -46,7 +49,7 @@ public:
     const std::string_view* begin() const { return items_.data(); }
     const std::string_view* end() const { return items_.data() + count_; }
 
-private:
+  private:
     std::array<std::string_view, Capacity> items_{};
     std::size_t count_ = 0;
 };

@@ -46,9 +46,10 @@ LineSet linesFor(const Atmosphere& a) {
         LineShape& s = set.water[i];
         s.frequencyGHz = l.frequencyGHz;
         s.strength = l.c1 * 1e-1 * e * std::pow(theta, 3.5) * std::exp(l.c2 * (1.0 - theta));
-        const double width = l.c3 * 1e-4 * (p * std::pow(theta, l.c4) + l.c5 * e * std::pow(theta, l.c6));
-        s.width = 0.535 * width +
-                  std::sqrt(0.217 * width * width + 2.1316e-12 * l.frequencyGHz * l.frequencyGHz / theta);
+        const double width =
+            l.c3 * 1e-4 * (p * std::pow(theta, l.c4) + l.c5 * e * std::pow(theta, l.c6));
+        s.width = 0.535 * width + std::sqrt(0.217 * width * width +
+                                            2.1316e-12 * l.frequencyGHz * l.frequencyGHz / theta);
     }
     return set;
 }
@@ -74,9 +75,11 @@ double dryContinuum(const LineSet& set, double f) {
 
 GasAttenuation attenuationOf(const LineSet& set, double f) {
     double oxygen = 0;
-    for (const LineShape& s : set.oxygen) oxygen += s.strength * lineShape(s, f);
+    for (const LineShape& s : set.oxygen)
+        oxygen += s.strength * lineShape(s, f);
     double water = 0;
-    for (const LineShape& s : set.water) water += s.strength * lineShape(s, f);
+    for (const LineShape& s : set.water)
+        water += s.strength * lineShape(s, f);
     return {0.1820 * f * (oxygen + dryContinuum(set, f)), 0.1820 * f * water};
 }
 

@@ -32,19 +32,23 @@ HopGeometry geometryOf(const HopRecord& r) {
 }
 
 double pathLatitudeDeg(const HopMethodsInput& in) {
-    if (in.midpoint) return in.midpoint->latitudeDeg;
-    if (const std::optional<GeoPoint> midpoint = pathMidpoint(in.sites)) return midpoint->latitudeDeg;
+    if (in.midpoint)
+        return in.midpoint->latitudeDeg;
+    if (const std::optional<GeoPoint> midpoint = pathMidpoint(in.sites))
+        return midpoint->latitudeDeg;
     return in.hop->record.latitudeDeg;
 }
 
 RainFigures rainFigures(const HopRecord& r, const HopGeometry& g, double r001, double marginDb) {
-    const double tilt = r.polarization == Polarization::Horizontal ? kHorizontalTiltDeg : kVerticalTiltDeg;
-    const RainCoefficients c =
-        rainCoefficients(g.frequencyGHz, pathElevationDeg(g.altitude1M, g.altitude2M, g.hopLengthKm), tilt);
+    const double tilt =
+        r.polarization == Polarization::Horizontal ? kHorizontalTiltDeg : kVerticalTiltDeg;
+    const RainCoefficients c = rainCoefficients(
+        g.frequencyGHz, pathElevationDeg(g.altitude1M, g.altitude2M, g.hopLengthKm), tilt);
     const RainAttenuation a = rainAttenuation(r001, c, g.hopLengthKm, g.frequencyGHz);
     const RainOutage outage = rainOutageForMargin(a, marginDb);
-    return {r001, c.k, c.alpha, a.gammaDbPerKm, a.distanceFactor, a.effectiveLengthKm, a.a001Db,
-            outage.pct, outage.bound};
+    return {
+        r001,     c.k,        c.alpha,     a.gammaDbPerKm, a.distanceFactor, a.effectiveLengthKm,
+        a.a001Db, outage.pct, outage.bound};
 }
 
 SharedFigures sharedFigures(const HopMethodsInput& in) {
@@ -63,7 +67,8 @@ SharedFigures sharedFigures(const HopMethodsInput& in) {
             s.rainNote = "rain: frequency above 100 GHz";
         } else {
             s.rain = rainFigures(r, s.geometry, in.climate.R001->value, *s.fadeMarginDb);
-            if (r.hopLengthKm > kRainTestedLengthKm) s.rainNote = "rain: hop longer than the 60 km the method was tested on";
+            if (r.hopLengthKm > kRainTestedLengthKm)
+                s.rainNote = "rain: hop longer than the 60 km the method was tested on";
         }
     }
     s.pathLatitudeDeg = pathLatitudeDeg(in);
@@ -99,7 +104,8 @@ void fillFading(MethodResult& m, double p0, const SharedFigures& s, const HopSta
     m.notes.add(all.limit);
     m.worstMonthAllPct = all.value;
     const DeltaG dg = deltaG(s.pathLatitudeDeg, r.hopLengthKm, s.geometry.inclinationMrad());
-    if (dg.capped) m.notes.add("ΔG capped at 10.8 dB");
+    if (dg.capped)
+        m.notes.add("ΔG capped at 10.8 dB");
     m.deltaGDb = dg.db;
     const Figure year = allFadesAverageYearPct(p0, margin, dg.db);
     m.notes.add(year.limit);
@@ -109,17 +115,21 @@ void fillFading(MethodResult& m, double p0, const SharedFigures& s, const HopSta
     if (r.diversityMode != DiversityMode::No) {
         const double improvement =
             r.diversityMode == DiversityMode::Space
-                ? spaceDiversityImprovement(r.antennaSpacingM, r.frequencyGHz, r.hopLengthKm, p0, margin,
-                                            std::fabs(r.antenna2GainDbi - r.diversityGainDbi), m.notes)
-                : frequencyDiversityImprovement(r.frequencyGHz, r.hopLengthKm, r.frequencyDifferenceGHz,
-                                                margin, m.notes);
-        if (nonSelective) *nonSelective /= improvement;
+                ? spaceDiversityImprovement(
+                      r.antennaSpacingM, r.frequencyGHz, r.hopLengthKm, p0, margin,
+                      std::fabs(r.antenna2GainDbi - r.diversityGainDbi), m.notes)
+                : frequencyDiversityImprovement(r.frequencyGHz, r.hopLengthKm,
+                                                r.frequencyDifferenceGHz, margin, m.notes);
+        if (nonSelective)
+            *nonSelective /= improvement;
         m.diversity = DiversityFigures{improvement, nonSelective};
         selective = hop.results.psmd;
     }
-    if (!nonSelective) return;
+    if (!nonSelective)
+        return;
     m.notes.add("selective outage: classic method");
-    m.totalWorstMonthPct = *nonSelective + (r.selectiveFading == SelectiveFading::No ? 0.0 : selective);
+    m.totalWorstMonthPct =
+        *nonSelective + (r.selectiveFading == SelectiveFading::No ? 0.0 : selective);
     m.objectiveMet = *m.totalWorstMonthPct <= r.outageObjectivePct;
 }
 
@@ -128,16 +138,20 @@ MethodResult p530v17(const HopMethodsInput& in, const SharedFigures& s) {
     m.method = MethodId::P530v17;
     m.inputs.dN1 = in.climate.dN1;
     m.inputs.sa = in.climate.sa;
-    if (!in.climate.dN1) m.missing.add("dN1");
-    if (!in.climate.R001) m.missing.add("R001");
+    if (!in.climate.dN1)
+        m.missing.add("dN1");
+    if (!in.climate.R001)
+        m.missing.add("R001");
     fillBudget(m, s, in);
-    if (!in.climate.dN1 || !m.fadeMarginDb) return m;
+    if (!in.climate.dN1 || !m.fadeMarginDb)
+        return m;
     const std::optional<double> sa =
         in.climate.sa ? std::optional<double>(in.climate.sa->value) : std::nullopt;
     const MultipathOccurrence o = p530v17Occurrence(s.geometry, in.climate.dN1->value, sa, m.notes);
     m.K = o.K;
     m.notes.add(o.p0Pct.limit);
-    if (o.p0Pct.value) fillFading(m, *o.p0Pct.value, s, *in.hop);
+    if (o.p0Pct.value)
+        fillFading(m, *o.p0Pct.value, s, *in.hop);
     return m;
 }
 
@@ -148,23 +162,29 @@ MethodResult p530v18(const HopMethodsInput& in, const SharedFigures& s) {
     m.inputs.dN75 = in.climate.dN75;
     m.inputs.htM = s.htM;
     m.inputs.hcM = s.hcM;
-    if (!in.climate.logK) m.missing.add("logK");
-    if (!in.climate.dN75) m.missing.add("dN75");
-    if (!in.climate.R001) m.missing.add("R001");
+    if (!in.climate.logK)
+        m.missing.add("logK");
+    if (!in.climate.dN75)
+        m.missing.add("dN75");
+    if (!in.climate.R001)
+        m.missing.add("R001");
     fillBudget(m, s, in);
-    if (!in.climate.logK || !in.climate.dN75 || !m.fadeMarginDb) return m;
-    const MultipathOccurrence o =
-        p530v18Occurrence(s.geometry, in.climate.logK->value, in.climate.dN75->value, s.hcM.value, m.notes);
+    if (!in.climate.logK || !in.climate.dN75 || !m.fadeMarginDb)
+        return m;
+    const MultipathOccurrence o = p530v18Occurrence(s.geometry, in.climate.logK->value,
+                                                    in.climate.dN75->value, s.hcM.value, m.notes);
     m.K = o.K;
     m.notes.add(o.p0Pct.limit);
-    if (o.p0Pct.value) fillFading(m, *o.p0Pct.value, s, *in.hop);
+    if (o.p0Pct.value)
+        fillFading(m, *o.p0Pct.value, s, *in.hop);
     return m;
 }
 
 } // namespace
 
 std::optional<GeoPoint> pathMidpoint(const HopSites* sites) {
-    if (!sites || !sites->stations[0] || !sites->stations[1]) return std::nullopt;
+    if (!sites || !sites->stations[0] || !sites->stations[1])
+        return std::nullopt;
     return geodesicMidpoint(geoPointOf(*sites->stations[0]), geoPointOf(*sites->stations[1]));
 }
 
@@ -174,13 +194,15 @@ std::array<MethodResult, 3> hopMethods(const HopMethodsInput& input) {
     columns[1].method = MethodId::P530v17;
     columns[2].method = MethodId::P530v18;
     if (!columns[0].available) {
-        for (std::size_t i = 1; i < 3; ++i) columns[i].notes = columns[0].notes;
+        for (std::size_t i = 1; i < 3; ++i)
+            columns[i].notes = columns[0].notes;
         return columns;
     }
     const SharedFigures shared = sharedFigures(input);
     columns[1] = p530v17(input, shared);
     columns[2] = p530v18(input, shared);
-    for (std::size_t i = 1; i < 3; ++i) columns[i].available = columns[i].missing.empty();
+    for (std::size_t i = 1; i < 3; ++i)
+        columns[i].available = columns[i].missing.empty();
     return columns;
 }
 

@@ -14,8 +14,8 @@
 namespace korvel::itu {
 
 struct HopMethodsInput {
-    const HopState* hop = nullptr;     // calculated by the classic engine
-    const HopSites* sites = nullptr;   // optional: stations for the midpoint, profile for h_t
+    const HopState* hop = nullptr;   // calculated by the classic engine
+    const HopSites* sites = nullptr; // optional: stations for the midpoint, profile for h_t
     ClimateInputs climate;
     // The path's geodesic midpoint when the caller already has it (the climate look-up needs it
     // too); else it is worked out from the sites, else the hop's own latitude stands for it.

@@ -9,20 +9,29 @@ namespace {
 
 // Refusals shared by both editions: the limit crossed, or empty.
 std::string_view rangeLimit(const HopGeometry& hop, double highestGHz) {
-    if (hop.hopLengthKm < kMultipathShortestHopKm) return "hop shorter than 5 km";
-    if (hop.frequencyGHz < 15.0 / hop.hopLengthKm) return "frequency below 15/d GHz";
+    if (hop.hopLengthKm < kMultipathShortestHopKm)
+        return "hop shorter than 5 km";
+    if (hop.frequencyGHz < 15.0 / hop.hopLengthKm)
+        return "frequency below 15/d GHz";
     if (hop.frequencyGHz > highestGHz)
-        return highestGHz == kP530v17HighestGHz ? "frequency above 37 GHz" : "frequency above 45 GHz";
+        return highestGHz == kP530v17HighestGHz ? "frequency above 37 GHz"
+                                                : "frequency above 45 GHz";
     return {};
 }
 
-void notePastFittedData(const HopGeometry& hop, double dN1, std::optional<double> sa, Notes& notes) {
-    if (hop.hopLengthKm > 185.0) notes.add("outside the fitted data: d above 185 km");
-    if (hop.inclinationMrad() > 37.0) notes.add("outside the fitted data: |ε_p| above 37 mrad");
+void notePastFittedData(const HopGeometry& hop, double dN1, std::optional<double> sa,
+                        Notes& notes) {
+    if (hop.hopLengthKm > 185.0)
+        notes.add("outside the fitted data: d above 185 km");
+    if (hop.inclinationMrad() > 37.0)
+        notes.add("outside the fitted data: |ε_p| above 37 mrad");
     const double hL = hop.lowerAltitudeM();
-    if (hL < 17.0 || hL > 2300.0) notes.add("outside the fitted data: h_L not within 17–2300 m");
-    if (dN1 < -860.0 || dN1 > -150.0) notes.add("outside the fitted data: dN1 not within −860 to −150 N/km");
-    if (sa && (*sa < 6.0 || *sa > 850.0)) notes.add("outside the fitted data: s_a not within 6–850 m");
+    if (hL < 17.0 || hL > 2300.0)
+        notes.add("outside the fitted data: h_L not within 17–2300 m");
+    if (dN1 < -860.0 || dN1 > -150.0)
+        notes.add("outside the fitted data: dN1 not within −860 to −150 N/km");
+    if (sa && (*sa < 6.0 || *sa > 850.0))
+        notes.add("outside the fitted data: s_a not within 6–850 m");
 }
 
 } // namespace
@@ -75,11 +84,13 @@ MultipathOccurrence p530v18Occurrence(const HopGeometry& hop, double logK, doubl
         result.p0Pct = Figure::outside("dN75 below 0");
         return result;
     }
-    if (hcM < 0) notes.add("h_c < 0: grazing or obstructed path, p_w may be far too high");
+    if (hcM < 0)
+        notes.add("h_c < 0: grazing or obstructed path, p_w may be far too high");
     const double d = hop.hopLengthKm;
     const double f = hop.frequencyGHz;
-    const double ducting = std::min(std::pow(dN75 / 50.0, 1.8) * std::exp(-hcM / (2.5 * std::sqrt(d))),
-                                    dN75 * std::pow(d, 1.5) * std::sqrt(f) / 24730.0);
+    const double ducting =
+        std::min(std::pow(dN75 / 50.0, 1.8) * std::exp(-hcM / (2.5 * std::sqrt(d))),
+                 dN75 * std::pow(d, 1.5) * std::sqrt(f) / 24730.0);
     const double exponent = -0.376 * std::tanh((hcM - 147.0) / 125.0) -
                             0.334 * std::pow(hop.inclinationMrad(), 0.39) -
                             0.00027 * hop.lowerAltitudeM() + 17.85 * ducting;

@@ -12,9 +12,8 @@ struct PercentageLaw {
 };
 
 PercentageLaw percentageLaw(double frequencyGHz) {
-    const double c0 = frequencyGHz < 10.0
-                          ? 0.12
-                          : 0.12 + 0.4 * std::log10(std::pow(frequencyGHz / 10.0, 0.8));
+    const double c0 =
+        frequencyGHz < 10.0 ? 0.12 : 0.12 + 0.4 * std::log10(std::pow(frequencyGHz / 10.0, 0.8));
     return {std::pow(0.07, c0) * std::pow(0.12, 1.0 - c0), 0.855 * c0 + 0.546 * (1.0 - c0),
             0.139 * c0 + 0.043 * (1.0 - c0)};
 }
@@ -27,12 +26,13 @@ RainAttenuation rainAttenuation(double r001MmH, RainCoefficients coefficients, d
     rain.frequencyGHz = frequencyGHz;
     rain.gammaDbPerKm = coefficients.k * std::pow(r001MmH, coefficients.alpha);
     const double d = hopLengthKm;
-    const double bracket =
-        0.477 * std::pow(d, 0.633) * std::pow(r001MmH, 0.073 * coefficients.alpha) *
-            std::pow(frequencyGHz, 0.123) -
-        10.579 * (1.0 - std::exp(-0.024 * d));
+    const double bracket = 0.477 * std::pow(d, 0.633) *
+                               std::pow(r001MmH, 0.073 * coefficients.alpha) *
+                               std::pow(frequencyGHz, 0.123) -
+                           10.579 * (1.0 - std::exp(-0.024 * d));
     // A bracket below 1/2.5 (or not above 0) would give r above the cap.
-    rain.distanceFactor = bracket <= 1.0 / kRainDistanceFactorCap ? kRainDistanceFactorCap : 1.0 / bracket;
+    rain.distanceFactor =
+        bracket <= 1.0 / kRainDistanceFactorCap ? kRainDistanceFactorCap : 1.0 / bracket;
     rain.effectiveLengthKm = rain.distanceFactor * d;
     rain.a001Db = rain.gammaDbPerKm * rain.effectiveLengthKm;
     return rain;
@@ -46,9 +46,12 @@ double rainAttenuationAtDb(const RainAttenuation& rain, double pct) {
 
 std::string_view rainBoundName(RainBound bound) {
     switch (bound) {
-    case RainBound::BelowLowest: return "below-0.001";
-    case RainBound::AboveHighest: return "above-1";
-    case RainBound::None: break;
+    case RainBound::BelowLowest:
+        return "below-0.001";
+    case RainBound::AboveHighest:
+        return "above-1";
+    case RainBound::None:
+        break;
     }
     return {};
 }

@@ -55,7 +55,8 @@ RainCoefficients rainCoefficients(double frequencyGHz, double elevationDeg, doub
     const double cosElevation = std::cos(elevationDeg * kRadPerDeg);
     const double mix = cosElevation * cosElevation * std::cos(2.0 * tiltDeg * kRadPerDeg);
     const double k = (kH + kV + (kH - kV) * mix) / 2.0;
-    const double alpha = (kH * alphaH + kV * alphaV + (kH * alphaH - kV * alphaV) * mix) / (2.0 * k);
+    const double alpha =
+        (kH * alphaH + kV * alphaV + (kH * alphaH - kV * alphaV) * mix) / (2.0 * k);
     return {k, alpha};
 }
 

@@ -9,7 +9,7 @@ constexpr std::array<double, 12> kDaysInMonth{31, 28.25, 31, 30, 31, 30, 31, 31,
 constexpr double kDaysInYear = 365.25;
 
 struct MonthlyRain {
-    std::array<double, 12> rateMmH{};  // r_i
+    std::array<double, 12> rateMmH{};   // r_i
     std::array<double, 12> weightPct{}; // N_i·P0_i / 365.25
     double annualPct = 0;               // P0_annual
 };
@@ -36,7 +36,8 @@ MonthlyRain monthlyRain(const MonthlyClimate& climate) {
 double exceededPct(const MonthlyRain& rain, double rateMmH) {
     double pct = 0;
     for (std::size_t i = 0; i < 12; ++i) {
-        if (rain.weightPct[i] <= 0) continue;
+        if (rain.weightPct[i] <= 0)
+            continue;
         const double x = (std::log(rateMmH) + 0.7938 - std::log(rain.rateMmH[i])) / 1.26;
         pct += rain.weightPct[i] * 0.5 * std::erfc(x / std::sqrt(2.0));
     }
@@ -47,7 +48,8 @@ double exceededPct(const MonthlyRain& rain, double rateMmH) {
 
 double rainRateExceededMmH(const MonthlyClimate& climate, double pct) {
     const MonthlyRain rain = monthlyRain(climate);
-    if (!(pct < rain.annualPct)) return 0.0;
+    if (!(pct < rain.annualPct))
+        return 0.0;
     // The exceeded percentage falls as R grows: bisect ln R over 1e-6..2000 mm/h.
     double low = std::log(1e-6);
     double high = std::log(2000.0);

@@ -11,15 +11,18 @@ double simultaneousFadingPct(std::span<const double> hopPcts, double fadeDepthDb
     double total = 0;
     for (std::size_t i = 0; i < hopPcts.size(); ++i) {
         total += hopPcts[i];
-        if (i + 1 < hopPcts.size()) total -= std::pow(hopPcts[i] * hopPcts[i + 1], c);
+        if (i + 1 < hopPcts.size())
+            total -= std::pow(hopPcts[i] * hopPcts[i + 1], c);
     }
     return total;
 }
 
 double routeFadeDepthDb(std::span<const double> hopMarginsDb) {
-    if (hopMarginsDb.empty()) return 0;
+    if (hopMarginsDb.empty())
+        return 0;
     double sum = 0;
-    for (double m : hopMarginsDb) sum += m;
+    for (double m : hopMarginsDb)
+        sum += m;
     return sum / static_cast<double>(hopMarginsDb.size());
 }
 
@@ -38,7 +41,8 @@ RouteRainOutage routeRainOutage(std::span<const HopRainOutage> hops) {
             ++route.hopsCountedAtLowest;
         }
     }
-    if (!route.aboveHighest) route.pct = sum;
+    if (!route.aboveHighest)
+        route.pct = sum;
     return route;
 }
 

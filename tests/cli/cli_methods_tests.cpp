@@ -18,17 +18,22 @@ TEST_F(Methods, JsonAddsOneObjectPerMethodInColumnOrder) {
     json.erase("methods");
     EXPECT_EQ(json, nlohmann::ordered_json::parse(plain.out)); // today's object unchanged
     ASSERT_EQ(methods.size(), 3u);
-    EXPECT_EQ(keysOf(methods[1]),
-              lines("method available missing inputs pathLossDb fadeMarginDb K p0Pct worstMonthPct "
-                    "worstMonthAllPct deltaGDb averageYearPct rain gas diversity totalWorstMonthPct "
-                    "objectiveMet notes", ' '));
+    EXPECT_EQ(
+        keysOf(methods[1]),
+        lines("method available missing inputs pathLossDb fadeMarginDb K p0Pct worstMonthPct "
+              "worstMonthAllPct deltaGDb averageYearPct rain gas diversity totalWorstMonthPct "
+              "objectiveMet notes",
+              ' '));
     EXPECT_EQ(methods[0]["method"], "classic");
     EXPECT_EQ(methods[1]["method"], "p530-17");
     EXPECT_EQ(methods[2]["method"], "p530-18");
-    EXPECT_EQ(methods[1]["inputs"]["dN1"], nlohmann::ordered_json::parse(R"({"value":-400,"unit":"N/km","source":"typed"})"));
+    EXPECT_EQ(methods[1]["inputs"]["dN1"],
+              nlohmann::ordered_json::parse(R"({"value":-400,"unit":"N/km","source":"typed"})"));
     EXPECT_EQ(methods[2]["inputs"]["htM"]["source"], "profile"); // the hop has a sites file
-    EXPECT_EQ(keysOf(methods[2]["rain"]), lines("R001MmH k alpha gammaRDbKm rFactor effectiveLengthKm "
-                                                "A001Db outagePct outageBound", ' '));
+    EXPECT_EQ(keysOf(methods[2]["rain"]),
+              lines("R001MmH k alpha gammaRDbKm rFactor effectiveLengthKm "
+                    "A001Db outagePct outageBound",
+                    ' '));
     EXPECT_TRUE(methods[2]["diversity"]["improvement"].is_number());
     EXPECT_TRUE(methods[2]["objectiveMet"].is_boolean());
 }
@@ -50,13 +55,15 @@ TEST_F(Methods, TextTableFollowsTheResultsPanel) {
     ASSERT_TRUE(run.out.starts_with(plain.out));
     const std::vector<std::string> table = lines(run.out.substr(plain.out.size()));
     EXPECT_EQ(table[0].substr(0, 6), "Method");
-    EXPECT_TRUE(contains(table[0], "classic") && contains(table[0], "p530-17") && !contains(table[0], "p530-18"));
+    EXPECT_TRUE(contains(table[0], "classic") && contains(table[0], "p530-17") &&
+                !contains(table[0], "p530-18"));
     EXPECT_TRUE(contains(run.out, "\nObjective ")) << run.out;
     EXPECT_TRUE(contains(run.out, "p530-17: selective outage: classic method")) << run.out;
 }
 
 TEST_F(Methods, RefusesUnknownMethodsAndTypedValuesOutOfRange) {
-    for (const char* args : {"--methods p530-16", "--methods p530-17 --dN1 5", "--methods p530-18 --R001 -1"}) {
+    for (const char* args :
+         {"--methods p530-16", "--methods p530-17 --dN1 5", "--methods p530-18 --R001 -1"}) {
         const CliRun run = cli(std::string("calc LINK7.HOP ") + args);
         EXPECT_EQ(run.exitCode, 2) << args;
         EXPECT_TRUE(run.out.empty()) << args;

@@ -21,7 +21,7 @@ namespace {
 constexpr double kP0v17 = 60.70829193598924; // the sample hop's geometry, dN1 = −400, s_a = 20
 
 class HopMethods : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         hop.record.outageObjectivePct = 0.01;
         calculateHop(hop);
@@ -33,7 +33,8 @@ protected:
         input.climate.R001 = InputValue{42.0, "mm/h", "typed"};
     }
     double currentMarginDb() const {
-        const double loss = freeSpaceLossDb(40.0, 7.5) + standardGasAttenuation(7.5).totalDbPerKm() * 40.0;
+        const double loss =
+            freeSpaceLossDb(40.0, 7.5) + standardGasAttenuation(7.5).totalDbPerKm() * 40.0;
         return hop.results.M + hop.results.Lo - loss;
     }
     HopState hop = testing::sample7500MHzHop();
@@ -108,7 +109,8 @@ TEST_F(HopMethods, NamesWhatIsMissingAndWhereTheTerrainCameFrom) {
     EXPECT_EQ(columns[2].inputs.htM->source, "override");
     EXPECT_LT(columns[2].inputs.hcM->value, 0.0);
     const Notes& notes = columns[2].notes;
-    EXPECT_NE(std::find(notes.begin(), notes.end(), "h_c < 0: grazing or obstructed path, p_w may be far too high"),
+    EXPECT_NE(std::find(notes.begin(), notes.end(),
+                        "h_c < 0: grazing or obstructed path, p_w may be far too high"),
               notes.end());
 }
 
@@ -121,7 +123,8 @@ TEST_F(HopMethods, DiversityDividesTheNonSelectiveOutage) {
     Notes notes;
     const double margin = currentMarginDb();
     // V: station 2's 40.4 dBi against the 36.9 dBi diversity antenna.
-    const double improvement = spaceDiversityImprovement(10.0, 7.5, 40.0, kP0v17, margin, 3.5, notes);
+    const double improvement =
+        spaceDiversityImprovement(10.0, 7.5, 40.0, kP0v17, margin, 3.5, notes);
     EXPECT_NEAR(v17.diversity->improvement, improvement, 1e-12);
     EXPECT_NEAR(*v17.diversity->worstMonthPct, *v17.worstMonthAllPct / improvement, 1e-18);
     EXPECT_NEAR(*v17.totalWorstMonthPct, *v17.diversity->worstMonthPct + hop.results.psmd, 1e-18);

@@ -41,8 +41,12 @@ TEST(MultipathOccurrence, BothEditionsAndTheQuickK) {
 
 TEST(MultipathOccurrence, RefusesOutsideItsRangeAndWarnsPastItsData) {
     Notes notes;
-    auto v17Limit = [&](HopGeometry hop) { return p530v17Occurrence(hop, -400.0, 20.0, notes).p0Pct.limit; };
-    auto v18Limit = [&](HopGeometry hop) { return p530v18Occurrence(hop, -4.2, 20.0, 100.0, notes).p0Pct.limit; };
+    auto v17Limit = [&](HopGeometry hop) {
+        return p530v17Occurrence(hop, -400.0, 20.0, notes).p0Pct.limit;
+    };
+    auto v18Limit = [&](HopGeometry hop) {
+        return p530v18Occurrence(hop, -4.2, 20.0, 100.0, notes).p0Pct.limit;
+    };
     EXPECT_EQ(v17Limit({4.99, 7.5, 180, 150}), "hop shorter than 5 km");
     EXPECT_EQ(v17Limit({5.0, 7.5, 180, 150}), "");
     EXPECT_EQ(v18Limit({4.99, 7.5, 180, 150}), "hop shorter than 5 km");
@@ -94,10 +98,12 @@ TEST(AverageYear, ConvertsByDeltaGCappedAt10point8) {
 
 TEST(Diversity, SpaceAndFrequencyImprovements) {
     Notes notes;
-    EXPECT_NEAR(spaceDiversityImprovement(10.0, 7.5, 40.0, kP0v17, 35.0, 3.5, notes), 26.749673993091253, 1e-9);
+    EXPECT_NEAR(spaceDiversityImprovement(10.0, 7.5, 40.0, kP0v17, 35.0, 3.5, notes),
+                26.749673993091253, 1e-9);
     EXPECT_EQ(notes.size(), 1u); // 40 km is below the 43 km of the fitted data
     Notes inside;
-    EXPECT_NEAR(frequencyDiversityImprovement(7.5, 40.0, 0.3, 35.0, inside), 33.730961708462715, 1e-9);
+    EXPECT_NEAR(frequencyDiversityImprovement(7.5, 40.0, 0.3, 35.0, inside), 33.730961708462715,
+                1e-9);
     EXPECT_TRUE(inside.empty());
     // The classic worked case: 80·(0.3/7)·10^4/350.
     EXPECT_NEAR(frequencyDiversityImprovement(7.0, 50.0, 0.3, 40.0, inside), 97.959183673, 1e-6);
@@ -110,12 +116,14 @@ TEST(Route, SimultaneousFadingAndRainSum) {
     // C = 0.5 + 0.0046·30 = 0.638.
     const double expected = 0.035 - std::pow(0.0002, 0.638) - std::pow(0.0001, 0.638);
     EXPECT_NEAR(simultaneousFadingPct(pcts, 30.0), expected, 1e-15);
-    EXPECT_NEAR(simultaneousFadingPct(pcts, 45.0), 0.035 - std::pow(0.0002, 0.68) - std::pow(0.0001, 0.68), 1e-15);
+    EXPECT_NEAR(simultaneousFadingPct(pcts, 45.0),
+                0.035 - std::pow(0.0002, 0.68) - std::pow(0.0001, 0.68), 1e-15);
     EXPECT_DOUBLE_EQ(simultaneousFadingPct(std::array{0.02}, 30.0), 0.02);
     const std::array<double, 3> margins{30.0, 40.0, 35.0};
     EXPECT_DOUBLE_EQ(routeFadeDepthDb(margins), 35.0);
 
-    std::array<HopRainOutage, 3> rain{HopRainOutage{0.002, false}, HopRainOutage{std::nullopt, false},
+    std::array<HopRainOutage, 3> rain{HopRainOutage{0.002, false},
+                                      HopRainOutage{std::nullopt, false},
                                       HopRainOutage{0.004, false}};
     const RouteRainOutage sum = routeRainOutage(rain);
     EXPECT_NEAR(*sum.pct, 0.007, 1e-15); // the hop below 0.001 % counts 0.001 %

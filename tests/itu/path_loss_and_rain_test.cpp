@@ -33,8 +33,11 @@ TEST(Gas, ReproducesTheValidationValuesAtTheStandardAtmosphere) {
 }
 
 TEST(RainCoefficients, ReproduceThePublishedTableAndMixPolarizations) {
-    struct Row { double f, kH, alphaH, kV, alphaV; };
-    for (const Row row : {Row{10, 0.01217, 1.2571, 0.01129, 1.2156}, Row{20, 0.09164, 1.0568, 0.09611, 0.9847}}) {
+    struct Row {
+        double f, kH, alphaH, kV, alphaV;
+    };
+    for (const Row row :
+         {Row{10, 0.01217, 1.2571, 0.01129, 1.2156}, Row{20, 0.09164, 1.0568, 0.09611, 0.9847}}) {
         const RainCoefficients h = rainCoefficients(row.f, 0.0, kHorizontalTiltDeg);
         const RainCoefficients v = rainCoefficients(row.f, 0.0, kVerticalTiltDeg);
         EXPECT_NEAR(h.k, row.kH, 5e-6) << row.f;
@@ -54,7 +57,8 @@ TEST(RainCoefficients, ReproduceThePublishedTableAndMixPolarizations) {
 
 // 18 GHz, 15 km, 42 mm/h, vertical, 300 m height difference.
 RainAttenuation sampleRain() {
-    return rainAttenuation(42.0, rainCoefficients(18.0, 1.1457628381751035, kVerticalTiltDeg), 15.0, 18.0);
+    return rainAttenuation(42.0, rainCoefficients(18.0, 1.1457628381751035, kVerticalTiltDeg), 15.0,
+                           18.0);
 }
 
 TEST(RainAttenuation, WorksTheHopThroughToItsPercentages) {
@@ -63,9 +67,11 @@ TEST(RainAttenuation, WorksTheHopThroughToItsPercentages) {
     EXPECT_NEAR(rain.distanceFactor, 0.5650735199232046, 1e-12);
     EXPECT_NEAR(rain.a001Db, 27.697949790571524, 1e-9);
     EXPECT_NEAR(rainAttenuationAtDb(rain, 0.1), 10.480371003703489, 1e-9);
-    EXPECT_NEAR(rainAttenuationAtDb(rain, 0.01), 27.644713162335243, 1e-9); // the law gives 0.998·A0.01
+    EXPECT_NEAR(rainAttenuationAtDb(rain, 0.01), 27.644713162335243,
+                1e-9); // the law gives 0.998·A0.01
     // Short hop in heavy rain: the bracket falls below 0.4 and the distance factor stops at 2.5.
-    const RainAttenuation shortHop = rainAttenuation(150.0, rainCoefficients(38.0, 0, 0), 0.2, 38.0);
+    const RainAttenuation shortHop =
+        rainAttenuation(150.0, rainCoefficients(38.0, 0, 0), 0.2, 38.0);
     EXPECT_DOUBLE_EQ(shortHop.distanceFactor, kRainDistanceFactorCap);
 }
 
