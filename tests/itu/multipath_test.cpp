@@ -12,6 +12,7 @@
 #include "itu/fade_distribution.h"
 #include "itu/multipath_occurrence.h"
 #include "itu/route_fading.h"
+#include "itu/route_methods.h"
 
 namespace korvel::itu {
 namespace {
@@ -130,6 +131,28 @@ TEST(Route, SimultaneousFadingAndRainSum) {
     EXPECT_EQ(sum.hopsCountedAtLowest, 1);
     rain[1] = {std::nullopt, true};
     EXPECT_FALSE(routeRainOutage(rain).pct);
+}
+
+TEST(Route, TotalOfOneMethodFromItsHopColumns) {
+    MethodResult a, b;
+    a.totalWorstMonthPct = 0.01;
+    a.fadeMarginDb = 30.0;
+    a.rain = RainFigures{};
+    a.rain->outagePct = 0.002;
+    b.totalWorstMonthPct = 0.02;
+    b.fadeMarginDb = 40.0;
+    b.rain = RainFigures{};
+    b.rain->outageBound = RainBound::BelowLowest;
+    const std::array<const MethodResult*, 2> hops{&a, &b};
+    const RouteMethodTotal total = routeMethodTotal(hops);
+    EXPECT_DOUBLE_EQ(*total.fadeDepthDb, 35.0);
+    EXPECT_DOUBLE_EQ(*total.worstMonthPct, simultaneousFadingPct(std::array{0.01, 0.02}, 35.0));
+    EXPECT_NEAR(*total.rain.pct, 0.003, 1e-15);
+    b.totalWorstMonthPct.reset();
+    b.rain.reset();
+    const RouteMethodTotal partial = routeMethodTotal(hops);
+    EXPECT_FALSE(partial.worstMonthPct);
+    EXPECT_FALSE(partial.rainComplete);
 }
 
 } // namespace
