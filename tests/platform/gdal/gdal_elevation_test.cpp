@@ -3,6 +3,8 @@
 // value = 100 · row + 10 · column, so bilinear interpolation of this plane is exact everywhere
 // between the cell centres.
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <cpl_string.h>
@@ -163,6 +165,40 @@ TEST_F(GdalElevation, AMissingOrBrokenModuleIsNamedAndTheFirstPresentOneServes) 
               " lacks korvel_open_elevation_model");
 
     EXPECT_TRUE(openElevationModel(files, {underPrefix, KORVEL_ELEVATION_MODULE_FILE}).model);
+}
+
+// Mended: a FIFO named as a model hung GDAL, a missing file said only "not a raster", and a
+// driver prefix or virtual path reached GDAL unasked.
+TEST_F(GdalElevation, OnlyRegularFilesReachGdalUnlessNamesAreAskedFor) {
+    ASSERT_EQ(::mkfifo((folder / "pipe.tif").c_str(), 0600), 0);
+    EXPECT_EQ(openWithModule({folder / "pipe.tif"}).error, "pipe.tif: not a regular file");
+    EXPECT_EQ(openWithModule({folder.path()}).error.rfind(": not a regular file"),
+              folder.path().filename().string().size());
+    EXPECT_EQ(openWithModule({folder / "absent.hgt"}).error, "absent.hgt: the file is missing");
+    writeGeoTiff("/vsimem/plane.tif", {});
+    EXPECT_EQ(openWithModule({"/vsimem/plane.tif"}).error, "plane.tif: the file is missing");
+    EXPECT_TRUE(openElevationModel({"/vsimem/plane.tif"}, {KORVEL_ELEVATION_MODULE_FILE},
+                                   ElevationNames::AsGdalNames)
+                    .model);
+    VSIUnlink("/vsimem/plane.tif");
+}
+
+// Mended: a module cut short (a copy that stopped half way) crashed the program with a bus
+// error when it was loaded.
+TEST_F(GdalElevation, ADamagedModuleIsRefusedBeforeItIsLoaded) {
+    writeGeoTiff(folder / "plane.tif", {});
+    const std::string whole = test::readFileText(KORVEL_ELEVATION_MODULE_FILE);
+    const auto cut = folder / "korvel-elevation-gdal.so";
+    for (const std::size_t kept : {whole.size() / 2, whole.size() - 1, std::size_t{100}}) {
+        test::writeFile(cut, std::string_view(whole).substr(0, kept));
+        const auto opening = openElevationModel({folder / "plane.tif"}, {cut});
+        EXPECT_FALSE(opening.model);
+        EXPECT_EQ(opening.error.rfind("cannot read elevation models: " + cut.string() +
+                                          " is damaged (cut short: ",
+                                      0),
+                  0u)
+            << opening.error;
+    }
 }
 
 TEST_F(GdalElevation, ProfileFollowsTheGeodesicAcrossTheModel) {
