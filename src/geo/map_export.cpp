@@ -95,7 +95,8 @@ Json position(const SitePosition& site) {
 Json hopGeometry(const SitePosition& from, const SitePosition& to) {
     const double span = to.longitudeDeg - from.longitudeDeg;
     if (std::fabs(span) <= 180.0) {
-        return {{"type", "LineString"}, {"coordinates", Json::array({position(from), position(to)})}};
+        return {{"type", "LineString"},
+                {"coordinates", Json::array({position(from), position(to)})}};
     }
     const double side = from.longitudeDeg > 0.0 ? 180.0 : -180.0;
     const double unwrappedTo = to.longitudeDeg + 2.0 * side;

@@ -104,8 +104,7 @@ ProfileImport importProfileCsv(std::string_view text, double hopLengthKm) {
             if (mayBeHeading) {
                 continue;
             }
-            return {{},
-                    onLine(lineNumber, "expected numbers, found " + quotedLine(line))};
+            return {{}, onLine(lineNumber, "expected numbers, found " + quotedLine(line))};
         }
         if (numbers.size() != 2 && numbers.size() != 3) {
             return {{},
@@ -114,8 +113,9 @@ ProfileImport importProfileCsv(std::string_view text, double hopLengthKm) {
                                            std::to_string(numbers.size()))};
         }
         if (result.profile.size() == kMaxProfilePoints) {
-            return {{}, onLine(lineNumber, "a profile holds at most " +
-                                               std::to_string(kMaxProfilePoints) + " points")};
+            return {{},
+                    onLine(lineNumber, "a profile holds at most " +
+                                           std::to_string(kMaxProfilePoints) + " points")};
         }
         ProfilePoint point{numbers[0], numbers[1], 0.0, numbers.size() == 3};
         if (point.hasClutter) {

@@ -109,8 +109,8 @@ TerrainProfile profileFrom(const JsonSource& value, std::string& error) {
         return profile;
     }
     if (value.size() > kMaxProfilePoints) {
-        error = std::string(kProfile) + ": more than " + std::to_string(kMaxProfilePoints) +
-                " points";
+        error =
+            std::string(kProfile) + ": more than " + std::to_string(kMaxProfilePoints) + " points";
         return profile;
     }
     profile.reserve(value.size());

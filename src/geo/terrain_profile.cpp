@@ -31,15 +31,15 @@ constexpr double kFallbackMinimumStepKm = 0.001;
 std::optional<std::string> stepFault(const ElevationModel& model, double lengthKm, double stepKm) {
     const double leastKm = minimumProfileStepKm(model);
     if (!(stepKm >= leastKm) || !std::isfinite(stepKm)) {
-        return formatNumbers("the step must be at least %g m, a tenth of the model's cell",
+        return formatNumbers("the step must be at least %.3g m, a tenth of the model's cell",
                              leastKm * kMetresPerKm);
     }
     if (lengthKm / stepKm >= static_cast<double>(kMaxProfilePoints - 1)) {
-        return formatNumbers("a step of %g m makes more than %zu points over %.3f km; take a "
-                             "step of at least %g m",
-                             stepKm * kMetresPerKm, kMaxProfilePoints, lengthKm,
-                             std::ceil(lengthKm / static_cast<double>(kMaxProfilePoints - 1) *
-                                       kMetresPerKm));
+        return formatNumbers(
+            "a step of %g m makes more than %zu points over %.3f km; take a "
+            "step of at least %g m",
+            stepKm * kMetresPerKm, kMaxProfilePoints, lengthKm,
+            std::ceil(lengthKm / static_cast<double>(kMaxProfilePoints - 1) * kMetresPerKm));
     }
     return std::nullopt;
 }
@@ -49,7 +49,7 @@ std::optional<std::string> stepFault(const ElevationModel& model, double lengthK
 double minimumProfileStepKm(const ElevationModel& model) {
     const double cellKm = model.cellSizeM() / kMetresPerKm;
     return std::isfinite(cellKm) && cellKm > 0.0 ? cellKm / kCellsPerFinestStep
-                                                  : kFallbackMinimumStepKm;
+                                                 : kFallbackMinimumStepKm;
 }
 
 double defaultProfileStepKm(const ElevationModel& model) {

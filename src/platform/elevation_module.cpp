@@ -45,8 +45,8 @@ std::vector<std::filesystem::path> checkedFiles(const std::vector<std::filesyste
             (file.has_filename() ? file.filename().string() : file.string()) + ": ";
         struct stat status {};
         if (::stat(file.c_str(), &status) != 0) {
-            error = name + (errno == ENOENT || errno == ENOTDIR ? "the file is missing"
-                                                                : "cannot read");
+            error = name +
+                    (errno == ENOENT || errno == ENOTDIR ? "the file is missing" : "cannot read");
             return {};
         }
         std::error_code failure;

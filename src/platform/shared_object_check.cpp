@@ -16,7 +16,8 @@ namespace {
 std::uint64_t field(std::span<const std::uint8_t> bytes, std::uint64_t offset, int size) {
     std::uint64_t value = 0;
     for (int i = size - 1; i >= 0; --i) {
-        value = (value << 8u) | bytes[static_cast<std::size_t>(offset) + static_cast<std::size_t>(i)];
+        value =
+            (value << 8u) | bytes[static_cast<std::size_t>(offset) + static_cast<std::size_t>(i)];
     }
     return value;
 }

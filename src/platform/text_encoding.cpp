@@ -134,8 +134,7 @@ namespace {
 // Each code point of `utf8` in turn, and kInvalidPiece for each invalid piece (see the header).
 constexpr char32_t kInvalidPiece = 0xFFFFFFFF;
 
-template <typename OnCodePoint>
-void decodeUtf8(std::string_view utf8, OnCodePoint onCodePoint) {
+template <typename OnCodePoint> void decodeUtf8(std::string_view utf8, OnCodePoint onCodePoint) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const auto lead = static_cast<unsigned char>(utf8[pos]);

@@ -56,10 +56,12 @@ TEST_F(GeoLimits, ProfilesTheReaderWouldRefuseAreNeverSaved) {
 TEST_F(GeoLimits, AProfileThatDoesNotEndAtStation2IsNotUsedOrSaved) {
     patchDouble("LINK7.HOP", "SHORT.HOP", kHopLengthOffset, 30.0);
     writeFile(at("SHORT.HOP.sites.json"), bytesOf(kSites));
-    expectRefused("profile SHORT.HOP",
-                  "SHORT.HOP.sites.json: the profile ends at 40.0", "SHORT.HOP.sites.json");
-    expectRefused("profile SHORT.HOP --save " + kDem, "but the hop is 30.000 km long; the "
-                  "profile is not saved", "SHORT.HOP.sites.json");
+    expectRefused("profile SHORT.HOP", "SHORT.HOP.sites.json: the profile ends at 40.0",
+                  "SHORT.HOP.sites.json");
+    expectRefused("profile SHORT.HOP --save " + kDem,
+                  "but the hop is 30.000 km long; the "
+                  "profile is not saved",
+                  "SHORT.HOP.sites.json");
 }
 
 // Mended: a FIFO as --dem hung the tool, a missing file said "not a raster GDAL reads", and
@@ -83,7 +85,8 @@ TEST_F(GeoLimits, ADamagedElevationModuleIsRefused) {
     const auto program = root_ / "bin" / "korvel-cli";
     std::filesystem::create_directories(program.parent_path());
     std::filesystem::copy_file(KORVEL_CLI, program);
-    const auto module = std::filesystem::path(KORVEL_CLI).parent_path() / "korvel-elevation-gdal.so";
+    const auto module =
+        std::filesystem::path(KORVEL_CLI).parent_path() / "korvel-elevation-gdal.so";
     const std::string whole = readFileText(module);
     writeFile(program.parent_path() / module.filename(), whole.substr(0, whole.size() / 2));
     const CliRun run = this->run(program, "profile LINK7.HOP --save " + kDem);
@@ -95,14 +98,15 @@ TEST_F(GeoLimits, ADamagedElevationModuleIsRefused) {
 // as the output was replaced by a file.
 TEST_F(GeoLimits, ExportsThatMissAHopOrMeetAFifoWriteNothing) {
     writeFile(at("COAST3.HOP.sites.json"), "{");
-    expectRefused("export kml COAST.ROU --output coast.kml", "COAST3.HOP.sites.json: ",
-                  "coast.kml");
+    expectRefused("export kml COAST.ROU --output coast.kml",
+                  "COAST3.HOP.sites.json: ", "coast.kml");
     std::filesystem::remove(at("COAST3.HOP.sites.json"));
     std::filesystem::remove(at("COAST2.HOP"));
     const CliRun run = expectRefused("export geojson COAST.ROU --output coast.geojson",
                                      "COAST2.HOP: cannot read", "coast.geojson");
     EXPECT_TRUE(contains(run.err, "COAST.ROU: a hop or its sites could not be read; nothing "
-                                  "written")) << run.err;
+                                  "written"))
+        << run.err;
     ASSERT_EQ(::mkfifo(at("pipe.kml").c_str(), 0600), 0);
     expectRefused("export kml LINK7.HOP --output pipe.kml --force",
                   "pipe.kml: cannot write (not a regular file)");

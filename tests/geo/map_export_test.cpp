@@ -21,8 +21,8 @@ MapHop hopBetween(std::string name1, SitePosition site1, std::string name2, Site
 // Whether expat takes the whole document as well-formed XML.
 bool wellFormed(const std::string& xml, std::string& error) {
     XML_Parser parser = XML_ParserCreate(nullptr);
-    const bool parsed = XML_Parse(parser, xml.data(), static_cast<int>(xml.size()), 1) ==
-                        XML_STATUS_OK;
+    const bool parsed =
+        XML_Parse(parser, xml.data(), static_cast<int>(xml.size()), 1) == XML_STATUS_OK;
     if (!parsed) {
         error = XML_ErrorString(XML_GetErrorCode(parser));
     }
@@ -52,9 +52,8 @@ TEST(MapExport, GeoJsonCutsAHopAtTheAntimeridian) {
     };
     const auto across = geometryOf({-16.0, 179.5, 0.0}, {-17.0, -179.5, 0.0});
     EXPECT_EQ(across["type"], "MultiLineString");
-    EXPECT_EQ(across["coordinates"],
-              nlohmann::json::parse("[[[179.5, -16.0], [180.0, -16.5]],"
-                                    " [[-180.0, -16.5], [-179.5, -17.0]]]"));
+    EXPECT_EQ(across["coordinates"], nlohmann::json::parse("[[[179.5, -16.0], [180.0, -16.5]],"
+                                                           " [[-180.0, -16.5], [-179.5, -17.0]]]"));
     const auto westward = geometryOf({10.0, -179.0, 0.0}, {12.0, 179.0, 0.0});
     EXPECT_EQ(westward["coordinates"][0][1], nlohmann::json::parse("[-180.0, 11.0]"));
     EXPECT_EQ(geometryOf({0.0, 170.0, 0.0}, {0.0, -10.0, 0.0})["type"], "LineString");

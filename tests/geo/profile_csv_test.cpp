@@ -31,7 +31,9 @@ struct Refusal {
 
 // Mended: a spreadsheet's byte-order mark made the first point a heading, and it was lost.
 TEST(ProfileCsv, AByteOrderMarkKeepsTheFirstPoint) {
-    const auto read = importProfileCsv("\xEF\xBB\xBF" "0,120\n5,40\n", 5.0);
+    const auto read = importProfileCsv("\xEF\xBB\xBF"
+                                       "0,120\n5,40\n",
+                                       5.0);
     ASSERT_EQ(read.error, "");
     ASSERT_EQ(read.profile.size(), 2u);
     EXPECT_EQ(read.profile[0].groundM, 120.0);

@@ -83,7 +83,8 @@ TEST(SitesFile, WhatTheReaderRefusesIsNeverWritten) {
         {withGround(HUGE_VAL), "station2: the ground elevation must be from -500 to 9000 m"},
         {withGround(-501.0), "station2: the ground elevation must be from -500 to 9000 m"},
         {withFirstPoint(-0.01, 1.0), "profile[0]: distance -0.010 km is before station 1 (0 km)"},
-        {withFirstPoint(0.0, 1e308), "profile[0]: the ground elevation must be from -500 to 9000 m"},
+        {withFirstPoint(0.0, 1e308),
+         "profile[0]: the ground elevation must be from -500 to 9000 m"},
     };
     for (const auto& [sites, why] : faults) {
         EXPECT_EQ(sitesFault(sites), why);
