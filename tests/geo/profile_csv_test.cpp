@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "geo/profile_csv.h"
-#include "geo/site_ranges.h"
 
 namespace korvel {
 namespace {
@@ -37,16 +36,6 @@ TEST(ProfileCsv, AByteOrderMarkKeepsTheFirstPoint) {
     ASSERT_EQ(read.error, "");
     ASSERT_EQ(read.profile.size(), 2u);
     EXPECT_EQ(read.profile[0].groundM, 120.0);
-}
-
-// Mended: a file of a million points was taken whole, and its sites file could not be read back.
-TEST(ProfileCsv, RefusesMoreThanAProfileHolds) {
-    std::string text;
-    for (std::size_t i = 0; i <= kMaxProfilePoints; ++i) {
-        text += std::to_string(i) + ",1\n";
-    }
-    const auto read = importProfileCsv(text, 0.0);
-    EXPECT_EQ(read.error, "line 100001: a profile holds at most 100000 points");
 }
 
 class ProfileCsvRefusal : public ::testing::TestWithParam<Refusal> {};

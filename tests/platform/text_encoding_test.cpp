@@ -55,15 +55,5 @@ TEST(TextEncoding, WhatCannotBeHeldBecomesQuestionMarks) {
     }
 }
 
-// Names from the platform may be any bytes; a UTF-8 document gets U+FFFD for what is not UTF-8.
-TEST(TextEncoding, RepairedUtf8KeepsWhatIsValid) {
-    EXPECT_EQ(utf8Repaired("Caf\xC3\xA9 \xE2\x82\xAC"), "Caf\xC3\xA9 \xE2\x82\xAC");
-    EXPECT_EQ(utf8Repaired("a\xFF"
-                           "b\xC3"),
-              "a\xEF\xBF\xBD"
-              "b\xEF\xBF\xBD");
-    EXPECT_EQ(utf8Repaired("\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"); // surrogate
-}
-
 } // namespace
 } // namespace korvel

@@ -3,8 +3,6 @@
 // value = 100 · row + 10 · column, so bilinear interpolation of this plane is exact everywhere
 // between the cell centres.
 
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
 #include <cpl_string.h>
@@ -165,22 +163,6 @@ TEST_F(GdalElevation, AMissingOrBrokenModuleIsNamedAndTheFirstPresentOneServes) 
               " lacks korvel_open_elevation_model");
 
     EXPECT_TRUE(openElevationModel(files, {underPrefix, KORVEL_ELEVATION_MODULE_FILE}).model);
-}
-
-// Mended: a FIFO named as a model hung GDAL, a missing file said only "not a raster", and a
-// driver prefix or virtual path reached GDAL unasked.
-TEST_F(GdalElevation, OnlyRegularFilesReachGdalUnlessNamesAreAskedFor) {
-    ASSERT_EQ(::mkfifo((folder / "pipe.tif").c_str(), 0600), 0);
-    EXPECT_EQ(openWithModule({folder / "pipe.tif"}).error, "pipe.tif: not a regular file");
-    EXPECT_EQ(openWithModule({folder.path()}).error.rfind(": not a regular file"),
-              folder.path().filename().string().size());
-    EXPECT_EQ(openWithModule({folder / "absent.hgt"}).error, "absent.hgt: the file is missing");
-    writeGeoTiff("/vsimem/plane.tif", {});
-    EXPECT_EQ(openWithModule({"/vsimem/plane.tif"}).error, "plane.tif: the file is missing");
-    EXPECT_TRUE(openElevationModel({"/vsimem/plane.tif"}, {KORVEL_ELEVATION_MODULE_FILE},
-                                   ElevationNames::AsGdalNames)
-                    .model);
-    VSIUnlink("/vsimem/plane.tif");
 }
 
 // Mended: a module cut short (a copy that stopped half way) crashed the program with a bus
