@@ -122,7 +122,8 @@ void appendRouteMethodsText(std::string& text, const RouteState& route,
             .append("; rain: ")
             .append(classic ? kSumRule : itu::kRouteRainLabel);
         if (const int lowest = column.total.rain.hopsCountedAtLowest; lowest > 0) {
-            text.append(", ").append(std::to_string(lowest)).append(" hops below 0.001 % counted at 0.001 %");
+            text.append(", ").append(std::to_string(lowest)).append(lowest == 1 ? " hop" : " hops")
+                .append(" below 0.001 % counted at 0.001 %");
         }
         text += '\n';
     }
