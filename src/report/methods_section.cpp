@@ -11,6 +11,28 @@ namespace {
 
 // Room for "-1.23E-005" and the French verdicts.
 constexpr std::size_t kCellWidth = 12;
+// A line after the table wraps on the page within the hop report's widest rows.
+constexpr std::size_t kPageLineWidth = 84;
+
+// line cut at blanks into pieces of at most width characters (a longer word stays whole); the
+// pieces after the first are indented.
+std::vector<std::string> wrapped(const std::string& line, std::size_t width) {
+    std::vector<std::string> pieces;
+    std::string rest = line;
+    while (rest.size() > width) {
+        std::size_t cut = rest.rfind(' ', width);
+        if (cut == std::string::npos || cut < 8) {
+            cut = rest.find(' ', width);
+            if (cut == std::string::npos) {
+                break;
+            }
+        }
+        pieces.push_back(rest.substr(0, cut));
+        rest = "    " + rest.substr(cut + 1);
+    }
+    pieces.push_back(rest);
+    return pieces;
+}
 
 // One row of the table in fixed columns: the label padded, each cell right-aligned.
 std::string alignedRow(const std::vector<std::string>& row, std::size_t labelWidth,
@@ -79,7 +101,9 @@ void drawMethodsSectionPage(PrintDevice& device, MethodColumns columns, ReportLa
     }
     pen.advance(1);
     for (const std::string& line : table.lines) {
-        pen.row(" " + line, 1);
+        for (const std::string& piece : wrapped(line, kPageLineWidth)) {
+            pen.row(" " + piece, 1);
+        }
     }
 }
 
