@@ -134,6 +134,7 @@ constexpr std::pair<std::string_view, std::string_view> kFrenchNotes[] = {
     {"h_c < 0: grazing or obstructed path, p_w may be far too high",
      "h_c < 0 : trajet rasant ou obstrué, p_w peut être bien trop élevé"},
     {"dN75 below 0", "dN75 inférieur à 0"},
+    {"sum, no §2.4.6 correlation", "somme, sans la corrélation du §2.4.6"},
     {"s_a below 0 m", "s_a inférieur à 0 m"},
     {"outside the fitted data: d above 185 km", "hors des données d'ajustement : d au-delà de 185 km"},
     {"outside the fitted data: dN1 not within −860 to −150 N/km",
