@@ -76,9 +76,8 @@ RouteMethods routeMethods(CliContext& context, const std::string& routeFile,
                                   cp1252ToUtf8(route.record.hopFile[i].view()))
                                      .string();
         const HopState uncalculated;
-        methods.hops.push_back(unreadable[i]
-                                   ? itu::hopMethods({&uncalculated, nullptr, {}, {}})
-                                   : hopColumns(context, file, images[i], options));
+        methods.hops.push_back(unreadable[i] ? itu::hopMethods({&uncalculated, nullptr, {}, {}})
+                                             : hopColumns(context, file, images[i], options));
     }
     for (std::size_t column = 0; column < 3; ++column) {
         std::vector<const MethodResult*> hops;
@@ -96,8 +95,8 @@ RouteMethods routeMethods(CliContext& context, const std::string& routeFile,
     return methods;
 }
 
-void appendRouteMethodsText(std::string& text, const RouteState& route,
-                            const RouteMethods& methods, const MethodsOptions& options) {
+void appendRouteMethodsText(std::string& text, const RouteState& route, const RouteMethods& methods,
+                            const MethodsOptions& options) {
     for (std::size_t i = 0; i < methods.hops.size(); ++i) {
         text.append("\n== Hop ").append(std::to_string(i + 1)).append(": ");
         text.append(cp1252ToUtf8(route.record.hopFile[i].view())).append("\n");
@@ -122,7 +121,9 @@ void appendRouteMethodsText(std::string& text, const RouteState& route,
             .append("; rain: ")
             .append(classic ? kSumRule : itu::kRouteRainLabel);
         if (const int lowest = column.total.rain.hopsCountedAtLowest; lowest > 0) {
-            text.append(", ").append(std::to_string(lowest)).append(lowest == 1 ? " hop" : " hops")
+            text.append(", ")
+                .append(std::to_string(lowest))
+                .append(lowest == 1 ? " hop" : " hops")
                 .append(" below 0.001 % counted at 0.001 %");
         }
         text += '\n';

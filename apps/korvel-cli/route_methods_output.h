@@ -28,8 +28,8 @@ RouteMethods routeMethods(CliContext& context, const std::string& routeFile,
                           const RouteState& route, const HopImages& images,
                           const HopMarks& unreadable, const MethodsOptions& options);
 
-void appendRouteMethodsText(std::string& text, const RouteState& route,
-                            const RouteMethods& methods, const MethodsOptions& options);
+void appendRouteMethodsText(std::string& text, const RouteState& route, const RouteMethods& methods,
+                            const MethodsOptions& options);
 
 // "methods" of hop `hop`, inside the hop's object.
 void writeRouteHopMethodsJson(JsonWriter& json, const RouteMethods& methods,

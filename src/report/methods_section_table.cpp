@@ -96,7 +96,8 @@ const std::vector<RowSpec>& rowSpecs() {
          figure(&MethodResult::worstMonthAllPct, scientific)},
         {"Conversion term ΔG (dB)", "Terme de conversion ΔG (dB)",
          figure(&MethodResult::deltaGDb, decibels)},
-        {"Average year (%)", "Année moyenne (%)", figure(&MethodResult::averageYearPct, scientific)},
+        {"Average year (%)", "Année moyenne (%)",
+         figure(&MethodResult::averageYearPct, scientific)},
         {"Rain attenuation A0.01 (dB)", "Affaiblissement dû à la pluie A0.01 (dB)",
          [](const MethodResult& m, bool) {
              return m.rain && m.rain->A001Db ? decibels(*m.rain->A001Db) : std::string(kNone);
@@ -136,7 +137,8 @@ constexpr std::pair<std::string_view, std::string_view> kFrenchNotes[] = {
     {"dN75 below 0", "dN75 inférieur à 0"},
     {"sum, no §2.4.6 correlation", "somme, sans la corrélation du §2.4.6"},
     {"s_a below 0 m", "s_a inférieur à 0 m"},
-    {"outside the fitted data: d above 185 km", "hors des données d'ajustement : d au-delà de 185 km"},
+    {"outside the fitted data: d above 185 km",
+     "hors des données d'ajustement : d au-delà de 185 km"},
     {"outside the fitted data: dN1 not within −860 to −150 N/km",
      "hors des données d'ajustement : dN1 hors de −860 à −150 N/km"},
     {"outside the fitted data: h_L not within 17–2300 m",
@@ -187,18 +189,18 @@ std::string heading(const MethodResult& m, bool french) {
 void addSources(MethodsSectionTable& table, MethodColumns columns, bool french) {
     using Field = std::optional<itu::InputValue> itu::MethodInputs::*;
     const std::pair<const char*, Field> inputs[] = {
-        {"dN1", &itu::MethodInputs::dN1},   {"sa", &itu::MethodInputs::sa},
+        {"dN1", &itu::MethodInputs::dN1},    {"sa", &itu::MethodInputs::sa},
         {"log K", &itu::MethodInputs::logK}, {"dN75", &itu::MethodInputs::dN75},
         {"ht", &itu::MethodInputs::htM},     {"hc", &itu::MethodInputs::hcM},
         {"R0.01", &itu::MethodInputs::R001}};
     for (const auto& [name, field] : inputs) {
         for (const MethodResult* m : columns) {
             if (const std::optional<itu::InputValue>& v = m->inputs.*field) {
-                const std::string_view source = french ? inFrench(kFrenchSources, v->source)
-                                                       : v->source;
-                table.lines.push_back(reportTextFromUtf8(
-                    std::string(french ? "Source de " : "Source of ") + name +
-                    (french ? " : " : ": ") + std::string(source)));
+                const std::string_view source =
+                    french ? inFrench(kFrenchSources, v->source) : v->source;
+                table.lines.push_back(
+                    reportTextFromUtf8(std::string(french ? "Source de " : "Source of ") + name +
+                                       (french ? " : " : ": ") + std::string(source)));
                 break;
             }
         }

@@ -18,18 +18,18 @@ void addClassicRain(itu::MethodResult& classic, const HopState& point) {
     }
     itu::RainFigures rain;
     rain.R001MmH = r.rainRateMmH;
-    rain.outagePct = rainOutage(r.frequencyGHz, r.hopLengthKm, point.results.M, r.rainRateMmH,
-                                r.polarization)
-                         .annualPct;
+    rain.outagePct =
+        rainOutage(r.frequencyGHz, r.hopLengthKm, point.results.M, r.rainRateMmH, r.polarization)
+            .annualPct;
     classic.rain = rain;
 }
 
 } // namespace
 
 std::vector<std::array<itu::MethodResult, 3>> sweepMethods(const HopState& hop, SweepInput input,
-                                                          const SweepRange& range,
-                                                          const HopSites* sites,
-                                                          const itu::ClimateInputs& climate) {
+                                                           const SweepRange& range,
+                                                           const HopSites* sites,
+                                                           const itu::ClimateInputs& climate) {
     std::vector<std::array<itu::MethodResult, 3>> points;
     points.reserve(static_cast<std::size_t>(std::max(range.steps, 0)));
     const std::optional<GeoPoint> midpoint = itu::pathMidpoint(sites);

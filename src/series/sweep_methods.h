@@ -14,8 +14,8 @@ namespace korvel {
 // columns without figures. Sweeping the rain rate sweeps R0.01 of the current methods too
 // (source "swept"). sites may be null.
 std::vector<std::array<itu::MethodResult, 3>> sweepMethods(const HopState& hop, SweepInput input,
-                                                          const SweepRange& range,
-                                                          const HopSites* sites,
-                                                          const itu::ClimateInputs& climate);
+                                                           const SweepRange& range,
+                                                           const HopSites* sites,
+                                                           const itu::ClimateInputs& climate);
 
 } // namespace korvel

@@ -69,8 +69,8 @@ TEST_F(MethodsBeside, SweepDrawsOneCurvePerMethodThatMeetsTheClassicOneAtEveryPo
                          point["outagePct"].get<double>());
         EXPECT_TRUE(point["methods"][2]["totalWorstMonthPct"].is_number());
     }
-    const std::vector<std::string> csv =
-        lines(cli("sweep LINK7.HOP --vary rain-rate --from 40 --to 400 --steps 4 --csv" + kAll).out);
+    const std::vector<std::string> csv = lines(
+        cli("sweep LINK7.HOP --vary rain-rate --from 40 --to 400 --steps 4 --csv" + kAll).out);
     EXPECT_TRUE(csv[0].ends_with(",classic.rainOutagePct,p530-17.rainOutagePct,"
                                  "p530-18.rainOutagePct,status"))
         << csv[0];
@@ -106,8 +106,8 @@ TEST_F(MethodsBeside, BudgetReplacesOnlyThePathLoss) {
             EXPECT_DOUBLE_EQ(methods[0]["pathLossDb"].get<double>(), step["value"].get<double>());
         }
     }
-    const double classicSum = methods[0]["pathLossDb"].get<double>() +
-                              methods[0]["fadeMarginDb"].get<double>();
+    const double classicSum =
+        methods[0]["pathLossDb"].get<double>() + methods[0]["fadeMarginDb"].get<double>();
     for (std::size_t i = 1; i < 3; ++i)
         EXPECT_NEAR(methods[i]["pathLossDb"].get<double>() +
                         methods[i]["fadeMarginDb"].get<double>(),
@@ -132,17 +132,16 @@ TEST_F(MethodsBeside, HopReportAddsTheSectionAfterTheUnchangedReportInEveryForm)
                 continue;
             }
             EXPECT_TRUE(with.starts_with(plain)) << form << lang;
-            EXPECT_TRUE(contains(with.substr(plain.size()), lang == "en"
-                                                               ? "Current ITU-R methods\r\n"
-                                                               : "M\xE9thodes UIT-R actuelles\r\n"));
+            EXPECT_TRUE(contains(with.substr(plain.size()),
+                                 lang == "en" ? "Current ITU-R methods\r\n"
+                                              : "M\xE9thodes UIT-R actuelles\r\n"));
         }
     }
 }
 
 TEST_F(MethodsBeside, TypedValuesOutOfRangeAreRefusedByEveryCommand) {
     for (const char* command : {"route COAST.ROU", "sweep LINK7.HOP --vary length",
-                                "budget LINK7.HOP",
-                                "report hop LINK7.HOP --output r.txt"}) {
+                                "budget LINK7.HOP", "report hop LINK7.HOP --output r.txt"}) {
         const CliRun run = cli(std::string(command) + " --methods p530-18 --logK 3");
         EXPECT_EQ(run.exitCode, 2) << command;
         EXPECT_TRUE(run.out.empty() && contains(run.err, "--logK")) << command << run.err;

@@ -34,11 +34,11 @@ TEST(MethodsSection, FollowsTheClassicReportOfEveryFormUnchanged) {
         for (const ReportForm form : {ReportForm::Text, ReportForm::Delimited}) {
             const std::string classic =
                 buildHopReport(form, hop, reportLibrary(), language, "FD.HOP", kDateStamp);
-            const std::string with = buildHopReport(form, hop, reportLibrary(), language,
-                                                    "FD.HOP", kDateStamp, columns);
+            const std::string with =
+                buildHopReport(form, hop, reportLibrary(), language, "FD.HOP", kDateStamp, columns);
             ReportText section;
-            (form == ReportForm::Text ? addMethodsSectionText : addMethodsSectionDelimited)(
-                section, columns, language);
+            (form == ReportForm::Text ? addMethodsSectionText
+                                      : addMethodsSectionDelimited)(section, columns, language);
             EXPECT_EQ(with, classic + section.withCrLf());
         }
         const std::string pdf = buildHopReport(ReportForm::Pdf, hop, reportLibrary(), language,
