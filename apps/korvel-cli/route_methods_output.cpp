@@ -34,6 +34,9 @@ std::array<MethodResult, 3> hopColumns(CliContext& context, const std::string& f
 // The classic route keeps its own rule: the hops' outages and their rain added.
 itu::RouteMethodTotal classicTotal(std::span<const MethodResult* const> hops) {
     itu::RouteMethodTotal total;
+    if (hops.empty()) {
+        return total;
+    }
     double sum = 0;
     std::array<itu::HopRainOutage, kMaxRouteHops> rain{};
     for (std::size_t i = 0; i < hops.size(); ++i) {
