@@ -12,7 +12,7 @@ using Cell = std::function<std::string(const MethodResult&, bool french)>;
 
 constexpr const char* kNone = "-";
 
-struct RowSpec {
+struct RowWords {
     const char* english; // UTF-8, as every text of this file
     const char* french;
     Cell cell;
@@ -68,8 +68,8 @@ std::string verdict(const MethodResult& m, bool french) {
     return *m.objectiveMet ? "met" : "missed";
 }
 
-const std::vector<RowSpec>& rowSpecs() {
-    static const std::vector<RowSpec> rows{
+const std::vector<RowWords>& rowWords() {
+    static const std::vector<RowWords> rows{
         {"Refractivity gradient dN1 (N/km)", "Gradient de réfractivité dN1 (N/km)",
          input(&itu::MethodInputs::dN1)},
         {"Terrain roughness sa (m)", "Rugosité du terrain sa (m)", input(&itu::MethodInputs::sa)},
@@ -246,10 +246,10 @@ MethodsSectionTable methodsSectionTable(MethodColumns columns, ReportLanguage la
     for (const MethodResult* m : columns) {
         table.rows.back().push_back(heading(*m, french));
     }
-    for (const RowSpec& spec : rowSpecs()) {
-        table.rows.push_back({reportTextFromUtf8(french ? spec.french : spec.english)});
+    for (const RowWords& words : rowWords()) {
+        table.rows.push_back({reportTextFromUtf8(french ? words.french : words.english)});
         for (const MethodResult* m : columns) {
-            table.rows.back().push_back(spec.cell(*m, french));
+            table.rows.back().push_back(words.cell(*m, french));
         }
     }
     addSources(table, columns, french);
