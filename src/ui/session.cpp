@@ -36,6 +36,7 @@ Session::Session(SessionPorts sessionPorts, std::string libraryFile)
 void Session::resetHopAndRoute() {
     resetHopState(hop, library);
     sites = {};
+    sitesOnDisk = {};
     fields.resetForNew();
     resetRoute(route, library, app.workingFolder);
     markHopSaved();
