@@ -12,6 +12,7 @@
 #include "fields/numeric_entry.h"
 #include "optimize/library_lookup.h"
 #include "ui/form_page.h"
+#include "ui/hop_file_bounds.h"
 #include "ui/list_dialog.h"
 #include "ui/page_field_controls.h"
 #include "ui/page_refusal_shown.h"
@@ -76,6 +77,14 @@ bool FormPage::validateFormPage(Purpose purpose) {
     readLimits(values, shownLayout);
     if (const std::optional<PageRefusal> refusal = formRefusal(values, shownLayout)) {
         showPageRefusal(session_, *view_, *refusal, controlOf(refusal->field));
+        return false;
+    }
+    // A value the hop file reader refuses would make the saved hop one that never opens again.
+    HopRecord probe = copy;
+    readInto(probe, values);
+    if (const std::optional<std::string> damage = valueTheReaderRefuses(session_.hop, probe)) {
+        session_.ports.messages.show("Invalid value : " + *damage + ".", "Error",
+                                     MessageIcon::Warning);
         return false;
     }
     if (!limitsConfirmed(shownLayout)) {

@@ -192,7 +192,8 @@ void ProfileWindow::draw(const ProfileSettings& settings) {
                formatFixed(record.hopLengthKm, 1) + " km: check the sites.";
     }
     lowest_ = found;
-    view_.showHeights(text + met, true);
+    view_.showHeights(text + met,
+                      std::isfinite(found.antenna1M) && std::isfinite(found.antenna2M));
 }
 
 void ProfileWindow::onApply(const ProfileSettings& settings) {
