@@ -163,6 +163,24 @@ struct Bounds {
     }
 };
 
+// The runs of a curve between its points without a finite value.
+std::vector<QList<QPointF>> finitePieces(const ChartCurve& curve) {
+    std::vector<QList<QPointF>> pieces;
+    bool open = false;
+    for (std::size_t i = 0; i < curve.x.size() && i < curve.y.size(); ++i) {
+        if (!std::isfinite(curve.y[i])) {
+            open = false;
+            continue;
+        }
+        if (!open) {
+            pieces.emplace_back();
+            open = true;
+        }
+        pieces.back().append(QPointF(curve.x[i], curve.y[i]));
+    }
+    return pieces;
+}
+
 } // namespace
 
 QtChartPanel::QtChartPanel(QWidget* parent) : QWidget(parent) {
@@ -219,10 +237,17 @@ QtChartPanel::QtChartPanel(QWidget* parent) : QWidget(parent) {
 void QtChartPanel::setChart(const ChartContent& content) {
     content_ = content;
     build();
-    fillTable();
+    // A profile's table holds tens of thousands of rows: filled when first shown.
+    tableFilled_ = false;
+    if (stack_->currentIndex() == 1) {
+        fillTable();
+    }
 }
 
 void QtChartPanel::showTable(bool table) {
+    if (table && !tableFilled_) {
+        fillTable();
+    }
     stack_->setCurrentIndex(table ? 1 : 0);
     if (tableButton_->isChecked() != table) {
         tableButton_->setChecked(table);
@@ -395,27 +420,22 @@ void QtChartPanel::build() {
         add(line, namesInLegend.insert(mark.name).second);
     }
     for (const ChartCurve& curve : content_.curves) {
-        QLineSeries* piece = nullptr;
+        QPen pen(colourOf(curve.role));
+        pen.setWidthF(curve.role == ChartRole::Total || curve.role == ChartRole::Terrain ? 2.5
+                                                                                           : 1.5);
+        if (curve.role == ChartRole::Fresnel || curve.role == ChartRole::FresnelShare) {
+            pen.setStyle(curve.role == ChartRole::Fresnel ? Qt::DashLine : Qt::DotLine);
+        }
+        // Each piece is filled whole before the chart takes it: a point appended to a series on
+        // a chart redraws the chart, and a profile has tens of thousands.
         bool first = true;
-        for (std::size_t i = 0; i < curve.x.size() && i < curve.y.size(); ++i) {
-            if (!std::isfinite(curve.y[i])) {
-                piece = nullptr;
-                continue;
-            }
-            if (piece == nullptr) {
-                piece = new QLineSeries;
-                piece->setName(toQString(curve.name));
-                QPen pen(colourOf(curve.role));
-                pen.setWidthF(
-                    curve.role == ChartRole::Total || curve.role == ChartRole::Terrain ? 2.5 : 1.5);
-                if (curve.role == ChartRole::Fresnel || curve.role == ChartRole::FresnelShare) {
-                    pen.setStyle(curve.role == ChartRole::Fresnel ? Qt::DashLine : Qt::DotLine);
-                }
-                piece->setPen(pen);
-                add(piece, first);
-                first = false;
-            }
-            piece->append(curve.x[i], curve.y[i]);
+        for (const QList<QPointF>& points : finitePieces(curve)) {
+            auto* piece = new QLineSeries;
+            piece->setName(toQString(curve.name));
+            piece->setPen(pen);
+            piece->replace(points);
+            add(piece, first);
+            first = false;
         }
     }
     QChart* old = view_->chart();
@@ -424,6 +444,7 @@ void QtChartPanel::build() {
 }
 
 void QtChartPanel::fillTable() {
+    tableFilled_ = true;
     table_->clear();
     table_->setColumnCount(static_cast<int>(content_.table.columns.size()));
     table_->setRowCount(static_cast<int>(content_.table.rows.size()));

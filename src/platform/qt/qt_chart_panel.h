@@ -48,6 +48,7 @@ class QtChartPanel final : public QWidget {
     QChartView* view_ = nullptr;
     QTableWidget* table_ = nullptr;
     QPushButton* tableButton_ = nullptr;
+    bool tableFilled_ = false; // the table shows content_
 };
 
 } // namespace korvel
