@@ -64,6 +64,23 @@ void ProfileWindow::open() {
     ProfileSettings settings;
     settings.k = "4/3";
     onRuleSetChosen(settings);
+    offerProfileForHopLength(settings);
+}
+
+void ProfileWindow::offerProfileForHopLength(const ProfileSettings& settings) {
+    const TerrainProfile& profile = sites_.profile;
+    const double lengthKm = hop_.record.hopLengthKm;
+    if (profile.empty() || !(lengthKm > 0.0) || profileReaches(profile, lengthKm)) {
+        return;
+    }
+    if (messages_.show("The stored profile ends at " + formatFixed(profile.back().distanceKm, 3) +
+                           " km; the hop is " + formatFixed(lengthKm, 1) +
+                           " km long. Its heights would not be the hop's.\nImport a profile "
+                           "for this hop from a CSV file?",
+                       kAppCaption, MessageIcon::Question,
+                       MessageButtons::YesNoDefaultNo) == MessageAnswer::Yes) {
+        onImportCsv(settings);
+    }
 }
 
 void ProfileWindow::close() {

@@ -46,6 +46,8 @@ class ProfileWindow final : public ProfileEvents {
     // The rules typed; nothing after telling the user which field is wrong.
     std::optional<std::vector<ClearanceRule>> rulesOf(const ProfileSettings& settings) const;
     void draw(const ProfileSettings& settings);
+    // A stored profile that does not end at station 2 of the hop is offered to be imported again.
+    void offerProfileForHopLength(const ProfileSettings& settings);
 
     const HopState& hop_;
     HopSites& sites_;

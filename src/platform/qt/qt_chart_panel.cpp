@@ -1,14 +1,17 @@
 #include "platform/qt/qt_chart_panel.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <span>
 #include <cmath>
 #include <limits>
 #include <set>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QBuffer>
 #include <QFile>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,6 +33,7 @@
 #include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
 
+#include "platform/file_replace.h"
 #include "platform/qt/qt_text.h"
 
 namespace korvel {
@@ -183,7 +187,8 @@ std::vector<QList<QPointF>> finitePieces(const ChartCurve& curve) {
 
 } // namespace
 
-QtChartPanel::QtChartPanel(QWidget* parent) : QWidget(parent) {
+QtChartPanel::QtChartPanel(QWidget* parent, ChartExportPorts ports)
+    : QWidget(parent), ports_(ports) {
     auto* layout = new QVBoxLayout(this);
     verdict_ = new QLabel(this);
     verdict_->setWordWrap(true);
@@ -223,6 +228,7 @@ QtChartPanel::QtChartPanel(QWidget* parent) : QWidget(parent) {
     connect(tableButton_, &QPushButton::toggled, this, [this](bool on) { showTable(on); });
     auto* exportButton = new QPushButton(QStringLiteral("&Export..."), this);
     exportButton->setAccessibleName(QStringLiteral("Export as PNG, SVG or CSV"));
+    exportButton->setObjectName(QStringLiteral("export"));
     connect(exportButton, &QPushButton::clicked, this, [this] { chooseExportFile(); });
     auto* copyButton = new QPushButton(QStringLiteral("&Copy"), this);
     copyButton->setAccessibleName(QStringLiteral("Copy the chart and its numbers"));
@@ -492,49 +498,52 @@ QString QtChartPanel::csv() const {
     return out;
 }
 
-bool QtChartPanel::exportTo(const QString& file) {
-    const QString suffix = QFileInfo(file).suffix().toLower();
+std::optional<QByteArray> QtChartPanel::exportBytes(const QString& suffix) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     if (suffix == QStringLiteral("png")) {
-        return view_->grab().save(file, "PNG");
+        return view_->grab().save(&buffer, "PNG") ? std::optional(buffer.data()) : std::nullopt;
     }
     if (suffix == QStringLiteral("svg")) {
         QSvgGenerator svg;
-        svg.setFileName(file);
+        svg.setOutputDevice(&buffer);
         svg.setSize(view_->size());
         svg.setViewBox(QRect(QPoint(0, 0), view_->size()));
         svg.setTitle(toQString(content_.title));
         svg.setDescription(toQString(content_.verdict));
         QPainter painter(&svg);
         view_->render(&painter);
-        return painter.end();
+        return painter.end() ? std::optional(buffer.data()) : std::nullopt;
     }
     if (suffix == QStringLiteral("csv")) {
-        QFile out(file);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            return false;
-        }
-        return out.write(csv().toUtf8()) >= 0;
+        return csv().toUtf8();
     }
-    return false;
+    return std::nullopt;
 }
 
 void QtChartPanel::chooseExportFile() {
-    QString filter;
-    const QString file = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export chart"), QString::fromStdString(content_.name),
-        QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;Comma-separated values (*.csv)"),
-        &filter);
-    if (file.isEmpty()) {
+    if (ports_.files == nullptr || ports_.messages == nullptr) {
         return;
     }
-    QString target = file;
-    if (QFileInfo(target).suffix().isEmpty()) {
-        target += filter.contains(QStringLiteral("svg"))   ? QStringLiteral(".svg")
-                  : filter.contains(QStringLiteral("csv")) ? QStringLiteral(".csv")
-                                                           : QStringLiteral(".png");
+    const std::optional<ChosenFile> chosen = ports_.files->choose(FileDialogUse::ExportChart);
+    if (!chosen) {
+        return;
     }
-    if (!exportTo(target)) {
-        QApplication::beep();
+    const QString name = QFile::decodeName(QByteArray::fromStdString(chosen->bareName.string()));
+    const std::optional<QByteArray> bytes =
+        exportBytes(QFileInfo(name).suffix().toLower());
+    if (!bytes) {
+        ports_.messages->show(toCp1252(name) + ": a chart is exported as .png, .svg or .csv.",
+                              kAppCaption, MessageIcon::Warning);
+        return;
+    }
+    // The safe replace: a failed write leaves an older file whole.
+    const auto* first = reinterpret_cast<const std::uint8_t*>(bytes->constData());
+    if (replaceFileContents(chosen->fullName,
+                            std::span(first, static_cast<std::size_t>(bytes->size()))) !=
+        FileWriteResult::Written) {
+        ports_.messages->show("Unable to write " + toCp1252(name), kAppCaption,
+                              MessageIcon::Warning);
     }
 }
 
