@@ -18,6 +18,7 @@ void FormPage::openProfile() {
             [this](double antenna1M, double antenna2M) {
                 return takeProfileHeights(antenna1M, antenna2M);
             });
+        profile_->sitesChanged = [this] { session_.updateStatus(); };
     }
     profile_->open();
 }

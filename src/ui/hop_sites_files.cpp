@@ -1,5 +1,6 @@
 #include "ui/hop_sites_files.h"
 
+#include <algorithm>
 #include <span>
 #include <system_error>
 #include <utility>
@@ -64,8 +65,8 @@ bool asked(Session& session, const std::string& question) {
 void takeDiskSites(Session& session, const std::filesystem::path& file, const DiskFile& now) {
     SitesOnDisk& known = session.sitesOnDisk;
     known = {file, std::nullopt, false, {}};
+    session.sites = {};
     if (!now.exists) {
-        session.sites = {};
         return;
     }
     SitesRead read = now.readable ? parseSitesText(now.bytes) : SitesRead{};
@@ -73,7 +74,7 @@ void takeDiskSites(Session& session, const std::filesystem::path& file, const Di
     known.refused = read.status != SitesReadStatus::Read;
     if (!known.refused) {
         session.sites = std::move(read.sites);
-        known.sitesText = noSites(session.sites) ? "" : sitesFileText(session.sites);
+        known.sites = session.sites;
     }
 }
 
@@ -84,7 +85,29 @@ SitesSave writeOrRemove(const std::filesystem::path& file, const DiskFile& now, 
     return {now.exists ? SitesSave::Action::Remove : SitesSave::Action::Keep, file, {}};
 }
 
+bool samePosition(const std::optional<SitePosition>& a, const std::optional<SitePosition>& b) {
+    return a.has_value() == b.has_value() &&
+           (!a || (a->latitudeDeg == b->latitudeDeg && a->longitudeDeg == b->longitudeDeg &&
+                   a->groundElevationM == b->groundElevationM));
+}
+
+bool samePoint(const ProfilePoint& a, const ProfilePoint& b) {
+    return a.distanceKm == b.distanceKm && a.groundM == b.groundM && a.clutterM == b.clutterM &&
+           a.hasClutter == b.hasClutter;
+}
+
+bool sameSites(const HopSites& a, const HopSites& b) {
+    return samePosition(a.stations[0], b.stations[0]) &&
+           samePosition(a.stations[1], b.stations[1]) &&
+           std::equal(a.profile.begin(), a.profile.end(), b.profile.begin(), b.profile.end(),
+                      samePoint);
+}
+
 } // namespace
+
+bool hopSitesChanged(const Session& session) {
+    return !sameSites(session.sites, session.sitesOnDisk.sites);
+}
 
 void readHopSites(Session& session, const std::filesystem::path& hopFile) {
     const std::filesystem::path file = sitesFilePath(hopFile);
@@ -92,8 +115,7 @@ void readHopSites(Session& session, const std::filesystem::path& hopFile) {
     SitesRead read = loadSites(hopFile);
     session.sites = std::move(read.sites);
     session.sitesOnDisk = {file, now.exists ? std::optional(now.bytes) : std::nullopt,
-                           read.status == SitesReadStatus::Refused,
-                           noSites(session.sites) ? "" : sitesFileText(session.sites)};
+                           read.status == SitesReadStatus::Refused, session.sites};
     if (read.status == SitesReadStatus::Refused) {
         session.ports.messages.show("The sites file " + bareName(file) +
                                         " cannot be used: " + utf8ToCp1252(read.error) +
@@ -137,7 +159,7 @@ SitesSave planSitesSave(Session& session, const std::filesystem::path& hopFile) 
         }
         return writeOrRemove(file, now, std::move(text));
     }
-    if (text == known.sitesText) {
+    if (!hopSitesChanged(session)) {
         return {SitesSave::Action::Keep, file, {}};
     }
     return writeOrRemove(file, now, std::move(text));
@@ -147,7 +169,7 @@ bool carryOutSitesSave(Session& session, const SitesSave& plan) {
     SitesOnDisk& known = session.sitesOnDisk;
     if (plan.action == SitesSave::Action::Keep) {
         if (!sameFile(plan.file, known.file)) {
-            known = {plan.file, std::nullopt, false, {}};
+            known = {plan.file, std::nullopt, false, session.sites};
         }
         return true;
     }
@@ -165,7 +187,7 @@ bool carryOutSitesSave(Session& session, const SitesSave& plan) {
     }
     known = {plan.file,
              plan.action == SitesSave::Action::Write ? std::optional(plan.text) : std::nullopt,
-             false, plan.text};
+             false, session.sites};
     return true;
 }
 

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "geo/hop_sites.h"
+
 namespace korvel {
 
 class Session;
@@ -16,8 +18,11 @@ struct SitesOnDisk {
     std::filesystem::path file;        // the sites file; empty for a hop that has no file yet
     std::optional<std::string> bytes;  // its bytes then; nothing when there was no file
     bool refused = false;              // it could not be used: the hop opened without its sites
-    std::string sitesText;             // the hop's sites as then written (sitesFileText)
+    HopSites sites;                    // the hop's sites then
 };
+
+// The hop's sites differ from those it last read or wrote: Save has something to keep.
+[[nodiscard]] bool hopSitesChanged(const Session& session);
 
 // Reads the sites beside the hop file just read (none without one; a file that cannot be used is
 // said so and kept as it is).

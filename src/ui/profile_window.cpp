@@ -249,6 +249,9 @@ void ProfileWindow::onImportCsv(const ProfileSettings& settings) {
     }
     // Kept in the sites file when the hop is saved.
     sites_.profile = std::move(read.profile);
+    if (sitesChanged) {
+        sitesChanged();
+    }
     onRuleSetChosen(settings);
 }
 

@@ -40,6 +40,9 @@ class ProfileWindow final : public ProfileEvents {
     void onApply(const ProfileSettings& settings) override;
     void onImportCsv(const ProfileSettings& settings) override;
 
+    // Told when an import replaced the hop's profile (an unsaved change of the hop).
+    std::function<void()> sitesChanged;
+
   private:
     // Why the hop cannot be drawn, in words; empty when it can.
     [[nodiscard]] std::string refusal() const;
