@@ -197,6 +197,10 @@ void ProfileWindow::draw(const ProfileSettings& settings) {
                " m, the lowest antenna " + (oneFixed ? "2" : "1") + " meeting both rules: " +
                formatFixed(oneFixed ? found.antenna2M : found.antenna1M, 1) + " m.";
     }
+    const bool finite = std::isfinite(found.antenna1M) && std::isfinite(found.antenna2M);
+    if (!finite) {
+        text = "No antenna heights meet both rules over this profile.";
+    }
     std::string met;
     for (std::size_t i = 0; i < rules->size(); ++i) {
         const ClearanceRule& rule = (*rules)[i];
@@ -209,8 +213,7 @@ void ProfileWindow::draw(const ProfileSettings& settings) {
                formatFixed(record.hopLengthKm, 1) + " km: check the sites.";
     }
     lowest_ = found;
-    view_.showHeights(text + met,
-                      std::isfinite(found.antenna1M) && std::isfinite(found.antenna2M));
+    view_.showHeights(text + met, finite);
 }
 
 void ProfileWindow::onApply(const ProfileSettings& settings) {

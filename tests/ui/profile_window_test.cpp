@@ -161,6 +161,23 @@ TEST_F(ProfileTest, ApplyTakesTheLowestHeightsThatMeetEveryRuleIntoThePage) {
     EXPECT_NE(view.heights.find("not met"), std::string::npos);
 }
 
+// Fixed: Apply over a huge obstacle put heights into the page that no hop file reader takes back.
+TEST_F(ProfileTest, HeightsNoHopFileCanHoldAreNeverApplied) {
+    giveHill();
+    session.sites.profile[2].groundM = 2e9;
+    openForm();
+    click(kProfileButton);
+    EXPECT_TRUE(view.applicable);
+    view.events->onApply(view.settings);
+    EXPECT_NE(boxTexts().back().find("record.antenna1HeightM"), std::string::npos);
+    EXPECT_EQ(page().text(kAntenna1HeightField), "30.0") << "the fields stay as they were";
+
+    session.sites.profile[2].groundM = 1e308;
+    view.events->onRedraw(view.settings);
+    EXPECT_EQ(view.heights.rfind("No antenna heights meet both rules", 0), 0u) << view.heights;
+    EXPECT_FALSE(view.applicable) << "heights that are not finite";
+}
+
 TEST_F(ProfileTest, ImportsACsvProfileAndRefusesOneThatMissesStation2) {
     openForm();
     click(kProfileButton);
