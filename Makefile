@@ -26,6 +26,7 @@ DEPS := cmake:/usr/bin/cmake \
         libgeographiclib-dev:/usr/include/GeographicLib/Geodesic.hpp \
         pkgconf:/usr/bin/pkg-config \
         libgdal-dev:/usr/include/gdal/gdal_priv.h \
+        libexpat1-dev:/usr/include/expat.h \
         gdal-bin:/usr/bin/gdal_translate \
         libcli11-dev:/usr/include/CLI/CLI.hpp \
         qt6-base-dev:/usr/lib/x86_64-linux-gnu/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake \

@@ -1,4 +1,4 @@
-// korvel-cli calc HOPFILE... [--json] [--save]
+// korvel-cli calc HOPFILE... [--json] [--save] [--methods LIST [--dN1 V ...]]
 
 #include <iostream>
 #include <string>
@@ -7,6 +7,7 @@
 #include "calculation_output.h"
 #include "commands.h"
 #include "exit_codes.h"
+#include "methods_output.h"
 
 namespace korvel::cli {
 namespace {
@@ -15,6 +16,7 @@ struct CalcJob {
     std::vector<std::string> files;
     bool json = false;
     bool save = false;
+    MethodsOptions methods;
 };
 
 int runCalc(CliContext& context, const CalcJob& job) {
@@ -35,12 +37,23 @@ int runCalc(CliContext& context, const CalcJob& job) {
             exitCode = gravestExit(exitCode, kExitStopped);
             continue;
         }
+        std::optional<std::array<itu::MethodResult, 3>> columns;
+        if (job.methods.wanted()) {
+            columns = methodColumns(hop, file, job.methods);
+        }
         if (job.json) {
-            text = calculationJson(file, hop, outcome);
+            text = calculationJson(file, hop, outcome, [&](JsonWriter& json) {
+                if (columns) {
+                    writeMethodsJson(json, job.methods.chosen(*columns));
+                }
+            });
             text += '\n';
         } else {
             text.assign("== ").append(file).append("\n");
             appendCalculation(text, hop, outcome);
+            if (columns) {
+                appendMethodsTable(text, job.methods.chosen(*columns));
+            }
         }
         std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
         // A stopped calculation leaves results of the hop's older data in its later stages.
@@ -63,6 +76,7 @@ void addCalcCommand(CLI::App& app, CliContext& context, Action& action) {
     command->add_option("HOPFILE", job->files, "Hop files")->required();
     command->add_flag("--json", job->json, "One JSON object per hop file, one per line");
     command->add_flag("--save", job->save, "Write the results back into each hop file");
+    addMethodsOptions(command, job->methods);
     command->callback(
         [&context, &action, job] { action = [&context, job] { return runCalc(context, *job); }; });
 }

@@ -80,7 +80,8 @@ void printCalculation(std::ostream& out, const HopState& hop, const CalculationO
 }
 
 std::string calculationJson(const std::string& file, const HopState& hop,
-                            const CalculationOutcome& outcome) {
+                            const CalculationOutcome& outcome,
+                            const std::function<void(JsonWriter&)>& more) {
     JsonWriter json;
     json.beginObject();
     json.key("file").utf8(file);
@@ -99,6 +100,9 @@ std::string calculationJson(const std::string& file, const HopState& hop,
         json.boolean(verdict.verdict == ObjectiveVerdict::Met);
     } else {
         json.null();
+    }
+    if (more) {
+        more(json);
     }
     json.endObject();
     return json.str();

@@ -1,12 +1,14 @@
 #pragma once
 // How the tool shows a calculated hop: the results panel text and the warnings, as text or JSON.
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "engine/calculate_hop.h"
 #include "engine/hop_record.h"
+#include "json_writer.h"
 
 namespace korvel::cli {
 
@@ -23,8 +25,10 @@ void appendCalculation(std::string& text, const HopState& hop, const Calculation
 // The same written in one piece.
 void printCalculation(std::ostream& out, const HopState& hop, const CalculationOutcome& outcome);
 
-// {"file": ..., "status": N, "messages": [...], "results": {...}} on one line.
+// {"file": ..., "status": N, "messages": [...], "results": {...}} on one line; `more` writes
+// further members before the object closes.
 std::string calculationJson(const std::string& file, const HopState& hop,
-                            const CalculationOutcome& outcome);
+                            const CalculationOutcome& outcome,
+                            const std::function<void(JsonWriter&)>& more = {});
 
 } // namespace korvel::cli

@@ -92,8 +92,11 @@ bool writeOutputFile(const std::string& file, std::span<const std::uint8_t> byte
         return false;
     }
     std::error_code error;
-    if ((std::filesystem::exists(file, error) && !std::filesystem::is_regular_file(file, error)) ||
-        replaceFileContents(file, bytes) != FileWriteResult::Written) {
+    if (std::filesystem::exists(file, error) && !isRegularFile(file)) {
+        reportError(file + ": " + kCannotWrite + " (not a regular file)");
+        return false;
+    }
+    if (replaceFileContents(file, bytes) != FileWriteResult::Written) {
         reportError(file + ": " + kCannotWrite);
         return false;
     }

@@ -43,7 +43,9 @@ std::optional<std::vector<std::uint8_t>> readRouteInput(const std::string& file)
 bool outputAllowed(const std::string& file, bool force);
 
 // Writes `bytes` through the safe replace, so a failure leaves no new, empty or cut file; an
-// existing file is replaced only with `force`. False after "FILE: cannot write".
+// existing file is replaced only with `force`, and never when it is not a regular file (a FIFO,
+// a device, also behind a link). False after "FILE: cannot write" or "FILE: cannot write (not a
+// regular file)".
 bool writeOutputFile(const std::string& file, std::span<const std::uint8_t> bytes, bool force);
 
 } // namespace korvel::cli

@@ -1,8 +1,11 @@
 #include "cli_sites.h"
 
+#include <system_error>
+
 #include "cli_context.h"
 #include "cli_files.h"
 #include "geo/sites_file.h"
+#include "platform/file_read.h"
 
 namespace korvel::cli {
 
@@ -16,8 +19,18 @@ std::optional<HopSites> readHopSites(const std::string& hopFile) {
 }
 
 bool writeHopSites(const std::string& hopFile, const HopSites& sites) {
+    const std::string sitesFile = sitesFilePath(hopFile).string();
+    if (const auto fault = sitesFault(sites)) {
+        reportError(sitesFile + ": " + *fault + "; nothing written");
+        return false;
+    }
+    std::error_code error;
+    if (std::filesystem::exists(sitesFile, error) && !isRegularFile(sitesFile)) {
+        reportError(sitesFile + ": " + kCannotWrite + " (not a regular file)");
+        return false;
+    }
     if (saveSites(hopFile, sites) != FileWriteResult::Written) {
-        reportError(sitesFilePath(hopFile).string() + ": " + kCannotWrite);
+        reportError(sitesFile + ": " + kCannotWrite);
         return false;
     }
     return true;

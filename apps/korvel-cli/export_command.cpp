@@ -26,22 +26,54 @@ struct ExportJob {
     bool force = false;
 };
 
-// The hop of `hopFile` on the map; nothing after saying why not.
-std::optional<MapHop> mapHopFromFile(const std::string& hopFile, const std::string& shownAs) {
+enum class MapHopStatus { Mapped, NoSites, Unreadable };
+
+struct MapHopRead {
+    MapHopStatus status = MapHopStatus::Unreadable;
+    std::optional<MapHop> hop; // when Mapped
+};
+
+// The hop of `hopFile` on the map; without it after saying why not (the hop or its sites file
+// could not be read, or it has no sites).
+MapHopRead mapHopFromFile(const std::string& hopFile, const std::string& shownAs) {
     const auto hop = readStoredHop(hopFile);
     if (!hop) {
-        return std::nullopt;
+        return {};
     }
     const auto sites = readHopSites(hopFile);
     if (!sites) {
-        return std::nullopt;
+        return {};
     }
     if (!sites->stations[0] || !sites->stations[1]) {
         reportError(shownAs + ": the hop has no sites (korvel-cli sites " + shownAs +
                     " --set 1 LAT LON)");
-        return std::nullopt;
+        return {MapHopStatus::NoSites, std::nullopt};
     }
-    return mapHopOf(hop->record, hop->results, {*sites->stations[0], *sites->stations[1]});
+    return {MapHopStatus::Mapped,
+            mapHopOf(hop->record, hop->results, {*sites->stations[0], *sites->stations[1]})};
+}
+
+// The route's hops that have sites; false when a hop or sites file could not be read (each
+// said), and then nothing is written.
+bool routeMapHops(const std::string& routeFile, const RouteRecord& route,
+                  std::vector<MapHop>& hops) {
+    const auto folder = std::filesystem::path(routeFile).parent_path();
+    bool allRead = true;
+    // A hop without sites is left off the map; the others still tell the route.
+    for (int i = 0; i < route.hopCount; ++i) {
+        const std::string name = cp1252ToUtf8(route.hopFile[static_cast<std::size_t>(i)].view());
+        MapHopRead read = mapHopFromFile((folder / name).string(), name);
+        allRead = allRead && read.status != MapHopStatus::Unreadable;
+        if (read.hop) {
+            hops.push_back(std::move(*read.hop));
+        }
+    }
+    if (!allRead) {
+        reportError(routeFile + ": a hop or its sites could not be read; nothing written");
+    } else if (hops.empty()) {
+        reportError(routeFile + ": no hop of the route has sites");
+    }
+    return allRead && !hops.empty();
 }
 
 int runExport(const ExportJob& job) {
@@ -55,26 +87,16 @@ int runExport(const ExportJob& job) {
     RouteRecord route;
     RouteFileVersion version{};
     if (parseHopImage(*bytes, hop) == HopParseError::None) {
-        auto mapHop = mapHopFromFile(job.file, job.file);
-        if (!mapHop) {
+        MapHopRead read = mapHopFromFile(job.file, job.file);
+        if (!read.hop) {
             return kExitUnusable;
         }
-        hops.push_back(std::move(*mapHop));
+        hops.push_back(std::move(*read.hop));
     } else if (parseRouteImage(*bytes, route, version) == RouteParseError::None) {
-        const auto folder = std::filesystem::path(job.file).parent_path();
         if (!route.info.view().empty()) {
             title = cp1252ToUtf8(route.info.view());
         }
-        // A hop without sites is left off the map; the others still tell the route.
-        for (int i = 0; i < route.hopCount; ++i) {
-            const std::string name =
-                cp1252ToUtf8(route.hopFile[static_cast<std::size_t>(i)].view());
-            if (auto mapHop = mapHopFromFile((folder / name).string(), name)) {
-                hops.push_back(std::move(*mapHop));
-            }
-        }
-        if (hops.empty()) {
-            reportError(job.file + ": no hop of the route has sites");
+        if (!routeMapHops(job.file, route, hops)) {
             return kExitUnusable;
         }
     } else {

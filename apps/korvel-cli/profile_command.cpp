@@ -1,4 +1,4 @@
-// korvel-cli profile HOPFILE [--dem FILE]... [--csv PROFILE.csv] [--k K] [--step M]
+// korvel-cli profile HOPFILE [--dem FILE]... [--dem-gdal-names] [--csv PROFILE.csv] [--k K] [--step M]
 //                    [--rule c@k]... [--rule-set NAME] [--fixed-end 1|2] [--json|--csv] [--save]
 
 #include <iostream>
@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_dem.h"
 #include "cli_files.h"
 #include "cli_sites.h"
 #include "commands.h"
@@ -15,17 +16,19 @@
 #include "geo/antenna_heights.h"
 #include "geo/clearance_rules.h"
 #include "geo/profile_analysis.h"
+#include "geo/profile_checks.h"
+#include "geo/site_ranges.h"
+#include "geo/sites_file.h"
 #include "geo/profile_csv.h"
 #include "geo/terrain_profile.h"
 #include "json_writer.h"
-#include "platform/elevation_module.h"
 
 namespace korvel::cli {
 namespace {
 
 struct ProfileJob {
     std::string file;
-    std::vector<std::string> dems;
+    DemOptions dem;
     std::vector<std::string> csv; // "" asks for CSV output; a name imports that profile
     std::string k = "4/3";
     double stepM = 0.0; // 0: the model's cell size
@@ -54,7 +57,7 @@ std::optional<ProfileSource> profileFor(const ProfileJob& job, const HopRecord& 
     for (const auto& entry : job.csv) {
         csvFile = entry.empty() ? csvFile : entry;
     }
-    if (!csvFile.empty() && !job.dems.empty()) {
+    if (!csvFile.empty() && !job.dem.files.empty()) {
         reportError("give --dem or --csv PROFILE.csv, not both");
         return std::nullopt;
     }
@@ -70,21 +73,18 @@ std::optional<ProfileSource> profileFor(const ProfileJob& job, const HopRecord& 
         }
         return ProfileSource{std::move(read.profile), true};
     }
-    if (!job.dems.empty()) {
+    if (!job.dem.files.empty()) {
         if (!sites.stations[0] || !sites.stations[1]) {
             reportError(job.file + ": the hop has no sites; give them with korvel-cli sites " +
                         job.file + " --set 1 LAT LON (and --set 2)");
             return std::nullopt;
         }
-        const auto opening = openElevationModel(
-            std::vector<std::filesystem::path>(job.dems.begin(), job.dems.end()));
-        if (!opening.model) {
-            reportError(opening.error);
+        const auto model = openDem(job.dem);
+        if (!model) {
             return std::nullopt;
         }
-        const double stepKm =
-            job.stepM > 0.0 ? job.stepM / 1000.0 : defaultProfileStepKm(*opening.model);
-        ProfileSampling sampling = sampleProfile(*opening.model, geoPointOf(*sites.stations[0]),
+        const double stepKm = job.stepM > 0.0 ? job.stepM / 1000.0 : defaultProfileStepKm(*model);
+        ProfileSampling sampling = sampleProfile(*model, geoPointOf(*sites.stations[0]),
                                                  geoPointOf(*sites.stations[1]), stepKm);
         if (!sampling.error.empty()) {
             reportError(job.file + ": " + sampling.error);
@@ -96,7 +96,18 @@ std::optional<ProfileSource> profileFor(const ProfileJob& job, const HopRecord& 
         reportError(job.file + ": the hop has no profile; give --dem FILE or --csv PROFILE.csv");
         return std::nullopt;
     }
+    if (const auto fault = profileEndFault(sites.profile, record.hopLengthKm)) {
+        reportError(sitesFilePath(job.file).string() + ": " + *fault +
+                    "; make a new one with --dem FILE or --csv PROFILE.csv and --save");
+        return std::nullopt;
+    }
     return ProfileSource{sites.profile, false};
+}
+
+// How a k may be written, in the words of its range.
+std::string kInWords() {
+    return "a number or a fraction such as 4/3 " + rangeInWords(kEarthRadiusFactorRange, "") +
+           ", or ke";
 }
 
 std::optional<std::vector<ClearanceRule>> rulesFor(const ProfileJob& job, double pathKm) {
@@ -111,8 +122,8 @@ std::optional<std::vector<ClearanceRule>> rulesFor(const ProfileJob& job, double
     for (const auto& text : job.rules) {
         const auto rule = parseClearanceRule(text, pathKm);
         if (!rule) {
-            reportError("--rule " + text +
-                        ": expected c@k, c a number >= 0 and k a number > 0, a fraction or ke");
+            reportError("--rule " + text + ": expected c@k, c a number " +
+                        rangeInWords(kClearanceFractionRange, "") + " and k " + kInWords());
             return std::nullopt;
         }
         rules.push_back(*rule);
@@ -205,6 +216,52 @@ void printText(const std::string& file, const ProfileAnalysis& analysis, double 
     }
 }
 
+// Analyses the profile and prints it as the job asks.
+void printProfile(const ProfileJob& job, const HopRecord& record, const TerrainProfile& profile,
+                  double k, const std::vector<ClearanceRule>& rules) {
+    const AntennaTips tips{record.station1HeightM + record.antenna1HeightM,
+                           record.station2HeightM + record.antenna2HeightM};
+    const ProfileAnalysis analysis = analyseProfile(profile, tips, record.frequencyGHz, k);
+    std::vector<bool> met;
+    for (const ClearanceRule& rule : rules) {
+        met.push_back(ruleMet(profile, tips, record.frequencyGHz, rule));
+    }
+    const StationLevels levels{record.station1HeightM, record.station2HeightM};
+    LowestHeights lowest{lowestEqualAntennaHeights(profile, levels, record.frequencyGHz, rules),
+                         {},
+                         job.fixedEnd};
+    if (job.fixedEnd != 0) {
+        const bool oneFixed = job.fixedEnd == 1;
+        lowest.withFixedEnd = lowestAntennaHeightWithOneFixed(
+            profile, levels, record.frequencyGHz, rules,
+            oneFixed ? FixedStation::Station1 : FixedStation::Station2,
+            oneFixed ? record.antenna1HeightM : record.antenna2HeightM);
+    }
+    bool csvOut = false;
+    for (const auto& entry : job.csv) {
+        csvOut = csvOut || entry.empty();
+    }
+    if (job.json) {
+        printJson(analysis, record.frequencyGHz, rules, met, lowest);
+    } else if (csvOut) {
+        printCsv(analysis);
+    } else {
+        printText(job.file, analysis, record.frequencyGHz, k, rules, met, lowest);
+    }
+}
+
+// Whether --save may keep `profile`: a profile that does not end at station 2 of the hop would
+// be refused when used; said before anything is printed.
+bool profileMayBeSaved(const std::string& file, const TerrainProfile& profile,
+                       double hopLengthKm) {
+    if (const auto fault = profileEndFault(profile, hopLengthKm)) {
+        reportError(file + ": " + *fault +
+                    "; the profile is not saved (correct the hop length or the sites)");
+        return false;
+    }
+    return true;
+}
+
 int runProfile(const ProfileJob& job) {
     const auto hop = readStoredHop(job.file);
     if (!hop) {
@@ -226,44 +283,16 @@ int runProfile(const ProfileJob& job) {
     const double pathKm = source->profile.back().distanceKm;
     const auto k = parseEarthRadiusFactor(job.k, pathKm);
     if (!k) {
-        reportError("--k " + job.k + ": expected a number > 0, a fraction such as 4/3, or ke");
+        reportError("--k " + job.k + ": expected " + kInWords());
         return kExitUnusable;
     }
     const auto rules = rulesFor(job, pathKm);
-    if (!rules) {
+    const bool save = job.save && source->fresh;
+    if (!rules || (save && !profileMayBeSaved(job.file, source->profile, record.hopLengthKm))) {
         return kExitUnusable;
     }
-    const AntennaTips tips{record.station1HeightM + record.antenna1HeightM,
-                           record.station2HeightM + record.antenna2HeightM};
-    const ProfileAnalysis analysis = analyseProfile(source->profile, tips, record.frequencyGHz, *k);
-    std::vector<bool> met;
-    for (const ClearanceRule& rule : *rules) {
-        met.push_back(ruleMet(source->profile, tips, record.frequencyGHz, rule));
-    }
-    const StationLevels levels{record.station1HeightM, record.station2HeightM};
-    LowestHeights lowest{
-        lowestEqualAntennaHeights(source->profile, levels, record.frequencyGHz, *rules),
-        {},
-        job.fixedEnd};
-    if (job.fixedEnd != 0) {
-        const bool oneFixed = job.fixedEnd == 1;
-        lowest.withFixedEnd = lowestAntennaHeightWithOneFixed(
-            source->profile, levels, record.frequencyGHz, *rules,
-            oneFixed ? FixedStation::Station1 : FixedStation::Station2,
-            oneFixed ? record.antenna1HeightM : record.antenna2HeightM);
-    }
-    bool csvOut = false;
-    for (const auto& entry : job.csv) {
-        csvOut = csvOut || entry.empty();
-    }
-    if (job.json) {
-        printJson(analysis, record.frequencyGHz, *rules, met, lowest);
-    } else if (csvOut) {
-        printCsv(analysis);
-    } else {
-        printText(job.file, analysis, record.frequencyGHz, *k, *rules, met, lowest);
-    }
-    if (job.save && source->fresh) {
+    printProfile(job, record, source->profile, *k, *rules);
+    if (save) {
         sites->profile = source->profile;
         if (!writeHopSites(job.file, *sites)) {
             return kExitUnusable;
@@ -280,8 +309,8 @@ void addProfileCommand(CLI::App& app, CliContext&, Action& action) {
         "profile", "The path profile of a hop: earth bulge, line of sight, Fresnel zone, "
                    "clearance, rules and the lowest equal antenna heights");
     command->add_option("HOPFILE", job->file, "Hop file")->required();
-    command->add_option("--dem", job->dems,
-                        "Elevation model (SRTM .hgt, GeoTIFF, any GDAL raster); repeat for tiles");
+    addDemOptions(*command, job->dem,
+                  "Elevation model (SRTM .hgt, GeoTIFF, any GDAL raster); repeat for tiles");
     command
         ->add_option("--csv", job->csv,
                      "--csv PROFILE.csv imports a profile (distance km, ground m[, clutter m]); "
@@ -291,7 +320,8 @@ void addProfileCommand(CLI::App& app, CliContext&, Action& action) {
     command->add_option("--k", job->k, "Effective earth radius factor of the bulge (default 4/3)");
     command
         ->add_option("--step", job->stepM,
-                     "Sampling step along the path, m (default: the model's cell size)")
+                     "Sampling step along the path, m (default: the model's cell size; at least "
+                     "a tenth of it, and at most 100000 points)")
         ->check(CLI::PositiveNumber);
     command->add_option("--rule", job->rules,
                         "Clearance rule c@k: c x F1 clear at k (a number, 4/3, or ke for the k "

@@ -6,6 +6,7 @@
 
 #include "calculation_output.h"
 #include "commands.h"
+#include "engine/number_text.h"
 #include "engine/rain.h"
 #include "exit_codes.h"
 #include "fields/format_fixed.h"
@@ -61,6 +62,8 @@ int runRain(CliContext& context, const RainJob& job) {
         },
         context.messages);
     if (!rate) {
+        reportError("--rate " + job.rateText + ": the rain rate is a whole number from 0 to " +
+                    formatNumbers("%.0f", kMaxRainRateMmH) + " mm/h");
         return kExitUnusable;
     }
     Polarization polarization = hop.record.polarization;

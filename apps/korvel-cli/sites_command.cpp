@@ -1,4 +1,4 @@
-// korvel-cli sites HOPFILE [--set 1|2 LAT LON [--elevation M | --dem FILE...]]
+// korvel-cli sites HOPFILE [--set 1|2 LAT LON [--elevation M | --dem FILE... [--dem-gdal-names]]]
 
 #include <charconv>
 #include <cmath>
@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "cli_dem.h"
 #include "cli_files.h"
 #include "cli_sites.h"
 #include "commands.h"
 #include "engine/number_text.h"
 #include "exit_codes.h"
 #include "geo/site_offers.h"
-#include "platform/elevation_module.h"
+#include "geo/site_ranges.h"
 
 namespace korvel::cli {
 namespace {
@@ -22,8 +23,8 @@ namespace {
 struct SitesJob {
     std::string file;
     std::vector<std::string> set; // station, latitude, longitude
-    std::optional<double> elevationM;
-    std::vector<std::string> dems;
+    std::optional<std::string> elevationText;
+    DemOptions dem;
 };
 
 std::optional<double> numberIn(const std::string& text, double least, double most) {
@@ -51,18 +52,29 @@ std::optional<SitePosition> siteFromJob(const SitesJob& job, const HopSites& sit
         return std::nullopt;
     }
     SitePosition site{*latitude, *longitude, 0.0};
-    if (job.elevationM) {
-        site.groundElevationM = *job.elevationM;
-    } else if (!job.dems.empty()) {
-        const auto opening = openElevationModel(
-            std::vector<std::filesystem::path>(job.dems.begin(), job.dems.end()));
-        if (!opening.model) {
-            reportError(opening.error);
+    const std::string groundRange = rangeInWords(kGroundElevationRangeM, "m");
+    if (job.elevationText) {
+        const auto elevation = numberIn(*job.elevationText, kGroundElevationRangeM.least,
+                                        kGroundElevationRangeM.most);
+        if (!elevation) {
+            reportError("--elevation " + *job.elevationText +
+                        ": the ground elevation is a number " + groundRange);
             return std::nullopt;
         }
-        const auto ground = opening.model->elevationM(*latitude, *longitude);
+        site.groundElevationM = *elevation;
+    } else if (!job.dem.files.empty()) {
+        const auto model = openDem(job.dem);
+        if (!model) {
+            return std::nullopt;
+        }
+        const auto ground = model->elevationM(*latitude, *longitude);
         if (!ground) {
             reportError("--set: the elevation model has no data at the site");
+            return std::nullopt;
+        }
+        if (!withinRange(*ground, kGroundElevationRangeM)) {
+            reportError("--set: the elevation model gives " + formatNumbers("%g", *ground) +
+                        " m at the site; the ground elevation is " + groundRange);
             return std::nullopt;
         }
         site.groundElevationM = *ground;
@@ -147,11 +159,11 @@ void addSitesCommand(CLI::App& app, CliContext&, Action& action) {
                      "(WGS84; south and west negative)")
         ->expected(3)
         ->allow_extra_args(false);
-    command->add_option_function<double>(
-        "--elevation", [job](double metres) { job->elevationM = metres; },
-        "Ground elevation at the site, m");
-    command->add_option("--dem", job->dems,
-                        "Elevation model to take the ground elevation from; repeat for tiles");
+    command->add_option("--elevation", job->elevationText,
+                        "Ground elevation at the site, m (" +
+                            rangeInWords(kGroundElevationRangeM, "m") + ")");
+    addDemOptions(*command, job->dem,
+                  "Elevation model to take the ground elevation from; repeat for tiles");
     command->callback([&action, job] { action = [job] { return runSites(*job); }; });
 }
 

@@ -9,6 +9,7 @@ namespace {
 
 constexpr double kUpperBandFromGHz = 13.8;
 constexpr double kDistanceFactorRateCapMmH = 100.0;
+constexpr double kWholeTimePct = 100.0;
 
 struct RainCoefficients {
     double k = 0;
@@ -57,9 +58,11 @@ RainOutage rainOutage(double frequencyGHz, double hopLengthKm, double flatMargin
     if (u < 0.0) {
         u = 0.0;
     }
+    // A margin far below the 0.01 % attenuation drives the fitted curve past all of the time;
+    // no share of time exceeds the whole of it.
     RainOutage outage;
-    outage.annualPct = std::pow(10.0, (std::sqrt(u) - 0.546) / 0.086);
-    outage.worstMonthPct = std::pow(outage.annualPct / 0.3, 0.86956);
+    outage.annualPct = std::min(std::pow(10.0, (std::sqrt(u) - 0.546) / 0.086), kWholeTimePct);
+    outage.worstMonthPct = std::min(std::pow(outage.annualPct / 0.3, 0.86956), kWholeTimePct);
     return outage;
 }
 

@@ -14,6 +14,9 @@ inline constexpr double kRainMinimumFrequencyGHz = 6.0;
 // rain lines out of the reports.
 inline constexpr double kRainNotComputedPct = -1.0;
 
+// The highest rain rate a hop keeps (its 16-bit field), mm/h.
+inline constexpr double kMaxRainRateMmH = 32767.0;
+
 struct RainOutage {
     double annualPct = kRainNotComputedPct;
     double worstMonthPct = kRainNotComputedPct;
@@ -22,7 +25,7 @@ struct RainOutage {
 // Frequency in GHz (from 6), hop length in km (above 0), flat fading margin in dB (above 0),
 // rain rate in mm/h (0 or more; above 100 only the specific attenuation grows). Both results in
 // percent of time, at least 10^(-0.546/0.086) % (about 4.5e-7 %), which is also what a rate of 0
-// gives. Outside those ranges the formulas mean nothing, and both results are
+// gives, and at most 100 %. Outside those ranges the formulas mean nothing, and both results are
 // kRainNotComputedPct.
 RainOutage rainOutage(double frequencyGHz, double hopLengthKm, double flatMarginDb,
                       double rainRateMmH, Polarization polarization);

@@ -49,7 +49,7 @@ std::optional<double> parseEarthRadiusFactor(std::string_view text, double pathK
             factor = *numerator / *denominator;
         }
     }
-    if (!factor || !(*factor > 0.0) || !std::isfinite(*factor)) {
+    if (!factor || !withinRange(*factor, kEarthRadiusFactorRange)) {
         return std::nullopt;
     }
     return factor;
@@ -90,7 +90,7 @@ std::optional<ClearanceRule> parseClearanceRule(std::string_view text, double pa
     }
     const auto c = numberText(text.substr(0, at));
     const auto k = parseEarthRadiusFactor(text.substr(at + 1), pathKm);
-    if (!c || !k || *c < 0.0) {
+    if (!c || !k || !withinRange(*c, kClearanceFractionRange)) {
         return std::nullopt;
     }
     return ClearanceRule{*c, *k};

@@ -18,7 +18,14 @@
 #include <string_view>
 #include <vector>
 
+#include "geo/site_ranges.h"
+
 namespace korvel {
+
+// The k a bulge may be drawn for: from strong sub-refraction to a flat earth (1e9).
+inline constexpr PhysicalRange kEarthRadiusFactorRange{0.1, 1e9};
+// The share of the first Fresnel zone a rule may ask to keep clear.
+inline constexpr PhysicalRange kClearanceFractionRange{0.0, 5.0};
 
 struct ClearanceRule {
     double c = 1.0;       // fraction of the first Fresnel zone radius to keep clear; may be 0
@@ -41,11 +48,13 @@ enum class ClearanceRuleSet {
 std::vector<ClearanceRule> clearanceRules(ClearanceRuleSet set, double pathKm,
                                           double medianK = 4.0 / 3.0);
 
-// An effective earth radius factor written as a number > 0, a fraction such as "4/3", or "ke"
-// for earthRadiusFactor999 of the path. Nothing when the text is none of these.
+// An effective earth radius factor written as a number or a fraction such as "4/3" within
+// kEarthRadiusFactorRange, or "ke" for earthRadiusFactor999 of the path. Nothing when the text
+// is none of these.
 std::optional<double> parseEarthRadiusFactor(std::string_view text, double pathKm);
 
-// A rule written "c@k": c a number >= 0 and k as parseEarthRadiusFactor reads it.
+// A rule written "c@k": c a number within kClearanceFractionRange and k as
+// parseEarthRadiusFactor reads it.
 std::optional<ClearanceRule> parseClearanceRule(std::string_view text, double pathKm);
 
 } // namespace korvel

@@ -1,5 +1,7 @@
 #include "geo/map_export.h"
 
+#include <cmath>
+
 #include <nlohmann/json.hpp>
 
 #include "engine/number_text.h"
@@ -43,9 +45,11 @@ std::vector<MapStation> distinctStations(const std::vector<MapHop>& hops) {
     return stations;
 }
 
+// Text as KML may hold it: well-formed UTF-8 (each invalid piece U+FFFD), without the control
+// characters XML 1.0 forbids or names should not hold, markup characters escaped.
 std::string xmlEscaped(std::string_view text) {
     std::string escaped;
-    for (const char c : text) {
+    for (const char c : utf8Repaired(text)) {
         switch (c) {
         case '&':
             escaped += "&amp;";
@@ -60,7 +64,9 @@ std::string xmlEscaped(std::string_view text) {
             escaped += "&quot;";
             break;
         default:
-            escaped += c;
+            if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) {
+                escaped += c;
+            }
         }
     }
     return escaped;
@@ -74,6 +80,31 @@ std::string kmlCoordinates(const SitePosition& site) {
 std::string kmlData(std::string_view name, double value) {
     return "<Data name=\"" + std::string(name) + "\"><value>" + formatNumbers("%.2f", value) +
            "</value></Data>";
+}
+
+using Json = nlohmann::ordered_json;
+
+Json position(const SitePosition& site) {
+    return Json::array({site.longitudeDeg, site.latitudeDeg});
+}
+
+// A hop as a line; one that crosses the antimeridian (the shorter way round is across ±180) is
+// cut there into two lines that meet it from either side, as GeoJSON asks, so that viewers do
+// not draw it round the whole earth. The crossing latitude is taken on the straight line in
+// longitude and latitude, which is what a GeoJSON line is.
+Json hopGeometry(const SitePosition& from, const SitePosition& to) {
+    const double span = to.longitudeDeg - from.longitudeDeg;
+    if (std::fabs(span) <= 180.0) {
+        return {{"type", "LineString"},
+                {"coordinates", Json::array({position(from), position(to)})}};
+    }
+    const double side = from.longitudeDeg > 0.0 ? 180.0 : -180.0;
+    const double unwrappedTo = to.longitudeDeg + 2.0 * side;
+    const double share = (side - from.longitudeDeg) / (unwrappedTo - from.longitudeDeg);
+    const double latitude = from.latitudeDeg + share * (to.latitudeDeg - from.latitudeDeg);
+    const Json first = Json::array({position(from), Json::array({side, latitude})});
+    const Json second = Json::array({Json::array({-side, latitude}), position(to)});
+    return {{"type", "MultiLineString"}, {"coordinates", Json::array({first, second})}};
 }
 
 } // namespace
@@ -128,10 +159,6 @@ std::string kmlDocument(std::string_view title, const std::vector<MapHop>& hops)
 }
 
 std::string geoJsonDocument(const std::vector<MapHop>& hops) {
-    using Json = nlohmann::ordered_json;
-    const auto position = [](const SitePosition& site) {
-        return Json::array({site.longitudeDeg, site.latitudeDeg});
-    };
     Json features = Json::array();
     for (const MapStation& station : distinctStations(hops)) {
         features.push_back(
@@ -151,13 +178,11 @@ std::string geoJsonDocument(const std::vector<MapHop>& hops) {
         properties["verdict"] = hopVerdict(hop);
         properties["description"] = hopDescription(hop);
         features.push_back({{"type", "Feature"},
-                            {"geometry",
-                             {{"type", "LineString"},
-                              {"coordinates", Json::array({position(hop.stations[0].site),
-                                                           position(hop.stations[1].site)})}}},
+                            {"geometry", hopGeometry(hop.stations[0].site, hop.stations[1].site)},
                             {"properties", std::move(properties)}});
     }
-    return Json{{"type", "FeatureCollection"}, {"features", std::move(features)}}.dump(1, '\t') +
+    return Json{{"type", "FeatureCollection"}, {"features", std::move(features)}}.dump(
+               1, '\t', false, Json::error_handler_t::replace) +
            "\n";
 }
 

@@ -20,9 +20,15 @@ struct ProfileFault {
     std::string text;      // "distance 3.2 km comes after 3.5 km", ...
 };
 
-// The first fault of the points' order and values: fewer than two points, a first point not at
-// station 1, a distance not after the one before, a height not finite, a negative clutter.
+// The first fault of the points' order and values: fewer than two or more than
+// kMaxProfilePoints points, a first point not at station 1, a distance before 0 km or not after
+// the one before, a height not finite or beyond its range of site_ranges.h.
 std::optional<ProfileFault> profileFault(const TerrainProfile& profile);
+
+// Nothing when the profile ends at station 2 of a hop `hopLengthKm` long (or the hop has no
+// length yet); else "the profile ends at 38.000 km but the hop is 40.000 km long". A stored
+// profile that fails it belongs to other sites or another hop length and is not used as it is.
+std::optional<std::string> profileEndFault(const TerrainProfile& profile, double hopLengthKm);
 
 // Whether the last point is station 2 of a hop `hopLengthKm` long.
 bool profileReaches(const TerrainProfile& profile, double hopLengthKm);

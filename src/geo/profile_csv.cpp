@@ -6,6 +6,7 @@
 
 #include "engine/number_text.h"
 #include "geo/profile_checks.h"
+#include "geo/site_ranges.h"
 
 namespace korvel {
 
@@ -49,6 +50,25 @@ std::string onLine(std::size_t line, const std::string& text) {
     return "line " + std::to_string(line) + ": " + text;
 }
 
+// At most this many characters of a refused line are quoted back.
+constexpr std::size_t kQuotedCharacters = 80;
+
+// The line as the message quotes it: cut after kQuotedCharacters characters (never inside a
+// UTF-8 sequence), "..." marking the cut.
+std::string quotedLine(std::string_view line) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(line[i]);
+        if ((byte & 0xC0u) != 0x80u && characters++ == kQuotedCharacters) {
+            return "\"" + std::string(line.substr(0, i)) + "...\"";
+        }
+    }
+    return "\"" + std::string(line) + "\"";
+}
+
+// A UTF-8 byte-order mark some spreadsheets put before the first line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 std::string kilometres(double km) {
     return formatNumbers("%.3f km", km);
 }
@@ -60,6 +80,9 @@ ProfileImport importProfileCsv(std::string_view text, double hopLengthKm) {
     std::vector<std::size_t> lineOfPoint;
     std::size_t lineNumber = 0;
     bool headingAllowed = true; // only the first line that is not empty may be a heading
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
     while (!text.empty()) {
         const auto newline = text.find('\n');
         const std::string_view line = trimmed(text.substr(0, newline));
@@ -81,14 +104,18 @@ ProfileImport importProfileCsv(std::string_view text, double hopLengthKm) {
             if (mayBeHeading) {
                 continue;
             }
-            return {{},
-                    onLine(lineNumber, "expected numbers, found \"" + std::string(line) + "\"")};
+            return {{}, onLine(lineNumber, "expected numbers, found " + quotedLine(line))};
         }
         if (numbers.size() != 2 && numbers.size() != 3) {
             return {{},
                     onLine(lineNumber, "expected 2 or 3 numbers (distance km, ground m, "
                                        "clutter m), found " +
                                            std::to_string(numbers.size()))};
+        }
+        if (result.profile.size() == kMaxProfilePoints) {
+            return {{},
+                    onLine(lineNumber, "a profile holds at most " +
+                                           std::to_string(kMaxProfilePoints) + " points")};
         }
         ProfilePoint point{numbers[0], numbers[1], 0.0, numbers.size() == 3};
         if (point.hasClutter) {

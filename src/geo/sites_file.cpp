@@ -1,14 +1,15 @@
 #include "geo/sites_file.h"
 
 #include <cmath>
-#include <cstdio>
 #include <initializer_list>
 #include <optional>
 #include <span>
 #include <system_error>
 #include <utility>
 
+#include "engine/number_text.h"
 #include "geo/profile_checks.h"
+#include "geo/site_ranges.h"
 #include "library/json_source.h"
 #include "platform/file_read.h"
 
@@ -39,8 +40,10 @@ class Fields {
     }
 
     // A finite number from `least` to `most`, or nothing when `optional` and absent.
-    std::optional<double> number(std::string_view name, double least, double most,
+    std::optional<double> number(std::string_view name, PhysicalRange range,
                                  bool optional = false) {
+        const double least = range.least;
+        const double most = range.most;
         const auto found = object_.find(std::string(name));
         if (found == object_.end()) {
             if (!optional && error_.empty()) {
@@ -61,13 +64,10 @@ class Fields {
         if (std::isinf(least) && std::isinf(most)) {
             return std::string(kExpectedNumber);
         }
-        char text[96];
         if (std::isinf(most)) {
-            std::snprintf(text, sizeof text, "expected a number of at least %g", least);
-        } else {
-            std::snprintf(text, sizeof text, "expected a number from %g to %g", least, most);
+            return formatNumbers("expected a number of at least %g", least);
         }
-        return text;
+        return "expected a number " + rangeInWords({least, most}, "");
     }
 
     void fail(std::string_view name, const std::string& why) {
@@ -82,6 +82,8 @@ class Fields {
 };
 
 constexpr double kAny = HUGE_VAL;
+constexpr PhysicalRange kLatitudeRange{-90.0, 90.0};
+constexpr PhysicalRange kLongitudeRange{-180.0, 180.0};
 
 std::optional<SitePosition> stationFrom(const JsonSource& value, std::string_view key,
                                         std::string& error) {
@@ -91,9 +93,9 @@ std::optional<SitePosition> stationFrom(const JsonSource& value, std::string_vie
     }
     Fields fields(value, std::string(key), error);
     fields.onlyKnown({"latitudeDeg", "longitudeDeg", "groundElevationM"});
-    const auto latitude = fields.number("latitudeDeg", -90.0, 90.0);
-    const auto longitude = fields.number("longitudeDeg", -180.0, 180.0);
-    const auto elevation = fields.number("groundElevationM", -kAny, kAny);
+    const auto latitude = fields.number("latitudeDeg", kLatitudeRange);
+    const auto longitude = fields.number("longitudeDeg", kLongitudeRange);
+    const auto elevation = fields.number("groundElevationM", kGroundElevationRangeM);
     if (!error.empty()) {
         return std::nullopt;
     }
@@ -106,6 +108,11 @@ TerrainProfile profileFrom(const JsonSource& value, std::string& error) {
         error = std::string(kProfile) + ": " + std::string(kExpectedList);
         return profile;
     }
+    if (value.size() > kMaxProfilePoints) {
+        error =
+            std::string(kProfile) + ": more than " + std::to_string(kMaxProfilePoints) + " points";
+        return profile;
+    }
     profile.reserve(value.size());
     for (std::size_t i = 0; i < value.size() && error.empty(); ++i) {
         const std::string path = std::string(kProfile) + "[" + std::to_string(i) + "]";
@@ -115,9 +122,9 @@ TerrainProfile profileFrom(const JsonSource& value, std::string& error) {
         }
         Fields fields(value[i], path, error);
         fields.onlyKnown({"distanceKm", "groundM", "clutterM"});
-        const auto distance = fields.number("distanceKm", 0.0, kAny);
-        const auto ground = fields.number("groundM", -kAny, kAny);
-        const auto clutter = fields.number("clutterM", 0.0, kAny, true);
+        const auto distance = fields.number("distanceKm", kProfileDistanceRangeKm);
+        const auto ground = fields.number("groundM", kGroundElevationRangeM);
+        const auto clutter = fields.number("clutterM", kClutterRangeM, true);
         if (error.empty()) {
             profile.push_back({*distance, *ground, clutter.value_or(0.0), clutter.has_value()});
         }
@@ -152,7 +159,7 @@ SitesRead parseSitesText(std::string_view text) {
     std::string error;
     Fields fields(root, "", error);
     fields.onlyKnown({kVersion, kStationKeys[0], kStationKeys[1], kProfile});
-    const auto version = fields.number(kVersion, 1.0, kAny);
+    const auto version = fields.number(kVersion, {1.0, kAny});
     if (!error.empty()) {
         return refused(error);
     }
@@ -216,8 +223,38 @@ SitesRead readSitesFile(const std::filesystem::path& sitesFile) {
         std::string_view(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()));
 }
 
+std::optional<std::string> sitesFault(const HopSites& sites) {
+    for (std::size_t s = 0; s < 2; ++s) {
+        const auto& station = sites.stations[s];
+        if (!station) {
+            continue;
+        }
+        const std::string key(kStationKeys[s]);
+        if (!withinRange(station->latitudeDeg, kLatitudeRange) ||
+            !withinRange(station->longitudeDeg, kLongitudeRange)) {
+            return key + ": latitude " + rangeInWords(kLatitudeRange, "") + " and longitude " +
+                   rangeInWords(kLongitudeRange, "") + " degrees";
+        }
+        if (!withinRange(station->groundElevationM, kGroundElevationRangeM)) {
+            return key + ": the ground elevation must be " +
+                   rangeInWords(kGroundElevationRangeM, "m");
+        }
+    }
+    if (sites.profile.empty()) {
+        return std::nullopt;
+    }
+    if (const auto fault = profileFault(sites.profile)) {
+        return std::string(kProfile) + "[" + std::to_string(fault->index) + "]: " + fault->text;
+    }
+    return std::nullopt;
+}
+
 FileWriteResult writeSitesFile(const std::filesystem::path& sitesFile, const HopSites& sites) {
     const std::string text = sitesFileText(sites);
+    // What the reader would refuse is not written: the old file stays.
+    if (sitesFault(sites) || text.size() > kSitesFileMaxBytes) {
+        return FileWriteResult::CannotWrite;
+    }
     return replaceFileContents(
         sitesFile, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }

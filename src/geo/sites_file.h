@@ -12,10 +12,12 @@
 //   }
 //
 // Either station and the profile may be left out; latitudes and longitudes are decimal degrees
-// on WGS84, heights m above sea level, clutter m above the ground.
+// on WGS84, heights m above sea level, clutter m above the ground, each within its range of
+// site_ranges.h.
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,7 +43,12 @@ struct SitesRead {
 SitesRead parseSitesText(std::string_view text);
 std::string sitesFileText(const HopSites& sites);
 
+// What the reader would refuse in `sites`, in its words ("station1: the ground elevation must be
+// from -500 to 9000 m", "profile[3]: ..."); nothing when the sites may be written.
+std::optional<std::string> sitesFault(const HopSites& sites);
+
 SitesRead readSitesFile(const std::filesystem::path& sitesFile);
+// CannotWrite, the file untouched, for sites with a sitesFault.
 FileWriteResult writeSitesFile(const std::filesystem::path& sitesFile, const HopSites& sites);
 
 // The sites of the hop saved in `hopFile`: NoFile when it has none.

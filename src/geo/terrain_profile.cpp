@@ -1,8 +1,12 @@
 #include "geo/terrain_profile.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "engine/number_text.h"
+#include "geo/profile_checks.h"
+#include "geo/site_ranges.h"
 
 namespace korvel {
 
@@ -18,7 +22,35 @@ std::string noDataAt(const GeodesicSample& sample) {
                          sample.point.longitudeDeg < 0 ? 'W' : 'E', sample.distanceKm);
 }
 
+// Finer than a tenth of a cell, the bilinear surface between cell centres shows nothing new.
+constexpr double kCellsPerFinestStep = 10.0;
+// A model that states no usable cell size still gets a step: one metre.
+constexpr double kFallbackMinimumStepKm = 0.001;
+
+// Why `stepKm` cannot sample `lengthKm`, or nothing.
+std::optional<std::string> stepFault(const ElevationModel& model, double lengthKm, double stepKm) {
+    const double leastKm = minimumProfileStepKm(model);
+    if (!(stepKm >= leastKm) || !std::isfinite(stepKm)) {
+        return formatNumbers("the step must be at least %.3g m, a tenth of the model's cell",
+                             leastKm * kMetresPerKm);
+    }
+    if (lengthKm / stepKm >= static_cast<double>(kMaxProfilePoints - 1)) {
+        return formatNumbers(
+            "a step of %g m makes more than %zu points over %.3f km; take a "
+            "step of at least %g m",
+            stepKm * kMetresPerKm, kMaxProfilePoints, lengthKm,
+            std::ceil(lengthKm / static_cast<double>(kMaxProfilePoints - 1) * kMetresPerKm));
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+double minimumProfileStepKm(const ElevationModel& model) {
+    const double cellKm = model.cellSizeM() / kMetresPerKm;
+    return std::isfinite(cellKm) && cellKm > 0.0 ? cellKm / kCellsPerFinestStep
+                                                 : kFallbackMinimumStepKm;
+}
 
 double defaultProfileStepKm(const ElevationModel& model) {
     return model.cellSizeM() / kMetresPerKm;
@@ -27,6 +59,13 @@ double defaultProfileStepKm(const ElevationModel& model) {
 ProfileSampling sampleProfile(const ElevationModel& model, GeoPoint station1, GeoPoint station2,
                               double stepKm) {
     ProfileSampling sampling;
+    const double lengthKm = geodesicLengthKm(station1, station2);
+    if (!(lengthKm > 0.0)) {
+        return {{}, "the two sites are at the same place; a profile needs two ends"};
+    }
+    if (auto fault = stepFault(model, lengthKm, stepKm)) {
+        return {{}, std::move(*fault)};
+    }
     const auto samples = geodesicSamples(station1, station2, stepKm);
     sampling.profile.reserve(samples.size());
     for (const GeodesicSample& sample : samples) {
@@ -35,6 +74,11 @@ ProfileSampling sampleProfile(const ElevationModel& model, GeoPoint station1, Ge
             return {{}, noDataAt(sample)};
         }
         sampling.profile.push_back({sample.distanceKm, *groundM});
+    }
+    // A model's cell may hold a fill value it does not declare as "no data".
+    if (const auto fault = profileFault(sampling.profile)) {
+        const GeodesicSample& at = samples[std::min(fault->index, samples.size() - 1)];
+        return {{}, fault->text + formatNumbers(" (%.3f km from station 1)", at.distanceKm)};
     }
     return sampling;
 }

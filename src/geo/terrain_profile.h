@@ -13,13 +13,17 @@ namespace korvel {
 // The step that sees every cell of the model's finest raster, km.
 double defaultProfileStepKm(const ElevationModel& model);
 
+// The finest step worth sampling, a tenth of that cell, km.
+double minimumProfileStepKm(const ElevationModel& model);
+
 struct ProfileSampling {
     TerrainProfile profile; // from 0 km to the geodesic length, when `error` is empty
     std::string error; // "no elevation data at 60.12345 N, 25.00000 E (12.300 km from station 1)"
 };
 
-// Samples at 0, stepKm, 2·stepKm, ... and at station 2; stepKm > 0. Refused where the model
-// has no data at a sample.
+// Samples at 0, stepKm, 2·stepKm, ... and at station 2. Refused for two sites at one place, a
+// step below minimumProfileStepKm or one that makes more than kMaxProfilePoints points, and
+// where the model has no data at a sample or a value beyond the ranges of site_ranges.h.
 ProfileSampling sampleProfile(const ElevationModel& model, GeoPoint station1, GeoPoint station2,
                               double stepKm);
 

@@ -1,7 +1,12 @@
 #include "platform/elevation_module.h"
 
 #include <dlfcn.h>
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <system_error>
+
+#include "platform/shared_object_check.h"
 
 namespace korvel {
 
@@ -29,19 +34,56 @@ std::string lookedFor(const std::vector<std::filesystem::path>& moduleFiles) {
     return list;
 }
 
+// The names GDAL is given for `files`: each an existing regular file, named by its absolute
+// path so that no driver prefix ("MEM:::", "/vsizip/", "NETCDF:") can be read into it. Empty
+// with `error` set otherwise.
+std::vector<std::filesystem::path> checkedFiles(const std::vector<std::filesystem::path>& files,
+                                                std::string& error) {
+    std::vector<std::filesystem::path> checked;
+    for (const auto& file : files) {
+        const std::string name =
+            (file.has_filename() ? file.filename().string() : file.string()) + ": ";
+        struct stat status {};
+        if (::stat(file.c_str(), &status) != 0) {
+            error = name +
+                    (errno == ENOENT || errno == ENOTDIR ? "the file is missing" : "cannot read");
+            return {};
+        }
+        std::error_code failure;
+        const auto absolute = std::filesystem::absolute(file, failure);
+        if (!S_ISREG(status.st_mode) || failure || absolute.string().starts_with("/vsi")) {
+            error = name + (S_ISREG(status.st_mode) ? "cannot read" : "not a regular file");
+            return {};
+        }
+        checked.push_back(absolute);
+    }
+    return checked;
+}
+
 } // namespace
 
-ElevationModelOpening openElevationModel(const std::vector<std::filesystem::path>& files) {
-    return openElevationModel(files, installedModuleFiles());
+ElevationModelOpening openElevationModel(const std::vector<std::filesystem::path>& files,
+                                         ElevationNames names) {
+    return openElevationModel(files, installedModuleFiles(), names);
 }
 
 ElevationModelOpening openElevationModel(const std::vector<std::filesystem::path>& files,
-                                         const std::vector<std::filesystem::path>& moduleFiles) {
+                                         const std::vector<std::filesystem::path>& moduleFiles,
+                                         ElevationNames names) {
+    std::string refusal;
+    const auto given = names == ElevationNames::AsGdalNames ? files : checkedFiles(files, refusal);
+    if (!refusal.empty()) {
+        return {nullptr, refusal};
+    }
     const std::string cannot = "cannot read elevation models: ";
     for (const auto& moduleFile : moduleFiles) {
         std::error_code error;
         if (!std::filesystem::exists(moduleFile, error)) {
             continue;
+        }
+        if (const auto fault = sharedObjectFault(moduleFile)) {
+            return {nullptr, cannot + moduleFile.string() + " is damaged (" + *fault +
+                                 "); install Korvel again"};
         }
         // Loaded for the rest of the run: the models it opens keep their code there.
         void* module = ::dlopen(moduleFile.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -53,7 +95,7 @@ ElevationModelOpening openElevationModel(const std::vector<std::filesystem::path
             return {nullptr, cannot + moduleFile.string() + " lacks " + kEntryName};
         }
         ElevationModelOpening opening;
-        entry(files, opening);
+        entry(given, opening);
         return opening;
     }
     return {nullptr, cannot + "the module " KORVEL_ELEVATION_MODULE " is missing (looked for " +

@@ -18,15 +18,25 @@ struct ElevationModelOpening {
     std::string error;                     // "hills.tif: not a raster GDAL reads", ...
 };
 
+// How the names of the models are taken.
+enum class ElevationNames {
+    RegularFiles, // each an existing regular file, checked before GDAL sees it
+    AsGdalNames,  // handed to GDAL as they are: driver prefixes, /vsi... paths (asked for)
+};
+
 // Opens one model from the files (SRTM .hgt tiles, GeoTIFF files, any raster GDAL reads; where
 // they overlap, the first file given that has data at a point wins) with the module found beside
 // the running program (a build tree) or in the library folder of its install prefix. The error
-// names the files looked for when the module is missing, or what is wrong with it.
-ElevationModelOpening openElevationModel(const std::vector<std::filesystem::path>& files);
+// names the files looked for when the module is missing, or what is wrong with it (a damaged
+// module is refused before it is loaded). With RegularFiles a missing file says "FILE: the file
+// is missing" and a FIFO, device or folder "FILE: not a regular file", before GDAL opens any.
+ElevationModelOpening openElevationModel(const std::vector<std::filesystem::path>& files,
+                                         ElevationNames names = ElevationNames::RegularFiles);
 
 // The same with the module taken from the first of `moduleFiles` that exists.
 ElevationModelOpening openElevationModel(const std::vector<std::filesystem::path>& files,
-                                         const std::vector<std::filesystem::path>& moduleFiles);
+                                         const std::vector<std::filesystem::path>& moduleFiles,
+                                         ElevationNames names = ElevationNames::RegularFiles);
 
 } // namespace korvel
 

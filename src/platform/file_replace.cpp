@@ -65,6 +65,10 @@ FileWriteResult replaceFileContents(const std::filesystem::path& file,
     mode_t mode = newFileMode();
     struct stat status {};
     if (::stat(file.c_str(), &status) == 0) {
+        // A FIFO, a device or a folder, itself or behind a link, is never replaced by a file.
+        if (!S_ISREG(status.st_mode)) {
+            return FileWriteResult::CannotOpen;
+        }
         std::error_code error;
         target = std::filesystem::canonical(file, error);
         if (error) {

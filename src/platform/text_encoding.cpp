@@ -129,20 +129,23 @@ std::string cp1252ToUtf8(std::string_view cp1252) {
     return out;
 }
 
-std::string utf8ToCp1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
+namespace {
+
+// Each code point of `utf8` in turn, and kInvalidPiece for each invalid piece (see the header).
+constexpr char32_t kInvalidPiece = 0xFFFFFFFF;
+
+template <typename OnCodePoint> void decodeUtf8(std::string_view utf8, OnCodePoint onCodePoint) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const auto lead = static_cast<unsigned char>(utf8[pos]);
         if (lead < 0x80) {
-            out.push_back(static_cast<char>(lead));
+            onCodePoint(char32_t{lead});
             ++pos;
             continue;
         }
         const SequenceShape shape = shapeOf(lead);
         if (shape.length == 0) {
-            out.push_back(kReplacement);
+            onCodePoint(kInvalidPiece);
             ++pos;
             continue;
         }
@@ -158,9 +161,29 @@ std::string utf8ToCp1252(std::string_view utf8) {
             cp = (cp << 6) | (next & 0x3Fu);
             ++taken;
         }
-        out.push_back(taken == shape.length ? byteOf(cp) : kReplacement);
+        onCodePoint(taken == shape.length ? cp : kInvalidPiece);
         pos += taken;
     }
+}
+
+} // namespace
+
+std::string utf8ToCp1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    decodeUtf8(utf8, [&out](char32_t cp) {
+        out.push_back(cp == kInvalidPiece ? kReplacement : byteOf(cp));
+    });
+    return out;
+}
+
+std::string utf8Repaired(std::string_view utf8) {
+    constexpr char32_t kReplacementCharacter = 0xFFFD;
+    std::string out;
+    out.reserve(utf8.size());
+    decodeUtf8(utf8, [&out](char32_t cp) {
+        appendUtf8(out, cp == kInvalidPiece ? kReplacementCharacter : cp);
+    });
     return out;
 }
 

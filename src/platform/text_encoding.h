@@ -24,6 +24,9 @@ std::string cp1252ToUtf8(std::string_view cp1252);
 // The same appended to `out`, for output built from many pieces.
 void appendCp1252AsUtf8(std::string& out, std::string_view cp1252);
 std::string utf8ToCp1252(std::string_view utf8);
+// Well-formed UTF-8: each invalid piece (as above) becomes U+FFFD, for names from the platform
+// (file names are any bytes) written into a UTF-8 document.
+std::string utf8Repaired(std::string_view utf8);
 
 // File names are the platform's own (UTF-8 bytes on Linux) from the dialog or command line to
 // the open or write call; only names kept inside files or shown in Windows-1252 text convert.

@@ -114,6 +114,10 @@ std::string_view sweepRangeRefusal(SweepInput input, const SweepRange& range) {
     if (!std::isfinite(range.from) || !std::isfinite(range.to)) {
         return "The ends of the range must be numbers.";
     }
+    if (input == SweepInput::RainRate &&
+        (range.from > kMaxRainRateMmH || range.to > kMaxRainRateMmH)) {
+        return "The rain rate must be from 0 to 32767 mm/h.";
+    }
     if (range.from < sweepInputMinimum(input) || range.to < sweepInputMinimum(input)) {
         switch (input) {
         case SweepInput::Diameter:

@@ -53,7 +53,7 @@ SweepRange defaultSweepRange(const HopRecord& record, SweepInput input);
 double sweepInputMinimum(SweepInput input);
 
 // Why a range cannot be swept, or empty: steps outside 2 to 1000, an end that is not a number
-// or below the input's minimum.
+// or below the input's minimum, a rain rate above kMaxRainRateMmH.
 std::string_view sweepRangeRefusal(SweepInput input, const SweepRange& range);
 
 // The value of point `index` of `range`: evenly spaced, both ends exact.

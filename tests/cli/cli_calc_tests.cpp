@@ -110,6 +110,9 @@ TEST_F(Rain, RateNotesAndRefusalsArePrintedAsTheDialogShowsThem) {
         << noted.out;
     expectRefused("rain LINK7.HOP --save --rate 12.5",
                   "Error!: Rainrate must be a positive integer.\n");
+    // Mended: beyond what a hop keeps, the rate's range was not said.
+    expectRefused("rain LINK7.HOP --save --rate 1e12",
+                  "--rate 1e12: the rain rate is a whole number from 0 to 32767 mm/h\n");
     expectRefused("rain LINK2.HOP --rate 42 --save",
                   "Korvel: Current formulas for rain attenuation do not support frequencies "
                   "below 6 GHz.\n",

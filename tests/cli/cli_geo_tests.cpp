@@ -87,7 +87,8 @@ TEST_F(Profile, RefusesBadProfilesRulesAndMissingSources) {
     expectRefused("profile LINK7.HOP --csv unsorted.csv --save",
                   "unsorted.csv: line 3:", "LINK7.HOP.sites.json");
     expectRefused("profile LINK7.HOP --rule 0.6", "--rule 0.6: expected c@k");
-    expectRefused("profile LINK7.HOP --k 0", "--k 0: expected a number > 0");
+    expectRefused("profile LINK7.HOP --k 0",
+                  "--k 0: expected a number or a fraction such as 4/3 from 0.1");
     expectRefused("profile OLDLINK13.HOP", "OLDLINK13.HOP: the hop has no profile");
     expectRefused("profile OLDLINK13.HOP " + kDem, "OLDLINK13.HOP: the hop has no sites");
     writeFile(at("LINK2.HOP.sites.json"), R"({"version": 7})");

@@ -134,6 +134,17 @@ TEST(Rain, OutsideTheRangesNothingIsComputed) {
     EXPECT_GT(rainOutage(6.0, 20.0, 30.0, 42.0, Polarization::Vertical).annualPct, 0.0);
 }
 
+// Mended: a margin far below the rain's attenuation (or a rate of 32767 mm/h) gave outages of
+// thousands of percent.
+TEST(Rain, NoOutageExceedsTheWholeTime) {
+    const RainOutage flooded = rainOutage(40.0, 50.0, 0.01, 32767.0, Polarization::Horizontal);
+    EXPECT_EQ(flooded.annualPct, 100.0);
+    EXPECT_EQ(flooded.worstMonthPct, 100.0);
+    const RainOutage wet = rainOutage(23.0, 30.0, 1.0, 150.0, Polarization::Horizontal);
+    EXPECT_LT(wet.annualPct, 100.0);
+    EXPECT_EQ(wet.worstMonthPct, 100.0);
+}
+
 // The Form page's selective margin field: the margin at 42.5 km with Standard, Msm with User.
 TEST(SelectiveMargin, FieldShowsAndStoresByMode) {
     const std::tuple<SelectiveFading, double, double, double> cases[] = {

@@ -23,10 +23,20 @@ TEST(ProfileCsv, ReadsHeadingClutterAndLineEndings) {
 
 struct Refusal {
     const char* name;
-    const char* text;
+    std::string text;
     double hopLengthKm;
-    const char* error;
+    std::string error;
 };
+
+// Mended: a spreadsheet's byte-order mark made the first point a heading, and it was lost.
+TEST(ProfileCsv, AByteOrderMarkKeepsTheFirstPoint) {
+    const auto read = importProfileCsv("\xEF\xBB\xBF"
+                                       "0,120\n5,40\n",
+                                       5.0);
+    ASSERT_EQ(read.error, "");
+    ASSERT_EQ(read.profile.size(), 2u);
+    EXPECT_EQ(read.profile[0].groundM, 120.0);
+}
 
 class ProfileCsvRefusal : public ::testing::TestWithParam<Refusal> {};
 
@@ -62,7 +72,18 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"NegativeClutter", "0,1\n2,1,-3\n5,1", 5.0,
                 "line 2: the clutter height is negative"},
         Refusal{"Infinite", "0,1\n2,inf\n5,1", 5.0,
-                "line 2: a distance or height is not a finite number"}),
+                "line 2: a distance or height is not a finite number"},
+        // Mended: within the end tolerance a point before station 1 was kept, and a sites file
+        // saved with it was refused on the next read.
+        Refusal{"BeforeStation1", "-0.01,1\n5,1", 5.0,
+                "line 1: distance -0.010 km is before station 1 (0 km)"},
+        Refusal{"HugeGround", "0,1\n2,1e308\n5,1", 5.0,
+                "line 2: the ground elevation must be from -500 to 9000 m"},
+        Refusal{"TallClutter", "0,1\n2,1,501\n5,1", 5.0,
+                "line 2: the clutter height must be from 0 to 500 m"},
+        // Mended: a bad line was quoted whole, however long.
+        Refusal{"LongLine", "0,1\n2," + std::string(100, 'x') + "\n5,1", 5.0,
+                "line 2: expected numbers, found \"2," + std::string(78, 'x') + "...\""}),
     [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
+
 #include "geo/sites_file.h"
 #include "support/temp_folder.h"
 
@@ -58,6 +61,39 @@ TEST(SitesFile, RefusesAnOversizedFileUnread) {
     EXPECT_EQ(read.error, "the file is larger than 16 MiB; a sites file is far smaller");
 }
 
+// Mended: sites the reader refuses (a NaN elevation, a point before station 1, 1e308 m of
+// ground) were written, and the hop's sites were lost at the next read.
+TEST(SitesFile, WhatTheReaderRefusesIsNeverWritten) {
+    test::TempFolder folder;
+    const auto hop = folder / "LINK7.HOP";
+    ASSERT_EQ(saveSites(hop, hillAndHarbour()), FileWriteResult::Written);
+    const std::string before = test::readFileText(sitesFilePath(hop));
+    const auto withGround = [](double metres) {
+        HopSites sites = hillAndHarbour();
+        sites.stations[1]->groundElevationM = metres;
+        return sites;
+    };
+    const auto withFirstPoint = [](double km, double groundM) {
+        HopSites sites = hillAndHarbour();
+        sites.profile[0] = {km, groundM};
+        return sites;
+    };
+    const std::pair<HopSites, std::string> faults[] = {
+        {withGround(std::nan("")), "station2: the ground elevation must be from -500 to 9000 m"},
+        {withGround(HUGE_VAL), "station2: the ground elevation must be from -500 to 9000 m"},
+        {withGround(-501.0), "station2: the ground elevation must be from -500 to 9000 m"},
+        {withFirstPoint(-0.01, 1.0), "profile[0]: distance -0.010 km is before station 1 (0 km)"},
+        {withFirstPoint(0.0, 1e308),
+         "profile[0]: the ground elevation must be from -500 to 9000 m"},
+    };
+    for (const auto& [sites, why] : faults) {
+        EXPECT_EQ(sitesFault(sites), why);
+        EXPECT_EQ(saveSites(hop, sites), FileWriteResult::CannotWrite) << why;
+        EXPECT_EQ(test::readFileText(sitesFilePath(hop)), before) << why;
+    }
+    EXPECT_EQ(sitesFault(withGround(9000.0)), std::nullopt);
+}
+
 struct Refusal {
     const char* name;
     const char* text;
@@ -90,11 +126,18 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"ProfileNotAList", R"({"version": 1, "profile": {}})", "profile: expected a list"},
         Refusal{"ProfileClutter",
                 R"({"version": 1, "profile": [{"distanceKm": 0, "groundM": 1, "clutterM": -1}]})",
-                "profile[0].clutterM: expected a number of at least 0"},
+                "profile[0].clutterM: expected a number from 0 to 500"},
         Refusal{"ProfileRepeat",
                 R"({"version": 1, "profile": [{"distanceKm": 0, "groundM": 1},
                     {"distanceKm": 0, "groundM": 2}]})",
-                "profile[1]: distance 0.000 km repeats the point before"}),
+                "profile[1]: distance 0.000 km repeats the point before"},
+        Refusal{"HugeElevation",
+                R"({"version": 1, "station1": {"latitudeDeg": 1, "longitudeDeg": 0,
+                    "groundElevationM": 1e308}})",
+                "station1.groundElevationM: expected a number from -500 to 9000"},
+        Refusal{"ProfileFarPoint",
+                R"({"version": 1, "profile": [{"distanceKm": 1e308, "groundM": 1}]})",
+                "profile[0].distanceKm: expected a number from 0 to 20004"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace

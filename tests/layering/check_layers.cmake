@@ -15,10 +15,11 @@ set(allowed_hopfile  library fields engine platform)
 set(allowed_optimize library fields engine platform)
 set(allowed_route    hopfile library fields engine platform)
 set(allowed_geo      route hopfile library fields engine platform)
+set(allowed_itu      geo route hopfile library fields engine platform)
 set(allowed_series   optimize route hopfile library fields engine platform)
 set(allowed_report   route hopfile library fields engine platform)
-set(allowed_ui       report series optimize geo route hopfile library fields engine platform)
-set(core_modules engine platform fields library hopfile optimize route geo series report ui)
+set(allowed_ui       report series optimize itu geo route hopfile library fields engine platform)
+set(core_modules engine platform fields library hopfile optimize route geo itu series report ui)
 
 set(failures "")
 

@@ -57,12 +57,27 @@ TEST_F(FileReplace, NewFileOfTheLongestNameGetsTheUsualPermissions) {
 
 TEST_F(FileReplace, FailuresLeaveTheTargetAndNoTemporary) {
     const fs::path busy = folder / "BUSY.HOP";
-    fs::create_directory(busy); // nothing can be renamed over a folder
-    EXPECT_EQ(replaceFileContents(busy, bytes("hop")), FileWriteResult::CannotWrite);
+    fs::create_directory(busy);
+    EXPECT_EQ(replaceFileContents(busy, bytes("hop")), FileWriteResult::CannotOpen);
     EXPECT_EQ(replaceFileContents(folder / "gone" / "LINK.HOP", bytes("hop")),
               FileWriteResult::CannotOpen);
     EXPECT_TRUE(fs::is_directory(busy));
     EXPECT_EQ(entries(), 1u);
+}
+
+// Mended: a FIFO, or a device behind a link, was replaced by a regular file.
+TEST_F(FileReplace, NeverReplacesWhatIsNotARegularFile) {
+    const fs::path pipe = folder / "PIPE.kml";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_symlink(pipe, folder / "to-pipe.kml");
+    fs::create_symlink("/dev/null", folder / "to-null.kml");
+    for (const char* name : {"PIPE.kml", "to-pipe.kml", "to-null.kml"}) {
+        EXPECT_EQ(replaceFileContents(folder / name, bytes("<kml/>")), FileWriteResult::CannotOpen)
+            << name;
+    }
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_EQ(entries(), 3u);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The profile that holds the user's settings: the INI file, where it is looked for, and the
 // locale's date format when there is none.
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -72,8 +74,10 @@ TEST(ProfilePath, ExistingFileIsReadAndAMissingOneFallsBackToTheLocale) {
     const auto fromFile = openUserProfile(folder / "profile.ini", lookupIn({}));
     EXPECT_NE(dynamic_cast<IniProfile*>(fromFile.get()), nullptr);
     EXPECT_EQ(fromFile->intValue("intl", "iDate", 0), 2);
-    // A missing file, or a folder where the file should be, is no profile.
-    for (const auto& path : {folder / "absent.ini", folder.path()}) {
+    // A missing file, a folder or a FIFO where the file should be (read without waiting for a
+    // writer) is no profile.
+    ASSERT_EQ(::mkfifo((folder / "pipe.ini").c_str(), 0600), 0);
+    for (const auto& path : {folder / "absent.ini", folder.path(), folder / "pipe.ini"}) {
         EXPECT_NE(dynamic_cast<LocaleProfile*>(openUserProfile(path, lookupIn({})).get()), nullptr);
     }
 }

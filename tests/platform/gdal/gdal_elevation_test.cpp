@@ -165,6 +165,24 @@ TEST_F(GdalElevation, AMissingOrBrokenModuleIsNamedAndTheFirstPresentOneServes) 
     EXPECT_TRUE(openElevationModel(files, {underPrefix, KORVEL_ELEVATION_MODULE_FILE}).model);
 }
 
+// Mended: a module cut short (a copy that stopped half way) crashed the program with a bus
+// error when it was loaded.
+TEST_F(GdalElevation, ADamagedModuleIsRefusedBeforeItIsLoaded) {
+    writeGeoTiff(folder / "plane.tif", {});
+    const std::string whole = test::readFileText(KORVEL_ELEVATION_MODULE_FILE);
+    const auto cut = folder / "korvel-elevation-gdal.so";
+    for (const std::size_t kept : {whole.size() / 2, whole.size() - 1, std::size_t{100}}) {
+        test::writeFile(cut, std::string_view(whole).substr(0, kept));
+        const auto opening = openElevationModel({folder / "plane.tif"}, {cut});
+        EXPECT_FALSE(opening.model);
+        EXPECT_EQ(opening.error.rfind("cannot read elevation models: " + cut.string() +
+                                          " is damaged (cut short: ",
+                                      0),
+                  0u)
+            << opening.error;
+    }
+}
+
 TEST_F(GdalElevation, ProfileFollowsTheGeodesicAcrossTheModel) {
     writeGeoTiff(folder / "plane.tif", {});
     const auto model = open({folder / "plane.tif"});
