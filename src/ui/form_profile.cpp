@@ -1,5 +1,7 @@
 // The Form page's Profile window: opened over the hop as the page stores it, and the lowest
 // antenna heights it found taken back into the page's fields through the page's checks.
+#include <utility>
+
 #include "fields/format_fixed.h"
 #include "ui/form_page.h"
 #include "ui/hop_file_bounds.h"
@@ -24,13 +26,13 @@ void FormPage::openProfile() {
 }
 
 bool FormPage::takeProfileHeights(double antenna1M, double antenna2M) {
-    HopRecord probe = session_.hop.record;
-    probe.antenna1HeightM = antenna1M;
-    probe.antenna2HeightM = antenna2M;
-    if (const std::optional<std::string> damage = valueTheReaderRefuses(session_.hop, probe)) {
-        session_.ports.messages.show("Invalid value : " + *damage + ".", "Error",
-                                     MessageIcon::Warning);
-        return false;
+    for (const auto& [field, height] : {std::pair{"antenna1HeightM", antenna1M},
+                                        std::pair{"antenna2HeightM", antenna2M}}) {
+        if (const std::optional<std::string> damage = valueTheReaderRefuses(field, height)) {
+            session_.ports.messages.show("Invalid value : " + *damage + ".", "Error",
+                                         MessageIcon::Warning);
+            return false;
+        }
     }
     view_->setText(kAntenna1HeightField, formatFixed(antenna1M, 1));
     view_->setText(kAntenna2HeightField, formatFixed(antenna2M, 1));

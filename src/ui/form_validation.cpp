@@ -80,12 +80,17 @@ bool FormPage::validateFormPage(Purpose purpose) {
         return false;
     }
     // A value the hop file reader refuses would make the saved hop one that never opens again.
-    HopRecord probe = copy;
-    readInto(probe, values);
-    if (const std::optional<std::string> damage = valueTheReaderRefuses(session_.hop, probe)) {
-        session_.ports.messages.show("Invalid value : " + *damage + ".", "Error",
-                                     MessageIcon::Warning);
-        return false;
+    for (const PageFieldControl& entry : kControls) {
+        const auto damage = shown_.has(entry.control)
+                                ? valueTheReaderRefuses(recordFieldName(entry.field),
+                                                        values[entry.field])
+                                : std::nullopt;
+        if (damage) {
+            session_.ports.messages.show("Invalid value : " + *damage + ".", "Error",
+                                         MessageIcon::Warning);
+            view_->setFocus(entry.control);
+            return false;
+        }
     }
     if (!limitsConfirmed(shownLayout)) {
         return false;

@@ -4,13 +4,11 @@
 
 namespace korvel {
 
-std::optional<std::string> valueTheReaderRefuses(const HopState& hop, const HopRecord& record) {
-    StoredHop stored{HopFileVersion::Current, record, hop.results, hop.selection};
-    const StoredValueReview review = reviewStoredValues(stored);
-    if (!review.refusal) {
+std::optional<std::string> valueTheReaderRefuses(std::string_view recordField, double value) {
+    if (!isDamagedNumber(value)) {
         return std::nullopt;
     }
-    return describeDamage(*review.refusal);
+    return describeDamage({"record." + std::string(recordField), numberProblem(value), {}});
 }
 
 } // namespace korvel

@@ -4,14 +4,13 @@
 
 #include <optional>
 #include <string>
-
-#include "engine/hop_record.h"
+#include <string_view>
 
 namespace korvel {
 
-// The first value of `record` (with the rest of `hop`) the hop file reader would refuse, as a
+// The reader's word on `value` for the record field `recordField` ("antenna1HeightM"), as a
 // message names it: "the value of record.antenna1HeightM (5e+09) is beyond any hop"; nothing
-// when the reader takes them all.
-std::optional<std::string> valueTheReaderRefuses(const HopState& hop, const HopRecord& record);
+// when the reader takes it.
+std::optional<std::string> valueTheReaderRefuses(std::string_view recordField, double value);
 
 } // namespace korvel

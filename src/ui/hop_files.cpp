@@ -9,7 +9,6 @@
 #include "hopfile/hop_file.h"
 #include "hopfile/hop_preparation.h"
 #include "platform/text_encoding.h"
-#include "ui/hop_file_bounds.h"
 #include "ui/hop_sites_files.h"
 #include "ui/page.h"
 #include "ui/session.h"
@@ -111,16 +110,6 @@ void offerSiteValues(Session& session) {
     if (heights) {
         question += "\nStation heights " + stationHeights(height1M, height2M) + " (the hop has " +
                     stationHeights(record.station1HeightM, record.station2HeightM) + ")";
-    }
-    HopRecord offered = record;
-    offered.station1HeightM = height1M;
-    offered.station2HeightM = height2M;
-    if (const std::optional<std::string> damage = valueTheReaderRefuses(session.hop, offered);
-        heights && damage) {
-        session.ports.messages.show("The sites give station heights no hop file can hold: " +
-                                        *damage + ". The hop keeps its own values.",
-                                    kAppCaption, MessageIcon::Warning, MessageButtons::Ok);
-        return;
     }
     question += "\nTake them into the hop?";
     if (session.ports.messages.show(question, kAppCaption, MessageIcon::Question,

@@ -68,17 +68,13 @@ void ProfileWindow::open() {
 }
 
 void ProfileWindow::offerProfileForHopLength(const ProfileSettings& settings) {
-    const TerrainProfile& profile = sites_.profile;
-    const double lengthKm = hop_.record.hopLengthKm;
-    if (profile.empty() || !(lengthKm > 0.0) || profileReaches(profile, lengthKm)) {
-        return;
-    }
-    if (messages_.show("The stored profile ends at " + formatFixed(profile.back().distanceKm, 3) +
-                           " km; the hop is " + formatFixed(lengthKm, 1) +
-                           " km long. Its heights would not be the hop's.\nImport a profile "
-                           "for this hop from a CSV file?",
-                       kAppCaption, MessageIcon::Question,
-                       MessageButtons::YesNoDefaultNo) == MessageAnswer::Yes) {
+    const std::optional<std::string> fault =
+        sites_.profile.empty() ? std::nullopt
+                               : profileEndFault(sites_.profile, hop_.record.hopLengthKm);
+    if (fault && messages_.show("The stored profile is not this hop's: " + *fault +
+                                    ".\nImport a profile for this hop from a CSV file?",
+                                kAppCaption, MessageIcon::Question,
+                                MessageButtons::YesNoDefaultNo) == MessageAnswer::Yes) {
         onImportCsv(settings);
     }
 }
