@@ -26,8 +26,8 @@ void FormPage::openProfile() {
 }
 
 bool FormPage::takeProfileHeights(double antenna1M, double antenna2M) {
-    for (const auto& [field, height] : {std::pair{"antenna1HeightM", antenna1M},
-                                        std::pair{"antenna2HeightM", antenna2M}}) {
+    for (const auto& [field, height] :
+         {std::pair{"antenna1HeightM", antenna1M}, std::pair{"antenna2HeightM", antenna2M}}) {
         if (const std::optional<std::string> damage = valueTheReaderRefuses(field, height)) {
             session_.ports.messages.show("Invalid value : " + *damage + ".", "Error",
                                          MessageIcon::Warning);

@@ -81,10 +81,10 @@ bool FormPage::validateFormPage(Purpose purpose) {
     }
     // A value the hop file reader refuses would make the saved hop one that never opens again.
     for (const PageFieldControl& entry : kControls) {
-        const auto damage = shown_.has(entry.control)
-                                ? valueTheReaderRefuses(recordFieldName(entry.field),
-                                                        values[entry.field])
-                                : std::nullopt;
+        const auto damage =
+            shown_.has(entry.control)
+                ? valueTheReaderRefuses(recordFieldName(entry.field), values[entry.field])
+                : std::nullopt;
         if (damage) {
             session_.ports.messages.show("Invalid value : " + *damage + ".", "Error",
                                          MessageIcon::Warning);

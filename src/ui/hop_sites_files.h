@@ -15,10 +15,10 @@ class Session;
 
 // The sites file as the hop last read or wrote it.
 struct SitesOnDisk {
-    std::filesystem::path file;        // the sites file; empty for a hop that has no file yet
-    std::optional<std::string> bytes;  // its bytes then; nothing when there was no file
-    bool refused = false;              // it could not be used: the hop opened without its sites
-    HopSites sites;                    // the hop's sites then
+    std::filesystem::path file;       // the sites file; empty for a hop that has no file yet
+    std::optional<std::string> bytes; // its bytes then; nothing when there was no file
+    bool refused = false;             // it could not be used: the hop opened without its sites
+    HopSites sites;                   // the hop's sites then
 };
 
 // The hop's sites differ from those it last read or wrote: Save has something to keep.

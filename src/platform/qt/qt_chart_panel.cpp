@@ -1,15 +1,15 @@
 #include "platform/qt/qt_chart_panel.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <span>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <set>
+#include <span>
 
 #include <QApplication>
-#include <QClipboard>
 #include <QBuffer>
+#include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -428,7 +428,7 @@ void QtChartPanel::build() {
     for (const ChartCurve& curve : content_.curves) {
         QPen pen(colourOf(curve.role));
         pen.setWidthF(curve.role == ChartRole::Total || curve.role == ChartRole::Terrain ? 2.5
-                                                                                           : 1.5);
+                                                                                         : 1.5);
         if (curve.role == ChartRole::Fresnel || curve.role == ChartRole::FresnelShare) {
             pen.setStyle(curve.role == ChartRole::Fresnel ? Qt::DashLine : Qt::DotLine);
         }
@@ -530,8 +530,7 @@ void QtChartPanel::chooseExportFile() {
         return;
     }
     const QString name = QFile::decodeName(QByteArray::fromStdString(chosen->bareName.string()));
-    const std::optional<QByteArray> bytes =
-        exportBytes(QFileInfo(name).suffix().toLower());
+    const std::optional<QByteArray> bytes = exportBytes(QFileInfo(name).suffix().toLower());
     if (!bytes) {
         ports_.messages->show(toCp1252(name) + ": a chart is exported as .png, .svg or .csv.",
                               kAppCaption, MessageIcon::Warning);

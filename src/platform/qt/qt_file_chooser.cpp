@@ -65,11 +65,10 @@ std::optional<ChosenFile> QtFileChooser::choose(FileDialogUse use) {
         // A name typed without an extension takes the one of the kind chosen.
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                          [&dialog](const QString& filter) {
-                             dialog.setDefaultSuffix(filter.contains(QStringLiteral("svg"))
-                                                         ? QStringLiteral("svg")
-                                                     : filter.contains(QStringLiteral("csv"))
-                                                         ? QStringLiteral("csv")
-                                                         : QStringLiteral("png"));
+                             dialog.setDefaultSuffix(
+                                 filter.contains(QStringLiteral("svg"))   ? QStringLiteral("svg")
+                                 : filter.contains(QStringLiteral("csv")) ? QStringLiteral("csv")
+                                                                          : QStringLiteral("png"));
                          });
     }
     // The name patterns match whatever the case of the name (LINK7.HOP as well as link7.hop).
