@@ -24,6 +24,7 @@ DEPS := cmake:/usr/bin/cmake \
         libbenchmark-dev:/usr/include/benchmark/benchmark.h \
         nlohmann-json3-dev:/usr/include/nlohmann/json.hpp \
         libgeographiclib-dev:/usr/include/GeographicLib/Geodesic.hpp \
+        libzip-dev:/usr/include/zip.h \
         pkgconf:/usr/bin/pkg-config \
         libgdal-dev:/usr/include/gdal/gdal_priv.h \
         libexpat1-dev:/usr/include/expat.h \

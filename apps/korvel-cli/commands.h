@@ -34,5 +34,6 @@ void addRouteCommands(CLI::App& app, CliContext& context, Action& action);
 void addProfileCommand(CLI::App& app, CliContext& context, Action& action);
 void addSitesCommand(CLI::App& app, CliContext& context, Action& action);
 void addExportCommand(CLI::App& app, CliContext& context, Action& action);
+void addClimateCommand(CLI::App& app, CliContext& context, Action& action);
 
 } // namespace korvel::cli

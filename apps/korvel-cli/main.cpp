@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     addProfileCommand(app, context, action);
     addSitesCommand(app, context, action);
     addExportCommand(app, context, action);
+    addClimateCommand(app, context, action);
 
     try {
         app.parse(argc, argv);

@@ -1,4 +1,5 @@
 // korvel-cli sites HOPFILE [--set 1|2 LAT LON [--elevation M | --dem FILE... [--dem-gdal-names]]]
+//                          [--climate KEY=VALUE|KEY= ...]
 
 #include <charconv>
 #include <cmath>
@@ -25,6 +26,7 @@ struct SitesJob {
     std::vector<std::string> set; // station, latitude, longitude
     std::optional<std::string> elevationText;
     DemOptions dem;
+    std::vector<std::string> climate; // KEY=VALUE sets a typed climate value, KEY= clears it
 };
 
 std::optional<double> numberIn(const std::string& text, double least, double most) {
@@ -98,6 +100,18 @@ void printSites(const HopSites& sites, const HopRecord& record) {
         }
     }
     std::cout << "Profile: " << sites.profile.size() << " points\n";
+    if (!sites.climate.empty()) {
+        const char* separator = "Climate: ";
+        for (std::size_t q = 0; q < kClimateQuantityCount; ++q) {
+            if (const auto& value = sites.climate.values[q]) {
+                const auto& facts = climateQuantityFacts(static_cast<ClimateQuantity>(q));
+                std::cout << separator << facts.key << ' ' << *value
+                          << (facts.unit.empty() ? "" : " ") << facts.unit;
+                separator = ", ";
+            }
+        }
+        std::cout << "\n";
+    }
     const auto offers = siteOffers(sites);
     if (!offers) {
         return;
@@ -122,6 +136,12 @@ int runSites(const SitesJob& job) {
     if (!sites) {
         return kExitUnusable;
     }
+    for (const std::string& setting : job.climate) {
+        if (const std::string error = applyClimateSetting(sites->climate, setting); !error.empty()) {
+            reportError("--climate " + error);
+            return kExitUnusable;
+        }
+    }
     if (!job.set.empty()) {
         std::size_t station = 0;
         const auto site = siteFromJob(job, *sites, station);
@@ -138,9 +158,9 @@ int runSites(const SitesJob& job) {
                          "one with korvel-cli profile --dem ... --save\n";
         }
         sites->stations[station] = site;
-        if (!writeHopSites(job.file, *sites)) {
-            return kExitUnusable;
-        }
+    }
+    if ((!job.set.empty() || !job.climate.empty()) && !writeHopSites(job.file, *sites)) {
+        return kExitUnusable;
     }
     printSites(*sites, hop->record);
     return kExitOk;
@@ -164,6 +184,9 @@ void addSitesCommand(CLI::App& app, CliContext&, Action& action) {
                             rangeInWords(kGroundElevationRangeM, "m") + ")");
     addDemOptions(*command, job->dem,
                   "Elevation model to take the ground elevation from; repeat for tiles");
+    command->add_option("--climate", job->climate,
+                        "A typed climate value that overrides the maps: KEY=VALUE, or KEY= to "
+                        "clear it; KEY is dN1, sa, logK, dN75, htM or R001; repeat for more");
     command->callback([&action, job] { action = [job] { return runSites(*job); }; });
 }
 

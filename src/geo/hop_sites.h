@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "geo/climate_overrides.h"
+
 namespace korvel {
 
 // A station's position on the WGS84 ellipsoid and the ground elevation there.
@@ -29,6 +31,7 @@ using TerrainProfile = std::vector<ProfilePoint>;
 struct HopSites {
     std::array<std::optional<SitePosition>, 2> stations; // [0] station 1, [1] station 2
     TerrainProfile profile;                              // empty when none was made
+    ClimateOverrides climate;                            // typed values, none by default
 };
 
 } // namespace korvel

@@ -20,6 +20,7 @@ namespace {
 constexpr std::string_view kVersion = "version";
 constexpr std::string_view kStationKeys[2] = {"station1", "station2"};
 constexpr std::string_view kProfile = "profile";
+constexpr std::string_view kClimate = "climate";
 
 // A reading of one object of the file: the first fault stops it and keeps its path.
 class Fields {
@@ -158,12 +159,12 @@ SitesRead parseSitesText(std::string_view text) {
     const JsonSource& root = parsed.root;
     std::string error;
     Fields fields(root, "", error);
-    fields.onlyKnown({kVersion, kStationKeys[0], kStationKeys[1], kProfile});
+    fields.onlyKnown({kVersion, kStationKeys[0], kStationKeys[1], kProfile, kClimate});
     const auto version = fields.number(kVersion, {1.0, kAny});
     if (!error.empty()) {
         return refused(error);
     }
-    if (*version != kSitesFileVersion) {
+    if (*version != 1 && *version != kSitesFileVersion) {
         return refused("version " + root[std::string(kVersion)].dump() +
                        ": written by a newer Korvel; this one reads version " +
                        std::to_string(kSitesFileVersion));
@@ -178,6 +179,10 @@ SitesRead parseSitesText(std::string_view text) {
     const auto profile = root.find(std::string(kProfile));
     if (error.empty() && profile != root.end()) {
         read.sites.profile = profileFrom(*profile, error);
+    }
+    const auto climate = root.find(std::string(kClimate));
+    if (error.empty() && climate != root.end()) {
+        read.sites.climate = climateBlockFrom(*climate, error);
     }
     return error.empty() ? read : refused(error);
 }
@@ -202,6 +207,9 @@ std::string sitesFileText(const HopSites& sites) {
             points.push_back(std::move(entry));
         }
         root[std::string(kProfile)] = std::move(points);
+    }
+    if (!sites.climate.empty()) {
+        root[std::string(kClimate)] = climateBlockJson(sites.climate);
     }
     return root.dump(1, '\t') + "\n";
 }
@@ -264,7 +272,8 @@ SitesRead loadSites(const std::filesystem::path& hopFile) {
 }
 
 FileWriteResult saveSites(const std::filesystem::path& hopFile, const HopSites& sites) {
-    const bool empty = !sites.stations[0] && !sites.stations[1] && sites.profile.empty();
+    const bool empty = !sites.stations[0] && !sites.stations[1] && sites.profile.empty() &&
+                       sites.climate.empty();
     return empty ? FileWriteResult::Written : writeSitesFile(sitesFilePath(hopFile), sites);
 }
 

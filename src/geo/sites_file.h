@@ -4,16 +4,18 @@
 // them. A hop without one behaves as before. The file:
 //
 //   {
-//     "version": 1,
+//     "version": 2,
 //     "station1": {"latitudeDeg": 60.25, "longitudeDeg": 24.8, "groundElevationM": 118.0},
 //     "station2": {"latitudeDeg": 60.1, "longitudeDeg": 25.4, "groundElevationM": 12.5},
 //     "profile": [{"distanceKm": 0.0, "groundM": 118.0},
-//                 {"distanceKm": 0.03, "groundM": 117.2, "clutterM": 15.0}, ...]
+//                 {"distanceKm": 0.03, "groundM": 117.2, "clutterM": 15.0}, ...],
+//     "climate": {"R001": 32.0, "htM": 120.0}
 //   }
 //
-// Either station and the profile may be left out; latitudes and longitudes are decimal degrees
-// on WGS84, heights m above sea level, clutter m above the ground, each within its range of
-// site_ranges.h.
+// Either station, the profile and the climate block (geo/climate_block.h) may be left out;
+// version 1 files (without the block) are read as before. Latitudes and longitudes are decimal
+// degrees on WGS84, heights m above sea level, clutter m above the ground, each within its range
+// of site_ranges.h.
 
 #include <cstddef>
 #include <filesystem>
@@ -26,7 +28,7 @@
 
 namespace korvel {
 
-inline constexpr int kSitesFileVersion = 1;
+inline constexpr int kSitesFileVersion = 2;
 // Far above a 200 km profile sampled every 10 m; a larger file is not a sites file.
 inline constexpr std::size_t kSitesFileMaxBytes = 16u << 20u;
 

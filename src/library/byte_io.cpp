@@ -22,6 +22,18 @@ std::int16_t ByteReader::readI16() {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(low | (high << 8)));
 }
 
+std::uint32_t ByteReader::readU32() {
+    if (!take(4)) {
+        return 0;
+    }
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        value |= static_cast<std::uint32_t>(image_[position_ + i]) << (8 * i);
+    }
+    position_ += 4;
+    return value;
+}
+
 double ByteReader::readF64() {
     if (!take(8)) {
         return 0.0;
@@ -53,6 +65,12 @@ void ByteWriter::writeI16(std::int16_t value) {
     const auto bits = static_cast<std::uint16_t>(value);
     out_.push_back(static_cast<std::uint8_t>(bits & 0xFFu));
     out_.push_back(static_cast<std::uint8_t>(bits >> 8));
+}
+
+void ByteWriter::writeU32(std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i) {
+        out_.push_back(static_cast<std::uint8_t>((value >> (8 * i)) & 0xFFu));
+    }
 }
 
 void ByteWriter::writeF64(double value) {

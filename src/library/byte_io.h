@@ -1,6 +1,6 @@
 #pragma once
-// Little-endian field-by-field access to file images: signed 16-bit integers, IEEE 754 doubles
-// and fixed-width text. Layouts never depend on how the compiler lays out a struct.
+// Little-endian field-by-field access to file images: signed 16-bit and unsigned 32-bit
+// integers, IEEE 754 doubles and fixed-width text. Layouts never depend on how the compiler lays out a struct.
 
 #include <cstddef>
 #include <cstdint>
@@ -22,6 +22,7 @@ class ByteReader {
     [[nodiscard]] bool ok() const { return ok_; }
 
     std::int16_t readI16();
+    std::uint32_t readU32();
     double readF64();
     // The next `count` bytes; empty when fewer remain.
     std::span<const std::uint8_t> readBytes(std::size_t count);
@@ -52,6 +53,7 @@ class ByteWriter {
     explicit ByteWriter(std::vector<std::uint8_t>& out) : out_(out) {}
 
     void writeI16(std::int16_t value);
+    void writeU32(std::uint32_t value);
     void writeF64(double value);
     void writeBytes(std::span<const std::uint8_t> bytes);
     void zeros(std::size_t count);

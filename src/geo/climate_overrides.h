@@ -1,0 +1,57 @@
+#pragma once
+// Climate values a planner types for one hop (measured data, or a value read off a map by hand).
+// Each overrides whatever a climate map would give at the hop. Kept in the sites file's
+// "climate" block:
+//
+//   "climate": {"dN1": -300.0, "sa": 42.0, "logK": -4.2, "dN75": 40.0, "R001": 32.0, "htM": 120.0}
+//
+// every key optional.
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "library/json_source.h"
+
+namespace korvel {
+
+enum class ClimateQuantity : std::size_t { DN1, Sa, LogK, DN75, R001, HtM };
+inline constexpr std::size_t kClimateQuantityCount = 6;
+
+// What a climate quantity is called, measured in and may be: the same names and ranges for a
+// typed value and for a map's values.
+struct ClimateQuantityFacts {
+    std::string_view key;  // "dN1", as in the sites file and the tool's output
+    std::string_view unit; // "N/km"; empty for a pure number
+    double least = 0.0;
+    double most = 0.0;
+};
+
+const ClimateQuantityFacts& climateQuantityFacts(ClimateQuantity quantity);
+std::optional<ClimateQuantity> climateQuantityNamed(std::string_view key);
+
+struct ClimateOverrides {
+    std::array<std::optional<double>, kClimateQuantityCount> values;
+
+    [[nodiscard]] const std::optional<double>& operator[](ClimateQuantity quantity) const {
+        return values[static_cast<std::size_t>(quantity)];
+    }
+    std::optional<double>& operator[](ClimateQuantity quantity) {
+        return values[static_cast<std::size_t>(quantity)];
+    }
+    [[nodiscard]] bool empty() const;
+    bool operator==(const ClimateOverrides&) const = default;
+};
+
+// The sites file's block; `error` says what is wrong ("climate.R001: expected a number from 0 to
+// 300") and the overrides are then empty.
+ClimateOverrides climateBlockFrom(const JsonSource& block, std::string& error);
+JsonSource climateBlockJson(const ClimateOverrides& overrides);
+
+// Applies "KEY=VALUE" (sets) or "KEY=" (clears); an empty text when done, else what is wrong
+// with it: "R001=400: expected a number from 0 to 300".
+std::string applyClimateSetting(ClimateOverrides& overrides, std::string_view setting);
+
+} // namespace korvel

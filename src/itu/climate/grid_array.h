@@ -1,0 +1,30 @@
+#pragma once
+// A grid file's numbers as rows and columns, before anyone says where they lie: the ITU's text
+// grids (numbers separated by blanks or commas, one row a line) and NumPy's .npy arrays (what an
+// .npz holds). A one-dimensional array is one row.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace korvel {
+
+struct GridArray {
+    std::uint32_t rows = 0;
+    std::uint32_t columns = 0;
+    std::vector<double> values; // row after row
+};
+
+struct GridArrayRead {
+    std::optional<GridArray> array;
+    std::string error; // when no array: "line 7: \"n/a\" is not a number"
+};
+
+GridArrayRead readTextGrid(std::span<const std::uint8_t> bytes);
+// Numeric arrays only (little-endian integers or floats); an array of texts, objects or
+// complex numbers, or one cut short, is refused.
+GridArrayRead readNpyArray(std::span<const std::uint8_t> bytes);
+
+} // namespace korvel
