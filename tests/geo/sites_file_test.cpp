@@ -113,8 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Refusal{"NotAnObject", "[]", "not a JSON object"},
         Refusal{"NoVersion", "{}", "missing field \"version\""},
-        Refusal{"NewerVersion", R"({"version": 2})",
-                "version 2: written by a newer Korvel; this one reads version 1"},
+        Refusal{"NewerVersion", R"({"version": 3})",
+                "version 3: written by a newer Korvel; this one reads version 2"},
         Refusal{"UnknownField", R"({"version": 1, "antenna": 3})", "antenna: unknown field"},
         Refusal{"Latitude",
                 R"({"version": 1, "station1": {"latitudeDeg": 91, "longitudeDeg": 0,

@@ -131,9 +131,10 @@ class Search {
                                                     const std::string& origin) {
         ZipMemberBytes member = archive.read(index, remaining_);
         if (member.status == ZipReadStatus::TooLarge) {
+            const bool gibibytes = limit_ % (std::uint64_t{1} << 30u) == 0;
             result.errors.push_back(origin + ": unpacks to more than " +
-                                    std::to_string(limit_ >> 20u) +
-                                    " MiB; refused as a zip bomb");
+                                    std::to_string(gibibytes ? limit_ >> 30u : limit_) +
+                                    (gibibytes ? " GiB" : " bytes") + "; refused as a zip bomb");
             return std::nullopt;
         }
         if (member.status != ZipReadStatus::Read) {

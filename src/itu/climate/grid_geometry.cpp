@@ -28,7 +28,8 @@ bool GridGeometry::global() const {
 }
 
 bool GridGeometry::valid() const {
-    const auto inside = [](double lat) { return std::isfinite(lat) && std::abs(lat) <= 90.5; };
+    const double beyond = std::abs(latStepDeg) / 2 + 1e-9;
+    const auto inside = [=](double lat) { return std::isfinite(lat) && std::abs(lat) <= 90.0 + beyond; };
     return rows >= 2 && columns >= 2 && std::isfinite(latStepDeg) && latStepDeg != 0.0 &&
            std::isfinite(lonStepDeg) && lonStepDeg > 0.0 && std::isfinite(firstLonDeg) &&
            inside(firstLatDeg) && inside(lastLatDeg()) && std::abs(firstLonDeg) <= 360.0;
@@ -42,13 +43,15 @@ double GridView::node(std::size_t row, std::size_t column) const {
 std::optional<double> GridView::at(double latDeg, double lonDeg) const {
     const GridGeometry& g = geometry_;
     const auto row = axisIndex(latDeg, g.firstLatDeg, g.latStepDeg, g.rows);
+    // A longitude the grid holds stays as it is (a grid wider than the circle holds some twice);
+    // another is brought round the circle into the grid's range.
     double lon = lonDeg;
-    if (g.global()) {
-        lon = g.firstLonDeg + std::fmod(std::fmod(lonDeg - g.firstLonDeg, 360.0) + 360.0, 360.0);
-    } else if (lon < g.firstLonDeg) {
-        lon += 360.0;
-    } else if (lon > g.lastLonDeg()) {
-        lon -= 360.0;
+    if (lon < g.firstLonDeg || lon > g.lastLonDeg()) {
+        if (g.global()) {
+            lon = g.firstLonDeg + std::fmod(std::fmod(lonDeg - g.firstLonDeg, 360.0) + 360.0, 360.0);
+        } else {
+            lon += lon < g.firstLonDeg ? 360.0 : -360.0;
+        }
     }
     const auto column = axisIndex(lon, g.firstLonDeg, g.lonStepDeg, g.columns);
     if (!row || !column) {

@@ -24,8 +24,8 @@ struct GridGeometry {
     [[nodiscard]] std::size_t nodeCount() const {
         return static_cast<std::size_t>(rows) * columns;
     }
-    // At least 2 × 2 nodes, finite nonzero steps, latitudes within -90.5..90.5 (room for grids
-    // whose nodes sit half a step beyond the poles).
+    // At least 2 × 2 nodes, finite nonzero steps, latitudes no further than half a step beyond
+    // the poles (where the monthly rain grids put their outer nodes).
     [[nodiscard]] bool valid() const;
 };
 

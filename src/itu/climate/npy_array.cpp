@@ -49,8 +49,9 @@ std::optional<NpyHeader> parseHeader(std::string_view header, std::string& error
     if (!numeric || !littleEndian || descr[quote + 4] != '\'' ||
         (width != '1' && width != '2' && width != '4' && width != '8') ||
         (parsed.type == 'f' && width != '4' && width != '8')) {
+        const std::size_t close = descr.find('\'', quote + 1);
         error = "not a numeric array (element type " +
-                std::string(descr.substr(quote, std::min<std::size_t>(descr.size() - quote, 8))) +
+                std::string(descr.substr(quote, std::min<std::size_t>(close - quote + 1, 12))) +
                 ")";
         return std::nullopt;
     }
