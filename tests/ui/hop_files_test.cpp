@@ -118,11 +118,11 @@ TEST_F(HopSitesTest, OpenReadsTheSitesSaveWritesThemBesideTheNewFileNewForgetsTh
 }
 
 TEST_F(HopSitesTest, AnUnusableSitesFileIsSaidAndKept) {
-    const std::string newer = R"({"version": 2})";
+    const std::string newer = R"({"version": 3})";
     openWithSites(newer);
     EXPECT_EQ(boxTexts(), std::vector<std::string>{
-                              "The sites file LINK7.HOP.sites.json cannot be used: version 2: "
-                              "written by a newer Korvel; this one reads version 1\nThe hop opens "
+                              "The sites file LINK7.HOP.sites.json cannot be used: version 3: "
+                              "written by a newer Korvel; this one reads version 2\nThe hop opens "
                               "without its sites; the file is kept."});
     EXPECT_EQ(shell.currentPageId(), 104);
     EXPECT_FALSE(session.sites.stations[0]);
