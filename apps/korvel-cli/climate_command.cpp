@@ -135,7 +135,10 @@ int runAt(const ClimateJob& job) {
     json.beginObject();
     for (std::size_t q = 0; q < kClimateQuantityCount; ++q) {
         const auto kind = climateKindOf(static_cast<ClimateQuantity>(q));
-        const auto value = kind ? maps.at(*kind, {*latitude, *longitude}) : std::nullopt;
+        const GeoPoint point{*latitude, *longitude};
+        const auto value = kind == ClimateKind::R001 ? maps.rainRate001At(point)
+                           : kind                    ? maps.at(*kind, point)
+                                                     : std::nullopt;
         if (!value) {
             continue;
         }

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cli_context.h"
 #include "cli_sites.h"
 #include "engine/number_text.h"
+#include "itu/climate/climate_inputs_at.h"
 #include "itu/typed_climate.h"
 
 namespace korvel::cli {
@@ -121,8 +123,20 @@ void writeColumn(JsonWriter& json, const MethodResult& m) {
 
 } // namespace
 
-itu::ClimateInputs MethodsOptions::climate() const {
-    itu::ClimateInputs inputs;
+const ClimateMaps& MethodsOptions::maps() const {
+    if (!maps_) {
+        std::vector<std::string> errors;
+        maps_ = std::make_shared<const ClimateMaps>(
+            ClimateMaps::open(ClimateCache(climateCacheFolder()), errors));
+        for (const std::string& error : errors) {
+            reportError(error);
+        }
+    }
+    return *maps_;
+}
+
+itu::ClimateInputs MethodsOptions::climate(itu::ClimateInputs base) const {
+    itu::ClimateInputs inputs = std::move(base);
     for (std::size_t i = 0; i < itu::kTypedClimateKeys.size(); ++i) {
         const itu::TypedClimateKey& key = itu::kTypedClimateKeys[i];
         if (typedValues[i])
@@ -166,11 +180,17 @@ itu::HopMethodsInput MethodsSource::input(const HopState& hop) const {
     in.hop = &hop;
     in.sites = sites ? &*sites : nullptr;
     in.climate = climate;
+    in.midpoint = midpoint;
     return in;
 }
 
 MethodsSource methodsSource(const std::string& hopFile, const MethodsOptions& options) {
-    return {readHopSites(hopFile), options.climate()};
+    MethodsSource source{readHopSites(hopFile), {}, {}};
+    const HopSites* sites = source.sites ? &*source.sites : nullptr;
+    source.midpoint = itu::pathMidpoint(sites);
+    source.climate = options.climate(climateInputsAt(options.maps(), source.midpoint,
+                                                     sites ? sites->climate : ClimateOverrides{}));
+    return source;
 }
 
 std::array<MethodResult, 3> methodColumns(const HopState& hop, const std::string& hopFile,

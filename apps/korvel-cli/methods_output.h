@@ -1,13 +1,16 @@
 #pragma once
 // The --methods option of calc: which method columns to show, the climate values typed on the
-// command line, and the columns as a text table or as JSON.
+// command line (over the hop's own typed values, over the installed climate maps), and the
+// columns as a text table or as JSON.
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "CLI/CLI.hpp"
+#include "itu/climate/climate_maps.h"
 #include "itu/hop_methods.h"
 #include "json_writer.h"
 
@@ -19,19 +22,27 @@ struct MethodsOptions {
 
     bool wanted() const { return !names.empty(); }
     bool wants(itu::MethodId method) const;
-    itu::ClimateInputs climate() const;
+    // `base` with the values typed on the command line put over it.
+    itu::ClimateInputs climate(itu::ClimateInputs base) const;
+    // The installed climate maps, opened at the first hop (a damaged grid said and left out).
+    const ClimateMaps& maps() const;
     // The asked columns, always in the order classic, p530-17, p530-18.
     std::vector<const itu::MethodResult*> chosen(const std::array<itu::MethodResult, 3>& all) const;
+
+  private:
+    mutable std::shared_ptr<const ClimateMaps> maps_;
 };
 
 // --methods LIST and one flag per typed climate value (--dN1 VALUE ...), range-checked.
 void addMethodsOptions(CLI::App* command, MethodsOptions& options);
 
 // What a hop's columns read besides the hop: its sites (read once; none without a sites file or
-// after its refusal) and the climate values.
+// after its refusal), the path's midpoint and the climate values: those typed on the command
+// line, else in the sites file's block, else read off the installed maps at the midpoint.
 struct MethodsSource {
     std::optional<HopSites> sites;
     itu::ClimateInputs climate;
+    std::optional<GeoPoint> midpoint;
 
     itu::HopMethodsInput input(const HopState& hop) const;
 };

@@ -8,15 +8,7 @@ namespace korvel {
 
 namespace {
 
-// Wide enough for measured values anywhere on earth, narrow enough to catch a wrong unit.
-constexpr std::array<ClimateQuantityFacts, kClimateQuantityCount> kFacts = {{
-    {"dN1", "N/km", -3000.0, 0.0},
-    {"sa", "m", 0.0, 2000.0},
-    {"logK", "", -12.0, -2.0},
-    {"dN75", "N-units", 0.0, 2000.0},
-    {"R001", "mm/h", 0.0, 300.0},
-    {"htM", "m", -500.0, 9000.0},
-}};
+constexpr const auto& kFacts = kClimateQuantityFacts;
 
 std::string rangeText(const ClimateQuantityFacts& facts) {
     char text[80];
@@ -29,10 +21,6 @@ bool inRange(const ClimateQuantityFacts& facts, double value) {
 }
 
 } // namespace
-
-const ClimateQuantityFacts& climateQuantityFacts(ClimateQuantity quantity) {
-    return kFacts[static_cast<std::size_t>(quantity)];
-}
 
 std::optional<ClimateQuantity> climateQuantityNamed(std::string_view key) {
     for (std::size_t i = 0; i < kFacts.size(); ++i) {

@@ -3,7 +3,7 @@
 // Each overrides whatever a climate map would give at the hop. Kept in the sites file's
 // "climate" block:
 //
-//   "climate": {"dN1": -300.0, "sa": 42.0, "logK": -4.2, "dN75": 40.0, "R001": 32.0, "htM": 120.0}
+//   "climate": {"dN1": -300.0, "sa": 42.0, "logK": -4.2, "dN75": 40.0, "htM": 120.0, "R001": 32.0}
 //
 // every key optional.
 
@@ -17,7 +17,7 @@
 
 namespace korvel {
 
-enum class ClimateQuantity : std::size_t { DN1, Sa, LogK, DN75, R001, HtM };
+enum class ClimateQuantity : std::size_t { DN1, Sa, LogK, DN75, HtM, R001 };
 inline constexpr std::size_t kClimateQuantityCount = 6;
 
 // What a climate quantity is called, measured in and may be: the same names and ranges for a
@@ -29,7 +29,20 @@ struct ClimateQuantityFacts {
     double most = 0.0;
 };
 
-const ClimateQuantityFacts& climateQuantityFacts(ClimateQuantity quantity);
+// Wide enough for measured values anywhere on earth, narrow enough to catch a wrong unit; a map's
+// values are held to the same ranges.
+inline constexpr std::array<ClimateQuantityFacts, kClimateQuantityCount> kClimateQuantityFacts = {{
+    {"dN1", "N/km", -3000.0, 0.0},
+    {"sa", "m", 0.0, 3000.0},
+    {"logK", "", -10.0, 0.0},
+    {"dN75", "N", 0.0, 1000.0},
+    {"htM", "m", -500.0, 9000.0},
+    {"R001", "mm/h", 0.0, 500.0},
+}};
+
+constexpr const ClimateQuantityFacts& climateQuantityFacts(ClimateQuantity quantity) {
+    return kClimateQuantityFacts[static_cast<std::size_t>(quantity)];
+}
 std::optional<ClimateQuantity> climateQuantityNamed(std::string_view key);
 
 struct ClimateOverrides {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "geo/climate_overrides.h"
 #include "itu/climate_inputs.h"
 
 namespace korvel::itu {
@@ -18,14 +19,20 @@ struct TypedClimateKey {
     std::optional<InputValue> ClimateInputs::*field;
 };
 
-// dN1, sa, logK, dN75, htM, R001.
-inline constexpr std::array<TypedClimateKey, 6> kTypedClimateKeys{{
-    {"dN1", "N/km", -3000.0, 0.0, &ClimateInputs::dN1},
-    {"sa", "m", 0.0, 3000.0, &ClimateInputs::sa},
-    {"logK", "", -10.0, 0.0, &ClimateInputs::logK},
-    {"dN75", "N", 0.0, 1000.0, &ClimateInputs::dN75},
-    {"htM", "m", -500.0, 9000.0, &ClimateInputs::htM},
-    {"R001", "mm/h", 0.0, 500.0, &ClimateInputs::R001},
+constexpr TypedClimateKey typedClimateKey(ClimateQuantity quantity,
+                                          std::optional<InputValue> ClimateInputs::*field) {
+    const ClimateQuantityFacts& facts = climateQuantityFacts(quantity);
+    return {facts.key, facts.unit, facts.least, facts.most, field};
+}
+
+// dN1, sa, logK, dN75, htM, R001: the names, units and ranges of the sites file's block.
+inline constexpr std::array<TypedClimateKey, kClimateQuantityCount> kTypedClimateKeys{{
+    typedClimateKey(ClimateQuantity::DN1, &ClimateInputs::dN1),
+    typedClimateKey(ClimateQuantity::Sa, &ClimateInputs::sa),
+    typedClimateKey(ClimateQuantity::LogK, &ClimateInputs::logK),
+    typedClimateKey(ClimateQuantity::DN75, &ClimateInputs::dN75),
+    typedClimateKey(ClimateQuantity::HtM, &ClimateInputs::htM),
+    typedClimateKey(ClimateQuantity::R001, &ClimateInputs::R001),
 }};
 
 // The source named for a typed value.

@@ -14,14 +14,12 @@ class Climate : public CliTest {
   protected:
     void SetUp() override {
         CliTest::SetUp();
-        setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
         std::filesystem::create_directories(at("maps"));
         writeFile(at("maps/R001.TXT"), test::gridText(kR001, test::bilinearFormula(100, 0.5, 0.1, 0)));
         writeFile(at("maps/LAT_R001.TXT"), test::latitudeText(kR001));
         writeFile(at("maps/LON_R001.TXT"), test::longitudeText(kR001));
         writeFile(at("maps/LogK.csv"), test::gridText(kLogK, test::bilinearFormula(-5, 0, 0.01, 0), ','));
     }
-    void TearDown() override { unsetenv("XDG_DATA_HOME"); }
 };
 
 TEST_F(Climate, ImportsListsReadsAtAPointAndRemoves) {
@@ -57,10 +55,10 @@ TEST_F(Climate, ImportsListsReadsAtAPointAndRemoves) {
 TEST_F(Climate, ABadFileOrValueExitsTwoAndTheCacheKeepsWhatItHad) {
     ASSERT_EQ(cli("climate import maps/LogK.csv").exitCode, 0);
     const std::string before = cli("climate --json").out;
-    writeFile(at("maps/R001.TXT"), test::gridText(kR001, test::bilinearFormula(400, 0, 0, 0)));
+    writeFile(at("maps/R001.TXT"), test::gridText(kR001, test::bilinearFormula(600, 0, 0, 0)));
     const CliRun refused = cli("climate import maps");
     EXPECT_EQ(refused.exitCode, 2);
-    EXPECT_TRUE(contains(refused.err, "maps/R001.TXT: row 1, column 1: 400 is outside 0 to 300 mm/h for R001"))
+    EXPECT_TRUE(contains(refused.err, "maps/R001.TXT: row 1, column 1: 600 is outside 0 to 500 mm/h for R001"))
         << refused.err;
     EXPECT_TRUE(contains(refused.err, "nothing imported")) << refused.err;
     EXPECT_EQ(cli("climate --json").out, before);
@@ -79,16 +77,34 @@ TEST_F(Climate, ABadFileOrValueExitsTwoAndTheCacheKeepsWhatItHad) {
     }
 }
 
+TEST_F(Climate, CalcMethodsReadsTheMapsUnderTheHopsTypedValuesUnderTheFlags) {
+    ASSERT_EQ(cli("climate import maps").exitCode, 0);
+    const auto inputs = [&](const std::string& flags) {
+        const CliRun run = cli("calc --json LINK7.HOP --methods p530-18 " + flags);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        return nlohmann::json::parse(run.out)["methods"][0];
+    };
+    const auto mapped = inputs("");
+    EXPECT_EQ(mapped["missing"], nlohmann::json::parse(R"(["dN75"])"));
+    EXPECT_EQ(mapped["inputs"]["logK"]["source"], "ITU-R P.530-18 LogK.csv, imported 1997-12-24");
+    EXPECT_EQ(mapped["inputs"]["R001"]["source"], "ITU-R P.837-7 R001.TXT, imported 1997-12-24");
+
+    ASSERT_EQ(cli("sites LINK7.HOP --climate logK=-4").exitCode, 0);
+    EXPECT_EQ(inputs("")["inputs"]["logK"],
+              nlohmann::json::parse(R"({"value": -4.0, "unit": "", "source": "override"})"));
+    EXPECT_EQ(inputs("--logK -4.5")["inputs"]["logK"]["source"], "typed");
+}
+
 TEST_F(Climate, SitesSetsAndClearsTypedValues) {
     const CliRun set = cli("sites LINK7.HOP --climate R001=32.5 --climate htM=120");
     ASSERT_EQ(set.exitCode, 0) << set.err;
-    EXPECT_TRUE(contains(set.out, "Climate: R001 32.5 mm/h, htM 120 m\n")) << set.out;
+    EXPECT_TRUE(contains(set.out, "Climate: htM 120 m, R001 32.5 mm/h\n")) << set.out;
     const auto file = nlohmann::json::parse(bytesOf("LINK7.HOP.sites.json"));
     EXPECT_EQ(file["version"], 2);
     EXPECT_EQ(file["climate"], nlohmann::json::parse(R"({"R001": 32.5, "htM": 120.0})"));
 
-    expectRefused("sites LINK7.HOP --climate R001=400 --set 1 1 1",
-                  "--climate R001=400: expected a number from 0 to 300", "LINK7.HOP.sites.json");
+    expectRefused("sites LINK7.HOP --climate R001=600 --set 1 1 1",
+                  "--climate R001=600: expected a number from 0 to 500", "LINK7.HOP.sites.json");
     ASSERT_EQ(cli("sites LINK7.HOP --climate R001= --climate htM=").exitCode, 0);
     EXPECT_FALSE(nlohmann::json::parse(bytesOf("LINK7.HOP.sites.json")).contains("climate"));
 }

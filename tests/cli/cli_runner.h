@@ -73,6 +73,8 @@ class CliTest : public testing::Test {
         writeFile(work_ / "profile.ini", "[intl]\niDate=2\nsDate=-\niLzero=1\n");
         writeFile(work_ / "seven.json", exampleSource("LINK7").dump());
         setenv("SOURCE_DATE_EPOCH", "882921600", 1); // 24 December 1997
+        // Climate grids only from the test's own cache, never the user's.
+        setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
     }
 
     // korvel-cli --library korvel32.lbr --profile profile.ini ARGS, in the work folder. ARGS

@@ -10,6 +10,16 @@ ClimateMaps ClimateMaps::open(const ClimateCache& cache, std::vector<std::string
             errors.push_back(std::move(opening.error));
         }
         maps.grids_[i] = std::move(opening.grid);
+        if (maps.grids_[i]) {
+            maps.sources_[i] = gridSourceText(maps.grids_[i]->provenance());
+        }
+    }
+    const CachedGrid* rain = maps.grid(monthlyRainKind(1));
+    const CachedGrid* temperature = maps.grid(monthlyTemperatureKind(1));
+    if (rain != nullptr && temperature != nullptr) {
+        maps.annex1Source_ = rain->provenance().recommendation + " Annex 1 on the monthly maps MT01..MT12 and " +
+                             temperature->provenance().recommendation + " T01..T12, imported " +
+                             rain->provenance().importDate;
     }
     return maps;
 }
@@ -27,26 +37,33 @@ std::optional<ClimateMapValue> ClimateMaps::at(ClimateKind kind, GeoPoint point)
     if (!value) {
         return std::nullopt;
     }
-    return ClimateMapValue{*value, climateKindFacts(kind).unit,
-                           gridSourceText(found->provenance())};
+    return ClimateMapValue{*value, climateKindFacts(kind).unit, sources_[climateKindIndex(kind)]};
 }
 
-std::optional<MonthlyClimate> ClimateMaps::monthlyAt(GeoPoint point) const {
-    MonthlyClimate monthly;
+std::optional<itu::MonthlyClimate> ClimateMaps::monthlyAt(GeoPoint point) const {
+    itu::MonthlyClimate monthly;
     for (std::size_t m = 1; m <= kMonths; ++m) {
         const auto rain = at(monthlyRainKind(m), point);
         const auto temperature = at(monthlyTemperatureKind(m), point);
         if (!rain || !temperature) {
             return std::nullopt;
         }
-        monthly.rainfallMm[m - 1] = rain->value;
+        monthly.totalRainfallMm[m - 1] = rain->value;
         monthly.temperatureK[m - 1] = temperature->value;
     }
-    const auto& rain = grid(monthlyRainKind(1))->provenance();
-    const auto& temperature = grid(monthlyTemperatureKind(1))->provenance();
-    monthly.source = rain.recommendation + " monthly rainfall and " + temperature.recommendation +
-                     " monthly temperature, imported " + rain.importDate;
     return monthly;
+}
+
+std::optional<ClimateMapValue> ClimateMaps::rainRate001At(GeoPoint point) const {
+    if (grid(ClimateKind::R001) != nullptr) {
+        return at(ClimateKind::R001, point);
+    }
+    const auto monthly = monthlyAt(point);
+    if (!monthly) {
+        return std::nullopt;
+    }
+    return ClimateMapValue{itu::rainRateExceededMmH(*monthly, 0.01),
+                           climateKindFacts(ClimateKind::R001).unit, annex1Source_};
 }
 
 std::string gridSourceText(const GridProvenance& provenance) {
@@ -54,13 +71,6 @@ std::string gridSourceText(const GridProvenance& provenance) {
     const std::string name = slash == std::string::npos ? provenance.sourceFile
                                                         : provenance.sourceFile.substr(slash + 1);
     return provenance.recommendation + " " + name + ", imported " + provenance.importDate;
-}
-
-std::optional<GeoPoint> climateLocation(const HopSites& sites) {
-    if (!sites.stations[0] || !sites.stations[1]) {
-        return std::nullopt;
-    }
-    return geodesicMidpoint(geoPointOf(*sites.stations[0]), geoPointOf(*sites.stations[1]));
 }
 
 } // namespace korvel

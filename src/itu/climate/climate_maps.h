@@ -10,22 +10,16 @@
 #include <vector>
 
 #include "geo/geodesic.h"
-#include "geo/hop_sites.h"
 #include "itu/climate/climate_cache.h"
+#include "itu/rain_rate.h"
 
 namespace korvel {
 
+// A value read off a map; its texts live as long as the maps.
 struct ClimateMapValue {
     double value = 0.0;
-    std::string_view unit; // "N/km", "mm/h", "" for logK
-    std::string source;    // "ITU-R P.837-7 R001.TXT, imported 2026-12-07"
-};
-
-// The twelve months at a point, January first, for P.837-7 Annex 1.
-struct MonthlyClimate {
-    std::array<double, kMonths> rainfallMm{};    // MT01..MT12, mm per month
-    std::array<double, kMonths> temperatureK{};  // T01..T12, K
-    std::string source; // "ITU-R P.837-7 MT_Month01..12 and ITU-R P.1510-1 T_Month01..12, ..."
+    std::string_view unit;   // "N/km", "mm/h", "" for logK
+    std::string_view source; // "ITU-R P.837-7 R001.TXT, imported 2026-12-07"
 };
 
 class ClimateMaps {
@@ -36,17 +30,20 @@ class ClimateMaps {
     [[nodiscard]] const CachedGrid* grid(ClimateKind kind) const;
     // The bilinear value at a point; nothing without the grid or outside its coverage.
     [[nodiscard]] std::optional<ClimateMapValue> at(ClimateKind kind, GeoPoint point) const;
-    // Nothing unless all 24 monthly grids are installed and cover the point.
-    [[nodiscard]] std::optional<MonthlyClimate> monthlyAt(GeoPoint point) const;
+    // The twelve monthly rainfalls and temperatures (P.837-7 Annex 1 reads them); nothing
+    // unless all 24 monthly grids are installed and cover the point.
+    [[nodiscard]] std::optional<itu::MonthlyClimate> monthlyAt(GeoPoint point) const;
+    // R0.01 from the R001 map when installed, else by P.837-7 Annex 1 from the monthly maps,
+    // the source saying which; nothing without either.
+    [[nodiscard]] std::optional<ClimateMapValue> rainRate001At(GeoPoint point) const;
 
   private:
     std::array<std::unique_ptr<CachedGrid>, kClimateKindCount> grids_;
+    std::array<std::string, kClimateKindCount> sources_; // gridSourceText of each installed grid
+    std::string annex1Source_;                           // when all monthly grids are installed
 };
 
 // How a value's source reads: the recommendation, the file's own name and the import date.
 std::string gridSourceText(const GridProvenance& provenance);
-
-// Where a hop's climate is read: the geodesic midpoint of its two sites, if it has both.
-std::optional<GeoPoint> climateLocation(const HopSites& sites);
 
 } // namespace korvel

@@ -4,7 +4,9 @@
 
 #include <cstdlib>
 
+#include "itu/climate/climate_inputs_at.h"
 #include "itu/climate/climate_maps.h"
+#include "itu/hop_methods.h"
 #include "itu/climate/sha256.h"
 #include "support/synthetic_climate.h"
 #include "support/temp_folder.h"
@@ -125,14 +127,47 @@ TEST_F(ClimateImport, AHopAcrossTheDateLineReadsTheMapAtItsGeodesicMidpoint) {
     HopSites sites;
     sites.stations[0] = SitePosition{-16.0, 179.8, 0.0};
     sites.stations[1] = SitePosition{-16.2, -179.6, 0.0};
-    const auto middle = climateLocation(sites);
+    const auto middle = itu::pathMidpoint(&sites);
     ASSERT_TRUE(middle);
     EXPECT_NEAR(middle->latitudeDeg, -16.1, 0.001);
     const double east = middle->longitudeDeg < 0 ? middle->longitudeDeg + 360 : middle->longitudeDeg;
     EXPECT_NEAR(east, 180.1, 0.001);
     EXPECT_NEAR(maps.at(ClimateKind::DN1, *middle)->value, formula(middle->latitudeDeg, east), 1e-9);
     sites.stations[1].reset();
-    EXPECT_FALSE(climateLocation(sites));
+    EXPECT_FALSE(itu::pathMidpoint(&sites));
+}
+
+TEST_F(ClimateImport, WithoutTheR001MapRainComesFromTheMonthlyMapsAndTypedValuesComeFirst) {
+    itu::MonthlyClimate monthly;
+    for (int m = 1; m <= 12; ++m) {
+        char name[32];
+        monthly.totalRainfallMm[m - 1] = 10.0 * m; // each month its own, so an order fault shows
+        monthly.temperatureK[m - 1] = 270.0 + 2.0 * m;
+        std::snprintf(name, sizeof name, "MT_Month%02d.TXT", m);
+        write(name, test::gridText(kSouthHalf, test::bilinearFormula(10.0 * m, 0, 0, 0)));
+        std::snprintf(name, sizeof name, "T_Month%02d.TXT", m);
+        write(name, test::gridText(kSouthWest, test::bilinearFormula(270.0 + 2.0 * m, 0, 0, 0)));
+    }
+    write("LogK.csv", test::gridText(kNorthWest, test::bilinearFormula(-5, 0, 0, 0), ','));
+    const ClimateMaps maps = installed({folder.path()});
+    const GeoPoint point{10, 10};
+    const auto rain = maps.rainRate001At(point);
+    ASSERT_TRUE(rain);
+    EXPECT_NEAR(rain->value, itu::rainRateExceededMmH(monthly, 0.01), 1e-9);
+    EXPECT_EQ(rain->source, "ITU-R P.837-7 Annex 1 on the monthly maps MT01..MT12 and "
+                            "ITU-R P.1510-1 T01..T12, imported 2026-12-07");
+
+    ClimateOverrides typed;
+    typed[ClimateQuantity::LogK] = -4.0;
+    typed[ClimateQuantity::HtM] = 12.0;
+    const itu::ClimateInputs inputs = climateInputsAt(maps, point, typed);
+    EXPECT_EQ(inputs.logK->value, -4.0);
+    EXPECT_EQ(inputs.logK->source, "override");
+    EXPECT_EQ(inputs.R001->source, rain->source);
+    EXPECT_FALSE(inputs.dN75);
+    const itu::ClimateInputs noSites = climateInputsAt(maps, std::nullopt, typed);
+    EXPECT_FALSE(noSites.R001);
+    EXPECT_EQ(noSites.htM->value, 12.0);
 }
 
 TEST_F(ClimateImport, AFileNamedOtherwiseNeedsAsAndTakesIt) {
@@ -160,8 +195,8 @@ TEST_F(ClimateImport, ABadFileIsRefusedByNameAndNothingIsImported) {
          "38 rows and 74 columns are not the shape of a global R001 grid"},
         {"R001.TXT", [&] {
              return write("R001.TXT", test::gridText(kSouthWest, [&](double lat, double lon) {
-                                return lat == -80 && lon == -160 ? 400.0 : r001(lat, lon); }));
-         }, "row 3, column 5: 400 is outside 0 to 300 mm/h for R001"},
+                                return lat == -80 && lon == -160 ? 600.0 : r001(lat, lon); }));
+         }, "row 3, column 5: 600 is outside 0 to 500 mm/h for R001"},
         {"R001.TXT", [&] {
              const std::string text = test::gridText(kSouthWest, r001);
              return write("R001.TXT", text.substr(0, text.size() - 20));
