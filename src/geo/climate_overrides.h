@@ -1,19 +1,13 @@
 #pragma once
 // Climate values a planner types for one hop (measured data, or a value read off a map by hand).
 // Each overrides whatever a climate map would give at the hop. Kept in the sites file's
-// "climate" block:
-//
-//   "climate": {"dN1": -300.0, "sa": 42.0, "logK": -4.2, "dN75": 40.0, "htM": 120.0, "R001": 32.0}
-//
-// every key optional.
+// "climate" block (geo/climate_block.h).
 
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "library/json_source.h"
 
 namespace korvel {
 
@@ -44,6 +38,10 @@ constexpr const ClimateQuantityFacts& climateQuantityFacts(ClimateQuantity quant
     return kClimateQuantityFacts[static_cast<std::size_t>(quantity)];
 }
 std::optional<ClimateQuantity> climateQuantityNamed(std::string_view key);
+// Whether `value` is a finite number within the quantity's range, and how a refusal says so:
+// "expected a number from 0 to 500".
+bool climateValueFits(const ClimateQuantityFacts& facts, double value);
+std::string climateRangeText(const ClimateQuantityFacts& facts);
 
 struct ClimateOverrides {
     std::array<std::optional<double>, kClimateQuantityCount> values;
@@ -57,11 +55,6 @@ struct ClimateOverrides {
     [[nodiscard]] bool empty() const;
     bool operator==(const ClimateOverrides&) const = default;
 };
-
-// The sites file's block; `error` says what is wrong ("climate.R001: expected a number from 0 to
-// 300") and the overrides are then empty.
-ClimateOverrides climateBlockFrom(const JsonSource& block, std::string& error);
-JsonSource climateBlockJson(const ClimateOverrides& overrides);
 
 // Applies "KEY=VALUE" (sets) or "KEY=" (clears); an empty text when done, else what is wrong
 // with it: "R001=400: expected a number from 0 to 300".

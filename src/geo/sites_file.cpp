@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "engine/number_text.h"
+#include "geo/climate_block.h"
 #include "geo/profile_checks.h"
 #include "geo/site_ranges.h"
 #include "library/json_source.h"
