@@ -48,10 +48,17 @@ class Search {
     void folder(const std::filesystem::path& folder) {
         std::vector<std::filesystem::path> entries;
         std::error_code error;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error)) {
-            if (entry.is_regular_file(error) && taken(entry.path().filename().string())) {
-                entries.push_back(entry.path());
+        auto walk = std::filesystem::recursive_directory_iterator(
+            folder, std::filesystem::directory_options::skip_permission_denied, error);
+        for (; !error && walk != std::filesystem::recursive_directory_iterator(); walk.increment(error)) {
+            std::error_code ignored; // a broken link is skipped, not the folder
+            if (walk->is_regular_file(ignored) && taken(walk->path().filename().string())) {
+                entries.push_back(walk->path());
             }
+        }
+        if (error) {
+            result.errors.push_back(folder.string() + ": cannot read");
+            return;
         }
         std::sort(entries.begin(), entries.end());
         for (const auto& entry : entries) {
