@@ -34,12 +34,13 @@ std::string isoDate(const CalendarDate& date) {
 }
 
 int runImport(const ClimateJob& job) {
-    ImportRequest request{{job.paths.begin(), job.paths.end()}, std::nullopt,
-                          isoDate(reportToday()), kUnpackLimit};
+    ImportRequest request{
+        {job.paths.begin(), job.paths.end()}, std::nullopt, isoDate(reportToday()), kUnpackLimit};
     if (!job.as.empty()) {
         request.as = climateKindNamed(job.as);
         if (!request.as) {
-            reportError("--as " + job.as + ": not a grid kind (dN1|sa|logK|dN75|R001|MT01..MT12|T01..T12)");
+            reportError("--as " + job.as +
+                        ": not a grid kind (dN1|sa|logK|dN75|R001|MT01..MT12|T01..T12)");
             return kExitUnusable;
         }
     }
@@ -175,24 +176,27 @@ void addClimateCommand(CLI::App& app, CliContext&, Action& action) {
     import->add_option("--as", job->as,
                        "The kind of a grid file named otherwise: "
                        "dN1|sa|logK|dN75|R001|MT01..MT12|T01..T12");
-    import->callback([&action, job] { action = [job] { return runImport(*job); }; });
+    import->callback([&action, job] { action = [job] { return runImport(*job);
+};
+} // namespace korvel::cli
+);
 
-    CLI::App* remove = command->add_subcommand("remove", "Remove an installed grid");
-    remove->add_option("KIND", job->kind, "dN1|sa|logK|dN75|R001|MT01..MT12|T01..T12")->required();
-    remove->callback([&action, job] { action = [job] { return runRemove(*job); }; });
+CLI::App* remove = command->add_subcommand("remove", "Remove an installed grid");
+remove->add_option("KIND", job->kind, "dN1|sa|logK|dN75|R001|MT01..MT12|T01..T12")->required();
+remove->callback([&action, job] { action = [job] { return runRemove(*job); }; });
 
-    CLI::App* at = command->add_subcommand("at", "Every climate value at a point");
-    at->add_option("LAT", job->latitude, "Latitude, decimal degrees (south negative)")->required();
-    at->add_option("LON", job->longitude, "Longitude, decimal degrees (west negative)")->required();
-    at->add_flag("--json", job->json, "JSON output");
+CLI::App* at = command->add_subcommand("at", "Every climate value at a point");
+at->add_option("LAT", job->latitude, "Latitude, decimal degrees (south negative)")->required();
+at->add_option("LON", job->longitude, "Longitude, decimal degrees (west negative)")->required();
+at->add_flag("--json", job->json, "JSON output");
 
-    command->callback([&action, job, command, at] {
-        if (command->got_subcommand(at)) {
-            action = [job] { return runAt(*job); };
-        } else if (command->get_subcommands().empty()) {
-            action = [job] { return runList(*job); };
-        }
-    });
+command->callback([&action, job, command, at] {
+    if (command->got_subcommand(at)) {
+        action = [job] { return runAt(*job); };
+    } else if (command->get_subcommands().empty()) {
+        action = [job] { return runList(*job); };
+    }
+});
 }
 
 } // namespace korvel::cli

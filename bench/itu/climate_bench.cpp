@@ -21,8 +21,7 @@ struct FullGrid {
     ClimateCache cache{folder / "cache"};
 
     FullGrid() {
-        test::writeFile(folder / "R001.TXT",
-                        test::gridText(kFullR001, [](double lat, double lon) {
+        test::writeFile(folder / "R001.TXT", test::gridText(kFullR001, [](double lat, double lon) {
                             return 60.0 + 40.0 * std::cos(lat * 0.05) * std::sin(lon * 0.03);
                         }));
         const ImportResult result = importClimateGrids({{folder / "R001.TXT"}, {}, "2026-12-07"});
@@ -40,7 +39,8 @@ FullGrid& fullGrid() {
 void importFullR001Text(benchmark::State& state) {
     FullGrid& grid = fullGrid();
     for (auto _ : state) {
-        const ImportResult result = importClimateGrids({{grid.folder / "R001.TXT"}, {}, "2026-12-07"});
+        const ImportResult result =
+            importClimateGrids({{grid.folder / "R001.TXT"}, {}, "2026-12-07"});
         benchmark::DoNotOptimize(grid.cache.store(result.grids.at(0)));
     }
 }

@@ -52,7 +52,8 @@ std::string applyClimateSetting(ClimateOverrides& overrides, std::string_view se
     const auto& facts = climateQuantityFacts(*quantity);
     double value = 0.0;
     const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (status != std::errc() || end != text.data() + text.size() || !climateValueFits(facts, value)) {
+    if (status != std::errc() || end != text.data() + text.size() ||
+        !climateValueFits(facts, value)) {
         return std::string(setting) + ": " + climateRangeText(facts);
     }
     overrides[*quantity] = value;

@@ -13,8 +13,8 @@
 namespace korvel {
 
 struct ZipMember {
-    std::string name;        // path inside the archive, as stored
-    std::uint64_t size = 0;  // unpacked size the archive declares
+    std::string name;       // path inside the archive, as stored
+    std::uint64_t size = 0; // unpacked size the archive declares
     bool isFolder = false;
 };
 

@@ -15,10 +15,12 @@ class Climate : public CliTest {
     void SetUp() override {
         CliTest::SetUp();
         std::filesystem::create_directories(at("maps"));
-        writeFile(at("maps/R001.TXT"), test::gridText(kR001, test::bilinearFormula(100, 0.5, 0.1, 0)));
+        writeFile(at("maps/R001.TXT"),
+                  test::gridText(kR001, test::bilinearFormula(100, 0.5, 0.1, 0)));
         writeFile(at("maps/LAT_R001.TXT"), test::latitudeText(kR001));
         writeFile(at("maps/LON_R001.TXT"), test::longitudeText(kR001));
-        writeFile(at("maps/LogK.csv"), test::gridText(kLogK, test::bilinearFormula(-5, 0, 0.01, 0), ','));
+        writeFile(at("maps/LogK.csv"),
+                  test::gridText(kLogK, test::bilinearFormula(-5, 0, 0.01, 0), ','));
     }
 };
 
@@ -58,7 +60,8 @@ TEST_F(Climate, ABadFileOrValueExitsTwoAndTheCacheKeepsWhatItHad) {
     writeFile(at("maps/R001.TXT"), test::gridText(kR001, test::bilinearFormula(600, 0, 0, 0)));
     const CliRun refused = cli("climate import maps");
     EXPECT_EQ(refused.exitCode, 2);
-    EXPECT_TRUE(contains(refused.err, "maps/R001.TXT: row 1, column 1: 600 is outside 0 to 500 mm/h for R001"))
+    EXPECT_TRUE(contains(refused.err,
+                         "maps/R001.TXT: row 1, column 1: 600 is outside 0 to 500 mm/h for R001"))
         << refused.err;
     EXPECT_TRUE(contains(refused.err, "nothing imported")) << refused.err;
     EXPECT_EQ(cli("climate --json").out, before);

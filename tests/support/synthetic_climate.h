@@ -42,7 +42,8 @@ inline std::string gridText(const SyntheticLayout& layout, const GridFormula& fo
     char number[32];
     for (int r = 0; r < layout.rows(); ++r) {
         for (int c = 0; c < layout.columns(); ++c) {
-            std::snprintf(number, sizeof number, "%.12g", formula(layout.latitude(r), layout.longitude(c)));
+            std::snprintf(number, sizeof number, "%.12g",
+                          formula(layout.latitude(r), layout.longitude(c)));
             text += (c == 0 ? "" : std::string(1, separator)) + number;
         }
         text += "\r\n";

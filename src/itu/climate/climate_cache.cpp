@@ -25,7 +25,8 @@ void writeText(ByteWriter& out, const std::string& utf8) {
 std::string readText(ByteReader& in) {
     const std::uint32_t length = in.readU32();
     const auto bytes = in.readBytes(length <= kLongestText ? length : in.remaining() + 1);
-    return cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return cp1252ToUtf8(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 } // namespace
@@ -100,10 +101,9 @@ CachedGridOpening ClimateCache::open(ClimateKind kind) const {
     }
     ByteReader in(mapped->bytes());
     const auto magic = in.readBytes(sizeof kMagic);
-    const bool known = magic.size() == sizeof kMagic &&
-                       std::memcmp(magic.data(), kMagic, sizeof kMagic) == 0 &&
-                       in.readU32() == kLayoutVersion &&
-                       in.readU32() == static_cast<std::uint32_t>(kind);
+    const bool known =
+        magic.size() == sizeof kMagic && std::memcmp(magic.data(), kMagic, sizeof kMagic) == 0 &&
+        in.readU32() == kLayoutVersion && in.readU32() == static_cast<std::uint32_t>(kind);
     GridGeometry geometry;
     geometry.rows = in.readU32();
     geometry.columns = in.readU32();

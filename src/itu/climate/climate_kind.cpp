@@ -13,7 +13,7 @@ constexpr GridLayout kSouthFromWestOffset{false, -180.0, true};
 
 ClimateKindFacts facts(const char* name, const ClimateQuantityFacts& quantity,
                        std::string_view recommendation, GridFamily family, GridLayout layout) {
-    ClimateKindFacts result{{}, quantity.unit, quantity.least, quantity.most, recommendation,
+    ClimateKindFacts result{{},     quantity.unit, quantity.least, quantity.most, recommendation,
                             family, layout};
     std::snprintf(result.name, sizeof result.name, "%s", name);
     return result;

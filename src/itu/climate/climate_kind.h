@@ -28,22 +28,22 @@ inline constexpr std::size_t kClimateKindCount = 5 + 2 * kMonths;
 ClimateKind monthlyRainKind(std::size_t month);        // month 1..12
 ClimateKind monthlyTemperatureKind(std::size_t month); // month 1..12
 // Every kind, in the order the tool lists them.
-ClimateKind climateKindAt(std::size_t index); // index < kClimateKindCount
+ClimateKind climateKindAt(std::size_t index);   // index < kClimateKindCount
 std::size_t climateKindIndex(ClimateKind kind); // the inverse of climateKindAt
 
 enum class GridFamily { DN1, Sa, LogK, DN75, R001, MonthlyRain, MonthlyTemperature };
 
 struct GridLayout {
-    bool northFirst = true;  // first row at +90 (else at -90)
-    double westDeg = -180.0; // longitude of the first column, without the half-step offset
+    bool northFirst = true;      // first row at +90 (else at -90)
+    double westDeg = -180.0;     // longitude of the first column, without the half-step offset
     bool halfStepBeyond = false; // nodes run from -90 - step/2 to 90 + step/2 (and likewise in
                                  // longitude): two more rows and columns than whole steps
 };
 
 struct ClimateKindFacts {
-    char name[8] = {};               // "dN1", "MT01": as typed after --as and in the output
-    std::string_view unit;           // "N/km", "mm", "K"
-    double least = 0.0;              // every value of a grid lies in least..most
+    char name[8] = {};     // "dN1", "MT01": as typed after --as and in the output
+    std::string_view unit; // "N/km", "mm", "K"
+    double least = 0.0;    // every value of a grid lies in least..most
     double most = 0.0;
     std::string_view recommendation; // "ITU-R P.837-7"
     GridFamily family = GridFamily::DN1;

@@ -17,7 +17,8 @@ ClimateMaps ClimateMaps::open(const ClimateCache& cache, std::vector<std::string
     const CachedGrid* rain = maps.grid(monthlyRainKind(1));
     const CachedGrid* temperature = maps.grid(monthlyTemperatureKind(1));
     if (rain != nullptr && temperature != nullptr) {
-        maps.annex1Source_ = rain->provenance().recommendation + " Annex 1 on the monthly maps MT01..MT12 and " +
+        maps.annex1Source_ = rain->provenance().recommendation +
+                             " Annex 1 on the monthly maps MT01..MT12 and " +
                              temperature->provenance().recommendation + " T01..T12, imported " +
                              rain->provenance().importDate;
     }

@@ -50,7 +50,8 @@ class Search {
         std::error_code error;
         auto walk = std::filesystem::recursive_directory_iterator(
             folder, std::filesystem::directory_options::skip_permission_denied, error);
-        for (; !error && walk != std::filesystem::recursive_directory_iterator(); walk.increment(error)) {
+        for (; !error && walk != std::filesystem::recursive_directory_iterator();
+             walk.increment(error)) {
             std::error_code ignored; // a broken link is skipped, not the folder
             if (walk->is_regular_file(ignored) && taken(walk->path().filename().string())) {
                 entries.push_back(walk->path());
@@ -125,8 +126,8 @@ class Search {
         for (std::size_t i = 0; i < members.size(); ++i) {
             if (endsWith(members[i].name, ".npy")) {
                 if (auto array = unpack(*opening.archive, i, origin)) {
-                    result.files.push_back(
-                        {name, origin, container, named, true, std::move(*array), std::move(bytes)});
+                    result.files.push_back({name, origin, container, named, true, std::move(*array),
+                                            std::move(bytes)});
                 }
                 return;
             }

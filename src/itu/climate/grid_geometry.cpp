@@ -29,7 +29,9 @@ bool GridGeometry::global() const {
 
 bool GridGeometry::valid() const {
     const double beyond = std::abs(latStepDeg) / 2 + 1e-9;
-    const auto inside = [=](double lat) { return std::isfinite(lat) && std::abs(lat) <= 90.0 + beyond; };
+    const auto inside = [=](double lat) {
+        return std::isfinite(lat) && std::abs(lat) <= 90.0 + beyond;
+    };
     return rows >= 2 && columns >= 2 && std::isfinite(latStepDeg) && latStepDeg != 0.0 &&
            std::isfinite(lonStepDeg) && lonStepDeg > 0.0 && std::isfinite(firstLonDeg) &&
            inside(firstLatDeg) && inside(lastLatDeg()) && std::abs(firstLonDeg) <= 360.0;
@@ -48,7 +50,8 @@ std::optional<double> GridView::at(double latDeg, double lonDeg) const {
     double lon = lonDeg;
     if (lon < g.firstLonDeg || lon > g.lastLonDeg()) {
         if (g.global()) {
-            lon = g.firstLonDeg + std::fmod(std::fmod(lonDeg - g.firstLonDeg, 360.0) + 360.0, 360.0);
+            lon =
+                g.firstLonDeg + std::fmod(std::fmod(lonDeg - g.firstLonDeg, 360.0) + 360.0, 360.0);
         } else {
             lon += lon < g.firstLonDeg ? 360.0 : -360.0;
         }

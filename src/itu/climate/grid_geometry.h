@@ -21,9 +21,7 @@ struct GridGeometry {
     [[nodiscard]] bool global() const;
     [[nodiscard]] double lastLatDeg() const { return firstLatDeg + (rows - 1.0) * latStepDeg; }
     [[nodiscard]] double lastLonDeg() const { return firstLonDeg + (columns - 1.0) * lonStepDeg; }
-    [[nodiscard]] std::size_t nodeCount() const {
-        return static_cast<std::size_t>(rows) * columns;
-    }
+    [[nodiscard]] std::size_t nodeCount() const { return static_cast<std::size_t>(rows) * columns; }
     // At least 2 × 2 nodes, finite nonzero steps, latitudes no further than half a step beyond
     // the poles (where the monthly rain grids put their outer nodes).
     [[nodiscard]] bool valid() const;

@@ -61,7 +61,8 @@ std::optional<std::vector<double>> axisOf(const GridArray& axis, std::uint32_t c
     std::vector<double> values;
     if (axis.rows == grid.rows && axis.columns == grid.columns) {
         for (std::uint32_t i = 0; i < count; ++i) {
-            values.push_back(latitudes ? axis.values[std::size_t{i} * axis.columns] : axis.values[i]);
+            values.push_back(latitudes ? axis.values[std::size_t{i} * axis.columns]
+                                       : axis.values[i]);
         }
     } else if (axis.values.size() == count && (axis.rows == 1 || axis.columns == 1)) {
         values = axis.values;
@@ -70,7 +71,8 @@ std::optional<std::vector<double>> axisOf(const GridArray& axis, std::uint32_t c
     }
     const double step = (values.back() - values.front()) / (count - 1.0);
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (std::abs(values[i] - (values.front() + static_cast<double>(i) * step)) > kAxisTolerance) {
+        if (std::abs(values[i] - (values.front() + static_cast<double>(i) * step)) >
+            kAxisTolerance) {
             return std::nullopt;
         }
     }
@@ -89,8 +91,8 @@ std::string rangeFault(const GridArray& array, const ClimateKindFacts& facts) {
         const double value = array.values[i];
         if (value < facts.least || value > facts.most) {
             return "row " + std::to_string(i / array.columns + 1) + ", column " +
-                   std::to_string(i % array.columns + 1) + ": " + number(value) +
-                   " is outside " + number(facts.least) + " to " + number(facts.most) + " " +
+                   std::to_string(i % array.columns + 1) + ": " + number(value) + " is outside " +
+                   number(facts.least) + " to " + number(facts.most) + " " +
                    std::string(facts.unit) + " for " + facts.name;
         }
     }
@@ -132,7 +134,9 @@ class Importer {
             return std::nullopt;
         }
         const auto& source = file.fileBytes.empty() ? file.bytes : file.fileBytes;
-        return ImportedGrid{*kind, *geometry, std::move(read.array->values),
+        return ImportedGrid{*kind,
+                            *geometry,
+                            std::move(read.array->values),
                             {file.origin, std::string(facts.recommendation),
                              sha256Hex(sha256(source)), request_.importDate}};
     }
@@ -156,12 +160,10 @@ class Importer {
                     " columns";
             return std::nullopt;
         }
-        const GridGeometry geometry{array.rows,
-                                    array.columns,
-                                    lats->front(),
-                                    (lats->back() - lats->front()) / (array.rows - 1.0),
-                                    lons->front(),
-                                    (lons->back() - lons->front()) / (array.columns - 1.0)};
+        const GridGeometry geometry{
+            array.rows,    array.columns,
+            lats->front(), (lats->back() - lats->front()) / (array.rows - 1.0),
+            lons->front(), (lons->back() - lons->front()) / (array.columns - 1.0)};
         if (!coversGlobe(geometry)) {
             error = "its latitude and longitude files do not make a global grid";
             return std::nullopt;
@@ -221,8 +223,8 @@ ImportResult importClimateGrids(const ImportRequest& request) {
     }
     if (result.grids.empty() && result.errors.empty()) {
         result.errors.emplace_back("no climate grid found (names such as R001.TXT, LogK.csv or "
-                                   "v7_mt_month01.npz; --as " + std::string(kKinds) +
-                                   " for a file named otherwise)");
+                                   "v7_mt_month01.npz; --as " +
+                                   std::string(kKinds) + " for a file named otherwise)");
     }
     if (!result.errors.empty()) {
         result.grids.clear();

@@ -37,8 +37,8 @@ struct ImportRequest {
 };
 
 struct ImportResult {
-    std::vector<ImportedGrid> grids;  // empty when anything was refused
-    std::vector<std::string> errors;  // each naming its file
+    std::vector<ImportedGrid> grids; // empty when anything was refused
+    std::vector<std::string> errors; // each naming its file
 };
 
 ImportResult importClimateGrids(const ImportRequest& request);

@@ -13,8 +13,8 @@ namespace korvel {
 namespace {
 
 struct NpyHeader {
-    char type = 0;          // 'f', 'i' or 'u'
-    std::size_t size = 0;   // bytes per element
+    char type = 0;        // 'f', 'i' or 'u'
+    std::size_t size = 0; // bytes per element
     bool fortranOrder = false;
     std::vector<std::size_t> shape;
 };
@@ -61,7 +61,8 @@ std::optional<NpyHeader> parseHeader(std::string_view header, std::string& error
     shape = shape.substr(0, shape.find(')'));
     for (std::size_t i = shape.find('(') + 1; i > 0 && i < shape.size();) {
         std::size_t dimension = 0;
-        const auto [end, status] = std::from_chars(shape.data() + i, shape.data() + shape.size(), dimension);
+        const auto [end, status] =
+            std::from_chars(shape.data() + i, shape.data() + shape.size(), dimension);
         if (status == std::errc()) {
             parsed.shape.push_back(dimension);
         }
@@ -80,15 +81,17 @@ double element(const std::uint8_t* at, const NpyHeader& header) {
         bits |= static_cast<std::uint64_t>(at[i]) << (8 * i);
     }
     if (header.type == 'f') {
-        return header.size == 8 ? std::bit_cast<double>(bits)
-                                : static_cast<double>(std::bit_cast<float>(static_cast<std::uint32_t>(bits)));
+        return header.size == 8
+                   ? std::bit_cast<double>(bits)
+                   : static_cast<double>(std::bit_cast<float>(static_cast<std::uint32_t>(bits)));
     }
     if (header.type == 'u' || header.size == 8) {
         return header.type == 'u' ? static_cast<double>(bits)
                                   : static_cast<double>(std::bit_cast<std::int64_t>(bits));
     }
     const std::uint64_t sign = std::uint64_t{1} << (8 * header.size - 1);
-    return static_cast<double>(static_cast<std::int64_t>(bits ^ sign) - static_cast<std::int64_t>(sign));
+    return static_cast<double>(static_cast<std::int64_t>(bits ^ sign) -
+                               static_cast<std::int64_t>(sign));
 }
 
 } // namespace
@@ -102,7 +105,8 @@ GridArrayRead readNpyArray(std::span<const std::uint8_t> bytes) {
     std::size_t length = bytes[8] | static_cast<std::size_t>(bytes[9]) << 8;
     std::size_t start = 10;
     if (wideLength && bytes.size() >= 12) {
-        length |= static_cast<std::size_t>(bytes[10]) << 16 | static_cast<std::size_t>(bytes[11]) << 24;
+        length |= static_cast<std::size_t>(bytes[10]) << 16 | static_cast<std::size_t>(bytes[11])
+                                                                  << 24;
         start = 12;
     }
     if (length > bytes.size() - start) {
@@ -126,7 +130,8 @@ GridArrayRead readNpyArray(std::span<const std::uint8_t> bytes) {
     for (std::size_t r = 0; r < rows; ++r) {
         for (std::size_t c = 0; c < columns; ++c) {
             const std::size_t index = header->fortranOrder ? c * rows + r : r * columns + c;
-            array.values[r * columns + c] = element(bytes.data() + data + index * header->size, *header);
+            array.values[r * columns + c] =
+                element(bytes.data() + data + index * header->size, *header);
         }
     }
     for (const double value : array.values) {

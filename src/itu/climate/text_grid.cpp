@@ -35,7 +35,8 @@ GridArrayRead readTextGrid(std::span<const std::uint8_t> bytes) {
             }
             const std::size_t from = i + (text[i] == '+' ? 1 : 0);
             double value = 0.0;
-            const auto [stop, status] = std::from_chars(text.data() + from, text.data() + end, value);
+            const auto [stop, status] =
+                std::from_chars(text.data() + from, text.data() + end, value);
             const auto after = static_cast<std::size_t>(stop - text.data());
             if (status != std::errc() || (after < end && !isSeparator(text[after])) ||
                 !std::isfinite(value)) {
@@ -43,8 +44,9 @@ GridArrayRead readTextGrid(std::span<const std::uint8_t> bytes) {
                 while (word < end && !isSeparator(text[word])) {
                     ++word;
                 }
-                return failure(line, "\"" + std::string(text.substr(i, std::min<std::size_t>(word - i, 20))) +
-                                         "\" is not a number");
+                return failure(
+                    line, "\"" + std::string(text.substr(i, std::min<std::size_t>(word - i, 20))) +
+                              "\" is not a number");
             }
             array.values.push_back(value);
             ++count;

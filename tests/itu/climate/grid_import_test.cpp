@@ -6,8 +6,8 @@
 
 #include "itu/climate/climate_inputs_at.h"
 #include "itu/climate/climate_maps.h"
-#include "itu/hop_methods.h"
 #include "itu/climate/sha256.h"
+#include "itu/hop_methods.h"
 #include "support/synthetic_climate.h"
 #include "support/temp_folder.h"
 #include "zip_file.h"
@@ -17,10 +17,10 @@ namespace {
 
 using test::SyntheticLayout;
 
-const SyntheticLayout kNorthWest{5.0, true, -180.0, false};   // LogK, dN75
-const SyntheticLayout kNorthZero{5.0, true, 0.0, false};      // dN1, s_a
-const SyntheticLayout kSouthWest{5.0, false, -180.0, false};  // R001, T
-const SyntheticLayout kSouthHalf{5.0, false, -180.0, true};   // MT
+const SyntheticLayout kNorthWest{5.0, true, -180.0, false};  // LogK, dN75
+const SyntheticLayout kNorthZero{5.0, true, 0.0, false};     // dN1, s_a
+const SyntheticLayout kSouthWest{5.0, false, -180.0, false}; // R001, T
+const SyntheticLayout kSouthHalf{5.0, false, -180.0, true};  // MT
 
 struct LayoutCase {
     const char* name;
@@ -74,8 +74,8 @@ TEST_F(ClimateImport, EachItuLayoutGivesTheFormulaBackAnywhere) {
         {"MT07", monthlyRainKind(7), kSouthHalf, test::bilinearFormula(100, 0.5, 0.1, 0.001)},
         {"T03", monthlyTemperatureKind(3), kSouthWest, test::bilinearFormula(280, 0.1, 0.01, 1e-4)},
     };
-    const auto& [r001, logK, dN1, sa, mt, t] = std::tie(cases[0], cases[1], cases[2], cases[3],
-                                                         cases[4], cases[5]);
+    const auto& [r001, logK, dN1, sa, mt, t] =
+        std::tie(cases[0], cases[1], cases[2], cases[3], cases[4], cases[5]);
     // The ITU's texts with their latitude and longitude meshes, one inside two zips.
     write("R001.TXT", test::gridText(r001.layout, r001.formula));
     write("LAT_R001.TXT", test::latitudeText(r001.layout));
@@ -96,22 +96,23 @@ TEST_F(ClimateImport, EachItuLayoutGivesTheFormulaBackAnywhere) {
     npz("itur/v16_lon.npz", sa.layout, [](double, double lon) { return lon; });
     npz("itur/v1_t_month03.npz", t.layout, t.formula);
 
-    const ClimateMaps maps = installed({folder / "p837.zip", folder / "LogK.csv",
-                                        folder / "DN65m_01d00_v1.txt", folder / "itur"});
+    const ClimateMaps maps = installed(
+        {folder / "p837.zip", folder / "LogK.csv", folder / "DN65m_01d00_v1.txt", folder / "itur"});
     const GeoPoint points[] = {{12.3, 45.6}, {-89.9, 179.9}, {90, -180}, {0, -0.01}, {51.5, -0.2}};
     for (std::size_t k = 0; k < cases.size(); ++k) {
         for (const GeoPoint point : points) {
             const auto value = maps.at(cases[k].kind, point);
             ASSERT_TRUE(value) << cases[k].name;
             const bool zeroTo360 = cases[k].layout.westDeg == 0.0 && point.longitudeDeg < 0;
-            EXPECT_NEAR(value->value,
-                        cases[k].formula(point.latitudeDeg,
-                                         point.longitudeDeg + (zeroTo360 ? 360.0 : 0.0)),
-                        1e-9)
+            EXPECT_NEAR(
+                value->value,
+                cases[k].formula(point.latitudeDeg, point.longitudeDeg + (zeroTo360 ? 360.0 : 0.0)),
+                1e-9)
                 << cases[k].name << " at " << point.latitudeDeg << ", " << point.longitudeDeg;
         }
     }
-    EXPECT_EQ(maps.at(ClimateKind::R001, {1, 2})->source, "ITU-R P.837-7 R001.TXT, imported 2026-12-07");
+    EXPECT_EQ(maps.at(ClimateKind::R001, {1, 2})->source,
+              "ITU-R P.837-7 R001.TXT, imported 2026-12-07");
     EXPECT_EQ(maps.grid(ClimateKind::R001)->provenance().sourceFile,
               (folder / "p837.zip").string() + "/maps/inner.zip/R001.TXT");
     EXPECT_EQ(maps.grid(ClimateKind::R001)->provenance().sha256,
@@ -130,9 +131,11 @@ TEST_F(ClimateImport, AHopAcrossTheDateLineReadsTheMapAtItsGeodesicMidpoint) {
     const auto middle = itu::pathMidpoint(&sites);
     ASSERT_TRUE(middle);
     EXPECT_NEAR(middle->latitudeDeg, -16.1, 0.001);
-    const double east = middle->longitudeDeg < 0 ? middle->longitudeDeg + 360 : middle->longitudeDeg;
+    const double east =
+        middle->longitudeDeg < 0 ? middle->longitudeDeg + 360 : middle->longitudeDeg;
     EXPECT_NEAR(east, 180.1, 0.001);
-    EXPECT_NEAR(maps.at(ClimateKind::DN1, *middle)->value, formula(middle->latitudeDeg, east), 1e-9);
+    EXPECT_NEAR(maps.at(ClimateKind::DN1, *middle)->value, formula(middle->latitudeDeg, east),
+                1e-9);
     sites.stations[1].reset();
     EXPECT_FALSE(itu::pathMidpoint(&sites));
 }
@@ -171,11 +174,13 @@ TEST_F(ClimateImport, WithoutTheR001MapRainComesFromTheMonthlyMapsAndTypedValues
 }
 
 TEST_F(ClimateImport, AFileNamedOtherwiseNeedsAsAndTakesIt) {
-    const auto file = write("mine.txt", test::gridText(kNorthWest, test::bilinearFormula(40, 0, 0, 0)));
+    const auto file =
+        write("mine.txt", test::gridText(kNorthWest, test::bilinearFormula(40, 0, 0, 0)));
     const ImportResult unknown = import({file});
     ASSERT_EQ(unknown.errors.size(), 1u);
-    EXPECT_EQ(unknown.errors[0], file.string() + ": cannot tell which grid this is from its name or "
-                                                 "shape; name it with --as dN1|sa|logK|dN75|R001|MT01..MT12|T01..T12");
+    EXPECT_EQ(unknown.errors[0],
+              file.string() + ": cannot tell which grid this is from its name or "
+                              "shape; name it with --as dN1|sa|logK|dN75|R001|MT01..MT12|T01..T12");
     const ImportResult taken = import({file}, ClimateKind::DN75);
     ASSERT_EQ(taken.grids.size(), 1u);
     EXPECT_EQ(taken.grids[0].kind, ClimateKind::DN75);
@@ -189,41 +194,59 @@ struct BadFile {
 
 TEST_F(ClimateImport, ABadFileIsRefusedByNameAndNothingIsImported) {
     const auto r001 = test::bilinearFormula(100, 0.5, 0.1, 0.001);
-    const auto good = write("LogK.csv", test::gridText(kNorthWest, test::bilinearFormula(-5, 0, 0, 0), ','));
+    const auto good =
+        write("LogK.csv", test::gridText(kNorthWest, test::bilinearFormula(-5, 0, 0, 0), ','));
     const std::vector<BadFile> cases = {
-        {"R001.TXT", [&] { return write("R001.TXT", test::gridText({5.0, false, -180.0, true}, r001)); },
+        {"R001.TXT",
+         [&] {
+             return write("R001.TXT", test::gridText({5.0, false, -180.0, true}, r001));
+         },
          "38 rows and 74 columns are not the shape of a global R001 grid"},
-        {"R001.TXT", [&] {
+        {"R001.TXT",
+         [&] {
              return write("R001.TXT", test::gridText(kSouthWest, [&](double lat, double lon) {
-                                return lat == -80 && lon == -160 ? 600.0 : r001(lat, lon); }));
-         }, "row 3, column 5: 600 is outside 0 to 500 mm/h for R001"},
-        {"R001.TXT", [&] {
+                              return lat == -80 && lon == -160 ? 600.0 : r001(lat, lon);
+                          }));
+         },
+         "row 3, column 5: 600 is outside 0 to 500 mm/h for R001"},
+        {"R001.TXT",
+         [&] {
              const std::string text = test::gridText(kSouthWest, r001);
              return write("R001.TXT", text.substr(0, text.size() - 20));
-         }, "values where the first row has 73 (cut short?)"},
-        {"axes/R001.TXT", [&] {
+         },
+         "values where the first row has 73 (cut short?)"},
+        {"axes/R001.TXT",
+         [&] {
              std::filesystem::create_directories(folder / "axes");
-             write("axes/LAT_R001.TXT", test::gridText(kSouthWest, [](double lat, double) { return lat * lat; }));
+             write("axes/LAT_R001.TXT",
+                   test::gridText(kSouthWest, [](double lat, double) { return lat * lat; }));
              write("axes/LON_R001.TXT", test::longitudeText(kSouthWest));
              write("axes/R001.TXT", test::gridText(kSouthWest, r001));
              return folder / "axes";
-         }, "its latitude or longitude file is not a regular axis of 37 rows and 73 columns"},
-        {"v7_r001.npz", [&] {
-             test::writeZip(folder / "v7_r001.npz", {{"arr_0.npy", test::npyImage(1, 1, {}, "<U3")}});
+         },
+         "its latitude or longitude file is not a regular axis of 37 rows and 73 columns"},
+        {"v7_r001.npz",
+         [&] {
+             test::writeZip(folder / "v7_r001.npz",
+                            {{"arr_0.npy", test::npyImage(1, 1, {}, "<U3")}});
              return folder / "v7_r001.npz";
-         }, "not a numeric array (element type '<U3')"},
-        {"cut.zip", [&] {
+         },
+         "not a numeric array (element type '<U3')"},
+        {"cut.zip",
+         [&] {
              test::writeZip(folder / "cut.zip", {{"R001.TXT", test::gridText(kSouthWest, r001)}});
              const std::string bytes = test::readFileText(folder / "cut.zip");
              return write("cut.zip", bytes.substr(0, bytes.size() / 2));
-         }, "damaged or cut short"},
+         },
+         "damaged or cut short"},
     };
     for (const BadFile& bad : cases) {
         const auto file = bad.make();
         const ImportResult result = import({good, file});
         ASSERT_FALSE(result.errors.empty()) << bad.name;
         EXPECT_EQ(result.errors[0].substr(0, (folder / bad.name).string().size() + 2),
-                  (folder / bad.name).string() + ": ") << result.errors[0];
+                  (folder / bad.name).string() + ": ")
+            << result.errors[0];
         EXPECT_NE(result.errors[0].find(bad.error), std::string::npos) << result.errors[0];
         EXPECT_TRUE(result.grids.empty()) << bad.name;
     }
@@ -233,7 +256,8 @@ TEST_F(ClimateImport, AZipUnpackingBeyondTheLimitIsRefusedAsABomb) {
     test::writeZip(folder / "bomb.zip", {{"R001.TXT", std::string(5000, '0')}});
     const ImportResult result = import({folder / "bomb.zip"}, std::nullopt, 4096);
     ASSERT_EQ(result.errors.size(), 1u);
-    EXPECT_EQ(result.errors[0], (folder / "bomb.zip").string() + ": unpacks to more than 4096 bytes; refused as a zip bomb");
+    EXPECT_EQ(result.errors[0], (folder / "bomb.zip").string() +
+                                    ": unpacks to more than 4096 bytes; refused as a zip bomb");
 }
 
 TEST_F(ClimateImport, TheCacheKeepsWhatItHadWhenAFileIsDamagedOrRemoved) {
@@ -244,15 +268,18 @@ TEST_F(ClimateImport, TheCacheKeepsWhatItHadWhenAFileIsDamagedOrRemoved) {
     test::writeFile(cache.fileOf(ClimateKind::LogK), image.substr(0, image.size() - 8));
     const CachedGridOpening damaged = cache.open(ClimateKind::LogK);
     EXPECT_FALSE(damaged.grid);
-    EXPECT_EQ(damaged.error, cache.fileOf(ClimateKind::LogK).string() + ": damaged; import the grid again");
+    EXPECT_EQ(damaged.error,
+              cache.fileOf(ClimateKind::LogK).string() + ": damaged; import the grid again");
     EXPECT_TRUE(cache.remove(ClimateKind::LogK));
     EXPECT_FALSE(cache.remove(ClimateKind::LogK));
     EXPECT_TRUE(cache.open(ClimateKind::LogK).error.empty());
 
     setenv("XDG_DATA_HOME", "/srv/data", 1);
     EXPECT_EQ(climateCacheFolder(), "/srv/data/korvel/climate");
-    setenv("XDG_DATA_HOME", "relative", 1); // not absolute: ignored, as XDG base directories require
-    EXPECT_EQ(climateCacheFolder(), std::filesystem::path(std::getenv("HOME")) / ".local/share/korvel/climate");
+    setenv("XDG_DATA_HOME", "relative",
+           1); // not absolute: ignored, as XDG base directories require
+    EXPECT_EQ(climateCacheFolder(),
+              std::filesystem::path(std::getenv("HOME")) / ".local/share/korvel/climate");
 }
 
 } // namespace

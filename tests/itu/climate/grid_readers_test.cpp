@@ -21,8 +21,9 @@ TEST(Sha256, GivesThePublishedDigests) {
     EXPECT_EQ(sha256Hex(sha256(bytesOf("abc"))),
               "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
     // 56 bytes: the length no longer fits the first padded block.
-    EXPECT_EQ(sha256Hex(sha256(bytesOf("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq"))),
-              "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
+    EXPECT_EQ(
+        sha256Hex(sha256(bytesOf("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq"))),
+        "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
     EXPECT_EQ(sha256Hex(sha256(bytesOf(std::string(1000000, 'a')))),
               "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
 }

@@ -20,7 +20,8 @@ inline bool writeZip(const std::filesystem::path& file,
     }
     for (const auto& [name, bytes] : members) {
         zip_source_t* source = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
-        if (source == nullptr || zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE) < 0) {
+        if (source == nullptr ||
+            zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE) < 0) {
             zip_discard(archive);
             return false;
         }
