@@ -1,4 +1,5 @@
 // korvel-cli sites HOPFILE [--set 1|2 LAT LON [--elevation M | --dem FILE... [--dem-gdal-names]]]
+//                          [--availability-objective PCT]
 
 #include <charconv>
 #include <cmath>
@@ -13,9 +14,11 @@
 #include "cli_sites.h"
 #include "commands.h"
 #include "engine/number_text.h"
+#include "engine/verdict_words.h"
 #include "exit_codes.h"
 #include "geo/site_offers.h"
 #include "geo/site_ranges.h"
+#include "geo/sites_file.h"
 
 namespace korvel::cli {
 namespace {
@@ -25,6 +28,7 @@ struct SitesJob {
     std::vector<std::string> set; // station, latitude, longitude
     std::optional<std::string> elevationText;
     DemOptions dem;
+    std::optional<std::string> availabilityText; // empty: clear the objective
 };
 
 std::optional<double> numberIn(const std::string& text, double least, double most) {
@@ -87,6 +91,23 @@ std::optional<SitePosition> siteFromJob(const SitesJob& job, const HopSites& sit
     return site;
 }
 
+// The objective the job sets (nothing to clear it); false after saying what is wrong.
+bool availabilityFromJob(const std::string& text, std::optional<double>& objective) {
+    if (text.empty()) {
+        objective.reset();
+        return true;
+    }
+    objective = numberIn(text, 0.0, kMaxAvailabilityObjectivePct);
+    if (!objective || *objective <= 0.0) {
+        reportError("--availability-objective " + text +
+                    ": the objective is the annual rain unavailability allowed, % of a year, "
+                    "above 0 and at most " + formatNumbers("%g", kMaxAvailabilityObjectivePct) +
+                    " (0.01 for an availability of 99.99 %); an empty value clears it");
+        return false;
+    }
+    return true;
+}
+
 void printSites(const HopSites& sites, const HopRecord& record) {
     for (std::size_t s = 0; s < 2; ++s) {
         std::cout << "Station " << s + 1 << ": ";
@@ -98,6 +119,13 @@ void printSites(const HopSites& sites, const HopRecord& record) {
         }
     }
     std::cout << "Profile: " << sites.profile.size() << " points\n";
+    std::cout << "Availability objective: ";
+    if (const auto& objective = sites.availabilityObjectivePct) {
+        std::cout << percentWords(*objective) << " % of a year ("
+                  << timeWords(OutageKind::Rain, *objective) << ")\n";
+    } else {
+        std::cout << "none (rain not judged)\n";
+    }
     const auto offers = siteOffers(sites);
     if (!offers) {
         return;
@@ -122,7 +150,15 @@ int runSites(const SitesJob& job) {
     if (!sites) {
         return kExitUnusable;
     }
+    bool changed = false;
+    if (job.availabilityText) {
+        if (!availabilityFromJob(*job.availabilityText, sites->availabilityObjectivePct)) {
+            return kExitUnusable;
+        }
+        changed = true;
+    }
     if (!job.set.empty()) {
+        changed = true;
         std::size_t station = 0;
         const auto site = siteFromJob(job, *sites, station);
         if (!site) {
@@ -138,9 +174,9 @@ int runSites(const SitesJob& job) {
                          "one with korvel-cli profile --dem ... --save\n";
         }
         sites->stations[station] = site;
-        if (!writeHopSites(job.file, *sites)) {
-            return kExitUnusable;
-        }
+    }
+    if (changed && !writeHopSites(job.file, *sites)) {
+        return kExitUnusable;
     }
     printSites(*sites, hop->record);
     return kExitOk;
@@ -162,6 +198,9 @@ void addSitesCommand(CLI::App& app, CliContext&, Action& action) {
     command->add_option("--elevation", job->elevationText,
                         "Ground elevation at the site, m (" +
                             rangeInWords(kGroundElevationRangeM, "m") + ")");
+    command->add_option("--availability-objective", job->availabilityText,
+                        "Annual rain unavailability the hop may have, % of a year (0.01 for "
+                        "99.99 % availability); an empty value clears it");
     addDemOptions(*command, job->dem,
                   "Elevation model to take the ground elevation from; repeat for tiles");
     command->callback([&action, job] { action = [job] { return runSites(*job); }; });

@@ -29,6 +29,8 @@ using TerrainProfile = std::vector<ProfilePoint>;
 struct HopSites {
     std::array<std::optional<SitePosition>, 2> stations; // [0] station 1, [1] station 2
     TerrainProfile profile;                              // empty when none was made
+    // The annual rain unavailability the planner allows the hop, % of a year; none: not judged.
+    std::optional<double> availabilityObjectivePct;
 };
 
 } // namespace korvel

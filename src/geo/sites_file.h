@@ -8,10 +8,12 @@
 //     "station1": {"latitudeDeg": 60.25, "longitudeDeg": 24.8, "groundElevationM": 118.0},
 //     "station2": {"latitudeDeg": 60.1, "longitudeDeg": 25.4, "groundElevationM": 12.5},
 //     "profile": [{"distanceKm": 0.0, "groundM": 118.0},
-//                 {"distanceKm": 0.03, "groundM": 117.2, "clutterM": 15.0}, ...]
+//                 {"distanceKm": 0.03, "groundM": 117.2, "clutterM": 15.0}, ...],
+//     "availabilityObjectivePct": 0.01
 //   }
 //
-// Either station and the profile may be left out; latitudes and longitudes are decimal degrees
+// Either station, the profile and the availability objective (the annual rain unavailability
+// allowed, % of a year) may be left out; latitudes and longitudes are decimal degrees
 // on WGS84, heights m above sea level, clutter m above the ground, each within its range of
 // site_ranges.h.
 
@@ -27,6 +29,8 @@
 namespace korvel {
 
 inline constexpr int kSitesFileVersion = 1;
+// The availability objective a sites file may hold, % of a year: above 0, at most this.
+inline constexpr double kMaxAvailabilityObjectivePct = 10.0;
 // Far above a 200 km profile sampled every 10 m; a larger file is not a sites file.
 inline constexpr std::size_t kSitesFileMaxBytes = 16u << 20u;
 
