@@ -212,5 +212,44 @@ TEST_F(Optimize, RefusesAChoiceOutsideTheListsAndTheOtherRadio) {
                   "Korvel: Optimization not possible when OTHER radio used.\n", "LINK7.HOP", 4);
 }
 
+using Verdict = CliTest;
+
+constexpr std::size_t kObjectiveOffset = 218; // outageObjectivePct
+
+// One verdict through the tool: LINK7's objective put at, just above (the outage below it) and
+// just below its outage, judged alike by calc, its JSON and the map export.
+TEST_F(Verdict, CalcAndTheMapExportJudgeTheEdgesAlike) {
+    const double outage = showJson("LINK7.HOP")["results"]["p"].get<double>();
+    writeFile(at("EDGE.HOP.sites.json"), bytesOf("LINK7.HOP.sites.json"));
+    for (const auto& [objective, meets] :
+         {std::pair{outage, true}, {outage + 1e-9, true}, {outage - 0.000011, false}}) {
+        SCOPED_TRACE(objective);
+        ASSERT_NO_FATAL_FAILURE(patchDouble("LINK7.HOP", "EDGE.HOP", kObjectiveOffset, objective));
+        const CliRun text = cli("calc EDGE.HOP");
+        EXPECT_EQ(text.err, "") << "the objective is no input of the results";
+        EXPECT_TRUE(contains(text.out, meets ? "): meets, " : "): misses by ")) << text.out;
+        EXPECT_EQ(nlohmann::json::parse(cli("calc --json EDGE.HOP").out)["objectiveMet"], meets);
+        ASSERT_EQ(cli("export geojson EDGE.HOP --output e.geojson --force").exitCode, 0);
+        const auto map = nlohmann::json::parse(readFileText(at("e.geojson")));
+        EXPECT_TRUE(map["features"][2]["properties"]["verdict"].get<std::string>().starts_with(
+            meets ? "meets" : "misses"));
+    }
+}
+
+// Mended: a hop edited elsewhere after its calculation printed a budget that did not add up,
+// without a word.
+TEST_F(Verdict, ResultsOfOtherDataAreSaidOnStandardError) {
+    ASSERT_NO_FATAL_FAILURE(patchDouble("LINK7.HOP", "EDITED.HOP", kPtxOffset, 20.0));
+    const std::string said = "EDITED.HOP: the results stored in the file do not belong to its data";
+    EXPECT_TRUE(contains(cli("calc EDITED.HOP").err, said));
+    const CliRun report = cli("report hop EDITED.HOP --output r.txt");
+    EXPECT_EQ(report.exitCode, 0);
+    EXPECT_TRUE(contains(report.err, said)) << report.err;
+    EXPECT_EQ(showJson("EDITED.HOP")["resultsCurrent"], false);
+    ASSERT_EQ(cli("calc --save EDITED.HOP").exitCode, 0);
+    EXPECT_EQ(cli("calc EDITED.HOP").err, "");
+    EXPECT_EQ(showJson("EDITED.HOP")["resultsCurrent"], true);
+}
+
 } // namespace
 } // namespace korvel
