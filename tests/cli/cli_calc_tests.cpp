@@ -236,6 +236,22 @@ TEST_F(Verdict, CalcAndTheMapExportJudgeTheEdgesAlike) {
     }
 }
 
+TEST_F(Verdict, AvailabilityObjectiveIsSetJudgedAndCleared) {
+    const auto rainJudged = [this] {
+        return nlohmann::json::parse(cli("calc --json LINK23FD.HOP").out);
+    };
+    EXPECT_TRUE(rainJudged()["availabilityObjectiveMet"].is_null());
+    ASSERT_EQ(cli("sites LINK23FD.HOP --availability-objective 0.005").exitCode, 0);
+    EXPECT_EQ(rainJudged()["availabilityObjectiveMet"], false);
+    EXPECT_LT(rainJudged()["availabilityObjectiveMarginPct"].get<double>(), 0.0);
+    EXPECT_TRUE(contains(cli("calc LINK23FD.HOP").out,
+                         "objective 0.0050 % (26 min): misses by ")) << "minutes of a year";
+    expectRefused("sites LINK23FD.HOP --availability-objective 99.99",
+                  "(0.01 for an availability of 99.99 %)", "LINK23FD.HOP.sites.json");
+    ASSERT_EQ(cli("sites LINK23FD.HOP --availability-objective ''").exitCode, 0);
+    EXPECT_TRUE(rainJudged()["availabilityObjectiveMet"].is_null()) << "cleared in the file";
+}
+
 // Mended: a hop edited elsewhere after its calculation printed a budget that did not add up,
 // without a word.
 TEST_F(Verdict, ResultsOfOtherDataAreSaidOnStandardError) {
