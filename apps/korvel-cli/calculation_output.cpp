@@ -5,8 +5,8 @@
 
 #include "cli_context.h"
 #include "engine/hop_verdict.h"
-#include "engine/verdict_words.h"
 #include "engine/results_panel.h"
+#include "engine/verdict_words.h"
 #include "hop_json.h"
 #include "json_writer.h"
 #include "platform/text_encoding.h"
@@ -73,9 +73,10 @@ void appendJudgement(std::string& text, const HopState& hop,
 }
 
 void warnResultsOutOfDate(const std::string& file) {
-    reportError(file + ": the results stored in the file do not belong to its data (changed "
-                       "since its last calculation); korvel-cli calc --save " + file +
-                " stores new ones");
+    reportError(file +
+                ": the results stored in the file do not belong to its data (changed "
+                "since its last calculation); korvel-cli calc --save " +
+                file + " stores new ones");
 }
 
 std::vector<std::string> calculationWarnings(const CalculationOutcome& outcome) {

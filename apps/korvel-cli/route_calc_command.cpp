@@ -6,8 +6,8 @@
 
 #include "calculation_output.h"
 #include "cli_files.h"
-#include "exit_codes.h"
 #include "engine/hop_verdict.h"
+#include "exit_codes.h"
 #include "platform/text_encoding.h"
 #include "route/hop_slot_reader.h"
 #include "route/route_file.h"
@@ -80,9 +80,10 @@ int runRouteCalc(CliContext& context, const RouteCalcJob& job) {
         // A hop that could be read but not calculated still shows what its file holds.
         stale[index] = !calculated && !unreadable[index];
         if (calculated) {
-            statuses[index] = meetsObjective(route.slots[index].outage, route.slots[index].objective)
-                                  ? RouteHopStatus::MeetsShare
-                                  : RouteHopStatus::MissesShare;
+            statuses[index] =
+                meetsObjective(route.slots[index].outage, route.slots[index].objective)
+                    ? RouteHopStatus::MeetsShare
+                    : RouteHopStatus::MissesShare;
         }
         record.hopOutage[index] = route.slots[index].outage;
         record.hopRain[index] = route.slots[index].rainUnavail;

@@ -172,7 +172,8 @@ void warnOutOfDateHops(const std::string& file, const RouteState& route,
         if (statuses[static_cast<std::size_t>(i)] == RouteHopStatus::OutOfDate) {
             reportError(file + ": " + hopLabel(route, i) +
                         ": the results stored in the file do not belong to its data; "
-                        "korvel-cli route calc " + file + " --save stores new ones");
+                        "korvel-cli route calc " +
+                        file + " --save stores new ones");
         }
     }
 }

@@ -101,7 +101,8 @@ bool availabilityFromJob(const std::string& text, std::optional<double>& objecti
     if (!objective || *objective <= 0.0) {
         reportError("--availability-objective " + text +
                     ": the objective is the annual rain unavailability allowed, % of a year, "
-                    "above 0 and at most " + formatNumbers("%g", kMaxAvailabilityObjectivePct) +
+                    "above 0 and at most " +
+                    formatNumbers("%g", kMaxAvailabilityObjectivePct) +
                     " (0.01 for an availability of 99.99 %); an empty value clears it");
         return false;
     }

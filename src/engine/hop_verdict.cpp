@@ -35,9 +35,10 @@ std::optional<double> marginFactor(double flat, double selective, double target,
     if (!(flat > 0.0) || !(target > 0.0)) {
         return std::nullopt;
     }
-    const double x = diversity ? (-selective + std::sqrt(selective * selective + 4.0 * flat * target)) /
-                                     (2.0 * flat)
-                               : (target - selective) / flat;
+    const double x =
+        diversity
+            ? (-selective + std::sqrt(selective * selective + 4.0 * flat * target)) / (2.0 * flat)
+            : (target - selective) / flat;
     return x > 0.0 ? std::optional<double>(x) : std::nullopt;
 }
 

@@ -24,7 +24,7 @@ enum class OutageKind { Multipath, Rain };
 struct OutageJudgement {
     OutageKind kind = OutageKind::Multipath;
     ObjectiveVerdict verdict = ObjectiveVerdict::None; // None: not calculated, or no objective
-    std::optional<double> outagePct;   // % of the worst month (multipath) or of a year (rain)
+    std::optional<double> outagePct;    // % of the worst month (multipath) or of a year (rain)
     std::optional<double> objectivePct; // none: no availability objective
     bool negligible = false;            // rain at the method's lower limit: no figure to show
     // Missed: how much more flat fade margin brings the outage down to the objective, dB; none

@@ -20,7 +20,8 @@ RouteVerdict routeVerdict(const RouteRecord& record, const RouteHopStatuses& sta
     const auto end = statuses.begin() + verdict.hopCount;
     verdict.notCalculated =
         static_cast<int>(std::count(statuses.begin(), end, RouteHopStatus::NotCalculated));
-    verdict.outOfDate = static_cast<int>(std::count(statuses.begin(), end, RouteHopStatus::OutOfDate));
+    verdict.outOfDate =
+        static_cast<int>(std::count(statuses.begin(), end, RouteHopStatus::OutOfDate));
     verdict.total.objectivePct = record.objective;
     verdict.total.outagePct = record.totalOutage;
     if (verdict.complete()) {
@@ -45,8 +46,8 @@ std::string routeVerdictWords(const RouteVerdict& verdict) {
     words += "; the total holds " + std::to_string(current) + " current" +
              (current == 1 ? " hop" : " hops");
     if (stale > 0) {
-        words += " and " + std::to_string(stale) + (stale == 1 ? " value" : " values") +
-                 " out of date";
+        words +=
+            " and " + std::to_string(stale) + (stale == 1 ? " value" : " values") + " out of date";
     }
     return words;
 }

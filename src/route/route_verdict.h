@@ -11,8 +11,8 @@
 namespace korvel {
 
 struct RouteVerdict {
-    OutageJudgement total;  // totalOutage against the route objective; None while incomplete
-    int notCalculated = 0;  // hops among the first hopCount
+    OutageJudgement total; // totalOutage against the route objective; None while incomplete
+    int notCalculated = 0; // hops among the first hopCount
     int outOfDate = 0;
     int hopCount = 0;
     bool complete() const { return notCalculated == 0 && outOfDate == 0; }

@@ -244,8 +244,8 @@ TEST_F(Verdict, AvailabilityObjectiveIsSetJudgedAndCleared) {
     ASSERT_EQ(cli("sites LINK23FD.HOP --availability-objective 0.005").exitCode, 0);
     EXPECT_EQ(rainJudged()["availabilityObjectiveMet"], false);
     EXPECT_LT(rainJudged()["availabilityObjectiveMarginPct"].get<double>(), 0.0);
-    EXPECT_TRUE(contains(cli("calc LINK23FD.HOP").out,
-                         "objective 0.0050 % (26 min): misses by ")) << "minutes of a year";
+    EXPECT_TRUE(contains(cli("calc LINK23FD.HOP").out, "objective 0.0050 % (26 min): misses by "))
+        << "minutes of a year";
     expectRefused("sites LINK23FD.HOP --availability-objective 99.99",
                   "(0.01 for an availability of 99.99 %)", "LINK23FD.HOP.sites.json");
     ASSERT_EQ(cli("sites LINK23FD.HOP --availability-objective ''").exitCode, 0);

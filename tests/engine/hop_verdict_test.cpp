@@ -73,24 +73,27 @@ TEST(HopJudgement, SaysByHowMuchBothWaysWithTimesBeside) {
     HopState hop = calculatedHop(0.003, 0, 0.004);
     EXPECT_EQ(judgementLine(multipathJudgement(hop)),
               "Multipath outage 0.0030 % of the worst month (78 s), objective 0.0040 % (104 s): "
-              "meets, 0.0010 % below the objective (\xD7" "0.75)");
+              "meets, 0.0010 % below the objective (\xD7"
+              "0.75)");
     hop.results = {};
     hop.results.Lo = 140.0;
     hop.results.pfm = 0.004;
     hop.results.psm = 0.001;
     hop.results.p = 0.005;
     hop.record.outageObjectivePct = 0.002;
-    EXPECT_EQ(judgementWords(multipathJudgement(hop)),
-              "misses by 0.0030 % (\xD7" "2.5), 6.0 dB more fade margin needed");
+    EXPECT_EQ(judgementWords(multipathJudgement(hop)), "misses by 0.0030 % (\xD7"
+                                                       "2.5), 6.0 dB more fade margin needed");
     hop.record.outageObjectivePct = 0.0008; // below the selective outage: no flat margin helps
     EXPECT_EQ(judgementWords(multipathJudgement(hop)),
-              "misses by 0.0042 % (\xD7" "6.3), the selective outage alone is above the objective");
+              "misses by 0.0042 % (\xD7"
+              "6.3), the selective outage alone is above the objective");
 }
 
 // The margin needed, taken from the flat margin the budget gives, brings the recalculated outage
 // to the objective, with diversity as without.
 TEST(HopJudgement, MarginNeededReachesTheObjectiveWhenRecalculated) {
-    for (const DiversityMode mode : {DiversityMode::No, DiversityMode::Space, DiversityMode::Freq}) {
+    for (const DiversityMode mode :
+         {DiversityMode::No, DiversityMode::Space, DiversityMode::Freq}) {
         HopState hop = testing::sample7500MHzHop();
         hop.record.diversityMode = mode;
         calculateHop(hop);
@@ -109,7 +112,8 @@ TEST(HopJudgement, RainAgainstTheAvailabilityObjectiveOrNotJudged) {
     hop.record.frequencyGHz = 18.0;
     hop.record.rainRateMmH = 42.0;
     calculateHop(hop);
-    hop.results.rainAnnualPct = rainOutage(18.0, 40.0, hop.results.M, 42.0, hop.record.polarization).annualPct;
+    hop.results.rainAnnualPct =
+        rainOutage(18.0, 40.0, hop.results.M, 42.0, hop.record.polarization).annualPct;
     EXPECT_EQ(judgementWords(rainJudgement(hop, std::nullopt)),
               "not judged (no availability objective)");
     const double objective = hop.results.rainAnnualPct / 3.0;
@@ -117,14 +121,18 @@ TEST(HopJudgement, RainAgainstTheAvailabilityObjectiveOrNotJudged) {
     ASSERT_EQ(missed.verdict, ObjectiveVerdict::Missed);
     // The margin needed makes the rain method give the objective.
     EXPECT_NEAR(rainOutage(18.0, 40.0, hop.results.M + *missed.marginNeededDb, 42.0,
-                           hop.record.polarization).annualPct / objective, 1.0, 1e-9);
+                           hop.record.polarization)
+                        .annualPct /
+                    objective,
+                1.0, 1e-9);
     EXPECT_EQ(rainJudgement(hop, objective * 4.0).verdict, ObjectiveVerdict::Met);
 
     hop.results.rainAnnualPct = rainLowerLimitPct();
     EXPECT_EQ(judgementLine(rainJudgement(hop, 0.01)),
               "Rain unavailability, objective 0.0100 % (53 min): negligible");
     hop.results.rainAnnualPct = kRainNotComputedPct;
-    EXPECT_EQ(judgementLine(rainJudgement(hop, std::nullopt)), "Rain unavailability: not calculated");
+    EXPECT_EQ(judgementLine(rainJudgement(hop, std::nullopt)),
+              "Rain unavailability: not calculated");
     hop.record.frequencyGHz = 5.9;
     EXPECT_EQ(hopJudgementLines(hop, 0.01).size(), 1u) << "no rain line below 6 GHz";
 }

@@ -49,7 +49,8 @@ RouteState oneHopRoute(double outagePct, RouteHopStatus status, RouteHopStatuses
 TEST(VerdictTable, EveryCallerJudgesTheSameOutageTheSameWay) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
-        const ObjectiveVerdict expected = c.meets ? ObjectiveVerdict::Met : ObjectiveVerdict::Missed;
+        const ObjectiveVerdict expected =
+            c.meets ? ObjectiveVerdict::Met : ObjectiveVerdict::Missed;
         const std::string word = c.meets ? "meets" : "misses";
         const HopState hop = hopWith(c.outagePct);
 
