@@ -1,4 +1,4 @@
-// korvel-cli budget HOPFILE [--json]
+// korvel-cli budget HOPFILE [--json] [--methods LIST [--dN1 V ...]]
 
 #include <cmath>
 #include <iostream>
@@ -9,6 +9,7 @@
 #include "engine/number_text.h"
 #include "exit_codes.h"
 #include "json_writer.h"
+#include "methods_output.h"
 #include "series/budget_steps.h"
 
 namespace korvel::cli {
@@ -17,7 +18,10 @@ namespace {
 struct BudgetJob {
     std::string file;
     bool json = false;
+    MethodsOptions methods;
 };
+
+using Columns = std::vector<const itu::MethodResult*>;
 
 std::string_view unitOf(const BudgetStep& step) {
     return step.kind == BudgetStepKind::Level ? "dBm" : "dB";
@@ -32,7 +36,44 @@ bool budgetIsFinite(const LinkBudget& budget) {
     return true;
 }
 
-std::string budgetJson(const std::string& file, const LinkBudget& budget) {
+// Each method's path loss and the fade margin it leaves: the current methods replace only the
+// path loss of the classic budget.
+void writeMethodsBudgetJson(JsonWriter& json, const Columns& columns) {
+    json.key("methods").beginArray();
+    for (const itu::MethodResult* m : columns) {
+        json.beginObject();
+        json.key("method").utf8(itu::methodName(m->method));
+        json.key("pathLossDb");
+        m->pathLossDb ? json.number(*m->pathLossDb) : json.null();
+        json.key("gasDb");
+        m->gas ? json.number(m->gas->attenuationDb) : json.null();
+        json.key("fadeMarginDb");
+        m->fadeMarginDb ? json.number(*m->fadeMarginDb) : json.null();
+        json.endObject();
+    }
+    json.endArray();
+}
+
+void printMethodsBudget(std::ostream& out, const Columns& columns) {
+    if (columns.empty()) {
+        return;
+    }
+    std::vector<std::vector<std::string>> grid{
+        {"Method", "Path loss dB", "Gas dB", "Fade margin dB"}};
+    const auto decibels = [](const std::optional<double>& value) {
+        return value ? formatNumbers("%.2f", *value) : std::string("-");
+    };
+    for (const itu::MethodResult* m : columns) {
+        grid.push_back({std::string(itu::methodName(m->method)), decibels(m->pathLossDb),
+                        decibels(m->gas ? std::optional(m->gas->attenuationDb) : std::nullopt),
+                        decibels(m->fadeMarginDb)});
+    }
+    std::string text;
+    appendAligned(text, grid);
+    out << text;
+}
+
+std::string budgetJson(const std::string& file, const LinkBudget& budget, const Columns& methods) {
     JsonWriter json;
     json.beginObject();
     json.key("file").utf8(file);
@@ -49,6 +90,9 @@ std::string budgetJson(const std::string& file, const LinkBudget& budget) {
         json.endObject();
     }
     json.endArray();
+    if (!methods.empty()) {
+        writeMethodsBudgetJson(json, methods);
+    }
     json.endObject();
     return json.str();
 }
@@ -79,10 +123,20 @@ int runBudget(CliContext& context, const BudgetJob& job) {
         reportError(job.file + kNotFiniteText);
         return kExitStopped;
     }
+    // The methods read the hop's calculated budget; the step list above needs none.
+    std::array<itu::MethodResult, 3> all;
+    Columns methods;
+    if (job.methods.wanted()) {
+        HopState calculated = hop;
+        calculateHop(calculated);
+        all = methodColumns(calculated, job.file, job.methods);
+        methods = job.methods.chosen(all);
+    }
     if (job.json) {
-        std::cout << budgetJson(job.file, budget) << '\n';
+        std::cout << budgetJson(job.file, budget, methods) << '\n';
     } else {
         printBudget(std::cout, job.file, budget);
+        printMethodsBudget(std::cout, methods);
     }
     // The budget itself is whole; the calculation after it stopped, as calc reports.
     return producedResults(budget.status) ? kExitOk : kExitStopped;
@@ -96,6 +150,7 @@ void addBudgetCommand(CLI::App& app, CliContext& context, Action& action) {
         app.add_subcommand("budget", "The link budget of a hop, step by step from Ptx to Prx");
     command->add_option("HOPFILE", job->file, "Hop file")->required();
     command->add_flag("--json", job->json, "Print one JSON object");
+    addMethodsOptions(command, job->methods);
     command->callback([&context, &action, job] {
         action = [&context, job] { return runBudget(context, *job); };
     });

@@ -131,11 +131,15 @@ itu::ClimateInputs MethodsOptions::climate() const {
     return inputs;
 }
 
+bool MethodsOptions::wants(itu::MethodId method) const {
+    return std::find(names.begin(), names.end(), itu::methodName(method)) != names.end();
+}
+
 std::vector<const MethodResult*>
 MethodsOptions::chosen(const std::array<MethodResult, 3>& all) const {
     std::vector<const MethodResult*> columns;
     for (const MethodResult& column : all)
-        if (std::find(names.begin(), names.end(), itu::methodName(column.method)) != names.end())
+        if (wants(column.method))
             columns.push_back(&column);
     return columns;
 }
@@ -157,14 +161,21 @@ void addMethodsOptions(CLI::App* command, MethodsOptions& options) {
     }
 }
 
+itu::HopMethodsInput MethodsSource::input(const HopState& hop) const {
+    itu::HopMethodsInput in;
+    in.hop = &hop;
+    in.sites = sites ? &*sites : nullptr;
+    in.climate = climate;
+    return in;
+}
+
+MethodsSource methodsSource(const std::string& hopFile, const MethodsOptions& options) {
+    return {readHopSites(hopFile), options.climate()};
+}
+
 std::array<MethodResult, 3> methodColumns(const HopState& hop, const std::string& hopFile,
                                           const MethodsOptions& options) {
-    const std::optional<HopSites> sites = readHopSites(hopFile);
-    itu::HopMethodsInput input;
-    input.hop = &hop;
-    input.sites = sites ? &*sites : nullptr;
-    input.climate = options.climate();
-    return itu::hopMethods(input);
+    return itu::hopMethods(methodsSource(hopFile, options).input(hop));
 }
 
 void writeMethodsJson(JsonWriter& json, const std::vector<const MethodResult*>& columns) {

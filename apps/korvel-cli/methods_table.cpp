@@ -16,13 +16,8 @@ using Cell = std::function<std::string(const MethodResult&)>;
 
 constexpr const char* kNone = "-";
 
-// Three significant digits without an exponent down to 1e-4, with one below.
 std::string percent(double value) {
-    if (value != 0 && std::fabs(value) < 1e-4)
-        return formatNumbers("%.2e", value);
-    const int magnitude =
-        value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    return fixedDecimals(value, std::max(0, 2 - magnitude));
+    return methodPercentText(value);
 }
 
 Cell figure(std::optional<double> MethodResult::*field, std::function<std::string(double)> format) {
@@ -120,6 +115,31 @@ void appendPadded(std::string& text, const std::string& cell, std::size_t column
 
 } // namespace
 
+std::string methodPercentText(double value) {
+    if (value != 0 && std::fabs(value) < 1e-4)
+        return formatNumbers("%.2e", value);
+    const int magnitude =
+        value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    return fixedDecimals(value, std::max(0, 2 - magnitude));
+}
+
+void appendAligned(std::string& text, const std::vector<std::vector<std::string>>& grid) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : grid) {
+        widths.resize(std::max(widths.size(), row.size()), 0);
+        for (std::size_t i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], width(row[i]));
+    }
+    for (const auto& row : grid) {
+        std::string line;
+        for (std::size_t i = 0; i + 1 < row.size(); ++i)
+            appendPadded(line, row[i], widths[i] + 2);
+        line += row.back();
+        text += line.substr(0, line.find_last_not_of(' ') + 1);
+        text += '\n';
+    }
+}
+
 void appendMethodsTable(std::string& text, const std::vector<const MethodResult*>& columns) {
     std::vector<std::vector<std::string>> grid{{"Method"}};
     for (const MethodResult* m : columns)
@@ -129,18 +149,7 @@ void appendMethodsTable(std::string& text, const std::vector<const MethodResult*
         for (const MethodResult* m : columns)
             grid.back().push_back(cell(*m));
     }
-    std::vector<std::size_t> widths(columns.size() + 1, 0);
-    for (const auto& row : grid)
-        for (std::size_t i = 0; i < row.size(); ++i)
-            widths[i] = std::max(widths[i], width(row[i]));
-    for (const auto& row : grid) {
-        std::string line;
-        for (std::size_t i = 0; i + 1 < row.size(); ++i)
-            appendPadded(line, row[i], widths[i] + 2);
-        line += row.back();
-        text += line.substr(0, line.find_last_not_of(' ') + 1);
-        text += '\n';
-    }
+    appendAligned(text, grid);
     for (const MethodResult* m : columns)
         for (std::string_view note : m->notes)
             text.append(itu::methodName(m->method)).append(": ").append(note).append("\n");

@@ -1,4 +1,5 @@
 // korvel-cli report hop HOPFILE --lang en|fr --format text|tsv|pdf --output FILE [--force]
+//                       [--methods LIST [--dN1 V ...]]
 // korvel-cli report route ROUTEFILE --lang en|fr --format text|tsv|pdf --output FILE [--force]
 
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include "commands.h"
 #include "exit_codes.h"
 #include "hopfile/hop_preparation.h"
+#include "methods_output.h"
 #include "platform/file_read.h"
 #include "platform/ini_profile.h"
 #include "platform/text_encoding.h"
@@ -27,6 +29,7 @@ struct ReportJob {
     std::string format = "text";
     std::string output;
     bool force = false;
+    MethodsOptions methods; // hop reports only
 };
 
 ReportLanguage languageOf(const ReportJob& job) {
@@ -79,8 +82,15 @@ int runHopReport(CliContext& context, const ReportJob& job) {
     }
     // The report is Windows-1252: the name's other characters are marked "?".
     const std::string hopFileName = pathToCp1252(std::filesystem::path(job.input).filename());
+    // The section of the current methods reads the same stored results as the report.
+    std::array<itu::MethodResult, 3> columns;
+    std::vector<const itu::MethodResult*> methods;
+    if (job.methods.wanted()) {
+        columns = methodColumns(hop, job.input, job.methods);
+        methods = job.methods.chosen(columns);
+    }
     if (!writeHopReportFile(job.output, formOf(job), hop, context.library, languageOf(job),
-                            hopFileName, dateStamp(context), context.messages)) {
+                            hopFileName, dateStamp(context), context.messages, methods)) {
         reportError(job.output + ": " + kCannotWrite);
         return kExitUnusable;
     }
@@ -132,6 +142,7 @@ void addReportCommands(CLI::App& app, CliContext& context, Action& action) {
     auto hop = std::make_shared<ReportJob>();
     CLI::App* hopCommand = report->add_subcommand("hop", "Hop performance report");
     addReportOptions(hopCommand, *hop, "HOPFILE", "Hop file");
+    addMethodsOptions(hopCommand, hop->methods);
     hopCommand->callback([&context, &action, hop] {
         action = [&context, hop] { return runHopReport(context, *hop); };
     });

@@ -1,10 +1,11 @@
-// korvel-cli route ROUTEFILE [--json]
+// korvel-cli route ROUTEFILE [--json] [--methods LIST [--dN1 V ...]]
 // korvel-cli route new --from ROUTE.json --output FILE.ROU [--radio-data] [--basic-data] [--force]
 //                      [--directory .]
 // korvel-cli route calc ROUTEFILE [--save]
 // korvel-cli route write-hops ROUTEFILE [--radio-data] [--basic-data]
 
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "cli_files.h"
@@ -23,6 +24,7 @@
 #include "route/route_summary.h"
 #include "route/route_verdict.h"
 #include "route_loading.h"
+#include "route_methods_output.h"
 #include "route_plan_json.h"
 
 namespace korvel::cli {
@@ -31,6 +33,7 @@ namespace {
 struct ShowJob {
     std::string file;
     bool json = false;
+    MethodsOptions methods;
 };
 
 struct OverwriteChoice {
@@ -52,7 +55,8 @@ struct WriteHopsJob {
 };
 
 void printRouteJson(const RouteState& route, const HopMarks& stale,
-                    const RouteHopStatuses& statuses) {
+                    const RouteHopStatuses& statuses, const ShowJob& job,
+                    const RouteMethods* methods) {
     const RouteRecord& record = route.record;
     JsonWriter json;
     json.beginObject();
@@ -84,9 +88,16 @@ void printRouteJson(const RouteState& route, const HopMarks& stale,
         json.key("rainUnavail").number(slot.rainUnavail);
         json.key("stale").boolean(stale[static_cast<std::size_t>(i)]);
         json.key("state").text(routeHopStatusKey(statuses[static_cast<std::size_t>(i)]));
+        if (methods) {
+            writeRouteHopMethodsJson(json, *methods, job.methods, static_cast<std::size_t>(i));
+        }
         json.endObject();
     }
-    json.endArray().endObject();
+    json.endArray();
+    if (methods) {
+        writeRouteTotalsJson(json, *methods);
+    }
+    json.endObject();
     std::cout << json.str() << '\n';
 }
 
@@ -102,11 +113,20 @@ int runShow(CliContext& context, const ShowJob& job) {
     }
     const RouteHopStatuses statuses = routeHopStatuses(route, context.library, images);
     const HopMarks stale = staleHops(route, statuses, unreadable);
+    std::optional<RouteMethods> methods;
+    if (job.methods.wanted()) {
+        methods = routeMethods(context, job.file, route, images, unreadable, job.methods);
+    }
     if (job.json) {
-        printRouteJson(route, stale, statuses);
+        printRouteJson(route, stale, statuses, job, methods ? &*methods : nullptr);
     } else {
         printRoute(route, stale, statuses);
         printRefreshHint(job.file, stale);
+        if (methods) {
+            std::string text;
+            appendRouteMethodsText(text, route, *methods, job.methods);
+            std::cout << text;
+        }
     }
     return markedHopCount(unreadable) == 0 ? kExitOk : kExitUnusable;
 }
@@ -234,6 +254,7 @@ void addRouteCommands(CLI::App& app, CliContext& context, Action& action) {
     route->require_subcommand(0, 1);
     route->add_option("ROUTEFILE", show->file, "Route file to show");
     route->add_flag("--json", show->json, "Print one JSON object");
+    addMethodsOptions(route, show->methods);
     route->callback([&context, &action, route, show] {
         if (route->get_subcommands().empty()) {
             if (show->file.empty()) {

@@ -1,4 +1,5 @@
 // korvel-cli sweep HOPFILE --vary INPUT [--from A] [--to B] [--steps N] [--json|--csv]
+//                 [--methods LIST [--dN1 V ...]]
 
 #include <iostream>
 #include <optional>
@@ -8,7 +9,9 @@
 #include "engine/number_text.h"
 #include "exit_codes.h"
 #include "json_writer.h"
+#include "methods_output.h"
 #include "series/sweep.h"
+#include "series/sweep_methods.h"
 
 namespace korvel::cli {
 namespace {
@@ -21,7 +24,25 @@ struct SweepJob {
     int steps = kDefaultSweepSteps;
     bool json = false;
     bool csv = false;
+    MethodsOptions methods;
 };
+
+// The chosen methods' columns at every point (none: not asked).
+using MethodPoints = std::vector<std::vector<const itu::MethodResult*>>;
+
+// A method's curve: its total worst-month outage, or its annual rain outage when the rain rate
+// is swept.
+std::optional<double> curveValue(const itu::MethodResult& m, SweepInput input) {
+    if (input == SweepInput::RainRate) {
+        return m.rain ? m.rain->outagePct : std::nullopt;
+    }
+    return m.totalWorstMonthPct;
+}
+
+std::string curveName(const itu::MethodResult& m, SweepInput input) {
+    return std::string(itu::methodName(m.method)) +
+           (input == SweepInput::RainRate ? ".rainOutagePct" : ".totalWorstMonthPct");
+}
 
 // A point without numbers carries the calculation's status (-1 or -4), or 0 when a result was
 // not a finite number.
@@ -29,14 +50,33 @@ int pointStatus(const SweepPoint& point) {
     return point.outcome == PointOutcome::NotFinite ? 0 : static_cast<int>(point.status);
 }
 
-std::string sweepJson(const Sweep& sweep) {
+void writePointMethods(JsonWriter& json, const std::vector<const itu::MethodResult*>& columns) {
+    json.key("methods").beginArray();
+    for (const itu::MethodResult* m : columns) {
+        json.beginObject();
+        json.key("method").utf8(itu::methodName(m->method));
+        json.key("totalWorstMonthPct");
+        m->totalWorstMonthPct ? json.number(*m->totalWorstMonthPct) : json.null();
+        json.key("rainOutagePct");
+        m->rain && m->rain->outagePct ? json.number(*m->rain->outagePct) : json.null();
+        json.key("rainOutageBound");
+        m->rain && m->rain->outageBound != itu::RainBound::None
+            ? json.utf8(itu::rainBoundName(m->rain->outageBound))
+            : json.null();
+        json.endObject();
+    }
+    json.endArray();
+}
+
+std::string sweepJson(const Sweep& sweep, const MethodPoints& methods) {
     JsonWriter json;
     json.beginObject();
     json.key("vary").utf8(sweepInputName(sweep.input));
     json.key("unit").utf8(sweepInputUnit(sweep.input));
     json.key("objectivePct").number(sweep.objectivePct);
     json.key("points").beginArray();
-    for (const SweepPoint& point : sweep.points) {
+    for (std::size_t i = 0; i < sweep.points.size(); ++i) {
+        const SweepPoint& point = sweep.points[i];
         json.beginObject();
         json.key("value").number(point.value);
         if (point.outcome != PointOutcome::Results) {
@@ -50,6 +90,9 @@ std::string sweepJson(const Sweep& sweep) {
                 json.key("rainWorstMonthPct").number(point.rain.worstMonthPct);
             }
         }
+        if (!methods.empty()) {
+            writePointMethods(json, methods[i]);
+        }
         json.endObject();
     }
     json.endArray();
@@ -61,13 +104,28 @@ std::string exact(double value) {
     return formatNumbers("%.17g", value);
 }
 
-void printCsv(std::ostream& out, const Sweep& sweep) {
+// ",<method>.<curve>" per chosen method, or the values at point i.
+std::string methodCells(const MethodPoints& methods, SweepInput input,
+                        std::optional<std::size_t> point) {
+    std::string cells;
+    if (methods.empty()) {
+        return cells;
+    }
+    for (const itu::MethodResult* m : methods[point.value_or(0)]) {
+        const std::optional<double> value = curveValue(*m, input);
+        cells.append(",").append(!point ? curveName(*m, input) : value ? exact(*value) : "");
+    }
+    return cells;
+}
+
+void printCsv(std::ostream& out, const Sweep& sweep, const MethodPoints& methods) {
     out << "value,outagePct,flatPct,selectivePct";
     if (sweep.hasRain) {
         out << ",rainAnnualPct,rainWorstMonthPct";
     }
-    out << ",status\n";
-    for (const SweepPoint& point : sweep.points) {
+    out << methodCells(methods, sweep.input, std::nullopt) << ",status\n";
+    for (std::size_t i = 0; i < sweep.points.size(); ++i) {
+        const SweepPoint& point = sweep.points[i];
         out << exact(point.value);
         const bool numbers = point.outcome == PointOutcome::Results;
         for (const double value : {point.outagePct, point.flatPct, point.selectivePct}) {
@@ -77,11 +135,36 @@ void printCsv(std::ostream& out, const Sweep& sweep) {
             out << ',' << (numbers ? exact(point.rain.annualPct) : "") << ','
                 << (numbers ? exact(point.rain.worstMonthPct) : "");
         }
-        out << ',' << (numbers ? "" : std::to_string(pointStatus(point))) << '\n';
+        out << methodCells(methods, sweep.input, i) << ','
+            << (numbers ? "" : std::to_string(pointStatus(point))) << '\n';
     }
 }
 
-void printText(std::ostream& out, const std::string& file, const Sweep& sweep) {
+// " %12s" per chosen method: its curve's name, or its value at point i.
+std::string methodColumnsText(const MethodPoints& methods, SweepInput input,
+                              std::optional<std::size_t> point) {
+    std::string text;
+    if (methods.empty()) {
+        return text;
+    }
+    for (const itu::MethodResult* m : methods[point.value_or(0)]) {
+        const std::optional<double> value = curveValue(*m, input);
+        const itu::RainBound bound = m->rain ? m->rain->outageBound : itu::RainBound::None;
+        const std::string cell =
+            !point  ? std::string(itu::methodName(m->method)) +
+                         (input == SweepInput::RainRate ? " rain %" : " %")
+            : value ? formatNumbers("%.4e", *value)
+            : input == SweepInput::RainRate && bound == itu::RainBound::BelowLowest ? "< 0.001"
+            : input == SweepInput::RainRate && bound == itu::RainBound::AboveHighest
+                ? "> 1"
+                : "-";
+        text += formatNumbers(" %14s", cell.c_str());
+    }
+    return text;
+}
+
+void printText(std::ostream& out, const std::string& file, const Sweep& sweep,
+               const MethodPoints& methods) {
     const std::string unit(sweepInputUnit(sweep.input));
     out << "== " << file
         << formatNumbers(": %s from %g to %g %s, %zu points\n",
@@ -90,9 +173,11 @@ void printText(std::ostream& out, const std::string& file, const Sweep& sweep) {
                          sweep.points.size());
     out << formatNumbers("Objective: %.5f %%; the hop's own value: %g %s\n", sweep.objectivePct,
                          sweep.currentValue, unit.c_str());
-    out << formatNumbers("%12s %12s %12s %12s%s\n", ("Value " + unit).c_str(), "Outage %",
-                         "Flat %", "Selective %", sweep.hasRain ? "  Rain annual %" : "");
-    for (const SweepPoint& point : sweep.points) {
+    out << formatNumbers("%12s %12s %12s %12s%s", ("Value " + unit).c_str(), "Outage %",
+                         "Flat %", "Selective %", sweep.hasRain ? "  Rain annual %" : "")
+        << methodColumnsText(methods, sweep.input, std::nullopt) << '\n';
+    for (std::size_t i = 0; i < sweep.points.size(); ++i) {
+        const SweepPoint& point = sweep.points[i];
         if (point.outcome != PointOutcome::Results) {
             out << formatNumbers("%12.5g %s\n", point.value,
                                  point.outcome == PointOutcome::Stopped
@@ -100,14 +185,17 @@ void printText(std::ostream& out, const std::string& file, const Sweep& sweep) {
                                             ? "stopped: negative fading margin"
                                             : "stopped: path too obstructed")
                                      : "stopped: a result is not a finite number");
-        } else if (sweep.hasRain) {
-            out << formatNumbers("%12.5g %12.4e %12.4e %12.4e %14.4e\n", point.value,
+            continue;
+        }
+        if (sweep.hasRain) {
+            out << formatNumbers("%12.5g %12.4e %12.4e %12.4e %14.4e", point.value,
                                  point.outagePct, point.flatPct, point.selectivePct,
                                  point.rain.annualPct);
         } else {
-            out << formatNumbers("%12.5g %12.4e %12.4e %12.4e\n", point.value, point.outagePct,
+            out << formatNumbers("%12.5g %12.4e %12.4e %12.4e", point.value, point.outagePct,
                                  point.flatPct, point.selectivePct);
         }
+        out << methodColumnsText(methods, sweep.input, i) << '\n';
     }
 }
 
@@ -134,12 +222,22 @@ int runSweep(CliContext& context, const SweepJob& job) {
         return kExitRefused;
     }
     const Sweep sweep = sweepHop(hop, *input, range);
+    std::vector<std::array<itu::MethodResult, 3>> columns;
+    MethodPoints methods;
+    if (job.methods.wanted()) {
+        const MethodsSource source = methodsSource(job.file, job.methods);
+        columns = sweepMethods(hop, *input, range, source.sites ? &*source.sites : nullptr,
+                               source.climate);
+        for (const auto& point : columns) {
+            methods.push_back(job.methods.chosen(point));
+        }
+    }
     if (job.json) {
-        std::cout << sweepJson(sweep) << '\n';
+        std::cout << sweepJson(sweep, methods) << '\n';
     } else if (job.csv) {
-        printCsv(std::cout, sweep);
+        printCsv(std::cout, sweep, methods);
     } else {
-        printText(std::cout, job.file, sweep);
+        printText(std::cout, job.file, sweep, methods);
     }
     return kExitOk;
 }
@@ -164,6 +262,7 @@ void addSweepCommand(CLI::App& app, CliContext& context, Action& action) {
     auto* json = command->add_flag("--json", job->json, "Print one JSON object");
     auto* csv = command->add_flag("--csv", job->csv, "Print comma-separated values");
     json->excludes(csv);
+    addMethodsOptions(command, job->methods);
     command->callback(
         [&context, &action, job] { action = [&context, job] { return runSweep(context, *job); }; });
 }

@@ -85,6 +85,10 @@ int run(QApplication& app, const DesktopOptions& options) {
     session.charts = &charts;
     session.sweepView = &sweepView;
     session.profileView = &profileView;
+    const ChartExportPorts exportPorts{&session.ports.files, &session.ports.messages};
+    charts.setExportPorts(exportPorts);
+    sweepView.setExportPorts(exportPorts);
+    profileView.setExportPorts(exportPorts);
     Shell shell(session);
     ShellEvents events(shell, profile);
     window.setEvents(&events);

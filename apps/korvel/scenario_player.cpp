@@ -26,6 +26,7 @@
 #include "platform/qt/qt_elided_label.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_results_window.h"
+#include "scenario_files.h"
 #include "scenario_ports.h"
 #include "transcript.h"
 
@@ -363,6 +364,10 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
     } else if (action == "quit") {
         transcript_.note("quit");
         finish(0);
+    } else if (const auto problem = fileAction(action, rest)) {
+        if (!problem->empty()) {
+            fail(*problem);
+        }
     } else {
         fail("unknown action: " + action);
     }
@@ -443,6 +448,11 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
     } else if (what == "no" && first == "file") {
         const QFileInfo file(QDir::current(), QString::fromStdString(remainder));
         check(!file.exists(), "no file " + quoted(remainder), "one");
+    } else if (what == "same") {
+        if (const std::string difference = differenceBetween(first, remainder);
+            !difference.empty()) {
+            fail("expected the same bytes: " + difference);
+        }
     } else if (what == "guide") {
         const QString page = program_.window.helpWindow().pageShown();
         const std::string shown = page.isEmpty() ? std::string("none") : page.toStdString();

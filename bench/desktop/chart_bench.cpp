@@ -1,5 +1,6 @@
 // The Sweep window's chart: from OK (the sweep computed, its chart built and drawn) to the
-// picture, and a redraw after a resize. Runs offscreen.
+// picture, and a redraw after a resize; the Profile window's chart of a long profile. Runs
+// offscreen.
 
 #include <benchmark/benchmark.h>
 
@@ -8,10 +9,12 @@
 #include <QApplication>
 #include <QPixmap>
 
+#include "geo/profile_analysis.h"
 #include "platform/qt/qt_chart_panel.h"
 #include "series/sweep.h"
 #include "support/sample_hops.h"
 #include "ui/chart_contents.h"
+#include "ui/profile_chart.h"
 
 namespace korvel {
 namespace {
@@ -57,6 +60,26 @@ void resizeRedrawBench(benchmark::State& state) {
     }
 }
 BENCHMARK(resizeRedrawBench)->Unit(benchmark::kMillisecond);
+
+// The Profile window's chart of a long profile sampled finely. Argument: the number of points.
+void profileChartBench(benchmark::State& state) {
+    const auto points = static_cast<std::size_t>(state.range(0));
+    TerrainProfile profile;
+    for (std::size_t i = 0; i < points; ++i) {
+        const double km = 40.0 * static_cast<double>(i) / static_cast<double>(points - 1);
+        profile.push_back({km, 100.0 + static_cast<double>((i * 7919) % 97) / 5.0, 10.0, true});
+    }
+    const ProfileAnalysis analysis = analyseProfile(profile, {150.0, 150.0}, 7.5, 4.0 / 3.0);
+    QtChartPanel panel;
+    panel.resize(860, 480);
+    panel.show();
+    for (auto _ : state) {
+        panel.setChart(profileChart(analysis, {"Hilltop", "Harbour", 7.5, 4.0 / 3.0}));
+        QPixmap drawn = panel.grab();
+        benchmark::DoNotOptimize(drawn);
+    }
+}
+BENCHMARK(profileChartBench)->Arg(40000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace korvel

@@ -15,6 +15,7 @@ enum class FileDialogUse {
     ExportKml,      // "KML files (*.kml)", default extension "kml", ask before overwriting
     ExportGeoJson,  // "GeoJSON files (*.geojson)", default extension "geojson", ask likewise
     ImportProfile,  // "CSV files (*.csv)", default extension "csv", the file must exist
+    ExportChart,    // PNG, SVG or CSV by the name's extension ("png" by default), ask likewise
 };
 
 struct ChosenFile {

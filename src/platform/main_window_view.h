@@ -59,9 +59,10 @@ class MainWindowView {
     virtual void setStatus(std::string_view utf8Text) = 0;
     // Whether the hop holds changes not yet saved.
     virtual void setModified(bool modified) = 0;
-    // The files opened or saved last (UTF-8 paths, most recent first), kept between runs.
+    // The files opened or saved last (paths as the file system spells them, most recent first),
+    // kept between runs.
     [[nodiscard]] virtual std::vector<std::string> recentFiles() const = 0;
-    virtual void setRecentFiles(const std::vector<std::string>& utf8Paths) = 0;
+    virtual void setRecentFiles(const std::vector<std::string>& paths) = 0;
 };
 
 } // namespace korvel

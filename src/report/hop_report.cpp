@@ -7,16 +7,30 @@ namespace korvel {
 
 std::string buildHopReport(ReportForm form, const HopState& hop, const EquipmentLibrary& library,
                            ReportLanguage language, std::string_view hopFileName,
-                           std::string_view dateStamp) {
-    if (form == ReportForm::Delimited) {
-        return buildHopDelimitedReport(hop, library, language, hopFileName, dateStamp);
-    }
+                           std::string_view dateStamp, MethodColumns methods) {
     if (form == ReportForm::Pdf) {
         PdfPrintDevice page;
         drawHopReportPage(page, hop, library, language, hopFileName, dateStamp);
+        if (!methods.empty()) {
+            page.startNextPage();
+            drawMethodsSectionPage(page, methods, language);
+        }
         return page.document();
     }
-    return buildHopTextReport(hop, library, language, hopFileName, dateStamp);
+    const bool delimited = form == ReportForm::Delimited;
+    std::string report =
+        delimited ? buildHopDelimitedReport(hop, library, language, hopFileName, dateStamp)
+                  : buildHopTextReport(hop, library, language, hopFileName, dateStamp);
+    if (!methods.empty()) {
+        ReportText section;
+        if (delimited) {
+            addMethodsSectionDelimited(section, methods, language);
+        } else {
+            addMethodsSectionText(section, methods, language);
+        }
+        report += section.withCrLf();
+    }
+    return report;
 }
 
 } // namespace korvel

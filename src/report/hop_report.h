@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/hop_record.h"
+#include "report/methods_section.h"
 #include "report/report_kind.h"
 
 namespace korvel {
@@ -15,10 +16,11 @@ namespace korvel {
 struct EquipmentLibrary;
 
 // hopFileName: the hop file last saved or opened, without its folder ("" while never saved).
-// dateStamp: see formatDateStamp.
+// dateStamp: see formatDateStamp. methods: the columns of the section of the current methods
+// that follows the report (on a page of its own when printed); none leaves the report as it was.
 std::string buildHopReport(ReportForm form, const HopState& hop, const EquipmentLibrary& library,
                            ReportLanguage language, std::string_view hopFileName,
-                           std::string_view dateStamp);
+                           std::string_view dateStamp, MethodColumns methods = {});
 
 std::string buildHopTextReport(const HopState& hop, const EquipmentLibrary& library,
                                ReportLanguage language, std::string_view hopFileName,

@@ -47,28 +47,51 @@ void PdfPrintDevice::text(int x, int y, std::string_view cp1252Text) {
     // The page is drawn in tenths of a point (see the cm operator), PDF's y axis pointing up.
     const int left = kMargin + x;
     const int baseline = kPageHeight - kMargin - y - kBaseline;
-    content_ += "1 0 0 1 " + std::to_string(left) + " " + std::to_string(baseline) + " Tm " +
+    pages_.back() += "1 0 0 1 " + std::to_string(left) + " " + std::to_string(baseline) + " Tm " +
                 literal(cp1252Text) + " Tj\n";
 }
 
+void PdfPrintDevice::startNextPage() {
+    pages_.emplace_back();
+}
+
 std::string PdfPrintDevice::document() const {
-    const std::string stream =
-        "0.1 0 0 0.1 0 0 cm\nBT\n/F1 " + std::to_string(kFontSize) + " Tf\n" + content_ + "ET\n";
     // A comment of bytes above 127 tells transfer programs that the file is binary.
     std::string pdf = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
     std::vector<std::size_t> offsets;
+    // The first page keeps objects 3 and 5; a page after it takes the next two numbers from 7.
+    const auto pageObject = [](std::size_t page) { return page == 0 ? 3 : 5 + 2 * page; };
+    std::string kids;
+    for (std::size_t page = 0; page < pages_.size(); ++page) {
+        kids += (page ? " " : "") + std::to_string(pageObject(page)) + " 0 R";
+    }
     addObject(pdf, offsets, "<< /Type /Catalog /Pages 2 0 R >>");
-    addObject(pdf, offsets, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>");
     addObject(pdf, offsets,
-              "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + std::to_string(kPageWidth / 10) +
-                  " " + std::to_string(kPageHeight / 10) +
-                  "] /Resources << /Font << /F1 4 0 R >> >> /Contents 5 0 R >>");
+              "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages_.size()) +
+                  " >>");
+    const auto addPage = [&](std::size_t page) {
+        const std::string stream = "0.1 0 0 0.1 0 0 cm\nBT\n/F1 " + std::to_string(kFontSize) +
+                                   " Tf\n" + pages_[page] + "ET\n";
+        addObject(pdf, offsets,
+                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " +
+                      std::to_string(kPageWidth / 10) + " " + std::to_string(kPageHeight / 10) +
+                      "] /Resources << /Font << /F1 4 0 R >> >> /Contents " +
+                      std::to_string(pageObject(page) + (page == 0 ? 2 : 1)) + " 0 R >>");
+        return stream;
+    };
+    const std::string firstStream = addPage(0);
     addObject(pdf, offsets,
               "<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>");
     addObject(pdf, offsets,
-              "<< /Length " + std::to_string(stream.size()) + " >>\nstream\n" + stream +
-                  "endstream");
+              "<< /Length " + std::to_string(firstStream.size()) + " >>\nstream\n" +
+                  firstStream + "endstream");
     addObject(pdf, offsets, "<< /Title (Korvel document) /Producer (Korvel) >>");
+    for (std::size_t page = 1; page < pages_.size(); ++page) {
+        const std::string stream = addPage(page);
+        addObject(pdf, offsets,
+                  "<< /Length " + std::to_string(stream.size()) + " >>\nstream\n" + stream +
+                      "endstream");
+    }
 
     const std::size_t xref = pdf.size();
     const std::string count = std::to_string(offsets.size() + 1);

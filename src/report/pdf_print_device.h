@@ -1,10 +1,11 @@
 #pragma once
-// A printed page as a PDF file: the text runs of one page drawn in Courier, the fixed-pitch base
+// Printed pages as a PDF file: the text runs of each page drawn in Courier, the fixed-pitch base
 // font every PDF reader has (nothing embedded), on an A4 portrait page. Device units are tenths
 // of a point from the top left corner of the printable area, which keeps a half-inch margin.
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/print_device.h"
 
@@ -25,13 +26,15 @@ class PdfPrintDevice final : public PrintDevice {
     [[nodiscard]] int lineHeight() const override { return 110; }
     [[nodiscard]] int averageCharWidth() const override { return 54; }
     void text(int x, int y, std::string_view cp1252Text) override;
+    // Ends the page; the runs drawn next go on a new one.
+    void startNextPage();
 
-    // The bytes of a one-page PDF holding the runs drawn so far. No dates or identifiers: the
+    // The bytes of a PDF holding the pages drawn so far. No dates or identifiers: the
     // same page gives the same bytes.
     [[nodiscard]] std::string document() const;
 
   private:
-    std::string content_; // the page's content stream, one text run a line
+    std::vector<std::string> pages_{1}; // each page's content stream, one text run a line
 };
 
 } // namespace korvel

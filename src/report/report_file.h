@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/hop_record.h"
+#include "report/methods_section.h"
 #include "report/report_kind.h"
 
 namespace korvel {
@@ -19,11 +20,12 @@ struct RouteState;
 int writeReportFile(const std::filesystem::path& file, std::string_view content,
                     Messages& messages);
 
-// The report writers the print options offer: build the report, write it to file.
+// The report writers the print options offer: build the report, write it to file (with the
+// section of the current methods when columns are given).
 int writeHopReportFile(const std::filesystem::path& file, ReportForm form, const HopState& hop,
                        const EquipmentLibrary& library, ReportLanguage language,
                        std::string_view hopFileName, std::string_view dateStamp,
-                       Messages& messages);
+                       Messages& messages, MethodColumns methods = {});
 int writeRouteReportFile(const std::filesystem::path& file, ReportForm form,
                          const RouteState& route, ReportLanguage language,
                          std::string_view libraryIdentification, std::string_view dateStamp,

@@ -2,9 +2,11 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "engine/number_text.h"
+#include "platform/text_encoding.h"
 
 namespace korvel {
 namespace {
@@ -13,6 +15,13 @@ namespace {
 std::string vformatted(const char* format, std::va_list args) {
     return formatNumbersV(format, args);
 }
+
+// The symbols of the notes that Windows-1252 lacks, as a planner would type them.
+constexpr std::pair<std::string_view, std::string_view> kSpelledOut[] = {
+    {"\u2265", ">="},    {"\u2264", "<="},     {"\u2212", "-"},     {"\u0394", "delta "},
+    {"\u03B5", "eps"},   {"\u03B8", "theta"},  {"\u03B1", "alpha"}, {"\u03B3", "gamma"},
+    {"\u2248", "~"},     {"\u221A", "sqrt"},
+};
 
 } // namespace
 
@@ -63,6 +72,26 @@ std::string exponentText(double value, int precision, int width) {
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     }
     return text;
+}
+
+std::string reportTextFromUtf8(std::string_view utf8) {
+    std::string plain;
+    plain.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size();) {
+        bool replaced = false;
+        for (const auto& [symbol, words] : kSpelledOut) {
+            if (utf8.substr(at, symbol.size()) == symbol) {
+                plain += words;
+                at += symbol.size();
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced) {
+            plain += utf8[at++];
+        }
+    }
+    return utf8ToCp1252(plain);
 }
 
 } // namespace korvel

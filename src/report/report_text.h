@@ -3,6 +3,7 @@
 // that become "\r\n" in the finished text, Windows-1252 bytes throughout.
 
 #include <string>
+#include <string_view>
 
 namespace korvel {
 
@@ -27,5 +28,10 @@ class ReportText {
 // value as "%<width>.<precision>E" writes it with the exponent in three digits and its sign, as
 // the reports have always shown it: 1.50E-006. printf itself writes at least two digits.
 std::string exponentText(double value, int precision, int width);
+
+// UTF-8 text (the notes and sources of the current methods) in Windows-1252 for a report: the
+// symbols the character set lacks are spelled out (">=", "delta ", "eps"), what it holds (the
+// French accents, "§", "–") is kept, anything else becomes "?".
+std::string reportTextFromUtf8(std::string_view utf8);
 
 } // namespace korvel

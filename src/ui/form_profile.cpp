@@ -1,7 +1,10 @@
 // The Form page's Profile window: opened over the hop as the page stores it, and the lowest
 // antenna heights it found taken back into the page's fields through the page's checks.
+#include <utility>
+
 #include "fields/format_fixed.h"
 #include "ui/form_page.h"
+#include "ui/hop_file_bounds.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -17,11 +20,20 @@ void FormPage::openProfile() {
             [this](double antenna1M, double antenna2M) {
                 return takeProfileHeights(antenna1M, antenna2M);
             });
+        profile_->sitesChanged = [this] { session_.updateStatus(); };
     }
     profile_->open();
 }
 
 bool FormPage::takeProfileHeights(double antenna1M, double antenna2M) {
+    for (const auto& [field, height] :
+         {std::pair{"antenna1HeightM", antenna1M}, std::pair{"antenna2HeightM", antenna2M}}) {
+        if (const std::optional<std::string> damage = valueTheReaderRefuses(field, height)) {
+            session_.ports.messages.show("Invalid value : " + *damage + ".", "Error",
+                                         MessageIcon::Warning);
+            return false;
+        }
+    }
     view_->setText(kAntenna1HeightField, formatFixed(antenna1M, 1));
     view_->setText(kAntenna2HeightField, formatFixed(antenna2M, 1));
     return validateFormPage();

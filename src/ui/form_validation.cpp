@@ -12,6 +12,7 @@
 #include "fields/numeric_entry.h"
 #include "optimize/library_lookup.h"
 #include "ui/form_page.h"
+#include "ui/hop_file_bounds.h"
 #include "ui/list_dialog.h"
 #include "ui/page_field_controls.h"
 #include "ui/page_refusal_shown.h"
@@ -77,6 +78,19 @@ bool FormPage::validateFormPage(Purpose purpose) {
     if (const std::optional<PageRefusal> refusal = formRefusal(values, shownLayout)) {
         showPageRefusal(session_, *view_, *refusal, controlOf(refusal->field));
         return false;
+    }
+    // A value the hop file reader refuses would make the saved hop one that never opens again.
+    for (const PageFieldControl& entry : kControls) {
+        const auto damage =
+            shown_.has(entry.control)
+                ? valueTheReaderRefuses(recordFieldName(entry.field), values[entry.field])
+                : std::nullopt;
+        if (damage) {
+            session_.ports.messages.show("Invalid value : " + *damage + ".", "Error",
+                                         MessageIcon::Warning);
+            view_->setFocus(entry.control);
+            return false;
+        }
     }
     if (!limitsConfirmed(shownLayout)) {
         return false;

@@ -6,10 +6,10 @@
 
 #include "engine/number_text.h"
 #include "geo/site_offers.h"
-#include "geo/sites_file.h"
 #include "hopfile/hop_file.h"
 #include "hopfile/hop_preparation.h"
 #include "platform/text_encoding.h"
+#include "ui/hop_sites_files.h"
 #include "ui/page.h"
 #include "ui/session.h"
 
@@ -68,19 +68,6 @@ std::string stationHeights(double one, double two) {
 
 char northSouthLetter(NorthSouth side) { return side == NorthSouth::North ? 'N' : 'S'; }
 char eastWestLetter(EastWest side) { return side == EastWest::East ? 'E' : 'W'; }
-
-void loadHopSites(Session& session) {
-    const std::filesystem::path file = session.fileInWorkingFolder(session.app.currentHopFileName);
-    SitesRead read = loadSites(file);
-    session.sites = std::move(read.sites);
-    if (read.status == SitesReadStatus::Refused) {
-        session.ports.messages.show("The sites file " +
-                                        utf8ToCp1252(sitesFilePath(file).filename().string()) +
-                                        " cannot be used: " + utf8ToCp1252(read.error) +
-                                        "\nThe hop opens without its sites; the file is kept.",
-                                    kAppCaption, MessageIcon::Exclamation, MessageButtons::Ok);
-    }
-}
 
 // Everything the sites offer that differs from the hop goes into one question; the planner
 // takes all of it or, with No (the default), keeps the hop as it is.
@@ -153,7 +140,7 @@ void takeReadHop(Session& session) {
     hop.selection.otherRadio = session.library.isOtherRadio(hop.selection.radioIndex);
     // Reports print the hop as stored, without a page committing it first.
     commitFeederPosition(hop, session.library);
-    loadHopSites(session);
+    readHopSites(session, session.fileInWorkingFolder(session.app.currentHopFileName));
     session.markHopSaved();
     offerSiteValues(session);
 }
@@ -180,8 +167,7 @@ bool finishSave(Session& session, SaveFile file, bool accepted) {
     std::filesystem::path& name = session.app.currentHopFileName;
     const std::filesystem::path path = session.fileInWorkingFolder(name);
     std::string shownName = pathToCp1252(name); // emptied when the write fails
-    const bool written =
-        accepted && writeHopFile(session.hop, path, shownName, shownName, session.ports.messages);
+    const bool written = accepted && writeHopWithSites(session, path, shownName);
     if (accepted && !written) {
         name.clear();
     }
@@ -192,12 +178,6 @@ bool finishSave(Session& session, SaveFile file, bool accepted) {
     }
     if (written) {
         session.markHopSaved();
-    }
-    if (written && saveSites(path, session.sites) != FileWriteResult::Written) {
-        session.ports.messages.show("Unable to write " +
-                                        utf8ToCp1252(sitesFilePath(path).filename().string()) +
-                                        "\nThe hop is saved; its sites are not.",
-                                    kAppCaption, MessageIcon::Exclamation, MessageButtons::Ok);
     }
     return written;
 }

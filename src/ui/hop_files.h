@@ -40,8 +40,8 @@ std::optional<SaveFile> chooseHopToSave(Session& session, DialogView* page);
 
 // Writes the hop to the chosen file. When the write fails, or `accepted` is false because the
 // page refused its fields, a file the Save dialog created is removed again, so no empty hop
-// file stays behind, and the hop file name is forgotten. True when the hop was written; its
-// sites are then written beside it (a failure there is said and leaves the hop saved).
+// file stays behind, and the hop file name is forgotten. True when the hop and its sites were
+// written (see writeHopWithSites).
 bool finishSave(Session& session, SaveFile file, bool accepted);
 
 } // namespace korvel

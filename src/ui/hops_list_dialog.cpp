@@ -12,6 +12,7 @@
 #include "route/route_summary.h"
 #include "series/route_bars.h"
 #include "ui/chart_contents.h"
+#include "ui/hop_sites_files.h"
 #include "ui/route_hop_loading.h"
 #include "ui/session.h"
 
@@ -79,8 +80,7 @@ class HopsListDialog final : public DialogEvents {
         std::filesystem::path& name = session_.app.currentHopFileName;
         Messages& messages = session_.ports.messages;
         std::string shownName = pathToCp1252(name); // emptied when the write fails
-        if (!writeHopFile(session_.hop, session_.fileInWorkingFolder(name), shownName, shownName,
-                          messages)) {
+        if (!writeHopWithSites(session_, session_.fileInWorkingFolder(name), shownName)) {
             name.clear();
             return false;
         }

@@ -64,6 +64,19 @@ void ProfileWindow::open() {
     ProfileSettings settings;
     settings.k = "4/3";
     onRuleSetChosen(settings);
+    offerProfileForHopLength(settings);
+}
+
+void ProfileWindow::offerProfileForHopLength(const ProfileSettings& settings) {
+    const std::optional<std::string> fault =
+        sites_.profile.empty() ? std::nullopt
+                               : profileEndFault(sites_.profile, hop_.record.hopLengthKm);
+    if (fault && messages_.show("The stored profile is not this hop's: " + *fault +
+                                    ".\nImport a profile for this hop from a CSV file?",
+                                kAppCaption, MessageIcon::Question,
+                                MessageButtons::YesNoDefaultNo) == MessageAnswer::Yes) {
+        onImportCsv(settings);
+    }
 }
 
 void ProfileWindow::close() {
@@ -180,6 +193,10 @@ void ProfileWindow::draw(const ProfileSettings& settings) {
                " m, the lowest antenna " + (oneFixed ? "2" : "1") + " meeting both rules: " +
                formatFixed(oneFixed ? found.antenna2M : found.antenna1M, 1) + " m.";
     }
+    const bool finite = std::isfinite(found.antenna1M) && std::isfinite(found.antenna2M);
+    if (!finite) {
+        text = "No antenna heights meet both rules over this profile.";
+    }
     std::string met;
     for (std::size_t i = 0; i < rules->size(); ++i) {
         const ClearanceRule& rule = (*rules)[i];
@@ -192,7 +209,7 @@ void ProfileWindow::draw(const ProfileSettings& settings) {
                formatFixed(record.hopLengthKm, 1) + " km: check the sites.";
     }
     lowest_ = found;
-    view_.showHeights(text + met, true);
+    view_.showHeights(text + met, finite);
 }
 
 void ProfileWindow::onApply(const ProfileSettings& settings) {
@@ -231,6 +248,9 @@ void ProfileWindow::onImportCsv(const ProfileSettings& settings) {
     }
     // Kept in the sites file when the hop is saved.
     sites_.profile = std::move(read.profile);
+    if (sitesChanged) {
+        sitesChanged();
+    }
     onRuleSetChosen(settings);
 }
 

@@ -40,12 +40,17 @@ class ProfileWindow final : public ProfileEvents {
     void onApply(const ProfileSettings& settings) override;
     void onImportCsv(const ProfileSettings& settings) override;
 
+    // Told when an import replaced the hop's profile (an unsaved change of the hop).
+    std::function<void()> sitesChanged;
+
   private:
     // Why the hop cannot be drawn, in words; empty when it can.
     [[nodiscard]] std::string refusal() const;
     // The rules typed; nothing after telling the user which field is wrong.
     std::optional<std::vector<ClearanceRule>> rulesOf(const ProfileSettings& settings) const;
     void draw(const ProfileSettings& settings);
+    // A stored profile that does not end at station 2 of the hop is offered to be imported again.
+    void offerProfileForHopLength(const ProfileSettings& settings);
 
     const HopState& hop_;
     HopSites& sites_;

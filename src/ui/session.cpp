@@ -36,6 +36,7 @@ Session::Session(SessionPorts sessionPorts, std::string libraryFile)
 void Session::resetHopAndRoute() {
     resetHopState(hop, library);
     sites = {};
+    sitesOnDisk = {};
     fields.resetForNew();
     resetRoute(route, library, app.workingFolder);
     markHopSaved();
@@ -50,7 +51,7 @@ bool Session::hopModified() const {
         // A hop never saved is unsaved as a whole from the moment a page edits it.
         return app.currentPageId != kStartPanelId && app.currentPageId != kRouteScreenId;
     }
-    return hopFileImage(hop) != savedHop_;
+    return hopFileImage(hop) != savedHop_ || hopSitesChanged(*this);
 }
 
 void Session::updateStatus() {

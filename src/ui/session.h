@@ -24,6 +24,7 @@
 #include "report/date_stamp.h"
 #include "route/route_record.h"
 #include "ui/application_state.h"
+#include "ui/hop_sites_files.h"
 #include "ui/modal_runs.h"
 
 namespace korvel {
@@ -56,6 +57,7 @@ class Session {
 
     HopState hop;
     HopSites sites; // the hop's sites and profile, kept in the sites file beside the hop file
+    SitesOnDisk sitesOnDisk; // that file as last read or written
     RouteState route;
     EquipmentLibrary library;
     NumericEntryState fields;

@@ -75,7 +75,6 @@ bool Shell::start() {
         return false;
     }
     session_.resetHopAndRoute();
-    recent_ = session_.ports.window.recentFiles();
     session_.updateTitle();
     session_.ports.window.drawBanner();
     openPage(std::make_unique<StartPanel>(session_));
@@ -143,26 +142,28 @@ void Shell::openChosen() {
 }
 
 void Shell::openRecent(std::size_t index) {
-    if (index >= recent_.size()) {
+    std::vector<std::string> recent = session_.ports.window.recentFiles();
+    if (index >= recent.size()) {
         return;
     }
-    const std::string path = recent_[index];
+    const std::string path = recent[index];
     std::error_code error;
     if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) {
-        session_.ports.messages.show("Cannot find " + utf8ToCp1252(path) +
-                                         ". It is taken off the recent files.",
-                                     kAppCaption, MessageIcon::Warning, MessageButtons::Ok);
-        forgetRecentFile(recent_, path);
-        session_.ports.window.setRecentFiles(recent_);
+        const bool folder = std::filesystem::is_directory(std::filesystem::path(path), error);
+        session_.ports.messages.show(
+            (folder ? pathToCp1252(path) + " is now a folder, not a hop or route file"
+                    : "Cannot find " + pathToCp1252(path)) +
+                ". It is taken off the recent files.",
+            kAppCaption, MessageIcon::Warning, MessageButtons::Ok);
+        forgetRecentFile(recent, path);
+        session_.ports.window.setRecentFiles(recent);
         return;
     }
     openFile(path);
 }
 
 void Shell::rememberFile(const std::string& path) {
-    std::error_code unknown;
-    rememberRecentFile(recent_, std::filesystem::absolute(path, unknown).string());
-    session_.ports.window.setRecentFiles(recent_);
+    rememberRecentFile(session_.ports.window, path);
 }
 
 void Shell::onCommand(Command command) {

@@ -94,7 +94,6 @@ class Shell {
     void performNew();
 
     Session& session_;
-    std::vector<std::string> recent_; // UTF-8 paths, most recent first
     std::unique_ptr<Page> page_;
     DialogView* pageView_ = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include "route/route_open.h"
 #include "ui/hop_files.h"
+#include "ui/recent_files.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -20,13 +21,18 @@ void StartPanel::onCommand(ControlId control) {
         window.eraseBanner();
         window.postCommand(Command::RadioPage);
         break;
-    case kModifyOldHopButton:
+    case kModifyOldHopButton: {
         window.eraseBanner();
         if (chooseFile(session_, view_, FileDialogUse::OpenHop)) {
             // A hop that failed its checks has already overwritten the hop state: start anew.
-            window.postCommand(openChosenHop(session_) ? Command::BasicsPage : Command::New);
+            const bool opened = openChosenHop(session_);
+            if (opened) {
+                rememberRecentFile(window, session_.app.fullFileName);
+            }
+            window.postCommand(opened ? Command::BasicsPage : Command::New);
         }
         break;
+    }
     case kNewRouteButton:
         window.eraseBanner();
         window.postCommand(Command::RouteScreen);
@@ -48,6 +54,7 @@ void StartPanel::modifyOldRoute() {
     const std::filesystem::path routeFile = app.fullFileName;
     app.currentHopFileName = hopFileName;
     if (chosen && openRoute(session_.route, session_.library, routeFile, session_.ports.messages)) {
+        rememberRecentFile(session_.ports.window, routeFile);
         session_.ports.window.postCommand(Command::RouteScreen);
     }
 }

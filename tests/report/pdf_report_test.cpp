@@ -5,6 +5,7 @@
 
 #include "report/hop_report.h"
 #include "report/hop_report_page.h"
+#include "report/methods_section.h"
 #include "report/pdf_print_device.h"
 #include "report/route_report.h"
 #include "report/route_report_page.h"
@@ -28,8 +29,9 @@ TEST(PdfPage, LongestHopAndRoutePagesFitThePrintableArea) {
     RouteState route = routeTwentyHops(); // with the rain column
     route.record.fileName.assign(std::string(100, 'F'));
     route.record.info.assign(std::string(100, 'I'));
+    const auto methods = reportMethodColumns();
     for (const ReportLanguage language : kLanguages) {
-        std::vector pages(4, RecordingPrintDevice(pdf.lineHeight(), pdf.averageCharWidth()));
+        std::vector pages(5, RecordingPrintDevice(pdf.lineHeight(), pdf.averageCharWidth()));
         const auto drawHop = [&](RecordingPrintDevice& page, HopState (*make)()) {
             drawHopReportPage(page, longestTexts(make()), reportLibrary(), language,
                               std::string(60, 'H'), kDateStamp);
@@ -38,6 +40,7 @@ TEST(PdfPage, LongestHopAndRoutePagesFitThePrintableArea) {
         drawHop(pages[1], hopFrequencyDiversity);
         drawHop(pages[2], hopTypedFeederLoss);
         drawRouteReportPage(pages[3], route, language, kLibraryId, kDateStamp);
+        drawMethodsSectionPage(pages[4], columnsOf(methods), language); // notes wrapped
         for (const RecordingPrintDevice& page : pages) {
             for (const TextRun& run : page.runs()) {
                 const int right =
@@ -57,21 +60,31 @@ std::size_t numberAfter(const std::string& pdf, std::string_view key) {
 TEST(PdfDocument, CrossReferencesPointAtTheirObjectsAndTextIsEscaped) {
     PdfPrintDevice device;
     device.text(0, 0, "(a) \\ \xE9\x80\t");
-    const std::string pdf = device.document();
-    EXPECT_TRUE(contains(pdf, "(\\(a\\) \\\\ \\351\\200\\011) Tj\n")) << pdf;
-    EXPECT_TRUE(pdf.starts_with("%PDF-1.4\n") && pdf.ends_with("\n%%EOF\n"));
-
-    const std::size_t xref = numberAfter(pdf, "startxref\n");
-    ASSERT_EQ(pdf.compare(xref, 9, "xref\n0 7\n"), 0) << pdf;
-    EXPECT_TRUE(contains(pdf, "trailer\n<< /Size 7 "));
-    for (std::size_t object = 1; object < 7; ++object) {
-        const std::size_t offset = std::stoul(pdf.substr(xref + 9 + object * 20, 10));
-        const std::string head = std::to_string(object) + " 0 obj\n";
-        EXPECT_EQ(pdf.compare(offset, head.size(), head), 0) << object;
+    for (const std::size_t pages : {1u, 2u}) { // a second page adds objects 7 and 8
+        if (pages == 2) {
+            device.startNextPage();
+            device.text(0, 0, "page 2");
+        }
+        const std::string pdf = device.document();
+        EXPECT_TRUE(contains(pdf, "(\\(a\\) \\\\ \\351\\200\\011) Tj\n")) << pdf;
+        EXPECT_TRUE(pdf.starts_with("%PDF-1.4\n") && pdf.ends_with("\n%%EOF\n"));
+        const std::size_t objects = 4 + 2 * pages;
+        const std::size_t xref = numberAfter(pdf, "startxref\n");
+        const std::string head = "xref\n0 " + std::to_string(objects + 1) + "\n";
+        ASSERT_EQ(pdf.compare(xref, head.size(), head), 0) << pdf;
+        EXPECT_TRUE(contains(pdf, "/Count " + std::to_string(pages) + " >>"));
+        for (std::size_t object = 1; object <= objects; ++object) {
+            const std::size_t offset = std::stoul(pdf.substr(xref + head.size() + object * 20, 10));
+            const std::string start = std::to_string(object) + " 0 obj\n";
+            EXPECT_EQ(pdf.compare(offset, start.size(), start), 0) << object;
+        }
+        for (std::size_t at = pdf.find("/Length "); at != std::string::npos;
+             at = pdf.find("/Length ", at + 1)) {
+            const std::size_t stream = pdf.find("stream\n", at) + 7;
+            EXPECT_EQ(pdf.compare(stream + std::stoul(pdf.substr(at + 8)), 10, "endstream\n"), 0);
+        }
+        EXPECT_EQ(device.document(), pdf); // nothing that changes from run to run
     }
-    const std::size_t stream = pdf.find("stream\n") + 7;
-    EXPECT_EQ(pdf.compare(stream + numberAfter(pdf, "/Length "), 10, "endstream\n"), 0);
-    EXPECT_EQ(device.document(), pdf); // nothing that changes from run to run
 }
 
 // The text pdftotext reads from the PDF, its columns at Courier's pitch of 5.4 points.

@@ -16,6 +16,7 @@
 
 #include "engine/hop_record.h"
 #include "engine/hop_reset.h"
+#include "itu/method_result.h"
 #include "library/equipment_library.h"
 #include "report/report_text.h"
 #include "route/route_record.h"
@@ -223,6 +224,57 @@ inline RouteState routeTwentyHops() {
                       {24.4, 0.0010, -1.0},   {30.9, 0.0012, 0.0006}, {46.2, 0.0019, 0.0},
                       {26.5, 0.0011, -1.0},   {22.8, 0.0009, 0.0002}, {27.1, 0.0011, 0.0},
                       {29.8, 0.0012, 0.0009}, {35.7, 0.0014, -1.0}});
+}
+
+// Method columns of fixed figures for the section of the current methods: the classic column,
+// a P.530-17 column with its notes, and a P.530-18 column that lacks two values; the notes carry
+// symbols Windows-1252 lacks (≥, Δ, ε, −) and some it holds (–, §).
+inline std::array<itu::MethodResult, 3> reportMethodColumns() {
+    using namespace itu;
+    std::array<MethodResult, 3> c;
+    const InputValue r001{95.0, "mm/h", "R001 map, P.837-7 (R001.TXT)"};
+    c[0].available = true;
+    std::tie(c[0].pathLossDb, c[0].fadeMarginDb, c[0].K, c[0].p0Pct, c[0].worstMonthPct) =
+        std::tuple{142.6, 39.0, 2.345e-5, 195.9, 0.02468};
+    c[0].rain = RainFigures{95.0, {}, {}, {}, {}, {}, {}, 0.00123, RainBound::None};
+    c[0].diversity = DiversityFigures{85.3, 0.00029};
+    std::tie(c[0].totalWorstMonthPct, c[0].objectiveMet) = std::tuple{0.00029, true};
+
+    c[1].method = MethodId::P530v17;
+    c[1].available = true;
+    c[1].inputs.dN1 = InputValue{-400.0, "N/km", "typed"};
+    c[1].inputs.sa = InputValue{20.0, "m", "typed"};
+    c[1].inputs.R001 = r001;
+    std::tie(c[1].pathLossDb, c[1].fadeMarginDb, c[1].K, c[1].p0Pct, c[1].worstMonthPct,
+             c[1].worstMonthAllPct, c[1].deltaGDb, c[1].averageYearPct) =
+        std::tuple{142.51, 39.09, 1.0e-4, 25.5, 0.0135, 0.0134, 10.8, 0.00176};
+    c[1].rain = RainFigures{95.0, 0.00454, 1.19, 0.394, 0.81, 34.6, 13.6, {}, RainBound::BelowLowest};
+    c[1].gas = GasFigures{0.0071, 0.0016, 0.37};
+    c[1].diversity = DiversityFigures{27.1, 0.0005};
+    std::tie(c[1].totalWorstMonthPct, c[1].objectiveMet) = std::tuple{0.00079, false};
+    for (const char* note : {"ΔG capped at 10.8 dB", "outside the fitted data: |ε_p| above 37 mrad",
+                             "outside the fitted data: dN1 not within −860 to −150 N/km",
+                             "frequency diversity outside its fitted data (30–70 km, 2–11 GHz, "
+                             "Δf/f ≤ 5 %)",
+                             "sum, no §2.4.6 correlation"})
+        c[1].notes.add(note);
+
+    c[2].method = MethodId::P530v18;
+    c[2].missing.add("logK");
+    c[2].missing.add("dN75");
+    c[2].inputs.htM = InputValue{118.2, "m", "profile"};
+    c[2].inputs.hcM = InputValue{-3.5, "m", "antenna altitudes and htM"};
+    c[2].inputs.R001 = r001;
+    std::tie(c[2].pathLossDb, c[2].fadeMarginDb) = std::pair{142.51, 39.09};
+    c[2].rain = RainFigures{95.0, 0.00454, 1.19, 1.05, 0.81, 34.6, 36.3, {}, RainBound::AboveHighest};
+    c[2].gas = GasFigures{0.0071, 0.0016, 0.37};
+    c[2].notes.add("p_t ≥ 100 %: outside the method");
+    c[2].notes.add("frequency diversity outside its fitted data (30–70 km, 2–11 GHz, Δf/f ≤ 5 %)");
+    return c;
+}
+
+inline std::vector<const itu::MethodResult*> columnsOf(const std::array<itu::MethodResult, 3>& all) {
+    return {&all[0], &all[1], &all[2]};
 }
 
 } // namespace korvel::report_test

@@ -161,6 +161,24 @@ TEST_F(ProfileTest, ApplyTakesTheLowestHeightsThatMeetEveryRuleIntoThePage) {
     EXPECT_NE(view.heights.find("not met"), std::string::npos);
 }
 
+// Fixed: Apply put heights into the page that the hop file reader does not take back.
+TEST_F(ProfileTest, HeightsNoHopFileCanHoldAreNeverApplied) {
+    // A 1000 m mast a millimetre from antenna 1, which keeps its height: antenna 2 would need
+    // thousands of kilometres.
+    session.sites.profile = {{0.0, 100.0}, {1e-6, 1000.0}, {10.0, 100.0}};
+    openForm();
+    click(kProfileButton);
+    const std::string shown = page().text(kAntenna2HeightField);
+    ProfileSettings settings = view.settings;
+    settings.heightsMode = 1;
+    view.events->onRedraw(settings);
+    EXPECT_TRUE(view.applicable);
+    view.events->onApply(settings);
+    ASSERT_FALSE(boxTexts().empty());
+    EXPECT_NE(boxTexts().back().find("record.antenna2HeightM"), std::string::npos);
+    EXPECT_EQ(page().text(kAntenna2HeightField), shown) << "the fields stay as they were";
+}
+
 TEST_F(ProfileTest, ImportsACsvProfileAndRefusesOneThatMissesStation2) {
     openForm();
     click(kProfileButton);

@@ -50,6 +50,13 @@ TEST_F(ShellTest, OpenRecentSaysAMissingFileAndTakesItOffTheList) {
                                      ". It is taken off the recent files.");
     EXPECT_EQ(window.recent, std::vector<std::string>{(folder / "HOP2.HOP").string()});
     EXPECT_EQ(session.app.currentHopFileName, "HOP2.HOP") << "the hop being edited stays";
+    std::filesystem::remove(folder / "HOP2.HOP");
+    std::filesystem::create_directory(folder / "HOP2.HOP");
+    command(Command::OpenRecentFirst);
+    EXPECT_EQ(boxTexts().back(), (folder / "HOP2.HOP").string() +
+                                     " is now a folder, not a hop or route file. It is taken off "
+                                     "the recent files.");
+    EXPECT_TRUE(window.recent.empty());
 }
 
 TEST_F(ShellTest, SaveSaysAFileThatCannotBeMade) {

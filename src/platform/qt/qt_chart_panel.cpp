@@ -2,13 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <set>
+#include <span>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QFile>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,6 +33,7 @@
 #include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
 
+#include "platform/file_replace.h"
 #include "platform/qt/qt_text.h"
 
 namespace korvel {
@@ -163,9 +167,28 @@ struct Bounds {
     }
 };
 
+// The runs of a curve between its points without a finite value.
+std::vector<QList<QPointF>> finitePieces(const ChartCurve& curve) {
+    std::vector<QList<QPointF>> pieces;
+    bool open = false;
+    for (std::size_t i = 0; i < curve.x.size() && i < curve.y.size(); ++i) {
+        if (!std::isfinite(curve.y[i])) {
+            open = false;
+            continue;
+        }
+        if (!open) {
+            pieces.emplace_back();
+            open = true;
+        }
+        pieces.back().append(QPointF(curve.x[i], curve.y[i]));
+    }
+    return pieces;
+}
+
 } // namespace
 
-QtChartPanel::QtChartPanel(QWidget* parent) : QWidget(parent) {
+QtChartPanel::QtChartPanel(QWidget* parent, ChartExportPorts ports)
+    : QWidget(parent), ports_(ports) {
     auto* layout = new QVBoxLayout(this);
     verdict_ = new QLabel(this);
     verdict_->setWordWrap(true);
@@ -205,6 +228,7 @@ QtChartPanel::QtChartPanel(QWidget* parent) : QWidget(parent) {
     connect(tableButton_, &QPushButton::toggled, this, [this](bool on) { showTable(on); });
     auto* exportButton = new QPushButton(QStringLiteral("&Export..."), this);
     exportButton->setAccessibleName(QStringLiteral("Export as PNG, SVG or CSV"));
+    exportButton->setObjectName(QStringLiteral("export"));
     connect(exportButton, &QPushButton::clicked, this, [this] { chooseExportFile(); });
     auto* copyButton = new QPushButton(QStringLiteral("&Copy"), this);
     copyButton->setAccessibleName(QStringLiteral("Copy the chart and its numbers"));
@@ -219,10 +243,17 @@ QtChartPanel::QtChartPanel(QWidget* parent) : QWidget(parent) {
 void QtChartPanel::setChart(const ChartContent& content) {
     content_ = content;
     build();
-    fillTable();
+    // A profile's table holds tens of thousands of rows: filled when first shown.
+    tableFilled_ = false;
+    if (stack_->currentIndex() == 1) {
+        fillTable();
+    }
 }
 
 void QtChartPanel::showTable(bool table) {
+    if (table && !tableFilled_) {
+        fillTable();
+    }
     stack_->setCurrentIndex(table ? 1 : 0);
     if (tableButton_->isChecked() != table) {
         tableButton_->setChecked(table);
@@ -395,27 +426,22 @@ void QtChartPanel::build() {
         add(line, namesInLegend.insert(mark.name).second);
     }
     for (const ChartCurve& curve : content_.curves) {
-        QLineSeries* piece = nullptr;
+        QPen pen(colourOf(curve.role));
+        pen.setWidthF(curve.role == ChartRole::Total || curve.role == ChartRole::Terrain ? 2.5
+                                                                                         : 1.5);
+        if (curve.role == ChartRole::Fresnel || curve.role == ChartRole::FresnelShare) {
+            pen.setStyle(curve.role == ChartRole::Fresnel ? Qt::DashLine : Qt::DotLine);
+        }
+        // Each piece is filled whole before the chart takes it: a point appended to a series on
+        // a chart redraws the chart, and a profile has tens of thousands.
         bool first = true;
-        for (std::size_t i = 0; i < curve.x.size() && i < curve.y.size(); ++i) {
-            if (!std::isfinite(curve.y[i])) {
-                piece = nullptr;
-                continue;
-            }
-            if (piece == nullptr) {
-                piece = new QLineSeries;
-                piece->setName(toQString(curve.name));
-                QPen pen(colourOf(curve.role));
-                pen.setWidthF(
-                    curve.role == ChartRole::Total || curve.role == ChartRole::Terrain ? 2.5 : 1.5);
-                if (curve.role == ChartRole::Fresnel || curve.role == ChartRole::FresnelShare) {
-                    pen.setStyle(curve.role == ChartRole::Fresnel ? Qt::DashLine : Qt::DotLine);
-                }
-                piece->setPen(pen);
-                add(piece, first);
-                first = false;
-            }
-            piece->append(curve.x[i], curve.y[i]);
+        for (const QList<QPointF>& points : finitePieces(curve)) {
+            auto* piece = new QLineSeries;
+            piece->setName(toQString(curve.name));
+            piece->setPen(pen);
+            piece->replace(points);
+            add(piece, first);
+            first = false;
         }
     }
     QChart* old = view_->chart();
@@ -424,6 +450,7 @@ void QtChartPanel::build() {
 }
 
 void QtChartPanel::fillTable() {
+    tableFilled_ = true;
     table_->clear();
     table_->setColumnCount(static_cast<int>(content_.table.columns.size()));
     table_->setRowCount(static_cast<int>(content_.table.rows.size()));
@@ -471,49 +498,51 @@ QString QtChartPanel::csv() const {
     return out;
 }
 
-bool QtChartPanel::exportTo(const QString& file) {
-    const QString suffix = QFileInfo(file).suffix().toLower();
+std::optional<QByteArray> QtChartPanel::exportBytes(const QString& suffix) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     if (suffix == QStringLiteral("png")) {
-        return view_->grab().save(file, "PNG");
+        return view_->grab().save(&buffer, "PNG") ? std::optional(buffer.data()) : std::nullopt;
     }
     if (suffix == QStringLiteral("svg")) {
         QSvgGenerator svg;
-        svg.setFileName(file);
+        svg.setOutputDevice(&buffer);
         svg.setSize(view_->size());
         svg.setViewBox(QRect(QPoint(0, 0), view_->size()));
         svg.setTitle(toQString(content_.title));
         svg.setDescription(toQString(content_.verdict));
         QPainter painter(&svg);
         view_->render(&painter);
-        return painter.end();
+        return painter.end() ? std::optional(buffer.data()) : std::nullopt;
     }
     if (suffix == QStringLiteral("csv")) {
-        QFile out(file);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            return false;
-        }
-        return out.write(csv().toUtf8()) >= 0;
+        return csv().toUtf8();
     }
-    return false;
+    return std::nullopt;
 }
 
 void QtChartPanel::chooseExportFile() {
-    QString filter;
-    const QString file = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export chart"), QString::fromStdString(content_.name),
-        QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;Comma-separated values (*.csv)"),
-        &filter);
-    if (file.isEmpty()) {
+    if (ports_.files == nullptr || ports_.messages == nullptr) {
         return;
     }
-    QString target = file;
-    if (QFileInfo(target).suffix().isEmpty()) {
-        target += filter.contains(QStringLiteral("svg"))   ? QStringLiteral(".svg")
-                  : filter.contains(QStringLiteral("csv")) ? QStringLiteral(".csv")
-                                                           : QStringLiteral(".png");
+    const std::optional<ChosenFile> chosen = ports_.files->choose(FileDialogUse::ExportChart);
+    if (!chosen) {
+        return;
     }
-    if (!exportTo(target)) {
-        QApplication::beep();
+    const QString name = QFile::decodeName(QByteArray::fromStdString(chosen->bareName.string()));
+    const std::optional<QByteArray> bytes = exportBytes(QFileInfo(name).suffix().toLower());
+    if (!bytes) {
+        ports_.messages->show(toCp1252(name) + ": a chart is exported as .png, .svg or .csv.",
+                              kAppCaption, MessageIcon::Warning);
+        return;
+    }
+    // The safe replace: a failed write leaves an older file whole.
+    const auto* first = reinterpret_cast<const std::uint8_t*>(bytes->constData());
+    if (replaceFileContents(chosen->fullName,
+                            std::span(first, static_cast<std::size_t>(bytes->size()))) !=
+        FileWriteResult::Written) {
+        ports_.messages->show("Unable to write " + toCp1252(name), kAppCaption,
+                              MessageIcon::Warning);
     }
 }
 

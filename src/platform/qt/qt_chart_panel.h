@@ -4,10 +4,14 @@
 // Table view of the same numbers, export to PNG, SVG and CSV, and copy to the clipboard.
 
 #include <functional>
+#include <optional>
 
+#include <QByteArray>
 #include <QWidget>
 
 #include "platform/chart_view.h"
+#include "platform/file_chooser.h"
+#include "platform/messages.h"
 
 class QChart;
 class QChartView;
@@ -18,10 +22,16 @@ class QTableWidget;
 
 namespace korvel {
 
+// Where Export... asks for the file and tells what went wrong; without them it does nothing.
+struct ChartExportPorts {
+    FileChooser* files = nullptr;
+    Messages* messages = nullptr;
+};
+
 class QtChartPanel final : public QWidget {
     Q_OBJECT
   public:
-    explicit QtChartPanel(QWidget* parent = nullptr);
+    explicit QtChartPanel(QWidget* parent = nullptr, ChartExportPorts ports = {});
 
     void setChart(const ChartContent& content);
     [[nodiscard]] const ChartContent& chart() const { return content_; }
@@ -29,8 +39,8 @@ class QtChartPanel final : public QWidget {
     // A click on the plot of a chart with a value x axis, at the x of the nearest curve point.
     std::function<void(double)> pointChosen;
 
-    // By the file's suffix: .png, .svg or .csv (anything else: false).
-    bool exportTo(const QString& file);
+    // The chart as a file of that suffix holds it: png, svg or csv (anything else: nothing).
+    [[nodiscard]] std::optional<QByteArray> exportBytes(const QString& suffix);
     void copyToClipboard();
     // Shows the table (true) or the chart (false).
     void showTable(bool table);
@@ -42,12 +52,14 @@ class QtChartPanel final : public QWidget {
     void plotClicked(const QPointF& position);
     [[nodiscard]] QString csv() const;
 
+    ChartExportPorts ports_;
     ChartContent content_;
     QLabel* verdict_ = nullptr;
     QStackedWidget* stack_ = nullptr;
     QChartView* view_ = nullptr;
     QTableWidget* table_ = nullptr;
     QPushButton* tableButton_ = nullptr;
+    bool tableFilled_ = false; // the table shows content_
 };
 
 } // namespace korvel

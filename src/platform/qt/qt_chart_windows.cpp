@@ -44,7 +44,7 @@ void QtChartWindows::showChart(const ChartContent& chart) {
         QWidget* modal = QApplication::activeModalWidget();
         dialog = chartDialog(modal != nullptr ? modal : owner_, QString::fromStdString(chart.name));
         auto* layout = new QVBoxLayout(dialog);
-        layout->addWidget(new QtChartPanel(dialog));
+        layout->addWidget(new QtChartPanel(dialog, exportPorts_));
     }
     dialog->setWindowTitle(toQString(chart.title));
     dialog->findChild<QtChartPanel*>()->setChart(chart);
@@ -117,7 +117,7 @@ void QtSweepView::open(const std::vector<std::string>& inputs, SweepEvents& even
         form->addWidget(ok);
         form->addStretch(1);
         layout->addLayout(form);
-        panel_ = new QtChartPanel(dialog);
+        panel_ = new QtChartPanel(dialog, exportPorts_);
         layout->addWidget(panel_, 1);
         auto* hint = new QLabel(
             QStringLiteral(

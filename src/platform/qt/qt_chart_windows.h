@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include "platform/chart_view.h"
+#include "platform/qt/qt_chart_panel.h"
 
 class QComboBox;
 class QDialog;
@@ -35,7 +36,11 @@ class QtChartWindows final : public ChartWindows {
     // Told the name and title of every chart window opened.
     std::function<void(const std::string&, const QString&)> opened;
 
+    // What the charts' Export... uses from now on.
+    void setExportPorts(ChartExportPorts ports) { exportPorts_ = ports; }
+
   private:
+    ChartExportPorts exportPorts_;
     QWidget* owner_;
     std::map<std::string, QPointer<QDialog>> windows_;
 };
@@ -57,7 +62,11 @@ class QtSweepView final : public SweepView {
     [[nodiscard]] QWidget* window() const;
     std::function<void(const std::string&, const QString&)> opened;
 
+    // What the charts' Export... uses from now on.
+    void setExportPorts(ChartExportPorts ports) { exportPorts_ = ports; }
+
   private:
+    ChartExportPorts exportPorts_;
     void sweep();
 
     QWidget* owner_;

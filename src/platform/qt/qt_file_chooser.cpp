@@ -28,6 +28,11 @@ FileDialogSettings fileDialogSettings(FileDialogUse use) {
     case FileDialogUse::ImportProfile:
         return {QStringLiteral("Import profile"),
                 QStringLiteral("CSV files (*.csv);;All files (*)"), QStringLiteral("csv"), false};
+    case FileDialogUse::ExportChart:
+        return {QStringLiteral("Export chart"),
+                QStringLiteral(
+                    "PNG image (*.png);;SVG drawing (*.svg);;Comma-separated values (*.csv)"),
+                QStringLiteral("png"), true};
     case FileDialogUse::OpenRoute:
         break;
     }
@@ -56,6 +61,16 @@ std::optional<ChosenFile> QtFileChooser::choose(FileDialogUse use) {
         dialog.setNameFilter(settings.filters);
     }
     dialog.setDefaultSuffix(settings.defaultExtension);
+    if (use == FileDialogUse::ExportChart) {
+        // A name typed without an extension takes the one of the kind chosen.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& filter) {
+                             dialog.setDefaultSuffix(
+                                 filter.contains(QStringLiteral("svg"))   ? QStringLiteral("svg")
+                                 : filter.contains(QStringLiteral("csv")) ? QStringLiteral("csv")
+                                                                          : QStringLiteral("png"));
+                         });
+    }
     // The name patterns match whatever the case of the name (LINK7.HOP as well as link7.hop).
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     if (use == FileDialogUse::RouteFolder) {

@@ -10,6 +10,7 @@
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -225,32 +226,36 @@ void QtMainWindow::setModified(bool modified) {
 }
 
 std::vector<std::string> QtMainWindow::recentFiles() const {
+    // Kept as bytes: a name that is not UTF-8 must name the same file when read back.
     std::vector<std::string> paths;
-    const QStringList stored = layoutSettings().value(QStringLiteral("recentFiles")).toStringList();
-    for (const QString& path : stored) {
-        paths.push_back(path.toStdString());
+    const QVariantList stored = layoutSettings().value(QStringLiteral("recentFiles")).toList();
+    for (const QVariant& path : stored) {
+        const QByteArray bytes = path.typeId() == QMetaType::QByteArray ? path.toByteArray()
+                                                                         : path.toString().toUtf8();
+        paths.emplace_back(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     }
     return paths;
 }
 
-void QtMainWindow::setRecentFiles(const std::vector<std::string>& utf8Paths) {
-    QStringList stored;
+void QtMainWindow::setRecentFiles(const std::vector<std::string>& paths) {
+    QVariantList stored;
     for (std::size_t i = 0; i <= static_cast<std::size_t>(Command::OpenRecentLast) -
                                      static_cast<std::size_t>(Command::OpenRecentFirst);
          ++i) {
         QAction* item = menuAction(
             static_cast<Command>(static_cast<std::size_t>(Command::OpenRecentFirst) + i));
-        const bool listed = i < utf8Paths.size();
+        const bool listed = i < paths.size();
         item->setVisible(listed);
         if (listed) {
-            const QString path = QString::fromStdString(utf8Paths[i]);
-            stored << path;
+            const QByteArray bytes(paths[i].data(), static_cast<qsizetype>(paths[i].size()));
+            stored << QVariant(bytes);
+            const QString path = QFile::decodeName(bytes);
             item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
             item->setToolTip(path);
             item->setStatusTip(path);
         }
     }
-    recentMenu_->setEnabled(!utf8Paths.empty());
+    recentMenu_->setEnabled(!paths.empty());
     QSettings settings = layoutSettings();
     settings.setValue(QStringLiteral("recentFiles"), stored);
 }

@@ -54,7 +54,7 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
     void setStatus(std::string_view utf8Text) override;
     void setModified(bool modified) override;
     [[nodiscard]] std::vector<std::string> recentFiles() const override;
-    void setRecentFiles(const std::vector<std::string>& utf8Paths) override;
+    void setRecentFiles(const std::vector<std::string>& paths) override;
 
     // The window's size, position and docks as the user last left them (the user's settings);
     // the results dock stays closed until a calculation opens it.

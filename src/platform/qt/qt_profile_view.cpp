@@ -93,7 +93,7 @@ void QtProfileView::build() {
     heights_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     heights_->setAccessibleName(QStringLiteral("Lowest antenna heights (m)"));
     layout->addWidget(heights_);
-    panel_ = new QtChartPanel(dialog);
+    panel_ = new QtChartPanel(dialog, exportPorts_);
     layout->addWidget(panel_, 1);
     const auto redraw = [this] {
         if (events_ != nullptr) {

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include "platform/profile_view.h"
+#include "platform/qt/qt_chart_panel.h"
 
 class QComboBox;
 class QDialog;
@@ -39,7 +40,11 @@ class QtProfileView final : public ProfileView {
     // Told the name and title of the window when it opens.
     std::function<void(const std::string&, const QString&)> opened;
 
+    // What the charts' Export... uses from now on.
+    void setExportPorts(ChartExportPorts ports) { exportPorts_ = ports; }
+
   private:
+    ChartExportPorts exportPorts_;
     void build();
     [[nodiscard]] ProfileSettings settings() const;
 

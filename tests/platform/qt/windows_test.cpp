@@ -314,6 +314,21 @@ TEST(MainWindowLayout, SizeAndDocksAreRememberedAndTheResultsDockStartsClosed) {
     EXPECT_FALSE(second.findChild<QDockWidget*>(QStringLiteral("results"))->isVisible());
 }
 
+// Fixed: a recent file whose name is not UTF-8 came back from the settings as another name.
+TEST(MainWindowLayout, RecentFilesKeepTheirBytesBetweenRuns) {
+    QTemporaryDir settings;
+    ASSERT_TRUE(settings.isValid());
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    const std::vector<std::string> recent{"/hops/caf\xE9.HOP", "/hops/\xE6\x9D\xB1.HOP"};
+    {
+        QtMainWindow first;
+        first.setRecentFiles(recent);
+    }
+    const QtMainWindow second;
+    EXPECT_EQ(second.recentFiles(), recent);
+}
+
 // Fixed: on an 800 x 600 screen the results dock took half the Form page's room.
 TEST(MainWindowLayout, ResultsFloatWhereThePageLeavesNoRoomUnlessTheUserPlacedThem) {
     QTemporaryDir settings;
