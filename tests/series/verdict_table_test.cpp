@@ -36,13 +36,11 @@ HopState hopWith(double outagePct) {
     return hop;
 }
 
-RouteState oneHopRoute(double outagePct, RouteHopStatus status, RouteHopStatuses& statuses) {
+RouteState oneHopRoute(double outagePct) {
     RouteState route;
     route.record.hopCount = 1;
     route.record.objective = kObjective;
     route.record.totalOutage = route.record.hopOutage[0] = outagePct;
-    statuses.fill(RouteHopStatus::NotCalculated);
-    statuses[0] = status;
     return route;
 }
 
@@ -66,19 +64,12 @@ TEST(VerdictTable, EveryCallerJudgesTheSameOutageTheSameWay) {
         const MapHop mapHop = mapHopOf(hop.record, hop.results, {});
         EXPECT_TRUE(hopVerdict(mapHop).starts_with(word)) << hopVerdict(mapHop);
 
-        RouteHopStatuses statuses{};
-        const RouteState route = oneHopRoute(c.outagePct, RouteHopStatus::MeetsShare, statuses);
+        const RouteHopStatuses statuses{RouteHopStatus::MeetsShare};
+        const RouteState route = oneHopRoute(c.outagePct);
         EXPECT_EQ(routeVerdict(route.record, statuses).total.verdict, expected);
         const RouteChart chart = routeChart(route, statuses);
         EXPECT_EQ(chart.meets, c.meets);
         EXPECT_TRUE(chart.verdict.starts_with(word)) << chart.verdict;
-
-        // Out of date, the same total is never judged.
-        const RouteState stale = oneHopRoute(c.outagePct, RouteHopStatus::OutOfDate, statuses);
-        EXPECT_FALSE(routeChart(stale, statuses).meets);
-        EXPECT_EQ(routeChart(stale, statuses).verdict,
-                  "incomplete: 1 hop out of date; the total holds 0 current hops and 1 value out "
-                  "of date");
     }
 }
 
