@@ -92,7 +92,9 @@ OutageJudgement multipathJudgement(const HopState& hop) {
     judgement.verdict = verdictOf(*judgement.outagePct, *judgement.objectivePct);
     if (judgement.verdict == ObjectiveVerdict::Missed) {
         judgement.marginNeededDb = multipathMarginNeededDb(hop, *judgement.objectivePct);
-        judgement.marginUnreachable = !judgement.marginNeededDb;
+        // No margin brings an outage down to an objective of 0: nothing to say of the margin.
+        judgement.marginUnreachable =
+            !judgement.marginNeededDb && *judgement.objectivePct > 0.0;
     }
     return judgement;
 }
