@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "calculation_output.h"
+#include "cli_sites.h"
 #include "commands.h"
+#include "engine/hop_verdict.h"
+#include "engine/stored_results.h"
 #include "exit_codes.h"
 #include "methods_output.h"
 
@@ -31,6 +34,11 @@ int runCalc(CliContext& context, const CalcJob& job) {
             exitCode = gravestExit(exitCode, status);
             continue;
         }
+        // A file written elsewhere may keep results of other data: said before they are replaced.
+        if (hasResults(hop.results) && !storedResultsCurrent(hop)) {
+            warnResultsOutOfDate(file);
+        }
+        const auto availabilityObjective = hopAvailabilityObjective(file);
         const CalculationOutcome outcome = calculateHop(hop);
         if (!resultsAreFinite(hop.results)) {
             reportError(file + kNotFiniteText);
@@ -42,15 +50,21 @@ int runCalc(CliContext& context, const CalcJob& job) {
             columns = methodColumns(hop, file, job.methods);
         }
         if (job.json) {
-            text = calculationJson(file, hop, outcome, [&](JsonWriter& json) {
-                if (columns) {
-                    writeMethodsJson(json, job.methods.chosen(*columns));
-                }
-            });
+            text = calculationJson(
+                file, hop, outcome,
+                [&](JsonWriter& json) {
+                    if (columns) {
+                        writeMethodsJson(json, job.methods.chosen(*columns));
+                    }
+                },
+                availabilityObjective);
             text += '\n';
         } else {
             text.assign("== ").append(file).append("\n");
             appendCalculation(text, hop, outcome);
+            if (producedResults(outcome.status)) {
+                appendJudgement(text, hop, availabilityObjective);
+            }
             if (columns) {
                 appendMethodsTable(text, job.methods.chosen(*columns));
             }

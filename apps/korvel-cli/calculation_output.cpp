@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <string_view>
 
+#include "cli_context.h"
 #include "engine/hop_verdict.h"
 #include "engine/results_panel.h"
+#include "engine/verdict_words.h"
 #include "hop_json.h"
 #include "json_writer.h"
 #include "platform/text_encoding.h"
@@ -44,7 +46,38 @@ void appendBlock(std::string& text, std::string_view block) {
     }
 }
 
+void writeMet(JsonWriter& json, const OutageJudgement& judgement) {
+    if (judgement.verdict == ObjectiveVerdict::None) {
+        json.null();
+    } else {
+        json.boolean(judgement.verdict == ObjectiveVerdict::Met);
+    }
+}
+
+void writeMargin(JsonWriter& json, const OutageJudgement& judgement) {
+    if (const auto margin = objectiveMarginPct(judgement)) {
+        json.number(*margin);
+    } else {
+        json.null();
+    }
+}
+
 } // namespace
+
+void appendJudgement(std::string& text, const HopState& hop,
+                     std::optional<double> availabilityObjectivePct) {
+    for (const std::string& line : hopJudgementLines(hop, availabilityObjectivePct)) {
+        appendCp1252AsUtf8(text, line);
+        text += '\n';
+    }
+}
+
+void warnResultsOutOfDate(const std::string& file) {
+    reportError(file +
+                ": the results stored in the file do not belong to its data (changed "
+                "since its last calculation); korvel-cli calc --save " +
+                file + " stores new ones");
+}
 
 std::vector<std::string> calculationWarnings(const CalculationOutcome& outcome) {
     std::vector<std::string> warnings;
@@ -81,7 +114,8 @@ void printCalculation(std::ostream& out, const HopState& hop, const CalculationO
 
 std::string calculationJson(const std::string& file, const HopState& hop,
                             const CalculationOutcome& outcome,
-                            const std::function<void(JsonWriter&)>& more) {
+                            const std::function<void(JsonWriter&)>& more,
+                            std::optional<double> availabilityObjectivePct) {
     JsonWriter json;
     json.beginObject();
     json.key("file").utf8(file);
@@ -93,14 +127,14 @@ std::string calculationJson(const std::string& file, const HopState& hop,
     json.endArray();
     json.key("results");
     writeResultsJson(json, hop.results);
-    // Whether the counted outage meets the hop's objective; null without results.
-    json.key("objectiveMet");
-    if (const HopVerdict verdict = hopVerdict(hop);
-        producedResults(outcome.status) && verdict.verdict != ObjectiveVerdict::None) {
-        json.boolean(verdict.verdict == ObjectiveVerdict::Met);
-    } else {
-        json.null();
-    }
+    // Null without results (or, for rain, without a rain calculation or an objective).
+    const bool results = producedResults(outcome.status);
+    const OutageJudgement multipath = multipathJudgement(hop);
+    const OutageJudgement rain = rainJudgement(hop, availabilityObjectivePct);
+    writeMet(json.key("objectiveMet"), results ? multipath : OutageJudgement{});
+    writeMet(json.key("availabilityObjectiveMet"), results ? rain : OutageJudgement{});
+    writeMargin(json.key("objectiveMarginPct"), results ? multipath : OutageJudgement{});
+    writeMargin(json.key("availabilityObjectiveMarginPct"), results ? rain : OutageJudgement{});
     if (more) {
         more(json);
     }

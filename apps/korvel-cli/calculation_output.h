@@ -2,6 +2,7 @@
 // How the tool shows a calculated hop: the results panel text and the warnings, as text or JSON.
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -25,10 +26,20 @@ void appendCalculation(std::string& text, const HopState& hop, const Calculation
 // The same written in one piece.
 void printCalculation(std::ostream& out, const HopState& hop, const CalculationOutcome& outcome);
 
-// {"file": ..., "status": N, "messages": [...], "results": {...}} on one line; `more` writes
-// further members before the object closes.
+// The hop's judgement lines (multipath, then rain from 6 GHz), one per line.
+void appendJudgement(std::string& text, const HopState& hop,
+                     std::optional<double> availabilityObjectivePct);
+
+// {"file": ..., "status": N, "messages": [...], "results": {...}, "objectiveMet": ...,
+// "availabilityObjectiveMet": ..., "objectiveMarginPct": ..., "availabilityObjectiveMarginPct":
+// ...} on one line (null where there is no judgement; a margin is objective minus outage); `more`
+// writes further members before the object closes.
 std::string calculationJson(const std::string& file, const HopState& hop,
                             const CalculationOutcome& outcome,
-                            const std::function<void(JsonWriter&)>& more = {});
+                            const std::function<void(JsonWriter&)>& more = {},
+                            std::optional<double> availabilityObjectivePct = std::nullopt);
+
+// Said on stderr when a hop file's stored results are not what its data gives now.
+void warnResultsOutOfDate(const std::string& file);
 
 } // namespace korvel::cli

@@ -18,6 +18,11 @@ std::optional<HopSites> readHopSites(const std::string& hopFile) {
     return std::move(read.sites);
 }
 
+std::optional<double> hopAvailabilityObjective(const std::string& hopFile) {
+    const auto sites = readHopSites(hopFile);
+    return sites ? sites->availabilityObjectivePct : std::nullopt;
+}
+
 bool writeHopSites(const std::string& hopFile, const HopSites& sites) {
     const std::string sitesFile = sitesFilePath(hopFile).string();
     if (const auto fault = sitesFault(sites)) {
@@ -29,7 +34,11 @@ bool writeHopSites(const std::string& hopFile, const HopSites& sites) {
         reportError(sitesFile + ": " + kCannotWrite + " (not a regular file)");
         return false;
     }
-    if (saveSites(hopFile, sites) != FileWriteResult::Written) {
+    // A sites file that exists is written even when it keeps nothing any more (an objective
+    // cleared): left alone it would still hold what was cleared.
+    const bool exists = std::filesystem::exists(sitesFile, error);
+    if ((exists ? writeSitesFile(sitesFile, sites) : saveSites(hopFile, sites)) !=
+        FileWriteResult::Written) {
         reportError(sitesFile + ": " + kCannotWrite);
         return false;
     }

@@ -14,6 +14,7 @@
 #include "hopfile/page_rules.h"
 #include "library/new_hop.h"
 #include "platform/text_encoding.h"
+#include "route/route_hop_status.h"
 
 namespace korvel::cli {
 namespace {
@@ -49,7 +50,7 @@ struct PrintField {
     }
 };
 
-int runShow(const ShowJob& job) {
+int runShow(CliContext& context, const ShowJob& job) {
     const auto stored = readStoredHop(job.file);
     if (!stored) {
         return kExitUnusable;
@@ -65,6 +66,15 @@ int runShow(const ShowJob& job) {
         writeRecordJson(json, hop.record);
         json.key("results");
         writeResultsJson(json, hop.results);
+        // Whether the stored results are what the hop's data gives now (false for none, or a
+        // hop the library cannot calculate); null when no library tells.
+        json.key("resultsCurrent");
+        if (context.loadLibrary()) {
+            json.boolean(hopFileResultsState(job.file, context.library) ==
+                         StoredResultsState::Current);
+        } else {
+            json.null();
+        }
         json.endObject();
         std::cout << json.str() << '\n';
         return kExitOk;
@@ -108,7 +118,9 @@ void addHopCommands(CLI::App& app, CliContext& context, Action& action) {
     CLI::App* showCommand = hop->add_subcommand("show", "Print every stored field of a hop file");
     showCommand->add_option("HOPFILE", show->file, "Hop file")->required();
     showCommand->add_flag("--json", show->json, "Print one JSON object");
-    showCommand->callback([&action, show] { action = [show] { return runShow(*show); }; });
+    showCommand->callback([&context, &action, show] {
+        action = [&context, show] { return runShow(context, *show); };
+    });
 
     auto create = std::make_shared<NewJob>();
     CLI::App* newCommand = hop->add_subcommand("new", "Create a hop file from JSON");

@@ -146,7 +146,8 @@ struct UnknownKey {
 };
 
 std::string unknownKeyError(const JsonSource& root, const HopState& hop) {
-    UnknownKey top{root, {"version", "record", "results", "selection"}};
+    // "resultsCurrent" is what hop show told of the file, not part of the hop.
+    UnknownKey top{root, {"version", "record", "results", "selection", "resultsCurrent"}};
     if (const auto key = top.first()) {
         return *key + ": " + std::string(kUnknownField);
     }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "calculation_output.h"
 #include "cli_files.h"
 #include "commands.h"
 #include "exit_codes.h"
@@ -16,6 +17,7 @@
 #include "platform/text_encoding.h"
 #include "report/date_stamp.h"
 #include "report/report_file.h"
+#include "route/route_hop_status.h"
 #include "route_loading.h"
 
 namespace korvel::cli {
@@ -75,6 +77,9 @@ int runHopReport(CliContext& context, const ReportJob& job) {
         return kExitUnusable;
     }
     commitFeederPosition(hop, context.library);
+    if (hopFileResultsState(job.input, context.library) == StoredResultsState::OutOfDate) {
+        warnResultsOutOfDate(job.input);
+    }
     // The report is Windows-1252: the name's other characters are marked "?".
     const std::string hopFileName = pathToCp1252(std::filesystem::path(job.input).filename());
     // The section of the current methods reads the same stored results as the report.
@@ -99,9 +104,11 @@ int runRouteReport(CliContext& context, const ReportJob& job) {
     }
     RouteState route;
     HopMarks unreadable{};
-    if (!openRouteForCommand(context, job.input, route, unreadable)) {
+    HopImages images{};
+    if (!openRouteForCommand(context, job.input, route, unreadable, &images)) {
         return kExitUnusable;
     }
+    warnOutOfDateHops(job.input, route, routeHopStatuses(route, context.library, images));
     if (!writeRouteReportFile(job.output, formOf(job), route, languageOf(job),
                               context.library.identification.view(), dateStamp(context),
                               context.messages)) {

@@ -6,6 +6,7 @@
 
 #include "calculation_output.h"
 #include "cli_files.h"
+#include "engine/hop_verdict.h"
 #include "exit_codes.h"
 #include "platform/text_encoding.h"
 #include "route/hop_slot_reader.h"
@@ -64,6 +65,8 @@ int runRouteCalc(CliContext& context, const RouteCalcJob& job) {
     }
     int exitCode = kExitOk;
     HopMarks stale{};
+    RouteHopStatuses statuses{};
+    statuses.fill(RouteHopStatus::NotCalculated);
     RouteRecord& record = route.record;
     record.totalOutage = 0;
     for (int i = 0; i < record.hopCount; ++i) {
@@ -76,11 +79,17 @@ int runRouteCalc(CliContext& context, const RouteCalcJob& job) {
                                                                  index, calculated));
         // A hop that could be read but not calculated still shows what its file holds.
         stale[index] = !calculated && !unreadable[index];
+        if (calculated) {
+            statuses[index] =
+                meetsObjective(route.slots[index].outage, route.slots[index].objective)
+                    ? RouteHopStatus::MeetsShare
+                    : RouteHopStatus::MissesShare;
+        }
         record.hopOutage[index] = route.slots[index].outage;
         record.hopRain[index] = route.slots[index].rainUnavail;
         record.totalOutage += route.slots[index].outage;
     }
-    printRoute(route, stale);
+    printRoute(route, stale, statuses);
     // The route keeps the outages and rain its hop files now hold, once every hop was read and
     // every save went through.
     if (job.save && exitCode != kExitUnusable && !writeRouteFile(route, context.messages)) {

@@ -22,6 +22,7 @@
 #include "route/route_overwrite.h"
 #include "route/route_plan.h"
 #include "route/route_summary.h"
+#include "route/route_verdict.h"
 #include "route_loading.h"
 #include "route_methods_output.h"
 #include "route_plan_json.h"
@@ -63,7 +64,17 @@ void printRouteJson(const RouteState& route, const HopMarks& stale,
     json.key("objective").number(record.objective);
     json.key("totalOutage").number(record.totalOutage);
     json.key("designMargin").number(designMarginPct(record));
-    json.key("notCalculated").integer(notCalculatedCount(statuses, record.hopCount));
+    const RouteVerdict verdict = routeVerdict(record, statuses);
+    json.key("notCalculated").integer(verdict.notCalculated);
+    json.key("outOfDate").integer(verdict.outOfDate);
+    // Null while a hop is not calculated or out of date.
+    json.key("objectiveMet");
+    if (verdict.complete()) {
+        json.boolean(verdict.total.verdict == ObjectiveVerdict::Met);
+    } else {
+        json.null();
+    }
+    json.key("verdict").text(routeVerdictWords(verdict));
     json.key("hops").beginArray();
     for (int i = 0; i < record.hopCount; ++i) {
         const RouteHopSlot& slot = route.slots[static_cast<std::size_t>(i)];
@@ -109,7 +120,7 @@ int runShow(CliContext& context, const ShowJob& job) {
     if (job.json) {
         printRouteJson(route, stale, statuses, job, methods ? &*methods : nullptr);
     } else {
-        printRoute(route, stale, notCalculatedCount(statuses, route.record.hopCount));
+        printRoute(route, stale, statuses);
         printRefreshHint(job.file, stale);
         if (methods) {
             std::string text;

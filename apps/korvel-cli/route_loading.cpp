@@ -19,6 +19,7 @@
 #include "route/route_reset.h"
 #include "route/route_screen.h"
 #include "route/route_summary.h"
+#include "route/route_verdict.h"
 
 namespace korvel::cli {
 namespace {
@@ -140,7 +141,7 @@ HopMarks staleHops(const RouteState& route, const RouteHopStatuses& statuses,
     return stale;
 }
 
-void printRoute(const RouteState& route, const HopMarks& stale, int notCalculated) {
+void printRoute(const RouteState& route, const HopMarks& stale, const RouteHopStatuses& statuses) {
     const RouteRecord& record = route.record;
     std::cout << "Route: " << cp1252ToUtf8(record.fileName.view()) << "  ("
               << cp1252ToUtf8(record.info.view()) << ")\n"
@@ -158,9 +159,23 @@ void printRoute(const RouteState& route, const HopMarks& stale, int notCalculate
                   << (stale[index] ? "  stale" : "") << '\n';
     }
     std::cout << "Current route outage : " << percent(record.totalOutage) << " %"
-              << notCalculatedNote(notCalculated) << '\n';
+              << notCalculatedNote(notCalculatedCount(statuses, record.hopCount)) << '\n';
     std::cout << "Route objective      : " << percent(record.objective) << " %\n"
-              << "Design margin        : " << percent(designMarginPct(record)) << " %\n";
+              << "Design margin        : " << percent(designMarginPct(record)) << " %\n"
+              << "Route verdict        : "
+              << cp1252ToUtf8(routeVerdictWords(routeVerdict(record, statuses))) << '\n';
+}
+
+void warnOutOfDateHops(const std::string& file, const RouteState& route,
+                       const RouteHopStatuses& statuses) {
+    for (int i = 0; i < route.record.hopCount; ++i) {
+        if (statuses[static_cast<std::size_t>(i)] == RouteHopStatus::OutOfDate) {
+            reportError(file + ": " + hopLabel(route, i) +
+                        ": the results stored in the file do not belong to its data; "
+                        "korvel-cli route calc " +
+                        file + " --save stores new ones");
+        }
+    }
 }
 
 void printRefreshHint(const std::string& file, const HopMarks& stale) {

@@ -40,8 +40,14 @@ HopMarks staleHops(const RouteState& route, const RouteHopStatuses& statuses,
                    const HopMarks& unreadable);
 
 // The route table: one line per hop ("stale" after a stale one), then total outage (saying how
-// many hops it leaves out as not calculated), objective and design margin.
-void printRoute(const RouteState& route, const HopMarks& stale, int notCalculated = 0);
+// many hops it leaves out as not calculated), objective, design margin and the route's verdict
+// ("incomplete: ..." while a hop is not calculated or out of date).
+void printRoute(const RouteState& route, const HopMarks& stale, const RouteHopStatuses& statuses);
+
+// On stderr, for each hop whose stored results are not what its data gives now: "ROUTE: hop 2
+// (NAME): the results stored in the file do not belong to its data; ...".
+void warnOutOfDateHops(const std::string& file, const RouteState& route,
+                       const RouteHopStatuses& statuses);
 
 // After the table of a route with stale hops: which ones, and the command that refreshes them.
 void printRefreshHint(const std::string& file, const HopMarks& stale);

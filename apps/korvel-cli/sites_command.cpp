@@ -1,5 +1,6 @@
 // korvel-cli sites HOPFILE [--set 1|2 LAT LON [--elevation M | --dem FILE... [--dem-gdal-names]]]
 //                          [--climate KEY=VALUE|KEY= ...]
+//                          [--availability-objective PCT]
 
 #include <charconv>
 #include <cmath>
@@ -14,9 +15,11 @@
 #include "cli_sites.h"
 #include "commands.h"
 #include "engine/number_text.h"
+#include "engine/verdict_words.h"
 #include "exit_codes.h"
 #include "geo/site_offers.h"
 #include "geo/site_ranges.h"
+#include "geo/sites_file.h"
 
 namespace korvel::cli {
 namespace {
@@ -27,6 +30,7 @@ struct SitesJob {
     std::optional<std::string> elevationText;
     DemOptions dem;
     std::vector<std::string> climate; // KEY=VALUE sets a typed climate value, KEY= clears it
+    std::optional<std::string> availabilityText; // empty: clear the objective
 };
 
 std::optional<double> numberIn(const std::string& text, double least, double most) {
@@ -89,6 +93,24 @@ std::optional<SitePosition> siteFromJob(const SitesJob& job, const HopSites& sit
     return site;
 }
 
+// The objective the job sets (nothing to clear it); false after saying what is wrong.
+bool availabilityFromJob(const std::string& text, std::optional<double>& objective) {
+    if (text.empty()) {
+        objective.reset();
+        return true;
+    }
+    objective = numberIn(text, 0.0, kMaxAvailabilityObjectivePct);
+    if (!objective || *objective <= 0.0) {
+        reportError("--availability-objective " + text +
+                    ": the objective is the annual rain unavailability allowed, % of a year, "
+                    "above 0 and at most " +
+                    formatNumbers("%g", kMaxAvailabilityObjectivePct) +
+                    " (0.01 for an availability of 99.99 %); an empty value clears it");
+        return false;
+    }
+    return true;
+}
+
 void printSites(const HopSites& sites, const HopRecord& record) {
     for (std::size_t s = 0; s < 2; ++s) {
         std::cout << "Station " << s + 1 << ": ";
@@ -111,6 +133,13 @@ void printSites(const HopSites& sites, const HopRecord& record) {
             }
         }
         std::cout << "\n";
+    }
+    std::cout << "Availability objective: ";
+    if (const auto& objective = sites.availabilityObjectivePct) {
+        std::cout << percentWords(*objective) << " % of a year ("
+                  << timeWords(OutageKind::Rain, *objective) << ")\n";
+    } else {
+        std::cout << "none (rain not judged)\n";
     }
     const auto offers = siteOffers(sites);
     if (!offers) {
@@ -136,13 +165,21 @@ int runSites(const SitesJob& job) {
     if (!sites) {
         return kExitUnusable;
     }
+    bool changed = !job.climate.empty();
     for (const std::string& setting : job.climate) {
         if (const std::string error = applyClimateSetting(sites->climate, setting); !error.empty()) {
             reportError("--climate " + error);
             return kExitUnusable;
         }
     }
+    if (job.availabilityText) {
+        if (!availabilityFromJob(*job.availabilityText, sites->availabilityObjectivePct)) {
+            return kExitUnusable;
+        }
+        changed = true;
+    }
     if (!job.set.empty()) {
+        changed = true;
         std::size_t station = 0;
         const auto site = siteFromJob(job, *sites, station);
         if (!site) {
@@ -159,7 +196,7 @@ int runSites(const SitesJob& job) {
         }
         sites->stations[station] = site;
     }
-    if ((!job.set.empty() || !job.climate.empty()) && !writeHopSites(job.file, *sites)) {
+    if (changed && !writeHopSites(job.file, *sites)) {
         return kExitUnusable;
     }
     printSites(*sites, hop->record);
@@ -182,6 +219,9 @@ void addSitesCommand(CLI::App& app, CliContext&, Action& action) {
     command->add_option("--elevation", job->elevationText,
                         "Ground elevation at the site, m (" +
                             rangeInWords(kGroundElevationRangeM, "m") + ")");
+    command->add_option("--availability-objective", job->availabilityText,
+                        "Annual rain unavailability the hop may have, % of a year (0.01 for "
+                        "99.99 % availability); an empty value clears it");
     addDemOptions(*command, job->dem,
                   "Elevation model to take the ground elevation from; repeat for tiles");
     command->add_option("--climate", job->climate,

@@ -1,8 +1,8 @@
 #pragma once
-// Whether a calculated hop meets its outage objective, and the lines that say so under the
-// results panel. The outage that counts is the one the route sums: without diversity for a hop
-// of mode No, with diversity otherwise. Rain unavailability (annual) is shown beside it from
-// 6 GHz, but it is not part of the verdict, as it is not part of the route outage.
+// The one place that judges a hop: whether an outage meets its objective, which outage counts,
+// and by how much either way. Multipath outage of the worst month is judged against the hop's
+// outage objective; the annual rain unavailability against the availability objective the
+// planner may set for the hop. Every page, chart, list, export and command asks here.
 
 #include <optional>
 #include <string>
@@ -14,13 +14,23 @@ namespace korvel {
 
 enum class ObjectiveVerdict { None, Met, Missed };
 
-struct HopVerdict {
-    ObjectiveVerdict verdict = ObjectiveVerdict::None; // None: the hop holds no results
-    bool withDiversity = false;
-    double objectivePct = 0; // the hop's outage objective, %
-    double outagePct = 0;    // the outage that counts, % of the worst month
-    // From 6 GHz: the annual rain unavailability, % (negative: not calculated). Below: none.
-    std::optional<double> rainAnnualPct;
+// An outage (%) within a hundred-thousandth of a percentage point above its objective (%) meets
+// it: the resolution of the outages shown, and the combination search's rule.
+bool meetsObjective(double outagePct, double objectivePct);
+ObjectiveVerdict verdictOf(double outagePct, double objectivePct);
+
+enum class OutageKind { Multipath, Rain };
+
+struct OutageJudgement {
+    OutageKind kind = OutageKind::Multipath;
+    ObjectiveVerdict verdict = ObjectiveVerdict::None; // None: not calculated, or no objective
+    std::optional<double> outagePct;    // % of the worst month (multipath) or of a year (rain)
+    std::optional<double> objectivePct; // none: no availability objective
+    bool negligible = false;            // rain at the method's lower limit: no figure to show
+    // Missed: how much more flat fade margin brings the outage down to the objective, dB; none
+    // when no margin can (the selective outage alone is above it) or the rain rate is unknown.
+    std::optional<double> marginNeededDb;
+    bool marginUnreachable = false; // missed, and the selective outage alone is above the objective
 };
 
 // The hop holds the results of a calculation. A hop never calculated (or reset by New) has none:
@@ -30,16 +40,32 @@ bool hasResults(const HopResults& results);
 // p for a hop without diversity, pd with, %.
 double countedOutagePct(const HopState& hop);
 
-// Met when the counted outage is not above the hop's objective.
+// The counted outage against the hop's outage objective.
+OutageJudgement multipathJudgement(const HopState& hop);
+
+// The annual rain unavailability against `availabilityObjectivePct` (% of a year): not calculated
+// below 6 GHz or without a rain calculation; "negligible" at the method's lower limit.
+OutageJudgement rainJudgement(const HopState& hop, std::optional<double> availabilityObjectivePct);
+
+// Objective minus outage, %: positive below the objective; none without both.
+std::optional<double> objectiveMarginPct(const OutageJudgement& judgement);
+
+// How much more flat fade margin brings the counted outage to `targetPct` (%) by the classic fade
+// distribution, dB (negative: margin to spare): the flat outage falls 10 dB a decade, with
+// diversity its improvement rises as fast. None when no margin gets there.
+std::optional<double> multipathMarginNeededDb(const HopState& hop, double targetPct);
+
+// Kept for the results window until it shows the judgement lines.
+struct HopVerdict {
+    ObjectiveVerdict verdict = ObjectiveVerdict::None; // None: the hop holds no results
+    bool withDiversity = false;
+    double objectivePct = 0; // the hop's outage objective, %
+    double outagePct = 0;    // the outage that counts, % of the worst month
+    // From 6 GHz: the annual rain unavailability, % (negative: not calculated). Below: none.
+    std::optional<double> rainAnnualPct;
+};
 HopVerdict hopVerdict(const HopState& hop);
-
-// "meets the objective", "misses the objective by N %" (N: counted outage minus objective, in
-// % of time as the lines above it), or empty for no verdict.
-std::string verdictWords(const HopVerdict& verdict);
-
-// The lines shown under the results panel (Windows-1252, at most 41 characters each): the
-// objective, the counted outage, the rain unavailability from 6 GHz, then the verdict in words.
-// No lines without a verdict.
+// The results window's lines under the panel (Windows-1252, at most 41 characters each).
 std::vector<std::string> verdictLines(const HopVerdict& verdict);
 
 } // namespace korvel

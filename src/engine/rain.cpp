@@ -38,7 +38,32 @@ RainCoefficients rainCoefficients(double frequencyGHz, Polarization polarization
     return {std::exp(4.1 * L - 12.39 - 0.288 * L2), 16.48 / L - 2.125 - 87.9 * Lm3 + 232.2 * Lm5};
 }
 
+// Attenuation exceeded for 0.01 % of the year, dB.
+double attenuation001Db(double frequencyGHz, double hopLengthKm, double rainRateMmH,
+                        Polarization polarization) {
+    const RainCoefficients c = rainCoefficients(frequencyGHz, polarization);
+    const double specificDbPerKm = c.k * std::pow(rainRateMmH, c.alpha);
+    const double d0 = 35.0 * std::exp(-0.015 * std::min(rainRateMmH, kDistanceFactorRateCapMmH));
+    const double effectiveKm = hopLengthKm / (1.0 + hopLengthKm / d0);
+    return specificDbPerKm * effectiveKm;
+}
+
 } // namespace
+
+double rainLowerLimitPct() {
+    return std::pow(10.0, -0.546 / 0.086);
+}
+
+std::optional<double> rainFadeDepthDb(double frequencyGHz, double hopLengthKm, double rainRateMmH,
+                                      Polarization polarization, double annualPct) {
+    if (!(frequencyGHz >= kRainMinimumFrequencyGHz && hopLengthKm > 0.0 && rainRateMmH > 0.0 &&
+          annualPct > 0.0)) {
+        return std::nullopt;
+    }
+    const double lg = std::log10(annualPct);
+    return attenuation001Db(frequencyGHz, hopLengthKm, rainRateMmH, polarization) * 0.12 *
+           std::pow(annualPct, -(0.546 + 0.043 * lg));
+}
 
 RainOutage rainOutage(double frequencyGHz, double hopLengthKm, double flatMarginDb,
                       double rainRateMmH, Polarization polarization) {
@@ -47,12 +72,8 @@ RainOutage rainOutage(double frequencyGHz, double hopLengthKm, double flatMargin
     if (!withinRanges) {
         return {};
     }
-    const RainCoefficients c = rainCoefficients(frequencyGHz, polarization);
-    const double specificDbPerKm = c.k * std::pow(rainRateMmH, c.alpha);
-    const double d0 = 35.0 * std::exp(-0.015 * std::min(rainRateMmH, kDistanceFactorRateCapMmH));
-    const double effectiveKm = hopLengthKm / (1.0 + hopLengthKm / d0);
-    const double attenuation001Db = specificDbPerKm * effectiveKm;
-    const double ratio = flatMarginDb / attenuation001Db;
+    const double ratio =
+        flatMarginDb / attenuation001Db(frequencyGHz, hopLengthKm, rainRateMmH, polarization);
     // Inverts A_p / A_0.01 = 0.12 p^-(0.546 + 0.043 log10 p) for A_p = margin.
     double u = 0.298116 - 0.172 * std::log10(ratio / 0.12);
     if (u < 0.0) {

@@ -2,6 +2,8 @@
 // Rain unavailability: the percentages of time for which rain attenuation exceeds the flat
 // fading margin.
 
+#include <optional>
+
 #include "engine/hop_record.h"
 
 namespace korvel {
@@ -29,5 +31,15 @@ struct RainOutage {
 // kRainNotComputedPct.
 RainOutage rainOutage(double frequencyGHz, double hopLengthKm, double flatMarginDb,
                       double rainRateMmH, Polarization polarization);
+
+// The least annual percentage the method gives (a margin far above the rain attenuation): a
+// lower limit, not a result, %.
+double rainLowerLimitPct();
+
+// The rain attenuation exceeded for `annualPct` % of a year (above 0), dB: the fade margin that
+// brings the annual unavailability down to it. Same ranges as rainOutage; outside them, or for
+// a rate of 0, nothing.
+std::optional<double> rainFadeDepthDb(double frequencyGHz, double hopLengthKm, double rainRateMmH,
+                                      Polarization polarization, double annualPct);
 
 } // namespace korvel

@@ -32,6 +32,8 @@ struct HopSites {
     std::array<std::optional<SitePosition>, 2> stations; // [0] station 1, [1] station 2
     TerrainProfile profile;                              // empty when none was made
     ClimateOverrides climate;                            // typed values, none by default
+    // The annual rain unavailability the planner allows the hop, % of a year; none: not judged.
+    std::optional<double> availabilityObjectivePct;
 };
 
 } // namespace korvel

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "engine/number_text.h"
+#include "engine/verdict_words.h"
 #include "platform/text_encoding.h"
 
 namespace korvel {
@@ -120,16 +121,21 @@ MapHop mapHopOf(const HopRecord& record, const HopResults& results,
     hop.lengthKm = record.hopLengthKm;
     hop.objectivePct = record.outageObjectivePct;
     hop.outagePct = record.diversityMode == DiversityMode::No ? results.p : results.pd;
-    // A calculation always leaves the flat fading margin or an outage; a new hop has neither.
-    hop.calculated = results.M != 0.0 || results.p != 0.0 || results.pd != 0.0;
+    const OutageJudgement judgement = multipathJudgement(HopState{record, results, {}});
+    hop.calculated = judgement.outagePct.has_value();
+    hop.marginNeededDb = judgement.marginNeededDb;
     return hop;
 }
 
 std::string hopVerdict(const MapHop& hop) {
-    if (!hop.calculated) {
-        return "not calculated";
+    OutageJudgement judgement;
+    judgement.objectivePct = hop.objectivePct;
+    if (hop.calculated) {
+        judgement.outagePct = hop.outagePct;
+        judgement.verdict = verdictOf(hop.outagePct, hop.objectivePct);
+        judgement.marginNeededDb = hop.marginNeededDb;
     }
-    return hop.outagePct <= hop.objectivePct ? "meets the objective" : "exceeds the objective";
+    return cp1252ToUtf8(judgementWords(judgement));
 }
 
 std::string kmlDocument(std::string_view title, const std::vector<MapHop>& hops) {

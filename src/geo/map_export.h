@@ -4,6 +4,7 @@
 // antenna height; every hop is a line whose description gives its outage, objective and verdict.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,13 +28,15 @@ struct MapHop {
     double outagePct = 0.0; // without diversity, or with it when the hop has diversity
     double objectivePct = 0.0;
     bool calculated = false; // whether the hop file holds results
+    std::optional<double> marginNeededDb; // when it misses: more flat fade margin needed, dB
 };
 
 // The map's view of a hop whose two sites are known.
 MapHop mapHopOf(const HopRecord& record, const HopResults& results,
                 const std::array<SitePosition, 2>& sites);
 
-// "meets the objective", "exceeds the objective" or "not calculated".
+// The multipath judgement in the words of every page (UTF-8): "meets, 0.0010 % below the
+// objective (×0.75)", "misses by ...", or "not calculated".
 std::string hopVerdict(const MapHop& hop);
 
 // One document: the sites (each once, when hops share a station) and the hops. `title` in UTF-8.

@@ -22,6 +22,7 @@ constexpr std::string_view kVersion = "version";
 constexpr std::string_view kStationKeys[2] = {"station1", "station2"};
 constexpr std::string_view kProfile = "profile";
 constexpr std::string_view kClimate = "climate";
+constexpr std::string_view kAvailabilityObjective = "availabilityObjectivePct";
 
 // A reading of one object of the file: the first fault stops it and keeps its path.
 class Fields {
@@ -140,6 +141,31 @@ TerrainProfile profileFrom(const JsonSource& value, std::string& error) {
     return profile;
 }
 
+std::optional<std::string> availabilityObjectiveFault(const std::optional<double>& objective) {
+    if (!objective || (*objective > 0.0 && *objective <= kMaxAvailabilityObjectivePct)) {
+        return std::nullopt;
+    }
+    return std::string(kAvailabilityObjective) + ": expected a number above 0, at most " +
+           formatNumbers("%g", kMaxAvailabilityObjectivePct);
+}
+
+// The availability objective, kept apart from the sites themselves.
+void readAvailabilityObjective(const JsonSource& root, HopSites& sites, std::string& error) {
+    Fields fields(root, "", error);
+    const auto objective = fields.number(kAvailabilityObjective, {-kAny, kAny}, true);
+    if (const auto fault = availabilityObjectiveFault(objective); fault && error.empty()) {
+        error = *fault;
+        return;
+    }
+    sites.availabilityObjectivePct = objective;
+}
+
+void writeAvailabilityObjective(JsonSource& root, const HopSites& sites) {
+    if (sites.availabilityObjectivePct) {
+        root[std::string(kAvailabilityObjective)] = *sites.availabilityObjectivePct;
+    }
+}
+
 SitesRead refused(std::string error) {
     return {SitesReadStatus::Refused, {}, std::move(error)};
 }
@@ -160,7 +186,8 @@ SitesRead parseSitesText(std::string_view text) {
     const JsonSource& root = parsed.root;
     std::string error;
     Fields fields(root, "", error);
-    fields.onlyKnown({kVersion, kStationKeys[0], kStationKeys[1], kProfile, kClimate});
+    fields.onlyKnown({kVersion, kStationKeys[0], kStationKeys[1], kProfile, kClimate,
+                      kAvailabilityObjective});
     const auto version = fields.number(kVersion, {1.0, kAny});
     if (!error.empty()) {
         return refused(error);
@@ -184,6 +211,9 @@ SitesRead parseSitesText(std::string_view text) {
     const auto climate = root.find(std::string(kClimate));
     if (error.empty() && climate != root.end()) {
         read.sites.climate = climateBlockFrom(*climate, error);
+    }
+    if (error.empty()) {
+        readAvailabilityObjective(root, read.sites, error);
     }
     return error.empty() ? read : refused(error);
 }
@@ -212,6 +242,7 @@ std::string sitesFileText(const HopSites& sites) {
     if (!sites.climate.empty()) {
         root[std::string(kClimate)] = climateBlockJson(sites.climate);
     }
+    writeAvailabilityObjective(root, sites);
     return root.dump(1, '\t') + "\n";
 }
 
@@ -249,6 +280,9 @@ std::optional<std::string> sitesFault(const HopSites& sites) {
                    rangeInWords(kGroundElevationRangeM, "m");
         }
     }
+    if (auto fault = availabilityObjectiveFault(sites.availabilityObjectivePct)) {
+        return fault;
+    }
     if (sites.profile.empty()) {
         return std::nullopt;
     }
@@ -274,7 +308,7 @@ SitesRead loadSites(const std::filesystem::path& hopFile) {
 
 FileWriteResult saveSites(const std::filesystem::path& hopFile, const HopSites& sites) {
     const bool empty = !sites.stations[0] && !sites.stations[1] && sites.profile.empty() &&
-                       sites.climate.empty();
+                       sites.climate.empty() && !sites.availabilityObjectivePct;
     return empty ? FileWriteResult::Written : writeSitesFile(sitesFilePath(hopFile), sites);
 }
 

@@ -9,13 +9,15 @@
 //     "station2": {"latitudeDeg": 60.1, "longitudeDeg": 25.4, "groundElevationM": 12.5},
 //     "profile": [{"distanceKm": 0.0, "groundM": 118.0},
 //                 {"distanceKm": 0.03, "groundM": 117.2, "clutterM": 15.0}, ...],
-//     "climate": {"R001": 32.0, "htM": 120.0}
+//     "climate": {"R001": 32.0, "htM": 120.0},
+//     "availabilityObjectivePct": 0.01
 //   }
 //
-// Either station, the profile and the climate block (geo/climate_block.h) may be left out;
-// version 1 files (without the block) are read as before. Latitudes and longitudes are decimal
-// degrees on WGS84, heights m above sea level, clutter m above the ground, each within its range
-// of site_ranges.h.
+// Either station, the profile, the climate block (geo/climate_block.h) and the availability
+// objective (the annual rain unavailability allowed, % of a year) may be left out; version 1
+// files (without the block) are read as before. Latitudes and longitudes are decimal degrees on
+// WGS84, heights m above sea level, clutter m above the ground, each within its range of
+// site_ranges.h.
 
 #include <cstddef>
 #include <filesystem>
@@ -29,6 +31,8 @@
 namespace korvel {
 
 inline constexpr int kSitesFileVersion = 2;
+// The availability objective a sites file may hold, % of a year: above 0, at most this.
+inline constexpr double kMaxAvailabilityObjectivePct = 10.0;
 // Far above a 200 km profile sampled every 10 m; a larger file is not a sites file.
 inline constexpr std::size_t kSitesFileMaxBytes = 16u << 20u;
 

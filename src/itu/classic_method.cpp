@@ -38,7 +38,7 @@ MethodResult classicMethod(const HopState& hop) {
     if (withDiversity)
         result.diversity = DiversityFigures{res.Ifm, res.pfmd};
     result.totalWorstMonthPct = countedOutagePct(hop);
-    result.objectiveMet = *result.totalWorstMonthPct <= r.outageObjectivePct;
+    result.objectiveMet = meetsObjective(*result.totalWorstMonthPct, r.outageObjectivePct);
     return result;
 }
 

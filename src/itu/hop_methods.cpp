@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/hop_verdict.h"
 #include "geo/geodesic.h"
 #include "itu/diversity_improvement.h"
 #include "itu/fade_distribution.h"
@@ -130,7 +131,7 @@ void fillFading(MethodResult& m, double p0, const SharedFigures& s, const HopSta
     m.notes.add("selective outage: classic method");
     m.totalWorstMonthPct =
         *nonSelective + (r.selectiveFading == SelectiveFading::No ? 0.0 : selective);
-    m.objectiveMet = *m.totalWorstMonthPct <= r.outageObjectivePct;
+    m.objectiveMet = meetsObjective(*m.totalWorstMonthPct, r.outageObjectivePct);
 }
 
 MethodResult p530v17(const HopMethodsInput& in, const SharedFigures& s) {

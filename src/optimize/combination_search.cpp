@@ -12,7 +12,6 @@ namespace korvel {
 
 namespace {
 
-constexpr double kObjectiveTolerancePct = 0.00001;
 constexpr double kEqualFeederLengthM = 0.01;
 constexpr double kObstructedGrazingAngleMrad = 0.2;
 // From this frequency the two largest diameters of a table are not tried.
@@ -140,10 +139,6 @@ std::array<double, kMaxDiameters> searchGain(const EquipmentLibrary& library, An
             antennaGainDbi(diameter.value_or(0.0), frequencyGHz);
     }
     return gain;
-}
-
-bool meetsObjective(double outagePct, double objectivePct) {
-    return outagePct <= objectivePct + kObjectiveTolerancePct;
 }
 
 bool feederLengthsEqual(double feeder1LengthM, double feeder2LengthM) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/hop_record.h"
+#include "engine/hop_verdict.h" // meetsObjective, the one rule the search keeps
 #include "engine/math_guard.h"
 #include "library/equipment_library.h"
 #include "optimize/combination_lists.h"
@@ -40,9 +41,6 @@ DiameterRange diameterSearchRange(AntennaType type, int diameterCount, double fr
 // Gain in dBi of each diameter index of the range at the hop's frequency; 0 outside the range.
 std::array<double, kMaxDiameters> searchGain(const EquipmentLibrary& library, AntennaType type,
                                              DiameterRange range, double frequencyGHz);
-
-// An outage (%) meets the objective (%) with a tolerance of 0.00001 percentage points.
-bool meetsObjective(double outagePct, double objectivePct);
 
 // Feeder lengths (m) closer than 0.01 m count as equal: then only feeder 2 types at or after
 // feeder 1's are tried.

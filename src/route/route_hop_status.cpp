@@ -30,8 +30,8 @@ RouteHopStatus preparedHopStatus(const HopState& hop, bool calculable, double sh
     if (!calculable || !storedResultsCurrent(hop)) {
         return RouteHopStatus::OutOfDate;
     }
-    return countedOutagePct(hop) <= sharePct ? RouteHopStatus::MeetsShare
-                                             : RouteHopStatus::MissesShare;
+    return meetsObjective(countedOutagePct(hop), sharePct) ? RouteHopStatus::MeetsShare
+                                                           : RouteHopStatus::MissesShare;
 }
 
 RouteHopStatus loadedHopStatus(const HopState& hop, HopLoadStatus load, double sharePct) {
@@ -76,6 +76,20 @@ RouteHopStatus hopFileStatus(const std::filesystem::path& file, const EquipmentL
     SilentMessages silent;
     HopState hop;
     return loadedHopStatus(hop, loadHopForCalculation(file, library, silent, hop).status, sharePct);
+}
+
+StoredResultsState hopFileResultsState(const std::filesystem::path& file,
+                                       const EquipmentLibrary& library) {
+    switch (hopFileStatus(file, library, 0.0)) {
+    case RouteHopStatus::NotCalculated:
+        return StoredResultsState::None;
+    case RouteHopStatus::OutOfDate:
+        return StoredResultsState::OutOfDate;
+    case RouteHopStatus::MeetsShare:
+    case RouteHopStatus::MissesShare:
+        break;
+    }
+    return StoredResultsState::Current;
 }
 
 RouteHopStatus editedHopStatus(const HopState& hop, const EquipmentLibrary& library,

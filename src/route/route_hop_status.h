@@ -31,6 +31,12 @@ std::string_view routeHopStatusKey(RouteHopStatus status);
 RouteHopStatus hopFileStatus(const std::filesystem::path& file, const EquipmentLibrary& library,
                              double sharePct);
 
+// Whether the results a hop file keeps belong to its data: recalculated silently and compared
+// (storedResultsCurrent). None: the file is unusable or holds no results.
+enum class StoredResultsState { None, Current, OutOfDate };
+StoredResultsState hopFileResultsState(const std::filesystem::path& file,
+                                       const EquipmentLibrary& library);
+
 // The hop being edited, by the same rule (its data as the pages last stored them).
 RouteHopStatus editedHopStatus(const HopState& hop, const EquipmentLibrary& library,
                                double sharePct);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "route/route_summary.h"
+#include "route/route_verdict.h"
 
 namespace korvel {
 
@@ -11,7 +11,9 @@ RouteChart routeChart(const RouteState& state, const RouteHopStatuses& statuses)
     const RouteRecord& record = state.record;
     chart.totalPct = record.totalOutage;
     chart.objectivePct = record.objective;
-    chart.meets = designMarginPct(record) >= 0.0;
+    const RouteVerdict verdict = routeVerdict(record, statuses);
+    chart.meets = verdict.total.verdict == ObjectiveVerdict::Met;
+    chart.verdict = routeVerdictWords(verdict);
     const int count = std::clamp<int>(record.hopCount, 0, kMaxRouteHops);
     for (int i = 0; i < count; ++i) {
         const auto index = static_cast<std::size_t>(i);

@@ -23,7 +23,8 @@ struct RouteChart {
     std::vector<RouteBar> bars;
     double totalPct = 0;     // the route's outage as last summed, %
     double objectivePct = 0; // the route's objective, %
-    bool meets = false;      // the total is within the objective (design margin 0 or more)
+    bool meets = false;      // every hop current and the total within the objective
+    std::string verdict;     // in words: "meets, ...", "misses by ...", "incomplete: ..."
 };
 
 // The bars of the route as the last outage summary left it (totalOutage, hopOutage, hopRain and

@@ -28,8 +28,12 @@ TEST_F(Calc, PrintsTheResultsPanelOfEachExample) {
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_TRUE(run.out.starts_with("== " + file + "\n")) << run.out;
         for (const auto& line : lines(run.out)) {
-            EXPECT_TRUE(line.size() <= 41 && !line.ends_with(' ')) << '"' << line << '"';
+            // The panel's lines; the judgement lines after it are the tool's own.
+            const bool judgement =
+                line.starts_with("Multipath outage ") || line.starts_with("Rain unavailability");
+            EXPECT_TRUE(judgement || (line.size() <= 41 && !line.ends_with(' '))) << line;
         }
+        EXPECT_TRUE(contains(run.out, "\nMultipath outage ")) << run.out;
         EXPECT_TRUE(
             std::regex_search(run.out, std::regex("\nFlat fading margin: +-?[0-9.]+ +dB\n")));
         EXPECT_TRUE(contains(run.out, "\nTotal outage w/o diversity:")) << run.out;
@@ -50,8 +54,13 @@ TEST_F(Calc, JsonSaveGivesNumbersThatReadBackToTheSavedDoublesAndConvertsSixteen
     ASSERT_EQ(out.size(), kExamples.size()) << run.out;
     for (std::size_t i = 0; i < out.size(); ++i) {
         const auto object = nlohmann::ordered_json::parse(out[i]);
-        EXPECT_EQ(keysOf(object), lines("file status messages results objectiveMet", ' '));
+        EXPECT_EQ(keysOf(object),
+                  lines("file status messages results objectiveMet availabilityObjectiveMet "
+                        "objectiveMarginPct availabilityObjectiveMarginPct",
+                        ' '));
         EXPECT_TRUE(object["objectiveMet"].is_boolean()) << out[i];
+        EXPECT_TRUE(object["availabilityObjectiveMet"].is_null()) << "no availability objective";
+        EXPECT_EQ(object["objectiveMet"], object["objectiveMarginPct"].get<double>() >= 0);
         EXPECT_EQ(object["file"], kExamples[i]);
         EXPECT_TRUE(object["status"] == 1 && object["messages"].empty()) << out[i];
         ASSERT_EQ(keysOf(object["results"]), kResultNames);
@@ -201,6 +210,58 @@ TEST_F(Optimize, RefusesAChoiceOutsideTheListsAndTheOtherRadio) {
     ASSERT_EQ(cli("calc OTHER.HOP").exitCode, 0) << "the hop itself is usable";
     expectRefused("optimize OTHER.HOP",
                   "Korvel: Optimization not possible when OTHER radio used.\n", "LINK7.HOP", 4);
+}
+
+using Verdict = CliTest;
+
+constexpr std::size_t kObjectiveOffset = 218; // outageObjectivePct
+
+// One verdict through the tool: LINK7's objective put at, just above (the outage below it) and
+// just below its outage, judged alike by calc, its JSON and the map export.
+TEST_F(Verdict, CalcAndTheMapExportJudgeTheEdgesAlike) {
+    const double outage = showJson("LINK7.HOP")["results"]["p"].get<double>();
+    writeFile(at("EDGE.HOP.sites.json"), bytesOf("LINK7.HOP.sites.json"));
+    for (const auto& [objective, meets] :
+         {std::pair{outage, true}, {outage + 1e-9, true}, {outage - 0.000011, false}}) {
+        SCOPED_TRACE(objective);
+        ASSERT_NO_FATAL_FAILURE(patchDouble("LINK7.HOP", "EDGE.HOP", kObjectiveOffset, objective));
+        const CliRun text = cli("calc EDGE.HOP");
+        EXPECT_EQ(text.err, "") << "the objective is no input of the results";
+        EXPECT_TRUE(contains(text.out, meets ? "): meets, " : "): misses by ")) << text.out;
+        EXPECT_EQ(nlohmann::json::parse(cli("calc --json EDGE.HOP").out)["objectiveMet"], meets);
+        ASSERT_EQ(cli("export geojson EDGE.HOP --output e.geojson --force").exitCode, 0);
+        const auto map = nlohmann::json::parse(readFileText(at("e.geojson")));
+        EXPECT_TRUE(map["features"][2]["properties"]["verdict"].get<std::string>().starts_with(
+            meets ? "meets" : "misses"));
+    }
+}
+
+TEST_F(Verdict, AvailabilityObjectiveIsSetJudgedAndCleared) {
+    const auto rainJudged = [this] {
+        return nlohmann::json::parse(cli("calc --json LINK23FD.HOP").out);
+    };
+    EXPECT_TRUE(rainJudged()["availabilityObjectiveMet"].is_null());
+    ASSERT_EQ(cli("sites LINK23FD.HOP --availability-objective 0.005").exitCode, 0);
+    EXPECT_EQ(rainJudged()["availabilityObjectiveMet"], false);
+    EXPECT_TRUE(contains(cli("calc LINK23FD.HOP").out, "objective 0.0050 % (26 min): misses by "))
+        << "minutes of a year";
+    expectRefused("sites LINK23FD.HOP --availability-objective 99.99",
+                  "(0.01 for an availability of 99.99 %)", "LINK23FD.HOP.sites.json");
+    ASSERT_EQ(cli("sites LINK23FD.HOP --availability-objective ''").exitCode, 0);
+    EXPECT_TRUE(rainJudged()["availabilityObjectiveMet"].is_null()) << "cleared in the file";
+}
+
+// Mended: a hop edited elsewhere after its calculation printed a budget that did not add up,
+// without a word.
+TEST_F(Verdict, ResultsOfOtherDataAreSaidOnStandardError) {
+    ASSERT_NO_FATAL_FAILURE(patchDouble("LINK7.HOP", "EDITED.HOP", kPtxOffset, 20.0));
+    const std::string said = "EDITED.HOP: the results stored in the file do not belong to its data";
+    EXPECT_TRUE(contains(cli("calc EDITED.HOP").err, said));
+    EXPECT_TRUE(contains(cli("report hop EDITED.HOP --output r.txt").err, said));
+    EXPECT_EQ(showJson("EDITED.HOP")["resultsCurrent"], false);
+    ASSERT_EQ(cli("calc --save EDITED.HOP").exitCode, 0);
+    EXPECT_EQ(cli("calc EDITED.HOP").err, "");
+    EXPECT_EQ(showJson("EDITED.HOP")["resultsCurrent"], true);
 }
 
 } // namespace

@@ -291,12 +291,20 @@ TEST_F(RouteCalc, RouteMarksHopsWhoseResultsAreOlderThanTheirData) {
     EXPECT_EQ(staleRows(longer.out), "  2");
     EXPECT_TRUE(contains(longer.out, "\nStale: hop 2 holds results of data changed since its "))
         << longer.out;
+    // Never "meets" with a stale hop in the total; the report prints the table, and says why.
+    EXPECT_TRUE(contains(longer.out, "\nRoute verdict        : incomplete: 1 hop out of date; "
+                                     "the total holds 3 current hops and 1 value out of date\n"));
+    EXPECT_TRUE(nlohmann::json::parse(cli("route --json COAST.ROU").out)["objectiveMet"].is_null());
+    EXPECT_TRUE(contains(cli("report route COAST.ROU --output r.txt").err,
+                         "COAST.ROU: hop 2 (COAST2.HOP): the results stored in the file do not "
+                         "belong to its data"));
     // A hop that cannot be calculated keeps its old results, marked.
     ASSERT_NO_FATAL_FAILURE(patchDouble("COAST3.HOP", "COAST3.HOP", kHopLengthOffset, 0.05));
     const CliRun refused = cli("route calc COAST.ROU --save");
     EXPECT_EQ(refused.exitCode, 4);
     EXPECT_TRUE(contains(refused.err, "korvel-cli: COAST3.HOP: record.hopLengthKm is refused\n"));
     EXPECT_EQ(staleRows(refused.out), "  3");
+    EXPECT_TRUE(contains(refused.out, "verdict        : incomplete: 1 hop not calculated; "));
 }
 
 } // namespace

@@ -174,7 +174,8 @@ TEST_F(MapExport, HopGeoJsonPutsLongitudeFirstAndTellsTheVerdict) {
     EXPECT_EQ(features[0]["properties"]["antennaHeightM"], 50.0);
     const auto& hop = features[2];
     EXPECT_EQ(hop["geometry"]["type"], "LineString");
-    EXPECT_EQ(hop["properties"]["verdict"], "exceeds the objective");
+    EXPECT_EQ(hop["properties"]["verdict"],
+              "misses by 0.0205 % (\u00D75.1), 7.1 dB more fade margin needed");
     EXPECT_NEAR(hop["properties"]["outagePct"].get<double>(), 0.0255, 0.0001);
     EXPECT_EQ(hop["properties"]["objectivePct"], 0.005);
     expectRefused("export geojson OLDLINK13.HOP --output old.geojson",

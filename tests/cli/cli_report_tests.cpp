@@ -73,7 +73,9 @@ TEST_F(Route, ShowsTheExampleRouteHopByHopWithTheDesignMargin) {
 
     const auto route = nlohmann::ordered_json::parse(cli("route COAST.ROU --json").out);
     EXPECT_EQ(keysOf(route),
-              lines("fileName objective totalOutage designMargin notCalculated hops", ' '));
+              lines("fileName objective totalOutage designMargin notCalculated outOfDate "
+                    "objectiveMet verdict hops",
+                    ' '));
     EXPECT_EQ(route["fileName"], "COAST.ROU");
     ASSERT_EQ(route["hops"].size(), 4u);
     double totalOutage = 0;

@@ -52,6 +52,24 @@ TEST(SitesFile, AHopWithoutSitesHasNoFileAndWritesNone) {
     EXPECT_TRUE(read.sites.stations[1]);
 }
 
+// The availability objective alone is worth a file; a file without it reads as none.
+TEST(SitesFile, KeepsTheAvailabilityObjective) {
+    test::TempFolder folder;
+    const auto hop = folder / "RAIN.HOP";
+    HopSites objectiveOnly;
+    objectiveOnly.availabilityObjectivePct = 0.0125;
+    ASSERT_EQ(saveSites(hop, objectiveOnly), FileWriteResult::Written);
+    EXPECT_EQ(loadSites(hop).sites.availabilityObjectivePct, 0.0125);
+    EXPECT_EQ(parseSitesText(R"({"version": 1})").sites.availabilityObjectivePct, std::nullopt);
+    const std::string range = "availabilityObjectivePct: expected a number above 0, at most 10";
+    for (const char* text : {R"({"version": 1, "availabilityObjectivePct": 0})",
+                             R"({"version": 1, "availabilityObjectivePct": 99.99})"}) {
+        EXPECT_EQ(parseSitesText(text).error, range) << text;
+    }
+    objectiveOnly.availabilityObjectivePct = 10.5;
+    EXPECT_EQ(sitesFault(objectiveOnly), range);
+}
+
 TEST(SitesFile, RefusesAnOversizedFileUnread) {
     test::TempFolder folder;
     const auto file = folder / "BIG.HOP.sites.json";
