@@ -15,10 +15,10 @@
 #include "exit_codes.h"
 #include "geo/clearance_rules.h"
 #include "geo/profile_checks.h"
-#include "geo/site_ranges.h"
-#include "geo/sites_file.h"
 #include "geo/profile_csv.h"
 #include "geo/profile_study.h"
+#include "geo/site_ranges.h"
+#include "geo/sites_file.h"
 #include "geo/terrain_profile.h"
 #include "json_writer.h"
 
@@ -192,28 +192,28 @@ void printText(const ProfileJob& job, const ProfileStudy& study, double frequenc
                   << " km, clearance " << fixedDecimals(analysis.worst->clearanceF1, 2) << " F1\n";
     }
     for (std::size_t i = 0; i < rules.size(); ++i) {
-        std::cout << "Rule " << fixedDecimals(rules[i].c, 2) << " F1 at k " << fixedDecimals(rules[i].k, 3) << ": "
-                  << (study.rulesMet[i] ? "met" : "not met") << '\n';
+        std::cout << "Rule " << fixedDecimals(rules[i].c, 2) << " F1 at k "
+                  << fixedDecimals(rules[i].k, 3) << ": " << (study.rulesMet[i] ? "met" : "not met")
+                  << '\n';
     }
-    std::cout << "Lowest equal antenna heights: " << fixedDecimals(study.lowestEqual.antenna1M, 1) << " m\n";
+    std::cout << "Lowest equal antenna heights: " << fixedDecimals(study.lowestEqual.antenna1M, 1)
+              << " m\n";
     if (study.lowestWithFixedEnd) {
         const bool oneFixed = job.fixedEnd == 1;
         const auto& heights = *study.lowestWithFixedEnd;
         std::cout << "Lowest antenna " << (oneFixed ? 2 : 1) << " height with antenna "
                   << job.fixedEnd << " at "
                   << fixedDecimals(oneFixed ? heights.antenna1M : heights.antenna2M, 1)
-                  << " m: " << fixedDecimals(oneFixed ? heights.antenna2M : heights.antenna1M, 1) << " m\n";
+                  << " m: " << fixedDecimals(oneFixed ? heights.antenna2M : heights.antenna1M, 1)
+                  << " m\n";
     }
 }
 
 // Studies the profile as the Profile window does and prints it as the job asks.
 void printProfile(const ProfileJob& job, const HopRecord& record, const TerrainProfile& profile,
                   double k, const std::vector<ClearanceRule>& rules) {
-    const std::optional<FixedStation> fixed =
-        job.fixedEnd == 0   ? std::nullopt
-        : job.fixedEnd == 1 ? std::optional{FixedStation::Station1}
-                            : std::optional{FixedStation::Station2};
-    const ProfileStudy study = studyProfile(profile, studiedHop(record), k, rules, fixed);
+    const ProfileStudy study =
+        studyProfile(profile, studiedHop(record), k, rules, fixedEndOf(job.fixedEnd));
     bool csvOut = false;
     for (const auto& entry : job.csv) {
         csvOut = csvOut || entry.empty();
@@ -295,7 +295,8 @@ std::string ruleSetHelp() {
     for (const ClearanceRuleSetEntry& entry : kClearanceRuleSets) {
         const bool first = entry.set == kClearanceRuleSets.front().set;
         help += (first ? "" : ", ") + std::string(entry.name) +
-                formatNumbers(" (1.0@4/3, %.1f@ke", entry.keFraction) + (first ? "; default)" : ")");
+                formatNumbers(" (1.0@4/3, %.1f@ke", entry.keFraction) +
+                (first ? "; default)" : ")");
     }
     return help;
 }

@@ -21,9 +21,9 @@ AntennaTips tipsOf(const StudiedHop& hop) {
 AntennaHeights lowestWithOneFixed(const TerrainProfile& profile, const StudiedHop& hop,
                                   const std::vector<ClearanceRule>& rules, FixedStation fixed) {
     const bool oneFixed = fixed == FixedStation::Station1;
-    AntennaHeights found = lowestAntennaHeightWithOneFixed(
-        profile, hop.stations, hop.frequencyGHz, rules, fixed,
-        oneFixed ? hop.antennas.antenna1M : hop.antennas.antenna2M);
+    AntennaHeights found =
+        lowestAntennaHeightWithOneFixed(profile, hop.stations, hop.frequencyGHz, rules, fixed,
+                                        oneFixed ? hop.antennas.antenna1M : hop.antennas.antenna2M);
     double& freeM = oneFixed ? found.antenna2M : found.antenna1M;
     freeM = upToDecimetre(freeM);
     return found;
@@ -35,6 +35,13 @@ StudiedHop studiedHop(const HopRecord& record) {
     return {{record.station1HeightM, record.station2HeightM},
             {record.antenna1HeightM, record.antenna2HeightM},
             record.frequencyGHz};
+}
+
+std::optional<FixedStation> fixedEndOf(int station) {
+    if (station == 0) {
+        return std::nullopt;
+    }
+    return station == 1 ? FixedStation::Station1 : FixedStation::Station2;
 }
 
 double upToDecimetre(double heightM) {
@@ -68,9 +75,9 @@ std::optional<std::string> stationHeightsNote(const HopRecord& record, const Hop
         if (!site || std::round(site->groundElevationM * 10.0) == std::round(hopM[i] * 10.0)) {
             continue;
         }
-        differ += (differ.empty() ? "" : "; ") +
-                  formatNumbers("station %d %.1f m (site %.1f m)", static_cast<int>(i + 1),
-                                hopM[i], site->groundElevationM);
+        differ += (differ.empty() ? "" : "; ") + formatNumbers("station %d %.1f m (site %.1f m)",
+                                                               static_cast<int>(i + 1), hopM[i],
+                                                               site->groundElevationM);
     }
     if (differ.empty()) {
         return std::nullopt;

@@ -34,6 +34,9 @@ struct ProfileStudy {
     std::optional<AntennaHeights> lowestWithFixedEnd;
 };
 
+// The end kept at its height: station 1 or 2; nothing for 0 (both antennas equally high).
+std::optional<FixedStation> fixedEndOf(int station);
+
 // The profile must keep profileFault's rules; frequencyGHz > 0, k > 0.
 ProfileStudy studyProfile(const TerrainProfile& profile, const StudiedHop& hop, double k,
                           const std::vector<ClearanceRule>& rules,

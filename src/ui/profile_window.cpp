@@ -33,8 +33,9 @@ std::string lowestHeightsText(const AntennaHeights& found, std::optional<FixedSt
     const bool oneFixed = *fixed == FixedStation::Station1;
     return std::string("With antenna ") + (oneFixed ? "1" : "2") + " at " +
            formatFixed(oneFixed ? found.antenna1M : found.antenna2M, 1) +
-           " m, the lowest antenna " + (oneFixed ? "2" : "1") + " meeting both rules: " +
-           formatFixed(oneFixed ? found.antenna2M : found.antenna1M, 1) + " m.";
+           " m, the lowest antenna " + (oneFixed ? "2" : "1") +
+           " meeting both rules: " + formatFixed(oneFixed ? found.antenna2M : found.antenna1M, 1) +
+           " m.";
 }
 
 std::string nameOr(std::string_view name, const char* fallback) {
@@ -168,10 +169,8 @@ void ProfileWindow::draw(const ProfileSettings& settings) {
     }
     shown_ = settings; // refresh draws these again, without a message
     const HopRecord& record = hop_.record;
-    const std::optional<FixedStation> fixed =
-        settings.heightsMode == 0   ? std::nullopt
-        : settings.heightsMode == 1 ? std::optional{FixedStation::Station1}
-                                    : std::optional{FixedStation::Station2};
+    // The modes list equal heights, then antenna 1 kept, then antenna 2 kept.
+    const std::optional<FixedStation> fixed = fixedEndOf(settings.heightsMode);
     const ProfileStudy study = studyProfile(profile, studiedHop(record), *k, *rules, fixed);
     view_.showChart(profileChart(study.analysis, {nameOr(record.station1Name.view(), "Station 1"),
                                                   nameOr(record.station2Name.view(), "Station 2"),

@@ -213,7 +213,8 @@ TEST_F(ProfileTest, TheWindowAppliesTheHeightsKorvelCliPrintsForTheSameHop) {
     const std::filesystem::path hopFile = folder / "HILL.HOP";
     writeFile(hopFile, hopFileImage(session.hop));
     ASSERT_EQ(saveSites(hopFile, session.sites), FileWriteResult::Written);
-    const std::string command = "cd '" + folder.string() + "' && " KORVEL_CLI
+    const std::string command = "cd '" + folder.string() +
+                                "' && " KORVEL_CLI
                                 " profile HILL.HOP --rule-set tropical --fixed-end 2 2>err.txt";
     std::string printed;
     if (FILE* pipe = popen(command.c_str(), "r")) {
