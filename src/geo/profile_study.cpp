@@ -18,15 +18,9 @@ AntennaTips tipsOf(const StudiedHop& hop) {
             hop.stations.station2M + hop.antennas.antenna2M};
 }
 
-AntennaHeights lowestWithOneFixed(const TerrainProfile& profile, const StudiedHop& hop,
-                                  const std::vector<ClearanceRule>& rules, FixedStation fixed) {
-    const bool oneFixed = fixed == FixedStation::Station1;
-    AntennaHeights found =
-        lowestAntennaHeightWithOneFixed(profile, hop.stations, hop.frequencyGHz, rules, fixed,
-                                        oneFixed ? hop.antennas.antenna1M : hop.antennas.antenna2M);
-    double& freeM = oneFixed ? found.antenna2M : found.antenna1M;
+void roundUpFreeEnd(AntennaHeights& heights, FixedStation fixed) {
+    double& freeM = fixed == FixedStation::Station1 ? heights.antenna2M : heights.antenna1M;
     freeM = upToDecimetre(freeM);
-    return found;
 }
 
 } // namespace
@@ -54,16 +48,21 @@ ProfileStudy studyProfile(const TerrainProfile& profile, const StudiedHop& hop, 
     const AntennaTips tips = tipsOf(hop);
     ProfileStudy study;
     study.analysis = analyseProfile(profile, tips, hop.frequencyGHz, k);
-    study.rulesMet.reserve(rules.size());
-    for (const ClearanceRule& rule : rules) {
-        study.rulesMet.push_back(ruleMet(profile, tips, hop.frequencyGHz, rule));
-    }
-    const double equalM = upToDecimetre(
-        lowestEqualAntennaHeights(profile, hop.stations, hop.frequencyGHz, rules).antenna1M);
-    study.lowestEqual = {equalM, equalM};
+    study.rulesMet = rulesMet(profile, tips, hop.frequencyGHz, rules);
+    AntennaHeights equal;
     if (fixed) {
-        study.lowestWithFixedEnd = lowestWithOneFixed(profile, hop, rules, *fixed);
+        const bool oneFixed = *fixed == FixedStation::Station1;
+        const LowestAntennaHeights both =
+            lowestAntennaHeights(profile, hop.stations, hop.frequencyGHz, rules, *fixed,
+                                 oneFixed ? hop.antennas.antenna1M : hop.antennas.antenna2M);
+        equal = both.equal;
+        study.lowestWithFixedEnd = both.withFixedEnd;
+        roundUpFreeEnd(*study.lowestWithFixedEnd, *fixed);
+    } else {
+        equal = lowestEqualAntennaHeights(profile, hop.stations, hop.frequencyGHz, rules);
     }
+    const double equalM = upToDecimetre(equal.antenna1M);
+    study.lowestEqual = {equalM, equalM};
     return study;
 }
 
