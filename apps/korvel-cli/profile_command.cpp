@@ -13,13 +13,12 @@
 #include "commands.h"
 #include "engine/number_text.h"
 #include "exit_codes.h"
-#include "geo/antenna_heights.h"
 #include "geo/clearance_rules.h"
-#include "geo/profile_analysis.h"
 #include "geo/profile_checks.h"
+#include "geo/profile_csv.h"
+#include "geo/profile_study.h"
 #include "geo/site_ranges.h"
 #include "geo/sites_file.h"
-#include "geo/profile_csv.h"
 #include "geo/terrain_profile.h"
 #include "json_writer.h"
 
@@ -33,17 +32,10 @@ struct ProfileJob {
     std::string k = "4/3";
     double stepM = 0.0; // 0: the model's cell size
     std::vector<std::string> rules;
-    std::string ruleSet = "temperate-extended";
+    std::string ruleSet{kClearanceRuleSets.front().name};
     int fixedEnd = 0; // 1 or 2: that antenna keeps the hop's height and the other is found
     bool json = false;
     bool save = false;
-};
-
-// What the antenna height search found.
-struct LowestHeights {
-    AntennaHeights equal;
-    std::optional<AntennaHeights> withFixedEnd;
-    int fixedEnd = 0;
 };
 
 struct ProfileSource {
@@ -112,11 +104,8 @@ std::string kInWords() {
 
 std::optional<std::vector<ClearanceRule>> rulesFor(const ProfileJob& job, double pathKm) {
     if (job.rules.empty()) {
-        const ClearanceRuleSet set = job.ruleSet == "tropical" ? ClearanceRuleSet::Tropical
-                                     : job.ruleSet == "temperate-isolated"
-                                         ? ClearanceRuleSet::TemperateIsolatedObstacle
-                                         : ClearanceRuleSet::TemperateExtendedObstacle;
-        return clearanceRules(set, pathKm);
+        // The option's check takes only the table's names.
+        return clearanceRules(clearanceRuleSetNamed(job.ruleSet)->set, pathKm);
     }
     std::vector<ClearanceRule> rules;
     for (const auto& text : job.rules) {
@@ -131,9 +120,9 @@ std::optional<std::vector<ClearanceRule>> rulesFor(const ProfileJob& job, double
     return rules;
 }
 
-void printJson(const ProfileAnalysis& analysis, double frequencyGHz,
-               const std::vector<ClearanceRule>& rules, const std::vector<bool>& met,
-               const LowestHeights& lowest) {
+void printJson(const ProfileStudy& study, double frequencyGHz,
+               const std::vector<ClearanceRule>& rules) {
+    const ProfileAnalysis& analysis = study.analysis;
     JsonWriter json;
     json.beginObject().key("lengthKm").number(analysis.pathKm);
     json.key("frequencyGHz").number(frequencyGHz);
@@ -164,13 +153,13 @@ void printJson(const ProfileAnalysis& analysis, double frequencyGHz,
     json.endObject().key("rules").beginArray();
     for (std::size_t i = 0; i < rules.size(); ++i) {
         json.beginObject().key("c").number(rules[i].c).key("k").number(rules[i].k);
-        json.key("met").boolean(met[i]).endObject();
+        json.key("met").boolean(study.rulesMet[i]).endObject();
     }
-    json.endArray().key("lowestEqualHeightsM").number(lowest.equal.antenna1M);
-    if (lowest.withFixedEnd) {
+    json.endArray().key("lowestEqualHeightsM").number(study.lowestEqual.antenna1M);
+    if (study.lowestWithFixedEnd) {
         json.key("lowestWithFixedEndM").beginObject();
-        json.key("antenna1M").number(lowest.withFixedEnd->antenna1M);
-        json.key("antenna2M").number(lowest.withFixedEnd->antenna2M).endObject();
+        json.key("antenna1M").number(study.lowestWithFixedEnd->antenna1M);
+        json.key("antenna2M").number(study.lowestWithFixedEnd->antenna2M).endObject();
     }
     json.endObject();
     std::cout << json.str() << '\n';
@@ -186,9 +175,10 @@ void printCsv(const ProfileAnalysis& analysis) {
     }
 }
 
-void printText(const std::string& file, const ProfileAnalysis& analysis, double frequencyGHz,
-               double k, const std::vector<ClearanceRule>& rules, const std::vector<bool>& met,
-               const LowestHeights& lowest) {
+void printText(const ProfileJob& job, const ProfileStudy& study, double frequencyGHz, double k,
+               const std::vector<ClearanceRule>& rules) {
+    const ProfileAnalysis& analysis = study.analysis;
+    const std::string& file = job.file;
     std::cout << file << ": " << fixedDecimals(analysis.pathKm, 3) << " km at " << fixedDecimals(frequencyGHz, 3)
               << " GHz, earth bulge for k = " << fixedDecimals(k, 3) << '\n'
               << "distance km  ground m  clutter m  bulge m    LOS m     F1 m  clearance m\n";
@@ -202,51 +192,38 @@ void printText(const std::string& file, const ProfileAnalysis& analysis, double 
                   << " km, clearance " << fixedDecimals(analysis.worst->clearanceF1, 2) << " F1\n";
     }
     for (std::size_t i = 0; i < rules.size(); ++i) {
-        std::cout << "Rule " << fixedDecimals(rules[i].c, 2) << " F1 at k " << fixedDecimals(rules[i].k, 3) << ": "
-                  << (met[i] ? "met" : "not met") << '\n';
+        std::cout << "Rule " << fixedDecimals(rules[i].c, 2) << " F1 at k "
+                  << fixedDecimals(rules[i].k, 3) << ": " << (study.rulesMet[i] ? "met" : "not met")
+                  << '\n';
     }
-    std::cout << "Lowest equal antenna heights: " << fixedDecimals(lowest.equal.antenna1M, 1) << " m\n";
-    if (lowest.withFixedEnd) {
-        const bool oneFixed = lowest.fixedEnd == 1;
-        const auto& heights = *lowest.withFixedEnd;
+    std::cout << "Lowest equal antenna heights: " << fixedDecimals(study.lowestEqual.antenna1M, 1)
+              << " m\n";
+    if (study.lowestWithFixedEnd) {
+        const bool oneFixed = job.fixedEnd == 1;
+        const auto& heights = *study.lowestWithFixedEnd;
         std::cout << "Lowest antenna " << (oneFixed ? 2 : 1) << " height with antenna "
-                  << lowest.fixedEnd << " at "
+                  << job.fixedEnd << " at "
                   << fixedDecimals(oneFixed ? heights.antenna1M : heights.antenna2M, 1)
-                  << " m: " << fixedDecimals(oneFixed ? heights.antenna2M : heights.antenna1M, 1) << " m\n";
+                  << " m: " << fixedDecimals(oneFixed ? heights.antenna2M : heights.antenna1M, 1)
+                  << " m\n";
     }
 }
 
-// Analyses the profile and prints it as the job asks.
+// Studies the profile as the Profile window does and prints it as the job asks.
 void printProfile(const ProfileJob& job, const HopRecord& record, const TerrainProfile& profile,
                   double k, const std::vector<ClearanceRule>& rules) {
-    const AntennaTips tips{record.station1HeightM + record.antenna1HeightM,
-                           record.station2HeightM + record.antenna2HeightM};
-    const ProfileAnalysis analysis = analyseProfile(profile, tips, record.frequencyGHz, k);
-    std::vector<bool> met;
-    for (const ClearanceRule& rule : rules) {
-        met.push_back(ruleMet(profile, tips, record.frequencyGHz, rule));
-    }
-    const StationLevels levels{record.station1HeightM, record.station2HeightM};
-    LowestHeights lowest{lowestEqualAntennaHeights(profile, levels, record.frequencyGHz, rules),
-                         {},
-                         job.fixedEnd};
-    if (job.fixedEnd != 0) {
-        const bool oneFixed = job.fixedEnd == 1;
-        lowest.withFixedEnd = lowestAntennaHeightWithOneFixed(
-            profile, levels, record.frequencyGHz, rules,
-            oneFixed ? FixedStation::Station1 : FixedStation::Station2,
-            oneFixed ? record.antenna1HeightM : record.antenna2HeightM);
-    }
+    const ProfileStudy study =
+        studyProfile(profile, studiedHop(record), k, rules, fixedEndOf(job.fixedEnd));
     bool csvOut = false;
     for (const auto& entry : job.csv) {
         csvOut = csvOut || entry.empty();
     }
     if (job.json) {
-        printJson(analysis, record.frequencyGHz, rules, met, lowest);
+        printJson(study, record.frequencyGHz, rules);
     } else if (csvOut) {
-        printCsv(analysis);
+        printCsv(study.analysis);
     } else {
-        printText(job.file, analysis, record.frequencyGHz, k, rules, met, lowest);
+        printText(job, study, record.frequencyGHz, k, rules);
     }
 }
 
@@ -291,6 +268,9 @@ int runProfile(const ProfileJob& job) {
     if (!rules || (save && !profileMayBeSaved(job.file, source->profile, record.hopLengthKm))) {
         return kExitUnusable;
     }
+    if (const auto note = stationHeightsNote(record, *sites)) {
+        reportError(job.file + ": " + *note);
+    }
     printProfile(job, record, source->profile, *k, *rules);
     if (save) {
         sites->profile = source->profile;
@@ -299,6 +279,26 @@ int runProfile(const ProfileJob& job) {
         }
     }
     return kExitOk;
+}
+
+std::vector<std::string> ruleSetNames() {
+    std::vector<std::string> names;
+    for (const ClearanceRuleSetEntry& entry : kClearanceRuleSets) {
+        names.emplace_back(entry.name);
+    }
+    return names;
+}
+
+// "Rules when no --rule: temperate-extended (1.0@4/3, 0.3@ke; default), ..."
+std::string ruleSetHelp() {
+    std::string help = "Rules when no --rule: ";
+    for (const ClearanceRuleSetEntry& entry : kClearanceRuleSets) {
+        const bool first = entry.set == kClearanceRuleSets.front().set;
+        help += (first ? "" : ", ") + std::string(entry.name) +
+                formatNumbers(" (1.0@4/3, %.1f@ke", entry.keFraction) +
+                (first ? "; default)" : ")");
+    }
+    return help;
 }
 
 } // namespace
@@ -326,11 +326,8 @@ void addProfileCommand(CLI::App& app, CliContext&, Action& action) {
     command->add_option("--rule", job->rules,
                         "Clearance rule c@k: c x F1 clear at k (a number, 4/3, or ke for the k "
                         "exceeded 99.9 % of the time); repeat for several");
-    command
-        ->add_option("--rule-set", job->ruleSet,
-                     "Rules when no --rule: temperate-extended (1.0@4/3, 0.3@ke; default), "
-                     "temperate-isolated (1.0@4/3, 0.0@ke), tropical (1.0@4/3, 0.6@ke)")
-        ->check(CLI::IsMember({"temperate-extended", "temperate-isolated", "tropical"}));
+    command->add_option("--rule-set", job->ruleSet, ruleSetHelp())
+        ->check(CLI::IsMember(ruleSetNames()));
     command
         ->add_option("--fixed-end", job->fixedEnd,
                      "Keep antenna 1 or 2 at the hop's height and find the lowest other one")

@@ -1,5 +1,5 @@
-// Profile work a planner waits for: a terrain profile from an elevation model, and the lowest
-// antenna heights over a long profile.
+// Profile work a planner waits for: a terrain profile from an elevation model, the lowest
+// antenna heights over a long profile, and the whole study the Profile window redraws.
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +8,7 @@
 #include "geo/antenna_heights.h"
 #include "geo/clearance_rules.h"
 #include "geo/geodesic.h"
+#include "geo/profile_study.h"
 #include "geo/terrain_profile.h"
 #include "platform/elevation_module.h"
 
@@ -35,6 +36,19 @@ void lowestHeightsTwoRules(benchmark::State& state) {
     }
 }
 BENCHMARK(lowestHeightsTwoRules)->Unit(benchmark::kMicrosecond);
+
+// The analysis, the rules met and both kinds of lowest heights, as a redraw asks for them.
+void profileStudyThreeRules(benchmark::State& state) {
+    const korvel::TerrainProfile profile = rollingHills();
+    auto rules = korvel::clearanceRules(korvel::ClearanceRuleSet::Tropical, 60.0);
+    rules.push_back({0.3, 2.0 / 3.0});
+    const korvel::StudiedHop hop{{120.0, 35.0}, {200.0, 200.0}, 7.5}; // every rule met: no early end
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(korvel::studyProfile(profile, hop, 4.0 / 3.0, rules,
+                                                      korvel::FixedStation::Station1));
+    }
+}
+BENCHMARK(profileStudyThreeRules)->Unit(benchmark::kMicrosecond);
 
 // 50 km due south across the synthetic model's coast tile, every 30 m, the raster read each time.
 void profileFromGeoTiff(benchmark::State& state) {

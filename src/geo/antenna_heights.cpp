@@ -29,37 +29,71 @@ void forEachNeed(const TerrainProfile& profile, double frequencyGHz,
     }
 }
 
+// The line rises by the same height a at both ends, so it rises by a at every point.
+struct EqualSearch {
+    StationLevels levels;
+    double heightM = 0.0;
+    void see(double share, double needM) {
+        const double lineM = levels.station1M + (levels.station2M - levels.station1M) * share;
+        heightM = std::max(heightM, needM - lineM);
+    }
+    [[nodiscard]] AntennaHeights found() const { return {heightM, heightM}; }
+};
+
+// Seen from the fixed tip, the line pivots: at share s of the way to the free end it stands at
+// fixedTip + (freeTip - fixedTip) · s, so freeTip >= fixedTip + (need - fixedTip) / s.
+struct FixedEndSearch {
+    FixedEndSearch(StationLevels levels, FixedStation fixed, double fixedHeightM)
+        : oneFixed(fixed == FixedStation::Station1), fixedM(fixedHeightM),
+          fixedTipM((oneFixed ? levels.station1M : levels.station2M) + fixedHeightM),
+          freeLevelM(oneFixed ? levels.station2M : levels.station1M) {}
+    void see(double share, double needM) {
+        const double towardFree = oneFixed ? share : 1.0 - share;
+        const double freeTipM = fixedTipM + (needM - fixedTipM) / towardFree;
+        freeHeightM = std::max(freeHeightM, freeTipM - freeLevelM);
+    }
+    [[nodiscard]] AntennaHeights found() const {
+        return oneFixed ? AntennaHeights{fixedM, freeHeightM} : AntennaHeights{freeHeightM, fixedM};
+    }
+    bool oneFixed;
+    double fixedM;
+    double fixedTipM;
+    double freeLevelM;
+    double freeHeightM = 0.0;
+};
+
 } // namespace
 
 AntennaHeights lowestEqualAntennaHeights(const TerrainProfile& profile, StationLevels levels,
                                          double frequencyGHz,
                                          const std::vector<ClearanceRule>& rules) {
-    // The line rises by the same height a at both ends, so it rises by a at every point.
-    double heightM = 0.0;
-    forEachNeed(profile, frequencyGHz, rules, [&](double share, double needM) {
-        const double lineM = levels.station1M + (levels.station2M - levels.station1M) * share;
-        heightM = std::max(heightM, needM - lineM);
-    });
-    return {heightM, heightM};
+    EqualSearch equal{levels};
+    forEachNeed(profile, frequencyGHz, rules,
+                [&](double share, double needM) { equal.see(share, needM); });
+    return equal.found();
 }
 
 AntennaHeights lowestAntennaHeightWithOneFixed(const TerrainProfile& profile, StationLevels levels,
                                                double frequencyGHz,
                                                const std::vector<ClearanceRule>& rules,
                                                FixedStation fixed, double fixedHeightM) {
-    // Seen from the fixed tip, the line pivots: at share s of the way to the free end it stands
-    // at fixedTip + (freeTip - fixedTip) · s, so freeTip >= fixedTip + (need - fixedTip) / s.
-    const bool oneFixed = fixed == FixedStation::Station1;
-    const double fixedTipM = (oneFixed ? levels.station1M : levels.station2M) + fixedHeightM;
-    const double freeLevelM = oneFixed ? levels.station2M : levels.station1M;
-    double freeHeightM = 0.0;
+    FixedEndSearch search(levels, fixed, fixedHeightM);
+    forEachNeed(profile, frequencyGHz, rules,
+                [&](double share, double needM) { search.see(share, needM); });
+    return search.found();
+}
+
+LowestAntennaHeights lowestAntennaHeights(const TerrainProfile& profile, StationLevels levels,
+                                          double frequencyGHz,
+                                          const std::vector<ClearanceRule>& rules,
+                                          FixedStation fixed, double fixedHeightM) {
+    EqualSearch equal{levels};
+    FixedEndSearch search(levels, fixed, fixedHeightM);
     forEachNeed(profile, frequencyGHz, rules, [&](double share, double needM) {
-        const double towardFree = oneFixed ? share : 1.0 - share;
-        const double freeTipM = fixedTipM + (needM - fixedTipM) / towardFree;
-        freeHeightM = std::max(freeHeightM, freeTipM - freeLevelM);
+        equal.see(share, needM);
+        search.see(share, needM);
     });
-    return oneFixed ? AntennaHeights{fixedHeightM, freeHeightM}
-                    : AntennaHeights{freeHeightM, fixedHeightM};
+    return {equal.found(), search.found()};
 }
 
 } // namespace korvel

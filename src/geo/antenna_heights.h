@@ -35,4 +35,15 @@ AntennaHeights lowestAntennaHeightWithOneFixed(const TerrainProfile& profile, St
                                                const std::vector<ClearanceRule>& rules,
                                                FixedStation fixed, double fixedHeightM);
 
+struct LowestAntennaHeights {
+    AntennaHeights equal;
+    AntennaHeights withFixedEnd;
+};
+
+// Both searches above in one pass over the profile.
+LowestAntennaHeights lowestAntennaHeights(const TerrainProfile& profile, StationLevels levels,
+                                          double frequencyGHz,
+                                          const std::vector<ClearanceRule>& rules,
+                                          FixedStation fixed, double fixedHeightM);
+
 } // namespace korvel

@@ -19,9 +19,6 @@ constexpr std::array<std::pair<double, double>, 6> kKe999Curve{{
     {200.0, 0.85},
 }};
 
-constexpr double kIsolatedObstacleC = 0.0;
-constexpr double kExtendedObstacleC = 0.3;
-constexpr double kTropicalC = 0.6;
 constexpr double kMedianC = 1.0;
 
 std::optional<double> numberText(std::string_view text) {
@@ -70,15 +67,20 @@ double earthRadiusFactor999(double pathKm) {
     return kKe999Curve.back().second;
 }
 
+std::optional<ClearanceRuleSetEntry> clearanceRuleSetNamed(std::string_view name) {
+    for (const ClearanceRuleSetEntry& entry : kClearanceRuleSets) {
+        if (entry.name == name) {
+            return entry;
+        }
+    }
+    return std::nullopt;
+}
+
 std::vector<ClearanceRule> clearanceRules(ClearanceRuleSet set, double pathKm, double medianK) {
-    const double ke = earthRadiusFactor999(pathKm);
-    switch (set) {
-    case ClearanceRuleSet::TemperateIsolatedObstacle:
-        return {{kMedianC, medianK}, {kIsolatedObstacleC, ke}};
-    case ClearanceRuleSet::TemperateExtendedObstacle:
-        return {{kMedianC, medianK}, {kExtendedObstacleC, ke}};
-    case ClearanceRuleSet::Tropical:
-        return {{kMedianC, medianK}, {kTropicalC, ke}};
+    for (const ClearanceRuleSetEntry& entry : kClearanceRuleSets) {
+        if (entry.set == set) {
+            return {{kMedianC, medianK}, {entry.keFraction, earthRadiusFactor999(pathKm)}};
+        }
     }
     return {};
 }

@@ -13,6 +13,7 @@
 //           climate 0.6 F1 for paths longer than about 30 km;
 //   step 4: the antennas take the larger heights of steps 1 and 3.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,6 +43,27 @@ enum class ClearanceRuleSet {
     TemperateExtendedObstacle, // 1.0 F1 at 4/3, 0.3 F1 at ke
     Tropical,                  // 1.0 F1 at 4/3, 0.6 F1 at ke
 };
+
+// A set offered: 1.0 F1 at the median k and keFraction × F1 at ke. The Profile window lists
+// the sets and korvel-cli's --rule-set takes them from this one table.
+struct ClearanceRuleSetEntry {
+    ClearanceRuleSet set;
+    std::string_view name;        // as --rule-set takes it
+    std::string_view description; // as the Profile window lists it
+    double keFraction;
+};
+
+// The default first.
+inline constexpr std::array<ClearanceRuleSetEntry, 3> kClearanceRuleSets{{
+    {ClearanceRuleSet::TemperateExtendedObstacle, "temperate-extended",
+     "Temperate, obstacle along the path: 1.0 F1 at 4/3, 0.3 F1 at ke", 0.3},
+    {ClearanceRuleSet::TemperateIsolatedObstacle, "temperate-isolated",
+     "Temperate, single isolated obstacle: 1.0 F1 at 4/3, 0.0 F1 at ke", 0.0},
+    {ClearanceRuleSet::Tropical, "tropical", "Tropical: 1.0 F1 at 4/3, 0.6 F1 at ke", 0.6},
+}};
+
+// The entry named `name`; nothing for a name the table does not hold.
+std::optional<ClearanceRuleSetEntry> clearanceRuleSetNamed(std::string_view name);
 
 // The rules of a set for a path `pathKm` long; `medianK` replaces 4/3 where the planner knows
 // the local median.

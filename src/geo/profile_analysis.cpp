@@ -52,17 +52,32 @@ ProfileAnalysis analyseProfile(const TerrainProfile& profile, AntennaTips tips, 
 
 bool ruleMet(const TerrainProfile& profile, AntennaTips tips, double frequencyGHz,
              const ClearanceRule& rule) {
-    if (profile.size() < 3) {
-        return true;
-    }
-    const double pathKm = profile.back().distanceKm;
-    for (std::size_t i = 1; i + 1 < profile.size(); ++i) {
-        const ProfileSample sample = sampleAt(profile[i], pathKm, tips, frequencyGHz, rule.k);
-        if (sample.clearanceM + kRuleToleranceM < rule.c * sample.f1M) {
-            return false;
+    return rulesMet(profile, tips, frequencyGHz, {rule}).front();
+}
+
+std::vector<bool> rulesMet(const TerrainProfile& profile, AntennaTips tips, double frequencyGHz,
+                           const std::vector<ClearanceRule>& rules) {
+    std::vector<bool> met(rules.size(), true);
+    const double pathKm = profile.empty() ? 0.0 : profile.back().distanceKm;
+    std::size_t stillMet = rules.size();
+    // The Fresnel zone, the dearest part, is worked out once per point for all the rules.
+    for (std::size_t i = 1; i + 1 < profile.size() && stillMet > 0; ++i) {
+        const ProfilePoint& point = profile[i];
+        const double d1 = point.distanceKm;
+        const double d2 = pathKm - d1;
+        const double f1 = firstFresnelRadiusM(d1, d2, frequencyGHz);
+        const double lineM =
+            lineOfSightM(tips.antenna1AltitudeM, tips.antenna2AltitudeM, d1, pathKm);
+        for (std::size_t r = 0; r < rules.size(); ++r) {
+            const double clearance =
+                clearanceM(lineM, point.groundM, point.clutterM, earthBulgeM(d1, d2, rules[r].k));
+            if (met[r] && clearance + kRuleToleranceM < rules[r].c * f1) {
+                met[r] = false;
+                --stillMet;
+            }
         }
     }
-    return true;
+    return met;
 }
 
 } // namespace korvel

@@ -47,4 +47,8 @@ ProfileAnalysis analyseProfile(const TerrainProfile& profile, AntennaTips tips, 
 bool ruleMet(const TerrainProfile& profile, AntennaTips tips, double frequencyGHz,
              const ClearanceRule& rule);
 
+// ruleMet of each rule, in one pass that ends once every rule has failed.
+std::vector<bool> rulesMet(const TerrainProfile& profile, AntennaTips tips, double frequencyGHz,
+                           const std::vector<ClearanceRule>& rules);
+
 } // namespace korvel

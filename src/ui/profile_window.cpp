@@ -1,7 +1,6 @@
 #include "ui/profile_window.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <string>
 #include <tuple>
@@ -10,9 +9,9 @@
 #include "engine/number_text.h"
 #include "fields/format_fixed.h"
 #include "geo/hop_sites.h"
-#include "geo/profile_analysis.h"
 #include "geo/profile_checks.h"
 #include "geo/profile_csv.h"
+#include "geo/profile_study.h"
 #include "geo/sites_file.h"
 #include "platform/file_read.h"
 #include "platform/text_encoding.h"
@@ -22,17 +21,21 @@ namespace korvel {
 
 namespace {
 
-constexpr std::array kRuleSets{ClearanceRuleSet::TemperateExtendedObstacle,
-                               ClearanceRuleSet::TemperateIsolatedObstacle,
-                               ClearanceRuleSet::Tropical};
-
 std::string shortNumber(double value) {
     return formatNumbers("%.4g", value);
 }
 
-// The page shows heights with one decimal: rounded up, a height found still meets the rules.
-double upToDecimetre(double heightM) {
-    return std::ceil(heightM * 10.0 - 1e-9) / 10.0;
+std::string lowestHeightsText(const AntennaHeights& found, std::optional<FixedStation> fixed) {
+    if (!fixed) {
+        return "Lowest equal antenna heights meeting both rules: " +
+               formatFixed(found.antenna1M, 1) + " m.";
+    }
+    const bool oneFixed = *fixed == FixedStation::Station1;
+    return std::string("With antenna ") + (oneFixed ? "1" : "2") + " at " +
+           formatFixed(oneFixed ? found.antenna1M : found.antenna2M, 1) +
+           " m, the lowest antenna " + (oneFixed ? "2" : "1") +
+           " meeting both rules: " + formatFixed(oneFixed ? found.antenna2M : found.antenna1M, 1) +
+           " m.";
 }
 
 std::string nameOr(std::string_view name, const char* fallback) {
@@ -49,9 +52,11 @@ ProfileWindow::ProfileWindow(const HopState& hop, HopSites& sites, ProfileView& 
 
 void ProfileWindow::open() {
     const bool wasOpen = view_.isOpen();
-    view_.open({"Temperate, obstacle along the path: 1.0 F1 at 4/3, 0.3 F1 at ke",
-                "Temperate, single isolated obstacle: 1.0 F1 at 4/3, 0.0 F1 at ke",
-                "Tropical: 1.0 F1 at 4/3, 0.6 F1 at ke"},
+    std::vector<std::string> ruleSets;
+    for (const ClearanceRuleSetEntry& entry : kClearanceRuleSets) {
+        ruleSets.emplace_back(entry.description);
+    }
+    view_.open(ruleSets,
                {"Both antennas equally high", "Antenna 1 kept at its height",
                 "Antenna 2 kept at its height"},
                *this);
@@ -103,9 +108,9 @@ void ProfileWindow::onRuleSetChosen(const ProfileSettings& settings) {
     ProfileSettings filled = settings;
     const double pathKm =
         sites_.profile.empty() ? hop_.record.hopLengthKm : sites_.profile.back().distanceKm;
-    const auto set = kRuleSets.at(static_cast<std::size_t>(
-        std::clamp(settings.ruleSet, 0, static_cast<int>(kRuleSets.size()) - 1)));
-    const std::vector<ClearanceRule> rules = clearanceRules(set, pathKm);
+    const auto set = kClearanceRuleSets.at(static_cast<std::size_t>(
+        std::clamp(settings.ruleSet, 0, static_cast<int>(kClearanceRuleSets.size()) - 1)));
+    const std::vector<ClearanceRule> rules = clearanceRules(set.set, pathKm);
     filled.rule1C = shortNumber(rules[0].c);
     filled.rule1K = "4/3";
     filled.rule2C = shortNumber(rules[1].c);
@@ -164,52 +169,27 @@ void ProfileWindow::draw(const ProfileSettings& settings) {
     }
     shown_ = settings; // refresh draws these again, without a message
     const HopRecord& record = hop_.record;
-    const AntennaTips tips{record.station1HeightM + record.antenna1HeightM,
-                           record.station2HeightM + record.antenna2HeightM};
-    const ProfileAnalysis analysis = analyseProfile(profile, tips, record.frequencyGHz, *k);
-    view_.showChart(profileChart(analysis, {nameOr(record.station1Name.view(), "Station 1"),
-                                            nameOr(record.station2Name.view(), "Station 2"),
-                                            record.frequencyGHz, *k}));
-
-    const StationLevels levels{record.station1HeightM, record.station2HeightM};
-    AntennaHeights found;
-    std::string text;
-    if (settings.heightsMode == 0) {
-        found = lowestEqualAntennaHeights(profile, levels, record.frequencyGHz, *rules);
-        found = {upToDecimetre(found.antenna1M), upToDecimetre(found.antenna2M)};
-        text =
-            "Lowest equal antenna heights meeting both rules: " + formatFixed(found.antenna1M, 1) +
-            " m.";
-    } else {
-        const bool oneFixed = settings.heightsMode == 1;
-        found = lowestAntennaHeightWithOneFixed(
-            profile, levels, record.frequencyGHz, *rules,
-            oneFixed ? FixedStation::Station1 : FixedStation::Station2,
-            oneFixed ? record.antenna1HeightM : record.antenna2HeightM);
-        (oneFixed ? found.antenna2M : found.antenna1M) =
-            upToDecimetre(oneFixed ? found.antenna2M : found.antenna1M);
-        text = std::string("With antenna ") + (oneFixed ? "1" : "2") + " at " +
-               formatFixed(oneFixed ? found.antenna1M : found.antenna2M, 1) +
-               " m, the lowest antenna " + (oneFixed ? "2" : "1") + " meeting both rules: " +
-               formatFixed(oneFixed ? found.antenna2M : found.antenna1M, 1) + " m.";
-    }
+    // The modes list equal heights, then antenna 1 kept, then antenna 2 kept.
+    const std::optional<FixedStation> fixed = fixedEndOf(settings.heightsMode);
+    const ProfileStudy study = studyProfile(profile, studiedHop(record), *k, *rules, fixed);
+    view_.showChart(profileChart(study.analysis, {nameOr(record.station1Name.view(), "Station 1"),
+                                                  nameOr(record.station2Name.view(), "Station 2"),
+                                                  record.frequencyGHz, *k}));
+    const AntennaHeights found = fixed ? *study.lowestWithFixedEnd : study.lowestEqual;
     const bool finite = std::isfinite(found.antenna1M) && std::isfinite(found.antenna2M);
-    if (!finite) {
-        text = "No antenna heights meet both rules over this profile.";
-    }
-    std::string met;
+    std::string text = !finite ? "No antenna heights meet both rules over this profile."
+                               : lowestHeightsText(found, fixed);
     for (std::size_t i = 0; i < rules->size(); ++i) {
         const ClearanceRule& rule = (*rules)[i];
-        met += " Rule " + formatFixed(rule.c, 2) + " F1 at k " + formatFixed(rule.k, 3) + ": " +
-               (ruleMet(profile, tips, record.frequencyGHz, rule) ? "met" : "not met") +
-               " at the present heights.";
+        text += " Rule " + formatFixed(rule.c, 2) + " F1 at k " + formatFixed(rule.k, 3) + ": " +
+                (study.rulesMet[i] ? "met" : "not met") + " at the present heights.";
     }
     if (record.hopLengthKm > 0.0 && !profileReaches(profile, record.hopLengthKm)) {
-        met += " The profile ends at " + formatFixed(pathKm, 3) + " km, the hop length is " +
-               formatFixed(record.hopLengthKm, 1) + " km: check the sites.";
+        text += " The profile ends at " + formatFixed(pathKm, 3) + " km, the hop length is " +
+                formatFixed(record.hopLengthKm, 1) + " km: check the sites.";
     }
     lowest_ = found;
-    view_.showHeights(text + met, finite);
+    view_.showHeights(text, finite);
 }
 
 void ProfileWindow::onApply(const ProfileSettings& settings) {

@@ -71,14 +71,15 @@ TEST_F(Profile, ImportsACsvAndPrintsCsv) {
 TEST_F(Profile, LowestHeightsBothEqualOrOneEndKeptAtTheHopsHeight) {
     // A 150 m hill midway needs the line at 150 + 23.54 + 19.99 = 193.54 m there. Stations at
     // 120 and 35 m: equal antennas 193.54 - 77.5 = 116.04 m; antenna 1 kept at 50 m (tip at
-    // 170 m): tip 2 at 170 + (193.54 - 170) / 0.5 = 217.07 m, 182.07 m above station 2.
+    // 170 m): tip 2 at 170 + (193.54 - 170) / 0.5 = 217.07 m, 182.07 m above station 2. Both are
+    // given up to the decimetre, where they still meet the rule.
     writeFile(at("hill.csv"), "0,0\n20,150\n40,0\n");
     const auto json = nlohmann::ordered_json::parse(
         cli("profile LINK7.HOP --csv hill.csv --rule 1@4/3 --fixed-end 1 --json").out);
-    EXPECT_NEAR(json["lowestEqualHeightsM"].get<double>(), 116.04, 0.01);
+    EXPECT_DOUBLE_EQ(json["lowestEqualHeightsM"].get<double>(), 116.1);
     EXPECT_EQ(keysOf(json).back(), "lowestWithFixedEndM");
     EXPECT_EQ(json["lowestWithFixedEndM"]["antenna1M"], 50.0);
-    EXPECT_NEAR(json["lowestWithFixedEndM"]["antenna2M"].get<double>(), 182.07, 0.01);
+    EXPECT_DOUBLE_EQ(json["lowestWithFixedEndM"]["antenna2M"].get<double>(), 182.1);
     EXPECT_FALSE(json["rules"][0]["met"].get<bool>());
 }
 

@@ -2,10 +2,14 @@
 // earth radius factor of the drawing, and the heights Apply takes into the page.
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 
 #include "geo/path_geometry.h"
 #include "geo/profile_analysis.h"
+#include "geo/sites_file.h"
+#include "hopfile/hop_file.h"
+#include "support/temp_folder.h"
 #include "ui/form_fixture.h"
 
 namespace korvel {
@@ -196,6 +200,55 @@ TEST_F(ProfileTest, ImportsACsvProfileAndRefusesOneThatMissesStation2) {
     EXPECT_EQ(view.chart.title, "Path profile: Hilltop - Harbour");
     EXPECT_EQ(files.uses.back(), FileDialogUse::ImportProfile);
 }
+
+#ifdef KORVEL_CLI
+// The window and korvel-cli study the same hop: the heights Apply takes are those the tool prints,
+// and the tool says that the sites' other ground elevations are not used.
+TEST_F(ProfileTest, TheWindowAppliesTheHeightsKorvelCliPrintsForTheSameHop) {
+    giveHill();
+    // Tropical rules need 61.02 m equal, or 82.04 m with antenna 2 at 40 m: a decimetre more
+    // where rounding to the nearest would fall short.
+    session.sites.profile[2].groundM = 149.55;
+    session.sites.stations = {SitePosition{60.0, 25.0, 120.0}, SitePosition{60.09, 25.0, 100.0}};
+    const std::filesystem::path hopFile = folder / "HILL.HOP";
+    writeFile(hopFile, hopFileImage(session.hop));
+    ASSERT_EQ(saveSites(hopFile, session.sites), FileWriteResult::Written);
+    const std::string command = "cd '" + folder.string() +
+                                "' && " KORVEL_CLI
+                                " profile HILL.HOP --rule-set tropical --fixed-end 2 2>err.txt";
+    std::string printed;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) {
+            printed += static_cast<char>(c);
+        }
+        EXPECT_EQ(pclose(pipe), 0) << test::readFileText(folder / "err.txt");
+    }
+    EXPECT_NE(test::readFileText(folder / "err.txt")
+                  .find("HILL.HOP: the study uses the hop's station heights, not the sites' "
+                        "ground elevations: station 1 100.0 m (site 120.0 m)\n"),
+              std::string::npos);
+
+    openForm();
+    click(kProfileButton);
+    ProfileSettings settings = view.settings;
+    settings.ruleSet = 2; // tropical, as the tool's list
+    view.events->onRuleSetChosen(settings);
+    settings = view.settings;
+    settings.heightsMode = 2;
+    view.events->onApply(settings);
+    const HopRecord& record = session.hop.record;
+    EXPECT_NE(printed.find("Lowest antenna 1 height with antenna 2 at 40.0 m: " +
+                           formatFixed(record.antenna1HeightM, 1) + " m\n"),
+              std::string::npos)
+        << printed;
+    settings.heightsMode = 0;
+    view.events->onApply(settings);
+    EXPECT_NE(printed.find("Lowest equal antenna heights: " +
+                           formatFixed(record.antenna1HeightM, 1) + " m\n"),
+              std::string::npos)
+        << printed;
+}
+#endif
 
 } // namespace
 } // namespace korvel

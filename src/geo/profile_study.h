@@ -1,0 +1,53 @@
+#pragma once
+// The study of a hop's profile that the Profile window shows and korvel-cli prints: the analysis
+// for the k drawn, whether each rule holds at the present heights, and the lowest antenna heights
+// meeting every rule, rounded up to the decimetre the Form page keeps so that a height shown or
+// applied still meets its rules.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "geo/antenna_heights.h"
+#include "geo/clearance_rules.h"
+#include "geo/hop_sites.h"
+#include "geo/profile_analysis.h"
+
+namespace korvel {
+
+struct HopRecord;
+
+// The hop as the study sees it: its own station heights, antenna heights and frequency.
+struct StudiedHop {
+    StationLevels stations;
+    AntennaHeights antennas;
+    double frequencyGHz = 0.0;
+};
+
+StudiedHop studiedHop(const HopRecord& record);
+
+struct ProfileStudy {
+    ProfileAnalysis analysis;   // for the k drawn
+    std::vector<bool> rulesMet; // one per rule, at the present heights
+    AntennaHeights lowestEqual; // both antennas equally high
+    // With one end kept at its present height, the other found; only when an end is fixed.
+    std::optional<AntennaHeights> lowestWithFixedEnd;
+};
+
+// The end kept at its height: station 1 or 2; nothing for 0 (both antennas equally high).
+std::optional<FixedStation> fixedEndOf(int station);
+
+// The profile must keep profileFault's rules; frequencyGHz > 0, k > 0.
+ProfileStudy studyProfile(const TerrainProfile& profile, const StudiedHop& hop, double k,
+                          const std::vector<ClearanceRule>& rules,
+                          std::optional<FixedStation> fixed = std::nullopt);
+
+// A height rounded up to the next decimetre; a height a float's hair above one stays there.
+double upToDecimetre(double heightM);
+
+// Says that the study counts from the hop's station heights when a site's ground elevation is
+// another to the decimetre: "the study uses the hop's station heights, not the sites' ground
+// elevations: station 1 100.0 m (site 120.0 m)". Nothing when they agree or there are no sites.
+std::optional<std::string> stationHeightsNote(const HopRecord& record, const HopSites& sites);
+
+} // namespace korvel
