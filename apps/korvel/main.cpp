@@ -147,7 +147,7 @@ int run(QApplication& app, const DesktopOptions& options) {
         return 1;
     }
     if (!options.hopFile.empty()) {
-        shell.openHopFile(options.hopFile);
+        shell.openFile(options.hopFile);
     }
     if (player) {
         player->start();

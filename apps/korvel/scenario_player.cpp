@@ -28,6 +28,7 @@
 #include "platform/qt/qt_results_window.h"
 #include "scenario_files.h"
 #include "scenario_ports.h"
+#include "scenario_window_checks.h"
 #include "transcript.h"
 
 namespace korvel {
@@ -462,6 +463,11 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
             QWidget* focused = widget->window()->focusWidget();
             check(focused == widget, "focus on " + first,
                   focused == nullptr ? "none" : focused->objectName().toStdString());
+        }
+    } else if (const std::optional<std::string> failure =
+                   checkMainWindow(program_.window, what, rest)) {
+        if (!failure->empty()) {
+            fail(*failure);
         }
     } else {
         fail("unknown expectation: " + what);

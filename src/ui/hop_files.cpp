@@ -17,14 +17,16 @@ namespace korvel {
 
 bool chooseFile(Session& session, DialogView* page, FileDialogUse use) {
     ApplicationState& app = session.app;
-    app.fullFileName.clear();
-    app.currentHopFileName.clear();
-    // The dialog starts in the current file's folder.
+    // The dialog starts in the current file's folder; Save As proposes the current name.
     session.ports.files.setStartFolder(app.workingFolder.string());
+    if (use == FileDialogUse::SaveHop) {
+        session.ports.files.setStartName(app.currentHopFileName.string());
+    }
     const std::optional<ChosenFile> chosen = [&] {
         const PageDisabled disabled(page);
         return session.ports.files.choose(use);
     }();
+    // Cancelled: the hop keeps the file it had.
     if (!chosen) {
         return false;
     }

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -103,7 +104,9 @@ void QtMainWindow::buildMenu() {
         addCommand(recentMenu_, QString(), static_cast<Command>(i))->setVisible(false);
     }
     addCommand(file, QStringLiteral("&Save"), Command::Save, QKeySequence::Save);
-    addCommand(file, QStringLiteral("Save &As..."), Command::SaveAs, QKeySequence::SaveAs);
+    // Not every platform theme gives Save As a key: set, as planners know it.
+    addCommand(file, QStringLiteral("Save &As..."), Command::SaveAs,
+               QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     addCommand(file, QStringLiteral("&Print..."), Command::Print, QKeySequence::Print);
     file->addSeparator();
     // Ctrl+V stays paste: View hops has no key of its own.
@@ -250,7 +253,12 @@ void QtMainWindow::setRecentFiles(const std::vector<std::string>& paths) {
             const QByteArray bytes(paths[i].data(), static_cast<qsizetype>(paths[i].size()));
             stored << QVariant(bytes);
             const QString path = QFile::decodeName(bytes);
-            item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+            // The folder tells apart two files of one name.
+            const QFileInfo file(path);
+            QString text = QStringLiteral("%1 – %2").arg(
+                file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
+            item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
+                text.replace(QLatin1Char('&'), QStringLiteral("&&"))));
             item->setToolTip(path);
             item->setStatusTip(path);
         }
