@@ -390,6 +390,7 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         const std::string page = std::to_string(program_.currentPageId());
         check(page == rest, "page " + rest, "page " + page);
     } else if (what == "menu") {
+        program_.window.refreshViewToggles();
         const std::optional<int> command = number(first);
         QAction* item =
             command ? program_.window.menuAction(static_cast<Command>(*command)) : nullptr;

@@ -128,6 +128,9 @@ void QtMainWindow::buildMenu() {
             ->setCheckable(true);
     }
 
+    viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
+    connect(viewMenu_, &QMenu::aboutToShow, this, &QtMainWindow::refreshViewToggles);
+
     QMenu* charts = menuBar()->addMenu(QStringLiteral("Chart&s"));
     addCommand(charts, QStringLiteral("Link &budget"), Command::BudgetChart);
     addCommand(charts, QStringLiteral("&Outage against the objective"), Command::OutageChart);
@@ -157,6 +160,26 @@ void QtMainWindow::setTitle(std::string_view utf8Title) {
 void QtMainWindow::setMenuEnabled(Command item, bool enabled) {
     if (QAction* action = menuAction(item)) {
         action->setEnabled(enabled);
+    }
+    refreshViewToggles();
+}
+
+void QtMainWindow::addViewToggle(ViewToggle toggle) {
+    QAction* item = viewMenu_->addAction(toggle.text);
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this,
+            [show = toggle.show](bool checked) { show(checked); });
+    actions_[toggle.command] = item;
+    viewToggles_.push_back(std::move(toggle));
+    refreshViewToggles();
+}
+
+void QtMainWindow::refreshViewToggles() {
+    for (const ViewToggle& toggle : viewToggles_) {
+        QAction* item = menuAction(toggle.command);
+        const bool shown = toggle.shown();
+        item->setChecked(shown);
+        item->setEnabled(shown || toggle.available());
     }
 }
 
@@ -302,10 +325,8 @@ QString QtMainWindow::statusText() const {
 void QtMainWindow::restoreLayout() {
     const QSettings settings = layoutSettings();
     restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
-    const bool remembered =
-        restoreState(settings.value(QStringLiteral("window/state")).toByteArray());
+    restoreState(settings.value(QStringLiteral("window/state")).toByteArray());
     for (auto* dock : findChildren<QDockWidget*>()) {
-        dock->setProperty(QtResultsWindow::kPlacementRemembered, remembered);
         dock->hide();
     }
 }
