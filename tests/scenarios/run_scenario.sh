@@ -30,7 +30,11 @@ if [ -z "${KORVEL_TEST_PRINT_SERVER:-}" ]; then
 fi
 
 status=0
-QT_QPA_PLATFORM=offscreen "$korvel" --library korvel32.lbr --play "$scenario" \
+# KORVEL_TEST_SCREEN names an offscreen screen's layout (tests/scenarios/screens/) when the
+# default small screen would hide what the scenario checks.
+platform=offscreen
+[ -n "${KORVEL_TEST_SCREEN:-}" ] && platform="offscreen:configfile=$KORVEL_TEST_SCREEN"
+QT_QPA_PLATFORM=$platform "$korvel" --library korvel32.lbr --play "$scenario" \
   --transcript transcript.txt "${opened[@]}" > output.txt 2>&1 || status=$?
 if [ "$status" -ne 0 ]; then
   echo "== $(basename "$scenario") failed with status $status; transcript:"
