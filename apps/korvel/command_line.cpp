@@ -29,7 +29,7 @@ std::optional<int> parseCommandLine(int argc, char** argv, DesktopOptions& optio
     app.add_option("--transcript", options.transcript,
                    "Where the scenario's transcript goes (default: standard output)")
         ->needs(play);
-    app.add_option("HOPFILE", options.hopFile, "Hop file to open at start");
+    app.add_option("HOPFILE", options.hopFile, "Hop or route file to open at start");
     app.allow_extras(qtOptionsLeft);
     try {
         app.parse(argc, argv);

@@ -10,7 +10,7 @@ namespace korvel {
 struct DesktopOptions {
     std::string libraryFile; // empty: korvel32.lbr here, else the installed sample library
     std::string profileFile; // empty: the usual profile search
-    std::string hopFile;     // opened as MODIFY OLD HOP does
+    std::string hopFile;     // opened as MODIFY OLD HOP does, or a .ROU as MODIFY OLD ROUTE
     std::string scenario;    // played instead of waiting for the user
     std::string transcript;  // where the scenario's transcript goes; empty: standard output
 };

@@ -27,6 +27,7 @@
 #include "ui/session.h"
 #include "ui/shell.h"
 #include "user_profile.h"
+#include "view_toggles.h"
 
 namespace {
 
@@ -106,6 +107,13 @@ int run(QApplication& app, const DesktopOptions& options) {
                          });
     }
 
+    const auto chartWindow = [&charts, &sweepView, &profileView](const std::string& name) {
+        return name == "sweep"     ? sweepView.window()
+               : name == "profile" ? profileView.window()
+                                   : charts.window(name);
+    };
+    addViewToggles(window, results, chartWindow);
+
     std::unique_ptr<ScenarioPlayer> player;
     if (playing) {
         host.pageCreated = [&transcript](DialogId form) {
@@ -133,11 +141,7 @@ int run(QApplication& app, const DesktopOptions& options) {
             std::move(*scenario),
             PlayedProgram{window, host, results, scriptedBoxes, scriptedDialogs,
                           [&shell] { return shell.currentPageId(); },
-                          [&charts, &sweepView, &profileView](const std::string& name) {
-                              return name == "sweep"     ? sweepView.window()
-                                     : name == "profile" ? profileView.window()
-                                                         : charts.window(name);
-                          }},
+                          chartWindow},
             transcript);
     }
 
@@ -147,7 +151,7 @@ int run(QApplication& app, const DesktopOptions& options) {
         return 1;
     }
     if (!options.hopFile.empty()) {
-        shell.openHopFile(options.hopFile);
+        shell.openFile(options.hopFile);
     }
     if (player) {
         player->start();

@@ -28,6 +28,7 @@
 #include "platform/qt/qt_results_window.h"
 #include "scenario_files.h"
 #include "scenario_ports.h"
+#include "scenario_window_checks.h"
 #include "transcript.h"
 
 namespace korvel {
@@ -389,6 +390,7 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         const std::string page = std::to_string(program_.currentPageId());
         check(page == rest, "page " + rest, "page " + page);
     } else if (what == "menu") {
+        program_.window.refreshViewToggles();
         const std::optional<int> command = number(first);
         QAction* item =
             command ? program_.window.menuAction(static_cast<Command>(*command)) : nullptr;
@@ -462,6 +464,11 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
             QWidget* focused = widget->window()->focusWidget();
             check(focused == widget, "focus on " + first,
                   focused == nullptr ? "none" : focused->objectName().toStdString());
+        }
+    } else if (const std::optional<std::string> failure =
+                   checkMainWindow(program_.window, what, rest)) {
+        if (!failure->empty()) {
+            fail(*failure);
         }
     } else {
         fail("unknown expectation: " + what);

@@ -1,5 +1,7 @@
 #include "scenario_ports.h"
 
+#include <utility>
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -118,6 +120,7 @@ void ScenarioMessages::beep() {
 
 std::optional<ChosenFile> ScenarioFileChooser::choose(FileDialogUse use) {
     const FileDialogSettings settings = fileDialogSettings(use);
+    const QString proposed = std::exchange(startName_, QString());
     const std::string shown = "file dialog " + quoted(settings.title.toStdString()) + " -> ";
     if (choices_.empty()) {
         transcript_.note(shown + "cancel (default, no choice queued)");
@@ -129,8 +132,11 @@ std::optional<ChosenFile> ScenarioFileChooser::choose(FileDialogUse use) {
         transcript_.note(shown + "cancel");
         return std::nullopt;
     }
-    const QString typed = QString::fromStdString(*choice);
-    const QFileInfo file(QDir::current(), withDefaultExtension(typed, settings.defaultExtension));
+    // "*" takes the name the dialog proposes, as OK on it would.
+    const QString typed = *choice == "*" ? proposed : QString::fromStdString(*choice);
+    const QFileInfo file(QDir::current(),
+                         withDefaultExtension(typed, extensionLike(settings.defaultExtension,
+                                                                   proposed)));
     // The same rules as the real dialog: an open needs the file, a save needs its folder.
     if (use == FileDialogUse::RouteFolder) {
         if (!file.isDir()) {

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include <QString>
+
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "transcript.h"
@@ -41,6 +43,9 @@ class ScenarioFileChooser final : public FileChooser {
         : transcript_(transcript), messages_(messages) {}
 
     std::optional<ChosenFile> choose(FileDialogUse use) override;
+    void setStartName(const std::string& utf8Name) override {
+        startName_ = QString::fromStdString(utf8Name);
+    }
 
     void queueChoice(QueuedChoice choice) { choices_.push_back(std::move(choice)); }
     [[nodiscard]] std::size_t unusedChoices() const { return choices_.size(); }
@@ -49,6 +54,7 @@ class ScenarioFileChooser final : public FileChooser {
     Transcript& transcript_;
     ScenarioMessages& messages_;
     std::deque<QueuedChoice> choices_;
+    QString startName_; // what the next dialog proposes
 };
 
 // "Yes", "No", "Ok", "Cancel" as a scenario writes them; nothing for any other word.

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace korvel {
 
@@ -31,6 +32,9 @@ class FileChooser {
     virtual std::optional<ChosenFile> choose(FileDialogUse use) = 0;
     // The folder the next dialog starts in: the current file's (UTF-8).
     virtual void setStartFolder(const std::string& /*utf8Folder*/) {}
+    // The name the next dialog proposes (its extension's case is kept for a name typed without
+    // one); empty proposes none.
+    virtual void setStartName(const std::string& /*utf8Name*/) {}
 };
 
 } // namespace korvel

@@ -32,6 +32,12 @@ enum class Command {
     Profile = 40013,   // the Charts menu's Profile...; 1249 on the Form page, 1141 on Basics
     ExportKml = 40020, // File > Export > KML... and GeoJSON... of the current hop
     ExportGeoJson = 40021,
+    ViewResults = 40030, // View: the results dock and the chart windows, shown or hidden
+    ViewBudget = 40031,
+    ViewOutage = 40032,
+    ViewSweep = 40033,
+    ViewProfile = 40034,
+    ViewRoute = 40035,
     LeavePage = 1999,
 };
 

@@ -17,14 +17,16 @@ namespace korvel {
 
 bool chooseFile(Session& session, DialogView* page, FileDialogUse use) {
     ApplicationState& app = session.app;
-    app.fullFileName.clear();
-    app.currentHopFileName.clear();
-    // The dialog starts in the current file's folder.
+    // The dialog starts in the current file's folder; Save As proposes the current name.
     session.ports.files.setStartFolder(app.workingFolder.string());
+    if (use == FileDialogUse::SaveHop) {
+        session.ports.files.setStartName(app.currentHopFileName.string());
+    }
     const std::optional<ChosenFile> chosen = [&] {
         const PageDisabled disabled(page);
         return session.ports.files.choose(use);
     }();
+    // Cancelled: the hop keeps the file it had.
     if (!chosen) {
         return false;
     }
@@ -146,6 +148,8 @@ void takeReadHop(Session& session) {
 }
 
 std::optional<SaveFile> chooseHopToSave(Session& session, DialogView* page) {
+    ApplicationState& app = session.app;
+    const ApplicationState before = app;
     if (!chooseFile(session, page, FileDialogUse::SaveHop)) {
         return std::nullopt;
     }
@@ -158,8 +162,12 @@ std::optional<SaveFile> chooseHopToSave(Session& session, DialogView* page) {
     } else if (!error && std::ofstream(file, std::ios::binary).is_open()) {
         return SaveFile::CreatedEmpty;
     }
-    session.ports.messages.show("Unable to create " + pathToCp1252(session.app.fullFileName),
+    session.ports.messages.show("Unable to create " + pathToCp1252(app.fullFileName),
                                 kAppCaption, MessageIcon::None, MessageButtons::Ok);
+    // Nothing was written: the hop keeps the file it had.
+    app.fullFileName = before.fullFileName;
+    app.currentHopFileName = before.currentHopFileName;
+    app.workingFolder = before.workingFolder;
     return std::nullopt;
 }
 

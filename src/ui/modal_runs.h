@@ -95,6 +95,10 @@ class CountedFileChooser final : public FileChooser {
         const ModalRun run(runs_);
         return files_.choose(use);
     }
+    void setStartFolder(const std::string& utf8Folder) override {
+        files_.setStartFolder(utf8Folder);
+    }
+    void setStartName(const std::string& utf8Name) override { files_.setStartName(utf8Name); }
 
   private:
     FileChooser& files_;

@@ -38,6 +38,7 @@ constexpr bool isDivisionButton(ControlId control) {
 void RouteScreenPage::open(DialogView& view) {
     view_ = &view;
     session_.app.currentPageId = kRouteScreenId;
+    session_.updateTitle();
     const RouteRecord& record = session_.route.record;
     const EquipmentLibrary& library = session_.library;
     view.setTextLimit(kRouteInfoField, kTypedTextLimit);

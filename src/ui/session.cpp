@@ -94,8 +94,14 @@ std::string Session::statusText() const {
 void Session::updateTitle() {
     std::string title(kAppCaption);
     title += " - ";
-    title += app.currentHopFileName.empty() ? std::string(kUntitled)
-                                            : app.currentHopFileName.filename().string();
+    if (app.currentPageId == kRouteScreenId) {
+        // The route screen edits the route: its file names the window.
+        title += route.record.fileName.empty() ? std::string(kUntitled)
+                                               : cp1252ToUtf8(route.record.fileName.str());
+    } else {
+        title += app.currentHopFileName.empty() ? std::string(kUntitled)
+                                                : app.currentHopFileName.filename().string();
+    }
     ports.window.setTitle(title);
     updateStatus();
 }
@@ -110,6 +116,15 @@ void Session::refreshMenu() {
     window.setMenuEnabled(Command::FormPage, app.menu.form);
     window.setMenuEnabled(Command::ViewHops, app.menu.viewHops);
     window.setMenuEnabled(Command::Print, somethingToPrint());
+    // The hop's charts serve from the Basics page (through the Form page) and the Form page.
+    const bool hopCharts =
+        app.currentPageId == kBasicsPageId || app.currentPageId == kFormPageId;
+    for (const Command chart :
+         {Command::BudgetChart, Command::OutageChart, Command::Sweep, Command::Profile}) {
+        window.setMenuEnabled(chart, hopCharts);
+    }
+    window.setMenuEnabled(Command::ExportKml, app.currentPageId != kStartPanelId);
+    window.setMenuEnabled(Command::ExportGeoJson, app.currentPageId != kStartPanelId);
     window.setMenuChecked(Command::RadioPage, app.currentPageId == kRadioPageId);
     window.setMenuChecked(Command::BasicsPage, app.currentPageId == kBasicsPageId);
     window.setMenuChecked(Command::FormPage, app.currentPageId == kFormPageId);

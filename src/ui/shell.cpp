@@ -129,16 +129,10 @@ void Shell::openChosen() {
     if (!mayReplaceHop()) {
         return;
     }
-    ApplicationState& app = session_.app;
-    const ApplicationState before = app;
-    if (!chooseFile(session_, pageView_, FileDialogUse::OpenHopOrRoute)) {
-        // Nothing was opened: the hop keeps its file.
-        app.fullFileName = before.fullFileName;
-        app.currentHopFileName = before.currentHopFileName;
-        app.workingFolder = before.workingFolder;
-        return;
+    // Cancelled, nothing was opened: the hop keeps its file.
+    if (chooseFile(session_, pageView_, FileDialogUse::OpenHopOrRoute)) {
+        openWithoutPrompt(session_.app.fullFileName.string());
     }
-    openWithoutPrompt(app.fullFileName.string());
 }
 
 void Shell::openRecent(std::size_t index) {
@@ -315,15 +309,8 @@ void Shell::save() {
 
 void Shell::saveAs() {
     ApplicationState& app = session_.app;
-    const ApplicationState before = app;
     const std::optional<SaveFile> file = chooseHopToSave(session_, pageView_);
     if (!file) {
-        // Mended: a route hop forgot its file, and View hops could then only drop its work.
-        if (session_.route.routeHopActive) {
-            app.fullFileName = before.fullFileName;
-            app.currentHopFileName = before.currentHopFileName;
-            app.workingFolder = before.workingFolder;
-        }
         return;
     }
     const bool accepted = pageAccepts(true);
@@ -410,6 +397,13 @@ void Shell::viewHops() {
 }
 
 void Shell::formChart(Command command) {
+    // From the Basics page the Form page opens first, as for the profile.
+    if (session_.app.currentPageId == kBasicsPageId) {
+        switchPage(Command::FormPage);
+        if (session_.app.currentPageId == kBasicsPageId) {
+            return; // the page refused to be left and has said why
+        }
+    }
     if (session_.app.currentPageId != kFormPageId || !page_) {
         session_.ports.messages.show("The hop's charts open from the Form page.", kAppCaption,
                                      MessageIcon::Information);

@@ -59,7 +59,8 @@ class Shell {
     bool pageAccepts(bool saving = false);
     // Save: to the hop's own file without a dialog when it has one, else as Save As.
     void save();
-    // Save As: always the Save dialog. Cancelled on a route hop, the hop keeps its file name.
+    // Save As: always the Save dialog, proposing the current name. Cancelled, the hop keeps its
+    // file name.
     void saveAs();
     // The hop has a file it was opened from or saved to, and that file is still there.
     [[nodiscard]] bool hasCurrentFile() const;

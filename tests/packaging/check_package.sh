@@ -58,8 +58,12 @@ grep -qx 'libgdal[0-9]*' <<< "$depend_names" || fail "Depends lacks GDAL's libra
 dpkg-deb -x "$deb" "$work/root"
 desktop-file-validate "$work/root/usr/share/applications/korvel.desktop" ||
   fail "desktop-file-validate refused the desktop entry"
-grep -q 'glob pattern="\*.HOP"' "$work/root/usr/share/mime/packages/korvel.xml" ||
-  fail "the MIME package does not claim *.HOP"
+for pattern in HOP ROU; do
+  grep -q "glob pattern=\"\\*.$pattern\"" "$work/root/usr/share/mime/packages/korvel.xml" ||
+    fail "the MIME package does not claim *.$pattern"
+done
+grep -q '^MimeType=.*application/x-korvel-route;' \
+  "$work/root/usr/share/applications/korvel.desktop" || fail "the desktop entry does not open routes"
 grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
   "$work/root/usr/share/doc/korvel/copyright" || fail "the copyright file is not machine-readable"
 grep -q '^License: GPL-3+' "$work/root/usr/share/doc/korvel/copyright" ||

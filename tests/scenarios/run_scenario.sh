@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Plays one scenario through the desktop program, offscreen, on copies of the sample library,
 # example hops and example route in a temporary folder, which is the program's working folder.
-#   run_scenario.sh KORVEL DATA_DIR SCENARIO [PICTURES_DIR]
-# PICTURES_DIR receives the screenshots the scenario took. When SCENARIO.transcript exists beside
+#   run_scenario.sh KORVEL DATA_DIR SCENARIO [PICTURES_DIR [FILE]]
+# PICTURES_DIR (may be empty) receives the screenshots the scenario took. FILE, relative to the
+# working folder, is named on the command line as the file to open at start. When SCENARIO.transcript exists beside
 # the scenario, the transcript must equal it. The transcript is printed when the scenario fails.
 set -euo pipefail
 korvel=$(realpath "$1")
 data=$(realpath "$2")
 scenario=$(realpath "$3")
 pictures=${4:-}
+opened=()
+[ -n "${5:-}" ] && opened=("$5")
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -27,8 +30,12 @@ if [ -z "${KORVEL_TEST_PRINT_SERVER:-}" ]; then
 fi
 
 status=0
-QT_QPA_PLATFORM=offscreen "$korvel" --library korvel32.lbr --play "$scenario" \
-  --transcript transcript.txt > output.txt 2>&1 || status=$?
+# KORVEL_TEST_SCREEN names an offscreen screen's layout (tests/scenarios/screens/) when the
+# default small screen would hide what the scenario checks.
+platform=offscreen
+[ -n "${KORVEL_TEST_SCREEN:-}" ] && platform="offscreen:configfile=$KORVEL_TEST_SCREEN"
+QT_QPA_PLATFORM=$platform "$korvel" --library korvel32.lbr --play "$scenario" \
+  --transcript transcript.txt "${opened[@]}" > output.txt 2>&1 || status=$?
 if [ "$status" -ne 0 ]; then
   echo "== $(basename "$scenario") failed with status $status; transcript:"
   cat transcript.txt

@@ -27,7 +27,7 @@ TEST_F(ShellTest, APageThatCannotBeMadeIsReported) {
                                           MessageIcon::Error}}));
 }
 
-// save_as_cancelled_forgets_name.scn plays Save, Save again and a cancelled Save As.
+// save_as_cancelled_keeps_name.scn plays Save, Save again and a cancelled Save As.
 TEST_F(ShellTest, SaveWritesTheWholeHopFile) {
     command(Command::RadioPage);
     choose("HOP1.HOP");
@@ -65,6 +65,7 @@ TEST_F(ShellTest, SaveSaysAFileThatCannotBeMade) {
     command(Command::SaveAs);
     EXPECT_EQ(boxTexts().back(), "Unable to create " + (folder / "none/A.HOP").string());
     EXPECT_EQ(window.title, "Korvel - (untitled)");
+    EXPECT_TRUE(session.app.currentHopFileName.empty()) << "the hop keeps having no file";
 }
 
 TEST_F(ShellTest, AboutNamesTheVersionAndTheLibraryAndTheGuideOpens) {

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace korvel {
 
 FileDialogSettings fileDialogSettings(FileDialogUse use) {
@@ -47,6 +49,11 @@ QString withDefaultExtension(const QString& path, const QString& extension) {
     return path;
 }
 
+QString extensionLike(const QString& defaultExtension, const QString& proposedName) {
+    const QString own = QFileInfo(proposedName).suffix();
+    return own.compare(defaultExtension, Qt::CaseInsensitive) == 0 ? own : defaultExtension;
+}
+
 ChosenFile chosenFile(const QString& path) {
     // The platform's own bytes: a name Windows-1252 cannot hold still names its file.
     const QFileInfo file(path);
@@ -56,11 +63,12 @@ ChosenFile chosenFile(const QString& path) {
 
 std::optional<ChosenFile> QtFileChooser::choose(FileDialogUse use) {
     const FileDialogSettings settings = fileDialogSettings(use);
+    const QString proposed = std::exchange(startName_, QString());
     QFileDialog dialog(mainWindow_, settings.title, lastFolder_);
     if (!settings.filters.isEmpty()) {
         dialog.setNameFilter(settings.filters);
     }
-    dialog.setDefaultSuffix(settings.defaultExtension);
+    dialog.setDefaultSuffix(extensionLike(settings.defaultExtension, proposed));
     if (use == FileDialogUse::ExportChart) {
         // A name typed without an extension takes the one of the kind chosen.
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
@@ -79,6 +87,9 @@ std::optional<ChosenFile> QtFileChooser::choose(FileDialogUse use) {
     } else if (settings.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        if (!proposed.isEmpty()) {
+            dialog.selectFile(proposed);
+        }
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -95,6 +106,10 @@ void QtFileChooser::setStartFolder(const std::string& utf8Folder) {
     if (!utf8Folder.empty()) {
         lastFolder_ = QString::fromStdString(utf8Folder);
     }
+}
+
+void QtFileChooser::setStartName(const std::string& utf8Name) {
+    startName_ = QString::fromStdString(utf8Name);
 }
 
 } // namespace korvel

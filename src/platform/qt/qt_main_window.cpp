@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -103,7 +104,9 @@ void QtMainWindow::buildMenu() {
         addCommand(recentMenu_, QString(), static_cast<Command>(i))->setVisible(false);
     }
     addCommand(file, QStringLiteral("&Save"), Command::Save, QKeySequence::Save);
-    addCommand(file, QStringLiteral("Save &As..."), Command::SaveAs, QKeySequence::SaveAs);
+    // Not every platform theme gives Save As a key: set, as planners know it.
+    addCommand(file, QStringLiteral("Save &As..."), Command::SaveAs,
+               QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     addCommand(file, QStringLiteral("&Print..."), Command::Print, QKeySequence::Print);
     file->addSeparator();
     // Ctrl+V stays paste: View hops has no key of its own.
@@ -124,6 +127,9 @@ void QtMainWindow::buildMenu() {
                    QKeySequence(QString::fromLatin1(key)))
             ->setCheckable(true);
     }
+
+    viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
+    connect(viewMenu_, &QMenu::aboutToShow, this, &QtMainWindow::refreshViewToggles);
 
     QMenu* charts = menuBar()->addMenu(QStringLiteral("Chart&s"));
     addCommand(charts, QStringLiteral("Link &budget"), Command::BudgetChart);
@@ -154,6 +160,26 @@ void QtMainWindow::setTitle(std::string_view utf8Title) {
 void QtMainWindow::setMenuEnabled(Command item, bool enabled) {
     if (QAction* action = menuAction(item)) {
         action->setEnabled(enabled);
+    }
+    refreshViewToggles();
+}
+
+void QtMainWindow::addViewToggle(ViewToggle toggle) {
+    QAction* item = viewMenu_->addAction(toggle.text);
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this,
+            [show = toggle.show](bool checked) { show(checked); });
+    actions_[toggle.command] = item;
+    viewToggles_.push_back(std::move(toggle));
+    refreshViewToggles();
+}
+
+void QtMainWindow::refreshViewToggles() {
+    for (const ViewToggle& toggle : viewToggles_) {
+        QAction* item = menuAction(toggle.command);
+        const bool shown = toggle.shown();
+        item->setChecked(shown);
+        item->setEnabled(shown || toggle.available());
     }
 }
 
@@ -250,7 +276,12 @@ void QtMainWindow::setRecentFiles(const std::vector<std::string>& paths) {
             const QByteArray bytes(paths[i].data(), static_cast<qsizetype>(paths[i].size()));
             stored << QVariant(bytes);
             const QString path = QFile::decodeName(bytes);
-            item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+            // The folder tells apart two files of one name.
+            const QFileInfo file(path);
+            QString text = QStringLiteral("%1 – %2").arg(
+                file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
+            item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
+                text.replace(QLatin1Char('&'), QStringLiteral("&&"))));
             item->setToolTip(path);
             item->setStatusTip(path);
         }
@@ -294,10 +325,8 @@ QString QtMainWindow::statusText() const {
 void QtMainWindow::restoreLayout() {
     const QSettings settings = layoutSettings();
     restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
-    const bool remembered =
-        restoreState(settings.value(QStringLiteral("window/state")).toByteArray());
+    restoreState(settings.value(QStringLiteral("window/state")).toByteArray());
     for (auto* dock : findChildren<QDockWidget*>()) {
-        dock->setProperty(QtResultsWindow::kPlacementRemembered, remembered);
         dock->hide();
     }
 }

@@ -2,6 +2,7 @@
 // The main window: the menu with its keys, the banner, the area the pages live in, and the
 // window's own events (close, session end, settings) passed on to whoever listens.
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -56,6 +57,18 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
     [[nodiscard]] std::vector<std::string> recentFiles() const override;
     void setRecentFiles(const std::vector<std::string>& paths) override;
 
+    // View: a window beside the main one, shown or hidden by a tick in the menu.
+    struct ViewToggle {
+        QString text;
+        Command command;                  // how scenarios name the item
+        std::function<bool()> shown;      // the tick
+        std::function<bool()> available;  // hidden, it can be shown
+        std::function<void(bool)> show;   // true shows, false hides
+    };
+    void addViewToggle(ViewToggle toggle);
+    // The ticks and grays of the View menu as the windows now stand.
+    void refreshViewToggles();
+
     // The window's size, position and docks as the user last left them (the user's settings);
     // the results dock stays closed until a calculation opens it.
     void restoreLayout();
@@ -93,6 +106,8 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
     QtPageArea* pageArea_ = nullptr;
     QLabel* status_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    std::vector<ViewToggle> viewToggles_;
     std::map<Command, QAction*> actions_;
     QtHelpWindow help_;
     int pendingCommands_ = 0;

@@ -65,7 +65,10 @@ QtResultsWindow::QtResultsWindow(QMainWindow* owner) : owner_(owner) {
     dock->setObjectName(QStringLiteral("results"));
     dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                       QDockWidget::DockWidgetFloatable);
-    dock->closedByUser = [this] { open_ = false; };
+    dock->closedByUser = [this] {
+        reopenable_ = open_ || reopenable_;
+        open_ = false;
+    };
     auto* panel = new QWidget(dock);
     panel->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto* layout = new QVBoxLayout(panel);
@@ -97,8 +100,8 @@ void QtResultsWindow::show() {
         lower_->setText(QStringLiteral(" "));
         setVerdict(VerdictMark::None, {});
         open_ = true;
-        placeFirstTime();
-        keepRoomForPage();
+        reopenable_ = false;
+        placeBesidePage();
     }
     dock_->show();
     if (dock_->isFloating()) {
@@ -106,47 +109,47 @@ void QtResultsWindow::show() {
     }
 }
 
-void QtResultsWindow::placeFirstTime() {
-    if (placed_) {
-        return;
-    }
-    placed_ = true;
+void QtResultsWindow::placeBesidePage() {
+    // Docked, the results take their room from the window, which keeps its size: beside the page
+    // when both fit across the window, else below it when both fit down it, else floating over
+    // the window's lower right. Floating, they stay where the planner left them.
     const auto* scroller = qobject_cast<const QScrollArea*>(owner_->centralWidget());
-    const QScreen* screen = owner_->screen();
-    if (dock_->property(kPlacementRemembered).toBool() || dock_->isFloating() ||
-        scroller == nullptr || scroller->widget() == nullptr || screen == nullptr) {
+    if (floatedHere_ && dock_->isFloating()) {
+        // Floated for want of room, not by the planner: the window may have room now.
+        dock_->setFloating(false);
+        owner_->addDockWidget(Qt::RightDockWidgetArea, dock_);
+    }
+    floatedHere_ = false;
+    const Qt::DockWidgetArea area = owner_->dockWidgetArea(dock_);
+    if (dock_->isFloating() || scroller == nullptr || scroller->widget() == nullptr) {
         return;
     }
-    const QRect room = screen->availableGeometry();
-    const int frame = owner_->frameGeometry().width() - owner_->width();
-    const int pageWidth = scroller->widget()->minimumWidth() + frame +
-                          scroller->verticalScrollBar()->sizeHint().width();
-    if (pageWidth + dock_->sizeHint().width() <= room.width()) {
+    const QWidget& page = *scroller->widget();
+    const QSize dock = dock_->sizeHint();
+    const bool across = area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
+    const int pageWidth = page.minimumWidth() + scroller->verticalScrollBar()->sizeHint().width();
+    if (across && pageWidth + dock.width() <= owner_->width()) {
         return;
     }
-    // Docked, the results would take the room the page needs: they float over the window's
-    // lower right, where the user can move them, and the page keeps the window's width.
+    const int pageHeight =
+        page.minimumHeight() + scroller->horizontalScrollBar()->sizeHint().height();
+    if (pageHeight + dock.height() <= scroller->height()) {
+        owner_->addDockWidget(Qt::BottomDockWidgetArea, dock_);
+        return;
+    }
+    // Floating: beside the window where the screen has room, else over its lower right.
     dock_->setFloating(true);
+    floatedHere_ = true;
     dock_->adjustSize();
-    dock_->move(std::max(room.left(), room.right() - dock_->frameGeometry().width()),
-                std::max(room.top(), room.bottom() - dock_->frameGeometry().height()));
-}
-
-void QtResultsWindow::keepRoomForPage() {
-    // Docked beside the page, the window widens by the dock as far as the screen allows, so the
-    // page keeps its room.
-    if (dock_->isFloating() || owner_->isMaximized() || owner_->isFullScreen() ||
-        owner_->dockWidgetArea(dock_) == Qt::NoDockWidgetArea) {
+    const QRect window = owner_->frameGeometry();
+    const QSize shown = dock_->frameGeometry().size();
+    const QScreen* screen = owner_->screen();
+    if (screen != nullptr && window.right() + shown.width() <= screen->availableGeometry().right()) {
+        dock_->move(window.right() + 1, window.top());
         return;
     }
-    const QScreen* screen = owner_->screen();
-    const int extra = dock_->sizeHint().width();
-    int width = owner_->width() + extra;
-    if (screen != nullptr) {
-        width = std::min(width, screen->availableGeometry().right() - owner_->x() -
-                                    (owner_->frameGeometry().width() - owner_->width()));
-    }
-    owner_->resize(std::max(width, owner_->width()), owner_->height());
+    dock_->move(std::max(window.left(), window.right() - shown.width()),
+                std::max(window.top(), window.bottom() - shown.height()));
 }
 
 void QtResultsWindow::keepOnScreen() {
@@ -198,8 +201,22 @@ void QtResultsWindow::setVerdict(VerdictMark mark, const std::vector<std::string
     verdict_->setAccessibleDescription(joined(lines));
 }
 
+void QtResultsWindow::setShown(bool shown) {
+    if (dock_ == nullptr || shown == open_ || (shown && !reopenable_)) {
+        return;
+    }
+    // Hidden by the planner, the results come back as they were until the program closes them.
+    reopenable_ = !shown;
+    open_ = shown;
+    if (shown) {
+        placeBesidePage();
+    }
+    dock_->setVisible(shown);
+}
+
 void QtResultsWindow::close() {
     open_ = false;
+    reopenable_ = false;
     if (dock_ != nullptr) {
         dock_->hide();
     }

@@ -36,24 +36,25 @@ class QtResultsWindow final : public ResultsWindow {
     [[nodiscard]] bool isOpen() const override;
     void setEnabled(bool enabled) override;
 
+    // View > Results: hides the open results, or shows again those the planner hid.
+    void setShown(bool shown);
+    [[nodiscard]] bool reopenable() const { return reopenable_; }
+
     // The open dock (nullptr when closed), for the scenario player.
     [[nodiscard]] QWidget* window() const;
     // The verdict shown, for the scenario player.
     [[nodiscard]] VerdictMark verdict() const { return mark_; }
 
-    // Set on the dock when the user's settings placed it: its first opening then keeps it there.
-    static constexpr const char* kPlacementRemembered = "korvelPlacementRemembered";
-
   private:
-    // The first opening of the run: floating when the screen cannot hold the page beside it.
-    void placeFirstTime();
-    void keepRoomForPage();
+    // Each opening: beside the page where both fit, else below it, else floating.
+    void placeBesidePage();
     void keepOnScreen();
 
     QMainWindow* owner_;
     QPointer<QDockWidget> dock_;
     bool open_ = false;
-    bool placed_ = false;
+    bool floatedHere_ = false; // floated for want of room, docked again when there is some
+    bool reopenable_ = false; // hidden by the planner, not closed by the program
     QLabel* upper_ = nullptr;
     QLabel* lower_ = nullptr;
     QLabel* verdict_ = nullptr;

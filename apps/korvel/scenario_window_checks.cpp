@@ -1,0 +1,74 @@
+#include "scenario_window_checks.h"
+
+#include <QAction>
+#include <QDir>
+#include <QStringList>
+
+#include "platform/qt/qt_main_window.h"
+#include "transcript.h"
+
+namespace korvel {
+
+namespace {
+
+std::pair<std::string, std::string> firstWord(const std::string& text) {
+    const std::size_t space = text.find(' ');
+    return space == std::string::npos
+               ? std::pair{text, std::string()}
+               : std::pair{text.substr(0, space), text.substr(space + 1)};
+}
+
+std::optional<int> wholeNumber(const std::string& text) {
+    bool ok = false;
+    const int value = QString::fromStdString(text).toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+std::string expectSize(const QtMainWindow& window, const std::string& rest) {
+    const auto [width, height] = firstWord(rest);
+    if (!wholeNumber(width) || !wholeNumber(height)) {
+        return "expected a width and a height, not " + quoted(rest);
+    }
+    const std::string found =
+        std::to_string(window.width()) + " " + std::to_string(window.height());
+    return found == rest ? std::string() : "expected size " + rest + ", found " + found;
+}
+
+// The item's text, or its keys; "{folder}" in the expected text stands for the working folder.
+std::string expectItem(const QtMainWindow& window, const std::string& what,
+                       const std::string& rest) {
+    const auto [number, expected] = firstWord(rest);
+    const std::optional<int> command = wholeNumber(number);
+    const QAction* item = command ? window.menuAction(static_cast<Command>(*command)) : nullptr;
+    if (item == nullptr) {
+        return "no menu item " + number;
+    }
+    QString wanted = QString::fromStdString(expected);
+    wanted.replace(QStringLiteral("{folder}"), QDir::toNativeSeparators(QDir::currentPath()));
+    QString found = item->text();
+    if (what == "key") {
+        QStringList keys;
+        for (const QKeySequence& key : item->shortcuts()) {
+            keys << key.toString(QKeySequence::PortableText);
+        }
+        found = keys.join(QStringLiteral(", "));
+    }
+    return found == wanted ? std::string()
+                           : "expected " + what + " " + quoted(wanted.toStdString()) + " of " +
+                                 number + ", found " + quoted(found.toStdString());
+}
+
+} // namespace
+
+std::optional<std::string> checkMainWindow(const QtMainWindow& window, const std::string& what,
+                                           const std::string& rest) {
+    if (what == "size") {
+        return expectSize(window, rest);
+    }
+    if (what == "item" || what == "key") {
+        return expectItem(window, what, rest);
+    }
+    return std::nullopt;
+}
+
+} // namespace korvel
