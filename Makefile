@@ -101,14 +101,20 @@ bench: build
 fuzz:
 	$(MAKE) --no-print-directory fuzz-run SECONDS=$(FUZZ_SECONDS)
 
+# The fuzz targets run $(JOBS) at a time, each for SECONDS; their logs are shown in order after.
 fuzz-run: deps build/fuzz/build.ninja
 	cmake --build --preset fuzz -j $(JOBS) --target fuzzers
-	@set -eo pipefail; for f in build/fuzz/fuzz/fuzz_*; do \
-	  [ -x "$$f" ] || continue; \
-	  name=$$(basename $$f); corpus=build/fuzz/corpus/$$name; mkdir -p $$corpus; \
-	  echo "== $$name for $(SECONDS) s"; \
-	  $$f -max_total_time=$(SECONDS) -print_final_stats=0 $$corpus fuzz/seeds/$${name#fuzz_} 2>&1 | tail -n 3; \
-	done
+	@mkdir -p build/fuzz/logs; status=0; \
+	targets=$$(find build/fuzz/fuzz -maxdepth 1 -name 'fuzz_*' -type f -executable | sort); \
+	echo "$$targets" | xargs -P $(JOBS) -I{} bash -c 'f=$$1; name=$$(basename $$f); \
+	  corpus=build/fuzz/corpus/$$name; mkdir -p $$corpus; \
+	  $$f -max_total_time=$(SECONDS) -print_final_stats=0 $$corpus fuzz/seeds/$${name#fuzz_} \
+	    > build/fuzz/logs/$$name.log 2>&1 && exit 0; \
+	  echo "== $$name FAILED:"; tail -n 40 build/fuzz/logs/$$name.log; exit 1' _ {} || status=1; \
+	for f in $$targets; do \
+	  name=$$(basename $$f); echo "== $$name for $(SECONDS) s"; tail -n 3 build/fuzz/logs/$$name.log; \
+	done; \
+	exit $$status
 
 package: build/release/build.ninja
 	cmake --build --preset release -j $(JOBS) --target installables
