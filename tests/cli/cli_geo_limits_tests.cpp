@@ -9,7 +9,6 @@
 namespace korvel {
 namespace {
 
-const std::string kDem = "--dem " KORVEL_SAMPLE_DATA "/dem/synthetic-coast.tif";
 const std::string kSites = "LINK7.HOP.sites.json";
 
 using GeoLimits = CliTest;

@@ -6,7 +6,6 @@
 namespace korvel {
 namespace {
 
-const std::string kDem = "--dem " KORVEL_SAMPLE_DATA "/dem/synthetic-coast.tif";
 
 using Profile = CliTest;
 using Sites = CliTest;

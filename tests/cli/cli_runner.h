@@ -58,6 +58,9 @@ inline std::vector<std::string> keysOf(const nlohmann::ordered_json& object) {
     return keys;
 }
 
+// The sample elevation model, as the flag that names it.
+inline const std::string kDem = "--dem " KORVEL_SAMPLE_DATA "/dem/synthetic-coast.tif";
+
 constexpr std::size_t kResultsOffset = 522;   // of the 682-byte hop file
 constexpr std::size_t kHopLengthOffset = 210; // hopLengthKm
 constexpr std::size_t kPtxOffset = 162;       // ptxDbm
