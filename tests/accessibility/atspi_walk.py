@@ -102,17 +102,24 @@ class Program:
             pass
         return None
 
+    def showing(self, title):
+        """The showing top-level window whose name holds `title` now, or None."""
+        try:
+            for window in (self.app() or []):
+                if window is not None and title in window.name and \
+                        window.getState().contains(self.pyatspi.STATE_SHOWING):
+                    return window
+        except Exception:  # a window that went while it was read
+            pass
+        return None
+
     def window(self, title):
         """The showing top-level window whose name holds `title`, waited for."""
         deadline = time.time() + TIMEOUT_S
         while time.time() < deadline:
-            try:
-                for window in (self.app() or []):
-                    if window is not None and title in window.name and \
-                            window.getState().contains(self.pyatspi.STATE_SHOWING):
-                        return window
-            except Exception:  # a window that went while it was read
-                pass
+            window = self.showing(title)
+            if window is not None:
+                return window
             time.sleep(0.1)
         raise RuntimeError("no window named " + title)
 
@@ -319,7 +326,8 @@ def run(korvel, cli, library, scenario):
 
         # Form page and the results, every line as text.
         settle()
-        results = main  # the results dock sits in the main window
+        # The results dock sits in the main window, or floats when the page leaves it no room.
+        results = program.showing("Results") or main
         form = walk(pyatspi, main, "Form page", ["RL13-34", "Loss :"])
         check("dB" in form, "Form page: no unit said")
         lines = walk(pyatspi, results, "results dock",
