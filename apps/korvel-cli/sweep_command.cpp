@@ -154,9 +154,8 @@ std::string methodColumnsText(const MethodPoints& methods, SweepInput input,
             !point  ? std::string(itu::methodName(m->method)) +
                          (input == SweepInput::RainRate ? " rain %" : " %")
             : value ? formatNumbers("%.4e", *value)
-            : input == SweepInput::RainRate && bound == itu::RainBound::BelowLowest ? "< 0.001"
-            : input == SweepInput::RainRate && bound == itu::RainBound::AboveHighest
-                ? "> 1"
+            : input == SweepInput::RainRate && bound != itu::RainBound::None
+                ? std::string(itu::rainBoundShown(bound))
                 : "-";
         text += formatNumbers(" %14s", cell.c_str());
     }

@@ -56,6 +56,18 @@ std::string_view rainBoundName(RainBound bound) {
     return {};
 }
 
+std::string_view rainBoundShown(RainBound bound) {
+    switch (bound) {
+    case RainBound::BelowLowest:
+        return "< 0.001";
+    case RainBound::AboveHighest:
+        return "> 1";
+    case RainBound::None:
+        break;
+    }
+    return {};
+}
+
 RainOutage rainOutageForMargin(const RainAttenuation& rain, double fadeMarginDb) {
     if (!(rain.a001Db > 0) || fadeMarginDb > rainAttenuationAtDb(rain, kRainLowestPct))
         return {std::nullopt, RainBound::BelowLowest};

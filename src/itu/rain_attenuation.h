@@ -38,6 +38,8 @@ enum class RainBound { None, BelowLowest, AboveHighest };
 
 // "below-0.001", "above-1", or empty.
 std::string_view rainBoundName(RainBound bound);
+// The bound as tables show it: "< 0.001", "> 1", or empty.
+std::string_view rainBoundShown(RainBound bound);
 
 // The annual % of time rain attenuation exceeds the margin, solved inside 0.001..1 %; outside it
 // only the bound is given, the power law is never extrapolated.

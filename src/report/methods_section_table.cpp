@@ -47,15 +47,8 @@ std::string rainOutage(const MethodResult& m, bool) {
     if (m.rain->outagePct) {
         return scientific(*m.rain->outagePct);
     }
-    switch (m.rain->outageBound) {
-    case itu::RainBound::BelowLowest:
-        return "< 0.001";
-    case itu::RainBound::AboveHighest:
-        return "> 1";
-    case itu::RainBound::None:
-        break;
-    }
-    return kNone;
+    const std::string_view shown = itu::rainBoundShown(m.rain->outageBound);
+    return shown.empty() ? std::string(kNone) : std::string(shown);
 }
 
 std::string verdict(const MethodResult& m, bool french) {
