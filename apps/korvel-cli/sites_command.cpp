@@ -1,6 +1,7 @@
 // korvel-cli sites HOPFILE [--set 1|2 LAT LON [--elevation M | --dem FILE... [--dem-gdal-names]]]
 //                          [--climate KEY=VALUE|KEY= ...]
 //                          [--availability-objective PCT]
+//                          [--verdict-method classic|p530-17|p530-18]
 
 #include <charconv>
 #include <cmath>
@@ -31,6 +32,7 @@ struct SitesJob {
     DemOptions dem;
     std::vector<std::string> climate; // KEY=VALUE sets a typed climate value, KEY= clears it
     std::optional<std::string> availabilityText; // empty: clear the objective
+    std::optional<std::string> verdictMethod;
 };
 
 std::optional<double> numberIn(const std::string& text, double least, double most) {
@@ -141,6 +143,9 @@ void printSites(const HopSites& sites, const HopRecord& record) {
     } else {
         std::cout << "none (rain not judged)\n";
     }
+    if (sites.verdictMethod != VerdictMethod::Classic) {
+        std::cout << "Verdict method: " << verdictMethodName(sites.verdictMethod) << "\n";
+    }
     const auto offers = siteOffers(sites);
     if (!offers) {
         return;
@@ -176,6 +181,16 @@ int runSites(const SitesJob& job) {
         if (!availabilityFromJob(*job.availabilityText, sites->availabilityObjectivePct)) {
             return kExitUnusable;
         }
+        changed = true;
+    }
+    if (job.verdictMethod) {
+        const auto method = verdictMethodNamed(*job.verdictMethod);
+        if (!method) {
+            reportError("--verdict-method " + *job.verdictMethod + ": expected " +
+                        std::string(kVerdictMethodChoices));
+            return kExitUnusable;
+        }
+        sites->verdictMethod = *method;
         changed = true;
     }
     if (!job.set.empty()) {
@@ -222,6 +237,9 @@ void addSitesCommand(CLI::App& app, CliContext&, Action& action) {
     command->add_option("--availability-objective", job->availabilityText,
                         "Annual rain unavailability the hop may have, % of a year (0.01 for "
                         "99.99 % availability); an empty value clears it");
+    command->add_option("--verdict-method", job->verdictMethod,
+                        "The method whose column judges the hop against its outage objective: "
+                        "classic (the default), p530-17 or p530-18");
     addDemOptions(*command, job->dem,
                   "Elevation model to take the ground elevation from; repeat for tiles");
     command->add_option("--climate", job->climate,
