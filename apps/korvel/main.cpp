@@ -18,12 +18,14 @@
 #include "platform/qt/qt_messages.h"
 #include "platform/qt/qt_printers.h"
 #include "platform/qt/qt_profile_view.h"
+#include "platform/qt/qt_methods_table.h"
 #include "platform/qt/qt_results_window.h"
 #include "scenario_player.h"
 #include "scenario_ports.h"
 #include "shell_events.h"
 #include "transcript.h"
 #include "ui/form_registry.h"
+#include "ui/methods_table.h"
 #include "ui/session.h"
 #include "ui/shell.h"
 #include "user_profile.h"
@@ -86,6 +88,9 @@ int run(QApplication& app, const DesktopOptions& options) {
     session.charts = &charts;
     session.sweepView = &sweepView;
     session.profileView = &profileView;
+    session.methodsView = results.methodsTable();
+    MethodsTablePresenter methodsEvents(session);
+    results.methodsTable()->setEvents(&methodsEvents);
     const ChartExportPorts exportPorts{&session.ports.files, &session.ports.messages};
     charts.setExportPorts(exportPorts);
     sweepView.setExportPorts(exportPorts);

@@ -28,6 +28,7 @@
 #include "platform/qt/qt_results_window.h"
 #include "scenario_files.h"
 #include "scenario_ports.h"
+#include "scenario_methods_checks.h"
 #include "scenario_window_checks.h"
 #include "transcript.h"
 
@@ -350,6 +351,8 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
         abortPictures_.push_back(remainder);
     } else if (action == "screenshot") {
         screenshot(rest);
+    } else if (action == "method") {
+        if (const std::string f = actOnMethods(*program_.results.methodsTable(), rest); !f.empty()) fail(f);
     } else if (action == "sweep") {
         sweep(rest);
     } else if (action == "resize") {
@@ -441,6 +444,8 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         check(modified == rest, "modified " + rest, modified);
     } else if (what == "verdict") {
         expectVerdict(rest);
+    } else if (what == "method") {
+        if (const std::string f = checkMethods(*program_.results.methodsTable(), rest); !f.empty()) fail(f);
     } else if (what == "row") {
         expectRow(rest);
     } else if (what == "file") {

@@ -17,6 +17,7 @@ enum class FileDialogUse {
     ExportGeoJson,  // "GeoJSON files (*.geojson)", default extension "geojson", ask likewise
     ImportProfile,  // "CSV files (*.csv)", default extension "csv", the file must exist
     ExportChart,    // PNG, SVG or CSV by the name's extension ("png" by default), ask likewise
+    ImportClimateMaps, // the ITU's climate maps: zip, text grid or .npz, the file must exist
 };
 
 struct ChosenFile {

@@ -38,6 +38,7 @@ enum class Command {
     ViewSweep = 40033,
     ViewProfile = 40034,
     ViewRoute = 40035,
+    ClimateMaps = 40040, // Tools > Climate maps...
     LeavePage = 1999,
 };
 

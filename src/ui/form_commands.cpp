@@ -9,6 +9,7 @@
 #include "series/budget_steps.h"
 #include "ui/chart_contents.h"
 #include "ui/form_page.h"
+#include "ui/methods_table.h"
 #include "ui/rain_dialog.h"
 #include "ui/results_disabled.h"
 #include "ui/results_lines.h"
@@ -88,7 +89,7 @@ void FormPage::showResults() {
                                      text.lower ? resultsLines(*text.lower)
                                                 : std::vector<std::string>{},
                                      text.lower.has_value());
-    const HopVerdict verdict = hopVerdict(session_.hop);
+    const HopVerdict verdict = judgeHopAndShowMethods(session_);
     session_.resultsWindow->setVerdict(verdictMark(verdict.verdict), verdictLines(verdict));
     // The status bar, and Print now that the hop has results.
     session_.refreshMenu();

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "platform/file_chooser.h"
 #include "platform/main_window_view.h"
 #include "platform/messages.h"
+#include "platform/methods_view.h"
 #include "platform/printer.h"
 #include "platform/profile.h"
 #include "platform/profile_view.h"
@@ -28,6 +30,8 @@
 #include "ui/modal_runs.h"
 
 namespace korvel {
+
+class ClimateMaps;
 
 struct SessionPorts {
     Messages& messages;
@@ -65,6 +69,10 @@ class Session {
     ApplicationState app;
     // The Form page's results window; the program gives its own (none: results are not shown).
     ResultsWindow* resultsWindow = nullptr;
+    // The methods table in the results dock (none: not shown), and the climate maps it reads,
+    // opened at its first use and again after an import.
+    MethodsView* methodsView = nullptr;
+    std::shared_ptr<const ClimateMaps> climateMaps;
     // The chart windows and the Sweep window; the program gives its own (none: no charts).
     ChartWindows* charts = nullptr;
     SweepView* sweepView = nullptr;

@@ -20,6 +20,7 @@
 #include "ui/print_job.h"
 #include "ui/print_options_dialog.h"
 #include "ui/recent_files.h"
+#include "ui/climate_maps_dialog.h"
 #include "ui/session.h"
 #include "ui/start_panel.h"
 
@@ -213,6 +214,9 @@ void Shell::onCommand(Command command) {
         break;
     case Command::Profile:
         profile();
+        break;
+    case Command::ClimateMaps:
+        runClimateMapsDialog(session_);
         break;
     case Command::ExportKml:
     case Command::ExportGeoJson:

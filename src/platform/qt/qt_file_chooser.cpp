@@ -30,6 +30,10 @@ FileDialogSettings fileDialogSettings(FileDialogUse use) {
     case FileDialogUse::ImportProfile:
         return {QStringLiteral("Import profile"),
                 QStringLiteral("CSV files (*.csv);;All files (*)"), QStringLiteral("csv"), false};
+    case FileDialogUse::ImportClimateMaps:
+        return {QStringLiteral("Import climate maps"),
+                QStringLiteral("ITU climate maps (*.zip *.txt *.csv *.npz);;All files (*)"),
+                QString(), false};
     case FileDialogUse::ExportChart:
         return {QStringLiteral("Export chart"),
                 QStringLiteral(

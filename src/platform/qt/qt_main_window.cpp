@@ -139,6 +139,9 @@ void QtMainWindow::buildMenu() {
     charts->addSeparator();
     addCommand(charts, QStringLiteral("&Route outage by hop"), Command::RouteChart);
 
+    addCommand(menuBar()->addMenu(QStringLiteral("&Tools")), QStringLiteral("&Climate maps..."),
+               Command::ClimateMaps);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     addCommand(help, QStringLiteral("&Short Guide"), Command::ShortGuide);
     help->addSeparator();
