@@ -9,6 +9,7 @@
 #include "series/budget_steps.h"
 #include "ui/chart_contents.h"
 #include "ui/form_page.h"
+#include "ui/methods_outage.h"
 #include "ui/methods_table.h"
 #include "ui/rain_dialog.h"
 #include "ui/results_disabled.h"
@@ -201,13 +202,15 @@ void FormPage::openChart(Command chart) {
                                      kAppCaption, MessageIcon::Warning);
         return;
     }
-    session_.charts->showChart(outageChart(calculated));
+    session_.charts->showChart(
+        withMethodTotals(outageChart(calculated), sessionMethodColumns(session_, &calculated)));
 }
 
 void FormPage::refreshCharts() {
     if (session_.charts != nullptr) {
         session_.charts->refreshChart(budgetChart(linkBudgetSteps(session_.hop)));
-        session_.charts->refreshChart(outageChart(session_.hop));
+        session_.charts->refreshChart(
+            withMethodTotals(outageChart(session_.hop), sessionMethodColumns(session_)));
     }
     if (profile_) {
         profile_->refresh();

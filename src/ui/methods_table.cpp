@@ -89,7 +89,7 @@ VerdictMark markOf(ObjectiveVerdict verdict) {
 
 } // namespace
 
-MethodColumns3 sessionMethodColumns(Session& session) {
+MethodColumns3 sessionMethodColumns(Session& session, const HopState* hop) {
     if (!session.climateMaps) {
         std::vector<std::string> errors;
         session.climateMaps = std::make_shared<const ClimateMaps>(
@@ -99,7 +99,7 @@ MethodColumns3 sessionMethodColumns(Session& session) {
         }
     }
     itu::HopMethodsInput input;
-    input.hop = &session.hop;
+    input.hop = hop != nullptr ? hop : &session.hop;
     input.sites = &session.sites;
     input.midpoint = itu::pathMidpoint(&session.sites);
     input.climate = climateInputsAt(*session.climateMaps, input.midpoint, session.sites.climate);

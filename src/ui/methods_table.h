@@ -19,7 +19,8 @@ using MethodColumns3 = std::array<itu::MethodResult, 3>;
 
 // The columns of the session's hop: its sites, the climate typed in the sites file over the
 // installed maps at the path's midpoint. The maps open at the first call; a damaged one is said.
-MethodColumns3 sessionMethodColumns(Session& session);
+// `hop`: another state of the session's hop (a copy calculated for a chart), else its own.
+MethodColumns3 sessionMethodColumns(Session& session, const HopState* hop = nullptr);
 
 // "needs climate maps (LogK, dN75)" for the values a column lacks that a map gives; empty when
 // no column lacks one.
