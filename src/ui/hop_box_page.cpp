@@ -56,6 +56,19 @@ void HopBoxPage::onCommand(ControlId control) {
     }
 }
 
+void HopBoxPage::onSaveCheck() {
+    Messages& messages = session_.ports.messages;
+    if (!textsFitOrRefuse(messages, *view_, kStationFields)) {
+        session_.app.pageAccepted = false;
+        return;
+    }
+    if (const HopDialogOutcome outcome = hopDialogRouteScreen(session_.route, typed(), messages);
+        !outcome.accepted) {
+        session_.app.pageAccepted = false;
+        show(outcome);
+    }
+}
+
 HopDialogTexts HopBoxPage::typed() const {
     return {
         .fileName = view_->text(kHopFileNameField),
