@@ -56,17 +56,16 @@ void HopBoxPage::onCommand(ControlId control) {
     }
 }
 
-void HopBoxPage::onSaveCheck() {
+bool HopBoxPage::takeIntoRoute() {
     Messages& messages = session_.ports.messages;
     if (!textsFitOrRefuse(messages, *view_, kStationFields)) {
-        session_.app.pageAccepted = false;
-        return;
+        return false;
     }
-    if (const HopDialogOutcome outcome = hopDialogRouteScreen(session_.route, typed(), messages);
-        !outcome.accepted) {
-        session_.app.pageAccepted = false;
+    const HopDialogOutcome outcome = hopDialogRouteScreen(session_.route, typed(), messages);
+    if (!outcome.accepted) {
         show(outcome);
     }
+    return outcome.accepted;
 }
 
 HopDialogTexts HopBoxPage::typed() const {

@@ -15,6 +15,7 @@ class PageEditWatch final : public DialogEvents {
 
     // The page whose events pass through; nullptr while none shows.
     void watch(Page* page) { page_ = page; }
+    [[nodiscard]] Page* watched() const { return page_; }
 
     void onCommand(ControlId control) override {
         if (page_ != nullptr) {

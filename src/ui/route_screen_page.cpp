@@ -89,10 +89,8 @@ void RouteScreenPage::onCommand(ControlId control) {
     }
 }
 
-void RouteScreenPage::onSaveCheck() {
-    if (!accept(RouteScreenAction::HopCalc)) {
-        session_.app.pageAccepted = false;
-    }
+bool RouteScreenPage::takeIntoRoute() {
+    return accept(RouteScreenAction::HopCalc);
 }
 
 void RouteScreenPage::onSelectionChanged(ControlId list) {

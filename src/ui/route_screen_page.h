@@ -35,8 +35,7 @@ class RouteScreenPage final : public Page {
     void open(DialogView& view) override;
     void onCommand(ControlId control) override;
     void onSelectionChanged(ControlId list) override;
-    // Saving the route takes the screen as HopCalc does, file name checked.
-    void onSaveCheck() override;
+    bool takeIntoRoute() override;
 
   private:
     void browseFolder();

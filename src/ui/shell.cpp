@@ -356,8 +356,7 @@ bool Shell::hasUnsavedChanges() {
 bool Shell::saveRoute() {
     RouteState& route = session_.route;
     Messages& messages = session_.ports.messages;
-    // The route screen checks its file name as HopCalc does; the hop box stores its hop.
-    if (!pageAccepts(true)) {
+    if (page_ && !page_->takeIntoRoute()) {
         return false;
     }
     if (route.record.fileName.empty()) {
