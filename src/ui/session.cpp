@@ -151,6 +151,10 @@ void Session::refreshMenu() {
          {Command::BudgetChart, Command::OutageChart, Command::Sweep, Command::Profile}) {
         window.setMenuEnabled(chart, hopCharts);
     }
+    // The route's bars need a route with hops: on the route screen or while one of its hops is
+    // edited.
+    const bool routeShown = app.currentPageId == kRouteScreenId || route.routeHopActive;
+    window.setMenuEnabled(Command::RouteChart, routeShown && route.record.hopCount > 0);
     window.setMenuEnabled(Command::ExportKml, app.currentPageId != kStartPanelId);
     window.setMenuEnabled(Command::ExportGeoJson, app.currentPageId != kStartPanelId);
     window.setMenuChecked(Command::RadioPage, app.currentPageId == kRadioPageId);
