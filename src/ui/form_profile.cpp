@@ -36,10 +36,7 @@ bool FormPage::takeProfileHeights(double antenna1M, double antenna2M) {
     }
     view_->setText(kAntenna1HeightField, formatFixed(antenna1M, 1));
     view_->setText(kAntenna2HeightField, formatFixed(antenna2M, 1));
-    // The heights taken are the hop's now: the modified mark shows them at once.
-    const bool taken = validateFormPage();
-    session_.updateStatus();
-    return taken;
+    return validateFormPage();
 }
 
 } // namespace korvel
