@@ -15,9 +15,8 @@ namespace {
 
 std::pair<std::string, std::string> firstWord(const std::string& text) {
     const std::size_t space = text.find(' ');
-    return space == std::string::npos
-               ? std::pair{text, std::string()}
-               : std::pair{text.substr(0, space), text.substr(space + 1)};
+    return space == std::string::npos ? std::pair{text, std::string()}
+                                      : std::pair{text.substr(0, space), text.substr(space + 1)};
 }
 
 std::optional<int> wholeNumber(const std::string& text) {
@@ -66,8 +65,7 @@ std::string expectWindowsApart() {
     QList<QWidget*> shown;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         const Qt::WindowType type = window->windowType();
-        if (window->isVisible() &&
-            (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool)) {
+        if (window->isVisible() && (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool)) {
             shown << window;
         }
     }

@@ -26,8 +26,8 @@ bool writeRouteWithHopFiles(Session& session, DialogView* page) {
         route.overwriteRadioData = true;
         route.overwriteBasicData = true;
     }
-    if (!writeRouteIntoHopFiles(route, session.hop, session.library,
-                                session.app.currentHopFileName, messages)) {
+    if (!writeRouteIntoHopFiles(route, session.hop, session.library, session.app.currentHopFileName,
+                                messages)) {
         return false;
     }
     session.markRouteSaved();

@@ -145,8 +145,7 @@ void Session::refreshMenu() {
     window.setMenuEnabled(Command::ViewHops, app.menu.viewHops);
     window.setMenuEnabled(Command::Print, somethingToPrint());
     // The hop's charts serve from the Basics page (through the Form page) and the Form page.
-    const bool hopCharts =
-        app.currentPageId == kBasicsPageId || app.currentPageId == kFormPageId;
+    const bool hopCharts = app.currentPageId == kBasicsPageId || app.currentPageId == kFormPageId;
     for (const Command chart :
          {Command::BudgetChart, Command::OutageChart, Command::Sweep, Command::Profile}) {
         window.setMenuEnabled(chart, hopCharts);

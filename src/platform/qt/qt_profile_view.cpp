@@ -12,8 +12,8 @@
 #include "platform/qt/qt_chart_panel.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_screen_room.h"
-#include "platform/qt/qt_window_places.h"
 #include "platform/qt/qt_window_close.h"
+#include "platform/qt/qt_window_places.h"
 
 namespace korvel {
 

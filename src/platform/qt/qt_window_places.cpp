@@ -45,10 +45,10 @@ std::optional<QPoint> freePlace(const QRect& screen, const QRect& mainFrame, QSi
     for (const int left : lefts) {
         for (const int top : tops) {
             const QRect place(QPoint(left, top), frame);
-            const bool free =
-                screen.contains(place) &&
-                std::none_of(others.begin(), others.end(),
-                             [&](const QRect& other) { return other.intersects(place); });
+            const bool free = screen.contains(place) &&
+                              std::none_of(others.begin(), others.end(), [&](const QRect& other) {
+                                  return other.intersects(place);
+                              });
             if (free && (!best || (place.topLeft() - corner).manhattanLength() <
                                       (*best - corner).manhattanLength())) {
                 best = place.topLeft();
@@ -68,8 +68,8 @@ void placeBesideMainWindow(QWidget& window, const QWidget& main) {
     const QRect shown = screen->availableGeometry();
     const QRect mainFrame = main.frameGeometry();
     // The window manager frames a chart as it frames the main window; its layout may widen it.
-    const QSize frame = window.size().expandedTo(window.minimumSizeHint()) +
-                        (mainFrame.size() - main.size());
+    const QSize frame =
+        window.size().expandedTo(window.minimumSizeHint()) + (mainFrame.size() - main.size());
     const std::vector<QRect> others = otherWindows(window);
     if (const std::optional<QPoint> free = freePlace(shown, mainFrame, frame, others)) {
         window.move(*free);
@@ -78,9 +78,9 @@ void placeBesideMainWindow(QWidget& window, const QWidget& main) {
     // No free place on the screen: cascaded down from its right edge, a step for each window
     // of the program already shown beside the main window.
     const int step = static_cast<int>(others.size() % kCascadeSteps) * kCascadeStep;
-    window.move(std::max(shown.left(), shown.right() + 1 - frame.width() - step),
-                std::min(shown.top() + step,
-                         std::max(shown.top(), shown.bottom() + 1 - frame.height())));
+    window.move(
+        std::max(shown.left(), shown.right() + 1 - frame.width() - step),
+        std::min(shown.top() + step, std::max(shown.top(), shown.bottom() + 1 - frame.height())));
 }
 
 } // namespace korvel
