@@ -11,9 +11,8 @@ namespace {
 
 std::pair<std::string, std::string> firstWord(const std::string& text) {
     const std::size_t space = text.find(' ');
-    return space == std::string::npos
-               ? std::pair{text, std::string()}
-               : std::pair{text.substr(0, space), text.substr(space + 1)};
+    return space == std::string::npos ? std::pair{text, std::string()}
+                                      : std::pair{text.substr(0, space), text.substr(space + 1)};
 }
 
 std::optional<int> wholeNumber(const std::string& text) {
@@ -42,9 +41,9 @@ std::string checkMethods(const QtMethodsTable& table, const std::string& rest) {
     const auto [first, afterFirst] = firstWord(rest);
     if (first == "missing") {
         const std::string found = table.missingText().toStdString();
-        return found == afterFirst ? std::string()
-                                   : "expected missing maps " + quoted(afterFirst) + ", found " +
-                                         quoted(found);
+        return found == afterFirst
+                   ? std::string()
+                   : "expected missing maps " + quoted(afterFirst) + ", found " + quoted(found);
     }
     // "tip ROW COLUMN TEXT": the cell's tooltip (its accessible description) contains TEXT.
     const bool tip = first == "tip";

@@ -354,7 +354,9 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
     } else if (action == "screenshot") {
         screenshot(rest);
     } else if (action == "method") {
-        if (const std::string f = actOnMethods(*program_.results.methodsTable(), rest); !f.empty()) fail(f);
+        if (const std::string f = actOnMethods(*program_.results.methodsTable(), rest); !f.empty()) {
+            fail(f);
+        }
     } else if (action == "sweep") {
         sweep(rest);
     } else if (action == "resize") {
@@ -451,7 +453,9 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
     } else if (what == "verdict") {
         expectVerdict(rest);
     } else if (what == "method") {
-        if (const std::string f = checkMethods(*program_.results.methodsTable(), rest); !f.empty()) fail(f);
+        if (const std::string f = checkMethods(*program_.results.methodsTable(), rest); !f.empty()) {
+            fail(f);
+        }
     } else if (what == "row") {
         expectRow(rest);
     } else if (what == "file") {

@@ -14,10 +14,10 @@ struct MethodsCell {
 };
 
 struct MethodsTableContent {
-    std::vector<std::string> headings;             // one a column
-    std::vector<std::string> rowLabels;            // one a row
-    std::vector<std::vector<MethodsCell>> cells;   // [row][column]
-    int judgingColumn = 0;                         // the column the verdict judges by
+    std::vector<std::string> headings;           // one a column
+    std::vector<std::string> rowLabels;          // one a row
+    std::vector<std::vector<MethodsCell>> cells; // [row][column]
+    int judgingColumn = 0;                       // the column the verdict judges by
     std::string missingMaps; // "needs climate maps (LogK, dN75)"; empty when nothing is missing
 };
 
@@ -33,7 +33,7 @@ class MethodsView {
     virtual ~MethodsView() = default;
     virtual void setEvents(MethodsViewEvents* events) = 0;
     virtual void show(const MethodsTableContent& content) = 0;
-    // No hop results: an empty table.
+    // No hop results: nothing to show.
     virtual void clear() = 0;
 };
 

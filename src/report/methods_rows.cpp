@@ -78,8 +78,7 @@ std::vector<MethodsRow> makeRows() {
         {"Average year (%)", nullptr, figure(&MethodResult::averageYearPct, methodPercentText)},
         {"Rain A0.01 (dB)", nullptr,
          [](const MethodResult& m) {
-             return m.rain && m.rain->A001Db ? decibels(*m.rain->A001Db)
-                                             : std::string(kNoFigure);
+             return m.rain && m.rain->A001Db ? decibels(*m.rain->A001Db) : std::string(kNoFigure);
          }},
         {"Rain outage, year (%)", nullptr, rainOutage},
         {"Gas (dB)", nullptr,

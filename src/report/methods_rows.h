@@ -16,7 +16,7 @@ namespace korvel {
 using MethodInputField = std::optional<itu::InputValue> itu::MethodInputs::*;
 
 struct MethodsRow {
-    std::string_view label; // "dN1 (N/km)", "Total, worst month (%)"
+    std::string_view label;           // "dN1 (N/km)", "Total, worst month (%)"
     MethodInputField input = nullptr; // set on the input rows
     std::function<std::string(const itu::MethodResult&)> cell;
 };

@@ -35,9 +35,10 @@ bool importChosenClimateMaps(Session& session) {
         for (const std::string& error : result.errors) {
             text.append(error).append("\n");
         }
-        text.append(result.errors.empty() ? "No climate map found in the file; the installed "
-                                            "maps are as they were"
-                                          : "Nothing imported; the installed maps are as they were");
+        text.append(result.errors.empty()
+                        ? "No climate map found in the file; the installed "
+                          "maps are as they were"
+                        : "Nothing imported; the installed maps are as they were");
         messages.show(utf8ToCp1252(text), kAppCaption, MessageIcon::Warning);
         return false;
     }

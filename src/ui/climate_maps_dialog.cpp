@@ -107,8 +107,8 @@ class ClimateMapsDialog final : public DialogEvents {
         const ClimateKind kind = *selected;
         const std::string name = climateKindFacts(kind).name;
         if (session_.ports.messages.show("Remove the " + name + " climate map?", kAppCaption,
-                                         MessageIcon::Question, MessageButtons::YesNoDefaultNo) !=
-            MessageAnswer::Yes) {
+                                         MessageIcon::Question,
+                                         MessageButtons::YesNoDefaultNo) != MessageAnswer::Yes) {
             return;
         }
         if (!ClimateCache(climateCacheFolder()).remove(kind)) {

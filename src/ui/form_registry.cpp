@@ -219,13 +219,18 @@ constexpr FormControl kPrintOptionsDialog[]{
     {kTextFileField, kEdit},        {kDelimitedFileField, kEdit}, {kPdfFileField, kEdit},
     {kMethodsSectionCheck, kTick},  {kOkButton, kButton},         {kCancelButton, kButton}};
 
-constexpr FormControl kClimateMapsDialog[]{
-    {kClimateMapsList, kList},         {kClimateFolderLabel, kLabel},
-    {kClimateImportButton, kButton},   {kClimateRemoveButton, kButton},
-    {kClimateOverrideFirst, kEdit},    {kClimateOverrideFirst + 1, kEdit},
-    {kClimateOverrideFirst + 2, kEdit}, {kClimateOverrideFirst + 3, kEdit},
-    {kClimateOverrideFirst + 4, kEdit}, {kClimateOverrideFirst + 5, kEdit},
-    {kOkButton, kButton},              {kCancelButton, kButton}};
+constexpr FormControl kClimateMapsDialog[]{{kClimateMapsList, kList},
+                                           {kClimateFolderLabel, kLabel},
+                                           {kClimateImportButton, kButton},
+                                           {kClimateRemoveButton, kButton},
+                                           {kClimateOverrideFirst, kEdit},
+                                           {kClimateOverrideFirst + 1, kEdit},
+                                           {kClimateOverrideFirst + 2, kEdit},
+                                           {kClimateOverrideFirst + 3, kEdit},
+                                           {kClimateOverrideFirst + 4, kEdit},
+                                           {kClimateOverrideFirst + 5, kEdit},
+                                           {kOkButton, kButton},
+                                           {kCancelButton, kButton}};
 
 constexpr FormControl kAbortDialog[]{{kCancelButton, kButton}};
 

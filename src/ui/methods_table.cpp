@@ -41,8 +41,7 @@ std::string columnSources(const itu::MethodResult& m) {
         }
     }
     if (text.empty()) {
-        text = m.method == itu::MethodId::Classic ? "Inputs: the hop's own values"
-                                                  : "Inputs: none";
+        text = m.method == itu::MethodId::Classic ? "Inputs: the hop's own values" : "Inputs: none";
     }
     for (const std::string_view note : m.notes) {
         text.append("\n").append(note);
@@ -59,14 +58,14 @@ std::string verdictText(const itu::MethodResult& m) {
     case ObjectiveVerdict::None:
         break;
     }
-    const std::string missing = missingMapsText({m, m, m});
-    return missing.empty() ? std::string(kNoFigure) : missing;
+    // The maps it needs are named under the table and in the cell's tooltip.
+    return m.missing.empty() ? std::string(kNoFigure) : "needs maps";
 }
 
 MethodsCell cellOf(const MethodsRow& row, const itu::MethodResult& m, std::string text,
                    std::size_t column) {
-    std::string detail = std::string(kHeadings[column]) + ", " + std::string(row.label) + ": " +
-                         text + "\n";
+    std::string detail =
+        std::string(kHeadings[column]) + ", " + std::string(row.label) + ": " + text + "\n";
     if (row.input != nullptr && m.inputs.*row.input) {
         detail.append("from ").append((m.inputs.*row.input)->source);
     } else {
@@ -138,6 +137,9 @@ MethodsTableContent methodsTableContent(const MethodColumns3& columns, VerdictMe
         for (std::size_t c = 0; c < columns.size(); ++c) {
             std::string text = verdictRow ? verdictText(columns[c]) : rows[r].cell(columns[c]);
             MethodsCell cell = cellOf(rows[r], columns[c], std::move(text), c);
+            if (verdictRow && !columns[c].missing.empty()) {
+                cell.detail.insert(0, missingMapsText({columns[c], columns[c], columns[c]}) + "\n");
+            }
             if (verdictRow && static_cast<int>(c) == content.judgingColumn) {
                 cell.detail.append("\nThis column judges the hop.");
             }

@@ -7,9 +7,9 @@
 
 #include "platform/text_encoding.h"
 #include "report/hop_report_page.h"
+#include "report/methods_section.h"
 #include "report/printer_entry.h"
 #include "report/route_report_page.h"
-#include "report/methods_section.h"
 #include "ui/methods_table.h"
 #include "ui/page.h"
 #include "ui/print_options_dialog.h"

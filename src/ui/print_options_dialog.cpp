@@ -179,8 +179,8 @@ class PrintOptionsDialog final : public DialogEvents {
         }
         const std::string hopName = pathToCp1252(session_.app.currentHopFileName);
         if (!request().withMethods) {
-            return writeHopReportFile(file, form, session_.hop, session_.library, language,
-                                      hopName, date, messages);
+            return writeHopReportFile(file, form, session_.hop, session_.library, language, hopName,
+                                      date, messages);
         }
         const MethodColumns3 columns = sessionMethodColumns(session_);
         const auto pointers = columnPointers(columns);

@@ -28,8 +28,8 @@ QtMethodsTable::QtMethodsTable(QWidget* parent) : QWidget(parent) {
     auto* label = new QLabel(QStringLiteral("&Verdict by:"), this);
     judging_ = new QComboBox(this);
     judging_->setObjectName(QStringLiteral("methods.judging"));
-    judging_->addItems({QStringLiteral("Classic"), QStringLiteral("P.530-17"),
-                        QStringLiteral("P.530-18")});
+    judging_->addItems(
+        {QStringLiteral("Classic"), QStringLiteral("P.530-17"), QStringLiteral("P.530-18")});
     judging_->setAccessibleName(QStringLiteral("Method the verdict judges by"));
     label->setBuddy(judging_);
     choice->addWidget(label);
@@ -70,6 +70,7 @@ QtMethodsTable::QtMethodsTable(QWidget* parent) : QWidget(parent) {
 }
 
 void QtMethodsTable::show(const MethodsTableContent& content) {
+    setVisible(true);
     filling_ = true;
     judging_->setCurrentIndex(content.judgingColumn);
     filling_ = false;
@@ -79,7 +80,8 @@ void QtMethodsTable::show(const MethodsTableContent& content) {
     QStringList headings;
     for (std::size_t c = 0; c < content.headings.size(); ++c) {
         const bool judges = static_cast<int>(c) == content.judgingColumn;
-        headings << utf8(content.headings[c]) + (judges ? QStringLiteral("\n(verdict)") : QString());
+        headings << utf8(content.headings[c]) +
+                        (judges ? QStringLiteral("\n(verdict)") : QString());
     }
     table_->setHorizontalHeaderLabels(headings);
     QStringList labels;
@@ -104,8 +106,8 @@ void QtMethodsTable::show(const MethodsTableContent& content) {
 }
 
 void QtMethodsTable::fitColumns() {
-    // Every column in view, and ten rows at least: the rest scrolls.
-    constexpr int kRowsShown = 10;
+    // Every column in view, and a few rows at least: the rest scrolls within the dock's room.
+    constexpr int kRowsShown = 4;
     table_->resizeColumnsToContents();
     int width = table_->verticalHeader()->sizeHint().width() + 2 * table_->frameWidth() +
                 table_->verticalScrollBar()->sizeHint().width();
@@ -124,6 +126,8 @@ void QtMethodsTable::clear() {
     judging_->setEnabled(false);
     missing_->setVisible(false);
     import_->setVisible(false);
+    // Without results the dock keeps the size it had before there was a table.
+    setVisible(false);
 }
 
 QString QtMethodsTable::cellText(int row, int column) const {
