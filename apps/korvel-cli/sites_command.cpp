@@ -1,4 +1,4 @@
-// korvel-cli sites HOPFILE [--set 1|2 LAT LON [--elevation M | --dem FILE... [--dem-gdal-names]]]
+// korvel-cli sites HOPFILE [--set 1|2 LAT LON [--elevation M | --dem SOURCE... [--dem-gdal-names]]]
 //                          [--climate KEY=VALUE|KEY= ...]
 //                          [--availability-objective PCT]
 
@@ -68,8 +68,8 @@ std::optional<SitePosition> siteFromJob(const SitesJob& job, const HopSites& sit
             return std::nullopt;
         }
         site.groundElevationM = *elevation;
-    } else if (!job.dem.files.empty()) {
-        const auto model = openDem(job.dem);
+    } else if (DemOptions dem = job.dem; takeSettingsSources(dem)) {
+        const auto model = openDem(dem);
         if (!model) {
             return std::nullopt;
         }
@@ -205,7 +205,7 @@ int runSites(const SitesJob& job) {
 
 } // namespace
 
-void addSitesCommand(CLI::App& app, CliContext&, Action& action) {
+void addSitesCommand(CLI::App& app, CliContext& context, Action& action) {
     auto job = std::make_shared<SitesJob>();
     CLI::App* command = app.add_subcommand(
         "sites", "Show or set the sites of a hop's stations (kept in HOPFILE.sites.json)");
@@ -222,7 +222,7 @@ void addSitesCommand(CLI::App& app, CliContext&, Action& action) {
     command->add_option("--availability-objective", job->availabilityText,
                         "Annual rain unavailability the hop may have, % of a year (0.01 for "
                         "99.99 % availability); an empty value clears it");
-    addDemOptions(*command, job->dem,
+    addDemOptions(*command, job->dem, context,
                   "Elevation model to take the ground elevation from; repeat for tiles");
     command->add_option("--climate", job->climate,
                         "A typed climate value that overrides the maps: KEY=VALUE, or KEY= to "

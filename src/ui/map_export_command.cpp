@@ -12,7 +12,9 @@
 #include "hopfile/hop_file.h"
 #include "platform/file_replace.h"
 #include "platform/text_encoding.h"
+#include "engine/stored_results.h"
 #include "route/route_folder.h"
+#include "route/route_hop_status.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -21,9 +23,10 @@ namespace {
 
 bool hasBothSites(const HopSites& sites) { return sites.stations[0] && sites.stations[1]; }
 
-MapHop mapHopWithSites(const HopRecord& record, const HopResults& results,
-                       const HopSites& sites) {
-    return mapHopOf(record, results, {*sites.stations[0], *sites.stations[1]});
+MapHop mapHopWithSites(const HopRecord& record, const HopResults& results, const HopSites& sites,
+                       bool resultsCurrent) {
+    return mapHopOf(record, results, {*sites.stations[0], *sites.stations[1]},
+                    resultsCurrent ? MapResults::Current : MapResults::OutOfDate);
 }
 
 // Asks where, then writes; false when the planner cancelled or the write failed (said).
@@ -47,7 +50,8 @@ bool writeMap(Session& session, MapFormat format, std::string_view title,
 
 // Hop `index` of the route as its file holds it, with the sites beside it; nothing when either
 // is missing or unusable.
-std::optional<MapHop> storedRouteHop(const RouteState& route, std::size_t index) {
+std::optional<MapHop> storedRouteHop(const Session& session, std::size_t index) {
+    const RouteState& route = session.route;
     const auto file = fileInRouteFolder(route, route.record.hopFile[index].view());
     if (!file) {
         return std::nullopt;
@@ -61,7 +65,9 @@ std::optional<MapHop> storedRouteHop(const RouteState& route, std::size_t index)
     if (read.status == SitesReadStatus::Refused || !hasBothSites(read.sites)) {
         return std::nullopt;
     }
-    return mapHopWithSites(stored.record, stored.results, read.sites);
+    return mapHopWithSites(stored.record, stored.results, read.sites,
+                           hopFileResultsState(*file, session.library) ==
+                               StoredResultsState::Current);
 }
 
 } // namespace
@@ -75,7 +81,8 @@ void exportHopMap(Session& session, MapFormat format) {
         return;
     }
     const HopState& hop = session.hop;
-    const std::vector<MapHop> hops{mapHopWithSites(hop.record, hop.results, session.sites)};
+    const std::vector<MapHop> hops{
+        mapHopWithSites(hop.record, hop.results, session.sites, storedResultsCurrent(hop))};
     writeMap(session, format, hops.front().name.empty() ? "Korvel hop" : hops.front().name, hops);
 }
 
@@ -89,10 +96,11 @@ void exportRouteMap(Session& session, MapFormat format) {
         std::optional<MapHop> hop;
         if (route.routeHopActive && i == route.currentHop) {
             if (hasBothSites(session.sites)) {
-                hop = mapHopWithSites(session.hop.record, session.hop.results, session.sites);
+                hop = mapHopWithSites(session.hop.record, session.hop.results, session.sites,
+                                      storedResultsCurrent(session.hop));
             }
         } else {
-            hop = storedRouteHop(route, index);
+            hop = storedRouteHop(session, index);
         }
         if (hop) {
             hops.push_back(std::move(*hop));
