@@ -38,6 +38,7 @@ enum class Command {
     ViewSweep = 40033,
     ViewProfile = 40034,
     ViewRoute = 40035,
+    Terrain = 40040, // Tools > Terrain...: the elevation models of the settings
     LeavePage = 1999,
 };
 
