@@ -14,8 +14,8 @@
 #include "geo/map_export.h"
 #include "hopfile/hop_file.h"
 #include "platform/text_encoding.h"
-#include "route/route_hop_status.h"
 #include "route/route_file.h"
+#include "route/route_hop_status.h"
 
 namespace korvel::cli {
 namespace {
@@ -134,8 +134,9 @@ void addExportCommand(CLI::App& app, CliContext& context, Action& action) {
     command->add_option("FILE", job->file, "Hop file or route file")->required();
     command->add_option("--output", job->output, "File to write")->required();
     command->add_flag("--force", job->force, "Replace the output file when it exists");
-    command->callback(
-        [&action, &context, job] { action = [&context, job] { return runExport(context, *job); }; });
+    command->callback([&action, &context, job] {
+        action = [&context, job] { return runExport(context, *job); };
+    });
 }
 
 } // namespace korvel::cli

@@ -1,5 +1,6 @@
-// korvel-cli profile HOPFILE [--dem SOURCE]... [--dem-gdal-names] [--csv PROFILE.csv] [--k K] [--step M]
-//                    [--rule c@k]... [--rule-set NAME] [--fixed-end 1|2] [--json|--csv] [--save]
+// korvel-cli profile HOPFILE [--dem SOURCE]... [--dem-gdal-names] [--csv PROFILE.csv]
+//                    [--k K] [--step M] [--rule c@k]... [--rule-set NAME] [--fixed-end 1|2]
+//                    [--json|--csv] [--save]
 
 #include <iostream>
 #include <memory>

@@ -22,11 +22,11 @@
 #include "scenario_player.h"
 #include "scenario_ports.h"
 #include "shell_events.h"
+#include "terrain_window.h"
 #include "transcript.h"
 #include "ui/form_registry.h"
 #include "ui/session.h"
 #include "ui/shell.h"
-#include "terrain_window.h"
 #include "user_profile.h"
 #include "view_toggles.h"
 

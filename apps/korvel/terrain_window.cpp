@@ -59,7 +59,7 @@ void TerrainWindow::build() {
          {std::tuple{"Add &file...", "addFile", "Add an elevation model file",
                      std::function<void()>([this] { add(FileDialogUse::ElevationModel); })},
           std::tuple{"Add f&older...", "addFolder", "Add a folder of elevation models",
-                     std::function<void()>([this] { add(FileDialogUse::ElevationFolder); })},
+                     std::function<void()>([this] { add(FileDialogUse::TerrainFolder); })},
           std::tuple{"&Remove", "remove", "Remove the chosen elevation model",
                      std::function<void()>([this] { removeChosen(); })}}) {
         auto* button = new QPushButton(QString::fromUtf8(text), dialog);
@@ -131,12 +131,11 @@ void TerrainWindow::removeChosen() {
 
 bool TerrainWindow::save(const std::vector<std::filesystem::path>& sources) {
     const auto file = profile_.file();
-    const std::string error =
-        file ? saveElevationSources(*file, sources)
-             : "the settings file cannot be named (no home folder)";
+    const std::string error = file ? saveElevationSources(*file, sources)
+                                   : "the settings file cannot be named (no home folder)";
     if (!error.empty()) {
-        messages_.show("The elevation models are not kept: " + utf8ToCp1252(error),
-                       kAppCaption, MessageIcon::Warning);
+        messages_.show("The elevation models are not kept: " + utf8ToCp1252(error), kAppCaption,
+                       MessageIcon::Warning);
         return false;
     }
     if (settingsChanged_) {

@@ -9,7 +9,9 @@ namespace korvel {
 
 namespace {
 
-std::string metres(double value) { return formatNumbers("%.1f m", value); }
+std::string metres(double value) {
+    return formatNumbers("%.1f m", value);
+}
 
 std::string antennaWords(const MapStation& station) {
     return "antenna " + metres(station.antennaHeightM) + " above the station (" +
@@ -102,8 +104,8 @@ std::string siteDescription(const MapSite& site) {
         const MapHop& hop = *antenna.hop;
         std::string words = antennaWords(hop.stations[antenna.end]);
         words[0] = 'A';
-        text += " " + words + " towards " + hop.stations[1 - antenna.end].name + " (" + hop.name +
-                ").";
+        text +=
+            " " + words + " towards " + hop.stations[1 - antenna.end].name + " (" + hop.name + ").";
     }
     return text;
 }

@@ -29,8 +29,8 @@ struct MapHop {
     double lengthKm = 0.0;
     double outagePct = 0.0; // without diversity, or with it when the hop has diversity
     double objectivePct = 0.0;
-    bool calculated = false; // whether the hop holds results that belong to its data
-    bool resultsOutOfDate = false; // it holds results, of other data: no outage is shown
+    bool calculated = false;              // whether the hop holds results that belong to its data
+    bool resultsOutOfDate = false;        // it holds results, of other data: no outage is shown
     std::optional<double> marginNeededDb; // when it misses: more flat fade margin needed, dB
 };
 

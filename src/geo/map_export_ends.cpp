@@ -13,7 +13,9 @@ namespace {
 
 constexpr double kMetresPerKm = 1000.0;
 
-double degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
+double degrees(double radians) {
+    return radians * 180.0 / std::numbers::pi;
+}
 
 double compassDeg(double azimuthDeg) {
     const double turned = std::fmod(azimuthDeg + 360.0, 360.0);

@@ -56,9 +56,12 @@ Json siteFeature(const MapSite& site) {
 }
 
 Json endProperties(const MapStation& station, const PathEndView& view) {
-    return {{"name", station.name},          {"stationHeightM", station.stationHeightM},
-            {"antennaHeightM", station.antennaHeightM}, {"azimuthDeg", view.azimuthDeg},
-            {"elevationDeg", view.elevationDeg}, {"distanceKm", view.distanceKm}};
+    return {{"name", station.name},
+            {"stationHeightM", station.stationHeightM},
+            {"antennaHeightM", station.antennaHeightM},
+            {"azimuthDeg", view.azimuthDeg},
+            {"elevationDeg", view.elevationDeg},
+            {"distanceKm", view.distanceKm}};
 }
 
 Json hopFeature(const MapHop& hop) {

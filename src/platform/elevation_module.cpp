@@ -38,7 +38,7 @@ std::string lookedFor(const std::vector<std::filesystem::path>& moduleFiles) {
 
 // The rasters a folder holds, by name, as a planner keeps a folder of tiles.
 constexpr std::array kRasterExtensions{".tif", ".tiff", ".hgt", ".vrt", ".asc", ".img",
-                                       ".dt0", ".dt1", ".dt2", ".bil", ".flt"};
+                                       ".dt0", ".dt1",  ".dt2", ".bil", ".flt"};
 
 bool looksLikeRaster(const std::filesystem::path& file) {
     std::string extension = file.extension().string();

@@ -15,7 +15,9 @@ namespace {
 
 constexpr std::string_view kSection = "terrain";
 
-std::string sourceKey(std::size_t number) { return "Source" + std::to_string(number); }
+std::string sourceKey(std::size_t number) {
+    return "Source" + std::to_string(number);
+}
 
 std::string_view trimmed(std::string_view line) {
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) {

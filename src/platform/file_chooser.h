@@ -18,12 +18,12 @@ enum class FileDialogUse {
     ImportProfile,  // "CSV files (*.csv)", default extension "csv", the file must exist
     ExportChart,    // PNG, SVG or CSV by the name's extension ("png" by default), ask likewise
     ElevationModel, // a raster file or virtual raster (.tif, .hgt, .vrt, ...), must exist
-    ElevationFolder, // a folder of rasters: an existing folder (bare name: its last part)
+    TerrainFolder,  // a folder of rasters: an existing folder (bare name: its last part)
 };
 
 // The uses that choose a folder rather than a file.
 inline bool choosesFolder(FileDialogUse use) {
-    return use == FileDialogUse::RouteFolder || use == FileDialogUse::ElevationFolder;
+    return use == FileDialogUse::RouteFolder || use == FileDialogUse::TerrainFolder;
 }
 
 struct ChosenFile {

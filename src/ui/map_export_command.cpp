@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/stored_results.h"
 #include "geo/map_export.h"
 #include "geo/sites_file.h"
 #include "hopfile/hop_file.h"
 #include "platform/file_replace.h"
 #include "platform/text_encoding.h"
-#include "engine/stored_results.h"
 #include "route/route_folder.h"
 #include "route/route_hop_status.h"
 #include "ui/session.h"
@@ -37,8 +37,8 @@ bool writeMap(Session& session, MapFormat format, std::string_view title,
     if (!chosen) {
         return false;
     }
-    const std::string document =
-        format == MapFormat::Kml ? kmlDocument(title, hops, leftOut) : geoJsonDocument(hops, leftOut);
+    const std::string document = format == MapFormat::Kml ? kmlDocument(title, hops, leftOut)
+                                                          : geoJsonDocument(hops, leftOut);
     const std::span bytes(reinterpret_cast<const std::uint8_t*>(document.data()), document.size());
     if (replaceFileContents(chosen->fullName, bytes) != FileWriteResult::Written) {
         session.ports.messages.show(utf8ToCp1252(chosen->bareName.string()) + ": cannot write",

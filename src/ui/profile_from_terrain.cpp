@@ -46,11 +46,11 @@ void ProfileWindow::onFromTerrain(const ProfileSettings& settings) {
     }
     const GeoPoint from = geoPointOf(*sites_.stations[0]);
     const GeoPoint to = geoPointOf(*sites_.stations[1]);
-    ProfileSampling sampling =
-        sampleProfile(*opening.model, from, to, terrainStepKm(*opening.model, geodesicLengthKm(from, to)),
-                      [this](std::size_t done, std::size_t total) {
-                          return view_.showProgress(kReading, done, total);
-                      });
+    ProfileSampling sampling = sampleProfile(
+        *opening.model, from, to, terrainStepKm(*opening.model, geodesicLengthKm(from, to)),
+        [this](std::size_t done, std::size_t total) {
+            return view_.showProgress(kReading, done, total);
+        });
     view_.showProgress(kReading, 1, 1);
     if (sampling.cancelled) {
         return; // the hop keeps the profile it had

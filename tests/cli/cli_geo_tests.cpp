@@ -118,11 +118,11 @@ TEST_F(Profile, WithoutTheElevationModuleOnlyDemIsRefusedNamingWhereItWasLookedF
 
 // Without --dem, both commands read the models the desktop keeps in the settings.
 TEST_F(Profile, WithoutDemTheModelsOfTheSettingsServeBothCommands) {
-    const CliRun fromDem = cli("sites LINK7.HOP --set 2 60.3 25.35 --dem " KORVEL_SAMPLE_DATA
-                               "/dem");
+    const CliRun fromDem =
+        cli("sites LINK7.HOP --set 2 60.3 25.35 --dem " KORVEL_SAMPLE_DATA "/dem");
     ASSERT_EQ(fromDem.exitCode, 0) << fromDem.err;
-    writeFile(at("profile.ini"), "[intl]\nsDate=-\n[Terrain]\nSource1=" KORVEL_SAMPLE_DATA
-                                 "/dem\n");
+    writeFile(at("profile.ini"),
+              "[intl]\nsDate=-\n[Terrain]\nSource1=" KORVEL_SAMPLE_DATA "/dem\n");
     const CliRun fromSettings = cli("sites LINK7.HOP --set 2 60.3 25.35");
     ASSERT_EQ(fromSettings.exitCode, 0) << fromSettings.err;
     EXPECT_EQ(fromSettings.out, fromDem.out);
@@ -184,8 +184,9 @@ TEST_F(MapExport, RouteKmlHasEachSiteOnceAndEachHopAsALine) {
     std::filesystem::remove(at("COAST3.HOP.sites.json"));
     ASSERT_EQ(cli("export geojson COAST.ROU --output coast.geojson").exitCode, 0);
     const auto route = nlohmann::json::parse(readFileText(at("coast.geojson")));
-    EXPECT_EQ(route["leftOut"], nlohmann::json::parse(
-                                    R"([{"file": "COAST3.HOP", "reason": "the hop has no sites"}])"));
+    EXPECT_EQ(
+        route["leftOut"],
+        nlohmann::json::parse(R"([{"file": "COAST3.HOP", "reason": "the hop has no sites"}])"));
     std::filesystem::remove(at("COAST2.HOP"));
     expectRefused("export kml COAST.ROU --output lost.kml", "nothing written", "lost.kml");
 }

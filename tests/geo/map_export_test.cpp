@@ -67,15 +67,15 @@ TEST(MapExport, ASharedSiteKeepsTheAntennaOfEachHop) {
     const auto document = nlohmann::json::parse(geoJsonDocument({north, east}));
     const auto& features = document["features"];
     ASSERT_EQ(features.size(), 5u); // three sites, two hops
-    EXPECT_EQ(features[0]["properties"]["antennas"],
-              nlohmann::json::parse(R"([
+    EXPECT_EQ(features[0]["properties"]["antennas"], nlohmann::json::parse(R"([
                   {"hop": "Hilltop - Harbour", "towards": "Harbour", "stationHeightM": 10.0,
                    "antennaHeightM": 20.0},
                   {"hop": "Hilltop - Mill", "towards": "Mill", "stationHeightM": 10.0,
                    "antennaHeightM": 35.0}])"));
     EXPECT_EQ(features[4]["properties"]["station1"]["antennaHeightM"], 35.0);
     EXPECT_EQ(features[4]["properties"]["verdict"], "notCalculated");
-    const std::string kml = kmlDocument("Two", {north, east}, {{"LINK9.HOP", "the hop has no sites"}});
+    const std::string kml =
+        kmlDocument("Two", {north, east}, {{"LINK9.HOP", "the hop has no sites"}});
     EXPECT_NE(kml.find("Antenna 35.0 m above the station (45.0 m above sea level) towards Mill"),
               std::string::npos)
         << kml;

@@ -26,7 +26,7 @@ struct SyntheticRaster {
     GDALDataType type = GDT_Float32;
     double scale = 1.0;
     double offset = 0.0;
-    std::string unit;     // the band's height unit: "", "ft", ...
+    std::string unit;      // the band's height unit: "", "ft", ...
     double rotation = 0.0; // the geotransform's row rotation term
 };
 
@@ -37,7 +37,7 @@ inline void writeGeoTiff(const std::filesystem::path& file, const SyntheticRaste
     GDALDataset* dataset =
         driver->Create(file.c_str(), raster.width, raster.height, 1, raster.type, nullptr);
     ASSERT_NE(dataset, nullptr);
-    double transform[6] = {raster.west, raster.cellSize,  raster.rotation,
+    double transform[6] = {raster.west,  raster.cellSize, raster.rotation,
                            raster.north, raster.rotation, -raster.cellSize};
     dataset->SetGeoTransform(transform);
     if (raster.epsg != 0) {

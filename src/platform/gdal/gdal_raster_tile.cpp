@@ -155,9 +155,9 @@ double RasterTile::cellM(int column, int row) const {
         }
         return NAN;
     }
-    const auto at = static_cast<std::size_t>(row % blockHeight_) *
-                        static_cast<std::size_t>(blockWidth_) +
-                    static_cast<std::size_t>(column % blockWidth_);
+    const auto at =
+        static_cast<std::size_t>(row % blockHeight_) * static_cast<std::size_t>(blockWidth_) +
+        static_cast<std::size_t>(column % blockWidth_);
     double raw = 0.0;
     GDALCopyWords(static_cast<const GByte*>(block->GetDataRef()) +
                       at * static_cast<std::size_t>(typeBytes_),
@@ -192,8 +192,8 @@ std::optional<double> RasterTile::elevationM(double latitudeDeg, double longitud
     const double down = row - top;
     const std::array<double, 4> shares{(1 - across) * (1 - down), across * (1 - down),
                                        (1 - across) * down, across * down};
-    const std::array<std::pair<int, int>, 4> cells{{{left, top}, {right, top}, {left, bottom},
-                                                    {right, bottom}}};
+    const std::array<std::pair<int, int>, 4> cells{
+        {{left, top}, {right, top}, {left, bottom}, {right, bottom}}};
     // A cell without data drops out and the others share its weight; cells of no weight are
     // not read at all.
     double sum = 0.0;

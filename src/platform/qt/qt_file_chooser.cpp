@@ -40,7 +40,7 @@ FileDialogSettings fileDialogSettings(FileDialogUse use) {
                 QStringLiteral("Elevation models (*.tif *.tiff *.hgt *.vrt *.asc *.img *.dt0 "
                                "*.dt1 *.dt2 *.bil *.flt);;All files (*)"),
                 QString(), false};
-    case FileDialogUse::ElevationFolder:
+    case FileDialogUse::TerrainFolder:
         return {QStringLiteral("Add folder of elevation models"), QString(), QString(), false};
     case FileDialogUse::OpenRoute:
         break;

@@ -181,10 +181,10 @@ TEST_F(GdalElevation, ScaleOffsetAndFeetGiveMetres) {
         const char* unit;
         double metres;
     };
-    for (const Case& c : {Case{GDT_Int16, 0.5, 10.0, "", 70.0},
-                          Case{GDT_Int16, 1.0, 0.0, "ft", 120.0 * 0.3048},
-                          Case{GDT_UInt16, 0.1, -2.0, "foot", 10.0 * 0.3048},
-                          Case{GDT_Float32, 2.0, 0.0, "metre", 240.0}}) {
+    for (const Case& c :
+         {Case{GDT_Int16, 0.5, 10.0, "", 70.0}, Case{GDT_Int16, 1.0, 0.0, "ft", 120.0 * 0.3048},
+          Case{GDT_UInt16, 0.1, -2.0, "foot", 10.0 * 0.3048},
+          Case{GDT_Float32, 2.0, 0.0, "metre", 240.0}}) {
         Raster raster;
         raster.type = c.type;
         raster.scale = c.scale;
