@@ -79,9 +79,10 @@ std::string endData(const MapHop& hop, const std::array<PathEndView, 2>& views, 
 std::string hopPlacemark(const MapHop& hop) {
     const auto views = hopEndViews(hop);
     const std::string key(hopVerdictKey(hop));
-    return "<Placemark>\n<name>" + xmlEscaped(hop.name) + "</name>\n<styleUrl>#" + key +
-           "</styleUrl>\n<description>" + xmlEscaped(hopDescription(hop)) +
-           "</description>\n<ExtendedData>" + kmlData("lengthKm", hop.lengthKm) +
+    // KML's order: name, description, styleUrl, ExtendedData, geometry.
+    return "<Placemark>\n<name>" + xmlEscaped(hop.name) + "</name>\n<description>" +
+           xmlEscaped(hopDescription(hop)) + "</description>\n<styleUrl>#" + key +
+           "</styleUrl>\n<ExtendedData>" + kmlData("lengthKm", hop.lengthKm) +
            kmlText("verdict", hopVerdict(hop)) + kmlText("verdictKey", key) +
            endData(hop, views, 0) + endData(hop, views, 1) + "</ExtendedData>\n" +
            "<LineString><tessellate>1</tessellate><coordinates>" +
