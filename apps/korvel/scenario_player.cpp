@@ -28,6 +28,7 @@
 #include "platform/qt/qt_results_window.h"
 #include "scenario_files.h"
 #include "scenario_ports.h"
+#include "scenario_window_actions.h"
 #include "scenario_window_checks.h"
 #include "transcript.h"
 
@@ -308,6 +309,7 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
     } else if (action == "type") {
         if (auto* edit = controlOfKind<QLineEdit>(first, "a field")) {
             QtDialogView::setTextAsIs(*edit, QString::fromStdString(remainder));
+            edit->textEdited(edit->text()); // the planner's edit, for the modified mark
         }
     } else if (action == "keys" || action == "paste") {
         // As the planner types at the end of the field, or pastes over its whole text: the
@@ -368,6 +370,10 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
     } else if (const auto problem = fileAction(action, rest)) {
         if (!problem->empty()) {
             fail(*problem);
+        }
+    } else if (const auto refused = windowAction(program_.window, action, rest)) {
+        if (!refused->empty()) {
+            fail(*refused);
         }
     } else {
         fail("unknown action: " + action);
