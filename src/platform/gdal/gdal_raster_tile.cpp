@@ -15,6 +15,9 @@ namespace {
 constexpr double kMetresPerDegree = 6371000.0 * std::numbers::pi / 180.0;
 constexpr double kMetresPerFoot = 0.3048;
 constexpr double kMetresPerUsSurveyFoot = 1200.0 / 3937.0;
+constexpr double kMiB = 1024.0 * 1024.0;
+// The largest block read for a point: what GDAL's block cache holds.
+constexpr double kMostBlockMiB = 32.0;
 
 std::string lowered(std::string text) {
     std::ranges::transform(text, text.begin(), [](unsigned char c) {
@@ -118,6 +121,13 @@ std::string RasterTile::prepareBand() {
     band_->GetBlockSize(&blockWidth_, &blockHeight_);
     if (blockWidth_ < 1 || blockHeight_ < 1) {
         return "the raster's blocks cannot be read";
+    }
+    // A raster stored as one huge block would be read whole for a single point.
+    const double blockMiB = static_cast<double>(blockWidth_) * blockHeight_ * typeBytes_ / kMiB;
+    if (blockMiB > kMostBlockMiB) {
+        return "its blocks of " + std::to_string(static_cast<long long>(std::ceil(blockMiB))) +
+               " MiB cannot be read in part; store it in tiles first (gdal_translate -co "
+               "TILED=YES)";
     }
     const std::string unit = band_->GetUnitType();
     const auto perUnit = metresPerUnit(unit);
