@@ -1,4 +1,4 @@
-// korvel-cli sites HOPFILE [--set 1|2 LAT LON [--elevation M | --dem FILE... [--dem-gdal-names]]]
+// korvel-cli sites HOPFILE [--set 1|2 LAT LON [--elevation M | --dem SOURCE... [--dem-gdal-names]]]
 //                          [--climate KEY=VALUE|KEY= ...]
 //                          [--availability-objective PCT]
 //                          [--verdict-method classic|p530-17|p530-18]
@@ -70,8 +70,8 @@ std::optional<SitePosition> siteFromJob(const SitesJob& job, const HopSites& sit
             return std::nullopt;
         }
         site.groundElevationM = *elevation;
-    } else if (!job.dem.files.empty()) {
-        const auto model = openDem(job.dem);
+    } else if (DemOptions dem = job.dem; takeSettingsSources(dem)) {
+        const auto model = openDem(dem);
         if (!model) {
             return std::nullopt;
         }
@@ -220,7 +220,7 @@ int runSites(const SitesJob& job) {
 
 } // namespace
 
-void addSitesCommand(CLI::App& app, CliContext&, Action& action) {
+void addSitesCommand(CLI::App& app, CliContext& context, Action& action) {
     auto job = std::make_shared<SitesJob>();
     CLI::App* command = app.add_subcommand(
         "sites", "Show or set the sites of a hop's stations (kept in HOPFILE.sites.json)");
@@ -240,7 +240,7 @@ void addSitesCommand(CLI::App& app, CliContext&, Action& action) {
     command->add_option("--verdict-method", job->verdictMethod,
                         "The method whose column judges the hop against its outage objective: "
                         "classic (the default), p530-17 or p530-18");
-    addDemOptions(*command, job->dem,
+    addDemOptions(*command, job->dem, context,
                   "Elevation model to take the ground elevation from; repeat for tiles");
     command->add_option("--climate", job->climate,
                         "A typed climate value that overrides the maps: KEY=VALUE, or KEY= to "

@@ -18,7 +18,14 @@ enum class FileDialogUse {
     ImportProfile,     // "CSV files (*.csv)", default extension "csv", the file must exist
     ExportChart,       // PNG, SVG or CSV by the name's extension ("png" by default), ask likewise
     ImportClimateMaps, // the ITU's climate maps: zip, text grid or .npz, the file must exist
+    ElevationModel,    // a raster file or virtual raster (.tif, .hgt, .vrt, ...), must exist
+    TerrainFolder,     // a folder of rasters: an existing folder (bare name: its last part)
 };
+
+// The uses that choose a folder rather than a file.
+inline bool choosesFolder(FileDialogUse use) {
+    return use == FileDialogUse::RouteFolder || use == FileDialogUse::TerrainFolder;
+}
 
 struct ChosenFile {
     std::filesystem::path fullName; // folders and name, as the file system spells them

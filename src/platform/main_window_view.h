@@ -39,6 +39,7 @@ enum class Command {
     ViewProfile = 40034,
     ViewRoute = 40035,
     ClimateMaps = 40040, // Tools > Climate maps...
+    Terrain = 40041,     // Tools > Terrain...: the elevation models of the settings
     LeavePage = 1999,
 };
 

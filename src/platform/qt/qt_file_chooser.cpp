@@ -39,6 +39,13 @@ FileDialogSettings fileDialogSettings(FileDialogUse use) {
                 QStringLiteral(
                     "PNG image (*.png);;SVG drawing (*.svg);;Comma-separated values (*.csv)"),
                 QStringLiteral("png"), true};
+    case FileDialogUse::ElevationModel:
+        return {QStringLiteral("Add elevation model"),
+                QStringLiteral("Elevation models (*.tif *.tiff *.hgt *.vrt *.asc *.img *.dt0 "
+                               "*.dt1 *.dt2 *.bil *.flt);;All files (*)"),
+                QString(), false};
+    case FileDialogUse::TerrainFolder:
+        return {QStringLiteral("Add folder of elevation models"), QString(), QString(), false};
     case FileDialogUse::OpenRoute:
         break;
     }
@@ -85,7 +92,7 @@ std::optional<ChosenFile> QtFileChooser::choose(FileDialogUse use) {
     }
     // The name patterns match whatever the case of the name (LINK7.HOP as well as link7.hop).
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
-    if (use == FileDialogUse::RouteFolder) {
+    if (choosesFolder(use)) {
         dialog.setFileMode(QFileDialog::Directory);
         dialog.setOption(QFileDialog::ShowDirsOnly);
     } else if (settings.save) {
