@@ -7,6 +7,7 @@
 #include "engine/number_text.h"
 #include "engine/verdict_words.h"
 #include "platform/text_encoding.h"
+#include "route/route_hop_status.h"
 
 namespace korvel {
 
@@ -14,10 +15,10 @@ namespace {
 
 std::string hopDescription(const MapHop& hop) {
     std::string text = "Length " + formatNumbers("%.1f", hop.lengthKm) + " km. ";
-    if (hop.calculated) {
+    if (hop.calculated && !hop.outOfDate) {
         text += "Outage " + formatNumbers("%.5g", hop.outagePct) + " % of the worst month; ";
     }
-    text += "objective " + formatNumbers("%.5g", hop.objectivePct) + " %; " + hopVerdict(hop) + ".";
+    text += "objective " + formatNumbers("%.5g", hop.objectivePct) + " %; " + mapHopVerdict(hop) + ".";
     return text;
 }
 
@@ -127,7 +128,10 @@ MapHop mapHopOf(const HopRecord& record, const HopResults& results,
     return hop;
 }
 
-std::string hopVerdict(const MapHop& hop) {
+std::string mapHopVerdict(const MapHop& hop) {
+    if (hop.outOfDate) {
+        return std::string(routeHopStatusWords(RouteHopStatus::OutOfDate));
+    }
     OutageJudgement judgement;
     judgement.objectivePct = hop.objectivePct;
     if (hop.calculated) {
@@ -155,7 +159,7 @@ std::string kmlDocument(std::string_view title, const std::vector<MapHop>& hops)
         kml += "<Placemark>\n<name>" + xmlEscaped(hop.name) + "</name>\n<description>" +
                xmlEscaped(hopDescription(hop)) + "</description>\n<ExtendedData>" +
                kmlData("lengthKm", hop.lengthKm) + "<Data name=\"verdict\"><value>" +
-               hopVerdict(hop) + "</value></Data></ExtendedData>\n" +
+               mapHopVerdict(hop) + "</value></Data></ExtendedData>\n" +
                "<LineString><tessellate>1</tessellate><coordinates>" +
                kmlCoordinates(hop.stations[0].site) + " " + kmlCoordinates(hop.stations[1].site) +
                "</coordinates></LineString>\n</Placemark>\n";
@@ -179,9 +183,10 @@ std::string geoJsonDocument(const std::vector<MapHop>& hops) {
     }
     for (const MapHop& hop : hops) {
         Json properties = {{"name", hop.name}, {"lengthKm", hop.lengthKm}};
-        properties["outagePct"] = hop.calculated ? Json(hop.outagePct) : Json(nullptr);
+        properties["outagePct"] =
+            hop.calculated && !hop.outOfDate ? Json(hop.outagePct) : Json(nullptr);
         properties["objectivePct"] = hop.objectivePct;
-        properties["verdict"] = hopVerdict(hop);
+        properties["verdict"] = mapHopVerdict(hop);
         properties["description"] = hopDescription(hop);
         features.push_back({{"type", "Feature"},
                             {"geometry", hopGeometry(hop.stations[0].site, hop.stations[1].site)},

@@ -28,6 +28,7 @@ struct MapHop {
     double outagePct = 0.0; // without diversity, or with it when the hop has diversity
     double objectivePct = 0.0;
     bool calculated = false; // whether the hop file holds results
+    bool outOfDate = false;  // they are not what its data gives now
     std::optional<double> marginNeededDb; // when it misses: more flat fade margin needed, dB
 };
 
@@ -36,8 +37,8 @@ MapHop mapHopOf(const HopRecord& record, const HopResults& results,
                 const std::array<SitePosition, 2>& sites);
 
 // The multipath judgement in the words of every page (UTF-8): "meets, 0.0010 % below the
-// objective (×0.75)", "misses by ...", or "not calculated".
-std::string hopVerdict(const MapHop& hop);
+// objective (×0.75)", "misses by ...", "not calculated" or "results out of date".
+std::string mapHopVerdict(const MapHop& hop);
 
 // One document: the sites (each once, when hops share a station) and the hops. `title` in UTF-8.
 std::string kmlDocument(std::string_view title, const std::vector<MapHop>& hops);

@@ -22,6 +22,8 @@ class DialogEvents {
     virtual void onCommand(ControlId control) = 0;
     // The selected row of a list changed.
     virtual void onSelectionChanged(ControlId /*list*/) {}
+    // The text of an edit changed, typed or set.
+    virtual void onEdited(ControlId /*edit*/) {}
 };
 
 class DialogView {

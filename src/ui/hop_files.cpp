@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "engine/hop_verdict.h"
 #include "engine/number_text.h"
 #include "geo/site_offers.h"
 #include "hopfile/hop_file.h"
@@ -11,6 +12,8 @@
 #include "platform/text_encoding.h"
 #include "ui/hop_sites_files.h"
 #include "ui/page.h"
+#include "ui/results_basis.h"
+#include "ui/results_shown.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -135,6 +138,18 @@ void offerSiteValues(Session& session) {
     }
 }
 
+// The results the file keeps show at once, marked stored, or out of date when the hop and the
+// library now give others.
+void showOpenedResults(Session& session, const std::filesystem::path& file) {
+    noteResultsOpened(session, file);
+    ResultsWindow* window = session.resultsWindow;
+    if (window == nullptr || !hasResults(session.hop.results)) {
+        return;
+    }
+    window->show();
+    showHopResults(session, resultsFreshness(session, session.hop));
+}
+
 } // namespace
 
 void takeReadHop(Session& session) {
@@ -142,8 +157,10 @@ void takeReadHop(Session& session) {
     hop.selection.otherRadio = session.library.isOtherRadio(hop.selection.radioIndex);
     // Reports print the hop as stored, without a page committing it first.
     commitFeederPosition(hop, session.library);
-    readHopSites(session, session.fileInWorkingFolder(session.app.currentHopFileName));
+    const std::filesystem::path file = session.fileInWorkingFolder(session.app.currentHopFileName);
+    readHopSites(session, file);
     session.markHopSaved();
+    showOpenedResults(session, file);
     offerSiteValues(session);
 }
 
@@ -175,6 +192,10 @@ bool finishSave(Session& session, SaveFile file, bool accepted) {
     std::filesystem::path& name = session.app.currentHopFileName;
     const std::filesystem::path path = session.fileInWorkingFolder(name);
     std::string shownName = pathToCp1252(name); // emptied when the write fails
+    if (accepted) {
+        bringResultsUpToDate(session);
+        showHopResults(session, resultsFreshness(session, session.hop));
+    }
     const bool written = accepted && writeHopWithSites(session, path, shownName);
     if (accepted && !written) {
         name.clear();

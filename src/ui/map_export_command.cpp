@@ -13,6 +13,8 @@
 #include "platform/file_replace.h"
 #include "platform/text_encoding.h"
 #include "route/route_folder.h"
+#include "route/route_hop_status.h"
+#include "ui/results_basis.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -47,7 +49,8 @@ bool writeMap(Session& session, MapFormat format, std::string_view title,
 
 // Hop `index` of the route as its file holds it, with the sites beside it; nothing when either
 // is missing or unusable.
-std::optional<MapHop> storedRouteHop(const RouteState& route, std::size_t index) {
+std::optional<MapHop> storedRouteHop(const RouteState& route, const EquipmentLibrary& library,
+                                     std::size_t index) {
     const auto file = fileInRouteFolder(route, route.record.hopFile[index].view());
     if (!file) {
         return std::nullopt;
@@ -61,7 +64,10 @@ std::optional<MapHop> storedRouteHop(const RouteState& route, std::size_t index)
     if (read.status == SitesReadStatus::Refused || !hasBothSites(read.sites)) {
         return std::nullopt;
     }
-    return mapHopWithSites(stored.record, stored.results, read.sites);
+    MapHop hop = mapHopWithSites(stored.record, stored.results, read.sites);
+    hop.outOfDate = hop.calculated && hopFileResultsState(*file, library) ==
+                                          StoredResultsState::OutOfDate;
+    return hop;
 }
 
 } // namespace
@@ -74,12 +80,16 @@ void exportHopMap(Session& session, MapFormat format) {
             kAppCaption, MessageIcon::Information);
         return;
     }
+    bringResultsUpToDate(session);
     const HopState& hop = session.hop;
     const std::vector<MapHop> hops{mapHopWithSites(hop.record, hop.results, session.sites)};
     writeMap(session, format, hops.front().name.empty() ? "Korvel hop" : hops.front().name, hops);
 }
 
 void exportRouteMap(Session& session, MapFormat format) {
+    if (session.route.routeHopActive) {
+        bringResultsUpToDate(session);
+    }
     const RouteState& route = session.route;
     const int count = isValidHopCount(route.record.hopCount) ? route.record.hopCount : 0;
     std::vector<MapHop> hops;
@@ -92,7 +102,7 @@ void exportRouteMap(Session& session, MapFormat format) {
                 hop = mapHopWithSites(session.hop.record, session.hop.results, session.sites);
             }
         } else {
-            hop = storedRouteHop(route, index);
+            hop = storedRouteHop(route, session.library, index);
         }
         if (hop) {
             hops.push_back(std::move(*hop));

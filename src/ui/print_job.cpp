@@ -10,6 +10,7 @@
 #include "report/route_report_page.h"
 #include "ui/page.h"
 #include "ui/print_options_dialog.h"
+#include "ui/results_basis.h"
 #include "ui/results_disabled.h"
 #include "ui/session.h"
 
@@ -89,6 +90,8 @@ int startFailed(Messages& messages) {
 } // namespace
 
 int printReport(Session& session, DialogView* page, const PrintRequest& request) {
+    // The report prints the hop's own results, or none: never those of other data.
+    bringResultsUpToDate(session);
     const std::unique_ptr<PrintJob> job =
         session.ports.printers.open(profilePrinter(session.ports.profile));
     if (!job) {

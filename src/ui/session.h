@@ -26,6 +26,7 @@
 #include "ui/application_state.h"
 #include "ui/hop_sites_files.h"
 #include "ui/modal_runs.h"
+#include "ui/results_basis.h"
 
 namespace korvel {
 
@@ -63,6 +64,7 @@ class Session {
     NumericEntryState fields;
     DateSettings dateSettings;
     ApplicationState app;
+    ResultsBasis resultsBasis; // what the hop's results were calculated from
     // The Form page's results window; the program gives its own (none: results are not shown).
     ResultsWindow* resultsWindow = nullptr;
     // The chart windows and the Sweep window; the program gives its own (none: no charts).

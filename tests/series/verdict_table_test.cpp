@@ -62,7 +62,7 @@ TEST(VerdictTable, EveryCallerJudgesTheSameOutageTheSameWay) {
         EXPECT_TRUE(judgementWords(rain).starts_with(word)) << judgementWords(rain);
 
         const MapHop mapHop = mapHopOf(hop.record, hop.results, {});
-        EXPECT_TRUE(hopVerdict(mapHop).starts_with(word)) << hopVerdict(mapHop);
+        EXPECT_TRUE(mapHopVerdict(mapHop).starts_with(word)) << mapHopVerdict(mapHop);
 
         const RouteHopStatuses statuses{RouteHopStatus::MeetsShare};
         const RouteState route = oneHopRoute(c.outagePct);

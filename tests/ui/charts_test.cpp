@@ -114,9 +114,13 @@ TEST(ChartContents, SayMeetsOrMissesAndShowHopsNeverCalculatedAsSuch) {
     HopState hop;
     hop.record.outageObjectivePct = 0.005;
     hop.results.p = hop.results.pfm = 0.004;
-    EXPECT_EQ(outageChart(hop).verdict, "Total outage 0.004 % meets the objective 0.005 %.");
+    hop.results.Lo = 140.0;
+    EXPECT_TRUE(outageChart(hop, std::nullopt).verdict.starts_with("Multipath outage 0.0040 %"));
+    EXPECT_TRUE(outageChart(hop, std::nullopt).verdict.ends_with(": meets, 0.0010 % below the objective (\xD70.80)"));
     hop.results.p = 0.006;
-    EXPECT_EQ(outageChart(hop).verdict, "Total outage 0.006 % misses the objective 0.005 %.");
+    EXPECT_TRUE(outageChart(hop, std::nullopt).verdict.find(": misses by 0.0010 %") != std::string::npos);
+    EXPECT_EQ(outOfDateChart(outageChart(hop, std::nullopt)).verdict, kResultsOutOfDateText);
+    EXPECT_TRUE(outOfDateChart(outageChart(hop, std::nullopt)).bars.empty());
 
     RouteChart route;
     route.objectivePct = 0.01;

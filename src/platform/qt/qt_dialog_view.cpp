@@ -162,6 +162,11 @@ void QtDialogView::connectControls() {
             events_.onCommand(id);
         });
     }
+    for (auto* edit : form_->findChildren<QLineEdit*>()) {
+        if (const ControlId id = controlNumber(*edit); id != 0) {
+            connect(edit, &QLineEdit::textChanged, this, [this, id] { events_.onEdited(id); });
+        }
+    }
     for (auto* list : form_->findChildren<QListWidget*>()) {
         const ControlId id = controlNumber(*list);
         if (id == 0) {
