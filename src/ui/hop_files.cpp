@@ -194,7 +194,12 @@ bool finishSave(Session& session, SaveFile file, bool accepted) {
     std::string shownName = pathToCp1252(name); // emptied when the write fails
     if (accepted) {
         bringResultsUpToDate(session);
-        showHopResults(session, resultsFreshness(session, session.hop));
+        const ResultsFreshness freshness = resultsFreshness(session, session.hop);
+        // Results that could not be had again are gone, as when Calculate stops.
+        if (freshness == ResultsFreshness::None && session.resultsWindow != nullptr) {
+            session.resultsWindow->close();
+        }
+        showHopResults(session, freshness);
     }
     const bool written = accepted && writeHopWithSites(session, path, shownName);
     if (accepted && !written) {
