@@ -115,12 +115,14 @@ TEST(ChartContents, SayMeetsOrMissesAndShowHopsNeverCalculatedAsSuch) {
     hop.record.outageObjectivePct = 0.005;
     hop.results.p = hop.results.pfm = 0.004;
     hop.results.Lo = 140.0;
-    EXPECT_TRUE(outageChart(hop, std::nullopt).verdict.starts_with("Multipath outage 0.0040 %"));
-    EXPECT_TRUE(outageChart(hop, std::nullopt).verdict.ends_with(": meets, 0.0010 % below the objective (\xD70.80)"));
+    const std::string met = outageChart(hop, std::nullopt).verdict;
+    EXPECT_TRUE(met.starts_with("Multipath outage 0.0040 %")) << met;
+    EXPECT_TRUE(met.ends_with(": meets, 0.0010 % below the objective (\xD7" "0.80)")) << met;
     hop.results.p = 0.006;
-    EXPECT_TRUE(outageChart(hop, std::nullopt).verdict.find(": misses by 0.0010 %") != std::string::npos);
-    EXPECT_EQ(outOfDateChart(outageChart(hop, std::nullopt)).verdict, kResultsOutOfDateText);
-    EXPECT_TRUE(outOfDateChart(outageChart(hop, std::nullopt)).bars.empty());
+    const ChartContent missed = outageChart(hop, std::nullopt);
+    EXPECT_NE(missed.verdict.find(": misses by 0.0010 %"), std::string::npos) << missed.verdict;
+    EXPECT_EQ(outOfDateChart(missed).verdict, kResultsOutOfDateText);
+    EXPECT_TRUE(outOfDateChart(missed).bars.empty());
 
     RouteChart route;
     route.objectivePct = 0.01;

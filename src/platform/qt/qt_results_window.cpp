@@ -230,7 +230,7 @@ void QtResultsWindow::setFreshness(ResultsFreshness freshness) {
     lower_->setEnabled(!stale);
     const QString line = stale ? toQString(kResultsOutOfDateText)
                          : freshness == ResultsFreshness::Stored
-                             ? QStringLiteral("Stored results, as the hop file keeps them")
+                             ? QStringLiteral("Stored results, from the hop file")
                              : QStringLiteral(" ");
     freshnessLine_->setText(line);
     freshnessLine_->setStyleSheet(stale ? QStringLiteral("QLabel { font-weight: bold; }")
