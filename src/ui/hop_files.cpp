@@ -138,18 +138,6 @@ void offerSiteValues(Session& session) {
     }
 }
 
-// The results the file keeps show at once, marked stored, or out of date when the hop and the
-// library now give others.
-void showOpenedResults(Session& session, const std::filesystem::path& file) {
-    noteResultsOpened(session, file);
-    ResultsWindow* window = session.resultsWindow;
-    if (window == nullptr || !hasResults(session.hop.results)) {
-        return;
-    }
-    window->show();
-    showHopResults(session, resultsFreshness(session, session.hop));
-}
-
 } // namespace
 
 void takeReadHop(Session& session) {
@@ -160,7 +148,7 @@ void takeReadHop(Session& session) {
     const std::filesystem::path file = session.fileInWorkingFolder(session.app.currentHopFileName);
     readHopSites(session, file);
     session.markHopSaved();
-    showOpenedResults(session, file);
+    noteResultsOpened(session, file);
     offerSiteValues(session);
 }
 

@@ -40,7 +40,7 @@ void noteResultsOpened(Session& session, const std::filesystem::path& file) {
     const bool current =
         hopFileResultsState(file, session.library) == StoredResultsState::Current;
     session.resultsBasis = {current ? resultsInputs(session.hop) : std::vector<std::uint8_t>{},
-                            true};
+                            true, hasResults(session.hop.results)};
 }
 
 ResultsFreshness resultsFreshness(const Session& session, const HopState& asItStands) {

@@ -17,6 +17,7 @@ class Session;
 struct ResultsBasis {
     std::vector<std::uint8_t> inputs; // the hop file image, results left out; empty: none
     bool stored = false;              // found in the hop file, not calculated in this session
+    bool showOnNextPage = false;      // a hop just read: its results show with its first page
 };
 
 // The hop as Calculate reads it, without its results.

@@ -3,6 +3,7 @@
 #include "engine/rain.h"
 #include "engine/results_panel.h"
 #include "engine/verdict_words.h"
+#include "ui/results_basis.h"
 #include "ui/results_lines.h"
 #include "ui/session.h"
 
@@ -45,6 +46,17 @@ void showHopResults(Session& session, ResultsFreshness freshness) {
     }
     const OutageJudgement rain = rainJudgement(hop, availability);
     window->setAvailability(verdictMark(rain.verdict), resultsLines(judgementLine(rain)));
+}
+
+void showResultsWithPage(Session& session, bool wereOpen) {
+    ResultsWindow* window = session.resultsWindow;
+    const bool opened = session.resultsBasis.showOnNextPage;
+    session.resultsBasis.showOnNextPage = false;
+    if (window == nullptr || !(opened || wereOpen) || !hasResults(session.hop.results)) {
+        return;
+    }
+    window->show();
+    showHopResults(session, resultsFreshness(session, session.hop));
 }
 
 } // namespace korvel

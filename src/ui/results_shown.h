@@ -14,4 +14,9 @@ VerdictMark verdictMark(ObjectiveVerdict verdict);
 // Fills the results window, when it is open, with the session's hop.
 void showHopResults(Session& session, ResultsFreshness freshness);
 
+// After a page opened: a hop just read shows the results its file keeps, marked stored, or out
+// of date when the hop and the library now give others; results open before the page came
+// (closed meanwhile, so that the page takes its room first) open again beside or below it.
+void showResultsWithPage(Session& session, bool wereOpen);
+
 } // namespace korvel

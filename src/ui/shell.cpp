@@ -20,6 +20,7 @@
 #include "ui/print_job.h"
 #include "ui/print_options_dialog.h"
 #include "ui/recent_files.h"
+#include "ui/results_shown.h"
 #include "ui/session.h"
 #include "ui/start_panel.h"
 
@@ -268,6 +269,11 @@ void Shell::switchPage(Command command) {
 }
 
 void Shell::openPage(std::unique_ptr<Page> page) {
+    ResultsWindow* results = session_.resultsWindow;
+    const bool resultsOpen = results != nullptr && results->isOpen();
+    if (resultsOpen) {
+        results->close();
+    }
     DialogView* view = session_.ports.dialogs.createPage(page->form(), *page);
     if (view == nullptr) {
         if (const std::string_view text = registeredForm(page->form()).creationFailure;
@@ -279,6 +285,7 @@ void Shell::openPage(std::unique_ptr<Page> page) {
     page_ = std::move(page);
     pageView_ = view;
     page_->open(*view);
+    showResultsWithPage(session_, resultsOpen);
 }
 
 void Shell::destroyPage() {

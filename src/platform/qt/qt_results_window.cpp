@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QScreen>
 #include <QScrollArea>
@@ -256,6 +257,10 @@ void QtResultsWindow::close() {
     reopenable_ = false;
     if (dock_ != nullptr) {
         dock_->hide();
+        // The page gets the room back at once: a page placed next measures it.
+        if (QLayout* layout = owner_->layout(); layout != nullptr && !dock_->isFloating()) {
+            layout->activate();
+        }
     }
 }
 
