@@ -42,7 +42,8 @@ DiskFile knownDiskFile(const SitesOnDisk& known) {
 }
 
 bool noSites(const HopSites& sites) {
-    return !sites.stations[0] && !sites.stations[1] && sites.profile.empty();
+    return !sites.stations[0] && !sites.stations[1] && sites.profile.empty() &&
+           !sites.availabilityObjectivePct;
 }
 
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
@@ -100,7 +101,8 @@ bool sameSites(const HopSites& a, const HopSites& b) {
     return samePosition(a.stations[0], b.stations[0]) &&
            samePosition(a.stations[1], b.stations[1]) &&
            std::equal(a.profile.begin(), a.profile.end(), b.profile.begin(), b.profile.end(),
-                      samePoint);
+                      samePoint) &&
+           a.availabilityObjectivePct == b.availabilityObjectivePct;
 }
 
 } // namespace
