@@ -1,7 +1,8 @@
 #pragma once
 // The ResultsWindow port: the small modeless "Results" window beside the Form page, in a
-// fixed-pitch font. It shows two blocks of lines (the hop without diversity, then diversity);
-// the presenter breaks the text into the lines the window shows. Texts are Windows-1252.
+// fixed-pitch font. It shows two blocks of lines (the hop without diversity, then diversity),
+// whether they are current, stored or out of date, and the judgements under them; the presenter
+// breaks the text into the lines the window shows. Texts are Windows-1252.
 
 #include <string>
 #include <string_view>

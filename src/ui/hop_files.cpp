@@ -4,7 +4,6 @@
 #include <fstream>
 #include <system_error>
 
-#include "engine/hop_verdict.h"
 #include "engine/number_text.h"
 #include "geo/site_offers.h"
 #include "hopfile/hop_file.h"
@@ -13,7 +12,6 @@
 #include "ui/hop_sites_files.h"
 #include "ui/page.h"
 #include "ui/results_basis.h"
-#include "ui/results_shown.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -182,12 +180,6 @@ bool finishSave(Session& session, SaveFile file, bool accepted) {
     std::string shownName = pathToCp1252(name); // emptied when the write fails
     if (accepted) {
         bringResultsUpToDate(session);
-        const ResultsFreshness freshness = resultsFreshness(session, session.hop);
-        // Results that could not be had again are gone, as when Calculate stops.
-        if (freshness == ResultsFreshness::None && session.resultsWindow != nullptr) {
-            session.resultsWindow->close();
-        }
-        showHopResults(session, freshness);
     }
     const bool written = accepted && writeHopWithSites(session, path, shownName);
     if (accepted && !written) {

@@ -8,6 +8,7 @@
 #include "hopfile/page_rules.h"
 #include "platform/silent_messages.h"
 #include "route/route_hop_status.h"
+#include "ui/results_shown.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -73,7 +74,10 @@ void bringResultsUpToDate(Session& session) {
     hop.results = done ? calculated.results : withoutResults(hop.results);
     if (done) {
         noteResultsCalculated(session);
+    } else if (freshness == ResultsFreshness::Stale && session.resultsWindow != nullptr) {
+        session.resultsWindow->close(); // gone, as when Calculate stops
     }
+    showHopResults(session, resultsFreshness(session, hop));
 }
 
 } // namespace korvel

@@ -36,7 +36,7 @@ ResultsFreshness resultsFreshness(const Session& session, const HopState& asItSt
 
 // Before the hop is written, printed or exported: results that do not belong to the hop as it
 // stands are calculated again without a word when the hop passes the pages' checks, and are
-// cleared when it does not or the calculation stops.
+// cleared when it does not or the calculation stops. An open results window shows what is kept.
 void bringResultsUpToDate(Session& session);
 
 } // namespace korvel
