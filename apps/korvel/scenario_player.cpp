@@ -29,6 +29,7 @@
 #include "scenario_files.h"
 #include "scenario_ports.h"
 #include "scenario_results_checks.h"
+#include "scenario_window_actions.h"
 #include "scenario_window_checks.h"
 #include "transcript.h"
 
@@ -309,6 +310,7 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
     } else if (action == "type") {
         if (auto* edit = controlOfKind<QLineEdit>(first, "a field")) {
             QtDialogView::setTextAsIs(*edit, QString::fromStdString(remainder));
+            edit->textEdited(edit->text()); // the planner's edit, for the modified mark
         }
     } else if (action == "keys" || action == "paste") {
         // As the planner types at the end of the field, or pastes over its whole text: the
@@ -369,6 +371,10 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
     } else if (const auto problem = fileAction(action, rest)) {
         if (!problem->empty()) {
             fail(*problem);
+        }
+    } else if (const auto refused = windowAction(program_.window, action, rest)) {
+        if (!refused->empty()) {
+            fail(*refused);
         }
     } else {
         fail("unknown action: " + action);

@@ -176,7 +176,9 @@ bool FormPage::takeSweepValue(SweepInput input, double value) {
     case SweepInput::RainRate:
         return false;
     }
-    return validateFormPage();
+    const bool taken = validateFormPage();
+    refreshFreshness();
+    return taken;
 }
 
 } // namespace korvel

@@ -81,7 +81,7 @@ class FormPage final : public Page {
     [[nodiscard]] DialogId form() const override;
     void open(DialogView& view) override;
     void onCommand(ControlId control) override;
-    // A field edited: the results may be out of date now.
+    // The planner changed a value: the results may be out of date now.
     void onEdited(ControlId /*control*/) override { refreshFreshness(); }
     // Save checks the fields without leaving the page: the results window stays.
     void onSaveCheck() override;

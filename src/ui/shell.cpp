@@ -21,6 +21,7 @@
 #include "ui/print_options_dialog.h"
 #include "ui/recent_files.h"
 #include "ui/results_shown.h"
+#include "ui/route_saving.h"
 #include "ui/session.h"
 #include "ui/start_panel.h"
 
@@ -62,7 +63,7 @@ void setPageMenu(Command page, bool otherRadio, MenuState& menu) {
 
 } // namespace
 
-Shell::Shell(Session& session) : session_(session) {}
+Shell::Shell(Session& session) : session_(session), editWatch_(session) {}
 
 Shell::~Shell() = default;
 
@@ -274,8 +275,10 @@ void Shell::openPage(std::unique_ptr<Page> page) {
     if (resultsOpen) {
         results->close();
     }
-    DialogView* view = session_.ports.dialogs.createPage(page->form(), *page);
+    editWatch_.watch(page.get());
+    DialogView* view = session_.ports.dialogs.createPage(page->form(), editWatch_);
     if (view == nullptr) {
+        editWatch_.watch(nullptr);
         if (const std::string_view text = registeredForm(page->form()).creationFailure;
             !text.empty()) {
             session_.ports.messages.show(text, "Error", MessageIcon::Error, MessageButtons::Ok);
@@ -291,6 +294,7 @@ void Shell::openPage(std::unique_ptr<Page> page) {
 void Shell::destroyPage() {
     if (page_) {
         session_.ports.dialogs.destroyPage();
+        editWatch_.watch(nullptr);
         pageView_ = nullptr;
         page_.reset();
     }
@@ -302,6 +306,9 @@ bool Shell::pageAccepts(bool saving) {
         page_->onSaveCheck();
     } else if (page_) {
         page_->onCommand(kLeavePageCommand);
+    }
+    if (session_.app.pageAccepted && session_.app.currentPageId != kRouteScreenId) {
+        session_.notePageStored();
     }
     return session_.app.pageAccepted;
 }
@@ -346,8 +353,25 @@ bool Shell::saveToCurrentFile() {
     return written;
 }
 
-bool Shell::hopHasUnsavedChanges() {
+bool Shell::hasUnsavedChanges() {
+    if (session_.app.currentPageId == kRouteScreenId) {
+        return session_.routeModified();
+    }
     return session_.hopModified() || !pageAccepts() || session_.hopModified();
+}
+
+bool Shell::saveRoute() {
+    RouteState& route = session_.route;
+    Messages& messages = session_.ports.messages;
+    if (page_ && !page_->takeIntoRoute()) {
+        return false;
+    }
+    if (route.record.fileName.empty()) {
+        messages.show("The route has no file name: name it on the route screen to save it.",
+                      kAppCaption, MessageIcon::Information);
+        return false;
+    }
+    return writeRouteWithHopFiles(session_, pageView_);
 }
 
 bool Shell::mayReplaceHop() {
@@ -361,12 +385,15 @@ bool Shell::mayReplaceHop() {
 
 bool Shell::savePrompt([[maybe_unused]] PromptModality modality) {
     const int page = session_.app.currentPageId;
-    if (page == kStartPanelId || page == kRouteScreenId || !hopHasUnsavedChanges()) {
+    if (page == kStartPanelId || !hasUnsavedChanges()) {
         return true;
     }
     switch (session_.ports.messages.show(kSaveQuestion, kAppCaption, MessageIcon::Question,
                                          MessageButtons::YesNoCancel)) {
     case MessageAnswer::Yes: {
+        if (page == kRouteScreenId) {
+            return saveRoute();
+        }
         if (hasCurrentFile()) {
             return saveToCurrentFile();
         }

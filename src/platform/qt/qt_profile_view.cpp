@@ -13,6 +13,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_screen_room.h"
 #include "platform/qt/qt_window_close.h"
+#include "platform/qt/qt_window_places.h"
 
 namespace korvel {
 
@@ -131,6 +132,7 @@ void QtProfileView::build() {
                                         {heights_, "heights"}}) {
         control->setObjectName(QLatin1String(name));
     }
+    placeBesideMainWindow(*dialog, *owner_->window());
     dialog_ = dialog;
 }
 
