@@ -18,7 +18,8 @@ std::string hopDescription(const MapHop& hop) {
     if (hop.calculated && !hop.outOfDate) {
         text += "Outage " + formatNumbers("%.5g", hop.outagePct) + " % of the worst month; ";
     }
-    text += "objective " + formatNumbers("%.5g", hop.objectivePct) + " %; " + mapHopVerdict(hop) + ".";
+    text +=
+        "objective " + formatNumbers("%.5g", hop.objectivePct) + " %; " + mapHopVerdict(hop) + ".";
     return text;
 }
 

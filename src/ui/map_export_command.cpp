@@ -65,8 +65,8 @@ std::optional<MapHop> storedRouteHop(const RouteState& route, const EquipmentLib
         return std::nullopt;
     }
     MapHop hop = mapHopWithSites(stored.record, stored.results, read.sites);
-    hop.outOfDate = hop.calculated && hopFileResultsState(*file, library) ==
-                                          StoredResultsState::OutOfDate;
+    hop.outOfDate =
+        hop.calculated && hopFileResultsState(*file, library) == StoredResultsState::OutOfDate;
     return hop;
 }
 

@@ -38,8 +38,7 @@ void noteResultsCalculated(Session& session) {
 }
 
 void noteResultsOpened(Session& session, const std::filesystem::path& file) {
-    const bool current =
-        hopFileResultsState(file, session.library) == StoredResultsState::Current;
+    const bool current = hopFileResultsState(file, session.library) == StoredResultsState::Current;
     session.resultsBasis = {current ? resultsInputs(session.hop) : std::vector<std::uint8_t>{},
                             true, hasResults(session.hop.results)};
 }

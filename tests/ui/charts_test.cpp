@@ -117,7 +117,9 @@ TEST(ChartContents, SayMeetsOrMissesAndShowHopsNeverCalculatedAsSuch) {
     hop.results.Lo = 140.0;
     const std::string met = outageChart(hop, std::nullopt).verdict;
     EXPECT_TRUE(met.starts_with("Multipath outage 0.0040 %")) << met;
-    EXPECT_TRUE(met.ends_with(": meets, 0.0010 % below the objective (\xD7" "0.80)")) << met;
+    EXPECT_TRUE(met.ends_with(": meets, 0.0010 % below the objective (\xD7"
+                              "0.80)"))
+        << met;
     hop.results.p = 0.006;
     const ChartContent missed = outageChart(hop, std::nullopt);
     EXPECT_NE(missed.verdict.find(": misses by 0.0010 %"), std::string::npos) << missed.verdict;
