@@ -42,7 +42,7 @@ void profileStudyThreeRules(benchmark::State& state) {
     const korvel::TerrainProfile profile = rollingHills();
     auto rules = korvel::clearanceRules(korvel::ClearanceRuleSet::Tropical, 60.0);
     rules.push_back({0.3, 2.0 / 3.0});
-    const korvel::StudiedHop hop{{120.0, 35.0}, {200.0, 200.0}, 7.5}; // every rule met: no early end
+    const korvel::StudiedHop hop{{120.0, 35.0}, {200.0, 200.0}, 7.5, std::nullopt}; // every rule met: no early end
     for (auto _ : state) {
         benchmark::DoNotOptimize(korvel::studyProfile(profile, hop, 4.0 / 3.0, rules,
                                                       korvel::FixedStation::Station1));

@@ -6,7 +6,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "platform/qt/qt_chart_panel.h"
@@ -94,6 +96,16 @@ void QtProfileView::build() {
     heights_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     heights_->setAccessibleName(QStringLiteral("Lowest antenna heights (m)"));
     layout->addWidget(heights_);
+    rules_ = new QTableWidget(0, 4, dialog);
+    rules_->setHorizontalHeaderLabels({QStringLiteral("Rule"), QStringLiteral("Required"),
+                                       QStringLiteral("Achieved"), QStringLiteral("Met")});
+    rules_->setAccessibleName(QStringLiteral("Clearance rules: required, achieved (F1), met"));
+    rules_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    rules_->verticalHeader()->setVisible(false);
+    rules_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    rules_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    rules_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->addWidget(rules_);
     panel_ = new QtChartPanel(dialog, exportPorts_);
     layout->addWidget(panel_, 1);
     const auto redraw = [this] {
@@ -129,7 +141,8 @@ void QtProfileView::build() {
                                         {draw, "draw"},
                                         {apply_, "apply"},
                                         {importCsv, "importCsv"},
-                                        {heights_, "heights"}}) {
+                                        {heights_, "heights"},
+                                        {rules_, "rules"}}) {
         control->setObjectName(QLatin1String(name));
     }
     placeBesideMainWindow(*dialog, *owner_->window());
@@ -184,6 +197,36 @@ void QtProfileView::showHeights(const std::string& text, bool applicable) {
         heights_->setVisible(!text.empty());
         apply_->setEnabled(applicable);
     }
+}
+
+void QtProfileView::showRules(const std::vector<ProfileRuleRow>& rows) {
+    if (dialog_ == nullptr) {
+        return;
+    }
+    rules_->setRowCount(static_cast<int>(rows.size()));
+    const QColor metColour(0x2c, 0xa0, 0x2c);
+    const QColor missedColour(0xd6, 0x27, 0x28);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        const ProfileRuleRow& rule = rows[static_cast<std::size_t>(row)];
+        const QStringList cells{toQString(rule.rule), toQString(rule.required),
+                                toQString(rule.achieved),
+                                rule.met ? QStringLiteral("met") : QStringLiteral("not met")};
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (column == 3) {
+                item->setForeground(Qt::white);
+                item->setBackground(rule.met ? metColour : missedColour);
+                item->setTextAlignment(Qt::AlignCenter);
+            }
+            rules_->setItem(row, column, item);
+        }
+    }
+    rules_->resizeColumnsToContents();
+    rules_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    rules_->setVisible(!rows.empty());
+    const int height = rules_->horizontalHeader()->height() +
+                       rules_->verticalHeader()->length() + 2 * rules_->frameWidth();
+    rules_->setFixedHeight(height);
 }
 
 void QtProfileView::close() {

@@ -15,6 +15,7 @@ class QDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTableWidget;
 class QWidget;
 
 namespace korvel {
@@ -33,6 +34,7 @@ class QtProfileView final : public ProfileView {
     void setSettings(const ProfileSettings& settings) override;
     void showChart(const ChartContent& chart) override;
     void showHeights(const std::string& text, bool applicable) override;
+    void showRules(const std::vector<ProfileRuleRow>& rows) override;
     void close() override;
     [[nodiscard]] bool isOpen() const override;
 
@@ -60,6 +62,7 @@ class QtProfileView final : public ProfileView {
     QComboBox* heightsMode_ = nullptr;
     QPushButton* apply_ = nullptr;
     QLabel* heights_ = nullptr;
+    QTableWidget* rules_ = nullptr;
     QtChartPanel* panel_ = nullptr;
 };
 
