@@ -13,6 +13,8 @@ namespace {
 
 // Below this, in decimetres, a height counts as the decimetre itself: noise of the search.
 constexpr double kDecimetreNoise = 1e-9;
+// A height this close under the lowest found still meets the rule: the search's rounding.
+constexpr double kHeightToleranceM = 1e-6;
 
 AntennaTips tipsOf(const StudiedHop& hop) {
     return {hop.stations.station1M + hop.antennas.antenna1M,
@@ -29,13 +31,13 @@ DiversityStudy studyDiversity(const TerrainProfile& profile, const StudiedHop& h
     DiversityStudy diversity;
     diversity.rule = rule;
     diversity.antennaM = hop.antennas.antenna2M - *hop.diversitySpacingM;
-    const AntennaTips tips{hop.stations.station1M + hop.antennas.antenna1M,
-                           hop.stations.station2M + diversity.antennaM};
-    diversity.ruleMet = rulesMet(profile, tips, hop.frequencyGHz, {rule}).front();
-    diversity.lowestM = upToDecimetre(
+    const double lowestM =
         lowestAntennaHeightWithOneFixed(profile, hop.stations, hop.frequencyGHz, {rule},
                                         FixedStation::Station1, hop.antennas.antenna1M)
-            .antenna2M);
+            .antenna2M;
+    // The lowest height that meets the rule tells whether the present one does: one pass less.
+    diversity.ruleMet = diversity.antennaM >= lowestM - kHeightToleranceM;
+    diversity.lowestM = upToDecimetre(lowestM);
     return diversity;
 }
 
