@@ -1,5 +1,6 @@
 #include "ui/profile_chart.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -16,6 +17,8 @@ constexpr double kBreak = std::numeric_limits<double>::quiet_NaN();
 constexpr double kFresnelShare = 0.6;
 // Two k closer than this draw the same line.
 constexpr double kSameK = 1e-6;
+// More points than a screen has pixels across only slow the drawing down.
+constexpr std::size_t kDrawnPoints = 500;
 
 ChartCurve curveOf(std::string name, ChartRole role, ChartStroke stroke = ChartStroke::ByRole) {
     ChartCurve curve;
@@ -78,6 +81,34 @@ std::string verdictOf(const ProfileAnalysis& analysis, const ProfileChartInput& 
         verdict += "\n" + pathEndsText(*input.ends, input.station1, input.station2);
     }
     return verdict;
+}
+
+// The samples drawn: of a long profile, the highest obstacle of each stretch and both ends, so
+// that no peak the line must clear goes missing from the picture.
+ProfileAnalysis thinned(const ProfileAnalysis& analysis) {
+    const std::size_t count = analysis.samples.size();
+    if (count <= kDrawnPoints) {
+        return analysis;
+    }
+    ProfileAnalysis drawn;
+    drawn.pathKm = analysis.pathKm;
+    drawn.samples.reserve(kDrawnPoints + 2);
+    drawn.samples.push_back(analysis.samples.front());
+    const std::size_t stretch = (count + kDrawnPoints - 1) / kDrawnPoints;
+    for (std::size_t start = 1; start + 1 < count; start += stretch) {
+        const std::size_t end = std::min(start + stretch, count - 1);
+        const ProfileSample* peak = &analysis.samples[start];
+        for (std::size_t i = start + 1; i < end; ++i) {
+            const ProfileSample& sample = analysis.samples[i];
+            if (sample.groundM + sample.clutterM + sample.bulgeM >
+                peak->groundM + peak->clutterM + peak->bulgeM) {
+                peak = &sample;
+            }
+        }
+        drawn.samples.push_back(*peak);
+    }
+    drawn.samples.push_back(analysis.samples.back());
+    return drawn;
 }
 
 // The terrain over the earth for the k drawn, filled down to the earth; clutter only where some.
@@ -214,16 +245,17 @@ ChartContent profileChart(const ProfileStudy& study, const ProfileChartInput& in
     ChartContent content = frame(verdictOf(analysis, input));
     content.title = "Path profile: " + input.station1 + " - " + input.station2;
     content.xTitle = "Distance from " + input.station1 + " (km)";
-    addTerrain(content, analysis, input.k);
-    addSight(content, analysis);
+    const ProfileAnalysis drawn = thinned(analysis);
+    addTerrain(content, drawn, input.k);
+    addSight(content, drawn);
     const StudiedHop& hop = input.hop;
     const double tip1M = hop.stations.station1M + hop.antennas.antenna1M;
     const double tip2M = hop.stations.station2M + hop.antennas.antenna2M;
     for (const ClearanceRule& rule : input.rules) {
-        addRuleLines(content, analysis, input.k, rule, tip1M, tip2M, ChartRole::SightOtherK);
+        addRuleLines(content, drawn, input.k, rule, tip1M, tip2M, ChartRole::SightOtherK);
     }
     if (study.diversity) {
-        addRuleLines(content, analysis, input.k, study.diversity->rule, tip1M,
+        addRuleLines(content, drawn, input.k, study.diversity->rule, tip1M,
                      hop.stations.station2M + study.diversity->antennaM, ChartRole::Diversity);
     }
     addMasts(content, analysis.pathKm, input, study.diversity);
