@@ -1,5 +1,6 @@
-// korvel-cli profile HOPFILE [--dem FILE]... [--dem-gdal-names] [--csv PROFILE.csv] [--k K] [--step M]
-//                    [--rule c@k]... [--rule-set NAME] [--fixed-end 1|2] [--json|--csv] [--save]
+// korvel-cli profile HOPFILE [--dem FILE]... [--dem-gdal-names] [--csv PROFILE.csv] [--k K]
+//                    [--step M] [--rule c@k]... [--rule-set NAME] [--fixed-end 1|2]
+//                    [--json|--csv] [--save]
 
 #include <iostream>
 #include <memory>
@@ -14,9 +15,9 @@
 #include "engine/number_text.h"
 #include "exit_codes.h"
 #include "geo/clearance_rules.h"
+#include "geo/path_ends.h"
 #include "geo/profile_checks.h"
 #include "geo/profile_csv.h"
-#include "geo/path_ends.h"
 #include "geo/profile_study.h"
 #include "geo/site_ranges.h"
 #include "geo/sites_file.h"
@@ -219,7 +220,8 @@ void printText(const ProfileJob& job, const ProfileStudy& study, double frequenc
                const std::vector<ClearanceRule>& rules) {
     const ProfileAnalysis& analysis = study.analysis;
     const std::string& file = job.file;
-    std::cout << file << ": " << fixedDecimals(analysis.pathKm, 3) << " km at " << fixedDecimals(frequencyGHz, 3)
+    std::cout << file << ": " << fixedDecimals(analysis.pathKm, 3) << " km at "
+              << fixedDecimals(frequencyGHz, 3)
               << " GHz, earth bulge for k = " << fixedDecimals(k, 3) << '\n'
               << "distance km  ground m  clutter m  bulge m    LOS m     F1 m  clearance m\n";
     for (const ProfileSample& s : analysis.samples) {
@@ -228,7 +230,8 @@ void printText(const ProfileJob& job, const ProfileStudy& study, double frequenc
                                    s.clearanceM);
     }
     if (analysis.worst) {
-        std::cout << "Worst point: " << fixedDecimals(analysis.samples[analysis.worst->index].distanceKm, 3)
+        std::cout << "Worst point: "
+                  << fixedDecimals(analysis.samples[analysis.worst->index].distanceKm, 3)
                   << " km, clearance " << fixedDecimals(analysis.worst->clearanceF1, 2) << " F1\n";
     }
     for (std::size_t i = 0; i < rules.size(); ++i) {
@@ -249,8 +252,8 @@ void printText(const ProfileJob& job, const ProfileStudy& study, double frequenc
     }
     if (study.diversity) {
         const DiversityStudy& diversity = *study.diversity;
-        std::cout << "Diversity antenna rule " << fixedDecimals(diversity.rule.c, 2)
-                  << " F1 at k " << fixedDecimals(diversity.rule.k, 3) << ": "
+        std::cout << "Diversity antenna rule " << fixedDecimals(diversity.rule.c, 2) << " F1 at k "
+                  << fixedDecimals(diversity.rule.k, 3) << ": "
                   << (diversity.ruleMet ? "met" : "not met") << " at "
                   << fixedDecimals(diversity.antennaM, 1) << " m; lowest "
                   << fixedDecimals(diversity.lowestM, 1) << " m\n";
@@ -266,10 +269,9 @@ void printProfile(const ProfileJob& job, const HopRecord& record, const HopSites
     const ProfileStudy study =
         studyProfile(profile, hop, k, rules, fixedEndOf(job.fixedEnd),
                      diversityClearanceRule(clearanceRuleSetNamed(job.ruleSet)->set));
-    const PathEnds ends =
-        pathEnds(sites.stations, record.hopLengthKm,
-                 {hop.stations.station1M + hop.antennas.antenna1M,
-                  hop.stations.station2M + hop.antennas.antenna2M});
+    const PathEnds ends = pathEnds(sites.stations, record.hopLengthKm,
+                                   {hop.stations.station1M + hop.antennas.antenna1M,
+                                    hop.stations.station2M + hop.antennas.antenna2M});
     bool csvOut = false;
     for (const auto& entry : job.csv) {
         csvOut = csvOut || entry.empty();
@@ -286,8 +288,7 @@ void printProfile(const ProfileJob& job, const HopRecord& record, const HopSites
 
 // Whether --save may keep `profile`: a profile that does not end at station 2 of the hop would
 // be refused when used; said before anything is printed.
-bool profileMayBeSaved(const std::string& file, const TerrainProfile& profile,
-                       double hopLengthKm) {
+bool profileMayBeSaved(const std::string& file, const TerrainProfile& profile, double hopLengthKm) {
     if (const auto fault = profileEndFault(profile, hopLengthKm)) {
         reportError(file + ": " + *fault +
                     "; the profile is not saved (correct the hop length or the sites)");

@@ -47,12 +47,12 @@ void profileStudyThreeRules(benchmark::State& state) {
     // Every rule met: no early end.
     const korvel::StudiedHop hop{{120.0, 35.0}, {200.0, 200.0}, 7.5, 10.0};
     const std::optional<korvel::ClearanceRule> diversity =
-        state.range(0) == 0 ? std::nullopt
-                            : std::optional(korvel::diversityClearanceRule(
-                                  korvel::ClearanceRuleSet::Tropical));
+        state.range(0) == 0
+            ? std::nullopt
+            : std::optional(korvel::diversityClearanceRule(korvel::ClearanceRuleSet::Tropical));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(korvel::studyProfile(
-            profile, hop, 4.0 / 3.0, rules, korvel::FixedStation::Station1, diversity));
+        benchmark::DoNotOptimize(korvel::studyProfile(profile, hop, 4.0 / 3.0, rules,
+                                                      korvel::FixedStation::Station1, diversity));
     }
 }
 BENCHMARK(profileStudyThreeRules)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -16,8 +16,8 @@ struct PathEnd {
 };
 
 struct PathEnds {
-    double distanceKm = 0.0;      // the geodesic between the sites, or the hop length without them
-    std::array<PathEnd, 2> ends;  // [0] at station 1 toward station 2, [1] the other way
+    double distanceKm = 0.0;     // the geodesic between the sites, or the hop length without them
+    std::array<PathEnd, 2> ends; // [0] at station 1 toward station 2, [1] the other way
 };
 
 // The elevation angles are those of the radio ray over an earth of k = 4/3, which the antennas

@@ -19,6 +19,8 @@ constexpr double kFresnelShare = 0.6;
 constexpr double kSameK = 1e-6;
 // More points than a screen has pixels across only slow the drawing down.
 constexpr std::size_t kDrawnPoints = 500;
+// A mast's height is written this share of the path inside its end.
+constexpr double kLabelInset = 0.03;
 
 ChartCurve curveOf(std::string name, ChartRole role, ChartStroke stroke = ChartStroke::ByRole) {
     ChartCurve curve;
@@ -176,10 +178,10 @@ void addRuleLines(ChartContent& content, const ProfileAnalysis& analysis, double
                   const ClearanceRule& rule, double tip1M, double tip2M, ChartRole role) {
     const bool sameK = std::abs(rule.k - drawnK) < kSameK;
     const bool ownLine = role == ChartRole::Diversity || !sameK;
-    ChartCurve sight = curveOf(role == ChartRole::Diversity
-                                   ? "Diversity antenna, k = " + formatFixed(rule.k, 2)
-                                   : "Line of sight, k = " + formatFixed(rule.k, 2),
-                               role, ChartStroke::Solid);
+    ChartCurve sight =
+        curveOf(role == ChartRole::Diversity ? "Diversity antenna, k = " + formatFixed(rule.k, 2)
+                                             : "Line of sight, k = " + formatFixed(rule.k, 2),
+                role, ChartStroke::Solid);
     ChartCurve kept = curveOf(ruleName(rule), role, ChartStroke::DashDotted);
     for (const ProfileSample& sample : analysis.samples) {
         const double line = lineOfSightM(tip1M, tip2M, sample.distanceKm, analysis.pathKm) +
@@ -214,13 +216,14 @@ void addMasts(ChartContent& content, double pathKm, const ProfileChartInput& inp
     addPoint(masts, pathKm, hop.stations.station2M);
     addPoint(masts, pathKm, tip2M);
     content.curves.push_back(std::move(masts));
+    // Written a little inside the ends, where the plot still has room for them.
+    const double inset = pathKm * kLabelInset;
+    content.labels.push_back({heightText(hop.antennas.antenna1M), ChartRole::Mast, inset, tip1M});
     content.labels.push_back(
-        {input.station1 + " " + heightText(hop.antennas.antenna1M), ChartRole::Mast, 0.0, tip1M});
-    content.labels.push_back({input.station2 + " " + heightText(hop.antennas.antenna2M),
-                              ChartRole::Mast, pathKm, tip2M});
+        {heightText(hop.antennas.antenna2M), ChartRole::Mast, pathKm - inset, tip2M});
     if (diversity) {
         content.labels.push_back({"Diversity " + heightText(diversity->antennaM),
-                                  ChartRole::Diversity, pathKm,
+                                  ChartRole::Diversity, pathKm - 8.0 * inset,
                                   hop.stations.station2M + diversity->antennaM});
     }
 }

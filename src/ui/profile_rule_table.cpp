@@ -39,12 +39,11 @@ std::optional<RuleWorst> worstFor(const ProfileAnalysis& analysis, double tip1M,
 
 ProfileRuleRow rowOf(std::string name, const ClearanceRule& rule,
                      const std::optional<RuleWorst>& worst, bool met) {
-    const std::string achieved =
-        worst ? formatFixed(worst->clearanceF1, 2) + " F1 at " + formatFixed(worst->distanceKm, 3) +
-                    " km"
-              : "-";
-    return {std::move(name) + ": " + formatFixed(rule.c, 2) + " F1 at k = " +
-                formatFixed(rule.k, 3),
+    const std::string achieved = worst ? formatFixed(worst->clearanceF1, 2) + " F1 at " +
+                                             formatFixed(worst->distanceKm, 3) + " km"
+                                       : "-";
+    return {std::move(name) + ": " + formatFixed(rule.c, 2) +
+                " F1 at k = " + formatFixed(rule.k, 3),
             formatFixed(rule.c, 2) + " F1", achieved, met};
 }
 
@@ -62,11 +61,11 @@ std::vector<ProfileRuleRow> profileRuleRows(const ProfileStudy& study, const Stu
     }
     if (study.diversity) {
         const DiversityStudy& diversity = *study.diversity;
-        rows.push_back(rowOf(
-            "Diversity antenna", diversity.rule,
-            worstFor(study.analysis, tip1M, hop.stations.station2M + diversity.antennaM,
-                     diversity.rule.k),
-            diversity.ruleMet));
+        rows.push_back(
+            rowOf("Diversity antenna", diversity.rule,
+                  worstFor(study.analysis, tip1M, hop.stations.station2M + diversity.antennaM,
+                           diversity.rule.k),
+                  diversity.ruleMet));
     }
     return rows;
 }

@@ -9,13 +9,13 @@
 #include "engine/number_text.h"
 #include "fields/format_fixed.h"
 #include "geo/hop_sites.h"
+#include "geo/path_ends.h"
 #include "geo/profile_checks.h"
 #include "geo/profile_csv.h"
 #include "geo/profile_study.h"
 #include "geo/sites_file.h"
 #include "platform/file_read.h"
 #include "platform/text_encoding.h"
-#include "geo/path_ends.h"
 #include "ui/profile_chart.h"
 #include "ui/profile_rule_table.h"
 
@@ -136,8 +136,8 @@ void ProfileWindow::refresh() {
     }
 }
 
-std::optional<std::vector<ClearanceRule>>
-ProfileWindow::rulesOf(const ProfileSettings& settings, double pathKm) const {
+std::optional<std::vector<ClearanceRule>> ProfileWindow::rulesOf(const ProfileSettings& settings,
+                                                                 double pathKm) const {
     std::vector<ClearanceRule> rules;
     for (const auto& [c, k, name] : {std::tuple{&settings.rule1C, &settings.rule1K, "rule 1"},
                                      {&settings.rule2C, &settings.rule2K, "rule 2"}}) {

@@ -6,7 +6,6 @@
 namespace korvel {
 namespace {
 
-
 using Profile = CliTest;
 using Sites = CliTest;
 using MapExport = CliTest;
@@ -40,8 +39,9 @@ TEST_F(Profile, JsonGivesEveryPointTheRulesAndTheLowestHeights) {
     // Taller than the lowest heights everywhere meets the rules; the lowest must be below that.
     EXPECT_LT(profile["lowestEqualHeightsM"].get<double>(), 65.0);
 
-    // Station 2 lies 40 km south-south-east, atan(0.0974 / 0.3455) east of south on a plane; tips at 170 and 100 m over an earth of 4/3:
-    // atan(-70 / 40000 - 40000 / (2 x 8494667)) = -0.235 deg, the other way -0.035 deg.
+    // Station 2 lies 40 km south-south-east, atan(0.0974 / 0.3455) east of south on a plane; tips
+    // at 170 and 100 m over an earth of 4/3: atan(-70 / 40000 - 40000 / (2 x 8494667)) = -0.235
+    // deg, the other way -0.035 deg.
     const auto& one = profile["station1"];
     const auto& two = profile["station2"];
     EXPECT_EQ(keysOf(one), lines("azimuthDeg elevationDeg distanceKm", ' '));

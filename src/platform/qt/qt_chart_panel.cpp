@@ -42,6 +42,7 @@ namespace korvel {
 namespace {
 
 constexpr double kTargetTicks = 5.0;
+constexpr std::size_t kLegendBelowAtMost = 6;
 
 // 1, 2 or 5 times a power of ten: the tick step nearest above `rough`.
 double roundTickStep(double rough) {
@@ -443,6 +444,7 @@ void QtChartPanel::build() {
 
     std::set<ChartRole> inLegend;
     std::set<std::string> namesInLegend;
+    std::size_t legendCurves = 0;
     const auto add = [&](QAbstractSeries* series, bool legend) {
         chart->addSeries(series);
         series->attachAxis(xAxis);
@@ -515,6 +517,7 @@ void QtChartPanel::build() {
         // Each piece is filled whole before the chart takes it: a point appended to a series on
         // a chart redraws the chart, and a profile has tens of thousands.
         bool first = true;
+        ++legendCurves;
         for (const QList<QPointF>& points : finitePieces(curve)) {
             auto* piece = new QLineSeries;
             piece->setName(toQString(curve.name));
@@ -534,6 +537,13 @@ void QtChartPanel::build() {
             label->setPointLabelsFont(bold);
         }
         add(label, false);
+    }
+    // A long legend under the plot would cut its names short: beside it they stay whole.
+    if (namesInLegend.size() + inLegend.size() + legendCurves > kLegendBelowAtMost) {
+        chart->legend()->setAlignment(Qt::AlignRight);
+        QFont small = chart->legend()->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        chart->legend()->setFont(small);
     }
     QChart* old = view_->chart();
     view_->setChart(chart);

@@ -4,16 +4,16 @@
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "platform/qt/qt_chart_panel.h"
-#include "platform/qt/qt_text.h"
 #include "platform/qt/qt_screen_room.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/qt_window_close.h"
 #include "platform/qt/qt_window_places.h"
 
@@ -24,6 +24,8 @@ namespace {
 constexpr QSize kProfileSize(980, 680);
 constexpr int kChoiceCharacters = 24;
 constexpr int kNumberWidth = 70;
+// Below this the plot is squeezed to a strip between its titles and its legend.
+constexpr int kChartLeastHeight = 340;
 
 QLineEdit* numberEdit(QWidget* parent, const QString& accessibleName) {
     auto* edit = new QLineEdit(parent);
@@ -102,11 +104,14 @@ void QtProfileView::build() {
     rules_->setAccessibleName(QStringLiteral("Clearance rules: required, achieved (F1), met"));
     rules_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rules_->verticalHeader()->setVisible(false);
+    // Rows as tight as their text: the table must leave the chart its room.
+    rules_->verticalHeader()->setDefaultSectionSize(rules_->fontMetrics().height() + 4);
     rules_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     rules_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     rules_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(rules_);
     panel_ = new QtChartPanel(dialog, exportPorts_);
+    panel_->setMinimumHeight(kChartLeastHeight);
     layout->addWidget(panel_, 1);
     const auto redraw = [this] {
         if (events_ != nullptr) {
@@ -224,8 +229,8 @@ void QtProfileView::showRules(const std::vector<ProfileRuleRow>& rows) {
     rules_->resizeColumnsToContents();
     rules_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     rules_->setVisible(!rows.empty());
-    const int height = rules_->horizontalHeader()->height() +
-                       rules_->verticalHeader()->length() + 2 * rules_->frameWidth();
+    const int height = rules_->horizontalHeader()->height() + rules_->verticalHeader()->length() +
+                       2 * rules_->frameWidth();
     rules_->setFixedHeight(height);
 }
 
