@@ -15,6 +15,7 @@
 #include "engine/number_text.h"
 #include "exit_codes.h"
 #include "geo/clearance_rules.h"
+#include "geo/path_ends.h"
 #include "geo/profile_checks.h"
 #include "geo/profile_csv.h"
 #include "geo/profile_study.h"
@@ -124,8 +125,31 @@ std::optional<std::vector<ClearanceRule>> rulesFor(const ProfileJob& job, double
     return rules;
 }
 
+// Each end's alignment: "station1": {"azimuthDeg", "elevationDeg", "distanceKm"}; the azimuth
+// is null without both sites.
+void writeEnds(JsonWriter& json, const PathEnds& ends) {
+    for (std::size_t i = 0; i < ends.ends.size(); ++i) {
+        const PathEnd& end = ends.ends[i];
+        json.key(i == 0 ? "station1" : "station2").beginObject().key("azimuthDeg");
+        if (end.azimuthDeg) {
+            json.number(*end.azimuthDeg);
+        } else {
+            json.null();
+        }
+        json.key("elevationDeg").number(end.elevationDeg);
+        json.key("distanceKm").number(ends.distanceKm).endObject();
+    }
+}
+
+void writeDiversity(JsonWriter& json, const DiversityStudy& diversity) {
+    json.key("diversity").beginObject();
+    json.key("c").number(diversity.rule.c).key("k").number(diversity.rule.k);
+    json.key("antennaM").number(diversity.antennaM).key("met").boolean(diversity.ruleMet);
+    json.key("lowestM").number(diversity.lowestM).endObject();
+}
+
 void printJson(const ProfileStudy& study, double frequencyGHz,
-               const std::vector<ClearanceRule>& rules) {
+               const std::vector<ClearanceRule>& rules, const PathEnds& ends) {
     const ProfileAnalysis& analysis = study.analysis;
     JsonWriter json;
     json.beginObject().key("lengthKm").number(analysis.pathKm);
@@ -165,6 +189,10 @@ void printJson(const ProfileStudy& study, double frequencyGHz,
         json.key("antenna1M").number(study.lowestWithFixedEnd->antenna1M);
         json.key("antenna2M").number(study.lowestWithFixedEnd->antenna2M).endObject();
     }
+    if (study.diversity) {
+        writeDiversity(json, *study.diversity);
+    }
+    writeEnds(json, ends);
     json.endObject();
     std::cout << json.str() << '\n';
 }
@@ -179,11 +207,24 @@ void printCsv(const ProfileAnalysis& analysis) {
     }
 }
 
+void printEnds(const PathEnds& ends) {
+    for (std::size_t i = 0; i < ends.ends.size(); ++i) {
+        const PathEnd& end = ends.ends[i];
+        std::cout << "Station " << i + 1 << ": ";
+        if (end.azimuthDeg) {
+            std::cout << "azimuth " << fixedDecimals(*end.azimuthDeg, 2) << " deg, ";
+        }
+        std::cout << "elevation " << fixedDecimals(end.elevationDeg, 2) << " deg, distance "
+                  << fixedDecimals(ends.distanceKm, 3) << " km\n";
+    }
+}
+
 void printText(const ProfileJob& job, const ProfileStudy& study, double frequencyGHz, double k,
                const std::vector<ClearanceRule>& rules) {
     const ProfileAnalysis& analysis = study.analysis;
     const std::string& file = job.file;
-    std::cout << file << ": " << fixedDecimals(analysis.pathKm, 3) << " km at " << fixedDecimals(frequencyGHz, 3)
+    std::cout << file << ": " << fixedDecimals(analysis.pathKm, 3) << " km at "
+              << fixedDecimals(frequencyGHz, 3)
               << " GHz, earth bulge for k = " << fixedDecimals(k, 3) << '\n'
               << "distance km  ground m  clutter m  bulge m    LOS m     F1 m  clearance m\n";
     for (const ProfileSample& s : analysis.samples) {
@@ -192,7 +233,8 @@ void printText(const ProfileJob& job, const ProfileStudy& study, double frequenc
                                    s.clearanceM);
     }
     if (analysis.worst) {
-        std::cout << "Worst point: " << fixedDecimals(analysis.samples[analysis.worst->index].distanceKm, 3)
+        std::cout << "Worst point: "
+                  << fixedDecimals(analysis.samples[analysis.worst->index].distanceKm, 3)
                   << " km, clearance " << fixedDecimals(analysis.worst->clearanceF1, 2) << " F1\n";
     }
     for (std::size_t i = 0; i < rules.size(); ++i) {
@@ -211,30 +253,45 @@ void printText(const ProfileJob& job, const ProfileStudy& study, double frequenc
                   << " m: " << fixedDecimals(oneFixed ? heights.antenna2M : heights.antenna1M, 1)
                   << " m\n";
     }
+    if (study.diversity) {
+        const DiversityStudy& diversity = *study.diversity;
+        std::cout << "Diversity antenna rule " << fixedDecimals(diversity.rule.c, 2) << " F1 at k "
+                  << fixedDecimals(diversity.rule.k, 3) << ": "
+                  << (diversity.ruleMet ? "met" : "not met") << " at "
+                  << fixedDecimals(diversity.antennaM, 1) << " m; lowest "
+                  << fixedDecimals(diversity.lowestM, 1) << " m\n";
+    }
 }
 
 // Studies the profile as the Profile window does and prints it as the job asks.
-void printProfile(const ProfileJob& job, const HopRecord& record, const TerrainProfile& profile,
-                  double k, const std::vector<ClearanceRule>& rules) {
+void printProfile(const ProfileJob& job, const HopRecord& record, const HopSites& sites,
+                  const TerrainProfile& profile, double k,
+                  const std::vector<ClearanceRule>& rules) {
+    const StudiedHop hop = studiedHop(record);
+    // The option's check takes only the table's names.
     const ProfileStudy study =
-        studyProfile(profile, studiedHop(record), k, rules, fixedEndOf(job.fixedEnd));
+        studyProfile(profile, hop, k, rules, fixedEndOf(job.fixedEnd),
+                     diversityClearanceRule(clearanceRuleSetNamed(job.ruleSet)->set));
+    const PathEnds ends = pathEnds(sites.stations, record.hopLengthKm,
+                                   {hop.stations.station1M + hop.antennas.antenna1M,
+                                    hop.stations.station2M + hop.antennas.antenna2M});
     bool csvOut = false;
     for (const auto& entry : job.csv) {
         csvOut = csvOut || entry.empty();
     }
     if (job.json) {
-        printJson(study, record.frequencyGHz, rules);
+        printJson(study, record.frequencyGHz, rules, ends);
     } else if (csvOut) {
         printCsv(study.analysis);
     } else {
         printText(job, study, record.frequencyGHz, k, rules);
+        printEnds(ends);
     }
 }
 
 // Whether --save may keep `profile`: a profile that does not end at station 2 of the hop would
 // be refused when used; said before anything is printed.
-bool profileMayBeSaved(const std::string& file, const TerrainProfile& profile,
-                       double hopLengthKm) {
+bool profileMayBeSaved(const std::string& file, const TerrainProfile& profile, double hopLengthKm) {
     if (const auto fault = profileEndFault(profile, hopLengthKm)) {
         reportError(file + ": " + *fault +
                     "; the profile is not saved (correct the hop length or the sites)");
@@ -275,7 +332,7 @@ int runProfile(const ProfileJob& job) {
     if (const auto note = stationHeightsNote(record, *sites)) {
         reportError(job.file + ": " + *note);
     }
-    printProfile(job, record, source->profile, *k, *rules);
+    printProfile(job, record, *sites, source->profile, *k, *rules);
     if (save) {
         sites->profile = source->profile;
         if (!writeHopSites(job.file, *sites)) {

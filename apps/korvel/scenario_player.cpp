@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTableWidget>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -546,13 +547,16 @@ void ScenarioPlayer::expectVerdict(const std::string& rest) {
 void ScenarioPlayer::expectRow(const std::string& rest) {
     const auto [list, afterList] = splitWord(rest);
     const auto [row, text] = splitWord(afterList);
-    auto* widget = qobject_cast<QListWidget*>(controlOf(list, false));
+    QWidget* control = controlOf(list, false);
+    auto* widget = qobject_cast<QListWidget*>(control);
+    auto* table = qobject_cast<QTableWidget*>(control);
     const std::optional<int> index = number(row);
-    if (widget == nullptr || !index) {
+    if ((widget == nullptr && table == nullptr) || !index) {
         fail("cannot check: expect row " + rest);
         return;
     }
-    const std::string found = *index >= 0 && *index < widget->count()
+    const std::string found = table != nullptr ? tableRowText(*table, *index)
+                              : *index >= 0 && *index < widget->count()
                                   ? widget->item(*index)->text().toStdString()
                                   : std::string("no such row");
     if (found.find(text) == std::string::npos) {

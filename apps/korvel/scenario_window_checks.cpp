@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStringList>
+#include <QTableWidget>
 #include <QWidget>
 
 #include "platform/qt/qt_main_window.h"
@@ -100,6 +101,18 @@ std::optional<std::string> checkMainWindow(const QtMainWindow& window, const std
         return expectWindowsApart();
     }
     return std::nullopt;
+}
+
+std::string tableRowText(const QTableWidget& table, int row) {
+    if (row < 0 || row >= table.rowCount()) {
+        return "no such row";
+    }
+    QStringList cells;
+    for (int column = 0; column < table.columnCount(); ++column) {
+        const QTableWidgetItem* item = table.item(row, column);
+        cells << (item != nullptr ? item->text() : QString());
+    }
+    return cells.join(QStringLiteral(" | ")).toStdString();
 }
 
 } // namespace korvel

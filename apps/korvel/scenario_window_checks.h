@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+class QTableWidget;
+
 namespace korvel {
 
 class QtMainWindow;
@@ -13,5 +15,8 @@ class QtMainWindow;
 // when `what` is none of them; else the failure, empty when the expectation is met.
 std::optional<std::string> checkMainWindow(const QtMainWindow& window, const std::string& what,
                                            const std::string& rest);
+
+// A table's row as its cells joined by " | ", as `expect row` compares it; "no such row".
+std::string tableRowText(const QTableWidget& table, int row);
 
 } // namespace korvel

@@ -10,6 +10,7 @@
 #include <QPixmap>
 
 #include "geo/profile_analysis.h"
+#include "geo/profile_study.h"
 #include "platform/qt/qt_chart_panel.h"
 #include "series/sweep.h"
 #include "support/sample_hops.h"
@@ -61,25 +62,38 @@ void resizeRedrawBench(benchmark::State& state) {
 }
 BENCHMARK(resizeRedrawBench)->Unit(benchmark::kMillisecond);
 
-// The Profile window's chart of a long profile sampled finely. Argument: the number of points.
-void profileChartBench(benchmark::State& state) {
-    const auto points = static_cast<std::size_t>(state.range(0));
+// A long profile sampled finely, 40 km over low hills with clutter.
+TerrainProfile hillyProfile(std::size_t points) {
     TerrainProfile profile;
     for (std::size_t i = 0; i < points; ++i) {
         const double km = 40.0 * static_cast<double>(i) / static_cast<double>(points - 1);
         profile.push_back({km, 100.0 + static_cast<double>((i * 7919) % 97) / 5.0, 10.0, true});
     }
-    const ProfileAnalysis analysis = analyseProfile(profile, {150.0, 150.0}, 7.5, 4.0 / 3.0);
+    return profile;
+}
+
+// The Profile window's redraw after a k change: the study, the drawing's plan, the chart painted
+// offscreen. Argument: the number of points.
+void profileChartBench(benchmark::State& state) {
+    const TerrainProfile profile = hillyProfile(static_cast<std::size_t>(state.range(0)));
+    const StudiedHop hop{{100.0, 100.0}, {50.0, 50.0}, 7.5, 10.0};
+    const std::vector<ClearanceRule> rules =
+        clearanceRules(ClearanceRuleSet::TemperateExtendedObstacle, 40.0);
+    const ClearanceRule diversity =
+        diversityClearanceRule(ClearanceRuleSet::TemperateExtendedObstacle);
     QtChartPanel panel;
     panel.resize(860, 480);
     panel.show();
+    double k = 4.0 / 3.0;
     for (auto _ : state) {
-        panel.setChart(profileChart(analysis, {"Hilltop", "Harbour", 7.5, 4.0 / 3.0}));
+        k = k > 1.0 ? 1.0 : 4.0 / 3.0;
+        const ProfileStudy study = studyProfile(profile, hop, k, rules, std::nullopt, diversity);
+        panel.setChart(profileChart(study, {"Hilltop", "Harbour", k, hop, rules, std::nullopt}));
         QPixmap drawn = panel.grab();
         benchmark::DoNotOptimize(drawn);
     }
 }
-BENCHMARK(profileChartBench)->Arg(40000)->Unit(benchmark::kMillisecond);
+BENCHMARK(profileChartBench)->Arg(2000)->Arg(40000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace korvel

@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <optional>
 
 #include "geo/antenna_heights.h"
 #include "geo/clearance_rules.h"
@@ -37,18 +38,24 @@ void lowestHeightsTwoRules(benchmark::State& state) {
 }
 BENCHMARK(lowestHeightsTwoRules)->Unit(benchmark::kMicrosecond);
 
-// The analysis, the rules met and both kinds of lowest heights, as a redraw asks for them.
+// The analysis, the rules met, both kinds of lowest heights and the space-diversity antenna's
+// own rule and height (argument 1; 0 without), as a redraw asks for them.
 void profileStudyThreeRules(benchmark::State& state) {
     const korvel::TerrainProfile profile = rollingHills();
     auto rules = korvel::clearanceRules(korvel::ClearanceRuleSet::Tropical, 60.0);
     rules.push_back({0.3, 2.0 / 3.0});
-    const korvel::StudiedHop hop{{120.0, 35.0}, {200.0, 200.0}, 7.5}; // every rule met: no early end
+    // Every rule met: no early end.
+    const korvel::StudiedHop hop{{120.0, 35.0}, {200.0, 200.0}, 7.5, 10.0};
+    const std::optional<korvel::ClearanceRule> diversity =
+        state.range(0) == 0
+            ? std::nullopt
+            : std::optional(korvel::diversityClearanceRule(korvel::ClearanceRuleSet::Tropical));
     for (auto _ : state) {
         benchmark::DoNotOptimize(korvel::studyProfile(profile, hop, 4.0 / 3.0, rules,
-                                                      korvel::FixedStation::Station1));
+                                                      korvel::FixedStation::Station1, diversity));
     }
 }
-BENCHMARK(profileStudyThreeRules)->Unit(benchmark::kMicrosecond);
+BENCHMARK(profileStudyThreeRules)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // 50 km due south across the synthetic model's coast tile, every 30 m, the raster read each time.
 void profileFromGeoTiff(benchmark::State& state) {

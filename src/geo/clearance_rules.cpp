@@ -85,6 +85,15 @@ std::vector<ClearanceRule> clearanceRules(ClearanceRuleSet set, double pathKm, d
     return {};
 }
 
+ClearanceRule diversityClearanceRule(ClearanceRuleSet set, double medianK) {
+    for (const ClearanceRuleSetEntry& entry : kClearanceRuleSets) {
+        if (entry.set == set) {
+            return {entry.diversityFraction, medianK};
+        }
+    }
+    return {kMedianC, medianK};
+}
+
 std::optional<ClearanceRule> parseClearanceRule(std::string_view text, double pathKm) {
     const auto at = text.find('@');
     if (at == std::string_view::npos) {

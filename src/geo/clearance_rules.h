@@ -12,6 +12,9 @@
 //           and 0.3 F1 over an obstruction extended along a portion of the path; in a tropical
 //           climate 0.6 F1 for paths longer than about 30 km;
 //   step 4: the antennas take the larger heights of steps 1 and 3.
+// The lower antenna of a space-diversity pair keeps a rule of its own at the median k (the
+// Recommendation's section 2.2.2.2): 0.6 F1 over an obstruction extended along the path or in a
+// tropical climate, 0.3 F1 over isolated obstacles, the upper ends of its ranges.
 
 #include <array>
 #include <optional>
@@ -51,15 +54,16 @@ struct ClearanceRuleSetEntry {
     std::string_view name;        // as --rule-set takes it
     std::string_view description; // as the Profile window lists it
     double keFraction;
+    double diversityFraction; // the lower (diversity) antenna's c at the median k
 };
 
 // The default first.
 inline constexpr std::array<ClearanceRuleSetEntry, 3> kClearanceRuleSets{{
     {ClearanceRuleSet::TemperateExtendedObstacle, "temperate-extended",
-     "Temperate, obstacle along the path: 1.0 F1 at 4/3, 0.3 F1 at ke", 0.3},
+     "Temperate, obstacle along the path: 1.0 F1 at 4/3, 0.3 F1 at ke", 0.3, 0.6},
     {ClearanceRuleSet::TemperateIsolatedObstacle, "temperate-isolated",
-     "Temperate, single isolated obstacle: 1.0 F1 at 4/3, 0.0 F1 at ke", 0.0},
-    {ClearanceRuleSet::Tropical, "tropical", "Tropical: 1.0 F1 at 4/3, 0.6 F1 at ke", 0.6},
+     "Temperate, single isolated obstacle: 1.0 F1 at 4/3, 0.0 F1 at ke", 0.0, 0.3},
+    {ClearanceRuleSet::Tropical, "tropical", "Tropical: 1.0 F1 at 4/3, 0.6 F1 at ke", 0.6, 0.6},
 }};
 
 // The entry named `name`; nothing for a name the table does not hold.
@@ -69,6 +73,9 @@ std::optional<ClearanceRuleSetEntry> clearanceRuleSetNamed(std::string_view name
 // the local median.
 std::vector<ClearanceRule> clearanceRules(ClearanceRuleSet set, double pathKm,
                                           double medianK = 4.0 / 3.0);
+
+// The rule of a set for the space-diversity antenna.
+ClearanceRule diversityClearanceRule(ClearanceRuleSet set, double medianK = 4.0 / 3.0);
 
 // An effective earth radius factor written as a number or a fraction such as "4/3" within
 // kEarthRadiusFactorRange, or "ke" for earthRadiusFactor999 of the path. Nothing when the text

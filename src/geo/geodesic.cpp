@@ -19,6 +19,22 @@ double geodesicLengthKm(GeoPoint from, GeoPoint to) {
     return metres / kMetresPerKm;
 }
 
+namespace {
+double compassDeg(double azimuthDeg) {
+    const double turned = std::fmod(azimuthDeg + 360.0, 360.0);
+    return turned >= 360.0 ? 0.0 : turned;
+}
+} // namespace
+
+GeodesicAzimuths geodesicAzimuths(GeoPoint from, GeoPoint to) {
+    double forwardAtFrom = 0.0;
+    double forwardAtTo = 0.0;
+    GeographicLib::Geodesic::WGS84().Inverse(from.latitudeDeg, from.longitudeDeg, to.latitudeDeg,
+                                             to.longitudeDeg, forwardAtFrom, forwardAtTo);
+    // The geodesic arrives at `to` heading forwardAtTo: looking back is the opposite way.
+    return {compassDeg(forwardAtFrom), compassDeg(forwardAtTo + 180.0)};
+}
+
 GeoPoint geodesicMidpoint(GeoPoint from, GeoPoint to) {
     const GeographicLib::GeodesicLine line = GeographicLib::Geodesic::WGS84().InverseLine(
         from.latitudeDeg, from.longitudeDeg, to.latitudeDeg, to.longitudeDeg);

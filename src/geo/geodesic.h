@@ -16,6 +16,14 @@ struct GeoPoint {
 // Length of the geodesic between the two points, km.
 double geodesicLengthKm(GeoPoint from, GeoPoint to);
 
+// The azimuths at both ends of the geodesic, degrees clockwise from true north in [0, 360): at
+// `from` toward `to`, and at `to` back toward `from`.
+struct GeodesicAzimuths {
+    double fromDeg = 0.0;
+    double toDeg = 0.0;
+};
+GeodesicAzimuths geodesicAzimuths(GeoPoint from, GeoPoint to);
+
 // The point halfway along the geodesic.
 GeoPoint geodesicMidpoint(GeoPoint from, GeoPoint to);
 

@@ -1,5 +1,6 @@
 #include "geo/profile_study.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -12,6 +13,8 @@ namespace {
 
 // Below this, in decimetres, a height counts as the decimetre itself: noise of the search.
 constexpr double kDecimetreNoise = 1e-9;
+// A height this close under the lowest found still meets the rule: the search's rounding.
+constexpr double kHeightToleranceM = 1e-6;
 
 AntennaTips tipsOf(const StudiedHop& hop) {
     return {hop.stations.station1M + hop.antennas.antenna1M,
@@ -23,12 +26,32 @@ void roundUpFreeEnd(AntennaHeights& heights, FixedStation fixed) {
     freeM = upToDecimetre(freeM);
 }
 
+DiversityStudy studyDiversity(const TerrainProfile& profile, const StudiedHop& hop,
+                              const ClearanceRule& rule) {
+    DiversityStudy diversity;
+    diversity.rule = rule;
+    diversity.antennaM = hop.antennas.antenna2M - *hop.diversitySpacingM;
+    const double lowestM =
+        lowestAntennaHeightWithOneFixed(profile, hop.stations, hop.frequencyGHz, {rule},
+                                        FixedStation::Station1, hop.antennas.antenna1M)
+            .antenna2M;
+    // The lowest height that meets the rule tells whether the present one does: one pass less.
+    diversity.ruleMet = diversity.antennaM >= lowestM - kHeightToleranceM;
+    diversity.lowestM = upToDecimetre(lowestM);
+    return diversity;
+}
+
 } // namespace
 
 StudiedHop studiedHop(const HopRecord& record) {
-    return {{record.station1HeightM, record.station2HeightM},
-            {record.antenna1HeightM, record.antenna2HeightM},
-            record.frequencyGHz};
+    StudiedHop hop{{record.station1HeightM, record.station2HeightM},
+                   {record.antenna1HeightM, record.antenna2HeightM},
+                   record.frequencyGHz,
+                   std::nullopt};
+    if (record.diversityMode == DiversityMode::Space) {
+        hop.diversitySpacingM = record.antennaSpacingM;
+    }
+    return hop;
 }
 
 std::optional<FixedStation> fixedEndOf(int station) {
@@ -38,13 +61,27 @@ std::optional<FixedStation> fixedEndOf(int station) {
     return station == 1 ? FixedStation::Station1 : FixedStation::Station2;
 }
 
+TerrainProfile levelGroundProfile(double pathKm, StationLevels levels, int points) {
+    const int count = std::max(points, 2);
+    TerrainProfile profile;
+    profile.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const double share = static_cast<double>(i) / (count - 1);
+        profile.push_back({share * pathKm,
+                           levels.station1M + share * (levels.station2M - levels.station1M), 0.0,
+                           false});
+    }
+    return profile;
+}
+
 double upToDecimetre(double heightM) {
     return std::ceil(heightM * 10.0 - kDecimetreNoise) / 10.0;
 }
 
 ProfileStudy studyProfile(const TerrainProfile& profile, const StudiedHop& hop, double k,
                           const std::vector<ClearanceRule>& rules,
-                          std::optional<FixedStation> fixed) {
+                          std::optional<FixedStation> fixed,
+                          std::optional<ClearanceRule> diversityRule) {
     const AntennaTips tips = tipsOf(hop);
     ProfileStudy study;
     study.analysis = analyseProfile(profile, tips, hop.frequencyGHz, k);
@@ -63,6 +100,9 @@ ProfileStudy studyProfile(const TerrainProfile& profile, const StudiedHop& hop, 
     }
     const double equalM = upToDecimetre(equal.antenna1M);
     study.lowestEqual = {equalM, equalM};
+    if (diversityRule && hop.diversitySpacingM) {
+        study.diversity = studyDiversity(profile, hop, *diversityRule);
+    }
     return study;
 }
 

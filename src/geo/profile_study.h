@@ -22,6 +22,16 @@ struct StudiedHop {
     StationLevels stations;
     AntennaHeights antennas;
     double frequencyGHz = 0.0;
+    // Space diversity: the diversity antenna stands this far below antenna 2 at station 2.
+    std::optional<double> diversitySpacingM;
+};
+
+// The path from antenna 1 to the diversity antenna, under the diversity antenna's own rule.
+struct DiversityStudy {
+    ClearanceRule rule;
+    double antennaM = 0.0; // its height above station 2: antenna 2's less the spacing
+    bool ruleMet = false;
+    double lowestM = 0.0; // the lowest height meeting its rule with antenna 1 kept; may be inf
 };
 
 StudiedHop studiedHop(const HopRecord& record);
@@ -32,6 +42,7 @@ struct ProfileStudy {
     AntennaHeights lowestEqual; // both antennas equally high
     // With one end kept at its present height, the other found; only when an end is fixed.
     std::optional<AntennaHeights> lowestWithFixedEnd;
+    std::optional<DiversityStudy> diversity; // a space-diversity hop given a diversity rule
 };
 
 // The end kept at its height: station 1 or 2; nothing for 0 (both antennas equally high).
@@ -40,7 +51,12 @@ std::optional<FixedStation> fixedEndOf(int station);
 // The profile must keep profileFault's rules; frequencyGHz > 0, k > 0.
 ProfileStudy studyProfile(const TerrainProfile& profile, const StudiedHop& hop, double k,
                           const std::vector<ClearanceRule>& rules,
-                          std::optional<FixedStation> fixed = std::nullopt);
+                          std::optional<FixedStation> fixed = std::nullopt,
+                          std::optional<ClearanceRule> diversityRule = std::nullopt);
+
+// A hop without a terrain profile seen over level ground: the straight line between its
+// stations' heights from 0 to pathKm, in `points` points (at least 2). pathKm > 0.
+TerrainProfile levelGroundProfile(double pathKm, StationLevels levels, int points = 101);
 
 // A height rounded up to the next decimetre; a height a float's hair above one stays there.
 double upToDecimetre(double heightM);

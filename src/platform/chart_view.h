@@ -28,7 +28,13 @@ enum class ChartRole {
     Fresnel,      // the first Fresnel zone's edge
     FresnelShare, // a share of the first Fresnel zone, as a clearance rule asks
     Earth,        // the earth's curvature (sea level bulged for k)
+    SightOtherK,  // the line of sight as it bends for another k than the drawing's
+    Diversity,    // the path to the space-diversity antenna
+    Mast,         // an antenna mast
 };
+
+// How a curve is stroked when its role's own style will not tell it apart.
+enum class ChartStroke { ByRole, Solid, Dashed, Dotted, DashDotted };
 
 // A bar from `low` to `high` over category `category` (0 for the first).
 struct ChartBar {
@@ -45,6 +51,24 @@ struct ChartCurve {
     ChartRole role = ChartRole::Total;
     std::vector<double> x;
     std::vector<double> y;
+    ChartStroke stroke = ChartStroke::ByRole;
+};
+
+// A filled band from `low` to `high` over x; a y that is not a number breaks the band (clutter
+// only where there is some).
+struct ChartArea {
+    ChartRole role = ChartRole::Terrain;
+    std::vector<double> x;
+    std::vector<double> low;
+    std::vector<double> high;
+};
+
+// A text written at (x, y) in chart values, e.g. a mast's height or "OBSTRUCTED".
+struct ChartLabel {
+    std::string text;
+    ChartRole role = ChartRole::Current;
+    double x = 0;
+    double y = 0;
 };
 
 // A straight mark: a horizontal line at `value` on the y axis (over categories `from` to `to`
@@ -76,6 +100,8 @@ struct ChartContent {
     std::vector<ChartBar> bars;
     std::vector<ChartCurve> curves;
     std::vector<ChartMark> marks;
+    std::vector<ChartArea> areas; // drawn first, under everything else
+    std::vector<ChartLabel> labels;
     std::string verdict; // one sentence in words above the chart, e.g. "... meets ..."
     ChartTable table;
 };

@@ -22,6 +22,15 @@ struct ProfileSettings {
     int heightsMode = 0; // index into the heights modes given to open
 };
 
+// One line of the rule table: the rule, the clearance it requires and the one achieved at its
+// worst point, and whether it is met (the view colours it).
+struct ProfileRuleRow {
+    std::string rule;     // "Rule 1: 1.00 F1 at k = 1.333", "Diversity antenna: ..."
+    std::string required; // "1.00 F1"
+    std::string achieved; // "0.85 F1 at 5.000 km"
+    bool met = false;
+};
+
 // What the Profile window's user does; the presenter answers.
 class ProfileEvents {
   public:
@@ -48,6 +57,8 @@ class ProfileView {
     virtual void showChart(const ChartContent& chart) = 0;
     // The lowest antenna heights in words, and whether Apply can take them.
     virtual void showHeights(const std::string& text, bool applicable) = 0;
+    // The rule table; empty when nothing was studied.
+    virtual void showRules(const std::vector<ProfileRuleRow>& rows) = 0;
     virtual void close() = 0;
     [[nodiscard]] virtual bool isOpen() const = 0;
     // A long task's progress, `done` of `total`, shown once it takes a while; false when the

@@ -9,6 +9,7 @@
 #include "engine/number_text.h"
 #include "fields/format_fixed.h"
 #include "geo/hop_sites.h"
+#include "geo/path_ends.h"
 #include "geo/profile_checks.h"
 #include "geo/profile_csv.h"
 #include "geo/profile_study.h"
@@ -16,6 +17,7 @@
 #include "platform/file_read.h"
 #include "platform/text_encoding.h"
 #include "ui/profile_chart.h"
+#include "ui/profile_rule_table.h"
 
 namespace korvel {
 
@@ -36,6 +38,13 @@ std::string lowestHeightsText(const AntennaHeights& found, std::optional<FixedSt
            " m, the lowest antenna " + (oneFixed ? "2" : "1") +
            " meeting both rules: " + formatFixed(oneFixed ? found.antenna2M : found.antenna1M, 1) +
            " m.";
+}
+
+ClearanceRuleSet setOf(const ProfileSettings& settings) {
+    return kClearanceRuleSets
+        .at(static_cast<std::size_t>(
+            std::clamp(settings.ruleSet, 0, static_cast<int>(kClearanceRuleSets.size()) - 1)))
+        .set;
 }
 
 std::string nameOr(std::string_view name, const char* fallback) {
@@ -108,9 +117,7 @@ void ProfileWindow::onRuleSetChosen(const ProfileSettings& settings) {
     ProfileSettings filled = settings;
     const double pathKm =
         sites_.profile.empty() ? hop_.record.hopLengthKm : sites_.profile.back().distanceKm;
-    const auto set = kClearanceRuleSets.at(static_cast<std::size_t>(
-        std::clamp(settings.ruleSet, 0, static_cast<int>(kClearanceRuleSets.size()) - 1)));
-    const std::vector<ClearanceRule> rules = clearanceRules(set.set, pathKm);
+    const std::vector<ClearanceRule> rules = clearanceRules(setOf(settings), pathKm);
     filled.rule1C = shortNumber(rules[0].c);
     filled.rule1K = "4/3";
     filled.rule2C = shortNumber(rules[1].c);
@@ -129,9 +136,8 @@ void ProfileWindow::refresh() {
     }
 }
 
-std::optional<std::vector<ClearanceRule>>
-ProfileWindow::rulesOf(const ProfileSettings& settings) const {
-    const double pathKm = sites_.profile.back().distanceKm;
+std::optional<std::vector<ClearanceRule>> ProfileWindow::rulesOf(const ProfileSettings& settings,
+                                                                 double pathKm) const {
     std::vector<ClearanceRule> rules;
     for (const auto& [c, k, name] : {std::tuple{&settings.rule1C, &settings.rule1K, "rule 1"},
                                      {&settings.rule2C, &settings.rule2K, "rule 2"}}) {
@@ -150,12 +156,21 @@ ProfileWindow::rulesOf(const ProfileSettings& settings) const {
 
 void ProfileWindow::draw(const ProfileSettings& settings) {
     lowest_.reset();
-    if (const std::string why = refusal(); !why.empty()) {
+    const HopRecord& record = hop_.record;
+    const std::string why = refusal();
+    // Without terrain, the hop is still seen over level ground from its length and heights.
+    const bool level =
+        sites_.profile.empty() && record.hopLengthKm > 0.0 && record.frequencyGHz > 0.0;
+    if (!why.empty() && !level) {
         view_.showChart(emptyProfileChart(why));
         view_.showHeights("", false);
+        view_.showRules({});
         return;
     }
-    const TerrainProfile& profile = sites_.profile;
+    const TerrainProfile profile =
+        level ? levelGroundProfile(record.hopLengthKm,
+                                   {record.station1HeightM, record.station2HeightM})
+              : sites_.profile;
     const double pathKm = profile.back().distanceKm;
     const auto k = parseEarthRadiusFactor(settings.k, pathKm);
     if (!k) {
@@ -163,30 +178,53 @@ void ProfileWindow::draw(const ProfileSettings& settings) {
                        MessageIcon::Exclamation);
         return;
     }
-    const auto rules = rulesOf(settings);
+    const auto rules = rulesOf(settings, pathKm);
     if (!rules) {
         return;
     }
     shown_ = settings; // refresh draws these again, without a message
+    drawStudy(profile, settings, *k, *rules, level ? why : std::string());
+}
+
+void ProfileWindow::drawStudy(const TerrainProfile& profile, const ProfileSettings& settings,
+                              double k, const std::vector<ClearanceRule>& rules,
+                              const std::string& levelGround) {
     const HopRecord& record = hop_.record;
     // The modes list equal heights, then antenna 1 kept, then antenna 2 kept.
     const std::optional<FixedStation> fixed = fixedEndOf(settings.heightsMode);
-    const ProfileStudy study = studyProfile(profile, studiedHop(record), *k, *rules, fixed);
-    view_.showChart(profileChart(study.analysis, {nameOr(record.station1Name.view(), "Station 1"),
-                                                  nameOr(record.station2Name.view(), "Station 2"),
-                                                  record.frequencyGHz, *k}));
+    const StudiedHop studied = studiedHop(record);
+    const ProfileStudy study =
+        studyProfile(profile, studied, k, rules, fixed, diversityClearanceRule(setOf(settings)));
+    ProfileChartInput input{nameOr(record.station1Name.view(), "Station 1"),
+                            nameOr(record.station2Name.view(), "Station 2"),
+                            k,
+                            studied,
+                            rules,
+                            pathEnds(sites_.stations, record.hopLengthKm,
+                                     {studied.stations.station1M + studied.antennas.antenna1M,
+                                      studied.stations.station2M + studied.antennas.antenna2M})};
+    ChartContent chart = profileChart(study, input);
+    view_.showRules(profileRuleRows(study, studied, rules));
+    if (!levelGround.empty()) {
+        chart.verdict = "Drawn over level ground between the station heights. " + levelGround +
+                        "\n" + chart.verdict;
+        view_.showChart(chart);
+        view_.showHeights("", false);
+        return;
+    }
+    view_.showChart(chart);
     const AntennaHeights found = fixed ? *study.lowestWithFixedEnd : study.lowestEqual;
     const bool finite = std::isfinite(found.antenna1M) && std::isfinite(found.antenna2M);
     std::string text = !finite ? "No antenna heights meet both rules over this profile."
                                : lowestHeightsText(found, fixed);
-    for (std::size_t i = 0; i < rules->size(); ++i) {
-        const ClearanceRule& rule = (*rules)[i];
-        text += " Rule " + formatFixed(rule.c, 2) + " F1 at k " + formatFixed(rule.k, 3) + ": " +
-                (study.rulesMet[i] ? "met" : "not met") + " at the present heights.";
+    if (study.diversity && std::isfinite(study.diversity->lowestM)) {
+        text += " Lowest diversity antenna meeting its rule: " +
+                formatFixed(study.diversity->lowestM, 1) + " m.";
     }
     if (record.hopLengthKm > 0.0 && !profileReaches(profile, record.hopLengthKm)) {
-        text += " The profile ends at " + formatFixed(pathKm, 3) + " km, the hop length is " +
-                formatFixed(record.hopLengthKm, 1) + " km: check the sites.";
+        text += " The profile ends at " + formatFixed(profile.back().distanceKm, 3) +
+                " km, the hop length is " + formatFixed(record.hopLengthKm, 1) +
+                " km: check the sites.";
     }
     lowest_ = found;
     view_.showHeights(text, finite);

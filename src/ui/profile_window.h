@@ -52,8 +52,12 @@ class ProfileWindow final : public ProfileEvents {
     // Why the hop cannot be drawn, in words; empty when it can.
     [[nodiscard]] std::string refusal() const;
     // The rules typed; nothing after telling the user which field is wrong.
-    std::optional<std::vector<ClearanceRule>> rulesOf(const ProfileSettings& settings) const;
+    std::optional<std::vector<ClearanceRule>> rulesOf(const ProfileSettings& settings,
+                                                      double pathKm) const;
     void draw(const ProfileSettings& settings);
+    // Studies and shows the profile; `levelGround` says why the hop has none of its own.
+    void drawStudy(const TerrainProfile& profile, const ProfileSettings& settings, double k,
+                   const std::vector<ClearanceRule>& rules, const std::string& levelGround);
     // A stored profile that does not end at station 2 of the hop is offered to be imported again.
     void offerProfileForHopLength(const ProfileSettings& settings);
     // The imported or sampled profile becomes the hop's and is drawn.

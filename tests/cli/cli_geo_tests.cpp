@@ -6,7 +6,6 @@
 namespace korvel {
 namespace {
 
-
 using Profile = CliTest;
 using Sites = CliTest;
 using MapExport = CliTest;
@@ -16,7 +15,9 @@ TEST_F(Profile, JsonGivesEveryPointTheRulesAndTheLowestHeights) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const auto profile = nlohmann::ordered_json::parse(run.out);
     EXPECT_EQ(keysOf(profile),
-              lines("lengthKm frequencyGHz points worst rules lowestEqualHeightsM", ' '));
+              lines("lengthKm frequencyGHz points worst rules lowestEqualHeightsM station1 "
+                    "station2",
+                    ' '));
     EXPECT_NEAR(profile["lengthKm"].get<double>(), 40.0, 0.01);
     EXPECT_EQ(profile["frequencyGHz"], 7.5);
     const auto& points = profile["points"];
@@ -37,6 +38,19 @@ TEST_F(Profile, JsonGivesEveryPointTheRulesAndTheLowestHeights) {
     EXPECT_TRUE(profile["rules"][0]["met"].get<bool>());
     // Taller than the lowest heights everywhere meets the rules; the lowest must be below that.
     EXPECT_LT(profile["lowestEqualHeightsM"].get<double>(), 65.0);
+
+    // Station 2 lies 40 km south-south-east, atan(0.0974 / 0.3455) east of south on a plane; tips
+    // at 170 and 100 m over an earth of 4/3: atan(-70 / 40000 - 40000 / (2 x 8494667)) = -0.235
+    // deg, the other way -0.035 deg.
+    const auto& one = profile["station1"];
+    const auto& two = profile["station2"];
+    EXPECT_EQ(keysOf(one), lines("azimuthDeg elevationDeg distanceKm", ' '));
+    EXPECT_NEAR(one["azimuthDeg"].get<double>(), 164.3, 0.3);
+    EXPECT_NEAR(two["azimuthDeg"].get<double>(), one["azimuthDeg"].get<double>() + 180.17, 0.02)
+        << "back the other way, turned by the meridians' convergence";
+    EXPECT_NEAR(one["elevationDeg"].get<double>(), -0.235, 0.002);
+    EXPECT_NEAR(two["elevationDeg"].get<double>(), -0.035, 0.002);
+    EXPECT_NEAR(one["distanceKm"].get<double>(), 40.0, 0.1);
 }
 
 TEST_F(Profile, TheModelGivesTheProfileTheBuildSavedAndKBendsTheEarth) {
@@ -76,7 +90,7 @@ TEST_F(Profile, LowestHeightsBothEqualOrOneEndKeptAtTheHopsHeight) {
     const auto json = nlohmann::ordered_json::parse(
         cli("profile LINK7.HOP --csv hill.csv --rule 1@4/3 --fixed-end 1 --json").out);
     EXPECT_DOUBLE_EQ(json["lowestEqualHeightsM"].get<double>(), 116.1);
-    EXPECT_EQ(keysOf(json).back(), "lowestWithFixedEndM");
+    ASSERT_TRUE(json.contains("lowestWithFixedEndM"));
     EXPECT_EQ(json["lowestWithFixedEndM"]["antenna1M"], 50.0);
     EXPECT_DOUBLE_EQ(json["lowestWithFixedEndM"]["antenna2M"].get<double>(), 182.1);
     EXPECT_FALSE(json["rules"][0]["met"].get<bool>());

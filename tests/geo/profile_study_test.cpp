@@ -15,7 +15,7 @@ namespace {
 class HillStudy : public ::testing::Test {
   protected:
     TerrainProfile profile{{0.0, 0.0}, {20.0, 150.0}, {40.0, 0.0}};
-    StudiedHop hop{{120.0, 35.0}, {100.0, 65.0}, 7.5};
+    StudiedHop hop{{120.0, 35.0}, {100.0, 65.0}, 7.5, std::nullopt};
     std::vector<ClearanceRule> rules{{1.0, 4.0 / 3.0}, {0.0, 1e9}};
 
     [[nodiscard]] bool meets(AntennaHeights heights) const {
@@ -42,6 +42,22 @@ TEST_F(HillStudy, HeightsAreRoundedUpAndMeetTheRuleADecimetreLowerMisses) {
     EXPECT_EQ(study.rulesMet, (std::vector<bool>{false, true}));
     EXPECT_EQ(study.analysis.samples.size(), 3u);
     EXPECT_FALSE(studyProfile(profile, hop, 1.0, rules).lowestWithFixedEnd);
+}
+
+// The line from antenna 1's tip at 220 m to the diversity antenna's at 90 m passes 155 m midway,
+// below the hill; 0.6 F1 (12.00 m) over hill and bulge needs it at 185.54 m, so the diversity
+// antenna's tip at 151.08 m, 116.08 m above station 2.
+TEST_F(HillStudy, TheDiversityAntennaKeepsItsOwnRuleFromAntenna1) {
+    const ClearanceRule lower{0.6, 4.0 / 3.0};
+    EXPECT_FALSE(studyProfile(profile, hop, 4.0 / 3.0, rules, std::nullopt, lower).diversity)
+        << "not a space-diversity hop";
+    hop.diversitySpacingM = 10.0;
+    const ProfileStudy study = studyProfile(profile, hop, 4.0 / 3.0, rules, std::nullopt, lower);
+    ASSERT_TRUE(study.diversity);
+    EXPECT_EQ(study.diversity->antennaM, 55.0);
+    EXPECT_FALSE(study.diversity->ruleMet);
+    EXPECT_DOUBLE_EQ(study.diversity->lowestM, 116.1);
+    EXPECT_DOUBLE_EQ(study.lowestEqual.antenna1M, 116.1) << "the main antennas' own search";
 }
 
 TEST(UpToDecimetre, KeepsAWholeDecimetreAndRaisesAnythingAbove) {

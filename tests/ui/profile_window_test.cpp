@@ -32,6 +32,7 @@ class FakeProfileView final : public ProfileView {
         heights = text;
         applicable = canApply;
     }
+    void showRules(const std::vector<ProfileRuleRow>& shown) override { rules = shown; }
     void close() override { opened = false; }
     [[nodiscard]] bool isOpen() const override { return opened; }
 
@@ -57,6 +58,7 @@ class FakeProfileView final : public ProfileView {
     int draws = 0;
     std::string heights;
     bool applicable = false;
+    std::vector<ProfileRuleRow> rules;
 };
 
 // The view outlives the page, whose profile window closes it when the page goes.
@@ -88,13 +90,16 @@ class ProfileTest : public ProfileViewHolder, public FormTest {
     }
 };
 
-TEST_F(ProfileTest, AHopWithoutProfileSaysHowToMakeOneAndOffersNoApply) {
+TEST_F(ProfileTest, AHopWithoutProfileIsDrawnOverLevelGroundAndOffersNoApply) {
     openForm();
     click(kProfileButton);
     ASSERT_TRUE(view.opened);
+    EXPECT_EQ(view.chart.verdict.rfind("Drawn over level ground between the station heights. ", 0),
+              0u);
     EXPECT_NE(view.chart.verdict.find("Import CSV..."), std::string::npos);
     EXPECT_NE(view.chart.verdict.find("From terrain"), std::string::npos);
-    EXPECT_TRUE(view.chart.curves.empty());
+    EXPECT_NEAR(view.curveAt(ChartRole::Terrain, 5.0), 101.4715, 1e-4) << "100 m at both ends";
+    EXPECT_EQ(view.rules.size(), 2u);
     EXPECT_FALSE(view.applicable);
     view.events->onApply(view.settings);
     EXPECT_EQ(page().text(kAntenna1HeightField), "30.0") << "nothing to apply";
@@ -109,7 +114,7 @@ TEST_F(ProfileTest, DrawsTheBulgeForTheKTypedAndRefusesAKThatIsNoNumber) {
     // 5 km × 5 km / (2 × 4/3 × 6371 km) = 1.4715 m; for k = 1, 1.9620 m.
     EXPECT_NEAR(view.curveAt(ChartRole::Earth, 5.0), 1.4715, 1e-4);
     EXPECT_NEAR(view.curveAt(ChartRole::Terrain, 5.0), 151.4715, 1e-4);
-    EXPECT_NE(view.chart.verdict.find("worst point at 5.000 km"), std::string::npos);
+    EXPECT_NE(view.chart.verdict.find("OBSTRUCTED at 5.000 km"), std::string::npos);
     EXPECT_EQ(view.chart.table.rows.size(), 5u);
     // Fixed: the table's rows replaced its columns, and a screen reader's table came out empty.
     EXPECT_EQ(view.chart.table.columns.size(), view.chart.table.rows.front().size());
@@ -132,7 +137,8 @@ TEST_F(ProfileTest, ApplyTakesTheLowestHeightsThatMeetEveryRuleIntoThePage) {
     giveHill();
     openForm();
     click(kProfileButton);
-    EXPECT_NE(view.heights.find("not met"), std::string::npos) << "the hill blocks 30/40 m";
+    ASSERT_EQ(view.rules.size(), 2u);
+    EXPECT_FALSE(view.rules[0].met) << "the hill blocks 30/40 m";
     view.events->onApply(view.settings);
     const HopRecord& record = session.hop.record;
     EXPECT_EQ(record.antenna1HeightM, record.antenna2HeightM);
@@ -145,7 +151,7 @@ TEST_F(ProfileTest, ApplyTakesTheLowestHeightsThatMeetEveryRuleIntoThePage) {
     // A decimetre lower misses the first rule: the heights are the lowest the page can show.
     const AntennaTips lower{tips().antenna1AltitudeM - 0.1, tips().antenna2AltitudeM - 0.1};
     EXPECT_FALSE(ruleMet(session.sites.profile, lower, record.frequencyGHz, {1.0, 4.0 / 3.0}));
-    EXPECT_EQ(view.heights.find("not met"), std::string::npos) << "drawn again after Apply";
+    EXPECT_TRUE(view.rules[0].met && view.rules[1].met) << "drawn again after Apply";
 
     // One end fixed: antenna 2 keeps its height, antenna 1 is found.
     ProfileSettings settings = view.settings;
@@ -161,7 +167,7 @@ TEST_F(ProfileTest, ApplyTakesTheLowestHeightsThatMeetEveryRuleIntoThePage) {
     type(kAntenna1HeightField, "30.0");
     type(kAntenna2HeightField, "40.0");
     click(kCalculateButton);
-    EXPECT_NE(view.heights.find("not met"), std::string::npos);
+    EXPECT_FALSE(view.rules[0].met);
 }
 
 // Fixed: Apply put heights into the page that the hop file reader does not take back.

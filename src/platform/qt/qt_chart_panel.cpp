@@ -6,6 +6,7 @@
 #include <limits>
 #include <set>
 #include <span>
+#include <utility>
 
 #include <QApplication>
 #include <QBuffer>
@@ -41,6 +42,7 @@ namespace korvel {
 namespace {
 
 constexpr double kTargetTicks = 5.0;
+constexpr std::size_t kLegendBelowAtMost = 6;
 
 // 1, 2 or 5 times a power of ten: the tick step nearest above `rough`.
 double roundTickStep(double rough) {
@@ -91,6 +93,12 @@ QColor colourOf(ChartRole role) {
         return {0xff, 0x7f, 0x0e};
     case ChartRole::Earth:
         return {0x17, 0xbe, 0xcf};
+    case ChartRole::SightOtherK:
+        return {0x94, 0x67, 0xbd};
+    case ChartRole::Diversity:
+        return {0xe3, 0x77, 0xc2};
+    case ChartRole::Mast:
+        return {0x55, 0x55, 0x55};
     }
     return Qt::gray;
 }
@@ -133,6 +141,12 @@ QString legendOf(ChartRole role) {
         return QStringLiteral("Share of the Fresnel zone");
     case ChartRole::Earth:
         return QStringLiteral("Earth curvature");
+    case ChartRole::SightOtherK:
+        return QStringLiteral("Line of sight at another k");
+    case ChartRole::Diversity:
+        return QStringLiteral("Diversity antenna");
+    case ChartRole::Mast:
+        return QStringLiteral("Mast");
     }
     return {};
 }
@@ -183,6 +197,60 @@ std::vector<QList<QPointF>> finitePieces(const ChartCurve& curve) {
         pieces.back().append(QPointF(curve.x[i], curve.y[i]));
     }
     return pieces;
+}
+
+// The runs of a band where both its edges have a value.
+std::vector<std::pair<QList<QPointF>, QList<QPointF>>> bandPieces(const ChartArea& area) {
+    std::vector<std::pair<QList<QPointF>, QList<QPointF>>> pieces;
+    bool open = false;
+    const std::size_t count = std::min({area.x.size(), area.low.size(), area.high.size()});
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!std::isfinite(area.low[i]) || !std::isfinite(area.high[i])) {
+            open = false;
+            continue;
+        }
+        if (!open) {
+            pieces.emplace_back();
+            open = true;
+        }
+        pieces.back().first.append(QPointF(area.x[i], area.high[i]));
+        pieces.back().second.append(QPointF(area.x[i], area.low[i]));
+    }
+    return pieces;
+}
+
+// A text at a point of the plot: a scatter point nobody sees, with its label shown.
+QScatterSeries* pointLabel(const std::string& text, QPointF at, const QColor& colour) {
+    auto* label = new QScatterSeries;
+    label->append(at);
+    label->setMarkerSize(1.0);
+    label->setColor(Qt::transparent);
+    label->setBorderColor(Qt::transparent);
+    // '@' would start a point label's placeholder.
+    label->setPointLabelsFormat(toQString(text).replace(QLatin1Char('@'), QString()));
+    label->setPointLabelsVisible(true);
+    label->setPointLabelsClipping(false);
+    label->setPointLabelsColor(colour);
+    return label;
+}
+
+Qt::PenStyle strokeOf(const ChartCurve& curve) {
+    switch (curve.stroke) {
+    case ChartStroke::ByRole:
+        break;
+    case ChartStroke::Solid:
+        return Qt::SolidLine;
+    case ChartStroke::Dashed:
+        return Qt::DashLine;
+    case ChartStroke::Dotted:
+        return Qt::DotLine;
+    case ChartStroke::DashDotted:
+        return Qt::DashDotLine;
+    }
+    if (curve.role == ChartRole::Fresnel) {
+        return Qt::DashLine;
+    }
+    return curve.role == ChartRole::FresnelShare ? Qt::DotLine : Qt::SolidLine;
 }
 
 } // namespace
@@ -291,6 +359,14 @@ void QtChartPanel::build() {
     for (const ChartMark& mark : content_.marks) {
         (mark.vertical ? x : y).take(mark.value, !mark.vertical && logarithmic);
     }
+    for (const ChartArea& area : content_.areas) {
+        for (std::size_t i = 0; i < area.x.size() && i < area.low.size(); ++i) {
+            y.take(area.low[i], logarithmic);
+        }
+    }
+    for (const ChartLabel& label : content_.labels) {
+        y.take(label.y, logarithmic);
+    }
     if (categories) {
         x = {-0.5, static_cast<double>(content_.categories.size()) - 0.5};
     }
@@ -368,6 +444,7 @@ void QtChartPanel::build() {
 
     std::set<ChartRole> inLegend;
     std::set<std::string> namesInLegend;
+    std::size_t legendCurves = 0;
     const auto add = [&](QAbstractSeries* series, bool legend) {
         chart->addSeries(series);
         series->attachAxis(xAxis);
@@ -377,6 +454,20 @@ void QtChartPanel::build() {
         }
     };
     const QColor labelColour = darkPalette(*this) ? QColor(Qt::white) : QColor(Qt::black);
+    for (const ChartArea& area : content_.areas) {
+        for (const auto& [high, low] : bandPieces(area)) {
+            auto* upper = new QLineSeries(chart);
+            upper->replace(high);
+            auto* lower = new QLineSeries(chart);
+            lower->replace(low);
+            auto* band = new QAreaSeries(upper, lower);
+            QColor fill = colourOf(area.role);
+            fill.setAlpha(area.role == ChartRole::Clutter ? 150 : 110);
+            band->setColor(fill);
+            band->setBorderColor(Qt::transparent);
+            add(band, false);
+        }
+    }
     for (const ChartBar& bar : content_.bars) {
         const double left = bar.category - 0.35;
         const double right = bar.category + 0.35;
@@ -395,17 +486,9 @@ void QtChartPanel::build() {
             add(area, inLegend.insert(bar.role).second);
         }
         if (!bar.label.empty()) {
-            auto* label = new QScatterSeries;
-            label->append(bar.category, std::max(bar.low, bar.high));
-            label->setMarkerSize(1.0);
-            label->setColor(Qt::transparent);
-            label->setBorderColor(Qt::transparent);
-            label->setPointLabelsFormat(toQString(bar.label).replace(QLatin1Char('@'), QString()));
-            label->setPointLabelsVisible(true);
-            label->setPointLabelsClipping(false);
-            label->setPointLabelsColor(bar.role == ChartRole::Misses ? colourOf(bar.role)
-                                                                     : labelColour);
-            add(label, false);
+            add(pointLabel(bar.label, QPointF(bar.category, std::max(bar.low, bar.high)),
+                           bar.role == ChartRole::Misses ? colourOf(bar.role) : labelColour),
+                false);
         }
     }
     for (const ChartMark& mark : content_.marks) {
@@ -427,14 +510,14 @@ void QtChartPanel::build() {
     }
     for (const ChartCurve& curve : content_.curves) {
         QPen pen(colourOf(curve.role));
-        pen.setWidthF(curve.role == ChartRole::Total || curve.role == ChartRole::Terrain ? 2.5
-                                                                                         : 1.5);
-        if (curve.role == ChartRole::Fresnel || curve.role == ChartRole::FresnelShare) {
-            pen.setStyle(curve.role == ChartRole::Fresnel ? Qt::DashLine : Qt::DotLine);
-        }
+        const bool heavy = curve.role == ChartRole::Total || curve.role == ChartRole::Terrain ||
+                           curve.role == ChartRole::Mast;
+        pen.setWidthF(heavy ? 2.5 : 1.5);
+        pen.setStyle(strokeOf(curve));
         // Each piece is filled whole before the chart takes it: a point appended to a series on
         // a chart redraws the chart, and a profile has tens of thousands.
         bool first = true;
+        ++legendCurves;
         for (const QList<QPointF>& points : finitePieces(curve)) {
             auto* piece = new QLineSeries;
             piece->setName(toQString(curve.name));
@@ -443,6 +526,24 @@ void QtChartPanel::build() {
             add(piece, first);
             first = false;
         }
+    }
+    for (const ChartLabel& text : content_.labels) {
+        auto* label =
+            pointLabel(text.text, QPointF(text.x, text.y),
+                       text.role == ChartRole::Misses ? colourOf(text.role) : labelColour);
+        if (text.role == ChartRole::Misses) {
+            QFont bold = label->pointLabelsFont();
+            bold.setBold(true);
+            label->setPointLabelsFont(bold);
+        }
+        add(label, false);
+    }
+    // A long legend under the plot would cut its names short: beside it they stay whole.
+    if (namesInLegend.size() + inLegend.size() + legendCurves > kLegendBelowAtMost) {
+        chart->legend()->setAlignment(Qt::AlignRight);
+        QFont small = chart->legend()->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        chart->legend()->setFont(small);
     }
     QChart* old = view_->chart();
     view_->setChart(chart);

@@ -4,15 +4,17 @@
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "platform/qt/qt_chart_panel.h"
-#include "platform/qt/qt_text.h"
 #include "platform/qt/qt_screen_room.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/qt_window_close.h"
 #include "platform/qt/qt_window_places.h"
 
@@ -25,6 +27,8 @@ constexpr int kChoiceCharacters = 24;
 constexpr int kNumberWidth = 70;
 // Reads shorter than this show no progress at all.
 constexpr int kProgressDelayMs = 400;
+// Below this the plot is squeezed to a strip between its titles and its legend.
+constexpr int kChartLeastHeight = 340;
 
 QLineEdit* numberEdit(QWidget* parent, const QString& accessibleName) {
     auto* edit = new QLineEdit(parent);
@@ -102,7 +106,20 @@ void QtProfileView::build() {
     heights_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     heights_->setAccessibleName(QStringLiteral("Lowest antenna heights (m)"));
     layout->addWidget(heights_);
+    rules_ = new QTableWidget(0, 4, dialog);
+    rules_->setHorizontalHeaderLabels({QStringLiteral("Rule"), QStringLiteral("Required"),
+                                       QStringLiteral("Achieved"), QStringLiteral("Met")});
+    rules_->setAccessibleName(QStringLiteral("Clearance rules: required, achieved (F1), met"));
+    rules_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    rules_->verticalHeader()->setVisible(false);
+    // Rows as tight as their text: the table must leave the chart its room.
+    rules_->verticalHeader()->setDefaultSectionSize(rules_->fontMetrics().height() + 4);
+    rules_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    rules_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    rules_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->addWidget(rules_);
     panel_ = new QtChartPanel(dialog, exportPorts_);
+    panel_->setMinimumHeight(kChartLeastHeight);
     layout->addWidget(panel_, 1);
     const auto redraw = [this] {
         if (events_ != nullptr) {
@@ -143,7 +160,8 @@ void QtProfileView::build() {
                                         {apply_, "apply"},
                                         {importCsv, "importCsv"},
                                         {fromTerrain, "fromTerrain"},
-                                        {heights_, "heights"}}) {
+                                        {heights_, "heights"},
+                                        {rules_, "rules"}}) {
         control->setObjectName(QLatin1String(name));
     }
     placeBesideMainWindow(*dialog, *owner_->window());
@@ -198,6 +216,36 @@ void QtProfileView::showHeights(const std::string& text, bool applicable) {
         heights_->setVisible(!text.empty());
         apply_->setEnabled(applicable);
     }
+}
+
+void QtProfileView::showRules(const std::vector<ProfileRuleRow>& rows) {
+    if (dialog_ == nullptr) {
+        return;
+    }
+    rules_->setRowCount(static_cast<int>(rows.size()));
+    const QColor metColour(0x2c, 0xa0, 0x2c);
+    const QColor missedColour(0xd6, 0x27, 0x28);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        const ProfileRuleRow& rule = rows[static_cast<std::size_t>(row)];
+        const QStringList cells{toQString(rule.rule), toQString(rule.required),
+                                toQString(rule.achieved),
+                                rule.met ? QStringLiteral("met") : QStringLiteral("not met")};
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (column == 3) {
+                item->setForeground(Qt::white);
+                item->setBackground(rule.met ? metColour : missedColour);
+                item->setTextAlignment(Qt::AlignCenter);
+            }
+            rules_->setItem(row, column, item);
+        }
+    }
+    rules_->resizeColumnsToContents();
+    rules_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    rules_->setVisible(!rows.empty());
+    const int height = rules_->horizontalHeader()->height() + rules_->verticalHeader()->length() +
+                       2 * rules_->frameWidth();
+    rules_->setFixedHeight(height);
 }
 
 void QtProfileView::close() {

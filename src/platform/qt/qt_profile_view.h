@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QProgressDialog;
 class QPushButton;
+class QTableWidget;
 class QWidget;
 
 namespace korvel {
@@ -34,6 +35,7 @@ class QtProfileView final : public ProfileView {
     void setSettings(const ProfileSettings& settings) override;
     void showChart(const ChartContent& chart) override;
     void showHeights(const std::string& text, bool applicable) override;
+    void showRules(const std::vector<ProfileRuleRow>& rows) override;
     void close() override;
     [[nodiscard]] bool isOpen() const override;
     bool showProgress(const std::string& text, std::size_t done, std::size_t total) override;
@@ -62,6 +64,7 @@ class QtProfileView final : public ProfileView {
     QComboBox* heightsMode_ = nullptr;
     QPushButton* apply_ = nullptr;
     QLabel* heights_ = nullptr;
+    QTableWidget* rules_ = nullptr;
     QtChartPanel* panel_ = nullptr;
     QPointer<QProgressDialog> progress_; // while From terrain reads
 };
