@@ -256,6 +256,35 @@ ChartContent sweepChart(const Sweep& sweep) {
     return chart;
 }
 
+namespace {
+
+// A hop's bar: its outage against its share; a stale value hatched; nothing for a hop never
+// calculated but its word.
+void addRouteBar(ChartContent& chart, const RouteBar& bar, int category) {
+    const std::string word(routeHopStatusWords(bar.status));
+    switch (bar.status) {
+    case RouteHopStatus::NotCalculated:
+        chart.bars.push_back({category, 0.0, 0.0, ChartRole::Misses, word});
+        return;
+    case RouteHopStatus::OutOfDate:
+        chart.bars.push_back(
+            {category, 0.0, bar.outagePct, ChartRole::Stale, "out of date " + percent(bar.outagePct)});
+        return;
+    case RouteHopStatus::MeetsShare:
+    case RouteHopStatus::MissesShare:
+        break;
+    }
+    const bool meets = bar.status == RouteHopStatus::MeetsShare;
+    chart.bars.push_back(
+        {category, 0.0, bar.outagePct, meets ? ChartRole::Meets : ChartRole::Misses, word});
+    if (bar.rainAnnualPct > 0.0) {
+        chart.bars.push_back(
+            {category, bar.outagePct, bar.outagePct + bar.rainAnnualPct, ChartRole::Rain, {}});
+    }
+}
+
+} // namespace
+
 ChartContent routeChartContent(const RouteChart& route) {
     ChartContent chart;
     chart.name = "route";
@@ -267,44 +296,30 @@ ChartContent routeChartContent(const RouteChart& route) {
     for (const RouteBar& bar : route.bars) {
         const int category = static_cast<int>(chart.categories.size());
         chart.categories.push_back(std::to_string(bar.hop) + " " + bar.stations);
-        const std::string word(routeHopStatusWords(bar.status));
-        // A hop not calculated, or whose results are out of date, has no outage to draw.
-        const bool drawn =
-            bar.status == RouteHopStatus::MeetsShare || bar.status == RouteHopStatus::MissesShare;
-        if (!drawn) {
-            chart.bars.push_back({category, 0.0, 0.0, ChartRole::Misses, word});
-        } else {
-            chart.bars.push_back(
-                {category, 0.0, bar.outagePct,
-                 bar.status == RouteHopStatus::MeetsShare ? ChartRole::Meets : ChartRole::Misses,
-                 word});
-            if (bar.rainAnnualPct > 0.0) {
-                chart.bars.push_back({category,
-                                      bar.outagePct,
-                                      bar.outagePct + bar.rainAnnualPct,
-                                      ChartRole::Rain,
-                                      {}});
-            }
-        }
+        addRouteBar(chart, bar, category);
         chart.marks.push_back({"Share of the objective", ChartRole::Objective, false, bar.sharePct,
                                category - 0.4, category + 0.4});
         const bool calculated = bar.status != RouteHopStatus::NotCalculated;
         chart.table.rows.push_back({std::to_string(bar.hop), bar.stations,
                                     calculated ? percent(bar.outagePct) : "-",
                                     bar.rainAnnualPct >= 0.0 ? percent(bar.rainAnnualPct) : "-",
-                                    percent(bar.sharePct), word});
+                                    percent(bar.sharePct),
+                                    std::string(routeHopStatusWords(bar.status))});
     }
     const int last = static_cast<int>(chart.categories.size());
     chart.categories.emplace_back("Route total");
-    const std::string word = route.meets ? "meets" : "misses";
-    chart.bars.push_back(
-        {last, 0.0, route.totalPct, route.meets ? ChartRole::Meets : ChartRole::Misses, word});
+    // The total of a route with a hop missing or stale is drawn hatched: it judges nothing.
+    const std::string word = !route.complete ? "incomplete" : route.meets ? "meets" : "misses";
+    const ChartRole role = !route.complete ? ChartRole::Stale
+                           : route.meets   ? ChartRole::Meets
+                                           : ChartRole::Misses;
+    chart.bars.push_back({last, 0.0, route.totalPct, role, word});
     chart.marks.push_back({"Route objective", ChartRole::Objective, false, route.objectivePct,
                            last - 0.4, last + 0.4});
     chart.table.rows.push_back(
         {"Route", "total", percent(route.totalPct), "-", percent(route.objectivePct), word});
-    chart.verdict = "Route outage " + percent(route.totalPct) + " % " + word +
-                    " the route objective " + percent(route.objectivePct) + " %.";
+    chart.verdict = "Route outage " + percent(route.totalPct) + " %, objective " +
+                    percent(route.objectivePct) + " %: " + route.verdict + ".";
     return chart;
 }
 

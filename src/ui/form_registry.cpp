@@ -140,6 +140,9 @@ constexpr FormControl kRouteScreenPage[]{{kRouteRadioList, kList},
                                          {kDefinedHopsList, kList},
                                          {kHopDefButton, kButton},
                                          {kHopCalcButton, kButton},
+                                         {kRouteTotalLabel, kLabel},
+                                         {kRouteMarginLabel, kLabel},
+                                         {kRouteScreenVerdictLabel, kLabel},
                                          {kBrowseFolderButton, kButton}};
 
 constexpr FormControl kHopBoxPage[]{
@@ -158,7 +161,7 @@ constexpr FormControl kHopsListDialog[]{{kHopsList, kList},
                                         {kRouteObjectiveLabel, kLabel},
                                         {kRouteOutageLabel, kLabel},
                                         {kDesignMarginLabel, kLabel},
-                                        {kNotCalculatedLabel, kLabel},
+                                        {kRouteVerdictLabel, kLabel},
                                         {kOkButton, kButton},
                                         {kCancelButton, kButton}};
 

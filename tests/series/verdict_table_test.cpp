@@ -67,7 +67,8 @@ TEST(VerdictTable, EveryCallerJudgesTheSameOutageTheSameWay) {
         const RouteHopStatuses statuses{RouteHopStatus::MeetsShare};
         const RouteState route = oneHopRoute(c.outagePct);
         EXPECT_EQ(routeVerdict(route.record, statuses).total.verdict, expected);
-        const RouteChart chart = routeChart(route, statuses);
+        const RouteChart chart =
+            routeChart({route, statuses, routeVerdict(route.record, statuses)});
         EXPECT_EQ(chart.meets, c.meets);
         EXPECT_TRUE(chart.verdict.starts_with(word)) << chart.verdict;
     }

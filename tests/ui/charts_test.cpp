@@ -121,16 +121,23 @@ TEST(ChartContents, SayMeetsOrMissesAndShowHopsNeverCalculatedAsSuch) {
     RouteChart route;
     route.objectivePct = 0.01;
     route.totalPct = 0.004;
-    route.meets = true;
+    route.verdict = "incomplete: 1 hop not calculated, 1 out of date";
     route.bars = {{1, "A - B", RouteHopStatus::MeetsShare, 0.004, 0.001, 0.005},
-                  {2, "B - C", RouteHopStatus::NotCalculated, 0.0, -1.0, 0.005}};
+                  {2, "B - C", RouteHopStatus::NotCalculated, 0.0, -1.0, 0.005},
+                  {3, "C - D", RouteHopStatus::OutOfDate, 0.002, -1.0, 0.005}};
     const ChartContent chart = routeChartContent(route);
     EXPECT_EQ(chart.table.rows[1],
               (std::vector<std::string>{"2", "B - C", "-", "-", "0.005", "not calculated"}));
-    EXPECT_EQ(chart.bars.size(), 4u) << "hop 1 and its rain, hop 2's word, the route total";
+    ASSERT_EQ(chart.bars.size(), 5u) << "hop 1 and its rain, hop 2's word, hop 3, the total";
     EXPECT_EQ(chart.bars[2].label, "not calculated");
     EXPECT_EQ(chart.bars[2].high, 0.0);
-    EXPECT_EQ(chart.verdict, "Route outage 0.004 % meets the route objective 0.01 %.");
+    EXPECT_EQ(std::tie(chart.bars[3].role, chart.bars[3].high, chart.bars[3].label),
+              std::tuple(ChartRole::Stale, 0.002, "out of date 0.002"))
+        << "a stale value drawn hatched";
+    EXPECT_EQ(std::tie(chart.bars[4].role, chart.bars[4].label),
+              std::tuple(ChartRole::Stale, "incomplete"));
+    EXPECT_EQ(chart.verdict, "Route outage 0.004 %, objective 0.01 %: incomplete: 1 hop not "
+                             "calculated, 1 out of date.");
 }
 
 } // namespace

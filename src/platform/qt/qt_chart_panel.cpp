@@ -79,7 +79,10 @@ QColor colourOf(ChartRole role) {
     case ChartRole::Objective:
         return {0xe3, 0x1a, 0x1c};
     case ChartRole::Current:
+    case ChartRole::Stale:
         return {0x7f, 0x7f, 0x7f};
+    case ChartRole::Stopped:
+        return {0xbb, 0xbb, 0xbb};
     case ChartRole::Terrain:
         return {0x8c, 0x56, 0x4b};
     case ChartRole::Clutter:
@@ -121,6 +124,10 @@ QString legendOf(ChartRole role) {
         return QStringLiteral("Misses its share");
     case ChartRole::Current:
         return QStringLiteral("The hop's value");
+    case ChartRole::Stale:
+        return QStringLiteral("Out of date or incomplete");
+    case ChartRole::Stopped:
+        return QStringLiteral("Calculation stops");
     case ChartRole::Terrain:
         return QStringLiteral("Terrain");
     case ChartRole::Clutter:
@@ -183,6 +190,24 @@ std::vector<QList<QPointF>> finitePieces(const ChartCurve& curve) {
         pieces.back().append(QPointF(curve.x[i], curve.y[i]));
     }
     return pieces;
+}
+
+// A band shaded over the plot's height, its words at its top.
+template <typename Add>
+void addBand(QChart& chart, const ChartBand& band, const Bounds& y, const Add& add) {
+    auto* upper = new QLineSeries(&chart);
+    upper->append(band.from, y.high);
+    upper->append(band.to, y.high);
+    auto* lower = new QLineSeries(&chart);
+    lower->append(band.from, y.low);
+    lower->append(band.to, y.low);
+    auto* area = new QAreaSeries(upper, lower);
+    area->setName(toQString(band.label));
+    QColor fill = colourOf(band.role);
+    fill.setAlpha(110);
+    area->setColor(fill);
+    area->setBorderColor(Qt::transparent);
+    add(area, true);
 }
 
 } // namespace
@@ -291,6 +316,10 @@ void QtChartPanel::build() {
     for (const ChartMark& mark : content_.marks) {
         (mark.vertical ? x : y).take(mark.value, !mark.vertical && logarithmic);
     }
+    for (const ChartBand& band : content_.bands) {
+        x.take(band.from, false);
+        x.take(band.to, false);
+    }
     if (categories) {
         x = {-0.5, static_cast<double>(content_.categories.size()) - 0.5};
     }
@@ -392,6 +421,9 @@ void QtChartPanel::build() {
             area->setName(legendOf(bar.role));
             area->setColor(colourOf(bar.role));
             area->setBorderColor(colourOf(bar.role).darker(130));
+            if (bar.role == ChartRole::Stale) {
+                area->setBrush(QBrush(colourOf(bar.role), Qt::BDiagPattern));
+            }
             add(area, inLegend.insert(bar.role).second);
         }
         if (!bar.label.empty()) {
@@ -407,6 +439,9 @@ void QtChartPanel::build() {
                                                                      : labelColour);
             add(label, false);
         }
+    }
+    for (const ChartBand& band : content_.bands) {
+        addBand(*chart, band, y, add);
     }
     for (const ChartMark& mark : content_.marks) {
         auto* line = new QLineSeries;
@@ -436,6 +471,17 @@ void QtChartPanel::build() {
         // a chart redraws the chart, and a profile has tens of thousands.
         bool first = true;
         for (const QList<QPointF>& points : finitePieces(curve)) {
+            // A curve of one point (the hop's own value) is a marker.
+            if (curve.x.size() == 1) {
+                auto* point = new QScatterSeries;
+                point->setName(toQString(curve.name));
+                point->setColor(colourOf(curve.role));
+                point->setMarkerSize(11.0);
+                point->replace(points);
+                add(point, first);
+                first = false;
+                continue;
+            }
             auto* piece = new QLineSeries;
             piece->setName(toQString(curve.name));
             piece->setPen(pen);
