@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "engine/number_text.h"
+#include "engine/verdict_words.h"
 #include "optimize/combination_search.h"
 
 namespace korvel {
@@ -318,8 +319,8 @@ ChartContent routeChartContent(const RouteChart& route) {
                            last - 0.4, last + 0.4});
     chart.table.rows.push_back(
         {"Route", "total", percent(route.totalPct), "-", percent(route.objectivePct), word});
-    chart.verdict = "Route outage " + percent(route.totalPct) + " %, objective " +
-                    percent(route.objectivePct) + " %: " + route.verdict + ".";
+    chart.verdict = "Route outage " + percentWords(route.totalPct) + " %, objective " +
+                    percentWords(route.objectivePct) + " %: " + route.verdict + ".";
     return chart;
 }
 

@@ -136,7 +136,7 @@ TEST(ChartContents, SayMeetsOrMissesAndShowHopsNeverCalculatedAsSuch) {
         << "a stale value drawn hatched";
     EXPECT_EQ(std::tie(chart.bars[4].role, chart.bars[4].label),
               std::tuple(ChartRole::Stale, "incomplete"));
-    EXPECT_EQ(chart.verdict, "Route outage 0.004 %, objective 0.01 %: incomplete: 1 hop not "
+    EXPECT_EQ(chart.verdict, "Route outage 0.0040 %, objective 0.0100 %: incomplete: 1 hop not "
                              "calculated, 1 out of date.");
 }
 

@@ -60,8 +60,17 @@ QSize QtPageArea::fitPage() {
         placeCentred();
     } else {
         page_->move(kPageMargin, kPageMargin);
+        stretchPage();
     }
     return needed;
+}
+
+// A page whose form says so (its list is what the planner reads) fills the area.
+void QtPageArea::stretchPage() {
+    if (page_ != nullptr && !centred_ && page_->property("growsWithWindow").toBool()) {
+        page_->resize(std::max(page_->width(), width() - 2 * kPageMargin),
+                      std::max(page_->height(), height() - 2 * kPageMargin));
+    }
 }
 
 void QtPageArea::placeCentred() {
@@ -86,6 +95,7 @@ bool QtPageArea::eventFilter(QObject* watched, QEvent* event) {
 void QtPageArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     placeCentred();
+    stretchPage();
 }
 
 void QtPageArea::paintEvent(QPaintEvent* /*event*/) {

@@ -31,6 +31,7 @@ class QtPageArea final : public QWidget {
 
   private:
     QSize fitPage();
+    void stretchPage();
     void placeCentred();
 
     bool bannerShown_ = false;
