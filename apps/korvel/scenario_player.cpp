@@ -28,6 +28,7 @@
 #include "platform/qt/qt_results_window.h"
 #include "scenario_files.h"
 #include "scenario_ports.h"
+#include "scenario_sweep_actions.h"
 #include "scenario_window_checks.h"
 #include "transcript.h"
 
@@ -352,6 +353,11 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
         screenshot(rest);
     } else if (action == "sweep") {
         sweep(rest);
+    } else if (action == "take") {
+        if (const std::string failure = takeSweepRow(program_.chartWindow("sweep"), rest);
+            !failure.empty()) {
+            fail(failure);
+        }
     } else if (action == "resize") {
         const std::optional<int> width = number(first);
         const std::optional<int> height = number(remainder);

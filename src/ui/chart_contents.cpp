@@ -187,6 +187,37 @@ ChartContent outageChart(const HopState& hop) {
     return chart;
 }
 
+namespace {
+
+// Each run of points where the calculation stops for one reason, as a band reaching halfway to
+// the points on either side.
+std::vector<ChartBand> stoppedBands(const Sweep& sweep) {
+    std::vector<ChartBand> bands;
+    const std::vector<SweepPoint>& points = sweep.points;
+    const auto edge = [&](std::size_t inside, std::size_t outside) {
+        return outside < points.size() ? (points[inside].value + points[outside].value) / 2.0
+                                       : points[inside].value;
+    };
+    for (std::size_t first = 0; first < points.size();) {
+        if (points[first].outcome == PointOutcome::Results) {
+            ++first;
+            continue;
+        }
+        const std::string reason = stopReason(points[first]);
+        std::size_t last = first;
+        while (last + 1 < points.size() && points[last + 1].outcome != PointOutcome::Results &&
+               stopReason(points[last + 1]) == reason) {
+            ++last;
+        }
+        bands.push_back({edge(first, first - 1), edge(last, last + 1), ChartRole::Stopped,
+                         "Calculation stops: " + reason});
+        first = last + 1;
+    }
+    return bands;
+}
+
+} // namespace
+
 ChartContent sweepChart(const Sweep& sweep) {
     const std::string unit(sweepInputUnit(sweep.input));
     ChartContent chart;
@@ -232,9 +263,7 @@ ChartContent sweepChart(const Sweep& sweep) {
             row.emplace_back("done");
         } else {
             row.insert(row.end(), sweep.hasRain ? 5 : 3, "-");
-            row.emplace_back(point.outcome == PointOutcome::NotFinite
-                                 ? "a result is not a finite number"
-                                 : std::string(statusText(point.status)));
+            row.emplace_back(stopReason(point));
         }
         chart.table.rows.push_back(std::move(row));
     }
@@ -252,8 +281,17 @@ ChartContent sweepChart(const Sweep& sweep) {
         {"Objective", ChartRole::Objective, false, sweep.objectivePct, kNotANumber, kNotANumber});
     chart.marks.push_back({"The hop's value", ChartRole::Current, true, sweep.currentValue,
                            kNotANumber, kNotANumber});
-    chart.verdict = "Objective " + percent(sweep.objectivePct) + " %; the hop's own value " +
-                    number(sweep.currentValue, "%g") + " " + unit + ".";
+    chart.bands = stoppedBands(sweep);
+    const SweepPoint& own = sweep.own;
+    std::string ownWords = "the calculation stops: " + stopReason(own);
+    if (own.outcome == PointOutcome::Results) {
+        chart.curves.push_back({"The hop as it is", ChartRole::Current, {sweep.currentValue},
+                                {onLogAxis(own.outagePct)}});
+        ownWords = "total outage " + percentWords(own.outagePct) + " %, " +
+                   (meetsObjective(own.outagePct, sweep.objectivePct) ? "meets" : "misses");
+    }
+    chart.verdict = "Objective " + percent(sweep.objectivePct) + " %; the hop as it is (" +
+                    number(sweep.currentValue, "%g") + " " + unit + "): " + ownWords + ".";
     return chart;
 }
 

@@ -192,9 +192,9 @@ std::vector<QList<QPointF>> finitePieces(const ChartCurve& curve) {
     return pieces;
 }
 
-// A band shaded over the plot's height, its words at its top.
+// A band shaded over the plot's height, its words across its middle at `labelY`.
 template <typename Add>
-void addBand(QChart& chart, const ChartBand& band, const Bounds& y, const Add& add) {
+void addBand(QChart& chart, const ChartBand& band, const Bounds& y, double labelY, const Add& add) {
     auto* upper = new QLineSeries(&chart);
     upper->append(band.from, y.high);
     upper->append(band.to, y.high);
@@ -207,7 +207,16 @@ void addBand(QChart& chart, const ChartBand& band, const Bounds& y, const Add& a
     fill.setAlpha(110);
     area->setColor(fill);
     area->setBorderColor(Qt::transparent);
-    add(area, true);
+    add(area, false);
+    auto* words = new QScatterSeries;
+    words->append((band.from + band.to) / 2.0, labelY);
+    words->setMarkerSize(1.0);
+    words->setColor(Qt::transparent);
+    words->setBorderColor(Qt::transparent);
+    words->setPointLabelsFormat(toQString(band.label).replace(QLatin1Char('@'), QString()));
+    words->setPointLabelsVisible(true);
+    words->setPointLabelsClipping(false);
+    add(words, false);
 }
 
 } // namespace
@@ -249,6 +258,7 @@ QtChartPanel::QtChartPanel(QWidget* parent, ChartExportPorts ports)
     auto* buttons = new QHBoxLayout;
     tableButton_ = new QPushButton(QStringLiteral("&Table"), this);
     tableButton_->setCheckable(true);
+    tableButton_->setObjectName(QStringLiteral("table_toggle"));
     tableButton_->setAccessibleName(QStringLiteral("Show the numbers as a table"));
     connect(tableButton_, &QPushButton::toggled, this, [this](bool on) { showTable(on); });
     auto* exportButton = new QPushButton(QStringLiteral("&Export..."), this);
@@ -441,7 +451,8 @@ void QtChartPanel::build() {
         }
     }
     for (const ChartBand& band : content_.bands) {
-        addBand(*chart, band, y, add);
+        addBand(*chart, band, y,
+                logarithmic ? std::sqrt(y.low * y.high) : (y.low + y.high) / 2.0, add);
     }
     for (const ChartMark& mark : content_.marks) {
         auto* line = new QLineSeries;
