@@ -4,6 +4,7 @@
 // korvel-cli route calc ROUTEFILE [--save]
 // korvel-cli route write-hops ROUTEFILE [--radio-data] [--basic-data]
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -121,7 +122,11 @@ int runShow(CliContext& context, const ShowJob& job) {
         printRouteJson(route, stale, statuses, job, methods ? &*methods : nullptr);
     } else {
         printRoute(route, stale, statuses);
-        printRefreshHint(job.file, stale);
+        HopMarks outOfDate{};
+        std::ranges::transform(statuses, outOfDate.begin(), [](RouteHopStatus status) {
+            return status == RouteHopStatus::OutOfDate;
+        });
+        printRefreshHint(job.file, outOfDate);
         if (methods) {
             std::string text;
             appendRouteMethodsText(text, route, *methods, job.methods);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <iostream>
 #include <sstream>
+#include <string_view>
 
 #include "cli_files.h"
 #include "fields/format_fixed.h"
@@ -76,6 +77,15 @@ std::string notCalculatedNote(int count) {
         return {};
     }
     return "  (" + notCalculatedText(count) + ")";
+}
+
+// After a hop whose value is not a current calculation, as the route's lists count it: "stale"
+// when its results are out of date, "not calculated" when it cannot be calculated.
+std::string_view staleMark(bool stale, RouteHopStatus status) {
+    if (!stale) {
+        return {};
+    }
+    return status == RouteHopStatus::NotCalculated ? "  not calculated" : "  stale";
 }
 
 } // namespace
@@ -156,7 +166,7 @@ void printRoute(const RouteState& route, const HopMarks& stale, const RouteHopSt
                             formatFixed(slot.lengthKm, 1), percent(slot.objective),
                             percent(slot.outage),
                             slot.rainUnavail < 0 ? "-" : percent(slot.rainUnavail))
-                  << (stale[index] ? "  stale" : "") << '\n';
+                  << staleMark(stale[index], statuses[index]) << '\n';
     }
     std::cout << "Current route outage : " << percent(record.totalOutage) << " %"
               << notCalculatedNote(notCalculatedCount(statuses, record.hopCount)) << '\n';
