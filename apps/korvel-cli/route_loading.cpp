@@ -19,6 +19,7 @@
 #include "route/route_names.h"
 #include "route/route_reset.h"
 #include "route/route_screen.h"
+#include "route/route_sidecar.h"
 #include "route/route_summary.h"
 #include "route/route_verdict.h"
 
@@ -113,6 +114,12 @@ bool openRouteForCommand(CliContext& context, const std::string& file, RouteStat
         reportError(file + ": " + kNotWithThisLibrary);
         return false;
     }
+    const RouteSidecarRead sidecar = loadRouteSidecar(file);
+    if (!sidecar.error.empty()) {
+        reportError(routeSidecarPath(file).string() + ": " + sidecar.error);
+        return false;
+    }
+    route.availabilityObjectivePct = sidecar.sidecar.availabilityObjectivePct;
     // As the summary made when a route is opened; the hops it cannot read are named here, in
     // the words every command uses, instead of the program's "NAME not found.".
     RouteRecord& record = route.record;
@@ -174,6 +181,12 @@ void printRoute(const RouteState& route, const HopMarks& stale, const RouteHopSt
               << "Design margin        : " << percent(designMarginPct(record)) << " %\n"
               << "Route verdict        : "
               << cp1252ToUtf8(routeVerdictWords(routeVerdict(record, statuses))) << '\n';
+    // A route without an availability objective prints as it always did.
+    if (route.availabilityObjectivePct) {
+        std::cout << "Route availability   : "
+                  << cp1252ToUtf8(routeAvailabilityWords(routeVerdict(record, statuses), route))
+                  << '\n';
+    }
 }
 
 void warnOutOfDateHops(const std::string& file, const RouteState& route,

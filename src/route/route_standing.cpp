@@ -31,4 +31,12 @@ RouteStanding routeStanding(const RouteState& route, const EquipmentLibrary& lib
     return standing;
 }
 
+std::string routeStandingWords(const RouteStanding& standing) {
+    std::string words = "Route: " + routeVerdictWords(standing.verdict);
+    if (standing.route.availabilityObjectivePct) {
+        words += "\n" + routeAvailabilityWords(standing.verdict, standing.route);
+    }
+    return words;
+}
+
 } // namespace korvel

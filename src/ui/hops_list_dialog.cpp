@@ -45,7 +45,7 @@ class HopsListDialog final : public DialogEvents {
         view.setText(kRouteObjectiveLabel, formatFixed(stands.objective, 4));
         view.setText(kDesignMarginLabel, formatFixed(designMarginPct(stands), 4));
         // Never "meets" while a hop is missing or stale: the verdict says what the total holds.
-        view.setText(kRouteVerdictLabel, "Route: " + routeVerdictWords(standing_.verdict));
+        view.setText(kRouteVerdictLabel, routeStandingWords(standing_));
         route.disregardChanges = false;
         view.setChecked(kDisregardChangesTick, false);
     }

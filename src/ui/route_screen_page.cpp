@@ -90,7 +90,7 @@ void RouteScreenPage::showHops() {
     const RouteRecord& stands = standing.route.record;
     view_->setText(kRouteTotalLabel, formatFixed(stands.totalOutage, 4));
     view_->setText(kRouteMarginLabel, formatFixed(designMarginPct(stands), 4));
-    view_->setText(kRouteScreenVerdictLabel, "Route: " + routeVerdictWords(standing.verdict));
+    view_->setText(kRouteScreenVerdictLabel, routeStandingWords(standing));
 }
 
 void RouteScreenPage::onCommand(ControlId control) {

@@ -259,6 +259,7 @@ TEST_F(RouteCalc, RouteMarksHopsWhoseResultsAreOlderThanTheirData) {
     };
     EXPECT_EQ(staleRows(cli("route COAST.ROU").out), "");
     const auto current = nlohmann::json::parse(cli("route --json COAST.ROU").out);
+    EXPECT_TRUE(current["availabilityObjective"].is_null()) << "a route without a sidecar";
     EXPECT_EQ(current["hops"][0]["state"], "missesShare");
     EXPECT_EQ(current["hops"][1]["state"], "meetsShare");
     EXPECT_EQ(current["notCalculated"], 0);
@@ -281,8 +282,10 @@ TEST_F(RouteCalc, RouteMarksHopsWhoseResultsAreOlderThanTheirData) {
 
     ASSERT_EQ(cli("route calc COAST.ROU --save").exitCode, 0);
     EXPECT_EQ(staleRows(cli("route COAST.ROU").out), "");
-    // A new objective changes no result; a longer hop does.
+    // A new objective changes no result; a longer hop does. The availability objective goes
+    // beside the route, divided as the outage objective.
     plan["objectivePct"] = 0.08;
+    plan["availabilityObjectivePct"] = 0.04;
     plan["hops"][1]["lengthKm"] = 30.0;
     writeFile(at("plan.json"), plan.dump());
     ASSERT_EQ(cli("route new --from plan.json --output COAST.ROU --force --basic-data").exitCode,
@@ -294,7 +297,14 @@ TEST_F(RouteCalc, RouteMarksHopsWhoseResultsAreOlderThanTheirData) {
     // Never "meets" with a stale hop in the total; the report prints the table, and says why.
     EXPECT_TRUE(contains(longer.out, "\nRoute verdict        : incomplete: 1 hop out of date; "
                                      "the total holds 3 current hops and 1 value out of date\n"));
-    EXPECT_TRUE(nlohmann::json::parse(cli("route --json COAST.ROU").out)["objectiveMet"].is_null());
+    const auto longerJson = nlohmann::json::parse(cli("route --json COAST.ROU").out);
+    EXPECT_TRUE(longerJson["objectiveMet"].is_null());
+    EXPECT_EQ(longerJson["availabilityObjective"], 0.04);
+    EXPECT_NEAR(longerJson["hops"][1]["availabilityShare"].get<double>(),
+                0.04 * longerJson["hops"][1]["objective"].get<double>() / 0.08, 1e-12);
+    EXPECT_TRUE(contains(longer.out, "\nRoute availability   : Rain unavailability: not "
+                                     "calculated\n"))
+        << "no hop of 7 GHz has rain";
     EXPECT_TRUE(contains(cli("report route COAST.ROU --output r.txt").err,
                          "COAST.ROU: hop 2 (COAST2.HOP): the results stored in the file do not "
                          "belong to its data"));
