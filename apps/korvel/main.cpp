@@ -16,14 +16,17 @@
 #include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_messages.h"
+#include "platform/qt/qt_methods_table.h"
 #include "platform/qt/qt_printers.h"
 #include "platform/qt/qt_profile_view.h"
 #include "platform/qt/qt_results_window.h"
 #include "scenario_player.h"
 #include "scenario_ports.h"
 #include "shell_events.h"
+#include "terrain_window.h"
 #include "transcript.h"
 #include "ui/form_registry.h"
+#include "ui/methods_table.h"
 #include "ui/session.h"
 #include "ui/shell.h"
 #include "user_profile.h"
@@ -86,6 +89,9 @@ int run(QApplication& app, const DesktopOptions& options) {
     session.charts = &charts;
     session.sweepView = &sweepView;
     session.profileView = &profileView;
+    session.methodsView = results.methodsTable();
+    MethodsTablePresenter methodsEvents(session);
+    results.methodsTable()->setEvents(&methodsEvents);
     const ChartExportPorts exportPorts{&session.ports.files, &session.ports.messages};
     charts.setExportPorts(exportPorts);
     sweepView.setExportPorts(exportPorts);
@@ -93,6 +99,9 @@ int run(QApplication& app, const DesktopOptions& options) {
     Shell shell(session);
     ShellEvents events(shell, profile);
     window.setEvents(&events);
+    TerrainWindow terrain(&window, session.ports.files, session.ports.messages, profile,
+                          [&events] { events.onSettingsChanged(); });
+    events.openTerrain = [&terrain] { terrain.open(); };
     // Editing the profile file is how the user changes the settings the program reads.
     QFileSystemWatcher profileWatch;
     if (const auto file = profile.file(); file && std::filesystem::exists(*file)) {
@@ -107,9 +116,11 @@ int run(QApplication& app, const DesktopOptions& options) {
                          });
     }
 
-    const auto chartWindow = [&charts, &sweepView, &profileView](const std::string& name) {
+    const auto chartWindow = [&charts, &sweepView, &profileView,
+                              &terrain](const std::string& name) {
         return name == "sweep"     ? sweepView.window()
                : name == "profile" ? profileView.window()
+               : name == "terrain" ? terrain.window()
                                    : charts.window(name);
     };
     addViewToggles(window, results, chartWindow);

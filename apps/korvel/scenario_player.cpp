@@ -27,8 +27,10 @@
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_results_window.h"
 #include "scenario_files.h"
+#include "scenario_methods_checks.h"
 #include "scenario_ports.h"
 #include "scenario_sweep_actions.h"
+#include "scenario_window_actions.h"
 #include "scenario_window_checks.h"
 #include "transcript.h"
 
@@ -309,6 +311,7 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
     } else if (action == "type") {
         if (auto* edit = controlOfKind<QLineEdit>(first, "a field")) {
             QtDialogView::setTextAsIs(*edit, QString::fromStdString(remainder));
+            edit->textEdited(edit->text()); // the planner's edit, for the modified mark
         }
     } else if (action == "keys" || action == "paste") {
         // As the planner types at the end of the field, or pastes over its whole text: the
@@ -351,6 +354,10 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
         abortPictures_.push_back(remainder);
     } else if (action == "screenshot") {
         screenshot(rest);
+    } else if (action == "method") {
+        if (const std::string f = actOnMethods(*program_.results.methodsTable(), rest); !f.empty()) {
+            fail(f);
+        }
     } else if (action == "sweep") {
         sweep(rest);
     } else if (action == "take") {
@@ -374,6 +381,10 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
     } else if (const auto problem = fileAction(action, rest)) {
         if (!problem->empty()) {
             fail(*problem);
+        }
+    } else if (const auto refused = windowAction(program_.window, action, rest)) {
+        if (!refused->empty()) {
+            fail(*refused);
         }
     } else {
         fail("unknown action: " + action);
@@ -447,6 +458,10 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         check(modified == rest, "modified " + rest, modified);
     } else if (what == "verdict") {
         expectVerdict(rest);
+    } else if (what == "method") {
+        if (const std::string f = checkMethods(*program_.results.methodsTable(), rest); !f.empty()) {
+            fail(f);
+        }
     } else if (what == "row") {
         expectRow(rest);
     } else if (what == "file") {

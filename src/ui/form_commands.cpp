@@ -9,6 +9,8 @@
 #include "series/budget_steps.h"
 #include "ui/chart_contents.h"
 #include "ui/form_page.h"
+#include "ui/methods_outage.h"
+#include "ui/methods_table.h"
 #include "ui/rain_dialog.h"
 #include "ui/results_disabled.h"
 #include "ui/results_lines.h"
@@ -88,7 +90,7 @@ void FormPage::showResults() {
                                      text.lower ? resultsLines(*text.lower)
                                                 : std::vector<std::string>{},
                                      text.lower.has_value());
-    const HopVerdict verdict = hopVerdict(session_.hop);
+    const HopVerdict verdict = judgeHopAndShowMethods(session_);
     session_.resultsWindow->setVerdict(verdictMark(verdict.verdict), verdictLines(verdict));
     // The status bar, and Print now that the hop has results.
     session_.refreshMenu();
@@ -204,13 +206,15 @@ void FormPage::openChart(Command chart) {
                                      kAppCaption, MessageIcon::Warning);
         return;
     }
-    session_.charts->showChart(outageChart(calculated));
+    session_.charts->showChart(
+        withMethodTotals(outageChart(calculated), sessionMethodColumns(session_, &calculated)));
 }
 
 void FormPage::refreshCharts() {
     if (session_.charts != nullptr) {
         session_.charts->refreshChart(budgetChart(linkBudgetSteps(session_.hop)));
-        session_.charts->refreshChart(outageChart(session_.hop));
+        session_.charts->refreshChart(
+            withMethodTotals(outageChart(session_.hop), sessionMethodColumns(session_)));
     }
     if (profile_) {
         profile_->refresh();

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -13,6 +14,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_screen_room.h"
 #include "platform/qt/qt_window_close.h"
+#include "platform/qt/qt_window_places.h"
 
 namespace korvel {
 
@@ -21,6 +23,8 @@ namespace {
 constexpr QSize kProfileSize(980, 680);
 constexpr int kChoiceCharacters = 24;
 constexpr int kNumberWidth = 70;
+// Reads shorter than this show no progress at all.
+constexpr int kProgressDelayMs = 400;
 
 QLineEdit* numberEdit(QWidget* parent, const QString& accessibleName) {
     auto* edit = new QLineEdit(parent);
@@ -70,6 +74,10 @@ void QtProfileView::build() {
     auto* importCsv = new QPushButton(QStringLiteral("&Import CSV..."), dialog);
     importCsv->setAutoDefault(false);
     importCsv->setAccessibleName(QStringLiteral("Import the terrain profile from a CSV file"));
+    auto* fromTerrain = new QPushButton(QStringLiteral("From &terrain"), dialog);
+    fromTerrain->setAutoDefault(false);
+    fromTerrain->setAccessibleName(
+        QStringLiteral("Take the terrain profile from the elevation models"));
     const auto labelled = [&](int row, int column, const QString& text, QWidget* field) {
         auto* label = new QLabel(text, dialog);
         label->setBuddy(field);
@@ -86,6 +94,7 @@ void QtProfileView::build() {
     grid->addWidget(draw, 1, 4);
     grid->addWidget(apply_, 1, 5);
     grid->addWidget(importCsv, 2, 4);
+    grid->addWidget(fromTerrain, 2, 5);
     grid->setColumnStretch(6, 1);
     layout->addLayout(grid);
     heights_ = new QLabel(dialog);
@@ -112,6 +121,11 @@ void QtProfileView::build() {
             events_->onImportCsv(settings());
         }
     });
+    QObject::connect(fromTerrain, &QPushButton::clicked, dialog, [this] {
+        if (events_ != nullptr) {
+            events_->onFromTerrain(settings());
+        }
+    });
     QObject::connect(apply_, &QPushButton::clicked, dialog, [this] {
         if (events_ != nullptr) {
             events_->onApply(settings());
@@ -128,9 +142,11 @@ void QtProfileView::build() {
                                         {draw, "draw"},
                                         {apply_, "apply"},
                                         {importCsv, "importCsv"},
+                                        {fromTerrain, "fromTerrain"},
                                         {heights_, "heights"}}) {
         control->setObjectName(QLatin1String(name));
     }
+    placeBesideMainWindow(*dialog, *owner_->window());
     dialog_ = dialog;
 }
 
@@ -190,6 +206,24 @@ void QtProfileView::close() {
         closeSelfDeletingWindow(dialog_);
         dialog_ = nullptr;
     }
+}
+
+bool QtProfileView::showProgress(const std::string& text, std::size_t done, std::size_t total) {
+    if (done >= total) {
+        delete progress_;
+        progress_ = nullptr;
+        return true;
+    }
+    if (progress_ == nullptr) {
+        progress_ = new QProgressDialog(toQString(text), QStringLiteral("Cancel"), 0,
+                                        static_cast<int>(total), window());
+        progress_->setWindowModality(Qt::WindowModal);
+        progress_->setMinimumDuration(kProgressDelayMs);
+        progress_->setAccessibleName(toQString(text));
+        progress_->setObjectName(QStringLiteral("progress"));
+    }
+    progress_->setValue(static_cast<int>(done)); // modal: keeps the window answering
+    return !progress_->wasCanceled();
 }
 
 bool QtProfileView::isOpen() const {

@@ -14,6 +14,7 @@ class QComboBox;
 class QDialog;
 class QLabel;
 class QLineEdit;
+class QProgressDialog;
 class QPushButton;
 class QWidget;
 
@@ -35,6 +36,7 @@ class QtProfileView final : public ProfileView {
     void showHeights(const std::string& text, bool applicable) override;
     void close() override;
     [[nodiscard]] bool isOpen() const override;
+    bool showProgress(const std::string& text, std::size_t done, std::size_t total) override;
 
     [[nodiscard]] QWidget* window() const;
     // Told the name and title of the window when it opens.
@@ -61,6 +63,7 @@ class QtProfileView final : public ProfileView {
     QPushButton* apply_ = nullptr;
     QLabel* heights_ = nullptr;
     QtChartPanel* panel_ = nullptr;
+    QPointer<QProgressDialog> progress_; // while From terrain reads
 };
 
 } // namespace korvel

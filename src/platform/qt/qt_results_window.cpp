@@ -13,6 +13,7 @@
 
 #include <functional>
 
+#include "platform/qt/qt_methods_table.h"
 #include "platform/qt/qt_text.h"
 
 namespace korvel {
@@ -79,7 +80,9 @@ QtResultsWindow::QtResultsWindow(QMainWindow* owner) : owner_(owner) {
     layout->addWidget(upper_);
     layout->addWidget(lower_);
     layout->addWidget(verdict_);
-    layout->addStretch(1);
+    methods_ = new QtMethodsTable(panel);
+    methods_->setFont(dock->font());
+    layout->addWidget(methods_, 1);
     dock->setWidget(panel);
     owner->addDockWidget(Qt::RightDockWidgetArea, dock);
     dock->hide();

@@ -20,6 +20,8 @@ class QWidget;
 
 namespace korvel {
 
+class QtMethodsTable;
+
 class QtResultsWindow final : public ResultsWindow {
   public:
     // Makes the dock, closed, so that the main window can restore where the user left it.
@@ -44,6 +46,8 @@ class QtResultsWindow final : public ResultsWindow {
     [[nodiscard]] QWidget* window() const;
     // The verdict shown, for the scenario player.
     [[nodiscard]] VerdictMark verdict() const { return mark_; }
+    // The methods table under the verdict.
+    [[nodiscard]] QtMethodsTable* methodsTable() const { return methods_; }
 
   private:
     // Each opening: beside the page where both fit, else below it, else floating.
@@ -58,6 +62,7 @@ class QtResultsWindow final : public ResultsWindow {
     QLabel* upper_ = nullptr;
     QLabel* lower_ = nullptr;
     QLabel* verdict_ = nullptr;
+    QtMethodsTable* methods_ = nullptr;
     VerdictMark mark_ = VerdictMark::None;
 };
 
