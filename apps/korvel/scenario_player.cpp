@@ -29,6 +29,7 @@
 #include "scenario_files.h"
 #include "scenario_methods_checks.h"
 #include "scenario_ports.h"
+#include "scenario_results_checks.h"
 #include "scenario_sweep_actions.h"
 #include "scenario_window_actions.h"
 #include "scenario_window_checks.h"
@@ -447,6 +448,10 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         }
         check(state == *wanted, what + " " + first + " " + (*wanted ? "yes" : "no"),
               state ? "yes" : "no");
+    } else if (const auto unmet = checkResults(program_.results, what, rest)) {
+        if (!unmet->empty()) {
+            fail(*unmet);
+        }
     } else if (what == "results") {
         expectResults(rest);
     } else if (what == "status") {

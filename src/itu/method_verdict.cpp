@@ -21,21 +21,23 @@ ObjectiveVerdict columnVerdict(const MethodResult& column) {
     return *column.objectiveMet ? ObjectiveVerdict::Met : ObjectiveVerdict::Missed;
 }
 
-HopVerdict methodHopVerdict(const HopState& hop, VerdictMethod method,
-                            const std::array<MethodResult, 3>& columns) {
-    HopVerdict verdict = hopVerdict(hop);
-    if (method == VerdictMethod::Classic || verdict.verdict == ObjectiveVerdict::None) {
-        return verdict;
+OutageJudgement methodHopJudgement(const HopState& hop, VerdictMethod method,
+                                   const std::array<MethodResult, 3>& columns) {
+    OutageJudgement judgement = multipathJudgement(hop);
+    if (method == VerdictMethod::Classic || judgement.verdict == ObjectiveVerdict::None) {
+        return judgement;
     }
+    judgement.marginNeededDb.reset();
+    judgement.marginUnreachable = false;
+    judgement.verdict = ObjectiveVerdict::None;
+    judgement.outagePct.reset();
     for (const MethodResult& column : columns) {
         if (column.method == methodOf(method)) {
-            verdict.verdict = columnVerdict(column);
-            verdict.outagePct = column.totalWorstMonthPct.value_or(0.0);
-            return verdict;
+            judgement.verdict = columnVerdict(column);
+            judgement.outagePct = column.totalWorstMonthPct;
         }
     }
-    verdict.verdict = ObjectiveVerdict::None;
-    return verdict;
+    return judgement;
 }
 
 } // namespace korvel::itu

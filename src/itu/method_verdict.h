@@ -16,10 +16,10 @@ MethodId methodOf(VerdictMethod method);
 // A column's own verdict: None when it has no total (outside its method, or missing an input).
 ObjectiveVerdict columnVerdict(const MethodResult& column);
 
-// `columns` in the order of hopMethods(). Classic: hopVerdict(hop). A current method: its total
-// and verdict in place of the classic ones, the rest (objective, diversity, rain) the hop's own;
-// no verdict when the column has no total.
-HopVerdict methodHopVerdict(const HopState& hop, VerdictMethod method,
-                            const std::array<MethodResult, 3>& columns);
+// `columns` in the order of hopMethods(). Classic: multipathJudgement(hop). A current method: its
+// total against the hop's outage objective; no verdict when the column has no total. The margin
+// needed is the classic fade distribution's, so a current column does not give one.
+OutageJudgement methodHopJudgement(const HopState& hop, VerdictMethod method,
+                                   const std::array<MethodResult, 3>& columns);
 
 } // namespace korvel::itu

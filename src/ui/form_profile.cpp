@@ -38,7 +38,9 @@ bool FormPage::takeProfileHeights(double antenna1M, double antenna2M) {
     }
     view_->setText(kAntenna1HeightField, formatFixed(antenna1M, 1));
     view_->setText(kAntenna2HeightField, formatFixed(antenna2M, 1));
-    return validateFormPage();
+    const bool taken = validateFormPage();
+    refreshFreshness();
+    return taken;
 }
 
 } // namespace korvel

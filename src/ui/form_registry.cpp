@@ -205,9 +205,11 @@ constexpr auto kFormPageSpaceDiversity = withGroup(kSpaceGroup);
 constexpr auto kFormPageFrequencyDiversity = withGroup(kFrequencyGroup);
 
 constexpr FormControl kRainDialog[]{
-    {kVerticalButton, kRadio},  {kHorizontalButton, kRadio},    {kRainRateField, kEdit},
-    {kRainAnnualLabel, kLabel}, {kRainWorstMonthLabel, kLabel}, {kRainCalculateButton, kButton},
-    {kOkButton, kButton},       {kCancelButton, kButton},       {kRainClearButton, kButton}};
+    {kVerticalButton, kRadio},      {kHorizontalButton, kRadio},
+    {kRainRateField, kEdit},        {kRainAnnualLabel, kLabel},
+    {kRainWorstMonthLabel, kLabel}, {kRainCalculateButton, kButton},
+    {kOkButton, kButton},           {kCancelButton, kButton},
+    {kRainClearButton, kButton},    {kAvailabilityObjectiveField, kEdit}};
 
 constexpr FormControl kSelectionDialog[]{{kCombinationList, kList},
                                          {kCombinationHeader, kLabel},

@@ -15,6 +15,7 @@
 #include "platform/text_encoding.h"
 #include "route/route_folder.h"
 #include "route/route_hop_status.h"
+#include "ui/results_basis.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -84,6 +85,7 @@ void exportHopMap(Session& session, MapFormat format) {
             kAppCaption, MessageIcon::Information);
         return;
     }
+    bringResultsUpToDate(session);
     const HopState& hop = session.hop;
     const std::vector<MapHop> hops{
         mapHopWithSites(hop.record, hop.results, session.sites, storedResultsCurrent(hop))};
@@ -91,6 +93,9 @@ void exportHopMap(Session& session, MapFormat format) {
 }
 
 void exportRouteMap(Session& session, MapFormat format) {
+    if (session.route.routeHopActive) {
+        bringResultsUpToDate(session);
+    }
     const RouteState& route = session.route;
     const int count = isValidHopCount(route.record.hopCount) ? route.record.hopCount : 0;
     std::vector<MapHop> hops;

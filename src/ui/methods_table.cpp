@@ -9,6 +9,8 @@
 #include "itu/method_verdict.h"
 #include "report/methods_rows.h"
 #include "ui/climate_import.h"
+#include "ui/results_basis.h"
+#include "ui/results_shown.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -74,18 +76,6 @@ MethodsCell cellOf(const MethodsRow& row, const itu::MethodResult& m, std::strin
     return {std::move(text), std::move(detail)};
 }
 
-VerdictMark markOf(ObjectiveVerdict verdict) {
-    switch (verdict) {
-    case ObjectiveVerdict::Met:
-        return VerdictMark::Met;
-    case ObjectiveVerdict::Missed:
-        return VerdictMark::Missed;
-    case ObjectiveVerdict::None:
-        break;
-    }
-    return VerdictMark::None;
-}
-
 } // namespace
 
 MethodColumns3 sessionMethodColumns(Session& session, const HopState* hop) {
@@ -149,18 +139,18 @@ MethodsTableContent methodsTableContent(const MethodColumns3& columns, VerdictMe
     return content;
 }
 
-HopVerdict judgeHopAndShowMethods(Session& session) {
+OutageJudgement judgeHopAndShowMethods(Session& session) {
     if (!hasResults(session.hop.results)) {
         if (session.methodsView != nullptr) {
             session.methodsView->clear();
         }
-        return hopVerdict(session.hop);
+        return multipathJudgement(session.hop);
     }
     const MethodColumns3 columns = sessionMethodColumns(session);
     if (session.methodsView != nullptr) {
         session.methodsView->show(methodsTableContent(columns, session.sites.verdictMethod));
     }
-    return itu::methodHopVerdict(session.hop, session.sites.verdictMethod, columns);
+    return itu::methodHopJudgement(session.hop, session.sites.verdictMethod, columns);
 }
 
 void MethodsTablePresenter::onJudgingColumnChosen(int column) {
@@ -183,8 +173,7 @@ void refreshMethodsAndVerdict(Session& session) {
         !hasResults(session.hop.results)) {
         return;
     }
-    const HopVerdict verdict = judgeHopAndShowMethods(session);
-    session.resultsWindow->setVerdict(markOf(verdict.verdict), verdictLines(verdict));
+    showHopResults(session, resultsFreshness(session, session.hop));
 }
 
 } // namespace korvel

@@ -31,9 +31,9 @@ std::string missingMapsText(const MethodColumns3& columns);
 
 MethodsTableContent methodsTableContent(const MethodColumns3& columns, VerdictMethod judging);
 
-// Fills the methods table (when shown) for the session's hop and gives the hop's verdict by the
-// method the planner chose for it.
-HopVerdict judgeHopAndShowMethods(Session& session);
+// Fills the methods table (when shown) for the session's hop and gives the hop's multipath
+// judgement by the method the planner chose for it.
+OutageJudgement judgeHopAndShowMethods(Session& session);
 
 // The table and the verdict under the results again, after the judging column, the climate maps
 // or the typed climate values changed (nothing for a hop without results).

@@ -13,6 +13,7 @@
 #include "ui/methods_table.h"
 #include "ui/page.h"
 #include "ui/print_options_dialog.h"
+#include "ui/results_basis.h"
 #include "ui/results_disabled.h"
 #include "ui/session.h"
 
@@ -102,6 +103,8 @@ int startFailed(Messages& messages) {
 } // namespace
 
 int printReport(Session& session, DialogView* page, const PrintRequest& request) {
+    // The report prints the hop's own results, or none: never those of other data.
+    bringResultsUpToDate(session);
     // Worked out before the job starts: opening the climate maps may have something to say.
     std::optional<MethodColumns3> methods;
     if (request.withMethods && request.subject == ReportSubject::Hop) {

@@ -39,6 +39,7 @@ void Session::resetHopAndRoute() {
     sitesOnDisk = {};
     fields.resetForNew();
     resetRoute(route, library, app.workingFolder);
+    resultsBasis = {};
     markHopSaved();
     routeEdited_ = false;
 }

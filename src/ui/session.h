@@ -28,6 +28,7 @@
 #include "ui/application_state.h"
 #include "ui/hop_sites_files.h"
 #include "ui/modal_runs.h"
+#include "ui/results_basis.h"
 
 namespace korvel {
 
@@ -67,6 +68,7 @@ class Session {
     NumericEntryState fields;
     DateSettings dateSettings;
     ApplicationState app;
+    ResultsBasis resultsBasis; // what the hop's results were calculated from
     // The Form page's results window; the program gives its own (none: results are not shown).
     ResultsWindow* resultsWindow = nullptr;
     // The methods table in the results dock (none: not shown), and the climate maps it reads,

@@ -21,6 +21,7 @@
 #include "ui/print_job.h"
 #include "ui/print_options_dialog.h"
 #include "ui/recent_files.h"
+#include "ui/results_shown.h"
 #include "ui/route_saving.h"
 #include "ui/session.h"
 #include "ui/start_panel.h"
@@ -273,6 +274,11 @@ void Shell::switchPage(Command command) {
 }
 
 void Shell::openPage(std::unique_ptr<Page> page) {
+    ResultsWindow* results = session_.resultsWindow;
+    const bool resultsOpen = results != nullptr && results->isOpen();
+    if (resultsOpen) {
+        results->close();
+    }
     editWatch_.watch(page.get());
     DialogView* view = session_.ports.dialogs.createPage(page->form(), editWatch_);
     if (view == nullptr) {
@@ -286,6 +292,7 @@ void Shell::openPage(std::unique_ptr<Page> page) {
     page_ = std::move(page);
     pageView_ = view;
     page_->open(*view);
+    showResultsWithPage(session_, resultsOpen);
 }
 
 void Shell::destroyPage() {

@@ -135,22 +135,23 @@ TEST_F(HopMethods, DiversityDividesTheNonSelectiveOutage) {
 // gives no verdict rather than the classic one.
 TEST_F(HopMethods, TheChosenColumnJudgesTheHop) {
     auto columns = hopMethods(input);
-    const HopVerdict classic = hopVerdict(hop);
-    EXPECT_EQ(methodHopVerdict(hop, VerdictMethod::Classic, columns).outagePct, classic.outagePct);
+    const OutageJudgement classic = multipathJudgement(hop);
+    EXPECT_EQ(methodHopJudgement(hop, VerdictMethod::Classic, columns).outagePct,
+              classic.outagePct);
     for (const VerdictMethod method : {VerdictMethod::P530v17, VerdictMethod::P530v18}) {
         const double total = *columns[static_cast<std::size_t>(method)].totalWorstMonthPct;
         for (const auto& [objective, expected] :
              {std::pair{total * 1.01, ObjectiveVerdict::Met},
               std::pair{total * 0.99, ObjectiveVerdict::Missed}}) {
             hop.record.outageObjectivePct = objective;
-            const HopVerdict judged = methodHopVerdict(hop, method, hopMethods(input));
+            const OutageJudgement judged = methodHopJudgement(hop, method, hopMethods(input));
             EXPECT_EQ(judged.verdict, expected);
-            EXPECT_DOUBLE_EQ(judged.outagePct, total);
+            EXPECT_DOUBLE_EQ(*judged.outagePct, total);
         }
     }
     input.climate.logK.reset();
     columns = hopMethods(input);
-    EXPECT_EQ(methodHopVerdict(hop, VerdictMethod::P530v18, columns).verdict,
+    EXPECT_EQ(methodHopJudgement(hop, VerdictMethod::P530v18, columns).verdict,
               ObjectiveVerdict::None);
 }
 
