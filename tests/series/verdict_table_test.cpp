@@ -63,7 +63,7 @@ TEST(VerdictTable, EveryCallerJudgesTheSameOutageTheSameWay) {
         const std::string outage = outageChart(hop, kObjective).verdict;
         EXPECT_NE(outage.find(": " + word), std::string::npos) << "the outage chart: " << outage;
 
-        const MapHop mapHop = mapHopOf(hop.record, hop.results, {});
+        const MapHop mapHop = mapHopOf(hop.record, hop.results, {}, MapResults::Current);
         EXPECT_TRUE(hopVerdict(mapHop).starts_with(word)) << hopVerdict(mapHop);
 
         const RouteHopStatuses statuses{RouteHopStatus::MeetsShare};
