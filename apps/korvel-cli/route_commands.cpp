@@ -4,6 +4,7 @@
 // korvel-cli route calc ROUTEFILE [--save]
 // korvel-cli route write-hops ROUTEFILE [--radio-data] [--basic-data]
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -20,7 +21,9 @@
 #include "route/route_hop_files.h"
 #include "route/route_names.h"
 #include "route/route_overwrite.h"
+#include "route/objective_division.h"
 #include "route/route_plan.h"
+#include "route/route_sidecar.h"
 #include "route/route_summary.h"
 #include "route/route_verdict.h"
 #include "route_loading.h"
@@ -75,6 +78,22 @@ void printRouteJson(const RouteState& route, const HopMarks& stale,
         json.null();
     }
     json.key("verdict").text(routeVerdictWords(verdict));
+    // Null without an availability objective, or while a hop is not calculated or out of date.
+    json.key("availabilityObjective");
+    if (route.availabilityObjectivePct) {
+        json.number(*route.availabilityObjectivePct);
+    } else {
+        json.null();
+    }
+    json.key("availabilityObjectiveMet");
+    const double rain = routeRainPct(route);
+    if (verdict.complete() && route.availabilityObjectivePct && rain >= 0.0) {
+        json.boolean(meetsObjective(rain, *route.availabilityObjectivePct));
+    } else {
+        json.null();
+    }
+    json.key("availabilityVerdict").text(routeAvailabilityWords(verdict, route));
+    const auto availabilityShare = availabilityShares(route);
     json.key("hops").beginArray();
     for (int i = 0; i < record.hopCount; ++i) {
         const RouteHopSlot& slot = route.slots[static_cast<std::size_t>(i)];
@@ -87,6 +106,12 @@ void printRouteJson(const RouteState& route, const HopMarks& stale,
         json.key("outage").number(slot.outage);
         json.key("rainUnavail").number(slot.rainUnavail);
         json.key("stale").boolean(stale[static_cast<std::size_t>(i)]);
+        json.key("availabilityShare");
+        if (availabilityShare) {
+            json.number((*availabilityShare)[static_cast<std::size_t>(i)]);
+        } else {
+            json.null();
+        }
         json.key("state").text(routeHopStatusKey(statuses[static_cast<std::size_t>(i)]));
         if (methods) {
             writeRouteHopMethodsJson(json, *methods, job.methods, static_cast<std::size_t>(i));
@@ -121,7 +146,11 @@ int runShow(CliContext& context, const ShowJob& job) {
         printRouteJson(route, stale, statuses, job, methods ? &*methods : nullptr);
     } else {
         printRoute(route, stale, statuses);
-        printRefreshHint(job.file, stale);
+        HopMarks outOfDate{};
+        std::ranges::transform(statuses, outOfDate.begin(), [](RouteHopStatus status) {
+            return status == RouteHopStatus::OutOfDate;
+        });
+        printRefreshHint(job.file, outOfDate);
         if (methods) {
             std::string text;
             appendRouteMethodsText(text, route, *methods, job.methods);
@@ -203,7 +232,8 @@ int runNew(CliContext& context, const NewJob& job) {
         !routeHopFilesReplaceable(route, context.messages) || !existingHopsUsable(context, route)) {
         return kExitUnusable;
     }
-    if (!writeRouteFile(route, context.messages)) {
+    if (!writeRouteFile(route, context.messages) ||
+        saveRouteSidecar(output, {route.availabilityObjectivePct}) != FileWriteResult::Written) {
         reportError(job.output + ": " + kCannotWrite);
         return kExitUnusable;
     }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <iostream>
 #include <sstream>
+#include <string_view>
 
 #include "cli_files.h"
 #include "fields/format_fixed.h"
@@ -18,6 +19,7 @@
 #include "route/route_names.h"
 #include "route/route_reset.h"
 #include "route/route_screen.h"
+#include "route/route_sidecar.h"
 #include "route/route_summary.h"
 #include "route/route_verdict.h"
 
@@ -78,6 +80,15 @@ std::string notCalculatedNote(int count) {
     return "  (" + notCalculatedText(count) + ")";
 }
 
+// After a hop whose value is not a current calculation, as the route's lists count it: "stale"
+// when its results are out of date, "not calculated" when it cannot be calculated.
+std::string_view staleMark(bool stale, RouteHopStatus status) {
+    if (!stale) {
+        return {};
+    }
+    return status == RouteHopStatus::NotCalculated ? "  not calculated" : "  stale";
+}
+
 } // namespace
 
 bool openRouteForCommand(CliContext& context, const std::string& file, RouteState& route,
@@ -103,6 +114,12 @@ bool openRouteForCommand(CliContext& context, const std::string& file, RouteStat
         reportError(file + ": " + kNotWithThisLibrary);
         return false;
     }
+    const RouteSidecarRead sidecar = loadRouteSidecar(file);
+    if (!sidecar.error.empty()) {
+        reportError(routeSidecarPath(file).string() + ": " + sidecar.error);
+        return false;
+    }
+    route.availabilityObjectivePct = sidecar.sidecar.availabilityObjectivePct;
     // As the summary made when a route is opened; the hops it cannot read are named here, in
     // the words every command uses, instead of the program's "NAME not found.".
     RouteRecord& record = route.record;
@@ -156,7 +173,7 @@ void printRoute(const RouteState& route, const HopMarks& stale, const RouteHopSt
                             formatFixed(slot.lengthKm, 1), percent(slot.objective),
                             percent(slot.outage),
                             slot.rainUnavail < 0 ? "-" : percent(slot.rainUnavail))
-                  << (stale[index] ? "  stale" : "") << '\n';
+                  << staleMark(stale[index], statuses[index]) << '\n';
     }
     std::cout << "Current route outage : " << percent(record.totalOutage) << " %"
               << notCalculatedNote(notCalculatedCount(statuses, record.hopCount)) << '\n';
@@ -164,6 +181,12 @@ void printRoute(const RouteState& route, const HopMarks& stale, const RouteHopSt
               << "Design margin        : " << percent(designMarginPct(record)) << " %\n"
               << "Route verdict        : "
               << cp1252ToUtf8(routeVerdictWords(routeVerdict(record, statuses))) << '\n';
+    // A route without an availability objective prints as it always did.
+    if (route.availabilityObjectivePct) {
+        std::cout << "Route availability   : "
+                  << cp1252ToUtf8(routeAvailabilityWords(routeVerdict(record, statuses), route))
+                  << '\n';
+    }
 }
 
 void warnOutOfDateHops(const std::string& file, const RouteState& route,

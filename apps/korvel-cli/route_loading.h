@@ -39,7 +39,8 @@ int markedHopCount(const HopMarks& marks);
 HopMarks staleHops(const RouteState& route, const RouteHopStatuses& statuses,
                    const HopMarks& unreadable);
 
-// The route table: one line per hop ("stale" after a stale one), then total outage (saying how
+// The route table: one line per hop ("stale" after one out of date, "not calculated" after one
+// that holds values but cannot be calculated or holds no results), then total outage (saying how
 // many hops it leaves out as not calculated), objective, design margin and the route's verdict
 // ("incomplete: ..." while a hop is not calculated or out of date).
 void printRoute(const RouteState& route, const HopMarks& stale, const RouteHopStatuses& statuses);
@@ -49,7 +50,8 @@ void printRoute(const RouteState& route, const HopMarks& stale, const RouteHopSt
 void warnOutOfDateHops(const std::string& file, const RouteState& route,
                        const RouteHopStatuses& statuses);
 
-// After the table of a route with stale hops: which ones, and the command that refreshes them.
+// After the table of a route with hops out of date: which ones, and the command that refreshes
+// them.
 void printRefreshHint(const std::string& file, const HopMarks& stale);
 
 // route calc, a subcommand of `route`.

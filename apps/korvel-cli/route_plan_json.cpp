@@ -84,10 +84,19 @@ std::string readRoutePlanJson(const std::string& document, RoutePlan& plan) {
     const JsonSource& root = parsed.root;
     std::string error;
     PlanObject top(root, "", error);
-    top.allowOnly({"info", "radioName", "objectivePct", "division", "hops"});
+    top.allowOnly(
+        {"info", "radioName", "objectivePct", "availabilityObjectivePct", "division", "hops"});
     top.text("info", kRouteInfoLength, plan.info);
     top.text("radioName", kRadioNameLength, plan.radioName);
     top.number("objectivePct", plan.objectivePct);
+    if (root.contains("availabilityObjectivePct")) {
+        double availability = 0;
+        top.number("availabilityObjectivePct", availability);
+        if (error.empty() && !(availability > 0.0 && availability < 100.0)) {
+            return "availabilityObjectivePct: expected a number above 0 and below 100";
+        }
+        plan.availabilityObjectivePct = availability;
+    }
     std::string division = "number";
     top.text("division", kRouteInfoLength, division);
     if (!error.empty()) {

@@ -31,6 +31,7 @@
 #include "scenario_methods_checks.h"
 #include "scenario_ports.h"
 #include "scenario_results_checks.h"
+#include "scenario_sweep_actions.h"
 #include "scenario_window_actions.h"
 #include "scenario_window_checks.h"
 #include "transcript.h"
@@ -361,6 +362,11 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
         }
     } else if (action == "sweep") {
         sweep(rest);
+    } else if (action == "take") {
+        if (const std::string failure = takeSweepRow(program_.chartWindow("sweep"), rest);
+            !failure.empty()) {
+            fail(failure);
+        }
     } else if (action == "resize") {
         const std::optional<int> width = number(first);
         const std::optional<int> height = number(remainder);

@@ -22,6 +22,8 @@ enum class ChartRole {
     Meets,        // a hop within its share
     Misses,       // a hop above its share
     Current,      // the hop's own value
+    Stale,        // a value out of date, or a total that holds one (hatched)
+    Stopped,      // where the calculation stops
     Terrain,      // the ground under a path, raised by the earth bulge
     Clutter,      // trees and buildings on the ground
     Sight,        // the straight line between the antenna tips
@@ -82,6 +84,15 @@ struct ChartMark {
     double to = std::numeric_limits<double>::quiet_NaN();
 };
 
+// A stretch of the x axis shaded over the whole height, named in words (where the calculation
+// stops, and why).
+struct ChartBand {
+    double from = 0;
+    double to = 0;
+    ChartRole role = ChartRole::Stopped;
+    std::string label;
+};
+
 // The same numbers as rows of text, for the Table view, the CSV export and screen readers.
 struct ChartTable {
     std::vector<std::string> columns;
@@ -102,6 +113,7 @@ struct ChartContent {
     std::vector<ChartMark> marks;
     std::vector<ChartArea> areas; // drawn first, under everything else
     std::vector<ChartLabel> labels;
+    std::vector<ChartBand> bands;
     std::string verdict; // one sentence in words above the chart, e.g. "... meets ..."
     ChartTable table;
 };

@@ -46,4 +46,23 @@ void applyDivision(RouteState& state) {
     }
 }
 
+std::optional<std::array<double, kMaxRouteHops>> availabilityShares(const RouteState& state) {
+    if (!state.availabilityObjectivePct) {
+        return std::nullopt;
+    }
+    const int count = dividedHops(state.record);
+    double outageShares = 0;
+    for (int i = 0; i < count; ++i) {
+        outageShares += state.slots[static_cast<std::size_t>(i)].objective;
+    }
+    std::array<double, kMaxRouteHops> shares{};
+    for (int i = 0; i < count; ++i) {
+        const double part = outageShares > 0
+                                ? state.slots[static_cast<std::size_t>(i)].objective / outageShares
+                                : 1.0 / count;
+        shares[static_cast<std::size_t>(i)] = part * *state.availabilityObjectivePct;
+    }
+    return shares;
+}
+
 } // namespace korvel

@@ -105,6 +105,7 @@ bool routeFromPlan(RouteState& state, const EquipmentLibrary& library, const Rou
     record.fileName.assign(storedRouteFileName(plan.fileName));
     record.info.assign(plan.info.substr(0, kTypedTextLength));
     record.objective = plan.objectivePct;
+    built.availabilityObjectivePct = plan.availabilityObjectivePct;
     record.divisionMethod = plan.division;
     record.hopCount = static_cast<std::int16_t>(plan.hops.size());
     for (std::size_t i = 0; i < plan.hops.size(); ++i) {

@@ -31,6 +31,8 @@ struct RoutePlan {
     // Windows-1252: the `directory` field when it is a relative name of `folder` ("."); empty:
     // the folder itself.
     std::string directory{};
+    // The route's availability objective, % of a year (kept in the route's sidecar file).
+    std::optional<double> availabilityObjectivePct{};
 };
 
 struct HopNameRefusal {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 #include "engine/fixed_text.h"
@@ -57,6 +58,9 @@ struct RouteState {
     // The full route folder. The 50-byte directory field cannot hold every folder, so the folder
     // in memory is the one files are read from and written to.
     std::filesystem::path folder;
+    // The annual rain unavailability allowed over the route, % of a year, from the route's
+    // sidecar file; none: not judged.
+    std::optional<double> availabilityObjectivePct;
     int currentHop = 0;
     bool overwriteRadioData = true;
     bool overwriteBasicData = true;

@@ -127,14 +127,14 @@ std::string shortHopName(std::string_view fileName) {
 
 std::string routeScreenHopLine(const RouteState& state, int hop) {
     const HopLineValues v = hopLineValues(state, hop);
-    return formatNumbers("%-13s : %-8.8s \\ %-8.8s  %5.1fkm  %6.4f%% %6.4f%%", v.name.c_str(),
+    return formatNumbers("%-13s : %-19s \\ %-19s %6.1fkm  %6.4f%% %6.4f%%", v.name.c_str(),
                          v.station1.c_str(), v.station2.c_str(), v.slot.lengthKm, v.slot.objective,
                          v.slot.outage);
 }
 
 std::string hopsListLine(const RouteState& state, int hop) {
     const HopLineValues v = hopLineValues(state, hop);
-    return formatNumbers("%-13s : %-8.8s \\ %-8.8s  %6.4f%% %6.4f%%", v.name.c_str(),
+    return formatNumbers("%-13s : %-19s \\ %-19s %6.4f%% %6.4f%%", v.name.c_str(),
                          v.station1.c_str(), v.station2.c_str(), v.slot.objective, v.slot.outage);
 }
 

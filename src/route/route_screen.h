@@ -54,10 +54,10 @@ RouteScreenOutcome acceptRouteScreen(RouteState& state, const EquipmentLibrary& 
 // The hop's file name as the lists show it: whole up to 13 characters, else 10 and "..".
 std::string shortHopName(std::string_view fileName);
 
-// A line of the route screen's defined hops list: name, stations, length, objective, outage.
+// A line of the route screen's defined hops list: name, stations whole, length, share, outage.
 std::string routeScreenHopLine(const RouteState& state, int hop);
 
-// A line of the Hops list dialog: name, stations, objective, outage.
+// A line of the Hops list dialog: name, stations whole, share, outage.
 std::string hopsListLine(const RouteState& state, int hop);
 
 // A list line followed by the hop's state in words.

@@ -52,4 +52,36 @@ std::string routeVerdictWords(const RouteVerdict& verdict) {
     return words;
 }
 
+double routeRainPct(const RouteState& route) {
+    double total = -1.0;
+    const int count = std::clamp<int>(route.record.hopCount, 0, kMaxRouteHops);
+    for (int i = 0; i < count; ++i) {
+        if (const double hopRain = route.slots[static_cast<std::size_t>(i)].rainUnavail;
+            hopRain >= 0) {
+            total = std::max(total, 0.0) + hopRain;
+        }
+    }
+    return total;
+}
+
+std::string routeAvailabilityWords(const RouteVerdict& verdict, const RouteState& route) {
+    const double total = routeRainPct(route);
+    if (total < 0.0) {
+        return "Rain unavailability: not calculated";
+    }
+    OutageJudgement rain;
+    rain.kind = OutageKind::Rain;
+    rain.outagePct = total;
+    rain.objectivePct = route.availabilityObjectivePct;
+    if (!verdict.complete()) {
+        // The line with its objective, judged by nobody while the total is incomplete.
+        const std::string line = judgementLine(rain);
+        return line.substr(0, line.rfind(": ")) + ": incomplete";
+    }
+    if (rain.objectivePct) {
+        rain.verdict = verdictOf(total, *rain.objectivePct);
+    }
+    return judgementLine(rain);
+}
+
 } // namespace korvel

@@ -2,6 +2,7 @@
 // The route's total against its objective, judged by the hop rule, and honest about what the
 // total holds: never "meets" while a hop is not calculated or its results are out of date.
 
+#include <optional>
 #include <string>
 
 #include "engine/hop_verdict.h"
@@ -24,5 +25,15 @@ RouteVerdict routeVerdict(const RouteRecord& record, const RouteHopStatuses& sta
 // calculated, 1 out of date; the total holds 2 current hops and 1 value out of date"
 // (Windows-1252).
 std::string routeVerdictWords(const RouteVerdict& verdict);
+
+// The hops' annual rain unavailabilities as their slots hold them, added, % of a year (those that
+// have one); negative when none has.
+double routeRainPct(const RouteState& route);
+
+// The route's annual rain unavailability (its hops' added, those with one) against its
+// availability objective: "Rain unavailability 0.0100 % of a year (53 min), objective 0.0500 %
+// (263 min): meets, ...", "...: not judged (no availability objective)", "...: incomplete" while
+// a hop is not calculated or out of date, "Rain unavailability: not calculated" without rain.
+std::string routeAvailabilityWords(const RouteVerdict& verdict, const RouteState& route);
 
 } // namespace korvel

@@ -2,18 +2,18 @@
 
 #include <algorithm>
 
-#include "route/route_verdict.h"
 
 namespace korvel {
 
-RouteChart routeChart(const RouteState& state, const RouteHopStatuses& statuses) {
+RouteChart routeChart(const RouteStanding& standing) {
     RouteChart chart;
+    const RouteState& state = standing.route;
     const RouteRecord& record = state.record;
     chart.totalPct = record.totalOutage;
     chart.objectivePct = record.objective;
-    const RouteVerdict verdict = routeVerdict(record, statuses);
-    chart.meets = verdict.total.verdict == ObjectiveVerdict::Met;
-    chart.verdict = routeVerdictWords(verdict);
+    chart.meets = standing.verdict.total.verdict == ObjectiveVerdict::Met;
+    chart.complete = standing.verdict.complete();
+    chart.verdict = routeVerdictWords(standing.verdict);
     const int count = std::clamp<int>(record.hopCount, 0, kMaxRouteHops);
     for (int i = 0; i < count; ++i) {
         const auto index = static_cast<std::size_t>(i);
@@ -25,7 +25,7 @@ RouteChart routeChart(const RouteState& state, const RouteHopStatuses& statuses)
         bar.outagePct = record.hopOutage[index];
         bar.rainAnnualPct = record.hopRain[index];
         bar.sharePct = slot.objective;
-        bar.status = statuses[index];
+        bar.status = standing.statuses[index];
         chart.bars.push_back(bar);
     }
     return chart;

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "route/route_hop_status.h"
-#include "route/route_record.h"
+#include "route/route_standing.h"
 
 namespace korvel {
 
@@ -24,11 +23,11 @@ struct RouteChart {
     double totalPct = 0;     // the route's outage as last summed, %
     double objectivePct = 0; // the route's objective, %
     bool meets = false;      // every hop current and the total within the objective
+    bool complete = false;   // every hop calculated and current
     std::string verdict;     // in words: "meets, ...", "misses by ...", "incomplete: ..."
 };
 
-// The bars of the route as the last outage summary left it (totalOutage, hopOutage, hopRain and
-// the hop slots), each hop in the state the route's lists give it (`statuses`).
-RouteChart routeChart(const RouteState& state, const RouteHopStatuses& statuses);
+// The bars of the route as it stands, each hop in the state the route's lists give it.
+RouteChart routeChart(const RouteStanding& standing);
 
 } // namespace korvel

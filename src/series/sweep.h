@@ -3,6 +3,8 @@
 // gives: the total outage (with diversity where the hop has it), its flat and selective parts
 // and, at 6 GHz and above, the rain unavailability at the hop's rain rate.
 
+#include <span>
+#include <string>
 #include <vector>
 
 #include "engine/calculate_hop.h"
@@ -34,6 +36,7 @@ struct Sweep {
     double objectivePct = 0; // the hop's outage objective, %
     bool hasRain = false;    // 6 GHz and above: every point with results carries rain numbers
     std::vector<SweepPoint> points;
+    SweepPoint own; // the hop as it is (both antennas as they are), at currentValue
 };
 
 // One point: a copy of the hop with the input at `value`, calculated.
@@ -42,5 +45,14 @@ SweepPoint sweepPoint(const HopState& hop, SweepInput input, double value);
 // Every point of the range in order. The caller checks the input and the range first
 // (sweepInputRefusal, sweepRangeRefusal).
 Sweep sweepHop(const HopState& hop, SweepInput input, const SweepRange& range);
+// The points at `values`, in their order (the diameters the library offers, say).
+Sweep sweepHop(const HopState& hop, SweepInput input, std::span<const double> values);
+
+// Why the calculation gives no numbers at a point: the status's words, or "a result is not a
+// finite number".
+std::string stopReason(const SweepPoint& point);
+
+// The point nearest `value` (of the swept input); none for a sweep without points.
+const SweepPoint* nearestPoint(const Sweep& sweep, double value);
 
 } // namespace korvel

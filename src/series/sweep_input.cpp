@@ -22,11 +22,13 @@ struct InputTraits {
 
 const InputTraits& traits(SweepInput input) {
     static constexpr InputTraits kTraits[] = {
-        {"diameter", "Antenna diameter", "m", 0.01, 0.3, 4.8},
+        {"diameter", "Antenna diameters, both", "m", 0.01, 0.3, 4.8},
         {"length", "Hop length", "km", 0.1, 1.0, 100.0},
         {"rain-rate", "Rain rate", "mm/h", 0.0, 0.0, 100.0},
         {"spacing", "Antenna spacing", "m", 0.01, 5.0, 25.0},
         {"channel-spacing", "Channel spacing", "GHz", 0.00001, 0.01, 1.0},
+        {"diameter1", "Antenna 1 diameter", "m", 0.01, 0.3, 4.8},
+        {"diameter2", "Antenna 2 diameter", "m", 0.01, 0.3, 4.8},
     };
     return kTraits[static_cast<int>(input)];
 }
@@ -57,7 +59,10 @@ std::optional<SweepInput> sweepInputNamed(std::string_view name) {
 double sweepInputValue(const HopRecord& record, SweepInput input) {
     switch (input) {
     case SweepInput::Diameter:
+    case SweepInput::Antenna1Diameter:
         return record.antenna1DiameterM;
+    case SweepInput::Antenna2Diameter:
+        return record.antenna2DiameterM;
     case SweepInput::Length:
         return record.hopLengthKm;
     case SweepInput::RainRate:
@@ -88,6 +93,8 @@ std::string_view sweepInputRefusal(const HopRecord& record, SweepInput input) {
         }
         break;
     case SweepInput::Diameter:
+    case SweepInput::Antenna1Diameter:
+    case SweepInput::Antenna2Diameter:
     case SweepInput::Length:
         break;
     }
@@ -121,6 +128,8 @@ std::string_view sweepRangeRefusal(SweepInput input, const SweepRange& range) {
     if (range.from < sweepInputMinimum(input) || range.to < sweepInputMinimum(input)) {
         switch (input) {
         case SweepInput::Diameter:
+        case SweepInput::Antenna1Diameter:
+        case SweepInput::Antenna2Diameter:
             return "The diameter must be at least 0.01 m.";
         case SweepInput::Length:
             return "The hop length must be at least 0.1 km.";
@@ -151,6 +160,14 @@ void applySweepInput(HopState& hop, SweepInput input, double value) {
     case SweepInput::Diameter:
         r.antenna1DiameterM = r.antenna2DiameterM = value;
         r.antenna1GainDbi = r.antenna2GainDbi = antennaGainDbi(value, r.frequencyGHz);
+        break;
+    case SweepInput::Antenna1Diameter:
+        r.antenna1DiameterM = value;
+        r.antenna1GainDbi = antennaGainDbi(value, r.frequencyGHz);
+        break;
+    case SweepInput::Antenna2Diameter:
+        r.antenna2DiameterM = value;
+        r.antenna2GainDbi = antennaGainDbi(value, r.frequencyGHz);
         break;
     case SweepInput::Length:
         r.hopLengthKm = value;

@@ -10,23 +10,32 @@
 namespace korvel {
 
 enum class SweepInput {
-    Diameter,       // both main antennas, m; each gets the gain the combination search gives
-    Length,         // hop length, km
-    RainRate,       // rain rate, mm/h (6 GHz and above)
-    Spacing,        // main to diversity antenna spacing, m (space diversity)
-    ChannelSpacing, // frequency difference of the two channels, GHz (frequency diversity)
+    Diameter,         // both main antennas, m; each gets the gain the combination search gives
+    Length,           // hop length, km
+    RainRate,         // rain rate, mm/h (6 GHz and above)
+    Spacing,          // main to diversity antenna spacing, m (space diversity)
+    ChannelSpacing,   // frequency difference of the two channels, GHz (frequency diversity)
+    Antenna1Diameter, // station 1's main antenna alone, m
+    Antenna2Diameter, // station 2's main antenna alone, m
 };
 
-inline constexpr SweepInput kSweepInputs[] = {SweepInput::Diameter, SweepInput::Length,
-                                              SweepInput::RainRate, SweepInput::Spacing,
-                                              SweepInput::ChannelSpacing};
+inline constexpr SweepInput kSweepInputs[] = {
+    SweepInput::Diameter,         SweepInput::Antenna1Diameter, SweepInput::Antenna2Diameter,
+    SweepInput::Length,           SweepInput::RainRate,         SweepInput::Spacing,
+    SweepInput::ChannelSpacing};
+
+// Both antennas' diameter or one's.
+constexpr bool isDiameterInput(SweepInput input) {
+    return input == SweepInput::Diameter || input == SweepInput::Antenna1Diameter ||
+           input == SweepInput::Antenna2Diameter;
+}
 
 std::string_view sweepInputName(SweepInput input);  // "diameter", "length", "rain-rate", ...
 std::string_view sweepInputLabel(SweepInput input); // "Antenna diameter", "Hop length", ...
 std::string_view sweepInputUnit(SweepInput input);  // "m", "km", "mm/h", "m", "GHz"
 std::optional<SweepInput> sweepInputNamed(std::string_view name);
 
-// The hop's own value of the input (antenna 1's diameter for Diameter).
+// The hop's own value of the input (antenna 1's diameter for Diameter, both).
 double sweepInputValue(const HopRecord& record, SweepInput input);
 
 // Why the input cannot be swept for this hop, or empty: spacing needs space diversity, channel
@@ -60,7 +69,7 @@ std::string_view sweepRangeRefusal(SweepInput input, const SweepRange& range);
 double sweepPointValue(const SweepRange& range, int index);
 
 // Sets the input to `value` as the Form page would take it: a diameter gives both main antennas
-// that diameter and its gain; a length also brings a Standard selective margin to the new length.
+// (or the one swept) that diameter and its gain; a length also brings a Standard selective margin to the new length.
 // The rain rate is not part of HopRecord's calculation and is only stored.
 void applySweepInput(HopState& hop, SweepInput input, double value);
 

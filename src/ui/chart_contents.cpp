@@ -203,6 +203,37 @@ ChartContent outOfDateChart(ChartContent chart) {
     return chart;
 }
 
+namespace {
+
+// Each run of points where the calculation stops for one reason, as a band reaching halfway to
+// the points on either side.
+std::vector<ChartBand> stoppedBands(const Sweep& sweep) {
+    std::vector<ChartBand> bands;
+    const std::vector<SweepPoint>& points = sweep.points;
+    const auto edge = [&](std::size_t inside, std::size_t outside) {
+        return outside < points.size() ? (points[inside].value + points[outside].value) / 2.0
+                                       : points[inside].value;
+    };
+    for (std::size_t first = 0; first < points.size();) {
+        if (points[first].outcome == PointOutcome::Results) {
+            ++first;
+            continue;
+        }
+        const std::string reason = stopReason(points[first]);
+        std::size_t last = first;
+        while (last + 1 < points.size() && points[last + 1].outcome != PointOutcome::Results &&
+               stopReason(points[last + 1]) == reason) {
+            ++last;
+        }
+        bands.push_back({edge(first, first - 1), edge(last, last + 1), ChartRole::Stopped,
+                         "Calculation stops: " + reason});
+        first = last + 1;
+    }
+    return bands;
+}
+
+} // namespace
+
 ChartContent sweepChart(const Sweep& sweep) {
     const std::string unit(sweepInputUnit(sweep.input));
     ChartContent chart;
@@ -248,9 +279,7 @@ ChartContent sweepChart(const Sweep& sweep) {
             row.emplace_back("done");
         } else {
             row.insert(row.end(), sweep.hasRain ? 5 : 3, "-");
-            row.emplace_back(point.outcome == PointOutcome::NotFinite
-                                 ? "a result is not a finite number"
-                                 : std::string(statusText(point.status)));
+            row.emplace_back(stopReason(point));
         }
         chart.table.rows.push_back(std::move(row));
     }
@@ -268,10 +297,48 @@ ChartContent sweepChart(const Sweep& sweep) {
         {"Objective", ChartRole::Objective, false, sweep.objectivePct, kNotANumber, kNotANumber});
     chart.marks.push_back({"The hop's value", ChartRole::Current, true, sweep.currentValue,
                            kNotANumber, kNotANumber});
-    chart.verdict = "Objective " + percent(sweep.objectivePct) + " %; the hop's own value " +
-                    number(sweep.currentValue, "%g") + " " + unit + ".";
+    chart.bands = stoppedBands(sweep);
+    const SweepPoint& own = sweep.own;
+    std::string ownWords = "the calculation stops: " + stopReason(own);
+    if (own.outcome == PointOutcome::Results) {
+        chart.curves.push_back({"The hop as it is", ChartRole::Current, {sweep.currentValue},
+                                {onLogAxis(own.outagePct)}});
+        ownWords = "total outage " + percentWords(own.outagePct) + " %, " +
+                   (meetsObjective(own.outagePct, sweep.objectivePct) ? "meets" : "misses");
+    }
+    chart.verdict = "Objective " + percent(sweep.objectivePct) + " %; the hop as it is (" +
+                    number(sweep.currentValue, "%g") + " " + unit + "): " + ownWords + ".";
     return chart;
 }
+
+namespace {
+
+// A hop's bar: its outage against its share; a stale value hatched; nothing for a hop never
+// calculated but its word.
+void addRouteBar(ChartContent& chart, const RouteBar& bar, int category) {
+    const std::string word(routeHopStatusWords(bar.status));
+    switch (bar.status) {
+    case RouteHopStatus::NotCalculated:
+        chart.bars.push_back({category, 0.0, 0.0, ChartRole::Misses, word});
+        return;
+    case RouteHopStatus::OutOfDate:
+        chart.bars.push_back(
+            {category, 0.0, bar.outagePct, ChartRole::Stale, "out of date " + percent(bar.outagePct)});
+        return;
+    case RouteHopStatus::MeetsShare:
+    case RouteHopStatus::MissesShare:
+        break;
+    }
+    const bool meets = bar.status == RouteHopStatus::MeetsShare;
+    chart.bars.push_back(
+        {category, 0.0, bar.outagePct, meets ? ChartRole::Meets : ChartRole::Misses, word});
+    if (bar.rainAnnualPct > 0.0) {
+        chart.bars.push_back(
+            {category, bar.outagePct, bar.outagePct + bar.rainAnnualPct, ChartRole::Rain, {}});
+    }
+}
+
+} // namespace
 
 ChartContent routeChartContent(const RouteChart& route) {
     ChartContent chart;
@@ -284,44 +351,30 @@ ChartContent routeChartContent(const RouteChart& route) {
     for (const RouteBar& bar : route.bars) {
         const int category = static_cast<int>(chart.categories.size());
         chart.categories.push_back(std::to_string(bar.hop) + " " + bar.stations);
-        const std::string word(routeHopStatusWords(bar.status));
-        // A hop not calculated, or whose results are out of date, has no outage to draw.
-        const bool drawn =
-            bar.status == RouteHopStatus::MeetsShare || bar.status == RouteHopStatus::MissesShare;
-        if (!drawn) {
-            chart.bars.push_back({category, 0.0, 0.0, ChartRole::Misses, word});
-        } else {
-            chart.bars.push_back(
-                {category, 0.0, bar.outagePct,
-                 bar.status == RouteHopStatus::MeetsShare ? ChartRole::Meets : ChartRole::Misses,
-                 word});
-            if (bar.rainAnnualPct > 0.0) {
-                chart.bars.push_back({category,
-                                      bar.outagePct,
-                                      bar.outagePct + bar.rainAnnualPct,
-                                      ChartRole::Rain,
-                                      {}});
-            }
-        }
+        addRouteBar(chart, bar, category);
         chart.marks.push_back({"Share of the objective", ChartRole::Objective, false, bar.sharePct,
                                category - 0.4, category + 0.4});
         const bool calculated = bar.status != RouteHopStatus::NotCalculated;
         chart.table.rows.push_back({std::to_string(bar.hop), bar.stations,
                                     calculated ? percent(bar.outagePct) : "-",
                                     bar.rainAnnualPct >= 0.0 ? percent(bar.rainAnnualPct) : "-",
-                                    percent(bar.sharePct), word});
+                                    percent(bar.sharePct),
+                                    std::string(routeHopStatusWords(bar.status))});
     }
     const int last = static_cast<int>(chart.categories.size());
     chart.categories.emplace_back("Route total");
-    const std::string word = route.meets ? "meets" : "misses";
-    chart.bars.push_back(
-        {last, 0.0, route.totalPct, route.meets ? ChartRole::Meets : ChartRole::Misses, word});
+    // The total of a route with a hop missing or stale is drawn hatched: it judges nothing.
+    const std::string word = !route.complete ? "incomplete" : route.meets ? "meets" : "misses";
+    const ChartRole role = !route.complete ? ChartRole::Stale
+                           : route.meets   ? ChartRole::Meets
+                                           : ChartRole::Misses;
+    chart.bars.push_back({last, 0.0, route.totalPct, role, word});
     chart.marks.push_back({"Route objective", ChartRole::Objective, false, route.objectivePct,
                            last - 0.4, last + 0.4});
     chart.table.rows.push_back(
         {"Route", "total", percent(route.totalPct), "-", percent(route.objectivePct), word});
-    chart.verdict = "Route outage " + percent(route.totalPct) + " % " + word +
-                    " the route objective " + percent(route.objectivePct) + " %.";
+    chart.verdict = "Route outage " + percentWords(route.totalPct) + " %, objective " +
+                    percentWords(route.objectivePct) + " %: " + route.verdict + ".";
     return chart;
 }
 

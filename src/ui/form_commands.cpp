@@ -149,25 +149,29 @@ void FormPage::openSweep() {
     }
     if (!sweep_) {
         sweep_ = std::make_unique<SweepWindow>(
-            session_.hop, *session_.sweepView, session_.ports.messages,
+            session_.hop, session_.library, *session_.sweepView, session_.ports.messages,
             [this](SweepInput input, double value) { return takeSweepValue(input, value); });
     }
     sweep_->open();
 }
 
 bool FormPage::takeSweepValue(SweepInput input, double value) {
+    const auto takeDiameter = [&](ControlId diameterField, ControlId gainField) {
+        view_->setText(diameterField, formatFixed(value, 1));
+        view_->setText(gainField,
+                       formatFixed(antennaGainDbi(value, session_.hop.record.frequencyGHz), 1));
+    };
     switch (input) {
-    case SweepInput::Diameter: {
-        const std::string gain =
-            formatFixed(antennaGainDbi(value, session_.hop.record.frequencyGHz), 1);
-        for (const auto& [diameterField, gainField] :
-             {std::pair{kAntenna1DiameterField, kAntenna1GainField},
-              {kAntenna2DiameterField, kAntenna2GainField}}) {
-            view_->setText(diameterField, formatFixed(value, 1));
-            view_->setText(gainField, gain);
-        }
+    case SweepInput::Diameter:
+        takeDiameter(kAntenna1DiameterField, kAntenna1GainField);
+        takeDiameter(kAntenna2DiameterField, kAntenna2GainField);
         break;
-    }
+    case SweepInput::Antenna1Diameter:
+        takeDiameter(kAntenna1DiameterField, kAntenna1GainField);
+        break;
+    case SweepInput::Antenna2Diameter:
+        takeDiameter(kAntenna2DiameterField, kAntenna2GainField);
+        break;
     case SweepInput::Spacing:
         view_->setText(kAntennaSpacingField, formatFixed(value, 1));
         break;

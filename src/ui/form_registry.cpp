@@ -141,6 +141,9 @@ constexpr FormControl kRouteScreenPage[]{{kRouteRadioList, kList},
                                          {kDefinedHopsList, kList},
                                          {kHopDefButton, kButton},
                                          {kHopCalcButton, kButton},
+                                         {kRouteTotalLabel, kLabel},
+                                         {kRouteMarginLabel, kLabel},
+                                         {kRouteScreenVerdictLabel, kLabel},
                                          {kBrowseFolderButton, kButton}};
 
 constexpr FormControl kHopBoxPage[]{
@@ -159,7 +162,7 @@ constexpr FormControl kHopsListDialog[]{{kHopsList, kList},
                                         {kRouteObjectiveLabel, kLabel},
                                         {kRouteOutageLabel, kLabel},
                                         {kDesignMarginLabel, kLabel},
-                                        {kNotCalculatedLabel, kLabel},
+                                        {kRouteVerdictLabel, kLabel},
                                         {kOkButton, kButton},
                                         {kCancelButton, kButton}};
 

@@ -9,6 +9,7 @@
 #include "route/route_file.h"
 #include "route/route_folder.h"
 #include "route/route_screen.h"
+#include "route/route_standing.h"
 #include "route/route_summary.h"
 #include "series/route_bars.h"
 #include "ui/chart_contents.h"
@@ -32,19 +33,19 @@ class HopsListDialog final : public DialogEvents {
         const RouteRecord& record = route.record;
         view.setTitle("Hops : " + record.fileName.str());
         view.clearList(kHopsList);
-        statuses_ = routeHopStatuses(route, session_.library, &session_.hop);
+        standing_ = routeStanding(route, session_.library, &session_.hop);
+        const RouteRecord& stands = standing_.route.record;
         for (int i = 0; i < record.hopCount; ++i) {
-            view.addListRow(kHopsList, withHopStatus(hopsListLine(route, i),
-                                                     statuses_[static_cast<std::size_t>(i)]));
+            view.addListRow(kHopsList,
+                            withHopStatus(hopsListLine(standing_.route, i),
+                                          standing_.statuses[static_cast<std::size_t>(i)]));
         }
         view.selectRow(kHopsList, route.currentHop);
-        view.setText(kRouteOutageLabel, formatFixed(record.totalOutage, 4));
-        view.setText(kRouteObjectiveLabel, formatFixed(record.objective, 4));
-        view.setText(kDesignMarginLabel, formatFixed(designMarginPct(record), 4));
-        // A hop not calculated adds nothing to the sum: say so rather than count it as 0 %.
-        const std::string left = notCalculatedText(notCalculatedCount(statuses_, record.hopCount));
-        view.setText(kNotCalculatedLabel,
-                     left.empty() ? std::string() : "The route outage leaves out " + left + ".");
+        view.setText(kRouteOutageLabel, formatFixed(stands.totalOutage, 4));
+        view.setText(kRouteObjectiveLabel, formatFixed(stands.objective, 4));
+        view.setText(kDesignMarginLabel, formatFixed(designMarginPct(stands), 4));
+        // Never "meets" while a hop is missing or stale: the verdict says what the total holds.
+        view.setText(kRouteVerdictLabel, routeStandingWords(standing_));
         route.disregardChanges = false;
         view.setChecked(kDisregardChangesTick, false);
     }
@@ -64,10 +65,9 @@ class HopsListDialog final : public DialogEvents {
             view_->endDialog(0);
             break;
         case kRouteChartButton:
-            // The summary the list shows, drawn, each hop in the state the list gives it.
+            // The route the list shows, drawn.
             if (session_.charts != nullptr) {
-                session_.charts->showChart(
-                    routeChartContent(routeChart(session_.route, statuses_)));
+                session_.charts->showChart(routeChartContent(routeChart(standing_)));
             }
             break;
         default:
@@ -107,7 +107,7 @@ class HopsListDialog final : public DialogEvents {
 
     Session& session_;
     DialogView* view_ = nullptr;
-    RouteHopStatuses statuses_{}; // each hop's state as the list shows it
+    RouteStanding standing_; // the route as the list shows it
 };
 
 } // namespace

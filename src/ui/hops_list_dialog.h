@@ -14,8 +14,8 @@ inline constexpr ControlId kRouteObjectiveLabel = 1802;
 inline constexpr ControlId kRouteOutageLabel = 1815;
 inline constexpr ControlId kDesignMarginLabel = 1817;
 inline constexpr ControlId kRouteChartButton = 1823;
-// Under the route outage: how many hops it leaves out as not calculated, or empty.
-inline constexpr ControlId kNotCalculatedLabel = 1822;
+// Under the route outage: the route's verdict, "incomplete: ..." while a hop is missing or stale.
+inline constexpr ControlId kRouteVerdictLabel = 1822;
 
 // Reads the route file as saved (nothing is shown when that fails) and sums the route. Ok saves
 // the hop being edited and the route unless "Disregard changes of current hop" is ticked, then

@@ -6,6 +6,8 @@
 
 #include "fields/format_fixed.h"
 #include "platform/text_encoding.h"
+#include "route/route_standing.h"
+#include "route/route_summary.h"
 #include "ui/page.h"
 #include "ui/route_hop_loading.h"
 #include "ui/route_saving.h"
@@ -63,16 +65,28 @@ void RouteScreenPage::open(DialogView& view) {
     view.setText(kRouteFileNameField, record.fileName.view());
     chooseDivision(record.divisionMethod);
 
-    view.clearList(kDefinedHopsList);
-    const int hops = isValidHopCount(record.hopCount) ? record.hopCount : 0;
-    const RouteHopStatuses statuses = routeHopStatuses(session_.route, library);
+    showHops();
+}
+
+void RouteScreenPage::showHops() {
+    const RouteState& route = session_.route;
+    // The hop being edited stands for its slot, saved or not.
+    const RouteStanding standing = routeStanding(route, session_.library,
+                                                 route.routeHopActive ? &session_.hop : nullptr);
+    view_->clearList(kDefinedHopsList);
+    const int hops = isValidHopCount(route.record.hopCount) ? route.record.hopCount : 0;
     for (int i = 0; i < hops; ++i) {
-        view.addListRow(kDefinedHopsList, withHopStatus(routeScreenHopLine(session_.route, i),
-                                                        statuses[static_cast<std::size_t>(i)]));
+        view_->addListRow(kDefinedHopsList,
+                          withHopStatus(routeScreenHopLine(standing.route, i),
+                                        standing.statuses[static_cast<std::size_t>(i)]));
     }
     if (hops > 0) {
-        view.selectRow(kDefinedHopsList, 0);
+        view_->selectRow(kDefinedHopsList, 0);
     }
+    const RouteRecord& stands = standing.route.record;
+    view_->setText(kRouteTotalLabel, formatFixed(stands.totalOutage, 4));
+    view_->setText(kRouteMarginLabel, formatFixed(designMarginPct(stands), 4));
+    view_->setText(kRouteScreenVerdictLabel, routeStandingWords(standing));
 }
 
 void RouteScreenPage::onCommand(ControlId control) {

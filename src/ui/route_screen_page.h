@@ -24,6 +24,10 @@ inline constexpr ControlId kRouteHopCountField = 1803;
 inline constexpr ControlId kDefinedHopsList = 1811;
 inline constexpr ControlId kHopDefButton = 1812;
 inline constexpr ControlId kHopCalcButton = 1813;
+// The route as it stands: its total outage, design margin and verdict.
+inline constexpr ControlId kRouteTotalLabel = 1815;
+inline constexpr ControlId kRouteMarginLabel = 1817;
+inline constexpr ControlId kRouteScreenVerdictLabel = 1822;
 // Browse...: picks the route directory in a folder dialog.
 inline constexpr ControlId kBrowseFolderButton = 1824;
 
@@ -38,6 +42,7 @@ class RouteScreenPage final : public Page {
     bool takeIntoRoute() override;
 
   private:
+    void showHops();
     void browseFolder();
     void showRadio(int radioIndex);
     void chooseDivision(DivisionMethod method);

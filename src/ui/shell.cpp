@@ -496,9 +496,8 @@ void Shell::routeChart() {
                             ? summarizeRoute(route, session_.hop, session_.ports.messages)
                             : summarizeOpenedRoute(route, session_.ports.messages);
     if (summed) {
-        const RouteHopStatuses statuses = routeHopStatuses(
-            route, session_.library, route.routeHopActive ? &session_.hop : nullptr);
-        session_.charts->showChart(routeChartContent(korvel::routeChart(route, statuses)));
+        session_.charts->showChart(routeChartContent(korvel::routeChart(routeStanding(
+            route, session_.library, route.routeHopActive ? &session_.hop : nullptr))));
     }
 }
 

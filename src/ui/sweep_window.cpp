@@ -4,9 +4,11 @@
 #include <cmath>
 
 #include "engine/hop_record.h"
+#include "engine/hop_verdict.h"
 #include "engine/number_text.h"
+#include "engine/verdict_words.h"
 #include "fields/numeric_text.h"
-#include "series/sweep.h"
+#include "series/sweep_diameters.h"
 #include "ui/chart_contents.h"
 
 namespace korvel {
@@ -20,14 +22,29 @@ std::string shortNumber(double value) {
 // The input is one the Form page holds (the others are set on the Basics page or in the rain
 // dialog).
 bool onFormPage(SweepInput input) {
-    return input == SweepInput::Diameter || input == SweepInput::Spacing ||
+    return isDiameterInput(input) || input == SweepInput::Spacing ||
            input == SweepInput::ChannelSpacing;
+}
+
+// What the hop gives at a point, in the words of the results: its outage and verdict, or why the
+// calculation stops there.
+std::string pointWords(const Sweep& sweep, const SweepPoint& point) {
+    if (point.outcome != PointOutcome::Results) {
+        const std::string reason = stopReason(point);
+        return "There the calculation stops: " + reason + (reason.ends_with('.') ? "" : ".");
+    }
+    OutageJudgement judgement;
+    judgement.outagePct = point.outagePct;
+    judgement.objectivePct = sweep.objectivePct;
+    judgement.verdict = verdictOf(point.outagePct, sweep.objectivePct);
+    return "There: " + judgementLine(judgement) + ".";
 }
 
 } // namespace
 
-SweepWindow::SweepWindow(const HopState& hop, SweepView& view, Messages& messages, TakeValue take)
-    : hop_(hop), view_(view), messages_(messages), take_(std::move(take)) {
+SweepWindow::SweepWindow(const HopState& hop, const EquipmentLibrary& library, SweepView& view,
+                         Messages& messages, TakeValue take)
+    : hop_(hop), library_(library), view_(view), messages_(messages), take_(std::move(take)) {
     for (const SweepInput input : kSweepInputs) {
         if (sweepInputRefusal(hop.record, input).empty()) {
             inputs_.push_back(input);
@@ -79,26 +96,53 @@ void SweepWindow::onSweep(int input, const std::string& from, const std::string&
     if (stepsValue != std::floor(stepsValue)) {
         range.steps = -1; // refused below with the steps' message
     }
-    shown_ = inputs_[static_cast<std::size_t>(input)];
-    if (const auto refusal = sweepRangeRefusal(shown_, range); !refusal.empty()) {
+    const SweepInput chosen = inputs_[static_cast<std::size_t>(input)];
+    if (const auto refusal = sweepRangeRefusal(chosen, range); !refusal.empty()) {
         messages_.show(refusal, kAppCaption, MessageIcon::Exclamation);
         return;
     }
-    view_.showChart(sweepChart(sweepHop(hop_, shown_, range)));
+    if (std::optional<Sweep> sweep = sweepOf(chosen, range)) {
+        shown_ = std::move(*sweep);
+        view_.showChart(sweepChart(shown_));
+    }
 }
 
-void SweepWindow::onPointChosen(double value) {
-    const std::string label(sweepInputLabel(shown_));
-    const std::string amount = shortNumber(value) + " " + std::string(sweepInputUnit(shown_));
-    if (!onFormPage(shown_)) {
+std::optional<Sweep> SweepWindow::sweepOf(SweepInput input, const SweepRange& range) {
+    const AntennaType type = hop_.record.antennaType;
+    if (!isDiameterInput(input) || !libraryHasDiameters(library_, type)) {
+        return sweepHop(hop_, input, range);
+    }
+    const std::vector<double> diameters = libraryDiameters(library_, type, range);
+    if (diameters.empty()) {
+        messages_.show("The library offers no antenna diameter from " + shortNumber(range.from) +
+                           " to " + shortNumber(range.to) + " m.",
+                       kAppCaption, MessageIcon::Exclamation);
+        return std::nullopt;
+    }
+    return sweepHop(hop_, input, diameters);
+}
+
+void SweepWindow::onPointChosen(double clicked) {
+    const SweepPoint* point = nearestPoint(shown_, clicked);
+    if (point == nullptr) {
+        return;
+    }
+    const SweepInput input = shown_.input;
+    const std::string label(sweepInputLabel(input));
+    const std::string amount =
+        shortNumber(point->value) + " " + std::string(sweepInputUnit(input));
+    const std::string there = pointWords(shown_, *point);
+    if (!onFormPage(input)) {
         messages_.show(label + " " + amount + ": this value is changed on the " +
-                           (shown_ == SweepInput::Length ? "Basics page." : "rain dialog."),
+                           (input == SweepInput::Length ? "Basics page." : "rain dialog.") +
+                           "\n" + there,
                        kAppCaption, MessageIcon::Information);
         return;
     }
-    if (messages_.show("Take " + label + " " + amount + " into the Form page?", kAppCaption,
-                       MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes) {
-        take_(shown_, value);
+    if (messages_.show("Take " + label + " " + amount + " into the Form page?\n" + there,
+                       kAppCaption, MessageIcon::Question,
+                       MessageButtons::YesNo) == MessageAnswer::Yes) {
+        take_(input, point->value);
     }
 }
 

@@ -1,19 +1,21 @@
 #pragma once
 // The Sweep window's presenter: it offers the inputs the hop can vary, fills the default range
 // of the one chosen, checks the range typed, draws the sweep of the hop as the Form page last
-// stored it, and offers a clicked value to the page.
+// stored it (a diameter through the library's diameters), and offers the point clicked, with its
+// outage and verdict, to the page.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/chart_view.h"
 #include "platform/messages.h"
+#include "library/equipment_library.h"
+#include "series/sweep.h"
 #include "series/sweep_input.h"
 
 namespace korvel {
-
-struct HopState;
 
 class SweepWindow final : public SweepEvents {
   public:
@@ -21,7 +23,8 @@ class SweepWindow final : public SweepEvents {
     // (and said why).
     using TakeValue = std::function<bool(SweepInput input, double value)>;
 
-    SweepWindow(const HopState& hop, SweepView& view, Messages& messages, TakeValue take);
+    SweepWindow(const HopState& hop, const EquipmentLibrary& library, SweepView& view,
+                Messages& messages, TakeValue take);
 
     // Opens the window with the first input and its default range drawn.
     void open();
@@ -33,12 +36,17 @@ class SweepWindow final : public SweepEvents {
     void onPointChosen(double value) override;
 
   private:
+    // The points of the range: the library's diameters in it for a diameter, else evenly spaced.
+    // Empty, said why, when the library has no diameter there.
+    std::optional<Sweep> sweepOf(SweepInput input, const SweepRange& range);
+
     const HopState& hop_;
+    const EquipmentLibrary& library_;
     SweepView& view_;
     Messages& messages_;
     TakeValue take_;
     std::vector<SweepInput> inputs_; // those the hop can vary, in the window's order
-    SweepInput shown_ = SweepInput::Diameter;
+    Sweep shown_; // the sweep drawn last
 };
 
 } // namespace korvel

@@ -250,15 +250,16 @@ TEST_F(RouteCalc, CalculatesEveryHopAndSavesOnlyWhenAsked) {
 // A hop file keeps no record of the data its results came from: a hop is stale when calculating
 // its data again does not give its stored results back.
 TEST_F(RouteCalc, RouteMarksHopsWhoseResultsAreOlderThanTheirData) {
-    const auto staleRows = [](const std::string& out) {
+    const auto staleRows = [](const std::string& out, std::string_view mark = "  stale") {
         std::string rows;
         for (const auto& line : lines(out)) {
-            rows += line.ends_with("  stale") ? line.substr(0, 3) : "";
+            rows += line.ends_with(mark) ? line.substr(0, 3) : "";
         }
         return rows;
     };
     EXPECT_EQ(staleRows(cli("route COAST.ROU").out), "");
     const auto current = nlohmann::json::parse(cli("route --json COAST.ROU").out);
+    EXPECT_TRUE(current["availabilityObjective"].is_null()) << "a route without a sidecar";
     EXPECT_EQ(current["hops"][0]["state"], "missesShare");
     EXPECT_EQ(current["hops"][1]["state"], "meetsShare");
     EXPECT_EQ(current["notCalculated"], 0);
@@ -281,8 +282,10 @@ TEST_F(RouteCalc, RouteMarksHopsWhoseResultsAreOlderThanTheirData) {
 
     ASSERT_EQ(cli("route calc COAST.ROU --save").exitCode, 0);
     EXPECT_EQ(staleRows(cli("route COAST.ROU").out), "");
-    // A new objective changes no result; a longer hop does.
+    // A new objective changes no result; a longer hop does. The availability objective goes
+    // beside the route, divided as the outage objective.
     plan["objectivePct"] = 0.08;
+    plan["availabilityObjectivePct"] = 0.04;
     plan["hops"][1]["lengthKm"] = 30.0;
     writeFile(at("plan.json"), plan.dump());
     ASSERT_EQ(cli("route new --from plan.json --output COAST.ROU --force --basic-data").exitCode,
@@ -294,7 +297,14 @@ TEST_F(RouteCalc, RouteMarksHopsWhoseResultsAreOlderThanTheirData) {
     // Never "meets" with a stale hop in the total; the report prints the table, and says why.
     EXPECT_TRUE(contains(longer.out, "\nRoute verdict        : incomplete: 1 hop out of date; "
                                      "the total holds 3 current hops and 1 value out of date\n"));
-    EXPECT_TRUE(nlohmann::json::parse(cli("route --json COAST.ROU").out)["objectiveMet"].is_null());
+    const auto longerJson = nlohmann::json::parse(cli("route --json COAST.ROU").out);
+    EXPECT_TRUE(longerJson["objectiveMet"].is_null());
+    EXPECT_EQ(longerJson["availabilityObjective"], 0.04);
+    EXPECT_NEAR(longerJson["hops"][1]["availabilityShare"].get<double>(),
+                0.04 * longerJson["hops"][1]["objective"].get<double>() / 0.08, 1e-12);
+    EXPECT_TRUE(contains(longer.out, "\nRoute availability   : Rain unavailability: not "
+                                     "calculated\n"))
+        << "no hop of 7 GHz has rain";
     EXPECT_TRUE(contains(cli("report route COAST.ROU --output r.txt").err,
                          "COAST.ROU: hop 2 (COAST2.HOP): the results stored in the file do not "
                          "belong to its data"));
@@ -303,7 +313,7 @@ TEST_F(RouteCalc, RouteMarksHopsWhoseResultsAreOlderThanTheirData) {
     const CliRun refused = cli("route calc COAST.ROU --save");
     EXPECT_EQ(refused.exitCode, 4);
     EXPECT_TRUE(contains(refused.err, "korvel-cli: COAST3.HOP: record.hopLengthKm is refused\n"));
-    EXPECT_EQ(staleRows(refused.out), "  3");
+    EXPECT_EQ(staleRows(refused.out, "  not calculated"), "  3") << "counted as the verdict counts";
     EXPECT_TRUE(contains(refused.out, "verdict        : incomplete: 1 hop not calculated; "));
 }
 

@@ -74,14 +74,15 @@ TEST_F(Route, ShowsTheExampleRouteHopByHopWithTheDesignMargin) {
     const auto route = nlohmann::ordered_json::parse(cli("route COAST.ROU --json").out);
     EXPECT_EQ(keysOf(route),
               lines("fileName objective totalOutage designMargin notCalculated outOfDate "
-                    "objectiveMet verdict hops",
+                    "objectiveMet verdict availabilityObjective availabilityObjectiveMet "
+                    "availabilityVerdict hops",
                     ' '));
     EXPECT_EQ(route["fileName"], "COAST.ROU");
     ASSERT_EQ(route["hops"].size(), 4u);
     double totalOutage = 0;
     for (const auto& hop : route["hops"]) {
         EXPECT_EQ(keysOf(hop), lines("file station1 station2 lengthKm objective outage "
-                                     "rainUnavail stale state",
+                                     "rainUnavail stale availabilityShare state",
                                      ' '));
         totalOutage += hop["outage"].get<double>();
     }

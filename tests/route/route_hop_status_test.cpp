@@ -10,6 +10,7 @@
 #include "hopfile/hop_preparation.h"
 #include "route/route_hop_status.h"
 #include "route/route_screen.h"
+#include "route/route_standing.h"
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
 #include "support/test_hop.h"
@@ -64,6 +65,29 @@ TEST_F(RouteHopStatusTest, ChangedDataAfterTheCalculationIsOutOfDateAndNoResults
               RouteHopStatus::NotCalculated);
     EXPECT_EQ(hopFileStatus(folder / "MISSING.HOP", library, 1.0), RouteHopStatus::NotCalculated);
     EXPECT_TRUE(messages.boxes().empty()) << "statuses are looked at silently";
+}
+
+TEST_F(RouteHopStatusTest, TheRouteStandsWithTheEditedHopStaleAndAMissingHopCountedApart) {
+    RouteState route;
+    route.folder = folder.path();
+    route.record.hopCount = 3;
+    route.record.objective = 1.0;
+    route.record.hopFile[1].assign("MISSING.HOP");
+    route.slots[0].station1.assign("NORTH");
+    route.slots[0].station2.assign("HILL");
+    route.slots[1].outage = 0.001;
+    route.slots[2].outage = 0.002;
+    hop.record.hopLengthKm += 5; // edited since its calculation: its value is stale
+    const RouteStanding standing = routeStanding(route, library, &hop);
+    const RouteRecord& stands = standing.route.record;
+    EXPECT_EQ(standing.route.slots[0].station1.str(), "NORTH") << "the route names its stations";
+    EXPECT_EQ(standing.route.slots[0].objective, hop.record.outageObjectivePct);
+    EXPECT_DOUBLE_EQ(stands.totalOutage, countedOutagePct(hop) + 0.003);
+    EXPECT_EQ(standing.statuses[0], RouteHopStatus::OutOfDate);
+    EXPECT_EQ(routeVerdictWords(standing.verdict),
+              "incomplete: 2 hops not calculated, 1 out of date; the total holds 0 current hops "
+              "and 1 value out of date");
+    EXPECT_EQ(standing.verdict.total.verdict, ObjectiveVerdict::None);
 }
 
 TEST(RouteHopStatusWords, StatesAndTheRouteTotalNote) {

@@ -220,14 +220,15 @@ TEST_F(RouteScreen, HopCalcStoresTheRouteOrRefusesAField) {
     }
 }
 
-TEST_F(RouteScreen, ListLinesShortenLongNames) {
+TEST_F(RouteScreen, ListLinesShortenLongFileNamesAndKeepStationsWhole) {
     state.record.hopFile[0].assign("LONGHOPNAME1.HOP");
     state.slots[0] = {{}, {}, 0.002, 12.34, 0.00125, -1};
-    state.slots[0].station1.assign("STATIONNORTH");
+    state.slots[0].station1.assign("NORTHERN HILLTOP 19");
     state.slots[0].station2.assign("S");
     EXPECT_EQ(routeScreenHopLine(state, 0),
-              "LONGHOPNAM..  : STATIONN \\ S          12.3km  0.0020% 0.0013%");
-    EXPECT_EQ(hopsListLine(state, 0), "LONGHOPNAM..  : STATIONN \\ S         0.0020% 0.0013%");
+              "LONGHOPNAM..  : NORTHERN HILLTOP 19 \\ S                     12.3km  0.0020% 0.0013%");
+    EXPECT_EQ(hopsListLine(state, 0),
+              "LONGHOPNAM..  : NORTHERN HILLTOP 19 \\ S                   0.0020% 0.0013%");
     EXPECT_EQ(shortHopName("EXACTLY13.HOP"), "EXACTLY13.HOP");
 }
 

@@ -27,8 +27,12 @@ RouteState threeHopRoute(double outage3) {
 constexpr RouteHopStatuses kStates{RouteHopStatus::MeetsShare, RouteHopStatus::MissesShare,
                                    RouteHopStatus::NotCalculated};
 
+RouteChart chartOf(const RouteState& route) {
+    return routeChart({route, kStates, routeVerdict(route.record, kStates)});
+}
+
 TEST(RouteBars, CarryEachHopsSummaryAndStateAndTheTotalAgainstTheObjective) {
-    const RouteChart chart = routeChart(threeHopRoute(0.0008), kStates);
+    const RouteChart chart = chartOf(threeHopRoute(0.0008));
     ASSERT_EQ(chart.bars.size(), 3u);
     EXPECT_EQ(chart.bars[0].stations, "NORTH - HILL");
     EXPECT_EQ(chart.bars[0].rainAnnualPct, 0.0003);
@@ -36,11 +40,12 @@ TEST(RouteBars, CarryEachHopsSummaryAndStateAndTheTotalAgainstTheObjective) {
     EXPECT_EQ(chart.bars[2].hop, 3);
     EXPECT_EQ(chart.bars[2].sharePct, 0.0020);
     EXPECT_FALSE(chart.meets) << "never meets while a hop is not calculated";
+    EXPECT_FALSE(chart.complete);
     EXPECT_EQ(chart.verdict, "incomplete: 1 hop not calculated; the total holds 2 current hops");
     EXPECT_DOUBLE_EQ(chart.totalPct, 0.0040);
 
-    EXPECT_FALSE(routeChart(threeHopRoute(0.0023), kStates).meets);
-    EXPECT_TRUE(routeChart(RouteState{}, kStates).bars.empty());
+    EXPECT_FALSE(chartOf(threeHopRoute(0.0023)).meets);
+    EXPECT_TRUE(chartOf(RouteState{}).bars.empty());
 }
 
 } // namespace

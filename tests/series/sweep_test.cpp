@@ -8,6 +8,8 @@
 #include "engine/fading.h"
 #include "engine/link_budget.h"
 #include "series/sweep.h"
+#include "series/sweep_diameters.h"
+#include "support/test_library.h"
 #include "support/sample_hops.h"
 
 namespace korvel {
@@ -84,6 +86,15 @@ INSTANTIATE_TEST_SUITE_P(
                                     h.record.antenna1GainDbi = h.record.antenna2GainDbi =
                                         antennaGainDbi(d, h.record.frequencyGHz);
                                 }},
+                      PointCase{"Antenna2DiameterAlone",
+                                DiversityMode::Space,
+                                SweepInput::Antenna2Diameter,
+                                {0.6, 3.0, 3},
+                                [](HopState& h, double d) {
+                                    h.record.antenna2DiameterM = d;
+                                    h.record.antenna2GainDbi =
+                                        antennaGainDbi(d, h.record.frequencyGHz);
+                                }},
                       PointCase{"LengthWithStandardSelectiveMargin",
                                 DiversityMode::No,
                                 SweepInput::Length,
@@ -118,6 +129,23 @@ TEST(Sweep, PointsWhoseCalculationStopsCarryTheStatusAndNoNumbers) {
     EXPECT_EQ(sweep.points[0].outagePct, 0.0);
     EXPECT_EQ(sweep.points[0].rain.annualPct, kRainNotComputedPct);
     EXPECT_EQ(sweep.points[1].outcome, PointOutcome::Results);
+}
+
+TEST(Sweep, StepsThroughTheLibrarysDiametersAndCalculatesTheHopAsItIs) {
+    const EquipmentLibrary library = makeTestLibrary();
+    EXPECT_EQ(libraryDiameters(library, AntennaType::ParabGrid, {3.0, 1.0, 50}),
+              (std::vector<double>{1.8, 2.4, 3.0}));
+    EXPECT_TRUE(libraryDiameters(library, AntennaType::ParabSolid, {3.8, 9.0, 50}).empty());
+    HopState hop = hopWith(DiversityMode::No);
+    hop.record.antenna2DiameterM = 3.0; // the two ends differ: no point of the sweep is the hop
+    const std::vector<double> diameters{0.6, 1.2};
+    const Sweep sweep = sweepHop(hop, SweepInput::Diameter, diameters);
+    ASSERT_EQ(sweep.points.size(), 2u);
+    EXPECT_EQ(sweep.points[1].value, 1.2);
+    HopState calculated = hop;
+    calculateHop(calculated);
+    EXPECT_EQ(sweep.own.outagePct, calculated.results.p);
+    EXPECT_EQ(nearestPoint(sweep, 1.0)->value, 1.2);
 }
 
 TEST(Sweep, HasNoRainBelowSixGigahertz) {

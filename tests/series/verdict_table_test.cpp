@@ -63,13 +63,14 @@ TEST(VerdictTable, EveryCallerJudgesTheSameOutageTheSameWay) {
         const std::string outage = outageChart(hop, kObjective).verdict;
         EXPECT_NE(outage.find(": " + word), std::string::npos) << "the outage chart: " << outage;
 
-        const MapHop mapHop = mapHopOf(hop.record, hop.results, {});
+        const MapHop mapHop = mapHopOf(hop.record, hop.results, {}, MapResults::Current);
         EXPECT_TRUE(hopVerdict(mapHop).starts_with(word)) << hopVerdict(mapHop);
 
         const RouteHopStatuses statuses{RouteHopStatus::MeetsShare};
         const RouteState route = oneHopRoute(c.outagePct);
         EXPECT_EQ(routeVerdict(route.record, statuses).total.verdict, expected);
-        const RouteChart chart = routeChart(route, statuses);
+        const RouteChart chart =
+            routeChart({route, statuses, routeVerdict(route.record, statuses)});
         EXPECT_EQ(chart.meets, c.meets);
         EXPECT_TRUE(chart.verdict.starts_with(word)) << chart.verdict;
     }

@@ -1,5 +1,6 @@
 // The Sweep window's presenter through the Form page, and the words and tables of the charts.
 
+#include "engine/verdict_words.h"
 #include "series/sweep.h"
 #include "ui/chart_contents.h"
 #include "ui/form_fixture.h"
@@ -56,10 +57,16 @@ TEST_F(SweepTest, OpensOverTheStoredPageWithTheInputsTheHopCanVary) {
     messages.clear();
     click(kSweepButton);
     ASSERT_TRUE(view.opened);
-    EXPECT_EQ(view.inputs, (std::vector<std::string>{"Antenna diameter (m)", "Hop length (km)",
-                                                     "Rain rate (mm/h)", "Antenna spacing (m)"}));
+    EXPECT_EQ(view.inputs,
+              (std::vector<std::string>{"Antenna diameters, both (m)", "Antenna 1 diameter (m)",
+                                        "Antenna 2 diameter (m)", "Hop length (km)",
+                                        "Rain rate (mm/h)", "Antenna spacing (m)"}));
     EXPECT_EQ(view.range, (std::vector<std::string>{"0", "0.9", "3.6", "50"}));
-    ASSERT_EQ(view.chart.curves.back().x.size(), 50u);
+    const std::vector<ChartCurve>& curves = view.chart.curves;
+    ASSERT_GE(curves.size(), 2u);
+    EXPECT_EQ(curves.end()[-2].x, (std::vector<double>{1.2, 1.8, 2.4, 3.0}))
+        << "the total at the diameters the library offers in the range";
+    EXPECT_EQ(curves.back().x, std::vector<double>{1.8}) << "the hop as it is, its own point";
     EXPECT_EQ(view.chart.marks.back().value, 1.8) << "the hop's own value";
     EXPECT_TRUE(view.chart.logY);
 }
@@ -69,16 +76,18 @@ TEST_F(SweepTest, RefusesRangesItCannotDrawAndSaysWhy) {
     click(kSweepButton);
     messages.clear();
     const int draws = view.draws;
-    view.events->onSweep(1, "abc", "80", "50");
-    view.events->onSweep(1, "0.05", "80", "50");
-    view.events->onSweep(1, "10", "80", "2.5");
-    view.events->onSweep(1, "10", "80", "1001");
+    view.events->onSweep(3, "abc", "80", "50");
+    view.events->onSweep(3, "0.05", "80", "50");
+    view.events->onSweep(3, "10", "80", "2.5");
+    view.events->onSweep(3, "10", "80", "1001");
+    view.events->onSweep(0, "4", "4.5", "50");
     EXPECT_EQ(boxTexts(), (std::vector<std::string>{
                               "Invalid data : From", "The hop length must be at least 0.1 km.",
                               "The number of steps must be from 2 to 1000.",
-                              "The number of steps must be from 2 to 1000."}));
+                              "The number of steps must be from 2 to 1000.",
+                              "The library offers no antenna diameter from 4 to 4.5 m."}));
     EXPECT_EQ(view.draws, draws);
-    view.events->onSweep(1, "10", "80", "8");
+    view.events->onSweep(3, "10", "80", "8");
     EXPECT_EQ(view.chart.xTitle, "Hop length (km)");
     EXPECT_EQ(view.chart.table.rows.size(), 8u);
 }
@@ -92,9 +101,19 @@ TEST_F(SweepTest, AClickedDiameterGoesThroughThePageWhenTheUserSaysYes) {
     view.events->onPointChosen(3.0);
     EXPECT_EQ(page().text(kAntenna1DiameterField), before);
 
+    const SweepPoint at3 = sweepPoint(session.hop, SweepInput::Diameter, 3.0);
     messages.scriptAnswer(MessageAnswer::Yes);
-    view.events->onPointChosen(3.0);
-    EXPECT_EQ(boxTexts().back(), "Take Antenna diameter 3 m into the Form page?");
+    view.events->onPointChosen(2.9); // the nearest diameter the library offers is taken
+    const std::string question = boxTexts().back();
+    EXPECT_TRUE(question.starts_with("Take Antenna diameters, both 3 m into the Form page?\n"
+                                     "There: Multipath outage " +
+                                     percentWords(at3.outagePct) + " % of the worst month"))
+        << question;
+    EXPECT_NE(question.find(meetsObjective(at3.outagePct, session.hop.record.outageObjectivePct)
+                                ? ": meets"
+                                : ": misses by"),
+              std::string::npos)
+        << question;
     for (const ControlId field : {kAntenna1DiameterField, kAntenna2DiameterField}) {
         EXPECT_EQ(page().text(field), "3.0");
     }
@@ -102,12 +121,34 @@ TEST_F(SweepTest, AClickedDiameterGoesThroughThePageWhenTheUserSaysYes) {
     EXPECT_EQ(session.hop.record.antenna2DiameterM, 3.0);
     EXPECT_EQ(session.hop.record.antenna2GainDbi, antennaGainDbi(3.0, 7.5));
 
-    view.events->onInputChanged(1);
-    view.events->onSweep(1, "10", "80", "3");
+    view.events->onSweep(2, "0.5", "4", "2"); // antenna 2 alone
+    messages.scriptAnswer(MessageAnswer::Yes);
+    view.events->onPointChosen(1.2);
+    EXPECT_EQ(std::pair(page().text(kAntenna1DiameterField), page().text(kAntenna2DiameterField)),
+              std::pair(std::string("3.0"), std::string("1.2")));
+
+    view.events->onSweep(3, "10", "80", "3");
     messages.clear();
     view.events->onPointChosen(45.0);
-    EXPECT_EQ(boxTexts(), std::vector<std::string>{
-                              "Hop length 45 km: this value is changed on the Basics page."});
+    EXPECT_TRUE(boxTexts().back().starts_with(
+        "Hop length 45 km: this value is changed on the Basics page.\nThere: "));
+}
+
+TEST(ChartContents, ASweepShowsWhereAndWhyTheCalculationStopsAsBands) {
+    Sweep sweep;
+    const auto point = [](double value, PointOutcome outcome) {
+        return SweepPoint{value, outcome, CalcStatus::NegativeMargin, 0.001, 0.001, 0.0, {}};
+    };
+    sweep.points = {point(1, PointOutcome::Stopped), point(2, PointOutcome::Stopped),
+                    point(3, PointOutcome::Results), point(4, PointOutcome::NotFinite)};
+    sweep.own.outcome = PointOutcome::Stopped;
+    const ChartContent chart = sweepChart(sweep);
+    ASSERT_EQ(chart.bands.size(), 2u);
+    EXPECT_EQ(std::tie(chart.bands[0].from, chart.bands[0].to, chart.bands[1].from,
+                       chart.bands[1].to),
+              std::tuple(1.0, 2.5, 3.5, 4.0));
+    EXPECT_EQ(chart.bands[1].label, "Calculation stops: a result is not a finite number");
+    EXPECT_EQ(chart.curves.back().name, "Total outage") << "no point for a hop that stops";
 }
 
 TEST(ChartContents, SayMeetsOrMissesAndShowHopsNeverCalculatedAsSuch) {
@@ -129,16 +170,23 @@ TEST(ChartContents, SayMeetsOrMissesAndShowHopsNeverCalculatedAsSuch) {
     RouteChart route;
     route.objectivePct = 0.01;
     route.totalPct = 0.004;
-    route.meets = true;
+    route.verdict = "incomplete: 1 hop not calculated, 1 out of date";
     route.bars = {{1, "A - B", RouteHopStatus::MeetsShare, 0.004, 0.001, 0.005},
-                  {2, "B - C", RouteHopStatus::NotCalculated, 0.0, -1.0, 0.005}};
+                  {2, "B - C", RouteHopStatus::NotCalculated, 0.0, -1.0, 0.005},
+                  {3, "C - D", RouteHopStatus::OutOfDate, 0.002, -1.0, 0.005}};
     const ChartContent chart = routeChartContent(route);
     EXPECT_EQ(chart.table.rows[1],
               (std::vector<std::string>{"2", "B - C", "-", "-", "0.005", "not calculated"}));
-    EXPECT_EQ(chart.bars.size(), 4u) << "hop 1 and its rain, hop 2's word, the route total";
+    ASSERT_EQ(chart.bars.size(), 5u) << "hop 1 and its rain, hop 2's word, hop 3, the total";
     EXPECT_EQ(chart.bars[2].label, "not calculated");
     EXPECT_EQ(chart.bars[2].high, 0.0);
-    EXPECT_EQ(chart.verdict, "Route outage 0.004 % meets the route objective 0.01 %.");
+    EXPECT_EQ(std::tie(chart.bars[3].role, chart.bars[3].high, chart.bars[3].label),
+              std::tuple(ChartRole::Stale, 0.002, "out of date 0.002"))
+        << "a stale value drawn hatched";
+    EXPECT_EQ(std::tie(chart.bars[4].role, chart.bars[4].label),
+              std::tuple(ChartRole::Stale, "incomplete"));
+    EXPECT_EQ(chart.verdict, "Route outage 0.0040 %, objective 0.0100 %: incomplete: 1 hop not "
+                             "calculated, 1 out of date.");
 }
 
 } // namespace

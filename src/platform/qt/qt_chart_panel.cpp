@@ -81,7 +81,10 @@ QColor colourOf(ChartRole role) {
     case ChartRole::Objective:
         return {0xe3, 0x1a, 0x1c};
     case ChartRole::Current:
+    case ChartRole::Stale:
         return {0x7f, 0x7f, 0x7f};
+    case ChartRole::Stopped:
+        return {0xbb, 0xbb, 0xbb};
     case ChartRole::Terrain:
         return {0x8c, 0x56, 0x4b};
     case ChartRole::Clutter:
@@ -129,6 +132,10 @@ QString legendOf(ChartRole role) {
         return QStringLiteral("Misses its share");
     case ChartRole::Current:
         return QStringLiteral("The hop's value");
+    case ChartRole::Stale:
+        return QStringLiteral("Out of date or incomplete");
+    case ChartRole::Stopped:
+        return QStringLiteral("Calculation stops");
     case ChartRole::Terrain:
         return QStringLiteral("Terrain");
     case ChartRole::Clutter:
@@ -253,6 +260,25 @@ Qt::PenStyle strokeOf(const ChartCurve& curve) {
     return curve.role == ChartRole::FresnelShare ? Qt::DotLine : Qt::SolidLine;
 }
 
+// A band shaded over the plot's height, its words across its middle at `labelY`.
+template <typename Add>
+void addBand(QChart& chart, const ChartBand& band, const Bounds& y, double labelY, const Add& add) {
+    auto* upper = new QLineSeries(&chart);
+    upper->append(band.from, y.high);
+    upper->append(band.to, y.high);
+    auto* lower = new QLineSeries(&chart);
+    lower->append(band.from, y.low);
+    lower->append(band.to, y.low);
+    auto* area = new QAreaSeries(upper, lower);
+    area->setName(toQString(band.label));
+    QColor fill = colourOf(band.role);
+    fill.setAlpha(110);
+    area->setColor(fill);
+    area->setBorderColor(Qt::transparent);
+    add(area, false);
+    add(pointLabel(band.label, QPointF((band.from + band.to) / 2.0, labelY), Qt::black), false);
+}
+
 } // namespace
 
 QtChartPanel::QtChartPanel(QWidget* parent, ChartExportPorts ports)
@@ -292,6 +318,7 @@ QtChartPanel::QtChartPanel(QWidget* parent, ChartExportPorts ports)
     auto* buttons = new QHBoxLayout;
     tableButton_ = new QPushButton(QStringLiteral("&Table"), this);
     tableButton_->setCheckable(true);
+    tableButton_->setObjectName(QStringLiteral("table_toggle"));
     tableButton_->setAccessibleName(QStringLiteral("Show the numbers as a table"));
     connect(tableButton_, &QPushButton::toggled, this, [this](bool on) { showTable(on); });
     auto* exportButton = new QPushButton(QStringLiteral("&Export..."), this);
@@ -366,6 +393,10 @@ void QtChartPanel::build() {
     }
     for (const ChartLabel& label : content_.labels) {
         y.take(label.y, logarithmic);
+    }
+    for (const ChartBand& band : content_.bands) {
+        x.take(band.from, false);
+        x.take(band.to, false);
     }
     if (categories) {
         x = {-0.5, static_cast<double>(content_.categories.size()) - 0.5};
@@ -483,6 +514,9 @@ void QtChartPanel::build() {
             area->setName(legendOf(bar.role));
             area->setColor(colourOf(bar.role));
             area->setBorderColor(colourOf(bar.role).darker(130));
+            if (bar.role == ChartRole::Stale) {
+                area->setBrush(QBrush(colourOf(bar.role), Qt::BDiagPattern));
+            }
             add(area, inLegend.insert(bar.role).second);
         }
         if (!bar.label.empty()) {
@@ -490,6 +524,10 @@ void QtChartPanel::build() {
                            bar.role == ChartRole::Misses ? colourOf(bar.role) : labelColour),
                 false);
         }
+    }
+    for (const ChartBand& band : content_.bands) {
+        addBand(*chart, band, y,
+                logarithmic ? std::sqrt(y.low * y.high) : (y.low + y.high) / 2.0, add);
     }
     for (const ChartMark& mark : content_.marks) {
         auto* line = new QLineSeries;
@@ -519,6 +557,17 @@ void QtChartPanel::build() {
         bool first = true;
         ++legendCurves;
         for (const QList<QPointF>& points : finitePieces(curve)) {
+            // A curve of one point (the hop's own value) is a marker.
+            if (curve.x.size() == 1) {
+                auto* point = new QScatterSeries;
+                point->setName(toQString(curve.name));
+                point->setColor(colourOf(curve.role));
+                point->setMarkerSize(11.0);
+                point->replace(points);
+                add(point, first);
+                first = false;
+                continue;
+            }
             auto* piece = new QLineSeries;
             piece->setName(toQString(curve.name));
             piece->setPen(pen);

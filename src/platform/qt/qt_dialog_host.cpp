@@ -92,6 +92,7 @@ DialogView* QtDialogHost::createPage(DialogId page, DialogEvents& presenter) {
     }
     frame->setTitle(form->windowTitle());
     frame->setObjectName(QStringLiteral("page"));
+    frame->setProperty("growsWithWindow", form->property("growsWithWindow"));
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(form);
     pageFrame_ = frame;

@@ -56,8 +56,17 @@ QSize QtPageArea::fitPage() {
     page_->adjustSize();
     const QSize needed = page_->size() + QSize(2 * kPageMargin, 2 * kPageMargin);
     setMinimumSize(needed);
+    stretchPage();
     placePage();
     return needed;
+}
+
+// A page whose form says so (its list is what the planner reads) fills the area.
+void QtPageArea::stretchPage() {
+    if (page_ != nullptr && !centred_ && page_->property("growsWithWindow").toBool()) {
+        page_->resize(std::max(page_->width(), width() - 2 * kPageMargin),
+                      std::max(page_->height(), height() - 2 * kPageMargin));
+    }
 }
 
 // A page sits in the middle of the width the window gives it, at the top; the start panel in the
@@ -85,6 +94,7 @@ bool QtPageArea::eventFilter(QObject* watched, QEvent* event) {
 
 void QtPageArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    stretchPage();
     placePage();
 }
 

@@ -32,6 +32,7 @@ class QtPageArea final : public QWidget {
 
   private:
     QSize fitPage();
+    void stretchPage();
     void placePage();
 
     bool bannerShown_ = false;
