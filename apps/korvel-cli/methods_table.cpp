@@ -14,7 +14,6 @@ namespace {
 using itu::MethodResult;
 using Cell = std::function<std::string(const MethodResult&)>;
 
-constexpr const char* kNone = "-";
 
 std::string percent(double value) {
     return methodPercentText(value);
