@@ -38,6 +38,13 @@ std::string formName(DialogId form) {
     return std::string(registeredForm(form).transcriptName);
 }
 
+std::optional<std::filesystem::path> explicitProfile(const DesktopOptions& options) {
+    if (options.profileFile.empty()) {
+        return std::nullopt;
+    }
+    return options.profileFile;
+}
+
 // Reads the scenario and opens its transcript file; the exit status when either fails.
 std::optional<int> openScenario(const DesktopOptions& options,
                                 std::optional<std::vector<std::string>>& scenario,
@@ -77,13 +84,34 @@ void watchProfile(QFileSystemWatcher& profileWatch, const UserProfile& profile,
                      });
 }
 
-// The windows a played scenario notes in its transcript as they open.
+// The windows beside the pages: a played scenario notes them in its transcript as they open.
 struct NotedWindows {
     QtDialogHost& host;
     QtChartWindows& charts;
     QtSweepView& sweepView;
     QtProfileView& profileView;
 };
+
+// The results and chart windows of the session, their charts exported through its ports.
+void attachWindows(Session& session, QtResultsWindow& results, const NotedWindows& windows) {
+    session.resultsWindow = &results;
+    session.charts = &windows.charts;
+    session.sweepView = &windows.sweepView;
+    session.profileView = &windows.profileView;
+    const ChartExportPorts exportPorts{&session.ports.files, &session.ports.messages};
+    windows.charts.setExportPorts(exportPorts);
+    windows.sweepView.setExportPorts(exportPorts);
+    windows.profileView.setExportPorts(exportPorts);
+}
+
+// The chart window of that name ("sweep", "profile", "budget", ...).
+std::function<QWidget*(const std::string&)> chartWindowOf(const NotedWindows& windows) {
+    return [&windows](const std::string& name) {
+        return name == "sweep"     ? windows.sweepView.window()
+               : name == "profile" ? windows.profileView.window()
+                                   : windows.charts.window(name);
+    };
+}
 
 void noteOpenings(const NotedWindows& windows, Transcript& transcript,
                   std::unique_ptr<ScenarioPlayer>& player) {
@@ -135,19 +163,13 @@ int runStarted(QApplication& app, QtMainWindow& window, Shell& shell, ScenarioPl
 }
 
 int run(QApplication& app, const DesktopOptions& options) {
-    std::optional<std::filesystem::path> explicitProfile;
-    if (!options.profileFile.empty()) {
-        explicitProfile = options.profileFile;
-    }
-    UserProfile profile(explicitProfile);
+    UserProfile profile(explicitProfile(options));
     const bool playing = !options.scenario.empty();
-
     std::optional<std::vector<std::string>> scenario;
     std::ofstream transcriptFile;
-    if (playing) {
-        if (const auto failed = openScenario(options, scenario, transcriptFile)) {
-            return *failed;
-        }
+    if (const auto failed =
+            playing ? openScenario(options, scenario, transcriptFile) : std::nullopt) {
+        return *failed;
     }
     Transcript transcript(transcriptFile.is_open() ? transcriptFile : std::cout);
 
@@ -167,30 +189,20 @@ int run(QApplication& app, const DesktopOptions& options) {
 
     Session session(SessionPorts{messages, files, host, window, profile, printers},
                     findLibraryFile(options.libraryFile).string());
-    session.resultsWindow = &results;
-    session.charts = &charts;
-    session.sweepView = &sweepView;
-    session.profileView = &profileView;
-    const ChartExportPorts exportPorts{&session.ports.files, &session.ports.messages};
-    charts.setExportPorts(exportPorts);
-    sweepView.setExportPorts(exportPorts);
-    profileView.setExportPorts(exportPorts);
+    const NotedWindows beside{host, charts, sweepView, profileView};
+    attachWindows(session, results, beside);
     Shell shell(session);
     ShellEvents events(shell, profile);
     window.setEvents(&events);
     QFileSystemWatcher profileWatch;
     watchProfile(profileWatch, profile, events, window);
 
-    const auto chartWindow = [&charts, &sweepView, &profileView](const std::string& name) {
-        return name == "sweep"     ? sweepView.window()
-               : name == "profile" ? profileView.window()
-                                   : charts.window(name);
-    };
+    const auto chartWindow = chartWindowOf(beside);
     addViewToggles(window, results, chartWindow);
 
     std::unique_ptr<ScenarioPlayer> player;
     if (playing) {
-        noteOpenings({host, charts, sweepView, profileView}, transcript, player);
+        noteOpenings(beside, transcript, player);
         player = std::make_unique<ScenarioPlayer>(
             std::move(*scenario),
             PlayedProgram{window, host, results, scriptedBoxes, scriptedDialogs,

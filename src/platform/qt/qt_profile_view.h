@@ -12,6 +12,7 @@
 
 class QComboBox;
 class QDialog;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -46,6 +47,9 @@ class QtProfileView final : public ProfileView {
   private:
     ChartExportPorts exportPorts_;
     void build();
+    void makeControls(QDialog& dialog);
+    QGridLayout* controlGrid(QDialog& dialog);
+    void connectEvents(QDialog& dialog);
     [[nodiscard]] ProfileSettings settings() const;
 
     QWidget* owner_;
@@ -58,7 +62,9 @@ class QtProfileView final : public ProfileView {
     QLineEdit* rule2C_ = nullptr;
     QLineEdit* rule2K_ = nullptr;
     QComboBox* heightsMode_ = nullptr;
+    QPushButton* draw_ = nullptr;
     QPushButton* apply_ = nullptr;
+    QPushButton* importCsv_ = nullptr;
     QLabel* heights_ = nullptr;
     QtChartPanel* panel_ = nullptr;
 };
