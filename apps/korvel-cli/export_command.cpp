@@ -15,6 +15,7 @@
 #include "hopfile/hop_file.h"
 #include "platform/text_encoding.h"
 #include "route/route_file.h"
+#include "route/route_hop_status.h"
 
 namespace korvel::cli {
 namespace {
@@ -33,9 +34,10 @@ struct MapHopRead {
     std::optional<MapHop> hop; // when Mapped
 };
 
-// The hop of `hopFile` on the map; without it after saying why not (the hop or its sites file
-// could not be read, or it has no sites).
-MapHopRead mapHopFromFile(const std::string& hopFile, const std::string& shownAs) {
+// The hop of `hopFile` on the map, its outage only when its results belong to its data; without
+// it after saying why not (the hop or its sites file could not be read, or it has no sites).
+MapHopRead mapHopFromFile(CliContext& context, const std::string& hopFile,
+                          const std::string& shownAs) {
     const auto hop = readStoredHop(hopFile);
     if (!hop) {
         return {};
@@ -49,23 +51,28 @@ MapHopRead mapHopFromFile(const std::string& hopFile, const std::string& shownAs
                     " --set 1 LAT LON)");
         return {MapHopStatus::NoSites, std::nullopt};
     }
+    const bool current =
+        hopFileResultsState(hopFile, context.library) == StoredResultsState::Current;
     return {MapHopStatus::Mapped,
-            mapHopOf(hop->record, hop->results, {*sites->stations[0], *sites->stations[1]})};
+            mapHopOf(hop->record, hop->results, {*sites->stations[0], *sites->stations[1]},
+                     current ? MapResults::Current : MapResults::OutOfDate)};
 }
 
-// The route's hops that have sites; false when a hop or sites file could not be read (each
-// said), and then nothing is written.
-bool routeMapHops(const std::string& routeFile, const RouteRecord& route,
-                  std::vector<MapHop>& hops) {
+// The route's hops that have sites, and those left out; false when a hop or sites file could
+// not be read (each said), and then nothing is written.
+bool routeMapHops(CliContext& context, const std::string& routeFile, const RouteRecord& route,
+                  std::vector<MapHop>& hops, std::vector<LeftOutHop>& leftOut) {
     const auto folder = std::filesystem::path(routeFile).parent_path();
     bool allRead = true;
     // A hop without sites is left off the map; the others still tell the route.
     for (int i = 0; i < route.hopCount; ++i) {
         const std::string name = cp1252ToUtf8(route.hopFile[static_cast<std::size_t>(i)].view());
-        MapHopRead read = mapHopFromFile((folder / name).string(), name);
+        MapHopRead read = mapHopFromFile(context, (folder / name).string(), name);
         allRead = allRead && read.status != MapHopStatus::Unreadable;
         if (read.hop) {
             hops.push_back(std::move(*read.hop));
+        } else if (read.status == MapHopStatus::NoSites) {
+            leftOut.push_back({name, "the hop has no sites"});
         }
     }
     if (!allRead) {
@@ -76,18 +83,23 @@ bool routeMapHops(const std::string& routeFile, const RouteRecord& route,
     return allRead && !hops.empty();
 }
 
-int runExport(const ExportJob& job) {
+int runExport(CliContext& context, const ExportJob& job) {
+    // The library tells whether a hop's stored results still belong to its data.
+    if (!context.loadLibrary()) {
+        return kExitUnusable;
+    }
     const auto bytes = readInputBytes(job.file, kRouteFileSize);
     if (!bytes) {
         return kExitUnusable;
     }
     std::vector<MapHop> hops;
+    std::vector<LeftOutHop> leftOut;
     std::string title = std::filesystem::path(job.file).filename().string();
     StoredHop hop;
     RouteRecord route;
     RouteFileVersion version{};
     if (parseHopImage(*bytes, hop) == HopParseError::None) {
-        MapHopRead read = mapHopFromFile(job.file, job.file);
+        MapHopRead read = mapHopFromFile(context, job.file, job.file);
         if (!read.hop) {
             return kExitUnusable;
         }
@@ -96,7 +108,7 @@ int runExport(const ExportJob& job) {
         if (!route.info.view().empty()) {
             title = cp1252ToUtf8(route.info.view());
         }
-        if (!routeMapHops(job.file, route, hops)) {
+        if (!routeMapHops(context, job.file, route, hops, leftOut)) {
             return kExitUnusable;
         }
     } else {
@@ -104,7 +116,7 @@ int runExport(const ExportJob& job) {
         return kExitUnusable;
     }
     const std::string document =
-        job.format == "kml" ? kmlDocument(title, hops) : geoJsonDocument(hops);
+        job.format == "kml" ? kmlDocument(title, hops, leftOut) : geoJsonDocument(hops, leftOut);
     const std::span bytesOut(reinterpret_cast<const std::uint8_t*>(document.data()),
                              document.size());
     return writeOutputFile(job.output, bytesOut, job.force) ? kExitOk : kExitUnusable;
@@ -112,7 +124,7 @@ int runExport(const ExportJob& job) {
 
 } // namespace
 
-void addExportCommand(CLI::App& app, CliContext&, Action& action) {
+void addExportCommand(CLI::App& app, CliContext& context, Action& action) {
     auto job = std::make_shared<ExportJob>();
     CLI::App* command = app.add_subcommand(
         "export", "Write a hop or a route with its sites as KML 2.2 or GeoJSON (RFC 7946)");
@@ -122,7 +134,9 @@ void addExportCommand(CLI::App& app, CliContext&, Action& action) {
     command->add_option("FILE", job->file, "Hop file or route file")->required();
     command->add_option("--output", job->output, "File to write")->required();
     command->add_flag("--force", job->force, "Replace the output file when it exists");
-    command->callback([&action, job] { action = [job] { return runExport(*job); }; });
+    command->callback([&action, &context, job] {
+        action = [&context, job] { return runExport(context, *job); };
+    });
 }
 
 } // namespace korvel::cli

@@ -55,10 +55,6 @@ MethodsSource methodsSource(const std::string& hopFile, const MethodsOptions& op
 std::array<itu::MethodResult, 3> methodColumns(const HopState& hop, const std::string& hopFile,
                                                const MethodsOptions& options);
 
-// A percentage of time as the methods table shows it: three significant digits, an exponent
-// below 1e-4.
-std::string methodPercentText(double value);
-
 // Rows of cells in columns two blanks apart, each line's trailing blanks removed.
 void appendAligned(std::string& text, const std::vector<std::vector<std::string>>& grid);
 

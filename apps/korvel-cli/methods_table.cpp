@@ -2,95 +2,22 @@
 // figure, then the notes of each column.
 
 #include <algorithm>
-#include <cmath>
-#include <functional>
 
-#include "engine/number_text.h"
 #include "methods_output.h"
+#include "report/methods_rows.h"
 
 namespace korvel::cli {
 namespace {
 
 using itu::MethodResult;
-using Cell = std::function<std::string(const MethodResult&)>;
 
-
-std::string percent(double value) {
-    return methodPercentText(value);
-}
-
-Cell figure(std::optional<double> MethodResult::*field, std::function<std::string(double)> format) {
-    return
-        [field, format](const MethodResult& m) { return m.*field ? format(*(m.*field)) : kNone; };
-}
-
-std::string decibels(double value) {
-    return fixedDecimals(value, 2);
-}
-std::string scientific(double value) {
-    return formatNumbers("%.3e", value);
-}
-
-Cell input(std::optional<itu::InputValue> itu::MethodInputs::*field) {
-    return [field](const MethodResult& m) {
-        const std::optional<itu::InputValue>& v = m.inputs.*field;
-        return v ? fixedDecimals(v->value, 2) + " " + std::string(v->source) : std::string(kNone);
-    };
-}
-
-std::string rainOutage(const MethodResult& m) {
-    if (!m.rain)
-        return kNone;
-    if (m.rain->outagePct)
-        return percent(*m.rain->outagePct);
-    const std::string_view shown = itu::rainBoundShown(m.rain->outageBound);
-    return shown.empty() ? std::string(kNone) : std::string(shown);
-}
-
-std::string verdict(const MethodResult& m) {
-    if (!m.available && !m.missing.empty()) {
-        std::string needs = "needs";
-        for (std::size_t i = 0; i < m.missing.size(); ++i)
-            needs.append(i ? ", " : " ").append(m.missing[i]);
-        return needs;
+// An input's cell names its source beside its value.
+std::string cellText(const MethodsRow& row, const MethodResult& m) {
+    std::string text = row.cell(m);
+    if (row.input != nullptr && m.inputs.*row.input) {
+        text.append(" ").append((m.inputs.*row.input)->source);
     }
-    if (!m.objectiveMet)
-        return kNone;
-    return *m.objectiveMet ? "meets" : "misses";
-}
-
-const std::vector<std::pair<const char*, Cell>>& rows() {
-    static const std::vector<std::pair<const char*, Cell>> table{
-        {"dN1 (N/km)", input(&itu::MethodInputs::dN1)},
-        {"sa (m)", input(&itu::MethodInputs::sa)},
-        {"logK", input(&itu::MethodInputs::logK)},
-        {"dN75 (N)", input(&itu::MethodInputs::dN75)},
-        {"htM (m)", input(&itu::MethodInputs::htM)},
-        {"hcM (m)", input(&itu::MethodInputs::hcM)},
-        {"R001 (mm/h)", input(&itu::MethodInputs::R001)},
-        {"Path loss (dB)", figure(&MethodResult::pathLossDb, decibels)},
-        {"Fade margin (dB)", figure(&MethodResult::fadeMarginDb, decibels)},
-        {"K", figure(&MethodResult::K, scientific)},
-        {"p0 (%)", figure(&MethodResult::p0Pct, percent)},
-        {"Worst month (%)", figure(&MethodResult::worstMonthPct, percent)},
-        {"Worst month, all fades (%)", figure(&MethodResult::worstMonthAllPct, percent)},
-        {"ΔG (dB)", figure(&MethodResult::deltaGDb, decibels)},
-        {"Average year (%)", figure(&MethodResult::averageYearPct, percent)},
-        {"Rain A0.01 (dB)",
-         [](const MethodResult& m) {
-             return m.rain && m.rain->A001Db ? decibels(*m.rain->A001Db) : kNone;
-         }},
-        {"Rain outage, year (%)", rainOutage},
-        {"Gas (dB)",
-         [](const MethodResult& m) { return m.gas ? decibels(m.gas->attenuationDb) : kNone; }},
-        {"Diversity improvement",
-         [](const MethodResult& m) {
-             return m.diversity ? fixedDecimals(m.diversity->improvement, 1) : kNone;
-         }},
-        {"Total, worst month (%)", figure(&MethodResult::totalWorstMonthPct, percent)},
-        {"Objective", verdict},
-    };
-    return table;
+    return text;
 }
 
 // Display width of UTF-8 text: its code points.
@@ -106,14 +33,6 @@ void appendPadded(std::string& text, const std::string& cell, std::size_t column
 }
 
 } // namespace
-
-std::string methodPercentText(double value) {
-    if (value != 0 && std::fabs(value) < 1e-4)
-        return formatNumbers("%.2e", value);
-    const int magnitude =
-        value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    return fixedDecimals(value, std::max(0, 2 - magnitude));
-}
 
 void appendAligned(std::string& text, const std::vector<std::vector<std::string>>& grid) {
     std::vector<std::size_t> widths;
@@ -136,10 +55,10 @@ void appendMethodsTable(std::string& text, const std::vector<const MethodResult*
     std::vector<std::vector<std::string>> grid{{"Method"}};
     for (const MethodResult* m : columns)
         grid[0].emplace_back(itu::methodName(m->method));
-    for (const auto& [label, cell] : rows()) {
-        grid.push_back({label});
+    for (const MethodsRow& row : methodsRows()) {
+        grid.push_back({std::string(row.label)});
         for (const MethodResult* m : columns)
-            grid.back().push_back(cell(*m));
+            grid.back().push_back(cellText(row, *m));
     }
     appendAligned(text, grid);
     for (const MethodResult* m : columns)

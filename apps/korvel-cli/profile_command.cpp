@@ -1,5 +1,6 @@
-// korvel-cli profile HOPFILE [--dem FILE]... [--dem-gdal-names] [--csv PROFILE.csv] [--k K] [--step M]
-//                    [--rule c@k]... [--rule-set NAME] [--fixed-end 1|2] [--json|--csv] [--save]
+// korvel-cli profile HOPFILE [--dem SOURCE]... [--dem-gdal-names] [--csv PROFILE.csv]
+//                    [--k K] [--step M] [--rule c@k]... [--rule-set NAME] [--fixed-end 1|2]
+//                    [--json|--csv] [--save]
 
 #include <iostream>
 #include <memory>
@@ -65,13 +66,15 @@ std::optional<ProfileSource> profileFor(const ProfileJob& job, const HopRecord& 
         }
         return ProfileSource{std::move(read.profile), true};
     }
-    if (!job.dem.files.empty()) {
+    DemOptions dem = job.dem;
+    // The hop's own profile counts before the models of the settings.
+    if (!dem.files.empty() || (sites.profile.empty() && takeSettingsSources(dem))) {
         if (!sites.stations[0] || !sites.stations[1]) {
             reportError(job.file + ": the hop has no sites; give them with korvel-cli sites " +
                         job.file + " --set 1 LAT LON (and --set 2)");
             return std::nullopt;
         }
-        const auto model = openDem(job.dem);
+        const auto model = openDem(dem);
         if (!model) {
             return std::nullopt;
         }
@@ -85,7 +88,8 @@ std::optional<ProfileSource> profileFor(const ProfileJob& job, const HopRecord& 
         return ProfileSource{std::move(sampling.profile), true};
     }
     if (sites.profile.empty()) {
-        reportError(job.file + ": the hop has no profile; give --dem FILE or --csv PROFILE.csv");
+        reportError(job.file + ": the hop has no profile; give --dem FILE or --csv PROFILE.csv, "
+                               "or keep elevation models in the settings");
         return std::nullopt;
     }
     if (const auto fault = profileEndFault(sites.profile, record.hopLengthKm)) {
@@ -303,14 +307,15 @@ std::string ruleSetHelp() {
 
 } // namespace
 
-void addProfileCommand(CLI::App& app, CliContext&, Action& action) {
+void addProfileCommand(CLI::App& app, CliContext& context, Action& action) {
     auto job = std::make_shared<ProfileJob>();
     CLI::App* command = app.add_subcommand(
         "profile", "The path profile of a hop: earth bulge, line of sight, Fresnel zone, "
                    "clearance, rules and the lowest equal antenna heights");
     command->add_option("HOPFILE", job->file, "Hop file")->required();
-    addDemOptions(*command, job->dem,
-                  "Elevation model (SRTM .hgt, GeoTIFF, any GDAL raster); repeat for tiles");
+    addDemOptions(*command, job->dem, context,
+                  "Elevation model (SRTM .hgt, GeoTIFF, virtual raster, any GDAL raster, or a "
+                  "folder of them); repeat for tiles");
     command
         ->add_option("--csv", job->csv,
                      "--csv PROFILE.csv imports a profile (distance km, ground m[, clutter m]); "

@@ -6,6 +6,7 @@
 #include "engine/number_text.h"
 #include "exit_codes.h"
 #include "platform/text_encoding.h"
+#include "report/methods_rows.h"
 
 namespace korvel::cli {
 namespace {

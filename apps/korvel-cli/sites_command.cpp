@@ -1,6 +1,7 @@
-// korvel-cli sites HOPFILE [--set 1|2 LAT LON [--elevation M | --dem FILE... [--dem-gdal-names]]]
+// korvel-cli sites HOPFILE [--set 1|2 LAT LON [--elevation M | --dem SOURCE... [--dem-gdal-names]]]
 //                          [--climate KEY=VALUE|KEY= ...]
 //                          [--availability-objective PCT]
+//                          [--verdict-method classic|p530-17|p530-18]
 
 #include <charconv>
 #include <cmath>
@@ -31,6 +32,7 @@ struct SitesJob {
     DemOptions dem;
     std::vector<std::string> climate; // KEY=VALUE sets a typed climate value, KEY= clears it
     std::optional<std::string> availabilityText; // empty: clear the objective
+    std::optional<std::string> verdictMethod;
 };
 
 std::optional<double> numberIn(const std::string& text, double least, double most) {
@@ -68,8 +70,8 @@ std::optional<SitePosition> siteFromJob(const SitesJob& job, const HopSites& sit
             return std::nullopt;
         }
         site.groundElevationM = *elevation;
-    } else if (!job.dem.files.empty()) {
-        const auto model = openDem(job.dem);
+    } else if (DemOptions dem = job.dem; takeSettingsSources(dem)) {
+        const auto model = openDem(dem);
         if (!model) {
             return std::nullopt;
         }
@@ -141,6 +143,9 @@ void printSites(const HopSites& sites, const HopRecord& record) {
     } else {
         std::cout << "none (rain not judged)\n";
     }
+    if (sites.verdictMethod != VerdictMethod::Classic) {
+        std::cout << "Verdict method: " << verdictMethodName(sites.verdictMethod) << "\n";
+    }
     const auto offers = siteOffers(sites);
     if (!offers) {
         return;
@@ -178,6 +183,16 @@ int runSites(const SitesJob& job) {
         }
         changed = true;
     }
+    if (job.verdictMethod) {
+        const auto method = verdictMethodNamed(*job.verdictMethod);
+        if (!method) {
+            reportError("--verdict-method " + *job.verdictMethod + ": expected " +
+                        std::string(kVerdictMethodChoices));
+            return kExitUnusable;
+        }
+        sites->verdictMethod = *method;
+        changed = true;
+    }
     if (!job.set.empty()) {
         changed = true;
         std::size_t station = 0;
@@ -205,7 +220,7 @@ int runSites(const SitesJob& job) {
 
 } // namespace
 
-void addSitesCommand(CLI::App& app, CliContext&, Action& action) {
+void addSitesCommand(CLI::App& app, CliContext& context, Action& action) {
     auto job = std::make_shared<SitesJob>();
     CLI::App* command = app.add_subcommand(
         "sites", "Show or set the sites of a hop's stations (kept in HOPFILE.sites.json)");
@@ -222,7 +237,10 @@ void addSitesCommand(CLI::App& app, CliContext&, Action& action) {
     command->add_option("--availability-objective", job->availabilityText,
                         "Annual rain unavailability the hop may have, % of a year (0.01 for "
                         "99.99 % availability); an empty value clears it");
-    addDemOptions(*command, job->dem,
+    command->add_option("--verdict-method", job->verdictMethod,
+                        "The method whose column judges the hop against its outage objective: "
+                        "classic (the default), p530-17 or p530-18");
+    addDemOptions(*command, job->dem, context,
                   "Elevation model to take the ground elevation from; repeat for tiles");
     command->add_option("--climate", job->climate,
                         "A typed climate value that overrides the maps: KEY=VALUE, or KEY= to "

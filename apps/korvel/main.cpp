@@ -16,14 +16,17 @@
 #include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_messages.h"
+#include "platform/qt/qt_methods_table.h"
 #include "platform/qt/qt_printers.h"
 #include "platform/qt/qt_profile_view.h"
 #include "platform/qt/qt_results_window.h"
 #include "scenario_player.h"
 #include "scenario_ports.h"
 #include "shell_events.h"
+#include "terrain_window.h"
 #include "transcript.h"
 #include "ui/form_registry.h"
+#include "ui/methods_table.h"
 #include "ui/session.h"
 #include "ui/shell.h"
 #include "user_profile.h"
@@ -98,17 +101,20 @@ void attachWindows(Session& session, QtResultsWindow& results, const NotedWindow
     session.charts = &windows.charts;
     session.sweepView = &windows.sweepView;
     session.profileView = &windows.profileView;
+    session.methodsView = results.methodsTable();
     const ChartExportPorts exportPorts{&session.ports.files, &session.ports.messages};
     windows.charts.setExportPorts(exportPorts);
     windows.sweepView.setExportPorts(exportPorts);
     windows.profileView.setExportPorts(exportPorts);
 }
 
-// The chart window of that name ("sweep", "profile", "budget", ...).
-std::function<QWidget*(const std::string&)> chartWindowOf(const NotedWindows& windows) {
-    return [&windows](const std::string& name) {
+// The window of that name ("sweep", "profile", "terrain", "budget", ...).
+std::function<QWidget*(const std::string&)> chartWindowOf(const NotedWindows& windows,
+                                                         TerrainWindow& terrain) {
+    return [&windows, &terrain](const std::string& name) {
         return name == "sweep"     ? windows.sweepView.window()
                : name == "profile" ? windows.profileView.window()
+               : name == "terrain" ? terrain.window()
                                    : windows.charts.window(name);
     };
 }
@@ -191,13 +197,18 @@ int run(QApplication& app, const DesktopOptions& options) {
                     findLibraryFile(options.libraryFile).string());
     const NotedWindows beside{host, charts, sweepView, profileView};
     attachWindows(session, results, beside);
+    MethodsTablePresenter methodsEvents(session);
+    results.methodsTable()->setEvents(&methodsEvents);
     Shell shell(session);
     ShellEvents events(shell, profile);
     window.setEvents(&events);
+    TerrainWindow terrain(&window, session.ports.files, session.ports.messages, profile,
+                          [&events] { events.onSettingsChanged(); });
+    events.openTerrain = [&terrain] { terrain.open(); };
     QFileSystemWatcher profileWatch;
     watchProfile(profileWatch, profile, events, window);
 
-    const auto chartWindow = chartWindowOf(beside);
+    const auto chartWindow = chartWindowOf(beside, terrain);
     addViewToggles(window, results, chartWindow);
 
     std::unique_ptr<ScenarioPlayer> player;

@@ -27,7 +27,10 @@
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_results_window.h"
 #include "scenario_files.h"
+#include "scenario_methods_checks.h"
 #include "scenario_ports.h"
+#include "scenario_results_checks.h"
+#include "scenario_window_actions.h"
 #include "scenario_window_checks.h"
 #include "transcript.h"
 
@@ -308,6 +311,7 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
     } else if (action == "type") {
         if (auto* edit = controlOfKind<QLineEdit>(first, "a field")) {
             QtDialogView::setTextAsIs(*edit, QString::fromStdString(remainder));
+            edit->textEdited(edit->text()); // the planner's edit, for the modified mark
         }
     } else if (action == "keys" || action == "paste") {
         // As the planner types at the end of the field, or pastes over its whole text: the
@@ -350,6 +354,10 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
         abortPictures_.push_back(remainder);
     } else if (action == "screenshot") {
         screenshot(rest);
+    } else if (action == "method") {
+        if (const std::string f = actOnMethods(*program_.results.methodsTable(), rest); !f.empty()) {
+            fail(f);
+        }
     } else if (action == "sweep") {
         sweep(rest);
     } else if (action == "resize") {
@@ -368,6 +376,10 @@ void ScenarioPlayer::act(const std::string& action, const std::string& rest) {
     } else if (const auto problem = fileAction(action, rest)) {
         if (!problem->empty()) {
             fail(*problem);
+        }
+    } else if (const auto refused = windowAction(program_.window, action, rest)) {
+        if (!refused->empty()) {
+            fail(*refused);
         }
     } else {
         fail("unknown action: " + action);
@@ -430,6 +442,10 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         }
         check(state == *wanted, what + " " + first + " " + (*wanted ? "yes" : "no"),
               state ? "yes" : "no");
+    } else if (const auto unmet = checkResults(program_.results, what, rest)) {
+        if (!unmet->empty()) {
+            fail(*unmet);
+        }
     } else if (what == "results") {
         expectResults(rest);
     } else if (what == "status") {
@@ -441,6 +457,10 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         check(modified == rest, "modified " + rest, modified);
     } else if (what == "verdict") {
         expectVerdict(rest);
+    } else if (what == "method") {
+        if (const std::string f = checkMethods(*program_.results.methodsTable(), rest); !f.empty()) {
+            fail(f);
+        }
     } else if (what == "row") {
         expectRow(rest);
     } else if (what == "file") {

@@ -138,7 +138,7 @@ std::optional<ChosenFile> ScenarioFileChooser::choose(FileDialogUse use) {
                          withDefaultExtension(typed, extensionLike(settings.defaultExtension,
                                                                    proposed)));
     // The same rules as the real dialog: an open needs the file, a save needs its folder.
-    if (use == FileDialogUse::RouteFolder) {
+    if (choosesFolder(use)) {
         if (!file.isDir()) {
             transcript_.note(shown + "cancel");
             transcript_.failure(messages_.currentLine,

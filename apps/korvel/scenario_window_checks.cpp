@@ -1,8 +1,10 @@
 #include "scenario_window_checks.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QStringList>
+#include <QWidget>
 
 #include "platform/qt/qt_main_window.h"
 #include "transcript.h"
@@ -13,9 +15,8 @@ namespace {
 
 std::pair<std::string, std::string> firstWord(const std::string& text) {
     const std::size_t space = text.find(' ');
-    return space == std::string::npos
-               ? std::pair{text, std::string()}
-               : std::pair{text.substr(0, space), text.substr(space + 1)};
+    return space == std::string::npos ? std::pair{text, std::string()}
+                                      : std::pair{text.substr(0, space), text.substr(space + 1)};
 }
 
 std::optional<int> wholeNumber(const std::string& text) {
@@ -58,6 +59,33 @@ std::string expectItem(const QtMainWindow& window, const std::string& what,
                                  number + ", found " + quoted(found.toStdString());
 }
 
+// No window of the program covers another: the main window, the floating results, the charts,
+// the Sweep and the Profile window each in a place of its own.
+std::string expectWindowsApart() {
+    QList<QWidget*> shown;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (window->isVisible() && (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool)) {
+            shown << window;
+        }
+    }
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        for (qsizetype j = i + 1; j < shown.size(); ++j) {
+            if (shown[i]->frameGeometry().intersects(shown[j]->frameGeometry())) {
+                const auto where = [](const QWidget* window) {
+                    const QRect frame = window->frameGeometry();
+                    return window->objectName().toStdString() + " window (" +
+                           std::to_string(frame.width()) + "x" + std::to_string(frame.height()) +
+                           " at " + std::to_string(frame.x()) + "," + std::to_string(frame.y()) +
+                           ")";
+                };
+                return "the " + where(shown[i]) + " covers the " + where(shown[j]);
+            }
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<std::string> checkMainWindow(const QtMainWindow& window, const std::string& what,
@@ -67,6 +95,9 @@ std::optional<std::string> checkMainWindow(const QtMainWindow& window, const std
     }
     if (what == "item" || what == "key") {
         return expectItem(window, what, rest);
+    }
+    if (what == "windows" && rest == "apart") {
+        return expectWindowsApart();
     }
     return std::nullopt;
 }

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "engine/number_text.h"
 #include "engine/rain.h"
 
 namespace korvel {
@@ -10,24 +9,6 @@ namespace korvel {
 namespace {
 
 constexpr double kObjectiveTolerancePct = 0.00001;
-
-// One line as the results panel prints its percentages: label, then the value with 5 decimals.
-std::string percentLine(const char* label, double value) {
-    return formatNumbers("%-28s %8.5f %%", label, value);
-}
-
-std::string verdictWords(const HopVerdict& verdict) {
-    switch (verdict.verdict) {
-    case ObjectiveVerdict::Met:
-        return "meets the objective";
-    case ObjectiveVerdict::Missed:
-        return formatNumbers("misses the objective by %.5f %%",
-                             verdict.outagePct - verdict.objectivePct);
-    case ObjectiveVerdict::None:
-        break;
-    }
-    return {};
-}
 
 // The smaller root x of flat * x^k + selective * x = target, x = 10^(-dM/10), k = 1 without
 // diversity (flat outage only falls) and 2 with (its improvement rises as well).
@@ -126,37 +107,6 @@ std::optional<double> objectiveMarginPct(const OutageJudgement& judgement) {
         return std::nullopt;
     }
     return *judgement.objectivePct - *judgement.outagePct;
-}
-
-HopVerdict hopVerdict(const HopState& hop) {
-    HopVerdict verdict;
-    const OutageJudgement multipath = multipathJudgement(hop);
-    verdict.verdict = multipath.verdict;
-    verdict.withDiversity = hop.record.diversityMode != DiversityMode::No;
-    verdict.objectivePct = hop.record.outageObjectivePct;
-    verdict.outagePct = countedOutagePct(hop);
-    if (hop.record.frequencyGHz >= kRainMinimumFrequencyGHz) {
-        verdict.rainAnnualPct = hop.results.rainAnnualPct;
-    }
-    return verdict;
-}
-
-std::vector<std::string> verdictLines(const HopVerdict& verdict) {
-    if (verdict.verdict == ObjectiveVerdict::None) {
-        return {};
-    }
-    std::vector<std::string> lines{percentLine("Hop outage objective:", verdict.objectivePct),
-                                   percentLine(verdict.withDiversity
-                                                   ? "Total outage with diversity:"
-                                                   : "Total outage w/o diversity:",
-                                               verdict.outagePct)};
-    if (verdict.rainAnnualPct) {
-        lines.push_back(*verdict.rainAnnualPct < 0
-                            ? std::string("Rain unavailability: not calculated")
-                            : percentLine("Rain unavailability (year):", *verdict.rainAnnualPct));
-    }
-    lines.push_back(verdictWords(verdict));
-    return lines;
 }
 
 } // namespace korvel

@@ -5,8 +5,6 @@
 // planner may set for the hop. Every page, chart, list, export and command asks here.
 
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "engine/hop_record.h"
 
@@ -54,18 +52,5 @@ std::optional<double> objectiveMarginPct(const OutageJudgement& judgement);
 // distribution, dB (negative: margin to spare): the flat outage falls 10 dB a decade, with
 // diversity its improvement rises as fast. None when no margin gets there.
 std::optional<double> multipathMarginNeededDb(const HopState& hop, double targetPct);
-
-// Kept for the results window until it shows the judgement lines.
-struct HopVerdict {
-    ObjectiveVerdict verdict = ObjectiveVerdict::None; // None: the hop holds no results
-    bool withDiversity = false;
-    double objectivePct = 0; // the hop's outage objective, %
-    double outagePct = 0;    // the outage that counts, % of the worst month
-    // From 6 GHz: the annual rain unavailability, % (negative: not calculated). Below: none.
-    std::optional<double> rainAnnualPct;
-};
-HopVerdict hopVerdict(const HopState& hop);
-// The results window's lines under the panel (Windows-1252, at most 41 characters each).
-std::vector<std::string> verdictLines(const HopVerdict& verdict);
 
 } // namespace korvel

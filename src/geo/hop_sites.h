@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "geo/climate_overrides.h"
+#include "geo/verdict_method.h"
 
 namespace korvel {
 
@@ -34,6 +35,7 @@ struct HopSites {
     ClimateOverrides climate;                            // typed values, none by default
     // The annual rain unavailability the planner allows the hop, % of a year; none: not judged.
     std::optional<double> availabilityObjectivePct;
+    VerdictMethod verdictMethod = VerdictMethod::Classic;
 };
 
 } // namespace korvel

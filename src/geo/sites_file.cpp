@@ -23,6 +23,7 @@ constexpr std::string_view kStationKeys[2] = {"station1", "station2"};
 constexpr std::string_view kProfile = "profile";
 constexpr std::string_view kClimate = "climate";
 constexpr std::string_view kAvailabilityObjective = "availabilityObjectivePct";
+constexpr std::string_view kVerdictMethod = "verdictMethod";
 
 // A reading of one object of the file: the first fault stops it and keeps its path.
 class Fields {
@@ -166,6 +167,22 @@ void writeAvailabilityObjective(JsonSource& root, const HopSites& sites) {
     }
 }
 
+// The method the verdict judges by: the classic one when the key is absent, and never written
+// for it, so that a hop that never chose keeps the file it had.
+void readVerdictMethod(const JsonSource& root, HopSites& sites, std::string& error) {
+    const auto found = root.find(std::string(kVerdictMethod));
+    if (found == root.end()) {
+        return;
+    }
+    const auto method =
+        found->is_string() ? verdictMethodNamed(found->get<std::string>()) : std::nullopt;
+    if (!method) {
+        error = std::string(kVerdictMethod) + ": expected " + std::string(kVerdictMethodChoices);
+        return;
+    }
+    sites.verdictMethod = *method;
+}
+
 SitesRead refused(std::string error) {
     return {SitesReadStatus::Refused, {}, std::move(error)};
 }
@@ -187,7 +204,7 @@ SitesRead parseSitesText(std::string_view text) {
     std::string error;
     Fields fields(root, "", error);
     fields.onlyKnown({kVersion, kStationKeys[0], kStationKeys[1], kProfile, kClimate,
-                      kAvailabilityObjective});
+                      kAvailabilityObjective, kVerdictMethod});
     const auto version = fields.number(kVersion, {1.0, kAny});
     if (!error.empty()) {
         return refused(error);
@@ -214,6 +231,9 @@ SitesRead parseSitesText(std::string_view text) {
     }
     if (error.empty()) {
         readAvailabilityObjective(root, read.sites, error);
+    }
+    if (error.empty()) {
+        readVerdictMethod(root, read.sites, error);
     }
     return error.empty() ? read : refused(error);
 }
@@ -243,6 +263,9 @@ std::string sitesFileText(const HopSites& sites) {
         root[std::string(kClimate)] = climateBlockJson(sites.climate);
     }
     writeAvailabilityObjective(root, sites);
+    if (sites.verdictMethod != VerdictMethod::Classic) {
+        root[std::string(kVerdictMethod)] = std::string(verdictMethodName(sites.verdictMethod));
+    }
     return root.dump(1, '\t') + "\n";
 }
 
@@ -308,7 +331,8 @@ SitesRead loadSites(const std::filesystem::path& hopFile) {
 
 FileWriteResult saveSites(const std::filesystem::path& hopFile, const HopSites& sites) {
     const bool empty = !sites.stations[0] && !sites.stations[1] && sites.profile.empty() &&
-                       sites.climate.empty() && !sites.availabilityObjectivePct;
+                       sites.climate.empty() && !sites.availabilityObjectivePct &&
+                       sites.verdictMethod == VerdictMethod::Classic;
     return empty ? FileWriteResult::Written : writeSitesFile(sitesFilePath(hopFile), sites);
 }
 

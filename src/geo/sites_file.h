@@ -10,11 +10,13 @@
 //     "profile": [{"distanceKm": 0.0, "groundM": 118.0},
 //                 {"distanceKm": 0.03, "groundM": 117.2, "clutterM": 15.0}, ...],
 //     "climate": {"R001": 32.0, "htM": 120.0},
-//     "availabilityObjectivePct": 0.01
+//     "availabilityObjectivePct": 0.01,
+//     "verdictMethod": "p530-18"
 //   }
 //
 // Either station, the profile, the climate block (geo/climate_block.h) and the availability
-// objective (the annual rain unavailability allowed, % of a year) may be left out; version 1
+// objective (the annual rain unavailability allowed, % of a year) and the method the verdict
+// judges by (geo/verdict_method.h; classic when absent) may be left out; version 1
 // files (without the block) are read as before. Latitudes and longitudes are decimal degrees on
 // WGS84, heights m above sea level, clutter m above the ground, each within its range of
 // site_ranges.h.

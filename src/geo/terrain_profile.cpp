@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "engine/number_text.h"
 #include "geo/profile_checks.h"
@@ -20,6 +22,35 @@ std::string noDataAt(const GeodesicSample& sample) {
                          sample.point.latitudeDeg < 0 ? 'S' : 'N',
                          std::fabs(sample.point.longitudeDeg),
                          sample.point.longitudeDeg < 0 ? 'W' : 'E', sample.distanceKm);
+}
+
+// The SRTM name of the 1-degree tile holding the point: N60E025 from its south-west corner.
+std::string tileName(GeoPoint point) {
+    const auto south = static_cast<int>(std::floor(point.latitudeDeg));
+    const auto west = static_cast<int>(std::floor(point.longitudeDeg));
+    return formatNumbers("%c%02d%c%03d", south < 0 ? 'S' : 'N', std::abs(south),
+                         west < 0 ? 'W' : 'E', std::abs(west));
+}
+
+// "; no model covers N60E025 (20.000-27.500 km), ..." for the samples without data, in order
+// along the path.
+std::string uncoveredTiles(const std::vector<GeodesicSample>& missing) {
+    std::vector<std::pair<std::string, std::pair<double, double>>> tiles;
+    for (const GeodesicSample& sample : missing) {
+        const std::string name = tileName(sample.point);
+        auto known = std::ranges::find(tiles, name, [](const auto& tile) { return tile.first; });
+        if (known == tiles.end()) {
+            tiles.push_back({name, {sample.distanceKm, sample.distanceKm}});
+        } else {
+            known->second.second = sample.distanceKm;
+        }
+    }
+    std::string text = "; no model covers ";
+    for (std::size_t i = 0; i < tiles.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + tiles[i].first +
+                formatNumbers(" (%.3f-%.3f km)", tiles[i].second.first, tiles[i].second.second);
+    }
+    return text;
 }
 
 // Finer than a tenth of a cell, the bilinear surface between cell centres shows nothing new.
@@ -57,7 +88,7 @@ double defaultProfileStepKm(const ElevationModel& model) {
 }
 
 ProfileSampling sampleProfile(const ElevationModel& model, GeoPoint station1, GeoPoint station2,
-                              double stepKm) {
+                              double stepKm, const SamplingProgress& progress) {
     ProfileSampling sampling;
     const double lengthKm = geodesicLengthKm(station1, station2);
     if (!(lengthKm > 0.0)) {
@@ -68,12 +99,24 @@ ProfileSampling sampleProfile(const ElevationModel& model, GeoPoint station1, Ge
     }
     const auto samples = geodesicSamples(station1, station2, stepKm);
     sampling.profile.reserve(samples.size());
+    std::vector<GeodesicSample> missing;
+    std::size_t done = 0;
     for (const GeodesicSample& sample : samples) {
         const auto groundM = model.elevationM(sample.point.latitudeDeg, sample.point.longitudeDeg);
-        if (!groundM) {
-            return {{}, noDataAt(sample)};
+        if (auto fault = model.readFault(); !fault.empty()) {
+            return {{}, std::move(fault)};
         }
-        sampling.profile.push_back({sample.distanceKm, *groundM});
+        if (!groundM) {
+            missing.push_back(sample);
+        } else if (missing.empty()) {
+            sampling.profile.push_back({sample.distanceKm, *groundM});
+        }
+        if (progress && !progress(++done, samples.size())) {
+            return {{}, "the reading of the terrain was cancelled", true};
+        }
+    }
+    if (!missing.empty()) {
+        return {{}, noDataAt(missing.front()) + uncoveredTiles(missing)};
     }
     // A model's cell may hold a fill value it does not declare as "no data".
     if (const auto fault = profileFault(sampling.profile)) {

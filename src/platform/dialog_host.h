@@ -31,6 +31,7 @@ enum class DialogId {
     SelectionList = 105,
     OldFiles = 106,
     PrintOptions = 107,
+    ClimateMaps = 108,
 };
 
 class DialogHost {

@@ -22,6 +22,9 @@ class DialogEvents {
     virtual void onCommand(ControlId control) = 0;
     // The selected row of a list changed.
     virtual void onSelectionChanged(ControlId /*list*/) {}
+    // The user changed a value (typed in an edit, chose a radio button or a list row, ticked a
+    // box), reported before the command or selection change it also makes, if any.
+    virtual void onEdited(ControlId /*control*/) {}
 };
 
 class DialogView {

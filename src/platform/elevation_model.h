@@ -3,6 +3,7 @@
 // the planner has (SRTM tiles, GeoTIFF files, ...), however they are stored.
 
 #include <optional>
+#include <string>
 
 namespace korvel {
 
@@ -19,6 +20,10 @@ class ElevationModel {
     // The north-south size of the finest raster's cells, m: the step at which sampling the
     // model still sees every cell.
     [[nodiscard]] virtual double cellSizeM() const = 0;
+
+    // Why a raster could not be read since the model opened ("hills.tif: truncated ..."), or
+    // empty: tells a damaged file from ground that no raster covers.
+    [[nodiscard]] virtual std::string readFault() const { return {}; }
 };
 
 } // namespace korvel

@@ -3,6 +3,8 @@
 #include <dlfcn.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <system_error>
 
@@ -34,9 +36,41 @@ std::string lookedFor(const std::vector<std::filesystem::path>& moduleFiles) {
     return list;
 }
 
+// The rasters a folder holds, by name, as a planner keeps a folder of tiles.
+constexpr std::array kRasterExtensions{".tif", ".tiff", ".hgt", ".vrt", ".asc", ".img",
+                                       ".dt0", ".dt1",  ".dt2", ".bil", ".flt"};
+
+bool looksLikeRaster(const std::filesystem::path& file) {
+    std::string extension = file.extension().string();
+    std::ranges::transform(extension, extension.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    return std::ranges::find(kRasterExtensions, extension) != kRasterExtensions.end();
+}
+
+// The rasters in `folder`, sorted by name; empty with `error` set when it holds none.
+std::vector<std::filesystem::path> folderRasters(const std::filesystem::path& folder,
+                                                 std::string& error) {
+    std::vector<std::filesystem::path> rasters;
+    std::error_code failure;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, failure)) {
+        std::error_code kind;
+        if (entry.is_regular_file(kind) && looksLikeRaster(entry.path())) {
+            rasters.push_back(std::filesystem::absolute(entry.path(), kind));
+        }
+    }
+    std::ranges::sort(rasters);
+    if (failure) {
+        error = folder.string() + ": the folder cannot be read";
+    } else if (rasters.empty()) {
+        error = folder.string() + ": the folder holds no elevation model (.tif, .hgt, .vrt, ...)";
+    }
+    return error.empty() ? rasters : std::vector<std::filesystem::path>{};
+}
+
 // The names GDAL is given for `files`: each an existing regular file, named by its absolute
-// path so that no driver prefix ("MEM:::", "/vsizip/", "NETCDF:") can be read into it. Empty
-// with `error` set otherwise.
+// path so that no driver prefix ("MEM:::", "/vsizip/", "NETCDF:") can be read into it, or the
+// rasters of a folder. Empty with `error` set otherwise.
 std::vector<std::filesystem::path> checkedFiles(const std::vector<std::filesystem::path>& files,
                                                 std::string& error) {
     std::vector<std::filesystem::path> checked;
@@ -48,6 +82,14 @@ std::vector<std::filesystem::path> checkedFiles(const std::vector<std::filesyste
             error = name +
                     (errno == ENOENT || errno == ENOTDIR ? "the file is missing" : "cannot read");
             return {};
+        }
+        if (S_ISDIR(status.st_mode)) {
+            const auto rasters = folderRasters(file, error);
+            if (!error.empty()) {
+                return {};
+            }
+            checked.insert(checked.end(), rasters.begin(), rasters.end());
+            continue;
         }
         std::error_code failure;
         const auto absolute = std::filesystem::absolute(file, failure);

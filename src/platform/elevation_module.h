@@ -20,16 +20,18 @@ struct ElevationModelOpening {
 
 // How the names of the models are taken.
 enum class ElevationNames {
-    RegularFiles, // each an existing regular file, checked before GDAL sees it
+    RegularFiles, // each an existing regular file or a folder of rasters, checked before GDAL
     AsGdalNames,  // handed to GDAL as they are: driver prefixes, /vsi... paths (asked for)
 };
 
-// Opens one model from the files (SRTM .hgt tiles, GeoTIFF files, any raster GDAL reads; where
-// they overlap, the first file given that has data at a point wins) with the module found beside
+// Opens one model from the files (SRTM .hgt tiles, GeoTIFF files, virtual rasters, any raster GDAL
+// reads, and with RegularFiles the rasters of a folder by name; where they overlap, the first file
+// given that has data at a point wins) with the module found beside
 // the running program (a build tree) or in the library folder of its install prefix. The error
 // names the files looked for when the module is missing, or what is wrong with it (a damaged
 // module is refused before it is loaded). With RegularFiles a missing file says "FILE: the file
-// is missing" and a FIFO, device or folder "FILE: not a regular file", before GDAL opens any.
+// is missing", a FIFO or device "FILE: not a regular file" and a folder without rasters says so,
+// before GDAL opens any.
 ElevationModelOpening openElevationModel(const std::vector<std::filesystem::path>& files,
                                          ElevationNames names = ElevationNames::RegularFiles);
 
@@ -40,8 +42,8 @@ ElevationModelOpening openElevationModel(const std::vector<std::filesystem::path
 
 } // namespace korvel
 
-// The one entry the module exports: fills `opening` for `files`, reading the first band of every
-// file whole into memory.
+// The one entry the module exports: fills `opening` for `files`, each read later block by block
+// where points are asked for.
 extern "C" [[gnu::visibility("default")]] void
 korvel_open_elevation_model(const std::vector<std::filesystem::path>& files,
                             korvel::ElevationModelOpening& opening) noexcept;

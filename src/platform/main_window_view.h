@@ -38,6 +38,8 @@ enum class Command {
     ViewSweep = 40033,
     ViewProfile = 40034,
     ViewRoute = 40035,
+    ClimateMaps = 40040, // Tools > Climate maps...
+    Terrain = 40041,     // Tools > Terrain...: the elevation models of the settings
     LeavePage = 1999,
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// The Printer port: print jobs on the user's printer. A job is one document of one page drawn
-// through the PrintDevice it is.
+// The Printer port: print jobs on the user's printer. A job is one document of one page or more,
+// drawn through the PrintDevice it is.
 
 #include <functional>
 #include <memory>
@@ -25,7 +25,7 @@ class PrintJob : public PrintDevice {
   public:
     // Starts the document under the name the print queue shows; false when it cannot be started.
     virtual bool startDocument(std::string_view cp1252DocumentName) = 0;
-    // Starts the one page; false when it cannot be started.
+    // Starts a page (the next one once the page before has ended); false when it cannot.
     virtual bool startPage() = 0;
     // Ends the page; false when it failed.
     virtual bool endPage() = 0;

@@ -3,6 +3,7 @@
 // its rules, how the lowest antenna heights are found, Apply, and the chart. Texts are
 // Windows-1252.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ class ProfileEvents {
     virtual void onApply(const ProfileSettings& settings) = 0;
     // Import CSV...: a profile from a file the planner chooses replaces the hop's.
     virtual void onImportCsv(const ProfileSettings& settings) = 0;
+    // From terrain: a profile sampled from the elevation models of the settings replaces it.
+    virtual void onFromTerrain(const ProfileSettings& settings) = 0;
 };
 
 class ProfileView {
@@ -47,6 +50,12 @@ class ProfileView {
     virtual void showHeights(const std::string& text, bool applicable) = 0;
     virtual void close() = 0;
     [[nodiscard]] virtual bool isOpen() const = 0;
+    // A long task's progress, `done` of `total`, shown once it takes a while; false when the
+    // planner cancelled it. Told done == total at the end.
+    virtual bool showProgress(const std::string& text, std::size_t done, std::size_t total) {
+        static_cast<void>(text);
+        return done <= total;
+    }
 };
 
 } // namespace korvel

@@ -1,6 +1,6 @@
 #pragma once
-// Messages nobody sees: for work that only looks (status checks, fuzzing). Every question takes
-// its default answer.
+// Messages nobody hears: every box takes its default answer. For checks and calculations made
+// only to look at a hop, whose messages belong to the command that would show them.
 
 #include "platform/messages.h"
 

@@ -39,6 +39,7 @@ struct ApplicationState {
     std::string reportFileName;
     std::string delimitedReportFileName;
     std::string pdfReportFileName;
+    bool printMethods = false; // the print options' "Current ITU-R methods", kept for the run
     // Hop and report files named without a folder are read and written here: the folder of the
     // file last chosen, else the folder the program started in. The process's own working
     // directory never changes.

@@ -7,7 +7,9 @@
 #include <utility>
 
 #include "engine/number_text.h"
+#include "engine/verdict_words.h"
 #include "optimize/combination_search.h"
+#include "platform/results_window.h"
 
 namespace korvel {
 
@@ -137,7 +139,7 @@ ChartContent budgetChart(const LinkBudget& budget) {
     return chart;
 }
 
-ChartContent outageChart(const HopState& hop) {
+ChartContent outageChart(const HopState& hop, std::optional<double> availabilityObjectivePct) {
     const HopRecord& r = hop.record;
     const HopResults& out = hop.results;
     const bool diversity = r.diversityMode != DiversityMode::No;
@@ -180,9 +182,24 @@ ChartContent outageChart(const HopState& hop) {
     chart.marks.push_back(
         {"Objective", ChartRole::Objective, false, r.outageObjectivePct, kNotANumber, kNotANumber});
     chart.table.rows.push_back({"Objective", percent(r.outageObjectivePct)});
-    const bool meets = meetsObjective(total, r.outageObjectivePct);
-    chart.verdict = "Total outage " + percent(total) + " % " + (meets ? "meets" : "misses") +
-                    " the objective " + percent(r.outageObjectivePct) + " %.";
+    if (availabilityObjectivePct && out.rainAnnualPct >= 0.0) {
+        chart.marks.push_back({"Availability objective", ChartRole::Objective, false,
+                               *availabilityObjectivePct, kNotANumber, kNotANumber});
+        chart.table.rows.push_back({"Availability objective", percent(*availabilityObjectivePct)});
+    }
+    std::string verdict;
+    for (const std::string& line : hopJudgementLines(hop, availabilityObjectivePct)) {
+        verdict += (verdict.empty() ? "" : "\n") + line;
+    }
+    chart.verdict = verdict;
+    return chart;
+}
+
+ChartContent outOfDateChart(ChartContent chart) {
+    chart.bars.clear();
+    chart.curves.clear();
+    chart.table.rows.clear();
+    chart.verdict = std::string(kResultsOutOfDateText);
     return chart;
 }
 

@@ -2,6 +2,8 @@
 // The program's charts as ChartContents: the link budget waterfall, the outage against the
 // objective, a sweep, and the route's bars. Each carries the same numbers as a table.
 
+#include <optional>
+
 #include "engine/hop_record.h"
 #include "platform/chart_view.h"
 #include "series/budget_steps.h"
@@ -14,9 +16,13 @@ namespace korvel {
 ChartContent budgetChart(const LinkBudget& budget);
 
 // The flat, selective and total outage (with diversity where the hop has it) and the rain
-// unavailability where it was calculated, on a logarithmic scale against the objective, and
-// "meets" or "misses" in words. `hop` holds the results of its last calculation.
-ChartContent outageChart(const HopState& hop);
+// unavailability where it was calculated, on a logarithmic scale against the objective (and the
+// availability objective when the planner set one), judged in the words of every page. `hop`
+// holds the results of its last calculation.
+ChartContent outageChart(const HopState& hop, std::optional<double> availabilityObjectivePct);
+
+// A chart over results that are out of date: its frame and what it is, without a value.
+ChartContent outOfDateChart(ChartContent chart);
 
 // The curves of a sweep on a logarithmic outage axis, the objective as a line and the hop's own
 // value marked.

@@ -1,17 +1,19 @@
 // The Form page's commands: Calculate (and Enter), RainCalc and Optimize, and what the page and
 // the results window show after a calculation.
-#include "engine/hop_verdict.h"
 #include "engine/link_budget.h"
-#include "engine/results_panel.h"
+#include "engine/selective_margin.h"
 #include "fields/format_fixed.h"
 #include "hopfile/rain_dialog_rules.h"
 #include "optimize/combination_search.h"
 #include "series/budget_steps.h"
 #include "ui/chart_contents.h"
 #include "ui/form_page.h"
+#include "ui/methods_outage.h"
+#include "ui/methods_table.h"
 #include "ui/rain_dialog.h"
+#include "ui/results_basis.h"
 #include "ui/results_disabled.h"
-#include "ui/results_lines.h"
+#include "ui/results_shown.h"
 #include "ui/selection_dialog.h"
 #include "ui/session.h"
 
@@ -23,18 +25,6 @@ void showGuardMessages(Messages& messages, const std::vector<GuardMessage>& guar
     for (const GuardMessage& message : guarded) {
         messages.show(message.text, message.caption, MessageIcon::Warning);
     }
-}
-
-VerdictMark verdictMark(ObjectiveVerdict verdict) {
-    switch (verdict) {
-    case ObjectiveVerdict::Met:
-        return VerdictMark::Met;
-    case ObjectiveVerdict::Missed:
-        return VerdictMark::Missed;
-    case ObjectiveVerdict::None:
-        break;
-    }
-    return VerdictMark::None;
 }
 
 } // namespace
@@ -68,6 +58,7 @@ bool FormPage::showCalculation(const CalculationOutcome& outcome) {
         }
         return false;
     }
+    noteResultsCalculated(session_);
     if (results != nullptr) {
         results->show();
     }
@@ -80,19 +71,30 @@ bool FormPage::showCalculation(const CalculationOutcome& outcome) {
 }
 
 void FormPage::showResults() {
-    if (session_.resultsWindow == nullptr) {
-        return;
-    }
-    const ResultsPanelText text = resultsPanelText(session_.hop);
-    session_.resultsWindow->setLines(resultsLines(text.upper),
-                                     text.lower ? resultsLines(*text.lower)
-                                                : std::vector<std::string>{},
-                                     text.lower.has_value());
-    const HopVerdict verdict = hopVerdict(session_.hop);
-    session_.resultsWindow->setVerdict(verdictMark(verdict.verdict), verdictLines(verdict));
+    freshness_ = resultsFreshness(session_, session_.hop);
+    showHopResults(session_, freshness_);
     // The status bar, and Print now that the hop has results.
     session_.refreshMenu();
     refreshCharts();
+}
+
+HopState FormPage::hopAsItStands() const {
+    HopState hop = session_.hop;
+    const PageValues values = heldValues();
+    readInto(hop.record, values);
+    storeSelectiveMargin(hop.record, hop.results, values[PageField::SelectiveMargin]);
+    return hop;
+}
+
+void FormPage::refreshFreshness() {
+    const ResultsFreshness freshness = resultsFreshness(session_, hopAsItStands());
+    if (session_.resultsWindow != nullptr && session_.resultsWindow->isOpen()) {
+        showHopResults(session_, freshness);
+    }
+    if (freshness != freshness_) {
+        freshness_ = freshness;
+        refreshCharts();
+    }
 }
 
 void FormPage::rainCalc() {
@@ -176,7 +178,9 @@ bool FormPage::takeSweepValue(SweepInput input, double value) {
     case SweepInput::RainRate:
         return false;
     }
-    return validateFormPage();
+    const bool taken = validateFormPage();
+    refreshFreshness();
+    return taken;
 }
 
 } // namespace korvel
@@ -200,13 +204,20 @@ void FormPage::openChart(Command chart) {
                                      kAppCaption, MessageIcon::Warning);
         return;
     }
-    session_.charts->showChart(outageChart(calculated));
+    session_.charts->showChart(
+        withMethodTotals(outageChart(calculated, session_.sites.availabilityObjectivePct),
+                         sessionMethodColumns(session_, &calculated)));
 }
 
 void FormPage::refreshCharts() {
     if (session_.charts != nullptr) {
-        session_.charts->refreshChart(budgetChart(linkBudgetSteps(session_.hop)));
-        session_.charts->refreshChart(outageChart(session_.hop));
+        const bool stale = freshness_ == ResultsFreshness::Stale;
+        ChartContent budget = budgetChart(linkBudgetSteps(session_.hop));
+        ChartContent outage =
+            withMethodTotals(outageChart(session_.hop, session_.sites.availabilityObjectivePct),
+                             sessionMethodColumns(session_));
+        session_.charts->refreshChart(stale ? outOfDateChart(std::move(budget)) : budget);
+        session_.charts->refreshChart(stale ? outOfDateChart(std::move(outage)) : outage);
     }
     if (profile_) {
         profile_->refresh();

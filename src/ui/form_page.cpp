@@ -144,6 +144,7 @@ void FormPage::open(DialogView& view) {
                                                 : kStandardMarginLabel);
         show(kSelectiveMarginField, selectiveMarginFieldDb(record, session_.hop.results));
     }
+    refreshFreshness(); // results shown from the hop's file, or edits made on another page
 }
 
 void FormPage::show(ControlId field, double value) {
@@ -279,6 +280,7 @@ void FormPage::onCommand(ControlId control) {
         return;
     default:
         step(control);
+        refreshFreshness();
         return;
     }
 }

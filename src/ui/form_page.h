@@ -12,6 +12,7 @@
 
 #include "engine/calculate_hop.h"
 #include "hopfile/page_rules.h"
+#include "platform/results_window.h"
 #include "ui/page.h"
 #include "ui/profile_window.h"
 #include "ui/sweep_window.h"
@@ -80,6 +81,8 @@ class FormPage final : public Page {
     [[nodiscard]] DialogId form() const override;
     void open(DialogView& view) override;
     void onCommand(ControlId control) override;
+    // The planner changed a value: the results may be out of date now.
+    void onEdited(ControlId /*control*/) override { refreshFreshness(); }
     // Save checks the fields without leaving the page: the results window stays.
     void onSaveCheck() override;
 
@@ -120,6 +123,10 @@ class FormPage final : public Page {
     // The sequence after calculateHop; false when it stopped on -1 or -4.
     bool showCalculation(const CalculationOutcome& outcome);
     void showResults();
+    // The hop with what the fields hold, as a calculation would read it.
+    [[nodiscard]] HopState hopAsItStands() const;
+    // The results window and the charts say whether the results still belong to the page.
+    void refreshFreshness();
     void rainCalc();
     void optimize();
     // The Sweep window over the hop as the page stores it; a value taken from it goes into the
@@ -137,6 +144,7 @@ class FormPage final : public Page {
 
     Session& session_;
     DiversityMode diversity_ = DiversityMode::No; // the layout's, from the opening on
+    ResultsFreshness freshness_ = ResultsFreshness::None; // as the results window last showed
     DialogView* view_ = nullptr;
     std::unique_ptr<SweepWindow> sweep_;
     ShownFields shown_;

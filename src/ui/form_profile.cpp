@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "fields/format_fixed.h"
+#include "platform/elevation_sources.h"
 #include "ui/form_page.h"
 #include "ui/hop_file_bounds.h"
 #include "ui/session.h"
@@ -21,6 +22,7 @@ void FormPage::openProfile() {
                 return takeProfileHeights(antenna1M, antenna2M);
             });
         profile_->sitesChanged = [this] { session_.updateStatus(); };
+        profile_->terrainSources = [this] { return elevationSources(session_.ports.profile); };
     }
     profile_->open();
 }
@@ -36,7 +38,9 @@ bool FormPage::takeProfileHeights(double antenna1M, double antenna2M) {
     }
     view_->setText(kAntenna1HeightField, formatFixed(antenna1M, 1));
     view_->setText(kAntenna2HeightField, formatFixed(antenna2M, 1));
-    return validateFormPage();
+    const bool taken = validateFormPage();
+    refreshFreshness();
+    return taken;
 }
 
 } // namespace korvel

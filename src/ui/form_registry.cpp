@@ -11,6 +11,7 @@
 
 #include "ui/about_box.h"
 #include "ui/basics_page.h"
+#include "ui/climate_maps_dialog.h"
 #include "ui/form_page.h"
 #include "ui/hop_box_page.h"
 #include "ui/hops_list_dialog.h"
@@ -201,9 +202,11 @@ constexpr auto kFormPageSpaceDiversity = withGroup(kSpaceGroup);
 constexpr auto kFormPageFrequencyDiversity = withGroup(kFrequencyGroup);
 
 constexpr FormControl kRainDialog[]{
-    {kVerticalButton, kRadio},  {kHorizontalButton, kRadio},    {kRainRateField, kEdit},
-    {kRainAnnualLabel, kLabel}, {kRainWorstMonthLabel, kLabel}, {kRainCalculateButton, kButton},
-    {kOkButton, kButton},       {kCancelButton, kButton},       {kRainClearButton, kButton}};
+    {kVerticalButton, kRadio},      {kHorizontalButton, kRadio},
+    {kRainRateField, kEdit},        {kRainAnnualLabel, kLabel},
+    {kRainWorstMonthLabel, kLabel}, {kRainCalculateButton, kButton},
+    {kOkButton, kButton},           {kCancelButton, kButton},
+    {kRainClearButton, kButton},    {kAvailabilityObjectiveField, kEdit}};
 
 constexpr FormControl kSelectionDialog[]{{kCombinationList, kList},
                                          {kCombinationHeader, kLabel},
@@ -216,7 +219,20 @@ constexpr FormControl kPrintOptionsDialog[]{
     {kFrenchButton, kRadio},        {kPrinterButton, kRadio},     {kTextFileButton, kRadio},
     {kDelimitedFileButton, kRadio}, {kPdfFileButton, kRadio},     {kFolderLabel, kLabel},
     {kTextFileField, kEdit},        {kDelimitedFileField, kEdit}, {kPdfFileField, kEdit},
-    {kOkButton, kButton},           {kCancelButton, kButton}};
+    {kMethodsSectionCheck, kTick},  {kOkButton, kButton},         {kCancelButton, kButton}};
+
+constexpr FormControl kClimateMapsDialog[]{{kClimateMapsList, kList},
+                                           {kClimateFolderLabel, kLabel},
+                                           {kClimateImportButton, kButton},
+                                           {kClimateRemoveButton, kButton},
+                                           {kClimateOverrideFirst, kEdit},
+                                           {kClimateOverrideFirst + 1, kEdit},
+                                           {kClimateOverrideFirst + 2, kEdit},
+                                           {kClimateOverrideFirst + 3, kEdit},
+                                           {kClimateOverrideFirst + 4, kEdit},
+                                           {kClimateOverrideFirst + 5, kEdit},
+                                           {kOkButton, kButton},
+                                           {kCancelButton, kButton}};
 
 constexpr FormControl kAbortDialog[]{{kCancelButton, kButton}};
 
@@ -255,6 +271,8 @@ constexpr std::array kForms{
     RegisteredForm{DialogId::SelectionList, "selection_dialog", "Selection", kSelectionDialog},
     RegisteredForm{DialogId::OldFiles, "old_files_dialog", "Old files", kOldFilesDialog},
     RegisteredForm{DialogId::PrintOptions, "print_options_dialog", "Print", kPrintOptionsDialog},
+    RegisteredForm{DialogId::ClimateMaps, "climate_maps_dialog", "Climate maps",
+                   kClimateMapsDialog},
 };
 
 constexpr bool eachIdFileAndCommandOnce() {

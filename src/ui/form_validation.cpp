@@ -103,6 +103,8 @@ bool FormPage::validateFormPage(Purpose purpose) {
     storeAntennaFlags(copy);
     storeFeederFlags(copy);
     session_.hop.record = copy;
+    // Values set from the Sweep or Profile window count as typed ones: the modified mark follows.
+    session_.updateStatus();
     return true;
 }
 

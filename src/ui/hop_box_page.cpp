@@ -56,6 +56,18 @@ void HopBoxPage::onCommand(ControlId control) {
     }
 }
 
+bool HopBoxPage::takeIntoRoute() {
+    Messages& messages = session_.ports.messages;
+    if (!textsFitOrRefuse(messages, *view_, kStationFields)) {
+        return false;
+    }
+    const HopDialogOutcome outcome = hopDialogRouteScreen(session_.route, typed(), messages);
+    if (!outcome.accepted) {
+        show(outcome);
+    }
+    return outcome.accepted;
+}
+
 HopDialogTexts HopBoxPage::typed() const {
     return {
         .fileName = view_->text(kHopFileNameField),

@@ -28,6 +28,8 @@ class HopBoxPage final : public Page {
     [[nodiscard]] DialogId form() const override { return DialogId::HopBox; }
     void open(DialogView& view) override;
     void onCommand(ControlId control) override;
+    // Stores the hop shown, as RouteSc does.
+    bool takeIntoRoute() override;
 
   private:
     [[nodiscard]] HopDialogTexts typed() const;

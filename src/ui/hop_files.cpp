@@ -11,6 +11,7 @@
 #include "platform/text_encoding.h"
 #include "ui/hop_sites_files.h"
 #include "ui/page.h"
+#include "ui/results_basis.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -142,8 +143,10 @@ void takeReadHop(Session& session) {
     hop.selection.otherRadio = session.library.isOtherRadio(hop.selection.radioIndex);
     // Reports print the hop as stored, without a page committing it first.
     commitFeederPosition(hop, session.library);
-    readHopSites(session, session.fileInWorkingFolder(session.app.currentHopFileName));
+    const std::filesystem::path file = session.fileInWorkingFolder(session.app.currentHopFileName);
+    readHopSites(session, file);
     session.markHopSaved();
+    noteResultsOpened(session, file);
     offerSiteValues(session);
 }
 
@@ -175,6 +178,9 @@ bool finishSave(Session& session, SaveFile file, bool accepted) {
     std::filesystem::path& name = session.app.currentHopFileName;
     const std::filesystem::path path = session.fileInWorkingFolder(name);
     std::string shownName = pathToCp1252(name); // emptied when the write fails
+    if (accepted) {
+        bringResultsUpToDate(session);
+    }
     const bool written = accepted && writeHopWithSites(session, path, shownName);
     if (accepted && !written) {
         name.clear();

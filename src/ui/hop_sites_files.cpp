@@ -42,7 +42,9 @@ DiskFile knownDiskFile(const SitesOnDisk& known) {
 }
 
 bool noSites(const HopSites& sites) {
-    return !sites.stations[0] && !sites.stations[1] && sites.profile.empty();
+    return !sites.stations[0] && !sites.stations[1] && sites.profile.empty() &&
+           sites.climate.empty() && !sites.availabilityObjectivePct &&
+           sites.verdictMethod == VerdictMethod::Classic;
 }
 
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
@@ -100,7 +102,9 @@ bool sameSites(const HopSites& a, const HopSites& b) {
     return samePosition(a.stations[0], b.stations[0]) &&
            samePosition(a.stations[1], b.stations[1]) &&
            std::equal(a.profile.begin(), a.profile.end(), b.profile.begin(), b.profile.end(),
-                      samePoint);
+                      samePoint) &&
+           a.climate == b.climate && a.availabilityObjectivePct == b.availabilityObjectivePct &&
+           a.verdictMethod == b.verdictMethod;
 }
 
 } // namespace

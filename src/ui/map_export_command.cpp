@@ -7,12 +7,15 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/stored_results.h"
 #include "geo/map_export.h"
 #include "geo/sites_file.h"
 #include "hopfile/hop_file.h"
 #include "platform/file_replace.h"
 #include "platform/text_encoding.h"
 #include "route/route_folder.h"
+#include "route/route_hop_status.h"
+#include "ui/results_basis.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -21,21 +24,22 @@ namespace {
 
 bool hasBothSites(const HopSites& sites) { return sites.stations[0] && sites.stations[1]; }
 
-MapHop mapHopWithSites(const HopRecord& record, const HopResults& results,
-                       const HopSites& sites) {
-    return mapHopOf(record, results, {*sites.stations[0], *sites.stations[1]});
+MapHop mapHopWithSites(const HopRecord& record, const HopResults& results, const HopSites& sites,
+                       bool resultsCurrent) {
+    return mapHopOf(record, results, {*sites.stations[0], *sites.stations[1]},
+                    resultsCurrent ? MapResults::Current : MapResults::OutOfDate);
 }
 
 // Asks where, then writes; false when the planner cancelled or the write failed (said).
 bool writeMap(Session& session, MapFormat format, std::string_view title,
-              const std::vector<MapHop>& hops) {
+              const std::vector<MapHop>& hops, const std::vector<LeftOutHop>& leftOut = {}) {
     const auto chosen = session.ports.files.choose(
         format == MapFormat::Kml ? FileDialogUse::ExportKml : FileDialogUse::ExportGeoJson);
     if (!chosen) {
         return false;
     }
-    const std::string document =
-        format == MapFormat::Kml ? kmlDocument(title, hops) : geoJsonDocument(hops);
+    const std::string document = format == MapFormat::Kml ? kmlDocument(title, hops, leftOut)
+                                                          : geoJsonDocument(hops, leftOut);
     const std::span bytes(reinterpret_cast<const std::uint8_t*>(document.data()), document.size());
     if (replaceFileContents(chosen->fullName, bytes) != FileWriteResult::Written) {
         session.ports.messages.show(utf8ToCp1252(chosen->bareName.string()) + ": cannot write",
@@ -46,22 +50,29 @@ bool writeMap(Session& session, MapFormat format, std::string_view title,
 }
 
 // Hop `index` of the route as its file holds it, with the sites beside it; nothing when either
-// is missing or unusable.
-std::optional<MapHop> storedRouteHop(const RouteState& route, std::size_t index) {
+// is missing or unusable, and then `why` says so.
+std::optional<MapHop> storedRouteHop(const Session& session, std::size_t index, std::string& why) {
+    const RouteState& route = session.route;
     const auto file = fileInRouteFolder(route, route.record.hopFile[index].view());
     if (!file) {
+        why = "the hop file cannot be named";
         return std::nullopt;
     }
     const FileBytes bytes = readHopBytes(*file);
     StoredHop stored;
     if (!bytes || parseHopImage(bytes.bytes, stored) != HopParseError::None) {
+        why = "the hop file cannot be read";
         return std::nullopt;
     }
     const SitesRead read = loadSites(*file);
     if (read.status == SitesReadStatus::Refused || !hasBothSites(read.sites)) {
+        why = read.status == SitesReadStatus::Refused ? "its sites file cannot be read"
+                                                      : "the hop has no sites";
         return std::nullopt;
     }
-    return mapHopWithSites(stored.record, stored.results, read.sites);
+    return mapHopWithSites(stored.record, stored.results, read.sites,
+                           hopFileResultsState(*file, session.library) ==
+                               StoredResultsState::Current);
 }
 
 } // namespace
@@ -74,30 +85,39 @@ void exportHopMap(Session& session, MapFormat format) {
             kAppCaption, MessageIcon::Information);
         return;
     }
+    bringResultsUpToDate(session);
     const HopState& hop = session.hop;
-    const std::vector<MapHop> hops{mapHopWithSites(hop.record, hop.results, session.sites)};
+    const std::vector<MapHop> hops{
+        mapHopWithSites(hop.record, hop.results, session.sites, storedResultsCurrent(hop))};
     writeMap(session, format, hops.front().name.empty() ? "Korvel hop" : hops.front().name, hops);
 }
 
 void exportRouteMap(Session& session, MapFormat format) {
+    if (session.route.routeHopActive) {
+        bringResultsUpToDate(session);
+    }
     const RouteState& route = session.route;
     const int count = isValidHopCount(route.record.hopCount) ? route.record.hopCount : 0;
     std::vector<MapHop> hops;
+    std::vector<LeftOutHop> leftOut;
     std::string leftOff;
     for (int i = 0; i < count; ++i) {
         const auto index = static_cast<std::size_t>(i);
         std::optional<MapHop> hop;
+        std::string why = "the hop has no sites";
         if (route.routeHopActive && i == route.currentHop) {
             if (hasBothSites(session.sites)) {
-                hop = mapHopWithSites(session.hop.record, session.hop.results, session.sites);
+                hop = mapHopWithSites(session.hop.record, session.hop.results, session.sites,
+                                      storedResultsCurrent(session.hop));
             }
         } else {
-            hop = storedRouteHop(route, index);
+            hop = storedRouteHop(session, index, why);
         }
         if (hop) {
             hops.push_back(std::move(*hop));
         } else {
             leftOff += (leftOff.empty() ? "" : ", ") + route.record.hopFile[index].str();
+            leftOut.push_back({cp1252ToUtf8(route.record.hopFile[index].view()), why});
         }
     }
     if (hops.empty()) {
@@ -111,7 +131,7 @@ void exportRouteMap(Session& session, MapFormat format) {
     if (title.empty()) {
         title = route.record.fileName.empty() ? "Korvel route" : route.record.fileName.str();
     }
-    if (writeMap(session, format, cp1252ToUtf8(title), hops) && !leftOff.empty()) {
+    if (writeMap(session, format, cp1252ToUtf8(title), hops, leftOut) && !leftOff.empty()) {
         session.ports.messages.show("Left off the map, without sites: " + leftOff, kAppCaption,
                                     MessageIcon::Information);
     }

@@ -18,6 +18,9 @@ class Page : public DialogEvents {
     virtual void open(DialogView& view) = 0;
     // Save's check of the fields; pages without a check of their own answer the leave request.
     virtual void onSaveCheck() { onCommand(kLeavePageCommand); }
+    // Saving the route: the route screen and the hop box take what they show into the route,
+    // checked as HopCalc checks it; false when refused (said, the focus on the field).
+    virtual bool takeIntoRoute() { return true; }
 };
 
 // Keeps a page (when there is one) disabled while a modal dialog runs over it.

@@ -1,15 +1,19 @@
 #include "ui/print_job.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/text_encoding.h"
 #include "report/hop_report_page.h"
+#include "report/methods_section.h"
 #include "report/printer_entry.h"
 #include "report/route_report_page.h"
+#include "ui/methods_table.h"
 #include "ui/page.h"
 #include "ui/print_options_dialog.h"
+#include "ui/results_basis.h"
 #include "ui/results_disabled.h"
 #include "ui/session.h"
 
@@ -70,15 +74,25 @@ class OtherWindowsDisabled {
     const ResultsDisabled results_;
 };
 
-void drawReport(Session& session, PrintDevice& device, const PrintRequest& request) {
+// False when the page of the methods could not be started.
+bool drawReport(Session& session, PrintJob& job, const PrintRequest& request,
+                const std::optional<MethodColumns3>& methods) {
     const std::string date = session.reportDateStamp();
     if (request.subject == ReportSubject::Route) {
-        drawRouteReportPage(device, session.route, request.language,
+        drawRouteReportPage(job, session.route, request.language,
                             session.library.identification.view(), date);
-    } else {
-        drawHopReportPage(device, session.hop, session.library, request.language,
-                          pathToCp1252(session.app.currentHopFileName), date);
+        return true;
     }
+    drawHopReportPage(job, session.hop, session.library, request.language,
+                      pathToCp1252(session.app.currentHopFileName), date);
+    if (!methods) {
+        return true;
+    }
+    if (!job.endPage() || !job.startPage()) {
+        return false;
+    }
+    drawMethodsSectionPage(job, columnPointers(*methods), request.language);
+    return true;
 }
 
 int startFailed(Messages& messages) {
@@ -89,6 +103,13 @@ int startFailed(Messages& messages) {
 } // namespace
 
 int printReport(Session& session, DialogView* page, const PrintRequest& request) {
+    // The report prints the hop's own results, or none: never those of other data.
+    bringResultsUpToDate(session);
+    // Worked out before the job starts: opening the climate maps may have something to say.
+    std::optional<MethodColumns3> methods;
+    if (request.withMethods && request.subject == ReportSubject::Hop) {
+        methods = sessionMethodColumns(session);
+    }
     const std::unique_ptr<PrintJob> job =
         session.ports.printers.open(profilePrinter(session.ports.profile));
     if (!job) {
@@ -107,9 +128,9 @@ int printReport(Session& session, DialogView* page, const PrintRequest& request)
     {
         const AbortDialogOpen abortDialogOpen(session.ports.dialogs, abortDialog);
         const OtherWindowsDisabled disabled(session, page);
-        drawReport(session, *job, request);
+        const bool drawn = drawReport(session, *job, request, methods);
         // A page that failed, or a job the user cancelled, is dropped rather than sent half-made.
-        const bool pageEnded = job->endPage();
+        const bool pageEnded = drawn && job->endPage();
         if (pageEnded && !abortDialog.aborted) {
             sent = job->endDocument();
         } else {

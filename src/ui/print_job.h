@@ -1,6 +1,7 @@
 #pragma once
-// The print job: the chosen report as one page on the profile's printer. The abort dialog is open
-// while the page is drawn and sent, and the program's other windows take no input meanwhile.
+// The print job: the chosen report on the profile's printer, one page (the hop report with the
+// current methods: a second page for them). The abort dialog is open while the pages are drawn
+// and sent, and the program's other windows take no input meanwhile.
 
 #include "platform/dialog_view.h"
 

@@ -11,6 +11,7 @@
 #include "platform/text_encoding.h"
 #include "report/report_file.h"
 #include "report/report_file_name.h"
+#include "ui/methods_table.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -87,6 +88,7 @@ class PrintOptionsDialog final : public DialogEvents {
         }
         choose(kHopReportButton);
         choose(kEnglishButton);
+        view.setChecked(kMethodsSectionCheck, app.printMethods);
     }
 
     void onCommand(ControlId control) override {
@@ -96,6 +98,9 @@ class PrintOptionsDialog final : public DialogEvents {
             break;
         case kCancelButton:
             view_->endDialog(kNoPrinting);
+            break;
+        case kMethodsSectionCheck:
+            session_.app.printMethods = view_->isChecked(kMethodsSectionCheck);
             break;
         default:
             choose(control);
@@ -107,14 +112,18 @@ class PrintOptionsDialog final : public DialogEvents {
     }
 
     [[nodiscard]] PrintRequest request() const {
-        return {subject_ == kRouteReportButton ? ReportSubject::Route : ReportSubject::Hop,
-                language_ == kFrenchButton ? ReportLanguage::French : ReportLanguage::English};
+        const bool route = subject_ == kRouteReportButton;
+        return {route ? ReportSubject::Route : ReportSubject::Hop,
+                language_ == kFrenchButton ? ReportLanguage::French : ReportLanguage::English,
+                !route && session_.app.printMethods};
     }
 
   private:
     // Checks the button and clears the others of its group.
     void choose(ControlId button) {
         chooseIn(kSubjectGroup, subject_, button);
+        // The route table has no methods section.
+        view_->setEnabled(kMethodsSectionCheck, subject_ != kRouteReportButton);
         chooseIn(kLanguageGroup, language_, button);
         chooseIn(kDestinationGroup, destination_, button);
     }
@@ -168,8 +177,15 @@ class PrintOptionsDialog final : public DialogEvents {
             return writeRouteReportFile(file, form, session_.route, language,
                                         session_.library.identification.view(), date, messages);
         }
-        return writeHopReportFile(file, form, session_.hop, session_.library, language,
-                                  pathToCp1252(session_.app.currentHopFileName), date, messages);
+        const std::string hopName = pathToCp1252(session_.app.currentHopFileName);
+        if (!request().withMethods) {
+            return writeHopReportFile(file, form, session_.hop, session_.library, language, hopName,
+                                      date, messages);
+        }
+        const MethodColumns3 columns = sessionMethodColumns(session_);
+        const auto pointers = columnPointers(columns);
+        return writeHopReportFile(file, form, session_.hop, session_.library, language, hopName,
+                                  date, messages, pointers);
     }
 
     Session& session_;

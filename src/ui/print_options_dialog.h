@@ -25,6 +25,7 @@ inline constexpr ControlId kTextFileButton = 1619;
 inline constexpr ControlId kDelimitedFileButton = 1620;
 inline constexpr ControlId kPdfFileButton = 1621;
 inline constexpr ControlId kPdfFileField = 1622;
+inline constexpr ControlId kMethodsSectionCheck = 1623; // "Current ITU-R methods" after the hop
 
 enum class ReportSubject { Hop, Route };
 
@@ -32,6 +33,7 @@ enum class ReportSubject { Hop, Route };
 struct PrintRequest {
     ReportSubject subject = ReportSubject::Hop;
     ReportLanguage language = ReportLanguage::English;
+    bool withMethods = false; // the hop report followed by the section of the current methods
 };
 
 // Runs the dialog over the main window. The report to print when the printer was chosen; nothing

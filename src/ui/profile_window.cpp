@@ -90,9 +90,9 @@ void ProfileWindow::close() {
 
 std::string ProfileWindow::refusal() const {
     if (sites_.profile.empty()) {
-        return "This hop has no terrain profile. Import one from a CSV file (distance km, "
-               "ground m, clutter m) with Import CSV..., or make one from an elevation model "
-               "with \"korvel-cli profile HOPFILE --dem MODEL --save\" and open the hop again.";
+        return "This hop has no terrain profile. Take one from the elevation models with From "
+               "terrain, or import one from a CSV file (distance km, ground m, clutter m) with "
+               "Import CSV...";
     }
     if (const auto fault = profileFault(sites_.profile)) {
         return "The hop's terrain profile cannot be drawn: point " +
@@ -226,8 +226,12 @@ void ProfileWindow::onImportCsv(const ProfileSettings& settings) {
         messages_.show(name + ": " + read.error, kAppCaption, MessageIcon::Warning);
         return;
     }
+    takeProfile(std::move(read.profile), settings);
+}
+
+void ProfileWindow::takeProfile(TerrainProfile profile, const ProfileSettings& settings) {
     // Kept in the sites file when the hop is saved.
-    sites_.profile = std::move(read.profile);
+    sites_.profile = std::move(profile);
     if (sitesChanged) {
         sitesChanged();
     }

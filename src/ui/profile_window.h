@@ -3,11 +3,13 @@
 // the hop, with the earth bulge for the k typed, checks the clearance rules of the set chosen,
 // finds the lowest antenna heights that meet them, and gives them to the page on Apply.
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include "geo/antenna_heights.h"
+#include "geo/hop_sites.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 #include "platform/profile_view.h"
@@ -39,9 +41,12 @@ class ProfileWindow final : public ProfileEvents {
     void onRuleSetChosen(const ProfileSettings& settings) override;
     void onApply(const ProfileSettings& settings) override;
     void onImportCsv(const ProfileSettings& settings) override;
+    void onFromTerrain(const ProfileSettings& settings) override;
 
     // Told when an import replaced the hop's profile (an unsaved change of the hop).
     std::function<void()> sitesChanged;
+    // The elevation models of the settings, in the order they are tried.
+    std::function<std::vector<std::filesystem::path>()> terrainSources;
 
   private:
     // Why the hop cannot be drawn, in words; empty when it can.
@@ -51,6 +56,8 @@ class ProfileWindow final : public ProfileEvents {
     void draw(const ProfileSettings& settings);
     // A stored profile that does not end at station 2 of the hop is offered to be imported again.
     void offerProfileForHopLength(const ProfileSettings& settings);
+    // The imported or sampled profile becomes the hop's and is drawn.
+    void takeProfile(TerrainProfile profile, const ProfileSettings& settings);
 
     const HopState& hop_;
     HopSites& sites_;

@@ -6,13 +6,16 @@
 #include <limits>
 #include <string>
 
+#include "engine/number_text.h"
 #include "engine/rain.h"
 #include "fields/format_fixed.h"
+#include "geo/sites_file.h"
 #include "hopfile/rain_dialog_rules.h"
 #include "ui/limit_tips.h"
 #include "ui/list_dialog.h"
 #include "ui/page.h"
 #include "ui/session.h"
+#include "ui/shown_fields.h"
 
 namespace korvel {
 
@@ -44,6 +47,10 @@ class RainDialog final : public DialogEvents {
         view.setText(kRainWorstMonthLabel, " ");
         view.setText(kRainAnnualLabel, " ");
         view.setEnabled(kOkButton, false);
+        view.setNumberEntry(kAvailabilityObjectiveField);
+        const std::optional<double> objective = session_.sites.availabilityObjectivePct;
+        view.setText(kAvailabilityObjectiveField,
+                     objective ? formatNumbers("%g", *objective) : std::string());
     }
 
     void onCommand(ControlId control) override {
@@ -59,8 +66,10 @@ class RainDialog final : public DialogEvents {
             calculate();
             break;
         case kOkButton:
-            storeRainResult(session_.hop, working_);
-            view_->endDialog(1);
+            if (storeAvailabilityObjective()) {
+                storeRainResult(session_.hop, working_);
+                view_->endDialog(1);
+            }
             break;
         case kCancelButton:
             view_->endDialog(0);
@@ -102,6 +111,26 @@ class RainDialog final : public DialogEvents {
         // A refused rate leaves the last percentages, which OK may keep unless the
         // polarization changed since they were computed.
         view_->setEnabled(kOkButton, outageCurrent_);
+    }
+
+    // Empty: no objective. A refused value is said, and the dialog stays open on it.
+    bool storeAvailabilityObjective() {
+        const std::string text = view_->text(kAvailabilityObjectiveField);
+        if (text.find_first_not_of(' ') == std::string::npos) {
+            session_.sites.availabilityObjectivePct.reset();
+            return true;
+        }
+        const double objective = typedNumber(text);
+        if (!(objective > 0.0 && objective <= kMaxAvailabilityObjectivePct)) {
+            session_.ports.messages.show(
+                "The availability objective takes a percentage of a year above 0, at most " +
+                    formatNumbers("%g", kMaxAvailabilityObjectivePct) + ", or nothing.",
+                kAppCaption, MessageIcon::Warning);
+            view_->setFocus(kAvailabilityObjectiveField);
+            return false;
+        }
+        session_.sites.availabilityObjectivePct = objective;
+        return true;
     }
 
     void clear() {

@@ -1,6 +1,7 @@
 #pragma once
 // The rain dialog: polarization and rain rate, the rain unavailability computed from them, and
-// OK storing it into the hop (Clear removes the hop's rain data instead).
+// OK storing it into the hop (Clear removes the hop's rain data instead), with the availability
+// objective the rain is judged against (kept in the hop's sites file).
 
 #include "platform/dialog_view.h"
 
@@ -15,6 +16,8 @@ inline constexpr ControlId kRainWorstMonthLabel = 2003;
 inline constexpr ControlId kRainAnnualLabel = 2004;
 inline constexpr ControlId kRainCalculateButton = 2005;
 inline constexpr ControlId kRainClearButton = 2006;
+// The annual rain unavailability the planner allows the hop, % of a year; empty: not judged.
+inline constexpr ControlId kAvailabilityObjectiveField = 2007;
 
 // Runs the dialog over the main window; true after OK.
 bool runRainDialog(Session& session);

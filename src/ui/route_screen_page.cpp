@@ -6,13 +6,9 @@
 
 #include "fields/format_fixed.h"
 #include "platform/text_encoding.h"
-#include "route/calculation_checks.h"
-#include "route/route_file.h"
-#include "route/route_hop_files.h"
-#include "route/route_overwrite.h"
-#include "ui/old_files_dialog.h"
 #include "ui/page.h"
 #include "ui/route_hop_loading.h"
+#include "ui/route_saving.h"
 #include "ui/session.h"
 #include "ui/text_fit_refusal.h"
 
@@ -93,6 +89,10 @@ void RouteScreenPage::onCommand(ControlId control) {
     }
 }
 
+bool RouteScreenPage::takeIntoRoute() {
+    return accept(RouteScreenAction::HopCalc);
+}
+
 void RouteScreenPage::onSelectionChanged(ControlId list) {
     if (list != kRouteRadioList || listedRadios_.empty()) {
         return;
@@ -162,25 +162,7 @@ bool RouteScreenPage::accept(RouteScreenAction action) {
 }
 
 void RouteScreenPage::hopCalc() {
-    RouteState& route = session_.route;
-    Messages& messages = session_.ports.messages;
-    // Nothing is written unless the route file and every hop file of it may be replaced.
-    if (!accept(RouteScreenAction::HopCalc) || !checkHopsBeforeCalculation(route, messages) ||
-        !routeFileReplaceable(route, messages) || !routeHopFilesReplaceable(route, messages) ||
-        !writeRouteFile(route, messages)) {
-        return;
-    }
-    if (routeHopFilesExist(route)) {
-        const PageDisabled disabled(view_);
-        if (!runOldFilesDialog(session_.ports.dialogs, route)) {
-            return;
-        }
-    } else {
-        route.overwriteRadioData = true;
-        route.overwriteBasicData = true;
-    }
-    if (!writeRouteIntoHopFiles(route, session_.hop, session_.library,
-                                session_.app.currentHopFileName, messages) ||
+    if (!accept(RouteScreenAction::HopCalc) || !writeRouteWithHopFiles(session_, view_) ||
         !loadRouteHop(session_)) {
         return;
     }

@@ -35,6 +35,7 @@ class RouteScreenPage final : public Page {
     void open(DialogView& view) override;
     void onCommand(ControlId control) override;
     void onSelectionChanged(ControlId list) override;
+    bool takeIntoRoute() override;
 
   private:
     void browseFolder();

@@ -39,11 +39,32 @@ void Session::resetHopAndRoute() {
     sitesOnDisk = {};
     fields.resetForNew();
     resetRoute(route, library, app.workingFolder);
+    resultsBasis = {};
     markHopSaved();
+    routeEdited_ = false;
 }
 
 void Session::markHopSaved() {
     savedHop_ = hopFileImage(hop);
+    pageEdited_ = false;
+}
+
+void Session::markRouteSaved() {
+    routeEdited_ = false;
+    updateStatus();
+}
+
+void Session::noteEdit() {
+    // The hop box shows on the route screen's number: both edit the route.
+    if (app.currentPageId == kRouteScreenId) {
+        routeEdited_ = true;
+    } else if (app.currentPageId != kStartPanelId) {
+        pageEdited_ = true;
+    }
+}
+
+void Session::notePageStored() {
+    pageEdited_ = false;
 }
 
 bool Session::hopModified() const {
@@ -51,12 +72,20 @@ bool Session::hopModified() const {
         // A hop never saved is unsaved as a whole from the moment a page edits it.
         return app.currentPageId != kStartPanelId && app.currentPageId != kRouteScreenId;
     }
-    return hopFileImage(hop) != savedHop_ || hopSitesChanged(*this);
+    return pageEdited_ || hopFileImage(hop) != savedHop_ || hopSitesChanged(*this);
+}
+
+bool Session::routeModified() const {
+    return routeEdited_;
+}
+
+bool Session::modified() const {
+    return hopModified() || routeModified();
 }
 
 void Session::updateStatus() {
     ports.window.setStatus(statusText());
-    ports.window.setModified(hopModified());
+    ports.window.setModified(modified());
 }
 
 std::string Session::statusText() const {
@@ -85,7 +114,7 @@ std::string Session::statusText() const {
     if (page == kBasicsPageId || page == kFormPageId) {
         text += std::string(kStatusSeparator) + formatFixed(hop.record.frequencyGHz, 3) + " GHz";
     }
-    if (hopModified()) {
+    if (modified()) {
         text += std::string(kStatusSeparator) + "Unsaved changes";
     }
     return text;
@@ -117,12 +146,15 @@ void Session::refreshMenu() {
     window.setMenuEnabled(Command::ViewHops, app.menu.viewHops);
     window.setMenuEnabled(Command::Print, somethingToPrint());
     // The hop's charts serve from the Basics page (through the Form page) and the Form page.
-    const bool hopCharts =
-        app.currentPageId == kBasicsPageId || app.currentPageId == kFormPageId;
+    const bool hopCharts = app.currentPageId == kBasicsPageId || app.currentPageId == kFormPageId;
     for (const Command chart :
          {Command::BudgetChart, Command::OutageChart, Command::Sweep, Command::Profile}) {
         window.setMenuEnabled(chart, hopCharts);
     }
+    // The route's bars need a route with hops: on the route screen or while one of its hops is
+    // edited.
+    const bool routeShown = app.currentPageId == kRouteScreenId || route.routeHopActive;
+    window.setMenuEnabled(Command::RouteChart, routeShown && route.record.hopCount > 0);
     window.setMenuEnabled(Command::ExportKml, app.currentPageId != kStartPanelId);
     window.setMenuEnabled(Command::ExportGeoJson, app.currentPageId != kStartPanelId);
     window.setMenuChecked(Command::RadioPage, app.currentPageId == kRadioPageId);

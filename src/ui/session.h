@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "platform/file_chooser.h"
 #include "platform/main_window_view.h"
 #include "platform/messages.h"
+#include "platform/methods_view.h"
 #include "platform/printer.h"
 #include "platform/profile.h"
 #include "platform/profile_view.h"
@@ -26,8 +28,11 @@
 #include "ui/application_state.h"
 #include "ui/hop_sites_files.h"
 #include "ui/modal_runs.h"
+#include "ui/results_basis.h"
 
 namespace korvel {
+
+class ClimateMaps;
 
 struct SessionPorts {
     Messages& messages;
@@ -63,8 +68,13 @@ class Session {
     NumericEntryState fields;
     DateSettings dateSettings;
     ApplicationState app;
+    ResultsBasis resultsBasis; // what the hop's results were calculated from
     // The Form page's results window; the program gives its own (none: results are not shown).
     ResultsWindow* resultsWindow = nullptr;
+    // The methods table in the results dock (none: not shown), and the climate maps it reads,
+    // opened at its first use and again after an import.
+    MethodsView* methodsView = nullptr;
+    std::shared_ptr<const ClimateMaps> climateMaps;
     // The chart windows and the Sweep window; the program gives its own (none: no charts).
     ChartWindows* charts = nullptr;
     SweepView* sweepView = nullptr;
@@ -82,9 +92,20 @@ class Session {
     [[nodiscard]] bool somethingToPrint() const;
     // The hop as it is now counts as saved: just opened, saved, or reset by New.
     void markHopSaved();
-    // The hop (as the pages last stored it) differs from what was last opened or saved; a hop
-    // without a file is modified while a hop page shows it.
+    // The route as it is now counts as saved: just opened, written, or reset by New.
+    void markRouteSaved();
+    // The planner changed a value on the page showing: on the route screen or the hop box the
+    // route's, on the hop's pages the hop's, until the page stores it.
+    void noteEdit();
+    // The hop page showing has stored every value it shows into the hop.
+    void notePageStored();
+    // The hop (as the pages last stored it, or as a page shows it) differs from what was last
+    // opened or saved; a hop without a file is modified while a hop page shows it.
     [[nodiscard]] bool hopModified() const;
+    // The route screen or the hop box took values since the route was last opened or written.
+    [[nodiscard]] bool routeModified() const;
+    // Save, or the save question, has something to keep: the hop's or the route's.
+    [[nodiscard]] bool modified() const;
     // The status bar and the modified mark: see statusText().
     void updateStatus();
     // "Hop: NAME" (or "Route: NAME, hop NAME" for a route), "Library: " and its identification,
@@ -99,6 +120,8 @@ class Session {
 
   private:
     std::vector<std::uint8_t> savedHop_; // the hop file image of the hop as last saved
+    bool pageEdited_ = false;            // a hop page shows values it has not stored yet
+    bool routeEdited_ = false;           // the route took values it has not written yet
 };
 
 } // namespace korvel

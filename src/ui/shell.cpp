@@ -13,6 +13,7 @@
 #include "series/route_bars.h"
 #include "ui/about_box.h"
 #include "ui/chart_contents.h"
+#include "ui/climate_maps_dialog.h"
 #include "ui/form_registry.h"
 #include "ui/hop_files.h"
 #include "ui/hops_list_dialog.h"
@@ -20,6 +21,8 @@
 #include "ui/print_job.h"
 #include "ui/print_options_dialog.h"
 #include "ui/recent_files.h"
+#include "ui/results_shown.h"
+#include "ui/route_saving.h"
 #include "ui/session.h"
 #include "ui/start_panel.h"
 
@@ -61,7 +64,7 @@ void setPageMenu(Command page, bool otherRadio, MenuState& menu) {
 
 } // namespace
 
-Shell::Shell(Session& session) : session_(session) {}
+Shell::Shell(Session& session) : session_(session), editWatch_(session) {}
 
 Shell::~Shell() = default;
 
@@ -214,6 +217,9 @@ void Shell::onCommand(Command command) {
     case Command::Profile:
         profile();
         break;
+    case Command::ClimateMaps:
+        runClimateMapsDialog(session_);
+        break;
     case Command::ExportKml:
     case Command::ExportGeoJson:
         exportMap(command == Command::ExportKml ? MapFormat::Kml : MapFormat::GeoJson);
@@ -268,8 +274,15 @@ void Shell::switchPage(Command command) {
 }
 
 void Shell::openPage(std::unique_ptr<Page> page) {
-    DialogView* view = session_.ports.dialogs.createPage(page->form(), *page);
+    ResultsWindow* results = session_.resultsWindow;
+    const bool resultsOpen = results != nullptr && results->isOpen();
+    if (resultsOpen) {
+        results->close();
+    }
+    editWatch_.watch(page.get());
+    DialogView* view = session_.ports.dialogs.createPage(page->form(), editWatch_);
     if (view == nullptr) {
+        editWatch_.watch(nullptr);
         if (const std::string_view text = registeredForm(page->form()).creationFailure;
             !text.empty()) {
             session_.ports.messages.show(text, "Error", MessageIcon::Error, MessageButtons::Ok);
@@ -279,11 +292,13 @@ void Shell::openPage(std::unique_ptr<Page> page) {
     page_ = std::move(page);
     pageView_ = view;
     page_->open(*view);
+    showResultsWithPage(session_, resultsOpen);
 }
 
 void Shell::destroyPage() {
     if (page_) {
         session_.ports.dialogs.destroyPage();
+        editWatch_.watch(nullptr);
         pageView_ = nullptr;
         page_.reset();
     }
@@ -295,6 +310,9 @@ bool Shell::pageAccepts(bool saving) {
         page_->onSaveCheck();
     } else if (page_) {
         page_->onCommand(kLeavePageCommand);
+    }
+    if (session_.app.pageAccepted && session_.app.currentPageId != kRouteScreenId) {
+        session_.notePageStored();
     }
     return session_.app.pageAccepted;
 }
@@ -339,8 +357,25 @@ bool Shell::saveToCurrentFile() {
     return written;
 }
 
-bool Shell::hopHasUnsavedChanges() {
+bool Shell::hasUnsavedChanges() {
+    if (session_.app.currentPageId == kRouteScreenId) {
+        return session_.routeModified();
+    }
     return session_.hopModified() || !pageAccepts() || session_.hopModified();
+}
+
+bool Shell::saveRoute() {
+    RouteState& route = session_.route;
+    Messages& messages = session_.ports.messages;
+    if (page_ && !page_->takeIntoRoute()) {
+        return false;
+    }
+    if (route.record.fileName.empty()) {
+        messages.show("The route has no file name: name it on the route screen to save it.",
+                      kAppCaption, MessageIcon::Information);
+        return false;
+    }
+    return writeRouteWithHopFiles(session_, pageView_);
 }
 
 bool Shell::mayReplaceHop() {
@@ -354,12 +389,15 @@ bool Shell::mayReplaceHop() {
 
 bool Shell::savePrompt([[maybe_unused]] PromptModality modality) {
     const int page = session_.app.currentPageId;
-    if (page == kStartPanelId || page == kRouteScreenId || !hopHasUnsavedChanges()) {
+    if (page == kStartPanelId || !hasUnsavedChanges()) {
         return true;
     }
     switch (session_.ports.messages.show(kSaveQuestion, kAppCaption, MessageIcon::Question,
                                          MessageButtons::YesNoCancel)) {
     case MessageAnswer::Yes: {
+        if (page == kRouteScreenId) {
+            return saveRoute();
+        }
         if (hasCurrentFile()) {
             return saveToCurrentFile();
         }

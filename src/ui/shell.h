@@ -10,6 +10,7 @@
 #include "platform/dialog_view.h"
 #include "platform/main_window_view.h"
 #include "ui/map_export_command.h"
+#include "ui/page_edit_watch.h"
 
 namespace korvel {
 
@@ -67,9 +68,12 @@ class Shell {
     // The page's check, then the hop into its own file; true when written.
     bool saveToCurrentFile();
     bool savePrompt(PromptModality modality);
-    // Something would be lost: the hop differs from its file, or the page holds typed values
-    // it has not stored (it stores them here, as when it is left).
-    bool hopHasUnsavedChanges();
+    // Something would be lost: the route screen's route, or the hop differs from its file, or
+    // the page holds typed values it has not stored (it stores them here, as when it is left).
+    bool hasUnsavedChanges();
+    // The route screen's or the hop box's values into the route, then the route file written;
+    // true when written.
+    bool saveRoute();
     // Before another hop replaces this one: the save prompt, or the OTHER radio's warning.
     bool mayReplaceHop();
     // File > Open: a hop or a route.
@@ -95,6 +99,7 @@ class Shell {
     void performNew();
 
     Session& session_;
+    PageEditWatch editWatch_;
     std::unique_ptr<Page> page_;
     DialogView* pageView_ = nullptr;
 };

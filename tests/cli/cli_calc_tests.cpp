@@ -251,6 +251,18 @@ TEST_F(Verdict, AvailabilityObjectiveIsSetJudgedAndCleared) {
     EXPECT_TRUE(rainJudged()["availabilityObjectiveMet"].is_null()) << "cleared in the file";
 }
 
+// The chosen method is kept beside the hop; classic, the default, leaves the file as it was.
+TEST_F(Verdict, VerdictMethodIsKeptAndClassicWritesNothing) {
+    const std::string before = bytesOf("LINK7.HOP.sites.json");
+    const CliRun chosen = cli("sites LINK7.HOP --verdict-method p530-18");
+    EXPECT_TRUE(contains(chosen.out, "Verdict method: p530-18")) << chosen.err;
+    expectRefused("sites LINK7.HOP --verdict-method p530-16",
+                  "--verdict-method p530-16: expected classic, p530-17 or p530-18",
+                  "LINK7.HOP.sites.json");
+    ASSERT_EQ(cli("sites LINK7.HOP --verdict-method classic").exitCode, 0);
+    EXPECT_EQ(bytesOf("LINK7.HOP.sites.json"), before);
+}
+
 // Mended: a hop edited elsewhere after its calculation printed a budget that did not add up,
 // without a word.
 TEST_F(Verdict, ResultsOfOtherDataAreSaidOnStandardError) {

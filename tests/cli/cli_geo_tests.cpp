@@ -116,6 +116,24 @@ TEST_F(Profile, WithoutTheElevationModuleOnlyDemIsRefusedNamingWhereItWasLookedF
     EXPECT_EQ(bytesOf("LINK7.HOP.sites.json"), sitesBefore);
 }
 
+// Without --dem, both commands read the models the desktop keeps in the settings.
+TEST_F(Profile, WithoutDemTheModelsOfTheSettingsServeBothCommands) {
+    const CliRun fromDem =
+        cli("sites LINK7.HOP --set 2 60.3 25.35 --dem " KORVEL_SAMPLE_DATA "/dem");
+    ASSERT_EQ(fromDem.exitCode, 0) << fromDem.err;
+    writeFile(at("profile.ini"),
+              "[intl]\nsDate=-\n[Terrain]\nSource1=" KORVEL_SAMPLE_DATA "/dem\n");
+    const CliRun fromSettings = cli("sites LINK7.HOP --set 2 60.3 25.35");
+    ASSERT_EQ(fromSettings.exitCode, 0) << fromSettings.err;
+    EXPECT_EQ(fromSettings.out, fromDem.out);
+    const CliRun profile = cli("profile LINK7.HOP --json");
+    ASSERT_EQ(profile.exitCode, 0) << profile.err;
+    EXPECT_GT(nlohmann::json::parse(profile.out)["points"].size(), 400u);
+    writeFile(at("profile.ini"), "[terrain]\nSource1=nowhere\n");
+    expectRefused("profile LINK7.HOP",
+                  "nowhere: the file is missing (an elevation model of the settings, [terrain] in");
+}
+
 TEST_F(Sites, SetsBothStationsAndOffersTheLengthDegreesAndHeights) {
     ASSERT_EQ(cli("sites OLDLINK13.HOP --set 1 -33.9 151.2 --elevation 40").exitCode, 0);
     const CliRun run = cli("sites OLDLINK13.HOP --set 2 -34.0 151.3 --elevation 12.5");
@@ -159,7 +177,18 @@ TEST_F(MapExport, RouteKmlHasEachSiteOnceAndEachHopAsALine) {
     EXPECT_TRUE(contains(kml, "<name>Lighthouse - Cape ridge</name>")) << kml;
     EXPECT_TRUE(contains(kml, "<coordinates>25.15000000,60.62000000</coordinates>")) << kml;
     EXPECT_TRUE(contains(kml, "% of the worst month; objective ")) << kml;
+    EXPECT_TRUE(contains(kml, "<styleUrl>#misses</styleUrl>")) << kml;
+    EXPECT_TRUE(contains(kml, "<Style id=\"misses\"><LineStyle><color>ff1c19d7</color>")) << kml;
     expectRefused("export kml COAST.ROU --output coast.kml", "exists already", "coast.kml");
+    // A hop without sites is left out and named; one that cannot be read stops the export.
+    std::filesystem::remove(at("COAST3.HOP.sites.json"));
+    ASSERT_EQ(cli("export geojson COAST.ROU --output coast.geojson").exitCode, 0);
+    const auto route = nlohmann::json::parse(readFileText(at("coast.geojson")));
+    EXPECT_EQ(
+        route["leftOut"],
+        nlohmann::json::parse(R"([{"file": "COAST3.HOP", "reason": "the hop has no sites"}])"));
+    std::filesystem::remove(at("COAST2.HOP"));
+    expectRefused("export kml COAST.ROU --output lost.kml", "nothing written", "lost.kml");
 }
 
 TEST_F(MapExport, HopGeoJsonPutsLongitudeFirstAndTellsTheVerdict) {
@@ -171,13 +200,33 @@ TEST_F(MapExport, HopGeoJsonPutsLongitudeFirstAndTellsTheVerdict) {
     ASSERT_EQ(features.size(), 3u);
     EXPECT_EQ(features[0]["geometry"]["coordinates"], nlohmann::json::parse("[25.15, 60.62]"));
     EXPECT_EQ(features[0]["properties"]["name"], "Hilltop");
-    EXPECT_EQ(features[0]["properties"]["antennaHeightM"], 50.0);
+    EXPECT_EQ(features[0]["properties"]["antennas"][0]["antennaHeightM"], 50.0);
     const auto& hop = features[2];
     EXPECT_EQ(hop["geometry"]["type"], "LineString");
-    EXPECT_EQ(hop["properties"]["verdict"],
+    EXPECT_EQ(hop["properties"]["verdict"], "misses");
+    EXPECT_EQ(hop["properties"]["stroke"], "#d7191c");
+    EXPECT_EQ(hop["properties"]["judgement"],
               "misses by 0.0205 % (\u00D75.1), 7.1 dB more fade margin needed");
     EXPECT_NEAR(hop["properties"]["outagePct"].get<double>(), 0.0255, 0.0001);
     EXPECT_EQ(hop["properties"]["objectivePct"], 0.005);
+    // Each end looks at the other: back azimuths half a turn apart, both down over a 4/3 earth
+    // (antenna tips 170 m and 100 m above sea level, about 40 km apart).
+    const auto& one = hop["properties"]["station1"];
+    const auto& two = hop["properties"]["station2"];
+    EXPECT_NEAR(std::fmod(one["azimuthDeg"].get<double>() + 180.0, 360.0),
+                two["azimuthDeg"].get<double>(), 0.5);
+    EXPECT_NEAR(one["elevationDeg"].get<double>(), -0.23, 0.01);
+    EXPECT_NEAR(two["elevationDeg"].get<double>(), -0.03, 0.01);
+    EXPECT_EQ(one["distanceKm"], two["distanceKm"]);
+    // Results of other data never reach the map.
+    ASSERT_NO_FATAL_FAILURE(patchDouble("LINK7.HOP", "EDITED.HOP", kPtxOffset, 20.0));
+    std::filesystem::copy_file(at("LINK7.HOP.sites.json"), at("EDITED.HOP.sites.json"));
+    ASSERT_EQ(cli("export geojson EDITED.HOP --output edited.geojson").exitCode, 0);
+    const auto edited = nlohmann::json::parse(readFileText(at("edited.geojson")));
+    const auto& stale = edited["features"][2]["properties"];
+    EXPECT_EQ(stale["verdict"], "outOfDate");
+    EXPECT_EQ(stale["judgement"], "results out of date");
+    EXPECT_TRUE(stale["outagePct"].is_null());
     expectRefused("export geojson OLDLINK13.HOP --output old.geojson",
                   "OLDLINK13.HOP: the hop has no sites", "old.geojson");
     writeFile(at("notes.txt"), "neither");

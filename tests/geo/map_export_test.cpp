@@ -59,5 +59,29 @@ TEST(MapExport, GeoJsonCutsAHopAtTheAntimeridian) {
     EXPECT_EQ(geometryOf({0.0, 170.0, 0.0}, {0.0, -10.0, 0.0})["type"], "LineString");
 }
 
+// Two hops from one site: the site once, with each hop's own antenna there.
+TEST(MapExport, ASharedSiteKeepsTheAntennaOfEachHop) {
+    MapHop north = hopBetween("Hilltop", {60.6, 25.1, 5.0}, "Harbour", {60.3, 25.3, 7.0});
+    MapHop east = hopBetween("Hilltop", {60.6, 25.1, 5.0}, "Mill", {60.6, 25.6, 9.0});
+    east.stations[0].antennaHeightM = 35.0;
+    const auto document = nlohmann::json::parse(geoJsonDocument({north, east}));
+    const auto& features = document["features"];
+    ASSERT_EQ(features.size(), 5u); // three sites, two hops
+    EXPECT_EQ(features[0]["properties"]["antennas"], nlohmann::json::parse(R"([
+                  {"hop": "Hilltop - Harbour", "towards": "Harbour", "stationHeightM": 10.0,
+                   "antennaHeightM": 20.0},
+                  {"hop": "Hilltop - Mill", "towards": "Mill", "stationHeightM": 10.0,
+                   "antennaHeightM": 35.0}])"));
+    EXPECT_EQ(features[4]["properties"]["station1"]["antennaHeightM"], 35.0);
+    EXPECT_EQ(features[4]["properties"]["verdict"], "notCalculated");
+    const std::string kml =
+        kmlDocument("Two", {north, east}, {{"LINK9.HOP", "the hop has no sites"}});
+    EXPECT_NE(kml.find("Antenna 35.0 m above the station (45.0 m above sea level) towards Mill"),
+              std::string::npos)
+        << kml;
+    EXPECT_NE(kml.find("<description>Left out: LINK9.HOP (the hop has no sites)</description>"),
+              std::string::npos);
+}
+
 } // namespace
 } // namespace korvel

@@ -70,6 +70,19 @@ TEST(SitesFile, KeepsTheAvailabilityObjective) {
     EXPECT_EQ(sitesFault(objectiveOnly), range);
 }
 
+// The chosen verdict method alone is worth a file; classic, the default, is never written.
+TEST(SitesFile, KeepsTheVerdictMethod) {
+    test::TempFolder folder;
+    const auto hop = folder / "JUDGE.HOP";
+    HopSites chosen;
+    chosen.verdictMethod = VerdictMethod::P530v18;
+    ASSERT_EQ(saveSites(hop, chosen), FileWriteResult::Written);
+    EXPECT_EQ(loadSites(hop).sites.verdictMethod, VerdictMethod::P530v18);
+    chosen.verdictMethod = VerdictMethod::Classic;
+    EXPECT_EQ(sitesFileText(chosen).find("verdictMethod"), std::string::npos);
+    EXPECT_EQ(parseSitesText(R"({"version": 2})").sites.verdictMethod, VerdictMethod::Classic);
+}
+
 TEST(SitesFile, RefusesAnOversizedFileUnread) {
     test::TempFolder folder;
     const auto file = folder / "BIG.HOP.sites.json";
@@ -155,7 +168,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "station1.groundElevationM: expected a number from -500 to 9000"},
         Refusal{"ProfileFarPoint",
                 R"({"version": 1, "profile": [{"distanceKm": 1e308, "groundM": 1}]})",
-                "profile[0].distanceKm: expected a number from 0 to 20004"}),
+                "profile[0].distanceKm: expected a number from 0 to 20004"},
+        Refusal{"VerdictMethod", R"({"version": 2, "verdictMethod": "p530-16"})",
+                "verdictMethod: expected classic, p530-17 or p530-18"},
+        Refusal{"VerdictMethodNumber", R"({"version": 2, "verdictMethod": 18})",
+                "verdictMethod: expected classic, p530-17 or p530-18"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace

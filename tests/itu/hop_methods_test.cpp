@@ -13,6 +13,7 @@
 #include "itu/free_space.h"
 #include "itu/gas_attenuation.h"
 #include "itu/hop_methods.h"
+#include "itu/method_verdict.h"
 #include "support/sample_hops.h"
 
 namespace korvel::itu {
@@ -128,6 +129,30 @@ TEST_F(HopMethods, DiversityDividesTheNonSelectiveOutage) {
     EXPECT_NEAR(v17.diversity->improvement, improvement, 1e-12);
     EXPECT_NEAR(*v17.diversity->worstMonthPct, *v17.worstMonthAllPct / improvement, 1e-18);
     EXPECT_NEAR(*v17.totalWorstMonthPct, *v17.diversity->worstMonthPct + hop.results.psmd, 1e-18);
+}
+
+// The chosen column judges; classic says what the hop always said; a column without a total
+// gives no verdict rather than the classic one.
+TEST_F(HopMethods, TheChosenColumnJudgesTheHop) {
+    auto columns = hopMethods(input);
+    const OutageJudgement classic = multipathJudgement(hop);
+    EXPECT_EQ(methodHopJudgement(hop, VerdictMethod::Classic, columns).outagePct,
+              classic.outagePct);
+    for (const VerdictMethod method : {VerdictMethod::P530v17, VerdictMethod::P530v18}) {
+        const double total = *columns[static_cast<std::size_t>(method)].totalWorstMonthPct;
+        for (const auto& [objective, expected] :
+             {std::pair{total * 1.01, ObjectiveVerdict::Met},
+              std::pair{total * 0.99, ObjectiveVerdict::Missed}}) {
+            hop.record.outageObjectivePct = objective;
+            const OutageJudgement judged = methodHopJudgement(hop, method, hopMethods(input));
+            EXPECT_EQ(judged.verdict, expected);
+            EXPECT_DOUBLE_EQ(*judged.outagePct, total);
+        }
+    }
+    input.climate.logK.reset();
+    columns = hopMethods(input);
+    EXPECT_EQ(methodHopJudgement(hop, VerdictMethod::P530v18, columns).verdict,
+              ObjectiveVerdict::None);
 }
 
 TEST_F(HopMethods, NothingWithoutAClassicCalculation) {

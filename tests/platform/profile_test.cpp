@@ -11,7 +11,9 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <vector>
 
+#include "platform/elevation_sources.h"
 #include "platform/ini_profile.h"
 #include "platform/locale_profile.h"
 #include "support/temp_folder.h"
@@ -130,6 +132,28 @@ TEST(LocaleProfile, AnswersOnlyTheDateKeys) {
     EXPECT_EQ(profile.intValue("INTL", "ILZERO", 7), 0);
     EXPECT_EQ(profile.intValue("intl", "iTime", 7), 7);
     EXPECT_EQ(profile.stringValue("windows", "Device", "none"), "none");
+}
+
+// The Terrain dialog rewrites only its own section; both programs read the list back in order.
+TEST(ElevationSources, RewriteOnlyTheTerrainSectionAndReadBackInOrder) {
+    test::TempFolder folder;
+    const auto file = folder / "profile.ini";
+    test::writeFile(file, "[intl]\nsDate=.\n[TERRAIN]\nSource1=/old.tif\n[windows]\nDevice=P\n");
+    ASSERT_EQ(saveElevationSources(file, {"/data/srtm", "/data/coast.vrt"}), "");
+    EXPECT_EQ(test::readFileText(file), "[intl]\nsDate=.\n[windows]\nDevice=P\n[terrain]\n"
+                                        "Source1=/data/srtm\nSource2=/data/coast.vrt\n");
+    const auto profile = IniProfile::fromFile(file);
+    ASSERT_TRUE(profile);
+    EXPECT_EQ(elevationSources(*profile),
+              (std::vector<std::filesystem::path>{"/data/srtm", "/data/coast.vrt"}));
+    EXPECT_EQ(profile->stringValue("windows", "Device", ""), "P");
+    ASSERT_EQ(saveElevationSources(file, {}), "");
+    EXPECT_EQ(test::readFileText(file), "[intl]\nsDate=.\n[windows]\nDevice=P\n");
+    ASSERT_EQ(saveElevationSources(folder / "new" / "korvel.ini", {"/a.tif"}), "");
+    EXPECT_EQ(test::readFileText(folder / "new" / "korvel.ini"), "[terrain]\nSource1=/a.tif\n");
+    EXPECT_EQ(saveElevationSources(folder.path(), {"/a.tif"})
+                  .rfind(folder.path().filename().string() + ": ", 0),
+              0u);
 }
 
 } // namespace

@@ -22,7 +22,7 @@ cd "$work"
 
 # The user's own profile and print queues stay out of the tests: no printer, unless the caller
 # runs a print server of its own for them (tests/printing/private_cups.py).
-export XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 unset KORVEL_PROFILE
 if [ -z "${KORVEL_TEST_PRINT_SERVER:-}" ]; then
   export CUPS_SERVER="$work/no-print-server"

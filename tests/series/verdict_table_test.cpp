@@ -7,6 +7,7 @@
 #include "geo/map_export.h"
 #include "route/route_verdict.h"
 #include "series/route_bars.h"
+#include "ui/chart_contents.h"
 
 namespace korvel {
 namespace {
@@ -54,12 +55,13 @@ TEST(VerdictTable, EveryCallerJudgesTheSameOutageTheSameWay) {
 
         EXPECT_EQ(meetsObjective(c.outagePct, kObjective), c.meets) << "the combination search";
         const OutageJudgement multipath = multipathJudgement(hop);
-        EXPECT_EQ(multipath.verdict, expected);
+        EXPECT_EQ(multipath.verdict, expected) << "the results window";
         EXPECT_TRUE(judgementWords(multipath).starts_with(word)) << judgementWords(multipath);
-        EXPECT_EQ(hopVerdict(hop).verdict, expected) << "the results window";
         const OutageJudgement rain = rainJudgement(hop, kObjective);
         EXPECT_EQ(rain.verdict, expected);
         EXPECT_TRUE(judgementWords(rain).starts_with(word)) << judgementWords(rain);
+        const std::string outage = outageChart(hop, kObjective).verdict;
+        EXPECT_NE(outage.find(": " + word), std::string::npos) << "the outage chart: " << outage;
 
         const MapHop mapHop = mapHopOf(hop.record, hop.results, {});
         EXPECT_TRUE(hopVerdict(mapHop).starts_with(word)) << hopVerdict(mapHop);

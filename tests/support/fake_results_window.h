@@ -25,6 +25,11 @@ class FakeResultsWindow final : public ResultsWindow {
         mark = shownMark;
         verdict = lines;
     }
+    void setAvailability(VerdictMark shownMark, const std::vector<std::string>& lines) override {
+        availabilityMark = shownMark;
+        availability = lines;
+    }
+    void setFreshness(ResultsFreshness shown) override { freshness = shown; }
     void close() override { open = false; }
     [[nodiscard]] bool isOpen() const override { return open; }
     void setEnabled(bool on) override { enabled = on; }
@@ -34,6 +39,9 @@ class FakeResultsWindow final : public ResultsWindow {
     std::vector<std::string> upper;
     VerdictMark mark = VerdictMark::None;
     std::vector<std::string> verdict;
+    VerdictMark availabilityMark = VerdictMark::None;
+    std::vector<std::string> availability;
+    ResultsFreshness freshness = ResultsFreshness::None;
 };
 
 } // namespace korvel

@@ -114,9 +114,17 @@ TEST(ChartContents, SayMeetsOrMissesAndShowHopsNeverCalculatedAsSuch) {
     HopState hop;
     hop.record.outageObjectivePct = 0.005;
     hop.results.p = hop.results.pfm = 0.004;
-    EXPECT_EQ(outageChart(hop).verdict, "Total outage 0.004 % meets the objective 0.005 %.");
+    hop.results.Lo = 140.0;
+    const std::string met = outageChart(hop, std::nullopt).verdict;
+    EXPECT_TRUE(met.starts_with("Multipath outage 0.0040 %")) << met;
+    EXPECT_TRUE(met.ends_with(": meets, 0.0010 % below the objective (\xD7"
+                              "0.80)"))
+        << met;
     hop.results.p = 0.006;
-    EXPECT_EQ(outageChart(hop).verdict, "Total outage 0.006 % misses the objective 0.005 %.");
+    const ChartContent missed = outageChart(hop, std::nullopt);
+    EXPECT_NE(missed.verdict.find(": misses by 0.0010 %"), std::string::npos) << missed.verdict;
+    EXPECT_EQ(outOfDateChart(missed).verdict, kResultsOutOfDateText);
+    EXPECT_TRUE(outOfDateChart(missed).bars.empty());
 
     RouteChart route;
     route.objectivePct = 0.01;

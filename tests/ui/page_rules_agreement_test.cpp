@@ -145,7 +145,8 @@ class PageRulesAgreementTest : public UiTest {
         command(Command::FormPage);
         bool refused = shell.currentPageId() != kFormPageId;
         if (!refused) {
-            refused = !dynamic_cast<FormPage&>(*dialogs.pagePresenter).validateFormPage();
+            Page* page = dynamic_cast<PageEditWatch&>(*dialogs.pagePresenter).watched();
+            refused = !dynamic_cast<FormPage&>(*page).validateFormPage();
         }
         dialogs.scripts.clear();
         return refused ? "refused: " + firstRefusal() : "calculated";

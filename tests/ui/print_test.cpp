@@ -309,6 +309,26 @@ TEST_F(PrintTest, TheReportShowsWhatThePageShows) {
     EXPECT_EQ(session.hop.record.station1Name.view(), "Typed station");
 }
 
+// Ticked, the current methods follow the hop report: on a page of their own for the printer,
+// after the report in a file; the tick stays for the next report, and the route has none.
+TEST_F(PrintTest, TheCurrentMethodsFollowTheHopReport) {
+    command(Command::BasicsPage);
+    dialogs.script(DialogId::PrintOptions, [](FakeDialogView& view, DialogEvents& events) {
+        view.setChecked(kMethodsSectionCheck, true);
+        events.onCommand(kMethodsSectionCheck);
+        events.onCommand(kOkButton);
+    });
+    command(Command::Print);
+    EXPECT_EQ(printers.calls, afterStart({"endPage", "startPage", "endPage", "endDocument"}));
+    print({{kTextFileField, "METHODS"}}, {kTextFileButton, kOkButton});
+    EXPECT_TRUE(options().isChecked(kMethodsSectionCheck));
+    EXPECT_NE(test::readFileText(folder / "METHODS.txt").find("Current ITU-R methods"),
+              std::string::npos);
+    command(Command::RouteScreen);
+    print({}, {kRouteReportButton, kCancelButton});
+    EXPECT_FALSE(options().isEnabled(kMethodsSectionCheck));
+}
+
 // Mended: a hop just opened printed the feeder names of the feeder table the hop before left.
 TEST_F(PrintTest, AHopJustOpenedPrintsItsOwnFeeders) {
     writeFile(folder / "LINK7.HOP", hopFileImage(makeTestHop()));

@@ -93,8 +93,7 @@ TEST_F(ProfileTest, AHopWithoutProfileSaysHowToMakeOneAndOffersNoApply) {
     click(kProfileButton);
     ASSERT_TRUE(view.opened);
     EXPECT_NE(view.chart.verdict.find("Import CSV..."), std::string::npos);
-    EXPECT_NE(view.chart.verdict.find("korvel-cli profile HOPFILE --dem MODEL --save"),
-              std::string::npos);
+    EXPECT_NE(view.chart.verdict.find("From terrain"), std::string::npos);
     EXPECT_TRUE(view.chart.curves.empty());
     EXPECT_FALSE(view.applicable);
     view.events->onApply(view.settings);

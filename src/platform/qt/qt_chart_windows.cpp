@@ -14,6 +14,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_screen_room.h"
 #include "platform/qt/qt_window_close.h"
+#include "platform/qt/qt_window_places.h"
 
 namespace korvel {
 
@@ -45,6 +46,7 @@ void QtChartWindows::showChart(const ChartContent& chart) {
         dialog = chartDialog(modal != nullptr ? modal : owner_, QString::fromStdString(chart.name));
         auto* layout = new QVBoxLayout(dialog);
         layout->addWidget(new QtChartPanel(dialog, exportPorts_));
+        placeBesideMainWindow(*dialog, *owner_->window());
     }
     dialog->setWindowTitle(toQString(chart.title));
     dialog->findChild<QtChartPanel*>()->setChart(chart);
@@ -137,6 +139,7 @@ void QtSweepView::open(const std::vector<std::string>& inputs, SweepEvents& even
             }
         };
         dialog_ = dialog;
+        placeBesideMainWindow(*dialog, *owner_->window());
         if (opened) {
             opened("sweep", dialog->windowTitle());
         }

@@ -147,6 +147,7 @@ void QtDialogView::connectControls() {
             if (!checked && radio) {
                 return;
             }
+            events_.onEdited(id);
             unreportedToggle_ = id;
             QTimer::singleShot(0, this, [this, id] {
                 if (unreportedToggle_ == id) {
@@ -169,6 +170,7 @@ void QtDialogView::connectControls() {
         }
         connect(list, &QListWidget::currentRowChanged, this, [this, id] {
             const QPointer<QtDialogView> alive(this);
+            events_.onEdited(id);
             reportingSelection_ = id;
             events_.onSelectionChanged(id);
             if (alive) {
@@ -186,6 +188,11 @@ void QtDialogView::connectControls() {
                 list->setCurrentRow(list->row(selected.front()));
             }
         });
+    }
+    for (auto* edit : form_->findChildren<QLineEdit*>()) {
+        if (const ControlId id = controlNumber(*edit); id != 0) {
+            connect(edit, &QLineEdit::textEdited, this, [this, id] { events_.onEdited(id); });
+        }
     }
 }
 

@@ -30,11 +30,22 @@ FileDialogSettings fileDialogSettings(FileDialogUse use) {
     case FileDialogUse::ImportProfile:
         return {QStringLiteral("Import profile"),
                 QStringLiteral("CSV files (*.csv);;All files (*)"), QStringLiteral("csv"), false};
+    case FileDialogUse::ImportClimateMaps:
+        return {QStringLiteral("Import climate maps"),
+                QStringLiteral("ITU climate maps (*.zip *.txt *.csv *.npz);;All files (*)"),
+                QString(), false};
     case FileDialogUse::ExportChart:
         return {QStringLiteral("Export chart"),
                 QStringLiteral(
                     "PNG image (*.png);;SVG drawing (*.svg);;Comma-separated values (*.csv)"),
                 QStringLiteral("png"), true};
+    case FileDialogUse::ElevationModel:
+        return {QStringLiteral("Add elevation model"),
+                QStringLiteral("Elevation models (*.tif *.tiff *.hgt *.vrt *.asc *.img *.dt0 "
+                               "*.dt1 *.dt2 *.bil *.flt);;All files (*)"),
+                QString(), false};
+    case FileDialogUse::TerrainFolder:
+        return {QStringLiteral("Add folder of elevation models"), QString(), QString(), false};
     case FileDialogUse::OpenRoute:
         break;
     }
@@ -81,7 +92,7 @@ std::optional<ChosenFile> QtFileChooser::choose(FileDialogUse use) {
     }
     // The name patterns match whatever the case of the name (LINK7.HOP as well as link7.hop).
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
-    if (use == FileDialogUse::RouteFolder) {
+    if (choosesFolder(use)) {
         dialog.setFileMode(QFileDialog::Directory);
         dialog.setOption(QFileDialog::ShowDirsOnly);
     } else if (settings.save) {

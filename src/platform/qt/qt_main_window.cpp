@@ -139,6 +139,10 @@ void QtMainWindow::buildMenu() {
     charts->addSeparator();
     addCommand(charts, QStringLiteral("&Route outage by hop"), Command::RouteChart);
 
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    addCommand(tools, QStringLiteral("&Climate maps..."), Command::ClimateMaps);
+    addCommand(tools, QStringLiteral("&Terrain..."), Command::Terrain);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     addCommand(help, QStringLiteral("&Short Guide"), Command::ShortGuide);
     help->addSeparator();

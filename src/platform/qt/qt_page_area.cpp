@@ -56,19 +56,19 @@ QSize QtPageArea::fitPage() {
     page_->adjustSize();
     const QSize needed = page_->size() + QSize(2 * kPageMargin, 2 * kPageMargin);
     setMinimumSize(needed);
-    if (centred_) {
-        placeCentred();
-    } else {
-        page_->move(kPageMargin, kPageMargin);
-    }
+    placePage();
     return needed;
 }
 
-void QtPageArea::placeCentred() {
-    if (centred_ && page_ != nullptr && page_->parentWidget() == this) {
-        page_->move(std::max(0, (width() - page_->width()) / 2),
-                    std::max(0, (height() - page_->height()) / 2 + kStartPanelDrop));
+// A page sits in the middle of the width the window gives it, at the top; the start panel in the
+// middle of both. On a large window neither is left in a corner.
+void QtPageArea::placePage() {
+    if (page_ == nullptr || page_->parentWidget() != this) {
+        return;
     }
+    const int left = std::max(kPageMargin, (width() - page_->width()) / 2);
+    const int top = centred_ ? (height() - page_->height()) / 2 + kStartPanelDrop : kPageMargin;
+    page_->move(left, std::max(centred_ ? 0 : kPageMargin, top));
 }
 
 bool QtPageArea::eventFilter(QObject* watched, QEvent* event) {
@@ -85,7 +85,7 @@ bool QtPageArea::eventFilter(QObject* watched, QEvent* event) {
 
 void QtPageArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    placeCentred();
+    placePage();
 }
 
 void QtPageArea::paintEvent(QPaintEvent* /*event*/) {

@@ -17,8 +17,9 @@ class QtPageArea final : public QWidget {
 
     void setBannerShown(bool shown);
 
-    // Shows `page` at the top left, or near the middle when `centred` (the start panel keeps its
-    // place there as the window is resized). Returns the room the page needs, margins included.
+    // Shows `page` at the top, in the middle of the width, or near the middle of both when
+    // `centred` (the start panel); it keeps its place as the window is resized. Returns the room
+    // the page needs, margins included.
     QSize place(QWidget* page, bool centred);
 
     // Told the room the page needs whenever it grows after it was placed.
@@ -31,7 +32,7 @@ class QtPageArea final : public QWidget {
 
   private:
     QSize fitPage();
-    void placeCentred();
+    void placePage();
 
     bool bannerShown_ = false;
     bool centred_ = false;

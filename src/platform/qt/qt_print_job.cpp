@@ -44,7 +44,7 @@ void QtPrintJob::text(int x, int y, std::string_view cp1252Text) {
     if (aborted()) {
         return;
     }
-    page_.push_back({x, y, std::string(cp1252Text)});
+    pages_.back().push_back({x, y, std::string(cp1252Text)});
 }
 
 bool QtPrintJob::startDocument(std::string_view cp1252DocumentName) {
@@ -61,11 +61,14 @@ bool QtPrintJob::startPage() {
         return false;
     }
     pageStarted_ = true;
+    pages_.emplace_back();
     return true;
 }
 
 bool QtPrintJob::endPage() {
-    return pageStarted_;
+    const bool ended = pageStarted_;
+    pageStarted_ = false;
+    return ended;
 }
 
 bool QtPrintJob::endDocument() {
@@ -78,16 +81,22 @@ bool QtPrintJob::endDocument() {
         return false;
     }
     painter.setFont(font_);
-    for (const Run& run : page_) {
-        painter.drawText(run.x, run.y + ascent_, toQString(run.cp1252Text));
+    bool drawn = true;
+    for (std::size_t p = 0; p < pages_.size() && drawn; ++p) {
+        if (p > 0) {
+            drawn = printer_->newPage();
+        }
+        for (const Run& run : pages_[p]) {
+            painter.drawText(run.x, run.y + ascent_, toQString(run.cp1252Text));
+        }
     }
-    page_.clear();
-    return painter.end();
+    pages_.clear();
+    return painter.end() && drawn;
 }
 
 void QtPrintJob::abortDocument() {
-    // Nothing has reached the print queue yet: dropping the page drops the job.
-    page_.clear();
+    // Nothing has reached the print queue yet: dropping the pages drops the job.
+    pages_.clear();
     documentStarted_ = false;
     pageStarted_ = false;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // One print job on a Qt printer, in a fixed-pitch font so that the report's columns line up.
-// The page is kept as it is drawn and reaches the printer only when the document ends: the print
-// queue has no way to take back a document once the painter has sent it, so a cancelled job must
-// never have been sent.
+// The pages are kept as they are drawn and reach the printer only when the document ends: the
+// print queue has no way to take back a document once the painter has sent it, so a cancelled job
+// must never have been sent.
 
 #include <memory>
 #include <string>
@@ -50,7 +50,7 @@ class QtPrintJob final : public PrintJob {
     int ascent_ = 0;
     bool documentStarted_ = false;
     bool pageStarted_ = false;
-    std::vector<Run> page_;
+    std::vector<std::vector<Run>> pages_; // the runs of each page, drawn when the document ends
     std::function<bool()> aborted_;
 };
 

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -13,6 +14,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_screen_room.h"
 #include "platform/qt/qt_window_close.h"
+#include "platform/qt/qt_window_places.h"
 
 namespace korvel {
 
@@ -21,6 +23,8 @@ namespace {
 constexpr QSize kProfileSize(980, 680);
 constexpr int kChoiceCharacters = 24;
 constexpr int kNumberWidth = 70;
+// Reads shorter than this show no progress at all.
+constexpr int kProgressDelayMs = 400;
 
 QLineEdit* numberEdit(QWidget* parent, const QString& accessibleName) {
     auto* edit = new QLineEdit(parent);
@@ -63,6 +67,10 @@ void QtProfileView::makeControls(QDialog& dialog) {
     importCsv_ = new QPushButton(QStringLiteral("&Import CSV..."), &dialog);
     importCsv_->setAutoDefault(false);
     importCsv_->setAccessibleName(QStringLiteral("Import the terrain profile from a CSV file"));
+    fromTerrain_ = new QPushButton(QStringLiteral("From &terrain"), &dialog);
+    fromTerrain_->setAutoDefault(false);
+    fromTerrain_->setAccessibleName(
+        QStringLiteral("Take the terrain profile from the elevation models"));
 }
 
 QGridLayout* QtProfileView::controlGrid(QDialog& dialog) {
@@ -83,6 +91,7 @@ QGridLayout* QtProfileView::controlGrid(QDialog& dialog) {
     grid->addWidget(draw_, 1, 4);
     grid->addWidget(apply_, 1, 5);
     grid->addWidget(importCsv_, 2, 4);
+    grid->addWidget(fromTerrain_, 2, 5);
     grid->setColumnStretch(6, 1);
     return grid;
 }
@@ -102,6 +111,8 @@ void QtProfileView::connectEvents(QDialog& dialog) {
                      send(&ProfileEvents::onRuleSetChosen));
     QObject::connect(importCsv_, &QPushButton::clicked, &dialog,
                      send(&ProfileEvents::onImportCsv));
+    QObject::connect(fromTerrain_, &QPushButton::clicked, &dialog,
+                     send(&ProfileEvents::onFromTerrain));
     QObject::connect(apply_, &QPushButton::clicked, &dialog, send(&ProfileEvents::onApply));
 }
 
@@ -134,9 +145,11 @@ void QtProfileView::build() {
                                         {draw_, "draw"},
                                         {apply_, "apply"},
                                         {importCsv_, "importCsv"},
+                                        {fromTerrain_, "fromTerrain"},
                                         {heights_, "heights"}}) {
         control->setObjectName(QLatin1String(name));
     }
+    placeBesideMainWindow(*dialog, *owner_->window());
     dialog_ = dialog;
 }
 
@@ -196,6 +209,24 @@ void QtProfileView::close() {
         closeSelfDeletingWindow(dialog_);
         dialog_ = nullptr;
     }
+}
+
+bool QtProfileView::showProgress(const std::string& text, std::size_t done, std::size_t total) {
+    if (done >= total) {
+        delete progress_;
+        progress_ = nullptr;
+        return true;
+    }
+    if (progress_ == nullptr) {
+        progress_ = new QProgressDialog(toQString(text), QStringLiteral("Cancel"), 0,
+                                        static_cast<int>(total), window());
+        progress_->setWindowModality(Qt::WindowModal);
+        progress_->setMinimumDuration(kProgressDelayMs);
+        progress_->setAccessibleName(toQString(text));
+        progress_->setObjectName(QStringLiteral("progress"));
+    }
+    progress_->setValue(static_cast<int>(done)); // modal: keeps the window answering
+    return !progress_->wasCanceled();
 }
 
 bool QtProfileView::isOpen() const {

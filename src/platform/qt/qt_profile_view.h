@@ -15,6 +15,7 @@ class QDialog;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QProgressDialog;
 class QPushButton;
 class QWidget;
 
@@ -36,6 +37,7 @@ class QtProfileView final : public ProfileView {
     void showHeights(const std::string& text, bool applicable) override;
     void close() override;
     [[nodiscard]] bool isOpen() const override;
+    bool showProgress(const std::string& text, std::size_t done, std::size_t total) override;
 
     [[nodiscard]] QWidget* window() const;
     // Told the name and title of the window when it opens.
@@ -65,8 +67,10 @@ class QtProfileView final : public ProfileView {
     QPushButton* draw_ = nullptr;
     QPushButton* apply_ = nullptr;
     QPushButton* importCsv_ = nullptr;
+    QPushButton* fromTerrain_ = nullptr;
     QLabel* heights_ = nullptr;
     QtChartPanel* panel_ = nullptr;
+    QPointer<QProgressDialog> progress_; // while From terrain reads
 };
 
 } // namespace korvel

@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QScreen>
 #include <QScrollArea>
@@ -13,6 +14,7 @@
 
 #include <functional>
 
+#include "platform/qt/qt_methods_table.h"
 #include "platform/qt/qt_text.h"
 
 namespace korvel {
@@ -23,6 +25,7 @@ constexpr int kLineCharacters = 41;
 constexpr int kUpperLines = 10;
 constexpr int kLowerLines = 5;
 constexpr int kVerdictLines = 4;
+constexpr int kAvailabilityLines = 4;
 // The dock tells when the user closes it by its close box.
 class ResultsDock final : public QDockWidget {
   public:
@@ -74,12 +77,21 @@ QtResultsWindow::QtResultsWindow(QMainWindow* owner) : owner_(owner) {
     auto* layout = new QVBoxLayout(panel);
     upper_ = block(*panel, 1300, kUpperLines, QStringLiteral("Results without diversity"));
     lower_ = block(*panel, 1301, kLowerLines, QStringLiteral("Results with diversity"));
+    freshnessLine_ = block(*panel, 0, 1, QStringLiteral("Results state"));
+    freshnessLine_->setObjectName(QStringLiteral("freshness"));
     verdict_ = block(*panel, 0, kVerdictLines, QStringLiteral("Verdict"));
     verdict_->setObjectName(QStringLiteral("verdict"));
+    availability_ = block(*panel, 0, kAvailabilityLines, QStringLiteral("Rain judgement"));
+    availability_->setObjectName(QStringLiteral("availability"));
+    layout->addWidget(freshnessLine_);
     layout->addWidget(upper_);
     layout->addWidget(lower_);
     layout->addWidget(verdict_);
-    layout->addStretch(1);
+    layout->addWidget(availability_);
+    methods_ = new QtMethodsTable(panel);
+    methods_->setFont(dock->font());
+    layout->addWidget(methods_, 1);
+    layout->addStretch(0); // takes the room while the table is hidden
     dock->setWidget(panel);
     owner->addDockWidget(Qt::RightDockWidgetArea, dock);
     dock->hide();
@@ -99,6 +111,8 @@ void QtResultsWindow::show() {
         upper_->setText(QStringLiteral(" "));
         lower_->setText(QStringLiteral(" "));
         setVerdict(VerdictMark::None, {});
+        setAvailability(VerdictMark::None, {});
+        setFreshness(ResultsFreshness::None);
         open_ = true;
         reopenable_ = false;
         placeBesidePage();
@@ -201,6 +215,34 @@ void QtResultsWindow::setVerdict(VerdictMark mark, const std::vector<std::string
     verdict_->setAccessibleDescription(joined(lines));
 }
 
+void QtResultsWindow::setAvailability(VerdictMark mark, const std::vector<std::string>& lines) {
+    if (dock_ == nullptr) {
+        return;
+    }
+    availabilityMark_ = mark;
+    availability_->setText(joined(lines));
+    availability_->setAccessibleDescription(joined(lines));
+}
+
+void QtResultsWindow::setFreshness(ResultsFreshness freshness) {
+    if (dock_ == nullptr) {
+        return;
+    }
+    freshness_ = freshness;
+    const bool stale = freshness == ResultsFreshness::Stale;
+    // Greyed, the old figures stay readable but cannot be taken for the hop's.
+    upper_->setEnabled(!stale);
+    lower_->setEnabled(!stale);
+    const QString line = stale ? toQString(kResultsOutOfDateText)
+                         : freshness == ResultsFreshness::Stored
+                             ? QStringLiteral("Stored results, from the hop file")
+                             : QStringLiteral(" ");
+    freshnessLine_->setText(line);
+    freshnessLine_->setStyleSheet(stale ? QStringLiteral("QLabel { font-weight: bold; }")
+                                        : QString());
+    freshnessLine_->setAccessibleDescription(line.trimmed());
+}
+
 void QtResultsWindow::setShown(bool shown) {
     if (dock_ == nullptr || shown == open_ || (shown && !reopenable_)) {
         return;
@@ -219,6 +261,10 @@ void QtResultsWindow::close() {
     reopenable_ = false;
     if (dock_ != nullptr) {
         dock_->hide();
+        // The page gets the room back at once: a page placed next measures it.
+        if (QLayout* layout = owner_->layout(); layout != nullptr && !dock_->isFloating()) {
+            layout->activate();
+        }
     }
 }
 

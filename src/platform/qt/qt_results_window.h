@@ -1,7 +1,8 @@
 #pragma once
 // ResultsWindow on Qt: a "Results" dock on the right of the main window (the user may float it
-// or move it to another side), two blocks of lines in a fixed-pitch font (controls 1300 and
-// 1301) and the verdict under them. Being part of the main window it can never open off-screen.
+// or move it to another side), a line saying whether the results are stored or out of date, two
+// blocks of lines in a fixed-pitch font (controls 1300 and 1301), the verdict and the rain
+// judgement under them. Being part of the main window it can never open off-screen.
 // Closing it by its close box forgets it, and the next calculation with results opens it anew.
 // On a screen too small for the page and the dock side by side it first opens floating at the
 // screen's lower right, unless the user's settings say where it was left.
@@ -20,6 +21,8 @@ class QWidget;
 
 namespace korvel {
 
+class QtMethodsTable;
+
 class QtResultsWindow final : public ResultsWindow {
   public:
     // Makes the dock, closed, so that the main window can restore where the user left it.
@@ -32,6 +35,8 @@ class QtResultsWindow final : public ResultsWindow {
     void setLines(const std::vector<std::string>& upper, const std::vector<std::string>& lower,
                   bool lowerChanged) override;
     void setVerdict(VerdictMark mark, const std::vector<std::string>& lines) override;
+    void setAvailability(VerdictMark mark, const std::vector<std::string>& lines) override;
+    void setFreshness(ResultsFreshness freshness) override;
     void close() override;
     [[nodiscard]] bool isOpen() const override;
     void setEnabled(bool enabled) override;
@@ -44,6 +49,10 @@ class QtResultsWindow final : public ResultsWindow {
     [[nodiscard]] QWidget* window() const;
     // The verdict shown, for the scenario player.
     [[nodiscard]] VerdictMark verdict() const { return mark_; }
+    // The methods table under the verdict.
+    [[nodiscard]] QtMethodsTable* methodsTable() const { return methods_; }
+    [[nodiscard]] VerdictMark availability() const { return availabilityMark_; }
+    [[nodiscard]] ResultsFreshness freshness() const { return freshness_; }
 
   private:
     // Each opening: beside the page where both fit, else below it, else floating.
@@ -58,7 +67,12 @@ class QtResultsWindow final : public ResultsWindow {
     QLabel* upper_ = nullptr;
     QLabel* lower_ = nullptr;
     QLabel* verdict_ = nullptr;
+    QtMethodsTable* methods_ = nullptr;
+    QLabel* availability_ = nullptr;
+    QLabel* freshnessLine_ = nullptr;
     VerdictMark mark_ = VerdictMark::None;
+    VerdictMark availabilityMark_ = VerdictMark::None;
+    ResultsFreshness freshness_ = ResultsFreshness::None;
 };
 
 } // namespace korvel

@@ -1,62 +1,22 @@
-// The elevation port on rasters the tests write with GDAL, read through the loaded module, every
-// cell's value known:
-// value = 100 · row + 10 · column, so bilinear interpolation of this plane is exact everywhere
-// between the cell centres.
+// The elevation port on rasters the tests write with GDAL (tests/support/synthetic_raster.h),
+// read through the loaded module.
 
 #include <gtest/gtest.h>
 
-#include <cpl_string.h>
-#include <gdal_priv.h>
+#include <gdal_utils.h>
 #include <ogr_spatialref.h>
 
 #include "geo/geodesic.h"
 #include "geo/terrain_profile.h"
 #include "platform/elevation_module.h"
+#include "support/synthetic_raster.h"
 #include "support/temp_folder.h"
 
 namespace korvel {
 namespace {
 
-constexpr float kNoData = -32768.0f;
-
-struct Raster {
-    double west = 25.0;  // left edge, degrees or metres
-    double north = 60.3; // top edge
-    double cellSize = 0.1;
-    int width = 4;
-    int height = 3;
-    int epsg = 4326;
-    bool voidInFirstCell = false;
-};
-
-void writeGeoTiff(const std::filesystem::path& file, const Raster& raster) {
-    GDALAllRegister();
-    GDALDriver* driver = GetGDALDriverManager()->GetDriverByName("GTiff");
-    ASSERT_NE(driver, nullptr);
-    GDALDataset* dataset =
-        driver->Create(file.c_str(), raster.width, raster.height, 1, GDT_Float32, nullptr);
-    ASSERT_NE(dataset, nullptr);
-    double transform[6] = {raster.west, raster.cellSize, 0.0, raster.north, 0.0, -raster.cellSize};
-    dataset->SetGeoTransform(transform);
-    OGRSpatialReference system;
-    system.importFromEPSG(raster.epsg);
-    dataset->SetSpatialRef(&system);
-    std::vector<float> cells;
-    for (int row = 0; row < raster.height; ++row) {
-        for (int column = 0; column < raster.width; ++column) {
-            cells.push_back(static_cast<float>(100 * row + 10 * column));
-        }
-    }
-    GDALRasterBand* band = dataset->GetRasterBand(1);
-    band->SetNoDataValue(kNoData);
-    if (raster.voidInFirstCell) {
-        cells[0] = kNoData;
-    }
-    ASSERT_EQ(band->RasterIO(GF_Write, 0, 0, raster.width, raster.height, cells.data(),
-                             raster.width, raster.height, GDT_Float32, 0, 0),
-              CE_None);
-    GDALClose(dataset);
-}
+using Raster = test::SyntheticRaster;
+using test::writeGeoTiff;
 
 // The module as built, wherever the test program runs from.
 ElevationModelOpening openWithModule(const std::vector<std::filesystem::path>& files) {
@@ -109,7 +69,12 @@ TEST_F(GdalElevation, SeveralTilesAndAProjectedRasterMakeOneModel) {
     east.west = 25.4;
     writeGeoTiff(folder / "east.tif", east);
     // A raster in UTM zone 35 N metres, 1 km cells, around 60.2 N 27 E.
-    Raster utm{500000.0, 6680000.0, 1000.0, 20, 20, 32635, false};
+    Raster utm;
+    utm.west = 500000.0;
+    utm.north = 6680000.0;
+    utm.cellSize = 1000.0;
+    utm.width = utm.height = 20;
+    utm.epsg = 32635;
     writeGeoTiff(folder / "utm.tif", utm);
     const auto model = open({folder / "west.tif", folder / "east.tif", folder / "utm.tif"});
     EXPECT_NEAR(*model->elevationM(60.25, 25.45), 0.0, 1e-9); // the east tile's first cell
@@ -201,8 +166,111 @@ TEST_F(GdalElevation, ProfileFollowsTheGeodesicAcrossTheModel) {
     }
     const auto outside = sampleProfile(*model, from, {60.25, 25.5}, 5.0);
     EXPECT_EQ(outside.error,
-              "no elevation data at 60.25012 N, 25.41115 E (20.000 km from station 1)");
+              "no elevation data at 60.25012 N, 25.41115 E (20.000 km from station 1); no model "
+              "covers N60E025 (20.000-24.920 km)");
     EXPECT_NEAR(defaultProfileStepKm(*model), 11.119, 0.001);
+}
+
+// Heights stored as scaled integers or in feet come out in metres; the cell at row 1, column 2
+// stores 120.
+TEST_F(GdalElevation, ScaleOffsetAndFeetGiveMetres) {
+    struct Case {
+        GDALDataType type;
+        double scale;
+        double offset;
+        const char* unit;
+        double metres;
+    };
+    for (const Case& c :
+         {Case{GDT_Int16, 0.5, 10.0, "", 70.0}, Case{GDT_Int16, 1.0, 0.0, "ft", 120.0 * 0.3048},
+          Case{GDT_UInt16, 0.1, -2.0, "foot", 10.0 * 0.3048},
+          Case{GDT_Float32, 2.0, 0.0, "metre", 240.0}}) {
+        Raster raster;
+        raster.type = c.type;
+        raster.scale = c.scale;
+        raster.offset = c.offset;
+        raster.unit = c.unit;
+        writeGeoTiff(folder / "scaled.tif", raster);
+        const auto model = open({folder / "scaled.tif"});
+        ASSERT_TRUE(model);
+        EXPECT_NEAR(*model->elevationM(60.15, 25.25), c.metres, 1e-6) << c.unit << c.scale;
+    }
+}
+
+TEST_F(GdalElevation, AFolderAndAVirtualRasterServeTheirTiles) {
+    std::filesystem::create_directory(folder / "tiles");
+    writeGeoTiff(folder / "tiles" / "west.tif", {});
+    Raster east;
+    east.west = 25.4;
+    writeGeoTiff(folder / "tiles" / "east.TIF", east);
+    test::writeFile(folder / "tiles" / "readme.txt", "not a raster");
+    const auto fromFolder = open({folder / "tiles"});
+    ASSERT_TRUE(fromFolder);
+    EXPECT_NEAR(*fromFolder->elevationM(60.05, 25.75), 230.0, 1e-9);
+    EXPECT_NEAR(*fromFolder->elevationM(60.05, 25.05), 200.0, 1e-9);
+
+    const std::string west = (folder / "tiles" / "west.tif").string();
+    const std::string eastName = (folder / "tiles" / "east.TIF").string();
+    const char* sources[] = {west.c_str(), eastName.c_str()};
+    int failed = 0;
+    GDALClose(GDALBuildVRT((folder / "both.vrt").c_str(), 2, nullptr, sources, nullptr, &failed));
+    ASSERT_EQ(failed, 0);
+    const auto fromVrt = open({folder / "both.vrt"});
+    ASSERT_TRUE(fromVrt);
+    EXPECT_NEAR(*fromVrt->elevationM(60.05, 25.75), 230.0, 1e-9);
+
+    std::filesystem::create_directory(folder / "empty");
+    EXPECT_EQ(openWithModule({folder / "empty"}).error,
+              (folder / "empty").string() +
+                  ": the folder holds no elevation model (.tif, .hgt, .vrt, ...)");
+}
+
+TEST_F(GdalElevation, RefusesRastersItCannotPlaceOrMeasure) {
+    Raster noReference;
+    noReference.epsg = 0;
+    Raster rotated;
+    rotated.rotation = 0.01;
+    Raster furlongs;
+    furlongs.unit = "furlong";
+    for (const auto& [raster, error] :
+         {std::pair{noReference, "x.tif: the raster has no spatial reference; give it one "
+                                 "first (gdal_edit.py -a_srs EPSG:4326)"},
+          std::pair{rotated, "x.tif: the raster is rotated; turn it north up first (gdalwarp)"},
+          std::pair{furlongs,
+                    "x.tif: the raster's heights are in \"furlong\", neither metres nor feet"}}) {
+        writeGeoTiff(folder / "x.tif", raster);
+        EXPECT_EQ(openWithModule({folder / "x.tif"}).error, error);
+    }
+}
+
+// A file cut short after it opened reads as a fault naming it, not as ground without data.
+TEST_F(GdalElevation, ATruncatedRasterIsNamedWhenItsBlocksCannotBeRead) {
+    Raster big;
+    big.width = 400;
+    big.height = 400;
+    big.cellSize = 0.001;
+    big.type = GDT_Int16;
+    writeGeoTiff(folder / "cut.tif", big);
+    std::filesystem::resize_file(folder / "cut.tif", 2000);
+    const auto model = open({folder / "cut.tif"});
+    ASSERT_TRUE(model);
+    const auto sampling = sampleProfile(*model, {60.299, 25.001}, {59.901, 25.399}, 0.5);
+    EXPECT_EQ(sampling.error.rfind("cut.tif: ", 0), 0u) << sampling.error;
+}
+
+TEST_F(GdalElevation, SamplingReportsProgressAndStopsWhenCancelled) {
+    writeGeoTiff(folder / "plane.tif", {});
+    const auto model = open({folder / "plane.tif"});
+    std::size_t calls = 0;
+    const auto sampling = sampleProfile(*model, {60.25, 25.05}, {60.25, 25.35}, 2.0,
+                                        [&](std::size_t done, std::size_t total) {
+                                            EXPECT_EQ(done, ++calls);
+                                            EXPECT_GT(total, 5u);
+                                            return done < 3;
+                                        });
+    EXPECT_TRUE(sampling.cancelled);
+    EXPECT_EQ(calls, 3u);
+    EXPECT_TRUE(sampling.profile.empty());
 }
 
 } // namespace

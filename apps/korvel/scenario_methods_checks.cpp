@@ -1,0 +1,71 @@
+#include "scenario_methods_checks.h"
+
+#include <QString>
+
+#include "platform/qt/qt_methods_table.h"
+#include "transcript.h"
+
+namespace korvel {
+
+namespace {
+
+std::pair<std::string, std::string> firstWord(const std::string& text) {
+    const std::size_t space = text.find(' ');
+    return space == std::string::npos ? std::pair{text, std::string()}
+                                      : std::pair{text.substr(0, space), text.substr(space + 1)};
+}
+
+std::optional<int> wholeNumber(const std::string& text) {
+    bool ok = false;
+    const int value = QString::fromStdString(text).toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+} // namespace
+
+std::string actOnMethods(QtMethodsTable& table, const std::string& rest) {
+    const auto [verb, argument] = firstWord(rest);
+    if (verb == "import") {
+        table.pressImport();
+        return {};
+    }
+    const std::optional<int> column = wholeNumber(argument);
+    if (verb != "judge" || !column || *column < 0 || *column > 2) {
+        return "expected method judge 0|1|2 or method import, not " + quoted(rest);
+    }
+    table.chooseJudgingColumn(*column);
+    return {};
+}
+
+std::string checkMethods(const QtMethodsTable& table, const std::string& rest) {
+    const auto [first, afterFirst] = firstWord(rest);
+    if (first == "missing") {
+        const std::string found = table.missingText().toStdString();
+        return found == afterFirst
+                   ? std::string()
+                   : "expected missing maps " + quoted(afterFirst) + ", found " + quoted(found);
+    }
+    // "tip ROW COLUMN TEXT": the cell's tooltip (its accessible description) contains TEXT.
+    const bool tip = first == "tip";
+    const auto [rowText, afterRow] = tip ? firstWord(afterFirst) : std::pair{first, afterFirst};
+    const auto [columnText, expected] = firstWord(afterRow);
+    const std::optional<int> row = wholeNumber(rowText);
+    const std::optional<int> column = wholeNumber(columnText);
+    if (!row || !column) {
+        return "expected a row and a column, not " + quoted(rest);
+    }
+    const std::string where = rowText + " " + columnText;
+    if (tip) {
+        const std::string detail = table.cellDetail(*row, *column).toStdString();
+        return detail.find(expected) != std::string::npos
+                   ? std::string()
+                   : "expected the tooltip of " + where + " to contain " + quoted(expected) +
+                         ", found " + quoted(detail);
+    }
+    const std::string found = table.cellText(*row, *column).toStdString();
+    return found == expected ? std::string()
+                             : "expected method cell " + where + " " + quoted(expected) +
+                                   ", found " + quoted(found);
+}
+
+} // namespace korvel

@@ -1,0 +1,86 @@
+#include "platform/qt/qt_window_places.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include <QApplication>
+#include <QRect>
+#include <QScreen>
+#include <QWidget>
+
+namespace korvel {
+
+namespace {
+
+constexpr int kCascadeStep = 32;
+constexpr int kCascadeSteps = 8;
+
+// The program's other windows on the screen: the main window, the floating results, the charts.
+std::vector<QRect> otherWindows(const QWidget& placed) {
+    std::vector<QRect> frames;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (window != &placed && window->isVisible() &&
+            (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool)) {
+            frames.push_back(window->frameGeometry());
+        }
+    }
+    return frames;
+}
+
+// The free place nearest the main window's top right corner: places start where the screen or
+// another window begins or ends, so windows line up edge to edge.
+std::optional<QPoint> freePlace(const QRect& screen, const QRect& mainFrame, QSize frame,
+                                const std::vector<QRect>& others) {
+    std::vector<int> lefts{screen.left(), screen.right() + 1 - frame.width()};
+    std::vector<int> tops{screen.top(), mainFrame.top(), screen.bottom() + 1 - frame.height()};
+    for (const QRect& other : others) {
+        lefts.insert(lefts.end(), {other.right() + 1, other.left() - frame.width()});
+        tops.insert(tops.end(), {other.bottom() + 1, other.top()});
+    }
+    const QPoint corner(mainFrame.right() + 1, mainFrame.top());
+    std::optional<QPoint> best;
+    for (const int left : lefts) {
+        for (const int top : tops) {
+            const QRect place(QPoint(left, top), frame);
+            const bool free = screen.contains(place) &&
+                              std::none_of(others.begin(), others.end(), [&](const QRect& other) {
+                                  return other.intersects(place);
+                              });
+            if (free && (!best || (place.topLeft() - corner).manhattanLength() <
+                                      (*best - corner).manhattanLength())) {
+                best = place.topLeft();
+            }
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+void placeBesideMainWindow(QWidget& window, const QWidget& main) {
+    const QScreen* screen = main.screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect shown = screen->availableGeometry();
+    const QRect mainFrame = main.frameGeometry();
+    // The window manager frames a chart as it frames the main window; its layout may widen it.
+    const QSize frame =
+        window.size().expandedTo(window.minimumSizeHint()) + (mainFrame.size() - main.size());
+    const std::vector<QRect> others = otherWindows(window);
+    if (const std::optional<QPoint> free = freePlace(shown, mainFrame, frame, others)) {
+        window.move(*free);
+        return;
+    }
+    // No free place on the screen: cascaded down from its right edge, a step for each window
+    // of the program already shown beside the main window.
+    const int step = static_cast<int>(others.size() % kCascadeSteps) * kCascadeStep;
+    window.move(
+        std::max(shown.left(), shown.right() + 1 - frame.width() - step),
+        std::min(shown.top() + step, std::max(shown.top(), shown.bottom() + 1 - frame.height())));
+}
+
+} // namespace korvel

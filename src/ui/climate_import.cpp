@@ -1,0 +1,59 @@
+#include "ui/climate_import.h"
+
+#include <cstdio>
+#include <string>
+
+#include "itu/climate/climate_cache.h"
+#include "itu/climate/grid_import.h"
+#include "platform/text_encoding.h"
+#include "report/date_stamp.h"
+#include "ui/session.h"
+
+namespace korvel {
+
+namespace {
+
+std::string isoToday() {
+    const CalendarDate date = reportToday();
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return text;
+}
+
+} // namespace
+
+bool importChosenClimateMaps(Session& session) {
+    const auto chosen = session.ports.files.choose(FileDialogUse::ImportClimateMaps);
+    if (!chosen) {
+        return false;
+    }
+    const ImportResult result =
+        importClimateGrids({{chosen->fullName}, std::nullopt, isoToday(), kUnpackLimit});
+    Messages& messages = session.ports.messages;
+    if (!result.errors.empty() || result.grids.empty()) {
+        std::string text;
+        for (const std::string& error : result.errors) {
+            text.append(error).append("\n");
+        }
+        text.append(result.errors.empty()
+                        ? "No climate map found in the file; the installed "
+                          "maps are as they were"
+                        : "Nothing imported; the installed maps are as they were");
+        messages.show(utf8ToCp1252(text), kAppCaption, MessageIcon::Warning);
+        return false;
+    }
+    const ClimateCache cache(climateCacheFolder());
+    bool stored = true;
+    for (const ImportedGrid& grid : result.grids) {
+        if (!cache.store(grid)) {
+            messages.show(pathToCp1252(cache.fileOf(grid.kind)) + ": cannot write", kAppCaption,
+                          MessageIcon::Warning);
+            stored = false;
+            break;
+        }
+    }
+    session.climateMaps.reset();
+    return stored;
+}
+
+} // namespace korvel

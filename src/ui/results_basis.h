@@ -1,0 +1,42 @@
+#pragma once
+// Whether the results the hop holds belong to the hop as it stands. The hop file keeps results
+// but not the data they came from, so the session remembers that data: the hop as it was when
+// the results were calculated, or when a hop whose stored results are still current was opened.
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "engine/hop_record.h"
+#include "platform/results_window.h"
+
+namespace korvel {
+
+class Session;
+
+struct ResultsBasis {
+    std::vector<std::uint8_t> inputs; // the hop file image, results left out; empty: none
+    bool stored = false;              // found in the hop file, not calculated in this session
+    bool showOnNextPage = false;      // a hop just read: its results show with its first page
+};
+
+// The hop as Calculate reads it, without its results.
+std::vector<std::uint8_t> resultsInputs(const HopState& hop);
+
+// The session's hop has just been calculated.
+void noteResultsCalculated(Session& session);
+
+// The session's hop has just been read from `file`: its results are stored, and current when a
+// calculation of its data gives them again (the rule korvel-cli applies to a hop file).
+void noteResultsOpened(Session& session, const std::filesystem::path& file);
+
+// The hop's results against `asItStands` (the session's hop with what a page holds and has not
+// stored yet).
+ResultsFreshness resultsFreshness(const Session& session, const HopState& asItStands);
+
+// Before the hop is written, printed or exported: results that do not belong to the hop as it
+// stands are calculated again without a word when the hop passes the pages' checks, and are
+// cleared when it does not or the calculation stops. An open results window shows what is kept.
+void bringResultsUpToDate(Session& session);
+
+} // namespace korvel
