@@ -1,11 +1,11 @@
 #pragma once
 // What every fuzz target needs: a sink the optimiser cannot remove, a stop on a broken
-// property, and Messages that answer every box silently.
+// property, and Messages that answer every box silently (platform/silent_messages.h).
 
 #include <cstdint>
 #include <string_view>
 
-#include "platform/messages.h"
+#include "platform/silent_messages.h"
 
 namespace korvel::fuzz {
 
@@ -21,16 +21,5 @@ inline void require(bool property) {
         __builtin_trap();
     }
 }
-
-class SilentMessages final : public Messages {
-  public:
-    using Messages::show;
-    MessageAnswer show(std::string_view text, std::string_view, MessageIcon,
-                       MessageButtons buttons) override {
-        keep(text.size());
-        return defaultAnswer(buttons);
-    }
-    void beep() override { keep(1); }
-};
 
 } // namespace korvel::fuzz

@@ -19,12 +19,12 @@
 namespace korvel::cli {
 namespace {
 
-struct ShowJob {
+struct HopShowJob {
     std::string file;
     bool json = false;
 };
 
-struct NewJob {
+struct HopNewJob {
     std::string from;
     std::string output;
     bool force = false;
@@ -50,7 +50,7 @@ struct PrintField {
     }
 };
 
-int runShow(CliContext& context, const ShowJob& job) {
+int runHopShow(CliContext& context, const HopShowJob& job) {
     const auto stored = readStoredHop(job.file);
     if (!stored) {
         return kExitUnusable;
@@ -88,7 +88,7 @@ int runShow(CliContext& context, const ShowJob& job) {
     return kExitOk;
 }
 
-int runNew(CliContext& context, const NewJob& job) {
+int runHopNew(CliContext& context, const HopNewJob& job) {
     const auto document = readInputFile(job.from);
     if (!document) {
         return kExitUnusable;
@@ -114,15 +114,15 @@ void addHopCommands(CLI::App& app, CliContext& context, Action& action) {
     CLI::App* hop = app.add_subcommand("hop", "Show or create hop files");
     hop->require_subcommand(1);
 
-    auto show = std::make_shared<ShowJob>();
+    auto show = std::make_shared<HopShowJob>();
     CLI::App* showCommand = hop->add_subcommand("show", "Print every stored field of a hop file");
     showCommand->add_option("HOPFILE", show->file, "Hop file")->required();
     showCommand->add_flag("--json", show->json, "Print one JSON object");
     showCommand->callback([&context, &action, show] {
-        action = [&context, show] { return runShow(context, *show); };
+        action = [&context, show] { return runHopShow(context, *show); };
     });
 
-    auto create = std::make_shared<NewJob>();
+    auto create = std::make_shared<HopNewJob>();
     CLI::App* newCommand = hop->add_subcommand("new", "Create a hop file from JSON");
     newCommand->add_option("--from", create->from, "JSON with record, results and selection")
         ->required();
@@ -131,7 +131,7 @@ void addHopCommands(CLI::App& app, CliContext& context, Action& action) {
         ->check(kOutputFileName);
     newCommand->add_flag("--force", create->force, "Replace an existing file");
     newCommand->callback([&context, &action, create] {
-        action = [&context, create] { return runNew(context, *create); };
+        action = [&context, create] { return runHopNew(context, *create); };
     });
 }
 

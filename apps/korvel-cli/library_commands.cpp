@@ -22,7 +22,7 @@ struct BuildJob {
     bool force = false;
 };
 
-struct ShowJob {
+struct LibraryShowJob {
     std::string file;
     bool json = false;
 };
@@ -79,7 +79,7 @@ void printListing(std::ostream& out, const EquipmentLibrary& library) {
     }
 }
 
-int runShow(CliContext& context, const ShowJob& job) {
+int runLibraryShow(CliContext& context, const LibraryShowJob& job) {
     EquipmentLibrary library;
     if (!readLibraryFile(job.file, library, context.messages)) {
         return kExitUnusable;
@@ -108,12 +108,12 @@ void addLibraryCommands(CLI::App& app, CliContext& context, Action& action) {
     buildCommand->add_flag("--force", build->force, "Replace an existing file");
     buildCommand->callback([&action, build] { action = [build] { return runBuild(*build); }; });
 
-    auto show = std::make_shared<ShowJob>();
+    auto show = std::make_shared<LibraryShowJob>();
     CLI::App* showCommand = library->add_subcommand("show", "Print a library file");
     showCommand->add_option("FILE", show->file, "Library file")->required();
     showCommand->add_flag("--json", show->json, "Print the JSON source of the library");
     showCommand->callback([&context, &action, show] {
-        action = [&context, show] { return runShow(context, *show); };
+        action = [&context, show] { return runLibraryShow(context, *show); };
     });
 }
 

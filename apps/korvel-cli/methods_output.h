@@ -16,6 +16,9 @@
 
 namespace korvel::cli {
 
+// A method's cell that has no value.
+inline constexpr const char* kNone = "-";
+
 struct MethodsOptions {
     std::vector<std::string> names;                   // as typed: classic, p530-17, p530-18
     std::array<std::optional<double>, 6> typedValues; // in the order of kTypedClimateKeys

@@ -197,7 +197,7 @@ void printJson(const ProfileStudy& study, double frequencyGHz,
     std::cout << json.str() << '\n';
 }
 
-void printCsv(const ProfileAnalysis& analysis) {
+void printProfileCsv(const ProfileAnalysis& analysis) {
     std::cout << "distanceKm,groundM,clutterM,bulgeM,losM,f1M,clearanceM\n";
     for (const ProfileSample& s : analysis.samples) {
         std::cout << fixedDecimals(s.distanceKm, 3) << ',' << fixedDecimals(s.groundM, 1) << ','
@@ -219,7 +219,8 @@ void printEnds(const PathEnds& ends) {
     }
 }
 
-void printText(const ProfileJob& job, const ProfileStudy& study, double frequencyGHz, double k,
+void printProfileText(const ProfileJob& job, const ProfileStudy& study, double frequencyGHz,
+                      double k,
                const std::vector<ClearanceRule>& rules) {
     const ProfileAnalysis& analysis = study.analysis;
     const std::string& file = job.file;
@@ -282,9 +283,9 @@ void printProfile(const ProfileJob& job, const HopRecord& record, const HopSites
     if (job.json) {
         printJson(study, record.frequencyGHz, rules, ends);
     } else if (csvOut) {
-        printCsv(study.analysis);
+        printProfileCsv(study.analysis);
     } else {
-        printText(job, study, record.frequencyGHz, k, rules);
+        printProfileText(job, study, record.frequencyGHz, k, rules);
         printEnds(ends);
     }
 }

@@ -33,7 +33,7 @@
 namespace korvel::cli {
 namespace {
 
-struct ShowJob {
+struct RouteShowJob {
     std::string file;
     bool json = false;
     MethodsOptions methods;
@@ -44,7 +44,7 @@ struct OverwriteChoice {
     bool basicData = false; // existing hop files take the route's information, stations, ...
 };
 
-struct NewJob {
+struct RouteNewJob {
     std::string from;
     std::string output;
     std::string directory; // the route's directory field, a relative name of its folder
@@ -58,7 +58,7 @@ struct WriteHopsJob {
 };
 
 void printRouteJson(const RouteState& route, const HopMarks& stale,
-                    const RouteHopStatuses& statuses, const ShowJob& job,
+                    const RouteHopStatuses& statuses, const RouteShowJob& job,
                     const RouteMethods* methods) {
     const RouteRecord& record = route.record;
     JsonWriter json;
@@ -126,7 +126,7 @@ void printRouteJson(const RouteState& route, const HopMarks& stale,
     std::cout << json.str() << '\n';
 }
 
-int runShow(CliContext& context, const ShowJob& job) {
+int runRouteShow(CliContext& context, const RouteShowJob& job) {
     if (!context.loadLibrary()) {
         return kExitUnusable;
     }
@@ -186,7 +186,7 @@ bool existingHopsUsable(CliContext& context, const RouteState& route) {
     return true;
 }
 
-int runNew(CliContext& context, const NewJob& job) {
+int runRouteNew(CliContext& context, const RouteNewJob& job) {
     if (!context.loadLibrary()) {
         return kExitUnusable;
     }
@@ -279,7 +279,7 @@ void addOverwriteFlags(CLI::App* command, OverwriteChoice& overwrite) {
 } // namespace
 
 void addRouteCommands(CLI::App& app, CliContext& context, Action& action) {
-    auto show = std::make_shared<ShowJob>();
+    auto show = std::make_shared<RouteShowJob>();
     CLI::App* route = app.add_subcommand("route", "Show a route, create one, write its hop files");
     route->require_subcommand(0, 1);
     route->add_option("ROUTEFILE", show->file, "Route file to show");
@@ -290,11 +290,11 @@ void addRouteCommands(CLI::App& app, CliContext& context, Action& action) {
             if (show->file.empty()) {
                 throw CLI::RequiredError("ROUTEFILE");
             }
-            action = [&context, show] { return runShow(context, *show); };
+            action = [&context, show] { return runRouteShow(context, *show); };
         }
     });
 
-    auto create = std::make_shared<NewJob>();
+    auto create = std::make_shared<RouteNewJob>();
     CLI::App* newCommand = route->add_subcommand(
         "new", "Create a route file from JSON, and the hop files it names that do not exist");
     newCommand->add_option("--from", create->from, "Route plan (JSON)")->required();
@@ -307,7 +307,7 @@ void addRouteCommands(CLI::App& app, CliContext& context, Action& action) {
                            "Route directory the file keeps, as a relative name of its own folder "
                            "(\".\"), for a route shipped with its hops; default: the folder");
     newCommand->callback([&context, &action, create] {
-        action = [&context, create] { return runNew(context, *create); };
+        action = [&context, create] { return runRouteNew(context, *create); };
     });
 
     addRouteCalcCommand(route, context, action);

@@ -13,7 +13,6 @@ namespace {
 
 using itu::MethodResult;
 
-constexpr const char* kNone = "-";
 constexpr const char* kSumRule = "sum of the hops";
 constexpr const char* kSimultaneousRule = "simultaneous fading at the mean fade margin";
 

@@ -118,7 +118,7 @@ std::string methodCells(const MethodPoints& methods, SweepInput input,
     return cells;
 }
 
-void printCsv(std::ostream& out, const Sweep& sweep, const MethodPoints& methods) {
+void printSweepCsv(std::ostream& out, const Sweep& sweep, const MethodPoints& methods) {
     out << "value,outagePct,flatPct,selectivePct";
     if (sweep.hasRain) {
         out << ",rainAnnualPct,rainWorstMonthPct";
@@ -162,7 +162,7 @@ std::string methodColumnsText(const MethodPoints& methods, SweepInput input,
     return text;
 }
 
-void printText(std::ostream& out, const std::string& file, const Sweep& sweep,
+void printSweepText(std::ostream& out, const std::string& file, const Sweep& sweep,
                const MethodPoints& methods) {
     const std::string unit(sweepInputUnit(sweep.input));
     out << "== " << file
@@ -234,9 +234,9 @@ int runSweep(CliContext& context, const SweepJob& job) {
     if (job.json) {
         std::cout << sweepJson(sweep, methods) << '\n';
     } else if (job.csv) {
-        printCsv(std::cout, sweep, methods);
+        printSweepCsv(std::cout, sweep, methods);
     } else {
-        printText(std::cout, job.file, sweep, methods);
+        printSweepText(std::cout, job.file, sweep, methods);
     }
     return kExitOk;
 }

@@ -41,31 +41,141 @@ std::string formName(DialogId form) {
     return std::string(registeredForm(form).transcriptName);
 }
 
-int run(QApplication& app, const DesktopOptions& options) {
-    std::optional<std::filesystem::path> explicitProfile;
-    if (!options.profileFile.empty()) {
-        explicitProfile = options.profileFile;
+std::optional<std::filesystem::path> explicitProfile(const DesktopOptions& options) {
+    if (options.profileFile.empty()) {
+        return std::nullopt;
     }
-    UserProfile profile(explicitProfile);
-    const bool playing = !options.scenario.empty();
+    return options.profileFile;
+}
 
-    std::optional<std::vector<std::string>> scenario;
-    std::ofstream transcriptFile;
-    if (playing) {
-        FileReadStatus status{};
-        scenario = readScenario(options.scenario, status);
-        if (!scenario) {
-            std::cerr << "korvel: cannot read the scenario " << options.scenario << " ("
-                      << fileReadProblem(status) << ")\n";
+// Reads the scenario and opens its transcript file; the exit status when either fails.
+std::optional<int> openScenario(const DesktopOptions& options,
+                                std::optional<std::vector<std::string>>& scenario,
+                                std::ofstream& transcriptFile) {
+    FileReadStatus status{};
+    scenario = readScenario(options.scenario, status);
+    if (!scenario) {
+        std::cerr << "korvel: cannot read the scenario " << options.scenario << " ("
+                  << fileReadProblem(status) << ")\n";
+        return 2;
+    }
+    if (!options.transcript.empty()) {
+        transcriptFile.open(options.transcript);
+        if (!transcriptFile) {
+            std::cerr << "korvel: cannot write the transcript " << options.transcript << '\n';
             return 2;
         }
-        if (!options.transcript.empty()) {
-            transcriptFile.open(options.transcript);
-            if (!transcriptFile) {
-                std::cerr << "korvel: cannot write the transcript " << options.transcript << '\n';
-                return 2;
-            }
+    }
+    return std::nullopt;
+}
+
+// Editing the profile file is how the user changes the settings the program reads.
+void watchProfile(QFileSystemWatcher& profileWatch, const UserProfile& profile,
+                  ShellEvents& events, QObject& window) {
+    const auto file = profile.file();
+    if (!file || !std::filesystem::exists(*file)) {
+        return;
+    }
+    profileWatch.addPath(QString::fromStdString(file->string()));
+    QObject::connect(&profileWatch, &QFileSystemWatcher::fileChanged, &window,
+                     [&events, &profileWatch](const QString& path) {
+                         events.onSettingsChanged();
+                         // An editor that replaces the file ends the watch on the old one.
+                         if (!profileWatch.files().contains(path)) {
+                             profileWatch.addPath(path);
+                         }
+                     });
+}
+
+// The windows beside the pages: a played scenario notes them in its transcript as they open.
+struct NotedWindows {
+    QtDialogHost& host;
+    QtChartWindows& charts;
+    QtSweepView& sweepView;
+    QtProfileView& profileView;
+};
+
+// The results and chart windows of the session, their charts exported through its ports.
+void attachWindows(Session& session, QtResultsWindow& results, const NotedWindows& windows) {
+    session.resultsWindow = &results;
+    session.charts = &windows.charts;
+    session.sweepView = &windows.sweepView;
+    session.profileView = &windows.profileView;
+    session.methodsView = results.methodsTable();
+    const ChartExportPorts exportPorts{&session.ports.files, &session.ports.messages};
+    windows.charts.setExportPorts(exportPorts);
+    windows.sweepView.setExportPorts(exportPorts);
+    windows.profileView.setExportPorts(exportPorts);
+}
+
+// The window of that name ("sweep", "profile", "terrain", "budget", ...).
+std::function<QWidget*(const std::string&)> chartWindowOf(const NotedWindows& windows,
+                                                         TerrainWindow& terrain) {
+    return [&windows, &terrain](const std::string& name) {
+        return name == "sweep"     ? windows.sweepView.window()
+               : name == "profile" ? windows.profileView.window()
+               : name == "terrain" ? terrain.window()
+                                   : windows.charts.window(name);
+    };
+}
+
+void noteOpenings(const NotedWindows& windows, Transcript& transcript,
+                  std::unique_ptr<ScenarioPlayer>& player) {
+    QtDialogHost& host = windows.host;
+    host.pageCreated = [&transcript](DialogId form) {
+        transcript.note(std::string("page ") + formName(form));
+    };
+    host.modalOpened = [&transcript, &host](DialogId form) {
+        const QString title = host.activeView()->window()->windowTitle();
+        transcript.note(std::string("dialog ") + formName(form) + " " +
+                        quoted(title.toStdString()));
+    };
+    host.modelessOpened = [&transcript, &player](DialogId form, QtDialogView& view) {
+        transcript.note(std::string("dialog ") + formName(form) + " " +
+                        quoted(view.window()->windowTitle().toStdString()));
+        if (form == DialogId::AbortPrint) {
+            player->abortDialogOpened(view);
         }
+    };
+    const auto chartOpened = [&transcript](const std::string& name, const QString& title) {
+        transcript.note("chart " + name + " " + quoted(title.toStdString()));
+    };
+    windows.charts.opened = chartOpened;
+    windows.sweepView.opened = chartOpened;
+    windows.profileView.opened = chartOpened;
+}
+
+// Opens the hop asked for, starts the player and runs until the window closes.
+int runStarted(QApplication& app, QtMainWindow& window, Shell& shell, ScenarioPlayer* player,
+               const DesktopOptions& options, const Transcript& transcript) {
+    if (!options.hopFile.empty()) {
+        shell.openFile(options.hopFile);
+    }
+    if (player) {
+        player->start();
+    }
+    int status = app.exec();
+    window.saveLayout();
+    if (player) {
+        status = player->exitStatus(status);
+        if (transcript.lost()) {
+            std::cerr << "korvel: the transcript could not be written"
+                      << (options.transcript.empty() ? std::string() : " to " + options.transcript)
+                      << '\n';
+            status = 2;
+        }
+    }
+    return status;
+}
+
+int run(QApplication& app, const DesktopOptions& options) {
+    UserProfile profile(explicitProfile(options));
+    const bool playing = !options.scenario.empty();
+    std::optional<std::vector<std::string>> scenario;
+    std::ofstream transcriptFile;
+    if (const auto failed =
+            playing ? openScenario(options, scenario, transcriptFile) : std::nullopt) {
+        return *failed;
     }
     Transcript transcript(transcriptFile.is_open() ? transcriptFile : std::cout);
 
@@ -85,69 +195,25 @@ int run(QApplication& app, const DesktopOptions& options) {
 
     Session session(SessionPorts{messages, files, host, window, profile, printers},
                     findLibraryFile(options.libraryFile).string());
-    session.resultsWindow = &results;
-    session.charts = &charts;
-    session.sweepView = &sweepView;
-    session.profileView = &profileView;
-    session.methodsView = results.methodsTable();
+    const NotedWindows beside{host, charts, sweepView, profileView};
+    attachWindows(session, results, beside);
     MethodsTablePresenter methodsEvents(session);
     results.methodsTable()->setEvents(&methodsEvents);
-    const ChartExportPorts exportPorts{&session.ports.files, &session.ports.messages};
-    charts.setExportPorts(exportPorts);
-    sweepView.setExportPorts(exportPorts);
-    profileView.setExportPorts(exportPorts);
     Shell shell(session);
     ShellEvents events(shell, profile);
     window.setEvents(&events);
     TerrainWindow terrain(&window, session.ports.files, session.ports.messages, profile,
                           [&events] { events.onSettingsChanged(); });
     events.openTerrain = [&terrain] { terrain.open(); };
-    // Editing the profile file is how the user changes the settings the program reads.
     QFileSystemWatcher profileWatch;
-    if (const auto file = profile.file(); file && std::filesystem::exists(*file)) {
-        profileWatch.addPath(QString::fromStdString(file->string()));
-        QObject::connect(&profileWatch, &QFileSystemWatcher::fileChanged, &window,
-                         [&events, &profileWatch](const QString& path) {
-                             events.onSettingsChanged();
-                             // An editor that replaces the file ends the watch on the old one.
-                             if (!profileWatch.files().contains(path)) {
-                                 profileWatch.addPath(path);
-                             }
-                         });
-    }
+    watchProfile(profileWatch, profile, events, window);
 
-    const auto chartWindow = [&charts, &sweepView, &profileView,
-                              &terrain](const std::string& name) {
-        return name == "sweep"     ? sweepView.window()
-               : name == "profile" ? profileView.window()
-               : name == "terrain" ? terrain.window()
-                                   : charts.window(name);
-    };
+    const auto chartWindow = chartWindowOf(beside, terrain);
     addViewToggles(window, results, chartWindow);
 
     std::unique_ptr<ScenarioPlayer> player;
     if (playing) {
-        host.pageCreated = [&transcript](DialogId form) {
-            transcript.note(std::string("page ") + formName(form));
-        };
-        host.modalOpened = [&transcript, &host](DialogId form) {
-            const QString title = host.activeView()->window()->windowTitle();
-            transcript.note(std::string("dialog ") + formName(form) + " " +
-                            quoted(title.toStdString()));
-        };
-        host.modelessOpened = [&transcript, &player](DialogId form, QtDialogView& view) {
-            transcript.note(std::string("dialog ") + formName(form) + " " +
-                            quoted(view.window()->windowTitle().toStdString()));
-            if (form == DialogId::AbortPrint) {
-                player->abortDialogOpened(view);
-            }
-        };
-        const auto chartOpened = [&transcript](const std::string& name, const QString& title) {
-            transcript.note("chart " + name + " " + quoted(title.toStdString()));
-        };
-        charts.opened = chartOpened;
-        sweepView.opened = chartOpened;
-        profileView.opened = chartOpened;
+        noteOpenings(beside, transcript, player);
         player = std::make_unique<ScenarioPlayer>(
             std::move(*scenario),
             PlayedProgram{window, host, results, scriptedBoxes, scriptedDialogs,
@@ -155,29 +221,12 @@ int run(QApplication& app, const DesktopOptions& options) {
                           chartWindow},
             transcript);
     }
-
     window.restoreLayout();
     window.show();
     if (!shell.start()) {
         return 1;
     }
-    if (!options.hopFile.empty()) {
-        shell.openFile(options.hopFile);
-    }
-    if (player) {
-        player->start();
-    }
-    int status = app.exec();
-    window.saveLayout();
-    if (player) {
-        status = player->exitStatus(status);
-        if (transcript.lost()) {
-            std::cerr << "korvel: the transcript could not be written"
-                      << (options.transcript.empty() ? std::string() : " to " + options.transcript)
-                      << '\n';
-            status = 2;
-        }
-    }
+    const int status = runStarted(app, window, shell, player.get(), options, transcript);
     // The page's view goes before its presenter, so no late signal reaches a presenter gone.
     host.destroyPage();
     window.setEvents(nullptr);

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rewritten.selection = again.selection;
     fuzz::require(hopFileImage(rewritten) == image);
 
-    fuzz::SilentMessages messages;
+    korvel::SilentMessages messages;
     if (!checkRadio(hop, library, messages)) {
         return 0;
     }

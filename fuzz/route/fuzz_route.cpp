@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::require(againVersion == RouteFileVersion::Current);
     fuzz::require(routeFileImage(again) == image);
 
-    fuzz::SilentMessages messages;
+    korvel::SilentMessages messages;
     if (checkRouteRadio(record, library, messages)) {
         const RadioEntry* radio = library.radio(record.radioIndex);
         fuzz::require(radio != nullptr);

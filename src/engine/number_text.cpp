@@ -276,38 +276,65 @@ Conversion readConversion(const char*& format, std::va_list& args) {
     return c;
 }
 
+void appendFixedConversion(std::string& text, const Conversion& c, double value) {
+    const int decimals = c.precision < 0 ? 6 : c.precision;
+    // printf reads a negative ".*" its own way; a tie is rounded here all the same.
+    const bool printfsOwn =
+        !std::isfinite(value) ||
+        (c.negativePrecision && (value == 0 || !isTie(std::fabs(value), decimals)));
+    if (printfsOwn) {
+        appendByPrintf(text, c, value);
+    } else {
+        appendFixed(text, c, value, decimals);
+    }
+}
+
+void appendExponentConversion(std::string& text, const Conversion& c, double value) {
+    const int precision = c.precision < 0 ? 6 : c.precision;
+    if (std::isfinite(value) && !c.negativePrecision) {
+        appendExponent(text, c, value, precision);
+        return;
+    }
+    int decimals = precision;
+    if (std::isfinite(value) && value != 0) {
+        decimals -= leadingExponent(std::fabs(value));
+    }
+    appendByPrintf(text, c, nudgedTie(value, decimals));
+}
+
+void appendIntegerConversion(std::string& text, const Conversion& c, std::va_list& args) {
+    if (c.longLong) {
+        appendByPrintf(text, c, va_arg(args, long long));
+    } else if (c.sizeT) {
+        appendByPrintf(text, c, va_arg(args, std::size_t));
+    } else if (c.isLong) {
+        appendByPrintf(text, c, va_arg(args, long));
+    } else {
+        appendByPrintf(text, c, va_arg(args, int));
+    }
+}
+
+// Written here rather than by printf: the labels of every report line pass this way.
+void appendWordConversion(std::string& text, const Conversion& c, std::string_view word) {
+    if (c.precision >= 0) {
+        word = word.substr(0, static_cast<std::size_t>(c.precision));
+    }
+    const auto width = static_cast<std::size_t>(std::abs(c.width));
+    const std::size_t pad = width > word.size() ? width - word.size() : 0;
+    const bool left = c.left || c.width < 0;
+    text.append(left ? 0 : pad, ' ').append(word).append(left ? pad : 0, ' ');
+}
+
 void appendConversion(std::string& text, const Conversion& c, std::va_list& args) {
     switch (c.letter) {
     case 'f':
-    case 'F': {
-        const double value = va_arg(args, double);
-        const int decimals = c.precision < 0 ? 6 : c.precision;
-        // printf reads a negative ".*" its own way; a tie is rounded here all the same.
-        const bool printfsOwn =
-            !std::isfinite(value) ||
-            (c.negativePrecision && (value == 0 || !isTie(std::fabs(value), decimals)));
-        if (printfsOwn) {
-            appendByPrintf(text, c, value);
-        } else {
-            appendFixed(text, c, value, decimals);
-        }
+    case 'F':
+        appendFixedConversion(text, c, va_arg(args, double));
         return;
-    }
     case 'e':
-    case 'E': {
-        const double value = va_arg(args, double);
-        const int precision = c.precision < 0 ? 6 : c.precision;
-        if (std::isfinite(value) && !c.negativePrecision) {
-            appendExponent(text, c, value, precision);
-        } else {
-            int decimals = precision;
-            if (std::isfinite(value) && value != 0) {
-                decimals -= leadingExponent(std::fabs(value));
-            }
-            appendByPrintf(text, c, nudgedTie(value, decimals));
-        }
+    case 'E':
+        appendExponentConversion(text, c, va_arg(args, double));
         return;
-    }
     case 'g':
     case 'G':
     case 'a':
@@ -321,28 +348,11 @@ void appendConversion(std::string& text, const Conversion& c, std::va_list& args
     case 'X':
     case 'o':
     case 'c':
-        if (c.longLong) {
-            appendByPrintf(text, c, va_arg(args, long long));
-        } else if (c.sizeT) {
-            appendByPrintf(text, c, va_arg(args, std::size_t));
-        } else if (c.isLong) {
-            appendByPrintf(text, c, va_arg(args, long));
-        } else {
-            appendByPrintf(text, c, va_arg(args, int));
-        }
+        appendIntegerConversion(text, c, args);
         return;
-    case 's': {
-        // Written here rather than by printf: the labels of every report line pass this way.
-        std::string_view word(va_arg(args, const char*));
-        if (c.precision >= 0) {
-            word = word.substr(0, static_cast<std::size_t>(c.precision));
-        }
-        const auto width = static_cast<std::size_t>(std::abs(c.width));
-        const std::size_t pad = width > word.size() ? width - word.size() : 0;
-        const bool left = c.left || c.width < 0;
-        text.append(left ? 0 : pad, ' ').append(word).append(left ? pad : 0, ' ');
+    case 's':
+        appendWordConversion(text, c, va_arg(args, const char*));
         return;
-    }
     case 'p':
         appendByPrintf(text, c, va_arg(args, void*));
         return;

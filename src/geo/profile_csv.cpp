@@ -73,6 +73,54 @@ std::string kilometres(double km) {
     return formatNumbers("%.3f km", km);
 }
 
+// The numbers of a line, or nothing when one of its fields is not a number.
+std::optional<std::vector<double>> lineNumbers(std::string_view line) {
+    const auto fields = fieldsOf(line);
+    std::vector<double> numbers;
+    for (const auto field : fields) {
+        if (const auto number = numberOf(field)) {
+            numbers.push_back(*number);
+        }
+    }
+    if (numbers.size() != fields.size()) {
+        return std::nullopt;
+    }
+    return numbers;
+}
+
+// Why a line of `count` numbers cannot be a point after `held` points; empty when it can.
+std::string pointLineFault(std::size_t count, std::size_t held) {
+    if (count != 2 && count != 3) {
+        return "expected 2 or 3 numbers (distance km, ground m, clutter m), found " +
+               std::to_string(count);
+    }
+    if (held == kMaxProfilePoints) {
+        return "a profile holds at most " + std::to_string(kMaxProfilePoints) + " points";
+    }
+    return {};
+}
+
+// The whole profile's checks, said at the line of the point they fault.
+void checkWhole(ProfileImport& result, const std::vector<std::size_t>& lineOfPoint,
+                double hopLengthKm) {
+    if (result.profile.empty()) {
+        result.error = "the file holds no profile points";
+        return;
+    }
+    if (const auto fault = profileFault(result.profile)) {
+        result.error = onLine(lineOfPoint[fault->index], fault->text);
+        result.profile.clear();
+        return;
+    }
+    if (hopLengthKm > 0.0 && !profileReaches(result.profile, hopLengthKm)) {
+        result.error =
+            onLine(lineOfPoint.back(), "the last point is at " +
+                                           kilometres(result.profile.back().distanceKm) +
+                                           ", not at station 2 (" + kilometres(hopLengthKm) + ")");
+        result.profile.clear();
+    }
+}
+
 } // namespace
 
 ProfileImport importProfileCsv(std::string_view text, double hopLengthKm) {
@@ -93,53 +141,22 @@ ProfileImport importProfileCsv(std::string_view text, double hopLengthKm) {
         }
         const bool mayBeHeading = headingAllowed;
         headingAllowed = false;
-        const auto fields = fieldsOf(line);
-        std::vector<double> numbers;
-        for (const auto field : fields) {
-            if (const auto number = numberOf(field)) {
-                numbers.push_back(*number);
-            }
-        }
-        if (numbers.size() != fields.size()) {
+        const auto numbers = lineNumbers(line);
+        if (!numbers) {
             if (mayBeHeading) {
                 continue;
             }
             return {{}, onLine(lineNumber, "expected numbers, found " + quotedLine(line))};
         }
-        if (numbers.size() != 2 && numbers.size() != 3) {
-            return {{},
-                    onLine(lineNumber, "expected 2 or 3 numbers (distance km, ground m, "
-                                       "clutter m), found " +
-                                           std::to_string(numbers.size()))};
+        if (const std::string fault = pointLineFault(numbers->size(), result.profile.size());
+            !fault.empty()) {
+            return {{}, onLine(lineNumber, fault)};
         }
-        if (result.profile.size() == kMaxProfilePoints) {
-            return {{},
-                    onLine(lineNumber, "a profile holds at most " +
-                                           std::to_string(kMaxProfilePoints) + " points")};
-        }
-        ProfilePoint point{numbers[0], numbers[1], 0.0, numbers.size() == 3};
-        if (point.hasClutter) {
-            point.clutterM = numbers[2];
-        }
-        result.profile.push_back(point);
+        const std::vector<double>& n = *numbers;
+        result.profile.push_back({n[0], n[1], n.size() == 3 ? n[2] : 0.0, n.size() == 3});
         lineOfPoint.push_back(lineNumber);
     }
-    if (result.profile.empty()) {
-        result.error = "the file holds no profile points";
-        return result;
-    }
-    if (const auto fault = profileFault(result.profile)) {
-        result.error = onLine(lineOfPoint[fault->index], fault->text);
-        result.profile.clear();
-        return result;
-    }
-    if (hopLengthKm > 0.0 && !profileReaches(result.profile, hopLengthKm)) {
-        result.error =
-            onLine(lineOfPoint.back(), "the last point is at " +
-                                           kilometres(result.profile.back().distanceKm) +
-                                           ", not at station 2 (" + kilometres(hopLengthKm) + ")");
-        result.profile.clear();
-    }
+    checkWhole(result, lineOfPoint, hopLengthKm);
     return result;
 }
 

@@ -9,6 +9,7 @@
 #include "hopfile/stored_values.h"
 #include "platform/file_read.h"
 #include "platform/file_replace.h"
+#include "platform/warning.h"
 
 namespace korvel {
 
@@ -34,11 +35,6 @@ void copyStoredParts(const StoredHop& stored, HopState& hop) {
 
 void showCannotOpen(Messages& messages, const std::string& name) {
     messages.show("Cannot open " + name, kAppCaption, MessageIcon::None, MessageButtons::Ok);
-}
-
-void warn(Messages& messages, const std::string& text) {
-    messages.beep();
-    messages.show(text, kAppCaption, MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 std::string capitalised(std::string text) {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string>
 
+#include "platform/warning.h"
+
 namespace korvel {
 
 namespace {
@@ -12,11 +14,6 @@ namespace {
 constexpr double kDiameterToleranceM = 0.0001;
 constexpr double kFeederFrequencyToleranceGHz = 0.0001;
 constexpr double kFeederMessageLimitGHz = 20.0;
-
-void warn(Messages& messages, const std::string& text) {
-    messages.beep();
-    messages.show(text, kAppCaption, MessageIcon::Exclamation, MessageButtons::Ok);
-}
 
 int findDiameter(const AntennaTable& table, int count, double diameterM) {
     for (int i = 0; i < count; ++i) {

@@ -145,6 +145,22 @@ std::int16_t countAt(const std::vector<std::int16_t>& counts, std::size_t index)
     return index < counts.size() ? counts[index] : std::int16_t{0};
 }
 
+// The counts and choices read with the tables, checked before the library is taken.
+LibraryParseError checkTables(const EquipmentLibrary& parsed) {
+    for (std::size_t table = 0; table < parsed.feederTables.size(); ++table) {
+        if (!countWithin(parsed.feederTypeCount[table], kMaxFeederTypes) ||
+            !countWithin(parsed.frequencyCount[table], kMaxCoaxFrequencies)) {
+            return LibraryParseError::BadCounts;
+        }
+    }
+    for (const RadioEntry& radio : parsed.radios) {
+        if (!defaultChoicesWithin(radio)) {
+            return LibraryParseError::BadDefaultChoice;
+        }
+    }
+    return LibraryParseError::None;
+}
+
 void showLibraryMessage(Messages& messages, std::string_view text) {
     messages.show(text, kAppCaption, MessageIcon::None, MessageButtons::Ok);
 }
@@ -200,16 +216,8 @@ LibraryParseError parseLibrary(std::span<const std::uint8_t> image, EquipmentLib
         return LibraryParseError::TooShort;
     }
 
-    for (std::size_t table = 0; table < parsed.feederTables.size(); ++table) {
-        if (!countWithin(parsed.feederTypeCount[table], kMaxFeederTypes) ||
-            !countWithin(parsed.frequencyCount[table], kMaxCoaxFrequencies)) {
-            return LibraryParseError::BadCounts;
-        }
-    }
-    for (const RadioEntry& radio : parsed.radios) {
-        if (!defaultChoicesWithin(radio)) {
-            return LibraryParseError::BadDefaultChoice;
-        }
+    if (const LibraryParseError error = checkTables(parsed); error != LibraryParseError::None) {
+        return error;
     }
     library = std::move(parsed);
     return LibraryParseError::None;

@@ -1,5 +1,7 @@
 #include "platform/file_read.h"
 
+#include "platform/file_descriptor.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -10,23 +12,6 @@
 namespace korvel {
 
 namespace {
-
-// Closes the descriptor on every path out.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    [[nodiscard]] int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 // Reads until `want` bytes or the end, in steps, so that a limit far above the file's size
 // costs nothing; false on an error.
@@ -59,7 +44,7 @@ bool readUpTo(int fd, std::vector<std::uint8_t>& bytes, std::size_t want, std::s
 FileBytes readRegularFile(const std::filesystem::path& file, std::size_t limit,
                           BeyondLimit beyond) {
     // Non-blocking, so that a FIFO without a writer cannot hold the open.
-    const Descriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
         return {errno == ENOENT || errno == ENOTDIR ? FileReadStatus::NotFound
                                                     : FileReadStatus::ReadError,

@@ -1,5 +1,7 @@
 #include "platform/mapped_file.h"
 
+#include "platform/file_descriptor.h"
+
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -8,18 +10,17 @@
 namespace korvel {
 
 std::unique_ptr<MappedFile> MappedFile::open(const std::filesystem::path& file) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
+    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!fd.valid()) {
         return nullptr;
     }
     struct stat status {};
     void* address = MAP_FAILED;
     std::size_t size = 0;
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+    if (::fstat(fd.get(), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
         size = static_cast<std::size_t>(status.st_size);
-        address = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+        address = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd.get(), 0);
     }
-    ::close(fd);
     if (address == MAP_FAILED) {
         return nullptr;
     }

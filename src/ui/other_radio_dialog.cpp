@@ -7,6 +7,7 @@
 #include "fields/numeric_entry.h"
 #include "fields/numeric_text.h"
 #include "fields/whole_number.h"
+#include "platform/warning.h"
 #include "ui/session.h"
 #include "ui/text_fit_refusal.h"
 
@@ -55,8 +56,7 @@ class OtherRadioDialog final : public DialogEvents {
     }
 
     void refuse(ControlId field, std::string_view text) {
-        session_.ports.messages.beep();
-        session_.ports.messages.show(text, kAppCaption, MessageIcon::Exclamation);
+        warn(session_.ports.messages, text);
         view_->setFocus(field);
     }
 

@@ -34,6 +34,7 @@
 #include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
 
+#include "platform/chart_frame.h"
 #include "platform/file_replace.h"
 #include "platform/qt/qt_text.h"
 
@@ -41,22 +42,7 @@ namespace korvel {
 
 namespace {
 
-constexpr double kTargetTicks = 5.0;
 constexpr std::size_t kLegendBelowAtMost = 6;
-
-// 1, 2 or 5 times a power of ten: the tick step nearest above `rough`.
-double roundTickStep(double rough) {
-    if (!(rough > 0.0) || !std::isfinite(rough)) {
-        return 1.0;
-    }
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double multiple : {1.0, 2.0, 5.0}) {
-        if (multiple * power >= rough) {
-            return multiple * power;
-        }
-    }
-    return 10.0 * power;
-}
 
 // Colours that read on the light and on the dark chart theme alike.
 QColor colourOf(ChartRole role) {
@@ -177,17 +163,6 @@ class ClickableChartView final : public QChartView {
     }
 };
 
-struct Bounds {
-    double low = std::numeric_limits<double>::infinity();
-    double high = -std::numeric_limits<double>::infinity();
-    void take(double value, bool logarithmic) {
-        if (std::isfinite(value) && (!logarithmic || value > 0.0)) {
-            low = std::min(low, value);
-            high = std::max(high, value);
-        }
-    }
-};
-
 // The runs of a curve between its points without a finite value.
 std::vector<QList<QPointF>> finitePieces(const ChartCurve& curve) {
     std::vector<QList<QPointF>> pieces;
@@ -258,25 +233,6 @@ Qt::PenStyle strokeOf(const ChartCurve& curve) {
         return Qt::DashLine;
     }
     return curve.role == ChartRole::FresnelShare ? Qt::DotLine : Qt::SolidLine;
-}
-
-// A band shaded over the plot's height, its words across its middle at `labelY`.
-template <typename Add>
-void addBand(QChart& chart, const ChartBand& band, const Bounds& y, double labelY, const Add& add) {
-    auto* upper = new QLineSeries(&chart);
-    upper->append(band.from, y.high);
-    upper->append(band.to, y.high);
-    auto* lower = new QLineSeries(&chart);
-    lower->append(band.from, y.low);
-    lower->append(band.to, y.low);
-    auto* area = new QAreaSeries(upper, lower);
-    area->setName(toQString(band.label));
-    QColor fill = colourOf(band.role);
-    fill.setAlpha(110);
-    area->setColor(fill);
-    area->setBorderColor(Qt::transparent);
-    add(area, false);
-    add(pointLabel(band.label, QPointF((band.from + band.to) / 2.0, labelY), Qt::black), false);
 }
 
 } // namespace
@@ -355,6 +311,224 @@ void QtChartPanel::showTable(bool table) {
     }
 }
 
+namespace {
+
+QAbstractAxis* categoryAxis(const std::vector<std::string>& categories) {
+    auto* axis = new QCategoryAxis;
+    axis->setStartValue(-0.5);
+    for (std::size_t i = 0; i < categories.size(); ++i) {
+        axis->append(toQString(categories[i]), static_cast<double>(i) + 0.5);
+    }
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+    if (categories.size() > 6) {
+        QFont small = axis->labelsFont();
+        small.setPointSizeF(small.pointSizeF() * 0.9);
+        axis->setLabelsFont(small);
+    }
+    axis->setGridLineVisible(false);
+    return axis;
+}
+
+QAbstractAxis* xAxisOf(const ChartContent& content, const ChartFrame& frame) {
+    QAbstractAxis* axis = nullptr;
+    if (!content.categories.empty()) {
+        axis = categoryAxis(content.categories);
+    } else {
+        auto* values = new QValueAxis;
+        values->setLabelFormat(QStringLiteral("%g"));
+        values->setTickType(QValueAxis::TicksDynamic);
+        values->setTickAnchor(frame.xTickAnchor);
+        values->setTickInterval(frame.xTickStep);
+        axis = values;
+    }
+    axis->setRange(frame.x.low, frame.x.high);
+    axis->setTitleText(toQString(content.xTitle));
+    return axis;
+}
+
+QAbstractAxis* yAxisOf(const ChartContent& content, const ChartFrame& frame) {
+    QAbstractAxis* axis = nullptr;
+    if (content.logY) {
+        auto* decades = new QLogValueAxis;
+        decades->setBase(10.0);
+        decades->setLabelFormat(QStringLiteral("%g"));
+        decades->setMinorTickCount(-1);
+        axis = decades;
+    } else {
+        auto* values = new QValueAxis;
+        values->setLabelFormat(QStringLiteral("%g"));
+        values->setTickCount(frame.yTickCount);
+        axis = values;
+    }
+    axis->setRange(frame.y.low, frame.y.high);
+    axis->setTitleText(toQString(content.yTitle));
+    return axis;
+}
+
+} // namespace
+
+// Adds the series of a chart to it on its two axes, each role or name once in the legend.
+class QtChartPanel::SeriesAdder {
+  public:
+    SeriesAdder(QChart* chart, const ChartFrame& frame, bool dark)
+        : chart_(chart), frame_(frame), labelColour_(dark ? Qt::white : Qt::black),
+          xAxis_(chart->axes(Qt::Horizontal).front()), yAxis_(chart->axes(Qt::Vertical).front()) {}
+
+    void area(const ChartArea& area);
+    void bar(const ChartBar& bar);
+    void band(const ChartBand& band);
+    void mark(const ChartMark& mark);
+    void curve(const ChartCurve& curve);
+    void label(const ChartLabel& label);
+    [[nodiscard]] std::size_t legendEntries() const {
+        return inLegend_.size() + namesInLegend_.size() + curves_;
+    }
+
+  private:
+    void add(QAbstractSeries* series, bool legend) {
+        chart_->addSeries(series);
+        series->attachAxis(xAxis_);
+        series->attachAxis(yAxis_);
+        for (QLegendMarker* marker : chart_->legend()->markers(series)) {
+            marker->setVisible(legend);
+        }
+    }
+
+    QChart* chart_;
+    const ChartFrame& frame_;
+    QColor labelColour_;
+    QAbstractAxis* xAxis_;
+    QAbstractAxis* yAxis_;
+    std::set<ChartRole> inLegend_;
+    std::set<std::string> namesInLegend_;
+    std::size_t curves_ = 0;
+};
+
+void QtChartPanel::SeriesAdder::area(const ChartArea& area) {
+    for (const auto& [high, low] : bandPieces(area)) {
+        auto* upper = new QLineSeries(chart_);
+        upper->replace(high);
+        auto* lower = new QLineSeries(chart_);
+        lower->replace(low);
+        auto* shape = new QAreaSeries(upper, lower);
+        QColor fill = colourOf(area.role);
+        fill.setAlpha(area.role == ChartRole::Clutter ? 150 : 110);
+        shape->setColor(fill);
+        shape->setBorderColor(Qt::transparent);
+        add(shape, false);
+    }
+}
+
+// A band shaded over the plot's height, its words across its middle.
+void QtChartPanel::SeriesAdder::band(const ChartBand& band) {
+    const AxisSpan& y = frame_.y;
+    auto* upper = new QLineSeries(chart_);
+    upper->append(band.from, y.high);
+    upper->append(band.to, y.high);
+    auto* lower = new QLineSeries(chart_);
+    lower->append(band.from, y.low);
+    lower->append(band.to, y.low);
+    auto* area = new QAreaSeries(upper, lower);
+    area->setName(toQString(band.label));
+    QColor fill = colourOf(band.role);
+    fill.setAlpha(110);
+    area->setColor(fill);
+    area->setBorderColor(Qt::transparent);
+    add(area, false);
+    const double middle = chart_->axes(Qt::Vertical).front()->type() == QAbstractAxis::AxisTypeLogValue
+                              ? std::sqrt(y.low * y.high)
+                              : (y.low + y.high) / 2.0;
+    add(pointLabel(band.label, QPointF((band.from + band.to) / 2.0, middle), labelColour_),
+        false);
+}
+
+void QtChartPanel::SeriesAdder::label(const ChartLabel& text) {
+    auto* label = pointLabel(text.text, QPointF(text.x, text.y),
+                             text.role == ChartRole::Misses ? colourOf(text.role) : labelColour_);
+    if (text.role == ChartRole::Misses) {
+        QFont bold = label->pointLabelsFont();
+        bold.setBold(true);
+        label->setPointLabelsFont(bold);
+    }
+    add(label, false);
+}
+
+void QtChartPanel::SeriesAdder::bar(const ChartBar& bar) {
+    const double left = bar.category - 0.35;
+    const double right = bar.category + 0.35;
+    if (bar.high != bar.low) {
+        // An area does not own its edges: the chart does.
+        auto* upper = new QLineSeries(chart_);
+        upper->append(left, std::max(bar.low, bar.high));
+        upper->append(right, std::max(bar.low, bar.high));
+        auto* lower = new QLineSeries(chart_);
+        lower->append(left, std::min(bar.low, bar.high));
+        lower->append(right, std::min(bar.low, bar.high));
+        auto* area = new QAreaSeries(upper, lower);
+        area->setName(legendOf(bar.role));
+        area->setColor(colourOf(bar.role));
+        area->setBorderColor(colourOf(bar.role).darker(130));
+        if (bar.role == ChartRole::Stale) {
+            area->setBrush(QBrush(colourOf(bar.role), Qt::BDiagPattern));
+        }
+        add(area, inLegend_.insert(bar.role).second);
+    }
+    if (!bar.label.empty()) {
+        add(pointLabel(bar.label, QPointF(bar.category, std::max(bar.low, bar.high)),
+                       bar.role == ChartRole::Misses ? colourOf(bar.role) : labelColour_),
+            false);
+    }
+}
+
+void QtChartPanel::SeriesAdder::mark(const ChartMark& mark) {
+    auto* line = new QLineSeries;
+    line->setName(toQString(mark.name));
+    if (mark.vertical) {
+        line->append(mark.value, frame_.y.low);
+        line->append(mark.value, frame_.y.high);
+    } else {
+        const bool segment = std::isfinite(mark.from) && std::isfinite(mark.to);
+        line->append(segment ? mark.from : frame_.x.low, mark.value);
+        line->append(segment ? mark.to : frame_.x.high, mark.value);
+    }
+    QPen pen(colourOf(mark.role));
+    pen.setWidthF(2.0);
+    pen.setStyle(mark.role == ChartRole::Current ? Qt::DotLine : Qt::DashLine);
+    line->setPen(pen);
+    add(line, namesInLegend_.insert(mark.name).second);
+}
+
+void QtChartPanel::SeriesAdder::curve(const ChartCurve& curve) {
+    QPen pen(colourOf(curve.role));
+    const bool heavy = curve.role == ChartRole::Total || curve.role == ChartRole::Terrain ||
+                       curve.role == ChartRole::Mast;
+    pen.setWidthF(heavy ? 2.5 : 1.5);
+    pen.setStyle(strokeOf(curve));
+    // Each piece is filled whole before the chart takes it: a point appended to a series on a
+    // chart redraws the chart, and a profile has tens of thousands.
+    bool first = true;
+    ++curves_;
+    for (const QList<QPointF>& points : finitePieces(curve)) {
+        // A curve of one point (the hop's own value) is a marker.
+        if (curve.x.size() == 1) {
+            auto* point = new QScatterSeries;
+            point->setName(toQString(curve.name));
+            point->setColor(colourOf(curve.role));
+            point->setMarkerSize(11.0);
+            point->replace(points);
+            add(point, first);
+            first = false;
+            continue;
+        }
+        auto* piece = new QLineSeries;
+        piece->setName(toQString(curve.name));
+        piece->setPen(pen);
+        piece->replace(points);
+        add(piece, first);
+        first = false;
+    }
+}
+
 void QtChartPanel::build() {
     const QString title = toQString(content_.title);
     verdict_->setText(toQString(content_.verdict));
@@ -364,231 +538,36 @@ void QtChartPanel::build() {
     table_->setAccessibleName(title + QStringLiteral(" table"));
 
     auto* chart = new QChart;
-    chart->setTheme(darkPalette(*this) ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    const bool dark = darkPalette(*this);
+    chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     chart->setTitle(title);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setAnimationOptions(QChart::NoAnimation);
+    const ChartFrame frame = chartFrame(content_);
+    chart->addAxis(xAxisOf(content_, frame), Qt::AlignBottom);
+    chart->addAxis(yAxisOf(content_, frame), Qt::AlignLeft);
 
-    const bool categories = !content_.categories.empty();
-    const bool logarithmic = content_.logY;
-    Bounds x;
-    Bounds y;
-    for (const ChartBar& bar : content_.bars) {
-        y.take(bar.low, logarithmic);
-        y.take(bar.high, logarithmic);
+    SeriesAdder adder(chart, frame, dark);
+    for (const ChartArea& area : content_.areas) {
+        adder.area(area);
     }
-    for (const ChartCurve& curve : content_.curves) {
-        for (std::size_t i = 0; i < curve.x.size() && i < curve.y.size(); ++i) {
-            x.take(curve.x[i], false);
-            y.take(curve.y[i], logarithmic);
-        }
+    for (const ChartBar& bar : content_.bars) {
+        adder.bar(bar);
+    }
+    for (const ChartBand& band : content_.bands) {
+        adder.band(band);
     }
     for (const ChartMark& mark : content_.marks) {
-        (mark.vertical ? x : y).take(mark.value, !mark.vertical && logarithmic);
+        adder.mark(mark);
     }
-    for (const ChartArea& area : content_.areas) {
-        for (std::size_t i = 0; i < area.x.size() && i < area.low.size(); ++i) {
-            y.take(area.low[i], logarithmic);
-        }
+    for (const ChartCurve& curve : content_.curves) {
+        adder.curve(curve);
     }
     for (const ChartLabel& label : content_.labels) {
-        y.take(label.y, logarithmic);
-    }
-    for (const ChartBand& band : content_.bands) {
-        x.take(band.from, false);
-        x.take(band.to, false);
-    }
-    if (categories) {
-        x = {-0.5, static_cast<double>(content_.categories.size()) - 0.5};
-    }
-    if (!std::isfinite(x.low)) {
-        x = {0.0, 1.0};
-    }
-    if (!std::isfinite(y.low)) {
-        y = logarithmic ? Bounds{1e-6, 1.0} : Bounds{0.0, 1.0};
-    }
-    if (std::isfinite(content_.yCeiling)) {
-        y.high = std::min(y.high, content_.yCeiling);
-        y.low = std::min(y.low, y.high / 10.0);
-    }
-    if (logarithmic) {
-        y.low = std::pow(10.0, std::floor(std::log10(y.low)));
-        y.high = std::pow(10.0, std::ceil(std::log10(y.high) - 1e-9));
-    } else {
-        const double pad = std::max((y.high - y.low) * 0.08, 1e-9);
-        y.high += pad;
-        y.low = y.low >= 0.0 ? 0.0 : y.low - pad;
-    }
-
-    QAbstractAxis* xAxis = nullptr;
-    if (categories) {
-        auto* axis = new QCategoryAxis;
-        axis->setStartValue(-0.5);
-        for (std::size_t i = 0; i < content_.categories.size(); ++i) {
-            axis->append(toQString(content_.categories[i]), static_cast<double>(i) + 0.5);
-        }
-        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
-        if (content_.categories.size() > 6) {
-            QFont small = axis->labelsFont();
-            small.setPointSizeF(small.pointSizeF() * 0.9);
-            axis->setLabelsFont(small);
-        }
-        axis->setGridLineVisible(false);
-        xAxis = axis;
-    } else {
-        auto* axis = new QValueAxis;
-        axis->setLabelFormat(QStringLiteral("%g"));
-        xAxis = axis;
-    }
-    xAxis->setRange(x.low, x.high);
-    if (!categories) {
-        // The plot ends where the data end (a 40 km path is not drawn to 50 km); the ticks fall
-        // on round numbers inside it.
-        auto* values = static_cast<QValueAxis*>(xAxis);
-        const double step = roundTickStep((x.high - x.low) / kTargetTicks);
-        values->setTickType(QValueAxis::TicksDynamic);
-        values->setTickAnchor(std::floor(x.low / step) * step);
-        values->setTickInterval(step);
-    }
-    xAxis->setTitleText(toQString(content_.xTitle));
-    QAbstractAxis* yAxis = nullptr;
-    if (logarithmic) {
-        auto* axis = new QLogValueAxis;
-        axis->setBase(10.0);
-        axis->setLabelFormat(QStringLiteral("%g"));
-        axis->setMinorTickCount(-1);
-        yAxis = axis;
-    } else {
-        auto* axis = new QValueAxis;
-        axis->setLabelFormat(QStringLiteral("%g"));
-        yAxis = axis;
-    }
-    yAxis->setRange(y.low, y.high);
-    if (!logarithmic) {
-        auto* values = static_cast<QValueAxis*>(yAxis);
-        values->applyNiceNumbers();
-        y = {values->min(), values->max()};
-    }
-    yAxis->setTitleText(toQString(content_.yTitle));
-    chart->addAxis(xAxis, Qt::AlignBottom);
-    chart->addAxis(yAxis, Qt::AlignLeft);
-
-    std::set<ChartRole> inLegend;
-    std::set<std::string> namesInLegend;
-    std::size_t legendCurves = 0;
-    const auto add = [&](QAbstractSeries* series, bool legend) {
-        chart->addSeries(series);
-        series->attachAxis(xAxis);
-        series->attachAxis(yAxis);
-        for (QLegendMarker* marker : chart->legend()->markers(series)) {
-            marker->setVisible(legend);
-        }
-    };
-    const QColor labelColour = darkPalette(*this) ? QColor(Qt::white) : QColor(Qt::black);
-    for (const ChartArea& area : content_.areas) {
-        for (const auto& [high, low] : bandPieces(area)) {
-            auto* upper = new QLineSeries(chart);
-            upper->replace(high);
-            auto* lower = new QLineSeries(chart);
-            lower->replace(low);
-            auto* band = new QAreaSeries(upper, lower);
-            QColor fill = colourOf(area.role);
-            fill.setAlpha(area.role == ChartRole::Clutter ? 150 : 110);
-            band->setColor(fill);
-            band->setBorderColor(Qt::transparent);
-            add(band, false);
-        }
-    }
-    for (const ChartBar& bar : content_.bars) {
-        const double left = bar.category - 0.35;
-        const double right = bar.category + 0.35;
-        if (bar.high != bar.low) {
-            // An area does not own its edges: the chart does.
-            auto* upper = new QLineSeries(chart);
-            upper->append(left, std::max(bar.low, bar.high));
-            upper->append(right, std::max(bar.low, bar.high));
-            auto* lower = new QLineSeries(chart);
-            lower->append(left, std::min(bar.low, bar.high));
-            lower->append(right, std::min(bar.low, bar.high));
-            auto* area = new QAreaSeries(upper, lower);
-            area->setName(legendOf(bar.role));
-            area->setColor(colourOf(bar.role));
-            area->setBorderColor(colourOf(bar.role).darker(130));
-            if (bar.role == ChartRole::Stale) {
-                area->setBrush(QBrush(colourOf(bar.role), Qt::BDiagPattern));
-            }
-            add(area, inLegend.insert(bar.role).second);
-        }
-        if (!bar.label.empty()) {
-            add(pointLabel(bar.label, QPointF(bar.category, std::max(bar.low, bar.high)),
-                           bar.role == ChartRole::Misses ? colourOf(bar.role) : labelColour),
-                false);
-        }
-    }
-    for (const ChartBand& band : content_.bands) {
-        addBand(*chart, band, y,
-                logarithmic ? std::sqrt(y.low * y.high) : (y.low + y.high) / 2.0, add);
-    }
-    for (const ChartMark& mark : content_.marks) {
-        auto* line = new QLineSeries;
-        line->setName(toQString(mark.name));
-        if (mark.vertical) {
-            line->append(mark.value, y.low);
-            line->append(mark.value, y.high);
-        } else {
-            const bool segment = std::isfinite(mark.from) && std::isfinite(mark.to);
-            line->append(segment ? mark.from : x.low, mark.value);
-            line->append(segment ? mark.to : x.high, mark.value);
-        }
-        QPen pen(colourOf(mark.role));
-        pen.setWidthF(2.0);
-        pen.setStyle(mark.role == ChartRole::Current ? Qt::DotLine : Qt::DashLine);
-        line->setPen(pen);
-        add(line, namesInLegend.insert(mark.name).second);
-    }
-    for (const ChartCurve& curve : content_.curves) {
-        QPen pen(colourOf(curve.role));
-        const bool heavy = curve.role == ChartRole::Total || curve.role == ChartRole::Terrain ||
-                           curve.role == ChartRole::Mast;
-        pen.setWidthF(heavy ? 2.5 : 1.5);
-        pen.setStyle(strokeOf(curve));
-        // Each piece is filled whole before the chart takes it: a point appended to a series on
-        // a chart redraws the chart, and a profile has tens of thousands.
-        bool first = true;
-        ++legendCurves;
-        for (const QList<QPointF>& points : finitePieces(curve)) {
-            // A curve of one point (the hop's own value) is a marker.
-            if (curve.x.size() == 1) {
-                auto* point = new QScatterSeries;
-                point->setName(toQString(curve.name));
-                point->setColor(colourOf(curve.role));
-                point->setMarkerSize(11.0);
-                point->replace(points);
-                add(point, first);
-                first = false;
-                continue;
-            }
-            auto* piece = new QLineSeries;
-            piece->setName(toQString(curve.name));
-            piece->setPen(pen);
-            piece->replace(points);
-            add(piece, first);
-            first = false;
-        }
-    }
-    for (const ChartLabel& text : content_.labels) {
-        auto* label =
-            pointLabel(text.text, QPointF(text.x, text.y),
-                       text.role == ChartRole::Misses ? colourOf(text.role) : labelColour);
-        if (text.role == ChartRole::Misses) {
-            QFont bold = label->pointLabelsFont();
-            bold.setBold(true);
-            label->setPointLabelsFont(bold);
-        }
-        add(label, false);
+        adder.label(label);
     }
     // A long legend under the plot would cut its names short: beside it they stay whole.
-    if (namesInLegend.size() + inLegend.size() + legendCurves > kLegendBelowAtMost) {
+    if (adder.legendEntries() > kLegendBelowAtMost) {
         chart->legend()->setAlignment(Qt::AlignRight);
         QFont small = chart->legend()->font();
         small.setPointSizeF(small.pointSizeF() * 0.85);

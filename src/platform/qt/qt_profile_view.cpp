@@ -43,23 +43,16 @@ QtProfileView::~QtProfileView() {
     close();
 }
 
-void QtProfileView::build() {
-    auto* dialog = new QDialog(owner_);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setObjectName(QStringLiteral("profile"));
-    dialog->setWindowFlag(Qt::WindowMaximizeButtonHint);
-    dialog->setWindowTitle(QStringLiteral("Path profile"));
-    dialog->resize(sizeOnScreen(owner_, kProfileSize));
-    auto* layout = new QVBoxLayout(dialog);
-    auto* grid = new QGridLayout;
-    k_ = numberEdit(dialog, QStringLiteral("Earth radius factor k of the drawing"));
-    ruleSet_ = new QComboBox(dialog);
+// The controls are made in the order Tab walks them.
+void QtProfileView::makeControls(QDialog& dialog) {
+    k_ = numberEdit(&dialog, QStringLiteral("Earth radius factor k of the drawing"));
+    ruleSet_ = new QComboBox(&dialog);
     ruleSet_->setAccessibleName(QStringLiteral("Clearance rule set"));
-    rule1C_ = numberEdit(dialog, QStringLiteral("Rule 1 clearance (share of F1)"));
-    rule1K_ = numberEdit(dialog, QStringLiteral("Rule 1 earth radius factor k"));
-    rule2C_ = numberEdit(dialog, QStringLiteral("Rule 2 clearance (share of F1)"));
-    rule2K_ = numberEdit(dialog, QStringLiteral("Rule 2 earth radius factor k"));
-    heightsMode_ = new QComboBox(dialog);
+    rule1C_ = numberEdit(&dialog, QStringLiteral("Rule 1 clearance (share of F1)"));
+    rule1K_ = numberEdit(&dialog, QStringLiteral("Rule 1 earth radius factor k"));
+    rule2C_ = numberEdit(&dialog, QStringLiteral("Rule 2 clearance (share of F1)"));
+    rule2K_ = numberEdit(&dialog, QStringLiteral("Rule 2 earth radius factor k"));
+    heightsMode_ = new QComboBox(&dialog);
     heightsMode_->setAccessibleName(QStringLiteral("Antenna heights found"));
     // The long rule names do not set the window's width: a small screen still holds it, and the
     // choice shown stays readable whole in its tool tip and its list.
@@ -69,21 +62,25 @@ void QtProfileView::build() {
         QObject::connect(choice, &QComboBox::currentTextChanged, choice,
                          [choice](const QString& text) { choice->setToolTip(text); });
     }
-    auto* draw = new QPushButton(QStringLiteral("&Draw"), dialog);
-    draw->setDefault(true);
-    draw->setAccessibleName(QStringLiteral("Draw the profile"));
-    apply_ = new QPushButton(QStringLiteral("&Apply"), dialog);
+    draw_ = new QPushButton(QStringLiteral("&Draw"), &dialog);
+    draw_->setDefault(true);
+    draw_->setAccessibleName(QStringLiteral("Draw the profile"));
+    apply_ = new QPushButton(QStringLiteral("&Apply"), &dialog);
     apply_->setAutoDefault(false);
     apply_->setAccessibleName(QStringLiteral("Apply the antenna heights to the Form page"));
-    auto* importCsv = new QPushButton(QStringLiteral("&Import CSV..."), dialog);
-    importCsv->setAutoDefault(false);
-    importCsv->setAccessibleName(QStringLiteral("Import the terrain profile from a CSV file"));
-    auto* fromTerrain = new QPushButton(QStringLiteral("From &terrain"), dialog);
-    fromTerrain->setAutoDefault(false);
-    fromTerrain->setAccessibleName(
+    importCsv_ = new QPushButton(QStringLiteral("&Import CSV..."), &dialog);
+    importCsv_->setAutoDefault(false);
+    importCsv_->setAccessibleName(QStringLiteral("Import the terrain profile from a CSV file"));
+    fromTerrain_ = new QPushButton(QStringLiteral("From &terrain"), &dialog);
+    fromTerrain_->setAutoDefault(false);
+    fromTerrain_->setAccessibleName(
         QStringLiteral("Take the terrain profile from the elevation models"));
+}
+
+QGridLayout* QtProfileView::controlGrid(QDialog& dialog) {
+    auto* grid = new QGridLayout;
     const auto labelled = [&](int row, int column, const QString& text, QWidget* field) {
-        auto* label = new QLabel(text, dialog);
+        auto* label = new QLabel(text, &dialog);
         label->setBuddy(field);
         grid->addWidget(label, row, column);
         grid->addWidget(field, row, column + 1);
@@ -95,12 +92,44 @@ void QtProfileView::build() {
     labelled(1, 2, QStringLiteral("at k:"), rule1K_);
     labelled(2, 0, QStringLiteral("Rule &2 c (F1):"), rule2C_);
     labelled(2, 2, QStringLiteral("at k:"), rule2K_);
-    grid->addWidget(draw, 1, 4);
+    grid->addWidget(draw_, 1, 4);
     grid->addWidget(apply_, 1, 5);
-    grid->addWidget(importCsv, 2, 4);
-    grid->addWidget(fromTerrain, 2, 5);
+    grid->addWidget(importCsv_, 2, 4);
+    grid->addWidget(fromTerrain_, 2, 5);
     grid->setColumnStretch(6, 1);
-    layout->addLayout(grid);
+    return grid;
+}
+
+void QtProfileView::connectEvents(QDialog& dialog) {
+    const auto send = [this](void (ProfileEvents::*event)(const ProfileSettings&)) {
+        return [this, event] {
+            if (events_ != nullptr) {
+                (events_->*event)(settings());
+            }
+        };
+    };
+    QObject::connect(draw_, &QPushButton::clicked, &dialog, send(&ProfileEvents::onRedraw));
+    QObject::connect(heightsMode_, &QComboBox::activated, &dialog,
+                     send(&ProfileEvents::onRedraw));
+    QObject::connect(ruleSet_, &QComboBox::activated, &dialog,
+                     send(&ProfileEvents::onRuleSetChosen));
+    QObject::connect(importCsv_, &QPushButton::clicked, &dialog,
+                     send(&ProfileEvents::onImportCsv));
+    QObject::connect(fromTerrain_, &QPushButton::clicked, &dialog,
+                     send(&ProfileEvents::onFromTerrain));
+    QObject::connect(apply_, &QPushButton::clicked, &dialog, send(&ProfileEvents::onApply));
+}
+
+void QtProfileView::build() {
+    auto* dialog = new QDialog(owner_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName(QStringLiteral("profile"));
+    dialog->setWindowFlag(Qt::WindowMaximizeButtonHint);
+    dialog->setWindowTitle(QStringLiteral("Path profile"));
+    dialog->resize(sizeOnScreen(owner_, kProfileSize));
+    auto* layout = new QVBoxLayout(dialog);
+    makeControls(*dialog);
+    layout->addLayout(controlGrid(*dialog));
     heights_ = new QLabel(dialog);
     heights_->setWordWrap(true);
     heights_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -121,33 +150,7 @@ void QtProfileView::build() {
     panel_ = new QtChartPanel(dialog, exportPorts_);
     panel_->setMinimumHeight(kChartLeastHeight);
     layout->addWidget(panel_, 1);
-    const auto redraw = [this] {
-        if (events_ != nullptr) {
-            events_->onRedraw(settings());
-        }
-    };
-    QObject::connect(draw, &QPushButton::clicked, dialog, redraw);
-    QObject::connect(heightsMode_, &QComboBox::activated, dialog, redraw);
-    QObject::connect(ruleSet_, &QComboBox::activated, dialog, [this] {
-        if (events_ != nullptr) {
-            events_->onRuleSetChosen(settings());
-        }
-    });
-    QObject::connect(importCsv, &QPushButton::clicked, dialog, [this] {
-        if (events_ != nullptr) {
-            events_->onImportCsv(settings());
-        }
-    });
-    QObject::connect(fromTerrain, &QPushButton::clicked, dialog, [this] {
-        if (events_ != nullptr) {
-            events_->onFromTerrain(settings());
-        }
-    });
-    QObject::connect(apply_, &QPushButton::clicked, dialog, [this] {
-        if (events_ != nullptr) {
-            events_->onApply(settings());
-        }
-    });
+    connectEvents(*dialog);
     // The scenario player reaches the controls by these names ("type profile.k 1").
     for (const auto& [control, name] : {std::pair<QWidget*, const char*>{k_, "k"},
                                         {ruleSet_, "ruleSet"},
@@ -156,10 +159,10 @@ void QtProfileView::build() {
                                         {rule2C_, "rule2C"},
                                         {rule2K_, "rule2K"},
                                         {heightsMode_, "heightsMode"},
-                                        {draw, "draw"},
+                                        {draw_, "draw"},
                                         {apply_, "apply"},
-                                        {importCsv, "importCsv"},
-                                        {fromTerrain, "fromTerrain"},
+                                        {importCsv_, "importCsv"},
+                                        {fromTerrain_, "fromTerrain"},
                                         {heights_, "heights"},
                                         {rules_, "rules"}}) {
         control->setObjectName(QLatin1String(name));

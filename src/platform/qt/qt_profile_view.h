@@ -12,6 +12,7 @@
 
 class QComboBox;
 class QDialog;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QProgressDialog;
@@ -50,6 +51,9 @@ class QtProfileView final : public ProfileView {
   private:
     ChartExportPorts exportPorts_;
     void build();
+    void makeControls(QDialog& dialog);
+    QGridLayout* controlGrid(QDialog& dialog);
+    void connectEvents(QDialog& dialog);
     [[nodiscard]] ProfileSettings settings() const;
 
     QWidget* owner_;
@@ -62,7 +66,10 @@ class QtProfileView final : public ProfileView {
     QLineEdit* rule2C_ = nullptr;
     QLineEdit* rule2K_ = nullptr;
     QComboBox* heightsMode_ = nullptr;
+    QPushButton* draw_ = nullptr;
     QPushButton* apply_ = nullptr;
+    QPushButton* importCsv_ = nullptr;
+    QPushButton* fromTerrain_ = nullptr;
     QLabel* heights_ = nullptr;
     QTableWidget* rules_ = nullptr;
     QtChartPanel* panel_ = nullptr;

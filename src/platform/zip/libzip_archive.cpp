@@ -1,7 +1,11 @@
-// The zip port on libzip, reading from memory.
+// The zip port on libzip, reading from memory. libzip is loaded at the first archive opened: a
+// run that opens none starts without it and the libraries it brings (the cryptography library
+// among them, slow to load), as the command-line tool's every run would otherwise pay.
+#include <dlfcn.h>
 #include <zip.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/zip_archive.h"
 
@@ -9,16 +13,65 @@ namespace korvel {
 
 namespace {
 
+struct Libzip {
+    decltype(&zip_error_init) errorInit = nullptr;
+    decltype(&zip_error_fini) errorFini = nullptr;
+    decltype(&zip_source_buffer_create) sourceBufferCreate = nullptr;
+    decltype(&zip_source_free) sourceFree = nullptr;
+    decltype(&zip_open_from_source) openFromSource = nullptr;
+    decltype(&zip_discard) discard = nullptr;
+    decltype(&zip_get_num_entries) getNumEntries = nullptr;
+    decltype(&zip_stat_init) statInit = nullptr;
+    decltype(&zip_stat_index) statIndex = nullptr;
+    decltype(&zip_fopen_index) fopenIndex = nullptr;
+    decltype(&zip_fread) fread = nullptr;
+    decltype(&zip_fclose) fclose = nullptr;
+};
+
+template <typename Function>
+bool bind(void* library, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(::dlsym(library, name));
+    return function != nullptr;
+}
+
+std::optional<Libzip> loadLibzip() {
+    // Loaded for the rest of the run: the archives opened keep their code there.
+    void* library = ::dlopen(KORVEL_LIBZIP_SONAME, RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) {
+        return std::nullopt;
+    }
+    Libzip api;
+    const bool bound =
+        bind(library, "zip_error_init", api.errorInit) &&
+        bind(library, "zip_error_fini", api.errorFini) &&
+        bind(library, "zip_source_buffer_create", api.sourceBufferCreate) &&
+        bind(library, "zip_source_free", api.sourceFree) &&
+        bind(library, "zip_open_from_source", api.openFromSource) &&
+        bind(library, "zip_discard", api.discard) &&
+        bind(library, "zip_get_num_entries", api.getNumEntries) &&
+        bind(library, "zip_stat_init", api.statInit) &&
+        bind(library, "zip_stat_index", api.statIndex) &&
+        bind(library, "zip_fopen_index", api.fopenIndex) &&
+        bind(library, "zip_fread", api.fread) && bind(library, "zip_fclose", api.fclose);
+    return bound ? std::optional(api) : std::nullopt;
+}
+
+// The loaded library, or null where it cannot be loaded.
+const Libzip* libzip() {
+    static const std::optional<Libzip> loaded = loadLibzip();
+    return loaded ? &*loaded : nullptr;
+}
+
 class LibzipArchive final : public ZipArchive {
   public:
-    LibzipArchive(std::vector<std::uint8_t> bytes, zip_t* archive)
-        : bytes_(std::move(bytes)), archive_(archive) {
-        const zip_int64_t count = zip_get_num_entries(archive_, 0);
+    LibzipArchive(const Libzip& api, std::vector<std::uint8_t> bytes, zip_t* archive)
+        : api_(api), bytes_(std::move(bytes)), archive_(archive) {
+        const zip_int64_t count = api_.getNumEntries(archive_, 0);
         for (zip_int64_t i = 0; i < count; ++i) {
             zip_stat_t stat;
-            zip_stat_init(&stat);
+            api_.statInit(&stat);
             ZipMember member;
-            if (zip_stat_index(archive_, static_cast<zip_uint64_t>(i), 0, &stat) == 0) {
+            if (api_.statIndex(archive_, static_cast<zip_uint64_t>(i), 0, &stat) == 0) {
                 member.name = (stat.valid & ZIP_STAT_NAME) != 0 ? stat.name : "";
                 member.size = (stat.valid & ZIP_STAT_SIZE) != 0 ? stat.size : 0;
             }
@@ -28,7 +81,7 @@ class LibzipArchive final : public ZipArchive {
     }
     LibzipArchive(const LibzipArchive&) = delete;
     LibzipArchive& operator=(const LibzipArchive&) = delete;
-    ~LibzipArchive() override { zip_discard(archive_); }
+    ~LibzipArchive() override { api_.discard(archive_); }
 
     [[nodiscard]] const std::vector<ZipMember>& members() const override { return members_; }
 
@@ -39,23 +92,23 @@ class LibzipArchive final : public ZipArchive {
         if (members_[index].size > limit) {
             return {ZipReadStatus::TooLarge, {}};
         }
-        zip_file_t* file = zip_fopen_index(archive_, index, 0);
+        zip_file_t* file = api_.fopenIndex(archive_, index, 0);
         if (file == nullptr) {
             return {};
         }
         ZipMemberBytes result = readAll(file, members_[index].size, limit);
-        zip_fclose(file);
+        api_.fclose(file);
         return result;
     }
 
   private:
     // Reads one byte past the declared size, so a member that unpacks more than it claims is
     // caught before it grows.
-    static ZipMemberBytes readAll(zip_file_t* file, std::uint64_t declared, std::uint64_t limit) {
+    ZipMemberBytes readAll(zip_file_t* file, std::uint64_t declared, std::uint64_t limit) {
         std::vector<std::uint8_t> bytes(static_cast<std::size_t>(declared) + 1);
         std::size_t have = 0;
         while (have < bytes.size()) {
-            const zip_int64_t got = zip_fread(file, bytes.data() + have, bytes.size() - have);
+            const zip_int64_t got = api_.fread(file, bytes.data() + have, bytes.size() - have);
             if (got < 0) {
                 return {};
             }
@@ -74,6 +127,7 @@ class LibzipArchive final : public ZipArchive {
         return {ZipReadStatus::Read, std::move(bytes)};
     }
 
+    const Libzip& api_;
     std::vector<std::uint8_t> bytes_;
     zip_t* archive_;
     std::vector<ZipMember> members_;
@@ -92,20 +146,24 @@ ZipOpening openZipArchive(std::vector<std::uint8_t> bytes) {
     if (!looksLikeZip(bytes)) {
         return {nullptr, "not a zip archive"};
     }
+    const Libzip* api = libzip();
+    if (api == nullptr) {
+        return {nullptr, "cannot be read without " KORVEL_LIBZIP_SONAME " (install libzip)"};
+    }
     zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    api->errorInit(&error);
+    zip_source_t* source = api->sourceBufferCreate(bytes.data(), bytes.size(), 0, &error);
     if (source == nullptr) {
-        zip_error_fini(&error);
+        api->errorFini(&error);
         return {nullptr, "not a zip archive"};
     }
-    zip_t* archive = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
-    zip_error_fini(&error);
+    zip_t* archive = api->openFromSource(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    api->errorFini(&error);
     if (archive == nullptr) {
-        zip_source_free(source);
+        api->sourceFree(source);
         return {nullptr, "damaged or cut short"};
     }
-    return {std::make_unique<LibzipArchive>(std::move(bytes), archive), {}};
+    return {std::make_unique<LibzipArchive>(*api, std::move(bytes), archive), {}};
 }
 
 } // namespace korvel
