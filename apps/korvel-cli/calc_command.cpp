@@ -38,7 +38,10 @@ int runCalc(CliContext& context, const CalcJob& job) {
         if (hasResults(hop.results) && !storedResultsCurrent(hop)) {
             warnResultsOutOfDate(file);
         }
-        const auto availabilityObjective = hopAvailabilityObjective(file);
+        // Read once: the availability objective (nothing after the file's refusal, said, and the
+        // hop judged without it) and the methods' climate both come from it.
+        auto sites = readHopSites(file);
+        const auto availabilityObjective = sites ? sites->availabilityObjectivePct : std::nullopt;
         const CalculationOutcome outcome = calculateHop(hop);
         if (!resultsAreFinite(hop.results)) {
             reportError(file + kNotFiniteText);
@@ -47,7 +50,7 @@ int runCalc(CliContext& context, const CalcJob& job) {
         }
         std::optional<std::array<itu::MethodResult, 3>> columns;
         if (job.methods.wanted()) {
-            columns = methodColumns(hop, file, job.methods);
+            columns = methodColumns(hop, std::move(sites), job.methods);
         }
         if (job.json) {
             text = calculationJson(

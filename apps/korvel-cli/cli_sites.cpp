@@ -18,11 +18,6 @@ std::optional<HopSites> readHopSites(const std::string& hopFile) {
     return std::move(read.sites);
 }
 
-std::optional<double> hopAvailabilityObjective(const std::string& hopFile) {
-    const auto sites = readHopSites(hopFile);
-    return sites ? sites->availabilityObjectivePct : std::nullopt;
-}
-
 bool writeHopSites(const std::string& hopFile, const HopSites& sites) {
     const std::string sitesFile = sitesFilePath(hopFile).string();
     if (const auto fault = sitesFault(sites)) {

@@ -12,10 +12,6 @@ namespace korvel::cli {
 // The hop's sites; empty ones when it has no sites file; nothing after the file's refusal.
 std::optional<HopSites> readHopSites(const std::string& hopFile);
 
-// The hop's availability objective (% of a year) from its sites file; nothing without one, or
-// after the file's refusal (said, and the hop judged without it).
-std::optional<double> hopAvailabilityObjective(const std::string& hopFile);
-
 // False after "FILE.HOP.sites.json: cannot write", "...: cannot write (not a regular file)" or what
 // the reader would refuse ("...: station1: the ground elevation must be from -500 to 9000 m;
 // nothing written"), the old file left whole.

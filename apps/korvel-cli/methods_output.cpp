@@ -185,17 +185,26 @@ itu::HopMethodsInput MethodsSource::input(const HopState& hop) const {
 }
 
 MethodsSource methodsSource(const std::string& hopFile, const MethodsOptions& options) {
-    MethodsSource source{readHopSites(hopFile), {}, {}};
-    const HopSites* sites = source.sites ? &*source.sites : nullptr;
-    source.midpoint = itu::pathMidpoint(sites);
+    return methodsSource(readHopSites(hopFile), options);
+}
+
+MethodsSource methodsSource(std::optional<HopSites> sites, const MethodsOptions& options) {
+    MethodsSource source{std::move(sites), {}, {}};
+    const HopSites* read = source.sites ? &*source.sites : nullptr;
+    source.midpoint = itu::pathMidpoint(read);
     source.climate = options.climate(climateInputsAt(options.maps(), source.midpoint,
-                                                     sites ? sites->climate : ClimateOverrides{}));
+                                                     read ? read->climate : ClimateOverrides{}));
     return source;
 }
 
 std::array<MethodResult, 3> methodColumns(const HopState& hop, const std::string& hopFile,
                                           const MethodsOptions& options) {
     return itu::hopMethods(methodsSource(hopFile, options).input(hop));
+}
+
+std::array<MethodResult, 3> methodColumns(const HopState& hop, std::optional<HopSites> sites,
+                                          const MethodsOptions& options) {
+    return itu::hopMethods(methodsSource(std::move(sites), options).input(hop));
 }
 
 void writeMethodsJson(JsonWriter& json, const std::vector<const MethodResult*>& columns) {

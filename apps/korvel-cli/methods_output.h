@@ -50,9 +50,13 @@ struct MethodsSource {
     itu::HopMethodsInput input(const HopState& hop) const;
 };
 MethodsSource methodsSource(const std::string& hopFile, const MethodsOptions& options);
+// The same from sites the caller has read already.
+MethodsSource methodsSource(std::optional<HopSites> sites, const MethodsOptions& options);
 
 // The columns of one hop for the options (sites when the hop has a sites file).
 std::array<itu::MethodResult, 3> methodColumns(const HopState& hop, const std::string& hopFile,
+                                               const MethodsOptions& options);
+std::array<itu::MethodResult, 3> methodColumns(const HopState& hop, std::optional<HopSites> sites,
                                                const MethodsOptions& options);
 
 // Rows of cells in columns two blanks apart, each line's trailing blanks removed.

@@ -1,11 +1,16 @@
 // Climate grids at full ITU size (synthetic values): importing the 0.125° R0.01 text grid
-// (1441 × 2881), opening the cache and looking a value up.
+// (1441 × 2881), opening the cache, looking a value up, and the three methods of one hop reading
+// every climate value off the maps.
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 
+#include "engine/calculate_hop.h"
+#include "itu/climate/climate_inputs_at.h"
 #include "itu/climate/climate_maps.h"
+#include "itu/hop_methods.h"
+#include "support/sample_hops.h"
 #include "support/synthetic_climate.h"
 #include "support/temp_folder.h"
 
@@ -24,8 +29,24 @@ struct FullGrid {
         test::writeFile(folder / "R001.TXT", test::gridText(kFullR001, [](double lat, double lon) {
                             return 60.0 + 40.0 * std::cos(lat * 0.05) * std::sin(lon * 0.03);
                         }));
-        const ImportResult result = importClimateGrids({{folder / "R001.TXT"}, {}, "2026-12-07"});
-        if (result.grids.empty() || !cache.store(result.grids[0])) {
+        // The other grids the methods read, at their ITU shapes.
+        const auto flat = [](double value) {
+            return [=](double lat, double) { return value * (1.0 + 0.1 * lat / 90.0); };
+        };
+        test::writeFile(folder / "LogK.csv",
+                        test::gridText({0.25, true, -180.0, false}, flat(-4.2), ','));
+        test::writeFile(folder / "dN75.csv",
+                        test::gridText({0.25, true, -180.0, false}, flat(20.0), ','));
+        test::writeFile(folder / "DN65m_01d00_v1.txt",
+                        test::gridText({0.75, true, 0.0, false}, flat(-400.0)));
+        test::writeFile(folder / "v16_gtopo_30.txt",
+                        test::gridText({0.5, true, 0.0, false}, flat(20.0)));
+        const ImportResult result = importClimateGrids({{folder.path()}, {}, "2026-12-07"});
+        bool stored = result.errors.empty() && result.grids.size() == 5;
+        for (const ImportedGrid& grid : result.grids) {
+            stored = stored && cache.store(grid);
+        }
+        if (!stored) {
             std::abort();
         }
     }
@@ -53,6 +74,16 @@ void openCachedR001(benchmark::State& state) {
     }
 }
 BENCHMARK(openCachedR001)->Unit(benchmark::kMicrosecond);
+
+// What a program does once at start: every kind looked for, the five installed grids opened.
+void openEveryInstalledMap(benchmark::State& state) {
+    FullGrid& grid = fullGrid();
+    for (auto _ : state) {
+        std::vector<std::string> errors;
+        benchmark::DoNotOptimize(ClimateMaps::open(grid.cache, errors));
+    }
+}
+BENCHMARK(openEveryInstalledMap)->Unit(benchmark::kMicrosecond);
 
 // Points spread over the globe, so the look-ups touch pages all over the mapped file.
 void lookUpR001(benchmark::State& state) {
@@ -83,6 +114,26 @@ void lookUpR001InARegion(benchmark::State& state) {
     }
 }
 BENCHMARK(lookUpR001InARegion)->Unit(benchmark::kNanosecond);
+
+// The classic, P.530-17 and P.530-18 columns of one calculated hop, its five climate values read
+// off the maps at the path's midpoint.
+void hopMethodsFromMaps(benchmark::State& state) {
+    std::vector<std::string> errors;
+    const ClimateMaps maps = ClimateMaps::open(fullGrid().cache, errors);
+    HopState hop = testing::sample7500MHzHop();
+    hop.record.outageObjectivePct = 0.01;
+    calculateHop(hop);
+    const GeoPoint midpoint{56.15, 10.15};
+    for (auto _ : state) {
+        itu::HopMethodsInput input;
+        input.hop = &hop;
+        input.midpoint = midpoint;
+        input.climate = climateInputsAt(maps, midpoint, {});
+        auto columns = itu::hopMethods(input);
+        benchmark::DoNotOptimize(columns);
+    }
+}
+BENCHMARK(hopMethodsFromMaps)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "library/little_endian.h"
+
 namespace korvel {
 
 bool ByteReader::take(std::size_t count) {
@@ -38,12 +40,9 @@ double ByteReader::readF64() {
     if (!take(8)) {
         return 0.0;
     }
-    std::uint64_t bits = 0;
-    for (std::size_t i = 0; i < 8; ++i) {
-        bits |= static_cast<std::uint64_t>(image_[position_ + i]) << (8 * i);
-    }
+    const double value = littleEndianF64(image_.data() + position_);
     position_ += 8;
-    return std::bit_cast<double>(bits);
+    return value;
 }
 
 std::span<const std::uint8_t> ByteReader::readBytes(std::size_t count) {

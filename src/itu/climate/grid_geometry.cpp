@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "library/byte_io.h"
+#include "library/little_endian.h"
 
 namespace korvel {
 
@@ -39,7 +39,7 @@ bool GridGeometry::valid() const {
 
 double GridView::node(std::size_t row, std::size_t column) const {
     const std::size_t offset = (row * geometry_.columns + column) * 8;
-    return ByteReader(values_.subspan(offset, 8)).readF64();
+    return littleEndianF64(values_.subspan(offset, 8).data());
 }
 
 std::optional<double> GridView::at(double latDeg, double lonDeg) const {
@@ -64,8 +64,12 @@ std::optional<double> GridView::at(double latDeg, double lonDeg) const {
     const auto c0 = std::min(static_cast<std::size_t>(*column), std::size_t{g.columns} - 2);
     const double dr = *row - static_cast<double>(r0);
     const double dc = *column - static_cast<double>(c0);
-    const double first = node(r0, c0) * (1.0 - dc) + node(r0, c0 + 1) * dc;
-    const double next = node(r0 + 1, c0) * (1.0 - dc) + node(r0 + 1, c0 + 1) * dc;
+    // The four nodes lie inside the view (r0 + 1 < rows, c0 + 1 < columns): read them unchecked,
+    // so look-ups far apart overlap their cache misses instead of waiting on per-read checks.
+    const std::uint8_t* low = values_.data() + (r0 * g.columns + c0) * 8;
+    const std::uint8_t* high = low + std::size_t{g.columns} * 8;
+    const double first = littleEndianF64(low) * (1.0 - dc) + littleEndianF64(low + 8) * dc;
+    const double next = littleEndianF64(high) * (1.0 - dc) + littleEndianF64(high + 8) * dc;
     return first * (1.0 - dr) + next * dr;
 }
 

@@ -186,6 +186,32 @@ TEST_F(ClimateImport, AFileNamedOtherwiseNeedsAsAndTakesIt) {
     EXPECT_EQ(taken.grids[0].kind, ClimateKind::DN75);
 }
 
+// A file's kind: --as first, then its name, then an ITU shape no other kind shares.
+TEST_F(ClimateImport, AKindComesFromAsThenNameThenShapeAndAShapeThatDoesNotFitIsRefused) {
+    const auto flat = test::bilinearFormula(20, 0, 0, 0);
+    const auto logK = write("LogK.csv", test::gridText(kNorthWest, flat, ','));
+    const auto saShaped = write("roughness.txt", test::gridText({0.5, true, 0.0, false}, flat));
+    struct Case {
+        std::filesystem::path file;
+        std::optional<ClimateKind> as;
+        std::optional<ClimateKind> kind; // nothing: refused
+    };
+    for (const Case& c : std::vector<Case>{{saShaped, {}, ClimateKind::Sa},
+                                           {logK, ClimateKind::DN75, ClimateKind::DN75},
+                                           {logK, ClimateKind::MT01, {}}}) {
+        const ImportResult result = import({c.file}, c.as);
+        if (c.kind) {
+            ASSERT_EQ(result.grids.size(), 1u) << c.file;
+            EXPECT_EQ(result.grids[0].kind, *c.kind) << c.file;
+        } else {
+            EXPECT_TRUE(result.grids.empty());
+            ASSERT_EQ(result.errors.size(), 1u);
+            EXPECT_EQ(result.errors[0], c.file.string() + ": 37 rows and 73 columns are not the "
+                                                          "shape of a global MT01 grid");
+        }
+    }
+}
+
 struct BadFile {
     const char* name;
     std::function<std::filesystem::path()> make;
