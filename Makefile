@@ -7,6 +7,7 @@
 #   make bench  build and run the benchmarks (release)
 #   make fuzz   run each fuzz target for 60 seconds
 #   make package  build the Debian package (build/release/korvel_*.deb)
+#   make format   format the C++ sources (make test checks that nothing is left to format)
 
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
@@ -18,6 +19,7 @@ DEPS := cmake:/usr/bin/cmake \
         ninja-build:/usr/bin/ninja \
         g++:/usr/bin/g++ \
         clang:/usr/bin/clang++ \
+        clang-format:/usr/bin/clang-format \
         libclang-rt-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a \
         libgtest-dev:/usr/include/gtest/gtest.h \
         libgmock-dev:/usr/include/gmock/gmock.h \
@@ -47,7 +49,7 @@ DEPS := cmake:/usr/bin/cmake \
         at-spi2-core:/usr/libexec/at-spi-bus-launcher \
         python3-pyatspi:/usr/lib/python3/dist-packages/pyatspi/__init__.py
 
-.PHONY: deps build test run screenshots bench fuzz fuzz-run package format clean
+.PHONY: deps build test run screenshots bench fuzz fuzz-run package format format-check clean
 
 deps:
 	@missing=""; \
@@ -75,6 +77,7 @@ build: build/release/build.ninja
 	cmake --build --preset release -j $(JOBS)
 
 test: deps build/release/build.ninja build/debug-asan/build.ninja
+	$(MAKE) --no-print-directory format-check
 	cmake --build --preset release -j $(JOBS)
 	ctest --preset release -j $(JOBS)
 	cmake --build --preset debug-asan -j $(JOBS)
@@ -120,8 +123,14 @@ package: build/release/build.ninja
 	cmake --build --preset release -j $(JOBS) --target installables
 	cd build/release && cpack
 
+SOURCES = find src apps tests bench fuzz -name '*.cpp' -o -name '*.h'
+
 format:
-	find src apps tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	$(SOURCES) | xargs clang-format -i
+
+# Fails, naming each file and line, when `make format` would change something.
+format-check: deps
+	$(SOURCES) | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf build

@@ -90,8 +90,7 @@ std::vector<std::string> calculationWarnings(const CalculationOutcome& outcome) 
     return warnings;
 }
 
-void appendCalculation(std::string& text, const HopState& hop,
-                       const CalculationOutcome& outcome) {
+void appendCalculation(std::string& text, const HopState& hop, const CalculationOutcome& outcome) {
     if (producedResults(outcome.status)) {
         const ResultsPanelText panel = resultsPanelText(hop);
         appendBlock(text, panel.upper);

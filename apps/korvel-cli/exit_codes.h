@@ -30,8 +30,10 @@ constexpr int gravestExit(int first, int second) {
 }
 
 inline constexpr const char* kExitCodeTable =
-    "Exit status: 0 everything asked for was done; 2 a file could not be read or written or is not\n"
-    "valid, or the command line is wrong; 3 a calculation stopped or gave no finite result, nothing\n"
+    "Exit status: 0 everything asked for was done; 2 a file could not be read or written or is "
+    "not\n"
+    "valid, or the command line is wrong; 3 a calculation stopped or gave no finite result, "
+    "nothing\n"
     "saved; 4 refused by a rule (rain below 6 GHz, OTHER radio in optimize, a hop the pages would\n"
     "refuse, a route plan or hop file name the route rules refuse). Over several hops the gravest\n"
     "counts: 2, then 4, then 3.";

@@ -220,8 +220,7 @@ void printEnds(const PathEnds& ends) {
 }
 
 void printProfileText(const ProfileJob& job, const ProfileStudy& study, double frequencyGHz,
-                      double k,
-               const std::vector<ClearanceRule>& rules) {
+                      double k, const std::vector<ClearanceRule>& rules) {
     const ProfileAnalysis& analysis = study.analysis;
     const std::string& file = job.file;
     std::cout << file << ": " << fixedDecimals(analysis.pathKm, 3) << " km at "

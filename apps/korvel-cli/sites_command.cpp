@@ -62,8 +62,8 @@ std::optional<SitePosition> siteFromJob(const SitesJob& job, const HopSites& sit
     SitePosition site{*latitude, *longitude, 0.0};
     const std::string groundRange = rangeInWords(kGroundElevationRangeM, "m");
     if (job.elevationText) {
-        const auto elevation = numberIn(*job.elevationText, kGroundElevationRangeM.least,
-                                        kGroundElevationRangeM.most);
+        const auto elevation =
+            numberIn(*job.elevationText, kGroundElevationRangeM.least, kGroundElevationRangeM.most);
         if (!elevation) {
             reportError("--elevation " + *job.elevationText +
                         ": the ground elevation is a number " + groundRange);
@@ -117,8 +117,9 @@ void printSites(const HopSites& sites, const HopRecord& record) {
     for (std::size_t s = 0; s < 2; ++s) {
         std::cout << "Station " << s + 1 << ": ";
         if (const auto& site = sites.stations[s]) {
-            std::cout << fixedDecimals(site->latitudeDeg, 6) << ' ' << fixedDecimals(site->longitudeDeg, 6)
-                      << ", ground " << fixedDecimals(site->groundElevationM, 1) << " m\n";
+            std::cout << fixedDecimals(site->latitudeDeg, 6) << ' '
+                      << fixedDecimals(site->longitudeDeg, 6) << ", ground "
+                      << fixedDecimals(site->groundElevationM, 1) << " m\n";
         } else {
             std::cout << "no site\n";
         }
@@ -151,14 +152,15 @@ void printSites(const HopSites& sites, const HopRecord& record) {
         return;
     }
     // Offers only: the hop file keeps its values until the planner takes these.
-    std::cout << "From the sites: hop length " << fixedDecimals(offers->hopLengthKm, 1) << " km (hop file "
-              << fixedDecimals(record.hopLengthKm, 1) << " km), latitude " << offers->latitudeDeg
-              << (offers->northSouth == NorthSouth::North ? " N" : " S") << ", longitude "
-              << offers->longitudeDeg << (offers->eastWest == EastWest::East ? " E" : " W")
-              << ", station heights " << fixedDecimals(offers->stationHeightsM[0], 1) << " m and "
+    std::cout << "From the sites: hop length " << fixedDecimals(offers->hopLengthKm, 1)
+              << " km (hop file " << fixedDecimals(record.hopLengthKm, 1) << " km), latitude "
+              << offers->latitudeDeg << (offers->northSouth == NorthSouth::North ? " N" : " S")
+              << ", longitude " << offers->longitudeDeg
+              << (offers->eastWest == EastWest::East ? " E" : " W") << ", station heights "
+              << fixedDecimals(offers->stationHeightsM[0], 1) << " m and "
               << fixedDecimals(offers->stationHeightsM[1], 1) << " m (hop file "
-              << fixedDecimals(record.station1HeightM, 1) << " m and " << fixedDecimals(record.station2HeightM, 1)
-              << " m)\n";
+              << fixedDecimals(record.station1HeightM, 1) << " m and "
+              << fixedDecimals(record.station2HeightM, 1) << " m)\n";
 }
 
 int runSites(const SitesJob& job) {
@@ -172,7 +174,8 @@ int runSites(const SitesJob& job) {
     }
     bool changed = !job.climate.empty();
     for (const std::string& setting : job.climate) {
-        if (const std::string error = applyClimateSetting(sites->climate, setting); !error.empty()) {
+        if (const std::string error = applyClimateSetting(sites->climate, setting);
+            !error.empty()) {
             reportError("--climate " + error);
             return kExitUnusable;
         }

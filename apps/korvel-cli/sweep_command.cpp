@@ -150,20 +150,19 @@ std::string methodColumnsText(const MethodPoints& methods, SweepInput input,
     for (const itu::MethodResult* m : methods[point.value_or(0)]) {
         const std::optional<double> value = curveValue(*m, input);
         const itu::RainBound bound = m->rain ? m->rain->outageBound : itu::RainBound::None;
-        const std::string cell =
-            !point  ? std::string(itu::methodName(m->method)) +
-                         (input == SweepInput::RainRate ? " rain %" : " %")
-            : value ? formatNumbers("%.4e", *value)
-            : input == SweepInput::RainRate && bound != itu::RainBound::None
-                ? std::string(itu::rainBoundShown(bound))
-                : "-";
+        const std::string cell = !point ? std::string(itu::methodName(m->method)) +
+                                              (input == SweepInput::RainRate ? " rain %" : " %")
+                                 : value ? formatNumbers("%.4e", *value)
+                                 : input == SweepInput::RainRate && bound != itu::RainBound::None
+                                     ? std::string(itu::rainBoundShown(bound))
+                                     : "-";
         text += formatNumbers(" %14s", cell.c_str());
     }
     return text;
 }
 
 void printSweepText(std::ostream& out, const std::string& file, const Sweep& sweep,
-               const MethodPoints& methods) {
+                    const MethodPoints& methods) {
     const std::string unit(sweepInputUnit(sweep.input));
     out << "== " << file
         << formatNumbers(": %s from %g to %g %s, %zu points\n",
@@ -172,8 +171,8 @@ void printSweepText(std::ostream& out, const std::string& file, const Sweep& swe
                          sweep.points.size());
     out << formatNumbers("Objective: %.5f %%; the hop's own value: %g %s\n", sweep.objectivePct,
                          sweep.currentValue, unit.c_str());
-    out << formatNumbers("%12s %12s %12s %12s%s", ("Value " + unit).c_str(), "Outage %",
-                         "Flat %", "Selective %", sweep.hasRain ? "  Rain annual %" : "")
+    out << formatNumbers("%12s %12s %12s %12s%s", ("Value " + unit).c_str(), "Outage %", "Flat %",
+                         "Selective %", sweep.hasRain ? "  Rain annual %" : "")
         << methodColumnsText(methods, sweep.input, std::nullopt) << '\n';
     for (std::size_t i = 0; i < sweep.points.size(); ++i) {
         const SweepPoint& point = sweep.points[i];
@@ -187,9 +186,8 @@ void printSweepText(std::ostream& out, const std::string& file, const Sweep& swe
             continue;
         }
         if (sweep.hasRain) {
-            out << formatNumbers("%12.5g %12.4e %12.4e %12.4e %14.4e", point.value,
-                                 point.outagePct, point.flatPct, point.selectivePct,
-                                 point.rain.annualPct);
+            out << formatNumbers("%12.5g %12.4e %12.4e %12.4e %14.4e", point.value, point.outagePct,
+                                 point.flatPct, point.selectivePct, point.rain.annualPct);
         } else {
             out << formatNumbers("%12.5g %12.4e %12.4e %12.4e", point.value, point.outagePct,
                                  point.flatPct, point.selectivePct);

@@ -70,8 +70,8 @@ std::optional<int> openScenario(const DesktopOptions& options,
 }
 
 // Editing the profile file is how the user changes the settings the program reads.
-void watchProfile(QFileSystemWatcher& profileWatch, const UserProfile& profile,
-                  ShellEvents& events, QObject& window) {
+void watchProfile(QFileSystemWatcher& profileWatch, const UserProfile& profile, ShellEvents& events,
+                  QObject& window) {
     const auto file = profile.file();
     if (!file || !std::filesystem::exists(*file)) {
         return;
@@ -110,7 +110,7 @@ void attachWindows(Session& session, QtResultsWindow& results, const NotedWindow
 
 // The window of that name ("sweep", "profile", "terrain", "budget", ...).
 std::function<QWidget*(const std::string&)> chartWindowOf(const NotedWindows& windows,
-                                                         TerrainWindow& terrain) {
+                                                          TerrainWindow& terrain) {
     return [&windows, &terrain](const std::string& name) {
         return name == "sweep"     ? windows.sweepView.window()
                : name == "profile" ? windows.profileView.window()
@@ -217,8 +217,7 @@ int run(QApplication& app, const DesktopOptions& options) {
         player = std::make_unique<ScenarioPlayer>(
             std::move(*scenario),
             PlayedProgram{window, host, results, scriptedBoxes, scriptedDialogs,
-                          [&shell] { return shell.currentPageId(); },
-                          chartWindow},
+                          [&shell] { return shell.currentPageId(); }, chartWindow},
             transcript);
     }
     window.restoreLayout();

@@ -57,7 +57,14 @@ class ScenarioPlayer final : public QObject {
     // Carries out one line; a failure goes to the transcript.
     void play(const std::string& line);
     void act(const std::string& action, const std::string& rest);
+    bool actOnMenu(const std::string& action, const std::string& rest);
+    bool actOnControl(const std::string& action, const std::string& rest);
+    bool actOnProgram(const std::string& action, const std::string& rest);
     void expect(const std::string& what, const std::string& rest);
+    bool expectOfWindow(const std::string& what, const std::string& rest);
+    bool expectOfControl(const std::string& what, const std::string& rest);
+    bool expectOfFiles(const std::string& what, const std::string& rest);
+    void check(bool met, const std::string& expected, const std::string& found);
     void fail(const std::string& what);
     // The control N of the active dialog or page; nullptr (after a failure) when there is none.
     QWidget* controlOf(const std::string& number, bool mustBeUsable);

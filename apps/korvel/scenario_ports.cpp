@@ -134,9 +134,9 @@ std::optional<ChosenFile> ScenarioFileChooser::choose(FileDialogUse use) {
     }
     // "*" takes the name the dialog proposes, as OK on it would.
     const QString typed = *choice == "*" ? proposed : QString::fromStdString(*choice);
-    const QFileInfo file(QDir::current(),
-                         withDefaultExtension(typed, extensionLike(settings.defaultExtension,
-                                                                   proposed)));
+    const QFileInfo file(
+        QDir::current(),
+        withDefaultExtension(typed, extensionLike(settings.defaultExtension, proposed)));
     // The same rules as the real dialog: an open needs the file, a save needs its folder.
     if (choosesFolder(use)) {
         if (!file.isDir()) {

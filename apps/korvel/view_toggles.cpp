@@ -33,19 +33,18 @@ void addViewToggles(QtMainWindow& window, QtResultsWindow& results,
             return shown != nullptr && shown->isVisible();
         };
         // Shown from the View menu, a chart opens as its Charts item opens it, where that serves.
-        window.addViewToggle(
-            {QString::fromUtf8(chart.text), chart.toggle, open,
-             [&window, opens = chart.opens] {
-                 const QAction* item = window.menuAction(opens);
-                 return item != nullptr && item->isEnabled();
-             },
-             [&window, chartWindow, name, opens = chart.opens](bool shown) {
-                 if (shown) {
-                     window.postCommand(opens);
-                 } else if (QWidget* chartShown = chartWindow(name)) {
-                     chartShown->close();
-                 }
-             }});
+        window.addViewToggle({QString::fromUtf8(chart.text), chart.toggle, open,
+                              [&window, opens = chart.opens] {
+                                  const QAction* item = window.menuAction(opens);
+                                  return item != nullptr && item->isEnabled();
+                              },
+                              [&window, chartWindow, name, opens = chart.opens](bool shown) {
+                                  if (shown) {
+                                      window.postCommand(opens);
+                                  } else if (QWidget* chartShown = chartWindow(name)) {
+                                      chartShown->close();
+                                  }
+                              }});
     }
 }
 

@@ -67,20 +67,21 @@ class HopFolder {
             double value;
             char separator;
         };
-        const std::vector<Map> maps = {{"LogK.csv", {0.25, true, -180.0, false}, -4.2, ','},
-                                       {"dN75.csv", {0.25, true, -180.0, false}, 20.0, ','},
-                                       {"DN65m_01d00_v1.txt", {0.75, true, 0.0, false}, -400.0, ' '},
-                                       {"v16_gtopo_30.txt", {0.5, true, 0.0, false}, 20.0, ' '},
-                                       {"R001.TXT", {0.125, false, -180.0, false}, 42.0, ' '}};
+        const std::vector<Map> maps = {
+            {"LogK.csv", {0.25, true, -180.0, false}, -4.2, ','},
+            {"dN75.csv", {0.25, true, -180.0, false}, 20.0, ','},
+            {"DN65m_01d00_v1.txt", {0.75, true, 0.0, false}, -400.0, ' '},
+            {"v16_gtopo_30.txt", {0.5, true, 0.0, false}, 20.0, ' '},
+            {"R001.TXT", {0.125, false, -180.0, false}, 42.0, ' '}};
         std::vector<fs::path> files;
         for (const Map& map : maps) {
             const double value = map.value;
-            korvel::test::writeFile(folder_ / map.file,
-                                    korvel::test::gridText(
-                                        map.layout, [=](double lat, double) {
-                                            return value * (1.0 + 0.1 * lat / 90.0);
-                                        },
-                                        map.separator));
+            korvel::test::writeFile(
+                folder_ / map.file,
+                korvel::test::gridText(
+                    map.layout,
+                    [=](double lat, double) { return value * (1.0 + 0.1 * lat / 90.0); },
+                    map.separator));
             files.push_back(folder_ / map.file);
         }
         const korvel::ImportResult result = korvel::importClimateGrids({files, {}, "2026-12-07"});
@@ -127,7 +128,9 @@ BENCHMARK(BM_CalcTenThousandHops)
     ->ArgName("methods")
     ->Arg(0)
     ->Arg(1)
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0);
 
 } // namespace
 

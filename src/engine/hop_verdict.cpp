@@ -74,8 +74,7 @@ OutageJudgement multipathJudgement(const HopState& hop) {
     if (judgement.verdict == ObjectiveVerdict::Missed) {
         judgement.marginNeededDb = multipathMarginNeededDb(hop, *judgement.objectivePct);
         // No margin brings an outage down to an objective of 0: nothing to say of the margin.
-        judgement.marginUnreachable =
-            !judgement.marginNeededDb && *judgement.objectivePct > 0.0;
+        judgement.marginUnreachable = !judgement.marginNeededDb && *judgement.objectivePct > 0.0;
     }
     return judgement;
 }

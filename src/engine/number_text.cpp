@@ -62,7 +62,7 @@ double nudgedTie(double value, int decimals) {
 }
 
 struct Conversion {
-    std::string_view written; // from '%' to the conversion letter, as the format has it
+    std::string_view written;   // from '%' to the conversion letter, as the format has it
     std::array<int, 2> stars{}; // the numbers taken for '*', in order
     int starCount = 0;
     bool left = false;

@@ -1,6 +1,7 @@
 #pragma once
 // Little-endian field-by-field access to file images: signed 16-bit and unsigned 32-bit
-// integers, IEEE 754 doubles and fixed-width text. Layouts never depend on how the compiler lays out a struct.
+// integers, IEEE 754 doubles and fixed-width text. Layouts never depend on how the compiler lays
+// out a struct.
 
 #include <cstddef>
 #include <cstdint>

@@ -48,7 +48,7 @@ void PdfPrintDevice::text(int x, int y, std::string_view cp1252Text) {
     const int left = kMargin + x;
     const int baseline = kPageHeight - kMargin - y - kBaseline;
     pages_.back() += "1 0 0 1 " + std::to_string(left) + " " + std::to_string(baseline) + " Tm " +
-                literal(cp1252Text) + " Tj\n";
+                     literal(cp1252Text) + " Tj\n";
 }
 
 void PdfPrintDevice::startNextPage() {
@@ -73,8 +73,8 @@ std::string PdfPrintDevice::document() const {
         const std::string stream = "0.1 0 0 0.1 0 0 cm\nBT\n/F1 " + std::to_string(kFontSize) +
                                    " Tf\n" + pages_[page] + "ET\n";
         addObject(pdf, offsets,
-                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " +
-                      std::to_string(kPageWidth / 10) + " " + std::to_string(kPageHeight / 10) +
+                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + std::to_string(kPageWidth / 10) +
+                      " " + std::to_string(kPageHeight / 10) +
                       "] /Resources << /Font << /F1 4 0 R >> >> /Contents " +
                       std::to_string(pageObject(page) + (page == 0 ? 2 : 1)) + " 0 R >>");
         return stream;
@@ -83,8 +83,8 @@ std::string PdfPrintDevice::document() const {
     addObject(pdf, offsets,
               "<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>");
     addObject(pdf, offsets,
-              "<< /Length " + std::to_string(firstStream.size()) + " >>\nstream\n" +
-                  firstStream + "endstream");
+              "<< /Length " + std::to_string(firstStream.size()) + " >>\nstream\n" + firstStream +
+                  "endstream");
     addObject(pdf, offsets, "<< /Title (Korvel document) /Producer (Korvel) >>");
     for (std::size_t page = 1; page < pages_.size(); ++page) {
         const std::string stream = addPage(page);

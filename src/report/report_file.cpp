@@ -38,8 +38,8 @@ int writeReportFile(const std::filesystem::path& file, std::string_view content,
 
 int writeHopReportFile(const std::filesystem::path& file, ReportForm form, const HopState& hop,
                        const EquipmentLibrary& library, ReportLanguage language,
-                       std::string_view hopFileName, std::string_view dateStamp,
-                       Messages& messages, MethodColumns methods) {
+                       std::string_view hopFileName, std::string_view dateStamp, Messages& messages,
+                       MethodColumns methods) {
     return writeReportFile(
         file, buildHopReport(form, hop, library, language, hopFileName, dateStamp, methods),
         messages);

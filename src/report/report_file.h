@@ -24,8 +24,8 @@ int writeReportFile(const std::filesystem::path& file, std::string_view content,
 // section of the current methods when columns are given).
 int writeHopReportFile(const std::filesystem::path& file, ReportForm form, const HopState& hop,
                        const EquipmentLibrary& library, ReportLanguage language,
-                       std::string_view hopFileName, std::string_view dateStamp,
-                       Messages& messages, MethodColumns methods = {});
+                       std::string_view hopFileName, std::string_view dateStamp, Messages& messages,
+                       MethodColumns methods = {});
 int writeRouteReportFile(const std::filesystem::path& file, ReportForm form,
                          const RouteState& route, ReportLanguage language,
                          std::string_view libraryIdentification, std::string_view dateStamp,

@@ -18,9 +18,9 @@ std::string vformatted(const char* format, std::va_list args) {
 
 // The symbols of the notes that Windows-1252 lacks, as a planner would type them.
 constexpr std::pair<std::string_view, std::string_view> kSpelledOut[] = {
-    {"\u2265", ">="},    {"\u2264", "<="},     {"\u2212", "-"},     {"\u0394", "delta "},
-    {"\u03B5", "eps"},   {"\u03B8", "theta"},  {"\u03B1", "alpha"}, {"\u03B3", "gamma"},
-    {"\u2248", "~"},     {"\u221A", "sqrt"},
+    {"\u2265", ">="},  {"\u2264", "<="},    {"\u2212", "-"},     {"\u0394", "delta "},
+    {"\u03B5", "eps"}, {"\u03B8", "theta"}, {"\u03B1", "alpha"}, {"\u03B3", "gamma"},
+    {"\u2248", "~"},   {"\u221A", "sqrt"},
 };
 
 } // namespace

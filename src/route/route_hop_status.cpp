@@ -133,8 +133,10 @@ RouteHopStatuses routeHopStatuses(const RouteState& route, const EquipmentLibrar
         }
         SilentMessages silent;
         HopState hop;
-        const HopLoadStatus load = loadHopForCalculation(
-            images[index], route.record.hopFile[index].view(), library, silent, hop).status;
+        const HopLoadStatus load =
+            loadHopForCalculation(images[index], route.record.hopFile[index].view(), library,
+                                  silent, hop)
+                .status;
         statuses[index] = loadedHopStatus(hop, load, route.slots[index].objective);
     }
     return statuses;

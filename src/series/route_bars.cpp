@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace korvel {
 
 RouteChart routeChart(const RouteStanding& standing) {

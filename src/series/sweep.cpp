@@ -74,9 +74,8 @@ std::string stopReason(const SweepPoint& point) {
 }
 
 const SweepPoint* nearestPoint(const Sweep& sweep, double value) {
-    const auto nearest = std::ranges::min_element(sweep.points, {}, [value](const SweepPoint& p) {
-        return std::abs(p.value - value);
-    });
+    const auto nearest = std::ranges::min_element(
+        sweep.points, {}, [value](const SweepPoint& p) { return std::abs(p.value - value); });
     return nearest == sweep.points.end() ? nullptr : &*nearest;
 }
 

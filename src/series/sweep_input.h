@@ -20,8 +20,8 @@ enum class SweepInput {
 };
 
 inline constexpr SweepInput kSweepInputs[] = {
-    SweepInput::Diameter,         SweepInput::Antenna1Diameter, SweepInput::Antenna2Diameter,
-    SweepInput::Length,           SweepInput::RainRate,         SweepInput::Spacing,
+    SweepInput::Diameter,      SweepInput::Antenna1Diameter, SweepInput::Antenna2Diameter,
+    SweepInput::Length,        SweepInput::RainRate,         SweepInput::Spacing,
     SweepInput::ChannelSpacing};
 
 // Both antennas' diameter or one's.
@@ -69,8 +69,8 @@ std::string_view sweepRangeRefusal(SweepInput input, const SweepRange& range);
 double sweepPointValue(const SweepRange& range, int index);
 
 // Sets the input to `value` as the Form page would take it: a diameter gives both main antennas
-// (or the one swept) that diameter and its gain; a length also brings a Standard selective margin to the new length.
-// The rain rate is not part of HopRecord's calculation and is only stored.
+// (or the one swept) that diameter and its gain; a length also brings a Standard selective margin
+// to the new length. The rain rate is not part of HopRecord's calculation and is only stored.
 void applySweepInput(HopState& hop, SweepInput input, double value);
 
 } // namespace korvel

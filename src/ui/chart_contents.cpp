@@ -301,7 +301,9 @@ ChartContent sweepChart(const Sweep& sweep) {
     const SweepPoint& own = sweep.own;
     std::string ownWords = "the calculation stops: " + stopReason(own);
     if (own.outcome == PointOutcome::Results) {
-        chart.curves.push_back({"The hop as it is", ChartRole::Current, {sweep.currentValue},
+        chart.curves.push_back({"The hop as it is",
+                                ChartRole::Current,
+                                {sweep.currentValue},
                                 {onLogAxis(own.outagePct)}});
         ownWords = "total outage " + percentWords(own.outagePct) + " %, " +
                    (meetsObjective(own.outagePct, sweep.objectivePct) ? "meets" : "misses");
@@ -322,8 +324,8 @@ void addRouteBar(ChartContent& chart, const RouteBar& bar, int category) {
         chart.bars.push_back({category, 0.0, 0.0, ChartRole::Misses, word});
         return;
     case RouteHopStatus::OutOfDate:
-        chart.bars.push_back(
-            {category, 0.0, bar.outagePct, ChartRole::Stale, "out of date " + percent(bar.outagePct)});
+        chart.bars.push_back({category, 0.0, bar.outagePct, ChartRole::Stale,
+                              "out of date " + percent(bar.outagePct)});
         return;
     case RouteHopStatus::MeetsShare:
     case RouteHopStatus::MissesShare:
@@ -355,11 +357,10 @@ ChartContent routeChartContent(const RouteChart& route) {
         chart.marks.push_back({"Share of the objective", ChartRole::Objective, false, bar.sharePct,
                                category - 0.4, category + 0.4});
         const bool calculated = bar.status != RouteHopStatus::NotCalculated;
-        chart.table.rows.push_back({std::to_string(bar.hop), bar.stations,
-                                    calculated ? percent(bar.outagePct) : "-",
-                                    bar.rainAnnualPct >= 0.0 ? percent(bar.rainAnnualPct) : "-",
-                                    percent(bar.sharePct),
-                                    std::string(routeHopStatusWords(bar.status))});
+        chart.table.rows.push_back(
+            {std::to_string(bar.hop), bar.stations, calculated ? percent(bar.outagePct) : "-",
+             bar.rainAnnualPct >= 0.0 ? percent(bar.rainAnnualPct) : "-", percent(bar.sharePct),
+             std::string(routeHopStatusWords(bar.status))});
     }
     const int last = static_cast<int>(chart.categories.size());
     chart.categories.emplace_back("Route total");

@@ -15,8 +15,8 @@
 #include "platform/results_window.h"
 #include "ui/page.h"
 #include "ui/profile_window.h"
-#include "ui/sweep_window.h"
 #include "ui/shown_fields.h"
+#include "ui/sweep_window.h"
 
 namespace korvel {
 
@@ -143,7 +143,7 @@ class FormPage final : public Page {
     void refreshCharts();
 
     Session& session_;
-    DiversityMode diversity_ = DiversityMode::No; // the layout's, from the opening on
+    DiversityMode diversity_ = DiversityMode::No;         // the layout's, from the opening on
     ResultsFreshness freshness_ = ResultsFreshness::None; // as the results window last showed
     DialogView* view_ = nullptr;
     std::unique_ptr<SweepWindow> sweep_;

@@ -53,9 +53,13 @@ namespace {
 // The hop length and the station heights are kept to a tenth, as the Basics page shows them.
 constexpr double kTenthStep = 0.1;
 
-double toTenth(double value) { return std::round(value / kTenthStep) * kTenthStep; }
+double toTenth(double value) {
+    return std::round(value / kTenthStep) * kTenthStep;
+}
 
-bool sameTenth(double a, double b) { return std::fabs(a - b) < kTenthStep / 2; }
+bool sameTenth(double a, double b) {
+    return std::fabs(a - b) < kTenthStep / 2;
+}
 
 std::string tenths(double value, const char* unit) {
     return formatNumbers("%.1f %s", value, unit);
@@ -69,8 +73,12 @@ std::string stationHeights(double one, double two) {
     return tenths(one, "m") + " and " + tenths(two, "m");
 }
 
-char northSouthLetter(NorthSouth side) { return side == NorthSouth::North ? 'N' : 'S'; }
-char eastWestLetter(EastWest side) { return side == EastWest::East ? 'E' : 'W'; }
+char northSouthLetter(NorthSouth side) {
+    return side == NorthSouth::North ? 'N' : 'S';
+}
+char eastWestLetter(EastWest side) {
+    return side == EastWest::East ? 'E' : 'W';
+}
 
 // Everything the sites offer that differs from the hop goes into one question; the planner
 // takes all of it or, with No (the default), keeps the hop as it is.
@@ -99,14 +107,14 @@ void offerSiteValues(Session& session) {
                     tenths(record.hopLengthKm, "km") + ")";
     }
     if (latitude) {
-        question += "\nLatitude " + wholeDegrees(offers->latitudeDeg,
-                                                  northSouthLetter(offers->northSouth)) +
+        question += "\nLatitude " +
+                    wholeDegrees(offers->latitudeDeg, northSouthLetter(offers->northSouth)) +
                     " (the hop has " +
                     wholeDegrees(record.latitudeDeg, northSouthLetter(record.northSouth)) + ")";
     }
     if (longitude) {
-        question += "\nLongitude " + wholeDegrees(offers->longitudeDeg,
-                                                   eastWestLetter(offers->eastWest)) +
+        question += "\nLongitude " +
+                    wholeDegrees(offers->longitudeDeg, eastWestLetter(offers->eastWest)) +
                     " (the hop has " +
                     wholeDegrees(record.longitudeDeg, eastWestLetter(record.eastWest)) + ")";
     }
@@ -165,8 +173,8 @@ std::optional<SaveFile> chooseHopToSave(Session& session, DialogView* page) {
     } else if (!error && std::ofstream(file, std::ios::binary).is_open()) {
         return SaveFile::CreatedEmpty;
     }
-    session.ports.messages.show("Unable to create " + pathToCp1252(app.fullFileName),
-                                kAppCaption, MessageIcon::None, MessageButtons::Ok);
+    session.ports.messages.show("Unable to create " + pathToCp1252(app.fullFileName), kAppCaption,
+                                MessageIcon::None, MessageButtons::Ok);
     // Nothing was written: the hop keeps the file it had.
     app.fullFileName = before.fullFileName;
     app.currentHopFileName = before.currentHopFileName;

@@ -39,10 +39,10 @@ enum class SaveFile { Existing, CreatedEmpty };
 std::optional<SaveFile> chooseHopToSave(Session& session, DialogView* page);
 
 // Writes the hop to the chosen file, with the results of the hop as it stands (calculated again
-// without a word when they are out of date) or, when it cannot be calculated, none. When the write fails, or `accepted` is false because the
-// page refused its fields, a file the Save dialog created is removed again, so no empty hop
-// file stays behind, and the hop file name is forgotten. True when the hop and its sites were
-// written (see writeHopWithSites).
+// without a word when they are out of date) or, when it cannot be calculated, none. When the write
+// fails, or `accepted` is false because the page refused its fields, a file the Save dialog created
+// is removed again, so no empty hop file stays behind, and the hop file name is forgotten. True
+// when the hop and its sites were written (see writeHopWithSites).
 bool finishSave(Session& session, SaveFile file, bool accepted);
 
 } // namespace korvel

@@ -22,7 +22,9 @@ namespace korvel {
 
 namespace {
 
-bool hasBothSites(const HopSites& sites) { return sites.stations[0] && sites.stations[1]; }
+bool hasBothSites(const HopSites& sites) {
+    return sites.stations[0] && sites.stations[1];
+}
 
 MapHop mapHopWithSites(const HopRecord& record, const HopResults& results, const HopSites& sites,
                        bool resultsCurrent) {

@@ -53,8 +53,8 @@ class OldFilesDialog final : public DialogEvents {
 
 bool runOldFilesDialog(DialogHost& dialogs, RouteState& route) {
     OldFilesDialog dialog(route);
-    const int result =
-        dialogs.runModal(DialogId::OldFiles, dialog, [&](DialogView& view) { dialog.opened(view); });
+    const int result = dialogs.runModal(DialogId::OldFiles, dialog,
+                                        [&](DialogView& view) { dialog.opened(view); });
     if (result != kContinued) {
         route.overwriteRadioData = false;
         route.overwriteBasicData = false;

@@ -3,8 +3,8 @@
 #include "engine/rain.h"
 #include "engine/results_panel.h"
 #include "engine/verdict_words.h"
-#include "ui/results_basis.h"
 #include "ui/methods_table.h"
+#include "ui/results_basis.h"
 #include "ui/results_lines.h"
 #include "ui/session.h"
 

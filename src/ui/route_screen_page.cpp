@@ -71,8 +71,8 @@ void RouteScreenPage::open(DialogView& view) {
 void RouteScreenPage::showHops() {
     const RouteState& route = session_.route;
     // The hop being edited stands for its slot, saved or not.
-    const RouteStanding standing = routeStanding(route, session_.library,
-                                                 route.routeHopActive ? &session_.hop : nullptr);
+    const RouteStanding standing =
+        routeStanding(route, session_.library, route.routeHopActive ? &session_.hop : nullptr);
     view_->clearList(kDefinedHopsList);
     const int hops = isValidHopCount(route.record.hopCount) ? route.record.hopCount : 0;
     for (int i = 0; i < hops; ++i) {

@@ -129,13 +129,12 @@ void SweepWindow::onPointChosen(double clicked) {
     }
     const SweepInput input = shown_.input;
     const std::string label(sweepInputLabel(input));
-    const std::string amount =
-        shortNumber(point->value) + " " + std::string(sweepInputUnit(input));
+    const std::string amount = shortNumber(point->value) + " " + std::string(sweepInputUnit(input));
     const std::string there = pointWords(shown_, *point);
     if (!onFormPage(input)) {
         messages_.show(label + " " + amount + ": this value is changed on the " +
-                           (input == SweepInput::Length ? "Basics page." : "rain dialog.") +
-                           "\n" + there,
+                           (input == SweepInput::Length ? "Basics page." : "rain dialog.") + "\n" +
+                           there,
                        kAppCaption, MessageIcon::Information);
         return;
     }

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "library/equipment_library.h"
 #include "platform/chart_view.h"
 #include "platform/messages.h"
-#include "library/equipment_library.h"
 #include "series/sweep.h"
 #include "series/sweep_input.h"
 
@@ -46,7 +46,7 @@ class SweepWindow final : public SweepEvents {
     Messages& messages_;
     TakeValue take_;
     std::vector<SweepInput> inputs_; // those the hop can vary, in the window's order
-    Sweep shown_; // the sweep drawn last
+    Sweep shown_;                    // the sweep drawn last
 };
 
 } // namespace korvel

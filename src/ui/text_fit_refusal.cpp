@@ -6,7 +6,8 @@
 
 namespace korvel {
 
-bool textsFitOrRefuse(Messages& messages, DialogView& view, std::span<const NamedTextField> fields) {
+bool textsFitOrRefuse(Messages& messages, DialogView& view,
+                      std::span<const NamedTextField> fields) {
     for (const NamedTextField& field : fields) {
         if (!view.textFits(field.control)) {
             messages.show("The text of " + std::string(field.name) +

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cmath>
 #include <cfenv>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -59,8 +59,8 @@ std::string expected(const std::string& format, double value, int precision,
                      const std::string& exact) {
     const std::size_t wanted = exact.find('.') + 1 + static_cast<std::size_t>(precision);
     const std::size_t end = std::min(exact.find('e'), exact.size());
-    const bool tie = wanted < end && exact[wanted] == '5' &&
-                     exact.find_first_not_of('0', wanted + 1) >= end;
+    const bool tie =
+        wanted < end && exact[wanted] == '5' && exact.find_first_not_of('0', wanted + 1) >= end;
     const int rounding = std::fegetround();
     if (tie) {
         std::fesetround(std::signbit(value) ? FE_DOWNWARD : FE_UPWARD);
@@ -81,10 +81,11 @@ std::string exactExpansion(const char* format, double value) {
 // Random bit patterns (tiny, huge, subnormal), plain measures, and binary fractions k / 2^m, which
 // are exact ties at one count of decimals or digits or another.
 std::vector<double> sampleValues() {
-    std::vector<double> values{0.0,     -0.0,   0.125,  2.5,     -2.5,    1e15,  1e15 + 0.25,
-                               9.5,     0.05,   999.95, 99.995,  1e22,    1e-300, 5e-324,
-                               1.0625,  12345., -0.5,   0.99999, 4.5e-5,
-                               std::numeric_limits<double>::max()};
+    std::vector<double> values{0.0,    -0.0,    0.125,       2.5,
+                               -2.5,   1e15,    1e15 + 0.25, 9.5,
+                               0.05,   999.95,  99.995,      1e22,
+                               1e-300, 5e-324,  1.0625,      12345.,
+                               -0.5,   0.99999, 4.5e-5,      std::numeric_limits<double>::max()};
     std::mt19937_64 random{20261207};
     std::uniform_real_distribution<double> measure(-200.0, 200.0);
     std::uniform_int_distribution<std::int64_t> numerator(-2'000'000, 2'000'000);

@@ -248,7 +248,8 @@ inline std::array<itu::MethodResult, 3> reportMethodColumns() {
     std::tie(c[1].pathLossDb, c[1].fadeMarginDb, c[1].K, c[1].p0Pct, c[1].worstMonthPct,
              c[1].worstMonthAllPct, c[1].deltaGDb, c[1].averageYearPct) =
         std::tuple{142.51, 39.09, 1.0e-4, 25.5, 0.0135, 0.0134, 10.8, 0.00176};
-    c[1].rain = RainFigures{95.0, 0.00454, 1.19, 0.394, 0.81, 34.6, 13.6, {}, RainBound::BelowLowest};
+    c[1].rain =
+        RainFigures{95.0, 0.00454, 1.19, 0.394, 0.81, 34.6, 13.6, {}, RainBound::BelowLowest};
     c[1].gas = GasFigures{0.0071, 0.0016, 0.37};
     c[1].diversity = DiversityFigures{27.1, 0.0005};
     std::tie(c[1].totalWorstMonthPct, c[1].objectiveMet) = std::tuple{0.00079, false};
@@ -266,14 +267,16 @@ inline std::array<itu::MethodResult, 3> reportMethodColumns() {
     c[2].inputs.hcM = InputValue{-3.5, "m", "antenna altitudes and htM"};
     c[2].inputs.R001 = r001;
     std::tie(c[2].pathLossDb, c[2].fadeMarginDb) = std::pair{142.51, 39.09};
-    c[2].rain = RainFigures{95.0, 0.00454, 1.19, 1.05, 0.81, 34.6, 36.3, {}, RainBound::AboveHighest};
+    c[2].rain =
+        RainFigures{95.0, 0.00454, 1.19, 1.05, 0.81, 34.6, 36.3, {}, RainBound::AboveHighest};
     c[2].gas = GasFigures{0.0071, 0.0016, 0.37};
     c[2].notes.add("p_t ≥ 100 %: outside the method");
     c[2].notes.add("frequency diversity outside its fitted data (30–70 km, 2–11 GHz, Δf/f ≤ 5 %)");
     return c;
 }
 
-inline std::vector<const itu::MethodResult*> columnsOf(const std::array<itu::MethodResult, 3>& all) {
+inline std::vector<const itu::MethodResult*>
+columnsOf(const std::array<itu::MethodResult, 3>& all) {
     return {&all[0], &all[1], &all[2]};
 }
 

@@ -17,7 +17,7 @@ TEST(RouteSidecar, KeepsTheObjectiveAndRefusesWhatItCannotUse) {
     EXPECT_EQ(parseRouteSidecar(R"({"version": 1})").sidecar, RouteSidecar{});
     for (const auto& [text, error] : {
              std::pair{R"({"version": 2})", "version 2: written by a newer Korvel; this one "
-                                           "reads version 1"},
+                                            "reads version 1"},
              {R"({"version": 1, "availabilityObjectivePct": 0})",
               "availabilityObjectivePct: expected a number above 0 and below 100"},
              {R"({"version": 1, "objective": 1})", "objective: unknown field"},
@@ -56,7 +56,8 @@ TEST(RouteAvailability, IsDividedAsTheOutageObjectiveAndJudgedOnlyWhenComplete) 
     verdict.hopCount = 2;
     EXPECT_EQ(routeAvailabilityWords(verdict, route),
               "Rain unavailability 0.0040 % of a year (21 min), objective 0.0200 % (105 min): "
-              "meets, 0.0160 % below the objective (\xD7" "0.20)");
+              "meets, 0.0160 % below the objective (\xD7"
+              "0.20)");
     verdict.outOfDate = 1;
     EXPECT_TRUE(routeAvailabilityWords(verdict, route).ends_with("(105 min): incomplete"));
     route.slots[0].rainUnavail = -1;

@@ -175,8 +175,7 @@ TEST_F(RouteRules, PlanBecomesARouteOrIsRefused) {
     refused([](RoutePlan& p) { p.hops[1].fileName = "sub:H"; }, "Invalid hop filename.");
     // Mended: "." named the route's folder, and two hops naming one file shared it.
     refused([](RoutePlan& p) { p.hops[1].fileName = "."; }, "Invalid hop filename.");
-    refused([](RoutePlan& p) { p.hops[1].fileName = p.hops[0].fileName; },
-            "Invalid hop filename.");
+    refused([](RoutePlan& p) { p.hops[1].fileName = p.hops[0].fileName; }, "Invalid hop filename.");
     refused([](RoutePlan& p) { p.radioName = "RADIO Z"; },
             "Cannot load the routefile :\nthe radio used in the routefile ( RADIO Z )\n"
             " is not supported by the current Korvel library.");
@@ -225,8 +224,9 @@ TEST_F(RouteScreen, ListLinesShortenLongFileNamesAndKeepStationsWhole) {
     state.slots[0] = {{}, {}, 0.002, 12.34, 0.00125, -1};
     state.slots[0].station1.assign("NORTHERN HILLTOP 19");
     state.slots[0].station2.assign("S");
-    EXPECT_EQ(routeScreenHopLine(state, 0),
-              "LONGHOPNAM..  : NORTHERN HILLTOP 19 \\ S                     12.3km  0.0020% 0.0013%");
+    EXPECT_EQ(
+        routeScreenHopLine(state, 0),
+        "LONGHOPNAM..  : NORTHERN HILLTOP 19 \\ S                     12.3km  0.0020% 0.0013%");
     EXPECT_EQ(hopsListLine(state, 0),
               "LONGHOPNAM..  : NORTHERN HILLTOP 19 \\ S                   0.0020% 0.0013%");
     EXPECT_EQ(shortHopName("EXACTLY13.HOP"), "EXACTLY13.HOP");

@@ -9,8 +9,8 @@
 #include "engine/link_budget.h"
 #include "series/sweep.h"
 #include "series/sweep_diameters.h"
-#include "support/test_library.h"
 #include "support/sample_hops.h"
+#include "support/test_library.h"
 
 namespace korvel {
 namespace {

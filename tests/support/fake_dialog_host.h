@@ -61,8 +61,8 @@ class FakeDialogHost final : public DialogHost {
     // The next dialog of the form gets these texts typed and these buttons pressed, in order,
     // until one of them ends it.
     void answer(DialogId form, Typed typed, std::vector<ControlId> buttons) {
-        script(form, [typed = std::move(typed), buttons = std::move(buttons)](
-                         FakeDialogView& view, DialogEvents& events) {
+        script(form, [typed = std::move(typed),
+                      buttons = std::move(buttons)](FakeDialogView& view, DialogEvents& events) {
             for (const auto& [control, text] : typed) {
                 view.setText(control, text);
             }

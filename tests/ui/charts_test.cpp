@@ -144,9 +144,9 @@ TEST(ChartContents, ASweepShowsWhereAndWhyTheCalculationStopsAsBands) {
     sweep.own.outcome = PointOutcome::Stopped;
     const ChartContent chart = sweepChart(sweep);
     ASSERT_EQ(chart.bands.size(), 2u);
-    EXPECT_EQ(std::tie(chart.bands[0].from, chart.bands[0].to, chart.bands[1].from,
-                       chart.bands[1].to),
-              std::tuple(1.0, 2.5, 3.5, 4.0));
+    EXPECT_EQ(
+        std::tie(chart.bands[0].from, chart.bands[0].to, chart.bands[1].from, chart.bands[1].to),
+        std::tuple(1.0, 2.5, 3.5, 4.0));
     EXPECT_EQ(chart.bands[1].label, "Calculation stops: a result is not a finite number");
     EXPECT_EQ(chart.curves.back().name, "Total outage") << "no point for a hop that stops";
 }

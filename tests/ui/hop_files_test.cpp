@@ -153,13 +153,12 @@ TEST_F(HopSitesTest, WhatTheSitesOfferIsAskedInOneQuestionAndTakenOnlyOnYes) {
     sites.stations[0] = SitePosition{-0.30, -0.25, 12.34};
     sites.stations[1] = SitePosition{0.10, 0.15, -3.0};
     reopen(MessageAnswer::No);
-    EXPECT_EQ(boxTexts(),
-              std::vector<std::string>{
-                  "The sites give other values than the hop:\n"
-                  "Hop length 62.8 km (the hop has 40.0 km)\n"
-                  "Latitude 0 S (the hop has 60 N)\nLongitude 0 W (the hop has 24 E)\n"
-                  "Station heights 12.3 m and -3.0 m (the hop has 120.0 m and 85.0 m)\n"
-                  "Take them into the hop?"});
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{
+                              "The sites give other values than the hop:\n"
+                              "Hop length 62.8 km (the hop has 40.0 km)\n"
+                              "Latitude 0 S (the hop has 60 N)\nLongitude 0 W (the hop has 24 E)\n"
+                              "Station heights 12.3 m and -3.0 m (the hop has 120.0 m and 85.0 m)\n"
+                              "Take them into the hop?"});
     EXPECT_EQ(session.hop.record.latitudeDeg, before.latitudeDeg);
     EXPECT_EQ(session.hop.record.station2HeightM, before.station2HeightM);
 

@@ -141,9 +141,10 @@ TEST_F(RoutePagesTest, ModifyOldRouteKeepsTheHopFileNameAndOpensTheRouteScreen) 
     EXPECT_EQ(boxTexts(), std::vector<std::string>{"B.HOP not found."});
     ASSERT_EQ(dialogs.pageForm, DialogId::RouteScreen);
     EXPECT_EQ(page().text(kRouteFileNameField), "R.ROU");
-    EXPECT_EQ(page().get(kDefinedHopsList).rows[1],
-              "B.HOP         :                     \\                        0.0km  0.0000% 0.0000%  "
-              "not calculated");
+    EXPECT_EQ(
+        page().get(kDefinedHopsList).rows[1],
+        "B.HOP         :                     \\                        0.0km  0.0000% 0.0000%  "
+        "not calculated");
 }
 
 // File > Export of a route hop being edited writes the whole route: hop A from its files, hop B

@@ -12,13 +12,13 @@
 #include <vector>
 
 #include "library/library_file.h"
-#include "support/test_library.h"
 #include "platform/ini_profile.h"
-#include "support/recording_messages.h"
 #include "support/fake_dialog_host.h"
 #include "support/fake_file_chooser.h"
 #include "support/fake_main_window.h"
 #include "support/fake_printers.h"
+#include "support/recording_messages.h"
+#include "support/test_library.h"
 #include "ui/page.h"
 #include "ui/session.h"
 #include "ui/shell.h"

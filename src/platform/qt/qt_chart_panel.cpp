@@ -435,11 +435,11 @@ void QtChartPanel::SeriesAdder::band(const ChartBand& band) {
     area->setColor(fill);
     area->setBorderColor(Qt::transparent);
     add(area, false);
-    const double middle = chart_->axes(Qt::Vertical).front()->type() == QAbstractAxis::AxisTypeLogValue
-                              ? std::sqrt(y.low * y.high)
-                              : (y.low + y.high) / 2.0;
-    add(pointLabel(band.label, QPointF((band.from + band.to) / 2.0, middle), labelColour_),
-        false);
+    const double middle =
+        chart_->axes(Qt::Vertical).front()->type() == QAbstractAxis::AxisTypeLogValue
+            ? std::sqrt(y.low * y.high)
+            : (y.low + y.high) / 2.0;
+    add(pointLabel(band.label, QPointF((band.from + band.to) / 2.0, middle), labelColour_), false);
 }
 
 void QtChartPanel::SeriesAdder::label(const ChartLabel& text) {

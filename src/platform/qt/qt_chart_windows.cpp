@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/qt_chart_panel.h"
-#include "platform/qt/qt_text.h"
 #include "platform/qt/qt_screen_room.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/qt_window_close.h"
 #include "platform/qt/qt_window_places.h"
 

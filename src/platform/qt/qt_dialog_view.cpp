@@ -14,9 +14,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
-#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
@@ -49,8 +49,8 @@ constexpr int kPathRoomCharacters = 50;
 class NumberValidator final : public QRegularExpressionValidator {
   public:
     explicit NumberValidator(QObject* parent)
-        : QRegularExpressionValidator(
-              QRegularExpression(QStringLiteral("[+-]?[0-9]*\\.?[0-9]*")), parent) {}
+        : QRegularExpressionValidator(QRegularExpression(QStringLiteral("[+-]?[0-9]*\\.?[0-9]*")),
+                                      parent) {}
 
     State validate(QString& input, int& position) const override {
         input.replace(QLatin1Char(','), QLatin1Char('.'));
@@ -233,9 +233,9 @@ void QtDialogView::setNumberEntry(ControlId id) {
     }
     edit->setValidator(new NumberValidator(edit));
     // Wide enough for the longest number a page shows, however tightly its layout packs it.
-    edit->setMinimumWidth(std::max(edit->minimumWidth(),
-                                   edit->fontMetrics().horizontalAdvance(kWidestNumber) +
-                                       kEditFrameWidth));
+    edit->setMinimumWidth(
+        std::max(edit->minimumWidth(),
+                 edit->fontMetrics().horizontalAdvance(kWidestNumber) + kEditFrameWidth));
     // A refused key or paste is told in the status bar, with what the field takes.
     connect(edit, &QLineEdit::inputRejected, this, [edit] {
         QStatusBar* status = mainStatusBar(edit);
@@ -243,7 +243,7 @@ void QtDialogView::setNumberEntry(ControlId id) {
             return;
         }
         const QString name = edit->accessibleName().isEmpty() ? QStringLiteral("This field")
-                                                               : edit->accessibleName();
+                                                              : edit->accessibleName();
         status->showMessage(
             edit->text().size() >= edit->maxLength()
                 ? QStringLiteral("%1 takes at most %2 characters.").arg(name).arg(edit->maxLength())
@@ -411,9 +411,11 @@ void QtDialogView::selectRow(ControlId id, int row) {
 }
 
 void QtDialogView::setTitle(std::string_view cp1252Text) {
-    (dialog_ != nullptr ? static_cast<QWidget*>(dialog_) : form_)->setWindowTitle(toQString(cp1252Text));
+    (dialog_ != nullptr ? static_cast<QWidget*>(dialog_) : form_)
+        ->setWindowTitle(toQString(cp1252Text));
     // A page shows its title on the frame around it (the hop box: "Hop # 2").
-    if (auto* frame = qobject_cast<QGroupBox*>(form_->parentWidget()); dialog_ == nullptr && frame) {
+    if (auto* frame = qobject_cast<QGroupBox*>(form_->parentWidget());
+        dialog_ == nullptr && frame) {
         frame->setTitle(toQString(cp1252Text));
     }
 }

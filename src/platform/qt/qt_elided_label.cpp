@@ -16,13 +16,16 @@ const char* const kOwnMinimumWidth = "korvelOwnMinimumWidth";
 
 void elide(QLabel& label) {
     const QString full = label.property(kFullText).toString();
-    label.setText(label.fontMetrics().elidedText(full, Qt::ElideMiddle, label.contentsRect().width()));
+    label.setText(
+        label.fontMetrics().elidedText(full, Qt::ElideMiddle, label.contentsRect().width()));
 }
 
 // Elides the label again whenever its width or font changes.
 class MiddleElider final : public QObject {
   public:
-    explicit MiddleElider(QLabel& label) : QObject(&label) { setObjectName(QLatin1String(kElider)); }
+    explicit MiddleElider(QLabel& label) : QObject(&label) {
+        setObjectName(QLatin1String(kElider));
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {

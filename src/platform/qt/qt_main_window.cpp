@@ -171,8 +171,7 @@ void QtMainWindow::setMenuEnabled(Command item, bool enabled) {
 void QtMainWindow::addViewToggle(ViewToggle toggle) {
     QAction* item = viewMenu_->addAction(toggle.text);
     item->setCheckable(true);
-    connect(item, &QAction::triggered, this,
-            [show = toggle.show](bool checked) { show(checked); });
+    connect(item, &QAction::triggered, this, [show = toggle.show](bool checked) { show(checked); });
     actions_[toggle.command] = item;
     viewToggles_.push_back(std::move(toggle));
     refreshViewToggles();
@@ -246,9 +245,8 @@ QWidget* QtMainWindow::pageArea() const {
 }
 
 void QtMainWindow::setStatus(std::string_view utf8Text) {
-    setMiddleElidedText(*status_,
-                        QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())),
-                        0);
+    setMiddleElidedText(
+        *status_, QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())), 0);
 }
 
 void QtMainWindow::setModified(bool modified) {
@@ -260,8 +258,8 @@ std::vector<std::string> QtMainWindow::recentFiles() const {
     std::vector<std::string> paths;
     const QVariantList stored = layoutSettings().value(QStringLiteral("recentFiles")).toList();
     for (const QVariant& path : stored) {
-        const QByteArray bytes = path.typeId() == QMetaType::QByteArray ? path.toByteArray()
-                                                                         : path.toString().toUtf8();
+        const QByteArray bytes =
+            path.typeId() == QMetaType::QByteArray ? path.toByteArray() : path.toString().toUtf8();
         paths.emplace_back(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     }
     return paths;
@@ -359,8 +357,8 @@ void QtMainWindow::growToShow(QSize needed) {
     }
     QSize grown = size() + needed.expandedTo(room) - room;
     if (const QScreen* shown = screen()) {
-        grown = grown.boundedTo(shown->availableGeometry().size() -
-                                (frameGeometry().size() - size()));
+        grown =
+            grown.boundedTo(shown->availableGeometry().size() - (frameGeometry().size() - size()));
     }
     resize(grown);
 }

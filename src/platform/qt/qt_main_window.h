@@ -60,10 +60,10 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
     // View: a window beside the main one, shown or hidden by a tick in the menu.
     struct ViewToggle {
         QString text;
-        Command command;                  // how scenarios name the item
-        std::function<bool()> shown;      // the tick
-        std::function<bool()> available;  // hidden, it can be shown
-        std::function<void(bool)> show;   // true shows, false hides
+        Command command;                 // how scenarios name the item
+        std::function<bool()> shown;     // the tick
+        std::function<bool()> available; // hidden, it can be shown
+        std::function<void(bool)> show;  // true shows, false hides
     };
     void addViewToggle(ViewToggle toggle);
     // The ticks and grays of the View menu as the windows now stand.

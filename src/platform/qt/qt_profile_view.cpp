@@ -109,12 +109,10 @@ void QtProfileView::connectEvents(QDialog& dialog) {
         };
     };
     QObject::connect(draw_, &QPushButton::clicked, &dialog, send(&ProfileEvents::onRedraw));
-    QObject::connect(heightsMode_, &QComboBox::activated, &dialog,
-                     send(&ProfileEvents::onRedraw));
+    QObject::connect(heightsMode_, &QComboBox::activated, &dialog, send(&ProfileEvents::onRedraw));
     QObject::connect(ruleSet_, &QComboBox::activated, &dialog,
                      send(&ProfileEvents::onRuleSetChosen));
-    QObject::connect(importCsv_, &QPushButton::clicked, &dialog,
-                     send(&ProfileEvents::onImportCsv));
+    QObject::connect(importCsv_, &QPushButton::clicked, &dialog, send(&ProfileEvents::onImportCsv));
     QObject::connect(fromTerrain_, &QPushButton::clicked, &dialog,
                      send(&ProfileEvents::onFromTerrain));
     QObject::connect(apply_, &QPushButton::clicked, &dialog, send(&ProfileEvents::onApply));

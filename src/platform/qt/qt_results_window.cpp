@@ -158,7 +158,8 @@ void QtResultsWindow::placeBesidePage() {
     const QRect window = owner_->frameGeometry();
     const QSize shown = dock_->frameGeometry().size();
     const QScreen* screen = owner_->screen();
-    if (screen != nullptr && window.right() + shown.width() <= screen->availableGeometry().right()) {
+    if (screen != nullptr &&
+        window.right() + shown.width() <= screen->availableGeometry().right()) {
         dock_->move(window.right() + 1, window.top());
         return;
     }

@@ -63,7 +63,7 @@ class QtResultsWindow final : public ResultsWindow {
     QPointer<QDockWidget> dock_;
     bool open_ = false;
     bool floatedHere_ = false; // floated for want of room, docked again when there is some
-    bool reopenable_ = false; // hidden by the planner, not closed by the program
+    bool reopenable_ = false;  // hidden by the planner, not closed by the program
     QLabel* upper_ = nullptr;
     QLabel* lower_ = nullptr;
     QLabel* verdict_ = nullptr;

@@ -28,8 +28,7 @@ struct Libzip {
     decltype(&zip_fclose) fclose = nullptr;
 };
 
-template <typename Function>
-bool bind(void* library, const char* name, Function& function) {
+template <typename Function> bool bind(void* library, const char* name, Function& function) {
     function = reinterpret_cast<Function>(::dlsym(library, name));
     return function != nullptr;
 }
@@ -41,18 +40,18 @@ std::optional<Libzip> loadLibzip() {
         return std::nullopt;
     }
     Libzip api;
-    const bool bound =
-        bind(library, "zip_error_init", api.errorInit) &&
-        bind(library, "zip_error_fini", api.errorFini) &&
-        bind(library, "zip_source_buffer_create", api.sourceBufferCreate) &&
-        bind(library, "zip_source_free", api.sourceFree) &&
-        bind(library, "zip_open_from_source", api.openFromSource) &&
-        bind(library, "zip_discard", api.discard) &&
-        bind(library, "zip_get_num_entries", api.getNumEntries) &&
-        bind(library, "zip_stat_init", api.statInit) &&
-        bind(library, "zip_stat_index", api.statIndex) &&
-        bind(library, "zip_fopen_index", api.fopenIndex) &&
-        bind(library, "zip_fread", api.fread) && bind(library, "zip_fclose", api.fclose);
+    const bool bound = bind(library, "zip_error_init", api.errorInit) &&
+                       bind(library, "zip_error_fini", api.errorFini) &&
+                       bind(library, "zip_source_buffer_create", api.sourceBufferCreate) &&
+                       bind(library, "zip_source_free", api.sourceFree) &&
+                       bind(library, "zip_open_from_source", api.openFromSource) &&
+                       bind(library, "zip_discard", api.discard) &&
+                       bind(library, "zip_get_num_entries", api.getNumEntries) &&
+                       bind(library, "zip_stat_init", api.statInit) &&
+                       bind(library, "zip_stat_index", api.statIndex) &&
+                       bind(library, "zip_fopen_index", api.fopenIndex) &&
+                       bind(library, "zip_fread", api.fread) &&
+                       bind(library, "zip_fclose", api.fclose);
     return bound ? std::optional(api) : std::nullopt;
 }
 

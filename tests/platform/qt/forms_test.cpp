@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <memory>
-#include <vector>
 #include <ostream>
 #include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
