@@ -45,6 +45,9 @@ QtMethodsTable::QtMethodsTable(QWidget* parent) : QWidget(parent) {
     table_->setFocusPolicy(Qt::StrongFocus);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // As wide as the results' lines, not as its columns: it scrolls across rather than widen the
+    // dock past the page's room.
+    table_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     layout->addWidget(table_, 1);
 
     missing_ = new QLabel(this);

@@ -53,6 +53,46 @@ QLabel* block(QWidget& dialog, int control, int lines, const QString& accessible
     return label;
 }
 
+// The results scroll when the window is too low for them all: docked, they never make the window
+// taller. Across, they keep the width of their longest line.
+class ResultsScroller final : public QScrollArea {
+  public:
+    explicit ResultsScroller(QWidget* parent) : QScrollArea(parent) {
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    void take(QWidget* panel) {
+        setWidget(panel);
+        panel->installEventFilter(this);
+    }
+    [[nodiscard]] QSize minimumSizeHint() const override {
+        return {innerWidth(), QScrollArea::minimumSizeHint().height()};
+    }
+    [[nodiscard]] QSize sizeHint() const override {
+        const int height = widget() == nullptr ? 0 : widget()->sizeHint().height();
+        return {innerWidth(), height + 2 * frameWidth()};
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // A line more or less, or the methods table shown: the dock measures again.
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+            updateGeometry();
+        }
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+  private:
+    [[nodiscard]] int innerWidth() const {
+        const int inner = widget() == nullptr ? 0 : widget()->minimumSizeHint().width();
+        // The scroll bar shows only when the window is too low; then it takes its own room.
+        const int bar =
+            verticalScrollBar()->isVisible() ? verticalScrollBar()->sizeHint().width() : 0;
+        return inner + bar + 2 * frameWidth();
+    }
+};
+
 QString joined(const std::vector<std::string>& lines) {
     QStringList shown;
     for (const std::string& line : lines) {
@@ -72,7 +112,7 @@ QtResultsWindow::QtResultsWindow(QMainWindow* owner) : owner_(owner) {
         reopenable_ = open_ || reopenable_;
         open_ = false;
     };
-    auto* panel = new QWidget(dock);
+    auto* panel = new QWidget;
     panel->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto* layout = new QVBoxLayout(panel);
     upper_ = block(*panel, 1300, kUpperLines, QStringLiteral("Results without diversity"));
@@ -92,7 +132,9 @@ QtResultsWindow::QtResultsWindow(QMainWindow* owner) : owner_(owner) {
     methods_->setFont(dock->font());
     layout->addWidget(methods_, 1);
     layout->addStretch(0); // takes the room while the table is hidden
-    dock->setWidget(panel);
+    auto* scroller = new ResultsScroller(dock);
+    scroller->take(panel);
+    dock->setWidget(scroller);
     owner->addDockWidget(Qt::RightDockWidgetArea, dock);
     dock->hide();
     dock_ = dock;

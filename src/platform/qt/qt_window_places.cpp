@@ -30,6 +30,14 @@ std::vector<QRect> otherWindows(const QWidget& placed) {
     return frames;
 }
 
+// How far a place is from the main window's top right corner, a step down counting twice a step
+// across: charts fill the row beside the window first and leave the room below it whole for a
+// large window to come.
+int distance(QPoint place, QPoint corner) {
+    const QPoint offset = place - corner;
+    return std::abs(offset.x()) + 2 * std::abs(offset.y());
+}
+
 // The free place nearest the main window's top right corner: places start where the screen or
 // another window begins or ends, so windows line up edge to edge.
 std::optional<QPoint> freePlace(const QRect& screen, const QRect& mainFrame, QSize frame,
@@ -49,8 +57,7 @@ std::optional<QPoint> freePlace(const QRect& screen, const QRect& mainFrame, QSi
                               std::none_of(others.begin(), others.end(), [&](const QRect& other) {
                                   return other.intersects(place);
                               });
-            if (free && (!best || (place.topLeft() - corner).manhattanLength() <
-                                      (*best - corner).manhattanLength())) {
+            if (free && (!best || distance(place.topLeft(), corner) < distance(*best, corner))) {
                 best = place.topLeft();
             }
         }
