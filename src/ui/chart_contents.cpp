@@ -232,6 +232,39 @@ std::vector<ChartBand> stoppedBands(const Sweep& sweep) {
     return bands;
 }
 
+// A row of the sweep's table: the value, then its outages, or dashes and why it stops.
+std::vector<std::string> sweepRow(const SweepPoint& point, bool hasRain) {
+    std::vector<std::string> row{number(point.value, "%.6g")};
+    if (point.outcome != PointOutcome::Results) {
+        row.insert(row.end(), hasRain ? 5 : 3, "-");
+        row.emplace_back(stopReason(point));
+        return row;
+    }
+    row.insert(row.end(),
+               {percent(point.outagePct), percent(point.flatPct), percent(point.selectivePct)});
+    if (hasRain) {
+        row.insert(row.end(), {percent(point.rain.annualPct), percent(point.rain.worstMonthPct)});
+    }
+    row.emplace_back("done");
+    return row;
+}
+
+// The hop as it is, as a point of its own, and the verdict above the sweep.
+void addOwnPoint(ChartContent& chart, const Sweep& sweep, const std::string& unit) {
+    const SweepPoint& own = sweep.own;
+    std::string ownWords = "the calculation stops: " + stopReason(own);
+    if (own.outcome == PointOutcome::Results) {
+        chart.curves.push_back({"The hop as it is",
+                                ChartRole::Current,
+                                {sweep.currentValue},
+                                {onLogAxis(own.outagePct)}});
+        ownWords = "total outage " + percentWords(own.outagePct) + " %, " +
+                   (meetsObjective(own.outagePct, sweep.objectivePct) ? "meets" : "misses");
+    }
+    chart.verdict = "Objective " + percent(sweep.objectivePct) + " %; the hop as it is (" +
+                    number(sweep.currentValue, "%g") + " " + unit + "): " + ownWords + ".";
+}
+
 } // namespace
 
 ChartContent sweepChart(const Sweep& sweep) {
@@ -268,20 +301,7 @@ ChartContent sweepChart(const Sweep& sweep) {
         selective.y.push_back(numbers ? onLogAxis(point.selectivePct) : kNotANumber);
         rain.y.push_back(numbers ? onLogAxis(point.rain.worstMonthPct) : kNotANumber);
         anySelective = anySelective || (numbers && point.selectivePct > 0.0);
-        std::vector<std::string> row{number(point.value, "%.6g")};
-        if (numbers) {
-            row.insert(row.end(), {percent(point.outagePct), percent(point.flatPct),
-                                   percent(point.selectivePct)});
-            if (sweep.hasRain) {
-                row.insert(row.end(),
-                           {percent(point.rain.annualPct), percent(point.rain.worstMonthPct)});
-            }
-            row.emplace_back("done");
-        } else {
-            row.insert(row.end(), sweep.hasRain ? 5 : 3, "-");
-            row.emplace_back(stopReason(point));
-        }
-        chart.table.rows.push_back(std::move(row));
+        chart.table.rows.push_back(sweepRow(point, sweep.hasRain));
     }
     // Without a selective part the flat outage is the total: one curve says it. The total is
     // drawn last, over its parts.
@@ -298,18 +318,7 @@ ChartContent sweepChart(const Sweep& sweep) {
     chart.marks.push_back({"The hop's value", ChartRole::Current, true, sweep.currentValue,
                            kNotANumber, kNotANumber});
     chart.bands = stoppedBands(sweep);
-    const SweepPoint& own = sweep.own;
-    std::string ownWords = "the calculation stops: " + stopReason(own);
-    if (own.outcome == PointOutcome::Results) {
-        chart.curves.push_back({"The hop as it is",
-                                ChartRole::Current,
-                                {sweep.currentValue},
-                                {onLogAxis(own.outagePct)}});
-        ownWords = "total outage " + percentWords(own.outagePct) + " %, " +
-                   (meetsObjective(own.outagePct, sweep.objectivePct) ? "meets" : "misses");
-    }
-    chart.verdict = "Objective " + percent(sweep.objectivePct) + " %; the hop as it is (" +
-                    number(sweep.currentValue, "%g") + " " + unit + "): " + ownWords + ".";
+    addOwnPoint(chart, sweep, unit);
     return chart;
 }
 

@@ -46,7 +46,6 @@ class QtChartPanel final : public QWidget {
     void showTable(bool table);
 
   private:
-    class SeriesAdder;
     void build();
     void fillTable();
     void chooseExportFile();

@@ -82,67 +82,70 @@ QtSweepView::~QtSweepView() {
     close();
 }
 
+void QtSweepView::build() {
+    auto* dialog = chartDialog(owner_, QStringLiteral("sweep"));
+    dialog->setWindowTitle(QStringLiteral("Sweep"));
+    auto* layout = new QVBoxLayout(dialog);
+    auto* form = new QHBoxLayout;
+    input_ = new QComboBox(dialog);
+    input_->setObjectName(QStringLiteral("sweep_input"));
+    input_->setAccessibleName(QStringLiteral("Input to vary"));
+    from_ = new QLineEdit(dialog);
+    to_ = new QLineEdit(dialog);
+    steps_ = new QLineEdit(dialog);
+    steps_->setAccessibleName(QStringLiteral("Steps (points)"));
+    from_->setObjectName(QStringLiteral("sweep_from"));
+    to_->setObjectName(QStringLiteral("sweep_to"));
+    steps_->setObjectName(QStringLiteral("sweep_steps"));
+    for (QLineEdit* edit : {from_, to_, steps_}) {
+        edit->setMaximumWidth(90);
+    }
+    auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+    ok->setDefault(true);
+    ok->setAccessibleName(QStringLiteral("Draw the sweep"));
+    ok->setObjectName(QStringLiteral("sweep_ok"));
+    const auto labelled = [&](const QString& text, QWidget* field) {
+        auto* label = new QLabel(text, dialog);
+        label->setBuddy(field);
+        form->addWidget(label);
+        form->addWidget(field);
+    };
+    labelled(QStringLiteral("&Vary:"), input_);
+    labelled(QStringLiteral("&From:"), from_);
+    labelled(QStringLiteral("&To:"), to_);
+    labelled(QStringLiteral("&Steps:"), steps_);
+    form->addWidget(ok);
+    form->addStretch(1);
+    layout->addLayout(form);
+    panel_ = new QtChartPanel(dialog, exportPorts_);
+    layout->addWidget(panel_, 1);
+    auto* hint = new QLabel(
+        QStringLiteral("Click the chart, or press Enter on a row of the table, to take that value "
+                       "into the page."),
+        dialog);
+    layout->addWidget(hint);
+    QObject::connect(ok, &QPushButton::clicked, dialog, [this] { sweep(); });
+    QObject::connect(input_, &QComboBox::activated, dialog, [this](int index) {
+        if (events_ != nullptr) {
+            events_->onInputChanged(index);
+        }
+    });
+    panel_->pointChosen = [this](double value) {
+        if (events_ != nullptr) {
+            events_->onPointChosen(value);
+        }
+    };
+    dialog_ = dialog;
+    placeBesideMainWindow(*dialog, *owner_->window());
+    if (opened) {
+        opened("sweep", dialog->windowTitle());
+    }
+}
+
 void QtSweepView::open(const std::vector<std::string>& inputs, SweepEvents& events) {
     events_ = &events;
     if (dialog_ == nullptr) {
-        auto* dialog = chartDialog(owner_, QStringLiteral("sweep"));
-        dialog->setWindowTitle(QStringLiteral("Sweep"));
-        auto* layout = new QVBoxLayout(dialog);
-        auto* form = new QHBoxLayout;
-        input_ = new QComboBox(dialog);
-        input_->setObjectName(QStringLiteral("sweep_input"));
-        input_->setAccessibleName(QStringLiteral("Input to vary"));
-        from_ = new QLineEdit(dialog);
-        to_ = new QLineEdit(dialog);
-        steps_ = new QLineEdit(dialog);
-        steps_->setAccessibleName(QStringLiteral("Steps (points)"));
-        from_->setObjectName(QStringLiteral("sweep_from"));
-        to_->setObjectName(QStringLiteral("sweep_to"));
-        steps_->setObjectName(QStringLiteral("sweep_steps"));
-        for (QLineEdit* edit : {from_, to_, steps_}) {
-            edit->setMaximumWidth(90);
-        }
-        auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
-        ok->setDefault(true);
-        ok->setAccessibleName(QStringLiteral("Draw the sweep"));
-        ok->setObjectName(QStringLiteral("sweep_ok"));
-        const auto labelled = [&](const QString& text, QWidget* field) {
-            auto* label = new QLabel(text, dialog);
-            label->setBuddy(field);
-            form->addWidget(label);
-            form->addWidget(field);
-        };
-        labelled(QStringLiteral("&Vary:"), input_);
-        labelled(QStringLiteral("&From:"), from_);
-        labelled(QStringLiteral("&To:"), to_);
-        labelled(QStringLiteral("&Steps:"), steps_);
-        form->addWidget(ok);
-        form->addStretch(1);
-        layout->addLayout(form);
-        panel_ = new QtChartPanel(dialog, exportPorts_);
-        layout->addWidget(panel_, 1);
-        auto* hint = new QLabel(
-            QStringLiteral(
-                "Click the chart, or press Enter on a row of the table, to take that value "
-                "into the page."),
-            dialog);
-        layout->addWidget(hint);
-        QObject::connect(ok, &QPushButton::clicked, dialog, [this] { sweep(); });
-        QObject::connect(input_, &QComboBox::activated, dialog, [this](int index) {
-            if (events_ != nullptr) {
-                events_->onInputChanged(index);
-            }
-        });
-        panel_->pointChosen = [this](double value) {
-            if (events_ != nullptr) {
-                events_->onPointChosen(value);
-            }
-        };
-        dialog_ = dialog;
-        placeBesideMainWindow(*dialog, *owner_->window());
-        if (opened) {
-            opened("sweep", dialog->windowTitle());
-        }
+        build();
     }
     input_->clear();
     units_.clear();

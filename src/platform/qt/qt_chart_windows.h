@@ -67,6 +67,7 @@ class QtSweepView final : public SweepView {
 
   private:
     ChartExportPorts exportPorts_;
+    void build();
     void sweep();
 
     QWidget* owner_;
