@@ -22,13 +22,39 @@ struct CalcJob {
     MethodsOptions methods;
 };
 
+// One hop's output, written in one piece: JSON or text, with the methods asked for.
+std::string calcOutputOf(const std::string& file, const HopState& hop,
+                         const CalculationOutcome& outcome, const CalcJob& job,
+                         const std::optional<std::array<itu::MethodResult, 3>>& columns,
+                         std::optional<double> availabilityObjective) {
+    if (job.json) {
+        return calculationJson(
+                   file, hop, outcome,
+                   [&](JsonWriter& json) {
+                       if (columns) {
+                           writeMethodsJson(json, job.methods.chosen(*columns));
+                       }
+                   },
+                   availabilityObjective) +
+               '\n';
+    }
+    std::string text = "== " + file + "\n";
+    appendCalculation(text, hop, outcome);
+    if (producedResults(outcome.status)) {
+        appendJudgement(text, hop, availabilityObjective);
+    }
+    if (columns) {
+        appendMethodsTable(text, job.methods.chosen(*columns));
+    }
+    return text;
+}
+
 int runCalc(CliContext& context, const CalcJob& job) {
     if (!context.loadLibrary()) {
         return kExitUnusable;
     }
     int exitCode = kExitOk;
     HopState hop;
-    std::string text; // one hop's output, written in one piece
     for (const auto& file : job.files) {
         if (const int status = context.loadHop(file, hop); status != kExitOk) {
             exitCode = gravestExit(exitCode, status);
@@ -52,26 +78,8 @@ int runCalc(CliContext& context, const CalcJob& job) {
         if (job.methods.wanted()) {
             columns = methodColumns(hop, std::move(sites), job.methods);
         }
-        if (job.json) {
-            text = calculationJson(
-                file, hop, outcome,
-                [&](JsonWriter& json) {
-                    if (columns) {
-                        writeMethodsJson(json, job.methods.chosen(*columns));
-                    }
-                },
-                availabilityObjective);
-            text += '\n';
-        } else {
-            text.assign("== ").append(file).append("\n");
-            appendCalculation(text, hop, outcome);
-            if (producedResults(outcome.status)) {
-                appendJudgement(text, hop, availabilityObjective);
-            }
-            if (columns) {
-                appendMethodsTable(text, job.methods.chosen(*columns));
-            }
-        }
+        const std::string text =
+            calcOutputOf(file, hop, outcome, job, columns, availabilityObjective);
         std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
         // A stopped calculation leaves results of the hop's older data in its later stages.
         if (!producedResults(outcome.status)) {
