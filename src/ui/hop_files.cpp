@@ -80,6 +80,79 @@ char eastWestLetter(EastWest side) {
     return side == EastWest::East ? 'E' : 'W';
 }
 
+// What the sites offer, rounded as the pages show it, and which of it differs from the hop.
+struct SiteDifferences {
+    SiteOffers offers;
+    double lengthKm = 0.0;
+    double height1M = 0.0;
+    double height2M = 0.0;
+    bool length = false;
+    bool latitude = false;
+    bool longitude = false;
+    bool heights = false;
+    [[nodiscard]] bool any() const { return length || latitude || longitude || heights; }
+};
+
+SiteDifferences siteDifferences(const SiteOffers& offers, const HopRecord& record) {
+    SiteDifferences d{offers};
+    d.lengthKm = toTenth(offers.hopLengthKm);
+    d.height1M = toTenth(offers.stationHeightsM[0]);
+    d.height2M = toTenth(offers.stationHeightsM[1]);
+    d.length = !sameTenth(d.lengthKm, record.hopLengthKm);
+    d.latitude = offers.latitudeDeg != std::round(record.latitudeDeg) ||
+                 offers.northSouth != record.northSouth;
+    d.longitude = offers.longitudeDeg != std::round(record.longitudeDeg) ||
+                  offers.eastWest != record.eastWest;
+    d.heights = !sameTenth(d.height1M, record.station1HeightM) ||
+                !sameTenth(d.height2M, record.station2HeightM);
+    return d;
+}
+
+std::string siteQuestion(const SiteDifferences& d, const HopRecord& record) {
+    const SiteOffers& offers = d.offers;
+    std::string question = "The sites give other values than the hop:";
+    if (d.length) {
+        question += "\nHop length " + tenths(d.lengthKm, "km") + " (the hop has " +
+                    tenths(record.hopLengthKm, "km") + ")";
+    }
+    if (d.latitude) {
+        question += "\nLatitude " +
+                    wholeDegrees(offers.latitudeDeg, northSouthLetter(offers.northSouth)) +
+                    " (the hop has " +
+                    wholeDegrees(record.latitudeDeg, northSouthLetter(record.northSouth)) + ")";
+    }
+    if (d.longitude) {
+        question += "\nLongitude " +
+                    wholeDegrees(offers.longitudeDeg, eastWestLetter(offers.eastWest)) +
+                    " (the hop has " +
+                    wholeDegrees(record.longitudeDeg, eastWestLetter(record.eastWest)) + ")";
+    }
+    if (d.heights) {
+        question += "\nStation heights " + stationHeights(d.height1M, d.height2M) +
+                    " (the hop has " +
+                    stationHeights(record.station1HeightM, record.station2HeightM) + ")";
+    }
+    return question + "\nTake them into the hop?";
+}
+
+void takeSiteValues(const SiteDifferences& d, HopRecord& record) {
+    if (d.length) {
+        record.hopLengthKm = d.lengthKm;
+    }
+    if (d.latitude) {
+        record.latitudeDeg = d.offers.latitudeDeg;
+        record.northSouth = d.offers.northSouth;
+    }
+    if (d.longitude) {
+        record.longitudeDeg = d.offers.longitudeDeg;
+        record.eastWest = d.offers.eastWest;
+    }
+    if (d.heights) {
+        record.station1HeightM = d.height1M;
+        record.station2HeightM = d.height2M;
+    }
+}
+
 // Everything the sites offer that differs from the hop goes into one question; the planner
 // takes all of it or, with No (the default), keeps the hop as it is.
 void offerSiteValues(Session& session) {
@@ -88,59 +161,12 @@ void offerSiteValues(Session& session) {
         return;
     }
     HopRecord& record = session.hop.record;
-    const double lengthKm = toTenth(offers->hopLengthKm);
-    const double height1M = toTenth(offers->stationHeightsM[0]);
-    const double height2M = toTenth(offers->stationHeightsM[1]);
-    const bool length = !sameTenth(lengthKm, record.hopLengthKm);
-    const bool latitude = offers->latitudeDeg != std::round(record.latitudeDeg) ||
-                          offers->northSouth != record.northSouth;
-    const bool longitude = offers->longitudeDeg != std::round(record.longitudeDeg) ||
-                           offers->eastWest != record.eastWest;
-    const bool heights = !sameTenth(height1M, record.station1HeightM) ||
-                         !sameTenth(height2M, record.station2HeightM);
-    if (!length && !latitude && !longitude && !heights) {
-        return;
-    }
-    std::string question = "The sites give other values than the hop:";
-    if (length) {
-        question += "\nHop length " + tenths(lengthKm, "km") + " (the hop has " +
-                    tenths(record.hopLengthKm, "km") + ")";
-    }
-    if (latitude) {
-        question += "\nLatitude " +
-                    wholeDegrees(offers->latitudeDeg, northSouthLetter(offers->northSouth)) +
-                    " (the hop has " +
-                    wholeDegrees(record.latitudeDeg, northSouthLetter(record.northSouth)) + ")";
-    }
-    if (longitude) {
-        question += "\nLongitude " +
-                    wholeDegrees(offers->longitudeDeg, eastWestLetter(offers->eastWest)) +
-                    " (the hop has " +
-                    wholeDegrees(record.longitudeDeg, eastWestLetter(record.eastWest)) + ")";
-    }
-    if (heights) {
-        question += "\nStation heights " + stationHeights(height1M, height2M) + " (the hop has " +
-                    stationHeights(record.station1HeightM, record.station2HeightM) + ")";
-    }
-    question += "\nTake them into the hop?";
-    if (session.ports.messages.show(question, kAppCaption, MessageIcon::Question,
-                                    MessageButtons::YesNoDefaultNo) != MessageAnswer::Yes) {
-        return;
-    }
-    if (length) {
-        record.hopLengthKm = lengthKm;
-    }
-    if (latitude) {
-        record.latitudeDeg = offers->latitudeDeg;
-        record.northSouth = offers->northSouth;
-    }
-    if (longitude) {
-        record.longitudeDeg = offers->longitudeDeg;
-        record.eastWest = offers->eastWest;
-    }
-    if (heights) {
-        record.station1HeightM = height1M;
-        record.station2HeightM = height2M;
+    const SiteDifferences differences = siteDifferences(*offers, record);
+    if (differences.any() &&
+        session.ports.messages.show(siteQuestion(differences, record), kAppCaption,
+                                    MessageIcon::Question,
+                                    MessageButtons::YesNoDefaultNo) == MessageAnswer::Yes) {
+        takeSiteValues(differences, record);
     }
 }
 
