@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <functional>
 
@@ -45,8 +46,17 @@ class ResultsDock final : public QDockWidget {
 
 // A block of result lines: read-only text a screen reader reads line by line and Tab reaches,
 // drawn as the plain lines it replaces (no frame, no margin, the window's background).
+class ResultsText final : public QPlainTextEdit {
+  public:
+    explicit ResultsText(QWidget* parent) : QPlainTextEdit(QStringLiteral(" "), parent) {}
+
+  protected:
+    // The wheel scrolls the whole results, never the lines inside one block.
+    void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+};
+
 QPlainTextEdit* block(QWidget& dialog, int control, int lines, const QString& accessibleName) {
-    auto* text = new QPlainTextEdit(QStringLiteral(" "), &dialog);
+    auto* text = new ResultsText(&dialog);
     text->setObjectName(QStringLiteral("control_%1").arg(control));
     text->setAccessibleName(accessibleName);
     text->setReadOnly(true);
