@@ -280,21 +280,22 @@ void QtResultsWindow::setVerdict(VerdictMark mark, const std::vector<std::string
     // Green for a hop that meets its objective, red for one that misses it; the words say the
     // same for those who do not see the colour.
     const QColor colour(mark == VerdictMark::Met ? 0x1b6e20 : 0xb00020);
-    paintText(*verdict_, mark == VerdictMark::None ? QColor() : colour,
-              mark != VerdictMark::None);
+    paintText(*verdict_, mark == VerdictMark::None ? QColor() : colour, mark != VerdictMark::None);
     verdict_->setPlainText(joined(lines));
     if (lines.empty()) {
         verdict_->setAccessibleName(QStringLiteral("Verdict: none"));
         return;
     }
-    // A screen reader says a name that changes: a calculation giving the same verdict again
-    // changes it too, so that each one is announced.
-    const QString name = QStringLiteral("Verdict: ") + toQString(lines.back());
+    // A screen reader says a name that changes: the whole verdict, its wrapped lines joined,
+    // and a calculation giving the same verdict again tells it changed too.
+    const QString name =
+        QStringLiteral("Verdict: ") + joined(lines).replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (verdict_->accessibleName() == name) {
         QAccessibleEvent changed(verdict_, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
+    } else {
+        verdict_->setAccessibleName(name);
     }
-    verdict_->setAccessibleName(name);
 }
 
 void QtResultsWindow::setAvailability(VerdictMark mark, const std::vector<std::string>& lines) {
@@ -313,9 +314,9 @@ void QtResultsWindow::setFreshness(ResultsFreshness freshness) {
     const bool stale = freshness == ResultsFreshness::Stale;
     // Greyed, the old figures stay readable, and reachable by Tab, but cannot be taken for the
     // hop's.
-    const QColor grey = stale ? upper_->parentWidget()->palette().color(QPalette::Disabled,
-                                                                        QPalette::Text)
-                              : QColor();
+    const QColor grey =
+        stale ? upper_->parentWidget()->palette().color(QPalette::Disabled, QPalette::Text)
+              : QColor();
     paintText(*upper_, grey, false);
     paintText(*lower_, grey, false);
     const QString line = stale ? toQString(kResultsOutOfDateText)
