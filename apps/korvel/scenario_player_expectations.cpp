@@ -7,7 +7,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
+#include <QPlainTextEdit>
 #include <QListWidget>
 #include <QTableWidget>
 
@@ -185,8 +185,9 @@ void ScenarioPlayer::expectResults(const std::string& rest) {
     }
     QStringList lines;
     for (const int block : {1300, 1301}) {
-        if (auto* label = results->findChild<QLabel*>(QStringLiteral("control_%1").arg(block))) {
-            lines << label->text().split(QLatin1Char('\n'));
+        if (auto* text =
+                results->findChild<QPlainTextEdit*>(QStringLiteral("control_%1").arg(block))) {
+            lines << text->toPlainText().split(QLatin1Char('\n'));
         }
     }
     const std::string found =

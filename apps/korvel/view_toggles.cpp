@@ -1,6 +1,8 @@
 #include "view_toggles.h"
 
 #include <QAction>
+#include <QKeySequence>
+#include <QMenu>
 #include <QWidget>
 
 #include "platform/qt/qt_main_window.h"
@@ -14,6 +16,10 @@ void addViewToggles(QtMainWindow& window, QtResultsWindow& results,
                           [&results] { return results.window() != nullptr; },
                           [&results] { return results.reopenable(); },
                           [&results](bool shown) { results.setShown(shown); }});
+    // Ctrl+R reaches the results from the keyboard, as F6 does in turn with the page.
+    QAction* goToResults = window.viewMenu()->addAction(QStringLiteral("&Go to results"));
+    goToResults->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
+    QObject::connect(goToResults, &QAction::triggered, [&results] { results.focus(); });
     struct Chart {
         const char* text;
         const char* name;

@@ -2,8 +2,9 @@
 """The desktop program as a screen-reader user meets it: started on a private X server with its
 own D-Bus session and accessibility bus, every page and dialog read through AT-SPI (every control
 named, every value shown present as text), a radio, a Ptx, a Prxth and two Basics choices made
-through accessibility actions, the Radios list chosen by the mouse and left by Escape, and the
-saved hop checked with korvel-cli.
+through accessibility actions, the Radios list chosen by the mouse and left by Escape, the
+verdict read as text, the results reached by F6 and Ctrl+R, and the saved hop checked with
+korvel-cli.
 
     atspi_walk.py KORVEL KORVEL_CLI LIBRARY SCENARIO
 
@@ -22,6 +23,7 @@ import time
 SKIPPED = 77
 NO_DISPLAY = 75  # the program could not reach the X server: the outer run starts another
 TIMEOUT_S = 15
+ESCAPE_KEY, F6_KEY, CONTROL_KEY, R_KEY = 9, 72, 37, 27  # X key codes
 SESSION_FLAG = "KORVEL_A11Y_SESSION"
 
 # Roles a user acts on: each must carry a name.
@@ -237,6 +239,26 @@ def focused(pyatspi, window):
     return [n for n in descendants(pyatspi, window) if n.getState().contains(pyatspi.STATE_FOCUSED)]
 
 
+def focused_names(pyatspi, window):
+    return [node.name for node in focused(pyatspi, window)]
+
+
+def click(pyatspi, node):
+    x, y, w, h = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, "b1c")
+    settle()
+
+
+def press(pyatspi, *keycodes):
+    """The keys pressed together, as a chord."""
+    for keycode in keycodes[:-1]:
+        pyatspi.Registry.generateKeyboardEvent(keycode, None, pyatspi.KEY_PRESS)
+    pyatspi.Registry.generateKeyboardEvent(keycodes[-1], None, pyatspi.KEY_PRESSRELEASE)
+    for keycode in reversed(keycodes[:-1]):
+        pyatspi.Registry.generateKeyboardEvent(keycode, None, pyatspi.KEY_RELEASE)
+    settle()
+
+
 def go(work, name):
     open(os.path.join(work, name), "w").close()
 
@@ -290,11 +312,10 @@ def run(korvel, cli, library, scenario):
         # OTHER chosen by the mouse and left by Escape: the list goes back to the page's radio.
         settle()
         listing, _, other = list_item(pyatspi, main, "Radios", "OTHER")
-        x, y, w, h = other.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, "b1c")
+        click(pyatspi, other)
         dialog = program.window("Other")
         walk(pyatspi, dialog, "Other radio dialog", ["Values are not saved to library file."])
-        pyatspi.Registry.generateKeyboardEvent(9, None, pyatspi.KEY_PRESSRELEASE)  # Escape
+        press(pyatspi, ESCAPE_KEY)
         check(program.gone("Other"), "Escape leaves the Other radio dialog open")
         settle()
         check(selected_names(listing) == ["RL2-8x2"],
@@ -334,6 +355,20 @@ def run(korvel, cli, library, scenario):
                      ["Free space loss", "Unfaded received power", "Total outage w/o diversity",
                       "the objective"])
         check(len(lines.splitlines()) >= 10, "the results lines are not all said")
+        verdict = find(pyatspi, results, "text", "Verdict: ")
+        shown = verdict.queryText().getText(0, -1)
+        check("the objective" in shown, "the verdict's text reads " + repr(shown))
+        # From a field of the page, F6 and Ctrl+R land on the results' first lines; F6 twice
+        # more comes back to the field.
+        click(pyatspi, find(pyatspi, main, "text", "Additional terrain loss"))
+        for keys in ([F6_KEY], [CONTROL_KEY, R_KEY]):
+            press(pyatspi, *keys)
+            check("Results without diversity" in focused_names(pyatspi, results),
+                  "after keys %s the focus is on %r" % (keys, focused_names(pyatspi, results)))
+            press(pyatspi, F6_KEY)
+            press(pyatspi, F6_KEY)
+            check("Additional terrain loss dB" in focused_names(pyatspi, main),
+                  "F6 does not go back to the page")
         go(work, "form-page")
 
         rain = program.window("Rain attenuation")

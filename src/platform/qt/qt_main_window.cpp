@@ -383,7 +383,7 @@ void QtMainWindow::cycleActivation() {
     if (QApplication::activeModalWidget() != nullptr) {
         return;
     }
-    // The main window itself, its page, then every other window it owns (the results window).
+    // The main window itself, its page, then every other window it owns and the docked results.
     QWidget* page = nullptr;
     for (auto* child : pageArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->isVisible()) {
@@ -395,7 +395,8 @@ void QtMainWindow::cycleActivation() {
         stops.push_back(page);
     }
     for (auto* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isWindow() && child->isVisible() && !child->isModal()) {
+        const bool docked = qobject_cast<QDockWidget*>(child) != nullptr;
+        if ((child->isWindow() || docked) && child->isVisible() && !child->isModal()) {
             stops.push_back(child);
         }
     }

@@ -68,6 +68,8 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
     void addViewToggle(ViewToggle toggle);
     // The ticks and grays of the View menu as the windows now stand.
     void refreshViewToggles();
+    // For View items that are not toggles.
+    [[nodiscard]] QMenu* viewMenu() const { return viewMenu_; }
 
     // The window's size, position and docks as the user last left them (the user's settings);
     // the results dock stays closed until a calculation opens it.

@@ -1,16 +1,19 @@
 #include "platform/qt/qt_results_window.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
+#include <QPalette>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <functional>
 
@@ -41,16 +44,47 @@ class ResultsDock final : public QDockWidget {
     }
 };
 
-QLabel* block(QWidget& dialog, int control, int lines, const QString& accessibleName) {
-    auto* label = new QLabel(QStringLiteral(" "), &dialog);
-    label->setObjectName(QStringLiteral("control_%1").arg(control));
-    label->setAccessibleName(accessibleName);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+// A block of result lines: read-only text a screen reader reads line by line and Tab reaches,
+// drawn as the plain lines it replaces (no frame, no margin, the window's background).
+class ResultsText final : public QPlainTextEdit {
+  public:
+    explicit ResultsText(QWidget* parent) : QPlainTextEdit(QStringLiteral(" "), parent) {}
+
+  protected:
+    // The wheel scrolls the whole results, never the lines inside one block.
+    void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+};
+
+QPlainTextEdit* block(QWidget& dialog, int control, int lines, const QString& accessibleName) {
+    auto* text = new ResultsText(&dialog);
+    text->setObjectName(QStringLiteral("control_%1").arg(control));
+    text->setAccessibleName(accessibleName);
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setTabChangesFocus(true);
+    text->setFrameShape(QFrame::NoFrame);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->document()->setDocumentMargin(0);
+    text->viewport()->setAutoFillBackground(false);
+    text->setContextMenuPolicy(Qt::NoContextMenu);
     const QFontMetrics metrics(dialog.font());
-    label->setFixedSize(metrics.horizontalAdvance(QLatin1Char('0')) * (kLineCharacters + 1),
-                        metrics.lineSpacing() * lines + 2);
-    return label;
+    text->setFixedSize(metrics.horizontalAdvance(QLatin1Char('0')) * (kLineCharacters + 1),
+                       metrics.lineSpacing() * lines + 2);
+    return text;
+}
+
+// Grey for figures out of date, red or green for a verdict, else the usual text colour.
+void paintText(QPlainTextEdit& text, const QColor& colour, bool bold) {
+    QPalette palette = text.parentWidget()->palette();
+    if (colour.isValid()) {
+        palette.setColor(QPalette::Text, colour);
+    }
+    text.setPalette(palette);
+    QFont font = text.parentWidget()->font();
+    font.setBold(bold);
+    text.setFont(font);
 }
 
 // The results scroll when the window is too low for them all: docked, they never make the window
@@ -132,6 +166,8 @@ QtResultsWindow::QtResultsWindow(QMainWindow* owner) : owner_(owner) {
     methods_->setFont(dock->font());
     layout->addWidget(methods_, 1);
     layout->addStretch(0); // takes the room while the table is hidden
+    // F6 and View's key land on the first lines; Tab goes on through the blocks.
+    dock->setFocusProxy(upper_);
     auto* scroller = new ResultsScroller(dock);
     scroller->take(panel);
     dock->setWidget(scroller);
@@ -150,8 +186,8 @@ void QtResultsWindow::show() {
     }
     if (!open_) {
         // A window opened anew starts blank, as the first calculation's window did.
-        upper_->setText(QStringLiteral(" "));
-        lower_->setText(QStringLiteral(" "));
+        upper_->setPlainText(QStringLiteral(" "));
+        lower_->setPlainText(QStringLiteral(" "));
         setVerdict(VerdictMark::None, {});
         setAvailability(VerdictMark::None, {});
         setFreshness(ResultsFreshness::None);
@@ -230,12 +266,9 @@ void QtResultsWindow::setLines(const std::vector<std::string>& upper,
     if (!open_) {
         return;
     }
-    // The lines are also the blocks' accessible descriptions: a screen reader reads them there.
-    upper_->setText(joined(upper));
-    upper_->setAccessibleDescription(upper_->text());
+    upper_->setPlainText(joined(upper));
     if (lowerChanged) {
-        lower_->setText(joined(lower));
-        lower_->setAccessibleDescription(lower_->text());
+        lower_->setPlainText(joined(lower));
     }
 }
 
@@ -246,16 +279,23 @@ void QtResultsWindow::setVerdict(VerdictMark mark, const std::vector<std::string
     mark_ = mark;
     // Green for a hop that meets its objective, red for one that misses it; the words say the
     // same for those who do not see the colour.
-    const char* colour = mark == VerdictMark::Met ? "#1b6e20" : "#b00020";
-    verdict_->setStyleSheet(mark == VerdictMark::None
-                                ? QString()
-                                : QStringLiteral("QLabel { color: %1; font-weight: bold; }")
-                                      .arg(QLatin1String(colour)));
-    verdict_->setText(joined(lines));
-    verdict_->setAccessibleName(lines.empty()
-                                    ? QStringLiteral("Verdict: none")
-                                    : QStringLiteral("Verdict: ") + toQString(lines.back()));
-    verdict_->setAccessibleDescription(joined(lines));
+    const QColor colour(mark == VerdictMark::Met ? 0x1b6e20 : 0xb00020);
+    paintText(*verdict_, mark == VerdictMark::None ? QColor() : colour, mark != VerdictMark::None);
+    verdict_->setPlainText(joined(lines));
+    if (lines.empty()) {
+        verdict_->setAccessibleName(QStringLiteral("Verdict: none"));
+        return;
+    }
+    // A screen reader says a name that changes: the whole verdict, its wrapped lines joined,
+    // and a calculation giving the same verdict again tells it changed too.
+    const QString name =
+        QStringLiteral("Verdict: ") + joined(lines).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (verdict_->accessibleName() == name) {
+        QAccessibleEvent changed(verdict_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    } else {
+        verdict_->setAccessibleName(name);
+    }
 }
 
 void QtResultsWindow::setAvailability(VerdictMark mark, const std::vector<std::string>& lines) {
@@ -263,8 +303,7 @@ void QtResultsWindow::setAvailability(VerdictMark mark, const std::vector<std::s
         return;
     }
     availabilityMark_ = mark;
-    availability_->setText(joined(lines));
-    availability_->setAccessibleDescription(joined(lines));
+    availability_->setPlainText(joined(lines));
 }
 
 void QtResultsWindow::setFreshness(ResultsFreshness freshness) {
@@ -273,17 +312,19 @@ void QtResultsWindow::setFreshness(ResultsFreshness freshness) {
     }
     freshness_ = freshness;
     const bool stale = freshness == ResultsFreshness::Stale;
-    // Greyed, the old figures stay readable but cannot be taken for the hop's.
-    upper_->setEnabled(!stale);
-    lower_->setEnabled(!stale);
+    // Greyed, the old figures stay readable, and reachable by Tab, but cannot be taken for the
+    // hop's.
+    const QColor grey =
+        stale ? upper_->parentWidget()->palette().color(QPalette::Disabled, QPalette::Text)
+              : QColor();
+    paintText(*upper_, grey, false);
+    paintText(*lower_, grey, false);
     const QString line = stale ? toQString(kResultsOutOfDateText)
                          : freshness == ResultsFreshness::Stored
                              ? QStringLiteral("Stored results, from the hop file")
                              : QStringLiteral(" ");
-    freshnessLine_->setText(line);
-    freshnessLine_->setStyleSheet(stale ? QStringLiteral("QLabel { font-weight: bold; }")
-                                        : QString());
-    freshnessLine_->setAccessibleDescription(line.trimmed());
+    freshnessLine_->setPlainText(line);
+    paintText(*freshnessLine_, QColor(), stale);
 }
 
 void QtResultsWindow::setShown(bool shown) {
@@ -308,6 +349,17 @@ void QtResultsWindow::close() {
         if (QLayout* layout = owner_->layout(); layout != nullptr && !dock_->isFloating()) {
             layout->activate();
         }
+    }
+}
+
+void QtResultsWindow::focus() {
+    if (!open_ || dock_ == nullptr) {
+        return;
+    }
+    dock_->activateWindow();
+    upper_->setFocus(Qt::ShortcutFocusReason);
+    if (auto* scroller = qobject_cast<QScrollArea*>(dock_->widget())) {
+        scroller->ensureWidgetVisible(upper_);
     }
 }
 

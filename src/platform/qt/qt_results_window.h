@@ -15,7 +15,7 @@
 #include "platform/results_window.h"
 
 class QDockWidget;
-class QLabel;
+class QPlainTextEdit;
 class QMainWindow;
 class QWidget;
 
@@ -44,6 +44,8 @@ class QtResultsWindow final : public ResultsWindow {
     // View > Results: hides the open results, or shows again those the planner hid.
     void setShown(bool shown);
     [[nodiscard]] bool reopenable() const { return reopenable_; }
+    // View > Go to results: the keyboard focus on the open results' first lines.
+    void focus();
 
     // The open dock (nullptr when closed), for the scenario player.
     [[nodiscard]] QWidget* window() const;
@@ -64,12 +66,12 @@ class QtResultsWindow final : public ResultsWindow {
     bool open_ = false;
     bool floatedHere_ = false; // floated for want of room, docked again when there is some
     bool reopenable_ = false;  // hidden by the planner, not closed by the program
-    QLabel* upper_ = nullptr;
-    QLabel* lower_ = nullptr;
-    QLabel* verdict_ = nullptr;
+    QPlainTextEdit* upper_ = nullptr;
+    QPlainTextEdit* lower_ = nullptr;
+    QPlainTextEdit* verdict_ = nullptr;
     QtMethodsTable* methods_ = nullptr;
-    QLabel* availability_ = nullptr;
-    QLabel* freshnessLine_ = nullptr;
+    QPlainTextEdit* availability_ = nullptr;
+    QPlainTextEdit* freshnessLine_ = nullptr;
     VerdictMark mark_ = VerdictMark::None;
     VerdictMark availabilityMark_ = VerdictMark::None;
     ResultsFreshness freshness_ = ResultsFreshness::None;
