@@ -7,8 +7,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QPlainTextEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTableWidget>
 
 #include "platform/qt/qt_dialog_host.h"
