@@ -3,33 +3,18 @@
 #include <QString>
 
 #include "platform/qt/qt_methods_table.h"
+#include "scenario_words.h"
 #include "transcript.h"
 
 namespace korvel {
 
-namespace {
-
-std::pair<std::string, std::string> firstWord(const std::string& text) {
-    const std::size_t space = text.find(' ');
-    return space == std::string::npos ? std::pair{text, std::string()}
-                                      : std::pair{text.substr(0, space), text.substr(space + 1)};
-}
-
-std::optional<int> wholeNumber(const std::string& text) {
-    bool ok = false;
-    const int value = QString::fromStdString(text).toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-} // namespace
-
 std::string actOnMethods(QtMethodsTable& table, const std::string& rest) {
-    const auto [verb, argument] = firstWord(rest);
+    const auto [verb, argument] = splitWord(rest);
     if (verb == "import") {
         table.pressImport();
         return {};
     }
-    const std::optional<int> column = wholeNumber(argument);
+    const std::optional<int> column = number(argument);
     if (verb != "judge" || !column || *column < 0 || *column > 2) {
         return "expected method judge 0|1|2 or method import, not " + quoted(rest);
     }
@@ -38,7 +23,7 @@ std::string actOnMethods(QtMethodsTable& table, const std::string& rest) {
 }
 
 std::string checkMethods(const QtMethodsTable& table, const std::string& rest) {
-    const auto [first, afterFirst] = firstWord(rest);
+    const auto [first, afterFirst] = splitWord(rest);
     if (first == "missing") {
         const std::string found = table.missingText().toStdString();
         return found == afterFirst
@@ -47,10 +32,10 @@ std::string checkMethods(const QtMethodsTable& table, const std::string& rest) {
     }
     // "tip ROW COLUMN TEXT": the cell's tooltip (its accessible description) contains TEXT.
     const bool tip = first == "tip";
-    const auto [rowText, afterRow] = tip ? firstWord(afterFirst) : std::pair{first, afterFirst};
-    const auto [columnText, expected] = firstWord(afterRow);
-    const std::optional<int> row = wholeNumber(rowText);
-    const std::optional<int> column = wholeNumber(columnText);
+    const auto [rowText, afterRow] = tip ? splitWord(afterFirst) : std::pair{first, afterFirst};
+    const auto [columnText, expected] = splitWord(afterRow);
+    const std::optional<int> row = number(rowText);
+    const std::optional<int> column = number(columnText);
     if (!row || !column) {
         return "expected a row and a column, not " + quoted(rest);
     }

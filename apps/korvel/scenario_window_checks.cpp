@@ -8,27 +8,16 @@
 #include <QWidget>
 
 #include "platform/qt/qt_main_window.h"
+#include "scenario_words.h"
 #include "transcript.h"
 
 namespace korvel {
 
 namespace {
 
-std::pair<std::string, std::string> firstWord(const std::string& text) {
-    const std::size_t space = text.find(' ');
-    return space == std::string::npos ? std::pair{text, std::string()}
-                                      : std::pair{text.substr(0, space), text.substr(space + 1)};
-}
-
-std::optional<int> wholeNumber(const std::string& text) {
-    bool ok = false;
-    const int value = QString::fromStdString(text).toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
 std::string expectSize(const QtMainWindow& window, const std::string& rest) {
-    const auto [width, height] = firstWord(rest);
-    if (!wholeNumber(width) || !wholeNumber(height)) {
+    const auto [width, height] = splitWord(rest);
+    if (!number(width) || !number(height)) {
         return "expected a width and a height, not " + quoted(rest);
     }
     const std::string found =
@@ -39,11 +28,11 @@ std::string expectSize(const QtMainWindow& window, const std::string& rest) {
 // The item's text, or its keys; "{folder}" in the expected text stands for the working folder.
 std::string expectItem(const QtMainWindow& window, const std::string& what,
                        const std::string& rest) {
-    const auto [number, expected] = firstWord(rest);
-    const std::optional<int> command = wholeNumber(number);
+    const auto [commandWord, expected] = splitWord(rest);
+    const std::optional<int> command = number(commandWord);
     const QAction* item = command ? window.menuAction(static_cast<Command>(*command)) : nullptr;
     if (item == nullptr) {
-        return "no menu item " + number;
+        return "no menu item " + commandWord;
     }
     QString wanted = QString::fromStdString(expected);
     wanted.replace(QStringLiteral("{folder}"), QDir::toNativeSeparators(QDir::currentPath()));
@@ -57,7 +46,7 @@ std::string expectItem(const QtMainWindow& window, const std::string& what,
     }
     return found == wanted ? std::string()
                            : "expected " + what + " " + quoted(wanted.toStdString()) + " of " +
-                                 number + ", found " + quoted(found.toStdString());
+                                 commandWord + ", found " + quoted(found.toStdString());
 }
 
 // No window of the program covers another: the main window, the floating results, the charts,

@@ -6,22 +6,12 @@
 #include "engine/selective_margin.h"
 #include "engine/stored_results.h"
 #include "hopfile/hop_preparation.h"
+#include "platform/silent_messages.h"
 #include "route/route_folder.h"
 
 namespace korvel {
 
 namespace {
-
-// The status checks load hops only to look at them: nothing is shown.
-class SilentMessages final : public Messages {
-  public:
-    using Messages::show;
-    MessageAnswer show(std::string_view, std::string_view, MessageIcon,
-                       MessageButtons buttons) override {
-        return defaultAnswer(buttons);
-    }
-    void beep() override {}
-};
 
 RouteHopStatus preparedHopStatus(const HopState& hop, bool calculable, double sharePct) {
     if (!hasResults(hop.results)) {
