@@ -177,31 +177,8 @@ void Shell::onCommand(Command command) {
     case Command::HopBox:
         switchPage(command);
         break;
-    case Command::New:
-        newHop();
-        break;
-    case Command::Save:
-        save();
-        break;
-    case Command::SaveAs:
-        saveAs();
-        break;
-    case Command::Open:
-        openChosen();
-        break;
-    case Command::Exit:
-        if (onCloseRequest()) {
-            session_.ports.window.quit(0);
-        }
-        break;
     case Command::About:
         runAboutBox(session_);
-        break;
-    case Command::ViewHops:
-        viewHops();
-        break;
-    case Command::Print:
-        print();
         break;
     case Command::ShortGuide:
         session_.ports.window.showGuide();
@@ -223,6 +200,37 @@ void Shell::onCommand(Command command) {
     case Command::ExportKml:
     case Command::ExportGeoJson:
         exportMap(command == Command::ExportKml ? MapFormat::Kml : MapFormat::GeoJson);
+        break;
+    default:
+        fileCommand(command);
+        break;
+    }
+}
+
+void Shell::fileCommand(Command command) {
+    switch (command) {
+    case Command::New:
+        newHop();
+        break;
+    case Command::Save:
+        save();
+        break;
+    case Command::SaveAs:
+        saveAs();
+        break;
+    case Command::Open:
+        openChosen();
+        break;
+    case Command::Exit:
+        if (onCloseRequest()) {
+            session_.ports.window.quit(0);
+        }
+        break;
+    case Command::ViewHops:
+        viewHops();
+        break;
+    case Command::Print:
+        print();
         break;
     default:
         if (command >= Command::OpenRecentFirst && command <= Command::OpenRecentLast) {

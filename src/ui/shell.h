@@ -95,6 +95,8 @@ class Shell {
     void profile();
     // File > Export: the current hop with the page's edits, on a map.
     void exportMap(MapFormat format);
+    // File menu commands: New, Open, Save, Print, View hops, Exit, the recent files.
+    void fileCommand(Command command);
     void newHop();
     void performNew();
 

@@ -129,6 +129,16 @@ void QtDialogView::giveToolTips() {
 }
 
 void QtDialogView::connectControls() {
+    connectButtons();
+    connectLists();
+    for (auto* edit : form_->findChildren<QLineEdit*>()) {
+        if (const ControlId id = controlNumber(*edit); id != 0) {
+            connect(edit, &QLineEdit::textEdited, this, [this, id] { events_.onEdited(id); });
+        }
+    }
+}
+
+void QtDialogView::connectButtons() {
     for (auto* button : form_->findChildren<QAbstractButton*>()) {
         const ControlId id = controlNumber(*button);
         if (id == 0) {
@@ -163,6 +173,9 @@ void QtDialogView::connectControls() {
             events_.onCommand(id);
         });
     }
+}
+
+void QtDialogView::connectLists() {
     for (auto* list : form_->findChildren<QListWidget*>()) {
         const ControlId id = controlNumber(*list);
         if (id == 0) {
@@ -188,11 +201,6 @@ void QtDialogView::connectControls() {
                 list->setCurrentRow(list->row(selected.front()));
             }
         });
-    }
-    for (auto* edit : form_->findChildren<QLineEdit*>()) {
-        if (const ControlId id = controlNumber(*edit); id != 0) {
-            connect(edit, &QLineEdit::textEdited, this, [this, id] { events_.onEdited(id); });
-        }
     }
 }
 

@@ -61,6 +61,8 @@ class QtDialogView final : public QObject, public DialogView {
 
   private:
     void connectControls();
+    void connectButtons();
+    void connectLists();
     // Every control the user acts on says what it is (and its unit) when the pointer rests on it.
     void giveToolTips();
     void pressDefaultButton();
