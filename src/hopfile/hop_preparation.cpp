@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "engine/calculate_hop.h"
 #include "engine/selective_margin.h"
 #include "hopfile/hop_file.h"
 #include "library/new_hop.h"
+#include "platform/silent_messages.h"
 
 namespace korvel {
 
@@ -62,6 +64,26 @@ HopLoad loadHopForCalculation(const StoredHop& stored, std::string_view shownNam
         return {HopLoadStatus::Unusable};
     }
     return prepareForCalculation(library, messages, hop);
+}
+
+HopResults withoutResults(const HopResults& results) {
+    HopResults cleared;
+    cleared.Msm = results.Msm;
+    return cleared;
+}
+
+bool refreshResults(HopState& hop, const EquipmentLibrary& library) {
+    SilentMessages silent;
+    HopState calculated = hop;
+    bool done = !pageRefusal(calculated, silent);
+    if (done) {
+        commitFeederPosition(calculated, library);
+        prepareSelectiveMargin(calculated);
+        done = producedResults(calculateHop(calculated).status) &&
+               resultsAreFinite(calculated.results);
+    }
+    hop.results = done ? calculated.results : withoutResults(hop.results);
+    return done;
 }
 
 } // namespace korvel

@@ -46,4 +46,13 @@ HopLoad loadHopForCalculation(std::span<const std::uint8_t> image, std::string_v
 HopLoad loadHopForCalculation(const StoredHop& stored, std::string_view shownName,
                               const EquipmentLibrary& library, Messages& messages, HopState& hop);
 
+// No results, but the selective margin the Form page keeps among them.
+HopResults withoutResults(const HopResults& results);
+
+// The hop's results as Calculate would give them now, worked out without a message, when the
+// pages take its values and the calculation completes; else its results cleared. The record is
+// left as it is. True when the hop holds results again. For a hop about to be written, so that no
+// file keeps results of other data.
+bool refreshResults(HopState& hop, const EquipmentLibrary& library);
+
 } // namespace korvel

@@ -3,7 +3,10 @@
 #include <fstream>
 #include <system_error>
 
+#include "engine/hop_verdict.h"
+#include "engine/stored_results.h"
 #include "hopfile/hop_file.h"
+#include "hopfile/hop_preparation.h"
 #include "library/new_hop.h"
 #include "platform/text_encoding.h"
 #include "route/route_file.h"
@@ -59,7 +62,8 @@ void applyRouteRadio(const RouteRecord& route, const RadioEntry& radio, HopState
 }
 
 bool writeRouteIntoHopFiles(RouteState& state, HopState& hop, const EquipmentLibrary& library,
-                            std::filesystem::path& currentHopFileName, Messages& messages) {
+                            std::filesystem::path& currentHopFileName, Messages& messages,
+                            bool refreshStale) {
     RouteRecord& route = state.record;
     if (!isValidHopCount(route.hopCount)) {
         messages.beep();
@@ -92,6 +96,10 @@ bool writeRouteIntoHopFiles(RouteState& state, HopState& hop, const EquipmentLib
         }
         if (created || state.overwriteBasicData) {
             applyRouteBasics(state, index, hop.record);
+        }
+        // Results of the hop's older data are worked out again, or cleared, before it is written.
+        if (refreshStale && hasResults(hop.results) && !storedResultsCurrent(hop)) {
+            refreshResults(hop, library);
         }
         std::string shownName = pathToCp1252(*file); // emptied when the write fails
         if (!writeHopFile(hop, *file, shownName, shownName, messages)) {

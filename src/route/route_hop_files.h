@@ -23,8 +23,12 @@ bool routeHopFilesExist(const RouteState& state);
 // `hop` holds the last hop. An existing hop file that cannot be read stops the run before it is
 // written, so it never receives another hop's values; a slot that holds anything but a hop file
 // stops it before any file is written (see routeHopFilesReplaceable).
+// With `refreshStale`, a hop whose results its new data no longer gives has them worked out
+// again, or cleared when the pages refuse it (refreshResults), before it is written; without it
+// the file keeps them, for `korvel-cli route` to mark stale.
 bool writeRouteIntoHopFiles(RouteState& state, HopState& hop, const EquipmentLibrary& library,
-                            std::filesystem::path& currentHopFileName, Messages& messages);
+                            std::filesystem::path& currentHopFileName, Messages& messages,
+                            bool refreshStale = false);
 
 // Loads hop `currentHop` of the route into `hop` for calculation (the last step of HopCalc):
 // the current hop file name follows it, and on success the route has an active hop.

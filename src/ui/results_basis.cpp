@@ -1,28 +1,14 @@
 #include "ui/results_basis.h"
 
-#include "engine/calculate_hop.h"
 #include "engine/hop_verdict.h"
 #include "engine/selective_margin.h"
 #include "hopfile/hop_file.h"
 #include "hopfile/hop_preparation.h"
-#include "hopfile/page_rules.h"
-#include "platform/silent_messages.h"
 #include "route/route_hop_status.h"
 #include "ui/results_shown.h"
 #include "ui/session.h"
 
 namespace korvel {
-
-namespace {
-
-// No results, but the selective margin the Form page keeps among them.
-HopResults withoutResults(const HopResults& results) {
-    HopResults cleared;
-    cleared.Msm = results.Msm;
-    return cleared;
-}
-
-} // namespace
 
 std::vector<std::uint8_t> resultsInputs(const HopState& hop) {
     // The margin as a calculation derives it, so that a hop read and the same hop calculated
@@ -61,17 +47,7 @@ void bringResultsUpToDate(Session& session) {
         return;
     }
     // Calculate's messages are for Calculate: here nothing is shown.
-    SilentMessages silent;
-    HopState calculated = hop;
-    bool done = !pageRefusal(calculated, silent);
-    if (done) {
-        commitFeederPosition(calculated, session.library);
-        prepareSelectiveMargin(calculated);
-        done = producedResults(calculateHop(calculated).status) &&
-               resultsAreFinite(calculated.results);
-    }
-    hop.results = done ? calculated.results : withoutResults(hop.results);
-    if (done) {
+    if (refreshResults(hop, session.library)) {
         noteResultsCalculated(session);
     } else if (freshness == ResultsFreshness::Stale && session.resultsWindow != nullptr) {
         session.resultsWindow->close(); // gone, as when Calculate stops

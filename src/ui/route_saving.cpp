@@ -26,8 +26,9 @@ bool writeRouteWithHopFiles(Session& session, DialogView* page) {
         route.overwriteRadioData = true;
         route.overwriteBasicData = true;
     }
+    // The desktop never writes results of other data: each hop's are worked out again.
     if (!writeRouteIntoHopFiles(route, session.hop, session.library, session.app.currentHopFileName,
-                                messages)) {
+                                messages, true)) {
         return false;
     }
     session.markRouteSaved();
