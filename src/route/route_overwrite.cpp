@@ -7,8 +7,8 @@
 
 #include "hopfile/hop_file.h"
 #include "platform/file_read.h"
-#include "route/route_file.h"
 #include "route/route_folder.h"
+#include "route/route_image.h"
 
 namespace korvel {
 namespace {
