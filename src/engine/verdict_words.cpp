@@ -56,6 +56,18 @@ std::string withTime(OutageKind kind, double pct) {
 
 } // namespace
 
+std::string_view verdictWord(ObjectiveVerdict verdict) {
+    switch (verdict) {
+    case ObjectiveVerdict::Met:
+        return "meets";
+    case ObjectiveVerdict::Missed:
+        return "misses";
+    case ObjectiveVerdict::None:
+        break;
+    }
+    return {};
+}
+
 std::string percentWords(double pct) {
     int decimals = 4;
     while (decimals < 8 && pct != 0.0 && std::fabs(pct) < std::pow(10.0, 1 - decimals) * 0.995) {

@@ -5,6 +5,7 @@
 // the percentages.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/hop_verdict.h"
@@ -17,6 +18,9 @@ std::string percentWords(double pct);
 // The time a percentage stands for: "78 s" of a 30-day worst month (multipath), "53 min" of a
 // year (rain).
 std::string timeWords(OutageKind kind, double pct);
+
+// The verdict in one word: "meets", "misses", or empty without a verdict.
+std::string_view verdictWord(ObjectiveVerdict verdict);
 
 // "meets, ...", "misses by ...", "not judged (no availability objective)", "not calculated" or,
 // for rain at the method's lower limit, "negligible".

@@ -61,15 +61,8 @@ std::string_view hopVerdictKey(const MapHop& hop) {
     if (!hop.calculated) {
         return "notCalculated";
     }
-    switch (verdictOf(hop.outagePct, hop.objectivePct)) {
-    case ObjectiveVerdict::Met:
-        return "meets";
-    case ObjectiveVerdict::Missed:
-        return "misses";
-    case ObjectiveVerdict::None:
-        break;
-    }
-    return "notJudged";
+    const std::string_view word = verdictWord(verdictOf(hop.outagePct, hop.objectivePct));
+    return word.empty() ? "notJudged" : word;
 }
 
 std::vector<MapSite> mapSites(const std::vector<MapHop>& hops) {

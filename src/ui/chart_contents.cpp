@@ -259,7 +259,7 @@ void addOwnPoint(ChartContent& chart, const Sweep& sweep, const std::string& uni
                                 {sweep.currentValue},
                                 {onLogAxis(own.outagePct)}});
         ownWords = "total outage " + percentWords(own.outagePct) + " %, " +
-                   (meetsObjective(own.outagePct, sweep.objectivePct) ? "meets" : "misses");
+                   std::string(verdictWord(verdictOf(own.outagePct, sweep.objectivePct)));
     }
     chart.verdict = "Objective " + percent(sweep.objectivePct) + " %; the hop as it is (" +
                     number(sweep.currentValue, "%g") + " " + unit + "): " + ownWords + ".";

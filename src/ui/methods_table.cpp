@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "engine/number_text.h"
+#include "engine/verdict_words.h"
 #include "itu/climate/climate_inputs_at.h"
 #include "itu/climate/climate_maps.h"
 #include "itu/hop_methods.h"
@@ -52,13 +53,8 @@ std::string columnSources(const itu::MethodResult& m) {
 }
 
 std::string verdictText(const itu::MethodResult& m) {
-    switch (itu::columnVerdict(m)) {
-    case ObjectiveVerdict::Met:
-        return "meets";
-    case ObjectiveVerdict::Missed:
-        return "misses";
-    case ObjectiveVerdict::None:
-        break;
+    if (const std::string_view word = verdictWord(itu::columnVerdict(m)); !word.empty()) {
+        return std::string(word);
     }
     // The maps it needs are named under the table and in the cell's tooltip.
     return m.missing.empty() ? std::string(kNoFigure) : "needs maps";
