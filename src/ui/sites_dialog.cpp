@@ -212,9 +212,9 @@ class SitesDialog final : public DialogEvents {
         }
     }
 
-    void refuse(std::size_t s, ControlId field, const std::string& why) {
-        session_.ports.messages.show(stationWords(s) + ": " + why, kAppCaption,
-                                     MessageIcon::Warning);
+    // `said` in a box, and the focus on the field it is about.
+    void refuse(std::size_t s, ControlId field, const std::string& said) {
+        session_.ports.messages.show(said, kAppCaption, MessageIcon::Warning);
         view_->setFocus(control(field, s));
     }
 
@@ -222,7 +222,7 @@ class SitesDialog final : public DialogEvents {
         const ControlId field = read.refused == SiteField::Latitude    ? kSitesLatitudeField
                                 : read.refused == SiteField::Longitude ? kSitesLongitudeField
                                                                        : kSitesGroundField;
-        refuse(s, field, read.error);
+        refuse(s, field, stationWords(s) + ": " + read.error);
     }
 
     void readGroundFromTerrain(std::size_t s) {
@@ -261,13 +261,13 @@ class SitesDialog final : public DialogEvents {
         const std::string fault = opening.model->readFault();
         if (!ground) {
             refuse(s, kSitesLatitudeField,
-                   "no elevation model holds the ground at " + positionText(point) +
+                   stationWords(s) + ": no elevation model holds the ground at " + positionText(point) +
                        (fault.empty() ? "." : " (" + utf8ToCp1252(fault) + ")."));
             return std::nullopt;
         }
         if (!withinRange(*ground, kGroundElevationRangeM)) {
             refuse(s, kSitesGroundField,
-                   "the elevation models give " + formatFixed(*ground, 1) + " m at " +
+                   stationWords(s) + ": the elevation models give " + formatFixed(*ground, 1) + " m at " +
                        positionText(point) + "; a ground elevation is " +
                        rangeInWords(kGroundElevationRangeM, "m") + ".");
             return std::nullopt;
@@ -291,7 +291,7 @@ class SitesDialog final : public DialogEvents {
                     sitePairFault(geoPointOf(*stations[0]), geoPointOf(*stations[1]))) {
                 // The station on a pole, or the second of two at one place.
                 refuse(std::fabs(stations[0]->latitudeDeg) == 90.0 ? 0 : 1, kSitesLatitudeField,
-                       *fault);
+                       capitalised(*fault));
                 return;
             }
         }
