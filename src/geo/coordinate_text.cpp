@@ -168,8 +168,7 @@ PositionReading readPosition(std::string_view text) {
     if (!latitude.degrees) {
         return {std::nullopt, latitude.error};
     }
-    const CoordinateReading longitude =
-        readCoordinate(parts->longitude, CoordinateAxis::Longitude);
+    const CoordinateReading longitude = readCoordinate(parts->longitude, CoordinateAxis::Longitude);
     if (!longitude.degrees) {
         return {std::nullopt, longitude.error};
     }

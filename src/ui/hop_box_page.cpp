@@ -26,7 +26,8 @@ bool slotTookSiteLength(Session& session) {
     const auto index = static_cast<std::size_t>(route.currentHop);
     const auto file = fileInRouteFolder(route, route.record.hopFile[index].view());
     const SitesRead read = file ? loadSites(*file) : SitesRead{};
-    const auto offers = read.status == SitesReadStatus::Read ? siteOffers(read.sites) : std::nullopt;
+    const auto offers =
+        read.status == SitesReadStatus::Read ? siteOffers(read.sites) : std::nullopt;
     if (!offers) {
         return false; // an unusable sites file is said when the hop opens
     }

@@ -123,10 +123,9 @@ class SitesDialog final : public DialogEvents {
     }
 
     void setTexts(std::size_t s, const SiteTexts& texts) {
-        for (const auto& [field, text] :
-             {std::pair{kSitesLatitudeField, &texts.latitude},
-              std::pair{kSitesLongitudeField, &texts.longitude},
-              std::pair{kSitesGroundField, &texts.groundM}}) {
+        for (const auto& [field, text] : {std::pair{kSitesLatitudeField, &texts.latitude},
+                                          std::pair{kSitesLongitudeField, &texts.longitude},
+                                          std::pair{kSitesGroundField, &texts.groundM}}) {
             view_->setText(control(field, s), *text);
             lastTexts_[control(field, s)] = *text;
         }
@@ -188,8 +187,7 @@ class SitesDialog final : public DialogEvents {
             view_->setText(kSitesDistanceLabel, capitalised(*fault));
             return;
         }
-        showPathEnds(entries[0].site(), entries[1].site(), *entries[0].point,
-                     *entries[1].point);
+        showPathEnds(entries[0].site(), entries[1].site(), *entries[0].point, *entries[1].point);
     }
 
     void showPathEnds(const std::optional<SitePosition>& one,
@@ -202,13 +200,11 @@ class SitesDialog final : public DialogEvents {
         if (!one || !two) {
             return; // the elevation angles wait for both ground elevations
         }
-        const PathEnds ends =
-            pathEnds({one, two}, record.hopLengthKm,
-                     {one->groundElevationM + record.antenna1HeightM,
-                      two->groundElevationM + record.antenna2HeightM});
+        const PathEnds ends = pathEnds({one, two}, record.hopLengthKm,
+                                       {one->groundElevationM + record.antenna1HeightM,
+                                        two->groundElevationM + record.antenna2HeightM});
         for (std::size_t s = 0; s < 2; ++s) {
-            view_->setText(control(kSitesElevationLabel, s),
-                           angleText(ends.ends[s].elevationDeg));
+            view_->setText(control(kSitesElevationLabel, s), angleText(ends.ends[s].elevationDeg));
         }
     }
 
@@ -261,14 +257,15 @@ class SitesDialog final : public DialogEvents {
         const std::string fault = opening.model->readFault();
         if (!ground) {
             refuse(s, kSitesLatitudeField,
-                   stationWords(s) + ": no elevation model holds the ground at " + positionText(point) +
+                   stationWords(s) + ": no elevation model holds the ground at " +
+                       positionText(point) +
                        (fault.empty() ? "." : " (" + utf8ToCp1252(fault) + ")."));
             return std::nullopt;
         }
         if (!withinRange(*ground, kGroundElevationRangeM)) {
             refuse(s, kSitesGroundField,
-                   stationWords(s) + ": the elevation models give " + formatFixed(*ground, 1) + " m at " +
-                       positionText(point) + "; a ground elevation is " +
+                   stationWords(s) + ": the elevation models give " + formatFixed(*ground, 1) +
+                       " m at " + positionText(point) + "; a ground elevation is " +
                        rangeInWords(kGroundElevationRangeM, "m") + ".");
             return std::nullopt;
         }
@@ -307,7 +304,7 @@ class SitesDialog final : public DialogEvents {
 
     Session& session_;
     DialogView* view_ = nullptr;
-    Stations opening_;                    // the sites the dialog opened with
+    Stations opening_;                      // the sites the dialog opened with
     std::array<SiteTexts, 2> openingTexts_; // and the texts it showed for them
     std::map<ControlId, std::string> lastTexts_;
     Stations kept_;
@@ -317,9 +314,8 @@ class SitesDialog final : public DialogEvents {
 
 bool runSitesDialog(Session& session) {
     SitesDialog dialog(session);
-    if (session.ports.dialogs.runModal(DialogId::Sites, dialog, [&dialog](DialogView& view) {
-            dialog.opened(view);
-        }) != 1) {
+    if (session.ports.dialogs.runModal(DialogId::Sites, dialog,
+                                       [&dialog](DialogView& view) { dialog.opened(view); }) != 1) {
         return false;
     }
     session.sites.stations = dialog.kept();
