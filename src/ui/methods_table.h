@@ -8,6 +8,7 @@
 
 #include "engine/hop_verdict.h"
 #include "geo/verdict_method.h"
+#include "itu/climate_inputs.h"
 #include "itu/method_result.h"
 #include "platform/methods_view.h"
 
@@ -21,6 +22,8 @@ using MethodColumns3 = std::array<itu::MethodResult, 3>;
 // installed maps at the path's midpoint. The maps open at the first call; a damaged one is said.
 // `hop`: another state of the session's hop (a copy calculated for a chart), else its own.
 MethodColumns3 sessionMethodColumns(Session& session, const HopState* hop = nullptr);
+// The climate those columns read: the typed values over the maps at the path's midpoint.
+itu::ClimateInputs sessionClimateInputs(Session& session);
 
 // "needs climate maps (LogK, dN75)" for the values a column lacks that a map gives; empty when
 // no column lacks one.
