@@ -4,10 +4,12 @@
 #include <array>
 #include <string>
 
+#include "engine/number_text.h"
 #include "fields/format_fixed.h"
 #include "platform/text_encoding.h"
 #include "route/route_standing.h"
 #include "route/route_summary.h"
+#include "ui/availability_objective_text.h"
 #include "ui/page.h"
 #include "ui/route_hop_loading.h"
 #include "ui/route_saving.h"
@@ -45,6 +47,7 @@ void RouteScreenPage::open(DialogView& view) {
     view.setTextLimit(kRouteFileNameField, kFileNameLimit);
     view.setNumberEntry(kRouteObjectiveField);
     view.setNumberEntry(kRouteHopCountField);
+    view.setNumberEntry(kRouteAvailabilityField);
 
     view.clearList(kRouteRadioList);
     listedRadios_.clear();
@@ -59,6 +62,9 @@ void RouteScreenPage::open(DialogView& view) {
     view.setText(kRouteInfoField, record.info.view());
     view.setText(kRouteObjectiveField, formatFixed(record.objective, 4));
     view.setText(kRouteHopCountField, std::to_string(record.hopCount));
+    const std::optional<double> availability = session_.route.availabilityObjectivePct;
+    view.setText(kRouteAvailabilityField,
+                 availability ? formatNumbers("%g", *availability) : std::string());
     view.setText(kRouteDirectoryField, session_.route.folder.empty()
                                            ? std::string(record.directory.view())
                                            : utf8ToCp1252(session_.route.folder.string()));
@@ -155,6 +161,12 @@ bool RouteScreenPage::accept(RouteScreenAction action) {
     if (!textsFitOrRefuse(session_.ports.messages, *view_, kInfo)) {
         return false;
     }
+    const auto availability =
+        typedAvailabilityObjective(view_->text(kRouteAvailabilityField), session_.ports.messages);
+    if (!availability) {
+        view_->setFocus(kRouteAvailabilityField);
+        return false;
+    }
     const DialogView& view = *view_;
     const RouteScreenTexts texts{
         .info = view.text(kRouteInfoField),
@@ -171,6 +183,9 @@ bool RouteScreenPage::accept(RouteScreenAction action) {
         acceptRouteScreen(session_.route, session_.library, texts, action, session_.ports.messages);
     if (!outcome.accepted && outcome.focus != RouteScreenControl::None) {
         view_->setFocus(static_cast<ControlId>(outcome.focus));
+    }
+    if (outcome.accepted) {
+        session_.route.availabilityObjectivePct = *availability;
     }
     return outcome.accepted;
 }
