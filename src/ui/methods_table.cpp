@@ -74,7 +74,11 @@ MethodsCell cellOf(const MethodsRow& row, const itu::MethodResult& m, std::strin
 
 } // namespace
 
-itu::ClimateInputs sessionClimateInputs(Session& session) {
+std::string_view methodHeading(VerdictMethod method) {
+    return kHeadings[static_cast<std::size_t>(method)];
+}
+
+const ClimateMaps& sessionClimateMaps(Session& session) {
     if (!session.climateMaps) {
         std::vector<std::string> errors;
         session.climateMaps = std::make_shared<const ClimateMaps>(
@@ -83,7 +87,11 @@ itu::ClimateInputs sessionClimateInputs(Session& session) {
             session.ports.messages.show(error, kAppCaption, MessageIcon::Warning);
         }
     }
-    return climateInputsAt(*session.climateMaps, itu::pathMidpoint(&session.sites),
+    return *session.climateMaps;
+}
+
+itu::ClimateInputs sessionClimateInputs(Session& session) {
+    return climateInputsAt(sessionClimateMaps(session), itu::pathMidpoint(&session.sites),
                            session.sites.climate);
 }
 

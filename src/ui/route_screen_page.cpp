@@ -12,6 +12,7 @@
 #include "ui/availability_objective_text.h"
 #include "ui/page.h"
 #include "ui/route_hop_loading.h"
+#include "ui/route_method_standing.h"
 #include "ui/route_saving.h"
 #include "ui/session.h"
 #include "ui/text_fit_refusal.h"
@@ -77,14 +78,14 @@ void RouteScreenPage::open(DialogView& view) {
 void RouteScreenPage::showHops() {
     const RouteState& route = session_.route;
     // The hop being edited stands for its slot, saved or not.
-    const RouteStanding standing =
-        routeStanding(route, session_.library, route.routeHopActive ? &session_.hop : nullptr);
+    const RouteMethodStanding judged =
+        routeMethodStanding(session_, route.routeHopActive ? &session_.hop : nullptr);
+    const RouteStanding& standing = judged.standing;
     view_->clearList(kDefinedHopsList);
     const int hops = isValidHopCount(route.record.hopCount) ? route.record.hopCount : 0;
     for (int i = 0; i < hops; ++i) {
         view_->addListRow(kDefinedHopsList,
-                          withHopStatus(routeScreenHopLine(standing.route, i),
-                                        standing.statuses[static_cast<std::size_t>(i)]));
+                          withHopMethod(routeScreenHopLine(standing.route, i), judged, i));
     }
     if (hops > 0) {
         view_->selectRow(kDefinedHopsList, 0);
@@ -92,7 +93,7 @@ void RouteScreenPage::showHops() {
     const RouteRecord& stands = standing.route.record;
     view_->setText(kRouteTotalLabel, formatFixed(stands.totalOutage, 4));
     view_->setText(kRouteMarginLabel, formatFixed(designMarginPct(stands), 4));
-    view_->setText(kRouteScreenVerdictLabel, routeStandingWords(standing));
+    view_->setText(kRouteScreenVerdictLabel, judged.words);
 }
 
 void RouteScreenPage::onCommand(ControlId control) {

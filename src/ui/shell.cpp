@@ -14,6 +14,7 @@
 #include "ui/about_box.h"
 #include "ui/chart_contents.h"
 #include "ui/climate_maps_dialog.h"
+#include "ui/route_method_standing.h"
 #include "ui/form_registry.h"
 #include "ui/hop_files.h"
 #include "ui/hops_list_dialog.h"
@@ -504,8 +505,8 @@ void Shell::routeChart() {
                             ? summarizeRoute(route, session_.hop, session_.ports.messages)
                             : summarizeOpenedRoute(route, session_.ports.messages);
     if (summed) {
-        session_.charts->showChart(routeChartContent(korvel::routeChart(routeStanding(
-            route, session_.library, route.routeHopActive ? &session_.hop : nullptr))));
+        session_.charts->showChart(routeMethodChart(
+            routeMethodStanding(session_, route.routeHopActive ? &session_.hop : nullptr)));
     }
 }
 
