@@ -1,5 +1,7 @@
 #include "scenario_chart_checks.h"
 
+#include <optional>
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QTableWidget>
@@ -56,6 +58,20 @@ std::string checkChart(QWidget* chartWindow, const std::string& rest) {
                    : "expected the chart to say " + quoted(text) + ", found " + quoted(words);
     }
     return "not a chart expectation: " + rest;
+}
+
+std::string resizeChart(QWidget* chartWindow, const std::string& size) {
+    if (chartWindow == nullptr) {
+        return "the chart window is not open";
+    }
+    const auto [width, height] = splitWord(size);
+    const std::optional<int> w = number(width);
+    const std::optional<int> h = number(height);
+    if (!w || !h) {
+        return "not a size: " + size;
+    }
+    chartWindow->resize(*w, *h);
+    return {};
 }
 
 } // namespace korvel

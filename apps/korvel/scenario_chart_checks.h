@@ -1,5 +1,5 @@
 #pragma once
-// Expectations about a chart window's contents: its table's columns and the words above it.
+// A chart window in a scenario: its table's columns and the words above it, and its size.
 
 #include <string>
 
@@ -10,5 +10,9 @@ namespace korvel {
 // `expect chart NAME column TEXT`: a column of the table is headed TEXT; `expect chart NAME says
 // TEXT`: the words above the chart contain TEXT. The failure, empty when met.
 std::string checkChart(QWidget* chartWindow, const std::string& rest);
+
+// `resize chart NAME W H`: the chart window NAME resized, as the planner drags its frame. The
+// failure, empty when done.
+std::string resizeChart(QWidget* chartWindow, const std::string& size);
 
 } // namespace korvel

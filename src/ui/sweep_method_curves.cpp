@@ -14,8 +14,9 @@ namespace korvel {
 namespace {
 
 constexpr const char* kCurveMethods[] = {"classic", "P.530-17", "P.530-18"};
-constexpr ChartStroke kMethodStrokes[] = {ChartStroke::ByRole, ChartStroke::Dashed,
-                                          ChartStroke::Dotted};
+// Told apart by their strokes, in the legend too.
+constexpr ChartStroke kMethodStrokes[] = {ChartStroke::Solid, ChartStroke::Dotted,
+                                          ChartStroke::DashDotted};
 
 // What a current method's curve stands for: its total of the worst month, or its rain outage
 // over a year when the rain rate is swept (multipath does not change with it).
@@ -38,11 +39,23 @@ std::string headingOf(std::size_t method, SweepInput input) {
            std::string(kCurveMethods[method]) + " (%)";
 }
 
+// A value of the table; a rain outage known only by its bound shows the bound ("< 0.001").
+std::string cellOf(const itu::MethodResult& m, SweepInput input, std::optional<double> value) {
+    if (value) {
+        return formatNumbers("%.6g", *value);
+    }
+    if (input == SweepInput::RainRate && m.rain && m.rain->outageBound != itu::RainBound::None) {
+        return std::string(itu::rainBoundShown(m.rain->outageBound));
+    }
+    return "-";
+}
+
 // The classic total keeps its curve and column; their names say which method it is.
 void nameClassicTotal(ChartContent& chart) {
     for (ChartCurve& curve : chart.curves) {
         if (curve.role == ChartRole::Total) {
             curve.name += ", classic";
+            curve.stroke = kMethodStrokes[0];
         }
     }
     for (std::string& heading : chart.table.columns) {
@@ -77,7 +90,7 @@ ChartContent withSweepMethodCurves(ChartContent chart, SweepInput input,
             const bool plotted = value && *value > 0.0 && std::isfinite(*value);
             curve.y.push_back(plotted ? *value : std::numeric_limits<double>::quiet_NaN());
             std::vector<std::string>& row = chart.table.rows[point];
-            row.insert(row.end() - 1, value ? formatNumbers("%.6g", *value) : std::string("-"));
+            row.insert(row.end() - 1, cellOf(columns[point][method], input, value));
             drawn = drawn || plotted;
         }
         auto& headings = chart.table.columns;
