@@ -1,7 +1,9 @@
 #include "ui/route_saving.h"
 
+#include "geo/sites_file.h"
 #include "platform/text_encoding.h"
 #include "route/calculation_checks.h"
+#include "route/objective_division.h"
 #include "route/route_file.h"
 #include "route/route_folder.h"
 #include "route/route_hop_files.h"
@@ -27,6 +29,29 @@ bool writeRouteSidecar(const RouteState& route, Messages& messages) {
     return false;
 }
 
+// Each hop judges its rain against its share of the route's availability objective, as its
+// outage against its share of the outage objective; a route without one leaves the hops' own.
+bool shareAvailabilityObjective(const RouteState& route, Messages& messages) {
+    const auto shares = availabilityShares(route);
+    for (int i = 0; shares && i < route.record.hopCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const auto file = fileInRouteFolder(route, route.record.hopFile[index].view());
+        const SitesRead read = file ? loadSites(*file) : SitesRead{};
+        if (!file || read.status == SitesReadStatus::Refused ||
+            read.sites.availabilityObjectivePct == (*shares)[index]) {
+            continue; // a refused sites file is said when its hop is opened
+        }
+        HopSites sites = read.sites;
+        sites.availabilityObjectivePct = (*shares)[index];
+        if (saveSites(*file, sites) != FileWriteResult::Written) {
+            messages.show("Could not write " + pathToCp1252(sitesFilePath(*file).filename()),
+                          kAppCaption, MessageIcon::Exclamation);
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 bool writeRouteWithHopFiles(Session& session, DialogView* page) {
@@ -48,7 +73,8 @@ bool writeRouteWithHopFiles(Session& session, DialogView* page) {
     }
     // The desktop never writes results of other data: each hop's are worked out again.
     if (!writeRouteIntoHopFiles(route, session.hop, session.library, session.app.currentHopFileName,
-                                messages, true)) {
+                                messages, true) ||
+        !shareAvailabilityObjective(route, messages)) {
         return false;
     }
     session.markRouteSaved();
