@@ -22,6 +22,7 @@
 #include "ui/print_options_dialog.h"
 #include "ui/recent_files.h"
 #include "ui/results_shown.h"
+#include "ui/route_method_standing.h"
 #include "ui/route_saving.h"
 #include "ui/session.h"
 #include "ui/sites_dialog.h"
@@ -533,8 +534,8 @@ void Shell::routeChart() {
                             ? summarizeRoute(route, session_.hop, session_.ports.messages)
                             : summarizeOpenedRoute(route, session_.ports.messages);
     if (summed) {
-        session_.charts->showChart(routeChartContent(korvel::routeChart(routeStanding(
-            route, session_.library, route.routeHopActive ? &session_.hop : nullptr))));
+        session_.charts->showChart(routeMethodChart(
+            routeMethodStanding(session_, route.routeHopActive ? &session_.hop : nullptr)));
     }
 }
 
