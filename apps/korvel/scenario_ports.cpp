@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -131,6 +132,13 @@ std::optional<ChosenFile> ScenarioFileChooser::choose(FileDialogUse use) {
     if (!choice) {
         transcript_.note(shown + "cancel");
         return std::nullopt;
+    }
+    if (*choice == "dialog") {
+        // The real dialog, for a program reading the windows (the accessibility test).
+        transcript_.note(shown + "the real dialog");
+        QtFileChooser real(QApplication::activeWindow());
+        real.setStartName(proposed.toStdString());
+        return real.choose(use);
     }
     // "*" takes the name the dialog proposes, as OK on it would.
     const QString typed = *choice == "*" ? proposed : QString::fromStdString(*choice);

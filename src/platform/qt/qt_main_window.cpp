@@ -57,9 +57,11 @@ QtMainWindow::QtMainWindow() {
     setCentralWidget(scroller);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("status"));
-    status_->setAccessibleName(QStringLiteral("Status"));
     setMiddleElidedText(*status_, QString(), 0);
     statusBar()->addWidget(status_, 1);
+    // A screen reader says the bar's name: it carries the text shown, passing messages included.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this] { nameStatus(); });
+    nameStatus();
     buildMenu();
     setGeometry(kLeft, kTop, kWidth, kHeight);
     setAcceptDrops(true);
@@ -248,6 +250,15 @@ QWidget* QtMainWindow::pageArea() const {
 void QtMainWindow::setStatus(std::string_view utf8Text) {
     setMiddleElidedText(
         *status_, QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())), 0);
+    nameStatus();
+}
+
+void QtMainWindow::nameStatus() {
+    const QString shown = statusText();
+    const QString name = shown.trimmed().isEmpty() ? QStringLiteral("Status")
+                                                   : QStringLiteral("Status: ") + shown;
+    status_->setAccessibleName(name);
+    statusBar()->setAccessibleName(name);
 }
 
 void QtMainWindow::setModified(bool modified) {

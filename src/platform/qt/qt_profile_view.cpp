@@ -1,5 +1,6 @@
 #include "platform/qt/qt_profile_view.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
@@ -121,7 +122,16 @@ void QtProfileView::connectEvents(QDialog& dialog) {
     QObject::connect(importCsv_, &QPushButton::clicked, &dialog, send(&ProfileEvents::onImportCsv));
     QObject::connect(fromTerrain_, &QPushButton::clicked, &dialog,
                      send(&ProfileEvents::onFromTerrain));
-    QObject::connect(apply_, &QPushButton::clicked, &dialog, send(&ProfileEvents::onApply));
+    QObject::connect(apply_, &QPushButton::clicked, &dialog,
+                     [this, apply = send(&ProfileEvents::onApply)] {
+                         apply();
+                         // The heights drawn again after Apply are said even when they read as
+                         // before.
+                         if (heights_ != nullptr && heights_->isVisible()) {
+                             QAccessibleEvent changed(heights_, QAccessible::NameChanged);
+                             QAccessible::updateAccessibility(&changed);
+                         }
+                     });
     QObject::connect(sites_, &QPushButton::clicked, &dialog, [this] {
         if (events_ != nullptr) {
             events_->onSites();
@@ -142,13 +152,14 @@ void QtProfileView::build() {
     heights_ = new QLabel(dialog);
     heights_->setWordWrap(true);
     heights_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    heights_->setAccessibleName(QStringLiteral("Lowest antenna heights (m)"));
     layout->addWidget(heights_);
     rules_ = new QTableWidget(0, 4, dialog);
     rules_->setHorizontalHeaderLabels({QStringLiteral("Rule"), QStringLiteral("Required"),
                                        QStringLiteral("Achieved"), QStringLiteral("Met")});
     rules_->setAccessibleName(QStringLiteral("Clearance rules: required, achieved (F1), met"));
     rules_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table; the arrow keys walk its cells.
+    rules_->setTabKeyNavigation(false);
     rules_->verticalHeader()->setVisible(false);
     // Rows as tight as their text: the table must leave the chart its room.
     rules_->verticalHeader()->setDefaultSectionSize(rules_->fontMetrics().height() + 4);
