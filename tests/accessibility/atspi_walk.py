@@ -23,7 +23,7 @@ import time
 SKIPPED = 77
 NO_DISPLAY = 75  # the program could not reach the X server: the outer run starts another
 TIMEOUT_S = 15
-ESCAPE_KEY, F6_KEY, CONTROL_KEY, R_KEY = 9, 72, 37, 27  # X key codes
+ESCAPE_KEY, F6_KEY, CONTROL_KEY, R_KEY, TAB_KEY = 9, 72, 37, 27, 23  # X key codes
 SESSION_FLAG = "KORVEL_A11Y_SESSION"
 
 # Roles a user acts on: each must carry a name.
@@ -192,7 +192,7 @@ def find(pyatspi, window, role, name_part):
     while time.time() < deadline:
         try:
             for node in descendants(pyatspi, window):
-                if node.getRoleName() == role and name_part in node.name:
+                if node.getRoleName() in role.split("|") and name_part in node.name:
                     return node
         except Exception:  # a node that went while it was read
             pass
@@ -239,6 +239,13 @@ def focused(pyatspi, window):
     return [n for n in descendants(pyatspi, window) if n.getState().contains(pyatspi.STATE_FOCUSED)]
 
 
+def focus_of(pyatspi, window):
+    """The control with the keyboard focus: a table's current cell says it is focused even when
+    its table is not, and a scrolled view's inner pane says so with its view."""
+    nodes = [n for n in focused(pyatspi, window) if n.getRoleName() != "table cell"]
+    return nodes[0] if nodes else None
+
+
 def focused_names(pyatspi, window):
     return [node.name for node in focused(pyatspi, window)]
 
@@ -249,14 +256,177 @@ def click(pyatspi, node):
     settle()
 
 
-def press(pyatspi, *keycodes):
+def press(pyatspi, *keycodes, wait=0.3):
     """The keys pressed together, as a chord."""
     for keycode in keycodes[:-1]:
         pyatspi.Registry.generateKeyboardEvent(keycode, None, pyatspi.KEY_PRESS)
     pyatspi.Registry.generateKeyboardEvent(keycodes[-1], None, pyatspi.KEY_PRESSRELEASE)
     for keycode in reversed(keycodes[:-1]):
         pyatspi.Registry.generateKeyboardEvent(keycode, None, pyatspi.KEY_RELEASE)
+    time.sleep(wait)
+
+
+def tab_order(pyatspi, window, where, most=60):
+    """Tab round `window` from its focused control: every stop shown and named, each radio group
+    stopped at once, at its checked button. The stops' names, in order."""
+    stops = []
+    start = focus_of(pyatspi, window)
+    first = start.name.strip() if start else None
+    for _ in range(most):
+        press(pyatspi, TAB_KEY, wait=0.15)
+        node = focus_of(pyatspi, window)
+        if node is None:
+            check(False, where + ": Tab after %r lands on nothing shown" % stops[-1:])
+            return stops
+        name = node.name.strip()
+        check(name != "", where + ": an unnamed Tab stop (a %s in %r) after %r" %
+              (node.getRoleName(), node.parent.name, stops[-1:]))
+        if name == first or (stops and name == stops[0]):
+            return stops
+        check(name not in stops, where + ": Tab is trapped at " + name)
+        if node.getRoleName() == "radio button":
+            check(node.getState().contains(pyatspi.STATE_CHECKED),
+                  where + ": Tab stops on the unchecked radio " + name)
+        stops.append(name)
+    check(False, where + ": Tab never comes round")
+    return stops
+
+
+def alt_letters(pyatspi, node):
+    """The Alt letters that reach `node` (its mnemonic, or its caption's)."""
+    letters = set()
+    try:
+        action = node.queryAction()
+        for i in range(action.nActions):
+            for binding in action.getKeyBinding(i).split(";"):
+                if binding.lower().startswith("alt+") and len(binding) == 5:
+                    letters.add(binding[-1].lower())
+    except NotImplementedError:
+        pass
+    return letters
+
+
+def unique_letters(where, owners):
+    """`owners`: (name, letters) pairs; no letter may reach two of them."""
+    seen = {}
+    for name, letters in owners:
+        for letter in letters:
+            check(letter not in seen, "%s: Alt+%s reaches both %r and %r" %
+                  (where, letter.upper(), seen.get(letter), name))
+            seen[letter] = name
+
+
+def check_mnemonics(pyatspi, window, where):
+    owners = [(n.name, alt_letters(pyatspi, n)) for n in descendants(pyatspi, window)
+              if n.getRoleName() not in ("menu bar", "menu item", "popup menu", "menu")]
+    unique_letters(where, owners)
+
+
+def check_menu_letters(pyatspi, menu, where):
+    """Each menu of the bar, and the bar itself: every letter unique, every menu with one."""
+    items = [item for item in menu if item is not None and item.getRoleName() == "menu item"]
+    unique_letters(where, [(item.name, alt_letters(pyatspi, item)) for item in items])
+    for item in items:
+        for popup in item:
+            if popup is not None and popup.getRoleName() == "popup menu":
+                if menu.getRoleName() == "menu bar":
+                    check(alt_letters(pyatspi, item), "the menu %s has no Alt letter" % item.name)
+                check_menu_letters(pyatspi, popup, item.name + " menu")
+
+
+class Announcements:
+    """The names that changed while the test ran: what a screen reader announces."""
+
+    def __init__(self, pyatspi):
+        self.names = []
+        pyatspi.Registry.registerEventListener(self.hear, "object:property-change:accessible-name")
+
+    def hear(self, event):
+        try:
+            self.names.append(event.source.name)
+        except Exception:  # the node went before it was read
+            pass
+
+    def heard(self, part):
+        from gi.repository import GLib
+        deadline = time.time() + TIMEOUT_S
+        while time.time() < deadline:
+            while GLib.MainContext.default().iteration(False):
+                pass
+            if any(part in name for name in self.names):
+                return True
+            time.sleep(0.05)
+        return False
+
+    def forget(self):
+        from gi.repository import GLib
+        while GLib.MainContext.default().iteration(False):
+            pass
+        self.names.clear()
+
+
+def table_cells(table_node):
+    """The headers and cells of a table as the Table interface gives them."""
+    table = table_node.queryTable()
+    columns = [table.getColumnDescription(c) or table.getColumnHeader(c).name
+               for c in range(table.nColumns)]
+    rows = [table.getRowDescription(r) for r in range(table.nRows)]
+    cells = [[table.getAccessibleAt(r, c).name for c in range(table.nColumns)]
+             for r in range(table.nRows)]
+    return columns, rows, cells
+
+
+def check_methods(pyatspi, results):
+    """The methods table read cell by cell, its headers named, and reached by Tab from the
+    results' lines."""
+    table = find(pyatspi, results, "table", "Methods")
+    columns, rows, cells = table_cells(table)
+    check(len(columns) == 3 and all(columns), "methods table headers %r" % columns)
+    check(rows and all(rows), "methods table row headers %r" % rows)
+    check(all(all(cell.strip() for cell in row) for row in cells), "an unread cell: %r" % cells)
+    if find_all(pyatspi, results, "label", "climate maps"):
+        check(find_all(pyatspi, results, "push button", "Import climate maps"),
+              "no named Import button")
+    press(pyatspi, CONTROL_KEY, R_KEY)
+    for _ in range(8):
+        if focus_of(pyatspi, results).getRoleName() == "table":
+            return
+        press(pyatspi, TAB_KEY, wait=0.15)
+    check(False, "Tab does not reach the methods table from the results")
+
+
+def check_chart(pyatspi, window):
+    """Opens with the keyboard on the chart, and Tab leaves its table."""
+    names = focused_names(pyatspi, window)
+    check(any(name.endswith(" chart") for name in names), "a chart opens with focus on %r" % names)
+    toggle = find(pyatspi, window, "check box", "as a table")
+    act(toggle, "press", "toggle")
     settle()
+    click(pyatspi, find(pyatspi, window, "table", "table"))
+    press(pyatspi, TAB_KEY)
+    check(focus_of(pyatspi, window).getRoleName() != "table", "Tab stays in the chart's table")
+    act(toggle, "press", "toggle")
+
+
+def check_profile(pyatspi, window, announced):
+    """The lowest heights and each rule's state read from their controls; Apply announced."""
+    heights = find(pyatspi, window, "label", "Lowest")
+    check(" m." in heights.name, "the lowest heights read " + repr(heights.name))
+    columns, _, cells = table_cells(find(pyatspi, window, "table", "Clearance rules"))
+    check(columns == ["Rule", "Required", "Achieved", "Met"], "rule headers %r" % columns)
+    check(cells and all(row[3] in ("met", "not met") and "F1" in row[2] for row in cells),
+          "the rules read %r" % cells)
+    announced.forget()
+    act(find(pyatspi, window, "push button", "Apply the antenna heights"), "press")
+    check(announced.heard("Lowest"), "Apply is not announced")
+    find(pyatspi, window, "text", "Earth radius factor").queryComponent().grabFocus()
+    tab_order(pyatspi, window, "Profile window")
+    check_mnemonics(pyatspi, window, "Profile window")
+
+
+def find_all(pyatspi, window, role, name_part):
+    return [n for n in descendants(pyatspi, window)
+            if n.getRoleName() == role and name_part in n.name]
 
 
 def go(work, name):
@@ -294,19 +464,28 @@ def run(korvel, cli, library, scenario):
             return NO_DISPLAY
     try:
         main = program.window("Korvel")
+        announced = Announcements(pyatspi)
         settle()
         walk(pyatspi, main, "start panel", ["ONE HOP", "MODIFY OLD ROUTE"])
+        check_menu_letters(pyatspi, find(pyatspi, main, "menu bar", ""), "the menu bar")
         go(work, "start-panel")
 
         # Radio page: the radio, its frequency and every Ptx/Prxth value are said.
         settle()
         walk(pyatspi, main, "Radio page", ["RL2-8x2", "2.1", "33.0", "30.0", "27.0", "-90.0",
                                            "-83.0", "GHz"])
+        check("Status: Hop: (untitled)" in find(pyatspi, main, "status bar", "").name,
+              "the status bar's name does not say its text")
+        find(pyatspi, main, "list", "Radios").queryComponent().grabFocus()
+        tab_order(pyatspi, main, "Radio page")
+        check_mnemonics(pyatspi, main, "Radio page")
         go(work, "radio-page")
-        walk(pyatspi, program.window("Ptx"), "Ptx dialog", ["Transmitter power"])
-        go(work, "ptx-dialog")
-        walk(pyatspi, program.window("Prxth"), "Prxth dialog", ["Receiver threshold"])
-        go(work, "prxth-dialog")
+        for title, where, value in (("Ptx", "Ptx dialog", "Transmitter power"),
+                                    ("Prxth", "Prxth dialog", "Receiver threshold")):
+            dialog = program.window(title)
+            walk(pyatspi, dialog, where, [value])
+            check_mnemonics(pyatspi, dialog, where)
+            go(work, title.lower() + "-dialog")
         check(program.gone("Prxth"), "the Prxth dialog stays open")
 
         # OTHER chosen by the mouse and left by Escape: the list goes back to the page's radio.
@@ -320,6 +499,8 @@ def run(korvel, cli, library, scenario):
         settle()
         check(selected_names(listing) == ["RL2-8x2"],
               "after Escape the Radios list shows " + repr(selected_names(listing)))
+        check("RL2-8x2" in focused_names(pyatspi, main),
+              "after Escape the focus is on " + repr(focused_names(pyatspi, main)))
         go(work, "other-by-mouse")
 
         # A radio, a Ptx and a Prxth chosen through the accessibility actions alone.
@@ -338,6 +519,10 @@ def run(korvel, cli, library, scenario):
         choose(pyatspi, find(pyatspi, main, "radio button", "Medium water"))
         choose(pyatspi, find(pyatspi, main, "radio button", "Method 1"))
         settle()
+        click(pyatspi, find(pyatspi, main, "text", "Information field"))
+        stops = tab_order(pyatspi, main, "Basics page")
+        check("Land Type Medium water" in stops, "Tab does not reach the land type: %r" % stops)
+        check_mnemonics(pyatspi, main, "Basics page")
         go(work, "basics-page")
 
         # The list dialog names what it lists with the real texts.
@@ -369,6 +554,11 @@ def run(korvel, cli, library, scenario):
             press(pyatspi, F6_KEY)
             check("Additional terrain loss dB" in focused_names(pyatspi, main),
                   "F6 does not go back to the page")
+        check(announced.heard("Verdict: "), "Calculate is not announced")
+        check_methods(pyatspi, results)
+        click(pyatspi, find(pyatspi, main, "text", "Additional terrain loss"))
+        tab_order(pyatspi, main, "Form page")
+        check_mnemonics(pyatspi, main, "Form page")
         go(work, "form-page")
 
         rain = program.window("Rain attenuation")
@@ -379,11 +569,21 @@ def run(korvel, cli, library, scenario):
 
         walk(pyatspi, program.window("Combination selection"), "selection list", ["Hop outage objective"])
         go(work, "selection-list")
+        check_chart(pyatspi, program.window("Link budget"))
+        go(work, "budget-chart")
+        check_profile(pyatspi, program.window("Path profile"), announced)
+        go(work, "profile-window")
         walk(pyatspi, program.window("About"), "About box", ["Version: "])
         go(work, "about-box")
         walk(pyatspi, program.window("Print"), "print options",
              ["Current folder: ", os.path.basename(work)])
         go(work, "print-options")
+        go(work, "open-dialog")
+        dialog = program.window("Open")
+        check(dialog.name == "Open", "the Open dialog is named " + repr(dialog.name))
+        check(focused(pyatspi, dialog), "the keyboard does not reach the Open dialog")
+        press(pyatspi, ESCAPE_KEY)
+        check(program.gone("Open"), "Escape leaves the Open dialog open")
     except Exception as error:  # a missing window, or the bus refusing a call: said, not raised
         check(False, "%s: %s" % (type(error).__name__, error))
     try:

@@ -20,9 +20,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStackedWidget>
 #include <QSvgGenerator>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QCategoryAxis>
@@ -120,6 +122,14 @@ QtChartPanel::QtChartPanel(QWidget* parent, ChartExportPorts ports)
     buttons->addWidget(exportButton);
     buttons->addWidget(copyButton);
     layout->addLayout(buttons);
+}
+
+void QtChartPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A chart window opened by the planner takes the keyboard, on its first control (the plot).
+    if (!event->spontaneous()) {
+        QTimer::singleShot(0, this, [this] { window()->activateWindow(); });
+    }
 }
 
 void QtChartPanel::setChart(const ChartContent& content) {

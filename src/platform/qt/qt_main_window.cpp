@@ -51,6 +51,9 @@ QtMainWindow::QtMainWindow() {
     auto* scroller = new QScrollArea(this);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
+    // Not a Tab stop: unnamed, it would be a silent stop between the page's last control and its
+    // first.
+    scroller->setFocusPolicy(Qt::NoFocus);
     pageArea_ = new QtPageArea(scroller);
     scroller->setWidget(pageArea_);
     pageArea_->pageGrown = [this](QSize needed) { growToShow(needed); };
@@ -146,7 +149,7 @@ void QtMainWindow::buildMenu() {
     addCommand(tools, QStringLiteral("&Climate maps..."), Command::ClimateMaps);
     addCommand(tools, QStringLiteral("&Terrain..."), Command::Terrain);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     addCommand(help, QStringLiteral("&Short Guide"), Command::ShortGuide);
     help->addSeparator();
     addCommand(help, QStringLiteral("A&bout Korvel..."), Command::About);

@@ -72,7 +72,7 @@ void QtProfileView::makeControls(QDialog& dialog) {
     importCsv_ = new QPushButton(QStringLiteral("&Import CSV..."), &dialog);
     importCsv_->setAutoDefault(false);
     importCsv_->setAccessibleName(QStringLiteral("Import the terrain profile from a CSV file"));
-    fromTerrain_ = new QPushButton(QStringLiteral("From &terrain"), &dialog);
+    fromTerrain_ = new QPushButton(QStringLiteral("&From terrain"), &dialog);
     fromTerrain_->setAutoDefault(false);
     fromTerrain_->setAccessibleName(
         QStringLiteral("Take the terrain profile from the elevation models"));

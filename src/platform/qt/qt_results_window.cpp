@@ -95,6 +95,7 @@ class ResultsScroller final : public QScrollArea {
         setWidgetResizable(true);
         setFrameShape(QFrame::NoFrame);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setFocusPolicy(Qt::NoFocus); // Tab goes from the page straight to the results' lines
     }
     void take(QWidget* panel) {
         setWidget(panel);
