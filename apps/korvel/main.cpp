@@ -192,6 +192,8 @@ int run(QApplication& app, const DesktopOptions& options) {
     QtBusyWork busyWork(&window);
     ScenarioMessages scriptedBoxes(transcript);
     ScenarioFileChooser scriptedDialogs(transcript, scriptedBoxes);
+    scriptedBoxes.handOver(boxes);
+    scriptedDialogs.handOver(dialogs);
     Messages& messages = playing ? static_cast<Messages&>(scriptedBoxes) : boxes;
     FileChooser& files = playing ? static_cast<FileChooser&>(scriptedDialogs) : dialogs;
 

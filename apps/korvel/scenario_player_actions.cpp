@@ -134,6 +134,8 @@ bool ScenarioPlayer::actOnProgram(const std::string& action, const std::string& 
     if (action == "answer") {
         if (const auto answer = parseAnswer(rest)) {
             program_.messages.queueAnswer(*answer);
+        } else if (rest == "dialog") {
+            program_.messages.queueRealBox();
         } else {
             fail("not an answer: " + rest);
         }

@@ -104,37 +104,32 @@ class Program:
             pass
         return None
 
-    def showing(self, title):
-        """The showing top-level window whose name holds `title` now, or None."""
+    def showing(self, title, exactly=False):
+        """The showing top-level window whose name holds (or is) `title` now, or None."""
         try:
             for window in (self.app() or []):
-                if window is not None and title in window.name and \
+                if window is not None and (window.name == title if exactly else title in window.name) and \
                         window.getState().contains(self.pyatspi.STATE_SHOWING):
                     return window
         except Exception:  # a window that went while it was read
             pass
         return None
 
-    def window(self, title):
-        """The showing top-level window whose name holds `title`, waited for."""
+    def window(self, title, exactly=False):
+        """The showing top-level window whose name holds (or is) `title`, waited for."""
         deadline = time.time() + TIMEOUT_S
         while time.time() < deadline:
-            window = self.showing(title)
+            window = self.showing(title, exactly)
             if window is not None:
                 return window
             time.sleep(0.1)
         raise RuntimeError("no window named " + title)
 
-    def gone(self, title):
+    def gone(self, title, exactly=False):
         deadline = time.time() + TIMEOUT_S
         while time.time() < deadline:
-            try:
-                if not any(w is not None and title in w.name and
-                           w.getState().contains(self.pyatspi.STATE_SHOWING)
-                           for w in (self.app() or [])):
-                    return True
-            except Exception:  # a window that went while it was read
-                pass
+            if self.showing(title, exactly) is None:
+                return True
             time.sleep(0.1)
         return False
 
@@ -573,6 +568,15 @@ def run(korvel, cli, library, scenario):
         go(work, "budget-chart")
         check_profile(pyatspi, program.window("Path profile"), announced)
         go(work, "profile-window")
+        sweep = program.window("Sweep")
+        go(work, "sweep-question")
+        question = program.window("Korvel", exactly=True)
+        check("Take " in walk(pyatspi, question, "Sweep question"), "the question is not said")
+        press(pyatspi, ESCAPE_KEY)
+        check(program.gone("Korvel", exactly=True), "Escape leaves the Sweep question open")
+        settle()
+        check(focus_of(pyatspi, sweep) is not None, "the focus does not come back to the Sweep window")
+        go(work, "sweep-answered")
         walk(pyatspi, program.window("About"), "About box", ["Version: "])
         go(work, "about-box")
         walk(pyatspi, program.window("Print"), "print options",
