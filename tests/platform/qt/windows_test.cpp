@@ -93,6 +93,20 @@ TEST_F(WindowsTest, TheFocusGoesBackToItsControlAfterADialogAndThePageAreaIsNoTa
     host.destroyPage();
 }
 
+// Mended: a value label blank on screen was still announced by its name, as if it said something.
+TEST_F(WindowsTest, AValueLabelIsAnnouncedWithItsValueAndNotAtAllWhenBlank) {
+    RecordedCommands presenter;
+    auto* view = dynamic_cast<QtDialogView*>(host.createPage(DialogId::FormNoDiversity, presenter));
+    ASSERT_NE(view, nullptr);
+    QWidget* feeder = view->control(1252);
+    EXPECT_EQ(feeder->accessibleName(), QString());
+    view->setText(1252, "EWG 13");
+    EXPECT_EQ(feeder->accessibleName(), QStringLiteral("Feeder 1 type: EWG 13"));
+    view->setText(1252, " ");
+    EXPECT_EQ(feeder->accessibleName(), QString());
+    host.destroyPage();
+}
+
 // Fixed: a text with a character Windows-1252 cannot hold was read as "?" with nothing said; the
 // view now tells so, after composing accents typed as combining marks.
 TEST_F(WindowsTest, AnEditTellsWhetherWindows1252HoldsItsText) {
