@@ -23,8 +23,8 @@
 
 #include "platform/qt/qt_elided_label.h"
 #include "platform/qt/qt_focus_return.h"
-#include "platform/qt/qt_radio_focus.h"
 #include "platform/qt/qt_forms.h"
+#include "platform/qt/qt_radio_focus.h"
 #include "platform/qt/qt_text.h"
 
 namespace korvel {

@@ -258,8 +258,8 @@ void QtMainWindow::setStatus(std::string_view utf8Text) {
 
 void QtMainWindow::nameStatus() {
     const QString shown = statusText();
-    const QString name = shown.trimmed().isEmpty() ? QStringLiteral("Status")
-                                                   : QStringLiteral("Status: ") + shown;
+    const QString name =
+        shown.trimmed().isEmpty() ? QStringLiteral("Status") : QStringLiteral("Status: ") + shown;
     status_->setAccessibleName(name);
     statusBar()->setAccessibleName(name);
 }
