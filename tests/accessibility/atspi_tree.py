@@ -247,7 +247,7 @@ class Announcements:
     def focused(self, pyatspi, window):
         """The control the last key focused: told by the bus, else looked for."""
         from gi.repository import GLib
-        deadline = time.time() + 0.5
+        deadline = time.time() + 1.5
         while time.time() < deadline and not self.focus:
             while GLib.MainContext.default().iteration(False):
                 pass
