@@ -294,7 +294,12 @@ void QtResultsWindow::fitDock() {
         owner_->resizeDocks({dock_.data()}, {dockHeightBelow(room)}, Qt::Vertical);
         break;
     case DockPlace::Floating:
-        floatBesideWindow();
+        // Where no place beside the window is free, the results stay below the page, at their
+        // least height, and the page scrolls: nothing covers it.
+        if (!floatBesideWindow()) {
+            dockAt(belowArea_);
+            owner_->resizeDocks({dock_.data()}, {room.belowMinimum}, Qt::Vertical);
+        }
         break;
     }
     // The page gets its room at once: the window's growth for a page measures it next.
@@ -344,16 +349,22 @@ void QtResultsWindow::dockAt(Qt::DockWidgetArea area) {
     }
 }
 
-// Floating for want of room: beside the window where the screen has room, else where it covers
-// the least of the program's other windows.
-void QtResultsWindow::floatBesideWindow() {
+// Floating for want of room, beside the window where the screen has a free place; false when
+// it has none.
+bool QtResultsWindow::floatBesideWindow() {
     if (dock_->isFloating()) {
-        return;
+        return true;
+    }
+    const QSize size = sizeOnScreen(owner_, dock_->sizeHint());
+    const std::optional<QPoint> place = freePlaceBeside(*owner_, size, dock_);
+    if (!place) {
+        return false;
     }
     dock_->setFloating(true);
     floatedHere_ = true;
-    dock_->resize(sizeOnScreen(owner_, dock_->sizeHint()));
-    placeBesideMainWindow(*dock_, *owner_);
+    dock_->resize(size);
+    dock_->move(*place);
+    return true;
 }
 
 void QtResultsWindow::keepOnScreen() {

@@ -5,8 +5,9 @@
 // judgement under them. Being part of the main window it can never open off-screen.
 // Closing it by its close box forgets it, and the next calculation with results opens it anew.
 // It takes its room from the window, never widening it: beside the page where both fit, else
-// below it, else floating beside the window. It moves again whenever the window, the page or
-// the results change size, unless the planner floated it.
+// below it, else floating beside the window where the screen has a free place, else below it at
+// its least height. It moves again whenever the window, the page or the results change size,
+// unless the planner floated it.
 
 #include <string>
 #include <vector>
@@ -66,7 +67,7 @@ class QtResultsWindow final : public ResultsWindow {
     void fitDock();
     [[nodiscard]] DockRoom measure(const QScrollArea& pageScroller) const;
     void dockAt(Qt::DockWidgetArea area);
-    void floatBesideWindow();
+    bool floatBesideWindow();
     void watchPlaces();
     void keepOnScreen();
 
