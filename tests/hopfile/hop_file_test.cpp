@@ -182,7 +182,8 @@ TEST_F(HopFileOnDisk, RefusedFilesLeaveTheHopAsItWas) {
     const Bytes before = hopFileImage(hop);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Bytes bytes = c.sixteenBit ? sixteenBitImage(test::makeTestHop()) : hopFileImage(test::makeTestHop());
+        Bytes bytes =
+            c.sixteenBit ? sixteenBitImage(test::makeTestHop()) : hopFileImage(test::makeTestHop());
         bytes.resize(c.size);
         if (c.at >= 0) {
             bytes[static_cast<std::size_t>(c.at)] = 'R';

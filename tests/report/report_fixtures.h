@@ -87,7 +87,6 @@ inline EquipmentLibrary reportLibrary() {
     return library;
 }
 
-
 // A calculated 7.5 GHz hop without diversity; the variants below change what they name.
 inline HopState calculatedHop() {
     HopState hop = test::hopAfterNew();
