@@ -14,6 +14,7 @@
 #include "platform/qt/qt_dialog_view.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_results_window.h"
+#include "scenario_chart_checks.h"
 #include "scenario_files.h"
 #include "scenario_methods_checks.h"
 #include "scenario_ports.h"
@@ -155,6 +156,11 @@ bool ScenarioPlayer::actOnProgram(const std::string& action, const std::string& 
         if (const std::string failure = takeSweepRow(program_.chartWindow("sweep"), rest);
             !failure.empty()) {
             fail(failure);
+        }
+    } else if (action == "resize" && first == "chart") {
+        const auto [name, size] = splitWord(remainder);
+        if (const std::string f = resizeChart(program_.chartWindow(name), size); !f.empty()) {
+            fail(f);
         }
     } else if (action == "resize") {
         const std::optional<int> width = number(first);

@@ -29,6 +29,7 @@ inline constexpr ControlId kPLField = 1132;
 inline constexpr ControlId kInsulationLabel = 1125;
 inline constexpr ControlId kBasicsResetButton = kCancelButton;
 inline constexpr ControlId kBasicsProfileButton = 1141;
+inline constexpr ControlId kBasicsSitesButton = 1142;
 
 // The groups of radio buttons; a button's number is the value the hop stores.
 enum class BasicsChoice : std::size_t {

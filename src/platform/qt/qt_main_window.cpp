@@ -140,6 +140,7 @@ void QtMainWindow::buildMenu() {
     addCommand(charts, QStringLiteral("&Route outage by hop"), Command::RouteChart);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    addCommand(tools, QStringLiteral("&Sites..."), Command::Sites);
     addCommand(tools, QStringLiteral("&Climate maps..."), Command::ClimateMaps);
     addCommand(tools, QStringLiteral("&Terrain..."), Command::Terrain);
 

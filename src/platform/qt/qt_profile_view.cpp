@@ -75,6 +75,11 @@ void QtProfileView::makeControls(QDialog& dialog) {
     fromTerrain_->setAutoDefault(false);
     fromTerrain_->setAccessibleName(
         QStringLiteral("Take the terrain profile from the elevation models"));
+    sites_ = new QPushButton(QStringLiteral("&Sites..."), &dialog);
+    sites_->setAutoDefault(false);
+    sites_->setAccessibleName(
+        QStringLiteral("Sites: latitude, longitude (degrees) and ground elevation (m) of each "
+                       "station"));
 }
 
 QGridLayout* QtProfileView::controlGrid(QDialog& dialog) {
@@ -96,7 +101,8 @@ QGridLayout* QtProfileView::controlGrid(QDialog& dialog) {
     grid->addWidget(apply_, 1, 5);
     grid->addWidget(importCsv_, 2, 4);
     grid->addWidget(fromTerrain_, 2, 5);
-    grid->setColumnStretch(6, 1);
+    grid->addWidget(sites_, 2, 6);
+    grid->setColumnStretch(7, 1);
     return grid;
 }
 
@@ -116,6 +122,11 @@ void QtProfileView::connectEvents(QDialog& dialog) {
     QObject::connect(fromTerrain_, &QPushButton::clicked, &dialog,
                      send(&ProfileEvents::onFromTerrain));
     QObject::connect(apply_, &QPushButton::clicked, &dialog, send(&ProfileEvents::onApply));
+    QObject::connect(sites_, &QPushButton::clicked, &dialog, [this] {
+        if (events_ != nullptr) {
+            events_->onSites();
+        }
+    });
 }
 
 void QtProfileView::build() {
@@ -161,6 +172,7 @@ void QtProfileView::build() {
                                         {apply_, "apply"},
                                         {importCsv_, "importCsv"},
                                         {fromTerrain_, "fromTerrain"},
+                                        {sites_, "sites"},
                                         {heights_, "heights"},
                                         {rules_, "rules"}}) {
         control->setObjectName(QLatin1String(name));
