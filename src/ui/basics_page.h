@@ -52,6 +52,7 @@ class BasicsPage final : public Page {
     [[nodiscard]] DialogId form() const override { return DialogId::BasicsPage; }
     void open(DialogView& view) override;
     void onCommand(ControlId control) override;
+    [[nodiscard]] std::optional<HopState> heldHop() const override;
 
   private:
     void fill();
@@ -64,8 +65,8 @@ class BasicsPage final : public Page {
     [[nodiscard]] PageValues heldValues() const;
     void readLimits(const PageValues& values);
     bool readingsInLimits();
-    void store(const PageValues& values);
-    void storeModes();
+    void store(HopState& hop, const PageValues& values) const;
+    void storeModes(HopState& hop) const;
 
     Session& session_;
     DialogView* view_ = nullptr;

@@ -8,12 +8,12 @@ namespace {
 
 // open_sixteen_bit_hop.scn plays a hop that loads and its folder becoming the working folder.
 TEST_F(OpenHopTest, AnAbsoluteNameStaysOutOfTheWorkingFolder) {
-    modifyOldHop("LINK7.HOP", hopFileImage(makeTestHop()));
+    modifyOldHop("LINK7.HOP", hopFileImage(test::makeTestHop()));
     EXPECT_EQ(session.fileInWorkingFolder("/tmp/R.TXT"), "/tmp/R.TXT");
 }
 
 TEST_F(OpenHopTest, AHopThatFailsItsChecksStartsANewHop) {
-    HopState hop = makeTestHop();
+    HopState hop = test::makeTestHop();
     hop.record.radioName.assign("GONE");
     modifyOldHop("GONE.HOP", hopFileImage(hop));
     EXPECT_EQ(boxTexts().size(), 1u);
@@ -24,7 +24,7 @@ TEST_F(OpenHopTest, AHopThatFailsItsChecksStartsANewHop) {
 }
 
 TEST_F(OpenHopTest, TheCommandLineHopOpensAsModifyOldHopDoes) {
-    writeFile(folder / "sub" / "LINK7.HOP", hopFileImage(makeTestHop()));
+    writeFile(folder / "sub" / "LINK7.HOP", hopFileImage(test::makeTestHop()));
     shell.openHopFile((folder / "sub" / "LINK7.HOP").string());
     EXPECT_EQ(shell.currentPageId(), 104);
     EXPECT_EQ(session.app.workingFolder, folder / "sub");
@@ -38,7 +38,7 @@ TEST_F(OpenHopTest, TheCommandLineHopOpensAsModifyOldHopDoes) {
 TEST_F(OpenHopTest, FileNamesAndFoldersOfAnyCharactersNameTheirOwnFiles) {
     const std::filesystem::path tokyo = folder / "東京 データ" / "東京.HOP";
     std::filesystem::create_directories(tokyo.parent_path());
-    writeFile(tokyo, hopFileImage(makeTestHop()));
+    writeFile(tokyo, hopFileImage(test::makeTestHop()));
     choose("東京 データ/東京.HOP");
     click(kModifyOldHopButton);
     deliverPosted();
@@ -101,7 +101,7 @@ TEST_F(HopSitesTest, AnUnusableSitesFileIsSaidAndKept) {
 }
 
 TEST_F(HopSitesTest, WhatTheSitesOfferIsAskedInOneQuestionAndTakenOnlyOnYes) {
-    const HopRecord before = makeTestHop().record;
+    const HopRecord before = test::makeTestHop().record;
     const auto reopen = [&](MessageAnswer answer) {
         messages.scriptAnswer(MessageAnswer::No); // "Save current data ?"
         command(Command::New);

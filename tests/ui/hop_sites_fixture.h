@@ -36,7 +36,7 @@ class HopSitesTest : public OpenHopTest {
     void openWithSites(const std::string& sitesText) {
         writeFile(folder / "sub" / "LINK7.HOP.sites.json",
                   std::vector<std::uint8_t>(sitesText.begin(), sitesText.end()));
-        modifyOldHop("LINK7.HOP", hopFileImage(makeTestHop()));
+        modifyOldHop("LINK7.HOP", hopFileImage(test::makeTestHop()));
     }
     HopSites sites;
 };

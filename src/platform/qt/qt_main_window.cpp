@@ -363,9 +363,18 @@ void QtMainWindow::showPage(QWidget* frame, bool centred) {
     growToShow(pageArea_->place(frame, centred));
 }
 
-// A window the planner has not maximized grows, within the screen, to show the whole page.
+// A window the planner has not maximized grows, within the screen, to show the whole page. The
+// docked results' room counts as the page's: they move for the page, the window never grows
+// for them.
 void QtMainWindow::growToShow(QSize needed) {
-    const QSize room = centralWidget()->size();
+    QSize room = centralWidget()->size();
+    for (QDockWidget* dock : findChildren<QDockWidget*>()) {
+        if (dock->isVisible() && !dock->isFloating()) {
+            const Qt::DockWidgetArea area = dockWidgetArea(dock);
+            const bool across = area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
+            room += across ? QSize(dock->width(), 0) : QSize(0, dock->height());
+        }
+    }
     if (isMaximized() || isFullScreen() ||
         (needed.width() <= room.width() && needed.height() <= room.height())) {
         return;
