@@ -1,12 +1,18 @@
 // korvel-cli: batch work on hops, routes and the equipment library.
 
+#include <cstdio>
 #include <iostream>
+#include <unistd.h>
 
 #include "commands.h"
 #include "exit_codes.h"
 
 int main(int argc, char** argv) {
     using namespace korvel::cli;
+    // Output for a file or a pipe goes out in large pieces: a batch of hops writes megabytes.
+    if (::isatty(STDOUT_FILENO) == 0) {
+        std::setvbuf(stdout, nullptr, _IOFBF, std::size_t{64} << 10U);
+    }
     CliContext context;
     Action action;
 

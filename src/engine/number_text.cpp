@@ -368,7 +368,13 @@ void appendConversion(std::string& text, const Conversion& c, std::va_list& args
 } // namespace
 
 std::string fixedDecimals(double value, int decimals) {
-    return formatNumbers("%.*f", decimals, value);
+    if (decimals < 0 || !std::isfinite(value)) {
+        return formatNumbers("%.*f", decimals, value);
+    }
+    // The common case without reading a format: tables write thousands of these.
+    std::string text;
+    appendFixed(text, Conversion{}, value, decimals);
+    return text;
 }
 
 void appendNumbersV(std::string& text, const char* format, std::va_list args) {
