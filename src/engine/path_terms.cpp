@@ -28,8 +28,17 @@ PathTerms::Key PathTerms::keyOf(const HopState& hop) {
 PathTerms& PathTerms::of(const HopState& hop) {
     thread_local PathTerms last;
     const Key key = keyOf(hop);
-    if (!last.keyed_ || key != last.key_) {
-        last = PathTerms{};
+    // Compared without a branch per value: this runs before every calculation.
+    std::uint64_t differences = last.keyed_ ? 0 : 1;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        differences |= key[i] ^ last.key_[i];
+    }
+    if (differences != 0) {
+        last.pathLossDb.reset();
+        last.geoclimaticFactor.reset();
+        last.grazingAngleMrad.reset();
+        last.outageFactors.reset();
+        last.spaceDiversityTerm.reset();
         last.key_ = key;
         last.keyed_ = true;
     }
