@@ -270,11 +270,11 @@ std::string sitesFileText(const HopSites& sites) {
 }
 
 SitesRead readSitesFile(const std::filesystem::path& sitesFile) {
-    // Opened straight away: most hops have no sites file, and a look first costs a call per hop.
+    // Opened straight away: the open says when there is no file, and a look first cost a call.
     const FileBytes read = readRegularFile(sitesFile, kSitesFileMaxBytes, BeyondLimit::Refuse);
     std::error_code ignored;
-    if (read.status == FileReadStatus::NotFound ||
-        (read.status == FileReadStatus::ReadError && !std::filesystem::exists(sitesFile, ignored))) {
+    if (read.status == FileReadStatus::NotFound || (read.status == FileReadStatus::ReadError &&
+                                                    !std::filesystem::exists(sitesFile, ignored))) {
         return {};
     }
     if (read.status == FileReadStatus::TooLarge) {

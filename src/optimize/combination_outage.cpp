@@ -125,10 +125,8 @@ CombinationOutage combinationOutage(const CombinationContext& context,
     case DiversityMode::Freq: {
         const double f = record.frequencyGHz;
         const double improvement = 80.0 * (record.frequencyDifferenceGHz / f) *
-                                   std::pow(10.0, 0.1 * margin.marginDb) /
-                                   (record.hopLengthKm * f);
-        return {context.selectiveOutagePct / improvement + margin.flatPct / improvement,
-                spacingM};
+                                   std::pow(10.0, 0.1 * margin.marginDb) / (record.hopLengthKm * f);
+        return {context.selectiveOutagePct / improvement + margin.flatPct / improvement, spacingM};
     }
     case DiversityMode::No:
         break;
@@ -140,8 +138,8 @@ CombinationOutage combinationOutage(const CombinationContext& context, double ga
                                     double gain2Dbi, double feeder1LossDbPer100m,
                                     double feeder2LossDbPer100m, double diversityGainDbi,
                                     double spacingM) {
-    const CombinationMargin margin = combinationMargin(context, gain1Dbi, gain2Dbi,
-                                                       feeder1LossDbPer100m, feeder2LossDbPer100m);
+    const CombinationMargin margin =
+        combinationMargin(context, gain1Dbi, gain2Dbi, feeder1LossDbPer100m, feeder2LossDbPer100m);
     return combinationOutage(context, margin, std::max(gain1Dbi, gain2Dbi), diversityGainDbi,
                              spacingM);
 }

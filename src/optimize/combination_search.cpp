@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <cmath>
 #include <cstddef>
-#include <bitset>
 
 #include "engine/fading.h"
 #include "engine/link_budget.h"

@@ -167,16 +167,16 @@ TEST(CalculateHop, MathMessagesReachTheCallerInOrderAndTheCalculationGoesOn) {
 // comes again with each calculation.
 TEST(CalculateHop, EachPathInputGivesItsOwnTerms) {
     using Field = double HopRecord::*;
-    const std::vector<Field> pathInputs{
-        &HopRecord::hopLengthKm,     &HopRecord::frequencyGHz,    &HopRecord::station1HeightM,
-        &HopRecord::antenna1HeightM, &HopRecord::station2HeightM, &HopRecord::antenna2HeightM,
-        &HopRecord::latitudeDeg,     &HopRecord::longitudeDeg,    &HopRecord::pLPct,
-        &HopRecord::antennaSpacingM};
+    const std::vector<Field> pathInputs{&HopRecord::hopLengthKm,     &HopRecord::frequencyGHz,
+                                        &HopRecord::station1HeightM, &HopRecord::antenna1HeightM,
+                                        &HopRecord::station2HeightM, &HopRecord::antenna2HeightM,
+                                        &HopRecord::latitudeDeg,     &HopRecord::longitudeDeg,
+                                        &HopRecord::pLPct,           &HopRecord::antennaSpacingM};
     const auto resultsAfter = [](const HopState& before, HopState hop) {
         HopState first = before;
         calculateHop(first);
         calculateHop(hop);
-        return std::vector<double>{hop.results.Lo, hop.results.K,   hop.results.pfm,
+        return std::vector<double>{hop.results.Lo,  hop.results.K,   hop.results.pfm,
                                    hop.results.psm, hop.results.Ifm, hop.results.pfmd};
     };
     HopState unrelated = exactHop(-90.0);
