@@ -38,7 +38,9 @@ std::string calcOutputOf(const std::string& file, const HopState& hop,
                    availabilityObjective) +
                '\n';
     }
-    std::string text = "== " + file + "\n";
+    std::string text;
+    text.reserve(4096); // a hop with the methods table: about 3 KB
+    text.append("== ").append(file).append("\n");
     appendCalculation(text, hop, outcome);
     if (producedResults(outcome.status)) {
         appendJudgement(text, hop, availabilityObjective);

@@ -1,12 +1,21 @@
 // korvel-cli: batch work on hops, routes and the equipment library.
 
+#include <array>
+#include <cstdio>
 #include <iostream>
+#include <unistd.h>
 
 #include "commands.h"
 #include "exit_codes.h"
 
 int main(int argc, char** argv) {
     using namespace korvel::cli;
+    // Output for a file or a pipe goes out in large pieces: a batch of hops writes megabytes.
+    // (The C library takes a size only with a buffer of ours.)
+    static std::array<char, std::size_t{64} << 10U> outputBuffer;
+    if (::isatty(STDOUT_FILENO) == 0) {
+        std::setvbuf(stdout, outputBuffer.data(), _IOFBF, outputBuffer.size());
+    }
     CliContext context;
     Action action;
 

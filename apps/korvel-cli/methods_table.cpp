@@ -27,9 +27,11 @@ std::size_t width(const std::string& text) {
     }));
 }
 
-void appendPadded(std::string& text, const std::string& cell, std::size_t columnWidth) {
-    text += cell;
-    text.append(columnWidth - width(cell), ' ');
+// A line ends at its last character: the padding of its last cells is dropped.
+void endLine(std::string& text, std::size_t lineStart) {
+    const std::size_t last = text.find_last_not_of(' ');
+    text.erase(last == std::string::npos || last < lineStart ? lineStart : last + 1);
+    text += '\n';
 }
 
 } // namespace
@@ -42,25 +44,42 @@ void appendAligned(std::string& text, const std::vector<std::vector<std::string>
             widths[i] = std::max(widths[i], width(row[i]));
     }
     for (const auto& row : grid) {
-        std::string line;
-        for (std::size_t i = 0; i + 1 < row.size(); ++i)
-            appendPadded(line, row[i], widths[i] + 2);
-        line += row.back();
-        text += line.substr(0, line.find_last_not_of(' ') + 1);
-        text += '\n';
+        const std::size_t lineStart = text.size();
+        for (std::size_t i = 0; i + 1 < row.size(); ++i) {
+            text += row[i];
+            text.append(widths[i] + 2 - width(row[i]), ' ');
+        }
+        text += row.back();
+        endLine(text, lineStart);
     }
 }
 
 void appendMethodsTable(std::string& text, const std::vector<const MethodResult*>& columns) {
-    std::vector<std::vector<std::string>> grid{{"Method"}};
+    // Cells row by row, the label first; each cell's width counted once.
+    const std::size_t stride = columns.size() + 1;
+    std::vector<std::string> cells;
+    cells.reserve((methodsRows().size() + 1) * stride);
+    cells.emplace_back("Method");
     for (const MethodResult* m : columns)
-        grid[0].emplace_back(itu::methodName(m->method));
+        cells.emplace_back(itu::methodName(m->method));
     for (const MethodsRow& row : methodsRows()) {
-        grid.push_back({std::string(row.label)});
+        cells.emplace_back(row.label);
         for (const MethodResult* m : columns)
-            grid.back().push_back(cellText(row, *m));
+            cells.push_back(cellText(row, *m));
     }
-    appendAligned(text, grid);
+    std::vector<std::size_t> cellWidths(cells.size());
+    std::vector<std::size_t> widths(stride, 0);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        cellWidths[i] = width(cells[i]);
+        widths[i % stride] = std::max(widths[i % stride], cellWidths[i]);
+    }
+    for (std::size_t start = 0; start < cells.size(); start += stride) {
+        const std::size_t lineStart = text.size();
+        for (std::size_t i = 0; i + 1 < stride; ++i)
+            text.append(cells[start + i]).append(widths[i] + 2 - cellWidths[start + i], ' ');
+        text += cells[start + stride - 1];
+        endLine(text, lineStart);
+    }
     for (const MethodResult* m : columns)
         for (std::string_view note : m->notes)
             text.append(itu::methodName(m->method)).append(": ").append(note).append("\n");

@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "engine/calculate_hop.h"
@@ -10,12 +12,22 @@
 namespace korvel {
 namespace {
 
-// Arguments: the method and diversity control numbers.
+// Arguments: the method and diversity control numbers, and whether the path changes between
+// calculations (1: two hops of different lengths taken in turn, so that nothing of the path is
+// kept) or stays (0: a planner changing equipment, or the optimizer).
 void calculateHopBench(benchmark::State& state) {
-    HopState hop = test::sample7500MHzHop();
-    hop.record.method = static_cast<Method>(state.range(0));
-    hop.record.diversityMode = static_cast<DiversityMode>(state.range(1));
+    std::array<HopState, 2> hops{test::sample7500MHzHop(), test::sample7500MHzHop()};
+    for (HopState& hop : hops) {
+        hop.record.method = static_cast<Method>(state.range(0));
+        hop.record.diversityMode = static_cast<DiversityMode>(state.range(1));
+    }
+    if (state.range(2) != 0) {
+        hops[1].record.hopLengthKm *= 1.01;
+    }
+    std::size_t turn = 0;
     for (auto _ : state) {
+        HopState& hop = hops[turn];
+        turn ^= 1U;
         benchmark::DoNotOptimize(hop.record);
         CalculationOutcome outcome = calculateHop(hop);
         benchmark::DoNotOptimize(outcome);
@@ -23,12 +35,13 @@ void calculateHopBench(benchmark::State& state) {
     }
 }
 BENCHMARK(calculateHopBench)
-    ->ArgNames({"method", "diversity"})
+    ->ArgNames({"method", "diversity", "newPath"})
     ->ArgsProduct({{static_cast<std::int64_t>(Method::Method1),
                     static_cast<std::int64_t>(Method::Method2)},
                    {static_cast<std::int64_t>(DiversityMode::No),
                     static_cast<std::int64_t>(DiversityMode::Freq),
-                    static_cast<std::int64_t>(DiversityMode::Space)}});
+                    static_cast<std::int64_t>(DiversityMode::Space)},
+                   {0, 1}});
 
 void rainOutageBench(benchmark::State& state) {
     double frequencyGHz = 15.0;

@@ -5,6 +5,7 @@
 
 #include "engine/fading.h"
 #include "engine/link_budget.h"
+#include "engine/path_terms.h"
 
 namespace korvel {
 
@@ -17,12 +18,14 @@ constexpr double kMaxImprovement = 100.0;
 constexpr double kMaxSpacingM = 25.0;
 
 // Stage 1. Returns false when the margin is not positive and the calculation stops.
-bool linkBudget(HopState& hop, MathGuard& guard, CalcStatus& status) {
+bool linkBudget(HopState& hop, PathTerms& terms, MathGuard& guard, CalcStatus& status) {
     const HopRecord& r = hop.record;
     HopResults& out = hop.results;
     out.Lc1 = r.feeder1LossDbPer100m * r.feeder1LengthM * 0.01 + r.connector1LossDb;
     out.Lc2 = r.feeder2LossDbPer100m * r.feeder2LengthM * 0.01 + r.connector2LossDb;
-    out.Lo = pathLossDb(r.hopLengthKm, r.frequencyGHz, hop.waterVapourDensity, guard);
+    out.Lo = terms.take(terms.pathLossDb, guard, [&] {
+        return pathLossDb(r.hopLengthKm, r.frequencyGHz, hop.waterVapourDensity, guard);
+    });
     out.Lho = r.branchingLossDb + out.Lc1 + out.Lc2 + r.addTerrainLossDb + out.Lo -
               r.antenna1GainDbi - r.antenna2GainDbi;
     out.Prx = r.ptxDbm - out.Lho;
@@ -38,15 +41,16 @@ bool linkBudget(HopState& hop, MathGuard& guard, CalcStatus& status) {
 }
 
 // Stage 2. Returns false when the path is too obstructed for method 2 and the calculation stops.
-bool fadingOutage(HopState& hop, MathGuard& guard, CalcStatus& status) {
+bool fadingOutage(HopState& hop, PathTerms& terms, MathGuard& guard, CalcStatus& status) {
     const HopRecord& r = hop.record;
     HopResults& out = hop.results;
     out.cLat = latitudeTermDb(r.latitudeDeg);
     out.cLon = longitudeTermDb(r.eastWest, r.longitudeDeg);
-    out.K = geoclimaticFactor(r, guard);
+    out.K = terms.take(terms.geoclimaticFactor, guard, [&] { return geoclimaticFactor(r, guard); });
     double grazing = 0.0;
     if (r.method == Method::Method2) {
-        grazing = grazingAngleMrad(r, guard);
+        grazing =
+            terms.take(terms.grazingAngleMrad, guard, [&] { return grazingAngleMrad(r, guard); });
         if (grazing <= kLowGrazingMrad) {
             status = CalcStatus::LowGrazingAngle;
         }
@@ -55,7 +59,8 @@ bool fadingOutage(HopState& hop, MathGuard& guard, CalcStatus& status) {
             return false;
         }
     }
-    const OutageFactors factors = outageFactors(r, grazing, guard);
+    const OutageFactors factors =
+        terms.take(terms.outageFactors, guard, [&] { return outageFactors(r, grazing, guard); });
     out.pfm = fadingOutagePct(out.K, out.M, factors, guard);
     out.psm = r.selectiveFading == SelectiveFading::No
                   ? 0.0
@@ -64,14 +69,17 @@ bool fadingOutage(HopState& hop, MathGuard& guard, CalcStatus& status) {
     return true;
 }
 
-double spaceDiversityImprovement(const HopRecord& r, const HopResults& in, MathGuard& guard) {
+double spaceDiversityImprovement(const HopRecord& r, const HopResults& in, PathTerms& terms,
+                                 MathGuard& guard) {
     const double v = std::max(r.antenna1GainDbi, r.antenna2GainDbi) - r.diversityGainDbi;
     // Multipath occurrence: the flat outage brought back to zero fade depth, as a fraction.
     const double p0 = in.pfm / 100.0 * guard.pow(10.0, 0.1 * in.M);
-    const double spacing = std::min(r.antennaSpacingM, kMaxSpacingM);
-    const double exponent = -0.000334 * guard.pow(spacing, 0.87) *
-                            guard.pow(r.frequencyGHz, -0.12) * guard.pow(r.hopLengthKm, 0.48) *
-                            guard.pow(p0, -1.04);
+    const double pathTerm = terms.take(terms.spaceDiversityTerm, guard, [&] {
+        const double spacing = std::min(r.antennaSpacingM, kMaxSpacingM);
+        return -0.000334 * guard.pow(spacing, 0.87) * guard.pow(r.frequencyGHz, -0.12) *
+               guard.pow(r.hopLengthKm, 0.48);
+    });
+    const double exponent = pathTerm * guard.pow(p0, -1.04);
     return guard.pow(10.0, 0.1 * (in.M - v)) * (1.0 - std::exp(exponent));
 }
 
@@ -82,14 +90,14 @@ double frequencyDiversityImprovement(const HopRecord& r, const HopResults& in, M
 }
 
 // Stage 3. A hop without diversity keeps its diversity results as they were.
-void diversityImprovement(HopState& hop, MathGuard& guard, CalcStatus& status) {
+void diversityImprovement(HopState& hop, PathTerms& terms, MathGuard& guard, CalcStatus& status) {
     const HopRecord& r = hop.record;
     HopResults& out = hop.results;
     if (r.diversityMode == DiversityMode::No) {
         return;
     }
     out.Ifm = r.diversityMode == DiversityMode::Space
-                  ? spaceDiversityImprovement(r, out, guard)
+                  ? spaceDiversityImprovement(r, out, terms, guard)
                   : frequencyDiversityImprovement(r, out, guard);
     out.pfmd = out.pfm / out.Ifm;
     out.psmd = 0.0;
@@ -111,8 +119,10 @@ void diversityImprovement(HopState& hop, MathGuard& guard, CalcStatus& status) {
 CalculationOutcome calculateHop(HopState& hop) {
     MathGuard guard;
     CalculationOutcome outcome;
-    if (linkBudget(hop, guard, outcome.status) && fadingOutage(hop, guard, outcome.status)) {
-        diversityImprovement(hop, guard, outcome.status);
+    PathTerms& terms = PathTerms::of(hop);
+    if (linkBudget(hop, terms, guard, outcome.status) &&
+        fadingOutage(hop, terms, guard, outcome.status)) {
+        diversityImprovement(hop, terms, guard, outcome.status);
     }
     outcome.mathMessages = guard.takeMessages();
     return outcome;

@@ -188,9 +188,72 @@ void appendPadded(std::string& text, const Conversion& c, bool negative, std::st
     }
 }
 
+// The digits of a magnitude from 2^-68 to 2^53 with at most 19 decimals, rounded half away from
+// zero on its exact value, found in integers: magnitude = m * 2^-s exactly, so the digits are
+// floor(m * 10^decimals / 2^s + 1/2). The common case of every table; empty when the value or its
+// digits do not fit, for the general way.
+class IntegerDigits {
+  public:
+    IntegerDigits(double magnitude, int decimals) {
+        __extension__ using Wide = unsigned __int128;
+        constexpr int kMostDecimals = 19;
+        constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << 52) - 1;
+        const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+        const auto exponent = static_cast<int>((bits >> 52) & 0x7FF);
+        const int shift = 1075 - exponent;
+        if (decimals < 0 || decimals > kMostDecimals || exponent == 0 || shift <= 0 ||
+            shift > 120) {
+            return;
+        }
+        std::uint64_t scale = 1;
+        for (int i = 0; i < decimals; ++i) {
+            scale *= 10;
+        }
+        const Wide scaled = static_cast<Wide>((bits & kFractionMask) | (kFractionMask + 1)) * scale;
+        const Wide rounded = (scaled + (static_cast<Wide>(1) << (shift - 1))) >> shift;
+        if (rounded > std::numeric_limits<std::uint64_t>::max()) {
+            return;
+        }
+        std::array<char, 24> digits{};
+        const auto written = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                           static_cast<std::uint64_t>(rounded));
+        const auto count = static_cast<int>(written.ptr - digits.data());
+        const int whole = count - decimals;
+        if (whole > 0) {
+            put(digits.data(), whole);
+        } else {
+            put("0", 1);
+        }
+        if (decimals > 0) {
+            put(".", 1);
+            for (int i = whole; i < 0; ++i) {
+                put("0", 1);
+            }
+            const int first = std::max(whole, 0);
+            put(digits.data() + first, count - first);
+        }
+    }
+    [[nodiscard]] std::string_view text() const { return {text_.data(), length_}; }
+
+  private:
+    void put(const char* from, int count) {
+        std::copy_n(from, count, text_.data() + length_);
+        length_ += static_cast<std::size_t>(count);
+    }
+    std::array<char, 48> text_{};
+    std::size_t length_ = 0;
+};
+
 // A finite value with `decimals` decimals, an exact tie rounded away from zero.
 void appendFixed(std::string& text, const Conversion& c, double value, int decimals) {
     const double magnitude = std::fabs(value);
+    if (!(decimals == 0 && c.alternate)) {
+        const IntegerDigits quick(magnitude, decimals);
+        if (!quick.text().empty()) {
+            appendPadded(text, c, std::signbit(value), quick.text());
+            return;
+        }
+    }
     const bool tie = value != 0 && isTie(magnitude, decimals);
     // A tie's digits to one decimal further are exact: they end in the 5.
     Digits digits(magnitude, std::chars_format::fixed, tie ? decimals + 1 : decimals);
@@ -368,7 +431,13 @@ void appendConversion(std::string& text, const Conversion& c, std::va_list& args
 } // namespace
 
 std::string fixedDecimals(double value, int decimals) {
-    return formatNumbers("%.*f", decimals, value);
+    if (decimals < 0 || !std::isfinite(value)) {
+        return formatNumbers("%.*f", decimals, value);
+    }
+    // The common case without reading a format: tables write thousands of these.
+    std::string text;
+    appendFixed(text, Conversion{}, value, decimals);
+    return text;
 }
 
 void appendNumbersV(std::string& text, const char* format, std::va_list args) {

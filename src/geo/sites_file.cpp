@@ -270,11 +270,13 @@ std::string sitesFileText(const HopSites& sites) {
 }
 
 SitesRead readSitesFile(const std::filesystem::path& sitesFile) {
+    // Opened straight away: the open says when there is no file, and a look first cost a call.
+    const FileBytes read = readRegularFile(sitesFile, kSitesFileMaxBytes, BeyondLimit::Refuse);
     std::error_code ignored;
-    if (!std::filesystem::exists(sitesFile, ignored)) {
+    if (read.status == FileReadStatus::NotFound || (read.status == FileReadStatus::ReadError &&
+                                                    !std::filesystem::exists(sitesFile, ignored))) {
         return {};
     }
-    const FileBytes read = readRegularFile(sitesFile, kSitesFileMaxBytes, BeyondLimit::Refuse);
     if (read.status == FileReadStatus::TooLarge) {
         return refused("the file is larger than " + std::to_string(kSitesFileMaxBytes >> 20u) +
                        " MiB; a sites file is far smaller");

@@ -39,13 +39,13 @@ double spacingPower(double spacingM) {
 
 // The multiplications run in the order of the hop calculation, so a combination equal to the
 // hop's own gives the hop calculation's outage.
-CombinationOutage spaceDiversityOutage(const CombinationContext& context, double marginDb,
-                                       double flatPct, double gainMaxDbi, double diversityGainDbi) {
+CombinationOutage spaceDiversityOutage(const CombinationContext& context,
+                                       const CombinationMargin& margin, double gainMaxDbi,
+                                       double diversityGainDbi) {
     const HopRecord& record = context.record;
-    const double totalPct = flatPct + context.selectiveOutagePct;
-    const double t = std::pow(10.0, 0.1 * (marginDb - (gainMaxDbi - diversityGainDbi)));
-    const double occurrence = flatPct / 100.0 * std::pow(10.0, 0.1 * marginDb);
-    const double occurrenceTerm = std::pow(occurrence, -1.04);
+    const double totalPct = margin.flatPct + context.selectiveOutagePct;
+    const double t = std::pow(10.0, 0.1 * (margin.marginDb - (gainMaxDbi - diversityGainDbi)));
+    const double occurrenceTerm = margin.occurrenceTerm;
 
     const double required = totalPct / record.outageObjectivePct;
     double spacingM = kMinimumSpacingM;
@@ -85,10 +85,9 @@ CombinationContext makeCombinationContext(const HopState& hop, double grazingAng
     return context;
 }
 
-CombinationOutage combinationOutage(const CombinationContext& context, double gain1Dbi,
+CombinationMargin combinationMargin(const CombinationContext& context, double gain1Dbi,
                                     double gain2Dbi, double feeder1LossDbPer100m,
-                                    double feeder2LossDbPer100m, double diversityGainDbi,
-                                    double spacingM) {
+                                    double feeder2LossDbPer100m) {
     const HopRecord& record = context.record;
     const double lc1 =
         feeder1LossDbPer100m * record.feeder1LengthM * 0.01 + record.connector1LossDb;
@@ -96,30 +95,53 @@ CombinationOutage combinationOutage(const CombinationContext& context, double ga
         feeder2LossDbPer100m * record.feeder2LengthM * 0.01 + record.connector2LossDb;
     const double hopLossDb = record.branchingLossDb + record.addTerrainLossDb + lc2 +
                              context.pathLossDb + lc1 - gain1Dbi - gain2Dbi;
-    const double marginDb =
-        record.ptxDbm - hopLossDb - record.prxthDbm - record.thresholdDegradationDb;
-    if (marginDb <= kMinimumCombinationMarginDb) {
-        return {kRejectedOutagePct, kRejectedSpacingM};
+    CombinationMargin margin;
+    margin.marginDb = record.ptxDbm - hopLossDb - record.prxthDbm - record.thresholdDegradationDb;
+    if (margin.marginDb <= kMinimumCombinationMarginDb) {
+        margin.rejected = true;
+        return margin;
     }
-
     // The powers of 10 have a positive base: the guard never has anything to record here.
     MathGuard guard;
-    const double flatPct =
-        fadingOutagePct(context.geoclimaticFactor, marginDb, context.outageFactors, guard);
+    margin.flatPct =
+        fadingOutagePct(context.geoclimaticFactor, margin.marginDb, context.outageFactors, guard);
+    if (record.diversityMode == DiversityMode::Space) {
+        const double occurrence = margin.flatPct / 100.0 * std::pow(10.0, 0.1 * margin.marginDb);
+        margin.occurrenceTerm = std::pow(occurrence, -1.04);
+    }
+    return margin;
+}
+
+CombinationOutage combinationOutage(const CombinationContext& context,
+                                    const CombinationMargin& margin, double gainMaxDbi,
+                                    double diversityGainDbi, double spacingM) {
+    if (margin.rejected) {
+        return {kRejectedOutagePct, kRejectedSpacingM};
+    }
+    const HopRecord& record = context.record;
     switch (record.diversityMode) {
     case DiversityMode::Space:
-        return spaceDiversityOutage(context, marginDb, flatPct, std::max(gain1Dbi, gain2Dbi),
-                                    diversityGainDbi);
+        return spaceDiversityOutage(context, margin, gainMaxDbi, diversityGainDbi);
     case DiversityMode::Freq: {
         const double f = record.frequencyGHz;
         const double improvement = 80.0 * (record.frequencyDifferenceGHz / f) *
-                                   std::pow(10.0, 0.1 * marginDb) / (record.hopLengthKm * f);
-        return {context.selectiveOutagePct / improvement + flatPct / improvement, spacingM};
+                                   std::pow(10.0, 0.1 * margin.marginDb) / (record.hopLengthKm * f);
+        return {context.selectiveOutagePct / improvement + margin.flatPct / improvement, spacingM};
     }
     case DiversityMode::No:
         break;
     }
-    return {flatPct + context.selectiveOutagePct, spacingM};
+    return {margin.flatPct + context.selectiveOutagePct, spacingM};
+}
+
+CombinationOutage combinationOutage(const CombinationContext& context, double gain1Dbi,
+                                    double gain2Dbi, double feeder1LossDbPer100m,
+                                    double feeder2LossDbPer100m, double diversityGainDbi,
+                                    double spacingM) {
+    const CombinationMargin margin =
+        combinationMargin(context, gain1Dbi, gain2Dbi, feeder1LossDbPer100m, feeder2LossDbPer100m);
+    return combinationOutage(context, margin, std::max(gain1Dbi, gain2Dbi), diversityGainDbi,
+                             spacingM);
 }
 
 } // namespace korvel

@@ -38,6 +38,22 @@ struct CombinationOutage {
     double spacingM = 0;  // space diversity: the spacing chosen, m; otherwise as passed in
 };
 
+// What a combination's antennas and feeders give before the diversity antenna is chosen: the
+// search tries every diversity antenna with the same margin.
+struct CombinationMargin {
+    bool rejected = false;     // a flat margin of 12 dB or less
+    double marginDb = 0;       // flat fade margin, dB
+    double flatPct = 0;        // flat outage, %
+    double occurrenceTerm = 0; // space diversity: p0^-1.04 of the improvement
+};
+CombinationMargin combinationMargin(const CombinationContext& context, double gain1Dbi,
+                                    double gain2Dbi, double feeder1LossDbPer100m,
+                                    double feeder2LossDbPer100m);
+// The outage with the diversity antenna; `gainMaxDbi` is the larger of the two main gains.
+CombinationOutage combinationOutage(const CombinationContext& context,
+                                    const CombinationMargin& margin, double gainMaxDbi,
+                                    double diversityGainDbi, double spacingM);
+
 // Gains in dBi, feeder losses in dB per 100 m, spacing in m (kept unless the hop has space
 // diversity or the combination is rejected). Any values: a flat margin of 12 dB or less, or a
 // space diversity improvement that cannot reach the objective, gives kRejectedOutagePct and

@@ -1,5 +1,8 @@
 #include "optimize/combination_search.h"
 
+#include <algorithm>
+#include <array>
+#include <bitset>
 #include <cmath>
 #include <cstddef>
 
@@ -43,9 +46,36 @@ struct SearchSetup {
     bool equalFeeders = false;
 };
 
+// The margins of one pair of main antennas by feeder pair, each worked out at its first use: every
+// diversity antenna tried with the pair has the same.
+class PairMargins {
+  public:
+    const CombinationMargin& of(const SearchSetup& setup, int k1, int k2, double gain1,
+                                double gain2) {
+        const auto pair = static_cast<std::size_t>(k1 * kMaxFeederTypes + k2);
+        // Without space diversity each pair is tried once: nothing to keep.
+        if (!setup.space || !known_[pair]) {
+            margins_[pair] = combinationMargin(setup.context, gain1, gain2, lossOf(setup, k1),
+                                               lossOf(setup, k2));
+            known_.set(pair);
+        }
+        return margins_[pair];
+    }
+    void forget() { known_.reset(); }
+
+  private:
+    static double lossOf(const SearchSetup& setup, int k) {
+        return setup.losses.lossDbPer100m[static_cast<std::size_t>(k)];
+    }
+    static constexpr std::size_t kPairs = kMaxFeederTypes * kMaxFeederTypes;
+    std::array<CombinationMargin, kPairs> margins_; // read only where `known_` says so
+    std::bitset<kPairs> known_;
+};
+
 // Tries the feeder pairs of one antenna triple. A miss ends the feeder 2 loop, and with equal
 // feeders both feeder loops: the types are listed by rising loss, so a later one does no better.
-void tryFeeders(const SearchSetup& setup, CombinationIndices indices, CombinationLists& lists) {
+void tryFeeders(const SearchSetup& setup, CombinationIndices indices, PairMargins& margins,
+                CombinationLists& lists) {
     const HopRecord& record = setup.context.record;
     const auto gainAt = [&setup](int index) { return setup.gain[static_cast<std::size_t>(index)]; };
     const double gain1 = gainAt(indices.d1Index);
@@ -53,11 +83,10 @@ void tryFeeders(const SearchSetup& setup, CombinationIndices indices, Combinatio
     const double diversityGain = gainAt(indices.ddIndex);
     const int count = setup.losses.count;
     for (int k1 = 0; k1 < count; ++k1) {
-        const double loss1 = setup.losses.lossDbPer100m[static_cast<std::size_t>(k1)];
         for (int k2 = setup.equalFeeders ? k1 : 0; k2 < count; ++k2) {
-            const double loss2 = setup.losses.lossDbPer100m[static_cast<std::size_t>(k2)];
-            const CombinationOutage outage = combinationOutage(
-                setup.context, gain1, gain2, loss1, loss2, diversityGain, record.antennaSpacingM);
+            const CombinationOutage outage =
+                combinationOutage(setup.context, margins.of(setup, k1, k2, gain1, gain2),
+                                  std::max(gain1, gain2), diversityGain, record.antennaSpacingM);
             indices.feeder1Index = static_cast<std::int16_t>(k1);
             indices.feeder2Index = static_cast<std::int16_t>(k2);
             const bool meets = meetsObjective(outage.outagePct, record.outageObjectivePct);
@@ -86,15 +115,17 @@ void tryFeeders(const SearchSetup& setup, CombinationIndices indices, Combinatio
 
 void runLoops(const SearchSetup& setup, CombinationLists& lists) {
     const DiameterRange range = setup.range;
+    PairMargins margins;
     for (int i1 = range.first; i1 < range.end; ++i1) {
         for (int i2 = i1; i2 < range.end; ++i2) {
+            margins.forget();
             const int diversityEnd = setup.space ? i1 + 1 : range.first + 1;
             for (int id = range.first; id < diversityEnd; ++id) {
                 CombinationIndices indices;
                 indices.d1Index = static_cast<std::int16_t>(i1);
                 indices.d2Index = static_cast<std::int16_t>(i2);
                 indices.ddIndex = static_cast<std::int16_t>(id);
-                tryFeeders(setup, indices, lists);
+                tryFeeders(setup, indices, margins, lists);
             }
         }
     }

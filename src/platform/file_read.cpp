@@ -18,7 +18,8 @@ namespace {
 bool readUpTo(int fd, std::vector<std::uint8_t>& bytes, std::size_t want, std::size_t sizeHint) {
     constexpr std::size_t kStep = 64 * 1024;
     std::size_t have = 0;
-    bytes.resize(std::min(want, std::max(sizeHint + 1, kStep)));
+    // A size known from fstat sizes the buffer; zero (a /proc file) says nothing.
+    bytes.resize(std::min(want, sizeHint > 0 ? sizeHint + 1 : kStep));
     while (have < want) {
         if (have == bytes.size()) {
             bytes.resize(std::min(want, have + std::max(have, kStep)));
@@ -34,6 +35,10 @@ bool readUpTo(int fd, std::vector<std::uint8_t>& bytes, std::size_t want, std::s
             break;
         }
         have += static_cast<std::size_t>(got);
+        // A regular file's read falls short only at its end: no second call to learn it.
+        if (sizeHint > 0 && have >= sizeHint && have < bytes.size()) {
+            break;
+        }
     }
     bytes.resize(have);
     return true;

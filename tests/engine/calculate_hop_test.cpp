@@ -162,6 +162,47 @@ TEST(CalculateHop, MathMessagesReachTheCallerInOrderAndTheCalculationGoesOn) {
     EXPECT_EQ(outcome.status, S::Ok);
 }
 
+// A hop calculated right after another that differs in one input of its path gives what it gives
+// after an unrelated hop: nothing of the other path is taken for its own. A message of the guard
+// comes again with each calculation.
+TEST(CalculateHop, EachPathInputGivesItsOwnTerms) {
+    using Field = double HopRecord::*;
+    const std::vector<Field> pathInputs{&HopRecord::hopLengthKm,     &HopRecord::frequencyGHz,
+                                        &HopRecord::station1HeightM, &HopRecord::antenna1HeightM,
+                                        &HopRecord::station2HeightM, &HopRecord::antenna2HeightM,
+                                        &HopRecord::latitudeDeg,     &HopRecord::longitudeDeg,
+                                        &HopRecord::pLPct,           &HopRecord::antennaSpacingM};
+    const auto resultsAfter = [](const HopState& before, HopState hop) {
+        HopState first = before;
+        calculateHop(first);
+        calculateHop(hop);
+        return std::vector<double>{hop.results.Lo,  hop.results.K,   hop.results.pfm,
+                                   hop.results.psm, hop.results.Ifm, hop.results.pfmd};
+    };
+    HopState unrelated = exactHop(-90.0);
+    for (Method method : {kM1, kM2}) {
+        const HopState base = sample(70, 55, Space, method);
+        for (std::size_t i = 0; i < pathInputs.size(); ++i) {
+            HopState changed = base;
+            changed.record.*pathInputs[i] *= 1.05;
+            const auto afterBase = resultsAfter(base, changed);
+            EXPECT_EQ(afterBase, resultsAfter(unrelated, changed)) << i;
+        }
+        HopState wetter = base;
+        wetter.waterVapourDensity += 2.0;
+        wetter.record.frequencyGHz = 30.0;
+        HopState drier = wetter;
+        drier.waterVapourDensity -= 2.0;
+        const auto afterWetter = resultsAfter(wetter, drier);
+        EXPECT_EQ(afterWetter, resultsAfter(unrelated, drier));
+    }
+    HopState negativeLength = sample(70, 55, No, kM1);
+    negativeLength.record.hopLengthKm = -20.0;
+    for (int time = 0; time < 2; ++time) {
+        EXPECT_EQ(calculateHop(negativeLength).mathMessages.size(), 3U) << time;
+    }
+}
+
 TEST(CalculateHop, StatusTexts) {
     std::string texts;
     for (S status : {S::Ok, S::NegativeMargin, S::LowMargin, S::HighImprovement, S::Obstructed,
