@@ -63,14 +63,9 @@ class NumericEntryState {
         allFieldsInRange_ = true;
     }
 
-    // 15 / frequency: a hop shorter than this is implausible. km.
-    void setHopLengthLowerKm(double lowerKm) {
-        limits_[index(LimitedField::HopLength)].lower = lowerKm;
-    }
-    // 0.05 x frequency. GHz.
-    void setChannelSpacingUpperGHz(double upperGHz) {
-        limits_[index(LimitedField::ChannelSpacing)].upper = upperGHz;
-    }
+    // The bounds that follow the frequency (hop length, channel spacing) set for the hop's
+    // frequency: the pages call it before every reading.
+    void followFrequency(double frequencyGHz);
 
     [[nodiscard]] const FieldLimits& limits(LimitedField field) const {
         return limits_[index(field)];

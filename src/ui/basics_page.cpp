@@ -62,7 +62,7 @@ void BasicsPage::open(DialogView& view) {
     view_ = &view;
     session_.app.currentPageId = kBasicsPageId;
     session_.updateTitle();
-    showLimitTips(view, session_.fields, session_.hop.record.frequencyGHz);
+    showLimitTips(view, kBasicsControls, session_.fields, session_.hop.record.frequencyGHz);
     fill();
 }
 

@@ -110,7 +110,7 @@ void FormPage::open(DialogView& view) {
     const HopRecord& record = session_.hop.record;
     shown_.clear();
     showEquipment();
-    showLimitTips(view, session_.fields, record.frequencyGHz);
+    showLimitTips(view, kFormControls, session_.fields, record.frequencyGHz);
     // Rain attenuation is worked out from 6 GHz up: below, RainCalc is grayed and says why.
     const bool rainOffered = record.frequencyGHz >= kRainMinimumFrequencyGHz;
     view.setEnabled(kRainCalcButton, rainOffered);
