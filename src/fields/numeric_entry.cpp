@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "fields/numeric_text.h"
-#include "fields/page_field_table.h"
 
 namespace korvel {
 

@@ -11,9 +11,34 @@
 #include <string_view>
 
 #include "engine/hop_record.h"
-#include "fields/numeric_entry.h"
 
 namespace korvel {
+
+// The fields read against limits; the values index the limits and status the readings keep (a
+// change of route hop clears the warnings of 0 to 9).
+enum class LimitedField : std::size_t {
+    OutageObjective = 0,
+    HopLength = 1,
+    Antenna1Height = 2,
+    Antenna2Height = 3,
+    BranchingLoss = 4,
+    AdditionalTerrainLoss = 5,
+    ThresholdDegradation = 6,
+    AntennaSpacing = 7,
+    ChannelSpacing = 8,
+    SelectiveFadingMargin = 9,
+    Feeder1Length = 10,
+    Feeder2Length = 11,
+    TimePercentagePL = 12,
+    RainRate = 13,
+};
+inline constexpr std::size_t kLimitedFieldCount = 14;
+
+// A plausible range, both bounds inclusive, in the unit of the field.
+struct FieldLimits {
+    double lower = 0;
+    double upper = 0;
+};
 
 // The fields of the two pages whose values can be refused.
 enum class PageField : std::size_t {
