@@ -58,6 +58,12 @@ double wholeNumberValue(std::string_view text) {
 
 } // namespace
 
+void BasicsPage::onMenuCommand(Command command) {
+    if (command == Command::LeavePage && !accept()) {
+        session_.app.pageAccepted = false;
+    }
+}
+
 bool BasicsPage::accept() {
     if (!textsFitOrRefuse(session_.ports.messages, *view_, kTextFields)) {
         return false;

@@ -67,12 +67,6 @@ void BasicsPage::open(DialogView& view) {
 }
 
 void BasicsPage::onCommand(ControlId control) {
-    if (control == kLeavePageCommand) {
-        if (!accept()) {
-            session_.app.pageAccepted = false;
-        }
-        return;
-    }
     if (control == kBasicsProfileButton) {
         session_.ports.window.postCommand(Command::Profile);
         return;

@@ -64,6 +64,7 @@ class BasicsPage final : public Page {
     [[nodiscard]] DialogId form() const override { return DialogId::BasicsPage; }
     void open(DialogView& view) override;
     void onCommand(ControlId control) override;
+    void onMenuCommand(Command command) override;
 
   private:
     void fill();

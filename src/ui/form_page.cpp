@@ -242,21 +242,6 @@ void FormPage::step(ControlId button) {
 
 void FormPage::onCommand(ControlId control) {
     switch (control) {
-    case kLeavePageCommand:
-        if (!validateFormPage(Purpose::Storing)) {
-            session_.app.pageAccepted = false;
-        } else {
-            if (session_.resultsWindow != nullptr) {
-                session_.resultsWindow->close();
-            }
-            if (sweep_) {
-                sweep_->close();
-            }
-            if (profile_) {
-                profile_->close();
-            }
-        }
-        return;
     case kCalculateButton:
     case kOkButton:
         calculate();
@@ -271,12 +256,7 @@ void FormPage::onCommand(ControlId control) {
         openSweep();
         return;
     case kProfileButton:
-    case static_cast<ControlId>(Command::Profile):
         openProfile();
-        return;
-    case static_cast<ControlId>(Command::BudgetChart):
-    case static_cast<ControlId>(Command::OutageChart):
-        openChart(static_cast<Command>(control));
         return;
     default:
         step(control);

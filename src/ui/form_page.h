@@ -107,6 +107,7 @@ class FormPage final : public Page {
     [[nodiscard]] DialogId form() const override;
     void open(DialogView& view) override;
     void onCommand(ControlId control) override;
+    void onMenuCommand(Command command) override;
     // The planner changed a value: the results may be out of date now.
     void onEdited(ControlId /*control*/) override { refreshFreshness(); }
     // Save checks the fields without leaving the page: the results window stays.
@@ -143,6 +144,7 @@ class FormPage final : public Page {
     void storeFeederFlags(HopRecord& copy);
 
     // Commands (form_commands.cpp).
+    void leave();
     void calculate();
     // The sequence after calculateHop; false when it stopped on -1 or -4.
     bool showCalculation(const CalculationOutcome& outcome);

@@ -317,7 +317,7 @@ bool Shell::pageAccepts(bool saving) {
     if (page_ && saving) {
         page_->onSaveCheck();
     } else if (page_) {
-        page_->onCommand(kLeavePageCommand);
+        page_->onMenuCommand(Command::LeavePage);
     }
     if (session_.app.pageAccepted && session_.app.currentPageId != kRouteScreenId) {
         session_.notePageStored();
@@ -455,7 +455,7 @@ void Shell::formChart(Command command) {
                                      MessageIcon::Information);
         return;
     }
-    page_->onCommand(static_cast<ControlId>(command));
+    page_->onMenuCommand(command);
 }
 
 void Shell::exportMap(MapFormat format) {
@@ -486,7 +486,7 @@ void Shell::profile() {
                                      kAppCaption, MessageIcon::Information);
         return;
     }
-    page_->onCommand(static_cast<ControlId>(Command::Profile));
+    page_->onMenuCommand(Command::Profile);
 }
 
 void Shell::routeChart() {
