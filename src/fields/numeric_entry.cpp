@@ -43,8 +43,8 @@ void NumericEntryState::resetForNew() {
 
 void NumericEntryState::followFrequency(double frequencyGHz) {
     for (std::size_t i = 0; i < kLimitedFieldCount; ++i) {
-        limits_[i] = limitsAtFrequency(limitedRow(static_cast<LimitedField>(i)), limits_[i],
-                                       frequencyGHz);
+        limits_[i] =
+            limitsAtFrequency(limitedRow(static_cast<LimitedField>(i)), limits_[i], frequencyGHz);
     }
 }
 

@@ -26,7 +26,8 @@ std::optional<std::int16_t> readRainRate(std::string_view text, NumericEntryStat
     }
     if (!entry.allFieldsInRange()) {
         entry.markWarned(LimitedField::RainRate);
-        if (!showList({"Note!", "Values out of normal limits : ", {kRainRateRow.listedName}, true})) {
+        if (!showList(
+                {"Note!", "Values out of normal limits : ", {kRainRateRow.listedName}, true})) {
             return std::nullopt;
         }
     }
