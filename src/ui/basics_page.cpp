@@ -67,8 +67,9 @@ void BasicsPage::open(DialogView& view) {
 }
 
 void BasicsPage::onCommand(ControlId control) {
-    if (control == kBasicsProfileButton) {
-        session_.ports.window.postCommand(Command::Profile);
+    if (control == kBasicsProfileButton || control == kBasicsSitesButton) {
+        session_.ports.window.postCommand(control == kBasicsSitesButton ? Command::Sites
+                                                                        : Command::Profile);
         return;
     }
     if (control == kBasicsResetButton) {

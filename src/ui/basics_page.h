@@ -42,6 +42,7 @@ inline constexpr PageControls kBasicsControls{kBasicsFieldControls, kObjectiveFi
 inline constexpr ControlId kInsulationLabel = 1125;
 inline constexpr ControlId kBasicsResetButton = kCancelButton;
 inline constexpr ControlId kBasicsProfileButton = 1141;
+inline constexpr ControlId kBasicsSitesButton = 1142;
 
 // The groups of radio buttons; a button's number is the value the hop stores.
 enum class BasicsChoice : std::size_t {
@@ -64,6 +65,7 @@ class BasicsPage final : public Page {
     [[nodiscard]] DialogId form() const override { return DialogId::BasicsPage; }
     void open(DialogView& view) override;
     void onCommand(ControlId control) override;
+    [[nodiscard]] std::optional<HopState> heldHop() const override;
     void onMenuCommand(Command command) override;
 
   private:
@@ -75,8 +77,8 @@ class BasicsPage final : public Page {
     bool accept();
     // What the fields hold: typed values, and the stored values of the fields not edited.
     [[nodiscard]] PageValues heldValues() const;
-    void store(const PageValues& values);
-    void storeModes();
+    void store(HopState& hop, const PageValues& values) const;
+    void storeModes(HopState& hop) const;
 
     Session& session_;
     DialogView* view_ = nullptr;

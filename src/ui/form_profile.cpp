@@ -23,6 +23,7 @@ void FormPage::openProfile() {
             });
         profile_->sitesChanged = [this] { session_.updateStatus(); };
         profile_->terrainSources = [this] { return elevationSources(session_.ports.profile); };
+        profile_->openSites = [this] { session_.ports.window.postCommand(Command::Sites); };
     }
     profile_->open();
 }

@@ -15,6 +15,7 @@
 #include "ui/chart_contents.h"
 #include "ui/hop_sites_files.h"
 #include "ui/route_hop_loading.h"
+#include "ui/route_method_standing.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -33,19 +34,18 @@ class HopsListDialog final : public DialogEvents {
         const RouteRecord& record = route.record;
         view.setTitle("Hops : " + record.fileName.str());
         view.clearList(kHopsList);
-        standing_ = routeStanding(route, session_.library, &session_.hop);
-        const RouteRecord& stands = standing_.route.record;
+        judged_ = routeMethodStanding(session_, &session_.hop);
+        const RouteRecord& stands = judged_.standing.route.record;
         for (int i = 0; i < record.hopCount; ++i) {
             view.addListRow(kHopsList,
-                            withHopStatus(hopsListLine(standing_.route, i),
-                                          standing_.statuses[static_cast<std::size_t>(i)]));
+                            withHopMethod(hopsListLine(judged_.standing.route, i), judged_, i));
         }
         view.selectRow(kHopsList, route.currentHop);
         view.setText(kRouteOutageLabel, formatFixed(stands.totalOutage, 4));
         view.setText(kRouteObjectiveLabel, formatFixed(stands.objective, 4));
         view.setText(kDesignMarginLabel, formatFixed(designMarginPct(stands), 4));
         // Never "meets" while a hop is missing or stale: the verdict says what the total holds.
-        view.setText(kRouteVerdictLabel, routeStandingWords(standing_));
+        view.setText(kRouteVerdictLabel, judged_.words);
         route.disregardChanges = false;
         view.setChecked(kDisregardChangesTick, false);
     }
@@ -67,7 +67,7 @@ class HopsListDialog final : public DialogEvents {
         case kRouteChartButton:
             // The route the list shows, drawn.
             if (session_.charts != nullptr) {
-                session_.charts->showChart(routeChartContent(routeChart(standing_)));
+                session_.charts->showChart(routeMethodChart(judged_));
             }
             break;
         default:
@@ -107,7 +107,7 @@ class HopsListDialog final : public DialogEvents {
 
     Session& session_;
     DialogView* view_ = nullptr;
-    RouteStanding standing_; // the route as the list shows it
+    RouteMethodStanding judged_; // the route as the list shows it
 };
 
 } // namespace

@@ -42,11 +42,18 @@ class ProfileWindow final : public ProfileEvents {
     void onApply(const ProfileSettings& settings) override;
     void onImportCsv(const ProfileSettings& settings) override;
     void onFromTerrain(const ProfileSettings& settings) override;
+    void onSites() override {
+        if (openSites) {
+            openSites();
+        }
+    }
 
     // Told when an import replaced the hop's profile (an unsaved change of the hop).
     std::function<void()> sitesChanged;
     // The elevation models of the settings, in the order they are tried.
     std::function<std::vector<std::filesystem::path>()> terrainSources;
+    // Opens the Sites dialog.
+    std::function<void()> openSites;
 
   private:
     // Why the hop cannot be drawn, in words; empty when it can.

@@ -67,7 +67,7 @@ void RadioPage::onCommand(ControlId control) {
 
 void RadioPage::onMenuCommand(Command command) {
     if (command == Command::LeavePage) {
-        commit();
+        commit(session_.hop);
     }
 }
 
@@ -183,8 +183,13 @@ void RadioPage::setOtherRadioInUse(bool inUse) {
     session_.refreshMenu();
 }
 
-void RadioPage::commit() {
-    HopState& hop = session_.hop;
+std::optional<HopState> RadioPage::heldHop() const {
+    HopState hop = session_.hop;
+    commit(hop);
+    return hop;
+}
+
+void RadioPage::commit(HopState& hop) const {
     HopSelection& selection = hop.selection;
     HopRecord& record = hop.record;
     if (shownRadio_ != selection.radioIndex) {

@@ -30,6 +30,7 @@ class RadioPage final : public Page {
     void onCommand(ControlId control) override;
     void onMenuCommand(Command command) override;
     void onSelectionChanged(ControlId list) override;
+    [[nodiscard]] std::optional<HopState> heldHop() const override;
 
   private:
     [[nodiscard]] const RadioEntry& shownRadio() const;
@@ -40,7 +41,7 @@ class RadioPage final : public Page {
     void chooseTypedPtx();
     void chooseTypedPrxth();
     void setOtherRadioInUse(bool inUse);
-    void commit();
+    void commit(HopState& hop) const;
 
     Session& session_;
     DialogView* view_ = nullptr;

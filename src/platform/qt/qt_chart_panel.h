@@ -45,6 +45,9 @@ class QtChartPanel final : public QWidget {
     // Shows the table (true) or the chart (false).
     void showTable(bool table);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void build();
     void fillTable();

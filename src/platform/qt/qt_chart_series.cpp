@@ -380,6 +380,12 @@ void ChartSeriesAdder::curve(const ChartCurve& curve) {
         piece->setPen(pen);
         piece->replace(points);
         add(piece, first);
+        if (curve.stroke != ChartStroke::ByRole) {
+            // Curves of one role told apart by their stroke: the legend draws the stroke.
+            for (QLegendMarker* marker : chart_->legend()->markers(piece)) {
+                marker->setShape(QLegend::MarkerShapeFromSeries);
+            }
+        }
         first = false;
     }
 }
