@@ -8,24 +8,13 @@ namespace korvel {
 
 namespace {
 
-// The limits after New. Indices 1 (lower) and 8 (upper) are set again by the pages before every
-// reading, from the hop's frequency.
-constexpr std::array<FieldLimits, kLimitedFieldCount> kStartLimits = {{
-    {0.0005, 0.02}, // outage objective, %
-    {1, 100},       // hop length, km
-    {10, 999},      // antenna 1 height, m
-    {10, 999},      // antenna 2 height, m
-    {1, 12},        // branching loss, dB
-    {0, 15},        // additional terrain loss, dB
-    {0, 5},         // threshold degradation, dB
-    {3, 23},        // antenna spacing, m
-    {0, 1},         // channel spacing, GHz
-    {20, 60},       // selective fading margin, dB
-    {5, 200},       // feeder 1 length, m
-    {5, 200},       // feeder 2 length, m
-    {0.5, 80},      // pL, %
-    {10, 200},      // rain rate, mm/h
-}};
+constexpr std::array<FieldLimits, kLimitedFieldCount> startLimits() {
+    std::array<FieldLimits, kLimitedFieldCount> limits{};
+    for (std::size_t i = 0; i < kLimitedFieldCount; ++i) {
+        limits[i] = limitedRow(static_cast<LimitedField>(i)).normal;
+    }
+    return limits;
+}
 
 // Fields whose warnings a change of route hop clears: indices 0 to 9.
 constexpr std::size_t kRouteHopFieldCount = 10;
@@ -46,10 +35,17 @@ TextRead readText(std::string_view text) {
 } // namespace
 
 void NumericEntryState::resetForNew() {
-    limits_ = kStartLimits;
+    limits_ = startLimits();
     status_.fill(FieldStatus{});
     allFieldsValid_ = true;
     allFieldsInRange_ = true;
+}
+
+void NumericEntryState::followFrequency(double frequencyGHz) {
+    for (std::size_t i = 0; i < kLimitedFieldCount; ++i) {
+        limits_[i] =
+            limitsAtFrequency(limitedRow(static_cast<LimitedField>(i)), limits_[i], frequencyGHz);
+    }
 }
 
 void NumericEntryState::clearWarningsForNewRouteHop() {

@@ -9,34 +9,10 @@
 #include <optional>
 #include <string_view>
 
+#include "fields/page_field_table.h"
 #include "platform/messages.h"
 
 namespace korvel {
-
-// The fields read against limits; the values are the fixed indices of the limits table.
-enum class LimitedField : std::size_t {
-    OutageObjective = 0,       // Basics 1100, %
-    HopLength = 1,             // Basics 1101, km
-    Antenna1Height = 2,        // Form 1210, m
-    Antenna2Height = 3,        // Form 1211, m
-    BranchingLoss = 4,         // Form 1222, dB
-    AdditionalTerrainLoss = 5, // Form 1223, dB
-    ThresholdDegradation = 6,  // Form 1227, dB
-    AntennaSpacing = 7,        // Form 1238, m
-    ChannelSpacing = 8,        // Form 1241, frequency difference, GHz
-    SelectiveFadingMargin = 9, // Form 1243, at 42.5 km, dB
-    Feeder1Length = 10,        // Form 1212, m
-    Feeder2Length = 11,        // Form 1213, m
-    TimePercentagePL = 12,     // Basics 1132, %
-    RainRate = 13,             // rain dialog 2002, mm/h
-};
-inline constexpr std::size_t kLimitedFieldCount = 14;
-
-// A plausible range, both bounds inclusive, in the unit of the field.
-struct FieldLimits {
-    double lower = 0;
-    double upper = 0;
-};
 
 struct FieldStatus {
     bool valid = true;   // the last reading was a non-negative number
@@ -63,14 +39,9 @@ class NumericEntryState {
         allFieldsInRange_ = true;
     }
 
-    // 15 / frequency: a hop shorter than this is implausible. km.
-    void setHopLengthLowerKm(double lowerKm) {
-        limits_[index(LimitedField::HopLength)].lower = lowerKm;
-    }
-    // 0.05 x frequency. GHz.
-    void setChannelSpacingUpperGHz(double upperGHz) {
-        limits_[index(LimitedField::ChannelSpacing)].upper = upperGHz;
-    }
+    // The bounds that follow the frequency (hop length, channel spacing) set for the hop's
+    // frequency: the pages call it before every reading.
+    void followFrequency(double frequencyGHz);
 
     [[nodiscard]] const FieldLimits& limits(LimitedField field) const {
         return limits_[index(field)];

@@ -2,62 +2,38 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <type_traits>
+
+#include "hopfile/hop_fields.h"
 
 namespace korvel {
 namespace {
 
 constexpr double kShortestHopKm = 0.1;
 constexpr double kSmallestNonZero = 0.00001;
-constexpr double kWaveguideOnlyAboveGHz = 18; // only waveguide lengths are typed: no limits
 
-constexpr std::array<ListedPageField, 3> kBasicsListed{{
-    {PageField::TimePercentagePL, LimitedField::TimePercentagePL, "Percentage pL"},
-    {PageField::HopLength, LimitedField::HopLength, "hop length."},
-    {PageField::OutageObjective, LimitedField::OutageObjective, "outage objective."},
-}};
+template <FieldPage page> constexpr std::size_t listedCount() {
+    std::size_t count = 0;
+    for (const PageFieldRow& row : kPageFieldRows) {
+        count += row.page == page && row.limited ? 1 : 0;
+    }
+    return count;
+}
 
-constexpr std::array<ListedPageField, 10> kFormListed{{
-    {PageField::Feeder2Length, LimitedField::Feeder2Length, "Feeder2 length"},
-    {PageField::Feeder1Length, LimitedField::Feeder1Length, "Feeder1 length"},
-    {PageField::ChannelSpacing, LimitedField::ChannelSpacing, "Channel spacing"},
-    {PageField::AntennaSpacing, LimitedField::AntennaSpacing, "Diversity ant. spacing"},
-    {PageField::SelectiveMargin, LimitedField::SelectiveFadingMargin, "Sel. fading margin"},
-    {PageField::ThresholdDegradation, LimitedField::ThresholdDegradation, "Threshold degradation"},
-    {PageField::TerrainLoss, LimitedField::AdditionalTerrainLoss, "Additional terrain loss"},
-    {PageField::BranchingLoss, LimitedField::BranchingLoss, "Antenna branching loss"},
-    {PageField::Antenna2Height, LimitedField::Antenna2Height, "Antenna 2 height"},
-    {PageField::Antenna1Height, LimitedField::Antenna1Height, "Antenna 1 height"},
-}};
+// A page's limited fields in the order the list dialogs name them.
+template <FieldPage page> constexpr auto listedOf() {
+    std::array<ListedPageField, listedCount<page>()> listed{};
+    std::size_t at = 0;
+    for (const PageFieldRow& row : kPageFieldRows) {
+        if (row.page == page && row.limited) {
+            listed[at++] = {row.field, row.limited->field, row.limited->listedName};
+        }
+    }
+    return listed;
+}
 
-constexpr std::array<std::string_view, kPageFieldCount> kRecordFields{
-    "outageObjectivePct",
-    "hopLengthKm",
-    "pLPct",
-    "longitudeDeg",
-    "latitudeDeg",
-    "station1HeightM",
-    "station2HeightM",
-    "antenna1DiameterM",
-    "antenna2DiameterM",
-    "antenna1GainDbi",
-    "antenna2GainDbi",
-    "feeder1LossDbPer100m",
-    "feeder2LossDbPer100m",
-    "connector1LossDb",
-    "connector2LossDb",
-    "feeder1LengthM",
-    "feeder2LengthM",
-    "branchingLossDb",
-    "diversityDiameterM",
-    "diversityGainDbi",
-    "frequencyDifferenceGHz",
-    "antenna1HeightM",
-    "antenna2HeightM",
-    "antennaSpacingM",
-    "msmRefDb",
-    "thresholdDegradationDb",
-    "addTerrainLossDb",
-};
+constexpr auto kBasicsListed = listedOf<FieldPage::Basics>();
+constexpr auto kFormListed = listedOf<FieldPage::Form>();
 
 // A number a field accepts at all: finite and not negative.
 bool acceptable(double value) {
@@ -113,41 +89,37 @@ std::string PageRefusal::message() const {
 }
 
 std::string_view recordFieldName(PageField field) {
-    return kRecordFields[static_cast<std::size_t>(field)];
+    static const HopRecord probe{};
+    const double* member = &(probe.*pageFieldRow(field).member);
+    std::string_view name;
+    visitRecordFields(probe, [&](const HopField& stored, const auto& value) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>) {
+            if (&value == member) {
+                name = stored.name;
+            }
+        }
+    });
+    return name;
 }
 
 PageValues storedPageValues(const HopState& hop) {
     const HopRecord& r = hop.record;
     PageValues v;
-    v[PageField::OutageObjective] = r.outageObjectivePct;
-    v[PageField::HopLength] = r.hopLengthKm;
-    v[PageField::TimePercentagePL] = r.pLPct;
-    v[PageField::Longitude] = r.longitudeDeg;
-    v[PageField::Latitude] = r.latitudeDeg;
-    v[PageField::Station1Height] = r.station1HeightM;
-    v[PageField::Station2Height] = r.station2HeightM;
-    v[PageField::Antenna1Diameter] = r.antenna1DiameterM;
-    v[PageField::Antenna2Diameter] = r.antenna2DiameterM;
-    v[PageField::Antenna1Gain] = r.antenna1GainDbi;
-    v[PageField::Antenna2Gain] = r.antenna2GainDbi;
-    v[PageField::Feeder1Loss] = r.feeder1LossDbPer100m;
-    v[PageField::Feeder2Loss] = r.feeder2LossDbPer100m;
-    v[PageField::Connector1Loss] = r.connector1LossDb;
-    v[PageField::Connector2Loss] = r.connector2LossDb;
-    v[PageField::Feeder1Length] = r.feeder1LengthM;
-    v[PageField::Feeder2Length] = r.feeder2LengthM;
-    v[PageField::BranchingLoss] = r.branchingLossDb;
-    v[PageField::DiversityDiameter] = r.diversityDiameterM;
-    v[PageField::DiversityGain] = r.diversityGainDbi;
-    v[PageField::ChannelSpacing] = r.frequencyDifferenceGHz;
-    v[PageField::Antenna1Height] = r.antenna1HeightM;
-    v[PageField::Antenna2Height] = r.antenna2HeightM;
-    v[PageField::AntennaSpacing] = r.antennaSpacingM;
+    for (const PageFieldRow& row : kPageFieldRows) {
+        v[row.field] = r.*row.member;
+    }
     v[PageField::SelectiveMargin] =
         r.selectiveFading == SelectiveFading::User ? hop.results.Msm : r.msmRefDb;
-    v[PageField::ThresholdDegradation] = r.thresholdDegradationDb;
-    v[PageField::TerrainLoss] = r.addTerrainLossDb;
     return v;
+}
+
+void storePageValues(HopRecord& record, const PageValues& values, FieldPage page,
+                     DiversityMode diversity) {
+    for (const PageFieldRow& row : kPageFieldRows) {
+        if (row.page == page && row.read != ReadWhen::SelectiveFading && shownIn(row, diversity)) {
+            record.*row.member = values[row.field];
+        }
+    }
 }
 
 std::span<const ListedPageField> basicsListedFields() {
@@ -157,33 +129,9 @@ std::span<const ListedPageField> basicsListedFields() {
 std::vector<ListedPageField> formListedFields(const FormLayout& layout) {
     std::vector<ListedPageField> read;
     for (const ListedPageField& listed : kFormListed) {
-        switch (listed.field) {
-        case PageField::Feeder1Length:
-        case PageField::Feeder2Length:
-        case PageField::BranchingLoss:
-            if (layout.frequencyGHz > kWaveguideOnlyAboveGHz) {
-                continue;
-            }
-            break;
-        case PageField::ChannelSpacing:
-            if (layout.diversity != DiversityMode::Freq) {
-                continue;
-            }
-            break;
-        case PageField::AntennaSpacing:
-            if (layout.diversity != DiversityMode::Space) {
-                continue;
-            }
-            break;
-        case PageField::SelectiveMargin:
-            if (layout.selectiveFading == SelectiveFading::No) {
-                continue;
-            }
-            break;
-        default:
-            break;
+        if (limitsRead(pageFieldRow(listed.field), layout)) {
+            read.push_back(listed);
         }
-        read.push_back(listed);
     }
     return read;
 }
@@ -225,7 +173,7 @@ std::optional<PageRefusal> formRefusal(const PageValues& v, const FormLayout& la
                                            PageField::Connector1Loss, PageField::Connector2Loss})) {
         return plain;
     }
-    if (layout.frequencyGHz > kWaveguideOnlyAboveGHz) {
+    if (layout.frequencyGHz > kCoaxTypedUpToGHz) {
         if (auto plain = firstPlainInvalid(v, {PageField::Feeder1Length, PageField::Feeder2Length,
                                                PageField::BranchingLoss})) {
             return plain;

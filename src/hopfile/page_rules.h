@@ -1,7 +1,8 @@
 #pragma once
 // The values the Basics and Form pages refuse, stated once: the desktop pages check what their
 // fields hold with these rules, and korvel-cli checks a hop read from a file with the same rules
-// on the values the pages would show. Ranges, messages, field names and their order live here.
+// on the values the pages would show. The messages and the order of the checks live here; the
+// fields, their names and ranges in the page field table.
 
 #include <array>
 #include <cstddef>
@@ -13,41 +14,10 @@
 
 #include "engine/hop_record.h"
 #include "fields/numeric_entry.h"
+#include "fields/page_field_table.h"
 #include "platform/messages.h"
 
 namespace korvel {
-
-// The fields of the two pages whose values can be refused.
-enum class PageField : std::size_t {
-    OutageObjective,
-    HopLength,
-    TimePercentagePL,
-    Longitude,
-    Latitude,
-    Station1Height,
-    Station2Height,
-    Antenna1Diameter,
-    Antenna2Diameter,
-    Antenna1Gain,
-    Antenna2Gain,
-    Feeder1Loss,
-    Feeder2Loss,
-    Connector1Loss,
-    Connector2Loss,
-    Feeder1Length,
-    Feeder2Length,
-    BranchingLoss,
-    DiversityDiameter,
-    DiversityGain,
-    ChannelSpacing,
-    Antenna1Height,
-    Antenna2Height,
-    AntennaSpacing,
-    SelectiveMargin,
-    ThresholdDegradation,
-    TerrainLoss,
-};
-inline constexpr std::size_t kPageFieldCount = 27;
 
 // The number each field holds, in the unit of its record field: what the planner typed (NaN when
 // the text is not a number) or, for a field not edited, the value shown.
@@ -66,17 +36,16 @@ class PageValues {
 // reference margin with Standard, Msm itself with User.
 PageValues storedPageValues(const HopState& hop);
 
-// Which Form page fields are read: by frequency, diversity layout and selective fading mode.
-struct FormLayout {
-    double frequencyGHz = 0;
-    DiversityMode diversity = DiversityMode::No;
-    SelectiveFading selectiveFading = SelectiveFading::No;
-};
+// Stores what a page's fields hold into `record`: on the Form page only the fields its diversity
+// layout shows, and never the selective fading margin (the margin rule keeps Msm and its
+// reference apart).
+void storePageValues(HopRecord& record, const PageValues& values, FieldPage page,
+                     DiversityMode diversity);
 
 // A limited field as the list dialogs name it.
 struct ListedPageField {
-    PageField field;
-    LimitedField limited;
+    PageField field{};
+    LimitedField limited{};
     std::string_view name;
 };
 

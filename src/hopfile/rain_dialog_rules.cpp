@@ -3,6 +3,8 @@
 #include <charconv>
 #include <limits>
 
+#include "fields/page_field_table.h"
+
 namespace korvel {
 
 bool rainDialogOffered(const HopRecord& record, Messages& messages) {
@@ -24,7 +26,8 @@ std::optional<std::int16_t> readRainRate(std::string_view text, NumericEntryStat
     }
     if (!entry.allFieldsInRange()) {
         entry.markWarned(LimitedField::RainRate);
-        if (!showList({"Note!", "Values out of normal limits : ", {"Rainrate"}, true})) {
+        if (!showList(
+                {"Note!", "Values out of normal limits : ", {kRainRateRow.listedName}, true})) {
             return std::nullopt;
         }
     }

@@ -5,8 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "engine/hop_reset.h"
 #include "engine/selective_margin.h"
@@ -14,8 +12,7 @@
 #include "fields/whole_number.h"
 #include "hopfile/hop_preparation.h"
 #include "ui/basics_page.h"
-#include "ui/list_dialog.h"
-#include "ui/page_field_controls.h"
+#include "ui/page_limit_readings.h"
 #include "ui/page_refusal_shown.h"
 #include "ui/session.h"
 #include "ui/text_fit_refusal.h"
@@ -24,25 +21,11 @@ namespace korvel {
 
 namespace {
 
-constexpr std::array<PageFieldControl, 7> kControls{{
-    {PageField::OutageObjective, kObjectiveField},
-    {PageField::HopLength, kHopLengthField},
-    {PageField::TimePercentagePL, kPLField},
-    {PageField::Longitude, kLongitudeField},
-    {PageField::Latitude, kLatitudeField},
-    {PageField::Station1Height, kStation1HeightField},
-    {PageField::Station2Height, kStation2HeightField},
-}};
-
 constexpr std::array<NamedTextField, 3> kTextFields{{
     {kInfoField, "Information field"},
     {kStation1NameField, "Station 1 name"},
     {kStation2NameField, "Station 2 name"},
 }};
-
-ControlId controlOf(PageField field) {
-    return korvel::controlOf(kControls, field, kObjectiveField);
-}
 
 std::string_view diversityWord(DiversityMode mode) {
     switch (mode) {
@@ -75,17 +58,26 @@ double wholeNumberValue(std::string_view text) {
 
 } // namespace
 
+void BasicsPage::onMenuCommand(Command command) {
+    if (command == Command::LeavePage && !accept()) {
+        session_.app.pageAccepted = false;
+    }
+}
+
 bool BasicsPage::accept() {
     if (!textsFitOrRefuse(session_.ports.messages, *view_, kTextFields)) {
         return false;
     }
     const PageValues values = heldValues();
-    readLimits(values);
+    NumericEntryState& fields = session_.fields;
+    readPageLimits(fields, session_.hop.record.frequencyGHz, *view_, shown_, kBasicsControls,
+                   basicsListedFields(), values);
     if (const std::optional<PageRefusal> refusal = basicsRefusal(values)) {
-        showPageRefusal(session_, *view_, *refusal, controlOf(refusal->field));
+        showPageRefusal(session_, *view_, *refusal, kBasicsControls.of(refusal->field));
         return false;
     }
-    if (!readingsInLimits()) {
+    if (!limitsConfirmed(fields, session_.ports.dialogs, *view_, kBasicsControls,
+                         basicsListedFields())) {
         return false;
     }
     store(session_.hop, values);
@@ -94,60 +86,13 @@ bool BasicsPage::accept() {
 
 PageValues BasicsPage::heldValues() const {
     PageValues values = storedPageValues(session_.hop);
-    const DialogView& view = *view_;
-    const auto number = [&](PageField field, ControlId control) {
-        values[field] = shown_.value(view, control, typedNumber(view.text(control)));
-    };
-    number(PageField::OutageObjective, kObjectiveField);
-    number(PageField::HopLength, kHopLengthField);
-    number(PageField::TimePercentagePL, kPLField);
-    number(PageField::Station1Height, kStation1HeightField);
-    number(PageField::Station2Height, kStation2HeightField);
-    for (const auto& [field, control] : {std::pair{PageField::Longitude, kLongitudeField},
-                                         std::pair{PageField::Latitude, kLatitudeField}}) {
-        values[field] = shown_.value(view, control, wholeNumberValue(view.text(control)));
+    for (const auto& [field, control] : kBasicsFieldControls) {
+        const std::string text = view_->text(control);
+        const double typed =
+            pageFieldRow(field).wholeNumber ? wholeNumberValue(text) : typedNumber(text);
+        values[field] = shown_.value(*view_, control, typed);
     }
     return values;
-}
-
-void BasicsPage::readLimits(const PageValues& values) {
-    NumericEntryState& fields = session_.fields;
-    fields.beginReading();
-    fields.setHopLengthLowerKm(15 / session_.hop.record.frequencyGHz);
-    for (const ListedPageField& listed : basicsListedFields()) {
-        const ControlId control = controlOf(listed.field);
-        if (shown_.edited(*view_, control)) {
-            readLimitedNumber(fields, view_->text(control), listed.limited);
-        } else {
-            readLimitedValue(fields, values[listed.field], listed.limited);
-        }
-    }
-}
-
-bool BasicsPage::readingsInLimits() {
-    NumericEntryState& fields = session_.fields;
-    if (fields.allFieldsInRange()) {
-        return true;
-    }
-    std::vector<std::string_view> names;
-    ControlId focus = kObjectiveField;
-    for (const ListedPageField& listed : basicsListedFields()) {
-        if (!fields.status(listed.limited).inRange) {
-            names.push_back(listed.name);
-            fields.markWarned(listed.limited); // the note below names it
-            focus = controlOf(listed.field);
-        }
-    }
-    bool confirmed = false;
-    {
-        const PageDisabled disabled(view_);
-        confirmed = runListDialog(session_.ports.dialogs, "Note!",
-                                  "Values out of normal limits : ", names, true);
-    }
-    if (!confirmed) {
-        view_->setFocus(focus);
-    }
-    return confirmed;
 }
 
 std::optional<HopState> BasicsPage::heldHop() const {
@@ -176,13 +121,7 @@ void BasicsPage::store(HopState& hop, const PageValues& values) const {
     }
     const bool marginChanges = record.hopLengthKm != values[PageField::HopLength] ||
                                record.selectiveFading != previousFading;
-    record.outageObjectivePct = values[PageField::OutageObjective];
-    record.station1HeightM = values[PageField::Station1Height];
-    record.station2HeightM = values[PageField::Station2Height];
-    record.hopLengthKm = values[PageField::HopLength];
-    record.pLPct = values[PageField::TimePercentagePL];
-    record.latitudeDeg = values[PageField::Latitude];
-    record.longitudeDeg = values[PageField::Longitude];
+    storePageValues(record, values, FieldPage::Basics, record.diversityMode);
     // The selective margin Msm follows the hop length (Standard scales the reference margin).
     if (marginChanges) {
         prepareSelectiveMargin(hop);

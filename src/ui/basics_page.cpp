@@ -62,17 +62,11 @@ void BasicsPage::open(DialogView& view) {
     view_ = &view;
     session_.app.currentPageId = kBasicsPageId;
     session_.updateTitle();
-    showLimitTips(view, session_.fields, session_.hop.record.frequencyGHz);
+    showLimitTips(view, kBasicsControls, session_.fields, session_.hop.record.frequencyGHz);
     fill();
 }
 
 void BasicsPage::onCommand(ControlId control) {
-    if (control == kLeavePageCommand) {
-        if (!accept()) {
-            session_.app.pageAccepted = false;
-        }
-        return;
-    }
     if (control == kBasicsProfileButton || control == kBasicsSitesButton) {
         session_.ports.window.postCommand(control == kBasicsSitesButton ? Command::Sites
                                                                         : Command::Profile);

@@ -10,6 +10,7 @@
 
 #include "hopfile/page_rules.h"
 #include "ui/page.h"
+#include "ui/page_field_controls.h"
 #include "ui/shown_fields.h"
 
 namespace korvel {
@@ -26,6 +27,18 @@ inline constexpr ControlId kHopLengthField = 1101;
 inline constexpr ControlId kLongitudeField = 1130;
 inline constexpr ControlId kLatitudeField = 1131;
 inline constexpr ControlId kPLField = 1132;
+
+// Which control shows which of the page's number fields.
+inline constexpr std::array<PageFieldControl, 7> kBasicsFieldControls{{
+    {PageField::OutageObjective, kObjectiveField},
+    {PageField::HopLength, kHopLengthField},
+    {PageField::TimePercentagePL, kPLField},
+    {PageField::Longitude, kLongitudeField},
+    {PageField::Latitude, kLatitudeField},
+    {PageField::Station1Height, kStation1HeightField},
+    {PageField::Station2Height, kStation2HeightField},
+}};
+inline constexpr PageControls kBasicsControls{kBasicsFieldControls, kObjectiveField};
 inline constexpr ControlId kInsulationLabel = 1125;
 inline constexpr ControlId kBasicsResetButton = kCancelButton;
 inline constexpr ControlId kBasicsProfileButton = 1141;
@@ -53,6 +66,7 @@ class BasicsPage final : public Page {
     void open(DialogView& view) override;
     void onCommand(ControlId control) override;
     [[nodiscard]] std::optional<HopState> heldHop() const override;
+    void onMenuCommand(Command command) override;
 
   private:
     void fill();
@@ -63,8 +77,6 @@ class BasicsPage final : public Page {
     bool accept();
     // What the fields hold: typed values, and the stored values of the fields not edited.
     [[nodiscard]] PageValues heldValues() const;
-    void readLimits(const PageValues& values);
-    bool readingsInLimits();
     void store(HopState& hop, const PageValues& values) const;
     void storeModes(HopState& hop) const;
 

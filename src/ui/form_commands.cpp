@@ -30,6 +30,44 @@ void showGuardMessages(Messages& messages, const std::vector<GuardMessage>& guar
 
 } // namespace
 
+void FormPage::onMenuCommand(Command command) {
+    switch (command) {
+    case Command::LeavePage:
+        leave();
+        return;
+    case Command::Profile:
+        openProfile();
+        return;
+    case Command::BudgetChart:
+    case Command::OutageChart:
+        openChart(command);
+        return;
+    case Command::Sites: // the hop may have taken the sites' values
+        refreshFreshness();
+        refreshCharts();
+        return;
+    default:
+        return;
+    }
+}
+
+// The page's windows close with it; a page refused stays, and so do they.
+void FormPage::leave() {
+    if (!validateFormPage(Purpose::Storing)) {
+        session_.app.pageAccepted = false;
+        return;
+    }
+    if (session_.resultsWindow != nullptr) {
+        session_.resultsWindow->close();
+    }
+    if (sweep_) {
+        sweep_->close();
+    }
+    if (profile_) {
+        profile_->close();
+    }
+}
+
 void FormPage::calculate() {
     if (validateFormPage()) {
         showCalculation(calculateHop(session_.hop));

@@ -110,7 +110,7 @@ void FormPage::open(DialogView& view) {
     const HopRecord& record = session_.hop.record;
     shown_.clear();
     showEquipment();
-    showLimitTips(view, session_.fields, record.frequencyGHz);
+    showLimitTips(view, kFormControls, session_.fields, record.frequencyGHz);
     // Rain attenuation is worked out from 6 GHz up: below, RainCalc is grayed and says why.
     const bool rainOffered = record.frequencyGHz >= kRainMinimumFrequencyGHz;
     view.setEnabled(kRainCalcButton, rainOffered);
@@ -242,21 +242,6 @@ void FormPage::step(ControlId button) {
 
 void FormPage::onCommand(ControlId control) {
     switch (control) {
-    case kLeavePageCommand:
-        if (!validateFormPage(Purpose::Storing)) {
-            session_.app.pageAccepted = false;
-        } else {
-            if (session_.resultsWindow != nullptr) {
-                session_.resultsWindow->close();
-            }
-            if (sweep_) {
-                sweep_->close();
-            }
-            if (profile_) {
-                profile_->close();
-            }
-        }
-        return;
     case kCalculateButton:
     case kOkButton:
         calculate();
@@ -271,16 +256,7 @@ void FormPage::onCommand(ControlId control) {
         openSweep();
         return;
     case kProfileButton:
-    case static_cast<ControlId>(Command::Profile):
         openProfile();
-        return;
-    case static_cast<ControlId>(Command::Sites): // the hop may have taken the sites' values
-        refreshFreshness();
-        refreshCharts();
-        return;
-    case static_cast<ControlId>(Command::BudgetChart):
-    case static_cast<ControlId>(Command::OutageChart):
-        openChart(static_cast<Command>(control));
         return;
     default:
         step(control);

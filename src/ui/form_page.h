@@ -14,6 +14,7 @@
 #include "hopfile/page_rules.h"
 #include "platform/results_window.h"
 #include "ui/page.h"
+#include "ui/page_field_controls.h"
 #include "ui/profile_window.h"
 #include "ui/shown_fields.h"
 #include "ui/sweep_window.h"
@@ -68,6 +69,31 @@ inline constexpr ControlId kRainCalcButton = 1247;
 inline constexpr ControlId kSweepButton = 1248;
 inline constexpr ControlId kProfileButton = 1249;
 
+// Which control shows which of the page's number fields (those its layout has).
+inline constexpr std::array<PageFieldControl, 20> kFormFieldControls{{
+    {PageField::Antenna1Diameter, kAntenna1DiameterField},
+    {PageField::Antenna2Diameter, kAntenna2DiameterField},
+    {PageField::Antenna1Gain, kAntenna1GainField},
+    {PageField::Antenna2Gain, kAntenna2GainField},
+    {PageField::Feeder1Loss, kFeeder1LossField},
+    {PageField::Feeder2Loss, kFeeder2LossField},
+    {PageField::Connector1Loss, kConnector1Field},
+    {PageField::Connector2Loss, kConnector2Field},
+    {PageField::Feeder1Length, kFeeder1LengthField},
+    {PageField::Feeder2Length, kFeeder2LengthField},
+    {PageField::BranchingLoss, kBranchingLossField},
+    {PageField::DiversityDiameter, kDiversityDiameterField},
+    {PageField::DiversityGain, kDiversityGainField},
+    {PageField::ChannelSpacing, kChannelSpacingField},
+    {PageField::Antenna1Height, kAntenna1HeightField},
+    {PageField::Antenna2Height, kAntenna2HeightField},
+    {PageField::AntennaSpacing, kAntennaSpacingField},
+    {PageField::SelectiveMargin, kSelectiveMarginField},
+    {PageField::ThresholdDegradation, kThresholdDegradationField},
+    {PageField::TerrainLoss, kTerrainLossField},
+}};
+inline constexpr PageControls kFormControls{kFormFieldControls, kBranchingLossField};
+
 // The layout of a diversity mode.
 DialogId formPageLayout(DiversityMode diversity);
 
@@ -81,6 +107,7 @@ class FormPage final : public Page {
     [[nodiscard]] DialogId form() const override;
     void open(DialogView& view) override;
     void onCommand(ControlId control) override;
+    void onMenuCommand(Command command) override;
     // The planner changed a value: the results may be out of date now.
     void onEdited(ControlId /*control*/) override { refreshFreshness(); }
     // Save checks the fields without leaving the page: the results window stays.
@@ -112,13 +139,12 @@ class FormPage final : public Page {
     [[nodiscard]] FormLayout layout() const;
     // What the fields hold: typed values, and the values shown in the fields not edited.
     [[nodiscard]] PageValues heldValues() const;
-    void readLimits(const PageValues& values, const FormLayout& layout);
-    bool limitsConfirmed(const FormLayout& layout);
     void readInto(HopRecord& copy, const PageValues& values) const;
     void storeAntennaFlags(HopRecord& copy);
     void storeFeederFlags(HopRecord& copy);
 
     // Commands (form_commands.cpp).
+    void leave();
     void calculate();
     // The sequence after calculateHop; false when it stopped on -1 or -4.
     bool showCalculation(const CalculationOutcome& outcome);

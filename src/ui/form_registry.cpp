@@ -72,43 +72,37 @@ constexpr FormControl kRadioPage[]{
     {kRadioResetButton, kButton} // "Reset"
 };
 
-constexpr FormControl kBasicsPage[]{{kInfoField, kEdit},
-                                    {kStation1NameField, kEdit},
-                                    {kStation1HeightField, kEdit},
-                                    {kStation2NameField, kEdit},
-                                    {kStation2HeightField, kEdit},
-                                    {kObjectiveField, kEdit},
-                                    {kHopLengthField, kEdit},
-                                    {kLongitudeField, kEdit},
-                                    {kLatitudeField, kEdit},
-                                    {kPLField, kEdit},
-                                    choiceButton(EastWest::East),
-                                    choiceButton(EastWest::West),
-                                    choiceButton(NorthSouth::North),
-                                    choiceButton(NorthSouth::South),
-                                    choiceButton(Method::Method1),
-                                    choiceButton(Method::Method2),
-                                    choiceButton(LandType::Land),
-                                    choiceButton(LandType::MediumWater),
-                                    choiceButton(LandType::LargeWater),
-                                    choiceButton(AntennaType::ParabSolid),
-                                    choiceButton(AntennaType::ParabGrid),
-                                    choiceButton(SelectiveFading::No),
-                                    choiceButton(SelectiveFading::Standard),
-                                    choiceButton(SelectiveFading::User),
-                                    choiceButton(FeederInsulation::Foam),
-                                    choiceButton(FeederInsulation::Air),
-                                    choiceButton(FeederInsulation::Both),
-                                    choiceButton(DiversityMode::No),
-                                    choiceButton(DiversityMode::Freq),
-                                    choiceButton(DiversityMode::Space),
-                                    choiceButton(UsageMode::Single),
-                                    choiceButton(UsageMode::Hsb),
-                                    choiceButton(UsageMode::OnePlusOne),
-                                    {kInsulationLabel, kLabel},
-                                    {kBasicsResetButton, kButton},
-                                    {kBasicsProfileButton, kButton},
-                                    {kBasicsSitesButton, kButton}};
+constexpr auto kBasicsPageOthers =
+    std::to_array<FormControl>({{kInfoField, kEdit},
+                                {kStation1NameField, kEdit},
+                                {kStation2NameField, kEdit},
+                                choiceButton(EastWest::East),
+                                choiceButton(EastWest::West),
+                                choiceButton(NorthSouth::North),
+                                choiceButton(NorthSouth::South),
+                                choiceButton(Method::Method1),
+                                choiceButton(Method::Method2),
+                                choiceButton(LandType::Land),
+                                choiceButton(LandType::MediumWater),
+                                choiceButton(LandType::LargeWater),
+                                choiceButton(AntennaType::ParabSolid),
+                                choiceButton(AntennaType::ParabGrid),
+                                choiceButton(SelectiveFading::No),
+                                choiceButton(SelectiveFading::Standard),
+                                choiceButton(SelectiveFading::User),
+                                choiceButton(FeederInsulation::Foam),
+                                choiceButton(FeederInsulation::Air),
+                                choiceButton(FeederInsulation::Both),
+                                choiceButton(DiversityMode::No),
+                                choiceButton(DiversityMode::Freq),
+                                choiceButton(DiversityMode::Space),
+                                choiceButton(UsageMode::Single),
+                                choiceButton(UsageMode::Hsb),
+                                choiceButton(UsageMode::OnePlusOne),
+                                {kInsulationLabel, kLabel},
+                                {kBasicsResetButton, kButton},
+                                {kBasicsProfileButton, kButton},
+                                {kBasicsSitesButton, kButton}});
 
 constexpr FormControl kListDialog[]{
     {kListHeadingLabel, kLabel},       {kListFirstNameLabel, kLabel},
@@ -169,43 +163,65 @@ constexpr FormControl kHopsListDialog[]{{kHopsList, kList},
                                         {kOkButton, kButton},
                                         {kCancelButton, kButton}};
 
-// The Form page's controls in all three layouts, then each layout's diversity group.
-constexpr std::array<FormControl, 37> kFormPage{
-    {{kFormRadioLabel, kLabel},           {kFormModeLabel, kLabel},
-     {kFeeder1TotalLabel, kLabel},        {kFeeder2TotalLabel, kLabel},
-     {kSelectiveMarginLabel, kLabel},     {kSelectiveMarginUnit, kLabel},
-     {kBranchingLossField, kEdit},        {kTerrainLossField, kEdit},
-     {kThresholdDegradationField, kEdit}, {kSelectiveMarginField, kEdit},
-     {kAntenna1DiameterField, kEdit},     {kAntenna2DiameterField, kEdit},
-     {kAntenna1GainField, kEdit},         {kAntenna2GainField, kEdit},
-     {kAntenna1HeightField, kEdit},       {kAntenna2HeightField, kEdit},
-     {kFeeder1LengthField, kEdit},        {kFeeder2LengthField, kEdit},
-     {kFeeder1LossField, kEdit},          {kFeeder2LossField, kEdit},
-     {kConnector1Field, kEdit},           {kConnector2Field, kEdit},
-     {kAntenna1LowerButton, kButton},     {kAntenna1RaiseButton, kButton},
-     {kAntenna2LowerButton, kButton},     {kAntenna2RaiseButton, kButton},
-     {kFeeder1LowerButton, kButton},      {kFeeder1RaiseButton, kButton},
-     {kFeeder2LowerButton, kButton},      {kFeeder2RaiseButton, kButton},
-     {kCalculateButton, kButton},         {kOptimizeButton, kButton},
-     {kRainCalcButton, kButton},          {kSweepButton, kButton},
-     {kProfileButton, kButton},           {kFeeder1TypeLabel, kLabel},
-     {kFeeder2TypeLabel, kLabel}}};
-constexpr std::array<FormControl, 5> kSpaceGroup{{{kDiversityDiameterField, kEdit},
-                                                  {kDiversityGainField, kEdit},
-                                                  {kAntennaSpacingField, kEdit},
-                                                  {kDiversityRaiseButton, kButton},
-                                                  {kDiversityLowerButton, kButton}}};
-constexpr std::array<FormControl, 1> kFrequencyGroup{{{kChannelSpacingField, kEdit}}};
+// The Form page's controls besides its number fields, in all three layouts; the space diversity
+// layout adds the stepping buttons of its third antenna.
+constexpr auto kFormPageOthers =
+    std::to_array<FormControl>({{kFormRadioLabel, kLabel},       {kFormModeLabel, kLabel},
+                                {kFeeder1TotalLabel, kLabel},    {kFeeder2TotalLabel, kLabel},
+                                {kSelectiveMarginLabel, kLabel}, {kSelectiveMarginUnit, kLabel},
+                                {kAntenna1LowerButton, kButton}, {kAntenna1RaiseButton, kButton},
+                                {kAntenna2LowerButton, kButton}, {kAntenna2RaiseButton, kButton},
+                                {kFeeder1LowerButton, kButton},  {kFeeder1RaiseButton, kButton},
+                                {kFeeder2LowerButton, kButton},  {kFeeder2RaiseButton, kButton},
+                                {kCalculateButton, kButton},     {kOptimizeButton, kButton},
+                                {kRainCalcButton, kButton},      {kSweepButton, kButton},
+                                {kProfileButton, kButton},       {kFeeder1TypeLabel, kLabel},
+                                {kFeeder2TypeLabel, kLabel}});
+constexpr auto kFormPageSpaceOthers = [] {
+    std::array<FormControl, kFormPageOthers.size() + 2> all{};
+    std::ranges::copy(kFormPageOthers, all.begin());
+    all[all.size() - 2] = {kDiversityRaiseButton, kButton};
+    all[all.size() - 1] = {kDiversityLowerButton, kButton};
+    return all;
+}();
 
-template <std::size_t Group>
-constexpr std::array<FormControl, kFormPage.size() + Group>
-withGroup(const std::array<FormControl, Group>& group) {
-    std::array<FormControl, kFormPage.size() + Group> all{};
-    std::ranges::copy(group, std::ranges::copy(kFormPage, all.begin()).out);
+// How many of a page's number fields a layout shows.
+template <std::size_t Fields>
+constexpr std::size_t shownCount(const std::array<PageFieldControl, Fields>& fields,
+                                 DiversityMode diversity) {
+    return static_cast<std::size_t>(std::ranges::count_if(fields, [diversity](const auto& entry) {
+        return shownIn(pageFieldRow(entry.field), diversity);
+    }));
+}
+
+// A page's other controls, then the edits of the number fields its layout shows.
+template <std::size_t Count, std::size_t Others, std::size_t Fields>
+constexpr std::array<FormControl, Others + Count>
+withNumberFields(const std::array<FormControl, Others>& others,
+                 const std::array<PageFieldControl, Fields>& fields, DiversityMode diversity) {
+    std::array<FormControl, Others + Count> all{};
+    auto out = std::ranges::copy(others, all.begin()).out;
+    for (const auto& [field, control] : fields) {
+        if (shownIn(pageFieldRow(field), diversity)) {
+            *out++ = {control, kEdit};
+        }
+    }
     return all;
 }
-constexpr auto kFormPageSpaceDiversity = withGroup(kSpaceGroup);
-constexpr auto kFormPageFrequencyDiversity = withGroup(kFrequencyGroup);
+
+template <DiversityMode diversity, std::size_t Others>
+constexpr auto formLayoutControls(const std::array<FormControl, Others>& others) {
+    return withNumberFields<shownCount(kFormFieldControls, diversity)>(others, kFormFieldControls,
+                                                                       diversity);
+}
+
+constexpr auto kBasicsPage = withNumberFields<kBasicsFieldControls.size()>(
+    kBasicsPageOthers, kBasicsFieldControls, DiversityMode::No);
+constexpr auto kFormPage = formLayoutControls<DiversityMode::No>(kFormPageOthers);
+constexpr auto kFormPageSpaceDiversity =
+    formLayoutControls<DiversityMode::Space>(kFormPageSpaceOthers);
+constexpr auto kFormPageFrequencyDiversity =
+    formLayoutControls<DiversityMode::Freq>(kFormPageOthers);
 
 constexpr FormControl kRainDialog[]{
     {kVerticalButton, kRadio},      {kHorizontalButton, kRadio},

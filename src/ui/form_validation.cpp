@@ -13,43 +13,13 @@
 #include "optimize/library_lookup.h"
 #include "ui/form_page.h"
 #include "ui/hop_file_bounds.h"
-#include "ui/list_dialog.h"
-#include "ui/page_field_controls.h"
+#include "ui/page_limit_readings.h"
 #include "ui/page_refusal_shown.h"
 #include "ui/session.h"
 
 namespace korvel {
 
 namespace {
-
-constexpr double kChannelSpacingShare = 0.05; // of the frequency: the plausible upper limit
-
-constexpr std::array<PageFieldControl, 20> kControls{{
-    {PageField::Antenna1Diameter, kAntenna1DiameterField},
-    {PageField::Antenna2Diameter, kAntenna2DiameterField},
-    {PageField::Antenna1Gain, kAntenna1GainField},
-    {PageField::Antenna2Gain, kAntenna2GainField},
-    {PageField::Feeder1Loss, kFeeder1LossField},
-    {PageField::Feeder2Loss, kFeeder2LossField},
-    {PageField::Connector1Loss, kConnector1Field},
-    {PageField::Connector2Loss, kConnector2Field},
-    {PageField::Feeder1Length, kFeeder1LengthField},
-    {PageField::Feeder2Length, kFeeder2LengthField},
-    {PageField::BranchingLoss, kBranchingLossField},
-    {PageField::DiversityDiameter, kDiversityDiameterField},
-    {PageField::DiversityGain, kDiversityGainField},
-    {PageField::ChannelSpacing, kChannelSpacingField},
-    {PageField::Antenna1Height, kAntenna1HeightField},
-    {PageField::Antenna2Height, kAntenna2HeightField},
-    {PageField::AntennaSpacing, kAntennaSpacingField},
-    {PageField::SelectiveMargin, kSelectiveMarginField},
-    {PageField::ThresholdDegradation, kThresholdDegradationField},
-    {PageField::TerrainLoss, kTerrainLossField},
-}};
-
-ControlId controlOf(PageField field) {
-    return korvel::controlOf(kControls, field, kBranchingLossField);
-}
 
 // The fields are shown with one decimal: a typed value that shows as the library's value is the
 // library's value, so an untouched field is never taken for one the user typed.
@@ -74,13 +44,15 @@ bool FormPage::validateFormPage(Purpose purpose) {
     HopRecord copy = session_.hop.record;
     const FormLayout shownLayout = layout();
     const PageValues values = heldValues();
-    readLimits(values, shownLayout);
+    const std::vector<ListedPageField> listed = formListedFields(shownLayout);
+    NumericEntryState& fields = session_.fields;
+    readPageLimits(fields, shownLayout.frequencyGHz, *view_, shown_, kFormControls, listed, values);
     if (const std::optional<PageRefusal> refusal = formRefusal(values, shownLayout)) {
-        showPageRefusal(session_, *view_, *refusal, controlOf(refusal->field));
+        showPageRefusal(session_, *view_, *refusal, kFormControls.of(refusal->field));
         return false;
     }
     // A value the hop file reader refuses would make the saved hop one that never opens again.
-    for (const PageFieldControl& entry : kControls) {
+    for (const PageFieldControl& entry : kFormFieldControls) {
         const auto damage =
             shown_.has(entry.control)
                 ? valueTheReaderRefuses(recordFieldName(entry.field), values[entry.field])
@@ -92,7 +64,7 @@ bool FormPage::validateFormPage(Purpose purpose) {
             return false;
         }
     }
-    if (!limitsConfirmed(shownLayout)) {
+    if (!limitsConfirmed(fields, session_.ports.dialogs, *view_, kFormControls, listed)) {
         return false;
     }
     readInto(copy, values);
@@ -110,7 +82,7 @@ bool FormPage::validateFormPage(Purpose purpose) {
 
 PageValues FormPage::heldValues() const {
     PageValues values = storedPageValues(session_.hop);
-    for (const PageFieldControl& entry : kControls) {
+    for (const PageFieldControl& entry : kFormFieldControls) {
         if (shown_.has(entry.control)) {
             const double typed = typedNumber(view_->text(entry.control));
             values[entry.field] = shown_.value(*view_, entry.control, typed);
@@ -119,70 +91,8 @@ PageValues FormPage::heldValues() const {
     return values;
 }
 
-void FormPage::readLimits(const PageValues& values, const FormLayout& shownLayout) {
-    NumericEntryState& fields = session_.fields;
-    fields.beginReading();
-    fields.setChannelSpacingUpperGHz(kChannelSpacingShare * shownLayout.frequencyGHz);
-    for (const ListedPageField& listed : formListedFields(shownLayout)) {
-        const ControlId control = controlOf(listed.field);
-        if (shown_.edited(*view_, control)) {
-            readLimitedNumber(fields, view_->text(control), listed.limited);
-        } else {
-            readLimitedValue(fields, values[listed.field], listed.limited);
-        }
-    }
-}
-
-bool FormPage::limitsConfirmed(const FormLayout& shownLayout) {
-    NumericEntryState& fields = session_.fields;
-    if (fields.allFieldsInRange()) {
-        return true;
-    }
-    std::vector<std::string_view> names;
-    ControlId focus = kBranchingLossField;
-    for (const ListedPageField& listed : formListedFields(shownLayout)) {
-        if (!fields.status(listed.limited).inRange) {
-            names.push_back(listed.name);
-            fields.markWarned(listed.limited); // the note below names it
-            focus = controlOf(listed.field);
-        }
-    }
-    bool confirmed = false;
-    {
-        const PageDisabled disabled(view_);
-        confirmed = runListDialog(session_.ports.dialogs, "Note!",
-                                  "Values out of normal limits : ", names, true);
-    }
-    if (!confirmed) {
-        view_->setFocus(focus);
-    }
-    return confirmed;
-}
-
 void FormPage::readInto(HopRecord& copy, const PageValues& values) const {
-    copy.branchingLossDb = values[PageField::BranchingLoss];
-    copy.addTerrainLossDb = values[PageField::TerrainLoss];
-    copy.thresholdDegradationDb = values[PageField::ThresholdDegradation];
-    copy.antenna1DiameterM = values[PageField::Antenna1Diameter];
-    copy.antenna2DiameterM = values[PageField::Antenna2Diameter];
-    copy.antenna1GainDbi = values[PageField::Antenna1Gain];
-    copy.antenna2GainDbi = values[PageField::Antenna2Gain];
-    copy.antenna1HeightM = values[PageField::Antenna1Height];
-    copy.antenna2HeightM = values[PageField::Antenna2Height];
-    copy.feeder1LengthM = values[PageField::Feeder1Length];
-    copy.feeder2LengthM = values[PageField::Feeder2Length];
-    copy.feeder1LossDbPer100m = values[PageField::Feeder1Loss];
-    copy.feeder2LossDbPer100m = values[PageField::Feeder2Loss];
-    copy.connector1LossDb = values[PageField::Connector1Loss];
-    copy.connector2LossDb = values[PageField::Connector2Loss];
-    if (diversity_ == DiversityMode::Space) {
-        copy.diversityDiameterM = values[PageField::DiversityDiameter];
-        copy.diversityGainDbi = values[PageField::DiversityGain];
-        copy.antennaSpacingM = values[PageField::AntennaSpacing];
-    }
-    if (diversity_ == DiversityMode::Freq) {
-        copy.frequencyDifferenceGHz = values[PageField::ChannelSpacing];
-    }
+    storePageValues(copy, values, FieldPage::Form, diversity_);
 }
 
 void FormPage::storeAntennaFlags(HopRecord& copy) {

@@ -1,7 +1,8 @@
 #pragma once
 // A page of the main window: the start panel, the Radio and Basics pages and those to come. The
 // shell makes one page at a time; the page fills its view when it opens and answers the shell's
-// leave request (command 1999) by clearing pageAccepted when its fields are not acceptable.
+// leave request (Command::LeavePage) by clearing pageAccepted when its fields are not
+// acceptable.
 
 #include <optional>
 
@@ -12,15 +13,16 @@
 
 namespace korvel {
 
-inline constexpr ControlId kLeavePageCommand = static_cast<ControlId>(Command::LeavePage);
-
 class Page : public DialogEvents {
   public:
     [[nodiscard]] virtual DialogId form() const = 0;
     // The view has been made and stays valid until the page is destroyed.
     virtual void open(DialogView& view) = 0;
+    // A command of the shell or its menu meant for the page (the leave request, the Form page's
+    // charts and profile); a page ignores those it does not handle.
+    virtual void onMenuCommand(Command /*command*/) {}
     // Save's check of the fields; pages without a check of their own answer the leave request.
-    virtual void onSaveCheck() { onCommand(kLeavePageCommand); }
+    virtual void onSaveCheck() { onMenuCommand(Command::LeavePage); }
     // Saving the route: the route screen and the hop box take what they show into the route,
     // checked as HopCalc checks it; false when refused (said, the focus on the field).
     virtual bool takeIntoRoute() { return true; }

@@ -1,6 +1,6 @@
 #pragma once
-// Which control of a page shows which of the page's fields: a refusal names the field, the page
-// puts the focus on its control.
+// Which control of a page shows which of the page's fields: a refusal or a note names the field,
+// the page puts the focus on its control.
 
 #include <span>
 
@@ -14,15 +14,19 @@ struct PageFieldControl {
     ControlId control;
 };
 
-// The control showing `field`; `fallback` for a field none of `controls` shows.
-constexpr ControlId controlOf(std::span<const PageFieldControl> controls, PageField field,
-                              ControlId fallback) {
-    for (const PageFieldControl& entry : controls) {
-        if (entry.field == field) {
-            return entry.control;
+// A page's column of controls, and the control that takes the focus for a field none shows.
+struct PageControls {
+    std::span<const PageFieldControl> controls;
+    ControlId fallback = 0;
+
+    [[nodiscard]] constexpr ControlId of(PageField field) const {
+        for (const PageFieldControl& entry : controls) {
+            if (entry.field == field) {
+                return entry.control;
+            }
         }
+        return fallback;
     }
-    return fallback;
-}
+};
 
 } // namespace korvel

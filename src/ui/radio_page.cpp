@@ -62,7 +62,11 @@ void RadioPage::onCommand(ControlId control) {
         chooseTypedPrxth();
     } else if (control == kRadioResetButton) {
         showCommittedChoice();
-    } else if (control == kLeavePageCommand) {
+    }
+}
+
+void RadioPage::onMenuCommand(Command command) {
+    if (command == Command::LeavePage) {
         commit(session_.hop);
     }
 }

@@ -28,6 +28,7 @@ class RadioPage final : public Page {
     [[nodiscard]] DialogId form() const override { return DialogId::RadioPage; }
     void open(DialogView& view) override;
     void onCommand(ControlId control) override;
+    void onMenuCommand(Command command) override;
     void onSelectionChanged(ControlId list) override;
     [[nodiscard]] std::optional<HopState> heldHop() const override;
 

@@ -322,7 +322,7 @@ bool Shell::pageAccepts(bool saving) {
     if (page_ && saving) {
         page_->onSaveCheck();
     } else if (page_) {
-        page_->onCommand(kLeavePageCommand);
+        page_->onMenuCommand(Command::LeavePage);
     }
     if (session_.app.pageAccepted && session_.app.currentPageId != kRouteScreenId) {
         session_.notePageStored();
@@ -460,7 +460,7 @@ void Shell::formChart(Command command) {
                                      MessageIcon::Information);
         return;
     }
-    page_->onCommand(static_cast<ControlId>(command));
+    page_->onMenuCommand(command);
 }
 
 void Shell::exportMap(MapFormat format) {
@@ -491,7 +491,7 @@ void Shell::profile() {
                                      kAppCaption, MessageIcon::Information);
         return;
     }
-    page_->onCommand(static_cast<ControlId>(Command::Profile));
+    page_->onMenuCommand(Command::Profile);
 }
 
 void Shell::sites() {
@@ -515,7 +515,7 @@ void Shell::sites() {
         destroyPage();
         openPage(makePage(Command::BasicsPage, session_));
     } else if (kept && page == kFormPageId && page_) {
-        page_->onCommand(static_cast<ControlId>(Command::Sites));
+        page_->onMenuCommand(Command::Sites);
     }
 }
 

@@ -110,11 +110,14 @@ TEST_F(ReadLimitedNumber, WarnsOnceUntilNewOrARouteHopChange) {
 }
 
 TEST_F(ReadLimitedNumber, AdjustableBoundsFollowThePagesUntilNew) {
-    state.setHopLengthLowerKm(15.0 / 38.0);
-    EXPECT_FALSE(readOnce("0.3", F::HopLength));
-    state.setChannelSpacingUpperGHz(0.05 * 7.0);
-    EXPECT_TRUE(readOnce("0.35", F::ChannelSpacing));
+    state.followFrequency(38);
+    EXPECT_FALSE(readOnce("0.3", F::HopLength)); // below 15 / 38 GHz
+    EXPECT_TRUE(readOnce("0.4", F::HopLength));
+    state.followFrequency(7);
+    EXPECT_TRUE(readOnce("0.35", F::ChannelSpacing)); // 0.05 x 7 GHz
     EXPECT_FALSE(readOnce("0.36", F::ChannelSpacing));
+    state.followFrequency(0); // no frequency yet: the hop length keeps its bound
+    EXPECT_DOUBLE_EQ(state.limits(F::HopLength).lower, 15.0 / 7.0);
     state.resetForNew();
     EXPECT_EQ(state.limits(F::HopLength).lower, 1.0);
     EXPECT_EQ(state.limits(F::ChannelSpacing).upper, 1.0);

@@ -84,5 +84,14 @@ TEST(HopPreparation, HopLengthAndChannelSpacingTheCalculationCannotUseAreRefused
     }
 }
 
+// A refusal names the stored field behind the page field, as the hop file reader's messages do.
+TEST(HopPreparation, EveryPageFieldNamesItsStoredField) {
+    for (const PageFieldRow& row : kPageFieldRows) {
+        EXPECT_FALSE(recordFieldName(row.field).empty()) << static_cast<int>(row.field);
+    }
+    EXPECT_EQ(recordFieldName(PageField::ChannelSpacing), "frequencyDifferenceGHz");
+    EXPECT_EQ(recordFieldName(PageField::SelectiveMargin), "msmRefDb");
+}
+
 } // namespace
 } // namespace korvel

@@ -70,36 +70,10 @@ class PageRulesAgreementTest : public UiTest {
                 break;
             }
         };
-        for (double* value : {&r.outageObjectivePct,
-                              &r.hopLengthKm,
-                              &r.pLPct,
-                              &r.longitudeDeg,
-                              &r.latitudeDeg,
-                              &r.station1HeightM,
-                              &r.station2HeightM,
-                              &r.antenna1DiameterM,
-                              &r.antenna2DiameterM,
-                              &r.antenna1GainDbi,
-                              &r.antenna2GainDbi,
-                              &r.feeder1LossDbPer100m,
-                              &r.feeder2LossDbPer100m,
-                              &r.connector1LossDb,
-                              &r.connector2LossDb,
-                              &r.feeder1LengthM,
-                              &r.feeder2LengthM,
-                              &r.branchingLossDb,
-                              &r.diversityDiameterM,
-                              &r.diversityGainDbi,
-                              &r.frequencyDifferenceGHz,
-                              &r.antenna1HeightM,
-                              &r.antenna2HeightM,
-                              &r.antennaSpacingM,
-                              &r.msmRefDb,
-                              &r.thresholdDegradationDb,
-                              &r.addTerrainLossDb,
-                              &hop.results.Msm}) {
-            draw(*value);
+        for (const PageFieldRow& row : kPageFieldRows) {
+            draw(r.*row.member);
         }
+        draw(hop.results.Msm);
         return hop;
     }
 

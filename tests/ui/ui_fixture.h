@@ -20,6 +20,7 @@
 #include "support/recording_messages.h"
 #include "support/test_library.h"
 #include "ui/page.h"
+#include "ui/page_edit_watch.h"
 #include "ui/session.h"
 #include "ui/shell.h"
 
@@ -62,9 +63,18 @@ class UiTest : public ::testing::Test {
     void click(ControlId control) { dialogs.pagePresenter->onCommand(control); }
     void type(ControlId control, const std::string& text) { page().setText(control, text); }
     FakeDialogView& page() { return *dialogs.page; }
+    // The page the shell or the test made.
+    Page* shownPage() {
+        if (auto* watch = dynamic_cast<PageEditWatch*>(dialogs.pagePresenter)) {
+            return watch->watched();
+        }
+        return dynamic_cast<Page*>(dialogs.pagePresenter);
+    }
     bool pageAccepts() {
         session.app.pageAccepted = true;
-        click(kLeavePageCommand);
+        if (Page* shown = shownPage()) {
+            shown->onMenuCommand(Command::LeavePage);
+        }
         return session.app.pageAccepted;
     }
     // The next file dialog chooses `name` in the test's folder.
