@@ -57,6 +57,29 @@ struct WriteHopsJob {
     OverwriteChoice overwrite;
 };
 
+// One hop of the route's JSON: its slot as the route file keeps it, its state and share.
+void writeRouteHopJson(JsonWriter& json, const RouteState& route, std::size_t hop, bool stale,
+                       RouteHopStatus status,
+                       const std::optional<std::array<double, kMaxRouteHops>>& share) {
+    const RouteHopSlot& slot = route.slots[hop];
+    json.beginObject();
+    json.key("file").text(route.record.hopFile[hop].view());
+    json.key("station1").text(slot.station1.view());
+    json.key("station2").text(slot.station2.view());
+    json.key("lengthKm").number(slot.lengthKm);
+    json.key("objective").number(slot.objective);
+    json.key("outage").number(slot.outage);
+    json.key("rainUnavail").number(slot.rainUnavail);
+    json.key("stale").boolean(stale);
+    json.key("availabilityShare");
+    if (share) {
+        json.number((*share)[hop]);
+    } else {
+        json.null();
+    }
+    json.key("state").text(routeHopStatusKey(status));
+}
+
 void printRouteJson(const RouteState& route, const HopMarks& stale,
                     const RouteHopStatuses& statuses, const RouteShowJob& job,
                     const RouteMethods* methods) {
@@ -96,25 +119,10 @@ void printRouteJson(const RouteState& route, const HopMarks& stale,
     const auto availabilityShare = availabilityShares(route);
     json.key("hops").beginArray();
     for (int i = 0; i < record.hopCount; ++i) {
-        const RouteHopSlot& slot = route.slots[static_cast<std::size_t>(i)];
-        json.beginObject();
-        json.key("file").text(record.hopFile[static_cast<std::size_t>(i)].view());
-        json.key("station1").text(slot.station1.view());
-        json.key("station2").text(slot.station2.view());
-        json.key("lengthKm").number(slot.lengthKm);
-        json.key("objective").number(slot.objective);
-        json.key("outage").number(slot.outage);
-        json.key("rainUnavail").number(slot.rainUnavail);
-        json.key("stale").boolean(stale[static_cast<std::size_t>(i)]);
-        json.key("availabilityShare");
-        if (availabilityShare) {
-            json.number((*availabilityShare)[static_cast<std::size_t>(i)]);
-        } else {
-            json.null();
-        }
-        json.key("state").text(routeHopStatusKey(statuses[static_cast<std::size_t>(i)]));
+        const auto hop = static_cast<std::size_t>(i);
+        writeRouteHopJson(json, route, hop, stale[hop], statuses[hop], availabilityShare);
         if (methods) {
-            writeRouteHopMethodsJson(json, *methods, job.methods, static_cast<std::size_t>(i));
+            writeRouteHopMethodsJson(json, *methods, job.methods, hop);
         }
         json.endObject();
     }

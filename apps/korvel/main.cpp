@@ -169,6 +169,22 @@ int runStarted(QApplication& app, QtMainWindow& window, Shell& shell, ScenarioPl
     return status;
 }
 
+// The Qt side of each port, made for the main window and living as long as it.
+struct DesktopWindows {
+    explicit DesktopWindows(QtMainWindow& window)
+        : host(window, formFile), boxes(&window), dialogs(&window), results(&window),
+          charts(&window), sweepView(&window), profileView(&window), busyWork(&window) {}
+    QtDialogHost host;
+    QtMessages boxes;
+    QtFileChooser dialogs;
+    QtResultsWindow results;
+    QtChartWindows charts;
+    QtSweepView sweepView;
+    QtProfileView profileView;
+    QtPrinters printers;
+    QtBusyWork busyWork;
+};
+
 int run(QApplication& app, const DesktopOptions& options) {
     UserProfile profile(explicitProfile(options));
     const bool playing = !options.scenario.empty();
@@ -181,15 +197,9 @@ int run(QApplication& app, const DesktopOptions& options) {
     Transcript transcript(transcriptFile.is_open() ? transcriptFile : std::cout);
 
     QtMainWindow window;
-    QtDialogHost host(window, formFile);
-    QtMessages boxes(&window);
-    QtFileChooser dialogs(&window);
-    QtResultsWindow results(&window);
-    QtChartWindows charts(&window);
-    QtSweepView sweepView(&window);
-    QtProfileView profileView(&window);
-    QtPrinters printers;
-    QtBusyWork busyWork(&window);
+    DesktopWindows windows(window);
+    auto& [host, boxes, dialogs, results, charts, sweepView, profileView, printers, busyWork] =
+        windows;
     ScenarioMessages scriptedBoxes(transcript);
     ScenarioFileChooser scriptedDialogs(transcript, scriptedBoxes);
     scriptedBoxes.handOver(boxes);

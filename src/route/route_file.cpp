@@ -26,6 +26,24 @@ void showNotValid(Messages& messages, const std::string& name) {
                   MessageIcon::Exclamation);
 }
 
+// Reads the route's layout, or says why the file is not a route.
+bool parseOrRefuse(std::span<const std::uint8_t> image, RouteRecord& parsed,
+                   RouteFileVersion& version, const std::string& name, Messages& messages) {
+    switch (parseRouteImage(image, parsed, version)) {
+    case RouteParseError::None:
+        return true;
+    case RouteParseError::WrongMagic:
+    case RouteParseError::TooShort:
+        showNotValid(messages, name);
+        return false;
+    case RouteParseError::InvalidHopCount:
+        messages.beep();
+        messages.show(kInvalidHopCountText, kAppCaption, MessageIcon::Exclamation);
+        return false;
+    }
+    return false;
+}
+
 } // namespace
 
 bool writeRouteFile(RouteState& state, Messages& messages) {
@@ -116,16 +134,7 @@ bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
     }
     RouteRecord parsed;
     RouteFileVersion version = RouteFileVersion::Current;
-    switch (parseRouteImage(*image, parsed, version)) {
-    case RouteParseError::None:
-        break;
-    case RouteParseError::WrongMagic:
-    case RouteParseError::TooShort:
-        showNotValid(messages, name);
-        return false;
-    case RouteParseError::InvalidHopCount:
-        messages.beep();
-        messages.show(kInvalidHopCountText, kAppCaption, MessageIcon::Exclamation);
+    if (!parseOrRefuse(*image, parsed, version, name, messages)) {
         return false;
     }
     const StoredValueReview review = reviewRouteValues(parsed);
