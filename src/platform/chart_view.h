@@ -99,8 +99,16 @@ struct ChartTable {
     std::vector<std::vector<std::string>> rows;
 };
 
+// What heads a chart exported for a report, and where its file goes by default.
+struct ChartTitleBlock {
+    // The hop or route, its stations, frequency and date; then the verdict line(s).
+    std::vector<std::string> lines;
+    std::string fileStem; // "LINK7-budget": the name the export proposes, before its extension
+    std::string folder;   // UTF-8: the hop's or route's folder; empty: the dialog's own
+};
+
 struct ChartContent {
-    std::string name;   // the window's key: "budget", "outage", "sweep", "route"
+    std::string name;   // the window's key: "budget", "outage", "sweep", "route", "profile"
     std::string title;  // window title and chart title
     std::string xTitle; // axis titles carry their units
     std::string yTitle;
@@ -116,6 +124,7 @@ struct ChartContent {
     std::vector<ChartBand> bands;
     std::string verdict; // one sentence in words above the chart, e.g. "... meets ..."
     ChartTable table;
+    ChartTitleBlock titleBlock; // empty: the export carries the chart's title alone
 };
 
 // The chart windows of the program: one per name, opened on first use and brought up again.

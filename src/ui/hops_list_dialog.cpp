@@ -13,6 +13,7 @@
 #include "route/route_summary.h"
 #include "series/route_bars.h"
 #include "ui/chart_contents.h"
+#include "ui/chart_title_block.h"
 #include "ui/hop_sites_files.h"
 #include "ui/route_hop_loading.h"
 #include "ui/session.h"
@@ -67,7 +68,8 @@ class HopsListDialog final : public DialogEvents {
         case kRouteChartButton:
             // The route the list shows, drawn.
             if (session_.charts != nullptr) {
-                session_.charts->showChart(routeChartContent(routeChart(standing_)));
+                session_.charts->showChart(
+                    withTitleBlock(routeChartContent(routeChart(standing_)), session_));
             }
             break;
         default:

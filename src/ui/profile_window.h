@@ -47,6 +47,8 @@ class ProfileWindow final : public ProfileEvents {
     std::function<void()> sitesChanged;
     // The elevation models of the settings, in the order they are tried.
     std::function<std::vector<std::filesystem::path>()> terrainSources;
+    // What heads the chart's export; none: its title alone.
+    std::function<ChartTitleBlock(const ChartContent&)> titleBlock;
 
   private:
     // Why the hop cannot be drawn, in words; empty when it can.
@@ -62,6 +64,7 @@ class ProfileWindow final : public ProfileEvents {
     void offerProfileForHopLength(const ProfileSettings& settings);
     // The imported or sampled profile becomes the hop's and is drawn.
     void takeProfile(TerrainProfile profile, const ProfileSettings& settings);
+    void showChart(ChartContent chart);
 
     const HopState& hop_;
     HopSites& sites_;

@@ -13,6 +13,7 @@
 #include "series/route_bars.h"
 #include "ui/about_box.h"
 #include "ui/chart_contents.h"
+#include "ui/chart_title_block.h"
 #include "ui/climate_maps_dialog.h"
 #include "ui/form_registry.h"
 #include "ui/hop_files.h"
@@ -504,8 +505,11 @@ void Shell::routeChart() {
                             ? summarizeRoute(route, session_.hop, session_.ports.messages)
                             : summarizeOpenedRoute(route, session_.ports.messages);
     if (summed) {
-        session_.charts->showChart(routeChartContent(korvel::routeChart(routeStanding(
-            route, session_.library, route.routeHopActive ? &session_.hop : nullptr))));
+        session_.charts->showChart(
+            withTitleBlock(routeChartContent(korvel::routeChart(routeStanding(
+                               route, session_.library,
+                               route.routeHopActive ? &session_.hop : nullptr))),
+                           session_));
     }
 }
 

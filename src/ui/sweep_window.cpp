@@ -103,7 +103,11 @@ void SweepWindow::onSweep(int input, const std::string& from, const std::string&
     }
     if (std::optional<Sweep> sweep = sweepOf(chosen, range)) {
         shown_ = std::move(*sweep);
-        view_.showChart(sweepChart(shown_));
+        ChartContent chart = sweepChart(shown_);
+        if (titleBlock) {
+            chart.titleBlock = titleBlock(chart);
+        }
+        view_.showChart(chart);
     }
 }
 

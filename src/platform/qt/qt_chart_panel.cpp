@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <limits>
 #include <set>
 #include <span>
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +23,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QSvgGenerator>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtCharts/QAreaSeries>
@@ -36,6 +37,7 @@
 
 #include "platform/chart_frame.h"
 #include "platform/file_replace.h"
+#include "platform/qt/qt_chart_export.h"
 #include "platform/qt/qt_chart_series.h"
 #include "platform/qt/qt_text.h"
 
@@ -110,11 +112,16 @@ QtChartPanel::QtChartPanel(QWidget* parent, ChartExportPorts ports)
     exportButton->setAccessibleName(QStringLiteral("Export as PNG, SVG or CSV"));
     exportButton->setObjectName(QStringLiteral("export"));
     connect(exportButton, &QPushButton::clicked, this, [this] { chooseExportFile(); });
+    printResolution_ = new QCheckBox(QStringLiteral("PNG at &300 dpi"), this);
+    printResolution_->setObjectName(QStringLiteral("dpi300"));
+    printResolution_->setAccessibleName(
+        QStringLiteral("Export PNG at 300 dpi (unticked: the screen's dpi)"));
     auto* copyButton = new QPushButton(QStringLiteral("&Copy"), this);
     copyButton->setAccessibleName(QStringLiteral("Copy the chart and its numbers"));
     connect(copyButton, &QPushButton::clicked, this, [this] { copyToClipboard(); });
     buttons->addWidget(tableButton_);
     buttons->addStretch(1);
+    buttons->addWidget(printResolution_);
     buttons->addWidget(exportButton);
     buttons->addWidget(copyButton);
     layout->addLayout(buttons);
@@ -214,49 +221,20 @@ void QtChartPanel::fillTable() {
     table_->resizeColumnsToContents();
 }
 
-QString QtChartPanel::csv() const {
-    const auto quoted = [](const std::string& cell) {
-        QString text = toQString(cell);
-        if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))) {
-            text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-                   QLatin1Char('"');
-        }
-        return text;
-    };
-    QString out;
-    const auto line = [&](const std::vector<std::string>& cells) {
-        QStringList row;
-        for (const std::string& cell : cells) {
-            row << quoted(cell);
-        }
-        out += row.join(QLatin1Char(',')) + QLatin1Char('\n');
-    };
-    line(content_.table.columns);
-    for (const auto& row : content_.table.rows) {
-        line(row);
-    }
-    return out;
-}
-
 std::optional<QByteArray> QtChartPanel::exportBytes(const QString& suffix) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
     if (suffix == QStringLiteral("png")) {
-        return view_->grab().save(&buffer, "PNG") ? std::optional(buffer.data()) : std::nullopt;
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        const double dpi = printResolution_->isChecked() ? kPrintDpi : 0.0;
+        return chartImage(*view_, content_, dpi).save(&buffer, "PNG") ? std::optional(buffer.data())
+                                                                       : std::nullopt;
     }
     if (suffix == QStringLiteral("svg")) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(view_->size());
-        svg.setViewBox(QRect(QPoint(0, 0), view_->size()));
-        svg.setTitle(toQString(content_.title));
-        svg.setDescription(toQString(content_.verdict));
-        QPainter painter(&svg);
-        view_->render(&painter);
-        return painter.end() ? std::optional(buffer.data()) : std::nullopt;
+        QByteArray svg = chartSvg(*view_, content_);
+        return svg.isEmpty() ? std::nullopt : std::optional(svg);
     }
     if (suffix == QStringLiteral("csv")) {
-        return csv().toUtf8();
+        return chartCsv(content_.table).toUtf8();
     }
     return std::nullopt;
 }
@@ -264,6 +242,15 @@ std::optional<QByteArray> QtChartPanel::exportBytes(const QString& suffix) {
 void QtChartPanel::chooseExportFile() {
     if (ports_.files == nullptr || ports_.messages == nullptr) {
         return;
+    }
+    // The hop's name and the chart's, beside the hop file: LINK7-budget.png.
+    const ChartTitleBlock& block = content_.titleBlock;
+    if (!block.fileStem.empty()) {
+        const std::filesystem::path proposed =
+            std::filesystem::path(block.folder) / (block.fileStem + ".png");
+        ports_.files->setStartFolder(block.folder);
+        ports_.files->setStartName(block.folder.empty() ? proposed.filename().string()
+                                                        : proposed.string());
     }
     const std::optional<ChosenFile> chosen = ports_.files->choose(FileDialogUse::ExportChart);
     if (!chosen) {
@@ -288,8 +275,8 @@ void QtChartPanel::chooseExportFile() {
 
 void QtChartPanel::copyToClipboard() {
     auto* mime = new QMimeData;
-    mime->setImageData(view_->grab().toImage());
-    mime->setText(csv());
+    mime->setImageData(chartImage(*view_, content_, 0.0));
+    mime->setText(chartCsv(content_.table));
     QApplication::clipboard()->setMimeData(mime);
 }
 
