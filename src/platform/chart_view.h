@@ -31,8 +31,10 @@ enum class ChartRole {
     FresnelShare, // a share of the first Fresnel zone, as a clearance rule asks
     Earth,        // the earth's curvature (sea level bulged for k)
     SightOtherK,  // the line of sight as it bends for another k than the drawing's
-    Diversity,    // the path to the space-diversity antenna
+    Diversity,    // the path to the space-diversity antenna, or a hop's diversity branch
     Mast,         // an antenna mast
+    Threshold,    // the receiver threshold a margin reaches down to
+    Floor,        // where bars of absolute levels start: not a value of its own
 };
 
 // How a curve is stroked when its role's own style will not tell it apart.
@@ -45,6 +47,7 @@ struct ChartBar {
     double high = 0;
     ChartRole role = ChartRole::Level;
     std::string label; // written at the bar's top, e.g. "misses"; may be empty
+    bool rightAxis = false; // on the chart's second y axis (a value of another kind)
 };
 
 // A curve through (x, y); a y that is not a number breaks the curve (a point without result).
@@ -82,6 +85,7 @@ struct ChartMark {
     double value = 0;
     double from = std::numeric_limits<double>::quiet_NaN();
     double to = std::numeric_limits<double>::quiet_NaN();
+    bool rightAxis = false; // on the chart's second y axis
 };
 
 // A stretch of the x axis shaded over the whole height, named in words (where the calculation
@@ -112,6 +116,9 @@ struct ChartContent {
     std::string title;  // window title and chart title
     std::string xTitle; // axis titles carry their units
     std::string yTitle;
+    // A second y axis on the right for bars and marks of another kind (as logarithmic as the
+    // first); empty: none.
+    std::string rightYTitle;
     bool logY = false;
     // The top of the y axis at most (a percentage of time stops at 100); NaN: as the data go.
     double yCeiling = std::numeric_limits<double>::quiet_NaN();

@@ -1,8 +1,11 @@
 #include "platform/qt/qt_chart_export.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include <QBuffer>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStringList>
 #include <QSvgGenerator>
@@ -34,35 +37,53 @@ QStringList titleLines(const ChartContent& content) {
     return lines;
 }
 
-int blockHeight(const QWidget& view, const QStringList& lines) {
-    return static_cast<int>(lines.size()) * view.fontMetrics().lineSpacing() + 2 * kBlockPadding;
+// The block's lines as they wrap at the view's width: the first in bold.
+struct TitleLayout {
+    QStringList lines;
+    std::vector<QRect> boxes;
+    int height = 0;
+};
+
+QFont lineFont(const QWidget& view, qsizetype line) {
+    QFont font = view.font();
+    font.setBold(line == 0);
+    return font;
+}
+
+TitleLayout layoutTitle(const QWidget& view, QStringList lines) {
+    TitleLayout layout{std::move(lines), {}, kBlockPadding};
+    const int width = view.width() - 2 * kBlockPadding;
+    for (qsizetype i = 0; i < layout.lines.size(); ++i) {
+        const QRect box = QFontMetrics(lineFont(view, i))
+                              .boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap,
+                                            layout.lines[i]);
+        layout.boxes.emplace_back(kBlockPadding, layout.height, width, box.height());
+        layout.height += box.height();
+    }
+    layout.height += kBlockPadding;
+    return layout;
 }
 
 // Draws the block and the chart under it on `painter`, in the view's own pixels.
-void paintChart(QPainter& painter, QChartView& view, const QStringList& lines) {
-    const int width = view.width();
-    const int top = blockHeight(view, lines);
-    painter.fillRect(QRect(0, 0, width, top + view.height()), view.palette().window());
+void paintChart(QPainter& painter, QChartView& view, const TitleLayout& title) {
+    painter.fillRect(QRect(0, 0, view.width(), title.height + view.height()),
+                     view.palette().window());
     painter.setPen(view.palette().windowText().color());
-    QFont font = view.font();
-    const int lineHeight = view.fontMetrics().lineSpacing();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        font.setBold(i == 0);
-        painter.setFont(font);
-        const QRect line(kBlockPadding, kBlockPadding + static_cast<int>(i) * lineHeight,
-                         width - 2 * kBlockPadding, lineHeight);
-        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
+    for (qsizetype i = 0; i < title.lines.size(); ++i) {
+        painter.setFont(lineFont(view, i));
+        painter.drawText(title.boxes[static_cast<std::size_t>(i)],
+                         Qt::AlignLeft | Qt::TextWordWrap, title.lines[i]);
     }
-    view.render(&painter, QRectF(0, top, width, view.height()));
+    view.render(&painter, QRectF(0, title.height, view.width(), view.height()));
 }
 
 } // namespace
 
 QImage chartImage(QChartView& view, const ChartContent& content, double dpi) {
-    const QStringList lines = titleLines(content);
+    const TitleLayout title = layoutTitle(view, titleLines(content));
     const double screenDpi = view.logicalDpiX();
     const double scale = dpi > 0.0 ? dpi / screenDpi : 1.0;
-    const QSize logical(view.width(), view.height() + blockHeight(view, lines));
+    const QSize logical(view.width(), view.height() + title.height);
     QImage image((QSizeF(logical) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
     const int dotsPerMetre = static_cast<int>(std::lround((dpi > 0.0 ? dpi : screenDpi) * kInchesPerMetre));
     image.setDotsPerMeterX(dotsPerMetre);
@@ -70,14 +91,14 @@ QImage chartImage(QChartView& view, const ChartContent& content, double dpi) {
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     painter.scale(scale, scale);
-    paintChart(painter, view, lines);
+    paintChart(painter, view, title);
     painter.end();
     return image;
 }
 
 QByteArray chartSvg(QChartView& view, const ChartContent& content) {
-    const QStringList lines = titleLines(content);
-    const QSize size(view.width(), view.height() + blockHeight(view, lines));
+    const TitleLayout title = layoutTitle(view, titleLines(content));
+    const QSize size(view.width(), view.height() + title.height);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
@@ -85,9 +106,9 @@ QByteArray chartSvg(QChartView& view, const ChartContent& content) {
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(toQString(content.title));
-    svg.setDescription(lines.join(QLatin1Char('\n')));
+    svg.setDescription(title.lines.join(QLatin1Char('\n')));
     QPainter painter(&svg);
-    paintChart(painter, view, lines);
+    paintChart(painter, view, title);
     return painter.end() ? buffer.data() : QByteArray();
 }
 

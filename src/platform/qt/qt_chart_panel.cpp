@@ -45,7 +45,7 @@ namespace korvel {
 
 namespace {
 
-constexpr std::size_t kLegendBelowAtMost = 6;
+constexpr std::size_t kLegendBelowAtMost = 7;
 
 bool darkPalette(const QWidget& widget) {
     return widget.palette().color(QPalette::Window).lightness() < 128;
@@ -164,6 +164,9 @@ void QtChartPanel::build() {
     const ChartFrame frame = chartFrame(content_);
     chart->addAxis(xAxisOf(content_, frame), Qt::AlignBottom);
     chart->addAxis(yAxisOf(content_, frame), Qt::AlignLeft);
+    if (!content_.rightYTitle.empty()) {
+        chart->addAxis(rightYAxisOf(content_, frame), Qt::AlignRight);
+    }
 
     ChartSeriesAdder adder(chart, frame, dark);
     for (const ChartArea& area : content_.areas) {

@@ -64,6 +64,10 @@ QColor colourOf(ChartRole role) {
         return {0xe3, 0x77, 0xc2};
     case ChartRole::Mast:
         return {0x55, 0x55, 0x55};
+    case ChartRole::Threshold:
+        return {0xbc, 0xbd, 0x22};
+    case ChartRole::Floor:
+        return {0x99, 0x99, 0x99};
     }
     return Qt::gray;
 }
@@ -75,7 +79,7 @@ QString legendOf(ChartRole role) {
     case ChartRole::Loss:
         return QStringLiteral("Loss");
     case ChartRole::Gain:
-        return QStringLiteral("Gain");
+        return QStringLiteral("Antenna gain (dBi)");
     case ChartRole::Margin:
         return QStringLiteral("Fading margin");
     case ChartRole::Total:
@@ -113,9 +117,13 @@ QString legendOf(ChartRole role) {
     case ChartRole::SightOtherK:
         return QStringLiteral("Line of sight at another k");
     case ChartRole::Diversity:
-        return QStringLiteral("Diversity antenna");
+        return QStringLiteral("Diversity branch");
     case ChartRole::Mast:
         return QStringLiteral("Mast");
+    case ChartRole::Threshold:
+        return QStringLiteral("Threshold");
+    case ChartRole::Floor:
+        return QStringLiteral("Floor");
     }
     return {};
 }
@@ -227,9 +235,12 @@ QAbstractAxis* xAxisOf(const ChartContent& content, const ChartFrame& frame) {
     return axis;
 }
 
-QAbstractAxis* yAxisOf(const ChartContent& content, const ChartFrame& frame) {
+namespace {
+
+QAbstractAxis* valueAxis(bool logarithmic, const AxisSpan& span, int ticks,
+                         const std::string& title) {
     QAbstractAxis* axis = nullptr;
-    if (content.logY) {
+    if (logarithmic) {
         auto* decades = new QLogValueAxis;
         decades->setBase(10.0);
         decades->setLabelFormat(QStringLiteral("%g"));
@@ -238,22 +249,33 @@ QAbstractAxis* yAxisOf(const ChartContent& content, const ChartFrame& frame) {
     } else {
         auto* values = new QValueAxis;
         values->setLabelFormat(QStringLiteral("%g"));
-        values->setTickCount(frame.yTickCount);
+        values->setTickCount(ticks);
         axis = values;
     }
-    axis->setRange(frame.y.low, frame.y.high);
-    axis->setTitleText(toQString(content.yTitle));
+    axis->setRange(span.low, span.high);
+    axis->setTitleText(toQString(title));
     return axis;
+}
+
+} // namespace
+
+QAbstractAxis* yAxisOf(const ChartContent& content, const ChartFrame& frame) {
+    return valueAxis(content.logY, frame.y, frame.yTickCount, content.yTitle);
+}
+
+QAbstractAxis* rightYAxisOf(const ChartContent& content, const ChartFrame& frame) {
+    return valueAxis(content.logY, frame.rightY, frame.rightYTickCount, content.rightYTitle);
 }
 
 ChartSeriesAdder::ChartSeriesAdder(QChart* chart, const ChartFrame& frame, bool dark)
     : chart_(chart), frame_(frame), labelColour_(dark ? Qt::white : Qt::black),
-      xAxis_(chart->axes(Qt::Horizontal).front()), yAxis_(chart->axes(Qt::Vertical).front()) {}
+      xAxis_(chart->axes(Qt::Horizontal).front()), yAxis_(chart->axes(Qt::Vertical).front()),
+      rightYAxis_(chart->axes(Qt::Vertical).back()) {}
 
-void ChartSeriesAdder::add(QAbstractSeries* series, bool legend) {
+void ChartSeriesAdder::add(QAbstractSeries* series, bool legend, bool right) {
     chart_->addSeries(series);
     series->attachAxis(xAxis_);
-    series->attachAxis(yAxis_);
+    series->attachAxis(right ? rightYAxis_ : yAxis_);
     for (QLegendMarker* marker : chart_->legend()->markers(series)) {
         marker->setVisible(legend);
     }
@@ -326,12 +348,12 @@ void ChartSeriesAdder::bar(const ChartBar& bar) {
         if (bar.role == ChartRole::Stale) {
             area->setBrush(QBrush(colourOf(bar.role), Qt::BDiagPattern));
         }
-        add(area, inLegend_.insert(bar.role).second);
+        add(area, inLegend_.insert(bar.role).second, bar.rightAxis);
     }
     if (!bar.label.empty()) {
         add(pointLabel(bar.label, QPointF(bar.category, std::max(bar.low, bar.high)),
                        bar.role == ChartRole::Misses ? colourOf(bar.role) : labelColour_),
-            false);
+            false, bar.rightAxis);
     }
 }
 
@@ -348,9 +370,10 @@ void ChartSeriesAdder::mark(const ChartMark& mark) {
     }
     QPen pen(colourOf(mark.role));
     pen.setWidthF(2.0);
-    pen.setStyle(mark.role == ChartRole::Current ? Qt::DotLine : Qt::DashLine);
+    pen.setStyle(mark.role == ChartRole::Current || mark.role == ChartRole::Floor ? Qt::DotLine
+                                                                                   : Qt::DashLine);
     line->setPen(pen);
-    add(line, namesInLegend_.insert(mark.name).second);
+    add(line, namesInLegend_.insert(mark.name).second, mark.rightAxis);
 }
 
 void ChartSeriesAdder::curve(const ChartCurve& curve) {

@@ -18,6 +18,8 @@ namespace korvel {
 
 QAbstractAxis* xAxisOf(const ChartContent& content, const ChartFrame& frame);
 QAbstractAxis* yAxisOf(const ChartContent& content, const ChartFrame& frame);
+// The second y axis, for content with a rightYTitle.
+QAbstractAxis* rightYAxisOf(const ChartContent& content, const ChartFrame& frame);
 
 // Adds the series of a chart to it on its two axes, each role or name once in the legend.
 class ChartSeriesAdder final {
@@ -35,13 +37,14 @@ class ChartSeriesAdder final {
     }
 
   private:
-    void add(QAbstractSeries* series, bool legend);
+    void add(QAbstractSeries* series, bool legend, bool right = false);
 
     QChart* chart_;
     const ChartFrame& frame_;
     QColor labelColour_;
     QAbstractAxis* xAxis_;
     QAbstractAxis* yAxis_;
+    QAbstractAxis* rightYAxis_; // yAxis_ when the chart has no second one
     std::set<ChartRole> inLegend_;
     std::set<std::string> namesInLegend_;
     std::size_t curves_ = 0;
