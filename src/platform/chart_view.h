@@ -2,6 +2,7 @@
 // The chart ports: a chart described in plain numbers and words (ChartContent), the windows that
 // draw it (ChartWindows), and the Sweep window's view. Texts are Windows-1252.
 
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -101,7 +102,15 @@ struct ChartBand {
 struct ChartTable {
     std::vector<std::string> columns;
     std::vector<std::vector<std::string>> rows;
+    // Makes the rows when they are first read, for a table of tens of thousands that a redraw
+    // need not format; rows is then empty.
+    std::function<std::vector<std::vector<std::string>>()> makeRows;
 };
+
+// The table's rows, made now when they are made on demand.
+inline std::vector<std::vector<std::string>> rowsOf(const ChartTable& table) {
+    return table.makeRows ? table.makeRows() : table.rows;
+}
 
 // What heads a chart exported for a report, and where its file goes by default.
 struct ChartTitleBlock {

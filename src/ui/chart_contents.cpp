@@ -156,10 +156,10 @@ ChartContent budgetChart(const LinkBudget& budget) {
         chart.table.rows.push_back({std::string(step.label), decibels(step.valueDb),
                                     std::string(budgetStepUnit(step)), decibels(step.levelDbm)});
     }
-    chart.marks.push_back({"Bars of levels from " + decibels(floorDbm) + " dBm", ChartRole::Floor,
+    chart.marks.push_back({"Floor " + decibels(floorDbm) + " dBm", ChartRole::Floor,
                            false, floorDbm, kNotANumber, kNotANumber});
     if (std::isfinite(thresholdDbm)) {
-        chart.marks.push_back({"Threshold with degradation " + decibels(thresholdDbm) + " dBm",
+        chart.marks.push_back({"Threshold " + decibels(thresholdDbm) + " dBm",
                                ChartRole::Threshold, false, thresholdDbm, kNotANumber,
                                kNotANumber});
     }
@@ -275,6 +275,7 @@ ChartContent outOfDateChart(ChartContent chart) {
     chart.bars.clear();
     chart.curves.clear();
     chart.table.rows.clear();
+    chart.table.makeRows = nullptr;
     chart.verdict = std::string(kResultsOutOfDateText);
     return chart;
 }

@@ -135,7 +135,7 @@ QString chartCsv(const ChartTable& table) {
         out += row.join(QLatin1Char(',')) + QLatin1Char('\n');
     };
     line(table.columns);
-    for (const auto& row : table.rows) {
+    for (const auto& row : rowsOf(table)) {
         line(row);
     }
     return out;

@@ -155,20 +155,57 @@ void QtChartPanel::build() {
     view_->setAccessibleDescription(toQString(content_.verdict));
     table_->setAccessibleName(title + QStringLiteral(" table"));
 
-    auto* chart = new QChart;
     const bool dark = darkPalette(*this);
-    chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    const ChartFrame frame = chartFrame(content_);
+    // A drawing on the same axes (the profile at another k) takes the chart's series again.
+    std::string shape = std::string(dark ? "d" : "l") + (content_.logY ? "g" : "n") +
+                        (content_.rightYTitle.empty() ? "" : "r");
+    for (const std::string& category : content_.categories) {
+        shape += '\n' + category;
+    }
+    const bool reuse = shape == drawnShape_ && view_->chart() != nullptr;
+    drawnShape_ = std::move(shape);
+    // No repaint for each series changed: one when all are.
+    view_->setUpdatesEnabled(false);
+    QChart* chart = reuse ? view_->chart() : newChart(frame, dark);
     chart->setTitle(title);
+    if (reuse) {
+        reframeAxes(*chart, content_, frame);
+    }
+    ChartSeriesAdder adder(chart, frame, dark, reuse);
+    addContent(adder);
+    adder.finish();
+    // A long legend under the plot would cut its names short: beside it they stay whole.
+    const Qt::Alignment legendPlace =
+        adder.legendEntries() > kLegendBelowAtMost ? Qt::AlignRight : Qt::AlignBottom;
+    if (chart->legend()->alignment() != legendPlace) {
+        chart->legend()->setAlignment(legendPlace);
+        QFont font = chart->legend()->font();
+        font.setPointSizeF(font.pointSizeF() * (legendPlace == Qt::AlignRight ? 0.85 : 1 / 0.85));
+        chart->legend()->setFont(font);
+    }
+    if (!reuse) {
+        QChart* old = view_->chart();
+        view_->setChart(chart);
+        delete old;
+    }
+    view_->setUpdatesEnabled(true);
+}
+
+QChart* QtChartPanel::newChart(const ChartFrame& frame, bool dark) const {
+    auto* chart = new QChart;
+    chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setAnimationOptions(QChart::NoAnimation);
-    const ChartFrame frame = chartFrame(content_);
     chart->addAxis(xAxisOf(content_, frame), Qt::AlignBottom);
     chart->addAxis(yAxisOf(content_, frame), Qt::AlignLeft);
     if (!content_.rightYTitle.empty()) {
         chart->addAxis(rightYAxisOf(content_, frame), Qt::AlignRight);
     }
+    return chart;
+}
 
-    ChartSeriesAdder adder(chart, frame, dark);
+void QtChartPanel::addContent(ChartSeriesAdder& adder) const {
     for (const ChartArea& area : content_.areas) {
         adder.area(area);
     }
@@ -187,30 +224,21 @@ void QtChartPanel::build() {
     for (const ChartLabel& label : content_.labels) {
         adder.label(label);
     }
-    // A long legend under the plot would cut its names short: beside it they stay whole.
-    if (adder.legendEntries() > kLegendBelowAtMost) {
-        chart->legend()->setAlignment(Qt::AlignRight);
-        QFont small = chart->legend()->font();
-        small.setPointSizeF(small.pointSizeF() * 0.85);
-        chart->legend()->setFont(small);
-    }
-    QChart* old = view_->chart();
-    view_->setChart(chart);
-    delete old;
 }
 
 void QtChartPanel::fillTable() {
     tableFilled_ = true;
     table_->clear();
     table_->setColumnCount(static_cast<int>(content_.table.columns.size()));
-    table_->setRowCount(static_cast<int>(content_.table.rows.size()));
+    const std::vector<std::vector<std::string>> rows = rowsOf(content_.table);
+    table_->setRowCount(static_cast<int>(rows.size()));
     QStringList headers;
     for (const std::string& column : content_.table.columns) {
         headers << toQString(column);
     }
     table_->setHorizontalHeaderLabels(headers);
-    for (std::size_t row = 0; row < content_.table.rows.size(); ++row) {
-        const auto& cells = content_.table.rows[row];
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const auto& cells = rows[row];
         // The table holds no cell beyond its columns, and would not take one.
         const std::size_t shown = std::min(cells.size(), content_.table.columns.size());
         for (std::size_t column = 0; column < shown; ++column) {

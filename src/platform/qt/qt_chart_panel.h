@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QWidget>
 
+#include "platform/chart_frame.h"
 #include "platform/chart_view.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
@@ -23,6 +24,8 @@ class QStackedWidget;
 class QTableWidget;
 
 namespace korvel {
+
+class ChartSeriesAdder;
 
 // Where Export... asks for the file and tells what went wrong; without them it does nothing.
 struct ChartExportPorts {
@@ -50,6 +53,8 @@ class QtChartPanel final : public QWidget {
 
   private:
     void build();
+    [[nodiscard]] QChart* newChart(const ChartFrame& frame, bool dark) const;
+    void addContent(ChartSeriesAdder& adder) const;
     void fillTable();
     void chooseExportFile();
     void plotClicked(const QPointF& position);
@@ -63,6 +68,7 @@ class QtChartPanel final : public QWidget {
     QPushButton* tableButton_ = nullptr;
     QCheckBox* printResolution_ = nullptr; // PNG at 300 dpi rather than the screen's
     bool tableFilled_ = false; // the table shows content_
+    std::string drawnShape_;   // of the chart drawn: its series, theme and axes
 };
 
 } // namespace korvel

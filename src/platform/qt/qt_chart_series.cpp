@@ -79,7 +79,7 @@ QString legendOf(ChartRole role) {
     case ChartRole::Loss:
         return QStringLiteral("Loss");
     case ChartRole::Gain:
-        return QStringLiteral("Antenna gain (dBi)");
+        return QStringLiteral("Gain (dBi)");
     case ChartRole::Margin:
         return QStringLiteral("Fading margin");
     case ChartRole::Total:
@@ -117,7 +117,7 @@ QString legendOf(ChartRole role) {
     case ChartRole::SightOtherK:
         return QStringLiteral("Line of sight at another k");
     case ChartRole::Diversity:
-        return QStringLiteral("Diversity branch");
+        return QStringLiteral("Diversity");
     case ChartRole::Mast:
         return QStringLiteral("Mast");
     case ChartRole::Threshold:
@@ -167,9 +167,9 @@ std::vector<std::pair<QList<QPointF>, QList<QPointF>>> bandPieces(const ChartAre
 }
 
 // A text at a point of the plot: a scatter point nobody sees, with its label shown.
-QScatterSeries* pointLabel(const std::string& text, QPointF at, const QColor& colour) {
-    auto* label = new QScatterSeries;
-    label->append(at);
+QScatterSeries* pointLabel(QScatterSeries* label, const std::string& text, QPointF at,
+                           const QColor& colour) {
+    label->replace(QList<QPointF>{at});
     label->setMarkerSize(1.0);
     label->setColor(Qt::transparent);
     label->setBorderColor(Qt::transparent);
@@ -209,7 +209,7 @@ QAbstractAxis* categoryAxis(const std::vector<std::string>& categories) {
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
     if (categories.size() > 6) {
         QFont small = axis->labelsFont();
-        small.setPointSizeF(small.pointSizeF() * 0.9);
+        small.setPointSizeF(small.pointSizeF() * (categories.size() > 12 ? 0.8 : 0.9));
         axis->setLabelsFont(small);
     }
     axis->setGridLineVisible(false);
@@ -267,15 +267,86 @@ QAbstractAxis* rightYAxisOf(const ChartContent& content, const ChartFrame& frame
     return valueAxis(content.logY, frame.rightY, frame.rightYTickCount, content.rightYTitle);
 }
 
-ChartSeriesAdder::ChartSeriesAdder(QChart* chart, const ChartFrame& frame, bool dark)
+void reframeAxes(QChart& chart, const ChartContent& content, const ChartFrame& frame) {
+    QAbstractAxis* x = chart.axes(Qt::Horizontal).front();
+    x->setRange(frame.x.low, frame.x.high);
+    x->setTitleText(toQString(content.xTitle));
+    if (auto* values = qobject_cast<QValueAxis*>(x)) {
+        values->setTickAnchor(frame.xTickAnchor);
+        values->setTickInterval(frame.xTickStep);
+    }
+    const QList<QAbstractAxis*> ys = chart.axes(Qt::Vertical);
+    for (qsizetype i = 0; i < ys.size(); ++i) {
+        const bool right = i > 0;
+        ys[i]->setRange(right ? frame.rightY.low : frame.y.low,
+                        right ? frame.rightY.high : frame.y.high);
+        ys[i]->setTitleText(toQString(right ? content.rightYTitle : content.yTitle));
+        if (auto* values = qobject_cast<QValueAxis*>(ys[i])) {
+            values->setTickCount(right ? frame.rightYTickCount : frame.yTickCount);
+        }
+    }
+}
+
+ChartSeriesAdder::ChartSeriesAdder(QChart* chart, const ChartFrame& frame, bool dark,
+                                   bool reuse)
     : chart_(chart), frame_(frame), labelColour_(dark ? Qt::white : Qt::black),
       xAxis_(chart->axes(Qt::Horizontal).front()), yAxis_(chart->axes(Qt::Vertical).front()),
-      rightYAxis_(chart->axes(Qt::Vertical).back()) {}
+      rightYAxis_(chart->axes(Qt::Vertical).back()) {
+    if (reuse) {
+        reused_ = chart->series();
+    }
+}
+
+template <class Series> Series* ChartSeriesAdder::reusable() {
+    if (next_ < reused_.size()) {
+        if (auto* series = qobject_cast<Series*>(reused_[next_])) {
+            ++next_;
+            return series;
+        }
+        dropUnused(); // from here the drawing differs: new series
+    }
+    return nullptr;
+}
+
+template <class Series> Series* ChartSeriesAdder::make() {
+    Series* series = reusable<Series>();
+    return series != nullptr ? series : new Series(chart_);
+}
+
+void ChartSeriesAdder::dropUnused() {
+    for (qsizetype i = next_; i < reused_.size(); ++i) {
+        chart_->removeSeries(reused_[i]);
+        delete reused_[i];
+    }
+    reused_.resize(next_);
+}
+
+QLineSeries* ChartSeriesAdder::line(const QList<QPointF>& points) {
+    auto* line = make<QLineSeries>();
+    line->replace(points);
+    return line;
+}
+
+QAreaSeries* ChartSeriesAdder::filled(const QList<QPointF>& upper, const QList<QPointF>& lower) {
+    if (auto* shape = reusable<QAreaSeries>()) {
+        shape->upperSeries()->replace(upper);
+        shape->lowerSeries()->replace(lower);
+        return shape;
+    }
+    auto* top = new QLineSeries(chart_);
+    top->replace(upper);
+    auto* bottom = new QLineSeries(chart_);
+    bottom->replace(lower);
+    return new QAreaSeries(top, bottom);
+}
 
 void ChartSeriesAdder::add(QAbstractSeries* series, bool legend, bool right) {
-    chart_->addSeries(series);
-    series->attachAxis(xAxis_);
-    series->attachAxis(right ? rightYAxis_ : yAxis_);
+    // A series taken again is on the chart and its axes already.
+    if (series->chart() == nullptr) {
+        chart_->addSeries(series);
+        series->attachAxis(xAxis_);
+        series->attachAxis(right ? rightYAxis_ : yAxis_);
+    }
     for (QLegendMarker* marker : chart_->legend()->markers(series)) {
         marker->setVisible(legend);
     }
@@ -283,11 +354,7 @@ void ChartSeriesAdder::add(QAbstractSeries* series, bool legend, bool right) {
 
 void ChartSeriesAdder::area(const ChartArea& area) {
     for (const auto& [high, low] : bandPieces(area)) {
-        auto* upper = new QLineSeries(chart_);
-        upper->replace(high);
-        auto* lower = new QLineSeries(chart_);
-        lower->replace(low);
-        auto* shape = new QAreaSeries(upper, lower);
+        auto* shape = filled(high, low);
         QColor fill = colourOf(area.role);
         fill.setAlpha(area.role == ChartRole::Clutter ? 150 : 110);
         shape->setColor(fill);
@@ -299,13 +366,8 @@ void ChartSeriesAdder::area(const ChartArea& area) {
 // A band shaded over the plot's height, its words across its middle.
 void ChartSeriesAdder::band(const ChartBand& band) {
     const AxisSpan& y = frame_.y;
-    auto* upper = new QLineSeries(chart_);
-    upper->append(band.from, y.high);
-    upper->append(band.to, y.high);
-    auto* lower = new QLineSeries(chart_);
-    lower->append(band.from, y.low);
-    lower->append(band.to, y.low);
-    auto* area = new QAreaSeries(upper, lower);
+    auto* area = filled({QPointF(band.from, y.high), QPointF(band.to, y.high)},
+                        {QPointF(band.from, y.low), QPointF(band.to, y.low)});
     area->setName(toQString(band.label));
     QColor fill = colourOf(band.role);
     fill.setAlpha(110);
@@ -316,11 +378,13 @@ void ChartSeriesAdder::band(const ChartBand& band) {
         chart_->axes(Qt::Vertical).front()->type() == QAbstractAxis::AxisTypeLogValue
             ? std::sqrt(y.low * y.high)
             : (y.low + y.high) / 2.0;
-    add(pointLabel(band.label, QPointF((band.from + band.to) / 2.0, middle), labelColour_), false);
+    add(pointLabel(make<QScatterSeries>(), band.label,
+                   QPointF((band.from + band.to) / 2.0, middle), labelColour_),
+        false);
 }
 
 void ChartSeriesAdder::label(const ChartLabel& text) {
-    auto* label = pointLabel(text.text, QPointF(text.x, text.y),
+    auto* label = pointLabel(make<QScatterSeries>(), text.text, QPointF(text.x, text.y),
                              text.role == ChartRole::Misses ? colourOf(text.role) : labelColour_);
     if (text.role == ChartRole::Misses) {
         QFont bold = label->pointLabelsFont();
@@ -335,13 +399,10 @@ void ChartSeriesAdder::bar(const ChartBar& bar) {
     const double right = bar.category + 0.35;
     if (bar.high != bar.low) {
         // An area does not own its edges: the chart does.
-        auto* upper = new QLineSeries(chart_);
-        upper->append(left, std::max(bar.low, bar.high));
-        upper->append(right, std::max(bar.low, bar.high));
-        auto* lower = new QLineSeries(chart_);
-        lower->append(left, std::min(bar.low, bar.high));
-        lower->append(right, std::min(bar.low, bar.high));
-        auto* area = new QAreaSeries(upper, lower);
+        const double top = std::max(bar.low, bar.high);
+        const double bottom = std::min(bar.low, bar.high);
+        auto* area = filled({QPointF(left, top), QPointF(right, top)},
+                            {QPointF(left, bottom), QPointF(right, bottom)});
         area->setName(legendOf(bar.role));
         area->setColor(colourOf(bar.role));
         area->setBorderColor(colourOf(bar.role).darker(130));
@@ -351,23 +412,21 @@ void ChartSeriesAdder::bar(const ChartBar& bar) {
         add(area, inLegend_.insert(bar.role).second, bar.rightAxis);
     }
     if (!bar.label.empty()) {
-        add(pointLabel(bar.label, QPointF(bar.category, std::max(bar.low, bar.high)),
+        add(pointLabel(make<QScatterSeries>(), bar.label,
+                       QPointF(bar.category, std::max(bar.low, bar.high)),
                        bar.role == ChartRole::Misses ? colourOf(bar.role) : labelColour_),
             false, bar.rightAxis);
     }
 }
 
 void ChartSeriesAdder::mark(const ChartMark& mark) {
-    auto* line = new QLineSeries;
+    const bool segment = std::isfinite(mark.from) && std::isfinite(mark.to);
+    auto* line = this->line(
+        mark.vertical ? QList<QPointF>{QPointF(mark.value, frame_.y.low),
+                                       QPointF(mark.value, frame_.y.high)}
+                      : QList<QPointF>{QPointF(segment ? mark.from : frame_.x.low, mark.value),
+                                       QPointF(segment ? mark.to : frame_.x.high, mark.value)});
     line->setName(toQString(mark.name));
-    if (mark.vertical) {
-        line->append(mark.value, frame_.y.low);
-        line->append(mark.value, frame_.y.high);
-    } else {
-        const bool segment = std::isfinite(mark.from) && std::isfinite(mark.to);
-        line->append(segment ? mark.from : frame_.x.low, mark.value);
-        line->append(segment ? mark.to : frame_.x.high, mark.value);
-    }
     QPen pen(colourOf(mark.role));
     pen.setWidthF(2.0);
     pen.setStyle(mark.role == ChartRole::Current || mark.role == ChartRole::Floor ? Qt::DotLine
@@ -389,7 +448,7 @@ void ChartSeriesAdder::curve(const ChartCurve& curve) {
     for (const QList<QPointF>& points : finitePieces(curve)) {
         // A curve of one point (the hop's own value) is a marker.
         if (curve.x.size() == 1) {
-            auto* point = new QScatterSeries;
+            auto* point = make<QScatterSeries>();
             point->setName(toQString(curve.name));
             point->setColor(colourOf(curve.role));
             point->setMarkerSize(11.0);
@@ -398,10 +457,9 @@ void ChartSeriesAdder::curve(const ChartCurve& curve) {
             first = false;
             continue;
         }
-        auto* piece = new QLineSeries;
+        auto* piece = line(points);
         piece->setName(toQString(curve.name));
         piece->setPen(pen);
-        piece->replace(points);
         add(piece, first);
         first = false;
     }
