@@ -156,7 +156,7 @@ ChartContent budgetChart(const LinkBudget& budget) {
         chart.table.rows.push_back({std::string(step.label), decibels(step.valueDb),
                                     std::string(budgetStepUnit(step)), decibels(step.levelDbm)});
     }
-    chart.marks.push_back({"Floor " + decibels(floorDbm) + " dBm", ChartRole::Floor,
+    chart.marks.push_back({"Floor " + number(floorDbm, "%.0f") + " dBm", ChartRole::Floor,
                            false, floorDbm, kNotANumber, kNotANumber});
     if (std::isfinite(thresholdDbm)) {
         chart.marks.push_back({"Threshold " + decibels(thresholdDbm) + " dBm",
@@ -259,8 +259,11 @@ ChartContent outageChart(const HopState& hop, std::optional<double> availability
         }
         chart.table.rows.push_back({part.name, shown});
     }
+    // Over the multipath parts alone: rain in the worst month is judged by no objective.
+    const auto multipath = std::ranges::count_if(
+        parts, [](const OutagePart& part) { return part.role != ChartRole::Rain; });
     chart.marks.push_back({"Objective", ChartRole::Objective, false, r.outageObjectivePct, -0.45,
-                           static_cast<double>(parts.size()) - 0.55});
+                           static_cast<double>(multipath) - 0.55});
     chart.table.rows.push_back({"Objective", dockPercent(r.outageObjectivePct)});
     addAnnualRain(chart, hop, availabilityObjectivePct, floor);
     std::string verdict;

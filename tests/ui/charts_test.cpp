@@ -221,7 +221,7 @@ TEST(ChartContents, TheBudgetDrawsLevelsFromALabelledFloorTheThresholdAsALineAnd
     EXPECT_EQ(chart.bars[6].label, "sel. 30.0 dB") << "words, not a level";
     ASSERT_EQ(chart.marks.size(), 2u);
     EXPECT_EQ(std::tie(chart.marks[0].name, chart.marks[0].value, chart.marks[0].role),
-              std::tuple("Floor -100.0 dBm", -100.0, ChartRole::Floor));
+              std::tuple("Floor -100 dBm", -100.0, ChartRole::Floor));
     EXPECT_EQ(std::tie(chart.marks[1].value, chart.marks[1].role),
               std::tuple(-80.0, ChartRole::Threshold));
     EXPECT_EQ(chart.table.rows[1][2], "dBi");

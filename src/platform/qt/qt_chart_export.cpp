@@ -85,14 +85,16 @@ QImage chartImage(QChartView& view, const ChartContent& content, double dpi) {
     const double scale = dpi > 0.0 ? dpi / screenDpi : 1.0;
     const QSize logical(view.width(), view.height() + title.height);
     QImage image((QSizeF(logical) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    const int dotsPerMetre = static_cast<int>(std::lround((dpi > 0.0 ? dpi : screenDpi) * kInchesPerMetre));
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     painter.scale(scale, scale);
     paintChart(painter, view, title);
     painter.end();
+    // Marked only once painted: a painter sizes its fonts by the image's resolution.
+    const auto dotsPerMetre =
+        static_cast<int>(std::lround((dpi > 0.0 ? dpi : screenDpi) * kInchesPerMetre));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
     return image;
 }
 

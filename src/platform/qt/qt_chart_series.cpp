@@ -75,13 +75,13 @@ QColor colourOf(ChartRole role) {
 QString legendOf(ChartRole role) {
     switch (role) {
     case ChartRole::Level:
-        return QStringLiteral("Power level");
+        return QStringLiteral("Level");
     case ChartRole::Loss:
         return QStringLiteral("Loss");
     case ChartRole::Gain:
         return QStringLiteral("Gain (dBi)");
     case ChartRole::Margin:
-        return QStringLiteral("Fading margin");
+        return QStringLiteral("Margin");
     case ChartRole::Total:
         return QStringLiteral("Total outage");
     case ChartRole::Flat:
