@@ -107,12 +107,11 @@ void printBudget(std::ostream& out, const std::string& file, const LinkBudget& b
                           : step.kind == BudgetStepKind::Gain        ? '+'
                           : step.kind == BudgetStepKind::Degradation ? '+'
                                                                      : ' ';
-        out << formatNumbers("%-26s %c%6.1f %-3s  level %7.1f dBm",
-                             std::string(step.label).c_str(), sign, step.valueDb,
-                             std::string(unitOf(step)).c_str(), step.levelDbm);
+        out << formatNumbers("%-26s %c%6.1f %-3s  level %7.1f dBm", std::string(step.label).c_str(),
+                             sign, step.valueDb, std::string(unitOf(step)).c_str(), step.levelDbm);
         // The antenna's own figure, beside the step it makes.
         out << (budgetStepUnit(step) == "dBi" ? formatNumbers("  (%.1f dBi)", step.valueDb)
-                                               : std::string())
+                                              : std::string())
             << '\n';
     }
     if (const auto warning = statusText(budget.status); !warning.empty()) {

@@ -19,10 +19,10 @@ std::string imageResolutionDifference(const std::string& rest) {
     }
     const long dpi = std::lround(image.dotsPerMeterX() * 0.0254);
     const std::string wanted = rest.substr(space + 1);
-    return std::to_string(dpi) == wanted ? std::string()
-                                         : file + " is " + std::to_string(dpi) + " dpi (" +
-                                               std::to_string(image.width()) + " px wide), not " +
-                                               wanted;
+    return std::to_string(dpi) == wanted
+               ? std::string()
+               : file + " is " + std::to_string(dpi) + " dpi (" + std::to_string(image.width()) +
+                     " px wide), not " + wanted;
 }
 
 } // namespace korvel

@@ -70,7 +70,9 @@ void takeContent(const ChartContent& content, Extent& x, Extent& y, Extent& righ
         }
     }
     for (const ChartMark& mark : content.marks) {
-        (mark.vertical ? x : mark.rightAxis ? right : y)
+        (mark.vertical    ? x
+         : mark.rightAxis ? right
+                          : y)
             .take(mark.value, !mark.vertical && logarithmic);
     }
     for (const ChartArea& area : content.areas) {

@@ -47,7 +47,7 @@ struct ChartBar {
     double low = 0;
     double high = 0;
     ChartRole role = ChartRole::Level;
-    std::string label; // written at the bar's top, e.g. "misses"; may be empty
+    std::string label;      // written at the bar's top, e.g. "misses"; may be empty
     bool rightAxis = false; // on the chart's second y axis (a value of another kind)
 };
 

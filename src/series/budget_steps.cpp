@@ -13,14 +13,14 @@ void addDiversityBranch(LinkBudget& budget, const HopRecord& r, const HopResults
         const double level = out.Prx - r.antenna2GainDbi + r.diversityGainDbi;
         budget.steps.push_back({"diversityAntennaGain", "Diversity antenna gain",
                                 BudgetStepKind::Gain, r.diversityGainDbi, level});
-        budget.steps.push_back({"diversityPrx", "Prx, diversity antenna",
-                                BudgetStepKind::Level, level, level});
+        budget.steps.push_back(
+            {"diversityPrx", "Prx, diversity antenna", BudgetStepKind::Level, level, level});
     } else if (r.diversityMode == DiversityMode::Freq && r.frequencyGHz > 0.0 &&
                r.frequencyGHz + r.frequencyDifferenceGHz > 0.0) {
         const double extraDb =
             20.0 * std::log10((r.frequencyGHz + r.frequencyDifferenceGHz) / r.frequencyGHz);
-        budget.steps.push_back({"diversityPrx", "Prx, second frequency",
-                                BudgetStepKind::Level, out.Prx - extraDb, out.Prx - extraDb});
+        budget.steps.push_back({"diversityPrx", "Prx, second frequency", BudgetStepKind::Level,
+                                out.Prx - extraDb, out.Prx - extraDb});
     }
 }
 

@@ -37,9 +37,9 @@ struct LinkBudget {
 // receiver threshold, threshold degradation, flat fading margin and, with selective fading, the
 // selective fading margin; for a space-diversity hop then the diversity antenna's gain and the
 // power it receives, for a frequency-diversity hop the power received on the second frequency
-// (its free-space loss the higher by 20 log((f + df) / f)). The budget is complete even when the calculation stopped after it
-// (a margin of 0 or less, an obstructed path); the received power and the flat margin are the
-// engine's own Prx and M.
+// (its free-space loss the higher by 20 log((f + df) / f)). The budget is complete even when the
+// calculation stopped after it (a margin of 0 or less, an obstructed path); the received power and
+// the flat margin are the engine's own Prx and M.
 LinkBudget linkBudgetSteps(const HopState& hop);
 
 // The unit of a step's value: "dBm" for a level, "dBi" for an antenna's gain, else "dB".

@@ -156,12 +156,11 @@ ChartContent budgetChart(const LinkBudget& budget) {
         chart.table.rows.push_back({std::string(step.label), decibels(step.valueDb),
                                     std::string(budgetStepUnit(step)), decibels(step.levelDbm)});
     }
-    chart.marks.push_back({"Floor " + number(floorDbm, "%.0f") + " dBm", ChartRole::Floor,
-                           false, floorDbm, kNotANumber, kNotANumber});
+    chart.marks.push_back({"Floor " + number(floorDbm, "%.0f") + " dBm", ChartRole::Floor, false,
+                           floorDbm, kNotANumber, kNotANumber});
     if (std::isfinite(thresholdDbm)) {
-        chart.marks.push_back({"Threshold " + decibels(thresholdDbm) + " dBm",
-                               ChartRole::Threshold, false, thresholdDbm, kNotANumber,
-                               kNotANumber});
+        chart.marks.push_back({"Threshold " + decibels(thresholdDbm) + " dBm", ChartRole::Threshold,
+                               false, thresholdDbm, kNotANumber, kNotANumber});
     }
     if (!producedResults(budget.status)) {
         chart.verdict = std::string(statusText(budget.status));
@@ -187,8 +186,7 @@ std::vector<OutagePart> multipathParts(const HopState& hop) {
     const HopRecord& r = hop.record;
     const HopResults& out = hop.results;
     const bool diversity = r.diversityMode != DiversityMode::No;
-    std::vector<OutagePart> parts{
-        {"Flat outage", diversity ? out.pfmd : out.pfm, ChartRole::Flat}};
+    std::vector<OutagePart> parts{{"Flat outage", diversity ? out.pfmd : out.pfm, ChartRole::Flat}};
     if (r.selectiveFading != SelectiveFading::No) {
         parts.push_back({"Selective outage", diversity ? out.psmd : out.psm, ChartRole::Selective});
     }

@@ -50,10 +50,9 @@ ChartTitleBlock hopTitleBlock(const Session& session, const ChartContent& chart)
                                             ? session.app.currentHopFileName
                                             : session.app.fullFileName;
     ChartTitleBlock block;
-    block.lines.push_back(stemOf(file) + ": " +
-                          stationsOf(record.station1Name.view(), record.station2Name.view()) +
-                          ", " + formatNumbers("%g", record.frequencyGHz) + " GHz, " +
-                          session.reportDateStamp());
+    block.lines.push_back(
+        stemOf(file) + ": " + stationsOf(record.station1Name.view(), record.station2Name.view()) +
+        ", " + formatNumbers("%g", record.frequencyGHz) + " GHz, " + session.reportDateStamp());
     for (std::string& line : verdictLines(session, chart)) {
         block.lines.push_back(std::move(line));
     }
@@ -67,8 +66,9 @@ ChartTitleBlock routeTitleBlock(const Session& session, const ChartContent& char
     const int hops = route.record.hopCount;
     std::string stations;
     if (hops > 0) {
-        stations = ": " + stationsOf(route.slots[0].station1.view(),
-                                     route.slots[static_cast<std::size_t>(hops - 1)].station2.view());
+        stations =
+            ": " + stationsOf(route.slots[0].station1.view(),
+                              route.slots[static_cast<std::size_t>(hops - 1)].station2.view());
     }
     std::string stem = route.record.fileName.empty() ? "untitled" : route.record.fileName.str();
     stem = stem.substr(0, stem.rfind('.'));

@@ -4,8 +4,8 @@
 
 #include "fields/format_fixed.h"
 #include "platform/elevation_sources.h"
-#include "ui/form_page.h"
 #include "ui/chart_title_block.h"
+#include "ui/form_page.h"
 #include "ui/hop_file_bounds.h"
 #include "ui/session.h"
 

@@ -52,11 +52,17 @@ ChartContent twoAxes() {
 TEST(ChartFrame, BoundsPaddingDecadesTicksAndCeiling) {
     const FrameCase cases[] = {
         // Levels below zero: padded by 8 %, rounded out to steps of 50 dB.
-        {"bars over categories", levelBars(), {{-0.5, 2.5}, {-150.0, 50.0}, -1.0, 1.0, 5, {0.0, 1.0}, 5}},
+        {"bars over categories",
+         levelBars(),
+         {{-0.5, 2.5}, {-150.0, 50.0}, -1.0, 1.0, 5, {0.0, 1.0}, 5}},
         // The ceiling cuts 250 % to 100 %; zero has no place on decades and is left out.
-        {"decades under a ceiling", outageDecades(), {{0.0, 50.0}, {1e-4, 100.0}, 0.0, 10.0, 5, {0.0, 1.0}, 5}},
+        {"decades under a ceiling",
+         outageDecades(),
+         {{0.0, 50.0}, {1e-4, 100.0}, 0.0, 10.0, 5, {0.0, 1.0}, 5}},
         // A vertical mark widens x; a missing point widens nothing; data above zero keep zero.
-        {"profile and a mark", profileWithMark(), {{2.5, 45.0}, {0.0, 200.0}, 0.0, 10.0, 5, {0.0, 1.0}, 5}},
+        {"profile and a mark",
+         profileWithMark(),
+         {{2.5, 45.0}, {0.0, 200.0}, 0.0, 10.0, 5, {0.0, 1.0}, 5}},
         {"nothing to show", ChartContent{}, {{0.0, 1.0}, {0.0, 1.5}, 0.0, 0.2, 4, {0.0, 1.0}, 5}},
         {"a second axis", twoAxes(), {{-0.5, 1.5}, {1e-3, 1e-2}, -0.5, 0.5, 5, {1e-4, 0.1}, 5}},
     };

@@ -6,6 +6,7 @@
 #include "engine/verdict_words.h"
 #include "series/sweep.h"
 #include "ui/chart_contents.h"
+#include "ui/chart_title_block.h"
 #include "ui/form_fixture.h"
 
 namespace korvel {
@@ -137,6 +138,25 @@ TEST_F(SweepTest, AClickedDiameterGoesThroughThePageWhenTheUserSaysYes) {
         "Hop length 45 km: this value is changed on the Basics page.\nThere: "));
 }
 
+using ChartTitleBlocks = FormTest;
+
+TEST_F(ChartTitleBlocks, NameTheHopItsStationsFrequencyAndVerdictAndProposeAFileBesideIt) {
+    openForm();
+    session.app.fullFileName = std::filesystem::path("/srv/links/LINK7.HOP");
+    const ChartContent budget = budgetChart(linkBudgetSteps(session.hop));
+    const ChartTitleBlock block = withTitleBlock(budget, session).titleBlock;
+    EXPECT_EQ(std::tie(block.fileStem, block.folder), std::tuple("LINK7-budget", "/srv/links"));
+    ASSERT_GE(block.lines.size(), 2u);
+    EXPECT_TRUE(block.lines[0].starts_with("LINK7: ")) << block.lines[0];
+    EXPECT_TRUE(block.lines[0].ends_with(" GHz, " + session.reportDateStamp())) << block.lines[0];
+    EXPECT_EQ(block.lines[1], "Negative fading margin.") << "where the calculation stops, why";
+    EXPECT_EQ(withTitleBlock(outOfDateChart(budget), session).titleBlock.lines.back(),
+              kResultsOutOfDateText);
+    session.app.fullFileName.clear();
+    session.app.currentHopFileName.clear();
+    EXPECT_EQ(withTitleBlock(budget, session).titleBlock.fileStem, "untitled-budget");
+}
+
 TEST(ChartContents, ASweepShowsWhereAndWhyTheCalculationStopsAsBands) {
     Sweep sweep;
     const auto point = [](double value, PointOutcome outcome) {
@@ -194,16 +214,15 @@ TEST(ChartContents, SayMeetsOrMissesAndShowHopsNeverCalculatedAsSuch) {
 
 TEST(ChartContents, TheBudgetDrawsLevelsFromALabelledFloorTheThresholdAsALineAndNoSelectiveLevel) {
     LinkBudget budget;
-    budget.steps = {{"ptx", "Transmitter power", BudgetStepKind::Level, 30.0, 30.0},
-                    {"antenna2Gain", "Antenna 2 gain", BudgetStepKind::Gain, 40.0, 70.0},
-                    {"pathLoss", "Path loss", BudgetStepKind::Loss, 110.0, -40.0},
-                    {"prxth", "Receiver threshold", BudgetStepKind::Level, -81.0, -81.0},
-                    {"thresholdDegradation", "Threshold degradation",
-                     BudgetStepKind::Degradation, 1.0, -80.0},
-                    {"flatMargin", "Flat fading margin", BudgetStepKind::Margin, 40.0, -80.0},
-                    {"selectiveMargin", "Selective fading margin", BudgetStepKind::Margin, 30.0,
-                     -70.0},
-                    {"diversityPrx", "Prx, second frequency", BudgetStepKind::Level, -41.0, -41.0}};
+    budget.steps = {
+        {"ptx", "Transmitter power", BudgetStepKind::Level, 30.0, 30.0},
+        {"antenna2Gain", "Antenna 2 gain", BudgetStepKind::Gain, 40.0, 70.0},
+        {"pathLoss", "Path loss", BudgetStepKind::Loss, 110.0, -40.0},
+        {"prxth", "Receiver threshold", BudgetStepKind::Level, -81.0, -81.0},
+        {"thresholdDegradation", "Threshold degradation", BudgetStepKind::Degradation, 1.0, -80.0},
+        {"flatMargin", "Flat fading margin", BudgetStepKind::Margin, 40.0, -80.0},
+        {"selectiveMargin", "Selective fading margin", BudgetStepKind::Margin, 30.0, -70.0},
+        {"diversityPrx", "Prx, second frequency", BudgetStepKind::Level, -41.0, -41.0}};
     const ChartContent chart = budgetChart(budget);
     struct Expected {
         std::size_t step;
@@ -253,8 +272,9 @@ TEST(ChartContents, AnnualRainStandsOnItsOwnAxisAgainstTheAvailabilityObjectiveO
         EXPECT_TRUE(rain.rightAxis);
         EXPECT_EQ(rain.label, shown);
         EXPECT_EQ(rain.high == rain.low, shown == "negligible") << "no floor drawn as a result";
-        EXPECT_EQ(std::ranges::count_if(chart.marks, [](const ChartMark& m) { return m.rightAxis; }),
-                  static_cast<long>(rightMarks));
+        EXPECT_EQ(
+            std::ranges::count_if(chart.marks, [](const ChartMark& m) { return m.rightAxis; }),
+            static_cast<long>(rightMarks));
         EXPECT_EQ(chart.bars[0].label, "0.00400") << "the results' own number format";
     }
     hop.results.rainAnnualPct = hop.results.rainWorstMonthPct = -1.0;

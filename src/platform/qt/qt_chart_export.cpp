@@ -54,9 +54,9 @@ TitleLayout layoutTitle(const QWidget& view, QStringList lines) {
     TitleLayout layout{std::move(lines), {}, kBlockPadding};
     const int width = view.width() - 2 * kBlockPadding;
     for (qsizetype i = 0; i < layout.lines.size(); ++i) {
-        const QRect box = QFontMetrics(lineFont(view, i))
-                              .boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap,
-                                            layout.lines[i]);
+        const QRect box =
+            QFontMetrics(lineFont(view, i))
+                .boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, layout.lines[i]);
         layout.boxes.emplace_back(kBlockPadding, layout.height, width, box.height());
         layout.height += box.height();
     }
@@ -71,8 +71,8 @@ void paintChart(QPainter& painter, QChartView& view, const TitleLayout& title) {
     painter.setPen(view.palette().windowText().color());
     for (qsizetype i = 0; i < title.lines.size(); ++i) {
         painter.setFont(lineFont(view, i));
-        painter.drawText(title.boxes[static_cast<std::size_t>(i)],
-                         Qt::AlignLeft | Qt::TextWordWrap, title.lines[i]);
+        painter.drawText(title.boxes[static_cast<std::size_t>(i)], Qt::AlignLeft | Qt::TextWordWrap,
+                         title.lines[i]);
     }
     view.render(&painter, QRectF(0, title.height, view.width(), view.height()));
 }

@@ -258,7 +258,7 @@ std::optional<QByteArray> QtChartPanel::exportBytes(const QString& suffix) {
         buffer.open(QIODevice::WriteOnly);
         const double dpi = printResolution_->isChecked() ? kPrintDpi : 0.0;
         return chartImage(*view_, content_, dpi).save(&buffer, "PNG") ? std::optional(buffer.data())
-                                                                       : std::nullopt;
+                                                                      : std::nullopt;
     }
     if (suffix == QStringLiteral("svg")) {
         QByteArray svg = chartSvg(*view_, content_);

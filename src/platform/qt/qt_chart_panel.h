@@ -67,8 +67,8 @@ class QtChartPanel final : public QWidget {
     QTableWidget* table_ = nullptr;
     QPushButton* tableButton_ = nullptr;
     QCheckBox* printResolution_ = nullptr; // PNG at 300 dpi rather than the screen's
-    bool tableFilled_ = false; // the table shows content_
-    std::string drawnShape_;   // of the chart drawn: its series, theme and axes
+    bool tableFilled_ = false;             // the table shows content_
+    std::string drawnShape_;               // of the chart drawn: its series, theme and axes
 };
 
 } // namespace korvel

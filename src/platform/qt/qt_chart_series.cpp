@@ -287,8 +287,7 @@ void reframeAxes(QChart& chart, const ChartContent& content, const ChartFrame& f
     }
 }
 
-ChartSeriesAdder::ChartSeriesAdder(QChart* chart, const ChartFrame& frame, bool dark,
-                                   bool reuse)
+ChartSeriesAdder::ChartSeriesAdder(QChart* chart, const ChartFrame& frame, bool dark, bool reuse)
     : chart_(chart), frame_(frame), labelColour_(dark ? Qt::white : Qt::black),
       xAxis_(chart->axes(Qt::Horizontal).front()), yAxis_(chart->axes(Qt::Vertical).front()),
       rightYAxis_(chart->axes(Qt::Vertical).back()) {
@@ -378,8 +377,8 @@ void ChartSeriesAdder::band(const ChartBand& band) {
         chart_->axes(Qt::Vertical).front()->type() == QAbstractAxis::AxisTypeLogValue
             ? std::sqrt(y.low * y.high)
             : (y.low + y.high) / 2.0;
-    add(pointLabel(make<QScatterSeries>(), band.label,
-                   QPointF((band.from + band.to) / 2.0, middle), labelColour_),
+    add(pointLabel(make<QScatterSeries>(), band.label, QPointF((band.from + band.to) / 2.0, middle),
+                   labelColour_),
         false);
 }
 
@@ -422,15 +421,15 @@ void ChartSeriesAdder::bar(const ChartBar& bar) {
 void ChartSeriesAdder::mark(const ChartMark& mark) {
     const bool segment = std::isfinite(mark.from) && std::isfinite(mark.to);
     auto* line = this->line(
-        mark.vertical ? QList<QPointF>{QPointF(mark.value, frame_.y.low),
-                                       QPointF(mark.value, frame_.y.high)}
-                      : QList<QPointF>{QPointF(segment ? mark.from : frame_.x.low, mark.value),
-                                       QPointF(segment ? mark.to : frame_.x.high, mark.value)});
+        mark.vertical
+            ? QList<QPointF>{QPointF(mark.value, frame_.y.low), QPointF(mark.value, frame_.y.high)}
+            : QList<QPointF>{QPointF(segment ? mark.from : frame_.x.low, mark.value),
+                             QPointF(segment ? mark.to : frame_.x.high, mark.value)});
     line->setName(toQString(mark.name));
     QPen pen(colourOf(mark.role));
     pen.setWidthF(2.0);
     pen.setStyle(mark.role == ChartRole::Current || mark.role == ChartRole::Floor ? Qt::DotLine
-                                                                                   : Qt::DashLine);
+                                                                                  : Qt::DashLine);
     line->setPen(pen);
     add(line, namesInLegend_.insert(mark.name).second, mark.rightAxis);
 }
