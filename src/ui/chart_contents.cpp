@@ -421,9 +421,11 @@ void addRouteBar(ChartContent& chart, const RouteBar& bar, int category) {
     const bool meets = bar.status == RouteHopStatus::MeetsShare;
     chart.bars.push_back(
         {category, 0.0, bar.outagePct, meets ? ChartRole::Meets : ChartRole::Misses, word});
+    // A share of a year is no share of the worst month: the rain stands on its own axis.
     if (bar.rainAnnualPct > 0.0) {
-        chart.bars.push_back(
-            {category, bar.outagePct, bar.outagePct + bar.rainAnnualPct, ChartRole::Rain, {}});
+        chart.rightYTitle = "Rain unavailability (% of a year)";
+        chart.marks.push_back({"Rain, annual", ChartRole::Rain, false, bar.rainAnnualPct,
+                               category - 0.35, category + 0.35, true});
     }
 }
 

@@ -200,14 +200,18 @@ TEST(ChartContents, SayMeetsOrMissesAndShowHopsNeverCalculatedAsSuch) {
     const ChartContent chart = routeChartContent(route);
     EXPECT_EQ(chart.table.rows[1],
               (std::vector<std::string>{"2", "B - C", "-", "-", "0.005", "not calculated"}));
-    ASSERT_EQ(chart.bars.size(), 5u) << "hop 1 and its rain, hop 2's word, hop 3, the total";
-    EXPECT_EQ(chart.bars[2].label, "not calculated");
-    EXPECT_EQ(chart.bars[2].high, 0.0);
-    EXPECT_EQ(std::tie(chart.bars[3].role, chart.bars[3].high, chart.bars[3].label),
+    ASSERT_EQ(chart.bars.size(), 4u) << "hop 1, hop 2's word, hop 3, the total";
+    EXPECT_EQ(chart.bars[1].label, "not calculated");
+    EXPECT_EQ(chart.bars[1].high, 0.0);
+    EXPECT_EQ(std::tie(chart.bars[2].role, chart.bars[2].high, chart.bars[2].label),
               std::tuple(ChartRole::Stale, 0.002, "out of date 0.002"))
         << "a stale value drawn hatched";
-    EXPECT_EQ(std::tie(chart.bars[4].role, chart.bars[4].label),
+    EXPECT_EQ(std::tie(chart.bars[3].role, chart.bars[3].label),
               std::tuple(ChartRole::Stale, "incomplete"));
+    const auto rain = std::ranges::find(chart.marks, "Rain, annual", &ChartMark::name);
+    ASSERT_NE(rain, chart.marks.end());
+    EXPECT_EQ(std::tie(rain->value, rain->rightAxis), std::tuple(0.001, true))
+        << "a year's rain on its own axis, not stacked on the worst month";
     EXPECT_EQ(chart.verdict, "Route outage 0.0040 %, objective 0.0100 %: incomplete: 1 hop not "
                              "calculated, 1 out of date.");
 }
