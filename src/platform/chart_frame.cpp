@@ -66,7 +66,7 @@ void takeContent(const ChartContent& content, Extent& x, Extent& y, Extent& righ
     for (const ChartCurve& curve : content.curves) {
         for (std::size_t i = 0; i < curve.x.size() && i < curve.y.size(); ++i) {
             x.take(curve.x[i], false);
-            y.take(curve.y[i], logarithmic);
+            (curve.rightAxis ? right : y).take(curve.y[i], logarithmic);
         }
     }
     for (const ChartMark& mark : content.marks) {

@@ -58,6 +58,7 @@ struct ChartCurve {
     std::vector<double> x;
     std::vector<double> y;
     ChartStroke stroke = ChartStroke::ByRole;
+    bool rightAxis = false; // on the chart's second y axis
 };
 
 // A filled band from `low` to `high` over x; a y that is not a number breaks the band (clutter

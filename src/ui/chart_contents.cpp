@@ -321,7 +321,9 @@ std::vector<std::string> sweepRow(const SweepPoint& point, bool hasRain) {
     row.insert(row.end(),
                {percent(point.outagePct), percent(point.flatPct), percent(point.selectivePct)});
     if (hasRain) {
-        row.insert(row.end(), {percent(point.rain.annualPct), percent(point.rain.worstMonthPct)});
+        const bool negligible = rainIsNegligible(point.rain.annualPct);
+        row.insert(row.end(), {negligible ? "negligible" : percent(point.rain.annualPct),
+                               negligible ? "negligible" : percent(point.rain.worstMonthPct)});
     }
     row.emplace_back("done");
     return row;
@@ -361,7 +363,8 @@ ChartContent sweepChart(const Sweep& sweep) {
     ChartCurve total{"Total outage", ChartRole::Total, {}, {}};
     ChartCurve flat{"Flat outage", ChartRole::Flat, {}, {}};
     ChartCurve selective{"Selective outage", ChartRole::Selective, {}, {}};
-    ChartCurve rain{"Rain, worst month", ChartRole::Rain, {}, {}};
+    // A year's rain on its own axis: the outage axis holds the worst month.
+    ChartCurve rain{"Rain, annual", ChartRole::Rain, {}, {}, ChartStroke::ByRole, true};
     bool anySelective = false;
     chart.table.columns = {chart.xTitle, "Total (%)", "Flat (%)", "Selective (%)"};
     if (sweep.hasRain) {
@@ -377,7 +380,9 @@ ChartContent sweepChart(const Sweep& sweep) {
         total.y.push_back(numbers ? onLogAxis(point.outagePct) : kNotANumber);
         flat.y.push_back(numbers ? onLogAxis(point.flatPct) : kNotANumber);
         selective.y.push_back(numbers ? onLogAxis(point.selectivePct) : kNotANumber);
-        rain.y.push_back(numbers ? onLogAxis(point.rain.worstMonthPct) : kNotANumber);
+        // At the method's lower limit there is no figure to draw.
+        const bool rainShown = numbers && !rainIsNegligible(point.rain.annualPct);
+        rain.y.push_back(rainShown ? onLogAxis(point.rain.annualPct) : kNotANumber);
         anySelective = anySelective || (numbers && point.selectivePct > 0.0);
         chart.table.rows.push_back(sweepRow(point, sweep.hasRain));
     }
@@ -388,6 +393,7 @@ ChartContent sweepChart(const Sweep& sweep) {
         chart.curves.push_back(std::move(selective));
     }
     if (sweep.hasRain) {
+        chart.rightYTitle = "Rain unavailability (% of a year)";
         chart.curves.push_back(std::move(rain));
     }
     chart.curves.push_back(std::move(total));

@@ -1,6 +1,7 @@
 // The Sweep window's presenter through the Form page, and the words and tables of the charts.
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/rain.h"
 #include "engine/verdict_words.h"
@@ -283,6 +284,20 @@ TEST(ChartContents, AnnualRainStandsOnItsOwnAxisAgainstTheAvailabilityObjectiveO
     }
     hop.results.rainAnnualPct = hop.results.rainWorstMonthPct = -1.0;
     EXPECT_TRUE(outageChart(hop, 0.01).rightYTitle.empty()) << "no rain, no second axis";
+
+    Sweep sweep;
+    sweep.hasRain = true;
+    sweep.points = {SweepPoint{1.0, PointOutcome::Results, CalcStatus::Ok, 1e-3, 1e-3, 0.0, {}},
+                    SweepPoint{2.0, PointOutcome::Results, CalcStatus::Ok, 1e-4, 1e-4, 0.0, {}}};
+    sweep.points[0].rain.annualPct = 0.02;
+    sweep.points[1].rain.annualPct = rainLowerLimitPct();
+    const ChartContent swept = sweepChart(sweep);
+    const auto rain = std::ranges::find(swept.curves, "Rain, annual", &ChartCurve::name);
+    ASSERT_NE(rain, swept.curves.end());
+    EXPECT_TRUE(rain->rightAxis);
+    EXPECT_EQ(rain->y[0], 0.02);
+    EXPECT_TRUE(std::isnan(rain->y[1])) << "no floor drawn as a result";
+    EXPECT_EQ(swept.table.rows[1][4], "negligible");
 }
 
 } // namespace

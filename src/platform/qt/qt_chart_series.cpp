@@ -452,14 +452,14 @@ void ChartSeriesAdder::curve(const ChartCurve& curve) {
             point->setColor(colourOf(curve.role));
             point->setMarkerSize(11.0);
             point->replace(points);
-            add(point, first);
+            add(point, first, curve.rightAxis);
             first = false;
             continue;
         }
         auto* piece = line(points);
         piece->setName(toQString(curve.name));
         piece->setPen(pen);
-        add(piece, first);
+        add(piece, first, curve.rightAxis);
         first = false;
     }
 }
