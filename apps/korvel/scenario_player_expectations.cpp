@@ -16,7 +16,7 @@
 #include "platform/qt/qt_help_window.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_results_window.h"
-#include "scenario_chart_checks.h"
+#include "scenario_export_checks.h"
 #include "scenario_files.h"
 #include "scenario_methods_checks.h"
 #include "scenario_results_checks.h"

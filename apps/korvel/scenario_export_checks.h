@@ -1,5 +1,5 @@
 #pragma once
-// Scenario checks of exported charts.
+// Scenario checks of the files a chart is exported to.
 
 #include <string>
 

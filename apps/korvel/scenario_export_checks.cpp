@@ -1,4 +1,4 @@
-#include "scenario_chart_checks.h"
+#include "scenario_export_checks.h"
 
 #include <cmath>
 
