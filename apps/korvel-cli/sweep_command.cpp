@@ -30,15 +30,6 @@ struct SweepJob {
 // The chosen methods' columns at every point (none: not asked).
 using MethodPoints = std::vector<std::vector<const itu::MethodResult*>>;
 
-// A method's curve: its total worst-month outage, or its annual rain outage when the rain rate
-// is swept.
-std::optional<double> curveValue(const itu::MethodResult& m, SweepInput input) {
-    if (input == SweepInput::RainRate) {
-        return m.rain ? m.rain->outagePct : std::nullopt;
-    }
-    return m.totalWorstMonthPct;
-}
-
 std::string curveName(const itu::MethodResult& m, SweepInput input) {
     return std::string(itu::methodName(m.method)) +
            (input == SweepInput::RainRate ? ".rainOutagePct" : ".totalWorstMonthPct");
@@ -112,7 +103,7 @@ std::string methodCells(const MethodPoints& methods, SweepInput input,
         return cells;
     }
     for (const itu::MethodResult* m : methods[point.value_or(0)]) {
-        const std::optional<double> value = curveValue(*m, input);
+        const std::optional<double> value = methodCurveValue(*m, input);
         cells.append(",").append(!point ? curveName(*m, input) : value ? exact(*value) : "");
     }
     return cells;
@@ -148,7 +139,7 @@ std::string methodColumnsText(const MethodPoints& methods, SweepInput input,
         return text;
     }
     for (const itu::MethodResult* m : methods[point.value_or(0)]) {
-        const std::optional<double> value = curveValue(*m, input);
+        const std::optional<double> value = methodCurveValue(*m, input);
         const itu::RainBound bound = m->rain ? m->rain->outageBound : itu::RainBound::None;
         const std::string cell = !point ? std::string(itu::methodName(m->method)) +
                                               (input == SweepInput::RainRate ? " rain %" : " %")

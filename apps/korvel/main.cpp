@@ -10,6 +10,7 @@
 
 #include "command_line.h"
 #include "library/library_location.h"
+#include "platform/qt/qt_busy_work.h"
 #include "platform/qt/qt_chart_windows.h"
 #include "platform/qt/qt_dialog_host.h"
 #include "platform/qt/qt_dialog_view.h"
@@ -188,8 +189,11 @@ int run(QApplication& app, const DesktopOptions& options) {
     QtSweepView sweepView(&window);
     QtProfileView profileView(&window);
     QtPrinters printers;
+    QtBusyWork busyWork(&window);
     ScenarioMessages scriptedBoxes(transcript);
     ScenarioFileChooser scriptedDialogs(transcript, scriptedBoxes);
+    scriptedBoxes.handOver(boxes);
+    scriptedDialogs.handOver(dialogs);
     Messages& messages = playing ? static_cast<Messages&>(scriptedBoxes) : boxes;
     FileChooser& files = playing ? static_cast<FileChooser&>(scriptedDialogs) : dialogs;
 
@@ -197,6 +201,7 @@ int run(QApplication& app, const DesktopOptions& options) {
                     findLibraryFile(options.libraryFile).string());
     const NotedWindows beside{host, charts, sweepView, profileView};
     attachWindows(session, results, beside);
+    session.busyWork = &busyWork;
     MethodsTablePresenter methodsEvents(session);
     results.methodsTable()->setEvents(&methodsEvents);
     Shell shell(session);

@@ -293,6 +293,8 @@ void ScenarioPlayer::picture(QWidget& shown, const std::string& file) {
     for (int level = 0; level < kLayoutNesting; ++level) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     }
+    // Scroll bars show or hide on a queued call: the picture shows them as the planner would.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     const QFileInfo target(QString::fromStdString(file));
     // A picture goes into a folder that exists; none is made for it.
     if (!target.absoluteDir().exists()) {

@@ -14,6 +14,7 @@
 #include "platform/qt/qt_dialog_view.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_results_window.h"
+#include "scenario_chart_checks.h"
 #include "scenario_files.h"
 #include "scenario_methods_checks.h"
 #include "scenario_ports.h"
@@ -133,6 +134,8 @@ bool ScenarioPlayer::actOnProgram(const std::string& action, const std::string& 
     if (action == "answer") {
         if (const auto answer = parseAnswer(rest)) {
             program_.messages.queueAnswer(*answer);
+        } else if (rest == "dialog") {
+            program_.messages.queueRealBox();
         } else {
             fail("not an answer: " + rest);
         }
@@ -155,6 +158,11 @@ bool ScenarioPlayer::actOnProgram(const std::string& action, const std::string& 
         if (const std::string failure = takeSweepRow(program_.chartWindow("sweep"), rest);
             !failure.empty()) {
             fail(failure);
+        }
+    } else if (action == "resize" && first == "chart") {
+        const auto [name, size] = splitWord(remainder);
+        if (const std::string f = resizeChart(program_.chartWindow(name), size); !f.empty()) {
+            fail(f);
         }
     } else if (action == "resize") {
         const std::optional<int> width = number(first);

@@ -16,6 +16,7 @@
 #include "platform/qt/qt_help_window.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_results_window.h"
+#include "scenario_chart_checks.h"
 #include "scenario_export_checks.h"
 #include "scenario_files.h"
 #include "scenario_methods_checks.h"
@@ -46,6 +47,11 @@ void ScenarioPlayer::expect(const std::string& what, const std::string& rest) {
         expectResults(rest);
     } else if (what == "verdict") {
         expectVerdict(rest);
+    } else if (what == "chart") {
+        const auto [name, remainder] = splitWord(rest);
+        if (const std::string f = checkChart(program_.chartWindow(name), remainder); !f.empty()) {
+            fail(f);
+        }
     } else if (what == "method") {
         if (const std::string f = checkMethods(*program_.results.methodsTable(), rest);
             !f.empty()) {
@@ -68,7 +74,7 @@ bool ScenarioPlayer::expectOfWindow(const std::string& what, const std::string& 
         const std::string title =
             program_.window.windowTitle().remove(QStringLiteral("[*]")).toStdString();
         check(title == rest, "title " + quoted(rest), quoted(title));
-    } else if (what == "page") {
+    } else if (what == "page" && rest != "visible") {
         const std::string page = std::to_string(program_.currentPageId());
         check(page == rest, "page " + rest, "page " + page);
     } else if (what == "menu") {

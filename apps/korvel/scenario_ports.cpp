@@ -103,8 +103,13 @@ MessageAnswer ScenarioMessages::show(std::string_view text, std::string_view cap
         transcript_.note(shown + answerName(answer) + " (default, no answer queued)");
         return answer;
     }
-    const MessageAnswer queued = answers_.front();
+    const std::optional<MessageAnswer> next = answers_.front();
     answers_.pop_front();
+    if (!next && real_ != nullptr) {
+        transcript_.note(shown + "the real box");
+        return real_->show(text, caption, icon, buttons);
+    }
+    const MessageAnswer queued = next.value_or(answer);
     if (!offers(buttons, queued)) {
         transcript_.note(shown + answerName(answer) + " (default)");
         transcript_.failure(currentLine, std::string("the box offers no ") + answerName(queued));
@@ -131,6 +136,11 @@ std::optional<ChosenFile> ScenarioFileChooser::choose(FileDialogUse use) {
     if (!choice) {
         transcript_.note(shown + "cancel");
         return std::nullopt;
+    }
+    if (*choice == "dialog" && real_ != nullptr) {
+        transcript_.note(shown + "the real dialog");
+        real_->setStartName(proposed.toStdString());
+        return real_->choose(use);
     }
     // "*" takes the name the dialog proposes, as OK on it would.
     const QString typed = *choice == "*" ? proposed : QString::fromStdString(*choice);

@@ -25,13 +25,17 @@ class ScenarioMessages final : public Messages {
     void beep() override;
 
     void queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
+    // The next box is the real one, left to another program (the accessibility test) to answer.
+    void queueRealBox() { answers_.push_back(std::nullopt); }
+    void handOver(Messages& real) { real_ = &real; }
     [[nodiscard]] std::size_t unusedAnswers() const { return answers_.size(); }
     // The scenario line being played, for failures found inside a box.
     int currentLine = 0;
 
   private:
     Transcript& transcript_;
-    std::deque<MessageAnswer> answers_;
+    std::deque<std::optional<MessageAnswer>> answers_; // nothing: the real box
+    Messages* real_ = nullptr;
 };
 
 // A queued choice: a path relative to the working folder, or nothing for "cancel".
@@ -48,12 +52,15 @@ class ScenarioFileChooser final : public FileChooser {
     }
 
     void queueChoice(QueuedChoice choice) { choices_.push_back(std::move(choice)); }
+    // Where the choice "dialog" goes: the real file dialog.
+    void handOver(FileChooser& real) { real_ = &real; }
     [[nodiscard]] std::size_t unusedChoices() const { return choices_.size(); }
 
   private:
     Transcript& transcript_;
     ScenarioMessages& messages_;
     std::deque<QueuedChoice> choices_;
+    FileChooser* real_ = nullptr;
     QString startName_; // what the next dialog proposes
 };
 

@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTableWidget>
 #include <QWidget>
@@ -76,6 +79,57 @@ std::string expectWindowsApart() {
     return {};
 }
 
+std::string pixels(const QRect& rect) {
+    return std::to_string(rect.width()) + "x" + std::to_string(rect.height()) + " at " +
+           std::to_string(rect.x()) + "," + std::to_string(rect.y());
+}
+
+// Whether a scroll bar reaches `far`, the page area's far edge, from a viewport `shown` long.
+bool reaches(const QScrollBar& bar, int far, int shown) {
+    return far <= shown || (bar.isVisible() && bar.maximum() + shown >= far);
+}
+
+// Every control of the page is in the window's view or reachable by its scroll bars, no results
+// docked beside the page make it scroll across, and no floating results cover the part in view.
+std::string expectPageVisible(const QtMainWindow& window) {
+    const auto* scroller = qobject_cast<const QScrollArea*>(window.centralWidget());
+    const QWidget* area = window.pageArea();
+    if (scroller == nullptr || area == nullptr || !scroller->isVisible()) {
+        return "no page area shown";
+    }
+    QRect controls;
+    for (const QWidget* control : area->findChildren<QWidget*>()) {
+        if (control->isVisible() && control->findChildren<QWidget*>().isEmpty()) {
+            controls |= QRect(control->mapTo(area, QPoint(0, 0)), control->size());
+        }
+    }
+    // The scroll bars show or hide on a queued call after the range changes: let it run.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    const QSize view = scroller->viewport()->size();
+    if (!area->rect().contains(controls) ||
+        !reaches(*scroller->horizontalScrollBar(), area->width(), view.width()) ||
+        !reaches(*scroller->verticalScrollBar(), area->height(), view.height())) {
+        return "expected the page's controls (" + pixels(controls) + ") reachable in a view " +
+               pixels(QRect(QPoint(0, 0), view)) + " of a page area " + pixels(area->rect());
+    }
+    const QRect inView(scroller->viewport()->mapToGlobal(QPoint(0, 0)), view);
+    const QRect controlsShown(area->mapToGlobal(controls.topLeft()), controls.size());
+    for (QDockWidget* dock : window.findChildren<QDockWidget*>()) {
+        const Qt::DockWidgetArea side = window.dockWidgetArea(dock);
+        const bool beside = side == Qt::LeftDockWidgetArea || side == Qt::RightDockWidgetArea;
+        if (dock->isVisible() && !dock->isFloating() && beside && area->width() > view.width()) {
+            return "the docked " + dock->objectName().toStdString() +
+                   " stand beside a page they make scroll across";
+        }
+        if (dock->isVisible() && dock->isFloating() &&
+            dock->frameGeometry().intersects(controlsShown & inView)) {
+            return "the floating " + dock->objectName().toStdString() + " (" +
+                   pixels(dock->frameGeometry()) + ") covers the page's controls";
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<std::string> checkMainWindow(const QtMainWindow& window, const std::string& what,
@@ -85,6 +139,9 @@ std::optional<std::string> checkMainWindow(const QtMainWindow& window, const std
     }
     if (what == "item" || what == "key") {
         return expectItem(window, what, rest);
+    }
+    if (what == "page" && rest == "visible") {
+        return expectPageVisible(window);
     }
     if (what == "windows" && rest == "apart") {
         return expectWindowsApart();

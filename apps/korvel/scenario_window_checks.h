@@ -11,7 +11,8 @@ namespace korvel {
 
 class QtMainWindow;
 
-// `expect size W H`, `expect item N TEXT`, `expect key N KEYS`, `expect windows apart`. Nothing
+// `expect size W H`, `expect item N TEXT`, `expect key N KEYS`, `expect windows apart`,
+// `expect page visible`. Nothing
 // when `what` is none of them; else the failure, empty when the expectation is met.
 std::optional<std::string> checkMainWindow(const QtMainWindow& window, const std::string& what,
                                            const std::string& rest);

@@ -21,7 +21,7 @@ namespace korvel {
 namespace {
 
 HopState sweptHop() {
-    HopState hop = testing::sample7500MHzHop();
+    HopState hop = test::sample7500MHzHop();
     hop.record.frequencyGHz = 13.0;
     hop.record.outageObjectivePct = 0.005;
     hop.record.rainRateMmH = 42.0;

@@ -12,7 +12,7 @@ namespace {
 
 // Arguments: the method and diversity control numbers.
 void calculateHopBench(benchmark::State& state) {
-    HopState hop = testing::sample7500MHzHop();
+    HopState hop = test::sample7500MHzHop();
     hop.record.method = static_cast<Method>(state.range(0));
     hop.record.diversityMode = static_cast<DiversityMode>(state.range(1));
     for (auto _ : state) {
@@ -49,7 +49,7 @@ BENCHMARK(rainOutageBench);
 
 // The text korvel-cli calc prints for every hop: nine numbers written with fixed decimals.
 void resultsPanelBench(benchmark::State& state) {
-    HopState hop = testing::sample7500MHzHop();
+    HopState hop = test::sample7500MHzHop();
     hop.record.diversityMode = DiversityMode::Space;
     calculateHop(hop);
     for (auto _ : state) {

@@ -120,7 +120,7 @@ BENCHMARK(lookUpR001InARegion)->Unit(benchmark::kNanosecond);
 void hopMethodsFromMaps(benchmark::State& state) {
     std::vector<std::string> errors;
     const ClimateMaps maps = ClimateMaps::open(fullGrid().cache, errors);
-    HopState hop = testing::sample7500MHzHop();
+    HopState hop = test::sample7500MHzHop();
     hop.record.outageObjectivePct = 0.01;
     calculateHop(hop);
     const GeoPoint midpoint{56.15, 10.15};

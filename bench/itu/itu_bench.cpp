@@ -26,7 +26,7 @@ HopSites sampleSites() {
 // given. Arguments: the diversity control number; whether the sites (401-point profile, and the
 // midpoint the climate look-up has worked out) are given.
 void hopMethodsBench(benchmark::State& state) {
-    HopState hop = testing::sample7500MHzHop();
+    HopState hop = test::sample7500MHzHop();
     hop.record.diversityMode = static_cast<DiversityMode>(state.range(0));
     hop.record.outageObjectivePct = 0.01;
     calculateHop(hop);

@@ -15,7 +15,7 @@ namespace {
 // diversity where the channel spacing is, and rain numbers (13 GHz) everywhere.
 void sweep200Bench(benchmark::State& state) {
     const auto input = static_cast<SweepInput>(state.range(0));
-    HopState hop = testing::sample7500MHzHop();
+    HopState hop = test::sample7500MHzHop();
     hop.record.frequencyGHz = 13.0;
     hop.record.outageObjectivePct = 0.005;
     hop.record.rainRateMmH = 42.0;
@@ -40,7 +40,7 @@ BENCHMARK(sweep200Bench)
     ->Unit(benchmark::kMicrosecond);
 
 void linkBudgetStepsBench(benchmark::State& state) {
-    const HopState hop = testing::sample7500MHzHop();
+    const HopState hop = test::sample7500MHzHop();
     for (auto _ : state) {
         LinkBudget budget = linkBudgetSteps(hop);
         benchmark::DoNotOptimize(budget.steps.data());

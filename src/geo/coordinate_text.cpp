@@ -143,7 +143,7 @@ CoordinateReading readCoordinate(std::string_view typed, CoordinateAxis axis) {
     return {degrees, {}};
 }
 
-PositionReading readPosition(std::string_view text) {
+std::optional<PositionParts> positionParts(std::string_view text) {
     std::size_t split = text.find_first_of(",;");
     std::size_t next = split + 1;
     if (split == std::string_view::npos) {
@@ -152,17 +152,23 @@ PositionReading readPosition(std::string_view text) {
         split = next;
     }
     if (split == std::string_view::npos || next >= text.size()) {
+        return std::nullopt;
+    }
+    return PositionParts{text.substr(0, split), text.substr(next)};
+}
+
+PositionReading readPosition(std::string_view text) {
+    const std::optional<PositionParts> parts = positionParts(text);
+    if (!parts) {
         return {std::nullopt, "\"" + std::string(trimmed(text)) +
                                   "\": expected a latitude and a longitude, such as "
                                   "\"60.1699, 24.9384\""};
     }
-    const CoordinateReading latitude =
-        readCoordinate(text.substr(0, split), CoordinateAxis::Latitude);
+    const CoordinateReading latitude = readCoordinate(parts->latitude, CoordinateAxis::Latitude);
     if (!latitude.degrees) {
         return {std::nullopt, latitude.error};
     }
-    const CoordinateReading longitude =
-        readCoordinate(text.substr(next), CoordinateAxis::Longitude);
+    const CoordinateReading longitude = readCoordinate(parts->longitude, CoordinateAxis::Longitude);
     if (!longitude.degrees) {
         return {std::nullopt, longitude.error};
     }

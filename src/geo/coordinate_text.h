@@ -26,6 +26,14 @@ struct PositionReading {
     std::string error;
 };
 
+// The latitude's and the longitude's texts of a pair, apart where readPosition parts them; nothing
+// for a text without a comma, a semicolon or a latitude's hemisphere letter before more text.
+struct PositionParts {
+    std::string_view latitude;
+    std::string_view longitude;
+};
+std::optional<PositionParts> positionParts(std::string_view text);
+
 // A latitude and a longitude in that order, apart by a comma, a semicolon, or after the
 // latitude's hemisphere letter.
 PositionReading readPosition(std::string_view text);

@@ -32,6 +32,7 @@ enum class DialogId {
     OldFiles = 106,
     PrintOptions = 107,
     ClimateMaps = 108,
+    Sites = 109,
 };
 
 class DialogHost {

@@ -8,11 +8,17 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/profile.h"
 
 namespace korvel {
+
+// Said wherever the terrain is asked for while the settings hold no elevation model.
+inline constexpr std::string_view kNoElevationModelText =
+    "No elevation model is set. Add the files or folders Korvel reads the terrain from with "
+    "Tools > Terrain...";
 
 // Source1, Source2, ... up to the first missing or empty one.
 std::vector<std::filesystem::path> elevationSources(const Profile& profile);

@@ -40,6 +40,7 @@ enum class Command {
     ViewRoute = 40035,
     ClimateMaps = 40040, // Tools > Climate maps...
     Terrain = 40041,     // Tools > Terrain...: the elevation models of the settings
+    Sites = 40042,       // Tools > Sites...; the Basics page's and the Profile window's Sites...
     LeavePage = 1999,
 };
 

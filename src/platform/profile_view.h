@@ -45,6 +45,8 @@ class ProfileEvents {
     virtual void onImportCsv(const ProfileSettings& settings) = 0;
     // From terrain: a profile sampled from the elevation models of the settings replaces it.
     virtual void onFromTerrain(const ProfileSettings& settings) = 0;
+    // Sites...: where the stations stand, in the Sites dialog.
+    virtual void onSites() {}
 };
 
 class ProfileView {

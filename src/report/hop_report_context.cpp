@@ -118,11 +118,4 @@ HopReportContext hopReportContext(HopReportForm form, const HopState& hop,
     return report;
 }
 
-void writeHopReportFoot(ReportText& out, const HopReportContext& report) {
-    if (report.hopFileNamed) {
-        out.add("<%s>\n", report.hopFileName.c_str());
-    }
-    out.add("<Library: %s>\n", report.libraryIdentification.c_str());
-}
-
 } // namespace korvel

@@ -12,7 +12,6 @@
 namespace korvel {
 
 struct EquipmentLibrary;
-class ReportText;
 
 // The forms differ in the padding of the hemisphere letters and in the decimals of the
 // geoclimatic factor.
@@ -60,9 +59,5 @@ struct HopReportContext {
 HopReportContext hopReportContext(HopReportForm form, const HopState& hop,
                                   const EquipmentLibrary& library, ReportLanguage language,
                                   std::string_view hopFileName, std::string_view dateStamp);
-
-// Rows 52 and 53 of the text and delimited forms, which print them alike: the hop file name
-// when there is one, and the library identification.
-void writeHopReportFoot(ReportText& out, const HopReportContext& report);
 
 } // namespace korvel

@@ -1,6 +1,5 @@
 #include "series/sweep_methods.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "engine/rain.h"
@@ -30,12 +29,22 @@ std::vector<std::array<itu::MethodResult, 3>> sweepMethods(const HopState& hop, 
                                                            const SweepRange& range,
                                                            const HopSites* sites,
                                                            const itu::ClimateInputs& climate) {
+    std::vector<double> values;
+    for (int index = 0; index < range.steps; ++index) {
+        values.push_back(sweepPointValue(range, index));
+    }
+    return sweepMethods(hop, input, values, sites, climate);
+}
+
+std::vector<std::array<itu::MethodResult, 3>> sweepMethods(const HopState& hop, SweepInput input,
+                                                           std::span<const double> values,
+                                                           const HopSites* sites,
+                                                           const itu::ClimateInputs& climate) {
     std::vector<std::array<itu::MethodResult, 3>> points;
-    points.reserve(static_cast<std::size_t>(std::max(range.steps, 0)));
+    points.reserve(values.size());
     const std::optional<GeoPoint> midpoint = itu::pathMidpoint(sites);
     const HopState uncalculated; // the columns of a point whose calculation stopped
-    for (int index = 0; index < range.steps; ++index) {
-        const double value = sweepPointValue(range, index);
+    for (const double value : values) {
         HopState changed = hop;
         applySweepInput(changed, input, value);
         itu::HopMethodsInput in{&changed, sites, climate, midpoint};
@@ -50,6 +59,13 @@ std::vector<std::array<itu::MethodResult, 3>> sweepMethods(const HopState& hop, 
         addClassicRain(points.back()[0], changed);
     }
     return points;
+}
+
+std::optional<double> methodCurveValue(const itu::MethodResult& m, SweepInput input) {
+    if (input == SweepInput::RainRate) {
+        return m.rain ? m.rain->outagePct : std::nullopt;
+    }
+    return m.totalWorstMonthPct;
 }
 
 } // namespace korvel

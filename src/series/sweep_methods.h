@@ -3,6 +3,8 @@
 // then the classic and current methods on it, for one curve per method.
 
 #include <array>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "itu/hop_methods.h"
@@ -17,5 +19,14 @@ std::vector<std::array<itu::MethodResult, 3>> sweepMethods(const HopState& hop, 
                                                            const SweepRange& range,
                                                            const HopSites* sites,
                                                            const itu::ClimateInputs& climate);
+// The same at `values`, in their order (the diameters the library offers, say).
+std::vector<std::array<itu::MethodResult, 3>> sweepMethods(const HopState& hop, SweepInput input,
+                                                           std::span<const double> values,
+                                                           const HopSites* sites,
+                                                           const itu::ClimateInputs& climate);
+
+// A method's curve along a sweep: its total worst-month outage, or its annual rain outage when
+// the rain rate is swept.
+std::optional<double> methodCurveValue(const itu::MethodResult& m, SweepInput input);
 
 } // namespace korvel

@@ -88,7 +88,7 @@ bool BasicsPage::accept() {
     if (!readingsInLimits()) {
         return false;
     }
-    store(values);
+    store(session_.hop, values);
     return true;
 }
 
@@ -150,8 +150,14 @@ bool BasicsPage::readingsInLimits() {
     return confirmed;
 }
 
-void BasicsPage::store(const PageValues& values) {
-    HopRecord& record = session_.hop.record;
+std::optional<HopState> BasicsPage::heldHop() const {
+    HopState hop = session_.hop;
+    store(hop, heldValues());
+    return hop;
+}
+
+void BasicsPage::store(HopState& hop, const PageValues& values) const {
+    HopRecord& record = hop.record;
     record.method = static_cast<Method>(pending(BasicsChoice::Method));
     record.eastWest = static_cast<EastWest>(pending(BasicsChoice::EastWest));
     record.northSouth = static_cast<NorthSouth>(pending(BasicsChoice::NorthSouth));
@@ -179,13 +185,12 @@ void BasicsPage::store(const PageValues& values) {
     record.longitudeDeg = values[PageField::Longitude];
     // The selective margin Msm follows the hop length (Standard scales the reference margin).
     if (marginChanges) {
-        prepareSelectiveMargin(session_.hop);
+        prepareSelectiveMargin(hop);
     }
-    storeModes();
+    storeModes(hop);
 }
 
-void BasicsPage::storeModes() {
-    HopState& hop = session_.hop;
+void BasicsPage::storeModes(HopState& hop) const {
     HopRecord& record = hop.record;
     HopSelection& selection = hop.selection;
     const auto diversity = static_cast<DiversityMode>(pending(BasicsChoice::DiversityMode));

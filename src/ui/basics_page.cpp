@@ -73,8 +73,9 @@ void BasicsPage::onCommand(ControlId control) {
         }
         return;
     }
-    if (control == kBasicsProfileButton) {
-        session_.ports.window.postCommand(Command::Profile);
+    if (control == kBasicsProfileButton || control == kBasicsSitesButton) {
+        session_.ports.window.postCommand(control == kBasicsSitesButton ? Command::Sites
+                                                                        : Command::Profile);
         return;
     }
     if (control == kBasicsResetButton) {

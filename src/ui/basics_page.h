@@ -29,6 +29,7 @@ inline constexpr ControlId kPLField = 1132;
 inline constexpr ControlId kInsulationLabel = 1125;
 inline constexpr ControlId kBasicsResetButton = kCancelButton;
 inline constexpr ControlId kBasicsProfileButton = 1141;
+inline constexpr ControlId kBasicsSitesButton = 1142;
 
 // The groups of radio buttons; a button's number is the value the hop stores.
 enum class BasicsChoice : std::size_t {
@@ -51,6 +52,7 @@ class BasicsPage final : public Page {
     [[nodiscard]] DialogId form() const override { return DialogId::BasicsPage; }
     void open(DialogView& view) override;
     void onCommand(ControlId control) override;
+    [[nodiscard]] std::optional<HopState> heldHop() const override;
 
   private:
     void fill();
@@ -63,8 +65,8 @@ class BasicsPage final : public Page {
     [[nodiscard]] PageValues heldValues() const;
     void readLimits(const PageValues& values);
     bool readingsInLimits();
-    void store(const PageValues& values);
-    void storeModes();
+    void store(HopState& hop, const PageValues& values) const;
+    void storeModes(HopState& hop) const;
 
     Session& session_;
     DialogView* view_ = nullptr;

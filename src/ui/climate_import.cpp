@@ -1,10 +1,13 @@
 #include "ui/climate_import.h"
 
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "itu/climate/climate_cache.h"
 #include "itu/climate/grid_import.h"
+#include "platform/busy_work.h"
 #include "platform/text_encoding.h"
 #include "report/date_stamp.h"
 #include "ui/session.h"
@@ -27,8 +30,20 @@ bool importChosenClimateMaps(Session& session) {
     if (!chosen) {
         return false;
     }
-    const ImportResult result =
-        importClimateGrids({{chosen->fullName}, std::nullopt, isoToday(), kUnpackLimit});
+    // The result is the work's own: a cancelled import may end after this call.
+    auto imported = std::make_shared<ImportResult>();
+    auto work = [imported, request = ImportRequest{
+                               {chosen->fullName}, std::nullopt, isoToday(), kUnpackLimit}] {
+        *imported = importClimateGrids(request);
+    };
+    if (session.busyWork == nullptr) {
+        work();
+    } else if (!session.busyWork->run("Importing " + pathToCp1252(chosen->fullName.filename()) +
+                                          "...",
+                                      std::move(work))) {
+        return false; // cancelled: nothing is stored
+    }
+    const ImportResult& result = *imported;
     Messages& messages = session.ports.messages;
     if (!result.errors.empty() || result.grids.empty()) {
         std::string text;

@@ -6,6 +6,7 @@
 #include "hopfile/rain_dialog_rules.h"
 #include "optimize/combination_search.h"
 #include "series/budget_steps.h"
+#include "series/sweep_methods.h"
 #include "ui/chart_contents.h"
 #include "ui/chart_title_block.h"
 #include "ui/form_page.h"
@@ -151,7 +152,11 @@ void FormPage::openSweep() {
     if (!sweep_) {
         sweep_ = std::make_unique<SweepWindow>(
             session_.hop, session_.library, *session_.sweepView, session_.ports.messages,
-            [this](SweepInput input, double value) { return takeSweepValue(input, value); });
+            [this](SweepInput input, double value) { return takeSweepValue(input, value); },
+            [this](const HopState& hop, SweepInput input, std::span<const double> values) {
+                return sweepMethods(hop, input, values, &session_.sites,
+                                    sessionClimateInputs(session_));
+            });
         sweep_->titleBlock = [this](const ChartContent& chart) {
             return hopTitleBlock(session_, chart);
         };

@@ -274,6 +274,10 @@ void FormPage::onCommand(ControlId control) {
     case static_cast<ControlId>(Command::Profile):
         openProfile();
         return;
+    case static_cast<ControlId>(Command::Sites): // the hop may have taken the sites' values
+        refreshFreshness();
+        refreshCharts();
+        return;
     case static_cast<ControlId>(Command::BudgetChart):
     case static_cast<ControlId>(Command::OutageChart):
         openChart(static_cast<Command>(control));

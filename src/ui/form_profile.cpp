@@ -27,6 +27,7 @@ void FormPage::openProfile() {
         profile_->titleBlock = [this](const ChartContent& chart) {
             return hopTitleBlock(session_, chart);
         };
+        profile_->openSites = [this] { session_.ports.window.postCommand(Command::Sites); };
     }
     profile_->open();
 }

@@ -23,6 +23,7 @@
 #include "ui/rain_dialog.h"
 #include "ui/route_screen_page.h"
 #include "ui/selection_dialog.h"
+#include "ui/sites_dialog.h"
 #include "ui/start_panel.h"
 #include "ui/typed_radio_values.h"
 
@@ -106,7 +107,8 @@ constexpr FormControl kBasicsPage[]{{kInfoField, kEdit},
                                     choiceButton(UsageMode::OnePlusOne),
                                     {kInsulationLabel, kLabel},
                                     {kBasicsResetButton, kButton},
-                                    {kBasicsProfileButton, kButton}};
+                                    {kBasicsProfileButton, kButton},
+                                    {kBasicsSitesButton, kButton}};
 
 constexpr FormControl kListDialog[]{
     {kListHeadingLabel, kLabel},       {kListFirstNameLabel, kLabel},
@@ -135,6 +137,7 @@ constexpr FormControl kRouteScreenPage[]{{kRouteRadioList, kList},
                                          {kRouteFileNameField, kEdit},
                                          {kRouteObjectiveField, kEdit},
                                          {kRouteHopCountField, kEdit},
+                                         {kRouteAvailabilityField, kEdit},
                                          choiceButton(DivisionMethod::Number),
                                          choiceButton(DivisionMethod::Length),
                                          choiceButton(DivisionMethod::Manual),
@@ -237,6 +240,27 @@ constexpr FormControl kClimateMapsDialog[]{{kClimateMapsList, kList},
                                            {kOkButton, kButton},
                                            {kCancelButton, kButton}};
 
+constexpr FormControl kSitesDialog[]{{kSitesStationGroup, ControlKind::GroupBox},
+                                     {kSitesLatitudeField, kEdit},
+                                     {kSitesLongitudeField, kEdit},
+                                     {kSitesGroundField, kEdit},
+                                     {kSitesFromTerrainButton, kButton},
+                                     {kSitesReadAsLabel, kLabel},
+                                     {kSitesAzimuthLabel, kLabel},
+                                     {kSitesElevationLabel, kLabel},
+                                     {sitesControl(kSitesStationGroup, 1), ControlKind::GroupBox},
+                                     {sitesControl(kSitesLatitudeField, 1), kEdit},
+                                     {sitesControl(kSitesLongitudeField, 1), kEdit},
+                                     {sitesControl(kSitesGroundField, 1), kEdit},
+                                     {sitesControl(kSitesFromTerrainButton, 1), kButton},
+                                     {sitesControl(kSitesReadAsLabel, 1), kLabel},
+                                     {sitesControl(kSitesAzimuthLabel, 1), kLabel},
+                                     {sitesControl(kSitesElevationLabel, 1), kLabel},
+                                     {kSitesDistanceLabel, kLabel},
+                                     {kSitesAntennasLabel, kLabel},
+                                     {kOkButton, kButton},
+                                     {kCancelButton, kButton}};
+
 constexpr FormControl kAbortDialog[]{{kCancelButton, kButton}};
 
 template <typename Presenter> std::unique_ptr<Page> make(Session& session) {
@@ -276,6 +300,7 @@ constexpr std::array kForms{
     RegisteredForm{DialogId::PrintOptions, "print_options_dialog", "Print", kPrintOptionsDialog},
     RegisteredForm{DialogId::ClimateMaps, "climate_maps_dialog", "Climate maps",
                    kClimateMapsDialog},
+    RegisteredForm{DialogId::Sites, "sites_dialog", "Sites", kSitesDialog},
 };
 
 constexpr bool eachIdFileAndCommandOnce() {

@@ -2,7 +2,11 @@
 
 #include <array>
 
+#include "geo/sites_file.h"
+#include "route/objective_division.h"
+#include "route/route_folder.h"
 #include "ui/session.h"
+#include "ui/site_question.h"
 #include "ui/text_fit_refusal.h"
 
 namespace korvel {
@@ -14,6 +18,30 @@ constexpr std::array<NamedTextField, 2> kStationFields{{
     {kHopStation1Field, "Station 1"},
     {kHopStation2Field, "Station 2"},
 }};
+
+// The hop file just read into the current slot may have sites that give another length: asked as
+// on Open, the length being the one value of theirs the route keeps. True when the slot took it.
+bool slotTookSiteLength(Session& session) {
+    RouteState& route = session.route;
+    const auto index = static_cast<std::size_t>(route.currentHop);
+    const auto file = fileInRouteFolder(route, route.record.hopFile[index].view());
+    const SitesRead read = file ? loadSites(*file) : SitesRead{};
+    const auto offers =
+        read.status == SitesReadStatus::Read ? siteOffers(read.sites) : std::nullopt;
+    if (!offers) {
+        return false; // an unusable sites file is said when the hop opens
+    }
+    HopRecord slotHop;
+    slotHop.hopLengthKm = route.slots[index].lengthKm;
+    SiteDifferences differences = siteDifferences(*offers, slotHop);
+    differences.latitude = differences.longitude = differences.heights = false;
+    if (!siteValuesTaken(session.ports.messages, differences, slotHop)) {
+        return false;
+    }
+    route.slots[index].lengthKm = differences.lengthKm;
+    applyDivision(route);
+    return true;
+}
 
 } // namespace
 
@@ -48,9 +76,14 @@ void HopBoxPage::onCommand(ControlId control) {
     case kNextHopButton:
         show(hopDialogNext(route, typed(), messages));
         break;
-    case kHopFileButton:
-        show(hopDialogFile(route, view_->text(kHopFileNameField), messages));
+    case kHopFileButton: {
+        HopDialogOutcome outcome = hopDialogFile(route, view_->text(kHopFileNameField), messages);
+        if (slotTookSiteLength(session_)) {
+            outcome.content = hopDialogContent(route, route.currentHop);
+        }
+        show(outcome);
         break;
+    }
     default:
         break;
     }

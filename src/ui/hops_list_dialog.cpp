@@ -16,6 +16,7 @@
 #include "ui/chart_title_block.h"
 #include "ui/hop_sites_files.h"
 #include "ui/route_hop_loading.h"
+#include "ui/route_method_standing.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -34,19 +35,18 @@ class HopsListDialog final : public DialogEvents {
         const RouteRecord& record = route.record;
         view.setTitle("Hops : " + record.fileName.str());
         view.clearList(kHopsList);
-        standing_ = routeStanding(route, session_.library, &session_.hop);
-        const RouteRecord& stands = standing_.route.record;
+        judged_ = routeMethodStanding(session_, &session_.hop);
+        const RouteRecord& stands = judged_.standing.route.record;
         for (int i = 0; i < record.hopCount; ++i) {
             view.addListRow(kHopsList,
-                            withHopStatus(hopsListLine(standing_.route, i),
-                                          standing_.statuses[static_cast<std::size_t>(i)]));
+                            withHopMethod(hopsListLine(judged_.standing.route, i), judged_, i));
         }
         view.selectRow(kHopsList, route.currentHop);
         view.setText(kRouteOutageLabel, formatFixed(stands.totalOutage, 4));
         view.setText(kRouteObjectiveLabel, formatFixed(stands.objective, 4));
         view.setText(kDesignMarginLabel, formatFixed(designMarginPct(stands), 4));
         // Never "meets" while a hop is missing or stale: the verdict says what the total holds.
-        view.setText(kRouteVerdictLabel, routeStandingWords(standing_));
+        view.setText(kRouteVerdictLabel, judged_.words);
         route.disregardChanges = false;
         view.setChecked(kDisregardChangesTick, false);
     }
@@ -68,8 +68,7 @@ class HopsListDialog final : public DialogEvents {
         case kRouteChartButton:
             // The route the list shows, drawn.
             if (session_.charts != nullptr) {
-                session_.charts->showChart(
-                    withTitleBlock(routeChartContent(routeChart(standing_)), session_));
+                session_.charts->showChart(withTitleBlock(routeMethodChart(judged_), session_));
             }
             break;
         default:
@@ -109,7 +108,7 @@ class HopsListDialog final : public DialogEvents {
 
     Session& session_;
     DialogView* view_ = nullptr;
-    RouteStanding standing_; // the route as the list shows it
+    RouteMethodStanding judged_; // the route as the list shows it
 };
 
 } // namespace

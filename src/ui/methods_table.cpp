@@ -74,7 +74,11 @@ MethodsCell cellOf(const MethodsRow& row, const itu::MethodResult& m, std::strin
 
 } // namespace
 
-MethodColumns3 sessionMethodColumns(Session& session, const HopState* hop) {
+std::string_view methodHeading(VerdictMethod method) {
+    return kHeadings[static_cast<std::size_t>(method)];
+}
+
+const ClimateMaps& sessionClimateMaps(Session& session) {
     if (!session.climateMaps) {
         std::vector<std::string> errors;
         session.climateMaps = std::make_shared<const ClimateMaps>(
@@ -83,11 +87,20 @@ MethodColumns3 sessionMethodColumns(Session& session, const HopState* hop) {
             session.ports.messages.show(error, kAppCaption, MessageIcon::Warning);
         }
     }
+    return *session.climateMaps;
+}
+
+itu::ClimateInputs sessionClimateInputs(Session& session) {
+    return climateInputsAt(sessionClimateMaps(session), itu::pathMidpoint(&session.sites),
+                           session.sites.climate);
+}
+
+MethodColumns3 sessionMethodColumns(Session& session, const HopState* hop) {
     itu::HopMethodsInput input;
     input.hop = hop != nullptr ? hop : &session.hop;
     input.sites = &session.sites;
     input.midpoint = itu::pathMidpoint(&session.sites);
-    input.climate = climateInputsAt(*session.climateMaps, input.midpoint, session.sites.climate);
+    input.climate = sessionClimateInputs(session);
     return itu::hopMethods(input);
 }
 

@@ -5,14 +5,17 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "engine/hop_verdict.h"
 #include "geo/verdict_method.h"
+#include "itu/climate_inputs.h"
 #include "itu/method_result.h"
 #include "platform/methods_view.h"
 
 namespace korvel {
 
+class ClimateMaps;
 class Session;
 
 using MethodColumns3 = std::array<itu::MethodResult, 3>;
@@ -21,6 +24,12 @@ using MethodColumns3 = std::array<itu::MethodResult, 3>;
 // installed maps at the path's midpoint. The maps open at the first call; a damaged one is said.
 // `hop`: another state of the session's hop (a copy calculated for a chart), else its own.
 MethodColumns3 sessionMethodColumns(Session& session, const HopState* hop = nullptr);
+// "Classic", "P.530-17", "P.530-18": the column's heading.
+std::string_view methodHeading(VerdictMethod method);
+// The maps the session's methods read, opened at the first call (a damaged one is said).
+const ClimateMaps& sessionClimateMaps(Session& session);
+// The climate those columns read: the typed values over the maps at the path's midpoint.
+itu::ClimateInputs sessionClimateInputs(Session& session);
 
 // "needs climate maps (LogK, dN75)" for the values a column lacks that a map gives; empty when
 // no column lacks one.

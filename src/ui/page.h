@@ -3,6 +3,9 @@
 // shell makes one page at a time; the page fills its view when it opens and answers the shell's
 // leave request (command 1999) by clearing pageAccepted when its fields are not acceptable.
 
+#include <optional>
+
+#include "engine/hop_record.h"
 #include "platform/dialog_host.h"
 #include "platform/dialog_view.h"
 #include "platform/main_window_view.h"
@@ -21,6 +24,9 @@ class Page : public DialogEvents {
     // Saving the route: the route screen and the hop box take what they show into the route,
     // checked as HopCalc checks it; false when refused (said, the focus on the field).
     virtual bool takeIntoRoute() { return true; }
+    // The hop with what the page holds and has not stored yet, for pages whose edits wait for
+    // the leave request; none for the others.
+    [[nodiscard]] virtual std::optional<HopState> heldHop() const { return std::nullopt; }
 };
 
 // Keeps a page (when there is one) disabled while a modal dialog runs over it.

@@ -1,9 +1,11 @@
 #pragma once
 // Stands between the page showing and its view: every value the planner changes there counts for
 // the modified mark, and the mark follows each event once the page has handled it (a step, a
-// Calculate or an applied profile changes the hop itself).
+// Calculate or an applied profile changes the hop itself). On a page that stores its values
+// only when it leaves, the results' freshness follows each edit too.
 
 #include "ui/page.h"
+#include "ui/results_shown.h"
 #include "ui/route_screen_page.h"
 #include "ui/session.h"
 
@@ -21,13 +23,13 @@ class PageEditWatch final : public DialogEvents {
         if (page_ != nullptr) {
             page_->onCommand(control);
         }
-        session_.updateStatus();
+        afterEvent();
     }
     void onSelectionChanged(ControlId list) override {
         if (page_ != nullptr) {
             page_->onSelectionChanged(list);
         }
-        session_.updateStatus();
+        afterEvent();
     }
     void onEdited(ControlId control) override {
         // The hop HopCalc takes is picked, not kept: the route stays as it was.
@@ -39,10 +41,19 @@ class PageEditWatch final : public DialogEvents {
         if (page_ != nullptr) {
             page_->onEdited(control);
         }
-        session_.updateStatus();
+        afterEvent();
     }
 
   private:
+    void afterEvent() {
+        if (page_ != nullptr) {
+            if (const std::optional<HopState> held = page_->heldHop()) {
+                showResultsFreshness(session_, *held);
+            }
+        }
+        session_.updateStatus();
+    }
+
     Session& session_;
     Page* page_ = nullptr;
 };

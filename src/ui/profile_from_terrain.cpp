@@ -8,6 +8,7 @@
 #include "geo/profile_checks.h"
 #include "geo/terrain_profile.h"
 #include "platform/elevation_module.h"
+#include "platform/elevation_sources.h"
 #include "platform/text_encoding.h"
 #include "ui/profile_window.h"
 
@@ -34,9 +35,7 @@ void ProfileWindow::onFromTerrain(const ProfileSettings& settings) {
     }
     const auto sources = terrainSources ? terrainSources() : std::vector<std::filesystem::path>{};
     if (sources.empty()) {
-        messages_.show("No elevation model is set. Add the files or folders Korvel reads the "
-                       "terrain from with Tools > Terrain...",
-                       kAppCaption, MessageIcon::Information);
+        messages_.show(kNoElevationModelText, kAppCaption, MessageIcon::Information);
         return;
     }
     const ElevationModelOpening opening = openElevationModel(sources);

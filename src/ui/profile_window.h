@@ -42,6 +42,11 @@ class ProfileWindow final : public ProfileEvents {
     void onApply(const ProfileSettings& settings) override;
     void onImportCsv(const ProfileSettings& settings) override;
     void onFromTerrain(const ProfileSettings& settings) override;
+    void onSites() override {
+        if (openSites) {
+            openSites();
+        }
+    }
 
     // Told when an import replaced the hop's profile (an unsaved change of the hop).
     std::function<void()> sitesChanged;
@@ -49,6 +54,8 @@ class ProfileWindow final : public ProfileEvents {
     std::function<std::vector<std::filesystem::path>()> terrainSources;
     // What heads the chart's export; none: its title alone.
     std::function<ChartTitleBlock(const ChartContent&)> titleBlock;
+    // Opens the Sites dialog.
+    std::function<void()> openSites;
 
   private:
     // Why the hop cannot be drawn, in words; empty when it can.

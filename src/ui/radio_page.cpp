@@ -63,7 +63,7 @@ void RadioPage::onCommand(ControlId control) {
     } else if (control == kRadioResetButton) {
         showCommittedChoice();
     } else if (control == kLeavePageCommand) {
-        commit();
+        commit(session_.hop);
     }
 }
 
@@ -179,8 +179,13 @@ void RadioPage::setOtherRadioInUse(bool inUse) {
     session_.refreshMenu();
 }
 
-void RadioPage::commit() {
-    HopState& hop = session_.hop;
+std::optional<HopState> RadioPage::heldHop() const {
+    HopState hop = session_.hop;
+    commit(hop);
+    return hop;
+}
+
+void RadioPage::commit(HopState& hop) const {
     HopSelection& selection = hop.selection;
     HopRecord& record = hop.record;
     if (shownRadio_ != selection.radioIndex) {

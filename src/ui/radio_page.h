@@ -29,6 +29,7 @@ class RadioPage final : public Page {
     void open(DialogView& view) override;
     void onCommand(ControlId control) override;
     void onSelectionChanged(ControlId list) override;
+    [[nodiscard]] std::optional<HopState> heldHop() const override;
 
   private:
     [[nodiscard]] const RadioEntry& shownRadio() const;
@@ -39,7 +40,7 @@ class RadioPage final : public Page {
     void chooseTypedPtx();
     void chooseTypedPrxth();
     void setOtherRadioInUse(bool inUse);
-    void commit();
+    void commit(HopState& hop) const;
 
     Session& session_;
     DialogView* view_ = nullptr;

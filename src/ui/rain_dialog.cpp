@@ -11,6 +11,7 @@
 #include "fields/format_fixed.h"
 #include "geo/sites_file.h"
 #include "hopfile/rain_dialog_rules.h"
+#include "ui/availability_objective_text.h"
 #include "ui/limit_tips.h"
 #include "ui/list_dialog.h"
 #include "ui/page.h"
@@ -115,21 +116,13 @@ class RainDialog final : public DialogEvents {
 
     // Empty: no objective. A refused value is said, and the dialog stays open on it.
     bool storeAvailabilityObjective() {
-        const std::string text = view_->text(kAvailabilityObjectiveField);
-        if (text.find_first_not_of(' ') == std::string::npos) {
-            session_.sites.availabilityObjectivePct.reset();
-            return true;
-        }
-        const double objective = typedNumber(text);
-        if (!(objective > 0.0 && objective <= kMaxAvailabilityObjectivePct)) {
-            session_.ports.messages.show(
-                "The availability objective takes a percentage of a year above 0, at most " +
-                    formatNumbers("%g", kMaxAvailabilityObjectivePct) + ", or nothing.",
-                kAppCaption, MessageIcon::Warning);
+        const auto objective = typedAvailabilityObjective(view_->text(kAvailabilityObjectiveField),
+                                                          session_.ports.messages);
+        if (!objective) {
             view_->setFocus(kAvailabilityObjectiveField);
             return false;
         }
-        session_.sites.availabilityObjectivePct = objective;
+        session_.sites.availabilityObjectivePct = *objective;
         return true;
     }
 

@@ -52,6 +52,14 @@ void showHopResults(Session& session, ResultsFreshness freshness) {
     window->setAvailability(verdictMark(rain.verdict), resultsLines(judgementLine(rain)));
 }
 
+void showResultsFreshness(Session& session, const HopState& asItStands) {
+    const ResultsWindow* window = session.resultsWindow;
+    if (window == nullptr || !window->isOpen()) {
+        return;
+    }
+    showHopResults(session, resultsFreshness(session, asItStands));
+}
+
 void showResultsWithPage(Session& session, bool wereOpen) {
     ResultsWindow* window = session.resultsWindow;
     const bool opened = session.resultsBasis.showOnNextPage;

@@ -4,12 +4,15 @@
 #include <array>
 #include <string>
 
+#include "engine/number_text.h"
 #include "fields/format_fixed.h"
 #include "platform/text_encoding.h"
 #include "route/route_standing.h"
 #include "route/route_summary.h"
+#include "ui/availability_objective_text.h"
 #include "ui/page.h"
 #include "ui/route_hop_loading.h"
+#include "ui/route_method_standing.h"
 #include "ui/route_saving.h"
 #include "ui/session.h"
 #include "ui/text_fit_refusal.h"
@@ -45,6 +48,7 @@ void RouteScreenPage::open(DialogView& view) {
     view.setTextLimit(kRouteFileNameField, kFileNameLimit);
     view.setNumberEntry(kRouteObjectiveField);
     view.setNumberEntry(kRouteHopCountField);
+    view.setNumberEntry(kRouteAvailabilityField);
 
     view.clearList(kRouteRadioList);
     listedRadios_.clear();
@@ -59,6 +63,9 @@ void RouteScreenPage::open(DialogView& view) {
     view.setText(kRouteInfoField, record.info.view());
     view.setText(kRouteObjectiveField, formatFixed(record.objective, 4));
     view.setText(kRouteHopCountField, std::to_string(record.hopCount));
+    const std::optional<double> availability = session_.route.availabilityObjectivePct;
+    view.setText(kRouteAvailabilityField,
+                 availability ? formatNumbers("%g", *availability) : std::string());
     view.setText(kRouteDirectoryField, session_.route.folder.empty()
                                            ? std::string(record.directory.view())
                                            : utf8ToCp1252(session_.route.folder.string()));
@@ -71,14 +78,14 @@ void RouteScreenPage::open(DialogView& view) {
 void RouteScreenPage::showHops() {
     const RouteState& route = session_.route;
     // The hop being edited stands for its slot, saved or not.
-    const RouteStanding standing =
-        routeStanding(route, session_.library, route.routeHopActive ? &session_.hop : nullptr);
+    const RouteMethodStanding judged =
+        routeMethodStanding(session_, route.routeHopActive ? &session_.hop : nullptr);
+    const RouteStanding& standing = judged.standing;
     view_->clearList(kDefinedHopsList);
     const int hops = isValidHopCount(route.record.hopCount) ? route.record.hopCount : 0;
     for (int i = 0; i < hops; ++i) {
         view_->addListRow(kDefinedHopsList,
-                          withHopStatus(routeScreenHopLine(standing.route, i),
-                                        standing.statuses[static_cast<std::size_t>(i)]));
+                          withHopMethod(routeScreenHopLine(standing.route, i), judged, i));
     }
     if (hops > 0) {
         view_->selectRow(kDefinedHopsList, 0);
@@ -86,7 +93,7 @@ void RouteScreenPage::showHops() {
     const RouteRecord& stands = standing.route.record;
     view_->setText(kRouteTotalLabel, formatFixed(stands.totalOutage, 4));
     view_->setText(kRouteMarginLabel, formatFixed(designMarginPct(stands), 4));
-    view_->setText(kRouteScreenVerdictLabel, routeStandingWords(standing));
+    view_->setText(kRouteScreenVerdictLabel, judged.words);
 }
 
 void RouteScreenPage::onCommand(ControlId control) {
@@ -155,6 +162,12 @@ bool RouteScreenPage::accept(RouteScreenAction action) {
     if (!textsFitOrRefuse(session_.ports.messages, *view_, kInfo)) {
         return false;
     }
+    const auto availability =
+        typedAvailabilityObjective(view_->text(kRouteAvailabilityField), session_.ports.messages);
+    if (!availability) {
+        view_->setFocus(kRouteAvailabilityField);
+        return false;
+    }
     const DialogView& view = *view_;
     const RouteScreenTexts texts{
         .info = view.text(kRouteInfoField),
@@ -171,6 +184,9 @@ bool RouteScreenPage::accept(RouteScreenAction action) {
         acceptRouteScreen(session_.route, session_.library, texts, action, session_.ports.messages);
     if (!outcome.accepted && outcome.focus != RouteScreenControl::None) {
         view_->setFocus(static_cast<ControlId>(outcome.focus));
+    }
+    if (outcome.accepted) {
+        session_.route.availabilityObjectivePct = *availability;
     }
     return outcome.accepted;
 }

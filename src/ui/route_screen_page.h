@@ -1,8 +1,9 @@
 #pragma once
-// The route screen: the route's radio, information, folder, file name, objective, number of hops
-// and division method, and the list of its defined hops. HopDef goes on to the hop box; HopCalc
-// stores the route, writes it into its hop files and hands the chosen hop to the Basics page.
-// The screen does not answer the leave request: leaving keeps nothing typed and not accepted.
+// The route screen: the route's radio, information, folder, file name, outage and availability
+// objectives, number of hops and division method, and the list of its defined hops. HopDef goes on
+// to the hop box; HopCalc stores the route, writes it into its hop files and hands the chosen hop
+// to the Basics page. The screen does not answer the leave request: leaving keeps nothing typed and
+// not accepted.
 
 #include <vector>
 
@@ -21,6 +22,8 @@ inline constexpr ControlId kRouteDirectoryField = 1800;
 inline constexpr ControlId kRouteFileNameField = 1801;
 inline constexpr ControlId kRouteObjectiveField = 1802;
 inline constexpr ControlId kRouteHopCountField = 1803;
+// The annual rain unavailability allowed over the route, % of a year; blank: none.
+inline constexpr ControlId kRouteAvailabilityField = 1825;
 inline constexpr ControlId kDefinedHopsList = 1811;
 inline constexpr ControlId kHopDefButton = 1812;
 inline constexpr ControlId kHopCalcButton = 1813;

@@ -32,6 +32,7 @@
 
 namespace korvel {
 
+class BusyWork;
 class ClimateMaps;
 
 struct SessionPorts {
@@ -79,6 +80,8 @@ class Session {
     ChartWindows* charts = nullptr;
     SweepView* sweepView = nullptr;
     ProfileView* profileView = nullptr;
+    // Long work away from the window (none: run where it is asked for).
+    BusyWork* busyWork = nullptr;
 
     // The hop, its field status and the route to their New defaults against the library.
     void resetHopAndRoute();

@@ -23,8 +23,10 @@
 #include "ui/print_options_dialog.h"
 #include "ui/recent_files.h"
 #include "ui/results_shown.h"
+#include "ui/route_method_standing.h"
 #include "ui/route_saving.h"
 #include "ui/session.h"
+#include "ui/sites_dialog.h"
 #include "ui/start_panel.h"
 
 namespace korvel {
@@ -197,6 +199,9 @@ void Shell::onCommand(Command command) {
         break;
     case Command::ClimateMaps:
         runClimateMapsDialog(session_);
+        break;
+    case Command::Sites:
+        sites();
         break;
     case Command::ExportKml:
     case Command::ExportGeoJson:
@@ -490,6 +495,31 @@ void Shell::profile() {
     page_->onCommand(static_cast<ControlId>(Command::Profile));
 }
 
+void Shell::sites() {
+    const int page = session_.app.currentPageId;
+    if (page != kRadioPageId && page != kBasicsPageId && page != kFormPageId) {
+        session_.ports.messages.show("Sites belong to a hop: open a hop, or one of the route's "
+                                     "with HopCalc, to set where its stations stand.",
+                                     kAppCaption, MessageIcon::Information);
+        return;
+    }
+    // The question compares the sites with the hop as the page shows it.
+    if (!pageAccepts(true)) {
+        return;
+    }
+    bool kept = false;
+    {
+        const PageDisabled disabled(pageView_);
+        kept = runSitesDialog(session_);
+    }
+    if (kept && page == kBasicsPageId) {
+        destroyPage();
+        openPage(makePage(Command::BasicsPage, session_));
+    } else if (kept && page == kFormPageId && page_) {
+        page_->onCommand(static_cast<ControlId>(Command::Sites));
+    }
+}
+
 void Shell::routeChart() {
     RouteState& route = session_.route;
     if (session_.charts == nullptr) {
@@ -506,8 +536,8 @@ void Shell::routeChart() {
                             : summarizeOpenedRoute(route, session_.ports.messages);
     if (summed) {
         session_.charts->showChart(withTitleBlock(
-            routeChartContent(korvel::routeChart(routeStanding(
-                route, session_.library, route.routeHopActive ? &session_.hop : nullptr))),
+            routeMethodChart(
+                routeMethodStanding(session_, route.routeHopActive ? &session_.hop : nullptr)),
             session_));
     }
 }

@@ -93,6 +93,8 @@ class Shell {
     void routeChart();
     // The Profile window: from the Basics page through the Form page, whose fields it sets.
     void profile();
+    // The Sites dialog over the hop as the page stores it; the page shows what the hop took.
+    void sites();
     // File > Export: the current hop with the page's edits, on a map.
     void exportMap(MapFormat format);
     // File menu commands: New, Open, Save, Print, View hops, Exit, the recent files.

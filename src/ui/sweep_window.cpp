@@ -10,6 +10,7 @@
 #include "fields/numeric_text.h"
 #include "series/sweep_diameters.h"
 #include "ui/chart_contents.h"
+#include "ui/sweep_method_curves.h"
 
 namespace korvel {
 
@@ -43,8 +44,9 @@ std::string pointWords(const Sweep& sweep, const SweepPoint& point) {
 } // namespace
 
 SweepWindow::SweepWindow(const HopState& hop, const EquipmentLibrary& library, SweepView& view,
-                         Messages& messages, TakeValue take)
-    : hop_(hop), library_(library), view_(view), messages_(messages), take_(std::move(take)) {
+                         Messages& messages, TakeValue take, MethodsAlong methods)
+    : hop_(hop), library_(library), view_(view), messages_(messages), take_(std::move(take)),
+      methods_(std::move(methods)) {
     for (const SweepInput input : kSweepInputs) {
         if (sweepInputRefusal(hop.record, input).empty()) {
             inputs_.push_back(input);
@@ -104,6 +106,13 @@ void SweepWindow::onSweep(int input, const std::string& from, const std::string&
     if (std::optional<Sweep> sweep = sweepOf(chosen, range)) {
         shown_ = std::move(*sweep);
         ChartContent chart = sweepChart(shown_);
+        if (methods_) {
+            std::vector<double> values;
+            for (const SweepPoint& point : shown_.points) {
+                values.push_back(point.value);
+            }
+            chart = withSweepMethodCurves(std::move(chart), chosen, methods_(hop_, chosen, values));
+        }
         if (titleBlock) {
             chart.titleBlock = titleBlock(chart);
         }

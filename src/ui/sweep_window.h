@@ -1,14 +1,17 @@
 #pragma once
 // The Sweep window's presenter: it offers the inputs the hop can vary, fills the default range
 // of the one chosen, checks the range typed, draws the sweep of the hop as the Form page last
-// stored it (a diameter through the library's diameters), and offers the point clicked, with its
-// outage and verdict, to the page.
+// stored it (a diameter through the library's diameters) with a curve per prediction method, and
+// offers the point clicked, with its outage and verdict, to the page.
 
+#include <array>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "itu/method_result.h"
 #include "library/equipment_library.h"
 #include "platform/chart_view.h"
 #include "platform/messages.h"
@@ -23,8 +26,12 @@ class SweepWindow final : public SweepEvents {
     // (and said why).
     using TakeValue = std::function<bool(SweepInput input, double value)>;
 
+    // The method columns of the hop with the input at each value (none: classic curves only).
+    using MethodsAlong = std::function<std::vector<std::array<itu::MethodResult, 3>>(
+        const HopState& hop, SweepInput input, std::span<const double> values)>;
+
     SweepWindow(const HopState& hop, const EquipmentLibrary& library, SweepView& view,
-                Messages& messages, TakeValue take);
+                Messages& messages, TakeValue take, MethodsAlong methods = {});
 
     // Opens the window with the first input and its default range drawn.
     void open();
@@ -48,6 +55,7 @@ class SweepWindow final : public SweepEvents {
     SweepView& view_;
     Messages& messages_;
     TakeValue take_;
+    MethodsAlong methods_;
     std::vector<SweepInput> inputs_; // those the hop can vary, in the window's order
     Sweep shown_;                    // the sweep drawn last
 };

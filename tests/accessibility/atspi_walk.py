@@ -1,10 +1,14 @@
 #!/usr/bin/python3
 """The desktop program as a screen-reader user meets it: started on a private X server with its
 own D-Bus session and accessibility bus, every page and dialog read through AT-SPI (every control
-named, every value shown present as text), a radio, a Ptx, a Prxth and two Basics choices made
-through accessibility actions, the Radios list chosen by the mouse and left by Escape, the
-verdict read as text, the results reached by F6 and Ctrl+R, and the saved hop checked with
-korvel-cli.
+named, every value shown present as text, no Alt letter reaching two controls or two items of a
+menu), a radio, a Ptx, a Prxth and two Basics choices made through accessibility actions, the
+Radios list chosen by the mouse and left by Escape with the focus back on the radio, each page,
+the Profile window and a chart gone round by Tab (every stop named and shown, radio groups entered
+at the checked button, no table keeping Tab), the verdict read as text and Calculate and Apply
+heard, the methods and clearance rule tables read through their headers, the results reached by
+F6 and Ctrl+R, the Sweep window's question answered with the focus back there, the Open dialog
+reached, and the saved hop checked with korvel-cli.
 
     atspi_walk.py KORVEL KORVEL_CLI LIBRARY SCENARIO
 
@@ -20,15 +24,15 @@ import sys
 import tempfile
 import time
 
+sys.dont_write_bytecode = True  # nothing compiled beside the sources
+from atspi_tree import (  # noqa: E402
+    CONTROL_KEY, ESCAPE_KEY, F6_KEY, R_KEY, TAB_KEY, TIMEOUT_S, Announcements, Program, act,
+    alt_letters, check, choose, click, failures, find, find_all, focus_of, focused, focused_names,
+    list_item, press, selected_names, settle, showing, table_cells, unique_letters, walk)
+
 SKIPPED = 77
 NO_DISPLAY = 75  # the program could not reach the X server: the outer run starts another
-TIMEOUT_S = 15
-ESCAPE_KEY, F6_KEY, CONTROL_KEY, R_KEY = 9, 72, 37, 27  # X key codes
 SESSION_FLAG = "KORVEL_A11Y_SESSION"
-
-# Roles a user acts on: each must carry a name.
-CONTROL_ROLES = {"push button", "radio button", "check box", "text", "list", "list item",
-                 "combo box", "spin button", "toggle button"}
 
 
 def skip(why):
@@ -46,15 +50,6 @@ def ensure_tools():
         import pyatspi  # noqa: F401  (only whether it is there)
     except ImportError:
         skip("python3-pyatspi is not installed")
-
-
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL: " + what)
 
 
 def accepts_clients(socket_path):
@@ -88,183 +83,97 @@ def start_x_server():
     raise SystemExit("the X server did not start")
 
 
-class Program:
-    """The running program's accessible tree."""
-
-    def __init__(self, pyatspi, executable):
-        self.pyatspi = pyatspi
-        self.executable = executable
-
-    def app(self):
-        try:
-            for app in self.pyatspi.Registry.getDesktop(0):
-                if app is not None and app.description == self.executable:
-                    return app
-        except Exception:  # the bus not ready yet, or an application that has just gone
-            pass
-        return None
-
-    def showing(self, title):
-        """The showing top-level window whose name holds `title` now, or None."""
-        try:
-            for window in (self.app() or []):
-                if window is not None and title in window.name and \
-                        window.getState().contains(self.pyatspi.STATE_SHOWING):
-                    return window
-        except Exception:  # a window that went while it was read
-            pass
-        return None
-
-    def window(self, title):
-        """The showing top-level window whose name holds `title`, waited for."""
-        deadline = time.time() + TIMEOUT_S
-        while time.time() < deadline:
-            window = self.showing(title)
-            if window is not None:
-                return window
-            time.sleep(0.1)
-        raise RuntimeError("no window named " + title)
-
-    def gone(self, title):
-        deadline = time.time() + TIMEOUT_S
-        while time.time() < deadline:
-            try:
-                if not any(w is not None and title in w.name and
-                           w.getState().contains(self.pyatspi.STATE_SHOWING)
-                           for w in (self.app() or [])):
-                    return True
-            except Exception:  # a window that went while it was read
-                pass
-            time.sleep(0.1)
-        return False
+def tab_order(pyatspi, window, where, events, most=60):
+    """Tab round `window` from its focused control: every stop shown and named, each radio group
+    stopped at once, at its checked button. The stops' names, in order."""
+    stops = []
+    start = focus_of(pyatspi, window)
+    first = start.name.strip() if start else None
+    for _ in range(most):
+        events.forget()
+        press(pyatspi, TAB_KEY, wait=0)
+        node = events.focused(pyatspi, window)
+        if node is None or not showing(pyatspi, node):
+            check(False, where + ": Tab after %r lands on nothing shown" % stops[-1:])
+            return stops
+        name = node.name.strip()
+        check(name != "", where + ": an unnamed Tab stop (a %s in %r) after %r" %
+              (node.getRoleName(), node.parent.name, stops[-1:]))
+        if name == first or (stops and name == stops[0]):
+            return stops
+        check(name not in stops, where + ": Tab is trapped at " + name)
+        if node.getRoleName() == "radio button":
+            check(node.getState().contains(pyatspi.STATE_CHECKED),
+                  where + ": Tab stops on the unchecked radio " + name)
+        stops.append(name)
+    check(False, where + ": Tab never comes round")
+    return stops
 
 
-def showing(pyatspi, node):
-    return node.getState().contains(pyatspi.STATE_SHOWING)
+def check_menu_letters(pyatspi, menu, where):
+    """Each menu of the bar, and the bar itself: every letter unique, every menu with one."""
+    items = [item for item in menu if item is not None and item.getRoleName() == "menu item"]
+    unique_letters(where, [(item.name, alt_letters(item)) for item in items])
+    for item in items:
+        for popup in item:
+            if popup is not None and popup.getRoleName() == "popup menu":
+                if menu.getRoleName() == "menu bar":
+                    check(alt_letters(item), "the menu %s has no Alt letter" % item.name)
+                check_menu_letters(pyatspi, popup, item.name + " menu")
 
 
-def descendants(pyatspi, node):
-    for child in node:
-        if child is None or not showing(pyatspi, child):
-            continue
-        yield child
-        yield from descendants(pyatspi, child)
-
-
-def spoken(node):
-    """All a screen reader says of a node: its name, description and text."""
-    parts = [node.name, node.description]
-    try:
-        text = node.queryText()
-        parts.append(text.getText(0, text.characterCount))
-    except NotImplementedError:
-        pass
-    return " ".join(p for p in parts if p)
-
-
-def walk(pyatspi, window, where, values=()):
-    """Every control of `window` named, every value in `values` said somewhere. A node that
-    goes while it is read (a list refilled) starts the walk again."""
-    for _ in range(3):
-        try:
-            return walk_once(pyatspi, window, where, values)
-        except Exception:  # the bus names a node that has just gone
-            settle()
-    return walk_once(pyatspi, window, where, values)
-
-
-def walk_once(pyatspi, window, where, values):
-    said = [spoken(window)]
-    for node in descendants(pyatspi, window):
-        role = node.getRoleName()
-        said.append(spoken(node))
-        if role in CONTROL_ROLES:
-            check(node.name.strip() != "", where + ": a " + role + " without a name")
-    everything = "\n".join(said)
-    for value in values:
-        check(value in everything, where + ": " + repr(value) + " is not announced")
-    return everything
-
-
-def find(pyatspi, window, role, name_part):
-    """The showing node of `role` whose name holds `name_part`, waited for."""
-    deadline = time.time() + TIMEOUT_S
-    while time.time() < deadline:
-        try:
-            for node in descendants(pyatspi, window):
-                if node.getRoleName() == role and name_part in node.name:
-                    return node
-        except Exception:  # a node that went while it was read
-            pass
-        time.sleep(0.1)
-    raise RuntimeError("no " + role + " named " + name_part + " in " + window.name)
-
-
-def act(node, *names):
-    action = node.queryAction()
-    offered = [action.getName(i) for i in range(action.nActions)]
-    for i, name in enumerate(offered):
-        if name.lower() in names:
-            action.doAction(i)
+def check_methods(pyatspi, results):
+    """The methods table read cell by cell, its headers named, and reached by Tab from the
+    results' lines."""
+    table = find(pyatspi, results, "table", "Methods")
+    columns, rows, cells = table_cells(table)
+    check(len(columns) == 3 and all(columns), "methods table headers %r" % columns)
+    check(rows and all(rows), "methods table row headers %r" % rows)
+    check(all(all(cell.strip() for cell in row) for row in cells), "an unread cell: %r" % cells)
+    if find_all(pyatspi, results, "label", "climate maps"):
+        check(find_all(pyatspi, results, "push button", "Import climate maps"),
+              "no named Import button")
+    press(pyatspi, CONTROL_KEY, R_KEY)
+    for _ in range(8):
+        if focus_of(pyatspi, results).getRoleName() == "table":
             return
-    raise RuntimeError(node.name + " offers only " + ", ".join(offered))
+        press(pyatspi, TAB_KEY, wait=0.15)
+    check(False, "Tab does not reach the methods table from the results")
 
 
-def choose(pyatspi, node):
-    """Checks a radio button through its accessibility action (no click)."""
-    act(node, "toggle", "press", "click")
-    deadline = time.time() + TIMEOUT_S
-    while not node.getState().contains(pyatspi.STATE_CHECKED) and time.time() < deadline:
-        time.sleep(0.05)
-
-
-def list_item(pyatspi, window, list_name, item_name):
-    for _ in range(3):
-        try:
-            listing = find(pyatspi, window, "list", list_name)
-            for index, item in enumerate(listing):
-                if item is not None and item.name == item_name:
-                    return listing, index, item
-        except Exception:  # the list refilled while it was read
-            settle()
-    raise RuntimeError(item_name + " is not in " + list_name)
-
-
-def selected_names(listing):
-    table = listing.queryTable()
-    return [listing[row].name for row in table.getSelectedRows()]
-
-
-def focused(pyatspi, window):
-    return [n for n in descendants(pyatspi, window) if n.getState().contains(pyatspi.STATE_FOCUSED)]
-
-
-def focused_names(pyatspi, window):
-    return [node.name for node in focused(pyatspi, window)]
-
-
-def click(pyatspi, node):
-    x, y, w, h = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, "b1c")
+def check_chart(pyatspi, window, events):
+    """Opens with the keyboard on the chart, and Tab leaves its table."""
+    names = focused_names(pyatspi, window)
+    check(any(name.endswith(" chart") for name in names), "a chart opens with focus on %r" % names)
+    toggle = find(pyatspi, window, "check box", "as a table")
+    act(toggle, "press", "toggle")
     settle()
+    click(pyatspi, find(pyatspi, window, "table", "table"))
+    events.forget()
+    press(pyatspi, TAB_KEY, wait=0)
+    check(events.focused(pyatspi, window).getRoleName() != "table",
+          "Tab stays in the chart's table")
+    act(toggle, "press", "toggle")
 
 
-def press(pyatspi, *keycodes):
-    """The keys pressed together, as a chord."""
-    for keycode in keycodes[:-1]:
-        pyatspi.Registry.generateKeyboardEvent(keycode, None, pyatspi.KEY_PRESS)
-    pyatspi.Registry.generateKeyboardEvent(keycodes[-1], None, pyatspi.KEY_PRESSRELEASE)
-    for keycode in reversed(keycodes[:-1]):
-        pyatspi.Registry.generateKeyboardEvent(keycode, None, pyatspi.KEY_RELEASE)
-    settle()
+def check_profile(pyatspi, window, announced):
+    """The lowest heights and each rule's state read from their controls; Apply announced."""
+    heights = find(pyatspi, window, "label", "Lowest")
+    check(" m." in heights.name, "the lowest heights read " + repr(heights.name))
+    columns, _, cells = table_cells(find(pyatspi, window, "table", "Clearance rules"))
+    check(columns == ["Rule", "Required", "Achieved", "Met"], "rule headers %r" % columns)
+    check(cells and all(row[3] in ("met", "not met") and "F1" in row[2] for row in cells),
+          "the rules read %r" % cells)
+    announced.forget()
+    act(find(pyatspi, window, "push button", "Apply the antenna heights"), "press")
+    check(announced.heard("Lowest"), "Apply is not announced")
+    find(pyatspi, window, "text", "Earth radius factor").queryComponent().grabFocus()
+    tab_order(pyatspi, window, "Profile window", announced)
+    walk(pyatspi, window, "Profile window")
 
 
 def go(work, name):
     open(os.path.join(work, name), "w").close()
-
-
-def settle():
-    time.sleep(0.3)
 
 
 def run(korvel, cli, library, scenario):
@@ -294,19 +203,26 @@ def run(korvel, cli, library, scenario):
             return NO_DISPLAY
     try:
         main = program.window("Korvel")
+        announced = Announcements(pyatspi)
         settle()
         walk(pyatspi, main, "start panel", ["ONE HOP", "MODIFY OLD ROUTE"])
+        check_menu_letters(pyatspi, find(pyatspi, main, "menu bar", ""), "the menu bar")
         go(work, "start-panel")
 
         # Radio page: the radio, its frequency and every Ptx/Prxth value are said.
         settle()
         walk(pyatspi, main, "Radio page", ["RL2-8x2", "2.1", "33.0", "30.0", "27.0", "-90.0",
                                            "-83.0", "GHz"])
+        check("Status: Hop: (untitled)" in find(pyatspi, main, "status bar", "").name,
+              "the status bar's name does not say its text")
+        find(pyatspi, main, "list", "Radios").queryComponent().grabFocus()
+        tab_order(pyatspi, main, "Radio page", announced)
         go(work, "radio-page")
-        walk(pyatspi, program.window("Ptx"), "Ptx dialog", ["Transmitter power"])
-        go(work, "ptx-dialog")
-        walk(pyatspi, program.window("Prxth"), "Prxth dialog", ["Receiver threshold"])
-        go(work, "prxth-dialog")
+        for title, where, value in (("Ptx", "Ptx dialog", "Transmitter power"),
+                                    ("Prxth", "Prxth dialog", "Receiver threshold")):
+            dialog = program.window(title)
+            walk(pyatspi, dialog, where, [value])
+            go(work, title.lower() + "-dialog")
         check(program.gone("Prxth"), "the Prxth dialog stays open")
 
         # OTHER chosen by the mouse and left by Escape: the list goes back to the page's radio.
@@ -320,6 +236,8 @@ def run(korvel, cli, library, scenario):
         settle()
         check(selected_names(listing) == ["RL2-8x2"],
               "after Escape the Radios list shows " + repr(selected_names(listing)))
+        check("RL2-8x2" in focused_names(pyatspi, main),
+              "after Escape the focus is on " + repr(focused_names(pyatspi, main)))
         go(work, "other-by-mouse")
 
         # A radio, a Ptx and a Prxth chosen through the accessibility actions alone.
@@ -335,6 +253,10 @@ def run(korvel, cli, library, scenario):
         # Basics page: choices through the actions; captions tied to their fields.
         find(pyatspi, main, "radio button", "Medium water")
         walk(pyatspi, main, "Basics page", ["Information field"])
+        # Before any choice: the checked buttons are the program's, not the keyboard's.
+        click(pyatspi, find(pyatspi, main, "text", "Information field"))
+        stops = tab_order(pyatspi, main, "Basics page", announced)
+        check("ITU calculation method Method 2" in stops, "Tab misses the method: %r" % stops)
         choose(pyatspi, find(pyatspi, main, "radio button", "Medium water"))
         choose(pyatspi, find(pyatspi, main, "radio button", "Method 1"))
         settle()
@@ -369,6 +291,10 @@ def run(korvel, cli, library, scenario):
             press(pyatspi, F6_KEY)
             check("Additional terrain loss dB" in focused_names(pyatspi, main),
                   "F6 does not go back to the page")
+        check(announced.heard("Verdict: "), "Calculate is not announced")
+        check_methods(pyatspi, results)
+        click(pyatspi, find(pyatspi, main, "text", "Additional terrain loss"))
+        tab_order(pyatspi, main, "Form page", announced)
         go(work, "form-page")
 
         rain = program.window("Rain attenuation")
@@ -379,11 +305,32 @@ def run(korvel, cli, library, scenario):
 
         walk(pyatspi, program.window("Combination selection"), "selection list", ["Hop outage objective"])
         go(work, "selection-list")
+        check_chart(pyatspi, program.window("Link budget"), announced)
+        go(work, "budget-chart")
+        check_profile(pyatspi, program.window("Path profile"), announced)
+        go(work, "profile-window")
+        sweep = program.window("Sweep")
+        go(work, "sweep-question")
+        question = program.window("Korvel", exactly=True)
+        check("Take " in walk(pyatspi, question, "Sweep question"), "the question is not said")
+        press(pyatspi, ESCAPE_KEY)
+        check(program.gone("Korvel", exactly=True), "Escape leaves the Sweep question open")
+        deadline = time.time() + TIMEOUT_S
+        while focus_of(pyatspi, sweep) is None and time.time() < deadline:
+            time.sleep(0.1)
+        check(focus_of(pyatspi, sweep) is not None, "the focus does not come back to the Sweep")
+        go(work, "sweep-answered")
         walk(pyatspi, program.window("About"), "About box", ["Version: "])
         go(work, "about-box")
         walk(pyatspi, program.window("Print"), "print options",
              ["Current folder: ", os.path.basename(work)])
         go(work, "print-options")
+        go(work, "open-dialog")
+        dialog = program.window("Open")
+        check(dialog.name == "Open", "the Open dialog is named " + repr(dialog.name))
+        check(focused(pyatspi, dialog), "the keyboard does not reach the Open dialog")
+        press(pyatspi, ESCAPE_KEY)
+        check(program.gone("Open"), "Escape leaves the Open dialog open")
     except Exception as error:  # a missing window, or the bus refusing a call: said, not raised
         check(False, "%s: %s" % (type(error).__name__, error))
     try:

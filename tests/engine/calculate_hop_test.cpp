@@ -23,7 +23,7 @@ constexpr Method kM1 = Method::Method1, kM2 = Method::Method2;
 
 HopState sample(double antenna1M = 70, double antenna2M = 55, DiversityMode d = No,
                 Method method = kM2) {
-    HopState hop = testing::sample7500MHzHop();
+    HopState hop = test::sample7500MHzHop();
     hop.record.antenna1HeightM = antenna1M;
     hop.record.antenna2HeightM = antenna2M;
     hop.record.diversityMode = d;
@@ -179,7 +179,7 @@ TEST(CalculateHop, StatusTexts) {
 template <std::size_t n> using Ints = std::array<std::int16_t, n>;
 
 TEST(HopReset, NewAndTheSelectionResets) {
-    HopState hop = testing::sample7500MHzHop();
+    HopState hop = test::sample7500MHzHop();
     HopRecord& r = hop.record;
     r.reserved1 = 12.5;
     r.diversityMode = DiversityMode::Space;

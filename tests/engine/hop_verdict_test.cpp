@@ -13,7 +13,7 @@ namespace korvel {
 namespace {
 
 HopState calculatedHop(double pPct, double pdPct, double objectivePct) {
-    HopState hop = testing::sample7500MHzHop();
+    HopState hop = test::sample7500MHzHop();
     hop.results.Lo = 140.2;
     hop.results.p = pPct;
     hop.results.pd = pdPct;
@@ -41,7 +41,7 @@ TEST(HopJudgement, SaysByHowMuchBothWaysWithTimesBeside) {
 TEST(HopJudgement, MarginNeededReachesTheObjectiveWhenRecalculated) {
     for (const DiversityMode mode :
          {DiversityMode::No, DiversityMode::Space, DiversityMode::Freq}) {
-        HopState hop = testing::sample7500MHzHop();
+        HopState hop = test::sample7500MHzHop();
         hop.record.diversityMode = mode;
         calculateHop(hop);
         const double flat = mode == DiversityMode::No ? hop.results.pfm : hop.results.pfmd;
@@ -55,7 +55,7 @@ TEST(HopJudgement, MarginNeededReachesTheObjectiveWhenRecalculated) {
 }
 
 TEST(HopJudgement, RainAgainstTheAvailabilityObjectiveOrNotJudged) {
-    HopState hop = testing::sample7500MHzHop();
+    HopState hop = test::sample7500MHzHop();
     hop.record.frequencyGHz = 18.0;
     hop.record.rainRateMmH = 42.0;
     calculateHop(hop);

@@ -79,7 +79,7 @@ TEST(Fading, BandEdgesAndGeoclimaticConstants) {
 }
 
 TEST(Fading, GrazingAngleAndHopSelectiveMargin) {
-    HopRecord record = testing::sample7500MHzHop().record;
+    HopRecord record = test::sample7500MHzHop().record;
     MathGuard guard;
     // An antenna below its station level puts the arc cosine argument above 1; the angle must
     // stay a number so the status checks can see it.

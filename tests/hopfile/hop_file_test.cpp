@@ -31,7 +31,7 @@ HopState fromStored(const StoredHop& stored) {
 }
 
 TEST(HopImage, FieldsSitAtTheirOffsets) {
-    HopState hop = makeTestHop();
+    HopState hop = test::makeTestHop();
     hop.selection.branchingLossSet = 0x12345; // only the low 16 bits are stored
     Bytes image = hopFileImage(hop);
     ASSERT_EQ(image.size(), kHopFileSize);
@@ -77,10 +77,10 @@ TEST(HopImage, FieldsSitAtTheirOffsets) {
 // Both layouts, and either with bytes after it, parse to the hop that writes the same image;
 // the 16-bit writer packs the record.
 TEST(HopImage, BothLayoutsReadIntoTheSameHop) {
-    const Bytes image = hopFileImage(makeTestHop());
-    const Bytes old = sixteenBitImage(makeTestHop());
+    const Bytes image = hopFileImage(test::makeTestHop());
+    const Bytes old = sixteenBitImage(test::makeTestHop());
     ASSERT_EQ(old.size(), kOldHopFileSize);
-    EXPECT_EQ(hopFileImage(makeTestHop(), HopFileVersion::SixteenBit), old);
+    EXPECT_EQ(hopFileImage(test::makeTestHop(), HopFileVersion::SixteenBit), old);
     Bytes longer = old;
     longer.insert(longer.end(), 100, 0xCC);
     for (const auto& [bytes, version] :
@@ -117,7 +117,7 @@ class HopFileOnDisk : public testing::Test {
 
 TEST_F(HopFileOnDisk, SavedHopReplacesALongerFileAndReadsBackBitForBit) {
     test::writeFile(file_, Bytes(2000, 0x55));
-    const HopState hop = makeTestHop();
+    const HopState hop = test::makeTestHop();
     ASSERT_TRUE(writeHopFile(hop, file_, currentName_, messages_));
     EXPECT_EQ(test::readFileBytes(file_), hopFileImage(hop));
     EXPECT_EQ(entries(), 1u);
@@ -136,9 +136,9 @@ TEST_F(HopFileOnDisk, SavedHopReplacesALongerFileAndReadsBackBitForBit) {
 // The writer never creates a file. A file size limit makes the write fail after the file was
 // opened, even for root: the old file stays whole.
 TEST_F(HopFileOnDisk, FailedWritesAreReportedAndForgetTheName) {
-    EXPECT_FALSE(writeHopFile(makeTestHop(), file_, currentName_, messages_));
+    EXPECT_FALSE(writeHopFile(test::makeTestHop(), file_, currentName_, messages_));
     EXPECT_TRUE(currentName_.empty() && entries() == 0u);
-    HopState old = makeTestHop();
+    HopState old = test::makeTestHop();
     old.record.info.assign("the old hop");
     test::writeFile(file_, hopFileImage(old));
     rlimit saved{};
@@ -148,7 +148,7 @@ TEST_F(HopFileOnDisk, FailedWritesAreReportedAndForgetTheName) {
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &limit);
     currentName_ = "link1.hop";
-    const bool written = writeHopFile(makeTestHop(), file_, currentName_, messages_);
+    const bool written = writeHopFile(test::makeTestHop(), file_, currentName_, messages_);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
     EXPECT_FALSE(written);
@@ -177,12 +177,13 @@ TEST_F(HopFileOnDisk, RefusedFilesLeaveTheHopAsItWas) {
                  {"MagicOnly", false, 6, -1, HopParseError::TooShort},
                  {"SixteenBitOneByteShort", true, kOldHopFileSize - 1, -1, HopParseError::TooShort},
                  {"SixteenBitMagicAndThreeBytes", true, 9, -1, HopParseError::TooShort}};
-    HopState hop = makeTestHop();
+    HopState hop = test::makeTestHop();
     hop.record.info.assign("in memory");
     const Bytes before = hopFileImage(hop);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Bytes bytes = c.sixteenBit ? sixteenBitImage(makeTestHop()) : hopFileImage(makeTestHop());
+        Bytes bytes =
+            c.sixteenBit ? sixteenBitImage(test::makeTestHop()) : hopFileImage(test::makeTestHop());
         bytes.resize(c.size);
         if (c.at >= 0) {
             bytes[static_cast<std::size_t>(c.at)] = 'R';
@@ -213,7 +214,7 @@ TEST_F(HopFileOnDisk, RefusedFilesLeaveTheHopAsItWas) {
 }
 
 TEST_F(HopFileOnDisk, RadioGoneFailsAfterTheHopWasReplaced) {
-    HopState saved = makeTestHop();
+    HopState saved = test::makeTestHop();
     saved.record.radioName.assign("RETIRED 1");
     test::writeFile(file_, hopFileImage(saved));
     HopState hop;
@@ -224,7 +225,7 @@ TEST_F(HopFileOnDisk, RadioGoneFailsAfterTheHopWasReplaced) {
 
 // A 16-bit file is noted first; its record is read as the current layout's.
 TEST_F(HopFileOnDisk, ChecksRunInOrderAfterTheReadAndChoicesAreKeptAsRead) {
-    HopState saved = makeTestHop();
+    HopState saved = test::makeTestHop();
     saved.selection.radioIndex = 1;       // the radio moved
     saved.record.antenna1DiameterM = 1.9; // not in the library
     saved.record.frequencyGHz = 7.0;      // no feeders

@@ -42,7 +42,7 @@ TEST(HopPreparation, FeederIndicesAfterReadingAndCommitting) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        HopState hop = makeTestHop();
+        HopState hop = test::makeTestHop();
         hop.record.frequencyGHz = c.frequencyGHz;
         hop.record.feederInsulation = c.insulation;
         hop.selection.feederIndex = c.inFile;
@@ -70,7 +70,7 @@ TEST(HopPreparation, HopLengthAndChannelSpacingTheCalculationCannotUseAreRefused
         {40.0, DiversityMode::Space, 0.0, ""},
         {40.0, freq, 0.0000099, spacing}};
     for (const auto& [lengthKm, diversity, spacingGHz, refusal] : cases) {
-        HopState hop = makeTestHop();
+        HopState hop = test::makeTestHop();
         HopRecord& record = hop.record;
         record.hopLengthKm = lengthKm;
         record.diversityMode = diversity;

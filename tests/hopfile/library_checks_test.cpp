@@ -23,7 +23,7 @@ const std::string kFeederMessage =
 class LibraryChecks : public testing::Test {
   protected:
     EquipmentLibrary library_ = makeTestLibrary();
-    HopState hop_ = makeTestHop();
+    HopState hop_ = test::makeTestHop();
     RecordingMessages messages_;
 };
 
@@ -55,7 +55,7 @@ TEST_F(LibraryChecks, MissingAntennasAreListedInOneMessage) {
                                                  {7, " Station1 , Station2 and Diversity. "}};
     for (const auto& [missing, list] : cases) {
         SCOPED_TRACE(list);
-        HopState hop = makeTestHop();
+        HopState hop = test::makeTestHop();
         hop.record.diversityMode = DiversityMode::Space;
         hop.selection.antennaIndex[kDiversityAntenna] = 4;
         hop.record.antenna1DiameterM = (missing & 1) != 0 ? 1.9 : 1.8;
@@ -76,7 +76,7 @@ TEST_F(LibraryChecks, DiameterMatchesWithinATenthOfAMillimetre) {
     for (const auto& [diameterM, matches] :
          {std::pair{1.2, true}, std::pair{1.20005, true}, std::pair{1.2002, false}}) {
         library_.antennaTables[0].diameterM[1] = diameterM;
-        HopState hop = makeTestHop();
+        HopState hop = test::makeTestHop();
         hop.record.antenna1DiameterM = 1.2;
         hop.selection.antennaIndex[kAntenna1] = 0; // found by search, not at its index
         RecordingMessages messages;
@@ -142,7 +142,7 @@ TEST_F(LibraryChecks, FeederFlagsAndAWarningBelow20GHz) {
                  {2.5, static_cast<FeederInsulation>(1113), false, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.frequencyGHz);
-        HopState hop = makeTestHop();
+        HopState hop = test::makeTestHop();
         hop.record.frequencyGHz = c.frequencyGHz;
         hop.record.feederInsulation = c.insulation;
         RecordingMessages messages;

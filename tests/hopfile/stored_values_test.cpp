@@ -39,7 +39,7 @@ class DamagedHopValues : public testing::Test {
 // Mended: a selective fading mode of 32767 opened silently (no choice shown, "inf %" results);
 // NaN, infinite and 1e308 values opened without a word.
 TEST_F(DamagedHopValues, ChoicesAndNumbersThatCannotBeUsedRefuseTheFile) {
-    const HopState untouched = makeTestHop();
+    const HopState untouched = test::makeTestHop();
     struct Damage {
         void (*apply)(HopRecord&);
         const char* said;
@@ -56,7 +56,7 @@ TEST_F(DamagedHopValues, ChoicesAndNumbersThatCannotBeUsedRefuseTheFile) {
         {[](HopRecord& r) { r.feeder1LossDbPer100m = 1e308; },
          "The value of record.feeder1LossDbPer100m (1e+308) is beyond any hop."}};
     for (const Damage& damage : damages) {
-        HopState saved = makeTestHop();
+        HopState saved = test::makeTestHop();
         damage.apply(saved.record);
         HopState hop = untouched;
         bool read = true;
@@ -69,7 +69,7 @@ TEST_F(DamagedHopValues, ChoicesAndNumbersThatCannotBeUsedRefuseTheFile) {
 }
 
 TEST_F(DamagedHopValues, PolarizationAndResultsAreRepairedWithANoticeAndReservedKept) {
-    HopState saved = makeTestHop();
+    HopState saved = test::makeTestHop();
     saved.record.polarization = static_cast<Polarization>(7);
     saved.results.pfm = std::numeric_limits<double>::infinity();
     saved.results.Ifm = -1e300;
@@ -92,7 +92,7 @@ TEST_F(DamagedHopValues, PolarizationAndResultsAreRepairedWithANoticeAndReserved
 
 // The route reads a hop into its slot by the same rule.
 TEST_F(DamagedHopValues, ARouteSlotRefusesTheSameHop) {
-    HopState saved = makeTestHop();
+    HopState saved = test::makeTestHop();
     saved.record.outageObjectivePct = std::nan("");
     test::writeFile(file_, hopFileImage(saved));
     RouteState route;

@@ -38,7 +38,7 @@ class HopMethods : public ::testing::Test {
             freeSpaceLossDb(40.0, 7.5) + standardGasAttenuation(7.5).totalDbPerKm() * 40.0;
         return hop.results.M + hop.results.Lo - loss;
     }
-    HopState hop = testing::sample7500MHzHop();
+    HopState hop = test::sample7500MHzHop();
     HopMethodsInput input;
 };
 

@@ -99,7 +99,7 @@ std::string pdfText(const std::string& pdf) {
 
 TEST(PdfGolden, TextOfEveryHopAndOfTheTwentyHopRouteMatchesItsGoldenFile) {
     const std::tuple<const char*, HopState (*)(), const char*> hops[] = {
-        {"after_new", hopAfterNew, ""},
+        {"after_new", test::hopAfterNew, ""},
         {"space_diversity", hopSpaceDiversity, "LINK7.HOP"},
         {"frequency_diversity", hopFrequencyDiversity, "FD-HOP1.HOP"},
         {"typed_feeder_loss", hopTypedFeederLoss, "TYPED.HOP"}};

@@ -15,12 +15,12 @@
 #include <vector>
 
 #include "engine/hop_record.h"
-#include "engine/hop_reset.h"
 #include "itu/method_result.h"
 #include "library/equipment_library.h"
 #include "report/report_text.h"
 #include "route/route_record.h"
 #include "support/recording_print_device.h"
+#include "support/sample_hops.h"
 #include "support/temp_folder.h"
 
 namespace korvel::report_test {
@@ -87,17 +87,9 @@ inline EquipmentLibrary reportLibrary() {
     return library;
 }
 
-// The hop state right after New: no rain calculation, no diversity, never saved.
-inline HopState hopAfterNew() {
-    HopState hop;
-    resetHopRecord(hop.record);
-    resetHopResults(hop.results);
-    return hop;
-}
-
 // A calculated 7.5 GHz hop without diversity; the variants below change what they name.
 inline HopState calculatedHop() {
-    HopState hop = hopAfterNew();
+    HopState hop = test::hopAfterNew();
     HopRecord& r = hop.record;
     r.info.assign("Northern backbone, section 3");
     r.radioName.assign("MW 7.5-34");

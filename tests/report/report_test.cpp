@@ -11,7 +11,7 @@ namespace {
 
 TEST(ReportGolden, EveryFormAndLanguageMatchesItsGoldenFile) {
     const std::tuple<const char*, HopState (*)(), const char*> hops[] = {
-        {"after_new", hopAfterNew, ""}, // never saved: no row 52
+        {"after_new", test::hopAfterNew, ""}, // never saved: no row 52
         {"space_diversity", hopSpaceDiversity, "LINK7.HOP"},
         {"frequency_diversity", hopFrequencyDiversity, "FD-HOP1.HOP"},
         {"typed_feeder_loss", hopTypedFeederLoss, "TYPED.HOP"}};

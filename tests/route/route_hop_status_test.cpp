@@ -37,7 +37,7 @@ class RouteHopStatusTest : public ::testing::Test {
     }
 
     EquipmentLibrary library = makeTestLibrary();
-    HopState hop = makeTestHop();
+    HopState hop = test::makeTestHop();
     test::TempFolder folder;
     RecordingMessages messages;
 };

@@ -9,11 +9,11 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/hop_reset.h"
 #include "hopfile/hop_file.h"
 #include "route/route_file.h"
 #include "route/route_reset.h"
 #include "support/recording_messages.h"
+#include "support/sample_hops.h"
 #include "support/temp_folder.h"
 
 namespace korvel::test {
@@ -47,9 +47,7 @@ struct HopValues {
 };
 
 inline HopState makeHop(const HopValues& values) {
-    HopState hop;
-    resetHopRecord(hop.record);
-    resetHopResults(hop.results);
+    HopState hop = test::hopAfterNew();
     HopRecord& r = hop.record;
     r.radioName.assign("RADIO B");
     r.station1Name.assign(values.station1);

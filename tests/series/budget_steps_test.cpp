@@ -30,7 +30,7 @@ const BudgetStep& step(const LinkBudget& budget, std::string_view key) {
 }
 
 TEST(BudgetSteps, FollowTheSignalAndAgreeWithTheEngine) {
-    HopState hop = testing::sample7500MHzHop();
+    HopState hop = test::sample7500MHzHop();
     hop.record.addTerrainLossDb = 1.5;
     hop.record.thresholdDegradationDb = 2.0;
     const LinkBudget budget = linkBudgetSteps(hop);
@@ -57,7 +57,7 @@ TEST(BudgetSteps, FollowTheSignalAndAgreeWithTheEngine) {
 }
 
 TEST(BudgetSteps, AreCompleteWhenTheCalculationStopsAndLeaveOutAnAbsentSelectiveMargin) {
-    HopState hop = testing::sample7500MHzHop();
+    HopState hop = test::sample7500MHzHop();
     hop.record.selectiveFading = SelectiveFading::No;
     hop.record.ptxDbm = -60.0;
     const LinkBudget budget = linkBudgetSteps(hop);

@@ -24,7 +24,7 @@ struct PointCase {
 };
 
 HopState hopWith(DiversityMode diversity) {
-    HopState hop = testing::sample7500MHzHop();
+    HopState hop = test::sample7500MHzHop();
     hop.record.frequencyGHz = 13.0; // rain numbers too
     hop.record.diversityMode = diversity;
     hop.record.outageObjectivePct = 0.005;

@@ -1,5 +1,6 @@
 #pragma once
-// A small library and a typical hop for the optimization tests and benchmarks, built in place.
+// A small library for the optimization tests and benchmarks, built in place; their hops are
+// the typical and easy sample hops (support/sample_hops.h).
 
 #include <array>
 #include <cstddef>
@@ -44,25 +45,6 @@ inline EquipmentLibrary makeStandardLibrary() {
     return makeOptimizeLibrary(
         {{0.6, 500}, {1.2, 900}, {1.8, 1500}, {2.4, 2500}, {3.0, 4000}, {3.7, 6000}},
         {{2.0, 40, 200}, {3.0, 25, 150}, {4.5, 15, 100}, {6.0, 10, 80}});
-}
-
-// The engine's sample hop (7.5 GHz, 40 km, method 2, Parab solid, no diversity) without selective
-// fading, against a -80 dBm threshold and an objective of 0.005 %; feeder table 0 row 0.
-inline HopState makeTypicalHop() {
-    HopState hop = testing::sample7500MHzHop();
-    hop.record.selectiveFading = SelectiveFading::No;
-    hop.record.prxthDbm = -80.0;
-    hop.record.outageObjectivePct = 0.005;
-    hop.selection.feederRow = 0;
-    return hop;
-}
-
-// The typical hop with a margin so large that every combination meets the objective.
-inline HopState makeEasyHop() {
-    HopState hop = makeTypicalHop();
-    hop.record.ptxDbm = 60.0;
-    hop.record.outageObjectivePct = 1.0;
-    return hop;
 }
 
 } // namespace korvel::test

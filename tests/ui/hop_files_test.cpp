@@ -1,32 +1,19 @@
-#include "geo/sites_file.h"
 #include "hopfile/hop_file.h"
 #include "support/temp_folder.h"
-#include "support/test_hop.h"
 #include "ui/basics_page.h"
-#include "ui/start_panel.h"
-#include "ui/ui_fixture.h"
+#include "ui/hop_sites_fixture.h"
 
 namespace korvel {
 namespace {
 
-class OpenHopTest : public UiTest {
-  public:
-    void modifyOldHop(const std::string& name, const std::vector<std::uint8_t>& image) {
-        writeFile(folder / "sub" / name, image);
-        choose("sub/" + name);
-        click(kModifyOldHopButton);
-        deliverPosted();
-    }
-};
-
 // open_sixteen_bit_hop.scn plays a hop that loads and its folder becoming the working folder.
 TEST_F(OpenHopTest, AnAbsoluteNameStaysOutOfTheWorkingFolder) {
-    modifyOldHop("LINK7.HOP", hopFileImage(makeTestHop()));
+    modifyOldHop("LINK7.HOP", hopFileImage(test::makeTestHop()));
     EXPECT_EQ(session.fileInWorkingFolder("/tmp/R.TXT"), "/tmp/R.TXT");
 }
 
 TEST_F(OpenHopTest, AHopThatFailsItsChecksStartsANewHop) {
-    HopState hop = makeTestHop();
+    HopState hop = test::makeTestHop();
     hop.record.radioName.assign("GONE");
     modifyOldHop("GONE.HOP", hopFileImage(hop));
     EXPECT_EQ(boxTexts().size(), 1u);
@@ -37,7 +24,7 @@ TEST_F(OpenHopTest, AHopThatFailsItsChecksStartsANewHop) {
 }
 
 TEST_F(OpenHopTest, TheCommandLineHopOpensAsModifyOldHopDoes) {
-    writeFile(folder / "sub" / "LINK7.HOP", hopFileImage(makeTestHop()));
+    writeFile(folder / "sub" / "LINK7.HOP", hopFileImage(test::makeTestHop()));
     shell.openHopFile((folder / "sub" / "LINK7.HOP").string());
     EXPECT_EQ(shell.currentPageId(), 104);
     EXPECT_EQ(session.app.workingFolder, folder / "sub");
@@ -51,7 +38,7 @@ TEST_F(OpenHopTest, TheCommandLineHopOpensAsModifyOldHopDoes) {
 TEST_F(OpenHopTest, FileNamesAndFoldersOfAnyCharactersNameTheirOwnFiles) {
     const std::filesystem::path tokyo = folder / "東京 データ" / "東京.HOP";
     std::filesystem::create_directories(tokyo.parent_path());
-    writeFile(tokyo, hopFileImage(makeTestHop()));
+    writeFile(tokyo, hopFileImage(test::makeTestHop()));
     choose("東京 データ/東京.HOP");
     click(kModifyOldHopButton);
     deliverPosted();
@@ -79,24 +66,6 @@ TEST_F(OpenHopTest, FileNamesAndFoldersOfAnyCharactersNameTheirOwnFiles) {
     EXPECT_EQ(session.app.currentHopFileName, "東京.HOP");
     EXPECT_TRUE(boxTexts().empty()) << testing::PrintToString(boxTexts());
 }
-
-// A hop with its sites file: the sites ride with the hop through open, Save under another name
-// and New.
-class HopSitesTest : public OpenHopTest {
-  public:
-    HopSitesTest() {
-        // Everything they offer agrees with the test hop: 40.0 km, 60 N 24 E, 120 m and 85 m.
-        sites.stations[0] = SitePosition{60.62, 24.15, 120.0};
-        sites.stations[1] = SitePosition{60.2745, 24.34743, 85.0};
-        sites.profile = {{0.0, 120.0}, {20.0, 60.0, 12.0, true}, {40.0, 35.0}};
-    }
-    void openWithSites(const std::string& sitesText) {
-        writeFile(folder / "sub" / "LINK7.HOP.sites.json",
-                  std::vector<std::uint8_t>(sitesText.begin(), sitesText.end()));
-        modifyOldHop("LINK7.HOP", hopFileImage(makeTestHop()));
-    }
-    HopSites sites;
-};
 
 TEST_F(HopSitesTest, OpenReadsTheSitesSaveWritesThemBesideTheNewFileNewForgetsThem) {
     openWithSites(sitesFileText(sites));
@@ -132,7 +101,7 @@ TEST_F(HopSitesTest, AnUnusableSitesFileIsSaidAndKept) {
 }
 
 TEST_F(HopSitesTest, WhatTheSitesOfferIsAskedInOneQuestionAndTakenOnlyOnYes) {
-    const HopRecord before = makeTestHop().record;
+    const HopRecord before = test::makeTestHop().record;
     const auto reopen = [&](MessageAnswer answer) {
         messages.scriptAnswer(MessageAnswer::No); // "Save current data ?"
         command(Command::New);

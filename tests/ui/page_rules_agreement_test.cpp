@@ -27,7 +27,7 @@ class PageRulesAgreementTest : public UiTest {
     // A hop whose page values are drawn at random: most stay as the test hop has them, the rest
     // are in range, far out of range, negative, zero or not finite.
     HopState randomHop() {
-        HopState hop = makeTestHop();
+        HopState hop = test::makeTestHop();
         HopRecord& r = hop.record;
         const auto pick = [this](int count) {
             return std::uniform_int_distribution<int>(0, count - 1)(random_);

@@ -331,7 +331,7 @@ TEST_F(PrintTest, TheCurrentMethodsFollowTheHopReport) {
 
 // Mended: a hop just opened printed the feeder names of the feeder table the hop before left.
 TEST_F(PrintTest, AHopJustOpenedPrintsItsOwnFeeders) {
-    writeFile(folder / "LINK7.HOP", hopFileImage(makeTestHop()));
+    writeFile(folder / "LINK7.HOP", hopFileImage(test::makeTestHop()));
     shell.openHopFile((folder / "LINK7.HOP").string());
     print({}, {kOkButton});
     std::string printed;

@@ -22,8 +22,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QCategoryAxis>
@@ -91,6 +93,8 @@ QtChartPanel::QtChartPanel(QWidget* parent, ChartExportPorts ports)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table for the buttons; the arrow keys walk its rows.
+    table_->setTabKeyNavigation(false);
     // Enter or a double click on a row of a sweep takes its value, as a click on the plot does.
     connect(table_, &QTableWidget::activated, this, [this](const QModelIndex& index) {
         if (pointChosen && content_.categories.empty() && !content_.curves.empty() &&
@@ -127,6 +131,14 @@ QtChartPanel::QtChartPanel(QWidget* parent, ChartExportPorts ports)
     layout->addLayout(buttons);
 }
 
+void QtChartPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A chart window opened by the planner takes the keyboard, on its first control (the plot).
+    if (!event->spontaneous()) {
+        QTimer::singleShot(0, this, [this] { window()->activateWindow(); });
+    }
+}
+
 void QtChartPanel::setChart(const ChartContent& content) {
     content_ = content;
     build();
@@ -141,7 +153,12 @@ void QtChartPanel::showTable(bool table) {
     if (table && !tableFilled_) {
         fillTable();
     }
+    // The keyboard stays on what replaced the view it was on.
+    const bool hadFocus = stack_->currentWidget()->hasFocus();
     stack_->setCurrentIndex(table ? 1 : 0);
+    if (hadFocus) {
+        stack_->currentWidget()->setFocus(Qt::OtherFocusReason);
+    }
     if (tableButton_->isChecked() != table) {
         tableButton_->setChecked(table);
     }

@@ -51,6 +51,9 @@ class QtChartPanel final : public QWidget {
     // Shows the table (true) or the chart (false).
     void showTable(bool table);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void build();
     [[nodiscard]] QChart* newChart(const ChartFrame& frame, bool dark) const;

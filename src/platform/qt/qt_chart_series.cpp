@@ -460,6 +460,12 @@ void ChartSeriesAdder::curve(const ChartCurve& curve) {
         piece->setName(toQString(curve.name));
         piece->setPen(pen);
         add(piece, first, curve.rightAxis);
+        if (curve.stroke != ChartStroke::ByRole) {
+            // Curves of one role told apart by their stroke: the legend draws the stroke.
+            for (QLegendMarker* marker : chart_->legend()->markers(piece)) {
+                marker->setShape(QLegend::MarkerShapeFromSeries);
+            }
+        }
         first = false;
     }
 }

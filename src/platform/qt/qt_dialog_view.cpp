@@ -24,6 +24,7 @@
 #include "platform/qt/qt_elided_label.h"
 #include "platform/qt/qt_focus_return.h"
 #include "platform/qt/qt_forms.h"
+#include "platform/qt/qt_radio_focus.h"
 #include "platform/qt/qt_text.h"
 
 namespace korvel {
@@ -96,6 +97,11 @@ void announceShownText(QWidget& widget, const QString& text) {
         return;
     }
     const QString value = text.trimmed();
+    if (value.isEmpty() && qobject_cast<QLabel*>(&widget) != nullptr) {
+        widget.setAccessibleName(QString());
+        widget.setAccessibleDescription(QString());
+        return;
+    }
     const bool valueAdds = !value.isEmpty() && value != name && value != QStringLiteral("-");
     widget.setAccessibleName(valueAdds ? name + QStringLiteral(": ") + value : name);
     widget.setAccessibleDescription(value);
@@ -107,6 +113,13 @@ QtDialogView::QtDialogView(QWidget* form, QDialog* dialog, DialogEvents& events)
     : QObject(form), form_(form), dialog_(dialog), events_(events) {
     connectControls();
     giveToolTips();
+    keepTabOnCheckedRadios(*form_);
+    // A value label still blank says nothing, rather than its name over an empty space.
+    for (auto* label : form_->findChildren<QLabel*>()) {
+        if (label->text().trimmed().isEmpty() && !label->accessibleName().isEmpty()) {
+            announceShownText(*label, QString());
+        }
+    }
     form_->installEventFilter(this);
 }
 
@@ -330,6 +343,7 @@ void QtDialogView::setChecked(ControlId id, bool checked) {
     if (exclusive && !checked) {
         group->setExclusive(true);
     }
+    placeRadioTabStop(*button);
 }
 
 bool QtDialogView::isEnabled(ControlId id) const {

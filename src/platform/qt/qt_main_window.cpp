@@ -51,15 +51,20 @@ QtMainWindow::QtMainWindow() {
     auto* scroller = new QScrollArea(this);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
+    // Not a Tab stop: unnamed, it would be a silent stop between the page's last control and its
+    // first.
+    scroller->setFocusPolicy(Qt::NoFocus);
     pageArea_ = new QtPageArea(scroller);
     scroller->setWidget(pageArea_);
     pageArea_->pageGrown = [this](QSize needed) { growToShow(needed); };
     setCentralWidget(scroller);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("status"));
-    status_->setAccessibleName(QStringLiteral("Status"));
     setMiddleElidedText(*status_, QString(), 0);
     statusBar()->addWidget(status_, 1);
+    // A screen reader says the bar's name: it carries the text shown, passing messages included.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this] { nameStatus(); });
+    nameStatus();
     buildMenu();
     setGeometry(kLeft, kTop, kWidth, kHeight);
     setAcceptDrops(true);
@@ -140,10 +145,11 @@ void QtMainWindow::buildMenu() {
     addCommand(charts, QStringLiteral("&Route outage by hop"), Command::RouteChart);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    addCommand(tools, QStringLiteral("&Sites..."), Command::Sites);
     addCommand(tools, QStringLiteral("&Climate maps..."), Command::ClimateMaps);
     addCommand(tools, QStringLiteral("&Terrain..."), Command::Terrain);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     addCommand(help, QStringLiteral("&Short Guide"), Command::ShortGuide);
     help->addSeparator();
     addCommand(help, QStringLiteral("A&bout Korvel..."), Command::About);
@@ -247,6 +253,15 @@ QWidget* QtMainWindow::pageArea() const {
 void QtMainWindow::setStatus(std::string_view utf8Text) {
     setMiddleElidedText(
         *status_, QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())), 0);
+    nameStatus();
+}
+
+void QtMainWindow::nameStatus() {
+    const QString shown = statusText();
+    const QString name =
+        shown.trimmed().isEmpty() ? QStringLiteral("Status") : QStringLiteral("Status: ") + shown;
+    status_->setAccessibleName(name);
+    statusBar()->setAccessibleName(name);
 }
 
 void QtMainWindow::setModified(bool modified) {
@@ -348,9 +363,18 @@ void QtMainWindow::showPage(QWidget* frame, bool centred) {
     growToShow(pageArea_->place(frame, centred));
 }
 
-// A window the planner has not maximized grows, within the screen, to show the whole page.
+// A window the planner has not maximized grows, within the screen, to show the whole page. The
+// docked results' room counts as the page's: they move for the page, the window never grows
+// for them.
 void QtMainWindow::growToShow(QSize needed) {
-    const QSize room = centralWidget()->size();
+    QSize room = centralWidget()->size();
+    for (QDockWidget* dock : findChildren<QDockWidget*>()) {
+        if (dock->isVisible() && !dock->isFloating()) {
+            const Qt::DockWidgetArea area = dockWidgetArea(dock);
+            const bool across = area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
+            room += across ? QSize(dock->width(), 0) : QSize(0, dock->height());
+        }
+    }
     if (isMaximized() || isFullScreen() ||
         (needed.width() <= room.width() && needed.height() <= room.height())) {
         return;

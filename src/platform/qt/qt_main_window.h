@@ -99,6 +99,7 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
   private:
     void buildMenu();
     void growToShow(QSize needed);
+    void nameStatus();
     QAction* addCommand(QMenu* menu, const QString& text, Command command,
                         const QKeySequence& key = {});
     // F6: the main window, the page and any other window of the program in turn.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 #include "platform/qt/qt_text.h"
 
@@ -59,15 +60,26 @@ QMessageBox::StandardButton boxButton(MessageAnswer answer) {
 
 MessageAnswer QtMessages::show(std::string_view text, std::string_view caption, MessageIcon icon,
                                MessageButtons buttons) {
+    // The box belongs to the window that asks (a dialog, the Sweep window): the keyboard goes
+    // back there once it is answered.
     QWidget* owner = QApplication::activeModalWidget();
+    if (owner == nullptr) {
+        owner = QApplication::activeWindow();
+    }
     if (owner == nullptr) {
         owner = mainWindow_;
     }
     // A box without a caption of its own carries the one the platform gives errors.
     const QString title = caption.empty() ? QStringLiteral("Error") : toQString(caption);
+    const QPointer<QWidget> asking = owner;
     QMessageBox box(boxIcon(icon), title, toQString(text), boxButtons(buttons), owner);
     box.setDefaultButton(boxButton(defaultAnswer(buttons)));
-    switch (box.exec()) {
+    const int pressed = box.exec();
+    // Not every window manager gives the asking window the keyboard back by itself.
+    if (asking != nullptr && asking->isVisible()) {
+        asking->activateWindow();
+    }
+    switch (pressed) {
     case QMessageBox::Cancel:
         return MessageAnswer::Cancel;
     case QMessageBox::Yes:

@@ -58,6 +58,9 @@ QSize QtPageArea::fitPage() {
     setMinimumSize(needed);
     stretchPage();
     placePage();
+    if (pageFitted) {
+        pageFitted();
+    }
     return needed;
 }
 

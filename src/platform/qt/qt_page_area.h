@@ -24,6 +24,9 @@ class QtPageArea final : public QWidget {
 
     // Told the room the page needs whenever it grows after it was placed.
     std::function<void(QSize)> pageGrown;
+    // Told whenever the room the page needs is measured again (a page placed, a page grown),
+    // before the window grows for it: the docked results make room first.
+    std::function<void()> pageFitted;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_profile_view.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
@@ -71,10 +72,15 @@ void QtProfileView::makeControls(QDialog& dialog) {
     importCsv_ = new QPushButton(QStringLiteral("&Import CSV..."), &dialog);
     importCsv_->setAutoDefault(false);
     importCsv_->setAccessibleName(QStringLiteral("Import the terrain profile from a CSV file"));
-    fromTerrain_ = new QPushButton(QStringLiteral("From &terrain"), &dialog);
+    fromTerrain_ = new QPushButton(QStringLiteral("&From terrain"), &dialog);
     fromTerrain_->setAutoDefault(false);
     fromTerrain_->setAccessibleName(
         QStringLiteral("Take the terrain profile from the elevation models"));
+    sites_ = new QPushButton(QStringLiteral("&Sites..."), &dialog);
+    sites_->setAutoDefault(false);
+    sites_->setAccessibleName(
+        QStringLiteral("Sites: latitude, longitude (degrees) and ground elevation (m) of each "
+                       "station"));
 }
 
 QGridLayout* QtProfileView::controlGrid(QDialog& dialog) {
@@ -96,7 +102,8 @@ QGridLayout* QtProfileView::controlGrid(QDialog& dialog) {
     grid->addWidget(apply_, 1, 5);
     grid->addWidget(importCsv_, 2, 4);
     grid->addWidget(fromTerrain_, 2, 5);
-    grid->setColumnStretch(6, 1);
+    grid->addWidget(sites_, 2, 6);
+    grid->setColumnStretch(7, 1);
     return grid;
 }
 
@@ -115,7 +122,21 @@ void QtProfileView::connectEvents(QDialog& dialog) {
     QObject::connect(importCsv_, &QPushButton::clicked, &dialog, send(&ProfileEvents::onImportCsv));
     QObject::connect(fromTerrain_, &QPushButton::clicked, &dialog,
                      send(&ProfileEvents::onFromTerrain));
-    QObject::connect(apply_, &QPushButton::clicked, &dialog, send(&ProfileEvents::onApply));
+    QObject::connect(apply_, &QPushButton::clicked, &dialog,
+                     [this, apply = send(&ProfileEvents::onApply)] {
+                         apply();
+                         // The heights drawn again after Apply are said even when they read as
+                         // before.
+                         if (heights_ != nullptr && heights_->isVisible()) {
+                             QAccessibleEvent changed(heights_, QAccessible::NameChanged);
+                             QAccessible::updateAccessibility(&changed);
+                         }
+                     });
+    QObject::connect(sites_, &QPushButton::clicked, &dialog, [this] {
+        if (events_ != nullptr) {
+            events_->onSites();
+        }
+    });
 }
 
 void QtProfileView::build() {
@@ -131,13 +152,14 @@ void QtProfileView::build() {
     heights_ = new QLabel(dialog);
     heights_->setWordWrap(true);
     heights_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    heights_->setAccessibleName(QStringLiteral("Lowest antenna heights (m)"));
     layout->addWidget(heights_);
     rules_ = new QTableWidget(0, 4, dialog);
     rules_->setHorizontalHeaderLabels({QStringLiteral("Rule"), QStringLiteral("Required"),
                                        QStringLiteral("Achieved"), QStringLiteral("Met")});
     rules_->setAccessibleName(QStringLiteral("Clearance rules: required, achieved (F1), met"));
     rules_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table; the arrow keys walk its cells.
+    rules_->setTabKeyNavigation(false);
     rules_->verticalHeader()->setVisible(false);
     // Rows as tight as their text: the table must leave the chart its room.
     rules_->verticalHeader()->setDefaultSectionSize(rules_->fontMetrics().height() + 4);
@@ -161,6 +183,7 @@ void QtProfileView::build() {
                                         {apply_, "apply"},
                                         {importCsv_, "importCsv"},
                                         {fromTerrain_, "fromTerrain"},
+                                        {sites_, "sites"},
                                         {heights_, "heights"},
                                         {rules_, "rules"}}) {
         control->setObjectName(QLatin1String(name));

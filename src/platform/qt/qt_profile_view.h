@@ -70,6 +70,7 @@ class QtProfileView final : public ProfileView {
     QPushButton* apply_ = nullptr;
     QPushButton* importCsv_ = nullptr;
     QPushButton* fromTerrain_ = nullptr;
+    QPushButton* sites_ = nullptr;
     QLabel* heights_ = nullptr;
     QTableWidget* rules_ = nullptr;
     QtChartPanel* panel_ = nullptr;

@@ -12,13 +12,19 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
 #include <functional>
+#include <limits>
 
 #include "platform/qt/qt_methods_table.h"
+#include "platform/qt/qt_page_area.h"
+#include "platform/qt/qt_screen_room.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_window_places.h"
 
 namespace korvel {
 
@@ -95,6 +101,7 @@ class ResultsScroller final : public QScrollArea {
         setWidgetResizable(true);
         setFrameShape(QFrame::NoFrame);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setFocusPolicy(Qt::NoFocus); // Tab goes from the page straight to the results' lines
     }
     void take(QWidget* panel) {
         setWidget(panel);
@@ -103,6 +110,12 @@ class ResultsScroller final : public QScrollArea {
     [[nodiscard]] QSize minimumSizeHint() const override {
         return {innerWidth(), QScrollArea::minimumSizeHint().height()};
     }
+    // The width the results take with their scroll bar, shown or not.
+    [[nodiscard]] int widthWithBar() const {
+        const int inner = widget() == nullptr ? 0 : widget()->minimumSizeHint().width();
+        return inner + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    }
+    std::function<void()> hintChanged;
     [[nodiscard]] QSize sizeHint() const override {
         const int height = widget() == nullptr ? 0 : widget()->sizeHint().height();
         return {innerWidth(), height + 2 * frameWidth()};
@@ -110,9 +123,13 @@ class ResultsScroller final : public QScrollArea {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        // A line more or less, or the methods table shown: the dock measures again.
+        // A line more or less, or the methods table shown: the dock measures again, and may no
+        // longer fit beside the page.
         if (watched == widget() && event->type() == QEvent::LayoutRequest) {
             updateGeometry();
+            if (hintChanged) {
+                hintChanged();
+            }
         }
         return QScrollArea::eventFilter(watched, event);
     }
@@ -126,6 +143,33 @@ class ResultsScroller final : public QScrollArea {
         return inner + bar + 2 * frameWidth();
     }
 };
+
+// Tells of the main window's resizing.
+class ResizeWatch final : public QObject {
+  public:
+    ResizeWatch(QObject* parent, std::function<void()> resized)
+        : QObject(parent), resized_(std::move(resized)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize) {
+            resized_();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::function<void()> resized_;
+};
+
+QtPageArea* pageArea(const QMainWindow& owner) {
+    const auto* scroller = qobject_cast<const QScrollArea*>(owner.centralWidget());
+    return scroller == nullptr ? nullptr : dynamic_cast<QtPageArea*>(scroller->widget());
+}
+
+bool isAcross(Qt::DockWidgetArea area) {
+    return area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
+}
 
 QString joined(const std::vector<std::string>& lines) {
     QStringList shown;
@@ -170,14 +214,47 @@ QtResultsWindow::QtResultsWindow(QMainWindow* owner) : owner_(owner) {
     dock->setFocusProxy(upper_);
     auto* scroller = new ResultsScroller(dock);
     scroller->take(panel);
+    scroller->hintChanged = [this] { fitDock(); };
     dock->setWidget(scroller);
     owner->addDockWidget(Qt::RightDockWidgetArea, dock);
     dock->hide();
     dock_ = dock;
+    watchPlaces();
 }
 
 QtResultsWindow::~QtResultsWindow() {
     close();
+    if (auto* scroller = dynamic_cast<ResultsScroller*>(dock_ ? dock_->widget() : nullptr)) {
+        scroller->hintChanged = nullptr;
+    }
+    if (QtPageArea* area = pageArea(*owner_)) {
+        area->pageFitted = nullptr;
+    }
+    delete watch_;
+}
+
+// The dock is placed again when the window is resized or a page needs other room; the side the
+// planner docks it on is the side it goes back to.
+void QtResultsWindow::watchPlaces() {
+    auto* watch = new ResizeWatch(dock_, [this] { fitDock(); });
+    owner_->installEventFilter(watch);
+    watch_ = watch;
+    if (QtPageArea* area = pageArea(*owner_)) {
+        area->pageFitted = [this] { fitDock(); };
+    }
+    QObject::connect(dock_, &QDockWidget::dockLocationChanged, watch,
+                     [this](Qt::DockWidgetArea area) {
+                         if (placing_ || area == Qt::NoDockWidgetArea) {
+                             return;
+                         }
+                         plannerWantsBelow_ = !isAcross(area);
+                         (plannerWantsBelow_ ? belowArea_ : besideArea_) = area;
+                     });
+    QObject::connect(dock_, &QDockWidget::topLevelChanged, watch, [this](bool floating) {
+        if (!placing_ && floating) {
+            floatedHere_ = false; // the planner's: it stays where it is left
+        }
+    });
 }
 
 void QtResultsWindow::show() {
@@ -193,7 +270,7 @@ void QtResultsWindow::show() {
         setFreshness(ResultsFreshness::None);
         open_ = true;
         reopenable_ = false;
-        placeBesidePage();
+        fitDock();
     }
     dock_->show();
     if (dock_->isFloating()) {
@@ -201,48 +278,94 @@ void QtResultsWindow::show() {
     }
 }
 
-void QtResultsWindow::placeBesidePage() {
-    // Docked, the results take their room from the window, which keeps its size: beside the page
-    // when both fit across the window, else below it when both fit down it, else floating over
-    // the window's lower right. Floating, they stay where the planner left them.
+void QtResultsWindow::fitDock() {
     const auto* scroller = qobject_cast<const QScrollArea*>(owner_->centralWidget());
-    if (floatedHere_ && dock_->isFloating()) {
-        // Floated for want of room, not by the planner: the window may have room now.
+    if (!open_ || placing_ || dock_ == nullptr || scroller == nullptr ||
+        scroller->widget() == nullptr || (dock_->isFloating() && !floatedHere_)) {
+        return;
+    }
+    placing_ = true;
+    const DockRoom room = measure(*scroller);
+    switch (dockPlaceFor(room)) {
+    case DockPlace::Beside:
+        dockAt(besideArea_);
+        break;
+    case DockPlace::Below:
+        dockAt(belowArea_);
+        owner_->resizeDocks({dock_.data()}, {dockHeightBelow(room)}, Qt::Vertical);
+        break;
+    case DockPlace::Floating:
+        // Where no place beside the window is free, the results stay below the page, at their
+        // least height, and the page scrolls: nothing covers it.
+        if (!floatBesideWindow()) {
+            dockAt(belowArea_);
+            owner_->resizeDocks({dock_.data()}, {room.belowMinimum}, Qt::Vertical);
+        }
+        break;
+    }
+    // The page gets its room at once: the window's growth for a page measures it next.
+    if (QLayout* layout = owner_->layout(); layout != nullptr && !dock_->isFloating()) {
+        layout->activate();
+    }
+    placing_ = false;
+}
+
+// The room measured from the window alone, never from where the dock is now, so that a place
+// once taken gives the same answer: no going back and forth.
+DockRoom QtResultsWindow::measure(const QScrollArea& pageScroller) const {
+    int height = owner_->height();
+    if (const QWidget* menu = owner_->menuWidget(); menu != nullptr && menu->isVisible()) {
+        height -= menu->height();
+    }
+    const auto* status = owner_->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+    if (status != nullptr && status->isVisible()) {
+        height -= status->height();
+    }
+    const auto* results = static_cast<const ResultsScroller*>(dock_->widget());
+    const int title = std::max(0, dock_->sizeHint().height() - results->sizeHint().height());
+    const QLayout* lines = upper_->parentWidget()->layout();
+    const int firstLines = lines->contentsMargins().top() + freshnessLine_->height() +
+                           lines->spacing() + upper_->height();
+    const QStyle* style = owner_->style();
+    DockRoom room{};
+    room.window = QSize(owner_->width(), height);
+    room.page = pageScroller.widget()->minimumSize();
+    // Docked by the planner above or below the page, the results are never put beside it.
+    room.dock =
+        QSize(plannerWantsBelow_ ? std::numeric_limits<int>::max() / 4 : results->widthWithBar(),
+              results->sizeHint().height() + title);
+    room.belowMinimum = title + firstLines;
+    room.separator = style->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, owner_);
+    room.scrollBar = style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, owner_);
+    return room;
+}
+
+void QtResultsWindow::dockAt(Qt::DockWidgetArea area) {
+    if (dock_->isFloating()) {
         dock_->setFloating(false);
-        owner_->addDockWidget(Qt::RightDockWidgetArea, dock_);
     }
     floatedHere_ = false;
-    const Qt::DockWidgetArea area = owner_->dockWidgetArea(dock_);
-    if (dock_->isFloating() || scroller == nullptr || scroller->widget() == nullptr) {
-        return;
+    if (owner_->dockWidgetArea(dock_) != area) {
+        owner_->addDockWidget(area, dock_);
     }
-    const QWidget& page = *scroller->widget();
-    const QSize dock = dock_->sizeHint();
-    const bool across = area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
-    const int pageWidth = page.minimumWidth() + scroller->verticalScrollBar()->sizeHint().width();
-    if (across && pageWidth + dock.width() <= owner_->width()) {
-        return;
+}
+
+// Floating for want of room, beside the window where the screen has a free place; false when
+// it has none.
+bool QtResultsWindow::floatBesideWindow() {
+    if (dock_->isFloating()) {
+        return true;
     }
-    const int pageHeight =
-        page.minimumHeight() + scroller->horizontalScrollBar()->sizeHint().height();
-    if (pageHeight + dock.height() <= scroller->height()) {
-        owner_->addDockWidget(Qt::BottomDockWidgetArea, dock_);
-        return;
+    const QSize size = sizeOnScreen(owner_, dock_->sizeHint());
+    const std::optional<QPoint> place = freePlaceBeside(*owner_, size, dock_);
+    if (!place) {
+        return false;
     }
-    // Floating: beside the window where the screen has room, else over its lower right.
     dock_->setFloating(true);
     floatedHere_ = true;
-    dock_->adjustSize();
-    const QRect window = owner_->frameGeometry();
-    const QSize shown = dock_->frameGeometry().size();
-    const QScreen* screen = owner_->screen();
-    if (screen != nullptr &&
-        window.right() + shown.width() <= screen->availableGeometry().right()) {
-        dock_->move(window.right() + 1, window.top());
-        return;
-    }
-    dock_->move(std::max(window.left(), window.right() - shown.width()),
-                std::max(window.top(), window.bottom() - shown.height()));
+    dock_->resize(size);
+    dock_->move(*place);
+    return true;
 }
 
 void QtResultsWindow::keepOnScreen() {
@@ -335,7 +458,7 @@ void QtResultsWindow::setShown(bool shown) {
     reopenable_ = !shown;
     open_ = shown;
     if (shown) {
-        placeBesidePage();
+        fitDock();
     }
     dock_->setVisible(shown);
 }

@@ -4,19 +4,24 @@
 // blocks of lines in a fixed-pitch font (controls 1300 and 1301), the verdict and the rain
 // judgement under them. Being part of the main window it can never open off-screen.
 // Closing it by its close box forgets it, and the next calculation with results opens it anew.
-// On a screen too small for the page and the dock side by side it first opens floating at the
-// screen's lower right, unless the user's settings say where it was left.
+// It takes its room from the window, never widening it: beside the page where both fit, else
+// below it, else floating beside the window where the screen has a free place, else below it at
+// its least height. It moves again whenever the window, the page or the results change size,
+// unless the planner floated it.
 
 #include <string>
 #include <vector>
 
 #include <QPointer>
 
+#include "platform/qt/qt_dock_place.h"
 #include "platform/results_window.h"
 
 class QDockWidget;
+class QObject;
 class QPlainTextEdit;
 class QMainWindow;
+class QScrollArea;
 class QWidget;
 
 namespace korvel {
@@ -57,15 +62,26 @@ class QtResultsWindow final : public ResultsWindow {
     [[nodiscard]] ResultsFreshness freshness() const { return freshness_; }
 
   private:
-    // Each opening: beside the page where both fit, else below it, else floating.
-    void placeBesidePage();
+    // Beside the page where both fit, else below it, else floating; left alone when the
+    // planner floated it.
+    void fitDock();
+    [[nodiscard]] DockRoom measure(const QScrollArea& pageScroller) const;
+    void dockAt(Qt::DockWidgetArea area);
+    bool floatBesideWindow();
+    void watchPlaces();
     void keepOnScreen();
 
     QMainWindow* owner_;
     QPointer<QDockWidget> dock_;
     bool open_ = false;
     bool floatedHere_ = false; // floated for want of room, docked again when there is some
-    bool reopenable_ = false;  // hidden by the planner, not closed by the program
+    bool placing_ = false;
+    // The sides the planner last docked it on, across and down.
+    Qt::DockWidgetArea besideArea_ = Qt::RightDockWidgetArea;
+    Qt::DockWidgetArea belowArea_ = Qt::BottomDockWidgetArea;
+    bool plannerWantsBelow_ = false;
+    QPointer<QObject> watch_; // tells of the window's resizing and the planner's moves
+    bool reopenable_ = false; // hidden by the planner, not closed by the program
     QPlainTextEdit* upper_ = nullptr;
     QPlainTextEdit* lower_ = nullptr;
     QPlainTextEdit* verdict_ = nullptr;

@@ -18,11 +18,11 @@ constexpr int kCascadeStep = 32;
 constexpr int kCascadeSteps = 8;
 
 // The program's other windows on the screen: the main window, the floating results, the charts.
-std::vector<QRect> otherWindows(const QWidget& placed) {
+std::vector<QRect> otherWindows(const QWidget* placed) {
     std::vector<QRect> frames;
     for (const QWidget* window : QApplication::topLevelWidgets()) {
         const Qt::WindowType type = window->windowType();
-        if (window != &placed && window->isVisible() &&
+        if (window != placed && window->isVisible() &&
             (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool)) {
             frames.push_back(window->frameGeometry());
         }
@@ -67,21 +67,31 @@ std::optional<QPoint> freePlace(const QRect& screen, const QRect& mainFrame, QSi
 
 } // namespace
 
+std::optional<QPoint> freePlaceBeside(const QWidget& main, QSize size, const QWidget* placed) {
+    const QScreen* screen = main.screen();
+    if (screen == nullptr) {
+        return std::nullopt;
+    }
+    // The window manager frames the window as it frames the main window.
+    const QRect mainFrame = main.frameGeometry();
+    return freePlace(screen->availableGeometry(), mainFrame,
+                     size + (mainFrame.size() - main.size()), otherWindows(placed));
+}
+
 void placeBesideMainWindow(QWidget& window, const QWidget& main) {
     const QScreen* screen = main.screen();
     if (screen == nullptr) {
         return;
     }
-    const QRect shown = screen->availableGeometry();
-    const QRect mainFrame = main.frameGeometry();
-    // The window manager frames a chart as it frames the main window; its layout may widen it.
-    const QSize frame =
-        window.size().expandedTo(window.minimumSizeHint()) + (mainFrame.size() - main.size());
-    const std::vector<QRect> others = otherWindows(window);
-    if (const std::optional<QPoint> free = freePlace(shown, mainFrame, frame, others)) {
+    // A chart's layout may widen it.
+    const QSize size = window.size().expandedTo(window.minimumSizeHint());
+    if (const std::optional<QPoint> free = freePlaceBeside(main, size, &window)) {
         window.move(*free);
         return;
     }
+    const QRect shown = screen->availableGeometry();
+    const QSize frame = size + (main.frameGeometry().size() - main.size());
+    const std::vector<QRect> others = otherWindows(&window);
     // No free place on the screen: cascaded down from its right edge, a step for each window
     // of the program already shown beside the main window.
     const int step = static_cast<int>(others.size() % kCascadeSteps) * kCascadeStep;

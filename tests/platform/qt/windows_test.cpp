@@ -93,6 +93,20 @@ TEST_F(WindowsTest, TheFocusGoesBackToItsControlAfterADialogAndThePageAreaIsNoTa
     host.destroyPage();
 }
 
+// Mended: a value label blank on screen was still announced by its name, as if it said something.
+TEST_F(WindowsTest, AValueLabelIsAnnouncedWithItsValueAndNotAtAllWhenBlank) {
+    RecordedCommands presenter;
+    auto* view = dynamic_cast<QtDialogView*>(host.createPage(DialogId::FormNoDiversity, presenter));
+    ASSERT_NE(view, nullptr);
+    QWidget* feeder = view->control(1252);
+    EXPECT_EQ(feeder->accessibleName(), QString());
+    view->setText(1252, "EWG 13");
+    EXPECT_EQ(feeder->accessibleName(), QStringLiteral("Feeder 1 type: EWG 13"));
+    view->setText(1252, " ");
+    EXPECT_EQ(feeder->accessibleName(), QString());
+    host.destroyPage();
+}
+
 // Fixed: a text with a character Windows-1252 cannot hold was read as "?" with nothing said; the
 // view now tells so, after composing accents typed as combining marks.
 TEST_F(WindowsTest, AnEditTellsWhetherWindows1252HoldsItsText) {
@@ -331,7 +345,8 @@ TEST(MainWindowLayout, RecentFilesKeepTheirBytesBetweenRuns) {
     EXPECT_EQ(second.recentFiles(), recent);
 }
 
-// Fixed: the window widened by the dock at every calculation, and kept the grown size.
+// Fixed: the window widened by the dock at every calculation, and kept the grown size. (Floating
+// where the screen has room: scenario results_dock_room.)
 TEST(MainWindowLayout, ResultsTakeTheirRoomFromTheWindowBesideOrBelowThePageOrFloat) {
     QtMainWindow window;
     QtResultsWindow results(&window);
@@ -352,8 +367,10 @@ TEST(MainWindowLayout, ResultsTakeTheirRoomFromTheWindowBesideOrBelowThePageOrFl
     };
     EXPECT_EQ(opened({300, 100}), Qt::RightDockWidgetArea);
     EXPECT_EQ(opened({700, 100}), Qt::BottomDockWidgetArea);
-    EXPECT_EQ(opened({700, 600}), Qt::NoDockWidgetArea);
-    // Floated for want of room, the results dock again beside the page once it leaves some.
+    // No room below the page either, and none free beside the window on this small screen: the
+    // results stay below at their least height rather than float over the page, which scrolls.
+    EXPECT_EQ(opened({700, 600}), Qt::BottomDockWidgetArea);
+    EXPECT_LT(dock->height(), window.height() / 2);
     EXPECT_EQ(opened({300, 100}), Qt::RightDockWidgetArea);
 }
 

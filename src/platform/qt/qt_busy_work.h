@@ -1,0 +1,27 @@
+#pragma once
+// The busy note on Qt: the work on a thread of its own, a progress dialog without steps and a
+// Cancel button over the window meanwhile.
+
+#include <thread>
+
+#include "platform/busy_work.h"
+
+class QWidget;
+
+namespace korvel {
+
+class QtBusyWork final : public BusyWork {
+  public:
+    explicit QtBusyWork(QWidget* window) : window_(window) {}
+    ~QtBusyWork() override;
+    QtBusyWork(const QtBusyWork&) = delete;
+    QtBusyWork& operator=(const QtBusyWork&) = delete;
+
+    bool run(const std::string& what, std::function<void()> work) override;
+
+  private:
+    QWidget* window_;
+    std::thread worker_; // a cancelled work still running; joined before the next or at the end
+};
+
+} // namespace korvel
