@@ -86,7 +86,7 @@ std::string shortLabel(std::string_view key) {
 
 // The bar of one step of the main chain: a level from the floor, a loss or gain from the level
 // before it, the flat margin from the threshold up to the received power. The selective margin is
-// no distance between two levels of the chain: its words stand at the received power, no bar.
+// no distance between two levels of the chain: its words stand in its column, without a bar.
 ChartBar budgetBar(const BudgetStep& step, int category, double before, double floorDbm) {
     switch (step.kind) {
     case BudgetStepKind::Level:
@@ -102,8 +102,8 @@ ChartBar budgetBar(const BudgetStep& step, int category, double before, double f
         break;
     }
     if (step.key == "selectiveMargin") {
-        const double receivedDbm = step.levelDbm + step.valueDb;
-        return {category, receivedDbm, receivedDbm, ChartRole::Margin,
+        const double besideDbm = step.levelDbm + step.valueDb / 2.0;
+        return {category, besideDbm, besideDbm, ChartRole::Margin,
                 "sel. " + decibels(step.valueDb) + " dB"};
     }
     return {category, step.levelDbm, step.levelDbm + step.valueDb, ChartRole::Margin,

@@ -237,7 +237,7 @@ TEST(ChartContents, TheBudgetDrawsLevelsFromALabelledFloorTheThresholdAsALineAnd
     for (const auto& [step, low, high, role] :
          {Expected{0, -100.0, 30.0, ChartRole::Level}, Expected{1, 30.0, 70.0, ChartRole::Gain},
           Expected{2, -40.0, 70.0, ChartRole::Loss}, Expected{5, -80.0, -40.0, ChartRole::Margin},
-          Expected{6, -40.0, -40.0, ChartRole::Margin},
+          Expected{6, -55.0, -55.0, ChartRole::Margin},
           Expected{7, -100.0, -41.0, ChartRole::Diversity}}) {
         const ChartBar& bar = chart.bars[step];
         EXPECT_EQ(std::tie(bar.low, bar.high, bar.role), std::tie(low, high, role)) << step;
