@@ -87,6 +87,9 @@ std::string budgetJson(const std::string& file, const LinkBudget& budget, const 
         json.key("value").number(step.valueDb);
         json.key("unit").utf8(unitOf(step));
         json.key("levelDbm").number(step.levelDbm);
+        if (budgetStepUnit(step) == "dBi") {
+            json.key("gainDbi").number(step.valueDb);
+        }
         json.endObject();
     }
     json.endArray();
@@ -104,9 +107,12 @@ void printBudget(std::ostream& out, const std::string& file, const LinkBudget& b
                           : step.kind == BudgetStepKind::Gain        ? '+'
                           : step.kind == BudgetStepKind::Degradation ? '+'
                                                                      : ' ';
-        out << formatNumbers("%-26s %c%6.1f %-3s  level %7.1f dBm\n",
-                             std::string(step.label).c_str(), sign, step.valueDb,
-                             std::string(unitOf(step)).c_str(), step.levelDbm);
+        out << formatNumbers("%-26s %c%6.1f %-3s  level %7.1f dBm", std::string(step.label).c_str(),
+                             sign, step.valueDb, std::string(unitOf(step)).c_str(), step.levelDbm);
+        // The antenna's own figure, beside the step it makes.
+        out << (budgetStepUnit(step) == "dBi" ? formatNumbers("  (%.1f dBi)", step.valueDb)
+                                              : std::string())
+            << '\n';
     }
     if (const auto warning = statusText(budget.status); !warning.empty()) {
         out << "Warning: " << warning << '\n';

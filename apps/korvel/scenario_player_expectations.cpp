@@ -17,6 +17,7 @@
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_results_window.h"
 #include "scenario_chart_checks.h"
+#include "scenario_export_checks.h"
 #include "scenario_files.h"
 #include "scenario_methods_checks.h"
 #include "scenario_results_checks.h"
@@ -159,6 +160,10 @@ bool ScenarioPlayer::expectOfFiles(const std::string& what, const std::string& r
     } else if (what == "no" && first == "file") {
         const QFileInfo file(QDir::current(), QString::fromStdString(remainder));
         check(!file.exists(), "no file " + quoted(remainder), "one");
+    } else if (what == "image") {
+        if (const std::string difference = imageResolutionDifference(rest); !difference.empty()) {
+            fail(difference);
+        }
     } else if (what == "same") {
         if (const std::string difference = differenceBetween(first, remainder);
             !difference.empty()) {

@@ -79,6 +79,11 @@ OutageJudgement multipathJudgement(const HopState& hop) {
     return judgement;
 }
 
+bool rainIsNegligible(double annualPct) {
+    // Stored with 15 significant digits at least; anything this close is the limit itself.
+    return annualPct >= 0.0 && annualPct <= rainLowerLimitPct() * (1.0 + 1e-9);
+}
+
 OutageJudgement rainJudgement(const HopState& hop, std::optional<double> availabilityObjectivePct) {
     OutageJudgement judgement;
     judgement.kind = OutageKind::Rain;
@@ -89,8 +94,7 @@ OutageJudgement rainJudgement(const HopState& hop, std::optional<double> availab
         return judgement;
     }
     judgement.outagePct = annual;
-    // Stored with 15 significant digits at least; anything this close is the limit itself.
-    judgement.negligible = annual <= rainLowerLimitPct() * (1.0 + 1e-9);
+    judgement.negligible = rainIsNegligible(annual);
     if (!availabilityObjectivePct) {
         return judgement;
     }

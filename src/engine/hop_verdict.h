@@ -45,6 +45,9 @@ OutageJudgement multipathJudgement(const HopState& hop);
 // below 6 GHz or without a rain calculation; "negligible" at the method's lower limit.
 OutageJudgement rainJudgement(const HopState& hop, std::optional<double> availabilityObjectivePct);
 
+// Whether an annual rain unavailability (%) is the rain method's lower limit: no figure to show.
+bool rainIsNegligible(double annualPct);
+
 // Objective minus outage, %: positive below the objective; none without both.
 std::optional<double> objectiveMarginPct(const OutageJudgement& judgement);
 

@@ -56,20 +56,24 @@ void roundOut(AxisSpan& span, int& ticks) {
     span = {first * step, last * step};
 }
 
-void takeContent(const ChartContent& content, Extent& x, Extent& y) {
+void takeContent(const ChartContent& content, Extent& x, Extent& y, Extent& right) {
     const bool logarithmic = content.logY;
     for (const ChartBar& bar : content.bars) {
-        y.take(bar.low, logarithmic);
-        y.take(bar.high, logarithmic);
+        Extent& axis = bar.rightAxis ? right : y;
+        axis.take(bar.low, logarithmic);
+        axis.take(bar.high, logarithmic);
     }
     for (const ChartCurve& curve : content.curves) {
         for (std::size_t i = 0; i < curve.x.size() && i < curve.y.size(); ++i) {
             x.take(curve.x[i], false);
-            y.take(curve.y[i], logarithmic);
+            (curve.rightAxis ? right : y).take(curve.y[i], logarithmic);
         }
     }
     for (const ChartMark& mark : content.marks) {
-        (mark.vertical ? x : y).take(mark.value, !mark.vertical && logarithmic);
+        (mark.vertical    ? x
+         : mark.rightAxis ? right
+                          : y)
+            .take(mark.value, !mark.vertical && logarithmic);
     }
     for (const ChartArea& area : content.areas) {
         for (std::size_t i = 0; i < area.x.size() && i < area.low.size(); ++i) {
@@ -108,7 +112,8 @@ AxisSpan ySpan(const ChartContent& content, Extent y, int& ticks) {
 ChartFrame chartFrame(const ChartContent& content) {
     Extent x;
     Extent y;
-    takeContent(content, x, y);
+    Extent right;
+    takeContent(content, x, y, right);
     ChartFrame frame;
     if (!content.categories.empty()) {
         frame.x = {-0.5, static_cast<double>(content.categories.size()) - 0.5};
@@ -116,6 +121,9 @@ ChartFrame chartFrame(const ChartContent& content) {
         frame.x = {x.low, x.high};
     }
     frame.y = ySpan(content, y, frame.yTickCount);
+    if (!content.rightYTitle.empty()) {
+        frame.rightY = ySpan(content, right, frame.rightYTickCount);
+    }
     // The plot ends where the data end (a 40 km path is not drawn to 50 km); the ticks fall on
     // round numbers inside it.
     frame.xTickStep = roundTickStep((frame.x.high - frame.x.low) / kTargetTicks);

@@ -19,6 +19,8 @@ struct ChartFrame {
     double xTickStep = 1.0;
     // A linear y axis: ticks evenly from y.low to y.high, both ends included.
     int yTickCount = 5;
+    AxisSpan rightY; // the second y axis, framed alike (when the content has one)
+    int rightYTickCount = 5;
 };
 
 [[nodiscard]] ChartFrame chartFrame(const ChartContent& content);

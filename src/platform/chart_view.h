@@ -2,6 +2,7 @@
 // The chart ports: a chart described in plain numbers and words (ChartContent), the windows that
 // draw it (ChartWindows), and the Sweep window's view. Texts are Windows-1252.
 
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -31,8 +32,10 @@ enum class ChartRole {
     FresnelShare, // a share of the first Fresnel zone, as a clearance rule asks
     Earth,        // the earth's curvature (sea level bulged for k)
     SightOtherK,  // the line of sight as it bends for another k than the drawing's
-    Diversity,    // the path to the space-diversity antenna
+    Diversity,    // the path to the space-diversity antenna, or a hop's diversity branch
     Mast,         // an antenna mast
+    Threshold,    // the receiver threshold a margin reaches down to
+    Floor,        // where bars of absolute levels start: not a value of its own
 };
 
 // How a curve is stroked when its role's own style will not tell it apart.
@@ -44,7 +47,8 @@ struct ChartBar {
     double low = 0;
     double high = 0;
     ChartRole role = ChartRole::Level;
-    std::string label; // written at the bar's top, e.g. "misses"; may be empty
+    std::string label;      // written at the bar's top, e.g. "misses"; may be empty
+    bool rightAxis = false; // on the chart's second y axis (a value of another kind)
 };
 
 // A curve through (x, y); a y that is not a number breaks the curve (a point without result).
@@ -54,6 +58,7 @@ struct ChartCurve {
     std::vector<double> x;
     std::vector<double> y;
     ChartStroke stroke = ChartStroke::ByRole;
+    bool rightAxis = false; // on the chart's second y axis
 };
 
 // A filled band from `low` to `high` over x; a y that is not a number breaks the band (clutter
@@ -82,6 +87,7 @@ struct ChartMark {
     double value = 0;
     double from = std::numeric_limits<double>::quiet_NaN();
     double to = std::numeric_limits<double>::quiet_NaN();
+    bool rightAxis = false; // on the chart's second y axis
 };
 
 // A stretch of the x axis shaded over the whole height, named in words (where the calculation
@@ -97,13 +103,32 @@ struct ChartBand {
 struct ChartTable {
     std::vector<std::string> columns;
     std::vector<std::vector<std::string>> rows;
+    // Makes the rows when they are first read, for a table of tens of thousands that a redraw
+    // need not format; rows is then empty.
+    std::function<std::vector<std::vector<std::string>>()> makeRows;
+};
+
+// The table's rows, made now when they are made on demand.
+inline std::vector<std::vector<std::string>> rowsOf(const ChartTable& table) {
+    return table.makeRows ? table.makeRows() : table.rows;
+}
+
+// What heads a chart exported for a report, and where its file goes by default.
+struct ChartTitleBlock {
+    // The hop or route, its stations, frequency and date; then the verdict line(s).
+    std::vector<std::string> lines;
+    std::string fileStem; // "LINK7-budget": the name the export proposes, before its extension
+    std::string folder;   // UTF-8: the hop's or route's folder; empty: the dialog's own
 };
 
 struct ChartContent {
-    std::string name;   // the window's key: "budget", "outage", "sweep", "route"
+    std::string name;   // the window's key: "budget", "outage", "sweep", "route", "profile"
     std::string title;  // window title and chart title
     std::string xTitle; // axis titles carry their units
     std::string yTitle;
+    // A second y axis on the right for bars and marks of another kind (as logarithmic as the
+    // first); empty: none.
+    std::string rightYTitle;
     bool logY = false;
     // The top of the y axis at most (a percentage of time stops at 100); NaN: as the data go.
     double yCeiling = std::numeric_limits<double>::quiet_NaN();
@@ -116,6 +141,7 @@ struct ChartContent {
     std::vector<ChartBand> bands;
     std::string verdict; // one sentence in words above the chart, e.g. "... meets ..."
     ChartTable table;
+    ChartTitleBlock titleBlock; // empty: the export carries the chart's title alone
 };
 
 // The chart windows of the program: one per name, opened on first use and brought up again.

@@ -1,6 +1,30 @@
 #include "series/budget_steps.h"
 
+#include <cmath>
+
 namespace korvel {
+
+namespace {
+
+// The diversity antenna takes antenna 2's place at the receiving end; the second frequency's path
+// is longer in wavelengths.
+void addDiversityBranch(LinkBudget& budget, const HopRecord& r, const HopResults& out) {
+    if (r.diversityMode == DiversityMode::Space) {
+        const double level = out.Prx - r.antenna2GainDbi + r.diversityGainDbi;
+        budget.steps.push_back({"diversityAntennaGain", "Diversity antenna gain",
+                                BudgetStepKind::Gain, r.diversityGainDbi, level});
+        budget.steps.push_back(
+            {"diversityPrx", "Prx, diversity antenna", BudgetStepKind::Level, level, level});
+    } else if (r.diversityMode == DiversityMode::Freq && r.frequencyGHz > 0.0 &&
+               r.frequencyGHz + r.frequencyDifferenceGHz > 0.0) {
+        const double extraDb =
+            20.0 * std::log10((r.frequencyGHz + r.frequencyDifferenceGHz) / r.frequencyGHz);
+        budget.steps.push_back({"diversityPrx", "Prx, second frequency", BudgetStepKind::Level,
+                                out.Prx - extraDb, out.Prx - extraDb});
+    }
+}
+
+} // namespace
 
 LinkBudget linkBudgetSteps(const HopState& hop) {
     HopState calculated = hop;
@@ -39,7 +63,21 @@ LinkBudget linkBudgetSteps(const HopState& hop) {
         budget.steps.push_back({"selectiveMargin", "Selective fading margin",
                                 BudgetStepKind::Margin, out.Msm, out.Prx - out.Msm});
     }
+    addDiversityBranch(budget, r, out);
     return budget;
+}
+
+std::string_view budgetStepUnit(const BudgetStep& step) {
+    if (step.kind == BudgetStepKind::Level) {
+        return "dBm";
+    }
+    const bool antenna = step.key == "antenna1Gain" || step.key == "antenna2Gain" ||
+                         step.key == "diversityAntennaGain";
+    return antenna ? "dBi" : "dB";
+}
+
+bool isDiversityStep(const BudgetStep& step) {
+    return step.key.starts_with("diversity");
 }
 
 std::string_view budgetStepKindName(BudgetStepKind kind) {

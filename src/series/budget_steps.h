@@ -35,10 +35,18 @@ struct LinkBudget {
 // Calculates a copy of the hop and lists its budget: transmitter power, branching loss, feeder 1,
 // antenna 1 gain, path loss, additional terrain loss, antenna 2 gain, feeder 2, received power,
 // receiver threshold, threshold degradation, flat fading margin and, with selective fading, the
-// selective fading margin. The budget is complete even when the calculation stopped after it
-// (a margin of 0 or less, an obstructed path); the received power and the flat margin are the
-// engine's own Prx and M.
+// selective fading margin; for a space-diversity hop then the diversity antenna's gain and the
+// power it receives, for a frequency-diversity hop the power received on the second frequency
+// (its free-space loss the higher by 20 log((f + df) / f)). The budget is complete even when the
+// calculation stopped after it (a margin of 0 or less, an obstructed path); the received power and
+// the flat margin are the engine's own Prx and M.
 LinkBudget linkBudgetSteps(const HopState& hop);
+
+// The unit of a step's value: "dBm" for a level, "dBi" for an antenna's gain, else "dB".
+std::string_view budgetStepUnit(const BudgetStep& step);
+
+// Whether the step belongs to the diversity branch (drawn beside the main chain).
+bool isDiversityStep(const BudgetStep& step);
 
 // "level", "loss", "gain", "degradation" or "margin".
 std::string_view budgetStepKindName(BudgetStepKind kind);

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/hop_verdict.h"
 #include "engine/number_text.h"
 #include "engine/verdict_words.h"
 #include "optimize/combination_search.h"
@@ -72,6 +73,8 @@ std::string shortLabel(std::string_view key) {
         {"thresholdDegradation", "Degr."},
         {"flatMargin", "M flat"},
         {"selectiveMargin", "M sel."},
+        {"diversityAntennaGain", "Div. ant."},
+        {"diversityPrx", "Prx div."},
     };
     for (const auto& [name, label] : kShort) {
         if (name == key) {
@@ -81,8 +84,51 @@ std::string shortLabel(std::string_view key) {
     return std::string(key);
 }
 
-std::string unitOf(const BudgetStep& step) {
-    return step.kind == BudgetStepKind::Level ? "dBm" : "dB";
+// The bar of one step of the main chain: a level from the floor, a loss or gain from the level
+// before it, the flat margin from the threshold up to the received power. The selective margin is
+// no distance between two levels of the chain: its words stand in its column, without a bar.
+ChartBar budgetBar(const BudgetStep& step, int category, double before, double floorDbm) {
+    switch (step.kind) {
+    case BudgetStepKind::Level:
+        return {category, floorDbm, step.levelDbm, ChartRole::Level, decibels(step.levelDbm)};
+    case BudgetStepKind::Loss:
+        return {category, step.levelDbm, before, ChartRole::Loss, signedDb('-', step.valueDb)};
+    case BudgetStepKind::Gain:
+    case BudgetStepKind::Degradation:
+        return {category, before, step.levelDbm,
+                step.kind == BudgetStepKind::Gain ? ChartRole::Gain : ChartRole::Loss,
+                signedDb('+', step.valueDb)};
+    case BudgetStepKind::Margin:
+        break;
+    }
+    if (step.key == "selectiveMargin") {
+        const double besideDbm = step.levelDbm + step.valueDb / 2.0;
+        return {category, besideDbm, besideDbm, ChartRole::Margin,
+                "sel. " + decibels(step.valueDb) + " dB"};
+    }
+    return {category, step.levelDbm, step.levelDbm + step.valueDb, ChartRole::Margin,
+            decibels(step.valueDb) + " dB"};
+}
+
+// The diversity branch beside the chain: the diversity antenna's gain from the power without
+// antenna 2's, and the power it receives (or the second frequency's) from the floor.
+ChartBar diversityBar(const BudgetStep& step, int category, double floorDbm) {
+    if (step.kind == BudgetStepKind::Gain) {
+        return {category, step.levelDbm - step.valueDb, step.levelDbm, ChartRole::Diversity,
+                signedDb('+', step.valueDb)};
+    }
+    return {category, floorDbm, step.levelDbm, ChartRole::Diversity, decibels(step.levelDbm)};
+}
+
+// Ten decibels below the lowest level, on a round ten: bars of levels start there.
+double budgetFloor(const LinkBudget& budget) {
+    double lowest = 0.0;
+    for (const BudgetStep& step : budget.steps) {
+        if (std::isfinite(step.levelDbm)) {
+            lowest = std::min(lowest, step.levelDbm);
+        }
+    }
+    return std::floor(lowest / 10.0) * 10.0 - 10.0;
 }
 
 } // namespace
@@ -94,44 +140,28 @@ ChartContent budgetChart(const LinkBudget& budget) {
     chart.xTitle = "Budget step";
     chart.yTitle = "Level (dBm)";
     chart.table.columns = {"Step", "Value", "Unit", "Level after (dBm)"};
-    double lowest = 0.0;
-    for (const BudgetStep& step : budget.steps) {
-        lowest = std::min(lowest, step.levelDbm);
-    }
-    const double floor = std::floor(lowest / 10.0) * 10.0 - 10.0;
+    const double floorDbm = budgetFloor(budget);
     double level = 0.0;
     double thresholdDbm = kNotANumber;
     for (const BudgetStep& step : budget.steps) {
         const int category = static_cast<int>(chart.categories.size());
         chart.categories.push_back(shortLabel(step.key));
-        ChartBar bar{category, 0.0, 0.0, ChartRole::Level, {}};
-        switch (step.kind) {
-        case BudgetStepKind::Level:
-            bar = {category, floor, step.levelDbm, ChartRole::Level, decibels(step.levelDbm)};
-            break;
-        case BudgetStepKind::Loss:
-            bar = {category, step.levelDbm, level, ChartRole::Loss, signedDb('-', step.valueDb)};
-            break;
-        case BudgetStepKind::Gain:
-        case BudgetStepKind::Degradation:
-            bar = {category, level, step.levelDbm,
-                   step.kind == BudgetStepKind::Gain ? ChartRole::Gain : ChartRole::Loss,
-                   signedDb('+', step.valueDb)};
-            thresholdDbm = step.kind == BudgetStepKind::Degradation ? step.levelDbm : thresholdDbm;
-            break;
-        case BudgetStepKind::Margin:
-            bar = {category, step.levelDbm, step.levelDbm + step.valueDb, ChartRole::Margin,
-                   decibels(step.valueDb) + " dB"};
-            break;
+        chart.bars.push_back(isDiversityStep(step) ? diversityBar(step, category, floorDbm)
+                                                   : budgetBar(step, category, level, floorDbm));
+        if (!isDiversityStep(step)) {
+            level = step.levelDbm;
         }
-        level = step.levelDbm;
-        chart.bars.push_back(bar);
-        chart.table.rows.push_back({std::string(step.label), decibels(step.valueDb), unitOf(step),
-                                    decibels(step.levelDbm)});
+        if (step.kind == BudgetStepKind::Degradation) {
+            thresholdDbm = step.levelDbm;
+        }
+        chart.table.rows.push_back({std::string(step.label), decibels(step.valueDb),
+                                    std::string(budgetStepUnit(step)), decibels(step.levelDbm)});
     }
+    chart.marks.push_back({"Floor " + number(floorDbm, "%.0f") + " dBm", ChartRole::Floor, false,
+                           floorDbm, kNotANumber, kNotANumber});
     if (std::isfinite(thresholdDbm)) {
-        chart.marks.push_back({"Threshold with degradation", ChartRole::Objective, false,
-                               thresholdDbm, kNotANumber, kNotANumber});
+        chart.marks.push_back({"Threshold " + decibels(thresholdDbm) + " dBm", ChartRole::Threshold,
+                               false, thresholdDbm, kNotANumber, kNotANumber});
     }
     if (!producedResults(budget.status)) {
         chart.verdict = std::string(statusText(budget.status));
@@ -139,54 +169,102 @@ ChartContent budgetChart(const LinkBudget& budget) {
     return chart;
 }
 
-ChartContent outageChart(const HopState& hop, std::optional<double> availabilityObjectivePct) {
+namespace {
+
+// An outage as the results dock writes it.
+std::string dockPercent(double value) {
+    return number(value, "%.5f");
+}
+
+struct OutagePart {
+    const char* name;
+    double value;
+    ChartRole role;
+};
+
+// The parts of the multipath outage of the worst month, the total last.
+std::vector<OutagePart> multipathParts(const HopState& hop) {
     const HopRecord& r = hop.record;
     const HopResults& out = hop.results;
     const bool diversity = r.diversityMode != DiversityMode::No;
-    const double total = diversity ? out.pd : out.p;
-    struct Part {
-        const char* name;
-        double value;
-        ChartRole role;
-    };
-    std::vector<Part> parts{{"Flat outage", diversity ? out.pfmd : out.pfm, ChartRole::Flat}};
+    std::vector<OutagePart> parts{{"Flat outage", diversity ? out.pfmd : out.pfm, ChartRole::Flat}};
     if (r.selectiveFading != SelectiveFading::No) {
         parts.push_back({"Selective outage", diversity ? out.psmd : out.psm, ChartRole::Selective});
     }
-    parts.push_back({"Total outage", total, ChartRole::Total});
+    parts.push_back({"Total outage", countedOutagePct(hop), ChartRole::Total});
     if (out.rainWorstMonthPct >= 0.0) {
         parts.push_back({"Rain, worst month", out.rainWorstMonthPct, ChartRole::Rain});
-        parts.push_back({"Rain, annual", out.rainAnnualPct, ChartRole::Rain});
     }
+    return parts;
+}
+
+// The annual rain unavailability on the right axis against the availability objective, or
+// "negligible" where the method gives only its lower limit.
+void addAnnualRain(ChartContent& chart, const HopState& hop, std::optional<double> objectivePct,
+                   double floor) {
+    const OutageJudgement rain = rainJudgement(hop, objectivePct);
+    if (!rain.outagePct) {
+        return;
+    }
+    const int category = static_cast<int>(chart.categories.size());
+    chart.categories.emplace_back("Rain, annual");
+    chart.rightYTitle = "Rain unavailability (% of a year)";
+    const std::string shown = rain.negligible ? "negligible" : dockPercent(*rain.outagePct);
+    if (rain.negligible) {
+        chart.bars.push_back({category, floor, floor, ChartRole::Rain, shown, true});
+    } else if (onLogAxis(*rain.outagePct) == *rain.outagePct) {
+        chart.bars.push_back({category, floor, *rain.outagePct, ChartRole::Rain, shown, true});
+    }
+    chart.table.rows.push_back({"Rain, annual", shown});
+    if (objectivePct) {
+        chart.marks.push_back({"Availability objective", ChartRole::Threshold, false, *objectivePct,
+                               category - 0.45, category + 0.45, true});
+        chart.table.rows.push_back({"Availability objective", dockPercent(*objectivePct)});
+    }
+}
+
+} // namespace
+
+ChartContent outageChart(const HopState& hop, std::optional<double> availabilityObjectivePct) {
+    const HopRecord& r = hop.record;
+    const bool diversity = r.diversityMode != DiversityMode::No;
+    const std::vector<OutagePart> parts = multipathParts(hop);
     ChartContent chart;
     chart.name = "outage";
     chart.title = "Outage against the objective";
     chart.xTitle = diversity ? "Part of the outage (with diversity)" : "Part of the outage";
-    chart.yTitle = "Time (%)";
+    chart.yTitle = "Time (% of the worst month)";
     chart.logY = true;
     chart.yCeiling = 100.0;
     chart.table.columns = {"Part", "Time (%)"};
-    std::vector<double> values{r.outageObjectivePct};
-    for (const Part& part : parts) {
+    std::vector<double> values{r.outageObjectivePct, hop.results.rainAnnualPct};
+    for (const OutagePart& part : parts) {
         values.push_back(part.value);
     }
+    if (availabilityObjectivePct) {
+        values.push_back(*availabilityObjectivePct);
+    }
     const double floor = logFloor(values);
-    for (const Part& part : parts) {
+    const bool rainNegligible = rainJudgement(hop, availabilityObjectivePct).negligible;
+    for (const OutagePart& part : parts) {
         const int category = static_cast<int>(chart.categories.size());
         chart.categories.emplace_back(part.name);
-        if (onLogAxis(part.value) == part.value) {
-            chart.bars.push_back({category, floor, part.value, part.role, percent(part.value)});
+        const bool negligible = part.role == ChartRole::Rain && rainNegligible;
+        const std::string shown = negligible ? "negligible" : dockPercent(part.value);
+        if (negligible) {
+            chart.bars.push_back({category, floor, floor, part.role, shown});
+        } else if (onLogAxis(part.value) == part.value) {
+            chart.bars.push_back({category, floor, part.value, part.role, shown});
         }
-        chart.table.rows.push_back({part.name, percent(part.value)});
+        chart.table.rows.push_back({part.name, shown});
     }
-    chart.marks.push_back(
-        {"Objective", ChartRole::Objective, false, r.outageObjectivePct, kNotANumber, kNotANumber});
-    chart.table.rows.push_back({"Objective", percent(r.outageObjectivePct)});
-    if (availabilityObjectivePct && out.rainAnnualPct >= 0.0) {
-        chart.marks.push_back({"Availability objective", ChartRole::Objective, false,
-                               *availabilityObjectivePct, kNotANumber, kNotANumber});
-        chart.table.rows.push_back({"Availability objective", percent(*availabilityObjectivePct)});
-    }
+    // Over the multipath parts alone: rain in the worst month is judged by no objective.
+    const auto multipath = std::ranges::count_if(
+        parts, [](const OutagePart& part) { return part.role != ChartRole::Rain; });
+    chart.marks.push_back({"Objective", ChartRole::Objective, false, r.outageObjectivePct, -0.45,
+                           static_cast<double>(multipath) - 0.55});
+    chart.table.rows.push_back({"Objective", dockPercent(r.outageObjectivePct)});
+    addAnnualRain(chart, hop, availabilityObjectivePct, floor);
     std::string verdict;
     for (const std::string& line : hopJudgementLines(hop, availabilityObjectivePct)) {
         verdict += (verdict.empty() ? "" : "\n") + line;
@@ -199,6 +277,7 @@ ChartContent outOfDateChart(ChartContent chart) {
     chart.bars.clear();
     chart.curves.clear();
     chart.table.rows.clear();
+    chart.table.makeRows = nullptr;
     chart.verdict = std::string(kResultsOutOfDateText);
     return chart;
 }
@@ -243,7 +322,9 @@ std::vector<std::string> sweepRow(const SweepPoint& point, bool hasRain) {
     row.insert(row.end(),
                {percent(point.outagePct), percent(point.flatPct), percent(point.selectivePct)});
     if (hasRain) {
-        row.insert(row.end(), {percent(point.rain.annualPct), percent(point.rain.worstMonthPct)});
+        const bool negligible = rainIsNegligible(point.rain.annualPct);
+        row.insert(row.end(), {negligible ? "negligible" : percent(point.rain.annualPct),
+                               negligible ? "negligible" : percent(point.rain.worstMonthPct)});
     }
     row.emplace_back("done");
     return row;
@@ -283,7 +364,8 @@ ChartContent sweepChart(const Sweep& sweep) {
     ChartCurve total{"Total outage", ChartRole::Total, {}, {}};
     ChartCurve flat{"Flat outage", ChartRole::Flat, {}, {}};
     ChartCurve selective{"Selective outage", ChartRole::Selective, {}, {}};
-    ChartCurve rain{"Rain, worst month", ChartRole::Rain, {}, {}};
+    // A year's rain on its own axis: the outage axis holds the worst month.
+    ChartCurve rain{"Rain, annual", ChartRole::Rain, {}, {}, ChartStroke::ByRole, true};
     bool anySelective = false;
     chart.table.columns = {chart.xTitle, "Total (%)", "Flat (%)", "Selective (%)"};
     if (sweep.hasRain) {
@@ -299,7 +381,9 @@ ChartContent sweepChart(const Sweep& sweep) {
         total.y.push_back(numbers ? onLogAxis(point.outagePct) : kNotANumber);
         flat.y.push_back(numbers ? onLogAxis(point.flatPct) : kNotANumber);
         selective.y.push_back(numbers ? onLogAxis(point.selectivePct) : kNotANumber);
-        rain.y.push_back(numbers ? onLogAxis(point.rain.worstMonthPct) : kNotANumber);
+        // At the method's lower limit there is no figure to draw.
+        const bool rainShown = numbers && !rainIsNegligible(point.rain.annualPct);
+        rain.y.push_back(rainShown ? onLogAxis(point.rain.annualPct) : kNotANumber);
         anySelective = anySelective || (numbers && point.selectivePct > 0.0);
         chart.table.rows.push_back(sweepRow(point, sweep.hasRain));
     }
@@ -310,6 +394,7 @@ ChartContent sweepChart(const Sweep& sweep) {
         chart.curves.push_back(std::move(selective));
     }
     if (sweep.hasRain) {
+        chart.rightYTitle = "Rain unavailability (% of a year)";
         chart.curves.push_back(std::move(rain));
     }
     chart.curves.push_back(std::move(total));
@@ -343,9 +428,11 @@ void addRouteBar(ChartContent& chart, const RouteBar& bar, int category) {
     const bool meets = bar.status == RouteHopStatus::MeetsShare;
     chart.bars.push_back(
         {category, 0.0, bar.outagePct, meets ? ChartRole::Meets : ChartRole::Misses, word});
+    // A share of a year is no share of the worst month: the rain stands on its own axis.
     if (bar.rainAnnualPct > 0.0) {
-        chart.bars.push_back(
-            {category, bar.outagePct, bar.outagePct + bar.rainAnnualPct, ChartRole::Rain, {}});
+        chart.rightYTitle = "Rain unavailability (% of a year)";
+        chart.marks.push_back({"Rain, annual", ChartRole::Rain, false, bar.rainAnnualPct,
+                               category - 0.35, category + 0.35, true});
     }
 }
 

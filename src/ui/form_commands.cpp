@@ -8,6 +8,7 @@
 #include "series/budget_steps.h"
 #include "series/sweep_methods.h"
 #include "ui/chart_contents.h"
+#include "ui/chart_title_block.h"
 #include "ui/form_page.h"
 #include "ui/methods_outage.h"
 #include "ui/methods_table.h"
@@ -194,6 +195,9 @@ void FormPage::openSweep() {
                 return sweepMethods(hop, input, values, &session_.sites,
                                     sessionClimateInputs(session_));
             });
+        sweep_->titleBlock = [this](const ChartContent& chart) {
+            return hopTitleBlock(session_, chart);
+        };
     }
     sweep_->open();
 }
@@ -239,7 +243,8 @@ void FormPage::openChart(Command chart) {
         return;
     }
     if (chart == Command::BudgetChart) {
-        session_.charts->showChart(budgetChart(linkBudgetSteps(session_.hop)));
+        session_.charts->showChart(
+            withTitleBlock(budgetChart(linkBudgetSteps(session_.hop)), session_));
         return;
     }
     HopState calculated = session_.hop;
@@ -251,9 +256,10 @@ void FormPage::openChart(Command chart) {
                                      kAppCaption, MessageIcon::Warning);
         return;
     }
-    session_.charts->showChart(
+    session_.charts->showChart(withTitleBlock(
         withMethodTotals(outageChart(calculated, session_.sites.availabilityObjectivePct),
-                         sessionMethodColumns(session_, &calculated)));
+                         sessionMethodColumns(session_, &calculated)),
+        session_));
 }
 
 void FormPage::refreshCharts() {
@@ -263,8 +269,10 @@ void FormPage::refreshCharts() {
         ChartContent outage =
             withMethodTotals(outageChart(session_.hop, session_.sites.availabilityObjectivePct),
                              sessionMethodColumns(session_));
-        session_.charts->refreshChart(stale ? outOfDateChart(std::move(budget)) : budget);
-        session_.charts->refreshChart(stale ? outOfDateChart(std::move(outage)) : outage);
+        for (ChartContent* chart : {&budget, &outage}) {
+            session_.charts->refreshChart(
+                withTitleBlock(stale ? outOfDateChart(std::move(*chart)) : *chart, session_));
+        }
     }
     if (profile_) {
         profile_->refresh();

@@ -4,6 +4,7 @@
 
 #include "fields/format_fixed.h"
 #include "platform/elevation_sources.h"
+#include "ui/chart_title_block.h"
 #include "ui/form_page.h"
 #include "ui/hop_file_bounds.h"
 #include "ui/session.h"
@@ -23,6 +24,9 @@ void FormPage::openProfile() {
             });
         profile_->sitesChanged = [this] { session_.updateStatus(); };
         profile_->terrainSources = [this] { return elevationSources(session_.ports.profile); };
+        profile_->titleBlock = [this](const ChartContent& chart) {
+            return hopTitleBlock(session_, chart);
+        };
         profile_->openSites = [this] { session_.ports.window.postCommand(Command::Sites); };
     }
     profile_->open();

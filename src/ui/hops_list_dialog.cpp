@@ -13,6 +13,7 @@
 #include "route/route_summary.h"
 #include "series/route_bars.h"
 #include "ui/chart_contents.h"
+#include "ui/chart_title_block.h"
 #include "ui/hop_sites_files.h"
 #include "ui/route_hop_loading.h"
 #include "ui/route_method_standing.h"
@@ -67,7 +68,7 @@ class HopsListDialog final : public DialogEvents {
         case kRouteChartButton:
             // The route the list shows, drawn.
             if (session_.charts != nullptr) {
-                session_.charts->showChart(routeMethodChart(judged_));
+                session_.charts->showChart(withTitleBlock(routeMethodChart(judged_), session_));
             }
             break;
         default:

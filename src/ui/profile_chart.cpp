@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <utility>
 
 #include "fields/format_fixed.h"
@@ -19,6 +20,8 @@ constexpr double kFresnelShare = 0.6;
 constexpr double kSameK = 1e-6;
 // More points than a screen has pixels across only slow the drawing down.
 constexpr std::size_t kDrawnPoints = 500;
+// The lines of sight and the Fresnel zones are smooth: this many points draw them as well as more.
+constexpr std::size_t kSmoothPoints = 120;
 // A mast's height is written this share of the path inside its end.
 constexpr double kLabelInset = 0.03;
 
@@ -111,6 +114,22 @@ ProfileAnalysis thinned(const ProfileAnalysis& analysis) {
     }
     drawn.samples.push_back(analysis.samples.back());
     return drawn;
+}
+
+// Evenly chosen samples, both ends kept, for the smooth lines.
+ProfileAnalysis everyFew(const ProfileAnalysis& analysis) {
+    const std::size_t count = analysis.samples.size();
+    if (count <= kSmoothPoints) {
+        return analysis;
+    }
+    ProfileAnalysis few;
+    few.pathKm = analysis.pathKm;
+    const std::size_t step = (count + kSmoothPoints - 1) / kSmoothPoints;
+    for (std::size_t i = 0; i + 1 < count; i += step) {
+        few.samples.push_back(analysis.samples[i]);
+    }
+    few.samples.push_back(analysis.samples.back());
+    return few;
 }
 
 // The terrain over the earth for the k drawn, filled down to the earth; clutter only where some.
@@ -249,21 +268,24 @@ ChartContent profileChart(const ProfileStudy& study, const ProfileChartInput& in
     content.title = "Path profile: " + input.station1 + " - " + input.station2;
     content.xTitle = "Distance from " + input.station1 + " (km)";
     const ProfileAnalysis drawn = thinned(analysis);
+    const ProfileAnalysis smooth = everyFew(drawn);
     addTerrain(content, drawn, input.k);
-    addSight(content, drawn);
+    addSight(content, smooth);
     const StudiedHop& hop = input.hop;
     const double tip1M = hop.stations.station1M + hop.antennas.antenna1M;
     const double tip2M = hop.stations.station2M + hop.antennas.antenna2M;
     for (const ClearanceRule& rule : input.rules) {
-        addRuleLines(content, drawn, input.k, rule, tip1M, tip2M, ChartRole::SightOtherK);
+        addRuleLines(content, smooth, input.k, rule, tip1M, tip2M, ChartRole::SightOtherK);
     }
     if (study.diversity) {
-        addRuleLines(content, drawn, input.k, study.diversity->rule, tip1M,
+        addRuleLines(content, smooth, input.k, study.diversity->rule, tip1M,
                      hop.stations.station2M + study.diversity->antennaM, ChartRole::Diversity);
     }
     addMasts(content, analysis.pathKm, input, study.diversity);
     addWorst(content, analysis);
-    content.table.rows = tableRows(analysis);
+    content.table.makeRows = [shared = std::make_shared<const ProfileAnalysis>(analysis)] {
+        return tableRows(*shared);
+    };
     return content;
 }
 

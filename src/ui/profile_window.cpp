@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "engine/hop_record.h"
 #include "engine/number_text.h"
@@ -162,7 +163,7 @@ void ProfileWindow::draw(const ProfileSettings& settings) {
     const bool level =
         sites_.profile.empty() && record.hopLengthKm > 0.0 && record.frequencyGHz > 0.0;
     if (!why.empty() && !level) {
-        view_.showChart(emptyProfileChart(why));
+        showChart(emptyProfileChart(why));
         view_.showHeights("", false);
         view_.showRules({});
         return;
@@ -184,6 +185,13 @@ void ProfileWindow::draw(const ProfileSettings& settings) {
     }
     shown_ = settings; // refresh draws these again, without a message
     drawStudy(profile, settings, *k, *rules, level ? why : std::string());
+}
+
+void ProfileWindow::showChart(ChartContent chart) {
+    if (titleBlock) {
+        chart.titleBlock = titleBlock(chart);
+    }
+    view_.showChart(chart);
 }
 
 void ProfileWindow::drawStudy(const TerrainProfile& profile, const ProfileSettings& settings,
@@ -208,11 +216,11 @@ void ProfileWindow::drawStudy(const TerrainProfile& profile, const ProfileSettin
     if (!levelGround.empty()) {
         chart.verdict = "Drawn over level ground between the station heights. " + levelGround +
                         "\n" + chart.verdict;
-        view_.showChart(chart);
+        showChart(std::move(chart));
         view_.showHeights("", false);
         return;
     }
-    view_.showChart(chart);
+    showChart(std::move(chart));
     const AntennaHeights found = fixed ? *study.lowestWithFixedEnd : study.lowestEqual;
     const bool finite = std::isfinite(found.antenna1M) && std::isfinite(found.antenna2M);
     std::string text = !finite ? "No antenna heights meet both rules over this profile."

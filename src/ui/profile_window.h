@@ -52,6 +52,8 @@ class ProfileWindow final : public ProfileEvents {
     std::function<void()> sitesChanged;
     // The elevation models of the settings, in the order they are tried.
     std::function<std::vector<std::filesystem::path>()> terrainSources;
+    // What heads the chart's export; none: its title alone.
+    std::function<ChartTitleBlock(const ChartContent&)> titleBlock;
     // Opens the Sites dialog.
     std::function<void()> openSites;
 
@@ -69,6 +71,7 @@ class ProfileWindow final : public ProfileEvents {
     void offerProfileForHopLength(const ProfileSettings& settings);
     // The imported or sampled profile becomes the hop's and is drawn.
     void takeProfile(TerrainProfile profile, const ProfileSettings& settings);
+    void showChart(ChartContent chart);
 
     const HopState& hop_;
     HopSites& sites_;

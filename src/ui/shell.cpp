@@ -13,6 +13,7 @@
 #include "series/route_bars.h"
 #include "ui/about_box.h"
 #include "ui/chart_contents.h"
+#include "ui/chart_title_block.h"
 #include "ui/climate_maps_dialog.h"
 #include "ui/form_registry.h"
 #include "ui/hop_files.h"
@@ -534,8 +535,10 @@ void Shell::routeChart() {
                             ? summarizeRoute(route, session_.hop, session_.ports.messages)
                             : summarizeOpenedRoute(route, session_.ports.messages);
     if (summed) {
-        session_.charts->showChart(routeMethodChart(
-            routeMethodStanding(session_, route.routeHopActive ? &session_.hop : nullptr)));
+        session_.charts->showChart(withTitleBlock(
+            routeMethodChart(
+                routeMethodStanding(session_, route.routeHopActive ? &session_.hop : nullptr)),
+            session_));
     }
 }
 

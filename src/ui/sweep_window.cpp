@@ -113,6 +113,9 @@ void SweepWindow::onSweep(int input, const std::string& from, const std::string&
             }
             chart = withSweepMethodCurves(std::move(chart), chosen, methods_(hop_, chosen, values));
         }
+        if (titleBlock) {
+            chart.titleBlock = titleBlock(chart);
+        }
         view_.showChart(chart);
     }
 }

@@ -42,6 +42,9 @@ class SweepWindow final : public SweepEvents {
     void onInputChanged(int input) override;
     void onPointChosen(double value) override;
 
+    // What heads the chart's export; none: its title alone.
+    std::function<ChartTitleBlock(const ChartContent&)> titleBlock;
+
   private:
     // The points of the range: the library's diameters in it for a diameter, else evenly spaced.
     // Empty, said why, when the library has no diameter there.

@@ -97,11 +97,20 @@ TEST_F(BudgetCommand, StepsRunFromPtxToPrxAndAgreeWithCalc) {
     EXPECT_EQ(steps["flatMargin"]["value"], calc["M"]);
     EXPECT_EQ(steps["ptx"]["unit"], "dBm");
     EXPECT_EQ(budget["steps"].front()["key"], "ptx");
+    // The antennas' gains in dBi, and the space-diversity branch after the margins.
+    EXPECT_EQ(steps["antenna2Gain"]["gainDbi"], steps["antenna2Gain"]["value"]);
+    EXPECT_FALSE(steps["pathLoss"].contains("gainDbi"));
+    EXPECT_EQ(budget["steps"].back()["key"], "diversityPrx");
+    EXPECT_NEAR(steps["diversityPrx"]["levelDbm"].get<double>(),
+                calc["Prx"].get<double>() - steps["antenna2Gain"]["value"].get<double>() +
+                    steps["diversityAntennaGain"]["value"].get<double>(),
+                1e-9);
 
     const CliRun text = cli("budget LINK7.HOP");
     ASSERT_EQ(text.exitCode, 0) << text.err;
     EXPECT_TRUE(text.out.starts_with("== LINK7.HOP\nTransmitter power ")) << text.out;
     EXPECT_TRUE(contains(text.out, "\nFlat fading margin ")) << text.out;
+    EXPECT_TRUE(contains(text.out, " dBm  (40.4 dBi)\nPath loss ")) << text.out;
 }
 
 TEST_F(BudgetCommand, AStoppedCalculationStillShowsTheBudgetAndExitsThree) {

@@ -38,15 +38,33 @@ ChartContent profileWithMark() {
     return content;
 }
 
+// Multipath on the left, the annual rain on its own axis: neither frames the other.
+ChartContent twoAxes() {
+    ChartContent content;
+    content.logY = true;
+    content.rightYTitle = "Rain (% of a year)";
+    content.categories = {"Total", "Rain"};
+    content.bars = {{0, 1e-3, 5e-3, ChartRole::Total, "", false},
+                    {1, 1e-4, 0.02, ChartRole::Rain, "", true}};
+    return content;
+}
+
 TEST(ChartFrame, BoundsPaddingDecadesTicksAndCeiling) {
     const FrameCase cases[] = {
         // Levels below zero: padded by 8 %, rounded out to steps of 50 dB.
-        {"bars over categories", levelBars(), {{-0.5, 2.5}, {-150.0, 50.0}, -1.0, 1.0, 5}},
+        {"bars over categories",
+         levelBars(),
+         {{-0.5, 2.5}, {-150.0, 50.0}, -1.0, 1.0, 5, {0.0, 1.0}, 5}},
         // The ceiling cuts 250 % to 100 %; zero has no place on decades and is left out.
-        {"decades under a ceiling", outageDecades(), {{0.0, 50.0}, {1e-4, 100.0}, 0.0, 10.0, 5}},
+        {"decades under a ceiling",
+         outageDecades(),
+         {{0.0, 50.0}, {1e-4, 100.0}, 0.0, 10.0, 5, {0.0, 1.0}, 5}},
         // A vertical mark widens x; a missing point widens nothing; data above zero keep zero.
-        {"profile and a mark", profileWithMark(), {{2.5, 45.0}, {0.0, 200.0}, 0.0, 10.0, 5}},
-        {"nothing to show", ChartContent{}, {{0.0, 1.0}, {0.0, 1.5}, 0.0, 0.2, 4}},
+        {"profile and a mark",
+         profileWithMark(),
+         {{2.5, 45.0}, {0.0, 200.0}, 0.0, 10.0, 5, {0.0, 1.0}, 5}},
+        {"nothing to show", ChartContent{}, {{0.0, 1.0}, {0.0, 1.5}, 0.0, 0.2, 4, {0.0, 1.0}, 5}},
+        {"a second axis", twoAxes(), {{-0.5, 1.5}, {1e-3, 1e-2}, -0.5, 0.5, 5, {1e-4, 0.1}, 5}},
     };
     for (const FrameCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -58,6 +76,8 @@ TEST(ChartFrame, BoundsPaddingDecadesTicksAndCeiling) {
         EXPECT_DOUBLE_EQ(frame.xTickAnchor, c.expected.xTickAnchor);
         EXPECT_DOUBLE_EQ(frame.xTickStep, c.expected.xTickStep);
         EXPECT_EQ(frame.yTickCount, c.expected.yTickCount);
+        EXPECT_DOUBLE_EQ(frame.rightY.low, c.expected.rightY.low);
+        EXPECT_DOUBLE_EQ(frame.rightY.high, c.expected.rightY.high);
     }
 }
 

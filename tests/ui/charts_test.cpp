@@ -1,8 +1,13 @@
 // The Sweep window's presenter through the Form page, and the words and tables of the charts.
 
+#include <algorithm>
+#include <cmath>
+
+#include "engine/rain.h"
 #include "engine/verdict_words.h"
 #include "series/sweep.h"
 #include "ui/chart_contents.h"
+#include "ui/chart_title_block.h"
 #include "ui/form_fixture.h"
 
 namespace korvel {
@@ -134,6 +139,25 @@ TEST_F(SweepTest, AClickedDiameterGoesThroughThePageWhenTheUserSaysYes) {
         "Hop length 45 km: this value is changed on the Basics page.\nThere: "));
 }
 
+using ChartTitleBlocks = FormTest;
+
+TEST_F(ChartTitleBlocks, NameTheHopItsStationsFrequencyAndVerdictAndProposeAFileBesideIt) {
+    openForm();
+    session.app.fullFileName = std::filesystem::path("/srv/links/LINK7.HOP");
+    const ChartContent budget = budgetChart(linkBudgetSteps(session.hop));
+    const ChartTitleBlock block = withTitleBlock(budget, session).titleBlock;
+    EXPECT_EQ(std::tie(block.fileStem, block.folder), std::tuple("LINK7-budget", "/srv/links"));
+    ASSERT_GE(block.lines.size(), 2u);
+    EXPECT_TRUE(block.lines[0].starts_with("LINK7: ")) << block.lines[0];
+    EXPECT_TRUE(block.lines[0].ends_with(" GHz, " + session.reportDateStamp())) << block.lines[0];
+    EXPECT_EQ(block.lines[1], "Negative fading margin.") << "where the calculation stops, why";
+    EXPECT_EQ(withTitleBlock(outOfDateChart(budget), session).titleBlock.lines.back(),
+              kResultsOutOfDateText);
+    session.app.fullFileName.clear();
+    session.app.currentHopFileName.clear();
+    EXPECT_EQ(withTitleBlock(budget, session).titleBlock.fileStem, "untitled-budget");
+}
+
 TEST(ChartContents, ASweepShowsWhereAndWhyTheCalculationStopsAsBands) {
     Sweep sweep;
     const auto point = [](double value, PointOutcome outcome) {
@@ -177,16 +201,103 @@ TEST(ChartContents, SayMeetsOrMissesAndShowHopsNeverCalculatedAsSuch) {
     const ChartContent chart = routeChartContent(route);
     EXPECT_EQ(chart.table.rows[1],
               (std::vector<std::string>{"2", "B - C", "-", "-", "0.005", "not calculated"}));
-    ASSERT_EQ(chart.bars.size(), 5u) << "hop 1 and its rain, hop 2's word, hop 3, the total";
-    EXPECT_EQ(chart.bars[2].label, "not calculated");
-    EXPECT_EQ(chart.bars[2].high, 0.0);
-    EXPECT_EQ(std::tie(chart.bars[3].role, chart.bars[3].high, chart.bars[3].label),
+    ASSERT_EQ(chart.bars.size(), 4u) << "hop 1, hop 2's word, hop 3, the total";
+    EXPECT_EQ(chart.bars[1].label, "not calculated");
+    EXPECT_EQ(chart.bars[1].high, 0.0);
+    EXPECT_EQ(std::tie(chart.bars[2].role, chart.bars[2].high, chart.bars[2].label),
               std::tuple(ChartRole::Stale, 0.002, "out of date 0.002"))
         << "a stale value drawn hatched";
-    EXPECT_EQ(std::tie(chart.bars[4].role, chart.bars[4].label),
+    EXPECT_EQ(std::tie(chart.bars[3].role, chart.bars[3].label),
               std::tuple(ChartRole::Stale, "incomplete"));
+    const auto rain = std::ranges::find(chart.marks, "Rain, annual", &ChartMark::name);
+    ASSERT_NE(rain, chart.marks.end());
+    EXPECT_EQ(std::tie(rain->value, rain->rightAxis), std::tuple(0.001, true))
+        << "a year's rain on its own axis, not stacked on the worst month";
     EXPECT_EQ(chart.verdict, "Route outage 0.0040 %, objective 0.0100 %: incomplete: 1 hop not "
                              "calculated, 1 out of date.");
+}
+
+TEST(ChartContents, TheBudgetDrawsLevelsFromALabelledFloorTheThresholdAsALineAndNoSelectiveLevel) {
+    LinkBudget budget;
+    budget.steps = {
+        {"ptx", "Transmitter power", BudgetStepKind::Level, 30.0, 30.0},
+        {"antenna2Gain", "Antenna 2 gain", BudgetStepKind::Gain, 40.0, 70.0},
+        {"pathLoss", "Path loss", BudgetStepKind::Loss, 110.0, -40.0},
+        {"prxth", "Receiver threshold", BudgetStepKind::Level, -81.0, -81.0},
+        {"thresholdDegradation", "Threshold degradation", BudgetStepKind::Degradation, 1.0, -80.0},
+        {"flatMargin", "Flat fading margin", BudgetStepKind::Margin, 40.0, -80.0},
+        {"selectiveMargin", "Selective fading margin", BudgetStepKind::Margin, 30.0, -70.0},
+        {"diversityPrx", "Prx, second frequency", BudgetStepKind::Level, -41.0, -41.0}};
+    const ChartContent chart = budgetChart(budget);
+    struct Expected {
+        std::size_t step;
+        double low, high;
+        ChartRole role;
+    };
+    for (const auto& [step, low, high, role] :
+         {Expected{0, -100.0, 30.0, ChartRole::Level}, Expected{1, 30.0, 70.0, ChartRole::Gain},
+          Expected{2, -40.0, 70.0, ChartRole::Loss}, Expected{5, -80.0, -40.0, ChartRole::Margin},
+          Expected{6, -55.0, -55.0, ChartRole::Margin},
+          Expected{7, -100.0, -41.0, ChartRole::Diversity}}) {
+        const ChartBar& bar = chart.bars[step];
+        EXPECT_EQ(std::tie(bar.low, bar.high, bar.role), std::tie(low, high, role)) << step;
+    }
+    EXPECT_EQ(chart.bars[6].label, "sel. 30.0 dB") << "words, not a level";
+    ASSERT_EQ(chart.marks.size(), 2u);
+    EXPECT_EQ(std::tie(chart.marks[0].name, chart.marks[0].value, chart.marks[0].role),
+              std::tuple("Floor -100 dBm", -100.0, ChartRole::Floor));
+    EXPECT_EQ(std::tie(chart.marks[1].value, chart.marks[1].role),
+              std::tuple(-80.0, ChartRole::Threshold));
+    EXPECT_EQ(chart.table.rows[1][2], "dBi");
+    EXPECT_EQ(chart.table.rows[2][2], "dB");
+}
+
+TEST(ChartContents, AnnualRainStandsOnItsOwnAxisAgainstTheAvailabilityObjectiveOrIsNegligible) {
+    HopState hop;
+    hop.record.frequencyGHz = 18.0;
+    hop.record.outageObjectivePct = 0.005;
+    hop.results.p = hop.results.pfm = 0.004;
+    hop.results.Lo = 140.0;
+    hop.results.rainWorstMonthPct = 0.1;
+    struct Case {
+        double annualPct;
+        std::optional<double> objectivePct;
+        std::string shown;
+        std::size_t rightMarks;
+    };
+    for (const auto& [annual, objective, shown, rightMarks] :
+         {Case{0.02, 0.01, "0.02000", 1}, Case{0.02, std::nullopt, "0.02000", 0},
+          Case{rainLowerLimitPct(), 0.01, "negligible", 1}}) {
+        hop.results.rainAnnualPct = annual;
+        hop.results.rainWorstMonthPct = annual * 5.0;
+        const ChartContent chart = outageChart(hop, objective);
+        EXPECT_EQ(chart.yTitle, "Time (% of the worst month)");
+        EXPECT_EQ(chart.rightYTitle, "Rain unavailability (% of a year)");
+        const ChartBar& rain = chart.bars.back();
+        EXPECT_TRUE(rain.rightAxis);
+        EXPECT_EQ(rain.label, shown);
+        EXPECT_EQ(rain.high == rain.low, shown == "negligible") << "no floor drawn as a result";
+        EXPECT_EQ(
+            std::ranges::count_if(chart.marks, [](const ChartMark& m) { return m.rightAxis; }),
+            static_cast<long>(rightMarks));
+        EXPECT_EQ(chart.bars[0].label, "0.00400") << "the results' own number format";
+    }
+    hop.results.rainAnnualPct = hop.results.rainWorstMonthPct = -1.0;
+    EXPECT_TRUE(outageChart(hop, 0.01).rightYTitle.empty()) << "no rain, no second axis";
+
+    Sweep sweep;
+    sweep.hasRain = true;
+    sweep.points = {SweepPoint{1.0, PointOutcome::Results, CalcStatus::Ok, 1e-3, 1e-3, 0.0, {}},
+                    SweepPoint{2.0, PointOutcome::Results, CalcStatus::Ok, 1e-4, 1e-4, 0.0, {}}};
+    sweep.points[0].rain.annualPct = 0.02;
+    sweep.points[1].rain.annualPct = rainLowerLimitPct();
+    const ChartContent swept = sweepChart(sweep);
+    const auto rain = std::ranges::find(swept.curves, "Rain, annual", &ChartCurve::name);
+    ASSERT_NE(rain, swept.curves.end());
+    EXPECT_TRUE(rain->rightAxis);
+    EXPECT_EQ(rain->y[0], 0.02);
+    EXPECT_TRUE(std::isnan(rain->y[1])) << "no floor drawn as a result";
+    EXPECT_EQ(swept.table.rows[1][4], "negligible");
 }
 
 } // namespace

@@ -115,9 +115,9 @@ TEST_F(ProfileTest, DrawsTheBulgeForTheKTypedAndRefusesAKThatIsNoNumber) {
     EXPECT_NEAR(view.curveAt(ChartRole::Earth, 5.0), 1.4715, 1e-4);
     EXPECT_NEAR(view.curveAt(ChartRole::Terrain, 5.0), 151.4715, 1e-4);
     EXPECT_NE(view.chart.verdict.find("OBSTRUCTED at 5.000 km"), std::string::npos);
-    EXPECT_EQ(view.chart.table.rows.size(), 5u);
+    EXPECT_EQ(rowsOf(view.chart.table).size(), 5u);
     // Fixed: the table's rows replaced its columns, and a screen reader's table came out empty.
-    EXPECT_EQ(view.chart.table.columns.size(), view.chart.table.rows.front().size());
+    EXPECT_EQ(view.chart.table.columns.size(), rowsOf(view.chart.table).front().size());
 
     ProfileSettings settings = view.settings;
     settings.k = "1";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <limits>
 #include <set>
 #include <span>
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +24,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStackedWidget>
-#include <QSvgGenerator>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -38,6 +39,7 @@
 
 #include "platform/chart_frame.h"
 #include "platform/file_replace.h"
+#include "platform/qt/qt_chart_export.h"
 #include "platform/qt/qt_chart_series.h"
 #include "platform/qt/qt_text.h"
 
@@ -45,7 +47,7 @@ namespace korvel {
 
 namespace {
 
-constexpr std::size_t kLegendBelowAtMost = 6;
+constexpr std::size_t kLegendBelowAtMost = 7;
 
 bool darkPalette(const QWidget& widget) {
     return widget.palette().color(QPalette::Window).lightness() < 128;
@@ -114,11 +116,16 @@ QtChartPanel::QtChartPanel(QWidget* parent, ChartExportPorts ports)
     exportButton->setAccessibleName(QStringLiteral("Export as PNG, SVG or CSV"));
     exportButton->setObjectName(QStringLiteral("export"));
     connect(exportButton, &QPushButton::clicked, this, [this] { chooseExportFile(); });
+    printResolution_ = new QCheckBox(QStringLiteral("PNG at &300 dpi"), this);
+    printResolution_->setObjectName(QStringLiteral("dpi300"));
+    printResolution_->setAccessibleName(
+        QStringLiteral("Export PNG at 300 dpi (unticked: the screen's dpi)"));
     auto* copyButton = new QPushButton(QStringLiteral("&Copy"), this);
     copyButton->setAccessibleName(QStringLiteral("Copy the chart and its numbers"));
     connect(copyButton, &QPushButton::clicked, this, [this] { copyToClipboard(); });
     buttons->addWidget(tableButton_);
     buttons->addStretch(1);
+    buttons->addWidget(printResolution_);
     buttons->addWidget(exportButton);
     buttons->addWidget(copyButton);
     layout->addLayout(buttons);
@@ -165,17 +172,57 @@ void QtChartPanel::build() {
     view_->setAccessibleDescription(toQString(content_.verdict));
     table_->setAccessibleName(title + QStringLiteral(" table"));
 
-    auto* chart = new QChart;
     const bool dark = darkPalette(*this);
-    chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    const ChartFrame frame = chartFrame(content_);
+    // A drawing on the same axes (the profile at another k) takes the chart's series again.
+    std::string shape = std::string(dark ? "d" : "l") + (content_.logY ? "g" : "n") +
+                        (content_.rightYTitle.empty() ? "" : "r");
+    for (const std::string& category : content_.categories) {
+        shape += '\n' + category;
+    }
+    const bool reuse = shape == drawnShape_ && view_->chart() != nullptr;
+    drawnShape_ = std::move(shape);
+    // No repaint for each series changed: one when all are.
+    view_->setUpdatesEnabled(false);
+    QChart* chart = reuse ? view_->chart() : newChart(frame, dark);
     chart->setTitle(title);
+    if (reuse) {
+        reframeAxes(*chart, content_, frame);
+    }
+    ChartSeriesAdder adder(chart, frame, dark, reuse);
+    addContent(adder);
+    adder.finish();
+    // A long legend under the plot would cut its names short: beside it they stay whole.
+    const Qt::Alignment legendPlace =
+        adder.legendEntries() > kLegendBelowAtMost ? Qt::AlignRight : Qt::AlignBottom;
+    if (chart->legend()->alignment() != legendPlace) {
+        chart->legend()->setAlignment(legendPlace);
+        QFont font = chart->legend()->font();
+        font.setPointSizeF(font.pointSizeF() * (legendPlace == Qt::AlignRight ? 0.85 : 1 / 0.85));
+        chart->legend()->setFont(font);
+    }
+    if (!reuse) {
+        QChart* old = view_->chart();
+        view_->setChart(chart);
+        delete old;
+    }
+    view_->setUpdatesEnabled(true);
+}
+
+QChart* QtChartPanel::newChart(const ChartFrame& frame, bool dark) const {
+    auto* chart = new QChart;
+    chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setAnimationOptions(QChart::NoAnimation);
-    const ChartFrame frame = chartFrame(content_);
     chart->addAxis(xAxisOf(content_, frame), Qt::AlignBottom);
     chart->addAxis(yAxisOf(content_, frame), Qt::AlignLeft);
+    if (!content_.rightYTitle.empty()) {
+        chart->addAxis(rightYAxisOf(content_, frame), Qt::AlignRight);
+    }
+    return chart;
+}
 
-    ChartSeriesAdder adder(chart, frame, dark);
+void QtChartPanel::addContent(ChartSeriesAdder& adder) const {
     for (const ChartArea& area : content_.areas) {
         adder.area(area);
     }
@@ -194,30 +241,21 @@ void QtChartPanel::build() {
     for (const ChartLabel& label : content_.labels) {
         adder.label(label);
     }
-    // A long legend under the plot would cut its names short: beside it they stay whole.
-    if (adder.legendEntries() > kLegendBelowAtMost) {
-        chart->legend()->setAlignment(Qt::AlignRight);
-        QFont small = chart->legend()->font();
-        small.setPointSizeF(small.pointSizeF() * 0.85);
-        chart->legend()->setFont(small);
-    }
-    QChart* old = view_->chart();
-    view_->setChart(chart);
-    delete old;
 }
 
 void QtChartPanel::fillTable() {
     tableFilled_ = true;
     table_->clear();
     table_->setColumnCount(static_cast<int>(content_.table.columns.size()));
-    table_->setRowCount(static_cast<int>(content_.table.rows.size()));
+    const std::vector<std::vector<std::string>> rows = rowsOf(content_.table);
+    table_->setRowCount(static_cast<int>(rows.size()));
     QStringList headers;
     for (const std::string& column : content_.table.columns) {
         headers << toQString(column);
     }
     table_->setHorizontalHeaderLabels(headers);
-    for (std::size_t row = 0; row < content_.table.rows.size(); ++row) {
-        const auto& cells = content_.table.rows[row];
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const auto& cells = rows[row];
         // The table holds no cell beyond its columns, and would not take one.
         const std::size_t shown = std::min(cells.size(), content_.table.columns.size());
         for (std::size_t column = 0; column < shown; ++column) {
@@ -231,49 +269,20 @@ void QtChartPanel::fillTable() {
     table_->resizeColumnsToContents();
 }
 
-QString QtChartPanel::csv() const {
-    const auto quoted = [](const std::string& cell) {
-        QString text = toQString(cell);
-        if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))) {
-            text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-                   QLatin1Char('"');
-        }
-        return text;
-    };
-    QString out;
-    const auto line = [&](const std::vector<std::string>& cells) {
-        QStringList row;
-        for (const std::string& cell : cells) {
-            row << quoted(cell);
-        }
-        out += row.join(QLatin1Char(',')) + QLatin1Char('\n');
-    };
-    line(content_.table.columns);
-    for (const auto& row : content_.table.rows) {
-        line(row);
-    }
-    return out;
-}
-
 std::optional<QByteArray> QtChartPanel::exportBytes(const QString& suffix) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
     if (suffix == QStringLiteral("png")) {
-        return view_->grab().save(&buffer, "PNG") ? std::optional(buffer.data()) : std::nullopt;
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        const double dpi = printResolution_->isChecked() ? kPrintDpi : 0.0;
+        return chartImage(*view_, content_, dpi).save(&buffer, "PNG") ? std::optional(buffer.data())
+                                                                      : std::nullopt;
     }
     if (suffix == QStringLiteral("svg")) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(view_->size());
-        svg.setViewBox(QRect(QPoint(0, 0), view_->size()));
-        svg.setTitle(toQString(content_.title));
-        svg.setDescription(toQString(content_.verdict));
-        QPainter painter(&svg);
-        view_->render(&painter);
-        return painter.end() ? std::optional(buffer.data()) : std::nullopt;
+        QByteArray svg = chartSvg(*view_, content_);
+        return svg.isEmpty() ? std::nullopt : std::optional(svg);
     }
     if (suffix == QStringLiteral("csv")) {
-        return csv().toUtf8();
+        return chartCsv(content_.table).toUtf8();
     }
     return std::nullopt;
 }
@@ -281,6 +290,15 @@ std::optional<QByteArray> QtChartPanel::exportBytes(const QString& suffix) {
 void QtChartPanel::chooseExportFile() {
     if (ports_.files == nullptr || ports_.messages == nullptr) {
         return;
+    }
+    // The hop's name and the chart's, beside the hop file: LINK7-budget.png.
+    const ChartTitleBlock& block = content_.titleBlock;
+    if (!block.fileStem.empty()) {
+        const std::filesystem::path proposed =
+            std::filesystem::path(block.folder) / (block.fileStem + ".png");
+        ports_.files->setStartFolder(block.folder);
+        ports_.files->setStartName(block.folder.empty() ? proposed.filename().string()
+                                                        : proposed.string());
     }
     const std::optional<ChosenFile> chosen = ports_.files->choose(FileDialogUse::ExportChart);
     if (!chosen) {
@@ -305,8 +323,8 @@ void QtChartPanel::chooseExportFile() {
 
 void QtChartPanel::copyToClipboard() {
     auto* mime = new QMimeData;
-    mime->setImageData(view_->grab().toImage());
-    mime->setText(csv());
+    mime->setImageData(chartImage(*view_, content_, 0.0));
+    mime->setText(chartCsv(content_.table));
     QApplication::clipboard()->setMimeData(mime);
 }
 

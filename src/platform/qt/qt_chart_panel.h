@@ -1,7 +1,8 @@
 #pragma once
 // The one chart component of the program, on Qt Charts: draws a ChartContent (bars, curves, marks,
 // logarithmic or linear axes titled with their units), with the verdict in words above it, a
-// Table view of the same numbers, export to PNG, SVG and CSV, and copy to the clipboard.
+// Table view of the same numbers, export to PNG, SVG and CSV with the chart's title block, and copy
+// to the clipboard.
 
 #include <functional>
 #include <optional>
@@ -9,18 +10,22 @@
 #include <QByteArray>
 #include <QWidget>
 
+#include "platform/chart_frame.h"
 #include "platform/chart_view.h"
 #include "platform/file_chooser.h"
 #include "platform/messages.h"
 
 class QChart;
 class QChartView;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
 class QTableWidget;
 
 namespace korvel {
+
+class ChartSeriesAdder;
 
 // Where Export... asks for the file and tells what went wrong; without them it does nothing.
 struct ChartExportPorts {
@@ -39,7 +44,8 @@ class QtChartPanel final : public QWidget {
     // A click on the plot of a chart with a value x axis, at the x of the nearest curve point.
     std::function<void(double)> pointChosen;
 
-    // The chart as a file of that suffix holds it: png, svg or csv (anything else: nothing).
+    // The chart as a file of that suffix holds it: png (at 300 dpi when ticked), svg or csv
+    // (anything else: nothing).
     [[nodiscard]] std::optional<QByteArray> exportBytes(const QString& suffix);
     void copyToClipboard();
     // Shows the table (true) or the chart (false).
@@ -50,10 +56,11 @@ class QtChartPanel final : public QWidget {
 
   private:
     void build();
+    [[nodiscard]] QChart* newChart(const ChartFrame& frame, bool dark) const;
+    void addContent(ChartSeriesAdder& adder) const;
     void fillTable();
     void chooseExportFile();
     void plotClicked(const QPointF& position);
-    [[nodiscard]] QString csv() const;
 
     ChartExportPorts ports_;
     ChartContent content_;
@@ -62,7 +69,9 @@ class QtChartPanel final : public QWidget {
     QChartView* view_ = nullptr;
     QTableWidget* table_ = nullptr;
     QPushButton* tableButton_ = nullptr;
-    bool tableFilled_ = false; // the table shows content_
+    QCheckBox* printResolution_ = nullptr; // PNG at 300 dpi rather than the screen's
+    bool tableFilled_ = false;             // the table shows content_
+    std::string drawnShape_;               // of the chart drawn: its series, theme and axes
 };
 
 } // namespace korvel

@@ -64,6 +64,10 @@ QColor colourOf(ChartRole role) {
         return {0xe3, 0x77, 0xc2};
     case ChartRole::Mast:
         return {0x55, 0x55, 0x55};
+    case ChartRole::Threshold:
+        return {0xbc, 0xbd, 0x22};
+    case ChartRole::Floor:
+        return {0x99, 0x99, 0x99};
     }
     return Qt::gray;
 }
@@ -71,13 +75,13 @@ QColor colourOf(ChartRole role) {
 QString legendOf(ChartRole role) {
     switch (role) {
     case ChartRole::Level:
-        return QStringLiteral("Power level");
+        return QStringLiteral("Level");
     case ChartRole::Loss:
         return QStringLiteral("Loss");
     case ChartRole::Gain:
-        return QStringLiteral("Gain");
+        return QStringLiteral("Gain (dBi)");
     case ChartRole::Margin:
-        return QStringLiteral("Fading margin");
+        return QStringLiteral("Margin");
     case ChartRole::Total:
         return QStringLiteral("Total outage");
     case ChartRole::Flat:
@@ -113,9 +117,13 @@ QString legendOf(ChartRole role) {
     case ChartRole::SightOtherK:
         return QStringLiteral("Line of sight at another k");
     case ChartRole::Diversity:
-        return QStringLiteral("Diversity antenna");
+        return QStringLiteral("Diversity");
     case ChartRole::Mast:
         return QStringLiteral("Mast");
+    case ChartRole::Threshold:
+        return QStringLiteral("Threshold");
+    case ChartRole::Floor:
+        return QStringLiteral("Floor");
     }
     return {};
 }
@@ -159,9 +167,9 @@ std::vector<std::pair<QList<QPointF>, QList<QPointF>>> bandPieces(const ChartAre
 }
 
 // A text at a point of the plot: a scatter point nobody sees, with its label shown.
-QScatterSeries* pointLabel(const std::string& text, QPointF at, const QColor& colour) {
-    auto* label = new QScatterSeries;
-    label->append(at);
+QScatterSeries* pointLabel(QScatterSeries* label, const std::string& text, QPointF at,
+                           const QColor& colour) {
+    label->replace(QList<QPointF>{at});
     label->setMarkerSize(1.0);
     label->setColor(Qt::transparent);
     label->setBorderColor(Qt::transparent);
@@ -201,7 +209,7 @@ QAbstractAxis* categoryAxis(const std::vector<std::string>& categories) {
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
     if (categories.size() > 6) {
         QFont small = axis->labelsFont();
-        small.setPointSizeF(small.pointSizeF() * 0.9);
+        small.setPointSizeF(small.pointSizeF() * (categories.size() > 12 ? 0.8 : 0.9));
         axis->setLabelsFont(small);
     }
     axis->setGridLineVisible(false);
@@ -227,9 +235,12 @@ QAbstractAxis* xAxisOf(const ChartContent& content, const ChartFrame& frame) {
     return axis;
 }
 
-QAbstractAxis* yAxisOf(const ChartContent& content, const ChartFrame& frame) {
+namespace {
+
+QAbstractAxis* valueAxis(bool logarithmic, const AxisSpan& span, int ticks,
+                         const std::string& title) {
     QAbstractAxis* axis = nullptr;
-    if (content.logY) {
+    if (logarithmic) {
         auto* decades = new QLogValueAxis;
         decades->setBase(10.0);
         decades->setLabelFormat(QStringLiteral("%g"));
@@ -238,22 +249,103 @@ QAbstractAxis* yAxisOf(const ChartContent& content, const ChartFrame& frame) {
     } else {
         auto* values = new QValueAxis;
         values->setLabelFormat(QStringLiteral("%g"));
-        values->setTickCount(frame.yTickCount);
+        values->setTickCount(ticks);
         axis = values;
     }
-    axis->setRange(frame.y.low, frame.y.high);
-    axis->setTitleText(toQString(content.yTitle));
+    axis->setRange(span.low, span.high);
+    axis->setTitleText(toQString(title));
     return axis;
 }
 
-ChartSeriesAdder::ChartSeriesAdder(QChart* chart, const ChartFrame& frame, bool dark)
-    : chart_(chart), frame_(frame), labelColour_(dark ? Qt::white : Qt::black),
-      xAxis_(chart->axes(Qt::Horizontal).front()), yAxis_(chart->axes(Qt::Vertical).front()) {}
+} // namespace
 
-void ChartSeriesAdder::add(QAbstractSeries* series, bool legend) {
-    chart_->addSeries(series);
-    series->attachAxis(xAxis_);
-    series->attachAxis(yAxis_);
+QAbstractAxis* yAxisOf(const ChartContent& content, const ChartFrame& frame) {
+    return valueAxis(content.logY, frame.y, frame.yTickCount, content.yTitle);
+}
+
+QAbstractAxis* rightYAxisOf(const ChartContent& content, const ChartFrame& frame) {
+    return valueAxis(content.logY, frame.rightY, frame.rightYTickCount, content.rightYTitle);
+}
+
+void reframeAxes(QChart& chart, const ChartContent& content, const ChartFrame& frame) {
+    QAbstractAxis* x = chart.axes(Qt::Horizontal).front();
+    x->setRange(frame.x.low, frame.x.high);
+    x->setTitleText(toQString(content.xTitle));
+    if (auto* values = qobject_cast<QValueAxis*>(x)) {
+        values->setTickAnchor(frame.xTickAnchor);
+        values->setTickInterval(frame.xTickStep);
+    }
+    const QList<QAbstractAxis*> ys = chart.axes(Qt::Vertical);
+    for (qsizetype i = 0; i < ys.size(); ++i) {
+        const bool right = i > 0;
+        ys[i]->setRange(right ? frame.rightY.low : frame.y.low,
+                        right ? frame.rightY.high : frame.y.high);
+        ys[i]->setTitleText(toQString(right ? content.rightYTitle : content.yTitle));
+        if (auto* values = qobject_cast<QValueAxis*>(ys[i])) {
+            values->setTickCount(right ? frame.rightYTickCount : frame.yTickCount);
+        }
+    }
+}
+
+ChartSeriesAdder::ChartSeriesAdder(QChart* chart, const ChartFrame& frame, bool dark, bool reuse)
+    : chart_(chart), frame_(frame), labelColour_(dark ? Qt::white : Qt::black),
+      xAxis_(chart->axes(Qt::Horizontal).front()), yAxis_(chart->axes(Qt::Vertical).front()),
+      rightYAxis_(chart->axes(Qt::Vertical).back()) {
+    if (reuse) {
+        reused_ = chart->series();
+    }
+}
+
+template <class Series> Series* ChartSeriesAdder::reusable() {
+    if (next_ < reused_.size()) {
+        if (auto* series = qobject_cast<Series*>(reused_[next_])) {
+            ++next_;
+            return series;
+        }
+        dropUnused(); // from here the drawing differs: new series
+    }
+    return nullptr;
+}
+
+template <class Series> Series* ChartSeriesAdder::make() {
+    Series* series = reusable<Series>();
+    return series != nullptr ? series : new Series(chart_);
+}
+
+void ChartSeriesAdder::dropUnused() {
+    for (qsizetype i = next_; i < reused_.size(); ++i) {
+        chart_->removeSeries(reused_[i]);
+        delete reused_[i];
+    }
+    reused_.resize(next_);
+}
+
+QLineSeries* ChartSeriesAdder::line(const QList<QPointF>& points) {
+    auto* line = make<QLineSeries>();
+    line->replace(points);
+    return line;
+}
+
+QAreaSeries* ChartSeriesAdder::filled(const QList<QPointF>& upper, const QList<QPointF>& lower) {
+    if (auto* shape = reusable<QAreaSeries>()) {
+        shape->upperSeries()->replace(upper);
+        shape->lowerSeries()->replace(lower);
+        return shape;
+    }
+    auto* top = new QLineSeries(chart_);
+    top->replace(upper);
+    auto* bottom = new QLineSeries(chart_);
+    bottom->replace(lower);
+    return new QAreaSeries(top, bottom);
+}
+
+void ChartSeriesAdder::add(QAbstractSeries* series, bool legend, bool right) {
+    // A series taken again is on the chart and its axes already.
+    if (series->chart() == nullptr) {
+        chart_->addSeries(series);
+        series->attachAxis(xAxis_);
+        series->attachAxis(right ? rightYAxis_ : yAxis_);
+    }
     for (QLegendMarker* marker : chart_->legend()->markers(series)) {
         marker->setVisible(legend);
     }
@@ -261,11 +353,7 @@ void ChartSeriesAdder::add(QAbstractSeries* series, bool legend) {
 
 void ChartSeriesAdder::area(const ChartArea& area) {
     for (const auto& [high, low] : bandPieces(area)) {
-        auto* upper = new QLineSeries(chart_);
-        upper->replace(high);
-        auto* lower = new QLineSeries(chart_);
-        lower->replace(low);
-        auto* shape = new QAreaSeries(upper, lower);
+        auto* shape = filled(high, low);
         QColor fill = colourOf(area.role);
         fill.setAlpha(area.role == ChartRole::Clutter ? 150 : 110);
         shape->setColor(fill);
@@ -277,13 +365,8 @@ void ChartSeriesAdder::area(const ChartArea& area) {
 // A band shaded over the plot's height, its words across its middle.
 void ChartSeriesAdder::band(const ChartBand& band) {
     const AxisSpan& y = frame_.y;
-    auto* upper = new QLineSeries(chart_);
-    upper->append(band.from, y.high);
-    upper->append(band.to, y.high);
-    auto* lower = new QLineSeries(chart_);
-    lower->append(band.from, y.low);
-    lower->append(band.to, y.low);
-    auto* area = new QAreaSeries(upper, lower);
+    auto* area = filled({QPointF(band.from, y.high), QPointF(band.to, y.high)},
+                        {QPointF(band.from, y.low), QPointF(band.to, y.low)});
     area->setName(toQString(band.label));
     QColor fill = colourOf(band.role);
     fill.setAlpha(110);
@@ -294,11 +377,13 @@ void ChartSeriesAdder::band(const ChartBand& band) {
         chart_->axes(Qt::Vertical).front()->type() == QAbstractAxis::AxisTypeLogValue
             ? std::sqrt(y.low * y.high)
             : (y.low + y.high) / 2.0;
-    add(pointLabel(band.label, QPointF((band.from + band.to) / 2.0, middle), labelColour_), false);
+    add(pointLabel(make<QScatterSeries>(), band.label, QPointF((band.from + band.to) / 2.0, middle),
+                   labelColour_),
+        false);
 }
 
 void ChartSeriesAdder::label(const ChartLabel& text) {
-    auto* label = pointLabel(text.text, QPointF(text.x, text.y),
+    auto* label = pointLabel(make<QScatterSeries>(), text.text, QPointF(text.x, text.y),
                              text.role == ChartRole::Misses ? colourOf(text.role) : labelColour_);
     if (text.role == ChartRole::Misses) {
         QFont bold = label->pointLabelsFont();
@@ -313,44 +398,40 @@ void ChartSeriesAdder::bar(const ChartBar& bar) {
     const double right = bar.category + 0.35;
     if (bar.high != bar.low) {
         // An area does not own its edges: the chart does.
-        auto* upper = new QLineSeries(chart_);
-        upper->append(left, std::max(bar.low, bar.high));
-        upper->append(right, std::max(bar.low, bar.high));
-        auto* lower = new QLineSeries(chart_);
-        lower->append(left, std::min(bar.low, bar.high));
-        lower->append(right, std::min(bar.low, bar.high));
-        auto* area = new QAreaSeries(upper, lower);
+        const double top = std::max(bar.low, bar.high);
+        const double bottom = std::min(bar.low, bar.high);
+        auto* area = filled({QPointF(left, top), QPointF(right, top)},
+                            {QPointF(left, bottom), QPointF(right, bottom)});
         area->setName(legendOf(bar.role));
         area->setColor(colourOf(bar.role));
         area->setBorderColor(colourOf(bar.role).darker(130));
         if (bar.role == ChartRole::Stale) {
             area->setBrush(QBrush(colourOf(bar.role), Qt::BDiagPattern));
         }
-        add(area, inLegend_.insert(bar.role).second);
+        add(area, inLegend_.insert(bar.role).second, bar.rightAxis);
     }
     if (!bar.label.empty()) {
-        add(pointLabel(bar.label, QPointF(bar.category, std::max(bar.low, bar.high)),
+        add(pointLabel(make<QScatterSeries>(), bar.label,
+                       QPointF(bar.category, std::max(bar.low, bar.high)),
                        bar.role == ChartRole::Misses ? colourOf(bar.role) : labelColour_),
-            false);
+            false, bar.rightAxis);
     }
 }
 
 void ChartSeriesAdder::mark(const ChartMark& mark) {
-    auto* line = new QLineSeries;
+    const bool segment = std::isfinite(mark.from) && std::isfinite(mark.to);
+    auto* line = this->line(
+        mark.vertical
+            ? QList<QPointF>{QPointF(mark.value, frame_.y.low), QPointF(mark.value, frame_.y.high)}
+            : QList<QPointF>{QPointF(segment ? mark.from : frame_.x.low, mark.value),
+                             QPointF(segment ? mark.to : frame_.x.high, mark.value)});
     line->setName(toQString(mark.name));
-    if (mark.vertical) {
-        line->append(mark.value, frame_.y.low);
-        line->append(mark.value, frame_.y.high);
-    } else {
-        const bool segment = std::isfinite(mark.from) && std::isfinite(mark.to);
-        line->append(segment ? mark.from : frame_.x.low, mark.value);
-        line->append(segment ? mark.to : frame_.x.high, mark.value);
-    }
     QPen pen(colourOf(mark.role));
     pen.setWidthF(2.0);
-    pen.setStyle(mark.role == ChartRole::Current ? Qt::DotLine : Qt::DashLine);
+    pen.setStyle(mark.role == ChartRole::Current || mark.role == ChartRole::Floor ? Qt::DotLine
+                                                                                  : Qt::DashLine);
     line->setPen(pen);
-    add(line, namesInLegend_.insert(mark.name).second);
+    add(line, namesInLegend_.insert(mark.name).second, mark.rightAxis);
 }
 
 void ChartSeriesAdder::curve(const ChartCurve& curve) {
@@ -366,20 +447,19 @@ void ChartSeriesAdder::curve(const ChartCurve& curve) {
     for (const QList<QPointF>& points : finitePieces(curve)) {
         // A curve of one point (the hop's own value) is a marker.
         if (curve.x.size() == 1) {
-            auto* point = new QScatterSeries;
+            auto* point = make<QScatterSeries>();
             point->setName(toQString(curve.name));
             point->setColor(colourOf(curve.role));
             point->setMarkerSize(11.0);
             point->replace(points);
-            add(point, first);
+            add(point, first, curve.rightAxis);
             first = false;
             continue;
         }
-        auto* piece = new QLineSeries;
+        auto* piece = line(points);
         piece->setName(toQString(curve.name));
         piece->setPen(pen);
-        piece->replace(points);
-        add(piece, first);
+        add(piece, first, curve.rightAxis);
         if (curve.stroke != ChartStroke::ByRole) {
             // Curves of one role told apart by their stroke: the legend draws the stroke.
             for (QLegendMarker* marker : chart_->legend()->markers(piece)) {
