@@ -535,10 +535,10 @@ void Shell::routeChart() {
                             ? summarizeRoute(route, session_.hop, session_.ports.messages)
                             : summarizeOpenedRoute(route, session_.ports.messages);
     if (summed) {
-        session_.charts->showChart(withTitleBlock(
-            routeMethodChart(
-                routeMethodStanding(session_, route.routeHopActive ? &session_.hop : nullptr)),
-            session_));
+        session_.charts->showChart(
+            withTitleBlock(routeMethodChart(routeMethodStanding(
+                               session_, route.routeHopActive ? &session_.hop : nullptr)),
+                           session_));
     }
 }
 
