@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "ui/session.h"
+#include "library/equipment_library.h"
+#include "platform/dialog_host.h"
 
 namespace korvel {
 
@@ -19,10 +20,10 @@ class AboutBox final : public DialogEvents {
 
 } // namespace
 
-void runAboutBox(Session& session) {
+void runAboutBox(DialogHost& dialogs, const EquipmentLibrary& library) {
     AboutBox box;
-    const std::string line = "Current library: " + session.library.identification.str();
-    session.ports.dialogs.runModal(DialogId::About, box, [&](DialogView& view) {
+    const std::string line = "Current library: " + library.identification.str();
+    dialogs.runModal(DialogId::About, box, [&](DialogView& view) {
         box.opened(view);
         view.setElidedInMiddle(kLibraryLineLabel);
         view.setText(kLibraryLineLabel, line);

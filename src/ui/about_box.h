@@ -3,12 +3,13 @@
 
 namespace korvel {
 
-class Session;
+class DialogHost;
+struct EquipmentLibrary;
 
 inline constexpr int kLibraryLineLabel = 1002;
 inline constexpr int kVersionLineLabel = 1003;
 
 // Runs the box modally; any button closes it.
-void runAboutBox(Session& session);
+void runAboutBox(DialogHost& dialogs, const EquipmentLibrary& library);
 
 } // namespace korvel

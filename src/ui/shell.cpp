@@ -181,7 +181,7 @@ void Shell::onCommand(Command command) {
         switchPage(command);
         break;
     case Command::About:
-        runAboutBox(session_);
+        runAboutBox(session_.ports.dialogs, session_.library);
         break;
     case Command::ShortGuide:
         session_.ports.window.showGuide();
