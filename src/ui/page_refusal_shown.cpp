@@ -3,22 +3,21 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/messages.h"
 #include "ui/list_dialog.h"
 #include "ui/page.h"
-#include "ui/session.h"
 
 namespace korvel {
 
-void showPageRefusal(Session& session, DialogView& page, const PageRefusal& refusal,
-                     ControlId focus) {
-    Messages& messages = session.ports.messages;
+void showPageRefusal(Messages& messages, DialogHost& dialogs, DialogView& page,
+                     const PageRefusal& refusal, ControlId focus) {
     if (!refusal.listed.empty()) {
         std::vector<std::string_view> names;
         for (const ListedPageField& listed : refusal.listed) {
             names.push_back(listed.name);
         }
         const PageDisabled disabled(&page);
-        runListDialog(session.ports.dialogs, refusal.caption, refusal.text, names, false);
+        runListDialog(dialogs, refusal.caption, refusal.text, names, false);
     } else {
         if (refusal.beep) {
             messages.beep();

@@ -6,11 +6,12 @@
 
 namespace korvel {
 
-class Session;
+class DialogHost;
+class Messages;
 
 // The list dialog over the disabled page (OK disabled), or the message box with its beep; then
 // the focus on `focus` when the refusal gives it to the refused field.
-void showPageRefusal(Session& session, DialogView& page, const PageRefusal& refusal,
-                     ControlId focus);
+void showPageRefusal(Messages& messages, DialogHost& dialogs, DialogView& page,
+                     const PageRefusal& refusal, ControlId focus);
 
 } // namespace korvel
