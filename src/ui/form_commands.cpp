@@ -170,7 +170,8 @@ void FormPage::optimize() {
     // An obstructed path is not searched; the recalculation below reports it.
     if (search.status == SearchStatus::Done) {
         const PageDisabled disabled(view_);
-        if (runSelectionDialog(session_, search.lists) == 0) {
+        if (runSelectionDialog(session_.ports.dialogs, session_.hop, session_.library,
+                               search.lists) == 0) {
             return;
         }
     }
