@@ -7,8 +7,9 @@
 #include "fields/numeric_entry.h"
 #include "fields/numeric_text.h"
 #include "fields/whole_number.h"
+#include "library/equipment_library.h"
+#include "platform/dialog_host.h"
 #include "platform/warning.h"
-#include "ui/session.h"
 #include "ui/text_fit_refusal.h"
 
 namespace korvel {
@@ -20,7 +21,7 @@ constexpr double kFrequencyLimitGHz = 57;
 
 class OtherRadioDialog final : public DialogEvents {
   public:
-    OtherRadioDialog(Session& session, RadioEntry& radio) : session_(session), radio_(radio) {}
+    OtherRadioDialog(Messages& messages, RadioEntry& radio) : messages_(messages), radio_(radio) {}
 
     void opened(DialogView& view) {
         view_ = &view;
@@ -48,7 +49,7 @@ class OtherRadioDialog final : public DialogEvents {
 
   private:
     std::optional<double> readRequired(ControlId field) {
-        const auto value = readRequiredNumber(view_->text(field), session_.ports.messages);
+        const auto value = readRequiredNumber(view_->text(field), messages_);
         if (!value) {
             view_->setFocus(field);
         }
@@ -56,7 +57,7 @@ class OtherRadioDialog final : public DialogEvents {
     }
 
     void refuse(ControlId field, std::string_view text) {
-        warn(session_.ports.messages, text);
+        warn(messages_, text);
         view_->setFocus(field);
     }
 
@@ -64,7 +65,7 @@ class OtherRadioDialog final : public DialogEvents {
     // must not reach the hop through a radio already committed.
     bool accept() {
         constexpr std::array<NamedTextField, 1> kName{{{kOtherNameField, "Radio name"}}};
-        if (!textsFitOrRefuse(session_.ports.messages, *view_, kName)) {
+        if (!textsFitOrRefuse(messages_, *view_, kName)) {
             return false;
         }
         const auto frequency = readRequired(kOtherFrequencyField);
@@ -107,16 +108,16 @@ class OtherRadioDialog final : public DialogEvents {
         return true;
     }
 
-    Session& session_;
+    Messages& messages_;
     RadioEntry& radio_;
     DialogView* view_ = nullptr;
 };
 
 } // namespace
 
-bool runOtherRadioDialog(Session& session) {
-    OtherRadioDialog dialog(session, session.library.radios.back());
-    return session.ports.dialogs.runModal(DialogId::OtherRadio, dialog, [&](DialogView& view) {
+bool runOtherRadioDialog(DialogHost& dialogs, Messages& messages, RadioEntry& radio) {
+    OtherRadioDialog dialog(messages, radio);
+    return dialogs.runModal(DialogId::OtherRadio, dialog, [&](DialogView& view) {
         dialog.opened(view);
     }) == kOkButton;
 }

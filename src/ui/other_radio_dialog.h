@@ -4,7 +4,9 @@
 
 namespace korvel {
 
-class Session;
+class DialogHost;
+class Messages;
+struct RadioEntry;
 
 inline constexpr int kOtherNameField = 1901;
 inline constexpr int kOtherFrequencyField = 1902;
@@ -13,7 +15,8 @@ inline constexpr int kOtherPtxField = 1904;
 inline constexpr int kOtherBerField = 1905;
 inline constexpr int kOtherPrxthField = 1906;
 
-// True when the user confirmed values that passed every check.
-bool runOtherRadioDialog(Session& session);
+// `radio` is the library's last radio. True when the user confirmed values that passed every
+// check; only then are they stored into it.
+bool runOtherRadioDialog(DialogHost& dialogs, Messages& messages, RadioEntry& radio);
 
 } // namespace korvel

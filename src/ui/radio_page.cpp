@@ -81,7 +81,8 @@ void RadioPage::onSelectionChanged(ControlId list) {
         bool confirmed = false;
         {
             const PageDisabled disabled(view_);
-            confirmed = runOtherRadioDialog(session_);
+            confirmed = runOtherRadioDialog(session_.ports.dialogs, session_.ports.messages,
+                                            session_.library.radios.back());
         }
         if (!confirmed) {
             showCommittedChoice();
@@ -154,7 +155,8 @@ void RadioPage::chooseTypedPtx() {
     bool confirmed = false;
     {
         const PageDisabled disabled(view_);
-        confirmed = runPtxDialog(session_);
+        confirmed = runPtxDialog(session_.ports.dialogs, session_.ports.messages,
+                                 session_.hop.selection);
     }
     if (confirmed) {
         pendingPtx_ = kPtxChoiceOther;
@@ -168,7 +170,8 @@ void RadioPage::chooseTypedPrxth() {
     bool confirmed = false;
     {
         const PageDisabled disabled(view_);
-        confirmed = runPrxthDialog(session_);
+        confirmed = runPrxthDialog(session_.ports.dialogs, session_.ports.messages,
+                                   session_.hop.selection);
     }
     if (confirmed) {
         pendingPrxth_ = kPrxthChoiceOther;

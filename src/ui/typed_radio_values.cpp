@@ -6,7 +6,9 @@
 
 #include "fields/numeric_text.h"
 #include "fields/whole_number.h"
-#include "ui/session.h"
+#include "engine/hop_record.h"
+#include "platform/dialog_host.h"
+#include "platform/messages.h"
 
 namespace korvel {
 
@@ -19,7 +21,8 @@ constexpr int kTypedLength = static_cast<int>(decltype(HopSelection::otherPtxTex
 // focus on refusal.
 class TypedValueDialog : public DialogEvents {
   public:
-    explicit TypedValueDialog(Session& session) : session_(session) {}
+    TypedValueDialog(Messages& messages, HopSelection& selection)
+        : messages_(messages), selection_(selection) {}
 
     void opened(DialogView& view) {
         view_ = &view;
@@ -28,8 +31,8 @@ class TypedValueDialog : public DialogEvents {
     void onCommand(ControlId control) override {
         if (control == kOkButton) {
             if (const std::optional<ControlId> wrong = accept(*view_)) {
-                session_.ports.messages.beep();
-                session_.ports.messages.show("Invalid data.", "Error", MessageIcon::Exclamation);
+                messages_.beep();
+                messages_.show("Invalid data.", "Error", MessageIcon::Exclamation);
                 view_->setFocus(*wrong);
             } else {
                 view_->endDialog(kOkButton);
@@ -43,10 +46,11 @@ class TypedValueDialog : public DialogEvents {
     virtual void fill(DialogView& view) = 0;
     virtual std::optional<ControlId> accept(DialogView& view) = 0;
 
-    HopSelection& selection() { return session_.hop.selection; }
+    HopSelection& selection() { return selection_; }
 
   private:
-    Session& session_;
+    Messages& messages_;
+    HopSelection& selection_;
     DialogView* view_ = nullptr;
 };
 
@@ -98,20 +102,22 @@ class PrxthDialog final : public TypedValueDialog {
     }
 };
 
-template <typename Dialog> bool runTypedValueDialog(Session& session, DialogId id) {
-    Dialog dialog(session);
-    return session.ports.dialogs.runModal(
+template <typename Dialog>
+bool runTypedValueDialog(DialogHost& dialogs, DialogId id, Messages& messages,
+                         HopSelection& selection) {
+    Dialog dialog(messages, selection);
+    return dialogs.runModal(
                id, dialog, [&](DialogView& view) { dialog.opened(view); }) == kOkButton;
 }
 
 } // namespace
 
-bool runPtxDialog(Session& session) {
-    return runTypedValueDialog<PtxDialog>(session, DialogId::PtxDialog);
+bool runPtxDialog(DialogHost& dialogs, Messages& messages, HopSelection& selection) {
+    return runTypedValueDialog<PtxDialog>(dialogs, DialogId::PtxDialog, messages, selection);
 }
 
-bool runPrxthDialog(Session& session) {
-    return runTypedValueDialog<PrxthDialog>(session, DialogId::PrxthDialog);
+bool runPrxthDialog(DialogHost& dialogs, Messages& messages, HopSelection& selection) {
+    return runTypedValueDialog<PrxthDialog>(dialogs, DialogId::PrxthDialog, messages, selection);
 }
 
 } // namespace korvel

@@ -4,7 +4,9 @@
 
 namespace korvel {
 
-class Session;
+class DialogHost;
+class Messages;
+struct HopSelection;
 
 inline constexpr int kTypedPtxField = 1022;
 inline constexpr int kTypedPrxthField = 1023;
@@ -13,7 +15,7 @@ inline constexpr int kTypedBerField = 1027;
 // Each stores the value into the hop's typed texts when the user confirmed one that passes the
 // check, and answers true then. A refused value is not kept: a power or threshold already chosen
 // as OTHER stays what it was.
-bool runPtxDialog(Session& session);
-bool runPrxthDialog(Session& session);
+bool runPtxDialog(DialogHost& dialogs, Messages& messages, HopSelection& selection);
+bool runPrxthDialog(DialogHost& dialogs, Messages& messages, HopSelection& selection);
 
 } // namespace korvel
