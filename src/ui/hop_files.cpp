@@ -55,7 +55,7 @@ void takeReadHop(Session& session) {
     readHopSites(session, file);
     session.markHopSaved();
     noteResultsOpened(session, file);
-    offerSiteValues(session);
+    offerSiteValues(session.ports.messages, session.sites, hop.record);
 }
 
 std::optional<SaveFile> chooseHopToSave(Session& session, DialogView* page) {

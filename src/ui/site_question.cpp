@@ -4,7 +4,6 @@
 #include <string>
 
 #include "engine/number_text.h"
-#include "ui/session.h"
 
 namespace korvel {
 
@@ -113,14 +112,13 @@ bool siteValuesTaken(Messages& messages, const SiteDifferences& differences,
                          MessageButtons::YesNoDefaultNo) == MessageAnswer::Yes;
 }
 
-bool offerSiteValues(Session& session) {
-    const auto offers = siteOffers(session.sites);
+bool offerSiteValues(Messages& messages, const HopSites& sites, HopRecord& record) {
+    const auto offers = siteOffers(sites);
     if (!offers) {
         return false;
     }
-    HopRecord& record = session.hop.record;
     const SiteDifferences differences = siteDifferences(*offers, record);
-    if (!siteValuesTaken(session.ports.messages, differences, record)) {
+    if (!siteValuesTaken(messages, differences, record)) {
         return false;
     }
     takeSiteValues(differences, record);

@@ -5,12 +5,11 @@
 // The planner takes all of it or, with No (the default), keeps the hop as it is.
 
 #include "engine/hop_record.h"
+#include "geo/hop_sites.h"
 #include "geo/site_offers.h"
 #include "platform/messages.h"
 
 namespace korvel {
-
-class Session;
 
 // What the sites offer, rounded as the pages show it, and which of it differs from the hop.
 struct SiteDifferences {
@@ -33,8 +32,7 @@ bool siteValuesTaken(Messages& messages, const SiteDifferences& differences,
 
 void takeSiteValues(const SiteDifferences& differences, HopRecord& record);
 
-// The session's sites against its hop: asked, and taken into the hop on Yes. True when the hop
-// changed.
-bool offerSiteValues(Session& session);
+// The sites against the hop: asked, and taken into the hop on Yes. True when the hop changed.
+bool offerSiteValues(Messages& messages, const HopSites& sites, HopRecord& record);
 
 } // namespace korvel

@@ -319,7 +319,7 @@ bool runSitesDialog(Session& session) {
         return false;
     }
     session.sites.stations = dialog.kept();
-    offerSiteValues(session);
+    offerSiteValues(session.ports.messages, session.sites, session.hop.record);
     session.updateStatus();
     return true;
 }
