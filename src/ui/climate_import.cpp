@@ -8,9 +8,10 @@
 #include "itu/climate/climate_cache.h"
 #include "itu/climate/grid_import.h"
 #include "platform/busy_work.h"
+#include "platform/file_chooser.h"
+#include "platform/messages.h"
 #include "platform/text_encoding.h"
 #include "report/date_stamp.h"
-#include "ui/session.h"
 
 namespace korvel {
 
@@ -25,8 +26,9 @@ std::string isoToday() {
 
 } // namespace
 
-bool importChosenClimateMaps(Session& session) {
-    const auto chosen = session.ports.files.choose(FileDialogUse::ImportClimateMaps);
+bool importChosenClimateMaps(FileChooser& files, Messages& messages, BusyWork* busyWork,
+                             std::shared_ptr<const ClimateMaps>& openedMaps) {
+    const auto chosen = files.choose(FileDialogUse::ImportClimateMaps);
     if (!chosen) {
         return false;
     }
@@ -36,15 +38,14 @@ bool importChosenClimateMaps(Session& session) {
                                {chosen->fullName}, std::nullopt, isoToday(), kUnpackLimit}] {
         *imported = importClimateGrids(request);
     };
-    if (session.busyWork == nullptr) {
+    if (busyWork == nullptr) {
         work();
-    } else if (!session.busyWork->run("Importing " + pathToCp1252(chosen->fullName.filename()) +
+    } else if (!busyWork->run("Importing " + pathToCp1252(chosen->fullName.filename()) +
                                           "...",
                                       std::move(work))) {
         return false; // cancelled: nothing is stored
     }
     const ImportResult& result = *imported;
-    Messages& messages = session.ports.messages;
     if (!result.errors.empty() || result.grids.empty()) {
         std::string text;
         for (const std::string& error : result.errors) {
@@ -67,7 +68,7 @@ bool importChosenClimateMaps(Session& session) {
             break;
         }
     }
-    session.climateMaps.reset();
+    openedMaps.reset();
     return stored;
 }
 

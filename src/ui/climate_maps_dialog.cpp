@@ -54,7 +54,8 @@ class ClimateMapsDialog final : public DialogEvents {
             view_->endDialog(0);
             break;
         case kClimateImportButton:
-            if (importChosenClimateMaps(session_)) {
+            if (importChosenClimateMaps(session_.ports.files, session_.ports.messages,
+                                        session_.busyWork, session_.climateMaps)) {
                 listMaps();
             }
             break;

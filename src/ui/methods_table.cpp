@@ -172,7 +172,8 @@ void MethodsTablePresenter::onJudgingColumnChosen(int column) {
 }
 
 void MethodsTablePresenter::onImportMaps() {
-    if (importChosenClimateMaps(session_)) {
+    if (importChosenClimateMaps(session_.ports.files, session_.ports.messages, session_.busyWork,
+                                session_.climateMaps)) {
         refreshMethodsAndVerdict(session_);
     }
 }
