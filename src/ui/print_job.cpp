@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "platform/main_window_view.h"
+#include "platform/printer.h"
+#include "platform/profile.h"
 #include "platform/text_encoding.h"
 #include "report/hop_report_page.h"
 #include "report/methods_section.h"

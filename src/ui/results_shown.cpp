@@ -3,6 +3,7 @@
 #include "engine/rain.h"
 #include "engine/results_panel.h"
 #include "engine/verdict_words.h"
+#include "platform/results_window.h"
 #include "ui/methods_table.h"
 #include "ui/results_basis.h"
 #include "ui/results_lines.h"

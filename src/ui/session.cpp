@@ -7,6 +7,7 @@
 #include "fields/format_fixed.h"
 #include "hopfile/hop_file.h"
 #include "library/new_hop.h"
+#include "platform/main_window_view.h"
 #include "platform/text_encoding.h"
 #include "route/route_reset.h"
 

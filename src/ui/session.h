@@ -13,16 +13,9 @@
 #include "fields/numeric_entry.h"
 #include "geo/hop_sites.h"
 #include "library/equipment_library.h"
-#include "platform/chart_view.h"
 #include "platform/dialog_host.h"
 #include "platform/file_chooser.h"
-#include "platform/main_window_view.h"
 #include "platform/messages.h"
-#include "platform/methods_view.h"
-#include "platform/printer.h"
-#include "platform/profile.h"
-#include "platform/profile_view.h"
-#include "platform/results_window.h"
 #include "report/date_stamp.h"
 #include "route/route_record.h"
 #include "ui/application_state.h"
@@ -33,7 +26,15 @@
 namespace korvel {
 
 class BusyWork;
+class ChartWindows;
 class ClimateMaps;
+class MainWindowView;
+class MethodsView;
+class Printers;
+class Profile;
+class ProfileView;
+class ResultsWindow;
+class SweepView;
 
 struct SessionPorts {
     Messages& messages;

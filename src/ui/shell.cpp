@@ -6,6 +6,8 @@
 #include <system_error>
 
 #include "library/library_file.h"
+#include "platform/main_window_view.h"
+#include "platform/results_window.h"
 #include "platform/text_encoding.h"
 #include "report/printer_entry.h"
 #include "route/route_open.h"

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/main_window_view.h"
 #include "route/route_open.h"
 #include "ui/hop_files.h"
 #include "ui/recent_files.h"
