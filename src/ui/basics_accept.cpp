@@ -73,7 +73,8 @@ bool BasicsPage::accept() {
     readPageLimits(fields, session_.hop.record.frequencyGHz, *view_, shown_, kBasicsControls,
                    basicsListedFields(), values);
     if (const std::optional<PageRefusal> refusal = basicsRefusal(values)) {
-        showPageRefusal(session_.ports.messages, session_.ports.dialogs, *view_, *refusal, kBasicsControls.of(refusal->field));
+        showPageRefusal(session_.ports.messages, session_.ports.dialogs, *view_, *refusal,
+                        kBasicsControls.of(refusal->field));
         return false;
     }
     if (!limitsConfirmed(fields, session_.ports.dialogs, *view_, kBasicsControls,

@@ -40,9 +40,8 @@ bool importChosenClimateMaps(FileChooser& files, Messages& messages, BusyWork* b
     };
     if (busyWork == nullptr) {
         work();
-    } else if (!busyWork->run("Importing " + pathToCp1252(chosen->fullName.filename()) +
-                                          "...",
-                                      std::move(work))) {
+    } else if (!busyWork->run("Importing " + pathToCp1252(chosen->fullName.filename()) + "...",
+                              std::move(work))) {
         return false; // cancelled: nothing is stored
     }
     const ImportResult& result = *imported;

@@ -48,7 +48,8 @@ bool FormPage::validateFormPage(Purpose purpose) {
     NumericEntryState& fields = session_.fields;
     readPageLimits(fields, shownLayout.frequencyGHz, *view_, shown_, kFormControls, listed, values);
     if (const std::optional<PageRefusal> refusal = formRefusal(values, shownLayout)) {
-        showPageRefusal(session_.ports.messages, session_.ports.dialogs, *view_, *refusal, kFormControls.of(refusal->field));
+        showPageRefusal(session_.ports.messages, session_.ports.dialogs, *view_, *refusal,
+                        kFormControls.of(refusal->field));
         return false;
     }
     // A value the hop file reader refuses would make the saved hop one that never opens again.

@@ -117,9 +117,8 @@ class OtherRadioDialog final : public DialogEvents {
 
 bool runOtherRadioDialog(DialogHost& dialogs, Messages& messages, RadioEntry& radio) {
     OtherRadioDialog dialog(messages, radio);
-    return dialogs.runModal(DialogId::OtherRadio, dialog, [&](DialogView& view) {
-        dialog.opened(view);
-    }) == kOkButton;
+    return dialogs.runModal(DialogId::OtherRadio, dialog,
+                            [&](DialogView& view) { dialog.opened(view); }) == kOkButton;
 }
 
 } // namespace korvel

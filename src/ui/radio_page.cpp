@@ -155,8 +155,8 @@ void RadioPage::chooseTypedPtx() {
     bool confirmed = false;
     {
         const PageDisabled disabled(view_);
-        confirmed = runPtxDialog(session_.ports.dialogs, session_.ports.messages,
-                                 session_.hop.selection);
+        confirmed =
+            runPtxDialog(session_.ports.dialogs, session_.ports.messages, session_.hop.selection);
     }
     if (confirmed) {
         pendingPtx_ = kPtxChoiceOther;
@@ -170,8 +170,8 @@ void RadioPage::chooseTypedPrxth() {
     bool confirmed = false;
     {
         const PageDisabled disabled(view_);
-        confirmed = runPrxthDialog(session_.ports.dialogs, session_.ports.messages,
-                                   session_.hop.selection);
+        confirmed =
+            runPrxthDialog(session_.ports.dialogs, session_.ports.messages, session_.hop.selection);
     }
     if (confirmed) {
         pendingPrxth_ = kPrxthChoiceOther;

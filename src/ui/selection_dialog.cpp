@@ -30,8 +30,7 @@ class SelectionDialog final : public DialogEvents {
 
     void onCommand(ControlId control) override {
         if (control == kOkButton) {
-            view_->endDialog(
-                applyCombination(lists_, view_->selectedRow(kCombinationList), hop_));
+            view_->endDialog(applyCombination(lists_, view_->selectedRow(kCombinationList), hop_));
         } else if (control == kCancelButton) {
             view_->endDialog(0);
         }
@@ -49,8 +48,8 @@ class SelectionDialog final : public DialogEvents {
 int runSelectionDialog(DialogHost& dialogs, HopState& hop, const EquipmentLibrary& library,
                        const CombinationLists& lists) {
     SelectionDialog dialog(hop, library, lists);
-    const int result = dialogs.runModal(
-        DialogId::SelectionList, dialog, [&dialog](DialogView& view) { dialog.opened(view); });
+    const int result = dialogs.runModal(DialogId::SelectionList, dialog,
+                                        [&dialog](DialogView& view) { dialog.opened(view); });
     return result == 1 ? 1 : 0;
 }
 

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "engine/hop_record.h"
 #include "fields/numeric_text.h"
 #include "fields/whole_number.h"
-#include "engine/hop_record.h"
 #include "platform/dialog_host.h"
 #include "platform/messages.h"
 
@@ -106,8 +106,8 @@ template <typename Dialog>
 bool runTypedValueDialog(DialogHost& dialogs, DialogId id, Messages& messages,
                          HopSelection& selection) {
     Dialog dialog(messages, selection);
-    return dialogs.runModal(
-               id, dialog, [&](DialogView& view) { dialog.opened(view); }) == kOkButton;
+    return dialogs.runModal(id, dialog, [&](DialogView& view) { dialog.opened(view); }) ==
+           kOkButton;
 }
 
 } // namespace

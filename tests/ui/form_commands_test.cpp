@@ -95,7 +95,8 @@ TEST_F(FormTest, OptimizeListsTheCombinationsAndTakesTheChosenLine) {
 
     const HopSelection before = session.hop.selection;
     dialogs.answer(DialogId::SelectionList, {}, {kOkButton});
-    EXPECT_EQ(runSelectionDialog(dialogs, session.hop, session.library, CombinationLists{}), 0); // both lists empty
+    EXPECT_EQ(runSelectionDialog(dialogs, session.hop, session.library, CombinationLists{}),
+              0); // both lists empty
     EXPECT_EQ(session.hop.selection.antennaIndex, before.antennaIndex);
 }
 
