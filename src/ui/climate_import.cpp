@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <stop_token>
 #include <string>
 #include <utility>
 
@@ -15,6 +16,9 @@
 namespace korvel {
 
 namespace {
+
+constexpr std::string_view kNothingImported =
+    "Nothing imported; the installed maps are as they were";
 
 std::string isoToday() {
     const CalendarDate date = reportToday();
@@ -32,16 +36,21 @@ bool importChosenClimateMaps(Session& session) {
     }
     // The result is the work's own: a cancelled import may end after this call.
     auto imported = std::make_shared<ImportResult>();
-    auto work = [imported, request = ImportRequest{
-                               {chosen->fullName}, std::nullopt, isoToday(), kUnpackLimit}] {
+    auto work = [imported, request = ImportRequest{{chosen->fullName},
+                                                   std::nullopt,
+                                                   isoToday(),
+                                                   kUnpackLimit}](const std::stop_token& stop) mutable {
+        request.stopAsked = [stop] { return stop.stop_requested(); };
         *imported = importClimateGrids(request);
     };
     if (session.busyWork == nullptr) {
-        work();
+        work({});
     } else if (!session.busyWork->run("Importing " + pathToCp1252(chosen->fullName.filename()) +
                                           "...",
                                       std::move(work))) {
-        return false; // cancelled: nothing is stored
+        session.ports.messages.show(std::string(kNothingImported), kAppCaption,
+                                    MessageIcon::Information);
+        return false; // cancelled: the import stops and nothing is stored
     }
     const ImportResult& result = *imported;
     Messages& messages = session.ports.messages;
@@ -53,7 +62,7 @@ bool importChosenClimateMaps(Session& session) {
         text.append(result.errors.empty()
                         ? "No climate map found in the file; the installed "
                           "maps are as they were"
-                        : "Nothing imported; the installed maps are as they were");
+                        : kNothingImported);
         messages.show(utf8ToCp1252(text), kAppCaption, MessageIcon::Warning);
         return false;
     }

@@ -4,9 +4,11 @@
 // .npz holds). A one-dimensional array is one row.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvel {
@@ -22,7 +24,13 @@ struct GridArrayRead {
     std::string error; // when no array: "line 7: \"n/a\" is not a number"
 };
 
-GridArrayRead readTextGrid(std::span<const std::uint8_t> bytes);
+// Asked now and then during a long read; true stops it. Empty: never stopped.
+using StopAsked = std::function<bool()>;
+
+// A stopped read gives no array and the error kStoppedRead.
+inline constexpr std::string_view kStoppedRead = "stopped";
+
+GridArrayRead readTextGrid(std::span<const std::uint8_t> bytes, const StopAsked& stopAsked = {});
 // Numeric arrays only (little-endian integers or floats); an array of texts, objects or
 // complex numbers, or one cut short, is refused.
 GridArrayRead readNpyArray(std::span<const std::uint8_t> bytes);

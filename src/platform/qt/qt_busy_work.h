@@ -17,11 +17,11 @@ class QtBusyWork final : public BusyWork {
     QtBusyWork(const QtBusyWork&) = delete;
     QtBusyWork& operator=(const QtBusyWork&) = delete;
 
-    bool run(const std::string& what, std::function<void()> work) override;
+    bool run(const std::string& what, std::function<void(std::stop_token)> work) override;
 
   private:
     QWidget* window_;
-    std::thread worker_; // a cancelled work still running; joined before the next or at the end
+    std::jthread worker_; // a cancelled work still ending; joined before the next or at the end
 };
 
 } // namespace korvel
