@@ -36,10 +36,8 @@ bool importChosenClimateMaps(Session& session) {
     }
     // The result is the work's own: a cancelled import may end after this call.
     auto imported = std::make_shared<ImportResult>();
-    auto work = [imported, request = ImportRequest{{chosen->fullName},
-                                                   std::nullopt,
-                                                   isoToday(),
-                                                   kUnpackLimit}](const std::stop_token& stop) mutable {
+    ImportRequest request{{chosen->fullName}, std::nullopt, isoToday(), kUnpackLimit};
+    auto work = [imported, request = std::move(request)](const std::stop_token& stop) mutable {
         request.stopAsked = [stop] { return stop.stop_requested(); };
         *imported = importClimateGrids(request);
     };
@@ -59,10 +57,9 @@ bool importChosenClimateMaps(Session& session) {
         for (const std::string& error : result.errors) {
             text.append(error).append("\n");
         }
-        text.append(result.errors.empty()
-                        ? "No climate map found in the file; the installed "
-                          "maps are as they were"
-                        : kNothingImported);
+        text.append(result.errors.empty() ? "No climate map found in the file; the installed "
+                                            "maps are as they were"
+                                          : kNothingImported);
         messages.show(utf8ToCp1252(text), kAppCaption, MessageIcon::Warning);
         return false;
     }
