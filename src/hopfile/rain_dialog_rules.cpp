@@ -19,15 +19,17 @@ bool rainDialogOffered(const HopRecord& record, Messages& messages) {
 std::optional<std::int16_t> readRainRate(std::string_view text, NumericEntryState& entry,
                                          const ShowFieldList& showList, Messages& messages) {
     entry.beginReading();
-    readLimitedNumber(entry, text, LimitedField::RainRate);
+    readLimitedNumber(entry, text, PageField::RainRate);
     if (!entry.allFieldsValid()) {
         showList({"Error!", "Invalid data : ", {"Rain rate"}, false});
         return std::nullopt;
     }
     if (!entry.allFieldsInRange()) {
-        entry.markWarned(LimitedField::RainRate);
-        if (!showList(
-                {"Note!", "Values out of normal limits : ", {kRainRateRow.listedName}, true})) {
+        entry.markWarned(PageField::RainRate);
+        if (!showList({"Note!",
+                       "Values out of normal limits : ",
+                       {pageFieldRow(PageField::RainRate).limited->listedName},
+                       true})) {
             return std::nullopt;
         }
     }

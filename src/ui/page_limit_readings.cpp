@@ -16,9 +16,9 @@ void readPageLimits(NumericEntryState& fields, double frequencyGHz, const Dialog
     for (const ListedPageField& field : listed) {
         const ControlId control = controls.of(field.field);
         if (shown.edited(view, control)) {
-            readLimitedNumber(fields, view.text(control), field.limited);
+            readLimitedNumber(fields, view.text(control), field.field);
         } else {
-            readLimitedValue(fields, values[field.field], field.limited);
+            readLimitedValue(fields, values[field.field], field.field);
         }
     }
 }
@@ -31,9 +31,9 @@ bool limitsConfirmed(NumericEntryState& fields, DialogHost& dialogs, DialogView&
     std::vector<std::string_view> names;
     ControlId focus = controls.fallback;
     for (const ListedPageField& field : listed) {
-        if (!fields.status(field.limited).inRange) {
+        if (!fields.status(field.field).inRange) {
             names.push_back(field.name);
-            fields.markWarned(field.limited); // the note below names it
+            fields.markWarned(field.field); // the note below names it
             focus = controls.of(field.field);
         }
     }

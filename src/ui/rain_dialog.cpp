@@ -42,7 +42,8 @@ class RainDialog final : public DialogEvents {
         working_.rateMmH = wholeRate(hop.record.rainRateMmH);
         view.setNumberEntry(kRainRateField);
         view.setText(kRainRateField, std::to_string(working_.rateMmH));
-        showLimitTip(view, kRainRateField, kRainRateRow, session_.fields, hop.record.frequencyGHz);
+        showLimitTip(view, kRainRateField, PageField::RainRate, session_.fields,
+                     hop.record.frequencyGHz);
         choosePolarization(hop.record.polarization);
         working_.outage = {hop.results.rainAnnualPct, hop.results.rainWorstMonthPct};
         view.setText(kRainWorstMonthLabel, " ");
