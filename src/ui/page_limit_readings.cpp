@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "hopfile/out_of_limits_note.h"
 #include "ui/list_dialog.h"
 #include "ui/page.h"
 
@@ -25,25 +26,19 @@ void readPageLimits(NumericEntryState& fields, double frequencyGHz, const Dialog
 
 bool limitsConfirmed(NumericEntryState& fields, DialogHost& dialogs, DialogView& page,
                      PageControls controls, std::span<const ListedPageField> listed) {
-    if (fields.allFieldsInRange()) {
+    const std::optional<OutOfLimitsNote> note = outOfLimitsNote(fields, listed);
+    if (!note) {
         return true;
-    }
-    std::vector<std::string_view> names;
-    ControlId focus = controls.fallback;
-    for (const ListedPageField& field : listed) {
-        if (!fields.status(field.field).inRange) {
-            names.push_back(field.name);
-            fields.markWarned(field.field); // the note below names it
-            focus = controls.of(field.field);
-        }
     }
     bool confirmed = false;
     {
         const PageDisabled disabled(&page);
-        confirmed = runListDialog(dialogs, "Note!", "Values out of normal limits : ", names, true);
+        const FieldListNotice& notice = note->notice;
+        confirmed =
+            runListDialog(dialogs, notice.title, notice.heading, notice.names, notice.okEnabled);
     }
     if (!confirmed) {
-        page.setFocus(focus);
+        page.setFocus(controls.of(note->last));
     }
     return confirmed;
 }
