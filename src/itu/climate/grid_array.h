@@ -4,12 +4,13 @@
 // .npz holds). A one-dimensional array is one row.
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "itu/climate/stop_asked.h"
 
 namespace korvel {
 
@@ -23,9 +24,6 @@ struct GridArrayRead {
     std::optional<GridArray> array;
     std::string error; // when no array: "line 7: \"n/a\" is not a number"
 };
-
-// Asked now and then during a long read; true stops it. Empty: never stopped.
-using StopAsked = std::function<bool()>;
 
 // A stopped read gives no array and the error kStoppedRead.
 inline constexpr std::string_view kStoppedRead = "stopped";

@@ -207,7 +207,7 @@ class Importer {
 ImportResult importClimateGrids(const ImportRequest& request) {
     GridFileSearch search = findGridFiles(
         request.paths, [](std::string_view name) { return gridNameOf(name).has_value(); },
-        request.unpackLimit);
+        request.unpackLimit, request.stopAsked);
     ImportResult result{{}, std::move(search.errors)};
     Importer importer(request, search);
     std::map<ClimateKind, std::string> origins;

@@ -286,21 +286,13 @@ TEST_F(ClimateImport, AZipUnpackingBeyondTheLimitIsRefusedAsABomb) {
                                     ": unpacks to more than 4096 bytes; refused as a zip bomb");
 }
 
-// A stop is asked before each file and every so many values of a long text grid; once asked for
-// the import gives nothing, not even an error, so the installed grid stays as it was.
+// A stop is asked for before each file and now and then while a long text grid is read; once
+// asked for, the import gives nothing, not even an error, so the installed grid stays as it was.
 TEST_F(ClimateImport, AStopAskedForBeforeOrDuringAGridImportsNothing) {
     write("LogK.csv", test::gridText(kNorthWest, test::bilinearFormula(-5, 0, 0, 0), ','));
     installed({folder / "LogK.csv"});
     const std::string before = test::readFileText(cache.fileOf(ClimateKind::LogK));
-    std::string row;
-    for (int column = 0; column < 1000; ++column) {
-        row += "1 ";
-    }
-    std::string rows;
-    for (int line = 0; line < 200; ++line) {
-        rows += row + "\n";
-    }
-    write("R001.TXT", rows); // 200 000 values: asked on the way through
+    write("R001.TXT", test::uniformGridText(200, 1000)); // asked on the way through
     const auto importStoppingAt = [this](std::vector<std::filesystem::path> paths, int question,
                                          int& asked) {
         ImportRequest request{std::move(paths), {}, "2026-12-08"};
@@ -308,16 +300,17 @@ TEST_F(ClimateImport, AStopAskedForBeforeOrDuringAGridImportsNothing) {
         return importClimateGrids(request);
     };
     int readThrough = 0;
-    EXPECT_FALSE(importStoppingAt({folder / "R001.TXT"}, 1000, readThrough).stopped);
-    for (const int question : {1, 2}) {
+    EXPECT_FALSE(
+        importStoppingAt({folder / "LogK.csv", folder / "R001.TXT"}, 1000, readThrough).stopped);
+    // Before the first file, or while reading the large one.
+    for (const int question : {1, readThrough - 2}) {
         int asked = 0;
         const ImportResult result =
-            question == 1 ? importStoppingAt({folder / "LogK.csv", folder / "R001.TXT"}, 1, asked)
-                          : importStoppingAt({folder / "R001.TXT"}, 2, asked);
+            importStoppingAt({folder / "LogK.csv", folder / "R001.TXT"}, question, asked);
         EXPECT_TRUE(result.stopped);
         EXPECT_TRUE(result.grids.empty());
         EXPECT_TRUE(result.errors.empty()) << result.errors.front();
-        EXPECT_LT(asked, readThrough) << "the grid is not read to its end";
+        EXPECT_LT(asked, readThrough) << "stops before the end";
     }
     EXPECT_EQ(test::readFileText(cache.fileOf(ClimateKind::LogK)), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cache.folder()), {}), 1);
