@@ -13,12 +13,6 @@
 
 namespace korvel {
 
-QtBusyWork::~QtBusyWork() {
-    if (worker_.joinable()) {
-        worker_.join();
-    }
-}
-
 bool QtBusyWork::run(const std::string& what, std::function<void(std::stop_token)> work) {
     if (worker_.joinable()) {
         worker_.join(); // one work at a time: the one cancelled before ends first

@@ -13,7 +13,7 @@ namespace korvel {
 class QtBusyWork final : public BusyWork {
   public:
     explicit QtBusyWork(QWidget* window) : window_(window) {}
-    ~QtBusyWork() override;
+    ~QtBusyWork() override = default;
     QtBusyWork(const QtBusyWork&) = delete;
     QtBusyWork& operator=(const QtBusyWork&) = delete;
 
@@ -21,7 +21,9 @@ class QtBusyWork final : public BusyWork {
 
   private:
     QWidget* window_;
-    std::jthread worker_; // a cancelled work still ending; joined before the next or at the end
+    // A cancelled work still ending: joined before the next, or asked to stop and joined at the
+    // end.
+    std::jthread worker_;
 };
 
 } // namespace korvel
