@@ -1,7 +1,9 @@
 // korvel-cli climate [--json] | climate import PATH... [--as KIND] | climate remove KIND |
 // climate at LAT LON [--json]
 
+#include <atomic>
 #include <charconv>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -27,6 +29,30 @@ struct ClimateJob {
     bool json = false;
 };
 
+// Ctrl-C during an import: the import stops at its next question and the process then ends by
+// the signal as it would have, the cache as it was; a grid being stored is stored whole first.
+std::atomic<bool> interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
+
+extern "C" void noteInterrupt(int /*signal*/) {
+    interrupted.store(true);
+}
+
+class InterruptNoted {
+  public:
+    InterruptNoted() : before_(std::signal(SIGINT, noteInterrupt)) {
+        if (before_ == SIG_IGN) {
+            std::signal(SIGINT, SIG_IGN); // started to ignore it (in the background): still so
+        }
+    }
+    ~InterruptNoted() { std::signal(SIGINT, before_); }
+    InterruptNoted(const InterruptNoted&) = delete;
+    InterruptNoted& operator=(const InterruptNoted&) = delete;
+
+  private:
+    void (*before_)(int);
+};
+
 std::string isoDate(const CalendarDate& date) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
@@ -44,7 +70,14 @@ int runImport(const ClimateJob& job) {
             return kExitUnusable;
         }
     }
+    request.stopAsked = [] { return interrupted.load(); };
+    const InterruptNoted noted;
     const ImportResult result = importClimateGrids(request);
+    if (result.stopped) {
+        reportError("interrupted: nothing imported; the installed grids are as they were");
+        std::signal(SIGINT, SIG_DFL);
+        std::raise(SIGINT);
+    }
     for (const std::string& error : result.errors) {
         reportError(error);
     }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <system_error>
 
 namespace korvel {
@@ -39,6 +40,26 @@ std::optional<std::string> contents(const std::filesystem::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// ROWS lines of COLUMNS times VALUE: a synthetic climate grid as large as an ITU one.
+bool writeGrid(const std::filesystem::path& file, const std::string& shape) {
+    std::istringstream words(shape);
+    int rows = 0;
+    int columns = 0;
+    std::string value;
+    if (!(words >> rows >> columns >> value) || rows <= 0 || columns <= 0) {
+        return false;
+    }
+    std::string row;
+    for (int column = 0; column < columns; ++column) {
+        row += (column == 0 ? "" : " ") + value;
+    }
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    for (int line = 0; line < rows; ++line) {
+        out << row << "\r\n";
+    }
+    return static_cast<bool>(out.flush());
+}
+
 } // namespace
 
 std::optional<std::string> fileAction(const std::string& action, const std::string& rest) {
@@ -53,6 +74,9 @@ std::optional<std::string> fileAction(const std::string& action, const std::stri
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out << lines << '\n';
         return out.flush() ? "" : "cannot write " + name;
+    }
+    if (action == "grid") {
+        return writeGrid(file, text) ? "" : "expected grid FILE ROWS COLUMNS VALUE, not " + rest;
     }
     if (action == "copy") {
         std::filesystem::copy_file(file, scenarioPath(text),

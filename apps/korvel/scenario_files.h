@@ -7,7 +7,8 @@
 
 namespace korvel {
 
-// `write FILE TEXT` (`\n` in TEXT ends a line), `copy FROM TO`, `remove FILE`, `folder NAME`;
+// `write FILE TEXT` (`\n` in TEXT ends a line), `grid FILE ROWS COLUMNS VALUE` (a text grid of
+// one value), `copy FROM TO`, `remove FILE`, `folder NAME`;
 // names are relative to the working folder, and `\xNN` in a name stands for the byte NN (names
 // that are not UTF-8).
 // Nothing when `action` is none of them; else what went wrong, empty when it was done.

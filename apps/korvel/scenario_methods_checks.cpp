@@ -1,6 +1,10 @@
 #include "scenario_methods_checks.h"
 
+#include <QApplication>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QString>
+#include <QTimer>
 
 #include "platform/qt/qt_methods_table.h"
 #include "scenario_words.h"
@@ -8,15 +12,37 @@
 
 namespace korvel {
 
+namespace {
+
+// Cancel on the busy note as soon as an import runs behind it (the import starts once the
+// window's queued command is taken up).
+void cancelBusyNoteOnceShown() {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            for (QProgressDialog* note : window->findChildren<QProgressDialog*>()) {
+                note->findChild<QPushButton*>()->click(); // as the planner presses Cancel
+                poll->deleteLater();
+            }
+        }
+    });
+    poll->start(5);
+}
+
+} // namespace
+
 std::string actOnMethods(QtMethodsTable& table, const std::string& rest) {
     const auto [verb, argument] = splitWord(rest);
-    if (verb == "import") {
+    if (verb == "import" && (argument.empty() || argument == "cancelled")) {
+        if (argument == "cancelled") {
+            cancelBusyNoteOnceShown();
+        }
         table.pressImport();
         return {};
     }
     const std::optional<int> column = number(argument);
     if (verb != "judge" || !column || *column < 0 || *column > 2) {
-        return "expected method judge 0|1|2 or method import, not " + quoted(rest);
+        return "expected method judge 0|1|2 or method import [cancelled], not " + quoted(rest);
     }
     table.chooseJudgingColumn(*column);
     return {};

@@ -1,7 +1,8 @@
 #pragma once
 // The scenario lines about the methods table in the results dock:
 //   method judge COLUMN          chooses the column (0 classic, 1 P.530-17, 2 P.530-18) that judges
-//   method import                presses the button that imports climate maps
+//   method import [cancelled]    presses the button that imports climate maps (and Cancel on
+//                                the busy note as soon as the import runs)
 //   expect method ROW COLUMN TEXT   cell ROW, COLUMN (from 0) reads TEXT
 //   expect method tip ROW COLUMN TEXT   the cell's tooltip and accessible description contain TEXT
 //   expect method missing TEXT      the note on missing climate maps reads TEXT (empty: none)

@@ -8,16 +8,15 @@ namespace korvel {
 
 namespace {
 
-constexpr std::array<FieldLimits, kLimitedFieldCount> startLimits() {
-    std::array<FieldLimits, kLimitedFieldCount> limits{};
-    for (std::size_t i = 0; i < kLimitedFieldCount; ++i) {
-        limits[i] = limitedRow(static_cast<LimitedField>(i)).normal;
+constexpr std::array<FieldLimits, kPageFieldCount> startLimits() {
+    std::array<FieldLimits, kPageFieldCount> limits{};
+    for (const PageFieldRow& row : kPageFieldRows) {
+        if (row.limited) {
+            limits[static_cast<std::size_t>(row.field)] = row.limited->normal;
+        }
     }
     return limits;
 }
-
-// Fields whose warnings a change of route hop clears: indices 0 to 9.
-constexpr std::size_t kRouteHopFieldCount = 10;
 
 struct TextRead {
     bool acceptable = false; // numeric text, not negative
@@ -42,15 +41,19 @@ void NumericEntryState::resetForNew() {
 }
 
 void NumericEntryState::followFrequency(double frequencyGHz) {
-    for (std::size_t i = 0; i < kLimitedFieldCount; ++i) {
-        limits_[i] =
-            limitsAtFrequency(limitedRow(static_cast<LimitedField>(i)), limits_[i], frequencyGHz);
+    for (const PageFieldRow& row : kPageFieldRows) {
+        if (row.limited) {
+            FieldLimits& limits = limits_[index(row.field)];
+            limits = limitsAtFrequency(*row.limited, limits, frequencyGHz);
+        }
     }
 }
 
 void NumericEntryState::clearWarningsForNewRouteHop() {
-    for (std::size_t i = 0; i < kRouteHopFieldCount; ++i) {
-        status_[i].warned = false;
+    for (const PageFieldRow& row : kPageFieldRows) {
+        if (row.limited && !row.limited->warnedAcrossRouteHops) {
+            status_[index(row.field)].warned = false;
+        }
     }
 }
 
@@ -64,13 +67,13 @@ std::optional<double> readRequiredNumber(std::string_view text, Messages& messag
     return std::nullopt;
 }
 
-double readLimitedNumber(NumericEntryState& state, std::string_view text, LimitedField field) {
+double readLimitedNumber(NumericEntryState& state, std::string_view text, PageField field) {
     const TextRead read = readText(text);
     readLimitedValue(state, read.acceptable ? read.value : -1, field);
     return read.value;
 }
 
-void readLimitedValue(NumericEntryState& state, double value, LimitedField field) {
+void readLimitedValue(NumericEntryState& state, double value, PageField field) {
     const std::size_t i = NumericEntryState::index(field);
     FieldStatus& status = state.status_[i];
     if (!std::isfinite(value) || value < 0) {

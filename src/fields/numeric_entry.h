@@ -29,8 +29,7 @@ class NumericEntryState {
     // Every field valid, in range and not warned; both adjustable bounds back to 1.
     void resetForNew();
     // Another hop of the route was loaded: its objective, hop length and Form page fields are
-    // reported again (warned marks of indices 0 to 9 cleared; pL, feeder lengths and rain rate
-    // keep theirs).
+    // reported again (pL, feeder lengths and rain rate keep their warned marks).
     void clearWarningsForNewRouteHop();
 
     // A page sets both summary flags before reading its fields; readings only clear them.
@@ -43,29 +42,23 @@ class NumericEntryState {
     // frequency: the pages call it before every reading.
     void followFrequency(double frequencyGHz);
 
-    [[nodiscard]] const FieldLimits& limits(LimitedField field) const {
-        return limits_[index(field)];
-    }
-    [[nodiscard]] const FieldStatus& status(LimitedField field) const {
-        return status_[index(field)];
-    }
+    [[nodiscard]] const FieldLimits& limits(PageField field) const { return limits_[index(field)]; }
+    [[nodiscard]] const FieldStatus& status(PageField field) const { return status_[index(field)]; }
     // The note naming the field's out-of-range value was shown: from now on the field accepts
     // such values silently. A reading alone marks nothing, so a refusal that stops the page
     // before the note cannot swallow it.
-    void markWarned(LimitedField field) { status_[index(field)].warned = true; }
+    void markWarned(PageField field) { status_[index(field)].warned = true; }
 
     [[nodiscard]] bool allFieldsValid() const { return allFieldsValid_; }
     [[nodiscard]] bool allFieldsInRange() const { return allFieldsInRange_; }
 
   private:
-    friend void readLimitedValue(NumericEntryState&, double, LimitedField);
+    friend void readLimitedValue(NumericEntryState&, double, PageField);
 
-    static constexpr std::size_t index(LimitedField field) {
-        return static_cast<std::size_t>(field);
-    }
+    static constexpr std::size_t index(PageField field) { return static_cast<std::size_t>(field); }
 
-    std::array<FieldLimits, kLimitedFieldCount> limits_{};
-    std::array<FieldStatus, kLimitedFieldCount> status_{};
+    std::array<FieldLimits, kPageFieldCount> limits_{};
+    std::array<FieldStatus, kPageFieldCount> status_{};
     bool allFieldsValid_ = true;
     bool allFieldsInRange_ = true;
 };
@@ -79,9 +72,9 @@ class NumericEntryState {
 // Reads a limited field, its whole text, without telling the user anything: updates the field's
 // status and clears the summary flags as needed. Returns the value read, in the unit of the
 // field; it means something only when the field's status is valid.
-double readLimitedNumber(NumericEntryState& state, std::string_view text, LimitedField field);
+double readLimitedNumber(NumericEntryState& state, std::string_view text, PageField field);
 // The same for a value the field holds without having been typed (what a hop file stored): valid
 // when finite and not negative.
-void readLimitedValue(NumericEntryState& state, double value, LimitedField field);
+void readLimitedValue(NumericEntryState& state, double value, PageField field);
 
 } // namespace korvel

@@ -1,9 +1,10 @@
 #pragma once
-// Every number field of the Basics and Form pages, one row each: the record member it edits,
-// when the Form page reads it, and for a field read against normal limits how the notes and the
-// tooltip name it, its unit and its range (the two bounds that follow the frequency included).
-// The page rules, the limits after New, the tooltips and the pages' store and read all walk these
-// rows; a page adds only which of its controls shows which field.
+// Every number field of the Basics and Form pages and the rain dialog, one row each: the record
+// member it edits, how many decimals show it, when the Form page reads it, and for a field read
+// against normal limits how the notes and the tooltip name it, its unit and its range (the two
+// bounds that follow the frequency included). The page rules, the limits and warnings of the
+// fields, the tooltips and the pages' fill, store and read all walk these rows; a page adds only
+// which of its controls shows which field.
 
 #include <array>
 #include <cstddef>
@@ -14,33 +15,14 @@
 
 namespace korvel {
 
-// The fields read against limits; the values index the limits and status the readings keep (a
-// change of route hop clears the warnings of 0 to 9).
-enum class LimitedField : std::size_t {
-    OutageObjective = 0,
-    HopLength = 1,
-    Antenna1Height = 2,
-    Antenna2Height = 3,
-    BranchingLoss = 4,
-    AdditionalTerrainLoss = 5,
-    ThresholdDegradation = 6,
-    AntennaSpacing = 7,
-    ChannelSpacing = 8,
-    SelectiveFadingMargin = 9,
-    Feeder1Length = 10,
-    Feeder2Length = 11,
-    TimePercentagePL = 12,
-    RainRate = 13,
-};
-inline constexpr std::size_t kLimitedFieldCount = 14;
-
 // A plausible range, both bounds inclusive, in the unit of the field.
 struct FieldLimits {
     double lower = 0;
     double upper = 0;
 };
 
-// The fields of the two pages whose values can be refused.
+// The number fields of the two pages and the rain dialog; the values index what the pages and
+// the limit readings keep per field.
 enum class PageField : std::size_t {
     OutageObjective,
     HopLength,
@@ -69,10 +51,11 @@ enum class PageField : std::size_t {
     SelectiveMargin,
     ThresholdDegradation,
     TerrainLoss,
+    RainRate,
 };
-inline constexpr std::size_t kPageFieldCount = 27;
+inline constexpr std::size_t kPageFieldCount = 28;
 
-enum class FieldPage { Basics, Form };
+enum class FieldPage { Basics, Form, Rain };
 
 // When the Form page reads a field: its layout follows the diversity mode, and the feeder
 // lengths and branching loss are held to limits only where coaxial feeders may be typed.
@@ -90,13 +73,14 @@ inline constexpr double kCoaxTypedUpToGHz = 18; // above, only waveguide lengths
 // A field read against normal limits. A bound that follows the frequency replaces its fixed
 // value whenever the frequency is known.
 struct LimitedRow {
-    LimitedField field;
     std::string_view listedName; // as the pages' list dialogs name it
     std::string_view label;      // as its tooltip names it
     std::string_view unit;
     FieldLimits normal;       // after New
     double lowerTimesGHz = 0; // when set, the lower bound is this divided by the frequency
     double upperPerGHz = 0;   // when set, the upper bound is this times the frequency
+    // Its note once shown is not shown again for the other hops of a route (until New).
+    bool warnedAcrossRouteHops = false;
 };
 
 struct PageFieldRow {
@@ -105,82 +89,49 @@ struct PageFieldRow {
     double HopRecord::*member;
     ReadWhen read = ReadWhen::Always;
     std::optional<LimitedRow> limited{};
-    bool wholeNumber = false; // typed as a whole number
+    int decimals = 1;         // as the page shows the value
+    bool wholeNumber = false; // typed and shown as a whole number
 };
 
 // Limited rows come first on each page, in the order the list dialogs name them.
 inline constexpr std::array<PageFieldRow, kPageFieldCount> kPageFieldRows{{
     {PageField::TimePercentagePL, FieldPage::Basics, &HopRecord::pLPct, ReadWhen::Always,
-     LimitedRow{
-         LimitedField::TimePercentagePL, "Percentage pL", "Time percentage pL", "%", {0.5, 80}}},
+     LimitedRow{"Percentage pL", "Time percentage pL", "%", {0.5, 80}, 0, 0, true}, 2},
     // A hop shorter than 15 / frequency (km, GHz) is implausible.
     {PageField::HopLength, FieldPage::Basics, &HopRecord::hopLengthKm, ReadWhen::Always,
-     LimitedRow{LimitedField::HopLength, "hop length.", "Hop length", "km", {1, 100}, 15}},
+     LimitedRow{"hop length.", "Hop length", "km", {1, 100}, 15}},
     {PageField::OutageObjective, FieldPage::Basics, &HopRecord::outageObjectivePct,
      ReadWhen::Always,
-     LimitedRow{LimitedField::OutageObjective,
-                "outage objective.",
-                "Outage time objective",
-                "%",
-                {0.0005, 0.02}}},
+     LimitedRow{"outage objective.", "Outage time objective", "%", {0.0005, 0.02}}, 4},
     {PageField::Longitude, FieldPage::Basics, &HopRecord::longitudeDeg, ReadWhen::Always,
-     std::nullopt, true},
+     std::nullopt, 0, true},
     {PageField::Latitude, FieldPage::Basics, &HopRecord::latitudeDeg, ReadWhen::Always,
-     std::nullopt, true},
+     std::nullopt, 0, true},
     {PageField::Station1Height, FieldPage::Basics, &HopRecord::station1HeightM},
     {PageField::Station2Height, FieldPage::Basics, &HopRecord::station2HeightM},
     {PageField::Feeder2Length, FieldPage::Form, &HopRecord::feeder2LengthM, ReadWhen::CoaxBand,
-     LimitedRow{LimitedField::Feeder2Length, "Feeder2 length", "Feeder 2 length", "m", {5, 200}}},
+     LimitedRow{"Feeder2 length", "Feeder 2 length", "m", {5, 200}, 0, 0, true}},
     {PageField::Feeder1Length, FieldPage::Form, &HopRecord::feeder1LengthM, ReadWhen::CoaxBand,
-     LimitedRow{LimitedField::Feeder1Length, "Feeder1 length", "Feeder 1 length", "m", {5, 200}}},
+     LimitedRow{"Feeder1 length", "Feeder 1 length", "m", {5, 200}, 0, 0, true}},
     // A channel spacing above 0.05 x frequency is implausible.
     {PageField::ChannelSpacing, FieldPage::Form, &HopRecord::frequencyDifferenceGHz,
      ReadWhen::FrequencyDiversity,
-     LimitedRow{LimitedField::ChannelSpacing,
-                "Channel spacing",
-                "Channel spacing",
-                "GHz",
-                {0, 1},
-                0,
-                0.05}},
+     LimitedRow{"Channel spacing", "Channel spacing", "GHz", {0, 1}, 0, 0.05}, 3},
     {PageField::AntennaSpacing, FieldPage::Form, &HopRecord::antennaSpacingM,
      ReadWhen::SpaceDiversity,
-     LimitedRow{LimitedField::AntennaSpacing,
-                "Diversity ant. spacing",
-                "Diversity antenna spacing",
-                "m",
-                {3, 23}}},
+     LimitedRow{"Diversity ant. spacing", "Diversity antenna spacing", "m", {3, 23}}},
     {PageField::SelectiveMargin, FieldPage::Form, &HopRecord::msmRefDb, ReadWhen::SelectiveFading,
-     LimitedRow{LimitedField::SelectiveFadingMargin,
-                "Sel. fading margin",
-                "Selective fading margin",
-                "dB",
-                {20, 60}}},
+     LimitedRow{"Sel. fading margin", "Selective fading margin", "dB", {20, 60}}},
     {PageField::ThresholdDegradation, FieldPage::Form, &HopRecord::thresholdDegradationDb,
-     ReadWhen::Always,
-     LimitedRow{LimitedField::ThresholdDegradation,
-                "Threshold degradation",
-                "Threshold degradation",
-                "dB",
-                {0, 5}}},
+     ReadWhen::Always, LimitedRow{"Threshold degradation", "Threshold degradation", "dB", {0, 5}}},
     {PageField::TerrainLoss, FieldPage::Form, &HopRecord::addTerrainLossDb, ReadWhen::Always,
-     LimitedRow{LimitedField::AdditionalTerrainLoss,
-                "Additional terrain loss",
-                "Additional terrain loss",
-                "dB",
-                {0, 15}}},
+     LimitedRow{"Additional terrain loss", "Additional terrain loss", "dB", {0, 15}}},
     {PageField::BranchingLoss, FieldPage::Form, &HopRecord::branchingLossDb, ReadWhen::CoaxBand,
-     LimitedRow{LimitedField::BranchingLoss,
-                "Antenna branching loss",
-                "Antenna branching loss",
-                "dB",
-                {1, 12}}},
+     LimitedRow{"Antenna branching loss", "Antenna branching loss", "dB", {1, 12}}},
     {PageField::Antenna2Height, FieldPage::Form, &HopRecord::antenna2HeightM, ReadWhen::Always,
-     LimitedRow{
-         LimitedField::Antenna2Height, "Antenna 2 height", "Antenna 2 height", "m", {10, 999}}},
+     LimitedRow{"Antenna 2 height", "Antenna 2 height", "m", {10, 999}}},
     {PageField::Antenna1Height, FieldPage::Form, &HopRecord::antenna1HeightM, ReadWhen::Always,
-     LimitedRow{
-         LimitedField::Antenna1Height, "Antenna 1 height", "Antenna 1 height", "m", {10, 999}}},
+     LimitedRow{"Antenna 1 height", "Antenna 1 height", "m", {10, 999}}},
     {PageField::Antenna1Diameter, FieldPage::Form, &HopRecord::antenna1DiameterM},
     {PageField::Antenna2Diameter, FieldPage::Form, &HopRecord::antenna2DiameterM},
     {PageField::Antenna1Gain, FieldPage::Form, &HopRecord::antenna1GainDbi},
@@ -193,11 +144,9 @@ inline constexpr std::array<PageFieldRow, kPageFieldCount> kPageFieldRows{{
      ReadWhen::SpaceDiversity},
     {PageField::DiversityGain, FieldPage::Form, &HopRecord::diversityGainDbi,
      ReadWhen::SpaceDiversity},
+    {PageField::RainRate, FieldPage::Rain, &HopRecord::rainRateMmH, ReadWhen::Always,
+     LimitedRow{"Rainrate", "Rainfall rate (0.01%)", "mm/h", {10, 200}, 0, 0, true}, 0, true},
 }};
-
-// The rain dialog's one limited field.
-inline constexpr LimitedRow kRainRateRow{
-    LimitedField::RainRate, "Rainrate", "Rainfall rate (0.01%)", "mm/h", {10, 200}};
 
 // The row of `field`.
 constexpr const PageFieldRow& pageFieldRow(PageField field) {
@@ -207,16 +156,6 @@ constexpr const PageFieldRow& pageFieldRow(PageField field) {
         }
     }
     return kPageFieldRows.front(); // unreachable: every field has its row (checked below)
-}
-
-// The row of a limited field.
-constexpr const LimitedRow& limitedRow(LimitedField field) {
-    for (const PageFieldRow& row : kPageFieldRows) {
-        if (row.limited && row.limited->field == field) {
-            return *row.limited;
-        }
-    }
-    return kRainRateRow;
 }
 
 // Whether the Form page in `layout` shows the field (and stores it).

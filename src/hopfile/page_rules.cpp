@@ -26,7 +26,7 @@ template <FieldPage page> constexpr auto listedOf() {
     std::size_t at = 0;
     for (const PageFieldRow& row : kPageFieldRows) {
         if (row.page == page && row.limited) {
-            listed[at++] = {row.field, row.limited->field, row.limited->listedName};
+            listed[at++] = {row.field, row.limited->listedName};
         }
     }
     return listed;

@@ -45,7 +45,6 @@ void storePageValues(HopRecord& record, const PageValues& values, FieldPage page
 // A limited field as the list dialogs name it.
 struct ListedPageField {
     PageField field{};
-    LimitedField limited{};
     std::string_view name;
 };
 

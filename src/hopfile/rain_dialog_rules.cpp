@@ -3,7 +3,7 @@
 #include <charconv>
 #include <limits>
 
-#include "fields/page_field_table.h"
+#include "hopfile/out_of_limits_note.h"
 
 namespace korvel {
 
@@ -19,17 +19,16 @@ bool rainDialogOffered(const HopRecord& record, Messages& messages) {
 std::optional<std::int16_t> readRainRate(std::string_view text, NumericEntryState& entry,
                                          const ShowFieldList& showList, Messages& messages) {
     entry.beginReading();
-    readLimitedNumber(entry, text, LimitedField::RainRate);
+    readLimitedNumber(entry, text, PageField::RainRate);
     if (!entry.allFieldsValid()) {
         showList({"Error!", "Invalid data : ", {"Rain rate"}, false});
         return std::nullopt;
     }
-    if (!entry.allFieldsInRange()) {
-        entry.markWarned(LimitedField::RainRate);
-        if (!showList(
-                {"Note!", "Values out of normal limits : ", {kRainRateRow.listedName}, true})) {
-            return std::nullopt;
-        }
+    const ListedPageField field{PageField::RainRate,
+                                pageFieldRow(PageField::RainRate).limited->listedName};
+    if (const auto note = outOfLimitsNote(entry, std::span(&field, 1));
+        note && !showList(note->notice)) {
+        return std::nullopt;
     }
     // A rate the hop cannot keep as a 16-bit number is refused rather than wrapped.
     unsigned rate = 0;

@@ -1,11 +1,10 @@
 #include "ui/basics_page.h"
 
 #include <algorithm>
-#include <cmath>
 #include <span>
 #include <string>
 
-#include "fields/format_fixed.h"
+#include "fields/page_field_text.h"
 #include "ui/limit_tips.h"
 #include "ui/session.h"
 
@@ -47,10 +46,6 @@ std::span<const ControlId> buttonsOf(BasicsChoice group) {
 
 constexpr int kInfoTyped = 35;
 constexpr int kStationNameTyped = 19;
-
-std::string wholeNumberText(double value) {
-    return std::to_string(std::lround(value));
-}
 
 template <typename Choice> std::int16_t stored(Choice choice) {
     return static_cast<std::int16_t>(choice);
@@ -101,17 +96,10 @@ void BasicsPage::fill() {
     shown_.showText(view, kInfoField, record.info.view());
     shown_.showText(view, kStation1NameField, record.station1Name.view());
     shown_.showText(view, kStation2NameField, record.station2Name.view());
-    const auto show = [&](ControlId field, double value, int decimals) {
-        shown_.show(view, field, formatFixed(value, decimals), value);
-    };
-    show(kObjectiveField, record.outageObjectivePct, 4);
-    show(kStation1HeightField, record.station1HeightM, 1);
-    show(kStation2HeightField, record.station2HeightM, 1);
-    show(kHopLengthField, record.hopLengthKm, 1);
-    show(kPLField, record.pLPct, 2);
-    // Longitude and latitude are shown, typed and stored as whole degrees.
-    shown_.show(view, kLongitudeField, wholeNumberText(record.longitudeDeg), record.longitudeDeg);
-    shown_.show(view, kLatitudeField, wholeNumberText(record.latitudeDeg), record.latitudeDeg);
+    for (const PageFieldControl& entry : kBasicsFieldControls) {
+        const double value = record.*pageFieldRow(entry.field).member;
+        shown_.show(view, entry.control, pageFieldText(entry.field, value), value);
+    }
 
     choose(BasicsChoice::EastWest, stored(record.eastWest));
     choose(BasicsChoice::NorthSouth, stored(record.northSouth));

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <stop_token>
 #include <string>
 #include <utility>
 
@@ -16,6 +17,9 @@
 namespace korvel {
 
 namespace {
+
+constexpr std::string_view kNothingImported =
+    "Nothing imported; the installed maps are as they were";
 
 std::string isoToday() {
     const CalendarDate date = reportToday();
@@ -34,15 +38,17 @@ bool importChosenClimateMaps(FileChooser& files, Messages& messages, BusyWork* b
     }
     // The result is the work's own: a cancelled import may end after this call.
     auto imported = std::make_shared<ImportResult>();
-    auto work = [imported, request = ImportRequest{
-                               {chosen->fullName}, std::nullopt, isoToday(), kUnpackLimit}] {
+    ImportRequest request{{chosen->fullName}, std::nullopt, isoToday(), kUnpackLimit};
+    auto work = [imported, request = std::move(request)](const std::stop_token& stop) mutable {
+        request.stopAsked = [stop] { return stop.stop_requested(); };
         *imported = importClimateGrids(request);
     };
     if (busyWork == nullptr) {
-        work();
+        work({});
     } else if (!busyWork->run("Importing " + pathToCp1252(chosen->fullName.filename()) + "...",
                               std::move(work))) {
-        return false; // cancelled: nothing is stored
+        messages.show(std::string(kNothingImported), kAppCaption, MessageIcon::Information);
+        return false; // cancelled: the import stops and nothing is stored
     }
     const ImportResult& result = *imported;
     if (!result.errors.empty() || result.grids.empty()) {
@@ -50,10 +56,9 @@ bool importChosenClimateMaps(FileChooser& files, Messages& messages, BusyWork* b
         for (const std::string& error : result.errors) {
             text.append(error).append("\n");
         }
-        text.append(result.errors.empty()
-                        ? "No climate map found in the file; the installed "
-                          "maps are as they were"
-                        : "Nothing imported; the installed maps are as they were");
+        text.append(result.errors.empty() ? "No climate map found in the file; the installed "
+                                            "maps are as they were"
+                                          : kNothingImported);
         messages.show(utf8ToCp1252(text), kAppCaption, MessageIcon::Warning);
         return false;
     }

@@ -3,6 +3,7 @@
 #include "engine/link_budget.h"
 #include "engine/selective_margin.h"
 #include "fields/format_fixed.h"
+#include "fields/page_field_text.h"
 #include "hopfile/rain_dialog_rules.h"
 #include "optimize/combination_search.h"
 #include "series/budget_steps.h"
@@ -204,27 +205,29 @@ void FormPage::openSweep() {
 }
 
 bool FormPage::takeSweepValue(SweepInput input, double value) {
-    const auto takeDiameter = [&](ControlId diameterField, ControlId gainField) {
-        view_->setText(diameterField, formatFixed(value, 1));
-        view_->setText(gainField,
-                       formatFixed(antennaGainDbi(value, session_.hop.record.frequencyGHz), 1));
+    const auto type = [this](PageField field, double typed) {
+        view_->setText(kFormControls.of(field), pageFieldText(field, typed));
+    };
+    const auto takeDiameter = [&](PageField diameter, PageField gain) {
+        type(diameter, value);
+        type(gain, antennaGainDbi(value, session_.hop.record.frequencyGHz));
     };
     switch (input) {
     case SweepInput::Diameter:
-        takeDiameter(kAntenna1DiameterField, kAntenna1GainField);
-        takeDiameter(kAntenna2DiameterField, kAntenna2GainField);
+        takeDiameter(PageField::Antenna1Diameter, PageField::Antenna1Gain);
+        takeDiameter(PageField::Antenna2Diameter, PageField::Antenna2Gain);
         break;
     case SweepInput::Antenna1Diameter:
-        takeDiameter(kAntenna1DiameterField, kAntenna1GainField);
+        takeDiameter(PageField::Antenna1Diameter, PageField::Antenna1Gain);
         break;
     case SweepInput::Antenna2Diameter:
-        takeDiameter(kAntenna2DiameterField, kAntenna2GainField);
+        takeDiameter(PageField::Antenna2Diameter, PageField::Antenna2Gain);
         break;
     case SweepInput::Spacing:
-        view_->setText(kAntennaSpacingField, formatFixed(value, 1));
+        type(PageField::AntennaSpacing, value);
         break;
     case SweepInput::ChannelSpacing:
-        view_->setText(kChannelSpacingField, formatFixed(value, 3));
+        type(PageField::ChannelSpacing, value);
         break;
     case SweepInput::Length:
     case SweepInput::RainRate:

@@ -6,8 +6,7 @@
 
 #include "engine/link_budget.h"
 #include "engine/rain.h"
-#include "engine/selective_margin.h"
-#include "fields/format_fixed.h"
+#include "fields/page_field_text.h"
 #include "optimize/library_lookup.h"
 #include "ui/limit_tips.h"
 #include "ui/session.h"
@@ -16,24 +15,10 @@ namespace korvel {
 
 namespace {
 
-struct AntennaControls {
-    ControlId diameter;
-    ControlId gain;
-};
-constexpr std::array<AntennaControls, 3> kAntennaControls{{
-    {kAntenna1DiameterField, kAntenna1GainField},
-    {kAntenna2DiameterField, kAntenna2GainField},
-    {kDiversityDiameterField, kDiversityGainField},
-}};
-constexpr std::array<ControlId, 2> kFeederLossFields{kFeeder1LossField, kFeeder2LossField};
 constexpr std::array<ControlId, 2> kFeederTypeLabels{kFeeder1TypeLabel, kFeeder2TypeLabel};
 
 constexpr std::string_view kStandardMarginLabel = "Msm (42.5 km)  :";
 constexpr std::string_view kUserMarginLabel = "Msm            :";
-
-std::string shown(double value) {
-    return formatFixed(value, 1);
-}
 
 // A pair of stepping buttons: which index they move and which flags they clear.
 struct Stepper {
@@ -119,20 +104,7 @@ void FormPage::open(DialogView& view) {
                                          : "Current formulas for rain attenuation do not support "
                                            "frequencies below 6 GHz.");
     view.setText(kFormRadioLabel, record.radioName.view());
-    show(kBranchingLossField, record.branchingLossDb);
     view.setText(kFormModeLabel, record.modeText.view());
-    show(kThresholdDegradationField, record.thresholdDegradationDb);
-    show(kTerrainLossField, record.addTerrainLossDb);
-    show(kAntenna1HeightField, record.antenna1HeightM);
-    show(kAntenna2HeightField, record.antenna2HeightM);
-    show(kFeeder1LengthField, record.feeder1LengthM);
-    show(kFeeder2LengthField, record.feeder2LengthM);
-    show(kConnector1Field, record.connector1LossDb);
-    show(kConnector2Field, record.connector2LossDb);
-    if (diversity_ == DiversityMode::Freq) {
-        shown_.show(view, kChannelSpacingField, formatFixed(record.frequencyDifferenceGHz, 3),
-                    record.frequencyDifferenceGHz);
-    }
     const bool selective = record.selectiveFading != SelectiveFading::No;
     for (const ControlId control :
          {kSelectiveMarginField, kSelectiveMarginLabel, kSelectiveMarginUnit}) {
@@ -142,13 +114,21 @@ void FormPage::open(DialogView& view) {
         view.setText(kSelectiveMarginLabel, record.selectiveFading == SelectiveFading::User
                                                 ? kUserMarginLabel
                                                 : kStandardMarginLabel);
-        show(kSelectiveMarginField, selectiveMarginFieldDb(record, session_.hop.results));
+    }
+    // The equipment shown above follows the library; every other field shows what the hop keeps.
+    const PageValues stored = storedPageValues(session_.hop);
+    for (const PageFieldControl& entry : kFormFieldControls) {
+        const PageFieldRow& row = pageFieldRow(entry.field);
+        if (!shown_.has(entry.control) && shownIn(row, diversity_) &&
+            (selective || row.read != ReadWhen::SelectiveFading)) {
+            show(entry.field, stored[entry.field]);
+        }
     }
     refreshFreshness(); // results shown from the hop's file, or edits made on another page
 }
 
-void FormPage::show(ControlId field, double value) {
-    shown_.show(*view_, field, shown(value), value);
+void FormPage::show(PageField field, double value) {
+    shown_.show(*view_, kFormControls.of(field), pageFieldText(field, value), value);
 }
 
 void FormPage::showEquipment() {
@@ -158,24 +138,24 @@ void FormPage::showEquipment() {
     showFeeder(1);
     if (diversity_ == DiversityMode::Space) {
         showAntenna(kDiversityAntenna);
-        show(kAntennaSpacingField, session_.hop.record.antennaSpacingM);
+        show(PageField::AntennaSpacing, session_.hop.record.antennaSpacingM);
     }
 }
 
 void FormPage::showAntenna(int antenna) {
     HopState& hop = session_.hop;
     const auto at = static_cast<std::size_t>(antenna);
-    const AntennaControls& controls = kAntennaControls[at];
+    const AntennaFields& fields = kAntennaFields[at];
     const std::optional<double> library =
         libraryDiameterM(session_.library, hop.record.antennaType, hop.selection.antennaIndex[at]);
     const double diameter = hop.selection.userDiameter[at] != 0 || !library
                                 ? diameterOf(hop.record, antenna)
                                 : *library;
-    show(controls.diameter, diameter);
+    show(fields.diameter, diameter);
     const double gain = hop.selection.userGain[at] != 0 || !library
                             ? gainOf(hop.record, antenna)
                             : antennaGainDbi(*library, hop.record.frequencyGHz);
-    show(controls.gain, gain);
+    show(fields.gain, gain);
 }
 
 void FormPage::showFeeder(int feeder) {
@@ -195,7 +175,7 @@ void FormPage::showFeeder(int feeder) {
     if (loss) {
         show(kFeederLossFields[at], *loss);
     } else {
-        shown_.show(*view_, kFeederLossFields[at], "", 0);
+        shown_.show(*view_, kFormControls.of(kFeederLossFields[at]), "", 0);
     }
     const auto& tables = session_.library.feederTables;
     const auto table = static_cast<std::size_t>(selection.feederTable);

@@ -94,6 +94,20 @@ inline constexpr std::array<PageFieldControl, 20> kFormFieldControls{{
 }};
 inline constexpr PageControls kFormControls{kFormFieldControls, kBranchingLossField};
 
+// The diameter and gain fields of antenna 1, 2 and the diversity antenna, and the feeders' loss
+// fields: what the library fills until the planner types a value of their own.
+struct AntennaFields {
+    PageField diameter;
+    PageField gain;
+};
+inline constexpr std::array<AntennaFields, 3> kAntennaFields{{
+    {PageField::Antenna1Diameter, PageField::Antenna1Gain},
+    {PageField::Antenna2Diameter, PageField::Antenna2Gain},
+    {PageField::DiversityDiameter, PageField::DiversityGain},
+}};
+inline constexpr std::array<PageField, 2> kFeederLossFields{PageField::Feeder1Loss,
+                                                            PageField::Feeder2Loss};
+
 // The layout of a diversity mode.
 DialogId formPageLayout(DiversityMode diversity);
 
@@ -132,8 +146,8 @@ class FormPage final : public Page {
     // A stepping button; any other control does nothing.
     void step(ControlId button);
 
-    // Shows the value with one decimal and remembers it (shown_).
-    void show(ControlId field, double value);
+    // Shows the value in the field's control as the page writes it and remembers it (shown_).
+    void show(PageField field, double value);
 
     // Validation steps (form_validation.cpp).
     [[nodiscard]] FormLayout layout() const;

@@ -1,8 +1,9 @@
 // The Form page's Profile window: opened over the hop as the page stores it, and the lowest
 // antenna heights it found taken back into the page's fields through the page's checks.
+#include <array>
 #include <utility>
 
-#include "fields/format_fixed.h"
+#include "fields/page_field_text.h"
 #include "platform/elevation_sources.h"
 #include "ui/chart_title_block.h"
 #include "ui/form_page.h"
@@ -33,16 +34,19 @@ void FormPage::openProfile() {
 }
 
 bool FormPage::takeProfileHeights(double antenna1M, double antenna2M) {
-    for (const auto& [field, height] :
-         {std::pair{"antenna1HeightM", antenna1M}, std::pair{"antenna2HeightM", antenna2M}}) {
-        if (const std::optional<std::string> damage = valueTheReaderRefuses(field, height)) {
+    const std::array heights{std::pair{PageField::Antenna1Height, antenna1M},
+                             std::pair{PageField::Antenna2Height, antenna2M}};
+    for (const auto& [field, height] : heights) {
+        if (const std::optional<std::string> damage =
+                valueTheReaderRefuses(recordFieldName(field), height)) {
             session_.ports.messages.show("Invalid value : " + *damage + ".", "Error",
                                          MessageIcon::Warning);
             return false;
         }
     }
-    view_->setText(kAntenna1HeightField, formatFixed(antenna1M, 1));
-    view_->setText(kAntenna2HeightField, formatFixed(antenna2M, 1));
+    for (const auto& [field, height] : heights) {
+        view_->setText(kFormControls.of(field), pageFieldText(field, height));
+    }
     const bool taken = validateFormPage();
     refreshFreshness();
     return taken;

@@ -8,8 +8,8 @@
 
 #include "engine/link_budget.h"
 #include "engine/selective_margin.h"
-#include "fields/format_fixed.h"
 #include "fields/numeric_entry.h"
+#include "fields/page_field_text.h"
 #include "optimize/library_lookup.h"
 #include "ui/form_page.h"
 #include "ui/hop_file_bounds.h"
@@ -21,17 +21,11 @@ namespace korvel {
 
 namespace {
 
-// The fields are shown with one decimal: a typed value that shows as the library's value is the
-// library's value, so an untouched field is never taken for one the user typed.
-bool showsAs(double typed, double library) {
-    return formatFixed(typed, 1) == formatFixed(library, 1);
+// A typed value that shows as the library's value is the library's value, so an untouched field
+// is never taken for one the user typed.
+bool showsAs(PageField field, double typed, double library) {
+    return pageFieldText(field, typed) == pageFieldText(field, library);
 }
-
-constexpr std::array<ControlId, 3> kDiameterFields{kAntenna1DiameterField, kAntenna2DiameterField,
-                                                   kDiversityDiameterField};
-constexpr std::array<ControlId, 3> kGainFields{kAntenna1GainField, kAntenna2GainField,
-                                               kDiversityGainField};
-constexpr std::array<ControlId, 2> kLossFields{kFeeder1LossField, kFeeder2LossField};
 
 } // namespace
 
@@ -102,27 +96,29 @@ void FormPage::storeAntennaFlags(HopRecord& copy) {
     for (int antenna = 0; antenna < antennas; ++antenna) {
         const auto at = static_cast<std::size_t>(antenna);
         // Fields not edited keep their flags: what was read, or what a stepping button left.
-        if (!shown_.edited(*view_, kDiameterFields[at]) &&
-            !shown_.edited(*view_, kGainFields[at])) {
+        const AntennaFields& fields = kAntennaFields[at];
+        if (!shown_.edited(*view_, kFormControls.of(fields.diameter)) &&
+            !shown_.edited(*view_, kFormControls.of(fields.gain))) {
             continue;
         }
         double& diameter = diameterOf(copy, antenna);
         double& gain = gainOf(copy, antenna);
         const std::optional<double> library =
             libraryDiameterM(session_.library, copy.antennaType, selection.antennaIndex[at]);
-        if (!library || !showsAs(diameter, *library)) {
+        if (!library || !showsAs(fields.diameter, diameter, *library)) {
             selection.userDiameter[at] = 1;
             selection.userGain[at] = 1;
             if (gain == 0) {
                 gain = antennaGainDbi(diameter, copy.frequencyGHz);
-                shown_.show(*view_, kGainFields[at], formatFixed(gain, 1), gain);
+                shown_.show(*view_, kFormControls.of(fields.gain), pageFieldText(fields.gain, gain),
+                            gain);
             }
             continue;
         }
         diameter = *library;
         selection.userDiameter[at] = 0;
         const double libraryGain = antennaGainDbi(*library, copy.frequencyGHz);
-        selection.userGain[at] = showsAs(gain, libraryGain) ? 0 : 1;
+        selection.userGain[at] = showsAs(fields.gain, gain, libraryGain) ? 0 : 1;
         if (selection.userGain[at] == 0) {
             gain = libraryGain;
         }
@@ -132,14 +128,14 @@ void FormPage::storeAntennaFlags(HopRecord& copy) {
 void FormPage::storeFeederFlags(HopRecord& copy) {
     HopSelection& selection = session_.hop.selection;
     for (std::size_t feeder = 0; feeder < 2; ++feeder) {
-        if (!shown_.edited(*view_, kLossFields[feeder])) {
+        if (!shown_.edited(*view_, kFormControls.of(kFeederLossFields[feeder]))) {
             continue;
         }
         double& loss = feeder == 0 ? copy.feeder1LossDbPer100m : copy.feeder2LossDbPer100m;
         const std::optional<double> library =
             libraryFeederLoss(session_.library, selection.feederTable, selection.feederRow,
                               selection.feederIndex[feeder]);
-        const bool typed = !library || !showsAs(loss, *library);
+        const bool typed = !library || !showsAs(kFeederLossFields[feeder], loss, *library);
         selection.userFeederLoss[feeder] = typed ? 1 : 0;
         if (!typed) {
             loss = *library;

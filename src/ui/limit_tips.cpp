@@ -8,16 +8,17 @@ namespace korvel {
 void showLimitTips(DialogView& view, PageControls controls, const NumericEntryState& fields,
                    double frequencyGHz) {
     for (const PageFieldControl& entry : controls.controls) {
-        if (const PageFieldRow& row = pageFieldRow(entry.field); row.limited) {
-            showLimitTip(view, entry.control, *row.limited, fields, frequencyGHz);
+        if (pageFieldRow(entry.field).limited) {
+            showLimitTip(view, entry.control, entry.field, fields, frequencyGHz);
         }
     }
 }
 
-void showLimitTip(DialogView& view, ControlId control, const LimitedRow& row,
+void showLimitTip(DialogView& view, ControlId control, PageField field,
                   const NumericEntryState& fields, double frequencyGHz) {
+    const LimitedRow& row = *pageFieldRow(field).limited;
     // The tip shows the bounds the next reading will use.
-    const FieldLimits limits = limitsAtFrequency(row, fields.limits(row.field), frequencyGHz);
+    const FieldLimits limits = limitsAtFrequency(row, fields.limits(field), frequencyGHz);
     std::ostringstream tip;
     tip.precision(3);
     tip << row.label << ", " << row.unit << ". Normal range " << limits.lower << " to "

@@ -13,7 +13,7 @@ namespace korvel {
 void showLimitTips(DialogView& view, PageControls controls, const NumericEntryState& fields,
                    double frequencyGHz);
 // Sets the tip of one limited field's control.
-void showLimitTip(DialogView& view, ControlId control, const LimitedRow& row,
+void showLimitTip(DialogView& view, ControlId control, PageField field,
                   const NumericEntryState& fields, double frequencyGHz);
 
 } // namespace korvel

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "hopfile/out_of_limits_note.h"
 #include "ui/list_dialog.h"
 #include "ui/page.h"
 
@@ -16,34 +17,28 @@ void readPageLimits(NumericEntryState& fields, double frequencyGHz, const Dialog
     for (const ListedPageField& field : listed) {
         const ControlId control = controls.of(field.field);
         if (shown.edited(view, control)) {
-            readLimitedNumber(fields, view.text(control), field.limited);
+            readLimitedNumber(fields, view.text(control), field.field);
         } else {
-            readLimitedValue(fields, values[field.field], field.limited);
+            readLimitedValue(fields, values[field.field], field.field);
         }
     }
 }
 
 bool limitsConfirmed(NumericEntryState& fields, DialogHost& dialogs, DialogView& page,
                      PageControls controls, std::span<const ListedPageField> listed) {
-    if (fields.allFieldsInRange()) {
+    const std::optional<OutOfLimitsNote> note = outOfLimitsNote(fields, listed);
+    if (!note) {
         return true;
-    }
-    std::vector<std::string_view> names;
-    ControlId focus = controls.fallback;
-    for (const ListedPageField& field : listed) {
-        if (!fields.status(field.limited).inRange) {
-            names.push_back(field.name);
-            fields.markWarned(field.limited); // the note below names it
-            focus = controls.of(field.field);
-        }
     }
     bool confirmed = false;
     {
         const PageDisabled disabled(&page);
-        confirmed = runListDialog(dialogs, "Note!", "Values out of normal limits : ", names, true);
+        const FieldListNotice& notice = note->notice;
+        confirmed =
+            runListDialog(dialogs, notice.title, notice.heading, notice.names, notice.okEnabled);
     }
     if (!confirmed) {
-        page.setFocus(focus);
+        page.setFocus(controls.of(note->last));
     }
     return confirmed;
 }

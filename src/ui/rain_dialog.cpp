@@ -9,6 +9,7 @@
 #include "engine/number_text.h"
 #include "engine/rain.h"
 #include "fields/format_fixed.h"
+#include "fields/page_field_text.h"
 #include "geo/sites_file.h"
 #include "hopfile/rain_dialog_rules.h"
 #include "ui/availability_objective_text.h"
@@ -41,8 +42,9 @@ class RainDialog final : public DialogEvents {
         const HopState& hop = session_.hop;
         working_.rateMmH = wholeRate(hop.record.rainRateMmH);
         view.setNumberEntry(kRainRateField);
-        view.setText(kRainRateField, std::to_string(working_.rateMmH));
-        showLimitTip(view, kRainRateField, kRainRateRow, session_.fields, hop.record.frequencyGHz);
+        view.setText(kRainRateField, pageFieldText(PageField::RainRate, working_.rateMmH));
+        showLimitTip(view, kRainRateField, PageField::RainRate, session_.fields,
+                     hop.record.frequencyGHz);
         choosePolarization(hop.record.polarization);
         working_.outage = {hop.results.rainAnnualPct, hop.results.rainWorstMonthPct};
         view.setText(kRainWorstMonthLabel, " ");

@@ -2,7 +2,9 @@
 // text, route file names.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <tuple>
@@ -12,6 +14,7 @@
 #include "fields/format_fixed.h"
 #include "fields/numeric_entry.h"
 #include "fields/numeric_text.h"
+#include "fields/page_field_text.h"
 #include "fields/route_file_name.h"
 #include "fields/whole_number.h"
 #include "support/recording_messages.h"
@@ -19,7 +22,14 @@
 namespace korvel {
 namespace {
 
-using F = LimitedField;
+using F = PageField;
+
+std::vector<PageFieldRow> limitedRows() {
+    std::vector<PageFieldRow> rows;
+    std::copy_if(kPageFieldRows.begin(), kPageFieldRows.end(), std::back_inserter(rows),
+                 [](const PageFieldRow& row) { return row.limited.has_value(); });
+    return rows;
+}
 
 // Value -1: refused with a beep, then a warning. The whole text is read: nothing is cut.
 TEST(ReadRequiredNumber, AcceptsNonNegativeNumbersSilentlyAndRefusesTheRest) {
@@ -58,17 +68,17 @@ class ReadLimitedNumber : public ::testing::Test {
 // non-negative number only marks the field invalid. Outcome: 'i' in range, 'o' out of range (not
 // yet warned: only the note marks that), 'x' invalid.
 TEST_F(ReadLimitedNumber, FirstReading) {
-    using enum LimitedField;
+    using enum PageField;
     using Row = std::tuple<F, const char*, char>;
-    const Row rows[] = {{OutageObjective, ".0005", 'i'},    {OutageObjective, "0.0005", 'i'},
-                        {OutageObjective, "0.02", 'i'},     {OutageObjective, "0.021", 'o'},
-                        {HopLength, "100.5", 'o'},          {HopLength, "-1", 'x'},
-                        {HopLength, "1.2.3", 'x'},          {Antenna1Height, "9.99", 'o'},
-                        {Antenna2Height, "999", 'i'},       {BranchingLoss, "1", 'i'},
-                        {ThresholdDegradation, "-0", 'i'},  {AntennaSpacing, "23.1", 'o'},
-                        {SelectiveFadingMargin, "20", 'i'}, {Feeder1Length, "201", 'o'},
-                        {Feeder2Length, "5", 'i'},          {TimePercentagePL, "80", 'i'},
-                        {TimePercentagePL, ".4", 'o'},      {RainRate, "2000", 'o'}};
+    const Row rows[] = {{OutageObjective, ".0005", 'i'},   {OutageObjective, "0.0005", 'i'},
+                        {OutageObjective, "0.02", 'i'},    {OutageObjective, "0.021", 'o'},
+                        {HopLength, "100.5", 'o'},         {HopLength, "-1", 'x'},
+                        {HopLength, "1.2.3", 'x'},         {Antenna1Height, "9.99", 'o'},
+                        {Antenna2Height, "999", 'i'},      {BranchingLoss, "1", 'i'},
+                        {ThresholdDegradation, "-0", 'i'}, {AntennaSpacing, "23.1", 'o'},
+                        {SelectiveMargin, "20", 'i'},      {Feeder1Length, "201", 'o'},
+                        {Feeder2Length, "5", 'i'},         {TimePercentagePL, "80", 'i'},
+                        {TimePercentagePL, ".4", 'o'},     {RainRate, "2000", 'o'}};
     for (auto [field, text, outcome] : rows) {
         state = NumericEntryState{};
         readLimitedNumber(state, text, field);
@@ -82,29 +92,32 @@ TEST_F(ReadLimitedNumber, FirstReading) {
 }
 
 TEST_F(ReadLimitedNumber, EmptyFieldIsZeroAndWarnsWhereZeroIsOutside) {
-    for (std::size_t i = 0; i < kLimitedFieldCount; ++i) {
-        const auto field = static_cast<F>(i);
-        const bool zeroInside = field == F::AdditionalTerrainLoss ||
-                                field == F::ThresholdDegradation || field == F::ChannelSpacing;
-        EXPECT_EQ(readOnce("", field), zeroInside) << i;
-        EXPECT_EQ(state.status(field).warned, !zeroInside) << i;
+    for (const PageFieldRow& row : limitedRows()) {
+        const bool zeroInside = row.field == F::TerrainLoss ||
+                                row.field == F::ThresholdDegradation ||
+                                row.field == F::ChannelSpacing;
+        EXPECT_EQ(readOnce("", row.field), zeroInside) << row.limited->label;
+        EXPECT_EQ(state.status(row.field).warned, !zeroInside) << row.limited->label;
     }
 }
 
 // Once warned, a field accepts any out-of-range value until New, even after an invalid reading;
-// a hop change in a route clears the warned marks of indices 0 to 9 only.
+// a hop change in a route clears the warned marks of all but pL, the feeder lengths and the rain
+// rate.
 TEST_F(ReadLimitedNumber, WarnsOnceUntilNewOrARouteHopChange) {
     EXPECT_FALSE(readOnce("150", F::HopLength) || state.status(F::HopLength).inRange);
     readOnce("abc", F::HopLength);
     EXPECT_TRUE(readOnce("0.5", F::HopLength) && state.status(F::HopLength).inRange);
     state.resetForNew();
-    for (std::size_t i = 0; i < kLimitedFieldCount; ++i) {
-        EXPECT_FALSE(readOnce("99999", static_cast<F>(i))) << i;
+    for (const PageFieldRow& row : limitedRows()) {
+        EXPECT_FALSE(readOnce("99999", row.field)) << row.limited->label;
     }
     readOnce("-5", F::Antenna1Height); // leaves an invalid mark
     state.clearWarningsForNewRouteHop();
-    for (std::size_t i = 0; i < kLimitedFieldCount; ++i) {
-        EXPECT_EQ(state.status(static_cast<F>(i)).warned, i >= 10) << i;
+    for (const PageFieldRow& row : limitedRows()) {
+        const bool kept = row.field == F::TimePercentagePL || row.field == F::Feeder1Length ||
+                          row.field == F::Feeder2Length || row.field == F::RainRate;
+        EXPECT_EQ(state.status(row.field).warned, kept) << row.limited->label;
     }
     EXPECT_FALSE(state.status(F::Antenna1Height).valid);
 }
@@ -174,6 +187,23 @@ TEST(FormatFixed, RoundingWidthAndSpecialValues) {
     const std::string largest = formatFixed(-limits::max(), 4);
     EXPECT_EQ(largest.size(), 1u + 309u + 1u);
     EXPECT_EQ(largest.substr(0, 5) + largest.back(), "-1797.");
+}
+
+// Each field as its page writes it: the objective with 4 decimals, pL 2, the channel spacing 3,
+// the rest 1; longitude, latitude and the rain rate as whole numbers, rounded half away.
+TEST(PageFieldText, EachFieldWithItsDecimals) {
+    const std::tuple<PageField, double, const char*> cases[] = {
+        {F::OutageObjective, 0.00125, "0.0013"},
+        {F::TimePercentagePL, 12.346, "12.35"},
+        {F::ChannelSpacing, 0.0286, "0.029"},
+        {F::Antenna1Height, 29.96, "30.0"},
+        {F::Station1Height, -3.04, "-3.0"},
+        {F::Longitude, 24.5, "25"},
+        {F::Latitude, -60.4, "-60"},
+        {F::RainRate, 42, "42"}};
+    for (const auto& [field, value, text] : cases) {
+        EXPECT_EQ(pageFieldText(field, value), text) << value;
+    }
 }
 
 TEST(RouteFileName, AcceptedAndRefused) {

@@ -51,6 +51,19 @@ inline std::string gridText(const SyntheticLayout& layout, const GridFormula& fo
     return text;
 }
 
+// `rows` lines of `columns` times "1": a grid long enough to be read in several stretches.
+inline std::string uniformGridText(int rows, int columns) {
+    std::string row = "1";
+    for (int column = 1; column < columns; ++column) {
+        row += " 1";
+    }
+    std::string text;
+    for (int line = 0; line < rows; ++line) {
+        text += row + "\n";
+    }
+    return text;
+}
+
 // The full meshes of latitudes and longitudes the ITU ships beside some grids.
 inline std::string latitudeText(const SyntheticLayout& layout) {
     return gridText(layout, [](double lat, double) { return lat; });

@@ -7,7 +7,10 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "itu/climate/stop_asked.h"
 
 namespace korvel {
 
@@ -22,7 +25,10 @@ struct GridArrayRead {
     std::string error; // when no array: "line 7: \"n/a\" is not a number"
 };
 
-GridArrayRead readTextGrid(std::span<const std::uint8_t> bytes);
+// A stopped read gives no array and the error kStoppedRead.
+inline constexpr std::string_view kStoppedRead = "stopped";
+
+GridArrayRead readTextGrid(std::span<const std::uint8_t> bytes, const StopAsked& stopAsked = {});
 // Numeric arrays only (little-endian integers or floats); an array of texts, objects or
 // complex numbers, or one cut short, is refused.
 GridArrayRead readNpyArray(std::span<const std::uint8_t> bytes);

@@ -30,8 +30,9 @@ std::string baseName(std::string_view path) {
 
 class Search {
   public:
-    Search(const std::function<bool(std::string_view)>& wanted, std::uint64_t limit)
-        : wanted_(wanted), remaining_(limit), limit_(limit) {}
+    Search(const std::function<bool(std::string_view)>& wanted, std::uint64_t limit,
+           const StopAsked& stopAsked)
+        : wanted_(wanted), stopAsked_(stopAsked), remaining_(limit), limit_(limit) {}
 
     void path(const std::filesystem::path& path) {
         std::error_code error;
@@ -71,7 +72,12 @@ class Search {
         return endsWith(name, ".zip") || wanted_(name);
     }
 
+    [[nodiscard]] bool stopped() const { return stopAsked_ && stopAsked_(); }
+
     void file(const std::filesystem::path& path, bool named) {
+        if (stopped()) {
+            return;
+        }
         FileBytes read = readRegularFile(path, kUnpackLimit, BeyondLimit::Refuse);
         if (!read) {
             result.errors.push_back(path.string() + ": " + fileReadProblem(read.status));
@@ -103,6 +109,9 @@ class Search {
             const std::string name = baseName(members[i].name);
             if (members[i].isFolder || !taken(name)) {
                 continue;
+            }
+            if (stopped()) {
+                return;
             }
             auto unpacked = unpack(*opening.archive, i, origin);
             if (!unpacked) {
@@ -155,6 +164,7 @@ class Search {
     }
 
     const std::function<bool(std::string_view)>& wanted_;
+    const StopAsked& stopAsked_;
     std::uint64_t remaining_;
     std::uint64_t limit_;
 };
@@ -163,8 +173,8 @@ class Search {
 
 GridFileSearch findGridFiles(const std::vector<std::filesystem::path>& paths,
                              const std::function<bool(std::string_view)>& wanted,
-                             std::uint64_t unpackLimit) {
-    Search search(wanted, unpackLimit);
+                             std::uint64_t unpackLimit, const StopAsked& stopAsked) {
+    Search search(wanted, unpackLimit, stopAsked);
     for (const auto& path : paths) {
         search.path(path);
     }

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "itu/climate/stop_asked.h"
+
 namespace korvel {
 
 // Refusing past this much unpacked data in one import; the largest ITU grid text is ~60 MB.
@@ -33,9 +35,11 @@ struct GridFileSearch {
 };
 
 // The files found under `paths` whose name `wanted` accepts (files named on the command line
-// are always taken).
+// are always taken). A stop asked for ends the search before the next file or archive member,
+// with what was found so far.
 GridFileSearch findGridFiles(const std::vector<std::filesystem::path>& paths,
                              const std::function<bool(std::string_view)>& wanted,
-                             std::uint64_t unpackLimit = kUnpackLimit);
+                             std::uint64_t unpackLimit = kUnpackLimit,
+                             const StopAsked& stopAsked = {});
 
 } // namespace korvel

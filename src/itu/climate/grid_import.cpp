@@ -111,7 +111,7 @@ class Importer {
         if (!(file.named && request_.as) && name && name->role != GridFileRole::Values) {
             return std::nullopt; // an axis file, read with its grid
         }
-        const GridArrayRead read = file.npy ? readNpyArray(file.bytes) : readTextGrid(file.bytes);
+        const GridArrayRead read = readArray(file);
         if (!read.array) {
             errors.push_back(file.origin + ": " + read.error);
             return std::nullopt;
@@ -142,6 +142,10 @@ class Importer {
     }
 
   private:
+    GridArrayRead readArray(const GridFile& file) const {
+        return file.npy ? readNpyArray(file.bytes) : readTextGrid(file.bytes, request_.stopAsked);
+    }
+
     std::optional<GridGeometry> geometryOf(std::size_t index, const ClimateKindFacts& facts,
                                            const GridArray& array, std::string& error) {
         const GridArray* lat = axis(index, facts.family, GridFileRole::Latitudes, error);
@@ -182,8 +186,7 @@ class Importer {
             }
             auto [found, fresh] = axes_.try_emplace(i);
             if (fresh) {
-                const GridArrayRead read =
-                    files_[i].npy ? readNpyArray(files_[i].bytes) : readTextGrid(files_[i].bytes);
+                const GridArrayRead read = readArray(files_[i]);
                 found->second = read.array.value_or(GridArray{});
                 if (!read.array) {
                     error = files_[i].origin + ": " + read.error;
@@ -204,11 +207,15 @@ class Importer {
 ImportResult importClimateGrids(const ImportRequest& request) {
     GridFileSearch search = findGridFiles(
         request.paths, [](std::string_view name) { return gridNameOf(name).has_value(); },
-        request.unpackLimit);
+        request.unpackLimit, request.stopAsked);
     ImportResult result{{}, std::move(search.errors)};
     Importer importer(request, search);
     std::map<ClimateKind, std::string> origins;
+    const auto stopped = [&request] { return request.stopAsked && request.stopAsked(); };
     for (std::size_t i = 0; i < search.files.size(); ++i) {
+        if (stopped()) {
+            return {{}, {}, true};
+        }
         auto grid = importer.grid(i, result.errors);
         if (!grid) {
             continue;
@@ -220,6 +227,9 @@ ImportResult importClimateGrids(const ImportRequest& request) {
                                     grid->provenance.sourceFile + ")");
         }
         result.grids.push_back(std::move(*grid));
+    }
+    if (stopped()) {
+        return {{}, {}, true}; // the last file's read may have been cut short
     }
     if (result.grids.empty() && result.errors.empty()) {
         result.errors.emplace_back("no climate grid found (names such as R001.TXT, LogK.csv or "

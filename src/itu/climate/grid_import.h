@@ -2,7 +2,8 @@
 // Turning the ITU's grid files into grids Korvel can look up: each file told by its name (or by
 // its shape when the name says nothing), placed on the globe by its latitude and longitude files
 // or by the ITU layout of its kind, and every value checked against the kind's range. One bad
-// file refuses the whole import, so nothing half-made reaches the cache.
+// file refuses the whole import, and so does a stop asked for, so nothing half-made reaches the
+// cache.
 
 #include <filesystem>
 #include <optional>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "itu/climate/climate_kind.h"
+#include "itu/climate/grid_array.h"
 #include "itu/climate/grid_files.h"
 #include "itu/climate/grid_geometry.h"
 
@@ -34,11 +36,13 @@ struct ImportRequest {
     std::optional<ClimateKind> as; // the kind of files named on the command line
     std::string importDate;        // "YYYY-MM-DD"
     std::uint64_t unpackLimit = kUnpackLimit;
+    StopAsked stopAsked{}; // asked between files and during a long read
 };
 
 struct ImportResult {
     std::vector<ImportedGrid> grids; // empty when anything was refused
     std::vector<std::string> errors; // each naming its file
+    bool stopped = false;            // stopped on request: no grids, no errors
 };
 
 ImportResult importClimateGrids(const ImportRequest& request);

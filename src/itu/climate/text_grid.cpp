@@ -17,13 +17,17 @@ GridArrayRead failure(std::size_t line, const std::string& why) {
     return {std::nullopt, "line " + std::to_string(line) + ": " + why};
 }
 
+// How many values are read between two questions whether to stop: the R001 grid asks ~60 times.
+constexpr std::size_t kValuesBetweenStopQuestions = std::size_t{1} << 16u;
+
 } // namespace
 
-GridArrayRead readTextGrid(std::span<const std::uint8_t> bytes) {
+GridArrayRead readTextGrid(std::span<const std::uint8_t> bytes, const StopAsked& stopAsked) {
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     GridArray array;
     std::size_t line = 0;
     std::size_t start = 0;
+    std::size_t nextQuestion = kValuesBetweenStopQuestions;
     while (start < text.size()) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         ++line;
@@ -53,6 +57,12 @@ GridArrayRead readTextGrid(std::span<const std::uint8_t> bytes) {
             i = after;
         }
         start = end + 1;
+        if (stopAsked && array.values.size() >= nextQuestion) {
+            if (stopAsked()) {
+                return {std::nullopt, std::string(kStoppedRead)};
+            }
+            nextQuestion = array.values.size() + kValuesBetweenStopQuestions;
+        }
         if (count == 0) {
             continue;
         }

@@ -13,13 +13,7 @@
 
 namespace korvel {
 
-QtBusyWork::~QtBusyWork() {
-    if (worker_.joinable()) {
-        worker_.join();
-    }
-}
-
-bool QtBusyWork::run(const std::string& what, std::function<void()> work) {
+bool QtBusyWork::run(const std::string& what, std::function<void(std::stop_token)> work) {
     if (worker_.joinable()) {
         worker_.join(); // one work at a time: the one cancelled before ends first
     }
@@ -39,8 +33,8 @@ bool QtBusyWork::run(const std::string& what, std::function<void()> work) {
     auto waiting = std::make_shared<Waiting>();
     waiting->loop = &loop;
     QObject::connect(&busy, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
-    worker_ = std::thread([work = std::move(work), waiting] {
-        work();
+    worker_ = std::jthread([work = std::move(work), waiting](std::stop_token stop) {
+        work(std::move(stop));
         waiting->ended.store(true);
         QMetaObject::invokeMethod(
             qApp,
@@ -54,7 +48,8 @@ bool QtBusyWork::run(const std::string& what, std::function<void()> work) {
     loop.exec();
     waiting->loop = nullptr;
     if (!waiting->ended.load()) {
-        return false; // cancelled: the work ends on its own
+        worker_.request_stop(); // cancelled: the work stops at its next question and ends
+        return false;
     }
     worker_.join();
     return true;

@@ -13,15 +13,17 @@ namespace korvel {
 class QtBusyWork final : public BusyWork {
   public:
     explicit QtBusyWork(QWidget* window) : window_(window) {}
-    ~QtBusyWork() override;
+    ~QtBusyWork() override = default;
     QtBusyWork(const QtBusyWork&) = delete;
     QtBusyWork& operator=(const QtBusyWork&) = delete;
 
-    bool run(const std::string& what, std::function<void()> work) override;
+    bool run(const std::string& what, std::function<void(std::stop_token)> work) override;
 
   private:
     QWidget* window_;
-    std::thread worker_; // a cancelled work still running; joined before the next or at the end
+    // A cancelled work still ending: joined before the next, or asked to stop and joined at the
+    // end.
+    std::jthread worker_;
 };
 
 } // namespace korvel

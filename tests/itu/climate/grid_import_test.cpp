@@ -286,6 +286,36 @@ TEST_F(ClimateImport, AZipUnpackingBeyondTheLimitIsRefusedAsABomb) {
                                     ": unpacks to more than 4096 bytes; refused as a zip bomb");
 }
 
+// A stop is asked for before each file and now and then while a long text grid is read; once
+// asked for, the import gives nothing, not even an error, so the installed grid stays as it was.
+TEST_F(ClimateImport, AStopAskedForBeforeOrDuringAGridImportsNothing) {
+    write("LogK.csv", test::gridText(kNorthWest, test::bilinearFormula(-5, 0, 0, 0), ','));
+    installed({folder / "LogK.csv"});
+    const std::string before = test::readFileText(cache.fileOf(ClimateKind::LogK));
+    write("R001.TXT", test::uniformGridText(200, 1000)); // asked on the way through
+    const auto importStoppingAt = [this](std::vector<std::filesystem::path> paths, int question,
+                                         int& asked) {
+        ImportRequest request{std::move(paths), {}, "2026-12-08"};
+        request.stopAsked = [&asked, question] { return ++asked >= question; };
+        return importClimateGrids(request);
+    };
+    int readThrough = 0;
+    EXPECT_FALSE(
+        importStoppingAt({folder / "LogK.csv", folder / "R001.TXT"}, 1000, readThrough).stopped);
+    // Before the first file, or while reading the large one.
+    for (const int question : {1, readThrough - 2}) {
+        int asked = 0;
+        const ImportResult result =
+            importStoppingAt({folder / "LogK.csv", folder / "R001.TXT"}, question, asked);
+        EXPECT_TRUE(result.stopped);
+        EXPECT_TRUE(result.grids.empty());
+        EXPECT_TRUE(result.errors.empty()) << result.errors.front();
+        EXPECT_LT(asked, readThrough) << "stops before the end";
+    }
+    EXPECT_EQ(test::readFileText(cache.fileOf(ClimateKind::LogK)), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cache.folder()), {}), 1);
+}
+
 TEST_F(ClimateImport, TheCacheKeepsWhatItHadWhenAFileIsDamagedOrRemoved) {
     write("LogK.csv", test::gridText(kNorthWest, test::bilinearFormula(-5, 0, 0, 0), ','));
     const ClimateMaps maps = installed({folder / "LogK.csv"});

@@ -45,6 +45,19 @@ TEST(TextGrid, NamesTheLineOfAWordACutRowOrNoNumbers) {
     EXPECT_EQ(readTextGrid(bytesOf(" \n")).error, "no numbers in the file");
 }
 
+// A long grid asks now and then whether to stop (300 000 values: four times) and stops at once
+// when told, giving no array.
+TEST(TextGrid, AsksWhetherToStopOnTheWayAndStopsWhenTold) {
+    const std::string grid = test::uniformGridText(300, 1000);
+    for (const int stopAt : {0, 2}) {
+        int asked = 0;
+        const auto read = readTextGrid(bytesOf(grid), [&] { return ++asked == stopAt; });
+        EXPECT_EQ(asked, stopAt == 0 ? 4 : stopAt);
+        EXPECT_EQ(read.array.has_value(), stopAt == 0);
+        EXPECT_EQ(read.error, stopAt == 0 ? "" : kStoppedRead);
+    }
+}
+
 TEST(NpyArray, ReadsFloatsAndIntegersInEitherOrder) {
     const auto f8 = readNpyArray(bytesOf(test::npyImage(2, 3, {1, 2, 3, 4, 5, 6.5})));
     ASSERT_TRUE(f8.array) << f8.error;

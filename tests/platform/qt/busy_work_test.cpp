@@ -18,8 +18,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The window answers while the work runs away from it; Cancel returns at once and drops nothing
-// the work owns; the next work waits for the one cancelled.
+// The window answers while the work runs away from it; Cancel returns at once, drops nothing the
+// work owns and asks it to stop; the next work waits for the one cancelled.
 TEST(BusyWorkTest, TheWindowAnswersMeanwhileAndCancelReturnsAtOnce) {
     QWidget window;
     QtBusyWork busy(&window);
@@ -27,26 +27,30 @@ TEST(BusyWorkTest, TheWindowAnswersMeanwhileAndCancelReturnsAtOnce) {
     std::thread::id workThread;
     bool ticked = false;
     QTimer::singleShot(20, [&ticked] { ticked = true; });
-    EXPECT_TRUE(busy.run("Importing", [&workThread] {
+    EXPECT_TRUE(busy.run("Importing", [&workThread](const std::stop_token&) {
         workThread = std::this_thread::get_id();
         std::this_thread::sleep_for(200ms);
     }));
     EXPECT_NE(workThread, guiThread);
     EXPECT_TRUE(ticked) << "events pass while the work runs";
 
-    auto done = std::make_shared<std::atomic<bool>>(false);
+    auto stopped = std::make_shared<std::atomic<bool>>(false);
     QTimer::singleShot(700, [&window] {
         if (auto* note = window.findChild<QProgressDialog*>()) {
             note->findChild<QPushButton*>()->click();
         }
     });
-    EXPECT_FALSE(busy.run("Importing", [done] {
-        std::this_thread::sleep_for(1500ms);
-        done->store(true);
+    EXPECT_FALSE(busy.run("Importing", [stopped](const std::stop_token& stop) {
+        const auto giveUp = std::chrono::steady_clock::now() + 5s;
+        while (!stop.stop_requested() && std::chrono::steady_clock::now() < giveUp) {
+            std::this_thread::sleep_for(10ms);
+        }
+        std::this_thread::sleep_for(100ms);
+        stopped->store(stop.stop_requested());
     }));
-    EXPECT_FALSE(done->load()) << "Cancel does not wait for the work";
-    EXPECT_TRUE(busy.run("Importing", [] {}));
-    EXPECT_TRUE(done->load()) << "the next work starts after the cancelled one ended";
+    EXPECT_FALSE(stopped->load()) << "Cancel does not wait for the work";
+    EXPECT_TRUE(busy.run("Importing", [](const std::stop_token&) {}));
+    EXPECT_TRUE(stopped->load()) << "the cancelled work was asked to stop and ended first";
 }
 
 } // namespace
