@@ -346,9 +346,43 @@ void addOwnPoint(ChartContent& chart, const Sweep& sweep, const std::string& uni
                     number(sweep.currentValue, "%g") + " " + unit + "): " + ownWords + ".";
 }
 
+// Against the availability objective: the annual rain on its own axis with the objective's
+// line, "negligible" over each run of points where the rain method gives only its lower limit,
+// and the rain of the hop as it is judged under the multipath verdict.
+void addAvailabilityObjective(ChartContent& chart, const Sweep& sweep, double objectivePct) {
+    std::vector<double> rains{objectivePct};
+    for (const SweepPoint& point : sweep.points) {
+        rains.push_back(point.rain.annualPct);
+    }
+    const double floor = logFloor(rains);
+    chart.marks.push_back({"Availability objective", ChartRole::Threshold, false, objectivePct,
+                           kNotANumber, kNotANumber, true});
+    const std::vector<SweepPoint>& points = sweep.points;
+    const auto negligible = [&](std::size_t i) {
+        return points[i].outcome == PointOutcome::Results &&
+               rainIsNegligible(points[i].rain.annualPct);
+    };
+    for (std::size_t first = 0; first < points.size(); ++first) {
+        if (!negligible(first)) {
+            continue;
+        }
+        std::size_t last = first;
+        while (last + 1 < points.size() && negligible(last + 1)) {
+            ++last;
+        }
+        chart.labels.push_back({"Rain negligible", ChartRole::Rain,
+                                (points[first].value + points[last].value) / 2.0, floor, true});
+        first = last;
+    }
+    if (sweep.own.outcome == PointOutcome::Results && sweep.own.rain.annualPct >= 0.0) {
+        chart.verdict +=
+            "\n" + judgementLine(rainJudgement(sweep.own.rain.annualPct, objectivePct)) + ".";
+    }
+}
+
 } // namespace
 
-ChartContent sweepChart(const Sweep& sweep) {
+ChartContent sweepChart(const Sweep& sweep, std::optional<double> availabilityObjectivePct) {
     const std::string unit(sweepInputUnit(sweep.input));
     ChartContent chart;
     chart.name = "sweep";
@@ -404,6 +438,9 @@ ChartContent sweepChart(const Sweep& sweep) {
                            kNotANumber, kNotANumber});
     chart.bands = stoppedBands(sweep);
     addOwnPoint(chart, sweep, unit);
+    if (sweep.hasRain && availabilityObjectivePct) {
+        addAvailabilityObjective(chart, sweep, *availabilityObjectivePct);
+    }
     return chart;
 }
 
@@ -434,6 +471,36 @@ void addRouteBar(ChartContent& chart, const RouteBar& bar, int category) {
         chart.marks.push_back({"Rain, annual", ChartRole::Rain, false, bar.rainAnnualPct,
                                category - 0.35, category + 0.35, true});
     }
+}
+
+// The route's rain as a column of its own on the rain axis, against the route's availability
+// objective when it has one; its word as the route total's, "negligible" at the method's limit.
+void addRouteRain(ChartContent& chart, const RouteChart& route) {
+    const OutageJudgement& rain = route.rain;
+    if (!rain.outagePct) {
+        return;
+    }
+    const int category = static_cast<int>(chart.categories.size());
+    chart.categories.emplace_back("Route rain");
+    chart.rightYTitle = "Rain unavailability (% of a year)";
+    const std::string word = rain.negligible ? "negligible"
+                             : !route.complete ? "incomplete"
+                             : rain.objectivePct ? std::string(verdictWord(rain.verdict))
+                                                 : "not judged";
+    ChartRole role = route.complete ? ChartRole::Rain : ChartRole::Stale;
+    if (route.complete && rain.verdict != ObjectiveVerdict::None) {
+        role = rain.verdict == ObjectiveVerdict::Met ? ChartRole::Meets : ChartRole::Misses;
+    }
+    const double high = rain.negligible ? 0.0 : *rain.outagePct;
+    chart.bars.push_back({category, 0.0, high, role, word, true});
+    if (rain.objectivePct) {
+        chart.marks.push_back({"Availability objective", ChartRole::Threshold, false,
+                               *rain.objectivePct, category - 0.4, category + 0.4, true});
+    }
+    chart.table.rows.push_back(
+        {"Route", "rain", "-", rain.negligible ? "negligible" : percent(*rain.outagePct),
+         rain.objectivePct ? percent(*rain.objectivePct) : "-", word});
+    chart.verdict += "\n" + route.rainWords + ".";
 }
 
 } // namespace
@@ -472,6 +539,7 @@ ChartContent routeChartContent(const RouteChart& route) {
         {"Route", "total", percent(route.totalPct), "-", percent(route.objectivePct), word});
     chart.verdict = "Route outage " + percentWords(route.totalPct) + " %, objective " +
                     percentWords(route.objectivePct) + " %: " + route.verdict + ".";
+    addRouteRain(chart, route);
     return chart;
 }
 

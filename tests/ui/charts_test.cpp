@@ -166,7 +166,7 @@ TEST(ChartContents, ASweepShowsWhereAndWhyTheCalculationStopsAsBands) {
     sweep.points = {point(1, PointOutcome::Stopped), point(2, PointOutcome::Stopped),
                     point(3, PointOutcome::Results), point(4, PointOutcome::NotFinite)};
     sweep.own.outcome = PointOutcome::Stopped;
-    const ChartContent chart = sweepChart(sweep);
+    const ChartContent chart = sweepChart(sweep, std::nullopt);
     ASSERT_EQ(chart.bands.size(), 2u);
     EXPECT_EQ(
         std::tie(chart.bands[0].from, chart.bands[0].to, chart.bands[1].from, chart.bands[1].to),
@@ -291,7 +291,7 @@ TEST(ChartContents, AnnualRainStandsOnItsOwnAxisAgainstTheAvailabilityObjectiveO
                     SweepPoint{2.0, PointOutcome::Results, CalcStatus::Ok, 1e-4, 1e-4, 0.0, {}}};
     sweep.points[0].rain.annualPct = 0.02;
     sweep.points[1].rain.annualPct = rainLowerLimitPct();
-    const ChartContent swept = sweepChart(sweep);
+    const ChartContent swept = sweepChart(sweep, std::nullopt);
     const auto rain = std::ranges::find(swept.curves, "Rain, annual", &ChartCurve::name);
     ASSERT_NE(rain, swept.curves.end());
     EXPECT_TRUE(rain->rightAxis);
