@@ -352,9 +352,12 @@ void addOwnPoint(ChartContent& chart, const Sweep& sweep, const std::string& uni
 void addAvailabilityObjective(ChartContent& chart, const Sweep& sweep, double objectivePct) {
     std::vector<double> rains{objectivePct};
     for (const SweepPoint& point : sweep.points) {
-        rains.push_back(point.rain.annualPct);
+        if (!rainIsNegligible(point.rain.annualPct)) {
+            rains.push_back(point.rain.annualPct);
+        }
     }
-    const double floor = logFloor(rains);
+    // Half a decade above the axis' foot, clear of its ticks.
+    const double wordsAt = logFloor(rains) * std::sqrt(10.0);
     chart.marks.push_back({"Availability objective", ChartRole::Threshold, false, objectivePct,
                            kNotANumber, kNotANumber, true});
     const std::vector<SweepPoint>& points = sweep.points;
@@ -371,7 +374,7 @@ void addAvailabilityObjective(ChartContent& chart, const Sweep& sweep, double ob
             ++last;
         }
         chart.labels.push_back({"Rain negligible", ChartRole::Rain,
-                                (points[first].value + points[last].value) / 2.0, floor, true});
+                                (points[first].value + points[last].value) / 2.0, wordsAt, true});
         first = last;
     }
     if (sweep.own.outcome == PointOutcome::Results && sweep.own.rain.annualPct >= 0.0) {
