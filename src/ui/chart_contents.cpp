@@ -294,8 +294,8 @@ void addRouteRain(ChartContent& chart, const RouteChart& route) {
     const int category = static_cast<int>(chart.categories.size());
     chart.categories.emplace_back("Route rain");
     chart.rightYTitle = "Rain unavailability (% of a year)";
-    const std::string word = rain.negligible ? "negligible"
-                             : !route.complete ? "incomplete"
+    const std::string word = rain.negligible     ? "negligible"
+                             : !route.complete   ? "incomplete"
                              : rain.objectivePct ? std::string(verdictWord(rain.verdict))
                                                  : "not judged";
     ChartRole role = route.complete ? ChartRole::Rain : ChartRole::Stale;
@@ -308,9 +308,9 @@ void addRouteRain(ChartContent& chart, const RouteChart& route) {
         chart.marks.push_back({"Availability objective", ChartRole::Threshold, false,
                                *rain.objectivePct, category - 0.4, category + 0.4, true});
     }
-    chart.table.rows.push_back(
-        {"Route", "rain", "-", rain.negligible ? "negligible" : percent(*rain.outagePct),
-         rain.objectivePct ? percent(*rain.objectivePct) : "-", word});
+    chart.table.rows.push_back({"Route", "rain", "-",
+                                rain.negligible ? "negligible" : percent(*rain.outagePct),
+                                rain.objectivePct ? percent(*rain.objectivePct) : "-", word});
     chart.verdict += "\n" + route.rainWords + ".";
 }
 

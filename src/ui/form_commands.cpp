@@ -190,7 +190,8 @@ void FormPage::openSweep() {
     }
     if (!sweep_) {
         sweep_ = std::make_unique<SweepWindow>(
-            session_.hop, session_.sites.availabilityObjectivePct, session_.library, *session_.sweepView, session_.ports.messages,
+            session_.hop, session_.sites.availabilityObjectivePct, session_.library,
+            *session_.sweepView, session_.ports.messages,
             [this](SweepInput input, double value) { return takeSweepValue(input, value); },
             [this](const HopState& hop, SweepInput input, std::span<const double> values) {
                 return sweepMethods(hop, input, values, &session_.sites,

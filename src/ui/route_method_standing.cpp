@@ -39,14 +39,14 @@ bool judgedByShare(RouteHopStatus status) {
 
 HopFigure figureOf(const itu::MethodResult& m) {
     if (m.totalWorstMonthPct) {
-        return {m.totalWorstMonthPct, m.fadeMarginDb, {},
-                m.rain ? m.rain->outagePct : std::nullopt};
+        return {
+            m.totalWorstMonthPct, m.fadeMarginDb, {}, m.rain ? m.rain->outagePct : std::nullopt};
     }
     if (!m.missing.empty()) {
         return {std::nullopt, std::nullopt, missingMapsText({m, m, m}), std::nullopt};
     }
-    return {std::nullopt, std::nullopt,
-            m.notes.size() > 0 ? std::string(m.notes[0]) : "no figure", std::nullopt};
+    return {std::nullopt, std::nullopt, m.notes.size() > 0 ? std::string(m.notes[0]) : "no figure",
+            std::nullopt};
 }
 
 // The hop of a route file calculated now, by its own sites and the installed maps.

@@ -41,19 +41,19 @@ std::string pointWords(const Sweep& sweep, const SweepPoint& point,
     judgement.verdict = verdictOf(point.outagePct, sweep.objectivePct);
     std::string words = "There: " + judgementLine(judgement) + ".";
     if (sweep.hasRain && availabilityObjectivePct) {
-        words += "\n" + judgementLine(rainJudgement(point.rain.annualPct, availabilityObjectivePct)) + ".";
+        words += "\n" +
+                 judgementLine(rainJudgement(point.rain.annualPct, availabilityObjectivePct)) + ".";
     }
     return words;
 }
 
 } // namespace
 
-SweepWindow::SweepWindow(const HopState& hop,
-                         const std::optional<double>& availabilityObjectivePct,
+SweepWindow::SweepWindow(const HopState& hop, const std::optional<double>& availabilityObjectivePct,
                          const EquipmentLibrary& library, SweepView& view, Messages& messages,
                          TakeValue take, MethodsAlong methods)
-    : hop_(hop), availabilityObjectivePct_(availabilityObjectivePct), library_(library), view_(view), messages_(messages), take_(std::move(take)),
-      methods_(std::move(methods)) {
+    : hop_(hop), availabilityObjectivePct_(availabilityObjectivePct), library_(library),
+      view_(view), messages_(messages), take_(std::move(take)), methods_(std::move(methods)) {
     for (const SweepInput input : kSweepInputs) {
         if (sweepInputRefusal(hop.record, input).empty()) {
             inputs_.push_back(input);
