@@ -81,8 +81,14 @@ void addOwnPoint(ChartContent& chart, const Sweep& sweep, const std::string& uni
 
 // Against the availability objective: the annual rain on its own axis with the objective's
 // line, "negligible" over each run of points where the rain method gives only its lower limit,
-// and the rain of the hop as it is judged under the multipath verdict.
-void addAvailabilityObjective(ChartContent& chart, const Sweep& sweep, double objectivePct) {
+// and the rain of the hop as it is judged under the multipath verdict. Without an objective, or
+// without rain, nothing.
+void addAvailabilityObjective(ChartContent& chart, const Sweep& sweep,
+                              std::optional<double> availabilityObjectivePct) {
+    if (!sweep.hasRain || !availabilityObjectivePct) {
+        return;
+    }
+    const double objectivePct = *availabilityObjectivePct;
     std::vector<double> rains{objectivePct};
     for (const SweepPoint& point : sweep.points) {
         if (!rainIsNegligible(point.rain.annualPct)) {
@@ -174,9 +180,7 @@ ChartContent sweepChart(const Sweep& sweep, std::optional<double> availabilityOb
                            kNotANumber, kNotANumber});
     chart.bands = stoppedBands(sweep);
     addOwnPoint(chart, sweep, unit);
-    if (sweep.hasRain && availabilityObjectivePct) {
-        addAvailabilityObjective(chart, sweep, *availabilityObjectivePct);
-    }
+    addAvailabilityObjective(chart, sweep, availabilityObjectivePct);
     return chart;
 }
 
