@@ -49,13 +49,18 @@ std::string checkChart(QWidget* chartWindow, const std::string& rest) {
         return found ? std::string()
                      : "expected a column " + quoted(text) + ", found " + quoted(headings);
     }
+    auto* verdict = chartWindow->findChild<QLabel*>(QStringLiteral("verdict"));
+    const std::string words = verdict != nullptr ? verdict->text().toStdString() : std::string();
     if (what == "says") {
-        auto* verdict = chartWindow->findChild<QLabel*>(QStringLiteral("verdict"));
-        const std::string words =
-            verdict != nullptr ? verdict->text().toStdString() : std::string();
         return words.find(text) != std::string::npos
                    ? std::string()
                    : "expected the chart to say " + quoted(text) + ", found " + quoted(words);
+    }
+    if (what == "results" && (text == "stale" || text == "current")) {
+        const bool stale = words.starts_with("Results out of date");
+        return stale == (text == "stale")
+                   ? std::string()
+                   : "expected the chart's results " + text + ", found " + quoted(words);
     }
     return "not a chart expectation: " + rest;
 }

@@ -8,7 +8,8 @@ class QWidget;
 namespace korvel {
 
 // `expect chart NAME column TEXT`: a column of the table is headed TEXT; `expect chart NAME says
-// TEXT`: the words above the chart contain TEXT. The failure, empty when met.
+// TEXT`: the words above the chart contain TEXT; `expect chart NAME results stale|current`: the
+// chart says its results are out of date, or does not. The failure, empty when met.
 std::string checkChart(QWidget* chartWindow, const std::string& rest);
 
 // `resize chart NAME W H`: the chart window NAME resized, as the planner drags its frame. The

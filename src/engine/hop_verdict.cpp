@@ -84,21 +84,28 @@ bool rainIsNegligible(double annualPct) {
     return annualPct >= 0.0 && annualPct <= rainLowerLimitPct() * (1.0 + 1e-9);
 }
 
-OutageJudgement rainJudgement(const HopState& hop, std::optional<double> availabilityObjectivePct) {
+OutageJudgement rainJudgement(double annualPct, std::optional<double> availabilityObjectivePct) {
     OutageJudgement judgement;
     judgement.kind = OutageKind::Rain;
     judgement.objectivePct = availabilityObjectivePct;
+    judgement.outagePct = annualPct;
+    judgement.negligible = rainIsNegligible(annualPct);
+    if (availabilityObjectivePct) {
+        judgement.verdict = verdictOf(annualPct, *availabilityObjectivePct);
+    }
+    return judgement;
+}
+
+OutageJudgement rainJudgement(const HopState& hop, std::optional<double> availabilityObjectivePct) {
     const double annual = hop.results.rainAnnualPct;
     if (hop.record.frequencyGHz < kRainMinimumFrequencyGHz || !hasResults(hop.results) ||
         annual < 0.0) {
-        return judgement;
+        OutageJudgement none;
+        none.kind = OutageKind::Rain;
+        none.objectivePct = availabilityObjectivePct;
+        return none;
     }
-    judgement.outagePct = annual;
-    judgement.negligible = rainIsNegligible(annual);
-    if (!availabilityObjectivePct) {
-        return judgement;
-    }
-    judgement.verdict = verdictOf(annual, *availabilityObjectivePct);
+    OutageJudgement judgement = rainJudgement(annual, availabilityObjectivePct);
     if (judgement.verdict == ObjectiveVerdict::Missed) {
         judgement.marginNeededDb = rainMarginNeededDb(hop, *availabilityObjectivePct);
     }

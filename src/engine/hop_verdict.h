@@ -45,6 +45,10 @@ OutageJudgement multipathJudgement(const HopState& hop);
 // below 6 GHz or without a rain calculation; "negligible" at the method's lower limit.
 OutageJudgement rainJudgement(const HopState& hop, std::optional<double> availabilityObjectivePct);
 
+// An annual rain unavailability (%) alone against `availabilityObjectivePct`, as at a point of a
+// sweep: no fade margin to say how much more it needs.
+OutageJudgement rainJudgement(double annualPct, std::optional<double> availabilityObjectivePct);
+
 // Whether an annual rain unavailability (%) is the rain method's lower limit: no figure to show.
 bool rainIsNegligible(double annualPct);
 

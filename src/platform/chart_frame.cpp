@@ -81,7 +81,7 @@ void takeContent(const ChartContent& content, Extent& x, Extent& y, Extent& righ
         }
     }
     for (const ChartLabel& label : content.labels) {
-        y.take(label.y, logarithmic);
+        (label.rightAxis ? right : y).take(label.y, logarithmic);
     }
     for (const ChartBand& band : content.bands) {
         x.take(band.from, false);

@@ -76,6 +76,7 @@ struct ChartLabel {
     ChartRole role = ChartRole::Current;
     double x = 0;
     double y = 0;
+    bool rightAxis = false; // y on the chart's second y axis
 };
 
 // A straight mark: a horizontal line at `value` on the y axis (over categories `from` to `to`

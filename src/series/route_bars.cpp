@@ -4,6 +4,32 @@
 
 namespace korvel {
 
+namespace {
+
+// The hops' rain added; negligible when every hop's is the rain method's lower limit.
+OutageJudgement routeRainJudgement(const RouteChart& chart, const RouteState& route) {
+    OutageJudgement rain;
+    rain.kind = OutageKind::Rain;
+    rain.objectivePct = route.availabilityObjectivePct;
+    bool negligible = true;
+    for (const RouteBar& bar : chart.bars) {
+        if (bar.rainAnnualPct >= 0.0) {
+            rain.outagePct = rain.outagePct.value_or(0.0) + bar.rainAnnualPct;
+            negligible = negligible && rainIsNegligible(bar.rainAnnualPct);
+        }
+    }
+    if (!rain.outagePct) {
+        return rain;
+    }
+    if (chart.complete) {
+        rain = rainJudgement(*rain.outagePct, rain.objectivePct);
+    }
+    rain.negligible = negligible;
+    return rain;
+}
+
+} // namespace
+
 RouteChart routeChart(const RouteStanding& standing) {
     RouteChart chart;
     const RouteState& state = standing.route;
@@ -26,6 +52,10 @@ RouteChart routeChart(const RouteStanding& standing) {
         bar.sharePct = slot.objective;
         bar.status = standing.statuses[index];
         chart.bars.push_back(bar);
+    }
+    chart.rain = routeRainJudgement(chart, state);
+    if (chart.rain.outagePct) {
+        chart.rainWords = routeAvailabilityWords(standing.verdict, state);
     }
     return chart;
 }

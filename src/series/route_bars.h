@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/hop_verdict.h"
 #include "route/route_standing.h"
 
 namespace korvel {
@@ -25,6 +26,10 @@ struct RouteChart {
     bool meets = false;      // every hop current and the total within the objective
     bool complete = false;   // every hop calculated and current
     std::string verdict;     // in words: "meets, ...", "misses by ...", "incomplete: ..."
+    // The route's rain: its hops' annual rain added (those with one) against the route's
+    // availability objective, judged only while every hop is current; no outage: none computed.
+    OutageJudgement rain;
+    std::string rainWords; // "Rain unavailability ... : meets, ...", "...: incomplete"
 };
 
 // The bars of the route as it stands, each hop in the state the route's lists give it.

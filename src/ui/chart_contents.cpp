@@ -2,54 +2,27 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <string_view>
 #include <utility>
 
 #include "engine/hop_verdict.h"
-#include "engine/number_text.h"
 #include "engine/verdict_words.h"
 #include "optimize/combination_search.h"
 #include "platform/results_window.h"
+#include "ui/chart_values.h"
 
 namespace korvel {
 
 namespace {
 
-constexpr double kNotANumber = std::numeric_limits<double>::quiet_NaN();
-
-std::string number(double value, const char* format) {
-    if (!std::isfinite(value)) {
-        return "-";
-    }
-    return formatNumbers(format, value);
-}
+using chart_values::kNotANumber;
+using chart_values::logFloor;
+using chart_values::number;
+using chart_values::onLogAxis;
+using chart_values::percent;
 
 std::string decibels(double value) {
     return number(value, "%.1f");
-}
-
-std::string percent(double value) {
-    return number(value, "%.6g");
-}
-
-// The value on a logarithmic axis, or NaN where it has no place there (0 or less).
-double onLogAxis(double value) {
-    return value > 0.0 && std::isfinite(value) ? value : kNotANumber;
-}
-
-// A decade below the smallest positive value: where bars on a logarithmic axis start.
-double logFloor(const std::vector<double>& values) {
-    double smallest = std::numeric_limits<double>::infinity();
-    for (const double value : values) {
-        if (value > 0.0 && std::isfinite(value)) {
-            smallest = std::min(smallest, value);
-        }
-    }
-    if (!std::isfinite(smallest)) {
-        return 1e-6;
-    }
-    return std::pow(10.0, std::floor(std::log10(smallest)) - 1.0);
 }
 
 // A loss or gain as the waterfall labels it; nothing lost or gained shows no sign.
@@ -284,131 +257,6 @@ ChartContent outOfDateChart(ChartContent chart) {
 
 namespace {
 
-// Each run of points where the calculation stops for one reason, as a band reaching halfway to
-// the points on either side.
-std::vector<ChartBand> stoppedBands(const Sweep& sweep) {
-    std::vector<ChartBand> bands;
-    const std::vector<SweepPoint>& points = sweep.points;
-    const auto edge = [&](std::size_t inside, std::size_t outside) {
-        return outside < points.size() ? (points[inside].value + points[outside].value) / 2.0
-                                       : points[inside].value;
-    };
-    for (std::size_t first = 0; first < points.size();) {
-        if (points[first].outcome == PointOutcome::Results) {
-            ++first;
-            continue;
-        }
-        const std::string reason = stopReason(points[first]);
-        std::size_t last = first;
-        while (last + 1 < points.size() && points[last + 1].outcome != PointOutcome::Results &&
-               stopReason(points[last + 1]) == reason) {
-            ++last;
-        }
-        bands.push_back({edge(first, first - 1), edge(last, last + 1), ChartRole::Stopped,
-                         "Calculation stops: " + reason});
-        first = last + 1;
-    }
-    return bands;
-}
-
-// A row of the sweep's table: the value, then its outages, or dashes and why it stops.
-std::vector<std::string> sweepRow(const SweepPoint& point, bool hasRain) {
-    std::vector<std::string> row{number(point.value, "%.6g")};
-    if (point.outcome != PointOutcome::Results) {
-        row.insert(row.end(), hasRain ? 5 : 3, "-");
-        row.emplace_back(stopReason(point));
-        return row;
-    }
-    row.insert(row.end(),
-               {percent(point.outagePct), percent(point.flatPct), percent(point.selectivePct)});
-    if (hasRain) {
-        const bool negligible = rainIsNegligible(point.rain.annualPct);
-        row.insert(row.end(), {negligible ? "negligible" : percent(point.rain.annualPct),
-                               negligible ? "negligible" : percent(point.rain.worstMonthPct)});
-    }
-    row.emplace_back("done");
-    return row;
-}
-
-// The hop as it is, as a point of its own, and the verdict above the sweep.
-void addOwnPoint(ChartContent& chart, const Sweep& sweep, const std::string& unit) {
-    const SweepPoint& own = sweep.own;
-    std::string ownWords = "the calculation stops: " + stopReason(own);
-    if (own.outcome == PointOutcome::Results) {
-        chart.curves.push_back({"The hop as it is",
-                                ChartRole::Current,
-                                {sweep.currentValue},
-                                {onLogAxis(own.outagePct)}});
-        ownWords = "total outage " + percentWords(own.outagePct) + " %, " +
-                   std::string(verdictWord(verdictOf(own.outagePct, sweep.objectivePct)));
-    }
-    chart.verdict = "Objective " + percent(sweep.objectivePct) + " %; the hop as it is (" +
-                    number(sweep.currentValue, "%g") + " " + unit + "): " + ownWords + ".";
-}
-
-} // namespace
-
-ChartContent sweepChart(const Sweep& sweep) {
-    const std::string unit(sweepInputUnit(sweep.input));
-    ChartContent chart;
-    chart.name = "sweep";
-    chart.title = "Sweep of the " + [&] {
-        std::string label(sweepInputLabel(sweep.input));
-        label[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(label[0])));
-        return label;
-    }();
-    chart.xTitle = std::string(sweepInputLabel(sweep.input)) + " (" + unit + ")";
-    chart.yTitle = "Time (% of the worst month)";
-    chart.logY = true;
-    chart.yCeiling = 100.0; // the formulas run past 100 % on a long hop
-    ChartCurve total{"Total outage", ChartRole::Total, {}, {}};
-    ChartCurve flat{"Flat outage", ChartRole::Flat, {}, {}};
-    ChartCurve selective{"Selective outage", ChartRole::Selective, {}, {}};
-    // A year's rain on its own axis: the outage axis holds the worst month.
-    ChartCurve rain{"Rain, annual", ChartRole::Rain, {}, {}, ChartStroke::ByRole, true};
-    bool anySelective = false;
-    chart.table.columns = {chart.xTitle, "Total (%)", "Flat (%)", "Selective (%)"};
-    if (sweep.hasRain) {
-        chart.table.columns.insert(chart.table.columns.end(),
-                                   {"Rain, annual (%)", "Rain, worst month (%)"});
-    }
-    chart.table.columns.emplace_back("Calculation");
-    for (const SweepPoint& point : sweep.points) {
-        const bool numbers = point.outcome == PointOutcome::Results;
-        for (ChartCurve* curve : {&total, &flat, &selective, &rain}) {
-            curve->x.push_back(point.value);
-        }
-        total.y.push_back(numbers ? onLogAxis(point.outagePct) : kNotANumber);
-        flat.y.push_back(numbers ? onLogAxis(point.flatPct) : kNotANumber);
-        selective.y.push_back(numbers ? onLogAxis(point.selectivePct) : kNotANumber);
-        // At the method's lower limit there is no figure to draw.
-        const bool rainShown = numbers && !rainIsNegligible(point.rain.annualPct);
-        rain.y.push_back(rainShown ? onLogAxis(point.rain.annualPct) : kNotANumber);
-        anySelective = anySelective || (numbers && point.selectivePct > 0.0);
-        chart.table.rows.push_back(sweepRow(point, sweep.hasRain));
-    }
-    // Without a selective part the flat outage is the total: one curve says it. The total is
-    // drawn last, over its parts.
-    if (anySelective) {
-        chart.curves.push_back(std::move(flat));
-        chart.curves.push_back(std::move(selective));
-    }
-    if (sweep.hasRain) {
-        chart.rightYTitle = "Rain unavailability (% of a year)";
-        chart.curves.push_back(std::move(rain));
-    }
-    chart.curves.push_back(std::move(total));
-    chart.marks.push_back(
-        {"Objective", ChartRole::Objective, false, sweep.objectivePct, kNotANumber, kNotANumber});
-    chart.marks.push_back({"The hop's value", ChartRole::Current, true, sweep.currentValue,
-                           kNotANumber, kNotANumber});
-    chart.bands = stoppedBands(sweep);
-    addOwnPoint(chart, sweep, unit);
-    return chart;
-}
-
-namespace {
-
 // A hop's bar: its outage against its share; a stale value hatched; nothing for a hop never
 // calculated but its word.
 void addRouteBar(ChartContent& chart, const RouteBar& bar, int category) {
@@ -434,6 +282,36 @@ void addRouteBar(ChartContent& chart, const RouteBar& bar, int category) {
         chart.marks.push_back({"Rain, annual", ChartRole::Rain, false, bar.rainAnnualPct,
                                category - 0.35, category + 0.35, true});
     }
+}
+
+// The route's rain as a column of its own on the rain axis, against the route's availability
+// objective when it has one; its word as the route total's, "negligible" at the method's limit.
+void addRouteRain(ChartContent& chart, const RouteChart& route) {
+    const OutageJudgement& rain = route.rain;
+    if (!rain.outagePct) {
+        return;
+    }
+    const int category = static_cast<int>(chart.categories.size());
+    chart.categories.emplace_back("Route rain");
+    chart.rightYTitle = "Rain unavailability (% of a year)";
+    const std::string word = rain.negligible     ? "negligible"
+                             : !route.complete   ? "incomplete"
+                             : rain.objectivePct ? std::string(verdictWord(rain.verdict))
+                                                 : "not judged";
+    ChartRole role = route.complete ? ChartRole::Rain : ChartRole::Stale;
+    if (route.complete && rain.verdict != ObjectiveVerdict::None) {
+        role = rain.verdict == ObjectiveVerdict::Met ? ChartRole::Meets : ChartRole::Misses;
+    }
+    const double high = rain.negligible ? 0.0 : *rain.outagePct;
+    chart.bars.push_back({category, 0.0, high, role, word, true});
+    if (rain.objectivePct) {
+        chart.marks.push_back({"Availability objective", ChartRole::Threshold, false,
+                               *rain.objectivePct, category - 0.4, category + 0.4, true});
+    }
+    chart.table.rows.push_back({"Route", "rain", "-",
+                                rain.negligible ? "negligible" : percent(*rain.outagePct),
+                                rain.objectivePct ? percent(*rain.objectivePct) : "-", word});
+    chart.verdict += "\n" + route.rainWords + ".";
 }
 
 } // namespace
@@ -472,6 +350,7 @@ ChartContent routeChartContent(const RouteChart& route) {
         {"Route", "total", percent(route.totalPct), "-", percent(route.objectivePct), word});
     chart.verdict = "Route outage " + percentWords(route.totalPct) + " %, objective " +
                     percentWords(route.objectivePct) + " %: " + route.verdict + ".";
+    addRouteRain(chart, route);
     return chart;
 }
 

@@ -25,8 +25,8 @@ ChartContent outageChart(const HopState& hop, std::optional<double> availability
 ChartContent outOfDateChart(ChartContent chart);
 
 // The curves of a sweep on a logarithmic outage axis, the objective as a line and the hop's own
-// value marked.
-ChartContent sweepChart(const Sweep& sweep);
+// value marked; with an availability objective, the annual rain judged against it on its own axis.
+ChartContent sweepChart(const Sweep& sweep, std::optional<double> availabilityObjectivePct);
 
 // One bar per hop with its share marked, the hops that miss in words, the route total last.
 ChartContent routeChartContent(const RouteChart& route);

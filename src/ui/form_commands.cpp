@@ -11,6 +11,7 @@
 #include "ui/chart_contents.h"
 #include "ui/chart_title_block.h"
 #include "ui/form_page.h"
+#include "ui/hop_charts.h"
 #include "ui/methods_outage.h"
 #include "ui/methods_table.h"
 #include "ui/rain_dialog.h"
@@ -191,7 +192,8 @@ void FormPage::openSweep() {
     }
     if (!sweep_) {
         sweep_ = std::make_unique<SweepWindow>(
-            session_.hop, session_.library, *session_.sweepView, session_.ports.messages,
+            session_.hop, session_.sites.availabilityObjectivePct, session_.library,
+            *session_.sweepView, session_.ports.messages,
             [this](SweepInput input, double value) { return takeSweepValue(input, value); },
             [this](const HopState& hop, SweepInput input, std::span<const double> values) {
                 return sweepMethods(hop, input, values, &session_.sites,
@@ -267,16 +269,9 @@ void FormPage::openChart(Command chart) {
 }
 
 void FormPage::refreshCharts() {
-    if (session_.charts != nullptr) {
-        const bool stale = freshness_ == ResultsFreshness::Stale;
-        ChartContent budget = budgetChart(linkBudgetSteps(session_.hop));
-        ChartContent outage =
-            withMethodTotals(outageChart(session_.hop, session_.sites.availabilityObjectivePct),
-                             sessionMethodColumns(session_));
-        for (ChartContent* chart : {&budget, &outage}) {
-            session_.charts->refreshChart(
-                withTitleBlock(stale ? outOfDateChart(std::move(*chart)) : *chart, session_));
-        }
+    refreshHopCharts(session_, freshness_);
+    if (sweep_) {
+        sweep_->refresh(freshness_ == ResultsFreshness::Stale);
     }
     if (profile_) {
         profile_->refresh();

@@ -2,8 +2,10 @@
 // Stands between the page showing and its view: every value the planner changes there counts for
 // the modified mark, and the mark follows each event once the page has handled it (a step, a
 // Calculate or an applied profile changes the hop itself). On a page that stores its values
-// only when it leaves, the results' freshness follows each edit too.
+// only when it leaves, the results' freshness follows each edit too, in the results window and
+// the open charts alike.
 
+#include "ui/hop_charts.h"
 #include "ui/page.h"
 #include "ui/results_shown.h"
 #include "ui/route_screen_page.h"
@@ -49,6 +51,7 @@ class PageEditWatch final : public DialogEvents {
         if (page_ != nullptr) {
             if (const std::optional<HopState> held = page_->heldHop()) {
                 showResultsFreshness(session_, *held);
+                followEditInHopCharts(session_, *held);
             }
         }
         session_.updateStatus();

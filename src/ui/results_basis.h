@@ -18,6 +18,8 @@ struct ResultsBasis {
     std::vector<std::uint8_t> inputs; // the hop file image, results left out; empty: none
     bool stored = false;              // found in the hop file, not calculated in this session
     bool showOnNextPage = false;      // a hop just read: its results show with its first page
+    // As the open budget and outage charts last showed the results.
+    ResultsFreshness chartsFreshness = ResultsFreshness::None;
 };
 
 // The hop as Calculate reads it, without its results.

@@ -30,6 +30,7 @@ struct HopFigure {
     std::optional<double> totalPct;
     std::optional<double> fadeMarginDb;
     std::string missing;
+    std::optional<double> rainPct; // annual; none where the method gives only a bound
 };
 
 bool judgedByShare(RouteHopStatus status) {
@@ -38,12 +39,14 @@ bool judgedByShare(RouteHopStatus status) {
 
 HopFigure figureOf(const itu::MethodResult& m) {
     if (m.totalWorstMonthPct) {
-        return {m.totalWorstMonthPct, m.fadeMarginDb, {}};
+        return {
+            m.totalWorstMonthPct, m.fadeMarginDb, {}, m.rain ? m.rain->outagePct : std::nullopt};
     }
     if (!m.missing.empty()) {
-        return {std::nullopt, std::nullopt, missingMapsText({m, m, m})};
+        return {std::nullopt, std::nullopt, missingMapsText({m, m, m}), std::nullopt};
     }
-    return {std::nullopt, std::nullopt, m.notes.size() > 0 ? std::string(m.notes[0]) : "no figure"};
+    return {std::nullopt, std::nullopt, m.notes.size() > 0 ? std::string(m.notes[0]) : "no figure",
+            std::nullopt};
 }
 
 // The hop of a route file calculated now, by its own sites and the installed maps.
@@ -53,7 +56,7 @@ HopFigure fileHopFigure(Session& session, const std::filesystem::path& file, con
     HopState hop;
     if (loadHopForCalculation(file, session.library, silent, hop).status != HopLoadStatus::Loaded ||
         !producedResults(calculateHop(hop).status) || !resultsAreFinite(hop.results)) {
-        return {std::nullopt, std::nullopt, "not calculable"};
+        return {std::nullopt, std::nullopt, "not calculable", std::nullopt};
     }
     const std::optional<GeoPoint> midpoint = itu::pathMidpoint(&sites);
     const auto columns = itu::hopMethods(
@@ -106,6 +109,21 @@ double methodTotal(const std::vector<double>& outages, const std::vector<double>
     return sum;
 }
 
+// The hop's outage (judged against its share) and, where the method gives one, its rain.
+void takeFigure(RouteStanding& standing, std::size_t hop, const HopFigure& figure) {
+    RouteHopSlot& slot = standing.route.slots[hop];
+    RouteRecord& record = standing.route.record;
+    slot.outage = *figure.totalPct;
+    record.hopOutage[hop] = slot.outage;
+    standing.statuses[hop] = verdictOf(slot.outage, slot.objective) == ObjectiveVerdict::Met
+                                 ? RouteHopStatus::MeetsShare
+                                 : RouteHopStatus::MissesShare;
+    if (figure.rainPct) {
+        slot.rainUnavail = *figure.rainPct;
+        record.hopRain[hop] = slot.rainUnavail;
+    }
+}
+
 } // namespace
 
 RouteMethodStanding routeMethodStanding(Session& session, const HopState* edited) {
@@ -135,12 +153,7 @@ RouteMethodStanding routeMethodStanding(Session& session, const HopState* edited
                                          : fileHopFigure(session, judging.file.value_or(""),
                                                          judging.sites, judging.method);
             if (figure.totalPct) {
-                RouteHopSlot& slot = standing.route.slots[index];
-                slot.outage = *figure.totalPct;
-                record.hopOutage[index] = slot.outage;
-                status = verdictOf(slot.outage, slot.objective) == ObjectiveVerdict::Met
-                             ? RouteHopStatus::MeetsShare
-                             : RouteHopStatus::MissesShare;
+                takeFigure(standing, index, figure);
                 if (figure.fadeMarginDb) {
                     margins.push_back(*figure.fadeMarginDb);
                 }

@@ -29,7 +29,8 @@ bool onFormPage(SweepInput input) {
 
 // What the hop gives at a point, in the words of the results: its outage and verdict, or why the
 // calculation stops there.
-std::string pointWords(const Sweep& sweep, const SweepPoint& point) {
+std::string pointWords(const Sweep& sweep, const SweepPoint& point,
+                       std::optional<double> availabilityObjectivePct) {
     if (point.outcome != PointOutcome::Results) {
         const std::string reason = stopReason(point);
         return "There the calculation stops: " + reason + (reason.ends_with('.') ? "" : ".");
@@ -38,15 +39,21 @@ std::string pointWords(const Sweep& sweep, const SweepPoint& point) {
     judgement.outagePct = point.outagePct;
     judgement.objectivePct = sweep.objectivePct;
     judgement.verdict = verdictOf(point.outagePct, sweep.objectivePct);
-    return "There: " + judgementLine(judgement) + ".";
+    std::string words = "There: " + judgementLine(judgement) + ".";
+    if (sweep.hasRain && availabilityObjectivePct) {
+        words += "\n" +
+                 judgementLine(rainJudgement(point.rain.annualPct, availabilityObjectivePct)) + ".";
+    }
+    return words;
 }
 
 } // namespace
 
-SweepWindow::SweepWindow(const HopState& hop, const EquipmentLibrary& library, SweepView& view,
-                         Messages& messages, TakeValue take, MethodsAlong methods)
-    : hop_(hop), library_(library), view_(view), messages_(messages), take_(std::move(take)),
-      methods_(std::move(methods)) {
+SweepWindow::SweepWindow(const HopState& hop, const std::optional<double>& availabilityObjectivePct,
+                         const EquipmentLibrary& library, SweepView& view, Messages& messages,
+                         TakeValue take, MethodsAlong methods)
+    : hop_(hop), availabilityObjectivePct_(availabilityObjectivePct), library_(library),
+      view_(view), messages_(messages), take_(std::move(take)), methods_(std::move(methods)) {
     for (const SweepInput input : kSweepInputs) {
         if (sweepInputRefusal(hop.record, input).empty()) {
             inputs_.push_back(input);
@@ -105,18 +112,38 @@ void SweepWindow::onSweep(int input, const std::string& from, const std::string&
     }
     if (std::optional<Sweep> sweep = sweepOf(chosen, range)) {
         shown_ = std::move(*sweep);
-        ChartContent chart = sweepChart(shown_);
-        if (methods_) {
-            std::vector<double> values;
-            for (const SweepPoint& point : shown_.points) {
-                values.push_back(point.value);
-            }
-            chart = withSweepMethodCurves(std::move(chart), chosen, methods_(hop_, chosen, values));
+        shownRange_ = range;
+        view_.showChart(chartOfShown());
+    }
+}
+
+ChartContent SweepWindow::chartOfShown() const {
+    ChartContent chart = sweepChart(shown_, availabilityObjectivePct_);
+    if (methods_) {
+        std::vector<double> values;
+        for (const SweepPoint& point : shown_.points) {
+            values.push_back(point.value);
         }
-        if (titleBlock) {
-            chart.titleBlock = titleBlock(chart);
-        }
-        view_.showChart(chart);
+        chart = withSweepMethodCurves(std::move(chart), shown_.input,
+                                      methods_(hop_, shown_.input, values));
+    }
+    if (titleBlock) {
+        chart.titleBlock = titleBlock(chart);
+    }
+    return chart;
+}
+
+void SweepWindow::refresh(bool stale) {
+    if (!view_.isOpen() || shown_.points.empty()) {
+        return;
+    }
+    if (stale) {
+        view_.showChart(outOfDateChart(chartOfShown()));
+        return;
+    }
+    if (std::optional<Sweep> sweep = sweepOf(shown_.input, shownRange_)) {
+        shown_ = std::move(*sweep);
+        view_.showChart(chartOfShown());
     }
 }
 
@@ -143,7 +170,7 @@ void SweepWindow::onPointChosen(double clicked) {
     const SweepInput input = shown_.input;
     const std::string label(sweepInputLabel(input));
     const std::string amount = shortNumber(point->value) + " " + std::string(sweepInputUnit(input));
-    const std::string there = pointWords(shown_, *point);
+    const std::string there = pointWords(shown_, *point, availabilityObjectivePct_);
     if (!onFormPage(input)) {
         messages_.show(label + " " + amount + ": this value is changed on the " +
                            (input == SweepInput::Length ? "Basics page." : "rain dialog.") + "\n" +

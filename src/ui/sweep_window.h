@@ -30,8 +30,10 @@ class SweepWindow final : public SweepEvents {
     using MethodsAlong = std::function<std::vector<std::array<itu::MethodResult, 3>>(
         const HopState& hop, SweepInput input, std::span<const double> values)>;
 
-    SweepWindow(const HopState& hop, const EquipmentLibrary& library, SweepView& view,
-                Messages& messages, TakeValue take, MethodsAlong methods = {});
+    // `availabilityObjectivePct`: the hop's, as the planner sets it (none: rain is not judged).
+    SweepWindow(const HopState& hop, const std::optional<double>& availabilityObjectivePct,
+                const EquipmentLibrary& library, SweepView& view, Messages& messages,
+                TakeValue take, MethodsAlong methods = {});
 
     // Opens the window with the first input and its default range drawn.
     void open();
@@ -42,6 +44,10 @@ class SweepWindow final : public SweepEvents {
     void onInputChanged(int input) override;
     void onPointChosen(double value) override;
 
+    // Follows the hop's results: over results out of date the chart's frame without values, else
+    // the last sweep drawn again over the hop as it now is.
+    void refresh(bool stale);
+
     // What heads the chart's export; none: its title alone.
     std::function<ChartTitleBlock(const ChartContent&)> titleBlock;
 
@@ -49,8 +55,11 @@ class SweepWindow final : public SweepEvents {
     // The points of the range: the library's diameters in it for a diameter, else evenly spaced.
     // Empty, said why, when the library has no diameter there.
     std::optional<Sweep> sweepOf(SweepInput input, const SweepRange& range);
+    // The chart of the sweep shown, with its method curves and title block.
+    ChartContent chartOfShown() const;
 
     const HopState& hop_;
+    const std::optional<double>& availabilityObjectivePct_;
     const EquipmentLibrary& library_;
     SweepView& view_;
     Messages& messages_;
@@ -58,6 +67,7 @@ class SweepWindow final : public SweepEvents {
     MethodsAlong methods_;
     std::vector<SweepInput> inputs_; // those the hop can vary, in the window's order
     Sweep shown_;                    // the sweep drawn last
+    SweepRange shownRange_;          // its range as asked
 };
 
 } // namespace korvel

@@ -42,6 +42,8 @@ RouteState oneHopRoute(double outagePct) {
     route.record.hopCount = 1;
     route.record.objective = kObjective;
     route.record.totalOutage = route.record.hopOutage[0] = outagePct;
+    route.record.hopRain[0] = outagePct;
+    route.availabilityObjectivePct = kObjective;
     return route;
 }
 
@@ -73,6 +75,13 @@ TEST(VerdictTable, EveryCallerJudgesTheSameOutageTheSameWay) {
             routeChart({route, statuses, routeVerdict(route.record, statuses)});
         EXPECT_EQ(chart.meets, c.meets);
         EXPECT_TRUE(chart.verdict.starts_with(word)) << chart.verdict;
+        EXPECT_EQ(chart.rain.verdict, expected) << "the route's rain";
+
+        Sweep sweep;
+        sweep.hasRain = true;
+        sweep.own.rain.annualPct = c.outagePct;
+        const std::string swept = sweepChart(sweep, kObjective).verdict;
+        EXPECT_NE(swept.find("): " + word), std::string::npos) << "the sweep chart: " << swept;
     }
 }
 

@@ -166,7 +166,7 @@ TEST(ChartContents, ASweepShowsWhereAndWhyTheCalculationStopsAsBands) {
     sweep.points = {point(1, PointOutcome::Stopped), point(2, PointOutcome::Stopped),
                     point(3, PointOutcome::Results), point(4, PointOutcome::NotFinite)};
     sweep.own.outcome = PointOutcome::Stopped;
-    const ChartContent chart = sweepChart(sweep);
+    const ChartContent chart = sweepChart(sweep, std::nullopt);
     ASSERT_EQ(chart.bands.size(), 2u);
     EXPECT_EQ(
         std::tie(chart.bands[0].from, chart.bands[0].to, chart.bands[1].from, chart.bands[1].to),
@@ -291,13 +291,67 @@ TEST(ChartContents, AnnualRainStandsOnItsOwnAxisAgainstTheAvailabilityObjectiveO
                     SweepPoint{2.0, PointOutcome::Results, CalcStatus::Ok, 1e-4, 1e-4, 0.0, {}}};
     sweep.points[0].rain.annualPct = 0.02;
     sweep.points[1].rain.annualPct = rainLowerLimitPct();
-    const ChartContent swept = sweepChart(sweep);
+    const ChartContent swept = sweepChart(sweep, std::nullopt);
     const auto rain = std::ranges::find(swept.curves, "Rain, annual", &ChartCurve::name);
     ASSERT_NE(rain, swept.curves.end());
     EXPECT_TRUE(rain->rightAxis);
     EXPECT_EQ(rain->y[0], 0.02);
     EXPECT_TRUE(std::isnan(rain->y[1])) << "no floor drawn as a result";
     EXPECT_EQ(swept.table.rows[1][4], "negligible");
+    EXPECT_TRUE(swept.labels.empty()) << "without an objective the chart stays as it was";
+    EXPECT_TRUE(std::ranges::none_of(swept.marks, &ChartMark::rightAxis));
+
+    sweep.own.rain.annualPct = 0.02;
+    const ChartContent judged = sweepChart(sweep, 0.01);
+    const auto objective = std::ranges::find(judged.marks, true, &ChartMark::rightAxis);
+    ASSERT_NE(objective, judged.marks.end());
+    EXPECT_EQ(std::tie(objective->name, objective->value),
+              std::tuple("Availability objective", 0.01));
+    ASSERT_EQ(judged.labels.size(), 1u);
+    EXPECT_EQ(std::tie(judged.labels[0].text, judged.labels[0].x, judged.labels[0].rightAxis),
+              std::tuple("Rain negligible", 2.0, true))
+        << "words over the run of points where only the method's limit is known";
+    EXPECT_LT(judged.labels[0].y, 0.01) << "under every figure of the rain axis";
+    EXPECT_NE(judged.verdict.find("\nRain unavailability 0.0200 % of a year"), std::string::npos)
+        << judged.verdict;
+    sweep.hasRain = false;
+    EXPECT_EQ(sweepChart(sweep, 0.01).marks.size(), 2u) << "below 6 GHz: no rain to judge";
+}
+
+TEST(ChartContents, TheRouteRainStandsAsAColumnOfItsOwnJudgedOnlyWhenEveryHopIsCurrent) {
+    RouteChart route;
+    route.complete = true;
+    route.rainWords = "Rain unavailability ...";
+    route.bars = {{1, "A - B", RouteHopStatus::MeetsShare, 0.004, 0.003, 0.005}};
+    struct Case {
+        OutageJudgement rain;
+        bool complete;
+        std::string word;
+        ChartRole role;
+    };
+    const auto rain = [](double pct, std::optional<double> objective) {
+        return rainJudgement(pct, objective);
+    };
+    for (const auto& [judgement, complete, word, role] :
+         {Case{rain(0.003, 0.004), true, "meets", ChartRole::Meets},
+          Case{rain(0.005, 0.004), true, "misses", ChartRole::Misses},
+          Case{rain(0.003, std::nullopt), true, "not judged", ChartRole::Rain},
+          Case{rain(0.003, 0.004), false, "incomplete", ChartRole::Stale},
+          Case{rain(rainLowerLimitPct(), 0.004), true, "negligible", ChartRole::Meets}}) {
+        route.rain = judgement;
+        route.complete = complete;
+        const ChartContent chart = routeChartContent(route);
+        ASSERT_EQ(chart.categories.back(), "Route rain") << word;
+        const ChartBar& bar = chart.bars.back();
+        EXPECT_EQ(std::tie(bar.label, bar.role), std::tie(word, role)) << word;
+        EXPECT_TRUE(bar.rightAxis) << "a year's rain on its own axis";
+        EXPECT_EQ(bar.high == 0.0, word == "negligible") << "no floor drawn as a result";
+        EXPECT_EQ(std::ranges::count(chart.marks, "Availability objective", &ChartMark::name),
+                  judgement.objectivePct ? 1 : 0);
+        EXPECT_TRUE(chart.verdict.ends_with("\nRain unavailability ....")) << chart.verdict;
+    }
+    route.rain = {};
+    EXPECT_NE(routeChartContent(route).categories.back(), "Route rain") << "no rain, no column";
 }
 
 } // namespace

@@ -390,7 +390,7 @@ void ChartSeriesAdder::label(const ChartLabel& text) {
         bold.setBold(true);
         label->setPointLabelsFont(bold);
     }
-    add(label, false);
+    add(label, false, text.rightAxis);
 }
 
 void ChartSeriesAdder::bar(const ChartBar& bar) {

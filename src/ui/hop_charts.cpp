@@ -1,0 +1,36 @@
+#include "ui/hop_charts.h"
+
+#include "series/budget_steps.h"
+#include "ui/chart_contents.h"
+#include "ui/chart_title_block.h"
+#include "ui/methods_outage.h"
+#include "ui/methods_table.h"
+#include "ui/results_basis.h"
+#include "ui/session.h"
+
+namespace korvel {
+
+void refreshHopCharts(Session& session, ResultsFreshness freshness) {
+    session.resultsBasis.chartsFreshness = freshness;
+    if (session.charts == nullptr) {
+        return;
+    }
+    const bool stale = freshness == ResultsFreshness::Stale;
+    ChartContent budget = budgetChart(linkBudgetSteps(session.hop));
+    ChartContent outage =
+        withMethodTotals(outageChart(session.hop, session.sites.availabilityObjectivePct),
+                         sessionMethodColumns(session));
+    for (ChartContent* chart : {&budget, &outage}) {
+        session.charts->refreshChart(
+            withTitleBlock(stale ? outOfDateChart(std::move(*chart)) : *chart, session));
+    }
+}
+
+void followEditInHopCharts(Session& session, const HopState& asItStands) {
+    const ResultsFreshness freshness = resultsFreshness(session, asItStands);
+    if (freshness != session.resultsBasis.chartsFreshness) {
+        refreshHopCharts(session, freshness);
+    }
+}
+
+} // namespace korvel

@@ -1,0 +1,21 @@
+#pragma once
+// The open chart windows of the session's hop (the link budget and the outage) follow its
+// results: redrawn after a calculation, and out of date, as the results window says it, as soon
+// as the hop as it stands on any page would give other results.
+
+#include "engine/hop_record.h"
+#include "platform/results_window.h"
+
+namespace korvel {
+
+class Session;
+
+// Redraws the open budget and outage charts of the session's hop; over results out of date
+// (`freshness` Stale), their frames without values.
+void refreshHopCharts(Session& session, ResultsFreshness freshness);
+
+// After an edit on a page: the open charts turn out of date when `asItStands` would give other
+// results, and back when the edit is undone; nothing is redrawn while their state stays.
+void followEditInHopCharts(Session& session, const HopState& asItStands);
+
+} // namespace korvel
