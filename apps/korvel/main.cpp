@@ -96,9 +96,11 @@ struct NotedWindows {
     QtProfileView& profileView;
 };
 
-// The results and chart windows of the session, their charts exported through its ports.
-void attachWindows(Session& session, QtResultsWindow& results, const NotedWindows& windows) {
+// The results, chart and busy-note windows of the session, charts exported through its ports.
+void attachWindows(Session& session, QtResultsWindow& results, const NotedWindows& windows,
+                   QtBusyWork& busyWork) {
     session.resultsWindow = &results;
+    session.busyWork = &busyWork;
     session.charts = &windows.charts;
     session.sweepView = &windows.sweepView;
     session.profileView = &windows.profileView;
@@ -210,8 +212,7 @@ int run(QApplication& app, const DesktopOptions& options) {
     Session session(SessionPorts{messages, files, host, window, profile, printers},
                     findLibraryFile(options.libraryFile).string());
     const NotedWindows beside{host, charts, sweepView, profileView};
-    attachWindows(session, results, beside);
-    session.busyWork = &busyWork;
+    attachWindows(session, results, beside, busyWork);
     MethodsTablePresenter methodsEvents(session);
     results.methodsTable()->setEvents(&methodsEvents);
     Shell shell(session);

@@ -84,14 +84,18 @@ bool rainIsNegligible(double annualPct) {
     return annualPct >= 0.0 && annualPct <= rainLowerLimitPct() * (1.0 + 1e-9);
 }
 
-OutageJudgement rainJudgement(double annualPct, std::optional<double> availabilityObjectivePct) {
+OutageJudgement rainJudgement(std::optional<double> annualPct,
+                              std::optional<double> availabilityObjectivePct) {
     OutageJudgement judgement;
     judgement.kind = OutageKind::Rain;
     judgement.objectivePct = availabilityObjectivePct;
+    if (!annualPct) {
+        return judgement;
+    }
     judgement.outagePct = annualPct;
-    judgement.negligible = rainIsNegligible(annualPct);
+    judgement.negligible = rainIsNegligible(*annualPct);
     if (availabilityObjectivePct) {
-        judgement.verdict = verdictOf(annualPct, *availabilityObjectivePct);
+        judgement.verdict = verdictOf(*annualPct, *availabilityObjectivePct);
     }
     return judgement;
 }
@@ -100,10 +104,7 @@ OutageJudgement rainJudgement(const HopState& hop, std::optional<double> availab
     const double annual = hop.results.rainAnnualPct;
     if (hop.record.frequencyGHz < kRainMinimumFrequencyGHz || !hasResults(hop.results) ||
         annual < 0.0) {
-        OutageJudgement none;
-        none.kind = OutageKind::Rain;
-        none.objectivePct = availabilityObjectivePct;
-        return none;
+        return rainJudgement(std::nullopt, availabilityObjectivePct);
     }
     OutageJudgement judgement = rainJudgement(annual, availabilityObjectivePct);
     if (judgement.verdict == ObjectiveVerdict::Missed) {

@@ -46,8 +46,9 @@ OutageJudgement multipathJudgement(const HopState& hop);
 OutageJudgement rainJudgement(const HopState& hop, std::optional<double> availabilityObjectivePct);
 
 // An annual rain unavailability (%) alone against `availabilityObjectivePct`, as at a point of a
-// sweep: no fade margin to say how much more it needs.
-OutageJudgement rainJudgement(double annualPct, std::optional<double> availabilityObjectivePct);
+// sweep or over a route: no fade margin to say how much more it needs. None: not calculated.
+OutageJudgement rainJudgement(std::optional<double> annualPct,
+                              std::optional<double> availabilityObjectivePct);
 
 // Whether an annual rain unavailability (%) is the rain method's lower limit: no figure to show.
 bool rainIsNegligible(double annualPct);

@@ -44,6 +44,33 @@ bool parseOrRefuse(std::span<const std::uint8_t> image, RouteRecord& parsed,
     return false;
 }
 
+// Refuses a route holding a value it cannot use; else notes a 16-bit file's conversion and each
+// value repaired.
+bool reviewOrRefuse(RouteRecord& parsed, RouteFileVersion version, const std::string& name,
+                    Messages& messages) {
+    const StoredValueReview review = reviewRouteValues(parsed);
+    if (review.refusal) {
+        std::string text = describeDamage(*review.refusal);
+        text.front() = 'T'; // "the value of ..." begins the sentence
+        messages.beep();
+        messages.show("Error while opening " + name + ". " + text + ".", kAppCaption,
+                      MessageIcon::Exclamation);
+        return false;
+    }
+    // The conversion note is for a file that can be used: a damaged one gets only its refusal.
+    if (version == RouteFileVersion::SixteenBit) {
+        messages.beep();
+        messages.show("This file is created with 16-bit version of Korvel."
+                      " If saved, it will be converted to 32-bit format.",
+                      kAppCaption, MessageIcon::Information);
+    }
+    for (const DamagedValue& repair : review.repairs) {
+        messages.show("In " + name + " " + describeDamage(repair) + ".", kAppCaption,
+                      MessageIcon::Exclamation);
+    }
+    return true;
+}
+
 } // namespace
 
 bool writeRouteFile(RouteState& state, Messages& messages) {
@@ -137,27 +164,8 @@ bool readRouteFile(RouteState& state, const EquipmentLibrary& library,
     if (!parseOrRefuse(*image, parsed, version, name, messages)) {
         return false;
     }
-    const StoredValueReview review = reviewRouteValues(parsed);
-    if (review.refusal) {
-        std::string text = describeDamage(*review.refusal);
-        text.front() = 'T'; // "the value of ..." begins the sentence
-        messages.beep();
-        messages.show("Error while opening " + name + ". " + text + ".", kAppCaption,
-                      MessageIcon::Exclamation);
-        return false;
-    }
-    // The conversion note is for a file that can be used: a damaged one gets only its refusal.
-    if (version == RouteFileVersion::SixteenBit) {
-        messages.beep();
-        messages.show("This file is created with 16-bit version of Korvel."
-                      " If saved, it will be converted to 32-bit format.",
-                      kAppCaption, MessageIcon::Information);
-    }
-    for (const DamagedValue& repair : review.repairs) {
-        messages.show("In " + name + " " + describeDamage(repair) + ".", kAppCaption,
-                      MessageIcon::Exclamation);
-    }
-    if (!checkRouteRadio(parsed, library, messages)) {
+    if (!reviewOrRefuse(parsed, version, name, messages) ||
+        !checkRouteRadio(parsed, library, messages)) {
         return false;
     }
     parsed.fileName.assign(name);

@@ -8,23 +8,21 @@ namespace {
 
 // The hops' rain added; negligible when every hop's is the rain method's lower limit.
 OutageJudgement routeRainJudgement(const RouteChart& chart, const RouteState& route) {
-    OutageJudgement rain;
-    rain.kind = OutageKind::Rain;
-    rain.objectivePct = route.availabilityObjectivePct;
+    std::optional<double> sumPct;
     bool negligible = true;
     for (const RouteBar& bar : chart.bars) {
         if (bar.rainAnnualPct >= 0.0) {
-            rain.outagePct = rain.outagePct.value_or(0.0) + bar.rainAnnualPct;
+            sumPct = sumPct.value_or(0.0) + bar.rainAnnualPct;
             negligible = negligible && rainIsNegligible(bar.rainAnnualPct);
         }
     }
-    if (!rain.outagePct) {
-        return rain;
+    OutageJudgement rain = rainJudgement(sumPct, route.availabilityObjectivePct);
+    if (sumPct) {
+        rain.negligible = negligible;
+        if (!chart.complete) {
+            rain.verdict = ObjectiveVerdict::None; // an incomplete total is not judged
+        }
     }
-    if (chart.complete) {
-        rain = rainJudgement(*rain.outagePct, rain.objectivePct);
-    }
-    rain.negligible = negligible;
     return rain;
 }
 

@@ -99,7 +99,7 @@ QAction* QtMainWindow::addCommand(QMenu* menu, const QString& text, Command comm
     return action;
 }
 
-void QtMainWindow::buildMenu() {
+void QtMainWindow::buildFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     addCommand(file, QStringLiteral("&New"), Command::New, QKeySequence::New);
     addCommand(file, QStringLiteral("&Open..."), Command::Open, QKeySequence::Open);
@@ -122,7 +122,10 @@ void QtMainWindow::buildMenu() {
     addCommand(exports, QStringLiteral("&GeoJSON..."), Command::ExportGeoJson);
     addCommand(file, QStringLiteral("E&xit"), Command::Exit, QKeySequence::Quit);
     setRecentFiles(recentFiles());
+}
 
+void QtMainWindow::buildMenu() {
+    buildFileMenu();
     QMenu* pages = menuBar()->addMenu(QStringLiteral("Pa&ges"));
     // Ctrl+1 to Ctrl+3: the pages in their order, leaving Ctrl+F (find) and Ctrl+B to the fields.
     for (const auto& [text, command, key] : {std::tuple{"&Radios", Command::RadioPage, "Ctrl+1"},

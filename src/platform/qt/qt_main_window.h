@@ -98,6 +98,7 @@ class QtMainWindow final : public QMainWindow, public MainWindowView {
 
   private:
     void buildMenu();
+    void buildFileMenu();
     void growToShow(QSize needed);
     void nameStatus();
     QAction* addCommand(QMenu* menu, const QString& text, Command command,
