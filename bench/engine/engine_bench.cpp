@@ -12,17 +12,25 @@
 namespace korvel {
 namespace {
 
-// Arguments: the method and diversity control numbers, and whether the path changes between
-// calculations (1: two hops of different lengths taken in turn, so that nothing of the path is
-// kept) or stays (0: a planner changing equipment, or the optimizer).
+// Arguments: the method and diversity control numbers, and how the path changes between
+// calculations: 0, it stays (a planner changing equipment, or the optimizer); 1, two hops of
+// different lengths taken in turn (the powers of the length are calculated again); 2, two hops
+// that differ in length, frequency, antenna height and spacing, so that nothing of the path is
+// kept.
 void calculateHopBench(benchmark::State& state) {
     std::array<HopState, 2> hops{test::sample7500MHzHop(), test::sample7500MHzHop()};
     for (HopState& hop : hops) {
         hop.record.method = static_cast<Method>(state.range(0));
         hop.record.diversityMode = static_cast<DiversityMode>(state.range(1));
     }
+    HopRecord& other = hops[1].record;
     if (state.range(2) != 0) {
-        hops[1].record.hopLengthKm *= 1.01;
+        other.hopLengthKm *= 1.01;
+    }
+    if (state.range(2) == 2) {
+        other.frequencyGHz *= 1.01;
+        other.antenna1HeightM *= 1.01;
+        other.antennaSpacingM *= 1.01;
     }
     std::size_t turn = 0;
     for (auto _ : state) {
@@ -41,7 +49,7 @@ BENCHMARK(calculateHopBench)
                    {static_cast<std::int64_t>(DiversityMode::No),
                     static_cast<std::int64_t>(DiversityMode::Freq),
                     static_cast<std::int64_t>(DiversityMode::Space)},
-                   {0, 1}});
+                   {0, 1, 2}});
 
 void rainOutageBench(benchmark::State& state) {
     double frequencyGHz = 15.0;

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "engine/fading.h"
-#include "engine/link_budget.h"
 #include "engine/path_terms.h"
 
 namespace korvel {
@@ -15,7 +14,6 @@ constexpr double kLowMarginDb = 12.0;
 constexpr double kObstructedGrazingMrad = 0.2;
 constexpr double kLowGrazingMrad = 1.0;
 constexpr double kMaxImprovement = 100.0;
-constexpr double kMaxSpacingM = 25.0;
 
 // Stage 1. Returns false when the margin is not positive and the calculation stops.
 bool linkBudget(HopState& hop, PathTerms& terms, MathGuard& guard, CalcStatus& status) {
@@ -23,9 +21,7 @@ bool linkBudget(HopState& hop, PathTerms& terms, MathGuard& guard, CalcStatus& s
     HopResults& out = hop.results;
     out.Lc1 = r.feeder1LossDbPer100m * r.feeder1LengthM * 0.01 + r.connector1LossDb;
     out.Lc2 = r.feeder2LossDbPer100m * r.feeder2LengthM * 0.01 + r.connector2LossDb;
-    out.Lo = terms.take(terms.pathLossDb, guard, [&] {
-        return pathLossDb(r.hopLengthKm, r.frequencyGHz, hop.waterVapourDensity, guard);
-    });
+    out.Lo = terms.pathLossDb(hop, guard);
     out.Lho = r.branchingLossDb + out.Lc1 + out.Lc2 + r.addTerrainLossDb + out.Lo -
               r.antenna1GainDbi - r.antenna2GainDbi;
     out.Prx = r.ptxDbm - out.Lho;
@@ -46,11 +42,10 @@ bool fadingOutage(HopState& hop, PathTerms& terms, MathGuard& guard, CalcStatus&
     HopResults& out = hop.results;
     out.cLat = latitudeTermDb(r.latitudeDeg);
     out.cLon = longitudeTermDb(r.eastWest, r.longitudeDeg);
-    out.K = terms.take(terms.geoclimaticFactor, guard, [&] { return geoclimaticFactor(r, guard); });
+    out.K = terms.geoclimaticFactor(r, guard);
     double grazing = 0.0;
     if (r.method == Method::Method2) {
-        grazing =
-            terms.take(terms.grazingAngleMrad, guard, [&] { return grazingAngleMrad(r, guard); });
+        grazing = terms.grazingAngleMrad(r, guard);
         if (grazing <= kLowGrazingMrad) {
             status = CalcStatus::LowGrazingAngle;
         }
@@ -59,8 +54,7 @@ bool fadingOutage(HopState& hop, PathTerms& terms, MathGuard& guard, CalcStatus&
             return false;
         }
     }
-    const OutageFactors factors =
-        terms.take(terms.outageFactors, guard, [&] { return outageFactors(r, grazing, guard); });
+    const OutageFactors factors = terms.outageFactors(r, grazing, guard);
     out.pfm = fadingOutagePct(out.K, out.M, factors, guard);
     out.psm = r.selectiveFading == SelectiveFading::No
                   ? 0.0
@@ -74,11 +68,7 @@ double spaceDiversityImprovement(const HopRecord& r, const HopResults& in, PathT
     const double v = std::max(r.antenna1GainDbi, r.antenna2GainDbi) - r.diversityGainDbi;
     // Multipath occurrence: the flat outage brought back to zero fade depth, as a fraction.
     const double p0 = in.pfm / 100.0 * guard.pow(10.0, 0.1 * in.M);
-    const double pathTerm = terms.take(terms.spaceDiversityTerm, guard, [&] {
-        const double spacing = std::min(r.antennaSpacingM, kMaxSpacingM);
-        return -0.000334 * guard.pow(spacing, 0.87) * guard.pow(r.frequencyGHz, -0.12) *
-               guard.pow(r.hopLengthKm, 0.48);
-    });
+    const double pathTerm = terms.spaceDiversityTerm(r, guard);
     const double exponent = pathTerm * guard.pow(p0, -1.04);
     return guard.pow(10.0, 0.1 * (in.M - v)) * (1.0 - std::exp(exponent));
 }

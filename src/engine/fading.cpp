@@ -91,19 +91,13 @@ double grazingAngleMrad(const HopRecord& record, MathGuard& /*guard*/) {
 }
 
 OutageFactors outageFactors(const HopRecord& record, double grazingAngleMrad, MathGuard& guard) {
-    const double d = record.hopLengthKm;
-    const double f = record.frequencyGHz;
-    const double inclination = 1.0 + pathInclinationMrad(record);
+    const OutageExponents exponents = outageExponents(record.method);
     OutageFactors factors;
-    if (record.method == Method::Method1) {
-        factors.distance = guard.pow(d, 3.6);
-        factors.frequency = guard.pow(f, 0.89);
-        factors.inclination = guard.pow(inclination, -1.4);
-    } else {
-        factors.distance = guard.pow(d, 3.3);
-        factors.frequency = guard.pow(f, 0.93);
-        factors.inclination = guard.pow(inclination, -1.1);
-        factors.grazing = guard.pow(grazingAngleMrad, -1.2);
+    factors.distance = guard.pow(record.hopLengthKm, exponents.distance);
+    factors.frequency = guard.pow(record.frequencyGHz, exponents.frequency);
+    factors.inclination = guard.pow(1.0 + pathInclinationMrad(record), exponents.inclination);
+    if (record.method == Method::Method2) {
+        factors.grazing = guard.pow(grazingAngleMrad, exponents.grazing);
     }
     return factors;
 }

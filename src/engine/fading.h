@@ -31,6 +31,19 @@ struct OutageFactors {
     double inclination = 0; // (1 + ep)^-1.4 or (1 + ep)^-1.1
     double grazing = 1;     // phi^-1.2, method 2 only
 };
+// The exponents of those factors by method; method 1 has no grazing factor (it stays 1).
+struct OutageExponents {
+    double distance = 0;
+    double frequency = 0;
+    double inclination = 0;
+    double grazing = 0;
+};
+constexpr OutageExponents outageExponents(Method method) {
+    if (method == Method::Method1) {
+        return {3.6, 0.89, -1.4, 0.0};
+    }
+    return {3.3, 0.93, -1.1, -1.2};
+}
 // Hop length and frequency above 0, and for method 2 a grazing angle above 0 (the calculation
 // stops at 0.2 mrad and below). A negative base makes its power 1.0 with the guard's message; a
 // base of 0 gives 0 (or, for the grazing angle, infinity) without one.

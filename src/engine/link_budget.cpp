@@ -40,7 +40,16 @@ double waterVapourAttenuation(double frequencyGHz, double waterVapourDensity) {
 
 double pathLossDb(double hopLengthKm, double frequencyGHz, double waterVapourDensity,
                   MathGuard& guard) {
-    double loss = 20.0 * guard.log10(hopLengthKm) + 20.0 * guard.log10(frequencyGHz) + 92.5;
+    // The length's message comes before the frequency's.
+    const double lengthLog10 = guard.log10(hopLengthKm);
+    const double frequencyLog10 = guard.log10(frequencyGHz);
+    return pathLossFromLogsDb(lengthLog10, frequencyLog10, hopLengthKm, frequencyGHz,
+                              waterVapourDensity);
+}
+
+double pathLossFromLogsDb(double lengthLog10, double frequencyLog10, double hopLengthKm,
+                          double frequencyGHz, double waterVapourDensity) {
+    double loss = 20.0 * lengthLog10 + 20.0 * frequencyLog10 + 92.5;
     if (frequencyGHz >= kGaseousAbsorptionFromGHz) {
         loss += (oxygenAttenuation(frequencyGHz) +
                  waterVapourAttenuation(frequencyGHz, waterVapourDensity)) *

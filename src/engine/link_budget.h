@@ -22,5 +22,8 @@ double waterVapourAttenuation(double frequencyGHz, double waterVapourDensity);
 // negative one takes log10 of its magnitude; either records the guard's message.
 double pathLossDb(double hopLengthKm, double frequencyGHz, double waterVapourDensity,
                   MathGuard& guard);
+// The same loss from the two logarithms, for a caller that keeps them.
+double pathLossFromLogsDb(double lengthLog10, double frequencyLog10, double hopLengthKm,
+                          double frequencyGHz, double waterVapourDensity);
 
 } // namespace korvel

@@ -1,46 +1,112 @@
 #include "engine/path_terms.h"
 
 #include <bit>
+#include <cstddef>
+#include <initializer_list>
 
 namespace korvel {
 
-// The bits of each value the path terms read: the same bits give the same terms (-0.0 is not 0.0
-// for a power).
-PathTerms::Key PathTerms::keyOf(const HopState& hop) {
+namespace {
+
+using Input = PathTerms::Input;
+using Term = PathTerms::Term;
+
+constexpr std::uint32_t bits(std::initializer_list<Input> inputs) {
+    std::uint32_t set = 0;
+    for (Input input : inputs) {
+        set |= 1U << input;
+    }
+    return set;
+}
+
+// The inputs a term reads, through its formula or through the terms it is made of.
+constexpr std::uint32_t dependencies(Term term) {
+    using enum PathTerms::Input;
+    const std::uint32_t heights =
+        bits({Station1Height, Antenna1Height, Station2Height, Antenna2Height});
+    const std::uint32_t grazingAngle = bits({Antenna1Height, Antenna2Height, Length});
+    switch (term) {
+    case PathTerms::PathLoss:
+        return bits({Length, Frequency, WaterVapour});
+    case PathTerms::LengthLog:
+    case PathTerms::DiversityLength:
+        return bits({Length});
+    case PathTerms::FrequencyLog:
+    case PathTerms::DiversityFrequency:
+        return bits({Frequency});
+    case PathTerms::Geoclimatic:
+        return heights | bits({Latitude, Longitude, TimePercentage, Hemisphere, Land, PathMethod});
+    case PathTerms::GrazingAngle:
+        return grazingAngle;
+    case PathTerms::OutageDistance:
+        return bits({Length, PathMethod});
+    case PathTerms::OutageFrequency:
+        return bits({Frequency, PathMethod});
+    case PathTerms::OutageInclination:
+        return heights | bits({Length, PathMethod});
+    case PathTerms::OutageGrazing:
+        return grazingAngle | bits({PathMethod});
+    case PathTerms::DiversityTerm:
+        return bits({AntennaSpacing, Frequency, Length});
+    case PathTerms::DiversitySpacing:
+        return bits({AntennaSpacing});
+    case PathTerms::kTermCount:
+        break;
+    }
+    return 0;
+}
+
+// The terms that depend on each input, by input.
+constexpr std::array<std::uint32_t, PathTerms::kInputCount> kDependents = [] {
+    std::array<std::uint32_t, PathTerms::kInputCount> dependents{};
+    for (unsigned term = 0; term < PathTerms::kTermCount; ++term) {
+        for (std::size_t input = 0; input < dependents.size(); ++input) {
+            if ((dependencies(static_cast<Term>(term)) >> input & 1U) != 0) {
+                dependents[input] |= 1U << term;
+            }
+        }
+    }
+    return dependents;
+}();
+
+// The bits of each input: the same bits give the same terms (-0.0 is not 0.0 for a power).
+std::array<std::uint64_t, PathTerms::kInputCount> inputsOf(const HopState& hop) {
     const HopRecord& r = hop.record;
-    const auto bits = [](double value) { return std::bit_cast<std::uint64_t>(value); };
-    return {bits(r.hopLengthKm),
-            bits(r.frequencyGHz),
-            bits(hop.waterVapourDensity),
-            bits(r.station1HeightM),
-            bits(r.antenna1HeightM),
-            bits(r.station2HeightM),
-            bits(r.antenna2HeightM),
-            bits(r.latitudeDeg),
-            bits(r.longitudeDeg),
-            bits(r.pLPct),
-            bits(r.antennaSpacingM),
+    const auto bitsOf = [](double value) { return std::bit_cast<std::uint64_t>(value); };
+    return {bitsOf(r.hopLengthKm),
+            bitsOf(r.frequencyGHz),
+            bitsOf(hop.waterVapourDensity),
+            bitsOf(r.station1HeightM),
+            bitsOf(r.antenna1HeightM),
+            bitsOf(r.station2HeightM),
+            bitsOf(r.antenna2HeightM),
+            bitsOf(r.latitudeDeg),
+            bitsOf(r.longitudeDeg),
+            bitsOf(r.pLPct),
+            bitsOf(r.antennaSpacingM),
             static_cast<std::uint64_t>(r.eastWest),
             static_cast<std::uint64_t>(r.landType),
             static_cast<std::uint64_t>(r.method)};
 }
 
+} // namespace
+
 PathTerms& PathTerms::of(const HopState& hop) {
     thread_local PathTerms last;
-    const Key key = keyOf(hop);
-    // Compared without a branch per value: this runs before every calculation.
-    std::uint64_t differences = last.keyed_ ? 0 : 1;
-    for (std::size_t i = 0; i < key.size(); ++i) {
-        differences |= key[i] ^ last.key_[i];
+    const auto inputs = inputsOf(hop);
+    // Compared without a branch per input first: this runs before every calculation, and most
+    // calculations keep the path.
+    std::uint64_t differences = 0;
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        differences |= inputs[i] ^ last.inputs_[i];
     }
     if (differences != 0) {
-        last.pathLossDb.reset();
-        last.geoclimaticFactor.reset();
-        last.grazingAngleMrad.reset();
-        last.outageFactors.reset();
-        last.spaceDiversityTerm.reset();
-        last.key_ = key;
-        last.keyed_ = true;
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            if (inputs[i] != last.inputs_[i]) {
+                last.kept_ &= ~kDependents[i];
+            }
+        }
+        last.inputs_ = inputs;
     }
     return last;
 }

@@ -2,50 +2,147 @@
 // The terms of a hop's calculation that depend on its path alone (length, frequency, heights,
 // climate region), not on its equipment: the optimizer and every edit of a transmitter or an
 // antenna recalculate the same path again and again, and these terms hold most of its powers.
-// They are kept from the last calculation of the same path on this thread, each exactly as it
-// was calculated; a term whose calculation gave a guard message is never kept, so that the
-// message comes again.
+// They are kept on this thread, each exactly as it was calculated, until an input it depends on
+// changes: a new length recalculates the powers of the length, not those of the frequency or
+// the climate. A term whose calculation gave a guard message is never kept, so that the message
+// comes again.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <optional>
 
 #include "engine/fading.h"
 #include "engine/hop_record.h"
+#include "engine/link_budget.h"
 #include "engine/math_guard.h"
 
 namespace korvel {
 
 class PathTerms {
   public:
-    // The kept terms when `hop` has the path they were calculated for; none otherwise.
+    // The kept terms, less those that depend on an input in which `hop` differs from the hop
+    // calculated before it.
     static PathTerms& of(const HopState& hop);
 
-    template <typename Term, typename Calculate>
-    Term take(std::optional<Term>& slot, MathGuard& guard, Calculate calculate) {
-        if (slot) {
-            return *slot;
-        }
-        const std::size_t before = guard.messages().size();
-        const Term term = calculate();
-        if (guard.messages().size() == before) {
-            slot = term;
-        }
-        return term;
-    }
+    // As link_budget.h and fading.h calculate them, bit for bit.
+    double pathLossDb(const HopState& hop, MathGuard& guard);
+    double geoclimaticFactor(const HopRecord& record, MathGuard& guard);
+    double grazingAngleMrad(const HopRecord& record, MathGuard& guard);
+    OutageFactors outageFactors(const HopRecord& record, double grazingAngleMrad, MathGuard& guard);
+    // -0.000334 s^0.87 f^-0.12 d^0.48 of the space diversity improvement, s at most 25 m.
+    double spaceDiversityTerm(const HopRecord& record, MathGuard& guard);
 
-    std::optional<double> pathLossDb;
-    std::optional<double> geoclimaticFactor;
-    std::optional<double> grazingAngleMrad;
-    std::optional<OutageFactors> outageFactors;
-    std::optional<double> spaceDiversityTerm; // -0.000334 s^0.87 f^-0.12 d^0.48
+    // The inputs of the path and its terms, each a bit in the sets of path_terms.cpp.
+    enum Input : unsigned {
+        Length,
+        Frequency,
+        WaterVapour,
+        Station1Height,
+        Antenna1Height,
+        Station2Height,
+        Antenna2Height,
+        Latitude,
+        Longitude,
+        TimePercentage,
+        AntennaSpacing,
+        Hemisphere,
+        Land,
+        PathMethod,
+        kInputCount
+    };
+    enum Term : unsigned {
+        PathLoss,
+        LengthLog,
+        FrequencyLog,
+        Geoclimatic,
+        GrazingAngle,
+        OutageDistance,
+        OutageFrequency,
+        OutageInclination,
+        OutageGrazing,
+        DiversityTerm,
+        DiversitySpacing,
+        DiversityFrequency,
+        DiversityLength,
+        kTermCount
+    };
 
   private:
-    using Key = std::array<std::uint64_t, 14>;
-    static Key keyOf(const HopState& hop);
+    static constexpr double kMaxDiversitySpacingM = 25.0;
 
-    Key key_{};
-    bool keyed_ = false;
+    template <typename Calculate> double take(Term term, MathGuard& guard, Calculate calculate);
+    double takePower(Term term, double base, double exponent, MathGuard& guard);
+
+    std::array<std::uint64_t, kInputCount> inputs_{};
+    std::array<double, kTermCount> values_{};
+    std::uint32_t kept_ = 0; // a bit per term
 };
+
+// Defined here so that a kept term costs the calculation a test of its bit, not a call.
+template <typename Calculate>
+inline double PathTerms::take(Term term, MathGuard& guard, Calculate calculate) {
+    const std::uint32_t bit = 1U << term;
+    if ((kept_ & bit) != 0) {
+        return values_[term];
+    }
+    const std::size_t before = guard.messages().size();
+    values_[term] = calculate();
+    if (guard.messages().size() == before) {
+        kept_ |= bit;
+    }
+    return values_[term];
+}
+
+inline double PathTerms::pathLossDb(const HopState& hop, MathGuard& guard) {
+    const double d = hop.record.hopLengthKm;
+    const double f = hop.record.frequencyGHz;
+    return take(PathLoss, guard, [&] {
+        const double lengthLog = take(LengthLog, guard, [&] { return guard.log10(d); });
+        const double frequencyLog = take(FrequencyLog, guard, [&] { return guard.log10(f); });
+        return pathLossFromLogsDb(lengthLog, frequencyLog, d, f, hop.waterVapourDensity);
+    });
+}
+
+inline double PathTerms::geoclimaticFactor(const HopRecord& record, MathGuard& guard) {
+    return take(Geoclimatic, guard, [&] { return korvel::geoclimaticFactor(record, guard); });
+}
+
+inline double PathTerms::grazingAngleMrad(const HopRecord& record, MathGuard& guard) {
+    return take(GrazingAngle, guard, [&] { return korvel::grazingAngleMrad(record, guard); });
+}
+
+inline double PathTerms::takePower(Term term, double base, double exponent, MathGuard& guard) {
+    return take(term, guard, [&] { return guard.pow(base, exponent); });
+}
+
+inline OutageFactors PathTerms::outageFactors(const HopRecord& record, double grazingAngleMrad,
+                                              MathGuard& guard) {
+    // The exponents inside the calculations: a kept factor needs none.
+    const auto exponents = [&record] { return outageExponents(record.method); };
+    OutageFactors factors;
+    factors.distance = take(OutageDistance, guard,
+                            [&] { return guard.pow(record.hopLengthKm, exponents().distance); });
+    factors.frequency = take(OutageFrequency, guard,
+                             [&] { return guard.pow(record.frequencyGHz, exponents().frequency); });
+    factors.inclination = take(OutageInclination, guard, [&] {
+        return guard.pow(1.0 + pathInclinationMrad(record), exponents().inclination);
+    });
+    if (record.method == Method::Method2) {
+        factors.grazing = take(OutageGrazing, guard,
+                               [&] { return guard.pow(grazingAngleMrad, exponents().grazing); });
+    }
+    return factors;
+}
+
+inline double PathTerms::spaceDiversityTerm(const HopRecord& record, MathGuard& guard) {
+    return take(DiversityTerm, guard, [&] {
+        const double spacing = take(DiversitySpacing, guard, [&] {
+            return guard.pow(std::min(record.antennaSpacingM, kMaxDiversitySpacingM), 0.87);
+        });
+        const double frequency = takePower(DiversityFrequency, record.frequencyGHz, -0.12, guard);
+        const double length = takePower(DiversityLength, record.hopLengthKm, 0.48, guard);
+        return -0.000334 * spacing * frequency * length;
+    });
+}
 
 } // namespace korvel

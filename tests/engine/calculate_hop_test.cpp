@@ -172,6 +172,10 @@ TEST(CalculateHop, EachPathInputGivesItsOwnTerms) {
                                         &HopRecord::station2HeightM, &HopRecord::antenna2HeightM,
                                         &HopRecord::latitudeDeg,     &HopRecord::longitudeDeg,
                                         &HopRecord::pLPct,           &HopRecord::antennaSpacingM};
+    const std::vector<void (*)(HopRecord&)> pathChoices{
+        [](HopRecord& r) { r.eastWest = EastWest::West; },
+        [](HopRecord& r) { r.landType = LandType::LargeWater; },
+        [](HopRecord& r) { r.method = r.method == kM1 ? kM2 : kM1; }};
     const auto resultsAfter = [](const HopState& before, HopState hop) {
         HopState first = before;
         calculateHop(first);
@@ -181,10 +185,15 @@ TEST(CalculateHop, EachPathInputGivesItsOwnTerms) {
     };
     HopState unrelated = exactHop(-90.0);
     for (Method method : {kM1, kM2}) {
-        const HopState base = sample(70, 55, Space, method);
-        for (std::size_t i = 0; i < pathInputs.size(); ++i) {
+        HopState base = sample(70, 55, Space, method);
+        base.record.longitudeDeg = 30.0; // where the hemisphere counts
+        for (std::size_t i = 0; i < pathInputs.size() + pathChoices.size(); ++i) {
             HopState changed = base;
-            changed.record.*pathInputs[i] *= 1.05;
+            if (i < pathInputs.size()) {
+                changed.record.*pathInputs[i] *= 1.05;
+            } else {
+                pathChoices[i - pathInputs.size()](changed.record);
+            }
             const auto afterBase = resultsAfter(base, changed);
             EXPECT_EQ(afterBase, resultsAfter(unrelated, changed)) << i;
         }
