@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <iostream>
+#include <span>
 #include <unistd.h>
 
 #include "commands.h"
@@ -30,19 +31,7 @@ int main(int argc, char** argv) {
                    "Profile with the date settings used by reports");
     app.add_flag("--verbose", context.options.verbose, "Say which equipment library is used");
 
-    addCalcCommand(app, context, action);
-    addRainCommand(app, context, action);
-    addBudgetCommand(app, context, action);
-    addSweepCommand(app, context, action);
-    addHopCommands(app, context, action);
-    addLibraryCommands(app, context, action);
-    addOptimizeCommand(app, context, action);
-    addRouteCommands(app, context, action);
-    addReportCommands(app, context, action);
-    addProfileCommand(app, context, action);
-    addSitesCommand(app, context, action);
-    addExportCommand(app, context, action);
-    addClimateCommand(app, context, action);
+    addCommands(app, context, action, std::span<char* const>(argv, static_cast<std::size_t>(argc)));
 
     try {
         app.parse(argc, argv);
