@@ -8,6 +8,7 @@
 
 #include "commands.h"
 #include "exit_codes.h"
+#include "library/library_location.h"
 
 int main(int argc, char** argv) {
     using namespace korvel::cli;
@@ -21,8 +22,11 @@ int main(int argc, char** argv) {
     Action action;
 
     CLI::App app{"Korvel: microwave radio link planning from the command line", "korvel-cli"};
-    app.set_version_flag("--version", std::string("korvel-cli ") + KORVEL_VERSION +
-                                          "\nlibrary: " + context.libraryPath().string());
+    // The library --version names is the one found without --library, looked for only when asked.
+    app.set_version_flag("--version", [] {
+        return std::string("korvel-cli ") + KORVEL_VERSION +
+               "\nlibrary: " + korvel::findLibraryFile({}).string();
+    });
     app.require_subcommand(1);
     app.footer(kExitCodeTable);
     app.add_option("--library", context.options.libraryFile,
