@@ -3,6 +3,7 @@
 // runs it. Commands only parse their flags into a job and call the core.
 
 #include <functional>
+#include <span>
 #include <string>
 
 #include <CLI/CLI.hpp>
@@ -21,6 +22,11 @@ inline const CLI::Validator kOutputFileName(
                            : std::string();
     },
     "FILE");
+
+// Registers the command the command line names, or every command when it names none (--help
+// lists them all): building the parser of every command took most of a one-hop start.
+void addCommands(CLI::App& app, CliContext& context, Action& action,
+                 std::span<char* const> arguments);
 
 void addCalcCommand(CLI::App& app, CliContext& context, Action& action);
 void addBudgetCommand(CLI::App& app, CliContext& context, Action& action);

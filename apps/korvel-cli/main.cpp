@@ -3,10 +3,12 @@
 #include <array>
 #include <cstdio>
 #include <iostream>
+#include <span>
 #include <unistd.h>
 
 #include "commands.h"
 #include "exit_codes.h"
+#include "library/library_location.h"
 
 int main(int argc, char** argv) {
     using namespace korvel::cli;
@@ -20,8 +22,11 @@ int main(int argc, char** argv) {
     Action action;
 
     CLI::App app{"Korvel: microwave radio link planning from the command line", "korvel-cli"};
-    app.set_version_flag("--version", std::string("korvel-cli ") + KORVEL_VERSION +
-                                          "\nlibrary: " + context.libraryPath().string());
+    // The library --version names is the one found without --library, looked for only when asked.
+    app.set_version_flag("--version", [] {
+        return std::string("korvel-cli ") + KORVEL_VERSION +
+               "\nlibrary: " + korvel::findLibraryFile({}).string();
+    });
     app.require_subcommand(1);
     app.footer(kExitCodeTable);
     app.add_option("--library", context.options.libraryFile,
@@ -30,19 +35,7 @@ int main(int argc, char** argv) {
                    "Profile with the date settings used by reports");
     app.add_flag("--verbose", context.options.verbose, "Say which equipment library is used");
 
-    addCalcCommand(app, context, action);
-    addRainCommand(app, context, action);
-    addBudgetCommand(app, context, action);
-    addSweepCommand(app, context, action);
-    addHopCommands(app, context, action);
-    addLibraryCommands(app, context, action);
-    addOptimizeCommand(app, context, action);
-    addRouteCommands(app, context, action);
-    addReportCommands(app, context, action);
-    addProfileCommand(app, context, action);
-    addSitesCommand(app, context, action);
-    addExportCommand(app, context, action);
-    addClimateCommand(app, context, action);
+    addCommands(app, context, action, std::span<char* const>(argv, static_cast<std::size_t>(argc)));
 
     try {
         app.parse(argc, argv);

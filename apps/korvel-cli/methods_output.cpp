@@ -14,6 +14,18 @@ namespace {
 
 using itu::MethodResult;
 
+// CLI::Range writes its help text through a string stream as it is made, once per typed value
+// on every start of calc; this one writes the same text only when help is printed.
+class RangeWhenShown : public CLI::Range {
+  public:
+    RangeWhenShown(double lowest, double highest) : CLI::Range(lowest, highest, "range") {
+        name_.clear();
+        desc_function_ = [lowest, highest] {
+            return CLI::Range(lowest, highest).get_description();
+        };
+    }
+};
+
 void optionalNumber(JsonWriter& json, std::string_view key, const std::optional<double>& value) {
     json.key(key);
     if (value)
@@ -171,7 +183,7 @@ void addMethodsOptions(CLI::App* command, MethodsOptions& options) {
         command
             ->add_option("--" + std::string(key.name), options.typedValues[i],
                          "Typed " + std::string(key.name) + unit + " for --methods")
-            ->check(CLI::Range(key.lowest, key.highest));
+            ->check(RangeWhenShown(key.lowest, key.highest));
     }
 }
 

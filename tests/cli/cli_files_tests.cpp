@@ -92,6 +92,22 @@ TEST_F(Usage, ErrorsGiveStatusTwoAndTouchNothingWhileHelpAndVersionPrint) {
     EXPECT_TRUE(contains(cliBare("calc --help").out, "--save"));
 }
 
+// Only the command a line names is built: it is found after global options whose values are
+// command names, and help without a command still lists every command.
+TEST_F(Usage, TheNamedCommandIsFoundAfterGlobalOptionsAndHelpListsEveryCommand) {
+    std::filesystem::copy_file(at("korvel32.lbr"), at("route"));
+    for (const char* args : {"--library route calc LINK7.HOP", "--library= route calc LINK7.HOP",
+                             "--profile calc --verbose --library=route calc LINK7.HOP"}) {
+        const CliRun run = cliBare(args);
+        EXPECT_TRUE(run.exitCode == 0 && run.out.starts_with("== LINK7.HOP\n")) << args;
+    }
+    const std::string help = cliBare("--verbose --help").out;
+    for (const char* command : {"calc", "rain", "budget", "sweep", "hop", "library", "optimize",
+                                "route", "report", "profile", "sites", "export", "climate"}) {
+        EXPECT_TRUE(contains(help, std::string("\n  ") + command + " ")) << command;
+    }
+}
+
 TEST_F(Usage, ExistingOutputIsKeptUnlessForcedAndThenReplacedWhole) {
     for (const std::string command :
          {"hop new --from seven.json", "library build " KORVEL_SAMPLE_SOURCES "/library.json",
