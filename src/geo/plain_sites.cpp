@@ -6,7 +6,6 @@
 #include <system_error>
 
 #include "geo/site_ranges.h"
-#include "geo/sites_file.h"
 
 namespace korvel {
 
@@ -150,7 +149,7 @@ std::optional<SitePosition> plainStation(PlainReader& in) {
 
 } // namespace
 
-std::optional<HopSites> readPlainSites(std::string_view text) {
+std::optional<HopSites> readPlainSites(std::string_view text, int currentVersion) {
     PlainReader in(text);
     HopSites sites;
     std::optional<double> version;
@@ -177,8 +176,7 @@ std::optional<HopSites> readPlainSites(std::string_view text) {
             return std::nullopt;
         }
     } while (in.take(','));
-    if (!in.take('}') || !in.atEnd() || !version ||
-        (*version != 1 && *version != kSitesFileVersion)) {
+    if (!in.take('}') || !in.atEnd() || !version || (*version != 1 && *version != currentVersion)) {
         return std::nullopt;
     }
     return sites;

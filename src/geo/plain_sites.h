@@ -10,9 +10,10 @@
 
 namespace korvel {
 
-// The sites of a file that holds only "version" (1 or 2) and "station1" and/or "station2", each
-// key once and unescaped, every value in range: what the full reader gives for it, to the bit.
-// Nothing for any other file, which the full reader then accepts or refuses in its own words.
-std::optional<HopSites> readPlainSites(std::string_view text);
+// The sites of a file that holds only "version" (1 or `currentVersion`) and "station1" and/or
+// "station2", each key once and unescaped, every value in range: what the full reader gives for
+// it, to the bit. Nothing for any other file, which the full reader then accepts or refuses in
+// its own words.
+std::optional<HopSites> readPlainSites(std::string_view text, int currentVersion);
 
 } // namespace korvel

@@ -195,7 +195,7 @@ std::filesystem::path sitesFilePath(const std::filesystem::path& hopFile) {
 }
 
 SitesRead parseSitesText(std::string_view text) {
-    if (auto plain = readPlainSites(text)) {
+    if (auto plain = readPlainSites(text, kSitesFileVersion)) {
         return {SitesReadStatus::Read, std::move(*plain), {}};
     }
     ParsedJsonSource parsed = parseJsonSource(text);

@@ -43,7 +43,7 @@ TEST(SitesFile, SavesBesideTheHopAndLoadsBackExactly) {
 TEST(SitesFile, StationsAloneReadAsTheDocumentReads) {
     const std::string zeros = "\r\n{\"version\":2.0,\t\"station2\":{\"groundElevationM\":1E1,"
                               "\"longitudeDeg\":-0,\"latitudeDeg\":-0.0}}\n";
-    ASSERT_TRUE(readPlainSites(zeros));
+    ASSERT_TRUE(readPlainSites(zeros, kSitesFileVersion));
     const SitesRead read = parseSitesText(zeros);
     ASSERT_EQ(read.status, SitesReadStatus::Read);
     EXPECT_FALSE(read.sites.stations[0]);
