@@ -29,6 +29,10 @@ bool CliContext::loadLibrary() {
 }
 
 int CliContext::loadHop(const std::string& file, HopState& hop) {
+    return loadHop(file, hop, messages);
+}
+
+int CliContext::loadHop(const std::string& file, HopState& hop, Messages& sink) {
     if (!loadLibrary()) {
         return kExitUnusable;
     }
@@ -36,7 +40,7 @@ int CliContext::loadHop(const std::string& file, HopState& hop) {
     if (!stored) {
         return kExitUnusable;
     }
-    return finishLoad(file, loadHopForCalculation(*stored, file, library, messages, hop));
+    return finishLoad(file, loadHopForCalculation(*stored, file, library, sink, hop));
 }
 
 int CliContext::loadHop(const std::string& file, std::span<const std::uint8_t> image,
@@ -47,7 +51,7 @@ int CliContext::loadHop(const std::string& file, std::span<const std::uint8_t> i
     return finishLoad(file, loadHopForCalculation(image, file, library, messages, hop));
 }
 
-int CliContext::finishLoad(const std::string& file, const HopLoad& load) {
+int CliContext::finishLoad(const std::string& file, const HopLoad& load) const {
     switch (load.status) {
     case HopLoadStatus::Loaded:
         return kExitOk;
@@ -99,8 +103,20 @@ bool readLibraryFile(const std::string& file, EquipmentLibrary& library, Message
     return true;
 }
 
+namespace {
+thread_local std::ostream* errorSink = nullptr;
+} // namespace
+
 void reportError(const std::string& what) {
-    std::cerr << "korvel-cli: " << what << '\n';
+    (errorSink != nullptr ? *errorSink : std::cerr) << "korvel-cli: " << what << '\n';
+}
+
+ErrorCapture::ErrorCapture(std::ostream& sink) : previous_(errorSink) {
+    errorSink = &sink;
+}
+
+ErrorCapture::~ErrorCapture() {
+    errorSink = previous_;
 }
 
 } // namespace korvel::cli

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <ostream>
 #include <span>
 #include <string>
 
@@ -32,6 +33,8 @@ struct CliContext {
     // library) "FILE: cannot be used with this equipment library"; 4 after the page's message
     // and "FILE: record.FIELD is refused".
     int loadHop(const std::string& file, HopState& hop);
+    // The same with the program's messages told to `sink`: a hop loaded on a worker thread.
+    int loadHop(const std::string& file, HopState& hop, Messages& sink);
     // The same for the bytes of hop file `file`, already read and known to be a hop.
     int loadHop(const std::string& file, std::span<const std::uint8_t> image, HopState& hop);
     // The hop file as stored (results included) with the library checks, as a report prints
@@ -45,7 +48,7 @@ struct CliContext {
   private:
     // The exit status of a load, with "FILE: record.FIELD is refused" or "FILE: cannot be used
     // with this equipment library" said.
-    int finishLoad(const std::string& file, const HopLoad& load);
+    int finishLoad(const std::string& file, const HopLoad& load) const;
 
     bool libraryLoaded_ = false;
 };
@@ -54,8 +57,21 @@ struct CliContext {
 // not a valid equipment library".
 bool readLibraryFile(const std::string& file, EquipmentLibrary& library, Messages& messages);
 
-// "korvel-cli: " + what went wrong, on stderr.
+// "korvel-cli: " + what went wrong, on stderr (or where an ErrorCapture of the thread says).
 void reportError(const std::string& what);
+
+// While one lives, reportError on its thread writes to `sink`: a hop worked on beside others
+// keeps what it says until its turn to print comes.
+class ErrorCapture {
+  public:
+    explicit ErrorCapture(std::ostream& sink);
+    ~ErrorCapture();
+    ErrorCapture(const ErrorCapture&) = delete;
+    ErrorCapture& operator=(const ErrorCapture&) = delete;
+
+  private:
+    std::ostream* previous_;
+};
 
 // What korvel-cli says after a hop file whose radio the equipment library lacks.
 inline constexpr const char* kNotWithThisLibrary = "cannot be used with this equipment library";

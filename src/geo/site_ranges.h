@@ -14,6 +14,9 @@ struct PhysicalRange {
     double most = 0.0;
 };
 
+// Positions on the WGS84 ellipsoid, decimal degrees.
+inline constexpr PhysicalRange kLatitudeRangeDeg{-90.0, 90.0};
+inline constexpr PhysicalRange kLongitudeRangeDeg{-180.0, 180.0};
 // From the shores of the Dead Sea (-430 m) to above the highest summit (8849 m), m above sea
 // level.
 inline constexpr PhysicalRange kGroundElevationRangeM{-500.0, 9000.0};

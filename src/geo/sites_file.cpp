@@ -9,6 +9,7 @@
 
 #include "engine/number_text.h"
 #include "geo/climate_block.h"
+#include "geo/plain_sites.h"
 #include "geo/profile_checks.h"
 #include "geo/site_ranges.h"
 #include "library/json_source.h"
@@ -86,8 +87,6 @@ class Fields {
 };
 
 constexpr double kAny = HUGE_VAL;
-constexpr PhysicalRange kLatitudeRange{-90.0, 90.0};
-constexpr PhysicalRange kLongitudeRange{-180.0, 180.0};
 
 std::optional<SitePosition> stationFrom(const JsonSource& value, std::string_view key,
                                         std::string& error) {
@@ -97,8 +96,8 @@ std::optional<SitePosition> stationFrom(const JsonSource& value, std::string_vie
     }
     Fields fields(value, std::string(key), error);
     fields.onlyKnown({"latitudeDeg", "longitudeDeg", "groundElevationM"});
-    const auto latitude = fields.number("latitudeDeg", kLatitudeRange);
-    const auto longitude = fields.number("longitudeDeg", kLongitudeRange);
+    const auto latitude = fields.number("latitudeDeg", kLatitudeRangeDeg);
+    const auto longitude = fields.number("longitudeDeg", kLongitudeRangeDeg);
     const auto elevation = fields.number("groundElevationM", kGroundElevationRangeM);
     if (!error.empty()) {
         return std::nullopt;
@@ -196,6 +195,9 @@ std::filesystem::path sitesFilePath(const std::filesystem::path& hopFile) {
 }
 
 SitesRead parseSitesText(std::string_view text) {
+    if (auto plain = readPlainSites(text, kSitesFileVersion)) {
+        return {SitesReadStatus::Read, std::move(*plain), {}};
+    }
     ParsedJsonSource parsed = parseJsonSource(text);
     if (!parsed.error.empty()) {
         return refused(parsed.error);
@@ -295,10 +297,10 @@ std::optional<std::string> sitesFault(const HopSites& sites) {
             continue;
         }
         const std::string key(kStationKeys[s]);
-        if (!withinRange(station->latitudeDeg, kLatitudeRange) ||
-            !withinRange(station->longitudeDeg, kLongitudeRange)) {
-            return key + ": latitude " + rangeInWords(kLatitudeRange, "") + " and longitude " +
-                   rangeInWords(kLongitudeRange, "") + " degrees";
+        if (!withinRange(station->latitudeDeg, kLatitudeRangeDeg) ||
+            !withinRange(station->longitudeDeg, kLongitudeRangeDeg)) {
+            return key + ": latitude " + rangeInWords(kLatitudeRangeDeg, "") + " and longitude " +
+                   rangeInWords(kLongitudeRangeDeg, "") + " degrees";
         }
         if (!withinRange(station->groundElevationM, kGroundElevationRangeM)) {
             return key + ": the ground elevation must be " +

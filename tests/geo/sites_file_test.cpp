@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "geo/plain_sites.h"
 #include "geo/sites_file.h"
 #include "support/temp_folder.h"
 
@@ -35,6 +36,39 @@ TEST(SitesFile, SavesBesideTheHopAndLoadsBackExactly) {
     EXPECT_EQ(read.sites.profile[1].distanceKm, 0.03);
     EXPECT_TRUE(read.sites.profile[1].hasClutter);
     EXPECT_FALSE(read.sites.profile[2].hasClutter);
+}
+
+// A file of stations alone is read without a JSON document: it must give what the document
+// gives, to the sign of a zero, and leave the rest to the document's reader.
+TEST(SitesFile, StationsAloneReadAsTheDocumentReads) {
+    const std::string zeros = "\r\n{\"version\":2.0,\t\"station2\":{\"groundElevationM\":1E1,"
+                              "\"longitudeDeg\":-0,\"latitudeDeg\":-0.0}}\n";
+    ASSERT_TRUE(readPlainSites(zeros, kSitesFileVersion));
+    const SitesRead read = parseSitesText(zeros);
+    ASSERT_EQ(read.status, SitesReadStatus::Read);
+    EXPECT_FALSE(read.sites.stations[0]);
+    ASSERT_TRUE(read.sites.stations[1]);
+    EXPECT_TRUE(std::signbit(read.sites.stations[1]->latitudeDeg));
+    EXPECT_FALSE(std::signbit(read.sites.stations[1]->longitudeDeg)) << "a whole -0 is 0";
+    EXPECT_EQ(read.sites.stations[1]->groundElevationM, 10.0);
+
+    const auto station = [](const char* key, int value) {
+        return std::string("\"") + key + "\": {\"latitudeDeg\": " + std::to_string(value) +
+               ", \"longitudeDeg\": 0, \"groundElevationM\": 0}";
+    };
+    const std::pair<std::string, double> documents[] = {
+        {"{\"version\": 1, " + station("station1", 1) + ", " + station("station1", 4) + "}", 4.0},
+        {"{\"version\": 1, " + station("station\\u0031", 7) + "}", 7.0}};
+    for (const auto& [text, latitude] : documents) {
+        const SitesRead document = parseSitesText(text);
+        ASSERT_EQ(document.status, SitesReadStatus::Read) << text;
+        EXPECT_EQ(document.sites.stations[0]->latitudeDeg, latitude) << text;
+    }
+    for (const std::string& text :
+         {"{\"version\": 1, " + station("station1", 1) + "} x", std::string("{\"version\": 01}"),
+          std::string("{\"version\": 1, \"station1\": {}}")}) {
+        EXPECT_EQ(parseSitesText(text).status, SitesReadStatus::Refused) << text;
+    }
 }
 
 TEST(SitesFile, AHopWithoutSitesHasNoFileAndWritesNone) {
