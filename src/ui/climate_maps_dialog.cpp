@@ -10,6 +10,7 @@
 #include "platform/text_encoding.h"
 #include "ui/climate_import.h"
 #include "ui/methods_table.h"
+#include "ui/results_shown.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -150,7 +151,7 @@ void runClimateMapsDialog(Session& session) {
     session.ports.dialogs.runModal(DialogId::ClimateMaps, dialog,
                                    [&dialog](DialogView& view) { dialog.opened(view); });
     session.updateStatus();
-    refreshMethodsAndVerdict(session);
+    refreshMethodsAndVerdict(session.resultsDisplay());
 }
 
 } // namespace korvel

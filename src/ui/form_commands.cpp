@@ -100,7 +100,7 @@ bool FormPage::showCalculation(const CalculationOutcome& outcome) {
         }
         return false;
     }
-    noteResultsCalculated(session_);
+    noteResultsCalculated(session_.resultsBasis, session_.hop);
     if (results != nullptr) {
         results->show();
     }
@@ -113,8 +113,8 @@ bool FormPage::showCalculation(const CalculationOutcome& outcome) {
 }
 
 void FormPage::showResults() {
-    freshness_ = resultsFreshness(session_, session_.hop);
-    showHopResults(session_, freshness_);
+    freshness_ = resultsFreshness(session_.resultsBasis, session_.hop);
+    showHopResults(session_.resultsDisplay(), freshness_);
     // The status bar, and Print now that the hop has results.
     session_.refreshMenu();
     refreshCharts();
@@ -129,9 +129,9 @@ HopState FormPage::hopAsItStands() const {
 }
 
 void FormPage::refreshFreshness() {
-    const ResultsFreshness freshness = resultsFreshness(session_, hopAsItStands());
+    const ResultsFreshness freshness = resultsFreshness(session_.resultsBasis, hopAsItStands());
     if (session_.resultsWindow != nullptr && session_.resultsWindow->isOpen()) {
-        showHopResults(session_, freshness);
+        showHopResults(session_.resultsDisplay(), freshness);
     }
     if (freshness != freshness_) {
         freshness_ = freshness;
@@ -197,7 +197,7 @@ void FormPage::openSweep() {
             [this](SweepInput input, double value) { return takeSweepValue(input, value); },
             [this](const HopState& hop, SweepInput input, std::span<const double> values) {
                 return sweepMethods(hop, input, values, &session_.sites,
-                                    sessionClimateInputs(session_));
+                                    hopClimateInputs(session_.methodSources()));
             });
         sweep_->titleBlock = [this](const ChartContent& chart) {
             return hopTitleBlock(session_, chart);
@@ -264,7 +264,7 @@ void FormPage::openChart(Command chart) {
     }
     session_.charts->showChart(withTitleBlock(
         withMethodTotals(outageChart(calculated, session_.sites.availabilityObjectivePct),
-                         sessionMethodColumns(session_, &calculated)),
+                         hopMethodColumns(calculated, session_.methodSources())),
         session_));
 }
 

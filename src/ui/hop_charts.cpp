@@ -19,7 +19,7 @@ void refreshHopCharts(Session& session, ResultsFreshness freshness) {
     ChartContent budget = budgetChart(linkBudgetSteps(session.hop));
     ChartContent outage =
         withMethodTotals(outageChart(session.hop, session.sites.availabilityObjectivePct),
-                         sessionMethodColumns(session));
+                         hopMethodColumns(session.hop, session.methodSources()));
     for (ChartContent* chart : {&budget, &outage}) {
         session.charts->refreshChart(
             withTitleBlock(stale ? outOfDateChart(std::move(*chart)) : *chart, session));
@@ -27,7 +27,7 @@ void refreshHopCharts(Session& session, ResultsFreshness freshness) {
 }
 
 void followEditInHopCharts(Session& session, const HopState& asItStands) {
-    const ResultsFreshness freshness = resultsFreshness(session, asItStands);
+    const ResultsFreshness freshness = resultsFreshness(session.resultsBasis, asItStands);
     if (freshness != session.resultsBasis.chartsFreshness) {
         refreshHopCharts(session, freshness);
     }

@@ -50,7 +50,7 @@ class PageEditWatch final : public DialogEvents {
     void afterEvent() {
         if (page_ != nullptr) {
             if (const std::optional<HopState> held = page_->heldHop()) {
-                showResultsFreshness(session_, *held);
+                showResultsFreshness(session_.resultsDisplay(), *held);
                 followEditInHopCharts(session_, *held);
             }
         }

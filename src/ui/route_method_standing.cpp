@@ -60,7 +60,9 @@ HopFigure fileHopFigure(Session& session, const std::filesystem::path& file, con
     }
     const std::optional<GeoPoint> midpoint = itu::pathMidpoint(&sites);
     const auto columns = itu::hopMethods(
-        {&hop, &sites, climateInputsAt(sessionClimateMaps(session), midpoint, sites.climate),
+        {&hop, &sites,
+         climateInputsAt(openedClimateMaps(session.climateMaps, session.ports.messages), midpoint,
+                         sites.climate),
          midpoint});
     return figureOf(columns[static_cast<std::size_t>(method)]);
 }
@@ -147,11 +149,12 @@ RouteMethodStanding routeMethodStanding(Session& session, const HopState* edited
         RouteHopStatus& status = standing.statuses[index];
         if (judging.method != VerdictMethod::Classic && judgedByShare(status)) {
             anyCurrent = true;
-            const HopFigure figure = isEdited
-                                         ? figureOf(sessionMethodColumns(
-                                               session)[static_cast<std::size_t>(judging.method)])
-                                         : fileHopFigure(session, judging.file.value_or(""),
-                                                         judging.sites, judging.method);
+            const HopFigure figure =
+                isEdited ? figureOf(hopMethodColumns(
+                               session.hop,
+                               session.methodSources())[static_cast<std::size_t>(judging.method)])
+                         : fileHopFigure(session, judging.file.value_or(""), judging.sites,
+                                         judging.method);
             if (figure.totalPct) {
                 takeFigure(standing, index, figure);
                 if (figure.fadeMarginDb) {

@@ -10,6 +10,7 @@
 #include "platform/main_window_view.h"
 #include "platform/text_encoding.h"
 #include "route/route_reset.h"
+#include "ui/results_shown.h"
 
 namespace korvel {
 
@@ -32,6 +33,14 @@ Session::Session(SessionPorts sessionPorts, std::string libraryFile)
       libraryPath(std::move(libraryFile)) {
     std::error_code unknown;
     app.workingFolder = std::filesystem::current_path(unknown);
+}
+
+MethodSources Session::methodSources() {
+    return {sites, climateMaps, ports.messages};
+}
+
+ResultsDisplay Session::resultsDisplay() {
+    return {hop, resultsBasis, resultsWindow, methodsView, methodSources()};
 }
 
 void Session::resetHopAndRoute() {

@@ -35,6 +35,8 @@ class Profile;
 class ProfileView;
 class ResultsWindow;
 class SweepView;
+struct MethodSources;
+struct ResultsDisplay;
 
 struct SessionPorts {
     Messages& messages;
@@ -83,6 +85,10 @@ class Session {
     ProfileView* profileView = nullptr;
     // Long work away from the window (none: run where it is asked for).
     BusyWork* busyWork = nullptr;
+
+    // The parts that the hop's method columns and its results window read.
+    [[nodiscard]] MethodSources methodSources();
+    [[nodiscard]] ResultsDisplay resultsDisplay();
 
     // The hop, its field status and the route to their New defaults against the library.
     void resetHopAndRoute();

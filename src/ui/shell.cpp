@@ -308,7 +308,7 @@ void Shell::openPage(std::unique_ptr<Page> page) {
     page_ = std::move(page);
     pageView_ = view;
     page_->open(*view);
-    showResultsWithPage(session_, resultsOpen);
+    showResultsWithPage(session_.resultsDisplay(), resultsOpen);
 }
 
 void Shell::destroyPage() {
