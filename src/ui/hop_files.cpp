@@ -53,7 +53,7 @@ void takeReadHop(Session& session) {
     // Reports print the hop as stored, without a page committing it first.
     commitFeederPosition(hop, session.library);
     const std::filesystem::path file = session.fileInWorkingFolder(session.app.currentHopFileName);
-    readHopSites(session, file);
+    readHopSites(session.sitesFile(), file);
     session.markHopSaved();
     noteResultsOpened(session.resultsBasis, session.hop, session.library, file);
     offerSiteValues(session.ports.messages, session.sites, hop.record);
@@ -90,7 +90,8 @@ bool finishSave(Session& session, SaveFile file, bool accepted) {
     if (accepted) {
         bringResultsUpToDate(session.hop, session.library, session.resultsDisplay());
     }
-    const bool written = accepted && writeHopWithSites(session, path, shownName);
+    const bool written =
+        accepted && writeHopWithSites(session.hop, session.sitesFile(), path, shownName);
     if (accepted && !written) {
         name.clear();
     }

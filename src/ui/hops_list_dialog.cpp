@@ -81,7 +81,8 @@ class HopsListDialog final : public DialogEvents {
         std::filesystem::path& name = session_.app.currentHopFileName;
         Messages& messages = session_.ports.messages;
         std::string shownName = pathToCp1252(name); // emptied when the write fails
-        if (!writeHopWithSites(session_, session_.fileInWorkingFolder(name), shownName)) {
+        if (!writeHopWithSites(session_.hop, session_.sitesFile(),
+                               session_.fileInWorkingFolder(name), shownName)) {
             name.clear();
             return false;
         }

@@ -43,6 +43,10 @@ ResultsDisplay Session::resultsDisplay() {
     return {hop, resultsBasis, resultsWindow, methodsView, methodSources()};
 }
 
+SitesFileParts Session::sitesFile() {
+    return {sites, sitesOnDisk, ports.messages};
+}
+
 void Session::resetHopAndRoute() {
     resetHopState(hop, library);
     sites = {};
@@ -82,7 +86,7 @@ bool Session::hopModified() const {
         // A hop never saved is unsaved as a whole from the moment a page edits it.
         return app.currentPageId != kStartPanelId && app.currentPageId != kRouteScreenId;
     }
-    return pageEdited_ || hopFileImage(hop) != savedHop_ || hopSitesChanged(*this);
+    return pageEdited_ || hopFileImage(hop) != savedHop_ || hopSitesChanged(sites, sitesOnDisk);
 }
 
 bool Session::routeModified() const {

@@ -89,6 +89,8 @@ class Session {
     // The parts that the hop's method columns and its results window read.
     [[nodiscard]] MethodSources methodSources();
     [[nodiscard]] ResultsDisplay resultsDisplay();
+    // The hop's sites, their file, and the messages reading and saving it may give.
+    [[nodiscard]] SitesFileParts sitesFile();
 
     // The hop, its field status and the route to their New defaults against the library.
     void resetHopAndRoute();
