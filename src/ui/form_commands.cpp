@@ -200,7 +200,7 @@ void FormPage::openSweep() {
                                     hopClimateInputs(session_.methodSources()));
             });
         sweep_->titleBlock = [this](const ChartContent& chart) {
-            return hopTitleBlock(session_, chart);
+            return hopTitleBlock(session_.titleBlockSources(), chart);
         };
     }
     sweep_->open();
@@ -249,8 +249,8 @@ void FormPage::openChart(Command chart) {
         return;
     }
     if (chart == Command::BudgetChart) {
-        session_.charts->showChart(
-            withTitleBlock(budgetChart(linkBudgetSteps(session_.hop)), session_));
+        session_.charts->showChart(withTitleBlock(budgetChart(linkBudgetSteps(session_.hop)),
+                                                  session_.titleBlockSources()));
         return;
     }
     HopState calculated = session_.hop;
@@ -265,7 +265,7 @@ void FormPage::openChart(Command chart) {
     session_.charts->showChart(withTitleBlock(
         withMethodTotals(outageChart(calculated, session_.sites.availabilityObjectivePct),
                          hopMethodColumns(calculated, session_.methodSources())),
-        session_));
+        session_.titleBlockSources()));
 }
 
 void FormPage::refreshCharts() {

@@ -21,8 +21,8 @@ void refreshHopCharts(Session& session, ResultsFreshness freshness) {
         withMethodTotals(outageChart(session.hop, session.sites.availabilityObjectivePct),
                          hopMethodColumns(session.hop, session.methodSources()));
     for (ChartContent* chart : {&budget, &outage}) {
-        session.charts->refreshChart(
-            withTitleBlock(stale ? outOfDateChart(std::move(*chart)) : *chart, session));
+        session.charts->refreshChart(withTitleBlock(
+            stale ? outOfDateChart(std::move(*chart)) : *chart, session.titleBlockSources()));
     }
 }
 

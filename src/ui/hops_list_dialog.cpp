@@ -68,7 +68,8 @@ class HopsListDialog final : public DialogEvents {
         case kRouteChartButton:
             // The route the list shows, drawn.
             if (session_.charts != nullptr) {
-                session_.charts->showChart(withTitleBlock(routeMethodChart(judged_), session_));
+                session_.charts->showChart(
+                    withTitleBlock(routeMethodChart(judged_), session_.titleBlockSources()));
             }
             break;
         default:

@@ -10,6 +10,7 @@
 #include "platform/main_window_view.h"
 #include "platform/text_encoding.h"
 #include "route/route_reset.h"
+#include "ui/chart_title_block.h"
 #include "ui/results_shown.h"
 
 namespace korvel {
@@ -45,6 +46,10 @@ ResultsDisplay Session::resultsDisplay() {
 
 SitesFileParts Session::sitesFile() {
     return {sites, sitesOnDisk, ports.messages};
+}
+
+TitleBlockSources Session::titleBlockSources() const {
+    return {hop, sites, route, app, reportDateStamp()};
 }
 
 void Session::resetHopAndRoute() {
@@ -187,7 +192,7 @@ std::string Session::reportDateStamp() const {
 }
 
 std::filesystem::path Session::fileInWorkingFolder(const std::filesystem::path& file) const {
-    return file.has_parent_path() ? file : app.workingFolder / file;
+    return inWorkingFolder(app, file);
 }
 
 } // namespace korvel

@@ -37,6 +37,7 @@ class ResultsWindow;
 class SweepView;
 struct MethodSources;
 struct ResultsDisplay;
+struct TitleBlockSources;
 
 struct SessionPorts {
     Messages& messages;
@@ -91,6 +92,8 @@ class Session {
     [[nodiscard]] ResultsDisplay resultsDisplay();
     // The hop's sites, their file, and the messages reading and saving it may give.
     [[nodiscard]] SitesFileParts sitesFile();
+    // What a chart's title block names, dated today.
+    [[nodiscard]] TitleBlockSources titleBlockSources() const;
 
     // The hop, its field status and the route to their New defaults against the library.
     void resetHopAndRoute();

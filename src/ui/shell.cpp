@@ -540,7 +540,7 @@ void Shell::routeChart() {
         session_.charts->showChart(
             withTitleBlock(routeMethodChart(routeMethodStanding(
                                session_, route.routeHopActive ? &session_.hop : nullptr)),
-                           session_));
+                           session_.titleBlockSources()));
     }
 }
 
