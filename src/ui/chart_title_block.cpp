@@ -9,6 +9,7 @@
 #include "geo/hop_sites.h"
 #include "platform/results_window.h"
 #include "platform/text_encoding.h"
+#include "report/date_stamp.h"
 #include "route/route_record.h"
 #include "ui/application_state.h"
 
@@ -52,9 +53,10 @@ ChartTitleBlock hopTitleBlock(const TitleBlockSources& sources, const ChartConte
     const std::filesystem::path& file =
         app.fullFileName.empty() ? app.currentHopFileName : app.fullFileName;
     ChartTitleBlock block;
-    block.lines.push_back(
-        stemOf(file) + ": " + stationsOf(record.station1Name.view(), record.station2Name.view()) +
-        ", " + formatNumbers("%g", record.frequencyGHz) + " GHz, " + sources.date);
+    block.lines.push_back(stemOf(file) + ": " +
+                          stationsOf(record.station1Name.view(), record.station2Name.view()) +
+                          ", " + formatNumbers("%g", record.frequencyGHz) + " GHz, " +
+                          formatDateStamp(sources.dates, reportToday()));
     for (std::string& line : verdictLines(sources, chart)) {
         block.lines.push_back(std::move(line));
     }
@@ -76,7 +78,7 @@ ChartTitleBlock routeTitleBlock(const TitleBlockSources& sources, const ChartCon
     stem = stem.substr(0, stem.rfind('.'));
     ChartTitleBlock block;
     block.lines.push_back("Route " + stem + stations + ", " + std::to_string(hops) + " hops, " +
-                          sources.date);
+                          formatDateStamp(sources.dates, reportToday()));
     block.lines.push_back(chart.verdict);
     block.fileStem = stem + "-" + chart.name;
     block.folder = route.folder.string();

@@ -3,13 +3,12 @@
 // today's date, then the verdict of the hop as it stands; and the file the export proposes,
 // NAME-CHART beside the hop file.
 
-#include <string>
-
 #include "platform/chart_view.h"
 
 namespace korvel {
 
 struct ApplicationState;
+struct DateSettings;
 struct HopSites;
 struct HopState;
 struct RouteState;
@@ -20,7 +19,7 @@ struct TitleBlockSources {
     const HopSites& sites;
     const RouteState& route;
     const ApplicationState& app; // the hop file's names and the working folder
-    std::string date;            // today's, as every report heads it
+    const DateSettings& dates;   // today's date as every report heads it
 };
 
 // The title block of a chart of the hop being edited. A chart over results out of date says so

@@ -269,7 +269,7 @@ void FormPage::openChart(Command chart) {
 }
 
 void FormPage::refreshCharts() {
-    refreshHopCharts(session_, freshness_);
+    refreshHopCharts(session_.hopCharts(), freshness_);
     if (sweep_) {
         sweep_->refresh(freshness_ == ResultsFreshness::Stale);
     }

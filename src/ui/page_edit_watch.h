@@ -51,7 +51,7 @@ class PageEditWatch final : public DialogEvents {
         if (page_ != nullptr) {
             if (const std::optional<HopState> held = page_->heldHop()) {
                 showResultsFreshness(session_.resultsDisplay(), *held);
-                followEditInHopCharts(session_, *held);
+                followEditInHopCharts(session_.hopCharts(), *held);
             }
         }
         session_.updateStatus();

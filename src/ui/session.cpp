@@ -10,7 +10,7 @@
 #include "platform/main_window_view.h"
 #include "platform/text_encoding.h"
 #include "route/route_reset.h"
-#include "ui/chart_title_block.h"
+#include "ui/hop_charts.h"
 #include "ui/results_shown.h"
 
 namespace korvel {
@@ -49,7 +49,11 @@ SitesFileParts Session::sitesFile() {
 }
 
 TitleBlockSources Session::titleBlockSources() const {
-    return {hop, sites, route, app, reportDateStamp()};
+    return {hop, sites, route, app, dateSettings};
+}
+
+HopChartsParts Session::hopCharts() {
+    return {charts, resultsBasis, methodSources(), titleBlockSources()};
 }
 
 void Session::resetHopAndRoute() {

@@ -35,6 +35,7 @@ class Profile;
 class ProfileView;
 class ResultsWindow;
 class SweepView;
+struct HopChartsParts;
 struct MethodSources;
 struct ResultsDisplay;
 struct TitleBlockSources;
@@ -92,8 +93,9 @@ class Session {
     [[nodiscard]] ResultsDisplay resultsDisplay();
     // The hop's sites, their file, and the messages reading and saving it may give.
     [[nodiscard]] SitesFileParts sitesFile();
-    // What a chart's title block names, dated today.
+    // What a chart's title block names.
     [[nodiscard]] TitleBlockSources titleBlockSources() const;
+    [[nodiscard]] HopChartsParts hopCharts();
 
     // The hop, its field status and the route to their New defaults against the library.
     void resetHopAndRoute();
