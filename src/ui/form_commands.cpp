@@ -147,7 +147,8 @@ void FormPage::rainCalc() {
     {
         const PageDisabled disabled(view_);
         const ResultsDisabled resultsDisabled(session_.resultsWindow);
-        runRainDialog(session_);
+        runRainDialog({session_.hop, session_.sites.availabilityObjectivePct, session_.fields,
+                       session_.ports.dialogs, session_.ports.messages});
     }
     showResults();   // the rain unavailability's line under the verdict
     refreshCharts(); // the rain parts of an open outage chart
