@@ -512,7 +512,11 @@ void Shell::sites() {
     bool kept = false;
     {
         const PageDisabled disabled(pageView_);
-        kept = runSitesDialog(session_);
+        kept = runSitesDialog({session_.hop.record, session_.sites, session_.ports.dialogs,
+                               session_.ports.messages, session_.ports.profile});
+        if (kept) {
+            session_.updateStatus();
+        }
     }
     if (kept && page == kBasicsPageId) {
         destroyPage();
