@@ -13,9 +13,6 @@
 #include "fields/numeric_entry.h"
 #include "geo/hop_sites.h"
 #include "library/equipment_library.h"
-#include "platform/dialog_host.h"
-#include "platform/file_chooser.h"
-#include "platform/messages.h"
 #include "report/date_stamp.h"
 #include "route/route_record.h"
 #include "ui/application_state.h"
@@ -28,7 +25,10 @@ namespace korvel {
 class BusyWork;
 class ChartWindows;
 class ClimateMaps;
+class DialogHost;
+class FileChooser;
 class MainWindowView;
+class Messages;
 class MethodsView;
 class Printers;
 class Profile;
