@@ -35,7 +35,8 @@ class HopsListDialog final : public DialogEvents {
         const RouteRecord& record = route.record;
         view.setTitle("Hops : " + record.fileName.str());
         view.clearList(kHopsList);
-        judged_ = routeMethodStanding(session_, &session_.hop);
+        judged_ = routeMethodStanding({session_.route, session_.library, session_.methodSources()},
+                                      &session_.hop);
         const RouteRecord& stands = judged_.standing.route.record;
         for (int i = 0; i < record.hopCount; ++i) {
             view.addListRow(kHopsList,

@@ -543,7 +543,8 @@ void Shell::routeChart() {
     if (summed) {
         session_.charts->showChart(
             withTitleBlock(routeMethodChart(routeMethodStanding(
-                               session_, route.routeHopActive ? &session_.hop : nullptr)),
+                               {route, session_.library, session_.methodSources()},
+                               route.routeHopActive ? &session_.hop : nullptr)),
                            session_.titleBlockSources()));
     }
 }
