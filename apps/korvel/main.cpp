@@ -27,7 +27,7 @@
 #include "terrain_window.h"
 #include "transcript.h"
 #include "ui/form_registry.h"
-#include "ui/results_shown.h"
+#include "ui/methods_table.h"
 #include "ui/session.h"
 #include "ui/shell.h"
 #include "user_profile.h"
@@ -213,10 +213,7 @@ int run(QApplication& app, const DesktopOptions& options) {
                     findLibraryFile(options.libraryFile).string());
     const NotedWindows beside{host, charts, sweepView, profileView};
     attachWindows(session, results, beside, busyWork);
-    MethodsTablePresenter methodsEvents(
-        {session.sites, session.climateMaps, session.ports.files, session.ports.messages,
-         session.busyWork, [&session] { session.updateStatus(); },
-         [&session] { refreshMethodsAndVerdict(session.resultsDisplay()); }});
+    MethodsTablePresenter methodsEvents(session.methodsTable());
     results.methodsTable()->setEvents(&methodsEvents);
     Shell shell(session);
     ShellEvents events(shell, profile);

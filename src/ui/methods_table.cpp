@@ -167,7 +167,7 @@ void MethodsTablePresenter::onJudgingColumnChosen(int column) {
         return;
     }
     parts_.sites.verdictMethod = static_cast<VerdictMethod>(column);
-    parts_.judgingMoved();
+    parts_.sitesChanged();
     parts_.refresh();
 }
 

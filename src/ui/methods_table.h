@@ -58,14 +58,14 @@ MethodsTableContent methodsTableContent(const MethodColumns3& columns, VerdictMe
 OutageJudgement judgeHopAndShowMethods(const HopState& hop, const MethodSources& sources,
                                        MethodsView* table);
 
-// What the table's events change and whom they tell.
+// What the table's events and the climate maps dialog change, and whom they tell.
 struct MethodsTableParts {
-    HopSites& sites; // keeps the judging column
+    HopSites& sites; // keeps the judging column and the typed climate
     std::shared_ptr<const ClimateMaps>& climateMaps;
     FileChooser& files;
     Messages& messages;
     BusyWork* busyWork;                 // none: an import runs where it is asked for
-    std::function<void()> judgingMoved; // after the sites took another judging column
+    std::function<void()> sitesChanged; // after the sites may have changed: the status follows
     std::function<void()> refresh;      // the table and the verdict under the results again
 };
 

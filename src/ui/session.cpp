@@ -44,6 +44,16 @@ ResultsDisplay Session::resultsDisplay() {
     return {hop, resultsBasis, resultsWindow, methodsView, methodSources()};
 }
 
+MethodsTableParts Session::methodsTable() {
+    return {sites,
+            climateMaps,
+            ports.files,
+            ports.messages,
+            busyWork,
+            [this] { updateStatus(); },
+            [this] { refreshMethodsAndVerdict(resultsDisplay()); }};
+}
+
 SitesFileParts Session::sitesFile() {
     return {sites, sitesOnDisk, ports.messages};
 }

@@ -37,6 +37,7 @@ class ResultsWindow;
 class SweepView;
 struct HopChartsParts;
 struct MethodSources;
+struct MethodsTableParts;
 struct ResultsDisplay;
 struct TitleBlockSources;
 
@@ -91,6 +92,9 @@ class Session {
     // The parts that the hop's method columns and its results window read.
     [[nodiscard]] MethodSources methodSources();
     [[nodiscard]] ResultsDisplay resultsDisplay();
+    // What the methods table's events and the climate maps dialog change, the status and the
+    // results following.
+    [[nodiscard]] MethodsTableParts methodsTable();
     // The hop's sites, their file, and the messages reading and saving it may give.
     [[nodiscard]] SitesFileParts sitesFile();
     // What a chart's title block names.

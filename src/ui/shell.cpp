@@ -200,7 +200,7 @@ void Shell::onCommand(Command command) {
         profile();
         break;
     case Command::ClimateMaps:
-        runClimateMapsDialog(session_);
+        runClimateMapsDialog(session_.ports.dialogs, session_.methodsTable());
         break;
     case Command::Sites:
         sites();
