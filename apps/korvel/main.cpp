@@ -213,7 +213,7 @@ int run(QApplication& app, const DesktopOptions& options) {
                     findLibraryFile(options.libraryFile).string());
     const NotedWindows beside{host, charts, sweepView, profileView};
     attachWindows(session, results, beside, busyWork);
-    MethodsTablePresenter methodsEvents(session);
+    MethodsTablePresenter methodsEvents(session.methodsTable());
     results.methodsTable()->setEvents(&methodsEvents);
     Shell shell(session);
     ShellEvents events(shell, profile);

@@ -67,6 +67,14 @@ int EquipmentLibrary::feederTypeCountOf(int table) const {
     return std::clamp<int>(feederTypeCount[static_cast<std::size_t>(table)], 0, kMaxFeederTypes);
 }
 
+std::string_view EquipmentLibrary::feederTypeName(int table, int type) const {
+    const FeederTable* feeders = feederTable(table);
+    if (feeders == nullptr || type < 0 || type >= static_cast<int>(feeders->typeName.size())) {
+        return {};
+    }
+    return feeders->typeName[static_cast<std::size_t>(type)].view();
+}
+
 int EquipmentLibrary::frequencyCountOf(int table) const {
     if (table < 0 || table >= static_cast<int>(frequencyCount.size())) {
         return 0;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "engine/fixed_text.h"
@@ -73,6 +74,8 @@ struct EquipmentLibrary {
     const FeederTable* feederTable(int index) const;
     // Feeder types of a table (0..8); 0 for an index outside the feeder tables.
     int feederTypeCountOf(int table) const;
+    // A feeder type's name; empty outside the tables (a hop from a damaged file points anywhere).
+    std::string_view feederTypeName(int table, int type) const;
     // Frequencies listed by a coax table (0..8); 0 for an index outside the feeder tables.
     int frequencyCountOf(int table) const;
 };

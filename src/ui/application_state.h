@@ -46,4 +46,10 @@ struct ApplicationState {
     std::filesystem::path workingFolder;
 };
 
+// A file named without a folder lies in the working folder; any other name stands as given.
+inline std::filesystem::path inWorkingFolder(const ApplicationState& app,
+                                             const std::filesystem::path& file) {
+    return file.has_parent_path() ? file : app.workingFolder / file;
+}
+
 } // namespace korvel

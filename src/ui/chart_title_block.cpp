@@ -6,9 +6,12 @@
 #include "engine/calculate_hop.h"
 #include "engine/number_text.h"
 #include "engine/verdict_words.h"
+#include "geo/hop_sites.h"
 #include "platform/results_window.h"
 #include "platform/text_encoding.h"
-#include "ui/session.h"
+#include "report/date_stamp.h"
+#include "route/route_record.h"
+#include "ui/application_state.h"
 
 namespace korvel {
 
@@ -30,39 +33,40 @@ std::string stationsOf(std::string_view first, std::string_view second) {
 
 // The judgement of the hop as it stands, calculated now: the chart may be drawn from a page
 // whose stored results are older.
-std::vector<std::string> verdictLines(const Session& session, const ChartContent& chart) {
+std::vector<std::string> verdictLines(const TitleBlockSources& sources, const ChartContent& chart) {
     if (chart.verdict == kResultsOutOfDateText) {
         return {chart.verdict};
     }
-    HopState calculated = session.hop;
+    HopState calculated = sources.hop;
     const CalcStatus status = calculateHop(calculated).status;
     if (!producedResults(status)) {
         return {std::string(statusText(status))};
     }
-    return hopJudgementLines(calculated, session.sites.availabilityObjectivePct);
+    return hopJudgementLines(calculated, sources.sites.availabilityObjectivePct);
 }
 
 } // namespace
 
-ChartTitleBlock hopTitleBlock(const Session& session, const ChartContent& chart) {
-    const HopRecord& record = session.hop.record;
-    const std::filesystem::path& file = session.app.fullFileName.empty()
-                                            ? session.app.currentHopFileName
-                                            : session.app.fullFileName;
+ChartTitleBlock hopTitleBlock(const TitleBlockSources& sources, const ChartContent& chart) {
+    const HopRecord& record = sources.hop.record;
+    const ApplicationState& app = sources.app;
+    const std::filesystem::path& file =
+        app.fullFileName.empty() ? app.currentHopFileName : app.fullFileName;
     ChartTitleBlock block;
-    block.lines.push_back(
-        stemOf(file) + ": " + stationsOf(record.station1Name.view(), record.station2Name.view()) +
-        ", " + formatNumbers("%g", record.frequencyGHz) + " GHz, " + session.reportDateStamp());
-    for (std::string& line : verdictLines(session, chart)) {
+    block.lines.push_back(stemOf(file) + ": " +
+                          stationsOf(record.station1Name.view(), record.station2Name.view()) +
+                          ", " + formatNumbers("%g", record.frequencyGHz) + " GHz, " +
+                          formatDateStamp(sources.dates, reportToday()));
+    for (std::string& line : verdictLines(sources, chart)) {
         block.lines.push_back(std::move(line));
     }
     block.fileStem = stemOf(file) + "-" + chart.name;
-    block.folder = folderOf(session.fileInWorkingFolder(file));
+    block.folder = folderOf(inWorkingFolder(app, file));
     return block;
 }
 
-ChartTitleBlock routeTitleBlock(const Session& session, const ChartContent& chart) {
-    const RouteState& route = session.route;
+ChartTitleBlock routeTitleBlock(const TitleBlockSources& sources, const ChartContent& chart) {
+    const RouteState& route = sources.route;
     const int hops = route.record.hopCount;
     std::string stations;
     if (hops > 0) {
@@ -74,16 +78,16 @@ ChartTitleBlock routeTitleBlock(const Session& session, const ChartContent& char
     stem = stem.substr(0, stem.rfind('.'));
     ChartTitleBlock block;
     block.lines.push_back("Route " + stem + stations + ", " + std::to_string(hops) + " hops, " +
-                          session.reportDateStamp());
+                          formatDateStamp(sources.dates, reportToday()));
     block.lines.push_back(chart.verdict);
     block.fileStem = stem + "-" + chart.name;
     block.folder = route.folder.string();
     return block;
 }
 
-ChartContent withTitleBlock(ChartContent chart, const Session& session) {
+ChartContent withTitleBlock(ChartContent chart, const TitleBlockSources& sources) {
     chart.titleBlock =
-        chart.name == "route" ? routeTitleBlock(session, chart) : hopTitleBlock(session, chart);
+        chart.name == "route" ? routeTitleBlock(sources, chart) : hopTitleBlock(sources, chart);
     return chart;
 }
 

@@ -5,12 +5,15 @@
 
 #include "engine/number_text.h"
 #include "geo/climate_overrides.h"
+#include "geo/hop_sites.h"
 #include "itu/climate/climate_cache.h"
 #include "itu/climate/climate_maps.h"
+#include "platform/dialog_host.h"
+#include "platform/file_chooser.h"
+#include "platform/messages.h"
 #include "platform/text_encoding.h"
 #include "ui/climate_import.h"
 #include "ui/methods_table.h"
-#include "ui/session.h"
 
 namespace korvel {
 
@@ -27,7 +30,7 @@ std::string gridLine(const CachedGrid& grid) {
 
 class ClimateMapsDialog final : public DialogEvents {
   public:
-    explicit ClimateMapsDialog(Session& session) : session_(session) {}
+    explicit ClimateMapsDialog(const MethodsTableParts& parts) : parts_(parts) {}
 
     void opened(DialogView& view) {
         view_ = &view;
@@ -35,7 +38,7 @@ class ClimateMapsDialog final : public DialogEvents {
         view.setText(kClimateFolderLabel, pathToCp1252(climateCacheFolder()));
         for (std::size_t q = 0; q < kClimateQuantityCount; ++q) {
             const ControlId field = kClimateOverrideFirst + static_cast<ControlId>(q);
-            const auto& value = session_.sites.climate.values[q];
+            const auto& value = parts_.sites.climate.values[q];
             view.setTextLimit(field, kTypedValueMax);
             view.setNumberEntry(field);
             view.setText(field, value ? formatNumbers("%g", *value) : std::string());
@@ -54,8 +57,8 @@ class ClimateMapsDialog final : public DialogEvents {
             view_->endDialog(0);
             break;
         case kClimateImportButton:
-            if (importChosenClimateMaps(session_.ports.files, session_.ports.messages,
-                                        session_.busyWork, session_.climateMaps)) {
+            if (importChosenClimateMaps(parts_.files, parts_.messages, parts_.busyWork,
+                                        parts_.climateMaps)) {
                 listMaps();
             }
             break;
@@ -88,7 +91,7 @@ class ClimateMapsDialog final : public DialogEvents {
         }
         view_->setEnabled(kClimateRemoveButton, false);
         for (const std::string& error : errors) {
-            session_.ports.messages.show(utf8ToCp1252(error), kAppCaption, MessageIcon::Warning);
+            parts_.messages.show(utf8ToCp1252(error), kAppCaption, MessageIcon::Warning);
         }
     }
 
@@ -107,16 +110,15 @@ class ClimateMapsDialog final : public DialogEvents {
         }
         const ClimateKind kind = *selected;
         const std::string name = climateKindFacts(kind).name;
-        if (session_.ports.messages.show("Remove the " + name + " climate map?", kAppCaption,
-                                         MessageIcon::Question,
-                                         MessageButtons::YesNoDefaultNo) != MessageAnswer::Yes) {
+        if (parts_.messages.show("Remove the " + name + " climate map?", kAppCaption,
+                                 MessageIcon::Question,
+                                 MessageButtons::YesNoDefaultNo) != MessageAnswer::Yes) {
             return;
         }
         if (!ClimateCache(climateCacheFolder()).remove(kind)) {
-            session_.ports.messages.show(name + ": cannot be removed", kAppCaption,
-                                         MessageIcon::Warning);
+            parts_.messages.show(name + ": cannot be removed", kAppCaption, MessageIcon::Warning);
         }
-        session_.climateMaps.reset();
+        parts_.climateMaps.reset();
         listMaps();
     }
 
@@ -128,29 +130,28 @@ class ClimateMapsDialog final : public DialogEvents {
             const std::string setting =
                 std::string(kClimateQuantityFacts[q].key) + "=" + view_->text(field);
             if (const std::string error = applyClimateSetting(typed, setting); !error.empty()) {
-                session_.ports.messages.show(utf8ToCp1252(error), kAppCaption,
-                                             MessageIcon::Warning);
+                parts_.messages.show(utf8ToCp1252(error), kAppCaption, MessageIcon::Warning);
                 view_->setFocus(field);
                 return;
             }
         }
-        session_.sites.climate = typed;
+        parts_.sites.climate = typed;
         view_->endDialog(1);
     }
 
-    Session& session_;
+    const MethodsTableParts& parts_;
     DialogView* view_ = nullptr;
     std::vector<ClimateKind> kinds_; // of the list's rows
 };
 
 } // namespace
 
-void runClimateMapsDialog(Session& session) {
-    ClimateMapsDialog dialog(session);
-    session.ports.dialogs.runModal(DialogId::ClimateMaps, dialog,
-                                   [&dialog](DialogView& view) { dialog.opened(view); });
-    session.updateStatus();
-    refreshMethodsAndVerdict(session);
+void runClimateMapsDialog(DialogHost& dialogs, const MethodsTableParts& parts) {
+    ClimateMapsDialog dialog(parts);
+    dialogs.runModal(DialogId::ClimateMaps, dialog,
+                     [&dialog](DialogView& view) { dialog.opened(view); });
+    parts.sitesChanged();
+    parts.refresh();
 }
 
 } // namespace korvel

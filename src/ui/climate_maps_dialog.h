@@ -8,7 +8,8 @@
 
 namespace korvel {
 
-class Session;
+class DialogHost;
+struct MethodsTableParts;
 
 inline constexpr ControlId kClimateMapsList = 2100;
 inline constexpr ControlId kClimateFolderLabel = 2101;
@@ -18,7 +19,7 @@ inline constexpr ControlId kClimateRemoveButton = 2103;
 inline constexpr ControlId kClimateOverrideFirst = 2110;
 
 // Imports and removals take effect at once; OK keeps the typed values with the hop, Cancel
-// leaves the hop's as they were.
-void runClimateMapsDialog(Session& session);
+// leaves the hop's as they were. Either way the status and the methods table follow.
+void runClimateMapsDialog(DialogHost& dialogs, const MethodsTableParts& parts);
 
 } // namespace korvel

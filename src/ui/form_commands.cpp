@@ -100,7 +100,7 @@ bool FormPage::showCalculation(const CalculationOutcome& outcome) {
         }
         return false;
     }
-    noteResultsCalculated(session_);
+    noteResultsCalculated(session_.resultsBasis, session_.hop);
     if (results != nullptr) {
         results->show();
     }
@@ -113,8 +113,8 @@ bool FormPage::showCalculation(const CalculationOutcome& outcome) {
 }
 
 void FormPage::showResults() {
-    freshness_ = resultsFreshness(session_, session_.hop);
-    showHopResults(session_, freshness_);
+    freshness_ = resultsFreshness(session_.resultsBasis, session_.hop);
+    showHopResults(session_.resultsDisplay(), freshness_);
     // The status bar, and Print now that the hop has results.
     session_.refreshMenu();
     refreshCharts();
@@ -129,9 +129,9 @@ HopState FormPage::hopAsItStands() const {
 }
 
 void FormPage::refreshFreshness() {
-    const ResultsFreshness freshness = resultsFreshness(session_, hopAsItStands());
+    const ResultsFreshness freshness = resultsFreshness(session_.resultsBasis, hopAsItStands());
     if (session_.resultsWindow != nullptr && session_.resultsWindow->isOpen()) {
-        showHopResults(session_, freshness);
+        showHopResults(session_.resultsDisplay(), freshness);
     }
     if (freshness != freshness_) {
         freshness_ = freshness;
@@ -147,7 +147,8 @@ void FormPage::rainCalc() {
     {
         const PageDisabled disabled(view_);
         const ResultsDisabled resultsDisabled(session_.resultsWindow);
-        runRainDialog(session_);
+        runRainDialog({session_.hop, session_.sites.availabilityObjectivePct, session_.fields,
+                       session_.ports.dialogs, session_.ports.messages});
     }
     showResults();   // the rain unavailability's line under the verdict
     refreshCharts(); // the rain parts of an open outage chart
@@ -197,10 +198,10 @@ void FormPage::openSweep() {
             [this](SweepInput input, double value) { return takeSweepValue(input, value); },
             [this](const HopState& hop, SweepInput input, std::span<const double> values) {
                 return sweepMethods(hop, input, values, &session_.sites,
-                                    sessionClimateInputs(session_));
+                                    hopClimateInputs(session_.methodSources()));
             });
         sweep_->titleBlock = [this](const ChartContent& chart) {
-            return hopTitleBlock(session_, chart);
+            return hopTitleBlock(session_.titleBlockSources(), chart);
         };
     }
     sweep_->open();
@@ -249,8 +250,8 @@ void FormPage::openChart(Command chart) {
         return;
     }
     if (chart == Command::BudgetChart) {
-        session_.charts->showChart(
-            withTitleBlock(budgetChart(linkBudgetSteps(session_.hop)), session_));
+        session_.charts->showChart(withTitleBlock(budgetChart(linkBudgetSteps(session_.hop)),
+                                                  session_.titleBlockSources()));
         return;
     }
     HopState calculated = session_.hop;
@@ -264,12 +265,12 @@ void FormPage::openChart(Command chart) {
     }
     session_.charts->showChart(withTitleBlock(
         withMethodTotals(outageChart(calculated, session_.sites.availabilityObjectivePct),
-                         sessionMethodColumns(session_, &calculated)),
-        session_));
+                         hopMethodColumns(calculated, session_.methodSources())),
+        session_.titleBlockSources()));
 }
 
 void FormPage::refreshCharts() {
-    refreshHopCharts(session_, freshness_);
+    refreshHopCharts(session_.hopCharts(), freshness_);
     if (sweep_) {
         sweep_->refresh(freshness_ == ResultsFreshness::Stale);
     }

@@ -177,12 +177,9 @@ void FormPage::showFeeder(int feeder) {
     } else {
         shown_.show(*view_, kFormControls.of(kFeederLossFields[at]), "", 0);
     }
-    const auto& tables = session_.library.feederTables;
-    const auto table = static_cast<std::size_t>(selection.feederTable);
-    const auto type = static_cast<std::size_t>(selection.feederIndex[at]);
-    const bool named = loss && table < tables.size() && type < tables[table].typeName.size();
-    view_->setText(kFeederTypeLabels[at],
-                   named ? std::string(tables[table].typeName[type].view()) : std::string());
+    const std::string_view name =
+        session_.library.feederTypeName(selection.feederTable, selection.feederIndex[at]);
+    view_->setText(kFeederTypeLabels[at], loss ? std::string(name) : std::string());
 }
 
 void FormPage::step(ControlId button) {

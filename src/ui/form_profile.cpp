@@ -26,7 +26,7 @@ void FormPage::openProfile() {
         profile_->sitesChanged = [this] { session_.updateStatus(); };
         profile_->terrainSources = [this] { return elevationSources(session_.ports.profile); };
         profile_->titleBlock = [this](const ChartContent& chart) {
-            return hopTitleBlock(session_, chart);
+            return hopTitleBlock(session_.titleBlockSources(), chart);
         };
         profile_->openSites = [this] { session_.ports.window.postCommand(Command::Sites); };
     }

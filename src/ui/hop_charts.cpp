@@ -1,35 +1,34 @@
 #include "ui/hop_charts.h"
 
+#include "geo/hop_sites.h"
 #include "series/budget_steps.h"
 #include "ui/chart_contents.h"
-#include "ui/chart_title_block.h"
 #include "ui/methods_outage.h"
-#include "ui/methods_table.h"
 #include "ui/results_basis.h"
-#include "ui/session.h"
 
 namespace korvel {
 
-void refreshHopCharts(Session& session, ResultsFreshness freshness) {
-    session.resultsBasis.chartsFreshness = freshness;
-    if (session.charts == nullptr) {
+void refreshHopCharts(const HopChartsParts& parts, ResultsFreshness freshness) {
+    parts.basis.chartsFreshness = freshness;
+    if (parts.charts == nullptr) {
         return;
     }
     const bool stale = freshness == ResultsFreshness::Stale;
-    ChartContent budget = budgetChart(linkBudgetSteps(session.hop));
+    const HopState& hop = parts.titles.hop;
+    ChartContent budget = budgetChart(linkBudgetSteps(hop));
     ChartContent outage =
-        withMethodTotals(outageChart(session.hop, session.sites.availabilityObjectivePct),
-                         sessionMethodColumns(session));
+        withMethodTotals(outageChart(hop, parts.methods.sites.availabilityObjectivePct),
+                         hopMethodColumns(hop, parts.methods));
     for (ChartContent* chart : {&budget, &outage}) {
-        session.charts->refreshChart(
-            withTitleBlock(stale ? outOfDateChart(std::move(*chart)) : *chart, session));
+        parts.charts->refreshChart(
+            withTitleBlock(stale ? outOfDateChart(std::move(*chart)) : *chart, parts.titles));
     }
 }
 
-void followEditInHopCharts(Session& session, const HopState& asItStands) {
-    const ResultsFreshness freshness = resultsFreshness(session, asItStands);
-    if (freshness != session.resultsBasis.chartsFreshness) {
-        refreshHopCharts(session, freshness);
+void followEditInHopCharts(const HopChartsParts& parts, const HopState& asItStands) {
+    const ResultsFreshness freshness = resultsFreshness(parts.basis, asItStands);
+    if (freshness != parts.basis.chartsFreshness) {
+        refreshHopCharts(parts, freshness);
     }
 }
 

@@ -5,17 +5,27 @@
 
 #include "engine/hop_record.h"
 #include "platform/results_window.h"
+#include "ui/chart_title_block.h"
+#include "ui/methods_table.h"
 
 namespace korvel {
 
-class Session;
+struct ResultsBasis;
 
-// Redraws the open budget and outage charts of the session's hop; over results out of date
-// (`freshness` Stale), their frames without values.
-void refreshHopCharts(Session& session, ResultsFreshness freshness);
+// The hop's chart windows and what they draw from; the hop is the title block's.
+struct HopChartsParts {
+    ChartWindows* charts; // none: no charts
+    ResultsBasis& basis;  // keeps how the charts last showed the results
+    MethodSources methods;
+    TitleBlockSources titles;
+};
+
+// Redraws the open budget and outage charts of the hop; over results out of date (`freshness`
+// Stale), their frames without values.
+void refreshHopCharts(const HopChartsParts& parts, ResultsFreshness freshness);
 
 // After an edit on a page: the open charts turn out of date when `asItStands` would give other
 // results, and back when the edit is undone; nothing is redrawn while their state stays.
-void followEditInHopCharts(Session& session, const HopState& asItStands);
+void followEditInHopCharts(const HopChartsParts& parts, const HopState& asItStands);
 
 } // namespace korvel

@@ -9,6 +9,7 @@
 #include "ui/hop_sites_files.h"
 #include "ui/page.h"
 #include "ui/results_basis.h"
+#include "ui/results_shown.h"
 #include "ui/session.h"
 #include "ui/site_question.h"
 
@@ -52,9 +53,9 @@ void takeReadHop(Session& session) {
     // Reports print the hop as stored, without a page committing it first.
     commitFeederPosition(hop, session.library);
     const std::filesystem::path file = session.fileInWorkingFolder(session.app.currentHopFileName);
-    readHopSites(session, file);
+    readHopSites(session.sitesFile(), file);
     session.markHopSaved();
-    noteResultsOpened(session, file);
+    noteResultsOpened(session.resultsBasis, session.hop, session.library, file);
     offerSiteValues(session.ports.messages, session.sites, hop.record);
 }
 
@@ -87,9 +88,10 @@ bool finishSave(Session& session, SaveFile file, bool accepted) {
     const std::filesystem::path path = session.fileInWorkingFolder(name);
     std::string shownName = pathToCp1252(name); // emptied when the write fails
     if (accepted) {
-        bringResultsUpToDate(session);
+        bringResultsUpToDate(session.hop, session.library, session.resultsDisplay());
     }
-    const bool written = accepted && writeHopWithSites(session, path, shownName);
+    const bool written =
+        accepted && writeHopWithSites(session.hop, session.sitesFile(), path, shownName);
     if (accepted && !written) {
         name.clear();
     }

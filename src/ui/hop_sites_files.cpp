@@ -9,8 +9,8 @@
 #include "hopfile/hop_file.h"
 #include "platform/file_read.h"
 #include "platform/file_replace.h"
+#include "platform/messages.h"
 #include "platform/text_encoding.h"
-#include "ui/session.h"
 
 namespace korvel {
 
@@ -58,16 +58,17 @@ std::string bareName(const std::filesystem::path& file) {
     return pathToCp1252(file.filename());
 }
 
-bool asked(Session& session, const std::string& question) {
-    return session.ports.messages.show(question, kAppCaption, MessageIcon::Question,
-                                       MessageButtons::YesNoDefaultNo) == MessageAnswer::Yes;
+bool asked(Messages& messages, const std::string& question) {
+    return messages.show(question, kAppCaption, MessageIcon::Question,
+                         MessageButtons::YesNoDefaultNo) == MessageAnswer::Yes;
 }
 
 // The disk's file wins: the hop takes the sites it holds now.
-void takeDiskSites(Session& session, const std::filesystem::path& file, const DiskFile& now) {
-    SitesOnDisk& known = session.sitesOnDisk;
+void takeDiskSites(const SitesFileParts& parts, const std::filesystem::path& file,
+                   const DiskFile& now) {
+    SitesOnDisk& known = parts.onDisk;
     known = {file, std::nullopt, false, {}};
-    session.sites = {};
+    parts.sites = {};
     if (!now.exists) {
         return;
     }
@@ -75,8 +76,8 @@ void takeDiskSites(Session& session, const std::filesystem::path& file, const Di
     known.bytes = now.bytes;
     known.refused = read.status != SitesReadStatus::Read;
     if (!known.refused) {
-        session.sites = std::move(read.sites);
-        known.sites = session.sites;
+        parts.sites = std::move(read.sites);
+        known.sites = parts.sites;
     }
 }
 
@@ -109,30 +110,30 @@ bool sameSites(const HopSites& a, const HopSites& b) {
 
 } // namespace
 
-bool hopSitesChanged(const Session& session) {
-    return !sameSites(session.sites, session.sitesOnDisk.sites);
+bool hopSitesChanged(const HopSites& sites, const SitesOnDisk& onDisk) {
+    return !sameSites(sites, onDisk.sites);
 }
 
-void readHopSites(Session& session, const std::filesystem::path& hopFile) {
+void readHopSites(const SitesFileParts& parts, const std::filesystem::path& hopFile) {
     const std::filesystem::path file = sitesFilePath(hopFile);
     const DiskFile now = diskFile(file);
     SitesRead read = loadSites(hopFile);
-    session.sites = std::move(read.sites);
-    session.sitesOnDisk = {file, now.exists ? std::optional(now.bytes) : std::nullopt,
-                           read.status == SitesReadStatus::Refused, session.sites};
+    parts.sites = std::move(read.sites);
+    parts.onDisk = {file, now.exists ? std::optional(now.bytes) : std::nullopt,
+                    read.status == SitesReadStatus::Refused, parts.sites};
     if (read.status == SitesReadStatus::Refused) {
-        session.ports.messages.show("The sites file " + bareName(file) +
-                                        " cannot be used: " + utf8ToCp1252(read.error) +
-                                        "\nThe hop opens without its sites; the file is kept.",
-                                    kAppCaption, MessageIcon::Exclamation, MessageButtons::Ok);
+        parts.messages.show("The sites file " + bareName(file) +
+                                " cannot be used: " + utf8ToCp1252(read.error) +
+                                "\nThe hop opens without its sites; the file is kept.",
+                            kAppCaption, MessageIcon::Exclamation, MessageButtons::Ok);
     }
 }
 
-SitesSave planSitesSave(Session& session, const std::filesystem::path& hopFile) {
+SitesSave planSitesSave(const SitesFileParts& parts, const std::filesystem::path& hopFile) {
     const std::filesystem::path file = sitesFilePath(hopFile);
-    const SitesOnDisk& known = session.sitesOnDisk;
+    const SitesOnDisk& known = parts.onDisk;
     const DiskFile now = diskFile(file);
-    std::string text = noSites(session.sites) ? "" : sitesFileText(session.sites);
+    std::string text = noSites(parts.sites) ? "" : sitesFileText(parts.sites);
     // Saved under another name: that name's sites file belonged to the hop saved over.
     if (!sameFile(file, known.file)) {
         return writeOrRemove(file, now, std::move(text));
@@ -140,40 +141,41 @@ SitesSave planSitesSave(Session& session, const std::filesystem::path& hopFile) 
     // A hop without sites has nothing to put in their place: the disk's file stays.
     if (text.empty() && (known.refused || now != knownDiskFile(known))) {
         if (!known.refused) {
-            takeDiskSites(session, file, now);
+            takeDiskSites(parts, file, now);
         }
         return {SitesSave::Action::Keep, file, {}};
     }
     if (now != knownDiskFile(known)) {
-        if (!asked(session, "The sites file " + bareName(file) +
-                                " has changed on disk since the hop was opened.\n"
-                                "Replace it with the sites of the hop in Korvel? No keeps the "
-                                "file on disk and its sites.")) {
-            takeDiskSites(session, file, now);
+        if (!asked(parts.messages,
+                   "The sites file " + bareName(file) +
+                       " has changed on disk since the hop was opened.\n"
+                       "Replace it with the sites of the hop in Korvel? No keeps the "
+                       "file on disk and its sites.")) {
+            takeDiskSites(parts, file, now);
             return {SitesSave::Action::Keep, file, {}};
         }
         return writeOrRemove(file, now, std::move(text));
     }
     if (known.refused) {
-        if (!asked(session, "The sites file " + bareName(file) +
-                                " could not be used when the hop was opened.\n"
-                                "Replace it with the sites of the hop in Korvel? No keeps the "
-                                "file as it is.")) {
+        if (!asked(parts.messages,
+                   "The sites file " + bareName(file) +
+                       " could not be used when the hop was opened.\n"
+                       "Replace it with the sites of the hop in Korvel? No keeps the "
+                       "file as it is.")) {
             return {SitesSave::Action::Keep, file, {}};
         }
         return writeOrRemove(file, now, std::move(text));
     }
-    if (!hopSitesChanged(session)) {
+    if (!hopSitesChanged(parts.sites, known)) {
         return {SitesSave::Action::Keep, file, {}};
     }
     return writeOrRemove(file, now, std::move(text));
 }
 
-bool carryOutSitesSave(Session& session, const SitesSave& plan) {
-    SitesOnDisk& known = session.sitesOnDisk;
+bool carryOutSitesSave(const HopSites& sites, SitesOnDisk& known, const SitesSave& plan) {
     if (plan.action == SitesSave::Action::Keep) {
         if (!sameFile(plan.file, known.file)) {
-            known = {plan.file, std::nullopt, false, session.sites};
+            known = {plan.file, std::nullopt, false, sites};
         }
         return true;
     }
@@ -191,27 +193,26 @@ bool carryOutSitesSave(Session& session, const SitesSave& plan) {
     }
     known = {plan.file,
              plan.action == SitesSave::Action::Write ? std::optional(plan.text) : std::nullopt,
-             false, session.sites};
+             false, sites};
     return true;
 }
 
-bool writeHopWithSites(Session& session, const std::filesystem::path& hopFile,
-                       std::string& shownName) {
-    const SitesSave plan = planSitesSave(session, hopFile);
+bool writeHopWithSites(const HopState& hop, const SitesFileParts& parts,
+                       const std::filesystem::path& hopFile, std::string& shownName) {
+    const SitesSave plan = planSitesSave(parts, hopFile);
     const FileBytes before = readRegularFile(hopFile, kTextInputLimit, BeyondLimit::Ignore);
-    if (!writeHopFile(session.hop, hopFile, shownName, shownName, session.ports.messages)) {
+    if (!writeHopFile(hop, hopFile, shownName, shownName, parts.messages)) {
         return false;
     }
-    if (carryOutSitesSave(session, plan)) {
+    if (carryOutSitesSave(parts.sites, parts.onDisk, plan)) {
         return true;
     }
     if (before) {
         replaceFileContents(hopFile, before.bytes);
     }
-    session.ports.messages.show("Unable to replace " + bareName(plan.file) +
-                                    "\nNothing is saved: " + bareName(hopFile) +
-                                    " and its sites file are as they were.",
-                                kAppCaption, MessageIcon::Exclamation, MessageButtons::Ok);
+    parts.messages.show("Unable to replace " + bareName(plan.file) + "\nNothing is saved: " +
+                            bareName(hopFile) + " and its sites file are as they were.",
+                        kAppCaption, MessageIcon::Exclamation, MessageButtons::Ok);
     return false;
 }
 

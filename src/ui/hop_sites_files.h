@@ -11,7 +11,8 @@
 
 namespace korvel {
 
-class Session;
+class Messages;
+struct HopState;
 
 // The sites file as the hop last read or wrote it.
 struct SitesOnDisk {
@@ -21,12 +22,19 @@ struct SitesOnDisk {
     HopSites sites;                   // the hop's sites then
 };
 
+// The hop's sites and their file as last read or written, and where the planner is asked or told.
+struct SitesFileParts {
+    HopSites& sites;
+    SitesOnDisk& onDisk;
+    Messages& messages;
+};
+
 // The hop's sites differ from those it last read or wrote: Save has something to keep.
-[[nodiscard]] bool hopSitesChanged(const Session& session);
+[[nodiscard]] bool hopSitesChanged(const HopSites& sites, const SitesOnDisk& onDisk);
 
 // Reads the sites beside the hop file just read (none without one; a file that cannot be used is
 // said so and kept as it is).
-void readHopSites(Session& session, const std::filesystem::path& hopFile);
+void readHopSites(const SitesFileParts& parts, const std::filesystem::path& hopFile);
 
 // What saving the hop beside `hopFile` does to its sites file.
 struct SitesSave {
@@ -37,16 +45,17 @@ struct SitesSave {
 
 // Decides, asking the planner where the disk's file would be lost (No, the default, keeps the
 // disk's file and the hop takes its sites).
-SitesSave planSitesSave(Session& session, const std::filesystem::path& hopFile);
+SitesSave planSitesSave(const SitesFileParts& parts, const std::filesystem::path& hopFile);
 
-// Carries the plan out; false when the sites file could not be written or removed.
-bool carryOutSitesSave(Session& session, const SitesSave& plan);
+// Carries the plan out, `known` then telling the file as the hop's `sites` left it; false when
+// the sites file could not be written or removed.
+bool carryOutSitesSave(const HopSites& sites, SitesOnDisk& known, const SitesSave& plan);
 
 // Writes the hop to `hopFile` (which exists), then its sites file as planSitesSave decides. When
 // the sites file cannot be written the hop file gets its old bytes back and the planner is told:
 // both files stay as they were. False when nothing was saved (`shownName` emptied when the hop
 // write failed).
-bool writeHopWithSites(Session& session, const std::filesystem::path& hopFile,
-                       std::string& shownName);
+bool writeHopWithSites(const HopState& hop, const SitesFileParts& parts,
+                       const std::filesystem::path& hopFile, std::string& shownName);
 
 } // namespace korvel

@@ -35,7 +35,8 @@ class HopsListDialog final : public DialogEvents {
         const RouteRecord& record = route.record;
         view.setTitle("Hops : " + record.fileName.str());
         view.clearList(kHopsList);
-        judged_ = routeMethodStanding(session_, &session_.hop);
+        judged_ = routeMethodStanding({session_.route, session_.library, session_.methodSources()},
+                                      &session_.hop);
         const RouteRecord& stands = judged_.standing.route.record;
         for (int i = 0; i < record.hopCount; ++i) {
             view.addListRow(kHopsList,
@@ -68,7 +69,8 @@ class HopsListDialog final : public DialogEvents {
         case kRouteChartButton:
             // The route the list shows, drawn.
             if (session_.charts != nullptr) {
-                session_.charts->showChart(withTitleBlock(routeMethodChart(judged_), session_));
+                session_.charts->showChart(
+                    withTitleBlock(routeMethodChart(judged_), session_.titleBlockSources()));
             }
             break;
         default:
@@ -81,7 +83,8 @@ class HopsListDialog final : public DialogEvents {
         std::filesystem::path& name = session_.app.currentHopFileName;
         Messages& messages = session_.ports.messages;
         std::string shownName = pathToCp1252(name); // emptied when the write fails
-        if (!writeHopWithSites(session_, session_.fileInWorkingFolder(name), shownName)) {
+        if (!writeHopWithSites(session_.hop, session_.sitesFile(),
+                               session_.fileInWorkingFolder(name), shownName)) {
             name.clear();
             return false;
         }

@@ -15,7 +15,7 @@
 #include "platform/text_encoding.h"
 #include "route/route_folder.h"
 #include "route/route_hop_status.h"
-#include "ui/results_basis.h"
+#include "ui/results_shown.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -87,7 +87,7 @@ void exportHopMap(Session& session, MapFormat format) {
             kAppCaption, MessageIcon::Information);
         return;
     }
-    bringResultsUpToDate(session);
+    bringResultsUpToDate(session.hop, session.library, session.resultsDisplay());
     const HopState& hop = session.hop;
     const std::vector<MapHop> hops{
         mapHopWithSites(hop.record, hop.results, session.sites, storedResultsCurrent(hop))};
@@ -96,7 +96,7 @@ void exportHopMap(Session& session, MapFormat format) {
 
 void exportRouteMap(Session& session, MapFormat format) {
     if (session.route.routeHopActive) {
-        bringResultsUpToDate(session);
+        bringResultsUpToDate(session.hop, session.library, session.resultsDisplay());
     }
     const RouteState& route = session.route;
     const int count = isValidHopCount(route.record.hopCount) ? route.record.hopCount : 0;

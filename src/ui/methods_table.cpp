@@ -4,15 +4,14 @@
 
 #include "engine/number_text.h"
 #include "engine/verdict_words.h"
+#include "geo/hop_sites.h"
 #include "itu/climate/climate_inputs_at.h"
 #include "itu/climate/climate_maps.h"
 #include "itu/hop_methods.h"
 #include "itu/method_verdict.h"
+#include "platform/messages.h"
 #include "report/methods_rows.h"
 #include "ui/climate_import.h"
-#include "ui/results_basis.h"
-#include "ui/results_shown.h"
-#include "ui/session.h"
 
 namespace korvel {
 
@@ -78,29 +77,29 @@ std::string_view methodHeading(VerdictMethod method) {
     return kHeadings[static_cast<std::size_t>(method)];
 }
 
-const ClimateMaps& sessionClimateMaps(Session& session) {
-    if (!session.climateMaps) {
+const ClimateMaps& openedClimateMaps(std::shared_ptr<const ClimateMaps>& maps, Messages& messages) {
+    if (!maps) {
         std::vector<std::string> errors;
-        session.climateMaps = std::make_shared<const ClimateMaps>(
+        maps = std::make_shared<const ClimateMaps>(
             ClimateMaps::open(ClimateCache(climateCacheFolder()), errors));
         for (const std::string& error : errors) {
-            session.ports.messages.show(error, kAppCaption, MessageIcon::Warning);
+            messages.show(error, kAppCaption, MessageIcon::Warning);
         }
     }
-    return *session.climateMaps;
+    return *maps;
 }
 
-itu::ClimateInputs sessionClimateInputs(Session& session) {
-    return climateInputsAt(sessionClimateMaps(session), itu::pathMidpoint(&session.sites),
-                           session.sites.climate);
+itu::ClimateInputs hopClimateInputs(const MethodSources& sources) {
+    return climateInputsAt(openedClimateMaps(sources.climateMaps, sources.messages),
+                           itu::pathMidpoint(&sources.sites), sources.sites.climate);
 }
 
-MethodColumns3 sessionMethodColumns(Session& session, const HopState* hop) {
+MethodColumns3 hopMethodColumns(const HopState& hop, const MethodSources& sources) {
     itu::HopMethodsInput input;
-    input.hop = hop != nullptr ? hop : &session.hop;
-    input.sites = &session.sites;
-    input.midpoint = itu::pathMidpoint(&session.sites);
-    input.climate = sessionClimateInputs(session);
+    input.hop = &hop;
+    input.sites = &sources.sites;
+    input.midpoint = itu::pathMidpoint(&sources.sites);
+    input.climate = hopClimateInputs(sources);
     return itu::hopMethods(input);
 }
 
@@ -148,42 +147,35 @@ MethodsTableContent methodsTableContent(const MethodColumns3& columns, VerdictMe
     return content;
 }
 
-OutageJudgement judgeHopAndShowMethods(Session& session) {
-    if (!hasResults(session.hop.results)) {
-        if (session.methodsView != nullptr) {
-            session.methodsView->clear();
+OutageJudgement judgeHopAndShowMethods(const HopState& hop, const MethodSources& sources,
+                                       MethodsView* table) {
+    if (!hasResults(hop.results)) {
+        if (table != nullptr) {
+            table->clear();
         }
-        return multipathJudgement(session.hop);
+        return multipathJudgement(hop);
     }
-    const MethodColumns3 columns = sessionMethodColumns(session);
-    if (session.methodsView != nullptr) {
-        session.methodsView->show(methodsTableContent(columns, session.sites.verdictMethod));
+    const MethodColumns3 columns = hopMethodColumns(hop, sources);
+    if (table != nullptr) {
+        table->show(methodsTableContent(columns, sources.sites.verdictMethod));
     }
-    return itu::methodHopJudgement(session.hop, session.sites.verdictMethod, columns);
+    return itu::methodHopJudgement(hop, sources.sites.verdictMethod, columns);
 }
 
 void MethodsTablePresenter::onJudgingColumnChosen(int column) {
     if (column < 0 || column > 2) {
         return;
     }
-    session_.sites.verdictMethod = static_cast<VerdictMethod>(column);
-    session_.updateStatus();
-    refreshMethodsAndVerdict(session_);
+    parts_.sites.verdictMethod = static_cast<VerdictMethod>(column);
+    parts_.sitesChanged();
+    parts_.refresh();
 }
 
 void MethodsTablePresenter::onImportMaps() {
-    if (importChosenClimateMaps(session_.ports.files, session_.ports.messages, session_.busyWork,
-                                session_.climateMaps)) {
-        refreshMethodsAndVerdict(session_);
+    if (importChosenClimateMaps(parts_.files, parts_.messages, parts_.busyWork,
+                                parts_.climateMaps)) {
+        parts_.refresh();
     }
-}
-
-void refreshMethodsAndVerdict(Session& session) {
-    if (session.resultsWindow == nullptr || !session.resultsWindow->isOpen() ||
-        !hasResults(session.hop.results)) {
-        return;
-    }
-    showHopResults(session, resultsFreshness(session, session.hop));
 }
 
 } // namespace korvel

@@ -4,8 +4,11 @@
 // the column that judges the hop (kept with the hop's sites).
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "engine/hop_verdict.h"
 #include "geo/verdict_method.h"
@@ -15,21 +18,31 @@
 
 namespace korvel {
 
+class BusyWork;
 class ClimateMaps;
-class Session;
+class FileChooser;
+class Messages;
+struct HopSites;
 
 using MethodColumns3 = std::array<itu::MethodResult, 3>;
 
-// The columns of the session's hop: its sites, the climate typed in the sites file over the
-// installed maps at the path's midpoint. The maps open at the first call; a damaged one is said.
-// `hop`: another state of the session's hop (a copy calculated for a chart), else its own.
-MethodColumns3 sessionMethodColumns(Session& session, const HopState* hop = nullptr);
+// What a hop's columns read besides the hop: its sites, and the installed climate maps, opened
+// at the first use (a damaged one is said) and dropped after an import.
+struct MethodSources {
+    const HopSites& sites;
+    std::shared_ptr<const ClimateMaps>& climateMaps;
+    Messages& messages;
+};
+
+// The columns of `hop`: its sites, the climate typed in the sites file over the installed maps
+// at the path's midpoint.
+MethodColumns3 hopMethodColumns(const HopState& hop, const MethodSources& sources);
 // "Classic", "P.530-17", "P.530-18": the column's heading.
 std::string_view methodHeading(VerdictMethod method);
-// The maps the session's methods read, opened at the first call (a damaged one is said).
-const ClimateMaps& sessionClimateMaps(Session& session);
+// The installed maps, opened at the first call (a damaged one is said).
+const ClimateMaps& openedClimateMaps(std::shared_ptr<const ClimateMaps>& maps, Messages& messages);
 // The climate those columns read: the typed values over the maps at the path's midpoint.
-itu::ClimateInputs sessionClimateInputs(Session& session);
+itu::ClimateInputs hopClimateInputs(const MethodSources& sources);
 
 // "needs climate maps (LogK, dN75)" for the values a column lacks that a map gives; empty when
 // no column lacks one.
@@ -40,24 +53,32 @@ std::string missingMapsText(const MethodColumns3& columns);
 
 MethodsTableContent methodsTableContent(const MethodColumns3& columns, VerdictMethod judging);
 
-// Fills the methods table (when shown) for the session's hop and gives the hop's multipath
-// judgement by the method the planner chose for it.
-OutageJudgement judgeHopAndShowMethods(Session& session);
+// Fills the methods table (when shown; none: not) for `hop` and gives the hop's multipath
+// judgement by the method the planner chose for it in its sites.
+OutageJudgement judgeHopAndShowMethods(const HopState& hop, const MethodSources& sources,
+                                       MethodsView* table);
 
-// The table and the verdict under the results again, after the judging column, the climate maps
-// or the typed climate values changed (nothing for a hop without results).
-void refreshMethodsAndVerdict(Session& session);
+// What the table's events and the climate maps dialog change, and whom they tell.
+struct MethodsTableParts {
+    HopSites& sites; // keeps the judging column and the typed climate
+    std::shared_ptr<const ClimateMaps>& climateMaps;
+    FileChooser& files;
+    Messages& messages;
+    BusyWork* busyWork;                 // none: an import runs where it is asked for
+    std::function<void()> sitesChanged; // after the sites may have changed: the status follows
+    std::function<void()> refresh;      // the table and the verdict under the results again
+};
 
 // The table's events: the judging column chosen (the verdict under the results follows), and
 // the import of climate maps asked for.
 class MethodsTablePresenter final : public MethodsViewEvents {
   public:
-    explicit MethodsTablePresenter(Session& session) : session_(session) {}
+    explicit MethodsTablePresenter(MethodsTableParts parts) : parts_(std::move(parts)) {}
     void onJudgingColumnChosen(int column) override;
     void onImportMaps() override;
 
   private:
-    Session& session_;
+    MethodsTableParts parts_;
 };
 
 } // namespace korvel

@@ -50,8 +50,8 @@ class PageEditWatch final : public DialogEvents {
     void afterEvent() {
         if (page_ != nullptr) {
             if (const std::optional<HopState> held = page_->heldHop()) {
-                showResultsFreshness(session_, *held);
-                followEditInHopCharts(session_, *held);
+                showResultsFreshness(session_.resultsDisplay(), *held);
+                followEditInHopCharts(session_.hopCharts(), *held);
             }
         }
         session_.updateStatus();

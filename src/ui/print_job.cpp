@@ -16,8 +16,8 @@
 #include "ui/methods_table.h"
 #include "ui/page.h"
 #include "ui/print_options_dialog.h"
-#include "ui/results_basis.h"
 #include "ui/results_disabled.h"
+#include "ui/results_shown.h"
 #include "ui/session.h"
 
 namespace korvel {
@@ -107,11 +107,11 @@ int startFailed(Messages& messages) {
 
 int printReport(Session& session, DialogView* page, const PrintRequest& request) {
     // The report prints the hop's own results, or none: never those of other data.
-    bringResultsUpToDate(session);
+    bringResultsUpToDate(session.hop, session.library, session.resultsDisplay());
     // Worked out before the job starts: opening the climate maps may have something to say.
     std::optional<MethodColumns3> methods;
     if (request.withMethods && request.subject == ReportSubject::Hop) {
-        methods = sessionMethodColumns(session);
+        methods = hopMethodColumns(session.hop, session.methodSources());
     }
     const std::unique_ptr<PrintJob> job =
         session.ports.printers.open(profilePrinter(session.ports.profile));

@@ -182,7 +182,7 @@ class PrintOptionsDialog final : public DialogEvents {
             return writeHopReportFile(file, form, session_.hop, session_.library, language, hopName,
                                       date, messages);
         }
-        const MethodColumns3 columns = sessionMethodColumns(session_);
+        const MethodColumns3 columns = hopMethodColumns(session_.hop, session_.methodSources());
         const auto pointers = columnPointers(columns);
         return writeHopReportFile(file, form, session_.hop, session_.library, language, hopName,
                                   date, messages, pointers);

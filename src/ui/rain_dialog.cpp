@@ -12,11 +12,12 @@
 #include "fields/page_field_text.h"
 #include "geo/sites_file.h"
 #include "hopfile/rain_dialog_rules.h"
+#include "platform/dialog_host.h"
+#include "platform/messages.h"
 #include "ui/availability_objective_text.h"
 #include "ui/limit_tips.h"
 #include "ui/list_dialog.h"
 #include "ui/page.h"
-#include "ui/session.h"
 #include "ui/shown_fields.h"
 
 namespace korvel {
@@ -35,15 +36,15 @@ std::int16_t wholeRate(double rateMmH) {
 
 class RainDialog final : public DialogEvents {
   public:
-    explicit RainDialog(Session& session) : session_(session) {}
+    explicit RainDialog(const RainDialogParts& parts) : parts_(parts) {}
 
     void opened(DialogView& view) {
         view_ = &view;
-        const HopState& hop = session_.hop;
+        const HopState& hop = parts_.hop;
         working_.rateMmH = wholeRate(hop.record.rainRateMmH);
         view.setNumberEntry(kRainRateField);
         view.setText(kRainRateField, pageFieldText(PageField::RainRate, working_.rateMmH));
-        showLimitTip(view, kRainRateField, PageField::RainRate, session_.fields,
+        showLimitTip(view, kRainRateField, PageField::RainRate, parts_.fields,
                      hop.record.frequencyGHz);
         choosePolarization(hop.record.polarization);
         working_.outage = {hop.results.rainAnnualPct, hop.results.rainWorstMonthPct};
@@ -51,7 +52,7 @@ class RainDialog final : public DialogEvents {
         view.setText(kRainAnnualLabel, " ");
         view.setEnabled(kOkButton, false);
         view.setNumberEntry(kAvailabilityObjectiveField);
-        const std::optional<double> objective = session_.sites.availabilityObjectivePct;
+        const std::optional<double> objective = parts_.availabilityObjectivePct;
         view.setText(kAvailabilityObjectiveField,
                      objective ? formatNumbers("%g", *objective) : std::string());
     }
@@ -70,7 +71,7 @@ class RainDialog final : public DialogEvents {
             break;
         case kOkButton:
             if (storeAvailabilityObjective()) {
-                storeRainResult(session_.hop, working_);
+                storeRainResult(parts_.hop, working_);
                 view_->endDialog(1);
             }
             break;
@@ -95,13 +96,13 @@ class RainDialog final : public DialogEvents {
     void calculate() {
         const ShowFieldList showList = [this](const FieldListNotice& notice) {
             const PageDisabled disabled(view_);
-            return runListDialog(session_.ports.dialogs, notice.title, notice.heading, notice.names,
+            return runListDialog(parts_.dialogs, notice.title, notice.heading, notice.names,
                                  notice.okEnabled);
         };
-        const std::optional<std::int16_t> rate = readRainRate(
-            view_->text(kRainRateField), session_.fields, showList, session_.ports.messages);
+        const std::optional<std::int16_t> rate =
+            readRainRate(view_->text(kRainRateField), parts_.fields, showList, parts_.messages);
         if (rate) {
-            const HopState& hop = session_.hop;
+            const HopState& hop = parts_.hop;
             working_.rateMmH = *rate;
             working_.outage = rainOutage(hop.record.frequencyGHz, hop.record.hopLengthKm,
                                          hop.results.M, *rate, working_.polarization);
@@ -118,28 +119,28 @@ class RainDialog final : public DialogEvents {
 
     // Empty: no objective. A refused value is said, and the dialog stays open on it.
     bool storeAvailabilityObjective() {
-        const auto objective = typedAvailabilityObjective(view_->text(kAvailabilityObjectiveField),
-                                                          session_.ports.messages);
+        const auto objective =
+            typedAvailabilityObjective(view_->text(kAvailabilityObjectiveField), parts_.messages);
         if (!objective) {
             view_->setFocus(kAvailabilityObjectiveField);
             return false;
         }
-        session_.sites.availabilityObjectivePct = *objective;
+        parts_.availabilityObjectivePct = *objective;
         return true;
     }
 
     void clear() {
-        if (session_.ports.messages.show(
-                "Rain data will be cleared and will not appear in printouts", kAppCaption,
-                MessageIcon::Warning, MessageButtons::OkCancel) == MessageAnswer::Cancel) {
+        if (parts_.messages.show("Rain data will be cleared and will not appear in printouts",
+                                 kAppCaption, MessageIcon::Warning,
+                                 MessageButtons::OkCancel) == MessageAnswer::Cancel) {
             return;
         }
-        storeRainResult(session_.hop, {Polarization::Vertical, 0, RainOutage{}});
-        session_.hop.record.rainRateMmH = kClearedRainRateMmH;
+        storeRainResult(parts_.hop, {Polarization::Vertical, 0, RainOutage{}});
+        parts_.hop.record.rainRateMmH = kClearedRainRateMmH;
         view_->endDialog(0);
     }
 
-    Session& session_;
+    const RainDialogParts& parts_;
     DialogView* view_ = nullptr;
     RainDialogResult working_;
     bool outageCurrent_ = true;
@@ -147,11 +148,10 @@ class RainDialog final : public DialogEvents {
 
 } // namespace
 
-bool runRainDialog(Session& session) {
-    RainDialog dialog(session);
-    return session.ports.dialogs.runModal(DialogId::RainDialog, dialog,
-                                          [&dialog](DialogView& view) { dialog.opened(view); }) ==
-           1;
+bool runRainDialog(const RainDialogParts& parts) {
+    RainDialog dialog(parts);
+    return parts.dialogs.runModal(DialogId::RainDialog, dialog,
+                                  [&dialog](DialogView& view) { dialog.opened(view); }) == 1;
 }
 
 } // namespace korvel

@@ -12,7 +12,7 @@
 
 namespace korvel {
 
-class Session;
+struct EquipmentLibrary;
 
 struct ResultsBasis {
     std::vector<std::uint8_t> inputs; // the hop file image, results left out; empty: none
@@ -25,20 +25,16 @@ struct ResultsBasis {
 // The hop as Calculate reads it, without its results.
 std::vector<std::uint8_t> resultsInputs(const HopState& hop);
 
-// The session's hop has just been calculated.
-void noteResultsCalculated(Session& session);
+// `hop` has just been calculated.
+void noteResultsCalculated(ResultsBasis& basis, const HopState& hop);
 
-// The session's hop has just been read from `file`: its results are stored, and current when a
-// calculation of its data gives them again (the rule korvel-cli applies to a hop file).
-void noteResultsOpened(Session& session, const std::filesystem::path& file);
+// `hop` has just been read from `file`: its results are stored, and current when a calculation
+// of its data gives them again (the rule korvel-cli applies to a hop file).
+void noteResultsOpened(ResultsBasis& basis, const HopState& hop, const EquipmentLibrary& library,
+                       const std::filesystem::path& file);
 
-// The hop's results against `asItStands` (the session's hop with what a page holds and has not
-// stored yet).
-ResultsFreshness resultsFreshness(const Session& session, const HopState& asItStands);
-
-// Before the hop is written, printed or exported: results that do not belong to the hop as it
-// stands are calculated again without a word when the hop passes the pages' checks, and are
-// cleared when it does not or the calculation stops. An open results window shows what is kept.
-void bringResultsUpToDate(Session& session);
+// The hop's results against `asItStands` (the hop with what a page holds and has not stored
+// yet).
+ResultsFreshness resultsFreshness(const ResultsBasis& basis, const HopState& asItStands);
 
 } // namespace korvel

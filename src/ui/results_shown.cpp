@@ -3,11 +3,11 @@
 #include "engine/rain.h"
 #include "engine/results_panel.h"
 #include "engine/verdict_words.h"
+#include "geo/hop_sites.h"
+#include "hopfile/hop_preparation.h"
 #include "platform/results_window.h"
-#include "ui/methods_table.h"
 #include "ui/results_basis.h"
 #include "ui/results_lines.h"
-#include "ui/session.h"
 
 namespace korvel {
 
@@ -23,12 +23,12 @@ VerdictMark verdictMark(ObjectiveVerdict verdict) {
     return VerdictMark::None;
 }
 
-void showHopResults(Session& session, ResultsFreshness freshness) {
-    ResultsWindow* window = session.resultsWindow;
+void showHopResults(const ResultsDisplay& shown, ResultsFreshness freshness) {
+    ResultsWindow* window = shown.window;
     if (window == nullptr || !window->isOpen()) {
         return;
     }
-    const HopState& hop = session.hop;
+    const HopState& hop = shown.hop;
     const ResultsPanelText text = resultsPanelText(hop);
     window->setLines(resultsLines(text.upper),
                      text.lower ? resultsLines(*text.lower) : std::vector<std::string>{},
@@ -37,13 +37,13 @@ void showHopResults(Session& session, ResultsFreshness freshness) {
     if (freshness != ResultsFreshness::Current && freshness != ResultsFreshness::Stored) {
         window->setVerdict(VerdictMark::None, {});
         window->setAvailability(VerdictMark::None, {});
-        if (session.methodsView != nullptr) {
-            session.methodsView->clear();
+        if (shown.methodsView != nullptr) {
+            shown.methodsView->clear();
         }
         return;
     }
-    const std::optional<double> availability = session.sites.availabilityObjectivePct;
-    const OutageJudgement multipath = judgeHopAndShowMethods(session);
+    const std::optional<double> availability = shown.methods.sites.availabilityObjectivePct;
+    const OutageJudgement multipath = judgeHopAndShowMethods(hop, shown.methods, shown.methodsView);
     window->setVerdict(verdictMark(multipath.verdict), resultsLines(judgementLine(multipath)));
     if (hop.record.frequencyGHz < kRainMinimumFrequencyGHz) {
         window->setAvailability(VerdictMark::None, {});
@@ -53,23 +53,45 @@ void showHopResults(Session& session, ResultsFreshness freshness) {
     window->setAvailability(verdictMark(rain.verdict), resultsLines(judgementLine(rain)));
 }
 
-void showResultsFreshness(Session& session, const HopState& asItStands) {
-    const ResultsWindow* window = session.resultsWindow;
+void showResultsFreshness(const ResultsDisplay& shown, const HopState& asItStands) {
+    const ResultsWindow* window = shown.window;
     if (window == nullptr || !window->isOpen()) {
         return;
     }
-    showHopResults(session, resultsFreshness(session, asItStands));
+    showHopResults(shown, resultsFreshness(shown.basis, asItStands));
 }
 
-void showResultsWithPage(Session& session, bool wereOpen) {
-    ResultsWindow* window = session.resultsWindow;
-    const bool opened = session.resultsBasis.showOnNextPage;
-    session.resultsBasis.showOnNextPage = false;
-    if (window == nullptr || !(opened || wereOpen) || !hasResults(session.hop.results)) {
+void showResultsWithPage(const ResultsDisplay& shown, bool wereOpen) {
+    ResultsWindow* window = shown.window;
+    const bool opened = shown.basis.showOnNextPage;
+    shown.basis.showOnNextPage = false;
+    if (window == nullptr || !(opened || wereOpen) || !hasResults(shown.hop.results)) {
         return;
     }
     window->show();
-    showHopResults(session, resultsFreshness(session, session.hop));
+    showHopResults(shown, resultsFreshness(shown.basis, shown.hop));
+}
+
+void refreshMethodsAndVerdict(const ResultsDisplay& shown) {
+    if (shown.window == nullptr || !shown.window->isOpen() || !hasResults(shown.hop.results)) {
+        return;
+    }
+    showHopResults(shown, resultsFreshness(shown.basis, shown.hop));
+}
+
+void bringResultsUpToDate(HopState& hop, const EquipmentLibrary& library,
+                          const ResultsDisplay& shown) {
+    const ResultsFreshness freshness = resultsFreshness(shown.basis, hop);
+    if (freshness == ResultsFreshness::Current || freshness == ResultsFreshness::Stored) {
+        return;
+    }
+    // Calculate's messages are for Calculate: here nothing is shown.
+    if (refreshResults(hop, library)) {
+        noteResultsCalculated(shown.basis, hop);
+    } else if (freshness == ResultsFreshness::Stale && shown.window != nullptr) {
+        shown.window->close(); // gone, as when Calculate stops
+    }
+    showHopResults(shown, resultsFreshness(shown.basis, hop));
 }
 
 } // namespace korvel

@@ -19,7 +19,6 @@
 #include "series/route_bars.h"
 #include "ui/chart_contents.h"
 #include "ui/methods_table.h"
-#include "ui/session.h"
 
 namespace korvel {
 
@@ -50,17 +49,19 @@ HopFigure figureOf(const itu::MethodResult& m) {
 }
 
 // The hop of a route file calculated now, by its own sites and the installed maps.
-HopFigure fileHopFigure(Session& session, const std::filesystem::path& file, const HopSites& sites,
-                        VerdictMethod method) {
+HopFigure fileHopFigure(const RouteStandingSources& sources, const std::filesystem::path& file,
+                        const HopSites& sites, VerdictMethod method) {
     SilentMessages silent;
     HopState hop;
-    if (loadHopForCalculation(file, session.library, silent, hop).status != HopLoadStatus::Loaded ||
+    if (loadHopForCalculation(file, sources.library, silent, hop).status != HopLoadStatus::Loaded ||
         !producedResults(calculateHop(hop).status) || !resultsAreFinite(hop.results)) {
         return {std::nullopt, std::nullopt, "not calculable", std::nullopt};
     }
     const std::optional<GeoPoint> midpoint = itu::pathMidpoint(&sites);
     const auto columns = itu::hopMethods(
-        {&hop, &sites, climateInputsAt(sessionClimateMaps(session), midpoint, sites.climate),
+        {&hop, &sites,
+         climateInputsAt(openedClimateMaps(sources.edited.climateMaps, sources.edited.messages),
+                         midpoint, sites.climate),
          midpoint});
     return figureOf(columns[static_cast<std::size_t>(method)]);
 }
@@ -71,11 +72,11 @@ struct HopJudging {
     HopSites sites;
 };
 
-HopJudging judgingOf(Session& session, int hop, bool edited) {
+HopJudging judgingOf(const RouteStandingSources& sources, int hop, bool edited) {
     if (edited) {
-        return {session.sites.verdictMethod, std::nullopt, session.sites};
+        return {sources.edited.sites.verdictMethod, std::nullopt, sources.edited.sites};
     }
-    const RouteState& route = session.route;
+    const RouteState& route = sources.route;
     HopJudging judging;
     judging.file =
         fileInRouteFolder(route, route.record.hopFile[static_cast<std::size_t>(hop)].view());
@@ -126,9 +127,9 @@ void takeFigure(RouteStanding& standing, std::size_t hop, const HopFigure& figur
 
 } // namespace
 
-RouteMethodStanding routeMethodStanding(Session& session, const HopState* edited) {
-    const RouteState& route = session.route;
-    RouteMethodStanding out{routeStanding(route, session.library, edited), {}, {}, {}};
+RouteMethodStanding routeMethodStanding(const RouteStandingSources& sources,
+                                        const HopState* edited) {
+    RouteMethodStanding out{routeStanding(sources.route, sources.library, edited), {}, {}, {}};
     RouteStanding& standing = out.standing;
     RouteRecord& record = standing.route.record;
     const int count = std::clamp<int>(record.hopCount, 0, kMaxRouteHops);
@@ -140,18 +141,18 @@ RouteMethodStanding routeMethodStanding(Session& session, const HopState* edited
     for (int i = 0; i < count; ++i) {
         const auto index = static_cast<std::size_t>(i);
         const bool isEdited = edited != nullptr && i == standing.route.currentHop;
-        const HopJudging judging = judgingOf(session, i, isEdited);
+        const HopJudging judging = judgingOf(sources, i, isEdited);
         out.methods[index] = judging.method;
         shared =
             (i == 0 || shared == judging.method) ? std::optional(judging.method) : std::nullopt;
         RouteHopStatus& status = standing.statuses[index];
         if (judging.method != VerdictMethod::Classic && judgedByShare(status)) {
             anyCurrent = true;
-            const HopFigure figure = isEdited
-                                         ? figureOf(sessionMethodColumns(
-                                               session)[static_cast<std::size_t>(judging.method)])
-                                         : fileHopFigure(session, judging.file.value_or(""),
-                                                         judging.sites, judging.method);
+            const HopFigure figure =
+                isEdited ? figureOf(hopMethodColumns(
+                               *edited, sources.edited)[static_cast<std::size_t>(judging.method)])
+                         : fileHopFigure(sources, judging.file.value_or(""), judging.sites,
+                                         judging.method);
             if (figure.totalPct) {
                 takeFigure(standing, index, figure);
                 if (figure.fadeMarginDb) {

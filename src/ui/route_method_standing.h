@@ -9,10 +9,11 @@
 #include "geo/verdict_method.h"
 #include "platform/chart_view.h"
 #include "route/route_standing.h"
+#include "ui/methods_table.h"
 
 namespace korvel {
 
-class Session;
+struct EquipmentLibrary;
 
 struct RouteMethodStanding {
     RouteStanding standing; // each hop's outage and state, and the total, by the hops' methods
@@ -24,8 +25,17 @@ struct RouteMethodStanding {
 // The route chart of that standing, saying how its total was made.
 ChartContent routeMethodChart(const RouteMethodStanding& route);
 
+// What the standing reads besides the route's files: the route, the library, and the method
+// sources of the hop being edited (a route file's hop brings its own sites).
+struct RouteStandingSources {
+    const RouteState& route;
+    const EquipmentLibrary& library;
+    MethodSources edited;
+};
+
 // `edited`: the hop being edited, standing for the route's current hop (none: its file).
-RouteMethodStanding routeMethodStanding(Session& session, const HopState* edited);
+RouteMethodStanding routeMethodStanding(const RouteStandingSources& sources,
+                                        const HopState* edited);
 
 // A line of a route's hop list followed by the hop's state, and its method when not the classic.
 std::string withHopMethod(const std::string& line, const RouteMethodStanding& route, int hop);

@@ -79,7 +79,8 @@ void RouteScreenPage::showHops() {
     const RouteState& route = session_.route;
     // The hop being edited stands for its slot, saved or not.
     const RouteMethodStanding judged =
-        routeMethodStanding(session_, route.routeHopActive ? &session_.hop : nullptr);
+        routeMethodStanding({route, session_.library, session_.methodSources()},
+                            route.routeHopActive ? &session_.hop : nullptr);
     const RouteStanding& standing = judged.standing;
     view_->clearList(kDefinedHopsList);
     const int hops = isValidHopCount(route.record.hopCount) ? route.record.hopCount : 0;

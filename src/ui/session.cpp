@@ -10,6 +10,8 @@
 #include "platform/main_window_view.h"
 #include "platform/text_encoding.h"
 #include "route/route_reset.h"
+#include "ui/hop_charts.h"
+#include "ui/results_shown.h"
 
 namespace korvel {
 
@@ -32,6 +34,36 @@ Session::Session(SessionPorts sessionPorts, std::string libraryFile)
       libraryPath(std::move(libraryFile)) {
     std::error_code unknown;
     app.workingFolder = std::filesystem::current_path(unknown);
+}
+
+MethodSources Session::methodSources() {
+    return {sites, climateMaps, ports.messages};
+}
+
+ResultsDisplay Session::resultsDisplay() {
+    return {hop, resultsBasis, resultsWindow, methodsView, methodSources()};
+}
+
+MethodsTableParts Session::methodsTable() {
+    return {sites,
+            climateMaps,
+            ports.files,
+            ports.messages,
+            busyWork,
+            [this] { updateStatus(); },
+            [this] { refreshMethodsAndVerdict(resultsDisplay()); }};
+}
+
+SitesFileParts Session::sitesFile() {
+    return {sites, sitesOnDisk, ports.messages};
+}
+
+TitleBlockSources Session::titleBlockSources() const {
+    return {hop, sites, route, app, dateSettings};
+}
+
+HopChartsParts Session::hopCharts() {
+    return {charts, resultsBasis, methodSources(), titleBlockSources()};
 }
 
 void Session::resetHopAndRoute() {
@@ -73,7 +105,7 @@ bool Session::hopModified() const {
         // A hop never saved is unsaved as a whole from the moment a page edits it.
         return app.currentPageId != kStartPanelId && app.currentPageId != kRouteScreenId;
     }
-    return pageEdited_ || hopFileImage(hop) != savedHop_ || hopSitesChanged(*this);
+    return pageEdited_ || hopFileImage(hop) != savedHop_ || hopSitesChanged(sites, sitesOnDisk);
 }
 
 bool Session::routeModified() const {
@@ -174,7 +206,7 @@ std::string Session::reportDateStamp() const {
 }
 
 std::filesystem::path Session::fileInWorkingFolder(const std::filesystem::path& file) const {
-    return file.has_parent_path() ? file : app.workingFolder / file;
+    return inWorkingFolder(app, file);
 }
 
 } // namespace korvel

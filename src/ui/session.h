@@ -13,9 +13,6 @@
 #include "fields/numeric_entry.h"
 #include "geo/hop_sites.h"
 #include "library/equipment_library.h"
-#include "platform/dialog_host.h"
-#include "platform/file_chooser.h"
-#include "platform/messages.h"
 #include "report/date_stamp.h"
 #include "route/route_record.h"
 #include "ui/application_state.h"
@@ -28,13 +25,21 @@ namespace korvel {
 class BusyWork;
 class ChartWindows;
 class ClimateMaps;
+class DialogHost;
+class FileChooser;
 class MainWindowView;
+class Messages;
 class MethodsView;
 class Printers;
 class Profile;
 class ProfileView;
 class ResultsWindow;
 class SweepView;
+struct HopChartsParts;
+struct MethodSources;
+struct MethodsTableParts;
+struct ResultsDisplay;
+struct TitleBlockSources;
 
 struct SessionPorts {
     Messages& messages;
@@ -83,6 +88,18 @@ class Session {
     ProfileView* profileView = nullptr;
     // Long work away from the window (none: run where it is asked for).
     BusyWork* busyWork = nullptr;
+
+    // The parts that the hop's method columns and its results window read.
+    [[nodiscard]] MethodSources methodSources();
+    [[nodiscard]] ResultsDisplay resultsDisplay();
+    // What the methods table's events and the climate maps dialog change, the status and the
+    // results following.
+    [[nodiscard]] MethodsTableParts methodsTable();
+    // The hop's sites, their file, and the messages reading and saving it may give.
+    [[nodiscard]] SitesFileParts sitesFile();
+    // What a chart's title block names.
+    [[nodiscard]] TitleBlockSources titleBlockSources() const;
+    [[nodiscard]] HopChartsParts hopCharts();
 
     // The hop, its field status and the route to their New defaults against the library.
     void resetHopAndRoute();

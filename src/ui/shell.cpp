@@ -200,7 +200,7 @@ void Shell::onCommand(Command command) {
         profile();
         break;
     case Command::ClimateMaps:
-        runClimateMapsDialog(session_);
+        runClimateMapsDialog(session_.ports.dialogs, session_.methodsTable());
         break;
     case Command::Sites:
         sites();
@@ -308,7 +308,7 @@ void Shell::openPage(std::unique_ptr<Page> page) {
     page_ = std::move(page);
     pageView_ = view;
     page_->open(*view);
-    showResultsWithPage(session_, resultsOpen);
+    showResultsWithPage(session_.resultsDisplay(), resultsOpen);
 }
 
 void Shell::destroyPage() {
@@ -512,7 +512,11 @@ void Shell::sites() {
     bool kept = false;
     {
         const PageDisabled disabled(pageView_);
-        kept = runSitesDialog(session_);
+        kept = runSitesDialog({session_.hop.record, session_.sites, session_.ports.dialogs,
+                               session_.ports.messages, session_.ports.profile});
+        if (kept) {
+            session_.updateStatus();
+        }
     }
     if (kept && page == kBasicsPageId) {
         destroyPage();
@@ -539,8 +543,9 @@ void Shell::routeChart() {
     if (summed) {
         session_.charts->showChart(
             withTitleBlock(routeMethodChart(routeMethodStanding(
-                               session_, route.routeHopActive ? &session_.hop : nullptr)),
-                           session_));
+                               {route, session_.library, session_.methodSources()},
+                               route.routeHopActive ? &session_.hop : nullptr)),
+                           session_.titleBlockSources()));
     }
 }
 

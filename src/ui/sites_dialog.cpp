@@ -12,10 +12,11 @@
 #include "geo/site_entry.h"
 #include "geo/site_ranges.h"
 #include "geo/sites_file.h"
+#include "platform/dialog_host.h"
 #include "platform/elevation_module.h"
 #include "platform/elevation_sources.h"
+#include "platform/messages.h"
 #include "platform/text_encoding.h"
-#include "ui/session.h"
 #include "ui/site_question.h"
 
 namespace korvel {
@@ -61,11 +62,11 @@ std::string positionText(GeoPoint point) {
 
 class SitesDialog final : public DialogEvents {
   public:
-    explicit SitesDialog(Session& session) : session_(session) {}
+    explicit SitesDialog(const SitesDialogParts& parts) : parts_(parts) {}
 
     void opened(DialogView& view) {
         view_ = &view;
-        const HopRecord& record = session_.hop.record;
+        const HopRecord& record = parts_.record;
         for (std::size_t s = 0; s < 2; ++s) {
             const std::string_view name =
                 s == 0 ? record.station1Name.view() : record.station2Name.view();
@@ -75,7 +76,7 @@ class SitesDialog final : public DialogEvents {
             view.setTextLimit(control(kSitesLongitudeField, s), kCoordinateTyped);
             view.setTextLimit(control(kSitesGroundField, s), kGroundTyped);
             view.setNumberEntry(control(kSitesGroundField, s));
-            opening_[s] = session_.sites.stations[s];
+            opening_[s] = parts_.sites.stations[s];
             if (const auto& site = opening_[s]) {
                 openingTexts_[s] = {formatFixed(site->latitudeDeg, kDegreeDecimals),
                                     formatFixed(site->longitudeDeg, kDegreeDecimals),
@@ -192,7 +193,7 @@ class SitesDialog final : public DialogEvents {
 
     void showPathEnds(const std::optional<SitePosition>& one,
                       const std::optional<SitePosition>& two, GeoPoint from, GeoPoint to) {
-        const HopRecord& record = session_.hop.record;
+        const HopRecord& record = parts_.record;
         const GeodesicAzimuths azimuths = geodesicAzimuths(from, to);
         view_->setText(kSitesDistanceLabel, formatFixed(geodesicLengthKm(from, to), 3) + " km");
         view_->setText(control(kSitesAzimuthLabel, 0), angleText(azimuths.fromDeg));
@@ -210,7 +211,7 @@ class SitesDialog final : public DialogEvents {
 
     // `said` in a box, and the focus on the field it is about.
     void refuse(std::size_t s, ControlId field, const std::string& said) {
-        session_.ports.messages.show(said, kAppCaption, MessageIcon::Warning);
+        parts_.messages.show(said, kAppCaption, MessageIcon::Warning);
         view_->setFocus(control(field, s));
     }
 
@@ -242,8 +243,8 @@ class SitesDialog final : public DialogEvents {
     // The ground at the point from the elevation models of the settings; nothing after saying
     // why not.
     std::optional<double> groundFromTerrain(std::size_t s, GeoPoint point) {
-        Messages& messages = session_.ports.messages;
-        const auto sources = elevationSources(session_.ports.profile);
+        Messages& messages = parts_.messages;
+        const auto sources = elevationSources(parts_.profile);
         if (sources.empty()) {
             messages.show(kNoElevationModelText, kAppCaption, MessageIcon::Information);
             return std::nullopt;
@@ -292,17 +293,17 @@ class SitesDialog final : public DialogEvents {
                 return;
             }
         }
-        HopSites next = session_.sites;
+        HopSites next = parts_.sites;
         next.stations = stations;
         if (const auto fault = sitesFault(next)) {
-            session_.ports.messages.show(utf8ToCp1252(*fault), kAppCaption, MessageIcon::Warning);
+            parts_.messages.show(utf8ToCp1252(*fault), kAppCaption, MessageIcon::Warning);
             return;
         }
         kept_ = stations;
         view_->endDialog(1);
     }
 
-    Session& session_;
+    const SitesDialogParts& parts_;
     DialogView* view_ = nullptr;
     Stations opening_;                      // the sites the dialog opened with
     std::array<SiteTexts, 2> openingTexts_; // and the texts it showed for them
@@ -312,15 +313,14 @@ class SitesDialog final : public DialogEvents {
 
 } // namespace
 
-bool runSitesDialog(Session& session) {
-    SitesDialog dialog(session);
-    if (session.ports.dialogs.runModal(DialogId::Sites, dialog,
-                                       [&dialog](DialogView& view) { dialog.opened(view); }) != 1) {
+bool runSitesDialog(const SitesDialogParts& parts) {
+    SitesDialog dialog(parts);
+    if (parts.dialogs.runModal(DialogId::Sites, dialog,
+                               [&dialog](DialogView& view) { dialog.opened(view); }) != 1) {
         return false;
     }
-    session.sites.stations = dialog.kept();
-    offerSiteValues(session.ports.messages, session.sites, session.hop.record);
-    session.updateStatus();
+    parts.sites.stations = dialog.kept();
+    offerSiteValues(parts.messages, parts.sites, parts.record);
     return true;
 }
 

@@ -11,7 +11,11 @@
 
 namespace korvel {
 
-class Session;
+class DialogHost;
+class Messages;
+class Profile;
+struct HopRecord;
+struct HopSites;
 
 // Station 1's controls; station 2's are kSitesStationStep further on.
 inline constexpr ControlId kSitesStationGroup = 2200;
@@ -30,7 +34,16 @@ constexpr ControlId sitesControl(ControlId first, std::size_t station) {
     return first + static_cast<ControlId>(station) * kSitesStationStep;
 }
 
+// What the dialog reads and keeps, and where it runs and speaks.
+struct SitesDialogParts {
+    HopRecord& record; // takes the sites' values when the planner says Yes
+    HopSites& sites;
+    DialogHost& dialogs;
+    Messages& messages;
+    const Profile& profile; // names the elevation models
+};
+
 // True when OK kept the sites typed (the hop took their values if the planner said Yes).
-bool runSitesDialog(Session& session);
+bool runSitesDialog(const SitesDialogParts& parts);
 
 } // namespace korvel

@@ -145,17 +145,19 @@ TEST_F(ChartTitleBlocks, NameTheHopItsStationsFrequencyAndVerdictAndProposeAFile
     openForm();
     session.app.fullFileName = std::filesystem::path("/srv/links/LINK7.HOP");
     const ChartContent budget = budgetChart(linkBudgetSteps(session.hop));
-    const ChartTitleBlock block = withTitleBlock(budget, session).titleBlock;
+    const ChartTitleBlock block = withTitleBlock(budget, session.titleBlockSources()).titleBlock;
     EXPECT_EQ(std::tie(block.fileStem, block.folder), std::tuple("LINK7-budget", "/srv/links"));
     ASSERT_GE(block.lines.size(), 2u);
     EXPECT_TRUE(block.lines[0].starts_with("LINK7: ")) << block.lines[0];
     EXPECT_TRUE(block.lines[0].ends_with(" GHz, " + session.reportDateStamp())) << block.lines[0];
     EXPECT_EQ(block.lines[1], "Negative fading margin.") << "where the calculation stops, why";
-    EXPECT_EQ(withTitleBlock(outOfDateChart(budget), session).titleBlock.lines.back(),
-              kResultsOutOfDateText);
+    EXPECT_EQ(
+        withTitleBlock(outOfDateChart(budget), session.titleBlockSources()).titleBlock.lines.back(),
+        kResultsOutOfDateText);
     session.app.fullFileName.clear();
     session.app.currentHopFileName.clear();
-    EXPECT_EQ(withTitleBlock(budget, session).titleBlock.fileStem, "untitled-budget");
+    EXPECT_EQ(withTitleBlock(budget, session.titleBlockSources()).titleBlock.fileStem,
+              "untitled-budget");
 }
 
 TEST(ChartContents, ASweepShowsWhereAndWhyTheCalculationStopsAsBands) {
