@@ -6,18 +6,6 @@
 namespace korvel {
 namespace {
 
-// A hop loaded from a damaged file may point anywhere; such a feeder has no name to show.
-std::string feederTypeName(const EquipmentLibrary& library, int table, int type) {
-    if (table < 0 || table >= library.feederTableCount()) {
-        return {};
-    }
-    const FeederTable& feeders = library.feederTables[static_cast<std::size_t>(table)];
-    if (type < 0 || type >= static_cast<int>(feeders.typeName.size())) {
-        return {};
-    }
-    return feeders.typeName[static_cast<std::size_t>(type)].str();
-}
-
 const char* diversityTag(DiversityMode mode, bool french) {
     switch (mode) {
     case DiversityMode::No:
@@ -110,10 +98,11 @@ HopReportContext hopReportContext(HopReportForm form, const HopState& hop,
     report.geoclimaticFactor = exponentText(hop.results.K, factorDecimals, 5);
     report.modeTag = std::string("(") + diversityTag(record.diversityMode, french) + "," +
                      usageTag(record.usageMode, french) + ")";
+    // A hop loaded from a damaged file may point anywhere: such a feeder has no name to show.
     report.feeder1Name =
-        feederTypeName(library, hop.selection.feederTable, hop.selection.feederIndex[0]);
+        library.feederTypeName(hop.selection.feederTable, hop.selection.feederIndex[0]);
     report.feeder2Name =
-        feederTypeName(library, hop.selection.feederTable, hop.selection.feederIndex[1]);
+        library.feederTypeName(hop.selection.feederTable, hop.selection.feederIndex[1]);
     report.libraryIdentification = library.identification.str();
     return report;
 }

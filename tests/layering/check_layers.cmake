@@ -10,9 +10,7 @@ endif()
 # a helper that includes the pages that use it is an upward arrow inside the module. These pairs
 # are older and wait to be broken; no new one may join them.
 set(known_mutual_parts
-    "geo/map_export geo/map_export_parts" "report/methods_section report/methods_section_table"
-    "ui/hop_sites_files ui/session" "ui/methods_table ui/results_shown"
-    "ui/results_basis ui/session" "ui/results_basis ui/results_shown")
+    "geo/map_export geo/map_export_parts" "report/methods_section report/methods_section_table")
 
 # What each layer may include besides itself. Dependencies run downward only.
 set(allowed_engine   "")

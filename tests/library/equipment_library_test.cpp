@@ -43,6 +43,9 @@ TEST(EquipmentLibrary, LookupsOutsideTheTablesFindNothing) {
     EXPECT_EQ(library.feederTypeCountOf(5), 0);
     EXPECT_EQ(library.frequencyCountOf(-1), 0);
     EXPECT_EQ(library.feederTable(5), nullptr);
+    EXPECT_EQ(library.feederTypeName(5, 0), "");
+    EXPECT_EQ(library.feederTypeName(2, -1), "");
+    EXPECT_EQ(library.feederTypeName(2, 4), "");
     const RadioEntry& radio = *library.radio(0);
     EXPECT_EQ(radio.branchingLoss(DiversityMode::No, UsageMode::OnePlusOne), 3.5);
     EXPECT_EQ(radio.branchingLoss(DiversityMode::Space, UsageMode::Hsb), 2.8);
