@@ -46,19 +46,25 @@ else
   stamp_ns() { REPLY=$(date +%s%N); }
 fi
 
-# Runs the command N times; prints the median wall time in nanoseconds. Output is discarded;
-# a failing run stops the script.
+# Times one run of the command into REPLY (nanoseconds), its output discarded; a failing run
+# stops the script.
+time_once() {
+  local start
+  stamp_ns
+  start=$REPLY
+  "$@" > /dev/null 2> /dev/null || { echo "failed: $*" >&2; exit 1; }
+  stamp_ns
+  REPLY=$((REPLY - start))
+}
+
+# Runs the command N times; prints the median wall time in nanoseconds.
 median_ns() {
   local count=$1
   shift
-  local times=() start end
+  local times=()
   for ((i = 0; i < count; i++)); do
-    stamp_ns
-    start=$REPLY
-    "$@" > /dev/null 2> /dev/null || { echo "failed: $*" >&2; exit 1; }
-    stamp_ns
-    end=$REPLY
-    times+=($((end - start)))
+    time_once "$@"
+    times+=("$REPLY")
   done
   printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((count + 1) / 2))p"
 }
@@ -68,20 +74,12 @@ median_ns() {
 median_pair_ns() {
   local count=$1
   shift
-  local reference=() times=() start end
+  local reference=() times=()
   for ((i = 0; i < count; i++)); do
-    stamp_ns
-    start=$REPLY
-    /bin/true > /dev/null 2> /dev/null
-    stamp_ns
-    end=$REPLY
-    reference+=($((end - start)))
-    stamp_ns
-    start=$REPLY
-    "$@" > /dev/null 2> /dev/null || { echo "failed: $*" >&2; exit 1; }
-    stamp_ns
-    end=$REPLY
-    times+=($((end - start)))
+    time_once /bin/true
+    reference+=("$REPLY")
+    time_once "$@"
+    times+=("$REPLY")
   done
   local middle=$(((count + 1) / 2))
   printf '%s\n' "${reference[@]}" | sort -n | sed -n "${middle}p"
