@@ -108,6 +108,13 @@ double fadingOutagePct(double geoclimaticFactor, double marginDb, const OutageFa
            factors.distance * factors.frequency * factors.inclination;
 }
 
+double multipathOccurrenceTerm(double geoclimaticFactor, const OutageFactors& factors,
+                               MathGuard& guard) {
+    const double occurrence = geoclimaticFactor * factors.grazing * factors.distance *
+                              factors.frequency * factors.inclination / 100.0;
+    return guard.pow(occurrence, -1.04);
+}
+
 double hopSelectiveMargin(double msmRefDb, double hopLengthKm) {
     const double lengthTermDb = 20.0 * std::log10(hopLengthKm / 42.5);
     if (lengthTermDb >= msmRefDb) {

@@ -52,6 +52,12 @@ OutageFactors outageFactors(const HopRecord& record, double grazingAngleMrad, Ma
 // larger the outage, without bound): K * 10^(-0.1 M) * the factors.
 double fadingOutagePct(double geoclimaticFactor, double marginDb, const OutageFactors& factors,
                        MathGuard& guard);
+// p0^-1.04 of the space diversity improvement, p0 the multipath occurrence as a fraction: the
+// flat outage brought back to zero fade depth, which leaves K and the factors alone. Taken from
+// them rather than from the outage, so that it needs no margin and the same path gives it bit
+// for bit to the hop calculation and to the combination search.
+double multipathOccurrenceTerm(double geoclimaticFactor, const OutageFactors& factors,
+                               MathGuard& guard);
 
 // Selective fading margin of the hop for selective fading Standard, dB, from the margin at
 // 42.5 km (dB) and the hop length (km, above 0): never below 0. A length of 0 gives infinity

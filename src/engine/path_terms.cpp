@@ -50,6 +50,11 @@ constexpr std::uint32_t dependencies(Term term) {
         return bits({AntennaSpacing, Frequency, Length});
     case PathTerms::DiversitySpacing:
         return bits({AntennaSpacing});
+    case PathTerms::DiversityFactor:
+        return dependencies(PathTerms::Geoclimatic) | dependencies(PathTerms::OutageDistance) |
+               dependencies(PathTerms::OutageFrequency) |
+               dependencies(PathTerms::OutageInclination) | dependencies(PathTerms::OutageGrazing) |
+               dependencies(PathTerms::DiversityTerm);
     case PathTerms::kTermCount:
         break;
     }

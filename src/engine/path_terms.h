@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 #include "engine/fading.h"
@@ -29,8 +30,10 @@ class PathTerms {
     double geoclimaticFactor(const HopRecord& record, MathGuard& guard);
     double grazingAngleMrad(const HopRecord& record, MathGuard& guard);
     OutageFactors outageFactors(const HopRecord& record, double grazingAngleMrad, MathGuard& guard);
-    // -0.000334 s^0.87 f^-0.12 d^0.48 of the space diversity improvement, s at most 25 m.
-    double spaceDiversityTerm(const HopRecord& record, MathGuard& guard);
+    // 1 - exp(-0.000334 s^0.87 f^-0.12 d^0.48 p0^-1.04) of the space diversity improvement, s at
+    // most 25 m; K and the factors are this path's, as the two calls above gave them.
+    double spaceDiversityFactor(const HopRecord& record, double geoclimaticFactor,
+                                const OutageFactors& factors, MathGuard& guard);
 
     // The inputs of the path and its terms, each a bit in the sets of path_terms.cpp.
     enum Input : unsigned {
@@ -64,6 +67,7 @@ class PathTerms {
         DiversitySpacing,
         DiversityFrequency,
         DiversityLength,
+        DiversityFactor,
         kTermCount
     };
 
@@ -134,14 +138,21 @@ inline OutageFactors PathTerms::outageFactors(const HopRecord& record, double gr
     return factors;
 }
 
-inline double PathTerms::spaceDiversityTerm(const HopRecord& record, MathGuard& guard) {
-    return take(DiversityTerm, guard, [&] {
-        const double spacing = take(DiversitySpacing, guard, [&] {
-            return guard.pow(std::min(record.antennaSpacingM, kMaxDiversitySpacingM), 0.87);
+inline double PathTerms::spaceDiversityFactor(const HopRecord& record, double geoclimaticFactor,
+                                              const OutageFactors& factors, MathGuard& guard) {
+    return take(DiversityFactor, guard, [&] {
+        const double pathTerm = take(DiversityTerm, guard, [&] {
+            const double spacing = take(DiversitySpacing, guard, [&] {
+                return guard.pow(std::min(record.antennaSpacingM, kMaxDiversitySpacingM), 0.87);
+            });
+            const double frequency =
+                takePower(DiversityFrequency, record.frequencyGHz, -0.12, guard);
+            const double length = takePower(DiversityLength, record.hopLengthKm, 0.48, guard);
+            return -0.000334 * spacing * frequency * length;
         });
-        const double frequency = takePower(DiversityFrequency, record.frequencyGHz, -0.12, guard);
-        const double length = takePower(DiversityLength, record.hopLengthKm, 0.48, guard);
-        return -0.000334 * spacing * frequency * length;
+        const double exponent =
+            pathTerm * multipathOccurrenceTerm(geoclimaticFactor, factors, guard);
+        return 1.0 - std::exp(exponent);
     });
 }
 
