@@ -54,12 +54,20 @@ double geoclimaticConstant(Method method, LandType landType, double altitude1M, 
 }
 
 double geoclimaticFactor(const HopRecord& record, MathGuard& guard) {
+    return geoclimaticClimateTerm(record, guard) * timePercentageTerm(record.pLPct, guard);
+}
+
+double geoclimaticClimateTerm(const HopRecord& record, MathGuard& guard) {
     const double a = geoclimaticConstant(record.method, record.landType,
                                          record.station1HeightM + record.antenna1HeightM,
                                          record.station2HeightM + record.antenna2HeightM);
     const double cLat = latitudeTermDb(record.latitudeDeg);
     const double cLon = longitudeTermDb(record.eastWest, record.longitudeDeg);
-    return guard.pow(10.0, -(a - cLat - cLon)) * guard.pow(record.pLPct, 1.5);
+    return guard.pow(10.0, -(a - cLat - cLon));
+}
+
+double timePercentageTerm(double pLPct, MathGuard& guard) {
+    return guard.pow(pLPct, 1.5);
 }
 
 double pathInclinationMrad(const HopRecord& record) {

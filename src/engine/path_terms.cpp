@@ -35,7 +35,11 @@ constexpr std::uint32_t dependencies(Term term) {
     case PathTerms::DiversityFrequency:
         return bits({Frequency});
     case PathTerms::Geoclimatic:
-        return heights | bits({Latitude, Longitude, TimePercentage, Hemisphere, Land, PathMethod});
+        return dependencies(PathTerms::GeoclimaticClimate) | bits({TimePercentage});
+    case PathTerms::GeoclimaticClimate:
+        return heights | bits({Latitude, Longitude, Hemisphere, Land, PathMethod});
+    case PathTerms::GeoclimaticTime:
+        return bits({TimePercentage});
     case PathTerms::GrazingAngle:
         return grazingAngle;
     case PathTerms::OutageDistance:

@@ -58,6 +58,8 @@ class PathTerms {
         LengthLog,
         FrequencyLog,
         Geoclimatic,
+        GeoclimaticClimate,
+        GeoclimaticTime,
         GrazingAngle,
         OutageDistance,
         OutageFrequency,
@@ -108,7 +110,13 @@ inline double PathTerms::pathLossDb(const HopState& hop, MathGuard& guard) {
 }
 
 inline double PathTerms::geoclimaticFactor(const HopRecord& record, MathGuard& guard) {
-    return take(Geoclimatic, guard, [&] { return korvel::geoclimaticFactor(record, guard); });
+    // Its powers apart: a new antenna height rarely changes the climate's, never the time's.
+    return take(Geoclimatic, guard, [&] {
+        return take(GeoclimaticClimate, guard,
+                    [&] { return geoclimaticClimateTerm(record, guard); }) *
+               take(GeoclimaticTime, guard,
+                    [&] { return timePercentageTerm(record.pLPct, guard); });
+    });
 }
 
 inline double PathTerms::grazingAngleMrad(const HopRecord& record, MathGuard& guard) {
