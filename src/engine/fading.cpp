@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/log_powers.h"
+
 namespace korvel {
 
 namespace {
@@ -101,8 +103,10 @@ double grazingAngleMrad(const HopRecord& record, MathGuard& /*guard*/) {
 OutageFactors outageFactors(const HopRecord& record, double grazingAngleMrad, MathGuard& guard) {
     const OutageExponents exponents = outageExponents(record.method);
     OutageFactors factors;
-    factors.distance = guard.pow(record.hopLengthKm, exponents.distance);
-    factors.frequency = guard.pow(record.frequencyGHz, exponents.frequency);
+    const double d = record.hopLengthKm;
+    const double f = record.frequencyGHz;
+    factors.distance = powerFromLog(d, std::log(d), exponents.distance, guard);
+    factors.frequency = powerFromLog(f, std::log(f), exponents.frequency, guard);
     factors.inclination = guard.pow(1.0 + pathInclinationMrad(record), exponents.inclination);
     if (record.method == Method::Method2) {
         factors.grazing = guard.pow(grazingAngleMrad, exponents.grazing);

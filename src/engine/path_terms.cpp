@@ -28,9 +28,11 @@ constexpr std::uint32_t dependencies(Term term) {
     switch (term) {
     case PathTerms::PathLoss:
         return bits({Length, Frequency, WaterVapour});
+    case PathTerms::LengthLn:
     case PathTerms::LengthLog:
     case PathTerms::DiversityLength:
         return bits({Length});
+    case PathTerms::FrequencyLn:
     case PathTerms::FrequencyLog:
     case PathTerms::DiversityFrequency:
         return bits({Frequency});

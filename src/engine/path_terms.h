@@ -15,6 +15,7 @@
 #include "engine/fading.h"
 #include "engine/hop_record.h"
 #include "engine/link_budget.h"
+#include "engine/log_powers.h"
 #include "engine/math_guard.h"
 
 namespace korvel {
@@ -55,6 +56,8 @@ class PathTerms {
     };
     enum Term : unsigned {
         PathLoss,
+        LengthLn,
+        FrequencyLn,
         LengthLog,
         FrequencyLog,
         Geoclimatic,
@@ -77,7 +80,10 @@ class PathTerms {
     static constexpr double kMaxDiversitySpacingM = 25.0;
 
     template <typename Calculate> double take(Term term, MathGuard& guard, Calculate calculate);
-    double takePower(Term term, double base, double exponent, MathGuard& guard);
+    // ln of the length and the frequency, for all their powers (log_powers.h); never a message.
+    double lengthLn(double hopLengthKm);
+    double frequencyLn(double frequencyGHz);
+    double takeLn(Term term, double x);
 
     std::array<std::uint64_t, kInputCount> inputs_{};
     std::array<double, kTermCount> values_{};
@@ -103,8 +109,10 @@ inline double PathTerms::pathLossDb(const HopState& hop, MathGuard& guard) {
     const double d = hop.record.hopLengthKm;
     const double f = hop.record.frequencyGHz;
     return take(PathLoss, guard, [&] {
-        const double lengthLog = take(LengthLog, guard, [&] { return guard.log10(d); });
-        const double frequencyLog = take(FrequencyLog, guard, [&] { return guard.log10(f); });
+        const double lengthLog =
+            take(LengthLog, guard, [&] { return log10FromLog(d, lengthLn(d), guard); });
+        const double frequencyLog =
+            take(FrequencyLog, guard, [&] { return log10FromLog(f, frequencyLn(f), guard); });
         return pathLossFromLogsDb(lengthLog, frequencyLog, d, f, hop.waterVapourDensity);
     });
 }
@@ -123,8 +131,21 @@ inline double PathTerms::grazingAngleMrad(const HopRecord& record, MathGuard& gu
     return take(GrazingAngle, guard, [&] { return korvel::grazingAngleMrad(record, guard); });
 }
 
-inline double PathTerms::takePower(Term term, double base, double exponent, MathGuard& guard) {
-    return take(term, guard, [&] { return guard.pow(base, exponent); });
+inline double PathTerms::lengthLn(double hopLengthKm) {
+    return takeLn(LengthLn, hopLengthKm);
+}
+
+inline double PathTerms::frequencyLn(double frequencyGHz) {
+    return takeLn(FrequencyLn, frequencyGHz);
+}
+
+inline double PathTerms::takeLn(Term term, double x) {
+    const std::uint32_t bit = 1U << term;
+    if ((kept_ & bit) == 0) {
+        values_[term] = std::log(x);
+        kept_ |= bit;
+    }
+    return values_[term];
 }
 
 inline OutageFactors PathTerms::outageFactors(const HopRecord& record, double grazingAngleMrad,
@@ -132,10 +153,14 @@ inline OutageFactors PathTerms::outageFactors(const HopRecord& record, double gr
     // The exponents inside the calculations: a kept factor needs none.
     const auto exponents = [&record] { return outageExponents(record.method); };
     OutageFactors factors;
-    factors.distance = take(OutageDistance, guard,
-                            [&] { return guard.pow(record.hopLengthKm, exponents().distance); });
-    factors.frequency = take(OutageFrequency, guard,
-                             [&] { return guard.pow(record.frequencyGHz, exponents().frequency); });
+    const double d = record.hopLengthKm;
+    const double f = record.frequencyGHz;
+    factors.distance = take(OutageDistance, guard, [&] {
+        return powerFromLog(d, lengthLn(d), exponents().distance, guard);
+    });
+    factors.frequency = take(OutageFrequency, guard, [&] {
+        return powerFromLog(f, frequencyLn(f), exponents().frequency, guard);
+    });
     factors.inclination = take(OutageInclination, guard, [&] {
         return guard.pow(1.0 + pathInclinationMrad(record), exponents().inclination);
     });
@@ -153,9 +178,13 @@ inline double PathTerms::spaceDiversityFactor(const HopRecord& record, double ge
             const double spacing = take(DiversitySpacing, guard, [&] {
                 return guard.pow(std::min(record.antennaSpacingM, kMaxDiversitySpacingM), 0.87);
             });
-            const double frequency =
-                takePower(DiversityFrequency, record.frequencyGHz, -0.12, guard);
-            const double length = takePower(DiversityLength, record.hopLengthKm, 0.48, guard);
+            const double f = record.frequencyGHz;
+            const double d = record.hopLengthKm;
+            const double frequency = take(DiversityFrequency, guard, [&] {
+                return powerFromLog(f, frequencyLn(f), -0.12, guard);
+            });
+            const double length = take(DiversityLength, guard,
+                                       [&] { return powerFromLog(d, lengthLn(d), 0.48, guard); });
             return -0.000334 * spacing * frequency * length;
         });
         const double exponent =

@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "engine/link_budget.h"
+#include "engine/log_powers.h"
 
 namespace korvel {
 
@@ -80,8 +81,10 @@ CombinationContext makeCombinationContext(const HopState& hop, double grazingAng
         context.selectiveOutagePct = fadingOutagePct(context.geoclimaticFactor, hop.results.Msm,
                                                      context.outageFactors, guard);
     }
-    context.distanceTerm = guard.pow(record.hopLengthKm, 0.48);
-    context.frequencyTerm = guard.pow(record.frequencyGHz, -0.12);
+    const double d = record.hopLengthKm;
+    const double f = record.frequencyGHz;
+    context.distanceTerm = powerFromLog(d, std::log(d), 0.48, guard);
+    context.frequencyTerm = powerFromLog(f, std::log(f), -0.12, guard);
     if (record.diversityMode == DiversityMode::Space) {
         context.occurrenceTerm =
             multipathOccurrenceTerm(context.geoclimaticFactor, context.outageFactors, guard);
