@@ -60,12 +60,16 @@ double geoclimaticFactor(const HopRecord& record, MathGuard& guard) {
 }
 
 double geoclimaticClimateTerm(const HopRecord& record, MathGuard& guard) {
+    return guard.pow(10.0, geoclimaticExponent(record));
+}
+
+double geoclimaticExponent(const HopRecord& record) {
     const double a = geoclimaticConstant(record.method, record.landType,
                                          record.station1HeightM + record.antenna1HeightM,
                                          record.station2HeightM + record.antenna2HeightM);
     const double cLat = latitudeTermDb(record.latitudeDeg);
     const double cLon = longitudeTermDb(record.eastWest, record.longitudeDeg);
-    return guard.pow(10.0, -(a - cLat - cLon));
+    return -(a - cLat - cLon);
 }
 
 double timePercentageTerm(double pLPct, MathGuard& guard) {

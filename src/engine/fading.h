@@ -19,6 +19,8 @@ double geoclimaticConstant(Method method, LandType landType, double altitude1M, 
 double geoclimaticFactor(const HopRecord& record, MathGuard& guard);
 // Its two powers: 10^(-(a - cLat - cLon)), and pL^1.5 (1.0 with the guard's message below 0).
 double geoclimaticClimateTerm(const HopRecord& record, MathGuard& guard);
+// The exponent -(a - cLat - cLon) of the first.
+double geoclimaticExponent(const HopRecord& record);
 double timePercentageTerm(double pLPct, MathGuard& guard);
 // Path inclination in mrad from the antenna altitudes (m) over the hop length (km, above 0;
 // the pages refuse lengths below 0.1 km, at 0 the result is infinite or not a number).

@@ -52,6 +52,9 @@ class PathTerms {
         Hemisphere,
         Land,
         PathMethod,
+        // Not an input of its own: the geoclimatic exponent that the heights, the place, the land
+        // and the method give, so that a new height that leaves it as it was keeps its power.
+        ClimateExponent,
         kInputCount
     };
     enum Term : unsigned {
