@@ -37,7 +37,9 @@ bool linkBudget(HopState& hop, PathTerms& terms, MathGuard& guard, CalcStatus& s
 }
 
 // Stage 2. Returns false when the path is too obstructed for method 2 and the calculation stops.
-bool fadingOutage(HopState& hop, PathTerms& terms, MathGuard& guard, CalcStatus& status) {
+// `factors` are the outage factors of the path, for stage 3.
+bool fadingOutage(HopState& hop, PathTerms& terms, MathGuard& guard, OutageFactors& factors,
+                  CalcStatus& status) {
     const HopRecord& r = hop.record;
     HopResults& out = hop.results;
     out.cLat = latitudeTermDb(r.latitudeDeg);
@@ -54,7 +56,7 @@ bool fadingOutage(HopState& hop, PathTerms& terms, MathGuard& guard, CalcStatus&
             return false;
         }
     }
-    const OutageFactors factors = terms.outageFactors(r, grazing, guard);
+    factors = terms.outageFactors(r, grazing, guard);
     out.pfm = fadingOutagePct(out.K, out.M, factors, guard);
     out.psm = r.selectiveFading == SelectiveFading::No
                   ? 0.0
@@ -63,14 +65,10 @@ bool fadingOutage(HopState& hop, PathTerms& terms, MathGuard& guard, CalcStatus&
     return true;
 }
 
-double spaceDiversityImprovement(const HopRecord& r, const HopResults& in, PathTerms& terms,
-                                 MathGuard& guard) {
+double spaceDiversityImprovement(const HopRecord& r, const HopResults& in,
+                                 const OutageFactors& factors, PathTerms& terms, MathGuard& guard) {
     const double v = std::max(r.antenna1GainDbi, r.antenna2GainDbi) - r.diversityGainDbi;
-    // Multipath occurrence: the flat outage brought back to zero fade depth, as a fraction.
-    const double p0 = in.pfm / 100.0 * guard.pow(10.0, 0.1 * in.M);
-    const double pathTerm = terms.spaceDiversityTerm(r, guard);
-    const double exponent = pathTerm * guard.pow(p0, -1.04);
-    return guard.pow(10.0, 0.1 * (in.M - v)) * (1.0 - std::exp(exponent));
+    return guard.pow(10.0, 0.1 * (in.M - v)) * terms.spaceDiversityFactor(r, in.K, factors, guard);
 }
 
 double frequencyDiversityImprovement(const HopRecord& r, const HopResults& in, MathGuard& guard) {
@@ -80,14 +78,15 @@ double frequencyDiversityImprovement(const HopRecord& r, const HopResults& in, M
 }
 
 // Stage 3. A hop without diversity keeps its diversity results as they were.
-void diversityImprovement(HopState& hop, PathTerms& terms, MathGuard& guard, CalcStatus& status) {
+void diversityImprovement(HopState& hop, const OutageFactors& factors, PathTerms& terms,
+                          MathGuard& guard, CalcStatus& status) {
     const HopRecord& r = hop.record;
     HopResults& out = hop.results;
     if (r.diversityMode == DiversityMode::No) {
         return;
     }
     out.Ifm = r.diversityMode == DiversityMode::Space
-                  ? spaceDiversityImprovement(r, out, terms, guard)
+                  ? spaceDiversityImprovement(r, out, factors, terms, guard)
                   : frequencyDiversityImprovement(r, out, guard);
     out.pfmd = out.pfm / out.Ifm;
     out.psmd = 0.0;
@@ -110,9 +109,10 @@ CalculationOutcome calculateHop(HopState& hop) {
     MathGuard guard;
     CalculationOutcome outcome;
     PathTerms& terms = PathTerms::of(hop);
+    OutageFactors factors;
     if (linkBudget(hop, terms, guard, outcome.status) &&
-        fadingOutage(hop, terms, guard, outcome.status)) {
-        diversityImprovement(hop, terms, guard, outcome.status);
+        fadingOutage(hop, terms, guard, factors, outcome.status)) {
+        diversityImprovement(hop, factors, terms, guard, outcome.status);
     }
     outcome.mathMessages = guard.takeMessages();
     return outcome;

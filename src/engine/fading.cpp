@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/log_powers.h"
+
 namespace korvel {
 
 namespace {
@@ -54,12 +56,24 @@ double geoclimaticConstant(Method method, LandType landType, double altitude1M, 
 }
 
 double geoclimaticFactor(const HopRecord& record, MathGuard& guard) {
+    return geoclimaticClimateTerm(record, guard) * timePercentageTerm(record.pLPct, guard);
+}
+
+double geoclimaticClimateTerm(const HopRecord& record, MathGuard& guard) {
+    return guard.pow(10.0, geoclimaticExponent(record));
+}
+
+double geoclimaticExponent(const HopRecord& record) {
     const double a = geoclimaticConstant(record.method, record.landType,
                                          record.station1HeightM + record.antenna1HeightM,
                                          record.station2HeightM + record.antenna2HeightM);
     const double cLat = latitudeTermDb(record.latitudeDeg);
     const double cLon = longitudeTermDb(record.eastWest, record.longitudeDeg);
-    return guard.pow(10.0, -(a - cLat - cLon)) * guard.pow(record.pLPct, 1.5);
+    return -(a - cLat - cLon);
+}
+
+double timePercentageTerm(double pLPct, MathGuard& guard) {
+    return guard.pow(pLPct, 1.5);
 }
 
 double pathInclinationMrad(const HopRecord& record) {
@@ -93,8 +107,10 @@ double grazingAngleMrad(const HopRecord& record, MathGuard& /*guard*/) {
 OutageFactors outageFactors(const HopRecord& record, double grazingAngleMrad, MathGuard& guard) {
     const OutageExponents exponents = outageExponents(record.method);
     OutageFactors factors;
-    factors.distance = guard.pow(record.hopLengthKm, exponents.distance);
-    factors.frequency = guard.pow(record.frequencyGHz, exponents.frequency);
+    const double d = record.hopLengthKm;
+    const double f = record.frequencyGHz;
+    factors.distance = powerFromLog(d, std::log(d), exponents.distance, guard);
+    factors.frequency = powerFromLog(f, std::log(f), exponents.frequency, guard);
     factors.inclination = guard.pow(1.0 + pathInclinationMrad(record), exponents.inclination);
     if (record.method == Method::Method2) {
         factors.grazing = guard.pow(grazingAngleMrad, exponents.grazing);
@@ -106,6 +122,13 @@ double fadingOutagePct(double geoclimaticFactor, double marginDb, const OutageFa
                        MathGuard& guard) {
     return geoclimaticFactor * guard.pow(10.0, -0.1 * marginDb) * factors.grazing *
            factors.distance * factors.frequency * factors.inclination;
+}
+
+double multipathOccurrenceTerm(double geoclimaticFactor, const OutageFactors& factors,
+                               MathGuard& guard) {
+    const double occurrence = geoclimaticFactor * factors.grazing * factors.distance *
+                              factors.frequency * factors.inclination / 100.0;
+    return guard.pow(occurrence, -1.04);
 }
 
 double hopSelectiveMargin(double msmRefDb, double hopLengthKm) {

@@ -17,6 +17,11 @@ double geoclimaticConstant(Method method, LandType landType, double altitude1M, 
 // K = 10^(-(a - cLat - cLon)) * pL^1.5, with pL in % from 0 (the Basics page accepts 0 to 100).
 // A negative pL makes its power 1.0 with the guard's message.
 double geoclimaticFactor(const HopRecord& record, MathGuard& guard);
+// Its two powers: 10^(-(a - cLat - cLon)), and pL^1.5 (1.0 with the guard's message below 0).
+double geoclimaticClimateTerm(const HopRecord& record, MathGuard& guard);
+// The exponent -(a - cLat - cLon) of the first.
+double geoclimaticExponent(const HopRecord& record);
+double timePercentageTerm(double pLPct, MathGuard& guard);
 // Path inclination in mrad from the antenna altitudes (m) over the hop length (km, above 0;
 // the pages refuse lengths below 0.1 km, at 0 the result is infinite or not a number).
 double pathInclinationMrad(const HopRecord& record);
@@ -52,6 +57,12 @@ OutageFactors outageFactors(const HopRecord& record, double grazingAngleMrad, Ma
 // larger the outage, without bound): K * 10^(-0.1 M) * the factors.
 double fadingOutagePct(double geoclimaticFactor, double marginDb, const OutageFactors& factors,
                        MathGuard& guard);
+// p0^-1.04 of the space diversity improvement, p0 the multipath occurrence as a fraction: the
+// flat outage brought back to zero fade depth, which leaves K and the factors alone. Taken from
+// them rather than from the outage, so that it needs no margin and the same path gives it bit
+// for bit to the hop calculation and to the combination search.
+double multipathOccurrenceTerm(double geoclimaticFactor, const OutageFactors& factors,
+                               MathGuard& guard);
 
 // Selective fading margin of the hop for selective fading Standard, dB, from the margin at
 // 42.5 km (dB) and the hop length (km, above 0): never below 0. A length of 0 gives infinity

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/log_powers.h"
 #include "engine/number_text.h"
 
 namespace korvel {
@@ -41,8 +42,8 @@ double waterVapourAttenuation(double frequencyGHz, double waterVapourDensity) {
 double pathLossDb(double hopLengthKm, double frequencyGHz, double waterVapourDensity,
                   MathGuard& guard) {
     // The length's message comes before the frequency's.
-    const double lengthLog10 = guard.log10(hopLengthKm);
-    const double frequencyLog10 = guard.log10(frequencyGHz);
+    const double lengthLog10 = log10FromLog(hopLengthKm, std::log(hopLengthKm), guard);
+    const double frequencyLog10 = log10FromLog(frequencyGHz, std::log(frequencyGHz), guard);
     return pathLossFromLogsDb(lengthLog10, frequencyLog10, hopLengthKm, frequencyGHz,
                               waterVapourDensity);
 }

@@ -28,14 +28,20 @@ constexpr std::uint32_t dependencies(Term term) {
     switch (term) {
     case PathTerms::PathLoss:
         return bits({Length, Frequency, WaterVapour});
+    case PathTerms::LengthLn:
     case PathTerms::LengthLog:
     case PathTerms::DiversityLength:
         return bits({Length});
+    case PathTerms::FrequencyLn:
     case PathTerms::FrequencyLog:
     case PathTerms::DiversityFrequency:
         return bits({Frequency});
     case PathTerms::Geoclimatic:
-        return heights | bits({Latitude, Longitude, TimePercentage, Hemisphere, Land, PathMethod});
+        return dependencies(PathTerms::GeoclimaticClimate) | bits({TimePercentage});
+    case PathTerms::GeoclimaticClimate:
+        return bits({ClimateExponent});
+    case PathTerms::GeoclimaticTime:
+        return bits({TimePercentage});
     case PathTerms::GrazingAngle:
         return grazingAngle;
     case PathTerms::OutageDistance:
@@ -50,6 +56,11 @@ constexpr std::uint32_t dependencies(Term term) {
         return bits({AntennaSpacing, Frequency, Length});
     case PathTerms::DiversitySpacing:
         return bits({AntennaSpacing});
+    case PathTerms::DiversityFactor:
+        return dependencies(PathTerms::Geoclimatic) | dependencies(PathTerms::OutageDistance) |
+               dependencies(PathTerms::OutageFrequency) |
+               dependencies(PathTerms::OutageInclination) | dependencies(PathTerms::OutageGrazing) |
+               dependencies(PathTerms::DiversityTerm);
     case PathTerms::kTermCount:
         break;
     }
@@ -69,6 +80,11 @@ constexpr std::array<std::uint32_t, PathTerms::kInputCount> kDependents = [] {
     return dependents;
 }();
 
+// The inputs the geoclimatic exponent is worked out from.
+constexpr std::uint32_t kClimateSources = bits(
+    {Input::Station1Height, Input::Antenna1Height, Input::Station2Height, Input::Antenna2Height,
+     Input::Latitude, Input::Longitude, Input::Hemisphere, Input::Land, Input::PathMethod});
+
 // The bits of each input: the same bits give the same terms (-0.0 is not 0.0 for a power).
 std::array<std::uint64_t, PathTerms::kInputCount> inputsOf(const HopState& hop) {
     const HopRecord& r = hop.record;
@@ -86,14 +102,17 @@ std::array<std::uint64_t, PathTerms::kInputCount> inputsOf(const HopState& hop) 
             bitsOf(r.antennaSpacingM),
             static_cast<std::uint64_t>(r.eastWest),
             static_cast<std::uint64_t>(r.landType),
-            static_cast<std::uint64_t>(r.method)};
+            static_cast<std::uint64_t>(r.method),
+            0};
 }
 
 } // namespace
 
 PathTerms& PathTerms::of(const HopState& hop) {
     thread_local PathTerms last;
-    const auto inputs = inputsOf(hop);
+    auto inputs = inputsOf(hop);
+    // Worked out only when one of its sources changed: until then it is the one kept.
+    inputs[ClimateExponent] = last.inputs_[ClimateExponent];
     // Compared without a branch per input first: this runs before every calculation, and most
     // calculations keep the path.
     std::uint64_t differences = 0;
@@ -101,9 +120,17 @@ PathTerms& PathTerms::of(const HopState& hop) {
         differences |= inputs[i] ^ last.inputs_[i];
     }
     if (differences != 0) {
+        std::uint32_t changed = 0;
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             if (inputs[i] != last.inputs_[i]) {
                 last.kept_ &= ~kDependents[i];
+                changed |= 1U << i;
+            }
+        }
+        if ((changed & kClimateSources) != 0) {
+            inputs[ClimateExponent] = std::bit_cast<std::uint64_t>(geoclimaticExponent(hop.record));
+            if (inputs[ClimateExponent] != last.inputs_[ClimateExponent]) {
+                last.kept_ &= ~kDependents[ClimateExponent];
             }
         }
         last.inputs_ = inputs;

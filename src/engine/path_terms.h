@@ -9,11 +9,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 #include "engine/fading.h"
 #include "engine/hop_record.h"
 #include "engine/link_budget.h"
+#include "engine/log_powers.h"
 #include "engine/math_guard.h"
 
 namespace korvel {
@@ -29,8 +31,10 @@ class PathTerms {
     double geoclimaticFactor(const HopRecord& record, MathGuard& guard);
     double grazingAngleMrad(const HopRecord& record, MathGuard& guard);
     OutageFactors outageFactors(const HopRecord& record, double grazingAngleMrad, MathGuard& guard);
-    // -0.000334 s^0.87 f^-0.12 d^0.48 of the space diversity improvement, s at most 25 m.
-    double spaceDiversityTerm(const HopRecord& record, MathGuard& guard);
+    // 1 - exp(-0.000334 s^0.87 f^-0.12 d^0.48 p0^-1.04) of the space diversity improvement, s at
+    // most 25 m; K and the factors are this path's, as the two calls above gave them.
+    double spaceDiversityFactor(const HopRecord& record, double geoclimaticFactor,
+                                const OutageFactors& factors, MathGuard& guard);
 
     // The inputs of the path and its terms, each a bit in the sets of path_terms.cpp.
     enum Input : unsigned {
@@ -48,13 +52,20 @@ class PathTerms {
         Hemisphere,
         Land,
         PathMethod,
+        // Not an input of its own: the geoclimatic exponent that the heights, the place, the land
+        // and the method give, so that a new height that leaves it as it was keeps its power.
+        ClimateExponent,
         kInputCount
     };
     enum Term : unsigned {
         PathLoss,
+        LengthLn,
+        FrequencyLn,
         LengthLog,
         FrequencyLog,
         Geoclimatic,
+        GeoclimaticClimate,
+        GeoclimaticTime,
         GrazingAngle,
         OutageDistance,
         OutageFrequency,
@@ -64,6 +75,7 @@ class PathTerms {
         DiversitySpacing,
         DiversityFrequency,
         DiversityLength,
+        DiversityFactor,
         kTermCount
     };
 
@@ -71,7 +83,10 @@ class PathTerms {
     static constexpr double kMaxDiversitySpacingM = 25.0;
 
     template <typename Calculate> double take(Term term, MathGuard& guard, Calculate calculate);
-    double takePower(Term term, double base, double exponent, MathGuard& guard);
+    // ln of the length and the frequency, for all their powers (log_powers.h); never a message.
+    double lengthLn(double hopLengthKm);
+    double frequencyLn(double frequencyGHz);
+    double takeLn(Term term, double x);
 
     std::array<std::uint64_t, kInputCount> inputs_{};
     std::array<double, kTermCount> values_{};
@@ -97,22 +112,43 @@ inline double PathTerms::pathLossDb(const HopState& hop, MathGuard& guard) {
     const double d = hop.record.hopLengthKm;
     const double f = hop.record.frequencyGHz;
     return take(PathLoss, guard, [&] {
-        const double lengthLog = take(LengthLog, guard, [&] { return guard.log10(d); });
-        const double frequencyLog = take(FrequencyLog, guard, [&] { return guard.log10(f); });
+        const double lengthLog =
+            take(LengthLog, guard, [&] { return log10FromLog(d, lengthLn(d), guard); });
+        const double frequencyLog =
+            take(FrequencyLog, guard, [&] { return log10FromLog(f, frequencyLn(f), guard); });
         return pathLossFromLogsDb(lengthLog, frequencyLog, d, f, hop.waterVapourDensity);
     });
 }
 
 inline double PathTerms::geoclimaticFactor(const HopRecord& record, MathGuard& guard) {
-    return take(Geoclimatic, guard, [&] { return korvel::geoclimaticFactor(record, guard); });
+    // Its powers apart: a new antenna height rarely changes the climate's, never the time's.
+    return take(Geoclimatic, guard, [&] {
+        return take(GeoclimaticClimate, guard,
+                    [&] { return geoclimaticClimateTerm(record, guard); }) *
+               take(GeoclimaticTime, guard,
+                    [&] { return timePercentageTerm(record.pLPct, guard); });
+    });
 }
 
 inline double PathTerms::grazingAngleMrad(const HopRecord& record, MathGuard& guard) {
     return take(GrazingAngle, guard, [&] { return korvel::grazingAngleMrad(record, guard); });
 }
 
-inline double PathTerms::takePower(Term term, double base, double exponent, MathGuard& guard) {
-    return take(term, guard, [&] { return guard.pow(base, exponent); });
+inline double PathTerms::lengthLn(double hopLengthKm) {
+    return takeLn(LengthLn, hopLengthKm);
+}
+
+inline double PathTerms::frequencyLn(double frequencyGHz) {
+    return takeLn(FrequencyLn, frequencyGHz);
+}
+
+inline double PathTerms::takeLn(Term term, double x) {
+    const std::uint32_t bit = 1U << term;
+    if ((kept_ & bit) == 0) {
+        values_[term] = std::log(x);
+        kept_ |= bit;
+    }
+    return values_[term];
 }
 
 inline OutageFactors PathTerms::outageFactors(const HopRecord& record, double grazingAngleMrad,
@@ -120,10 +156,14 @@ inline OutageFactors PathTerms::outageFactors(const HopRecord& record, double gr
     // The exponents inside the calculations: a kept factor needs none.
     const auto exponents = [&record] { return outageExponents(record.method); };
     OutageFactors factors;
-    factors.distance = take(OutageDistance, guard,
-                            [&] { return guard.pow(record.hopLengthKm, exponents().distance); });
-    factors.frequency = take(OutageFrequency, guard,
-                             [&] { return guard.pow(record.frequencyGHz, exponents().frequency); });
+    const double d = record.hopLengthKm;
+    const double f = record.frequencyGHz;
+    factors.distance = take(OutageDistance, guard, [&] {
+        return powerFromLog(d, lengthLn(d), exponents().distance, guard);
+    });
+    factors.frequency = take(OutageFrequency, guard, [&] {
+        return powerFromLog(f, frequencyLn(f), exponents().frequency, guard);
+    });
     factors.inclination = take(OutageInclination, guard, [&] {
         return guard.pow(1.0 + pathInclinationMrad(record), exponents().inclination);
     });
@@ -134,14 +174,25 @@ inline OutageFactors PathTerms::outageFactors(const HopRecord& record, double gr
     return factors;
 }
 
-inline double PathTerms::spaceDiversityTerm(const HopRecord& record, MathGuard& guard) {
-    return take(DiversityTerm, guard, [&] {
-        const double spacing = take(DiversitySpacing, guard, [&] {
-            return guard.pow(std::min(record.antennaSpacingM, kMaxDiversitySpacingM), 0.87);
+inline double PathTerms::spaceDiversityFactor(const HopRecord& record, double geoclimaticFactor,
+                                              const OutageFactors& factors, MathGuard& guard) {
+    return take(DiversityFactor, guard, [&] {
+        const double pathTerm = take(DiversityTerm, guard, [&] {
+            const double spacing = take(DiversitySpacing, guard, [&] {
+                return guard.pow(std::min(record.antennaSpacingM, kMaxDiversitySpacingM), 0.87);
+            });
+            const double f = record.frequencyGHz;
+            const double d = record.hopLengthKm;
+            const double frequency = take(DiversityFrequency, guard, [&] {
+                return powerFromLog(f, frequencyLn(f), -0.12, guard);
+            });
+            const double length = take(DiversityLength, guard,
+                                       [&] { return powerFromLog(d, lengthLn(d), 0.48, guard); });
+            return -0.000334 * spacing * frequency * length;
         });
-        const double frequency = takePower(DiversityFrequency, record.frequencyGHz, -0.12, guard);
-        const double length = takePower(DiversityLength, record.hopLengthKm, 0.48, guard);
-        return -0.000334 * spacing * frequency * length;
+        const double exponent =
+            pathTerm * multipathOccurrenceTerm(geoclimaticFactor, factors, guard);
+        return 1.0 - std::exp(exponent);
     });
 }
 

@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "engine/link_budget.h"
+#include "engine/log_powers.h"
 
 namespace korvel {
 
@@ -45,7 +46,7 @@ CombinationOutage spaceDiversityOutage(const CombinationContext& context,
     const HopRecord& record = context.record;
     const double totalPct = margin.flatPct + context.selectiveOutagePct;
     const double t = std::pow(10.0, 0.1 * (margin.marginDb - (gainMaxDbi - diversityGainDbi)));
-    const double occurrenceTerm = margin.occurrenceTerm;
+    const double occurrenceTerm = context.occurrenceTerm;
 
     const double required = totalPct / record.outageObjectivePct;
     double spacingM = kMinimumSpacingM;
@@ -80,8 +81,14 @@ CombinationContext makeCombinationContext(const HopState& hop, double grazingAng
         context.selectiveOutagePct = fadingOutagePct(context.geoclimaticFactor, hop.results.Msm,
                                                      context.outageFactors, guard);
     }
-    context.distanceTerm = guard.pow(record.hopLengthKm, 0.48);
-    context.frequencyTerm = guard.pow(record.frequencyGHz, -0.12);
+    const double d = record.hopLengthKm;
+    const double f = record.frequencyGHz;
+    context.distanceTerm = powerFromLog(d, std::log(d), 0.48, guard);
+    context.frequencyTerm = powerFromLog(f, std::log(f), -0.12, guard);
+    if (record.diversityMode == DiversityMode::Space) {
+        context.occurrenceTerm =
+            multipathOccurrenceTerm(context.geoclimaticFactor, context.outageFactors, guard);
+    }
     return context;
 }
 
@@ -105,10 +112,6 @@ CombinationMargin combinationMargin(const CombinationContext& context, double ga
     MathGuard guard;
     margin.flatPct =
         fadingOutagePct(context.geoclimaticFactor, margin.marginDb, context.outageFactors, guard);
-    if (record.diversityMode == DiversityMode::Space) {
-        const double occurrence = margin.flatPct / 100.0 * std::pow(10.0, 0.1 * margin.marginDb);
-        margin.occurrenceTerm = std::pow(occurrence, -1.04);
-    }
     return margin;
 }
 

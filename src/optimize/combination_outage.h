@@ -17,6 +17,7 @@ struct CombinationContext {
     double selectiveOutagePct = 0; // selective outage, %: the same for every combination
     double distanceTerm = 0;       // d^0.48 of the space diversity improvement
     double frequencyTerm = 0;      // f^-0.12 of the space diversity improvement
+    double occurrenceTerm = 0;     // p0^-1.04 of the space diversity improvement
 };
 
 // Prepares the factors with the hop calculation's own formulas. Method 2 needs the grazing
@@ -41,10 +42,9 @@ struct CombinationOutage {
 // What a combination's antennas and feeders give before the diversity antenna is chosen: the
 // search tries every diversity antenna with the same margin.
 struct CombinationMargin {
-    bool rejected = false;     // a flat margin of 12 dB or less
-    double marginDb = 0;       // flat fade margin, dB
-    double flatPct = 0;        // flat outage, %
-    double occurrenceTerm = 0; // space diversity: p0^-1.04 of the improvement
+    bool rejected = false; // a flat margin of 12 dB or less
+    double marginDb = 0;   // flat fade margin, dB
+    double flatPct = 0;    // flat outage, %
 };
 CombinationMargin combinationMargin(const CombinationContext& context, double gain1Dbi,
                                     double gain2Dbi, double feeder1LossDbPer100m,

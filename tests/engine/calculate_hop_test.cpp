@@ -175,6 +175,8 @@ TEST(CalculateHop, EachPathInputGivesItsOwnTerms) {
     const std::vector<void (*)(HopRecord&)> pathChoices{
         [](HopRecord& r) { r.eastWest = EastWest::West; },
         [](HopRecord& r) { r.landType = LandType::LargeWater; },
+        // Both stations up into the mountains: the heights change the geoclimatic constant.
+        [](HopRecord& r) { r.station1HeightM = r.station2HeightM = 1000.0; },
         [](HopRecord& r) { r.method = r.method == kM1 ? kM2 : kM1; }};
     const auto resultsAfter = [](const HopState& before, HopState hop) {
         HopState first = before;

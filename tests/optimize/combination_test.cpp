@@ -106,6 +106,9 @@ TEST(CombinationPrice, NoPriceForAnIndexOutsideTheTables) {
 
 // Round numbers: with no feeder, connector or branching loss the margin is 10 + Ga1 + Ga2 dB,
 // and the flat outage K x 10^(-0.1 M) x 6500 %.
+// Multipath occurrence: the flat outage at zero fade depth as a fraction, K x 6500 / 100.
+constexpr double kOccurrence = 1e-4 * 6500.0 / 100.0;
+
 CombinationContext roundContext(DiversityMode diversity) {
     CombinationContext context;
     HopRecord& r = context.record = test::makeTypicalHop().record;
@@ -116,6 +119,7 @@ CombinationContext roundContext(DiversityMode diversity) {
     context.outageFactors = OutageFactors{1000.0, 6.5, 1.0, 1.0};
     context.distanceTerm = std::pow(40.0, 0.48);
     context.frequencyTerm = std::pow(7.5, -0.12);
+    context.occurrenceTerm = std::pow(kOccurrence, -1.04);
     return context;
 }
 
@@ -125,9 +129,8 @@ double flatOutage(double marginDb) {
 
 // Space diversity improvement for the round context, written out from the formula.
 double spaceImprovement(double marginDb, double gainDifferenceDb, double spacingM) {
-    const double q = flatOutage(marginDb) / 100.0 * std::pow(10.0, 0.1 * marginDb);
     const double exponent = -0.000334 * std::pow(spacingM, 0.87) * std::pow(7.5, -0.12) *
-                            std::pow(40.0, 0.48) * std::pow(q, -1.04);
+                            std::pow(40.0, 0.48) * std::pow(kOccurrence, -1.04);
     return std::pow(10.0, 0.1 * (marginDb - gainDifferenceDb)) * (1.0 - std::exp(exponent));
 }
 
