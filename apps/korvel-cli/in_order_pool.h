@@ -13,8 +13,11 @@ namespace korvel::cli {
 
 // The threads worth starting for `count` items: one per core, at most four, none for one item.
 inline unsigned workThreadsFor(std::size_t count) {
+    if (count < 2) {
+        return 1U; // a single hop's start does not read the processor count from /sys
+    }
     const unsigned cores = std::max(1U, std::thread::hardware_concurrency());
-    return count < 2 ? 1U : static_cast<unsigned>(std::min<std::size_t>({cores, 4U, count}));
+    return static_cast<unsigned>(std::min<std::size_t>({cores, 4U, count}));
 }
 
 // Calls make(i) for every i below `count` on `threads` threads (on the calling thread alone when
