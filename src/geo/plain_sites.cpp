@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "geo/site_ranges.h"
+#include "geo/sites_file_keys.h"
 
 namespace korvel {
 
@@ -113,8 +114,8 @@ class PlainReader {
     std::size_t at_ = 0;
 };
 
-constexpr std::array<std::string_view, 3> kStationFields = {"latitudeDeg", "longitudeDeg",
-                                                            "groundElevationM"};
+constexpr std::array<std::string_view, 3> kStationFields = {
+    sites_keys::kLatitude, sites_keys::kLongitude, sites_keys::kGroundElevation};
 
 std::optional<SitePosition> plainStation(PlainReader& in) {
     std::array<std::optional<double>, 3> values;
@@ -158,13 +159,13 @@ std::optional<HopSites> readPlainSites(std::string_view text, int currentVersion
     }
     do {
         const auto name = in.key();
-        if (name == "version" && !version) {
+        if (name == sites_keys::kVersion && !version) {
             version = in.number();
             if (!version) {
                 return std::nullopt;
             }
-        } else if (name == "station1" || name == "station2") {
-            auto& station = sites.stations[name == "station1" ? 0 : 1];
+        } else if (name == sites_keys::kStations[0] || name == sites_keys::kStations[1]) {
+            auto& station = sites.stations[name == sites_keys::kStations[0] ? 0 : 1];
             if (station) {
                 return std::nullopt;
             }

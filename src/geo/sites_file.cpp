@@ -12,6 +12,7 @@
 #include "geo/plain_sites.h"
 #include "geo/profile_checks.h"
 #include "geo/site_ranges.h"
+#include "geo/sites_file_keys.h"
 #include "library/json_source.h"
 #include "platform/file_read.h"
 
@@ -19,8 +20,8 @@ namespace korvel {
 
 namespace {
 
-constexpr std::string_view kVersion = "version";
-constexpr std::string_view kStationKeys[2] = {"station1", "station2"};
+using sites_keys::kVersion;
+constexpr auto kStationKeys = sites_keys::kStations;
 constexpr std::string_view kProfile = "profile";
 constexpr std::string_view kClimate = "climate";
 constexpr std::string_view kAvailabilityObjective = "availabilityObjectivePct";
@@ -95,10 +96,11 @@ std::optional<SitePosition> stationFrom(const JsonSource& value, std::string_vie
         return std::nullopt;
     }
     Fields fields(value, std::string(key), error);
-    fields.onlyKnown({"latitudeDeg", "longitudeDeg", "groundElevationM"});
-    const auto latitude = fields.number("latitudeDeg", kLatitudeRangeDeg);
-    const auto longitude = fields.number("longitudeDeg", kLongitudeRangeDeg);
-    const auto elevation = fields.number("groundElevationM", kGroundElevationRangeM);
+    using namespace sites_keys;
+    fields.onlyKnown({kLatitude, kLongitude, kGroundElevation});
+    const auto latitude = fields.number(kLatitude, kLatitudeRangeDeg);
+    const auto longitude = fields.number(kLongitude, kLongitudeRangeDeg);
+    const auto elevation = fields.number(kGroundElevation, kGroundElevationRangeM);
     if (!error.empty()) {
         return std::nullopt;
     }
@@ -245,9 +247,11 @@ std::string sitesFileText(const HopSites& sites) {
     root[std::string(kVersion)] = kSitesFileVersion;
     for (std::size_t s = 0; s < 2; ++s) {
         if (const auto& station = sites.stations[s]) {
-            root[std::string(kStationKeys[s])] = {{"latitudeDeg", station->latitudeDeg},
-                                                  {"longitudeDeg", station->longitudeDeg},
-                                                  {"groundElevationM", station->groundElevationM}};
+            using namespace sites_keys;
+            root[std::string(kStationKeys[s])] = {
+                {std::string(kLatitude), station->latitudeDeg},
+                {std::string(kLongitude), station->longitudeDeg},
+                {std::string(kGroundElevation), station->groundElevationM}};
         }
     }
     if (!sites.profile.empty()) {
