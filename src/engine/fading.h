@@ -63,6 +63,16 @@ double fadingOutagePct(double geoclimaticFactor, double marginDb, const OutageFa
 // for bit to the hop calculation and to the combination search.
 double multipathOccurrenceTerm(double geoclimaticFactor, const OutageFactors& factors,
                                MathGuard& guard);
+// The rest of that improvement's exponent, c s^0.87 f^-0.12 d^0.48, the spacing s (m) at most
+// 25 m: the hop calculation and the combination search take its numbers from here.
+struct SpaceDiversityExponents {
+    double coefficient = -0.000334;
+    double spacing = 0.87;
+    double frequency = -0.12;
+    double length = 0.48;
+    double maxSpacingM = 25.0;
+};
+inline constexpr SpaceDiversityExponents kSpaceDiversity{};
 
 // Selective fading margin of the hop for selective fading Standard, dB, from the margin at
 // 42.5 km (dB) and the hop length (km, above 0): never below 0. A length of 0 gives infinity

@@ -80,8 +80,6 @@ class PathTerms {
     };
 
   private:
-    static constexpr double kMaxDiversitySpacingM = 25.0;
-
     template <typename Calculate> double take(Term term, MathGuard& guard, Calculate calculate);
     // ln of the length and the frequency, for all their powers (log_powers.h); never a message.
     double lengthLn(double hopLengthKm);
@@ -179,16 +177,18 @@ inline double PathTerms::spaceDiversityFactor(const HopRecord& record, double ge
     return take(DiversityFactor, guard, [&] {
         const double pathTerm = take(DiversityTerm, guard, [&] {
             const double spacing = take(DiversitySpacing, guard, [&] {
-                return guard.pow(std::min(record.antennaSpacingM, kMaxDiversitySpacingM), 0.87);
+                return guard.pow(std::min(record.antennaSpacingM, kSpaceDiversity.maxSpacingM),
+                                 kSpaceDiversity.spacing);
             });
             const double f = record.frequencyGHz;
             const double d = record.hopLengthKm;
             const double frequency = take(DiversityFrequency, guard, [&] {
-                return powerFromLog(f, frequencyLn(f), -0.12, guard);
+                return powerFromLog(f, frequencyLn(f), kSpaceDiversity.frequency, guard);
             });
-            const double length = take(DiversityLength, guard,
-                                       [&] { return powerFromLog(d, lengthLn(d), 0.48, guard); });
-            return -0.000334 * spacing * frequency * length;
+            const double length = take(DiversityLength, guard, [&] {
+                return powerFromLog(d, lengthLn(d), kSpaceDiversity.length, guard);
+            });
+            return kSpaceDiversity.coefficient * spacing * frequency * length;
         });
         const double exponent =
             pathTerm * multipathOccurrenceTerm(geoclimaticFactor, factors, guard);

@@ -12,7 +12,6 @@ namespace korvel {
 
 namespace {
 
-constexpr double kSpacingCoefficient = -0.000334;
 constexpr std::size_t kSpacingSteps =
     static_cast<std::size_t>(kMaximumSpacingM - kMinimumSpacingM) + 1;
 
@@ -31,7 +30,8 @@ double spacingPower(double spacingM) {
     static const auto table = [] {
         std::array<double, kSpacingSteps> powers{};
         for (std::size_t i = 0; i < powers.size(); ++i) {
-            powers[i] = std::pow(kMinimumSpacingM + static_cast<double>(i), 0.87);
+            powers[i] =
+                std::pow(kMinimumSpacingM + static_cast<double>(i), kSpaceDiversity.spacing);
         }
         return powers;
     }();
@@ -56,12 +56,12 @@ CombinationOutage spaceDiversityOutage(const CombinationContext& context,
             return {kRejectedOutagePct, kRejectedSpacingM};
         }
         // The spacing at which the improvement just reaches the required factor.
-        const double exponentPerSpacing =
-            kSpacingCoefficient * context.distanceTerm * context.frequencyTerm * occurrenceTerm;
+        const double exponentPerSpacing = kSpaceDiversity.coefficient * context.distanceTerm *
+                                          context.frequencyTerm * occurrenceTerm;
         spacingM = chosenSpacing(std::pow(std::log(x) / exponentPerSpacing, 1.1494));
     }
-    const double exponent = kSpacingCoefficient * spacingPower(spacingM) * context.frequencyTerm *
-                            context.distanceTerm * occurrenceTerm;
+    const double exponent = kSpaceDiversity.coefficient * spacingPower(spacingM) *
+                            context.frequencyTerm * context.distanceTerm * occurrenceTerm;
     const double improvement = t * (1.0 - std::exp(exponent));
     return {totalPct / improvement, spacingM};
 }
@@ -83,8 +83,8 @@ CombinationContext makeCombinationContext(const HopState& hop, double grazingAng
     }
     const double d = record.hopLengthKm;
     const double f = record.frequencyGHz;
-    context.distanceTerm = powerFromLog(d, std::log(d), 0.48, guard);
-    context.frequencyTerm = powerFromLog(f, std::log(f), -0.12, guard);
+    context.distanceTerm = powerFromLog(d, std::log(d), kSpaceDiversity.length, guard);
+    context.frequencyTerm = powerFromLog(f, std::log(f), kSpaceDiversity.frequency, guard);
     if (record.diversityMode == DiversityMode::Space) {
         context.occurrenceTerm =
             multipathOccurrenceTerm(context.geoclimaticFactor, context.outageFactors, guard);
