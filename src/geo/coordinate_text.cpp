@@ -6,6 +6,8 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/text_trim.h"
+
 namespace korvel {
 
 namespace {
@@ -14,16 +16,6 @@ constexpr double kMinutesPerDegree = 60.0;
 constexpr double kSecondsPerDegree = 3600.0;
 // Closer than this, two sites are one place: no path between them.
 constexpr double kSamePlaceKm = 0.001;
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())) != 0) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())) != 0) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 // +1 or -1 for a hemisphere letter of the axis; 0 for another letter or none.
 int hemisphereSign(char letter, CoordinateAxis axis) {
@@ -49,7 +41,7 @@ bool letterAtEnd(std::string_view text) {
 }
 
 // The degree, minute and second marks become spaces; the numbers are what stays.
-std::vector<std::string> fieldsOf(std::string_view text) {
+std::vector<std::string> coordinateFields(std::string_view text) {
     std::string spaced;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -73,7 +65,7 @@ std::vector<std::string> fieldsOf(std::string_view text) {
     return fields;
 }
 
-std::optional<double> numberOf(const std::string& field) {
+std::optional<double> coordinateNumber(const std::string& field) {
     double value = 0.0;
     const char* end = field.data() + field.size();
     const auto [stop, error] = std::from_chars(field.data(), end, value);
@@ -83,7 +75,8 @@ std::optional<double> numberOf(const std::string& field) {
     return value;
 }
 
-CoordinateReading refused(CoordinateAxis axis, std::string_view text, const std::string& why) {
+CoordinateReading refusedCoordinate(CoordinateAxis axis, std::string_view text,
+                                    const std::string& why) {
     return {std::nullopt, std::string(axis == CoordinateAxis::Latitude ? "latitude" : "longitude") +
                               " \"" + std::string(text) + "\": " + why};
 }
@@ -91,7 +84,7 @@ CoordinateReading refused(CoordinateAxis axis, std::string_view text, const std:
 } // namespace
 
 CoordinateReading readCoordinate(std::string_view typed, CoordinateAxis axis) {
-    const std::string_view text = trimmed(typed);
+    const std::string_view text = trimmed(typed, kWhiteSpace);
     std::string_view body = text;
     int sign = 1;
     bool lettered = false;
@@ -105,40 +98,42 @@ CoordinateReading readCoordinate(std::string_view typed, CoordinateAxis axis) {
     if (last != 's' && hemisphereSign(last, CoordinateAxis::Latitude) +
                                hemisphereSign(last, CoordinateAxis::Longitude) !=
                            0) {
-        return refused(axis, text,
-                       axis == CoordinateAxis::Latitude ? "a latitude's hemisphere is N or S"
-                                                        : "a longitude's hemisphere is E or W");
+        return refusedCoordinate(axis, text,
+                                 axis == CoordinateAxis::Latitude
+                                     ? "a latitude's hemisphere is N or S"
+                                     : "a longitude's hemisphere is E or W");
     }
-    const std::vector<std::string> fields = fieldsOf(body);
+    const std::vector<std::string> fields = coordinateFields(body);
     if (fields.empty() || fields.size() > 3) {
-        return refused(axis, text, "expected degrees, or degrees, minutes and seconds");
+        return refusedCoordinate(axis, text, "expected degrees, or degrees, minutes and seconds");
     }
     std::array<double, 3> parts{};
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        const auto value = numberOf(fields[i]);
+        const auto value = coordinateNumber(fields[i]);
         if (!value) {
-            return refused(axis, text, "\"" + fields[i] + "\" is not a number");
+            return refusedCoordinate(axis, text, "\"" + fields[i] + "\" is not a number");
         }
         if (!std::isfinite(*value)) {
-            return refused(axis, text, "not a finite number");
+            return refusedCoordinate(axis, text, "not a finite number");
         }
         parts[i] = *value;
     }
     const bool negative = std::signbit(parts[0]);
     if ((negative && lettered) || parts[1] < 0.0 || parts[2] < 0.0) {
-        return refused(axis, text, "a sign and a hemisphere letter together, or a negative minute");
+        return refusedCoordinate(axis, text,
+                                 "a sign and a hemisphere letter together, or a negative minute");
     }
     if (parts[1] >= kMinutesPerDegree || parts[2] >= kMinutesPerDegree) {
-        return refused(axis, text, "minutes and seconds run from 0 to below 60");
+        return refusedCoordinate(axis, text, "minutes and seconds run from 0 to below 60");
     }
     const double degrees =
         (std::abs(parts[0]) + parts[1] / kMinutesPerDegree + parts[2] / kSecondsPerDegree) *
         (negative ? -1.0 : 1.0) * sign;
     const double most = axis == CoordinateAxis::Latitude ? 90.0 : 180.0;
     if (std::abs(degrees) > most) {
-        return refused(axis, text,
-                       "out of range, from -" + std::to_string(static_cast<int>(most)) + " to " +
-                           std::to_string(static_cast<int>(most)) + " degrees");
+        return refusedCoordinate(axis, text,
+                                 "out of range, from -" + std::to_string(static_cast<int>(most)) +
+                                     " to " + std::to_string(static_cast<int>(most)) + " degrees");
     }
     return {degrees, {}};
 }
@@ -160,7 +155,7 @@ std::optional<PositionParts> positionParts(std::string_view text) {
 PositionReading readPosition(std::string_view text) {
     const std::optional<PositionParts> parts = positionParts(text);
     if (!parts) {
-        return {std::nullopt, "\"" + std::string(trimmed(text)) +
+        return {std::nullopt, "\"" + std::string(trimmed(text, kWhiteSpace)) +
                                   "\": expected a latitude and a longitude, such as "
                                   "\"60.1699, 24.9384\""};
     }

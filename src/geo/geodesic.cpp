@@ -6,11 +6,9 @@
 #include <GeographicLib/Geodesic.hpp>
 #include <GeographicLib/GeodesicLine.hpp>
 
-namespace korvel {
+#include "geo/path_geometry.h"
 
-namespace {
-constexpr double kMetresPerKm = 1000.0;
-}
+namespace korvel {
 
 double geodesicLengthKm(GeoPoint from, GeoPoint to) {
     double metres = 0.0;
@@ -19,12 +17,10 @@ double geodesicLengthKm(GeoPoint from, GeoPoint to) {
     return metres / kMetresPerKm;
 }
 
-namespace {
 double compassDeg(double azimuthDeg) {
     const double turned = std::fmod(azimuthDeg + 360.0, 360.0);
     return turned >= 360.0 ? 0.0 : turned;
 }
-} // namespace
 
 GeodesicAzimuths geodesicAzimuths(GeoPoint from, GeoPoint to) {
     double forwardAtFrom = 0.0;

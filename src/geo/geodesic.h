@@ -24,6 +24,9 @@ struct GeodesicAzimuths {
 };
 GeodesicAzimuths geodesicAzimuths(GeoPoint from, GeoPoint to);
 
+// An azimuth in degrees brought into [0, 360).
+double compassDeg(double azimuthDeg);
+
 // The point halfway along the geodesic.
 GeoPoint geodesicMidpoint(GeoPoint from, GeoPoint to);
 

@@ -5,21 +5,15 @@
 
 #include <GeographicLib/Geodesic.hpp>
 
+#include "geo/geodesic.h"
 #include "geo/path_geometry.h"
 
 namespace korvel {
 
 namespace {
 
-constexpr double kMetresPerKm = 1000.0;
-
 double degrees(double radians) {
     return radians * 180.0 / std::numbers::pi;
-}
-
-double compassDeg(double azimuthDeg) {
-    const double turned = std::fmod(azimuthDeg + 360.0, 360.0);
-    return turned >= 360.0 ? 0.0 : turned;
 }
 
 // Towards a tip `riseM` higher at `distanceM`, the far tip sinks by the bulge of the whole path.

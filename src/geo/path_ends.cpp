@@ -10,8 +10,6 @@ namespace korvel {
 
 namespace {
 
-constexpr double kMetresPerKm = 1000.0;
-
 // Toward a tip `riseM` higher at `distanceKm`, the ray dips by the earth's curvature for k.
 double elevationDeg(double riseM, double distanceKm) {
     if (!(distanceKm > 0.0)) {

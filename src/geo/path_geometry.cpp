@@ -5,7 +5,6 @@
 namespace korvel {
 
 namespace {
-constexpr double kMetresPerKm = 1000.0;
 // The wavelength in m at 1 GHz (the speed of light over 10^9 Hz): λ(m) = 0.299792458 / f(GHz).
 constexpr double kWavelengthMetresAtOneGHz = 0.299792458;
 } // namespace

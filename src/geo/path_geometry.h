@@ -6,6 +6,8 @@
 
 namespace korvel {
 
+inline constexpr double kMetresPerKm = 1000.0;
+
 // The mean earth radius, km, that the effective earth radius k × a scales.
 inline constexpr double kEarthRadiusKm = 6371.0;
 

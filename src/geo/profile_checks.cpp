@@ -7,11 +7,11 @@
 
 namespace korvel {
 
-namespace {
-
-std::string kilometres(double km) {
+std::string kilometresText(double km) {
     return formatNumbers("%.3f km", km);
 }
+
+namespace {
 
 // A height or distance beyond what the earth allows, in the words of its range.
 std::optional<std::string> valueFault(const ProfilePoint& point) {
@@ -23,10 +23,10 @@ std::optional<std::string> valueFault(const ProfilePoint& point) {
         return "the clutter height is negative";
     }
     if (point.distanceKm < 0.0) {
-        return "distance " + kilometres(point.distanceKm) + " is before station 1 (0 km)";
+        return "distance " + kilometresText(point.distanceKm) + " is before station 1 (0 km)";
     }
     if (!withinRange(point.distanceKm, kProfileDistanceRangeKm)) {
-        return "the distance is beyond " + kilometres(kProfileDistanceRangeKm.most);
+        return "the distance is beyond " + kilometresText(kProfileDistanceRangeKm.most);
     }
     if (!withinRange(point.groundM, kGroundElevationRangeM)) {
         return "the ground elevation must be " + rangeInWords(kGroundElevationRangeM, "m");
@@ -54,19 +54,20 @@ std::optional<ProfileFault> profileFault(const TerrainProfile& profile) {
         }
         if (i == 0) {
             if (point.distanceKm > kProfileEndToleranceKm) {
-                return ProfileFault{i, "the first point is at " + kilometres(point.distanceKm) +
+                return ProfileFault{i, "the first point is at " + kilometresText(point.distanceKm) +
                                            ", not at station 1 (0 km)"};
             }
             continue;
         }
         const double before = profile[i - 1].distanceKm;
         if (point.distanceKm == before) {
-            return ProfileFault{i, "distance " + kilometres(point.distanceKm) +
+            return ProfileFault{i, "distance " + kilometresText(point.distanceKm) +
                                        " repeats the point before"};
         }
         if (point.distanceKm < before) {
-            return ProfileFault{i, "distance " + kilometres(point.distanceKm) + " comes after " +
-                                       kilometres(before) + "; points must be sorted by distance"};
+            return ProfileFault{i, "distance " + kilometresText(point.distanceKm) +
+                                       " comes after " + kilometresText(before) +
+                                       "; points must be sorted by distance"};
         }
     }
     return std::nullopt;
@@ -76,8 +77,9 @@ std::optional<std::string> profileEndFault(const TerrainProfile& profile, double
     if (!(hopLengthKm > 0.0) || profileReaches(profile, hopLengthKm)) {
         return std::nullopt;
     }
-    return "the profile ends at " + kilometres(profile.empty() ? 0.0 : profile.back().distanceKm) +
-           " but the hop is " + kilometres(hopLengthKm) + " long";
+    return "the profile ends at " +
+           kilometresText(profile.empty() ? 0.0 : profile.back().distanceKm) + " but the hop is " +
+           kilometresText(hopLengthKm) + " long";
 }
 
 bool profileReaches(const TerrainProfile& profile, double hopLengthKm) {

@@ -30,6 +30,9 @@ std::optional<ProfileFault> profileFault(const TerrainProfile& profile);
 // profile that fails it belongs to other sites or another hop length and is not used as it is.
 std::optional<std::string> profileEndFault(const TerrainProfile& profile, double hopLengthKm);
 
+// A distance as the profile's messages give it: "38.000 km".
+std::string kilometresText(double km);
+
 // Whether the last point is station 2 of a hop `hopLengthKm` long.
 bool profileReaches(const TerrainProfile& profile, double hopLengthKm);
 

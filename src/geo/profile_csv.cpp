@@ -7,21 +7,13 @@
 #include "engine/number_text.h"
 #include "geo/profile_checks.h"
 #include "geo/site_ranges.h"
+#include "platform/text_trim.h"
 
 namespace korvel {
 
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
-
-std::optional<double> numberOf(std::string_view field) {
+std::optional<double> csvNumber(std::string_view field) {
     field = trimmed(field);
     if (!field.empty() && field.front() == '+') {
         field.remove_prefix(1);
@@ -34,7 +26,7 @@ std::optional<double> numberOf(std::string_view field) {
     return value;
 }
 
-std::vector<std::string_view> fieldsOf(std::string_view line) {
+std::vector<std::string_view> csvFields(std::string_view line) {
     std::vector<std::string_view> fields;
     std::size_t start = 0;
     for (std::size_t comma = line.find(','); comma != std::string_view::npos;
@@ -69,16 +61,12 @@ std::string quotedLine(std::string_view line) {
 // A UTF-8 byte-order mark some spreadsheets put before the first line.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string kilometres(double km) {
-    return formatNumbers("%.3f km", km);
-}
-
 // The numbers of a line, or nothing when one of its fields is not a number.
 std::optional<std::vector<double>> lineNumbers(std::string_view line) {
-    const auto fields = fieldsOf(line);
+    const auto fields = csvFields(line);
     std::vector<double> numbers;
     for (const auto field : fields) {
-        if (const auto number = numberOf(field)) {
+        if (const auto number = csvNumber(field)) {
             numbers.push_back(*number);
         }
     }
@@ -114,9 +102,9 @@ void checkWhole(ProfileImport& result, const std::vector<std::size_t>& lineOfPoi
     }
     if (hopLengthKm > 0.0 && !profileReaches(result.profile, hopLengthKm)) {
         result.error =
-            onLine(lineOfPoint.back(), "the last point is at " +
-                                           kilometres(result.profile.back().distanceKm) +
-                                           ", not at station 2 (" + kilometres(hopLengthKm) + ")");
+            onLine(lineOfPoint.back(),
+                   "the last point is at " + kilometresText(result.profile.back().distanceKm) +
+                       ", not at station 2 (" + kilometresText(hopLengthKm) + ")");
         result.profile.clear();
     }
 }

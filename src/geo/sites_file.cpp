@@ -184,7 +184,7 @@ void readVerdictMethod(const JsonSource& root, HopSites& sites, std::string& err
     sites.verdictMethod = *method;
 }
 
-SitesRead refused(std::string error) {
+SitesRead refusedSites(std::string error) {
     return {SitesReadStatus::Refused, {}, std::move(error)};
 }
 
@@ -202,7 +202,7 @@ SitesRead parseSitesText(std::string_view text) {
     }
     ParsedJsonSource parsed = parseJsonSource(text);
     if (!parsed.error.empty()) {
-        return refused(parsed.error);
+        return refusedSites(parsed.error);
     }
     const JsonSource& root = parsed.root;
     std::string error;
@@ -211,12 +211,12 @@ SitesRead parseSitesText(std::string_view text) {
                       kAvailabilityObjective, kVerdictMethod});
     const auto version = fields.number(kVersion, {1.0, kAny});
     if (!error.empty()) {
-        return refused(error);
+        return refusedSites(error);
     }
     if (*version != 1 && *version != kSitesFileVersion) {
-        return refused("version " + root[std::string(kVersion)].dump() +
-                       ": written by a newer Korvel; this one reads version " +
-                       std::to_string(kSitesFileVersion));
+        return refusedSites("version " + root[std::string(kVersion)].dump() +
+                            ": written by a newer Korvel; this one reads version " +
+                            std::to_string(kSitesFileVersion));
     }
     SitesRead read{SitesReadStatus::Read, {}, {}};
     for (std::size_t s = 0; s < 2; ++s) {
@@ -239,7 +239,7 @@ SitesRead parseSitesText(std::string_view text) {
     if (error.empty()) {
         readVerdictMethod(root, read.sites, error);
     }
-    return error.empty() ? read : refused(error);
+    return error.empty() ? read : refusedSites(error);
 }
 
 std::string sitesFileText(const HopSites& sites) {
@@ -284,11 +284,11 @@ SitesRead readSitesFile(const std::filesystem::path& sitesFile) {
         return {};
     }
     if (read.status == FileReadStatus::TooLarge) {
-        return refused("the file is larger than " + std::to_string(kSitesFileMaxBytes >> 20u) +
-                       " MiB; a sites file is far smaller");
+        return refusedSites("the file is larger than " + std::to_string(kSitesFileMaxBytes >> 20u) +
+                            " MiB; a sites file is far smaller");
     }
     if (!read) {
-        return refused("the file cannot be read");
+        return refusedSites("the file cannot be read");
     }
     return parseSitesText(
         std::string_view(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()));

@@ -7,14 +7,13 @@
 #include <vector>
 
 #include "engine/number_text.h"
+#include "geo/path_geometry.h"
 #include "geo/profile_checks.h"
 #include "geo/site_ranges.h"
 
 namespace korvel {
 
 namespace {
-
-constexpr double kMetresPerKm = 1000.0;
 
 std::string noDataAt(const GeodesicSample& sample) {
     return formatNumbers("no elevation data at %.5f %c, %.5f %c (%.3f km from station 1)",

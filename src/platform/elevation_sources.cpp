@@ -8,6 +8,7 @@
 
 #include "platform/file_read.h"
 #include "platform/file_replace.h"
+#include "platform/text_trim.h"
 
 namespace korvel {
 
@@ -17,16 +18,6 @@ constexpr std::string_view kSection = "terrain";
 
 std::string sourceKey(std::size_t number) {
     return "Source" + std::to_string(number);
-}
-
-std::string_view trimmed(std::string_view line) {
-    while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) {
-        line.remove_prefix(1);
-    }
-    while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r')) {
-        line.remove_suffix(1);
-    }
-    return line;
 }
 
 // The name of a "[section]" line, or nothing for any other line.

@@ -5,6 +5,7 @@
 
 #include "platform/file_read.h"
 #include "platform/locale_profile.h"
+#include "platform/text_trim.h"
 
 namespace korvel {
 namespace {
@@ -17,15 +18,6 @@ std::string lowered(std::string_view text) {
         }
     }
     return result;
-}
-
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
 }
 
 std::string entryName(std::string_view section, std::string_view key) {

@@ -8,50 +8,51 @@ namespace korvel {
 namespace {
 
 using itu::MethodResult;
-using Cell = std::function<std::string(const MethodResult&, bool french)>;
+using SectionCell = std::function<std::string(const MethodResult&, bool french)>;
 
 constexpr const char* kNone = "-";
 
 struct RowWords {
     const char* english; // UTF-8, as every text of this file
     const char* french;
-    Cell cell;
+    SectionCell cell;
 };
 
-std::string decibels(double value) {
+std::string sectionDecibels(double value) {
     return formatted("%.2f", value);
 }
 
 // Outages span many decades: the report's exponent form, as its geoclimatic factor.
-std::string scientific(double value) {
+std::string sectionExponent(double value) {
     return exponentText(value, 2, 0);
 }
 
-Cell figure(std::optional<double> MethodResult::*field, std::string (*format)(double)) {
+SectionCell sectionFigure(std::optional<double> MethodResult::*field,
+                          std::string (*format)(double)) {
     return [field, format](const MethodResult& m, bool) {
         return m.*field ? format(*(m.*field)) : std::string(kNone);
     };
 }
 
-Cell input(std::optional<itu::InputValue> itu::MethodInputs::*field) {
+SectionCell sectionInput(std::optional<itu::InputValue> itu::MethodInputs::*field) {
     return [field](const MethodResult& m, bool) {
         const std::optional<itu::InputValue>& v = m.inputs.*field;
         return v ? formatted("%.2f", v->value) : std::string(kNone);
     };
 }
 
-std::string rainOutage(const MethodResult& m, bool) {
+std::string sectionRainOutage(const MethodResult& m, bool) {
     if (!m.rain) {
         return kNone;
     }
     if (m.rain->outagePct) {
-        return scientific(*m.rain->outagePct);
+        return sectionExponent(*m.rain->outagePct);
     }
     const std::string_view shown = itu::rainBoundShown(m.rain->outageBound);
     return shown.empty() ? std::string(kNone) : std::string(shown);
 }
 
-std::string verdict(const MethodResult& m, bool french) {
+std::string sectionVerdict(const MethodResult& m, bool french) {
     if (!m.objectiveMet) {
         return kNone;
     }
@@ -64,50 +65,53 @@ std::string verdict(const MethodResult& m, bool french) {
 const std::vector<RowWords>& rowWords() {
     static const std::vector<RowWords> rows{
         {"Refractivity gradient dN1 (N/km)", "Gradient de réfractivité dN1 (N/km)",
-         input(&itu::MethodInputs::dN1)},
-        {"Terrain roughness sa (m)", "Rugosité du terrain sa (m)", input(&itu::MethodInputs::sa)},
+         sectionInput(&itu::MethodInputs::dN1)},
+        {"Terrain roughness sa (m)", "Rugosité du terrain sa (m)",
+         sectionInput(&itu::MethodInputs::sa)},
         {"Geoclimatic factor log K", "Facteur géoclimatique log K",
-         input(&itu::MethodInputs::logK)},
+         sectionInput(&itu::MethodInputs::logK)},
         {"Refractivity gradient dN75 (N)", "Gradient de réfractivité dN75 (N)",
-         input(&itu::MethodInputs::dN75)},
+         sectionInput(&itu::MethodInputs::dN75)},
         {"Mean terrain height ht (m)", "Altitude moyenne du terrain ht (m)",
-         input(&itu::MethodInputs::htM)},
+         sectionInput(&itu::MethodInputs::htM)},
         {"Lower antenna above terrain hc (m)", "Antenne basse au-dessus du terrain hc (m)",
-         input(&itu::MethodInputs::hcM)},
+         sectionInput(&itu::MethodInputs::hcM)},
         {"Rain rate R0.01 (mm/h)", "Intensité de pluie R0.01 (mm/h)",
-         input(&itu::MethodInputs::R001)},
+         sectionInput(&itu::MethodInputs::R001)},
         {"Path loss (dB)", "Affaiblissement du trajet (dB)",
-         figure(&MethodResult::pathLossDb, decibels)},
+         sectionFigure(&MethodResult::pathLossDb, sectionDecibels)},
         {"Flat fading margin (dB)", "Marge d'évanouissement uniforme (dB)",
-         figure(&MethodResult::fadeMarginDb, decibels)},
-        {"Geoclimatic factor K", "Facteur géoclimatique K", figure(&MethodResult::K, scientific)},
+         sectionFigure(&MethodResult::fadeMarginDb, sectionDecibels)},
+        {"Geoclimatic factor K", "Facteur géoclimatique K",
+         sectionFigure(&MethodResult::K, sectionExponent)},
         {"Multipath occurrence p0 (%)", "Occurrence des trajets multiples p0 (%)",
-         figure(&MethodResult::p0Pct, scientific)},
+         sectionFigure(&MethodResult::p0Pct, sectionExponent)},
         {"Worst month, deep fades (%)", "Mois le plus défavorable, évan. profonds (%)",
-         figure(&MethodResult::worstMonthPct, scientific)},
+         sectionFigure(&MethodResult::worstMonthPct, sectionExponent)},
         {"Worst month, all fades (%)", "Mois le plus défavorable, tous évan. (%)",
-         figure(&MethodResult::worstMonthAllPct, scientific)},
+         sectionFigure(&MethodResult::worstMonthAllPct, sectionExponent)},
         {"Conversion term ΔG (dB)", "Terme de conversion ΔG (dB)",
-         figure(&MethodResult::deltaGDb, decibels)},
+         sectionFigure(&MethodResult::deltaGDb, sectionDecibels)},
         {"Average year (%)", "Année moyenne (%)",
-         figure(&MethodResult::averageYearPct, scientific)},
+         sectionFigure(&MethodResult::averageYearPct, sectionExponent)},
         {"Rain attenuation A0.01 (dB)", "Affaiblissement dû à la pluie A0.01 (dB)",
          [](const MethodResult& m, bool) {
-             return m.rain && m.rain->A001Db ? decibels(*m.rain->A001Db) : std::string(kNone);
+             return m.rain && m.rain->A001Db ? sectionDecibels(*m.rain->A001Db)
+                                             : std::string(kNone);
          }},
         {"Annual unavailability due to rain (%)", "Indisponibilité annuelle due à la pluie (%)",
-         rainOutage},
+         sectionRainOutage},
         {"Gaseous attenuation (dB)", "Affaiblissement dû aux gaz (dB)",
          [](const MethodResult& m, bool) {
-             return m.gas ? decibels(m.gas->attenuationDb) : std::string(kNone);
+             return m.gas ? sectionDecibels(m.gas->attenuationDb) : std::string(kNone);
          }},
         {"Diversity improvement", "Facteur d'amélioration (diversité)",
          [](const MethodResult& m, bool) {
              return m.diversity ? formatted("%.1f", m.diversity->improvement) : std::string(kNone);
          }},
         {"Total outage, worst month (%)", "Interruption totale, mois le plus défav. (%)",
-         figure(&MethodResult::totalWorstMonthPct, scientific)},
-        {"Outage objective", "Objectif d'interruption", verdict},
+         sectionFigure(&MethodResult::totalWorstMonthPct, sectionExponent)},
+        {"Outage objective", "Objectif d'interruption", sectionVerdict},
     };
     return rows;
 }
@@ -178,7 +182,7 @@ std::string heading(const MethodResult& m, bool french) {
     return {};
 }
 
-// "Source of dN1: typed", one line per input some column reads.
+// "Source of dN1: typed", one line per sectionInput some column reads.
 void addSources(MethodsSectionTable& table, MethodColumns columns, bool french) {
     using Field = std::optional<itu::InputValue> itu::MethodInputs::*;
     const std::pair<const char*, Field> inputs[] = {

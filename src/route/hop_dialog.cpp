@@ -15,10 +15,6 @@ namespace {
 
 constexpr std::size_t kFileNameCharactersRead = 251;
 
-std::string_view cut(std::string_view text, std::size_t length) {
-    return text.substr(0, std::min(text.size(), length));
-}
-
 // Hops the dialog walks through: at least one, at most the table.
 int dialogHopCount(const RouteRecord& record) {
     return std::clamp<int>(record.hopCount, 1, kMaxRouteHops);
@@ -64,7 +60,8 @@ HopDialogOutcome storeHop(RouteState& state, int hop, const HopDialogTexts& text
         refused.focus = HopDialogControl::LengthKm;
         return refused;
     }
-    const std::string_view fileName = cut(texts.fileName, kFileNameCharactersRead);
+    const std::string_view fileName =
+        std::string_view(texts.fileName).substr(0, kFileNameCharactersRead);
     if (!isValidRouteFileName(fileName)) {
         messages.beep();
         messages.show("Invalid data.", "Error", MessageIcon::None);
@@ -116,7 +113,7 @@ HopDialogOutcome hopDialogFile(RouteState& state, const std::string& fileNameTex
     state.currentHop = validHop(state, state.currentHop);
     const auto index = static_cast<std::size_t>(state.currentHop);
     state.record.hopFile[index].assign(
-        storedHopFileName(cut(fileNameText, kFileNameCharactersRead)));
+        storedHopFileName(std::string_view(fileNameText).substr(0, kFileNameCharactersRead)));
     readHopIntoSlot(state, state.record.hopFile[index].view(), state.currentHop, false, messages);
     return showCurrentHop(state);
 }

@@ -15,7 +15,6 @@ namespace korvel {
 
 namespace {
 
-constexpr std::size_t kTypedTextLength = 39;
 constexpr std::size_t kTypedHopNameLength = 251;
 
 bool refuse(Messages& messages, std::string_view text) {
@@ -73,7 +72,7 @@ bool routeFromPlan(RouteState& state, const EquipmentLibrary& library, const Rou
         messages.show("Invalid route directory", kAppCaption, MessageIcon::Information);
         return false;
     }
-    if (plan.fileName.size() > kTypedTextLength || !isValidRouteFileName(plan.fileName) ||
+    if (plan.fileName.size() > kRouteTypedTextLength || !isValidRouteFileName(plan.fileName) ||
         !numbersFit(plan)) {
         return refuse(messages, "Invalid data.");
     }
@@ -103,7 +102,7 @@ bool routeFromPlan(RouteState& state, const EquipmentLibrary& library, const Rou
         record.berExponent = berExponentOfChoice(radio, record.prxthChoice);
     }
     record.fileName.assign(storedRouteFileName(plan.fileName));
-    record.info.assign(plan.info.substr(0, kTypedTextLength));
+    record.info.assign(plan.info.substr(0, kRouteTypedTextLength));
     record.objective = plan.objectivePct;
     built.availabilityObjectivePct = plan.availabilityObjectivePct;
     record.divisionMethod = plan.division;

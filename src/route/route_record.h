@@ -20,6 +20,10 @@ constexpr bool isValidHopCount(int count) {
 }
 inline constexpr std::string_view kInvalidHopCountText = "Invalid number of hops.";
 
+// The most of a typed route file name or information line that is taken (their fields hold 40
+// characters with the terminator).
+inline constexpr std::size_t kRouteTypedTextLength = 39;
+
 enum class DivisionMethod : std::int16_t { Number = 1804, Length = 1805, Manual = 1806 };
 
 // Stored as a byte image in the route file, in this order.

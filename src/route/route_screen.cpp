@@ -17,8 +17,6 @@ namespace korvel {
 
 namespace {
 
-constexpr std::size_t kTypedTextLength = 39;
-
 RouteScreenOutcome refuse(RouteScreenControl focus) {
     return {false, focus};
 }
@@ -28,16 +26,12 @@ void showError(Messages& messages, std::string_view text) {
     messages.show(text, "Error", MessageIcon::None);
 }
 
-std::string_view cut(std::string_view text, std::size_t length) {
-    return text.substr(0, std::min(text.size(), length));
-}
-
 // The screen shows the folder as the directory field holds it, and its field may cut that
 // further; such a text names the route's folder, not a new one.
 bool namesRouteFolder(const RouteState& state, std::string_view typed) {
     const std::string shown = directoryFieldText(state.folder);
     return typed == utf8ToCp1252(state.folder.string()) || typed == shown ||
-           (typed.size() >= kTypedTextLength && std::string_view(shown).starts_with(typed));
+           (typed.size() >= kRouteTypedTextLength && std::string_view(shown).starts_with(typed));
 }
 
 bool isDirectory(const std::filesystem::path& folder) {
@@ -82,9 +76,10 @@ RouteScreenOutcome acceptRouteScreen(RouteState& state, const EquipmentLibrary& 
     const bool sameFolder = namesRouteFolder(state, texts.directory);
     const std::filesystem::path folder =
         sameFolder ? state.folder : folderFromText(state, texts.directory);
-    record.directory.assign(cut(texts.directory, kDirectoryFieldLength));
-    record.info.assign(cut(texts.info, kTypedTextLength));
-    const std::string_view fileName = cut(texts.fileName, kTypedTextLength);
+    record.directory.assign(std::string_view(texts.directory).substr(0, kDirectoryFieldLength));
+    record.info.assign(std::string_view(texts.info).substr(0, kRouteTypedTextLength));
+    const std::string_view fileName =
+        std::string_view(texts.fileName).substr(0, kRouteTypedTextLength);
     record.fileName.assign(fileName);
     if (texts.directory.empty() || !isDirectory(folder)) {
         messages.show("Invalid route directory", kAppCaption, MessageIcon::Information);

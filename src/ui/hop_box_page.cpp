@@ -13,7 +13,7 @@ namespace korvel {
 
 namespace {
 
-constexpr int kFileNameLimit = 250;
+constexpr int kHopFileNameLimit = 250;
 constexpr std::array<NamedTextField, 2> kStationFields{{
     {kHopStation1Field, "Station 1"},
     {kHopStation2Field, "Station 2"},
@@ -47,7 +47,7 @@ bool slotTookSiteLength(Session& session) {
 
 void HopBoxPage::open(DialogView& view) {
     view_ = &view;
-    view.setTextLimit(kHopFileNameField, kFileNameLimit);
+    view.setTextLimit(kHopFileNameField, kHopFileNameLimit);
     view.setNumberEntry(kHopObjectiveField);
     view.setNumberEntry(kHopLengthKmField);
     show(openHopDialog(session_.route));

@@ -64,7 +64,7 @@ std::vector<std::vector<std::string>> tableRows(const ProfileAnalysis& analysis)
     return rows;
 }
 
-std::string verdictOf(const ProfileAnalysis& analysis, const ProfileChartInput& input) {
+std::string clearanceVerdictText(const ProfileAnalysis& analysis, const ProfileChartInput& input) {
     std::string verdict = input.station1 + " to " + input.station2 + ", " +
                           formatFixed(analysis.pathKm, 3) + " km at " +
                           formatFixed(input.hop.frequencyGHz, 3) +
@@ -264,7 +264,7 @@ void addWorst(ChartContent& content, const ProfileAnalysis& analysis) {
 
 ChartContent profileChart(const ProfileStudy& study, const ProfileChartInput& input) {
     const ProfileAnalysis& analysis = study.analysis;
-    ChartContent content = frame(verdictOf(analysis, input));
+    ChartContent content = frame(clearanceVerdictText(analysis, input));
     content.title = "Path profile: " + input.station1 + " - " + input.station2;
     content.xTitle = "Distance from " + input.station1 + " (km)";
     const ProfileAnalysis drawn = thinned(analysis);

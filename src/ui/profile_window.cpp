@@ -24,7 +24,7 @@ namespace korvel {
 
 namespace {
 
-std::string shortNumber(double value) {
+std::string fourFigures(double value) {
     return formatNumbers("%.4g", value);
 }
 
@@ -119,10 +119,10 @@ void ProfileWindow::onRuleSetChosen(const ProfileSettings& settings) {
     const double pathKm =
         sites_.profile.empty() ? hop_.record.hopLengthKm : sites_.profile.back().distanceKm;
     const std::vector<ClearanceRule> rules = clearanceRules(setOf(settings), pathKm);
-    filled.rule1C = shortNumber(rules[0].c);
+    filled.rule1C = fourFigures(rules[0].c);
     filled.rule1K = "4/3";
-    filled.rule2C = shortNumber(rules[1].c);
-    filled.rule2K = shortNumber(rules[1].k);
+    filled.rule2C = fourFigures(rules[1].c);
+    filled.rule2K = fourFigures(rules[1].k);
     view_.setSettings(filled);
     draw(filled);
 }

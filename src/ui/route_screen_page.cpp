@@ -23,7 +23,7 @@ namespace {
 
 constexpr std::string_view kOtherRadioName = "OTHER";
 constexpr int kTypedTextLimit = 39;
-constexpr int kFileNameLimit = 40;
+constexpr int kRouteFileNameLimit = 40;
 
 constexpr ControlId divisionButton(DivisionMethod method) {
     return static_cast<ControlId>(method);
@@ -45,7 +45,7 @@ void RouteScreenPage::open(DialogView& view) {
     view.setTextLimit(kRouteInfoField, kTypedTextLimit);
     // The directory takes any folder: the route works in the full folder, and only the route
     // file's own field keeps what fits.
-    view.setTextLimit(kRouteFileNameField, kFileNameLimit);
+    view.setTextLimit(kRouteFileNameField, kRouteFileNameLimit);
     view.setNumberEntry(kRouteObjectiveField);
     view.setNumberEntry(kRouteHopCountField);
     view.setNumberEntry(kRouteAvailabilityField);

@@ -16,7 +16,7 @@ namespace korvel {
 
 namespace {
 
-std::string shortNumber(double value) {
+std::string sixFigures(double value) {
     return formatNumbers("%.6g", value);
 }
 
@@ -70,7 +70,7 @@ void SweepWindow::open() {
     view_.open(labels, *this);
     onInputChanged(0);
     const SweepRange range = defaultSweepRange(hop_.record, inputs_.front());
-    onSweep(0, shortNumber(range.from), shortNumber(range.to), std::to_string(range.steps));
+    onSweep(0, sixFigures(range.from), sixFigures(range.to), std::to_string(range.steps));
 }
 
 void SweepWindow::close() {
@@ -83,7 +83,7 @@ void SweepWindow::onInputChanged(int input) {
     }
     const SweepRange range =
         defaultSweepRange(hop_.record, inputs_[static_cast<std::size_t>(input)]);
-    view_.setRange(input, shortNumber(range.from), shortNumber(range.to),
+    view_.setRange(input, sixFigures(range.from), sixFigures(range.to),
                    std::to_string(range.steps));
 }
 
@@ -154,8 +154,8 @@ std::optional<Sweep> SweepWindow::sweepOf(SweepInput input, const SweepRange& ra
     }
     const std::vector<double> diameters = libraryDiameters(library_, type, range);
     if (diameters.empty()) {
-        messages_.show("The library offers no antenna diameter from " + shortNumber(range.from) +
-                           " to " + shortNumber(range.to) + " m.",
+        messages_.show("The library offers no antenna diameter from " + sixFigures(range.from) +
+                           " to " + sixFigures(range.to) + " m.",
                        kAppCaption, MessageIcon::Exclamation);
         return std::nullopt;
     }
@@ -169,7 +169,7 @@ void SweepWindow::onPointChosen(double clicked) {
     }
     const SweepInput input = shown_.input;
     const std::string label(sweepInputLabel(input));
-    const std::string amount = shortNumber(point->value) + " " + std::string(sweepInputUnit(input));
+    const std::string amount = sixFigures(point->value) + " " + std::string(sweepInputUnit(input));
     const std::string there = pointWords(shown_, *point, availabilityObjectivePct_);
     if (!onFormPage(input)) {
         messages_.show(label + " " + amount + ": this value is changed on the " +

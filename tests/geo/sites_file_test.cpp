@@ -159,13 +159,13 @@ TEST(SitesFile, WhatTheReaderRefusesIsNeverWritten) {
     EXPECT_EQ(sitesFault(withGround(9000.0)), std::nullopt);
 }
 
-struct Refusal {
+struct SitesRefusal {
     const char* name;
     const char* text;
     const char* error;
 };
 
-class SitesFileRefusal : public ::testing::TestWithParam<Refusal> {};
+class SitesFileRefusal : public ::testing::TestWithParam<SitesRefusal> {};
 
 TEST_P(SitesFileRefusal, SaysWhatAndWhere) {
     const auto read = parseSitesText(GetParam().text);
@@ -176,37 +176,39 @@ TEST_P(SitesFileRefusal, SaysWhatAndWhere) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, SitesFileRefusal,
     ::testing::Values(
-        Refusal{"NotAnObject", "[]", "not a JSON object"},
-        Refusal{"NoVersion", "{}", "missing field \"version\""},
-        Refusal{"NewerVersion", R"({"version": 3})",
-                "version 3: written by a newer Korvel; this one reads version 2"},
-        Refusal{"UnknownField", R"({"version": 1, "antenna": 3})", "antenna: unknown field"},
-        Refusal{"Latitude",
-                R"({"version": 1, "station1": {"latitudeDeg": 91, "longitudeDeg": 0,
+        SitesRefusal{"NotAnObject", "[]", "not a JSON object"},
+        SitesRefusal{"NoVersion", "{}", "missing field \"version\""},
+        SitesRefusal{"NewerVersion", R"({"version": 3})",
+                     "version 3: written by a newer Korvel; this one reads version 2"},
+        SitesRefusal{"UnknownField", R"({"version": 1, "antenna": 3})", "antenna: unknown field"},
+        SitesRefusal{"Latitude",
+                     R"({"version": 1, "station1": {"latitudeDeg": 91, "longitudeDeg": 0,
                     "groundElevationM": 0}})",
-                "station1.latitudeDeg: expected a number from -90 to 90"},
-        Refusal{"MissingElevation",
-                R"({"version": 1, "station2": {"latitudeDeg": 1, "longitudeDeg": 0}})",
-                "station2: missing field \"groundElevationM\""},
-        Refusal{"ProfileNotAList", R"({"version": 1, "profile": {}})", "profile: expected a list"},
-        Refusal{"ProfileClutter",
-                R"({"version": 1, "profile": [{"distanceKm": 0, "groundM": 1, "clutterM": -1}]})",
-                "profile[0].clutterM: expected a number from 0 to 500"},
-        Refusal{"ProfileRepeat",
-                R"({"version": 1, "profile": [{"distanceKm": 0, "groundM": 1},
+                     "station1.latitudeDeg: expected a number from -90 to 90"},
+        SitesRefusal{"MissingElevation",
+                     R"({"version": 1, "station2": {"latitudeDeg": 1, "longitudeDeg": 0}})",
+                     "station2: missing field \"groundElevationM\""},
+        SitesRefusal{"ProfileNotAList", R"({"version": 1, "profile": {}})",
+                     "profile: expected a list"},
+        SitesRefusal{
+            "ProfileClutter",
+            R"({"version": 1, "profile": [{"distanceKm": 0, "groundM": 1, "clutterM": -1}]})",
+            "profile[0].clutterM: expected a number from 0 to 500"},
+        SitesRefusal{"ProfileRepeat",
+                     R"({"version": 1, "profile": [{"distanceKm": 0, "groundM": 1},
                     {"distanceKm": 0, "groundM": 2}]})",
-                "profile[1]: distance 0.000 km repeats the point before"},
-        Refusal{"HugeElevation",
-                R"({"version": 1, "station1": {"latitudeDeg": 1, "longitudeDeg": 0,
+                     "profile[1]: distance 0.000 km repeats the point before"},
+        SitesRefusal{"HugeElevation",
+                     R"({"version": 1, "station1": {"latitudeDeg": 1, "longitudeDeg": 0,
                     "groundElevationM": 1e308}})",
-                "station1.groundElevationM: expected a number from -500 to 9000"},
-        Refusal{"ProfileFarPoint",
-                R"({"version": 1, "profile": [{"distanceKm": 1e308, "groundM": 1}]})",
-                "profile[0].distanceKm: expected a number from 0 to 20004"},
-        Refusal{"VerdictMethod", R"({"version": 2, "verdictMethod": "p530-16"})",
-                "verdictMethod: expected classic, p530-17 or p530-18"},
-        Refusal{"VerdictMethodNumber", R"({"version": 2, "verdictMethod": 18})",
-                "verdictMethod: expected classic, p530-17 or p530-18"}),
+                     "station1.groundElevationM: expected a number from -500 to 9000"},
+        SitesRefusal{"ProfileFarPoint",
+                     R"({"version": 1, "profile": [{"distanceKm": 1e308, "groundM": 1}]})",
+                     "profile[0].distanceKm: expected a number from 0 to 20004"},
+        SitesRefusal{"VerdictMethod", R"({"version": 2, "verdictMethod": "p530-16"})",
+                     "verdictMethod: expected classic, p530-17 or p530-18"},
+        SitesRefusal{"VerdictMethodNumber", R"({"version": 2, "verdictMethod": 18})",
+                     "verdictMethod: expected classic, p530-17 or p530-18"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace

@@ -19,7 +19,8 @@
 namespace korvel::itu {
 namespace {
 
-constexpr double kP0v17 = 60.70829193598924; // the sample hop's geometry, dN1 = −400, s_a = 20
+constexpr double kSampleHopP0v17 =
+    60.70829193598924; // the sample hop's geometry, dN1 = −400, s_a = 20
 
 class HopMethods : public ::testing::Test {
   protected:
@@ -57,8 +58,8 @@ TEST_F(HopMethods, CurrentColumnsReplaceOnlyThePathLoss) {
     const double margin = currentMarginDb();
     EXPECT_NEAR(*v17.fadeMarginDb, margin, 1e-12);
     EXPECT_DOUBLE_EQ(v17.gas->attenuationDb, standardGasAttenuation(7.5).totalDbPerKm() * 40.0);
-    EXPECT_NEAR(*v17.p0Pct, kP0v17, 1e-9);
-    const double all = *allFadesWorstMonthPct(kP0v17, margin).value;
+    EXPECT_NEAR(*v17.p0Pct, kSampleHopP0v17, 1e-9);
+    const double all = *allFadesWorstMonthPct(kSampleHopP0v17, margin).value;
     EXPECT_DOUBLE_EQ(*v17.worstMonthAllPct, all);
     EXPECT_DOUBLE_EQ(*v17.totalWorstMonthPct, all + hop.results.psm);
     EXPECT_EQ(*v17.objectiveMet, *v17.totalWorstMonthPct <= 0.01);
@@ -125,7 +126,7 @@ TEST_F(HopMethods, DiversityDividesTheNonSelectiveOutage) {
     const double margin = currentMarginDb();
     // V: station 2's 40.4 dBi against the 36.9 dBi diversity antenna.
     const double improvement =
-        spaceDiversityImprovement(10.0, 7.5, 40.0, kP0v17, margin, 3.5, notes);
+        spaceDiversityImprovement(10.0, 7.5, 40.0, kSampleHopP0v17, margin, 3.5, notes);
     EXPECT_NEAR(v17.diversity->improvement, improvement, 1e-12);
     EXPECT_NEAR(*v17.diversity->worstMonthPct, *v17.worstMonthAllPct / improvement, 1e-18);
     EXPECT_NEAR(*v17.totalWorstMonthPct, *v17.diversity->worstMonthPct + hop.results.psmd, 1e-18);

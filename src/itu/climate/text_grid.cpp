@@ -13,7 +13,7 @@ bool isSeparator(char c) {
     return c == ' ' || c == '\t' || c == ',' || c == '\r';
 }
 
-GridArrayRead failure(std::size_t line, const std::string& why) {
+GridArrayRead failureOnLine(std::size_t line, const std::string& why) {
     return {std::nullopt, "line " + std::to_string(line) + ": " + why};
 }
 
@@ -48,7 +48,7 @@ GridArrayRead readTextGrid(std::span<const std::uint8_t> bytes, const StopAsked&
                 while (word < end && !isSeparator(text[word])) {
                     ++word;
                 }
-                return failure(
+                return failureOnLine(
                     line, "\"" + std::string(text.substr(i, std::min<std::size_t>(word - i, 20))) +
                               "\" is not a number");
             }
@@ -69,8 +69,8 @@ GridArrayRead readTextGrid(std::span<const std::uint8_t> bytes, const StopAsked&
         if (array.rows == 0) {
             array.columns = static_cast<std::uint32_t>(count);
         } else if (count != array.columns) {
-            return failure(line, std::to_string(count) + " values where the first row has " +
-                                     std::to_string(array.columns) + " (cut short?)");
+            return failureOnLine(line, std::to_string(count) + " values where the first row has " +
+                                           std::to_string(array.columns) + " (cut short?)");
         }
         ++array.rows;
     }

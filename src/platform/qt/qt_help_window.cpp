@@ -12,8 +12,8 @@ namespace korvel {
 
 namespace {
 
-constexpr int kWidth = 720;
-constexpr int kHeight = 560;
+constexpr int kHelpWidth = 720;
+constexpr int kHelpHeight = 560;
 constexpr int kTextMargin = 12;
 
 // A heading's anchor as links to it are written: lower case, punctuation dropped, blanks as "-".
@@ -91,7 +91,7 @@ void QtHelpWindow::show() {
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setObjectName(QStringLiteral("help"));
         window->setWindowTitle(QStringLiteral("Korvel - Short Guide"));
-        window->resize(kWidth, kHeight);
+        window->resize(kHelpWidth, kHelpHeight);
         auto* layout = new QVBoxLayout(window);
         auto* buttons = new QHBoxLayout;
         auto* contents = new QPushButton(QStringLiteral("&Contents"), window);

@@ -33,8 +33,8 @@ namespace korvel {
 
 namespace {
 
-constexpr int kWidth = 640;
-constexpr int kHeight = 480;
+constexpr int kMainWidth = 640;
+constexpr int kMainHeight = 480;
 constexpr int kLeft = 3;
 constexpr int kTop = 3;
 
@@ -66,7 +66,7 @@ QtMainWindow::QtMainWindow() {
     connect(statusBar(), &QStatusBar::messageChanged, this, [this] { nameStatus(); });
     nameStatus();
     buildMenu();
-    setGeometry(kLeft, kTop, kWidth, kHeight);
+    setGeometry(kLeft, kTop, kMainWidth, kMainHeight);
     setAcceptDrops(true);
     move(kLeft, kTop);
 
