@@ -199,6 +199,7 @@ def run(korvel, cli, library, scenario):
     if program_process.poll() is not None:
         _, errors = program_process.communicate()
         if "could not connect to display" in errors:
+            print(errors)
             shutil.rmtree(work, ignore_errors=True)
             return NO_DISPLAY
     try:
@@ -371,7 +372,8 @@ def main():
     if os.environ.get(SESSION_FLAG) != "1":
         # Its own X server and D-Bus session; the session starts the accessibility bus when
         # asked, and its registry, which sends the keys and clicks, sees the X server too.
-        for _ in range(3):
+        for attempt in range(3):
+            time.sleep(attempt)  # a moment for whatever held the last server back
             server, display = start_x_server()
             env = dict(os.environ, DISPLAY=display, **{SESSION_FLAG: "1"})
             env.pop("DBUS_SESSION_BUS_ADDRESS", None)
