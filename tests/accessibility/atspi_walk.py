@@ -71,8 +71,11 @@ def start_x_server():
         number = chooser.randrange(300, 900)
         if os.path.exists("/tmp/.X11-unix/X%d" % number):
             continue
+        # -noreset: the server would otherwise start over each time its last client leaves (the
+        # accessibility bus's launcher leaves after setting its root window property), and the
+        # program, connecting meanwhile, would find no server.
         server = subprocess.Popen(["Xvfb", ":%d" % number, "-screen", "0", "1280x1024x24",
-                                   "-nolisten", "tcp"], stderr=subprocess.DEVNULL)
+                                   "-nolisten", "tcp", "-noreset"], stderr=subprocess.DEVNULL)
         deadline = time.time() + 5
         while time.time() < deadline and server.poll() is None:
             if accepts_clients("/tmp/.X11-unix/X%d" % number):
