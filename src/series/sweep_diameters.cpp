@@ -18,8 +18,8 @@ std::vector<double> libraryDiameters(const EquipmentLibrary& library, AntennaTyp
             diameters.push_back(diameter);
         }
     }
-    std::ranges::sort(diameters);
-    diameters.erase(std::ranges::unique(diameters).begin(), diameters.end());
+    std::sort(diameters.begin(), diameters.end());
+    diameters.erase(std::unique(diameters.begin(), diameters.end()), diameters.end());
     return diameters;
 }
 

@@ -71,8 +71,11 @@ def start_x_server():
         number = chooser.randrange(300, 900)
         if os.path.exists("/tmp/.X11-unix/X%d" % number):
             continue
+        # -noreset: the server would otherwise start over each time its last client leaves (the
+        # accessibility bus's launcher leaves after setting its root window property), and the
+        # program, connecting meanwhile, would find no server.
         server = subprocess.Popen(["Xvfb", ":%d" % number, "-screen", "0", "1280x1024x24",
-                                   "-nolisten", "tcp"], stderr=subprocess.DEVNULL)
+                                   "-nolisten", "tcp", "-noreset"], stderr=subprocess.DEVNULL)
         deadline = time.time() + 5
         while time.time() < deadline and server.poll() is None:
             if accepts_clients("/tmp/.X11-unix/X%d" % number):
@@ -199,6 +202,7 @@ def run(korvel, cli, library, scenario):
     if program_process.poll() is not None:
         _, errors = program_process.communicate()
         if "could not connect to display" in errors:
+            print(errors)
             shutil.rmtree(work, ignore_errors=True)
             return NO_DISPLAY
     try:
@@ -371,7 +375,8 @@ def main():
     if os.environ.get(SESSION_FLAG) != "1":
         # Its own X server and D-Bus session; the session starts the accessibility bus when
         # asked, and its registry, which sends the keys and clicks, sees the X server too.
-        for _ in range(3):
+        for attempt in range(3):
+            time.sleep(attempt)  # a moment for whatever held the last server back
             server, display = start_x_server()
             env = dict(os.environ, DISPLAY=display, **{SESSION_FLAG: "1"})
             env.pop("DBUS_SESSION_BUS_ADDRESS", None)

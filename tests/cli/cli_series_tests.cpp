@@ -34,7 +34,8 @@ TEST_F(SweepCommand, JsonDefaultRangeIsHalfToTwiceTheHopsValueAndAPointAtItIsWha
     EXPECT_EQ(own["outagePct"], calc["pd"]);
     EXPECT_EQ(own["flatPct"], calc["pfmd"]);
     EXPECT_EQ(own["selectivePct"], calc["psmd"]);
-    EXPECT_EQ(sweep["objectivePct"], showJson("LINK15SD.HOP")["record"]["outageObjectivePct"]);
+    EXPECT_EQ(sweep["objectivePct"].get<double>(),
+              showJson("LINK15SD.HOP")["record"]["outageObjectivePct"].get<double>());
 }
 
 TEST_F(SweepCommand, StoppedPointsCarryOnlyTheirStatusAndRainNeedsSixGigahertz) {

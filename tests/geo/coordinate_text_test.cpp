@@ -1,6 +1,7 @@
 // Coordinates as typed or pasted: the forms a planner uses, and every text refused with its reason.
 
 #include <cmath>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ struct Typed {
     const char* because;
 };
 
-constexpr double kRefused = std::nan("");
+constexpr double kRefused = std::numeric_limits<double>::quiet_NaN();
 constexpr auto kLat = CoordinateAxis::Latitude;
 constexpr auto kLon = CoordinateAxis::Longitude;
 

@@ -42,8 +42,10 @@ TEST(CombinationSearch, TriesTheDiametersOfTheRange) {
         hop.record.antennaType = c.type;
         hop.record.frequencyGHz = c.frequencyGHz;
         const SearchOutcome outcome = searchCombinations(
-            hop, test::makeOptimizeLibrary({antennas.begin(), antennas.begin() + c.diameters},
-                                           {{2.0, 40, 200}}));
+            hop,
+            test::makeOptimizeLibrary(
+                {antennas.begin(), antennas.begin() + static_cast<std::ptrdiff_t>(c.diameters)},
+                {{2.0, 40, 200}}));
         EXPECT_EQ(outcome.lists.meetingCount, c.meeting) << c.frequencyGHz << " " << c.diameters;
         EXPECT_EQ(outcome.lists.nearMissCount, 0);
         EXPECT_EQ(outcome.lists.meetingList[0].indices.d1Index, c.meeting > 0 ? c.first : 0);

@@ -144,8 +144,9 @@ TEST_F(ClimateImport, WithoutTheR001MapRainComesFromTheMonthlyMapsAndTypedValues
     itu::MonthlyClimate monthly;
     for (int m = 1; m <= 12; ++m) {
         char name[32];
-        monthly.totalRainfallMm[m - 1] = 10.0 * m; // each month its own, so an order fault shows
-        monthly.temperatureK[m - 1] = 270.0 + 2.0 * m;
+        const auto month = static_cast<std::size_t>(m - 1);
+        monthly.totalRainfallMm[month] = 10.0 * m; // each month its own, so an order fault shows
+        monthly.temperatureK[month] = 270.0 + 2.0 * m;
         std::snprintf(name, sizeof name, "MT_Month%02d.TXT", m);
         write(name, test::gridText(kSouthHalf, test::bilinearFormula(10.0 * m, 0, 0, 0)));
         std::snprintf(name, sizeof name, "T_Month%02d.TXT", m);
@@ -293,8 +294,8 @@ TEST_F(ClimateImport, AStopAskedForBeforeOrDuringAGridImportsNothing) {
     installed({folder / "LogK.csv"});
     const std::string before = test::readFileText(cache.fileOf(ClimateKind::LogK));
     write("R001.TXT", test::uniformGridText(200, 1000)); // asked on the way through
-    const auto importStoppingAt = [this](std::vector<std::filesystem::path> paths, int question,
-                                         int& asked) {
+    const auto importStoppingAt = [](std::vector<std::filesystem::path> paths, int question,
+                                     int& asked) {
         ImportRequest request{std::move(paths), {}, "2026-12-08"};
         request.stopAsked = [&asked, question] { return ++asked >= question; };
         return importClimateGrids(request);
