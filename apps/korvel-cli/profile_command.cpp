@@ -16,6 +16,7 @@
 #include "exit_codes.h"
 #include "geo/clearance_rules.h"
 #include "geo/path_ends.h"
+#include "geo/path_geometry.h"
 #include "geo/profile_checks.h"
 #include "geo/profile_csv.h"
 #include "geo/profile_study.h"
@@ -79,7 +80,8 @@ std::optional<ProfileSource> profileFor(const ProfileJob& job, const HopRecord& 
         if (!model) {
             return std::nullopt;
         }
-        const double stepKm = job.stepM > 0.0 ? job.stepM / 1000.0 : defaultProfileStepKm(*model);
+        const double stepKm =
+            job.stepM > 0.0 ? job.stepM / kMetresPerKm : defaultProfileStepKm(*model);
         ProfileSampling sampling = sampleProfile(*model, geoPointOf(*sites.stations[0]),
                                                  geoPointOf(*sites.stations[1]), stepKm);
         if (!sampling.error.empty()) {

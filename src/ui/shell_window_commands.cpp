@@ -1,5 +1,5 @@
 // The shell's commands that open a window on the hop or the route (its charts, profile and
-// sites), export its map or print its report: each first lets the page store what it shows.
+// sites), export its map or print its report, from whichever page the planner is on.
 #include "ui/shell.h"
 
 #include <optional>

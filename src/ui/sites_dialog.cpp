@@ -17,6 +17,7 @@
 #include "platform/elevation_sources.h"
 #include "platform/messages.h"
 #include "platform/text_encoding.h"
+#include "platform/text_trim.h"
 #include "ui/site_question.h"
 
 namespace korvel {
@@ -39,13 +40,6 @@ std::string capitalised(std::string text) {
         text.front() = static_cast<char>(text.front() - 'a' + 'A');
     }
     return text;
-}
-
-std::string trimmedText(std::string_view text) {
-    const auto start = text.find_first_not_of(" \t");
-    const auto stop = text.find_last_not_of(" \t");
-    return start == std::string_view::npos ? std::string()
-                                           : std::string(text.substr(start, stop - start + 1));
 }
 
 std::string angleText(double degrees) {
@@ -162,8 +156,8 @@ class SitesDialog final : public DialogEvents {
         }
         if (const auto pair = pastedPair(now)) {
             SiteTexts spread = texts(s);
-            spread.latitude = trimmedText(pair->latitude);
-            spread.longitude = trimmedText(pair->longitude);
+            spread.latitude = std::string(trimmed(pair->latitude, " \t"));
+            spread.longitude = std::string(trimmed(pair->longitude, " \t"));
             setTexts(s, spread);
         }
     }
